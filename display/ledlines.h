@@ -1,0 +1,69 @@
+#pragma once
+
+#include <QWidget>
+
+// One seven-segment LED digit, painted as vectors so it stays sharp at any
+// size. It shows 0 to 9, or nothing for -1, and sizes itself from Size (the
+// digit's scale) and BufferArea (the margin round it, in twips). Only a
+// change of what it shows repaints it.
+class ledlines : public QWidget
+{
+    Q_OBJECT
+    Q_PROPERTY(int Caption READ caption WRITE setCaption)
+    Q_PROPERTY(qint32 LitColor READ litColor WRITE setLitColor)
+    Q_PROPERTY(qint32 UnlitColor READ unlitColor WRITE setUnlitColor)
+    Q_PROPERTY(qint32 BackColor READ backColor WRITE setBackColor)
+    Q_PROPERTY(double Size READ size WRITE setSize)
+    Q_PROPERTY(double BufferArea READ bufferArea WRITE setBufferArea)
+    Q_PROPERTY(int Index READ index)
+
+public:
+    static constexpr int Blank = -1;
+
+    explicit ledlines(int index, QWidget *parent = nullptr);
+
+    int index() const { return m_index; }
+
+    int caption() const { return m_caption; }
+    // 0 to 9 shows the numeral; anything else shows the digit blank.
+    void setCaption(int digit);
+    // A one-character numeral "0" to "9"; anything else shows the digit blank.
+    void setCaption(const QString &digit);
+
+    qint32 litColor() const { return m_lit; }
+    void setLitColor(qint32 bgr);
+    qint32 unlitColor() const { return m_unlit; }
+    void setUnlitColor(qint32 bgr);
+    qint32 backColor() const { return m_back; }
+    void setBackColor(qint32 bgr);
+
+    double size() const { return m_size; }
+    void setSize(double size);
+    double bufferArea() const { return m_bufferArea; }
+    void setBufferArea(double twips);
+
+    // The extent in twips that Size and BufferArea give.
+    static double widthTwips(double size, double bufferArea);
+    static double heightTwips(double size, double bufferArea);
+
+    QSize sizeHint() const override;
+
+signals:
+    void DigitKeyPress(int index, int keyAscii);
+
+protected:
+    void paintEvent(QPaintEvent *event) override;
+    void keyPressEvent(QKeyEvent *event) override;
+
+private:
+    void setColor(qint32 &slot, qint32 bgr);
+    void fitToSize();
+
+    int m_index;
+    int m_caption = Blank;
+    qint32 m_lit = 0x00FFFF;
+    qint32 m_unlit = 0;
+    qint32 m_back = 0;
+    double m_size = 120;
+    double m_bufferArea = 70;
+};

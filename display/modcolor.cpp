@@ -1,0 +1,59 @@
+#include "display/modcolor.h"
+
+#include "display/controls.h"
+#include "display/ledgroup.h"
+#include "display/ledlines.h"
+#include "settings/appsettings.h"
+
+namespace {
+
+// "||a||b||": every name between bars, so that a lookup of "|name|" matches
+// whole names only.
+QString exclusionText(const QList<QWidget *> &exclusions)
+{
+    QString text = QStringLiteral("|");
+    for (const QWidget *control : exclusions)
+        text += u'|' + control->objectName() + u'|';
+    return text + u'|';
+}
+
+void colorControl(QWidget *control)
+{
+    const QString type = controlTypeName(control);
+    if (type == QLatin1StringView("Label")) {
+        static_cast<Label *>(control)->setForeColor(AppSettings.TextColor);
+    } else if (type == QLatin1StringView("PictureBox")) {
+        static_cast<PictureBox *>(control)->setBackColor(AppSettings.LEDBackColor);
+    } else if (type == QLatin1StringView("Shape")) {
+        auto *shape = static_cast<Shape *>(control);
+        const QString name = shape->objectName();
+        if (name.contains(QLatin1StringView("shpTime")) && name != QLatin1StringView("shpTimeBorder"))
+            shape->setFillColor(AppSettings.TextColor);
+        else
+            shape->setBorderColor(AppSettings.TextColor);
+    }
+}
+
+} // namespace
+
+void ColorControls(QWidget *window, const QList<QWidget *> &exclusions)
+{
+    const QString excluded = exclusionText(exclusions);
+    for (QWidget *control : window->findChildren<QWidget *>()) {
+        if (!excluded.contains(u'|' + control->objectName() + u'|'))
+            colorControl(control);
+    }
+}
+
+void ColorLED(const LedGroup &group, qint32 lit)
+{
+    for (ledlines *digit : group.members())
+        ColorLED(digit, lit);
+}
+
+void ColorLED(ledlines *digit, qint32 lit)
+{
+    digit->setBackColor(AppSettings.LEDBackColor);
+    digit->setUnlitColor(AppSettings.LEDBackColor);
+    digit->setLitColor(lit);
+}

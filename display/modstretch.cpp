@@ -1,0 +1,106 @@
+#include "display/modstretch.h"
+
+#include "display/controls.h"
+#include "display/ledlines.h"
+#include "display/twips.h"
+
+#include <cmath>
+#include <optional>
+
+namespace {
+
+// Rounds halves to even, as the snapshot has always stored its values.
+qint32 toRecorded(double value)
+{
+    return static_cast<qint32>(std::nearbyint(value));
+}
+
+std::optional<ControlLayout> recordControl(QWidget *control)
+{
+    const QString type = controlTypeName(control);
+    ControlLayout rec;
+    if (type == QLatin1StringView("ledlines")) {
+        const auto *led = static_cast<ledlines *>(control);
+        rec.BufferArea = toRecorded(led->bufferArea());
+        rec.Size = toRecorded(led->size());
+    } else if (type == QLatin1StringView("PictureBox") || type == QLatin1StringView("Label") ||
+               type == QLatin1StringView("Shape")) {
+        rec.Height = toRecorded(pixelsToTwips(control->height()));
+        rec.Width = toRecorded(pixelsToTwips(control->width()));
+        if (type == QLatin1StringView("Label"))
+            rec.FontSize = toRecorded(static_cast<Label *>(control)->fontSize());
+        if (type == QLatin1StringView("Shape"))
+            rec.BorderWidth = toRecorded(static_cast<Shape *>(control)->borderWidth());
+    } else {
+        return std::nullopt;
+    }
+    rec.Ctl = control;
+    rec.Left = toRecorded(pixelsToTwips(control->x()));
+    rec.Top = toRecorded(pixelsToTwips(control->y()));
+    return rec;
+}
+
+void applyRecord(const ControlLayout &rec, double xRatio, double yRatio)
+{
+    QWidget *control = rec.Ctl;
+    if (!control)
+        return;
+    const auto scaled = [](qint32 v, double ratio) { return Min1(ratio * v); };
+
+    QRect geometry = control->geometry();
+    if (rec.Left)
+        geometry.moveLeft(twipsToPixels(scaled(rec.Left, xRatio)));
+    if (rec.Top)
+        geometry.moveTop(twipsToPixels(scaled(rec.Top, yRatio)));
+    if (rec.Width)
+        geometry.setWidth(twipsToPixels(scaled(rec.Width, xRatio)));
+    if (rec.Height)
+        geometry.setHeight(twipsToPixels(scaled(rec.Height, yRatio)));
+    control->setGeometry(geometry);
+
+    if (rec.FontSize)
+        static_cast<Label *>(control)->setFontSize(scaled(rec.FontSize, yRatio));
+    if (rec.BorderWidth)
+        static_cast<Shape *>(control)->setBorderWidth(scaled(rec.BorderWidth, yRatio));
+    if (rec.BufferArea)
+        static_cast<ledlines *>(control)->setBufferArea(scaled(rec.BufferArea, yRatio));
+    if (rec.Size)
+        static_cast<ledlines *>(control)->setSize(scaled(rec.Size, yRatio));
+}
+
+} // namespace
+
+double Min1(double x)
+{
+    return x >= 1 ? x : 1;
+}
+
+void LayoutSnapshot::RecordLayout(QWidget *window)
+{
+    m_layouts.clear();
+    m_origHeight = toRecorded(pixelsToTwips(window->height()));
+    m_origWidth = toRecorded(pixelsToTwips(window->width()));
+    const QList<QWidget *> controls = window->findChildren<QWidget *>();
+    m_layouts.reserve(controls.size());
+    for (QWidget *control : controls) {
+        if (auto rec = recordControl(control))
+            m_layouts.append(*rec);
+    }
+}
+
+void LayoutSnapshot::StretchLayout(QWidget *window) const
+{
+    if (window->isMinimized() || m_origWidth <= 0 || m_origHeight <= 0)
+        return;
+    const double xRatio = pixelsToTwips(window->width()) / m_origWidth;
+    const double yRatio = pixelsToTwips(window->height()) / m_origHeight;
+
+    // Painting is suspended while every control moves, then the window is
+    // repainted once. The window stays mapped, so a resize being dragged
+    // carries on.
+    window->setUpdatesEnabled(false);
+    for (const ControlLayout &rec : m_layouts)
+        applyRecord(rec, xRatio, yRatio);
+    window->setUpdatesEnabled(true);
+    window->update();
+}

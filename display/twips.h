@@ -1,0 +1,10 @@
+#pragma once
+
+#include <QRect>
+
+// Window and control geometry is designed in twips (1/1440 inch); this is the
+// one place where twips become logical pixels and back.
+double twipsPerPixel();
+int twipsToPixels(double twips);
+double pixelsToTwips(int pixels);
+QRect twipsRect(double left, double top, double width, double height);

@@ -1,0 +1,40 @@
+#pragma once
+
+#include <QString>
+
+#include <memory>
+#include <optional>
+
+class QMessageBox;
+class QWidget;
+
+// The modal questions and pickers the program asks the operator, and the
+// system beep. Windows use them through this interface so that tests can
+// answer them.
+class Dialogs
+{
+public:
+    virtual ~Dialogs() = default;
+
+    // A Yes/No question without an icon, Yes the default button.
+    virtual bool askYesNo(QWidget *parent, const QString &text, const QString &title) = 0;
+    virtual void showWarning(QWidget *parent, const QString &title, const QString &text) = 0;
+    virtual void beep() = 0;
+    // The chosen colour (0x00BBGGRR), or nothing when the picker was cancelled.
+    virtual std::optional<qint32> pickColor(QWidget *parent, qint32 initial) = 0;
+    // The chosen file's full path, or empty when none was chosen.
+    virtual QString openFileName(QWidget *parent, const QString &filter) = 0;
+};
+
+class QtDialogs : public Dialogs
+{
+public:
+    bool askYesNo(QWidget *parent, const QString &text, const QString &title) override;
+    void showWarning(QWidget *parent, const QString &title, const QString &text) override;
+    void beep() override;
+    std::optional<qint32> pickColor(QWidget *parent, qint32 initial) override;
+    QString openFileName(QWidget *parent, const QString &filter) override;
+};
+
+std::unique_ptr<QMessageBox> makeYesNoBox(QWidget *parent, const QString &text,
+                                          const QString &title);

@@ -1,0 +1,59 @@
+#pragma once
+
+#include <QString>
+#include <QtGlobal>
+
+// Everything the operator can configure. Field names are the keys of the
+// settings store. Colours are 0x00BBGGRR (red in the low byte); keys are the
+// character codes a key press types.
+struct Settings
+{
+    qint32 FormColor = 0;
+    qint32 LEDTimeColor = 0;
+    qint32 LEDScoreColor = 0;
+    qint32 LEDBackColor = 0;
+    qint32 HomeColor = 0;
+    qint32 GuestColor = 0;
+    qint32 TextColor = 0;
+    qint16 StartStopClockKey = 0;
+    qint16 ResetClockKey = 0;
+    qint16 BuzzerKey = 0;
+    QString BuzzerFile;
+    QString HomeText;
+    QString GuestText;
+    QString SectionText1;
+    QString SectionText2;
+    qint16 TeamSize = 0;
+
+    bool operator==(const Settings &) const = default;
+};
+
+namespace SettingsDefaults {
+inline constexpr qint32 FormColor = 16711680; // blue
+inline constexpr qint32 LEDTimeColor = 255;   // red
+inline constexpr qint32 LEDScoreColor = 33023; // orange
+inline constexpr qint32 LEDBackColor = 0;      // black
+inline constexpr qint32 HomeColor = 16777215;  // white
+inline constexpr qint32 GuestColor = 16777215;
+inline constexpr qint32 TextColor = 16777215;
+inline constexpr qint16 StartStopClockKey = 115; // "s"
+inline constexpr qint16 ResetClockKey = 114;     // "r"
+inline constexpr qint16 BuzzerKey = 98;          // "b"
+inline constexpr qint16 TeamSize = 24;
+} // namespace SettingsDefaults
+
+// The default record. The default buzzer file lies beside the executable and
+// is computed at the moment of the call.
+Settings defaultSettings();
+void applyDefaultColors(Settings &settings);
+void applyDefaultKeys(Settings &settings);
+
+// The one program-wide record; filled by LoadSettings when the start screen loads.
+extern Settings AppSettings;
+
+// Fills AppSettings from the per-user store; a missing, damaged or unreadable
+// entry loads as its default.
+void LoadSettings();
+
+// Writes all sixteen fields. Returns false when the store could not be written.
+[[nodiscard]] bool SaveSettings();

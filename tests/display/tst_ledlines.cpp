@@ -1,0 +1,178 @@
+#include "display/ledgroup.h"
+#include "display/ledlines.h"
+#include "display/twips.h"
+#include "tests/support/testenv.h"
+
+#include <QImage>
+
+namespace {
+
+// Sample points in the middle of each segment, as fractions of the digit area.
+struct SegmentProbe
+{
+    char name;
+    double x, y;
+};
+constexpr SegmentProbe probes[] = {{'a', 0.5, 0.045}, {'b', 0.925, 0.27}, {'c', 0.925, 0.73},
+                                   {'d', 0.5, 0.955}, {'e', 0.075, 0.73}, {'f', 0.075, 0.27},
+                                   {'g', 0.5, 0.5}};
+
+QString litSegments(ledlines &digit)
+{
+    const QImage image = digit.grab().toImage();
+    const double margin = digit.bufferArea() / twipsPerPixel();
+    const double w = image.width() / image.devicePixelRatio() - 2 * margin;
+    const double h = image.height() / image.devicePixelRatio() - 2 * margin;
+    QString lit;
+    for (const SegmentProbe &p : probes) {
+        const QPoint at(int((margin + p.x * w) * image.devicePixelRatio()),
+                        int((margin + p.y * h) * image.devicePixelRatio()));
+        if (image.pixelColor(at) == QColor(255, 0, 0))
+            lit += QLatin1Char(p.name);
+    }
+    return lit;
+}
+
+class PaintCounter : public QObject
+{
+public:
+    int paints = 0;
+    bool eventFilter(QObject *, QEvent *event) override
+    {
+        if (event->type() == QEvent::Paint)
+            ++paints;
+        return false;
+    }
+};
+
+} // namespace
+
+class TestLedLines : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void designValuesGiveTheDesignExtents_data()
+    {
+        QTest::addColumn<double>("bufferArea");
+        QTest::addColumn<QSize>("twips");
+        QTest::newRow("clock digit") << 70.0 << QSize(1035, 1575);
+        QTest::newRow("score digit") << 85.0 << QSize(1065, 1605);
+    }
+
+    void designValuesGiveTheDesignExtents()
+    {
+        QFETCH(double, bufferArea);
+        QFETCH(QSize, twips);
+        ledlines digit(0);
+        digit.setSize(120);
+        digit.setBufferArea(bufferArea);
+        QCOMPARE(digit.size(), 120.0);
+        QCOMPARE(digit.width(), twipsToPixels(twips.width()));
+        QCOMPARE(digit.height(), twipsToPixels(twips.height()));
+    }
+
+    void eachNumeralLightsItsSegments_data()
+    {
+        QTest::addColumn<int>("value");
+        QTest::addColumn<double>("size");
+        QTest::addColumn<QString>("segments");
+        const char *expected[] = {"abcdef", "bc",    "abdeg", "abcdg",   "bcfg",
+                                  "acdfg",  "acdefg", "abc",  "abcdefg", "abcdfg"};
+        for (double size : {120.0, 400.0}) {
+            for (int n = 0; n <= 9; ++n) {
+                QTest::addRow("%d at size %g", n, size)
+                    << n << size << QString::fromLatin1(expected[n]);
+            }
+            QTest::addRow("blank at size %g", size) << int(ledlines::Blank) << size << QString();
+        }
+    }
+
+    void eachNumeralLightsItsSegments()
+    {
+        QFETCH(int, value);
+        QFETCH(double, size);
+        QFETCH(QString, segments);
+        ledlines digit(0);
+        digit.setSize(size);
+        digit.setLitColor(255); // red
+        digit.setUnlitColor(0x202020);
+        digit.setBackColor(0);
+        digit.setCaption(value);
+        QCOMPARE(litSegments(digit), segments);
+    }
+
+    void captionAcceptsNumeralTextAndBlanksAnythingElse_data()
+    {
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<int>("shown");
+        QTest::newRow("\"7\"") << QStringLiteral("7") << 7;
+        QTest::newRow("\"0\"") << QStringLiteral("0") << 0;
+        QTest::newRow("\"-1\"") << QStringLiteral("-1") << -1;
+        QTest::newRow("\"12\"") << QStringLiteral("12") << -1;
+        QTest::newRow("\"x\"") << QStringLiteral("x") << -1;
+        QTest::newRow("Arabic-Indic digit") << QString(QChar(0x0663)) << -1;
+    }
+
+    void captionAcceptsNumeralTextAndBlanksAnythingElse()
+    {
+        QFETCH(QString, text);
+        QFETCH(int, shown);
+        ledlines digit(0);
+        digit.setCaption(5);
+        digit.setCaption(text);
+        QCOMPARE(digit.caption(), shown);
+    }
+
+    void onlyAChangeRepaints()
+    {
+        QWidget window;
+        auto *digit = new ledlines(0, &window);
+        window.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&window));
+        digit->setCaption(3);
+        QCoreApplication::processEvents();
+
+        PaintCounter counter;
+        digit->installEventFilter(&counter);
+        digit->setCaption(3);
+        digit->setLitColor(digit->litColor());
+        digit->setBackColor(digit->backColor());
+        QCoreApplication::processEvents();
+        QCOMPARE(counter.paints, 0);
+
+        digit->setCaption(4);
+        QTRY_COMPARE(counter.paints, 1);
+    }
+
+    void typedCharactersRaiseDigitKeyPressWithTheIndex()
+    {
+        LedGroup group(QStringLiteral("ledTime"));
+        QWidget window;
+        ledlines *digit = group.add(3, &window);
+        window.show();
+        digit->setFocus();
+        QSignalSpy spy(digit, &ledlines::DigitKeyPress);
+        QTest::keyClick(digit, Qt::Key_A);
+        QTest::keyClick(digit, Qt::Key_Return);
+        QTest::keyClick(digit, Qt::Key_F5); // types no character
+        QCOMPARE(spy.size(), 2);
+        QCOMPARE(spy.at(0), (QVariantList{3, int('a')}));
+        QCOMPARE(spy.at(1), (QVariantList{3, 13}));
+    }
+
+    void groupsEnumerateInIndexOrder()
+    {
+        LedGroup group(QStringLiteral("ledHomeScore0"));
+        QWidget window;
+        group.add(1, &window);
+        group.add(0, &window);
+        QCOMPARE(group.Count(), 2);
+        QCOMPARE(group.UBound(), 1);
+        QCOMPARE(group.members().first()->index(), 0);
+        QCOMPARE(group[1]->objectName(), QStringLiteral("ledHomeScore0"));
+    }
+};
+
+CORVELLA_TEST_MAIN(TestLedLines)
+#include "tst_ledlines.moc"

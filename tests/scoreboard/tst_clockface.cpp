@@ -1,0 +1,78 @@
+#include "display/ledgroup.h"
+#include "display/ledlines.h"
+#include "scoreboard/clockface.h"
+#include "tests/support/testenv.h"
+
+class TestClockFace : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void sec2ClockWritesTheFiveDigits_data()
+    {
+        QTest::addColumn<double>("seconds");
+        QTest::addColumn<QList<int>>("digits");
+        QTest::newRow("0") << 0.0 << QList<int>{-1, 0, 0, 0, 0};
+        QTest::newRow("59.9") << 59.9 << QList<int>{-1, 0, 5, 9, 9};
+        QTest::newRow("123.4") << 123.4 << QList<int>{-1, 2, 0, 3, 4};
+        QTest::newRow("599.9999 truncates") << 599.9999 << QList<int>{-1, 9, 5, 9, 9};
+        QTest::newRow("600") << 600.0 << QList<int>{1, 0, 0, 0, 0};
+        QTest::newRow("5999") << 5999.0 << QList<int>{9, 9, 5, 9, 0};
+        QTest::newRow("5999.96") << 5999.96 << QList<int>{9, 9, 5, 9, 9};
+        QTest::newRow("59.96 truncates") << 59.96 << QList<int>{-1, 0, 5, 9, 9};
+        QTest::newRow("65.3") << 65.3 << QList<int>{-1, 1, 0, 5, 3};
+    }
+
+    void sec2ClockWritesTheFiveDigits()
+    {
+        QFETCH(double, seconds);
+        QFETCH(QList<int>, digits);
+        QWidget window;
+        LedGroup ledTime(QStringLiteral("ledTime"));
+        for (int i = 1; i <= 5; ++i)
+            ledTime.add(i, &window)->setCaption(7);
+        ClockFace(ledTime).Sec2Clock(ClockSeconds::fromDouble(seconds));
+        QList<int> shown;
+        for (int i = 1; i <= 5; ++i)
+            shown << ledTime[i]->caption();
+        QCOMPARE(shown, digits);
+    }
+
+    void strToSeconds_data()
+    {
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<int>("seconds");
+        QTest::newRow("12.5 is 12:50") << QStringLiteral("12.5") << 770;
+        QTest::newRow("12.05") << QStringLiteral("12.05") << 725;
+        QTest::newRow("5") << QStringLiteral("5") << 300;
+        QTest::newRow("0.99") << QStringLiteral("0.99") << 99;
+        QTest::newRow("99.59") << QStringLiteral("99.59") << 5999;
+        QTest::newRow(".3") << QStringLiteral(".3") << 30;
+        QTest::newRow("1.999 rounds to 2.00") << QStringLiteral("1.999") << 120;
+        QTest::newRow("1.75 is not limited to 59") << QStringLiteral("1.75") << 135;
+        QTest::newRow("0.29 survives float error") << QStringLiteral("0.29") << 29;
+        QTest::newRow("12.30") << QStringLiteral("12.30") << 750;
+        QTest::newRow("not a number") << QStringLiteral("1.2.3") << 80;
+    }
+
+    void strToSeconds()
+    {
+        QFETCH(QString, text);
+        QFETCH(int, seconds);
+        QCOMPARE(int(ClockFace::StrToSeconds(text)), seconds);
+    }
+
+    void divRoundsDownAndMin0BlanksToZero()
+    {
+        QCOMPARE(ClockFace::Div(ClockSeconds::fromDouble(599.9), ClockSeconds::fromSeconds(600)), 0);
+        QCOMPARE(ClockFace::Div(ClockSeconds::fromSeconds(600), ClockSeconds::fromSeconds(600)), 1);
+        QCOMPARE(ClockFace::Div(ClockSeconds::fromDouble(-0.1), ClockSeconds::fromSeconds(1)), -1);
+        QCOMPARE(ClockFace::Min0(-1), 0);
+        QCOMPARE(ClockFace::Min0(7), 7);
+        QCOMPARE(ClockFace::Min0(2.5), 2);
+        QCOMPARE(ClockFace::Min0(3.5), 4);
+    }
+};
+
+CORVELLA_TEST_MAIN(TestClockFace)
+#include "tst_clockface.moc"

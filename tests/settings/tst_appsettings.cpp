@@ -1,0 +1,190 @@
+#include "settings/appsettings.h"
+#include "tests/support/testenv.h"
+
+#include <QCoreApplication>
+#include <QDateTime>
+#include <QDir>
+#include <QFile>
+#include <QSettings>
+
+class TestAppSettings : public QObject
+{
+    Q_OBJECT
+
+private:
+    static void writeRaw(const QByteArray &ini)
+    {
+        QDir().mkpath(QFileInfo(TestEnvironment::storeFile()).path());
+        QFile file(TestEnvironment::storeFile());
+        QVERIFY(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
+        file.write(ini);
+        file.flush();
+        // The store caches a file by size and time; a fresh time makes it read again.
+        static int edits = 0;
+        QVERIFY(file.setFileTime(QDateTime::currentDateTime().addSecs(++edits),
+                                 QFileDevice::FileModificationTime));
+    }
+
+    static Settings unusualSettings()
+    {
+        Settings s;
+        s.FormColor = 0x123456;
+        s.LEDTimeColor = 1;
+        s.LEDScoreColor = 0xFFFFFF;
+        s.LEDBackColor = -5;
+        s.HomeColor = 2147483647;
+        s.GuestColor = -2147483647 - 1;
+        s.TextColor = 0;
+        s.StartStopClockKey = 1;
+        s.ResetClockKey = 255;
+        s.BuzzerKey = 32;
+        s.BuzzerFile = QStringLiteral("C:\\sounds\\horn ; #1.wav");
+        s.HomeText = QStringLiteral("  Lions, Tigers = Bears  ");
+        s.GuestText = QStringLiteral("Åsa Čech ñ ü 東京");
+        s.SectionText1 = QStringLiteral("#; = \\\\ \"quoted\" @Variant(x)");
+        s.SectionText2 = QString(200, u'x');
+        s.TeamSize = -3;
+        return s;
+    }
+
+private slots:
+    void init() { TestEnvironment::clearStore(); }
+
+    void emptyStoreLoadsExactlyTheDefaults()
+    {
+        AppSettings = unusualSettings();
+        LoadSettings();
+        QCOMPARE(AppSettings.FormColor, 16711680);
+        QCOMPARE(AppSettings.LEDTimeColor, 255);
+        QCOMPARE(AppSettings.LEDScoreColor, 33023);
+        QCOMPARE(AppSettings.LEDBackColor, 0);
+        QCOMPARE(AppSettings.HomeColor, 16777215);
+        QCOMPARE(AppSettings.GuestColor, 16777215);
+        QCOMPARE(AppSettings.TextColor, 16777215);
+        QCOMPARE(AppSettings.StartStopClockKey, qint16(115));
+        QCOMPARE(AppSettings.ResetClockKey, qint16(114));
+        QCOMPARE(AppSettings.BuzzerKey, qint16(98));
+        QCOMPARE(AppSettings.BuzzerFile,
+                 QCoreApplication::applicationDirPath() + QStringLiteral("/buzzer.wav"));
+        QCOMPARE(AppSettings.HomeText, QStringLiteral("Home"));
+        QCOMPARE(AppSettings.GuestText, QStringLiteral("Guest"));
+        QCOMPARE(AppSettings.SectionText1, QStringLiteral("Section 1"));
+        QCOMPARE(AppSettings.SectionText2, QStringLiteral("Section 2"));
+        QCOMPARE(AppSettings.TeamSize, qint16(24));
+        QVERIFY(!QFile::exists(TestEnvironment::storeFile()));
+    }
+
+    void emptyTextLoadsEmptyNotDefault()
+    {
+        writeRaw("[TextSettings]\nHomeText=\n[KeySettings]\nBuzzerFile=\n");
+        LoadSettings();
+        QCOMPARE(AppSettings.HomeText, QString());
+        QCOMPARE(AppSettings.BuzzerFile, QString());
+        QCOMPARE(AppSettings.GuestText, QStringLiteral("Guest"));
+    }
+
+    void everyFieldRoundTrips()
+    {
+        const Settings saved = unusualSettings();
+        AppSettings = saved;
+        QVERIFY(SaveSettings());
+        AppSettings = Settings{};
+        LoadSettings();
+        QCOMPARE(AppSettings.BuzzerFile, saved.BuzzerFile);
+        QCOMPARE(AppSettings.HomeText, saved.HomeText);
+        QCOMPARE(AppSettings.GuestText, saved.GuestText);
+        QCOMPARE(AppSettings.SectionText1, saved.SectionText1);
+        QCOMPARE(AppSettings.SectionText2, saved.SectionText2);
+        QVERIFY(AppSettings == saved);
+    }
+
+    void numbersAreStoredAsDecimalText()
+    {
+        AppSettings = defaultSettings();
+        AppSettings.GuestColor = -7;
+        QVERIFY(SaveSettings());
+        QFile file(TestEnvironment::storeFile());
+        QVERIFY(file.open(QIODevice::ReadOnly));
+        const QByteArray content = file.readAll();
+        for (const char *line : {"FormColor=16711680", "LEDScoreColor=33023", "StartStopClockKey=115",
+                                 "ResetClockKey=114", "BuzzerKey=98", "TeamSize=24",
+                                 "GuestColor=-7", "[ColorSettings]", "[KeySettings]",
+                                 "[TextSettings]"}) {
+            QVERIFY2(content.contains(line), line);
+        }
+    }
+
+    void handEditedGarbageLoadsDefaultsForThoseFieldsOnly_data()
+    {
+        QTest::addColumn<QByteArray>("ini");
+        QTest::newRow("letters in a colour") << QByteArray("[ColorSettings]\nFormColor=blue\nTextColor=7\n");
+        QTest::newRow("2^40 for a colour") << QByteArray("[ColorSettings]\nFormColor=1099511627776\nTextColor=7\n");
+        QTest::newRow("hex prefix") << QByteArray("[ColorSettings]\nFormColor=0xFF\nTextColor=7\n");
+        QTest::newRow("decimal point") << QByteArray("[ColorSettings]\nFormColor=1.5\nTextColor=7\n");
+        QTest::newRow("blanks round a number are fine") << QByteArray("[ColorSettings]\nFormColor=\" 16711680 \"\nTextColor=\" 7\"\n");
+    }
+
+    void handEditedGarbageLoadsDefaultsForThoseFieldsOnly()
+    {
+        QFETCH(QByteArray, ini);
+        writeRaw(ini);
+        LoadSettings();
+        QCOMPARE(AppSettings.FormColor, 16711680);
+        QCOMPARE(AppSettings.TextColor, 7);
+    }
+
+    void keyCodesOutsideTheCharacterRangeLoadDefaults_data()
+    {
+        QTest::addColumn<QByteArray>("stored");
+        QTest::addColumn<int>("expected");
+        QTest::newRow("99999") << QByteArray("99999") << 115;
+        QTest::newRow("256") << QByteArray("256") << 115;
+        QTest::newRow("0") << QByteArray("0") << 115;
+        QTest::newRow("-1") << QByteArray("-1") << 115;
+        QTest::newRow("letters") << QByteArray("s") << 115;
+        QTest::newRow("1") << QByteArray("1") << 1;
+        QTest::newRow("255") << QByteArray("255") << 255;
+    }
+
+    void keyCodesOutsideTheCharacterRangeLoadDefaults()
+    {
+        QFETCH(QByteArray, stored);
+        QFETCH(int, expected);
+        writeRaw("[KeySettings]\nStartStopClockKey=" + stored + "\nResetClockKey=120\n");
+        LoadSettings();
+        QCOMPARE(int(AppSettings.StartStopClockKey), expected);
+        QCOMPARE(AppSettings.ResetClockKey, qint16(120));
+    }
+
+    void teamSizeBeyondSixteenBitsLoadsDefault()
+    {
+        writeRaw("[TextSettings]\nTeamSize=40000\n");
+        LoadSettings();
+        QCOMPARE(AppSettings.TeamSize, qint16(24));
+    }
+
+    void unquotedCommasInAHandEditedCaptionStayText()
+    {
+        writeRaw("[TextSettings]\nHomeText=Lions, Tigers\n");
+        LoadSettings();
+        QCOMPARE(AppSettings.HomeText, QStringLiteral("Lions, Tigers"));
+    }
+
+    void saveReportsAStoreThatCannotBeWritten()
+    {
+        // A file where the settings folder belongs: not even root can write the store.
+        const QString folder = QFileInfo(TestEnvironment::storeFile()).path();
+        QDir(folder).removeRecursively();
+        {
+            QFile blocker(folder);
+            QVERIFY(blocker.open(QIODevice::WriteOnly));
+        }
+        AppSettings = defaultSettings();
+        const bool saved = SaveSettings();
+        QFile::remove(folder);
+        QVERIFY(!saved);
+    }
+};
+
+CORVELLA_TEST_MAIN(TestAppSettings)
+#include "tst_appsettings.moc"

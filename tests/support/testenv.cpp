@@ -1,0 +1,30 @@
+#include "tests/support/testenv.h"
+
+#include <QFile>
+
+namespace {
+QString configHome;
+}
+
+TestEnvironment::TestEnvironment()
+{
+    configHome = m_config.path();
+    qputenv("XDG_CONFIG_HOME", configHome.toLocal8Bit());
+    QFile::setPermissions(m_runtime.path(), QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+    qputenv("XDG_RUNTIME_DIR", m_runtime.path().toLocal8Bit());
+}
+
+TestEnvironment::~TestEnvironment()
+{
+    configHome.clear();
+}
+
+QString TestEnvironment::storeFile()
+{
+    return configHome + QStringLiteral("/Corvella/Corvella.conf");
+}
+
+void TestEnvironment::clearStore()
+{
+    QFile::remove(storeFile());
+}

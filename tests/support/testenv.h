@@ -1,0 +1,33 @@
+#pragma once
+
+#include <QApplication>
+#include <QString>
+#include <QTemporaryDir>
+#include <QSignalSpy>
+#include <QTest>
+
+// A private per-user settings store and runtime folder for one test process,
+// set up before the application object exists so that nothing can touch the
+// real user's settings.
+class TestEnvironment
+{
+public:
+    TestEnvironment();
+    ~TestEnvironment();
+
+    static QString storeFile();
+    static void clearStore();
+
+private:
+    QTemporaryDir m_config;
+    QTemporaryDir m_runtime;
+};
+
+#define CORVELLA_TEST_MAIN(TestObject)                                                             \
+    int main(int argc, char *argv[])                                                               \
+    {                                                                                              \
+        TestEnvironment environment;                                                               \
+        QApplication app(argc, argv);                                                              \
+        TestObject test;                                                                           \
+        return QTest::qExec(&test, argc, argv);                                                    \
+    }
