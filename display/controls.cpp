@@ -6,6 +6,8 @@
 #include <QKeyEvent>
 #include <QPainter>
 
+#include <algorithm>
+
 QString controlTypeName(const QWidget *control)
 {
     return QString::fromLatin1(control->metaObject()->className());
@@ -114,7 +116,9 @@ void Shape::paintEvent(QPaintEvent *)
     if (m_kind == Kind::FilledCircle) {
         painter.setPen(Qt::NoPen);
         painter.setBrush(fromBgr(m_fillColor));
-        painter.drawEllipse(box);
+        // A circle stays round when its box is stretched.
+        const double d = std::min(box.width(), box.height());
+        painter.drawEllipse(QRectF(0, 0, d, d).translated(box.center() - QPointF(d / 2, d / 2)));
         return;
     }
     const double w = m_borderWidth;

@@ -1,0 +1,31 @@
+#pragma once
+
+#include <QObject>
+
+class SoundDevice;
+
+// The buzzer: plays the configured sound once per press; a press while it
+// plays is ignored; each playback is rewound when it ends.
+class BuzzerSound : public QObject
+{
+    Q_OBJECT
+
+public:
+    // Takes ownership of the device.
+    explicit BuzzerSound(SoundDevice *device, QObject *parent = nullptr);
+
+    bool BuzzerPlaying() const { return m_playing; }
+    const SoundDevice &device() const { return *m_device; }
+
+    // Opens BuzzerFile when it names an existing file.
+    void OpenBuzzerSound();
+    // Closes and opens BuzzerFile again, whatever it holds.
+    void ReopenBuzzerSound();
+    void Buzzer();
+
+private:
+    void BuzzerFinished();
+
+    SoundDevice *m_device;
+    bool m_playing = false;
+};

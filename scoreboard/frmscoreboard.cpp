@@ -1,0 +1,209 @@
+#include "scoreboard/frmscoreboard.h"
+
+#include "display/colors.h"
+#include "display/controls.h"
+#include "display/ledlines.h"
+#include "display/modcolor.h"
+#include "display/twips.h"
+#include "platform/sounddevice.h"
+#include "scoreboard/buzzer.h"
+#include "settings/appsettings.h"
+
+#include <QGuiApplication>
+#include <QScreen>
+
+namespace {
+
+
+template <typename Control> Control *place(Control *control, const char *name, QRect twips)
+{
+    control->setObjectName(QLatin1StringView(name));
+    control->setGeometry(twips);
+    return control;
+}
+
+Label *caption(QWidget *parent, const char *name, QRect twips, double points, bool autoSize)
+{
+    auto *label = place(new Label(parent), name, twips);
+    QFont font(QStringLiteral("Arial"));
+    font.setBold(true);
+    font.setPointSizeF(points);
+    label->setFont(font);
+    label->setAutoSize(autoSize);
+    return label;
+}
+
+ledlines *placeDigit(LedGroup &group, int index, QWidget *parent, double left, double top,
+                     double bufferArea)
+{
+    ledlines *digit = group.add(index, parent);
+    digit->setSize(120);
+    digit->setBufferArea(bufferArea);
+    digit->move(twipsToPixels(left), twipsToPixels(top));
+    digit->setLitColor(0x00FFFF);
+    return digit;
+}
+
+} // namespace
+
+frmScoreBoard::frmScoreBoard(const Services &services, QWidget *parent)
+    : QWidget(parent), m_services(services), m_clock(m_face, *services.time),
+      m_scoreEntry([this](int key) { AllKeyPress(key); }),
+      m_clockEntry(m_clock, [this](int key) { AllKeyPress(key); }),
+      m_buzzer(new BuzzerSound(services.makeSoundDevice(nullptr), this))
+{
+    setObjectName(QStringLiteral("frmScoreBoard"));
+    setAutoFillBackground(true);
+    resize(twipsToPixels(DesignWidth), twipsToPixels(DesignHeight));
+    if (const QScreen *screen = QGuiApplication::primaryScreen())
+        move(screen->availableGeometry().center() - rect().center());
+
+    createControls();
+    setTabOrder();
+    routeKeys();
+
+    UpdateLabels();
+    UpdateFormColors();
+    m_face.Sec2Clock({});
+    m_layout.RecordLayout(this);
+    m_buzzer->OpenBuzzerSound();
+}
+
+frmScoreBoard::~frmScoreBoard() = default;
+
+void frmScoreBoard::createControls()
+{
+    Controls &c = m_controls;
+    c.shpLarge = place(new Shape(Shape::Kind::OutlinedRectangle, this), "shpLarge",
+                       twipsRect(120, 120, 9255, 6495));
+    c.shpTimeBorder = place(new Shape(Shape::Kind::OutlinedRectangle, this), "shpTimeBorder",
+                            twipsRect(1800, 120, 5895, 1815));
+
+    c.picHomeContainer = place(new PictureBox(this), "picHomeContainer", twipsRect(600, 1980, 2295, 615));
+    c.lblHomeScore = caption(c.picHomeContainer, "lblHomeScore", twipsRect(510, 0, 1335, 555), 24, true);
+    c.picGuestContainer = place(new PictureBox(this), "picGuestContainer", twipsRect(6600, 1980, 2295, 615));
+    c.lblGuestScore = caption(c.picGuestContainer, "lblGuestScore", twipsRect(480, 0, 1395, 555), 24, true);
+
+    c.picTimeBack = place(new PictureBox(this), "picTimeBack", twipsRect(1980, 240, 5595, 1575));
+    const double digitLefts[] = {0, 960, 2280, 3240, 4560};
+    for (int i = 1; i <= 5; ++i)
+        placeDigit(m_ledTime, i, c.picTimeBack, digitLefts[i - 1], 0, 70);
+    const QRect dots[] = {twipsRect(2040, 360, 195, 195), twipsRect(2040, 1080, 195, 195),
+                          twipsRect(4320, 1200, 195, 195)};
+    for (int i = 0; i < 3; ++i)
+        c.shpTime[i] = place(new Shape(Shape::Kind::FilledCircle, c.picTimeBack), "shpTime", dots[i]);
+
+    createScore(c.picHomeScore0, m_ledHomeScore0, "picHomeScore0", 600, 2640);
+    createScore(c.picGuestScore0, m_ledGuestScore0, "picGuestScore0", 6600, 2640);
+    createScore(c.picHomeScore1, m_ledHomeScore1, "picHomeScore1", 600, 4560);
+    createScore(c.picGuestScore1, m_ledGuestScore1, "picGuestScore1", 6600, 4560);
+
+    c.lblSection1 = caption(this, "lblSection1", twipsRect(3120, 3120, 3315, 615), 24, false);
+    c.lblSection2 = caption(this, "lblSection2", twipsRect(3120, 5040, 3315, 615), 24, false);
+    c.lblCreatedBy = caption(this, "lblCreatedBy", twipsRect(4200, 4200, 1215, 615), 9.75, false);
+    c.lblCreatedBy->setCaption(QStringLiteral("Brannick"));
+}
+
+void frmScoreBoard::createScore(PictureBox *&panel, LedGroup &digits, const char *panelName,
+                                int left, int top)
+{
+    panel = place(new PictureBox(this), panelName, twipsRect(left, top, 2280, 1785));
+    placeDigit(digits, 1, panel, 120, 60, 85)->setCaption(ledlines::Blank);
+    placeDigit(digits, 0, panel, 1080, 60, 85)->setCaption(0);
+}
+
+void frmScoreBoard::setTabOrder()
+{
+    const Controls &c = m_controls;
+    const QList<QWidget *> order = {
+        c.picHomeContainer, c.picGuestContainer, c.picTimeBack,  m_ledTime[4],
+        m_ledTime[3],       m_ledTime[2],        m_ledTime[1],   c.picHomeScore0,
+        m_ledHomeScore0[0], m_ledHomeScore0[1],  c.picGuestScore0, m_ledGuestScore0[0],
+        m_ledGuestScore0[1], c.picHomeScore1,    m_ledHomeScore1[0], m_ledHomeScore1[1],
+        c.picGuestScore1,   m_ledTime[5],        m_ledGuestScore1[0], m_ledGuestScore1[1]};
+    for (qsizetype i = 1; i < order.size(); ++i)
+        QWidget::setTabOrder(order[i - 1], order[i]);
+    c.picHomeContainer->setFocus();
+}
+
+bool frmScoreBoard::BuzzerPlaying() const
+{
+    return m_buzzer->BuzzerPlaying();
+}
+
+double frmScoreBoard::RSize(qint16 Value) const
+{
+    const double w = pixelsToTwips(width());
+    const double h = pixelsToTwips(height());
+    // The smaller of the two ratios to the design size.
+    if (h / DesignHeight < w / DesignWidth)
+        return Value / DesignHeight * h;
+    return Value / DesignWidth * w;
+}
+
+void frmScoreBoard::centreIn(Label *label, const QWidget *panel)
+{
+    label->move(panel->width() / 2 - label->width() / 2, panel->height() / 2 - label->height() / 2);
+}
+
+void frmScoreBoard::UpdateLabels()
+{
+    const Controls &c = m_controls;
+    setWindowTitle(QStringLiteral("Corvella by Brannick"));
+    const auto size = static_cast<float>(RSize(AppSettings.TeamSize));
+    const std::pair<Label *, QString> captions[] = {{c.lblHomeScore, AppSettings.HomeText},
+                                                    {c.lblGuestScore, AppSettings.GuestText},
+                                                    {c.lblSection1, AppSettings.SectionText1},
+                                                    {c.lblSection2, AppSettings.SectionText2}};
+    for (const auto &[label, text] : captions) {
+        label->setCaption(text);
+        label->setFontSize(size);
+    }
+    centreIn(c.lblHomeScore, c.picHomeContainer);
+    centreIn(c.lblGuestScore, c.picGuestContainer);
+    m_layout.RecordLayout(this);
+}
+
+void frmScoreBoard::UpdateFormColors()
+{
+    const Controls &c = m_controls;
+    QPalette pal = palette();
+    pal.setColor(QPalette::Window, fromBgr(AppSettings.FormColor));
+    setPalette(pal);
+
+    ColorLED(m_ledTime, AppSettings.LEDTimeColor);
+    for (const LedGroup *score : {&m_ledHomeScore0, &m_ledGuestScore0, &m_ledHomeScore1, &m_ledGuestScore1})
+        ColorLED(*score, AppSettings.LEDScoreColor);
+    ColorControls(this, {c.picHomeContainer, c.picGuestContainer, c.lblHomeScore, c.lblGuestScore,
+                         c.lblSection1, c.lblSection2});
+    c.picHomeContainer->setBackColor(AppSettings.FormColor);
+    c.picGuestContainer->setBackColor(AppSettings.FormColor);
+    c.lblHomeScore->setForeColor(AppSettings.HomeColor);
+    c.lblGuestScore->setForeColor(AppSettings.GuestColor);
+    c.lblSection1->setForeColor(AppSettings.TextColor);
+    c.lblSection2->setForeColor(AppSettings.TextColor);
+}
+
+void frmScoreBoard::resizeEvent(QResizeEvent *event)
+{
+    QWidget::resizeEvent(event);
+    m_layout.StretchLayout(this);
+}
+
+void frmScoreBoard::changeEvent(QEvent *event)
+{
+    QWidget::changeEvent(event);
+    // A window restored from the taskbar may come back at a size it never
+    // reported a resize for.
+    if (event->type() == QEvent::WindowStateChange && !isMinimized())
+        m_layout.StretchLayout(this);
+}
+
+QList<ledlines *> frmScoreBoard::allDigits() const
+{
+    QList<ledlines *> digits;
+    for (const LedGroup *group : {&m_ledTime, &m_ledHomeScore0, &m_ledGuestScore0, &m_ledHomeScore1,
+                                  &m_ledGuestScore1})
+        digits += group->members();
+    return digits;
+}

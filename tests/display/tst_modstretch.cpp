@@ -1,0 +1,172 @@
+#include "display/controls.h"
+#include "display/ledgroup.h"
+#include "display/ledlines.h"
+#include "display/modstretch.h"
+#include "display/twips.h"
+#include "tests/support/testenv.h"
+
+namespace {
+
+// A window with one control of each kind that scales, and one that does not.
+struct Board
+{
+    QWidget window;
+    PictureBox *panel;
+    Label *label;
+    Shape *shape;
+    ledlines *digit;
+    LedGroup digits{QStringLiteral("ledTest")};
+    QWidget *other;
+
+    Board()
+    {
+        window.resize(600, 400);
+        panel = new PictureBox(&window);
+        panel->setObjectName(QStringLiteral("picPanel"));
+        panel->setGeometry(30, 45, 300, 150);
+        label = new Label(panel);
+        label->setFontSize(12);
+        label->setGeometry(0, 15, 120, 30);
+        shape = new Shape(Shape::Kind::OutlinedRectangle, &window);
+        shape->setGeometry(60, 0, 90, 60);
+        shape->setBorderWidth(2);
+        digit = digits.add(0, panel);
+        digit->move(150, 30);
+        other = new QWidget(&window);
+        other->setGeometry(1, 2, 3, 4);
+    }
+};
+
+} // namespace
+
+class TestModStretch : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void min1()
+    {
+        QCOMPARE(Min1(5.5), 5.5);
+        QCOMPARE(Min1(1), 1.0);
+        QCOMPARE(Min1(0.2), 1.0);
+        QCOMPARE(Min1(-30), 1.0);
+        QCOMPARE(Min1(std::nan("")), 1.0);
+    }
+
+    void recordsOnlyTheScalableKindsInCreationOrder()
+    {
+        Board b;
+        LayoutSnapshot snapshot;
+        snapshot.RecordLayout(&b.window);
+        QCOMPARE(snapshot.Layouts().size(), 4);
+        QCOMPARE(snapshot.Layouts()[0].Ctl.data(), b.panel);
+        QCOMPARE(snapshot.Layouts()[1].Ctl.data(), b.label);
+        QCOMPARE(snapshot.Layouts()[2].Ctl.data(), b.digit);
+        QCOMPARE(snapshot.Layouts()[3].Ctl.data(), b.shape);
+        QCOMPARE(snapshot.OrigWidth(), 9000);
+        QCOMPARE(snapshot.OrigHeight(), 6000);
+        const ControlLayout &digit = snapshot.Layouts()[2];
+        QCOMPARE(digit.Width, 0); // digits size themselves
+        QCOMPARE(digit.Size, 120);
+        QCOMPARE(digit.BufferArea, 70);
+    }
+
+    void doublingTheWindowDoublesEverythingAndShrinkingRestores()
+    {
+        Board b;
+        LayoutSnapshot snapshot;
+        snapshot.RecordLayout(&b.window);
+        const QRect panel = b.panel->geometry();
+        const QRect shape = b.shape->geometry();
+        const QPoint digitAt = b.digit->pos();
+        const QSize digitSize = b.digit->QWidget::size();
+
+        b.window.resize(1200, 800);
+        snapshot.StretchLayout(&b.window);
+        QCOMPARE(b.panel->geometry(), QRect(60, 90, 600, 300));
+        QCOMPARE(b.shape->geometry(), QRect(shape.x() * 2, 0, 180, 120)); // Left 0 stays 0
+        QCOMPARE(b.shape->borderWidth(), 4.0);
+        QCOMPARE(b.label->fontSize(), 24.0);
+        QCOMPARE(b.label->y(), 30);
+        QCOMPARE(b.label->x(), 0);
+        QCOMPARE(b.digit->pos(), digitAt * 2);
+        QCOMPARE(b.digit->size(), 240.0);
+        QCOMPARE(b.digit->bufferArea(), 140.0);
+        QCOMPARE(b.digit->QWidget::size(), digitSize * 2);
+        QCOMPARE(b.other->geometry(), QRect(1, 2, 3, 4));
+
+        b.window.resize(600, 400);
+        snapshot.StretchLayout(&b.window);
+        QCOMPARE(b.panel->geometry(), panel);
+        QCOMPARE(b.label->fontSize(), 12.0);
+        QCOMPARE(b.digit->pos(), digitAt);
+        QCOMPARE(b.digit->QWidget::size(), digitSize);
+    }
+
+    void wideningMovesAndWidensButHeightsFollowTheHeightAlone()
+    {
+        Board b;
+        LayoutSnapshot snapshot;
+        snapshot.RecordLayout(&b.window);
+        b.window.resize(1800, 400);
+        snapshot.StretchLayout(&b.window);
+        QCOMPARE(b.panel->geometry(), QRect(90, 45, 900, 150));
+        QCOMPARE(b.label->fontSize(), 12.0);
+        QCOMPARE(b.shape->borderWidth(), 2.0);
+        QCOMPARE(b.digit->size(), 120.0);
+        QCOMPARE(b.digit->x(), 450);
+    }
+
+    void tinyWindowsClampQuantitiesToOne()
+    {
+        Board b;
+        LayoutSnapshot snapshot;
+        snapshot.RecordLayout(&b.window);
+        b.window.resize(6, 2);
+        snapshot.StretchLayout(&b.window);
+        QCOMPARE(b.label->fontSize(), 1.0);
+        QCOMPARE(b.digit->size(), 1.0);
+        QCOMPARE(b.digit->bufferArea(), 1.0);
+        QVERIFY(b.panel->width() >= 0);
+    }
+
+    void aMinimisedWindowIsLeftAlone()
+    {
+        Board b;
+        LayoutSnapshot snapshot;
+        snapshot.RecordLayout(&b.window);
+        b.window.setWindowState(Qt::WindowMinimized);
+        b.window.resize(1200, 800);
+        snapshot.StretchLayout(&b.window);
+        QCOMPARE(b.panel->geometry(), QRect(30, 45, 300, 150));
+    }
+
+    void scalesToFourKAndEightKWithoutOverflow_data()
+    {
+        QTest::addColumn<QSize>("screen");
+        QTest::newRow("3840 x 2160") << QSize(3840, 2160);
+        QTest::newRow("7680 x 4320") << QSize(7680, 4320);
+    }
+
+    void scalesToFourKAndEightKWithoutOverflow()
+    {
+        QFETCH(QSize, screen);
+        Board b;
+        LayoutSnapshot snapshot;
+        snapshot.RecordLayout(&b.window);
+        b.window.resize(screen);
+        snapshot.StretchLayout(&b.window);
+        const double x = screen.width() / 600.0, y = screen.height() / 400.0;
+        QCOMPARE(b.panel->geometry(), QRect(qRound(30 * x), qRound(45 * y), qRound(300 * x), qRound(150 * y)));
+
+        // A snapshot taken at that size holds it, and scales back down.
+        snapshot.RecordLayout(&b.window);
+        QCOMPARE(snapshot.OrigWidth(), screen.width() * 15);
+        b.window.resize(600, 400);
+        snapshot.StretchLayout(&b.window);
+        QCOMPARE(b.panel->geometry(), QRect(30, 45, 300, 150));
+    }
+};
+
+CORVELLA_TEST_MAIN(TestModStretch)
+#include "tst_modstretch.moc"

@@ -1,0 +1,68 @@
+#pragma once
+
+#include "platform/dialogs.h"
+#include "platform/services.h"
+#include "platform/timesource.h"
+#include "tests/support/scripteddevice.h"
+
+#include <QList>
+#include <QPointer>
+
+// A clock that moves only when the test says so.
+class ManualTimeSource : public TimeSource
+{
+public:
+    qint64 now = 1'000'000;
+    qint64 elapsedMs() const override { return now; }
+};
+
+// Answers every question and picker as the test scripted it.
+class ScriptedDialogs : public Dialogs
+{
+public:
+    bool yes = true;
+    std::optional<qint32> color;
+    QString fileName;
+    int questions = 0;
+    int beeps = 0;
+    QStringList warnings;
+    QString lastText, lastTitle;
+    qint32 lastInitialColor = -1;
+
+    bool askYesNo(QWidget *, const QString &text, const QString &title) override
+    {
+        ++questions;
+        lastText = text;
+        lastTitle = title;
+        return yes;
+    }
+    void showWarning(QWidget *, const QString &title, const QString &text) override
+    {
+        warnings << title + QStringLiteral(": ") + text;
+    }
+    void beep() override { ++beeps; }
+    std::optional<qint32> pickColor(QWidget *, qint32 initial) override
+    {
+        lastInitialColor = initial;
+        return color;
+    }
+    QString openFileName(QWidget *, const QString &) override { return fileName; }
+};
+
+// The services of one test, with the sound devices the windows made.
+struct FakeServices
+{
+    ManualTimeSource time;
+    ScriptedDialogs dialogs;
+    QList<QPointer<ScriptedSoundDevice>> devices;
+
+    Services services()
+    {
+        return {&time, &dialogs, [this](QObject *parent) {
+                    auto *device = new ScriptedSoundDevice(parent);
+                    devices << device;
+                    return device;
+                }};
+    }
+    ScriptedSoundDevice *device() const { return devices.isEmpty() ? nullptr : devices.last().data(); }
+};

@@ -1,0 +1,45 @@
+#pragma once
+
+#include "platform/sounddevice.h"
+
+#include <QStringList>
+
+// A sound device that plays nothing: it records the commands it was given,
+// and the test decides when a playback ends.
+class ScriptedSoundDevice : public SoundDevice
+{
+    Q_OBJECT
+
+public:
+    using SoundDevice::SoundDevice;
+
+    QStringList commands;
+    int plays = 0;
+    QStringList playedFiles;
+    bool playing = false;
+
+    void Open() override { commands << QStringLiteral("Open ") + fileName(); }
+    void Play() override
+    {
+        commands << QStringLiteral("Play");
+        ++plays;
+        playedFiles << fileName();
+        playing = true;
+    }
+    void Stop() override { commands << QStringLiteral("Stop"); }
+    void Prev() override { commands << QStringLiteral("Prev"); }
+    void Close() override
+    {
+        commands << QStringLiteral("Close");
+        finish();
+    }
+
+    // The end of the current playback, as the sound service reports it.
+    void finish()
+    {
+        if (!playing)
+            return;
+        playing = false;
+        emit playbackFinished();
+    }
+};
