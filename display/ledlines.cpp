@@ -42,15 +42,15 @@ constexpr std::array<std::array<bool, SegmentCount>, 10> litSegments = {{
 QPolygonF horizontalSegment(double y, double x0, double x1)
 {
     const double h = Thickness / 2;
-    return QPolygonF({{x0, y}, {x0 + h, y - h}, {x1 - h, y - h}, {x1, y}, {x1 - h, y + h},
-                      {x0 + h, y + h}});
+    return QPolygonF(
+        {{x0, y}, {x0 + h, y - h}, {x1 - h, y - h}, {x1, y}, {x1 - h, y + h}, {x0 + h, y + h}});
 }
 
 QPolygonF verticalSegment(double x, double y0, double y1)
 {
     const double h = Thickness / 2;
-    return QPolygonF({{x, y0}, {x + h, y0 + h}, {x + h, y1 - h}, {x, y1}, {x - h, y1 - h},
-                      {x - h, y0 + h}});
+    return QPolygonF(
+        {{x, y0}, {x + h, y0 + h}, {x + h, y1 - h}, {x, y1}, {x - h, y1 - h}, {x - h, y0 + h}});
 }
 
 const std::array<QPolygonF, SegmentCount> &segmentShapes()

@@ -27,7 +27,8 @@ void colorControl(QWidget *control)
     } else if (type == QLatin1StringView("Shape")) {
         auto *shape = static_cast<Shape *>(control);
         const QString name = shape->objectName();
-        if (name.contains(QLatin1StringView("shpTime")) && name != QLatin1StringView("shpTimeBorder"))
+        if (name.contains(QLatin1StringView("shpTime")) &&
+            name != QLatin1StringView("shpTimeBorder"))
             shape->setFillColor(AppSettings.TextColor);
         else
             shape->setBorderColor(AppSettings.TextColor);

@@ -7,7 +7,8 @@
 
 bool ClockEntry::isAcceptable(const QString &text)
 {
-    if (text.count(u'.') > 1 || !std::any_of(text.begin(), text.end(), [](QChar c) { return c.isDigit(); }))
+    if (text.count(u'.') > 1 ||
+        !std::any_of(text.begin(), text.end(), [](QChar c) { return c.isDigit(); }))
         return false;
     bool ok = false;
     const double value = text.toDouble(&ok);

@@ -23,8 +23,14 @@ struct ClockSeconds
     }
     double toDouble() const { return static_cast<double>(raw) / PerSecond; }
 
-    friend constexpr ClockSeconds operator+(ClockSeconds a, ClockSeconds b) { return {a.raw + b.raw}; }
-    friend constexpr ClockSeconds operator-(ClockSeconds a, ClockSeconds b) { return {a.raw - b.raw}; }
+    friend constexpr ClockSeconds operator+(ClockSeconds a, ClockSeconds b)
+    {
+        return {a.raw + b.raw};
+    }
+    friend constexpr ClockSeconds operator-(ClockSeconds a, ClockSeconds b)
+    {
+        return {a.raw - b.raw};
+    }
     friend constexpr ClockSeconds operator*(qint64 n, ClockSeconds a) { return {n * a.raw}; }
     friend constexpr auto operator<=>(ClockSeconds, ClockSeconds) = default;
 };

@@ -14,7 +14,6 @@
 
 namespace {
 
-
 template <typename Control> Control *place(Control *control, const char *name, QRect twips)
 {
     control->setObjectName(QLatin1StringView(name));
@@ -79,10 +78,14 @@ void frmScoreBoard::createControls()
     c.shpTimeBorder = place(new Shape(Shape::Kind::OutlinedRectangle, this), "shpTimeBorder",
                             twipsRect(1800, 120, 5895, 1815));
 
-    c.picHomeContainer = place(new PictureBox(this), "picHomeContainer", twipsRect(600, 1980, 2295, 615));
-    c.lblHomeScore = caption(c.picHomeContainer, "lblHomeScore", twipsRect(510, 0, 1335, 555), 24, true);
-    c.picGuestContainer = place(new PictureBox(this), "picGuestContainer", twipsRect(6600, 1980, 2295, 615));
-    c.lblGuestScore = caption(c.picGuestContainer, "lblGuestScore", twipsRect(480, 0, 1395, 555), 24, true);
+    c.picHomeContainer =
+        place(new PictureBox(this), "picHomeContainer", twipsRect(600, 1980, 2295, 615));
+    c.lblHomeScore =
+        caption(c.picHomeContainer, "lblHomeScore", twipsRect(510, 0, 1335, 555), 24, true);
+    c.picGuestContainer =
+        place(new PictureBox(this), "picGuestContainer", twipsRect(6600, 1980, 2295, 615));
+    c.lblGuestScore =
+        caption(c.picGuestContainer, "lblGuestScore", twipsRect(480, 0, 1395, 555), 24, true);
 
     c.picTimeBack = place(new PictureBox(this), "picTimeBack", twipsRect(1980, 240, 5595, 1575));
     const double digitLefts[] = {0, 960, 2280, 3240, 4560};
@@ -91,7 +94,8 @@ void frmScoreBoard::createControls()
     const QRect dots[] = {twipsRect(2040, 360, 195, 195), twipsRect(2040, 1080, 195, 195),
                           twipsRect(4320, 1200, 195, 195)};
     for (int i = 0; i < 3; ++i)
-        c.shpTime[i] = place(new Shape(Shape::Kind::FilledCircle, c.picTimeBack), "shpTime", dots[i]);
+        c.shpTime[i] =
+            place(new Shape(Shape::Kind::FilledCircle, c.picTimeBack), "shpTime", dots[i]);
 
     createScore(c.picHomeScore0, m_ledHomeScore0, "picHomeScore0", 600, 2640);
     createScore(c.picGuestScore0, m_ledGuestScore0, "picGuestScore0", 6600, 2640);
@@ -116,11 +120,11 @@ void frmScoreBoard::setTabOrder()
 {
     const Controls &c = m_controls;
     const QList<QWidget *> order = {
-        c.picHomeContainer, c.picGuestContainer, c.picTimeBack,  m_ledTime[4],
-        m_ledTime[3],       m_ledTime[2],        m_ledTime[1],   c.picHomeScore0,
-        m_ledHomeScore0[0], m_ledHomeScore0[1],  c.picGuestScore0, m_ledGuestScore0[0],
-        m_ledGuestScore0[1], c.picHomeScore1,    m_ledHomeScore1[0], m_ledHomeScore1[1],
-        c.picGuestScore1,   m_ledTime[5],        m_ledGuestScore1[0], m_ledGuestScore1[1]};
+        c.picHomeContainer,  c.picGuestContainer, c.picTimeBack,       m_ledTime[4],
+        m_ledTime[3],        m_ledTime[2],        m_ledTime[1],        c.picHomeScore0,
+        m_ledHomeScore0[0],  m_ledHomeScore0[1],  c.picGuestScore0,    m_ledGuestScore0[0],
+        m_ledGuestScore0[1], c.picHomeScore1,     m_ledHomeScore1[0],  m_ledHomeScore1[1],
+        c.picGuestScore1,    m_ledTime[5],        m_ledGuestScore1[0], m_ledGuestScore1[1]};
     for (qsizetype i = 1; i < order.size(); ++i)
         QWidget::setTabOrder(order[i - 1], order[i]);
     c.picHomeContainer->setFocus();
@@ -172,7 +176,8 @@ void frmScoreBoard::UpdateFormColors()
     setPalette(pal);
 
     ColorLED(m_ledTime, AppSettings.LEDTimeColor);
-    for (const LedGroup *score : {&m_ledHomeScore0, &m_ledGuestScore0, &m_ledHomeScore1, &m_ledGuestScore1})
+    for (const LedGroup *score :
+         {&m_ledHomeScore0, &m_ledGuestScore0, &m_ledHomeScore1, &m_ledGuestScore1})
         ColorLED(*score, AppSettings.LEDScoreColor);
     ColorControls(this, {c.picHomeContainer, c.picGuestContainer, c.lblHomeScore, c.lblGuestScore,
                          c.lblSection1, c.lblSection2});
@@ -202,8 +207,8 @@ void frmScoreBoard::changeEvent(QEvent *event)
 QList<ledlines *> frmScoreBoard::allDigits() const
 {
     QList<ledlines *> digits;
-    for (const LedGroup *group : {&m_ledTime, &m_ledHomeScore0, &m_ledGuestScore0, &m_ledHomeScore1,
-                                  &m_ledGuestScore1})
+    for (const LedGroup *group :
+         {&m_ledTime, &m_ledHomeScore0, &m_ledGuestScore0, &m_ledHomeScore1, &m_ledGuestScore1})
         digits += group->members();
     return digits;
 }

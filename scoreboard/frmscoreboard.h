@@ -56,8 +56,14 @@ public:
 
     // The start screen is another part of the program; it tells the board how
     // to show it.
-    void setStartScreenOpener(std::function<void()> opener) { m_openStartScreen = std::move(opener); }
-    void setOptionsOpener(std::function<void(QWidget *)> opener) { m_openOptions = std::move(opener); }
+    void setStartScreenOpener(std::function<void()> opener)
+    {
+        m_openStartScreen = std::move(opener);
+    }
+    void setOptionsOpener(std::function<void(QWidget *)> opener)
+    {
+        m_openOptions = std::move(opener);
+    }
 
     double RSize(qint16 Value) const;
     void UpdateLabels();
@@ -75,7 +81,8 @@ protected:
 
 private:
     void createControls();
-    void createScore(PictureBox *&panel, LedGroup &digits, const char *panelName, int left, int top);
+    void createScore(PictureBox *&panel, LedGroup &digits, const char *panelName, int left,
+                     int top);
     void setTabOrder();
     void routeKeys();
     void centreIn(Label *label, const QWidget *panel);

@@ -42,7 +42,7 @@ private:
 
     const ClockFace &m_face;
     const TimeSource &m_time;
-    QTimer tmrClock1;
+    QTimer tmrClock1{this};
     qint64 m_startTenths = 0;
     ClockSeconds m_runSeconds;
     ClockSeconds m_bankedSeconds;

@@ -29,10 +29,11 @@ void frmScoreBoard::routeKeys()
         connect(digit, &ledlines::DigitKeyPress, this,
                 [this](int, int key) { m_clockEntry.KeyPress(key); });
 
-    const std::pair<PictureBox *, const LedGroup *> scores[] = {{c.picHomeScore0, &m_ledHomeScore0},
-                                                                {c.picGuestScore0, &m_ledGuestScore0},
-                                                                {c.picHomeScore1, &m_ledHomeScore1},
-                                                                {c.picGuestScore1, &m_ledGuestScore1}};
+    const std::pair<PictureBox *, const LedGroup *> scores[] = {
+        {c.picHomeScore0, &m_ledHomeScore0},
+        {c.picGuestScore0, &m_ledGuestScore0},
+        {c.picHomeScore1, &m_ledHomeScore1},
+        {c.picGuestScore1, &m_ledGuestScore1}};
     for (const auto &[panel, group] : scores) {
         const auto enter = [this, group](int key) {
             m_scoreEntry.StaticText(*group, key, ScoreMin, ScoreMax);
@@ -81,7 +82,8 @@ void frmScoreBoard::Buzzer()
 
 void frmScoreBoard::ClearAllLeds()
 {
-    if (!m_services.dialogs->askYesNo(this, QStringLiteral("Are you sure you want to clear all LEDs?"),
+    if (!m_services.dialogs->askYesNo(this,
+                                      QStringLiteral("Are you sure you want to clear all LEDs?"),
                                       QStringLiteral("Clear all LEDs?")))
         return;
     for (ledlines *digit : allDigits())

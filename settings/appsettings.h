@@ -29,8 +29,8 @@ struct Settings
 };
 
 namespace SettingsDefaults {
-inline constexpr qint32 FormColor = 16711680; // blue
-inline constexpr qint32 LEDTimeColor = 255;   // red
+inline constexpr qint32 FormColor = 16711680;  // blue
+inline constexpr qint32 LEDTimeColor = 255;    // red
 inline constexpr qint32 LEDScoreColor = 33023; // orange
 inline constexpr qint32 LEDBackColor = 0;      // black
 inline constexpr qint32 HomeColor = 16777215;  // white

@@ -77,8 +77,8 @@ private slots:
         QTest::addColumn<int>("value");
         QTest::addColumn<double>("size");
         QTest::addColumn<QString>("segments");
-        const char *expected[] = {"abcdef", "bc",    "abdeg", "abcdg",   "bcfg",
-                                  "acdfg",  "acdefg", "abc",  "abcdefg", "abcdfg"};
+        const char *expected[] = {"abcdef", "bc",     "abdeg", "abcdg",   "bcfg",
+                                  "acdfg",  "acdefg", "abc",   "abcdefg", "abcdfg"};
         for (double size : {120.0, 400.0}) {
             for (int n = 0; n <= 9; ++n) {
                 QTest::addRow("%d at size %g", n, size)

@@ -157,7 +157,8 @@ private slots:
         b.window.resize(screen);
         snapshot.StretchLayout(&b.window);
         const double x = screen.width() / 600.0, y = screen.height() / 400.0;
-        QCOMPARE(b.panel->geometry(), QRect(qRound(30 * x), qRound(45 * y), qRound(300 * x), qRound(150 * y)));
+        QCOMPARE(b.panel->geometry(),
+                 QRect(qRound(30 * x), qRound(45 * y), qRound(300 * x), qRound(150 * y)));
 
         // A snapshot taken at that size holds it, and scales back down.
         snapshot.RecordLayout(&b.window);

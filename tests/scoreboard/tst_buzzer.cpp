@@ -40,8 +40,9 @@ private slots:
         QVERIFY(board.BuzzerPlaying());
         device->finish();
         QVERIFY(!board.BuzzerPlaying());
-        QCOMPARE(device->commands.mid(1), (QStringList{QStringLiteral("Play"), QStringLiteral("Stop"),
-                                                       QStringLiteral("Prev")}));
+        QCOMPARE(
+            device->commands.mid(1),
+            (QStringList{QStringLiteral("Play"), QStringLiteral("Stop"), QStringLiteral("Prev")}));
         board.Buzzer();
         QCOMPARE(device->plays, 2);
     }
@@ -79,7 +80,8 @@ private slots:
     void afterTheOptionsTheNewFilePlays()
     {
         frmScoreBoard board(fakes.services());
-        board.setOptionsOpener([this](QWidget *) { AppSettings.BuzzerFile = makeFile(QStringLiteral("new.wav")); });
+        board.setOptionsOpener(
+            [this](QWidget *) { AppSettings.BuzzerFile = makeFile(QStringLiteral("new.wav")); });
         board.Buzzer(); // still playing when the options close
         board.ShowOptions();
         ScriptedSoundDevice *device = fakes.device();

@@ -64,7 +64,8 @@ private slots:
 
     void divRoundsDownAndMin0BlanksToZero()
     {
-        QCOMPARE(ClockFace::Div(ClockSeconds::fromDouble(599.9), ClockSeconds::fromSeconds(600)), 0);
+        QCOMPARE(ClockFace::Div(ClockSeconds::fromDouble(599.9), ClockSeconds::fromSeconds(600)),
+                 0);
         QCOMPARE(ClockFace::Div(ClockSeconds::fromSeconds(600), ClockSeconds::fromSeconds(600)), 1);
         QCOMPARE(ClockFace::Div(ClockSeconds::fromDouble(-0.1), ClockSeconds::fromSeconds(1)), -1);
         QCOMPARE(ClockFace::Min0(-1), 0);

@@ -66,30 +66,36 @@ private slots:
             QTRY_COMPARE(board.size(), size);
         QTest::qWait(300);
 
-        const QImage shot = board.screen()->grabWindow(0).toImage().convertToFormat(QImage::Format_RGB32);
+        const QImage shot =
+            board.screen()->grabWindow(0).toImage().convertToFormat(QImage::Format_RGB32);
         const QString folder = QStringLiteral(CORVELLA_ARTIFACTS) + QStringLiteral("/screenshots");
         QDir().mkpath(folder);
-        shot.copy(globalRect(&board)).save(folder + QStringLiteral("/scoreboard-") +
-                                           QLatin1StringView(QTest::currentDataTag()) + QStringLiteral(".png"));
+        shot.copy(globalRect(&board))
+            .save(folder + QStringLiteral("/scoreboard-") +
+                  QLatin1StringView(QTest::currentDataTag()) + QStringLiteral(".png"));
 
         const auto &c = board.controls();
         const double scale = board.height() / 453.0;
         const int minimumLit = int(400 * scale * scale);
-        QVERIFY(countPixels(shot, globalRect(c.picTimeBack), fromBgr(AppSettings.LEDTimeColor)) > 4 * minimumLit);
-        for (const PictureBox *panel : {c.picHomeScore0, c.picGuestScore0, c.picHomeScore1, c.picGuestScore1}) {
-            const int lit = countPixels(shot, globalRect(panel), fromBgr(AppSettings.LEDScoreColor));
+        QVERIFY(countPixels(shot, globalRect(c.picTimeBack), fromBgr(AppSettings.LEDTimeColor)) >
+                4 * minimumLit);
+        for (const PictureBox *panel :
+             {c.picHomeScore0, c.picGuestScore0, c.picHomeScore1, c.picGuestScore1}) {
+            const int lit =
+                countPixels(shot, globalRect(panel), fromBgr(AppSettings.LEDScoreColor));
             QVERIFY2(lit > minimumLit, qPrintable(panel->objectName() + QString::number(lit)));
         }
         const QColor white = fromBgr(AppSettings.TextColor);
-        for (const QWidget *caption : {static_cast<QWidget *>(c.picHomeContainer),
-                                       static_cast<QWidget *>(c.picGuestContainer),
-                                       static_cast<QWidget *>(c.lblSection1),
-                                       static_cast<QWidget *>(c.lblSection2)})
+        for (const QWidget *caption :
+             {static_cast<QWidget *>(c.picHomeContainer),
+              static_cast<QWidget *>(c.picGuestContainer), static_cast<QWidget *>(c.lblSection1),
+              static_cast<QWidget *>(c.lblSection2)})
             QVERIFY2(countPixels(shot, globalRect(caption), white) > int(100 * scale * scale),
                      qPrintable(caption->objectName()));
         // Nothing of the board lies outside the window.
         for (const QWidget *control : board.findChildren<QWidget *>())
-            QVERIFY2(board.rect().contains(control->geometry()) || control->parentWidget() != &board,
+            QVERIFY2(board.rect().contains(control->geometry()) ||
+                         control->parentWidget() != &board,
                      qPrintable(control->objectName()));
     }
 };

@@ -22,7 +22,8 @@ class TestScoreboardWindow : public QObject
 
     QSize designSize() const
     {
-        return {twipsToPixels(frmScoreBoard::DesignWidth), twipsToPixels(frmScoreBoard::DesignHeight)};
+        return {twipsToPixels(frmScoreBoard::DesignWidth),
+                twipsToPixels(frmScoreBoard::DesignHeight)};
     }
 
 private slots:
@@ -79,7 +80,8 @@ private slots:
         QFETCH(double, heightFactor);
         QFETCH(double, expected);
         frmScoreBoard board(fakes.services());
-        board.resize(qRound(designSize().width() * widthFactor), qRound(designSize().height() * heightFactor));
+        board.resize(qRound(designSize().width() * widthFactor),
+                     qRound(designSize().height() * heightFactor));
         QVERIFY(qAbs(board.RSize(24) - expected) < 0.1);
     }
 
@@ -115,7 +117,8 @@ private slots:
         QCOMPARE(c.lblHomeScore->text(), home);
         const QPoint labelCentre = c.lblHomeScore->geometry().center();
         const QPoint panelCentre = c.picHomeContainer->rect().center();
-        QVERIFY2(qAbs(labelCentre.x() - panelCentre.x()) <= 1, qPrintable(QString::number(labelCentre.x())));
+        QVERIFY2(qAbs(labelCentre.x() - panelCentre.x()) <= 1,
+                 qPrintable(QString::number(labelCentre.x())));
         QVERIFY(qAbs(labelCentre.y() - panelCentre.y()) <= 1);
         QCOMPARE(board.layoutSnapshot().OrigWidth(), qRound(pixelsToTwips(1000)));
     }
@@ -142,8 +145,8 @@ private slots:
             QCOMPARE(dot->fillColor(), 7);
         QCOMPARE(c.shpTimeBorder->borderColor(), 7);
         QCOMPARE(c.shpLarge->borderColor(), 7);
-        for (const PictureBox *panel : {c.picTimeBack, c.picHomeScore0, c.picGuestScore0,
-                                        c.picHomeScore1, c.picGuestScore1})
+        for (const PictureBox *panel :
+             {c.picTimeBack, c.picHomeScore0, c.picGuestScore0, c.picHomeScore1, c.picGuestScore1})
             QCOMPARE(panel->backColor(), 4);
         for (const ledlines *digit : board.ledTime().members()) {
             QCOMPARE(digit->litColor(), 2);

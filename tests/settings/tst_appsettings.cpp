@@ -106,10 +106,10 @@ private slots:
         QFile file(TestEnvironment::storeFile());
         QVERIFY(file.open(QIODevice::ReadOnly));
         const QByteArray content = file.readAll();
-        for (const char *line : {"FormColor=16711680", "LEDScoreColor=33023", "StartStopClockKey=115",
-                                 "ResetClockKey=114", "BuzzerKey=98", "TeamSize=24",
-                                 "GuestColor=-7", "[ColorSettings]", "[KeySettings]",
-                                 "[TextSettings]"}) {
+        for (const char *line :
+             {"FormColor=16711680", "LEDScoreColor=33023", "StartStopClockKey=115",
+              "ResetClockKey=114", "BuzzerKey=98", "TeamSize=24", "GuestColor=-7",
+              "[ColorSettings]", "[KeySettings]", "[TextSettings]"}) {
             QVERIFY2(content.contains(line), line);
         }
     }
@@ -117,11 +117,15 @@ private slots:
     void handEditedGarbageLoadsDefaultsForThoseFieldsOnly_data()
     {
         QTest::addColumn<QByteArray>("ini");
-        QTest::newRow("letters in a colour") << QByteArray("[ColorSettings]\nFormColor=blue\nTextColor=7\n");
-        QTest::newRow("2^40 for a colour") << QByteArray("[ColorSettings]\nFormColor=1099511627776\nTextColor=7\n");
+        QTest::newRow("letters in a colour")
+            << QByteArray("[ColorSettings]\nFormColor=blue\nTextColor=7\n");
+        QTest::newRow("2^40 for a colour")
+            << QByteArray("[ColorSettings]\nFormColor=1099511627776\nTextColor=7\n");
         QTest::newRow("hex prefix") << QByteArray("[ColorSettings]\nFormColor=0xFF\nTextColor=7\n");
-        QTest::newRow("decimal point") << QByteArray("[ColorSettings]\nFormColor=1.5\nTextColor=7\n");
-        QTest::newRow("blanks round a number are fine") << QByteArray("[ColorSettings]\nFormColor=\" 16711680 \"\nTextColor=\" 7\"\n");
+        QTest::newRow("decimal point")
+            << QByteArray("[ColorSettings]\nFormColor=1.5\nTextColor=7\n");
+        QTest::newRow("blanks round a number are fine")
+            << QByteArray("[ColorSettings]\nFormColor=\" 16711680 \"\nTextColor=\" 7\"\n");
     }
 
     void handEditedGarbageLoadsDefaultsForThoseFieldsOnly()

@@ -64,5 +64,8 @@ struct FakeServices
                     return device;
                 }};
     }
-    ScriptedSoundDevice *device() const { return devices.isEmpty() ? nullptr : devices.last().data(); }
+    ScriptedSoundDevice *device() const
+    {
+        return devices.isEmpty() ? nullptr : devices.last().data();
+    }
 };

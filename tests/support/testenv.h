@@ -1,9 +1,9 @@
 #pragma once
 
 #include <QApplication>
+#include <QSignalSpy>
 #include <QString>
 #include <QTemporaryDir>
-#include <QSignalSpy>
 #include <QTest>
 
 // A private per-user settings store and runtime folder for one test process,

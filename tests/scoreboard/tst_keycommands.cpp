@@ -1,0 +1,311 @@
+#include "display/controls.h"
+#include "display/ledgroup.h"
+#include "display/ledlines.h"
+#include "platform/dialogs.h"
+#include "scoreboard/frmscoreboard.h"
+#include "settings/appsettings.h"
+#include "tests/support/fakes.h"
+#include "tests/support/testenv.h"
+
+#include <QMessageBox>
+#include <QPushButton>
+
+namespace {
+
+QString faceText(const LedGroup &ledTime)
+{
+    QString text;
+    for (int i = 1; i <= 5; ++i) {
+        const int d = ledTime[i]->caption();
+        text += d < 0 ? QStringLiteral(" ") : QString::number(d);
+        if (i == 2)
+            text += u':';
+        if (i == 4)
+            text += u'.';
+    }
+    return text;
+}
+
+// "7" or " 7" style: what a score shows, blanks as spaces.
+QString scoreText(const LedGroup &group)
+{
+    QString text;
+    for (int i = 1; i >= 0; --i)
+        text +=
+            group[i]->caption() < 0 ? QStringLiteral(" ") : QString::number(group[i]->caption());
+    return text;
+}
+
+void setScore(const LedGroup &group, int value)
+{
+    group[1]->setCaption(value >= 10 ? value / 10 : ledlines::Blank);
+    group[0]->setCaption(value % 10);
+}
+
+// Types a sequence of keys; "\r" is Enter.
+void type(QWidget *target, const QString &keys)
+{
+    for (QChar c : keys) {
+        if (c == u'\r')
+            QTest::keyClick(target, Qt::Key_Return);
+        else
+            QTest::keyClicks(target, QString(c));
+    }
+}
+
+} // namespace
+
+class TestKeyCommands : public QObject
+{
+    Q_OBJECT
+
+    FakeServices fakes;
+    std::unique_ptr<frmScoreBoard> board;
+
+    void clickFocus(QWidget *w)
+    {
+        QTest::mouseClick(w, Qt::LeftButton, {}, QPoint(2, 2));
+        QCOMPARE(QApplication::focusWidget(), w);
+    }
+
+private slots:
+    void init()
+    {
+        AppSettings = defaultSettings();
+        AppSettings.BuzzerFile = QCoreApplication::applicationFilePath(); // any existing file
+        fakes.dialogs = ScriptedDialogs{};
+        board = std::make_unique<frmScoreBoard>(fakes.services());
+        board->show();
+        QVERIFY(QTest::qWaitForWindowActive(board.get()));
+    }
+    void cleanup() { board.reset(); }
+
+    void commandKeysFromEveryPartThatPassesKeys()
+    {
+        const auto &c = board->controls();
+        for (QWidget *target :
+             {static_cast<QWidget *>(board.get()), static_cast<QWidget *>(c.picHomeContainer),
+              static_cast<QWidget *>(c.picGuestContainer),
+              static_cast<QWidget *>(board->ledTime()[3]), static_cast<QWidget *>(c.picHomeScore1),
+              static_cast<QWidget *>(board->ledGuestScore0()[1])}) {
+            target->setFocus();
+            QTest::keyClick(target, Qt::Key_S);
+            QVERIFY2(board->clock().isRunning(), qPrintable(target->objectName()));
+            QTest::keyClick(target, Qt::Key_S);
+            QVERIFY(!board->clock().isRunning());
+        }
+    }
+
+    void theClockPanelItselfSwallowsKeys()
+    {
+        clickFocus(board->controls().picTimeBack);
+        QTest::keyClick(board->controls().picTimeBack, Qt::Key_S);
+        QVERIFY(!board->clock().isRunning());
+    }
+
+    void upperCaseIsAnotherKey()
+    {
+        const auto &c = board->controls();
+        c.picHomeContainer->setFocus();
+        QTest::keyClicks(c.picHomeContainer, QStringLiteral("SRBOC"));
+        QVERIFY(!board->clock().isRunning());
+        QCOMPARE(fakes.device()->plays, 0);
+        QCOMPARE(fakes.dialogs.questions, 0);
+    }
+
+    void configurableKeysComeFirst()
+    {
+        AppSettings.BuzzerKey = 'o';
+        AppSettings.ResetClockKey = AppSettings.StartStopClockKey;
+        int optionsShown = 0;
+        board->setOptionsOpener([&](QWidget *) { ++optionsShown; });
+        board->AllKeyPress('o');
+        QCOMPARE(optionsShown, 0);
+        QVERIFY(board->BuzzerPlaying());
+        board->AllKeyPress('s');
+        QVERIFY(board->clock().isRunning());
+        board->AllKeyPress('s');
+        QVERIFY(!board->clock().isRunning());
+
+        AppSettings.StartStopClockKey = 27;
+        int startScreens = 0;
+        board->setStartScreenOpener([&] { ++startScreens; });
+        board->AllKeyPress(27);
+        QCOMPARE(startScreens, 0);
+        QVERIFY(board->clock().isRunning());
+    }
+
+    void clearAllLedsAsksAndBlanksEverything()
+    {
+        const auto &c = board->controls();
+        setScore(board->ledHomeScore0(), 42);
+        board->clock().StartStopClock();
+        fakes.time.now += 5000;
+        board->clock().ClockTick();
+
+        fakes.dialogs.yes = false;
+        c.picHomeContainer->setFocus();
+        QTest::keyClick(c.picHomeContainer, Qt::Key_C);
+        QCOMPARE(fakes.dialogs.questions, 1);
+        QCOMPARE(fakes.dialogs.lastText,
+                 QStringLiteral("Are you sure you want to clear all LEDs?"));
+        QCOMPARE(fakes.dialogs.lastTitle, QStringLiteral("Clear all LEDs?"));
+        QCOMPARE(scoreText(board->ledHomeScore0()), QStringLiteral("42"));
+        QVERIFY(board->clock().isRunning());
+
+        fakes.dialogs.yes = true;
+        QTest::keyClick(c.picHomeContainer, Qt::Key_C);
+        QCOMPARE(faceText(board->ledTime()), QStringLiteral("  :  . "));
+        for (const LedGroup *g :
+             {&board->ledTime(), &board->ledHomeScore0(), &board->ledGuestScore0(),
+              &board->ledHomeScore1(), &board->ledGuestScore1()})
+            for (const ledlines *d : g->members())
+                QCOMPARE(d->caption(), -1);
+        QVERIFY(!board->clock().isRunning());
+        board->clock().StartStopClock();
+        fakes.time.now += 300;
+        board->clock().ClockTick();
+        QCOMPARE(faceText(board->ledTime()), QStringLiteral(" 0:00.3"));
+    }
+
+    void theQuestionBoxLooksAsItShould()
+    {
+        const auto box =
+            makeYesNoBox(nullptr, QStringLiteral("Are you sure you want to clear all LEDs?"),
+                         QStringLiteral("Clear all LEDs?"));
+        QCOMPARE(box->text(), QStringLiteral("Are you sure you want to clear all LEDs?"));
+        QCOMPARE(box->windowTitle(), QStringLiteral("Clear all LEDs?"));
+        QCOMPARE(box->icon(), QMessageBox::NoIcon);
+        QCOMPARE(box->standardButtons(), QMessageBox::Yes | QMessageBox::No);
+        QCOMPARE(box->defaultButton(), box->button(QMessageBox::Yes));
+    }
+
+    void scoreEntry_data()
+    {
+        QTest::addColumn<int>("start");
+        QTest::addColumn<QString>("keys");
+        QTest::addColumn<QString>("shown");
+        QTest::newRow("digit, Enter") << 42 << QStringLiteral("7\r") << QStringLiteral(" 7");
+        QTest::newRow("0, Enter") << 42 << QStringLiteral("0\r") << QStringLiteral(" 0");
+        QTest::newRow("9 + 9 = 18") << 9 << QStringLiteral("+9") << QStringLiteral("18");
+        QTest::newRow("10 - 1 = 9, tens blank")
+            << 10 << QStringLiteral("-1") << QStringLiteral(" 9");
+        QTest::newRow("0 - 1 unchanged") << 0 << QStringLiteral("-1") << QStringLiteral(" 0");
+        QTest::newRow("99 + 1 unchanged") << 99 << QStringLiteral("+1") << QStringLiteral("99");
+        QTest::newRow("98 + 5 unchanged") << 98 << QStringLiteral("+5") << QStringLiteral("98");
+        QTest::newRow("two digits change nothing")
+            << 5 << QStringLiteral("12\r") << QStringLiteral(" 5");
+        QTest::newRow("+, Enter") << 5 << QStringLiteral("+\r") << QStringLiteral(" 5");
+        QTest::newRow("+, + empties") << 5 << QStringLiteral("++3") << QStringLiteral(" 5");
+        QTest::newRow("5, + empties") << 5 << QStringLiteral("5+\r") << QStringLiteral(" 5");
+        QTest::newRow("space discards") << 5 << QStringLiteral("7 \r") << QStringLiteral(" 5");
+        QTest::newRow("Enter alone") << 5 << QStringLiteral("\r") << QStringLiteral(" 5");
+        QTest::newRow("letters ignored") << 5 << QStringLiteral("x3\r") << QStringLiteral(" 3");
+        QTest::newRow("adds twice") << 5 << QStringLiteral("+5+5") << QStringLiteral("15");
+    }
+
+    void scoreEntry()
+    {
+        QFETCH(int, start);
+        QFETCH(QString, keys);
+        QFETCH(QString, shown);
+        const LedGroup &score = board->ledGuestScore1();
+        setScore(score, start);
+        clickFocus(score[0]);
+        type(score[0], keys);
+        QCOMPARE(scoreText(score), shown);
+        // The panel round the digits takes the same keys.
+        setScore(board->ledHomeScore0(), start);
+        clickFocus(board->controls().picHomeScore0);
+        type(board->controls().picHomeScore0, keys);
+        QCOMPARE(scoreText(board->ledHomeScore0()), shown);
+    }
+
+    void aPendingEntryStaysWithItsScore()
+    {
+        clickFocus(board->ledHomeScore0()[0]);
+        QTest::keyClicks(board->ledHomeScore0()[0], QStringLiteral("+"));
+        clickFocus(board->ledHomeScore1()[1]);
+        QTest::keyClicks(board->ledHomeScore1()[1], QStringLiteral("4"));
+        QTest::keyClick(board->ledHomeScore1()[1], Qt::Key_Return);
+        QCOMPARE(scoreText(board->ledHomeScore0()), QStringLiteral(" 0"));
+        QCOMPARE(scoreText(board->ledHomeScore1()), QStringLiteral(" 4"));
+    }
+
+    void aChangeOnAClearedScoreCountsFromZero()
+    {
+        fakes.dialogs.yes = true;
+        board->ClearAllLeds();
+        clickFocus(board->ledGuestScore0()[0]);
+        QTest::keyClicks(board->ledGuestScore0()[0], QStringLiteral("+3"));
+        QCOMPARE(scoreText(board->ledGuestScore0()), QStringLiteral(" 3"));
+    }
+
+    void aDigitCommandKeyRunsOncePerPress()
+    {
+        AppSettings.StartStopClockKey = '5';
+        clickFocus(board->ledHomeScore0()[0]);
+        QTest::keyClicks(board->ledHomeScore0()[0], QStringLiteral("5"));
+        QVERIFY(board->clock().isRunning());
+        QTest::keyClick(board->ledHomeScore0()[0], Qt::Key_Return);
+        QVERIFY(board->clock().isRunning());
+        QCOMPARE(scoreText(board->ledHomeScore0()), QStringLiteral(" 5"));
+    }
+
+    void clockEntry_data()
+    {
+        QTest::addColumn<QString>("keys");
+        QTest::addColumn<QString>("face");
+        QTest::newRow("12.30") << QStringLiteral("12.30\r") << QStringLiteral("12:30.0");
+        QTest::newRow("12.5") << QStringLiteral("12.5\r") << QStringLiteral("12:50.0");
+        QTest::newRow("12.05") << QStringLiteral("12.05\r") << QStringLiteral("12:05.0");
+        QTest::newRow("5") << QStringLiteral("5\r") << QStringLiteral(" 5:00.0");
+        QTest::newRow(".3") << QStringLiteral(".3\r") << QStringLiteral(" 0:30.0");
+        QTest::newRow("0.75") << QStringLiteral("0.75\r") << QStringLiteral(" 1:15.0");
+        QTest::newRow("99.59") << QStringLiteral("99.59\r") << QStringLiteral("99:59.0");
+        QTest::newRow("99.6") << QStringLiteral("99.6\r") << QStringLiteral(" 3:21.4");
+        QTest::newRow("100") << QStringLiteral("100\r") << QStringLiteral(" 3:21.4");
+        QTest::newRow("99.591") << QStringLiteral("99.591\r") << QStringLiteral(" 3:21.4");
+        QTest::newRow("1.2.3") << QStringLiteral("1.2.3\r") << QStringLiteral(" 3:21.4");
+        QTest::newRow("Enter alone") << QStringLiteral("\r") << QStringLiteral(" 3:21.4");
+        QTest::newRow("12 space 3") << QStringLiteral("12 3\r") << QStringLiteral(" 3:00.0");
+        QTest::newRow("letters ignored") << QStringLiteral("1x2\r") << QStringLiteral("12:00.0");
+    }
+
+    void clockEntry()
+    {
+        QFETCH(QString, keys);
+        QFETCH(QString, face);
+        board->clock().EnterTime(201);
+        board->ledTime()[5]->setCaption(4);
+        clickFocus(board->ledTime()[2]);
+        type(board->ledTime()[2], keys);
+        QCOMPARE(faceText(board->ledTime()), face);
+    }
+
+    void anEnteredTimeStopsTheClockAndCountsOnFromIt()
+    {
+        board->clock().StartStopClock();
+        clickFocus(board->ledTime()[5]);
+        type(board->ledTime()[5], QStringLiteral("12.30\r"));
+        QVERIFY(!board->clock().isRunning());
+        QCOMPARE(faceText(board->ledTime()), QStringLiteral("12:30.0"));
+        QCOMPARE(board->clock().EnteredSeconds(), qint16(750));
+        board->clock().StartStopClock();
+        fakes.time.now += 200;
+        board->clock().ClockTick();
+        QCOMPARE(faceText(board->ledTime()), QStringLiteral("12:30.2"));
+    }
+
+    void backspaceDoesNotEraseATypedTime()
+    {
+        clickFocus(board->ledTime()[1]);
+        QTest::keyClicks(board->ledTime()[1], QStringLiteral("12"));
+        QTest::keyClick(board->ledTime()[1], Qt::Key_Backspace);
+        QTest::keyClick(board->ledTime()[1], Qt::Key_Return);
+        QCOMPARE(faceText(board->ledTime()), QStringLiteral("12:00.0"));
+    }
+};
+
+CORVELLA_TEST_MAIN(TestKeyCommands)
+#include "tst_keycommands.moc"
