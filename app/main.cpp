@@ -1,24 +1,21 @@
+#include "app/corvellaapp.h"
 #include "platform/dialogs.h"
 #include "platform/qtsounddevice.h"
-#include "platform/services.h"
 #include "platform/timesource.h"
-#include "scoreboard/frmscoreboard.h"
-#include "settings/appsettings.h"
 
 #include <QApplication>
-
-#include <memory>
 
 int main(int argc, char *argv[])
 {
     QApplication app(argc, argv);
+    QApplication::setApplicationName(QStringLiteral("Corvella"));
+    QApplication::setApplicationVersion(QStringLiteral(CORVELLA_VERSION));
+    QApplication::setDesktopFileName(QStringLiteral("io.github.corvella.Corvella"));
+
     MonotonicTimeSource time;
     QtDialogs dialogs;
-    const Services services{&time, &dialogs,
-                            [](QObject *parent) { return new QtSoundDevice(parent); }};
-
-    LoadSettings();
-    auto board = std::make_unique<frmScoreBoard>(services);
-    board->show();
+    CorvellaApp corvella(
+        {&time, &dialogs, [](QObject *parent) { return new QtSoundDevice(parent); }});
+    corvella.start();
     return QApplication::exec();
 }

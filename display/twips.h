@@ -8,3 +8,9 @@ double twipsPerPixel();
 int twipsToPixels(double twips);
 double pixelsToTwips(int pixels);
 QRect twipsRect(double left, double top, double width, double height);
+
+#include <QFont>
+
+// The font of a window's ordinary text: a small sans serif, as the layout was
+// designed for.
+QFont defaultWindowFont();

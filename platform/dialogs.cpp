@@ -41,5 +41,6 @@ std::optional<qint32> QtDialogs::pickColor(QWidget *parent, qint32 initial)
 
 QString QtDialogs::openFileName(QWidget *parent, const QString &filter)
 {
-    return QFileDialog::getOpenFileName(parent, QString(), QString(), filter);
+    return QFileDialog::getOpenFileName(parent, QString(), QString(), filter, nullptr,
+                                        QFileDialog::HideNameFilterDetails);
 }

@@ -1,0 +1,197 @@
+#include "app/frmsplash.h"
+
+#include "app/instructions.h"
+#include "app/logo.h"
+#include "display/twips.h"
+#include "options/frmoptions.h"
+#include "settings/appsettings.h"
+
+#include <QGroupBox>
+#include <QGuiApplication>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QScreen>
+#include <QSysInfo>
+
+#include <cmath>
+
+namespace {
+
+QLabel *label(const QString &text, const char *name, QWidget *parent, QRect geometry,
+              const QFont &font, Qt::Alignment alignment)
+{
+    auto *l = new QLabel(text, parent);
+    l->setObjectName(QLatin1StringView(name));
+    l->setGeometry(geometry);
+    l->setFont(font);
+    l->setAlignment(alignment | Qt::AlignTop);
+    return l;
+}
+
+QFont makeFont(const char *family, double points)
+{
+    QFont f{QLatin1StringView(family)};
+    f.setPointSizeF(points);
+    return f;
+}
+
+} // namespace
+
+frmSplash::frmSplash(Dialogs &dialogs, std::function<void()> goScore, QWidget *parent)
+    : QDialog(parent, Qt::Dialog | Qt::FramelessWindowHint), m_dialogs(dialogs),
+      m_goScore(std::move(goScore))
+{
+    setObjectName(QStringLiteral("frmSplash"));
+    setWindowTitle(QStringLiteral("Form1"));
+    setWindowIcon(corvellaIcon());
+    createControls();
+    tmrResize.setObjectName(QStringLiteral("tmrResize"));
+    tmrResize.setInterval(10);
+    connect(&tmrResize, &QTimer::timeout, this, &frmSplash::tmrResize_Timer);
+    Form_Load();
+}
+
+QString frmSplash::versionText()
+{
+    return QStringLiteral("Version %1.%2.%3")
+        .arg(CORVELLA_VERSION_MAJOR)
+        .arg(CORVELLA_VERSION_MINOR)
+        .arg(CORVELLA_VERSION_PATCH);
+}
+
+QString frmSplash::platformName()
+{
+    const QString kernel = QSysInfo::kernelType();
+    if (kernel == QLatin1StringView("linux"))
+        return QStringLiteral("Linux");
+    return QSysInfo::prettyProductName();
+}
+
+void frmSplash::createControls()
+{
+    const QFont defaultFont = defaultWindowFont();
+    setFont(defaultFont);
+    frameSplash = new QGroupBox(this);
+    frameSplash->setObjectName(QStringLiteral("frameSplash"));
+    frameSplash->setGeometry(twipsRect(120, 0, 6000, 5760));
+
+    label(QStringLiteral("Corvella"), "lblName", frameSplash, twipsRect(180, 240, 5655, 735),
+          makeFont("Times New Roman", 27.75), Qt::AlignHCenter);
+    label(QStringLiteral("Click to continue."), "lblClick", frameSplash,
+          twipsRect(2520, 960, 1335, 255), defaultFont, Qt::AlignLeft);
+    label(platformName(), "lblSystem", frameSplash, twipsRect(4200, 960, 1455, 375),
+          makeFont("Times New Roman", 15.75), Qt::AlignRight);
+    label(versionText(), "lblVersion", frameSplash, twipsRect(3480, 1440, 2175, 375),
+          makeFont("Times New Roman", 15.75), Qt::AlignRight);
+    label(QStringLiteral("Custom Created by Brannick"), "lblMadeBy", frameSplash,
+          twipsRect(3120, 2760, 2655, 255), defaultFont, Qt::AlignRight);
+
+    picLogo = new QLabel(this);
+    picLogo->setObjectName(QStringLiteral("picLogo"));
+    picLogo->setPixmap(logoPixmap(devicePixelRatioF()));
+    picLogo->move(twipsToPixels(360), twipsToPixels(1560));
+    picLogo->resize(LogoSize);
+
+    auto *cmdInstr = new QPushButton(QStringLiteral("&Instructions"), this);
+    cmdInstr->setObjectName(QStringLiteral("cmdInstr"));
+    cmdInstr->setGeometry(twipsRect(3120, 2160, 1215, 375));
+    connect(cmdInstr, &QPushButton::clicked, this, &frmSplash::cmdInstr_Click);
+    auto *cmdOptions = new QPushButton(QStringLiteral("&Options"), this);
+    cmdOptions->setObjectName(QStringLiteral("cmdOptions"));
+    cmdOptions->setGeometry(twipsRect(4680, 2160, 1215, 375));
+    connect(cmdOptions, &QPushButton::clicked, this, &frmSplash::cmdOptions_Click);
+
+    txtInstr = new QPlainTextEdit(this);
+    txtInstr->setObjectName(QStringLiteral("txtInstr"));
+    txtInstr->setGeometry(twipsRect(240, 3240, 5775, 2295));
+    txtInstr->setReadOnly(true);
+    txtInstr->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+    txtInstr->setFont(makeFont("Arial", 9.75));
+
+    cmdInstr->setFocus();
+}
+
+void frmSplash::Form_Load()
+{
+    const double tpp = twipsPerPixel();
+    resize(twipsToPixels(WidthTwips), twipsToPixels(CollapsedTwips));
+    if (const QScreen *screen = QGuiApplication::primaryScreen()) {
+        const QRect area = screen->geometry();
+        const double top = (area.height() * tpp - ExpandedTwips) / 2;
+        const double left = (area.width() * tpp - WidthTwips) / 2;
+        move(area.left() + static_cast<int>(std::lround(left / tpp)),
+             area.top() + static_cast<int>(std::lround(top / tpp)));
+    }
+    frameSplash->resize(frameSplash->width(), twipsToPixels(CollapsedTwips - 120));
+    LoadSettings();
+    InstructionsBox();
+}
+
+void frmSplash::InstructionsBox()
+{
+    txtInstr->setPlainText(instructionsText(AppSettings.StartStopClockKey,
+                                            AppSettings.ResetClockKey, AppSettings.BuzzerKey));
+}
+
+int frmSplash::heightTwips() const
+{
+    return static_cast<int>(std::lround(pixelsToTwips(height())));
+}
+
+void frmSplash::setHeightTwips(double twips)
+{
+    // A step smaller than a pixel still grows the window by one, so the
+    // animation always reaches its end.
+    const int pixels = std::max(twipsToPixels(twips), height() + 1);
+    resize(width(), pixels);
+    frameSplash->resize(frameSplash->width(), pixels - twipsToPixels(120));
+}
+
+void frmSplash::tmrResize_Timer()
+{
+    const int current = heightTwips();
+    if (current >= TotalHeight) {
+        tmrResize.stop();
+        return;
+    }
+    setHeightTwips(current + (TotalHeight - current) * 0.17 + 1);
+}
+
+void frmSplash::cmdInstr_Click()
+{
+    TotalHeight = ExpandedTwips;
+    tmrResize.start();
+}
+
+void frmSplash::cmdOptions_Click()
+{
+    frmOptions options(m_dialogs, this);
+    options.exec();
+    InstructionsBox();
+}
+
+void frmSplash::GoScore()
+{
+    // The scoreboard is shown before this window goes, so that the program
+    // never finds itself without a window.
+    tmrResize.stop();
+    if (m_goScore)
+        m_goScore();
+    done(Accepted);
+}
+
+void frmSplash::mousePressEvent(QMouseEvent *event)
+{
+    if (event->button() == Qt::LeftButton)
+        GoScore();
+}
+
+void frmSplash::keyPressEvent(QKeyEvent *event)
+{
+    // The start screen has no keys of its own: Esc does not close it.
+    if (event->key() == Qt::Key_Escape)
+        return;
+    QDialog::keyPressEvent(event);
+}

@@ -1,0 +1,56 @@
+#pragma once
+
+#include <QDialog>
+#include <QTimer>
+
+#include <functional>
+
+class Dialogs;
+class QGroupBox;
+class QLabel;
+class QPlainTextEdit;
+class QPushButton;
+
+// The start screen: name, version and logo, an Instructions button that
+// unfolds the operating guide, and the Options. A click on its face goes on
+// to the scoreboard.
+class frmSplash : public QDialog
+{
+    Q_OBJECT
+
+public:
+    static constexpr int WidthTwips = 6240;
+    static constexpr int CollapsedTwips = 3240;
+    static constexpr int ExpandedTwips = 5880;
+
+    // `goScore` shows the scoreboard; the start screen closes itself after it.
+    frmSplash(Dialogs &dialogs, std::function<void()> goScore, QWidget *parent = nullptr);
+
+    static QString versionText();
+    static QString platformName();
+
+    void GoScore();
+    void InstructionsBox();
+    int heightTwips() const;
+    const QTimer &resizeTimer() const { return tmrResize; }
+
+protected:
+    void mousePressEvent(QMouseEvent *event) override;
+    void keyPressEvent(QKeyEvent *event) override;
+
+private:
+    void createControls();
+    void Form_Load();
+    void cmdInstr_Click();
+    void cmdOptions_Click();
+    void tmrResize_Timer();
+    void setHeightTwips(double twips);
+
+    Dialogs &m_dialogs;
+    std::function<void()> m_goScore;
+    QGroupBox *frameSplash;
+    QLabel *picLogo;
+    QPlainTextEdit *txtInstr;
+    QTimer tmrResize{this};
+    int TotalHeight = 0;
+};

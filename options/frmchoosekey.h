@@ -1,0 +1,48 @@
+#pragma once
+
+#include <QDialog>
+
+#include <array>
+
+class Dialogs;
+class QLabel;
+class QPushButton;
+
+// What the options dialog and the key chooser exchange: the function being
+// given a key, its key in the working copy, and the key chosen (0 for none).
+struct KeyChoice
+{
+    QString KeyPurpose;
+    qint16 CurrentKey = 0;
+    int ChosenKey = 0;
+};
+
+// Captures one typed character as the new key of a command. It refuses a key
+// another command has in the options' working copy, and the reserved keys.
+class frmChooseKey : public QDialog
+{
+    Q_OBJECT
+
+public:
+    // `workingKeys` are the three command keys as the options dialog holds them.
+    frmChooseKey(KeyChoice &choice, std::array<int, 3> workingKeys, Dialogs &dialogs,
+                 QWidget *parent = nullptr);
+
+    static bool isReserved(int keyAscii);
+
+    void Form_KeyPress(int KeyAscii);
+
+protected:
+    void keyPressEvent(QKeyEvent *event) override;
+    bool eventFilter(QObject *watched, QEvent *event) override;
+
+private:
+    bool handleKey(QKeyEvent *event);
+
+    KeyChoice &m_choice;
+    std::array<int, 3> m_workingKeys;
+    Dialogs &m_dialogs;
+    QLabel *lblChoose;
+    QLabel *lblUsed;
+    QPushButton *cmdCancel;
+};

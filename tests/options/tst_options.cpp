@@ -1,0 +1,272 @@
+#include "display/controls.h"
+#include "options/frmoptions.h"
+#include "settings/appsettings.h"
+#include "tests/support/fakes.h"
+#include "tests/support/testenv.h"
+
+#include <QDir>
+#include <QFile>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QSettings>
+#include <QTabWidget>
+#include <QTimer>
+
+class TestOptions : public QObject
+{
+    Q_OBJECT
+
+    ScriptedDialogs dialogs;
+    QTemporaryDir dir;
+
+    template <typename T> static T *child(const QWidget &w, const char *name)
+    {
+        T *found = w.findChild<T *>(QLatin1StringView(name));
+        if (!found)
+            qFatal("no control %s", name);
+        return found;
+    }
+    static void click(const QWidget &w, const char *name)
+    {
+        QTest::mouseClick(child<QPushButton>(w, name), Qt::LeftButton);
+    }
+    static QByteArray storeContent()
+    {
+        QFile file(TestEnvironment::storeFile());
+        return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+    }
+    QString fileOfLength(int length)
+    {
+        const QString folder = dir.path() + u'/';
+        const QString name = QString(length - folder.size() - 4, u'h') + QStringLiteral(".wav");
+        QFile file(folder + name);
+        file.open(QIODevice::WriteOnly);
+        return folder + name;
+    }
+
+private slots:
+    void init()
+    {
+        TestEnvironment::clearStore();
+        AppSettings = defaultSettings();
+        dialogs = ScriptedDialogs{};
+    }
+
+    void opensOnTheKeyboardTabWithTheSettings()
+    {
+        AppSettings.BuzzerKey = 9;
+        AppSettings.HomeColor = 0x123456;
+        frmOptions options(dialogs);
+        QCOMPARE(options.windowTitle(), QStringLiteral("Corvella"));
+        auto *tabs = child<QTabWidget>(options, "sstOptions");
+        QCOMPARE(tabs->currentIndex(), 0);
+        QCOMPARE(tabs->tabText(0), QStringLiteral("Keyboard Controls"));
+        QCOMPARE(tabs->tabText(1), QStringLiteral("Color Controls"));
+        QCOMPARE(tabs->tabText(2), QStringLiteral("Text Controls"));
+        QCOMPARE(child<QLabel>(options, "lblStartStopK")->text(), QStringLiteral("s"));
+        QCOMPARE(child<QLabel>(options, "lblBuzzerK")->text(), QStringLiteral("Tab"));
+        QCOMPARE(child<PictureBox>(options, "picHomeC")->backColor(), 0x123456);
+        QCOMPARE(child<QGroupBox>(options, "fraStartStopK")->title(),
+                 QStringLiteral("Start / Stop Key:"));
+        QCOMPARE(child<QLineEdit>(options, "txtSectText1")->text(), QStringLiteral("Section 1"));
+        QCOMPARE(options.TempSize(), qint16(24));
+    }
+
+    void resetsThenOkStoreTheDefaultsAsDecimalText()
+    {
+        AppSettings.StartStopClockKey = 'x';
+        AppSettings.FormColor = 5;
+        AppSettings.TextColor = 6;
+        frmOptions options(dialogs);
+        click(options, "cmdResetKeys");
+        click(options, "cmdResetColors");
+        click(options, "cmdOk");
+        QCOMPARE(options.result(), int(QDialog::Accepted));
+        const QByteArray store = storeContent();
+        for (const char *line :
+             {"StartStopClockKey=115", "ResetClockKey=114", "BuzzerKey=98", "FormColor=16711680",
+              "LEDTimeColor=255", "LEDScoreColor=33023", "LEDBackColor=0", "HomeColor=16777215",
+              "GuestColor=16777215", "TextColor=16777215", "TeamSize=24", "HomeText=Home",
+              "SectionText2=Section 2", "BuzzerFile="})
+            QVERIFY2(store.contains(line), line);
+        QCOMPARE(AppSettings.StartStopClockKey, qint16(115));
+    }
+
+    void cancelLeavesEverythingAsItWas()
+    {
+        const Settings before = AppSettings;
+        frmOptions options(dialogs);
+        click(options, "cmdResetColors");
+        child<QLineEdit>(options, "txtHomeText")->setText(QStringLiteral("Lions"));
+        click(options, "cmdCancel");
+        QCOMPARE(options.result(), int(QDialog::Rejected));
+        QVERIFY(AppSettings == before);
+        QVERIFY(!QFile::exists(TestEnvironment::storeFile()));
+    }
+
+    void enterAndEscDoNotClose()
+    {
+        frmOptions options(dialogs);
+        options.show();
+        QVERIFY(QTest::qWaitForWindowActive(&options));
+        QTest::keyClick(&options, Qt::Key_Escape);
+        QTest::keyClick(&options, Qt::Key_Return);
+        QVERIFY(options.isVisible());
+    }
+
+    void captionsTakeTheirLimitOfCharacters()
+    {
+        frmOptions options(dialogs);
+        options.show();
+        auto *home = child<QLineEdit>(options, "txtHomeText");
+        auto *section = child<QLineEdit>(options, "txtSectText2");
+        home->clear();
+        section->clear();
+        QTest::keyClicks(home, QString(25, u'a'));
+        QTest::keyClicks(section, QString(25, u'b'));
+        QCOMPARE(home->text().size(), 20);
+        QCOMPARE(section->text().size(), 18);
+    }
+
+    void colourPickOpensOnTheSwatchAndCancelKeepsIt()
+    {
+        frmOptions options(dialogs);
+        auto *swatch = child<PictureBox>(options, "picLedTimeC");
+        dialogs.color = 0x00FF00;
+        click(options, "cmdLedTimeC");
+        QCOMPARE(dialogs.lastInitialColor, 255);
+        QCOMPARE(swatch->backColor(), 0x00FF00);
+        dialogs.color.reset(); // cancelled
+        click(options, "cmdLedTimeC");
+        QCOMPARE(dialogs.lastInitialColor, 0x00FF00);
+        QCOMPARE(swatch->backColor(), 0x00FF00);
+        click(options, "cmdOk");
+        QCOMPARE(AppSettings.LEDTimeColor, 0x00FF00);
+    }
+
+    void pathDisplayRule_data()
+    {
+        QTest::addColumn<int>("length");
+        QTest::addColumn<bool>("exists");
+        QTest::addColumn<bool>("shortened");
+        QTest::newRow("50 characters, whole") << 50 << true << false;
+        QTest::newRow("51 characters, shortened") << 51 << true << true;
+        QTest::newRow("long and missing") << 70 << false << true;
+    }
+
+    void pathDisplayRule()
+    {
+        QFETCH(int, length);
+        QFETCH(bool, exists);
+        QFETCH(bool, shortened);
+        QString path = fileOfLength(length);
+        if (!exists) {
+            QFile::remove(path);
+        }
+        QCOMPARE(path.size(), length);
+        const QString name = QFileInfo(path).fileName();
+        const QString expected =
+            !shortened ? path
+                       : path.left(10) + QStringLiteral(" .../") + (exists ? name : QString());
+        QCOMPARE(frmOptions::displayPath(path), expected);
+        QCOMPARE(frmOptions::displayPath(QString()), QStringLiteral("[No File Selected]"));
+    }
+
+    void choosingASoundFile()
+    {
+        AppSettings.BuzzerFile.clear();
+        frmOptions options(dialogs);
+        auto *label = child<QLabel>(options, "lblBuzzerSound");
+        QCOMPARE(label->text(), QStringLiteral("[No File Selected]"));
+        dialogs.fileName.clear(); // the dialog was cancelled
+        click(options, "cmdBuzzerSound");
+        QCOMPARE(label->text(), QStringLiteral("[No File Selected]"));
+        dialogs.fileName = dir.path() + QStringLiteral("/missing.wav");
+        click(options, "cmdBuzzerSound");
+        QCOMPARE(options.BuzzerTemp(), QString());
+        dialogs.fileName = fileOfLength(40);
+        click(options, "cmdBuzzerSound");
+        QCOMPARE(label->text(), dialogs.fileName);
+        click(options, "cmdOk");
+        QCOMPARE(AppSettings.BuzzerFile, dialogs.fileName);
+    }
+
+    void teamSizeFollowsTheNames_data()
+    {
+        QTest::addColumn<QString>("home");
+        QTest::addColumn<QString>("guest");
+        QTest::addColumn<int>("size");
+        QTest::newRow("short names fit at 26")
+            << QStringLiteral("Home") << QStringLiteral("Guest") << 26;
+        QTest::newRow("empty names") << QString() << QString() << 26;
+        QTest::newRow("too long for any size") << QString(20, u'W') << QStringLiteral("Guest") << 9;
+    }
+
+    void teamSizeFollowsTheNames()
+    {
+        QFETCH(QString, home);
+        QFETCH(QString, guest);
+        QFETCH(int, size);
+        QCOMPARE(int(frmOptions::previewSize(home, guest)), size);
+    }
+
+    void teamSizeChangesOnlyWhenANameIsEdited()
+    {
+        AppSettings.TeamSize = 17;
+        {
+            frmOptions options(dialogs);
+            click(options, "cmdOk");
+            QCOMPARE(AppSettings.TeamSize, qint16(17));
+        }
+        frmOptions options(dialogs);
+        options.show();
+        auto *guest = child<QLineEdit>(options, "txtGuestText");
+        guest->setFocus();
+        QTest::keyClick(guest, Qt::Key_X);
+        QTest::keyClick(guest, Qt::Key_Backspace);
+        QCOMPARE(options.TempSize(),
+                 frmOptions::previewSize(QStringLiteral("Home"), QStringLiteral("Guest")));
+        click(options, "cmdOk");
+        QCOMPARE(AppSettings.TeamSize, options.TempSize());
+    }
+
+    void aKeyChosenThroughTheChooser()
+    {
+        frmOptions options(dialogs);
+        options.show();
+        QTimer::singleShot(0, this, [] {
+            QWidget *chooser = QApplication::activeModalWidget();
+            QTest::keyClick(chooser->focusWidget(), Qt::Key_S); // taken by start / stop
+            QTest::keyClick(chooser->focusWidget(), Qt::Key_Q);
+        });
+        click(options, "cmdBuzzerK");
+        QCOMPARE(child<QLabel>(options, "lblBuzzerK")->text(), QStringLiteral("q"));
+        QCOMPARE(dialogs.beeps, 1);
+        QCOMPARE(AppSettings.BuzzerKey, qint16(98)); // not before OK
+        click(options, "cmdOk");
+        QCOMPARE(AppSettings.BuzzerKey, qint16('q'));
+    }
+
+    void aStoreThatCannotBeWrittenIsReportedAndTheValuesStillApply()
+    {
+        const QString folder = QFileInfo(TestEnvironment::storeFile()).path();
+        QDir(folder).removeRecursively();
+        QFile blocker(folder);
+        QVERIFY(blocker.open(QIODevice::WriteOnly));
+        blocker.close();
+
+        frmOptions options(dialogs);
+        child<QLineEdit>(options, "txtHomeText")->setText(QStringLiteral("Lions"));
+        click(options, "cmdOk");
+        QFile::remove(folder);
+        QCOMPARE(dialogs.warnings.size(), 1);
+        QVERIFY(dialogs.warnings.first().contains(QStringLiteral("could not be saved")));
+        QCOMPARE(AppSettings.HomeText, QStringLiteral("Lions"));
+        QCOMPARE(options.result(), int(QDialog::Accepted));
+    }
+};
+
+CORVELLA_TEST_MAIN(TestOptions)
+#include "tst_options.moc"
