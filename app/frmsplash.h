@@ -33,6 +33,8 @@ public:
     void InstructionsBox();
     int heightTwips() const;
     const QTimer &resizeTimer() const { return tmrResize; }
+    // One step of the unfolding animation (the timer's tick).
+    void tmrResize_Timer();
 
 protected:
     void mousePressEvent(QMouseEvent *event) override;
@@ -43,7 +45,6 @@ private:
     void Form_Load();
     void cmdInstr_Click();
     void cmdOptions_Click();
-    void tmrResize_Timer();
     void setHeightTwips(double twips);
 
     Dialogs &m_dialogs;

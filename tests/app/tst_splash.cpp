@@ -1,0 +1,227 @@
+#include "app/corvellaapp.h"
+#include "app/frmsplash.h"
+#include "display/controls.h"
+#include "display/twips.h"
+#include "scoreboard/frmscoreboard.h"
+#include "settings/appsettings.h"
+#include "tests/support/fakes.h"
+#include "tests/support/testenv.h"
+
+#include <QGroupBox>
+#include <QLabel>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QScreen>
+#include <QTimer>
+
+class TestSplash : public QObject
+{
+    Q_OBJECT
+
+    FakeServices fakes;
+    int goScores = 0;
+
+    std::unique_ptr<frmSplash> makeSplash()
+    {
+        auto splash = std::make_unique<frmSplash>(fakes.dialogs, [this] { ++goScores; });
+        splash->show();
+        return splash;
+    }
+
+    static QString shownText(const frmSplash &splash)
+    {
+        return splash.findChild<QPlainTextEdit *>(QStringLiteral("txtInstr"))->toPlainText();
+    }
+
+    // Answers the next modal window with `answer` once it is up.
+    void whenModal(std::function<void(QWidget *)> answer)
+    {
+        QTimer::singleShot(0, this, [answer] { answer(QApplication::activeModalWidget()); });
+    }
+
+private slots:
+    void init()
+    {
+        TestEnvironment::clearStore();
+        goScores = 0;
+        fakes.dialogs = ScriptedDialogs{};
+    }
+
+    void opensCollapsedAndCentredWithItsTexts()
+    {
+        auto splash = makeSplash();
+        QCOMPARE(splash->width(), twipsToPixels(6240));
+        QCOMPARE(splash->heightTwips(), 3240);
+        QVERIFY(splash->windowFlags() & Qt::FramelessWindowHint);
+        const QRect screen = splash->screen()->geometry();
+        QVERIFY(qAbs(splash->x() - (screen.width() - splash->width()) / 2) <= 1);
+        QVERIFY(qAbs(splash->y() - (screen.height() - twipsToPixels(5880)) / 2) <= 1);
+        QCOMPARE(splash->findChild<QLabel *>(QStringLiteral("lblVersion"))->text(),
+                 QStringLiteral("Version 1.0.0"));
+        QCOMPARE(splash->findChild<QLabel *>(QStringLiteral("lblSystem"))->text(),
+                 QStringLiteral("Linux"));
+        QCOMPARE(splash->findChild<QLabel *>(QStringLiteral("picLogo"))->size(), QSize(165, 71));
+        QCOMPARE(splash->findChild<QGroupBox *>(QStringLiteral("frameSplash"))->height(),
+                 twipsToPixels(3120));
+        QVERIFY(shownText(*splash).endsWith(QStringLiteral("'o'.")));
+        QVERIFY(QTest::qWaitForWindowActive(splash.get()));
+        QCOMPARE(QApplication::focusWidget(),
+                 splash->findChild<QPushButton *>(QStringLiteral("cmdInstr")));
+    }
+
+    void loadingReadsTheStore()
+    {
+        AppSettings = defaultSettings();
+        AppSettings.StartStopClockKey = 'g';
+        QVERIFY(SaveSettings());
+        AppSettings.StartStopClockKey = 'x';
+        auto splash = makeSplash();
+        QCOMPARE(AppSettings.StartStopClockKey, qint16('g'));
+        QVERIFY(shownText(*splash).startsWith(
+            QStringLiteral(" - To start or stop the clock press 'g'.")));
+    }
+
+    void instructionsUnfoldToTheFullHeightAndStop()
+    {
+        auto splash = makeSplash();
+        auto *frame = splash->findChild<QGroupBox *>(QStringLiteral("frameSplash"));
+        QTest::mouseClick(splash->findChild<QPushButton *>(QStringLiteral("cmdInstr")),
+                          Qt::LeftButton);
+        QVERIFY(splash->resizeTimer().isActive());
+        int steps = 0;
+        while (splash->resizeTimer().isActive() && steps < 100) {
+            splash->tmrResize_Timer();
+            ++steps;
+            QCOMPARE(frame->height(), splash->height() - twipsToPixels(120));
+        }
+        QVERIFY2(steps <= 40, qPrintable(QString::number(steps)));
+        QVERIFY(splash->heightTwips() >= 5880);
+        QVERIFY(splash->heightTwips() < 5880 + 15 * 2);
+        const QPoint topLeft = splash->pos();
+        QTest::mouseClick(splash->findChild<QPushButton *>(QStringLiteral("cmdInstr")),
+                          Qt::LeftButton);
+        splash->tmrResize_Timer();
+        QVERIFY(!splash->resizeTimer().isActive());
+        QCOMPARE(splash->pos(), topLeft);
+        QCOMPARE(goScores, 0);
+    }
+
+    void clicksOnTheFaceGoToTheScoreboard_data()
+    {
+        QTest::addColumn<QString>("target");
+        QTest::addColumn<bool>("goes");
+        for (const char *name : {"lblName", "lblClick", "lblSystem", "lblVersion", "lblMadeBy",
+                                 "picLogo", "frameSplash", "frmSplash"})
+            QTest::newRow(name) << QString::fromLatin1(name) << true;
+        QTest::newRow("instructions text") << QStringLiteral("txtInstr") << false;
+        QTest::newRow("Instructions button") << QStringLiteral("cmdInstr") << false;
+    }
+
+    void clicksOnTheFaceGoToTheScoreboard()
+    {
+        QFETCH(QString, target);
+        QFETCH(bool, goes);
+        auto splash = makeSplash();
+        for (int i = 0; i < 40; ++i)
+            splash->tmrResize_Timer(); // everything in view
+        QWidget *widget =
+            target == splash->objectName() ? splash.get() : splash->findChild<QWidget *>(target);
+        QVERIFY(widget);
+        QWidget *underMouse = target == QLatin1StringView("txtInstr")
+                                  ? static_cast<QPlainTextEdit *>(widget)->viewport()
+                                  : widget;
+        QTest::mouseClick(underMouse, Qt::LeftButton, {}, QPoint(3, 3));
+        QCOMPARE(goScores, goes ? 1 : 0);
+        QCOMPARE(splash->isVisible(), !goes);
+    }
+
+    void escDoesNothingHere()
+    {
+        auto splash = makeSplash();
+        QTest::keyClick(splash.get(), Qt::Key_Escape);
+        QVERIFY(splash->isVisible());
+    }
+
+    void optionsRebuildTheInstructions()
+    {
+        AppSettings = defaultSettings();
+        auto splash = makeSplash();
+        whenModal([](QWidget *options) {
+            QTest::mouseClick(options->findChild<QPushButton *>(QStringLiteral("cmdCancel")),
+                              Qt::LeftButton);
+        });
+        QTest::mouseClick(splash->findChild<QPushButton *>(QStringLiteral("cmdOptions")),
+                          Qt::LeftButton);
+        QVERIFY(shownText(*splash).contains(QStringLiteral("press 's'")));
+
+        whenModal([](QWidget *options) {
+            QTest::mouseClick(options->findChild<QPushButton *>(QStringLiteral("cmdResetKeys")),
+                              Qt::LeftButton);
+            QTest::mouseClick(options->findChild<QPushButton *>(QStringLiteral("cmdOk")),
+                              Qt::LeftButton);
+        });
+        AppSettings.StartStopClockKey = 'k';
+        QTest::mouseClick(splash->findChild<QPushButton *>(QStringLiteral("cmdOptions")),
+                          Qt::LeftButton);
+        QVERIFY(shownText(*splash).contains(QStringLiteral("press 's'")));
+    }
+
+    void escOverTheRunningBoardAndBack()
+    {
+        CorvellaApp app(fakes.services());
+        app.start();
+        auto *splash = qobject_cast<frmSplash *>(QApplication::topLevelWidgets().constLast());
+        for (QWidget *w : QApplication::topLevelWidgets())
+            if (auto *s = qobject_cast<frmSplash *>(w); s && s->isVisible())
+                splash = s;
+        QVERIFY(splash);
+        splash->GoScore();
+        frmScoreBoard *board = app.scoreboard();
+        QVERIFY(board && board->isVisible());
+
+        board->AllKeyPress('s');
+        bool wasModal = false;
+        whenModal([&](QWidget *modal) {
+            auto *over = qobject_cast<frmSplash *>(modal);
+            wasModal = over != nullptr;
+            QCOMPARE(over->heightTwips(), 3240);
+            fakes.time.now += 5000;
+            board->clock().ClockTick(); // the board keeps counting behind it
+            QTest::mouseClick(over->findChild<QLabel *>(QStringLiteral("lblName")), Qt::LeftButton);
+        });
+        board->AllKeyPress(27);
+        QVERIFY(wasModal);
+        QVERIFY(board->clock().isRunning());
+        QCOMPARE(board->clock().RunSeconds(), ClockSeconds::fromSeconds(5));
+        QCOMPARE(app.scoreboard(), board);
+    }
+
+    void optionsFromTheBoardReapplyEvenOnCancel()
+    {
+        AppSettings = defaultSettings();
+        AppSettings.BuzzerFile = QCoreApplication::applicationFilePath();
+        QVERIFY(SaveSettings());
+        CorvellaApp app(fakes.services());
+        app.start();
+        for (QWidget *w : QApplication::topLevelWidgets())
+            if (auto *s = qobject_cast<frmSplash *>(w); s && s->isVisible())
+                s->GoScore();
+        frmScoreBoard *board = app.scoreboard();
+        board->resize(800, 500);
+        AppSettings.HomeText = QStringLiteral("Changed behind its back");
+        whenModal([](QWidget *options) {
+            QTest::mouseClick(options->findChild<QPushButton *>(QStringLiteral("cmdCancel")),
+                              Qt::LeftButton);
+        });
+        board->AllKeyPress('o');
+        QCOMPARE(board->controls().lblHomeScore->text(), QStringLiteral("Changed behind its back"));
+        QCOMPARE(board->layoutSnapshot().OrigWidth(), qRound(pixelsToTwips(800)));
+        const QStringList commands = fakes.device()->commands;
+        QCOMPARE(commands.mid(commands.size() - 2),
+                 (QStringList{QStringLiteral("Close"),
+                              QStringLiteral("Open ") + AppSettings.BuzzerFile}));
+    }
+};
+
+CORVELLA_TEST_MAIN(TestSplash)
+#include "tst_splash.moc"
