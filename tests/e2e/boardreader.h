@@ -1,0 +1,35 @@
+#pragma once
+
+#include <QColor>
+#include <QImage>
+#include <QRect>
+#include <QString>
+
+// Reads the LED digits of the scoreboard from a screenshot, knowing only the
+// window's client area on the screen: where each digit lies follows from the
+// board's design, scaled to the window as the board scales itself.
+class BoardReader
+{
+public:
+    BoardReader(const QImage &shot, QRect client) : m_shot(shot), m_client(client) {}
+
+    // "12:30.0", blanks as spaces.
+    QString clock() const;
+    // "12" or " 7"; section 0 or 1.
+    QString homeScore(int section) const;
+    QString guestScore(int section) const;
+
+    // A point inside the score panel or clock digit, for clicking.
+    QPoint scorePanelPoint(bool home, int section) const;
+    QPoint clockPoint() const;
+    QRect homeCaption() const;
+
+private:
+    QChar digit(double panelLeft, double panelTop, double left, double top, double buffer,
+                const QColor &lit) const;
+    QString score(double panelLeft, double panelTop) const;
+    QRect toScreen(double left, double top, double width, double height) const;
+
+    QImage m_shot;
+    QRect m_client;
+};

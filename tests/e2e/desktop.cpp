@@ -1,0 +1,265 @@
+#include "tests/e2e/desktop.h"
+
+#include <QDir>
+#include <QElapsedTimer>
+#include <QFile>
+#include <QThread>
+
+namespace {
+
+// A title as an exact-match pattern for xdotool.
+QString titlePattern(const QString &title)
+{
+    QString pattern = QStringLiteral("^");
+    for (QChar c : title) {
+        if (QStringLiteral(".?*+()[]{}|^$\\").contains(c))
+            pattern += u'\\';
+        pattern += c;
+    }
+    return pattern + u'$';
+}
+
+bool waitUntil(const std::function<bool()> &condition, int timeoutMs)
+{
+    QElapsedTimer timer;
+    timer.start();
+    while (!condition()) {
+        if (timer.elapsed() > timeoutMs)
+            return false;
+        QThread::msleep(50);
+    }
+    return true;
+}
+
+} // namespace
+
+Desktop::Desktop(QSize screen) : m_screen(screen)
+{
+    QFile::setPermissions(m_runtime.path(), QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+}
+
+Desktop::~Desktop()
+{
+    if (m_pulse)
+        run(QStringLiteral("pulseaudio"), {QStringLiteral("--kill")});
+    for (auto it = m_processes.rbegin(); it != m_processes.rend(); ++it) {
+        (*it)->terminate();
+        if (!(*it)->waitForFinished(3000))
+            (*it)->kill();
+        (*it)->waitForFinished(3000);
+    }
+}
+
+QProcess *Desktop::startProcess(const QString &program, const QStringList &args,
+                                const QProcessEnvironment &env)
+{
+    auto process = std::make_unique<QProcess>();
+    process->setProcessEnvironment(env);
+    process->setStandardOutputFile(QProcess::nullDevice());
+    process->setStandardErrorFile(
+        m_runtime.filePath(QFileInfo(program).fileName() + QStringLiteral(".log")));
+    process->start(program, args);
+    if (!process->waitForStarted(5000))
+        return nullptr;
+    m_processes.push_back(std::move(process));
+    return m_processes.back().get();
+}
+
+bool Desktop::startDisplay(QString *why)
+{
+    for (int n = 87; n < 120 && m_display.isEmpty(); ++n) {
+        if (QFile::exists(QStringLiteral("/tmp/.X%1-lock").arg(n)))
+            continue;
+        const QString display = QStringLiteral(":%1").arg(n);
+        const QString screen =
+            QStringLiteral("%1x%2x24").arg(m_screen.width()).arg(m_screen.height());
+        if (!startProcess(QStringLiteral("Xvfb"),
+                          {display, QStringLiteral("-screen"), QStringLiteral("0"), screen,
+                           QStringLiteral("-nolisten"), QStringLiteral("tcp")},
+                          QProcessEnvironment::systemEnvironment())) {
+            *why = QStringLiteral("Xvfb cannot be started");
+            return false;
+        }
+        const bool up = waitUntil(
+            [&] {
+                QProcess probe;
+                probe.start(QStringLiteral("xdpyinfo"), {QStringLiteral("-display"), display});
+                return probe.waitForFinished(2000) && probe.exitCode() == 0;
+            },
+            5000);
+        if (up)
+            m_display = display;
+    }
+    if (m_display.isEmpty()) {
+        *why = QStringLiteral("no X display could be started");
+        return false;
+    }
+    if (!startProcess(QStringLiteral("jwm"), {}, environment())) {
+        *why = QStringLiteral("jwm cannot be started");
+        return false;
+    }
+    QThread::msleep(500);
+    return true;
+}
+
+bool Desktop::startSound(QString *why)
+{
+    const QString pa = m_runtime.filePath(QStringLiteral("pa"));
+    QDir().mkpath(pa);
+    QProcessEnvironment env = environment();
+    env.insert(QStringLiteral("HOME"), pa);
+    env.insert(QStringLiteral("XDG_CONFIG_HOME"), pa);
+    QProcess daemon;
+    daemon.setProcessEnvironment(env);
+    daemon.start(
+        QStringLiteral("pulseaudio"),
+        {QStringLiteral("--daemonize=yes"), QStringLiteral("-n"),
+         QStringLiteral("--exit-idle-time=-1"),
+         QStringLiteral("--log-target=file:") + m_runtime.filePath(QStringLiteral("pulse.log")),
+         QStringLiteral("--load=module-null-sink sink_name=nullsink norewinds=1"),
+         QStringLiteral("--load=module-native-protocol-unix auth-anonymous=1"),
+         QStringLiteral("--load=module-always-sink")});
+    if (!daemon.waitForFinished(10000) || daemon.exitCode() != 0) {
+        *why = QStringLiteral("PulseAudio cannot be started");
+        return false;
+    }
+    m_pulse = true;
+    const bool up = waitUntil(
+        [&] {
+            QProcess info;
+            info.setProcessEnvironment(environment());
+            info.start(QStringLiteral("pactl"), {QStringLiteral("info")});
+            return info.waitForFinished(2000) && info.exitCode() == 0;
+        },
+        5000);
+    if (!up) {
+        *why = QStringLiteral("PulseAudio does not answer");
+        return false;
+    }
+    m_recordingFile = m_runtime.filePath(QStringLiteral("sink.raw"));
+    auto recorder = std::make_unique<QProcess>();
+    recorder->setProcessEnvironment(environment());
+    recorder->setStandardOutputFile(m_recordingFile);
+    recorder->start(QStringLiteral("parec"),
+                    {QStringLiteral("-d"), QStringLiteral("nullsink.monitor"),
+                     QStringLiteral("--format=s16le"), QStringLiteral("--rate=44100"),
+                     QStringLiteral("--channels=2"), QStringLiteral("--raw")});
+    if (!recorder->waitForStarted(5000)) {
+        *why = QStringLiteral("parec cannot record the sink");
+        return false;
+    }
+    m_processes.push_back(std::move(recorder));
+    return true;
+}
+
+QProcessEnvironment Desktop::environment() const
+{
+    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+    env.insert(QStringLiteral("DISPLAY"), m_display);
+    env.insert(QStringLiteral("XDG_RUNTIME_DIR"), m_runtime.path());
+    env.insert(QStringLiteral("PULSE_COOKIE"), m_runtime.filePath(QStringLiteral("pa/cookie")));
+    env.remove(QStringLiteral("QT_QPA_PLATFORM"));
+    env.remove(QStringLiteral("PULSE_SERVER"));
+    return env;
+}
+
+QString Desktop::run(const QString &program, const QStringList &args, int timeoutMs) const
+{
+    QProcess process;
+    process.setProcessEnvironment(environment());
+    process.start(program, args);
+    process.waitForFinished(timeoutMs);
+    return QString::fromLocal8Bit(process.readAllStandardOutput()).trimmed();
+}
+
+QString Desktop::waitForWindow(const QString &title, int timeoutMs) const
+{
+    QString id;
+    waitUntil(
+        [&] {
+            id = run(QStringLiteral("xdotool"),
+                     {QStringLiteral("search"), QStringLiteral("--onlyvisible"),
+                      QStringLiteral("--name"), titlePattern(title)})
+                     .section(u'\n', 0, 0);
+            return !id.isEmpty();
+        },
+        timeoutMs);
+    return id;
+}
+
+bool Desktop::waitForWindowGone(const QString &title, int timeoutMs) const
+{
+    return waitUntil(
+        [&] {
+            return run(QStringLiteral("xdotool"),
+                       {QStringLiteral("search"), QStringLiteral("--onlyvisible"),
+                        QStringLiteral("--name"), titlePattern(title)})
+                .isEmpty();
+        },
+        timeoutMs);
+}
+
+QRect Desktop::geometry(const QString &windowId) const
+{
+    // xwininfo, since xdotool counts the frame's offset twice under a
+    // reparenting window manager.
+    const QString info = run(QStringLiteral("xwininfo"), {QStringLiteral("-id"), windowId});
+    QRect rect;
+    for (const QString &line : info.split(u'\n')) {
+        const QString field = line.trimmed();
+        const int value = field.section(u':', 1).trimmed().toInt();
+        if (field.startsWith(QLatin1StringView("Absolute upper-left X:")))
+            rect.moveLeft(value);
+        else if (field.startsWith(QLatin1StringView("Absolute upper-left Y:")))
+            rect.moveTop(value);
+        else if (field.startsWith(QLatin1StringView("Width:")))
+            rect.setWidth(value);
+        else if (field.startsWith(QLatin1StringView("Height:")))
+            rect.setHeight(value);
+    }
+    return rect;
+}
+
+void Desktop::click(QPoint at) const
+{
+    run(QStringLiteral("xdotool"),
+        {QStringLiteral("mousemove"), QString::number(at.x()), QString::number(at.y()),
+         QStringLiteral("click"), QStringLiteral("1")});
+    QThread::msleep(200);
+}
+
+void Desktop::key(const QString &keys) const
+{
+    QStringList args{QStringLiteral("key"), QStringLiteral("--delay"), QStringLiteral("60")};
+    args += keys.split(u' ');
+    run(QStringLiteral("xdotool"), args);
+    QThread::msleep(200);
+}
+
+void Desktop::type(const QString &text) const
+{
+    run(QStringLiteral("xdotool"),
+        {QStringLiteral("type"), QStringLiteral("--delay"), QStringLiteral("80"), text});
+    QThread::msleep(200);
+}
+
+QImage Desktop::screenshot(const QString &artefactName) const
+{
+    QProcess import;
+    import.setProcessEnvironment(environment());
+    import.start(QStringLiteral("import"),
+                 {QStringLiteral("-window"), QStringLiteral("root"), QStringLiteral("png:-")});
+    import.waitForFinished(15000);
+    QImage image = QImage::fromData(import.readAllStandardOutput(), "PNG")
+                       .convertToFormat(QImage::Format_RGB32);
+    const QString folder = QStringLiteral(CORVELLA_ARTIFACTS) + QStringLiteral("/e2e");
+    QDir().mkpath(folder);
+    image.save(folder + u'/' + artefactName + QStringLiteral(".png"));
+    return image;
+}
+
+QByteArray Desktop::recording() const
+{
+    QFile file(m_recordingFile);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}

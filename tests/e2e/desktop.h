@@ -1,0 +1,52 @@
+#pragma once
+
+#include <QImage>
+#include <QProcess>
+#include <QRect>
+#include <QString>
+#include <QTemporaryDir>
+
+#include <memory>
+#include <vector>
+
+// A private desktop for end-to-end checks: an X server (Xvfb) with a window
+// manager (jwm) and a private PulseAudio with a null sink whose output is
+// recorded. Every process it starts is stopped again by its PID.
+class Desktop
+{
+public:
+    explicit Desktop(QSize screen);
+    ~Desktop();
+
+    bool startDisplay(QString *why);
+    bool startSound(QString *why);
+
+    // The environment for a program on this desktop.
+    QProcessEnvironment environment() const;
+
+    QString run(const QString &program, const QStringList &args, int timeoutMs = 10000) const;
+    // The id of the visible window with exactly this title, waiting for it.
+    QString waitForWindow(const QString &title, int timeoutMs = 10000) const;
+    bool waitForWindowGone(const QString &title, int timeoutMs = 10000) const;
+    // The window's client area in screen coordinates.
+    QRect geometry(const QString &windowId) const;
+    void click(QPoint at) const;
+    void key(const QString &keys) const;
+    void type(const QString &text) const;
+    QImage screenshot(const QString &artefactName) const;
+
+    // Recorded sound, 44.1 kHz stereo 16-bit, as far as it has been written.
+    QByteArray recording() const;
+    static constexpr int SampleRate = 44100;
+
+private:
+    QProcess *startProcess(const QString &program, const QStringList &args,
+                           const QProcessEnvironment &env);
+
+    QSize m_screen;
+    QString m_display;
+    QTemporaryDir m_runtime;
+    std::vector<std::unique_ptr<QProcess>> m_processes;
+    QString m_recordingFile;
+    bool m_pulse = false;
+};

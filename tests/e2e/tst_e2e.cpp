@@ -1,0 +1,275 @@
+// Corvella as a person uses it: the installed program on a real X server with
+// a window manager and a sound server, driven only by X input, read back only
+// from screenshots, the settings file and the recorded sound.
+#include "tests/e2e/boardreader.h"
+#include "tests/e2e/desktop.h"
+
+#include <QCoreApplication>
+#include <QFile>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QThread>
+
+namespace {
+
+const QString Board = QStringLiteral("Corvella by Brannick");
+const QString StartScreen = QStringLiteral("Form1");
+
+// Non-silent stretches of a recording, as (start, length) in seconds.
+QList<QPair<double, double>> soundBursts(const QByteArray &raw)
+{
+    const auto *samples = reinterpret_cast<const qint16 *>(raw.constData());
+    const qsizetype frames = raw.size() / 4;
+    const qsizetype window = Desktop::SampleRate / 100; // 10 ms
+    QList<QPair<double, double>> bursts;
+    qsizetype start = -1, lastLoud = -1;
+    for (qsizetype w = 0; w * window < frames; ++w) {
+        int peak = 0;
+        for (qsizetype f = w * window; f < std::min(frames, (w + 1) * window); ++f)
+            peak = std::max(peak, std::abs(int(samples[2 * f])));
+        if (peak > 1000) {
+            if (start < 0)
+                start = w;
+            lastLoud = w;
+        } else if (start >= 0 && w - lastLoud > 20) { // 200 ms of quiet ends a burst
+            bursts.append({start / 100.0, (lastLoud - start + 1) / 100.0});
+            start = -1;
+        }
+    }
+    if (start >= 0)
+        bursts.append({start / 100.0, (lastLoud - start + 1) / 100.0});
+    return bursts;
+}
+
+} // namespace
+
+class TestEndToEnd : public QObject
+{
+    Q_OBJECT
+
+    std::unique_ptr<Desktop> desktop;
+    QTemporaryDir install;
+    QTemporaryDir config;
+    QProcess corvella;
+    bool sound = false;
+    QString boardId;
+    int shots = 0;
+
+    QImage shot(const QString &name)
+    {
+        return desktop->screenshot(
+            QStringLiteral("%1-%2").arg(++shots, 2, 10, QLatin1Char('0')).arg(name));
+    }
+
+    BoardReader board(const QString &name)
+    {
+        const QRect client = desktop->geometry(boardId);
+        return BoardReader(shot(name), client);
+    }
+
+    QString settingsFile() const
+    {
+        QFile file(config.filePath(QStringLiteral("Corvella/Corvella.conf")));
+        return file.open(QIODevice::ReadOnly) ? QString::fromUtf8(file.readAll()) : QString();
+    }
+
+private slots:
+    void initTestCase()
+    {
+        QProcess cmake;
+        cmake.start(QStringLiteral("cmake"),
+                    {QStringLiteral("--install"), QStringLiteral(CORVELLA_BUILD_DIR),
+                     QStringLiteral("--prefix"), install.path()});
+        QVERIFY(cmake.waitForFinished(60000) && cmake.exitCode() == 0);
+
+        desktop = std::make_unique<Desktop>(QSize(1920, 1080));
+        QString why;
+        if (!desktop->startDisplay(&why))
+            QSKIP(qPrintable(QStringLiteral("cannot run end-to-end checks: ") + why));
+        sound = desktop->startSound(&why);
+        if (!sound)
+            qWarning("sound checks will be skipped: %s", qPrintable(why));
+
+        QProcessEnvironment env = desktop->environment();
+        env.insert(QStringLiteral("XDG_CONFIG_HOME"), config.path());
+        corvella.setProcessEnvironment(env);
+        corvella.setProcessChannelMode(QProcess::ForwardedErrorChannel);
+        corvella.start(install.filePath(QStringLiteral("bin/corvella")), {});
+        QVERIFY(corvella.waitForStarted());
+    }
+
+    void cleanupTestCase()
+    {
+        if (corvella.state() != QProcess::NotRunning) {
+            corvella.kill();
+            corvella.waitForFinished();
+        }
+        desktop.reset();
+    }
+
+    void startScreenOpensCollapsedAndUnfolds()
+    {
+        const QString id = desktop->waitForWindow(StartScreen);
+        QVERIFY2(!id.isEmpty(), "the start screen did not appear");
+        QTest::qWait(300);
+        QRect splash = desktop->geometry(id);
+        QCOMPARE(splash.size(), QSize(416, 216));
+        shot(QStringLiteral("start-screen"));
+
+        desktop->click(splash.topLeft() + QPoint(208 + 40, 144 + 12)); // Instructions
+        QTest::qWait(1000);
+        splash = desktop->geometry(id);
+        QVERIFY2(splash.height() >= 392 && splash.height() <= 394,
+                 qPrintable(QString::number(splash.height())));
+        shot(QStringLiteral("start-screen-unfolded"));
+
+        desktop->click(splash.topLeft() + QPoint(100, 30)); // the name
+        QVERIFY(desktop->waitForWindowGone(StartScreen));
+    }
+
+    void theBoardOpensAtZero()
+    {
+        boardId = desktop->waitForWindow(Board);
+        QVERIFY2(!boardId.isEmpty(), "the scoreboard did not appear");
+        QTest::qWait(500);
+        const BoardReader b = board(QStringLiteral("board-opened"));
+        QCOMPARE(b.clock(), QStringLiteral(" 0:00.0"));
+        for (int section : {0, 1}) {
+            QCOMPARE(b.homeScore(section), QStringLiteral(" 0"));
+            QCOMPARE(b.guestScore(section), QStringLiteral(" 0"));
+        }
+    }
+
+    void settingAndAddingAScore()
+    {
+        desktop->click(board(QStringLiteral("before-score")).scorePanelPoint(true, 0));
+        desktop->type(QStringLiteral("7"));
+        desktop->key(QStringLiteral("Return"));
+        QCOMPARE(board(QStringLiteral("score-7")).homeScore(0), QStringLiteral(" 7"));
+        desktop->type(QStringLiteral("+5"));
+        const BoardReader b = board(QStringLiteral("score-12"));
+        QCOMPARE(b.homeScore(0), QStringLiteral("12"));
+        QCOMPARE(b.guestScore(0), QStringLiteral(" 0"));
+    }
+
+    void settingRunningAndResettingTheClock()
+    {
+        desktop->click(board(QStringLiteral("before-clock")).clockPoint());
+        desktop->type(QStringLiteral("12.30"));
+        desktop->key(QStringLiteral("Return"));
+        QCOMPARE(board(QStringLiteral("clock-12-30")).clock(), QStringLiteral("12:30.0"));
+
+        desktop->key(QStringLiteral("s"));
+        QThread::msleep(1500);
+        desktop->key(QStringLiteral("s"));
+        const QString stopped = board(QStringLiteral("clock-stopped")).clock();
+        QVERIFY2(stopped.startsWith(QStringLiteral("12:31.")), qPrintable(stopped));
+        QThread::msleep(600);
+        QCOMPARE(board(QStringLiteral("clock-held")).clock(), stopped);
+
+        desktop->key(QStringLiteral("r"));
+        QCOMPARE(board(QStringLiteral("clock-reset")).clock(), QStringLiteral(" 0:00.0"));
+    }
+
+    void clearingAllLeds()
+    {
+        desktop->key(QStringLiteral("c"));
+        QVERIFY(!desktop->waitForWindow(QStringLiteral("Clear all LEDs?")).isEmpty());
+        shot(QStringLiteral("clear-question"));
+        desktop->key(QStringLiteral("Return")); // Yes is the default
+        QVERIFY(desktop->waitForWindowGone(QStringLiteral("Clear all LEDs?")));
+        const BoardReader b = board(QStringLiteral("cleared"));
+        QCOMPARE(b.clock(), QStringLiteral("  :  . "));
+        QCOMPARE(b.homeScore(0), QStringLiteral("  "));
+        QCOMPARE(b.guestScore(1), QStringLiteral("  "));
+    }
+
+    void changingTheHomeCaptionInTheOptions()
+    {
+        const QImage before = shot(QStringLiteral("before-options"))
+                                  .copy(board(QStringLiteral("caption-before")).homeCaption());
+        desktop->key(QStringLiteral("o"));
+        const QString options = desktop->waitForWindow(QStringLiteral("Corvella"));
+        QVERIFY(!options.isEmpty());
+        QTest::qWait(300);
+        const QRect dialog = desktop->geometry(options);
+        shot(QStringLiteral("options"));
+        desktop->click(dialog.topLeft() + QPoint(250, 20)); // the Text Controls tab
+        shot(QStringLiteral("options-text-tab"));
+        desktop->click(dialog.topLeft() + QPoint(170, 60)); // the home team name
+        desktop->key(QStringLiteral("ctrl+a"));
+        desktop->type(QStringLiteral("Lions"));
+        shot(QStringLiteral("options-new-name"));
+        desktop->click(dialog.topLeft() + QPoint(98 + 36, 280 + 12)); // Ok
+        QVERIFY(desktop->waitForWindowGone(QStringLiteral("Corvella")));
+        QVERIFY2(settingsFile().contains(QStringLiteral("HomeText=Lions")),
+                 qPrintable(settingsFile()));
+        const QRect caption = board(QStringLiteral("caption-after")).homeCaption();
+        QVERIFY(shot(QStringLiteral("after-options")).copy(caption) != before);
+    }
+
+    void startScreenOverTheRunningBoardAndBack()
+    {
+        desktop->key(QStringLiteral("s"));
+        QThread::msleep(300);
+        desktop->key(QStringLiteral("Escape"));
+        const QString id = desktop->waitForWindow(StartScreen);
+        QVERIFY2(!id.isEmpty(), "Esc did not bring back the start screen");
+        QTest::qWait(300);
+        shot(QStringLiteral("start-screen-over-board"));
+        QThread::msleep(1000);
+        desktop->click(desktop->geometry(id).topLeft() + QPoint(100, 30));
+        QVERIFY(desktop->waitForWindowGone(StartScreen));
+        const QString first = board(QStringLiteral("back-running")).clock();
+        QVERIFY2(first >= QStringLiteral(" 0:01.0"), qPrintable(first));
+        QThread::msleep(400);
+        const QString later = board(QStringLiteral("still-running")).clock();
+        QVERIFY2(later > first, qPrintable(first + QStringLiteral(" then ") + later));
+        desktop->key(QStringLiteral("s"));
+    }
+
+    void fullScreenOnTheBigScreen()
+    {
+        const QString before = board(QStringLiteral("before-full-screen")).clock();
+        desktop->key(QStringLiteral("F11"));
+        QTest::qWait(800);
+        QCOMPARE(desktop->geometry(boardId), QRect(0, 0, 1920, 1080));
+        const BoardReader b = board(QStringLiteral("full-screen"));
+        QCOMPARE(b.clock(), before);
+        QCOMPARE(b.homeScore(0), QStringLiteral("  "));
+        desktop->key(QStringLiteral("F11"));
+        QTest::qWait(800);
+        QVERIFY(desktop->geometry(boardId).width() < 1920);
+    }
+
+    void theBuzzerSoundsOncePerPlayback()
+    {
+        if (!sound)
+            QSKIP("no sound server");
+        const qsizetype start = desktop->recording().size();
+        desktop->key(QStringLiteral("b b b"));
+        QThread::msleep(2500);
+        desktop->key(QStringLiteral("b"));
+        QThread::msleep(2500);
+        const auto bursts = soundBursts(desktop->recording().mid(start & ~qsizetype(3)));
+        QString list;
+        for (const auto &[at, length] : bursts)
+            list += QStringLiteral("%1s for %2s; ").arg(at).arg(length);
+        QVERIFY2(bursts.size() == 2, qPrintable(list));
+        for (const auto &[at, length] : bursts)
+            QVERIFY2(length > 0.6 && length < 1.5, qPrintable(list));
+    }
+
+    void closingTheBoardEndsTheProgram()
+    {
+        desktop->run(QStringLiteral("xdotool"),
+                     {QStringLiteral("windowactivate"), QStringLiteral("--sync"), boardId});
+        desktop->key(QStringLiteral("alt+F4"));
+        QVERIFY(corvella.waitForFinished(10000));
+        QCOMPARE(corvella.exitStatus(), QProcess::NormalExit);
+        QCOMPARE(corvella.exitCode(), 0);
+    }
+};
+
+QTEST_GUILESS_MAIN(TestEndToEnd)
+#include "tst_e2e.moc"

@@ -1,0 +1,72 @@
+// F11 on a 4K screen: the installed program goes full screen and the board
+// scales to it, driven by X input and read back from screenshots.
+#include "tests/e2e/boardreader.h"
+#include "tests/e2e/desktop.h"
+
+#include <QTemporaryDir>
+#include <QTest>
+
+class TestFullScreen : public QObject
+{
+    Q_OBJECT
+
+    std::unique_ptr<Desktop> desktop;
+    QTemporaryDir install;
+    QTemporaryDir config;
+    QProcess corvella;
+
+private slots:
+    void initTestCase()
+    {
+        QProcess cmake;
+        cmake.start(QStringLiteral("cmake"),
+                    {QStringLiteral("--install"), QStringLiteral(CORVELLA_BUILD_DIR),
+                     QStringLiteral("--prefix"), install.path()});
+        QVERIFY(cmake.waitForFinished(60000) && cmake.exitCode() == 0);
+        desktop = std::make_unique<Desktop>(QSize(3840, 2160));
+        QString why;
+        if (!desktop->startDisplay(&why))
+            QSKIP(qPrintable(QStringLiteral("cannot run end-to-end checks: ") + why));
+        QProcessEnvironment env = desktop->environment();
+        env.insert(QStringLiteral("XDG_CONFIG_HOME"), config.path());
+        corvella.setProcessEnvironment(env);
+        corvella.start(install.filePath(QStringLiteral("bin/corvella")), {});
+        QVERIFY(corvella.waitForStarted());
+    }
+
+    void cleanupTestCase()
+    {
+        if (corvella.state() != QProcess::NotRunning) {
+            corvella.kill();
+            corvella.waitForFinished();
+        }
+        desktop.reset();
+    }
+
+    void fullScreenAtFourK()
+    {
+        const QString splash = desktop->waitForWindow(QStringLiteral("Form1"));
+        QVERIFY(!splash.isEmpty());
+        QTest::qWait(300);
+        desktop->click(desktop->geometry(splash).topLeft() + QPoint(100, 30));
+        const QString board = desktop->waitForWindow(QStringLiteral("Corvella by Brannick"));
+        QVERIFY(!board.isEmpty());
+        QTest::qWait(300);
+        desktop->key(QStringLiteral("F11"));
+        QTest::qWait(1000);
+        const QRect client = desktop->geometry(board);
+        QCOMPARE(client, QRect(0, 0, 3840, 2160));
+        const BoardReader b(desktop->screenshot(QStringLiteral("full-screen-3840x2160")), client);
+        QCOMPARE(b.clock(), QStringLiteral(" 0:00.0"));
+        for (int section : {0, 1}) {
+            QCOMPARE(b.homeScore(section), QStringLiteral(" 0"));
+            QCOMPARE(b.guestScore(section), QStringLiteral(" 0"));
+        }
+        desktop->key(QStringLiteral("alt+F4"));
+        QVERIFY(corvella.waitForFinished(10000));
+        QCOMPARE(corvella.exitCode(), 0);
+    }
+};
+
+QTEST_GUILESS_MAIN(TestFullScreen)
+#include "tst_fullscreen.moc"
