@@ -1,6 +1,6 @@
 #include "app/corvellaapp.h"
 #include "platform/dialogs.h"
-#include "platform/qtsounddevice.h"
+#include "platform/soundloader.h"
 #include "platform/timesource.h"
 
 #include <QApplication>
@@ -14,8 +14,7 @@ int main(int argc, char *argv[])
 
     MonotonicTimeSource time;
     QtDialogs dialogs;
-    CorvellaApp corvella(
-        {&time, &dialogs, [](QObject *parent) { return new QtSoundDevice(parent); }});
+    CorvellaApp corvella({&time, &dialogs, makeProgramSoundDevice});
     corvella.start();
     return QApplication::exec();
 }

@@ -21,9 +21,10 @@ bool writeSquareSvg(const QString &logoPath, const QString &outPath)
     QFile out(outPath);
     if (!out.open(QIODevice::WriteOnly | QIODevice::Truncate))
         return false;
-    QTextStream(&out) << "<svg xmlns=\"http://www.w3.org/2000/svg\" width=\"" << side << "\" height=\""
-                      << side << "\" viewBox=\"0 0 " << side << ' ' << side << "\">\n<g transform=\"translate(0 "
-                      << offset << ")\">" << body.mid(start, end - start) << "</g>\n</svg>\n";
+    QTextStream(&out) << "<svg xmlns=\"http://www.w3.org/2000/svg\" width=\"" << side
+                      << "\" height=\"" << side << "\" viewBox=\"0 0 " << side << ' ' << side
+                      << "\">\n<g transform=\"translate(0 " << offset << ")\">"
+                      << body.mid(start, end - start) << "</g>\n</svg>\n";
     return true;
 }
 

@@ -16,6 +16,7 @@ check_file() { [ -f "$root/$1" ] || fail "missing $1"; }
 check_file usr/lib/corvella/corvella
 [ -x "$root/usr/lib/corvella/corvella" ] || fail "the program is not executable"
 check_file usr/lib/corvella/buzzer.wav
+check_file usr/lib/corvella/corvella-sound.so
 [ -L "$root/usr/bin/corvella" ] || fail "usr/bin/corvella is not a link"
 [ "$(readlink "$root/usr/bin/corvella")" = "../lib/corvella/corvella" ] || fail "usr/bin/corvella points elsewhere"
 [ "$(readlink -f "$root/usr/bin/corvella")" = "$root/usr/lib/corvella/corvella" ] || fail "link does not resolve"

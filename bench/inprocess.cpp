@@ -1,0 +1,90 @@
+// Benchmarks measured inside the program's own code: LED repaints per second
+// while the clock runs, and the CPU time of one scaling pass to 3840 x 2160.
+#include "display/ledlines.h"
+#include "platform/dialogs.h"
+#include "platform/qtsounddevice.h"
+#include "platform/timesource.h"
+#include "scoreboard/frmscoreboard.h"
+#include "settings/appsettings.h"
+
+#include <QApplication>
+#include <QElapsedTimer>
+#include <QEventLoop>
+#include <QTimer>
+
+#include <cstdio>
+#include <ctime>
+
+namespace {
+
+class PaintCounter : public QObject
+{
+public:
+    int paints = 0;
+    bool eventFilter(QObject *, QEvent *event) override
+    {
+        if (event->type() == QEvent::Paint)
+            ++paints;
+        return false;
+    }
+};
+
+double cpuSeconds()
+{
+    timespec ts{};
+    clock_gettime(CLOCK_PROCESS_CPUTIME_ID, &ts);
+    return ts.tv_sec + ts.tv_nsec / 1e9;
+}
+
+void repaintsPerSecond(const Services &services, int seconds)
+{
+    frmScoreBoard board(services);
+    board.showFullScreen();
+    QEventLoop settle;
+    QTimer::singleShot(1000, &settle, &QEventLoop::quit);
+    settle.exec();
+
+    PaintCounter counter;
+    for (QWidget *w : board.findChildren<ledlines *>())
+        w->installEventFilter(&counter);
+    board.clock().StartStopClock();
+    QEventLoop run;
+    QTimer::singleShot(seconds * 1000, &run, &QEventLoop::quit);
+    run.exec();
+    std::printf("repaints_per_second %.2f\n", double(counter.paints) / seconds);
+    std::printf("board_size %dx%d\n", board.width(), board.height());
+}
+
+void resizePass(const Services &services)
+{
+    frmScoreBoard board(services);
+    constexpr int passes = 200;
+    double total = 0;
+    for (int i = 0; i < passes; ++i) {
+        board.resize(i % 2 ? QSize(632, 453) : QSize(3840, 2160));
+        const double before = cpuSeconds();
+        board.layoutSnapshot().StretchLayout(&board);
+        total += cpuSeconds() - before;
+    }
+    std::printf("resize_pass_ms %.3f\n", total / passes * 1000);
+}
+
+} // namespace
+
+int main(int argc, char *argv[])
+{
+    QApplication app(argc, argv);
+    LoadSettings();
+    MonotonicTimeSource time;
+    QtDialogs dialogs;
+    const Services services{&time, &dialogs,
+                            [](QObject *parent) { return new QtSoundDevice(parent); }};
+    const QString what = argc > 1 ? QString::fromLocal8Bit(argv[1]) : QString();
+    if (what == QLatin1StringView("repaints"))
+        repaintsPerSecond(services, argc > 2 ? atoi(argv[2]) : 10);
+    else if (what == QLatin1StringView("resize"))
+        resizePass(services);
+    else
+        return 2;
+    return 0;
+}
