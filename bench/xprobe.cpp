@@ -230,15 +230,23 @@ int buzzerLatency(X &x, int presses)
     }
     close(fds[1]);
     fcntl(fds[0], F_SETFL, O_NONBLOCK);
-    sleepMs(500);
-    QList<double> latencies;
     char buffer[4096];
+    // The recording is read all the while: a full pipe would hold the
+    // recorder back and delay what follows.
+    const auto discardFor = [&](int ms) {
+        const auto from = Clock::now();
+        while (msSince(from) < ms) {
+            if (read(fds[0], buffer, sizeof buffer) <= 0)
+                sleepMs(1);
+        }
+    };
+    discardFor(500);
+    QList<double> latencies;
     for (int i = 0; i < presses; ++i) {
-        while (read(fds[0], buffer, sizeof buffer) > 0)
-            ;
         const auto start = Clock::now();
         x.key(XK_b);
         bool heard = false;
+        double heardAt = 0;
         while (!heard && msSince(start) < 2000) {
             const ssize_t n = read(fds[0], buffer, sizeof buffer);
             const auto *samples = reinterpret_cast<const qint16 *>(buffer);
@@ -247,9 +255,12 @@ int buzzerLatency(X &x, int presses)
             if (n <= 0)
                 std::this_thread::sleep_for(std::chrono::microseconds(200));
         }
+        heardAt = msSince(start);
         if (heard)
-            latencies << msSince(start);
-        sleepMs(2000); // the horn ends before the next press
+            latencies << heardAt;
+        if (std::getenv("XPROBE_VERBOSE"))
+            std::fprintf(stderr, "press %d: %s %.1f ms\n", i, heard ? "heard" : "silent", heardAt);
+        discardFor(2000); // the horn ends before the next press
     }
     stop(recorder);
     std::printf("buzzer_latency_median_ms %.1f heard %lld of %d\n", median(latencies),

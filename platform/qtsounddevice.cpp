@@ -3,7 +3,6 @@
 #include "platform/wavinfo.h"
 
 #include <QFileInfo>
-#include <QUrl>
 
 namespace {
 constexpr qint64 WatchdogMarginMs = 500;
@@ -13,58 +12,77 @@ QtSoundDevice::QtSoundDevice(QObject *parent) : SoundDevice(parent)
 {
     m_watchdog.setSingleShot(true);
     connect(&m_watchdog, &QTimer::timeout, this, &QtSoundDevice::finishPlayback);
-    connect(&m_effect, &QSoundEffect::playingChanged, this, [this] {
-        if (!m_effect.isPlaying())
-            finishPlayback();
-    });
-    connect(&m_effect, &QSoundEffect::statusChanged, this, [this] {
-        if (m_effect.status() == QSoundEffect::Error)
-            finishPlayback();
-    });
 }
 
 QtSoundDevice::~QtSoundDevice()
 {
     // An effect still playing while the application goes down can abort it.
-    m_effect.stop();
+    retireEffect();
+}
+
+void QtSoundDevice::loadEffect()
+{
+    retireEffect();
+    if (m_source.isEmpty())
+        return;
+    auto *effect = new QSoundEffect(this);
+    connect(effect, &QSoundEffect::playingChanged, this, [this, effect] {
+        if (effect == m_effect && !effect->isPlaying())
+            finishPlayback();
+    });
+    connect(effect, &QSoundEffect::statusChanged, this, [this, effect] {
+        if (effect == m_effect && effect->status() == QSoundEffect::Error)
+            finishPlayback();
+    });
+    effect->setSource(m_source);
+    m_effect = effect;
+}
+
+void QtSoundDevice::retireEffect()
+{
+    if (!m_effect)
+        return;
+    m_effect->stop();
+    m_effect->deleteLater();
+    m_effect.clear();
 }
 
 void QtSoundDevice::Open()
 {
-    m_effect.stop();
     const QFileInfo info(fileName());
     const auto duration = wavDurationMs(fileName());
-    m_opened = duration && info.size() <= MaxFileBytes;
-    m_effect.setSource(m_opened ? QUrl::fromLocalFile(info.absoluteFilePath()) : QUrl());
+    const bool playable = duration && info.size() <= MaxFileBytes;
+    m_source = playable ? QUrl::fromLocalFile(info.absoluteFilePath()) : QUrl();
     m_watchdog.setInterval(static_cast<int>(duration.value_or(0) + WatchdogMarginMs));
+    loadEffect();
 }
 
 void QtSoundDevice::Play()
 {
     m_playing = true;
-    if (!m_opened || m_effect.status() == QSoundEffect::Error) {
+    if (!m_effect || m_effect->status() == QSoundEffect::Error) {
         finishPlaybackLater();
         return;
     }
     m_watchdog.start();
-    m_effect.play();
+    m_effect->play();
 }
 
 void QtSoundDevice::Stop()
 {
-    m_effect.stop();
+    // The next playback starts from a fresh effect, already loaded.
+    loadEffect();
 }
 
 void QtSoundDevice::Prev()
 {
-    // Every play of the effect starts from the beginning of the sound.
+    // Every effect plays from the beginning of the sound.
 }
 
 void QtSoundDevice::Close()
 {
-    m_effect.stop();
-    m_effect.setSource(QUrl());
-    m_opened = false;
+    m_source.clear();
+    retireEffect();
     if (m_playing)
         finishPlaybackLater();
 }

@@ -2,12 +2,16 @@
 
 #include "platform/sounddevice.h"
 
+#include <QPointer>
 #include <QSoundEffect>
 #include <QTimer>
+#include <QUrl>
 
-// The sound device on Qt Multimedia. A watchdog at the sound's length plus a
-// margin guarantees the end of every playback, since without a sound server
-// the effect reports playing and never reports the end.
+// The sound device on Qt Multimedia. Every playback gets a freshly loaded
+// effect, since an effect played, stopped and played again does not reliably
+// sound a second time. A watchdog at the sound's length plus a margin
+// guarantees the end of every playback: without a sound server an effect
+// reports playing and never reports the end.
 class QtSoundDevice : public SoundDevice
 {
     Q_OBJECT
@@ -27,11 +31,13 @@ public:
     static constexpr qint64 MaxFileBytes = 32 * 1024 * 1024;
 
 private:
+    void loadEffect();
+    void retireEffect();
     void finishPlayback();
     void finishPlaybackLater();
 
-    QSoundEffect m_effect;
+    QUrl m_source;
+    QPointer<QSoundEffect> m_effect;
     QTimer m_watchdog;
-    bool m_opened = false;
     bool m_playing = false;
 };

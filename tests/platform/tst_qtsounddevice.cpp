@@ -2,9 +2,8 @@
 #include "platform/wavinfo.h"
 #include "tests/support/testenv.h"
 
-#include <QAudioDevice>
 #include <QFile>
-#include <QMediaDevices>
+#include <QProcess>
 #include <QTemporaryDir>
 
 class TestQtSoundDevice : public QObject
@@ -66,16 +65,22 @@ private slots:
         QCOMPARE(finished.size(), 1);
     }
 
-    void theShippedSoundPlaysToItsEnd()
+    void theShippedSoundPlaysToItsEndAgainAndAgain()
     {
-        if (QMediaDevices::audioOutputs().isEmpty())
-            QSKIP("this machine has no audio output");
+        QProcess server;
+        server.start(QStringLiteral("pactl"), {QStringLiteral("info")});
+        if (!server.waitForFinished(5000) || server.exitCode() != 0)
+            QSKIP("this machine has no sound server to play to");
         QtSoundDevice device;
         QSignalSpy finished(&device, &SoundDevice::playbackFinished);
         device.setFileName(shippedSound());
         device.Open();
-        device.Play();
-        QTRY_COMPARE_WITH_TIMEOUT(finished.size(), 1, 5000);
+        for (int play = 1; play <= 3; ++play) {
+            device.Play();
+            QTRY_COMPARE_WITH_TIMEOUT(finished.size(), play, 5000);
+            device.Stop();
+            device.Prev();
+        }
     }
 };
 

@@ -10,8 +10,12 @@ TestEnvironment::TestEnvironment()
 {
     configHome = m_config.path();
     qputenv("XDG_CONFIG_HOME", configHome.toLocal8Bit());
-    QFile::setPermissions(m_runtime.path(), QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
-    qputenv("XDG_RUNTIME_DIR", m_runtime.path().toLocal8Bit());
+    // A runtime folder given by the test run may hold its private sound server.
+    if (qEnvironmentVariableIsEmpty("XDG_RUNTIME_DIR")) {
+        QFile::setPermissions(m_runtime.path(),
+                              QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+        qputenv("XDG_RUNTIME_DIR", m_runtime.path().toLocal8Bit());
+    }
 }
 
 TestEnvironment::~TestEnvironment()
