@@ -163,6 +163,29 @@ QProcessEnvironment Desktop::environment() const
     return env;
 }
 
+bool Desktop::startInstalledProgram(QProcess &program, const QString &prefix,
+                                    const QString &configHome, QString *why) const
+{
+    QProcess cmake;
+    cmake.start(QStringLiteral("cmake"),
+                {QStringLiteral("--install"), QStringLiteral(CORVELLA_BUILD_DIR),
+                 QStringLiteral("--prefix"), prefix});
+    if (!cmake.waitForFinished(60000) || cmake.exitCode() != 0) {
+        *why = QStringLiteral("cmake --install failed");
+        return false;
+    }
+    QProcessEnvironment env = environment();
+    env.insert(QStringLiteral("XDG_CONFIG_HOME"), configHome);
+    program.setProcessEnvironment(env);
+    program.setProcessChannelMode(QProcess::ForwardedErrorChannel);
+    program.start(prefix + QStringLiteral("/bin/corvella"), {});
+    if (!program.waitForStarted()) {
+        *why = QStringLiteral("the installed program does not start");
+        return false;
+    }
+    return true;
+}
+
 QString Desktop::run(const QString &program, const QStringList &args, int timeoutMs) const
 {
     QProcess process;

@@ -24,6 +24,11 @@ public:
     // The environment for a program on this desktop.
     QProcessEnvironment environment() const;
 
+    // Installs the build into `prefix` and starts the installed program with
+    // its settings in `configHome`.
+    bool startInstalledProgram(QProcess &program, const QString &prefix, const QString &configHome,
+                               QString *why) const;
+
     QString run(const QString &program, const QStringList &args, int timeoutMs = 10000) const;
     // The id of the visible window with exactly this title, waiting for it.
     QString waitForWindow(const QString &title, int timeoutMs = 10000) const;

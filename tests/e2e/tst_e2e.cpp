@@ -76,12 +76,6 @@ class TestEndToEnd : public QObject
 private slots:
     void initTestCase()
     {
-        QProcess cmake;
-        cmake.start(QStringLiteral("cmake"),
-                    {QStringLiteral("--install"), QStringLiteral(CORVELLA_BUILD_DIR),
-                     QStringLiteral("--prefix"), install.path()});
-        QVERIFY(cmake.waitForFinished(60000) && cmake.exitCode() == 0);
-
         desktop = std::make_unique<Desktop>(QSize(1920, 1080));
         QString why;
         if (!desktop->startDisplay(&why))
@@ -90,12 +84,8 @@ private slots:
         if (!sound)
             qWarning("sound checks will be skipped: %s", qPrintable(why));
 
-        QProcessEnvironment env = desktop->environment();
-        env.insert(QStringLiteral("XDG_CONFIG_HOME"), config.path());
-        corvella.setProcessEnvironment(env);
-        corvella.setProcessChannelMode(QProcess::ForwardedErrorChannel);
-        corvella.start(install.filePath(QStringLiteral("bin/corvella")), {});
-        QVERIFY(corvella.waitForStarted());
+        QVERIFY2(desktop->startInstalledProgram(corvella, install.path(), config.path(), &why),
+                 qPrintable(why));
     }
 
     void cleanupTestCase()

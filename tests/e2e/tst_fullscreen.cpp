@@ -18,20 +18,12 @@ class TestFullScreen : public QObject
 private slots:
     void initTestCase()
     {
-        QProcess cmake;
-        cmake.start(QStringLiteral("cmake"),
-                    {QStringLiteral("--install"), QStringLiteral(CORVELLA_BUILD_DIR),
-                     QStringLiteral("--prefix"), install.path()});
-        QVERIFY(cmake.waitForFinished(60000) && cmake.exitCode() == 0);
         desktop = std::make_unique<Desktop>(QSize(3840, 2160));
         QString why;
         if (!desktop->startDisplay(&why))
             QSKIP(qPrintable(QStringLiteral("cannot run end-to-end checks: ") + why));
-        QProcessEnvironment env = desktop->environment();
-        env.insert(QStringLiteral("XDG_CONFIG_HOME"), config.path());
-        corvella.setProcessEnvironment(env);
-        corvella.start(install.filePath(QStringLiteral("bin/corvella")), {});
-        QVERIFY(corvella.waitForStarted());
+        QVERIFY2(desktop->startInstalledProgram(corvella, install.path(), config.path(), &why),
+                 qPrintable(why));
     }
 
     void cleanupTestCase()

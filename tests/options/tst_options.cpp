@@ -251,16 +251,11 @@ private slots:
 
     void aStoreThatCannotBeWrittenIsReportedAndTheValuesStillApply()
     {
-        const QString folder = QFileInfo(TestEnvironment::storeFile()).path();
-        QDir(folder).removeRecursively();
-        QFile blocker(folder);
-        QVERIFY(blocker.open(QIODevice::WriteOnly));
-        blocker.close();
-
+        QVERIFY(TestEnvironment::blockStore());
         frmOptions options(dialogs);
         child<QLineEdit>(options, "txtHomeText")->setText(QStringLiteral("Lions"));
         click(options, "cmdOk");
-        QFile::remove(folder);
+        TestEnvironment::unblockStore();
         QCOMPARE(dialogs.warnings.size(), 1);
         QVERIFY(dialogs.warnings.first().contains(QStringLiteral("could not be saved")));
         QCOMPARE(AppSettings.HomeText, QStringLiteral("Lions"));

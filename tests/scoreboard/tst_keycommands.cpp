@@ -4,6 +4,7 @@
 #include "platform/dialogs.h"
 #include "scoreboard/frmscoreboard.h"
 #include "settings/appsettings.h"
+#include "tests/support/boardtext.h"
 #include "tests/support/fakes.h"
 #include "tests/support/testenv.h"
 
@@ -11,20 +12,6 @@
 #include <QPushButton>
 
 namespace {
-
-QString faceText(const LedGroup &ledTime)
-{
-    QString text;
-    for (int i = 1; i <= 5; ++i) {
-        const int d = ledTime[i]->caption();
-        text += d < 0 ? QStringLiteral(" ") : QString::number(d);
-        if (i == 2)
-            text += u':';
-        if (i == 4)
-            text += u'.';
-    }
-    return text;
-}
 
 // "7" or " 7" style: what a score shows, blanks as spaces.
 QString scoreText(const LedGroup &group)

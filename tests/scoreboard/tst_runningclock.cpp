@@ -2,24 +2,11 @@
 #include "display/ledlines.h"
 #include "scoreboard/frmscoreboard.h"
 #include "settings/appsettings.h"
+#include "tests/support/boardtext.h"
 #include "tests/support/fakes.h"
 #include "tests/support/testenv.h"
 
 namespace {
-
-QString faceText(const LedGroup &ledTime)
-{
-    QString text;
-    for (int i = 1; i <= 5; ++i) {
-        const int d = ledTime[i]->caption();
-        text += d < 0 ? QStringLiteral(" ") : QString::number(d);
-        if (i == 2)
-            text += u':';
-        if (i == 4)
-            text += u'.';
-    }
-    return text;
-}
 
 } // namespace
 

@@ -176,16 +176,10 @@ private slots:
 
     void saveReportsAStoreThatCannotBeWritten()
     {
-        // A file where the settings folder belongs: not even root can write the store.
-        const QString folder = QFileInfo(TestEnvironment::storeFile()).path();
-        QDir(folder).removeRecursively();
-        {
-            QFile blocker(folder);
-            QVERIFY(blocker.open(QIODevice::WriteOnly));
-        }
+        QVERIFY(TestEnvironment::blockStore());
         AppSettings = defaultSettings();
         const bool saved = SaveSettings();
-        QFile::remove(folder);
+        TestEnvironment::unblockStore();
         QVERIFY(!saved);
     }
 };

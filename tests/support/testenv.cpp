@@ -1,6 +1,8 @@
 #include "tests/support/testenv.h"
 
+#include <QDir>
 #include <QFile>
+#include <QFileInfo>
 
 namespace {
 QString configHome;
@@ -31,4 +33,17 @@ QString TestEnvironment::storeFile()
 void TestEnvironment::clearStore()
 {
     QFile::remove(storeFile());
+}
+
+bool TestEnvironment::blockStore()
+{
+    const QString folder = QFileInfo(storeFile()).path();
+    QDir(folder).removeRecursively();
+    QFile blocker(folder);
+    return blocker.open(QIODevice::WriteOnly);
+}
+
+void TestEnvironment::unblockStore()
+{
+    QFile::remove(QFileInfo(storeFile()).path());
 }

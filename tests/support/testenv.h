@@ -17,6 +17,10 @@ public:
 
     static QString storeFile();
     static void clearStore();
+    // Puts a file where the settings folder belongs, so that not even root
+    // can write the store, until unblockStore().
+    static bool blockStore();
+    static void unblockStore();
 
 private:
     QTemporaryDir m_config;
