@@ -16,6 +16,7 @@
 
 #include <algorithm>
 #include <chrono>
+#include <cmath>
 #include <cstdio>
 #include <cstring>
 #include <fcntl.h>
@@ -100,10 +101,13 @@ struct X
         return {x, y, a.width, a.height};
     }
 
-    QImage grab(const QRect &area)
+    // `taken`, when given, receives the moment the server has handed over the pixels.
+    QImage grab(const QRect &area, Clock::time_point *taken = nullptr)
     {
         XImage *image = XGetImage(display, DefaultRootWindow(display), area.x(), area.y(),
                                   area.width(), area.height(), AllPlanes, ZPixmap);
+        if (taken)
+            *taken = Clock::now();
         if (!image)
             return {};
         QImage copy(area.size(), QImage::Format_RGB32);
@@ -289,21 +293,30 @@ int clockAccuracy(X &x, int seconds)
     x.key(XK_s);
     QRandomGenerator random(7);
     double worstBehind = 0, worstAhead = 0;
-    int samples = 0, unreadable = 0;
+    int samples = 0, unreadable = 0, withinTenth = 0;
     while (msSince(start) < seconds * 1000.0) {
         sleepMs(200 + random.bounded(700));
-        const double before = msSince(start);
-        const QImage shot = x.grab(client);
-        const double after = msSince(start);
+        const auto asked = Clock::now();
+        Clock::time_point taken;
+        const QImage shot = x.grab(client, &taken);
         const QString face = BoardReader(shot, QRect(QPoint(0, 0), client.size())).clock();
         if (face.contains(u'?')) {
             ++unreadable;
             continue;
         }
-        const double reference = (before + after) / 2000;
-        const double behind = reference - faceSeconds(face);
+        // The reference at the moment of the grab: between asking and receiving.
+        const double reference = (std::chrono::duration<double>(asked - start).count() +
+                                  std::chrono::duration<double>(taken - start).count()) /
+                                 2;
+        const double shown = faceSeconds(face);
+        const double behind = reference - shown;
         worstBehind = std::max(worstBehind, behind);
         worstAhead = std::max(worstAhead, -behind);
+        // The face shows tenths cut off: it may show the reference's own tenth
+        // or, until the next 40 ms tick, the one before.
+        const double truncated = std::floor(reference * 10) / 10;
+        withinTenth +=
+            std::abs(shown - truncated) < 0.001 || std::abs(shown - (truncated - 0.1)) < 0.001;
         ++samples;
     }
     x.key(XK_s);
