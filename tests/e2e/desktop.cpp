@@ -163,8 +163,8 @@ QProcessEnvironment Desktop::environment() const
     return env;
 }
 
-bool Desktop::startInstalledProgram(QProcess &program, const QString &prefix,
-                                    const QString &configHome, QString *why) const
+QProcess *Desktop::startInstalledProgram(const QString &prefix, const QString &configHome,
+                                         QString *why)
 {
     QProcess cmake;
     cmake.start(QStringLiteral("cmake"),
@@ -172,18 +172,14 @@ bool Desktop::startInstalledProgram(QProcess &program, const QString &prefix,
                  QStringLiteral("--prefix"), prefix});
     if (!cmake.waitForFinished(60000) || cmake.exitCode() != 0) {
         *why = QStringLiteral("cmake --install failed");
-        return false;
+        return nullptr;
     }
     QProcessEnvironment env = environment();
     env.insert(QStringLiteral("XDG_CONFIG_HOME"), configHome);
-    program.setProcessEnvironment(env);
-    program.setProcessChannelMode(QProcess::ForwardedErrorChannel);
-    program.start(prefix + QStringLiteral("/bin/corvella"), {});
-    if (!program.waitForStarted()) {
+    QProcess *program = startProcess(prefix + QStringLiteral("/bin/corvella"), {}, env);
+    if (!program)
         *why = QStringLiteral("the installed program does not start");
-        return false;
-    }
-    return true;
+    return program;
 }
 
 QString Desktop::run(const QString &program, const QStringList &args, int timeoutMs) const

@@ -25,9 +25,8 @@ public:
     QProcessEnvironment environment() const;
 
     // Installs the build into `prefix` and starts the installed program with
-    // its settings in `configHome`.
-    bool startInstalledProgram(QProcess &program, const QString &prefix, const QString &configHome,
-                               QString *why) const;
+    // its settings in `configHome`; the desktop stops it with everything else.
+    QProcess *startInstalledProgram(const QString &prefix, const QString &configHome, QString *why);
 
     QString run(const QString &program, const QStringList &args, int timeoutMs = 10000) const;
     // The id of the visible window with exactly this title, waiting for it.

@@ -50,7 +50,7 @@ class TestEndToEnd : public QObject
     std::unique_ptr<Desktop> desktop;
     QTemporaryDir install;
     QTemporaryDir config;
-    QProcess corvella;
+    QProcess *corvella = nullptr;
     bool sound = false;
     QString boardId;
     int shots = 0;
@@ -84,18 +84,11 @@ private slots:
         if (!sound)
             qWarning("sound checks will be skipped: %s", qPrintable(why));
 
-        QVERIFY2(desktop->startInstalledProgram(corvella, install.path(), config.path(), &why),
-                 qPrintable(why));
+        corvella = desktop->startInstalledProgram(install.path(), config.path(), &why);
+        QVERIFY2(corvella, qPrintable(why));
     }
 
-    void cleanupTestCase()
-    {
-        if (corvella.state() != QProcess::NotRunning) {
-            corvella.kill();
-            corvella.waitForFinished();
-        }
-        desktop.reset();
-    }
+    void cleanupTestCase() { desktop.reset(); }
 
     void startScreenOpensCollapsedAndUnfolds()
     {
@@ -259,9 +252,9 @@ private slots:
         desktop->run(QStringLiteral("xdotool"),
                      {QStringLiteral("windowactivate"), QStringLiteral("--sync"), boardId});
         desktop->key(QStringLiteral("alt+F4"));
-        QVERIFY(corvella.waitForFinished(10000));
-        QCOMPARE(corvella.exitStatus(), QProcess::NormalExit);
-        QCOMPARE(corvella.exitCode(), 0);
+        QVERIFY(corvella->waitForFinished(10000));
+        QCOMPARE(corvella->exitStatus(), QProcess::NormalExit);
+        QCOMPARE(corvella->exitCode(), 0);
     }
 };
 
