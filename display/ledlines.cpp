@@ -119,7 +119,7 @@ void ledlines::setBackColor(qint32 bgr)
     setColor(m_back, bgr);
 }
 
-void ledlines::setSize(double size)
+void ledlines::setDigitSize(double size)
 {
     m_size = size;
     fitToSize();

@@ -13,7 +13,7 @@ class ledlines : public QWidget
     Q_PROPERTY(qint32 LitColor READ litColor WRITE setLitColor)
     Q_PROPERTY(qint32 UnlitColor READ unlitColor WRITE setUnlitColor)
     Q_PROPERTY(qint32 BackColor READ backColor WRITE setBackColor)
-    Q_PROPERTY(double Size READ size WRITE setSize)
+    Q_PROPERTY(double Size READ digitSize WRITE setDigitSize)
     Q_PROPERTY(double BufferArea READ bufferArea WRITE setBufferArea)
     Q_PROPERTY(int Index READ index)
 
@@ -37,8 +37,8 @@ public:
     qint32 backColor() const { return m_back; }
     void setBackColor(qint32 bgr);
 
-    double size() const { return m_size; }
-    void setSize(double size);
+    double digitSize() const { return m_size; }
+    void setDigitSize(double size);
     double bufferArea() const { return m_bufferArea; }
     void setBufferArea(double twips);
 

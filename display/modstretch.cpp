@@ -22,7 +22,7 @@ std::optional<ControlLayout> recordControl(QWidget *control)
     if (type == QLatin1StringView("ledlines")) {
         const auto *led = static_cast<ledlines *>(control);
         rec.BufferArea = toRecorded(led->bufferArea());
-        rec.Size = toRecorded(led->size());
+        rec.Size = toRecorded(led->digitSize());
     } else if (type == QLatin1StringView("PictureBox") || type == QLatin1StringView("Label") ||
                type == QLatin1StringView("Shape")) {
         rec.Height = toRecorded(pixelsToTwips(control->height()));
@@ -65,7 +65,7 @@ void applyRecord(const ControlLayout &rec, double xRatio, double yRatio)
     if (rec.BufferArea)
         static_cast<ledlines *>(control)->setBufferArea(scaled(rec.BufferArea, yRatio));
     if (rec.Size)
-        static_cast<ledlines *>(control)->setSize(scaled(rec.Size, yRatio));
+        static_cast<ledlines *>(control)->setDigitSize(scaled(rec.Size, yRatio));
 }
 
 } // namespace

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QFont>
 #include <QRect>
 
 // Window and control geometry is designed in twips (1/1440 inch); this is the
@@ -8,8 +9,6 @@ double twipsPerPixel();
 int twipsToPixels(double twips);
 double pixelsToTwips(int pixels);
 QRect twipsRect(double left, double top, double width, double height);
-
-#include <QFont>
 
 // The font of a window's ordinary text: a small sans serif, as the layout was
 // designed for.

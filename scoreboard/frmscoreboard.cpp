@@ -36,7 +36,7 @@ ledlines *placeDigit(LedGroup &group, int index, QWidget *parent, double left, d
                      double bufferArea)
 {
     ledlines *digit = group.add(index, parent);
-    digit->setSize(120);
+    digit->setDigitSize(120);
     digit->setBufferArea(bufferArea);
     digit->move(twipsToPixels(left), twipsToPixels(top));
     digit->setLitColor(0x00FFFF);

@@ -65,9 +65,9 @@ private slots:
         QFETCH(double, bufferArea);
         QFETCH(QSize, twips);
         ledlines digit(0);
-        digit.setSize(120);
+        digit.setDigitSize(120);
         digit.setBufferArea(bufferArea);
-        QCOMPARE(digit.size(), 120.0);
+        QCOMPARE(digit.digitSize(), 120.0);
         QCOMPARE(digit.width(), twipsToPixels(twips.width()));
         QCOMPARE(digit.height(), twipsToPixels(twips.height()));
     }
@@ -94,7 +94,7 @@ private slots:
         QFETCH(double, size);
         QFETCH(QString, segments);
         ledlines digit(0);
-        digit.setSize(size);
+        digit.setDigitSize(size);
         digit.setLitColor(255); // red
         digit.setUnlitColor(0x202020);
         digit.setBackColor(0);

@@ -79,7 +79,7 @@ private slots:
         const QRect panel = b.panel->geometry();
         const QRect shape = b.shape->geometry();
         const QPoint digitAt = b.digit->pos();
-        const QSize digitSize = b.digit->QWidget::size();
+        const QSize digitSize = b.digit->size();
 
         b.window.resize(1200, 800);
         snapshot.StretchLayout(&b.window);
@@ -90,9 +90,9 @@ private slots:
         QCOMPARE(b.label->y(), 30);
         QCOMPARE(b.label->x(), 0);
         QCOMPARE(b.digit->pos(), digitAt * 2);
-        QCOMPARE(b.digit->size(), 240.0);
+        QCOMPARE(b.digit->digitSize(), 240.0);
         QCOMPARE(b.digit->bufferArea(), 140.0);
-        QCOMPARE(b.digit->QWidget::size(), digitSize * 2);
+        QCOMPARE(b.digit->size(), digitSize * 2);
         QCOMPARE(b.other->geometry(), QRect(1, 2, 3, 4));
 
         b.window.resize(600, 400);
@@ -100,7 +100,7 @@ private slots:
         QCOMPARE(b.panel->geometry(), panel);
         QCOMPARE(b.label->fontSize(), 12.0);
         QCOMPARE(b.digit->pos(), digitAt);
-        QCOMPARE(b.digit->QWidget::size(), digitSize);
+        QCOMPARE(b.digit->size(), digitSize);
     }
 
     void wideningMovesAndWidensButHeightsFollowTheHeightAlone()
@@ -113,7 +113,7 @@ private slots:
         QCOMPARE(b.panel->geometry(), QRect(90, 45, 900, 150));
         QCOMPARE(b.label->fontSize(), 12.0);
         QCOMPARE(b.shape->borderWidth(), 2.0);
-        QCOMPARE(b.digit->size(), 120.0);
+        QCOMPARE(b.digit->digitSize(), 120.0);
         QCOMPARE(b.digit->x(), 450);
     }
 
@@ -125,7 +125,7 @@ private slots:
         b.window.resize(6, 2);
         snapshot.StretchLayout(&b.window);
         QCOMPARE(b.label->fontSize(), 1.0);
-        QCOMPARE(b.digit->size(), 1.0);
+        QCOMPARE(b.digit->digitSize(), 1.0);
         QCOMPARE(b.digit->bufferArea(), 1.0);
         QVERIFY(b.panel->width() >= 0);
     }

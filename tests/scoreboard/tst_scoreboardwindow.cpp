@@ -44,8 +44,8 @@ private slots:
             QCOMPARE((*score)[1]->caption(), -1);
             QCOMPARE((*score)[1]->x() < (*score)[0]->x(), true);
         }
-        QCOMPARE(board.ledTime()[5]->QWidget::size(), QSize(69, 105));
-        QCOMPARE(board.ledHomeScore0()[0]->QWidget::size(), QSize(71, 107));
+        QCOMPARE(board.ledTime()[5]->size(), QSize(69, 105));
+        QCOMPARE(board.ledHomeScore0()[0]->size(), QSize(71, 107));
     }
 
     void firstFocusAndTabOrder()
@@ -162,7 +162,7 @@ private slots:
         board.show();
         board.resize(3840, 2160);
         const double y = 2160.0 / designSize().height();
-        QVERIFY(qAbs(board.ledTime()[1]->size() - 120 * y) < 0.5);
+        QVERIFY(qAbs(board.ledTime()[1]->digitSize() - 120 * y) < 0.5);
         const QRect clock = board.controls().picTimeBack->geometry();
         QVERIFY(clock.right() < 3840 && clock.bottom() < 2160);
         QVERIFY(board.controls().picGuestScore1->geometry().right() < 3840);
