@@ -7,6 +7,7 @@
 #include "platform/timesource.h"
 #include "scoreboard/frmscoreboard.h"
 #include "settings/appsettings.h"
+#include "tests/support/paintcounter.h"
 
 #include <QApplication>
 #include <QElapsedTimer>
@@ -17,18 +18,6 @@
 #include <ctime>
 
 namespace {
-
-class PaintCounter : public QObject
-{
-public:
-    int paints = 0;
-    bool eventFilter(QObject *, QEvent *event) override
-    {
-        if (event->type() == QEvent::Paint)
-            ++paints;
-        return false;
-    }
-};
 
 double cpuSeconds()
 {

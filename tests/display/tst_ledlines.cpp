@@ -1,6 +1,7 @@
 #include "display/ledgroup.h"
 #include "display/ledlines.h"
 #include "display/twips.h"
+#include "tests/support/paintcounter.h"
 #include "tests/support/testenv.h"
 
 #include <QImage>
@@ -32,18 +33,6 @@ QString litSegments(ledlines &digit)
     }
     return lit;
 }
-
-class PaintCounter : public QObject
-{
-public:
-    int paints = 0;
-    bool eventFilter(QObject *, QEvent *event) override
-    {
-        if (event->type() == QEvent::Paint)
-            ++paints;
-        return false;
-    }
-};
 
 } // namespace
 
