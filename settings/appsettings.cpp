@@ -1,8 +1,8 @@
 #include "settings/appsettings.h"
 
+#include "settings/settingsstore.h"
+
 #include <QCoreApplication>
-#include <QSettings>
-#include <QStringList>
 
 #include <limits>
 #include <variant>
@@ -45,14 +45,6 @@ bool isKeyField(qint16 Settings::*member)
     return member != &Settings::TeamSize;
 }
 
-QString storedText(const QVariant &value)
-{
-    // A hand-edited value with unquoted commas reads back as a list.
-    if (value.typeId() == QMetaType::QStringList)
-        return value.toStringList().join(QStringLiteral(", "));
-    return value.toString();
-}
-
 template <typename Int> bool parseDecimal(const QString &text, Int &out)
 {
     bool ok = false;
@@ -68,12 +60,12 @@ QString keyPath(const StoreEntry &entry)
     return QLatin1StringView(entry.group) + u'/' + QLatin1StringView(entry.key);
 }
 
-void loadEntry(const QSettings &store, const StoreEntry &entry, Settings &into)
+void loadEntry(const QMap<QString, QString> &stored, const StoreEntry &entry, Settings &into)
 {
-    const QVariant value = store.value(keyPath(entry));
-    if (!value.isValid())
+    const auto found = stored.constFind(keyPath(entry));
+    if (found == stored.cend())
         return;
-    const QString text = storedText(value);
+    const QString &text = *found;
     std::visit(
         [&](auto member) {
             using Field = std::remove_reference_t<decltype(into.*member)>;
@@ -127,33 +119,38 @@ Settings defaultSettings()
     return s;
 }
 
-void LoadSettings()
+Settings loadSettings()
 {
     Settings loaded = defaultSettings();
-    const QSettings store(QSettings::NativeFormat, QSettings::UserScope, QStringLiteral("Corvella"),
-                          QStringLiteral("Corvella"));
-    if (store.status() == QSettings::NoError) {
-        for (const StoreEntry &entry : storeEntries)
-            loadEntry(store, entry, loaded);
+    const QMap<QString, QString> stored = SettingsStore::read();
+    for (const StoreEntry &entry : storeEntries)
+        loadEntry(stored, entry, loaded);
+    return loaded;
+}
+
+bool saveSettings(const Settings &settings)
+{
+    QMap<QString, QString> values;
+    for (const StoreEntry &entry : storeEntries) {
+        std::visit(
+            [&](auto member) {
+                const auto &field = settings.*member;
+                if constexpr (std::is_same_v<std::remove_cvref_t<decltype(field)>, QString>)
+                    values.insert(keyPath(entry), field);
+                else
+                    values.insert(keyPath(entry), QString::number(field));
+            },
+            entry.member);
     }
-    AppSettings = loaded;
+    return SettingsStore::write(values);
+}
+
+void LoadSettings()
+{
+    AppSettings = loadSettings();
 }
 
 bool SaveSettings()
 {
-    QSettings store(QSettings::NativeFormat, QSettings::UserScope, QStringLiteral("Corvella"),
-                    QStringLiteral("Corvella"));
-    for (const StoreEntry &entry : storeEntries) {
-        std::visit(
-            [&](auto member) {
-                const auto &field = AppSettings.*member;
-                if constexpr (std::is_same_v<std::remove_cvref_t<decltype(field)>, QString>)
-                    store.setValue(keyPath(entry), field);
-                else
-                    store.setValue(keyPath(entry), QString::number(field));
-            },
-            entry.member);
-    }
-    store.sync();
-    return store.status() == QSettings::NoError;
+    return saveSettings(AppSettings);
 }

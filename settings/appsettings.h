@@ -48,12 +48,14 @@ Settings defaultSettings();
 void applyDefaultColors(Settings &settings);
 void applyDefaultKeys(Settings &settings);
 
+// Reads the per-user store; a missing, damaged or unreadable entry loads as its
+// default.
+Settings loadSettings();
+
+// Writes every field. Returns false when the store could not be written.
+[[nodiscard]] bool saveSettings(const Settings &settings);
+
 // The one program-wide record; filled by LoadSettings when the start screen loads.
 extern Settings AppSettings;
-
-// Fills AppSettings from the per-user store; a missing, damaged or unreadable
-// entry loads as its default.
 void LoadSettings();
-
-// Writes all sixteen fields. Returns false when the store could not be written.
 [[nodiscard]] bool SaveSettings();
