@@ -1,29 +1,44 @@
 #pragma once
 
+#include "game/gamehistory.h"
+#include "game/gamemodel.h"
+#include "game/gamestatefile.h"
 #include "platform/services.h"
 #include "scoreboard/frmscoreboard.h"
+#include "settings/currentsettings.h"
 
 #include <QPointer>
 
 class QWidget;
 
-// Ties the windows together: the start screen at launch, the scoreboard it
-// leads to, and the way back to the start screen and the options.
+// Ties the program together: the settings in effect and the game, kept on
+// disk, shown by the start screen at launch, the scoreboard it leads to, and
+// the way back to the start screen and the options.
 class CorvellaApp
 {
 public:
-    explicit CorvellaApp(const Services &services) : m_services(services) {}
+    explicit CorvellaApp(const Services &services,
+                         const QString &stateFolder = GameStateFile::defaultFolder());
     ~CorvellaApp();
 
-    // Shows the start screen as the program's first window.
+    // Reads the settings and shows the start screen as the program's first window.
     void start();
     frmScoreBoard *scoreboard() const { return m_board; }
+    GameModel &game() { return m_game; }
+    CurrentSettings &settings() { return m_settings; }
 
 private:
     void showScoreboard();
+    void offerToResume();
     void showStartScreenOverBoard();
     void showOptions(QWidget *parent);
+    QString resumeQuestion(const SavedGame &saved) const;
 
     Services m_services;
+    CurrentSettings m_settings;
+    GameModel m_game;
+    GameHistory m_history{m_game};
+    GameStateFile m_stateFile;
+    bool m_resumeOffered = false;
     QPointer<frmScoreBoard> m_board;
 };

@@ -3,7 +3,6 @@
 #include "app/instructions.h"
 #include "app/logo.h"
 #include "display/twips.h"
-#include "options/frmoptions.h"
 #include "settings/appsettings.h"
 
 #include <QGroupBox>
@@ -125,14 +124,19 @@ void frmSplash::Form_Load()
              area.top() + static_cast<int>(std::lround(top / tpp)));
     }
     frameSplash->resize(frameSplash->width(), twipsToPixels(CollapsedTwips - 120));
-    LoadSettings();
+    InstructionsBox();
+}
+
+void frmSplash::setSettings(const Settings &settings)
+{
+    m_settings = settings;
     InstructionsBox();
 }
 
 void frmSplash::InstructionsBox()
 {
-    txtInstr->setPlainText(instructionsText(AppSettings.StartStopClockKey,
-                                            AppSettings.ResetClockKey, AppSettings.BuzzerKey));
+    txtInstr->setPlainText(instructionsText(m_settings.StartStopClockKey, m_settings.ResetClockKey,
+                                            m_settings.BuzzerKey));
 }
 
 int frmSplash::heightTwips() const
@@ -167,9 +171,8 @@ void frmSplash::cmdInstr_Click()
 
 void frmSplash::cmdOptions_Click()
 {
-    frmOptions options(m_dialogs, this);
-    options.exec();
-    InstructionsBox();
+    if (m_openOptions)
+        m_openOptions(this);
 }
 
 void frmSplash::GoScore()

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "settings/appsettings.h"
+
 #include <QDialog>
 #include <QTimer>
 
@@ -26,6 +28,14 @@ public:
     // `goScore` shows the scoreboard; the start screen closes itself after it.
     frmSplash(Dialogs &dialogs, std::function<void()> goScore, QWidget *parent = nullptr);
 
+    // The settings the instructions describe.
+    void setSettings(const Settings &settings);
+    // How to show the options; the program applies what they return.
+    void setOptionsOpener(std::function<void(QWidget *)> opener)
+    {
+        m_openOptions = std::move(opener);
+    }
+
     static QString versionText();
     static QString platformName();
 
@@ -49,6 +59,8 @@ private:
 
     Dialogs &m_dialogs;
     std::function<void()> m_goScore;
+    std::function<void(QWidget *)> m_openOptions;
+    Settings m_settings = defaultSettings();
     QGroupBox *frameSplash;
     QLabel *picLogo;
     QPlainTextEdit *txtInstr;

@@ -37,7 +37,7 @@ void repaintsPerSecond(const Services &services, int seconds)
     PaintCounter counter;
     for (QWidget *w : board.findChildren<ledlines *>())
         w->installEventFilter(&counter);
-    board.clock().StartStopClock();
+    board.game().startStop();
     QEventLoop run;
     QTimer::singleShot(seconds * 1000, &run, &QEventLoop::quit);
     run.exec();

@@ -3,7 +3,6 @@
 #include "display/controls.h"
 #include "display/ledgroup.h"
 #include "display/ledlines.h"
-#include "settings/appsettings.h"
 
 namespace {
 
@@ -17,44 +16,45 @@ QString exclusionText(const QList<QWidget *> &exclusions)
     return text + u'|';
 }
 
-void colorControl(QWidget *control)
+void colorControl(QWidget *control, qint32 textColor, qint32 ledBackColor)
 {
     const QString type = controlTypeName(control);
     if (type == QLatin1StringView("Label")) {
-        static_cast<Label *>(control)->setForeColor(AppSettings.TextColor);
+        static_cast<Label *>(control)->setForeColor(textColor);
     } else if (type == QLatin1StringView("PictureBox")) {
-        static_cast<PictureBox *>(control)->setBackColor(AppSettings.LEDBackColor);
+        static_cast<PictureBox *>(control)->setBackColor(ledBackColor);
     } else if (type == QLatin1StringView("Shape")) {
         auto *shape = static_cast<Shape *>(control);
         const QString name = shape->objectName();
         if (name.contains(QLatin1StringView("shpTime")) &&
             name != QLatin1StringView("shpTimeBorder"))
-            shape->setFillColor(AppSettings.TextColor);
+            shape->setFillColor(textColor);
         else
-            shape->setBorderColor(AppSettings.TextColor);
+            shape->setBorderColor(textColor);
     }
 }
 
 } // namespace
 
-void ColorControls(QWidget *window, const QList<QWidget *> &exclusions)
+void ColorControls(QWidget *window, const QList<QWidget *> &exclusions, qint32 textColor,
+                   qint32 ledBackColor)
 {
     const QString excluded = exclusionText(exclusions);
     for (QWidget *control : window->findChildren<QWidget *>()) {
         if (!excluded.contains(u'|' + control->objectName() + u'|'))
-            colorControl(control);
+            colorControl(control, textColor, ledBackColor);
     }
 }
 
-void ColorLED(const LedGroup &group, qint32 lit)
+void ColorLED(const LedGroup &group, qint32 lit, qint32 back)
 {
     for (ledlines *digit : group.members())
-        ColorLED(digit, lit);
+        ColorLED(digit, lit, back);
 }
 
-void ColorLED(ledlines *digit, qint32 lit)
+void ColorLED(ledlines *digit, qint32 lit, qint32 back)
 {
-    digit->setBackColor(AppSettings.LEDBackColor);
-    digit->setUnlitColor(AppSettings.LEDBackColor);
+    digit->setBackColor(back);
+    digit->setUnlitColor(back);
     digit->setLitColor(lit);
 }

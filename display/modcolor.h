@@ -6,11 +6,13 @@ class LedGroup;
 class ledlines;
 class QWidget;
 
-// Colours every label, panel and shape of `window` from AppSettings, except
-// the controls whose name equals the name of one in `exclusions`.
-void ColorControls(QWidget *window, const QList<QWidget *> &exclusions);
+// Colours every label, panel and shape of `window`, except the controls whose
+// name equals the name of one in `exclusions`: labels and shapes take
+// `textColor`, panels `ledBackColor`.
+void ColorControls(QWidget *window, const QList<QWidget *> &exclusions, qint32 textColor,
+                   qint32 ledBackColor);
 
-// Lit colour `lit`; background and unlit segments take LEDBackColor, so only
-// lit segments show.
-void ColorLED(const LedGroup &group, qint32 lit);
-void ColorLED(ledlines *digit, qint32 lit);
+// Lit colour `lit`; background and unlit segments take `back`, so only lit
+// segments show.
+void ColorLED(const LedGroup &group, qint32 lit, qint32 back);
+void ColorLED(ledlines *digit, qint32 lit, qint32 back);

@@ -1,7 +1,6 @@
 #include "scoreboard/buzzer.h"
 
 #include "platform/sounddevice.h"
-#include "settings/appsettings.h"
 
 #include <QFileInfo>
 
@@ -11,19 +10,18 @@ BuzzerSound::BuzzerSound(SoundDevice *device, QObject *parent) : QObject(parent)
     connect(m_device, &SoundDevice::playbackFinished, this, &BuzzerSound::BuzzerFinished);
 }
 
-void BuzzerSound::OpenBuzzerSound()
+void BuzzerSound::OpenBuzzerSound(const QString &file)
 {
-    const QString &file = AppSettings.BuzzerFile;
     if (file.isEmpty() || !QFileInfo(file).isFile())
         return;
     m_device->setFileName(file);
     m_device->Open();
 }
 
-void BuzzerSound::ReopenBuzzerSound()
+void BuzzerSound::ReopenBuzzerSound(const QString &file)
 {
     m_device->Close();
-    m_device->setFileName(AppSettings.BuzzerFile);
+    m_device->setFileName(file);
     m_device->Open();
 }
 

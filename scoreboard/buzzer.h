@@ -14,13 +14,13 @@ public:
     // Takes ownership of the device.
     explicit BuzzerSound(SoundDevice *device, QObject *parent = nullptr);
 
-    bool BuzzerPlaying() const { return m_playing; }
+    bool isPlaying() const { return m_playing; }
     const SoundDevice &device() const { return *m_device; }
 
-    // Opens BuzzerFile when it names an existing file.
-    void OpenBuzzerSound();
-    // Closes and opens BuzzerFile again, whatever it holds.
-    void ReopenBuzzerSound();
+    // Opens `file` when it names an existing file.
+    void OpenBuzzerSound(const QString &file);
+    // Closes the sound and opens `file`, whatever it holds.
+    void ReopenBuzzerSound(const QString &file);
     void Buzzer();
 
 private:

@@ -2,31 +2,19 @@
 
 #include <QString>
 
-#include <functional>
+#include <optional>
 
-class RunningClock;
-
-// Typing on the clock digits: minutes, a point, seconds and Enter set the
-// clock (and stop it); space starts over. Every key first goes to the board's
-// key commands.
+// Typing on the clock digits: minutes, a point, seconds and Enter give a time
+// for the clock; space starts over.
 class ClockEntry
 {
 public:
-    ClockEntry(RunningClock &clock, std::function<void(int)> allKeyPress)
-        : m_clock(clock), m_allKeyPress(std::move(allKeyPress))
-    {
-    }
-
-    void KeyPress(int KeyAscii);
-    void Discard() { m_timeEntryText.clear(); }
-    const QString &TimeEntryText() const { return m_timeEntryText; }
-
-    // Whether a typed text is a time the clock can show: digits with at most
-    // one point, from 0 to 99.59.
-    static bool isAcceptable(const QString &text);
+    // One key typed on the clock; returns the whole seconds of an accepted
+    // entry when the key is Enter.
+    std::optional<qint16> key(int keyAscii);
+    void discard() { m_text.clear(); }
+    const QString &pendingText() const { return m_text; }
 
 private:
-    RunningClock &m_clock;
-    std::function<void(int)> m_allKeyPress;
-    QString m_timeEntryText;
+    QString m_text;
 };

@@ -5,9 +5,11 @@
 #include "display/ledlines.h"
 #include "display/modcolor.h"
 #include "display/twips.h"
+#include "game/clockface.h"
+#include "game/scoredigits.h"
 #include "platform/sounddevice.h"
+#include "platform/timesource.h"
 #include "scoreboard/buzzer.h"
-#include "settings/appsettings.h"
 
 #include <QGuiApplication>
 #include <QScreen>
@@ -45,10 +47,9 @@ ledlines *placeDigit(LedGroup &group, int index, QWidget *parent, double left, d
 
 } // namespace
 
-frmScoreBoard::frmScoreBoard(const Services &services, QWidget *parent)
-    : QWidget(parent), m_services(services), m_clock(m_face, *services.time),
-      m_scoreEntry([this](int key) { AllKeyPress(key); }),
-      m_clockEntry(m_clock, [this](int key) { AllKeyPress(key); }),
+frmScoreBoard::frmScoreBoard(GameModel &game, GameHistory &history, const Settings &settings,
+                             const Services &services, QWidget *parent)
+    : QWidget(parent), m_game(game), m_history(history), m_settings(settings), m_services(services),
       m_buzzer(new BuzzerSound(services.makeSoundDevice(nullptr), this))
 {
     setObjectName(QStringLiteral("frmScoreBoard"));
@@ -60,12 +61,32 @@ frmScoreBoard::frmScoreBoard(const Services &services, QWidget *parent)
     createControls();
     setTabOrder();
     routeKeys();
+    createShortcuts();
 
     UpdateLabels();
     UpdateFormColors();
-    m_face.Sec2Clock({});
+    showGame();
+    connect(&m_game, &GameModel::changed, this, &frmScoreBoard::showGame);
+    connect(&m_game, &GameModel::clockAdvanced, this, &frmScoreBoard::showClock);
     m_layout.RecordLayout(this);
-    m_buzzer->OpenBuzzerSound();
+    m_buzzer->OpenBuzzerSound(m_settings.BuzzerFile);
+}
+
+frmScoreBoard::OwnGame frmScoreBoard::makeOwnGame(const TimeSource &time)
+{
+    auto *game = new GameModel(time);
+    return {game, new GameHistory(*game, game)};
+}
+
+frmScoreBoard::frmScoreBoard(const Services &services, QWidget *parent)
+    : frmScoreBoard(services, makeOwnGame(*services.time), parent)
+{
+}
+
+frmScoreBoard::frmScoreBoard(const Services &services, OwnGame own, QWidget *parent)
+    : frmScoreBoard(*own.game, *own.history, AppSettings, services, parent)
+{
+    own.game->setParent(this);
 }
 
 frmScoreBoard::~frmScoreBoard() = default;
@@ -130,19 +151,19 @@ void frmScoreBoard::setTabOrder()
     c.picHomeContainer->setFocus();
 }
 
-bool frmScoreBoard::BuzzerPlaying() const
+bool frmScoreBoard::isBuzzerPlaying() const
 {
-    return m_buzzer->BuzzerPlaying();
+    return m_buzzer->isPlaying();
 }
 
-double frmScoreBoard::RSize(qint16 Value) const
+double frmScoreBoard::captionPointSize(qint16 points) const
 {
     const double w = pixelsToTwips(width());
     const double h = pixelsToTwips(height());
     // The smaller of the two ratios to the design size.
     if (h / DesignHeight < w / DesignWidth)
-        return Value / DesignHeight * h;
-    return Value / DesignWidth * w;
+        return points / DesignHeight * h;
+    return points / DesignWidth * w;
 }
 
 void frmScoreBoard::centreIn(Label *label, const QWidget *panel)
@@ -153,12 +174,12 @@ void frmScoreBoard::centreIn(Label *label, const QWidget *panel)
 void frmScoreBoard::UpdateLabels()
 {
     const Controls &c = m_controls;
-    setWindowTitle(QStringLiteral("Corvella by Brannick"));
-    const auto size = static_cast<float>(RSize(AppSettings.TeamSize));
-    const std::pair<Label *, QString> captions[] = {{c.lblHomeScore, AppSettings.HomeText},
-                                                    {c.lblGuestScore, AppSettings.GuestText},
-                                                    {c.lblSection1, AppSettings.SectionText1},
-                                                    {c.lblSection2, AppSettings.SectionText2}};
+    updateTitle();
+    const auto size = static_cast<float>(captionPointSize(m_settings.TeamSize));
+    const std::pair<Label *, QString> captions[] = {{c.lblHomeScore, m_settings.HomeText},
+                                                    {c.lblGuestScore, m_settings.GuestText},
+                                                    {c.lblSection1, m_settings.SectionText1},
+                                                    {c.lblSection2, m_settings.SectionText2}};
     for (const auto &[label, text] : captions) {
         label->setCaption(text);
         label->setFontSize(size);
@@ -172,21 +193,24 @@ void frmScoreBoard::UpdateFormColors()
 {
     const Controls &c = m_controls;
     QPalette pal = palette();
-    pal.setColor(QPalette::Window, fromBgr(AppSettings.FormColor));
+    const Settings &s = m_settings;
+    pal.setColor(QPalette::Window, fromBgr(s.FormColor));
     setPalette(pal);
 
-    ColorLED(m_ledTime, AppSettings.LEDTimeColor);
+    ColorLED(m_ledTime, s.LEDTimeColor, s.LEDBackColor);
     for (const LedGroup *score :
          {&m_ledHomeScore0, &m_ledGuestScore0, &m_ledHomeScore1, &m_ledGuestScore1})
-        ColorLED(*score, AppSettings.LEDScoreColor);
-    ColorControls(this, {c.picHomeContainer, c.picGuestContainer, c.lblHomeScore, c.lblGuestScore,
-                         c.lblSection1, c.lblSection2});
-    c.picHomeContainer->setBackColor(AppSettings.FormColor);
-    c.picGuestContainer->setBackColor(AppSettings.FormColor);
-    c.lblHomeScore->setForeColor(AppSettings.HomeColor);
-    c.lblGuestScore->setForeColor(AppSettings.GuestColor);
-    c.lblSection1->setForeColor(AppSettings.TextColor);
-    c.lblSection2->setForeColor(AppSettings.TextColor);
+        ColorLED(*score, s.LEDScoreColor, s.LEDBackColor);
+    ColorControls(this,
+                  {c.picHomeContainer, c.picGuestContainer, c.lblHomeScore, c.lblGuestScore,
+                   c.lblSection1, c.lblSection2},
+                  s.TextColor, s.LEDBackColor);
+    c.picHomeContainer->setBackColor(s.FormColor);
+    c.picGuestContainer->setBackColor(s.FormColor);
+    c.lblHomeScore->setForeColor(s.HomeColor);
+    c.lblGuestScore->setForeColor(s.GuestColor);
+    c.lblSection1->setForeColor(s.TextColor);
+    c.lblSection2->setForeColor(s.TextColor);
 }
 
 void frmScoreBoard::resizeEvent(QResizeEvent *event)
@@ -204,11 +228,50 @@ void frmScoreBoard::changeEvent(QEvent *event)
         m_layout.StretchLayout(this);
 }
 
-QList<ledlines *> frmScoreBoard::allDigits() const
+const LedGroup &frmScoreBoard::scoreDigits(GameModel::Score which) const
 {
-    QList<ledlines *> digits;
-    for (const LedGroup *group :
-         {&m_ledTime, &m_ledHomeScore0, &m_ledGuestScore0, &m_ledHomeScore1, &m_ledGuestScore1})
-        digits += group->members();
-    return digits;
+    const LedGroup *groups[] = {&m_ledHomeScore0, &m_ledGuestScore0, &m_ledHomeScore1,
+                                &m_ledGuestScore1};
+    return *groups[which];
+}
+
+void frmScoreBoard::showGame()
+{
+    for (int which = 0; which < GameModel::ScoreCount; ++which) {
+        const auto score = static_cast<GameModel::Score>(which);
+        const ScoreDigits digits = scoreDigitsFor(m_game.score(score));
+        const LedGroup &group = scoreDigits(score);
+        group[0]->setCaption(digits.units);
+        group[1]->setCaption(digits.tens);
+    }
+    showClock();
+}
+
+void frmScoreBoard::showClock()
+{
+    const ClockFace::Digits digits =
+        m_game.isFaceBlank() ? ClockFace::blankDigits() : ClockFace::digitsFor(m_game.shownTime());
+    for (int i = 1; i <= 5; ++i)
+        m_ledTime[i]->setCaption(digits[i - 1]);
+}
+
+void frmScoreBoard::applySettings(const Settings &settings)
+{
+    m_settings = settings;
+    UpdateLabels();
+    UpdateFormColors();
+    m_layout.RecordLayout(this);
+    m_buzzer->ReopenBuzzerSound(m_settings.BuzzerFile);
+}
+
+void frmScoreBoard::setSaveProblem(const QString &problem)
+{
+    m_saveProblem = problem;
+    updateTitle();
+}
+
+void frmScoreBoard::updateTitle()
+{
+    const QString title = QStringLiteral("Corvella by Brannick");
+    setWindowTitle(m_saveProblem.isEmpty() ? title : title + QStringLiteral(" - ") + m_saveProblem);
 }

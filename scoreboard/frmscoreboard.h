@@ -2,11 +2,12 @@
 
 #include "display/ledgroup.h"
 #include "display/modstretch.h"
+#include "game/gamehistory.h"
+#include "game/gamemodel.h"
 #include "platform/services.h"
 #include "scoreboard/clockentry.h"
-#include "scoreboard/clockface.h"
-#include "scoreboard/runningclock.h"
 #include "scoreboard/scoreentry.h"
+#include "settings/appsettings.h"
 
 #include <QWidget>
 
@@ -17,9 +18,11 @@ class BuzzerSound;
 class Label;
 class PictureBox;
 class Shape;
+class TimeSource;
 
-// The scoreboard window: the clock, two sections of home and guest scores,
-// the captions and the buzzer. Its whole layout scales with the window.
+// The scoreboard window: a view of the game (the clock, two sections of home
+// and guest scores) with the captions and the buzzer. Keys typed on it are
+// turned into actions on the game. Its whole layout scales with the window.
 class frmScoreBoard : public QWidget
 {
     Q_OBJECT
@@ -29,6 +32,9 @@ public:
     static constexpr double DesignWidth = 9480;
     static constexpr double DesignHeight = 6795;
 
+    frmScoreBoard(GameModel &game, GameHistory &history, const Settings &settings,
+                  const Services &services, QWidget *parent = nullptr);
+    // A board with a game of its own, on the program's current settings.
     explicit frmScoreBoard(const Services &services, QWidget *parent = nullptr);
     ~frmScoreBoard() override;
 
@@ -48,14 +54,16 @@ public:
     const LedGroup &ledHomeScore1() const { return m_ledHomeScore1; }
     const LedGroup &ledGuestScore1() const { return m_ledGuestScore1; }
     const LayoutSnapshot &layoutSnapshot() const { return m_layout; }
-    RunningClock &clock() { return m_clock; }
+    GameModel &game() { return m_game; }
+    GameHistory &history() { return m_history; }
+    const Settings &settings() const { return m_settings; }
     const BuzzerSound &buzzer() const { return *m_buzzer; }
-    bool BuzzerPlaying() const;
+    bool isBuzzerPlaying() const;
     const ScoreEntry &scoreEntry() const { return m_scoreEntry; }
     const ClockEntry &clockEntry() const { return m_clockEntry; }
 
-    // The start screen is another part of the program; it tells the board how
-    // to show it.
+    // The start screen and the options are other parts of the program; they
+    // tell the board how to show them.
     void setStartScreenOpener(std::function<void()> opener)
     {
         m_openStartScreen = std::move(opener);
@@ -65,7 +73,13 @@ public:
         m_openOptions = std::move(opener);
     }
 
-    double RSize(qint16 Value) const;
+    // Takes new settings: captions, colours, keys and the buzzer sound.
+    void applySettings(const Settings &settings);
+    // Shown in the title bar while the game cannot be saved; empty clears it.
+    void setSaveProblem(const QString &problem);
+
+    // The caption font size for `points` at design size, scaled to the window.
+    double captionPointSize(qint16 points) const;
     void UpdateLabels();
     void UpdateFormColors();
     void AllKeyPress(int KeyAscii);
@@ -80,15 +94,34 @@ protected:
     void changeEvent(QEvent *event) override;
 
 private:
+    struct OwnGame
+    {
+        GameModel *game;
+        GameHistory *history;
+    };
+    static OwnGame makeOwnGame(const TimeSource &time);
+    frmScoreBoard(const Services &services, OwnGame own, QWidget *parent);
+
     void createControls();
     void createScore(PictureBox *&panel, LedGroup &digits, const char *panelName, int left,
                      int top);
     void setTabOrder();
     void routeKeys();
+    void createShortcuts();
+    void scoreKey(GameModel::Score which, int keyAscii);
+    void clockKey(int keyAscii);
+    void act(const QString &what, const std::function<void(GameModel &)> &action);
+    void showGame();
+    void showClock();
+    void updateTitle();
     void centreIn(Label *label, const QWidget *panel);
-    QList<ledlines *> allDigits() const;
+    const LedGroup &scoreDigits(GameModel::Score which) const;
 
+    GameModel &m_game;
+    GameHistory &m_history;
+    Settings m_settings;
     Services m_services;
+    QString m_saveProblem;
     Controls m_controls{};
     LedGroup m_ledTime{QStringLiteral("ledTime")};
     LedGroup m_ledHomeScore0{QStringLiteral("ledHomeScore0")};
@@ -96,8 +129,6 @@ private:
     LedGroup m_ledHomeScore1{QStringLiteral("ledHomeScore1")};
     LedGroup m_ledGuestScore1{QStringLiteral("ledGuestScore1")};
     LayoutSnapshot m_layout;
-    ClockFace m_face{m_ledTime};
-    RunningClock m_clock;
     ScoreEntry m_scoreEntry;
     ClockEntry m_clockEntry;
     BuzzerSound *m_buzzer;

@@ -7,16 +7,14 @@
 #include "display/ledlines.h"
 #include "platform/dialogs.h"
 #include "scoreboard/buzzer.h"
-#include "settings/appsettings.h"
 
 #include <QKeyEvent>
+#include <QShortcut>
 
 namespace {
 constexpr int Esc = 27;
 constexpr int LetterO = 111;
 constexpr int LetterC = 99;
-constexpr int ScoreMin = 0;
-constexpr int ScoreMax = 99;
 } // namespace
 
 void frmScoreBoard::routeKeys()
@@ -26,23 +24,58 @@ void frmScoreBoard::routeKeys()
         connect(caption, &PictureBox::KeyPress, this, &frmScoreBoard::AllKeyPress);
 
     for (ledlines *digit : m_ledTime.members())
-        connect(digit, &ledlines::DigitKeyPress, this,
-                [this](int, int key) { m_clockEntry.KeyPress(key); });
+        connect(digit, &ledlines::DigitKeyPress, this, [this](int, int key) { clockKey(key); });
 
-    const std::pair<PictureBox *, const LedGroup *> scores[] = {
-        {c.picHomeScore0, &m_ledHomeScore0},
-        {c.picGuestScore0, &m_ledGuestScore0},
-        {c.picHomeScore1, &m_ledHomeScore1},
-        {c.picGuestScore1, &m_ledGuestScore1}};
-    for (const auto &[panel, group] : scores) {
-        const auto enter = [this, group](int key) {
-            m_scoreEntry.StaticText(*group, key, ScoreMin, ScoreMax);
-        };
+    const std::pair<PictureBox *, GameModel::Score> scores[] = {
+        {c.picHomeScore0, GameModel::Home1},
+        {c.picGuestScore0, GameModel::Guest1},
+        {c.picHomeScore1, GameModel::Home2},
+        {c.picGuestScore1, GameModel::Guest2}};
+    for (const auto &[panel, which] : scores) {
+        const auto enter = [this, which = which](int key) { scoreKey(which, key); };
         connect(panel, &PictureBox::KeyPress, this, enter);
-        for (ledlines *digit : group->members())
+        for (ledlines *digit : scoreDigits(which).members())
             connect(digit, &ledlines::DigitKeyPress, this, [enter](int, int key) { enter(key); });
     }
     // Keys typed on the clock panel itself go nowhere.
+}
+
+void frmScoreBoard::createShortcuts()
+{
+    // Shortcuts come before every control's own keys, so undo never types a
+    // character into an entry.
+    const auto shortcut = [this](const QKeySequence &keys, auto slot) {
+        auto *s = new QShortcut(keys, this);
+        s->setContext(Qt::WindowShortcut);
+        connect(s, &QShortcut::activated, this, slot);
+    };
+    shortcut(QKeySequence(Qt::CTRL | Qt::Key_Z), [this] { m_history.undo(); });
+    shortcut(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z), [this] { m_history.redo(); });
+    shortcut(QKeySequence(Qt::CTRL | Qt::Key_Y), [this] { m_history.redo(); });
+}
+
+void frmScoreBoard::scoreKey(GameModel::Score which, int keyAscii)
+{
+    AllKeyPress(keyAscii);
+    const std::optional<ScoreEdit> edit = m_scoreEntry.key(which, keyAscii);
+    if (!edit)
+        return;
+    if (edit->kind == ScoreEdit::Set)
+        act(tr("Set score"), [&](GameModel &game) { game.setScore(which, edit->amount); });
+    else
+        act(tr("Change score"), [&](GameModel &game) { game.addToScore(which, edit->amount); });
+}
+
+void frmScoreBoard::clockKey(int keyAscii)
+{
+    AllKeyPress(keyAscii);
+    if (const std::optional<qint16> seconds = m_clockEntry.key(keyAscii))
+        act(tr("Set clock"), [&](GameModel &game) { game.enterClockTime(*seconds); });
+}
+
+void frmScoreBoard::act(const QString &what, const std::function<void(GameModel &)> &action)
+{
+    m_history.perform(what, action);
 }
 
 void frmScoreBoard::keyPressEvent(QKeyEvent *event)
@@ -60,12 +93,13 @@ void frmScoreBoard::keyPressEvent(QKeyEvent *event)
 void frmScoreBoard::AllKeyPress(int KeyAscii)
 {
     // The configurable keys come first: one equal to Esc, "o" or "c" hides
-    // that command.
-    if (KeyAscii == AppSettings.StartStopClockKey)
-        m_clock.StartStopClock();
-    else if (KeyAscii == AppSettings.ResetClockKey)
-        m_clock.ResetClock();
-    else if (KeyAscii == AppSettings.BuzzerKey)
+    // that command. They are read at every key, so a change in the options
+    // takes effect at once.
+    if (KeyAscii == m_settings.StartStopClockKey)
+        act(tr("Start or stop the clock"), [](GameModel &game) { game.startStop(); });
+    else if (KeyAscii == m_settings.ResetClockKey)
+        act(tr("Reset the clock"), [](GameModel &game) { game.resetClock(); });
+    else if (KeyAscii == m_settings.BuzzerKey)
         Buzzer();
     else if (KeyAscii == Esc)
         ShowStartScreen();
@@ -86,11 +120,9 @@ void frmScoreBoard::ClearAllLeds()
                                       QStringLiteral("Are you sure you want to clear all LEDs?"),
                                       QStringLiteral("Clear all LEDs?")))
         return;
-    for (ledlines *digit : allDigits())
-        digit->setCaption(ledlines::Blank);
-    m_clock.Clear();
-    m_scoreEntry.Discard();
-    m_clockEntry.Discard();
+    act(tr("Clear all LEDs"), [](GameModel &game) { game.clear(); });
+    m_scoreEntry.discard();
+    m_clockEntry.discard();
 }
 
 void frmScoreBoard::ShowStartScreen()
@@ -101,11 +133,7 @@ void frmScoreBoard::ShowStartScreen()
 
 void frmScoreBoard::ShowOptions()
 {
-    if (!m_openOptions)
-        return;
-    m_openOptions(this);
-    UpdateLabels();
-    UpdateFormColors();
-    m_layout.RecordLayout(this);
-    m_buzzer->ReopenBuzzerSound();
+    // The program applies the options' outcome to the board.
+    if (m_openOptions)
+        m_openOptions(this);
 }

@@ -2,33 +2,30 @@
 
 #include <QString>
 
-#include <functional>
+#include <optional>
 
-class LedGroup;
+// A change of a score that the operator finished typing.
+struct ScoreEdit
+{
+    enum Kind { Set, Add };
+    Kind kind = Set;
+    int amount = 0;
+};
 
 // Typing on a score: a digit and Enter sets it; "+" or "-" and a digit adds
-// or subtracts at once; space discards what was typed. Every key first goes
-// to the board's key commands.
+// or subtracts at once; space discards what was typed. What is pending
+// belongs to one score and is dropped at the first key typed on another.
 class ScoreEntry
 {
 public:
-    explicit ScoreEntry(std::function<void(int)> allKeyPress)
-        : m_allKeyPress(std::move(allKeyPress))
-    {
-    }
+    // One key typed on score `which`; returns the change it completes.
+    std::optional<ScoreEdit> key(int which, int keyAscii);
+    void discard();
 
-    void StaticText(const LedGroup &DigitObject, int KeyAscii, int Min, int Max);
-    void SetDigits(const LedGroup &DigitObject, const QString &Text, int Min, int Max) const;
-    // Forgets any pending entry.
-    void Discard();
-
-    const QString &ScoreText() const { return m_scoreText; }
-
-    // The value a group shows, as text ("" when no digit is lit).
-    static QString shownValue(const LedGroup &group);
+    const QString &pendingText() const { return m_text; }
+    int pendingScore() const { return m_target; }
 
 private:
-    std::function<void(int)> m_allKeyPress;
-    QString m_scoreText;
-    QString m_scoreTarget;
+    QString m_text;
+    int m_target = -1;
 };

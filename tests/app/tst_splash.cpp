@@ -33,6 +33,14 @@ class TestSplash : public QObject
         return splash.findChild<QPlainTextEdit *>(QStringLiteral("txtInstr"))->toPlainText();
     }
 
+    static frmSplash *visibleSplash()
+    {
+        for (QWidget *w : QApplication::topLevelWidgets())
+            if (auto *s = qobject_cast<frmSplash *>(w); s && s->isVisible())
+                return s;
+        return nullptr;
+    }
+
     // Answers the next modal window with `answer` once it is up.
     void whenModal(std::function<void(QWidget *)> answer)
     {
@@ -69,16 +77,20 @@ private slots:
                  splash->findChild<QPushButton *>(QStringLiteral("cmdInstr")));
     }
 
-    void loadingReadsTheStore()
+    void theProgramReadsTheStoreAtStart()
     {
-        AppSettings = defaultSettings();
-        AppSettings.StartStopClockKey = 'g';
-        QVERIFY(SaveSettings());
-        AppSettings.StartStopClockKey = 'x';
-        auto splash = makeSplash();
-        QCOMPARE(AppSettings.StartStopClockKey, qint16('g'));
+        Settings stored = defaultSettings();
+        stored.StartStopClockKey = 'g';
+        QVERIFY(saveSettings(stored));
+        CorvellaApp app(fakes.services());
+        app.start();
+        QCOMPARE(app.settings().value().StartStopClockKey, qint16('g'));
+        frmSplash *splash = visibleSplash();
+        QVERIFY(splash);
         QVERIFY(shownText(*splash).startsWith(
             QStringLiteral(" - To start or stop the clock press 'g'.")));
+        splash->close();
+        TestEnvironment::clearStore();
     }
 
     void instructionsUnfoldToTheFullHeightAndStop()
@@ -144,15 +156,21 @@ private slots:
 
     void optionsRebuildTheInstructions()
     {
-        AppSettings = defaultSettings();
-        auto splash = makeSplash();
+        TestEnvironment::clearStore();
+        CorvellaApp app(fakes.services());
+        app.start();
+        frmSplash *splash = visibleSplash();
+        Settings changed = app.settings().value();
+        changed.StartStopClockKey = 'k';
+        app.settings().set(changed);
+        QVERIFY(shownText(*splash).contains(QStringLiteral("press 'k'")));
         whenModal([](QWidget *options) {
             QTest::mouseClick(options->findChild<QPushButton *>(QStringLiteral("cmdCancel")),
                               Qt::LeftButton);
         });
         QTest::mouseClick(splash->findChild<QPushButton *>(QStringLiteral("cmdOptions")),
                           Qt::LeftButton);
-        QVERIFY(shownText(*splash).contains(QStringLiteral("press 's'")));
+        QVERIFY(shownText(*splash).contains(QStringLiteral("press 'k'")));
 
         whenModal([](QWidget *options) {
             QTest::mouseClick(options->findChild<QPushButton *>(QStringLiteral("cmdResetKeys")),
@@ -160,20 +178,17 @@ private slots:
             QTest::mouseClick(options->findChild<QPushButton *>(QStringLiteral("cmdOk")),
                               Qt::LeftButton);
         });
-        AppSettings.StartStopClockKey = 'k';
         QTest::mouseClick(splash->findChild<QPushButton *>(QStringLiteral("cmdOptions")),
                           Qt::LeftButton);
         QVERIFY(shownText(*splash).contains(QStringLiteral("press 's'")));
+        splash->close();
     }
 
     void escOverTheRunningBoardAndBack()
     {
         CorvellaApp app(fakes.services());
         app.start();
-        auto *splash = qobject_cast<frmSplash *>(QApplication::topLevelWidgets().constLast());
-        for (QWidget *w : QApplication::topLevelWidgets())
-            if (auto *s = qobject_cast<frmSplash *>(w); s && s->isVisible())
-                splash = s;
+        frmSplash *splash = visibleSplash();
         QVERIFY(splash);
         splash->GoScore();
         frmScoreBoard *board = app.scoreboard();
@@ -186,21 +201,21 @@ private slots:
             wasModal = over != nullptr;
             QCOMPARE(over->heightTwips(), 3240);
             fakes.time.now += 5000;
-            board->clock().ClockTick(); // the board keeps counting behind it
+            board->game().updateClock(); // the board keeps counting behind it
             QTest::mouseClick(over->findChild<QLabel *>(QStringLiteral("lblName")), Qt::LeftButton);
         });
         board->AllKeyPress(27);
         QVERIFY(wasModal);
-        QVERIFY(board->clock().isRunning());
-        QCOMPARE(board->clock().RunSeconds(), ClockSeconds::fromSeconds(5));
+        QVERIFY(board->game().isRunning());
+        QCOMPARE(board->game().clockMs(), 5000);
         QCOMPARE(app.scoreboard(), board);
     }
 
     void optionsFromTheBoardReapplyEvenOnCancel()
     {
-        AppSettings = defaultSettings();
-        AppSettings.BuzzerFile = QCoreApplication::applicationFilePath();
-        QVERIFY(SaveSettings());
+        Settings stored = defaultSettings();
+        stored.BuzzerFile = QCoreApplication::applicationFilePath();
+        QVERIFY(saveSettings(stored));
         CorvellaApp app(fakes.services());
         app.start();
         for (QWidget *w : QApplication::topLevelWidgets())
@@ -208,18 +223,18 @@ private slots:
                 s->GoScore();
         frmScoreBoard *board = app.scoreboard();
         board->resize(800, 500);
-        AppSettings.HomeText = QStringLiteral("Changed behind its back");
+        board->controls().lblHomeScore->setText(QStringLiteral("Changed behind its back"));
         whenModal([](QWidget *options) {
             QTest::mouseClick(options->findChild<QPushButton *>(QStringLiteral("cmdCancel")),
                               Qt::LeftButton);
         });
         board->AllKeyPress('o');
-        QCOMPARE(board->controls().lblHomeScore->text(), QStringLiteral("Changed behind its back"));
+        QCOMPARE(board->controls().lblHomeScore->text(), QStringLiteral("Home"));
         QCOMPARE(board->layoutSnapshot().OrigWidth(), qRound(pixelsToTwips(800)));
         const QStringList commands = fakes.device()->commands;
-        QCOMPARE(commands.mid(commands.size() - 2),
-                 (QStringList{QStringLiteral("Close"),
-                              QStringLiteral("Open ") + AppSettings.BuzzerFile}));
+        QCOMPARE(
+            commands.mid(commands.size() - 2),
+            (QStringList{QStringLiteral("Close"), QStringLiteral("Open ") + stored.BuzzerFile}));
     }
 };
 

@@ -9,14 +9,10 @@ class TestModColor : public QObject
 {
     Q_OBJECT
 
-private slots:
-    void init()
-    {
-        AppSettings = defaultSettings();
-        AppSettings.TextColor = 0x112233;
-        AppSettings.LEDBackColor = 0x445566;
-    }
+    static constexpr qint32 TextColor = 0x112233;
+    static constexpr qint32 LedBackColor = 0x445566;
 
+private slots:
     void coloursEachKindAndSkipsExcludedNamesExactly()
     {
         QWidget window;
@@ -37,7 +33,7 @@ private slots:
         QWidget stranger;
         stranger.setObjectName(QStringLiteral("notOnTheWindow"));
 
-        ColorControls(&window, {excluded, &stranger});
+        ColorControls(&window, {excluded, &stranger}, TextColor, LedBackColor);
 
         QCOMPARE(excluded->foreColor(), 0);
         QCOMPARE(longerName->foreColor(), 0x112233);
@@ -57,14 +53,14 @@ private slots:
         LedGroup group(QStringLiteral("ledScore"));
         group.add(0, &window);
         group.add(1, &window);
-        ColorLED(group, 0x0080FF);
+        ColorLED(group, 0x0080FF, LedBackColor);
         for (const ledlines *digit : group.members()) {
             QCOMPARE(digit->backColor(), 0x445566);
             QCOMPARE(digit->unlitColor(), 0x445566);
             QCOMPARE(digit->litColor(), 0x0080FF);
         }
         ledlines single(0);
-        ColorLED(&single, 255);
+        ColorLED(&single, 255, LedBackColor);
         QCOMPARE(single.litColor(), 255);
         QCOMPARE(single.unlitColor(), 0x445566);
     }

@@ -99,8 +99,7 @@ class TestMonkey : public QObject
             QTest::mouseClick(clicked, Qt::LeftButton, {}, clicked->mapFrom(&board, at));
         } else if (kind < 95) {
             fakes.time.now += random.bounded(2000);
-            if (board.clock().isRunning())
-                board.clock().ClockTick();
+            board.game().updateClock();
         } else {
             board.resize(100 + random.bounded(3800), 80 + random.bounded(2100));
         }

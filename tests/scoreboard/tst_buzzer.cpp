@@ -37,9 +37,9 @@ private slots:
         board.Buzzer();
         board.Buzzer();
         QCOMPARE(device->plays, 1);
-        QVERIFY(board.BuzzerPlaying());
+        QVERIFY(board.isBuzzerPlaying());
         device->finish();
-        QVERIFY(!board.BuzzerPlaying());
+        QVERIFY(!board.isBuzzerPlaying());
         QCOMPARE(
             device->commands.mid(1),
             (QStringList{QStringLiteral("Play"), QStringLiteral("Stop"), QStringLiteral("Prev")}));
@@ -63,7 +63,7 @@ private slots:
         board.Buzzer();
         QCOMPARE(fakes.device()->plays, 0);
         QVERIFY(fakes.device()->commands.isEmpty());
-        QVERIFY(!board.BuzzerPlaying());
+        QVERIFY(!board.isBuzzerPlaying());
     }
 
     void theBuzzerKeyPlaysThroughTheDispatcher()
@@ -80,14 +80,17 @@ private slots:
     void afterTheOptionsTheNewFilePlays()
     {
         frmScoreBoard board(fakes.services());
-        board.setOptionsOpener(
-            [this](QWidget *) { AppSettings.BuzzerFile = makeFile(QStringLiteral("new.wav")); });
+        board.setOptionsOpener([this, &board](QWidget *) {
+            Settings changed = board.settings();
+            changed.BuzzerFile = makeFile(QStringLiteral("new.wav"));
+            board.applySettings(changed);
+        });
         board.Buzzer(); // still playing when the options close
         board.ShowOptions();
         ScriptedSoundDevice *device = fakes.device();
-        QVERIFY(!board.BuzzerPlaying()); // Close ended the old playback
+        QVERIFY(!board.isBuzzerPlaying()); // Close ended the old playback
         board.Buzzer();
-        QCOMPARE(device->playedFiles.last(), AppSettings.BuzzerFile);
+        QCOMPARE(device->playedFiles.last(), board.settings().BuzzerFile);
     }
 
     void aFailedPlayDoesNotSilenceTheBuzzer()

@@ -23,10 +23,12 @@ QString scoreText(const LedGroup &group)
     return text;
 }
 
-void setScore(const LedGroup &group, int value)
+// Puts a score on the game the board shows.
+void setScore(frmScoreBoard &board, const LedGroup &group, int value)
 {
-    group[1]->setCaption(value >= 10 ? value / 10 : ledlines::Blank);
-    group[0]->setCaption(value % 10);
+    const QStringList names = {QStringLiteral("ledHomeScore0"), QStringLiteral("ledGuestScore0"),
+                               QStringLiteral("ledHomeScore1"), QStringLiteral("ledGuestScore1")};
+    board.game().setScore(static_cast<int>(names.indexOf(group.name())), value);
 }
 
 // Types a sequence of keys; "\r" is Enter.
@@ -48,6 +50,14 @@ class TestKeyCommands : public QObject
 
     FakeServices fakes;
     std::unique_ptr<frmScoreBoard> board;
+
+    // The options' OK: new settings reach the board as values.
+    void changeSettings(const std::function<void(Settings &)> &change)
+    {
+        Settings changed = board->settings();
+        change(changed);
+        board->applySettings(changed);
+    }
 
     void clickFocus(QWidget *w)
     {
@@ -77,9 +87,9 @@ private slots:
               static_cast<QWidget *>(board->ledGuestScore0()[1])}) {
             target->setFocus();
             QTest::keyClick(target, Qt::Key_S);
-            QVERIFY2(board->clock().isRunning(), qPrintable(target->objectName()));
+            QVERIFY2(board->game().isRunning(), qPrintable(target->objectName()));
             QTest::keyClick(target, Qt::Key_S);
-            QVERIFY(!board->clock().isRunning());
+            QVERIFY(!board->game().isRunning());
         }
     }
 
@@ -87,7 +97,7 @@ private slots:
     {
         clickFocus(board->controls().picTimeBack);
         QTest::keyClick(board->controls().picTimeBack, Qt::Key_S);
-        QVERIFY(!board->clock().isRunning());
+        QVERIFY(!board->game().isRunning());
     }
 
     void upperCaseIsAnotherKey()
@@ -95,40 +105,42 @@ private slots:
         const auto &c = board->controls();
         c.picHomeContainer->setFocus();
         QTest::keyClicks(c.picHomeContainer, QStringLiteral("SRBOC"));
-        QVERIFY(!board->clock().isRunning());
+        QVERIFY(!board->game().isRunning());
         QCOMPARE(fakes.device()->plays, 0);
         QCOMPARE(fakes.dialogs.questions, 0);
     }
 
     void configurableKeysComeFirst()
     {
-        AppSettings.BuzzerKey = 'o';
-        AppSettings.ResetClockKey = AppSettings.StartStopClockKey;
+        changeSettings([](Settings &s) {
+            s.BuzzerKey = 'o';
+            s.ResetClockKey = s.StartStopClockKey;
+        });
         int optionsShown = 0;
         board->setOptionsOpener([&](QWidget *) { ++optionsShown; });
         board->AllKeyPress('o');
         QCOMPARE(optionsShown, 0);
-        QVERIFY(board->BuzzerPlaying());
+        QVERIFY(board->isBuzzerPlaying());
         board->AllKeyPress('s');
-        QVERIFY(board->clock().isRunning());
+        QVERIFY(board->game().isRunning());
         board->AllKeyPress('s');
-        QVERIFY(!board->clock().isRunning());
+        QVERIFY(!board->game().isRunning());
 
-        AppSettings.StartStopClockKey = 27;
+        changeSettings([](Settings &s) { s.StartStopClockKey = 27; });
         int startScreens = 0;
         board->setStartScreenOpener([&] { ++startScreens; });
         board->AllKeyPress(27);
         QCOMPARE(startScreens, 0);
-        QVERIFY(board->clock().isRunning());
+        QVERIFY(board->game().isRunning());
     }
 
     void clearAllLedsAsksAndBlanksEverything()
     {
         const auto &c = board->controls();
-        setScore(board->ledHomeScore0(), 42);
-        board->clock().StartStopClock();
+        setScore(*board, board->ledHomeScore0(), 42);
+        board->game().startStop();
         fakes.time.now += 5000;
-        board->clock().ClockTick();
+        board->game().updateClock();
 
         fakes.dialogs.yes = false;
         c.picHomeContainer->setFocus();
@@ -138,7 +150,7 @@ private slots:
                  QStringLiteral("Are you sure you want to clear all LEDs?"));
         QCOMPARE(fakes.dialogs.lastTitle, QStringLiteral("Clear all LEDs?"));
         QCOMPARE(scoreText(board->ledHomeScore0()), QStringLiteral("42"));
-        QVERIFY(board->clock().isRunning());
+        QVERIFY(board->game().isRunning());
 
         fakes.dialogs.yes = true;
         QTest::keyClick(c.picHomeContainer, Qt::Key_C);
@@ -148,10 +160,10 @@ private slots:
               &board->ledHomeScore1(), &board->ledGuestScore1()})
             for (const ledlines *d : g->members())
                 QCOMPARE(d->caption(), -1);
-        QVERIFY(!board->clock().isRunning());
-        board->clock().StartStopClock();
+        QVERIFY(!board->game().isRunning());
+        board->game().startStop();
         fakes.time.now += 300;
-        board->clock().ClockTick();
+        board->game().updateClock();
         QCOMPARE(faceText(board->ledTime()), QStringLiteral(" 0:00.3"));
     }
 
@@ -197,12 +209,12 @@ private slots:
         QFETCH(QString, keys);
         QFETCH(QString, shown);
         const LedGroup &score = board->ledGuestScore1();
-        setScore(score, start);
+        setScore(*board, score, start);
         clickFocus(score[0]);
         type(score[0], keys);
         QCOMPARE(scoreText(score), shown);
         // The panel round the digits takes the same keys.
-        setScore(board->ledHomeScore0(), start);
+        setScore(*board, board->ledHomeScore0(), start);
         clickFocus(board->controls().picHomeScore0);
         type(board->controls().picHomeScore0, keys);
         QCOMPARE(scoreText(board->ledHomeScore0()), shown);
@@ -230,12 +242,12 @@ private slots:
 
     void aDigitCommandKeyRunsOncePerPress()
     {
-        AppSettings.StartStopClockKey = '5';
+        changeSettings([](Settings &s) { s.StartStopClockKey = '5'; });
         clickFocus(board->ledHomeScore0()[0]);
         QTest::keyClicks(board->ledHomeScore0()[0], QStringLiteral("5"));
-        QVERIFY(board->clock().isRunning());
+        QVERIFY(board->game().isRunning());
         QTest::keyClick(board->ledHomeScore0()[0], Qt::Key_Return);
-        QVERIFY(board->clock().isRunning());
+        QVERIFY(board->game().isRunning());
         QCOMPARE(scoreText(board->ledHomeScore0()), QStringLiteral(" 5"));
     }
 
@@ -263,7 +275,7 @@ private slots:
     {
         QFETCH(QString, keys);
         QFETCH(QString, face);
-        board->clock().EnterTime(201);
+        board->game().enterClockTime(201);
         board->ledTime()[5]->setCaption(4);
         clickFocus(board->ledTime()[2]);
         type(board->ledTime()[2], keys);
@@ -272,15 +284,15 @@ private slots:
 
     void anEnteredTimeStopsTheClockAndCountsOnFromIt()
     {
-        board->clock().StartStopClock();
+        board->game().startStop();
         clickFocus(board->ledTime()[5]);
         type(board->ledTime()[5], QStringLiteral("12.30\r"));
-        QVERIFY(!board->clock().isRunning());
+        QVERIFY(!board->game().isRunning());
         QCOMPARE(faceText(board->ledTime()), QStringLiteral("12:30.0"));
-        QCOMPARE(board->clock().EnteredSeconds(), qint16(750));
-        board->clock().StartStopClock();
+        QCOMPARE(board->game().enteredSeconds(), qint16(750));
+        board->game().startStop();
         fakes.time.now += 200;
-        board->clock().ClockTick();
+        board->game().updateClock();
         QCOMPARE(faceText(board->ledTime()), QStringLiteral("12:30.2"));
     }
 

@@ -82,7 +82,7 @@ private slots:
         frmScoreBoard board(fakes.services());
         board.resize(qRound(designSize().width() * widthFactor),
                      qRound(designSize().height() * heightFactor));
-        QVERIFY(qAbs(board.RSize(24) - expected) < 0.1);
+        QVERIFY(qAbs(board.captionPointSize(24) - expected) < 0.1);
     }
 
     void captionsFollowTheHeightOnResizeAndRSizeAfterUpdateLabels()
@@ -111,8 +111,9 @@ private slots:
         QFETCH(QString, home);
         frmScoreBoard board(fakes.services());
         board.resize(1000, 700);
-        AppSettings.HomeText = home;
-        board.UpdateLabels();
+        Settings changed = board.settings();
+        changed.HomeText = home;
+        board.applySettings(changed);
         const auto &c = board.controls();
         QCOMPARE(c.lblHomeScore->text(), home);
         const QPoint labelCentre = c.lblHomeScore->geometry().center();

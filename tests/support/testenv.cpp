@@ -12,6 +12,8 @@ TestEnvironment::TestEnvironment()
 {
     configHome = m_config.path();
     qputenv("XDG_CONFIG_HOME", configHome.toLocal8Bit());
+    // Saved games go beside the settings, never into the real user's folder.
+    qputenv("XDG_STATE_HOME", (configHome + QStringLiteral("/state")).toLocal8Bit());
     // A runtime folder given by the test run may hold its private sound server.
     if (qEnvironmentVariableIsEmpty("XDG_RUNTIME_DIR")) {
         QFile::setPermissions(m_runtime.path(),

@@ -1,6 +1,4 @@
-#include "display/ledgroup.h"
-#include "display/ledlines.h"
-#include "scoreboard/clockface.h"
+#include "game/clockface.h"
 #include "tests/support/testenv.h"
 
 class TestClockFace : public QObject
@@ -27,15 +25,8 @@ private slots:
     {
         QFETCH(double, seconds);
         QFETCH(QList<int>, digits);
-        QWidget window;
-        LedGroup ledTime(QStringLiteral("ledTime"));
-        for (int i = 1; i <= 5; ++i)
-            ledTime.add(i, &window)->setCaption(7);
-        ClockFace(ledTime).Sec2Clock(ClockSeconds::fromDouble(seconds));
-        QList<int> shown;
-        for (int i = 1; i <= 5; ++i)
-            shown << ledTime[i]->caption();
-        QCOMPARE(shown, digits);
+        const ClockFace::Digits shown = ClockFace::digitsFor(ClockSeconds::fromDouble(seconds));
+        QCOMPARE(QList<int>(shown.begin(), shown.end()), digits);
     }
 
     void strToSeconds_data()
@@ -53,25 +44,35 @@ private slots:
         QTest::newRow("0.29 survives float error") << QStringLiteral("0.29") << 29;
         QTest::newRow("12.30") << QStringLiteral("12.30") << 750;
         QTest::newRow("not a number") << QStringLiteral("1.2.3") << 80;
+        QTest::newRow("0.995 rounds in decimal to 1:00") << QStringLiteral("0.995") << 60;
+        QTest::newRow("0.994 rounds down") << QStringLiteral("0.994") << 99;
+        QTest::newRow("9.995 carries into the minutes") << QStringLiteral("9.995") << 600;
+        QTest::newRow("99.585 rounds up to 99:59") << QStringLiteral("99.585") << 5999;
+        QTest::newRow("12.345 rounds half up") << QStringLiteral("12.345") << 755;
     }
 
     void strToSeconds()
     {
         QFETCH(QString, text);
         QFETCH(int, seconds);
-        QCOMPARE(int(ClockFace::StrToSeconds(text)), seconds);
+        QCOMPARE(int(ClockFace::typedSeconds(text)), seconds);
     }
 
     void divRoundsDownAndMin0BlanksToZero()
     {
-        QCOMPARE(ClockFace::Div(ClockSeconds::fromDouble(599.9), ClockSeconds::fromSeconds(600)),
-                 0);
-        QCOMPARE(ClockFace::Div(ClockSeconds::fromSeconds(600), ClockSeconds::fromSeconds(600)), 1);
-        QCOMPARE(ClockFace::Div(ClockSeconds::fromDouble(-0.1), ClockSeconds::fromSeconds(1)), -1);
-        QCOMPARE(ClockFace::Min0(-1), 0);
-        QCOMPARE(ClockFace::Min0(7), 7);
-        QCOMPARE(ClockFace::Min0(2.5), 2);
-        QCOMPARE(ClockFace::Min0(3.5), 4);
+        QCOMPARE(
+            ClockFace::floorDivide(ClockSeconds::fromDouble(599.9), ClockSeconds::fromSeconds(600)),
+            0);
+        QCOMPARE(
+            ClockFace::floorDivide(ClockSeconds::fromSeconds(600), ClockSeconds::fromSeconds(600)),
+            1);
+        QCOMPARE(
+            ClockFace::floorDivide(ClockSeconds::fromDouble(-0.1), ClockSeconds::fromSeconds(1)),
+            -1);
+        QCOMPARE(ClockFace::blankAsZero(-1), 0);
+        QCOMPARE(ClockFace::blankAsZero(7), 7);
+        QCOMPARE(ClockFace::blankAsZero(2.5), 2);
+        QCOMPARE(ClockFace::blankAsZero(3.5), 4);
     }
 };
 

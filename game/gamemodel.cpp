@@ -1,0 +1,180 @@
+#include "game/gamemodel.h"
+
+#include "platform/timesource.h"
+
+#include <algorithm>
+
+bool GameState::operator==(const GameState &other) const
+{
+    return scores == other.scores && running == other.running && clockMs == other.clockMs &&
+           runStartMs == other.runStartMs && faceBlank == other.faceBlank &&
+           enteredSeconds == other.enteredSeconds;
+}
+
+GameModel::GameModel(const TimeSource &time, QObject *parent) : QObject(parent), m_time(time)
+{
+    m_update.setObjectName(QStringLiteral("tmrClock1"));
+    m_update.setSingleShot(true);
+    m_update.setTimerType(Qt::PreciseTimer);
+    connect(&m_update, &QTimer::timeout, this, &GameModel::updateClock);
+    // A new game shows 0 on the clock and 0 on the units of every score.
+    m_state.scores.fill(0);
+}
+
+qint64 GameModel::clockMsAt(const GameState &state, qint64 now) const
+{
+    if (!state.running)
+        return state.clockMs;
+    const qint64 run = now - state.runStartMs;
+    return m_countDown ? std::max<qint64>(state.clockMs - run, 0) : state.clockMs + run;
+}
+
+qint64 GameModel::clockMs() const
+{
+    return clockMsAt(m_state, m_time.elapsedMs());
+}
+
+ClockSeconds GameModel::shownTimeFor(qint64 clockMs, bool countDown)
+{
+    if (countDown)
+        return ClockSeconds::fromTenths((clockMs + 99) / 100);
+    return ClockSeconds::fromTenths(std::min(clockMs, LimitMs - 1) / 100);
+}
+
+void GameModel::setScore(int which, int value)
+{
+    if (value < ScoreMin || value > ScoreMax)
+        return;
+    m_state.scores.at(which) = value;
+    emit changed();
+}
+
+void GameModel::addToScore(int which, int delta)
+{
+    // A blank score (after the board was cleared) counts from 0.
+    setScore(which, score(which).value_or(0) + delta);
+}
+
+void GameModel::startStop()
+{
+    // Counting down, a clock at zero waits for a reset or an entry.
+    if (!m_state.running && m_countDown && m_state.clockMs <= 0)
+        return;
+    if (m_state.running)
+        stopRun();
+    else
+        startRun();
+    emit changed();
+}
+
+void GameModel::startRun()
+{
+    m_state.faceBlank = false;
+    m_state.running = true;
+    m_state.runStartMs = m_time.elapsedMs();
+    // Past the limit, or at zero counting down, the first update stops it
+    // again, leaving the face as it is.
+    scheduleUpdate();
+}
+
+void GameModel::stopRun()
+{
+    m_state.clockMs = clockMs();
+    m_state.running = false;
+    m_state.runStartMs = 0;
+    m_update.stop();
+}
+
+void GameModel::setClockValue(qint64 ms)
+{
+    if (m_state.running)
+        stopRun();
+    m_state.clockMs = ms;
+    m_state.faceBlank = false;
+}
+
+void GameModel::resetClock()
+{
+    setClockValue(initialClockMs());
+    emit changed();
+}
+
+void GameModel::enterClockTime(qint16 seconds)
+{
+    setClockValue(qint64(seconds) * 1000);
+    m_state.enteredSeconds = seconds;
+    emit changed();
+}
+
+void GameModel::clear()
+{
+    setClockValue(initialClockMs());
+    m_state.faceBlank = true;
+    m_state.enteredSeconds = 0;
+    m_state.scores.fill(std::nullopt);
+    emit changed();
+}
+
+void GameModel::setClockMode(bool countDown, qint64 periodMs)
+{
+    periodMs = std::clamp<qint64>(periodMs, 0, LimitMs - 1);
+    if (countDown == m_countDown && periodMs == m_periodMs)
+        return;
+    m_countDown = countDown;
+    m_periodMs = periodMs;
+    resetClock();
+}
+
+GameState GameModel::state() const
+{
+    GameState snapshot = m_state;
+    snapshot.takenAtMs = m_time.elapsedMs();
+    return snapshot;
+}
+
+void GameModel::restore(const GameState &state)
+{
+    m_update.stop();
+    m_state = state;
+    m_state.clockMs = clockMsAt(state, state.takenAtMs);
+    if (m_state.running) {
+        m_state.runStartMs = m_time.elapsedMs();
+        scheduleUpdate();
+    }
+    emit changed();
+}
+
+qint64 GameModel::msToNextTenth() const
+{
+    const qint64 ms = clockMs();
+    if (m_countDown) {
+        const qint64 intoTenth = ms % 100;
+        return intoTenth == 0 ? 100 : intoTenth;
+    }
+    return 100 - ms % 100;
+}
+
+void GameModel::scheduleUpdate()
+{
+    m_update.start(static_cast<int>(msToNextTenth()));
+}
+
+void GameModel::updateClock()
+{
+    if (!m_state.running)
+        return;
+    const qint64 ms = clockMs();
+    if (m_countDown && ms <= 0) {
+        stopRun();
+        emit changed();
+        emit clockExpired();
+        return;
+    }
+    if (!m_countDown && ms >= LimitMs) {
+        stopRun();
+        emit changed();
+        return;
+    }
+    scheduleUpdate();
+    emit clockAdvanced();
+}

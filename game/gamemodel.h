@@ -1,0 +1,103 @@
+#pragma once
+
+#include "game/clockseconds.h"
+
+#include <QObject>
+#include <QTimer>
+
+#include <array>
+#include <optional>
+
+class TimeSource;
+
+// Everything a game is at one moment: the four scores and the clock. The
+// clock's value is in milliseconds: the time played when counting up, the
+// time left when counting down.
+struct GameState
+{
+    std::array<std::optional<int>, 4> scores{}; // nullopt: blank
+    bool running = false;
+    qint64 clockMs = 0;     // the value at the last stop, or at the start of the run
+    qint64 runStartMs = 0;  // the time source's reading at the start of the run
+    bool faceBlank = false; // the face shows nothing until the clock is next used
+    qint16 enteredSeconds = 0;
+    qint64 takenAtMs = 0; // the time source's reading when the state was taken
+
+    // The same game, whenever it was looked at.
+    bool operator==(const GameState &other) const;
+};
+
+// The game: scores and clock, changed only through what the operator does.
+// Every change emits changed(); while the clock runs, clockAdvanced() follows
+// each new tenth on the face. Time comes from a monotonic source and is kept
+// exactly in milliseconds; the face shows it cut to tenths.
+class GameModel : public QObject
+{
+    Q_OBJECT
+
+public:
+    enum Score { Home1, Guest1, Home2, Guest2 };
+    static constexpr int ScoreCount = 4;
+    static constexpr int ScoreMin = 0;
+    static constexpr int ScoreMax = 99;
+    // Counting up, the clock stops by itself at 100 minutes.
+    static constexpr qint64 LimitMs = 6000 * 1000;
+    static constexpr qint64 DefaultPeriodMs = 10 * 60 * 1000;
+
+    explicit GameModel(const TimeSource &time, QObject *parent = nullptr);
+
+    std::optional<int> score(int which) const { return m_state.scores.at(which); }
+    bool isRunning() const { return m_state.running; }
+    bool isFaceBlank() const { return m_state.faceBlank; }
+    qint16 enteredSeconds() const { return m_state.enteredSeconds; }
+    // The clock's exact value now: time played, or time left when counting down.
+    qint64 clockMs() const;
+    // What the face shows: time played cut to tenths (at most 99:59.9), or
+    // time left rounded up to tenths, so 0:00.0 shows exactly at zero.
+    ClockSeconds shownTime() const { return shownTimeFor(clockMs(), m_countDown); }
+    static ClockSeconds shownTimeFor(qint64 clockMs, bool countDown);
+    bool countsDown() const { return m_countDown; }
+    qint64 periodMs() const { return m_periodMs; }
+    // The clock's value when reset: 0, or the period when counting down.
+    qint64 initialClockMs() const { return m_countDown ? m_periodMs : 0; }
+
+    // What the operator does.
+    void setScore(int which, int value);
+    void addToScore(int which, int delta);
+    void startStop();
+    void resetClock();
+    void enterClockTime(qint16 seconds);
+    void clear();
+
+    // Counting up (the default) or down from a period. A change of either
+    // resets the clock.
+    void setClockMode(bool countDown, qint64 periodMs);
+
+    GameState state() const;
+    // Puts the game back as it was; a clock that was running runs on from
+    // the value it had then.
+    void restore(const GameState &state);
+
+    // Brings the clock up to date; the timer calls it at every new tenth.
+    void updateClock();
+
+signals:
+    void changed();
+    void clockAdvanced();
+    // Counting down, the clock has reached zero and stopped: sound the horn.
+    void clockExpired();
+
+private:
+    qint64 clockMsAt(const GameState &state, qint64 now) const;
+    void startRun();
+    void stopRun();
+    void scheduleUpdate();
+    qint64 msToNextTenth() const;
+    void setClockValue(qint64 ms);
+
+    const TimeSource &m_time;
+    GameState m_state;
+    bool m_countDown = false;
+    qint64 m_periodMs = DefaultPeriodMs;
+    QTimer m_update{this};
+};

@@ -1,0 +1,243 @@
+#include "game/gamestatefile.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
+#include <QSaveFile>
+
+#include <cstdio>
+#include <fcntl.h>
+#include <unistd.h>
+
+namespace {
+
+const QLatin1StringView Format("corvella-game");
+
+struct Generation
+{
+    qint64 sequence = -1;
+    SavedGame game;
+};
+
+QJsonValue scoreJson(std::optional<int> score)
+{
+    return score ? QJsonValue(*score) : QJsonValue(QJsonValue::Null);
+}
+
+QByteArray toJson(const SavedGame &game, qint64 sequence)
+{
+    QJsonArray scores;
+    for (const std::optional<int> &score : game.scores)
+        scores.append(scoreJson(score));
+    const QJsonObject object{{QStringLiteral("format"), Format},
+                             {QStringLiteral("version"), GameStateFile::Version},
+                             {QStringLiteral("sequence"), sequence},
+                             {QStringLiteral("scores"), scores},
+                             {QStringLiteral("clockMs"), game.clockMs},
+                             {QStringLiteral("faceBlank"), game.faceBlank},
+                             {QStringLiteral("enteredSeconds"), game.enteredSeconds},
+                             {QStringLiteral("countDown"), game.countDown},
+                             {QStringLiteral("periodMs"), game.periodMs}};
+    return QJsonDocument(object).toJson(QJsonDocument::Compact);
+}
+
+// A whole number within [lo, hi], or nothing.
+std::optional<qint64> integerIn(const QJsonValue &value, qint64 lo, qint64 hi)
+{
+    if (!value.isDouble())
+        return std::nullopt;
+    const double d = value.toDouble();
+    if (d != std::floor(d) || d < double(lo) || d > double(hi))
+        return std::nullopt;
+    return static_cast<qint64>(d);
+}
+
+// Reads one generation, trusting nothing in it.
+std::optional<Generation> parseGeneration(const QByteArray &bytes)
+{
+    QJsonParseError error{};
+    const QJsonDocument document = QJsonDocument::fromJson(bytes, &error);
+    if (error.error != QJsonParseError::NoError || !document.isObject())
+        return std::nullopt;
+    const QJsonObject o = document.object();
+    if (o.value(QStringLiteral("format")).toString() != Format)
+        return std::nullopt;
+    if (o.value(QStringLiteral("version")).toInt(-1) != GameStateFile::Version)
+        return std::nullopt;
+
+    Generation g;
+    const auto sequence = integerIn(o.value(QStringLiteral("sequence")), 0, qint64(1) << 50);
+    const auto clock = integerIn(o.value(QStringLiteral("clockMs")), 0, GameModel::LimitMs);
+    const auto period = integerIn(o.value(QStringLiteral("periodMs")), 0, GameModel::LimitMs);
+    const auto entered = integerIn(o.value(QStringLiteral("enteredSeconds")), 0, 5999);
+    const QJsonValue blank = o.value(QStringLiteral("faceBlank"));
+    const QJsonValue down = o.value(QStringLiteral("countDown"));
+    const QJsonArray scores = o.value(QStringLiteral("scores")).toArray();
+    if (!sequence || !clock || !period || !entered || !blank.isBool() || !down.isBool() ||
+        scores.size() != GameModel::ScoreCount)
+        return std::nullopt;
+    for (int i = 0; i < GameModel::ScoreCount; ++i) {
+        if (scores.at(i).isNull())
+            continue;
+        const auto score = integerIn(scores.at(i), GameModel::ScoreMin, GameModel::ScoreMax);
+        if (!score)
+            return std::nullopt;
+        g.game.scores.at(i) = static_cast<int>(*score);
+    }
+    g.sequence = *sequence;
+    g.game.clockMs = *clock;
+    g.game.periodMs = *period;
+    g.game.enteredSeconds = static_cast<qint16>(*entered);
+    g.game.faceBlank = blank.toBool();
+    g.game.countDown = down.toBool();
+    return g;
+}
+
+std::optional<Generation> readGeneration(const QString &path)
+{
+    // Only small regular files: a FIFO would block, a huge file is not ours.
+    const QFileInfo info(path);
+    if (!info.exists())
+        return std::nullopt;
+    if (!info.isFile() || info.size() > GameStateFile::MaxFileBytes) {
+        std::fprintf(stderr, "corvella: ignoring the saved game %s: not a small regular file\n",
+                     qPrintable(path));
+        return std::nullopt;
+    }
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly))
+        return std::nullopt;
+    auto generation = parseGeneration(file.read(GameStateFile::MaxFileBytes));
+    if (!generation)
+        std::fprintf(stderr, "corvella: ignoring the damaged saved game %s\n", qPrintable(path));
+    return generation;
+}
+
+// Makes a rename in `folder` survive a power cut.
+void syncFolder(const QString &folder)
+{
+    const int fd = ::open(QFile::encodeName(folder).constData(), O_RDONLY | O_DIRECTORY);
+    if (fd < 0)
+        return;
+    ::fsync(fd);
+    ::close(fd);
+}
+
+} // namespace
+
+SavedGame SavedGame::of(const GameModel &game)
+{
+    SavedGame saved;
+    for (int i = 0; i < GameModel::ScoreCount; ++i)
+        saved.scores.at(i) = game.score(i);
+    saved.clockMs = game.clockMs();
+    saved.faceBlank = game.isFaceBlank();
+    saved.enteredSeconds = game.enteredSeconds();
+    saved.countDown = game.countsDown();
+    saved.periodMs = game.periodMs();
+    return saved;
+}
+
+GameState SavedGame::toState() const
+{
+    GameState state;
+    state.scores = scores;
+    state.clockMs = clockMs;
+    state.faceBlank = faceBlank;
+    state.enteredSeconds = enteredSeconds;
+    return state;
+}
+
+bool SavedGame::isFresh() const
+{
+    const bool scoresUntouched = std::all_of(
+        scores.begin(), scores.end(), [](std::optional<int> s) { return s.value_or(0) == 0; });
+    return scoresUntouched && clockMs == (countDown ? periodMs : 0);
+}
+
+GameStateFile::GameStateFile(QString folder, QObject *parent)
+    : QObject(parent), m_folder(std::move(folder))
+{
+    m_runningSave.setInterval(RunningSaveMs);
+    connect(&m_runningSave, &QTimer::timeout, this, &GameStateFile::saveTracked);
+}
+
+QString GameStateFile::defaultFolder()
+{
+    // Qt 6.4 has no standard location for state.
+    QString base = qEnvironmentVariable("XDG_STATE_HOME");
+    if (base.isEmpty() || !QDir::isAbsolutePath(base))
+        base = QDir::homePath() + QStringLiteral("/.local/state");
+    return base + QStringLiteral("/Corvella");
+}
+
+QString GameStateFile::generationPath(qint64 sequence) const
+{
+    return m_folder + QStringLiteral("/game-%1.json").arg(sequence % Generations);
+}
+
+std::optional<SavedGame> GameStateFile::load()
+{
+    std::optional<Generation> newest;
+    for (int slot = 0; slot < Generations; ++slot) {
+        const auto generation = readGeneration(generationPath(slot));
+        if (generation && (!newest || generation->sequence > newest->sequence))
+            newest = generation;
+    }
+    if (!newest)
+        return std::nullopt;
+    // Carry on after the newest, so it is the last to be overwritten.
+    m_sequence = newest->sequence + 1;
+    return newest->game;
+}
+
+bool GameStateFile::save(const SavedGame &game)
+{
+    const auto fail = [this](const QString &reason) {
+        m_lastError = reason;
+        if (!m_failing) {
+            m_failing = true;
+            emit savingFailed(reason);
+        }
+        return false;
+    };
+    if (!QDir().mkpath(m_folder))
+        return fail(tr("cannot create %1").arg(m_folder));
+    QSaveFile file(generationPath(m_sequence));
+    if (!file.open(QIODevice::WriteOnly))
+        return fail(file.errorString());
+    const QByteArray bytes = toJson(game, m_sequence);
+    if (file.write(bytes) != bytes.size() || !file.flush() || ::fsync(file.handle()) != 0)
+        return fail(file.errorString().isEmpty() ? tr("the disk may be full") : file.errorString());
+    if (!file.commit())
+        return fail(file.errorString());
+    syncFolder(m_folder);
+    ++m_sequence;
+    m_lastError.clear();
+    if (m_failing) {
+        m_failing = false;
+        emit savingRecovered();
+    }
+    return true;
+}
+
+void GameStateFile::track(GameModel &game)
+{
+    m_tracked = &game;
+    connect(&game, &GameModel::changed, this, [this] {
+        saveTracked();
+        if (m_tracked->isRunning())
+            m_runningSave.start();
+        else
+            m_runningSave.stop();
+    });
+}
+
+void GameStateFile::saveTracked()
+{
+    if (m_tracked)
+        save(SavedGame::of(*m_tracked));
+}

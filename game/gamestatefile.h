@@ -1,0 +1,77 @@
+#pragma once
+
+#include "game/gamemodel.h"
+
+#include <QObject>
+#include <QString>
+#include <QTimer>
+
+#include <optional>
+
+// A game as it is kept on disk: what the board showed, with the clock stopped.
+struct SavedGame
+{
+    std::array<std::optional<int>, 4> scores{};
+    qint64 clockMs = 0;
+    bool faceBlank = false;
+    qint16 enteredSeconds = 0;
+    bool countDown = false;
+    qint64 periodMs = GameModel::DefaultPeriodMs;
+
+    static SavedGame of(const GameModel &game);
+    // The game as a stopped clock with these scores.
+    GameState toState() const;
+    // A board nobody has played on: every score 0 or blank, the clock at its
+    // reset value.
+    bool isFresh() const;
+
+    bool operator==(const SavedGame &) const = default;
+};
+
+// Keeps the game on disk so that a crash, a power cut or an accidental close
+// loses nothing. Every change is written before the next key is handled, and
+// a running clock once a second. Each write replaces one of a few generations
+// atomically, so a damaged newest file falls back to the one before.
+class GameStateFile : public QObject
+{
+    Q_OBJECT
+
+public:
+    static constexpr int Version = 1;
+    static constexpr int Generations = 3;
+    // No saved game is anywhere near this; anything larger is not ours.
+    static constexpr qint64 MaxFileBytes = 64 * 1024;
+    static constexpr int RunningSaveMs = 1000;
+
+    explicit GameStateFile(QString folder, QObject *parent = nullptr);
+
+    // $XDG_STATE_HOME/Corvella, by default ~/.local/state/Corvella.
+    static QString defaultFolder();
+
+    // The newest generation that reads back whole, if any.
+    std::optional<SavedGame> load();
+    // Writes `game` as the newest generation. Returns false, with the reason
+    // in lastError(), when it could not be written.
+    bool save(const SavedGame &game);
+    QString lastError() const { return m_lastError; }
+
+    // Saves `game` at every change, and every second while its clock runs.
+    void track(GameModel &game);
+
+signals:
+    // Saving has failed, after working (or from the start).
+    void savingFailed(const QString &reason);
+    // Saving works again after a failure.
+    void savingRecovered();
+
+private:
+    QString generationPath(qint64 sequence) const;
+    void saveTracked();
+
+    QString m_folder;
+    qint64 m_sequence = 0;
+    bool m_failing = false;
+    QString m_lastError;
+    GameModel *m_tracked = nullptr;
+    QTimer m_runningSave;
+};

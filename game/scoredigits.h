@@ -1,0 +1,18 @@
+#pragma once
+
+#include <optional>
+
+// The two digits of a score: no leading zero, and both blank for a cleared
+// score. -1 is a blank digit.
+struct ScoreDigits
+{
+    int tens = -1;
+    int units = -1;
+};
+
+inline ScoreDigits scoreDigitsFor(std::optional<int> score)
+{
+    if (!score)
+        return {};
+    return {*score >= 10 ? *score / 10 % 10 : -1, *score % 10};
+}

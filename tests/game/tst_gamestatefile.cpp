@@ -1,0 +1,182 @@
+#include "game/gamestatefile.h"
+#include "tests/support/fakes.h"
+#include "tests/support/testenv.h"
+
+#include <QDir>
+#include <QFile>
+#include <QTemporaryDir>
+
+#include <sys/stat.h>
+
+namespace {
+
+SavedGame sampleGame()
+{
+    SavedGame game;
+    game.scores = {34, 28, std::nullopt, 99};
+    game.clockMs = 751'400;
+    game.enteredSeconds = 750;
+    return game;
+}
+
+QStringList generationFiles(const QString &folder)
+{
+    return QDir(folder).entryList({QStringLiteral("game-*.json")}, QDir::Files, QDir::Time);
+}
+
+} // namespace
+
+class TestGameStateFile : public QObject
+{
+    Q_OBJECT
+
+    ManualTimeSource time;
+
+private slots:
+    void aSavedGameReadsBackExactly()
+    {
+        QTemporaryDir dir;
+        GameStateFile file(dir.path() + QStringLiteral("/Corvella"));
+        QVERIFY(file.save(sampleGame()));
+        GameStateFile again(dir.path() + QStringLiteral("/Corvella"));
+        QCOMPARE(again.load(), sampleGame());
+    }
+
+    void aDamagedNewestFileFallsBackToTheOneBefore_data()
+    {
+        QTest::addColumn<QByteArray>("damage");
+        QTest::newRow("truncated") << QByteArray("{\"format\":\"corvella-game\",\"vers");
+        QTest::newRow("junk") << QByteArray("\x00\xff\x13junk", 7);
+        QTest::newRow("empty") << QByteArray();
+        QTest::newRow("future version")
+            << QByteArray("{\"format\":\"corvella-game\",\"version\":2,\"sequence\":99}");
+        QTest::newRow("score out of range")
+            << QByteArray("{\"format\":\"corvella-game\",\"version\":1,\"sequence\":99,"
+                          "\"scores\":[100,0,0,0],\"clockMs\":0,\"periodMs\":0,"
+                          "\"enteredSeconds\":0,\"faceBlank\":false,\"countDown\":false}");
+        QTest::newRow("clock beyond the limit")
+            << QByteArray("{\"format\":\"corvella-game\",\"version\":1,\"sequence\":99,"
+                          "\"scores\":[1,0,0,0],\"clockMs\":1e300,\"periodMs\":0,"
+                          "\"enteredSeconds\":0,\"faceBlank\":false,\"countDown\":false}");
+        QTest::newRow("huge") << QByteArray(1024 * 1024, ' ');
+    }
+
+    void aDamagedNewestFileFallsBackToTheOneBefore()
+    {
+        QFETCH(QByteArray, damage);
+        QTemporaryDir dir;
+        GameStateFile file(dir.path());
+        SavedGame older = sampleGame();
+        QVERIFY(file.save(older));
+        SavedGame newer = older;
+        newer.scores[0] = 35;
+        QVERIFY(file.save(newer));
+        // The newest generation is the one written last.
+        QFile newest(dir.path() + QStringLiteral("/game-1.json"));
+        QVERIFY(newest.open(QIODevice::WriteOnly | QIODevice::Truncate));
+        newest.write(damage);
+        newest.close();
+        GameStateFile again(dir.path());
+        QCOMPARE(again.load(), older);
+        // The next save goes after the newest readable one and wins.
+        newer.scores[0] = 36;
+        QVERIFY(again.save(newer));
+        QCOMPARE(GameStateFile(dir.path()).load(), newer);
+    }
+
+    void nothingReadableIsNoGame()
+    {
+        QTemporaryDir dir;
+        QCOMPARE(GameStateFile(dir.path()).load(), std::nullopt);
+        const QString fifo = dir.path() + QStringLiteral("/game-0.json");
+        QCOMPARE(::mkfifo(QFile::encodeName(fifo).constData(), 0600), 0);
+        QCOMPARE(GameStateFile(dir.path()).load(), std::nullopt); // and it did not block
+    }
+
+    void keepsOnlyAFewGenerations()
+    {
+        QTemporaryDir dir;
+        GameStateFile file(dir.path());
+        for (int i = 0; i < 10; ++i) {
+            SavedGame game = sampleGame();
+            game.scores[1] = i;
+            QVERIFY(file.save(game));
+        }
+        QCOMPARE(generationFiles(dir.path()).size(), GameStateFile::Generations);
+        QCOMPARE(GameStateFile(dir.path()).load()->scores[1], 9);
+    }
+
+    void aFailedSaveIsReportedOnceAndTheNextSuccessClearsIt()
+    {
+        QTemporaryDir dir;
+        const QString blocked = dir.path() + QStringLiteral("/blocked");
+        QFile plain(blocked); // a file where the folder should be: even root cannot write
+        QVERIFY(plain.open(QIODevice::WriteOnly));
+        plain.close();
+        GameStateFile file(blocked + QStringLiteral("/Corvella"));
+        QSignalSpy failed(&file, &GameStateFile::savingFailed);
+        QSignalSpy recovered(&file, &GameStateFile::savingRecovered);
+        QVERIFY(!file.save(sampleGame()));
+        QVERIFY(!file.save(sampleGame()));
+        QCOMPARE(failed.count(), 1);
+        QVERIFY(!file.lastError().isEmpty());
+        QVERIFY(QFile::remove(blocked));
+        QVERIFY(file.save(sampleGame()));
+        QCOMPARE(recovered.count(), 1);
+    }
+
+    void everyChangeIsOnDiskAtOnceAndARunningClockEverySecond()
+    {
+        QTemporaryDir dir;
+        GameModel game(time);
+        GameStateFile file(dir.path());
+        file.track(game);
+        game.setScore(GameModel::Home2, 12);
+        QCOMPARE(GameStateFile(dir.path()).load()->scores[2], 12);
+        game.startStop();
+        time.now += 2500;
+        QTRY_VERIFY_WITH_TIMEOUT(GameStateFile(dir.path()).load()->clockMs == 2500, 3000);
+    }
+
+    void aRestoredGameIsStoppedAtItsSavedValue()
+    {
+        SavedGame saved = sampleGame();
+        saved.faceBlank = false;
+        GameModel game(time);
+        game.restore(saved.toState());
+        QVERIFY(!game.isRunning());
+        QCOMPARE(game.clockMs(), 751'400);
+        QCOMPARE(game.score(GameModel::Home1), 34);
+        QCOMPARE(game.score(GameModel::Home2), std::nullopt);
+        QCOMPARE(SavedGame::of(game), saved);
+    }
+
+    void freshGamesAreNotWorthAsking_data()
+    {
+        QTest::addColumn<int>("home");
+        QTest::addColumn<qint64>("clockMs");
+        QTest::addColumn<bool>("countDown");
+        QTest::addColumn<bool>("fresh");
+        QTest::newRow("new board") << 0 << qint64(0) << false << true;
+        QTest::newRow("a goal") << 1 << qint64(0) << false << false;
+        QTest::newRow("the clock ran") << 0 << qint64(100) << false << false;
+        QTest::newRow("count-down at its period") << 0 << qint64(600'000) << true << true;
+        QTest::newRow("count-down under way") << 0 << qint64(599'000) << true << false;
+    }
+
+    void freshGamesAreNotWorthAsking()
+    {
+        QFETCH(int, home);
+        QFETCH(qint64, clockMs);
+        QFETCH(bool, countDown);
+        QFETCH(bool, fresh);
+        SavedGame game;
+        game.scores = {home, std::nullopt, 0, 0};
+        game.clockMs = clockMs;
+        game.countDown = countDown;
+        QCOMPARE(game.isFresh(), fresh);
+    }
+};
+
+CORVELLA_TEST_MAIN(TestGameStateFile)
+#include "tst_gamestatefile.moc"
