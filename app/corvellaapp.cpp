@@ -27,6 +27,20 @@ CorvellaApp::CorvellaApp(const Services &services, const QString &stateFolder)
     : m_services(services), m_settings(defaultSettings()), m_game(*services.time),
       m_stateFile(stateFolder)
 {
+    QObject::connect(&m_settings, &CurrentSettings::changed, &m_game,
+                     [this](const Settings &settings) { applyClockMode(settings); });
+}
+
+void CorvellaApp::applyClockMode(const Settings &settings)
+{
+    const bool countDown = settings.CountDown != 0;
+    const qint64 period =
+        ClockFace::periodLengthMs(settings.PeriodLength).value_or(GameModel::DefaultPeriodMs);
+    if (countDown == m_game.countsDown() && period == m_game.periodMs())
+        return;
+    // A new kind of clock starts afresh: the old actions no longer apply.
+    m_game.setClockMode(countDown, period);
+    m_history.forget();
 }
 
 CorvellaApp::~CorvellaApp()

@@ -28,6 +28,7 @@ public:
     CurrentSettings &settings() { return m_settings; }
 
 private:
+    void applyClockMode(const Settings &settings);
     void showScoreboard();
     void offerToResume();
     void showStartScreenOverBoard();

@@ -124,3 +124,13 @@ bool ClockFace::isAcceptableEntry(const QString &text)
     const double value = text.toDouble(&ok);
     return ok && value >= 0 && value <= 99.59;
 }
+
+std::optional<qint64> ClockFace::periodLengthMs(const QString &text)
+{
+    if (!isAcceptableEntry(text))
+        return std::nullopt;
+    const qint64 seconds = typedSeconds(text);
+    if (seconds <= 0)
+        return std::nullopt;
+    return seconds * 1000;
+}

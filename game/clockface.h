@@ -5,6 +5,7 @@
 #include <QString>
 
 #include <array>
+#include <optional>
 
 // The game clock's face: five digits reading minutes, colon, seconds, point
 // and tenths, and the conversions that feed it. Pure functions: the face is
@@ -27,6 +28,10 @@ qint16 typedSeconds(QString text);
 // Whether a typed text is a time the clock can show: digits with at most one
 // point, from 0 to 99.59.
 bool isAcceptableEntry(const QString &text);
+
+// The length of a period typed like a clock entry ("10.00" is ten minutes),
+// or nothing when the text is not an acceptable entry or gives no time.
+std::optional<qint64> periodLengthMs(const QString &text);
 
 // num / divideBy rounded down.
 qint16 floorDivide(ClockSeconds num, ClockSeconds divideBy);

@@ -38,11 +38,19 @@ const StoreEntry storeEntries[] = {
     {"TextSettings", "SectionText1", &Settings::SectionText1},
     {"TextSettings", "SectionText2", &Settings::SectionText2},
     {"TextSettings", "TeamSize", &Settings::TeamSize},
+    {"ClockSettings", "CountDown", &Settings::CountDown},
+    {"ClockSettings", "PeriodLength", &Settings::PeriodLength},
 };
 
 bool isKeyField(qint16 Settings::*member)
 {
-    return member != &Settings::TeamSize;
+    return member == &Settings::StartStopClockKey || member == &Settings::ResetClockKey ||
+           member == &Settings::BuzzerKey;
+}
+
+bool isSwitch(qint16 Settings::*member)
+{
+    return member == &Settings::CountDown;
 }
 
 template <typename Int> bool parseDecimal(const QString &text, Int &out)
@@ -77,6 +85,8 @@ void loadEntry(const QMap<QString, QString> &stored, const StoreEntry &entry, Se
                     return;
                 if constexpr (std::is_same_v<Field, qint16>) {
                     if (isKeyField(member) && (number < 1 || number > 255))
+                        return;
+                    if (isSwitch(member) && number != 0 && number != 1)
                         return;
                 }
                 into.*member = number;
@@ -116,6 +126,8 @@ Settings defaultSettings()
     s.SectionText1 = QStringLiteral("Section 1");
     s.SectionText2 = QStringLiteral("Section 2");
     s.TeamSize = SettingsDefaults::TeamSize;
+    s.CountDown = SettingsDefaults::CountDown;
+    s.PeriodLength = QStringLiteral("10.00");
     return s;
 }
 

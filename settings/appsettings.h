@@ -24,6 +24,10 @@ struct Settings
     QString SectionText1;
     QString SectionText2;
     qint16 TeamSize = 0;
+    // The game clock counts up (0) or down (1) from PeriodLength, typed as
+    // minutes.seconds like a clock entry.
+    qint16 CountDown = 0;
+    QString PeriodLength;
 
     bool operator==(const Settings &) const = default;
 };
@@ -40,6 +44,7 @@ inline constexpr qint16 StartStopClockKey = 115; // "s"
 inline constexpr qint16 ResetClockKey = 114;     // "r"
 inline constexpr qint16 BuzzerKey = 98;          // "b"
 inline constexpr qint16 TeamSize = 24;
+inline constexpr qint16 CountDown = 0;
 } // namespace SettingsDefaults
 
 // The default record. The default buzzer file lies beside the executable and

@@ -176,6 +176,8 @@ QProcess *Desktop::startInstalledProgram(const QString &prefix, const QString &c
     }
     QProcessEnvironment env = environment();
     env.insert(QStringLiteral("XDG_CONFIG_HOME"), configHome);
+    // The saved game too stays with the test, never in the real user's folder.
+    env.insert(QStringLiteral("XDG_STATE_HOME"), configHome + QStringLiteral("/state"));
     QProcess *program = startProcess(prefix + QStringLiteral("/bin/corvella"), {}, env);
     if (!program)
         *why = QStringLiteral("the installed program does not start");

@@ -1,0 +1,227 @@
+#include "app/corvellaapp.h"
+#include "app/frmsplash.h"
+#include "display/controls.h"
+#include "display/ledlines.h"
+#include "game/gamestatefile.h"
+#include "scoreboard/frmscoreboard.h"
+#include "tests/support/boardtext.h"
+#include "tests/support/fakes.h"
+#include "tests/support/testenv.h"
+
+#include <QDir>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QTabWidget>
+#include <QTimer>
+
+// The program as a whole around one game: resuming a saved game, keeping it
+// on disk, undo through the keyboard, and settings reaching the open board.
+class TestGameApp : public QObject
+{
+    Q_OBJECT
+
+    FakeServices fakes;
+
+    static QString stateFolder() { return GameStateFile::defaultFolder(); }
+
+    static frmSplash *visibleSplash()
+    {
+        for (QWidget *w : QApplication::topLevelWidgets())
+            if (auto *s = qobject_cast<frmSplash *>(w); s && s->isVisible())
+                return s;
+        return nullptr;
+    }
+
+    frmScoreBoard *openBoard(CorvellaApp &app)
+    {
+        app.start();
+        frmSplash *splash = visibleSplash();
+        if (!splash)
+            return nullptr;
+        splash->GoScore();
+        return app.scoreboard();
+    }
+
+    void whenModal(std::function<void(QWidget *)> answer)
+    {
+        QTimer::singleShot(0, this, [answer] { answer(QApplication::activeModalWidget()); });
+    }
+
+    static void type(QWidget *target, const QString &keys)
+    {
+        for (QChar c : keys) {
+            if (c == u'\r')
+                QTest::keyClick(target, Qt::Key_Return);
+            else
+                QTest::keyClicks(target, QString(c));
+        }
+    }
+
+private slots:
+    void init()
+    {
+        QDir(stateFolder()).removeRecursively();
+        TestEnvironment::clearStore();
+        fakes.dialogs = ScriptedDialogs{};
+        fakes.time.now = 1'000'000;
+    }
+
+    void aGameInProgressIsOfferedAndRestoredExactly()
+    {
+        SavedGame saved;
+        saved.scores = {34, 28, 3, std::nullopt};
+        saved.clockMs = 751'450;
+        QVERIFY(GameStateFile(stateFolder()).save(saved));
+
+        CorvellaApp app(fakes.services());
+        frmScoreBoard *board = openBoard(app);
+        QVERIFY(board);
+        QCOMPARE(fakes.dialogs.questions, 1);
+        QCOMPARE(fakes.dialogs.lastText,
+                 QStringLiteral("Resume the game in progress? Clock 12:31.4, Home 34 : Guest 28 "
+                                "(Section 1), Home 3 : Guest - (Section 2)"));
+        QCOMPARE(faceText(board->ledTime()), QStringLiteral("12:31.4"));
+        QCOMPARE(board->ledHomeScore0()[1]->caption(), 3);
+        QCOMPARE(board->ledGuestScore1()[0]->caption(), ledlines::Blank);
+        QVERIFY(!app.game().isRunning());
+    }
+
+    void noStartsAFreshGame()
+    {
+        SavedGame saved;
+        saved.scores = {5, 0, 0, 0};
+        QVERIFY(GameStateFile(stateFolder()).save(saved));
+        fakes.dialogs.yes = false;
+        CorvellaApp app(fakes.services());
+        frmScoreBoard *board = openBoard(app);
+        QCOMPARE(fakes.dialogs.questions, 1);
+        QCOMPARE(board->ledHomeScore0()[0]->caption(), 0);
+    }
+
+    void aFreshOrClearedBoardAsksNothing()
+    {
+        SavedGame cleared;
+        cleared.scores = {std::nullopt, std::nullopt, std::nullopt, std::nullopt};
+        cleared.faceBlank = true;
+        QVERIFY(GameStateFile(stateFolder()).save(cleared));
+        CorvellaApp app(fakes.services());
+        QVERIFY(openBoard(app));
+        QCOMPARE(fakes.dialogs.questions, 0);
+    }
+
+    void everyKeyIsOnDiskBeforeTheNext()
+    {
+        CorvellaApp app(fakes.services());
+        frmScoreBoard *board = openBoard(app);
+        PictureBox *panel = board->controls().picGuestScore1;
+        panel->setFocus();
+        type(panel, QStringLiteral("7\r"));
+        QCOMPARE(GameStateFile(stateFolder()).load()->scores[GameModel::Guest2], 7);
+        type(panel, QStringLiteral("+2"));
+        QCOMPARE(GameStateFile(stateFolder()).load()->scores[GameModel::Guest2], 9);
+    }
+
+    void undoAndRedoFromTheKeyboard()
+    {
+        CorvellaApp app(fakes.services());
+        frmScoreBoard *board = openBoard(app);
+        board->show();
+        QVERIFY(QTest::qWaitForWindowActive(board));
+        PictureBox *panel = board->controls().picHomeScore0;
+        panel->setFocus();
+        type(panel, QStringLiteral("7\r+3"));
+        QCOMPARE(app.game().score(GameModel::Home1), 10);
+        QTest::keyClick(panel, Qt::Key_Z, Qt::ControlModifier);
+        QCOMPARE(app.game().score(GameModel::Home1), 7);
+        QTest::keyClick(panel, Qt::Key_Z, Qt::ControlModifier);
+        QCOMPARE(app.game().score(GameModel::Home1), 0);
+        QTest::keyClick(panel, Qt::Key_Z, Qt::ControlModifier | Qt::ShiftModifier);
+        QCOMPARE(app.game().score(GameModel::Home1), 7);
+        QTest::keyClick(panel, Qt::Key_Y, Qt::ControlModifier);
+        QCOMPARE(app.game().score(GameModel::Home1), 10);
+        QCOMPARE(board->ledHomeScore0()[1]->caption(), 1);
+
+        // An accidental clear, taken back.
+        fakes.dialogs.yes = true;
+        type(panel, QStringLiteral("c"));
+        QCOMPARE(board->ledHomeScore0()[0]->caption(), ledlines::Blank);
+        QTest::keyClick(panel, Qt::Key_Z, Qt::ControlModifier);
+        QCOMPARE(board->ledHomeScore0()[1]->caption(), 1);
+        QCOMPARE(faceText(board->ledTime()), QStringLiteral(" 0:00.0"));
+        // Undo never typed anything into the entry.
+        QVERIFY(board->scoreEntry().pendingText().isEmpty());
+    }
+
+    void theNoticeShowsWhileTheGameCannotBeSaved()
+    {
+        // A file where the state folder belongs: nothing can be written there.
+        QVERIFY(QDir().mkpath(QFileInfo(stateFolder()).path()));
+        QFile blocker(stateFolder());
+        QVERIFY(blocker.open(QIODevice::WriteOnly));
+        blocker.close();
+        CorvellaApp app(fakes.services());
+        frmScoreBoard *board = openBoard(app);
+        board->AllKeyPress('s');
+        QVERIFY(board->windowTitle().startsWith(QStringLiteral("Corvella by Brannick - ")));
+        QVERIFY(board->windowTitle().contains(QStringLiteral("not being saved")));
+        QVERIFY(app.game().isRunning()); // the game goes on
+        QVERIFY(QFile::remove(stateFolder()));
+        board->AllKeyPress('s');
+        QCOMPARE(board->windowTitle(), QStringLiteral("Corvella by Brannick"));
+        QCOMPARE(GameStateFile(stateFolder()).load()->clockMs, 0);
+    }
+
+    void optionsFromTheStartScreenReachTheOpenBoard()
+    {
+        CorvellaApp app(fakes.services());
+        frmScoreBoard *board = openBoard(app);
+        QVERIFY(board);
+        bool changed = false;
+        whenModal([&](QWidget *splash) {
+            whenModal([&](QWidget *options) {
+                options->findChild<QLineEdit *>(QStringLiteral("txtHomeText"))
+                    ->setText(QStringLiteral("Lions"));
+                QTest::mouseClick(options->findChild<QPushButton *>(QStringLiteral("cmdOk")),
+                                  Qt::LeftButton);
+                changed = true;
+            });
+            QTest::mouseClick(splash->findChild<QPushButton *>(QStringLiteral("cmdOptions")),
+                              Qt::LeftButton);
+            QCOMPARE(board->controls().lblHomeScore->text(), QStringLiteral("Lions"));
+            static_cast<frmSplash *>(splash)->GoScore();
+        });
+        board->AllKeyPress(27);
+        QVERIFY(changed);
+        QCOMPARE(board->controls().lblHomeScore->text(), QStringLiteral("Lions"));
+        QCOMPARE(loadSettings().HomeText, QStringLiteral("Lions"));
+    }
+
+    void aCountDownClockSoundsTheHornOnceAtZero()
+    {
+        Settings countDown = defaultSettings();
+        countDown.CountDown = 1;
+        countDown.PeriodLength = QStringLiteral("0.05");
+        countDown.BuzzerFile = QCoreApplication::applicationFilePath(); // any existing file
+        QVERIFY(saveSettings(countDown));
+        CorvellaApp app(fakes.services());
+        frmScoreBoard *board = openBoard(app);
+        QCOMPARE(faceText(board->ledTime()), QStringLiteral(" 0:05.0"));
+        board->AllKeyPress('s');
+        fakes.time.now += 4999;
+        app.game().updateClock();
+        QCOMPARE(faceText(board->ledTime()), QStringLiteral(" 0:00.1"));
+        QCOMPARE(fakes.device()->plays, 0);
+        fakes.time.now += 1;
+        app.game().updateClock();
+        QCOMPARE(faceText(board->ledTime()), QStringLiteral(" 0:00.0"));
+        QCOMPARE(fakes.device()->plays, 1);
+        board->AllKeyPress('s'); // at zero a start does nothing
+        QVERIFY(!app.game().isRunning());
+        board->AllKeyPress('r');
+        QCOMPARE(faceText(board->ledTime()), QStringLiteral(" 0:05.0"));
+        TestEnvironment::clearStore();
+    }
+};
+
+CORVELLA_TEST_MAIN(TestGameApp)
+#include "tst_gameapp.moc"
