@@ -33,6 +33,31 @@ bool waitUntil(const std::function<bool()> &condition, int timeoutMs)
 
 } // namespace
 
+QList<QPair<double, double>> soundBursts(const QByteArray &raw)
+{
+    const auto *samples = reinterpret_cast<const qint16 *>(raw.constData());
+    const qsizetype frames = raw.size() / 4;
+    const qsizetype window = Desktop::SampleRate / 100; // 10 ms
+    QList<QPair<double, double>> bursts;
+    qsizetype start = -1, lastLoud = -1;
+    for (qsizetype w = 0; w * window < frames; ++w) {
+        int peak = 0;
+        for (qsizetype f = w * window; f < std::min(frames, (w + 1) * window); ++f)
+            peak = std::max(peak, std::abs(int(samples[2 * f])));
+        if (peak > 1000) {
+            if (start < 0)
+                start = w;
+            lastLoud = w;
+        } else if (start >= 0 && w - lastLoud > 20) {
+            bursts.append({start / 100.0, (lastLoud - start + 1) / 100.0});
+            start = -1;
+        }
+    }
+    if (start >= 0)
+        bursts.append({start / 100.0, (lastLoud - start + 1) / 100.0});
+    return bursts;
+}
+
 Desktop::Desktop(QSize screen) : m_screen(screen)
 {
     QFile::setPermissions(m_runtime.path(), QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);

@@ -9,6 +9,10 @@
 #include <memory>
 #include <vector>
 
+// Non-silent stretches of a recording (44.1 kHz stereo 16-bit), as (start,
+// length) in seconds; 200 ms of quiet ends a stretch.
+QList<QPair<double, double>> soundBursts(const QByteArray &raw);
+
 // A private desktop for end-to-end checks: an X server (Xvfb) with a window
 // manager (jwm) and a private PulseAudio with a null sink whose output is
 // recorded. Every process it starts is stopped again by its PID.

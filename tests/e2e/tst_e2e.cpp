@@ -15,32 +15,6 @@ namespace {
 const QString Board = QStringLiteral("Corvella by Brannick");
 const QString StartScreen = QStringLiteral("Form1");
 
-// Non-silent stretches of a recording, as (start, length) in seconds.
-QList<QPair<double, double>> soundBursts(const QByteArray &raw)
-{
-    const auto *samples = reinterpret_cast<const qint16 *>(raw.constData());
-    const qsizetype frames = raw.size() / 4;
-    const qsizetype window = Desktop::SampleRate / 100; // 10 ms
-    QList<QPair<double, double>> bursts;
-    qsizetype start = -1, lastLoud = -1;
-    for (qsizetype w = 0; w * window < frames; ++w) {
-        int peak = 0;
-        for (qsizetype f = w * window; f < std::min(frames, (w + 1) * window); ++f)
-            peak = std::max(peak, std::abs(int(samples[2 * f])));
-        if (peak > 1000) {
-            if (start < 0)
-                start = w;
-            lastLoud = w;
-        } else if (start >= 0 && w - lastLoud > 20) { // 200 ms of quiet ends a burst
-            bursts.append({start / 100.0, (lastLoud - start + 1) / 100.0});
-            start = -1;
-        }
-    }
-    if (start >= 0)
-        bursts.append({start / 100.0, (lastLoud - start + 1) / 100.0});
-    return bursts;
-}
-
 } // namespace
 
 class TestEndToEnd : public QObject

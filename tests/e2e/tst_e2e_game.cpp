@@ -1,0 +1,210 @@
+// The game survives what happens to the program: killed mid-game and started
+// again, a wrong key taken back, a count-down clock ending with the horn. The
+// installed program on Xvfb + jwm + PulseAudio, X input only, read back from
+// screenshots and the recorded sound.
+#include "tests/e2e/boardreader.h"
+#include "tests/e2e/desktop.h"
+
+#include <QDir>
+#include <QElapsedTimer>
+#include <QFile>
+#include <QTemporaryDir>
+#include <QTest>
+
+namespace {
+
+const QString Board = QStringLiteral("Corvella by Brannick");
+const QString StartScreen = QStringLiteral("Form1");
+const QString Question = QStringLiteral("Corvella");
+
+// "12:31.4" in tenths, or -1.
+int tenthsOf(const QString &face)
+{
+    const QString t = QString(face).replace(u' ', u'0');
+    bool ok1 = false, ok2 = false, ok3 = false;
+    const int minutes = t.left(2).toInt(&ok1);
+    const int seconds = t.mid(3, 2).toInt(&ok2);
+    const int tenths = t.mid(6, 1).toInt(&ok3);
+    return ok1 && ok2 && ok3 ? (minutes * 60 + seconds) * 10 + tenths : -1;
+}
+
+} // namespace
+
+class TestEndToEndGame : public QObject
+{
+    Q_OBJECT
+
+    std::unique_ptr<Desktop> desktop;
+    QTemporaryDir install;
+    QTemporaryDir config;
+    QProcess *corvella = nullptr;
+    bool sound = false;
+    QString boardId;
+    int shots = 0;
+
+    BoardReader board(const QString &name)
+    {
+        const QRect client = desktop->geometry(boardId);
+        return BoardReader(
+            desktop->screenshot(
+                QStringLiteral("game-%1-%2").arg(++shots, 2, 10, QLatin1Char('0')).arg(name)),
+            client);
+    }
+
+    // Waits until the board shows `expected` on the clock (or a score).
+    bool clockReads(const QString &expected, int timeoutMs = 5000)
+    {
+        QElapsedTimer timer;
+        timer.start();
+        while (timer.elapsed() < timeoutMs) {
+            if (board(QStringLiteral("clock")).clock() == expected)
+                return true;
+        }
+        return false;
+    }
+
+    bool clockPasses(int tenths)
+    {
+        QElapsedTimer timer;
+        timer.start();
+        while (timer.elapsed() < 5000) {
+            if (tenthsOf(board(QStringLiteral("running")).clock()) >= tenths)
+                return true;
+        }
+        return false;
+    }
+
+    bool scoreReads(bool home, int section, const QString &expected)
+    {
+        QElapsedTimer timer;
+        timer.start();
+        while (timer.elapsed() < 5000) {
+            const BoardReader b = board(QStringLiteral("score"));
+            if ((home ? b.homeScore(section) : b.guestScore(section)) == expected)
+                return true;
+        }
+        return false;
+    }
+
+    void startProgram()
+    {
+        QString why;
+        corvella = desktop->startInstalledProgram(install.path(), config.path(), &why);
+        QVERIFY2(corvella, qPrintable(why));
+        const QString splash = desktop->waitForWindow(StartScreen);
+        QVERIFY2(!splash.isEmpty(), "the start screen did not appear");
+        desktop->click(desktop->geometry(splash).topLeft() + QPoint(100, 30));
+    }
+
+    void openBoard()
+    {
+        boardId = desktop->waitForWindow(Board);
+        QVERIFY2(!boardId.isEmpty(), "the scoreboard did not appear");
+    }
+
+private slots:
+    void initTestCase()
+    {
+        desktop = std::make_unique<Desktop>(QSize(1920, 1080));
+        QString why;
+        if (!desktop->startDisplay(&why))
+            QSKIP(qPrintable(QStringLiteral("cannot run end-to-end checks: ") + why));
+        sound = desktop->startSound(&why);
+        if (!sound)
+            qWarning("sound checks will be skipped: %s", qPrintable(why));
+    }
+
+    void cleanupTestCase() { desktop.reset(); }
+
+    void aKilledGameComesBackExactly()
+    {
+        startProgram();
+        openBoard();
+        QVERIFY(clockReads(QStringLiteral(" 0:00.0")));
+        desktop->click(board(QStringLiteral("opened")).scorePanelPoint(true, 0));
+        desktop->type(QStringLiteral("7"));
+        desktop->key(QStringLiteral("Return"));
+        QVERIFY(scoreReads(true, 0, QStringLiteral(" 7")));
+        desktop->click(board(QStringLiteral("home-7")).scorePanelPoint(false, 1));
+        desktop->type(QStringLiteral("+5"));
+        QVERIFY(scoreReads(false, 1, QStringLiteral(" 5")));
+        desktop->click(board(QStringLiteral("guest-5")).clockPoint());
+        desktop->type(QStringLiteral("12.30"));
+        desktop->key(QStringLiteral("Return"));
+        QVERIFY(clockReads(QStringLiteral("12:30.0")));
+        desktop->key(QStringLiteral("s"));
+        QVERIFY(clockPasses(tenthsOf(QStringLiteral("12:31.5"))));
+
+        const int atKill = tenthsOf(board(QStringLiteral("before-kill")).clock());
+        corvella->kill(); // SIGKILL: no chance to save anything more
+        QVERIFY(corvella->waitForFinished(5000));
+
+        startProgram();
+        const QString question = desktop->waitForWindow(Question);
+        QVERIFY2(!question.isEmpty(), "the program did not offer the game in progress");
+        desktop->screenshot(QStringLiteral("game-resume-question"));
+        desktop->key(QStringLiteral("Return")); // Yes
+        openBoard();
+        QVERIFY(scoreReads(true, 0, QStringLiteral(" 7")));
+        const BoardReader b = board(QStringLiteral("resumed"));
+        QCOMPARE(b.guestScore(1), QStringLiteral(" 5"));
+        QCOMPARE(b.homeScore(1), QStringLiteral(" 0"));
+        const int resumed = tenthsOf(b.clock());
+        QVERIFY2(resumed <= atKill && atKill - resumed <= 11,
+                 qPrintable(QStringLiteral("%1 at the kill, %2 resumed").arg(atKill).arg(resumed)));
+        QCOMPARE(board(QStringLiteral("resumed-stopped")).clock(), b.clock()); // stopped
+    }
+
+    void aWrongKeyIsTakenBack()
+    {
+        desktop->click(board(QStringLiteral("before-undo")).scorePanelPoint(true, 0));
+        desktop->type(QStringLiteral("+3"));
+        QVERIFY(scoreReads(true, 0, QStringLiteral("10")));
+        desktop->key(QStringLiteral("ctrl+z"));
+        QVERIFY(scoreReads(true, 0, QStringLiteral(" 7")));
+        desktop->key(QStringLiteral("c"));
+        QVERIFY(!desktop->waitForWindow(QStringLiteral("Clear all LEDs?")).isEmpty());
+        desktop->key(QStringLiteral("Return"));
+        QVERIFY(scoreReads(true, 0, QStringLiteral("  ")));
+        desktop->key(QStringLiteral("ctrl+z"));
+        QVERIFY(scoreReads(true, 0, QStringLiteral(" 7")));
+        desktop->key(QStringLiteral("ctrl+y"));
+        QVERIFY(scoreReads(true, 0, QStringLiteral("  ")));
+        desktop->key(QStringLiteral("ctrl+z"));
+        QVERIFY(scoreReads(false, 1, QStringLiteral(" 5")));
+        desktop->key(QStringLiteral("alt+F4"));
+        QVERIFY(corvella->waitForFinished(10000));
+    }
+
+    void aCountDownEndsAtZeroWithTheHorn()
+    {
+        QFile settings(config.filePath(QStringLiteral("Corvella/Corvella.conf")));
+        QVERIFY(QDir().mkpath(config.filePath(QStringLiteral("Corvella"))));
+        QVERIFY(settings.open(QIODevice::WriteOnly | QIODevice::Append));
+        settings.write("\n[ClockSettings]\nCountDown=1\nPeriodLength=0.05\n");
+        settings.close();
+        QDir(config.filePath(QStringLiteral("state"))).removeRecursively();
+
+        startProgram();
+        openBoard();
+        QVERIFY(clockReads(QStringLiteral(" 0:05.0")));
+        const qsizetype start = sound ? desktop->recording().size() : 0;
+        desktop->key(QStringLiteral("s"));
+        QVERIFY(clockReads(QStringLiteral(" 0:00.0"), 8000));
+        // It stays at zero.
+        QCOMPARE(board(QStringLiteral("count-down-over")).clock(), QStringLiteral(" 0:00.0"));
+        if (sound) {
+            QTest::qWait(1500); // the horn is 1 s long
+            const auto bursts = soundBursts(desktop->recording().mid(start & ~qsizetype(3)));
+            QCOMPARE(bursts.size(), 1);
+            // About five seconds after the start key.
+            QVERIFY2(bursts.first().first > 4.5 && bursts.first().first < 5.8,
+                     qPrintable(QString::number(bursts.first().first)));
+        }
+        desktop->key(QStringLiteral("alt+F4"));
+        QVERIFY(corvella->waitForFinished(10000));
+    }
+};
+
+QTEST_GUILESS_MAIN(TestEndToEndGame)
+#include "tst_e2e_game.moc"
