@@ -1,6 +1,8 @@
 // Measures Corvella from outside, as a user meets it on an X server: time to
-// the first frame, peak memory, key-to-screen and key-to-sound latency, and
-// the accuracy of the clock face against a monotonic reference.
+// the first frame, peak memory, key-to-screen and key-to-sound latency, the
+// accuracy of the clock face against a monotonic reference, time lost at
+// stops, the cost of keeping the game on disk, recovery after a kill and the
+// horn at the end of a count-down.
 #include "tests/e2e/boardreader.h"
 
 #include <QByteArray>
@@ -24,6 +26,7 @@
 #include <optional>
 #include <signal.h>
 #include <string>
+#include <sys/stat.h>
 #include <sys/wait.h>
 #include <thread>
 #include <unistd.h>
@@ -48,9 +51,19 @@ double median(QList<double> values)
     return values.isEmpty() ? 0 : values[values.size() / 2];
 }
 
+// Windows come and go while the tree is walked (a program killed and started
+// again); a request about a window that is gone is not an error here.
+int ignoreXErrors(Display *, XErrorEvent *)
+{
+    return 0;
+}
+
 struct X
 {
-    Display *display = XOpenDisplay(nullptr);
+    Display *display = [] {
+        XSetErrorHandler(ignoreXErrors);
+        return XOpenDisplay(nullptr);
+    }();
     ~X()
     {
         if (display)
@@ -322,14 +335,241 @@ int clockAccuracy(X &x, int seconds)
     return 0;
 }
 
+// Starts and stops the clock `cycles` times for random lengths and compares
+// the face with the summed time between the keys.
+int stopCycles(X &x, int cycles)
+{
+    const auto window = x.waitFor("Corvella by Brannick");
+    if (!window)
+        return 1;
+    const QRect client = x.rect(*window);
+    x.key(XK_r);
+    sleepMs(300);
+    QRandomGenerator random(11);
+    double running = 0;
+    for (int i = 0; i < cycles; ++i) {
+        const auto start = Clock::now();
+        x.key(XK_s);
+        sleepMs(300 + random.bounded(1200));
+        running += msSince(start) / 1000;
+        x.key(XK_s);
+        sleepMs(100 + random.bounded(200));
+    }
+    sleepMs(300);
+    const QString face = BoardReader(x.grab(client), QRect(QPoint(0, 0), client.size())).clock();
+    std::printf("stop_cycles %d running_s %.3f face %s off_s %.3f\n", cycles, running,
+                qPrintable(QString(face).replace(u' ', u'_')), faceSeconds(face) - running);
+    return 0;
+}
+
+// The newest change of the saved game's files, as a number that changes with
+// every replacement.
+long long stateStamp(const std::string &folder)
+{
+    long long stamp = 0;
+    for (int slot = 0; slot < 3; ++slot) {
+        struct stat st
+        {
+        };
+        const std::string path = folder + "/game-" + std::to_string(slot) + ".json";
+        if (stat(path.c_str(), &st) == 0)
+            stamp += static_cast<long long>(st.st_ino) * 1000003 + st.st_mtim.tv_nsec +
+                     st.st_mtim.tv_sec * 1000000000LL;
+    }
+    return stamp;
+}
+
+// A score change typed on the board to the new game on disk.
+int saveCost(X &x, int changes)
+{
+    const auto window = x.waitFor("Corvella by Brannick");
+    const char *stateHome = std::getenv("XDG_STATE_HOME");
+    if (!window || !stateHome)
+        return 1;
+    const std::string folder = std::string(stateHome) + "/Corvella";
+    const QRect client = x.rect(*window);
+    x.click(BoardReader(QImage(), client).scorePanelPoint(false, 0));
+    QList<double> latencies;
+    for (int i = 0; i < changes; ++i) {
+        x.key(i % 2 ? XK_1 : XK_2);
+        sleepMs(30);
+        const long long before = stateStamp(folder);
+        const auto start = Clock::now();
+        x.key(XK_Return);
+        while (stateStamp(folder) == before && msSince(start) < 2000)
+            std::this_thread::sleep_for(std::chrono::microseconds(100));
+        latencies << msSince(start);
+        sleepMs(40);
+    }
+    std::printf("save_median_ms %.2f max_ms %.2f\n", median(latencies),
+                *std::max_element(latencies.begin(), latencies.end()));
+    return 0;
+}
+
+// Opens the board of a freshly started program, answering the question about
+// a game in progress with Yes.
+std::optional<Window> openBoard(X &x, bool expectQuestion)
+{
+    const auto splash = x.waitFor("Form1");
+    if (!splash)
+        return std::nullopt;
+    sleepMs(200);
+    x.click(x.rect(*splash).topLeft() + QPoint(100, 30));
+    if (expectQuestion) {
+        if (!x.waitFor("Corvella", 5000))
+            return std::nullopt;
+        sleepMs(100);
+        x.key(XK_Return);
+    }
+    const auto board = x.waitFor("Corvella by Brannick");
+    sleepMs(300);
+    return board;
+}
+
+// Kills the program at a random moment of a scripted game and starts it
+// again: every score must come back exactly and the clock within 1.1 s of the
+// face at the kill.
+int killRecovery(X &x, int rounds, char **command)
+{
+    QRandomGenerator random(5);
+    int exact = 0;
+    double worstClock = 0;
+    bool question = false;
+    for (int round = 0; round < rounds; ++round) {
+        pid_t pid = launch(command);
+        auto board = openBoard(x, question);
+        if (!board) {
+            stop(pid);
+            std::printf("round %d: the board did not open\n", round);
+            continue;
+        }
+        QRect client = x.rect(*board);
+        BoardReader layout(QImage(), client);
+        for (int change = 0; change < 3; ++change) {
+            x.click(layout.scorePanelPoint(random.bounded(2), random.bounded(2)));
+            x.key(XK_1 + random.bounded(9));
+            x.key(XK_Return);
+        }
+        if (random.bounded(3) == 0) {
+            x.click(layout.clockPoint());
+            for (const KeySym k : {XK_1 + KeySym(random.bounded(9)), KeySym(XK_period),
+                                   KeySym(XK_3), KeySym(XK_0), KeySym(XK_Return)})
+                x.key(k);
+        }
+        x.key(XK_s);
+        sleepMs(300 + random.bounded(2000));
+        const QImage before = x.grab(client);
+        kill(pid, SIGKILL);
+        waitpid(pid, nullptr, 0);
+        const BoardReader atKill(before, QRect(QPoint(0, 0), client.size()));
+
+        pid = launch(command);
+        board = openBoard(x, true);
+        question = true;
+        if (!board) {
+            stop(pid);
+            std::printf("round %d: no question or no board after the kill\n", round);
+            continue;
+        }
+        client = x.rect(*board);
+        const BoardReader after(x.grab(client), QRect(QPoint(0, 0), client.size()));
+        bool same = true;
+        for (int section : {0, 1})
+            same = same && after.homeScore(section) == atKill.homeScore(section) &&
+                   after.guestScore(section) == atKill.guestScore(section);
+        const double lost = faceSeconds(atKill.clock()) - faceSeconds(after.clock());
+        worstClock = std::max(worstClock, std::abs(lost));
+        if (same && lost >= 0 && lost <= 1.1)
+            ++exact;
+        else
+            std::printf("round %d: %s %s %s %s / %s vs %s %s %s %s / %s\n", round,
+                        qPrintable(atKill.homeScore(0)), qPrintable(atKill.guestScore(0)),
+                        qPrintable(atKill.homeScore(1)), qPrintable(atKill.guestScore(1)),
+                        qPrintable(atKill.clock()), qPrintable(after.homeScore(0)),
+                        qPrintable(after.guestScore(0)), qPrintable(after.homeScore(1)),
+                        qPrintable(after.guestScore(1)), qPrintable(after.clock()));
+        x.key(XK_r); // the next round starts from here
+        stop(pid);
+        question = true;
+    }
+    std::printf("kill_recovery %d of %d worst_clock_s %.2f\n", exact, rounds, worstClock);
+    return 0;
+}
+
+// A count-down to zero: the moment the face shows 0:00.0 against the first
+// sound of the horn on the sink.
+int hornLatency(X &x, int rounds)
+{
+    const auto window = x.waitFor("Corvella by Brannick");
+    if (!window)
+        return 1;
+    const QRect client = x.rect(*window);
+    int fds[2];
+    if (pipe(fds) != 0)
+        return 1;
+    const pid_t recorder = fork();
+    if (recorder == 0) {
+        dup2(fds[1], 1);
+        execlp("parec", "parec", "-d", "nullsink.monitor", "--latency-msec=2", "--format=s16le",
+               "--rate=44100", "--channels=2", "--raw", nullptr);
+        _exit(127);
+    }
+    close(fds[1]);
+    fcntl(fds[0], F_SETFL, O_NONBLOCK);
+    char buffer[4096];
+    const auto loud = [&] {
+        bool heard = false;
+        ssize_t n;
+        while ((n = read(fds[0], buffer, sizeof buffer)) > 0) {
+            const auto *samples = reinterpret_cast<const qint16 *>(buffer);
+            for (ssize_t s = 0; s < n / 2 && !heard; ++s)
+                heard = std::abs(int(samples[s])) > 1000;
+        }
+        return heard;
+    };
+    QList<double> gaps;
+    int heardOnce = 0;
+    for (int round = 0; round < rounds; ++round) {
+        x.key(XK_r);
+        sleepMs(500);
+        loud();
+        const auto start = Clock::now();
+        x.key(XK_s);
+        std::optional<double> zeroAt, soundAt;
+        while (msSince(start) < 8000 && !(zeroAt && soundAt)) {
+            if (!soundAt && loud())
+                soundAt = msSince(start);
+            if (!zeroAt) {
+                const QImage shot = x.grab(client);
+                if (BoardReader(shot, QRect(QPoint(0, 0), client.size())).clock() ==
+                    QLatin1StringView(" 0:00.0"))
+                    zeroAt = msSince(start);
+            }
+        }
+        if (zeroAt && soundAt) {
+            gaps << *soundAt - *zeroAt;
+            ++heardOnce;
+        }
+        sleepMs(1500); // the horn ends
+        loud();
+    }
+    stop(recorder);
+    std::printf("horn_after_zero_median_ms %.1f max_ms %.1f heard %d of %d\n", median(gaps),
+                gaps.isEmpty() ? 0.0 : *std::max_element(gaps.begin(), gaps.end()), heardOnce,
+                rounds);
+    return 0;
+}
+
 } // namespace
 
 int main(int argc, char *argv[])
 {
     X x;
     if (!x.display || argc < 2) {
-        std::fprintf(stderr, "usage: xprobe startup TITLE [--board] -- COMMAND... | keylatency N | "
-                             "buzzerlatency N | clockaccuracy SECONDS\n");
+        std::fprintf(stderr,
+                     "usage: xprobe startup TITLE [--board] -- COMMAND... | keylatency N | "
+                     "buzzerlatency N | clockaccuracy SECONDS | stopcycles N | savecost N | "
+                     "hornlatency N | killrecovery N -- COMMAND...\n");
         return 2;
     }
     const std::string what = argv[1];
@@ -345,6 +585,20 @@ int main(int argc, char *argv[])
         return keyLatency(x, n);
     if (what == "buzzerlatency")
         return buzzerLatency(x, n);
+    if (what == "stopcycles")
+        return stopCycles(x, n);
+    if (what == "savecost")
+        return saveCost(x, n);
+    if (what == "hornlatency")
+        return hornLatency(x, n);
+    if (what == "killrecovery") {
+        int dashes = 2;
+        while (dashes < argc && std::strcmp(argv[dashes], "--") != 0)
+            ++dashes;
+        if (dashes >= argc - 1)
+            return 2;
+        return killRecovery(x, n, argv + dashes + 1);
+    }
     if (what == "clockaccuracy")
         return clockAccuracy(x, n);
     return 2;
