@@ -1,7 +1,5 @@
 #include "platform/pulsesounddevice.h"
 
-#include "platform/qtsounddevice.h"
-
 #include <QThread>
 
 #include <pulse/simple.h>
@@ -95,8 +93,7 @@ void PulseSoundDevice::Open()
         m_decoding = false;
         if (decoded->problem.isEmpty())
             m_sound = std::make_shared<const DecodedSound>(std::move(decoded->sound));
-        m_watchdog.setInterval(
-            QtSoundDevice::watchdogIntervalMs(m_sound ? m_sound->durationMs() : 0));
+        m_watchdog.setInterval(watchdogIntervalMs(m_sound ? m_sound->durationMs() : 0));
         if (m_playPending) {
             m_playPending = false;
             startPlaying();

@@ -6,10 +6,6 @@
 #include <QTemporaryDir>
 #include <QThread>
 
-namespace {
-constexpr qint64 WatchdogMarginMs = 500;
-}
-
 struct QtSoundDevice::Prepared
 {
     QString file;
@@ -30,12 +26,6 @@ QtSoundDevice::~QtSoundDevice()
         worker->wait();
         delete worker;
     }
-}
-
-int QtSoundDevice::watchdogIntervalMs(qint64 durationMs)
-{
-    return static_cast<int>(std::clamp<qint64>(durationMs, 0, WavLimits::MaxDurationMs) +
-                            WatchdogMarginMs);
 }
 
 void QtSoundDevice::Open()

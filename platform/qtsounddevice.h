@@ -34,10 +34,6 @@ public:
     void Prev() override;
     void Close() override;
 
-    // The watchdog of a sound of `durationMs`: its length plus a margin,
-    // within bounds whatever the length claims.
-    static int watchdogIntervalMs(qint64 durationMs);
-
 private:
     struct Prepared;
 

@@ -1,6 +1,8 @@
 // The buzzer after the sound server went away and came back (a restart, or a
 // server that was down when the program started): the first press after the
 // server is back is heard again, recorded on a private server's silent sink.
+// CORVELLA_SOUND_PATHS=qt,pulse compares the Qt Multimedia device, which
+// never finds a restarted server again, with the one the program uses.
 #include "platform/pulsesounddevice.h"
 #include "platform/qtsounddevice.h"
 #include "tests/robustness/privatepulse.h"
@@ -57,11 +59,14 @@ private slots:
     void theBuzzerComesBackWithTheServer()
     {
         QFETCH(QString, kind);
-        if (!m_pulse.start())
-            QSKIP("a private PulseAudio server cannot be started here");
+        // The program starts while the server is down.
         std::unique_ptr<SoundDevice> device(makeDevice(kind));
         device->setFileName(QStringLiteral(CORVELLA_BUZZER_WAV));
         device->Open();
+        const qint64 beforeServer = press(*device, *std::make_unique<SinkRecorder>());
+        QVERIFY2(beforeServer != -2, "a press without a server never ended");
+        if (!m_pulse.start())
+            QSKIP("a private PulseAudio server cannot be started here");
         QList<qint64> latencies;
         {
             SinkRecorder sink;
@@ -69,18 +74,19 @@ private slots:
             for (int i = 0; i < 3; ++i)
                 latencies << press(*device, sink);
         }
+        // The server restarts: down for one press, then back.
         m_pulse.stop();
         const qint64 whileDown = press(*device, *std::make_unique<SinkRecorder>());
         QVERIFY2(whileDown != -2, "a press without a server never ended");
         QVERIFY(m_pulse.start());
         SinkRecorder sink;
         QVERIFY(sink.start());
-        for (int i = 0; i < 5; ++i)
+        for (int i = 0; i < 4; ++i)
             latencies << press(*device, sink);
         QStringList shown;
         for (qint64 ms : latencies)
             shown << QString::number(ms);
-        qInfo("%s: press to first loud sample, ms (-1 silent): before restart %s | after %s",
+        qInfo("%s: press to first loud sample, ms (-1 silent): server came up %s | restarted %s",
               qPrintable(kind), qPrintable(shown.mid(0, 3).join(u' ')),
               qPrintable(shown.mid(3).join(u' ')));
         device.reset();
