@@ -156,16 +156,20 @@ void frmSplash::setHeightTwips(double twips)
 void frmSplash::tmrResize_Timer()
 {
     const int current = heightTwips();
-    if (current >= TotalHeight) {
+    // On a small screen the window manager may refuse the full height: the
+    // unfolding ends as soon as a step has not made the window any taller.
+    if (current >= TotalHeight || height() <= m_heightBeforeStep) {
         tmrResize.stop();
         return;
     }
+    m_heightBeforeStep = height();
     setHeightTwips(current + (TotalHeight - current) * 0.17 + 1);
 }
 
 void frmSplash::cmdInstr_Click()
 {
     TotalHeight = ExpandedTwips;
+    m_heightBeforeStep = -1;
     tmrResize.start();
 }
 

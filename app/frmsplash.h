@@ -66,4 +66,5 @@ private:
     QPlainTextEdit *txtInstr;
     QTimer tmrResize{this};
     int TotalHeight = 0;
+    int m_heightBeforeStep = -1;
 };

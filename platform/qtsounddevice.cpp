@@ -1,12 +1,16 @@
 #include "platform/qtsounddevice.h"
 
-#include "platform/wavinfo.h"
+#include "platform/wavdecoder.h"
 
-#include <QFileInfo>
+#include <QFile>
+#include <QTemporaryDir>
+#include <QThread>
 
-namespace {
-constexpr qint64 WatchdogMarginMs = 500;
-}
+struct QtSoundDevice::Prepared
+{
+    QString file;
+    qint64 durationMs = 0;
+};
 
 QtSoundDevice::QtSoundDevice(QObject *parent) : SoundDevice(parent)
 {
@@ -18,6 +22,58 @@ QtSoundDevice::~QtSoundDevice()
 {
     // An effect still playing while the application goes down can abort it.
     retireEffect();
+    for (QThread *worker : std::as_const(m_workers)) {
+        worker->wait();
+        delete worker;
+    }
+}
+
+void QtSoundDevice::Open()
+{
+    retireEffect();
+    m_source.clear();
+    const int generation = ++m_generation;
+    if (!m_scratch)
+        m_scratch = std::make_unique<QTemporaryDir>();
+    const QString source = fileName();
+    const QString target = m_scratch->filePath(QStringLiteral("sound-%1.wav").arg(generation));
+    auto prepared = std::make_shared<Prepared>();
+    // Decoding a large or hostile file takes time: never on the clock's thread.
+    QThread *worker = QThread::create([source, target, prepared] {
+        const WavDecoding decoded = decodeWavFile(source);
+        if (!decoded.problem.isEmpty())
+            return;
+        QFile copy(target);
+        const QByteArray wav = decoded.sound.toWav();
+        if (copy.open(QIODevice::WriteOnly) && copy.write(wav) == wav.size() && copy.flush()) {
+            prepared->file = target;
+            prepared->durationMs = decoded.sound.durationMs();
+        }
+    });
+    connect(worker, &QThread::finished, this, [this, worker, generation, prepared] {
+        m_workers.removeOne(worker);
+        worker->deleteLater();
+        if (generation == m_generation)
+            soundReady(*prepared);
+    });
+    m_workers.append(worker);
+    m_decoding = true;
+    worker->start();
+}
+
+void QtSoundDevice::soundReady(const Prepared &prepared)
+{
+    m_decoding = false;
+    if (!m_preparedFile.isEmpty() && m_preparedFile != prepared.file)
+        QFile::remove(m_preparedFile);
+    m_preparedFile = prepared.file;
+    m_source = prepared.file.isEmpty() ? QUrl() : QUrl::fromLocalFile(prepared.file);
+    m_watchdog.setInterval(watchdogIntervalMs(prepared.durationMs));
+    loadEffect();
+    if (m_playPending) {
+        m_playPending = false;
+        startPlaying();
+    }
 }
 
 void QtSoundDevice::loadEffect()
@@ -47,19 +103,20 @@ void QtSoundDevice::retireEffect()
     m_effect.clear();
 }
 
-void QtSoundDevice::Open()
-{
-    const QFileInfo info(fileName());
-    const auto duration = wavDurationMs(fileName());
-    const bool playable = duration && info.size() <= MaxFileBytes;
-    m_source = playable ? QUrl::fromLocalFile(info.absoluteFilePath()) : QUrl();
-    m_watchdog.setInterval(static_cast<int>(duration.value_or(0) + WatchdogMarginMs));
-    loadEffect();
-}
-
 void QtSoundDevice::Play()
 {
     m_playing = true;
+    // A press in the moment the sound is still being prepared plays it as
+    // soon as it is ready.
+    if (m_decoding) {
+        m_playPending = true;
+        return;
+    }
+    startPlaying();
+}
+
+void QtSoundDevice::startPlaying()
+{
     if (!m_effect || m_effect->status() == QSoundEffect::Error) {
         finishPlaybackLater();
         return;
@@ -81,6 +138,9 @@ void QtSoundDevice::Prev()
 
 void QtSoundDevice::Close()
 {
+    ++m_generation;
+    m_decoding = false;
+    m_playPending = false;
     m_source.clear();
     retireEffect();
     if (m_playing)
@@ -92,6 +152,7 @@ void QtSoundDevice::finishPlayback()
     if (!m_playing)
         return;
     m_playing = false;
+    m_playPending = false;
     m_watchdog.stop();
     emit playbackFinished();
 }

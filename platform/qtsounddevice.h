@@ -2,16 +2,24 @@
 
 #include "platform/sounddevice.h"
 
+#include <QList>
 #include <QPointer>
 #include <QSoundEffect>
 #include <QTimer>
 #include <QUrl>
 
-// The sound device on Qt Multimedia. Every playback gets a freshly loaded
-// effect, since an effect played, stopped and played again does not reliably
-// sound a second time. A watchdog at the sound's length plus a margin
-// guarantees the end of every playback: without a sound server an effect
-// reports playing and never reports the end.
+#include <memory>
+
+class QTemporaryDir;
+class QThread;
+
+// The sound device on Qt Multimedia. Open decodes the file on a worker
+// thread into a clean 16-bit PCM copy, so Qt never reads a header it would
+// trust blindly and every common encoding plays. Every playback gets a
+// freshly loaded effect, since an effect played, stopped and played again
+// does not reliably sound a second time. A watchdog at the sound's length
+// plus a margin guarantees the end of every playback: without a sound server
+// an effect reports playing and never reports the end.
 class QtSoundDevice : public SoundDevice
 {
     Q_OBJECT
@@ -26,16 +34,22 @@ public:
     void Prev() override;
     void Close() override;
 
-    // Files larger than this are not opened: no buzzer needs it, and loading
-    // it would stall the board.
-    static constexpr qint64 MaxFileBytes = 32 * 1024 * 1024;
-
 private:
+    struct Prepared;
+
+    void soundReady(const Prepared &prepared);
+    void startPlaying();
     void loadEffect();
     void retireEffect();
     void finishPlayback();
     void finishPlaybackLater();
 
+    std::unique_ptr<QTemporaryDir> m_scratch;
+    QList<QThread *> m_workers;
+    int m_generation = 0;
+    bool m_decoding = false;
+    bool m_playPending = false;
+    QString m_preparedFile;
     QUrl m_source;
     QPointer<QSoundEffect> m_effect;
     QTimer m_watchdog;

@@ -3,6 +3,8 @@
 #include <QObject>
 #include <QString>
 
+#include <algorithm>
+
 // The buzzer's sound device: one sound file, opened, played, stopped, rewound
 // and closed, and a notification when a playback has ended. Every playback
 // that was started ends with exactly one playbackFinished, also one that
@@ -16,6 +18,16 @@ public:
 
     QString fileName() const { return m_fileName; }
     void setFileName(const QString &path) { m_fileName = path; }
+
+    // The longest a playback of a sound of `durationMs` may take before the
+    // device ends it itself: the sound's length plus a margin, bounded
+    // whatever a damaged header claims.
+    static int watchdogIntervalMs(qint64 durationMs)
+    {
+        constexpr qint64 MaxSoundMs = 10 * 60 * 1000;
+        constexpr qint64 MarginMs = 500;
+        return static_cast<int>(std::clamp<qint64>(durationMs, 0, MaxSoundMs) + MarginMs);
+    }
 
     virtual void Open() = 0;
     virtual void Play() = 0;

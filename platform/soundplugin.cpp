@@ -1,8 +1,8 @@
 // The entry point of the sound plugin.
-#include "platform/qtsounddevice.h"
+#include "platform/pulsesounddevice.h"
 #include "platform/soundloader.h"
 
 extern "C" Q_DECL_EXPORT SoundDevice *corvellaCreateSoundDevice(QObject *parent)
 {
-    return new QtSoundDevice(parent);
+    return new PulseSoundDevice(parent);
 }

@@ -4,6 +4,5 @@
 
 #include <optional>
 
-// The playing time of a PCM .wav file from its header, or nothing when the
-// file is not a readable, regular RIFF/WAVE file.
+// The playing time of a .wav file, or nothing when it cannot be played.
 std::optional<qint64> wavDurationMs(const QString &path);

@@ -18,6 +18,8 @@ struct StoreEntry
     const char *group;
     const char *key;
     Member member;
+    // The most characters a loaded text keeps; 0 for no limit.
+    qsizetype maxLength = 0;
 };
 
 // Every entry of the store, in load and save order.
@@ -33,10 +35,10 @@ const StoreEntry storeEntries[] = {
     {"KeySettings", "ResetClockKey", &Settings::ResetClockKey},
     {"KeySettings", "BuzzerKey", &Settings::BuzzerKey},
     {"KeySettings", "BuzzerFile", &Settings::BuzzerFile},
-    {"TextSettings", "HomeText", &Settings::HomeText},
-    {"TextSettings", "GuestText", &Settings::GuestText},
-    {"TextSettings", "SectionText1", &Settings::SectionText1},
-    {"TextSettings", "SectionText2", &Settings::SectionText2},
+    {"TextSettings", "HomeText", &Settings::HomeText, SettingsLimits::TeamTextLength},
+    {"TextSettings", "GuestText", &Settings::GuestText, SettingsLimits::TeamTextLength},
+    {"TextSettings", "SectionText1", &Settings::SectionText1, SettingsLimits::SectionTextLength},
+    {"TextSettings", "SectionText2", &Settings::SectionText2, SettingsLimits::SectionTextLength},
     {"TextSettings", "TeamSize", &Settings::TeamSize},
     {"ClockSettings", "CountDown", &Settings::CountDown},
     {"ClockSettings", "PeriodLength", &Settings::PeriodLength},
@@ -63,6 +65,18 @@ template <typename Int> bool parseDecimal(const QString &text, Int &out)
     return true;
 }
 
+// A hand-edited caption can be megabytes long; the board would take seconds
+// to lay it out. Keep what the options would have let the operator type.
+QString limited(const QString &text, qsizetype maxLength)
+{
+    if (maxLength == 0 || text.size() <= maxLength)
+        return text;
+    QString kept = text.left(maxLength);
+    if (kept.back().isHighSurrogate())
+        kept.chop(1);
+    return kept;
+}
+
 QString keyPath(const StoreEntry &entry)
 {
     return QLatin1StringView(entry.group) + u'/' + QLatin1StringView(entry.key);
@@ -78,7 +92,7 @@ void loadEntry(const QMap<QString, QString> &stored, const StoreEntry &entry, Se
         [&](auto member) {
             using Field = std::remove_reference_t<decltype(into.*member)>;
             if constexpr (std::is_same_v<Field, QString>) {
-                into.*member = text;
+                into.*member = limited(text, entry.maxLength);
             } else {
                 Field number{};
                 if (!parseDecimal(text, number))

@@ -47,6 +47,12 @@ inline constexpr qint16 TeamSize = 24;
 inline constexpr qint16 CountDown = 0;
 } // namespace SettingsDefaults
 
+// The longest captions the options accept; longer stored ones load cut to this.
+namespace SettingsLimits {
+inline constexpr qsizetype TeamTextLength = 20;
+inline constexpr qsizetype SectionTextLength = 18;
+} // namespace SettingsLimits
+
 // The default record. The default buzzer file lies beside the executable and
 // is computed at the moment of the call.
 Settings defaultSettings();
@@ -54,7 +60,7 @@ void applyDefaultColors(Settings &settings);
 void applyDefaultKeys(Settings &settings);
 
 // Reads the per-user store; a missing, damaged or unreadable entry loads as its
-// default.
+// default, and captions are cut to the lengths above.
 Settings loadSettings();
 
 // Writes every field. Returns false when the store could not be written.

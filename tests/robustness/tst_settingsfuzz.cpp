@@ -108,8 +108,9 @@ private slots:
                 QCOMPARE(s.HomeText, QStringLiteral("A"));
             if (damage == DuplicateKeys)
                 QVERIFY(s.HomeText == QStringLiteral("A") || s.HomeText == QStringLiteral("Z"));
+            // A caption loads cut to what the options allow.
             if (damage == HugeCaption)
-                QCOMPARE(s.HomeText, QString(1 << 20, u'm'));
+                QCOMPARE(s.HomeText, QString(20, u'm'));
             if (damage == HugeValues) {
                 QCOMPARE(s.LEDScoreColor, defaults.LEDScoreColor);
                 QCOMPARE(s.ResetClockKey, defaults.ResetClockKey);

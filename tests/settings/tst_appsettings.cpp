@@ -39,10 +39,11 @@ private:
         s.ResetClockKey = 255;
         s.BuzzerKey = 32;
         s.BuzzerFile = QStringLiteral("C:\\sounds\\horn ; #1.wav");
-        s.HomeText = QStringLiteral("  Lions, Tigers = Bears  ");
+        s.HomeText = QStringLiteral("  Lions, Tiger = A  ");
         s.GuestText = QStringLiteral("Åsa Čech ñ ü 東京");
-        s.SectionText1 = QStringLiteral("#; = \\\\ \"quoted\" @Variant(x)");
-        s.SectionText2 = QString(200, u'x');
+        s.SectionText1 = QStringLiteral("@Variant(x) #;=\\\"");
+        // The longest caption that loads back whole.
+        s.SectionText2 = QString(18, u'x');
         s.TeamSize = -3;
         return s;
     }
@@ -172,6 +173,51 @@ private slots:
         writeRaw("[TextSettings]\nHomeText=Lions, Tigers\n");
         LoadSettings();
         QCOMPARE(AppSettings.HomeText, QStringLiteral("Lions, Tigers"));
+    }
+
+    void longCaptionsLoadCutToWhatTheOptionsAllow_data()
+    {
+        QTest::addColumn<QByteArray>("key");
+        QTest::addColumn<QString>("stored");
+        QTest::addColumn<QString>("loaded");
+        const QString letters = QStringLiteral("abcdefghijklmnopqrstuvwxyz");
+        QTest::newRow("home, 26") << QByteArray("HomeText") << letters << letters.left(20);
+        QTest::newRow("home, 20") << QByteArray("HomeText") << letters.left(20) << letters.left(20);
+        QTest::newRow("guest, 21")
+            << QByteArray("GuestText") << letters.left(21) << letters.left(20);
+        QTest::newRow("section 1, 19")
+            << QByteArray("SectionText1") << letters.left(19) << letters.left(18);
+        QTest::newRow("section 2, 18")
+            << QByteArray("SectionText2") << letters.left(18) << letters.left(18);
+        QTest::newRow("section 2, 1 MB")
+            << QByteArray("SectionText2") << QString(1 << 20, u'q') << QString(18, u'q');
+        // A character outside the first plane is never cut in half.
+        const QString clef = QStringLiteral("\U0001D11E");
+        QTest::newRow("home, pair across the limit")
+            << QByteArray("HomeText") << QString(19, u'a') + clef << QString(19, u'a');
+    }
+
+    void longCaptionsLoadCutToWhatTheOptionsAllow()
+    {
+        QFETCH(QByteArray, key);
+        QFETCH(QString, stored);
+        QFETCH(QString, loaded);
+        writeRaw("[TextSettings]\n" + key + '=' + stored.toUtf8() + "\nTeamSize=30\n");
+        LoadSettings();
+        const QString Settings::*field = key == "HomeText"       ? &Settings::HomeText
+                                         : key == "GuestText"    ? &Settings::GuestText
+                                         : key == "SectionText1" ? &Settings::SectionText1
+                                                                 : &Settings::SectionText2;
+        QCOMPARE(AppSettings.*field, loaded);
+        QCOMPARE(AppSettings.TeamSize, qint16(30));
+    }
+
+    void theBuzzerFileIsNotCut()
+    {
+        const QString path = QStringLiteral("/") + QString(300, u'p') + QStringLiteral(".wav");
+        writeRaw("[KeySettings]\nBuzzerFile=" + path.toUtf8() + '\n');
+        LoadSettings();
+        QCOMPARE(AppSettings.BuzzerFile, path);
     }
 
     void saveReportsAStoreThatCannotBeWritten()

@@ -1,0 +1,109 @@
+// The buzzer after the sound server went away and came back (a restart, or a
+// server that was down when the program started): the first press after the
+// server is back is heard again, recorded on a private server's silent sink.
+// CORVELLA_SOUND_PATHS=qt,pulse compares the Qt Multimedia device, which
+// never finds a restarted server again, with the one the program uses.
+#include "platform/pulsesounddevice.h"
+#include "platform/qtsounddevice.h"
+#include "tests/robustness/privatepulse.h"
+#include "tests/support/testenv.h"
+
+#include <QTemporaryDir>
+
+namespace {
+
+// Presses the buzzer once; returns the milliseconds from the press to the
+// first loud sample on the sink, or -1 when nothing was heard.
+qint64 press(SoundDevice &device, SinkRecorder &sink)
+{
+    const qint64 at = sink.now();
+    sink.markPress(at);
+    QSignalSpy finished(&device, &SoundDevice::playbackFinished);
+    device.Play();
+    if (!QTest::qWaitFor([&] { return finished.size() == 1; }, 5000))
+        return -2;
+    device.Stop();
+    device.Prev();
+    const bool recorded = QTest::qWaitFor([&] { return sink.firstLoudAfter(at) >= 0; }, 500);
+    return recorded ? sink.firstLoudAfter(at) - at : -1;
+}
+
+} // namespace
+
+class TestSoundServer : public QObject
+{
+    Q_OBJECT
+
+public:
+    explicit TestSoundServer(PrivatePulse &pulse) : m_pulse(pulse) {}
+
+private:
+    PrivatePulse &m_pulse;
+
+    static SoundDevice *makeDevice(const QString &kind)
+    {
+        if (kind == QLatin1StringView("qt"))
+            return new QtSoundDevice;
+        return new PulseSoundDevice;
+    }
+
+private slots:
+    void theBuzzerComesBackWithTheServer_data()
+    {
+        QTest::addColumn<QString>("kind");
+        const QByteArray kinds = qgetenv("CORVELLA_SOUND_PATHS");
+        for (const QByteArray &kind : (kinds.isEmpty() ? QByteArray("pulse") : kinds).split(','))
+            QTest::newRow(kind.constData()) << QString::fromLatin1(kind);
+    }
+
+    void theBuzzerComesBackWithTheServer()
+    {
+        QFETCH(QString, kind);
+        // The program starts while the server is down.
+        std::unique_ptr<SoundDevice> device(makeDevice(kind));
+        device->setFileName(QStringLiteral(CORVELLA_BUZZER_WAV));
+        device->Open();
+        const qint64 beforeServer = press(*device, *std::make_unique<SinkRecorder>());
+        QVERIFY2(beforeServer != -2, "a press without a server never ended");
+        if (!m_pulse.start())
+            QSKIP("a private PulseAudio server cannot be started here");
+        QList<qint64> latencies;
+        {
+            SinkRecorder sink;
+            QVERIFY(sink.start());
+            for (int i = 0; i < 3; ++i)
+                latencies << press(*device, sink);
+        }
+        // The server restarts: down for one press, then back.
+        m_pulse.stop();
+        const qint64 whileDown = press(*device, *std::make_unique<SinkRecorder>());
+        QVERIFY2(whileDown != -2, "a press without a server never ended");
+        QVERIFY(m_pulse.start());
+        SinkRecorder sink;
+        QVERIFY(sink.start());
+        for (int i = 0; i < 4; ++i)
+            latencies << press(*device, sink);
+        QStringList shown;
+        for (qint64 ms : latencies)
+            shown << QString::number(ms);
+        qInfo("%s: press to first loud sample, ms (-1 silent): server came up %s | restarted %s",
+              qPrintable(kind), qPrintable(shown.mid(0, 3).join(u' ')),
+              qPrintable(shown.mid(3).join(u' ')));
+        device.reset();
+        m_pulse.stop();
+        for (qint64 ms : latencies)
+            QVERIFY2(ms >= 0, qPrintable(shown.join(u' ')));
+    }
+};
+
+int main(int argc, char *argv[])
+{
+    QTemporaryDir folder;
+    PrivatePulse pulse(folder.path());
+    TestEnvironment environment;
+    QApplication app(argc, argv);
+    TestSoundServer test(pulse);
+    return QTest::qExec(&test, argc, argv);
+}
+
+#include "tst_soundserver.moc"
