@@ -2,12 +2,35 @@
 
 #include "app/frmsplash.h"
 #include "app/logo.h"
+#include "audience/pointerhider.h"
 #include "game/clockface.h"
 #include "options/frmoptions.h"
 #include "platform/dialogs.h"
+#include "platform/soundloader.h"
 #include "scoreboard/frmscoreboard.h"
 
 namespace {
+
+// Calls back when its window goes in or out of full screen.
+class FullScreenWatcher : public QObject
+{
+public:
+    FullScreenWatcher(QObject *parent, std::function<void()> changed)
+        : QObject(parent), m_changed(std::move(changed))
+    {
+    }
+
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override
+    {
+        if (event->type() == QEvent::WindowStateChange)
+            m_changed();
+        return QObject::eventFilter(watched, event);
+    }
+
+private:
+    std::function<void()> m_changed;
+};
 
 QString scoreText(std::optional<int> score)
 {
@@ -97,20 +120,62 @@ void CorvellaApp::showScoreboard()
         m_board->setWindowIcon(corvellaIcon());
         m_board->setStartScreenOpener([this] { showStartScreenOverBoard(); });
         m_board->setOptionsOpener([this](QWidget *parent) { showOptions(parent); });
-        QObject::connect(&m_settings, &CurrentSettings::changed, m_board,
-                         &frmScoreBoard::applySettings);
-        QObject::connect(&m_game, &GameModel::clockExpired, m_board, &frmScoreBoard::Buzzer);
-        QObject::connect(&m_stateFile, &GameStateFile::savingFailed, m_board,
-                         [board = m_board.data()](const QString &reason) {
-                             board->setSaveProblem(QStringLiteral("the game is not being saved (") +
-                                                   reason + u')');
-                         });
-        QObject::connect(&m_stateFile, &GameStateFile::savingRecovered, m_board,
-                         [board = m_board.data()] { board->setSaveProblem({}); });
+        connectBoard();
     }
     m_board->show();
     m_board->raise();
     m_board->activateWindow();
+    if (m_settings.value().AudienceScreen > 0 && !m_audience.isOn())
+        m_audience.turnOn(m_board->screen(), m_settings.value().AudienceScreen);
+}
+
+void CorvellaApp::connectBoard()
+{
+    frmScoreBoard *board = m_board;
+    QObject::connect(&m_settings, &CurrentSettings::changed, board,
+                     &frmScoreBoard::applySettings);
+    QObject::connect(&m_game, &GameModel::clockExpired, board, &frmScoreBoard::Buzzer);
+    QObject::connect(&m_stateFile, &GameStateFile::savingFailed, board,
+                     [board](const QString &reason) {
+                         board->setSaveProblem(QStringLiteral("the game is not being saved (") +
+                                               reason + u')');
+                     });
+    QObject::connect(&m_stateFile, &GameStateFile::savingRecovered, board,
+                     [board] { board->setSaveProblem({}); });
+    QObject::connect(board, &frmScoreBoard::audienceToggleRequested, board,
+                     [this] { toggleAudience(); });
+    QObject::connect(&m_audience, &AudienceDisplay::switched, board, [this, board](bool on) {
+        board->setOperatorHints(on);
+        updateScreenSaver();
+    });
+    QObject::connect(&m_game, &GameModel::changed, board, [this] { updateScreenSaver(); });
+    board->installEventFilter(new FullScreenWatcher(board, [this] { updateScreenSaver(); }));
+    new PointerHider(board);
+}
+
+frmScoreBoard *CorvellaApp::makeAudienceView()
+{
+    Services silent = m_services;
+    silent.makeSoundDevice = [](QObject *parent) { return makeSilentSoundDevice(parent); };
+    auto *view = new frmScoreBoard(m_game, m_history, m_settings.value(), silent);
+    view->setWindowIcon(corvellaIcon());
+    QObject::connect(&m_settings, &CurrentSettings::changed, view, &frmScoreBoard::applySettings);
+    return view;
+}
+
+void CorvellaApp::toggleAudience()
+{
+    if (m_audience.isOn())
+        m_audience.turnOff();
+    else if (m_board)
+        m_audience.turnOn(m_board->screen(), m_settings.value().AudienceScreen);
+}
+
+void CorvellaApp::updateScreenSaver()
+{
+    const bool watched =
+        m_game.isRunning() || m_audience.isOn() || (m_board && m_board->isFullScreen());
+    m_inhibitor.setWanted(watched);
 }
 
 void CorvellaApp::showStartScreenOverBoard()

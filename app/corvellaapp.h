@@ -1,5 +1,7 @@
 #pragma once
 
+#include "audience/audiencedisplay.h"
+#include "audience/screensaverinhibitor.h"
 #include "game/gamehistory.h"
 #include "game/gamemodel.h"
 #include "game/gamestatefile.h"
@@ -24,12 +26,18 @@ public:
     // Reads the settings and shows the start screen as the program's first window.
     void start();
     frmScoreBoard *scoreboard() const { return m_board; }
+    AudienceDisplay &audience() { return m_audience; }
+    const ScreenSaverInhibitor &screenSaverInhibitor() const { return m_inhibitor; }
     GameModel &game() { return m_game; }
     CurrentSettings &settings() { return m_settings; }
 
 private:
     void applyClockMode(const Settings &settings);
     void showScoreboard();
+    void connectBoard();
+    frmScoreBoard *makeAudienceView();
+    void toggleAudience();
+    void updateScreenSaver();
     void offerToResume();
     void showStartScreenOverBoard();
     void showOptions(QWidget *parent);
@@ -42,4 +50,6 @@ private:
     GameStateFile m_stateFile;
     bool m_resumeOffered = false;
     QPointer<frmScoreBoard> m_board;
+    AudienceDisplay m_audience{[this] { return makeAudienceView(); }};
+    ScreenSaverInhibitor m_inhibitor;
 };

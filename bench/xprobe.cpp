@@ -479,7 +479,7 @@ int killRecovery(X &x, int rounds, char **command)
                    after.guestScore(section) == atKill.guestScore(section);
         const double lost = faceSeconds(atKill.clock()) - faceSeconds(after.clock());
         worstClock = std::max(worstClock, std::abs(lost));
-        if (same && lost >= 0 && lost <= 1.1)
+        if (same && std::abs(lost) <= 1.1)
             ++exact;
         else
             std::printf("round %d: %s %s %s %s / %s vs %s %s %s %s / %s\n", round,

@@ -42,3 +42,8 @@ SoundDevice *makeProgramSoundDevice(QObject *parent)
         return factory(parent);
     return new SilentSoundDevice(parent);
 }
+
+SoundDevice *makeSilentSoundDevice(QObject *parent)
+{
+    return new SilentSoundDevice(parent);
+}

@@ -9,5 +9,8 @@ class SoundDevice;
 // Without the plugin the buzzer is silent and the program runs on.
 SoundDevice *makeProgramSoundDevice(QObject *parent);
 
+// A device that plays nothing: every playback ends at once.
+SoundDevice *makeSilentSoundDevice(QObject *parent);
+
 // The name of the function the plugin exports.
 #define CORVELLA_SOUND_FACTORY "corvellaCreateSoundDevice"

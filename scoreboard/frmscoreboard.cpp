@@ -10,9 +10,11 @@
 #include "platform/sounddevice.h"
 #include "platform/timesource.h"
 #include "scoreboard/buzzer.h"
+#include "scoreboard/operatorhints.h"
 
 #include <QGuiApplication>
 #include <QScreen>
+#include <QShortcut>
 
 namespace {
 
@@ -270,8 +272,54 @@ void frmScoreBoard::setSaveProblem(const QString &problem)
     updateTitle();
 }
 
+void frmScoreBoard::makeAudienceView(bool takesKeys)
+{
+    m_audienceView = true;
+    setWindowFlag(Qt::FramelessWindowHint);
+    if (!takesKeys) {
+        setWindowFlag(Qt::WindowDoesNotAcceptFocus);
+        setAttribute(Qt::WA_ShowWithoutActivating);
+    }
+    for (QWidget *child : findChildren<QWidget *>())
+        child->setFocusPolicy(Qt::NoFocus);
+    for (QShortcut *shortcut : findChildren<QShortcut *>())
+        shortcut->setEnabled(false);
+    updateTitle();
+}
+
+void frmScoreBoard::setOperatorHints(bool on)
+{
+    if (on == showsOperatorHints())
+        return;
+    if (on) {
+        m_hints = new OperatorHints(this);
+        m_hints->showFocus();
+    } else {
+        delete m_hints;
+        m_hints = nullptr;
+    }
+}
+
+void frmScoreBoard::updateHints(int keyAscii)
+{
+    if (!m_hints)
+        return;
+    QString typed = m_clockEntry.pendingText();
+    if (m_scoreEntry.pendingScore() >= 0 && !m_scoreEntry.pendingText().isEmpty())
+        typed = m_scoreEntry.pendingText();
+    m_hints->showTyped(typed);
+    if (keyAscii >= 'A' && keyAscii <= 'Z')
+        m_hints->showCapsLock(true);
+    else if (keyAscii >= 'a' && keyAscii <= 'z')
+        m_hints->showCapsLock(false);
+}
+
 void frmScoreBoard::updateTitle()
 {
+    if (m_audienceView) {
+        setWindowTitle(QStringLiteral("Corvella - audience"));
+        return;
+    }
     const QString title = QStringLiteral("Corvella by Brannick");
     setWindowTitle(m_saveProblem.isEmpty() ? title : title + QStringLiteral(" - ") + m_saveProblem);
 }

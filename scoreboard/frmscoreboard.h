@@ -78,6 +78,16 @@ public:
     // Shown in the title bar while the game cannot be saved; empty clears it.
     void setSaveProblem(const QString &problem);
 
+    // Makes this board a read-only view for the audience: no commands, no
+    // dialogs, no sound. Only a view that `takesKeys` (alone on the
+    // operator's screen) takes the keyboard, for F2 and Esc to close it.
+    void makeAudienceView(bool takesKeys = false);
+    bool isAudienceView() const { return m_audienceView; }
+    // While an audience display is on, the operator's board shows which part
+    // has the keyboard, what has been typed and traps like Caps Lock.
+    void setOperatorHints(bool on);
+    bool showsOperatorHints() const { return m_hints != nullptr; }
+
     // The caption font size for `points` at design size, scaled to the window.
     double captionPointSize(qint16 points) const;
     void UpdateLabels();
@@ -87,6 +97,10 @@ public:
     void ShowStartScreen();
     void ShowOptions();
     void Buzzer();
+
+signals:
+    // F2 on the operator's board, or F2 or Esc on the audience view.
+    void audienceToggleRequested();
 
 protected:
     void keyPressEvent(QKeyEvent *event) override;
@@ -114,6 +128,7 @@ private:
     void showGame();
     void showClock();
     void updateTitle();
+    void updateHints(int keyAscii);
     void centreIn(Label *label, const QWidget *panel);
     const LedGroup &scoreDigits(GameModel::Score which) const;
 
@@ -122,6 +137,8 @@ private:
     Settings m_settings;
     Services m_services;
     QString m_saveProblem;
+    bool m_audienceView = false;
+    class OperatorHints *m_hints = nullptr;
     Controls m_controls{};
     LedGroup m_ledTime{QStringLiteral("ledTime")};
     LedGroup m_ledHomeScore0{QStringLiteral("ledHomeScore0")};

@@ -58,6 +58,7 @@ void frmScoreBoard::scoreKey(GameModel::Score which, int keyAscii)
 {
     AllKeyPress(keyAscii);
     const std::optional<ScoreEdit> edit = m_scoreEntry.key(which, keyAscii);
+    updateHints(keyAscii);
     if (!edit)
         return;
     if (edit->kind == ScoreEdit::Set)
@@ -69,7 +70,9 @@ void frmScoreBoard::scoreKey(GameModel::Score which, int keyAscii)
 void frmScoreBoard::clockKey(int keyAscii)
 {
     AllKeyPress(keyAscii);
-    if (const std::optional<qint16> seconds = m_clockEntry.key(keyAscii))
+    const std::optional<qint16> seconds = m_clockEntry.key(keyAscii);
+    updateHints(keyAscii);
+    if (seconds)
         act(tr("Set clock"), [&](GameModel &game) { game.enterClockTime(*seconds); });
 }
 
@@ -80,18 +83,29 @@ void frmScoreBoard::act(const QString &what, const std::function<void(GameModel 
 
 void frmScoreBoard::keyPressEvent(QKeyEvent *event)
 {
-    if (event->key() == Qt::Key_F11 && event->modifiers() == Qt::NoModifier) {
+    const bool plain = event->modifiers() == Qt::NoModifier;
+    if (plain && (event->key() == Qt::Key_F2 ||
+                  (m_audienceView && event->key() == Qt::Key_Escape))) {
+        emit audienceToggleRequested();
+        return;
+    }
+    if (plain && event->key() == Qt::Key_F11 && !m_audienceView) {
         setWindowState(windowState() ^ Qt::WindowFullScreen);
         return;
     }
-    if (const int code = keyAscii(event))
+    if (const int code = keyAscii(event)) {
         AllKeyPress(code);
-    else
+        updateHints(code);
+    } else {
         QWidget::keyPressEvent(event);
+    }
 }
 
 void frmScoreBoard::AllKeyPress(int KeyAscii)
 {
+    // The audience's view takes no commands.
+    if (m_audienceView)
+        return;
     // The configurable keys come first: one equal to Esc, "o" or "c" hides
     // that command. They are read at every key, so a change in the options
     // takes effect at once.

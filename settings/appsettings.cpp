@@ -42,6 +42,7 @@ const StoreEntry storeEntries[] = {
     {"TextSettings", "TeamSize", &Settings::TeamSize},
     {"ClockSettings", "CountDown", &Settings::CountDown},
     {"ClockSettings", "PeriodLength", &Settings::PeriodLength},
+    {"DisplaySettings", "AudienceScreen", &Settings::AudienceScreen},
 };
 
 bool isKeyField(qint16 Settings::*member)

@@ -28,6 +28,8 @@ struct Settings
     // minutes.seconds like a clock entry.
     qint16 CountDown = 0;
     QString PeriodLength;
+    // The screen of the audience display, counted from 1; 0 is off.
+    qint16 AudienceScreen = 0;
 
     bool operator==(const Settings &) const = default;
 };

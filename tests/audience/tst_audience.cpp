@@ -1,0 +1,206 @@
+#include "app/corvellaapp.h"
+#include "app/frmsplash.h"
+#include "audience/audiencedisplay.h"
+#include "audience/pointerhider.h"
+#include "audience/screensaverinhibitor.h"
+#include "display/controls.h"
+#include "display/ledlines.h"
+#include "scoreboard/frmscoreboard.h"
+#include "scoreboard/operatorhints.h"
+#include "tests/support/boardtext.h"
+#include "tests/support/fakes.h"
+#include "tests/support/testenv.h"
+
+#include <QDBusConnection>
+#include <QDBusConnectionInterface>
+#include <QGuiApplication>
+#include <QLabel>
+#include <QScreen>
+
+// Stands in for the desktop's screen saver on a private session bus.
+class FakeScreenSaver : public QObject
+{
+    Q_OBJECT
+    Q_CLASSINFO("D-Bus Interface", "org.freedesktop.ScreenSaver")
+
+public:
+    QStringList calls;
+
+public slots:
+    uint Inhibit(const QString &application, const QString &)
+    {
+        calls << QStringLiteral("Inhibit ") + application;
+        return 42;
+    }
+    void UnInhibit(uint cookie) { calls << QStringLiteral("UnInhibit %1").arg(cookie); }
+};
+
+class TestAudience : public QObject
+{
+    Q_OBJECT
+
+    FakeServices fakes;
+
+    static frmSplash *visibleSplash()
+    {
+        for (QWidget *w : QApplication::topLevelWidgets())
+            if (auto *s = qobject_cast<frmSplash *>(w); s && s->isVisible())
+                return s;
+        return nullptr;
+    }
+
+    frmScoreBoard *openBoard(CorvellaApp &app)
+    {
+        app.start();
+        visibleSplash()->GoScore();
+        return app.scoreboard();
+    }
+
+private slots:
+    void init()
+    {
+        QDir(GameStateFile::defaultFolder()).removeRecursively();
+        TestEnvironment::clearStore();
+    }
+
+    void theScreenForTheAudience()
+    {
+        const QList<QScreen *> screens = QGuiApplication::screens();
+        QScreen *only = screens.first();
+        // One screen: the audience shares the operator's.
+        QCOMPARE(AudienceDisplay::chooseScreen(screens, only, 0), only);
+        QCOMPARE(AudienceDisplay::chooseScreen(screens, only, 1), only);
+        QCOMPARE(AudienceDisplay::chooseScreen(screens, only, 7), only);
+        QCOMPARE(AudienceDisplay::chooseScreen({}, only, 0), nullptr);
+        // Another screen is preferred to the operator's; a named one wins.
+        QCOMPARE(AudienceDisplay::chooseScreen({only, nullptr}, nullptr, 0), only);
+        QCOMPARE(AudienceDisplay::chooseScreen({only, nullptr}, only, 2), nullptr);
+    }
+
+    void f2ShowsTheSameGameOnTheAudienceDisplay()
+    {
+        CorvellaApp app(fakes.services());
+        frmScoreBoard *board = openBoard(app);
+        QVERIFY(!board->showsOperatorHints()); // one window: the board as it always was
+        QTest::keyClick(board, Qt::Key_F2);
+        QVERIFY(app.audience().isOn());
+        frmScoreBoard *view = app.audience().view();
+        QCOMPARE(view->windowTitle(), QStringLiteral("Corvella - audience"));
+        QVERIFY(view->isFullScreen());
+        QVERIFY(view->windowFlags() & Qt::FramelessWindowHint);
+        QVERIFY(board->showsOperatorHints());
+
+        // A change shows on both boards at once.
+        app.game().setScore(GameModel::Guest2, 42);
+        QCOMPARE(view->ledGuestScore1()[1]->caption(), 4);
+        QCOMPARE(view->ledGuestScore1()[0]->caption(), 2);
+        app.game().enterClockTime(750);
+        QCOMPARE(faceText(view->ledTime()), QStringLiteral("12:30.0"));
+
+        // The audience's board takes no commands and shows no dialog.
+        view->AllKeyPress('c');
+        view->AllKeyPress('s');
+        QCOMPARE(fakes.dialogs.questions, 0);
+        QVERIFY(!app.game().isRunning());
+
+        // Sharing the operator's only screen, it tells how to close it, and Esc does.
+        QVERIFY(app.audience().sharesOperatorScreen());
+        QVERIFY(view->findChild<QLabel *>()->text().contains(QStringLiteral("F2 or Esc")));
+        QTest::keyClick(view, Qt::Key_Escape);
+        QVERIFY(!app.audience().isOn());
+        QVERIFY(!board->showsOperatorHints());
+        QVERIFY(board->isVisible());
+    }
+
+    void aScreenThatGoesTakesTheDisplayAndBringsItBack()
+    {
+        CorvellaApp app(fakes.services());
+        frmScoreBoard *board = openBoard(app);
+        AudienceDisplay &audience = app.audience();
+        audience.turnOn(nullptr, 0); // as if on a second screen
+        QVERIFY(audience.isOn());
+        QVERIFY(!audience.sharesOperatorScreen());
+        QScreen *screen = audience.view()->screen();
+        board->AllKeyPress('s');
+        audience.screenRemoved(screen);
+        QVERIFY(!audience.isOn());
+        QVERIFY(app.game().isRunning()); // the game is not disturbed
+        audience.screenAdded(screen);
+        QVERIFY(audience.isOn());
+        audience.turnOff();
+        audience.screenAdded(screen); // switched off by the operator: stays off
+        QVERIFY(!audience.isOn());
+    }
+
+    void hintsTellTheOperatorWhatTheKeysDo()
+    {
+        CorvellaApp app(fakes.services());
+        frmScoreBoard *board = openBoard(app);
+        board->show();
+        QVERIFY(QTest::qWaitForWindowActive(board));
+        board->setOperatorHints(true);
+        auto *hints = board->findChild<OperatorHints *>();
+        QVERIFY(hints);
+        const auto &c = board->controls();
+
+        c.picTimeBack->setFocus();
+        QCOMPARE(hints->framed(), c.picTimeBack);
+        QVERIFY(hints->text().contains(QStringLiteral("takes no keys")));
+
+        ledlines *digit = board->ledTime()[3];
+        digit->setFocus();
+        QCOMPARE(hints->framed(), c.picTimeBack);
+        QTest::keyClicks(digit, QStringLiteral("12.3"));
+        QVERIFY(hints->text().contains(QStringLiteral("Typed: 12.3")));
+        QTest::keyClick(digit, Qt::Key_Space);
+        QVERIFY(!hints->text().contains(QStringLiteral("Typed")));
+
+        c.picHomeScore0->setFocus();
+        QCOMPARE(hints->framed(), c.picHomeScore0);
+        QTest::keyClicks(c.picHomeScore0, QStringLiteral("S"));
+        QVERIFY(hints->text().contains(QStringLiteral("Caps Lock")));
+        QVERIFY(!app.game().isRunning());
+        QTest::keyClicks(c.picHomeScore0, QStringLiteral("s"));
+        QVERIFY(!hints->text().contains(QStringLiteral("Caps Lock")));
+        QVERIFY(app.game().isRunning());
+    }
+
+    void thePointerHidesOverAFullScreenBoard()
+    {
+        QWidget window;
+        auto *hider = new PointerHider(&window);
+        window.showFullScreen();
+        QTRY_VERIFY_WITH_TIMEOUT(hider->isHidden(), PointerHider::HideAfterMs * 2);
+        QCOMPARE(window.cursor().shape(), Qt::BlankCursor);
+        QTest::mouseMove(&window, QPoint(10, 10));
+        QVERIFY(!hider->isHidden());
+        window.showNormal();
+        QTest::qWait(PointerHider::HideAfterMs + 200);
+        QVERIFY(!hider->isHidden()); // only in full screen
+    }
+
+    void screenSaver()
+    {
+        QDBusConnection bus = QDBusConnection::sessionBus();
+        if (!bus.isConnected())
+            QSKIP("no session bus: run under dbus-run-session");
+        FakeScreenSaver fake;
+        QVERIFY(bus.registerObject(QStringLiteral("/org/freedesktop/ScreenSaver"), &fake,
+                                   QDBusConnection::ExportAllSlots));
+        QVERIFY(bus.registerService(QStringLiteral("org.freedesktop.ScreenSaver")));
+
+        CorvellaApp app(fakes.services());
+        frmScoreBoard *board = openBoard(app);
+        board->AllKeyPress('s'); // the clock runs: no screen saver
+        QTRY_COMPARE(fake.calls, QStringList{QStringLiteral("Inhibit Corvella")});
+        QTRY_VERIFY(app.screenSaverInhibitor().isInhibiting());
+        board->AllKeyPress('s');
+        QTRY_COMPARE(fake.calls.size(), 2);
+        QCOMPARE(fake.calls.last(), QStringLiteral("UnInhibit 42"));
+        board->showFullScreen();
+        QTRY_COMPARE(fake.calls.size(), 3);
+    }
+};
+
+CORVELLA_TEST_MAIN(TestAudience)
+#include "tst_audience.moc"
