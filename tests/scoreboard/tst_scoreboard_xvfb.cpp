@@ -9,6 +9,7 @@
 #include "tests/support/testenv.h"
 
 #include <QDir>
+#include <QFile>
 #include <QScreen>
 
 namespace {
@@ -28,6 +29,46 @@ QRect globalRect(const QWidget *w)
     return QRect(w->mapToGlobal(QPoint(0, 0)), w->size());
 }
 
+// Every named control's place on the board, one line each, in creation order.
+// The team captions' left edges are left out: they are checked for centring.
+QStringList boardGeometry(const QWidget &board)
+{
+    QStringList lines;
+    for (const QWidget *control : board.findChildren<QWidget *>()) {
+        if (control->objectName().isEmpty())
+            continue;
+        const QRect g = control->geometry();
+        const bool teamCaption = control->objectName() == QLatin1StringView("lblHomeScore") ||
+                                 control->objectName() == QLatin1StringView("lblGuestScore");
+        const QVariant index = control->property("Index");
+        lines << QStringLiteral("%1%2 %3,%4 %5x%6")
+                     .arg(control->objectName(),
+                          index.isValid() ? u'(' + index.toString() + u')' : QString(),
+                          teamCaption ? QStringLiteral("-") : QString::number(g.x()))
+                     .arg(g.y())
+                     .arg(g.width())
+                     .arg(g.height());
+    }
+    return lines;
+}
+
+// The recorded geometry of the board at one size, from board-geometry.txt.
+QStringList expectedGeometry(const QString &size)
+{
+    QFile file(QFINDTESTDATA("board-geometry.txt"));
+    if (!file.open(QIODevice::ReadOnly | QIODevice::Text))
+        return {};
+    QStringList lines;
+    bool inside = false;
+    for (const QString &line : QString::fromUtf8(file.readAll()).split(u'\n')) {
+        if (line.startsWith(u'['))
+            inside = line == u'[' + size + u']';
+        else if (inside && !line.isEmpty())
+            lines << line;
+    }
+    return lines;
+}
+
 } // namespace
 
 class TestScoreboardXvfb : public QObject
@@ -42,6 +83,34 @@ private slots:
         if (QGuiApplication::platformName() != QLatin1StringView("xcb"))
             QSKIP("needs a real X server (run under Xvfb)");
         AppSettings = defaultSettings();
+    }
+
+    // The design size and 16:9 screens were readable from the start; their
+    // layout stays exactly as it was, pixel for pixel.
+    void designAndWideScreensKeepTheirLayout_data()
+    {
+        QTest::addColumn<QSize>("size");
+        QTest::newRow("632x453") << QSize(632, 453);
+        QTest::newRow("1920x1080") << QSize(1920, 1080);
+        QTest::newRow("3840x2160") << QSize(3840, 2160);
+    }
+
+    void designAndWideScreensKeepTheirLayout()
+    {
+        QFETCH(QSize, size);
+        frmScoreBoard board(fakes.services());
+        board.move(0, 0);
+        board.resize(size);
+        board.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&board));
+        QTRY_COMPARE(board.size(), size);
+        const QStringList actual = boardGeometry(board);
+        const QStringList expected = expectedGeometry(QLatin1StringView(QTest::currentDataTag()));
+        if (expected.isEmpty())
+            qInfo().noquote() << u'[' + QLatin1StringView(QTest::currentDataTag()) + u']'
+                              << Qt::endl
+                              << actual.join(u'\n');
+        QCOMPARE(actual, expected);
     }
 
     void litDigitsAndCaptionsAtEverySize_data()
