@@ -77,7 +77,6 @@ const std::array<QPolygonF, SegmentCount> &segmentShapes()
 ledlines::ledlines(int index, QWidget *parent) : QWidget(parent), m_index(index)
 {
     setFocusPolicy(Qt::StrongFocus);
-    setAttribute(Qt::WA_OpaquePaintEvent);
     fitToSize();
 }
 
@@ -155,14 +154,16 @@ void ledlines::fitToSize()
 
 void ledlines::paintEvent(QPaintEvent *)
 {
-    QPainter painter(this);
-    painter.fillRect(rect(), fromBgr(m_back));
-
+    // Only the digit's own area is painted: the margin round it belongs to the
+    // panel below, so a neighbour whose margin overlaps this digit never
+    // covers its segments.
     const double margin = m_bufferArea / twipsPerPixel();
     const QRectF digitArea = QRectF(rect()).adjusted(margin, margin, -margin, -margin);
     if (digitArea.width() <= 0 || digitArea.height() <= 0)
         return;
 
+    QPainter painter(this);
+    painter.fillRect(digitArea, fromBgr(m_back));
     painter.setRenderHint(QPainter::Antialiasing);
     painter.translate(digitArea.topLeft());
     painter.scale(digitArea.width() / LogicalWidth, digitArea.height() / LogicalHeight);

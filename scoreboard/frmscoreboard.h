@@ -85,7 +85,7 @@ private:
                      int top);
     void setTabOrder();
     void routeKeys();
-    void centreIn(Label *label, const QWidget *panel);
+    void fitCaptions();
     QList<ledlines *> allDigits() const;
 
     Services m_services;

@@ -3,6 +3,7 @@
 #include "display/colors.h"
 #include "display/controls.h"
 #include "display/ledlines.h"
+#include "display/twips.h"
 #include "scoreboard/frmscoreboard.h"
 #include "settings/appsettings.h"
 #include "tests/support/fakes.h"
@@ -30,7 +31,7 @@ QRect globalRect(const QWidget *w)
 }
 
 // Every named control's place on the board, one line each, in creation order.
-// The team captions' left edges are left out: they are checked for centring.
+// The team captions' positions are left out: they are checked for centring.
 QStringList boardGeometry(const QWidget &board)
 {
     QStringList lines;
@@ -41,15 +42,51 @@ QStringList boardGeometry(const QWidget &board)
         const bool teamCaption = control->objectName() == QLatin1StringView("lblHomeScore") ||
                                  control->objectName() == QLatin1StringView("lblGuestScore");
         const QVariant index = control->property("Index");
-        lines << QStringLiteral("%1%2 %3,%4 %5x%6")
+        const QString at = teamCaption ? QStringLiteral("-,-")
+                                       : QString::number(g.x()) + u',' + QString::number(g.y());
+        lines << QStringLiteral("%1%2 %3 %4x%5")
                      .arg(control->objectName(),
-                          index.isValid() ? u'(' + index.toString() + u')' : QString(),
-                          teamCaption ? QStringLiteral("-") : QString::number(g.x()))
-                     .arg(g.y())
+                          index.isValid() ? u'(' + index.toString() + u')' : QString(), at)
                      .arg(g.width())
                      .arg(g.height());
     }
     return lines;
+}
+
+// Where a digit's segments are drawn, within its panel.
+QRectF digitArea(const ledlines *digit)
+{
+    const double margin = digit->bufferArea() / twipsPerPixel();
+    return QRectF(digit->geometry()).adjusted(margin, margin, -margin, -margin);
+}
+
+// The digits of one number: each fully inside its panel, none over another,
+// and close enough together to read as one number. Each gap is at most
+// maxGaps[i] times a digit's width: about 0.07 at design and 0.37 on 16:9
+// between plain neighbours, 0.48 and 0.88 where a colon or point sits between.
+void checkDigitRow(const QList<ledlines *> &row, const QWidget *panel, const QList<double> &maxGaps)
+{
+    for (qsizetype i = 0; i < row.size(); ++i) {
+        const QRectF area = digitArea(row[i]);
+        QVERIFY2(QRectF(panel->rect()).contains(area),
+                 qPrintable(panel->objectName() + QStringLiteral(" clips digit %1").arg(i)));
+        if (i == 0)
+            continue;
+        const QRectF before = digitArea(row[i - 1]);
+        const double gap = area.left() - before.right();
+        QVERIFY2(gap >= 0, qPrintable(panel->objectName() + QStringLiteral(": digits overlap")));
+        QVERIFY2(gap <= area.width() * maxGaps[i - 1],
+                 qPrintable(panel->objectName() + QStringLiteral(": digits %1 px apart").arg(gap)));
+    }
+}
+
+// A dot lies in the gap between two digits, touching neither.
+void checkDotBetween(const QWidget *dot, const ledlines *left, const ledlines *right)
+{
+    const double d = std::min(dot->width(), dot->height());
+    const double centre = dot->geometry().center().x();
+    QVERIFY2(centre - d / 2 >= digitArea(left).right() && centre + d / 2 <= digitArea(right).left(),
+             "a dot touches a digit");
 }
 
 // The recorded geometry of the board at one size, from board-geometry.txt.
@@ -111,6 +148,73 @@ private slots:
                               << Qt::endl
                               << actual.join(u'\n');
         QCOMPARE(actual, expected);
+    }
+
+    void init() { AppSettings = defaultSettings(); }
+
+    // 4:3, 5:4, 16:10, 21:9 and portrait screens, with long captions and
+    // numbers whose "1"s would vanish under a neighbour.
+    void readableOnEveryScreenShape_data()
+    {
+        QTest::addColumn<QSize>("size");
+        for (const QSize size : {QSize(632, 453), QSize(1024, 768), QSize(1280, 1024),
+                                 QSize(1280, 800), QSize(1920, 1080), QSize(1920, 1200),
+                                 QSize(2560, 1080), QSize(1080, 1920), QSize(400, 700)})
+            QTest::addRow("%dx%d", size.width(), size.height()) << size;
+    }
+
+    void readableOnEveryScreenShape()
+    {
+        QFETCH(QSize, size);
+        AppSettings.HomeText = QStringLiteral("Thunderbirds");
+        AppSettings.GuestText = QStringLiteral("HAMBURG TOWERS");
+        AppSettings.SectionText1 = QStringLiteral("Overtime Period 2");
+        AppSettings.SectionText2 = QStringLiteral("Wildcats FC");
+        frmScoreBoard board(fakes.services());
+        board.move(0, 0);
+        board.resize(size);
+        board.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&board));
+        QTRY_COMPARE(board.size(), size);
+        for (int i = 1; i <= 5; ++i)
+            board.ledTime()[i]->setCaption(i == 5 ? 0 : 1);
+        for (const LedGroup *score : {&board.ledHomeScore0(), &board.ledGuestScore0(),
+                                      &board.ledHomeScore1(), &board.ledGuestScore1()}) {
+            (*score)[1]->setCaption(1);
+            (*score)[0]->setCaption(3);
+        }
+        QTest::qWait(100);
+        const QImage shot =
+            board.screen()->grabWindow(0).toImage().convertToFormat(QImage::Format_RGB32);
+        const QString folder = QStringLiteral(CORVELLA_ARTIFACTS) + QStringLiteral("/screenshots");
+        QDir().mkpath(folder);
+        shot.copy(globalRect(&board))
+            .save(folder + QStringLiteral("/shape-") + QLatin1StringView(QTest::currentDataTag()) +
+                  QStringLiteral(".png"));
+
+        const auto &c = board.controls();
+        QList<ledlines *> clock = board.ledTime().members();
+        checkDigitRow(clock, c.picTimeBack, {0.4, 0.9, 0.4, 0.9});
+        checkDotBetween(c.shpTime[0], clock[1], clock[2]);
+        checkDotBetween(c.shpTime[1], clock[1], clock[2]);
+        checkDotBetween(c.shpTime[2], clock[3], clock[4]);
+        const std::pair<const LedGroup *, const QWidget *> scores[] = {
+            {&board.ledHomeScore0(), c.picHomeScore0},
+            {&board.ledGuestScore0(), c.picGuestScore0},
+            {&board.ledHomeScore1(), c.picHomeScore1},
+            {&board.ledGuestScore1(), c.picGuestScore1}};
+        for (const auto &[score, panel] : scores)
+            checkDigitRow({(*score)[1], (*score)[0]}, panel, {0.4});
+
+        for (const auto &[label, panel] : {std::pair{c.lblHomeScore, c.picHomeContainer},
+                                           std::pair{c.lblGuestScore, c.picGuestContainer}}) {
+            QVERIFY2(panel->rect().contains(label->geometry()), qPrintable(label->objectName()));
+            QVERIFY2(std::abs(label->geometry().center().x() - panel->rect().center().x()) <= 1,
+                     qPrintable(label->objectName() + QStringLiteral(" off centre")));
+        }
+        for (const Label *fixedBox : {c.lblSection1, c.lblSection2, c.lblCreatedBy})
+            QVERIFY2(fixedBox->sizeHint().width() <= fixedBox->width(),
+                     qPrintable(fixedBox->objectName()));
     }
 
     void litDigitsAndCaptionsAtEverySize_data()
