@@ -4,6 +4,7 @@
 #include "display/controls.h"
 #include "display/ledlines.h"
 #include "display/twips.h"
+#include "options/frmoptions.h"
 #include "scoreboard/frmscoreboard.h"
 #include "settings/appsettings.h"
 #include "tests/support/fakes.h"
@@ -215,6 +216,29 @@ private slots:
         for (const Label *fixedBox : {c.lblSection1, c.lblSection2, c.lblCreatedBy})
             QVERIFY2(fixedBox->sizeHint().width() <= fixedBox->width(),
                      qPrintable(fixedBox->objectName()));
+    }
+
+    // The options choose the caption size at which both team names fit; at
+    // design size the board then shows them at exactly that size, whole.
+    void teamNamesFitAtTheSizeTheOptionsChoose_data()
+    {
+        QTest::addColumn<QString>("name");
+        for (const char *name : {"Home", "Thunderbirds", "Wildcats FC", "HAMBURG TOWERS"})
+            QTest::newRow(name) << QString::fromLatin1(name);
+    }
+
+    void teamNamesFitAtTheSizeTheOptionsChoose()
+    {
+        QFETCH(QString, name);
+        AppSettings.HomeText = name;
+        AppSettings.TeamSize = frmOptions::previewSize(name, AppSettings.GuestText);
+        frmScoreBoard board(fakes.services());
+        const auto &c = board.controls();
+        QCOMPARE(c.lblHomeScore->fontSize(), double(AppSettings.TeamSize));
+        QVERIFY2(c.picHomeContainer->rect().contains(c.lblHomeScore->geometry()),
+                 qPrintable(QStringLiteral("%1 pt: %2 px wide")
+                                .arg(AppSettings.TeamSize)
+                                .arg(c.lblHomeScore->width())));
     }
 
     void litDigitsAndCaptionsAtEverySize_data()
