@@ -9,6 +9,7 @@
 #include <QPainterPath>
 
 #include <array>
+#include <cmath>
 
 namespace {
 
@@ -77,7 +78,6 @@ const std::array<QPolygonF, SegmentCount> &segmentShapes()
 ledlines::ledlines(int index, QWidget *parent) : QWidget(parent), m_index(index)
 {
     setFocusPolicy(Qt::StrongFocus);
-    setAttribute(Qt::WA_OpaquePaintEvent);
     fitToSize();
 }
 
@@ -87,7 +87,7 @@ void ledlines::setCaption(int digit)
     if (shown == m_caption)
         return;
     m_caption = shown;
-    update();
+    update(digitArea().toRect());
 }
 
 void ledlines::setCaption(const QString &digit)
@@ -101,7 +101,7 @@ void ledlines::setColor(qint32 &slot, qint32 bgr)
     if (slot == bgr)
         return;
     slot = bgr;
-    update();
+    update(digitArea().toRect());
 }
 
 void ledlines::setLitColor(qint32 bgr)
@@ -153,19 +153,31 @@ void ledlines::fitToSize()
     resize(sizeHint());
 }
 
+QRectF ledlines::digitArea() const
+{
+    // Whole pixels, so that repainting the area never touches a pixel that a
+    // neighbour's box shares.
+    const double margin = m_bufferArea / twipsPerPixel();
+    const double left = std::ceil(margin);
+    const double right = std::floor(width() - margin);
+    const double bottom = std::floor(height() - margin);
+    return {left, left, right - left, bottom - left};
+}
+
 void ledlines::paintEvent(QPaintEvent *)
 {
-    QPainter painter(this);
-    painter.fillRect(rect(), fromBgr(m_back));
-
-    const double margin = m_bufferArea / twipsPerPixel();
-    const QRectF digitArea = QRectF(rect()).adjusted(margin, margin, -margin, -margin);
-    if (digitArea.width() <= 0 || digitArea.height() <= 0)
+    // Only the digit's own area is painted: the margin round it belongs to the
+    // panel below, so a neighbour whose margin overlaps this digit never
+    // covers its segments.
+    const QRectF area = digitArea();
+    if (area.width() <= 0 || area.height() <= 0)
         return;
 
+    QPainter painter(this);
+    painter.fillRect(area, fromBgr(m_back));
     painter.setRenderHint(QPainter::Antialiasing);
-    painter.translate(digitArea.topLeft());
-    painter.scale(digitArea.width() / LogicalWidth, digitArea.height() / LogicalHeight);
+    painter.translate(area.topLeft());
+    painter.scale(area.width() / LogicalWidth, area.height() / LogicalHeight);
     painter.setPen(Qt::NoPen);
 
     const QColor lit = fromBgr(m_lit);

@@ -58,6 +58,10 @@ protected:
 private:
     void setColor(qint32 &slot, qint32 bgr);
     void fitToSize();
+    // Where the segments are drawn: the widget less the margin round it, in
+    // whole pixels. A change repaints only this, so a neighbour overlapping
+    // the margin is left alone.
+    QRectF digitArea() const;
 
     int m_index;
     int m_caption = Blank;

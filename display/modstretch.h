@@ -27,7 +27,10 @@ struct ControlLayout
 // Keeps a window's controls in proportion to the window. RecordLayout takes a
 // snapshot of the window's client size and its controls' geometry;
 // StretchLayout re-applies the snapshot scaled to the current size: horizontal
-// quantities by the width ratio, all others by the height ratio.
+// quantities by the width ratio, all others by the height ratio. Digits are
+// the exception, so that they stay readable on every screen shape: they scale
+// by the smaller ratio, and a panel holding digits keeps its controls together
+// as one group centred in it.
 class LayoutSnapshot
 {
 public:

@@ -293,7 +293,9 @@ qint16 frmOptions::previewSize(const QString &home, const QString &guest)
 {
     // Measured with font metrics rather than by laying out labels, so the
     // search neither pumps events nor re-enters itself while the operator types.
-    const double maxWidth = 2400 / twipsPerPixel();
+    // The width of the board's team caption panels, so a name that fits here
+    // is not cut off there.
+    const double maxWidth = 2295 / twipsPerPixel();
     const double maxHeight = 600 / twipsPerPixel();
     for (int size = 60; size >= 10; --size) {
         const QFontMetricsF metrics(previewFont(size));

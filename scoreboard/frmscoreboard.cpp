@@ -1,5 +1,6 @@
 #include "scoreboard/frmscoreboard.h"
 
+#include "display/captionfit.h"
 #include "display/colors.h"
 #include "display/controls.h"
 #include "display/ledlines.h"
@@ -168,9 +169,18 @@ double frmScoreBoard::captionPointSize(qint16 points) const
     return points / DesignWidth * w;
 }
 
-void frmScoreBoard::centreIn(Label *label, const QWidget *panel)
+// Every caption shows its whole text: one too long for its place gets a smaller
+// font. The team captions stay in the middle of their panels whatever size
+// their text has now.
+void frmScoreBoard::fitCaptions()
 {
-    label->move(panel->width() / 2 - label->width() / 2, panel->height() / 2 - label->height() / 2);
+    const Controls &c = m_controls;
+    shrinkToFit(c.lblHomeScore, c.picHomeContainer->size());
+    shrinkToFit(c.lblGuestScore, c.picGuestContainer->size());
+    for (Label *fixedBox : {c.lblSection1, c.lblSection2, c.lblCreatedBy})
+        shrinkToFit(fixedBox, fixedBox->size());
+    centreIn(c.lblHomeScore, c.picHomeContainer);
+    centreIn(c.lblGuestScore, c.picGuestContainer);
 }
 
 void frmScoreBoard::UpdateLabels()
@@ -186,8 +196,7 @@ void frmScoreBoard::UpdateLabels()
         label->setCaption(text);
         label->setFontSize(size);
     }
-    centreIn(c.lblHomeScore, c.picHomeContainer);
-    centreIn(c.lblGuestScore, c.picGuestContainer);
+    fitCaptions();
     m_layout.RecordLayout(this);
 }
 
@@ -219,6 +228,7 @@ void frmScoreBoard::resizeEvent(QResizeEvent *event)
 {
     QWidget::resizeEvent(event);
     m_layout.StretchLayout(this);
+    fitCaptions();
 }
 
 void frmScoreBoard::changeEvent(QEvent *event)
@@ -226,8 +236,10 @@ void frmScoreBoard::changeEvent(QEvent *event)
     QWidget::changeEvent(event);
     // A window restored from the taskbar may come back at a size it never
     // reported a resize for.
-    if (event->type() == QEvent::WindowStateChange && !isMinimized())
+    if (event->type() == QEvent::WindowStateChange && !isMinimized()) {
         m_layout.StretchLayout(this);
+        fitCaptions();
+    }
 }
 
 const LedGroup &frmScoreBoard::scoreDigits(GameModel::Score which) const

@@ -129,7 +129,7 @@ private:
     void showClock();
     void updateTitle();
     void updateHints(int keyAscii);
-    void centreIn(Label *label, const QWidget *panel);
+    void fitCaptions();
     const LedGroup &scoreDigits(GameModel::Score which) const;
 
     GameModel &m_game;

@@ -1,3 +1,4 @@
+#include "display/controls.h"
 #include "display/ledgroup.h"
 #include "display/ledlines.h"
 #include "display/twips.h"
@@ -132,6 +133,34 @@ private slots:
 
         digit->setCaption(4);
         QTRY_COMPARE(counter.paints, 1);
+    }
+
+    // Digits stand so close that their margins overlap, as the two digits of
+    // a score do. The later one must not cover the right-hand segments of the
+    // first.
+    void aNeighbourNeverCoversASegment()
+    {
+        PictureBox panel;
+        panel.setBackColor(0);
+        panel.resize(152, 119);
+        ledlines *tens = new ledlines(1, &panel);
+        ledlines *units = new ledlines(0, &panel);
+        for (ledlines *digit : {tens, units}) {
+            digit->setBufferArea(85);
+            digit->setLitColor(255);
+            digit->setCaption(1);
+        }
+        tens->move(8, 4);
+        units->move(72, 4);
+        QVERIFY(units->x() < tens->geometry().right()); // the margins overlap
+
+        const QImage image = panel.grab().toImage();
+        const double margin = tens->bufferArea() / twipsPerPixel();
+        const int rightEdge = int(tens->geometry().right() + 1 - margin) - 1;
+        for (const double y : {0.27, 0.73}) {
+            const QPoint at(rightEdge, int(tens->y() + margin + y * (tens->height() - 2 * margin)));
+            QCOMPARE(image.pixelColor(at), QColor(255, 0, 0));
+        }
     }
 
     void typedCharactersRaiseDigitKeyPressWithTheIndex()

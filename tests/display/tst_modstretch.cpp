@@ -127,7 +127,55 @@ private slots:
         QCOMPARE(b.label->fontSize(), 1.0);
         QCOMPARE(b.digit->digitSize(), 1.0);
         QCOMPARE(b.digit->bufferArea(), 1.0);
-        QVERIFY(b.panel->width() >= 0);
+        // 4500 x 2250 twips at a hundredth and a two-hundredth: still a
+        // visible panel, never an empty or negative one.
+        QCOMPARE(b.panel->size(), QSize(3, 1));
+    }
+
+    // Two digits in a panel, 200 x 130 px on a 600 x 400 window. Whatever the
+    // window's shape, the digits scale by the smaller ratio, stay together and
+    // sit in the middle of the panel; up to a 16:9 shape they go exactly where
+    // plain scaling puts them.
+    void digitsStayTogetherInTheirPanel_data()
+    {
+        QTest::addColumn<QSize>("window");
+        QTest::addColumn<double>("size");
+        QTest::addColumn<QPoint>("tens");
+        QTest::addColumn<QPoint>("units");
+        QTest::newRow("design") << QSize(600, 400) << 120.0 << QPoint(10, 10) << QPoint(100, 10);
+        QTest::newRow("doubled") << QSize(1200, 800) << 240.0 << QPoint(20, 20) << QPoint(200, 20);
+        QTest::newRow("a quarter wider: plain scaling")
+            << QSize(750, 400) << 120.0 << QPoint(13, 10) << QPoint(125, 10);
+        QTest::newRow("twice as wide: spread capped, centred")
+            << QSize(1200, 400) << 120.0 << QPoint(85, 10) << QPoint(200, 10);
+        QTest::newRow("twice as high: width limits, centred")
+            << QSize(600, 800) << 120.0 << QPoint(10, 75) << QPoint(100, 75);
+    }
+
+    void digitsStayTogetherInTheirPanel()
+    {
+        QFETCH(QSize, window);
+        QFETCH(double, size);
+        QFETCH(QPoint, tens);
+        QFETCH(QPoint, units);
+        QWidget board;
+        board.resize(600, 400);
+        auto *panel = new PictureBox(&board);
+        panel->setGeometry(100, 100, 200, 130);
+        LedGroup digits(QStringLiteral("ledScore"));
+        digits.add(1, panel)->move(10, 10);
+        digits.add(0, panel)->move(100, 10);
+        LayoutSnapshot snapshot;
+        snapshot.RecordLayout(&board);
+
+        board.resize(window);
+        snapshot.StretchLayout(&board);
+        QCOMPARE(digits[1]->digitSize(), size);
+        QCOMPARE(digits[0]->digitSize(), size);
+        QCOMPARE(digits[1]->pos(), tens);
+        QCOMPARE(digits[0]->pos(), units);
+        for (const ledlines *digit : digits.members())
+            QVERIFY(panel->rect().contains(digit->geometry()));
     }
 
     void aMinimisedWindowIsLeftAlone()

@@ -45,19 +45,27 @@ QRect BoardReader::toScreen(double left, double top, double width, double height
         .toRect();
 }
 
-QChar BoardReader::digit(double panelLeft, double panelTop, double left, double top, double buffer,
+QChar BoardReader::digit(const QRectF &panel, double left, double top, double buffer,
                          const QColor &lit) const
 {
-    // Digits size themselves from the height alone.
+    // Digits scale by the smaller of the two ratios, spread sideways at most
+    // 1.28 times that, and sit as one group in the middle of their panel.
+    const double xr = m_client.width() / (DesignWidth / TwipsPerPixel);
     const double yr = m_client.height() / (DesignHeight / TwipsPerPixel);
-    const QRect origin = toScreen(panelLeft + left, panelTop + top, 0, 0);
-    const double margin = buffer * yr / TwipsPerPixel;
-    const double w = 120 * 895.0 / 120 * yr / TwipsPerPixel;
-    const double h = 120 * 1435.0 / 120 * yr / TwipsPerPixel;
+    const double scale = std::min(xr, yr);
+    const double spread = std::min(xr, 1.28 * scale);
+    const QRect screenPanel = toScreen(panel.left(), panel.top(), 0, 0);
+    const double originX =
+        screenPanel.left() + (panel.width() * (xr - spread) / 2 + left * spread) / TwipsPerPixel;
+    const double originY =
+        screenPanel.top() + (panel.height() * (yr - scale) / 2 + top * scale) / TwipsPerPixel;
+    const double margin = buffer * scale / TwipsPerPixel;
+    const double w = 895.0 * scale / TwipsPerPixel;
+    const double h = 1435.0 * scale / TwipsPerPixel;
     QString segments;
     for (size_t s = 0; s < probes.size(); ++s) {
-        const QPoint at(int(origin.left() + margin + probes[s].x * w),
-                        int(origin.top() + margin + probes[s].y * h));
+        const QPoint at(int(originX + margin + probes[s].x * w),
+                        int(originY + margin + probes[s].y * h));
         if (m_shot.rect().contains(at) && near(m_shot.pixelColor(at), lit))
             segments += QChar(char16_t(u'a' + s));
     }
@@ -74,7 +82,7 @@ QString BoardReader::clock() const
     constexpr double lefts[] = {0, 960, 2280, 3240, 4560};
     QString text;
     for (int i = 0; i < 5; ++i) {
-        text += digit(1980, 240, lefts[i], 0, 70, ClockLit);
+        text += digit(QRectF(1980, 240, 5595, 1575), lefts[i], 0, 70, ClockLit);
         if (i == 1)
             text += u':';
         if (i == 3)
@@ -85,8 +93,8 @@ QString BoardReader::clock() const
 
 QString BoardReader::score(double panelLeft, double panelTop) const
 {
-    return QString(digit(panelLeft, panelTop, 120, 60, 85, ScoreLit)) +
-           digit(panelLeft, panelTop, 1080, 60, 85, ScoreLit);
+    const QRectF panel(panelLeft, panelTop, 2280, 1785);
+    return QString(digit(panel, 120, 60, 85, ScoreLit)) + digit(panel, 1080, 60, 85, ScoreLit);
 }
 
 QString BoardReader::homeScore(int section) const
@@ -113,4 +121,25 @@ QPoint BoardReader::clockPoint() const
 QRect BoardReader::homeCaption() const
 {
     return toScreen(600, 1980, 2295, 615);
+}
+
+QRect BoardReader::guestCaption() const
+{
+    return toScreen(6600, 1980, 2295, 615);
+}
+
+QRect BoardReader::sectionCaption(int section) const
+{
+    return toScreen(3120, section == 0 ? 3120 : 5040, 3315, 615);
+}
+
+QRect BoardReader::ink(const QRect &area, const QColor &color) const
+{
+    QRect found;
+    const QRect inside = area.intersected(m_shot.rect());
+    for (int y = inside.top(); y <= inside.bottom(); ++y)
+        for (int x = inside.left(); x <= inside.right(); ++x)
+            if (near(m_shot.pixelColor(x, y), color))
+                found |= QRect(x, y, 1, 1);
+    return found;
 }

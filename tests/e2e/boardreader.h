@@ -7,7 +7,8 @@
 
 // Reads the LED digits of the scoreboard from a screenshot, knowing only the
 // window's client area on the screen: where each digit lies follows from the
-// board's design, scaled to the window as the board scales itself.
+// board's design, scaled to the window as the board scales itself, at any
+// window shape.
 class BoardReader
 {
 public:
@@ -23,9 +24,16 @@ public:
     QPoint scorePanelPoint(bool home, int section) const;
     QPoint clockPoint() const;
     QRect homeCaption() const;
+    QRect guestCaption() const;
+    // The fixed box of a section's caption.
+    QRect sectionCaption(int section) const;
+    // The smallest rectangle holding every pixel of about this colour in the
+    // area; empty when there is none.
+    QRect ink(const QRect &area, const QColor &color) const;
 
 private:
-    QChar digit(double panelLeft, double panelTop, double left, double top, double buffer,
+    // A digit at (left, top) in its panel; the panel and positions in design twips.
+    QChar digit(const QRectF &panel, double left, double top, double buffer,
                 const QColor &lit) const;
     QString score(double panelLeft, double panelTop) const;
     QRect toScreen(double left, double top, double width, double height) const;

@@ -19,7 +19,9 @@ QString titlePattern(const QString &title)
     return pattern + u'$';
 }
 
-bool waitUntil(const std::function<bool()> &condition, int timeoutMs)
+} // namespace
+
+bool Desktop::waitUntil(const std::function<bool()> &condition, int timeoutMs)
 {
     QElapsedTimer timer;
     timer.start();
@@ -30,8 +32,6 @@ bool waitUntil(const std::function<bool()> &condition, int timeoutMs)
     }
     return true;
 }
-
-} // namespace
 
 QList<QPair<double, double>> soundBursts(const QByteArray &raw)
 {
@@ -123,7 +123,18 @@ bool Desktop::startDisplay(QString *why)
         *why = QStringLiteral("jwm cannot be started");
         return false;
     }
-    QThread::msleep(500);
+    // The window manager is ready once it has announced itself on the root window.
+    const bool managed = waitUntil(
+        [&] {
+            return run(QStringLiteral("xprop"),
+                       {QStringLiteral("-root"), QStringLiteral("_NET_SUPPORTING_WM_CHECK")})
+                .contains(QLatin1StringView("window id"));
+        },
+        5000);
+    if (!managed) {
+        *why = QStringLiteral("jwm does not manage the display");
+        return false;
+    }
     return true;
 }
 
@@ -271,7 +282,6 @@ void Desktop::click(QPoint at) const
     run(QStringLiteral("xdotool"),
         {QStringLiteral("mousemove"), QString::number(at.x()), QString::number(at.y()),
          QStringLiteral("click"), QStringLiteral("1")});
-    QThread::msleep(200);
 }
 
 void Desktop::key(const QString &keys) const
@@ -279,14 +289,12 @@ void Desktop::key(const QString &keys) const
     QStringList args{QStringLiteral("key"), QStringLiteral("--delay"), QStringLiteral("60")};
     args += keys.split(u' ');
     run(QStringLiteral("xdotool"), args);
-    QThread::msleep(200);
 }
 
 void Desktop::type(const QString &text) const
 {
     run(QStringLiteral("xdotool"),
         {QStringLiteral("type"), QStringLiteral("--delay"), QStringLiteral("80"), text});
-    QThread::msleep(200);
 }
 
 QImage Desktop::screenshot(const QString &artefactName) const
@@ -298,9 +306,10 @@ QImage Desktop::screenshot(const QString &artefactName) const
     import.waitForFinished(15000);
     QImage image = QImage::fromData(import.readAllStandardOutput(), "PNG")
                        .convertToFormat(QImage::Format_RGB32);
-    const QString folder = QStringLiteral(CORVELLA_ARTIFACTS) + QStringLiteral("/e2e");
-    QDir().mkpath(folder);
-    image.save(folder + u'/' + artefactName + QStringLiteral(".png"));
+    const QString file =
+        QStringLiteral(CORVELLA_ARTIFACTS "/e2e/") + artefactName + QStringLiteral(".png");
+    QDir().mkpath(QFileInfo(file).absolutePath());
+    image.save(file);
     return image;
 }
 

@@ -6,6 +6,7 @@
 #include <QString>
 #include <QTemporaryDir>
 
+#include <functional>
 #include <memory>
 #include <vector>
 
@@ -32,12 +33,16 @@ public:
     // its settings in `configHome`; the desktop stops it with everything else.
     QProcess *startInstalledProgram(const QString &prefix, const QString &configHome, QString *why);
 
+    // Polls the condition every 50 ms until it holds or the time is up.
+    static bool waitUntil(const std::function<bool()> &condition, int timeoutMs);
+
     QString run(const QString &program, const QStringList &args, int timeoutMs = 10000) const;
     // The id of the visible window with exactly this title, waiting for it.
     QString waitForWindow(const QString &title, int timeoutMs = 10000) const;
     bool waitForWindowGone(const QString &title, int timeoutMs = 10000) const;
     // The window's client area in screen coordinates.
     QRect geometry(const QString &windowId) const;
+    // Input goes out at once; callers wait for what it should cause.
     void click(QPoint at) const;
     void key(const QString &keys) const;
     void type(const QString &text) const;

@@ -10,6 +10,8 @@
 #include <QTest>
 #include <QThread>
 
+#include <functional>
+
 namespace {
 
 const QString Board = QStringLiteral("Corvella by Brannick");
@@ -41,6 +43,44 @@ class TestEndToEnd : public QObject
         return BoardReader(shot(name), client);
     }
 
+    // Screenshots the board until what it shows satisfies `done`, for at most
+    // 5 s, and returns the last reading; its screenshot is kept under `name`.
+    BoardReader boardWhen(const QString &name, const std::function<bool(const BoardReader &)> &done)
+    {
+        const QString artefact =
+            QStringLiteral("%1-%2").arg(++shots, 2, 10, QLatin1Char('0')).arg(name);
+        BoardReader last{QImage(), QRect()};
+        Desktop::waitUntil(
+            [&] {
+                last = BoardReader(desktop->screenshot(artefact), desktop->geometry(boardId));
+                return done(last);
+            },
+            5000);
+        return last;
+    }
+
+    BoardReader boardWhenClock(const QString &name, const QString &clock)
+    {
+        return boardWhen(name, [&](const BoardReader &b) { return b.clock() == clock; });
+    }
+
+    // The bursts recorded since `start` once `count` of them have ended, or
+    // whatever there is after 8 s.
+    QList<QPair<double, double>> burstsWhenEnded(qsizetype start, int count)
+    {
+        QList<QPair<double, double>> bursts;
+        Desktop::waitUntil(
+            [&] {
+                const QByteArray raw = desktop->recording().mid(start & ~qsizetype(3));
+                bursts = soundBursts(raw);
+                const double recorded = raw.size() / 4.0 / Desktop::SampleRate;
+                return bursts.size() >= count &&
+                       recorded - (bursts.last().first + bursts.last().second) > 0.3;
+            },
+            8000);
+        return bursts;
+    }
+
     QString settingsFile() const
     {
         QFile file(config.filePath(QStringLiteral("Corvella/Corvella.conf")));
@@ -68,13 +108,13 @@ private slots:
     {
         const QString id = desktop->waitForWindow(StartScreen);
         QVERIFY2(!id.isEmpty(), "the start screen did not appear");
-        QTest::qWait(300);
+        Desktop::waitUntil([&] { return desktop->geometry(id).size() == QSize(416, 216); }, 5000);
         QRect splash = desktop->geometry(id);
         QCOMPARE(splash.size(), QSize(416, 216));
         shot(QStringLiteral("start-screen"));
 
         desktop->click(splash.topLeft() + QPoint(208 + 40, 144 + 12)); // Instructions
-        QTest::qWait(1000);
+        Desktop::waitUntil([&] { return desktop->geometry(id).height() >= 392; }, 5000);
         splash = desktop->geometry(id);
         QVERIFY2(splash.height() >= 392 && splash.height() <= 394,
                  qPrintable(QString::number(splash.height())));
@@ -88,8 +128,8 @@ private slots:
     {
         boardId = desktop->waitForWindow(Board);
         QVERIFY2(!boardId.isEmpty(), "the scoreboard did not appear");
-        QTest::qWait(500);
-        const BoardReader b = board(QStringLiteral("board-opened"));
+        const BoardReader b =
+            boardWhenClock(QStringLiteral("board-opened"), QStringLiteral(" 0:00.0"));
         QCOMPARE(b.clock(), QStringLiteral(" 0:00.0"));
         for (int section : {0, 1}) {
             QCOMPARE(b.homeScore(section), QStringLiteral(" 0"));
@@ -102,9 +142,15 @@ private slots:
         desktop->click(board(QStringLiteral("before-score")).scorePanelPoint(true, 0));
         desktop->type(QStringLiteral("7"));
         desktop->key(QStringLiteral("Return"));
-        QCOMPARE(board(QStringLiteral("score-7")).homeScore(0), QStringLiteral(" 7"));
+        QCOMPARE(
+            boardWhen(QStringLiteral("score-7"),
+                      [](const BoardReader &b) { return b.homeScore(0) == QStringLiteral(" 7"); })
+                .homeScore(0),
+            QStringLiteral(" 7"));
         desktop->type(QStringLiteral("+5"));
-        const BoardReader b = board(QStringLiteral("score-12"));
+        const BoardReader b = boardWhen(QStringLiteral("score-12"), [](const BoardReader &b) {
+            return b.homeScore(0) == QStringLiteral("12");
+        });
         QCOMPARE(b.homeScore(0), QStringLiteral("12"));
         QCOMPARE(b.guestScore(0), QStringLiteral(" 0"));
     }
@@ -114,18 +160,30 @@ private slots:
         desktop->click(board(QStringLiteral("before-clock")).clockPoint());
         desktop->type(QStringLiteral("12.30"));
         desktop->key(QStringLiteral("Return"));
-        QCOMPARE(board(QStringLiteral("clock-12-30")).clock(), QStringLiteral("12:30.0"));
+        QCOMPARE(boardWhenClock(QStringLiteral("clock-12-30"), QStringLiteral("12:30.0")).clock(),
+                 QStringLiteral("12:30.0"));
 
         desktop->key(QStringLiteral("s"));
+        // The clock runs for a second and a half: this wait is the test.
         QThread::msleep(1500);
         desktop->key(QStringLiteral("s"));
-        const QString stopped = board(QStringLiteral("clock-stopped")).clock();
-        QVERIFY2(stopped.startsWith(QStringLiteral("12:31.")), qPrintable(stopped));
+        // Stopped once two screenshots in a row agree.
+        QString stopped;
+        const QString firstStopped =
+            boardWhen(QStringLiteral("clock-stopped"), [&](const BoardReader &b) {
+                const QString now = b.clock();
+                const bool same = now == stopped;
+                stopped = now;
+                return same;
+            }).clock();
+        QVERIFY2(firstStopped.startsWith(QStringLiteral("12:31.")), qPrintable(firstStopped));
+        // A stopped clock must not move while time passes: this wait is the test.
         QThread::msleep(600);
-        QCOMPARE(board(QStringLiteral("clock-held")).clock(), stopped);
+        QCOMPARE(board(QStringLiteral("clock-held")).clock(), firstStopped);
 
         desktop->key(QStringLiteral("r"));
-        QCOMPARE(board(QStringLiteral("clock-reset")).clock(), QStringLiteral(" 0:00.0"));
+        QCOMPARE(boardWhenClock(QStringLiteral("clock-reset"), QStringLiteral(" 0:00.0")).clock(),
+                 QStringLiteral(" 0:00.0"));
     }
 
     void clearingAllLeds()
@@ -135,7 +193,7 @@ private slots:
         shot(QStringLiteral("clear-question"));
         desktop->key(QStringLiteral("Return")); // Yes is the default
         QVERIFY(desktop->waitForWindowGone(QStringLiteral("Clear all LEDs?")));
-        const BoardReader b = board(QStringLiteral("cleared"));
+        const BoardReader b = boardWhenClock(QStringLiteral("cleared"), QStringLiteral("  :  . "));
         QCOMPARE(b.clock(), QStringLiteral("  :  . "));
         QCOMPARE(b.homeScore(0), QStringLiteral("  "));
         QCOMPARE(b.guestScore(1), QStringLiteral("  "));
@@ -148,7 +206,7 @@ private slots:
         desktop->key(QStringLiteral("o"));
         const QString options = desktop->waitForWindow(QStringLiteral("Corvella"));
         QVERIFY(!options.isEmpty());
-        QTest::qWait(300);
+        Desktop::waitUntil([&] { return desktop->geometry(options).width() > 0; }, 5000);
         const QRect dialog = desktop->geometry(options);
         shot(QStringLiteral("options"));
         desktop->click(dialog.topLeft() + QPoint(250, 20)); // the Text Controls tab
@@ -159,28 +217,32 @@ private slots:
         shot(QStringLiteral("options-new-name"));
         desktop->click(dialog.topLeft() + QPoint(98 + 36, 280 + 12)); // Ok
         QVERIFY(desktop->waitForWindowGone(QStringLiteral("Corvella")));
-        QVERIFY2(settingsFile().contains(QStringLiteral("HomeText=Lions")),
-                 qPrintable(settingsFile()));
+        QTRY_VERIFY2(settingsFile().contains(QStringLiteral("HomeText=Lions")),
+                     qPrintable(settingsFile()));
         const QRect caption = board(QStringLiteral("caption-after")).homeCaption();
-        QVERIFY(shot(QStringLiteral("after-options")).copy(caption) != before);
+        QVERIFY(Desktop::waitUntil(
+            [&] { return shot(QStringLiteral("after-options")).copy(caption) != before; }, 5000));
     }
 
     void startScreenOverTheRunningBoardAndBack()
     {
         desktop->key(QStringLiteral("s"));
-        QThread::msleep(300);
+        boardWhen(QStringLiteral("running"),
+                  [](const BoardReader &b) { return b.clock() >= QStringLiteral(" 0:00.2"); });
         desktop->key(QStringLiteral("Escape"));
         const QString id = desktop->waitForWindow(StartScreen);
         QVERIFY2(!id.isEmpty(), "Esc did not bring back the start screen");
-        QTest::qWait(300);
+        Desktop::waitUntil([&] { return desktop->geometry(id).width() == 416; }, 5000);
         shot(QStringLiteral("start-screen-over-board"));
+        // The clock runs on under the start screen for a second: this wait is the test.
         QThread::msleep(1000);
         desktop->click(desktop->geometry(id).topLeft() + QPoint(100, 30));
         QVERIFY(desktop->waitForWindowGone(StartScreen));
         const QString first = board(QStringLiteral("back-running")).clock();
         QVERIFY2(first >= QStringLiteral(" 0:01.0"), qPrintable(first));
-        QThread::msleep(400);
-        const QString later = board(QStringLiteral("still-running")).clock();
+        const QString later = boardWhen(QStringLiteral("still-running"), [&](const BoardReader &b) {
+                                  return b.clock() > first;
+                              }).clock();
         QVERIFY2(later > first, qPrintable(first + QStringLiteral(" then ") + later));
         desktop->key(QStringLiteral("s"));
     }
@@ -189,14 +251,15 @@ private slots:
     {
         const QString before = board(QStringLiteral("before-full-screen")).clock();
         desktop->key(QStringLiteral("F11"));
-        QTest::qWait(800);
+        Desktop::waitUntil([&] { return desktop->geometry(boardId) == QRect(0, 0, 1920, 1080); },
+                           5000);
         QCOMPARE(desktop->geometry(boardId), QRect(0, 0, 1920, 1080));
-        const BoardReader b = board(QStringLiteral("full-screen"));
+        const BoardReader b = boardWhenClock(QStringLiteral("full-screen"), before);
         QCOMPARE(b.clock(), before);
         QCOMPARE(b.homeScore(0), QStringLiteral("  "));
         desktop->key(QStringLiteral("F11"));
-        QTest::qWait(800);
-        QVERIFY(desktop->geometry(boardId).width() < 1920);
+        QVERIFY(
+            Desktop::waitUntil([&] { return desktop->geometry(boardId).width() < 1920; }, 5000));
     }
 
     void theBuzzerSoundsOncePerPlayback()
@@ -205,13 +268,15 @@ private slots:
             QSKIP("no sound server");
         const qsizetype start = desktop->recording().size();
         desktop->key(QStringLiteral("b b b"));
-        QThread::msleep(2500);
+        burstsWhenEnded(start, 1);
         // Each later press plays again: a sound device that plays once and
         // then stays silent is caught here.
         for (int press = 0; press < 3; ++press) {
             desktop->key(QStringLiteral("b"));
-            QThread::msleep(2200);
+            burstsWhenEnded(start, press + 2);
         }
+        // A moment of quiet more, so that a fifth burst would be heard.
+        QThread::msleep(500);
         const auto bursts = soundBursts(desktop->recording().mid(start & ~qsizetype(3)));
         QString list;
         for (const auto &[at, length] : bursts)

@@ -32,16 +32,23 @@ private slots:
     {
         const QString splash = desktop->waitForWindow(QStringLiteral("Form1"));
         QVERIFY(!splash.isEmpty());
-        QTest::qWait(300);
+        Desktop::waitUntil([&] { return desktop->geometry(splash).width() == 416; }, 5000);
         desktop->click(desktop->geometry(splash).topLeft() + QPoint(100, 30));
         const QString board = desktop->waitForWindow(QStringLiteral("Corvella by Brannick"));
         QVERIFY(!board.isEmpty());
-        QTest::qWait(300);
         desktop->key(QStringLiteral("F11"));
-        QTest::qWait(1000);
+        Desktop::waitUntil([&] { return desktop->geometry(board) == QRect(0, 0, 3840, 2160); },
+                           5000);
         const QRect client = desktop->geometry(board);
         QCOMPARE(client, QRect(0, 0, 3840, 2160));
-        const BoardReader b(desktop->screenshot(QStringLiteral("full-screen-3840x2160")), client);
+        BoardReader b(QImage(), client);
+        Desktop::waitUntil(
+            [&] {
+                b = BoardReader(desktop->screenshot(QStringLiteral("full-screen-3840x2160")),
+                                client);
+                return b.clock() == QStringLiteral(" 0:00.0");
+            },
+            5000);
         QCOMPARE(b.clock(), QStringLiteral(" 0:00.0"));
         for (int section : {0, 1}) {
             QCOMPARE(b.homeScore(section), QStringLiteral(" 0"));

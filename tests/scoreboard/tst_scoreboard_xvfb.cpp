@@ -3,12 +3,15 @@
 #include "display/colors.h"
 #include "display/controls.h"
 #include "display/ledlines.h"
+#include "display/twips.h"
+#include "options/frmoptions.h"
 #include "scoreboard/frmscoreboard.h"
 #include "settings/appsettings.h"
 #include "tests/support/fakes.h"
 #include "tests/support/testenv.h"
 
 #include <QDir>
+#include <QFile>
 #include <QScreen>
 
 namespace {
@@ -28,6 +31,82 @@ QRect globalRect(const QWidget *w)
     return QRect(w->mapToGlobal(QPoint(0, 0)), w->size());
 }
 
+// Every named control's place on the board, one line each, in creation order.
+// The team captions' positions are left out: they are checked for centring.
+QStringList boardGeometry(const QWidget &board)
+{
+    QStringList lines;
+    for (const QWidget *control : board.findChildren<QWidget *>()) {
+        if (control->objectName().isEmpty())
+            continue;
+        const QRect g = control->geometry();
+        const bool teamCaption = control->objectName() == QLatin1StringView("lblHomeScore") ||
+                                 control->objectName() == QLatin1StringView("lblGuestScore");
+        const QVariant index = control->property("Index");
+        const QString at = teamCaption ? QStringLiteral("-,-")
+                                       : QString::number(g.x()) + u',' + QString::number(g.y());
+        lines << QStringLiteral("%1%2 %3 %4x%5")
+                     .arg(control->objectName(),
+                          index.isValid() ? u'(' + index.toString() + u')' : QString(), at)
+                     .arg(g.width())
+                     .arg(g.height());
+    }
+    return lines;
+}
+
+// Where a digit's segments are drawn, within its panel.
+QRectF digitArea(const ledlines *digit)
+{
+    const double margin = digit->bufferArea() / twipsPerPixel();
+    return QRectF(digit->geometry()).adjusted(margin, margin, -margin, -margin);
+}
+
+// The digits of one number: each fully inside its panel, none over another,
+// and close enough together to read as one number. Each gap is at most
+// maxGaps[i] times a digit's width: about 0.07 at design and 0.37 on 16:9
+// between plain neighbours, 0.48 and 0.88 where a colon or point sits between.
+void checkDigitRow(const QList<ledlines *> &row, const QWidget *panel, const QList<double> &maxGaps)
+{
+    for (qsizetype i = 0; i < row.size(); ++i) {
+        const QRectF area = digitArea(row[i]);
+        QVERIFY2(QRectF(panel->rect()).contains(area),
+                 qPrintable(panel->objectName() + QStringLiteral(" clips digit %1").arg(i)));
+        if (i == 0)
+            continue;
+        const QRectF before = digitArea(row[i - 1]);
+        const double gap = area.left() - before.right();
+        QVERIFY2(gap >= 0, qPrintable(panel->objectName() + QStringLiteral(": digits overlap")));
+        QVERIFY2(gap <= area.width() * maxGaps[i - 1],
+                 qPrintable(panel->objectName() + QStringLiteral(": digits %1 px apart").arg(gap)));
+    }
+}
+
+// A dot lies in the gap between two digits, touching neither.
+void checkDotBetween(const QWidget *dot, const ledlines *left, const ledlines *right)
+{
+    const double d = std::min(dot->width(), dot->height());
+    const double centre = dot->geometry().center().x();
+    QVERIFY2(centre - d / 2 >= digitArea(left).right() && centre + d / 2 <= digitArea(right).left(),
+             "a dot touches a digit");
+}
+
+// The recorded geometry of the board at one size, from board-geometry.txt.
+QStringList expectedGeometry(const QString &size)
+{
+    QFile file(QFINDTESTDATA("board-geometry.txt"));
+    if (!file.open(QIODevice::ReadOnly | QIODevice::Text))
+        return {};
+    QStringList lines;
+    bool inside = false;
+    for (const QString &line : QString::fromUtf8(file.readAll()).split(u'\n')) {
+        if (line.startsWith(u'['))
+            inside = line == u'[' + size + u']';
+        else if (inside && !line.isEmpty())
+            lines << line;
+    }
+    return lines;
+}
+
 } // namespace
 
 class TestScoreboardXvfb : public QObject
@@ -42,6 +121,124 @@ private slots:
         if (QGuiApplication::platformName() != QLatin1StringView("xcb"))
             QSKIP("needs a real X server (run under Xvfb)");
         AppSettings = defaultSettings();
+    }
+
+    // The design size and 16:9 screens were readable from the start; their
+    // layout stays exactly as it was, pixel for pixel.
+    void designAndWideScreensKeepTheirLayout_data()
+    {
+        QTest::addColumn<QSize>("size");
+        QTest::newRow("632x453") << QSize(632, 453);
+        QTest::newRow("1920x1080") << QSize(1920, 1080);
+        QTest::newRow("3840x2160") << QSize(3840, 2160);
+    }
+
+    void designAndWideScreensKeepTheirLayout()
+    {
+        QFETCH(QSize, size);
+        frmScoreBoard board(fakes.services());
+        board.move(0, 0);
+        board.resize(size);
+        board.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&board));
+        QTRY_COMPARE(board.size(), size);
+        const QStringList actual = boardGeometry(board);
+        const QStringList expected = expectedGeometry(QLatin1StringView(QTest::currentDataTag()));
+        if (expected.isEmpty())
+            qInfo().noquote() << u'[' + QLatin1StringView(QTest::currentDataTag()) + u']'
+                              << Qt::endl
+                              << actual.join(u'\n');
+        QCOMPARE(actual, expected);
+    }
+
+    void init() { AppSettings = defaultSettings(); }
+
+    // 4:3, 5:4, 16:10, 21:9 and portrait screens, with long captions and
+    // numbers whose "1"s would vanish under a neighbour.
+    void readableOnEveryScreenShape_data()
+    {
+        QTest::addColumn<QSize>("size");
+        for (const QSize size : {QSize(632, 453), QSize(1024, 768), QSize(1280, 1024),
+                                 QSize(1280, 800), QSize(1920, 1080), QSize(1920, 1200),
+                                 QSize(2560, 1080), QSize(1080, 1920), QSize(400, 700)})
+            QTest::addRow("%dx%d", size.width(), size.height()) << size;
+    }
+
+    void readableOnEveryScreenShape()
+    {
+        QFETCH(QSize, size);
+        AppSettings.HomeText = QStringLiteral("Thunderbirds");
+        AppSettings.GuestText = QStringLiteral("HAMBURG TOWERS");
+        AppSettings.SectionText1 = QStringLiteral("Overtime Period 2");
+        AppSettings.SectionText2 = QStringLiteral("Wildcats FC");
+        frmScoreBoard board(fakes.services());
+        board.move(0, 0);
+        board.resize(size);
+        board.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&board));
+        QTRY_COMPARE(board.size(), size);
+        for (int i = 1; i <= 5; ++i)
+            board.ledTime()[i]->setCaption(i == 5 ? 0 : 1);
+        for (const LedGroup *score : {&board.ledHomeScore0(), &board.ledGuestScore0(),
+                                      &board.ledHomeScore1(), &board.ledGuestScore1()}) {
+            (*score)[1]->setCaption(1);
+            (*score)[0]->setCaption(3);
+        }
+        QTest::qWait(100);
+        const QImage shot =
+            board.screen()->grabWindow(0).toImage().convertToFormat(QImage::Format_RGB32);
+        const QString folder = QStringLiteral(CORVELLA_ARTIFACTS) + QStringLiteral("/screenshots");
+        QDir().mkpath(folder);
+        shot.copy(globalRect(&board))
+            .save(folder + QStringLiteral("/shape-") + QLatin1StringView(QTest::currentDataTag()) +
+                  QStringLiteral(".png"));
+
+        const auto &c = board.controls();
+        QList<ledlines *> clock = board.ledTime().members();
+        checkDigitRow(clock, c.picTimeBack, {0.4, 0.9, 0.4, 0.9});
+        checkDotBetween(c.shpTime[0], clock[1], clock[2]);
+        checkDotBetween(c.shpTime[1], clock[1], clock[2]);
+        checkDotBetween(c.shpTime[2], clock[3], clock[4]);
+        const std::pair<const LedGroup *, const QWidget *> scores[] = {
+            {&board.ledHomeScore0(), c.picHomeScore0},
+            {&board.ledGuestScore0(), c.picGuestScore0},
+            {&board.ledHomeScore1(), c.picHomeScore1},
+            {&board.ledGuestScore1(), c.picGuestScore1}};
+        for (const auto &[score, panel] : scores)
+            checkDigitRow({(*score)[1], (*score)[0]}, panel, {0.4});
+
+        for (const auto &[label, panel] : {std::pair{c.lblHomeScore, c.picHomeContainer},
+                                           std::pair{c.lblGuestScore, c.picGuestContainer}}) {
+            QVERIFY2(panel->rect().contains(label->geometry()), qPrintable(label->objectName()));
+            QVERIFY2(std::abs(label->geometry().center().x() - panel->rect().center().x()) <= 1,
+                     qPrintable(label->objectName() + QStringLiteral(" off centre")));
+        }
+        for (const Label *fixedBox : {c.lblSection1, c.lblSection2, c.lblCreatedBy})
+            QVERIFY2(fixedBox->sizeHint().width() <= fixedBox->width(),
+                     qPrintable(fixedBox->objectName()));
+    }
+
+    // The options choose the caption size at which both team names fit; at
+    // design size the board then shows them at exactly that size, whole.
+    void teamNamesFitAtTheSizeTheOptionsChoose_data()
+    {
+        QTest::addColumn<QString>("name");
+        for (const char *name : {"Home", "Thunderbirds", "Wildcats FC", "HAMBURG TOWERS"})
+            QTest::newRow(name) << QString::fromLatin1(name);
+    }
+
+    void teamNamesFitAtTheSizeTheOptionsChoose()
+    {
+        QFETCH(QString, name);
+        AppSettings.HomeText = name;
+        AppSettings.TeamSize = frmOptions::previewSize(name, AppSettings.GuestText);
+        frmScoreBoard board(fakes.services());
+        const auto &c = board.controls();
+        QCOMPARE(c.lblHomeScore->fontSize(), double(AppSettings.TeamSize));
+        QVERIFY2(c.picHomeContainer->rect().contains(c.lblHomeScore->geometry()),
+                 qPrintable(QStringLiteral("%1 pt: %2 px wide")
+                                .arg(AppSettings.TeamSize)
+                                .arg(c.lblHomeScore->width())));
     }
 
     void litDigitsAndCaptionsAtEverySize_data()

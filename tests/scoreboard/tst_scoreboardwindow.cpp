@@ -87,6 +87,10 @@ private slots:
 
     void captionsFollowTheHeightOnResizeAndRSizeAfterUpdateLabels()
     {
+        // Captions short enough to fit at twice the size; longer ones shrink
+        // to fit instead (checked under Xvfb on every screen shape).
+        AppSettings.HomeText = QStringLiteral("H");
+        AppSettings.SectionText1 = QStringLiteral("P1");
         frmScoreBoard board(fakes.services());
         board.show();
         const auto &c = board.controls();

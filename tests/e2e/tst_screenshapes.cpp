@@ -1,0 +1,172 @@
+// The installed program on screens of every common shape, from portrait to
+// 21:9, windowed and full screen: every digit reads back from the screenshot
+// where it belongs, and every caption is whole and centred over its panel.
+#include "tests/e2e/boardreader.h"
+#include "tests/e2e/desktop.h"
+
+#include <QDir>
+#include <QFile>
+#include <QTemporaryDir>
+#include <QTest>
+
+namespace {
+
+const QString Board = QStringLiteral("Corvella by Brannick");
+
+// Long names that were cut off before, and TeamSize left at its default.
+bool writeLongCaptions(const QString &configHome)
+{
+    QDir().mkpath(configHome + QStringLiteral("/Corvella"));
+    QFile file(configHome + QStringLiteral("/Corvella/Corvella.conf"));
+    if (!file.open(QIODevice::WriteOnly))
+        return false;
+    file.write("[TextSettings]\nHomeText=Thunderbirds\nGuestText=HAMBURG TOWERS\n"
+               "SectionText1=Overtime Period 2\nSectionText2=Wildcats FC\n");
+    return true;
+}
+
+struct Reading
+{
+    QString clock, home0, guest0, home1, guest1;
+    bool operator==(const Reading &) const = default;
+};
+
+Reading read(const BoardReader &b)
+{
+    return {b.clock(), b.homeScore(0), b.guestScore(0), b.homeScore(1), b.guestScore(1)};
+}
+
+QString describe(const Reading &r)
+{
+    return QStringList{r.clock, r.home0, r.guest0, r.home1, r.guest1}.join(QStringLiteral(" | "));
+}
+
+const Reading Entered{QStringLiteral("11:11.0"), QStringLiteral("11"), QStringLiteral("13"),
+                      QStringLiteral(" 0"), QStringLiteral(" 0")};
+
+} // namespace
+
+class TestScreenShapes : public QObject
+{
+    Q_OBJECT
+
+    QTemporaryDir install;
+
+    // Screenshots the board until it reads as expected, for at most 5 s; the
+    // last screenshot is kept under `name`.
+    static bool boardReads(const Desktop &desktop, const QString &id, const QString &name,
+                           const Reading &expected, Reading *seen, BoardReader *last = nullptr)
+    {
+        return Desktop::waitUntil(
+            [&] {
+                const BoardReader b(desktop.screenshot(name), desktop.geometry(id));
+                *seen = read(b);
+                if (last)
+                    *last = b;
+                return *seen == expected;
+            },
+            5000);
+    }
+
+    // A caption's text lies wholly inside its box, and in its middle.
+    static void checkCaption(const BoardReader &b, const QRect &box, const char *what)
+    {
+        const QRect ink = b.ink(box, Qt::white);
+        QVERIFY2(!ink.isEmpty(), what);
+        QVERIFY2(ink.left() > box.left() && ink.right() < box.right(),
+                 qPrintable(QStringLiteral("%1 is cut off").arg(QLatin1StringView(what))));
+        const int offCentre = ink.center().x() - box.center().x();
+        QVERIFY2(std::abs(offCentre) <= 4, qPrintable(QStringLiteral("%1 is %2 px off centre")
+                                                          .arg(QLatin1StringView(what))
+                                                          .arg(offCentre)));
+    }
+
+    static void checkBoard(const Desktop &desktop, const QString &id, const QString &name)
+    {
+        Reading seen;
+        BoardReader b{QImage(), QRect()};
+        QVERIFY2(boardReads(desktop, id, name, Entered, &seen, &b), qPrintable(describe(seen)));
+        checkCaption(b, b.homeCaption(), "the home caption");
+        checkCaption(b, b.guestCaption(), "the guest caption");
+        checkCaption(b, b.sectionCaption(0), "the first section's caption");
+        checkCaption(b, b.sectionCaption(1), "the second section's caption");
+    }
+
+private slots:
+    void readableOnEveryShape_data()
+    {
+        QTest::addColumn<QSize>("screen");
+        for (const QSize screen : {QSize(1024, 768), QSize(1280, 1024), QSize(1280, 800),
+                                   QSize(1920, 1200), QSize(2560, 1080), QSize(1080, 1920)})
+            QTest::addRow("%dx%d", screen.width(), screen.height()) << screen;
+    }
+
+    void readableOnEveryShape()
+    {
+        QFETCH(QSize, screen);
+        const QString tag = QLatin1StringView(QTest::currentDataTag());
+        Desktop desktop(screen);
+        QString why;
+        if (!desktop.startDisplay(&why))
+            QSKIP(qPrintable(QStringLiteral("cannot run end-to-end checks: ") + why));
+        QTemporaryDir config;
+        QVERIFY(writeLongCaptions(config.path()));
+        QProcess *corvella = desktop.startInstalledProgram(install.path(), config.path(), &why);
+        QVERIFY2(corvella, qPrintable(why));
+
+        const QString splash = desktop.waitForWindow(QStringLiteral("Form1"));
+        QVERIFY(!splash.isEmpty());
+        QVERIFY(Desktop::waitUntil([&] { return desktop.geometry(splash).width() == 416; }, 5000));
+        desktop.click(desktop.geometry(splash).topLeft() + QPoint(100, 30));
+        const QString id = desktop.waitForWindow(Board);
+        QVERIFY(!id.isEmpty());
+
+        // Numbers entered at the size the board opens with.
+        Reading seen;
+        const Reading opened{QStringLiteral(" 0:00.0"), QStringLiteral(" 0"), QStringLiteral(" 0"),
+                             QStringLiteral(" 0"), QStringLiteral(" 0")};
+        BoardReader b{QImage(), QRect()};
+        QVERIFY2(
+            boardReads(desktop, id, QStringLiteral("shapes/%1-opened").arg(tag), opened, &seen, &b),
+            qPrintable(describe(seen)));
+        desktop.click(b.clockPoint());
+        desktop.type(QStringLiteral("11.11"));
+        desktop.key(QStringLiteral("Return"));
+        desktop.click(b.scorePanelPoint(true, 0));
+        desktop.type(QStringLiteral("9"));
+        desktop.key(QStringLiteral("Return"));
+        desktop.type(QStringLiteral("+2"));
+        desktop.click(b.scorePanelPoint(false, 0));
+        desktop.type(QStringLiteral("9"));
+        desktop.key(QStringLiteral("Return"));
+        desktop.type(QStringLiteral("+4"));
+
+        // Windowed, at four fifths of the screen in each direction.
+        const QSize windowed = screen * 4 / 5;
+        desktop.run(QStringLiteral("xdotool"),
+                    {QStringLiteral("windowmove"), id, QStringLiteral("0"), QStringLiteral("0"),
+                     QStringLiteral("windowsize"), id, QString::number(windowed.width()),
+                     QString::number(windowed.height())});
+        QVERIFY2(Desktop::waitUntil([&] { return desktop.geometry(id).size() == windowed; }, 5000),
+                 qPrintable(QStringLiteral("window stays %1x%2")
+                                .arg(desktop.geometry(id).width())
+                                .arg(desktop.geometry(id).height())));
+        checkBoard(desktop, id, QStringLiteral("shapes/%1-windowed").arg(tag));
+        if (QTest::currentTestFailed())
+            return;
+
+        desktop.key(QStringLiteral("F11"));
+        QVERIFY(Desktop::waitUntil(
+            [&] { return desktop.geometry(id) == QRect(QPoint(0, 0), screen); }, 5000));
+        checkBoard(desktop, id, QStringLiteral("shapes/%1-full-screen").arg(tag));
+        if (QTest::currentTestFailed())
+            return;
+
+        desktop.key(QStringLiteral("alt+F4"));
+        QVERIFY(corvella->waitForFinished(10000));
+        QCOMPARE(corvella->exitCode(), 0);
+    }
+};
+
+QTEST_GUILESS_MAIN(TestScreenShapes)
+#include "tst_screenshapes.moc"
