@@ -9,6 +9,8 @@
 #include "platform/soundloader.h"
 #include "scoreboard/frmscoreboard.h"
 
+#include <QEvent>
+
 namespace {
 
 // Calls back when its window goes in or out of full screen.
@@ -132,14 +134,12 @@ void CorvellaApp::showScoreboard()
 void CorvellaApp::connectBoard()
 {
     frmScoreBoard *board = m_board;
-    QObject::connect(&m_settings, &CurrentSettings::changed, board,
-                     &frmScoreBoard::applySettings);
+    QObject::connect(&m_settings, &CurrentSettings::changed, board, &frmScoreBoard::applySettings);
     QObject::connect(&m_game, &GameModel::clockExpired, board, &frmScoreBoard::Buzzer);
-    QObject::connect(&m_stateFile, &GameStateFile::savingFailed, board,
-                     [board](const QString &reason) {
-                         board->setSaveProblem(QStringLiteral("the game is not being saved (") +
-                                               reason + u')');
-                     });
+    QObject::connect(
+        &m_stateFile, &GameStateFile::savingFailed, board, [board](const QString &reason) {
+            board->setSaveProblem(QStringLiteral("the game is not being saved (") + reason + u')');
+        });
     QObject::connect(&m_stateFile, &GameStateFile::savingRecovered, board,
                      [board] { board->setSaveProblem({}); });
     QObject::connect(board, &frmScoreBoard::audienceToggleRequested, board,

@@ -40,7 +40,7 @@ void AudienceDisplay::turnOn(const QScreen *operatorScreen, int wantedScreen)
     if (!screen || isOn())
         return;
     m_shared = screen == operatorScreen;
-    m_lostScreen.clear();
+    m_lostScreen.reset();
     frmScoreBoard *view = m_makeView();
     view->setAttribute(Qt::WA_DeleteOnClose);
     view->makeAudienceView(m_shared);
@@ -53,6 +53,7 @@ void AudienceDisplay::turnOn(const QScreen *operatorScreen, int wantedScreen)
     view->showFullScreen();
     if (m_shared) {
         auto *hint = new QLabel(tr("Audience display: press F2 or Esc to close it"), view);
+        hint->setObjectName(QStringLiteral("audienceCloseHint"));
         hint->setStyleSheet(QStringLiteral("color: #ffff00; background: #000000; padding: 6px"));
         hint->adjustSize();
         hint->move(8, 8);
@@ -65,7 +66,7 @@ void AudienceDisplay::turnOn(const QScreen *operatorScreen, int wantedScreen)
 
 void AudienceDisplay::turnOff()
 {
-    m_lostScreen.clear();
+    m_lostScreen.reset();
     closeView();
 }
 
@@ -92,7 +93,7 @@ void AudienceDisplay::screenRemoved(QScreen *screen)
 
 void AudienceDisplay::screenAdded(QScreen *screen)
 {
-    if (m_lostScreen.isEmpty() || screen->name() != m_lostScreen || isOn())
+    if (!m_lostScreen || screen->name() != *m_lostScreen || isOn())
         return;
     turnOn(m_operatorScreen, m_wantedScreen);
 }

@@ -1,14 +1,15 @@
 #pragma once
 
+#include "scoreboard/frmscoreboard.h"
+
 #include <QList>
 #include <QObject>
 #include <QPointer>
 #include <QString>
 
 #include <functional>
+#include <optional>
 
-class frmScoreBoard;
-class QLabel;
 class QScreen;
 
 // The board for the audience: a second view of the same game, full screen on
@@ -56,7 +57,7 @@ private:
     QPointer<frmScoreBoard> m_view;
     bool m_shared = false;
     // A screen that went away with the display on it: it comes back there.
-    QString m_lostScreen;
+    std::optional<QString> m_lostScreen;
     const QScreen *m_operatorScreen = nullptr;
     int m_wantedScreen = 0;
 };
