@@ -41,6 +41,7 @@ void CorvellaApp::showStartScreenOverBoard()
 
 void CorvellaApp::showOptions(QWidget *parent)
 {
-    frmOptions options(*m_services.dialogs, parent);
-    options.exec();
+    frmOptions options(AppSettings, *m_services.dialogs, m_services.makeSoundDevice, parent);
+    if (options.exec() == QDialog::Accepted)
+        AppSettings = options.settings();
 }

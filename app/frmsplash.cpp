@@ -4,6 +4,7 @@
 #include "app/logo.h"
 #include "display/twips.h"
 #include "options/frmoptions.h"
+#include "platform/soundloader.h"
 #include "settings/appsettings.h"
 
 #include <QGroupBox>
@@ -167,8 +168,9 @@ void frmSplash::cmdInstr_Click()
 
 void frmSplash::cmdOptions_Click()
 {
-    frmOptions options(m_dialogs, this);
-    options.exec();
+    frmOptions options(AppSettings, m_dialogs, makeProgramSoundDevice, this);
+    if (options.exec() == QDialog::Accepted)
+        AppSettings = options.settings();
     InstructionsBox();
 }
 

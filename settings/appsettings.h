@@ -3,6 +3,9 @@
 #include <QString>
 #include <QtGlobal>
 
+#include <span>
+#include <variant>
+
 // Everything the operator can configure. Field names are the keys of the
 // settings store. Colours are 0x00BBGGRR (red in the low byte); keys are the
 // character codes a key press types.
@@ -41,6 +44,18 @@ inline constexpr qint16 ResetClockKey = 114;     // "r"
 inline constexpr qint16 BuzzerKey = 98;          // "b"
 inline constexpr qint16 TeamSize = 24;
 } // namespace SettingsDefaults
+
+// One stored field: its section, its key and the member of Settings it fills.
+struct SettingsEntry
+{
+    using Member = std::variant<qint32 Settings::*, qint16 Settings::*, QString Settings::*>;
+    const char *group;
+    const char *key;
+    Member member;
+};
+
+// Every stored field, in load and save order.
+std::span<const SettingsEntry> settingsEntries();
 
 // The default record. The default buzzer file lies beside the executable and
 // is computed at the moment of the call.
