@@ -25,6 +25,7 @@ void CorvellaApp::showScoreboard()
         m_board->setWindowIcon(corvellaIcon());
         m_board->setStartScreenOpener([this] { showStartScreenOverBoard(); });
         m_board->setOptionsOpener([this](QWidget *parent) { showOptions(parent); });
+        m_placement.attach(m_board);
     }
     m_board->show();
     m_board->raise();

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "app/windowplacement.h"
 #include "platform/services.h"
 #include "scoreboard/frmscoreboard.h"
 
@@ -18,6 +19,7 @@ public:
     // Shows the start screen as the program's first window.
     void start();
     frmScoreBoard *scoreboard() const { return m_board; }
+    WindowPlacement &placement() { return m_placement; }
 
 private:
     void showScoreboard();
@@ -26,4 +28,5 @@ private:
 
     Services m_services;
     QPointer<frmScoreBoard> m_board;
+    WindowPlacement m_placement;
 };
