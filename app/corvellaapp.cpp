@@ -123,6 +123,7 @@ void CorvellaApp::showScoreboard()
         m_board->setStartScreenOpener([this] { showStartScreenOverBoard(); });
         m_board->setOptionsOpener([this](QWidget *parent) { showOptions(parent); });
         connectBoard();
+        m_placement.attach(m_board);
     }
     m_board->show();
     m_board->raise();
@@ -191,10 +192,9 @@ void CorvellaApp::showStartScreenOverBoard()
 
 void CorvellaApp::showOptions(QWidget *parent)
 {
-    AppSettings = m_settings.value();
-    frmOptions options(*m_services.dialogs, parent);
+    frmOptions options(m_settings.value(), *m_services.dialogs, m_services.makeSoundDevice, parent);
     if (options.exec() == QDialog::Accepted)
-        m_settings.set(AppSettings);
+        m_settings.set(options.settings());
     else if (m_board)
         m_board->applySettings(m_settings.value()); // re-applied whatever the outcome
 }

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "app/windowplacement.h"
 #include "audience/audiencedisplay.h"
 #include "audience/screensaverinhibitor.h"
 #include "game/gamehistory.h"
@@ -30,6 +31,7 @@ public:
     const ScreenSaverInhibitor &screenSaverInhibitor() const { return m_inhibitor; }
     GameModel &game() { return m_game; }
     CurrentSettings &settings() { return m_settings; }
+    WindowPlacement &placement() { return m_placement; }
 
 private:
     void applyClockMode(const Settings &settings);
@@ -52,4 +54,5 @@ private:
     QPointer<frmScoreBoard> m_board;
     AudienceDisplay m_audience{[this] { return makeAudienceView(); }};
     ScreenSaverInhibitor m_inhibitor;
+    WindowPlacement m_placement;
 };

@@ -1,3 +1,4 @@
+#include "app/commandline.h"
 #include "app/corvellaapp.h"
 #include "platform/dialogs.h"
 #include "platform/soundloader.h"
@@ -5,16 +6,76 @@
 
 #include <QApplication>
 
+#include <cstdio>
+#include <cstdlib>
+
+namespace {
+
+// Qt ends the program with an abort and a paragraph about reinstalling when
+// its window system cannot connect. While the application object is being
+// made, its messages are held back: a fatal one becomes our own line and
+// exit status 1, the others are passed on once the display is open.
+QtMessageHandler passOn = nullptr;
+struct HeldMessage
+{
+    QtMsgType type;
+    const char *category;
+    QString text;
+};
+QList<HeldMessage> heldBack;
+
+void holdBack(QtMsgType type, const QMessageLogContext &context, const QString &message)
+{
+    if (type == QtFatalMsg) {
+        std::fprintf(stderr, "%s\n", qPrintable(cannotOpenDisplayMessage()));
+        std::_Exit(1);
+    }
+    heldBack.append({type, context.category, message});
+}
+
+void releaseHeldBack()
+{
+    qInstallMessageHandler(passOn);
+    for (const HeldMessage &message : heldBack) {
+        const QMessageLogContext context(nullptr, 0, nullptr, message.category);
+        if (passOn)
+            passOn(message.type, context, message.text);
+    }
+    heldBack.clear();
+}
+
+QStringList argumentList(int argc, char *argv[])
+{
+    QStringList arguments;
+    for (int i = 0; i < argc; ++i)
+        arguments << QString::fromLocal8Bit(argv[i]);
+    return arguments;
+}
+
+} // namespace
+
 int main(int argc, char *argv[])
 {
+    CommandLine commandLine;
+    if (const auto exitStatus = parseCommandLine(argumentList(argc, argv), commandLine))
+        return *exitStatus;
+    if (!missingDisplay().isEmpty()) {
+        std::fprintf(stderr, "%s\n", qPrintable(cannotOpenDisplayMessage()));
+        return 1;
+    }
+
+    passOn = qInstallMessageHandler(holdBack);
     QApplication app(argc, argv);
+    releaseHeldBack();
     QApplication::setApplicationName(QStringLiteral("Corvella"));
     QApplication::setApplicationVersion(QStringLiteral(CORVELLA_VERSION));
-    QApplication::setDesktopFileName(QStringLiteral("io.github.corvella.Corvella"));
+    QApplication::setDesktopFileName(QStringLiteral(CORVELLA_APP_ID));
 
     MonotonicTimeSource time;
     QtDialogs dialogs;
     CorvellaApp corvella({&time, &dialogs, makeProgramSoundDevice});
+    corvella.placement().requestFullScreen(commandLine.fullScreen);
+    corvella.placement().requestScreen(commandLine.screen);
     corvella.start();
     return QApplication::exec();
 }

@@ -12,7 +12,10 @@
 
 namespace {
 constexpr int ReservedKeys[] = {111, 61, 46, 45, 43, 32, 13}; // o = . - + space Enter
-}
+// Tab moves the keyboard focus between the board's controls before any
+// command sees it, so a command on Tab could never be given.
+constexpr int TabKey = 9;
+} // namespace
 
 frmChooseKey::frmChooseKey(KeyChoice &choice, std::array<int, 3> workingKeys, Dialogs &dialogs,
                            QWidget *parent)
@@ -60,24 +63,35 @@ bool frmChooseKey::isReserved(int keyAscii)
 
 void frmChooseKey::Form_KeyPress(int KeyAscii)
 {
-    if (KeyAscii != m_choice.CurrentKey &&
-        (std::ranges::find(m_workingKeys, KeyAscii) != m_workingKeys.end() ||
-         isReserved(KeyAscii))) {
-        lblUsed->show();
-        m_dialogs.beep();
+    const bool taken =
+        KeyAscii != m_choice.CurrentKey &&
+        (std::ranges::find(m_workingKeys, KeyAscii) != m_workingKeys.end() || isReserved(KeyAscii));
+    if (taken || KeyAscii == TabKey) {
+        refuse();
         return;
     }
     m_choice.ChosenKey = KeyAscii;
     accept();
 }
 
+void frmChooseKey::refuse()
+{
+    lblUsed->show();
+    m_dialogs.beep();
+}
+
 bool frmChooseKey::handleKey(QKeyEvent *event)
 {
     // Enter and Esc work the Cancel button, as on any dialog; every other
-    // character is a candidate key, Tab included.
+    // character is a candidate key. Tab and Shift+Tab never reach the board's
+    // commands, whatever character they type.
     if (event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter ||
         event->key() == Qt::Key_Escape) {
         reject();
+        return true;
+    }
+    if (event->key() == Qt::Key_Tab || event->key() == Qt::Key_Backtab) {
+        refuse();
         return true;
     }
     if (const int code = keyAscii(event)) {

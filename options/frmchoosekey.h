@@ -18,7 +18,8 @@ struct KeyChoice
 };
 
 // Captures one typed character as the new key of a command. It refuses a key
-// another command has in the options' working copy, and the reserved keys.
+// another command has in the options' working copy, the reserved keys, and
+// Tab, which the board never receives as a character.
 class frmChooseKey : public QDialog
 {
     Q_OBJECT
@@ -38,6 +39,7 @@ protected:
 
 private:
     bool handleKey(QKeyEvent *event);
+    void refuse();
 
     KeyChoice &m_choice;
     std::array<int, 3> m_workingKeys;

@@ -5,17 +5,24 @@
 #include "options/frmchoosekey.h"
 #include "options/keyname.h"
 #include "platform/dialogs.h"
-#include "settings/appsettings.h"
+#include "platform/sounddevice.h"
+#include "platform/soundfilecheck.h"
 
+#include <QCheckBox>
 #include <QDir>
+#include <QRegularExpressionValidator>
+#include <QSpinBox>
 #include <QFileInfo>
 #include <QFontMetricsF>
 #include <QGroupBox>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
+#include <QPainter>
 #include <QPushButton>
 #include <QTabWidget>
+
+#include <algorithm>
 
 namespace {
 
@@ -55,6 +62,53 @@ QLabel *framedLabel(const char *name, QWidget *parent, QRect geometry)
     return label;
 }
 
+// Which control of the dialog holds each stored setting while it is open,
+// by the setting's key. The caption size has no control of its own.
+const struct
+{
+    const char *key;
+    const char *control;
+} fieldControls[] = {
+    {"FormColor", "picBackC"},         {"LEDTimeColor", "picLedTimeC"},
+    {"LEDScoreColor", "picLedScoreC"}, {"LEDBackColor", "picLedBackC"},
+    {"HomeColor", "picHomeC"},         {"GuestColor", "picGuestC"},
+    {"TextColor", "picTextC"},         {"StartStopClockKey", "lblStartStopK"},
+    {"ResetClockKey", "lblResetK"},    {"BuzzerKey", "lblBuzzerK"},
+    {"BuzzerFile", "lblBuzzerSound"},  {"HomeText", "txtHomeText"},
+    {"GuestText", "txtGuestText"},     {"SectionText1", "txtSectText1"},
+    {"SectionText2", "txtSectText2"},  {"TeamSize", nullptr},
+    {"CountDown", "chkCountDown"},     {"PeriodLength", "txtPeriod"},
+    {"AudienceScreen", "spnAudienceScreen"},
+};
+
+const char *controlOfKey(const char *key)
+{
+    for (const auto &row : fieldControls) {
+        if (qstrcmp(row.key, key) == 0)
+            return row.control;
+    }
+    qFatal("The options have no control for the setting %s", key);
+}
+
+// A colour swatch with a frame, so that a swatch in the dialog's own
+// background colour (white, mostly) does not vanish.
+class Swatch : public PictureBox
+{
+public:
+    using PictureBox::PictureBox;
+
+protected:
+    void paintEvent(QPaintEvent *event) override
+    {
+        PictureBox::paintEvent(event);
+        QPainter painter(this);
+        painter.setPen(palette().color(QPalette::WindowText));
+        painter.drawRect(rect().adjusted(0, 0, -1, -1));
+        painter.setPen(palette().color(QPalette::Base));
+        painter.drawRect(rect().adjusted(1, 1, -2, -2));
+    }
+};
+
 QFont previewFont(int points)
 {
     QFont font(QStringLiteral("Arial"));
@@ -65,7 +119,10 @@ QFont previewFont(int points)
 
 } // namespace
 
-frmOptions::frmOptions(Dialogs &dialogs, QWidget *parent) : QDialog(parent), m_dialogs(dialogs)
+frmOptions::frmOptions(const Settings &current, Dialogs &dialogs,
+                       SoundDeviceFactory makeSoundDevice, QWidget *parent)
+    : QDialog(parent), m_current(current), m_dialogs(dialogs),
+      m_makeSoundDevice(std::move(makeSoundDevice))
 {
     setObjectName(QStringLiteral("frmOptions"));
     setWindowTitle(QStringLiteral("Corvella"));
@@ -81,9 +138,12 @@ frmOptions::frmOptions(Dialogs &dialogs, QWidget *parent) : QDialog(parent), m_d
     sstOptions->addTab(keyboard, QStringLiteral("Keyboard Controls"));
     sstOptions->addTab(colors, QStringLiteral("Color Controls"));
     sstOptions->addTab(texts, QStringLiteral("Text Controls"));
+    auto *game = new QWidget;
+    sstOptions->addTab(game, QStringLiteral("Game"));
     createKeyboardTab(keyboard);
     createColorTab(colors);
     createTextTab(texts);
+    createGameTab(game);
 
     auto *cmdOk = button(QStringLiteral("&Ok"), "cmdOk", this, twipsRect(1477, 4200, 1095, 375));
     auto *cmdCancel =
@@ -100,7 +160,15 @@ frmOptions::frmOptions(Dialogs &dialogs, QWidget *parent) : QDialog(parent), m_d
     lblHomePreview->move(twipsToPixels(3960), twipsToPixels(4200));
     lblHomePreview->hide();
 
-    Form_Load();
+    bindFields();
+    // Setting the team names runs the size search; the stored size, filled
+    // after them, wins until a name is edited.
+    showFields(m_current, [](const Field &) { return true; });
+}
+
+frmOptions::~frmOptions()
+{
+    stopTestSound();
 }
 
 void frmOptions::createKeyboardTab(QWidget *page)
@@ -127,8 +195,11 @@ void frmOptions::createKeyboardTab(QWidget *page)
         group(QStringLiteral("Buzzer Sound"), "fraBuzzerSound", page, onPage(120, 1680, 4815, 855));
     auto *cmdBuzzerSound =
         button(QStringLiteral("Change"), "cmdBuzzerSound", sound, twipsRect(120, 240, 735, 495));
-    lblBuzzerSound = framedLabel("lblBuzzerSound", sound, twipsRect(840, 240, 3855, 495));
+    lblBuzzerSound = framedLabel("lblBuzzerSound", sound, twipsRect(840, 240, 3135, 495));
+    auto *cmdTestSound =
+        button(QStringLiteral("Test"), "cmdTestSound", sound, twipsRect(4020, 240, 675, 495));
     connect(cmdBuzzerSound, &QPushButton::clicked, this, &frmOptions::cmdBuzzerSound_Click);
+    connect(cmdTestSound, &QPushButton::clicked, this, &frmOptions::cmdTestSound_Click);
 
     auto *cmdResetKeys =
         button(QStringLiteral("Reset Keys"), "cmdResetKeys", page, onPage(3720, 3120, 1215, 375));
@@ -141,24 +212,20 @@ void frmOptions::createColorTab(QWidget *page)
     {
         const char *caption, *frame, *swatch, *button;
         int left, top;
-        PictureBox *&target;
-    } colors[] = {
-        {"Background:", "fraBackC", "picBackC", "cmdBackC", 120, 600, picBackC},
-        {"Home Color:", "fraHomeC", "picHomeC", "cmdHomeC", 1800, 600, picHomeC},
-        {"Guest Color:", "fraGuestC", "picGuestC", "cmdGuestC", 1800, 1440, picGuestC},
-        {"Section Color:", "fraTextC", "picTextC", "cmdTextC", 1800, 2280, picTextC},
-        {"LED Time Color:", "fraLedTimeC", "picLedTimeC", "cmdLedTimeC", 3480, 600, picLedTimeC},
-        {"LED Score Color:", "fraLedScoreC", "picLedScoreC", "cmdLedScoreC", 3480, 1440,
-         picLedScoreC},
-        {"LED Back Color:", "fraLedBackC", "picLedBackC", "cmdLedBackC", 3480, 2280, picLedBackC}};
+    } colors[] = {{"Background:", "fraBackC", "picBackC", "cmdBackC", 120, 600},
+                  {"Home Color:", "fraHomeC", "picHomeC", "cmdHomeC", 1800, 600},
+                  {"Guest Color:", "fraGuestC", "picGuestC", "cmdGuestC", 1800, 1440},
+                  {"Section Color:", "fraTextC", "picTextC", "cmdTextC", 1800, 2280},
+                  {"LED Time Color:", "fraLedTimeC", "picLedTimeC", "cmdLedTimeC", 3480, 600},
+                  {"LED Score Color:", "fraLedScoreC", "picLedScoreC", "cmdLedScoreC", 3480, 1440},
+                  {"LED Back Color:", "fraLedBackC", "picLedBackC", "cmdLedBackC", 3480, 2280}};
     for (const auto &c : colors) {
         QGroupBox *frame =
             group(QString::fromLatin1(c.caption), c.frame, page, onPage(c.left, c.top, 1455, 735));
-        auto *swatch = new PictureBox(frame);
+        auto *swatch = new Swatch(frame);
         swatch->setObjectName(QLatin1StringView(c.swatch));
         swatch->setGeometry(twipsRect(120, 240, 495, 375));
         swatch->setFocusPolicy(Qt::NoFocus);
-        c.target = swatch;
         auto *change =
             button(QStringLiteral("Change"), c.button, frame, twipsRect(600, 240, 735, 375));
         connect(change, &QPushButton::clicked, this, [this, swatch] { pickColor(swatch); });
@@ -174,11 +241,10 @@ void frmOptions::createTextTab(QWidget *page)
     {
         const char *caption, *frame, *box;
         int top, limit;
-        QLineEdit *&target;
-    } texts[] = {{"Home Team Name:", "fraHomeText", "txtHomeText", 480, 20, txtHomeText},
-                 {"Guest Team Name:", "fraGuestText", "txtGuestText", 1320, 20, txtGuestText},
-                 {"Section 1 Name:", "Frame1", "txtSectText1", 2160, 18, txtSectText1},
-                 {"Section 2 Name:", "Frame2", "txtSectText2", 3000, 18, txtSectText2}};
+    } texts[] = {{"Home Team Name:", "fraHomeText", "txtHomeText", 480, 20},
+                 {"Guest Team Name:", "fraGuestText", "txtGuestText", 1320, 20},
+                 {"Section 1 Name:", "Frame1", "txtSectText1", 2160, 18},
+                 {"Section 2 Name:", "Frame2", "txtSectText2", 3000, 18}};
     for (const auto &t : texts) {
         QGroupBox *frame =
             group(QString::fromLatin1(t.caption), t.frame, page, onPage(240, t.top, 4575, 735));
@@ -190,8 +256,9 @@ void frmOptions::createTextTab(QWidget *page)
         QFont font = box->font();
         font.setPointSizeF(9.75);
         box->setFont(font);
-        t.target = box;
     }
+    txtHomeText = findChild<QLineEdit *>(QStringLiteral("txtHomeText"));
+    txtGuestText = findChild<QLineEdit *>(QStringLiteral("txtGuestText"));
     connect(txtHomeText, &QLineEdit::textChanged, this, [this](const QString &text) {
         lblHomePreview->setText(text);
         PreviewIt();
@@ -202,25 +269,124 @@ void frmOptions::createTextTab(QWidget *page)
     });
 }
 
-void frmOptions::Form_Load()
+void frmOptions::createGameTab(QWidget *page)
 {
-    picBackC->setBackColor(AppSettings.FormColor);
-    picLedTimeC->setBackColor(AppSettings.LEDTimeColor);
-    picLedScoreC->setBackColor(AppSettings.LEDScoreColor);
-    picLedBackC->setBackColor(AppSettings.LEDBackColor);
-    picHomeC->setBackColor(AppSettings.HomeColor);
-    picGuestC->setBackColor(AppSettings.GuestColor);
-    picTextC->setBackColor(AppSettings.TextColor);
-    setKey(StartStop, AppSettings.StartStopClockKey);
-    setKey(Reset, AppSettings.ResetClockKey);
-    setKey(Buzzer, AppSettings.BuzzerKey);
-    m_buzzerTemp = AppSettings.BuzzerFile;
-    txtHomeText->setText(AppSettings.HomeText);
-    txtGuestText->setText(AppSettings.GuestText);
-    txtSectText1->setText(AppSettings.SectionText1);
-    txtSectText2->setText(AppSettings.SectionText2);
-    m_tempSize = AppSettings.TeamSize;
-    lblBuzzerSound->setText(displayPath(m_buzzerTemp));
+    QGroupBox *clock =
+        group(QStringLiteral("Game Clock:"), "fraClockMode", page, onPage(240, 480, 4575, 1095));
+    auto *countDown = new QCheckBox(QStringLiteral("Count down from"), clock);
+    countDown->setObjectName(QStringLiteral("chkCountDown"));
+    countDown->setGeometry(twipsRect(120, 300, 1800, 375));
+    auto *period = new QLineEdit(clock);
+    period->setObjectName(QStringLiteral("txtPeriod"));
+    period->setGeometry(twipsRect(1980, 300, 1000, 375));
+    period->setAlignment(Qt::AlignCenter);
+    // Typed like a clock entry: minutes, a point, seconds.
+    period->setValidator(new QRegularExpressionValidator(
+        QRegularExpression(QStringLiteral("\\d{0,2}(\\.\\d{0,2})?")), period));
+    auto *unit = new QLabel(QStringLiteral("minutes.seconds"), clock);
+    unit->setGeometry(twipsRect(3060, 300, 1400, 375));
+    auto *counting = new QLabel(
+        QStringLiteral("Unticked, the clock counts up to 99:59.9. Counting down, it stops at "
+                       "0:00.0 and sounds the buzzer."),
+        clock);
+    counting->setWordWrap(true);
+    counting->setGeometry(twipsRect(120, 660, 4335, 400));
+
+    QGroupBox *audience = group(QStringLiteral("Audience Display (F2):"), "fraAudience", page,
+                                onPage(240, 1800, 4575, 735));
+    auto *screen = new QSpinBox(audience);
+    screen->setObjectName(QStringLiteral("spnAudienceScreen"));
+    screen->setGeometry(twipsRect(120, 240, 1800, 375));
+    screen->setRange(0, 9);
+    screen->setSpecialValueText(QStringLiteral("off"));
+    screen->setPrefix(QStringLiteral("on screen "));
+}
+
+void frmOptions::bindFields()
+{
+    for (const SettingsEntry &entry : settingsEntries()) {
+        QWidget *control = nullptr;
+        if (const char *name = controlOfKey(entry.key)) {
+            control = findChild<QWidget *>(QLatin1StringView(name));
+            Q_ASSERT(control);
+        }
+        m_fields.push_back({entry.member, control});
+    }
+}
+
+void frmOptions::showFields(const Settings &values, const std::function<bool(const Field &)> &which)
+{
+    for (const Field &field : m_fields) {
+        if (which(field))
+            showField(field, values);
+    }
+}
+
+int frmOptions::keyFunctionOf(const QWidget *control) const
+{
+    const auto found = std::find(m_keyLabels.begin(), m_keyLabels.end(), control);
+    return found == m_keyLabels.end() ? -1 : int(found - m_keyLabels.begin());
+}
+
+void frmOptions::showField(const Field &field, const Settings &values)
+{
+    std::visit(
+        [&](auto member) {
+            const auto &value = values.*member;
+            using Value = std::remove_cvref_t<decltype(value)>;
+            if constexpr (std::is_same_v<Value, qint32>) {
+                static_cast<PictureBox *>(field.control)->setBackColor(value);
+            } else if constexpr (std::is_same_v<Value, qint16>) {
+                if (const int function = keyFunctionOf(field.control); function >= 0)
+                    setKey(KeyFunction(function), value);
+                else if (auto *check = qobject_cast<QCheckBox *>(field.control))
+                    check->setChecked(value != 0);
+                else if (auto *spin = qobject_cast<QSpinBox *>(field.control))
+                    spin->setValue(value);
+                else
+                    m_tempSize = value;
+            } else if (auto *box = qobject_cast<QLineEdit *>(field.control)) {
+                box->setText(value);
+            } else {
+                setBuzzerFile(value);
+            }
+        },
+        field.member);
+}
+
+void frmOptions::takeField(const Field &field, Settings &into) const
+{
+    std::visit(
+        [&](auto member) {
+            auto &value = into.*member;
+            using Value = std::remove_cvref_t<decltype(value)>;
+            if constexpr (std::is_same_v<Value, qint32>) {
+                value = static_cast<const PictureBox *>(field.control)->backColor();
+            } else if constexpr (std::is_same_v<Value, qint16>) {
+                const int function = keyFunctionOf(field.control);
+                if (function >= 0)
+                    value = static_cast<qint16>(m_keys[function]);
+                else if (auto *check = qobject_cast<const QCheckBox *>(field.control))
+                    value = check->isChecked() ? 1 : 0;
+                else if (auto *spin = qobject_cast<const QSpinBox *>(field.control))
+                    value = static_cast<qint16>(spin->value());
+                else
+                    value = m_tempSize;
+            } else if (auto *box = qobject_cast<const QLineEdit *>(field.control)) {
+                value = box->text();
+            } else {
+                value = m_buzzerTemp;
+            }
+        },
+        field.member);
+}
+
+Settings frmOptions::settings() const
+{
+    Settings values = m_current;
+    for (const Field &field : m_fields)
+        takeField(field, values);
+    return values;
 }
 
 void frmOptions::setKey(KeyFunction function, int code)
@@ -258,35 +424,65 @@ QString frmOptions::displayPath(const QString &path)
     return path.left(10) + QStringLiteral(" ...") + QDir::separator() + bareName;
 }
 
+void frmOptions::setBuzzerFile(const QString &path)
+{
+    m_buzzerTemp = path;
+    lblBuzzerSound->setText(displayPath(path));
+    lblBuzzerSound->setToolTip(path);
+}
+
 void frmOptions::cmdBuzzerSound_Click()
 {
-    const QString chosen = m_dialogs.openFileName(this, QStringLiteral("Sounds *.wav (*.wav)"));
+    const QString folder = m_buzzerTemp.isEmpty() ? QString() : QFileInfo(m_buzzerTemp).path();
+    const QString chosen =
+        m_dialogs.openFileName(this, QStringLiteral("Sounds *.wav (*.wav)"), folder);
     if (chosen.isEmpty() || !QFileInfo(chosen).isFile())
         return;
-    m_buzzerTemp = chosen;
-    lblBuzzerSound->setText(displayPath(m_buzzerTemp));
+    // A file the buzzer cannot play would leave it silent at the game.
+    if (const QString problem = soundFileProblem(chosen); !problem.isEmpty()) {
+        m_dialogs.showWarning(this, QStringLiteral("Corvella"),
+                              QStringLiteral("This file cannot be played: ") + problem);
+        return;
+    }
+    setBuzzerFile(chosen);
+}
+
+void frmOptions::cmdTestSound_Click()
+{
+    if (const QString problem = soundFileProblem(m_buzzerTemp); !problem.isEmpty()) {
+        m_dialogs.showWarning(this, QStringLiteral("Corvella"),
+                              QStringLiteral("This file cannot be played: ") + problem);
+        return;
+    }
+    stopTestSound();
+    if (!m_makeSoundDevice)
+        return;
+    // A fresh device for every test: a device played a second time may stay
+    // silent.
+    SoundDevice *device = m_makeSoundDevice(this);
+    m_testSound = device;
+    connect(device, &SoundDevice::playbackFinished, device, &QObject::deleteLater);
+    device->setFileName(m_buzzerTemp);
+    device->Open();
+    device->Play();
+}
+
+void frmOptions::stopTestSound()
+{
+    if (m_testSound)
+        m_testSound->Close();
 }
 
 void frmOptions::cmdResetColors_Click()
 {
-    Settings defaults;
-    applyDefaultColors(defaults);
-    picBackC->setBackColor(defaults.FormColor);
-    picLedTimeC->setBackColor(defaults.LEDTimeColor);
-    picLedScoreC->setBackColor(defaults.LEDScoreColor);
-    picLedBackC->setBackColor(defaults.LEDBackColor);
-    picHomeC->setBackColor(defaults.HomeColor);
-    picGuestC->setBackColor(defaults.GuestColor);
-    picTextC->setBackColor(defaults.TextColor);
+    showFields(defaultSettings(),
+               [](const Field &field) { return qobject_cast<PictureBox *>(field.control); });
 }
 
 void frmOptions::cmdResetKeys_Click()
 {
-    Settings defaults;
-    applyDefaultKeys(defaults);
-    setKey(StartStop, defaults.StartStopClockKey);
-    setKey(Reset, defaults.ResetClockKey);
-    setKey(Buzzer, defaults.BuzzerKey);
+    showFields(defaultSettings(),
+               [this](const Field &field) { return keyFunctionOf(field.control) >= 0; });
 }
 
 qint16 frmOptions::previewSize(const QString &home, const QString &guest)
@@ -313,23 +509,8 @@ void frmOptions::PreviewIt()
 
 void frmOptions::cmdOk_Click()
 {
-    AppSettings.StartStopClockKey = static_cast<qint16>(m_keys[StartStop]);
-    AppSettings.ResetClockKey = static_cast<qint16>(m_keys[Reset]);
-    AppSettings.BuzzerKey = static_cast<qint16>(m_keys[Buzzer]);
-    AppSettings.FormColor = picBackC->backColor();
-    AppSettings.LEDTimeColor = picLedTimeC->backColor();
-    AppSettings.LEDScoreColor = picLedScoreC->backColor();
-    AppSettings.LEDBackColor = picLedBackC->backColor();
-    AppSettings.HomeColor = picHomeC->backColor();
-    AppSettings.GuestColor = picGuestC->backColor();
-    AppSettings.TextColor = picTextC->backColor();
-    AppSettings.HomeText = txtHomeText->text();
-    AppSettings.GuestText = txtGuestText->text();
-    AppSettings.SectionText1 = txtSectText1->text();
-    AppSettings.SectionText2 = txtSectText2->text();
-    AppSettings.TeamSize = m_tempSize;
-    AppSettings.BuzzerFile = m_buzzerTemp;
-    if (!SaveSettings()) {
+    stopTestSound();
+    if (!saveSettings(settings())) {
         m_dialogs.showWarning(this, QStringLiteral("Corvella"),
                               QStringLiteral("The settings could not be saved. They apply until "
                                              "Corvella is closed, but will be lost then."));

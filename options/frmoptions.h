@@ -1,8 +1,13 @@
 #pragma once
 
+#include "settings/appsettings.h"
+
 #include <QDialog>
+#include <QPointer>
 
 #include <array>
+#include <functional>
+#include <vector>
 
 class Dialogs;
 class PictureBox;
@@ -11,15 +16,25 @@ class QLabel;
 class QLineEdit;
 class QPushButton;
 class QTabWidget;
+class SoundDevice;
 
 // The options: command keys, buzzer sound, colours and captions. It edits a
-// working copy; OK copies it into AppSettings and saves it, Cancel drops it.
+// working copy of the settings it was opened with; OK saves the working copy
+// and settings() gives it to the caller, Cancel drops it.
 class frmOptions : public QDialog
 {
     Q_OBJECT
 
 public:
-    explicit frmOptions(Dialogs &dialogs, QWidget *parent = nullptr);
+    using SoundDeviceFactory = std::function<SoundDevice *(QObject *parent)>;
+
+    // `makeSoundDevice` makes the device the Test button plays the sound on.
+    frmOptions(const Settings &current, Dialogs &dialogs, SoundDeviceFactory makeSoundDevice,
+               QWidget *parent = nullptr);
+    ~frmOptions() override;
+
+    // The working copy: after OK, the values the operator confirmed.
+    Settings settings() const;
 
     // The file name as the options show it: whole up to 50 characters, else
     // its first 10, " .../" and the bare name of the file (nothing when it
@@ -40,28 +55,45 @@ protected:
 
 private:
     enum KeyFunction { StartStop, Reset, Buzzer };
-    struct ColorGroup;
+
+    // One edited setting: the member of Settings and the control that holds
+    // it in the working copy (none for the caption size, held in m_tempSize).
+    struct Field
+    {
+        SettingsEntry::Member member;
+        QWidget *control;
+    };
 
     void createKeyboardTab(QWidget *page);
     void createColorTab(QWidget *page);
     void createTextTab(QWidget *page);
-    void Form_Load();
+    void createGameTab(QWidget *page);
+    void bindFields();
+    void showFields(const Settings &values, const std::function<bool(const Field &)> &which);
+    void showField(const Field &field, const Settings &values);
+    void takeField(const Field &field, Settings &into) const;
+    int keyFunctionOf(const QWidget *control) const;
     void chooseKey(KeyFunction function);
     void setKey(KeyFunction function, int code);
     void pickColor(PictureBox *swatch);
+    void setBuzzerFile(const QString &path);
     void cmdBuzzerSound_Click();
+    void cmdTestSound_Click();
+    void stopTestSound();
     void cmdResetColors_Click();
     void cmdResetKeys_Click();
     void cmdOk_Click();
 
+    Settings m_current;
     Dialogs &m_dialogs;
+    SoundDeviceFactory m_makeSoundDevice;
+    QPointer<SoundDevice> m_testSound;
+    std::vector<Field> m_fields;
     QTabWidget *sstOptions;
     std::array<QLabel *, 3> m_keyLabels{};
     std::array<int, 3> m_keys{};
     QLabel *lblBuzzerSound;
-    PictureBox *picBackC, *picHomeC, *picGuestC, *picTextC, *picLedTimeC, *picLedScoreC,
-        *picLedBackC;
-    QLineEdit *txtHomeText, *txtGuestText, *txtSectText1, *txtSectText2;
+    QLineEdit *txtHomeText, *txtGuestText;
     QLabel *lblHomePreview, *lblGuestPreview;
     QString m_buzzerTemp;
     qint16 m_tempSize = 0;

@@ -5,7 +5,10 @@
 #include <QApplication>
 #include <QColorDialog>
 #include <QFileDialog>
+#include <QFileSystemModel>
+#include <QHeaderView>
 #include <QMessageBox>
+#include <QTreeView>
 
 std::unique_ptr<QMessageBox> makeYesNoBox(QWidget *parent, const QString &text,
                                           const QString &title)
@@ -39,8 +42,30 @@ std::optional<qint32> QtDialogs::pickColor(QWidget *parent, qint32 initial)
     return toBgr(chosen);
 }
 
-QString QtDialogs::openFileName(QWidget *parent, const QString &filter)
+std::unique_ptr<QFileDialog> makeOpenFileDialog(QWidget *parent, const QString &filter,
+                                                const QString &folder)
 {
-    return QFileDialog::getOpenFileName(parent, QString(), QString(), filter, nullptr,
-                                        QFileDialog::HideNameFilterDetails);
+    auto dialog = std::make_unique<QFileDialog>(parent, QString(), folder, filter);
+    dialog->setAcceptMode(QFileDialog::AcceptOpen);
+    dialog->setFileMode(QFileDialog::ExistingFile);
+    dialog->setOption(QFileDialog::HideNameFilterDetails);
+    dialog->setViewMode(QFileDialog::Detail);
+    // Qt's own dialog opens small, with a name column that cuts off the long
+    // names sound files tend to have.
+    dialog->resize(dialog->sizeHint().expandedTo(QSize(760, 480)));
+    auto *model = dialog->findChild<QFileSystemModel *>();
+    auto *view = dialog->findChild<QTreeView *>();
+    if (model && view) {
+        QObject::connect(model, &QFileSystemModel::directoryLoaded, view,
+                         [view] { view->resizeColumnToContents(0); });
+    }
+    return dialog;
+}
+
+QString QtDialogs::openFileName(QWidget *parent, const QString &filter, const QString &folder)
+{
+    const auto dialog = makeOpenFileDialog(parent, filter, folder);
+    if (dialog->exec() != QDialog::Accepted || dialog->selectedFiles().isEmpty())
+        return {};
+    return dialog->selectedFiles().constFirst();
 }

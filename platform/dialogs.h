@@ -5,6 +5,7 @@
 #include <memory>
 #include <optional>
 
+class QFileDialog;
 class QMessageBox;
 class QWidget;
 
@@ -22,8 +23,9 @@ public:
     virtual void beep() = 0;
     // The chosen colour (0x00BBGGRR), or nothing when the picker was cancelled.
     virtual std::optional<qint32> pickColor(QWidget *parent, qint32 initial) = 0;
-    // The chosen file's full path, or empty when none was chosen.
-    virtual QString openFileName(QWidget *parent, const QString &filter) = 0;
+    // The chosen file's full path, or empty when none was chosen. The dialog
+    // opens in `folder`.
+    virtual QString openFileName(QWidget *parent, const QString &filter, const QString &folder) = 0;
 };
 
 class QtDialogs : public Dialogs
@@ -33,8 +35,13 @@ public:
     void showWarning(QWidget *parent, const QString &title, const QString &text) override;
     void beep() override;
     std::optional<qint32> pickColor(QWidget *parent, qint32 initial) override;
-    QString openFileName(QWidget *parent, const QString &filter) override;
+    QString openFileName(QWidget *parent, const QString &filter, const QString &folder) override;
 };
 
 std::unique_ptr<QMessageBox> makeYesNoBox(QWidget *parent, const QString &text,
                                           const QString &title);
+
+// A file-open dialog in `folder` whose name column widens to the longest name
+// once the folder has been read.
+std::unique_ptr<QFileDialog> makeOpenFileDialog(QWidget *parent, const QString &filter,
+                                                const QString &folder);

@@ -11,16 +11,7 @@ Settings AppSettings;
 
 namespace {
 
-using Member = std::variant<qint32 Settings::*, qint16 Settings::*, QString Settings::*>;
-
-struct StoreEntry
-{
-    const char *group;
-    const char *key;
-    Member member;
-    // The most characters a loaded text keeps; 0 for no limit.
-    qsizetype maxLength = 0;
-};
+using StoreEntry = SettingsEntry;
 
 // Every entry of the store, in load and save order.
 const StoreEntry storeEntries[] = {
@@ -111,6 +102,11 @@ void loadEntry(const QMap<QString, QString> &stored, const StoreEntry &entry, Se
 }
 
 } // namespace
+
+std::span<const SettingsEntry> settingsEntries()
+{
+    return storeEntries;
+}
 
 void applyDefaultColors(Settings &s)
 {

@@ -3,6 +3,9 @@
 #include <QString>
 #include <QtGlobal>
 
+#include <span>
+#include <variant>
+
 // Everything the operator can configure. Field names are the keys of the
 // settings store. Colours are 0x00BBGGRR (red in the low byte); keys are the
 // character codes a key press types.
@@ -54,6 +57,20 @@ namespace SettingsLimits {
 inline constexpr qsizetype TeamTextLength = 20;
 inline constexpr qsizetype SectionTextLength = 18;
 } // namespace SettingsLimits
+
+// One stored field: its section, its key and the member of Settings it fills.
+struct SettingsEntry
+{
+    using Member = std::variant<qint32 Settings::*, qint16 Settings::*, QString Settings::*>;
+    const char *group;
+    const char *key;
+    Member member;
+    // The most characters a loaded text keeps; 0 for no limit.
+    qsizetype maxLength = 0;
+};
+
+// Every stored field, in load and save order.
+std::span<const SettingsEntry> settingsEntries();
 
 // The default record. The default buzzer file lies beside the executable and
 // is computed at the moment of the call.

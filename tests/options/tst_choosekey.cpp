@@ -45,6 +45,8 @@ private slots:
         for (int reserved : {111, 61, 46, 45, 43, 32, 13})
             QTest::addRow("reserved %d", reserved) << 114 << reserved << false;
         QTest::newRow("reserved but its own key") << 43 << 43 << true;
+        QTest::newRow("Tab, which the board never receives") << 114 << 9 << false;
+        QTest::newRow("Tab though it is its own key") << 9 << 9 << false;
     }
 
     void refusalTable()
@@ -78,6 +80,40 @@ private slots:
         QTest::keyClick(focus, Qt::Key_Z);
         QVERIFY(!chooser.isVisible());
         QCOMPARE(choice.ChosenKey, int('z'));
+    }
+
+    void tabAndShiftTabAreRefusedThroughRealKeys_data()
+    {
+        QTest::addColumn<int>("key");
+        QTest::addColumn<int>("modifiers");
+        QTest::newRow("Tab") << int(Qt::Key_Tab) << int(Qt::NoModifier);
+        QTest::newRow("Shift+Tab") << int(Qt::Key_Backtab) << int(Qt::ShiftModifier);
+        QTest::newRow("Ctrl+I, which types a tab") << int(Qt::Key_I) << int(Qt::ControlModifier);
+    }
+
+    void tabAndShiftTabAreRefusedThroughRealKeys()
+    {
+        QFETCH(int, key);
+        QFETCH(int, modifiers);
+        KeyChoice choice{QStringLiteral("start / stop the clock"), 115, 0};
+        frmChooseKey chooser(choice, {115, 114, 98}, dialogs);
+        chooser.show();
+        QVERIFY(QTest::qWaitForWindowActive(&chooser));
+        QWidget *focus = QApplication::focusWidget();
+        if (key == Qt::Key_I) {
+            // What a terminal-style Ctrl+I delivers: the tab character itself.
+            QKeyEvent press(QEvent::KeyPress, key, Qt::KeyboardModifiers(modifiers),
+                            QStringLiteral("\t"));
+            QApplication::sendEvent(focus, &press);
+        } else {
+            QTest::keyClick(focus, Qt::Key(key), Qt::KeyboardModifiers(modifiers));
+        }
+        QVERIFY(chooser.isVisible());
+        QCOMPARE(dialogs.beeps, 1);
+        QVERIFY(chooser.findChild<QLabel *>(QStringLiteral("lblUsed"))->isVisible());
+        QCOMPARE(QApplication::focusWidget(), focus); // the focus did not move either
+        QTest::keyClick(focus, Qt::Key_G);
+        QCOMPARE(choice.ChosenKey, int('g'));
     }
 
     void cancelEnterAndEscChooseNothing_data()

@@ -1,6 +1,7 @@
 #include "display/controls.h"
 #include "options/frmoptions.h"
 #include "settings/appsettings.h"
+#include "tests/options/wavfile.h"
 #include "tests/support/fakes.h"
 #include "tests/support/testenv.h"
 
@@ -20,6 +21,17 @@ class TestOptions : public QObject
 
     ScriptedDialogs dialogs;
     QTemporaryDir dir;
+    Settings current;
+    QList<QPointer<ScriptedSoundDevice>> devices;
+
+    frmOptions::SoundDeviceFactory soundDevices()
+    {
+        return [this](QObject *parent) {
+            auto *device = new ScriptedSoundDevice(parent);
+            devices << device;
+            return device;
+        };
+    }
 
     template <typename T> static T *child(const QWidget &w, const char *name)
     {
@@ -41,8 +53,7 @@ class TestOptions : public QObject
     {
         const QString folder = dir.path() + u'/';
         const QString name = QString(length - folder.size() - 4, u'h') + QStringLiteral(".wav");
-        QFile file(folder + name);
-        file.open(QIODevice::WriteOnly);
+        writeSilentWav(folder + name);
         return folder + name;
     }
 
@@ -51,14 +62,16 @@ private slots:
     {
         TestEnvironment::clearStore();
         AppSettings = defaultSettings();
+        current = defaultSettings();
         dialogs = ScriptedDialogs{};
+        devices.clear();
     }
 
     void opensOnTheKeyboardTabWithTheSettings()
     {
-        AppSettings.BuzzerKey = 9;
-        AppSettings.HomeColor = 0x123456;
-        frmOptions options(dialogs);
+        current.BuzzerKey = 9;
+        current.HomeColor = 0x123456;
+        frmOptions options(current, dialogs, soundDevices());
         QCOMPARE(options.windowTitle(), QStringLiteral("Corvella"));
         auto *tabs = child<QTabWidget>(options, "sstOptions");
         QCOMPARE(tabs->currentIndex(), 0);
@@ -76,10 +89,10 @@ private slots:
 
     void resetsThenOkStoreTheDefaultsAsDecimalText()
     {
-        AppSettings.StartStopClockKey = 'x';
-        AppSettings.FormColor = 5;
-        AppSettings.TextColor = 6;
-        frmOptions options(dialogs);
+        current.StartStopClockKey = 'x';
+        current.FormColor = 5;
+        current.TextColor = 6;
+        frmOptions options(current, dialogs, soundDevices());
         click(options, "cmdResetKeys");
         click(options, "cmdResetColors");
         click(options, "cmdOk");
@@ -91,13 +104,13 @@ private slots:
               "GuestColor=16777215", "TextColor=16777215", "TeamSize=24", "HomeText=Home",
               "SectionText2=Section 2", "BuzzerFile="})
             QVERIFY2(store.contains(line), line);
-        QCOMPARE(AppSettings.StartStopClockKey, qint16(115));
+        QCOMPARE(options.settings().StartStopClockKey, qint16(115));
     }
 
     void cancelLeavesEverythingAsItWas()
     {
         const Settings before = AppSettings;
-        frmOptions options(dialogs);
+        frmOptions options(current, dialogs, soundDevices());
         click(options, "cmdResetColors");
         child<QLineEdit>(options, "txtHomeText")->setText(QStringLiteral("Lions"));
         click(options, "cmdCancel");
@@ -108,7 +121,7 @@ private slots:
 
     void enterAndEscDoNotClose()
     {
-        frmOptions options(dialogs);
+        frmOptions options(current, dialogs, soundDevices());
         options.show();
         QVERIFY(QTest::qWaitForWindowActive(&options));
         QTest::keyClick(&options, Qt::Key_Escape);
@@ -118,7 +131,7 @@ private slots:
 
     void captionsTakeTheirLimitOfCharacters()
     {
-        frmOptions options(dialogs);
+        frmOptions options(current, dialogs, soundDevices());
         options.show();
         auto *home = child<QLineEdit>(options, "txtHomeText");
         auto *section = child<QLineEdit>(options, "txtSectText2");
@@ -132,7 +145,7 @@ private slots:
 
     void colourPickOpensOnTheSwatchAndCancelKeepsIt()
     {
-        frmOptions options(dialogs);
+        frmOptions options(current, dialogs, soundDevices());
         auto *swatch = child<PictureBox>(options, "picLedTimeC");
         dialogs.color = 0x00FF00;
         click(options, "cmdLedTimeC");
@@ -143,7 +156,7 @@ private slots:
         QCOMPARE(dialogs.lastInitialColor, 0x00FF00);
         QCOMPARE(swatch->backColor(), 0x00FF00);
         click(options, "cmdOk");
-        QCOMPARE(AppSettings.LEDTimeColor, 0x00FF00);
+        QCOMPARE(options.settings().LEDTimeColor, 0x00FF00);
     }
 
     void pathDisplayRule_data()
@@ -176,8 +189,8 @@ private slots:
 
     void choosingASoundFile()
     {
-        AppSettings.BuzzerFile.clear();
-        frmOptions options(dialogs);
+        current.BuzzerFile.clear();
+        frmOptions options(current, dialogs, soundDevices());
         auto *label = child<QLabel>(options, "lblBuzzerSound");
         QCOMPARE(label->text(), QStringLiteral("[No File Selected]"));
         dialogs.fileName.clear(); // the dialog was cancelled
@@ -190,7 +203,7 @@ private slots:
         click(options, "cmdBuzzerSound");
         QCOMPARE(label->text(), dialogs.fileName);
         click(options, "cmdOk");
-        QCOMPARE(AppSettings.BuzzerFile, dialogs.fileName);
+        QCOMPARE(options.settings().BuzzerFile, dialogs.fileName);
     }
 
     void teamSizeFollowsTheNames_data()
@@ -214,13 +227,13 @@ private slots:
 
     void teamSizeChangesOnlyWhenANameIsEdited()
     {
-        AppSettings.TeamSize = 17;
+        current.TeamSize = 17;
         {
-            frmOptions options(dialogs);
+            frmOptions options(current, dialogs, soundDevices());
             click(options, "cmdOk");
-            QCOMPARE(AppSettings.TeamSize, qint16(17));
+            QCOMPARE(options.settings().TeamSize, qint16(17));
         }
-        frmOptions options(dialogs);
+        frmOptions options(current, dialogs, soundDevices());
         options.show();
         auto *guest = child<QLineEdit>(options, "txtGuestText");
         guest->setFocus();
@@ -229,12 +242,12 @@ private slots:
         QCOMPARE(options.TempSize(),
                  frmOptions::previewSize(QStringLiteral("Home"), QStringLiteral("Guest")));
         click(options, "cmdOk");
-        QCOMPARE(AppSettings.TeamSize, options.TempSize());
+        QCOMPARE(options.settings().TeamSize, options.TempSize());
     }
 
     void aKeyChosenThroughTheChooser()
     {
-        frmOptions options(dialogs);
+        frmOptions options(current, dialogs, soundDevices());
         options.show();
         QTimer::singleShot(0, this, [] {
             QWidget *chooser = QApplication::activeModalWidget();
@@ -244,21 +257,22 @@ private slots:
         click(options, "cmdBuzzerK");
         QCOMPARE(child<QLabel>(options, "lblBuzzerK")->text(), QStringLiteral("q"));
         QCOMPARE(dialogs.beeps, 1);
-        QCOMPARE(AppSettings.BuzzerKey, qint16(98)); // not before OK
+        QCOMPARE(options.settings().BuzzerKey, qint16('q')); // the working copy
+        QCOMPARE(AppSettings.BuzzerKey, qint16(98));         // nothing else before OK
         click(options, "cmdOk");
-        QCOMPARE(AppSettings.BuzzerKey, qint16('q'));
+        QCOMPARE(options.settings().BuzzerKey, qint16('q'));
     }
 
     void aStoreThatCannotBeWrittenIsReportedAndTheValuesStillApply()
     {
         QVERIFY(TestEnvironment::blockStore());
-        frmOptions options(dialogs);
+        frmOptions options(current, dialogs, soundDevices());
         child<QLineEdit>(options, "txtHomeText")->setText(QStringLiteral("Lions"));
         click(options, "cmdOk");
         TestEnvironment::unblockStore();
         QCOMPARE(dialogs.warnings.size(), 1);
         QVERIFY(dialogs.warnings.first().contains(QStringLiteral("could not be saved")));
-        QCOMPARE(AppSettings.HomeText, QStringLiteral("Lions"));
+        QCOMPARE(options.settings().HomeText, QStringLiteral("Lions"));
         QCOMPARE(options.result(), int(QDialog::Accepted));
     }
 };

@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # Builds the Debian package, unpacks it into a throwaway root and checks that
-# it lays out a program a desktop user can run.
+# it lays out a program a desktop user can run, declares what it needs and
+# nothing more, and that lintian finds no error and no warning in it.
 set -euo pipefail
 build=$1
 cd "$build"
@@ -13,28 +14,62 @@ dpkg -x "$deb" "$root"
 fail() { echo "FAIL: $*"; exit 1; }
 check_file() { [ -f "$root/$1" ] || fail "missing $1"; }
 
-check_file usr/lib/corvella/corvella
-[ -x "$root/usr/lib/corvella/corvella" ] || fail "the program is not executable"
-check_file usr/lib/corvella/buzzer.wav
-check_file usr/lib/corvella/corvella-sound.so
+private=usr/lib/$(dpkg-architecture -qDEB_HOST_MULTIARCH)/corvella
+check_file $private/corvella
+[ -x "$root/$private/corvella" ] || fail "the program is not executable"
+check_file $private/buzzer.wav
+check_file $private/corvella-sound.so
 [ -L "$root/usr/bin/corvella" ] || fail "usr/bin/corvella is not a link"
-[ "$(readlink "$root/usr/bin/corvella")" = "../lib/corvella/corvella" ] || fail "usr/bin/corvella points elsewhere"
-[ "$(readlink -f "$root/usr/bin/corvella")" = "$root/usr/lib/corvella/corvella" ] || fail "link does not resolve"
-check_file usr/share/applications/org.corvella.Corvella.desktop
-check_file usr/share/metainfo/org.corvella.Corvella.metainfo.xml
-check_file usr/share/icons/hicolor/scalable/apps/org.corvella.Corvella.svg
+[ "$(readlink "$root/usr/bin/corvella")" = "../${private#usr/}/corvella" ] || fail "usr/bin/corvella points elsewhere"
+[ "$(readlink -f "$root/usr/bin/corvella")" = "$root/$private/corvella" ] || fail "link does not resolve"
+for binary in $private/corvella $private/corvella-sound.so; do
+  file "$root/$binary" | grep -q ', stripped' || fail "$binary is not stripped"
+done
+
+# One desktop id for the program, its desktop entry, metainfo and icons.
+desktop=$(cd "$root/usr/share/applications" && ls *.desktop)
+[ "$(echo "$desktop" | wc -l)" = 1 ] || fail "more than one desktop entry: $desktop"
+id=${desktop%.desktop}
+check_file usr/share/metainfo/$id.metainfo.xml
+check_file usr/share/icons/hicolor/scalable/apps/$id.svg
+grep -qx "Icon=$id" "$root/usr/share/applications/$desktop" || fail "the entry's icon is not $id"
+grep -qx "StartupWMClass=Corvella" "$root/usr/share/applications/$desktop" || fail "no StartupWMClass=Corvella"
+grep -q "<id>$id</id>" "$root/usr/share/metainfo/$id.metainfo.xml" || fail "metainfo id is not $id"
+grep -q "<launchable type=\"desktop-id\">$desktop</launchable>" "$root/usr/share/metainfo/$id.metainfo.xml" \
+  || fail "metainfo launches another entry"
+# The program sets its desktop file name as a UTF-16 literal.
+utf16() { printf '%s' "$1" | sed 's/./&\\x00/g'; }
+LC_ALL=C grep -qaP "$(utf16 "$id")" "$root/$private/corvella" || fail "the program does not announce $id"
 for size in 16 24 32 48 64 128 256; do
-  png="usr/share/icons/hicolor/${size}x${size}/apps/org.corvella.Corvella.png"
+  png="usr/share/icons/hicolor/${size}x${size}/apps/$id.png"
   check_file "$png"
   file "$root/$png" | grep -q "${size} x ${size}" || fail "$png is not ${size}x${size}"
 done
-appstreamcli validate --no-net "$root/usr/share/metainfo/org.corvella.Corvella.metainfo.xml" >/dev/null \
+appstreamcli validate --no-net "$root/usr/share/metainfo/$id.metainfo.xml" >/dev/null \
   || fail "metainfo does not validate"
 
+# What a Debian user expects beside the program.
+check_file usr/share/man/man1/corvella.1.gz
+check_file usr/share/doc/corvella/changelog.gz
+check_file usr/share/doc/corvella/copyright
+man_text=$(MANWIDTH=80 man -l "$root/usr/share/man/man1/corvella.1.gz" 2>/dev/null)
+for section in OPTIONS KEYS FILES ENVIRONMENT --fullscreen --screen; do
+  grep -q -- "$section" <<<"$man_text" || fail "the manual page lacks $section"
+done
+
 depends=$(dpkg-deb -f "$deb" Depends)
-for dep in libqt6widgets6 libqt6multimedia6 libqt6svg6 qt6-qpa-plugins fonts-liberation \
-           gstreamer1.0-plugins-base gstreamer1.0-plugins-good; do
+for dep in libqt6widgets6 libqt6multimedia6 libqt6svg6 fonts-liberation; do
   grep -q "$dep" <<<"$depends" || fail "Depends lacks $dep: $depends"
 done
+for unused in qt6-qpa-plugins gstreamer1.0-plugins-base gstreamer1.0-plugins-good; do
+  ! grep -q "$unused" <<<"$depends" || fail "Depends names $unused, which the program does not use"
+done
+[ "$(grep -o 'libqt6svg6' <<<"$depends" | wc -l)" = 1 ] || fail "libqt6svg6 is listed twice: $depends"
+[ "$(dpkg-deb -f "$deb" Recommends)" = "pulseaudio | pipewire-pulse" ] || fail "no sound server recommended"
 [ "$(dpkg-deb -f "$deb" Version)" = "1.0.0" ] || fail "version is not 1.0.0"
-echo "package $deb: layout and dependencies as expected"
+zcat "$root/usr/share/doc/corvella/changelog.gz" | head -n 1 | grep -q "^corvella (1.0.0)" \
+  || fail "the changelog does not start with this version"
+
+lintian_out=$(lintian --fail-on error,warning --tag-display-limit 0 "$deb" 2>&1) \
+  || fail "lintian: $lintian_out"
+echo "package $deb: layout, dependencies and lintian as expected"

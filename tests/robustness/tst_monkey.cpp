@@ -115,8 +115,10 @@ private slots:
         board.setOptionsOpener([this](QWidget *parent) {
             fakes.dialogs.color =
                 random.bounded(2) ? std::optional<qint32>(random.bounded(0x1000000)) : std::nullopt;
-            frmOptions options(fakes.dialogs, parent);
-            options.exec();
+            frmOptions options(AppSettings, fakes.dialogs, fakes.services().makeSoundDevice,
+                               parent);
+            if (options.exec() == QDialog::Accepted)
+                AppSettings = options.settings();
         });
         board.setStartScreenOpener([this, &board] {
             frmSplash splash(

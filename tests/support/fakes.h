@@ -46,7 +46,12 @@ public:
         lastInitialColor = initial;
         return color;
     }
-    QString openFileName(QWidget *, const QString &) override { return fileName; }
+    QString lastFolder;
+    QString openFileName(QWidget *, const QString &, const QString &folder) override
+    {
+        lastFolder = folder;
+        return fileName;
+    }
 };
 
 // The services of one test, with the sound devices the windows made.

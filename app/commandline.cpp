@@ -1,0 +1,111 @@
+#include "app/commandline.h"
+
+#include <QCommandLineParser>
+#include <QFileInfo>
+
+#include <cstdio>
+
+namespace {
+
+void print(FILE *stream, const QString &text)
+{
+    std::fputs(qPrintable(text), stream);
+    std::fflush(stream);
+}
+
+QString usage(const QCommandLineParser &parser, const QString &program)
+{
+    // Without an application object Qt cannot name the executable itself.
+    QString text = parser.helpText();
+    text.replace(QStringLiteral("<executable_name>"), QFileInfo(program).fileName());
+    return text;
+}
+
+} // namespace
+
+std::optional<int> parseCommandLine(const QStringList &arguments, CommandLine &into)
+{
+    QCommandLineParser parser;
+    parser.setApplicationDescription(
+        QStringLiteral("Corvella: an electronic scoreboard with a game clock, scores and a "
+                       "buzzer.\nSee corvella(1) for the keys."));
+    // Qt's own single-dash options (-platform xcb, -display :1) keep working.
+    parser.setSingleDashWordOptionMode(QCommandLineParser::ParseAsLongOptions);
+    const QCommandLineOption help({QStringLiteral("h"), QStringLiteral("help")},
+                                  QStringLiteral("Show this help and exit."));
+    const QCommandLineOption version({QStringLiteral("v"), QStringLiteral("version")},
+                                     QStringLiteral("Show the version and exit."));
+    const QCommandLineOption fullScreen(QStringLiteral("fullscreen"),
+                                        QStringLiteral("Open the scoreboard full screen."));
+    const QCommandLineOption screen(
+        QStringLiteral("screen"),
+        QStringLiteral("Open the scoreboard on screen <N>, counted from 1 (default: where it "
+                       "was last time, else the primary screen)."),
+        QStringLiteral("N"));
+    parser.addOptions({help, version, fullScreen, screen});
+    for (const char *qtOption : {"platform", "display", "style", "qwindowgeometry"}) {
+        QCommandLineOption passed(QString::fromLatin1(qtOption), QString(),
+                                  QStringLiteral("value"));
+        passed.setFlags(QCommandLineOption::HiddenFromHelp);
+        parser.addOption(passed);
+    }
+
+    const QString program = arguments.value(0, QStringLiteral("corvella"));
+    if (!parser.parse(arguments) || !parser.positionalArguments().isEmpty()) {
+        const QString reason = parser.errorText().isEmpty()
+                                   ? QStringLiteral("Unexpected argument '%1'.")
+                                         .arg(parser.positionalArguments().value(0))
+                                   : parser.errorText();
+        print(stderr, QStringLiteral("corvella: ") + reason + u'\n' + usage(parser, program));
+        return 2;
+    }
+    if (parser.isSet(help)) {
+        print(stdout, usage(parser, program));
+        return 0;
+    }
+    if (parser.isSet(version)) {
+        print(stdout, QStringLiteral("corvella ") + QStringLiteral(CORVELLA_VERSION) + u'\n');
+        return 0;
+    }
+    into.fullScreen = parser.isSet(fullScreen);
+    if (parser.isSet(screen)) {
+        bool ok = false;
+        const int number = parser.value(screen).toInt(&ok);
+        if (!ok || number < 1) {
+            print(stderr,
+                  QStringLiteral("corvella: --screen takes a screen number from 1 up, not '") +
+                      parser.value(screen) + QStringLiteral("'.\n") + usage(parser, program));
+            return 2;
+        }
+        into.screen = number - 1;
+    }
+    return std::nullopt;
+}
+
+QString missingDisplay()
+{
+    const QString platform = qEnvironmentVariable("QT_QPA_PLATFORM");
+    const bool windowSystem = platform.isEmpty() || platform.startsWith(QStringLiteral("xcb")) ||
+                              platform.startsWith(QStringLiteral("wayland"));
+    if (!windowSystem)
+        return {}; // offscreen, vnc... need no display
+    if (qEnvironmentVariableIsEmpty("DISPLAY") && qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY"))
+        return QStringLiteral("neither DISPLAY nor WAYLAND_DISPLAY is set");
+    return {};
+}
+
+QString cannotOpenDisplayMessage()
+{
+    const QString display = qEnvironmentVariable("DISPLAY");
+    const QString wayland = qEnvironmentVariable("WAYLAND_DISPLAY");
+    QString which;
+    if (!display.isEmpty())
+        which = QStringLiteral("DISPLAY=") + display;
+    if (!wayland.isEmpty())
+        which += (which.isEmpty() ? QString() : QStringLiteral(", ")) +
+                 QStringLiteral("WAYLAND_DISPLAY=") + wayland;
+    if (which.isEmpty())
+        which = QStringLiteral("neither DISPLAY nor WAYLAND_DISPLAY is set");
+    return QStringLiteral("corvella: cannot open a display (") + which +
+           QStringLiteral("); start it from a desktop session.");
+}

@@ -1,0 +1,26 @@
+#pragma once
+
+#include <QString>
+#include <QStringList>
+
+#include <optional>
+
+// What the command line asks of this run.
+struct CommandLine
+{
+    bool fullScreen = false;
+    int screen = -1; // counted from 0; -1 when not given
+};
+
+// Reads the arguments (the program's name first). --help and --version print
+// their text on stdout, a wrong argument prints the reason and the usage on
+// stderr; then the exit status is returned and the program should end.
+// It runs before the application object exists, so that it needs no display.
+std::optional<int> parseCommandLine(const QStringList &arguments, CommandLine &into);
+
+// Why no window can be shown here, or an empty string when a display (or a
+// platform that needs none) is configured.
+QString missingDisplay();
+
+// The one line the program prints when it cannot open a display.
+QString cannotOpenDisplayMessage();

@@ -1,0 +1,116 @@
+#include "tests/support/testenv.h"
+
+#include <QProcess>
+
+// The program as a terminal user meets it: options, exit statuses, and what
+// happens without a display.
+class TestCommandLine : public QObject
+{
+    Q_OBJECT
+
+    struct Run
+    {
+        int exitCode = -1;
+        QProcess::ExitStatus status = QProcess::CrashExit;
+        QString out, err;
+    };
+
+    static Run run(const QStringList &arguments, const QStringList &environment)
+    {
+        QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+        for (const char *name : {"DISPLAY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM"})
+            env.remove(QLatin1StringView(name));
+        for (const QString &setting : environment)
+            env.insert(setting.section(u'=', 0, 0), setting.section(u'=', 1));
+        QProcess process;
+        process.setProcessEnvironment(env);
+        process.start(QStringLiteral(CORVELLA_EXECUTABLE), arguments);
+        Run result;
+        if (!process.waitForFinished(20000)) {
+            process.kill();
+            process.waitForFinished();
+            return result;
+        }
+        result.exitCode = process.exitCode();
+        result.status = process.exitStatus();
+        result.out = QString::fromLocal8Bit(process.readAllStandardOutput());
+        result.err = QString::fromLocal8Bit(process.readAllStandardError());
+        return result;
+    }
+
+private slots:
+    void options_data()
+    {
+        QTest::addColumn<QStringList>("arguments");
+        QTest::addColumn<QStringList>("environment");
+        QTest::addColumn<int>("exitCode");
+        QTest::addColumn<QString>("out");
+        QTest::addColumn<QString>("err");
+        const QStringList none;
+        QTest::newRow("--help") << QStringList{QStringLiteral("--help")} << none << 0
+                                << QStringLiteral("--fullscreen") << QString();
+        QTest::newRow("-h") << QStringList{QStringLiteral("-h")} << none << 0
+                            << QStringLiteral("--screen <N>") << QString();
+        QTest::newRow("--version") << QStringList{QStringLiteral("--version")} << none << 0
+                                   << QStringLiteral("corvella 1.0.0\n") << QString();
+        QTest::newRow("unknown option")
+            << QStringList{QStringLiteral("--frobnicate")} << none << 2 << QString()
+            << QStringLiteral("Unknown option 'frobnicate'");
+        QTest::newRow("stray argument") << QStringList{QStringLiteral("game.txt")} << none << 2
+                                        << QString() << QStringLiteral("Usage: corvella");
+        QTest::newRow("screen that is no number")
+            << QStringList{QStringLiteral("--screen"), QStringLiteral("two")} << none << 2
+            << QString() << QStringLiteral("--screen takes a screen number");
+        QTest::newRow("screen 0") << QStringList{QStringLiteral("--screen=0")} << none << 2
+                                  << QString() << QStringLiteral("--screen takes a screen number");
+    }
+
+    void options()
+    {
+        QFETCH(QStringList, arguments);
+        QFETCH(QStringList, environment);
+        QFETCH(int, exitCode);
+        QFETCH(QString, out);
+        QFETCH(QString, err);
+        const Run result = run(arguments, environment);
+        QCOMPARE(result.status, QProcess::NormalExit);
+        QCOMPARE(result.exitCode, exitCode);
+        if (out.isEmpty())
+            QVERIFY2(result.out.isEmpty(), qPrintable(result.out));
+        else
+            QVERIFY2(result.out.contains(out), qPrintable(result.out));
+        if (err.isEmpty()) {
+            QVERIFY2(result.err.isEmpty(), qPrintable(result.err));
+        } else {
+            QVERIFY2(result.err.contains(err), qPrintable(result.err));
+            QVERIFY2(result.err.contains(QStringLiteral("Usage: corvella")),
+                     qPrintable(result.err));
+        }
+    }
+
+    void withoutADisplay_data()
+    {
+        QTest::addColumn<QStringList>("environment");
+        QTest::newRow("no DISPLAY, no WAYLAND_DISPLAY") << QStringList{};
+        QTest::newRow("a display that is not there")
+            << QStringList{QStringLiteral("DISPLAY=:4711")};
+        QTest::newRow("the X platform asked for, no display")
+            << QStringList{QStringLiteral("QT_QPA_PLATFORM=xcb")};
+    }
+
+    void withoutADisplay()
+    {
+        QFETCH(QStringList, environment);
+        const Run result = run({}, environment);
+        QCOMPARE(result.status, QProcess::NormalExit);
+        QCOMPARE(result.exitCode, 1);
+        QVERIFY(result.out.isEmpty());
+        QVERIFY2(result.err.startsWith(QStringLiteral("corvella: cannot open a display")),
+                 qPrintable(result.err));
+        QCOMPARE(result.err.count(u'\n'), 1);
+        QVERIFY(!result.err.contains(QStringLiteral("Reinstalling")));
+    }
+};
+
+CORVELLA_TEST_MAIN(TestCommandLine)
+#include "tst_commandline.moc"
