@@ -32,7 +32,7 @@ appstreamcli validate --no-net "$root/usr/share/metainfo/org.corvella.Corvella.m
   || fail "metainfo does not validate"
 
 depends=$(dpkg-deb -f "$deb" Depends)
-for dep in libqt6widgets6 libqt6multimedia6 libqt6svg6 qt6-qpa-plugins fonts-liberation \
+for dep in libqt6widgets6 libpulse0 libqt6svg6 qt6-qpa-plugins fonts-liberation \
            gstreamer1.0-plugins-base gstreamer1.0-plugins-good; do
   grep -q "$dep" <<<"$depends" || fail "Depends lacks $dep: $depends"
 done
