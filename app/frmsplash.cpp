@@ -144,32 +144,41 @@ int frmSplash::heightTwips() const
     return static_cast<int>(std::lround(pixelsToTwips(height())));
 }
 
-void frmSplash::setHeightTwips(double twips)
+int frmSplash::setHeightTwips(double twips)
 {
     // A step smaller than a pixel still grows the window by one, so the
     // animation always reaches its end.
-    const int pixels = std::max(twipsToPixels(twips), height() + 1);
+    const int pixels = std::min(std::max(twipsToPixels(twips), height() + 1), maximumHeight());
     resize(width(), pixels);
     frameSplash->resize(frameSplash->width(), pixels - twipsToPixels(120));
+    return pixels;
 }
 
 void frmSplash::tmrResize_Timer()
 {
     const int current = heightTwips();
-    // On a small screen the window manager may refuse the full height: the
-    // unfolding ends as soon as a step has not made the window any taller.
-    if (current >= TotalHeight || height() <= m_heightBeforeStep) {
+    if (current >= TotalHeight || height() >= maximumHeight()) {
         tmrResize.stop();
         return;
     }
+    // A window manager answers a resize some time later, and on a screen too
+    // small for the unfolded window it answers with less. The next step waits
+    // for the answer; a smaller one, or none within half a second, ends the
+    // unfolding, which would otherwise never reach its height.
+    if (height() < m_requestedHeight) {
+        if (height() != m_heightBeforeStep || ++m_ticksWaited > 50)
+            tmrResize.stop();
+        return;
+    }
     m_heightBeforeStep = height();
-    setHeightTwips(current + (TotalHeight - current) * 0.17 + 1);
+    m_ticksWaited = 0;
+    m_requestedHeight = setHeightTwips(current + (TotalHeight - current) * 0.17 + 1);
 }
 
 void frmSplash::cmdInstr_Click()
 {
     TotalHeight = ExpandedTwips;
-    m_heightBeforeStep = -1;
+    m_requestedHeight = -1;
     tmrResize.start();
 }
 

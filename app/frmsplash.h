@@ -55,7 +55,8 @@ private:
     void Form_Load();
     void cmdInstr_Click();
     void cmdOptions_Click();
-    void setHeightTwips(double twips);
+    // Asks for the height; returns the pixels asked for.
+    int setHeightTwips(double twips);
 
     Dialogs &m_dialogs;
     std::function<void()> m_goScore;
@@ -66,5 +67,7 @@ private:
     QPlainTextEdit *txtInstr;
     QTimer tmrResize{this};
     int TotalHeight = 0;
+    int m_requestedHeight = -1;
     int m_heightBeforeStep = -1;
+    int m_ticksWaited = 0;
 };

@@ -32,7 +32,7 @@ inline constexpr qint64 MaxFileBytes = 32 * 1024 * 1024;
 inline constexpr int MaxChunks = 1000;
 inline constexpr qint64 MaxDurationMs = 10 * 60 * 1000;
 inline constexpr int MinSampleRate = 1000;
-inline constexpr int MaxSampleRate = 768000;
+inline constexpr int MaxSampleRate = 384000; // the most PulseAudio plays
 inline constexpr int MaxChannels = 64;
 } // namespace WavLimits
 

@@ -66,12 +66,15 @@ bool readExisting(const QString &path, QByteArray &contents)
     return file.error() == QFileDevice::NoError || fail(path, "cannot be read; not replacing it");
 }
 
-// Writes and flushes every byte to the disk; returns why not otherwise.
-QByteArray writeWhole(QFileDevice &file, const QByteArray &contents)
+enum class Durability { Scratch, Disk };
+
+// Writes and flushes every byte, to the disk itself when asked; returns why
+// not otherwise.
+QByteArray writeWhole(QFileDevice &file, const QByteArray &contents, Durability durability)
 {
     if (file.write(contents) != contents.size() || !file.flush())
         return file.errorString().toLocal8Bit();
-    if (::fsync(file.handle()) != 0)
+    if (durability == Durability::Disk && ::fsync(file.handle()) != 0)
         return std::strerror(errno);
     return {};
 }
@@ -89,7 +92,7 @@ bool mergeInto(const QString &path, const QByteArray &old, const QMap<QString, Q
     const QString draft = scratch.filePath(QStringLiteral("draft.conf"));
     const QString result = scratch.filePath(QStringLiteral("merged.conf"));
     QFile copy(draft);
-    if (!copy.open(QIODevice::WriteOnly) || !writeWhole(copy, old).isEmpty())
+    if (!copy.open(QIODevice::WriteOnly) || !writeWhole(copy, old, Durability::Scratch).isEmpty())
         return fail(path, "no room for a scratch copy");
     copy.close();
 
@@ -134,7 +137,7 @@ bool replaceFile(const QString &path, const QByteArray &contents)
     QSaveFile file(path);
     if (!file.open(QIODevice::WriteOnly))
         return fail(path, "cannot be written");
-    if (const QByteArray reason = writeWhole(file, contents); !reason.isEmpty()) {
+    if (const QByteArray reason = writeWhole(file, contents, Durability::Disk); !reason.isEmpty()) {
         file.cancelWriting();
         return fail(path, reason.constData());
     }

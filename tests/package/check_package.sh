@@ -58,7 +58,7 @@ for section in OPTIONS KEYS FILES ENVIRONMENT --fullscreen --screen; do
 done
 
 depends=$(dpkg-deb -f "$deb" Depends)
-for dep in libqt6widgets6 libqt6multimedia6 libqt6svg6 fonts-liberation; do
+for dep in libqt6widgets6 libpulse0 libqt6svg6 fonts-liberation; do
   grep -q "$dep" <<<"$depends" || fail "Depends lacks $dep: $depends"
 done
 for unused in qt6-qpa-plugins gstreamer1.0-plugins-base gstreamer1.0-plugins-good; do

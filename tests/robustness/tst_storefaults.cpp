@@ -39,7 +39,9 @@ void writeRaw(const QByteArray &contents)
 }
 
 // Counts the ticks of a 40 ms timer, as the board's clock runs, and the
-// longest time between two of them.
+// longest time between two of them. A save that froze the event loop would
+// leave a gap as long as the save (2 s for a held lock); a loaded machine
+// under the sanitizers leaves a few hundred ms now and then.
 class ClockWatch : public QObject
 {
 public:
@@ -149,7 +151,7 @@ private slots:
 
         QVERIFY(!saved);
         QVERIFY2(ms >= 1900 && ms < 6000, qPrintable(QString::number(ms)));
-        QVERIFY2(clock.longestGapMs < 250, qPrintable(QString::number(clock.longestGapMs)));
+        QVERIFY2(clock.longestGapMs < 1000, qPrintable(QString::number(clock.longestGapMs)));
         QVERIFY(clock.ticks >= 30);
         QCOMPARE(storedBytes(), before);
         // Once the other copy is done, saving works again.
@@ -166,7 +168,7 @@ private slots:
         QVERIFY(saveSettings(named(QStringLiteral("Lions"))));
         qInfo("saving over an 8 MB file took %lld ms; longest clock gap %lld ms", took.elapsed(),
               clock.longestGapMs);
-        QVERIFY2(clock.longestGapMs < 250, qPrintable(QString::number(clock.longestGapMs)));
+        QVERIFY2(clock.longestGapMs < 1000, qPrintable(QString::number(clock.longestGapMs)));
         const QSettings check(TestEnvironment::storeFile(), QSettings::IniFormat);
         QCOMPARE(check.value(QStringLiteral("Other/big")).toByteArray().size(), big.size());
         QCOMPARE(loadSettings().HomeText, QStringLiteral("Lions"));

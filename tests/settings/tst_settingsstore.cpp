@@ -94,7 +94,7 @@ private slots:
         QTest::newRow("unclosed group at the end") << goodKeys + "[Notes\n";
         QTest::newRow("unclosed group first") << "[Notes\nx=1\n" + goodKeys;
         QTest::newRow("binary junk line")
-            << goodKeys + QByteArray("\x89PNG\r\n\x1a\n\x00\x01\xff\xfe", 14);
+            << goodKeys + QByteArray("\x89PNG\r\n\x1a\n\x00\x01\xff\xfe", 12);
         QTest::newRow("junk between groups") << QByteArray(
             "[ColorSettings]\nFormColor=11\n\x01\x02\x03 no equals sign\n"
             "[KeySettings]\nBuzzerKey=66\n\xff\xfe\xfd\n[TextSettings]\nHomeText=Lions\n");
