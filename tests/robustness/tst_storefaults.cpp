@@ -4,6 +4,7 @@
 // keeps ticking through every save.
 #include "app/frmsplash.h"
 #include "options/frmoptions.h"
+#include "platform/soundloader.h"
 #include "scoreboard/frmscoreboard.h"
 #include "settings/appsettings.h"
 #include "settings/settingsstore.h"
@@ -183,7 +184,7 @@ private slots:
         took.start();
         QTest::ignoreMessage(QtWarningMsg,
                              QRegularExpression(QStringLiteral("not a regular file")));
-        frmSplash splash(dialogs, {});
+        LoadSettings(); // as the program does once at start
         QVERIFY(took.elapsed() < 2000);
         QCOMPARE(AppSettings, defaultSettings());
     }
@@ -193,10 +194,10 @@ private slots:
         writeRaw("[ColorSettings]\nFormColor=11\n\x01\x02 junk\n[Notes\nline=1\n"
                  "[TextSettings]\nHomeText=Lions\n\xff\xfe\n");
         ScriptedDialogs dialogs;
-        frmSplash splash(dialogs, {});
+        LoadSettings(); // as the program does once at start
         QCOMPARE(AppSettings.FormColor, 11);
         QCOMPARE(AppSettings.HomeText, QStringLiteral("Lions"));
-        frmOptions options(dialogs);
+        frmOptions options(AppSettings, dialogs, makeSilentSoundDevice);
         QTest::mouseClick(options.findChild<QPushButton *>(QStringLiteral("cmdOk")),
                           Qt::LeftButton);
         QCOMPARE(dialogs.warnings, QStringList());
@@ -215,7 +216,7 @@ private slots:
         writeRaw("[TextSettings]\nHomeText=" + caption + "\nGuestText=" + caption +
                  "\nSectionText1=" + caption + "\nSectionText2=" + caption + '\n');
         ScriptedDialogs dialogs;
-        frmSplash splash(dialogs, {});
+        LoadSettings(); // as the program does once at start
         QCOMPARE(AppSettings.HomeText, QString(20, u'c'));
         QCOMPARE(AppSettings.SectionText2, QString(18, u'c'));
         FakeServices services;
