@@ -100,6 +100,10 @@ void CorvellaApp::showScoreboard()
         QObject::connect(&m_settings, &CurrentSettings::changed, m_board,
                          &frmScoreBoard::applySettings);
         QObject::connect(&m_game, &GameModel::clockExpired, m_board, &frmScoreBoard::Buzzer);
+        m_web.setBuzzer([board = m_board] {
+            if (board)
+                board->Buzzer();
+        });
         QObject::connect(&m_stateFile, &GameStateFile::savingFailed, m_board,
                          [board = m_board.data()](const QString &reason) {
                              board->setSaveProblem(QStringLiteral("the game is not being saved (") +
@@ -111,6 +115,7 @@ void CorvellaApp::showScoreboard()
     m_board->show();
     m_board->raise();
     m_board->activateWindow();
+    m_web.showPanel();
 }
 
 void CorvellaApp::showStartScreenOverBoard()

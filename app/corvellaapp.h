@@ -6,6 +6,7 @@
 #include "platform/services.h"
 #include "scoreboard/frmscoreboard.h"
 #include "settings/currentsettings.h"
+#include "web/webservice.h"
 
 #include <QPointer>
 
@@ -26,6 +27,7 @@ public:
     frmScoreBoard *scoreboard() const { return m_board; }
     GameModel &game() { return m_game; }
     CurrentSettings &settings() { return m_settings; }
+    WebService &web() { return m_web; }
 
 private:
     void applyClockMode(const Settings &settings);
@@ -40,6 +42,7 @@ private:
     GameModel m_game;
     GameHistory m_history{m_game};
     GameStateFile m_stateFile;
+    WebService m_web{m_game, m_history, m_settings, *m_services.time};
     bool m_resumeOffered = false;
     QPointer<frmScoreBoard> m_board;
 };
