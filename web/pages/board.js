@@ -92,25 +92,24 @@ const Board = (() => {
 
   // The strip for streaming: team names, the two main scores, the clock.
   function createStrip(svg) {
-    svg.setAttribute('viewBox', '0 0 9000 900');
+    svg.setAttribute('viewBox', '0 0 9600 900');
     const b = { digits: {}, texts: {}, backs: [], outlines: [], dots: [] };
-    b.form = element('rect', { x: 0, y: 0, width: 9000, height: 900, rx: 120 }, svg);
-    b.texts.home = text(svg, 'home', 60, 0, 2640, 900, 20);
+    b.form = element('rect', { x: 0, y: 0, width: 9600, height: 900, rx: 120 }, svg);
+    b.texts.home = text(svg, 'home', 60, 0, 2580, 900, 20);
     b.backs.push(element('rect', { x: 2700, y: 60, width: 1080, height: 780 }, svg));
-    b.backs.push(element('rect', { x: 3900, y: 60, width: 2520, height: 780 }, svg));
-    b.backs.push(element('rect', { x: 6540, y: 60, width: 1080, height: 780 }, svg));
-    b.scores = [[2700, 0], [6540, 1]].reduce((scores, [x, i]) => {
+    b.backs.push(element('rect', { x: 3900, y: 60, width: 2700, height: 780 }, svg));
+    b.backs.push(element('rect', { x: 6720, y: 60, width: 1080, height: 780 }, svg));
+    b.scores = [[2700, 0], [6720, 1]].reduce((scores, [x, i]) => {
       scores[i] = [digit(svg, `score${i}tens`, x, 60, 540, 780, 60),
         digit(svg, `score${i}units`, x + 540, 60, 540, 780, 60)];
       return scores;
     }, []);
-    b.clock = [3900, 4380, 5040, 5520, 5940].map((left, i) =>
-      digit(svg, `clock${i + 1}`, left, 60, 480, 780, 50));
-    for (const [x, y] of [[4880, 300], [4880, 580], [5880, 780]]) {
-      b.dots.push(element('circle', { cx: x, cy: y, r: 40 }, svg));
+    b.clock = [3940, 4400, 4960, 5420, 6100].map((left, i) =>
+      digit(svg, `clock${i + 1}`, left, 60, 460, 780, 50));
+    for (const [x, y, r] of [[4930, 330, 45], [4930, 570, 45], [6020, 770, 45]]) {
+      b.dots.push(element('circle', { cx: x, cy: y, r }, svg));
     }
-    b.texts.guest = text(svg, 'guest', 7680, 0, 1260, 900, 20);
-    b.texts.guest.setAttribute('x', 7680 + 630);
+    b.texts.guest = text(svg, 'guest', 7860, 0, 1680, 900, 20);
     return b;
   }
 
