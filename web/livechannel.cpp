@@ -100,14 +100,18 @@ void LiveChannel::drop(QWebSocket *socket)
 
 void LiveChannel::send(QWebSocket *socket, const QJsonObject &message)
 {
+    sendText(socket, QString::fromUtf8(QJsonDocument(message).toJson(QJsonDocument::Compact)));
+}
+
+void LiveChannel::sendText(QWebSocket *socket, const QString &text)
+{
     // A client that has stopped reading keeps its queue growing: let it go
     // before it holds more than a small amount of memory.
     if (socket->bytesToWrite() > m_queueCap) {
         drop(socket);
         return;
     }
-    socket->sendTextMessage(
-        QString::fromUtf8(QJsonDocument(message).toJson(QJsonDocument::Compact)));
+    socket->sendTextMessage(text);
 }
 
 void LiveChannel::sendSnapshot(QWebSocket *socket)
@@ -128,9 +132,11 @@ void LiveChannel::broadcastChange()
         return;
     message.insert(QStringLiteral("type"), text("change"));
     message.insert(QStringLiteral("seq"), ++m_seq);
+    // Written once for every client.
+    const QString text = QString::fromUtf8(QJsonDocument(message).toJson(QJsonDocument::Compact));
     const QList<QWebSocket *> sockets = m_clients.keys();
     for (QWebSocket *socket : sockets)
-        send(socket, message);
+        sendText(socket, text);
 }
 
 void LiveChannel::sendKeyframe()

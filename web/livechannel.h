@@ -67,6 +67,7 @@ private:
     void broadcastChange();
     void sendKeyframe();
     void send(QWebSocket *socket, const QJsonObject &message);
+    void sendText(QWebSocket *socket, const QString &text);
     void sendSnapshot(QWebSocket *socket);
     void receive(QWebSocket *socket, const QString &text);
     void receivePin(QWebSocket *socket, const QJsonObject &message);
