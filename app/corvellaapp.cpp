@@ -5,6 +5,7 @@
 #include "audience/pointerhider.h"
 #include "game/clockface.h"
 #include "options/frmoptions.h"
+#include "web/networkpage.h"
 #include "platform/dialogs.h"
 #include "platform/soundloader.h"
 #include "scoreboard/frmscoreboard.h"
@@ -128,6 +129,7 @@ void CorvellaApp::showScoreboard()
     m_board->show();
     m_board->raise();
     m_board->activateWindow();
+    m_web.showPanel();
     if (m_settings.value().AudienceScreen > 0 && !m_audience.isOn())
         m_audience.turnOn(m_board->screen(), m_settings.value().AudienceScreen);
 }
@@ -137,6 +139,10 @@ void CorvellaApp::connectBoard()
     frmScoreBoard *board = m_board;
     QObject::connect(&m_settings, &CurrentSettings::changed, board, &frmScoreBoard::applySettings);
     QObject::connect(&m_game, &GameModel::clockExpired, board, &frmScoreBoard::Buzzer);
+    m_web.setBuzzer([board = QPointer<frmScoreBoard>(board)] {
+        if (board)
+            board->Buzzer();
+    });
     QObject::connect(
         &m_stateFile, &GameStateFile::savingFailed, board, [board](const QString &reason) {
             board->setSaveProblem(QStringLiteral("the game is not being saved (") + reason + u')');
@@ -193,6 +199,10 @@ void CorvellaApp::showStartScreenOverBoard()
 void CorvellaApp::showOptions(QWidget *parent)
 {
     frmOptions options(m_settings.value(), *m_services.dialogs, m_services.makeSoundDevice, parent);
+    auto *network = new NetworkPage;
+    network->load(m_settings.value());
+    options.addPage(network, QStringLiteral("Network"),
+                    [network](Settings &values) { network->store(values); });
     if (options.exec() == QDialog::Accepted)
         m_settings.set(options.settings());
     else if (m_board)

@@ -9,6 +9,7 @@
 #include "platform/services.h"
 #include "scoreboard/frmscoreboard.h"
 #include "settings/currentsettings.h"
+#include "web/webservice.h"
 
 #include <QPointer>
 
@@ -32,6 +33,7 @@ public:
     GameModel &game() { return m_game; }
     CurrentSettings &settings() { return m_settings; }
     WindowPlacement &placement() { return m_placement; }
+    WebService &web() { return m_web; }
 
 private:
     void applyClockMode(const Settings &settings);
@@ -50,6 +52,7 @@ private:
     GameModel m_game;
     GameHistory m_history{m_game};
     GameStateFile m_stateFile;
+    WebService m_web{m_game, m_history, m_settings, *m_services.time};
     bool m_resumeOffered = false;
     QPointer<frmScoreBoard> m_board;
     AudienceDisplay m_audience{[this] { return makeAudienceView(); }};

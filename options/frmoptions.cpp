@@ -79,6 +79,9 @@ const struct
     {"SectionText2", "txtSectText2"},  {"TeamSize", nullptr},
     {"CountDown", "chkCountDown"},     {"PeriodLength", "txtPeriod"},
     {"AudienceScreen", "spnAudienceScreen"},
+    // Edited on a page the program adds (addPage).
+    {"WebServer", nullptr},            {"WebPort", nullptr},
+    {"WebAddress", nullptr},
 };
 
 const char *controlOfKey(const char *key)
@@ -304,14 +307,24 @@ void frmOptions::createGameTab(QWidget *page)
 
 void frmOptions::bindFields()
 {
+    const SettingsEntry::Member captionSize = &Settings::TeamSize;
     for (const SettingsEntry &entry : settingsEntries()) {
         QWidget *control = nullptr;
         if (const char *name = controlOfKey(entry.key)) {
             control = findChild<QWidget *>(QLatin1StringView(name));
             Q_ASSERT(control);
+        } else if (entry.member != captionSize) {
+            continue; // on an added page
         }
         m_fields.push_back({entry.member, control});
     }
+}
+
+void frmOptions::addPage(QWidget *page, const QString &title,
+                         std::function<void(Settings &)> store)
+{
+    sstOptions->addTab(page, title);
+    m_pageStores.push_back(std::move(store));
 }
 
 void frmOptions::showFields(const Settings &values, const std::function<bool(const Field &)> &which)
@@ -386,6 +399,8 @@ Settings frmOptions::settings() const
     Settings values = m_current;
     for (const Field &field : m_fields)
         takeField(field, values);
+    for (const auto &store : m_pageStores)
+        store(values);
     return values;
 }
 

@@ -35,6 +35,9 @@ public:
 
     // The working copy: after OK, the values the operator confirmed.
     Settings settings() const;
+    // A page of settings from another part of the program, shown as a tab;
+    // `store` writes its fields into the values OK gives back.
+    void addPage(QWidget *page, const QString &title, std::function<void(Settings &)> store);
 
     // The file name as the options show it: whole up to 50 characters, else
     // its first 10, " .../" and the bare name of the file (nothing when it
@@ -89,6 +92,7 @@ private:
     SoundDeviceFactory m_makeSoundDevice;
     QPointer<SoundDevice> m_testSound;
     std::vector<Field> m_fields;
+    std::vector<std::function<void(Settings &)>> m_pageStores;
     QTabWidget *sstOptions;
     std::array<QLabel *, 3> m_keyLabels{};
     std::array<int, 3> m_keys{};

@@ -34,6 +34,9 @@ const StoreEntry storeEntries[] = {
     {"ClockSettings", "CountDown", &Settings::CountDown},
     {"ClockSettings", "PeriodLength", &Settings::PeriodLength},
     {"DisplaySettings", "AudienceScreen", &Settings::AudienceScreen},
+    {"WebSettings", "WebServer", &Settings::WebServer},
+    {"WebSettings", "WebPort", &Settings::WebPort},
+    {"WebSettings", "WebAddress", &Settings::WebAddress},
 };
 
 bool isKeyField(qint16 Settings::*member)
@@ -45,6 +48,16 @@ bool isKeyField(qint16 Settings::*member)
 bool isSwitch(qint16 Settings::*member)
 {
     return member == &Settings::CountDown;
+}
+
+bool isWebSwitch(qint16 Settings::*member)
+{
+    return member == &Settings::WebServer;
+}
+
+bool isPort(qint32 Settings::*member)
+{
+    return member == &Settings::WebPort;
 }
 
 template <typename Int> bool parseDecimal(const QString &text, Int &out)
@@ -94,6 +107,12 @@ void loadEntry(const QMap<QString, QString> &stored, const StoreEntry &entry, Se
                         return;
                     if (isSwitch(member) && number != 0 && number != 1)
                         return;
+                    if (isWebSwitch(member) && number != 0 && number != 1)
+                        return;
+                }
+                if constexpr (std::is_same_v<Field, qint32>) {
+                    if (isPort(member) && (number < 1 || number > 65535))
+                        return;
                 }
                 into.*member = number;
             }
@@ -139,6 +158,8 @@ Settings defaultSettings()
     s.TeamSize = SettingsDefaults::TeamSize;
     s.CountDown = SettingsDefaults::CountDown;
     s.PeriodLength = QStringLiteral("10.00");
+    s.WebServer = SettingsDefaults::WebServer;
+    s.WebPort = SettingsDefaults::WebPort;
     return s;
 }
 

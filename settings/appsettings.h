@@ -33,6 +33,11 @@ struct Settings
     QString PeriodLength;
     // The screen of the audience display, counted from 1; 0 is off.
     qint16 AudienceScreen = 0;
+    // The board on the hall's network: off (0) or on (1), the port, and the
+    // address to listen on (empty: every address of this computer).
+    qint16 WebServer = 0;
+    qint32 WebPort = 8080; // a port is never 0: the default stands in for "unset"
+    QString WebAddress;
 
     bool operator==(const Settings &) const = default;
 };
@@ -50,6 +55,8 @@ inline constexpr qint16 ResetClockKey = 114;     // "r"
 inline constexpr qint16 BuzzerKey = 98;          // "b"
 inline constexpr qint16 TeamSize = 24;
 inline constexpr qint16 CountDown = 0;
+inline constexpr qint16 WebServer = 0;
+inline constexpr qint32 WebPort = 8080;
 } // namespace SettingsDefaults
 
 // The longest captions the options accept; longer stored ones load cut to this.

@@ -1,0 +1,183 @@
+// The board on the network, measured: a change on the desktop to the change
+// in a browser page, the browser's clock face against the desktop's, and the
+// program's CPU with 100 connected pages while the clock runs. Everything on
+// 127.0.0.1; every loop is bounded.
+#include "game/gamehistory.h"
+#include "game/gamemodel.h"
+#include "platform/timesource.h"
+#include "scoreboard/frmscoreboard.h"
+#include "settings/currentsettings.h"
+#include "tests/support/fakes.h"
+#include "tests/web/devtools.h"
+#include "web/boardserver.h"
+#include "web/livechannel.h"
+
+#include <QApplication>
+#include <QDateTime>
+#include <QJsonArray>
+#include <QWebSocket>
+
+#include <sys/resource.h>
+
+#include <algorithm>
+#include <cstdio>
+#include <memory>
+#include <vector>
+
+using namespace Qt::StringLiterals;
+
+namespace {
+
+double cpuSeconds()
+{
+    rusage usage{};
+    getrusage(RUSAGE_SELF, &usage);
+    return double(usage.ru_utime.tv_sec + usage.ru_stime.tv_sec) +
+           double(usage.ru_utime.tv_usec + usage.ru_stime.tv_usec) / 1e6;
+}
+
+double median(std::vector<double> values)
+{
+    std::sort(values.begin(), values.end());
+    return values.empty() ? 0 : values[values.size() / 2];
+}
+
+// N pages in another process, reading everything they are sent.
+int runClients(int count, const QUrl &url, int seconds)
+{
+    std::vector<std::unique_ptr<QWebSocket>> sockets;
+    for (int i = 0; i < count; ++i) {
+        sockets.push_back(std::make_unique<QWebSocket>());
+        sockets.back()->open(url);
+    }
+    QTest::qWait(seconds * 1000);
+    return 0;
+}
+
+struct Served
+{
+    MonotonicTimeSource time;
+    FakeServices fakes;
+    GameModel game{time};
+    GameHistory history{game};
+    CurrentSettings settings{defaultSettings()};
+    LiveChannel live{game, history, settings, time};
+    BoardServer server{live};
+    std::unique_ptr<frmScoreBoard> board;
+
+    Served()
+    {
+        server.listen(QHostAddress::LocalHost, 0);
+        Services services = fakes.services();
+        services.time = &time;
+        board = std::make_unique<frmScoreBoard>(game, history, settings.value(), services);
+        board->show();
+    }
+    QUrl url(const QString &path) const
+    {
+        return QUrl(u"http://127.0.0.1:%1%2"_s.arg(server.port()).arg(path));
+    }
+};
+
+double cpuPercentOver(int seconds)
+{
+    const double before = cpuSeconds();
+    QTest::qWait(seconds * 1000);
+    return (cpuSeconds() - before) / seconds * 100;
+}
+
+void measureCpu(Served &served, int seconds)
+{
+    served.game.startStop();
+    const double idleClients = cpuPercentOver(seconds);
+    QProcess clients;
+    QUrl live = served.url(LiveChannel::Path);
+    live.setScheme(u"ws"_s);
+    clients.start(QCoreApplication::applicationFilePath(),
+                  {u"clients"_s, u"100"_s, live.toString(), QString::number(seconds + 4)});
+    static_cast<void>(QTest::qWaitFor([&] { return served.live.clientCount() == 100; }, 10000));
+    const double withClients = cpuPercentOver(seconds);
+    const int connected = served.live.clientCount();
+    clients.waitForFinished(20000);
+    served.game.startStop();
+    std::printf("cpu_0_clients_percent %.2f\ncpu_100_clients_percent %.2f\nclients_connected %d\n",
+                idleClients, withClients, connected);
+}
+
+bool measureBrowser(Served &served)
+{
+    HeadlessChromium browser;
+    if (!browser.start()) {
+        std::printf("browser_problem %s\n", qPrintable(browser.problem));
+        return false;
+    }
+    browser.setViewport(1280, 720);
+    browser.navigate(served.url(u"/display"_s));
+    static_cast<void>(QTest::qWaitFor(
+        [&] { return browser.evaluate(u"document.getElementById('status').hidden"_s).toBool(); },
+        10000));
+    // The page notes the wall-clock moment each score digit changes.
+    browser.evaluate(
+        u"window.changes = []; new MutationObserver(() => changes.push(performance.timeOrigin +"
+        " performance.now())).observe(document.querySelector('[data-name=score0units]'),"
+        " {attributes: true, attributeFilter: ['data-value']}); true"_s);
+    std::vector<double> latencies;
+    for (int i = 0; i < 50; ++i) {
+        const qint64 sent = QDateTime::currentMSecsSinceEpoch();
+        served.history.perform(u"Set score"_s,
+                               [i](GameModel &g) { g.setScore(GameModel::Home1, i % 9 + 1); });
+        double seen = 0;
+        static_cast<void>(QTest::qWaitFor(
+            [&] {
+                const QJsonArray changes = browser.evaluate(u"changes"_s).toArray();
+                if (changes.size() <= i)
+                    return false;
+                seen = changes.at(i).toDouble();
+                return true;
+            },
+            5000));
+        latencies.push_back(seen - double(sent));
+    }
+    std::printf("change_latency_median_ms %.1f\nchange_latency_max_ms %.1f\n", median(latencies),
+                *std::max_element(latencies.begin(), latencies.end()));
+
+    served.game.startStop();
+    int same = 0, apart = 0, further = 0;
+    for (int i = 0; i < 100; ++i) {
+        QTest::qWait(53);
+        const qint64 before = served.game.shownTime().raw / ClockSeconds::PerTenth;
+        const QJsonObject page =
+            browser
+                .evaluate(u"Object.fromEntries([...document.querySelectorAll('.digit')]"
+                          ".map(d => [d.dataset.name, Number(d.dataset.value)]))"_s)
+                .toObject();
+        const qint64 after = served.game.shownTime().raw / ClockSeconds::PerTenth;
+        const qint64 shown = page[u"clock2"_s].toInt() * 600 + page[u"clock3"_s].toInt() * 100 +
+                             page[u"clock4"_s].toInt() * 10 + page[u"clock5"_s].toInt();
+        if (shown >= before && shown <= after)
+            ++same;
+        else if (shown >= before - 1 && shown <= after + 1)
+            ++apart;
+        else
+            ++further;
+    }
+    served.game.startStop();
+    std::printf("clock_same_tenth %d\nclock_one_apart %d\nclock_further %d\n", same, apart,
+                further);
+    return true;
+}
+
+} // namespace
+
+int main(int argc, char *argv[])
+{
+    QApplication app(argc, argv);
+    const QStringList args = app.arguments();
+    if (args.size() == 5 && args.at(1) == u"clients"_s)
+        return runClients(args.at(2).toInt(), QUrl(args.at(3)), args.at(4).toInt());
+    const int seconds = args.size() > 1 ? args.at(1).toInt() : 10;
+    Served served;
+    measureBrowser(served);
+    measureCpu(served, seconds);
+    return 0;
+}

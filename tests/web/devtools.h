@@ -1,0 +1,40 @@
+#pragma once
+
+#include <QJsonDocument>
+#include <QJsonObject>
+#include <QProcess>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QWebSocket>
+
+// Headless Chromium on 127.0.0.1, driven through its DevTools protocol: one
+// page, navigated, read with JavaScript, clicked with real mouse events and
+// photographed.
+class HeadlessChromium : public QObject
+{
+public:
+    ~HeadlessChromium() override { stop(); }
+
+    // False when no browser could be started (the reason in `problem`).
+    bool start();
+    void stop();
+    QString problem;
+
+    QJsonObject call(const QString &method, const QJsonObject &params = {}, int timeoutMs = 10000);
+    QJsonValue evaluate(const QString &expression);
+    bool navigate(const QUrl &url);
+    void setViewport(int width, int height);
+    void setTransparentBackground(bool transparent);
+    QImage screenshot();
+    // A left click at the middle of the element with this id.
+    bool click(const QString &id);
+
+private:
+    QJsonObject waitForReply(int id, int timeoutMs);
+
+    QProcess m_process;
+    QTemporaryDir m_profile;
+    QWebSocket m_socket;
+    QHash<int, QJsonObject> m_replies;
+    int m_nextId = 1;
+};

@@ -1,0 +1,294 @@
+#include "display/ledgroup.h"
+#include "display/ledlines.h"
+#include "game/clockface.h"
+#include "scoreboard/frmscoreboard.h"
+#include "tests/support/fakes.h"
+#include "tests/support/testenv.h"
+#include "tests/web/devtools.h"
+#include "tests/web/webfixture.h"
+
+#include <QDir>
+#include <QImage>
+#include <QJsonArray>
+
+#include <memory>
+
+using namespace Qt::StringLiterals;
+
+// The pages in a real browser (headless Chromium) against the server and the
+// desktop board of one game: the page shows what the board shows, the overlay
+// is see-through, and the remote's buttons operate the board.
+class TestBrowser : public QObject
+{
+    Q_OBJECT
+
+    MonotonicTimeSource time;
+    FakeServices fakes;
+    std::unique_ptr<GameModel> game;
+    std::unique_ptr<GameHistory> history;
+    std::unique_ptr<CurrentSettings> settings;
+    std::unique_ptr<LiveChannel> live;
+    std::unique_ptr<BoardServer> server;
+    std::unique_ptr<frmScoreBoard> board;
+    HeadlessChromium browser;
+    int buzzes = 0;
+
+    QUrl url(const QString &path) const
+    {
+        return QUrl(u"http://127.0.0.1:%1%2"_s.arg(server->port()).arg(path));
+    }
+
+    static QString artifacts()
+    {
+        const QString folder = QStringLiteral(CORVELLA_ARTIFACTS) + u"/web"_s;
+        QDir().mkpath(folder);
+        return folder;
+    }
+
+    // What the desktop board's digits show, named as the page names them.
+    QMap<QString, QString> boardDigits() const
+    {
+        QMap<QString, QString> digits;
+        const auto text = [](int d) { return d < 0 ? QString() : QString::number(d); };
+        for (int i = 1; i <= 5; ++i)
+            digits.insert(u"clock%1"_s.arg(i), text(board->ledTime()[i]->caption()));
+        const LedGroup *scores[] = {&board->ledHomeScore0(), &board->ledGuestScore0(),
+                                    &board->ledHomeScore1(), &board->ledGuestScore1()};
+        for (int i = 0; i < 4; ++i) {
+            digits.insert(u"score%1tens"_s.arg(i), text((*scores[i])[1]->caption()));
+            digits.insert(u"score%1units"_s.arg(i), text((*scores[i])[0]->caption()));
+        }
+        return digits;
+    }
+
+    QMap<QString, QString> pageDigits()
+    {
+        const QJsonObject read =
+            browser
+                .evaluate(u"Object.fromEntries([...document.querySelectorAll('.digit')]"
+                          ".map(d => [d.dataset.name, d.dataset.value]))"_s)
+                .toObject();
+        QMap<QString, QString> digits;
+        for (auto it = read.begin(); it != read.end(); ++it)
+            digits.insert(it.key(), it.value().toString());
+        return digits;
+    }
+
+    bool pageConnected()
+    {
+        return browser.evaluate(u"document.getElementById('status').hidden"_s).toBool();
+    }
+
+    // Whether the page's digits agree with the desktop board's (only those the page has).
+    bool pageMatchesBoard()
+    {
+        const QMap<QString, QString> page = pageDigits();
+        const QMap<QString, QString> desktop = boardDigits();
+        if (page.isEmpty())
+            return false;
+        for (auto it = page.begin(); it != page.end(); ++it)
+            if (desktop.value(it.key()) != it.value())
+                return false;
+        return true;
+    }
+
+    static int countNear(const QImage &image, QRgb color)
+    {
+        int count = 0;
+        for (int y = 0; y < image.height(); y += 2)
+            for (int x = 0; x < image.width(); x += 2) {
+                const QRgb p = image.pixel(x, y);
+                if (qAbs(qRed(p) - qRed(color)) < 24 && qAbs(qGreen(p) - qGreen(color)) < 24 &&
+                    qAbs(qBlue(p) - qBlue(color)) < 24 && qAlpha(p) > 200)
+                    ++count;
+            }
+        return count;
+    }
+
+    void act(const QString &what, const std::function<void(GameModel &)> &action)
+    {
+        history->perform(what, action);
+    }
+
+private slots:
+    void initTestCase()
+    {
+        game = std::make_unique<GameModel>(time);
+        history = std::make_unique<GameHistory>(*game);
+        settings = std::make_unique<CurrentSettings>(defaultSettings());
+        live = std::make_unique<LiveChannel>(*game, *history, *settings, time);
+        live->setBuzzer([this] { ++buzzes; });
+        server = std::make_unique<BoardServer>(*live);
+        QVERIFY(server->listen(QHostAddress::LocalHost, 0));
+        Services services = fakes.services();
+        services.time = &time;
+        board = std::make_unique<frmScoreBoard>(*game, *history, settings->value(), services);
+        board->show();
+        if (!browser.start())
+            QSKIP(qPrintable(browser.problem));
+    }
+
+    void cleanupTestCase()
+    {
+        browser.stop();
+        board.reset();
+        server.reset();
+    }
+
+    void pageShowsWhatTheBoardShows_data()
+    {
+        QTest::addColumn<QString>("page");
+        QTest::addColumn<int>("width");
+        QTest::addColumn<int>("height");
+        QTest::newRow("display 1920x1080") << u"/display"_s << 1920 << 1080;
+        QTest::newRow("display 1280x720") << u"/display"_s << 1280 << 720;
+        QTest::newRow("overlay 1920x1080") << u"/overlay"_s << 1920 << 1080;
+        QTest::newRow("overlay 1280x720") << u"/overlay"_s << 1280 << 720;
+    }
+    void pageShowsWhatTheBoardShows()
+    {
+        QFETCH(QString, page);
+        QFETCH(int, width);
+        QFETCH(int, height);
+        const bool overlay = page == u"/overlay"_s;
+        act(u"reset"_s, [](GameModel &g) {
+            g.clear();
+            g.resetClock();
+        });
+        browser.setViewport(width, height);
+        browser.setTransparentBackground(overlay);
+        QVERIFY(browser.navigate(url(page)));
+        QTRY_VERIFY_WITH_TIMEOUT(pageConnected(), 10000);
+        QTRY_VERIFY(pageMatchesBoard());
+
+        // Score entries, as the board's keys make them.
+        act(u"Set score"_s, [](GameModel &g) { g.setScore(GameModel::Home1, 7); });
+        act(u"Set score"_s, [](GameModel &g) { g.setScore(GameModel::Guest1, 23); });
+        act(u"Change score"_s, [](GameModel &g) { g.addToScore(GameModel::Home2, 5); });
+        act(u"Set score"_s, [](GameModel &g) { g.setScore(GameModel::Guest2, 99); });
+        QTRY_VERIFY(pageMatchesBoard());
+        QCOMPARE(pageDigits().value(u"score1tens"_s), u"2"_s);
+        // A clock entry.
+        act(u"Set clock"_s, [](GameModel &g) { g.enterClockTime(12 * 60 + 30); });
+        QTRY_VERIFY(pageMatchesBoard());
+        QCOMPARE(pageDigits().value(u"clock1"_s), u"1"_s);
+        QCOMPARE(pageDigits().value(u"clock3"_s), u"3"_s);
+
+        const QImage shot = browser.screenshot();
+        QCOMPARE(shot.size(), QSize(width, height));
+        const QString name = page.mid(1) + u"-%1x%2"_s.arg(width).arg(height);
+        QVERIFY(shot.save(artifacts() + u'/' + name + u".png"_s));
+        // Lit segments in the clock's red and the scores' orange.
+        QVERIFY2(countNear(shot, qRgb(255, 0, 0)) > 50, qPrintable(name));
+        QVERIFY2(countNear(shot, qRgb(255, 128, 0)) > 50, qPrintable(name));
+        if (overlay) {
+            // Below the strip the page is see-through.
+            QCOMPARE(qAlpha(shot.pixel(width / 2, height - 2)), 0);
+        } else {
+            QVERIFY(countNear(shot, qRgb(0, 0, 255)) > width * height / 40);
+        }
+    }
+
+    void runningClockShowsTheSameTenths()
+    {
+        browser.setViewport(1280, 720);
+        QVERIFY(browser.navigate(url(u"/display"_s)));
+        QTRY_VERIFY_WITH_TIMEOUT(pageConnected(), 10000);
+        act(u"Set clock"_s, [](GameModel &g) { g.enterClockTime(65); });
+        QTest::keyClick(board.get(), 's'); // the board's own start key
+        QVERIFY(game->isRunning());
+        int same = 0;
+        int samples = 0;
+        for (; samples < 20; ++samples) {
+            QTest::qWait(37);
+            const qint64 before = game->shownTime().raw / ClockSeconds::PerTenth;
+            const QMap<QString, QString> page = pageDigits();
+            const qint64 after = game->shownTime().raw / ClockSeconds::PerTenth;
+            const qint64 shown =
+                page.value(u"clock2"_s).toInt() * 600 + page.value(u"clock3"_s).toInt() * 100 +
+                page.value(u"clock4"_s).toInt() * 10 + page.value(u"clock5"_s).toInt();
+            // The same tenth as the desktop, or one apart at a boundary.
+            QVERIFY2(shown >= before - 1 && shown <= after + 1,
+                     qPrintable(u"page %1, board %2..%3"_s.arg(shown).arg(before).arg(after)));
+            same += shown >= before && shown <= after ? 1 : 0;
+        }
+        qInfo("page showed the board's own tenth in %d of %d samples", same, samples);
+        QTest::keyClick(board.get(), 's');
+        QVERIFY(!game->isRunning());
+        QTRY_VERIFY(pageMatchesBoard());
+    }
+
+    void pageResynchronisesAfterLosingTheProgram()
+    {
+        browser.setViewport(1280, 720);
+        QVERIFY(browser.navigate(url(u"/display"_s)));
+        QTRY_VERIFY_WITH_TIMEOUT(pageConnected(), 10000);
+        const quint16 port = server->port();
+        server->close();
+        QTRY_VERIFY_WITH_TIMEOUT(!pageConnected(), 10000);
+        QCOMPARE(browser.evaluate(u"document.getElementById('status').textContent"_s).toString(),
+                 u"Not connected"_s);
+        QVERIFY(browser.screenshot().save(artifacts() + u"/display-not-connected.png"_s));
+        // Changes made while the page was away reach it once it is back.
+        act(u"Set score"_s, [](GameModel &g) { g.setScore(GameModel::Home1, 42); });
+        act(u"Set clock"_s, [](GameModel &g) { g.enterClockTime(3 * 60); });
+        QVERIFY(server->listen(QHostAddress::LocalHost, port));
+        QTRY_VERIFY_WITH_TIMEOUT(pageConnected(), 15000);
+        QTRY_VERIFY(pageMatchesBoard());
+        QCOMPARE(pageDigits().value(u"score0tens"_s), u"4"_s);
+    }
+
+    void remoteButtonsOperateTheBoard()
+    {
+        act(u"reset"_s, [](GameModel &g) {
+            g.clear();
+            g.resetClock();
+        });
+        for (int i = 0; i < 4; ++i)
+            act(u"Set score"_s, [i](GameModel &g) { g.setScore(i, 10 + i); });
+        browser.setViewport(412, 915); // a phone
+        QVERIFY(browser.navigate(url(u"/remote"_s)));
+        QTRY_VERIFY_WITH_TIMEOUT(pageConnected(), 10000);
+        // A wrong PIN keeps the buttons away.
+        const QString pin = live->pinLock().pin();
+        const QString wrong = pin == u"000000"_s ? u"111111"_s : u"000000"_s;
+        browser.evaluate(u"document.getElementById('pin').value = '%1'"_s.arg(wrong));
+        QVERIFY(browser.click(u"pinButton"_s));
+        QTRY_COMPARE(
+            browser.evaluate(u"document.getElementById('message').textContent"_s).toString(),
+            u"Wrong PIN."_s);
+        QVERIFY(browser.evaluate(u"document.getElementById('controls').hidden"_s).toBool());
+        browser.evaluate(u"document.getElementById('pin').value = '%1'"_s.arg(pin));
+        QVERIFY(browser.click(u"pinButton"_s));
+        QTRY_VERIFY(!browser.evaluate(u"document.getElementById('controls').hidden"_s).toBool());
+        QVERIFY(browser.screenshot().save(artifacts() + u"/remote-phone.png"_s));
+
+        QVERIFY(browser.click(u"plus0"_s));
+        QTRY_COMPARE(board->ledHomeScore0()[0]->caption(), 1);
+        QVERIFY(browser.click(u"minus3"_s));
+        QTRY_COMPARE(board->ledGuestScore1()[0]->caption(), 2);
+        QVERIFY(browser.click(u"startStop"_s));
+        QTRY_VERIFY(game->isRunning());
+        QVERIFY(browser.click(u"startStop"_s));
+        QTRY_VERIFY(!game->isRunning());
+        QVERIFY(browser.click(u"reset"_s));
+        QTRY_COMPARE(game->clockMs(), 0);
+        QVERIFY(browser.click(u"buzzer"_s));
+        QTRY_COMPARE(buzzes, 1);
+        QCOMPARE(game->score(GameModel::Home1), 11);
+        QCOMPARE(game->score(GameModel::Guest2), 12);
+        // The phone's actions are undone like the board's own.
+        history->undo();
+        history->undo();
+        history->undo();
+        history->undo();
+        QCOMPARE(game->score(GameModel::Guest2), 13);
+        // The page shows the scores it operates.
+        QTRY_COMPARE(
+            browser.evaluate(u"document.getElementById('score0').textContent"_s).toString(),
+            u"11"_s);
+    }
+};
+
+CORVELLA_TEST_MAIN(TestBrowser)
+#include "tst_browser.moc"

@@ -1,0 +1,431 @@
+#include "tests/web/webfixture.h"
+#include "web/boardstate.h"
+
+#include <QJsonArray>
+#include <QRandomGenerator>
+#include <QSignalSpy>
+#include <QTcpSocket>
+
+#include <memory>
+
+using namespace Qt::StringLiterals;
+
+// The live protocol against a real server on 127.0.0.1 with real WebSocket
+// clients: what a page gets, what it may do, and what it cannot do.
+class TestLiveChannel : public QObject
+{
+    Q_OBJECT
+
+    std::unique_ptr<ServedGame> served;
+
+    // A connected client that has had its snapshot.
+    std::unique_ptr<LiveClient> connected(const QString &origin = QString())
+    {
+        auto client = std::make_unique<LiveClient>(origin);
+        client->open(served->liveUrl());
+        if (!QTest::qWaitFor([&] { return !client->messages.isEmpty() || client->closed; }, 5000) ||
+            client->messages.isEmpty())
+            return nullptr;
+        return client;
+    }
+
+    static QJsonObject pin(const QString &value)
+    {
+        return {{u"type"_s, u"pin"_s}, {u"pin"_s, value}};
+    }
+    static QJsonObject action(const QString &what)
+    {
+        return {{u"type"_s, u"action"_s}, {u"action"_s, what}};
+    }
+    static QJsonObject scoreAction(int which, int delta)
+    {
+        QJsonObject a = action(u"score"_s);
+        a.insert(u"which"_s, which);
+        a.insert(u"delta"_s, delta);
+        return a;
+    }
+
+    // A client that has given the right PIN.
+    std::unique_ptr<LiveClient> operatorClient()
+    {
+        auto client = connected();
+        if (!client)
+            return nullptr;
+        client->send(pin(served->live.pinLock().pin()));
+        if (!QTest::qWaitFor([&] { return client->lastType() == u"pin"; }, 5000))
+            return nullptr;
+        return client;
+    }
+
+private slots:
+    void init()
+    {
+        served = std::make_unique<ServedGame>();
+        QVERIFY(served->server.isListening());
+    }
+    void cleanup() { served.reset(); }
+
+    void snapshotOnConnect()
+    {
+        served->game.setScore(GameModel::Guest1, 7);
+        served->game.setScore(GameModel::Home2, 12);
+        served->time.now += 4321;
+        auto client = connected();
+        QVERIFY(client);
+        const QJsonObject state = client->messages.first();
+        QCOMPARE(state.value(u"type"_s).toString(), u"state"_s);
+        QCOMPARE(state.value(u"scores"_s).toArray(), (QJsonArray{0, 7, 12, 0}));
+        const QJsonObject clock = state.value(u"clock"_s).toObject();
+        QCOMPARE(clock.value(u"running"_s).toBool(), false);
+        QCOMPARE(clock.value(u"ms"_s).toInteger(), 0);
+        const QJsonObject board = state.value(u"board"_s).toObject();
+        QCOMPARE(board.value(u"home"_s).toString(), u"Home"_s);
+        QCOMPARE(board.value(u"guest"_s).toString(), u"Guest"_s);
+        QCOMPARE(board.value(u"colors"_s)[u"time"_s].toString(), u"#ff0000"_s);
+        QCOMPARE(board.value(u"colors"_s)[u"score"_s].toString(), u"#ff8000"_s);
+        QCOMPARE(board.value(u"colors"_s)[u"form"_s].toString(), u"#0000ff"_s);
+        QCOMPARE(served->live.clientCount(), 1);
+    }
+
+    void changesCarryOnlyWhatChanged_data()
+    {
+        QTest::addColumn<int>("what");
+        QTest::addColumn<QStringList>("parts");
+        QTest::newRow("score entry") << 0 << QStringList{u"scores"_s};
+        QTest::newRow("clock entry") << 1 << QStringList{u"clock"_s};
+        QTest::newRow("team name") << 2 << QStringList{u"board"_s};
+        QTest::newRow("cleared board") << 3 << QStringList{u"clock"_s, u"scores"_s};
+    }
+    void changesCarryOnlyWhatChanged()
+    {
+        QFETCH(int, what);
+        QFETCH(QStringList, parts);
+        auto client = connected();
+        QVERIFY(client);
+        const qint64 seq = client->last().value(u"seq"_s).toInteger();
+        switch (what) {
+        case 0:
+            served->game.setScore(GameModel::Guest2, 42);
+            break;
+        case 1:
+            served->game.enterClockTime(750);
+            break;
+        case 2: {
+            Settings s = served->settings.value();
+            s.HomeText = u"Lions"_s;
+            served->settings.set(s);
+            break;
+        }
+        case 3:
+            served->game.clear();
+            break;
+        }
+        QTRY_COMPARE(client->messages.size(), 2);
+        const QJsonObject change = client->last();
+        QCOMPARE(change.value(u"type"_s).toString(), u"change"_s);
+        QCOMPARE(change.value(u"seq"_s).toInteger(), seq + 1);
+        QStringList keys = change.keys();
+        keys.removeAll(u"type"_s);
+        keys.removeAll(u"seq"_s);
+        QCOMPARE(keys, parts);
+        if (what == 0)
+            QCOMPARE(change[u"scores"_s].toArray(), (QJsonArray{0, 0, 0, 42}));
+        if (what == 1)
+            QCOMPARE(change[u"clock"_s][u"ms"_s].toInteger(), 750 * 1000);
+        if (what == 2)
+            QCOMPARE(change[u"board"_s][u"home"_s].toString(), u"Lions"_s);
+        if (what == 3)
+            QCOMPARE(change[u"scores"_s].toArray(),
+                     (QJsonArray{QJsonValue::Null, QJsonValue::Null, QJsonValue::Null,
+                                 QJsonValue::Null}));
+    }
+
+    void clockIsSentAsValueAtAnInstant()
+    {
+        auto client = connected();
+        QVERIFY(client);
+        served->game.startStop();
+        QTRY_COMPARE(client->messages.size(), 2);
+        QCOMPARE(client->last()[u"clock"_s][u"running"_s].toBool(), true);
+        QCOMPARE(client->last()[u"clock"_s][u"ms"_s].toInteger(), 0);
+        // A keyframe each second carries the value at the moment it is sent.
+        served->time.now += 12'345;
+        QTRY_VERIFY_WITH_TIMEOUT(client->messages.size() >= 3, 3000);
+        QCOMPARE(client->last()[u"clock"_s][u"ms"_s].toInteger(), 12'345);
+        QCOMPARE(client->last()[u"clock"_s][u"running"_s].toBool(), true);
+        served->time.now += 655;
+        served->game.startStop();
+        QTRY_COMPARE(client->last()[u"clock"_s][u"running"_s].toBool(), false);
+        QCOMPARE(client->last()[u"clock"_s][u"ms"_s].toInteger(), 13'000);
+    }
+
+    void reconnectGetsTheWholeBoardAgain()
+    {
+        auto client = connected();
+        QVERIFY(client);
+        client->socket.close();
+        QTRY_COMPARE(served->live.clientCount(), 0);
+        served->game.setScore(GameModel::Home1, 3);
+        served->game.enterClockTime(90);
+        auto again = connected();
+        QVERIFY(again);
+        QCOMPARE(again->messages.first()[u"type"_s].toString(), u"state"_s);
+        QCOMPARE(again->messages.first()[u"scores"_s].toArray(), (QJsonArray{3, 0, 0, 0}));
+        QCOMPARE(again->messages.first()[u"clock"_s][u"ms"_s].toInteger(), 90'000);
+    }
+
+    void displaysCannotOperate()
+    {
+        auto client = connected();
+        QVERIFY(client);
+        client->send(action(u"startStop"_s));
+        client->send(scoreAction(0, 1));
+        client->send(action(u"buzzer"_s));
+        QTRY_COMPARE(client->messages.size(), 4);
+        QCOMPARE(client->messages.at(1)[u"type"_s].toString(), u"pinRequired"_s);
+        QVERIFY(!served->game.isRunning());
+        QCOMPARE(served->game.score(0), 0);
+        QCOMPARE(served->buzzes, 0);
+        QCOMPARE(served->history.stack().count(), 0);
+    }
+
+    void wrongPinsLockTheRemoteOut()
+    {
+        auto client = connected();
+        QVERIFY(client);
+        const QString right = served->live.pinLock().pin();
+        QCOMPARE(right.size(), 6);
+        const QString wrong = right == u"000000"_s ? u"000001"_s : u"000000"_s;
+        for (int i = 1; i < PinLock::AllowedFailures; ++i) {
+            client->send(pin(wrong));
+            QTRY_COMPARE(client->messages.size(), 1 + i);
+            QCOMPARE(client->last()[u"result"_s].toString(), u"refused"_s);
+        }
+        client->send(pin(wrong));
+        QTRY_COMPARE(client->last()[u"result"_s].toString(), u"locked"_s);
+        // Locked out, even the right PIN is refused, also on a new connection.
+        auto other = connected();
+        QVERIFY(other);
+        other->send(pin(right));
+        QTRY_COMPARE(other->lastType(), u"pin"_s);
+        QCOMPARE(other->last()[u"result"_s].toString(), u"locked"_s);
+        other->send(action(u"startStop"_s));
+        QTRY_COMPARE(other->lastType(), u"pinRequired"_s);
+        QVERIFY(!served->game.isRunning());
+        // After the lockout the right PIN works.
+        served->time.now += PinLock::LockoutMs;
+        other->send(pin(right));
+        QTRY_COMPARE(other->last()[u"result"_s].toString(), u"accepted"_s);
+        QCOMPARE(served->live.operatorCount(), 1);
+    }
+
+    void remoteActions_data()
+    {
+        QTest::addColumn<QJsonObject>("message");
+        QTest::addColumn<QJsonArray>("scores");
+        QTest::addColumn<bool>("running");
+        QTest::addColumn<int>("buzzes");
+        const QJsonArray start{5, 6, 7, 8};
+        QTest::newRow("start") << action(u"startStop"_s) << start << true << 0;
+        QTest::newRow("reset") << action(u"reset"_s) << start << false << 0;
+        QTest::newRow("buzzer") << action(u"buzzer"_s) << start << false << 1;
+        QTest::newRow("home 1 +1") << scoreAction(0, 1) << QJsonArray{6, 6, 7, 8} << false << 0;
+        QTest::newRow("guest 1 -1") << scoreAction(1, -1) << QJsonArray{5, 5, 7, 8} << false << 0;
+        QTest::newRow("home 2 +1") << scoreAction(2, 1) << QJsonArray{5, 6, 8, 8} << false << 0;
+        QTest::newRow("guest 2 -1") << scoreAction(3, -1) << QJsonArray{5, 6, 7, 7} << false << 0;
+    }
+    void remoteActions()
+    {
+        QFETCH(QJsonObject, message);
+        QFETCH(QJsonArray, scores);
+        QFETCH(bool, running);
+        QFETCH(int, buzzes);
+        for (int i = 0; i < 4; ++i)
+            served->game.setScore(i, 5 + i);
+        served->game.enterClockTime(30);
+        auto remote = operatorClient();
+        QVERIFY(remote);
+        QCOMPARE(remote->last()[u"result"_s].toString(), u"accepted"_s);
+        const GameState before = served->game.state();
+        remote->send(message);
+        QTRY_COMPARE(served->buzzes + served->history.stack().count(), 1);
+        QCOMPARE(served->buzzes, buzzes);
+        QCOMPARE(served->game.isRunning(), running);
+        for (int i = 0; i < 4; ++i)
+            QCOMPARE(served->game.score(i), scores.at(i).toInt());
+        if (message[u"action"_s] == u"reset"_s)
+            QCOMPARE(served->game.clockMs(), 0);
+        // Every action from the phone can be undone from the desktop.
+        if (buzzes == 0) {
+            served->history.undo();
+            QVERIFY(served->game.state() == before);
+        }
+    }
+
+    void badMessagesAreDropped_data()
+    {
+        QTest::addColumn<QString>("text");
+        const auto json = [](const QJsonObject &o) {
+            return QString::fromUtf8(QJsonDocument(o).toJson(QJsonDocument::Compact));
+        };
+        QTest::newRow("not JSON") << u"start!"_s;
+        QTest::newRow("cut JSON") << u"{\"type\":\"action\",\"action\":"_s;
+        QTest::newRow("array") << u"[1,2,3]"_s;
+        QTest::newRow("empty object") << u"{}"_s;
+        QTest::newRow("unknown type") << u"{\"type\":\"shutdown\"}"_s;
+        QTest::newRow("unknown action") << json(action(u"clear"_s));
+        QTest::newRow("score 4") << json(scoreAction(4, 1));
+        QTest::newRow("score -1") << json(scoreAction(-1, 1));
+        QTest::newRow("delta 2") << json(scoreAction(0, 2));
+        QTest::newRow("delta 0") << json(scoreAction(0, 0));
+        QJsonObject fraction = scoreAction(0, 1);
+        fraction[u"which"_s] = 0.5;
+        QTest::newRow("which 0.5") << json(fraction);
+        QJsonObject asText = scoreAction(0, 1);
+        asText[u"delta"_s] = u"1"_s;
+        QTest::newRow("delta as text") << json(asText);
+        QTest::newRow("pin as number") << u"{\"type\":\"pin\",\"pin\":123456}"_s;
+        QTest::newRow("type as object") << u"{\"type\":{\"a\":1}}"_s;
+        QTest::newRow("deep nesting") << QString(500, u'[') + QString(500, u']');
+        QTest::newRow("2 KB") << json(action(u"startStop"_s)).chopped(1) + u",\"x\":\""_s +
+                                     QString(2000, u'x') + u"\"}"_s;
+        QTest::newRow("invalid UTF-16") << QString(QChar(0xd800)) + u"{}"_s;
+    }
+    void badMessagesAreDropped()
+    {
+        QFETCH(QString, text);
+        auto remote = operatorClient();
+        QVERIFY(remote);
+        const int before = int(remote->messages.size());
+        remote->socket.sendTextMessage(text);
+        remote->socket.sendBinaryMessage(text.toUtf8());
+        // Still connected and listening: a good message after it is answered.
+        remote->send(scoreAction(1, 1));
+        QTRY_COMPARE(served->game.score(1), 1);
+        QVERIFY(remote->isOpen());
+        QCOMPARE(served->history.stack().count(), 1);
+        QTRY_COMPARE(remote->messages.size(), before + 1); // just the score change
+    }
+
+    void oversizedMessageEndsOnlyThatConnection()
+    {
+        auto big = connected();
+        auto other = connected();
+        QVERIFY(big && other);
+        big->socket.sendTextMessage(QString(200 * 1024, u'x'));
+        QTRY_VERIFY(big->closed);
+        QTRY_COMPARE(served->live.clientCount(), 1);
+        served->game.setScore(0, 9);
+        QTRY_COMPARE(other->messages.size(), 2);
+        QVERIFY(other->isOpen());
+    }
+
+    void originAndPathAreChecked_data()
+    {
+        QTest::addColumn<QString>("origin");
+        QTest::addColumn<QString>("path");
+        QTest::addColumn<bool>("accepted");
+        QTest::newRow("our page") << u"http://127.0.0.1:%1"_s << u"/live"_s << true;
+        QTest::newRow("no origin (not a browser)") << QString() << u"/live"_s << true;
+        QTest::newRow("another site") << u"http://evil.example"_s << u"/live"_s << false;
+        QTest::newRow("another port") << u"http://127.0.0.1:1"_s << u"/live"_s << false;
+        QTest::newRow("https page") << u"https://127.0.0.1:%1"_s << u"/live"_s << false;
+        QTest::newRow("null origin") << u"null"_s << u"/live"_s << false;
+        QTest::newRow("other path") << QString() << u"/display"_s << false;
+    }
+    void originAndPathAreChecked()
+    {
+        QFETCH(QString, origin);
+        QFETCH(QString, path);
+        QFETCH(bool, accepted);
+        if (origin.contains(u"%1"_s))
+            origin = origin.arg(served->server.port());
+        LiveClient client(origin);
+        QUrl url = served->liveUrl();
+        url.setPath(path);
+        client.open(url);
+        QTRY_VERIFY(!client.messages.isEmpty() || client.closed);
+        QCOMPARE(!client.messages.isEmpty(), accepted);
+        QCOMPARE(served->live.clientCount(), accepted ? 1 : 0);
+    }
+
+    void manyClientsComeAndGo()
+    {
+        // 200 clients connect and leave at random while the game changes;
+        // those still connected end with the same board as the game.
+        QRandomGenerator random(20261207);
+        std::vector<std::unique_ptr<LiveClient>> clients;
+        int opened = 0;
+        while (opened < 200) {
+            const bool open = clients.empty() || random.bounded(3) != 0;
+            if (open) {
+                clients.push_back(std::make_unique<LiveClient>());
+                clients.back()->open(served->liveUrl());
+                ++opened;
+            } else {
+                const auto at = clients.begin() + random.bounded(int(clients.size()));
+                (*at)->socket.abort();
+                clients.erase(at);
+            }
+            if (random.bounded(4) == 0)
+                served->game.addToScore(random.bounded(4), 1);
+            QCoreApplication::processEvents();
+        }
+        QTRY_VERIFY_WITH_TIMEOUT(std::all_of(clients.begin(), clients.end(),
+                                             [](auto &c) { return !c->messages.isEmpty(); }),
+                                 10000);
+        QTRY_COMPARE(served->live.clientCount(), int(clients.size()));
+        served->game.setScore(3, 77);
+        const QJsonArray expected = BoardState::snapshot(served->game, served->settings.value())
+                                        .value(u"scores"_s)
+                                        .toArray();
+        for (auto &c : clients)
+            QTRY_COMPARE(c->last()[u"scores"_s].toArray(), expected);
+        clients.clear();
+        QTRY_COMPARE(served->live.clientCount(), 0);
+    }
+
+    void clientThatNeverReadsIsLetGo()
+    {
+        auto reader = connected();
+        QVERIFY(reader);
+        // A raw connection that completes the handshake and then reads nothing.
+        QTcpSocket stalled;
+        stalled.connectToHost(QHostAddress::LocalHost, served->server.port());
+        QVERIFY(stalled.waitForConnected(5000));
+        stalled.write("GET /live HTTP/1.1\r\nHost: 127.0.0.1\r\nUpgrade: websocket\r\n"
+                      "Connection: Upgrade\r\nSec-WebSocket-Key: dGhlIHNhbXBsZSBub25jZQ==\r\n"
+                      "Sec-WebSocket-Version: 13\r\n\r\n");
+        QTRY_COMPARE(served->live.clientCount(), 2);
+        stalled.setReadBufferSize(1024);
+        // Long captions make big messages; the kernel's buffers fill first.
+        Settings s = served->settings.value();
+        int rounds = 0;
+        for (; rounds < 4000 && served->live.clientCount() == 2; ++rounds) {
+            s.SectionText1 = QString(16 * 1024, QChar(u'a' + rounds % 26));
+            served->settings.set(s);
+            QCoreApplication::processEvents();
+        }
+        QCOMPARE(served->live.clientCount(), 1);
+        qInfo("stalled client let go after %d changes", rounds);
+        // The reader that keeps up got every change, in order.
+        QTRY_COMPARE(reader->last()[u"seq"_s].toInteger(), qint64(rounds));
+        QVERIFY(reader->isOpen());
+    }
+
+    void serverStopsAndStartsAgain()
+    {
+        auto client = connected();
+        QVERIFY(client);
+        const quint16 port = served->server.port();
+        served->server.close();
+        QTRY_VERIFY(client->closed);
+        QCOMPARE(served->live.clientCount(), 0);
+        QVERIFY(served->server.listen(QHostAddress::LocalHost, port));
+        auto again = connected();
+        QVERIFY(again);
+    }
+};
+
+QTEST_MAIN(TestLiveChannel)
+#include "tst_livechannel.moc"

@@ -1,0 +1,68 @@
+#include "web/boardstate.h"
+
+#include "game/gamemodel.h"
+#include "settings/appsettings.h"
+
+#include <QJsonArray>
+
+namespace BoardState {
+
+QString cssColor(qint32 bgr)
+{
+    const int red = bgr & 0xff;
+    const int green = (bgr >> 8) & 0xff;
+    const int blue = (bgr >> 16) & 0xff;
+    return QStringLiteral("#%1%2%3")
+        .arg(red, 2, 16, QChar(u'0'))
+        .arg(green, 2, 16, QChar(u'0'))
+        .arg(blue, 2, 16, QChar(u'0'));
+}
+
+QJsonObject clockPart(const GameModel &game)
+{
+    return {{QStringLiteral("running"), game.isRunning()},
+            {QStringLiteral("ms"), game.clockMs()},
+            {QStringLiteral("countDown"), game.countsDown()},
+            {QStringLiteral("blank"), game.isFaceBlank()}};
+}
+
+QJsonObject boardPart(const Settings &s)
+{
+    const QJsonObject colors{{QStringLiteral("form"), cssColor(s.FormColor)},
+                             {QStringLiteral("time"), cssColor(s.LEDTimeColor)},
+                             {QStringLiteral("score"), cssColor(s.LEDScoreColor)},
+                             {QStringLiteral("back"), cssColor(s.LEDBackColor)},
+                             {QStringLiteral("home"), cssColor(s.HomeColor)},
+                             {QStringLiteral("guest"), cssColor(s.GuestColor)},
+                             {QStringLiteral("text"), cssColor(s.TextColor)}};
+    return {{QStringLiteral("home"), s.HomeText},
+            {QStringLiteral("guest"), s.GuestText},
+            {QStringLiteral("section1"), s.SectionText1},
+            {QStringLiteral("section2"), s.SectionText2},
+            {QStringLiteral("colors"), colors}};
+}
+
+QJsonObject snapshot(const GameModel &game, const Settings &settings)
+{
+    QJsonArray scores;
+    for (int i = 0; i < GameModel::ScoreCount; ++i) {
+        const std::optional<int> score = game.score(i);
+        scores.append(score ? QJsonValue(*score) : QJsonValue(QJsonValue::Null));
+    }
+    return {{Scores, scores}, {Clock, clockPart(game)}, {Board, boardPart(settings)}};
+}
+
+QJsonObject changedParts(const QJsonObject &before, const QJsonObject &after)
+{
+    QJsonObject changed;
+    for (auto it = after.constBegin(); it != after.constEnd(); ++it) {
+        if (before.value(it.key()) != it.value())
+            changed.insert(it.key(), it.value());
+    }
+    const QJsonObject clock = after.value(Clock).toObject();
+    if (clock.value(QLatin1StringView("running")).toBool())
+        changed.insert(Clock, clock);
+    return changed;
+}
+
+} // namespace BoardState

@@ -1,0 +1,30 @@
+#pragma once
+
+#include <QJsonObject>
+
+class GameModel;
+struct Settings;
+
+// What a browser needs to draw the board, as JSON: the scores, the clock as
+// "running or not, and its value now", and the board's captions and colours.
+// A page connecting gets the whole of it; after that only the parts that
+// changed travel.
+namespace BoardState {
+
+// Top-level parts of a snapshot; a change message carries whole parts.
+inline constexpr QLatin1StringView Scores{"scores"};
+inline constexpr QLatin1StringView Clock{"clock"};
+inline constexpr QLatin1StringView Board{"board"};
+
+QJsonObject snapshot(const GameModel &game, const Settings &settings);
+QJsonObject clockPart(const GameModel &game);
+QJsonObject boardPart(const Settings &settings);
+
+// The parts of `after` that differ from `before`. The clock part is always
+// there while the clock runs, since its value moves on.
+QJsonObject changedParts(const QJsonObject &before, const QJsonObject &after);
+
+// A stored colour (0x00BBGGRR) as a CSS colour, "#rrggbb".
+QString cssColor(qint32 bgr);
+
+} // namespace BoardState

@@ -1,0 +1,229 @@
+#include "web/livechannel.h"
+
+#include "game/gamehistory.h"
+#include "game/gamemodel.h"
+#include "settings/currentsettings.h"
+#include "web/boardstate.h"
+
+#include <QJsonDocument>
+#include <QUrl>
+#include <QWebSocket>
+
+namespace {
+
+QString text(const char *latin1)
+{
+    return QString::fromLatin1(latin1);
+}
+
+QJsonObject typed(const char *type)
+{
+    return {{QStringLiteral("type"), text(type)}};
+}
+
+} // namespace
+
+LiveChannel::LiveChannel(GameModel &game, GameHistory &history, const CurrentSettings &settings,
+                         const TimeSource &time, QObject *parent)
+    : QObject(parent), m_game(game), m_history(history), m_settings(settings), m_pin(time)
+{
+    m_keyframes.setInterval(KeyframeMs);
+    connect(&m_keyframes, &QTimer::timeout, this, &LiveChannel::sendKeyframe);
+    connect(&m_game, &GameModel::changed, this, &LiveChannel::broadcastChange);
+    connect(&m_settings, &CurrentSettings::changed, this, &LiveChannel::broadcastChange);
+    m_lastSent = BoardState::snapshot(m_game, m_settings.value());
+}
+
+LiveChannel::~LiveChannel()
+{
+    disconnectAll();
+}
+
+bool LiveChannel::isAcceptedOrigin(const QString &origin, const QUrl &requestUrl)
+{
+    if (origin.isEmpty())
+        return true;
+    const QUrl from(origin);
+    return from.scheme() == u"http" && !from.host().isEmpty() &&
+           from.host().compare(requestUrl.host(), Qt::CaseInsensitive) == 0 &&
+           from.port(80) == requestUrl.port(80);
+}
+
+void LiveChannel::addClient(std::unique_ptr<QWebSocket> owned)
+{
+    QWebSocket *socket = owned.release();
+    socket->setParent(this);
+    if (socket->requestUrl().path() != Path ||
+        !isAcceptedOrigin(socket->origin(), socket->requestUrl())) {
+        socket->close(QWebSocketProtocol::CloseCodePolicyViolated);
+        socket->deleteLater();
+        return;
+    }
+    // Nothing a page sends is anywhere near this; larger messages end the
+    // connection before they are held in memory.
+    socket->setMaxAllowedIncomingMessageSize(64 * 1024);
+    socket->setMaxAllowedIncomingFrameSize(64 * 1024);
+    m_clients.insert(socket, Client{});
+    connect(socket, &QWebSocket::textMessageReceived, this,
+            [this, socket](const QString &message) { receive(socket, message); });
+    connect(socket, &QWebSocket::disconnected, this, [this, socket] { drop(socket); });
+    sendSnapshot(socket);
+    updateKeyframes();
+    emit clientsChanged();
+}
+
+void LiveChannel::disconnectAll()
+{
+    const QList<QWebSocket *> sockets = m_clients.keys();
+    for (QWebSocket *socket : sockets)
+        drop(socket);
+}
+
+int LiveChannel::operatorCount() const
+{
+    int count = 0;
+    for (const Client &client : m_clients)
+        count += client.mayOperate ? 1 : 0;
+    return count;
+}
+
+void LiveChannel::drop(QWebSocket *socket)
+{
+    if (!m_clients.remove(socket))
+        return;
+    socket->disconnect(this);
+    socket->abort();
+    socket->deleteLater();
+    updateKeyframes();
+    emit clientsChanged();
+}
+
+void LiveChannel::send(QWebSocket *socket, const QJsonObject &message)
+{
+    sendText(socket, QString::fromUtf8(QJsonDocument(message).toJson(QJsonDocument::Compact)));
+}
+
+void LiveChannel::sendText(QWebSocket *socket, const QString &text)
+{
+    // A client that has stopped reading keeps its queue growing: let it go
+    // before it holds more than a small amount of memory.
+    if (socket->bytesToWrite() > m_queueCap) {
+        drop(socket);
+        return;
+    }
+    socket->sendTextMessage(text);
+}
+
+void LiveChannel::sendSnapshot(QWebSocket *socket)
+{
+    QJsonObject message = BoardState::snapshot(m_game, m_settings.value());
+    message.insert(QStringLiteral("type"), text("state"));
+    message.insert(QStringLiteral("seq"), m_seq);
+    send(socket, message);
+}
+
+void LiveChannel::broadcastChange()
+{
+    const QJsonObject now = BoardState::snapshot(m_game, m_settings.value());
+    QJsonObject message = BoardState::changedParts(m_lastSent, now);
+    m_lastSent = now;
+    updateKeyframes();
+    if (message.isEmpty())
+        return;
+    message.insert(QStringLiteral("type"), text("change"));
+    message.insert(QStringLiteral("seq"), ++m_seq);
+    // Written once for every client.
+    const QString text = QString::fromUtf8(QJsonDocument(message).toJson(QJsonDocument::Compact));
+    const QList<QWebSocket *> sockets = m_clients.keys();
+    for (QWebSocket *socket : sockets)
+        sendText(socket, text);
+}
+
+void LiveChannel::sendKeyframe()
+{
+    broadcastChange();
+}
+
+void LiveChannel::updateKeyframes()
+{
+    const bool wanted = m_game.isRunning() && !m_clients.isEmpty();
+    if (wanted && !m_keyframes.isActive())
+        m_keyframes.start();
+    else if (!wanted)
+        m_keyframes.stop();
+}
+
+void LiveChannel::receive(QWebSocket *socket, const QString &message)
+{
+    // Anything that is not a small JSON object of a known type is dropped.
+    if (message.size() > MaxMessageChars)
+        return;
+    QJsonParseError error{};
+    const QJsonDocument document = QJsonDocument::fromJson(message.toUtf8(), &error);
+    if (error.error != QJsonParseError::NoError || !document.isObject())
+        return;
+    const QJsonObject object = document.object();
+    const QString type = object.value(QStringLiteral("type")).toString();
+    if (type == u"pin")
+        receivePin(socket, object);
+    else if (type == u"action")
+        receiveAction(socket, object);
+}
+
+void LiveChannel::receivePin(QWebSocket *socket, const QJsonObject &message)
+{
+    const QJsonValue pin = message.value(QStringLiteral("pin"));
+    if (!pin.isString())
+        return;
+    const char *result = "refused";
+    switch (m_pin.check(pin.toString())) {
+    case PinLock::Result::Accepted:
+        result = "accepted";
+        m_clients[socket].mayOperate = true;
+        emit clientsChanged();
+        break;
+    case PinLock::Result::Refused:
+        break;
+    case PinLock::Result::LockedOut:
+        result = "locked";
+        break;
+    }
+    QJsonObject reply = typed("pin");
+    reply.insert(QStringLiteral("result"), text(result));
+    send(socket, reply);
+}
+
+void LiveChannel::receiveAction(QWebSocket *socket, const QJsonObject &message)
+{
+    if (!m_clients.value(socket).mayOperate) {
+        send(socket, typed("pinRequired"));
+        return;
+    }
+    perform(message);
+}
+
+bool LiveChannel::perform(const QJsonObject &message)
+{
+    const QString action = message.value(QStringLiteral("action")).toString();
+    if (action == u"startStop") {
+        m_history.perform(tr("Start or stop the clock"), [](GameModel &g) { g.startStop(); });
+    } else if (action == u"reset") {
+        m_history.perform(tr("Reset the clock"), [](GameModel &g) { g.resetClock(); });
+    } else if (action == u"buzzer") {
+        if (m_buzzer)
+            m_buzzer();
+    } else if (action == u"score") {
+        const QJsonValue which = message.value(QStringLiteral("which"));
+        const QJsonValue delta = message.value(QStringLiteral("delta"));
+        const int w = which.toInt(-1);
+        const int d = delta.toInt(0);
+        // Only whole numbers in range: 1.5 or "1" is not a score button.
+        if (!which.isDouble() || which.toDouble() != w || w < 0 || w >= GameModel::ScoreCount ||
+            !delta.isDouble() || delta.toDouble() != d || (d != 1 && d != -1))
+            return false;
+        m_history.perform(tr("Change score"), [w, d](GameModel &g) { g.addToScore(w, d); });
+    } else {
+        return false;
+    }
+    return true;
+}

@@ -1,0 +1,27 @@
+#pragma once
+
+#include <QWidget>
+
+class QCheckBox;
+class QComboBox;
+class QSpinBox;
+struct Settings;
+
+// The options page for the board on the network: on or off, the port, and
+// the address to listen on. It edits the three fields of a Settings value and
+// leaves the others as they are.
+class NetworkPage : public QWidget
+{
+    Q_OBJECT
+
+public:
+    explicit NetworkPage(QWidget *parent = nullptr);
+
+    void load(const Settings &settings);
+    void store(Settings &settings) const;
+
+private:
+    QCheckBox *m_enabled;
+    QSpinBox *m_port;
+    QComboBox *m_address;
+};

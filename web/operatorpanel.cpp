@@ -1,0 +1,57 @@
+#include "web/operatorpanel.h"
+
+#include "web/qrcode.h"
+
+#include <QLabel>
+#include <QPixmap>
+#include <QVBoxLayout>
+
+OperatorPanel::OperatorPanel(QWidget *parent)
+    : QWidget(parent, Qt::Tool), m_address(new QLabel(this)), m_qr(new QLabel(this)),
+      m_pin(new QLabel(this)), m_clients(new QLabel(this))
+{
+    setObjectName(QStringLiteral("operatorPanel"));
+    setWindowTitle(tr("Board on the network"));
+    // The board keeps the keyboard: the panel only informs.
+    setAttribute(Qt::WA_ShowWithoutActivating);
+    m_address->setObjectName(QStringLiteral("address"));
+    m_address->setTextInteractionFlags(Qt::TextSelectableByMouse);
+    m_address->setWordWrap(true);
+    m_qr->setObjectName(QStringLiteral("qrCode"));
+    m_qr->setAlignment(Qt::AlignCenter);
+    m_pin->setObjectName(QStringLiteral("pin"));
+    m_pin->setAlignment(Qt::AlignCenter);
+    QFont big = m_pin->font();
+    big.setPointSizeF(big.pointSizeF() * 2);
+    big.setBold(true);
+    m_pin->setFont(big);
+    m_clients->setObjectName(QStringLiteral("clients"));
+    auto *layout = new QVBoxLayout(this);
+    layout->addWidget(m_address);
+    layout->addWidget(m_qr);
+    layout->addWidget(m_pin);
+    layout->addWidget(m_clients);
+}
+
+void OperatorPanel::showState(const QStringList &urls, const QString &pin, const QString &problem,
+                              int clients, int remotes)
+{
+    if (!problem.isEmpty()) {
+        m_address->setText(tr("The board is not on the network: %1").arg(problem));
+        m_qr->clear();
+        m_pin->clear();
+        m_clients->clear();
+        return;
+    }
+    QStringList lines;
+    for (const QString &url : urls)
+        lines.append(
+            tr("Board: %1display   Stream overlay: %1overlay   Phone remote: %1remote").arg(url));
+    m_address->setText(lines.join(u'\n'));
+    // Phones scan the code to open the remote; one pixel per module would be
+    // too small to scan from a screen.
+    const QImage code = urls.isEmpty() ? QImage() : qrCodeImage(urls.first() + u"remote");
+    m_qr->setPixmap(code.isNull() ? QPixmap() : QPixmap::fromImage(code.scaled(code.size() * 6)));
+    m_pin->setText(tr("Remote PIN: %1").arg(pin));
+    m_clients->setText(tr("Connected pages: %1, remotes: %2").arg(clients).arg(remotes));
+}

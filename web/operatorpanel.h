@@ -1,0 +1,25 @@
+#pragma once
+
+#include <QWidget>
+
+class QLabel;
+
+// The operator's small window for the board on the network: the address to
+// open, a QR code of the remote's address for phones, the remote's PIN, and
+// how many pages are connected.
+class OperatorPanel : public QWidget
+{
+    Q_OBJECT
+
+public:
+    explicit OperatorPanel(QWidget *parent = nullptr);
+
+    void showState(const QStringList &urls, const QString &pin, const QString &problem, int clients,
+                   int remotes);
+
+private:
+    QLabel *m_address;
+    QLabel *m_qr;
+    QLabel *m_pin;
+    QLabel *m_clients;
+};

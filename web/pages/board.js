@@ -1,0 +1,171 @@
+'use strict';
+// Draws the board as SVG in the desktop board's own coordinates (twips), so
+// it has the same layout and stays sharp at any size.
+const Board = (() => {
+  const svgNs = 'http://www.w3.org/2000/svg';
+  // Segments a to g lit for each digit.
+  const litSegments = [
+    [1, 1, 1, 1, 1, 1, 0], [0, 1, 1, 0, 0, 0, 0], [1, 1, 0, 1, 1, 0, 1], [1, 1, 1, 1, 0, 0, 1],
+    [0, 1, 1, 0, 0, 1, 1], [1, 0, 1, 1, 0, 1, 1], [1, 0, 1, 1, 1, 1, 1], [1, 1, 1, 0, 0, 0, 0],
+    [1, 1, 1, 1, 1, 1, 1], [1, 1, 1, 1, 0, 1, 1],
+  ];
+
+  function element(name, attributes, parent) {
+    const e = document.createElementNS(svgNs, name);
+    for (const [key, value] of Object.entries(attributes)) e.setAttribute(key, value);
+    if (parent) parent.appendChild(e);
+    return e;
+  }
+
+  // Seven slanted-end segments in a w x h box.
+  function segmentPoints(w, h) {
+    const t = w * 0.16;
+    const g = t * 0.12;
+    const m = h / 2;
+    const horizontal = (y) => [[g + t / 2, y], [t + g, y - t / 2], [w - t - g, y - t / 2],
+      [w - g - t / 2, y], [w - t - g, y + t / 2], [t + g, y + t / 2]];
+    const vertical = (x, y0, y1) => [[x, y0 + g], [x + t / 2, y0 + t / 2 + g],
+      [x + t / 2, y1 - t / 2 - g], [x, y1 - g], [x - t / 2, y1 - t / 2 - g],
+      [x - t / 2, y0 + t / 2 + g]];
+    const top = t / 2;
+    const bottom = h - t / 2;
+    const left = t / 2;
+    const right = w - t / 2;
+    return [horizontal(top), vertical(right, top, m), vertical(right, m, bottom),
+      horizontal(bottom), vertical(left, m, bottom), vertical(left, top, m), horizontal(m)]
+      .map((points) => points.map((p) => p.join(',')).join(' '));
+  }
+
+  // A digit of the desktop board: its box (twips), a margin, and segments.
+  function digit(parent, name, x, y, w, h, margin) {
+    const group = element('g', { class: 'digit', 'data-name': name, 'data-value': '' }, parent);
+    const inner = element('g', { transform: `translate(${x + margin},${y + margin})` }, group);
+    const segments = segmentPoints(w - 2 * margin, h - 2 * margin)
+      .map((points) => element('polygon', { points }, inner));
+    return { group, segments, value: null, lit: null };
+  }
+
+  function setDigit(d, value, lit, unlit) {
+    if (d.value === value && d.lit === lit && d.unlit === unlit) return;
+    d.value = value;
+    d.lit = lit;
+    d.unlit = unlit;
+    d.group.setAttribute('data-value', value < 0 ? '' : String(value));
+    d.segments.forEach((s, i) => s.setAttribute('fill',
+      value >= 0 && litSegments[value][i] ? lit : unlit));
+  }
+
+  function text(parent, name, x, y, w, h, points) {
+    return element('text', {
+      class: 'caption', 'data-name': name, x: x + w / 2, y: y + h / 2,
+      'font-size': points * 20, 'text-anchor': 'middle', 'dominant-baseline': 'central',
+    }, parent);
+  }
+
+  // The whole board, as laid out on the desktop (9480 x 6795 twips).
+  function createFull(svg) {
+    svg.setAttribute('viewBox', '0 0 9480 6795');
+    const b = { digits: {}, texts: {}, backs: [], outlines: [], dots: [] };
+    b.form = element('rect', { x: -100000, y: -100000, width: 200000, height: 200000 }, svg);
+    b.outlines.push(element('rect', { x: 120, y: 120, width: 9255, height: 6495 }, svg));
+    b.outlines.push(element('rect', { x: 1800, y: 120, width: 5895, height: 1815 }, svg));
+    b.texts.home = text(svg, 'home', 600, 1980, 2295, 615, 24);
+    b.texts.guest = text(svg, 'guest', 6600, 1980, 2295, 615, 24);
+    b.backs.push(element('rect', { x: 1980, y: 240, width: 5595, height: 1575 }, svg));
+    b.clock = [0, 960, 2280, 3240, 4560].map((left, i) =>
+      digit(svg, `clock${i + 1}`, 1980 + left, 240, 1035, 1575, 120));
+    for (const [x, y] of [[2040, 360], [2040, 1080], [4320, 1200]]) {
+      b.dots.push(element('circle', { cx: 1980 + x + 97.5, cy: 240 + y + 97.5, r: 97.5 }, svg));
+    }
+    const scorePanels = [[600, 2640], [6600, 2640], [600, 4560], [6600, 4560]];
+    b.scores = scorePanels.map(([x, y], i) => {
+      b.backs.push(element('rect', { x, y, width: 2280, height: 1785 }, svg));
+      return [digit(svg, `score${i}tens`, x + 120, y + 60, 1065, 1605, 120),
+        digit(svg, `score${i}units`, x + 1080, y + 60, 1065, 1605, 120)];
+    });
+    b.texts.section1 = text(svg, 'section1', 3120, 3120, 3315, 615, 24);
+    b.texts.section2 = text(svg, 'section2', 3120, 5040, 3315, 615, 24);
+    b.texts.createdBy = text(svg, 'createdBy', 4200, 4200, 1215, 615, 9.75);
+    b.texts.createdBy.textContent = 'Brannick';
+    return b;
+  }
+
+  // The strip for streaming: team names, the two main scores, the clock.
+  function createStrip(svg) {
+    svg.setAttribute('viewBox', '0 0 9600 900');
+    const b = { digits: {}, texts: {}, backs: [], outlines: [], dots: [] };
+    b.form = element('rect', { x: 0, y: 0, width: 9600, height: 900, rx: 120 }, svg);
+    b.texts.home = text(svg, 'home', 60, 0, 2580, 900, 20);
+    b.backs.push(element('rect', { x: 2700, y: 60, width: 1080, height: 780 }, svg));
+    b.backs.push(element('rect', { x: 3900, y: 60, width: 2700, height: 780 }, svg));
+    b.backs.push(element('rect', { x: 6720, y: 60, width: 1080, height: 780 }, svg));
+    b.scores = [[2700, 0], [6720, 1]].reduce((scores, [x, i]) => {
+      scores[i] = [digit(svg, `score${i}tens`, x, 60, 540, 780, 60),
+        digit(svg, `score${i}units`, x + 540, 60, 540, 780, 60)];
+      return scores;
+    }, []);
+    b.clock = [3940, 4400, 4960, 5420, 6100].map((left, i) =>
+      digit(svg, `clock${i + 1}`, left, 60, 460, 780, 50));
+    for (const [x, y, r] of [[4930, 330, 45], [4930, 570, 45], [6020, 770, 45]]) {
+      b.dots.push(element('circle', { cx: x, cy: y, r }, svg));
+    }
+    b.texts.guest = text(svg, 'guest', 7860, 0, 1680, 900, 20);
+    return b;
+  }
+
+  function render(b, state) {
+    const c = state.board.colors;
+    b.form.setAttribute('fill', c.form);
+    for (const o of b.outlines) {
+      o.setAttribute('fill', 'none');
+      o.setAttribute('stroke', c.text);
+      o.setAttribute('stroke-width', 15);
+    }
+    for (const back of b.backs) back.setAttribute('fill', c.back);
+    for (const dot of b.dots) dot.setAttribute('fill', c.text);
+    const captions = { home: [state.board.home, c.home], guest: [state.board.guest, c.guest],
+      section1: [state.board.section1, c.text], section2: [state.board.section2, c.text],
+      createdBy: ['Brannick', c.text] };
+    for (const [name, [value, color]] of Object.entries(captions)) {
+      const t = b.texts[name];
+      if (!t) continue;
+      if (t.textContent !== value) t.textContent = value;
+      t.setAttribute('fill', color);
+    }
+    b.scores.forEach((pair, i) => {
+      if (!pair) return;
+      Live.scoreDigits(state.scores[i]).forEach((v, k) => setDigit(pair[k], v, c.score, c.back));
+    });
+    renderClock(b, state);
+  }
+
+  function renderClock(b, state) {
+    const c = state.board.colors;
+    Live.clockDigits(state.clock).forEach((v, i) => setDigit(b.clock[i], v, c.time, c.back));
+  }
+
+  // Shows the board and keeps it live; the clock is redrawn every frame from
+  // the page's own clock, so tenths move as smoothly as on the desktop.
+  function run(svg, kind) {
+    const b = kind === 'strip' ? createStrip(svg) : createFull(svg);
+    const status = document.getElementById('status');
+    let current = null;
+    Live.connect({
+      status(connected) {
+        status.hidden = connected;
+        document.body.classList.toggle('offline', !connected);
+      },
+      state(state) {
+        current = state;
+        render(b, state);
+      },
+    });
+    const frame = () => {
+      if (current) renderClock(b, current);
+      requestAnimationFrame(frame);
+    };
+    requestAnimationFrame(frame);
+  }
+
+  return { run };
+})();

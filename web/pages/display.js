@@ -1,0 +1,2 @@
+'use strict';
+Board.run(document.getElementById('board'), document.body.dataset.kind || 'full');

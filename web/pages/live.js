@@ -1,0 +1,103 @@
+'use strict';
+// The live channel to the program: the whole board on connecting, then each
+// change. A page that loses the connection says so, tries again after a
+// growing pause, and starts over from a fresh copy of the board.
+const Live = (() => {
+  const parts = ['scores', 'clock', 'board'];
+
+  function connect(handlers) {
+    let socket = null;
+    let state = null;
+    let seq = -1;
+    let pause = 250;
+
+    function stamp(clock) {
+      // The value was true when the message left; the page moves it on with
+      // its own clock from here.
+      clock.receivedAt = performance.now();
+    }
+
+    function receive(text) {
+      let message;
+      try {
+        message = JSON.parse(text);
+      } catch (e) {
+        return;
+      }
+      if (message.type === 'state') {
+        state = message;
+        seq = message.seq;
+        stamp(state.clock);
+        handlers.status(true);
+        handlers.state(state);
+      } else if (message.type === 'change') {
+        if (!state || message.seq !== seq + 1) {
+          // A change went missing: only a fresh copy can be trusted.
+          socket.close();
+          return;
+        }
+        seq = message.seq;
+        for (const part of parts) {
+          if (part in message) state[part] = message[part];
+        }
+        if ('clock' in message) stamp(state.clock);
+        handlers.state(state);
+      } else if (handlers.message) {
+        handlers.message(message);
+      }
+    }
+
+    function open() {
+      socket = new WebSocket(`ws://${location.host}/live`);
+      socket.onopen = () => {
+        pause = 250;
+        if (handlers.open) handlers.open();
+      };
+      socket.onmessage = (event) => receive(event.data);
+      socket.onclose = () => {
+        state = null;
+        handlers.status(false);
+        setTimeout(open, pause);
+        pause = Math.min(pause * 2, 5000);
+      };
+    }
+
+    open();
+    return {
+      send(message) {
+        if (socket && socket.readyState === WebSocket.OPEN) socket.send(JSON.stringify(message));
+      },
+    };
+  }
+
+  // The clock's value now, in milliseconds, from the last value received.
+  function clockMs(clock) {
+    if (!clock.running) return clock.ms;
+    const run = performance.now() - clock.receivedAt;
+    return clock.countDown ? Math.max(clock.ms - run, 0) : clock.ms + run;
+  }
+
+  // Tenths on the face: time played cut to tenths, time left rounded up.
+  function shownTenths(ms, countDown) {
+    if (countDown) return Math.ceil(Math.round(ms) / 100);
+    return Math.floor(Math.min(ms, 6000000 - 1) / 100);
+  }
+
+  // The five digits of the face; -1 is blank (the tens of minutes below ten).
+  function clockDigits(clock) {
+    if (clock.blank) return [-1, -1, -1, -1, -1];
+    const t = Math.min(shownTenths(clockMs(clock), clock.countDown), 59999);
+    const minutes = Math.floor(t / 600);
+    const seconds = Math.floor(t / 10) % 60;
+    return [minutes >= 10 ? Math.floor(minutes / 10) : -1, minutes % 10,
+      Math.floor(seconds / 10), seconds % 10, t % 10];
+  }
+
+  // The two digits of a score: no leading zero; a cleared score is blank.
+  function scoreDigits(score) {
+    if (score === null || score === undefined) return [-1, -1];
+    return [score >= 10 ? Math.floor(score / 10) % 10 : -1, score % 10];
+  }
+
+  return { connect, clockMs, clockDigits, scoreDigits };
+})();

@@ -1,0 +1,101 @@
+#include "web/webservice.h"
+
+#include "settings/currentsettings.h"
+#include "web/operatorpanel.h"
+
+#include <QNetworkInterface>
+
+WebService::WebService(GameModel &game, GameHistory &history, const CurrentSettings &settings,
+                       const TimeSource &time, QObject *parent)
+    : QObject(parent), m_live(game, history, settings, time), m_server(m_live)
+{
+    connect(&settings, &CurrentSettings::changed, this, &WebService::apply);
+    connect(&m_live, &LiveChannel::clientsChanged, this, &WebService::updatePanel);
+}
+
+WebService::~WebService()
+{
+    delete m_panel;
+}
+
+QHostAddress WebService::listenAddress(const QString &text)
+{
+    const QString trimmed = text.trimmed();
+    if (trimmed.isEmpty())
+        return QHostAddress(QHostAddress::Any);
+    return QHostAddress(trimmed);
+}
+
+void WebService::apply(const Settings &settings)
+{
+    const QHostAddress address = listenAddress(settings.WebAddress);
+    const QString wanted = settings.WebServer == 0
+                               ? QString()
+                               : address.toString() + u'|' + QString::number(settings.WebPort);
+    if (wanted == m_listening && (wanted.isEmpty() || isRunning()))
+        return;
+    m_listening = wanted;
+    m_server.close();
+    m_problem.clear();
+    if (!wanted.isEmpty()) {
+        if (address.isNull())
+            m_problem = tr("\"%1\" is not an address of this computer").arg(settings.WebAddress);
+        else if (!m_server.listen(address, quint16(settings.WebPort)))
+            m_problem = m_server.errorString();
+        // A new run of the server gets a new PIN: phones must ask again.
+        m_live.pinLock().renew();
+    }
+    updatePanel();
+    emit stateChanged();
+}
+
+QStringList WebService::baseUrls() const
+{
+    if (!isRunning())
+        return {};
+    QList<QHostAddress> hosts;
+    const QHostAddress bound = m_server.address();
+    if (bound == QHostAddress(QHostAddress::Any) || bound == QHostAddress(QHostAddress::AnyIPv4)) {
+        // Addresses on the network first; the loopback one only if nothing else.
+        for (const QHostAddress &a : QNetworkInterface::allAddresses()) {
+            if (a.protocol() == QAbstractSocket::IPv4Protocol && !a.isLoopback())
+                hosts.append(a);
+        }
+        if (hosts.isEmpty())
+            hosts.append(QHostAddress(QHostAddress::LocalHost));
+    } else {
+        hosts.append(bound);
+    }
+    QStringList urls;
+    for (const QHostAddress &host : hosts) {
+        const QString name = host.protocol() == QAbstractSocket::IPv6Protocol
+                                 ? u'[' + host.toString() + u']'
+                                 : host.toString();
+        urls.append(QStringLiteral("http://%1:%2/").arg(name).arg(m_server.port()));
+    }
+    return urls;
+}
+
+void WebService::showPanel()
+{
+    if (!isRunning() && m_problem.isEmpty())
+        return;
+    if (!m_panel) {
+        m_panel = new OperatorPanel;
+        m_panel->setAttribute(Qt::WA_DeleteOnClose);
+    }
+    updatePanel();
+    m_panel->show();
+}
+
+void WebService::updatePanel()
+{
+    if (!m_panel)
+        return;
+    if (!isRunning() && m_problem.isEmpty()) {
+        m_panel->close();
+        return;
+    }
+    m_panel->showState(baseUrls(), m_live.pinLock().pin(), m_problem, m_live.clientCount(),
+                       m_live.operatorCount());
+}

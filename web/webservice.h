@@ -1,0 +1,55 @@
+#pragma once
+
+#include "web/boardserver.h"
+#include "web/livechannel.h"
+
+#include <QObject>
+#include <QPointer>
+
+class CurrentSettings;
+class GameHistory;
+class GameModel;
+class OperatorPanel;
+struct Settings;
+class TimeSource;
+
+// The board on the hall's network, as the program runs it: follows the
+// settings (off, or on at a port and address), and keeps the operator's
+// panel with the address, QR code and PIN up to date.
+class WebService : public QObject
+{
+    Q_OBJECT
+
+public:
+    WebService(GameModel &game, GameHistory &history, const CurrentSettings &settings,
+               const TimeSource &time, QObject *parent = nullptr);
+    ~WebService() override;
+
+    void setBuzzer(std::function<void()> buzzer) { m_live.setBuzzer(std::move(buzzer)); }
+    // Starts, restarts or stops the server as the settings say.
+    void apply(const Settings &settings);
+    // Shows the operator's panel while the server is on.
+    void showPanel();
+
+    bool isRunning() const { return m_server.isListening(); }
+    QString problem() const { return m_problem; }
+    // The addresses a browser on the network can open, "http://host:port/".
+    QStringList baseUrls() const;
+    LiveChannel &live() { return m_live; }
+    const BoardServer &server() const { return m_server; }
+
+    // The listen address a setting stands for: empty means every address.
+    static QHostAddress listenAddress(const QString &text);
+
+signals:
+    void stateChanged();
+
+private:
+    void updatePanel();
+
+    LiveChannel m_live;
+    BoardServer m_server;
+    QString m_problem;
+    QString m_listening; // "address:port" the server was last started with
+    QPointer<OperatorPanel> m_panel;
+};
