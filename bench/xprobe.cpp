@@ -550,7 +550,7 @@ int hornLatency(X &x, int rounds)
             gaps << *soundAt - *zeroAt;
             ++heardOnce;
         }
-        sleepMs(1500); // the horn ends
+        sleepMs(3000); // the horn and anything queued behind it end
         loud();
     }
     stop(recorder);

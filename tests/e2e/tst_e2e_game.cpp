@@ -150,7 +150,9 @@ private slots:
         QCOMPARE(b.guestScore(1), QStringLiteral(" 5"));
         QCOMPARE(b.homeScore(1), QStringLiteral(" 0"));
         const int resumed = tenthsOf(b.clock());
-        QVERIFY2(resumed <= atKill && atKill - resumed <= 11,
+        // Within 1.1 s of the face at the kill: the last save may come a
+        // moment after the screenshot, so a tenth or two ahead is fine too.
+        QVERIFY2(resumed >= 0 && std::abs(atKill - resumed) <= 11,
                  qPrintable(QStringLiteral("%1 at the kill, %2 resumed").arg(atKill).arg(resumed)));
         QCOMPARE(board(QStringLiteral("resumed-stopped")).clock(), b.clock()); // stopped
     }
