@@ -230,14 +230,12 @@ int keyLatency(X &x, int presses)
     return 0;
 }
 
-// The buzzer key to the first loud sample on the sound server's sink.
-int buzzerLatency(X &x, int presses)
+// Records the null sink into a non-blocking pipe, read from fds[0]; returns
+// the recorder's pid, or -1.
+pid_t startRecorder(int fds[2])
 {
-    if (!x.waitFor("Corvella by Brannick"))
-        return 1;
-    int fds[2];
     if (pipe(fds) != 0)
-        return 1;
+        return -1;
     const pid_t recorder = fork();
     if (recorder == 0) {
         dup2(fds[1], 1);
@@ -247,6 +245,18 @@ int buzzerLatency(X &x, int presses)
     }
     close(fds[1]);
     fcntl(fds[0], F_SETFL, O_NONBLOCK);
+    return recorder;
+}
+
+// The buzzer key to the first loud sample on the sound server's sink.
+int buzzerLatency(X &x, int presses)
+{
+    if (!x.waitFor("Corvella by Brannick"))
+        return 1;
+    int fds[2];
+    const pid_t recorder = startRecorder(fds);
+    if (recorder < 0)
+        return 1;
     char buffer[4096];
     // The recording is read all the while: a full pipe would hold the
     // recorder back and delay what follows.
@@ -505,17 +515,9 @@ int hornLatency(X &x, int rounds)
         return 1;
     const QRect client = x.rect(*window);
     int fds[2];
-    if (pipe(fds) != 0)
+    const pid_t recorder = startRecorder(fds);
+    if (recorder < 0)
         return 1;
-    const pid_t recorder = fork();
-    if (recorder == 0) {
-        dup2(fds[1], 1);
-        execlp("parec", "parec", "-d", "nullsink.monitor", "--latency-msec=2", "--format=s16le",
-               "--rate=44100", "--channels=2", "--raw", nullptr);
-        _exit(127);
-    }
-    close(fds[1]);
-    fcntl(fds[0], F_SETFL, O_NONBLOCK);
     char buffer[4096];
     const auto loud = [&] {
         bool heard = false;

@@ -17,17 +17,17 @@ constexpr qsizetype ChunkFrames = 441; // 10 ms at 44.1 kHz
 // could not be reached or dropped the stream.
 bool playOnServer(const DecodedSound &sound, const std::atomic_bool &stop)
 {
-    const pa_sample_spec spec{PA_SAMPLE_S16LE, static_cast<uint32_t>(sound.sampleRate),
-                              static_cast<uint8_t>(sound.channels)};
+    const pa_sample_spec sampleSpec{PA_SAMPLE_S16LE, static_cast<uint32_t>(sound.sampleRate),
+                                    static_cast<uint8_t>(sound.channels)};
     pa_buffer_attr buffer;
     buffer.maxlength = static_cast<uint32_t>(-1);
-    buffer.tlength = static_cast<uint32_t>(pa_usec_to_bytes(BufferUs, &spec));
+    buffer.tlength = static_cast<uint32_t>(pa_usec_to_bytes(BufferUs, &sampleSpec));
     buffer.prebuf = static_cast<uint32_t>(-1);
     buffer.minreq = static_cast<uint32_t>(-1);
     buffer.fragsize = static_cast<uint32_t>(-1);
     int error = 0;
     pa_simple *stream = pa_simple_new(nullptr, "Corvella", PA_STREAM_PLAYBACK, nullptr, "Buzzer",
-                                      &spec, nullptr, &buffer, &error);
+                                      &sampleSpec, nullptr, &buffer, &error);
     if (!stream)
         return false;
     const qsizetype frameBytes = 2 * sound.channels;

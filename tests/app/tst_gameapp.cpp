@@ -4,6 +4,7 @@
 #include "display/ledlines.h"
 #include "game/gamestatefile.h"
 #include "scoreboard/frmscoreboard.h"
+#include "tests/support/appdriver.h"
 #include "tests/support/boardtext.h"
 #include "tests/support/fakes.h"
 #include "tests/support/testenv.h"
@@ -23,24 +24,6 @@ class TestGameApp : public QObject
     FakeServices fakes;
 
     static QString stateFolder() { return GameStateFile::defaultFolder(); }
-
-    static frmSplash *visibleSplash()
-    {
-        for (QWidget *w : QApplication::topLevelWidgets())
-            if (auto *s = qobject_cast<frmSplash *>(w); s && s->isVisible())
-                return s;
-        return nullptr;
-    }
-
-    frmScoreBoard *openBoard(CorvellaApp &app)
-    {
-        app.start();
-        frmSplash *splash = visibleSplash();
-        if (!splash)
-            return nullptr;
-        splash->GoScore();
-        return app.scoreboard();
-    }
 
     void whenModal(std::function<void(QWidget *)> answer)
     {

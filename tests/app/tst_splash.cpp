@@ -4,6 +4,7 @@
 #include "display/twips.h"
 #include "scoreboard/frmscoreboard.h"
 #include "settings/appsettings.h"
+#include "tests/support/appdriver.h"
 #include "tests/support/fakes.h"
 #include "tests/support/testenv.h"
 
@@ -31,14 +32,6 @@ class TestSplash : public QObject
     static QString shownText(const frmSplash &splash)
     {
         return splash.findChild<QPlainTextEdit *>(QStringLiteral("txtInstr"))->toPlainText();
-    }
-
-    static frmSplash *visibleSplash()
-    {
-        for (QWidget *w : QApplication::topLevelWidgets())
-            if (auto *s = qobject_cast<frmSplash *>(w); s && s->isVisible())
-                return s;
-        return nullptr;
     }
 
     // Answers the next modal window with `answer` once it is up.

@@ -7,6 +7,7 @@
 #include "display/ledlines.h"
 #include "scoreboard/frmscoreboard.h"
 #include "scoreboard/operatorhints.h"
+#include "tests/support/appdriver.h"
 #include "tests/support/boardtext.h"
 #include "tests/support/fakes.h"
 #include "tests/support/testenv.h"
@@ -42,21 +43,6 @@ class TestAudience : public QObject
     Q_OBJECT
 
     FakeServices fakes;
-
-    static frmSplash *visibleSplash()
-    {
-        for (QWidget *w : QApplication::topLevelWidgets())
-            if (auto *s = qobject_cast<frmSplash *>(w); s && s->isVisible())
-                return s;
-        return nullptr;
-    }
-
-    frmScoreBoard *openBoard(CorvellaApp &app)
-    {
-        app.start();
-        visibleSplash()->GoScore();
-        return app.scoreboard();
-    }
 
 private slots:
     void init()
