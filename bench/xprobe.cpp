@@ -552,6 +552,9 @@ int hornLatency(X &x, int rounds)
             gaps << *soundAt - *zeroAt;
             ++heardOnce;
         }
+        if (std::getenv("XPROBE_VERBOSE"))
+            std::fprintf(stderr, "round %d: zero at %.1f ms, sound at %.1f ms\n", round,
+                         zeroAt.value_or(-1), soundAt.value_or(-1));
         sleepMs(3000); // the horn and anything queued behind it end
         loud();
     }
