@@ -5,10 +5,10 @@
 #include "audience/pointerhider.h"
 #include "game/clockface.h"
 #include "options/frmoptions.h"
-#include "web/networkpage.h"
 #include "platform/dialogs.h"
 #include "platform/soundloader.h"
 #include "scoreboard/frmscoreboard.h"
+#include "web/networkpage.h"
 
 #include <QEvent>
 

@@ -10,8 +10,6 @@
 
 #include <QCheckBox>
 #include <QDir>
-#include <QRegularExpressionValidator>
-#include <QSpinBox>
 #include <QFileInfo>
 #include <QFontMetricsF>
 #include <QGroupBox>
@@ -20,6 +18,8 @@
 #include <QLineEdit>
 #include <QPainter>
 #include <QPushButton>
+#include <QRegularExpressionValidator>
+#include <QSpinBox>
 #include <QTabWidget>
 
 #include <algorithm>
@@ -69,18 +69,28 @@ const struct
     const char *key;
     const char *control;
 } fieldControls[] = {
-    {"FormColor", "picBackC"},         {"LEDTimeColor", "picLedTimeC"},
-    {"LEDScoreColor", "picLedScoreC"}, {"LEDBackColor", "picLedBackC"},
-    {"HomeColor", "picHomeC"},         {"GuestColor", "picGuestC"},
-    {"TextColor", "picTextC"},         {"StartStopClockKey", "lblStartStopK"},
-    {"ResetClockKey", "lblResetK"},    {"BuzzerKey", "lblBuzzerK"},
-    {"BuzzerFile", "lblBuzzerSound"},  {"HomeText", "txtHomeText"},
-    {"GuestText", "txtGuestText"},     {"SectionText1", "txtSectText1"},
-    {"SectionText2", "txtSectText2"},  {"TeamSize", nullptr},
-    {"CountDown", "chkCountDown"},     {"PeriodLength", "txtPeriod"},
+    {"FormColor", "picBackC"},
+    {"LEDTimeColor", "picLedTimeC"},
+    {"LEDScoreColor", "picLedScoreC"},
+    {"LEDBackColor", "picLedBackC"},
+    {"HomeColor", "picHomeC"},
+    {"GuestColor", "picGuestC"},
+    {"TextColor", "picTextC"},
+    {"StartStopClockKey", "lblStartStopK"},
+    {"ResetClockKey", "lblResetK"},
+    {"BuzzerKey", "lblBuzzerK"},
+    {"BuzzerFile", "lblBuzzerSound"},
+    {"HomeText", "txtHomeText"},
+    {"GuestText", "txtGuestText"},
+    {"SectionText1", "txtSectText1"},
+    {"SectionText2", "txtSectText2"},
+    {"TeamSize", nullptr},
+    {"CountDown", "chkCountDown"},
+    {"PeriodLength", "txtPeriod"},
     {"AudienceScreen", "spnAudienceScreen"},
     // Edited on a page the program adds (addPage).
-    {"WebServer", nullptr},            {"WebPort", nullptr},
+    {"WebServer", nullptr},
+    {"WebPort", nullptr},
     {"WebAddress", nullptr},
 };
 
@@ -320,8 +330,7 @@ void frmOptions::bindFields()
     }
 }
 
-void frmOptions::addPage(QWidget *page, const QString &title,
-                         std::function<void(Settings &)> store)
+void frmOptions::addPage(QWidget *page, const QString &title, std::function<void(Settings &)> store)
 {
     sstOptions->addTab(page, title);
     m_pageStores.push_back(std::move(store));

@@ -84,8 +84,8 @@ void frmScoreBoard::act(const QString &what, const std::function<void(GameModel 
 void frmScoreBoard::keyPressEvent(QKeyEvent *event)
 {
     const bool plain = event->modifiers() == Qt::NoModifier;
-    if (plain && (event->key() == Qt::Key_F2 ||
-                  (m_audienceView && event->key() == Qt::Key_Escape))) {
+    if (plain &&
+        (event->key() == Qt::Key_F2 || (m_audienceView && event->key() == Qt::Key_Escape))) {
         emit audienceToggleRequested();
         return;
     }
