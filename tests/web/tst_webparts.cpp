@@ -119,7 +119,7 @@ private slots:
 
     void qrCodeHasQuietZoneAndModules()
     {
-        const QImage code = qrCodeImage(u"http://192.168.1.20:8080/remote"_s);
+        const QImage code = qrCodeImage(u"http://127.0.0.1:8080/remote"_s);
         QVERIFY(!code.isNull());
         // 31 characters at medium correction: version 3, 29 modules, plus 4 on each side.
         QCOMPARE(code.size(), QSize(37, 37));
@@ -132,7 +132,7 @@ private slots:
         QCOMPARE(code.pixelIndex(4, 4), 1);
         QCOMPARE(code.pixelIndex(10, 10), 1);
         QCOMPARE(code.pixelIndex(5, 5), 0);
-        QVERIFY(qrCodeImage(u"http://192.168.1.21:8080/remote"_s) != code);
+        QVERIFY(qrCodeImage(u"http://127.0.0.1:8081/remote"_s) != code);
     }
 
     void onlyKnownPathsAreServed_data()
@@ -243,8 +243,8 @@ private slots:
         QTest::addColumn<QString>("address");
         QTest::newRow("nothing stored") << QByteArray() << qint16(0) << 8080 << QString();
         QTest::newRow("on at 9000")
-            << QByteArray("WebServer=1\nWebPort=9000\nWebAddress=10.0.0.5\n") << qint16(1) << 9000
-            << u"10.0.0.5"_s;
+            << QByteArray("WebServer=1\nWebPort=9000\nWebAddress=127.0.0.1\n") << qint16(1) << 9000
+            << u"127.0.0.1"_s;
         QTest::newRow("port 0") << QByteArray("WebPort=0\n") << qint16(0) << 8080 << QString();
         QTest::newRow("port too big")
             << QByteArray("WebPort=65536\n") << qint16(0) << 8080 << QString();
