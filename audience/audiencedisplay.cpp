@@ -50,7 +50,10 @@ void AudienceDisplay::turnOn(const QScreen *operatorScreen, int wantedScreen)
     view->winId();
     view->windowHandle()->setScreen(screen);
     view->setGeometry(screen->geometry());
-    view->showFullScreen();
+    // Not showFullScreen(): that also asks for the focus, which only the
+    // window sharing the operator's screen takes.
+    view->setWindowState(Qt::WindowFullScreen);
+    view->show();
     if (m_shared) {
         auto *hint = new QLabel(tr("Audience display: press F2 or Esc to close it"), view);
         hint->setObjectName(QStringLiteral("audienceCloseHint"));

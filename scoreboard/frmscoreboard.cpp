@@ -291,6 +291,9 @@ void frmScoreBoard::makeAudienceView(bool takesKeys)
     if (!takesKeys) {
         setWindowFlag(Qt::WindowDoesNotAcceptFocus);
         setAttribute(Qt::WA_ShowWithoutActivating);
+        // A full-screen window without the focus is kept under the panels of
+        // its screen by some window managers; the audience must see only the board.
+        setWindowFlag(Qt::WindowStaysOnTopHint);
     }
     for (QWidget *child : findChildren<QWidget *>())
         child->setFocusPolicy(Qt::NoFocus);

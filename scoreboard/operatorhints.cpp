@@ -57,7 +57,11 @@ void OperatorHints::showCapsLock(bool on)
 
 void OperatorHints::showFocus()
 {
-    m_framed = partOf(QApplication::focusWidget(), m_board);
+    QWidget *focused = QApplication::focusWidget();
+    m_framed = partOf(focused, m_board);
+    // The clock's digits take the entry; only the panel round them ignores keys.
+    m_focusIgnoresKeys = focused && focused->objectName() == QLatin1StringView("picTimeBack") &&
+                         m_board->isAncestorOf(focused);
     refresh();
 }
 
@@ -76,7 +80,7 @@ bool OperatorHints::eventFilter(QObject *watched, QEvent *event)
 void OperatorHints::refresh()
 {
     QStringList notes;
-    if (m_framed && m_framed->objectName() == QLatin1StringView("picTimeBack"))
+    if (m_focusIgnoresKeys)
         notes << tr("The clock's panel takes no keys: click a clock digit");
     if (!m_typed.isEmpty())
         notes << tr("Typed: %1").arg(m_typed);

@@ -39,6 +39,7 @@ private:
     QFrame *m_frame;
     QLabel *m_line;
     QPointer<QWidget> m_framed;
+    bool m_focusIgnoresKeys = false;
     QString m_typed;
     bool m_capsLock = false;
 };

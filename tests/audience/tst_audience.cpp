@@ -140,6 +140,7 @@ private slots:
         ledlines *digit = board->ledTime()[3];
         digit->setFocus();
         QCOMPARE(hints->framed(), c.picTimeBack);
+        QVERIFY(!hints->text().contains(QStringLiteral("takes no keys")));
         QTest::keyClicks(digit, QStringLiteral("12.3"));
         QVERIFY(hints->text().contains(QStringLiteral("Typed: 12.3")));
         QTest::keyClick(digit, Qt::Key_Space);

@@ -58,7 +58,7 @@ QList<QPair<double, double>> soundBursts(const QByteArray &raw)
     return bursts;
 }
 
-Desktop::Desktop(QSize screen) : m_screen(screen)
+Desktop::Desktop(QSize screen, QSize secondScreen) : m_screen(screen), m_secondScreen(secondScreen)
 {
     QFile::setPermissions(m_runtime.path(), QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
 }
@@ -92,16 +92,18 @@ QProcess *Desktop::startProcess(const QString &program, const QStringList &args,
 
 bool Desktop::startDisplay(QString *why)
 {
+    const auto size = [](QSize s) {
+        return QStringLiteral("%1x%2x24").arg(s.width()).arg(s.height());
+    };
     for (int n = 87; n < 120 && m_display.isEmpty(); ++n) {
         if (QFile::exists(QStringLiteral("/tmp/.X%1-lock").arg(n)))
             continue;
         const QString display = QStringLiteral(":%1").arg(n);
-        const QString screen =
-            QStringLiteral("%1x%2x24").arg(m_screen.width()).arg(m_screen.height());
-        if (!startProcess(QStringLiteral("Xvfb"),
-                          {display, QStringLiteral("-screen"), QStringLiteral("0"), screen,
-                           QStringLiteral("-nolisten"), QStringLiteral("tcp")},
-                          QProcessEnvironment::systemEnvironment())) {
+        QStringList args{display, QStringLiteral("-screen"), QStringLiteral("0"), size(m_screen)};
+        if (m_secondScreen.isValid())
+            args += {QStringLiteral("-screen"), QStringLiteral("1"), size(m_secondScreen)};
+        args += {QStringLiteral("-nolisten"), QStringLiteral("tcp")};
+        if (!startProcess(QStringLiteral("Xvfb"), args, QProcessEnvironment::systemEnvironment())) {
             *why = QStringLiteral("Xvfb cannot be started");
             return false;
         }
@@ -119,7 +121,16 @@ bool Desktop::startDisplay(QString *why)
         *why = QStringLiteral("no X display could be started");
         return false;
     }
-    if (!startProcess(QStringLiteral("jwm"), {}, environment())) {
+    return startWindowManager(0, why) && (!m_secondScreen.isValid() || startWindowManager(1, why));
+}
+
+// One jwm per X screen: a window manager manages only the screen it is started on.
+bool Desktop::startWindowManager(int screen, QString *why)
+{
+    QProcessEnvironment env = environment();
+    const QString display = m_display + u'.' + QString::number(screen);
+    env.insert(QStringLiteral("DISPLAY"), display);
+    if (!startProcess(QStringLiteral("jwm"), {}, env)) {
         *why = QStringLiteral("jwm cannot be started");
         return false;
     }
@@ -127,12 +138,13 @@ bool Desktop::startDisplay(QString *why)
     const bool managed = waitUntil(
         [&] {
             return run(QStringLiteral("xprop"),
-                       {QStringLiteral("-root"), QStringLiteral("_NET_SUPPORTING_WM_CHECK")})
+                       {QStringLiteral("-display"), display, QStringLiteral("-root"),
+                        QStringLiteral("_NET_SUPPORTING_WM_CHECK")})
                 .contains(QLatin1StringView("window id"));
         },
         5000);
     if (!managed) {
-        *why = QStringLiteral("jwm does not manage the display");
+        *why = QStringLiteral("jwm does not manage screen %1").arg(display);
         return false;
     }
     return true;
@@ -244,6 +256,14 @@ QString Desktop::waitForWindow(const QString &title, int timeoutMs) const
     return id;
 }
 
+bool Desktop::hasWindowOn(int screen, const QString &title) const
+{
+    return !run(QStringLiteral("xdotool"),
+                {QStringLiteral("search"), QStringLiteral("--screen"), QString::number(screen),
+                 QStringLiteral("--onlyvisible"), QStringLiteral("--name"), titlePattern(title)})
+                .isEmpty();
+}
+
 bool Desktop::waitForWindowGone(const QString &title, int timeoutMs) const
 {
     return waitUntil(
@@ -297,12 +317,13 @@ void Desktop::type(const QString &text) const
         {QStringLiteral("type"), QStringLiteral("--delay"), QStringLiteral("80"), text});
 }
 
-QImage Desktop::screenshot(const QString &artefactName) const
+QImage Desktop::screenshot(const QString &artefactName, int screen) const
 {
     QProcess import;
     import.setProcessEnvironment(environment());
     import.start(QStringLiteral("import"),
-                 {QStringLiteral("-window"), QStringLiteral("root"), QStringLiteral("png:-")});
+                 {QStringLiteral("-display"), m_display + u'.' + QString::number(screen),
+                  QStringLiteral("-window"), QStringLiteral("root"), QStringLiteral("png:-")});
     import.waitForFinished(15000);
     QImage image = QImage::fromData(import.readAllStandardOutput(), "PNG")
                        .convertToFormat(QImage::Format_RGB32);

@@ -16,11 +16,13 @@ QList<QPair<double, double>> soundBursts(const QByteArray &raw);
 
 // A private desktop for end-to-end checks: an X server (Xvfb) with a window
 // manager (jwm) and a private PulseAudio with a null sink whose output is
-// recorded. Every process it starts is stopped again by its PID.
+// recorded. Every process it starts is stopped again by its PID. With a
+// second size it runs two X screens (:N.0 and :N.1), each with its own jwm,
+// which Qt sees as two screens.
 class Desktop
 {
 public:
-    explicit Desktop(QSize screen);
+    explicit Desktop(QSize screen, QSize secondScreen = {});
     ~Desktop();
 
     bool startDisplay(QString *why);
@@ -39,6 +41,8 @@ public:
     QString run(const QString &program, const QStringList &args, int timeoutMs = 10000) const;
     // The id of the visible window with exactly this title, waiting for it.
     QString waitForWindow(const QString &title, int timeoutMs = 10000) const;
+    // Whether a visible window with exactly this title is on X screen `screen`.
+    bool hasWindowOn(int screen, const QString &title) const;
     bool waitForWindowGone(const QString &title, int timeoutMs = 10000) const;
     // The window's client area in screen coordinates.
     QRect geometry(const QString &windowId) const;
@@ -46,7 +50,7 @@ public:
     void click(QPoint at) const;
     void key(const QString &keys) const;
     void type(const QString &text) const;
-    QImage screenshot(const QString &artefactName) const;
+    QImage screenshot(const QString &artefactName, int screen = 0) const;
 
     // Recorded sound, 44.1 kHz stereo 16-bit, as far as it has been written.
     QByteArray recording() const;
@@ -56,7 +60,10 @@ private:
     QProcess *startProcess(const QString &program, const QStringList &args,
                            const QProcessEnvironment &env);
 
+    bool startWindowManager(int screen, QString *why);
+
     QSize m_screen;
+    QSize m_secondScreen;
     QString m_display;
     QTemporaryDir m_runtime;
     std::vector<std::unique_ptr<QProcess>> m_processes;
