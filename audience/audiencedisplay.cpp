@@ -36,10 +36,14 @@ void AudienceDisplay::turnOn(const QScreen *operatorScreen, int wantedScreen)
 {
     m_operatorScreen = operatorScreen;
     m_wantedScreen = wantedScreen;
-    QScreen *screen = chooseScreen(QGuiApplication::screens(), operatorScreen, wantedScreen);
+    showOn(chooseScreen(QGuiApplication::screens(), operatorScreen, wantedScreen));
+}
+
+void AudienceDisplay::showOn(QScreen *screen)
+{
     if (!screen || isOn())
         return;
-    m_shared = screen == operatorScreen;
+    m_shared = screen == m_operatorScreen;
     m_lostScreen.reset();
     frmScoreBoard *view = m_makeView();
     view->setAttribute(Qt::WA_DeleteOnClose);
@@ -98,5 +102,6 @@ void AudienceDisplay::screenAdded(QScreen *screen)
 {
     if (!m_lostScreen || screen->name() != *m_lostScreen || isOn())
         return;
-    turnOn(m_operatorScreen, m_wantedScreen);
+    // Back on the screen it left, even when another one came meanwhile.
+    showOn(screen);
 }

@@ -51,6 +51,7 @@ signals:
     void switched(bool on);
 
 private:
+    void showOn(QScreen *screen);
     void closeView();
 
     ViewFactory m_makeView;

@@ -20,6 +20,32 @@
 #include <QScreen>
 #include <QTimer>
 
+#include <qpa/qplatformscreen.h>
+#include <qpa/qwindowsysteminterface.h>
+
+// A projector plugged in beside the laptop's screen, as the platform reports it.
+class Projector : public QPlatformScreen
+{
+public:
+    explicit Projector(const QString &name) : m_name(name) {}
+    QRect geometry() const override { return {3000, 0, 1920, 1080}; }
+    int depth() const override { return 32; }
+    QImage::Format format() const override { return QImage::Format_RGB32; }
+    QString name() const override { return m_name; }
+
+    static Projector *plugIn(const QString &name)
+    {
+        auto *screen = new Projector(name);
+        QWindowSystemInterface::handleScreenAdded(screen);
+        return screen;
+    }
+    // Qt deletes the screen.
+    static void unplug(Projector *screen) { QWindowSystemInterface::handleScreenRemoved(screen); }
+
+private:
+    QString m_name;
+};
+
 // Stands in for the desktop's screen saver on a private session bus.
 class FakeScreenSaver : public QObject
 {
@@ -119,6 +145,41 @@ private slots:
         QVERIFY(audience.isOn());
         audience.turnOff();
         audience.screenAdded(screen); // switched off by the operator: stays off
+        QVERIFY(!audience.isOn());
+    }
+
+    void unpluggingAndPluggingTheProjectorMidGame()
+    {
+        CorvellaApp app(fakes.services());
+        frmScoreBoard *board = openBoard(app);
+        Projector *projector = Projector::plugIn(QStringLiteral("HDMI-1"));
+        AudienceDisplay &audience = app.audience();
+        QTest::keyClick(board, Qt::Key_F2);
+        QVERIFY(audience.isOn());
+        QCOMPARE(audience.view()->screen()->name(), QStringLiteral("HDMI-1"));
+        QVERIFY(!audience.sharesOperatorScreen());
+        board->AllKeyPress('s');
+        app.game().setScore(GameModel::Home1, 12);
+
+        Projector::unplug(projector);
+        QVERIFY(!audience.isOn());
+        QTest::qWait(0); // the closed view is deleted
+        QVERIFY(app.game().isRunning());
+        QCOMPARE(app.game().state().scores[GameModel::Home1], 12);
+        QVERIFY(board->isVisible());
+
+        // Another screen is not the projector the audience was watching.
+        Projector *other = Projector::plugIn(QStringLiteral("DP-2"));
+        QVERIFY(!audience.isOn());
+        projector = Projector::plugIn(QStringLiteral("HDMI-1"));
+        QVERIFY(audience.isOn());
+        QCOMPARE(audience.view()->screen()->name(), QStringLiteral("HDMI-1"));
+        QCOMPARE(audience.view()->geometry(), projector->geometry());
+        QVERIFY(app.game().isRunning());
+
+        audience.turnOff();
+        Projector::unplug(projector);
+        Projector::unplug(other);
         QVERIFY(!audience.isOn());
     }
 
