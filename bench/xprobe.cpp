@@ -104,14 +104,39 @@ struct X
         return std::nullopt;
     }
 
+    // A window on X screen `screen` (the audience display has one of its own).
+    std::optional<Window> waitForOn(int screen, const char *title, int timeoutMs = 10000)
+    {
+        const auto start = Clock::now();
+        while (msSince(start) < timeoutMs) {
+            if (auto w = find(RootWindow(display, screen), title))
+                return w;
+            sleepMs(1);
+        }
+        return std::nullopt;
+    }
+
+    // In the coordinates of the window's own screen.
     QRect rect(Window w)
     {
         XWindowAttributes a{};
         XGetWindowAttributes(display, w, &a);
         int x = 0, y = 0;
         Window child = 0;
-        XTranslateCoordinates(display, w, DefaultRootWindow(display), 0, 0, &x, &y, &child);
+        XTranslateCoordinates(display, w, a.root, 0, 0, &x, &y, &child);
         return {x, y, a.width, a.height};
+    }
+
+    // The pixels as the server holds them, for telling a change quickly.
+    QByteArray grabRaw(int screen, const QRect &area)
+    {
+        XImage *image = XGetImage(display, RootWindow(display, screen), area.x(), area.y(),
+                                  area.width(), area.height(), AllPlanes, ZPixmap);
+        if (!image)
+            return {};
+        QByteArray pixels(image->data, qsizetype(image->bytes_per_line) * image->height);
+        XDestroyImage(image);
+        return pixels;
     }
 
     // `taken`, when given, receives the moment the server has handed over the pixels.
@@ -201,6 +226,14 @@ int startup(X &x, const char *title, bool board, char **command)
     return 0;
 }
 
+// The home score's panel of section 1 on a board with this client area.
+QRect homeScoreRegion(const QRect &client)
+{
+    const QPoint panel = BoardReader(QImage(), client).scorePanelPoint(true, 0);
+    return {panel - QPoint(4, 4),
+            QSize(client.width() * 2280 / 9480, client.height() * 1785 / 6795)};
+}
+
 // Enter on a score to the changed pixels of that score.
 int keyLatency(X &x, int presses)
 {
@@ -208,11 +241,8 @@ int keyLatency(X &x, int presses)
     if (!window)
         return 1;
     const QRect client = x.rect(*window);
-    const BoardReader reader(QImage(), client);
-    const QPoint panel = reader.scorePanelPoint(true, 0);
-    const QRect region(panel - QPoint(4, 4),
-                       QSize(client.width() * 2280 / 9480, client.height() * 1785 / 6795));
-    x.click(panel);
+    const QRect region = homeScoreRegion(client);
+    x.click(BoardReader(QImage(), client).scorePanelPoint(true, 0));
     QList<double> latencies;
     for (int i = 0; i < presses; ++i) {
         x.key(i % 2 ? XK_1 : XK_2);
@@ -227,6 +257,50 @@ int keyLatency(X &x, int presses)
     }
     std::printf("key_latency_median_ms %.2f max_ms %.2f\n", median(latencies),
                 *std::max_element(latencies.begin(), latencies.end()));
+    return 0;
+}
+
+// Enter on a score: the moment the operator's board (screen 0) shows the new
+// score against the moment the audience display (screen 1) does.
+int audienceLatency(X &x, int presses)
+{
+    const auto board = x.waitFor("Corvella by Brannick");
+    const auto audience = x.waitForOn(1, "Corvella - audience");
+    if (!board || !audience)
+        return 1;
+    const QRect operatorClient = x.rect(*board);
+    const QRect operatorRegion = homeScoreRegion(operatorClient);
+    const QRect audienceRegion = homeScoreRegion(x.rect(*audience));
+    x.click(BoardReader(QImage(), operatorClient).scorePanelPoint(true, 0));
+    QList<double> delays, operatorLatencies, audienceLatencies;
+    for (int i = 0; i < presses; ++i) {
+        x.key(i % 2 ? XK_1 : XK_2);
+        sleepMs(100);
+        const QByteArray operatorBefore = x.grabRaw(0, operatorRegion);
+        const QByteArray audienceBefore = x.grabRaw(1, audienceRegion);
+        const auto start = Clock::now();
+        x.key(XK_Return);
+        std::optional<double> operatorAt, audienceAt;
+        while (!(operatorAt && audienceAt) && msSince(start) < 1000) {
+            if (!operatorAt && x.grabRaw(0, operatorRegion) != operatorBefore)
+                operatorAt = msSince(start);
+            if (!audienceAt && x.grabRaw(1, audienceRegion) != audienceBefore)
+                audienceAt = msSince(start);
+        }
+        if (operatorAt && audienceAt) {
+            delays << *audienceAt - *operatorAt;
+            operatorLatencies << *operatorAt;
+            audienceLatencies << *audienceAt;
+        }
+        sleepMs(50);
+    }
+    if (delays.isEmpty())
+        return 1;
+    const auto [least, most] = std::minmax_element(delays.begin(), delays.end());
+    std::printf("audience_delay_median_ms %.2f min_ms %.2f max_ms %.2f seen %lld of %d "
+                "operator_median_ms %.2f audience_median_ms %.2f\n",
+                median(delays), *least, *most, static_cast<long long>(delays.size()), presses,
+                median(operatorLatencies), median(audienceLatencies));
     return 0;
 }
 
@@ -574,7 +648,7 @@ int main(int argc, char *argv[])
         std::fprintf(stderr,
                      "usage: xprobe startup TITLE [--board] -- COMMAND... | keylatency N | "
                      "buzzerlatency N | clockaccuracy SECONDS | stopcycles N | savecost N | "
-                     "hornlatency N | killrecovery N -- COMMAND...\n");
+                     "hornlatency N | audiencelatency N | killrecovery N -- COMMAND...\n");
         return 2;
     }
     const std::string what = argv[1];
@@ -596,6 +670,8 @@ int main(int argc, char *argv[])
         return saveCost(x, n);
     if (what == "hornlatency")
         return hornLatency(x, n);
+    if (what == "audiencelatency")
+        return audienceLatency(x, n);
     if (what == "killrecovery") {
         int dashes = 2;
         while (dashes < argc && std::strcmp(argv[dashes], "--") != 0)
