@@ -253,18 +253,20 @@ void frmOptions::createTextTab(QWidget *page)
     const struct
     {
         const char *caption, *frame, *box;
-        int top, limit;
-    } texts[] = {{"Home Team Name:", "fraHomeText", "txtHomeText", 480, 20},
-                 {"Guest Team Name:", "fraGuestText", "txtGuestText", 1320, 20},
-                 {"Section 1 Name:", "Frame1", "txtSectText1", 2160, 18},
-                 {"Section 2 Name:", "Frame2", "txtSectText2", 3000, 18}};
+        int top;
+        qsizetype limit;
+    } texts[] = {
+        {"Home Team Name:", "fraHomeText", "txtHomeText", 480, SettingsLimits::TeamTextLength},
+        {"Guest Team Name:", "fraGuestText", "txtGuestText", 1320, SettingsLimits::TeamTextLength},
+        {"Section 1 Name:", "Frame1", "txtSectText1", 2160, SettingsLimits::SectionTextLength},
+        {"Section 2 Name:", "Frame2", "txtSectText2", 3000, SettingsLimits::SectionTextLength}};
     for (const auto &t : texts) {
         QGroupBox *frame =
             group(QString::fromLatin1(t.caption), t.frame, page, onPage(240, t.top, 4575, 735));
         auto *box = new QLineEdit(frame);
         box->setObjectName(QLatin1StringView(t.box));
         box->setGeometry(twipsRect(120, 240, 4335, 375));
-        box->setMaxLength(t.limit);
+        box->setMaxLength(int(t.limit));
         box->setAlignment(Qt::AlignCenter);
         QFont font = box->font();
         font.setPointSizeF(9.75);
