@@ -603,12 +603,20 @@ int hornLatency(X &x, int rounds)
         }
         return heard;
     };
+    // The recorder blocks on a full pipe while the server keeps recording for
+    // it: a pause without reading would bring an old horn back later.
+    const auto quietFor = [&](int ms) {
+        const auto start = Clock::now();
+        while (msSince(start) < ms) {
+            loud();
+            sleepMs(5);
+        }
+    };
     QList<double> gaps;
     int heardOnce = 0;
     for (int round = 0; round < rounds; ++round) {
         x.key(XK_r);
-        sleepMs(500);
-        loud();
+        quietFor(500);
         const auto start = Clock::now();
         x.key(XK_s);
         std::optional<double> zeroAt, soundAt;
@@ -629,8 +637,7 @@ int hornLatency(X &x, int rounds)
         if (std::getenv("XPROBE_VERBOSE"))
             std::fprintf(stderr, "round %d: zero at %.1f ms, sound at %.1f ms\n", round,
                          zeroAt.value_or(-1), soundAt.value_or(-1));
-        sleepMs(3000); // the horn and anything queued behind it end
-        loud();
+        quietFor(3000); // the horn ends
     }
     stop(recorder);
     std::printf("horn_after_zero_median_ms %.1f max_ms %.1f heard %d of %d\n", median(gaps),
