@@ -17,6 +17,7 @@
 #include <QGuiApplication>
 #include <QLabel>
 #include <QMouseEvent>
+#include <QPointer>
 #include <QScreen>
 #include <QTimer>
 
@@ -126,6 +127,17 @@ private slots:
         QVERIFY(!app.audience().isOn());
         QVERIFY(!board->showsOperatorHints());
         QVERIFY(board->isVisible());
+    }
+
+    void closingTheBoardTakesTheAudienceDisplayWithIt()
+    {
+        CorvellaApp app(fakes.services());
+        QPointer<frmScoreBoard> board = openBoard(app);
+        app.audience().turnOn(nullptr, 0); // on a screen of its own, out of the operator's reach
+        QVERIFY(app.audience().isOn());
+        board->close();
+        QTRY_VERIFY(!board);
+        QVERIFY(!app.audience().isOn());
     }
 
     void aScreenThatGoesTakesTheDisplayAndBringsItBack()
