@@ -194,8 +194,15 @@ private slots:
         desktop->key(QStringLiteral("F2"));
         QVERIFY(desktop->waitForWindowGone(Audience));
         QVERIFY(desktop->hasWindowOn(0, Board));
+    }
+
+    void closingTheBoardEndsTheProgramWithTheAudienceDisplayOn()
+    {
+        desktop->key(QStringLiteral("F2"));
+        QVERIFY(!desktop->waitForWindow(Audience).isEmpty());
         desktop->key(QStringLiteral("alt+F4"));
         QVERIFY(corvella->waitForFinished(10000));
+        QVERIFY(!desktop->hasWindowOn(1, Audience));
     }
 };
 
