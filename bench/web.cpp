@@ -11,6 +11,7 @@
 #include "tests/web/devtools.h"
 #include "web/boardserver.h"
 #include "web/livechannel.h"
+#include "web/pagelinks.h"
 
 #include <QApplication>
 #include <QDateTime>
@@ -91,7 +92,7 @@ void measureCpu(Served &served, int seconds)
     served.game.startStop();
     const double idleClients = cpuPercentOver(seconds);
     QProcess clients;
-    QUrl live = served.url(LiveChannel::Path);
+    QUrl live = served.url(PageLinks::Path);
     live.setScheme(u"ws"_s);
     clients.start(QCoreApplication::applicationFilePath(),
                   {u"clients"_s, u"100"_s, live.toString(), QString::number(seconds + 4)});
