@@ -17,6 +17,8 @@
 #include <QTemporaryDir>
 #include <QTest>
 
+#include <optional>
+
 using namespace Qt::StringLiterals;
 
 namespace {
@@ -148,16 +150,19 @@ class TestEndToEndWeb : public QObject
         return difference->isEmpty();
     }
 
-    // Takes screenshots until the board shows what `done` waits for.
-    bool boardReads(const std::function<bool(const BoardReader &)> &done, const QString &name)
+    // Takes screenshots until the board shows what `done` waits for; that
+    // reading, or nothing after 5 s.
+    std::optional<BoardReader> boardReads(const std::function<bool(const BoardReader &)> &done,
+                                          const QString &name)
     {
         QElapsedTimer timer;
         timer.start();
         while (timer.elapsed() < 5000) {
-            if (done(board(name)))
-                return true;
+            BoardReader reading = board(name);
+            if (done(reading))
+                return reading;
         }
-        return false;
+        return std::nullopt;
     }
 
     // The PIN as the operator sees it: a triple click selects the PIN line of
@@ -257,24 +262,25 @@ private slots:
         desktop->key(u"Return"_s);
         desktop->click(before.scorePanelPoint(false, 1));
         desktop->type(u"+%1"_s.arg(digit));
-        QVERIFY(boardReads(
+        const auto scored = boardReads(
             [&](const BoardReader &b) {
                 return b.homeScore(0) == u' ' + QString::number(digit) &&
                        b.guestScore(1) == QString::number(guest).rightJustified(2, u' ');
             },
-            u"scores"_s));
+            u"scores"_s);
+        QVERIFY(scored);
         QString difference;
-        const QMap<QString, QString> afterScores = digitsOf(board(u"scores-typed"_s));
-        QTRY_VERIFY2(pageShows(afterScores, &difference), qPrintable(difference));
+        QTRY_VERIFY2(pageShows(digitsOf(*scored), &difference), qPrintable(difference));
 
         // A clock entry.
-        const QString face = board(u"clock-before"_s).clock();
+        const QString face = scored->clock();
         desktop->click(before.clockPoint());
         desktop->type(clock);
         desktop->key(u"Return"_s);
-        QVERIFY(boardReads([&](const BoardReader &b) { return b.clock() != face; }, u"clock"_s));
-        const QMap<QString, QString> afterClock = digitsOf(board(u"clock-entered"_s));
-        QTRY_VERIFY2(pageShows(afterClock, &difference), qPrintable(difference));
+        const auto entered =
+            boardReads([&](const BoardReader &b) { return b.clock() != face; }, u"clock"_s);
+        QVERIFY(entered);
+        QTRY_VERIFY2(pageShows(digitsOf(*entered), &difference), qPrintable(difference));
 
         const QImage shot = browser.screenshot();
         QCOMPARE(shot.size(), QSize(width, height));
@@ -292,8 +298,10 @@ private slots:
         QTRY_VERIFY_WITH_TIMEOUT(pageConnected(), 10000);
         const int start = tenthsOf(board(u"before-start"_s).clock());
         desktop->key(u"s"_s);
-        const bool runs = boardReads(
-            [&](const BoardReader &b) { return tenthsOf(b.clock()) > start; }, u"running"_s);
+        const bool runs =
+            boardReads([&](const BoardReader &b) { return tenthsOf(b.clock()) > start; },
+                       u"running"_s)
+                .has_value();
         // The page is read just before and just after each screenshot: the
         // board's tenth lies between, give or take one.
         struct Sample
@@ -332,10 +340,11 @@ private slots:
         const QString home = board(u"before-remote"_s).homeScore(0);
         const QString next = QString::number(home.trimmed().toInt() + 1).rightJustified(2, u' ');
         QVERIFY(browser.click(u"plus0"_s));
-        QVERIFY(boardReads([&](const BoardReader &b) { return b.homeScore(0) == next; },
-                           u"remote-plus"_s));
+        const auto plus = boardReads([&](const BoardReader &b) { return b.homeScore(0) == next; },
+                                     u"remote-plus"_s);
+        QVERIFY(plus);
 
-        const int stopped = tenthsOf(board(u"remote-before-start"_s).clock());
+        const int stopped = tenthsOf(plus->clock());
         QVERIFY(browser.click(u"startStop"_s));
         QVERIFY(boardReads([&](const BoardReader &b) { return tenthsOf(b.clock()) > stopped; },
                            u"remote-running"_s));
