@@ -46,7 +46,6 @@ BoardServer::BoardServer(LiveChannel &live, QObject *parent)
     // without a reference.
     Q_INIT_RESOURCE(web);
     m_thread.setObjectName(QStringLiteral("web server"));
-    m_links->moveToThread(&m_thread);
     connect(&m_thread, &QThread::finished, m_links, &QObject::deleteLater);
     // Queued both ways, each in the order it was sent.
     connect(m_links, &PageLinks::opened, &m_live, &LiveChannel::pageOpened);
@@ -54,12 +53,16 @@ BoardServer::BoardServer(LiveChannel &live, QObject *parent)
     connect(m_links, &PageLinks::closed, &m_live, &LiveChannel::pageClosed);
     connect(&m_live, &LiveChannel::sendToPage, m_links, &PageLinks::send);
     connect(&m_live, &LiveChannel::sendToAll, m_links, &PageLinks::broadcast);
-    m_thread.start();
 }
 
 BoardServer::~BoardServer()
 {
     close();
+    if (!m_thread.isRunning()) {
+        delete m_links;
+        return;
+    }
+    // The links go with the thread's end (see the constructor).
     m_thread.quit();
     m_thread.wait();
 }
@@ -67,6 +70,12 @@ BoardServer::~BoardServer()
 bool BoardServer::listen(const QHostAddress &address, quint16 port)
 {
     close();
+    // Started with the first server: a board kept off the network has no
+    // thread for it.
+    if (!m_thread.isRunning()) {
+        m_links->moveToThread(&m_thread);
+        m_thread.start();
+    }
     bool started = false;
     QMetaObject::invokeMethod(
         m_links, [&] { started = start(address, port); }, Qt::BlockingQueuedConnection);
