@@ -326,7 +326,9 @@ private slots:
     void remoteOperatesTheBoard()
     {
         const QString pin = pinFromPanel();
-        QVERIFY2(pin.size() == 6, "no PIN could be selected in the operator's panel");
+        QVERIFY2(pin.size() == 6,
+                 "no PIN could be selected in the operator's panel (xdotool and xclip select "
+                 "and read it)");
         browser.setViewport(412, 915); // a phone
         QVERIFY(browser.navigate(url(u"/remote"_s)));
         QTRY_VERIFY_WITH_TIMEOUT(pageConnected(), 10000);
