@@ -6,8 +6,6 @@
 #include "web/boardstate.h"
 
 #include <QJsonDocument>
-#include <QUrl>
-#include <QWebSocket>
 
 namespace {
 
@@ -28,55 +26,40 @@ LiveChannel::LiveChannel(GameModel &game, GameHistory &history, const CurrentSet
     : QObject(parent), m_game(game), m_history(history), m_settings(settings), m_pin(time)
 {
     m_keyframes.setInterval(KeyframeMs);
-    connect(&m_keyframes, &QTimer::timeout, this, &LiveChannel::sendKeyframe);
+    connect(&m_keyframes, &QTimer::timeout, this, &LiveChannel::broadcastChange);
     connect(&m_game, &GameModel::changed, this, &LiveChannel::broadcastChange);
     connect(&m_settings, &CurrentSettings::changed, this, &LiveChannel::broadcastChange);
     m_lastSent = BoardState::snapshot(m_game, m_settings.value());
 }
 
-LiveChannel::~LiveChannel()
+LiveChannel::~LiveChannel() = default;
+
+void LiveChannel::pageOpened(quint64 page)
 {
-    disconnectAll();
+    m_clients.insert(page, Client{});
+    QJsonObject message = BoardState::snapshot(m_game, m_settings.value());
+    message.insert(QStringLiteral("type"), text("state"));
+    message.insert(QStringLiteral("seq"), m_seq);
+    send(page, message);
+    updateKeyframes();
+    emit clientsChanged();
 }
 
-bool LiveChannel::isAcceptedOrigin(const QString &origin, const QUrl &requestUrl)
+void LiveChannel::pageClosed(quint64 page)
 {
-    if (origin.isEmpty())
-        return true;
-    const QUrl from(origin);
-    return from.scheme() == u"http" && !from.host().isEmpty() &&
-           from.host().compare(requestUrl.host(), Qt::CaseInsensitive) == 0 &&
-           from.port(80) == requestUrl.port(80);
-}
-
-void LiveChannel::addClient(std::unique_ptr<QWebSocket> owned)
-{
-    QWebSocket *socket = owned.release();
-    socket->setParent(this);
-    if (socket->requestUrl().path() != Path ||
-        !isAcceptedOrigin(socket->origin(), socket->requestUrl())) {
-        socket->close(QWebSocketProtocol::CloseCodePolicyViolated);
-        socket->deleteLater();
+    if (!m_clients.remove(page))
         return;
-    }
-    // Nothing a page sends is anywhere near this; larger messages end the
-    // connection before they are held in memory.
-    socket->setMaxAllowedIncomingMessageSize(64 * 1024);
-    socket->setMaxAllowedIncomingFrameSize(64 * 1024);
-    m_clients.insert(socket, Client{});
-    connect(socket, &QWebSocket::textMessageReceived, this,
-            [this, socket](const QString &message) { receive(socket, message); });
-    connect(socket, &QWebSocket::disconnected, this, [this, socket] { drop(socket); });
-    sendSnapshot(socket);
     updateKeyframes();
     emit clientsChanged();
 }
 
 void LiveChannel::disconnectAll()
 {
-    const QList<QWebSocket *> sockets = m_clients.keys();
-    for (QWebSocket *socket : sockets)
-        drop(socket);
+    if (m_clients.isEmpty())
+        return;
+    m_clients.clear();
+    updateKeyframes();
+    emit clientsChanged();
 }
 
 int LiveChannel::operatorCount() const
@@ -87,39 +70,9 @@ int LiveChannel::operatorCount() const
     return count;
 }
 
-void LiveChannel::drop(QWebSocket *socket)
+void LiveChannel::send(quint64 page, const QJsonObject &message)
 {
-    if (!m_clients.remove(socket))
-        return;
-    socket->disconnect(this);
-    socket->abort();
-    socket->deleteLater();
-    updateKeyframes();
-    emit clientsChanged();
-}
-
-void LiveChannel::send(QWebSocket *socket, const QJsonObject &message)
-{
-    sendText(socket, QString::fromUtf8(QJsonDocument(message).toJson(QJsonDocument::Compact)));
-}
-
-void LiveChannel::sendText(QWebSocket *socket, const QString &text)
-{
-    // A client that has stopped reading keeps its queue growing: let it go
-    // before it holds more than a small amount of memory.
-    if (socket->bytesToWrite() > m_queueCap) {
-        drop(socket);
-        return;
-    }
-    socket->sendTextMessage(text);
-}
-
-void LiveChannel::sendSnapshot(QWebSocket *socket)
-{
-    QJsonObject message = BoardState::snapshot(m_game, m_settings.value());
-    message.insert(QStringLiteral("type"), text("state"));
-    message.insert(QStringLiteral("seq"), m_seq);
-    send(socket, message);
+    emit sendToPage(page, QString::fromUtf8(QJsonDocument(message).toJson(QJsonDocument::Compact)));
 }
 
 void LiveChannel::broadcastChange()
@@ -132,16 +85,8 @@ void LiveChannel::broadcastChange()
         return;
     message.insert(QStringLiteral("type"), text("change"));
     message.insert(QStringLiteral("seq"), ++m_seq);
-    // Written once for every client.
-    const QString text = QString::fromUtf8(QJsonDocument(message).toJson(QJsonDocument::Compact));
-    const QList<QWebSocket *> sockets = m_clients.keys();
-    for (QWebSocket *socket : sockets)
-        sendText(socket, text);
-}
-
-void LiveChannel::sendKeyframe()
-{
-    broadcastChange();
+    // Written once for every page.
+    emit sendToAll(QString::fromUtf8(QJsonDocument(message).toJson(QJsonDocument::Compact)));
 }
 
 void LiveChannel::updateKeyframes()
@@ -153,10 +98,10 @@ void LiveChannel::updateKeyframes()
         m_keyframes.stop();
 }
 
-void LiveChannel::receive(QWebSocket *socket, const QString &message)
+void LiveChannel::pageMessage(quint64 page, const QString &message)
 {
     // Anything that is not a small JSON object of a known type is dropped.
-    if (message.size() > MaxMessageChars)
+    if (!m_clients.contains(page) || message.size() > MaxMessageChars)
         return;
     QJsonParseError error{};
     const QJsonDocument document = QJsonDocument::fromJson(message.toUtf8(), &error);
@@ -165,12 +110,12 @@ void LiveChannel::receive(QWebSocket *socket, const QString &message)
     const QJsonObject object = document.object();
     const QString type = object.value(QStringLiteral("type")).toString();
     if (type == u"pin")
-        receivePin(socket, object);
+        receivePin(page, object);
     else if (type == u"action")
-        receiveAction(socket, object);
+        receiveAction(page, object);
 }
 
-void LiveChannel::receivePin(QWebSocket *socket, const QJsonObject &message)
+void LiveChannel::receivePin(quint64 page, const QJsonObject &message)
 {
     const QJsonValue pin = message.value(QStringLiteral("pin"));
     if (!pin.isString())
@@ -179,7 +124,7 @@ void LiveChannel::receivePin(QWebSocket *socket, const QJsonObject &message)
     switch (m_pin.check(pin.toString())) {
     case PinLock::Result::Accepted:
         result = "accepted";
-        m_clients[socket].mayOperate = true;
+        m_clients[page].mayOperate = true;
         emit clientsChanged();
         break;
     case PinLock::Result::Refused:
@@ -190,13 +135,13 @@ void LiveChannel::receivePin(QWebSocket *socket, const QJsonObject &message)
     }
     QJsonObject reply = typed("pin");
     reply.insert(QStringLiteral("result"), text(result));
-    send(socket, reply);
+    send(page, reply);
 }
 
-void LiveChannel::receiveAction(QWebSocket *socket, const QJsonObject &message)
+void LiveChannel::receiveAction(quint64 page, const QJsonObject &message)
 {
-    if (!m_clients.value(socket).mayOperate) {
-        send(socket, typed("pinRequired"));
+    if (!m_clients.value(page).mayOperate) {
+        send(page, typed("pinRequired"));
         return;
     }
     perform(message);

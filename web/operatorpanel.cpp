@@ -21,6 +21,8 @@ OperatorPanel::OperatorPanel(QWidget *parent)
     m_qr->setAlignment(Qt::AlignCenter);
     m_pin->setObjectName(QStringLiteral("pin"));
     m_pin->setAlignment(Qt::AlignCenter);
+    // An operator can select the PIN to paste it into a message to a phone.
+    m_pin->setTextInteractionFlags(Qt::TextSelectableByMouse);
     QFont big = m_pin->font();
     big.setPointSizeF(big.pointSizeF() * 2);
     big.setBold(true);

@@ -385,6 +385,34 @@ private slots:
         QTRY_COMPARE(served->live.clientCount(), 0);
     }
 
+    void pagesJoiningDuringChangesGetTheBoardFirst()
+    {
+        // The sockets are on the server's thread and the game on this one:
+        // pages that connect while the scores keep changing still get the
+        // whole board first, then every later change in order, none missing.
+        std::vector<std::unique_ptr<LiveClient>> clients;
+        for (int i = 0; i < 20; ++i) {
+            clients.push_back(std::make_unique<LiveClient>());
+            clients.back()->open(served->liveUrl());
+            for (int k = 0; k < 4; ++k) {
+                served->game.addToScore(k, 1);
+                QCoreApplication::processEvents();
+            }
+        }
+        QTRY_COMPARE(served->live.clientCount(), int(clients.size()));
+        served->game.setScore(0, 0);
+        const QJsonArray expected = BoardState::snapshot(served->game, served->settings.value())
+                                        .value(u"scores"_s)
+                                        .toArray();
+        for (auto &c : clients) {
+            QTRY_COMPARE(c->last()[u"scores"_s].toArray(), expected);
+            QCOMPARE(c->messages.first()[u"type"_s].toString(), u"state"_s);
+            qint64 seq = c->messages.first()[u"seq"_s].toInteger();
+            for (qsizetype i = 1; i < c->messages.size(); ++i)
+                QCOMPARE(c->messages.at(i)[u"seq"_s].toInteger(), ++seq);
+        }
+    }
+
     void clientThatNeverReadsIsLetGo()
     {
         auto reader = connected();

@@ -318,6 +318,7 @@ private slots:
         QVERIFY(address->text().contains(u"http://127.0.0.1:8080/display"_s));
         QVERIFY(address->text().contains(u"http://127.0.0.1:8080/remote"_s));
         QVERIFY(pin->text().contains(u"042917"_s));
+        QVERIFY(pin->textInteractionFlags().testFlag(Qt::TextSelectableByMouse));
         QVERIFY(!qr->pixmap().isNull());
         panel.showState({}, u"042917"_s, u"port taken"_s, 0, 0);
         QVERIFY(address->text().contains(u"port taken"_s));

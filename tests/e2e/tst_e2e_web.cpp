@@ -1,0 +1,369 @@
+// The board in a browser against the installed program: the program runs on
+// Xvfb + jwm with its server on 127.0.0.1, the board is driven by X input and
+// read back from screenshots, and headless Chromium opens the display, the
+// stream overlay and the phone remote. The remote's PIN is read the way an
+// operator reads it, from the "Board on the network" window.
+#include "tests/e2e/boardreader.h"
+#include "tests/e2e/desktop.h"
+#include "tests/web/devtools.h"
+
+#include <QDir>
+#include <QElapsedTimer>
+#include <QFile>
+#include <QImage>
+#include <QRegularExpression>
+#include <QStandardPaths>
+#include <QTcpServer>
+#include <QTemporaryDir>
+#include <QTest>
+
+#include <optional>
+
+using namespace Qt::StringLiterals;
+
+namespace {
+
+const QString Board = u"Corvella by Brannick"_s;
+const QString StartScreen = u"Form1"_s;
+const QString Panel = u"Board on the network"_s;
+
+// "12:31.4" in tenths, or -1.
+int tenthsOf(const QString &face)
+{
+    const QString t = QString(face).replace(u' ', u'0');
+    bool ok1 = false, ok2 = false, ok3 = false;
+    const int minutes = t.left(2).toInt(&ok1);
+    const int seconds = t.mid(3, 2).toInt(&ok2);
+    const int tenths = t.mid(6, 1).toInt(&ok3);
+    return ok1 && ok2 && ok3 ? (minutes * 60 + seconds) * 10 + tenths : -1;
+}
+
+// The board's digits as a screenshot shows them, named as the pages name them.
+QMap<QString, QString> digitsOf(const BoardReader &board)
+{
+    const auto text = [](QChar c) { return c == u' ' ? QString() : QString(c); };
+    QMap<QString, QString> digits;
+    const QString clock = board.clock();
+    const int at[] = {0, 1, 3, 4, 6};
+    for (int i = 0; i < 5; ++i)
+        digits.insert(u"clock%1"_s.arg(i + 1), text(clock.at(at[i])));
+    const QString scores[] = {board.homeScore(0), board.guestScore(0), board.homeScore(1),
+                              board.guestScore(1)};
+    for (int i = 0; i < 4; ++i) {
+        digits.insert(u"score%1tens"_s.arg(i), text(scores[i].at(0)));
+        digits.insert(u"score%1units"_s.arg(i), text(scores[i].at(1)));
+    }
+    return digits;
+}
+
+// A port nothing listens on right now.
+quint16 freePort()
+{
+    QTcpServer probe;
+    if (!probe.listen(QHostAddress::LocalHost, 0))
+        return 0;
+    const quint16 port = probe.serverPort();
+    probe.close();
+    return port;
+}
+
+// Consecutive runs of rows holding dark pixels (text, the QR code) in an area.
+QList<QPair<int, int>> inkRows(const QImage &shot, const QRect &area)
+{
+    QList<QPair<int, int>> runs;
+    int start = -1;
+    for (int y = area.top(); y <= area.bottom() + 1; ++y) {
+        bool ink = false;
+        for (int x = area.left(); y <= area.bottom() && x <= area.right() && !ink; ++x)
+            ink = qGray(shot.pixel(x, y)) < 96;
+        if (ink && start < 0)
+            start = y;
+        if (!ink && start >= 0) {
+            runs.append({start, y - 1});
+            start = -1;
+        }
+    }
+    return runs;
+}
+
+} // namespace
+
+class TestEndToEndWeb : public QObject
+{
+    Q_OBJECT
+
+    std::unique_ptr<Desktop> desktop;
+    QTemporaryDir install;
+    QTemporaryDir config;
+    HeadlessChromium browser;
+    quint16 port = 0;
+    QString boardId;
+    int shots = 0;
+
+    BoardReader board(const QString &name)
+    {
+        const QRect client = desktop->geometry(boardId);
+        return BoardReader(
+            desktop->screenshot(u"web/board-%1-%2"_s.arg(++shots, 2, 10, QChar(u'0')).arg(name)),
+            client);
+    }
+
+    QUrl url(const QString &path) const
+    {
+        return QUrl(u"http://127.0.0.1:%1%2"_s.arg(port).arg(path));
+    }
+
+    QMap<QString, QString> pageDigits()
+    {
+        const QJsonObject read =
+            browser
+                .evaluate(u"Object.fromEntries([...document.querySelectorAll('.digit')]"
+                          ".map(d => [d.dataset.name, d.dataset.value]))"_s)
+                .toObject();
+        QMap<QString, QString> digits;
+        for (auto it = read.begin(); it != read.end(); ++it)
+            digits.insert(it.key(), it.value().toString());
+        return digits;
+    }
+
+    int pageTenths()
+    {
+        const QMap<QString, QString> d = pageDigits();
+        const auto at = [&](int i) { return d.value(u"clock%1"_s.arg(i)).rightJustified(1, u' '); };
+        return tenthsOf(at(1) + at(2) + u':' + at(3) + at(4) + u'.' + at(5));
+    }
+
+    bool pageConnected()
+    {
+        return browser.evaluate(u"document.getElementById('status').hidden"_s).toBool();
+    }
+
+    // Every digit the page has shows what the desktop board shows.
+    bool pageShows(const QMap<QString, QString> &desktopDigits, QString *difference)
+    {
+        const QMap<QString, QString> page = pageDigits();
+        *difference = page.isEmpty() ? u"the page has no digits"_s : QString();
+        for (auto it = page.begin(); it != page.end(); ++it)
+            if (desktopDigits.value(it.key()) != it.value())
+                *difference += u"%1: page '%2', board '%3'; "_s.arg(it.key(), it.value(),
+                                                                    desktopDigits.value(it.key()));
+        return difference->isEmpty();
+    }
+
+    // Takes screenshots until the board shows what `done` waits for; that
+    // reading, or nothing after 5 s.
+    std::optional<BoardReader> boardReads(const std::function<bool(const BoardReader &)> &done,
+                                          const QString &name)
+    {
+        QElapsedTimer timer;
+        timer.start();
+        while (timer.elapsed() < 5000) {
+            BoardReader reading = board(name);
+            if (done(reading))
+                return reading;
+        }
+        return std::nullopt;
+    }
+
+    // The PIN as the operator sees it: a triple click selects the PIN line of
+    // the panel, which X then holds as the primary selection.
+    QString pinFromPanel()
+    {
+        const QString panel = desktop->waitForWindow(Panel);
+        if (panel.isEmpty())
+            return {};
+        desktop->run(u"xdotool"_s, {u"windowactivate"_s, u"--sync"_s, panel});
+        const QRect area = desktop->geometry(panel);
+        const QImage shot = desktop->screenshot(u"web/operator-panel"_s);
+        // From the bottom: the line of connected pages, then the PIN.
+        const auto rows = inkRows(shot, area.adjusted(8, 0, -8, 0));
+        if (rows.size() < 3)
+            return {};
+        const int y = (rows.at(rows.size() - 2).first + rows.at(rows.size() - 2).second) / 2;
+        desktop->run(u"xdotool"_s,
+                     {u"mousemove"_s, QString::number(area.center().x()), QString::number(y),
+                      u"click"_s, u"--repeat"_s, u"3"_s, u"--delay"_s, u"80"_s, u"1"_s});
+        QString selected;
+        Desktop::waitUntil(
+            [&] {
+                selected = desktop->run(u"xclip"_s, {u"-o"_s, u"-selection"_s, u"primary"_s});
+                return !selected.isEmpty();
+            },
+            3000);
+        static const QRegularExpression sixDigits(u"\\b(\\d{6})\\b"_s);
+        return sixDigits.match(selected).captured(1);
+    }
+
+private slots:
+    void initTestCase()
+    {
+        for (const char *program : {"Xvfb", "chromium"}) {
+            if (QStandardPaths::findExecutable(QString::fromLatin1(program)).isEmpty())
+                QSKIP(qPrintable(u"%1 is not installed (scripts/install-deps installs it)"_s.arg(
+                    QString::fromLatin1(program))));
+        }
+        desktop = std::make_unique<Desktop>(QSize(1920, 1080));
+        QString why;
+        QVERIFY2(desktop->startDisplay(&why), qPrintable(why));
+        port = freePort();
+        QVERIFY(port != 0);
+        QVERIFY(QDir().mkpath(config.filePath(u"Corvella"_s)));
+        QFile settings(config.filePath(u"Corvella/Corvella.conf"_s));
+        QVERIFY(settings.open(QIODevice::WriteOnly));
+        settings.write(
+            u"[WebSettings]\nWebServer=1\nWebPort=%1\nWebAddress=127.0.0.1\n"_s.arg(port).toUtf8());
+        settings.close();
+        QVERIFY2(desktop->startInstalledProgram(install.path(), config.path(), &why),
+                 qPrintable(why));
+        const QString splash = desktop->waitForWindow(StartScreen);
+        QVERIFY2(!splash.isEmpty(), "the start screen did not appear");
+        desktop->click(desktop->geometry(splash).topLeft() + QPoint(100, 30));
+        boardId = desktop->waitForWindow(Board);
+        QVERIFY2(!boardId.isEmpty(), "the scoreboard did not appear");
+        QVERIFY2(browser.start(), qPrintable(browser.problem));
+    }
+
+    void cleanupTestCase()
+    {
+        browser.stop();
+        desktop.reset();
+    }
+
+    void pagesShowWhatTheBoardShows_data()
+    {
+        QTest::addColumn<QString>("page");
+        QTest::addColumn<int>("width");
+        QTest::addColumn<int>("height");
+        QTest::addColumn<int>("digit");
+        QTest::addColumn<QString>("clock");
+        QTest::newRow("display 1920x1080") << u"/display"_s << 1920 << 1080 << 7 << u"12.30"_s;
+        QTest::newRow("display 1280x720") << u"/display"_s << 1280 << 720 << 3 << u"3.05"_s;
+        QTest::newRow("overlay 1920x1080") << u"/overlay"_s << 1920 << 1080 << 8 << u"45.59"_s;
+        QTest::newRow("overlay 1280x720") << u"/overlay"_s << 1280 << 720 << 4 << u"0.07"_s;
+    }
+    void pagesShowWhatTheBoardShows()
+    {
+        QFETCH(QString, page);
+        QFETCH(int, width);
+        QFETCH(int, height);
+        QFETCH(int, digit);
+        QFETCH(QString, clock);
+        browser.setViewport(width, height);
+        browser.setTransparentBackground(page == u"/overlay"_s);
+        QVERIFY(browser.navigate(url(page)));
+        QTRY_VERIFY_WITH_TIMEOUT(pageConnected(), 10000);
+
+        // Score entries typed on the board: a digit sets home's first score,
+        // a sign and a digit add to guest's second.
+        const BoardReader before = board(u"before-scores"_s);
+        const int guest = before.guestScore(1).trimmed().toInt() + digit;
+        desktop->click(before.scorePanelPoint(true, 0));
+        desktop->type(QString::number(digit));
+        desktop->key(u"Return"_s);
+        desktop->click(before.scorePanelPoint(false, 1));
+        desktop->type(u"+%1"_s.arg(digit));
+        const auto scored = boardReads(
+            [&](const BoardReader &b) {
+                return b.homeScore(0) == u' ' + QString::number(digit) &&
+                       b.guestScore(1) == QString::number(guest).rightJustified(2, u' ');
+            },
+            u"scores"_s);
+        QVERIFY(scored);
+        QString difference;
+        QTRY_VERIFY2(pageShows(digitsOf(*scored), &difference), qPrintable(difference));
+
+        // A clock entry.
+        const QString face = scored->clock();
+        desktop->click(before.clockPoint());
+        desktop->type(clock);
+        desktop->key(u"Return"_s);
+        const auto entered =
+            boardReads([&](const BoardReader &b) { return b.clock() != face; }, u"clock"_s);
+        QVERIFY(entered);
+        QTRY_VERIFY2(pageShows(digitsOf(*entered), &difference), qPrintable(difference));
+
+        const QImage shot = browser.screenshot();
+        QCOMPARE(shot.size(), QSize(width, height));
+        if (page == u"/overlay"_s) // see-through below the strip
+            QCOMPARE(qAlpha(shot.pixel(width / 2, height - 2)), 0);
+        QDir().mkpath(QStringLiteral(CORVELLA_ARTIFACTS "/e2e/web"));
+        QVERIFY(shot.save(QStringLiteral(CORVELLA_ARTIFACTS "/e2e/web/") + page.mid(1) +
+                          u"-%1x%2.png"_s.arg(width).arg(height)));
+    }
+
+    void runningClockShowsTheSameTenth()
+    {
+        browser.setViewport(1280, 720);
+        QVERIFY(browser.navigate(url(u"/display"_s)));
+        QTRY_VERIFY_WITH_TIMEOUT(pageConnected(), 10000);
+        const int start = tenthsOf(board(u"before-start"_s).clock());
+        desktop->key(u"s"_s);
+        const bool runs =
+            boardReads([&](const BoardReader &b) { return tenthsOf(b.clock()) > start; },
+                       u"running"_s)
+                .has_value();
+        // The page is read just before and just after each screenshot: the
+        // board's tenth lies between, give or take one.
+        struct Sample
+        {
+            int pageBefore, board, pageAfter;
+        };
+        QList<Sample> samples;
+        for (int i = 0; runs && i < 5; ++i) {
+            const int pageBefore = pageTenths();
+            const int shown = tenthsOf(board(u"running"_s).clock());
+            samples.append({pageBefore, shown, pageTenths()});
+        }
+        desktop->key(u"s"_s);
+        QVERIFY2(runs, "the clock did not start");
+        for (const Sample &s : samples) {
+            qInfo("page %d to %d, board %d", s.pageBefore, s.pageAfter, s.board);
+            QVERIFY(s.pageBefore > start && s.board >= s.pageBefore - 1 &&
+                    s.board <= s.pageAfter + 1);
+        }
+    }
+
+    void remoteOperatesTheBoard()
+    {
+        const QString pin = pinFromPanel();
+        QVERIFY2(pin.size() == 6,
+                 "no PIN could be selected in the operator's panel (xdotool and xclip select "
+                 "and read it)");
+        browser.setViewport(412, 915); // a phone
+        QVERIFY(browser.navigate(url(u"/remote"_s)));
+        QTRY_VERIFY_WITH_TIMEOUT(pageConnected(), 10000);
+        QVERIFY(browser.click(u"pin"_s));
+        browser.call(u"Input.insertText"_s, {{u"text"_s, pin}});
+        QVERIFY(browser.click(u"pinButton"_s));
+        QTRY_VERIFY(!browser.evaluate(u"document.getElementById('controls').hidden"_s).toBool());
+        QVERIFY(
+            browser.screenshot().save(QStringLiteral(CORVELLA_ARTIFACTS "/e2e/web/remote.png")));
+
+        const QString home = board(u"before-remote"_s).homeScore(0);
+        const QString next = QString::number(home.trimmed().toInt() + 1).rightJustified(2, u' ');
+        QVERIFY(browser.click(u"plus0"_s));
+        const auto plus = boardReads([&](const BoardReader &b) { return b.homeScore(0) == next; },
+                                     u"remote-plus"_s);
+        QVERIFY(plus);
+
+        const int stopped = tenthsOf(plus->clock());
+        QVERIFY(browser.click(u"startStop"_s));
+        QVERIFY(boardReads([&](const BoardReader &b) { return tenthsOf(b.clock()) > stopped; },
+                           u"remote-running"_s));
+        QVERIFY(browser.click(u"startStop"_s));
+        // Stopped: two screenshots a moment apart read the same.
+        QVERIFY(boardReads(
+            [&](const BoardReader &b) {
+                QTest::qWait(300);
+                return b.clock() == board(u"remote-stopped"_s).clock();
+            },
+            u"remote-stopping"_s));
+
+        QVERIFY(browser.click(u"reset"_s));
+        QVERIFY(boardReads([](const BoardReader &b) { return b.clock() == u" 0:00.0"_s; },
+                           u"remote-reset"_s));
+    }
+};
+
+QTEST_GUILESS_MAIN(TestEndToEndWeb)
+#include "tst_e2e_web.moc"
