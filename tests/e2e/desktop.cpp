@@ -142,7 +142,7 @@ bool Desktop::startWindowManager(int screen, QString *why)
                         QStringLiteral("_NET_SUPPORTING_WM_CHECK")})
                 .contains(QLatin1StringView("window id"));
         },
-        5000);
+        15000); // jwm can be slow to come up while a sanitizer build loads the machine
     if (!managed) {
         *why = QStringLiteral("jwm does not manage screen %1").arg(display);
         return false;
