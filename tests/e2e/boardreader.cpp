@@ -143,3 +143,13 @@ QRect BoardReader::ink(const QRect &area, const QColor &color) const
                 found |= QRect(x, y, 1, 1);
     return found;
 }
+
+int BoardReader::tenthsOf(const QString &face)
+{
+    const QString t = QString(face).replace(u' ', u'0');
+    bool ok1 = false, ok2 = false, ok3 = false;
+    const int minutes = t.left(2).toInt(&ok1);
+    const int seconds = t.mid(3, 2).toInt(&ok2);
+    const int tenths = t.mid(6, 1).toInt(&ok3);
+    return ok1 && ok2 && ok3 ? (minutes * 60 + seconds) * 10 + tenths : -1;
+}

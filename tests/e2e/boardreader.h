@@ -16,6 +16,8 @@ public:
 
     // "12:30.0", blanks as spaces.
     QString clock() const;
+    // A clock face such as "12:31.4" in tenths, or -1 when it is not one.
+    static int tenthsOf(const QString &face);
     // "12" or " 7"; section 0 or 1.
     QString homeScore(int section) const;
     QString guestScore(int section) const;

@@ -17,16 +17,7 @@ const QString Board = QStringLiteral("Corvella by Brannick");
 const QString StartScreen = QStringLiteral("Form1");
 const QString Question = QStringLiteral("Corvella");
 
-// "12:31.4" in tenths, or -1.
-int tenthsOf(const QString &face)
-{
-    const QString t = QString(face).replace(u' ', u'0');
-    bool ok1 = false, ok2 = false, ok3 = false;
-    const int minutes = t.left(2).toInt(&ok1);
-    const int seconds = t.mid(3, 2).toInt(&ok2);
-    const int tenths = t.mid(6, 1).toInt(&ok3);
-    return ok1 && ok2 && ok3 ? (minutes * 60 + seconds) * 10 + tenths : -1;
-}
+const auto tenthsOf = BoardReader::tenthsOf;
 
 } // namespace
 

@@ -27,16 +27,7 @@ const QString Board = u"Corvella by Brannick"_s;
 const QString StartScreen = u"Form1"_s;
 const QString Panel = u"Board on the network"_s;
 
-// "12:31.4" in tenths, or -1.
-int tenthsOf(const QString &face)
-{
-    const QString t = QString(face).replace(u' ', u'0');
-    bool ok1 = false, ok2 = false, ok3 = false;
-    const int minutes = t.left(2).toInt(&ok1);
-    const int seconds = t.mid(3, 2).toInt(&ok2);
-    const int tenths = t.mid(6, 1).toInt(&ok3);
-    return ok1 && ok2 && ok3 ? (minutes * 60 + seconds) * 10 + tenths : -1;
-}
+const auto tenthsOf = BoardReader::tenthsOf;
 
 // The board's digits as a screenshot shows them, named as the pages name them.
 QMap<QString, QString> digitsOf(const BoardReader &board)
@@ -113,18 +104,7 @@ class TestEndToEndWeb : public QObject
         return QUrl(u"http://127.0.0.1:%1%2"_s.arg(port).arg(path));
     }
 
-    QMap<QString, QString> pageDigits()
-    {
-        const QJsonObject read =
-            browser
-                .evaluate(u"Object.fromEntries([...document.querySelectorAll('.digit')]"
-                          ".map(d => [d.dataset.name, d.dataset.value]))"_s)
-                .toObject();
-        QMap<QString, QString> digits;
-        for (auto it = read.begin(); it != read.end(); ++it)
-            digits.insert(it.key(), it.value().toString());
-        return digits;
-    }
+    QMap<QString, QString> pageDigits() { return browser.digits(); }
 
     int pageTenths()
     {

@@ -165,3 +165,15 @@ bool HeadlessChromium::click(const QString &id)
     }
     return true;
 }
+
+QMap<QString, QString> HeadlessChromium::digits()
+{
+    const QJsonObject read =
+        evaluate(QStringLiteral("Object.fromEntries([...document.querySelectorAll('.digit')]"
+                                ".map(d => [d.dataset.name, d.dataset.value]))"))
+            .toObject();
+    QMap<QString, QString> digits;
+    for (auto it = read.begin(); it != read.end(); ++it)
+        digits.insert(it.key(), it.value().toString());
+    return digits;
+}

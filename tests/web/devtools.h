@@ -2,6 +2,7 @@
 
 #include <QJsonDocument>
 #include <QJsonObject>
+#include <QMap>
 #include <QProcess>
 #include <QTemporaryDir>
 #include <QTest>
@@ -26,6 +27,8 @@ public:
     void setViewport(int width, int height);
     void setTransparentBackground(bool transparent);
     QImage screenshot();
+    // Every LED digit of the page: its name ("score0tens", "clock1") and value.
+    QMap<QString, QString> digits();
     // A left click at the middle of the element with this id.
     bool click(const QString &id);
 

@@ -61,18 +61,7 @@ class TestBrowser : public QObject
         return digits;
     }
 
-    QMap<QString, QString> pageDigits()
-    {
-        const QJsonObject read =
-            browser
-                .evaluate(u"Object.fromEntries([...document.querySelectorAll('.digit')]"
-                          ".map(d => [d.dataset.name, d.dataset.value]))"_s)
-                .toObject();
-        QMap<QString, QString> digits;
-        for (auto it = read.begin(); it != read.end(); ++it)
-            digits.insert(it.key(), it.value().toString());
-        return digits;
-    }
+    QMap<QString, QString> pageDigits() { return browser.digits(); }
 
     bool pageConnected()
     {
