@@ -153,7 +153,7 @@ void CorvellaApp::connectBoard()
                      [this] { toggleAudience(); });
     // The audience display takes no keys: it must not outlive the operator's
     // board and keep the program running out of the operator's reach.
-    QObject::connect(board, &QObject::destroyed, &m_audience, &AudienceDisplay::turnOff);
+    QObject::connect(board, &frmScoreBoard::closed, &m_audience, &AudienceDisplay::turnOff);
     QObject::connect(&m_audience, &AudienceDisplay::switched, board, [this, board](bool on) {
         board->setOperatorHints(on);
         updateScreenSaver();

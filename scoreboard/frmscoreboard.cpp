@@ -13,6 +13,7 @@
 #include "scoreboard/buzzer.h"
 #include "scoreboard/operatorhints.h"
 
+#include <QCloseEvent>
 #include <QGuiApplication>
 #include <QScreen>
 #include <QShortcut>
@@ -229,6 +230,13 @@ void frmScoreBoard::resizeEvent(QResizeEvent *event)
     QWidget::resizeEvent(event);
     m_layout.StretchLayout(this);
     fitCaptions();
+}
+
+void frmScoreBoard::closeEvent(QCloseEvent *event)
+{
+    QWidget::closeEvent(event);
+    if (event->isAccepted())
+        emit closed();
 }
 
 void frmScoreBoard::changeEvent(QEvent *event)

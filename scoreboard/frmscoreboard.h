@@ -101,9 +101,12 @@ public:
 signals:
     // F2 on the operator's board, or F2 or Esc on the audience view.
     void audienceToggleRequested();
+    // The window has been closed (it may be deleted next).
+    void closed();
 
 protected:
     void keyPressEvent(QKeyEvent *event) override;
+    void closeEvent(QCloseEvent *event) override;
     void resizeEvent(QResizeEvent *event) override;
     void changeEvent(QEvent *event) override;
 
