@@ -116,6 +116,13 @@ struct X
         return std::nullopt;
     }
 
+    // The scoreboard's client area, once it is on screen.
+    std::optional<QRect> boardArea()
+    {
+        const auto board = waitFor("Corvella by Brannick");
+        return board ? std::optional<QRect>(rect(*board)) : std::nullopt;
+    }
+
     // In the coordinates of the window's own screen.
     QRect rect(Window w)
     {
@@ -237,10 +244,10 @@ QRect homeScoreRegion(const QRect &client)
 // Enter on a score to the changed pixels of that score.
 int keyLatency(X &x, int presses)
 {
-    const auto window = x.waitFor("Corvella by Brannick");
-    if (!window)
+    const auto area = x.boardArea();
+    if (!area)
         return 1;
-    const QRect client = x.rect(*window);
+    const QRect client = *area;
     const QRect region = homeScoreRegion(client);
     x.click(BoardReader(QImage(), client).scorePanelPoint(true, 0));
     QList<double> latencies;
@@ -380,10 +387,10 @@ double faceSeconds(const QString &face)
 // The clock face sampled at random moments against a monotonic reference.
 int clockAccuracy(X &x, int seconds)
 {
-    const auto window = x.waitFor("Corvella by Brannick");
-    if (!window)
+    const auto area = x.boardArea();
+    if (!area)
         return 1;
-    const QRect client = x.rect(*window);
+    const QRect client = *area;
     x.key(XK_r);
     sleepMs(300);
     const auto start = Clock::now();
@@ -423,10 +430,10 @@ int clockAccuracy(X &x, int seconds)
 // the face with the summed time between the keys.
 int stopCycles(X &x, int cycles)
 {
-    const auto window = x.waitFor("Corvella by Brannick");
-    if (!window)
+    const auto area = x.boardArea();
+    if (!area)
         return 1;
-    const QRect client = x.rect(*window);
+    const QRect client = *area;
     x.key(XK_r);
     sleepMs(300);
     QRandomGenerator random(11);
@@ -584,10 +591,10 @@ int killRecovery(X &x, int rounds, char **command)
 // sound of the horn on the sink.
 int hornLatency(X &x, int rounds)
 {
-    const auto window = x.waitFor("Corvella by Brannick");
-    if (!window)
+    const auto area = x.boardArea();
+    if (!area)
         return 1;
-    const QRect client = x.rect(*window);
+    const QRect client = *area;
     int fds[2];
     const pid_t recorder = startRecorder(fds);
     if (recorder < 0)
