@@ -1,13 +1,12 @@
 #include "app/corvellaapp.h"
 
-#include "app/frmsplash.h"
 #include "app/logo.h"
+#include "app/startscreen.h"
 #include "audience/pointerhider.h"
 #include "game/clockface.h"
-#include "options/frmoptions.h"
+#include "options/optionsdialog.h"
 #include "platform/dialogs.h"
-#include "platform/soundloader.h"
-#include "scoreboard/frmscoreboard.h"
+#include "scoreboard/scoreboardwindow.h"
 #include "web/networkpage.h"
 
 #include <QEvent>
@@ -55,6 +54,28 @@ CorvellaApp::CorvellaApp(const Services &services, const QString &stateFolder)
 {
     QObject::connect(&m_settings, &CurrentSettings::changed, &m_game,
                      [this](const Settings &settings) { applyClockMode(settings); });
+    QObject::connect(&m_settings, &CurrentSettings::changed, &m_game, [this](const Settings &s) {
+        if (m_buzzer)
+            m_buzzer->reopenSound(s.BuzzerFile);
+    });
+    QObject::connect(&m_game, &GameModel::clockExpired, &m_game, [this] { soundBuzzer(); });
+    m_web.setBuzzer([this] { soundBuzzer(); });
+}
+
+Buzzer &CorvellaApp::buzzer()
+{
+    // Made late: the sound device's libraries load with it, and the start
+    // screen comes up without them.
+    if (!m_buzzer) {
+        m_buzzer = new Buzzer(m_services.makeSoundDevice(nullptr), &m_game);
+        m_buzzer->openSound(m_settings.value().BuzzerFile);
+    }
+    return *m_buzzer;
+}
+
+void CorvellaApp::soundBuzzer()
+{
+    buzzer().sound();
 }
 
 void CorvellaApp::applyClockMode(const Settings &settings)
@@ -72,17 +93,18 @@ void CorvellaApp::applyClockMode(const Settings &settings)
 CorvellaApp::~CorvellaApp()
 {
     delete m_board;
+    delete m_buzzer;
 }
 
 void CorvellaApp::start()
 {
     // Read once: settings that could not be saved stay in effect for the run.
     m_settings.set(loadSettings());
-    auto *splash = new frmSplash(*m_services.dialogs, [this] { showScoreboard(); });
+    auto *splash = new StartScreen(*m_services.dialogs, [this] { showScoreboard(); });
     splash->setAttribute(Qt::WA_DeleteOnClose);
     splash->setSettings(m_settings.value());
     splash->setOptionsOpener([this](QWidget *parent) { showOptions(parent); });
-    QObject::connect(&m_settings, &CurrentSettings::changed, splash, &frmSplash::setSettings);
+    QObject::connect(&m_settings, &CurrentSettings::changed, splash, &StartScreen::setSettings);
     splash->show();
 }
 
@@ -118,7 +140,8 @@ void CorvellaApp::showScoreboard()
 {
     if (!m_board) {
         offerToResume();
-        m_board = new frmScoreBoard(m_game, m_history, m_settings.value(), m_services);
+        buzzer();
+        m_board = new ScoreBoardWindow(m_game, m_history, m_settings.value(), *m_services.dialogs);
         m_board->setAttribute(Qt::WA_DeleteOnClose);
         m_board->setWindowIcon(corvellaIcon());
         m_board->setStartScreenOpener([this] { showStartScreenOverBoard(); });
@@ -136,24 +159,21 @@ void CorvellaApp::showScoreboard()
 
 void CorvellaApp::connectBoard()
 {
-    frmScoreBoard *board = m_board;
-    QObject::connect(&m_settings, &CurrentSettings::changed, board, &frmScoreBoard::applySettings);
-    QObject::connect(&m_game, &GameModel::clockExpired, board, &frmScoreBoard::Buzzer);
-    m_web.setBuzzer([board = QPointer<frmScoreBoard>(board)] {
-        if (board)
-            board->Buzzer();
-    });
+    ScoreBoardWindow *board = m_board;
+    QObject::connect(&m_settings, &CurrentSettings::changed, board,
+                     &ScoreBoardWindow::applySettings);
+    QObject::connect(board, &ScoreBoardWindow::buzzerRequested, board, [this] { soundBuzzer(); });
     QObject::connect(
         &m_stateFile, &GameStateFile::savingFailed, board, [board](const QString &reason) {
             board->setSaveProblem(QStringLiteral("the game is not being saved (") + reason + u')');
         });
     QObject::connect(&m_stateFile, &GameStateFile::savingRecovered, board,
                      [board] { board->setSaveProblem({}); });
-    QObject::connect(board, &frmScoreBoard::audienceToggleRequested, board,
+    QObject::connect(board, &ScoreBoardWindow::audienceToggleRequested, board,
                      [this] { toggleAudience(); });
     // The audience display takes no keys: it must not outlive the operator's
     // board and keep the program running out of the operator's reach.
-    QObject::connect(board, &frmScoreBoard::closed, &m_audience, &AudienceDisplay::turnOff);
+    QObject::connect(board, &ScoreBoardWindow::closed, &m_audience, &AudienceDisplay::turnOff);
     QObject::connect(&m_audience, &AudienceDisplay::switched, board, [this, board](bool on) {
         board->setOperatorHints(on);
         updateScreenSaver();
@@ -163,13 +183,11 @@ void CorvellaApp::connectBoard()
     new PointerHider(board);
 }
 
-frmScoreBoard *CorvellaApp::makeAudienceView()
+QWidget *CorvellaApp::makeAudienceView()
 {
-    Services silent = m_services;
-    silent.makeSoundDevice = [](QObject *parent) { return makeSilentSoundDevice(parent); };
-    auto *view = new frmScoreBoard(m_game, m_history, m_settings.value(), silent);
+    auto *view = new BoardView(m_game, m_settings.value());
     view->setWindowIcon(corvellaIcon());
-    QObject::connect(&m_settings, &CurrentSettings::changed, view, &frmScoreBoard::applySettings);
+    QObject::connect(&m_settings, &CurrentSettings::changed, view, &BoardView::applySettings);
     return view;
 }
 
@@ -190,24 +208,33 @@ void CorvellaApp::updateScreenSaver()
 
 void CorvellaApp::showStartScreenOverBoard()
 {
-    // Shown afresh, as at launch; it returns when its GoScore has closed it.
-    frmSplash splash(
+    // Shown afresh, as at launch; it returns when its goToScoreboard has closed it.
+    StartScreen splash(
         *m_services.dialogs, [this] { showScoreboard(); }, m_board);
     splash.setSettings(m_settings.value());
     splash.setOptionsOpener([this](QWidget *parent) { showOptions(parent); });
-    QObject::connect(&m_settings, &CurrentSettings::changed, &splash, &frmSplash::setSettings);
+    QObject::connect(&m_settings, &CurrentSettings::changed, &splash, &StartScreen::setSettings);
     splash.exec();
+}
+
+void CorvellaApp::reapplySettings()
+{
+    if (m_board)
+        m_board->applySettings(m_settings.value());
+    if (m_buzzer)
+        m_buzzer->reopenSound(m_settings.value().BuzzerFile);
 }
 
 void CorvellaApp::showOptions(QWidget *parent)
 {
-    frmOptions options(m_settings.value(), *m_services.dialogs, m_services.makeSoundDevice, parent);
+    OptionsDialog options(m_settings.value(), *m_services.dialogs, m_services.makeSoundDevice,
+                          parent);
     auto *network = new NetworkPage;
     network->load(m_settings.value());
     options.addPage(network, QStringLiteral("Network"),
                     [network](Settings &values) { network->store(values); });
     if (options.exec() == QDialog::Accepted)
         m_settings.set(options.settings());
-    else if (m_board)
-        m_board->applySettings(m_settings.value()); // re-applied whatever the outcome
+    else
+        reapplySettings(); // whatever the outcome
 }

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "app/buzzer.h"
 #include "app/windowplacement.h"
 #include "audience/audiencedisplay.h"
 #include "audience/screensaverinhibitor.h"
@@ -7,7 +8,7 @@
 #include "game/gamemodel.h"
 #include "game/gamestatefile.h"
 #include "platform/services.h"
-#include "scoreboard/frmscoreboard.h"
+#include "scoreboard/scoreboardwindow.h"
 #include "settings/currentsettings.h"
 #include "web/webservice.h"
 
@@ -27,24 +28,27 @@ public:
 
     // Reads the settings and shows the start screen as the program's first window.
     void start();
-    frmScoreBoard *scoreboard() const { return m_board; }
+    ScoreBoardWindow *scoreboard() const { return m_board; }
     AudienceDisplay &audience() { return m_audience; }
     const ScreenSaverInhibitor &screenSaverInhibitor() const { return m_inhibitor; }
     GameModel &game() { return m_game; }
     CurrentSettings &settings() { return m_settings; }
     WindowPlacement &placement() { return m_placement; }
-    WebService &web() { return m_web; }
+    // The buzzer, made when the board first opens or a caller first sounds it.
+    Buzzer &buzzer();
 
 private:
     void applyClockMode(const Settings &settings);
     void showScoreboard();
     void connectBoard();
-    frmScoreBoard *makeAudienceView();
+    QWidget *makeAudienceView();
+    void soundBuzzer();
     void toggleAudience();
     void updateScreenSaver();
     void offerToResume();
     void showStartScreenOverBoard();
     void showOptions(QWidget *parent);
+    void reapplySettings();
     QString resumeQuestion(const SavedGame &saved) const;
 
     Services m_services;
@@ -54,7 +58,8 @@ private:
     GameStateFile m_stateFile;
     WebService m_web{m_game, m_history, m_settings, *m_services.time};
     bool m_resumeOffered = false;
-    QPointer<frmScoreBoard> m_board;
+    QPointer<ScoreBoardWindow> m_board;
+    QPointer<Buzzer> m_buzzer;
     AudienceDisplay m_audience{[this] { return makeAudienceView(); }};
     ScreenSaverInhibitor m_inhibitor;
     WindowPlacement m_placement;

@@ -1,8 +1,8 @@
 #include "app/commandline.h"
 #include "app/corvellaapp.h"
+#include "game/timesource.h"
 #include "platform/dialogs.h"
 #include "platform/soundloader.h"
-#include "platform/timesource.h"
 
 #include <QApplication>
 

@@ -1,9 +1,9 @@
 #include "audience/audiencedisplay.h"
 
 #include "audience/pointerhider.h"
-#include "scoreboard/frmscoreboard.h"
 
 #include <QGuiApplication>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QScreen>
 #include <QTimer>
@@ -45,10 +45,9 @@ void AudienceDisplay::showOn(QScreen *screen)
         return;
     m_shared = screen == m_operatorScreen;
     m_lostScreen.reset();
-    frmScoreBoard *view = m_makeView();
+    QWidget *view = m_makeView();
     view->setAttribute(Qt::WA_DeleteOnClose);
-    view->makeAudienceView(m_shared);
-    connect(view, &frmScoreBoard::audienceToggleRequested, this, &AudienceDisplay::turnOff);
+    makeReadOnly(view);
     new PointerHider(view);
     // Placed on its screen before it is shown: some desktops ignore moves.
     view->winId();
@@ -71,6 +70,42 @@ void AudienceDisplay::showOn(QScreen *screen)
     emit switched(true);
 }
 
+// No frame, no focus for any part of it, and no keys but the two that close
+// it, and those only where it shares the operator's screen and so may take
+// the keyboard.
+void AudienceDisplay::makeReadOnly(QWidget *view)
+{
+    view->setWindowTitle(QStringLiteral("Corvella - audience"));
+    view->setWindowFlag(Qt::FramelessWindowHint);
+    for (QWidget *child : view->findChildren<QWidget *>()) {
+        child->setFocusPolicy(Qt::NoFocus);
+        child->clearFocus();
+    }
+    if (m_shared) {
+        // Every key reaches the window itself: no part of it takes the focus.
+        view->installEventFilter(this);
+        return;
+    }
+    view->setWindowFlag(Qt::WindowDoesNotAcceptFocus);
+    view->setAttribute(Qt::WA_ShowWithoutActivating);
+    // A full-screen window without the focus is kept under the panels of its
+    // screen by some window managers; the audience must see only the board.
+    view->setWindowFlag(Qt::WindowStaysOnTopHint);
+}
+
+bool AudienceDisplay::eventFilter(QObject *watched, QEvent *event)
+{
+    if (watched == m_view && event->type() == QEvent::KeyPress) {
+        const auto *key = static_cast<QKeyEvent *>(event);
+        if (key->modifiers() == Qt::NoModifier &&
+            (key->key() == Qt::Key_F2 || key->key() == Qt::Key_Escape)) {
+            turnOff();
+            return true;
+        }
+    }
+    return QObject::eventFilter(watched, event);
+}
+
 void AudienceDisplay::turnOff()
 {
     m_lostScreen.reset();
@@ -81,7 +116,7 @@ void AudienceDisplay::closeView()
 {
     if (!m_view)
         return;
-    frmScoreBoard *view = m_view;
+    QWidget *view = m_view;
     m_view.clear();
     view->close();
     emit switched(false);

@@ -1,11 +1,10 @@
 #pragma once
 
-#include "scoreboard/frmscoreboard.h"
-
 #include <QList>
 #include <QObject>
 #include <QPointer>
 #include <QString>
+#include <QWidget>
 
 #include <functional>
 #include <optional>
@@ -22,8 +21,8 @@ class AudienceDisplay : public QObject
     Q_OBJECT
 
 public:
-    // Makes a new board showing the game.
-    using ViewFactory = std::function<frmScoreBoard *()>;
+    // Makes a new view of the game; the display takes it over.
+    using ViewFactory = std::function<QWidget *()>;
     static constexpr int CloseHintMs = 5000;
 
     explicit AudienceDisplay(ViewFactory makeView, QObject *parent = nullptr);
@@ -36,7 +35,7 @@ public:
                                  int wanted);
 
     bool isOn() const { return !m_view.isNull(); }
-    frmScoreBoard *view() const { return m_view; }
+    QWidget *view() const { return m_view; }
     // Whether the view shares the operator's screen (and so takes keys).
     bool sharesOperatorScreen() const { return m_shared; }
 
@@ -50,12 +49,16 @@ public:
 signals:
     void switched(bool on);
 
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override;
+
 private:
     void showOn(QScreen *screen);
+    void makeReadOnly(QWidget *view);
     void closeView();
 
     ViewFactory m_makeView;
-    QPointer<frmScoreBoard> m_view;
+    QPointer<QWidget> m_view;
     bool m_shared = false;
     // A screen that went away with the display on it: it comes back there.
     std::optional<QString> m_lostScreen;

@@ -1,11 +1,9 @@
 // Benchmarks measured inside the program's own code: LED repaints per second
 // while the clock runs, and the CPU time of one scaling pass to 3840 x 2160.
+#include "board/boardview.h"
 #include "display/controls.h"
-#include "display/ledlines.h"
-#include "platform/dialogs.h"
-#include "platform/qtsounddevice.h"
-#include "platform/timesource.h"
-#include "scoreboard/frmscoreboard.h"
+#include "display/leddigit.h"
+#include "game/timesource.h"
 #include "settings/appsettings.h"
 #include "tests/support/paintcounter.h"
 
@@ -26,16 +24,16 @@ double cpuSeconds()
     return ts.tv_sec + ts.tv_nsec / 1e9;
 }
 
-void repaintsPerSecond(const Services &services, int seconds)
+void repaintsPerSecond(GameModel &game, int seconds)
 {
-    frmScoreBoard board(services);
+    BoardView board(game, loadSettings());
     board.showFullScreen();
     QEventLoop settle;
     QTimer::singleShot(1000, &settle, &QEventLoop::quit);
     settle.exec();
 
     PaintCounter counter;
-    for (QWidget *w : board.findChildren<ledlines *>())
+    for (QWidget *w : board.findChildren<LedDigit *>())
         w->installEventFilter(&counter);
     board.game().startStop();
     QEventLoop run;
@@ -45,9 +43,9 @@ void repaintsPerSecond(const Services &services, int seconds)
     std::printf("board_size %dx%d\n", board.width(), board.height());
 }
 
-void resizePass(const Services &services)
+void resizePass(GameModel &game)
 {
-    frmScoreBoard board(services);
+    BoardView board(game, loadSettings());
     board.show();
     constexpr int passes = 200;
     double total = 0;
@@ -58,7 +56,7 @@ void resizePass(const Services &services)
         board.resize(size);
         total += cpuSeconds() - before;
         const int expected = size.width() * 5595 / 9480;
-        if (std::abs(board.controls().picTimeBack->width() - expected) > 2) {
+        if (std::abs(board.controls().clockPanel->width() - expected) > 2) {
             std::printf("warning: the board did not scale to %dx%d\n", size.width(), size.height());
             return;
         }
@@ -71,16 +69,13 @@ void resizePass(const Services &services)
 int main(int argc, char *argv[])
 {
     QApplication app(argc, argv);
-    LoadSettings();
     MonotonicTimeSource time;
-    QtDialogs dialogs;
-    const Services services{&time, &dialogs,
-                            [](QObject *parent) { return new QtSoundDevice(parent); }};
+    GameModel game(time);
     const QString what = argc > 1 ? QString::fromLocal8Bit(argv[1]) : QString();
     if (what == QLatin1StringView("repaints"))
-        repaintsPerSecond(services, argc > 2 ? atoi(argv[2]) : 10);
+        repaintsPerSecond(game, argc > 2 ? atoi(argv[2]) : 10);
     else if (what == QLatin1StringView("resize"))
-        resizePass(services);
+        resizePass(game);
     else
         return 2;
     return 0;

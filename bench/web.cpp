@@ -5,8 +5,8 @@
 #include "display/controls.h"
 #include "game/gamehistory.h"
 #include "game/gamemodel.h"
-#include "platform/timesource.h"
-#include "scoreboard/frmscoreboard.h"
+#include "game/timesource.h"
+#include "scoreboard/scoreboardwindow.h"
 #include "settings/currentsettings.h"
 #include "tests/support/fakes.h"
 #include "tests/web/devtools.h"
@@ -66,14 +66,12 @@ struct Served
     CurrentSettings settings{defaultSettings()};
     LiveChannel live{game, history, settings, time};
     BoardServer server{live};
-    std::unique_ptr<frmScoreBoard> board;
+    std::unique_ptr<ScoreBoardWindow> board;
 
     Served()
     {
         server.listen(QHostAddress::LocalHost, 0);
-        Services services = fakes.services();
-        services.time = &time;
-        board = std::make_unique<frmScoreBoard>(game, history, settings.value(), services);
+        board = std::make_unique<ScoreBoardWindow>(game, history, settings.value(), fakes.dialogs);
         board->show();
     }
     QUrl url(const QString &path) const
@@ -130,7 +128,7 @@ bool measureBrowser(Served &served)
         " {attributes: true, attributeFilter: ['data-value']}); true"_s);
     // A digit and Enter on the desktop board's first home score, as the
     // operator types them; the time runs from the Enter key.
-    QWidget *homeScore = served.board->controls().picHomeScore0;
+    QWidget *homeScore = served.board->controls().home1Panel;
     std::vector<double> latencies;
     for (int i = 0; i < 50; ++i) {
         QTest::keyClick(homeScore, char('0' + i % 9 + 1));

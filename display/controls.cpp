@@ -1,17 +1,12 @@
 #include "display/controls.h"
 
-#include "display/colors.h"
 #include "display/keyascii.h"
+#include "settings/bgrcolor.h"
 
 #include <QKeyEvent>
 #include <QPainter>
 
 #include <algorithm>
-
-QString controlTypeName(const QWidget *control)
-{
-    return QString::fromLatin1(control->metaObject()->className());
-}
 
 Label::Label(QWidget *parent) : QLabel(parent)
 {
@@ -82,7 +77,7 @@ void PictureBox::keyPressEvent(QKeyEvent *event)
         event->ignore(); // keys without a character belong to the window
         return;
     }
-    emit KeyPress(code);
+    emit keyTyped(code);
 }
 
 Shape::Shape(Kind kind, QWidget *parent) : QWidget(parent), m_kind(kind)

@@ -3,10 +3,8 @@
 #include <QLabel>
 #include <QWidget>
 
-// The plain control types of the board's windows. Layout scaling and colour
-// application tell controls apart by these type names ("Label", "PictureBox",
-// "Shape", "ledlines"), so the classes carry exactly those names.
-QString controlTypeName(const QWidget *control);
+// The plain control types of the board's windows: layout scaling and colour
+// application treat each kind in its own way.
 
 // A caption. It can size itself to its text and draws no background.
 class Label : public QLabel
@@ -47,7 +45,7 @@ public:
     void setBackColor(qint32 bgr);
 
 signals:
-    void KeyPress(int keyAscii);
+    void keyTyped(int keyAscii);
 
 protected:
     void paintEvent(QPaintEvent *event) override;

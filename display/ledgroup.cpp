@@ -1,10 +1,10 @@
 #include "display/ledgroup.h"
 
-#include "display/ledlines.h"
+#include "display/leddigit.h"
 
-ledlines *LedGroup::add(int index, QWidget *parent)
+LedDigit *LedGroup::add(int index, QWidget *parent)
 {
-    auto *digit = new ledlines(index, parent);
+    auto *digit = new LedDigit(index, parent);
     digit->setObjectName(m_name);
     digit->setAccessibleName(m_name + u' ' + QString::number(index));
     m_members.insert(index, digit);

@@ -3,7 +3,7 @@
 #include <QMap>
 #include <QString>
 
-class ledlines;
+class LedDigit;
 class QWidget;
 
 // A set of LED digits that share one name, addressed by index. The group does
@@ -15,15 +15,15 @@ public:
 
     const QString &name() const { return m_name; }
     // Creates member `index` on `parent`, named after the group.
-    ledlines *add(int index, QWidget *parent);
+    LedDigit *add(int index, QWidget *parent);
 
-    ledlines *operator[](int index) const { return m_members.value(index); }
-    int UBound() const { return m_members.isEmpty() ? -1 : m_members.lastKey(); }
-    int Count() const { return static_cast<int>(m_members.size()); }
+    LedDigit *operator[](int index) const { return m_members.value(index); }
+    int lastIndex() const { return m_members.isEmpty() ? -1 : m_members.lastKey(); }
+    int count() const { return static_cast<int>(m_members.size()); }
     // Members in index order.
-    QList<ledlines *> members() const { return m_members.values(); }
+    QList<LedDigit *> members() const { return m_members.values(); }
 
 private:
     QString m_name;
-    QMap<int, ledlines *> m_members;
+    QMap<int, LedDigit *> m_members;
 };

@@ -1,6 +1,6 @@
 #include "game/gamemodel.h"
 
-#include "platform/timesource.h"
+#include "game/timesource.h"
 
 #include <algorithm>
 

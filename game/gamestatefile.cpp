@@ -1,5 +1,7 @@
 #include "game/gamestatefile.h"
 
+#include "base/foldersync.h"
+
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -114,16 +116,6 @@ std::optional<Generation> readGeneration(const QString &path)
     if (!generation)
         std::fprintf(stderr, "corvella: ignoring the damaged saved game %s\n", qPrintable(path));
     return generation;
-}
-
-// Makes a rename in `folder` survive a power cut.
-void syncFolder(const QString &folder)
-{
-    const int fd = ::open(QFile::encodeName(folder).constData(), O_RDONLY | O_DIRECTORY);
-    if (fd < 0)
-        return;
-    ::fsync(fd);
-    ::close(fd);
 }
 
 } // namespace

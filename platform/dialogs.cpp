@@ -1,7 +1,5 @@
 #include "platform/dialogs.h"
 
-#include "display/colors.h"
-
 #include <QApplication>
 #include <QColorDialog>
 #include <QFileDialog>
@@ -34,12 +32,12 @@ void QtDialogs::beep()
     QApplication::beep();
 }
 
-std::optional<qint32> QtDialogs::pickColor(QWidget *parent, qint32 initial)
+std::optional<QColor> QtDialogs::pickColor(QWidget *parent, const QColor &initial)
 {
-    const QColor chosen = QColorDialog::getColor(fromBgr(initial), parent);
+    const QColor chosen = QColorDialog::getColor(initial, parent);
     if (!chosen.isValid())
         return std::nullopt;
-    return toBgr(chosen);
+    return chosen;
 }
 
 std::unique_ptr<QFileDialog> makeOpenFileDialog(QWidget *parent, const QString &filter,

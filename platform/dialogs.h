@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QColor>
 #include <QString>
 
 #include <memory>
@@ -21,8 +22,8 @@ public:
     virtual bool askYesNo(QWidget *parent, const QString &text, const QString &title) = 0;
     virtual void showWarning(QWidget *parent, const QString &title, const QString &text) = 0;
     virtual void beep() = 0;
-    // The chosen colour (0x00BBGGRR), or nothing when the picker was cancelled.
-    virtual std::optional<qint32> pickColor(QWidget *parent, qint32 initial) = 0;
+    // The chosen colour, or nothing when the picker was cancelled.
+    virtual std::optional<QColor> pickColor(QWidget *parent, const QColor &initial) = 0;
     // The chosen file's full path, or empty when none was chosen. The dialog
     // opens in `folder`.
     virtual QString openFileName(QWidget *parent, const QString &filter, const QString &folder) = 0;
@@ -34,7 +35,7 @@ public:
     bool askYesNo(QWidget *parent, const QString &text, const QString &title) override;
     void showWarning(QWidget *parent, const QString &title, const QString &text) override;
     void beep() override;
-    std::optional<qint32> pickColor(QWidget *parent, qint32 initial) override;
+    std::optional<QColor> pickColor(QWidget *parent, const QColor &initial) override;
     QString openFileName(QWidget *parent, const QString &filter, const QString &folder) override;
 };
 

@@ -1,6 +1,6 @@
 #include "platform/soundfilecheck.h"
 
-#include "platform/offthread.h"
+#include "base/offthread.h"
 #include "platform/wavdecoder.h"
 
 QString soundFileProblem(const QString &path)

@@ -1,12 +1,12 @@
 // The scoreboard's keyboard: where each control's keys go, and the commands
 // they run.
-#include "scoreboard/frmscoreboard.h"
+#include "scoreboard/scoreboardwindow.h"
 
 #include "display/controls.h"
 #include "display/keyascii.h"
-#include "display/ledlines.h"
+#include "display/leddigit.h"
+#include "game/gamehistory.h"
 #include "platform/dialogs.h"
-#include "scoreboard/buzzer.h"
 
 #include <QKeyEvent>
 #include <QShortcut>
@@ -17,30 +17,29 @@ constexpr int LetterO = 111;
 constexpr int LetterC = 99;
 } // namespace
 
-void frmScoreBoard::routeKeys()
+void ScoreBoardWindow::routeKeys()
 {
-    const Controls &c = m_controls;
-    for (PictureBox *caption : {c.picHomeContainer, c.picGuestContainer})
-        connect(caption, &PictureBox::KeyPress, this, &frmScoreBoard::AllKeyPress);
+    const Controls &c = controls();
+    for (PictureBox *caption : {c.homeTeamPanel, c.guestTeamPanel})
+        connect(caption, &PictureBox::keyTyped, this, &ScoreBoardWindow::runCommandKey);
 
-    for (ledlines *digit : m_ledTime.members())
-        connect(digit, &ledlines::DigitKeyPress, this, [this](int, int key) { clockKey(key); });
+    for (LedDigit *digit : clockDigits().members())
+        connect(digit, &LedDigit::keyTyped, this, [this](int, int key) { clockKey(key); });
 
-    const std::pair<PictureBox *, GameModel::Score> scores[] = {
-        {c.picHomeScore0, GameModel::Home1},
-        {c.picGuestScore0, GameModel::Guest1},
-        {c.picHomeScore1, GameModel::Home2},
-        {c.picGuestScore1, GameModel::Guest2}};
+    const std::pair<PictureBox *, GameModel::Score> scores[] = {{c.home1Panel, GameModel::Home1},
+                                                                {c.guest1Panel, GameModel::Guest1},
+                                                                {c.home2Panel, GameModel::Home2},
+                                                                {c.guest2Panel, GameModel::Guest2}};
     for (const auto &[panel, which] : scores) {
         const auto enter = [this, which = which](int key) { scoreKey(which, key); };
-        connect(panel, &PictureBox::KeyPress, this, enter);
-        for (ledlines *digit : scoreDigits(which).members())
-            connect(digit, &ledlines::DigitKeyPress, this, [enter](int, int key) { enter(key); });
+        connect(panel, &PictureBox::keyTyped, this, enter);
+        for (LedDigit *digit : scoreDigits(which).members())
+            connect(digit, &LedDigit::keyTyped, this, [enter](int, int key) { enter(key); });
     }
     // Keys typed on the clock panel itself go nowhere.
 }
 
-void frmScoreBoard::createShortcuts()
+void ScoreBoardWindow::createShortcuts()
 {
     // Shortcuts come before every control's own keys, so undo never types a
     // character into an entry.
@@ -54,9 +53,9 @@ void frmScoreBoard::createShortcuts()
     shortcut(QKeySequence(Qt::CTRL | Qt::Key_Y), [this] { m_history.redo(); });
 }
 
-void frmScoreBoard::scoreKey(GameModel::Score which, int keyAscii)
+void ScoreBoardWindow::scoreKey(GameModel::Score which, int keyAscii)
 {
-    AllKeyPress(keyAscii);
+    runCommandKey(keyAscii);
     const std::optional<ScoreEdit> edit = m_scoreEntry.key(which, keyAscii);
     updateHints(keyAscii);
     if (!edit)
@@ -67,85 +66,76 @@ void frmScoreBoard::scoreKey(GameModel::Score which, int keyAscii)
         act(tr("Change score"), [&](GameModel &game) { game.addToScore(which, edit->amount); });
 }
 
-void frmScoreBoard::clockKey(int keyAscii)
+void ScoreBoardWindow::clockKey(int keyAscii)
 {
-    AllKeyPress(keyAscii);
+    runCommandKey(keyAscii);
     const std::optional<qint16> seconds = m_clockEntry.key(keyAscii);
     updateHints(keyAscii);
     if (seconds)
         act(tr("Set clock"), [&](GameModel &game) { game.enterClockTime(*seconds); });
 }
 
-void frmScoreBoard::act(const QString &what, const std::function<void(GameModel &)> &action)
+void ScoreBoardWindow::act(const QString &what, const std::function<void(GameModel &)> &action)
 {
     m_history.perform(what, action);
 }
 
-void frmScoreBoard::keyPressEvent(QKeyEvent *event)
+void ScoreBoardWindow::keyPressEvent(QKeyEvent *event)
 {
     const bool plain = event->modifiers() == Qt::NoModifier;
-    if (plain &&
-        (event->key() == Qt::Key_F2 || (m_audienceView && event->key() == Qt::Key_Escape))) {
+    if (plain && event->key() == Qt::Key_F2) {
         emit audienceToggleRequested();
         return;
     }
-    if (plain && event->key() == Qt::Key_F11 && !m_audienceView) {
+    if (plain && event->key() == Qt::Key_F11) {
         setWindowState(windowState() ^ Qt::WindowFullScreen);
         return;
     }
     if (const int code = keyAscii(event)) {
-        AllKeyPress(code);
+        runCommandKey(code);
         updateHints(code);
     } else {
         QWidget::keyPressEvent(event);
     }
 }
 
-void frmScoreBoard::AllKeyPress(int KeyAscii)
+void ScoreBoardWindow::runCommandKey(int keyAscii)
 {
-    // The audience's view takes no commands.
-    if (m_audienceView)
-        return;
     // The configurable keys come first: one equal to Esc, "o" or "c" hides
     // that command. They are read at every key, so a change in the options
     // takes effect at once.
-    if (KeyAscii == m_settings.StartStopClockKey)
+    const Settings &s = settings();
+    if (keyAscii == s.StartStopClockKey)
         act(tr("Start or stop the clock"), [](GameModel &game) { game.startStop(); });
-    else if (KeyAscii == m_settings.ResetClockKey)
+    else if (keyAscii == s.ResetClockKey)
         act(tr("Reset the clock"), [](GameModel &game) { game.resetClock(); });
-    else if (KeyAscii == m_settings.BuzzerKey)
-        Buzzer();
-    else if (KeyAscii == Esc)
-        ShowStartScreen();
-    else if (KeyAscii == LetterO)
-        ShowOptions();
-    else if (KeyAscii == LetterC)
-        ClearAllLeds();
+    else if (keyAscii == s.BuzzerKey)
+        emit buzzerRequested();
+    else if (keyAscii == Esc)
+        showStartScreen();
+    else if (keyAscii == LetterO)
+        showOptions();
+    else if (keyAscii == LetterC)
+        askToClear();
 }
 
-void frmScoreBoard::Buzzer()
+void ScoreBoardWindow::askToClear()
 {
-    m_buzzer->Buzzer();
-}
-
-void frmScoreBoard::ClearAllLeds()
-{
-    if (!m_services.dialogs->askYesNo(this,
-                                      QStringLiteral("Are you sure you want to clear all LEDs?"),
-                                      QStringLiteral("Clear all LEDs?")))
+    if (!m_dialogs.askYesNo(this, QStringLiteral("Are you sure you want to clear all LEDs?"),
+                            QStringLiteral("Clear all LEDs?")))
         return;
     act(tr("Clear all LEDs"), [](GameModel &game) { game.clear(); });
     m_scoreEntry.discard();
     m_clockEntry.discard();
 }
 
-void frmScoreBoard::ShowStartScreen()
+void ScoreBoardWindow::showStartScreen()
 {
     if (m_openStartScreen)
         m_openStartScreen();
 }
 
-void frmScoreBoard::ShowOptions()
+void ScoreBoardWindow::showOptions()
 {
     // The program applies the options' outcome to the board.
     if (m_openOptions)

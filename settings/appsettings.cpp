@@ -7,8 +7,6 @@
 #include <limits>
 #include <variant>
 
-Settings AppSettings;
-
 namespace {
 
 using StoreEntry = SettingsEntry;
@@ -187,14 +185,4 @@ bool saveSettings(const Settings &settings)
             entry.member);
     }
     return SettingsStore::write(values);
-}
-
-void LoadSettings()
-{
-    AppSettings = loadSettings();
-}
-
-bool SaveSettings()
-{
-    return saveSettings(AppSettings);
 }

@@ -91,8 +91,3 @@ Settings loadSettings();
 
 // Writes every field. Returns false when the store could not be written.
 [[nodiscard]] bool saveSettings(const Settings &settings);
-
-// The one program-wide record; filled by LoadSettings when the start screen loads.
-extern Settings AppSettings;
-void LoadSettings();
-[[nodiscard]] bool SaveSettings();

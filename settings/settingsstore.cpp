@@ -1,8 +1,10 @@
 #include "settings/settingsstore.h"
 
+#include "base/foldersync.h"
+#include "base/offthread.h"
+
 #include <QCoreApplication>
 #include <QDir>
-#include <QEventLoop>
 #include <QFile>
 #include <QFileInfo>
 #include <QLockFile>
@@ -11,7 +13,6 @@
 #include <QStandardPaths>
 #include <QStringList>
 #include <QTemporaryDir>
-#include <QThread>
 
 #include <cerrno>
 #include <cstring>
@@ -118,18 +119,6 @@ bool mergeInto(const QString &path, const QByteArray &old, const QMap<QString, Q
     return true;
 }
 
-// Makes a rename in `folder` survive a crash of the machine.
-bool syncFolder(const QString &folder)
-{
-    const int fd =
-        ::open(QFile::encodeName(folder).constData(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
-    if (fd < 0)
-        return false;
-    const bool synced = ::fsync(fd) == 0 || errno == EINVAL || errno == ENOTSUP;
-    ::close(fd);
-    return synced;
-}
-
 // Writes the complete file beside the old one and renames it over it only
 // when every byte reached the disk; the old file stays otherwise.
 bool replaceFile(const QString &path, const QByteArray &contents)
@@ -201,21 +190,7 @@ QMap<QString, QString> SettingsStore::read()
 
 bool SettingsStore::write(const QMap<QString, QString> &values)
 {
+    // The disk may be slow or the lock held by another copy of the program.
     const QString path = filePath();
-    const QCoreApplication *app = QCoreApplication::instance();
-    if (!app || QThread::currentThread() != app->thread())
-        return writeNow(path, values);
-
-    // The disk may be slow or the lock held by another copy of the program:
-    // write on a worker while this thread's timers and painting go on. Input
-    // waits, so that nothing can start a second save meanwhile.
-    bool saved = false;
-    const std::unique_ptr<QThread> worker(
-        QThread::create([&saved, &path, &values] { saved = writeNow(path, values); }));
-    QEventLoop waiting;
-    QObject::connect(worker.get(), &QThread::finished, &waiting, &QEventLoop::quit);
-    worker->start();
-    waiting.exec(QEventLoop::ExcludeUserInputEvents);
-    worker->wait();
-    return saved;
+    return runOffThread([&path, &values] { return writeNow(path, values); });
 }

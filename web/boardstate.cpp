@@ -2,6 +2,7 @@
 
 #include "game/gamemodel.h"
 #include "settings/appsettings.h"
+#include "settings/bgrcolor.h"
 
 #include <QJsonArray>
 
@@ -9,13 +10,7 @@ namespace BoardState {
 
 QString cssColor(qint32 bgr)
 {
-    const int red = bgr & 0xff;
-    const int green = (bgr >> 8) & 0xff;
-    const int blue = (bgr >> 16) & 0xff;
-    return QStringLiteral("#%1%2%3")
-        .arg(red, 2, 16, QChar(u'0'))
-        .arg(green, 2, 16, QChar(u'0'))
-        .arg(blue, 2, 16, QChar(u'0'));
+    return fromBgr(bgr).name();
 }
 
 QJsonObject clockPart(const GameModel &game)

@@ -1,6 +1,6 @@
 #include "web/pinlock.h"
 
-#include "platform/timesource.h"
+#include "game/timesource.h"
 
 #include <QRandomGenerator>
 

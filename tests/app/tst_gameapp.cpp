@@ -1,9 +1,9 @@
 #include "app/corvellaapp.h"
-#include "app/frmsplash.h"
+#include "app/startscreen.h"
 #include "display/controls.h"
-#include "display/ledlines.h"
+#include "display/leddigit.h"
 #include "game/gamestatefile.h"
-#include "scoreboard/frmscoreboard.h"
+#include "scoreboard/scoreboardwindow.h"
 #include "tests/support/appdriver.h"
 #include "tests/support/boardtext.h"
 #include "tests/support/fakes.h"
@@ -57,15 +57,15 @@ private slots:
         QVERIFY(GameStateFile(stateFolder()).save(saved));
 
         CorvellaApp app(fakes.services());
-        frmScoreBoard *board = openBoard(app);
+        ScoreBoardWindow *board = openBoard(app);
         QVERIFY(board);
         QCOMPARE(fakes.dialogs.questions, 1);
         QCOMPARE(fakes.dialogs.lastText,
                  QStringLiteral("Resume the game in progress? Clock 12:31.4, Home 34 : Guest 28 "
                                 "(Section 1), Home 3 : Guest - (Section 2)"));
-        QCOMPARE(faceText(board->ledTime()), QStringLiteral("12:31.4"));
-        QCOMPARE(board->ledHomeScore0()[1]->caption(), 3);
-        QCOMPARE(board->ledGuestScore1()[0]->caption(), ledlines::Blank);
+        QCOMPARE(faceText(board->clockDigits()), QStringLiteral("12:31.4"));
+        QCOMPARE(board->home1Digits()[1]->caption(), 3);
+        QCOMPARE(board->guest2Digits()[0]->caption(), LedDigit::Blank);
         QVERIFY(!app.game().isRunning());
     }
 
@@ -76,9 +76,9 @@ private slots:
         QVERIFY(GameStateFile(stateFolder()).save(saved));
         fakes.dialogs.yes = false;
         CorvellaApp app(fakes.services());
-        frmScoreBoard *board = openBoard(app);
+        ScoreBoardWindow *board = openBoard(app);
         QCOMPARE(fakes.dialogs.questions, 1);
-        QCOMPARE(board->ledHomeScore0()[0]->caption(), 0);
+        QCOMPARE(board->home1Digits()[0]->caption(), 0);
     }
 
     void aFreshOrClearedBoardAsksNothing()
@@ -95,8 +95,8 @@ private slots:
     void everyKeyIsOnDiskBeforeTheNext()
     {
         CorvellaApp app(fakes.services());
-        frmScoreBoard *board = openBoard(app);
-        PictureBox *panel = board->controls().picGuestScore1;
+        ScoreBoardWindow *board = openBoard(app);
+        PictureBox *panel = board->controls().guest2Panel;
         panel->setFocus();
         type(panel, QStringLiteral("7\r"));
         QCOMPARE(GameStateFile(stateFolder()).load()->scores[GameModel::Guest2], 7);
@@ -107,10 +107,10 @@ private slots:
     void undoAndRedoFromTheKeyboard()
     {
         CorvellaApp app(fakes.services());
-        frmScoreBoard *board = openBoard(app);
+        ScoreBoardWindow *board = openBoard(app);
         board->show();
         QVERIFY(QTest::qWaitForWindowActive(board));
-        PictureBox *panel = board->controls().picHomeScore0;
+        PictureBox *panel = board->controls().home1Panel;
         panel->setFocus();
         type(panel, QStringLiteral("7\r+3"));
         QCOMPARE(app.game().score(GameModel::Home1), 10);
@@ -122,15 +122,15 @@ private slots:
         QCOMPARE(app.game().score(GameModel::Home1), 7);
         QTest::keyClick(panel, Qt::Key_Y, Qt::ControlModifier);
         QCOMPARE(app.game().score(GameModel::Home1), 10);
-        QCOMPARE(board->ledHomeScore0()[1]->caption(), 1);
+        QCOMPARE(board->home1Digits()[1]->caption(), 1);
 
         // An accidental clear, taken back.
         fakes.dialogs.yes = true;
         type(panel, QStringLiteral("c"));
-        QCOMPARE(board->ledHomeScore0()[0]->caption(), ledlines::Blank);
+        QCOMPARE(board->home1Digits()[0]->caption(), LedDigit::Blank);
         QTest::keyClick(panel, Qt::Key_Z, Qt::ControlModifier);
-        QCOMPARE(board->ledHomeScore0()[1]->caption(), 1);
-        QCOMPARE(faceText(board->ledTime()), QStringLiteral(" 0:00.0"));
+        QCOMPARE(board->home1Digits()[1]->caption(), 1);
+        QCOMPARE(faceText(board->clockDigits()), QStringLiteral(" 0:00.0"));
         // Undo never typed anything into the entry.
         QVERIFY(board->scoreEntry().pendingText().isEmpty());
     }
@@ -143,13 +143,13 @@ private slots:
         QVERIFY(blocker.open(QIODevice::WriteOnly));
         blocker.close();
         CorvellaApp app(fakes.services());
-        frmScoreBoard *board = openBoard(app);
-        board->AllKeyPress('s');
+        ScoreBoardWindow *board = openBoard(app);
+        board->runCommandKey('s');
         QVERIFY(board->windowTitle().startsWith(QStringLiteral("Corvella by Brannick - ")));
         QVERIFY(board->windowTitle().contains(QStringLiteral("not being saved")));
         QVERIFY(app.game().isRunning()); // the game goes on
         QVERIFY(QFile::remove(stateFolder()));
-        board->AllKeyPress('s');
+        board->runCommandKey('s');
         QCOMPARE(board->windowTitle(), QStringLiteral("Corvella by Brannick"));
         QCOMPARE(GameStateFile(stateFolder()).load()->clockMs, 0);
     }
@@ -157,7 +157,7 @@ private slots:
     void optionsFromTheStartScreenReachTheOpenBoard()
     {
         CorvellaApp app(fakes.services());
-        frmScoreBoard *board = openBoard(app);
+        ScoreBoardWindow *board = openBoard(app);
         QVERIFY(board);
         bool changed = false;
         whenModal([&](QWidget *splash) {
@@ -170,12 +170,12 @@ private slots:
             });
             QTest::mouseClick(splash->findChild<QPushButton *>(QStringLiteral("cmdOptions")),
                               Qt::LeftButton);
-            QCOMPARE(board->controls().lblHomeScore->text(), QStringLiteral("Lions"));
-            static_cast<frmSplash *>(splash)->GoScore();
+            QCOMPARE(board->controls().homeTeamCaption->text(), QStringLiteral("Lions"));
+            static_cast<StartScreen *>(splash)->goToScoreboard();
         });
-        board->AllKeyPress(27);
+        board->runCommandKey(27);
         QVERIFY(changed);
-        QCOMPARE(board->controls().lblHomeScore->text(), QStringLiteral("Lions"));
+        QCOMPARE(board->controls().homeTeamCaption->text(), QStringLiteral("Lions"));
         QCOMPARE(loadSettings().HomeText, QStringLiteral("Lions"));
     }
 
@@ -187,21 +187,21 @@ private slots:
         countDown.BuzzerFile = QCoreApplication::applicationFilePath(); // any existing file
         QVERIFY(saveSettings(countDown));
         CorvellaApp app(fakes.services());
-        frmScoreBoard *board = openBoard(app);
-        QCOMPARE(faceText(board->ledTime()), QStringLiteral(" 0:05.0"));
-        board->AllKeyPress('s');
+        ScoreBoardWindow *board = openBoard(app);
+        QCOMPARE(faceText(board->clockDigits()), QStringLiteral(" 0:05.0"));
+        board->runCommandKey('s');
         fakes.time.now += 4999;
         app.game().updateClock();
-        QCOMPARE(faceText(board->ledTime()), QStringLiteral(" 0:00.1"));
+        QCOMPARE(faceText(board->clockDigits()), QStringLiteral(" 0:00.1"));
         QCOMPARE(fakes.device()->plays, 0);
         fakes.time.now += 1;
         app.game().updateClock();
-        QCOMPARE(faceText(board->ledTime()), QStringLiteral(" 0:00.0"));
+        QCOMPARE(faceText(board->clockDigits()), QStringLiteral(" 0:00.0"));
         QCOMPARE(fakes.device()->plays, 1);
-        board->AllKeyPress('s'); // at zero a start does nothing
+        board->runCommandKey('s'); // at zero a start does nothing
         QVERIFY(!app.game().isRunning());
-        board->AllKeyPress('r');
-        QCOMPARE(faceText(board->ledTime()), QStringLiteral(" 0:05.0"));
+        board->runCommandKey('r');
+        QCOMPARE(faceText(board->clockDigits()), QStringLiteral(" 0:05.0"));
         TestEnvironment::clearStore();
     }
 };

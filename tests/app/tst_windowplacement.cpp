@@ -1,5 +1,5 @@
 #include "app/corvellaapp.h"
-#include "app/frmsplash.h"
+#include "app/startscreen.h"
 #include "app/windowplacement.h"
 #include "settings/appsettings.h"
 #include "settings/settingsstore.h"
@@ -13,6 +13,8 @@
 class TestWindowPlacement : public QObject
 {
     Q_OBJECT
+
+    Settings settings;
 
     FakeServices fakes;
     const QSize design{632, 453};
@@ -144,12 +146,12 @@ private slots:
     {
         const QRect place = QRect(screenArea().topLeft() + QPoint(25, 35), QSize(700, 500));
         QVERIFY(WindowPlacement::save({place, false, false}));
-        AppSettings = defaultSettings();
+        settings = defaultSettings();
         CorvellaApp app(fakes.services());
         app.start();
         for (QWidget *w : QApplication::topLevelWidgets()) {
-            if (auto *s = qobject_cast<frmSplash *>(w); s && s->isVisible())
-                s->GoScore();
+            if (auto *s = qobject_cast<StartScreen *>(w); s && s->isVisible())
+                s->goToScoreboard();
         }
         QVERIFY(app.scoreboard());
         QCOMPARE(app.scoreboard()->geometry(), place);

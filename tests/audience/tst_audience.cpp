@@ -1,12 +1,12 @@
 #include "app/corvellaapp.h"
-#include "app/frmsplash.h"
+#include "app/startscreen.h"
 #include "audience/audiencedisplay.h"
 #include "audience/pointerhider.h"
 #include "audience/screensaverinhibitor.h"
 #include "display/controls.h"
-#include "display/ledlines.h"
-#include "scoreboard/frmscoreboard.h"
+#include "display/leddigit.h"
 #include "scoreboard/operatorhints.h"
+#include "scoreboard/scoreboardwindow.h"
 #include "tests/support/appdriver.h"
 #include "tests/support/boardtext.h"
 #include "tests/support/fakes.h"
@@ -95,11 +95,11 @@ private slots:
     void f2ShowsTheSameGameOnTheAudienceDisplay()
     {
         CorvellaApp app(fakes.services());
-        frmScoreBoard *board = openBoard(app);
+        ScoreBoardWindow *board = openBoard(app);
         QVERIFY(!board->showsOperatorHints()); // one window: the board as it always was
         QTest::keyClick(board, Qt::Key_F2);
         QVERIFY(app.audience().isOn());
-        frmScoreBoard *view = app.audience().view();
+        auto *view = qobject_cast<BoardView *>(app.audience().view());
         QCOMPARE(view->windowTitle(), QStringLiteral("Corvella - audience"));
         QVERIFY(view->isFullScreen());
         QVERIFY(view->windowFlags() & Qt::FramelessWindowHint);
@@ -107,14 +107,13 @@ private slots:
 
         // A change shows on both boards at once.
         app.game().setScore(GameModel::Guest2, 42);
-        QCOMPARE(view->ledGuestScore1()[1]->caption(), 4);
-        QCOMPARE(view->ledGuestScore1()[0]->caption(), 2);
+        QCOMPARE(view->guest2Digits()[1]->caption(), 4);
+        QCOMPARE(view->guest2Digits()[0]->caption(), 2);
         app.game().enterClockTime(750);
-        QCOMPARE(faceText(view->ledTime()), QStringLiteral("12:30.0"));
+        QCOMPARE(faceText(view->clockDigits()), QStringLiteral("12:30.0"));
 
         // The audience's board takes no commands and shows no dialog.
-        view->AllKeyPress('c');
-        view->AllKeyPress('s');
+        QTest::keyClicks(view, QStringLiteral("cs"));
         QCOMPARE(fakes.dialogs.questions, 0);
         QVERIFY(!app.game().isRunning());
 
@@ -132,7 +131,7 @@ private slots:
     void closingTheBoardTakesTheAudienceDisplayWithIt()
     {
         CorvellaApp app(fakes.services());
-        QPointer<frmScoreBoard> board = openBoard(app);
+        QPointer<ScoreBoardWindow> board = openBoard(app);
         app.audience().turnOn(nullptr, 0); // on a screen of its own, out of the operator's reach
         QVERIFY(app.audience().isOn());
         board->close();
@@ -143,13 +142,13 @@ private slots:
     void aScreenThatGoesTakesTheDisplayAndBringsItBack()
     {
         CorvellaApp app(fakes.services());
-        frmScoreBoard *board = openBoard(app);
+        ScoreBoardWindow *board = openBoard(app);
         AudienceDisplay &audience = app.audience();
         audience.turnOn(nullptr, 0); // as if on a second screen
         QVERIFY(audience.isOn());
         QVERIFY(!audience.sharesOperatorScreen());
         QScreen *screen = audience.view()->screen();
-        board->AllKeyPress('s');
+        board->runCommandKey('s');
         audience.screenRemoved(screen);
         QVERIFY(!audience.isOn());
         QVERIFY(app.game().isRunning()); // the game is not disturbed
@@ -163,14 +162,14 @@ private slots:
     void unpluggingAndPluggingTheProjectorMidGame()
     {
         CorvellaApp app(fakes.services());
-        frmScoreBoard *board = openBoard(app);
+        ScoreBoardWindow *board = openBoard(app);
         Projector *projector = Projector::plugIn(QStringLiteral("HDMI-1"));
         AudienceDisplay &audience = app.audience();
         QTest::keyClick(board, Qt::Key_F2);
         QVERIFY(audience.isOn());
         QCOMPARE(audience.view()->screen()->name(), QStringLiteral("HDMI-1"));
         QVERIFY(!audience.sharesOperatorScreen());
-        board->AllKeyPress('s');
+        board->runCommandKey('s');
         app.game().setScore(GameModel::Home1, 12);
 
         Projector::unplug(projector);
@@ -198,7 +197,7 @@ private slots:
     void hintsTellTheOperatorWhatTheKeysDo()
     {
         CorvellaApp app(fakes.services());
-        frmScoreBoard *board = openBoard(app);
+        ScoreBoardWindow *board = openBoard(app);
         board->show();
         QVERIFY(QTest::qWaitForWindowActive(board));
         board->setOperatorHints(true);
@@ -206,25 +205,25 @@ private slots:
         QVERIFY(hints);
         const auto &c = board->controls();
 
-        c.picTimeBack->setFocus();
-        QCOMPARE(hints->framed(), c.picTimeBack);
+        c.clockPanel->setFocus();
+        QCOMPARE(hints->framed(), c.clockPanel);
         QVERIFY(hints->text().contains(QStringLiteral("takes no keys")));
 
-        ledlines *digit = board->ledTime()[3];
+        LedDigit *digit = board->clockDigits()[3];
         digit->setFocus();
-        QCOMPARE(hints->framed(), c.picTimeBack);
+        QCOMPARE(hints->framed(), c.clockPanel);
         QVERIFY(!hints->text().contains(QStringLiteral("takes no keys")));
         QTest::keyClicks(digit, QStringLiteral("12.3"));
         QVERIFY(hints->text().contains(QStringLiteral("Typed: 12.3")));
         QTest::keyClick(digit, Qt::Key_Space);
         QVERIFY(!hints->text().contains(QStringLiteral("Typed")));
 
-        c.picHomeScore0->setFocus();
-        QCOMPARE(hints->framed(), c.picHomeScore0);
-        QTest::keyClicks(c.picHomeScore0, QStringLiteral("S"));
+        c.home1Panel->setFocus();
+        QCOMPARE(hints->framed(), c.home1Panel);
+        QTest::keyClicks(c.home1Panel, QStringLiteral("S"));
         QVERIFY(hints->text().contains(QStringLiteral("Caps Lock")));
         QVERIFY(!app.game().isRunning());
-        QTest::keyClicks(c.picHomeScore0, QStringLiteral("s"));
+        QTest::keyClicks(c.home1Panel, QStringLiteral("s"));
         QVERIFY(!hints->text().contains(QStringLiteral("Caps Lock")));
         QVERIFY(app.game().isRunning());
     }
@@ -263,11 +262,11 @@ private slots:
         QVERIFY(bus.registerService(QStringLiteral("org.freedesktop.ScreenSaver")));
 
         CorvellaApp app(fakes.services());
-        frmScoreBoard *board = openBoard(app);
-        board->AllKeyPress('s'); // the clock runs: no screen saver
+        ScoreBoardWindow *board = openBoard(app);
+        board->runCommandKey('s'); // the clock runs: no screen saver
         QTRY_COMPARE(fake.calls, QStringList{QStringLiteral("Inhibit Corvella")});
         QTRY_VERIFY(app.screenSaverInhibitor().isInhibiting());
-        board->AllKeyPress('s');
+        board->runCommandKey('s');
         QTRY_COMPARE(fake.calls.size(), 2);
         QCOMPARE(fake.calls.last(), QStringLiteral("UnInhibit 42"));
         board->showFullScreen();

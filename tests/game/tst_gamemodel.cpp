@@ -1,6 +1,6 @@
 #include "game/clockface.h"
 #include "game/gamemodel.h"
-#include "platform/timesource.h"
+#include "game/timesource.h"
 #include "tests/support/fakes.h"
 #include "tests/support/testenv.h"
 

@@ -1,5 +1,5 @@
 #include "display/controls.h"
-#include "options/frmoptions.h"
+#include "options/optionsdialog.h"
 #include "platform/dialogs.h"
 #include "settings/appsettings.h"
 #include "tests/options/wavfile.h"
@@ -27,7 +27,7 @@ class TestBuzzerSound : public QObject
     Settings current;
     QList<QPointer<ScriptedSoundDevice>> devices;
 
-    frmOptions::SoundDeviceFactory soundDevices()
+    OptionsDialog::SoundDeviceFactory soundDevices()
     {
         return [this](QObject *parent) {
             auto *device = new ScriptedSoundDevice(parent);
@@ -90,13 +90,13 @@ private slots:
     {
         QFETCH(QByteArray, content);
         dialogs.fileName = fileWith(QStringLiteral("bad.wav"), content);
-        frmOptions options(current, dialogs, soundDevices());
+        OptionsDialog options(current, dialogs, soundDevices());
         click(options, "cmdBuzzerSound");
         QCOMPARE(dialogs.warnings.size(), 1);
         QVERIFY2(dialogs.warnings.first().startsWith(
                      QStringLiteral("Corvella: This file cannot be played: ")),
                  qPrintable(dialogs.warnings.first()));
-        QCOMPARE(options.BuzzerTemp(), playable);
+        QCOMPARE(options.workingBuzzerFile(), playable);
         click(options, "cmdOk");
         QCOMPARE(options.settings().BuzzerFile, playable);
     }
@@ -106,7 +106,7 @@ private slots:
         const QString other = dir.filePath(QStringLiteral("bell.wav"));
         QVERIFY(writeSilentWav(other, 50));
         dialogs.fileName = other;
-        frmOptions options(current, dialogs, soundDevices());
+        OptionsDialog options(current, dialogs, soundDevices());
         click(options, "cmdBuzzerSound");
         QVERIFY(dialogs.warnings.isEmpty());
         QCOMPARE(options.settings().BuzzerFile, other);
@@ -116,14 +116,14 @@ private slots:
     {
         QTemporaryDir other;
         current.BuzzerFile = other.filePath(QStringLiteral("gone.wav"));
-        frmOptions options(current, dialogs, soundDevices());
+        OptionsDialog options(current, dialogs, soundDevices());
         click(options, "cmdBuzzerSound");
         QCOMPARE(QDir(dialogs.lastFolder), QDir(other.path()));
     }
 
     void testPlaysTheChosenSoundOnce()
     {
-        frmOptions options(current, dialogs, soundDevices());
+        OptionsDialog options(current, dialogs, soundDevices());
         QVERIFY(devices.isEmpty()); // nothing is loaded until asked for
         click(options, "cmdTestSound");
         QCOMPARE(devices.size(), 1);
@@ -136,7 +136,7 @@ private slots:
 
     void testAgainCutsOffThePlayingSound()
     {
-        frmOptions options(current, dialogs, soundDevices());
+        OptionsDialog options(current, dialogs, soundDevices());
         click(options, "cmdTestSound");
         click(options, "cmdTestSound");
         QCOMPARE(devices.size(), 2);
@@ -150,7 +150,7 @@ private slots:
         const QString other = dir.filePath(QStringLiteral("whistle.wav"));
         QVERIFY(writeSilentWav(other, 80));
         dialogs.fileName = other;
-        frmOptions options(current, dialogs, soundDevices());
+        OptionsDialog options(current, dialogs, soundDevices());
         click(options, "cmdBuzzerSound");
         click(options, "cmdTestSound");
         QCOMPARE(devices.last()->playedFiles, QStringList{other});
@@ -159,7 +159,7 @@ private slots:
     void testWithAFileThatCannotBePlayedSaysWhy()
     {
         current.BuzzerFile = fileWith(QStringLiteral("notes.wav"), "la la la");
-        frmOptions options(current, dialogs, soundDevices());
+        OptionsDialog options(current, dialogs, soundDevices());
         click(options, "cmdTestSound");
         QVERIFY(devices.isEmpty());
         QCOMPARE(dialogs.warnings.size(), 1);
@@ -169,7 +169,7 @@ private slots:
     void closingTheOptionsStopsTheTest()
     {
         {
-            frmOptions options(current, dialogs, soundDevices());
+            OptionsDialog options(current, dialogs, soundDevices());
             click(options, "cmdTestSound");
             QCOMPARE(devices.size(), 1);
             QVERIFY(devices[0]);
@@ -188,7 +188,7 @@ private slots:
     void aWhiteSwatchKeepsAVisibleFrame()
     {
         current.HomeColor = 0xFFFFFF;
-        frmOptions options(current, dialogs, soundDevices());
+        OptionsDialog options(current, dialogs, soundDevices());
         auto *swatch = options.findChild<PictureBox *>(QStringLiteral("picHomeC"));
         const QImage image = swatch->grab().toImage();
         const QColor white(Qt::white);

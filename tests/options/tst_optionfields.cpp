@@ -1,5 +1,5 @@
 #include "display/controls.h"
-#include "options/frmoptions.h"
+#include "options/optionsdialog.h"
 #include "settings/appsettings.h"
 #include "tests/support/fakes.h"
 #include "tests/support/testenv.h"
@@ -92,7 +92,7 @@ private slots:
     {
         QFETCH(QString, control);
         QFETCH(QString, shown);
-        frmOptions options(distinctSettings(), dialogs, {});
+        OptionsDialog options(distinctSettings(), dialogs, {});
         QWidget *widget = options.findChild<QWidget *>(control);
         QVERIFY(widget);
         QString text;
@@ -103,13 +103,13 @@ private slots:
         else
             text = qobject_cast<QLabel *>(widget)->text();
         QCOMPARE(text, shown);
-        QCOMPARE(options.TempSize(), qint16(33));
+        QCOMPARE(options.workingCaptionSize(), qint16(33));
     }
 
     void okGivesBackAndStoresEveryFieldUnchanged()
     {
         const Settings given = distinctSettings();
-        frmOptions options(given, dialogs, {});
+        OptionsDialog options(given, dialogs, {});
         click(options, "cmdOk");
         QCOMPARE(options.result(), int(QDialog::Accepted));
         QVERIFY(options.settings() == given);
@@ -147,7 +147,7 @@ private slots:
         QFETCH(QString, button);
         QFETCH(QString, key);
         const Settings given = distinctSettings();
-        frmOptions options(given, dialogs, {});
+        OptionsDialog options(given, dialogs, {});
         dialogs.color = 0xABCDEF;
         click(options, qPrintable(button));
         Settings expected = given;
@@ -174,7 +174,7 @@ private slots:
         QFETCH(QString, box);
         QFETCH(int, field);
         const Settings given = distinctSettings();
-        frmOptions options(given, dialogs, {});
+        OptionsDialog options(given, dialogs, {});
         options.show();
         auto *edit = options.findChild<QLineEdit *>(box);
         edit->setFocus();
@@ -184,7 +184,7 @@ private slots:
                             &expected.SectionText2};
         *names[field] += u'X';
         if (field < 2) // a team name decides the caption size
-            expected.TeamSize = frmOptions::previewSize(expected.HomeText, expected.GuestText);
+            expected.TeamSize = OptionsDialog::previewSize(expected.HomeText, expected.GuestText);
         QVERIFY(options.settings() == expected);
     }
 
@@ -192,7 +192,7 @@ private slots:
     {
         const Settings given = distinctSettings();
         const Settings defaults = defaultSettings();
-        frmOptions options(given, dialogs, {});
+        OptionsDialog options(given, dialogs, {});
         click(options, "cmdResetColors");
         Settings expected = given;
         applyDefaultColors(expected);

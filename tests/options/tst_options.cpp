@@ -1,5 +1,5 @@
 #include "display/controls.h"
-#include "options/frmoptions.h"
+#include "options/optionsdialog.h"
 #include "settings/appsettings.h"
 #include "tests/options/wavfile.h"
 #include "tests/support/fakes.h"
@@ -19,12 +19,14 @@ class TestOptions : public QObject
 {
     Q_OBJECT
 
+    Settings settings;
+
     ScriptedDialogs dialogs;
     QTemporaryDir dir;
     Settings current;
     QList<QPointer<ScriptedSoundDevice>> devices;
 
-    frmOptions::SoundDeviceFactory soundDevices()
+    OptionsDialog::SoundDeviceFactory soundDevices()
     {
         return [this](QObject *parent) {
             auto *device = new ScriptedSoundDevice(parent);
@@ -61,7 +63,7 @@ private slots:
     void init()
     {
         TestEnvironment::clearStore();
-        AppSettings = defaultSettings();
+        settings = defaultSettings();
         current = defaultSettings();
         dialogs = ScriptedDialogs{};
         devices.clear();
@@ -71,7 +73,7 @@ private slots:
     {
         current.BuzzerKey = 9;
         current.HomeColor = 0x123456;
-        frmOptions options(current, dialogs, soundDevices());
+        OptionsDialog options(current, dialogs, soundDevices());
         QCOMPARE(options.windowTitle(), QStringLiteral("Corvella"));
         auto *tabs = child<QTabWidget>(options, "sstOptions");
         QCOMPARE(tabs->currentIndex(), 0);
@@ -84,7 +86,7 @@ private slots:
         QCOMPARE(child<QGroupBox>(options, "fraStartStopK")->title(),
                  QStringLiteral("Start / Stop Key:"));
         QCOMPARE(child<QLineEdit>(options, "txtSectText1")->text(), QStringLiteral("Section 1"));
-        QCOMPARE(options.TempSize(), qint16(24));
+        QCOMPARE(options.workingCaptionSize(), qint16(24));
     }
 
     void resetsThenOkStoreTheDefaultsAsDecimalText()
@@ -92,7 +94,7 @@ private slots:
         current.StartStopClockKey = 'x';
         current.FormColor = 5;
         current.TextColor = 6;
-        frmOptions options(current, dialogs, soundDevices());
+        OptionsDialog options(current, dialogs, soundDevices());
         click(options, "cmdResetKeys");
         click(options, "cmdResetColors");
         click(options, "cmdOk");
@@ -109,19 +111,19 @@ private slots:
 
     void cancelLeavesEverythingAsItWas()
     {
-        const Settings before = AppSettings;
-        frmOptions options(current, dialogs, soundDevices());
+        const Settings before = settings;
+        OptionsDialog options(current, dialogs, soundDevices());
         click(options, "cmdResetColors");
         child<QLineEdit>(options, "txtHomeText")->setText(QStringLiteral("Lions"));
         click(options, "cmdCancel");
         QCOMPARE(options.result(), int(QDialog::Rejected));
-        QVERIFY(AppSettings == before);
+        QVERIFY(settings == before);
         QVERIFY(!QFile::exists(TestEnvironment::storeFile()));
     }
 
     void enterAndEscDoNotClose()
     {
-        frmOptions options(current, dialogs, soundDevices());
+        OptionsDialog options(current, dialogs, soundDevices());
         options.show();
         QVERIFY(QTest::qWaitForWindowActive(&options));
         QTest::keyClick(&options, Qt::Key_Escape);
@@ -131,7 +133,7 @@ private slots:
 
     void captionsTakeTheirLimitOfCharacters()
     {
-        frmOptions options(current, dialogs, soundDevices());
+        OptionsDialog options(current, dialogs, soundDevices());
         options.show();
         auto *home = child<QLineEdit>(options, "txtHomeText");
         auto *section = child<QLineEdit>(options, "txtSectText2");
@@ -145,7 +147,7 @@ private slots:
 
     void colourPickOpensOnTheSwatchAndCancelKeepsIt()
     {
-        frmOptions options(current, dialogs, soundDevices());
+        OptionsDialog options(current, dialogs, soundDevices());
         auto *swatch = child<PictureBox>(options, "picLedTimeC");
         dialogs.color = 0x00FF00;
         click(options, "cmdLedTimeC");
@@ -183,14 +185,14 @@ private slots:
         const QString expected =
             !shortened ? path
                        : path.left(10) + QStringLiteral(" .../") + (exists ? name : QString());
-        QCOMPARE(frmOptions::displayPath(path), expected);
-        QCOMPARE(frmOptions::displayPath(QString()), QStringLiteral("[No File Selected]"));
+        QCOMPARE(OptionsDialog::displayPath(path), expected);
+        QCOMPARE(OptionsDialog::displayPath(QString()), QStringLiteral("[No File Selected]"));
     }
 
     void choosingASoundFile()
     {
         current.BuzzerFile.clear();
-        frmOptions options(current, dialogs, soundDevices());
+        OptionsDialog options(current, dialogs, soundDevices());
         auto *label = child<QLabel>(options, "lblBuzzerSound");
         QCOMPARE(label->text(), QStringLiteral("[No File Selected]"));
         dialogs.fileName.clear(); // the dialog was cancelled
@@ -198,7 +200,7 @@ private slots:
         QCOMPARE(label->text(), QStringLiteral("[No File Selected]"));
         dialogs.fileName = dir.path() + QStringLiteral("/missing.wav");
         click(options, "cmdBuzzerSound");
-        QCOMPARE(options.BuzzerTemp(), QString());
+        QCOMPARE(options.workingBuzzerFile(), QString());
         dialogs.fileName = fileOfLength(40);
         click(options, "cmdBuzzerSound");
         QCOMPARE(label->text(), dialogs.fileName);
@@ -222,32 +224,32 @@ private slots:
         QFETCH(QString, home);
         QFETCH(QString, guest);
         QFETCH(int, size);
-        QCOMPARE(int(frmOptions::previewSize(home, guest)), size);
+        QCOMPARE(int(OptionsDialog::previewSize(home, guest)), size);
     }
 
     void teamSizeChangesOnlyWhenANameIsEdited()
     {
         current.TeamSize = 17;
         {
-            frmOptions options(current, dialogs, soundDevices());
+            OptionsDialog options(current, dialogs, soundDevices());
             click(options, "cmdOk");
             QCOMPARE(options.settings().TeamSize, qint16(17));
         }
-        frmOptions options(current, dialogs, soundDevices());
+        OptionsDialog options(current, dialogs, soundDevices());
         options.show();
         auto *guest = child<QLineEdit>(options, "txtGuestText");
         guest->setFocus();
         QTest::keyClick(guest, Qt::Key_X);
         QTest::keyClick(guest, Qt::Key_Backspace);
-        QCOMPARE(options.TempSize(),
-                 frmOptions::previewSize(QStringLiteral("Home"), QStringLiteral("Guest")));
+        QCOMPARE(options.workingCaptionSize(),
+                 OptionsDialog::previewSize(QStringLiteral("Home"), QStringLiteral("Guest")));
         click(options, "cmdOk");
-        QCOMPARE(options.settings().TeamSize, options.TempSize());
+        QCOMPARE(options.settings().TeamSize, options.workingCaptionSize());
     }
 
     void aKeyChosenThroughTheChooser()
     {
-        frmOptions options(current, dialogs, soundDevices());
+        OptionsDialog options(current, dialogs, soundDevices());
         options.show();
         QTimer::singleShot(0, this, [] {
             QWidget *chooser = QApplication::activeModalWidget();
@@ -258,7 +260,7 @@ private slots:
         QCOMPARE(child<QLabel>(options, "lblBuzzerK")->text(), QStringLiteral("q"));
         QCOMPARE(dialogs.beeps, 1);
         QCOMPARE(options.settings().BuzzerKey, qint16('q')); // the working copy
-        QCOMPARE(AppSettings.BuzzerKey, qint16(98));         // nothing else before OK
+        QCOMPARE(settings.BuzzerKey, qint16(98));            // nothing else before OK
         click(options, "cmdOk");
         QCOMPARE(options.settings().BuzzerKey, qint16('q'));
     }
@@ -266,7 +268,7 @@ private slots:
     void aStoreThatCannotBeWrittenIsReportedAndTheValuesStillApply()
     {
         QVERIFY(TestEnvironment::blockStore());
-        frmOptions options(current, dialogs, soundDevices());
+        OptionsDialog options(current, dialogs, soundDevices());
         child<QLineEdit>(options, "txtHomeText")->setText(QStringLiteral("Lions"));
         click(options, "cmdOk");
         TestEnvironment::unblockStore();

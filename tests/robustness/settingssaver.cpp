@@ -7,16 +7,14 @@ int main(int argc, char *argv[])
 {
     QCoreApplication app(argc, argv);
     const bool second = argc > 1 && QByteArray(argv[1]) == "B";
-    AppSettings = defaultSettings();
+    Settings settings = defaultSettings();
     const qint32 colour = second ? 0x222222 : 0x111111;
-    AppSettings.FormColor = AppSettings.LEDTimeColor = AppSettings.LEDScoreColor = colour;
-    AppSettings.LEDBackColor = AppSettings.HomeColor = AppSettings.GuestColor =
-        AppSettings.TextColor = colour;
-    AppSettings.StartStopClockKey = AppSettings.ResetClockKey = AppSettings.BuzzerKey =
-        second ? 'B' : 'A';
+    settings.FormColor = settings.LEDTimeColor = settings.LEDScoreColor = colour;
+    settings.LEDBackColor = settings.HomeColor = settings.GuestColor = settings.TextColor = colour;
+    settings.StartStopClockKey = settings.ResetClockKey = settings.BuzzerKey = second ? 'B' : 'A';
     const QString text = QString(second ? u'B' : u'A').repeated(second ? 300 : 200);
-    AppSettings.BuzzerFile = AppSettings.HomeText = AppSettings.GuestText = text;
-    AppSettings.SectionText1 = AppSettings.SectionText2 = text;
-    AppSettings.TeamSize = second ? 22 : 11;
-    return SaveSettings() ? 0 : 1;
+    settings.BuzzerFile = settings.HomeText = settings.GuestText = text;
+    settings.SectionText1 = settings.SectionText2 = text;
+    settings.TeamSize = second ? 22 : 11;
+    return saveSettings(settings) ? 0 : 1;
 }

@@ -9,6 +9,8 @@ class TestConcurrentSave : public QObject
 {
     Q_OBJECT
 
+    Settings settings;
+
 private slots:
     void twoSaversAtOnce()
     {
@@ -20,8 +22,8 @@ private slots:
             QCOMPARE(a.exitCode(), 0);
             QCOMPARE(b.exitCode(), 0);
 
-            LoadSettings();
-            const Settings &s = AppSettings;
+            settings = loadSettings();
+            const Settings &s = settings;
             const bool second = s.TeamSize == 22;
             const qint32 colour = second ? 0x222222 : 0x111111;
             const QString text = QString(second ? u'B' : u'A').repeated(second ? 300 : 200);

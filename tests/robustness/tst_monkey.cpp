@@ -1,14 +1,16 @@
 // Random keys, clicks and resizes on the scoreboard, with every window it
 // opens answered at random. After each event every score shows 0 to 99 or is
 // blank, and the clock shows a valid time.
-#include "app/frmsplash.h"
+#include "app/buzzer.h"
+#include "app/startscreen.h"
+#include "display/leddigit.h"
 #include "display/ledgroup.h"
-#include "display/ledlines.h"
-#include "options/frmchoosekey.h"
-#include "options/frmoptions.h"
-#include "scoreboard/frmscoreboard.h"
+#include "options/keychooser.h"
+#include "options/optionsdialog.h"
+#include "scoreboard/scoreboardwindow.h"
 #include "settings/appsettings.h"
 #include "tests/support/fakes.h"
+#include "tests/support/testboard.h"
 #include "tests/support/testenv.h"
 
 #include <QPushButton>
@@ -46,6 +48,8 @@ class TestMonkey : public QObject
 {
     Q_OBJECT
 
+    Settings settings;
+
     FakeServices fakes;
     QRandomGenerator random{Seed};
     bool m_done = false;
@@ -62,12 +66,12 @@ class TestMonkey : public QObject
         if (!modal)
             return;
         const int pick = random.bounded(6);
-        if (auto *splash = qobject_cast<frmSplash *>(modal); splash && pick < 3) {
-            splash->GoScore();
+        if (auto *splash = qobject_cast<StartScreen *>(modal); splash && pick < 3) {
+            splash->goToScoreboard();
             return;
         }
-        if (auto *chooser = qobject_cast<frmChooseKey *>(modal); chooser && pick < 3) {
-            chooser->Form_KeyPress(1 + random.bounded(255));
+        if (auto *chooser = qobject_cast<KeyChooser *>(modal); chooser && pick < 3) {
+            chooser->takeKey(1 + random.bounded(255));
             return;
         }
         const QList<QPushButton *> buttons = modal->findChildren<QPushButton *>();
@@ -77,7 +81,7 @@ class TestMonkey : public QObject
             modal->close();
     }
 
-    void sendRandomEvent(frmScoreBoard &board)
+    void sendRandomEvent(ScoreBoardWindow &board)
     {
         static const QString keys = QStringLiteral("0123456789+-. \rsrbcoSx\x1b");
         const int kind = random.bounded(100);
@@ -108,20 +112,24 @@ class TestMonkey : public QObject
 private slots:
     void randomUse()
     {
-        AppSettings = defaultSettings();
-        AppSettings.BuzzerFile = QCoreApplication::applicationFilePath();
+        settings = defaultSettings();
+        settings.BuzzerFile = QCoreApplication::applicationFilePath();
         fakes.dialogs.yes = true;
-        frmScoreBoard board(fakes.services());
+        TestBoard made(fakes, settings);
+        ScoreBoardWindow &board = made.window;
+        Buzzer buzzer(fakes.services().makeSoundDevice(nullptr));
+        buzzer.openSound(settings.BuzzerFile);
+        connect(&board, &ScoreBoardWindow::buzzerRequested, &buzzer, &Buzzer::sound);
         board.setOptionsOpener([this](QWidget *parent) {
             fakes.dialogs.color =
                 random.bounded(2) ? std::optional<qint32>(random.bounded(0x1000000)) : std::nullopt;
-            frmOptions options(AppSettings, fakes.dialogs, fakes.services().makeSoundDevice,
-                               parent);
+            OptionsDialog options(settings, fakes.dialogs, fakes.services().makeSoundDevice,
+                                  parent);
             if (options.exec() == QDialog::Accepted)
-                AppSettings = options.settings();
+                settings = options.settings();
         });
         board.setStartScreenOpener([this, &board] {
-            frmSplash splash(
+            StartScreen splash(
                 fakes.dialogs, [] {}, &board);
             splash.exec();
         });
@@ -134,11 +142,11 @@ private slots:
             if (random.bounded(50) == 0 && fakes.device())
                 fakes.device()->finish();
             sendRandomEvent(board);
-            for (const LedGroup *score : {&board.ledHomeScore0(), &board.ledGuestScore0(),
-                                          &board.ledHomeScore1(), &board.ledGuestScore1()})
+            for (const LedGroup *score : {&board.home1Digits(), &board.guest1Digits(),
+                                          &board.home2Digits(), &board.guest2Digits()})
                 QVERIFY2(validScore(*score),
                          qPrintable(QStringLiteral("seed %1, event %2").arg(Seed).arg(event)));
-            QVERIFY2(validClock(board.ledTime()),
+            QVERIFY2(validClock(board.clockDigits()),
                      qPrintable(QStringLiteral("seed %1, event %2").arg(Seed).arg(event)));
         }
         m_done = true;

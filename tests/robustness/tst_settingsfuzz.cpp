@@ -69,6 +69,8 @@ class TestSettingsFuzz : public QObject
 {
     Q_OBJECT
 
+    Settings settings;
+
 private slots:
     void damagedFilesLoadSafely()
     {
@@ -87,13 +89,13 @@ private slots:
                 file.setFileTime(QDateTime::currentDateTime().addSecs(n),
                                  QFileDevice::FileModificationTime);
             }
-            LoadSettings();
+            settings = loadSettings();
             const QString where = QStringLiteral("seed %1, file %2").arg(Seed).arg(n);
             const auto numberOk = [&](qint64 loaded, qint64 fallback, const char *key) {
                 return loaded == fallback || content.contains(QByteArray(key).append('=').append(
                                                  QByteArray::number(loaded)));
             };
-            const Settings &s = AppSettings;
+            const Settings &s = settings;
             QVERIFY2(numberOk(s.FormColor, defaults.FormColor, "FormColor"), qPrintable(where));
             QVERIFY2(numberOk(s.LEDScoreColor, defaults.LEDScoreColor, "LEDScoreColor"),
                      qPrintable(where));

@@ -1,7 +1,7 @@
 // The start screen on a screen too small for it, under a real window manager
 // (jwm on Xvfb): the window manager refuses the full height, and the
 // unfolding must end anyway. The screenshot is kept with the artifacts.
-#include "app/frmsplash.h"
+#include "app/startscreen.h"
 #include "display/twips.h"
 #include "tests/support/fakes.h"
 #include "tests/support/testenv.h"
@@ -43,12 +43,12 @@ private slots:
     void unfoldingEndsWhenTheWindowManagerRefusesTheHeight()
     {
         const QRect screen = QGuiApplication::primaryScreen()->geometry();
-        const int fullHeight = twipsToPixels(frmSplash::ExpandedTwips);
+        const int fullHeight = twipsToPixels(StartScreen::ExpandedTwips);
         qInfo("screen %dx%d, %.0f dpi; the unfolded start screen wants %d px", screen.width(),
               screen.height(), QGuiApplication::primaryScreen()->logicalDotsPerInchY(), fullHeight);
 
         ScriptedDialogs dialogs;
-        frmSplash splash(dialogs, {});
+        StartScreen splash(dialogs, {});
         splash.show();
         QVERIFY(QTest::qWaitForWindowExposed(&splash));
         QTest::mouseClick(splash.findChild<QPushButton *>(QStringLiteral("cmdInstr")),

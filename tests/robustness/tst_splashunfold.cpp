@@ -1,7 +1,7 @@
 // The start screen's unfolding ends when the window cannot grow any more, as
 // when the screen is too small for its full height: the 10 ms timer must not
 // run on for as long as the start screen is up.
-#include "app/frmsplash.h"
+#include "app/startscreen.h"
 #include "display/twips.h"
 #include "tests/support/fakes.h"
 #include "tests/support/testenv.h"
@@ -14,7 +14,7 @@ class TestSplashUnfold : public QObject
 
     ScriptedDialogs dialogs;
 
-    static void clickInstructions(frmSplash &splash)
+    static void clickInstructions(StartScreen &splash)
     {
         QTest::mouseClick(splash.findChild<QPushButton *>(QStringLiteral("cmdInstr")),
                           Qt::LeftButton);
@@ -25,20 +25,20 @@ private slots:
     {
         QTest::addColumn<int>("limit");
         QTest::newRow("300 px") << 300;
-        QTest::newRow("one pixel of room") << twipsToPixels(frmSplash::CollapsedTwips) + 1;
-        QTest::newRow("no room at all") << twipsToPixels(frmSplash::CollapsedTwips);
+        QTest::newRow("one pixel of room") << twipsToPixels(StartScreen::CollapsedTwips) + 1;
+        QTest::newRow("no room at all") << twipsToPixels(StartScreen::CollapsedTwips);
     }
 
     void stopsWhereTheWindowStopsGrowing()
     {
         QFETCH(int, limit);
-        frmSplash splash(dialogs, {});
+        StartScreen splash(dialogs, {});
         splash.setMaximumHeight(limit);
         splash.show();
         clickInstructions(splash);
         int ticks = 0;
         while (splash.resizeTimer().isActive() && ticks < 1000) {
-            splash.tmrResize_Timer();
+            splash.unfoldStep();
             ++ticks;
         }
         QVERIFY2(ticks < 40, qPrintable(QString::number(ticks)));
@@ -47,7 +47,7 @@ private slots:
 
     void stopsByItselfOnItsOwnTimer()
     {
-        frmSplash splash(dialogs, {});
+        StartScreen splash(dialogs, {});
         splash.setMaximumHeight(300);
         splash.show();
         clickInstructions(splash);
@@ -57,11 +57,11 @@ private slots:
 
     void withRoomItStillUnfoldsToTheFullHeight()
     {
-        frmSplash splash(dialogs, {});
+        StartScreen splash(dialogs, {});
         splash.show();
         clickInstructions(splash);
         QTRY_VERIFY_WITH_TIMEOUT(!splash.resizeTimer().isActive(), 3000);
-        QVERIFY(splash.heightTwips() >= frmSplash::ExpandedTwips);
+        QVERIFY(splash.heightTwips() >= StartScreen::ExpandedTwips);
     }
 };
 

@@ -2,13 +2,14 @@
 // of the program, a huge file, a FIFO or huge captions in place of the
 // settings. Nothing is lost, every failure is reported, and the board's clock
 // keeps ticking through every save.
-#include "app/frmsplash.h"
-#include "options/frmoptions.h"
+#include "app/startscreen.h"
+#include "options/optionsdialog.h"
 #include "platform/soundloader.h"
-#include "scoreboard/frmscoreboard.h"
+#include "scoreboard/scoreboardwindow.h"
 #include "settings/appsettings.h"
 #include "settings/settingsstore.h"
 #include "tests/support/fakes.h"
+#include "tests/support/testboard.h"
 #include "tests/support/testenv.h"
 
 #include <QDir>
@@ -76,6 +77,8 @@ Settings named(const QString &home)
 class TestStoreFaults : public QObject
 {
     Q_OBJECT
+
+    Settings settings;
 
     QString mounted;
 
@@ -184,9 +187,9 @@ private slots:
         took.start();
         QTest::ignoreMessage(QtWarningMsg,
                              QRegularExpression(QStringLiteral("not a regular file")));
-        LoadSettings(); // as the program does once at start
+        settings = loadSettings(); // as the program does once at start
         QVERIFY(took.elapsed() < 2000);
-        QCOMPARE(AppSettings, defaultSettings());
+        QCOMPARE(settings, defaultSettings());
     }
 
     void okOverADamagedFileKeepsItsKeysAndReportsNoFailure()
@@ -194,10 +197,10 @@ private slots:
         writeRaw("[ColorSettings]\nFormColor=11\n\x01\x02 junk\n[Notes\nline=1\n"
                  "[TextSettings]\nHomeText=Lions\n\xff\xfe\n");
         ScriptedDialogs dialogs;
-        LoadSettings(); // as the program does once at start
-        QCOMPARE(AppSettings.FormColor, 11);
-        QCOMPARE(AppSettings.HomeText, QStringLiteral("Lions"));
-        frmOptions options(AppSettings, dialogs, makeSilentSoundDevice);
+        settings = loadSettings(); // as the program does once at start
+        QCOMPARE(settings.FormColor, 11);
+        QCOMPARE(settings.HomeText, QStringLiteral("Lions"));
+        OptionsDialog options(settings, dialogs, makeSilentSoundDevice);
         QTest::mouseClick(options.findChild<QPushButton *>(QStringLiteral("cmdOk")),
                           Qt::LeftButton);
         QCOMPARE(dialogs.warnings, QStringList());
@@ -216,13 +219,14 @@ private slots:
         writeRaw("[TextSettings]\nHomeText=" + caption + "\nGuestText=" + caption +
                  "\nSectionText1=" + caption + "\nSectionText2=" + caption + '\n');
         ScriptedDialogs dialogs;
-        LoadSettings(); // as the program does once at start
-        QCOMPARE(AppSettings.HomeText, QString(20, u'c'));
-        QCOMPARE(AppSettings.SectionText2, QString(18, u'c'));
+        settings = loadSettings(); // as the program does once at start
+        QCOMPARE(settings.HomeText, QString(20, u'c'));
+        QCOMPARE(settings.SectionText2, QString(18, u'c'));
         FakeServices services;
         QElapsedTimer took;
         took.start();
-        frmScoreBoard board(services.services());
+        TestBoard made(services, settings);
+        ScoreBoardWindow &board = made.window;
         board.show();
         QVERIFY(QTest::qWaitForWindowExposed(&board));
         QVERIFY2(took.elapsed() < 1000, qPrintable(QString::number(took.elapsed())));

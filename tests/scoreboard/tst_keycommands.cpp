@@ -1,11 +1,12 @@
 #include "display/controls.h"
+#include "display/leddigit.h"
 #include "display/ledgroup.h"
-#include "display/ledlines.h"
 #include "platform/dialogs.h"
-#include "scoreboard/frmscoreboard.h"
+#include "scoreboard/scoreboardwindow.h"
 #include "settings/appsettings.h"
 #include "tests/support/boardtext.h"
 #include "tests/support/fakes.h"
+#include "tests/support/testboard.h"
 #include "tests/support/testenv.h"
 
 #include <QMessageBox>
@@ -24,7 +25,7 @@ QString scoreText(const LedGroup &group)
 }
 
 // Puts a score on the game the board shows.
-void setScore(frmScoreBoard &board, const LedGroup &group, int value)
+void setScore(ScoreBoardWindow &board, const LedGroup &group, int value)
 {
     const QStringList names = {QStringLiteral("ledHomeScore0"), QStringLiteral("ledGuestScore0"),
                                QStringLiteral("ledHomeScore1"), QStringLiteral("ledGuestScore1")};
@@ -48,8 +49,11 @@ class TestKeyCommands : public QObject
 {
     Q_OBJECT
 
+    Settings settings = defaultSettings();
+
     FakeServices fakes;
-    std::unique_ptr<frmScoreBoard> board;
+    std::unique_ptr<TestBoard> made;
+    ScoreBoardWindow *board = nullptr;
 
     // The options' OK: new settings reach the board as values.
     void changeSettings(const std::function<void(Settings &)> &change)
@@ -68,23 +72,24 @@ class TestKeyCommands : public QObject
 private slots:
     void init()
     {
-        AppSettings = defaultSettings();
-        AppSettings.BuzzerFile = QCoreApplication::applicationFilePath(); // any existing file
+        settings = defaultSettings();
+        settings.BuzzerFile = QCoreApplication::applicationFilePath(); // any existing file
         fakes.dialogs = ScriptedDialogs{};
-        board = std::make_unique<frmScoreBoard>(fakes.services());
+        made = std::make_unique<TestBoard>(fakes, settings);
+        board = &made->window;
         board->show();
-        QVERIFY(QTest::qWaitForWindowActive(board.get()));
+        QVERIFY(QTest::qWaitForWindowActive(board));
     }
-    void cleanup() { board.reset(); }
+    void cleanup() { made.reset(); }
 
     void commandKeysFromEveryPartThatPassesKeys()
     {
         const auto &c = board->controls();
         for (QWidget *target :
-             {static_cast<QWidget *>(board.get()), static_cast<QWidget *>(c.picHomeContainer),
-              static_cast<QWidget *>(c.picGuestContainer),
-              static_cast<QWidget *>(board->ledTime()[3]), static_cast<QWidget *>(c.picHomeScore1),
-              static_cast<QWidget *>(board->ledGuestScore0()[1])}) {
+             {static_cast<QWidget *>(board), static_cast<QWidget *>(c.homeTeamPanel),
+              static_cast<QWidget *>(c.guestTeamPanel),
+              static_cast<QWidget *>(board->clockDigits()[3]), static_cast<QWidget *>(c.home2Panel),
+              static_cast<QWidget *>(board->guest1Digits()[1])}) {
             target->setFocus();
             QTest::keyClick(target, Qt::Key_S);
             QVERIFY2(board->game().isRunning(), qPrintable(target->objectName()));
@@ -95,18 +100,19 @@ private slots:
 
     void theClockPanelItselfSwallowsKeys()
     {
-        clickFocus(board->controls().picTimeBack);
-        QTest::keyClick(board->controls().picTimeBack, Qt::Key_S);
+        clickFocus(board->controls().clockPanel);
+        QTest::keyClick(board->controls().clockPanel, Qt::Key_S);
         QVERIFY(!board->game().isRunning());
     }
 
     void upperCaseIsAnotherKey()
     {
         const auto &c = board->controls();
-        c.picHomeContainer->setFocus();
-        QTest::keyClicks(c.picHomeContainer, QStringLiteral("SRBOC"));
+        c.homeTeamPanel->setFocus();
+        QSignalSpy buzzer(board, &ScoreBoardWindow::buzzerRequested);
+        QTest::keyClicks(c.homeTeamPanel, QStringLiteral("SRBOC"));
         QVERIFY(!board->game().isRunning());
-        QCOMPARE(fakes.device()->plays, 0);
+        QCOMPARE(buzzer.count(), 0);
         QCOMPARE(fakes.dialogs.questions, 0);
     }
 
@@ -118,18 +124,19 @@ private slots:
         });
         int optionsShown = 0;
         board->setOptionsOpener([&](QWidget *) { ++optionsShown; });
-        board->AllKeyPress('o');
+        QSignalSpy buzzer(board, &ScoreBoardWindow::buzzerRequested);
+        board->runCommandKey('o');
         QCOMPARE(optionsShown, 0);
-        QVERIFY(board->isBuzzerPlaying());
-        board->AllKeyPress('s');
+        QCOMPARE(buzzer.count(), 1);
+        board->runCommandKey('s');
         QVERIFY(board->game().isRunning());
-        board->AllKeyPress('s');
+        board->runCommandKey('s');
         QVERIFY(!board->game().isRunning());
 
         changeSettings([](Settings &s) { s.StartStopClockKey = 27; });
         int startScreens = 0;
         board->setStartScreenOpener([&] { ++startScreens; });
-        board->AllKeyPress(27);
+        board->runCommandKey(27);
         QCOMPARE(startScreens, 0);
         QVERIFY(board->game().isRunning());
     }
@@ -137,34 +144,34 @@ private slots:
     void clearAllLedsAsksAndBlanksEverything()
     {
         const auto &c = board->controls();
-        setScore(*board, board->ledHomeScore0(), 42);
+        setScore(*board, board->home1Digits(), 42);
         board->game().startStop();
         fakes.time.now += 5000;
         board->game().updateClock();
 
         fakes.dialogs.yes = false;
-        c.picHomeContainer->setFocus();
-        QTest::keyClick(c.picHomeContainer, Qt::Key_C);
+        c.homeTeamPanel->setFocus();
+        QTest::keyClick(c.homeTeamPanel, Qt::Key_C);
         QCOMPARE(fakes.dialogs.questions, 1);
         QCOMPARE(fakes.dialogs.lastText,
                  QStringLiteral("Are you sure you want to clear all LEDs?"));
         QCOMPARE(fakes.dialogs.lastTitle, QStringLiteral("Clear all LEDs?"));
-        QCOMPARE(scoreText(board->ledHomeScore0()), QStringLiteral("42"));
+        QCOMPARE(scoreText(board->home1Digits()), QStringLiteral("42"));
         QVERIFY(board->game().isRunning());
 
         fakes.dialogs.yes = true;
-        QTest::keyClick(c.picHomeContainer, Qt::Key_C);
-        QCOMPARE(faceText(board->ledTime()), QStringLiteral("  :  . "));
+        QTest::keyClick(c.homeTeamPanel, Qt::Key_C);
+        QCOMPARE(faceText(board->clockDigits()), QStringLiteral("  :  . "));
         for (const LedGroup *g :
-             {&board->ledTime(), &board->ledHomeScore0(), &board->ledGuestScore0(),
-              &board->ledHomeScore1(), &board->ledGuestScore1()})
-            for (const ledlines *d : g->members())
+             {&board->clockDigits(), &board->home1Digits(), &board->guest1Digits(),
+              &board->home2Digits(), &board->guest2Digits()})
+            for (const LedDigit *d : g->members())
                 QCOMPARE(d->caption(), -1);
         QVERIFY(!board->game().isRunning());
         board->game().startStop();
         fakes.time.now += 300;
         board->game().updateClock();
-        QCOMPARE(faceText(board->ledTime()), QStringLiteral(" 0:00.3"));
+        QCOMPARE(faceText(board->clockDigits()), QStringLiteral(" 0:00.3"));
     }
 
     void theQuestionBoxLooksAsItShould()
@@ -208,47 +215,47 @@ private slots:
         QFETCH(int, start);
         QFETCH(QString, keys);
         QFETCH(QString, shown);
-        const LedGroup &score = board->ledGuestScore1();
+        const LedGroup &score = board->guest2Digits();
         setScore(*board, score, start);
         clickFocus(score[0]);
         type(score[0], keys);
         QCOMPARE(scoreText(score), shown);
         // The panel round the digits takes the same keys.
-        setScore(*board, board->ledHomeScore0(), start);
-        clickFocus(board->controls().picHomeScore0);
-        type(board->controls().picHomeScore0, keys);
-        QCOMPARE(scoreText(board->ledHomeScore0()), shown);
+        setScore(*board, board->home1Digits(), start);
+        clickFocus(board->controls().home1Panel);
+        type(board->controls().home1Panel, keys);
+        QCOMPARE(scoreText(board->home1Digits()), shown);
     }
 
     void aPendingEntryStaysWithItsScore()
     {
-        clickFocus(board->ledHomeScore0()[0]);
-        QTest::keyClicks(board->ledHomeScore0()[0], QStringLiteral("+"));
-        clickFocus(board->ledHomeScore1()[1]);
-        QTest::keyClicks(board->ledHomeScore1()[1], QStringLiteral("4"));
-        QTest::keyClick(board->ledHomeScore1()[1], Qt::Key_Return);
-        QCOMPARE(scoreText(board->ledHomeScore0()), QStringLiteral(" 0"));
-        QCOMPARE(scoreText(board->ledHomeScore1()), QStringLiteral(" 4"));
+        clickFocus(board->home1Digits()[0]);
+        QTest::keyClicks(board->home1Digits()[0], QStringLiteral("+"));
+        clickFocus(board->home2Digits()[1]);
+        QTest::keyClicks(board->home2Digits()[1], QStringLiteral("4"));
+        QTest::keyClick(board->home2Digits()[1], Qt::Key_Return);
+        QCOMPARE(scoreText(board->home1Digits()), QStringLiteral(" 0"));
+        QCOMPARE(scoreText(board->home2Digits()), QStringLiteral(" 4"));
     }
 
     void aChangeOnAClearedScoreCountsFromZero()
     {
         fakes.dialogs.yes = true;
-        board->ClearAllLeds();
-        clickFocus(board->ledGuestScore0()[0]);
-        QTest::keyClicks(board->ledGuestScore0()[0], QStringLiteral("+3"));
-        QCOMPARE(scoreText(board->ledGuestScore0()), QStringLiteral(" 3"));
+        board->askToClear();
+        clickFocus(board->guest1Digits()[0]);
+        QTest::keyClicks(board->guest1Digits()[0], QStringLiteral("+3"));
+        QCOMPARE(scoreText(board->guest1Digits()), QStringLiteral(" 3"));
     }
 
     void aDigitCommandKeyRunsOncePerPress()
     {
         changeSettings([](Settings &s) { s.StartStopClockKey = '5'; });
-        clickFocus(board->ledHomeScore0()[0]);
-        QTest::keyClicks(board->ledHomeScore0()[0], QStringLiteral("5"));
+        clickFocus(board->home1Digits()[0]);
+        QTest::keyClicks(board->home1Digits()[0], QStringLiteral("5"));
         QVERIFY(board->game().isRunning());
-        QTest::keyClick(board->ledHomeScore0()[0], Qt::Key_Return);
+        QTest::keyClick(board->home1Digits()[0], Qt::Key_Return);
         QVERIFY(board->game().isRunning());
-        QCOMPARE(scoreText(board->ledHomeScore0()), QStringLiteral(" 5"));
+        QCOMPARE(scoreText(board->home1Digits()), QStringLiteral(" 5"));
     }
 
     void clockEntry_data()
@@ -276,33 +283,33 @@ private slots:
         QFETCH(QString, keys);
         QFETCH(QString, face);
         board->game().enterClockTime(201);
-        board->ledTime()[5]->setCaption(4);
-        clickFocus(board->ledTime()[2]);
-        type(board->ledTime()[2], keys);
-        QCOMPARE(faceText(board->ledTime()), face);
+        board->clockDigits()[5]->setCaption(4);
+        clickFocus(board->clockDigits()[2]);
+        type(board->clockDigits()[2], keys);
+        QCOMPARE(faceText(board->clockDigits()), face);
     }
 
     void anEnteredTimeStopsTheClockAndCountsOnFromIt()
     {
         board->game().startStop();
-        clickFocus(board->ledTime()[5]);
-        type(board->ledTime()[5], QStringLiteral("12.30\r"));
+        clickFocus(board->clockDigits()[5]);
+        type(board->clockDigits()[5], QStringLiteral("12.30\r"));
         QVERIFY(!board->game().isRunning());
-        QCOMPARE(faceText(board->ledTime()), QStringLiteral("12:30.0"));
+        QCOMPARE(faceText(board->clockDigits()), QStringLiteral("12:30.0"));
         QCOMPARE(board->game().enteredSeconds(), qint16(750));
         board->game().startStop();
         fakes.time.now += 200;
         board->game().updateClock();
-        QCOMPARE(faceText(board->ledTime()), QStringLiteral("12:30.2"));
+        QCOMPARE(faceText(board->clockDigits()), QStringLiteral("12:30.2"));
     }
 
     void backspaceDoesNotEraseATypedTime()
     {
-        clickFocus(board->ledTime()[1]);
-        QTest::keyClicks(board->ledTime()[1], QStringLiteral("12"));
-        QTest::keyClick(board->ledTime()[1], Qt::Key_Backspace);
-        QTest::keyClick(board->ledTime()[1], Qt::Key_Return);
-        QCOMPARE(faceText(board->ledTime()), QStringLiteral("12:00.0"));
+        clickFocus(board->clockDigits()[1]);
+        QTest::keyClicks(board->clockDigits()[1], QStringLiteral("12"));
+        QTest::keyClick(board->clockDigits()[1], Qt::Key_Backspace);
+        QTest::keyClick(board->clockDigits()[1], Qt::Key_Return);
+        QCOMPARE(faceText(board->clockDigits()), QStringLiteral("12:00.0"));
     }
 };
 

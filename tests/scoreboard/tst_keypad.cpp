@@ -1,9 +1,10 @@
+#include "display/leddigit.h"
 #include "display/ledgroup.h"
-#include "display/ledlines.h"
-#include "scoreboard/frmscoreboard.h"
+#include "scoreboard/scoreboardwindow.h"
 #include "settings/appsettings.h"
 #include "tests/support/boardtext.h"
 #include "tests/support/fakes.h"
+#include "tests/support/testboard.h"
 #include "tests/support/testenv.h"
 
 #include <QKeyEvent>
@@ -13,6 +14,8 @@
 class TestKeypad : public QObject
 {
     Q_OBJECT
+
+    Settings settings = defaultSettings();
 
     FakeServices fakes;
 
@@ -38,11 +41,12 @@ private slots:
     {
         QFETCH(int, decimalKey);
         QFETCH(QString, decimalText);
-        AppSettings = defaultSettings();
-        frmScoreBoard board(fakes.services());
+        settings = defaultSettings();
+        TestBoard made(fakes, settings);
+        ScoreBoardWindow &board = made.window;
         board.show();
         QVERIFY(QTest::qWaitForWindowExposed(&board));
-        QWidget *digit = board.ledTime()[2];
+        QWidget *digit = board.clockDigits()[2];
         QTest::mouseClick(digit, Qt::LeftButton, {}, QPoint(2, 2));
         QCOMPARE(QApplication::focusWidget(), digit);
         press(digit, Qt::Key_1, QStringLiteral("1"));
@@ -51,7 +55,7 @@ private slots:
         press(digit, Qt::Key_3, QStringLiteral("3"));
         press(digit, Qt::Key_0, QStringLiteral("0"));
         press(digit, Qt::Key_Enter, QStringLiteral("\r"));
-        QCOMPARE(faceText(board.ledTime()), QStringLiteral("12:30.0"));
+        QCOMPARE(faceText(board.clockDigits()), QStringLiteral("12:30.0"));
     }
 };
 

@@ -1,13 +1,14 @@
 // The scoreboard in a real X server: screenshots at several sizes, kept as
 // artefacts, and read back from the pixels.
-#include "display/colors.h"
 #include "display/controls.h"
-#include "display/ledlines.h"
+#include "display/leddigit.h"
 #include "display/twips.h"
-#include "options/frmoptions.h"
-#include "scoreboard/frmscoreboard.h"
+#include "options/optionsdialog.h"
+#include "scoreboard/scoreboardwindow.h"
 #include "settings/appsettings.h"
+#include "settings/bgrcolor.h"
 #include "tests/support/fakes.h"
+#include "tests/support/testboard.h"
 #include "tests/support/testenv.h"
 
 #include <QDir>
@@ -55,7 +56,7 @@ QStringList boardGeometry(const QWidget &board)
 }
 
 // Where a digit's segments are drawn, within its panel.
-QRectF digitArea(const ledlines *digit)
+QRectF digitArea(const LedDigit *digit)
 {
     const double margin = digit->bufferArea() / twipsPerPixel();
     return QRectF(digit->geometry()).adjusted(margin, margin, -margin, -margin);
@@ -65,7 +66,7 @@ QRectF digitArea(const ledlines *digit)
 // and close enough together to read as one number. Each gap is at most
 // maxGaps[i] times a digit's width: about 0.07 at design and 0.37 on 16:9
 // between plain neighbours, 0.48 and 0.88 where a colon or point sits between.
-void checkDigitRow(const QList<ledlines *> &row, const QWidget *panel, const QList<double> &maxGaps)
+void checkDigitRow(const QList<LedDigit *> &row, const QWidget *panel, const QList<double> &maxGaps)
 {
     for (qsizetype i = 0; i < row.size(); ++i) {
         const QRectF area = digitArea(row[i]);
@@ -82,7 +83,7 @@ void checkDigitRow(const QList<ledlines *> &row, const QWidget *panel, const QLi
 }
 
 // A dot lies in the gap between two digits, touching neither.
-void checkDotBetween(const QWidget *dot, const ledlines *left, const ledlines *right)
+void checkDotBetween(const QWidget *dot, const LedDigit *left, const LedDigit *right)
 {
     const double d = std::min(dot->width(), dot->height());
     const double centre = dot->geometry().center().x();
@@ -113,6 +114,8 @@ class TestScoreboardXvfb : public QObject
 {
     Q_OBJECT
 
+    Settings settings = defaultSettings();
+
     FakeServices fakes;
 
 private slots:
@@ -120,7 +123,7 @@ private slots:
     {
         if (QGuiApplication::platformName() != QLatin1StringView("xcb"))
             QSKIP("needs a real X server (run under Xvfb)");
-        AppSettings = defaultSettings();
+        settings = defaultSettings();
     }
 
     // The design size and 16:9 screens were readable from the start; their
@@ -136,7 +139,8 @@ private slots:
     void designAndWideScreensKeepTheirLayout()
     {
         QFETCH(QSize, size);
-        frmScoreBoard board(fakes.services());
+        TestBoard made(fakes, settings);
+        ScoreBoardWindow &board = made.window;
         board.move(0, 0);
         board.resize(size);
         board.show();
@@ -151,7 +155,7 @@ private slots:
         QCOMPARE(actual, expected);
     }
 
-    void init() { AppSettings = defaultSettings(); }
+    void init() { settings = defaultSettings(); }
 
     // 4:3, 5:4, 16:10, 21:9 and portrait screens, with long captions and
     // numbers whose "1"s would vanish under a neighbour.
@@ -167,20 +171,21 @@ private slots:
     void readableOnEveryScreenShape()
     {
         QFETCH(QSize, size);
-        AppSettings.HomeText = QStringLiteral("Thunderbirds");
-        AppSettings.GuestText = QStringLiteral("HAMBURG TOWERS");
-        AppSettings.SectionText1 = QStringLiteral("Overtime Period 2");
-        AppSettings.SectionText2 = QStringLiteral("Wildcats FC");
-        frmScoreBoard board(fakes.services());
+        settings.HomeText = QStringLiteral("Thunderbirds");
+        settings.GuestText = QStringLiteral("HAMBURG TOWERS");
+        settings.SectionText1 = QStringLiteral("Overtime Period 2");
+        settings.SectionText2 = QStringLiteral("Wildcats FC");
+        TestBoard made(fakes, settings);
+        ScoreBoardWindow &board = made.window;
         board.move(0, 0);
         board.resize(size);
         board.show();
         QVERIFY(QTest::qWaitForWindowExposed(&board));
         QTRY_COMPARE(board.size(), size);
         for (int i = 1; i <= 5; ++i)
-            board.ledTime()[i]->setCaption(i == 5 ? 0 : 1);
-        for (const LedGroup *score : {&board.ledHomeScore0(), &board.ledGuestScore0(),
-                                      &board.ledHomeScore1(), &board.ledGuestScore1()}) {
+            board.clockDigits()[i]->setCaption(i == 5 ? 0 : 1);
+        for (const LedGroup *score : {&board.home1Digits(), &board.guest1Digits(),
+                                      &board.home2Digits(), &board.guest2Digits()}) {
             (*score)[1]->setCaption(1);
             (*score)[0]->setCaption(3);
         }
@@ -194,26 +199,26 @@ private slots:
                   QStringLiteral(".png"));
 
         const auto &c = board.controls();
-        QList<ledlines *> clock = board.ledTime().members();
-        checkDigitRow(clock, c.picTimeBack, {0.4, 0.9, 0.4, 0.9});
-        checkDotBetween(c.shpTime[0], clock[1], clock[2]);
-        checkDotBetween(c.shpTime[1], clock[1], clock[2]);
-        checkDotBetween(c.shpTime[2], clock[3], clock[4]);
+        QList<LedDigit *> clock = board.clockDigits().members();
+        checkDigitRow(clock, c.clockPanel, {0.4, 0.9, 0.4, 0.9});
+        checkDotBetween(c.clockDots[0], clock[1], clock[2]);
+        checkDotBetween(c.clockDots[1], clock[1], clock[2]);
+        checkDotBetween(c.clockDots[2], clock[3], clock[4]);
         const std::pair<const LedGroup *, const QWidget *> scores[] = {
-            {&board.ledHomeScore0(), c.picHomeScore0},
-            {&board.ledGuestScore0(), c.picGuestScore0},
-            {&board.ledHomeScore1(), c.picHomeScore1},
-            {&board.ledGuestScore1(), c.picGuestScore1}};
+            {&board.home1Digits(), c.home1Panel},
+            {&board.guest1Digits(), c.guest1Panel},
+            {&board.home2Digits(), c.home2Panel},
+            {&board.guest2Digits(), c.guest2Panel}};
         for (const auto &[score, panel] : scores)
             checkDigitRow({(*score)[1], (*score)[0]}, panel, {0.4});
 
-        for (const auto &[label, panel] : {std::pair{c.lblHomeScore, c.picHomeContainer},
-                                           std::pair{c.lblGuestScore, c.picGuestContainer}}) {
+        for (const auto &[label, panel] : {std::pair{c.homeTeamCaption, c.homeTeamPanel},
+                                           std::pair{c.guestTeamCaption, c.guestTeamPanel}}) {
             QVERIFY2(panel->rect().contains(label->geometry()), qPrintable(label->objectName()));
             QVERIFY2(std::abs(label->geometry().center().x() - panel->rect().center().x()) <= 1,
                      qPrintable(label->objectName() + QStringLiteral(" off centre")));
         }
-        for (const Label *fixedBox : {c.lblSection1, c.lblSection2, c.lblCreatedBy})
+        for (const Label *fixedBox : {c.section1Caption, c.section2Caption, c.creditCaption})
             QVERIFY2(fixedBox->sizeHint().width() <= fixedBox->width(),
                      qPrintable(fixedBox->objectName()));
     }
@@ -230,15 +235,16 @@ private slots:
     void teamNamesFitAtTheSizeTheOptionsChoose()
     {
         QFETCH(QString, name);
-        AppSettings.HomeText = name;
-        AppSettings.TeamSize = frmOptions::previewSize(name, AppSettings.GuestText);
-        frmScoreBoard board(fakes.services());
+        settings.HomeText = name;
+        settings.TeamSize = OptionsDialog::previewSize(name, settings.GuestText);
+        TestBoard made(fakes, settings);
+        ScoreBoardWindow &board = made.window;
         const auto &c = board.controls();
-        QCOMPARE(c.lblHomeScore->fontSize(), double(AppSettings.TeamSize));
-        QVERIFY2(c.picHomeContainer->rect().contains(c.lblHomeScore->geometry()),
+        QCOMPARE(c.homeTeamCaption->fontSize(), double(settings.TeamSize));
+        QVERIFY2(c.homeTeamPanel->rect().contains(c.homeTeamCaption->geometry()),
                  qPrintable(QStringLiteral("%1 pt: %2 px wide")
-                                .arg(AppSettings.TeamSize)
-                                .arg(c.lblHomeScore->width())));
+                                .arg(settings.TeamSize)
+                                .arg(c.homeTeamCaption->width())));
     }
 
     void litDigitsAndCaptionsAtEverySize_data()
@@ -252,7 +258,8 @@ private slots:
     void litDigitsAndCaptionsAtEverySize()
     {
         QFETCH(QSize, size);
-        frmScoreBoard board(fakes.services());
+        TestBoard made(fakes, settings);
+        ScoreBoardWindow &board = made.window;
         if (size.isValid()) {
             board.move(0, 0);
             board.resize(size);
@@ -274,19 +281,16 @@ private slots:
         const auto &c = board.controls();
         const double scale = board.height() / 453.0;
         const int minimumLit = int(400 * scale * scale);
-        QVERIFY(countPixels(shot, globalRect(c.picTimeBack), fromBgr(AppSettings.LEDTimeColor)) >
+        QVERIFY(countPixels(shot, globalRect(c.clockPanel), fromBgr(settings.LEDTimeColor)) >
                 4 * minimumLit);
-        for (const PictureBox *panel :
-             {c.picHomeScore0, c.picGuestScore0, c.picHomeScore1, c.picGuestScore1}) {
-            const int lit =
-                countPixels(shot, globalRect(panel), fromBgr(AppSettings.LEDScoreColor));
+        for (const PictureBox *panel : {c.home1Panel, c.guest1Panel, c.home2Panel, c.guest2Panel}) {
+            const int lit = countPixels(shot, globalRect(panel), fromBgr(settings.LEDScoreColor));
             QVERIFY2(lit > minimumLit, qPrintable(panel->objectName() + QString::number(lit)));
         }
-        const QColor white = fromBgr(AppSettings.TextColor);
+        const QColor white = fromBgr(settings.TextColor);
         for (const QWidget *caption :
-             {static_cast<QWidget *>(c.picHomeContainer),
-              static_cast<QWidget *>(c.picGuestContainer), static_cast<QWidget *>(c.lblSection1),
-              static_cast<QWidget *>(c.lblSection2)})
+             {static_cast<QWidget *>(c.homeTeamPanel), static_cast<QWidget *>(c.guestTeamPanel),
+              static_cast<QWidget *>(c.section1Caption), static_cast<QWidget *>(c.section2Caption)})
             QVERIFY2(countPixels(shot, globalRect(caption), white) > int(100 * scale * scale),
                      qPrintable(caption->objectName()));
         // Nothing of the board lies outside the window.

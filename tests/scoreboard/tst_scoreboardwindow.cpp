@@ -1,14 +1,17 @@
 #include "display/controls.h"
-#include "display/ledlines.h"
+#include "display/leddigit.h"
 #include "display/twips.h"
-#include "scoreboard/frmscoreboard.h"
+#include "scoreboard/scoreboardwindow.h"
 #include "settings/appsettings.h"
 #include "tests/support/fakes.h"
+#include "tests/support/testboard.h"
 #include "tests/support/testenv.h"
 
 class TestScoreboardWindow : public QObject
 {
     Q_OBJECT
+
+    Settings settings = defaultSettings();
 
     FakeServices fakes;
 
@@ -22,44 +25,46 @@ class TestScoreboardWindow : public QObject
 
     QSize designSize() const
     {
-        return {twipsToPixels(frmScoreBoard::DesignWidth),
-                twipsToPixels(frmScoreBoard::DesignHeight)};
+        return {twipsToPixels(ScoreBoardWindow::DesignWidth),
+                twipsToPixels(ScoreBoardWindow::DesignHeight)};
     }
 
 private slots:
-    void init() { AppSettings = defaultSettings(); }
+    void init() { settings = defaultSettings(); }
 
     void opensAtDesignSizeWithZeroesAndBlankTens()
     {
-        frmScoreBoard board(fakes.services());
+        TestBoard made(fakes, settings);
+        ScoreBoardWindow &board = made.window;
         QCOMPARE(board.size(), designSize());
         QCOMPARE(board.windowTitle(), QStringLiteral("Corvella by Brannick"));
         QList<int> clock;
-        for (const ledlines *digit : board.ledTime().members())
+        for (const LedDigit *digit : board.clockDigits().members())
             clock << digit->caption();
         QCOMPARE(clock, (QList<int>{-1, 0, 0, 0, 0}));
-        for (const LedGroup *score : {&board.ledHomeScore0(), &board.ledGuestScore0(),
-                                      &board.ledHomeScore1(), &board.ledGuestScore1()}) {
+        for (const LedGroup *score : {&board.home1Digits(), &board.guest1Digits(),
+                                      &board.home2Digits(), &board.guest2Digits()}) {
             QCOMPARE((*score)[0]->caption(), 0);
             QCOMPARE((*score)[1]->caption(), -1);
             QCOMPARE((*score)[1]->x() < (*score)[0]->x(), true);
         }
-        QCOMPARE(board.ledTime()[5]->size(), QSize(69, 105));
-        QCOMPARE(board.ledHomeScore0()[0]->size(), QSize(71, 107));
+        QCOMPARE(board.clockDigits()[5]->size(), QSize(69, 105));
+        QCOMPARE(board.home1Digits()[0]->size(), QSize(71, 107));
     }
 
     void firstFocusAndTabOrder()
     {
-        frmScoreBoard board(fakes.services());
+        TestBoard made(fakes, settings);
+        ScoreBoardWindow &board = made.window;
         board.show();
         QVERIFY(QTest::qWaitForWindowActive(&board));
         const auto &c = board.controls();
-        QCOMPARE(QApplication::focusWidget(), c.picHomeContainer);
-        QCOMPARE(nextFocusable(c.picHomeContainer), c.picGuestContainer);
-        QCOMPARE(nextFocusable(c.picTimeBack), board.ledTime()[4]);
-        QCOMPARE(nextFocusable(board.ledTime()[1]), c.picHomeScore0);
-        QCOMPARE(nextFocusable(board.ledHomeScore0()[0]), board.ledHomeScore0()[1]);
-        QCOMPARE(nextFocusable(c.picGuestScore1), board.ledTime()[5]);
+        QCOMPARE(QApplication::focusWidget(), c.homeTeamPanel);
+        QCOMPARE(nextFocusable(c.homeTeamPanel), c.guestTeamPanel);
+        QCOMPARE(nextFocusable(c.clockPanel), board.clockDigits()[4]);
+        QCOMPARE(nextFocusable(board.clockDigits()[1]), c.home1Panel);
+        QCOMPARE(nextFocusable(board.home1Digits()[0]), board.home1Digits()[1]);
+        QCOMPARE(nextFocusable(c.guest2Panel), board.clockDigits()[5]);
     }
 
     void rSizeTakesTheSmallerRatio_data()
@@ -79,7 +84,8 @@ private slots:
         QFETCH(double, widthFactor);
         QFETCH(double, heightFactor);
         QFETCH(double, expected);
-        frmScoreBoard board(fakes.services());
+        TestBoard made(fakes, settings);
+        ScoreBoardWindow &board = made.window;
         board.resize(qRound(designSize().width() * widthFactor),
                      qRound(designSize().height() * heightFactor));
         QVERIFY(qAbs(board.captionPointSize(24) - expected) < 0.1);
@@ -89,17 +95,18 @@ private slots:
     {
         // Captions short enough to fit at twice the size; longer ones shrink
         // to fit instead (checked under Xvfb on every screen shape).
-        AppSettings.HomeText = QStringLiteral("H");
-        AppSettings.SectionText1 = QStringLiteral("P1");
-        frmScoreBoard board(fakes.services());
+        settings.HomeText = QStringLiteral("H");
+        settings.SectionText1 = QStringLiteral("P1");
+        TestBoard made(fakes, settings);
+        ScoreBoardWindow &board = made.window;
         board.show();
         const auto &c = board.controls();
-        QCOMPARE(c.lblSection1->fontSize(), 24.0);
+        QCOMPARE(c.section1Caption->fontSize(), 24.0);
         board.resize(designSize().width(), designSize().height() * 2);
-        QCOMPARE(c.lblSection1->fontSize(), 48.0);
-        QCOMPARE(c.lblHomeScore->fontSize(), 48.0);
-        board.UpdateLabels();
-        QVERIFY(qAbs(c.lblSection1->fontSize() - 24.0) < 0.1);
+        QCOMPARE(c.section1Caption->fontSize(), 48.0);
+        QCOMPARE(c.homeTeamCaption->fontSize(), 48.0);
+        board.updateCaptions();
+        QVERIFY(qAbs(c.section1Caption->fontSize() - 24.0) < 0.1);
     }
 
     void captionsAreCentredInTheirPanels_data()
@@ -113,64 +120,67 @@ private slots:
     void captionsAreCentredInTheirPanels()
     {
         QFETCH(QString, home);
-        frmScoreBoard board(fakes.services());
+        TestBoard made(fakes, settings);
+        ScoreBoardWindow &board = made.window;
         board.resize(1000, 700);
         Settings changed = board.settings();
         changed.HomeText = home;
         board.applySettings(changed);
         const auto &c = board.controls();
-        QCOMPARE(c.lblHomeScore->text(), home);
-        const QPoint labelCentre = c.lblHomeScore->geometry().center();
-        const QPoint panelCentre = c.picHomeContainer->rect().center();
+        QCOMPARE(c.homeTeamCaption->text(), home);
+        const QPoint labelCentre = c.homeTeamCaption->geometry().center();
+        const QPoint panelCentre = c.homeTeamPanel->rect().center();
         QVERIFY2(qAbs(labelCentre.x() - panelCentre.x()) <= 1,
                  qPrintable(QString::number(labelCentre.x())));
         QVERIFY(qAbs(labelCentre.y() - panelCentre.y()) <= 1);
-        QCOMPARE(board.layoutSnapshot().OrigWidth(), qRound(pixelsToTwips(1000)));
+        QCOMPARE(board.layoutSnapshot().originalWidth(), qRound(pixelsToTwips(1000)));
     }
 
     void coloursFollowTheSettings()
     {
-        AppSettings.FormColor = 0x000001;
-        AppSettings.LEDTimeColor = 0x000002;
-        AppSettings.LEDScoreColor = 0x000003;
-        AppSettings.LEDBackColor = 0x000004;
-        AppSettings.HomeColor = 0x000005;
-        AppSettings.GuestColor = 0x000006;
-        AppSettings.TextColor = 0x000007;
-        frmScoreBoard board(fakes.services());
+        settings.FormColor = 0x000001;
+        settings.LEDTimeColor = 0x000002;
+        settings.LEDScoreColor = 0x000003;
+        settings.LEDBackColor = 0x000004;
+        settings.HomeColor = 0x000005;
+        settings.GuestColor = 0x000006;
+        settings.TextColor = 0x000007;
+        TestBoard made(fakes, settings);
+        ScoreBoardWindow &board = made.window;
         const auto &c = board.controls();
         QCOMPARE(board.palette().color(QPalette::Window), QColor(1, 0, 0));
-        QCOMPARE(c.picHomeContainer->backColor(), 1);
-        QCOMPARE(c.picGuestContainer->backColor(), 1);
-        QCOMPARE(c.lblHomeScore->foreColor(), 5);
-        QCOMPARE(c.lblGuestScore->foreColor(), 6);
-        for (const Label *label : {c.lblSection1, c.lblSection2, c.lblCreatedBy})
+        QCOMPARE(c.homeTeamPanel->backColor(), 1);
+        QCOMPARE(c.guestTeamPanel->backColor(), 1);
+        QCOMPARE(c.homeTeamCaption->foreColor(), 5);
+        QCOMPARE(c.guestTeamCaption->foreColor(), 6);
+        for (const Label *label : {c.section1Caption, c.section2Caption, c.creditCaption})
             QCOMPARE(label->foreColor(), 7);
-        for (const Shape *dot : c.shpTime)
+        for (const Shape *dot : c.clockDots)
             QCOMPARE(dot->fillColor(), 7);
-        QCOMPARE(c.shpTimeBorder->borderColor(), 7);
-        QCOMPARE(c.shpLarge->borderColor(), 7);
+        QCOMPARE(c.clockFrame->borderColor(), 7);
+        QCOMPARE(c.boardFrame->borderColor(), 7);
         for (const PictureBox *panel :
-             {c.picTimeBack, c.picHomeScore0, c.picGuestScore0, c.picHomeScore1, c.picGuestScore1})
+             {c.clockPanel, c.home1Panel, c.guest1Panel, c.home2Panel, c.guest2Panel})
             QCOMPARE(panel->backColor(), 4);
-        for (const ledlines *digit : board.ledTime().members()) {
+        for (const LedDigit *digit : board.clockDigits().members()) {
             QCOMPARE(digit->litColor(), 2);
             QCOMPARE(digit->backColor(), 4);
             QCOMPARE(digit->unlitColor(), 4);
         }
-        QCOMPARE(board.ledGuestScore1()[1]->litColor(), 3);
+        QCOMPARE(board.guest2Digits()[1]->litColor(), 3);
     }
 
     void theBoardScalesToFourK()
     {
-        frmScoreBoard board(fakes.services());
+        TestBoard made(fakes, settings);
+        ScoreBoardWindow &board = made.window;
         board.show();
         board.resize(3840, 2160);
         const double y = 2160.0 / designSize().height();
-        QVERIFY(qAbs(board.ledTime()[1]->digitSize() - 120 * y) < 0.5);
-        const QRect clock = board.controls().picTimeBack->geometry();
+        QVERIFY(qAbs(board.clockDigits()[1]->digitSize() - 120 * y) < 0.5);
+        const QRect clock = board.controls().clockPanel->geometry();
         QVERIFY(clock.right() < 3840 && clock.bottom() < 2160);
-        QVERIFY(board.controls().picGuestScore1->geometry().right() < 3840);
+        QVERIFY(board.controls().guest2Panel->geometry().right() < 3840);
     }
 };
 

@@ -11,6 +11,8 @@ class TestAppSettings : public QObject
 {
     Q_OBJECT
 
+    Settings settings;
+
 private:
     static void writeRaw(const QByteArray &ini)
     {
@@ -53,57 +55,57 @@ private slots:
 
     void emptyStoreLoadsExactlyTheDefaults()
     {
-        AppSettings = unusualSettings();
-        LoadSettings();
-        QCOMPARE(AppSettings.FormColor, 16711680);
-        QCOMPARE(AppSettings.LEDTimeColor, 255);
-        QCOMPARE(AppSettings.LEDScoreColor, 33023);
-        QCOMPARE(AppSettings.LEDBackColor, 0);
-        QCOMPARE(AppSettings.HomeColor, 16777215);
-        QCOMPARE(AppSettings.GuestColor, 16777215);
-        QCOMPARE(AppSettings.TextColor, 16777215);
-        QCOMPARE(AppSettings.StartStopClockKey, qint16(115));
-        QCOMPARE(AppSettings.ResetClockKey, qint16(114));
-        QCOMPARE(AppSettings.BuzzerKey, qint16(98));
-        QCOMPARE(AppSettings.BuzzerFile,
+        settings = unusualSettings();
+        settings = loadSettings();
+        QCOMPARE(settings.FormColor, 16711680);
+        QCOMPARE(settings.LEDTimeColor, 255);
+        QCOMPARE(settings.LEDScoreColor, 33023);
+        QCOMPARE(settings.LEDBackColor, 0);
+        QCOMPARE(settings.HomeColor, 16777215);
+        QCOMPARE(settings.GuestColor, 16777215);
+        QCOMPARE(settings.TextColor, 16777215);
+        QCOMPARE(settings.StartStopClockKey, qint16(115));
+        QCOMPARE(settings.ResetClockKey, qint16(114));
+        QCOMPARE(settings.BuzzerKey, qint16(98));
+        QCOMPARE(settings.BuzzerFile,
                  QCoreApplication::applicationDirPath() + QStringLiteral("/buzzer.wav"));
-        QCOMPARE(AppSettings.HomeText, QStringLiteral("Home"));
-        QCOMPARE(AppSettings.GuestText, QStringLiteral("Guest"));
-        QCOMPARE(AppSettings.SectionText1, QStringLiteral("Section 1"));
-        QCOMPARE(AppSettings.SectionText2, QStringLiteral("Section 2"));
-        QCOMPARE(AppSettings.TeamSize, qint16(24));
+        QCOMPARE(settings.HomeText, QStringLiteral("Home"));
+        QCOMPARE(settings.GuestText, QStringLiteral("Guest"));
+        QCOMPARE(settings.SectionText1, QStringLiteral("Section 1"));
+        QCOMPARE(settings.SectionText2, QStringLiteral("Section 2"));
+        QCOMPARE(settings.TeamSize, qint16(24));
         QVERIFY(!QFile::exists(TestEnvironment::storeFile()));
     }
 
     void emptyTextLoadsEmptyNotDefault()
     {
         writeRaw("[TextSettings]\nHomeText=\n[KeySettings]\nBuzzerFile=\n");
-        LoadSettings();
-        QCOMPARE(AppSettings.HomeText, QString());
-        QCOMPARE(AppSettings.BuzzerFile, QString());
-        QCOMPARE(AppSettings.GuestText, QStringLiteral("Guest"));
+        settings = loadSettings();
+        QCOMPARE(settings.HomeText, QString());
+        QCOMPARE(settings.BuzzerFile, QString());
+        QCOMPARE(settings.GuestText, QStringLiteral("Guest"));
     }
 
     void everyFieldRoundTrips()
     {
         const Settings saved = unusualSettings();
-        AppSettings = saved;
-        QVERIFY(SaveSettings());
-        AppSettings = Settings{};
-        LoadSettings();
-        QCOMPARE(AppSettings.BuzzerFile, saved.BuzzerFile);
-        QCOMPARE(AppSettings.HomeText, saved.HomeText);
-        QCOMPARE(AppSettings.GuestText, saved.GuestText);
-        QCOMPARE(AppSettings.SectionText1, saved.SectionText1);
-        QCOMPARE(AppSettings.SectionText2, saved.SectionText2);
-        QVERIFY(AppSettings == saved);
+        settings = saved;
+        QVERIFY(saveSettings(settings));
+        settings = Settings{};
+        settings = loadSettings();
+        QCOMPARE(settings.BuzzerFile, saved.BuzzerFile);
+        QCOMPARE(settings.HomeText, saved.HomeText);
+        QCOMPARE(settings.GuestText, saved.GuestText);
+        QCOMPARE(settings.SectionText1, saved.SectionText1);
+        QCOMPARE(settings.SectionText2, saved.SectionText2);
+        QVERIFY(settings == saved);
     }
 
     void numbersAreStoredAsDecimalText()
     {
-        AppSettings = defaultSettings();
-        AppSettings.GuestColor = -7;
-        QVERIFY(SaveSettings());
+        settings = defaultSettings();
+        settings.GuestColor = -7;
+        QVERIFY(saveSettings(settings));
         QFile file(TestEnvironment::storeFile());
         QVERIFY(file.open(QIODevice::ReadOnly));
         const QByteArray content = file.readAll();
@@ -133,9 +135,9 @@ private slots:
     {
         QFETCH(QByteArray, ini);
         writeRaw(ini);
-        LoadSettings();
-        QCOMPARE(AppSettings.FormColor, 16711680);
-        QCOMPARE(AppSettings.TextColor, 7);
+        settings = loadSettings();
+        QCOMPARE(settings.FormColor, 16711680);
+        QCOMPARE(settings.TextColor, 7);
     }
 
     void keyCodesOutsideTheCharacterRangeLoadDefaults_data()
@@ -156,23 +158,23 @@ private slots:
         QFETCH(QByteArray, stored);
         QFETCH(int, expected);
         writeRaw("[KeySettings]\nStartStopClockKey=" + stored + "\nResetClockKey=120\n");
-        LoadSettings();
-        QCOMPARE(int(AppSettings.StartStopClockKey), expected);
-        QCOMPARE(AppSettings.ResetClockKey, qint16(120));
+        settings = loadSettings();
+        QCOMPARE(int(settings.StartStopClockKey), expected);
+        QCOMPARE(settings.ResetClockKey, qint16(120));
     }
 
     void teamSizeBeyondSixteenBitsLoadsDefault()
     {
         writeRaw("[TextSettings]\nTeamSize=40000\n");
-        LoadSettings();
-        QCOMPARE(AppSettings.TeamSize, qint16(24));
+        settings = loadSettings();
+        QCOMPARE(settings.TeamSize, qint16(24));
     }
 
     void unquotedCommasInAHandEditedCaptionStayText()
     {
         writeRaw("[TextSettings]\nHomeText=Lions, Tigers\n");
-        LoadSettings();
-        QCOMPARE(AppSettings.HomeText, QStringLiteral("Lions, Tigers"));
+        settings = loadSettings();
+        QCOMPARE(settings.HomeText, QStringLiteral("Lions, Tigers"));
     }
 
     void longCaptionsLoadCutToWhatTheOptionsAllow_data()
@@ -203,28 +205,28 @@ private slots:
         QFETCH(QString, stored);
         QFETCH(QString, loaded);
         writeRaw("[TextSettings]\n" + key + '=' + stored.toUtf8() + "\nTeamSize=30\n");
-        LoadSettings();
+        settings = loadSettings();
         const QString Settings::*field = key == "HomeText"       ? &Settings::HomeText
                                          : key == "GuestText"    ? &Settings::GuestText
                                          : key == "SectionText1" ? &Settings::SectionText1
                                                                  : &Settings::SectionText2;
-        QCOMPARE(AppSettings.*field, loaded);
-        QCOMPARE(AppSettings.TeamSize, qint16(30));
+        QCOMPARE(settings.*field, loaded);
+        QCOMPARE(settings.TeamSize, qint16(30));
     }
 
     void theBuzzerFileIsNotCut()
     {
         const QString path = QStringLiteral("/") + QString(300, u'p') + QStringLiteral(".wav");
         writeRaw("[KeySettings]\nBuzzerFile=" + path.toUtf8() + '\n');
-        LoadSettings();
-        QCOMPARE(AppSettings.BuzzerFile, path);
+        settings = loadSettings();
+        QCOMPARE(settings.BuzzerFile, path);
     }
 
     void saveReportsAStoreThatCannotBeWritten()
     {
         QVERIFY(TestEnvironment::blockStore());
-        AppSettings = defaultSettings();
-        const bool saved = SaveSettings();
+        settings = defaultSettings();
+        const bool saved = saveSettings(settings);
         TestEnvironment::unblockStore();
         QVERIFY(!saved);
     }

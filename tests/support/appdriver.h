@@ -1,26 +1,26 @@
 #pragma once
 
 #include "app/corvellaapp.h"
-#include "app/frmsplash.h"
+#include "app/startscreen.h"
 
 #include <QApplication>
 
 // The start screen the program shows now, if any.
-inline frmSplash *visibleSplash()
+inline StartScreen *visibleSplash()
 {
     for (QWidget *w : QApplication::topLevelWidgets())
-        if (auto *s = qobject_cast<frmSplash *>(w); s && s->isVisible())
+        if (auto *s = qobject_cast<StartScreen *>(w); s && s->isVisible())
             return s;
     return nullptr;
 }
 
 // Starts the program and goes on from its start screen to the board.
-inline frmScoreBoard *openBoard(CorvellaApp &app)
+inline ScoreBoardWindow *openBoard(CorvellaApp &app)
 {
     app.start();
-    frmSplash *splash = visibleSplash();
+    StartScreen *splash = visibleSplash();
     if (!splash)
         return nullptr;
-    splash->GoScore();
+    splash->goToScoreboard();
     return app.scoreboard();
 }

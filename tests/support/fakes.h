@@ -1,8 +1,9 @@
 #pragma once
 
+#include "game/timesource.h"
 #include "platform/dialogs.h"
 #include "platform/services.h"
-#include "platform/timesource.h"
+#include "settings/bgrcolor.h"
 #include "tests/support/scripteddevice.h"
 
 #include <QList>
@@ -41,10 +42,10 @@ public:
         warnings << title + QStringLiteral(": ") + text;
     }
     void beep() override { ++beeps; }
-    std::optional<qint32> pickColor(QWidget *, qint32 initial) override
+    std::optional<QColor> pickColor(QWidget *, const QColor &initial) override
     {
-        lastInitialColor = initial;
-        return color;
+        lastInitialColor = toBgr(initial);
+        return color ? std::optional(fromBgr(*color)) : std::nullopt;
     }
     QString lastFolder;
     QString openFileName(QWidget *, const QString &, const QString &folder) override

@@ -1,7 +1,7 @@
+#include "display/leddigit.h"
 #include "display/ledgroup.h"
-#include "display/ledlines.h"
 #include "game/clockface.h"
-#include "scoreboard/frmscoreboard.h"
+#include "scoreboard/scoreboardwindow.h"
 #include "tests/support/fakes.h"
 #include "tests/support/testenv.h"
 #include "tests/web/devtools.h"
@@ -29,7 +29,7 @@ class TestBrowser : public QObject
     std::unique_ptr<CurrentSettings> settings;
     std::unique_ptr<LiveChannel> live;
     std::unique_ptr<BoardServer> server;
-    std::unique_ptr<frmScoreBoard> board;
+    std::unique_ptr<ScoreBoardWindow> board;
     HeadlessChromium browser;
     int buzzes = 0;
 
@@ -51,9 +51,9 @@ class TestBrowser : public QObject
         QMap<QString, QString> digits;
         const auto text = [](int d) { return d < 0 ? QString() : QString::number(d); };
         for (int i = 1; i <= 5; ++i)
-            digits.insert(u"clock%1"_s.arg(i), text(board->ledTime()[i]->caption()));
-        const LedGroup *scores[] = {&board->ledHomeScore0(), &board->ledGuestScore0(),
-                                    &board->ledHomeScore1(), &board->ledGuestScore1()};
+            digits.insert(u"clock%1"_s.arg(i), text(board->clockDigits()[i]->caption()));
+        const LedGroup *scores[] = {&board->home1Digits(), &board->guest1Digits(),
+                                    &board->home2Digits(), &board->guest2Digits()};
         for (int i = 0; i < 4; ++i) {
             digits.insert(u"score%1tens"_s.arg(i), text((*scores[i])[1]->caption()));
             digits.insert(u"score%1units"_s.arg(i), text((*scores[i])[0]->caption()));
@@ -109,9 +109,8 @@ private slots:
         live->setBuzzer([this] { ++buzzes; });
         server = std::make_unique<BoardServer>(*live);
         QVERIFY(server->listen(QHostAddress::LocalHost, 0));
-        Services services = fakes.services();
-        services.time = &time;
-        board = std::make_unique<frmScoreBoard>(*game, *history, settings->value(), services);
+        board =
+            std::make_unique<ScoreBoardWindow>(*game, *history, settings->value(), fakes.dialogs);
         board->show();
         if (!browser.start())
             QSKIP(qPrintable(browser.problem));
@@ -253,9 +252,9 @@ private slots:
         QVERIFY(browser.screenshot().save(artifacts() + u"/remote-phone.png"_s));
 
         QVERIFY(browser.click(u"plus0"_s));
-        QTRY_COMPARE(board->ledHomeScore0()[0]->caption(), 1);
+        QTRY_COMPARE(board->home1Digits()[0]->caption(), 1);
         QVERIFY(browser.click(u"minus3"_s));
-        QTRY_COMPARE(board->ledGuestScore1()[0]->caption(), 2);
+        QTRY_COMPARE(board->guest2Digits()[0]->caption(), 2);
         QVERIFY(browser.click(u"startStop"_s));
         QTRY_VERIFY(game->isRunning());
         QVERIFY(browser.click(u"startStop"_s));

@@ -1,4 +1,4 @@
-#include "app/frmsplash.h"
+#include "app/startscreen.h"
 
 #include "app/instructions.h"
 #include "app/logo.h"
@@ -38,7 +38,7 @@ QFont makeFont(const char *family, double points)
 
 } // namespace
 
-frmSplash::frmSplash(Dialogs &dialogs, std::function<void()> goScore, QWidget *parent)
+StartScreen::StartScreen(Dialogs &dialogs, std::function<void()> goScore, QWidget *parent)
     : QDialog(parent, Qt::Dialog | Qt::FramelessWindowHint), m_dialogs(dialogs),
       m_goScore(std::move(goScore))
 {
@@ -46,13 +46,13 @@ frmSplash::frmSplash(Dialogs &dialogs, std::function<void()> goScore, QWidget *p
     setWindowTitle(QStringLiteral("Form1"));
     setWindowIcon(corvellaIcon());
     createControls();
-    tmrResize.setObjectName(QStringLiteral("tmrResize"));
-    tmrResize.setInterval(10);
-    connect(&tmrResize, &QTimer::timeout, this, &frmSplash::tmrResize_Timer);
-    Form_Load();
+    m_unfoldTimer.setObjectName(QStringLiteral("tmrResize"));
+    m_unfoldTimer.setInterval(10);
+    connect(&m_unfoldTimer, &QTimer::timeout, this, &StartScreen::unfoldStep);
+    load();
 }
 
-QString frmSplash::versionText()
+QString StartScreen::versionText()
 {
     return QStringLiteral("Version %1.%2.%3")
         .arg(CORVELLA_VERSION_MAJOR)
@@ -60,7 +60,7 @@ QString frmSplash::versionText()
         .arg(CORVELLA_VERSION_PATCH);
 }
 
-QString frmSplash::platformName()
+QString StartScreen::platformName()
 {
     const QString kernel = QSysInfo::kernelType();
     if (kernel == QLatin1StringView("linux"))
@@ -68,51 +68,51 @@ QString frmSplash::platformName()
     return QSysInfo::prettyProductName();
 }
 
-void frmSplash::createControls()
+void StartScreen::createControls()
 {
     const QFont defaultFont = defaultWindowFont();
     setFont(defaultFont);
-    frameSplash = new QGroupBox(this);
-    frameSplash->setObjectName(QStringLiteral("frameSplash"));
-    frameSplash->setGeometry(twipsRect(120, 0, 6000, 5760));
+    m_frame = new QGroupBox(this);
+    m_frame->setObjectName(QStringLiteral("frameSplash"));
+    m_frame->setGeometry(twipsRect(120, 0, 6000, 5760));
 
-    label(QStringLiteral("Corvella"), "lblName", frameSplash, twipsRect(180, 240, 5655, 735),
+    label(QStringLiteral("Corvella"), "lblName", m_frame, twipsRect(180, 240, 5655, 735),
           makeFont("Times New Roman", 27.75), Qt::AlignHCenter);
-    label(QStringLiteral("Click to continue."), "lblClick", frameSplash,
+    label(QStringLiteral("Click to continue."), "lblClick", m_frame,
           twipsRect(2520, 960, 1335, 255), defaultFont, Qt::AlignLeft);
-    label(platformName(), "lblSystem", frameSplash, twipsRect(4200, 960, 1455, 375),
+    label(platformName(), "lblSystem", m_frame, twipsRect(4200, 960, 1455, 375),
           makeFont("Times New Roman", 15.75), Qt::AlignRight);
-    label(versionText(), "lblVersion", frameSplash, twipsRect(3480, 1440, 2175, 375),
+    label(versionText(), "lblVersion", m_frame, twipsRect(3480, 1440, 2175, 375),
           makeFont("Times New Roman", 15.75), Qt::AlignRight);
-    label(QStringLiteral("Custom Created by Brannick"), "lblMadeBy", frameSplash,
+    label(QStringLiteral("Custom Created by Brannick"), "lblMadeBy", m_frame,
           twipsRect(3120, 2760, 2655, 255), defaultFont, Qt::AlignRight);
 
-    picLogo = new QLabel(this);
-    picLogo->setObjectName(QStringLiteral("picLogo"));
-    picLogo->setPixmap(logoPixmap(devicePixelRatioF()));
-    picLogo->move(twipsToPixels(360), twipsToPixels(1560));
-    picLogo->resize(LogoSize);
+    m_logo = new QLabel(this);
+    m_logo->setObjectName(QStringLiteral("picLogo"));
+    m_logo->setPixmap(logoPixmap(devicePixelRatioF()));
+    m_logo->move(twipsToPixels(360), twipsToPixels(1560));
+    m_logo->resize(LogoSize);
 
     auto *cmdInstr = new QPushButton(QStringLiteral("&Instructions"), this);
     cmdInstr->setObjectName(QStringLiteral("cmdInstr"));
     cmdInstr->setGeometry(twipsRect(3120, 2160, 1215, 375));
-    connect(cmdInstr, &QPushButton::clicked, this, &frmSplash::cmdInstr_Click);
+    connect(cmdInstr, &QPushButton::clicked, this, &StartScreen::instructionsClicked);
     auto *cmdOptions = new QPushButton(QStringLiteral("&Options"), this);
     cmdOptions->setObjectName(QStringLiteral("cmdOptions"));
     cmdOptions->setGeometry(twipsRect(4680, 2160, 1215, 375));
-    connect(cmdOptions, &QPushButton::clicked, this, &frmSplash::cmdOptions_Click);
+    connect(cmdOptions, &QPushButton::clicked, this, &StartScreen::optionsClicked);
 
-    txtInstr = new QPlainTextEdit(this);
-    txtInstr->setObjectName(QStringLiteral("txtInstr"));
-    txtInstr->setGeometry(twipsRect(240, 3240, 5775, 2295));
-    txtInstr->setReadOnly(true);
-    txtInstr->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
-    txtInstr->setFont(makeFont("Arial", 9.75));
+    m_instructions = new QPlainTextEdit(this);
+    m_instructions->setObjectName(QStringLiteral("txtInstr"));
+    m_instructions->setGeometry(twipsRect(240, 3240, 5775, 2295));
+    m_instructions->setReadOnly(true);
+    m_instructions->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+    m_instructions->setFont(makeFont("Arial", 9.75));
 
     cmdInstr->setFocus();
 }
 
-void frmSplash::Form_Load()
+void StartScreen::load()
 {
     const double tpp = twipsPerPixel();
     resize(twipsToPixels(WidthTwips), twipsToPixels(CollapsedTwips));
@@ -123,42 +123,42 @@ void frmSplash::Form_Load()
         move(area.left() + static_cast<int>(std::lround(left / tpp)),
              area.top() + static_cast<int>(std::lround(top / tpp)));
     }
-    frameSplash->resize(frameSplash->width(), twipsToPixels(CollapsedTwips - 120));
-    InstructionsBox();
+    m_frame->resize(m_frame->width(), twipsToPixels(CollapsedTwips - 120));
+    toggleInstructions();
 }
 
-void frmSplash::setSettings(const Settings &settings)
+void StartScreen::setSettings(const Settings &settings)
 {
     m_settings = settings;
-    InstructionsBox();
+    toggleInstructions();
 }
 
-void frmSplash::InstructionsBox()
+void StartScreen::toggleInstructions()
 {
-    txtInstr->setPlainText(instructionsText(m_settings.StartStopClockKey, m_settings.ResetClockKey,
-                                            m_settings.BuzzerKey));
+    m_instructions->setPlainText(instructionsText(m_settings.StartStopClockKey,
+                                                  m_settings.ResetClockKey, m_settings.BuzzerKey));
 }
 
-int frmSplash::heightTwips() const
+int StartScreen::heightTwips() const
 {
     return static_cast<int>(std::lround(pixelsToTwips(height())));
 }
 
-int frmSplash::setHeightTwips(double twips)
+int StartScreen::setHeightTwips(double twips)
 {
     // A step smaller than a pixel still grows the window by one, so the
     // animation always reaches its end.
     const int pixels = std::min(std::max(twipsToPixels(twips), height() + 1), maximumHeight());
     resize(width(), pixels);
-    frameSplash->resize(frameSplash->width(), pixels - twipsToPixels(120));
+    m_frame->resize(m_frame->width(), pixels - twipsToPixels(120));
     return pixels;
 }
 
-void frmSplash::tmrResize_Timer()
+void StartScreen::unfoldStep()
 {
     const int current = heightTwips();
-    if (current >= TotalHeight || height() >= maximumHeight()) {
-        tmrResize.stop();
+    if (current >= m_totalHeight || height() >= maximumHeight()) {
+        m_unfoldTimer.stop();
         return;
     }
     // A window manager answers a resize some time later, and on a screen too
@@ -167,44 +167,44 @@ void frmSplash::tmrResize_Timer()
     // unfolding, which would otherwise never reach its height.
     if (height() < m_requestedHeight) {
         if (height() != m_heightBeforeStep || ++m_ticksWaited > 50)
-            tmrResize.stop();
+            m_unfoldTimer.stop();
         return;
     }
     m_heightBeforeStep = height();
     m_ticksWaited = 0;
-    m_requestedHeight = setHeightTwips(current + (TotalHeight - current) * 0.17 + 1);
+    m_requestedHeight = setHeightTwips(current + (m_totalHeight - current) * 0.17 + 1);
 }
 
-void frmSplash::cmdInstr_Click()
+void StartScreen::instructionsClicked()
 {
-    TotalHeight = ExpandedTwips;
+    m_totalHeight = ExpandedTwips;
     m_requestedHeight = -1;
-    tmrResize.start();
+    m_unfoldTimer.start();
 }
 
-void frmSplash::cmdOptions_Click()
+void StartScreen::optionsClicked()
 {
     if (m_openOptions)
         m_openOptions(this);
 }
 
-void frmSplash::GoScore()
+void StartScreen::goToScoreboard()
 {
     // The scoreboard is shown before this window goes, so that the program
     // never finds itself without a window.
-    tmrResize.stop();
+    m_unfoldTimer.stop();
     if (m_goScore)
         m_goScore();
     done(Accepted);
 }
 
-void frmSplash::mousePressEvent(QMouseEvent *event)
+void StartScreen::mousePressEvent(QMouseEvent *event)
 {
     if (event->button() == Qt::LeftButton)
-        GoScore();
+        goToScoreboard();
 }
 
-void frmSplash::keyPressEvent(QKeyEvent *event)
+void StartScreen::keyPressEvent(QKeyEvent *event)
 {
     // The start screen has no keys of its own: Esc does not close it.
     if (event->key() == Qt::Key_Escape)

@@ -1,4 +1,4 @@
-#include "options/frmchoosekey.h"
+#include "options/keychooser.h"
 #include "tests/support/fakes.h"
 #include "tests/support/testenv.h"
 
@@ -17,8 +17,8 @@ private slots:
     void promptAndLook()
     {
         KeyChoice choice{QStringLiteral("reset the clock"), 114, 99};
-        frmChooseKey chooser(choice, {115, 114, 98}, dialogs);
-        QCOMPARE(choice.ChosenKey, 0);
+        KeyChooser chooser(choice, {115, 114, 98}, dialogs);
+        QCOMPARE(choice.chosenKey, 0);
         QCOMPARE(chooser.windowTitle(), QStringLiteral("Choose Key"));
         QCOMPARE(chooser.findChild<QLabel *>(QStringLiteral("lblChoose"))->text(),
                  QStringLiteral("Press the key you would like to reset the clock."));
@@ -55,9 +55,9 @@ private slots:
         QFETCH(int, typed);
         QFETCH(bool, accepted);
         KeyChoice choice{QStringLiteral("reset the clock"), static_cast<qint16>(current), 0};
-        frmChooseKey chooser(choice, {115, current, 98}, dialogs);
-        chooser.Form_KeyPress(typed);
-        QCOMPARE(choice.ChosenKey, accepted ? typed : 0);
+        KeyChooser chooser(choice, {115, current, 98}, dialogs);
+        chooser.takeKey(typed);
+        QCOMPARE(choice.chosenKey, accepted ? typed : 0);
         QCOMPARE(chooser.result(), accepted ? int(QDialog::Accepted) : int(QDialog::Rejected));
         QCOMPARE(dialogs.beeps, accepted ? 0 : 1);
         QCOMPARE(chooser.findChild<QLabel *>(QStringLiteral("lblUsed"))->isHidden(), accepted);
@@ -66,7 +66,7 @@ private slots:
     void aRefusalThenAFreeKeyThroughRealKeys()
     {
         KeyChoice choice{QStringLiteral("sound the buzzer"), 98, 0};
-        frmChooseKey chooser(choice, {115, 120, 98}, dialogs); // "x" given to reset, not yet saved
+        KeyChooser chooser(choice, {115, 120, 98}, dialogs); // "x" given to reset, not yet saved
         chooser.show();
         QVERIFY(QTest::qWaitForWindowActive(&chooser));
         QWidget *focus = QApplication::focusWidget();
@@ -79,7 +79,7 @@ private slots:
         QCOMPARE(dialogs.beeps, 2);
         QTest::keyClick(focus, Qt::Key_Z);
         QVERIFY(!chooser.isVisible());
-        QCOMPARE(choice.ChosenKey, int('z'));
+        QCOMPARE(choice.chosenKey, int('z'));
     }
 
     void tabAndShiftTabAreRefusedThroughRealKeys_data()
@@ -96,7 +96,7 @@ private slots:
         QFETCH(int, key);
         QFETCH(int, modifiers);
         KeyChoice choice{QStringLiteral("start / stop the clock"), 115, 0};
-        frmChooseKey chooser(choice, {115, 114, 98}, dialogs);
+        KeyChooser chooser(choice, {115, 114, 98}, dialogs);
         chooser.show();
         QVERIFY(QTest::qWaitForWindowActive(&chooser));
         QWidget *focus = QApplication::focusWidget();
@@ -113,7 +113,7 @@ private slots:
         QVERIFY(chooser.findChild<QLabel *>(QStringLiteral("lblUsed"))->isVisible());
         QCOMPARE(QApplication::focusWidget(), focus); // the focus did not move either
         QTest::keyClick(focus, Qt::Key_G);
-        QCOMPARE(choice.ChosenKey, int('g'));
+        QCOMPARE(choice.chosenKey, int('g'));
     }
 
     void cancelEnterAndEscChooseNothing_data()
@@ -127,15 +127,15 @@ private slots:
     {
         QFETCH(int, key);
         KeyChoice choice{QStringLiteral("sound the buzzer"), 98, 0};
-        frmChooseKey chooser(choice, {115, 114, 98}, dialogs);
+        KeyChooser chooser(choice, {115, 114, 98}, dialogs);
         chooser.show();
         QVERIFY(QTest::qWaitForWindowActive(&chooser));
         QTest::keyClick(QApplication::focusWidget(), Qt::Key(key));
         QVERIFY(!chooser.isVisible());
-        QCOMPARE(choice.ChosenKey, 0);
+        QCOMPARE(choice.chosenKey, 0);
         QCOMPARE(dialogs.beeps, 0);
     }
 };
 
 CORVELLA_TEST_MAIN(TestChooseKey)
-#include "tst_choosekey.moc"
+#include "tst_keychooser.moc"

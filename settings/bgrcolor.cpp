@@ -1,4 +1,4 @@
-#include "display/colors.h"
+#include "settings/bgrcolor.h"
 
 QColor fromBgr(qint32 bgr)
 {

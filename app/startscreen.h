@@ -16,7 +16,7 @@ class QPushButton;
 // The start screen: name, version and logo, an Instructions button that
 // unfolds the operating guide, and the Options. A click on its face goes on
 // to the scoreboard.
-class frmSplash : public QDialog
+class StartScreen : public QDialog
 {
     Q_OBJECT
 
@@ -26,7 +26,7 @@ public:
     static constexpr int ExpandedTwips = 5880;
 
     // `goScore` shows the scoreboard; the start screen closes itself after it.
-    frmSplash(Dialogs &dialogs, std::function<void()> goScore, QWidget *parent = nullptr);
+    StartScreen(Dialogs &dialogs, std::function<void()> goScore, QWidget *parent = nullptr);
 
     // The settings the instructions describe.
     void setSettings(const Settings &settings);
@@ -39,12 +39,12 @@ public:
     static QString versionText();
     static QString platformName();
 
-    void GoScore();
-    void InstructionsBox();
+    void goToScoreboard();
+    void toggleInstructions();
     int heightTwips() const;
-    const QTimer &resizeTimer() const { return tmrResize; }
+    const QTimer &resizeTimer() const { return m_unfoldTimer; }
     // One step of the unfolding animation (the timer's tick).
-    void tmrResize_Timer();
+    void unfoldStep();
 
 protected:
     void mousePressEvent(QMouseEvent *event) override;
@@ -52,9 +52,9 @@ protected:
 
 private:
     void createControls();
-    void Form_Load();
-    void cmdInstr_Click();
-    void cmdOptions_Click();
+    void load();
+    void instructionsClicked();
+    void optionsClicked();
     // Asks for the height; returns the pixels asked for.
     int setHeightTwips(double twips);
 
@@ -62,11 +62,11 @@ private:
     std::function<void()> m_goScore;
     std::function<void(QWidget *)> m_openOptions;
     Settings m_settings = defaultSettings();
-    QGroupBox *frameSplash;
-    QLabel *picLogo;
-    QPlainTextEdit *txtInstr;
-    QTimer tmrResize{this};
-    int TotalHeight = 0;
+    QGroupBox *m_frame;
+    QLabel *m_logo;
+    QPlainTextEdit *m_instructions;
+    QTimer m_unfoldTimer{this};
+    int m_totalHeight = 0;
     int m_requestedHeight = -1;
     int m_heightBeforeStep = -1;
     int m_ticksWaited = 0;

@@ -1,12 +1,13 @@
-#include "options/frmoptions.h"
+#include "options/optionsdialog.h"
 
 #include "display/controls.h"
 #include "display/twips.h"
-#include "options/frmchoosekey.h"
+#include "options/keychooser.h"
 #include "options/keyname.h"
 #include "platform/dialogs.h"
 #include "platform/sounddevice.h"
 #include "platform/soundfilecheck.h"
+#include "settings/bgrcolor.h"
 
 #include <QCheckBox>
 #include <QDir>
@@ -132,8 +133,8 @@ QFont previewFont(int points)
 
 } // namespace
 
-frmOptions::frmOptions(const Settings &current, Dialogs &dialogs,
-                       SoundDeviceFactory makeSoundDevice, QWidget *parent)
+OptionsDialog::OptionsDialog(const Settings &current, Dialogs &dialogs,
+                             SoundDeviceFactory makeSoundDevice, QWidget *parent)
     : QDialog(parent), m_current(current), m_dialogs(dialogs),
       m_makeSoundDevice(std::move(makeSoundDevice))
 {
@@ -142,36 +143,36 @@ frmOptions::frmOptions(const Settings &current, Dialogs &dialogs,
     setFont(defaultWindowFont());
     setFixedSize(twipsToPixels(5265), twipsToPixels(4680));
 
-    sstOptions = new QTabWidget(this);
-    sstOptions->setObjectName(QStringLiteral("sstOptions"));
-    sstOptions->setGeometry(twipsRect(120, 120, 5085, 3975));
+    m_tabs = new QTabWidget(this);
+    m_tabs->setObjectName(QStringLiteral("sstOptions"));
+    m_tabs->setGeometry(twipsRect(120, 120, 5085, 3975));
     auto *keyboard = new QWidget;
     auto *colors = new QWidget;
     auto *texts = new QWidget;
-    sstOptions->addTab(keyboard, QStringLiteral("Keyboard Controls"));
-    sstOptions->addTab(colors, QStringLiteral("Color Controls"));
-    sstOptions->addTab(texts, QStringLiteral("Text Controls"));
+    m_tabs->addTab(keyboard, QStringLiteral("Keyboard Controls"));
+    m_tabs->addTab(colors, QStringLiteral("Color Controls"));
+    m_tabs->addTab(texts, QStringLiteral("Text Controls"));
     auto *game = new QWidget;
-    sstOptions->addTab(game, QStringLiteral("Game"));
+    m_tabs->addTab(game, QStringLiteral("Game"));
     createKeyboardTab(keyboard);
     createColorTab(colors);
     createTextTab(texts);
     createGameTab(game);
 
     auto *cmdOk = button(QStringLiteral("&Ok"), "cmdOk", this, twipsRect(1477, 4200, 1095, 375));
-    auto *cmdCancel =
+    auto *m_cancel =
         button(QStringLiteral("&Cancel"), "cmdCancel", this, twipsRect(2692, 4200, 1095, 375));
-    connect(cmdOk, &QPushButton::clicked, this, &frmOptions::cmdOk_Click);
-    connect(cmdCancel, &QPushButton::clicked, this, &QDialog::reject);
+    connect(cmdOk, &QPushButton::clicked, this, &OptionsDialog::saveAndClose);
+    connect(m_cancel, &QPushButton::clicked, this, &QDialog::reject);
 
-    lblGuestPreview = new QLabel(this);
-    lblGuestPreview->setObjectName(QStringLiteral("lblGuestPreview"));
-    lblGuestPreview->move(twipsToPixels(120), twipsToPixels(4200));
-    lblGuestPreview->hide();
-    lblHomePreview = new QLabel(this);
-    lblHomePreview->setObjectName(QStringLiteral("lblHomePreview"));
-    lblHomePreview->move(twipsToPixels(3960), twipsToPixels(4200));
-    lblHomePreview->hide();
+    m_guestPreview = new QLabel(this);
+    m_guestPreview->setObjectName(QStringLiteral("lblGuestPreview"));
+    m_guestPreview->move(twipsToPixels(120), twipsToPixels(4200));
+    m_guestPreview->hide();
+    m_homePreview = new QLabel(this);
+    m_homePreview->setObjectName(QStringLiteral("lblHomePreview"));
+    m_homePreview->move(twipsToPixels(3960), twipsToPixels(4200));
+    m_homePreview->hide();
 
     bindFields();
     // Setting the team names runs the size search; the stored size, filled
@@ -179,12 +180,12 @@ frmOptions::frmOptions(const Settings &current, Dialogs &dialogs,
     showFields(m_current, [](const Field &) { return true; });
 }
 
-frmOptions::~frmOptions()
+OptionsDialog::~OptionsDialog()
 {
     stopTestSound();
 }
 
-void frmOptions::createKeyboardTab(QWidget *page)
+void OptionsDialog::createKeyboardTab(QWidget *page)
 {
     const struct
     {
@@ -208,18 +209,18 @@ void frmOptions::createKeyboardTab(QWidget *page)
         group(QStringLiteral("Buzzer Sound"), "fraBuzzerSound", page, onPage(120, 1680, 4815, 855));
     auto *cmdBuzzerSound =
         button(QStringLiteral("Change"), "cmdBuzzerSound", sound, twipsRect(120, 240, 735, 495));
-    lblBuzzerSound = framedLabel("lblBuzzerSound", sound, twipsRect(840, 240, 3135, 495));
+    m_buzzerSoundLabel = framedLabel("lblBuzzerSound", sound, twipsRect(840, 240, 3135, 495));
     auto *cmdTestSound =
         button(QStringLiteral("Test"), "cmdTestSound", sound, twipsRect(4020, 240, 675, 495));
-    connect(cmdBuzzerSound, &QPushButton::clicked, this, &frmOptions::cmdBuzzerSound_Click);
-    connect(cmdTestSound, &QPushButton::clicked, this, &frmOptions::cmdTestSound_Click);
+    connect(cmdBuzzerSound, &QPushButton::clicked, this, &OptionsDialog::chooseBuzzerSound);
+    connect(cmdTestSound, &QPushButton::clicked, this, &OptionsDialog::testBuzzerSound);
 
     auto *cmdResetKeys =
         button(QStringLiteral("Reset Keys"), "cmdResetKeys", page, onPage(3720, 3120, 1215, 375));
-    connect(cmdResetKeys, &QPushButton::clicked, this, &frmOptions::cmdResetKeys_Click);
+    connect(cmdResetKeys, &QPushButton::clicked, this, &OptionsDialog::resetKeys);
 }
 
-void frmOptions::createColorTab(QWidget *page)
+void OptionsDialog::createColorTab(QWidget *page)
 {
     const struct
     {
@@ -245,10 +246,10 @@ void frmOptions::createColorTab(QWidget *page)
     }
     auto *cmdResetColors = button(QStringLiteral("Reset Colors"), "cmdResetColors", page,
                                   onPage(3720, 3120, 1215, 375));
-    connect(cmdResetColors, &QPushButton::clicked, this, &frmOptions::cmdResetColors_Click);
+    connect(cmdResetColors, &QPushButton::clicked, this, &OptionsDialog::resetColors);
 }
 
-void frmOptions::createTextTab(QWidget *page)
+void OptionsDialog::createTextTab(QWidget *page)
 {
     const struct
     {
@@ -272,19 +273,19 @@ void frmOptions::createTextTab(QWidget *page)
         font.setPointSizeF(9.75);
         box->setFont(font);
     }
-    txtHomeText = findChild<QLineEdit *>(QStringLiteral("txtHomeText"));
-    txtGuestText = findChild<QLineEdit *>(QStringLiteral("txtGuestText"));
-    connect(txtHomeText, &QLineEdit::textChanged, this, [this](const QString &text) {
-        lblHomePreview->setText(text);
-        PreviewIt();
+    m_homeText = findChild<QLineEdit *>(QStringLiteral("txtHomeText"));
+    m_guestText = findChild<QLineEdit *>(QStringLiteral("txtGuestText"));
+    connect(m_homeText, &QLineEdit::textChanged, this, [this](const QString &text) {
+        m_homePreview->setText(text);
+        updatePreview();
     });
-    connect(txtGuestText, &QLineEdit::textChanged, this, [this](const QString &text) {
-        lblGuestPreview->setText(text);
-        PreviewIt();
+    connect(m_guestText, &QLineEdit::textChanged, this, [this](const QString &text) {
+        m_guestPreview->setText(text);
+        updatePreview();
     });
 }
 
-void frmOptions::createGameTab(QWidget *page)
+void OptionsDialog::createGameTab(QWidget *page)
 {
     QGroupBox *clock =
         group(QStringLiteral("Game Clock:"), "fraClockMode", page, onPage(240, 480, 4575, 1095));
@@ -317,7 +318,7 @@ void frmOptions::createGameTab(QWidget *page)
     screen->setPrefix(QStringLiteral("on screen "));
 }
 
-void frmOptions::bindFields()
+void OptionsDialog::bindFields()
 {
     const SettingsEntry::Member captionSize = &Settings::TeamSize;
     for (const SettingsEntry &entry : settingsEntries()) {
@@ -332,13 +333,15 @@ void frmOptions::bindFields()
     }
 }
 
-void frmOptions::addPage(QWidget *page, const QString &title, std::function<void(Settings &)> store)
+void OptionsDialog::addPage(QWidget *page, const QString &title,
+                            std::function<void(Settings &)> store)
 {
-    sstOptions->addTab(page, title);
+    m_tabs->addTab(page, title);
     m_pageStores.push_back(std::move(store));
 }
 
-void frmOptions::showFields(const Settings &values, const std::function<bool(const Field &)> &which)
+void OptionsDialog::showFields(const Settings &values,
+                               const std::function<bool(const Field &)> &which)
 {
     for (const Field &field : m_fields) {
         if (which(field))
@@ -346,13 +349,13 @@ void frmOptions::showFields(const Settings &values, const std::function<bool(con
     }
 }
 
-int frmOptions::keyFunctionOf(const QWidget *control) const
+int OptionsDialog::keyFunctionOf(const QWidget *control) const
 {
     const auto found = std::find(m_keyLabels.begin(), m_keyLabels.end(), control);
     return found == m_keyLabels.end() ? -1 : int(found - m_keyLabels.begin());
 }
 
-void frmOptions::showField(const Field &field, const Settings &values)
+void OptionsDialog::showField(const Field &field, const Settings &values)
 {
     std::visit(
         [&](auto member) {
@@ -378,7 +381,7 @@ void frmOptions::showField(const Field &field, const Settings &values)
         field.member);
 }
 
-void frmOptions::takeField(const Field &field, Settings &into) const
+void OptionsDialog::takeField(const Field &field, Settings &into) const
 {
     std::visit(
         [&](auto member) {
@@ -405,7 +408,7 @@ void frmOptions::takeField(const Field &field, Settings &into) const
         field.member);
 }
 
-Settings frmOptions::settings() const
+Settings OptionsDialog::settings() const
 {
     Settings values = m_current;
     for (const Field &field : m_fields)
@@ -415,31 +418,31 @@ Settings frmOptions::settings() const
     return values;
 }
 
-void frmOptions::setKey(KeyFunction function, int code)
+void OptionsDialog::setKey(KeyFunction function, int code)
 {
     m_keys[function] = code;
     m_keyLabels[function]->setText(keyDisplayName(code));
 }
 
-void frmOptions::chooseKey(KeyFunction function)
+void OptionsDialog::chooseKey(KeyFunction function)
 {
     static const char *const purposes[] = {"start / stop the clock", "reset the clock",
                                            "sound the buzzer"};
     KeyChoice choice{QString::fromLatin1(purposes[function]), static_cast<qint16>(m_keys[function]),
                      0};
-    frmChooseKey chooser(choice, m_keys, m_dialogs, this);
+    KeyChooser chooser(choice, m_keys, m_dialogs, this);
     chooser.exec();
-    if (choice.ChosenKey != 0)
-        setKey(function, choice.ChosenKey);
+    if (choice.chosenKey != 0)
+        setKey(function, choice.chosenKey);
 }
 
-void frmOptions::pickColor(PictureBox *swatch)
+void OptionsDialog::pickColor(PictureBox *swatch)
 {
-    if (const auto chosen = m_dialogs.pickColor(this, swatch->backColor()))
-        swatch->setBackColor(*chosen);
+    if (const auto chosen = m_dialogs.pickColor(this, fromBgr(swatch->backColor())))
+        swatch->setBackColor(toBgr(*chosen));
 }
 
-QString frmOptions::displayPath(const QString &path)
+QString OptionsDialog::displayPath(const QString &path)
 {
     if (path.isEmpty())
         return QStringLiteral("[No File Selected]");
@@ -450,14 +453,14 @@ QString frmOptions::displayPath(const QString &path)
     return path.left(10) + QStringLiteral(" ...") + QDir::separator() + bareName;
 }
 
-void frmOptions::setBuzzerFile(const QString &path)
+void OptionsDialog::setBuzzerFile(const QString &path)
 {
     m_buzzerTemp = path;
-    lblBuzzerSound->setText(displayPath(path));
-    lblBuzzerSound->setToolTip(path);
+    m_buzzerSoundLabel->setText(displayPath(path));
+    m_buzzerSoundLabel->setToolTip(path);
 }
 
-void frmOptions::cmdBuzzerSound_Click()
+void OptionsDialog::chooseBuzzerSound()
 {
     const QString folder = m_buzzerTemp.isEmpty() ? QString() : QFileInfo(m_buzzerTemp).path();
     const QString chosen =
@@ -473,7 +476,7 @@ void frmOptions::cmdBuzzerSound_Click()
     setBuzzerFile(chosen);
 }
 
-void frmOptions::cmdTestSound_Click()
+void OptionsDialog::testBuzzerSound()
 {
     if (const QString problem = soundFileProblem(m_buzzerTemp); !problem.isEmpty()) {
         m_dialogs.showWarning(this, QStringLiteral("Corvella"),
@@ -493,25 +496,25 @@ void frmOptions::cmdTestSound_Click()
     device->Play();
 }
 
-void frmOptions::stopTestSound()
+void OptionsDialog::stopTestSound()
 {
     if (m_testSound)
         m_testSound->Close();
 }
 
-void frmOptions::cmdResetColors_Click()
+void OptionsDialog::resetColors()
 {
     showFields(defaultSettings(),
                [](const Field &field) { return qobject_cast<PictureBox *>(field.control); });
 }
 
-void frmOptions::cmdResetKeys_Click()
+void OptionsDialog::resetKeys()
 {
     showFields(defaultSettings(),
                [this](const Field &field) { return keyFunctionOf(field.control) >= 0; });
 }
 
-qint16 frmOptions::previewSize(const QString &home, const QString &guest)
+qint16 OptionsDialog::previewSize(const QString &home, const QString &guest)
 {
     // Measured with font metrics rather than by laying out labels, so the
     // search neither pumps events nor re-enters itself while the operator types.
@@ -528,12 +531,12 @@ qint16 frmOptions::previewSize(const QString &home, const QString &guest)
     return 9;
 }
 
-void frmOptions::PreviewIt()
+void OptionsDialog::updatePreview()
 {
-    m_tempSize = previewSize(lblHomePreview->text(), lblGuestPreview->text());
+    m_tempSize = previewSize(m_homePreview->text(), m_guestPreview->text());
 }
 
-void frmOptions::cmdOk_Click()
+void OptionsDialog::saveAndClose()
 {
     stopTestSound();
     if (!saveSettings(settings())) {
@@ -544,7 +547,7 @@ void frmOptions::cmdOk_Click()
     accept();
 }
 
-void frmOptions::keyPressEvent(QKeyEvent *event)
+void OptionsDialog::keyPressEvent(QKeyEvent *event)
 {
     // Neither Enter nor Esc closes the options: only Ok, Cancel and the close box do.
     switch (event->key()) {

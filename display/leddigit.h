@@ -6,7 +6,7 @@
 // size. It shows 0 to 9, or nothing for -1, and sizes itself from Size (the
 // digit's scale) and BufferArea (the margin round it, in twips). Only a
 // change of what it shows repaints it.
-class ledlines : public QWidget
+class LedDigit : public QWidget
 {
     Q_OBJECT
     Q_PROPERTY(int Caption READ caption WRITE setCaption)
@@ -20,7 +20,7 @@ class ledlines : public QWidget
 public:
     static constexpr int Blank = -1;
 
-    explicit ledlines(int index, QWidget *parent = nullptr);
+    explicit LedDigit(int index, QWidget *parent = nullptr);
 
     int index() const { return m_index; }
 
@@ -49,7 +49,7 @@ public:
     QSize sizeHint() const override;
 
 signals:
-    void DigitKeyPress(int index, int keyAscii);
+    void keyTyped(int index, int keyAscii);
 
 protected:
     void paintEvent(QPaintEvent *event) override;

@@ -1,7 +1,7 @@
 #include "display/controls.h"
+#include "display/layoutsnapshot.h"
+#include "display/leddigit.h"
 #include "display/ledgroup.h"
-#include "display/ledlines.h"
-#include "display/modstretch.h"
 #include "display/twips.h"
 #include "tests/support/testenv.h"
 
@@ -14,7 +14,7 @@ struct Board
     PictureBox *panel;
     Label *label;
     Shape *shape;
-    ledlines *digit;
+    LedDigit *digit;
     LedGroup digits{QStringLiteral("ledTest")};
     QWidget *other;
 
@@ -46,43 +46,43 @@ class TestModStretch : public QObject
 private slots:
     void min1()
     {
-        QCOMPARE(Min1(5.5), 5.5);
-        QCOMPARE(Min1(1), 1.0);
-        QCOMPARE(Min1(0.2), 1.0);
-        QCOMPARE(Min1(-30), 1.0);
-        QCOMPARE(Min1(std::nan("")), 1.0);
+        QCOMPARE(atLeastOne(5.5), 5.5);
+        QCOMPARE(atLeastOne(1), 1.0);
+        QCOMPARE(atLeastOne(0.2), 1.0);
+        QCOMPARE(atLeastOne(-30), 1.0);
+        QCOMPARE(atLeastOne(std::nan("")), 1.0);
     }
 
     void recordsOnlyTheScalableKindsInCreationOrder()
     {
         Board b;
         LayoutSnapshot snapshot;
-        snapshot.RecordLayout(&b.window);
-        QCOMPARE(snapshot.Layouts().size(), 4);
-        QCOMPARE(snapshot.Layouts()[0].Ctl.data(), b.panel);
-        QCOMPARE(snapshot.Layouts()[1].Ctl.data(), b.label);
-        QCOMPARE(snapshot.Layouts()[2].Ctl.data(), b.digit);
-        QCOMPARE(snapshot.Layouts()[3].Ctl.data(), b.shape);
-        QCOMPARE(snapshot.OrigWidth(), 9000);
-        QCOMPARE(snapshot.OrigHeight(), 6000);
-        const ControlLayout &digit = snapshot.Layouts()[2];
-        QCOMPARE(digit.Width, 0); // digits size themselves
-        QCOMPARE(digit.Size, 120);
-        QCOMPARE(digit.BufferArea, 70);
+        snapshot.record(&b.window);
+        QCOMPARE(snapshot.layouts().size(), 4);
+        QCOMPARE(snapshot.layouts()[0].control.data(), b.panel);
+        QCOMPARE(snapshot.layouts()[1].control.data(), b.label);
+        QCOMPARE(snapshot.layouts()[2].control.data(), b.digit);
+        QCOMPARE(snapshot.layouts()[3].control.data(), b.shape);
+        QCOMPARE(snapshot.originalWidth(), 9000);
+        QCOMPARE(snapshot.originalHeight(), 6000);
+        const ControlLayout &digit = snapshot.layouts()[2];
+        QCOMPARE(digit.width, 0); // digits size themselves
+        QCOMPARE(digit.size, 120);
+        QCOMPARE(digit.bufferArea, 70);
     }
 
     void doublingTheWindowDoublesEverythingAndShrinkingRestores()
     {
         Board b;
         LayoutSnapshot snapshot;
-        snapshot.RecordLayout(&b.window);
+        snapshot.record(&b.window);
         const QRect panel = b.panel->geometry();
         const QRect shape = b.shape->geometry();
         const QPoint digitAt = b.digit->pos();
         const QSize digitSize = b.digit->size();
 
         b.window.resize(1200, 800);
-        snapshot.StretchLayout(&b.window);
+        snapshot.stretch(&b.window);
         QCOMPARE(b.panel->geometry(), QRect(60, 90, 600, 300));
         QCOMPARE(b.shape->geometry(), QRect(shape.x() * 2, 0, 180, 120)); // Left 0 stays 0
         QCOMPARE(b.shape->borderWidth(), 4.0);
@@ -96,7 +96,7 @@ private slots:
         QCOMPARE(b.other->geometry(), QRect(1, 2, 3, 4));
 
         b.window.resize(600, 400);
-        snapshot.StretchLayout(&b.window);
+        snapshot.stretch(&b.window);
         QCOMPARE(b.panel->geometry(), panel);
         QCOMPARE(b.label->fontSize(), 12.0);
         QCOMPARE(b.digit->pos(), digitAt);
@@ -107,9 +107,9 @@ private slots:
     {
         Board b;
         LayoutSnapshot snapshot;
-        snapshot.RecordLayout(&b.window);
+        snapshot.record(&b.window);
         b.window.resize(1800, 400);
-        snapshot.StretchLayout(&b.window);
+        snapshot.stretch(&b.window);
         QCOMPARE(b.panel->geometry(), QRect(90, 45, 900, 150));
         QCOMPARE(b.label->fontSize(), 12.0);
         QCOMPARE(b.shape->borderWidth(), 2.0);
@@ -121,9 +121,9 @@ private slots:
     {
         Board b;
         LayoutSnapshot snapshot;
-        snapshot.RecordLayout(&b.window);
+        snapshot.record(&b.window);
         b.window.resize(6, 2);
-        snapshot.StretchLayout(&b.window);
+        snapshot.stretch(&b.window);
         QCOMPARE(b.label->fontSize(), 1.0);
         QCOMPARE(b.digit->digitSize(), 1.0);
         QCOMPARE(b.digit->bufferArea(), 1.0);
@@ -166,15 +166,15 @@ private slots:
         digits.add(1, panel)->move(10, 10);
         digits.add(0, panel)->move(100, 10);
         LayoutSnapshot snapshot;
-        snapshot.RecordLayout(&board);
+        snapshot.record(&board);
 
         board.resize(window);
-        snapshot.StretchLayout(&board);
+        snapshot.stretch(&board);
         QCOMPARE(digits[1]->digitSize(), size);
         QCOMPARE(digits[0]->digitSize(), size);
         QCOMPARE(digits[1]->pos(), tens);
         QCOMPARE(digits[0]->pos(), units);
-        for (const ledlines *digit : digits.members())
+        for (const LedDigit *digit : digits.members())
             QVERIFY(panel->rect().contains(digit->geometry()));
     }
 
@@ -182,10 +182,10 @@ private slots:
     {
         Board b;
         LayoutSnapshot snapshot;
-        snapshot.RecordLayout(&b.window);
+        snapshot.record(&b.window);
         b.window.setWindowState(Qt::WindowMinimized);
         b.window.resize(1200, 800);
-        snapshot.StretchLayout(&b.window);
+        snapshot.stretch(&b.window);
         QCOMPARE(b.panel->geometry(), QRect(30, 45, 300, 150));
     }
 
@@ -201,21 +201,21 @@ private slots:
         QFETCH(QSize, screen);
         Board b;
         LayoutSnapshot snapshot;
-        snapshot.RecordLayout(&b.window);
+        snapshot.record(&b.window);
         b.window.resize(screen);
-        snapshot.StretchLayout(&b.window);
+        snapshot.stretch(&b.window);
         const double x = screen.width() / 600.0, y = screen.height() / 400.0;
         QCOMPARE(b.panel->geometry(),
                  QRect(qRound(30 * x), qRound(45 * y), qRound(300 * x), qRound(150 * y)));
 
         // A snapshot taken at that size holds it, and scales back down.
-        snapshot.RecordLayout(&b.window);
-        QCOMPARE(snapshot.OrigWidth(), screen.width() * 15);
+        snapshot.record(&b.window);
+        QCOMPARE(snapshot.originalWidth(), screen.width() * 15);
         b.window.resize(600, 400);
-        snapshot.StretchLayout(&b.window);
+        snapshot.stretch(&b.window);
         QCOMPARE(b.panel->geometry(), QRect(30, 45, 300, 150));
     }
 };
 
 CORVELLA_TEST_MAIN(TestModStretch)
-#include "tst_modstretch.moc"
+#include "tst_layoutsnapshot.moc"

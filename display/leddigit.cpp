@@ -1,8 +1,8 @@
-#include "display/ledlines.h"
+#include "display/leddigit.h"
 
-#include "display/colors.h"
 #include "display/keyascii.h"
 #include "display/twips.h"
+#include "settings/bgrcolor.h"
 
 #include <QKeyEvent>
 #include <QPainter>
@@ -75,13 +75,13 @@ const std::array<QPolygonF, SegmentCount> &segmentShapes()
 
 } // namespace
 
-ledlines::ledlines(int index, QWidget *parent) : QWidget(parent), m_index(index)
+LedDigit::LedDigit(int index, QWidget *parent) : QWidget(parent), m_index(index)
 {
     setFocusPolicy(Qt::StrongFocus);
     fitToSize();
 }
 
-void ledlines::setCaption(int digit)
+void LedDigit::setCaption(int digit)
 {
     const int shown = (digit >= 0 && digit <= 9) ? digit : Blank;
     if (shown == m_caption)
@@ -90,13 +90,13 @@ void ledlines::setCaption(int digit)
     update(digitArea().toRect());
 }
 
-void ledlines::setCaption(const QString &digit)
+void LedDigit::setCaption(const QString &digit)
 {
     const bool numeral = digit.size() == 1 && digit.front().isDigit() && digit.front() <= u'9';
     setCaption(numeral ? digit.front().digitValue() : Blank);
 }
 
-void ledlines::setColor(qint32 &slot, qint32 bgr)
+void LedDigit::setColor(qint32 &slot, qint32 bgr)
 {
     if (slot == bgr)
         return;
@@ -104,56 +104,56 @@ void ledlines::setColor(qint32 &slot, qint32 bgr)
     update(digitArea().toRect());
 }
 
-void ledlines::setLitColor(qint32 bgr)
+void LedDigit::setLitColor(qint32 bgr)
 {
     setColor(m_lit, bgr);
 }
 
-void ledlines::setUnlitColor(qint32 bgr)
+void LedDigit::setUnlitColor(qint32 bgr)
 {
     setColor(m_unlit, bgr);
 }
 
-void ledlines::setBackColor(qint32 bgr)
+void LedDigit::setBackColor(qint32 bgr)
 {
     setColor(m_back, bgr);
 }
 
-void ledlines::setDigitSize(double size)
+void LedDigit::setDigitSize(double size)
 {
     m_size = size;
     fitToSize();
 }
 
-void ledlines::setBufferArea(double twips)
+void LedDigit::setBufferArea(double twips)
 {
     m_bufferArea = twips;
     fitToSize();
 }
 
-double ledlines::widthTwips(double size, double bufferArea)
+double LedDigit::widthTwips(double size, double bufferArea)
 {
     return 2 * bufferArea + size * DigitWidthPerSize;
 }
 
-double ledlines::heightTwips(double size, double bufferArea)
+double LedDigit::heightTwips(double size, double bufferArea)
 {
     return 2 * bufferArea + size * DigitHeightPerSize;
 }
 
-QSize ledlines::sizeHint() const
+QSize LedDigit::sizeHint() const
 {
     return {twipsToPixels(widthTwips(m_size, m_bufferArea)),
             twipsToPixels(heightTwips(m_size, m_bufferArea))};
 }
 
-void ledlines::fitToSize()
+void LedDigit::fitToSize()
 {
     // resize() repaints only when the extent really changes.
     resize(sizeHint());
 }
 
-QRectF ledlines::digitArea() const
+QRectF LedDigit::digitArea() const
 {
     // Whole pixels, so that repainting the area never touches a pixel that a
     // neighbour's box shares.
@@ -164,7 +164,7 @@ QRectF ledlines::digitArea() const
     return {left, left, right - left, bottom - left};
 }
 
-void ledlines::paintEvent(QPaintEvent *)
+void LedDigit::paintEvent(QPaintEvent *)
 {
     // Only the digit's own area is painted: the margin round it belongs to the
     // panel below, so a neighbour whose margin overlaps this digit never
@@ -190,12 +190,12 @@ void ledlines::paintEvent(QPaintEvent *)
     }
 }
 
-void ledlines::keyPressEvent(QKeyEvent *event)
+void LedDigit::keyPressEvent(QKeyEvent *event)
 {
     const int code = keyAscii(event);
     if (code == 0) {
         event->ignore(); // keys without a character belong to the window
         return;
     }
-    emit DigitKeyPress(m_index, code);
+    emit keyTyped(m_index, code);
 }

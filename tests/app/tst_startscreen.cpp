@@ -1,8 +1,8 @@
 #include "app/corvellaapp.h"
-#include "app/frmsplash.h"
+#include "app/startscreen.h"
 #include "display/controls.h"
 #include "display/twips.h"
-#include "scoreboard/frmscoreboard.h"
+#include "scoreboard/scoreboardwindow.h"
 #include "settings/appsettings.h"
 #include "tests/support/appdriver.h"
 #include "tests/support/fakes.h"
@@ -22,14 +22,14 @@ class TestSplash : public QObject
     FakeServices fakes;
     int goScores = 0;
 
-    std::unique_ptr<frmSplash> makeSplash()
+    std::unique_ptr<StartScreen> makeSplash()
     {
-        auto splash = std::make_unique<frmSplash>(fakes.dialogs, [this] { ++goScores; });
+        auto splash = std::make_unique<StartScreen>(fakes.dialogs, [this] { ++goScores; });
         splash->show();
         return splash;
     }
 
-    static QString shownText(const frmSplash &splash)
+    static QString shownText(const StartScreen &splash)
     {
         return splash.findChild<QPlainTextEdit *>(QStringLiteral("txtInstr"))->toPlainText();
     }
@@ -78,7 +78,7 @@ private slots:
         CorvellaApp app(fakes.services());
         app.start();
         QCOMPARE(app.settings().value().StartStopClockKey, qint16('g'));
-        frmSplash *splash = visibleSplash();
+        StartScreen *splash = visibleSplash();
         QVERIFY(splash);
         QVERIFY(shownText(*splash).startsWith(
             QStringLiteral(" - To start or stop the clock press 'g'.")));
@@ -95,7 +95,7 @@ private slots:
         QVERIFY(splash->resizeTimer().isActive());
         int steps = 0;
         while (splash->resizeTimer().isActive() && steps < 100) {
-            splash->tmrResize_Timer();
+            splash->unfoldStep();
             ++steps;
             QCOMPARE(frame->height(), splash->height() - twipsToPixels(120));
         }
@@ -105,7 +105,7 @@ private slots:
         const QPoint topLeft = splash->pos();
         QTest::mouseClick(splash->findChild<QPushButton *>(QStringLiteral("cmdInstr")),
                           Qt::LeftButton);
-        splash->tmrResize_Timer();
+        splash->unfoldStep();
         QVERIFY(!splash->resizeTimer().isActive());
         QCOMPARE(splash->pos(), topLeft);
         QCOMPARE(goScores, 0);
@@ -128,7 +128,7 @@ private slots:
         QFETCH(bool, goes);
         auto splash = makeSplash();
         for (int i = 0; i < 40; ++i)
-            splash->tmrResize_Timer(); // everything in view
+            splash->unfoldStep(); // everything in view
         QWidget *widget =
             target == splash->objectName() ? splash.get() : splash->findChild<QWidget *>(target);
         QVERIFY(widget);
@@ -152,7 +152,7 @@ private slots:
         TestEnvironment::clearStore();
         CorvellaApp app(fakes.services());
         app.start();
-        frmSplash *splash = visibleSplash();
+        StartScreen *splash = visibleSplash();
         Settings changed = app.settings().value();
         changed.StartStopClockKey = 'k';
         app.settings().set(changed);
@@ -181,23 +181,23 @@ private slots:
     {
         CorvellaApp app(fakes.services());
         app.start();
-        frmSplash *splash = visibleSplash();
+        StartScreen *splash = visibleSplash();
         QVERIFY(splash);
-        splash->GoScore();
-        frmScoreBoard *board = app.scoreboard();
+        splash->goToScoreboard();
+        ScoreBoardWindow *board = app.scoreboard();
         QVERIFY(board && board->isVisible());
 
-        board->AllKeyPress('s');
+        board->runCommandKey('s');
         bool wasModal = false;
         whenModal([&](QWidget *modal) {
-            auto *over = qobject_cast<frmSplash *>(modal);
+            auto *over = qobject_cast<StartScreen *>(modal);
             wasModal = over != nullptr;
             QCOMPARE(over->heightTwips(), 3240);
             fakes.time.now += 5000;
             board->game().updateClock(); // the board keeps counting behind it
             QTest::mouseClick(over->findChild<QLabel *>(QStringLiteral("lblName")), Qt::LeftButton);
         });
-        board->AllKeyPress(27);
+        board->runCommandKey(27);
         QVERIFY(wasModal);
         QVERIFY(board->game().isRunning());
         QCOMPARE(board->game().clockMs(), 5000);
@@ -212,18 +212,18 @@ private slots:
         CorvellaApp app(fakes.services());
         app.start();
         for (QWidget *w : QApplication::topLevelWidgets())
-            if (auto *s = qobject_cast<frmSplash *>(w); s && s->isVisible())
-                s->GoScore();
-        frmScoreBoard *board = app.scoreboard();
+            if (auto *s = qobject_cast<StartScreen *>(w); s && s->isVisible())
+                s->goToScoreboard();
+        ScoreBoardWindow *board = app.scoreboard();
         board->resize(800, 500);
-        board->controls().lblHomeScore->setText(QStringLiteral("Changed behind its back"));
+        board->controls().homeTeamCaption->setText(QStringLiteral("Changed behind its back"));
         whenModal([](QWidget *options) {
             QTest::mouseClick(options->findChild<QPushButton *>(QStringLiteral("cmdCancel")),
                               Qt::LeftButton);
         });
-        board->AllKeyPress('o');
-        QCOMPARE(board->controls().lblHomeScore->text(), QStringLiteral("Home"));
-        QCOMPARE(board->layoutSnapshot().OrigWidth(), qRound(pixelsToTwips(800)));
+        board->runCommandKey('o');
+        QCOMPARE(board->controls().homeTeamCaption->text(), QStringLiteral("Home"));
+        QCOMPARE(board->layoutSnapshot().originalWidth(), qRound(pixelsToTwips(800)));
         const QStringList commands = fakes.device()->commands;
         QCOMPARE(
             commands.mid(commands.size() - 2),
@@ -232,4 +232,4 @@ private slots:
 };
 
 CORVELLA_TEST_MAIN(TestSplash)
-#include "tst_splash.moc"
+#include "tst_startscreen.moc"

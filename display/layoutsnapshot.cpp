@@ -1,7 +1,7 @@
-#include "display/modstretch.h"
+#include "display/layoutsnapshot.h"
 
 #include "display/controls.h"
-#include "display/ledlines.h"
+#include "display/leddigit.h"
 #include "display/twips.h"
 
 #include <QHash>
@@ -20,26 +20,24 @@ qint32 toRecorded(double value)
 
 std::optional<ControlLayout> recordControl(QWidget *control)
 {
-    const QString type = controlTypeName(control);
     ControlLayout rec;
-    if (type == QLatin1StringView("ledlines")) {
-        const auto *led = static_cast<ledlines *>(control);
-        rec.BufferArea = toRecorded(led->bufferArea());
-        rec.Size = toRecorded(led->digitSize());
-    } else if (type == QLatin1StringView("PictureBox") || type == QLatin1StringView("Label") ||
-               type == QLatin1StringView("Shape")) {
-        rec.Height = toRecorded(pixelsToTwips(control->height()));
-        rec.Width = toRecorded(pixelsToTwips(control->width()));
-        if (type == QLatin1StringView("Label"))
-            rec.FontSize = toRecorded(static_cast<Label *>(control)->fontSize());
-        if (type == QLatin1StringView("Shape"))
-            rec.BorderWidth = toRecorded(static_cast<Shape *>(control)->borderWidth());
+    if (const auto *led = qobject_cast<LedDigit *>(control)) {
+        rec.bufferArea = toRecorded(led->bufferArea());
+        rec.size = toRecorded(led->digitSize());
+    } else if (qobject_cast<PictureBox *>(control) || qobject_cast<Label *>(control) ||
+               qobject_cast<Shape *>(control)) {
+        rec.height = toRecorded(pixelsToTwips(control->height()));
+        rec.width = toRecorded(pixelsToTwips(control->width()));
+        if (const auto *label = qobject_cast<Label *>(control))
+            rec.fontSize = toRecorded(label->fontSize());
+        if (const auto *shape = qobject_cast<Shape *>(control))
+            rec.borderWidth = toRecorded(shape->borderWidth());
     } else {
         return std::nullopt;
     }
-    rec.Ctl = control;
-    rec.Left = toRecorded(pixelsToTwips(control->x()));
-    rec.Top = toRecorded(pixelsToTwips(control->y()));
+    rec.control = control;
+    rec.left = toRecorded(pixelsToTwips(control->x()));
+    rec.top = toRecorded(pixelsToTwips(control->y()));
     return rec;
 }
 
@@ -50,33 +48,33 @@ constexpr double MaxDigitSpread = 1.28;
 
 void applyRecord(const ControlLayout &rec, double xRatio, double yRatio)
 {
-    QWidget *control = rec.Ctl;
+    QWidget *control = rec.control;
     if (!control)
         return;
-    const auto scaled = [](qint32 v, double ratio) { return Min1(ratio * v); };
+    const auto scaled = [](qint32 v, double ratio) { return atLeastOne(ratio * v); };
 
     QRect geometry = control->geometry();
-    if (rec.Left)
-        geometry.moveLeft(twipsToPixels(scaled(rec.Left, xRatio)));
-    if (rec.Top)
-        geometry.moveTop(twipsToPixels(scaled(rec.Top, yRatio)));
-    if (rec.Width)
-        geometry.setWidth(twipsToPixels(scaled(rec.Width, xRatio)));
-    if (rec.Height)
-        geometry.setHeight(twipsToPixels(scaled(rec.Height, yRatio)));
+    if (rec.left)
+        geometry.moveLeft(twipsToPixels(scaled(rec.left, xRatio)));
+    if (rec.top)
+        geometry.moveTop(twipsToPixels(scaled(rec.top, yRatio)));
+    if (rec.width)
+        geometry.setWidth(twipsToPixels(scaled(rec.width, xRatio)));
+    if (rec.height)
+        geometry.setHeight(twipsToPixels(scaled(rec.height, yRatio)));
     control->setGeometry(geometry);
 
-    if (rec.FontSize)
-        static_cast<Label *>(control)->setFontSize(scaled(rec.FontSize, yRatio));
-    if (rec.BorderWidth)
-        static_cast<Shape *>(control)->setBorderWidth(scaled(rec.BorderWidth, yRatio));
+    if (rec.fontSize)
+        static_cast<Label *>(control)->setFontSize(scaled(rec.fontSize, yRatio));
+    if (rec.borderWidth)
+        static_cast<Shape *>(control)->setBorderWidth(scaled(rec.borderWidth, yRatio));
     // A digit follows the smaller ratio, so it is never wider than the place
     // its neighbours leave it.
     const double digitRatio = std::min(xRatio, yRatio);
-    if (rec.BufferArea)
-        static_cast<ledlines *>(control)->setBufferArea(scaled(rec.BufferArea, digitRatio));
-    if (rec.Size)
-        static_cast<ledlines *>(control)->setDigitSize(scaled(rec.Size, digitRatio));
+    if (rec.bufferArea)
+        static_cast<LedDigit *>(control)->setBufferArea(scaled(rec.bufferArea, digitRatio));
+    if (rec.size)
+        static_cast<LedDigit *>(control)->setDigitSize(scaled(rec.size, digitRatio));
 }
 
 // Places the controls of a panel that holds digits as one group: scaled by the
@@ -88,15 +86,15 @@ void placeDigitPanel(const ControlLayout &panel, const QList<const ControlLayout
 {
     const double scale = std::min(xRatio, yRatio);
     const double spread = std::min(xRatio, MaxDigitSpread * scale);
-    const double offsetX = panel.Width * (xRatio - spread) / 2;
-    const double offsetY = panel.Height * (yRatio - scale) / 2;
+    const double offsetX = panel.width * (xRatio - spread) / 2;
+    const double offsetY = panel.height * (yRatio - scale) / 2;
     for (const ControlLayout *rec : members) {
-        QWidget *control = rec->Ctl;
-        const QPoint at(twipsToPixels(offsetX + rec->Left * spread),
-                        twipsToPixels(offsetY + rec->Top * scale));
-        if (rec->Width && rec->Height)
-            control->setGeometry(QRect(at, QSize(twipsToPixels(Min1(rec->Width * spread)),
-                                                 twipsToPixels(Min1(rec->Height * scale)))));
+        QWidget *control = rec->control;
+        const QPoint at(twipsToPixels(offsetX + rec->left * spread),
+                        twipsToPixels(offsetY + rec->top * scale));
+        if (rec->width && rec->height)
+            control->setGeometry(QRect(at, QSize(twipsToPixels(atLeastOne(rec->width * spread)),
+                                                 twipsToPixels(atLeastOne(rec->height * scale)))));
         else
             control->move(at);
     }
@@ -106,33 +104,33 @@ void placeDigitPanels(const QList<ControlLayout> &layouts, double xRatio, double
 {
     QHash<const QWidget *, const ControlLayout *> byControl;
     for (const ControlLayout &rec : layouts)
-        if (rec.Ctl)
-            byControl.insert(rec.Ctl, &rec);
+        if (rec.control)
+            byControl.insert(rec.control, &rec);
     QHash<const ControlLayout *, QList<const ControlLayout *>> panels;
     for (const ControlLayout &rec : layouts) {
-        if (!rec.Ctl)
+        if (!rec.control)
             continue;
-        if (const ControlLayout *panel = byControl.value(rec.Ctl->parentWidget()))
+        if (const ControlLayout *panel = byControl.value(rec.control->parentWidget()))
             panels[panel].append(&rec);
     }
     for (auto it = panels.cbegin(); it != panels.cend(); ++it) {
         const bool holdsDigits =
             std::any_of(it->cbegin(), it->cend(), [](const ControlLayout *rec) {
-                return controlTypeName(rec->Ctl) == QLatin1StringView("ledlines");
+                return qobject_cast<LedDigit *>(rec->control) != nullptr;
             });
-        if (holdsDigits && it.key()->Width && it.key()->Height)
+        if (holdsDigits && it.key()->width && it.key()->height)
             placeDigitPanel(*it.key(), *it, xRatio, yRatio);
     }
 }
 
 } // namespace
 
-double Min1(double x)
+double atLeastOne(double x)
 {
     return x >= 1 ? x : 1;
 }
 
-void LayoutSnapshot::RecordLayout(QWidget *window)
+void LayoutSnapshot::record(QWidget *window)
 {
     m_layouts.clear();
     m_origHeight = toRecorded(pixelsToTwips(window->height()));
@@ -145,7 +143,7 @@ void LayoutSnapshot::RecordLayout(QWidget *window)
     }
 }
 
-void LayoutSnapshot::StretchLayout(QWidget *window) const
+void LayoutSnapshot::stretch(QWidget *window) const
 {
     if (window->isMinimized() || m_origWidth <= 0 || m_origHeight <= 0)
         return;

@@ -1,7 +1,7 @@
+#include "display/controlcolors.h"
 #include "display/controls.h"
+#include "display/leddigit.h"
 #include "display/ledgroup.h"
-#include "display/ledlines.h"
-#include "display/modcolor.h"
 #include "settings/appsettings.h"
 #include "tests/support/testenv.h"
 
@@ -28,12 +28,12 @@ private slots:
         Shape *border = named(new Shape(Shape::Kind::OutlinedRectangle, &window), "shpTimeBorder");
         Shape *frame = named(new Shape(Shape::Kind::OutlinedRectangle, &window), "shpLarge");
         LedGroup digits(QStringLiteral("ledTest"));
-        ledlines *digit = digits.add(0, &window);
+        LedDigit *digit = digits.add(0, &window);
         digit->setBackColor(7);
         QWidget stranger;
         stranger.setObjectName(QStringLiteral("notOnTheWindow"));
 
-        ColorControls(&window, {excluded, &stranger}, TextColor, LedBackColor);
+        colorControls(&window, {excluded, &stranger}, TextColor, LedBackColor);
 
         QCOMPARE(excluded->foreColor(), 0);
         QCOMPARE(longerName->foreColor(), 0x112233);
@@ -44,7 +44,7 @@ private slots:
         QCOMPARE(border->borderColor(), 0x112233);
         QCOMPARE(border->fillColor(), 0);
         QCOMPARE(frame->borderColor(), 0x112233);
-        QCOMPARE(digit->backColor(), 7); // digits are coloured only by ColorLED
+        QCOMPARE(digit->backColor(), 7); // digits are coloured only by colorLeds
     }
 
     void colorLedSetsBackUnlitAndLit()
@@ -53,18 +53,18 @@ private slots:
         LedGroup group(QStringLiteral("ledScore"));
         group.add(0, &window);
         group.add(1, &window);
-        ColorLED(group, 0x0080FF, LedBackColor);
-        for (const ledlines *digit : group.members()) {
+        colorLeds(group, 0x0080FF, LedBackColor);
+        for (const LedDigit *digit : group.members()) {
             QCOMPARE(digit->backColor(), 0x445566);
             QCOMPARE(digit->unlitColor(), 0x445566);
             QCOMPARE(digit->litColor(), 0x0080FF);
         }
-        ledlines single(0);
-        ColorLED(&single, 255, LedBackColor);
+        LedDigit single(0);
+        colorLeds(&single, 255, LedBackColor);
         QCOMPARE(single.litColor(), 255);
         QCOMPARE(single.unlitColor(), 0x445566);
     }
 };
 
 CORVELLA_TEST_MAIN(TestModColor)
-#include "tst_modcolor.moc"
+#include "tst_controlcolors.moc"

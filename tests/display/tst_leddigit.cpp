@@ -1,6 +1,6 @@
 #include "display/controls.h"
+#include "display/leddigit.h"
 #include "display/ledgroup.h"
-#include "display/ledlines.h"
 #include "display/twips.h"
 #include "tests/support/paintcounter.h"
 #include "tests/support/testenv.h"
@@ -19,7 +19,7 @@ constexpr SegmentProbe probes[] = {{'a', 0.5, 0.045}, {'b', 0.925, 0.27}, {'c', 
                                    {'d', 0.5, 0.955}, {'e', 0.075, 0.73}, {'f', 0.075, 0.27},
                                    {'g', 0.5, 0.5}};
 
-QString litSegments(ledlines &digit)
+QString litSegments(LedDigit &digit)
 {
     const QImage image = digit.grab().toImage();
     const double margin = digit.bufferArea() / twipsPerPixel();
@@ -54,7 +54,7 @@ private slots:
     {
         QFETCH(double, bufferArea);
         QFETCH(QSize, twips);
-        ledlines digit(0);
+        LedDigit digit(0);
         digit.setDigitSize(120);
         digit.setBufferArea(bufferArea);
         QCOMPARE(digit.digitSize(), 120.0);
@@ -74,7 +74,7 @@ private slots:
                 QTest::addRow("%d at size %g", n, size)
                     << n << size << QString::fromLatin1(expected[n]);
             }
-            QTest::addRow("blank at size %g", size) << int(ledlines::Blank) << size << QString();
+            QTest::addRow("blank at size %g", size) << int(LedDigit::Blank) << size << QString();
         }
     }
 
@@ -83,7 +83,7 @@ private slots:
         QFETCH(int, value);
         QFETCH(double, size);
         QFETCH(QString, segments);
-        ledlines digit(0);
+        LedDigit digit(0);
         digit.setDigitSize(size);
         digit.setLitColor(255); // red
         digit.setUnlitColor(0x202020);
@@ -108,7 +108,7 @@ private slots:
     {
         QFETCH(QString, text);
         QFETCH(int, shown);
-        ledlines digit(0);
+        LedDigit digit(0);
         digit.setCaption(5);
         digit.setCaption(text);
         QCOMPARE(digit.caption(), shown);
@@ -117,7 +117,7 @@ private slots:
     void onlyAChangeRepaints()
     {
         QWidget window;
-        auto *digit = new ledlines(0, &window);
+        auto *digit = new LedDigit(0, &window);
         window.show();
         QVERIFY(QTest::qWaitForWindowExposed(&window));
         digit->setCaption(3);
@@ -143,9 +143,9 @@ private slots:
         PictureBox panel;
         panel.setBackColor(0);
         panel.resize(152, 119);
-        ledlines *tens = new ledlines(1, &panel);
-        ledlines *units = new ledlines(0, &panel);
-        for (ledlines *digit : {tens, units}) {
+        LedDigit *tens = new LedDigit(1, &panel);
+        LedDigit *units = new LedDigit(0, &panel);
+        for (LedDigit *digit : {tens, units}) {
             digit->setBufferArea(85);
             digit->setLitColor(255);
             digit->setCaption(1);
@@ -167,10 +167,10 @@ private slots:
     {
         LedGroup group(QStringLiteral("ledTime"));
         QWidget window;
-        ledlines *digit = group.add(3, &window);
+        LedDigit *digit = group.add(3, &window);
         window.show();
         digit->setFocus();
-        QSignalSpy spy(digit, &ledlines::DigitKeyPress);
+        QSignalSpy spy(digit, &LedDigit::keyTyped);
         QTest::keyClick(digit, Qt::Key_A);
         QTest::keyClick(digit, Qt::Key_Return);
         QTest::keyClick(digit, Qt::Key_F5); // types no character
@@ -185,12 +185,12 @@ private slots:
         QWidget window;
         group.add(1, &window);
         group.add(0, &window);
-        QCOMPARE(group.Count(), 2);
-        QCOMPARE(group.UBound(), 1);
+        QCOMPARE(group.count(), 2);
+        QCOMPARE(group.lastIndex(), 1);
         QCOMPARE(group.members().first()->index(), 0);
         QCOMPARE(group[1]->objectName(), QStringLiteral("ledHomeScore0"));
     }
 };
 
 CORVELLA_TEST_MAIN(TestLedLines)
-#include "tst_ledlines.moc"
+#include "tst_leddigit.moc"

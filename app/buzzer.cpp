@@ -1,16 +1,16 @@
-#include "scoreboard/buzzer.h"
+#include "app/buzzer.h"
 
 #include "platform/sounddevice.h"
 
 #include <QFileInfo>
 
-BuzzerSound::BuzzerSound(SoundDevice *device, QObject *parent) : QObject(parent), m_device(device)
+Buzzer::Buzzer(SoundDevice *device, QObject *parent) : QObject(parent), m_device(device)
 {
     m_device->setParent(this);
-    connect(m_device, &SoundDevice::playbackFinished, this, &BuzzerSound::BuzzerFinished);
+    connect(m_device, &SoundDevice::playbackFinished, this, &Buzzer::playbackFinished);
 }
 
-void BuzzerSound::OpenBuzzerSound(const QString &file)
+void Buzzer::openSound(const QString &file)
 {
     if (file.isEmpty() || !QFileInfo(file).isFile())
         return;
@@ -18,14 +18,14 @@ void BuzzerSound::OpenBuzzerSound(const QString &file)
     m_device->Open();
 }
 
-void BuzzerSound::ReopenBuzzerSound(const QString &file)
+void Buzzer::reopenSound(const QString &file)
 {
     m_device->Close();
     m_device->setFileName(file);
     m_device->Open();
 }
 
-void BuzzerSound::Buzzer()
+void Buzzer::sound()
 {
     if (m_device->fileName().isEmpty() || m_playing)
         return;
@@ -33,7 +33,7 @@ void BuzzerSound::Buzzer()
     m_device->Play();
 }
 
-void BuzzerSound::BuzzerFinished()
+void Buzzer::playbackFinished()
 {
     m_device->Stop();
     m_device->Prev();

@@ -12,26 +12,26 @@ class QPushButton;
 // given a key, its key in the working copy, and the key chosen (0 for none).
 struct KeyChoice
 {
-    QString KeyPurpose;
-    qint16 CurrentKey = 0;
-    int ChosenKey = 0;
+    QString purpose;
+    qint16 currentKey = 0;
+    int chosenKey = 0;
 };
 
 // Captures one typed character as the new key of a command. It refuses a key
 // another command has in the options' working copy, the reserved keys, and
 // Tab, which the board never receives as a character.
-class frmChooseKey : public QDialog
+class KeyChooser : public QDialog
 {
     Q_OBJECT
 
 public:
     // `workingKeys` are the three command keys as the options dialog holds them.
-    frmChooseKey(KeyChoice &choice, std::array<int, 3> workingKeys, Dialogs &dialogs,
-                 QWidget *parent = nullptr);
+    KeyChooser(KeyChoice &choice, std::array<int, 3> workingKeys, Dialogs &dialogs,
+               QWidget *parent = nullptr);
 
     static bool isReserved(int keyAscii);
 
-    void Form_KeyPress(int KeyAscii);
+    void takeKey(int KeyAscii);
 
 protected:
     void keyPressEvent(QKeyEvent *event) override;
@@ -44,7 +44,7 @@ private:
     KeyChoice &m_choice;
     std::array<int, 3> m_workingKeys;
     Dialogs &m_dialogs;
-    QLabel *lblChoose;
-    QLabel *lblUsed;
-    QPushButton *cmdCancel;
+    QLabel *m_prompt;
+    QLabel *m_inUse;
+    QPushButton *m_cancel;
 };

@@ -21,7 +21,7 @@ class SoundDevice;
 // The options: command keys, buzzer sound, colours and captions. It edits a
 // working copy of the settings it was opened with; OK saves the working copy
 // and settings() gives it to the caller, Cancel drops it.
-class frmOptions : public QDialog
+class OptionsDialog : public QDialog
 {
     Q_OBJECT
 
@@ -29,9 +29,9 @@ public:
     using SoundDeviceFactory = std::function<SoundDevice *(QObject *parent)>;
 
     // `makeSoundDevice` makes the device the Test button plays the sound on.
-    frmOptions(const Settings &current, Dialogs &dialogs, SoundDeviceFactory makeSoundDevice,
-               QWidget *parent = nullptr);
-    ~frmOptions() override;
+    OptionsDialog(const Settings &current, Dialogs &dialogs, SoundDeviceFactory makeSoundDevice,
+                  QWidget *parent = nullptr);
+    ~OptionsDialog() override;
 
     // The working copy: after OK, the values the operator confirmed.
     Settings settings() const;
@@ -47,11 +47,11 @@ public:
     // their place on the board; 9 when none does.
     static qint16 previewSize(const QString &home, const QString &guest);
 
-    qint16 TempSize() const { return m_tempSize; }
-    const QString &BuzzerTemp() const { return m_buzzerTemp; }
+    qint16 workingCaptionSize() const { return m_tempSize; }
+    const QString &workingBuzzerFile() const { return m_buzzerTemp; }
     std::array<int, 3> workingKeys() const { return m_keys; }
 
-    void PreviewIt();
+    void updatePreview();
 
 protected:
     void keyPressEvent(QKeyEvent *event) override;
@@ -80,12 +80,12 @@ private:
     void setKey(KeyFunction function, int code);
     void pickColor(PictureBox *swatch);
     void setBuzzerFile(const QString &path);
-    void cmdBuzzerSound_Click();
-    void cmdTestSound_Click();
+    void chooseBuzzerSound();
+    void testBuzzerSound();
     void stopTestSound();
-    void cmdResetColors_Click();
-    void cmdResetKeys_Click();
-    void cmdOk_Click();
+    void resetColors();
+    void resetKeys();
+    void saveAndClose();
 
     Settings m_current;
     Dialogs &m_dialogs;
@@ -93,12 +93,12 @@ private:
     QPointer<SoundDevice> m_testSound;
     std::vector<Field> m_fields;
     std::vector<std::function<void(Settings &)>> m_pageStores;
-    QTabWidget *sstOptions;
+    QTabWidget *m_tabs;
     std::array<QLabel *, 3> m_keyLabels{};
     std::array<int, 3> m_keys{};
-    QLabel *lblBuzzerSound;
-    QLineEdit *txtHomeText, *txtGuestText;
-    QLabel *lblHomePreview, *lblGuestPreview;
+    QLabel *m_buzzerSoundLabel;
+    QLineEdit *m_homeText, *m_guestText;
+    QLabel *m_homePreview, *m_guestPreview;
     QString m_buzzerTemp;
     qint16 m_tempSize = 0;
 };

@@ -1,4 +1,4 @@
-#include "options/frmchoosekey.h"
+#include "options/keychooser.h"
 
 #include "display/keyascii.h"
 #include "display/twips.h"
@@ -17,8 +17,8 @@ constexpr int ReservedKeys[] = {111, 61, 46, 45, 43, 32, 13}; // o = . - + space
 constexpr int TabKey = 9;
 } // namespace
 
-frmChooseKey::frmChooseKey(KeyChoice &choice, std::array<int, 3> workingKeys, Dialogs &dialogs,
-                           QWidget *parent)
+KeyChooser::KeyChooser(KeyChoice &choice, std::array<int, 3> workingKeys, Dialogs &dialogs,
+                       QWidget *parent)
     : QDialog(parent), m_choice(choice), m_workingKeys(workingKeys), m_dialogs(dialogs)
 {
     setObjectName(QStringLiteral("frmChooseKey"));
@@ -27,60 +27,60 @@ frmChooseKey::frmChooseKey(KeyChoice &choice, std::array<int, 3> workingKeys, Di
     setWindowFlags(Qt::Dialog | Qt::WindowTitleHint | Qt::WindowCloseButtonHint);
     setFixedSize(twipsToPixels(4680), twipsToPixels(2625));
 
-    lblChoose = new QLabel(
-        QStringLiteral("Press the key you would like to ") + m_choice.KeyPurpose + u'.', this);
-    lblChoose->setObjectName(QStringLiteral("lblChoose"));
-    lblChoose->setGeometry(twipsRect(120, 120, 4335, 855));
-    lblChoose->setFont(QFont(QStringLiteral("Times New Roman"), 18));
-    lblChoose->setWordWrap(true);
-    lblChoose->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    m_prompt = new QLabel(
+        QStringLiteral("Press the key you would like to ") + m_choice.purpose + u'.', this);
+    m_prompt->setObjectName(QStringLiteral("lblChoose"));
+    m_prompt->setGeometry(twipsRect(120, 120, 4335, 855));
+    m_prompt->setFont(QFont(QStringLiteral("Times New Roman"), 18));
+    m_prompt->setWordWrap(true);
+    m_prompt->setAlignment(Qt::AlignLeft | Qt::AlignTop);
 
-    lblUsed =
+    m_inUse =
         new QLabel(QStringLiteral("This key is already in use, please choose another."), this);
-    lblUsed->setObjectName(QStringLiteral("lblUsed"));
-    lblUsed->setGeometry(twipsRect(53, 1080, 4575, 855));
-    lblUsed->setFont(QFont(QStringLiteral("Arial"), 18));
-    lblUsed->setStyleSheet(QStringLiteral("color: #ff0000"));
-    lblUsed->setAlignment(Qt::AlignCenter);
-    lblUsed->setWordWrap(true);
-    lblUsed->hide();
+    m_inUse->setObjectName(QStringLiteral("lblUsed"));
+    m_inUse->setGeometry(twipsRect(53, 1080, 4575, 855));
+    m_inUse->setFont(QFont(QStringLiteral("Arial"), 18));
+    m_inUse->setStyleSheet(QStringLiteral("color: #ff0000"));
+    m_inUse->setAlignment(Qt::AlignCenter);
+    m_inUse->setWordWrap(true);
+    m_inUse->hide();
 
-    cmdCancel = new QPushButton(QStringLiteral("&Cancel"), this);
-    cmdCancel->setObjectName(QStringLiteral("cmdCancel"));
-    cmdCancel->setGeometry(twipsRect(1733, 2160, 1215, 375));
-    cmdCancel->setDefault(true);
-    cmdCancel->installEventFilter(this);
-    connect(cmdCancel, &QPushButton::clicked, this, &QDialog::reject);
+    m_cancel = new QPushButton(QStringLiteral("&Cancel"), this);
+    m_cancel->setObjectName(QStringLiteral("cmdCancel"));
+    m_cancel->setGeometry(twipsRect(1733, 2160, 1215, 375));
+    m_cancel->setDefault(true);
+    m_cancel->installEventFilter(this);
+    connect(m_cancel, &QPushButton::clicked, this, &QDialog::reject);
 
-    m_choice.ChosenKey = 0;
-    cmdCancel->setFocus();
+    m_choice.chosenKey = 0;
+    m_cancel->setFocus();
 }
 
-bool frmChooseKey::isReserved(int keyAscii)
+bool KeyChooser::isReserved(int keyAscii)
 {
     return std::ranges::find(ReservedKeys, keyAscii) != std::end(ReservedKeys);
 }
 
-void frmChooseKey::Form_KeyPress(int KeyAscii)
+void KeyChooser::takeKey(int KeyAscii)
 {
     const bool taken =
-        KeyAscii != m_choice.CurrentKey &&
+        KeyAscii != m_choice.currentKey &&
         (std::ranges::find(m_workingKeys, KeyAscii) != m_workingKeys.end() || isReserved(KeyAscii));
     if (taken || KeyAscii == TabKey) {
         refuse();
         return;
     }
-    m_choice.ChosenKey = KeyAscii;
+    m_choice.chosenKey = KeyAscii;
     accept();
 }
 
-void frmChooseKey::refuse()
+void KeyChooser::refuse()
 {
-    lblUsed->show();
+    m_inUse->show();
     m_dialogs.beep();
 }
 
-bool frmChooseKey::handleKey(QKeyEvent *event)
+bool KeyChooser::handleKey(QKeyEvent *event)
 {
     // Enter and Esc work the Cancel button, as on any dialog; every other
     // character is a candidate key. Tab and Shift+Tab never reach the board's
@@ -95,21 +95,21 @@ bool frmChooseKey::handleKey(QKeyEvent *event)
         return true;
     }
     if (const int code = keyAscii(event)) {
-        Form_KeyPress(code);
+        takeKey(code);
         return true;
     }
     return false;
 }
 
-void frmChooseKey::keyPressEvent(QKeyEvent *event)
+void KeyChooser::keyPressEvent(QKeyEvent *event)
 {
     if (!handleKey(event))
         QDialog::keyPressEvent(event);
 }
 
-bool frmChooseKey::eventFilter(QObject *watched, QEvent *event)
+bool KeyChooser::eventFilter(QObject *watched, QEvent *event)
 {
-    if (watched == cmdCancel && event->type() == QEvent::KeyPress)
+    if (watched == m_cancel && event->type() == QEvent::KeyPress)
         return handleKey(static_cast<QKeyEvent *>(event));
     return QDialog::eventFilter(watched, event);
 }

@@ -1,0 +1,225 @@
+#include "board/boardview.h"
+
+#include "display/captionfit.h"
+#include "display/controlcolors.h"
+#include "display/controls.h"
+#include "display/leddigit.h"
+#include "display/twips.h"
+#include "game/clockface.h"
+#include "game/scoredigits.h"
+#include "settings/bgrcolor.h"
+
+#include <QGuiApplication>
+#include <QScreen>
+
+namespace {
+
+template <typename Control> Control *place(Control *control, const char *name, QRect twips)
+{
+    control->setObjectName(QLatin1StringView(name));
+    control->setGeometry(twips);
+    return control;
+}
+
+Label *caption(QWidget *parent, const char *name, QRect twips, double points, bool autoSize)
+{
+    auto *label = place(new Label(parent), name, twips);
+    QFont font(QStringLiteral("Arial"));
+    font.setBold(true);
+    font.setPointSizeF(points);
+    label->setFont(font);
+    label->setAutoSize(autoSize);
+    return label;
+}
+
+LedDigit *placeDigit(LedGroup &group, int index, QWidget *parent, double left, double top,
+                     double bufferArea)
+{
+    LedDigit *digit = group.add(index, parent);
+    digit->setDigitSize(120);
+    digit->setBufferArea(bufferArea);
+    digit->move(twipsToPixels(left), twipsToPixels(top));
+    digit->setLitColor(0x00FFFF);
+    return digit;
+}
+
+} // namespace
+
+BoardView::BoardView(GameModel &game, const Settings &settings, QWidget *parent)
+    : QWidget(parent), m_game(game), m_settings(settings)
+{
+    setObjectName(QStringLiteral("frmScoreBoard"));
+    setAutoFillBackground(true);
+    resize(twipsToPixels(DesignWidth), twipsToPixels(DesignHeight));
+    if (const QScreen *screen = QGuiApplication::primaryScreen())
+        move(screen->availableGeometry().center() - rect().center());
+
+    createControls();
+    updateCaptions();
+    updateColors();
+    showGame();
+    connect(&m_game, &GameModel::changed, this, &BoardView::showGame);
+    connect(&m_game, &GameModel::clockAdvanced, this, &BoardView::showClock);
+    m_layout.record(this);
+}
+
+void BoardView::createControls()
+{
+    Controls &c = m_controls;
+    c.boardFrame = place(new Shape(Shape::Kind::OutlinedRectangle, this), "shpLarge",
+                         twipsRect(120, 120, 9255, 6495));
+    c.clockFrame = place(new Shape(Shape::Kind::OutlinedRectangle, this), "shpTimeBorder",
+                         twipsRect(1800, 120, 5895, 1815));
+
+    c.homeTeamPanel =
+        place(new PictureBox(this), "picHomeContainer", twipsRect(600, 1980, 2295, 615));
+    c.homeTeamCaption =
+        caption(c.homeTeamPanel, "lblHomeScore", twipsRect(510, 0, 1335, 555), 24, true);
+    c.guestTeamPanel =
+        place(new PictureBox(this), "picGuestContainer", twipsRect(6600, 1980, 2295, 615));
+    c.guestTeamCaption =
+        caption(c.guestTeamPanel, "lblGuestScore", twipsRect(480, 0, 1395, 555), 24, true);
+
+    c.clockPanel = place(new PictureBox(this), "picTimeBack", twipsRect(1980, 240, 5595, 1575));
+    const double digitLefts[] = {0, 960, 2280, 3240, 4560};
+    for (int i = 1; i <= 5; ++i)
+        placeDigit(m_clockDigits, i, c.clockPanel, digitLefts[i - 1], 0, 70);
+    const QRect dots[] = {twipsRect(2040, 360, 195, 195), twipsRect(2040, 1080, 195, 195),
+                          twipsRect(4320, 1200, 195, 195)};
+    for (int i = 0; i < 3; ++i)
+        c.clockDots[i] =
+            place(new Shape(Shape::Kind::FilledCircle, c.clockPanel), "shpTime", dots[i]);
+
+    createScore(c.home1Panel, m_home1Digits, "picHomeScore0", 600, 2640);
+    createScore(c.guest1Panel, m_guest1Digits, "picGuestScore0", 6600, 2640);
+    createScore(c.home2Panel, m_home2Digits, "picHomeScore1", 600, 4560);
+    createScore(c.guest2Panel, m_guest2Digits, "picGuestScore1", 6600, 4560);
+
+    c.section1Caption = caption(this, "lblSection1", twipsRect(3120, 3120, 3315, 615), 24, false);
+    c.section2Caption = caption(this, "lblSection2", twipsRect(3120, 5040, 3315, 615), 24, false);
+    c.creditCaption = caption(this, "lblCreatedBy", twipsRect(4200, 4200, 1215, 615), 9.75, false);
+    c.creditCaption->setCaption(QStringLiteral("Brannick"));
+}
+
+void BoardView::createScore(PictureBox *&panel, LedGroup &digits, const char *panelName, int left,
+                            int top)
+{
+    panel = place(new PictureBox(this), panelName, twipsRect(left, top, 2280, 1785));
+    placeDigit(digits, 1, panel, 120, 60, 85)->setCaption(LedDigit::Blank);
+    placeDigit(digits, 0, panel, 1080, 60, 85)->setCaption(0);
+}
+
+double BoardView::captionPointSize(qint16 points) const
+{
+    const double w = pixelsToTwips(width());
+    const double h = pixelsToTwips(height());
+    // The smaller of the two ratios to the design size.
+    if (h / DesignHeight < w / DesignWidth)
+        return points / DesignHeight * h;
+    return points / DesignWidth * w;
+}
+
+// Every caption shows its whole text: one too long for its place gets a smaller
+// font. The team captions stay in the middle of their panels whatever size
+// their text has now.
+void BoardView::fitCaptions()
+{
+    const Controls &c = m_controls;
+    shrinkToFit(c.homeTeamCaption, c.homeTeamPanel->size());
+    shrinkToFit(c.guestTeamCaption, c.guestTeamPanel->size());
+    for (Label *fixedBox : {c.section1Caption, c.section2Caption, c.creditCaption})
+        shrinkToFit(fixedBox, fixedBox->size());
+    centreIn(c.homeTeamCaption, c.homeTeamPanel);
+    centreIn(c.guestTeamCaption, c.guestTeamPanel);
+}
+
+void BoardView::updateCaptions()
+{
+    const Controls &c = m_controls;
+    const auto size = static_cast<float>(captionPointSize(m_settings.TeamSize));
+    const std::pair<Label *, QString> captions[] = {{c.homeTeamCaption, m_settings.HomeText},
+                                                    {c.guestTeamCaption, m_settings.GuestText},
+                                                    {c.section1Caption, m_settings.SectionText1},
+                                                    {c.section2Caption, m_settings.SectionText2}};
+    for (const auto &[label, text] : captions) {
+        label->setCaption(text);
+        label->setFontSize(size);
+    }
+    fitCaptions();
+    m_layout.record(this);
+}
+
+void BoardView::updateColors()
+{
+    const Controls &c = m_controls;
+    QPalette pal = palette();
+    const Settings &s = m_settings;
+    pal.setColor(QPalette::Window, fromBgr(s.FormColor));
+    setPalette(pal);
+
+    colorLeds(m_clockDigits, s.LEDTimeColor, s.LEDBackColor);
+    for (const LedGroup *score : {&m_home1Digits, &m_guest1Digits, &m_home2Digits, &m_guest2Digits})
+        colorLeds(*score, s.LEDScoreColor, s.LEDBackColor);
+    colorControls(this,
+                  {c.homeTeamPanel, c.guestTeamPanel, c.homeTeamCaption, c.guestTeamCaption,
+                   c.section1Caption, c.section2Caption},
+                  s.TextColor, s.LEDBackColor);
+    c.homeTeamPanel->setBackColor(s.FormColor);
+    c.guestTeamPanel->setBackColor(s.FormColor);
+    c.homeTeamCaption->setForeColor(s.HomeColor);
+    c.guestTeamCaption->setForeColor(s.GuestColor);
+    c.section1Caption->setForeColor(s.TextColor);
+    c.section2Caption->setForeColor(s.TextColor);
+}
+
+void BoardView::resizeEvent(QResizeEvent *event)
+{
+    QWidget::resizeEvent(event);
+    m_layout.stretch(this);
+    fitCaptions();
+}
+
+void BoardView::changeEvent(QEvent *event)
+{
+    QWidget::changeEvent(event);
+    // A window restored from the taskbar may come back at a size it never
+    // reported a resize for.
+    if (event->type() == QEvent::WindowStateChange && !isMinimized()) {
+        m_layout.stretch(this);
+        fitCaptions();
+    }
+}
+
+const LedGroup &BoardView::scoreDigits(GameModel::Score which) const
+{
+    const LedGroup *groups[] = {&m_home1Digits, &m_guest1Digits, &m_home2Digits, &m_guest2Digits};
+    return *groups[which];
+}
+
+void BoardView::showGame()
+{
+    for (int which = 0; which < GameModel::ScoreCount; ++which) {
+        const auto score = static_cast<GameModel::Score>(which);
+        const ScoreDigits digits = scoreDigitsFor(m_game.score(score));
+        const LedGroup &group = scoreDigits(score);
+        group[0]->setCaption(digits.units);
+        group[1]->setCaption(digits.tens);
+    }
+    showClock();
+}
+
+void BoardView::showClock()
+{
+    const ClockFace::Digits digits =
+        m_game.isFaceBlank() ? ClockFace::blankDigits() : ClockFace::digitsFor(m_game.shownTime());
+    for (int i = 1; i <= 5; ++i)
+        m_clockDigits[i]->setCaption(digits[i - 1]);
+}
+
+void BoardView::applySettings(const Settings &settings)
+{
+    m_settings = settings;
+    updateCaptions();
+    updateColors();
+    m_layout.record(this);
+}

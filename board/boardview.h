@@ -1,0 +1,81 @@
+#pragma once
+
+#include "display/layoutsnapshot.h"
+#include "display/ledgroup.h"
+#include "game/gamemodel.h"
+#include "settings/appsettings.h"
+
+#include <QWidget>
+
+#include <array>
+
+class Label;
+class PictureBox;
+class Shape;
+
+// The scoreboard's face: a view of the game (the clock, two sections of home
+// and guest scores) with the captions, in the settings' colours. It only
+// shows; the operator's window adds the keyboard, the audience display shows
+// it as it is. Its whole layout scales with the window.
+class BoardView : public QWidget
+{
+    Q_OBJECT
+
+public:
+    // The window's client area at design size, in twips.
+    static constexpr double DesignWidth = 9480;
+    static constexpr double DesignHeight = 6795;
+
+    BoardView(GameModel &game, const Settings &settings, QWidget *parent = nullptr);
+
+    // The controls, by what they show.
+    struct Controls
+    {
+        PictureBox *homeTeamPanel, *guestTeamPanel, *clockPanel;
+        Label *homeTeamCaption, *guestTeamCaption, *section1Caption, *section2Caption,
+            *creditCaption;
+        std::array<Shape *, 3> clockDots;
+        Shape *clockFrame, *boardFrame;
+        PictureBox *home1Panel, *guest1Panel, *home2Panel, *guest2Panel;
+    };
+    const Controls &controls() const { return m_controls; }
+    const LedGroup &clockDigits() const { return m_clockDigits; }
+    const LedGroup &scoreDigits(GameModel::Score which) const;
+    const LedGroup &home1Digits() const { return m_home1Digits; }
+    const LedGroup &guest1Digits() const { return m_guest1Digits; }
+    const LedGroup &home2Digits() const { return m_home2Digits; }
+    const LedGroup &guest2Digits() const { return m_guest2Digits; }
+    const LayoutSnapshot &layoutSnapshot() const { return m_layout; }
+    GameModel &game() { return m_game; }
+    const Settings &settings() const { return m_settings; }
+
+    // Takes new settings: captions and colours.
+    void applySettings(const Settings &settings);
+
+    // The caption font size for `points` at design size, scaled to the window.
+    double captionPointSize(qint16 points) const;
+    void updateCaptions();
+    void updateColors();
+
+protected:
+    void resizeEvent(QResizeEvent *event) override;
+    void changeEvent(QEvent *event) override;
+
+private:
+    void createControls();
+    void createScore(PictureBox *&panel, LedGroup &digits, const char *panelName, int left,
+                     int top);
+    void showGame();
+    void showClock();
+    void fitCaptions();
+
+    GameModel &m_game;
+    Settings m_settings;
+    Controls m_controls{};
+    LedGroup m_clockDigits{QStringLiteral("ledTime")};
+    LedGroup m_home1Digits{QStringLiteral("ledHomeScore0")};
+    LedGroup m_guest1Digits{QStringLiteral("ledGuestScore0")};
+    LedGroup m_home2Digits{QStringLiteral("ledHomeScore1")};
+    LedGroup m_guest2Digits{QStringLiteral("ledGuestScore1")};
+    LayoutSnapshot m_layout;
+};
