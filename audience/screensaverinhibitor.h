@@ -15,7 +15,6 @@ public:
     ~ScreenSaverInhibitor() override;
 
     void setWanted(bool wanted);
-    bool isWanted() const { return m_wanted; }
     bool isInhibiting() const { return m_cookie != 0; }
 
 private:

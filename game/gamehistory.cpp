@@ -6,28 +6,40 @@
 
 namespace {
 
-// One action, as the game before and after it.
+// One action, as the game before and after it. Undone or redone, it puts
+// back only what it changed: a score set while the clock ran leaves the clock
+// running where it is now.
 class GameChange : public QUndoCommand
 {
 public:
     GameChange(GameModel &game, const QString &text, GameState before, GameState after)
-        : QUndoCommand(text), m_game(game), m_before(std::move(before)), m_after(std::move(after))
+        : QUndoCommand(text), m_game(game), m_before(std::move(before)), m_after(std::move(after)),
+          m_clockAction(!m_before.sameClock(m_after))
     {
     }
 
-    void undo() override { m_game.restore(m_before); }
+    void undo() override { put(m_before); }
     void redo() override
     {
         // The action itself already ran when it was recorded.
         if (m_done)
-            m_game.restore(m_after);
+            put(m_after);
         m_done = true;
     }
 
 private:
+    void put(const GameState &state)
+    {
+        if (m_clockAction)
+            m_game.restore(state);
+        else
+            m_game.restoreScores(state);
+    }
+
     GameModel &m_game;
     GameState m_before;
     GameState m_after;
+    bool m_clockAction;
     bool m_done = false;
 };
 

@@ -6,9 +6,13 @@
 
 bool GameState::operator==(const GameState &other) const
 {
-    return scores == other.scores && running == other.running && clockMs == other.clockMs &&
-           runStartMs == other.runStartMs && faceBlank == other.faceBlank &&
-           enteredSeconds == other.enteredSeconds;
+    return scores == other.scores && sameClock(other);
+}
+
+bool GameState::sameClock(const GameState &other) const
+{
+    return running == other.running && clockMs == other.clockMs && runStartMs == other.runStartMs &&
+           faceBlank == other.faceBlank && enteredSeconds == other.enteredSeconds;
 }
 
 GameModel::GameModel(const TimeSource &time, QObject *parent) : QObject(parent), m_time(time)
@@ -141,6 +145,12 @@ void GameModel::restore(const GameState &state)
         m_state.runStartMs = m_time.elapsedMs();
         scheduleUpdate();
     }
+    emit changed();
+}
+
+void GameModel::restoreScores(const GameState &state)
+{
+    m_state.scores = state.scores;
     emit changed();
 }
 

@@ -25,6 +25,8 @@ struct GameState
 
     // The same game, whenever it was looked at.
     bool operator==(const GameState &other) const;
+    // The same clock (running or not, value, face), whatever the scores.
+    bool sameClock(const GameState &other) const;
 };
 
 // The game: scores and clock, changed only through what the operator does.
@@ -77,6 +79,8 @@ public:
     // Puts the game back as it was; a clock that was running runs on from
     // the value it had then.
     void restore(const GameState &state);
+    // Puts the scores back as they were; the clock goes on as it is.
+    void restoreScores(const GameState &state);
 
     // Brings the clock up to date; the timer calls it at every new tenth.
     void updateClock();

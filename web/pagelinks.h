@@ -33,7 +33,6 @@ public:
     // for the live path and comes from one of our own pages (or from a
     // program that sends no Origin, which no web page can be).
     void add(std::unique_ptr<QWebSocket> socket);
-    void setQueueCap(qint64 bytes) { m_queueCap = bytes; }
     int count() const { return int(m_pages.size()); }
 
     static bool isAcceptedOrigin(const QString &origin, const QUrl &requestUrl);

@@ -3,6 +3,9 @@
 #include "tests/support/fakes.h"
 #include "tests/support/testenv.h"
 
+using GameAction = std::function<void(GameModel &)>;
+Q_DECLARE_METATYPE(GameAction)
+
 class TestGameHistory : public QObject
 {
     Q_OBJECT
@@ -55,6 +58,79 @@ private slots:
         history.redo(); // stopped again where it was stopped
         QVERIFY(!game.isRunning());
         QCOMPARE(game.clockMs(), 192'400);
+    }
+
+    // A score changed while the clock runs is undone and redone without
+    // touching the clock, in either direction; clock actions put the clock back.
+    void undoPutsBackOnlyWhatTheActionChanged_data()
+    {
+        QTest::addColumn<bool>("countDown");
+        QTest::addColumn<bool>("running");
+        QTest::addColumn<bool>("clockAction");
+        using Action = GameAction;
+        QTest::addColumn<Action>("action");
+        const Action set = [](GameModel &g) { g.setScore(GameModel::Home1, 12); };
+        const Action add = [](GameModel &g) { g.addToScore(GameModel::Guest2, -1); };
+        const Action entry = [](GameModel &g) { g.enterClockTime(300); };
+        const Action reset = [](GameModel &g) { g.resetClock(); };
+        const Action startStop = [](GameModel &g) { g.startStop(); };
+        for (const bool down : {false, true}) {
+            for (const bool running : {false, true}) {
+                const QByteArray at =
+                    QByteArray(down ? "down, " : "up, ") + (running ? "running" : "stopped");
+                const std::tuple<const char *, bool, Action> actions[] = {
+                    {", score set", false, set},
+                    {", score added", false, add},
+                    {", clock entry", true, entry},
+                    {", reset", true, reset},
+                    {", start or stop", true, startStop}};
+                for (const auto &[name, onClock, action] : actions)
+                    QTest::newRow(QByteArray(at + name).constData())
+                        << down << running << onClock << action;
+            }
+        }
+    }
+
+    void undoPutsBackOnlyWhatTheActionChanged()
+    {
+        QFETCH(bool, countDown);
+        QFETCH(bool, running);
+        QFETCH(bool, clockAction);
+        QFETCH(GameAction, action);
+        GameModel game(time);
+        GameHistory history(game);
+        game.setClockMode(countDown, 60'000);
+        game.setScore(GameModel::Guest2, 5);
+        if (running)
+            game.startStop();
+        time.now += 4'500;
+        const GameState before = game.state();
+        const qint64 clockBefore = game.clockMs();
+        history.perform(QStringLiteral("action"), action);
+        const qint64 clockAfter = game.clockMs();
+        const GameState after = game.state();
+        time.now += 6'500;
+        const qint64 elapsed = 6'500 * (countDown ? -1 : 1);
+
+        history.undo();
+        QCOMPARE(game.score(GameModel::Home1), before.scores[GameModel::Home1]);
+        QCOMPARE(game.score(GameModel::Guest2), before.scores[GameModel::Guest2]);
+        if (clockAction) {
+            QCOMPARE(game.isRunning(), before.running);
+            QCOMPARE(game.clockMs(), clockBefore);
+        } else {
+            QCOMPARE(game.isRunning(), running);
+            QCOMPARE(game.clockMs(), clockAfter + (running ? elapsed : 0));
+        }
+        history.redo();
+        QCOMPARE(game.score(GameModel::Home1), after.scores[GameModel::Home1]);
+        QCOMPARE(game.score(GameModel::Guest2), after.scores[GameModel::Guest2]);
+        if (clockAction) {
+            QCOMPARE(game.isRunning(), after.running);
+            QCOMPARE(game.clockMs(), clockAfter);
+        } else {
+            QCOMPARE(game.clockMs(), clockAfter + (running ? elapsed : 0));
+        }
     }
 
     void actionsThatChangeNothingAreNotRecorded()
