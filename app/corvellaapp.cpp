@@ -83,8 +83,16 @@ void CorvellaApp::applyClockMode(const Settings &settings)
     const bool countDown = settings.CountDown != 0;
     const qint64 period =
         ClockFace::periodLengthMs(settings.PeriodLength).value_or(GameModel::DefaultPeriodMs);
-    if (countDown == m_game.countsDown() && period == m_game.periodMs())
+    // A running clock is never stopped or reset by the options: the new
+    // kind of clock takes over at the next reset.
+    if (m_game.isRunning()) {
+        m_game.setPendingClockMode(countDown, period);
         return;
+    }
+    if (countDown == m_game.countsDown() && period == m_game.periodMs()) {
+        m_game.setClockMode(countDown, period); // drops a change still waiting
+        return;
+    }
     // A new kind of clock starts afresh: the old actions no longer apply.
     m_game.setClockMode(countDown, period);
     m_history.forget();
@@ -131,9 +139,18 @@ void CorvellaApp::offerToResume()
     m_resumeOffered = true;
     const std::optional<SavedGame> saved = m_stateFile.load();
     if (saved && !saved->isFresh() &&
-        m_services.dialogs->askYesNo(nullptr, resumeQuestion(*saved), QStringLiteral("Corvella")))
+        m_services.dialogs->askYesNo(nullptr, resumeQuestion(*saved), QStringLiteral("Corvella"))) {
+        // The game goes on with the clock it was saved with, whatever the
+        // settings say now; the settings in effect follow it for this run.
+        if (saved->countDown != m_game.countsDown() || saved->periodMs != m_game.periodMs()) {
+            Settings clock = m_settings.value();
+            clock.CountDown = saved->countDown ? 1 : 0;
+            clock.PeriodLength = ClockFace::lengthText(saved->periodMs);
+            m_settings.set(clock);
+        }
         m_game.restore(saved->toState());
-    m_stateFile.track(m_game);
+    }
+    m_stateFile.track(m_game, &m_history);
 }
 
 void CorvellaApp::showScoreboard()

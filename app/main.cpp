@@ -27,7 +27,12 @@ QList<HeldMessage> heldBack;
 void holdBack(QtMsgType type, const QMessageLogContext &context, const QString &message)
 {
     if (type == QtFatalMsg) {
-        std::fprintf(stderr, "%s\n", qPrintable(cannotOpenDisplayMessage()));
+        // A platform asked for with -platform or QT_QPA_PLATFORM that Qt does
+        // not have is not a display problem: Qt's own first line says which.
+        const QString why = message.contains(QStringLiteral("platform plugin"))
+                                ? QStringLiteral("corvella: ") + message.section(u'\n', 0, 0)
+                                : cannotOpenDisplayMessage();
+        std::fprintf(stderr, "%s\n", qPrintable(why));
         std::_Exit(1);
     }
     heldBack.append({type, context.category, message});

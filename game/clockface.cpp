@@ -125,6 +125,12 @@ bool ClockFace::isAcceptableEntry(const QString &text)
     return ok && value >= 0 && value <= 99.59;
 }
 
+QString ClockFace::lengthText(qint64 ms)
+{
+    const qint64 seconds = ms / 1000;
+    return QStringLiteral("%1.%2").arg(seconds / 60).arg(seconds % 60, 2, 10, QChar(u'0'));
+}
+
 std::optional<qint64> ClockFace::periodLengthMs(const QString &text)
 {
     if (!isAcceptableEntry(text))

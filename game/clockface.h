@@ -32,6 +32,8 @@ bool isAcceptableEntry(const QString &text);
 // The length of a period typed like a clock entry ("10.00" is ten minutes),
 // or nothing when the text is not an acceptable entry or gives no time.
 std::optional<qint64> periodLengthMs(const QString &text);
+// A length in whole seconds as such a text ("10.00" for ten minutes).
+QString lengthText(qint64 ms);
 
 // num / divideBy rounded down.
 qint16 floorDivide(ClockSeconds num, ClockSeconds divideBy);

@@ -12,10 +12,26 @@ namespace {
 class GameChange : public QUndoCommand
 {
 public:
-    GameChange(GameModel &game, const QString &text, GameState before, GameState after)
+    static constexpr int RemoteId = 1;
+
+    GameChange(GameModel &game, const QString &text, GameState before, GameState after, bool remote,
+               bool joinsPrevious)
         : QUndoCommand(text), m_game(game), m_before(std::move(before)), m_after(std::move(after)),
-          m_clockAction(!m_before.sameClock(m_after))
+          m_clockAction(!m_before.sameClock(m_after)), m_remote(remote),
+          m_joinsPrevious(joinsPrevious)
     {
+    }
+
+    bool isRemote() const { return m_remote; }
+    int id() const override { return m_remote ? RemoteId : -1; }
+    bool mergeWith(const QUndoCommand *other) override
+    {
+        const auto *next = static_cast<const GameChange *>(other);
+        if (!next->m_joinsPrevious)
+            return false;
+        m_after = next->m_after;
+        m_clockAction = m_clockAction || next->m_clockAction;
+        return true;
     }
 
     void undo() override { put(m_before); }
@@ -40,6 +56,8 @@ private:
     GameState m_before;
     GameState m_after;
     bool m_clockAction;
+    bool m_remote;
+    bool m_joinsPrevious;
     bool m_done = false;
 };
 
@@ -50,11 +68,25 @@ GameHistory::GameHistory(GameModel &game, QObject *parent) : QObject(parent), m_
     m_stack.setUndoLimit(Depth);
 }
 
-void GameHistory::perform(const QString &text, const std::function<void(GameModel &)> &action)
+int GameHistory::remoteSteps() const
 {
+    int steps = 0;
+    for (int i = 0; i < m_stack.count(); ++i)
+        steps += static_cast<const GameChange *>(m_stack.command(i))->isRemote();
+    return steps;
+}
+
+void GameHistory::perform(const QString &text, const std::function<void(GameModel &)> &action,
+                          Origin origin)
+{
+    emit performing(origin);
     const GameState before = m_game.state();
     action(m_game);
     const GameState after = m_game.state();
-    if (after != before)
-        m_stack.push(new GameChange(m_game, text, before, after));
+    if (after != before) {
+        const bool remote = origin == Origin::Remote;
+        const bool joins = remote && remoteSteps() >= RemoteShare;
+        m_stack.push(new GameChange(m_game, text, before, after, remote, joins));
+    }
+    emit performed(origin);
 }

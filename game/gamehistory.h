@@ -16,17 +16,31 @@ class GameHistory : public QObject
 
 public:
     static constexpr int Depth = 1000;
+    // Actions from the network never take more than this many of the steps:
+    // past it, each joins the remote step before it.
+    static constexpr int RemoteShare = Depth / 2;
+    // Who acted: the operator at the board, or a remote on the network.
+    enum class Origin { Operator, Remote };
+    Q_ENUM(Origin)
 
     explicit GameHistory(GameModel &game, QObject *parent = nullptr);
 
     // Runs `action` on the game and records it under `text`.
-    void perform(const QString &text, const std::function<void(GameModel &)> &action);
+    void perform(const QString &text, const std::function<void(GameModel &)> &action,
+                 Origin origin = Origin::Operator);
     void undo() { m_stack.undo(); }
     void redo() { m_stack.redo(); }
     void forget() { m_stack.clear(); }
     const QUndoStack &stack() const { return m_stack; }
 
+signals:
+    // Around each action: what the game emits in between comes from `origin`.
+    void performing(GameHistory::Origin origin);
+    void performed(GameHistory::Origin origin);
+
 private:
+    int remoteSteps() const;
+
     GameModel &m_game;
     QUndoStack m_stack;
 };

@@ -3,6 +3,7 @@
 #include "game/timesource.h"
 
 #include <algorithm>
+#include <tuple>
 
 bool GameState::operator==(const GameState &other) const
 {
@@ -99,6 +100,7 @@ void GameModel::setClockValue(qint64 ms)
 
 void GameModel::resetClock()
 {
+    applyPendingClockMode();
     setClockValue(initialClockMs());
     emit changed();
 }
@@ -112,6 +114,7 @@ void GameModel::enterClockTime(qint16 seconds)
 
 void GameModel::clear()
 {
+    applyPendingClockMode();
     setClockValue(initialClockMs());
     m_state.faceBlank = true;
     m_state.enteredSeconds = 0;
@@ -119,8 +122,22 @@ void GameModel::clear()
     emit changed();
 }
 
+void GameModel::setPendingClockMode(bool countDown, qint64 periodMs)
+{
+    m_pendingMode = {countDown, std::clamp<qint64>(periodMs, 0, LimitMs - 1)};
+}
+
+void GameModel::applyPendingClockMode()
+{
+    if (!m_pendingMode)
+        return;
+    std::tie(m_countDown, m_periodMs) = *m_pendingMode;
+    m_pendingMode.reset();
+}
+
 void GameModel::setClockMode(bool countDown, qint64 periodMs)
 {
+    m_pendingMode.reset();
     periodMs = std::clamp<qint64>(periodMs, 0, LimitMs - 1);
     if (countDown == m_countDown && periodMs == m_periodMs)
         return;

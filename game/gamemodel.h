@@ -74,6 +74,8 @@ public:
     // Counting up (the default) or down from a period. A change of either
     // resets the clock.
     void setClockMode(bool countDown, qint64 periodMs);
+    // The same, taking effect at the next reset or clear of the clock.
+    void setPendingClockMode(bool countDown, qint64 periodMs);
 
     GameState state() const;
     // Puts the game back as it was; a clock that was running runs on from
@@ -101,7 +103,10 @@ private:
 
     const TimeSource &m_time;
     GameState m_state;
+    void applyPendingClockMode();
+
     bool m_countDown = false;
     qint64 m_periodMs = DefaultPeriodMs;
+    std::optional<std::pair<bool, qint64>> m_pendingMode;
     QTimer m_update{this};
 };

@@ -2,15 +2,18 @@
 
 #include "base/foldersync.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
-#include <QSaveFile>
+#include <QTemporaryFile>
 
+#include <cerrno>
 #include <cstdio>
+#include <cstring>
 #include <fcntl.h>
 #include <unistd.h>
 
@@ -71,7 +74,8 @@ std::optional<Generation> parseGeneration(const QByteArray &bytes)
         return std::nullopt;
 
     Generation g;
-    const auto sequence = integerIn(o.value(QStringLiteral("sequence")), 0, qint64(1) << 50);
+    const auto sequence =
+        integerIn(o.value(QStringLiteral("sequence")), 0, GameStateFile::MaxSequence);
     const auto clock = integerIn(o.value(QStringLiteral("clockMs")), 0, GameModel::LimitMs);
     const auto period = integerIn(o.value(QStringLiteral("periodMs")), 0, GameModel::LimitMs);
     const auto entered = integerIn(o.value(QStringLiteral("enteredSeconds")), 0, 5999);
@@ -110,8 +114,11 @@ std::optional<Generation> readGeneration(const QString &path)
         return std::nullopt;
     }
     QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
+    if (!file.open(QIODevice::ReadOnly)) {
+        std::fprintf(stderr, "corvella: ignoring the saved game %s: %s\n", qPrintable(path),
+                     qPrintable(file.errorString()));
         return std::nullopt;
+    }
     auto generation = parseGeneration(file.read(GameStateFile::MaxFileBytes));
     if (!generation)
         std::fprintf(stderr, "corvella: ignoring the damaged saved game %s\n", qPrintable(path));
@@ -155,6 +162,9 @@ GameStateFile::GameStateFile(QString folder, QObject *parent)
 {
     m_runningSave.setInterval(RunningSaveMs);
     connect(&m_runningSave, &QTimer::timeout, this, &GameStateFile::saveTracked);
+    m_remoteSave.setSingleShot(true);
+    m_remoteSave.setInterval(RemoteSaveMs);
+    connect(&m_remoteSave, &QTimer::timeout, this, &GameStateFile::saveTracked);
 }
 
 QString GameStateFile::defaultFolder()
@@ -186,6 +196,23 @@ std::optional<SavedGame> GameStateFile::load()
     return newest->game;
 }
 
+// Writes the whole file under a fresh name in the folder, then renames it over
+// `path`: whatever is at `path` (a link, a FIFO, a damaged file) is replaced,
+// never written through. Returns why not, or nothing.
+QString replaceFile(const QString &folder, const QString &path, const QByteArray &bytes)
+{
+    QTemporaryFile file(folder + QStringLiteral("/.game-XXXXXX"));
+    if (!file.open())
+        return file.errorString();
+    if (file.write(bytes) != bytes.size() || !file.flush() || ::fsync(file.handle()) != 0)
+        return QCoreApplication::translate("GameStateFile", "the disk may be full");
+    if (::rename(QFile::encodeName(file.fileName()).constData(),
+                 QFile::encodeName(path).constData()) != 0)
+        return QString::fromLocal8Bit(std::strerror(errno));
+    file.setAutoRemove(false);
+    return {};
+}
+
 bool GameStateFile::save(const SavedGame &game)
 {
     const auto fail = [this](const QString &reason) {
@@ -198,14 +225,25 @@ bool GameStateFile::save(const SavedGame &game)
     };
     if (!QDir().mkpath(m_folder))
         return fail(tr("cannot create %1").arg(m_folder));
-    QSaveFile file(generationPath(m_sequence));
-    if (!file.open(QIODevice::WriteOnly))
-        return fail(file.errorString());
-    const QByteArray bytes = toJson(game, m_sequence);
-    if (file.write(bytes) != bytes.size() || !file.flush() || ::fsync(file.handle()) != 0)
-        return fail(file.errorString().isEmpty() ? tr("the disk may be full") : file.errorString());
-    if (!file.commit())
-        return fail(file.errorString());
+    if (m_sequence > MaxSequence) {
+        // Numbered afresh from 0, every slot rewritten, so no older slot keeps
+        // a higher number than the newest.
+        m_sequence = 0;
+        for (int slot = 0; slot < Generations; ++slot)
+            replaceFile(m_folder, generationPath(m_sequence + slot),
+                        toJson(game, m_sequence + slot));
+        m_sequence = Generations - 1;
+    }
+    // A slot that cannot be replaced (a folder in its place, say) is passed
+    // over for the next; saving fails only when no slot can be written.
+    QString problem;
+    for (int tries = 0; tries < Generations; ++tries, ++m_sequence) {
+        problem = replaceFile(m_folder, generationPath(m_sequence), toJson(game, m_sequence));
+        if (problem.isEmpty())
+            break;
+    }
+    if (!problem.isEmpty())
+        return fail(problem);
     syncFolder(m_folder);
     ++m_sequence;
     m_lastError.clear();
@@ -216,11 +254,21 @@ bool GameStateFile::save(const SavedGame &game)
     return true;
 }
 
-void GameStateFile::track(GameModel &game)
+void GameStateFile::track(GameModel &game, GameHistory *history)
 {
     m_tracked = &game;
+    if (history) {
+        connect(history, &GameHistory::performing, this, [this](GameHistory::Origin origin) {
+            m_remoteActing = origin == GameHistory::Origin::Remote;
+        });
+        connect(history, &GameHistory::performed, this, [this] { m_remoteActing = false; });
+    }
     connect(&game, &GameModel::changed, this, [this] {
-        saveTracked();
+        // Started once per burst, so a steady flood still saves every few ms.
+        if (!m_remoteActing)
+            saveTracked();
+        else if (!m_remoteSave.isActive())
+            m_remoteSave.start();
         if (m_tracked->isRunning())
             m_runningSave.start();
         else
@@ -230,6 +278,7 @@ void GameStateFile::track(GameModel &game)
 
 void GameStateFile::saveTracked()
 {
+    m_remoteSave.stop();
     if (m_tracked)
         save(SavedGame::of(*m_tracked));
 }

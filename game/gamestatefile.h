@@ -1,5 +1,6 @@
 #pragma once
 
+#include "game/gamehistory.h"
 #include "game/gamemodel.h"
 
 #include <QObject>
@@ -42,6 +43,10 @@ public:
     // No saved game is anywhere near this; anything larger is not ours.
     static constexpr qint64 MaxFileBytes = 64 * 1024;
     static constexpr int RunningSaveMs = 1000;
+    // How long the changes of a burst of remote actions wait to be saved together.
+    static constexpr int RemoteSaveMs = 20;
+    // The highest sequence number read or written; past it, numbering starts over.
+    static constexpr qint64 MaxSequence = qint64(1) << 50;
 
     explicit GameStateFile(QString folder, QObject *parent = nullptr);
 
@@ -56,7 +61,10 @@ public:
     QString lastError() const { return m_lastError; }
 
     // Saves `game` at every change, and every second while its clock runs.
-    void track(GameModel &game);
+    // Changes from remotes (told by `history`) are saved together once the
+    // burst they came in has been handled: a flood costs one write, while
+    // every operator's key is on disk before the next.
+    void track(GameModel &game, GameHistory *history = nullptr);
 
 signals:
     // Saving has failed, after working (or from the start).
@@ -74,4 +82,6 @@ private:
     QString m_lastError;
     GameModel *m_tracked = nullptr;
     QTimer m_runningSave;
+    QTimer m_remoteSave;
+    bool m_remoteActing = false;
 };

@@ -110,6 +110,17 @@ private slots:
         QCOMPARE(result.err.count(u'\n'), 1);
         QVERIFY(!result.err.contains(QStringLiteral("Reinstalling")));
     }
+
+    void anUnknownPlatformIsNamedNotBlamedOnTheDisplay()
+    {
+        const Run result = run({QStringLiteral("-platform"), QStringLiteral("xxx")},
+                               {QStringLiteral("DISPLAY=:4711")});
+        QCOMPARE(result.exitCode, 1);
+        QVERIFY2(result.err.startsWith(QStringLiteral("corvella: ")), qPrintable(result.err));
+        QVERIFY2(result.err.contains(QStringLiteral("\"xxx\"")), qPrintable(result.err));
+        QVERIFY2(!result.err.contains(QStringLiteral("cannot open a display")),
+                 qPrintable(result.err));
+    }
 };
 
 CORVELLA_TEST_MAIN(TestCommandLine)
