@@ -3,7 +3,6 @@
 // second apart, then the same after the server has been restarted.
 // Usage: bench_soundlatency SOUND.wav [PRESSES]
 #include "platform/pulsesounddevice.h"
-#include "platform/qtsounddevice.h"
 #include "tests/robustness/privatepulse.h"
 
 #include <QCoreApplication>
@@ -70,14 +69,10 @@ int main(int argc, char *argv[])
         return 2;
     const QString sound = QString::fromLocal8Bit(argv[1]);
     const int presses = argc > 2 ? std::atoi(argv[2]) : 20;
-    for (const char *path : {"qt", "pulse"}) {
+    for (const char *path : {"pulse"}) {
         if (!pulse.start())
             return 1;
-        std::unique_ptr<SoundDevice> device;
-        if (QByteArray(path) == "qt")
-            device = std::make_unique<QtSoundDevice>();
-        else
-            device = std::make_unique<PulseSoundDevice>();
+        auto device = std::make_unique<PulseSoundDevice>();
         device->setFileName(sound);
         device->Open();
         report(path, "first start", pressAll(*device, presses), presses);

@@ -83,10 +83,10 @@ void PulseSoundDevice::Open()
     stopPlayback();
     m_sound.reset();
     const int generation = ++m_generation;
-    auto decoded = std::make_shared<WavDecoding>();
+    auto decoded = std::make_shared<SoundDecoding>();
     // Decoding a large or hostile file takes time: never on the clock's thread.
     QThread *worker =
-        QThread::create([path = fileName(), decoded] { *decoded = decodeWavFile(path); });
+        QThread::create([path = fileName(), decoded] { *decoded = decodeSoundFile(path); });
     connect(worker, &QThread::finished, this, [this, generation, decoded] {
         if (generation != m_generation)
             return;

@@ -1,7 +1,7 @@
 #pragma once
 
 #include "platform/sounddevice.h"
-#include "platform/wavdecoder.h"
+#include "platform/sounddecoder.h"
 
 #include <QList>
 #include <QTimer>
@@ -12,7 +12,7 @@
 class QThread;
 
 // The sound device straight on the PulseAudio server. Open decodes the file
-// on a worker thread (every common .wav encoding, see WavDecoder); each
+// on a worker thread (WAV, FLAC, Ogg, MP3, see sounddecoder.h); each
 // playback opens its own connection to the server on a worker thread, so a
 // server that restarted, or came up after the program, is found again at the
 // next press. The end is reported when the server has played the last sample.

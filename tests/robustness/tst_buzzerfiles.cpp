@@ -1,6 +1,6 @@
 // Buzzer files that cannot be played: no crash, no hang, and the board's
 // timers keep ticking while each is tried.
-#include "platform/qtsounddevice.h"
+#include "platform/pulsesounddevice.h"
 #include "tests/platform/wavbuilder.h"
 #include "tests/support/testenv.h"
 
@@ -142,7 +142,7 @@ private:
         });
         clock.start(40);
 
-        QtSoundDevice device;
+        PulseSoundDevice device;
         QSignalSpy finished(&device, &SoundDevice::playbackFinished);
         QElapsedTimer calls;
         calls.start();
