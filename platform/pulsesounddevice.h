@@ -1,7 +1,7 @@
 #pragma once
 
-#include "platform/sounddevice.h"
 #include "platform/sounddecoder.h"
+#include "platform/sounddevice.h"
 
 #include <QList>
 #include <QTimer>

@@ -128,8 +128,8 @@ SoundDecoding decodeSound(const QByteArray &file)
     if (!sound)
         return refused(openProblem(sf_error(nullptr)));
     if (info.channels < 1 || info.channels > SoundLimits::MaxChannels)
-        return refused(QStringLiteral("it has %1 channels, more than Corvella can play")
-                           .arg(info.channels));
+        return refused(
+            QStringLiteral("it has %1 channels, more than Corvella can play").arg(info.channels));
     if (info.samplerate < SoundLimits::MinSampleRate ||
         info.samplerate > SoundLimits::MaxSampleRate)
         return refused(
@@ -141,9 +141,8 @@ SoundDecoding decodeSound(const QByteArray &file)
     decoded.sound.sampleRate = info.samplerate;
     decoded.sound.channels = info.channels == 1 ? 1 : 2;
     // Counted as decoded: the header's count of frames may lie.
-    const qint64 maxFrames =
-        std::min(SoundLimits::MaxDurationMs * info.samplerate / 1000,
-                 MaxDecodedBytes / (2 * decoded.sound.channels));
+    const qint64 maxFrames = std::min(SoundLimits::MaxDurationMs * info.samplerate / 1000,
+                                      MaxDecodedBytes / (2 * decoded.sound.channels));
     std::vector<short> samples(static_cast<size_t>(ReadFrames * info.channels));
     qint64 frames = 0;
     for (;;) {

@@ -24,9 +24,9 @@ using Factory = SoundDevice *(*)(QObject *);
 
 QLibrary &plugin()
 {
-    static QLibrary library(qEnvironmentVariable(
-        "CORVELLA_SOUND_PLUGIN",
-        QCoreApplication::applicationDirPath() + QStringLiteral("/corvella-sound")));
+    static QLibrary library(
+        qEnvironmentVariable("CORVELLA_SOUND_PLUGIN", QCoreApplication::applicationDirPath() +
+                                                          QStringLiteral("/corvella-sound")));
     return library;
 }
 

@@ -103,8 +103,7 @@ private slots:
             << 2 << QList<int>{1536, 0x3000};
         const QByteArray data(400, '\x01');
         QTest::newRow("data size 0xFFFFFFFF")
-            << wav(fmtBody(1, 1, 8000, 16, 2), data, 0xFFFFFFFF) << 1
-            << QList<int>(200, 0x0101);
+            << wav(fmtBody(1, 1, 8000, 16, 2), data, 0xFFFFFFFF) << 1 << QList<int>(200, 0x0101);
         QTest::newRow("data size one byte more")
             << wav(fmtBody(1, 1, 8000, 16, 2), data, 401) << 1 << QList<int>(200, 0x0101);
     }
