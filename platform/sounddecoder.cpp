@@ -9,6 +9,7 @@
 #include <algorithm>
 #include <cstring>
 #include <memory>
+#include <mutex>
 #include <vector>
 
 #include <fcntl.h>
@@ -123,10 +124,18 @@ SoundDecoding decodeSound(const QByteArray &file)
     Memory memory{file};
     SF_VIRTUAL_IO io{&Memory::length, &Memory::seek, &Memory::read, &Memory::write, &Memory::tell};
     SF_INFO info{};
-    const std::unique_ptr<SNDFILE, CloseSoundFile> sound(
-        sf_open_virtual(&io, SFM_READ, &info, &memory));
+    std::unique_ptr<SNDFILE, CloseSoundFile> sound;
+    int openError = SF_ERR_NO_ERROR;
+    {
+        // Why an open failed is kept in one global for every thread.
+        static std::mutex opening;
+        const std::lock_guard lock(opening);
+        sound.reset(sf_open_virtual(&io, SFM_READ, &info, &memory));
+        if (!sound)
+            openError = sf_error(nullptr);
+    }
     if (!sound)
-        return refused(openProblem(sf_error(nullptr)));
+        return refused(openProblem(openError));
     if (info.channels < 1 || info.channels > SoundLimits::MaxChannels)
         return refused(
             QStringLiteral("it has %1 channels, more than Corvella can play").arg(info.channels));
