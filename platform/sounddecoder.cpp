@@ -51,7 +51,8 @@ struct Memory
     {
         Memory &m = of(user);
         const sf_count_t bytes = std::clamp<sf_count_t>(count, 0, m.data.size() - m.at);
-        std::memcpy(to, m.data.data() + m.at, static_cast<size_t>(bytes));
+        if (bytes > 0) // an empty file has no bytes to copy from
+            std::memcpy(to, m.data.data() + m.at, static_cast<size_t>(bytes));
         m.at += bytes;
         return bytes;
     }
