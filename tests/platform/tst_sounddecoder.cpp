@@ -194,6 +194,13 @@ private slots:
         QCOMPARE(soundFileProblem(path), problem);
     }
 
+    void theShippedSoundIsAboutOneSecond()
+    {
+        const auto duration = soundDurationMs(QStringLiteral(CORVELLA_BUZZER_WAV));
+        QVERIFY(duration);
+        QVERIFY2(*duration >= 1000 && *duration <= 1500, qPrintable(QString::number(*duration)));
+    }
+
     void theDurationComesThroughThePlugin()
     {
         const int flac = SF_FORMAT_FLAC | SF_FORMAT_PCM_16;
