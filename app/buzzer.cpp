@@ -15,14 +15,14 @@ void Buzzer::openSound(const QString &file)
     if (file.isEmpty() || !QFileInfo(file).isFile())
         return;
     m_device->setFileName(file);
-    m_device->Open();
+    m_device->open();
 }
 
 void Buzzer::reopenSound(const QString &file)
 {
-    m_device->Close();
+    m_device->close();
     m_device->setFileName(file);
-    m_device->Open();
+    m_device->open();
 }
 
 void Buzzer::sound()
@@ -30,12 +30,12 @@ void Buzzer::sound()
     if (m_device->fileName().isEmpty() || m_playing)
         return;
     m_playing = true;
-    m_device->Play();
+    m_device->play();
 }
 
 void Buzzer::playbackFinished()
 {
-    m_device->Stop();
-    m_device->Prev();
+    m_device->stop();
+    m_device->rewind();
     m_playing = false;
 }

@@ -28,10 +28,11 @@ void holdBack(QtMsgType type, const QMessageLogContext &context, const QString &
 {
     if (type == QtFatalMsg) {
         // A platform asked for with -platform or QT_QPA_PLATFORM that Qt does
-        // not have is not a display problem: Qt's own first line says which.
-        const QString why = message.contains(QStringLiteral("platform plugin"))
-                                ? QStringLiteral("corvella: ") + message.section(u'\n', 0, 0)
-                                : cannotOpenDisplayMessage();
+        // not have is not a display problem: Qt has said which one it missed.
+        QString why = cannotOpenDisplayMessage();
+        for (const HeldMessage &held : std::as_const(heldBack))
+            if (held.text.contains(QStringLiteral("Could not find the Qt platform plugin")))
+                why = QStringLiteral("corvella: ") + held.text.section(u'\n', 0, 0);
         std::fprintf(stderr, "%s\n", qPrintable(why));
         std::_Exit(1);
     }

@@ -3,7 +3,6 @@
 // second apart, then the same after the server has been restarted.
 // Usage: bench_soundlatency SOUND.wav [PRESSES]
 #include "platform/pulsesounddevice.h"
-#include "platform/qtsounddevice.h"
 #include "tests/robustness/privatepulse.h"
 
 #include <QCoreApplication>
@@ -37,11 +36,11 @@ QList<qint64> pressAll(SoundDevice &device, int presses)
         const qint64 at = sink.now();
         sink.markPress(at);
         QSignalSpy finished(&device, &SoundDevice::playbackFinished);
-        device.Play();
+        device.play();
         if (!QTest::qWaitFor([&] { return finished.size() == 1; }, 5000))
             break;
-        device.Stop();
-        device.Prev();
+        device.stop();
+        device.rewind();
         QTest::qWait(1000);
         if (sink.firstLoudAfter(at) >= 0)
             heard << sink.firstLoudAfter(at) - at;
@@ -70,16 +69,12 @@ int main(int argc, char *argv[])
         return 2;
     const QString sound = QString::fromLocal8Bit(argv[1]);
     const int presses = argc > 2 ? std::atoi(argv[2]) : 20;
-    for (const char *path : {"qt", "pulse"}) {
+    for (const char *path : {"pulse"}) {
         if (!pulse.start())
             return 1;
-        std::unique_ptr<SoundDevice> device;
-        if (QByteArray(path) == "qt")
-            device = std::make_unique<QtSoundDevice>();
-        else
-            device = std::make_unique<PulseSoundDevice>();
+        auto device = std::make_unique<PulseSoundDevice>();
         device->setFileName(sound);
-        device->Open();
+        device->open();
         report(path, "first start", pressAll(*device, presses), presses);
         pulse.stop();
         if (!pulse.start())

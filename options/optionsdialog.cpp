@@ -492,14 +492,14 @@ void OptionsDialog::testBuzzerSound()
     m_testSound = device;
     connect(device, &SoundDevice::playbackFinished, device, &QObject::deleteLater);
     device->setFileName(m_buzzerTemp);
-    device->Open();
-    device->Play();
+    device->open();
+    device->play();
 }
 
 void OptionsDialog::stopTestSound()
 {
     if (m_testSound)
-        m_testSound->Close();
+        m_testSound->close();
 }
 
 void OptionsDialog::resetColors()

@@ -78,15 +78,15 @@ void PulseSoundDevice::startWorker(QThread *worker)
     worker->start();
 }
 
-void PulseSoundDevice::Open()
+void PulseSoundDevice::open()
 {
     stopPlayback();
     m_sound.reset();
     const int generation = ++m_generation;
-    auto decoded = std::make_shared<WavDecoding>();
+    auto decoded = std::make_shared<SoundDecoding>();
     // Decoding a large or hostile file takes time: never on the clock's thread.
     QThread *worker =
-        QThread::create([path = fileName(), decoded] { *decoded = decodeWavFile(path); });
+        QThread::create([path = fileName(), decoded] { *decoded = decodeSoundFile(path); });
     connect(worker, &QThread::finished, this, [this, generation, decoded] {
         if (generation != m_generation)
             return;
@@ -103,7 +103,7 @@ void PulseSoundDevice::Open()
     startWorker(worker);
 }
 
-void PulseSoundDevice::Play()
+void PulseSoundDevice::play()
 {
     m_playing = true;
     // A press in the moment the sound is still being decoded plays it as
@@ -140,17 +140,17 @@ void PulseSoundDevice::stopPlayback()
     m_playback.reset();
 }
 
-void PulseSoundDevice::Stop()
+void PulseSoundDevice::stop()
 {
     stopPlayback();
 }
 
-void PulseSoundDevice::Prev()
+void PulseSoundDevice::rewind()
 {
     // Every playback starts from the beginning of the sound.
 }
 
-void PulseSoundDevice::Close()
+void PulseSoundDevice::close()
 {
     ++m_generation;
     m_decoding = false;

@@ -1,7 +1,7 @@
 #pragma once
 
+#include "platform/sounddecoder.h"
 #include "platform/sounddevice.h"
-#include "platform/wavdecoder.h"
 
 #include <QList>
 #include <QTimer>
@@ -12,7 +12,7 @@
 class QThread;
 
 // The sound device straight on the PulseAudio server. Open decodes the file
-// on a worker thread (every common .wav encoding, see WavDecoder); each
+// on a worker thread (WAV, FLAC, Ogg, MP3, see sounddecoder.h); each
 // playback opens its own connection to the server on a worker thread, so a
 // server that restarted, or came up after the program, is found again at the
 // next press. The end is reported when the server has played the last sample.
@@ -26,11 +26,11 @@ public:
     explicit PulseSoundDevice(QObject *parent = nullptr);
     ~PulseSoundDevice() override;
 
-    void Open() override;
-    void Play() override;
-    void Stop() override;
-    void Prev() override;
-    void Close() override;
+    void open() override;
+    void play() override;
+    void stop() override;
+    void rewind() override;
+    void close() override;
 
 private:
     struct Playback;

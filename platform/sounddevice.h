@@ -29,11 +29,11 @@ public:
         return static_cast<int>(std::clamp<qint64>(durationMs, 0, MaxSoundMs) + MarginMs);
     }
 
-    virtual void Open() = 0;
-    virtual void Play() = 0;
-    virtual void Stop() = 0;
-    virtual void Prev() = 0;
-    virtual void Close() = 0;
+    virtual void open() = 0;
+    virtual void play() = 0;
+    virtual void stop() = 0;
+    virtual void rewind() = 0;
+    virtual void close() = 0;
 
 signals:
     void playbackFinished();

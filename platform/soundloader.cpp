@@ -13,32 +13,39 @@ class SilentSoundDevice : public SoundDevice
 {
 public:
     using SoundDevice::SoundDevice;
-    void Open() override {}
-    void Play() override { QTimer::singleShot(0, this, &SoundDevice::playbackFinished); }
-    void Stop() override {}
-    void Prev() override {}
-    void Close() override {}
+    void open() override {}
+    void play() override { QTimer::singleShot(0, this, &SoundDevice::playbackFinished); }
+    void stop() override {}
+    void rewind() override {}
+    void close() override {}
 };
 
 using Factory = SoundDevice *(*)(QObject *);
 
-Factory pluginFactory()
+QLibrary &plugin()
 {
-    static const Factory factory = [] {
-        QLibrary plugin(QCoreApplication::applicationDirPath() + QStringLiteral("/corvella-sound"));
-        auto resolved = reinterpret_cast<Factory>(plugin.resolve(CORVELLA_SOUND_FACTORY));
-        if (!resolved)
-            qWarning("The buzzer is silent: %s", qPrintable(plugin.errorString()));
-        return resolved;
-    }();
-    return factory;
+    static QLibrary library(
+        qEnvironmentVariable("CORVELLA_SOUND_PLUGIN", QCoreApplication::applicationDirPath() +
+                                                          QStringLiteral("/corvella-sound")));
+    return library;
 }
 
 } // namespace
 
+QFunctionPointer soundPluginFunction(const char *name)
+{
+    static const bool loaded = [] {
+        if (plugin().load())
+            return true;
+        qWarning("The buzzer is silent: %s", qPrintable(plugin().errorString()));
+        return false;
+    }();
+    return loaded ? plugin().resolve(name) : nullptr;
+}
+
 SoundDevice *makeProgramSoundDevice(QObject *parent)
 {
-    if (const Factory factory = pluginFactory())
+    if (const auto factory = reinterpret_cast<Factory>(soundPluginFunction(CORVELLA_SOUND_FACTORY)))
         return factory(parent);
     return new SilentSoundDevice(parent);
 }

@@ -42,15 +42,15 @@ private slots:
         PulseSoundDevice device;
         QSignalSpy finished(&device, &SoundDevice::playbackFinished);
         device.setFileName(path);
-        device.Open();
+        device.open();
         for (int press = 1; press <= 3; ++press) {
             QElapsedTimer took;
             took.start();
-            device.Play();
+            device.play();
             QTRY_COMPARE_WITH_TIMEOUT(finished.size(), press, 3000);
             QVERIFY2(took.elapsed() < 1000, qPrintable(QString::number(took.elapsed())));
-            device.Stop();
-            device.Prev();
+            device.stop();
+            device.rewind();
         }
         QTest::qWait(50);
         QCOMPARE(finished.size(), 3);
@@ -64,13 +64,13 @@ private slots:
         PulseSoundDevice device;
         QSignalSpy finished(&device, &SoundDevice::playbackFinished);
         device.setFileName(good);
-        device.Open();
-        device.Play();
-        device.Close();
+        device.open();
+        device.play();
+        device.close();
         QTRY_COMPARE(finished.size(), 1);
         device.setFileName(good);
-        device.Open();
-        device.Play();
+        device.open();
+        device.play();
         QTRY_COMPARE_WITH_TIMEOUT(finished.size(), 2, 3000);
         QTest::qWait(50);
         QCOMPARE(finished.size(), 2);

@@ -18,17 +18,17 @@ public:
     QStringList playedFiles;
     bool playing = false;
 
-    void Open() override { commands << QStringLiteral("Open ") + fileName(); }
-    void Play() override
+    void open() override { commands << QStringLiteral("Open ") + fileName(); }
+    void play() override
     {
         commands << QStringLiteral("Play");
         ++plays;
         playedFiles << fileName();
         playing = true;
     }
-    void Stop() override { commands << QStringLiteral("Stop"); }
-    void Prev() override { commands << QStringLiteral("Prev"); }
-    void Close() override
+    void stop() override { commands << QStringLiteral("Stop"); }
+    void rewind() override { commands << QStringLiteral("Prev"); }
+    void close() override
     {
         commands << QStringLiteral("Close");
         finish();
