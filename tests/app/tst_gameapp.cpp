@@ -69,6 +69,41 @@ private slots:
         QVERIFY(!app.game().isRunning());
     }
 
+    void aCountDownGameResumesCountingDown()
+    {
+        SavedGame saved;
+        saved.scores = {1, 0, 0, 0};
+        saved.countDown = true;
+        saved.periodMs = 300'000;
+        saved.clockMs = 120'000;
+        QVERIFY(GameStateFile(stateFolder()).save(saved));
+        CorvellaApp app(fakes.services()); // settings: counting up
+        ScoreBoardWindow *board = openBoard(app);
+        QVERIFY(app.game().countsDown());
+        QCOMPARE(app.game().periodMs(), 300'000);
+        QCOMPARE(faceText(board->clockDigits()), QStringLiteral(" 2:00.0"));
+        QCOMPARE(app.settings().value().CountDown, qint16(1));
+        QCOMPARE(app.settings().value().PeriodLength, QStringLiteral("5.00"));
+    }
+
+    void aNewPeriodLengthWaitsForTheRunningClocksReset()
+    {
+        CorvellaApp app(fakes.services());
+        ScoreBoardWindow *board = openBoard(app);
+        board->runCommandKey('s');
+        fakes.time.now += 5'000;
+        Settings countDown = app.settings().value();
+        countDown.CountDown = 1;
+        countDown.PeriodLength = QStringLiteral("2.00");
+        app.settings().set(countDown);
+        QVERIFY(app.game().isRunning());
+        QCOMPARE(app.game().clockMs(), 5'000);
+        board->runCommandKey('s');
+        board->runCommandKey('r');
+        QVERIFY(app.game().countsDown());
+        QCOMPARE(app.game().clockMs(), 120'000);
+    }
+
     void noStartsAFreshGame()
     {
         SavedGame saved;

@@ -133,6 +133,22 @@ private slots:
         }
     }
 
+    void aRemoteFloodNeverPushesTheOperatorsStepsOut()
+    {
+        GameModel game(time);
+        GameHistory history(game);
+        for (int i = 1; i <= 10; ++i)
+            history.perform(QStringLiteral("key"), [i](GameModel &g) { g.setScore(1, i); });
+        for (int i = 0; i < 2 * GameHistory::Depth; ++i)
+            history.perform(QStringLiteral("remote"), [i](GameModel &g) { g.setScore(0, i % 90); },
+                            GameHistory::Origin::Remote);
+        QCOMPARE(history.stack().count(), 10 + GameHistory::RemoteShare);
+        while (history.stack().canUndo())
+            history.undo();
+        QCOMPARE(game.score(1), 0); // the operator's first step is still there
+        QCOMPARE(game.score(0), 0);
+    }
+
     void actionsThatChangeNothingAreNotRecorded()
     {
         GameModel game(time);

@@ -1,3 +1,4 @@
+#include "game/gamehistory.h"
 #include "game/gamestatefile.h"
 #include "tests/support/fakes.h"
 #include "tests/support/testenv.h"
@@ -136,6 +137,83 @@ private slots:
         game.startStop();
         time.now += 2500;
         QTRY_VERIFY_WITH_TIMEOUT(GameStateFile(dir.path()).load()->clockMs == 2500, 3000);
+    }
+
+    // Whatever sits in one slot, the others still take the game; nothing is
+    // written through a link, and the title's notice stays away.
+    void aSlotThatCannotBeReplacedIsPassedOver_data()
+    {
+        QTest::addColumn<QString>("occupant");
+        QTest::newRow("a folder") << QStringLiteral("folder");
+        QTest::newRow("a link to another file") << QStringLiteral("link");
+        QTest::newRow("a FIFO") << QStringLiteral("fifo");
+    }
+
+    void aSlotThatCannotBeReplacedIsPassedOver()
+    {
+        QFETCH(QString, occupant);
+        QTemporaryDir dir;
+        const QString slot = dir.filePath(QStringLiteral("game-0.json"));
+        const QString target = dir.filePath(QStringLiteral("precious.txt"));
+        QFile precious(target);
+        QVERIFY(precious.open(QIODevice::WriteOnly));
+        precious.write("keep me");
+        precious.close();
+        if (occupant == QLatin1StringView("folder"))
+            QVERIFY(QDir().mkdir(slot));
+        else if (occupant == QLatin1StringView("link"))
+            QVERIFY(QFile::link(target, slot));
+        else
+            QCOMPARE(::mkfifo(QFile::encodeName(slot).constData(), 0600), 0);
+
+        GameStateFile file(dir.path());
+        QSignalSpy failed(&file, &GameStateFile::savingFailed);
+        for (int i = 0; i < 2 * GameStateFile::Generations; ++i) {
+            SavedGame game = sampleGame();
+            game.scores[1] = i;
+            QVERIFY(file.save(game));
+        }
+        QCOMPARE(failed.count(), 0);
+        QCOMPARE(GameStateFile(dir.path()).load()->scores[1], 2 * GameStateFile::Generations - 1);
+        QVERIFY(precious.open(QIODevice::ReadOnly));
+        QCOMPARE(precious.readAll(), QByteArray("keep me"));
+    }
+
+    void theSequenceWrapsAndTheNewestStaysNewest()
+    {
+        QTemporaryDir dir;
+        QFile hostile(dir.filePath(QStringLiteral("game-1.json")));
+        QVERIFY(hostile.open(QIODevice::WriteOnly));
+        hostile.write(QStringLiteral("{\"format\":\"corvella-game\",\"version\":1,\"sequence\":%1,"
+                                     "\"scores\":[1,2,3,4],\"clockMs\":0,\"faceBlank\":false,"
+                                     "\"enteredSeconds\":0,\"countDown\":false,\"periodMs\":600000}")
+                          .arg(GameStateFile::MaxSequence)
+                          .toUtf8());
+        hostile.close();
+        GameStateFile file(dir.path());
+        QCOMPARE(file.load()->scores[0], 1);
+        QVERIFY(file.save(sampleGame()));
+        QCOMPARE(GameStateFile(dir.path()).load(), sampleGame());
+    }
+
+    // Actions from the network come in bursts: they are saved once the burst
+    // is over, while each of the operator's is on disk at once.
+    void aRemoteBurstIsSavedOnce()
+    {
+        QTemporaryDir dir;
+        GameModel game(time);
+        GameHistory history(game);
+        GameStateFile file(dir.path());
+        file.track(game, &history);
+        for (int i = 1; i <= 50; ++i)
+            history.perform(QStringLiteral("remote"), [i](GameModel &g) { g.setScore(0, i); },
+                            GameHistory::Origin::Remote);
+        QCOMPARE(GameStateFile(dir.path()).load(), std::nullopt);
+        QTRY_VERIFY(GameStateFile(dir.path()).load().has_value());
+        QCOMPARE(GameStateFile(dir.path()).load()->scores[0], 50);
+        QCOMPARE(generationFiles(dir.path()).size(), 1);
+        history.perform(QStringLiteral("key"), [](GameModel &g) { g.setScore(1, 7); });
+        QCOMPARE(GameStateFile(dir.path()).load()->scores[1], 7);
     }
 
     void aRestoredGameIsStoppedAtItsSavedValue()
