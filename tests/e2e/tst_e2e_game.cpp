@@ -169,6 +169,37 @@ private slots:
         QVERIFY(corvella->waitForFinished(10000));
     }
 
+    // A score taken back while the clock runs leaves the clock running on;
+    // the audience display on the only screen closes with Esc.
+    void anUndoWhileTheClockRunsLeavesTheClockAlone()
+    {
+        QDir(config.filePath(QStringLiteral("state"))).removeRecursively();
+        startProgram();
+        openBoard();
+        desktop->key(QStringLiteral("s"));
+        QVERIFY(clockPasses(10));
+        desktop->click(board(QStringLiteral("running-score")).scorePanelPoint(true, 0));
+        desktop->type(QStringLiteral("5"));
+        desktop->key(QStringLiteral("Return"));
+        QVERIFY(scoreReads(true, 0, QStringLiteral(" 5")));
+        QVERIFY(clockPasses(30));
+        const int beforeUndo = tenthsOf(board(QStringLiteral("before-undo")).clock());
+        desktop->key(QStringLiteral("ctrl+z"));
+        QVERIFY(scoreReads(true, 0, QStringLiteral(" 0")));
+        const int afterUndo = tenthsOf(board(QStringLiteral("after-undo")).clock());
+        QVERIFY2(afterUndo >= beforeUndo,
+                 qPrintable(QStringLiteral("%1 then %2").arg(beforeUndo).arg(afterUndo)));
+        QVERIFY(clockPasses(afterUndo + 5)); // and it runs on
+
+        const QString audience = QStringLiteral("Corvella - audience");
+        desktop->key(QStringLiteral("F2"));
+        QVERIFY(!desktop->waitForWindow(audience).isEmpty());
+        desktop->key(QStringLiteral("Escape"));
+        QVERIFY(desktop->waitForWindowGone(audience));
+        desktop->key(QStringLiteral("alt+F4"));
+        QVERIFY(corvella->waitForFinished(10000));
+    }
+
     void aCountDownEndsAtZeroWithTheHorn()
     {
         QFile settings(config.filePath(QStringLiteral("Corvella/Corvella.conf")));

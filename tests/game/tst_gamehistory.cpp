@@ -140,8 +140,9 @@ private slots:
         for (int i = 1; i <= 10; ++i)
             history.perform(QStringLiteral("key"), [i](GameModel &g) { g.setScore(1, i); });
         for (int i = 0; i < 2 * GameHistory::Depth; ++i)
-            history.perform(QStringLiteral("remote"), [i](GameModel &g) { g.setScore(0, i % 90); },
-                            GameHistory::Origin::Remote);
+            history.perform(
+                QStringLiteral("remote"), [i](GameModel &g) { g.setScore(0, i % 90); },
+                GameHistory::Origin::Remote);
         QCOMPARE(history.stack().count(), 10 + GameHistory::RemoteShare);
         while (history.stack().canUndo())
             history.undo();

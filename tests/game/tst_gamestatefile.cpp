@@ -184,11 +184,12 @@ private slots:
         QTemporaryDir dir;
         QFile hostile(dir.filePath(QStringLiteral("game-1.json")));
         QVERIFY(hostile.open(QIODevice::WriteOnly));
-        hostile.write(QStringLiteral("{\"format\":\"corvella-game\",\"version\":1,\"sequence\":%1,"
-                                     "\"scores\":[1,2,3,4],\"clockMs\":0,\"faceBlank\":false,"
-                                     "\"enteredSeconds\":0,\"countDown\":false,\"periodMs\":600000}")
-                          .arg(GameStateFile::MaxSequence)
-                          .toUtf8());
+        hostile.write(
+            QStringLiteral("{\"format\":\"corvella-game\",\"version\":1,\"sequence\":%1,"
+                           "\"scores\":[1,2,3,4],\"clockMs\":0,\"faceBlank\":false,"
+                           "\"enteredSeconds\":0,\"countDown\":false,\"periodMs\":600000}")
+                .arg(GameStateFile::MaxSequence)
+                .toUtf8());
         hostile.close();
         GameStateFile file(dir.path());
         QCOMPARE(file.load()->scores[0], 1);
@@ -206,8 +207,9 @@ private slots:
         GameStateFile file(dir.path());
         file.track(game, &history);
         for (int i = 1; i <= 50; ++i)
-            history.perform(QStringLiteral("remote"), [i](GameModel &g) { g.setScore(0, i); },
-                            GameHistory::Origin::Remote);
+            history.perform(
+                QStringLiteral("remote"), [i](GameModel &g) { g.setScore(0, i); },
+                GameHistory::Origin::Remote);
         QCOMPARE(GameStateFile(dir.path()).load(), std::nullopt);
         QTRY_VERIFY(GameStateFile(dir.path()).load().has_value());
         QCOMPARE(GameStateFile(dir.path()).load()->scores[0], 50);
