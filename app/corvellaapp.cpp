@@ -78,8 +78,18 @@ void CorvellaApp::soundBuzzer()
     buzzer().sound();
 }
 
+GameStructure CorvellaApp::structureOf(const Settings &settings)
+{
+    GameStructure structure;
+    structure.periods = settings.Periods;
+    structure.breakMs = GameStructure::parseBreaks(settings.BreakLengths).value_or(QList<qint64>{});
+    structure.overtimeMs = ClockFace::periodLengthMs(settings.OvertimeLength).value_or(0);
+    return structure;
+}
+
 void CorvellaApp::applyClockMode(const Settings &settings)
 {
+    m_game.setStructure(structureOf(settings));
     const bool countDown = settings.CountDown != 0;
     const qint64 period =
         ClockFace::periodLengthMs(settings.PeriodLength).value_or(GameModel::DefaultPeriodMs);
@@ -124,8 +134,20 @@ QString CorvellaApp::resumeQuestion(const SavedGame &saved) const
             .arg(s.HomeText, scoreText(saved.scores.at(home)), s.GuestText,
                  scoreText(saved.scores.at(guest)), name);
     };
-    return QStringLiteral("Resume the game in progress? Clock %1, %2, %3")
-        .arg(clockText(saved.clockMs, saved.countDown),
+    // A game with periods says where it was.
+    QString where;
+    if (s.Periods > 0) {
+        if (saved.phase == GamePhase::Final)
+            where = QStringLiteral(", Final");
+        else if (saved.phase == GamePhase::Break)
+            where = QStringLiteral(", Break after period %1").arg(saved.period);
+        else if (saved.period > s.Periods)
+            where = QStringLiteral(", Overtime %1").arg(saved.period - s.Periods);
+        else
+            where = QStringLiteral(", Period %1").arg(saved.period);
+    }
+    return QStringLiteral("Resume the game in progress? Clock %1%2, %3, %4")
+        .arg(clockText(saved.clockMs, saved.countDown || saved.phase == GamePhase::Break), where,
              section(GameModel::Home1, GameModel::Guest1, s.SectionText1),
              section(GameModel::Home2, GameModel::Guest2, s.SectionText2));
 }

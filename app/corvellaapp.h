@@ -38,6 +38,7 @@ public:
     Buzzer &buzzer();
 
 private:
+    static GameStructure structureOf(const Settings &settings);
     void applyClockMode(const Settings &settings);
     void showScoreboard();
     void connectBoard();

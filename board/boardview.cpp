@@ -99,6 +99,18 @@ void BoardView::createControls()
     c.section2Caption = caption(this, "lblSection2", twipsRect(3120, 5040, 3315, 615), 24, false);
     c.creditCaption = caption(this, "lblCreatedBy", twipsRect(4200, 4200, 1215, 615), 9.75, false);
     c.creditCaption->setCaption(QStringLiteral("Brannick"));
+
+    // In the corner above the home team, empty on a board without periods.
+    c.phaseCaption = caption(this, "lblPhase", twipsRect(240, 240, 1440, 375), 12, false);
+    c.periodPanel = place(new PictureBox(this), "picPeriod", twipsRect(360, 660, 1320, 1155));
+    c.periodPanel->setFocusPolicy(Qt::NoFocus);
+    for (int i : {1, 0}) {
+        LedDigit *digit = placeDigit(m_periodDigits, i, c.periodPanel, i ? 40 : 660, 40, 40);
+        digit->setDigitSize(80);
+        digit->setFocusPolicy(Qt::NoFocus);
+    }
+    c.phaseCaption->hide();
+    c.periodPanel->hide();
 }
 
 void BoardView::createScore(PictureBox *&panel, LedGroup &digits, const char *panelName, int left,
@@ -127,7 +139,7 @@ void BoardView::fitCaptions()
     const Controls &c = m_controls;
     shrinkToFit(c.homeTeamCaption, c.homeTeamPanel->size());
     shrinkToFit(c.guestTeamCaption, c.guestTeamPanel->size());
-    for (Label *fixedBox : {c.section1Caption, c.section2Caption, c.creditCaption})
+    for (Label *fixedBox : {c.section1Caption, c.section2Caption, c.creditCaption, c.phaseCaption})
         shrinkToFit(fixedBox, fixedBox->size());
     centreIn(c.homeTeamCaption, c.homeTeamPanel);
     centreIn(c.guestTeamCaption, c.guestTeamPanel);
@@ -158,6 +170,7 @@ void BoardView::updateColors()
     setPalette(pal);
 
     colorLeds(m_clockDigits, s.LEDTimeColor, s.LEDBackColor);
+    colorLeds(m_periodDigits, s.LEDScoreColor, s.LEDBackColor);
     for (const LedGroup *score : {&m_home1Digits, &m_guest1Digits, &m_home2Digits, &m_guest2Digits})
         colorLeds(*score, s.LEDScoreColor, s.LEDBackColor);
     colorControls(this,
@@ -206,6 +219,32 @@ void BoardView::showGame()
         group[1]->setCaption(digits.tens);
     }
     showClock();
+    showPeriod();
+}
+
+void BoardView::showPeriod()
+{
+    const Controls &c = m_controls;
+    const GameStructure &structure = m_game.structure();
+    c.phaseCaption->setVisible(structure.isOn());
+    c.periodPanel->setVisible(structure.isOn());
+    if (!structure.isOn())
+        return;
+    const bool overtime = m_game.period() > structure.periods;
+    const int number = overtime ? m_game.period() - structure.periods : m_game.period();
+    QString phase = overtime ? tr("OVERTIME") : tr("PERIOD");
+    if (m_game.phase() == GamePhase::Break)
+        phase = tr("BREAK");
+    else if (m_game.phase() == GamePhase::Final)
+        phase = tr("FINAL");
+    if (c.phaseCaption->text() != phase) {
+        c.phaseCaption->setCaption(phase);
+        c.phaseCaption->setFontSize(captionPointSize(12));
+        shrinkToFit(c.phaseCaption, c.phaseCaption->size());
+    }
+    const ScoreDigits digits = scoreDigitsFor(number);
+    m_periodDigits[0]->setCaption(digits.units);
+    m_periodDigits[1]->setCaption(digits.tens);
 }
 
 void BoardView::showClock()

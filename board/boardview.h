@@ -37,9 +37,13 @@ public:
         std::array<Shape *, 3> clockDots;
         Shape *clockFrame, *boardFrame;
         PictureBox *home1Panel, *guest1Panel, *home2Panel, *guest2Panel;
+        // With periods only: the period's number and what is being played.
+        PictureBox *periodPanel;
+        Label *phaseCaption;
     };
     const Controls &controls() const { return m_controls; }
     const LedGroup &clockDigits() const { return m_clockDigits; }
+    const LedGroup &periodDigits() const { return m_periodDigits; }
     const LedGroup &scoreDigits(GameModel::Score which) const;
     const LedGroup &home1Digits() const { return m_home1Digits; }
     const LedGroup &guest1Digits() const { return m_guest1Digits; }
@@ -67,6 +71,7 @@ private:
                      int top);
     void showGame();
     void showClock();
+    void showPeriod();
     void fitCaptions();
 
     GameModel &m_game;
@@ -77,5 +82,6 @@ private:
     LedGroup m_guest1Digits{QStringLiteral("ledGuestScore0")};
     LedGroup m_home2Digits{QStringLiteral("ledHomeScore1")};
     LedGroup m_guest2Digits{QStringLiteral("ledGuestScore1")};
+    LedGroup m_periodDigits{QStringLiteral("ledPeriod")};
     LayoutSnapshot m_layout;
 };

@@ -13,7 +13,8 @@ bool GameState::operator==(const GameState &other) const
 bool GameState::sameClock(const GameState &other) const
 {
     return running == other.running && clockMs == other.clockMs && runStartMs == other.runStartMs &&
-           faceBlank == other.faceBlank && enteredSeconds == other.enteredSeconds;
+           faceBlank == other.faceBlank && enteredSeconds == other.enteredSeconds &&
+           period == other.period && phase == other.phase;
 }
 
 GameModel::GameModel(const TimeSource &time, QObject *parent) : QObject(parent), m_time(time)
@@ -31,7 +32,15 @@ qint64 GameModel::clockMsAt(const GameState &state, qint64 now) const
     if (!state.running)
         return state.clockMs;
     const qint64 run = now - state.runStartMs;
-    return m_countDown ? std::max<qint64>(state.clockMs - run, 0) : state.clockMs + run;
+    const bool down = m_countDown || state.phase == GamePhase::Break;
+    return down ? std::max<qint64>(state.clockMs - run, 0) : state.clockMs + run;
+}
+
+qint64 GameModel::playLengthMs(int period) const
+{
+    if (m_structure.isOn() && period > m_structure.periods)
+        return m_structure.overtimeMs;
+    return m_periodMs;
 }
 
 qint64 GameModel::clockMs() const
@@ -62,8 +71,11 @@ void GameModel::addToScore(int which, int delta)
 
 void GameModel::startStop()
 {
-    // Counting down, a clock at zero waits for a reset or an entry.
+    // Counting down, a clock at zero waits for a reset or an entry; a game
+    // that is over waits for a new one; a break runs by itself.
     if (!m_state.running && m_countDown && m_state.clockMs <= 0)
+        return;
+    if (m_state.phase != GamePhase::Play)
         return;
     if (m_state.running)
         stopRun();
@@ -100,6 +112,9 @@ void GameModel::setClockValue(qint64 ms)
 
 void GameModel::resetClock()
 {
+    // A break runs out by itself (or is skipped); a game that is over stays so.
+    if (m_state.phase != GamePhase::Play)
+        return;
     applyPendingClockMode();
     setClockValue(initialClockMs());
     emit changed();
@@ -107,6 +122,8 @@ void GameModel::resetClock()
 
 void GameModel::enterClockTime(qint16 seconds)
 {
+    if (m_state.phase != GamePhase::Play)
+        return;
     setClockValue(qint64(seconds) * 1000);
     m_state.enteredSeconds = seconds;
     emit changed();
@@ -158,9 +175,104 @@ void GameModel::restore(const GameState &state)
     m_update.stop();
     m_state = state;
     m_state.clockMs = clockMsAt(state, state.takenAtMs);
+    // A break never stands still: one saved mid-way runs on from there.
+    if (m_state.phase == GamePhase::Break)
+        m_state.running = true;
     if (m_state.running) {
         m_state.runStartMs = m_time.elapsedMs();
         scheduleUpdate();
+    }
+    emit changed();
+}
+
+void GameModel::readyPeriod(int period)
+{
+    m_update.stop();
+    m_state.running = false;
+    m_state.runStartMs = 0;
+    m_state.phase = GamePhase::Play;
+    m_state.period = period;
+    m_state.clockMs = initialClockMs();
+    m_state.faceBlank = false;
+}
+
+void GameModel::endPeriod(qint64 endedAtMs)
+{
+    const int period = m_state.period;
+    const qint64 breakMs = m_structure.breakAfter(period);
+    const bool level = score(Home1).value_or(0) == score(Guest1).value_or(0);
+    if (period < m_structure.periods && breakMs > 0) {
+        // The break starts the moment the period ended, so it is exact too.
+        m_state.phase = GamePhase::Break;
+        m_state.clockMs = breakMs;
+        m_state.runStartMs = endedAtMs;
+        m_state.running = true;
+        scheduleUpdate();
+    } else if (period < m_structure.periods || (m_structure.overtimeMs > 0 && level)) {
+        readyPeriod(period + 1);
+    } else {
+        m_update.stop();
+        m_state.running = false;
+        m_state.runStartMs = 0;
+        m_state.clockMs = m_countDown ? 0 : playLengthMs(period);
+        m_state.phase = GamePhase::Final;
+    }
+    emit changed();
+    emit clockExpired();
+}
+
+void GameModel::endBreak()
+{
+    readyPeriod(m_state.period + 1);
+    emit changed();
+    emit clockExpired();
+}
+
+void GameModel::nextPeriod()
+{
+    if (!m_structure.isOn() || m_state.phase == GamePhase::Final)
+        return;
+    readyPeriod(m_state.period + 1);
+    emit changed();
+}
+
+void GameModel::previousPeriod()
+{
+    if (!m_structure.isOn() || (m_state.period <= 1 && m_state.phase == GamePhase::Play))
+        return;
+    // From a break or the end, back to the period just played.
+    const bool inPlay = m_state.phase == GamePhase::Play;
+    readyPeriod(inPlay ? m_state.period - 1 : m_state.period);
+    emit changed();
+}
+
+void GameModel::skipBreak()
+{
+    if (m_state.phase != GamePhase::Break)
+        return;
+    readyPeriod(m_state.period + 1);
+    emit changed();
+}
+
+void GameModel::newGame()
+{
+    applyPendingClockMode();
+    m_state.scores.fill(0);
+    m_state.enteredSeconds = 0;
+    readyPeriod(1);
+    emit changed();
+}
+
+void GameModel::setStructure(const GameStructure &structure)
+{
+    if (structure == m_structure)
+        return;
+    m_structure = structure;
+    if (!structure.isOn()) {
+        if (m_state.phase != GamePhase::Play || m_state.period != 1)
+            readyPeriod(1);
+    } else if (m_state.period > structure.periods && structure.overtimeMs <= 0) {
+        readyPeriod(structure.periods);
     }
     emit changed();
 }
@@ -174,7 +286,7 @@ void GameModel::restoreScores(const GameState &state)
 qint64 GameModel::msToNextTenth() const
 {
     const qint64 ms = clockMs();
-    if (m_countDown) {
+    if (faceCountsDown()) {
         const qint64 intoTenth = ms % 100;
         return intoTenth == 0 ? 100 : intoTenth;
     }
@@ -191,6 +303,22 @@ void GameModel::updateClock()
     if (!m_state.running)
         return;
     const qint64 ms = clockMs();
+    if (m_state.phase == GamePhase::Break && ms <= 0) {
+        endBreak();
+        return;
+    }
+    if (m_structure.isOn()) {
+        // Ended the moment the period ran out, however late this update comes.
+        const qint64 length = playLengthMs(m_state.period);
+        if (m_countDown && ms <= 0) {
+            endPeriod(m_state.runStartMs + m_state.clockMs);
+            return;
+        }
+        if (!m_countDown && ms >= length) {
+            endPeriod(m_state.runStartMs + (length - m_state.clockMs));
+            return;
+        }
+    }
     if (m_countDown && ms <= 0) {
         stopRun();
         emit changed();

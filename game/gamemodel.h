@@ -1,6 +1,7 @@
 #pragma once
 
 #include "game/clockseconds.h"
+#include "game/gamestructure.h"
 
 #include <QObject>
 #include <QTimer>
@@ -21,11 +22,14 @@ struct GameState
     qint64 runStartMs = 0;  // the time source's reading at the start of the run
     bool faceBlank = false; // the face shows nothing until the clock is next used
     qint16 enteredSeconds = 0;
+    // With periods: which one, and whether it is played, in its break or over.
+    int period = 1;
+    GamePhase phase = GamePhase::Play;
     qint64 takenAtMs = 0; // the time source's reading when the state was taken
 
     // The same game, whenever it was looked at.
     bool operator==(const GameState &other) const;
-    // The same clock (running or not, value, face), whatever the scores.
+    // The same clock (running or not, value, face, period), whatever the scores.
     bool sameClock(const GameState &other) const;
 };
 
@@ -60,8 +64,20 @@ public:
     static ClockSeconds shownTimeFor(qint64 clockMs, bool countDown);
     bool countsDown() const { return m_countDown; }
     qint64 periodMs() const { return m_periodMs; }
-    // The clock's value when reset: 0, or the period when counting down.
-    qint64 initialClockMs() const { return m_countDown ? m_periodMs : 0; }
+    // The clock's value when reset: 0, or the period (or overtime) when
+    // counting down.
+    qint64 initialClockMs() const { return m_countDown ? playLengthMs(m_state.period) : 0; }
+
+    const GameStructure &structure() const { return m_structure; }
+    int period() const { return m_state.period; }
+    GamePhase phase() const { return m_state.phase; }
+    bool isOvertime() const
+    {
+        return m_structure.isOn() && m_state.phase != GamePhase::Break &&
+               m_state.period > m_structure.periods;
+    }
+    // Whether the face counts down now: a break always does.
+    bool faceCountsDown() const { return m_countDown || m_state.phase == GamePhase::Break; }
 
     // What the operator does.
     void setScore(int which, int value);
@@ -70,12 +86,21 @@ public:
     void resetClock();
     void enterClockTime(qint16 seconds);
     void clear();
+    // With periods: on to the next period (a break ends at once), back to
+    // the one before, and a new game from period 1 with every score 0.
+    void nextPeriod();
+    void previousPeriod();
+    void skipBreak();
+    void newGame();
 
     // Counting up (the default) or down from a period. A change of either
     // resets the clock.
     void setClockMode(bool countDown, qint64 periodMs);
     // The same, taking effect at the next reset or clear of the clock.
     void setPendingClockMode(bool countDown, qint64 periodMs);
+    // Periods, breaks and overtime; none is the board as it always was. A
+    // game under way keeps its period where the new structure has it.
+    void setStructure(const GameStructure &structure);
 
     GameState state() const;
     // Puts the game back as it was; a clock that was running runs on from
@@ -90,11 +115,16 @@ public:
 signals:
     void changed();
     void clockAdvanced();
-    // Counting down, the clock has reached zero and stopped: sound the horn.
+    // Counting down, the clock has reached zero and stopped, or a period or
+    // a break is over: sound the horn.
     void clockExpired();
 
 private:
     qint64 clockMsAt(const GameState &state, qint64 now) const;
+    qint64 playLengthMs(int period) const;
+    void endPeriod(qint64 endedAtMs);
+    void endBreak();
+    void readyPeriod(int period);
     void startRun();
     void stopRun();
     void scheduleUpdate();
@@ -108,5 +138,6 @@ private:
     bool m_countDown = false;
     qint64 m_periodMs = DefaultPeriodMs;
     std::optional<std::pair<bool, qint64>> m_pendingMode;
+    GameStructure m_structure;
     QTimer m_update{this};
 };

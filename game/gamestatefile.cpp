@@ -27,6 +27,9 @@ struct Generation
     SavedGame game;
 };
 
+const QLatin1StringView phaseNames[] = {QLatin1StringView("play"), QLatin1StringView("break"),
+                                        QLatin1StringView("final")};
+
 QJsonValue scoreJson(std::optional<int> score)
 {
     return score ? QJsonValue(*score) : QJsonValue(QJsonValue::Null);
@@ -45,7 +48,9 @@ QByteArray toJson(const SavedGame &game, qint64 sequence)
                              {QStringLiteral("faceBlank"), game.faceBlank},
                              {QStringLiteral("enteredSeconds"), game.enteredSeconds},
                              {QStringLiteral("countDown"), game.countDown},
-                             {QStringLiteral("periodMs"), game.periodMs}};
+                             {QStringLiteral("periodMs"), game.periodMs},
+                             {QStringLiteral("period"), game.period},
+                             {QStringLiteral("phase"), phaseNames[int(game.phase)]}};
     return QJsonDocument(object).toJson(QJsonDocument::Compact);
 }
 
@@ -93,6 +98,22 @@ std::optional<Generation> parseGeneration(const QByteArray &bytes)
             return std::nullopt;
         g.game.scores.at(i) = static_cast<int>(*score);
     }
+    // Files from before periods have neither: the first period, in play.
+    const QJsonValue periodNumber = o.value(QStringLiteral("period"));
+    const QJsonValue phase = o.value(QStringLiteral("phase"));
+    if (!periodNumber.isUndefined()) {
+        const auto number = integerIn(periodNumber, 1, 1000);
+        if (!number)
+            return std::nullopt;
+        g.game.period = static_cast<int>(*number);
+    }
+    if (!phase.isUndefined()) {
+        const auto named =
+            std::find(std::begin(phaseNames), std::end(phaseNames), phase.toString());
+        if (named == std::end(phaseNames))
+            return std::nullopt;
+        g.game.phase = static_cast<GamePhase>(named - std::begin(phaseNames));
+    }
     g.sequence = *sequence;
     g.game.clockMs = *clock;
     g.game.periodMs = *period;
@@ -137,6 +158,8 @@ SavedGame SavedGame::of(const GameModel &game)
     saved.enteredSeconds = game.enteredSeconds();
     saved.countDown = game.countsDown();
     saved.periodMs = game.periodMs();
+    saved.period = game.period();
+    saved.phase = game.phase();
     return saved;
 }
 
@@ -147,6 +170,8 @@ GameState SavedGame::toState() const
     state.clockMs = clockMs;
     state.faceBlank = faceBlank;
     state.enteredSeconds = enteredSeconds;
+    state.period = period;
+    state.phase = phase;
     return state;
 }
 
@@ -154,7 +179,8 @@ bool SavedGame::isFresh() const
 {
     const bool scoresUntouched = std::all_of(
         scores.begin(), scores.end(), [](std::optional<int> s) { return s.value_or(0) == 0; });
-    return scoresUntouched && clockMs == (countDown ? periodMs : 0);
+    return scoresUntouched && clockMs == (countDown ? periodMs : 0) && period == 1 &&
+           phase == GamePhase::Play;
 }
 
 GameStateFile::GameStateFile(QString folder, QObject *parent)

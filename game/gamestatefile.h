@@ -18,12 +18,14 @@ struct SavedGame
     qint16 enteredSeconds = 0;
     bool countDown = false;
     qint64 periodMs = GameModel::DefaultPeriodMs;
+    int period = 1;
+    GamePhase phase = GamePhase::Play;
 
     static SavedGame of(const GameModel &game);
     // The game as a stopped clock with these scores.
     GameState toState() const;
     // A board nobody has played on: every score 0 or blank, the clock at its
-    // reset value.
+    // reset value, in the first period.
     bool isFresh() const;
 
     bool operator==(const SavedGame &) const = default;

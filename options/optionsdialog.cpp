@@ -10,6 +10,7 @@
 #include "settings/bgrcolor.h"
 
 #include <QCheckBox>
+#include <QComboBox>
 #include <QDir>
 #include <QFileInfo>
 #include <QFontMetricsF>
@@ -24,6 +25,7 @@
 #include <QTabWidget>
 
 #include <algorithm>
+#include <cstdio>
 
 namespace {
 
@@ -88,6 +90,14 @@ const struct
     {"TeamSize", nullptr},
     {"CountDown", "chkCountDown"},
     {"PeriodLength", "txtPeriod"},
+    {"Periods", "spnPeriods"},
+    {"BreakLengths", "txtBreaks"},
+    {"OvertimeLength", "txtOvertime"},
+    // Not in the dialog yet: kept as they are.
+    {"NextPeriodKey", nullptr},
+    {"PreviousPeriodKey", nullptr},
+    {"SkipBreakKey", nullptr},
+    {"NewGameKey", nullptr},
     {"AudienceScreen", "spnAudienceScreen"},
     // Edited on a page the program adds (addPage).
     {"WebServer", nullptr},
@@ -316,6 +326,73 @@ void OptionsDialog::createGameTab(QWidget *page)
     screen->setRange(0, 9);
     screen->setSpecialValueText(QStringLiteral("off"));
     screen->setPrefix(QStringLiteral("on screen "));
+
+    createPeriodsGroup(page);
+}
+
+void OptionsDialog::createPeriodsGroup(QWidget *page)
+{
+    QGroupBox *periods =
+        group(QStringLiteral("Periods:"), "fraPeriods", page, onPage(240, 2580, 4575, 1350));
+    m_presets = new QComboBox(periods);
+    m_presets->setObjectName(QStringLiteral("cboPreset"));
+    m_presets->setGeometry(twipsRect(120, 240, 1900, 330));
+    QStringList problems;
+    m_presetList = Presets::load(Presets::userFolder(), &problems);
+    for (const QString &problem : std::as_const(problems))
+        std::fprintf(stderr, "corvella: %s\n", qPrintable(problem));
+    for (const Preset &preset : std::as_const(m_presetList))
+        m_presets->addItem(preset.name);
+    m_presets->addItem(QStringLiteral("Custom"));
+    connect(m_presets, &QComboBox::activated, this, &OptionsDialog::applyPreset);
+
+    auto *count = new QSpinBox(periods);
+    count->setObjectName(QStringLiteral("spnPeriods"));
+    count->setGeometry(twipsRect(2140, 240, 2300, 330));
+    count->setRange(0, SettingsDefaults::MaxPeriods);
+    count->setSpecialValueText(QStringLiteral("no periods"));
+    count->setSuffix(QStringLiteral(" periods"));
+    const auto lengths = [periods](const char *name, const QString &caption, int top) {
+        auto *label = new QLabel(caption, periods);
+        label->setGeometry(twipsRect(120, top, 1900, 330));
+        auto *box = new QLineEdit(periods);
+        box->setObjectName(QLatin1StringView(name));
+        box->setGeometry(twipsRect(2140, top, 2300, 330));
+        box->setValidator(new QRegularExpressionValidator(
+            QRegularExpression(QStringLiteral("[0-9., ]{0,60}")), box));
+        return box;
+    };
+    lengths("txtBreaks", QStringLiteral("Breaks after them:"), 600);
+    lengths("txtOvertime", QStringLiteral("Overtime when level:"), 960)
+        ->setPlaceholderText(QStringLiteral("none"));
+}
+
+// Fills the clock and period fields from the preset chosen; "Custom" leaves
+// them for the operator.
+void OptionsDialog::applyPreset(int index)
+{
+    if (index < 0 || index >= m_presetList.size())
+        return;
+    Settings values = settings();
+    for (const SettingsEntry &entry : settingsEntries()) {
+        const QString key = QLatin1StringView(entry.group) + u'/' + QLatin1StringView(entry.key);
+        const auto found = m_presetList.at(index).values.constFind(key);
+        if (found == m_presetList.at(index).values.cend())
+            continue;
+        std::visit(
+            [&](auto member) {
+                using Value = std::remove_cvref_t<decltype(values.*member)>;
+                if constexpr (std::is_same_v<Value, QString>)
+                    values.*member = *found;
+                else
+                    values.*member = static_cast<Value>(found->toInt());
+            },
+            entry.member);
+    }
+    showFields(values, [](const Field &field) {
+        return qobject_cast<QLineEdit *>(field.control) ||
+               qobject_cast<QCheckBox *>(field.control) || qobject_cast<QSpinBox *>(field.control);
+    });
 }
 
 void OptionsDialog::bindFields()

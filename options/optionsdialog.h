@@ -1,5 +1,6 @@
 #pragma once
 
+#include "game/presets.h"
 #include "settings/appsettings.h"
 
 #include <QDialog>
@@ -11,6 +12,7 @@
 
 class Dialogs;
 class PictureBox;
+class QComboBox;
 class QGroupBox;
 class QLabel;
 class QLineEdit;
@@ -71,6 +73,8 @@ private:
     void createColorTab(QWidget *page);
     void createTextTab(QWidget *page);
     void createGameTab(QWidget *page);
+    void createPeriodsGroup(QWidget *page);
+    void applyPreset(int index);
     void bindFields();
     void showFields(const Settings &values, const std::function<bool(const Field &)> &which);
     void showField(const Field &field, const Settings &values);
@@ -94,6 +98,8 @@ private:
     std::vector<Field> m_fields;
     std::vector<std::function<void(Settings &)>> m_pageStores;
     QTabWidget *m_tabs;
+    QComboBox *m_presets = nullptr;
+    QList<Preset> m_presetList;
     std::array<QLabel *, 3> m_keyLabels{};
     std::array<int, 3> m_keys{};
     QLabel *m_buzzerSoundLabel;

@@ -111,12 +111,41 @@ void ScoreBoardWindow::runCommandKey(int keyAscii)
         act(tr("Reset the clock"), [](GameModel &game) { game.resetClock(); });
     else if (keyAscii == s.BuzzerKey)
         emit buzzerRequested();
+    else if (game().structure().isOn() && runPeriodKey(keyAscii))
+        return;
     else if (keyAscii == Esc)
         showStartScreen();
     else if (keyAscii == LetterO)
         showOptions();
     else if (keyAscii == LetterC)
         askToClear();
+}
+
+// The keys of a game with periods; a board without periods has none of them.
+bool ScoreBoardWindow::runPeriodKey(int keyAscii)
+{
+    const Settings &s = settings();
+    if (keyAscii == s.NextPeriodKey)
+        act(tr("Next period"), [](GameModel &game) { game.nextPeriod(); });
+    else if (keyAscii == s.PreviousPeriodKey)
+        act(tr("Previous period"), [](GameModel &game) { game.previousPeriod(); });
+    else if (keyAscii == s.SkipBreakKey)
+        act(tr("Skip the break"), [](GameModel &game) { game.skipBreak(); });
+    else if (keyAscii == s.NewGameKey)
+        askForNewGame();
+    else
+        return false;
+    return true;
+}
+
+void ScoreBoardWindow::askForNewGame()
+{
+    if (!m_dialogs.askYesNo(this, tr("Are you sure you want to start a new game?"),
+                            tr("New game?")))
+        return;
+    act(tr("New game"), [](GameModel &game) { game.newGame(); });
+    m_scoreEntry.discard();
+    m_clockEntry.discard();
 }
 
 void ScoreBoardWindow::askToClear()

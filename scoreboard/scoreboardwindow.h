@@ -47,6 +47,7 @@ public:
     // A key that is not part of a score or clock entry: the command keys.
     void runCommandKey(int keyAscii);
     void askToClear();
+    void askForNewGame();
     void showStartScreen();
     void showOptions();
 
@@ -71,6 +72,7 @@ private:
     void act(const QString &what, const std::function<void(GameModel &)> &action);
     void updateTitle();
     void updateHints(int keyAscii);
+    bool runPeriodKey(int keyAscii);
 
     GameHistory &m_history;
     Dialogs &m_dialogs;

@@ -31,6 +31,13 @@ const StoreEntry storeEntries[] = {
     {"TextSettings", "TeamSize", &Settings::TeamSize},
     {"ClockSettings", "CountDown", &Settings::CountDown},
     {"ClockSettings", "PeriodLength", &Settings::PeriodLength},
+    {"ClockSettings", "Periods", &Settings::Periods},
+    {"ClockSettings", "BreakLengths", &Settings::BreakLengths},
+    {"ClockSettings", "OvertimeLength", &Settings::OvertimeLength},
+    {"KeySettings", "NextPeriodKey", &Settings::NextPeriodKey},
+    {"KeySettings", "PreviousPeriodKey", &Settings::PreviousPeriodKey},
+    {"KeySettings", "SkipBreakKey", &Settings::SkipBreakKey},
+    {"KeySettings", "NewGameKey", &Settings::NewGameKey},
     {"DisplaySettings", "AudienceScreen", &Settings::AudienceScreen},
     {"WebSettings", "WebServer", &Settings::WebServer},
     {"WebSettings", "WebPort", &Settings::WebPort},
@@ -40,7 +47,9 @@ const StoreEntry storeEntries[] = {
 bool isKeyField(qint16 Settings::*member)
 {
     return member == &Settings::StartStopClockKey || member == &Settings::ResetClockKey ||
-           member == &Settings::BuzzerKey;
+           member == &Settings::BuzzerKey || member == &Settings::NextPeriodKey ||
+           member == &Settings::PreviousPeriodKey || member == &Settings::SkipBreakKey ||
+           member == &Settings::NewGameKey;
 }
 
 bool isSwitch(qint16 Settings::*member)
@@ -107,6 +116,9 @@ void loadEntry(const QMap<QString, QString> &stored, const StoreEntry &entry, Se
                         return;
                     if (isWebSwitch(member) && number != 0 && number != 1)
                         return;
+                    if (member == &Settings::Periods &&
+                        (number < 0 || number > SettingsDefaults::MaxPeriods))
+                        return;
                 }
                 if constexpr (std::is_same_v<Field, qint32>) {
                     if (isPort(member) && (number < 1 || number > 65535))
@@ -148,6 +160,10 @@ Settings defaultSettings()
     Settings s;
     applyDefaultColors(s);
     applyDefaultKeys(s);
+    s.NextPeriodKey = SettingsDefaults::NextPeriodKey;
+    s.PreviousPeriodKey = SettingsDefaults::PreviousPeriodKey;
+    s.SkipBreakKey = SettingsDefaults::SkipBreakKey;
+    s.NewGameKey = SettingsDefaults::NewGameKey;
     s.BuzzerFile = QCoreApplication::applicationDirPath() + QStringLiteral("/buzzer.wav");
     s.HomeText = QStringLiteral("Home");
     s.GuestText = QStringLiteral("Guest");

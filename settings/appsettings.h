@@ -31,6 +31,17 @@ struct Settings
     // minutes.seconds like a clock entry.
     qint16 CountDown = 0;
     QString PeriodLength;
+    // Periods of that length (0: none, the clock as it always was), the
+    // breaks after them ("2.00, 15.00, 2.00") and the overtime ("5.00"; empty
+    // or 0: none), played while section 1 is level.
+    qint16 Periods = 0;
+    QString BreakLengths;
+    QString OvertimeLength;
+    // Command keys of a game with periods.
+    qint16 NextPeriodKey = 0;
+    qint16 PreviousPeriodKey = 0;
+    qint16 SkipBreakKey = 0;
+    qint16 NewGameKey = 0;
     // The screen of the audience display, counted from 1; 0 is off.
     qint16 AudienceScreen = 0;
     // The board on the hall's network: off (0) or on (1), the port, and the
@@ -53,6 +64,11 @@ inline constexpr qint32 TextColor = 16777215;
 inline constexpr qint16 StartStopClockKey = 115; // "s"
 inline constexpr qint16 ResetClockKey = 114;     // "r"
 inline constexpr qint16 BuzzerKey = 98;          // "b"
+inline constexpr qint16 NextPeriodKey = 110;     // "n"
+inline constexpr qint16 PreviousPeriodKey = 112; // "p"
+inline constexpr qint16 SkipBreakKey = 107;      // "k"
+inline constexpr qint16 NewGameKey = 103;        // "g"
+inline constexpr qint16 MaxPeriods = 99;
 inline constexpr qint16 TeamSize = 24;
 inline constexpr qint16 CountDown = 0;
 inline constexpr qint16 WebServer = 0;

@@ -21,6 +21,13 @@ class TestOptionFields : public QObject
     static Settings distinctSettings()
     {
         Settings s;
+        s.Periods = 3;
+        s.BreakLengths = QStringLiteral("1.30, 0.45");
+        s.OvertimeLength = QStringLiteral("4.00");
+        s.NextPeriodKey = 'N';
+        s.PreviousPeriodKey = 'P';
+        s.SkipBreakKey = 'K';
+        s.NewGameKey = 'G';
         s.FormColor = 0x010203;
         s.LEDTimeColor = 0x040506;
         s.LEDScoreColor = 0x070809;

@@ -38,7 +38,8 @@ QStringList boardGeometry(const QWidget &board)
 {
     QStringList lines;
     for (const QWidget *control : board.findChildren<QWidget *>()) {
-        if (control->objectName().isEmpty())
+        // A board without periods shows no period: those parts stay hidden.
+        if (control->objectName().isEmpty() || !control->isVisibleTo(&board))
             continue;
         const QRect g = control->geometry();
         const bool teamCaption = control->objectName() == QLatin1StringView("lblHomeScore") ||

@@ -30,6 +30,13 @@ private:
     static Settings unusualSettings()
     {
         Settings s;
+        s.Periods = 3;
+        s.BreakLengths = QStringLiteral("1.30, 0.45");
+        s.OvertimeLength = QStringLiteral("4.00");
+        s.NextPeriodKey = 'N';
+        s.PreviousPeriodKey = 'P';
+        s.SkipBreakKey = 'K';
+        s.NewGameKey = 'G';
         s.FormColor = 0x123456;
         s.LEDTimeColor = 1;
         s.LEDScoreColor = 0xFFFFFF;

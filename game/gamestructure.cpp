@@ -1,0 +1,27 @@
+#include "game/gamestructure.h"
+
+#include "game/clockface.h"
+
+#include <QStringList>
+
+std::optional<QList<qint64>> GameStructure::parseBreaks(const QString &text)
+{
+    QList<qint64> breaks;
+    if (text.trimmed().isEmpty())
+        return breaks;
+    for (const QString &part : text.split(u',')) {
+        const QString entry = part.trimmed();
+        if (!ClockFace::isAcceptableEntry(entry))
+            return std::nullopt;
+        breaks.append(qint64(ClockFace::typedSeconds(entry)) * 1000);
+    }
+    return breaks;
+}
+
+QString GameStructure::breaksText(const QList<qint64> &breaks)
+{
+    QStringList parts;
+    for (const qint64 ms : breaks)
+        parts << ClockFace::lengthText(ms);
+    return parts.join(QStringLiteral(", "));
+}

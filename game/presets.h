@@ -1,0 +1,30 @@
+#pragma once
+
+#include <QList>
+#include <QMap>
+#include <QString>
+#include <QStringList>
+
+// A named set of settings values for one sport, as "Group/Key" -> text. A
+// preset only fills in settings; it is data, not code: the program ships one
+// small file per sport, and a club adds its own beside them.
+struct Preset
+{
+    QString name;
+    QMap<QString, QString> values;
+};
+
+namespace Presets {
+
+// $XDG_DATA_HOME/Corvella/presets, where a club's own presets go.
+QString userFolder();
+
+// The shipped presets, then the user's (one of the same name replaces the
+// shipped one). A file that cannot be read as a preset is skipped; why goes
+// to `problems`, one line per file.
+QList<Preset> load(const QString &userFolder, QStringList *problems = nullptr);
+
+// Reads one preset file; nothing, with the reason, when it is not one.
+std::optional<Preset> read(const QString &path, QString *problem);
+
+} // namespace Presets
