@@ -46,7 +46,7 @@ QRect BoardReader::toScreen(double left, double top, double width, double height
 }
 
 QChar BoardReader::digit(const QRectF &panel, double left, double top, double buffer,
-                         const QColor &lit) const
+                         const QColor &lit, double size) const
 {
     // Digits scale by the smaller of the two ratios, spread sideways at most
     // 1.28 times that, and sit as one group in the middle of their panel.
@@ -60,8 +60,8 @@ QChar BoardReader::digit(const QRectF &panel, double left, double top, double bu
     const double originY =
         screenPanel.top() + (panel.height() * (yr - scale) / 2 + top * scale) / TwipsPerPixel;
     const double margin = buffer * scale / TwipsPerPixel;
-    const double w = 895.0 * scale / TwipsPerPixel;
-    const double h = 1435.0 * scale / TwipsPerPixel;
+    const double w = 895.0 * size / 120 * scale / TwipsPerPixel;
+    const double h = 1435.0 * size / 120 * scale / TwipsPerPixel;
     QString segments;
     for (size_t s = 0; s < probes.size(); ++s) {
         const QPoint at(int(originX + margin + probes[s].x * w),
@@ -95,6 +95,13 @@ QString BoardReader::score(double panelLeft, double panelTop) const
 {
     const QRectF panel(panelLeft, panelTop, 2280, 1785);
     return QString(digit(panel, 120, 60, 85, ScoreLit)) + digit(panel, 1080, 60, 85, ScoreLit);
+}
+
+QString BoardReader::period() const
+{
+    const QRectF panel(360, 660, 1320, 1155);
+    return QString(digit(panel, 40, 40, 40, ScoreLit, 80)) +
+           digit(panel, 660, 40, 40, ScoreLit, 80);
 }
 
 QString BoardReader::homeScore(int section) const

@@ -21,6 +21,8 @@ public:
     // "12" or " 7"; section 0 or 1.
     QString homeScore(int section) const;
     QString guestScore(int section) const;
+    // The period's number in the board's corner, " 2"; blanks when not shown.
+    QString period() const;
 
     // A point inside the score panel or clock digit, for clicking.
     QPoint scorePanelPoint(bool home, int section) const;
@@ -35,8 +37,8 @@ public:
 
 private:
     // A digit at (left, top) in its panel; the panel and positions in design twips.
-    QChar digit(const QRectF &panel, double left, double top, double buffer,
-                const QColor &lit) const;
+    QChar digit(const QRectF &panel, double left, double top, double buffer, const QColor &lit,
+                double size = 120) const;
     QString score(double panelLeft, double panelTop) const;
     QRect toScreen(double left, double top, double width, double height) const;
 

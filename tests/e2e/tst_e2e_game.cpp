@@ -65,6 +65,19 @@ class TestEndToEndGame : public QObject
         return false;
     }
 
+    // Waits until the clock shows between `low` and `high` tenths.
+    bool clockWithin(int low, int high, int timeoutMs)
+    {
+        QElapsedTimer timer;
+        timer.start();
+        while (timer.elapsed() < timeoutMs) {
+            const int tenths = tenthsOf(board(QStringLiteral("within")).clock());
+            if (tenths >= low && tenths <= high)
+                return true;
+        }
+        return false;
+    }
+
     bool scoreReads(bool home, int section, const QString &expected)
     {
         QElapsedTimer timer;
@@ -225,6 +238,48 @@ private slots:
             QVERIFY2(bursts.first().first > 4.5 && bursts.first().first < 5.8,
                      qPrintable(QString::number(bursts.first().first)));
         }
+        desktop->key(QStringLiteral("alt+F4"));
+        QVERIFY(corvella->waitForFinished(10000));
+    }
+
+    // Two periods of 5 s with a break of 3 s between them.
+    void periodsAndABreakRunAWholeGame()
+    {
+        QFile settings(config.filePath(QStringLiteral("Corvella/Corvella.conf")));
+        QVERIFY(QDir().mkpath(config.filePath(QStringLiteral("Corvella"))));
+        QVERIFY(settings.open(QIODevice::WriteOnly | QIODevice::Append));
+        settings.write("\n[ClockSettings]\nCountDown=1\nPeriodLength=0.05\nPeriods=2\n"
+                       "BreakLengths=0.03\n");
+        settings.close();
+        QDir(config.filePath(QStringLiteral("state"))).removeRecursively();
+
+        startProgram();
+        openBoard();
+        QVERIFY(clockReads(QStringLiteral(" 0:05.0")));
+        QCOMPARE(board(QStringLiteral("period-1")).period(), QStringLiteral(" 1"));
+        const qsizetype start = sound ? desktop->recording().size() : 0;
+        desktop->key(QStringLiteral("s"));
+        QVERIFY(clockWithin(0, 5, 8000));                     // the period's last half second
+        QVERIFY(clockWithin(25, 30, 3000));                   // the break, from 0:03.0
+        QVERIFY(clockWithin(0, 10, 4000));                    // counting down
+        QVERIFY(clockReads(QStringLiteral(" 0:05.0"), 5000)); // the next period, ready
+        QCOMPARE(board(QStringLiteral("period-2")).period(), QStringLiteral(" 2"));
+        QTest::qWait(500);
+        QCOMPARE(board(QStringLiteral("period-2-stopped")).clock(), QStringLiteral(" 0:05.0"));
+        if (sound) {
+            QTest::qWait(1200);
+            const auto bursts = soundBursts(desktop->recording().mid(start & ~qsizetype(3)));
+            QCOMPARE(bursts.size(), 2); // the period's end and the break's end
+            const double apart = bursts.at(1).first - bursts.at(0).first;
+            QVERIFY2(apart > 2.7 && apart < 3.4, qPrintable(QString::number(apart)));
+        }
+        desktop->key(QStringLiteral("s"));
+        QVERIFY(clockReads(QStringLiteral(" 0:00.0"), 8000));
+        QTest::qWait(300);
+        desktop->key(QStringLiteral("s")); // over: the start key does nothing
+        QTest::qWait(500);
+        QCOMPARE(board(QStringLiteral("final")).clock(), QStringLiteral(" 0:00.0"));
+        QCOMPARE(board(QStringLiteral("final")).period(), QStringLiteral(" 2"));
         desktop->key(QStringLiteral("alt+F4"));
         QVERIFY(corvella->waitForFinished(10000));
     }
