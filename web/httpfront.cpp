@@ -170,13 +170,13 @@ private:
         if (m_upgrade) {
             // The WebSocket side reads the handshake again from its start;
             // a handshake behind another request in one read cannot be.
-            if (!inTransaction || !m_buffer.isEmpty()) {
+            if (!inTransaction) {
                 fail(400);
                 return false;
             }
             m_phase = Phase::Closing;
             m_socket->rollbackTransaction();
-            m_socket->setReadBufferSize(0);
+            // The same small buffer bounds what a WebSocket client can push.
             QTcpSocket *socket = m_socket;
             socket->disconnect(this);
             setParent(nullptr);
@@ -377,7 +377,6 @@ void HttpFront::incomingConnection(qintptr handle)
         delete socket;
         return;
     }
-    m_acceptTroubleLogged = false;
     const QString from = addressKey(socket->peerAddress());
     if (m_open.size() >= m_maxConnections || m_perAddress.value(from) >= m_maxPerAddress) {
         ++m_refused;
@@ -419,10 +418,12 @@ void HttpFront::acceptFailed(QAbstractSocket::SocketError error)
 {
     // Out of descriptors, most likely: Qt stops accepting after such an
     // error, and trying again at once would only spin.
-    if (!m_acceptTroubleLogged)
+    // Once a minute at most: the log is not to fill up instead.
+    if (!m_lastComplaint.isValid() || m_lastComplaint.elapsed() > ComplaintIntervalMs) {
         qWarning("web server: cannot accept connections (%s), pausing", qPrintable(errorString()));
+        m_lastComplaint.start();
+    }
     Q_UNUSED(error);
-    m_acceptTroubleLogged = true;
     pauseAccepting();
     m_acceptPause.start();
 }

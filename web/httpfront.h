@@ -38,6 +38,7 @@ public:
     static constexpr qint64 MaxUnsentBytes = 256 * 1024;
     // When the process has no descriptors left, accepting waits this long.
     static constexpr int AcceptPauseMs = 500;
+    static constexpr int ComplaintIntervalMs = 60 * 1000;
 
     struct Request
     {
@@ -107,6 +108,6 @@ private:
     QHash<QObject *, QString> m_open;
     QHash<QString, int> m_perAddress;
     int m_refused = 0;
-    bool m_acceptTroubleLogged = false;
+    QElapsedTimer m_lastComplaint;
     QTimer m_acceptPause;
 };
