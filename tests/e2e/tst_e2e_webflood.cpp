@@ -24,6 +24,12 @@
 #include <atomic>
 #include <thread>
 
+#include <arpa/inet.h>
+#include <netinet/in.h>
+#include <poll.h>
+#include <sys/socket.h>
+#include <unistd.h>
+
 using namespace Qt::StringLiterals;
 
 namespace {
@@ -171,27 +177,46 @@ private slots:
         std::atomic<bool> flooding = true;
         QByteArray answer;
         qint64 sent = 0;
-        // A plain blocking socket on a thread of its own: 256 MB offered,
-        // as fast as the program takes it, for at most 20 s.
+        // A plain socket on a thread of its own: 256 MB offered, as fast as
+        // the program takes them, for at most 20 s; what comes back is read
+        // all along, since the program closes as soon as it has answered.
         std::thread flood([&] {
-            QTcpSocket socket;
-            socket.connectToHost(QHostAddress::LocalHost, port);
-            if (socket.waitForConnected(5000)) {
-                socket.write("GET /display HTTP/1.1\r\nHost: 127.0.0.1\r\nContent-Length: " +
-                             QByteArray::number(256ll << 20) + "\r\n\r\n");
+            const int fd = ::socket(AF_INET, SOCK_STREAM, 0);
+            sockaddr_in to{};
+            to.sin_family = AF_INET;
+            to.sin_port = htons(port);
+            to.sin_addr.s_addr = htonl(INADDR_LOOPBACK);
+            if (fd >= 0 && ::connect(fd, reinterpret_cast<const sockaddr *>(&to), sizeof to) == 0) {
+                const QByteArray head = "GET /display HTTP/1.1\r\nHost: 127.0.0.1\r\n"
+                                        "Content-Length: " +
+                                        QByteArray::number(256ll << 20) + "\r\n\r\n";
+                ::send(fd, head.constData(), size_t(head.size()), MSG_NOSIGNAL);
                 const QByteArray chunk(64 * 1024, 'a');
                 QElapsedTimer timer;
                 timer.start();
-                while (sent < (256ll << 20) && timer.elapsed() < 20'000 &&
-                       socket.state() == QAbstractSocket::ConnectedState) {
-                    if (socket.bytesToWrite() < chunk.size())
-                        sent += socket.write(chunk);
-                    socket.waitForBytesWritten(100);
-                    answer += socket.readAll();
+                while (sent < (256ll << 20) && timer.elapsed() < 20'000) {
+                    pollfd p{fd, POLLIN | POLLOUT, 0};
+                    if (::poll(&p, 1, 100) <= 0)
+                        continue;
+                    if (p.revents & POLLIN) {
+                        char in[1024];
+                        const ssize_t got = ::recv(fd, in, sizeof in, 0);
+                        if (got <= 0)
+                            break;
+                        answer.append(in, got);
+                    } else if (p.revents & POLLOUT) {
+                        const ssize_t put =
+                            ::send(fd, chunk.constData(), size_t(chunk.size()), MSG_NOSIGNAL);
+                        if (put < 0)
+                            break;
+                        sent += put;
+                    } else {
+                        break;
+                    }
                 }
-                socket.waitForReadyRead(2000);
-                answer += socket.readAll();
             }
+            if (fd >= 0)
+                ::close(fd);
             flooding = false;
         });
         QString faces;
