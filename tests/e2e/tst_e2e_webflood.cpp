@@ -5,6 +5,7 @@
 // flood goes on: the clock must keep moving.
 #include "tests/e2e/boardreader.h"
 #include "tests/e2e/desktop.h"
+#include "tests/robustness/flood.h"
 #include "web/livechannel.h"
 
 #include <QDir>
@@ -24,28 +25,11 @@
 #include <atomic>
 #include <thread>
 
-#include <arpa/inet.h>
-#include <netinet/in.h>
-#include <poll.h>
-#include <sys/socket.h>
-#include <unistd.h>
-
 using namespace Qt::StringLiterals;
 
 namespace {
 
 constexpr qint64 AllowedGrowthKb = 10 * 1024;
-
-qint64 rssKb(qint64 pid)
-{
-    QFile status(u"/proc/%1/status"_s.arg(pid));
-    if (!status.open(QIODevice::ReadOnly))
-        return -1;
-    for (const QByteArray &line : status.readAll().split('\n'))
-        if (line.startsWith("VmRSS:"))
-            return line.mid(6).trimmed().split(' ').first().toLongLong();
-    return -1;
-}
 
 quint16 freePort()
 {
@@ -173,7 +157,7 @@ private slots:
 
     void hugeBodyIsRefused()
     {
-        const qint64 before = rssKb(program->processId());
+        const qint64 before = Flood::rssKb(program->processId());
         std::atomic<bool> flooding = true;
         qint64 sent = 0;
         // Plain sockets on a thread of their own, each offering 256 MB as fast
@@ -186,57 +170,24 @@ private slots:
             const QByteArray head = "GET /display HTTP/1.1\r\nHost: 127.0.0.1\r\n"
                                     "Content-Length: " +
                                     QByteArray::number(256ll << 20) + "\r\n\r\n";
-            const QByteArray chunk(64 * 1024, 'a');
-            sockaddr_in to{};
-            to.sin_family = AF_INET;
-            to.sin_port = htons(port);
-            to.sin_addr.s_addr = htonl(INADDR_LOOPBACK);
             // Again and again for 3 s, each one offering all of it.
             QElapsedTimer timer;
             timer.start();
             while (timer.elapsed() < 3000) {
                 ++tries;
-                const int fd = ::socket(AF_INET, SOCK_STREAM, 0);
-                if (fd < 0 || ::connect(fd, reinterpret_cast<const sockaddr *>(&to), sizeof to)) {
-                    if (fd >= 0)
-                        ::close(fd);
-                    continue;
-                }
-                ::send(fd, head.constData(), size_t(head.size()), MSG_NOSIGNAL);
-                QByteArray answer;
                 qint64 offered = 0;
-                while (offered < (256ll << 20) && timer.elapsed() < 20'000) {
-                    pollfd p{fd, POLLIN | POLLOUT, 0};
-                    if (::poll(&p, 1, 100) <= 0)
-                        continue;
-                    if (p.revents & POLLIN) {
-                        char in[1024];
-                        const ssize_t got = ::recv(fd, in, sizeof in, 0);
-                        if (got <= 0)
-                            break;
-                        answer.append(in, got);
-                    } else if (p.revents & POLLOUT) {
-                        const ssize_t put =
-                            ::send(fd, chunk.constData(), size_t(chunk.size()), MSG_NOSIGNAL);
-                        if (put < 0)
-                            break;
-                        offered += put;
-                    } else {
-                        break;
-                    }
-                }
-                ::close(fd);
+                const int status = Flood::attack(port, head, 256ll << 20, &offered);
                 sent += offered;
                 // A connection cut before its answer arrived may have none.
-                refused += answer.startsWith("HTTP/1.1 413") ? 1 : 0;
-                otherAnswers += !answer.isEmpty() && !answer.startsWith("HTTP/1.1 413") ? 1 : 0;
+                refused += status == 413 ? 1 : 0;
+                otherAnswers += status != 413 && status != 0 ? 1 : 0;
             }
             flooding = false;
         });
         QString faces;
         const bool moving = clockMovesWhile([&] { return bool(flooding); }, &faces);
         flood.join();
-        const qint64 after = rssKb(program->processId());
+        const qint64 after = Flood::rssKb(program->processId());
         qInfo("%d of %d requests refused, %lld KiB sent; clock %s; memory %lld KiB before, "
               "%lld KiB after",
               refused, tries, sent / 1024, qPrintable(faces), before, after);
@@ -261,7 +212,7 @@ private slots:
         QTRY_COMPARE_WITH_TIMEOUT(got.last().value(u"result"_s).toString(), u"accepted"_s, 10'000);
 
         const int home = board().homeScore(0).trimmed().toInt();
-        const qint64 before = rssKb(program->processId());
+        const qint64 before = Flood::rssKb(program->processId());
         QElapsedTimer timer;
         timer.start();
         const QString action =
@@ -274,7 +225,7 @@ private slots:
         const bool moving = clockMovesWhile([&] { return timer.elapsed() < 2000; }, &faces);
         const int added = board().homeScore(0).trimmed().toInt() - home;
         const qint64 seconds = timer.elapsed() / 1000 + 1;
-        const qint64 after = rssKb(program->processId());
+        const qint64 after = Flood::rssKb(program->processId());
         qInfo("%d points added in about %lld s; clock %s; memory %lld KiB before, %lld KiB after",
               added, seconds, qPrintable(faces), before, after);
         QVERIFY2(moving, qPrintable(faces));
