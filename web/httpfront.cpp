@@ -1,9 +1,7 @@
 #include "web/httpfront.h"
 
 #include <QHostInfo>
-#include <QLoggingCategory>
 #include <QNetworkInterface>
-#include <QPointer>
 #include <QTcpSocket>
 
 namespace {
