@@ -1,14 +1,12 @@
 #include "web/boardserver.h"
 
+#include "web/httpfront.h"
 #include "web/livechannel.h"
 #include "web/pagelinks.h"
 
 #include <QFile>
-#include <QHttpServer>
-#include <QHttpServerResponder>
-#include <QHttpServerResponse>
-#include <QTcpServer>
 #include <QWebSocket>
+#include <QWebSocketServer>
 
 const std::initializer_list<BoardServer::Page> BoardServer::Pages = {
     {"/", ":/web/index.html", "text/html; charset=utf-8"},
@@ -24,23 +22,35 @@ const std::initializer_list<BoardServer::Page> BoardServer::Pages = {
 
 namespace {
 
-QHttpServerResponse pageResponse(const BoardServer::Page &page)
+HttpFront::Answer pageAnswer(const HttpFront::Request &request)
 {
-    QFile file(QString::fromLatin1(page.resource));
-    if (!file.open(QIODevice::ReadOnly))
-        return QHttpServerResponse(QHttpServerResponse::StatusCode::InternalServerError);
-    QHttpServerResponse response(QByteArray(page.mimeType), file.readAll());
-    // Pages are small and change with the program: never served stale.
-    response.setHeader("Cache-Control", "no-store");
-    response.setHeader("X-Content-Type-Options", "nosniff");
-    response.setHeader("Content-Security-Policy", "default-src 'self'; connect-src 'self'");
-    return response;
+    HttpFront::Answer answer;
+    answer.status = 404;
+    for (const BoardServer::Page &page : BoardServer::Pages) {
+        if (request.path != page.path)
+            continue;
+        QFile file(QString::fromLatin1(page.resource));
+        if (!file.open(QIODevice::ReadOnly)) {
+            answer.status = 500;
+            return answer;
+        }
+        answer.status = 200;
+        answer.type = page.mimeType;
+        answer.body = file.readAll();
+        // Pages are small and change with the program: never served stale.
+        answer.headers = {{"Cache-Control", "no-store"},
+                          {"X-Content-Type-Options", "nosniff"},
+                          {"Content-Security-Policy", "default-src 'self'; connect-src 'self'"}};
+    }
+    return answer;
 }
 
 } // namespace
 
 BoardServer::BoardServer(LiveChannel &live, QObject *parent)
-    : QObject(parent), m_live(live), m_links(new PageLinks)
+    : QObject(parent), m_live(live), m_links(new PageLinks),
+      m_requestTimeoutMs(HttpFront::RequestTimeoutMs),
+      m_keepAliveTimeoutMs(HttpFront::KeepAliveTimeoutMs)
 {
     // The pages live in this static library; the linker would drop them
     // without a reference.
@@ -94,22 +104,70 @@ void BoardServer::close()
     m_port = 0;
 }
 
+void BoardServer::setTimeouts(int requestMs, int keepAliveMs)
+{
+    m_requestTimeoutMs = requestMs;
+    m_keepAliveTimeoutMs = keepAliveMs;
+    if (m_listening)
+        QMetaObject::invokeMethod(
+            m_links,
+            [this] {
+                m_http->setTimeouts(m_requestTimeoutMs, m_keepAliveTimeoutMs);
+                m_sockets->setHandshakeTimeout(m_requestTimeoutMs);
+            },
+            Qt::BlockingQueuedConnection);
+}
+
+void BoardServer::setConnectionLimits(int perAddress, int total)
+{
+    m_limits = {perAddress, total};
+    if (m_listening)
+        QMetaObject::invokeMethod(
+            m_links, [this] { m_http->setConnectionLimits(m_limits.first, m_limits.second); },
+            Qt::BlockingQueuedConnection);
+}
+
+void BoardServer::setExtraHostNames(const QStringList &names)
+{
+    m_hostNames = names;
+    if (m_listening)
+        QMetaObject::invokeMethod(
+            m_links, [this] { m_http->setExtraHostNames(m_hostNames); },
+            Qt::BlockingQueuedConnection);
+}
+
+int BoardServer::connectionCount() const
+{
+    if (!m_listening)
+        return 0;
+    int count = 0;
+    QMetaObject::invokeMethod(
+        m_links, [&] { count = m_http->connectionCount(); }, Qt::BlockingQueuedConnection);
+    return count;
+}
+
 bool BoardServer::start(const QHostAddress &address, quint16 port)
 {
-    auto http = std::make_unique<QHttpServer>();
-    auto *tcp = new QTcpServer(http.get());
-    if (!tcp->listen(address, port)) {
-        m_error = tcp->errorString();
+    auto http = std::make_unique<HttpFront>();
+    if (!http->listen(address, port)) {
+        m_error = http->errorString();
         return false;
     }
     m_error.clear();
     m_address = address;
-    m_port = tcp->serverPort();
+    m_port = http->serverPort();
+    http->setHandler(pageAnswer);
+    http->setUpgradePath(PageLinks::Path.toLatin1());
+    http->setTimeouts(m_requestTimeoutMs, m_keepAliveTimeoutMs);
+    http->setExtraHostNames(m_hostNames);
+    if (m_limits.first > 0)
+        http->setConnectionLimits(m_limits.first, m_limits.second);
+    m_sockets = new QWebSocketServer(QStringLiteral("Corvella"), QWebSocketServer::NonSecureMode,
+                                     http.get());
+    m_sockets->setHandshakeTimeout(m_requestTimeoutMs);
+    connect(http.get(), &HttpFront::upgrade, m_sockets, &QWebSocketServer::handleConnection);
+    connect(m_sockets, &QWebSocketServer::newConnection, m_links, [this] { takeWebSockets(); });
     m_http = std::move(http);
-    addRoutes();
-    m_http->bind(tcp);
-    connect(m_http.get(), &QHttpServer::newWebSocketConnection, m_links,
-            [this] { takeWebSockets(); });
     return true;
 }
 
@@ -117,22 +175,11 @@ void BoardServer::stop()
 {
     m_links->closeAll();
     m_http.reset();
-}
-
-void BoardServer::addRoutes()
-{
-    for (const Page &page : Pages) {
-        m_http->route(QString::fromLatin1(page.path), QHttpServerRequest::Method::Get,
-                      [page] { return pageResponse(page); });
-    }
-    // Qt hands a WebSocket upgrade over only on a path that has a route; the
-    // socket itself answers the handshake, so the route writes nothing.
-    m_http->route(PageLinks::Path, QHttpServerRequest::Method::Get,
-                  [](const QHttpServerRequest &, QHttpServerResponder &&) {});
+    m_sockets = nullptr;
 }
 
 void BoardServer::takeWebSockets()
 {
-    while (m_http && m_http->hasPendingWebSocketConnections())
-        m_links->add(m_http->nextPendingWebSocketConnection());
+    while (m_sockets && m_sockets->hasPendingConnections())
+        m_links->add(std::unique_ptr<QWebSocket>(m_sockets->nextPendingConnection()));
 }

@@ -6,16 +6,16 @@
 
 #include <memory>
 
+class HttpFront;
 class LiveChannel;
 class PageLinks;
-class QHttpServer;
+class QWebSocketServer;
 
 // The board's web server: the pages and scripts compiled into the program,
-// and the live channel on /live, all on one port. Qt HttpServer is a
-// technology preview in Qt 6.4, so this class is the only place that uses it.
-// Only the known paths are served, and only to GET. The server and the
-// pages' sockets run on a thread of their own (see PageLinks); this object
-// and the live channel stay on the main thread.
+// and the live channel on /live, all on one port. Only the known paths are
+// served, and only to GET and HEAD; HttpFront bounds every request. The
+// server and the pages' sockets run on a thread of their own (see
+// PageLinks); this object and the live channel stay on the main thread.
 class BoardServer : public QObject
 {
     Q_OBJECT
@@ -41,17 +41,30 @@ public:
     QHostAddress address() const { return m_address; }
     QString errorString() const { return m_error; }
 
+    // For tests: shorter waits for a whole request and between requests.
+    void setTimeouts(int requestMs, int keepAliveMs);
+    // For tests with many pages from one address.
+    void setConnectionLimits(int perAddress, int total);
+    // Host names a request may carry besides this computer's own.
+    void setExtraHostNames(const QStringList &names);
+    // Open connections, as the server's thread counts them.
+    int connectionCount() const;
+
 private:
     // On the server's thread.
     bool start(const QHostAddress &address, quint16 port);
     void stop();
-    void addRoutes();
     void takeWebSockets();
 
     LiveChannel &m_live;
     QThread m_thread;
-    PageLinks *m_links;                  // lives on m_thread
-    std::unique_ptr<QHttpServer> m_http; // made, used and destroyed on m_thread
+    PageLinks *m_links;                    // lives on m_thread
+    std::unique_ptr<HttpFront> m_http;     // made, used and destroyed on m_thread
+    QWebSocketServer *m_sockets = nullptr; // m_http's child
+    int m_requestTimeoutMs;
+    int m_keepAliveTimeoutMs;
+    QStringList m_hostNames;
+    QPair<int, int> m_limits;
     bool m_listening = false;
     QHostAddress m_address;
     quint16 m_port = 0;

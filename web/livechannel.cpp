@@ -2,10 +2,14 @@
 
 #include "game/gamehistory.h"
 #include "game/gamemodel.h"
+#include "game/timesource.h"
 #include "settings/currentsettings.h"
 #include "web/boardstate.h"
 
 #include <QJsonDocument>
+#include <QUndoCommand>
+
+#include <algorithm>
 
 namespace {
 
@@ -23,7 +27,8 @@ QJsonObject typed(const char *type)
 
 LiveChannel::LiveChannel(GameModel &game, GameHistory &history, const CurrentSettings &settings,
                          const TimeSource &time, QObject *parent)
-    : QObject(parent), m_game(game), m_history(history), m_settings(settings), m_pin(time)
+    : QObject(parent), m_game(game), m_history(history), m_settings(settings), m_time(time),
+      m_pin(time)
 {
     m_keyframes.setInterval(KeyframeMs);
     connect(&m_keyframes, &QTimer::timeout, this, &LiveChannel::broadcastChange);
@@ -34,9 +39,12 @@ LiveChannel::LiveChannel(GameModel &game, GameHistory &history, const CurrentSet
 
 LiveChannel::~LiveChannel() = default;
 
-void LiveChannel::pageOpened(quint64 page)
+void LiveChannel::pageOpened(quint64 page, const QString &address)
 {
-    m_clients.insert(page, Client{});
+    Client client;
+    client.address = address;
+    client.tokensAtMs = m_time.elapsedMs();
+    m_clients.insert(page, client);
     QJsonObject message = BoardState::snapshot(m_game, m_settings.value());
     message.insert(QStringLiteral("type"), text("state"));
     message.insert(QStringLiteral("seq"), m_seq);
@@ -111,8 +119,104 @@ void LiveChannel::pageMessage(quint64 page, const QString &message)
     const QString type = object.value(QStringLiteral("type")).toString();
     if (type == u"pin")
         receivePin(page, object);
+    else if (type == u"key")
+        receiveKey(page, object);
+    else if (type == u"session")
+        receiveSession(page, object);
     else if (type == u"action")
         receiveAction(page, object);
+}
+
+void LiveChannel::renewAccess()
+{
+    m_pin.renew();
+    m_sessions.clear();
+    bool changed = false;
+    for (Client &client : m_clients) {
+        changed |= client.mayOperate;
+        client.mayOperate = false;
+    }
+    if (changed)
+        emit clientsChanged();
+}
+
+void LiveChannel::grant(quint64 page, const QString &session)
+{
+    if (!m_sessions.contains(session)) {
+        m_sessions.append(session);
+        if (m_sessions.size() > MaxSessions)
+            m_sessions.removeFirst();
+    }
+    m_clients[page].mayOperate = true;
+    emit clientsChanged();
+    QJsonObject reply = typed("pin");
+    reply.insert(QStringLiteral("result"), text("accepted"));
+    reply.insert(QStringLiteral("session"), session);
+    send(page, reply);
+}
+
+void LiveChannel::receiveKey(quint64 page, const QJsonObject &message)
+{
+    // 128 random bits: trying them is pointless, so tries are not counted.
+    if (m_pin.checkSecret(message.value(QStringLiteral("key")).toString())) {
+        grant(page, PinLock::randomToken());
+        return;
+    }
+    QJsonObject reply = typed("pin");
+    reply.insert(QStringLiteral("result"), text("refused"));
+    send(page, reply);
+}
+
+void LiveChannel::receiveSession(quint64 page, const QJsonObject &message)
+{
+    const QString tried = message.value(QStringLiteral("session")).toString();
+    for (const QString &session : std::as_const(m_sessions)) {
+        if (PinLock::sameText(tried, session)) {
+            grant(page, session);
+            return;
+        }
+    }
+    QJsonObject reply = typed("session");
+    reply.insert(QStringLiteral("result"), text("unknown"));
+    send(page, reply);
+}
+
+int LiveChannel::remoteHistoryCount() const
+{
+    const QString texts[] = {tr("Start or stop the clock from a phone"),
+                             tr("Reset the clock from a phone"), tr("Change score from a phone")};
+    const QUndoStack &stack = m_history.stack();
+    int count = 0;
+    for (int i = 0; i < stack.count(); ++i)
+        count += std::find(std::begin(texts), std::end(texts), stack.command(i)->text()) !=
+                         std::end(texts)
+                     ? 1
+                     : 0;
+    return count;
+}
+
+void LiveChannel::record(const QString &text, const std::function<void(GameModel &)> &action)
+{
+    // Beyond its share a remote's action still happens, but cannot be undone.
+    if (remoteHistoryCount() >= RemoteHistoryShare)
+        action(m_game);
+    else
+        m_history.perform(text, action);
+}
+
+bool LiveChannel::takeActionToken(Client &client)
+{
+    const qint64 now = m_time.elapsedMs();
+    client.actionTokens =
+        qMin<double>(ActionBurst, client.actionTokens +
+                                      double(now - client.tokensAtMs) * ActionsPerSecond / 1000);
+    client.tokensAtMs = now;
+    if (client.actionTokens < 1) {
+        ++m_droppedActions;
+        return false;
+    }
+    client.actionTokens -= 1;
+    return true;
 }
 
 void LiveChannel::receivePin(quint64 page, const QJsonObject &message)
@@ -121,12 +225,10 @@ void LiveChannel::receivePin(quint64 page, const QJsonObject &message)
     if (!pin.isString())
         return;
     const char *result = "refused";
-    switch (m_pin.check(pin.toString())) {
+    switch (m_pin.check(pin.toString(), m_clients.value(page).address)) {
     case PinLock::Result::Accepted:
-        result = "accepted";
-        m_clients[page].mayOperate = true;
-        emit clientsChanged();
-        break;
+        grant(page, PinLock::randomToken());
+        return;
     case PinLock::Result::Refused:
         break;
     case PinLock::Result::LockedOut:
@@ -140,7 +242,10 @@ void LiveChannel::receivePin(quint64 page, const QJsonObject &message)
 
 void LiveChannel::receiveAction(quint64 page, const QJsonObject &message)
 {
-    if (!m_clients.value(page).mayOperate) {
+    Client &client = m_clients[page];
+    if (!takeActionToken(client))
+        return;
+    if (!client.mayOperate) {
         send(page, typed("pinRequired"));
         return;
     }
@@ -151,9 +256,9 @@ bool LiveChannel::perform(const QJsonObject &message)
 {
     const QString action = message.value(QStringLiteral("action")).toString();
     if (action == u"startStop") {
-        m_history.perform(tr("Start or stop the clock"), [](GameModel &g) { g.startStop(); });
+        record(tr("Start or stop the clock from a phone"), [](GameModel &g) { g.startStop(); });
     } else if (action == u"reset") {
-        m_history.perform(tr("Reset the clock"), [](GameModel &g) { g.resetClock(); });
+        record(tr("Reset the clock from a phone"), [](GameModel &g) { g.resetClock(); });
     } else if (action == u"buzzer") {
         if (m_buzzer)
             m_buzzer();
@@ -166,7 +271,7 @@ bool LiveChannel::perform(const QJsonObject &message)
         if (!which.isDouble() || which.toDouble() != w || w < 0 || w >= GameModel::ScoreCount ||
             !delta.isDouble() || delta.toDouble() != d || (d != 1 && d != -1))
             return false;
-        m_history.perform(tr("Change score"), [w, d](GameModel &g) { g.addToScore(w, d); });
+        record(tr("Change score from a phone"), [w, d](GameModel &g) { g.addToScore(w, d); });
     } else {
         return false;
     }

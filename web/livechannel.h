@@ -1,5 +1,6 @@
 #pragma once
 
+#include "game/gamehistory.h"
 #include "web/pinlock.h"
 
 #include <QHash>
@@ -11,7 +12,6 @@
 #include <memory>
 
 class CurrentSettings;
-class GameHistory;
 class GameModel;
 class TimeSource;
 
@@ -30,6 +30,15 @@ public:
     // A client message longer than this is dropped unread.
     static constexpr qsizetype MaxMessageChars = 1024;
     static constexpr int KeyframeMs = 1000;
+    // A remote's actions: this many a second, with short bursts of up to
+    // ActionBurst; the rest are dropped.
+    static constexpr int ActionsPerSecond = 20;
+    static constexpr int ActionBurst = 10;
+    // Remote actions keep no more than this many places in the undo history,
+    // so that a phone can never push out what was done at the desk.
+    static constexpr int RemoteHistoryShare = GameHistory::Depth / 2;
+    // Sessions kept; the oldest goes first.
+    static constexpr int MaxSessions = 64;
 
     LiveChannel(GameModel &game, GameHistory &history, const CurrentSettings &settings,
                 const TimeSource &time, QObject *parent = nullptr);
@@ -39,7 +48,7 @@ public:
     void setBuzzer(std::function<void()> buzzer) { m_buzzer = std::move(buzzer); }
 
     // What the pages' side reports.
-    void pageOpened(quint64 page);
+    void pageOpened(quint64 page, const QString &address = QString());
     void pageMessage(quint64 page, const QString &text);
     void pageClosed(quint64 page);
     // Forgets every page (the server has closed them).
@@ -47,6 +56,12 @@ public:
 
     int clientCount() const { return int(m_clients.size()); }
     int operatorCount() const;
+    // Actions dropped for coming too fast, since the start.
+    qint64 droppedActions() const { return m_droppedActions; }
+    // A new PIN and QR secret; every session ends (phones must ask again).
+    void renewAccess();
+    // Remote actions the undo history holds now.
+    int remoteHistoryCount() const;
     PinLock &pinLock() { return m_pin; }
     const PinLock &pinLock() const { return m_pin; }
 
@@ -59,12 +74,20 @@ signals:
 private:
     struct Client
     {
+        QString address;
         bool mayOperate = false;
+        double actionTokens = ActionBurst;
+        qint64 tokensAtMs = 0;
     };
 
     void broadcastChange();
     void send(quint64 page, const QJsonObject &message);
     void receivePin(quint64 page, const QJsonObject &message);
+    void receiveKey(quint64 page, const QJsonObject &message);
+    void receiveSession(quint64 page, const QJsonObject &message);
+    void grant(quint64 page, const QString &session);
+    bool takeActionToken(Client &client);
+    void record(const QString &text, const std::function<void(GameModel &)> &action);
     void receiveAction(quint64 page, const QJsonObject &message);
     bool perform(const QJsonObject &message);
     void updateKeyframes();
@@ -72,7 +95,10 @@ private:
     GameModel &m_game;
     GameHistory &m_history;
     const CurrentSettings &m_settings;
+    const TimeSource &m_time;
     PinLock m_pin;
+    QStringList m_sessions;
+    qint64 m_droppedActions = 0;
     std::function<void()> m_buzzer;
     QHash<quint64, Client> m_clients;
     QJsonObject m_lastSent;

@@ -6,6 +6,8 @@
 #include <QPixmap>
 #include <QVBoxLayout>
 
+using namespace Qt::StringLiterals;
+
 OperatorPanel::OperatorPanel(QWidget *parent)
     : QWidget(parent, Qt::Tool), m_address(new QLabel(this)), m_qr(new QLabel(this)),
       m_pin(new QLabel(this)), m_clients(new QLabel(this))
@@ -36,7 +38,7 @@ OperatorPanel::OperatorPanel(QWidget *parent)
 }
 
 void OperatorPanel::showState(const QStringList &urls, const QString &pin, const QString &problem,
-                              int clients, int remotes)
+                              int clients, int remotes, const QString &secret)
 {
     if (!problem.isEmpty()) {
         m_address->setText(tr("The board is not on the network: %1").arg(problem));
@@ -50,9 +52,13 @@ void OperatorPanel::showState(const QStringList &urls, const QString &pin, const
         lines.append(
             tr("Board: %1display   Stream overlay: %1overlay   Phone remote: %1remote").arg(url));
     m_address->setText(lines.join(u'\n'));
-    // Phones scan the code to open the remote; one pixel per module would be
-    // too small to scan from a screen.
-    const QImage code = urls.isEmpty() ? QImage() : qrCodeImage(urls.first() + u"remote");
+    // Phones scan the code to open the remote, unlocked by the secret after
+    // the '#' (which browsers never send over the network); one pixel per
+    // module would be too small to scan from a screen.
+    QString remote;
+    if (!urls.isEmpty())
+        remote = urls.first() + (secret.isEmpty() ? u"remote"_s : u"remote#k="_s + secret);
+    const QImage code = remote.isEmpty() ? QImage() : qrCodeImage(remote);
     m_qr->setPixmap(code.isNull() ? QPixmap() : QPixmap::fromImage(code.scaled(code.size() * 6)));
     m_pin->setText(tr("Remote PIN: %1").arg(pin));
     m_clients->setText(tr("Connected pages: %1, remotes: %2").arg(clients).arg(remotes));

@@ -15,7 +15,7 @@ public:
     explicit OperatorPanel(QWidget *parent = nullptr);
 
     void showState(const QStringList &urls, const QString &pin, const QString &problem, int clients,
-                   int remotes);
+                   int remotes, const QString &secret = QString());
 
 private:
     QLabel *m_address;

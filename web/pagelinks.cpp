@@ -1,5 +1,6 @@
 #include "web/pagelinks.h"
 
+#include <QHostAddress>
 #include <QList>
 #include <QUrl>
 #include <QWebSocket>
@@ -38,7 +39,9 @@ void PageLinks::add(std::unique_ptr<QWebSocket> owned)
     connect(socket, &QWebSocket::textMessageReceived, this,
             [this, id](const QString &message) { emit received(id, message); });
     connect(socket, &QWebSocket::disconnected, this, [this, id] { close(id); });
-    emit opened(id);
+    bool mapped = false;
+    const quint32 v4 = socket->peerAddress().toIPv4Address(&mapped);
+    emit opened(id, mapped ? QHostAddress(v4).toString() : socket->peerAddress().toString());
 }
 
 bool PageLinks::write(Page &page, const QString &text)

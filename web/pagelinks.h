@@ -45,7 +45,8 @@ public:
     void closeAll();
 
 signals:
-    void opened(quint64 page);
+    // `address` is where the page connected from.
+    void opened(quint64 page, const QString &address);
     void received(quint64 page, const QString &text);
     void closed(quint64 page);
 

@@ -43,7 +43,7 @@ void WebService::apply(const Settings &settings)
         else if (!m_server.listen(address, quint16(settings.WebPort)))
             m_problem = m_server.errorString();
         // A new run of the server gets a new PIN: phones must ask again.
-        m_live.pinLock().renew();
+        m_live.renewAccess();
     }
     updatePanel();
     emit stateChanged();
@@ -97,5 +97,5 @@ void WebService::updatePanel()
         return;
     }
     m_panel->showState(baseUrls(), m_live.pinLock().pin(), m_problem, m_live.clientCount(),
-                       m_live.operatorCount());
+                       m_live.operatorCount(), m_live.pinLock().secret());
 }

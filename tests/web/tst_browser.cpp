@@ -276,6 +276,28 @@ private slots:
             browser.evaluate(u"document.getElementById('score0').textContent"_s).toString(),
             u"11"_s);
     }
+
+    void qrCodeUnlocksAndTheSessionOutlastsALockout()
+    {
+        live->renewAccess(); // no session from before
+        browser.setViewport(412, 915);
+        QVERIFY(browser.navigate(url(u"/display"_s))); // a fresh load of the remote next
+        // Not navigate(): the page takes the secret out of its address at once.
+        browser.call(u"Page.navigate"_s,
+                     {{u"url"_s, url(u"/remote#k="_s + live->pinLock().secret()).toString()}});
+        QTRY_VERIFY_WITH_TIMEOUT(
+            !browser.evaluate(u"document.getElementById('controls').hidden"_s).toBool(), 10000);
+        QCOMPARE(browser.evaluate(u"location.href"_s).toString(), url(u"/remote"_s).toString());
+        // Its address locked out for wrong PINs, the phone comes back unlocked.
+        const QString wrong = live->pinLock().pin() == u"000000"_s ? u"111111"_s : u"000000"_s;
+        for (int i = 0; i < PinLock::AllowedFailures; ++i)
+            live->pinLock().check(wrong, u"127.0.0.1"_s);
+        QVERIFY(live->pinLock().isLockedOut(u"127.0.0.1"_s));
+        QVERIFY(browser.navigate(url(u"/remote"_s)));
+        QTRY_VERIFY_WITH_TIMEOUT(
+            !browser.evaluate(u"document.getElementById('controls').hidden"_s).toBool(), 10000);
+        QTRY_COMPARE(live->operatorCount(), 1);
+    }
 };
 
 CORVELLA_TEST_MAIN(TestBrowser)

@@ -5,6 +5,7 @@
 #include <QRandomGenerator>
 #include <QSignalSpy>
 #include <QTcpSocket>
+#include <QUndoCommand>
 
 #include <memory>
 
@@ -33,6 +34,14 @@ class TestLiveChannel : public QObject
     {
         return {{u"type"_s, u"pin"_s}, {u"pin"_s, value}};
     }
+    static QJsonObject key(const QString &value)
+    {
+        return {{u"type"_s, u"key"_s}, {u"key"_s, value}};
+    }
+    static QJsonObject session(const QString &value)
+    {
+        return {{u"type"_s, u"session"_s}, {u"session"_s, value}};
+    }
     static QJsonObject action(const QString &what)
     {
         return {{u"type"_s, u"action"_s}, {u"action"_s, what}};
@@ -57,13 +66,49 @@ class TestLiveChannel : public QObject
         return client;
     }
 
+    // Replies to pages opened straight on the channel, as if from `address`.
+    struct Direct
+    {
+        QHash<quint64, QList<QJsonObject>> replies;
+        QMetaObject::Connection wire;
+    };
+    std::unique_ptr<Direct> direct;
+
+    void openDirect(quint64 page, const QString &address)
+    {
+        if (!direct) {
+            direct = std::make_unique<Direct>();
+            direct->wire = connect(&served->live, &LiveChannel::sendToPage, this,
+                                   [this](quint64 to, const QString &text) {
+                                       direct->replies[to].append(
+                                           QJsonDocument::fromJson(text.toUtf8()).object());
+                                   });
+        }
+        served->live.pageOpened(page, address);
+    }
+    QJsonObject say(quint64 page, const QJsonObject &message)
+    {
+        served->live.pageMessage(
+            page, QString::fromUtf8(QJsonDocument(message).toJson(QJsonDocument::Compact)));
+        return direct->replies.value(page).isEmpty() ? QJsonObject()
+                                                     : direct->replies.value(page).last();
+    }
+    QString wrongPin() const
+    {
+        return served->live.pinLock().pin() == u"000000"_s ? u"000001"_s : u"000000"_s;
+    }
+
 private slots:
     void init()
     {
         served = std::make_unique<ServedGame>();
         QVERIFY(served->server.isListening());
     }
-    void cleanup() { served.reset(); }
+    void cleanup()
+    {
+        direct.reset();
+        served.reset();
+    }
 
     void snapshotOnConnect()
     {
@@ -219,6 +264,98 @@ private slots:
         QCOMPARE(served->live.operatorCount(), 1);
     }
 
+    void oneGuesserKeepsNoOtherPhoneOut()
+    {
+        // A wrong PIN every 50 ms from one address for ten minutes.
+        openDirect(1001, u"192.0.2.1"_s);
+        openDirect(1002, u"192.0.2.2"_s);
+        int tried = 0;
+        for (int ms = 0; ms < 10 * 60 * 1000; ms += 50) {
+            served->time.now += 50;
+            tried += say(1001, pin(wrongPin()))[u"result"_s] == u"refused"_s ? 1 : 0;
+        }
+        // Locked for 1, 2, 4 then 8 minutes: 4 rounds of 5 guesses at most.
+        QVERIFY(tried <= 4 * PinLock::AllowedFailures);
+        QCOMPARE(say(1001, pin(served->live.pinLock().pin()))[u"result"_s], u"locked"_s);
+        QCOMPARE(say(1002, pin(served->live.pinLock().pin()))[u"result"_s], u"accepted"_s);
+        QCOMPARE(served->live.operatorCount(), 1);
+    }
+
+    void manyAddressesShareOneBudget()
+    {
+        // One wrong PIN from each of many addresses, all at once.
+        int refused = 0;
+        for (quint64 i = 0; i < 1000; ++i) {
+            openDirect(2000 + i, u"10.0.%1.%2"_s.arg(i / 250).arg(i % 250));
+            refused += say(2000 + i, pin(wrongPin()))[u"result"_s] == u"refused"_s ? 1 : 0;
+        }
+        QCOMPARE(refused, PinLock::FailuresPerHour - 1);
+        // Typed PINs wait; the QR code's secret does not.
+        openDirect(1, u"192.0.2.9"_s);
+        QCOMPARE(say(1, pin(served->live.pinLock().pin()))[u"result"_s], u"locked"_s);
+        QCOMPARE(say(1, key(served->live.pinLock().secret())).value(u"result"_s), u"accepted"_s);
+        openDirect(2, u"192.0.2.10"_s);
+        served->time.now += 60 * 60 * 1000 / PinLock::FailuresPerHour;
+        QCOMPARE(say(2, pin(served->live.pinLock().pin()))[u"result"_s], u"accepted"_s);
+    }
+
+    void secretAndSessionsUnlock()
+    {
+        openDirect(1, u"192.0.2.1"_s);
+        const QString secret = served->live.pinLock().secret();
+        QCOMPARE(secret.size(), PinLock::SecretBits / 4);
+        QCOMPARE(say(1, key(secret.chopped(1) + u"x"_s)).value(u"result"_s), u"refused"_s);
+        const QJsonObject accepted = say(1, key(secret));
+        QCOMPARE(accepted[u"result"_s], u"accepted"_s);
+        const QString token = accepted[u"session"_s].toString();
+        QCOMPARE(token.size(), PinLock::SecretBits / 4);
+        // The same phone back on a new connection while its address is locked out.
+        served->live.pageClosed(1);
+        openDirect(2, u"192.0.2.1"_s);
+        for (int i = 0; i < PinLock::AllowedFailures; ++i)
+            say(2, pin(wrongPin()));
+        QVERIFY(served->live.pinLock().isLockedOut(u"192.0.2.1"_s));
+        QCOMPARE(say(2, session(token))[u"result"_s], u"accepted"_s);
+        say(2, scoreAction(0, 1));
+        QCOMPARE(served->game.score(0), 1);
+        // A new run of the server ends every session.
+        served->live.renewAccess();
+        QCOMPARE(served->live.operatorCount(), 0);
+        QCOMPARE(say(2, session(token))[u"result"_s], u"unknown"_s);
+    }
+
+    void actionFloodIsPaced()
+    {
+        openDirect(1, u"192.0.2.1"_s);
+        QCOMPARE(say(1, pin(served->live.pinLock().pin()))[u"result"_s], u"accepted"_s);
+        for (int i = 0; i < 8000; ++i)
+            say(1, scoreAction(0, 1));
+        QCOMPARE(served->game.score(0), LiveChannel::ActionBurst);
+        QCOMPARE(served->live.droppedActions(), 8000 - LiveChannel::ActionBurst);
+        served->time.now += 1000;
+        for (int i = 0; i < 100; ++i)
+            say(1, scoreAction(0, 1));
+        QCOMPARE(served->game.score(0), 2 * LiveChannel::ActionBurst);
+    }
+
+    void remoteActionsKeepToTheirShareOfUndo()
+    {
+        served->history.perform(u"at the desk"_s, [](GameModel &g) { g.setScore(1, 5); });
+        openDirect(1, u"192.0.2.1"_s);
+        say(1, pin(served->live.pinLock().pin()));
+        for (int i = 0; i < GameHistory::Depth + 10; ++i) {
+            served->time.now += 1000;
+            say(1, scoreAction(0, i % 2 ? -1 : 1));
+        }
+        // Beyond the share actions still happen; only the share can be undone.
+        served->time.now += 1000;
+        say(1, scoreAction(0, 1));
+        QCOMPARE(served->game.score(0), 1);
+        QCOMPARE(served->live.remoteHistoryCount(), LiveChannel::RemoteHistoryShare);
+        QCOMPARE(served->history.stack().count(), LiveChannel::RemoteHistoryShare + 1);
+        QCOMPARE(served->history.stack().command(0)->text(), u"at the desk"_s);
+    }
+
     void remoteActions_data()
     {
         QTest::addColumn<QJsonObject>("message");
@@ -352,7 +489,9 @@ private slots:
     void manyClientsComeAndGo()
     {
         // 200 clients connect and leave at random while the game changes;
-        // those still connected end with the same board as the game.
+        // those still connected end with the same board as the game. More
+        // than one address may keep open: this is a test of the channel.
+        served->server.setConnectionLimits(256, 256);
         QRandomGenerator random(20261207);
         std::vector<std::unique_ptr<LiveClient>> clients;
         int opened = 0;

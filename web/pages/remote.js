@@ -1,17 +1,27 @@
 'use strict';
-// The phone remote. The PIN is kept for this tab only, so a reconnect unlocks
-// again by itself.
+// The phone remote. Unlocked by the PIN, or by the secret the QR code carries
+// after the '#'; the board then hands out a session, kept for this tab only,
+// so that a reconnect unlocks again by itself.
 (() => {
   const $ = (id) => document.getElementById(id);
   let current = null;
-  let pin = sessionStorage.getItem('pin') || '';
+  let pin = '';
+  let session = sessionStorage.getItem('session') || '';
+  let key = new URLSearchParams(location.hash.slice(1)).get('k') || '';
+  // Out of the address bar and the history before anyone sees it.
+  if (location.hash) history.replaceState(null, '', location.pathname);
+  const unlock = () => {
+    if (session) live.send({ type: 'session', session });
+    else if (key) live.send({ type: 'key', key });
+    else if (pin) live.send({ type: 'pin', pin });
+  };
   const show = (unlocked) => {
     $('controls').hidden = !unlocked;
     $('pinForm').hidden = unlocked;
   };
   const live = Live.connect({
     open() {
-      if (pin) live.send({ type: 'pin', pin });
+      unlock();
     },
     status(connected) {
       $('status').hidden = connected;
@@ -25,15 +35,23 @@
       });
     },
     message(message) {
-      if (message.type === 'pin') {
+      if (message.type === 'session') {
+        // The board has restarted since: the QR code or the PIN again.
+        session = '';
+        sessionStorage.removeItem('session');
+        if (key || pin) unlock();
+        else show(false);
+      } else if (message.type === 'pin') {
         const accepted = message.result === 'accepted';
-        if (!accepted) {
-          pin = '';
-          sessionStorage.removeItem('pin');
+        pin = '';
+        key = '';
+        if (accepted && message.session) {
+          session = message.session;
+          sessionStorage.setItem('session', session);
         }
         show(accepted);
         $('message').textContent = accepted ? ''
-          : message.result === 'locked' ? 'Too many wrong PINs. Wait a minute and try again.'
+          : message.result === 'locked' ? 'Too many wrong PINs. Wait a while, or scan the QR code.'
             : 'Wrong PIN.';
       } else if (message.type === 'pinRequired') {
         show(false);
@@ -43,7 +61,6 @@
   $('pinForm').addEventListener('submit', (event) => {
     event.preventDefault();
     pin = $('pin').value.trim();
-    sessionStorage.setItem('pin', pin);
     live.send({ type: 'pin', pin });
   });
   for (const button of document.querySelectorAll('button[data-action]')) {

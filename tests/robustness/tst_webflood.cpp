@@ -1,0 +1,166 @@
+// The web server under the attacks a hostile client on the hall's network
+// could try, all on 127.0.0.1 and each bounded: huge requests, many half-open
+// connections, no descriptors left. The process's own memory is read before
+// and after each, since the server runs inside it.
+#include "tests/robustness/flood.h"
+#include "tests/web/webfixture.h"
+#include "web/httpfront.h"
+
+#include <QDir>
+
+#include <atomic>
+#include <vector>
+
+#include <sys/resource.h>
+#include <sys/socket.h>
+#include <unistd.h>
+
+using namespace Qt::StringLiterals;
+
+namespace {
+
+constexpr qint64 MiB = 1024 * 1024;
+constexpr qint64 AllowedGrowthKb = 10 * 1024;
+const QByteArray Handshake =
+    "GET /live HTTP/1.1\r\nHost: 127.0.0.1\r\nUpgrade: websocket\r\n"
+    "Connection: Upgrade\r\nSec-WebSocket-Key: dGhlIHNhbXBsZSBub25jZQ==\r\n"
+    "Sec-WebSocket-Version: 13\r\n\r\n";
+
+using Flood::attack;
+using Flood::connectTo;
+using Flood::rssKb;
+
+} // namespace
+
+class TestWebFlood : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void bigRequests_data()
+    {
+        QTest::addColumn<QByteArray>("head");
+        QTest::addColumn<qint64>("filler");
+        QTest::addColumn<int>("status");
+        const QByteArray get = "GET /display HTTP/1.1\r\nHost: 127.0.0.1\r\n";
+        QTest::newRow("64 MB body on GET")
+            << get + "Content-Length: " + QByteArray::number(64 * MiB) + "\r\n\r\n"
+            << 64 * MiB << 413;
+        QTest::newRow("64 MB body on POST")
+            << "POST /display HTTP/1.1\r\nHost: 127.0.0.1\r\nContent-Length: " +
+                   QByteArray::number(64 * MiB) + "\r\n\r\n"
+            << 64 * MiB << 413;
+        QTest::newRow("64 MB chunked POST")
+            << QByteArray("POST /display HTTP/1.1\r\nHost: 127.0.0.1\r\n"
+                          "Transfer-Encoding: chunked\r\n\r\n")
+            << 64 * MiB << 411;
+        QTest::newRow("16 MB header line") << get + "X-Big: " << 16 * MiB << 431;
+        QByteArray many = get;
+        for (int i = 0; i < 100'000; ++i)
+            many += "a:b\r\n";
+        QTest::newRow("100,000 headers") << many << qint64(0) << 431;
+        // Accepted as a WebSocket, then cut off at the frame's announced size.
+        QTest::newRow("64 MB WebSocket frame")
+            << Handshake +
+                   QByteArray("\x81\xff\x00\x00\x00\x00\x04\x00\x00\x00\x01\x02\x03\x04", 14)
+            << 64 * MiB << 101;
+    }
+    void bigRequests()
+    {
+        QFETCH(QByteArray, head);
+        QFETCH(qint64, filler);
+        QFETCH(int, status);
+        ServedGame served;
+        // A page and a WebSocket once, so that what they keep for good
+        // counts as before.
+        QCOMPARE(attack(served.server.port(),
+                        "GET /display HTTP/1.1\r\nHost: 127.0.0.1\r\nConnection: close\r\n\r\n", 0),
+                 200);
+        QCOMPARE(attack(served.server.port(), Handshake, 0), 101);
+        QTRY_COMPARE(served.server.connectionCount(), 0);
+        const qint64 before = rssKb();
+        qint64 sent = 0;
+        QCOMPARE(attack(served.server.port(), head, filler, &sent), status);
+        QTRY_COMPARE(served.server.connectionCount(), 0);
+        const qint64 after = rssKb();
+        qInfo("sent %lld KiB; memory %lld KiB before, %lld KiB after", sent / 1024, before, after);
+        QVERIFY(before > 0);
+        QVERIFY(after - before < AllowedGrowthKb);
+    }
+
+    void halfOpenConnections()
+    {
+        ServedGame served;
+        served.server.setTimeouts(1000, 1000);
+        const qint64 before = rssKb();
+        std::vector<int> sockets;
+        for (int i = 0; i < 300; ++i)
+            sockets.push_back(connectTo(served.server.port()));
+        QTRY_COMPARE(served.server.connectionCount(), HttpFront::MaxConnectionsPerAddress);
+        const QByteArray partial = "GET /display HTTP/1.1\r\nHost: 127.0.0.1\r\n";
+        for (int fd : sockets)
+            ::send(fd, partial.constData(), size_t(partial.size()), MSG_NOSIGNAL);
+        // Refused ones were closed at once; the rest when their time is up.
+        QTRY_COMPARE_WITH_TIMEOUT(served.server.connectionCount(), 0, 10'000);
+        const qint64 after = rssKb();
+        for (int fd : sockets)
+            ::close(fd);
+        QCOMPARE(attack(served.server.port(), partial + "Connection: close\r\n\r\n", 0), 200);
+        qInfo("memory %lld KiB before, %lld KiB after", before, after);
+        QVERIFY(after - before < AllowedGrowthKb);
+    }
+
+    void noDescriptorsLeft()
+    {
+        ServedGame served;
+        static std::atomic<int> complaints = 0;
+        complaints = 0;
+        const QtMessageHandler previous =
+            qInstallMessageHandler([](QtMsgType, const QMessageLogContext &, const QString &text) {
+                if (text.contains(u"cannot accept"_s))
+                    ++complaints;
+            });
+        rlimit old{};
+        QVERIFY(::getrlimit(RLIMIT_NOFILE, &old) == 0);
+        const rlimit tight{rlim_t(QDir(u"/proc/self/fd"_s).count() + 10), old.rlim_max};
+        QVERIFY(::setrlimit(RLIMIT_NOFILE, &tight) == 0);
+        // The clients take every descriptor left before they connect; the
+        // server can accept none of them.
+        std::vector<int> sockets;
+        for (int fd = 0; sockets.size() < 40 && fd >= 0;) {
+            fd = ::socket(AF_INET, SOCK_STREAM | SOCK_NONBLOCK, 0);
+            if (fd >= 0)
+                sockets.push_back(fd);
+        }
+        sockaddr_in to{};
+        to.sin_family = AF_INET;
+        to.sin_port = htons(served.server.port());
+        to.sin_addr.s_addr = htonl(INADDR_LOOPBACK);
+        for (int fd : sockets)
+            ::connect(fd, reinterpret_cast<const sockaddr *>(&to), sizeof to);
+        rusage start{};
+        ::getrusage(RUSAGE_SELF, &start);
+        QTest::qWait(2000);
+        rusage end{};
+        ::getrusage(RUSAGE_SELF, &end);
+        for (int fd : sockets)
+            ::close(fd);
+        QVERIFY(::setrlimit(RLIMIT_NOFILE, &old) == 0);
+        const auto cpuMs = [](const rusage &r) {
+            return (r.ru_utime.tv_sec + r.ru_stime.tv_sec) * 1000 +
+                   (r.ru_utime.tv_usec + r.ru_stime.tv_usec) / 1000;
+        };
+        const qint64 busy = cpuMs(end) - cpuMs(start);
+        // Accepting starts again by itself.
+        QCOMPARE(attack(served.server.port(),
+                        "GET /display HTTP/1.1\r\nHost: 127.0.0.1\r\nConnection: close\r\n\r\n", 0),
+                 200);
+        qInstallMessageHandler(previous);
+        qInfo("%zu clients, %lld ms of processor time in 2 s", sockets.size(), busy);
+        QVERIFY(busy < 500);
+        QCOMPARE(complaints.load(), 1);
+    }
+};
+
+QTEST_MAIN(TestWebFlood)
+#include "tst_webflood.moc"

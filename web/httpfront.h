@@ -1,0 +1,113 @@
+#pragma once
+
+#include <QByteArray>
+#include <QElapsedTimer>
+#include <QHash>
+#include <QHostAddress>
+#include <QList>
+#include <QStringList>
+#include <QTcpServer>
+#include <QTimer>
+
+#include <functional>
+
+class QTcpSocket;
+
+// The board's HTTP/1.1 server: reads each request itself so that nothing a
+// client sends is held beyond small fixed limits, and hands a WebSocket
+// upgrade's socket on with its request unread. Qt HttpServer 6.4 has no
+// limits of its own, which is why this class exists.
+class HttpFront : public QTcpServer
+{
+    Q_OBJECT
+
+public:
+    // The request line and each header line.
+    static constexpr qsizetype MaxLineBytes = 8 * 1024;
+    // The whole head: request line and headers.
+    static constexpr qsizetype MaxHeadBytes = 64 * 1024;
+    // Only where a body is allowed at all (never on GET or HEAD).
+    static constexpr qint64 MaxBodyBytes = 4 * 1024;
+    static constexpr int MaxConnectionsPerAddress = 64;
+    static constexpr int MaxConnections = 256;
+    // From a connection's first byte (or its opening) to a whole request.
+    static constexpr int RequestTimeoutMs = 10 * 1000;
+    // Between requests on a kept-alive connection.
+    static constexpr int KeepAliveTimeoutMs = 60 * 1000;
+    // Answers a client leaves unread before it is let go.
+    static constexpr qint64 MaxUnsentBytes = 256 * 1024;
+    // When the process has no descriptors left, accepting waits this long.
+    static constexpr int AcceptPauseMs = 500;
+    static constexpr int ComplaintIntervalMs = 60 * 1000;
+
+    struct Request
+    {
+        QByteArray method;
+        QByteArray path; // without the query
+        QByteArray version;
+        QList<QPair<QByteArray, QByteArray>> headers; // names in lower case
+        QByteArray header(const QByteArray &lowerName) const;
+    };
+    struct Answer
+    {
+        int status = 200;
+        QByteArray type;
+        QByteArray body;
+        QList<QPair<QByteArray, QByteArray>> headers;
+    };
+    using Handler = std::function<Answer(const Request &)>;
+
+    explicit HttpFront(QObject *parent = nullptr);
+    ~HttpFront() override;
+
+    // Answers GET and HEAD (HEAD with the body left out).
+    void setHandler(Handler handler) { m_handler = std::move(handler); }
+    // Upgrades are taken on this path only; a plain GET there gets 426.
+    void setUpgradePath(const QByteArray &path) { m_upgradePath = path; }
+    void setTimeouts(int requestMs, int keepAliveMs);
+    int requestTimeoutMs() const { return m_requestTimeoutMs; }
+    int keepAliveTimeoutMs() const { return m_keepAliveTimeoutMs; }
+    // For tests that need many pages from 127.0.0.1.
+    void setConnectionLimits(int perAddress, int total);
+    // Names besides this computer's addresses, "localhost" and its host name
+    // that a request's Host may carry.
+    void setExtraHostNames(const QStringList &names);
+    // Whether a Host header names this computer (with or without a port);
+    // anything else is a page from another site reaching us by DNS rebinding.
+    bool isOwnHost(const QByteArray &host) const;
+
+    int connectionCount() const { return int(m_open.size()); }
+    int refusedCount() const { return m_refused; }
+
+    // For the connections.
+    const QByteArray &upgradePath() const { return m_upgradePath; }
+    Answer respond(const Request &request) const;
+    void handOver(QTcpSocket *socket);
+
+signals:
+    // A WebSocket upgrade on the upgrade path; the handshake is still unread
+    // in the socket. The socket stays this server's child.
+    void upgrade(QTcpSocket *socket);
+
+protected:
+    void incomingConnection(qintptr handle) override;
+
+private:
+    void release(QObject *socket);
+    void acceptFailed(QAbstractSocket::SocketError error);
+
+    Handler m_handler;
+    QByteArray m_upgradePath;
+    int m_requestTimeoutMs = RequestTimeoutMs;
+    int m_keepAliveTimeoutMs = KeepAliveTimeoutMs;
+    int m_maxPerAddress = MaxConnectionsPerAddress;
+    int m_maxConnections = MaxConnections;
+    QStringList m_hostNames;
+    mutable QList<QHostAddress> m_addresses;
+    mutable QElapsedTimer m_addressesAge;
+    QHash<QObject *, QString> m_open;
+    QHash<QString, int> m_perAddress;
+    int m_refused = 0;
+    QElapsedTimer m_lastComplaint;
+    QTimer m_acceptPause;
+};
