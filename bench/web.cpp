@@ -70,6 +70,8 @@ struct Served
 
     Served()
     {
+        // A hundred pages from one address: more than a hall's phones may open.
+        server.setConnectionLimits(256, 256);
         server.listen(QHostAddress::LocalHost, 0);
         board = std::make_unique<ScoreBoardWindow>(game, history, settings.value(), fakes.dialogs);
         board->show();

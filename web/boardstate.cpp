@@ -15,10 +15,15 @@ QString cssColor(qint32 bgr)
 
 QJsonObject clockPart(const GameModel &game)
 {
+    const char *phases[] = {"play", "break", "final"};
     return {{QStringLiteral("running"), game.isRunning()},
             {QStringLiteral("ms"), game.clockMs()},
-            {QStringLiteral("countDown"), game.countsDown()},
-            {QStringLiteral("blank"), game.isFaceBlank()}};
+            // A break counts down whichever way the game clock counts.
+            {QStringLiteral("countDown"), game.faceCountsDown()},
+            {QStringLiteral("blank"), game.isFaceBlank()},
+            {QStringLiteral("periods"), game.structure().periods},
+            {QStringLiteral("period"), game.period()},
+            {QStringLiteral("phase"), QLatin1StringView(phases[int(game.phase())])}};
 }
 
 QJsonObject boardPart(const Settings &s)

@@ -181,27 +181,10 @@ void LiveChannel::receiveSession(quint64 page, const QJsonObject &message)
     send(page, reply);
 }
 
-int LiveChannel::remoteHistoryCount() const
-{
-    const QString texts[] = {tr("Start or stop the clock from a phone"),
-                             tr("Reset the clock from a phone"), tr("Change score from a phone")};
-    const QUndoStack &stack = m_history.stack();
-    int count = 0;
-    for (int i = 0; i < stack.count(); ++i)
-        count += std::find(std::begin(texts), std::end(texts), stack.command(i)->text()) !=
-                         std::end(texts)
-                     ? 1
-                     : 0;
-    return count;
-}
-
 void LiveChannel::record(const QString &text, const std::function<void(GameModel &)> &action)
 {
-    // Beyond its share a remote's action still happens, but cannot be undone.
-    if (remoteHistoryCount() >= RemoteHistoryShare)
-        action(m_game);
-    else
-        m_history.perform(text, action);
+    // The history keeps remotes to their share of its steps.
+    m_history.perform(text, action, GameHistory::Origin::Remote);
 }
 
 bool LiveChannel::takeActionToken(Client &client)

@@ -34,9 +34,6 @@ public:
     // ActionBurst; the rest are dropped.
     static constexpr int ActionsPerSecond = 20;
     static constexpr int ActionBurst = 10;
-    // Remote actions keep no more than this many places in the undo history,
-    // so that a phone can never push out what was done at the desk.
-    static constexpr int RemoteHistoryShare = GameHistory::Depth / 2;
     // Sessions kept; the oldest goes first.
     static constexpr int MaxSessions = 64;
 
@@ -60,8 +57,6 @@ public:
     qint64 droppedActions() const { return m_droppedActions; }
     // A new PIN and QR secret; every session ends (phones must ask again).
     void renewAccess();
-    // Remote actions the undo history holds now.
-    int remoteHistoryCount() const;
     PinLock &pinLock() { return m_pin; }
     const PinLock &pinLock() const { return m_pin; }
 

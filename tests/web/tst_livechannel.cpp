@@ -347,12 +347,11 @@ private slots:
             served->time.now += 1000;
             say(1, scoreAction(0, i % 2 ? -1 : 1));
         }
-        // Beyond the share actions still happen; only the share can be undone.
+        // Beyond the share actions still happen, joined to the remote step before.
         served->time.now += 1000;
         say(1, scoreAction(0, 1));
         QCOMPARE(served->game.score(0), 1);
-        QCOMPARE(served->live.remoteHistoryCount(), LiveChannel::RemoteHistoryShare);
-        QCOMPARE(served->history.stack().count(), LiveChannel::RemoteHistoryShare + 1);
+        QCOMPARE(served->history.stack().count(), GameHistory::RemoteShare + 1);
         QCOMPARE(served->history.stack().command(0)->text(), u"at the desk"_s);
     }
 

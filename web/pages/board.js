@@ -87,7 +87,23 @@ const Board = (() => {
     b.texts.section2 = text(svg, 'section2', 3120, 5040, 3315, 615, 24);
     b.texts.createdBy = text(svg, 'createdBy', 4200, 4200, 1215, 615, 9.75);
     b.texts.createdBy.textContent = 'Brannick';
+    // A game with periods: what is played and the period's number, in the
+    // corner above the home team.
+    b.period = element('g', { 'data-name': 'period' }, svg);
+    b.texts.phase = text(b.period, 'phase', 240, 240, 1440, 375, 12);
+    b.backs.push(element('rect', { x: 360, y: 660, width: 1320, height: 1155 }, b.period));
+    b.periodDigits = [digit(b.period, 'period1', 400, 700, 690, 1050, 40),
+      digit(b.period, 'period0', 1020, 700, 690, 1050, 40)];
     return b;
+  }
+
+  // What a game with periods is at: "PERIOD", "BREAK", "OVERTIME" or "FINAL",
+  // and the number shown beside it.
+  function phaseOf(clock) {
+    const overtime = clock.period > clock.periods;
+    const number = overtime ? clock.period - clock.periods : clock.period;
+    const names = { break: 'BREAK', final: 'FINAL' };
+    return [names[clock.phase] || (overtime ? 'OVERTIME' : 'PERIOD'), number];
   }
 
   // The strip for streaming: team names, the two main scores, the clock.
@@ -110,6 +126,12 @@ const Board = (() => {
       b.dots.push(element('circle', { cx: x, cy: y, r }, svg));
     }
     b.texts.guest = text(svg, 'guest', 7860, 0, 1680, 900, 20);
+    // With periods, a line below the strip says which one, or the break.
+    b.period = element('g', { 'data-name': 'period' }, svg);
+    element('rect', { x: 3900, y: 930, width: 2700, height: 330, rx: 60 }, b.period)
+      .setAttribute('class', 'phaseBack');
+    b.texts.phase = text(b.period, 'phase', 3900, 930, 2700, 330, 9);
+    b.stripHeight = (periods) => svg.setAttribute('viewBox', `0 0 9600 ${periods ? 1260 : 900}`);
     return b;
   }
 
@@ -136,7 +158,24 @@ const Board = (() => {
       if (!pair) return;
       Live.scoreDigits(state.scores[i]).forEach((v, k) => setDigit(pair[k], v, c.score, c.back));
     });
+    renderPeriod(b, state);
     renderClock(b, state);
+  }
+
+  function renderPeriod(b, state) {
+    const c = state.board.colors;
+    const on = state.clock.periods > 0;
+    b.period.style.display = on ? '' : 'none';
+    if (b.stripHeight) b.stripHeight(on);
+    if (!on) return;
+    const [phase, number] = phaseOf(state.clock);
+    const label = b.periodDigits ? phase : `${phase} ${number}`;
+    if (b.texts.phase.textContent !== label) b.texts.phase.textContent = label;
+    b.texts.phase.setAttribute('fill', c.text);
+    for (const back of b.period.querySelectorAll('.phaseBack')) back.setAttribute('fill', c.form);
+    if (b.periodDigits) {
+      Live.scoreDigits(number).forEach((v, k) => setDigit(b.periodDigits[k], v, c.score, c.back));
+    }
   }
 
   function renderClock(b, state) {
@@ -167,5 +206,5 @@ const Board = (() => {
     requestAnimationFrame(frame);
   }
 
-  return { run };
+  return { run, phaseOf };
 })();

@@ -28,6 +28,15 @@
     },
     state(state) {
       current = state;
+      const periods = state.clock.periods > 0;
+      $('phaseText').hidden = !periods;
+      if (periods) {
+        const overtime = state.clock.period > state.clock.periods;
+        const number = overtime ? state.clock.period - state.clock.periods : state.clock.period;
+        const names = { break: `Break after period ${number}`, final: 'Final' };
+        $('phaseText').textContent = names[state.clock.phase] ||
+          `${overtime ? 'Overtime' : 'Period'} ${number}`;
+      }
       const names = [state.board.home, state.board.guest];
       state.scores.forEach((s, i) => {
         $(`score${i}`).textContent = s === null ? '' : String(s);
