@@ -14,7 +14,7 @@ namespace {
 const QString Board = QStringLiteral("Corvella by Brannick");
 
 // Long names that were cut off before, and TeamSize left at its default.
-bool writeLongCaptions(const QString &configHome)
+bool writeLongCaptions(const QString &configHome, bool periods)
 {
     QDir().mkpath(configHome + QStringLiteral("/Corvella"));
     QFile file(configHome + QStringLiteral("/Corvella/Corvella.conf"));
@@ -22,6 +22,8 @@ bool writeLongCaptions(const QString &configHome)
         return false;
     file.write("[TextSettings]\nHomeText=Thunderbirds\nGuestText=HAMBURG TOWERS\n"
                "SectionText1=Overtime Period 2\nSectionText2=Wildcats FC\n");
+    if (periods)
+        file.write("[ClockSettings]\nPeriods=4\n");
     return true;
 }
 
@@ -81,7 +83,8 @@ class TestScreenShapes : public QObject
                                                           .arg(offCentre)));
     }
 
-    static void checkBoard(const Desktop &desktop, const QString &id, const QString &name)
+    static void checkBoard(const Desktop &desktop, const QString &id, const QString &name,
+                           bool periods)
     {
         Reading seen;
         BoardReader b{QImage(), QRect()};
@@ -90,27 +93,32 @@ class TestScreenShapes : public QObject
         checkCaption(b, b.guestCaption(), "the guest caption");
         checkCaption(b, b.sectionCaption(0), "the first section's caption");
         checkCaption(b, b.sectionCaption(1), "the second section's caption");
+        QCOMPARE(b.period(), periods ? QStringLiteral(" 1") : QStringLiteral("  "));
     }
 
 private slots:
     void readableOnEveryShape_data()
     {
         QTest::addColumn<QSize>("screen");
-        for (const QSize screen : {QSize(1024, 768), QSize(1280, 1024), QSize(1280, 800),
-                                   QSize(1920, 1200), QSize(2560, 1080), QSize(1080, 1920)})
-            QTest::addRow("%dx%d", screen.width(), screen.height()) << screen;
+        QTest::addColumn<bool>("periods");
+        for (const bool periods : {false, true})
+            for (const QSize screen : {QSize(1024, 768), QSize(1280, 1024), QSize(1280, 800),
+                                       QSize(1920, 1200), QSize(2560, 1080), QSize(1080, 1920)})
+                QTest::addRow("%dx%d%s", screen.width(), screen.height(), periods ? "-periods" : "")
+                    << screen << periods;
     }
 
     void readableOnEveryShape()
     {
         QFETCH(QSize, screen);
+        QFETCH(bool, periods);
         const QString tag = QLatin1StringView(QTest::currentDataTag());
         Desktop desktop(screen);
         QString why;
         if (!desktop.startDisplay(&why))
             QSKIP(qPrintable(QStringLiteral("cannot run end-to-end checks: ") + why));
         QTemporaryDir config;
-        QVERIFY(writeLongCaptions(config.path()));
+        QVERIFY(writeLongCaptions(config.path(), periods));
         QProcess *corvella = desktop.startInstalledProgram(install.path(), config.path(), &why);
         QVERIFY2(corvella, qPrintable(why));
 
@@ -151,14 +159,14 @@ private slots:
                  qPrintable(QStringLiteral("window stays %1x%2")
                                 .arg(desktop.geometry(id).width())
                                 .arg(desktop.geometry(id).height())));
-        checkBoard(desktop, id, QStringLiteral("shapes/%1-windowed").arg(tag));
+        checkBoard(desktop, id, QStringLiteral("shapes/%1-windowed").arg(tag), periods);
         if (QTest::currentTestFailed())
             return;
 
         desktop.key(QStringLiteral("F11"));
         QVERIFY(Desktop::waitUntil(
             [&] { return desktop.geometry(id) == QRect(QPoint(0, 0), screen); }, 5000));
-        checkBoard(desktop, id, QStringLiteral("shapes/%1-full-screen").arg(tag));
+        checkBoard(desktop, id, QStringLiteral("shapes/%1-full-screen").arg(tag), periods);
         if (QTest::currentTestFailed())
             return;
 
