@@ -653,16 +653,82 @@ int hornLatency(X &x, int rounds)
     return 0;
 }
 
+// A period running out into its break: the first frame of the break's face
+// against the first sound of the horn on the sink. Each round plays one
+// period of a game of many short periods and short breaks.
+int phaseLatency(X &x, int rounds)
+{
+    const auto area = x.boardArea();
+    if (!area)
+        return 1;
+    const QRect client = *area;
+    int fds[2];
+    const pid_t recorder = startRecorder(fds);
+    if (recorder < 0)
+        return 1;
+    char buffer[4096];
+    const auto loud = [&] {
+        bool heard = false;
+        ssize_t n;
+        while ((n = read(fds[0], buffer, sizeof buffer)) > 0) {
+            const auto *samples = reinterpret_cast<const qint16 *>(buffer);
+            for (ssize_t s = 0; s < n / 2 && !heard; ++s)
+                heard = std::abs(int(samples[s])) > 1000;
+        }
+        return heard;
+    };
+    const auto quietFor = [&](int ms) {
+        const auto start = Clock::now();
+        while (msSince(start) < ms) {
+            loud();
+            sleepMs(5);
+        }
+    };
+    QList<double> gaps;
+    int heard = 0;
+    for (int round = 0; round < rounds; ++round) {
+        quietFor(500);
+        const auto start = Clock::now();
+        x.key(XK_s);
+        std::optional<double> breakAt, soundAt;
+        bool nearZero = false;
+        while (msSince(start) < 8000 && !(breakAt && soundAt)) {
+            if (!soundAt && loud())
+                soundAt = msSince(start);
+            if (!breakAt) {
+                const QImage shot = x.grab(client);
+                const int tenths = BoardReader::tenthsOf(
+                    BoardReader(shot, QRect(QPoint(0, 0), client.size())).clock());
+                if (tenths >= 0 && tenths <= 5)
+                    nearZero = true;
+                else if (nearZero && tenths >= 15)
+                    breakAt = msSince(start); // the face jumped up: the break
+            }
+        }
+        if (breakAt && soundAt) {
+            gaps << *soundAt - *breakAt;
+            ++heard;
+        }
+        quietFor(4000); // the break runs out, its horn ends, the next period is ready
+    }
+    stop(recorder);
+    std::printf("phase_horn_after_break_face_median_ms %.1f max_ms %.1f heard %d of %d\n",
+                median(gaps), gaps.isEmpty() ? 0.0 : *std::max_element(gaps.begin(), gaps.end()),
+                heard, rounds);
+    return 0;
+}
+
 } // namespace
 
 int main(int argc, char *argv[])
 {
     X x;
     if (!x.display || argc < 2) {
-        std::fprintf(stderr,
-                     "usage: xprobe startup TITLE [--board] -- COMMAND... | keylatency N | "
-                     "buzzerlatency N | clockaccuracy SECONDS | stopcycles N | savecost N | "
-                     "hornlatency N | audiencelatency N | killrecovery N -- COMMAND...\n");
+        std::fprintf(
+            stderr,
+            "usage: xprobe startup TITLE [--board] -- COMMAND... | keylatency N | "
+            "buzzerlatency N | clockaccuracy SECONDS | stopcycles N | savecost N | "
+            "hornlatency N | phaselatency N | audiencelatency N | killrecovery N -- COMMAND...\n");
         return 2;
     }
     const std::string what = argv[1];
@@ -684,6 +750,8 @@ int main(int argc, char *argv[])
         return saveCost(x, n);
     if (what == "hornlatency")
         return hornLatency(x, n);
+    if (what == "phaselatency")
+        return phaseLatency(x, n);
     if (what == "audiencelatency")
         return audienceLatency(x, n);
     if (what == "killrecovery") {
