@@ -86,6 +86,24 @@ private slots:
         QCOMPARE(app.settings().value().PeriodLength, QStringLiteral("5.00"));
     }
 
+    void theResumeQuestionNamesThePeriod()
+    {
+        Settings periods = defaultSettings();
+        periods.Periods = 4;
+        QVERIFY(saveSettings(periods));
+        SavedGame saved;
+        saved.scores = {10, 12, 0, 0};
+        saved.clockMs = 300'000;
+        saved.period = 3;
+        QVERIFY(GameStateFile(stateFolder()).save(saved));
+        CorvellaApp app(fakes.services());
+        QVERIFY(openBoard(app));
+        QVERIFY2(fakes.dialogs.lastText.startsWith(QStringLiteral(
+                     "Resume the game in progress? Clock 5:00.0, Period 3, Home 10")),
+                 qPrintable(fakes.dialogs.lastText));
+        QCOMPARE(app.game().period(), 3);
+    }
+
     void aNewPeriodLengthWaitsForTheRunningClocksReset()
     {
         CorvellaApp app(fakes.services());
