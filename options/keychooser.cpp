@@ -17,8 +17,7 @@ constexpr int ReservedKeys[] = {111, 61, 46, 45, 43, 32, 13}; // o = . - + space
 constexpr int TabKey = 9;
 } // namespace
 
-KeyChooser::KeyChooser(KeyChoice &choice, std::array<int, 3> workingKeys, Dialogs &dialogs,
-                       QWidget *parent)
+KeyChooser::KeyChooser(KeyChoice &choice, QList<int> workingKeys, Dialogs &dialogs, QWidget *parent)
     : QDialog(parent), m_choice(choice), m_workingKeys(workingKeys), m_dialogs(dialogs)
 {
     setObjectName(QStringLiteral("frmChooseKey"));

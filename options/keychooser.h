@@ -2,7 +2,7 @@
 
 #include <QDialog>
 
-#include <array>
+#include <QList>
 
 class Dialogs;
 class QLabel;
@@ -25,8 +25,8 @@ class KeyChooser : public QDialog
     Q_OBJECT
 
 public:
-    // `workingKeys` are the three command keys as the options dialog holds them.
-    KeyChooser(KeyChoice &choice, std::array<int, 3> workingKeys, Dialogs &dialogs,
+    // `workingKeys` are the keys other commands have in the options' working copy.
+    KeyChooser(KeyChoice &choice, QList<int> workingKeys, Dialogs &dialogs,
                QWidget *parent = nullptr);
 
     static bool isReserved(int keyAscii);
@@ -42,7 +42,7 @@ private:
     void refuse();
 
     KeyChoice &m_choice;
-    std::array<int, 3> m_workingKeys;
+    QList<int> m_workingKeys;
     Dialogs &m_dialogs;
     QLabel *m_prompt;
     QLabel *m_inUse;

@@ -507,7 +507,12 @@ void OptionsDialog::chooseKey(KeyFunction function)
                                            "sound the buzzer"};
     KeyChoice choice{QString::fromLatin1(purposes[function]), static_cast<qint16>(m_keys[function]),
                      0};
-    KeyChooser chooser(choice, m_keys, m_dialogs, this);
+    // With periods, their keys are taken too.
+    QList<int> taken(m_keys.begin(), m_keys.end());
+    if (findChild<QSpinBox *>(QStringLiteral("spnPeriods"))->value() > 0)
+        taken << m_current.NextPeriodKey << m_current.PreviousPeriodKey << m_current.SkipBreakKey
+              << m_current.NewGameKey;
+    KeyChooser chooser(choice, taken, m_dialogs, this);
     chooser.exec();
     if (choice.chosenKey != 0)
         setKey(function, choice.chosenKey);

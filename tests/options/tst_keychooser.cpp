@@ -17,7 +17,7 @@ private slots:
     void promptAndLook()
     {
         KeyChoice choice{QStringLiteral("reset the clock"), 114, 99};
-        KeyChooser chooser(choice, {115, 114, 98}, dialogs);
+        KeyChooser chooser(choice, QList<int>{115, 114, 98}, dialogs);
         QCOMPARE(choice.chosenKey, 0);
         QCOMPARE(chooser.windowTitle(), QStringLiteral("Choose Key"));
         QCOMPARE(chooser.findChild<QLabel *>(QStringLiteral("lblChoose"))->text(),
@@ -55,7 +55,7 @@ private slots:
         QFETCH(int, typed);
         QFETCH(bool, accepted);
         KeyChoice choice{QStringLiteral("reset the clock"), static_cast<qint16>(current), 0};
-        KeyChooser chooser(choice, {115, current, 98}, dialogs);
+        KeyChooser chooser(choice, QList<int>{115, current, 98}, dialogs);
         chooser.takeKey(typed);
         QCOMPARE(choice.chosenKey, accepted ? typed : 0);
         QCOMPARE(chooser.result(), accepted ? int(QDialog::Accepted) : int(QDialog::Rejected));
@@ -66,7 +66,8 @@ private slots:
     void aRefusalThenAFreeKeyThroughRealKeys()
     {
         KeyChoice choice{QStringLiteral("sound the buzzer"), 98, 0};
-        KeyChooser chooser(choice, {115, 120, 98}, dialogs); // "x" given to reset, not yet saved
+        KeyChooser chooser(choice, QList<int>{115, 120, 98},
+                           dialogs); // "x" given to reset, not yet saved
         chooser.show();
         QVERIFY(QTest::qWaitForWindowActive(&chooser));
         QWidget *focus = QApplication::focusWidget();
@@ -96,7 +97,7 @@ private slots:
         QFETCH(int, key);
         QFETCH(int, modifiers);
         KeyChoice choice{QStringLiteral("start / stop the clock"), 115, 0};
-        KeyChooser chooser(choice, {115, 114, 98}, dialogs);
+        KeyChooser chooser(choice, QList<int>{115, 114, 98}, dialogs);
         chooser.show();
         QVERIFY(QTest::qWaitForWindowActive(&chooser));
         QWidget *focus = QApplication::focusWidget();
@@ -127,7 +128,7 @@ private slots:
     {
         QFETCH(int, key);
         KeyChoice choice{QStringLiteral("sound the buzzer"), 98, 0};
-        KeyChooser chooser(choice, {115, 114, 98}, dialogs);
+        KeyChooser chooser(choice, QList<int>{115, 114, 98}, dialogs);
         chooser.show();
         QVERIFY(QTest::qWaitForWindowActive(&chooser));
         QTest::keyClick(QApplication::focusWidget(), Qt::Key(key));

@@ -265,6 +265,34 @@ private slots:
         QCOMPARE(options.settings().BuzzerKey, qint16('q'));
     }
 
+    // In a game with periods their keys are taken; without, they are free.
+    void periodKeysAreTakenOnlyWithPeriods_data()
+    {
+        QTest::addColumn<int>("periods");
+        QTest::addColumn<int>("beeps");
+        QTest::newRow("no periods: n is free") << 0 << 0;
+        QTest::newRow("periods: n is the next period's") << 4 << 1;
+    }
+
+    void periodKeysAreTakenOnlyWithPeriods()
+    {
+        QFETCH(int, periods);
+        QFETCH(int, beeps);
+        Settings given = current;
+        given.Periods = static_cast<qint16>(periods);
+        OptionsDialog options(given, dialogs, soundDevices());
+        options.show();
+        QTimer::singleShot(0, this, [] {
+            QWidget *chooser = QApplication::activeModalWidget();
+            QTest::keyClick(chooser->focusWidget(), Qt::Key_N);
+            if (QApplication::activeModalWidget() == chooser)
+                QTest::keyClick(chooser->focusWidget(), Qt::Key_Escape);
+        });
+        click(options, "cmdBuzzerK");
+        QCOMPARE(dialogs.beeps, beeps);
+        QCOMPARE(options.settings().BuzzerKey, qint16(periods ? 98 : 'n'));
+    }
+
     void aStoreThatCannotBeWrittenIsReportedAndTheValuesStillApply()
     {
         QVERIFY(TestEnvironment::blockStore());
