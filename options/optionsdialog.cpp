@@ -188,6 +188,7 @@ OptionsDialog::OptionsDialog(const Settings &current, Dialogs &dialogs,
     // Setting the team names runs the size search; the stored size, filled
     // after them, wins until a name is edited.
     showFields(m_current, [](const Field &) { return true; });
+    showMatchingPreset();
 }
 
 OptionsDialog::~OptionsDialog()
@@ -365,6 +366,38 @@ void OptionsDialog::createPeriodsGroup(QWidget *page)
     lengths("txtBreaks", QStringLiteral("Breaks after them:"), 600);
     lengths("txtOvertime", QStringLiteral("Overtime when level:"), 960)
         ->setPlaceholderText(QStringLiteral("none"));
+}
+
+// The preset the working copy's values are, or "Custom".
+void OptionsDialog::showMatchingPreset()
+{
+    const Settings values = settings();
+    const auto textOf = [&](const SettingsEntry &entry) {
+        return std::visit(
+            [&](auto member) {
+                if constexpr (std::is_same_v<std::remove_cvref_t<decltype(values.*member)>,
+                                             QString>)
+                    return values.*member;
+                else
+                    return QString::number(values.*member);
+            },
+            entry.member);
+    };
+    int match = int(m_presetList.size()); // Custom
+    for (int i = 0; i < m_presetList.size() && match == m_presetList.size(); ++i) {
+        bool same = true;
+        for (const SettingsEntry &entry : settingsEntries()) {
+            const QString key =
+                QLatin1StringView(entry.group) + u'/' + QLatin1StringView(entry.key);
+            const auto found = m_presetList.at(i).values.constFind(key);
+            if (found != m_presetList.at(i).values.cend() &&
+                found->trimmed() != textOf(entry).trimmed())
+                same = false;
+        }
+        if (same)
+            match = i;
+    }
+    m_presets->setCurrentIndex(match);
 }
 
 // Fills the clock and period fields from the preset chosen; "Custom" leaves

@@ -75,6 +75,7 @@ private:
     void createGameTab(QWidget *page);
     void createPeriodsGroup(QWidget *page);
     void applyPreset(int index);
+    void showMatchingPreset();
     void bindFields();
     void showFields(const Settings &values, const std::function<bool(const Field &)> &which);
     void showField(const Field &field, const Settings &values);

@@ -5,6 +5,7 @@
 #include "tests/support/fakes.h"
 #include "tests/support/testenv.h"
 
+#include <QComboBox>
 #include <QDir>
 #include <QFile>
 #include <QGroupBox>
@@ -291,6 +292,23 @@ private slots:
         click(options, "cmdBuzzerK");
         QCOMPARE(dialogs.beeps, beeps);
         QCOMPARE(options.settings().BuzzerKey, qint16(periods ? 98 : 'n'));
+    }
+
+    void aPresetFillsTheGameAndIsRecognised()
+    {
+        OptionsDialog options(current, dialogs, soundDevices());
+        auto *presets = child<QComboBox>(options, "cboPreset");
+        QCOMPARE(presets->currentText(), QStringLiteral("Classic"));
+        presets->setCurrentIndex(presets->findText(QStringLiteral("Basketball")));
+        emit presets->activated(presets->currentIndex());
+        const Settings chosen = options.settings();
+        QCOMPARE(chosen.Periods, qint16(4));
+        QCOMPARE(chosen.CountDown, qint16(1));
+        QCOMPARE(chosen.BreakLengths, QStringLiteral("2.00, 15.00, 2.00"));
+        QCOMPARE(chosen.OvertimeLength, QStringLiteral("5.00"));
+        QCOMPARE(chosen.HomeText, current.HomeText); // a preset fills only the game
+        OptionsDialog again(chosen, dialogs, soundDevices());
+        QCOMPARE(child<QComboBox>(again, "cboPreset")->currentText(), QStringLiteral("Basketball"));
     }
 
     void aStoreThatCannotBeWrittenIsReportedAndTheValuesStillApply()
