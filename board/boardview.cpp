@@ -98,7 +98,6 @@ void BoardView::createControls()
     c.section1Caption = caption(this, "lblSection1", twipsRect(3120, 3120, 3315, 615), 24, false);
     c.section2Caption = caption(this, "lblSection2", twipsRect(3120, 5040, 3315, 615), 24, false);
     c.creditCaption = caption(this, "lblCreatedBy", twipsRect(4200, 4200, 1215, 615), 9.75, false);
-    c.creditCaption->setCaption(QStringLiteral("Brannick"));
 }
 
 void BoardView::createScore(PictureBox *&panel, LedGroup &digits, const char *panelName, int left,
@@ -145,6 +144,9 @@ void BoardView::updateCaptions()
         label->setCaption(text);
         label->setFontSize(size);
     }
+    // The credit keeps its own small size; empty, it is not there at all.
+    c.creditCaption->setCaption(m_settings.CreditText);
+    c.creditCaption->setVisible(!m_settings.CreditText.isEmpty());
     fitCaptions();
     m_layout.record(this);
 }

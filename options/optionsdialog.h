@@ -72,6 +72,7 @@ private:
     void createTextTab(QWidget *page);
     void createGameTab(QWidget *page);
     void bindFields();
+    void fitTabs();
     void showFields(const Settings &values, const std::function<bool(const Field &)> &which);
     void showField(const Field &field, const Settings &values);
     void takeField(const Field &field, Settings &into) const;

@@ -4,7 +4,10 @@
 
 #include <QLabel>
 #include <QPixmap>
+#include <QScreen>
 #include <QVBoxLayout>
+
+#include <algorithm>
 
 OperatorPanel::OperatorPanel(QWidget *parent)
     : QWidget(parent, Qt::Tool), m_address(new QLabel(this)), m_qr(new QLabel(this)),
@@ -24,7 +27,7 @@ OperatorPanel::OperatorPanel(QWidget *parent)
     // An operator can select the PIN to paste it into a message to a phone.
     m_pin->setTextInteractionFlags(Qt::TextSelectableByMouse);
     QFont big = m_pin->font();
-    big.setPointSizeF(big.pointSizeF() * 2);
+    big.setPointSizeF(big.pointSizeF() * 3);
     big.setBold(true);
     m_pin->setFont(big);
     m_clients->setObjectName(QStringLiteral("clients"));
@@ -45,10 +48,13 @@ void OperatorPanel::showState(const QStringList &urls, const QString &pin, const
         m_clients->clear();
         return;
     }
+    // One address a line: a long line wraps in the middle of an address.
     QStringList lines;
-    for (const QString &url : urls)
-        lines.append(
-            tr("Board: %1display   Stream overlay: %1overlay   Phone remote: %1remote").arg(url));
+    for (const QString &url : urls) {
+        lines.append(tr("Board: %1display").arg(url));
+        lines.append(tr("Stream overlay: %1overlay").arg(url));
+        lines.append(tr("Phone remote: %1remote").arg(url));
+    }
     m_address->setText(lines.join(u'\n'));
     // Phones scan the code to open the remote; one pixel per module would be
     // too small to scan from a screen.
@@ -56,4 +62,27 @@ void OperatorPanel::showState(const QStringList &urls, const QString &pin, const
     m_qr->setPixmap(code.isNull() ? QPixmap() : QPixmap::fromImage(code.scaled(code.size() * 6)));
     m_pin->setText(tr("Remote PIN: %1").arg(pin));
     m_clients->setText(tr("Connected pages: %1, remotes: %2").arg(clients).arg(remotes));
+}
+
+QPoint OperatorPanel::besidePosition(QRect board, QSize size, QRect screen)
+{
+    // Right of the board, else left of it, else in the screen's top right
+    // corner over the board.
+    const int top = std::clamp(board.top(), screen.top(),
+                               std::max(screen.top(), screen.bottom() - size.height()));
+    if (board.right() + 1 + size.width() <= screen.right() + 1)
+        return {board.right() + 1, top};
+    if (board.left() - size.width() >= screen.left())
+        return {board.left() - size.width(), top};
+    return {std::max(screen.left(), screen.right() + 1 - size.width()), screen.top()};
+}
+
+void OperatorPanel::placeBeside(const QWidget *board)
+{
+    if (!board || !board->screen())
+        return;
+    adjustSize();
+    // The frame adds to the size; a rough allowance keeps it on the screen.
+    const QSize outer = size() + QSize(16, 40);
+    move(besidePosition(board->frameGeometry(), outer, board->screen()->availableGeometry()));
 }
