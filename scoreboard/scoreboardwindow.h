@@ -67,6 +67,8 @@ public:
     // The line the operator last read about an undo or a refused entry.
     const QString &notice() const { return m_notice; }
 
+    // An undo that would start the clock waits for a second Ctrl+Z.
+    bool undoAwaitsConfirmation() const { return m_confirming != nullptr; }
     // Undo and redo as Ctrl+Z and Ctrl+Y run them.
     void undo();
     void redo();
