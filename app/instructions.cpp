@@ -30,6 +30,7 @@ QString instructionsText(int startStopKey, int resetKey, int buzzerKey)
         QStringLiteral("'SPACE' ."),
         QStringLiteral("  - To return to this screen from the program press 'Esc'."),
         QStringLiteral("  - To go to the options from the program press 'o'."),
+        QStringLiteral("  - To see the board's network addresses and PIN press 'F4'."),
     };
     return lines.join(QStringLiteral("\r\n"));
 }
