@@ -11,7 +11,7 @@
 
 OperatorPanel::OperatorPanel(QWidget *parent)
     : QWidget(parent, Qt::Tool), m_address(new QLabel(this)), m_qr(new QLabel(this)),
-      m_pin(new QLabel(this)), m_clients(new QLabel(this))
+      m_pinCaption(new QLabel(this)), m_pin(new QLabel(this)), m_clients(new QLabel(this))
 {
     setObjectName(QStringLiteral("operatorPanel"));
     setWindowTitle(tr("Board on the network"));
@@ -22,6 +22,8 @@ OperatorPanel::OperatorPanel(QWidget *parent)
     m_address->setWordWrap(true);
     m_qr->setObjectName(QStringLiteral("qrCode"));
     m_qr->setAlignment(Qt::AlignCenter);
+    m_pinCaption->setObjectName(QStringLiteral("pinCaption"));
+    m_pinCaption->setAlignment(Qt::AlignCenter);
     m_pin->setObjectName(QStringLiteral("pin"));
     m_pin->setAlignment(Qt::AlignCenter);
     // An operator can select the PIN to paste it into a message to a phone.
@@ -34,6 +36,7 @@ OperatorPanel::OperatorPanel(QWidget *parent)
     auto *layout = new QVBoxLayout(this);
     layout->addWidget(m_address);
     layout->addWidget(m_qr);
+    layout->addWidget(m_pinCaption);
     layout->addWidget(m_pin);
     layout->addWidget(m_clients);
 }
@@ -44,6 +47,7 @@ void OperatorPanel::showState(const QStringList &urls, const QString &pin, const
     if (!problem.isEmpty()) {
         m_address->setText(tr("The board is not on the network: %1").arg(problem));
         m_qr->clear();
+        m_pinCaption->clear();
         m_pin->clear();
         m_clients->clear();
         return;
@@ -59,22 +63,28 @@ void OperatorPanel::showState(const QStringList &urls, const QString &pin, const
     // Phones scan the code to open the remote; one pixel per module would be
     // too small to scan from a screen.
     const QImage code = urls.isEmpty() ? QImage() : qrCodeImage(urls.first() + u"remote");
-    m_qr->setPixmap(code.isNull() ? QPixmap() : QPixmap::fromImage(code.scaled(code.size() * 6)));
-    m_pin->setText(tr("Remote PIN: %1").arg(pin));
+    m_qr->setPixmap(code.isNull() ? QPixmap() : QPixmap::fromImage(code.scaled(code.size() * 4)));
+    // The digits alone in large type: the window stays narrow enough to sit
+    // beside the board, and a triple click selects just the PIN.
+    m_pinCaption->setText(tr("Remote PIN:"));
+    m_pin->setText(pin);
     m_clients->setText(tr("Connected pages: %1, remotes: %2").arg(clients).arg(remotes));
 }
 
 QPoint OperatorPanel::besidePosition(QRect board, QSize size, QRect screen)
 {
-    // Right of the board, else left of it, else in the screen's top right
-    // corner over the board.
+    // Right of the board, else left of it.
     const int top = std::clamp(board.top(), screen.top(),
-                               std::max(screen.top(), screen.bottom() - size.height()));
+                               std::max(screen.top(), screen.bottom() + 1 - size.height()));
     if (board.right() + 1 + size.width() <= screen.right() + 1)
         return {board.right() + 1, top};
     if (board.left() - size.width() >= screen.left())
         return {board.left() - size.width(), top};
-    return {std::max(screen.left(), screen.right() + 1 - size.width()), screen.top()};
+    // No room: against the screen's edge on the roomier side, covering as
+    // little of the board as it can.
+    if (screen.right() - board.right() >= board.left() - screen.left())
+        return {std::max(screen.left(), screen.right() + 1 - size.width()), top};
+    return {screen.left(), top};
 }
 
 void OperatorPanel::placeBeside(const QWidget *board)

@@ -26,6 +26,7 @@ public:
 private:
     QLabel *m_address;
     QLabel *m_qr;
+    QLabel *m_pinCaption;
     QLabel *m_pin;
     QLabel *m_clients;
 };
