@@ -19,7 +19,8 @@ OperatorPanel::OperatorPanel(QWidget *parent)
     setAttribute(Qt::WA_ShowWithoutActivating);
     m_address->setObjectName(QStringLiteral("address"));
     m_address->setTextInteractionFlags(Qt::TextSelectableByMouse);
-    m_address->setWordWrap(true);
+    // An address broken over two lines cannot be read off or copied.
+    m_address->setWordWrap(false);
     m_qr->setObjectName(QStringLiteral("qrCode"));
     m_qr->setAlignment(Qt::AlignCenter);
     m_pinCaption->setObjectName(QStringLiteral("pinCaption"));
