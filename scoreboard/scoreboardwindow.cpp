@@ -124,9 +124,10 @@ void ScoreBoardWindow::updateHints(int keyAscii)
         m_hints->showCapsLock(false);
 }
 
-void ScoreBoardWindow::showNotice(const QString &notice)
+void ScoreBoardWindow::showNotice(const QString &notice, bool inTitle)
 {
     m_notice = notice;
+    m_titleNotice = inTitle ? notice : QString();
     if (notice.isEmpty())
         m_noticeExpiry.stop();
     else
@@ -139,7 +140,7 @@ void ScoreBoardWindow::showNotice(const QString &notice)
 void ScoreBoardWindow::updateTitle()
 {
     QString title = QStringLiteral("Corvella by Brannick");
-    for (const QString *extra : {&m_saveProblem, &m_notice}) {
+    for (const QString *extra : {&m_saveProblem, &m_titleNotice}) {
         if (!extra->isEmpty())
             title += QStringLiteral(" - ") + *extra;
     }
@@ -236,7 +237,7 @@ void ScoreBoardWindow::undo()
         if (const std::optional<QString> from = clockRestartedBy(next)) {
             m_confirming = next;
             m_undoConfirm.start();
-            showNotice(tr("Ctrl+Z again starts the clock from %1").arg(*from));
+            showNotice(tr("Ctrl+Z again starts the clock from %1").arg(*from), true);
             return;
         }
     }
@@ -246,7 +247,7 @@ void ScoreBoardWindow::undo()
     const GameState before = game().state();
     m_history.undo();
     const QString change = changeText(before, game().state());
-    showNotice(tr("Undone: %1").arg(change.isEmpty() ? what : change));
+    showNotice(tr("Undone: %1").arg(change.isEmpty() ? what : change), true);
 }
 
 void ScoreBoardWindow::redo()
@@ -258,5 +259,5 @@ void ScoreBoardWindow::redo()
     const GameState before = game().state();
     m_history.redo();
     const QString change = changeText(before, game().state());
-    showNotice(tr("Redone: %1").arg(change.isEmpty() ? what : change));
+    showNotice(tr("Redone: %1").arg(change.isEmpty() ? what : change), true);
 }

@@ -102,7 +102,8 @@ private:
     void act(const QString &what, const std::function<void(GameModel &)> &action);
     void updateTitle();
     void updateHints(int keyAscii);
-    void showNotice(const QString &notice);
+    // A refused entry is told on the board only; an undo in the title too.
+    void showNotice(const QString &notice, bool inTitle = false);
     void trackHistory();
     std::optional<QString> clockRestartedBy(const QUndoCommand *command) const;
     QString changeText(const GameState &before, const GameState &after) const;
@@ -125,6 +126,7 @@ private:
     std::function<void(QWidget *)> m_openOptions;
     bool m_audienceShown = false;
     QString m_notice;
+    QString m_titleNotice;
     QTimer m_entryExpiry;
     QTimer m_noticeExpiry;
     QTimer m_undoConfirm;

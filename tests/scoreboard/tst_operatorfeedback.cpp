@@ -85,6 +85,7 @@ private slots:
         type(panel, keys);
         QCOMPARE(made.game.score(GameModel::Home1).value_or(-1), after);
         const QString line = board.operatorHints()->text();
+        QCOMPARE(board.windowTitle(), QStringLiteral("Corvella by Brannick")); // the board only
         if (told.isEmpty()) {
             QVERIFY2(!line.contains(QStringLiteral("Not taken")), qPrintable(line));
         } else {
