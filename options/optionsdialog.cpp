@@ -33,8 +33,9 @@ namespace {
 // Positions on the tab pages are designed from the top of the tab strip,
 // whose tabs take this much of it.
 constexpr int TabHeaderTwips = 360;
-// Below the original tabs' contents: room for the board credit on the Text tab.
-constexpr int ExtraHeightTwips = 720;
+// Right of the original tabs' contents, which keep their places: room for the
+// board credit on the Text tab.
+constexpr int ExtraWidthTwips = 2175;
 
 QRect onPage(double left, double top, double width, double height)
 {
@@ -149,11 +150,11 @@ OptionsDialog::OptionsDialog(const Settings &current, Dialogs &dialogs,
     setObjectName(QStringLiteral("frmOptions"));
     setWindowTitle(QStringLiteral("Corvella"));
     setFont(defaultWindowFont());
-    setFixedSize(twipsToPixels(5265), twipsToPixels(4680 + ExtraHeightTwips));
+    setFixedSize(twipsToPixels(5265 + ExtraWidthTwips), twipsToPixels(4680));
 
     m_tabs = new QTabWidget(this);
     m_tabs->setObjectName(QStringLiteral("sstOptions"));
-    m_tabs->setGeometry(twipsRect(120, 120, 5085, 3975 + ExtraHeightTwips));
+    m_tabs->setGeometry(twipsRect(120, 120, 5085 + ExtraWidthTwips, 3975));
     // Every tab in sight: the dialog widens to the tabs instead (fitTabs).
     m_tabs->setUsesScrollButtons(false);
     auto *keyboard = new QWidget;
@@ -169,11 +170,10 @@ OptionsDialog::OptionsDialog(const Settings &current, Dialogs &dialogs,
     createTextTab(texts);
     createGameTab(game);
 
-    auto *cmdOk = button(QStringLiteral("&Ok"), "cmdOk", this,
-                         twipsRect(1477, 4200 + ExtraHeightTwips, 1095, 375));
+    auto *cmdOk = button(QStringLiteral("&Ok"), "cmdOk", this, twipsRect(1477, 4200, 1095, 375));
     cmdOk->setDefault(true); // Enter presses it (keyPressEvent)
-    auto *m_cancel = button(QStringLiteral("&Cancel"), "cmdCancel", this,
-                            twipsRect(2692, 4200 + ExtraHeightTwips, 1095, 375));
+    auto *m_cancel =
+        button(QStringLiteral("&Cancel"), "cmdCancel", this, twipsRect(2692, 4200, 1095, 375));
     connect(cmdOk, &QPushButton::clicked, this, &OptionsDialog::saveAndClose);
     connect(m_cancel, &QPushButton::clicked, this, &QDialog::reject);
 
@@ -300,13 +300,13 @@ void OptionsDialog::createTextTab(QWidget *page)
         box->setFont(font);
     }
     QGroupBox *credit =
-        group(QStringLiteral("Board Credit:"), "fraCreditText", page, onPage(240, 3840, 4575, 735));
+        group(QStringLiteral("Board Credit:"), "fraCreditText", page, onPage(4935, 480, 2055, 735));
     auto *creditBox = new QLineEdit(credit);
     creditBox->setObjectName(QStringLiteral("txtCreditText"));
-    creditBox->setGeometry(twipsRect(120, 240, 4335, 375));
+    creditBox->setGeometry(twipsRect(120, 240, 1815, 375));
     creditBox->setMaxLength(int(SettingsLimits::CreditTextLength));
     creditBox->setAlignment(Qt::AlignCenter);
-    creditBox->setPlaceholderText(QStringLiteral("empty: no credit on the board"));
+    creditBox->setPlaceholderText(QStringLiteral("none on the board"));
 
     m_homeText = findChild<QLineEdit *>(QStringLiteral("txtHomeText"));
     m_guestText = findChild<QLineEdit *>(QStringLiteral("txtGuestText"));
