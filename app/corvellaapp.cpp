@@ -191,7 +191,7 @@ void CorvellaApp::showScoreboard()
     m_board->show();
     m_board->raise();
     m_board->activateWindow();
-    m_web.showPanel();
+    m_web.showPanel(m_board);
     if (m_settings.value().AudienceScreen > 0 && !m_audience.isOn())
         m_audience.turnOn(m_board->screen(), m_settings.value().AudienceScreen);
 }
@@ -210,11 +210,18 @@ void CorvellaApp::connectBoard()
                      [board] { board->setSaveProblem({}); });
     QObject::connect(board, &ScoreBoardWindow::audienceToggleRequested, board,
                      [this] { toggleAudience(); });
+    QObject::connect(board, &ScoreBoardWindow::networkWindowRequested, board,
+                     [this, board] { m_web.showPanel(board); });
+    // A server started from the options over the board shows where to find it.
+    QObject::connect(&m_web, &WebService::stateChanged, board, [this, board] {
+        if (board->isVisible())
+            m_web.showPanel(board);
+    });
     // The audience display takes no keys: it must not outlive the operator's
     // board and keep the program running out of the operator's reach.
     QObject::connect(board, &ScoreBoardWindow::closed, &m_audience, &AudienceDisplay::turnOff);
     QObject::connect(&m_audience, &AudienceDisplay::switched, board, [this, board](bool on) {
-        board->setOperatorHints(on);
+        board->setAudienceShown(on);
         updateScreenSaver();
     });
     QObject::connect(&m_game, &GameModel::changed, board, [this] { updateScreenSaver(); });

@@ -29,6 +29,7 @@ QString instructionsText(int startStopKey, int resetKey, int buzzerKey)
         QStringLiteral("  - If you have mistyped a number and need to start over press "),
         QStringLiteral("'SPACE' ."),
         QStringLiteral("  - To return to this screen from the program press 'Esc'."),
+        QStringLiteral("  - To see the board's network addresses and PIN press 'F4'."),
         QStringLiteral("  - To go to the options from the program press 'o'."),
     };
     return lines.join(QStringLiteral("\r\n"));

@@ -98,8 +98,6 @@ void BoardView::createControls()
     c.section1Caption = caption(this, "lblSection1", twipsRect(3120, 3120, 3315, 615), 24, false);
     c.section2Caption = caption(this, "lblSection2", twipsRect(3120, 5040, 3315, 615), 24, false);
     c.creditCaption = caption(this, "lblCreatedBy", twipsRect(4200, 4200, 1215, 615), 9.75, false);
-    c.creditCaption->setCaption(QStringLiteral("Brannick"));
-
     // In the corner above the home team, empty on a board without periods.
     c.phaseCaption = caption(this, "lblPhase", twipsRect(240, 240, 1440, 375), 12, false);
     c.periodPanel = place(new PictureBox(this), "picPeriod", twipsRect(360, 660, 1320, 1155));
@@ -157,6 +155,9 @@ void BoardView::updateCaptions()
         label->setCaption(text);
         label->setFontSize(size);
     }
+    // The credit keeps its own small size; empty, it is not there at all.
+    c.creditCaption->setCaption(m_settings.CreditText);
+    c.creditCaption->setVisible(!m_settings.CreditText.isEmpty());
     fitCaptions();
     m_layout.record(this);
 }

@@ -51,10 +51,11 @@ public:
     const LedGroup &guest2Digits() const { return m_guest2Digits; }
     const LayoutSnapshot &layoutSnapshot() const { return m_layout; }
     GameModel &game() { return m_game; }
+    const GameModel &game() const { return m_game; }
     const Settings &settings() const { return m_settings; }
 
     // Takes new settings: captions and colours.
-    void applySettings(const Settings &settings);
+    virtual void applySettings(const Settings &settings);
 
     // The caption font size for `points` at design size, scaled to the window.
     double captionPointSize(qint16 points) const;

@@ -9,6 +9,7 @@
 #include "platform/soundfilecheck.h"
 #include "settings/bgrcolor.h"
 
+#include <QAbstractSpinBox>
 #include <QCheckBox>
 #include <QComboBox>
 #include <QDir>
@@ -22,6 +23,7 @@
 #include <QPushButton>
 #include <QRegularExpressionValidator>
 #include <QSpinBox>
+#include <QTabBar>
 #include <QTabWidget>
 
 #include <algorithm>
@@ -32,6 +34,9 @@ namespace {
 // Positions on the tab pages are designed from the top of the tab strip,
 // whose tabs take this much of it.
 constexpr int TabHeaderTwips = 360;
+// Right of the original tabs' contents, which keep their places: room for the
+// board credit on the Text tab.
+constexpr int ExtraWidthTwips = 2175;
 
 QRect onPage(double left, double top, double width, double height)
 {
@@ -83,11 +88,13 @@ const struct
     {"ResetClockKey", "lblResetK"},
     {"BuzzerKey", "lblBuzzerK"},
     {"BuzzerFile", "lblBuzzerSound"},
+    {"WholeScoreEntry", "chkWholeScore"},
     {"HomeText", "txtHomeText"},
     {"GuestText", "txtGuestText"},
     {"SectionText1", "txtSectText1"},
     {"SectionText2", "txtSectText2"},
     {"TeamSize", nullptr},
+    {"CreditText", "txtCreditText"},
     {"CountDown", "chkCountDown"},
     {"PeriodLength", "txtPeriod"},
     {"Periods", "spnPeriods"},
@@ -99,6 +106,7 @@ const struct
     {"SkipBreakKey", nullptr},
     {"NewGameKey", nullptr},
     {"AudienceScreen", "spnAudienceScreen"},
+    {"OperatorHints", "cboOperatorHints"},
     // Edited on a page the program adds (addPage).
     {"WebServer", nullptr},
     {"WebPort", nullptr},
@@ -151,11 +159,13 @@ OptionsDialog::OptionsDialog(const Settings &current, Dialogs &dialogs,
     setObjectName(QStringLiteral("frmOptions"));
     setWindowTitle(QStringLiteral("Corvella"));
     setFont(defaultWindowFont());
-    setFixedSize(twipsToPixels(5265), twipsToPixels(4680));
+    setFixedSize(twipsToPixels(5265 + ExtraWidthTwips), twipsToPixels(4680));
 
     m_tabs = new QTabWidget(this);
     m_tabs->setObjectName(QStringLiteral("sstOptions"));
-    m_tabs->setGeometry(twipsRect(120, 120, 5085, 3975));
+    m_tabs->setGeometry(twipsRect(120, 120, 5085 + ExtraWidthTwips, 3975));
+    // Every tab in sight: the dialog widens to the tabs instead (fitTabs).
+    m_tabs->setUsesScrollButtons(false);
     auto *keyboard = new QWidget;
     auto *colors = new QWidget;
     auto *texts = new QWidget;
@@ -170,6 +180,7 @@ OptionsDialog::OptionsDialog(const Settings &current, Dialogs &dialogs,
     createGameTab(game);
 
     auto *cmdOk = button(QStringLiteral("&Ok"), "cmdOk", this, twipsRect(1477, 4200, 1095, 375));
+    cmdOk->setDefault(true); // Enter presses it (keyPressEvent)
     auto *m_cancel =
         button(QStringLiteral("&Cancel"), "cmdCancel", this, twipsRect(2692, 4200, 1095, 375));
     connect(cmdOk, &QPushButton::clicked, this, &OptionsDialog::saveAndClose);
@@ -185,6 +196,7 @@ OptionsDialog::OptionsDialog(const Settings &current, Dialogs &dialogs,
     m_homePreview->hide();
 
     bindFields();
+    fitTabs();
     // Setting the team names runs the size search; the stored size, filled
     // after them, wins until a name is edited.
     showFields(m_current, [](const Field &) { return true; });
@@ -225,6 +237,19 @@ void OptionsDialog::createKeyboardTab(QWidget *page)
         button(QStringLiteral("Test"), "cmdTestSound", sound, twipsRect(4020, 240, 675, 495));
     connect(cmdBuzzerSound, &QPushButton::clicked, this, &OptionsDialog::chooseBuzzerSound);
     connect(cmdTestSound, &QPushButton::clicked, this, &OptionsDialog::testBuzzerSound);
+
+    auto *whole = new QCheckBox(QStringLiteral("Type whole scores: digits, then Enter"), page);
+    whole->setObjectName(QStringLiteral("chkWholeScore"));
+    whole->setGeometry(onPage(120, 2640, 4815, 375));
+    auto *hintsLabel = new QLabel(QStringLiteral("Operator's hints:"), page);
+    hintsLabel->setGeometry(onPage(120, 3120, 1300, 375));
+    auto *hints = new QComboBox(page);
+    hints->setObjectName(QStringLiteral("cboOperatorHints"));
+    hints->setGeometry(onPage(1440, 3120, 2160, 375));
+    // In the order of the setting's values.
+    hints->addItems({QStringLiteral("with the audience display"), QStringLiteral("always"),
+                     QStringLiteral("never")});
+    hintsLabel->setBuddy(hints);
 
     auto *cmdResetKeys =
         button(QStringLiteral("Reset Keys"), "cmdResetKeys", page, onPage(3720, 3120, 1215, 375));
@@ -284,6 +309,15 @@ void OptionsDialog::createTextTab(QWidget *page)
         font.setPointSizeF(9.75);
         box->setFont(font);
     }
+    QGroupBox *credit =
+        group(QStringLiteral("Board Credit:"), "fraCreditText", page, onPage(4935, 480, 2055, 735));
+    auto *creditBox = new QLineEdit(credit);
+    creditBox->setObjectName(QStringLiteral("txtCreditText"));
+    creditBox->setGeometry(twipsRect(120, 240, 1815, 375));
+    creditBox->setMaxLength(int(SettingsLimits::CreditTextLength));
+    creditBox->setAlignment(Qt::AlignCenter);
+    creditBox->setPlaceholderText(QStringLiteral("none on the board"));
+
     m_homeText = findChild<QLineEdit *>(QStringLiteral("txtHomeText"));
     m_guestText = findChild<QLineEdit *>(QStringLiteral("txtGuestText"));
     connect(m_homeText, &QLineEdit::textChanged, this, [this](const QString &text) {
@@ -448,6 +482,7 @@ void OptionsDialog::addPage(QWidget *page, const QString &title,
 {
     m_tabs->addTab(page, title);
     m_pageStores.push_back(std::move(store));
+    fitTabs();
 }
 
 void OptionsDialog::showFields(const Settings &values,
@@ -480,6 +515,8 @@ void OptionsDialog::showField(const Field &field, const Settings &values)
                     check->setChecked(value != 0);
                 else if (auto *spin = qobject_cast<QSpinBox *>(field.control))
                     spin->setValue(value);
+                else if (auto *combo = qobject_cast<QComboBox *>(field.control))
+                    combo->setCurrentIndex(value);
                 else
                     m_tempSize = value;
             } else if (auto *box = qobject_cast<QLineEdit *>(field.control)) {
@@ -507,6 +544,8 @@ void OptionsDialog::takeField(const Field &field, Settings &into) const
                     value = check->isChecked() ? 1 : 0;
                 else if (auto *spin = qobject_cast<const QSpinBox *>(field.control))
                     value = static_cast<qint16>(spin->value());
+                else if (auto *combo = qobject_cast<const QComboBox *>(field.control))
+                    value = static_cast<qint16>(combo->currentIndex());
                 else
                     value = m_tempSize;
             } else if (auto *box = qobject_cast<const QLineEdit *>(field.control)) {
@@ -662,12 +701,33 @@ void OptionsDialog::saveAndClose()
     accept();
 }
 
+void OptionsDialog::fitTabs()
+{
+    // The original tabs keep their places; the dialog grows to the right.
+    const int wanted = m_tabs->tabBar()->sizeHint().width() + twipsToPixels(120);
+    const int grow = wanted - m_tabs->width();
+    if (grow <= 0)
+        return;
+    m_tabs->resize(m_tabs->width() + grow, m_tabs->height());
+    setFixedSize(width() + grow, height());
+}
+
 void OptionsDialog::keyPressEvent(QKeyEvent *event)
 {
-    // Neither Enter nor Esc closes the options: only Ok, Cancel and the close box do.
+    // Esc never closes the options, and Enter only where no text field takes
+    // it: Ok, Cancel and the close box do.
+    const QWidget *focused = focusWidget();
+    const auto *combo = qobject_cast<const QComboBox *>(focused);
+    const bool typing = qobject_cast<const QLineEdit *>(focused) ||
+                        qobject_cast<const QAbstractSpinBox *>(focused) ||
+                        (combo && combo->isEditable());
     switch (event->key()) {
     case Qt::Key_Return:
     case Qt::Key_Enter:
+        event->accept();
+        if (!typing)
+            saveAndClose();
+        return;
     case Qt::Key_Escape:
         event->accept();
         return;

@@ -77,6 +77,7 @@ private:
     void applyPreset(int index);
     void showMatchingPreset();
     void bindFields();
+    void fitTabs();
     void showFields(const Settings &values, const std::function<bool(const Field &)> &which);
     void showField(const Field &field, const Settings &values);
     void takeField(const Field &field, Settings &into) const;

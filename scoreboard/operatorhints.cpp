@@ -4,6 +4,9 @@
 #include <QEvent>
 #include <QFrame>
 #include <QLabel>
+#include <QScreen>
+#include <QTimer>
+#include <QWindow>
 
 namespace {
 
@@ -17,6 +20,13 @@ QWidget *partOf(QWidget *focused, QWidget *board)
     while (part->parentWidget() && part->parentWidget() != board)
         part = part->parentWidget();
     return part;
+}
+
+// The team captions take the command keys only: digits typed there go nowhere.
+bool isTeamCaption(const QWidget *part)
+{
+    return part && (part->objectName() == QLatin1StringView("picHomeContainer") ||
+                    part->objectName() == QLatin1StringView("picGuestContainer"));
 }
 
 } // namespace
@@ -34,6 +44,7 @@ OperatorHints::OperatorHints(QWidget *board)
     m_line->setAttribute(Qt::WA_TransparentForMouseEvents);
     connect(qApp, &QApplication::focusChanged, this, &OperatorHints::showFocus);
     board->installEventFilter(this);
+    watchScreen();
     refresh();
 }
 
@@ -55,13 +66,24 @@ void OperatorHints::showCapsLock(bool on)
     refresh();
 }
 
+void OperatorHints::showNotice(const QString &notice)
+{
+    m_notice = notice;
+    refresh();
+}
+
 void OperatorHints::showFocus()
 {
     QWidget *focused = QApplication::focusWidget();
+    if (m_framed)
+        m_framed->removeEventFilter(this);
     m_framed = partOf(focused, m_board);
     // The clock's digits take the entry; only the panel round them ignores keys.
     m_focusIgnoresKeys = focused && focused->objectName() == QLatin1StringView("picTimeBack") &&
                          m_board->isAncestorOf(focused);
+    m_focusOnCaption = isTeamCaption(m_framed);
+    if (m_framed)
+        m_framed->installEventFilter(this);
     refresh();
 }
 
@@ -70,11 +92,54 @@ QString OperatorHints::text() const
     return m_line->text();
 }
 
+QRect OperatorHints::frameGeometry() const
+{
+    return m_frame->geometry();
+}
+
+bool OperatorHints::frameShown() const
+{
+    return !m_frame->isHidden();
+}
+
 bool OperatorHints::eventFilter(QObject *watched, QEvent *event)
 {
-    if (watched == m_board && event->type() == QEvent::Resize)
-        refresh();
+    switch (event->type()) {
+    case QEvent::Resize:
+    case QEvent::Move:
+    case QEvent::WindowStateChange:
+    case QEvent::Show:
+        // The board lays its parts out in its own resize handler, after this
+        // filter has run: the frame follows once they have moved.
+        if (watched == m_board || watched == m_framed)
+            refreshLater();
+        if (event->type() == QEvent::Show)
+            watchScreen();
+        break;
+    default:
+        break;
+    }
     return QObject::eventFilter(watched, event);
+}
+
+void OperatorHints::watchScreen()
+{
+    QWindow *window = m_board->windowHandle();
+    if (m_screenWatched || !window)
+        return;
+    m_screenWatched = true;
+    connect(window, &QWindow::screenChanged, this, &OperatorHints::refreshLater);
+}
+
+void OperatorHints::refreshLater()
+{
+    if (m_refreshQueued)
+        return;
+    m_refreshQueued = true;
+    QTimer::singleShot(0, this, [this] {
+        m_refreshQueued = false;
+        refresh();
+    });
 }
 
 void OperatorHints::refresh()
@@ -82,8 +147,12 @@ void OperatorHints::refresh()
     QStringList notes;
     if (m_focusIgnoresKeys)
         notes << tr("The clock's panel takes no keys: click a clock digit");
+    if (m_focusOnCaption)
+        notes << tr("Click a score or a clock digit to type");
     if (!m_typed.isEmpty())
         notes << tr("Typed: %1").arg(m_typed);
+    if (!m_notice.isEmpty())
+        notes << m_notice;
     if (m_capsLock)
         notes << tr("Caps Lock is on: command keys are lower-case");
     m_line->setText(notes.join(QStringLiteral("   ")));
@@ -92,8 +161,10 @@ void OperatorHints::refresh()
     m_line->setVisible(!notes.isEmpty());
     m_line->raise();
 
-    m_frame->setVisible(m_framed != nullptr);
-    if (m_framed) {
+    // A frame on a part that ignores typing would promise an entry that never comes.
+    const bool framing = m_framed && !m_focusIgnoresKeys && !m_focusOnCaption;
+    m_frame->setVisible(framing);
+    if (framing) {
         m_frame->setGeometry(m_framed->geometry().adjusted(-4, -4, 4, 4));
         m_frame->raise();
     }

@@ -23,23 +23,35 @@ public:
 
     void showTyped(const QString &typed);
     void showCapsLock(bool on);
+    // A short note: an entry refused and why, an undo done.
+    void showNotice(const QString &notice);
     // Frames the focused part of the board and explains a trap.
     void showFocus();
 
     QString text() const;
+    // The part of the board that has the keyboard.
     QWidget *framed() const { return m_framed; }
+    // The frame round the part that has the keyboard, when it shows.
+    QRect frameGeometry() const;
+    bool frameShown() const;
 
 protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
     void refresh();
+    void refreshLater();
+    void watchScreen();
 
     QWidget *m_board;
     QFrame *m_frame;
     QLabel *m_line;
     QPointer<QWidget> m_framed;
     bool m_focusIgnoresKeys = false;
+    bool m_focusOnCaption = false;
+    bool m_refreshQueued = false;
+    bool m_screenWatched = false;
     QString m_typed;
+    QString m_notice;
     bool m_capsLock = false;
 };

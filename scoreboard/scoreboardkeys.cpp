@@ -48,9 +48,9 @@ void ScoreBoardWindow::createShortcuts()
         s->setContext(Qt::WindowShortcut);
         connect(s, &QShortcut::activated, this, slot);
     };
-    shortcut(QKeySequence(Qt::CTRL | Qt::Key_Z), [this] { m_history.undo(); });
-    shortcut(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z), [this] { m_history.redo(); });
-    shortcut(QKeySequence(Qt::CTRL | Qt::Key_Y), [this] { m_history.redo(); });
+    shortcut(QKeySequence(Qt::CTRL | Qt::Key_Z), [this] { undo(); });
+    shortcut(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z), [this] { redo(); });
+    shortcut(QKeySequence(Qt::CTRL | Qt::Key_Y), [this] { redo(); });
 }
 
 void ScoreBoardWindow::scoreKey(GameModel::Score which, int keyAscii)
@@ -58,8 +58,25 @@ void ScoreBoardWindow::scoreKey(GameModel::Score which, int keyAscii)
     runCommandKey(keyAscii);
     const std::optional<ScoreEdit> edit = m_scoreEntry.key(which, keyAscii);
     updateHints(keyAscii);
+    if (!m_scoreEntry.refusal().isEmpty())
+        showNotice(tr("Not taken: %1").arg(m_scoreEntry.refusal()));
     if (!edit)
         return;
+    if (edit->kind == ScoreEdit::Add) {
+        // The game ignores a score out of range; the operator is told why.
+        const int from = game().score(which).value_or(0);
+        const int to = from + edit->amount;
+        if (to > GameModel::ScoreMax)
+            showNotice(tr("Not taken: %1 + %2 is over %3")
+                           .arg(from)
+                           .arg(edit->amount)
+                           .arg(GameModel::ScoreMax));
+        else if (to < GameModel::ScoreMin)
+            showNotice(tr("Not taken: %1 - %2 is below %3")
+                           .arg(from)
+                           .arg(-edit->amount)
+                           .arg(GameModel::ScoreMin));
+    }
     if (edit->kind == ScoreEdit::Set)
         act(tr("Set score"), [&](GameModel &game) { game.setScore(which, edit->amount); });
     else
@@ -69,8 +86,11 @@ void ScoreBoardWindow::scoreKey(GameModel::Score which, int keyAscii)
 void ScoreBoardWindow::clockKey(int keyAscii)
 {
     runCommandKey(keyAscii);
+    const QString typed = m_clockEntry.pendingText();
     const std::optional<qint16> seconds = m_clockEntry.key(keyAscii);
     updateHints(keyAscii);
+    if (keyAscii == 13 && !seconds && !typed.isEmpty())
+        showNotice(tr("Not taken: %1 is not a time from 0.00 to 99.59").arg(typed));
     if (seconds)
         act(tr("Set clock"), [&](GameModel &game) { game.enterClockTime(*seconds); });
 }
@@ -85,6 +105,10 @@ void ScoreBoardWindow::keyPressEvent(QKeyEvent *event)
     const bool plain = event->modifiers() == Qt::NoModifier;
     if (plain && event->key() == Qt::Key_F2) {
         emit audienceToggleRequested();
+        return;
+    }
+    if (plain && event->key() == Qt::Key_F4) {
+        emit networkWindowRequested();
         return;
     }
     if (plain && event->key() == Qt::Key_F11) {
@@ -111,6 +135,8 @@ void ScoreBoardWindow::runCommandKey(int keyAscii)
         act(tr("Reset the clock"), [](GameModel &game) { game.resetClock(); });
     else if (keyAscii == s.BuzzerKey)
         emit buzzerRequested();
+    else if (keyAscii == Esc && isFullScreen())
+        setWindowState(windowState() & ~Qt::WindowFullScreen); // the start screen at the next Esc
     else if (game().structure().isOn() && runPeriodKey(keyAscii))
         return;
     else if (keyAscii == Esc)

@@ -2,10 +2,12 @@
 
 #include "display/controls.h"
 #include "display/leddigit.h"
+#include "game/clockface.h"
 #include "game/gamehistory.h"
 #include "scoreboard/operatorhints.h"
 
 #include <QCloseEvent>
+#include <QUndoStack>
 
 ScoreBoardWindow::ScoreBoardWindow(GameModel &game, GameHistory &history, const Settings &settings,
                                    Dialogs &dialogs, QWidget *parent)
@@ -14,6 +16,21 @@ ScoreBoardWindow::ScoreBoardWindow(GameModel &game, GameHistory &history, const 
     setTabOrder();
     routeKeys();
     createShortcuts();
+    trackHistory();
+    for (QTimer *timer : {&m_entryExpiry, &m_noticeExpiry, &m_undoConfirm})
+        timer->setSingleShot(true);
+    setTimeouts(EntryTimeoutMs, NoticeTimeoutMs, UndoConfirmMs);
+    connect(&m_entryExpiry, &QTimer::timeout, this, [this] {
+        if (m_scoreEntry.pendingText().isEmpty())
+            return;
+        showNotice(tr("%1 dropped: no key for a while").arg(m_scoreEntry.pendingText()));
+        m_scoreEntry.discard();
+        updateHints(0);
+    });
+    connect(&m_noticeExpiry, &QTimer::timeout, this, [this] { showNotice({}); });
+    connect(&m_undoConfirm, &QTimer::timeout, this, [this] { m_confirming = nullptr; });
+    m_scoreEntry.setWholeScores(settings.WholeScoreEntry != 0);
+    setAudienceShown(false);
     updateTitle();
 }
 
@@ -53,14 +70,48 @@ void ScoreBoardWindow::setOperatorHints(bool on)
     if (on) {
         m_hints = new OperatorHints(this);
         m_hints->showFocus();
+        m_hints->showNotice(m_notice);
     } else {
         delete m_hints;
         m_hints = nullptr;
     }
 }
 
+void ScoreBoardWindow::setAudienceShown(bool on)
+{
+    m_audienceShown = on;
+    const qint16 mode = settings().OperatorHints;
+    setOperatorHints(mode == OperatorHintsMode::Always ||
+                     (mode == OperatorHintsMode::WithAudience && on));
+}
+
+void ScoreBoardWindow::applySettings(const Settings &settings)
+{
+    BoardView::applySettings(settings);
+    const bool whole = settings.WholeScoreEntry != 0;
+    if (whole != m_scoreEntry.wholeScores()) {
+        m_scoreEntry.discard();
+        m_scoreEntry.setWholeScores(whole);
+        updateHints(0);
+    }
+    setAudienceShown(m_audienceShown);
+}
+
+void ScoreBoardWindow::setTimeouts(int entryMs, int noticeMs, int undoConfirmMs)
+{
+    m_entryExpiry.setInterval(entryMs);
+    m_noticeExpiry.setInterval(noticeMs);
+    m_undoConfirm.setInterval(undoConfirmMs);
+}
+
 void ScoreBoardWindow::updateHints(int keyAscii)
 {
+    // A whole score waits only a while for its next key: one typed long
+    // after would land on a stale entry.
+    if (m_scoreEntry.wholeScores() && !m_scoreEntry.pendingText().isEmpty())
+        m_entryExpiry.start();
+    else
+        m_entryExpiry.stop();
     if (!m_hints)
         return;
     QString typed = m_clockEntry.pendingText();
@@ -73,8 +124,140 @@ void ScoreBoardWindow::updateHints(int keyAscii)
         m_hints->showCapsLock(false);
 }
 
+void ScoreBoardWindow::showNotice(const QString &notice, bool inTitle)
+{
+    m_notice = notice;
+    m_titleNotice = inTitle ? notice : QString();
+    if (notice.isEmpty())
+        m_noticeExpiry.stop();
+    else
+        m_noticeExpiry.start();
+    if (m_hints)
+        m_hints->showNotice(notice);
+    updateTitle();
+}
+
 void ScoreBoardWindow::updateTitle()
 {
-    const QString title = QStringLiteral("Corvella by Brannick");
-    setWindowTitle(m_saveProblem.isEmpty() ? title : title + QStringLiteral(" - ") + m_saveProblem);
+    QString title = QStringLiteral("Corvella by Brannick");
+    for (const QString *extra : {&m_saveProblem, &m_titleNotice}) {
+        if (!extra->isEmpty())
+            title += QStringLiteral(" - ") + *extra;
+    }
+    setWindowTitle(title);
+}
+
+void ScoreBoardWindow::trackHistory()
+{
+    // The history keeps its states to itself; the board notes each action's
+    // starting point so an undo can be told before it is done.
+    const QUndoStack &stack = m_history.stack();
+    const auto top = [&stack]() -> const QUndoCommand * {
+        return stack.index() > 0 ? stack.command(stack.index() - 1) : nullptr;
+    };
+    connect(&m_history, &GameHistory::performing, this, [this, top] {
+        m_performing = game().state();
+        m_topBefore = top();
+    });
+    connect(&m_history, &GameHistory::performed, this, [this, top, &stack] {
+        const QUndoCommand *now = top();
+        if (!now)
+            return;
+        const bool clockAction = !m_performing.sameClock(game().state());
+        if (now != m_topBefore) {
+            m_recorded.insert(now, {m_performing, clockAction});
+        } else if (const auto found = m_recorded.find(now); found != m_recorded.end()) {
+            found->clockAction = found->clockAction || clockAction; // joined the step before
+        }
+        if (m_recorded.size() > 2 * GameHistory::Depth) {
+            QHash<const QUndoCommand *, Recorded> kept;
+            for (int i = 0; i < stack.count(); ++i) {
+                if (const auto found = m_recorded.constFind(stack.command(i));
+                    found != m_recorded.cend())
+                    kept.insert(found.key(), found.value());
+            }
+            m_recorded = std::move(kept);
+        }
+    });
+}
+
+QString ScoreBoardWindow::clockText(qint64 ms) const
+{
+    const ClockFace::Digits d =
+        ClockFace::digitsFor(GameModel::shownTimeFor(ms, game().countsDown()));
+    const auto digit = [](int v) { return v < 0 ? QString() : QString::number(v); };
+    return digit(d[0]) + digit(d[1]) + u':' + digit(d[2]) + digit(d[3]) + u'.' + digit(d[4]);
+}
+
+std::optional<QString> ScoreBoardWindow::clockRestartedBy(const QUndoCommand *command) const
+{
+    const auto found = m_recorded.constFind(command);
+    if (found == m_recorded.cend() || !found->clockAction || !found->before.running ||
+        game().isRunning())
+        return std::nullopt;
+    const GameState &was = found->before;
+    const qint64 run = was.takenAtMs - was.runStartMs;
+    const qint64 ms =
+        game().countsDown() ? std::max<qint64>(was.clockMs - run, 0) : was.clockMs + run;
+    return clockText(ms);
+}
+
+QString ScoreBoardWindow::changeText(const GameState &before, const GameState &after) const
+{
+    const Settings &s = settings();
+    const QString teams[] = {s.HomeText, s.GuestText, s.HomeText, s.GuestText};
+    const QString sections[] = {s.SectionText1, s.SectionText1, s.SectionText2, s.SectionText2};
+    const auto score = [](std::optional<int> v) {
+        return v ? QString::number(*v) : QStringLiteral("blank");
+    };
+    QStringList changes;
+    for (int i = 0; i < GameModel::ScoreCount; ++i) {
+        if (before.scores.at(i) != after.scores.at(i))
+            changes << QStringLiteral("%1 (%2) %3 -> %4")
+                           .arg(teams[i], sections[i], score(before.scores.at(i)),
+                                score(after.scores.at(i)));
+    }
+    const qint64 now = game().clockMs();
+    if (before.running != after.running)
+        changes << (after.running ? tr("clock runs from %1") : tr("clock stopped at %1"))
+                       .arg(clockText(now));
+    else if (!before.sameClock(after))
+        changes << tr("clock %1").arg(after.faceBlank ? tr("blank") : clockText(now));
+    return changes.join(QStringLiteral(", "));
+}
+
+void ScoreBoardWindow::undo()
+{
+    const QUndoStack &stack = m_history.stack();
+    if (!stack.canUndo())
+        return;
+    const QUndoCommand *next = stack.command(stack.index() - 1);
+    if (m_confirming != next) {
+        // A clock set running by surprise would run on unnoticed.
+        if (const std::optional<QString> from = clockRestartedBy(next)) {
+            m_confirming = next;
+            m_undoConfirm.start();
+            showNotice(tr("Ctrl+Z again starts the clock from %1").arg(*from), true);
+            return;
+        }
+    }
+    m_confirming = nullptr;
+    m_undoConfirm.stop();
+    const QString what = next->text();
+    const GameState before = game().state();
+    m_history.undo();
+    const QString change = changeText(before, game().state());
+    showNotice(tr("Undone: %1").arg(change.isEmpty() ? what : change), true);
+}
+
+void ScoreBoardWindow::redo()
+{
+    const QUndoStack &stack = m_history.stack();
+    if (!stack.canRedo())
+        return;
+    const QString what = stack.command(stack.index())->text();
+    const GameState before = game().state();
+    m_history.redo();
+    const QString change = changeText(before, game().state());
+    showNotice(tr("Redone: %1").arg(change.isEmpty() ? what : change), true);
 }

@@ -4,11 +4,17 @@
 #include "scoreboard/clockentry.h"
 #include "scoreboard/scoreentry.h"
 
+#include <QHash>
+#include <QPointer>
+#include <QTimer>
+
 #include <functional>
+#include <optional>
 
 class Dialogs;
 class GameHistory;
 class OperatorHints;
+class QUndoCommand;
 
 // The operator's scoreboard window: the board's face, plus the keyboard.
 // Keys typed on it become actions on the game (undoable through the
@@ -43,6 +49,29 @@ public:
     // has the keyboard, what has been typed and traps like Caps Lock.
     void setOperatorHints(bool on);
     bool showsOperatorHints() const { return m_hints != nullptr; }
+    OperatorHints *operatorHints() const { return m_hints; }
+    // Whether the audience display is on; the OperatorHints setting decides
+    // from it whether the hints show.
+    void setAudienceShown(bool on);
+
+    // Takes new settings: also how scores are typed and when hints show.
+    void applySettings(const Settings &settings) override;
+
+    // How long a whole score waits for its next key, how long a notice (an
+    // undo, a refused entry) stays, and how long an undo that would start
+    // the clock waits for its second Ctrl+Z, in milliseconds.
+    static constexpr int EntryTimeoutMs = 5000;
+    static constexpr int NoticeTimeoutMs = 4000;
+    static constexpr int UndoConfirmMs = 2000;
+    void setTimeouts(int entryMs, int noticeMs, int undoConfirmMs);
+    // The line the operator last read about an undo or a refused entry.
+    const QString &notice() const { return m_notice; }
+
+    // An undo that would start the clock waits for a second Ctrl+Z.
+    bool undoAwaitsConfirmation() const { return m_confirming != nullptr; }
+    // Undo and redo as Ctrl+Z and Ctrl+Y run them.
+    void undo();
+    void redo();
 
     // A key that is not part of a score or clock entry: the command keys.
     void runCommandKey(int keyAscii);
@@ -56,6 +85,8 @@ signals:
     void buzzerRequested();
     // F2: the audience display on or off.
     void audienceToggleRequested();
+    // F4: the window of the board on the network.
+    void networkWindowRequested();
     // The window has been closed (it may be deleted next).
     void closed();
 
@@ -73,6 +104,19 @@ private:
     void updateTitle();
     void updateHints(int keyAscii);
     bool runPeriodKey(int keyAscii);
+    // A refused entry is told on the board only; an undo in the title too.
+    void showNotice(const QString &notice, bool inTitle = false);
+    void trackHistory();
+    std::optional<QString> clockRestartedBy(const QUndoCommand *command) const;
+    QString changeText(const GameState &before, const GameState &after) const;
+    QString clockText(qint64 ms) const;
+
+    // For each recorded action: the game before it and whether it changed the clock.
+    struct Recorded
+    {
+        GameState before;
+        bool clockAction = false;
+    };
 
     GameHistory &m_history;
     Dialogs &m_dialogs;
@@ -82,4 +126,14 @@ private:
     ClockEntry m_clockEntry;
     std::function<void()> m_openStartScreen;
     std::function<void(QWidget *)> m_openOptions;
+    bool m_audienceShown = false;
+    QString m_notice;
+    QString m_titleNotice;
+    QTimer m_entryExpiry;
+    QTimer m_noticeExpiry;
+    QTimer m_undoConfirm;
+    const QUndoCommand *m_confirming = nullptr;
+    QHash<const QUndoCommand *, Recorded> m_recorded;
+    GameState m_performing;
+    const QUndoCommand *m_topBefore = nullptr;
 };

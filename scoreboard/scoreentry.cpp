@@ -1,5 +1,9 @@
 #include "scoreboard/scoreentry.h"
 
+#include "game/gamemodel.h"
+
+#include <QCoreApplication>
+
 namespace {
 
 constexpr int Enter = 13;
@@ -38,6 +42,9 @@ std::optional<ScoreEdit> ScoreEntry::key(int which, int keyAscii)
         m_text.clear();
         m_target = which;
     }
+    m_refusal.clear();
+    if (m_whole)
+        return wholeKey(keyAscii);
     if (isEntryCharacter(keyAscii))
         m_text += QChar(keyAscii);
     if (keyAscii == Space)
@@ -49,6 +56,13 @@ std::optional<ScoreEdit> ScoreEntry::key(int which, int keyAscii)
         // anything, start over.
         if (isSign(m_text.at(0)) && m_text.at(1).isDigit())
             edit = editFor(m_text);
+        else if (m_text.at(0).isDigit() && m_text.at(1).isDigit())
+            m_refusal =
+                QCoreApplication::translate("ScoreEntry", "%1: a score takes one digit and Enter")
+                    .arg(m_text);
+        else
+            m_refusal =
+                QCoreApplication::translate("ScoreEntry", "%1: a sign, then one digit").arg(m_text);
         m_text.clear();
     }
     if (keyAscii == Enter) {
@@ -62,4 +76,48 @@ void ScoreEntry::discard()
 {
     m_text.clear();
     m_target = -1;
+}
+
+std::optional<ScoreEdit> ScoreEntry::wholeKey(int keyAscii)
+{
+    const bool digit = keyAscii >= '0' && keyAscii <= '9';
+    if (keyAscii == Space) {
+        m_text.clear();
+        return std::nullopt;
+    }
+    if (digit && !m_text.isEmpty() && isSign(m_text.front())) {
+        // A sign and a digit change the score at once, as with single digits.
+        const std::optional<ScoreEdit> edit = editFor(m_text + QChar(keyAscii));
+        m_text.clear();
+        return edit;
+    }
+    if (digit) {
+        const QString typed = m_text + QChar(keyAscii);
+        if (typed.toInt() > GameModel::ScoreMax) {
+            m_refusal = QCoreApplication::translate("ScoreEntry", "%1 is over %2")
+                            .arg(typed)
+                            .arg(GameModel::ScoreMax);
+            m_text.clear();
+        } else {
+            m_text = typed;
+        }
+        return std::nullopt;
+    }
+    if (keyAscii == '+' || keyAscii == '-') {
+        if (m_text.isEmpty()) {
+            m_text = QChar(keyAscii);
+        } else {
+            m_refusal = QCoreApplication::translate("ScoreEntry", "%1: a sign, then one digit")
+                            .arg(m_text + QChar(keyAscii));
+            m_text.clear();
+        }
+        return std::nullopt;
+    }
+    if (keyAscii != Enter)
+        return std::nullopt;
+    std::optional<ScoreEdit> edit;
+    if (!m_text.isEmpty() && m_text.front().isDigit())
+        edit = ScoreEdit{ScoreEdit::Set, m_text.toInt()};
+    m_text.clear();
+    return edit;
 }

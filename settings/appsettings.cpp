@@ -24,11 +24,13 @@ const StoreEntry storeEntries[] = {
     {"KeySettings", "ResetClockKey", &Settings::ResetClockKey},
     {"KeySettings", "BuzzerKey", &Settings::BuzzerKey},
     {"KeySettings", "BuzzerFile", &Settings::BuzzerFile},
+    {"KeySettings", "WholeScoreEntry", &Settings::WholeScoreEntry},
     {"TextSettings", "HomeText", &Settings::HomeText, SettingsLimits::TeamTextLength},
     {"TextSettings", "GuestText", &Settings::GuestText, SettingsLimits::TeamTextLength},
     {"TextSettings", "SectionText1", &Settings::SectionText1, SettingsLimits::SectionTextLength},
     {"TextSettings", "SectionText2", &Settings::SectionText2, SettingsLimits::SectionTextLength},
     {"TextSettings", "TeamSize", &Settings::TeamSize},
+    {"TextSettings", "CreditText", &Settings::CreditText, SettingsLimits::CreditTextLength},
     {"ClockSettings", "CountDown", &Settings::CountDown},
     {"ClockSettings", "PeriodLength", &Settings::PeriodLength},
     {"ClockSettings", "Periods", &Settings::Periods},
@@ -39,6 +41,7 @@ const StoreEntry storeEntries[] = {
     {"KeySettings", "SkipBreakKey", &Settings::SkipBreakKey},
     {"KeySettings", "NewGameKey", &Settings::NewGameKey},
     {"DisplaySettings", "AudienceScreen", &Settings::AudienceScreen},
+    {"DisplaySettings", "OperatorHints", &Settings::OperatorHints},
     {"WebSettings", "WebServer", &Settings::WebServer},
     {"WebSettings", "WebPort", &Settings::WebPort},
     {"WebSettings", "WebAddress", &Settings::WebAddress},
@@ -59,7 +62,12 @@ bool isSwitch(qint16 Settings::*member)
 
 bool isWebSwitch(qint16 Settings::*member)
 {
-    return member == &Settings::WebServer;
+    return member == &Settings::WebServer || member == &Settings::WholeScoreEntry;
+}
+
+bool isHintsMode(qint16 Settings::*member)
+{
+    return member == &Settings::OperatorHints;
 }
 
 bool isPort(qint32 Settings::*member)
@@ -119,6 +127,8 @@ void loadEntry(const QMap<QString, QString> &stored, const StoreEntry &entry, Se
                     if (member == &Settings::Periods &&
                         (number < 0 || number > SettingsDefaults::MaxPeriods))
                         return;
+                    if (isHintsMode(member) && (number < 0 || number > 2))
+                        return;
                 }
                 if constexpr (std::is_same_v<Field, qint32>) {
                     if (isPort(member) && (number < 1 || number > 65535))
@@ -174,6 +184,9 @@ Settings defaultSettings()
     s.PeriodLength = QStringLiteral("10.00");
     s.WebServer = SettingsDefaults::WebServer;
     s.WebPort = SettingsDefaults::WebPort;
+    s.OperatorHints = SettingsDefaults::OperatorHints;
+    s.WholeScoreEntry = SettingsDefaults::WholeScoreEntry;
+    s.CreditText = QStringLiteral("Brannick");
     return s;
 }
 

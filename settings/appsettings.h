@@ -44,6 +44,14 @@ struct Settings
     qint16 NewGameKey = 0;
     // The screen of the audience display, counted from 1; 0 is off.
     qint16 AudienceScreen = 0;
+    // When the operator's board shows what has been typed, refused entries,
+    // undo and the keyboard's place: with the audience display on (0),
+    // always (1) or never (2).
+    qint16 OperatorHints = 0;
+    // Scores typed whole (1: "2", "3", Enter sets 23) or one digit at a time (0).
+    qint16 WholeScoreEntry = 0;
+    // The small caption on the board that names its maker; empty hides it.
+    QString CreditText;
     // The board on the hall's network: off (0) or on (1), the port, and the
     // address to listen on (empty: every address of this computer).
     qint16 WebServer = 0;
@@ -72,6 +80,8 @@ inline constexpr qint16 MaxPeriods = 99;
 inline constexpr qint16 TeamSize = 24;
 inline constexpr qint16 CountDown = 0;
 inline constexpr qint16 WebServer = 0;
+inline constexpr qint16 OperatorHints = 0;
+inline constexpr qint16 WholeScoreEntry = 0;
 inline constexpr qint32 WebPort = 8080;
 } // namespace SettingsDefaults
 
@@ -79,6 +89,7 @@ inline constexpr qint32 WebPort = 8080;
 namespace SettingsLimits {
 inline constexpr qsizetype TeamTextLength = 20;
 inline constexpr qsizetype SectionTextLength = 18;
+inline constexpr qsizetype CreditTextLength = 18;
 } // namespace SettingsLimits
 
 // One stored field: its section, its key and the member of Settings it fills.
@@ -94,6 +105,13 @@ struct SettingsEntry
 
 // Every stored field, in load and save order.
 std::span<const SettingsEntry> settingsEntries();
+
+// The values of OperatorHints.
+namespace OperatorHintsMode {
+inline constexpr qint16 WithAudience = 0;
+inline constexpr qint16 Always = 1;
+inline constexpr qint16 Never = 2;
+} // namespace OperatorHintsMode
 
 // The default record. The default buzzer file lies beside the executable and
 // is computed at the moment of the call.

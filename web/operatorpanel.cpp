@@ -4,13 +4,16 @@
 
 #include <QLabel>
 #include <QPixmap>
+#include <QScreen>
 #include <QVBoxLayout>
+
+#include <algorithm>
 
 using namespace Qt::StringLiterals;
 
 OperatorPanel::OperatorPanel(QWidget *parent)
     : QWidget(parent, Qt::Tool), m_address(new QLabel(this)), m_qr(new QLabel(this)),
-      m_pin(new QLabel(this)), m_clients(new QLabel(this))
+      m_pinCaption(new QLabel(this)), m_pin(new QLabel(this)), m_clients(new QLabel(this))
 {
     setObjectName(QStringLiteral("operatorPanel"));
     setWindowTitle(tr("Board on the network"));
@@ -18,21 +21,25 @@ OperatorPanel::OperatorPanel(QWidget *parent)
     setAttribute(Qt::WA_ShowWithoutActivating);
     m_address->setObjectName(QStringLiteral("address"));
     m_address->setTextInteractionFlags(Qt::TextSelectableByMouse);
-    m_address->setWordWrap(true);
+    // An address broken over two lines cannot be read off or copied.
+    m_address->setWordWrap(false);
     m_qr->setObjectName(QStringLiteral("qrCode"));
     m_qr->setAlignment(Qt::AlignCenter);
+    m_pinCaption->setObjectName(QStringLiteral("pinCaption"));
+    m_pinCaption->setAlignment(Qt::AlignCenter);
     m_pin->setObjectName(QStringLiteral("pin"));
     m_pin->setAlignment(Qt::AlignCenter);
     // An operator can select the PIN to paste it into a message to a phone.
     m_pin->setTextInteractionFlags(Qt::TextSelectableByMouse);
     QFont big = m_pin->font();
-    big.setPointSizeF(big.pointSizeF() * 2);
+    big.setPointSizeF(big.pointSizeF() * 3);
     big.setBold(true);
     m_pin->setFont(big);
     m_clients->setObjectName(QStringLiteral("clients"));
     auto *layout = new QVBoxLayout(this);
     layout->addWidget(m_address);
     layout->addWidget(m_qr);
+    layout->addWidget(m_pinCaption);
     layout->addWidget(m_pin);
     layout->addWidget(m_clients);
 }
@@ -43,14 +50,18 @@ void OperatorPanel::showState(const QStringList &urls, const QString &pin, const
     if (!problem.isEmpty()) {
         m_address->setText(tr("The board is not on the network: %1").arg(problem));
         m_qr->clear();
+        m_pinCaption->clear();
         m_pin->clear();
         m_clients->clear();
         return;
     }
+    // One address a line: a long line wraps in the middle of an address.
     QStringList lines;
-    for (const QString &url : urls)
-        lines.append(
-            tr("Board: %1display   Stream overlay: %1overlay   Phone remote: %1remote").arg(url));
+    for (const QString &url : urls) {
+        lines.append(tr("Board: %1display").arg(url));
+        lines.append(tr("Stream overlay: %1overlay").arg(url));
+        lines.append(tr("Phone remote: %1remote").arg(url));
+    }
     m_address->setText(lines.join(u'\n'));
     // Phones scan the code to open the remote, unlocked by the secret after
     // the '#' (which browsers never send over the network); one pixel per
@@ -59,7 +70,36 @@ void OperatorPanel::showState(const QStringList &urls, const QString &pin, const
     if (!urls.isEmpty())
         remote = urls.first() + (secret.isEmpty() ? u"remote"_s : u"remote#k="_s + secret);
     const QImage code = remote.isEmpty() ? QImage() : qrCodeImage(remote);
-    m_qr->setPixmap(code.isNull() ? QPixmap() : QPixmap::fromImage(code.scaled(code.size() * 6)));
-    m_pin->setText(tr("Remote PIN: %1").arg(pin));
+    m_qr->setPixmap(code.isNull() ? QPixmap() : QPixmap::fromImage(code.scaled(code.size() * 4)));
+    // The digits alone in large type: the window stays narrow enough to sit
+    // beside the board, and a triple click selects just the PIN.
+    m_pinCaption->setText(tr("Remote PIN:"));
+    m_pin->setText(pin);
     m_clients->setText(tr("Connected pages: %1, remotes: %2").arg(clients).arg(remotes));
+}
+
+QPoint OperatorPanel::besidePosition(QRect board, QSize size, QRect screen)
+{
+    // Right of the board, else left of it.
+    const int top = std::clamp(board.top(), screen.top(),
+                               std::max(screen.top(), screen.bottom() + 1 - size.height()));
+    if (board.right() + 1 + size.width() <= screen.right() + 1)
+        return {board.right() + 1, top};
+    if (board.left() - size.width() >= screen.left())
+        return {board.left() - size.width(), top};
+    // No room: against the screen's edge on the roomier side, covering as
+    // little of the board as it can.
+    if (screen.right() - board.right() >= board.left() - screen.left())
+        return {std::max(screen.left(), screen.right() + 1 - size.width()), top};
+    return {screen.left(), top};
+}
+
+void OperatorPanel::placeBeside(const QWidget *board)
+{
+    if (!board || !board->screen())
+        return;
+    adjustSize();
+    // The frame adds to the size; a rough allowance keeps it on the screen.
+    const QSize outer = size() + QSize(16, 40);
+    move(besidePosition(board->frameGeometry(), outer, board->screen()->availableGeometry()));
 }

@@ -76,7 +76,7 @@ QStringList WebService::baseUrls() const
     return urls;
 }
 
-void WebService::showPanel()
+void WebService::showPanel(const QWidget *board)
 {
     if (!isRunning() && m_problem.isEmpty())
         return;
@@ -85,7 +85,9 @@ void WebService::showPanel()
         m_panel->setAttribute(Qt::WA_DeleteOnClose);
     }
     updatePanel();
+    m_panel->placeBeside(board);
     m_panel->show();
+    m_panel->raise();
 }
 
 void WebService::updatePanel()

@@ -28,8 +28,9 @@ public:
     void setBuzzer(std::function<void()> buzzer) { m_live.setBuzzer(std::move(buzzer)); }
     // Starts, restarts or stops the server as the settings say.
     void apply(const Settings &settings);
-    // Shows the operator's panel while the server is on.
-    void showPanel();
+    // Shows the operator's panel while the server is on, beside `board`
+    // when there is one.
+    void showPanel(const QWidget *board = nullptr);
 
     bool isRunning() const { return m_server.isListening(); }
     QString problem() const { return m_problem; }

@@ -22,6 +22,7 @@ private slots:
             "  - If you have mistyped a number and need to start over press \r\n"
             "'SPACE' .\r\n"
             "  - To return to this screen from the program press 'Esc'.\r\n"
+            "  - To see the board's network addresses and PIN press 'F4'.\r\n"
             "  - To go to the options from the program press 'o'.";
         QTest::newRow("default keys")
             << 115 << 114 << 98

@@ -1,4 +1,5 @@
 #include "display/controls.h"
+#include "display/twips.h"
 #include "options/optionsdialog.h"
 #include "settings/appsettings.h"
 #include "tests/options/wavfile.h"
@@ -13,6 +14,7 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QSettings>
+#include <QTabBar>
 #include <QTabWidget>
 #include <QTimer>
 
@@ -122,14 +124,61 @@ private slots:
         QVERIFY(!QFile::exists(TestEnvironment::storeFile()));
     }
 
-    void enterAndEscDoNotClose()
+    void escAndEnterInATextFieldDoNotClose_data()
     {
+        QTest::addColumn<QString>("field");
+        QTest::newRow("a caption") << QStringLiteral("txtHomeText");
+        QTest::newRow("the period") << QStringLiteral("txtPeriod");
+        QTest::newRow("the audience screen") << QStringLiteral("spnAudienceScreen");
+    }
+
+    void escAndEnterInATextFieldDoNotClose()
+    {
+        QFETCH(QString, field);
         OptionsDialog options(current, dialogs, soundDevices());
         options.show();
         QVERIFY(QTest::qWaitForWindowActive(&options));
         QTest::keyClick(&options, Qt::Key_Escape);
+        QVERIFY(options.isVisible());
+        auto *tabs = child<QTabWidget>(options, "sstOptions");
+        auto *text = options.findChild<QWidget *>(field);
+        QVERIFY(text);
+        tabs->setCurrentWidget(tabs->widget(tabs->indexOf(text->parentWidget()->parentWidget())));
+        text->setFocus();
         QTest::keyClick(&options, Qt::Key_Return);
         QVERIFY(options.isVisible());
+        QCOMPARE(options.result(), 0);
+    }
+
+    void enterElsewherePressesOk()
+    {
+        current.WholeScoreEntry = 0;
+        OptionsDialog options(current, dialogs, soundDevices());
+        options.show();
+        QVERIFY(QTest::qWaitForWindowActive(&options));
+        auto *whole = options.findChild<QWidget *>(QStringLiteral("chkWholeScore"));
+        whole->setFocus();
+        QTest::keyClick(whole, Qt::Key_Space);
+        QTest::keyClick(whole, Qt::Key_Return);
+        QCOMPARE(options.result(), int(QDialog::Accepted));
+        QCOMPARE(options.settings().WholeScoreEntry, qint16(1));
+    }
+
+    void everyTabIsInSight()
+    {
+        OptionsDialog options(current, dialogs, soundDevices());
+        options.addPage(new QWidget, QStringLiteral("Network"), [](Settings &) {});
+        options.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&options));
+        auto *tabs = child<QTabWidget>(options, "sstOptions");
+        const QTabBar *bar = tabs->tabBar();
+        for (int i = 0; i < bar->count(); ++i)
+            QVERIFY2(tabs->rect().contains(bar->tabRect(i).translated(bar->pos())),
+                     qPrintable(bar->tabText(i)));
+        QVERIFY(options.rect().contains(tabs->geometry()));
+        // The original tabs' contents where they always were.
+        QCOMPARE(child<QGroupBox>(options, "fraStartStopK")->geometry(),
+                 QRect(twipsRect(120, 480 - 360, 1455, 975)));
     }
 
     void captionsTakeTheirLimitOfCharacters()

@@ -52,6 +52,7 @@ appstreamcli validate --no-net "$root/usr/share/metainfo/$id.metainfo.xml" >/dev
 check_file usr/share/man/man1/corvella.1.gz
 check_file usr/share/doc/corvella/changelog.gz
 check_file usr/share/doc/corvella/copyright
+check_file usr/share/doc/corvella/README.md
 man_text=$(MANWIDTH=80 man -l "$root/usr/share/man/man1/corvella.1.gz" 2>/dev/null)
 for section in OPTIONS KEYS FILES ENVIRONMENT --fullscreen --screen; do
   grep -q -- "$section" <<<"$man_text" || fail "the manual page lacks $section"

@@ -1,0 +1,189 @@
+// The operator's side of the installed program, by X input on two screen
+// shapes: whole scores typed, refused and taken back with the board saying
+// so, an undo that would start the clock asking twice, Esc leaving full
+// screen before the start screen, and the network window beside the board.
+// Screenshots of the hints, the options and the network window are kept
+// under artifacts/e2e/operator/.
+#include "tests/e2e/boardreader.h"
+#include "tests/e2e/desktop.h"
+
+#include <QDir>
+#include <QFile>
+#include <QTemporaryDir>
+#include <QTest>
+
+namespace {
+
+const QString Board = QStringLiteral("Corvella by Brannick");
+const QString StartScreen = QStringLiteral("Form1");
+const QString Panel = QStringLiteral("Board on the network");
+const QString Options = QStringLiteral("Corvella");
+
+// A port nobody is likely to hold, from the process id.
+int somePort()
+{
+    return 20000 + int(QCoreApplication::applicationPid() % 20000);
+}
+
+} // namespace
+
+class TestEndToEndOperator : public QObject
+{
+    Q_OBJECT
+
+    QTemporaryDir install;
+    std::unique_ptr<Desktop> desktop;
+    QString boardId;
+    QString shape;
+
+    BoardReader board(const QString &name) const
+    {
+        return BoardReader(desktop->screenshot(QStringLiteral("operator/%1-%2").arg(shape, name)),
+                           desktop->geometry(boardId));
+    }
+
+    bool scoreReads(const QString &expected, const QString &name) const
+    {
+        return Desktop::waitUntil([&] { return board(name).homeScore(0) == expected; }, 5000);
+    }
+
+    bool titled(const QString &notice) const
+    {
+        return !desktop->waitForWindow(Board + QStringLiteral(" - ") + notice, 5000).isEmpty();
+    }
+
+private slots:
+    void theOperatorIsNeverLeftGuessing_data()
+    {
+        QTest::addColumn<QSize>("screen");
+        QTest::newRow("1920x1080") << QSize(1920, 1080);
+        QTest::newRow("1280x1024") << QSize(1280, 1024);
+    }
+
+    void theOperatorIsNeverLeftGuessing()
+    {
+        QFETCH(QSize, screen);
+        shape = QStringLiteral("%1x%2").arg(screen.width()).arg(screen.height());
+        desktop = std::make_unique<Desktop>(screen);
+        QString why;
+        if (!desktop->startDisplay(&why))
+            QSKIP(qPrintable(QStringLiteral("cannot run end-to-end checks: ") + why));
+        QTemporaryDir config;
+        QVERIFY(QDir().mkpath(config.filePath(QStringLiteral("Corvella"))));
+        QFile settings(config.filePath(QStringLiteral("Corvella/Corvella.conf")));
+        QVERIFY(settings.open(QIODevice::WriteOnly));
+        settings.write(
+            QStringLiteral("[KeySettings]\nWholeScoreEntry=1\n"
+                           "[DisplaySettings]\nOperatorHints=1\n"
+                           "[WebSettings]\nWebServer=1\nWebPort=%1\nWebAddress=127.0.0.1\n")
+                .arg(somePort())
+                .toUtf8());
+        settings.close();
+        QVERIFY2(desktop->startInstalledProgram(install.path(), config.path(), &why),
+                 qPrintable(why));
+        const QString splash = desktop->waitForWindow(StartScreen);
+        QVERIFY2(!splash.isEmpty(), "the start screen did not appear");
+        desktop->click(desktop->geometry(splash).topLeft() + QPoint(100, 30));
+        boardId = desktop->waitForWindow(Board);
+        QVERIFY2(!boardId.isEmpty(), "the scoreboard did not appear");
+
+        // The network window comes with the server, beside the board.
+        QString panel = desktop->waitForWindow(Panel);
+        QVERIFY2(!panel.isEmpty(), "the network window did not appear");
+        const QRect screenRect(QPoint(0, 0), screen);
+        QTRY_VERIFY_WITH_TIMEOUT(!desktop->geometry(panel).intersects(desktop->geometry(boardId)),
+                                 5000);
+        QVERIFY(screenRect.contains(desktop->geometry(panel)));
+        desktop->screenshot(QStringLiteral("operator/%1-network-window").arg(shape));
+        desktop->run(QStringLiteral("xdotool"),
+                     {QStringLiteral("windowactivate"), QStringLiteral("--sync"), panel});
+        desktop->key(QStringLiteral("alt+F4"));
+        QVERIFY(desktop->waitForWindowGone(Panel));
+        desktop->run(QStringLiteral("xdotool"),
+                     {QStringLiteral("windowactivate"), QStringLiteral("--sync"), boardId});
+        desktop->key(QStringLiteral("F4"));
+        panel = desktop->waitForWindow(Panel);
+        QVERIFY2(!panel.isEmpty(), "F4 did not bring the network window back");
+        QVERIFY(!desktop->geometry(panel).intersects(desktop->geometry(boardId)));
+
+        // Whole scores, the pending entry and a refusal on the board.
+        desktop->click(board(QStringLiteral("opened")).scorePanelPoint(true, 0));
+        desktop->type(QStringLiteral("2"));
+        desktop->screenshot(QStringLiteral("operator/%1-typed").arg(shape));
+        desktop->type(QStringLiteral("3"));
+        desktop->key(QStringLiteral("Return"));
+        QVERIFY(scoreReads(QStringLiteral("23"), QStringLiteral("score-23")));
+        desktop->type(QStringLiteral("+9"));
+        QVERIFY(scoreReads(QStringLiteral("32"), QStringLiteral("score-32")));
+        desktop->type(QStringLiteral("99"));
+        desktop->key(QStringLiteral("Return"));
+        QVERIFY(scoreReads(QStringLiteral("99"), QStringLiteral("score-99")));
+        desktop->type(QStringLiteral("+5"));
+        // Told on the board only ("Not taken: 99 + 5 is over 99", in the screenshot).
+        QVERIFY(scoreReads(QStringLiteral("99"), QStringLiteral("refused")));
+        QVERIFY(!desktop->waitForWindow(Board, 1000).isEmpty());
+
+        // Undo says what it did.
+        desktop->key(QStringLiteral("ctrl+z"));
+        QVERIFY(scoreReads(QStringLiteral("32"), QStringLiteral("undone")));
+        QVERIFY(titled(QStringLiteral("Undone: Home (Section 1) 99 -> 32")));
+
+        // An undo of a stop waits for a second Ctrl+Z.
+        desktop->key(QStringLiteral("s"));
+        QVERIFY(Desktop::waitUntil(
+            [&] { return BoardReader::tenthsOf(board(QStringLiteral("running")).clock()) >= 10; },
+            5000));
+        desktop->key(QStringLiteral("s"));
+        // Stopped: two screenshots in a row read the same.
+        QString stopped;
+        QVERIFY(Desktop::waitUntil(
+            [&] {
+                const QString before = stopped;
+                stopped = board(QStringLiteral("stopped")).clock();
+                return stopped == before;
+            },
+            5000));
+        desktop->key(QStringLiteral("ctrl+z"));
+        QVERIFY2(titled(QStringLiteral("Ctrl+Z again starts the clock from ") + stopped.trimmed()),
+                 qPrintable(stopped));
+        QCOMPARE(board(QStringLiteral("asked")).clock(), stopped);
+        desktop->key(QStringLiteral("ctrl+z"));
+        QVERIFY(Desktop::waitUntil(
+            [&] {
+                return BoardReader::tenthsOf(board(QStringLiteral("restarted")).clock()) >
+                       BoardReader::tenthsOf(stopped);
+            },
+            5000));
+        desktop->key(QStringLiteral("s"));
+
+        // The focus frame on a full-screen board, then Esc out of full screen.
+        desktop->key(QStringLiteral("F11"));
+        QVERIFY(
+            Desktop::waitUntil([&] { return desktop->geometry(boardId).size() == screen; }, 5000));
+        QTest::qWait(300);
+        desktop->screenshot(QStringLiteral("operator/%1-fullscreen-frame").arg(shape));
+        desktop->key(QStringLiteral("Escape"));
+        QVERIFY(
+            Desktop::waitUntil([&] { return desktop->geometry(boardId).size() != screen; }, 5000));
+        QVERIFY(desktop->waitForWindow(StartScreen, 1000).isEmpty());
+        QTest::qWait(300);
+        desktop->screenshot(QStringLiteral("operator/%1-windowed-frame").arg(shape));
+
+        // The options: every tab in sight, Enter presses Ok.
+        desktop->key(QStringLiteral("o"));
+        const QString options = desktop->waitForWindow(Options);
+        QVERIFY2(!options.isEmpty(), "the options did not open");
+        QVERIFY(screenRect.contains(desktop->geometry(options)));
+        desktop->screenshot(QStringLiteral("operator/%1-options").arg(shape));
+        desktop->key(QStringLiteral("Return"));
+        QVERIFY(desktop->waitForWindowGone(Options));
+
+        desktop->key(QStringLiteral("Escape"));
+        QVERIFY2(!desktop->waitForWindow(StartScreen).isEmpty(),
+                 "the second Esc did not go to the start screen");
+        desktop.reset();
+    }
+};
+
+QTEST_GUILESS_MAIN(TestEndToEndOperator)
+#include "tst_e2e_operator.moc"

@@ -1,0 +1,270 @@
+#include "display/controls.h"
+#include "scoreboard/operatorhints.h"
+#include "scoreboard/scoreboardwindow.h"
+#include "settings/appsettings.h"
+#include "tests/support/boardtext.h"
+#include "tests/support/fakes.h"
+#include "tests/support/testboard.h"
+#include "tests/support/testenv.h"
+#include "web/operatorpanel.h"
+
+// What the operator reads on the board while typing and undoing: the entry
+// pending, an entry refused and why, each undo and redo, and where the
+// keyboard is.
+class TestOperatorFeedback : public QObject
+{
+    Q_OBJECT
+
+    FakeServices fakes;
+
+    static Settings withHints(qint16 mode, bool whole = false)
+    {
+        Settings s = defaultSettings();
+        s.OperatorHints = mode;
+        s.WholeScoreEntry = whole ? 1 : 0;
+        return s;
+    }
+
+    static void type(QWidget *target, const QString &keys)
+    {
+        for (QChar c : keys) {
+            if (c == u'\r')
+                QTest::keyClick(target, Qt::Key_Return);
+            else
+                QTest::keyClicks(target, QString(c));
+        }
+    }
+
+    static bool open(ScoreBoardWindow &board)
+    {
+        board.show();
+        return QTest::qWaitForWindowActive(&board);
+    }
+
+private slots:
+    void scoresTyped_data()
+    {
+        QTest::addColumn<bool>("whole");
+        QTest::addColumn<int>("before"); // -1: blank
+        QTest::addColumn<QString>("keys");
+        QTest::addColumn<int>("after");
+        QTest::addColumn<QString>("told");
+        QTest::newRow("one digit") << false << 4 << "7\r" << 7 << "";
+        QTest::newRow("two digits start over") << false << 4 << "23\r" << 4 << "one digit";
+        QTest::newRow("plus on a blank score") << false << -1 << "+3" << 3 << "";
+        QTest::newRow("minus on a blank score") << false << -1 << "-1" << -1 << "0 - 1 is below 0";
+        QTest::newRow("over the top") << false << 99 << "+5" << 99 << "99 + 5 is over 99";
+        QTest::newRow("whole: two digits") << true << 4 << "23\r" << 23 << "";
+        QTest::newRow("whole: zero") << true << 4 << "0\r" << 0 << "";
+        QTest::newRow("whole: the maximum") << true << 4 << "99\r" << 99 << "";
+        QTest::newRow("whole: over the maximum") << true << 4 << "100\r" << 4 << "100 is over 99";
+        QTest::newRow("whole: space discards") << true << 4 << "2 \r" << 4 << "";
+        QTest::newRow("whole: plus a digit") << true << 4 << "+3" << 7 << "";
+        QTest::newRow("whole: plus on a blank") << true << -1 << "+3" << 3 << "";
+        QTest::newRow("whole: minus a digit") << true << 4 << "-3" << 1 << "";
+        QTest::newRow("whole: sign after digits") << true << 4 << "2+\r" << 4 << "a sign";
+        QTest::newRow("whole: over the top") << true << 98 << "+5" << 98 << "98 + 5 is over 99";
+    }
+
+    void scoresTyped()
+    {
+        QFETCH(bool, whole);
+        QFETCH(int, before);
+        QFETCH(QString, keys);
+        QFETCH(int, after);
+        QFETCH(QString, told);
+        TestBoard made(fakes, withHints(OperatorHintsMode::Always, whole));
+        ScoreBoardWindow &board = made.window;
+        QVERIFY(open(board));
+        if (before >= 0)
+            made.game.setScore(GameModel::Home1, before);
+        else
+            made.game.clear();
+        PictureBox *panel = board.controls().home1Panel;
+        panel->setFocus();
+        type(panel, keys);
+        QCOMPARE(made.game.score(GameModel::Home1).value_or(-1), after);
+        const QString line = board.operatorHints()->text();
+        QCOMPARE(board.windowTitle(), QStringLiteral("Corvella by Brannick")); // the board only
+        if (told.isEmpty()) {
+            QVERIFY2(!line.contains(QStringLiteral("Not taken")), qPrintable(line));
+        } else {
+            QVERIFY2(line.contains(QStringLiteral("Not taken")) && line.contains(told),
+                     qPrintable(line));
+        }
+    }
+
+    void thePendingEntryShowsAndExpires()
+    {
+        TestBoard made(fakes, withHints(OperatorHintsMode::Always, true));
+        ScoreBoardWindow &board = made.window;
+        board.setTimeouts(50, 60'000, 2000);
+        QVERIFY(open(board));
+        PictureBox *panel = board.controls().guest2Panel;
+        panel->setFocus();
+        type(panel, QStringLiteral("4"));
+        QVERIFY(board.operatorHints()->text().contains(QStringLiteral("Typed: 4")));
+        QTRY_VERIFY_WITH_TIMEOUT(board.scoreEntry().pendingText().isEmpty(), 5000);
+        QVERIFY(board.operatorHints()->text().contains(QStringLiteral("4 dropped")));
+        type(panel, QStringLiteral("2\r"));
+        QCOMPARE(made.game.score(GameModel::Guest2), 2); // not 42
+    }
+
+    void hintsFollowTheirSetting_data()
+    {
+        QTest::addColumn<qint16>("mode");
+        QTest::addColumn<bool>("alone");
+        QTest::addColumn<bool>("withAudience");
+        QTest::newRow("with the audience display")
+            << OperatorHintsMode::WithAudience << false << true;
+        QTest::newRow("always") << OperatorHintsMode::Always << true << true;
+        QTest::newRow("never") << OperatorHintsMode::Never << false << false;
+    }
+
+    void hintsFollowTheirSetting()
+    {
+        QFETCH(qint16, mode);
+        QFETCH(bool, alone);
+        QFETCH(bool, withAudience);
+        TestBoard made(fakes, withHints(mode));
+        QCOMPARE(made.window.showsOperatorHints(), alone);
+        made.window.setAudienceShown(true);
+        QCOMPARE(made.window.showsOperatorHints(), withAudience);
+        made.window.setAudienceShown(false);
+        QCOMPARE(made.window.showsOperatorHints(), alone);
+    }
+
+    void undoAndRedoAreTold()
+    {
+        TestBoard made(fakes, withHints(OperatorHintsMode::Always));
+        ScoreBoardWindow &board = made.window;
+        board.setTimeouts(5000, 50, 2000);
+        QVERIFY(open(board));
+        PictureBox *panel = board.controls().home1Panel;
+        panel->setFocus();
+        made.game.setScore(GameModel::Home1, 9);
+        type(panel, QStringLiteral("+3"));
+        QTest::keyClick(panel, Qt::Key_Z, Qt::ControlModifier);
+        QCOMPARE(made.game.score(GameModel::Home1), 9);
+        const QString undone = QStringLiteral("Undone: Home (Section 1) 12 -> 9");
+        QCOMPARE(board.windowTitle(), QStringLiteral("Corvella by Brannick - ") + undone);
+        QVERIFY(board.operatorHints()->text().contains(undone));
+        QTest::keyClick(panel, Qt::Key_Y, Qt::ControlModifier);
+        QVERIFY(board.windowTitle().endsWith(QStringLiteral("Redone: Home (Section 1) 9 -> 12")));
+        // The title comes back as it always was.
+        QTRY_COMPARE_WITH_TIMEOUT(board.windowTitle(), QStringLiteral("Corvella by Brannick"),
+                                  5000);
+    }
+
+    void anUndoThatStartsTheClockAsksTwice()
+    {
+        TestBoard made(fakes, withHints(OperatorHintsMode::Never));
+        ScoreBoardWindow &board = made.window;
+        board.setTimeouts(5000, 60'000, 100);
+        QVERIFY(open(board));
+        PictureBox *panel = board.controls().home1Panel;
+        panel->setFocus();
+        type(panel, QStringLiteral("s"));
+        fakes.time.now += 192'400;
+        type(panel, QStringLiteral("s"));
+        QVERIFY(!made.game.isRunning());
+        fakes.time.now += 30'000;
+
+        QTest::keyClick(panel, Qt::Key_Z, Qt::ControlModifier);
+        QVERIFY(!made.game.isRunning());
+        QVERIFY2(board.windowTitle().endsWith(
+                     QStringLiteral("Ctrl+Z again starts the clock from 3:12.4")),
+                 qPrintable(board.windowTitle()));
+        // Too late: the next Ctrl+Z asks again.
+        QVERIFY(board.undoAwaitsConfirmation());
+        QTRY_VERIFY_WITH_TIMEOUT(!board.undoAwaitsConfirmation(), 5000);
+        QTest::keyClick(panel, Qt::Key_Z, Qt::ControlModifier);
+        QVERIFY(!made.game.isRunning());
+        QTest::keyClick(panel, Qt::Key_Z, Qt::ControlModifier);
+        QVERIFY(made.game.isRunning());
+        QCOMPARE(faceText(board.clockDigits()), QStringLiteral(" 3:12.4"));
+        QVERIFY(board.windowTitle().contains(QStringLiteral("Undone: clock runs from")));
+    }
+
+    void escLeavesFullScreenFirst()
+    {
+        TestBoard made(fakes, withHints(OperatorHintsMode::WithAudience));
+        ScoreBoardWindow &board = made.window;
+        int startScreens = 0;
+        board.setStartScreenOpener([&] { ++startScreens; });
+        QVERIFY(open(board));
+        QWidget *panel = board.controls().home1Panel;
+        QTest::keyClick(panel, Qt::Key_Escape);
+        QCOMPARE(startScreens, 1); // windowed: as it always was
+        board.setWindowState(Qt::WindowFullScreen);
+        QTest::keyClick(panel, Qt::Key_Escape);
+        QCOMPARE(startScreens, 1);
+        QVERIFY(!board.isFullScreen());
+        QTest::keyClick(panel, Qt::Key_Escape);
+        QCOMPARE(startScreens, 2);
+    }
+
+    void theFocusFrameFollowsTheBoard()
+    {
+        TestBoard made(fakes, withHints(OperatorHintsMode::Always));
+        ScoreBoardWindow &board = made.window;
+        board.resize(640, 480);
+        QVERIFY(open(board));
+        OperatorHints *hints = board.operatorHints();
+        const auto &c = board.controls();
+        // A team caption takes no digits: no frame there, a word instead.
+        c.homeTeamPanel->setFocus();
+        QVERIFY(!hints->frameShown());
+        QVERIFY(hints->text().contains(QStringLiteral("Click a score")));
+        c.clockPanel->setFocus();
+        QVERIFY(!hints->frameShown());
+        board.guest2Digits()[0]->setFocus();
+        QVERIFY(hints->frameShown());
+        for (const QSize size : {QSize(1200, 700), QSize(500, 600)}) {
+            board.resize(size);
+            QTRY_VERIFY(hints->frameGeometry().contains(c.guest2Panel->geometry()));
+            QVERIFY(board.rect().contains(hints->frameGeometry().adjusted(4, 4, -4, -4)));
+        }
+    }
+
+    void theNetworkWindowGoesBesideTheBoard_data()
+    {
+        QTest::addColumn<QRect>("board");
+        QTest::addColumn<QPoint>("expected");
+        // A 300 x 400 window on a 1280 x 1024 screen.
+        QTest::newRow("room on the right") << QRect(100, 200, 640, 480) << QPoint(740, 200);
+        QTest::newRow("room on the left only") << QRect(600, 200, 640, 480) << QPoint(300, 200);
+        QTest::newRow("low board: lifted onto the screen")
+            << QRect(100, 900, 640, 100) << QPoint(740, 624);
+        QTest::newRow("no room: against the roomier edge")
+            << QRect(200, 0, 1000, 700) << QPoint(0, 0);
+    }
+
+    void theNetworkWindowGoesBesideTheBoard()
+    {
+        QFETCH(QRect, board);
+        QFETCH(QPoint, expected);
+        const QRect screen(0, 0, 1280, 1024);
+        const QPoint at = OperatorPanel::besidePosition(board, QSize(300, 400), screen);
+        QCOMPARE(at, expected);
+        QVERIFY(screen.contains(QRect(at, QSize(300, 400))));
+    }
+
+    void theCreditFollowsItsText()
+    {
+        Settings s = defaultSettings();
+        QCOMPARE(s.CreditText, QStringLiteral("Brannick"));
+        TestBoard made(fakes, s);
+        QCOMPARE(made.window.controls().creditCaption->text(), QStringLiteral("Brannick"));
+        s.CreditText = QStringLiteral("Riverside HC");
+        made.window.applySettings(s);
+        QCOMPARE(made.window.controls().creditCaption->text(), QStringLiteral("Riverside HC"));
+        s.CreditText.clear();
+        made.window.applySettings(s);
+        QVERIFY(made.window.controls().creditCaption->isHidden());
+        QCOMPARE(made.window.windowTitle(), QStringLiteral("Corvella by Brannick"));
+    }
+};
+
+CORVELLA_TEST_MAIN(TestOperatorFeedback)
+#include "tst_operatorfeedback.moc"
