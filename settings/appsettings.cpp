@@ -42,6 +42,8 @@ const StoreEntry storeEntries[] = {
     {"WebSettings", "WebServer", &Settings::WebServer},
     {"WebSettings", "WebPort", &Settings::WebPort},
     {"WebSettings", "WebAddress", &Settings::WebAddress},
+    {"WebSettings", "Api", &Settings::Api},
+    {"WebSettings", "ApiToken", &Settings::ApiToken, 128},
 };
 
 bool isKeyField(qint16 Settings::*member)
@@ -59,7 +61,7 @@ bool isSwitch(qint16 Settings::*member)
 
 bool isWebSwitch(qint16 Settings::*member)
 {
-    return member == &Settings::WebServer;
+    return member == &Settings::WebServer || member == &Settings::Api;
 }
 
 bool isPort(qint32 Settings::*member)
@@ -174,6 +176,7 @@ Settings defaultSettings()
     s.PeriodLength = QStringLiteral("10.00");
     s.WebServer = SettingsDefaults::WebServer;
     s.WebPort = SettingsDefaults::WebPort;
+    s.Api = SettingsDefaults::Api;
     return s;
 }
 
