@@ -10,6 +10,7 @@
 #include "web/remoteapi.h"
 
 #include <QCheckBox>
+#include <QJsonArray>
 #include <QJsonDocument>
 #include <QLineEdit>
 #include <QPushButton>
