@@ -204,6 +204,7 @@ HttpFront::Answer BoardServer::askApi(const HttpFront::Request &request) const
         QMutex mutex;
         QWaitCondition ready;
         bool done = false;
+        bool gaveUp = false;
         HttpFront::Answer answer;
     };
     auto pending = std::make_shared<Pending>();
@@ -211,9 +212,11 @@ HttpFront::Answer BoardServer::askApi(const HttpFront::Request &request) const
     QMetaObject::invokeMethod(
         m_api,
         [api = m_api, request, pending] {
-            HttpFront::Answer answer = api->answer(request);
+            // Held throughout: the action happens only if its answer goes out.
             QMutexLocker lock(&pending->mutex);
-            pending->answer = std::move(answer);
+            if (pending->gaveUp)
+                return;
+            pending->answer = api->answer(request);
             pending->done = true;
             pending->ready.wakeOne();
         },
@@ -227,6 +230,7 @@ HttpFront::Answer BoardServer::askApi(const HttpFront::Request &request) const
             break;
     if (pending->done)
         return std::move(pending->answer);
+    pending->gaveUp = true;
     HttpFront::Answer busy;
     busy.status = 503;
     busy.headers = {{"Retry-After", "1"}};
