@@ -45,6 +45,8 @@ const StoreEntry storeEntries[] = {
     {"WebSettings", "WebServer", &Settings::WebServer},
     {"WebSettings", "WebPort", &Settings::WebPort},
     {"WebSettings", "WebAddress", &Settings::WebAddress},
+    {"WebSettings", "Api", &Settings::Api},
+    {"WebSettings", "ApiToken", &Settings::ApiToken, 128},
 };
 
 bool isKeyField(qint16 Settings::*member)
@@ -62,7 +64,8 @@ bool isSwitch(qint16 Settings::*member)
 
 bool isWebSwitch(qint16 Settings::*member)
 {
-    return member == &Settings::WebServer || member == &Settings::WholeScoreEntry;
+    return member == &Settings::WebServer || member == &Settings::WholeScoreEntry ||
+           member == &Settings::Api;
 }
 
 bool isHintsMode(qint16 Settings::*member)
@@ -187,6 +190,7 @@ Settings defaultSettings()
     s.OperatorHints = SettingsDefaults::OperatorHints;
     s.WholeScoreEntry = SettingsDefaults::WholeScoreEntry;
     s.CreditText = QStringLiteral("Brannick");
+    s.Api = SettingsDefaults::Api;
     return s;
 }
 

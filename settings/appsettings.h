@@ -57,6 +57,10 @@ struct Settings
     qint16 WebServer = 0;
     qint32 WebPort = 8080; // a port is never 0: the default stands in for "unset"
     QString WebAddress;
+    // The HTTP API for show-control software: off (0) or on (1), and the
+    // bearer token it asks for (made when the API is first turned on).
+    qint16 Api = 0;
+    QString ApiToken;
 
     bool operator==(const Settings &) const = default;
 };
@@ -83,6 +87,7 @@ inline constexpr qint16 WebServer = 0;
 inline constexpr qint16 OperatorHints = 0;
 inline constexpr qint16 WholeScoreEntry = 0;
 inline constexpr qint32 WebPort = 8080;
+inline constexpr qint16 Api = 0;
 } // namespace SettingsDefaults
 
 // The longest captions the options accept; longer stored ones load cut to this.

@@ -3,8 +3,12 @@
 #include "web/httpfront.h"
 #include "web/livechannel.h"
 #include "web/pagelinks.h"
+#include "web/remoteapi.h"
 
+#include <QDeadlineTimer>
 #include <QFile>
+#include <QMutex>
+#include <QWaitCondition>
 #include <QWebSocket>
 #include <QWebSocketServer>
 
@@ -156,7 +160,15 @@ bool BoardServer::start(const QHostAddress &address, quint16 port)
     m_error.clear();
     m_address = address;
     m_port = http->serverPort();
-    http->setHandler(pageAnswer);
+    if (m_api) {
+        http->setAnyMethodPrefix(QByteArray(RemoteApi::Prefix.data(), RemoteApi::Prefix.size()));
+        http->setHandler([this](const HttpFront::Request &request) {
+            return request.path.startsWith(RemoteApi::Prefix.data()) ? askApi(request)
+                                                                     : pageAnswer(request);
+        });
+    } else {
+        http->setHandler(pageAnswer);
+    }
     http->setUpgradePath(PageLinks::Path.toLatin1());
     http->setTimeouts(m_requestTimeoutMs, m_keepAliveTimeoutMs);
     http->setExtraHostNames(m_hostNames);
@@ -182,4 +194,45 @@ void BoardServer::takeWebSockets()
 {
     while (m_sockets && m_sockets->hasPendingConnections())
         m_links->add(std::unique_ptr<QWebSocket>(m_sockets->nextPendingConnection()));
+}
+
+HttpFront::Answer BoardServer::askApi(const HttpFront::Request &request) const
+{
+    // Shared with the main thread, which may answer after this side gave up.
+    struct Pending
+    {
+        QMutex mutex;
+        QWaitCondition ready;
+        bool done = false;
+        bool gaveUp = false;
+        HttpFront::Answer answer;
+    };
+    auto pending = std::make_shared<Pending>();
+    // Dropped unrun if the API object is gone by then.
+    QMetaObject::invokeMethod(
+        m_api,
+        [api = m_api, request, pending] {
+            // Held throughout: the action happens only if its answer goes out.
+            QMutexLocker lock(&pending->mutex);
+            if (pending->gaveUp)
+                return;
+            pending->answer = api->answer(request);
+            pending->done = true;
+            pending->ready.wakeOne();
+        },
+        Qt::QueuedConnection);
+    // The main thread may itself be waiting on this one (a restart of the
+    // server): a bounded wait keeps the two from holding each other.
+    const QDeadlineTimer deadline(ApiWaitMs);
+    QMutexLocker lock(&pending->mutex);
+    while (!pending->done)
+        if (!pending->ready.wait(&pending->mutex, deadline))
+            break;
+    if (pending->done)
+        return std::move(pending->answer);
+    pending->gaveUp = true;
+    HttpFront::Answer busy;
+    busy.status = 503;
+    busy.headers = {{"Retry-After", "1"}};
+    return busy;
 }

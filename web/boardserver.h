@@ -1,5 +1,7 @@
 #pragma once
 
+#include "web/httpfront.h"
+
 #include <QHostAddress>
 #include <QObject>
 #include <QThread>
@@ -10,6 +12,7 @@ class HttpFront;
 class LiveChannel;
 class PageLinks;
 class QWebSocketServer;
+class RemoteApi;
 
 // The board's web server: the pages and scripts compiled into the program,
 // and the live channel on /live, all on one port. Only the known paths are
@@ -41,6 +44,11 @@ public:
     QHostAddress address() const { return m_address; }
     QString errorString() const { return m_error; }
 
+    // Serves the API under /api/ too; set before listen(). The API answers
+    // on the main thread: a request waits at most ApiWaitMs for it.
+    void setApi(RemoteApi *api) { m_api = api; }
+    static constexpr int ApiWaitMs = 2000;
+
     // For tests: shorter waits for a whole request and between requests.
     void setTimeouts(int requestMs, int keepAliveMs);
     // For tests with many pages from one address.
@@ -55,8 +63,10 @@ private:
     bool start(const QHostAddress &address, quint16 port);
     void stop();
     void takeWebSockets();
+    HttpFront::Answer askApi(const HttpFront::Request &request) const;
 
     LiveChannel &m_live;
+    RemoteApi *m_api = nullptr;
     QThread m_thread;
     PageLinks *m_links;                    // lives on m_thread
     std::unique_ptr<HttpFront> m_http;     // made, used and destroyed on m_thread

@@ -13,8 +13,14 @@ QByteArray reason(int status)
         return "OK";
     case 400:
         return "Bad Request";
+    case 401:
+        return "Unauthorized";
     case 404:
         return "Not Found";
+    case 405:
+        return "Method Not Allowed";
+    case 409:
+        return "Conflict";
     case 411:
         return "Length Required";
     case 413:
@@ -23,10 +29,14 @@ QByteArray reason(int status)
         return "Misdirected Request";
     case 426:
         return "Upgrade Required";
+    case 429:
+        return "Too Many Requests";
     case 431:
         return "Request Header Fields Too Large";
     case 500:
         return "Internal Server Error";
+    case 503:
+        return "Service Unavailable";
     case 505:
         return "HTTP Version Not Supported";
     default:
@@ -46,8 +56,8 @@ bool hasToken(const QByteArray &list, const char *token)
 class Connection : public QObject
 {
 public:
-    Connection(HttpFront &front, QTcpSocket *socket)
-        : QObject(socket), m_front(front), m_socket(socket)
+    Connection(HttpFront &front, QTcpSocket *socket, const QString &from)
+        : QObject(socket), m_front(front), m_socket(socket), m_from(from)
     {
         // Qt's own buffer never holds more than one request may need.
         m_socket->setReadBufferSize(HttpFront::MaxHeadBytes + HttpFront::MaxBodyBytes + 1024);
@@ -120,6 +130,7 @@ private:
                 if (m_bodyLeft > 0 && m_buffer.isEmpty())
                     m_buffer = m_socket->read(m_bodyLeft);
                 const qint64 taken = qMin<qint64>(m_bodyLeft, m_buffer.size());
+                m_request.body += m_buffer.left(taken);
                 m_buffer.remove(0, taken);
                 m_bodyLeft -= taken;
                 if (m_bodyLeft > 0)
@@ -199,6 +210,7 @@ private:
         if (first.size() != 3 || first.at(0).isEmpty() || !first.at(1).startsWith('/'))
             return 400;
         m_request = {};
+        m_request.from = m_from;
         m_request.method = first.at(0);
         const qsizetype query = first.at(1).indexOf('?');
         m_request.path = query < 0 ? first.at(1) : first.at(1).left(query);
@@ -248,6 +260,7 @@ private:
 
     HttpFront &m_front;
     QTcpSocket *m_socket;
+    const QString m_from;
     QTimer m_timer;
     QByteArray m_buffer;
     qsizetype m_lineStart = 0;
@@ -361,7 +374,9 @@ HttpFront::Answer HttpFront::respond(const Request &request) const
         answer.headers.append(qMakePair(QByteArray("Upgrade"), QByteArray("websocket")));
         return answer;
     }
-    if ((request.method != "GET" && request.method != "HEAD") || !m_handler) {
+    const bool anyMethod =
+        !m_anyMethodPrefix.isEmpty() && request.path.startsWith(m_anyMethodPrefix);
+    if ((!anyMethod && request.method != "GET" && request.method != "HEAD") || !m_handler) {
         answer.status = 404;
         return answer;
     }
@@ -389,7 +404,7 @@ void HttpFront::incomingConnection(qintptr handle)
         socket->deleteLater();
     });
     connect(socket, &QObject::destroyed, this, &HttpFront::release);
-    new Connection(*this, socket);
+    new Connection(*this, socket, from);
 }
 
 void HttpFront::handOver(QTcpSocket *socket)

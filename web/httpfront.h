@@ -46,6 +46,8 @@ public:
         QByteArray path; // without the query
         QByteArray version;
         QList<QPair<QByteArray, QByteArray>> headers; // names in lower case
+        QByteArray body;                              // at most MaxBodyBytes
+        QString from;                                 // the client's address
         QByteArray header(const QByteArray &lowerName) const;
     };
     struct Answer
@@ -62,6 +64,9 @@ public:
 
     // Answers GET and HEAD (HEAD with the body left out).
     void setHandler(Handler handler) { m_handler = std::move(handler); }
+    // Paths under this prefix reach the handler with any method and their
+    // body; everywhere else only GET and HEAD do.
+    void setAnyMethodPrefix(const QByteArray &prefix) { m_anyMethodPrefix = prefix; }
     // Upgrades are taken on this path only; a plain GET there gets 426.
     void setUpgradePath(const QByteArray &path) { m_upgradePath = path; }
     void setTimeouts(int requestMs, int keepAliveMs);
@@ -98,6 +103,7 @@ private:
 
     Handler m_handler;
     QByteArray m_upgradePath;
+    QByteArray m_anyMethodPrefix;
     int m_requestTimeoutMs = RequestTimeoutMs;
     int m_keepAliveTimeoutMs = KeepAliveTimeoutMs;
     int m_maxPerAddress = MaxConnectionsPerAddress;

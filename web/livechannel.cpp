@@ -78,8 +78,9 @@ int LiveChannel::operatorCount() const
     return count;
 }
 
-void LiveChannel::send(quint64 page, const QJsonObject &message)
+void LiveChannel::send(quint64 page, QJsonObject message)
 {
+    message.insert(QStringLiteral("version"), Version);
     emit sendToPage(page, QString::fromUtf8(QJsonDocument(message).toJson(QJsonDocument::Compact)));
 }
 
@@ -93,6 +94,7 @@ void LiveChannel::broadcastChange()
         return;
     message.insert(QStringLiteral("type"), text("change"));
     message.insert(QStringLiteral("seq"), ++m_seq);
+    message.insert(QStringLiteral("version"), Version);
     // Written once for every page.
     emit sendToAll(QString::fromUtf8(QJsonDocument(message).toJson(QJsonDocument::Compact)));
 }

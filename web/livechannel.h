@@ -27,6 +27,8 @@ class LiveChannel : public QObject
     Q_OBJECT
 
 public:
+    // Every message says which version of this format it is.
+    static constexpr int Version = 1;
     // A client message longer than this is dropped unread.
     static constexpr qsizetype MaxMessageChars = 1024;
     static constexpr int KeyframeMs = 1000;
@@ -55,6 +57,8 @@ public:
     int operatorCount() const;
     // Actions dropped for coming too fast, since the start.
     qint64 droppedActions() const { return m_droppedActions; }
+    // The number of the last change sent; it grows with every change.
+    qint64 sequence() const { return m_seq; }
     // A new PIN and QR secret; every session ends (phones must ask again).
     void renewAccess();
     PinLock &pinLock() { return m_pin; }
@@ -76,7 +80,7 @@ private:
     };
 
     void broadcastChange();
-    void send(quint64 page, const QJsonObject &message);
+    void send(quint64 page, QJsonObject message);
     void receivePin(quint64 page, const QJsonObject &message);
     void receiveKey(quint64 page, const QJsonObject &message);
     void receiveSession(quint64 page, const QJsonObject &message);

@@ -1,17 +1,22 @@
 #include "web/networkpage.h"
 
 #include "settings/appsettings.h"
+#include "web/remoteapi.h"
 
 #include <QCheckBox>
 #include <QComboBox>
 #include <QFormLayout>
 #include <QLabel>
+#include <QLineEdit>
 #include <QNetworkInterface>
+#include <QPushButton>
 #include <QSpinBox>
 
 NetworkPage::NetworkPage(QWidget *parent)
     : QWidget(parent), m_enabled(new QCheckBox(tr("Show the board in browsers on the network"))),
-      m_port(new QSpinBox), m_address(new QComboBox)
+      m_port(new QSpinBox), m_address(new QComboBox),
+      m_api(new QCheckBox(tr("Let show-control software and scripts drive the game (HTTP API)"))),
+      m_token(new QLineEdit), m_renew(new QPushButton(tr("New token")))
 {
     setObjectName(QStringLiteral("networkPage"));
     m_enabled->setObjectName(QStringLiteral("chkWebServer"));
@@ -33,10 +38,32 @@ NetworkPage::NetworkPage(QWidget *parent)
                                "remote asks for the PIN shown on this computer."));
     note->setWordWrap(true);
     form->addRow(note);
+
+    m_api->setObjectName(QStringLiteral("chkApi"));
+    m_token->setObjectName(QStringLiteral("edtApiToken"));
+    m_token->setReadOnly(true);
+    m_renew->setObjectName(QStringLiteral("btnRenewApiToken"));
+    form->addRow(m_api);
+    form->addRow(tr("API token:"), m_token);
+    form->addRow(m_renew);
+    // The first time the API is turned on it gets its token.
+    connect(m_api, &QCheckBox::toggled, this, [this](bool on) {
+        if (on && m_token->text().isEmpty())
+            m_token->setText(RemoteApi::newToken());
+    });
+    // Every program that had the old token must be given the new one.
+    connect(m_renew, &QPushButton::clicked, this,
+            [this] { m_token->setText(RemoteApi::newToken()); });
+    auto *apiNote = new QLabel(tr("Requests to /api/v1/ carry the header \"Authorization: "
+                                  "Bearer\" and this token. See the README for the calls."));
+    apiNote->setWordWrap(true);
+    form->addRow(apiNote);
 }
 
 void NetworkPage::load(const Settings &settings)
 {
+    m_token->setText(settings.ApiToken);
+    m_api->setChecked(settings.Api != 0);
     m_enabled->setChecked(settings.WebServer != 0);
     m_port->setValue(settings.WebPort);
     const int found = m_address->findData(settings.WebAddress);
@@ -50,6 +77,8 @@ void NetworkPage::store(Settings &settings) const
 {
     settings.WebServer = m_enabled->isChecked() ? 1 : 0;
     settings.WebPort = m_port->value();
+    settings.Api = m_api->isChecked() ? 1 : 0;
+    settings.ApiToken = m_token->text();
     const int index = m_address->currentIndex();
     const bool picked = index >= 0 && m_address->itemText(index) == m_address->currentText();
     settings.WebAddress =

@@ -4,11 +4,14 @@
 
 class QCheckBox;
 class QComboBox;
+class QLineEdit;
+class QPushButton;
 class QSpinBox;
 struct Settings;
 
 // The options page for the board on the network: on or off, the port, and
-// the address to listen on. It edits the three fields of a Settings value and
+// the address to listen on, and the HTTP API with its token. It edits those
+// fields of a Settings value and
 // leaves the others as they are.
 class NetworkPage : public QWidget
 {
@@ -24,4 +27,7 @@ private:
     QCheckBox *m_enabled;
     QSpinBox *m_port;
     QComboBox *m_address;
+    QCheckBox *m_api;
+    QLineEdit *m_token;
+    QPushButton *m_renew;
 };

@@ -7,8 +7,10 @@
 
 WebService::WebService(GameModel &game, GameHistory &history, const CurrentSettings &settings,
                        const TimeSource &time, QObject *parent)
-    : QObject(parent), m_live(game, history, settings, time), m_server(m_live)
+    : QObject(parent), m_live(game, history, settings, time),
+      m_api(game, history, settings, m_live, time), m_server(m_live)
 {
+    m_server.setApi(&m_api);
     connect(&settings, &CurrentSettings::changed, this, &WebService::apply);
     connect(&m_live, &LiveChannel::clientsChanged, this, &WebService::updatePanel);
 }

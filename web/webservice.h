@@ -2,6 +2,7 @@
 
 #include "web/boardserver.h"
 #include "web/livechannel.h"
+#include "web/remoteapi.h"
 
 #include <QObject>
 #include <QPointer>
@@ -25,7 +26,11 @@ public:
                const TimeSource &time, QObject *parent = nullptr);
     ~WebService() override;
 
-    void setBuzzer(std::function<void()> buzzer) { m_live.setBuzzer(std::move(buzzer)); }
+    void setBuzzer(const std::function<void()> &buzzer)
+    {
+        m_live.setBuzzer(buzzer);
+        m_api.setBuzzer(buzzer);
+    }
     // Starts, restarts or stops the server as the settings say.
     void apply(const Settings &settings);
     // Shows the operator's panel while the server is on, beside `board`
@@ -49,6 +54,7 @@ private:
     void updatePanel();
 
     LiveChannel m_live;
+    RemoteApi m_api;
     BoardServer m_server;
     QString m_problem;
     QString m_listening; // "address:port" the server was last started with

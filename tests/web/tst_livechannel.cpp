@@ -172,7 +172,9 @@ private slots:
         QStringList keys = change.keys();
         keys.removeAll(u"type"_s);
         keys.removeAll(u"seq"_s);
+        keys.removeAll(u"version"_s);
         QCOMPARE(keys, parts);
+        QCOMPARE(change.value(u"version"_s).toInt(), LiveChannel::Version);
         if (what == 0)
             QCOMPARE(change[u"scores"_s].toArray(), (QJsonArray{0, 0, 0, 42}));
         if (what == 1)

@@ -1,0 +1,141 @@
+// The HTTP API against the installed program: curl on 127.0.0.1 starts the
+// clock, adds three to home and sounds the buzzer; the board shows it, and
+// Ctrl+Z at the board takes the score back.
+#include "tests/e2e/boardreader.h"
+#include "tests/e2e/desktop.h"
+
+#include <QDir>
+#include <QElapsedTimer>
+#include <QFile>
+#include <QStandardPaths>
+#include <QTcpServer>
+#include <QTemporaryDir>
+#include <QTest>
+
+#include <optional>
+
+using namespace Qt::StringLiterals;
+
+namespace {
+
+const QString Board = u"Corvella by Brannick"_s;
+const QString StartScreen = u"Form1"_s;
+const QString Token = u"5f0c1d2e3a4b59687766554433221100"_s;
+
+quint16 freePort()
+{
+    QTcpServer probe;
+    if (!probe.listen(QHostAddress::LocalHost, 0))
+        return 0;
+    const quint16 port = probe.serverPort();
+    probe.close();
+    return port;
+}
+
+} // namespace
+
+class TestEndToEndApi : public QObject
+{
+    Q_OBJECT
+
+    std::unique_ptr<Desktop> desktop;
+    QTemporaryDir install;
+    QTemporaryDir config;
+    quint16 port = 0;
+    QString boardId;
+    bool sound = false;
+    int shots = 0;
+
+    // The HTTP status curl got.
+    int curl(const QString &path, const QString &body = {})
+    {
+        QStringList args = {u"-s"_s,   u"-o"_s,           u"/dev/null"_s,
+                            u"-w"_s,   u"%{http_code}"_s, u"-X"_s,
+                            u"POST"_s, u"-H"_s,           u"Authorization: Bearer "_s + Token};
+        if (!body.isEmpty())
+            args << u"-d"_s << body;
+        args << u"http://127.0.0.1:%1/api/v1/%2"_s.arg(port).arg(path);
+        return desktop->run(u"curl"_s, args).trimmed().toInt();
+    }
+
+    std::optional<BoardReader> boardReads(const std::function<bool(const BoardReader &)> &done,
+                                          const QString &name)
+    {
+        QElapsedTimer timer;
+        timer.start();
+        while (timer.elapsed() < 5000) {
+            BoardReader reading(
+                desktop->screenshot(u"api/%1-%2"_s.arg(++shots, 2, 10, QChar(u'0')).arg(name)),
+                desktop->geometry(boardId));
+            if (done(reading))
+                return reading;
+        }
+        return std::nullopt;
+    }
+
+private slots:
+    void initTestCase()
+    {
+        if (QStandardPaths::findExecutable(u"curl"_s).isEmpty())
+            QSKIP("curl is not installed");
+        desktop = std::make_unique<Desktop>(QSize(1920, 1080));
+        QString why;
+        if (!desktop->startDisplay(&why))
+            QSKIP(qPrintable(u"cannot run end-to-end checks: "_s + why));
+        sound = desktop->startSound(&why);
+        if (!sound)
+            qWarning("the buzzer will not be checked: %s", qPrintable(why));
+        port = freePort();
+        QVERIFY(port != 0);
+        QVERIFY(QDir().mkpath(config.filePath(u"Corvella"_s)));
+        QFile settings(config.filePath(u"Corvella/Corvella.conf"_s));
+        QVERIFY(settings.open(QIODevice::WriteOnly));
+        settings.write(u"[WebSettings]\nWebServer=1\nWebPort=%1\nWebAddress=127.0.0.1\nApi=1\n"
+                       "ApiToken=%2\n"_s.arg(port)
+                           .arg(Token)
+                           .toUtf8());
+        settings.close();
+        QVERIFY2(desktop->startInstalledProgram(install.path(), config.path(), &why),
+                 qPrintable(why));
+        const QString splash = desktop->waitForWindow(StartScreen);
+        QVERIFY2(!splash.isEmpty(), "the start screen did not appear");
+        desktop->click(desktop->geometry(splash).topLeft() + QPoint(100, 30));
+        boardId = desktop->waitForWindow(Board);
+        QVERIFY2(!boardId.isEmpty(), "the scoreboard did not appear");
+    }
+
+    void cleanupTestCase() { desktop.reset(); }
+
+    void curlDrivesTheBoard()
+    {
+        QVERIFY(Desktop::waitUntil([&] { return curl(u"clock/start"_s) == 200; }, 10000));
+        QCOMPARE(curl(u"score/home/1"_s, uR"({"add":3})"_s), 200);
+        const qsizetype start = sound ? desktop->recording().size() : 0;
+        QCOMPARE(curl(u"buzzer"_s), 200);
+        QCOMPARE(curl(u"score/home/1"_s, uR"({"add":-4})"_s), 409);
+
+        const auto scored = boardReads(
+            [](const BoardReader &b) { return b.homeScore(0).trimmed() == u"3"_s; }, u"scored"_s);
+        QVERIFY2(scored, "the board does not show home 3");
+        const int first = BoardReader::tenthsOf(scored->clock());
+        const auto later = boardReads(
+            [&](const BoardReader &b) { return BoardReader::tenthsOf(b.clock()) > first + 5; },
+            u"running"_s);
+        QVERIFY2(later, "the clock does not run");
+        if (sound) {
+            QTest::qWait(1500);
+            QVERIFY(!soundBursts(desktop->recording().mid(start & ~qsizetype(3))).isEmpty());
+        }
+
+        // The operator takes the score back at the board, like any key's.
+        desktop->run(u"xdotool"_s, {u"windowactivate"_s, u"--sync"_s, boardId});
+        desktop->key(u"ctrl+z"_s);
+        const auto undone = boardReads(
+            [](const BoardReader &b) { return b.homeScore(0).trimmed() != u"3"_s; }, u"undone"_s);
+        QVERIFY2(undone, "Ctrl+Z did not take the score back");
+        QCOMPARE(undone->homeScore(0).trimmed().toInt(), 0);
+    }
+};
+
+QTEST_MAIN(TestEndToEndApi)
+#include "tst_e2e_api.moc"

@@ -1,0 +1,302 @@
+#include "game/gamehistory.h"
+#include "game/gamemodel.h"
+#include "settings/appsettings.h"
+#include "settings/currentsettings.h"
+#include "tests/support/fakes.h"
+#include "web/boardserver.h"
+#include "web/boardstate.h"
+#include "web/livechannel.h"
+#include "web/networkpage.h"
+#include "web/remoteapi.h"
+
+#include <QCheckBox>
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QTcpSocket>
+#include <QTest>
+
+using namespace Qt::StringLiterals;
+
+namespace {
+
+const QString Token = u"0123456789abcdef0123456789abcdef"_s;
+
+Settings apiSettings()
+{
+    Settings s = defaultSettings();
+    s.Api = 1;
+    s.ApiToken = Token;
+    return s;
+}
+
+struct ApiGame
+{
+    ManualTimeSource time;
+    GameModel game{time};
+    GameHistory history{game};
+    CurrentSettings settings{apiSettings()};
+    LiveChannel live{game, history, settings, time};
+    RemoteApi api{game, history, settings, live, time};
+    BoardServer server{live};
+    int buzzes = 0;
+
+    ApiGame()
+    {
+        api.setBuzzer([this] { ++buzzes; });
+        server.setApi(&api);
+        QVERIFY(server.listen(QHostAddress::LocalHost, 0));
+    }
+
+    struct Reply
+    {
+        int status = 0;
+        QByteArray head;
+        QJsonObject json;
+        QByteArray body;
+    };
+
+    // One request on a connection of its own, from `from` (any 127/8 address
+    // reaches 127.0.0.1).
+    Reply call(const QByteArray &method, const QByteArray &path, const QByteArray &body = {},
+               const QString &token = Token, const QString &from = u"127.0.0.1"_s)
+    {
+        QTcpSocket socket;
+        socket.bind(QHostAddress(from));
+        socket.connectToHost(QHostAddress::LocalHost, server.port());
+        QByteArray request = method + ' ' + path + " HTTP/1.1\r\nHost: 127.0.0.1\r\n";
+        if (!token.isNull())
+            request += "Authorization: Bearer " + token.toLatin1() + "\r\n";
+        request += "Content-Length: " + QByteArray::number(body.size()) +
+                   "\r\nConnection: close\r\n\r\n" + body;
+        socket.write(request);
+        QByteArray got;
+        (void)QTest::qWaitFor(
+            [&] {
+                got += socket.readAll();
+                return socket.state() == QAbstractSocket::UnconnectedState;
+            },
+            5000);
+        got += socket.readAll();
+        Reply reply;
+        const qsizetype end = got.indexOf("\r\n\r\n");
+        reply.status = got.mid(9, 3).toInt();
+        reply.head = got.left(end);
+        reply.body = got.mid(end + 4);
+        reply.json = QJsonDocument::fromJson(reply.body).object();
+        return reply;
+    }
+};
+
+enum Prep { None, Periods, ClockAtZero, Acted, Undone, ApiOff, Running };
+
+} // namespace
+
+// The API on 127.0.0.1, spoken to in raw HTTP.
+class TestRemoteApi : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void endpoints_data()
+    {
+        QTest::addColumn<QByteArray>("method");
+        QTest::addColumn<QByteArray>("path");
+        QTest::addColumn<QByteArray>("body");
+        QTest::addColumn<QString>("token");
+        QTest::addColumn<int>("prep");
+        QTest::addColumn<int>("status");
+        // Where the answer's state shows the action, and what it holds there.
+        QTest::addColumn<QString>("field");
+        QTest::addColumn<QJsonValue>("expected");
+
+        const QString none;
+        const QString wrong = u"0123456789abcdef0123456789abcdee"_s;
+        const auto row = [&](const char *name, const char *method, const char *path,
+                             const char *body, int prep, int status, const char *field = "",
+                             const QJsonValue &expected = {}, const QString &token = Token) {
+            QTest::newRow(name) << QByteArray(method) << QByteArray(path) << QByteArray(body)
+                                << token << prep << status << QString::fromLatin1(field)
+                                << expected;
+        };
+        row("state", "GET", "/api/v1/state", "", None, 200, "version", 1);
+        row("state no token", "GET", "/api/v1/state", "", None, 401, "", {}, none);
+        row("state wrong token", "GET", "/api/v1/state", "", None, 401, "", {}, wrong);
+        row("state by POST", "POST", "/api/v1/state", "", None, 405);
+        row("api off", "GET", "/api/v1/state", "", ApiOff, 404);
+        row("unknown path", "POST", "/api/v1/clock/faster", "", None, 404);
+        row("other version", "GET", "/api/v2/state", "", None, 404);
+        row("start", "POST", "/api/v1/clock/start", "", None, 200, "clock/running", true);
+        row("start no token", "POST", "/api/v1/clock/start", "", None, 401, "", {}, none);
+        row("start by GET", "GET", "/api/v1/clock/start", "", None, 405);
+        row("start at zero", "POST", "/api/v1/clock/start", "", ClockAtZero, 409);
+        row("start not json", "POST", "/api/v1/clock/start", "go", None, 400);
+        row("stop", "POST", "/api/v1/clock/stop", "", Running, 200, "clock/running", false);
+        row("toggle", "POST", "/api/v1/clock/toggle", "{}", None, 200, "clock/running", true);
+        row("toggle at zero", "POST", "/api/v1/clock/toggle", "", ClockAtZero, 409);
+        row("reset", "POST", "/api/v1/clock/reset", "", Running, 200, "clock/ms", 0);
+        row("set value", "POST", "/api/v1/clock", R"({"value":"12.30"})", None, 200, "clock/ms",
+            750000);
+        row("set ms", "POST", "/api/v1/clock", R"({"ms":61500})", None, 200, "clock/ms", 61500);
+        row("set bad value", "POST", "/api/v1/clock", R"({"value":"12.75"})", None, 400);
+        row("set ms too far", "POST", "/api/v1/clock", R"({"ms":6000000})", None, 400);
+        row("set both", "POST", "/api/v1/clock", R"({"ms":1,"value":"1"})", None, 400);
+        row("add", "POST", "/api/v1/score/home/1", R"({"add":3})", None, 200, "scores/0", 3);
+        row("add guest 2", "POST", "/api/v1/score/guest/2", R"({"add":2})", None, 200, "scores/3",
+            2);
+        row("set", "POST", "/api/v1/score/guest/1", R"({"set":99})", None, 200, "scores/1", 99);
+        row("below limit", "POST", "/api/v1/score/home/2", R"({"add":-1})", None, 409);
+        row("past limit", "POST", "/api/v1/score/home/1", R"({"set":100})", None, 409);
+        row("half a point", "POST", "/api/v1/score/home/1", R"({"add":1.5})", None, 400);
+        row("no change", "POST", "/api/v1/score/home/1", "{}", None, 400);
+        row("no section 3", "POST", "/api/v1/score/home/3", R"({"add":1})", None, 404);
+        row("buzzer", "POST", "/api/v1/buzzer", "", None, 200);
+        row("undo", "POST", "/api/v1/undo", "", Acted, 200, "scores/0", 0);
+        row("undo nothing", "POST", "/api/v1/undo", "", None, 409);
+        row("redo", "POST", "/api/v1/redo", "", Undone, 200, "scores/0", 1);
+        row("redo nothing", "POST", "/api/v1/redo", "", Acted, 409);
+        row("next period", "POST", "/api/v1/period/next", "", Periods, 200, "clock/period", 2);
+        row("next no periods", "POST", "/api/v1/period/next", "", None, 409);
+        row("previous first", "POST", "/api/v1/period/previous", "", Periods, 409);
+        row("skip no break", "POST", "/api/v1/break/skip", "", Periods, 409);
+        row("new game", "POST", "/api/v1/game/new", "", Acted, 200, "scores/0", 0);
+        row("new game wrong token", "POST", "/api/v1/game/new", "", Acted, 401, "", {}, wrong);
+    }
+
+    void endpoints()
+    {
+        QFETCH(QByteArray, method);
+        QFETCH(QByteArray, path);
+        QFETCH(QByteArray, body);
+        QFETCH(QString, token);
+        QFETCH(int, prep);
+        QFETCH(int, status);
+        QFETCH(QString, field);
+        QFETCH(QJsonValue, expected);
+
+        ApiGame served;
+        const auto score = [](GameModel &g) { g.addToScore(GameModel::Home1, 1); };
+        switch (prep) {
+        case Periods:
+            served.game.setStructure({2, {60'000}, 0});
+            break;
+        case ClockAtZero:
+            served.game.setClockMode(true, 0);
+            break;
+        case Acted:
+            served.history.perform(u"score"_s, score);
+            break;
+        case Undone:
+            served.history.perform(u"score"_s, score);
+            served.history.undo();
+            break;
+        case ApiOff: {
+            Settings s = served.settings.value();
+            s.Api = 0;
+            served.settings.set(s);
+            break;
+        }
+        case Running:
+            served.game.startStop();
+            served.time.now += 5000;
+            break;
+        }
+        const GameState before = served.game.state();
+        const int steps = served.history.stack().index();
+
+        const ApiGame::Reply reply = served.call(method, path, body, token);
+        QCOMPARE(reply.status, status);
+        QVERIFY(reply.head.contains("Content-Type: application/json"));
+        if (status != 200) {
+            QVERIFY(!reply.json.value(u"error"_s).toString().isEmpty());
+            QVERIFY(served.game.state() == before);
+            QCOMPARE(served.history.stack().index(), steps);
+            QCOMPARE(served.buzzes, 0);
+            return;
+        }
+        // The answer is the game as the model has it now.
+        QJsonObject model = BoardState::snapshot(served.game, served.settings.value());
+        model.insert(u"version"_s, RemoteApi::Version);
+        model.insert(u"seq"_s, served.live.sequence());
+        QCOMPARE(reply.json, model);
+        QJsonValue at = reply.json;
+        for (const QString &part : field.split(u'/', Qt::SkipEmptyParts))
+            at = at.isArray() ? at.toArray().at(part.toInt()) : at.toObject().value(part);
+        if (!field.isEmpty())
+            QCOMPARE(at, expected);
+        if (path.endsWith("buzzer"))
+            QCOMPARE(served.buzzes, 1);
+        // An action is a step of the history, undone like a key's.
+        const bool changed = !(served.game.state() == before);
+        if (changed && !path.endsWith("/undo") && !path.endsWith("/redo")) {
+            QCOMPARE(served.history.stack().index(), steps + 1);
+            QVERIFY(reply.json.value(u"seq"_s).toInteger() > 0);
+        }
+    }
+
+    void wrongTokensAreTurnedAway()
+    {
+        ApiGame served;
+        const QString wrong = u"not the token"_s;
+        int refused = 0;
+        int slowed = 0;
+        for (int i = 0; i < 200; ++i) {
+            const int status = served.call("POST", "/api/v1/game/new", {}, wrong).status;
+            refused += status == 401 ? 1 : 0;
+            slowed += status == 429 ? 1 : 0;
+        }
+        QCOMPARE(refused, RemoteApi::AllowedFailures);
+        QCOMPARE(slowed, 200 - RemoteApi::AllowedFailures);
+        // The guesser's address waits, even with the right token; others do not.
+        const ApiGame::Reply locked = served.call("GET", "/api/v1/state");
+        QCOMPARE(locked.status, 429);
+        QVERIFY(locked.head.contains("Retry-After: 60"));
+        QCOMPARE(served.call("POST", "/api/v1/score/home/1", R"({"add":1})", Token, u"127.0.0.2"_s)
+                     .status,
+                 200);
+        QCOMPARE(served.game.score(GameModel::Home1), 1);
+        served.time.now += RemoteApi::LockoutMs;
+        QCOMPARE(served.call("GET", "/api/v1/state").status, 200);
+    }
+
+    void tokenIsNeverServed()
+    {
+        ApiGame served;
+        QList<QByteArray> paths = {"/api/v1/state", "/api/v1/nothing", "/api/x"};
+        for (const BoardServer::Page &page : BoardServer::Pages)
+            paths.append(page.path);
+        for (const QByteArray &path : std::as_const(paths)) {
+            for (const QString &token : {QString(), u"wrong"_s}) {
+                const ApiGame::Reply reply = served.call("GET", path, {}, token);
+                QVERIFY2(reply.status != 0, path.constData());
+                QVERIFY2(!reply.head.contains(Token.toLatin1()), path.constData());
+                QVERIFY2(!reply.body.contains(Token.toLatin1()), path.constData());
+            }
+        }
+    }
+
+    void networkPageMakesAndRenewsTheToken()
+    {
+        NetworkPage page;
+        page.load(defaultSettings());
+        auto *api = page.findChild<QCheckBox *>(u"chkApi"_s);
+        auto *token = page.findChild<QLineEdit *>(u"edtApiToken"_s);
+        QVERIFY(api && token);
+        QVERIFY(!api->isChecked());
+        QVERIFY(token->text().isEmpty());
+        api->setChecked(true);
+        const QString first = token->text();
+        // 128 random bits in hex.
+        QCOMPARE(first.size(), RemoteApi::TokenBits / 4);
+        page.findChild<QPushButton *>(u"btnRenewApiToken"_s)->click();
+        QVERIFY(token->text() != first);
+        Settings out = defaultSettings();
+        page.store(out);
+        QCOMPARE(out.Api, qint16(1));
+        QCOMPARE(out.ApiToken, token->text());
+    }
+};
+
+QTEST_MAIN(TestRemoteApi)
+#include "tst_remoteapi.moc"

@@ -1,0 +1,315 @@
+#include "web/remoteapi.h"
+
+#include "game/clockface.h"
+#include "game/gamehistory.h"
+#include "game/gamemodel.h"
+#include "game/timesource.h"
+#include "settings/appsettings.h"
+#include "settings/currentsettings.h"
+#include "web/boardstate.h"
+#include "web/livechannel.h"
+#include "web/pinlock.h"
+
+#include <QJsonDocument>
+#include <QRegularExpression>
+
+namespace {
+
+constexpr QByteArrayView V1{"/api/v1/"};
+
+HttpFront::Answer json(int status, const QJsonObject &body)
+{
+    HttpFront::Answer answer;
+    answer.status = status;
+    answer.type = "application/json";
+    answer.body = QJsonDocument(body).toJson(QJsonDocument::Compact);
+    answer.headers = {{"Cache-Control", "no-store"}, {"X-Content-Type-Options", "nosniff"}};
+    return answer;
+}
+
+HttpFront::Answer refusal(int status, const QString &reason)
+{
+    return json(status, {{QStringLiteral("error"), reason}});
+}
+
+// A whole number, not 1.5 or "1".
+std::optional<qint64> whole(const QJsonValue &value)
+{
+    if (!value.isDouble())
+        return std::nullopt;
+    const double d = value.toDouble();
+    if (d != double(qint64(d)) || d < -1e15 || d > 1e15)
+        return std::nullopt;
+    return qint64(d);
+}
+
+// Minutes.seconds as the clock entry takes them, but stricter than a key
+// entry: "12.75" is a mistake here, not 13:15.
+bool isClockText(const QString &text)
+{
+    static const QRegularExpression form(QStringLiteral("^[0-9]{1,2}(\\.([0-5][0-9]?)?)?$"));
+    return form.match(text).hasMatch() && ClockFace::isAcceptableEntry(text);
+}
+
+// The POST paths and GET paths there are; anything else is not found.
+bool isAction(const QByteArray &path)
+{
+    static const QList<QByteArray> fixed = {
+        "clock/start",  "clock/stop",      "clock/toggle",  "clock/reset",
+        "clock",        "buzzer",          "undo",          "redo",
+        "period/next",  "period/previous", "break/skip",    "game/new",
+        "score/home/1", "score/home/2",    "score/guest/1", "score/guest/2"};
+    return fixed.contains(path);
+}
+
+} // namespace
+
+RemoteApi::RemoteApi(GameModel &game, GameHistory &history, const CurrentSettings &settings,
+                     const LiveChannel &live, const TimeSource &time, QObject *parent)
+    : QObject(parent), m_game(game), m_history(history), m_settings(settings), m_live(live),
+      m_time(time)
+{
+}
+
+QString RemoteApi::newToken()
+{
+    static_assert(PinLock::SecretBits >= TokenBits);
+    return PinLock::randomToken();
+}
+
+QJsonObject RemoteApi::state() const
+{
+    QJsonObject state = BoardState::snapshot(m_game, m_settings.value());
+    state.insert(QStringLiteral("version"), Version);
+    state.insert(QStringLiteral("seq"), m_live.sequence());
+    return state;
+}
+
+bool RemoteApi::isLockedOut(const QString &from)
+{
+    const auto it = m_strikes.find(from);
+    if (it == m_strikes.end())
+        return false;
+    if (m_time.elapsedMs() - it->sinceMs >= LockoutMs) {
+        m_strikes.erase(it);
+        return false;
+    }
+    return it->count >= AllowedFailures;
+}
+
+void RemoteApi::strike(const QString &from)
+{
+    ++m_refusedTokens;
+    if (!m_strikes.contains(from) && m_strikes.size() >= MaxAddresses) {
+        auto oldest = m_strikes.begin();
+        for (auto it = m_strikes.begin(); it != m_strikes.end(); ++it)
+            if (it->sinceMs < oldest->sinceMs)
+                oldest = it;
+        m_strikes.erase(oldest);
+    }
+    Strikes &strikes = m_strikes[from];
+    if (strikes.count == 0)
+        strikes.sinceMs = m_time.elapsedMs();
+    ++strikes.count;
+}
+
+HttpFront::Answer RemoteApi::answer(const HttpFront::Request &request)
+{
+    const Settings &settings = m_settings.value();
+    if (settings.Api == 0)
+        return refusal(404, tr("not found"));
+    if (isLockedOut(request.from)) {
+        const qint64 left =
+            LockoutMs - (m_time.elapsedMs() - m_strikes.value(request.from).sinceMs);
+        HttpFront::Answer answer = refusal(429, tr("too many wrong tokens; try again later"));
+        answer.headers.append(qMakePair(QByteArray("Retry-After"),
+                                        QByteArray(QByteArray::number((left + 999) / 1000))));
+        return answer;
+    }
+    const QByteArray authorization = request.header("authorization");
+    const bool bearer = authorization.size() > 7 &&
+                        authorization.left(7).compare("Bearer ", Qt::CaseInsensitive) == 0;
+    const QString tried = bearer ? QString::fromLatin1(authorization.mid(7).trimmed()) : QString();
+    // An empty token (one set by hand, or not yet made) lets nobody in.
+    if (settings.ApiToken.isEmpty() || !PinLock::sameText(tried, settings.ApiToken)) {
+        if (!authorization.isEmpty())
+            strike(request.from);
+        HttpFront::Answer answer = refusal(401, tr("a valid bearer token is needed"));
+        answer.headers.append(qMakePair(QByteArray("WWW-Authenticate"), QByteArray("Bearer")));
+        return answer;
+    }
+    m_strikes.remove(request.from);
+
+    if (!request.path.startsWith(V1))
+        return refusal(404, tr("not found"));
+    const QByteArray path = request.path.mid(V1.size());
+    const bool head = request.method == "HEAD";
+    if (path == "state") {
+        if (request.method != "GET" && !head) {
+            HttpFront::Answer answer = refusal(405, tr("use GET"));
+            answer.headers.append(qMakePair(QByteArray("Allow"), QByteArray("GET, HEAD")));
+            return answer;
+        }
+        return json(200, state());
+    }
+    if (!isAction(path))
+        return refusal(404, tr("not found"));
+    if (request.method != "POST") {
+        HttpFront::Answer answer = refusal(405, tr("use POST"));
+        answer.headers.append(qMakePair(QByteArray("Allow"), QByteArray("POST")));
+        return answer;
+    }
+    QJsonObject body;
+    if (!request.body.trimmed().isEmpty()) {
+        QJsonParseError error{};
+        const QJsonDocument document = QJsonDocument::fromJson(request.body, &error);
+        if (error.error != QJsonParseError::NoError || !document.isObject())
+            return refusal(400, tr("the body is not a JSON object"));
+        body = document.object();
+    }
+    const Outcome outcome = act(path, body);
+    if (outcome.status != 200)
+        return refusal(outcome.status, outcome.reason);
+    return json(200, state());
+}
+
+RemoteApi::Outcome RemoteApi::record(const QString &text,
+                                     const std::function<void(GameModel &)> &action,
+                                     const QString &refusal)
+{
+    if (!refusal.isEmpty())
+        return {409, refusal};
+    m_history.perform(text, action, GameHistory::Origin::Remote);
+    return {};
+}
+
+RemoteApi::Outcome RemoteApi::act(const QByteArray &path, const QJsonObject &body)
+{
+    const GamePhase phase = m_game.phase();
+    const QString notInPlay = phase == GamePhase::Final   ? tr("the game is over")
+                              : phase == GamePhase::Break ? tr("the break runs by itself")
+                                                          : QString();
+    const bool atZero = !m_game.isRunning() && m_game.countsDown() && m_game.clockMs() <= 0;
+    const QString cannotStart = !notInPlay.isEmpty() ? notInPlay
+                                : atZero             ? tr("the clock is at zero; reset or set it")
+                                                     : QString();
+    const auto startStop = [](GameModel &g) { g.startStop(); };
+    if (path == "clock/start") {
+        if (m_game.isRunning() && notInPlay.isEmpty())
+            return {};
+        return record(tr("Start the clock from the API"), startStop, cannotStart);
+    }
+    if (path == "clock/stop") {
+        if (!m_game.isRunning() && notInPlay.isEmpty())
+            return {};
+        return record(tr("Stop the clock from the API"), startStop, notInPlay);
+    }
+    if (path == "clock/toggle")
+        return record(tr("Start or stop the clock from the API"), startStop,
+                      m_game.isRunning() ? notInPlay : cannotStart);
+    if (path == "clock/reset")
+        return record(
+            tr("Reset the clock from the API"), [](GameModel &g) { g.resetClock(); }, notInPlay);
+    if (path == "clock")
+        return setClock(body);
+    if (path.startsWith("score/"))
+        return changeScore(path.mid(6), body);
+    if (path == "buzzer") {
+        if (m_buzzer)
+            m_buzzer();
+        return {};
+    }
+    if (path == "undo") {
+        if (!m_history.stack().canUndo())
+            return {409, tr("nothing to undo")};
+        m_history.undo();
+        return {};
+    }
+    if (path == "redo") {
+        if (!m_history.stack().canRedo())
+            return {409, tr("nothing to redo")};
+        m_history.redo();
+        return {};
+    }
+    const bool periods = m_game.structure().isOn();
+    if (path == "period/next")
+        return record(
+            tr("Next period from the API"), [](GameModel &g) { g.nextPeriod(); },
+            !periods                    ? tr("the game has no periods")
+            : phase == GamePhase::Final ? tr("the game is over")
+                                        : QString());
+    if (path == "period/previous")
+        return record(
+            tr("Previous period from the API"), [](GameModel &g) { g.previousPeriod(); },
+            !periods                                           ? tr("the game has no periods")
+            : m_game.period() <= 1 && phase == GamePhase::Play ? tr("this is the first period")
+                                                               : QString());
+    if (path == "break/skip")
+        return record(
+            tr("Skip the break from the API"), [](GameModel &g) { g.skipBreak(); },
+            phase == GamePhase::Break ? QString() : tr("there is no break to skip"));
+    if (path == "game/new")
+        return record(
+            tr("New game from the API"), [](GameModel &g) { g.newGame(); }, QString());
+    return {404, tr("not found")};
+}
+
+RemoteApi::Outcome RemoteApi::setClock(const QJsonObject &body)
+{
+    const QJsonValue value = body.value(QStringLiteral("value"));
+    const QJsonValue ms = body.value(QStringLiteral("ms"));
+    if (value.isUndefined() == ms.isUndefined())
+        return {400, tr("give either \"value\" (minutes.seconds) or \"ms\"")};
+    QString refusal = m_game.phase() == GamePhase::Play ? QString() : tr("only during play");
+    if (!value.isUndefined()) {
+        if (!value.isString() || !isClockText(value.toString()))
+            return {400, tr("\"value\" is minutes.seconds, from \"0\" to \"99.59\"")};
+        const qint16 seconds = ClockFace::typedSeconds(value.toString());
+        return record(
+            tr("Set the clock from the API"),
+            [seconds](GameModel &g) { g.enterClockTime(seconds); }, refusal);
+    }
+    const std::optional<qint64> n = whole(ms);
+    if (!n || *n < 0 || *n >= GameModel::LimitMs)
+        return {400, tr("\"ms\" is a whole number from 0 to %1").arg(GameModel::LimitMs - 1)};
+    const qint64 to = *n;
+    const qint64 now = m_time.elapsedMs();
+    return record(
+        tr("Set the clock from the API"),
+        [to, now](GameModel &g) {
+            // The clock runs on from the new value if it was running.
+            GameState state = g.state();
+            state.clockMs = to;
+            state.runStartMs = now;
+            state.takenAtMs = now;
+            state.faceBlank = false;
+            g.restore(state);
+        },
+        refusal);
+}
+
+RemoteApi::Outcome RemoteApi::changeScore(const QByteArray &which, const QJsonObject &body)
+{
+    const QList<QByteArray> parts = which.split('/');
+    const bool home = parts.value(0) == "home";
+    const int section = parts.value(1) == "2" ? 1 : 0;
+    const int index = section * 2 + (home ? 0 : 1);
+    const QJsonValue add = body.value(QStringLiteral("add"));
+    const QJsonValue set = body.value(QStringLiteral("set"));
+    if (add.isUndefined() == set.isUndefined())
+        return {400, tr("give either \"add\" or \"set\"")};
+    const std::optional<qint64> n = whole(add.isUndefined() ? set : add);
+    if (!n)
+        return {400, tr("the score change is a whole number")};
+    const qint64 now = m_game.score(index).value_or(0);
+    const qint64 to = add.isUndefined() ? *n : now + *n;
+    if (to < GameModel::ScoreMin || to > GameModel::ScoreMax)
+        return {409, tr("the score would be %1, outside %2 to %3")
+                         .arg(to)
+                         .arg(GameModel::ScoreMin)
+                         .arg(GameModel::ScoreMax)};
+    const int value = int(to);
+    return record(
+        tr("Change score from the API"), [index, value](GameModel &g) { g.setScore(index, value); },
+        QString());
+}

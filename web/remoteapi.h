@@ -1,0 +1,75 @@
+#pragma once
+
+#include "web/httpfront.h"
+
+#include <QHash>
+#include <QJsonObject>
+#include <QObject>
+
+#include <functional>
+
+class CurrentSettings;
+class GameHistory;
+class GameModel;
+class LiveChannel;
+class TimeSource;
+
+// The HTTP API under /api/v1/ for show-control software and scripts: JSON in
+// and out, every call with the bearer token from the settings. Actions go
+// through the game's history as a remote's, like the phone remote's, and
+// each answer carries the whole game after it. Lives on the main thread;
+// the web server's thread hands requests over (see BoardServer).
+class RemoteApi : public QObject
+{
+    Q_OBJECT
+
+public:
+    static constexpr QLatin1StringView Prefix{"/api/"};
+    static constexpr int Version = 1;
+    // Wrong tokens from one address before it is turned away, and for how long.
+    static constexpr int AllowedFailures = 5;
+    static constexpr qint64 LockoutMs = 60 * 1000;
+    // Addresses remembered for their wrong tokens; past it the oldest go.
+    static constexpr int MaxAddresses = 1024;
+    static constexpr int TokenBits = 128;
+
+    RemoteApi(GameModel &game, GameHistory &history, const CurrentSettings &settings,
+              const LiveChannel &live, const TimeSource &time, QObject *parent = nullptr);
+
+    void setBuzzer(std::function<void()> buzzer) { m_buzzer = std::move(buzzer); }
+    HttpFront::Answer answer(const HttpFront::Request &request);
+
+    // The game as GET /api/v1/state shows it.
+    QJsonObject state() const;
+    static QString newToken();
+    qint64 refusedTokens() const { return m_refusedTokens; }
+
+private:
+    struct Strikes
+    {
+        int count = 0;
+        qint64 sinceMs = 0;
+    };
+    struct Outcome
+    {
+        int status = 200;
+        QString reason;
+    };
+
+    bool isLockedOut(const QString &from);
+    void strike(const QString &from);
+    Outcome act(const QByteArray &path, const QJsonObject &body);
+    Outcome record(const QString &text, const std::function<void(GameModel &)> &action,
+                   const QString &refusal);
+    Outcome setClock(const QJsonObject &body);
+    Outcome changeScore(const QByteArray &which, const QJsonObject &body);
+
+    GameModel &m_game;
+    GameHistory &m_history;
+    const CurrentSettings &m_settings;
+    const LiveChannel &m_live;
+    const TimeSource &m_time;
+    std::function<void()> m_buzzer;
+    QHash<QString, Strikes> m_strikes;
+    qint64 m_refusedTokens = 0;
+};
