@@ -88,7 +88,7 @@ QString resultHtml(const GameRecord &record, int timelineShown)
         html += QStringLiteral("(%1 earlier changes not shown) ").arg(hidden);
     html += changes.join(QStringLiteral(" &middot; ")) + QStringLiteral("</p>");
     if (record.damagedLines > 0)
-        html += QStringLiteral("<p><i>%1 damaged lines of the log were left out.</i></p>")
+        html += QStringLiteral("<p><i>Damaged lines of the log left out: %1</i></p>")
                     .arg(record.damagedLines);
     return html;
 }

@@ -341,8 +341,9 @@ void GameLog::begin(bool resumed)
 bool GameLog::isNewGame(GameHistory::Step step, const GameState &before) const
 {
     // What GameModel::newGame leaves: every score 0, period 1 in play, the
-    // clock stopped at its start. A single score put back to 0 on a board at
-    // its start is a correction, not a new game.
+    // clock stopped at its start. Only a new game changes scores and the
+    // clock or period in one step; a reset or a score put back to 0 does
+    // one of them.
     if (step != GameHistory::Step::Action)
         return false;
     const GameState after = m_game.state();
@@ -354,8 +355,7 @@ bool GameLog::isNewGame(GameHistory::Step step, const GameState &before) const
     int changedScores = 0;
     for (int i = 0; i < GameModel::ScoreCount; ++i)
         changedScores += before.scores.at(i) != after.scores.at(i);
-    return changedScores > 1 || before.period != 1 || before.phase != GamePhase::Play ||
-           !before.sameClock(after);
+    return changedScores > 1 || (changedScores == 1 && !before.sameClock(after));
 }
 
 void GameLog::record(GameHistory::Step step, const QString &text, GameHistory::Origin origin,

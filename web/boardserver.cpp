@@ -3,6 +3,9 @@
 #include "web/httpfront.h"
 #include "web/livechannel.h"
 #include "web/pagelinks.h"
+#include "web/reportpage.h"
+
+#include "game/gamelog.h"
 
 #include <QFile>
 #include <QWebSocket>
@@ -50,7 +53,7 @@ HttpFront::Answer pageAnswer(const HttpFront::Request &request)
 BoardServer::BoardServer(LiveChannel &live, QObject *parent)
     : QObject(parent), m_live(live), m_links(new PageLinks),
       m_requestTimeoutMs(HttpFront::RequestTimeoutMs),
-      m_keepAliveTimeoutMs(HttpFront::KeepAliveTimeoutMs)
+      m_keepAliveTimeoutMs(HttpFront::KeepAliveTimeoutMs), m_logFolder(GameLog::defaultFolder())
 {
     // The pages live in this static library; the linker would drop them
     // without a reference.
@@ -146,6 +149,16 @@ int BoardServer::connectionCount() const
     return count;
 }
 
+void BoardServer::setGameLogFolder(const QString &folder)
+{
+    if (!m_listening) {
+        m_logFolder = folder;
+        return;
+    }
+    QMetaObject::invokeMethod(
+        m_links, [this, folder] { m_logFolder = folder; }, Qt::BlockingQueuedConnection);
+}
+
 bool BoardServer::start(const QHostAddress &address, quint16 port)
 {
     auto http = std::make_unique<HttpFront>();
@@ -156,7 +169,11 @@ bool BoardServer::start(const QHostAddress &address, quint16 port)
     m_error.clear();
     m_address = address;
     m_port = http->serverPort();
-    http->setHandler(pageAnswer);
+    http->setHandler([this](const HttpFront::Request &request) {
+        if (auto report = reportAnswer(request.path, m_logFolder))
+            return *report;
+        return pageAnswer(request);
+    });
     http->setUpgradePath(PageLinks::Path.toLatin1());
     http->setTimeouts(m_requestTimeoutMs, m_keepAliveTimeoutMs);
     http->setExtraHostNames(m_hostNames);

@@ -1,0 +1,100 @@
+#include "app/export.h"
+#include "game/gamehistory.h"
+#include "game/gamelog.h"
+#include "tests/support/fakes.h"
+#include "tests/support/testenv.h"
+
+#include <QProcess>
+#include <QStandardPaths>
+
+class TestExport : public QObject
+{
+    Q_OBJECT
+
+    ManualTimeSource time;
+
+    // Two periods: 2 : 1 after the first, 3 : 4 at the end.
+    static QString playGame(const QString &folder, ManualTimeSource &time)
+    {
+        GameModel game(time);
+        game.setStructure({2, {}, 0});
+        GameHistory history(game);
+        GameLog log(folder, game, history);
+        log.setCaptions(QStringLiteral("Lions"), QStringLiteral("Tigers"), QString(), QString());
+        log.begin(false);
+        const auto score = [&](int which, int value) {
+            time.now += 30'000;
+            history.perform(QStringLiteral("score"),
+                            [=](GameModel &g) { g.setScore(which, value); });
+        };
+        history.perform(QStringLiteral("start"), [](GameModel &g) { g.startStop(); });
+        score(GameModel::Home1, 2);
+        score(GameModel::Guest1, 1);
+        history.perform(QStringLiteral("next"), [](GameModel &g) { g.nextPeriod(); });
+        score(GameModel::Home1, 3);
+        score(GameModel::Guest1, 4);
+        return log.currentPath();
+    }
+
+private slots:
+    void thePdfHoldsTeamsFinalAndPeriods()
+    {
+        const QString pdftotext = QStandardPaths::findExecutable(QStringLiteral("pdftotext"));
+        if (pdftotext.isEmpty())
+            QSKIP("pdftotext (poppler-utils) is not installed: scripts/install-deps");
+        QTemporaryDir folder;
+        playGame(folder.path(), time);
+        const QString pdf = folder.filePath(QStringLiteral("game.pdf"));
+        QCOMPARE(runExport(pdf, QString(), folder.path()), 0);
+        QProcess process;
+        process.start(pdftotext, {QStringLiteral("-layout"), pdf, QStringLiteral("-")});
+        QVERIFY(process.waitForFinished(10'000));
+        const QString text = QString::fromUtf8(process.readAllStandardOutput()).simplified();
+        QVERIFY2(text.contains(QStringLiteral("Lions")), qPrintable(text));
+        QVERIFY(text.contains(QStringLiteral("Tigers")));
+        QVERIFY2(text.contains(QStringLiteral("Final 3 : 4")), qPrintable(text));
+        QVERIFY(text.contains(QStringLiteral("Period 1 2 : 1")));
+        QVERIFY(text.contains(QStringLiteral("Period 2 3 : 4")));
+        QVERIFY(text.contains(QStringLiteral("P2 0:30 3 : 1")));
+    }
+
+    void eachFormatByItsName_data()
+    {
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<QByteArray>("start");
+        QTest::newRow("csv") << QStringLiteral("game.csv") << QByteArray("n,time,kind,action");
+        QTest::newRow("json") << QStringLiteral("GAME.JSON") << QByteArray("{");
+        QTest::newRow("pdf") << QStringLiteral("game.pdf") << QByteArray("%PDF");
+    }
+    void eachFormatByItsName()
+    {
+        QFETCH(QString, name);
+        QFETCH(QByteArray, start);
+        QTemporaryDir folder;
+        const QString log = playGame(folder.path(), time);
+        const QString file = folder.filePath(name);
+        QCOMPARE(runExport(file, log, QStringLiteral("/nonexistent")), 0);
+        QFile written(file);
+        QVERIFY(written.open(QIODevice::ReadOnly));
+        QVERIFY(written.readAll().startsWith(start));
+    }
+
+    void whatCannotBeDoneExitsWithOne_data()
+    {
+        QTest::addColumn<QString>("file");
+        QTest::newRow("no folder") << QStringLiteral("/nonexistent/game.csv");
+        QTest::newRow("unknown format") << QStringLiteral("game.txt");
+    }
+    void whatCannotBeDoneExitsWithOne()
+    {
+        QFETCH(QString, file);
+        QTemporaryDir folder;
+        playGame(folder.path(), time);
+        QCOMPARE(runExport(file, QString(), folder.path()), 1);
+        QTemporaryDir empty;
+        QCOMPARE(runExport(empty.filePath(QStringLiteral("x.csv")), QString(), empty.path()), 1);
+    }
+};
+
+CORVELLA_TEST_MAIN(TestExport)
+#include "tst_export.moc"
