@@ -35,7 +35,8 @@ QString orDefault(const QString &caption, const QString &fallback)
 bool sectionTwoUsed(const GameRecord &record)
 {
     for (const GameLogEntry &e : record.entries)
-        if (e.after.at(GameModel::Home2) || e.after.at(GameModel::Guest2))
+        if (e.after.at(GameModel::Home2).value_or(0) > 0 ||
+            e.after.at(GameModel::Guest2).value_or(0) > 0)
             return true;
     return false;
 }
