@@ -451,8 +451,9 @@ bool GameLog::flush()
         return true;
     if (!m_file.isOpen())
         return false;
+    // fdatasync syncs the length with the lines; only the times wait.
     if (m_file.write(m_pending) != m_pending.size() || !m_file.flush() ||
-        ::fsync(m_file.handle()) != 0) {
+        ::fdatasync(m_file.handle()) != 0) {
         m_lastError = QCoreApplication::translate("GameLog", "the disk may be full");
         return false;
     }
