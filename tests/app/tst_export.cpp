@@ -3,6 +3,7 @@
 #include "game/gamelog.h"
 #include "tests/support/fakes.h"
 #include "tests/support/testenv.h"
+#include "web/reportpage.h"
 
 #include <QProcess>
 #include <QRegularExpression>
@@ -80,6 +81,35 @@ private slots:
         QFile written(file);
         QVERIFY(written.open(QIODevice::ReadOnly));
         QVERIFY(written.readAll().startsWith(start));
+    }
+
+    void theWebReportServesTheNewestGame_data()
+    {
+        QTest::addColumn<QByteArray>("path");
+        QTest::addColumn<QByteArray>("type");
+        QTest::addColumn<QByteArray>("start");
+        QTest::newRow("page") << QByteArray("/report") << QByteArray("text/html; charset=utf-8")
+                              << QByteArray("<!DOCTYPE html>");
+        QTest::newRow("csv") << QByteArray("/report.csv") << QByteArray("text/csv; charset=utf-8")
+                             << QByteArray("n,time,kind,action");
+        QTest::newRow("json") << QByteArray("/report.json") << QByteArray("application/json")
+                              << QByteArray("{");
+    }
+    void theWebReportServesTheNewestGame()
+    {
+        QFETCH(QByteArray, path);
+        QFETCH(QByteArray, type);
+        QFETCH(QByteArray, start);
+        QTemporaryDir folder;
+        QCOMPARE(reportAnswer(path, folder.path())->status, 404);
+        playGame(folder.path(), time);
+        const auto answer = reportAnswer(path, folder.path());
+        QVERIFY(answer);
+        QCOMPARE(answer->status, 200);
+        QCOMPARE(answer->type, type);
+        QVERIFY(answer->body.startsWith(start));
+        QVERIFY(answer->body.contains("Tigers") || path == "/report.csv");
+        QVERIFY(!reportAnswer(path + "x", folder.path()));
     }
 
     void whatCannotBeDoneExitsWithOne_data()
