@@ -11,7 +11,7 @@ QString scoreText(const std::optional<int> &score)
 
 QByteArray reportHtml(const GameRecord &record)
 {
-    const auto pair = [](const std::array<std::optional<int>, 4> &s) {
+    const auto pair = [](const std::array<std::optional<int>, 4> &s) -> QString {
         return scoreText(s.at(0)) + QStringLiteral(" : ") + scoreText(s.at(1)) +
                QStringLiteral(" / ") + scoreText(s.at(2)) + QStringLiteral(" : ") +
                scoreText(s.at(3));
@@ -27,16 +27,16 @@ QByteArray reportHtml(const GameRecord &record)
                            "<table><tr><th>#</th><th>Time</th><th>Action</th><th>Period</th>"
                            "<th>Clock ms</th><th>Scores</th></tr>");
     for (const GameLogEntry &e : record.entries)
-        html +=
-            QStringLiteral("<tr><td>%1</td><td>%2</td><td>%3</td><td>%4</td><td>%5</td>"
-                           "<td>%6</td></tr>")
-                .arg(e.number)
-                .arg(e.time.toString(Qt::ISODate),
-                     (e.kind == QLatin1StringView("action") ? e.action : e.kind + u' ' + e.action)
-                         .toHtmlEscaped())
-                .arg(e.period)
-                .arg(e.clockMs)
-                .arg(pair(e.after));
+        html += QStringLiteral("<tr><td>%1</td><td>%2</td><td>%3</td><td>%4</td><td>%5</td>"
+                               "<td>%6</td></tr>")
+                    .arg(e.number)
+                    .arg(e.time.toString(Qt::ISODate),
+                         (e.kind == QLatin1StringView("action") ? e.action
+                                                                : QString(e.kind + u' ' + e.action))
+                             .toHtmlEscaped())
+                    .arg(e.period)
+                    .arg(e.clockMs)
+                    .arg(pair(e.after));
     html += QStringLiteral("</table></body></html>");
     return html.toUtf8();
 }
