@@ -15,10 +15,10 @@ using Scores = std::array<std::optional<int>, 4>;
 
 QString scorePair(const Scores &scores, int home, int guest)
 {
-    const auto text = [](std::optional<int> s) {
+    const auto text = [](std::optional<int> s) -> QString {
         return s ? QString::number(*s) : QStringLiteral("-");
     };
-    return text(scores.at(home)) + QStringLiteral(" : ") + text(scores.at(guest));
+    return QStringLiteral("%1 : %2").arg(text(scores.at(home)), text(scores.at(guest)));
 }
 
 QString clockText(qint64 ms)

@@ -9,13 +9,14 @@ QString scoreText(const std::optional<int> &score)
     return score ? QString::number(*score) : QStringLiteral("-");
 }
 
+QString pair(const std::array<std::optional<int>, 4> &s)
+{
+    return QStringLiteral("%1 : %2 / %3 : %4")
+        .arg(scoreText(s[0]), scoreText(s[1]), scoreText(s[2]), scoreText(s[3]));
+}
+
 QByteArray reportHtml(const GameRecord &record)
 {
-    const auto pair = [](const std::array<std::optional<int>, 4> &s) -> QString {
-        return scoreText(s.at(0)) + QStringLiteral(" : ") + scoreText(s.at(1)) +
-               QStringLiteral(" / ") + scoreText(s.at(2)) + QStringLiteral(" : ") +
-               scoreText(s.at(3));
-    };
     QString html = QStringLiteral("<!DOCTYPE html><html><head><meta charset='utf-8'>"
                                   "<title>Corvella: the game</title></head><body>");
     html += QStringLiteral("<h1>%1 &ndash; %2</h1><p>%3</p><p>Final: <b>%4</b></p>")
