@@ -42,7 +42,14 @@ std::optional<int> parseCommandLine(const QStringList &arguments, CommandLine &i
         QStringLiteral("Open the scoreboard on screen <N>, counted from 1 (default: where it "
                        "was last time, else the primary screen)."),
         QStringLiteral("N"));
-    parser.addOptions({help, version, fullScreen, screen});
+    const QCommandLineOption exportTo(
+        QStringLiteral("export"),
+        QStringLiteral("Write the current game to <FILE> (.csv, .json or .pdf) and exit."),
+        QStringLiteral("FILE"));
+    const QCommandLineOption gameLog(QStringLiteral("game"),
+                                     QStringLiteral("With --export: the game log <PATH> instead."),
+                                     QStringLiteral("PATH"));
+    parser.addOptions({help, version, fullScreen, screen, exportTo, gameLog});
     for (const char *qtOption : {"platform", "display", "style", "qwindowgeometry"}) {
         QCommandLineOption passed(QString::fromLatin1(qtOption), QString(),
                                   QStringLiteral("value"));
@@ -68,6 +75,13 @@ std::optional<int> parseCommandLine(const QStringList &arguments, CommandLine &i
         return 0;
     }
     into.fullScreen = parser.isSet(fullScreen);
+    into.exportTo = parser.value(exportTo);
+    into.gameLog = parser.value(gameLog);
+    if (!into.gameLog.isEmpty() && into.exportTo.isEmpty()) {
+        print(stderr,
+              QStringLiteral("corvella: --game is only for --export.\n") + usage(parser, program));
+        return 2;
+    }
     if (parser.isSet(screen)) {
         bool ok = false;
         const int number = parser.value(screen).toInt(&ok);

@@ -50,8 +50,12 @@ QString clockText(qint64 ms, bool countDown)
 
 CorvellaApp::CorvellaApp(const Services &services, const QString &stateFolder)
     : m_services(services), m_settings(defaultSettings()), m_game(*services.time),
-      m_stateFile(stateFolder)
+      m_stateFile(stateFolder), m_log(stateFolder + QStringLiteral("/games"), m_game, m_history)
 {
+    QObject::connect(&m_settings, &CurrentSettings::changed, &m_log, [this](const Settings &s) {
+        m_log.setCaptions(s.HomeText, s.GuestText, s.SectionText1, s.SectionText2);
+    });
+    QObject::connect(&m_stateFile, &GameStateFile::saving, &m_log, &GameLog::flush);
     QObject::connect(&m_settings, &CurrentSettings::changed, &m_game,
                      [this](const Settings &settings) { applyClockMode(settings); });
     QObject::connect(&m_settings, &CurrentSettings::changed, &m_game, [this](const Settings &s) {
@@ -160,8 +164,10 @@ void CorvellaApp::offerToResume()
         return;
     m_resumeOffered = true;
     const std::optional<SavedGame> saved = m_stateFile.load();
-    if (saved && !saved->isFresh() &&
-        m_services.dialogs->askYesNo(nullptr, resumeQuestion(*saved), QStringLiteral("Corvella"))) {
+    const bool resumed =
+        saved && !saved->isFresh() &&
+        m_services.dialogs->askYesNo(nullptr, resumeQuestion(*saved), QStringLiteral("Corvella"));
+    if (resumed) {
         // The game goes on with the clock it was saved with, whatever the
         // settings say now; the settings in effect follow it for this run.
         if (saved->countDown != m_game.countsDown() || saved->periodMs != m_game.periodMs()) {
@@ -172,6 +178,7 @@ void CorvellaApp::offerToResume()
         }
         m_game.restore(saved->toState());
     }
+    m_log.begin(resumed);
     m_stateFile.track(m_game, &m_history);
 }
 

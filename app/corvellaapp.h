@@ -5,6 +5,7 @@
 #include "audience/audiencedisplay.h"
 #include "audience/screensaverinhibitor.h"
 #include "game/gamehistory.h"
+#include "game/gamelog.h"
 #include "game/gamemodel.h"
 #include "game/gamestatefile.h"
 #include "platform/services.h"
@@ -32,6 +33,7 @@ public:
     AudienceDisplay &audience() { return m_audience; }
     const ScreenSaverInhibitor &screenSaverInhibitor() const { return m_inhibitor; }
     GameModel &game() { return m_game; }
+    GameLog &gameLog() { return m_log; }
     CurrentSettings &settings() { return m_settings; }
     WindowPlacement &placement() { return m_placement; }
     // The buzzer, made when the board first opens or a caller first sounds it.
@@ -57,6 +59,7 @@ private:
     GameModel m_game;
     GameHistory m_history{m_game};
     GameStateFile m_stateFile;
+    GameLog m_log;
     WebService m_web{m_game, m_history, m_settings, *m_services.time};
     bool m_resumeOffered = false;
     QPointer<ScoreBoardWindow> m_board;

@@ -1,5 +1,6 @@
 #include "app/commandline.h"
 #include "app/corvellaapp.h"
+#include "app/export.h"
 #include "game/timesource.h"
 #include "platform/dialogs.h"
 #include "platform/soundloader.h"
@@ -65,6 +66,12 @@ int main(int argc, char *argv[])
     CommandLine commandLine;
     if (const auto exitStatus = parseCommandLine(argumentList(argc, argv), commandLine))
         return *exitStatus;
+    if (!commandLine.exportTo.isEmpty()) {
+        // No window: a PDF needs fonts, not a display.
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+        QGuiApplication app(argc, argv);
+        return runExport(commandLine.exportTo, commandLine.gameLog);
+    }
     if (!missingDisplay().isEmpty()) {
         std::fprintf(stderr, "%s\n", qPrintable(cannotOpenDisplayMessage()));
         return 1;

@@ -87,6 +87,25 @@ void GameHistory::perform(const QString &text, const std::function<void(GameMode
         const bool remote = origin == Origin::Remote;
         const bool joins = remote && remoteSteps() >= RemoteShare;
         m_stack.push(new GameChange(m_game, text, before, after, remote, joins));
+        emit stepped(Step::Action, text, origin, before);
     }
     emit performed(origin);
+}
+
+void GameHistory::undo()
+{
+    const QString text = m_stack.undoText();
+    const GameState before = m_game.state();
+    m_stack.undo();
+    if (m_game.state() != before)
+        emit stepped(Step::Undo, text, Origin::Operator, before);
+}
+
+void GameHistory::redo()
+{
+    const QString text = m_stack.redoText();
+    const GameState before = m_game.state();
+    m_stack.redo();
+    if (m_game.state() != before)
+        emit stepped(Step::Redo, text, Origin::Operator, before);
 }

@@ -1,11 +1,11 @@
 #pragma once
 
+#include "game/gamemodel.h"
+
 #include <QString>
 #include <QUndoStack>
 
 #include <functional>
-
-class GameModel;
 
 // Undo and redo of the operator's actions on the game. Each action is
 // recorded as the game before and after it; an action that changes nothing is
@@ -22,14 +22,17 @@ public:
     // Who acted: the operator at the board, or a remote on the network.
     enum class Origin { Operator, Remote };
     Q_ENUM(Origin)
+    // What a recorded step was: a new action, or one undone or redone.
+    enum class Step { Action, Undo, Redo };
+    Q_ENUM(Step)
 
     explicit GameHistory(GameModel &game, QObject *parent = nullptr);
 
     // Runs `action` on the game and records it under `text`.
     void perform(const QString &text, const std::function<void(GameModel &)> &action,
                  Origin origin = Origin::Operator);
-    void undo() { m_stack.undo(); }
-    void redo() { m_stack.redo(); }
+    void undo();
+    void redo();
     void forget() { m_stack.clear(); }
     const QUndoStack &stack() const { return m_stack; }
 
@@ -37,6 +40,9 @@ signals:
     // Around each action: what the game emits in between comes from `origin`.
     void performing(GameHistory::Origin origin);
     void performed(GameHistory::Origin origin);
+    // After each step that changed the game: its text and the game before it.
+    void stepped(GameHistory::Step step, const QString &text, GameHistory::Origin origin,
+                 const GameState &before);
 
 private:
     int remoteSteps() const;

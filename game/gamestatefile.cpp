@@ -305,6 +305,7 @@ void GameStateFile::track(GameModel &game, GameHistory *history)
 void GameStateFile::saveTracked()
 {
     m_remoteSave.stop();
+    emit saving();
     if (m_tracked)
         save(SavedGame::of(*m_tracked));
 }

@@ -73,6 +73,8 @@ signals:
     void savingFailed(const QString &reason);
     // Saving works again after a failure.
     void savingRecovered();
+    // A tracked save is about to be written: what goes on disk with it goes now.
+    void saving();
 
 private:
     QString generationPath(qint64 sequence) const;

@@ -4,6 +4,9 @@
 #include "web/livechannel.h"
 #include "web/pagelinks.h"
 #include "web/remoteapi.h"
+#include "web/reportpage.h"
+
+#include "game/gamelog.h"
 
 #include <QDeadlineTimer>
 #include <QFile>
@@ -54,7 +57,7 @@ HttpFront::Answer pageAnswer(const HttpFront::Request &request)
 BoardServer::BoardServer(LiveChannel &live, QObject *parent)
     : QObject(parent), m_live(live), m_links(new PageLinks),
       m_requestTimeoutMs(HttpFront::RequestTimeoutMs),
-      m_keepAliveTimeoutMs(HttpFront::KeepAliveTimeoutMs)
+      m_keepAliveTimeoutMs(HttpFront::KeepAliveTimeoutMs), m_logFolder(GameLog::defaultFolder())
 {
     // The pages live in this static library; the linker would drop them
     // without a reference.
@@ -150,6 +153,16 @@ int BoardServer::connectionCount() const
     return count;
 }
 
+void BoardServer::setGameLogFolder(const QString &folder)
+{
+    if (!m_listening) {
+        m_logFolder = folder;
+        return;
+    }
+    QMetaObject::invokeMethod(
+        m_links, [this, folder] { m_logFolder = folder; }, Qt::BlockingQueuedConnection);
+}
+
 bool BoardServer::start(const QHostAddress &address, quint16 port)
 {
     auto http = std::make_unique<HttpFront>();
@@ -160,14 +173,19 @@ bool BoardServer::start(const QHostAddress &address, quint16 port)
     m_error.clear();
     m_address = address;
     m_port = http->serverPort();
+    const auto pages = [this](const HttpFront::Request &request) {
+        if (auto report = reportAnswer(request.path, m_logFolder))
+            return *report;
+        return pageAnswer(request);
+    };
     if (m_api) {
         http->setAnyMethodPrefix(QByteArray(RemoteApi::Prefix.data(), RemoteApi::Prefix.size()));
-        http->setHandler([this](const HttpFront::Request &request) {
+        http->setHandler([this, pages](const HttpFront::Request &request) {
             return request.path.startsWith(RemoteApi::Prefix.data()) ? askApi(request)
-                                                                     : pageAnswer(request);
+                                                                     : pages(request);
         });
     } else {
-        http->setHandler(pageAnswer);
+        http->setHandler(pages);
     }
     http->setUpgradePath(PageLinks::Path.toLatin1());
     http->setTimeouts(m_requestTimeoutMs, m_keepAliveTimeoutMs);

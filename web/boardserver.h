@@ -57,6 +57,8 @@ public:
     void setExtraHostNames(const QStringList &names);
     // Open connections, as the server's thread counts them.
     int connectionCount() const;
+    // Where /report finds the game logs; GameLog::defaultFolder() unless set.
+    void setGameLogFolder(const QString &folder);
 
 private:
     // On the server's thread.
@@ -79,4 +81,5 @@ private:
     QHostAddress m_address;
     quint16 m_port = 0;
     QString m_error;
+    QString m_logFolder; // read on m_thread: changed only through it
 };

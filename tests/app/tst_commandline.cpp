@@ -1,6 +1,8 @@
 #include "tests/support/testenv.h"
 
+#include <QDir>
 #include <QProcess>
+#include <QTemporaryDir>
 
 // The program as a terminal user meets it: options, exit statuses, and what
 // happens without a display.
@@ -63,6 +65,9 @@ private slots:
             << QString() << QStringLiteral("--screen takes a screen number");
         QTest::newRow("screen 0") << QStringList{QStringLiteral("--screen=0")} << none << 2
                                   << QString() << QStringLiteral("--screen takes a screen number");
+        QTest::newRow("--game without --export")
+            << QStringList{QStringLiteral("--game"), QStringLiteral("old.jsonl")} << none << 2
+            << QString() << QStringLiteral("--game is only for --export");
     }
 
     void options()
@@ -86,6 +91,34 @@ private slots:
             QVERIFY2(result.err.contains(QStringLiteral("Usage: corvella")),
                      qPrintable(result.err));
         }
+    }
+
+    void anExportNeedsNoDisplay_data()
+    {
+        QTest::addColumn<QString>("file");
+        QTest::addColumn<int>("exitCode");
+        QTest::addColumn<QString>("err");
+        QTest::newRow("written") << QStringLiteral("game.pdf") << 0 << QString();
+        QTest::newRow("folder not there") << QStringLiteral("not/there/game.csv") << 1
+                                          << QStringLiteral("corvella: cannot write");
+    }
+    void anExportNeedsNoDisplay()
+    {
+        QFETCH(QString, file);
+        QFETCH(int, exitCode);
+        QFETCH(QString, err);
+        QTemporaryDir state;
+        QVERIFY(QDir().mkpath(state.filePath(QStringLiteral("Corvella/games"))));
+        QFile log(state.filePath(QStringLiteral("Corvella/games/2026-12-08_1930_A-B.jsonl")));
+        QVERIFY(log.open(QIODevice::WriteOnly));
+        log.write(R"({"format":"corvella-game-log","version":1,"home":"A","guest":"B"})"
+                  "\n");
+        log.close();
+        const Run result = run({QStringLiteral("--export"), state.filePath(file)},
+                               {QStringLiteral("XDG_STATE_HOME=") + state.path()});
+        QCOMPARE(result.exitCode, exitCode);
+        QVERIFY2(result.err.contains(err), qPrintable(result.err));
+        QCOMPARE(QFile::exists(state.filePath(file)), exitCode == 0);
     }
 
     void withoutADisplay_data()

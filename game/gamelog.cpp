@@ -1,0 +1,469 @@
+#include "game/gamelog.h"
+
+#include "base/foldersync.h"
+#include "game/gamestatefile.h"
+
+#include <QCoreApplication>
+#include <QDir>
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
+
+#include <unistd.h>
+
+namespace {
+
+const QLatin1StringView Format("corvella-game-log");
+using Scores = std::array<std::optional<int>, 4>;
+
+QJsonArray scoresJson(const Scores &scores)
+{
+    QJsonArray array;
+    for (const std::optional<int> &score : scores)
+        array.append(score ? QJsonValue(*score) : QJsonValue(QJsonValue::Null));
+    return array;
+}
+
+std::optional<Scores> scoresOf(const QJsonValue &value)
+{
+    const QJsonArray array = value.toArray();
+    if (array.size() != GameModel::ScoreCount)
+        return std::nullopt;
+    Scores scores;
+    for (int i = 0; i < GameModel::ScoreCount; ++i) {
+        if (array.at(i).isNull())
+            continue;
+        const int score = array.at(i).toInt(-1);
+        if (score < GameModel::ScoreMin || score > GameModel::ScoreMax)
+            return std::nullopt;
+        scores.at(i) = score;
+    }
+    return scores;
+}
+
+QString timeText(const QDateTime &time)
+{
+    return time.toUTC().toString(Qt::ISODateWithMs);
+}
+
+QJsonObject entryJson(const GameLogEntry &e)
+{
+    return {{QStringLiteral("n"), e.number},
+            {QStringLiteral("time"), timeText(e.time)},
+            {QStringLiteral("kind"), e.kind},
+            {QStringLiteral("action"), e.action},
+            {QStringLiteral("origin"), e.origin},
+            {QStringLiteral("period"), e.period},
+            {QStringLiteral("phase"), GameLog::phaseName(e.phase)},
+            {QStringLiteral("clockMs"), e.clockMs},
+            {QStringLiteral("running"), e.running},
+            {QStringLiteral("beforePeriod"), e.beforePeriod},
+            {QStringLiteral("beforeClockMs"), e.beforeClockMs},
+            {QStringLiteral("before"), scoresJson(e.before)},
+            {QStringLiteral("after"), scoresJson(e.after)}};
+}
+
+std::optional<GamePhase> phaseOf(const QString &name)
+{
+    for (GamePhase phase : {GamePhase::Play, GamePhase::Break, GamePhase::Final})
+        if (GameLog::phaseName(phase) == name)
+            return phase;
+    return std::nullopt;
+}
+
+std::optional<GameLogEntry> parseEntry(const QByteArray &line)
+{
+    QJsonParseError error{};
+    const QJsonDocument document = QJsonDocument::fromJson(line, &error);
+    if (error.error != QJsonParseError::NoError || !document.isObject())
+        return std::nullopt;
+    const QJsonObject o = document.object();
+    GameLogEntry e;
+    e.number = o.value(QStringLiteral("n")).toInt(-1);
+    e.time = QDateTime::fromString(o.value(QStringLiteral("time")).toString(), Qt::ISODateWithMs);
+    e.kind = o.value(QStringLiteral("kind")).toString();
+    e.action = o.value(QStringLiteral("action")).toString();
+    e.origin = o.value(QStringLiteral("origin")).toString();
+    e.period = o.value(QStringLiteral("period")).toInt(-1);
+    e.beforePeriod = o.value(QStringLiteral("beforePeriod")).toInt(-1);
+    e.clockMs = qint64(o.value(QStringLiteral("clockMs")).toDouble(-1));
+    e.beforeClockMs = qint64(o.value(QStringLiteral("beforeClockMs")).toDouble(-1));
+    e.running = o.value(QStringLiteral("running")).toBool();
+    const auto phase = phaseOf(o.value(QStringLiteral("phase")).toString());
+    const auto before = scoresOf(o.value(QStringLiteral("before")));
+    const auto after = scoresOf(o.value(QStringLiteral("after")));
+    if (e.number < 1 || !e.time.isValid() || e.kind.isEmpty() || e.period < 1 ||
+        e.beforePeriod < 1 || e.clockMs < 0 || e.beforeClockMs < 0 || !phase || !before || !after)
+        return std::nullopt;
+    e.phase = *phase;
+    e.before = *before;
+    e.after = *after;
+    return e;
+}
+
+// Letters and digits of a caption, the rest as underscores, so that a team
+// named "A/B" cannot reach another folder.
+QString fileNamePart(const QString &caption, const QString &fallback)
+{
+    QString part;
+    for (const QChar c : caption.simplified().left(30))
+        part += c.isLetterOrNumber() ? c : u'_';
+    return part.isEmpty() ? fallback : part;
+}
+
+QString clockText(qint64 ms)
+{
+    const qint64 tenths = ms / 100;
+    return QStringLiteral("%1:%2.%3")
+        .arg(tenths / 600)
+        .arg(tenths / 10 % 60, 2, 10, QLatin1Char('0'))
+        .arg(tenths % 10);
+}
+
+QByteArray csvField(const QString &text)
+{
+    QByteArray bytes = text.toUtf8();
+    if (bytes.contains(',') || bytes.contains('"') || bytes.contains('\n') || bytes.contains('\r'))
+        bytes = '"' + bytes.replace('"', "\"\"") + '"';
+    return bytes;
+}
+
+QString scoreText(const std::optional<int> &score)
+{
+    return score ? QString::number(*score) : QString();
+}
+
+} // namespace
+
+QString GameLog::phaseName(GamePhase phase)
+{
+    switch (phase) {
+    case GamePhase::Break:
+        return QStringLiteral("break");
+    case GamePhase::Final:
+        return QStringLiteral("final");
+    case GamePhase::Play:
+        break;
+    }
+    return QStringLiteral("play");
+}
+
+Scores GameRecord::finalScores() const
+{
+    return entries.isEmpty() ? Scores{} : entries.last().after;
+}
+
+QList<QPair<int, Scores>> GameRecord::periodScores() const
+{
+    QList<QPair<int, Scores>> periods;
+    if (this->periods <= 0)
+        return periods;
+    for (const GameLogEntry &e : entries) {
+        // The score a period ended with is the last one seen while it was on.
+        if (e.beforePeriod != e.period && !periods.isEmpty() &&
+            periods.last().first == e.beforePeriod)
+            periods.last().second = e.before;
+        if (periods.isEmpty() || periods.last().first != e.period) {
+            periods.removeIf([&](const auto &p) { return p.first >= e.period; });
+            periods.append({e.period, e.after});
+        } else {
+            periods.last().second = e.after;
+        }
+    }
+    return periods;
+}
+
+QByteArray GameRecord::toCsv() const
+{
+    QByteArray csv = "n,time,kind,action,origin,period,phase,clock,clock_ms,running,"
+                     "home1_before,guest1_before,home2_before,guest2_before,"
+                     "home1,guest1,home2,guest2\r\n";
+    for (const GameLogEntry &e : entries) {
+        QStringList fields{QString::number(e.number),
+                           timeText(e.time),
+                           e.kind,
+                           e.action,
+                           e.origin,
+                           QString::number(e.period),
+                           GameLog::phaseName(e.phase),
+                           clockText(e.clockMs),
+                           QString::number(e.clockMs),
+                           e.running ? QStringLiteral("1") : QStringLiteral("0")};
+        for (const auto &score : e.before)
+            fields << scoreText(score);
+        for (const auto &score : e.after)
+            fields << scoreText(score);
+        QByteArrayList row;
+        for (const QString &field : std::as_const(fields))
+            row << csvField(field);
+        csv += row.join(',') + "\r\n";
+    }
+    return csv;
+}
+
+QByteArray GameRecord::toJson() const
+{
+    QJsonArray actions;
+    for (const GameLogEntry &e : entries)
+        actions.append(entryJson(e));
+    QJsonArray periodList;
+    for (const auto &[period, scores] : periodScores())
+        periodList.append(QJsonObject{{QStringLiteral("period"), period},
+                                      {QStringLiteral("scores"), scoresJson(scores)}});
+    QJsonObject final{{QStringLiteral("scores"), scoresJson(finalScores())}};
+    if (!entries.isEmpty()) {
+        final.insert(QStringLiteral("clockMs"), entries.last().clockMs);
+        final.insert(QStringLiteral("period"), entries.last().period);
+        final.insert(QStringLiteral("phase"), GameLog::phaseName(entries.last().phase));
+    }
+    const QJsonObject game{{QStringLiteral("format"), Format},
+                           {QStringLiteral("version"), version},
+                           {QStringLiteral("started"), timeText(started)},
+                           {QStringLiteral("home"), home},
+                           {QStringLiteral("guest"), guest},
+                           {QStringLiteral("section1"), section1},
+                           {QStringLiteral("section2"), section2},
+                           {QStringLiteral("periods"), periods},
+                           {QStringLiteral("damagedLines"), damagedLines},
+                           {QStringLiteral("actions"), actions},
+                           {QStringLiteral("periodScores"), periodList},
+                           {QStringLiteral("final"), final}};
+    return QJsonDocument(game).toJson(QJsonDocument::Indented);
+}
+
+GameLog::GameLog(QString folder, GameModel &game, GameHistory &history, QObject *parent)
+    : QObject(parent), m_folder(std::move(folder)), m_game(game), m_history(history),
+      m_now([] { return QDateTime::currentDateTimeUtc(); })
+{
+    m_remoteFlush.setSingleShot(true);
+    m_remoteFlush.setInterval(GameStateFile::RemoteSaveMs);
+    connect(&m_remoteFlush, &QTimer::timeout, this, &GameLog::flush);
+    connect(&history, &GameHistory::stepped, this, &GameLog::record);
+}
+
+GameLog::~GameLog()
+{
+    flush();
+}
+
+QString GameLog::defaultFolder()
+{
+    return GameStateFile::defaultFolder() + QStringLiteral("/games");
+}
+
+QStringList GameLog::logs(const QString &folder)
+{
+    // Named from the date and time they were started, so by name is by age.
+    QStringList names =
+        QDir(folder).entryList({QStringLiteral("*.jsonl")}, QDir::Files, QDir::Name);
+    for (QString &name : names)
+        name = folder + u'/' + name;
+    return names;
+}
+
+QString GameLog::newestLog(const QString &folder)
+{
+    const QStringList all = logs(folder);
+    return all.isEmpty() ? QString() : all.last();
+}
+
+std::optional<GameRecord> GameLog::read(const QString &path, QString *error)
+{
+    const auto fail = [&](const QString &why) -> std::optional<GameRecord> {
+        if (error)
+            *error = why;
+        return std::nullopt;
+    };
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly))
+        return fail(QStringLiteral("cannot read %1: %2").arg(path, file.errorString()));
+    if (file.size() > MaxFileBytes)
+        return fail(QStringLiteral("%1 is too large for a game log").arg(path));
+    const QList<QByteArray> lines = file.readAll().split('\n');
+    const QJsonObject header = QJsonDocument::fromJson(lines.value(0)).object();
+    if (header.value(QStringLiteral("format")).toString() != Format)
+        return fail(QStringLiteral("%1 is not a Corvella game log").arg(path));
+    GameRecord record;
+    record.path = path;
+    record.version = header.value(QStringLiteral("version")).toInt(-1);
+    if (record.version > Version)
+        return fail(QStringLiteral("%1 was written by a newer Corvella (log version %2; this one "
+                                   "reads up to %3)")
+                        .arg(path)
+                        .arg(record.version)
+                        .arg(Version));
+    if (record.version < 1)
+        return fail(QStringLiteral("%1 is not a Corvella game log").arg(path));
+    record.started = QDateTime::fromString(header.value(QStringLiteral("started")).toString(),
+                                           Qt::ISODateWithMs);
+    record.home = header.value(QStringLiteral("home")).toString();
+    record.guest = header.value(QStringLiteral("guest")).toString();
+    record.section1 = header.value(QStringLiteral("section1")).toString();
+    record.section2 = header.value(QStringLiteral("section2")).toString();
+    record.periods = header.value(QStringLiteral("periods")).toInt();
+    for (qsizetype i = 1; i < lines.size(); ++i) {
+        if (lines.at(i).trimmed().isEmpty())
+            continue;
+        if (auto entry = parseEntry(lines.at(i)))
+            record.entries.append(*entry);
+        else
+            ++record.damagedLines;
+    }
+    return record;
+}
+
+void GameLog::setCaptions(const QString &home, const QString &guest, const QString &section1,
+                          const QString &section2)
+{
+    m_home = home;
+    m_guest = guest;
+    m_section1 = section1;
+    m_section2 = section2;
+}
+
+void GameLog::begin(bool resumed)
+{
+    m_startNext = true;
+    if (!resumed)
+        return;
+    const QString newest = newestLog(m_folder);
+    QString why;
+    const auto record = newest.isEmpty() ? std::nullopt : read(newest, &why);
+    if (!record || record->version != Version) {
+        if (!why.isEmpty())
+            qWarning("corvella: starting a new game log: %s", qPrintable(why));
+        return;
+    }
+    m_number = record->entries.isEmpty() ? 0 : record->entries.last().number;
+    m_startNext = !open(newest, false);
+}
+
+bool GameLog::isNewGame(GameHistory::Step step, const GameState &before) const
+{
+    // What GameModel::newGame leaves: every score 0, period 1 in play, the
+    // clock stopped at its start. Only a new game changes scores and the
+    // clock or period in one step; a reset or a score put back to 0 does
+    // one of them.
+    if (step != GameHistory::Step::Action)
+        return false;
+    const GameState after = m_game.state();
+    const bool zeros = std::all_of(after.scores.begin(), after.scores.end(),
+                                   [](std::optional<int> s) { return s == 0; });
+    if (!zeros || after.period != 1 || after.phase != GamePhase::Play || after.running ||
+        after.faceBlank || m_game.clockMs() != m_game.initialClockMs())
+        return false;
+    int changedScores = 0;
+    for (int i = 0; i < GameModel::ScoreCount; ++i)
+        changedScores += before.scores.at(i) != after.scores.at(i);
+    return changedScores > 1 || (changedScores == 1 && !before.sameClock(after));
+}
+
+void GameLog::record(GameHistory::Step step, const QString &text, GameHistory::Origin origin,
+                     const GameState &before)
+{
+    if (isNewGame(step, before)) {
+        flush();
+        m_startNext = true;
+    }
+    if (m_startNext) {
+        m_startNext = false;
+        startLog();
+    }
+    GameLogEntry e;
+    e.number = ++m_number;
+    e.time = m_now();
+    e.kind = step == GameHistory::Step::Undo   ? QStringLiteral("undo")
+             : step == GameHistory::Step::Redo ? QStringLiteral("redo")
+                                               : QStringLiteral("action");
+    e.action = text;
+    e.origin = origin == GameHistory::Origin::Remote ? QStringLiteral("remote")
+                                                     : QStringLiteral("operator");
+    const GameState after = m_game.state();
+    e.before = before.scores;
+    e.after = after.scores;
+    e.beforePeriod = before.period;
+    e.period = after.period;
+    e.phase = after.phase;
+    e.clockMs = m_game.clockMs();
+    e.running = after.running;
+    // A clock the step stopped was at its stopping value; one that ran on
+    // through the step is where it is now.
+    e.beforeClockMs = !before.running ? before.clockMs : after.running ? e.clockMs : after.clockMs;
+    m_pending += QJsonDocument(entryJson(e)).toJson(QJsonDocument::Compact) + '\n';
+    if (origin == GameHistory::Origin::Remote) {
+        if (!m_remoteFlush.isActive())
+            m_remoteFlush.start();
+    } else {
+        flush();
+    }
+}
+
+void GameLog::startLog()
+{
+    flush();
+    m_file.close();
+    m_number = 0;
+    if (!QDir().mkpath(m_folder)) {
+        m_lastError = QStringLiteral("cannot create %1").arg(m_folder);
+        return;
+    }
+    const QDateTime now = m_now().toLocalTime();
+    const QString stem = now.toString(QStringLiteral("yyyy-MM-dd_HHmm_")) +
+                         fileNamePart(m_home, QStringLiteral("Home")) + u'-' +
+                         fileNamePart(m_guest, QStringLiteral("Guest"));
+    QString path = m_folder + u'/' + stem + QStringLiteral(".jsonl");
+    for (int n = 2; QFile::exists(path) && n < 1000; ++n)
+        path = m_folder + u'/' + stem + QStringLiteral("-%1.jsonl").arg(n);
+    const QJsonObject header{{QStringLiteral("format"), Format},
+                             {QStringLiteral("version"), Version},
+                             {QStringLiteral("started"), timeText(m_now())},
+                             {QStringLiteral("home"), m_home},
+                             {QStringLiteral("guest"), m_guest},
+                             {QStringLiteral("section1"), m_section1},
+                             {QStringLiteral("section2"), m_section2},
+                             {QStringLiteral("periods"), m_game.structure().periods}};
+    m_pending = QJsonDocument(header).toJson(QJsonDocument::Compact) + '\n' + m_pending;
+    if (open(path, true)) {
+        syncFolder(m_folder);
+        removeOldest();
+    }
+}
+
+bool GameLog::open(const QString &path, bool fresh)
+{
+    m_file.close();
+    m_file.setFileName(path);
+    if (!m_file.open(fresh ? QIODevice::WriteOnly | QIODevice::NewOnly
+                           : QIODevice::ReadWrite | QIODevice::Append)) {
+        m_lastError = m_file.errorString();
+        return false;
+    }
+    // A line cut short by a crash ends here, so it costs only itself.
+    if (!fresh && m_file.size() > 0 && m_file.seek(m_file.size() - 1) && m_file.read(1) != "\n")
+        m_pending.prepend('\n');
+    return true;
+}
+
+bool GameLog::flush()
+{
+    m_remoteFlush.stop();
+    if (m_pending.isEmpty())
+        return true;
+    if (!m_file.isOpen())
+        return false;
+    // fdatasync syncs the length with the lines; only the times wait.
+    if (m_file.write(m_pending) != m_pending.size() || !m_file.flush() ||
+        ::fdatasync(m_file.handle()) != 0) {
+        m_lastError = QCoreApplication::translate("GameLog", "the disk may be full");
+        return false;
+    }
+    m_pending.clear();
+    return true;
+}
+
+void GameLog::removeOldest()
+{
+    QStringList all = logs(m_folder);
+    while (all.size() > Kept)
+        QFile::remove(all.takeFirst());
+}

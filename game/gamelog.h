@@ -1,0 +1,110 @@
+#pragma once
+
+#include "game/gamehistory.h"
+#include "game/gamemodel.h"
+
+#include <QDateTime>
+#include <QFile>
+#include <QObject>
+#include <QString>
+#include <QTimer>
+
+#include <functional>
+#include <optional>
+
+// One step of a game as its log keeps it.
+struct GameLogEntry
+{
+    int number = 0;
+    QDateTime time; // UTC
+    QString kind;   // "action", "undo", "redo"
+    QString action; // the history's text
+    QString origin; // "operator", "remote"
+    std::array<std::optional<int>, 4> before{};
+    std::array<std::optional<int>, 4> after{};
+    int beforePeriod = 1;
+    int period = 1;
+    GamePhase phase = GamePhase::Play;
+    qint64 beforeClockMs = 0;
+    qint64 clockMs = 0;
+    bool running = false;
+};
+
+// A game read back from its log.
+struct GameRecord
+{
+    QString path;
+    int version = 0;
+    QDateTime started; // UTC
+    QString home, guest, section1, section2;
+    int periods = 0; // 0: the game had no periods
+    QList<GameLogEntry> entries;
+    int damagedLines = 0;
+
+    // The scores at the end of the game, and of each period played.
+    std::array<std::optional<int>, 4> finalScores() const;
+    QList<QPair<int, std::array<std::optional<int>, 4>>> periodScores() const;
+
+    QByteArray toCsv() const;
+    QByteArray toJson() const;
+};
+
+// The record of every game: each step through the history is appended to the
+// current game's log, one JSON object a line, and synced before the next key
+// is handled. Remote bursts are written together with the saved game.
+class GameLog : public QObject
+{
+    Q_OBJECT
+
+public:
+    static constexpr int Version = 1;
+    static constexpr int Kept = 200;
+    static constexpr qint64 MaxFileBytes = 64 * 1024 * 1024;
+
+    GameLog(QString folder, GameModel &game, GameHistory &history, QObject *parent = nullptr);
+    ~GameLog() override;
+
+    // $XDG_STATE_HOME/Corvella/games.
+    static QString defaultFolder();
+    // The logs in `folder`, oldest first.
+    static QStringList logs(const QString &folder);
+    static QString newestLog(const QString &folder);
+    // Reads a log; a line that does not read is skipped and counted. Nothing,
+    // with the reason in `error`, when the file is not a log we can read.
+    static std::optional<GameRecord> read(const QString &path, QString *error = nullptr);
+    static QString phaseName(GamePhase phase);
+
+    // The captions the next log is started with.
+    void setCaptions(const QString &home, const QString &guest, const QString &section1,
+                     const QString &section2);
+    // At launch: a resumed game goes on in the newest log, a fresh one starts
+    // a new log with its first step.
+    void begin(bool resumed);
+    // For tests: the wall clock.
+    void setWallClock(std::function<QDateTime()> now) { m_now = std::move(now); }
+
+    // Writes and syncs what is waiting. False, with lastError(), on failure.
+    bool flush();
+    QString currentPath() const { return m_file.fileName(); }
+    QString lastError() const { return m_lastError; }
+
+private:
+    void record(GameHistory::Step step, const QString &text, GameHistory::Origin origin,
+                const GameState &before);
+    bool isNewGame(GameHistory::Step step, const GameState &before) const;
+    bool open(const QString &path, bool fresh);
+    void startLog();
+    void removeOldest();
+
+    QString m_folder;
+    GameModel &m_game;
+    GameHistory &m_history;
+    QFile m_file;
+    QByteArray m_pending;
+    bool m_startNext = true;
+    int m_number = 0;
+    QString m_home, m_guest, m_section1, m_section2;
+    std::function<QDateTime()> m_now;
+    QTimer m_remoteFlush;
+    QString m_lastError;
+};

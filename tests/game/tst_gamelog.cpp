@@ -1,0 +1,250 @@
+#include "game/gamehistory.h"
+#include "game/gamelog.h"
+#include "game/gamemodel.h"
+#include "tests/support/fakes.h"
+#include "tests/support/testenv.h"
+
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
+#include <QRandomGenerator>
+
+#include <memory>
+
+namespace {
+
+// The fields of each row of an RFC 4180 text.
+QList<QStringList> parseCsv(const QByteArray &bytes)
+{
+    QList<QStringList> rows;
+    QStringList row;
+    QString field;
+    bool quoted = false;
+    const QString text = QString::fromUtf8(bytes);
+    for (qsizetype i = 0; i < text.size(); ++i) {
+        const QChar c = text.at(i);
+        if (quoted) {
+            if (c == u'"' && text.mid(i + 1, 1) == QStringLiteral("\""))
+                field += text.at(++i);
+            else if (c == u'"')
+                quoted = false;
+            else
+                field += c;
+        } else if (c == u'"') {
+            quoted = true;
+        } else if (c == u',') {
+            row << std::exchange(field, {});
+        } else if (c == u'\r' && text.mid(i + 1, 1) == QStringLiteral("\n")) {
+            row << std::exchange(field, {});
+            rows << std::exchange(row, {});
+            ++i;
+        } else {
+            field += c;
+        }
+    }
+    return rows;
+}
+
+struct Done
+{
+    QString kind, text;
+    std::array<std::optional<int>, 4> after;
+};
+
+} // namespace
+
+class TestGameLog : public QObject
+{
+    Q_OBJECT
+
+    ManualTimeSource time;
+
+    static std::unique_ptr<GameLog> makeLog(const QString &folder, GameModel &game,
+                                            GameHistory &history)
+    {
+        auto log = std::make_unique<GameLog>(folder, game, history);
+        log->setCaptions(QStringLiteral("Lions"), QStringLiteral("Tigers, \"B\""),
+                         QStringLiteral("Goals"), QString());
+        log->setWallClock([] { return QDateTime(QDate(2026, 12, 8), QTime(19, 30), Qt::UTC); });
+        log->begin(false);
+        return log;
+    }
+
+private slots:
+    void aRandomGameReadsBackUpToTheKill_data()
+    {
+        QTest::addColumn<quint32>("seed");
+        for (quint32 seed : {1u, 7u, 2026u})
+            QTest::addRow("seed %u", seed) << seed;
+    }
+    void aRandomGameReadsBackUpToTheKill()
+    {
+        QFETCH(quint32, seed);
+        QRandomGenerator random(seed);
+        QTemporaryDir folder;
+        auto game = std::make_unique<GameModel>(time);
+        auto history = std::make_unique<GameHistory>(*game);
+        auto log = makeLog(folder.path(), *game, *history);
+        game->setStructure({3, {}, 0});
+
+        QList<Done> done;
+        const int killAt = random.bounded(50, 300);
+        for (int i = 0; i < killAt; ++i) {
+            time.now += random.bounded(5000);
+            const int what = random.bounded(9);
+            const auto before = game->state();
+            QString kind = QStringLiteral("action");
+            QString text;
+            if (what == 7) {
+                kind = QStringLiteral("undo");
+                text = history->stack().undoText();
+                history->undo();
+            } else if (what == 8) {
+                kind = QStringLiteral("redo");
+                text = history->stack().redoText();
+                history->redo();
+            } else {
+                const int which = random.bounded(GameModel::ScoreCount);
+                const int value = random.bounded(30);
+                const std::function<void(GameModel &)> actions[] = {
+                    [=](GameModel &g) { g.setScore(which, value); },
+                    [=](GameModel &g) { g.addToScore(which, 1); },
+                    [](GameModel &g) { g.startStop(); },
+                    [](GameModel &g) { g.resetClock(); },
+                    [=](GameModel &g) { g.enterClockTime(qint16(value * 7)); },
+                    [](GameModel &g) { g.nextPeriod(); },
+                    [](GameModel &g) { g.clear(); },
+                };
+                text = QStringLiteral("step %1, \"%2\"").arg(i).arg(what);
+                history->perform(text, actions[what]);
+            }
+            if (game->state() != before)
+                done.append({kind, text, game->state().scores});
+        }
+        const GameState last = game->state();
+        const qint64 lastClock = game->clockMs();
+        const QString path = log->currentPath();
+        // Killed: nothing more is written on the way out.
+        log.reset();
+        history.reset();
+        game.reset();
+
+        QString why;
+        const auto record = GameLog::read(path, &why);
+        QVERIFY2(record, qPrintable(why));
+        QCOMPARE(record->home, QStringLiteral("Lions"));
+        QCOMPARE(record->damagedLines, 0);
+        const QList<QStringList> rows = parseCsv(record->toCsv());
+        QCOMPARE(rows.size(), done.size() + 1);
+        QCOMPARE(rows.first().value(3), QStringLiteral("action"));
+        for (qsizetype i = 0; i < done.size(); ++i) {
+            const QStringList &row = rows.at(i + 1);
+            QCOMPARE(row.size(), rows.first().size());
+            QCOMPARE(row.at(0).toInt(), i + 1);
+            QCOMPARE(row.at(2), done.at(i).kind);
+            QCOMPARE(row.at(3), done.at(i).text);
+            for (int s = 0; s < GameModel::ScoreCount; ++s)
+                QCOMPARE(row.at(14 + s), done.at(i).after.at(s)
+                                             ? QString::number(*done.at(i).after.at(s))
+                                             : QString());
+        }
+
+        const QJsonObject json = QJsonDocument::fromJson(record->toJson()).object();
+        const QJsonObject final = json.value(QStringLiteral("final")).toObject();
+        const QJsonArray scores = final.value(QStringLiteral("scores")).toArray();
+        for (int s = 0; s < GameModel::ScoreCount; ++s)
+            QCOMPARE(scores.at(s).isNull() ? -1 : scores.at(s).toInt(),
+                     last.scores.at(s).value_or(-1));
+        QCOMPARE(qint64(final.value(QStringLiteral("clockMs")).toDouble()), lastClock);
+        QCOMPARE(final.value(QStringLiteral("period")).toInt(), last.period);
+        QCOMPARE(json.value(QStringLiteral("actions")).toArray().size(), done.size());
+    }
+
+    void aTruncatedLineCostsOnlyItself()
+    {
+        QTemporaryDir folder;
+        GameModel game(time);
+        GameHistory history(game);
+        auto log = makeLog(folder.path(), game, history);
+        for (int i = 1; i <= 5; ++i)
+            history.perform(QStringLiteral("goal %1").arg(i),
+                            [](GameModel &g) { g.addToScore(GameModel::Home1, 1); });
+        const QString path = log->currentPath();
+        log.reset();
+        QFile file(path);
+        QVERIFY(file.resize(file.size() - 12));
+
+        auto record = GameLog::read(path);
+        QVERIFY(record);
+        QCOMPARE(record->entries.size(), 4);
+        QCOMPARE(record->entries.last().action, QStringLiteral("goal 4"));
+        QCOMPARE(record->damagedLines, 1);
+
+        // Resumed, the game goes on in the same log after the damage.
+        log = makeLog(folder.path(), game, history);
+        log->begin(true);
+        history.perform(QStringLiteral("goal 6"),
+                        [](GameModel &g) { g.addToScore(GameModel::Home1, 1); });
+        QCOMPARE(log->currentPath(), path);
+        record = GameLog::read(path);
+        QCOMPARE(record->entries.size(), 5);
+        QCOMPARE(record->entries.last().action, QStringLiteral("goal 6"));
+        QCOMPARE(record->entries.last().number, 5);
+        QCOMPARE(record->damagedLines, 1);
+    }
+
+    void aLogFromANewerVersionIsRefused()
+    {
+        QTemporaryDir folder;
+        const QString path = folder.filePath(QStringLiteral("2030-01-01_1200_A-B.jsonl"));
+        QFile file(path);
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        file.write(R"({"format":"corvella-game-log","version":2,"home":"A"})"
+                   "\n");
+        file.close();
+        QString why;
+        QVERIFY(!GameLog::read(path, &why));
+        QVERIFY2(why.contains(QStringLiteral("newer")), qPrintable(why));
+    }
+
+    void aNewGameStartsANewLogAndTheOldestGo()
+    {
+        QTemporaryDir folder;
+        for (int i = 0; i < GameLog::Kept + 3; ++i) {
+            QFile old(folder.filePath(
+                QStringLiteral("2000-01-01_%1_A-B.jsonl").arg(i, 4, 10, QLatin1Char('0'))));
+            QVERIFY(old.open(QIODevice::WriteOnly));
+        }
+        GameModel game(time);
+        GameHistory history(game);
+        auto log = makeLog(folder.path(), game, history);
+        history.perform(QStringLiteral("goal"),
+                        [](GameModel &g) { g.setScore(GameModel::Home1, 3); });
+        const QString first = log->currentPath();
+        QCOMPARE(QFileInfo(first).fileName(),
+                 QStringLiteral("2026-12-08_1930_Lions-Tigers___B_.jsonl"));
+        QCOMPARE(GameLog::logs(folder.path()).size(), GameLog::Kept);
+        QVERIFY(!QFile::exists(folder.filePath(QStringLiteral("2000-01-01_0000_A-B.jsonl"))));
+        QCOMPARE(GameLog::newestLog(folder.path()), first);
+
+        history.perform(QStringLiteral("start"), [](GameModel &g) { g.startStop(); });
+        time.now += 60'000;
+        history.perform(QStringLiteral("stop"), [](GameModel &g) { g.startStop(); });
+        history.perform(QStringLiteral("New game"), [](GameModel &g) { g.newGame(); });
+        QVERIFY(log->currentPath() != first);
+        QCOMPARE(GameLog::read(first)->finalScores().at(GameModel::Home1), 3);
+        const auto second = GameLog::read(log->currentPath());
+        QCOMPARE(second->entries.size(), 1);
+        QCOMPARE(second->entries.first().action, QStringLiteral("New game"));
+
+        // A score put back to 0 at the start is a correction, not a new game.
+        history.perform(QStringLiteral("goal"),
+                        [](GameModel &g) { g.setScore(GameModel::Guest1, 1); });
+        history.perform(QStringLiteral("no goal"),
+                        [](GameModel &g) { g.setScore(GameModel::Guest1, 0); });
+        QCOMPARE(GameLog::read(log->currentPath())->entries.size(), 3);
+    }
+};
+
+CORVELLA_TEST_MAIN(TestGameLog)
+#include "tst_gamelog.moc"
