@@ -111,6 +111,8 @@ const struct
     {"WebServer", nullptr},
     {"WebPort", nullptr},
     {"WebAddress", nullptr},
+    {"Api", nullptr},
+    {"ApiToken", nullptr},
 };
 
 const char *controlOfKey(const char *key)
