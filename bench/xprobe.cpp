@@ -587,6 +587,37 @@ int killRecovery(X &x, int rounds, char **command)
     return 0;
 }
 
+// Reads what the sink records: whether the horn is loud in what came since
+// the last look.
+struct SinkListener
+{
+    int fd;
+
+    bool loud()
+    {
+        char buffer[4096];
+        bool heard = false;
+        ssize_t n;
+        while ((n = read(fd, buffer, sizeof buffer)) > 0) {
+            const auto *samples = reinterpret_cast<const qint16 *>(buffer);
+            for (ssize_t s = 0; s < n / 2 && !heard; ++s)
+                heard = std::abs(int(samples[s])) > 1000;
+        }
+        return heard;
+    }
+
+    // The recorder blocks on a full pipe while the server keeps recording for
+    // it: a pause without reading would bring an old horn back later.
+    void quietFor(int ms)
+    {
+        const auto start = Clock::now();
+        while (msSince(start) < ms) {
+            loud();
+            sleepMs(5);
+        }
+    }
+};
+
 // A count-down to zero: the moment the face shows 0:00.0 against the first
 // sound of the horn on the sink.
 int hornLatency(X &x, int rounds)
@@ -599,36 +630,17 @@ int hornLatency(X &x, int rounds)
     const pid_t recorder = startRecorder(fds);
     if (recorder < 0)
         return 1;
-    char buffer[4096];
-    const auto loud = [&] {
-        bool heard = false;
-        ssize_t n;
-        while ((n = read(fds[0], buffer, sizeof buffer)) > 0) {
-            const auto *samples = reinterpret_cast<const qint16 *>(buffer);
-            for (ssize_t s = 0; s < n / 2 && !heard; ++s)
-                heard = std::abs(int(samples[s])) > 1000;
-        }
-        return heard;
-    };
-    // The recorder blocks on a full pipe while the server keeps recording for
-    // it: a pause without reading would bring an old horn back later.
-    const auto quietFor = [&](int ms) {
-        const auto start = Clock::now();
-        while (msSince(start) < ms) {
-            loud();
-            sleepMs(5);
-        }
-    };
+    SinkListener sink{fds[0]};
     QList<double> gaps;
     int heardOnce = 0;
     for (int round = 0; round < rounds; ++round) {
         x.key(XK_r);
-        quietFor(500);
+        sink.quietFor(500);
         const auto start = Clock::now();
         x.key(XK_s);
         std::optional<double> zeroAt, soundAt;
         while (msSince(start) < 8000 && !(zeroAt && soundAt)) {
-            if (!soundAt && loud())
+            if (!soundAt && sink.loud())
                 soundAt = msSince(start);
             if (!zeroAt) {
                 const QImage shot = x.grab(client);
@@ -644,7 +656,7 @@ int hornLatency(X &x, int rounds)
         if (std::getenv("XPROBE_VERBOSE"))
             std::fprintf(stderr, "round %d: zero at %.1f ms, sound at %.1f ms\n", round,
                          zeroAt.value_or(-1), soundAt.value_or(-1));
-        quietFor(3000); // the horn ends
+        sink.quietFor(3000); // the horn ends
     }
     stop(recorder);
     std::printf("horn_after_zero_median_ms %.1f max_ms %.1f heard %d of %d\n", median(gaps),
@@ -666,34 +678,17 @@ int phaseLatency(X &x, int rounds)
     const pid_t recorder = startRecorder(fds);
     if (recorder < 0)
         return 1;
-    char buffer[4096];
-    const auto loud = [&] {
-        bool heard = false;
-        ssize_t n;
-        while ((n = read(fds[0], buffer, sizeof buffer)) > 0) {
-            const auto *samples = reinterpret_cast<const qint16 *>(buffer);
-            for (ssize_t s = 0; s < n / 2 && !heard; ++s)
-                heard = std::abs(int(samples[s])) > 1000;
-        }
-        return heard;
-    };
-    const auto quietFor = [&](int ms) {
-        const auto start = Clock::now();
-        while (msSince(start) < ms) {
-            loud();
-            sleepMs(5);
-        }
-    };
+    SinkListener sink{fds[0]};
     QList<double> gaps;
     int heard = 0;
     for (int round = 0; round < rounds; ++round) {
-        quietFor(500);
+        sink.quietFor(500);
         const auto start = Clock::now();
         x.key(XK_s);
         std::optional<double> breakAt, soundAt;
         bool nearZero = false;
         while (msSince(start) < 8000 && !(breakAt && soundAt)) {
-            if (!soundAt && loud())
+            if (!soundAt && sink.loud())
                 soundAt = msSince(start);
             if (!breakAt) {
                 const QImage shot = x.grab(client);
@@ -709,7 +704,7 @@ int phaseLatency(X &x, int rounds)
             gaps << *soundAt - *breakAt;
             ++heard;
         }
-        quietFor(4000); // the break runs out, its horn ends, the next period is ready
+        sink.quietFor(4000); // the break runs out, its horn ends, the next period is ready
     }
     stop(recorder);
     std::printf("phase_horn_after_break_face_median_ms %.1f max_ms %.1f heard %d of %d\n",

@@ -1,5 +1,7 @@
 #include "tests/e2e/desktop.h"
 
+#include <QTcpServer>
+
 #include <QDir>
 #include <QElapsedTimer>
 #include <QFile>
@@ -20,6 +22,16 @@ QString titlePattern(const QString &title)
 }
 
 } // namespace
+
+quint16 Desktop::freeLocalPort()
+{
+    QTcpServer probe;
+    if (!probe.listen(QHostAddress::LocalHost, 0))
+        return 0;
+    const quint16 port = probe.serverPort();
+    probe.close();
+    return port;
+}
 
 bool Desktop::waitUntil(const std::function<bool()> &condition, int timeoutMs)
 {

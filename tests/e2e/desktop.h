@@ -35,6 +35,9 @@ public:
     // its settings in `configHome`; the desktop stops it with everything else.
     QProcess *startInstalledProgram(const QString &prefix, const QString &configHome, QString *why);
 
+    // A TCP port on 127.0.0.1 that nothing listens on now, or 0.
+    static quint16 freeLocalPort();
+
     // Polls the condition every 50 ms until it holds or the time is up.
     static bool waitUntil(const std::function<bool()> &condition, int timeoutMs);
 

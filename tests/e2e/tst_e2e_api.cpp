@@ -22,16 +22,6 @@ const QString Board = u"Corvella by Brannick"_s;
 const QString StartScreen = u"Form1"_s;
 const QString Token = u"5f0c1d2e3a4b59687766554433221100"_s;
 
-quint16 freePort()
-{
-    QTcpServer probe;
-    if (!probe.listen(QHostAddress::LocalHost, 0))
-        return 0;
-    const quint16 port = probe.serverPort();
-    probe.close();
-    return port;
-}
-
 } // namespace
 
 class TestEndToEndApi : public QObject
@@ -85,7 +75,7 @@ private slots:
         sound = desktop->startSound(&why);
         if (!sound)
             qWarning("the buzzer will not be checked: %s", qPrintable(why));
-        port = freePort();
+        port = Desktop::freeLocalPort();
         QVERIFY(port != 0);
         QVERIFY(QDir().mkpath(config.filePath(u"Corvella"_s)));
         QFile settings(config.filePath(u"Corvella/Corvella.conf"_s));

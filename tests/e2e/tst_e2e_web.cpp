@@ -48,16 +48,6 @@ QMap<QString, QString> digitsOf(const BoardReader &board)
 }
 
 // A port nothing listens on right now.
-quint16 freePort()
-{
-    QTcpServer probe;
-    if (!probe.listen(QHostAddress::LocalHost, 0))
-        return 0;
-    const quint16 port = probe.serverPort();
-    probe.close();
-    return port;
-}
-
 // Consecutive runs of rows holding dark pixels (text, the QR code) in an area.
 QList<QPair<int, int>> inkRows(const QImage &shot, const QRect &area)
 {
@@ -185,7 +175,7 @@ private slots:
         desktop = std::make_unique<Desktop>(QSize(1920, 1080));
         QString why;
         QVERIFY2(desktop->startDisplay(&why), qPrintable(why));
-        port = freePort();
+        port = Desktop::freeLocalPort();
         QVERIFY(port != 0);
         QVERIFY(QDir().mkpath(config.filePath(u"Corvella"_s)));
         QFile settings(config.filePath(u"Corvella/Corvella.conf"_s));

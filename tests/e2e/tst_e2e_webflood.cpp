@@ -31,16 +31,6 @@ namespace {
 
 constexpr qint64 AllowedGrowthKb = 10 * 1024;
 
-quint16 freePort()
-{
-    QTcpServer probe;
-    if (!probe.listen(QHostAddress::LocalHost, 0))
-        return 0;
-    const quint16 port = probe.serverPort();
-    probe.close();
-    return port;
-}
-
 } // namespace
 
 class TestEndToEndWebFlood : public QObject
@@ -130,7 +120,7 @@ private slots:
         desktop = std::make_unique<Desktop>(QSize(1280, 720));
         QString why;
         QVERIFY2(desktop->startDisplay(&why), qPrintable(why));
-        port = freePort();
+        port = Desktop::freeLocalPort();
         QVERIFY(port != 0);
         QVERIFY(QDir().mkpath(config.filePath(u"Corvella"_s)));
         QFile settings(config.filePath(u"Corvella/Corvella.conf"_s));
