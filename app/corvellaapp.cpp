@@ -9,6 +9,7 @@
 #include "scoreboard/scoreboardwindow.h"
 #include "web/networkpage.h"
 
+#include <QCoreApplication>
 #include <QEvent>
 
 namespace {
@@ -88,6 +89,17 @@ GameStructure CorvellaApp::structureOf(const Settings &settings)
     structure.periods = settings.Periods;
     structure.breakMs = GameStructure::parseBreaks(settings.BreakLengths).value_or(QList<qint64>{});
     structure.overtimeMs = ClockFace::periodLengthMs(settings.OvertimeLength).value_or(0);
+    TimeoutRules &timeouts = structure.timeouts;
+    timeouts.perGame = settings.TimeoutsPerGame;
+    timeouts.perHalf =
+        TimeoutRules::parseCounts(settings.TimeoutsPerHalf, SettingsDefaults::MaxTimeouts)
+            .value_or(QList<int>{});
+    timeouts.lengthMs =
+        ClockFace::periodLengthMs(settings.TimeoutLength).value_or(timeouts.lengthMs);
+    structure.fouls.on = settings.Section2Role == QLatin1StringView("fouls");
+    structure.fouls.resetPerHalf = settings.FoulsReset == QLatin1StringView("half");
+    structure.fouls.bonusAt = settings.FoulBonusAt;
+    structure.section1Max = settings.ScoreDigits == 3 ? 999 : 99;
     return structure;
 }
 
@@ -156,6 +168,19 @@ QString CorvellaApp::resumeQuestion(const SavedGame &saved) const
              section(GameModel::Home2, GameModel::Guest2, s.SectionText2));
 }
 
+// What a game with timeouts adds to the question: how many each team took.
+QString CorvellaApp::timeoutsNote(const SavedGame &saved) const
+{
+    const auto taken = [&](int team) {
+        return saved.timeoutsTaken.at(team).at(0) + saved.timeoutsTaken.at(team).at(1);
+    };
+    if (taken(GameModel::Home) == 0 && taken(GameModel::Guest) == 0)
+        return {};
+    return QCoreApplication::translate("CorvellaApp", ", timeouts taken %1 : %2")
+        .arg(taken(GameModel::Home))
+        .arg(taken(GameModel::Guest));
+}
+
 void CorvellaApp::offerToResume()
 {
     // Asked once, before the board first opens; a board nobody played on
@@ -166,7 +191,8 @@ void CorvellaApp::offerToResume()
     const std::optional<SavedGame> saved = m_stateFile.load();
     const bool resumed =
         saved && !saved->isFresh() &&
-        m_services.dialogs->askYesNo(nullptr, resumeQuestion(*saved), QStringLiteral("Corvella"));
+        m_services.dialogs->askYesNo(nullptr, resumeQuestion(*saved) + timeoutsNote(*saved),
+                                     QStringLiteral("Corvella"));
     if (resumed) {
         // The game goes on with the clock it was saved with, whatever the
         // settings say now; the settings in effect follow it for this run.

@@ -52,6 +52,7 @@ private:
     void showStartScreenOverBoard();
     void showOptions(QWidget *parent);
     void reapplySettings();
+    QString timeoutsNote(const SavedGame &saved) const;
     QString resumeQuestion(const SavedGame &saved) const;
 
     Services m_services;

@@ -92,6 +92,8 @@ void BoardView::createControls()
 
     createScore(c.home1Panel, m_home1Digits, "picHomeScore0", 600, 2640);
     createScore(c.guest1Panel, m_guest1Digits, "picGuestScore0", 6600, 2640);
+    createThreeDigits(c.home1Panel, m_home1Wide);
+    createThreeDigits(c.guest1Panel, m_guest1Wide);
     createScore(c.home2Panel, m_home2Digits, "picHomeScore1", 600, 4560);
     createScore(c.guest2Panel, m_guest2Digits, "picGuestScore1", 6600, 4560);
 
@@ -109,6 +111,48 @@ void BoardView::createControls()
     }
     c.phaseCaption->hide();
     c.periodPanel->hide();
+    createTimeoutParts();
+}
+
+// Three digits in the place of two: smaller, and centred in the panel.
+void BoardView::createThreeDigits(PictureBox *panel, LedGroup &digits)
+{
+    for (int i : {2, 1, 0}) {
+        LedDigit *digit = placeDigit(digits, i, panel, 95 + (2 - i) * 672, 330, 60);
+        digit->setDigitSize(84);
+        digit->setCaption(i == 0 ? 0 : LedDigit::Blank);
+        digit->hide();
+    }
+}
+
+// The top right corner tells whose timeout runs; a column of dots beside each
+// team's first score tells how many are left; below section 2, the bonus.
+void BoardView::createTimeoutParts()
+{
+    Controls &c = m_controls;
+    c.timeoutCaption = caption(this, "lblTimeout", twipsRect(7695, 240, 1440, 375), 12, false);
+    c.timeoutTeamCaption =
+        caption(this, "lblTimeoutTeam", twipsRect(7695, 660, 1440, 555), 14, false);
+    const int dotLefts[] = {285, 9030};
+    const char *dotNames[] = {"shpHomeTimeouts", "shpGuestTimeouts"};
+    for (int team = 0; team < 2; ++team) {
+        for (int i = 0; i < int(c.timeoutDots[team].size()); ++i)
+            c.timeoutDots[team][i] =
+                place(new Shape(Shape::Kind::FilledCircle, this), dotNames[team],
+                      twipsRect(dotLefts[team], 2760 + 345 * i, 195, 195));
+    }
+    c.bonusCaptions[0] = caption(this, "lblHomeBonus", twipsRect(3120, 5700, 1560, 375), 12, false);
+    c.bonusCaptions[1] =
+        caption(this, "lblGuestBonus", twipsRect(4875, 5700, 1560, 375), 12, false);
+    c.bonusCaptions[0]->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
+    c.bonusCaptions[1]->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+    for (QWidget *part :
+         {static_cast<QWidget *>(c.timeoutCaption), static_cast<QWidget *>(c.timeoutTeamCaption),
+          static_cast<QWidget *>(c.bonusCaptions[0]), static_cast<QWidget *>(c.bonusCaptions[1])})
+        part->hide();
+    for (const auto &dots : c.timeoutDots)
+        for (Shape *dot : dots)
+            dot->hide();
 }
 
 void BoardView::createScore(PictureBox *&panel, LedGroup &digits, const char *panelName, int left,
@@ -137,7 +181,9 @@ void BoardView::fitCaptions()
     const Controls &c = m_controls;
     shrinkToFit(c.homeTeamCaption, c.homeTeamPanel->size());
     shrinkToFit(c.guestTeamCaption, c.guestTeamPanel->size());
-    for (Label *fixedBox : {c.section1Caption, c.section2Caption, c.creditCaption, c.phaseCaption})
+    for (Label *fixedBox :
+         {c.section1Caption, c.section2Caption, c.creditCaption, c.phaseCaption, c.timeoutCaption,
+          c.timeoutTeamCaption, c.bonusCaptions[0], c.bonusCaptions[1]})
         shrinkToFit(fixedBox, fixedBox->size());
     centreIn(c.homeTeamCaption, c.homeTeamPanel);
     centreIn(c.guestTeamCaption, c.guestTeamPanel);
@@ -172,7 +218,8 @@ void BoardView::updateColors()
 
     colorLeds(m_clockDigits, s.LEDTimeColor, s.LEDBackColor);
     colorLeds(m_periodDigits, s.LEDScoreColor, s.LEDBackColor);
-    for (const LedGroup *score : {&m_home1Digits, &m_guest1Digits, &m_home2Digits, &m_guest2Digits})
+    for (const LedGroup *score : {&m_home1Digits, &m_guest1Digits, &m_home2Digits, &m_guest2Digits,
+                                  &m_home1Wide, &m_guest1Wide})
         colorLeds(*score, s.LEDScoreColor, s.LEDBackColor);
     colorControls(this,
                   {c.homeTeamPanel, c.guestTeamPanel, c.homeTeamCaption, c.guestTeamCaption,
@@ -184,6 +231,7 @@ void BoardView::updateColors()
     c.guestTeamCaption->setForeColor(s.GuestColor);
     c.section1Caption->setForeColor(s.TextColor);
     c.section2Caption->setForeColor(s.TextColor);
+    showTimeouts();
 }
 
 void BoardView::resizeEvent(QResizeEvent *event)
@@ -206,21 +254,93 @@ void BoardView::changeEvent(QEvent *event)
 
 const LedGroup &BoardView::scoreDigits(GameModel::Score which) const
 {
+    if (const LedGroup *wide = threeDigitScore(which); wide && m_threeDigits)
+        return *wide;
     const LedGroup *groups[] = {&m_home1Digits, &m_guest1Digits, &m_home2Digits, &m_guest2Digits};
     return *groups[which];
 }
 
+const LedGroup *BoardView::threeDigitScore(GameModel::Score which) const
+{
+    if (which == GameModel::Home1)
+        return &m_home1Wide;
+    if (which == GameModel::Guest1)
+        return &m_guest1Wide;
+    return nullptr;
+}
+
 void BoardView::showGame()
 {
+    showScores();
+    showClock();
+    showPeriod();
+    showTimeouts();
+    showBonus();
+}
+
+void BoardView::showScores()
+{
+    // Three digits where the settings ask for them, or where a score has
+    // grown past 99 anyway: a score is never shown cut.
+    const bool three = m_game.structure().section1Max > 99 ||
+                       m_game.score(GameModel::Home1).value_or(0) > 99 ||
+                       m_game.score(GameModel::Guest1).value_or(0) > 99;
+    if (three != m_threeDigits) {
+        m_threeDigits = three;
+        for (LedGroup *group : {&m_home1Digits, &m_guest1Digits})
+            for (LedDigit *digit : group->members())
+                digit->setVisible(!three);
+        for (LedGroup *group : {&m_home1Wide, &m_guest1Wide})
+            for (LedDigit *digit : group->members())
+                digit->setVisible(three);
+    }
     for (int which = 0; which < GameModel::ScoreCount; ++which) {
         const auto score = static_cast<GameModel::Score>(which);
         const ScoreDigits digits = scoreDigitsFor(m_game.score(score));
         const LedGroup &group = scoreDigits(score);
         group[0]->setCaption(digits.units);
         group[1]->setCaption(digits.tens);
+        if (group.count() > 2)
+            group[2]->setCaption(digits.hundreds);
     }
-    showClock();
-    showPeriod();
+}
+
+void BoardView::showTimeouts()
+{
+    const Controls &c = m_controls;
+    const bool on = m_game.structure().timeouts.isOn();
+    for (int team = 0; team < 2; ++team) {
+        const int left = on ? m_game.timeoutsLeft(GameModel::Team(team)) : 0;
+        for (int i = 0; i < int(c.timeoutDots[team].size()); ++i)
+            c.timeoutDots[team][i]->setVisible(i < left);
+    }
+    const std::optional<GameModel::Team> team = m_game.timeoutTeam();
+    c.timeoutCaption->setVisible(team.has_value());
+    c.timeoutTeamCaption->setVisible(team.has_value());
+    if (!team)
+        return;
+    const bool home = *team == GameModel::Home;
+    c.timeoutCaption->setCaption(tr("TIMEOUT"));
+    c.timeoutTeamCaption->setCaption(home ? m_settings.HomeText : m_settings.GuestText);
+    c.timeoutTeamCaption->setForeColor(home ? m_settings.HomeColor : m_settings.GuestColor);
+    c.timeoutCaption->setFontSize(captionPointSize(12));
+    c.timeoutTeamCaption->setFontSize(captionPointSize(14));
+    shrinkToFit(c.timeoutCaption, c.timeoutCaption->size());
+    shrinkToFit(c.timeoutTeamCaption, c.timeoutTeamCaption->size());
+}
+
+void BoardView::showBonus()
+{
+    for (int team = 0; team < 2; ++team) {
+        Label *bonus = m_controls.bonusCaptions[team];
+        const bool in = m_game.inBonus(GameModel::Team(team));
+        if (in && bonus->isHidden()) {
+            bonus->setCaption(tr("BONUS"));
+            bonus->setFontSize(captionPointSize(12));
+            shrinkToFit(bonus, bonus->size());
+        }
+        bonus->setVisible(in);
+    }
 }
 
 void BoardView::showPeriod()
@@ -250,8 +370,11 @@ void BoardView::showPeriod()
 
 void BoardView::showClock()
 {
-    const ClockFace::Digits digits =
-        m_game.isFaceBlank() ? ClockFace::blankDigits() : ClockFace::digitsFor(m_game.shownTime());
+    // A timeout takes the clock's place while it runs; the game clock waits.
+    ClockFace::Digits digits = ClockFace::digitsFor(m_game.shownTimeoutTime());
+    if (!m_game.timeoutTeam())
+        digits = m_game.isFaceBlank() ? ClockFace::blankDigits()
+                                      : ClockFace::digitsFor(m_game.shownTime());
     for (int i = 1; i <= 5; ++i)
         m_clockDigits[i]->setCaption(digits[i - 1]);
 }

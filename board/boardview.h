@@ -40,11 +40,21 @@ public:
         // With periods only: the period's number and what is being played.
         PictureBox *periodPanel;
         Label *phaseCaption;
+        // With timeouts only: whose is running, and the dots of those left.
+        Label *timeoutCaption, *timeoutTeamCaption;
+        std::array<std::array<Shape *, 5>, 2> timeoutDots;
+        // With team fouls only: the bonus of each team.
+        std::array<Label *, 2> bonusCaptions;
     };
     const Controls &controls() const { return m_controls; }
     const LedGroup &clockDigits() const { return m_clockDigits; }
     const LedGroup &periodDigits() const { return m_periodDigits; }
+    // The digits a score shows on now: section 1 has a second, three-digit
+    // set for scores over 99.
     const LedGroup &scoreDigits(GameModel::Score which) const;
+    bool showsThreeDigits() const { return m_threeDigits; }
+    // Section 1's three-digit set, shown or not; none for section 2.
+    const LedGroup *threeDigitScore(GameModel::Score which) const;
     const LedGroup &home1Digits() const { return m_home1Digits; }
     const LedGroup &guest1Digits() const { return m_guest1Digits; }
     const LedGroup &home2Digits() const { return m_home2Digits; }
@@ -70,6 +80,11 @@ private:
     void createControls();
     void createScore(PictureBox *&panel, LedGroup &digits, const char *panelName, int left,
                      int top);
+    void createThreeDigits(PictureBox *panel, LedGroup &digits);
+    void createTimeoutParts();
+    void showScores();
+    void showTimeouts();
+    void showBonus();
     void showGame();
     void showClock();
     void showPeriod();
@@ -81,6 +96,9 @@ private:
     LedGroup m_clockDigits{QStringLiteral("ledTime")};
     LedGroup m_home1Digits{QStringLiteral("ledHomeScore0")};
     LedGroup m_guest1Digits{QStringLiteral("ledGuestScore0")};
+    LedGroup m_home1Wide{QStringLiteral("ledHomeScore0Wide")};
+    LedGroup m_guest1Wide{QStringLiteral("ledGuestScore0Wide")};
+    bool m_threeDigits = false;
     LedGroup m_home2Digits{QStringLiteral("ledHomeScore1")};
     LedGroup m_guest2Digits{QStringLiteral("ledGuestScore1")};
     LedGroup m_periodDigits{QStringLiteral("ledPeriod")};

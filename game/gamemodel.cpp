@@ -7,14 +7,15 @@
 
 bool GameState::operator==(const GameState &other) const
 {
-    return scores == other.scores && sameClock(other);
+    return scores == other.scores && timeoutsTaken == other.timeoutsTaken && sameClock(other);
 }
 
 bool GameState::sameClock(const GameState &other) const
 {
     return running == other.running && clockMs == other.clockMs && runStartMs == other.runStartMs &&
            faceBlank == other.faceBlank && enteredSeconds == other.enteredSeconds &&
-           period == other.period && phase == other.phase;
+           period == other.period && phase == other.phase && timeoutTeam == other.timeoutTeam &&
+           timeoutMs == other.timeoutMs && timeoutStartMs == other.timeoutStartMs;
 }
 
 GameModel::GameModel(const TimeSource &time, QObject *parent) : QObject(parent), m_time(time)
@@ -57,7 +58,7 @@ ClockSeconds GameModel::shownTimeFor(qint64 clockMs, bool countDown)
 
 void GameModel::setScore(int which, int value)
 {
-    if (value < ScoreMin || value > ScoreMax)
+    if (value < ScoreMin || value > maxScore(which))
         return;
     m_state.scores.at(which) = value;
     emit changed();
@@ -75,7 +76,7 @@ void GameModel::startStop()
     // that is over waits for a new one; a break runs by itself.
     if (!m_state.running && m_countDown && m_state.clockMs <= 0)
         return;
-    if (m_state.phase != GamePhase::Play)
+    if (m_state.phase != GamePhase::Play || timeoutTeam())
         return;
     if (m_state.running)
         stopRun();
@@ -136,6 +137,7 @@ void GameModel::clear()
     m_state.faceBlank = true;
     m_state.enteredSeconds = 0;
     m_state.scores.fill(std::nullopt);
+    m_state.timeoutTeam = -1;
     emit changed();
 }
 
@@ -175,6 +177,13 @@ void GameModel::restore(const GameState &state)
     m_update.stop();
     m_state = state;
     m_state.clockMs = clockMsAt(state, state.takenAtMs);
+    if (state.timeoutTeam >= 0) {
+        // The timeout runs on from what was left of it then.
+        const qint64 run = state.takenAtMs - state.timeoutStartMs;
+        m_state.timeoutMs = std::max<qint64>(state.timeoutMs - run, 0);
+        m_state.timeoutStartMs = m_time.elapsedMs();
+        scheduleUpdate();
+    }
     // A break never stands still: one saved mid-way runs on from there.
     if (m_state.phase == GamePhase::Break)
         m_state.running = true;
@@ -187,7 +196,9 @@ void GameModel::restore(const GameState &state)
 
 void GameModel::readyPeriod(int period)
 {
+    resetFoulsFor(period);
     m_update.stop();
+    m_state.timeoutTeam = -1;
     m_state.running = false;
     m_state.runStartMs = 0;
     m_state.phase = GamePhase::Play;
@@ -254,11 +265,89 @@ void GameModel::skipBreak()
     emit changed();
 }
 
+qint64 GameModel::timeoutLeftMs() const
+{
+    if (!timeoutTeam())
+        return 0;
+    const qint64 run = m_time.elapsedMs() - m_state.timeoutStartMs;
+    return std::max<qint64>(m_state.timeoutMs - run, 0);
+}
+
+int GameModel::timeoutsLeft(Team team) const
+{
+    const int half = m_structure.timeouts.countsHalves() ? m_structure.halfOf(period()) : 0;
+    const int allowed = m_structure.timeouts.allowed(half);
+    return std::max(allowed - m_state.timeoutsTaken.at(team).at(half), 0);
+}
+
+GameModel::TimeoutRefusal GameModel::timeoutRefusal(Team team) const
+{
+    if (!m_structure.timeouts.isOn())
+        return TimeoutRefusal::NoTimeouts;
+    if (m_state.phase != GamePhase::Play)
+        return TimeoutRefusal::NotInPlay;
+    if (timeoutTeam() && timeoutTeam() != team)
+        return TimeoutRefusal::OtherRunning;
+    if (!timeoutTeam() && timeoutsLeft(team) == 0)
+        return TimeoutRefusal::NoneLeft;
+    return TimeoutRefusal::None;
+}
+
+void GameModel::takeTimeout(Team team)
+{
+    if (timeoutRefusal(team) != TimeoutRefusal::None)
+        return;
+    if (timeoutTeam()) {
+        // Play goes on before the time is up: no horn.
+        m_update.stop();
+        m_state.timeoutTeam = -1;
+        emit changed();
+        return;
+    }
+    if (m_state.running)
+        stopRun();
+    const int half = m_structure.timeouts.countsHalves() ? m_structure.halfOf(period()) : 0;
+    ++m_state.timeoutsTaken.at(team).at(half);
+    m_state.timeoutTeam = team;
+    m_state.timeoutMs = m_structure.timeouts.lengthMs;
+    m_state.timeoutStartMs = m_time.elapsedMs();
+    scheduleUpdate();
+    emit changed();
+}
+
+void GameModel::endTimeout()
+{
+    m_update.stop();
+    m_state.timeoutTeam = -1;
+    emit changed();
+    emit clockExpired();
+}
+
+bool GameModel::inBonus(Team team) const
+{
+    const FoulRules &fouls = m_structure.fouls;
+    const int foulCount = score(team == Home ? Home2 : Guest2).value_or(0);
+    return fouls.on && fouls.bonusAt > 0 && foulCount >= fouls.bonusAt;
+}
+
+// Team fouls start again from 0 with each new period, or with the second half.
+void GameModel::resetFoulsFor(int nextPeriod)
+{
+    const FoulRules &fouls = m_structure.fouls;
+    if (!fouls.on || nextPeriod <= m_state.period)
+        return;
+    if (fouls.resetPerHalf && m_structure.halfOf(nextPeriod) == m_structure.halfOf(m_state.period))
+        return;
+    m_state.scores.at(Home2) = 0;
+    m_state.scores.at(Guest2) = 0;
+}
+
 void GameModel::newGame()
 {
     applyPendingClockMode();
     m_state.scores.fill(0);
     m_state.enteredSeconds = 0;
+    m_state.timeoutsTaken = {};
     readyPeriod(1);
     emit changed();
 }
@@ -280,11 +369,16 @@ void GameModel::setStructure(const GameStructure &structure)
 void GameModel::restoreScores(const GameState &state)
 {
     m_state.scores = state.scores;
+    m_state.timeoutsTaken = state.timeoutsTaken;
     emit changed();
 }
 
 qint64 GameModel::msToNextTenth() const
 {
+    if (timeoutTeam()) {
+        const qint64 intoTenth = timeoutLeftMs() % 100;
+        return intoTenth == 0 ? 100 : intoTenth;
+    }
     const qint64 ms = clockMs();
     if (faceCountsDown()) {
         const qint64 intoTenth = ms % 100;
@@ -300,6 +394,15 @@ void GameModel::scheduleUpdate()
 
 void GameModel::updateClock()
 {
+    if (timeoutTeam()) {
+        if (timeoutLeftMs() <= 0) {
+            endTimeout();
+        } else {
+            scheduleUpdate();
+            emit clockAdvanced();
+        }
+        return;
+    }
     if (!m_state.running)
         return;
     const qint64 ms = clockMs();

@@ -25,11 +25,19 @@ struct GameState
     // With periods: which one, and whether it is played, in its break or over.
     int period = 1;
     GamePhase phase = GamePhase::Play;
+    // Timeouts taken by each team in each half, and the one running: whose
+    // (-1: none) and how much of it was left at timeoutStartMs, a reading of
+    // the time source.
+    std::array<std::array<int, 2>, 2> timeoutsTaken{};
+    int timeoutTeam = -1;
+    qint64 timeoutMs = 0;
+    qint64 timeoutStartMs = 0;
     qint64 takenAtMs = 0; // the time source's reading when the state was taken
 
     // The same game, whenever it was looked at.
     bool operator==(const GameState &other) const;
-    // The same clock (running or not, value, face, period), whatever the scores.
+    // The same clock (running or not, value, face, period, timeout), whatever
+    // the scores.
     bool sameClock(const GameState &other) const;
 };
 
@@ -45,7 +53,11 @@ public:
     enum Score { Home1, Guest1, Home2, Guest2 };
     static constexpr int ScoreCount = 4;
     static constexpr int ScoreMin = 0;
-    static constexpr int ScoreMax = 99;
+    // The most any score can be; section 1 on two digits stops at 99.
+    static constexpr int ScoreMax = 999;
+    enum Team { Home, Guest };
+    // Why a timeout cannot be taken now.
+    enum class TimeoutRefusal { None, NoTimeouts, NotInPlay, OtherRunning, NoneLeft };
     // Counting up, the clock stops by itself at 100 minutes.
     static constexpr qint64 LimitMs = 6000 * 1000;
     static constexpr qint64 DefaultPeriodMs = 10 * 60 * 1000;
@@ -53,6 +65,10 @@ public:
     explicit GameModel(const TimeSource &time, QObject *parent = nullptr);
 
     std::optional<int> score(int which) const { return m_state.scores.at(which); }
+    int maxScore(int which) const
+    {
+        return which == Home1 || which == Guest1 ? m_structure.section1Max : 99;
+    }
     bool isRunning() const { return m_state.running; }
     bool isFaceBlank() const { return m_state.faceBlank; }
     qint16 enteredSeconds() const { return m_state.enteredSeconds; }
@@ -76,6 +92,21 @@ public:
         return m_structure.isOn() && m_state.phase != GamePhase::Break &&
                m_state.period > m_structure.periods;
     }
+    // Timeouts: the one running (its team, or nothing) and what is left of it.
+    std::optional<Team> timeoutTeam() const
+    {
+        return m_state.timeoutTeam < 0 ? std::nullopt
+                                       : std::optional<Team>(Team(m_state.timeoutTeam));
+    }
+    using TimeoutCounts = std::array<std::array<int, 2>, 2>; // [team][half]
+    const TimeoutCounts &timeoutsTaken() const { return m_state.timeoutsTaken; }
+    qint64 timeoutLeftMs() const;
+    ClockSeconds shownTimeoutTime() const { return shownTimeFor(timeoutLeftMs(), true); }
+    int timeoutsLeft(Team team) const;
+    TimeoutRefusal timeoutRefusal(Team team) const;
+    // Section 2 as team fouls: whether a team has reached the bonus.
+    bool inBonus(Team team) const;
+
     // Whether the face counts down now: a break always does.
     bool faceCountsDown() const { return m_countDown || m_state.phase == GamePhase::Break; }
 
@@ -92,6 +123,9 @@ public:
     void previousPeriod();
     void skipBreak();
     void newGame();
+    // Stops the game clock and runs the team's timeout; the team's key again
+    // ends it early. Refused as timeoutRefusal says.
+    void takeTimeout(Team team);
 
     // Counting up (the default) or down from a period. A change of either
     // resets the clock.
@@ -124,6 +158,8 @@ private:
     qint64 playLengthMs(int period) const;
     void endPeriod(qint64 endedAtMs);
     void endBreak();
+    void endTimeout();
+    void resetFoulsFor(int nextPeriod);
     void readyPeriod(int period);
     void startRun();
     void stopRun();

@@ -35,6 +35,17 @@ QJsonValue scoreJson(std::optional<int> score)
     return score ? QJsonValue(*score) : QJsonValue(QJsonValue::Null);
 }
 
+QJsonArray timeoutsJson(const GameModel::TimeoutCounts &taken)
+{
+    QJsonArray teams;
+    for (const auto &halves : taken)
+        teams.append(QJsonArray{halves.at(0), halves.at(1)});
+    return teams;
+}
+
+// [[home first half, home second half], [guest ...]]; nothing when it is not.
+std::optional<GameModel::TimeoutCounts> timeoutsFrom(const QJsonValue &value);
+
 QByteArray toJson(const SavedGame &game, qint64 sequence)
 {
     QJsonArray scores;
@@ -50,7 +61,8 @@ QByteArray toJson(const SavedGame &game, qint64 sequence)
                              {QStringLiteral("countDown"), game.countDown},
                              {QStringLiteral("periodMs"), game.periodMs},
                              {QStringLiteral("period"), game.period},
-                             {QStringLiteral("phase"), phaseNames[int(game.phase)]}};
+                             {QStringLiteral("phase"), phaseNames[int(game.phase)]},
+                             {QStringLiteral("timeoutsTaken"), timeoutsJson(game.timeoutsTaken)}};
     return QJsonDocument(object).toJson(QJsonDocument::Compact);
 }
 
@@ -63,6 +75,26 @@ std::optional<qint64> integerIn(const QJsonValue &value, qint64 lo, qint64 hi)
     if (d != std::floor(d) || d < double(lo) || d > double(hi))
         return std::nullopt;
     return static_cast<qint64>(d);
+}
+
+std::optional<GameModel::TimeoutCounts> timeoutsFrom(const QJsonValue &value)
+{
+    GameModel::TimeoutCounts taken{};
+    const QJsonArray teams = value.toArray();
+    if (teams.size() != 2)
+        return std::nullopt;
+    for (int team = 0; team < 2; ++team) {
+        const QJsonArray halves = teams.at(team).toArray();
+        if (halves.size() != 2)
+            return std::nullopt;
+        for (int half = 0; half < 2; ++half) {
+            const auto count = integerIn(halves.at(half), 0, 99);
+            if (!count)
+                return std::nullopt;
+            taken.at(team).at(half) = static_cast<int>(*count);
+        }
+    }
+    return taken;
 }
 
 // Reads one generation, trusting nothing in it.
@@ -114,6 +146,13 @@ std::optional<Generation> parseGeneration(const QByteArray &bytes)
             return std::nullopt;
         g.game.phase = static_cast<GamePhase>(named - std::begin(phaseNames));
     }
+    // Files from before timeouts have none taken.
+    if (const QJsonValue taken = o.value(QStringLiteral("timeoutsTaken")); !taken.isUndefined()) {
+        const auto counts = timeoutsFrom(taken);
+        if (!counts)
+            return std::nullopt;
+        g.game.timeoutsTaken = *counts;
+    }
     g.sequence = *sequence;
     g.game.clockMs = *clock;
     g.game.periodMs = *period;
@@ -160,6 +199,7 @@ SavedGame SavedGame::of(const GameModel &game)
     saved.periodMs = game.periodMs();
     saved.period = game.period();
     saved.phase = game.phase();
+    saved.timeoutsTaken = game.timeoutsTaken();
     return saved;
 }
 
@@ -172,6 +212,7 @@ GameState SavedGame::toState() const
     state.enteredSeconds = enteredSeconds;
     state.period = period;
     state.phase = phase;
+    state.timeoutsTaken = timeoutsTaken;
     return state;
 }
 
@@ -180,7 +221,7 @@ bool SavedGame::isFresh() const
     const bool scoresUntouched = std::all_of(
         scores.begin(), scores.end(), [](std::optional<int> s) { return s.value_or(0) == 0; });
     return scoresUntouched && clockMs == (countDown ? periodMs : 0) && period == 1 &&
-           phase == GamePhase::Play;
+           phase == GamePhase::Play && timeoutsTaken == GameModel::TimeoutCounts{};
 }
 
 GameStateFile::GameStateFile(QString folder, QObject *parent)

@@ -20,6 +20,7 @@ struct SavedGame
     qint64 periodMs = GameModel::DefaultPeriodMs;
     int period = 1;
     GamePhase phase = GamePhase::Play;
+    GameModel::TimeoutCounts timeoutsTaken{};
 
     static SavedGame of(const GameModel &game);
     // The game as a stopped clock with these scores.

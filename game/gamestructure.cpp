@@ -25,3 +25,18 @@ QString GameStructure::breaksText(const QList<qint64> &breaks)
         parts << ClockFace::lengthText(ms);
     return parts.join(QStringLiteral(", "));
 }
+
+std::optional<QList<int>> TimeoutRules::parseCounts(const QString &text, int most)
+{
+    QList<int> counts;
+    if (text.trimmed().isEmpty())
+        return counts;
+    for (const QString &part : text.split(u',')) {
+        bool ok = false;
+        const int count = part.trimmed().toInt(&ok);
+        if (!ok || count < 0 || count > most)
+            return std::nullopt;
+        counts.append(count);
+    }
+    return counts;
+}

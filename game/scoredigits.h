@@ -2,10 +2,11 @@
 
 #include <optional>
 
-// The two digits of a score: no leading zero, and both blank for a cleared
+// The digits of a score: no leading zero, and all blank for a cleared
 // score. -1 is a blank digit.
 struct ScoreDigits
 {
+    int hundreds = -1;
     int tens = -1;
     int units = -1;
 };
@@ -14,5 +15,6 @@ inline ScoreDigits scoreDigitsFor(std::optional<int> score)
 {
     if (!score)
         return {};
-    return {*score >= 10 ? *score / 10 % 10 : -1, *score % 10};
+    return {*score >= 100 ? *score / 100 % 10 : -1, *score >= 10 ? *score / 10 % 10 : -1,
+            *score % 10};
 }

@@ -100,11 +100,19 @@ const struct
     {"Periods", "spnPeriods"},
     {"BreakLengths", "txtBreaks"},
     {"OvertimeLength", "txtOvertime"},
-    // Not in the dialog yet: kept as they are.
-    {"NextPeriodKey", nullptr},
-    {"PreviousPeriodKey", nullptr},
-    {"SkipBreakKey", nullptr},
-    {"NewGameKey", nullptr},
+    {"NextPeriodKey", "cmdNextPeriodK"},
+    {"PreviousPeriodKey", "cmdPreviousPeriodK"},
+    {"SkipBreakKey", "cmdSkipBreakK"},
+    {"NewGameKey", "cmdNewGameK"},
+    {"TimeoutsPerGame", "spnTimeoutsPerGame"},
+    {"TimeoutsPerHalf", "txtTimeoutsPerHalf"},
+    {"TimeoutLength", "txtTimeoutLength"},
+    {"HomeTimeoutKey", "cmdHomeTimeoutK"},
+    {"GuestTimeoutKey", "cmdGuestTimeoutK"},
+    {"Section2Role", "cboSection2Role"},
+    {"FoulsReset", "cboFoulsReset"},
+    {"FoulBonusAt", "spnFoulBonusAt"},
+    {"ScoreDigits", "spnScoreDigits"},
     {"AudienceScreen", "spnAudienceScreen"},
     {"OperatorHints", "cboOperatorHints"},
     // Edited on a page the program adds (addPage).
@@ -256,6 +264,35 @@ void OptionsDialog::createKeyboardTab(QWidget *page)
     auto *cmdResetKeys =
         button(QStringLiteral("Reset Keys"), "cmdResetKeys", page, onPage(3720, 3120, 1215, 375));
     connect(cmdResetKeys, &QPushButton::clicked, this, &OptionsDialog::resetKeys);
+    createGameKeys(page);
+}
+
+// The keys of periods and timeouts, beside the original three: each button
+// shows its key and changes it.
+void OptionsDialog::createGameKeys(QWidget *page)
+{
+    QGroupBox *keys = group(tr("Game Keys:"), "fraGameKeys", page, onPage(5055, 480, 1935, 2700));
+    const struct
+    {
+        QString caption;
+        const char *button;
+        KeyFunction function;
+    } rows[] = {{tr("Home timeout"), "cmdHomeTimeoutK", HomeTimeout},
+                {tr("Guest timeout"), "cmdGuestTimeoutK", GuestTimeout},
+                {tr("Next period"), "cmdNextPeriodK", NextPeriod},
+                {tr("Previous period"), "cmdPreviousPeriodK", PreviousPeriod},
+                {tr("Skip the break"), "cmdSkipBreakK", SkipBreak},
+                {tr("New game"), "cmdNewGameK", NewGame}};
+    int top = 300;
+    for (const auto &row : rows) {
+        auto *caption = new QLabel(row.caption, keys);
+        caption->setGeometry(twipsRect(120, top, 1215, 330));
+        auto *change = button(QString(), row.button, keys, twipsRect(1335, top, 480, 360));
+        caption->setBuddy(change);
+        m_keyLabels[row.function] = change;
+        connect(change, &QPushButton::clicked, this, [this, f = row.function] { chooseKey(f); });
+        top += 390;
+    }
 }
 
 void OptionsDialog::createColorTab(QWidget *page)
@@ -365,6 +402,52 @@ void OptionsDialog::createGameTab(QWidget *page)
     screen->setPrefix(QStringLiteral("on screen "));
 
     createPeriodsGroup(page);
+    createTimeoutsGroup(page);
+}
+
+void OptionsDialog::createTimeoutsGroup(QWidget *page)
+{
+    QGroupBox *rules =
+        group(tr("Timeouts and Fouls:"), "fraTimeouts", page, onPage(4935, 480, 2055, 3450));
+    int top = 300;
+    const auto row = [&](const QString &caption, QWidget *field, const char *name) {
+        auto *label = new QLabel(caption, rules);
+        label->setGeometry(twipsRect(120, top, 1080, 330));
+        label->setBuddy(field);
+        field->setObjectName(QLatin1StringView(name));
+        field->setGeometry(twipsRect(1200, top, 735, 330));
+        top += 420;
+    };
+    auto *perGame = new QSpinBox(rules);
+    perGame->setRange(0, SettingsDefaults::MaxTimeouts);
+    perGame->setSpecialValueText(tr("none"));
+    row(tr("Per game:"), perGame, "spnTimeoutsPerGame");
+    auto *perHalf = new QLineEdit(rules);
+    perHalf->setPlaceholderText(tr("2, 3"));
+    perHalf->setValidator(new QRegularExpressionValidator(
+        QRegularExpression(QStringLiteral("[0-5, ]{0,20}")), perHalf));
+    perHalf->setToolTip(tr("Per half instead: the first half's, then the second's"));
+    row(tr("Per half:"), perHalf, "txtTimeoutsPerHalf");
+    auto *length = new QLineEdit(rules);
+    length->setValidator(new QRegularExpressionValidator(
+        QRegularExpression(QStringLiteral("\\d{0,2}(\\.\\d{0,2})?")), length));
+    length->setToolTip(tr("minutes.seconds"));
+    row(tr("Length:"), length, "txtTimeoutLength");
+    auto *role = new QComboBox(rules);
+    role->addItem(tr("scores"), QStringLiteral("scores"));
+    role->addItem(tr("fouls"), QStringLiteral("fouls"));
+    row(tr("Section 2:"), role, "cboSection2Role");
+    auto *reset = new QComboBox(rules);
+    reset->addItem(tr("period"), QStringLiteral("period"));
+    reset->addItem(tr("half"), QStringLiteral("half"));
+    row(tr("Fouls reset:"), reset, "cboFoulsReset");
+    auto *bonus = new QSpinBox(rules);
+    bonus->setRange(0, 99);
+    bonus->setSpecialValueText(tr("none"));
+    row(tr("Bonus at:"), bonus, "spnFoulBonusAt");
+    auto *digits = new QSpinBox(rules);
+    digits->setRange(2, 3);
+    row(tr("Score digits:"), digits, "spnScoreDigits");
 }
 
 void OptionsDialog::createPeriodsGroup(QWidget *page)
@@ -436,18 +519,20 @@ void OptionsDialog::showMatchingPreset()
     m_presets->setCurrentIndex(match);
 }
 
-// Fills the clock and period fields from the preset chosen; "Custom" leaves
-// them for the operator.
+// Fills the fields the preset chosen sets; "Custom" leaves them for the
+// operator.
 void OptionsDialog::applyPreset(int index)
 {
     if (index < 0 || index >= m_presetList.size())
         return;
     Settings values = settings();
+    QList<SettingsEntry::Member> set;
     for (const SettingsEntry &entry : settingsEntries()) {
         const QString key = QLatin1StringView(entry.group) + u'/' + QLatin1StringView(entry.key);
         const auto found = m_presetList.at(index).values.constFind(key);
         if (found == m_presetList.at(index).values.cend())
             continue;
+        set << entry.member;
         std::visit(
             [&](auto member) {
                 using Value = std::remove_cvref_t<decltype(values.*member)>;
@@ -458,10 +543,7 @@ void OptionsDialog::applyPreset(int index)
             },
             entry.member);
     }
-    showFields(values, [](const Field &field) {
-        return qobject_cast<QLineEdit *>(field.control) ||
-               qobject_cast<QCheckBox *>(field.control) || qobject_cast<QSpinBox *>(field.control);
-    });
+    showFields(values, [&set](const Field &field) { return set.contains(field.member); });
 }
 
 void OptionsDialog::bindFields()
@@ -523,6 +605,8 @@ void OptionsDialog::showField(const Field &field, const Settings &values)
                     m_tempSize = value;
             } else if (auto *box = qobject_cast<QLineEdit *>(field.control)) {
                 box->setText(value);
+            } else if (auto *choices = qobject_cast<QComboBox *>(field.control)) {
+                choices->setCurrentIndex(std::max(0, choices->findData(value)));
             } else {
                 setBuzzerFile(value);
             }
@@ -552,6 +636,8 @@ void OptionsDialog::takeField(const Field &field, Settings &into) const
                     value = m_tempSize;
             } else if (auto *box = qobject_cast<const QLineEdit *>(field.control)) {
                 value = box->text();
+            } else if (auto *choices = qobject_cast<const QComboBox *>(field.control)) {
+                value = choices->currentData().toString();
             } else {
                 value = m_buzzerTemp;
             }
@@ -572,20 +658,43 @@ Settings OptionsDialog::settings() const
 void OptionsDialog::setKey(KeyFunction function, int code)
 {
     m_keys[function] = code;
-    m_keyLabels[function]->setText(keyDisplayName(code));
+    if (auto *label = qobject_cast<QLabel *>(m_keyLabels[function]))
+        label->setText(keyDisplayName(code));
+    else
+        static_cast<QPushButton *>(m_keyLabels[function])->setText(keyDisplayName(code));
+}
+
+// The keys in use in the working copy: the original three always, those of
+// periods and timeouts while the game has them.
+QList<int> OptionsDialog::takenKeys() const
+{
+    QList<int> taken = {m_keys[StartStop], m_keys[Reset], m_keys[Buzzer]};
+    if (findChild<QSpinBox *>(QStringLiteral("spnPeriods"))->value() > 0)
+        taken << m_keys[NextPeriod] << m_keys[PreviousPeriod] << m_keys[SkipBreak]
+              << m_keys[NewGame];
+    const bool timeouts =
+        findChild<QSpinBox *>(QStringLiteral("spnTimeoutsPerGame"))->value() > 0 ||
+        !findChild<QLineEdit *>(QStringLiteral("txtTimeoutsPerHalf"))->text().trimmed().isEmpty();
+    if (timeouts)
+        taken << m_keys[HomeTimeout] << m_keys[GuestTimeout];
+    return taken;
 }
 
 void OptionsDialog::chooseKey(KeyFunction function)
 {
-    static const char *const purposes[] = {"start / stop the clock", "reset the clock",
-                                           "sound the buzzer"};
-    KeyChoice choice{QString::fromLatin1(purposes[function]), static_cast<qint16>(m_keys[function]),
-                     0};
-    // With periods, their keys are taken too.
-    QList<int> taken(m_keys.begin(), m_keys.end());
-    if (findChild<QSpinBox *>(QStringLiteral("spnPeriods"))->value() > 0)
-        taken << m_current.NextPeriodKey << m_current.PreviousPeriodKey << m_current.SkipBreakKey
-              << m_current.NewGameKey;
+    const QString purposes[] = {QStringLiteral("start / stop the clock"),
+                                QStringLiteral("reset the clock"),
+                                QStringLiteral("sound the buzzer"),
+                                tr("start the home team's timeout"),
+                                tr("start the guest team's timeout"),
+                                tr("go to the next period"),
+                                tr("go back a period"),
+                                tr("skip the break"),
+                                tr("start a new game")};
+    KeyChoice choice{purposes[function], static_cast<qint16>(m_keys[function]), 0};
+    // A key of its own is always taken by the key being changed.
+    QList<int> taken = takenKeys();
+    taken << m_keys[function];
     KeyChooser chooser(choice, taken, m_dialogs, this);
     chooser.exec();
     if (choice.chosenKey != 0)

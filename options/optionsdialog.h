@@ -49,9 +49,23 @@ public:
     // their place on the board; 9 when none does.
     static qint16 previewSize(const QString &home, const QString &guest);
 
+    // What each key of the options does.
+    enum KeyFunction {
+        StartStop,
+        Reset,
+        Buzzer,
+        HomeTimeout,
+        GuestTimeout,
+        NextPeriod,
+        PreviousPeriod,
+        SkipBreak,
+        NewGame,
+        KeyFunctionCount
+    };
+
     qint16 workingCaptionSize() const { return m_tempSize; }
     const QString &workingBuzzerFile() const { return m_buzzerTemp; }
-    std::array<int, 3> workingKeys() const { return m_keys; }
+    std::array<int, KeyFunctionCount> workingKeys() const { return m_keys; }
 
     void updatePreview();
 
@@ -59,8 +73,6 @@ protected:
     void keyPressEvent(QKeyEvent *event) override;
 
 private:
-    enum KeyFunction { StartStop, Reset, Buzzer };
-
     // One edited setting: the member of Settings and the control that holds
     // it in the working copy (none for the caption size, held in m_tempSize).
     struct Field
@@ -83,6 +95,9 @@ private:
     void takeField(const Field &field, Settings &into) const;
     int keyFunctionOf(const QWidget *control) const;
     void chooseKey(KeyFunction function);
+    QList<int> takenKeys() const;
+    void createGameKeys(QWidget *page);
+    void createTimeoutsGroup(QWidget *page);
     void setKey(KeyFunction function, int code);
     void pickColor(PictureBox *swatch);
     void setBuzzerFile(const QString &path);
@@ -102,8 +117,9 @@ private:
     QTabWidget *m_tabs;
     QComboBox *m_presets = nullptr;
     QList<Preset> m_presetList;
-    std::array<QLabel *, 3> m_keyLabels{};
-    std::array<int, 3> m_keys{};
+    // A key's name shows on a label, or on the button that changes it.
+    std::array<QWidget *, KeyFunctionCount> m_keyLabels{};
+    std::array<int, KeyFunctionCount> m_keys{};
     QLabel *m_buzzerSoundLabel;
     QLineEdit *m_homeText, *m_guestText;
     QLabel *m_homePreview, *m_guestPreview;

@@ -33,7 +33,10 @@ void ScoreBoardWindow::routeKeys()
     for (const auto &[panel, which] : scores) {
         const auto enter = [this, which = which](int key) { scoreKey(which, key); };
         connect(panel, &PictureBox::keyTyped, this, enter);
-        for (LedDigit *digit : scoreDigits(which).members())
+        QList<LedDigit *> digits = scoreDigits(which).members();
+        if (const LedGroup *wide = threeDigitScore(which))
+            digits << wide->members();
+        for (LedDigit *digit : digits)
             connect(digit, &LedDigit::keyTyped, this, [enter](int, int key) { enter(key); });
     }
     // Keys typed on the clock panel itself go nowhere.
@@ -56,7 +59,7 @@ void ScoreBoardWindow::createShortcuts()
 void ScoreBoardWindow::scoreKey(GameModel::Score which, int keyAscii)
 {
     runCommandKey(keyAscii);
-    const std::optional<ScoreEdit> edit = m_scoreEntry.key(which, keyAscii);
+    const std::optional<ScoreEdit> edit = m_scoreEntry.key(which, keyAscii, game().maxScore(which));
     updateHints(keyAscii);
     if (!m_scoreEntry.refusal().isEmpty())
         showNotice(tr("Not taken: %1").arg(m_scoreEntry.refusal()));
@@ -66,11 +69,11 @@ void ScoreBoardWindow::scoreKey(GameModel::Score which, int keyAscii)
         // The game ignores a score out of range; the operator is told why.
         const int from = game().score(which).value_or(0);
         const int to = from + edit->amount;
-        if (to > GameModel::ScoreMax)
+        if (to > game().maxScore(which))
             showNotice(tr("Not taken: %1 + %2 is over %3")
                            .arg(from)
                            .arg(edit->amount)
-                           .arg(GameModel::ScoreMax));
+                           .arg(game().maxScore(which)));
         else if (to < GameModel::ScoreMin)
             showNotice(tr("Not taken: %1 - %2 is below %3")
                            .arg(from)
@@ -139,6 +142,8 @@ void ScoreBoardWindow::runCommandKey(int keyAscii)
         setWindowState(windowState() & ~Qt::WindowFullScreen); // the start screen at the next Esc
     else if (game().structure().isOn() && runPeriodKey(keyAscii))
         return;
+    else if (game().structure().timeouts.isOn() && runTimeoutKey(keyAscii))
+        return;
     else if (keyAscii == Esc)
         showStartScreen();
     else if (keyAscii == LetterO)
@@ -161,6 +166,37 @@ bool ScoreBoardWindow::runPeriodKey(int keyAscii)
         askForNewGame();
     else
         return false;
+    return true;
+}
+
+// The timeout keys of a game with timeouts; a board without them has none.
+bool ScoreBoardWindow::runTimeoutKey(int keyAscii)
+{
+    const Settings &s = settings();
+    GameModel::Team team = GameModel::Home;
+    if (keyAscii == s.GuestTimeoutKey)
+        team = GameModel::Guest;
+    else if (keyAscii != s.HomeTimeoutKey)
+        return false;
+    const QString name = team == GameModel::Home ? s.HomeText : s.GuestText;
+    switch (game().timeoutRefusal(team)) {
+    case GameModel::TimeoutRefusal::None:
+        break;
+    case GameModel::TimeoutRefusal::NotInPlay:
+        showNotice(tr("Not taken: no timeout in a break or after the game"));
+        return true;
+    case GameModel::TimeoutRefusal::OtherRunning:
+        showNotice(tr("Not taken: the other team's timeout is running"));
+        return true;
+    case GameModel::TimeoutRefusal::NoneLeft:
+        showNotice(tr("Not taken: %1 has no timeouts left").arg(name));
+        return true;
+    case GameModel::TimeoutRefusal::NoTimeouts:
+        return false;
+    }
+    const bool ending = game().timeoutTeam() == team;
+    act(ending ? tr("End the timeout of %1").arg(name) : tr("Timeout %1").arg(name),
+        [team](GameModel &game) { game.takeTimeout(team); });
     return true;
 }
 

@@ -104,6 +104,7 @@ private:
     void updateTitle();
     void updateHints(int keyAscii);
     bool runPeriodKey(int keyAscii);
+    bool runTimeoutKey(int keyAscii);
     // A refused entry is told on the board only; an undo in the title too.
     void showNotice(const QString &notice, bool inTitle = false);
     void trackHistory();

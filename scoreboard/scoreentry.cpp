@@ -36,7 +36,7 @@ std::optional<ScoreEdit> editFor(const QString &text)
 
 } // namespace
 
-std::optional<ScoreEdit> ScoreEntry::key(int which, int keyAscii)
+std::optional<ScoreEdit> ScoreEntry::key(int which, int keyAscii, int maxScore)
 {
     if (which != m_target) {
         m_text.clear();
@@ -44,7 +44,7 @@ std::optional<ScoreEdit> ScoreEntry::key(int which, int keyAscii)
     }
     m_refusal.clear();
     if (m_whole)
-        return wholeKey(keyAscii);
+        return wholeKey(keyAscii, maxScore);
     if (isEntryCharacter(keyAscii))
         m_text += QChar(keyAscii);
     if (keyAscii == Space)
@@ -78,7 +78,7 @@ void ScoreEntry::discard()
     m_target = -1;
 }
 
-std::optional<ScoreEdit> ScoreEntry::wholeKey(int keyAscii)
+std::optional<ScoreEdit> ScoreEntry::wholeKey(int keyAscii, int maxScore)
 {
     const bool digit = keyAscii >= '0' && keyAscii <= '9';
     if (keyAscii == Space) {
@@ -93,10 +93,9 @@ std::optional<ScoreEdit> ScoreEntry::wholeKey(int keyAscii)
     }
     if (digit) {
         const QString typed = m_text + QChar(keyAscii);
-        if (typed.toInt() > GameModel::ScoreMax) {
-            m_refusal = QCoreApplication::translate("ScoreEntry", "%1 is over %2")
-                            .arg(typed)
-                            .arg(GameModel::ScoreMax);
+        if (typed.toInt() > maxScore) {
+            m_refusal =
+                QCoreApplication::translate("ScoreEntry", "%1 is over %2").arg(typed).arg(maxScore);
             m_text.clear();
         } else {
             m_text = typed;

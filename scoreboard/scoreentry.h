@@ -22,8 +22,9 @@ public:
     void setWholeScores(bool on) { m_whole = on; }
     bool wholeScores() const { return m_whole; }
 
-    // One key typed on score `which`; returns the change it completes.
-    std::optional<ScoreEdit> key(int which, int keyAscii);
+    // One key typed on score `which`, which goes up to `maxScore`; returns the
+    // change it completes.
+    std::optional<ScoreEdit> key(int which, int keyAscii, int maxScore = 99);
     void discard();
 
     const QString &pendingText() const { return m_text; }
@@ -32,7 +33,7 @@ public:
     const QString &refusal() const { return m_refusal; }
 
 private:
-    std::optional<ScoreEdit> wholeKey(int keyAscii);
+    std::optional<ScoreEdit> wholeKey(int keyAscii, int maxScore);
 
     QString m_text;
     QString m_refusal;

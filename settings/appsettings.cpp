@@ -40,6 +40,15 @@ const StoreEntry storeEntries[] = {
     {"KeySettings", "PreviousPeriodKey", &Settings::PreviousPeriodKey},
     {"KeySettings", "SkipBreakKey", &Settings::SkipBreakKey},
     {"KeySettings", "NewGameKey", &Settings::NewGameKey},
+    {"ClockSettings", "TimeoutsPerGame", &Settings::TimeoutsPerGame},
+    {"ClockSettings", "TimeoutsPerHalf", &Settings::TimeoutsPerHalf, 40},
+    {"ClockSettings", "TimeoutLength", &Settings::TimeoutLength, 8},
+    {"KeySettings", "HomeTimeoutKey", &Settings::HomeTimeoutKey},
+    {"KeySettings", "GuestTimeoutKey", &Settings::GuestTimeoutKey},
+    {"TextSettings", "Section2Role", &Settings::Section2Role, 8},
+    {"TextSettings", "FoulsReset", &Settings::FoulsReset, 8},
+    {"TextSettings", "FoulBonusAt", &Settings::FoulBonusAt},
+    {"DisplaySettings", "ScoreDigits", &Settings::ScoreDigits},
     {"DisplaySettings", "AudienceScreen", &Settings::AudienceScreen},
     {"DisplaySettings", "OperatorHints", &Settings::OperatorHints},
     {"WebSettings", "WebServer", &Settings::WebServer},
@@ -54,7 +63,8 @@ bool isKeyField(qint16 Settings::*member)
     return member == &Settings::StartStopClockKey || member == &Settings::ResetClockKey ||
            member == &Settings::BuzzerKey || member == &Settings::NextPeriodKey ||
            member == &Settings::PreviousPeriodKey || member == &Settings::SkipBreakKey ||
-           member == &Settings::NewGameKey;
+           member == &Settings::NewGameKey || member == &Settings::HomeTimeoutKey ||
+           member == &Settings::GuestTimeoutKey;
 }
 
 bool isSwitch(qint16 Settings::*member)
@@ -132,6 +142,13 @@ void loadEntry(const QMap<QString, QString> &stored, const StoreEntry &entry, Se
                         return;
                     if (isHintsMode(member) && (number < 0 || number > 2))
                         return;
+                    if (member == &Settings::TimeoutsPerGame &&
+                        (number < 0 || number > SettingsDefaults::MaxTimeouts))
+                        return;
+                    if (member == &Settings::FoulBonusAt && (number < 0 || number > 99))
+                        return;
+                    if (member == &Settings::ScoreDigits && number != 2 && number != 3)
+                        return;
                 }
                 if constexpr (std::is_same_v<Field, qint32>) {
                     if (isPort(member) && (number < 1 || number > 65535))
@@ -166,6 +183,12 @@ void applyDefaultKeys(Settings &s)
     s.StartStopClockKey = SettingsDefaults::StartStopClockKey;
     s.ResetClockKey = SettingsDefaults::ResetClockKey;
     s.BuzzerKey = SettingsDefaults::BuzzerKey;
+    s.NextPeriodKey = SettingsDefaults::NextPeriodKey;
+    s.PreviousPeriodKey = SettingsDefaults::PreviousPeriodKey;
+    s.SkipBreakKey = SettingsDefaults::SkipBreakKey;
+    s.NewGameKey = SettingsDefaults::NewGameKey;
+    s.HomeTimeoutKey = SettingsDefaults::HomeTimeoutKey;
+    s.GuestTimeoutKey = SettingsDefaults::GuestTimeoutKey;
 }
 
 Settings defaultSettings()
@@ -173,10 +196,10 @@ Settings defaultSettings()
     Settings s;
     applyDefaultColors(s);
     applyDefaultKeys(s);
-    s.NextPeriodKey = SettingsDefaults::NextPeriodKey;
-    s.PreviousPeriodKey = SettingsDefaults::PreviousPeriodKey;
-    s.SkipBreakKey = SettingsDefaults::SkipBreakKey;
-    s.NewGameKey = SettingsDefaults::NewGameKey;
+    s.TimeoutLength = QStringLiteral("1.00");
+    s.Section2Role = QStringLiteral("scores");
+    s.FoulsReset = QStringLiteral("period");
+    s.ScoreDigits = SettingsDefaults::ScoreDigits;
     s.BuzzerFile = QCoreApplication::applicationDirPath() + QStringLiteral("/buzzer.wav");
     s.HomeText = QStringLiteral("Home");
     s.GuestText = QStringLiteral("Guest");

@@ -42,6 +42,22 @@ struct Settings
     qint16 PreviousPeriodKey = 0;
     qint16 SkipBreakKey = 0;
     qint16 NewGameKey = 0;
+    // Timeouts per team: so many in the whole game, or in each half ("2, 3":
+    // two in the first half, three in the second; one number for both). 0
+    // and empty: none. Each lasts TimeoutLength (minutes.seconds).
+    qint16 TimeoutsPerGame = 0;
+    QString TimeoutsPerHalf;
+    QString TimeoutLength;
+    qint16 HomeTimeoutKey = 0;
+    qint16 GuestTimeoutKey = 0;
+    // What section 2 counts: "scores" (as always) or "fouls", the team
+    // fouls, reset at each period ("period") or half ("half"), with a bonus
+    // mark from FoulBonusAt fouls on (0: no mark).
+    QString Section2Role;
+    QString FoulsReset;
+    qint16 FoulBonusAt = 0;
+    // Digits of section 1's scores: 2 (0 to 99) or 3 (0 to 999).
+    qint16 ScoreDigits = 2;
     // The screen of the audience display, counted from 1; 0 is off.
     qint16 AudienceScreen = 0;
     // When the operator's board shows what has been typed, refused entries,
@@ -80,7 +96,11 @@ inline constexpr qint16 NextPeriodKey = 110;     // "n"
 inline constexpr qint16 PreviousPeriodKey = 112; // "p"
 inline constexpr qint16 SkipBreakKey = 107;      // "k"
 inline constexpr qint16 NewGameKey = 103;        // "g"
+inline constexpr qint16 HomeTimeoutKey = 104;    // "h"
+inline constexpr qint16 GuestTimeoutKey = 106;   // "j"
 inline constexpr qint16 MaxPeriods = 99;
+inline constexpr qint16 MaxTimeouts = 5;
+inline constexpr qint16 ScoreDigits = 2;
 inline constexpr qint16 TeamSize = 24;
 inline constexpr qint16 CountDown = 0;
 inline constexpr qint16 WebServer = 0;

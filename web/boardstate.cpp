@@ -1,6 +1,7 @@
 #include "web/boardstate.h"
 
 #include "game/gamemodel.h"
+#include "game/gamestructure.h"
 #include "settings/appsettings.h"
 #include "settings/bgrcolor.h"
 
@@ -13,6 +14,13 @@ QString cssColor(qint32 bgr)
     return fromBgr(bgr).name();
 }
 
+QLatin1StringView teamName(GameModel::Team team)
+{
+    return team == GameModel::Home ? QLatin1StringView("home") : QLatin1StringView("guest");
+}
+
+QJsonValue timeoutPart(const GameModel &game);
+
 QJsonObject clockPart(const GameModel &game)
 {
     const char *phases[] = {"play", "break", "final"};
@@ -23,7 +31,32 @@ QJsonObject clockPart(const GameModel &game)
             {QStringLiteral("blank"), game.isFaceBlank()},
             {QStringLiteral("periods"), game.structure().periods},
             {QStringLiteral("period"), game.period()},
-            {QStringLiteral("phase"), QLatin1StringView(phases[int(game.phase())])}};
+            {QStringLiteral("phase"), QLatin1StringView(phases[int(game.phase())])},
+            {QStringLiteral("timeout"), timeoutPart(game)}};
+}
+
+// The timeout running, in place of the game clock on the face, or null.
+QJsonValue timeoutPart(const GameModel &game)
+{
+    const std::optional<GameModel::Team> team = game.timeoutTeam();
+    if (!team)
+        return QJsonValue::Null;
+    return QJsonObject{{QStringLiteral("team"), teamName(*team)},
+                       {QStringLiteral("ms"), game.timeoutLeftMs()}};
+}
+
+// Timeouts left, team fouls' bonus and the digits of section 1.
+QJsonObject teamsPart(const GameModel &game)
+{
+    const GameStructure &rules = game.structure();
+    QJsonValue left = QJsonValue::Null;
+    if (rules.timeouts.isOn())
+        left = QJsonArray{game.timeoutsLeft(GameModel::Home), game.timeoutsLeft(GameModel::Guest)};
+    return {{QStringLiteral("timeoutsLeft"), left},
+            {QStringLiteral("fouls"), rules.fouls.on},
+            {QStringLiteral("bonus"),
+             QJsonArray{game.inBonus(GameModel::Home), game.inBonus(GameModel::Guest)}},
+            {QStringLiteral("scoreDigits"), rules.section1Max > 99 ? 3 : 2}};
 }
 
 QJsonObject boardPart(const Settings &s)
@@ -49,7 +82,10 @@ QJsonObject snapshot(const GameModel &game, const Settings &settings)
         const std::optional<int> score = game.score(i);
         scores.append(score ? QJsonValue(*score) : QJsonValue(QJsonValue::Null));
     }
-    return {{Scores, scores}, {Clock, clockPart(game)}, {Board, boardPart(settings)}};
+    return {{Scores, scores},
+            {Clock, clockPart(game)},
+            {Teams, teamsPart(game)},
+            {Board, boardPart(settings)}};
 }
 
 QJsonObject changedParts(const QJsonObject &before, const QJsonObject &after)
@@ -60,7 +96,8 @@ QJsonObject changedParts(const QJsonObject &before, const QJsonObject &after)
             changed.insert(it.key(), it.value());
     }
     const QJsonObject clock = after.value(Clock).toObject();
-    if (clock.value(QLatin1StringView("running")).toBool())
+    if (clock.value(QLatin1StringView("running")).toBool() ||
+        clock.value(QLatin1StringView("timeout")).isObject())
         changed.insert(Clock, clock);
     return changed;
 }

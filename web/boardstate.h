@@ -15,13 +15,14 @@ namespace BoardState {
 inline constexpr QLatin1StringView Scores{"scores"};
 inline constexpr QLatin1StringView Clock{"clock"};
 inline constexpr QLatin1StringView Board{"board"};
+inline constexpr QLatin1StringView Teams{"teams"};
 
 QJsonObject snapshot(const GameModel &game, const Settings &settings);
 QJsonObject clockPart(const GameModel &game);
 QJsonObject boardPart(const Settings &settings);
 
 // The parts of `after` that differ from `before`. The clock part is always
-// there while the clock runs, since its value moves on.
+// there while the clock or a timeout runs, since its value moves on.
 QJsonObject changedParts(const QJsonObject &before, const QJsonObject &after);
 
 // A stored colour (0x00BBGGRR) as a CSS colour, "#rrggbb".

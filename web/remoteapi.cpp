@@ -55,10 +55,10 @@ bool isClockText(const QString &text)
 bool isAction(const QByteArray &path)
 {
     static const QList<QByteArray> fixed = {
-        "clock/start",  "clock/stop",      "clock/toggle",  "clock/reset",
-        "clock",        "buzzer",          "undo",          "redo",
-        "period/next",  "period/previous", "break/skip",    "game/new",
-        "score/home/1", "score/home/2",    "score/guest/1", "score/guest/2"};
+        "clock/start",   "clock/stop",   "clock/toggle", "clock/reset",  "clock",
+        "buzzer",        "undo",         "redo",         "period/next",  "period/previous",
+        "break/skip",    "game/new",     "score/home/1", "score/home/2", "score/guest/1",
+        "score/guest/2", "timeout/home", "timeout/guest"};
     return fixed.contains(path);
 }
 
@@ -190,9 +190,10 @@ RemoteApi::Outcome RemoteApi::act(const QByteArray &path, const QJsonObject &bod
                               : phase == GamePhase::Break ? tr("the break runs by itself")
                                                           : QString();
     const bool atZero = !m_game.isRunning() && m_game.countsDown() && m_game.clockMs() <= 0;
-    const QString cannotStart = !notInPlay.isEmpty() ? notInPlay
-                                : atZero             ? tr("the clock is at zero; reset or set it")
-                                                     : QString();
+    const QString cannotStart = !notInPlay.isEmpty()   ? notInPlay
+                                : m_game.timeoutTeam() ? tr("a timeout is running")
+                                : atZero               ? tr("the clock is at zero; reset or set it")
+                                                       : QString();
     const auto startStop = [](GameModel &g) { g.startStop(); };
     if (path == "clock/start") {
         if (m_game.isRunning() && notInPlay.isEmpty())
@@ -248,10 +249,28 @@ RemoteApi::Outcome RemoteApi::act(const QByteArray &path, const QJsonObject &bod
         return record(
             tr("Skip the break from the API"), [](GameModel &g) { g.skipBreak(); },
             phase == GamePhase::Break ? QString() : tr("there is no break to skip"));
+    if (path.startsWith("timeout/"))
+        return takeTimeout(path == "timeout/home" ? GameModel::Home : GameModel::Guest);
     if (path == "game/new")
         return record(
             tr("New game from the API"), [](GameModel &g) { g.newGame(); }, QString());
     return {404, tr("not found")};
+}
+
+RemoteApi::Outcome RemoteApi::takeTimeout(GameModel::Team team)
+{
+    using Refusal = GameModel::TimeoutRefusal;
+    const Refusal refusal = m_game.timeoutRefusal(team);
+    const QString reason = refusal == Refusal::NoTimeouts  ? tr("the game has no timeouts")
+                           : refusal == Refusal::NotInPlay ? tr("only during play")
+                           : refusal == Refusal::OtherRunning
+                               ? tr("the other team's timeout is running")
+                           : refusal == Refusal::NoneLeft ? tr("no timeouts left")
+                                                          : QString();
+    const bool ending = m_game.timeoutTeam() == team;
+    return record(
+        ending ? tr("End the timeout from the API") : tr("Timeout from the API"),
+        [team](GameModel &g) { g.takeTimeout(team); }, reason);
 }
 
 RemoteApi::Outcome RemoteApi::setClock(const QJsonObject &body)
@@ -303,11 +322,11 @@ RemoteApi::Outcome RemoteApi::changeScore(const QByteArray &which, const QJsonOb
         return {400, tr("the score change is a whole number")};
     const qint64 now = m_game.score(index).value_or(0);
     const qint64 to = add.isUndefined() ? *n : now + *n;
-    if (to < GameModel::ScoreMin || to > GameModel::ScoreMax)
+    if (to < GameModel::ScoreMin || to > m_game.maxScore(index))
         return {409, tr("the score would be %1, outside %2 to %3")
                          .arg(to)
                          .arg(GameModel::ScoreMin)
-                         .arg(GameModel::ScoreMax)};
+                         .arg(m_game.maxScore(index))};
     const int value = int(to);
     return record(
         tr("Change score from the API"), [index, value](GameModel &g) { g.setScore(index, value); },

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "game/gamemodel.h"
 #include "web/httpfront.h"
 
 #include <QHash>
@@ -10,7 +11,6 @@
 
 class CurrentSettings;
 class GameHistory;
-class GameModel;
 class LiveChannel;
 class TimeSource;
 
@@ -62,6 +62,7 @@ private:
     Outcome record(const QString &text, const std::function<void(GameModel &)> &action,
                    const QString &refusal);
     Outcome setClock(const QJsonObject &body);
+    Outcome takeTimeout(GameModel::Team team);
     Outcome changeScore(const QByteArray &which, const QJsonObject &body);
 
     GameModel &m_game;

@@ -53,7 +53,7 @@ private slots:
             << QByteArray("{\"format\":\"corvella-game\",\"version\":2,\"sequence\":99}");
         QTest::newRow("score out of range")
             << QByteArray("{\"format\":\"corvella-game\",\"version\":1,\"sequence\":99,"
-                          "\"scores\":[100,0,0,0],\"clockMs\":0,\"periodMs\":0,"
+                          "\"scores\":[1000,0,0,0],\"clockMs\":0,\"periodMs\":0,"
                           "\"enteredSeconds\":0,\"faceBlank\":false,\"countDown\":false}");
         QTest::newRow("clock beyond the limit")
             << QByteArray("{\"format\":\"corvella-game\",\"version\":1,\"sequence\":99,"

@@ -28,6 +28,14 @@ class TestOptionFields : public QObject
         s.PreviousPeriodKey = 'P';
         s.SkipBreakKey = 'K';
         s.NewGameKey = 'G';
+        s.HomeTimeoutKey = 'H';
+        s.GuestTimeoutKey = 'J';
+        s.TimeoutsPerGame = 2;
+        s.TimeoutLength = QStringLiteral("0.45");
+        s.Section2Role = QStringLiteral("fouls");
+        s.FoulsReset = QStringLiteral("half");
+        s.FoulBonusAt = 4;
+        s.ScoreDigits = 3;
         s.FormColor = 0x010203;
         s.LEDTimeColor = 0x040506;
         s.LEDScoreColor = 0x070809;

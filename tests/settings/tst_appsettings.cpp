@@ -37,6 +37,11 @@ private:
         s.PreviousPeriodKey = 'P';
         s.SkipBreakKey = 'K';
         s.NewGameKey = 'G';
+        s.HomeTimeoutKey = 'H';
+        s.GuestTimeoutKey = 'J';
+        s.TimeoutsPerHalf = QStringLiteral("2, 3");
+        s.Section2Role = QStringLiteral("fouls");
+        s.ScoreDigits = 3;
         s.FormColor = 0x123456;
         s.LEDTimeColor = 1;
         s.LEDScoreColor = 0xFFFFFF;
