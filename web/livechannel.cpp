@@ -1,5 +1,6 @@
 #include "web/livechannel.h"
 
+#include "game/clockface.h"
 #include "game/gamehistory.h"
 #include "game/gamemodel.h"
 #include "game/timesource.h"
@@ -254,9 +255,22 @@ bool LiveChannel::perform(const QJsonObject &message)
         const int d = delta.toInt(0);
         // Only whole numbers in range: 1.5 or "1" is not a score button.
         if (!which.isDouble() || which.toDouble() != w || w < 0 || w >= GameModel::ScoreCount ||
-            !delta.isDouble() || delta.toDouble() != d || (d != 1 && d != -1))
+            !delta.isDouble() || delta.toDouble() != d || d == 0 || qAbs(d) > MaxScoreStep)
             return false;
         record(tr("Change score from a phone"), [w, d](GameModel &g) { g.addToScore(w, d); });
+    } else if (action == u"clock") {
+        // "minutes.seconds" as the API takes it, and only in play, as the board's own entry.
+        const QJsonValue value = message.value(QStringLiteral("value"));
+        if (!value.isString() || !BoardState::isClockText(value.toString()) ||
+            m_game.phase() != GamePhase::Play)
+            return false;
+        const qint16 seconds = ClockFace::typedSeconds(value.toString());
+        record(tr("Set the clock from a phone"),
+               [seconds](GameModel &g) { g.enterClockTime(seconds); });
+    } else if (action == u"undo") {
+        if (!m_history.stack().canUndo())
+            return false;
+        m_history.undo();
     } else {
         return false;
     }

@@ -18,10 +18,11 @@ class TimeSource;
 // The live channel to every connected page. A page gets the whole board when
 // it connects, then one message per change; while the clock runs, a keyframe
 // each second keeps every page's own clock in step. Pages read; a page that
-// sent the right PIN may also operate (start/stop, reset, buzzer, scores).
-// Everything a client sends is checked. The sockets themselves are held by
-// PageLinks on the server's thread: this side, on the main thread, knows the
-// pages by number and writes each message once for all of them.
+// sent the right PIN may also operate (start/stop, reset, buzzer, scores,
+// setting the clock, undo). Everything a client sends is checked. The
+// sockets themselves are held by PageLinks on the server's thread: this
+// side, on the main thread, knows the pages by number and writes each
+// message once for all of them.
 class LiveChannel : public QObject
 {
     Q_OBJECT
@@ -36,6 +37,8 @@ public:
     // ActionBurst; the rest are dropped.
     static constexpr int ActionsPerSecond = 20;
     static constexpr int ActionBurst = 10;
+    // The most a remote's score button adds or takes at once.
+    static constexpr int MaxScoreStep = 3;
     // Sessions kept; the oldest goes first.
     static constexpr int MaxSessions = 64;
 
