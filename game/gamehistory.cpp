@@ -23,6 +23,7 @@ public:
     }
 
     bool isRemote() const { return m_remote; }
+    bool clockWasRunning() const { return m_clockAction && m_before.running; }
     int id() const override { return m_remote ? RemoteId : -1; }
     bool mergeWith(const QUndoCommand *other) override
     {
@@ -66,6 +67,13 @@ private:
 GameHistory::GameHistory(GameModel &game, QObject *parent) : QObject(parent), m_game(game)
 {
     m_stack.setUndoLimit(Depth);
+}
+
+bool GameHistory::undoStartsClock() const
+{
+    if (!m_stack.canUndo() || m_game.isRunning())
+        return false;
+    return static_cast<const GameChange *>(m_stack.command(m_stack.index() - 1))->clockWasRunning();
 }
 
 int GameHistory::remoteSteps() const

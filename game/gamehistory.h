@@ -34,6 +34,8 @@ public:
     void undo();
     void redo();
     void forget() { m_stack.clear(); }
+    // Whether undo() now would set the stopped clock running again.
+    bool undoStartsClock() const;
     const QUndoStack &stack() const { return m_stack; }
 
 signals:

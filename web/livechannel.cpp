@@ -235,10 +235,34 @@ void LiveChannel::receiveAction(quint64 page, const QJsonObject &message)
         send(page, typed("pinRequired"));
         return;
     }
-    perform(message);
+    perform(page, message);
 }
 
-bool LiveChannel::perform(const QJsonObject &message)
+bool LiveChannel::undo(quint64 page)
+{
+    const QUndoStack &stack = m_history.stack();
+    if (!stack.canUndo())
+        return false;
+    // As at the board: a clock set running by surprise would run on
+    // unnoticed, so that undo waits for a second press.
+    const QUndoCommand *next = stack.command(stack.index() - 1);
+    Client &client = m_clients[page];
+    const qint64 now = m_time.elapsedMs();
+    if (m_history.undoStartsClock() &&
+        (client.confirming != next || now - client.confirmingAtMs > UndoConfirmMs)) {
+        client.confirming = next;
+        client.confirmingAtMs = now;
+        QJsonObject reply = typed("undo");
+        reply.insert(QStringLiteral("result"), text("confirm"));
+        send(page, reply);
+        return true;
+    }
+    client.confirming = nullptr;
+    m_history.undo();
+    return true;
+}
+
+bool LiveChannel::perform(quint64 page, const QJsonObject &message)
 {
     const QString action = message.value(QStringLiteral("action")).toString();
     if (action == u"startStop") {
@@ -268,9 +292,7 @@ bool LiveChannel::perform(const QJsonObject &message)
         record(tr("Set the clock from a phone"),
                [seconds](GameModel &g) { g.enterClockTime(seconds); });
     } else if (action == u"undo") {
-        if (!m_history.stack().canUndo())
-            return false;
-        m_history.undo();
+        return undo(page);
     } else {
         return false;
     }

@@ -13,6 +13,7 @@
 
 class CurrentSettings;
 class GameModel;
+class QUndoCommand;
 class TimeSource;
 
 // The live channel to every connected page. A page gets the whole board when
@@ -39,6 +40,9 @@ public:
     static constexpr int ActionBurst = 10;
     // The most a remote's score button adds or takes at once.
     static constexpr int MaxScoreStep = 3;
+    // An undo that would start the clock again is done by a second one
+    // within this time.
+    static constexpr qint64 UndoConfirmMs = 2000;
     // Sessions kept; the oldest goes first.
     static constexpr int MaxSessions = 64;
 
@@ -80,6 +84,9 @@ private:
         bool mayOperate = false;
         double actionTokens = ActionBurst;
         qint64 tokensAtMs = 0;
+        // The step an undo is waiting to be confirmed for, only compared.
+        const QUndoCommand *confirming = nullptr;
+        qint64 confirmingAtMs = 0;
     };
 
     void broadcastChange();
@@ -91,7 +98,8 @@ private:
     bool takeActionToken(Client &client);
     void record(const QString &text, const std::function<void(GameModel &)> &action);
     void receiveAction(quint64 page, const QJsonObject &message);
-    bool perform(const QJsonObject &message);
+    bool perform(quint64 page, const QJsonObject &message);
+    bool undo(quint64 page);
     void updateKeyframes();
 
     GameModel &m_game;

@@ -412,6 +412,26 @@ private slots:
         }
     }
 
+    void undoThatStartsTheClockIsPressedTwice()
+    {
+        auto remote = operatorClient();
+        QVERIFY(remote);
+        remote->send(action(u"startStop"_s));
+        served->time.now += 3000;
+        remote->send(action(u"startStop"_s));
+        QTRY_VERIFY(served->history.stack().canUndo() && !served->game.isRunning());
+        // Asked once, and again too late: each time only asked.
+        for (const qint64 wait : {qint64(0), LiveChannel::UndoConfirmMs + 1}) {
+            served->time.now += wait;
+            remote->send(action(u"undo"_s));
+            QTRY_COMPARE(remote->last()[u"result"_s].toString(), u"confirm"_s);
+            QVERIFY(!served->game.isRunning());
+            remote->messages.clear();
+        }
+        remote->send(action(u"undo"_s));
+        QTRY_VERIFY(served->game.isRunning());
+    }
+
     void badMessagesAreDropped_data()
     {
         QTest::addColumn<QString>("text");

@@ -65,6 +65,8 @@
         $('message').textContent = accepted ? ''
           : message.result === 'locked' ? 'Too many wrong PINs. Wait a while, or scan the QR code.'
             : 'Wrong PIN.';
+      } else if (message.type === 'undo' && message.result === 'confirm') {
+        $('message').textContent = 'Undo again to start the clock again.';
       } else if (message.type === 'pinRequired') {
         show(false);
       }
@@ -90,6 +92,7 @@
   });
   for (const button of document.querySelectorAll('button[data-action]')) {
     button.addEventListener('click', () => {
+      $('message').textContent = '';
       const message = { type: 'action', action: button.dataset.action };
       if (button.dataset.which) {
         message.which = Number(button.dataset.which);
