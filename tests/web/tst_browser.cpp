@@ -207,6 +207,7 @@ private slots:
         QFETCH(QList<double>, place);
         place.append(place[2] * 900 / 9600);
         browser.setViewport(1280, 720);
+        browser.setTransparentBackground(true);
         QVERIFY(browser.navigate(url(u"/overlay"_s + query)));
         QTRY_VERIFY_WITH_TIMEOUT(pageConnected(), 10000);
         const QJsonArray box = browser
@@ -219,6 +220,9 @@ private slots:
                      qPrintable(u"%1 of %2"_s.arg(i).arg(box[i].toDouble())));
         QCOMPARE(browser.evaluate(u"getComputedStyle(document.body).backgroundColor"_s).toString(),
                  u"rgba(0, 0, 0, 0)"_s);
+        QVERIFY(browser.screenshot().save(
+            artifacts() + u"/overlay-%1.png"_s.arg(QLatin1StringView(QTest::currentDataTag()))
+                              .replace(u' ', u'-')));
     }
 
     void runningClockShowsTheSameTenths()
