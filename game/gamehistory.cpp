@@ -100,20 +100,20 @@ void GameHistory::perform(const QString &text, const std::function<void(GameMode
     emit performed(origin);
 }
 
-void GameHistory::undo()
+void GameHistory::undo(Origin origin)
 {
     const QString text = m_stack.undoText();
     const GameState before = m_game.state();
     m_stack.undo();
     if (m_game.state() != before)
-        emit stepped(Step::Undo, text, Origin::Operator, before);
+        emit stepped(Step::Undo, text, origin, before);
 }
 
-void GameHistory::redo()
+void GameHistory::redo(Origin origin)
 {
     const QString text = m_stack.redoText();
     const GameState before = m_game.state();
     m_stack.redo();
     if (m_game.state() != before)
-        emit stepped(Step::Redo, text, Origin::Operator, before);
+        emit stepped(Step::Redo, text, origin, before);
 }

@@ -258,7 +258,7 @@ bool LiveChannel::undo(quint64 page)
         return true;
     }
     client.confirming = nullptr;
-    m_history.undo();
+    m_history.undo(GameHistory::Origin::Remote);
     return true;
 }
 

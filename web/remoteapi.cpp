@@ -213,13 +213,13 @@ RemoteApi::Outcome RemoteApi::act(const QByteArray &path, const QJsonObject &bod
     if (path == "undo") {
         if (!m_history.stack().canUndo())
             return {409, tr("nothing to undo")};
-        m_history.undo();
+        m_history.undo(GameHistory::Origin::Remote);
         return {};
     }
     if (path == "redo") {
         if (!m_history.stack().canRedo())
             return {409, tr("nothing to redo")};
-        m_history.redo();
+        m_history.redo(GameHistory::Origin::Remote);
         return {};
     }
     const bool periods = m_game.structure().isOn();
