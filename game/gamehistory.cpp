@@ -23,6 +23,7 @@ public:
     }
 
     bool isRemote() const { return m_remote; }
+    bool clockWasRunning() const { return m_clockAction && m_before.running; }
     int id() const override { return m_remote ? RemoteId : -1; }
     bool mergeWith(const QUndoCommand *other) override
     {
@@ -68,6 +69,13 @@ GameHistory::GameHistory(GameModel &game, QObject *parent) : QObject(parent), m_
     m_stack.setUndoLimit(Depth);
 }
 
+bool GameHistory::undoStartsClock() const
+{
+    if (!m_stack.canUndo() || m_game.isRunning())
+        return false;
+    return static_cast<const GameChange *>(m_stack.command(m_stack.index() - 1))->clockWasRunning();
+}
+
 int GameHistory::remoteSteps() const
 {
     int steps = 0;
@@ -92,20 +100,20 @@ void GameHistory::perform(const QString &text, const std::function<void(GameMode
     emit performed(origin);
 }
 
-void GameHistory::undo()
+void GameHistory::undo(Origin origin)
 {
     const QString text = m_stack.undoText();
     const GameState before = m_game.state();
     m_stack.undo();
     if (m_game.state() != before)
-        emit stepped(Step::Undo, text, Origin::Operator, before);
+        emit stepped(Step::Undo, text, origin, before);
 }
 
-void GameHistory::redo()
+void GameHistory::redo(Origin origin)
 {
     const QString text = m_stack.redoText();
     const GameState before = m_game.state();
     m_stack.redo();
     if (m_game.state() != before)
-        emit stepped(Step::Redo, text, Origin::Operator, before);
+        emit stepped(Step::Redo, text, origin, before);
 }

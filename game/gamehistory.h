@@ -31,9 +31,12 @@ public:
     // Runs `action` on the game and records it under `text`.
     void perform(const QString &text, const std::function<void(GameModel &)> &action,
                  Origin origin = Origin::Operator);
-    void undo();
-    void redo();
+    // Who asked is what the log records for the step.
+    void undo(Origin origin = Origin::Operator);
+    void redo(Origin origin = Origin::Operator);
     void forget() { m_stack.clear(); }
+    // Whether undo() now would set the stopped clock running again.
+    bool undoStartsClock() const;
     const QUndoStack &stack() const { return m_stack; }
 
 signals:

@@ -1,11 +1,13 @@
 #include "web/boardstate.h"
 
+#include "game/clockface.h"
 #include "game/gamemodel.h"
 #include "game/gamestructure.h"
 #include "settings/appsettings.h"
 #include "settings/bgrcolor.h"
 
 #include <QJsonArray>
+#include <QRegularExpression>
 
 namespace BoardState {
 
@@ -72,6 +74,8 @@ QJsonObject boardPart(const Settings &s)
             {QStringLiteral("guest"), s.GuestText},
             {QStringLiteral("section1"), s.SectionText1},
             {QStringLiteral("section2"), s.SectionText2},
+            // The board's credit line; empty shows none.
+            {QStringLiteral("credit"), s.CreditText},
             {QStringLiteral("colors"), colors}};
 }
 
@@ -86,6 +90,12 @@ QJsonObject snapshot(const GameModel &game, const Settings &settings)
             {Clock, clockPart(game)},
             {Teams, teamsPart(game)},
             {Board, boardPart(settings)}};
+}
+
+bool isClockText(const QString &text)
+{
+    static const QRegularExpression form(QStringLiteral("^[0-9]{1,2}(\\.([0-5][0-9]?)?)?$"));
+    return form.match(text).hasMatch() && ClockFace::isAcceptableEntry(text);
 }
 
 QJsonObject changedParts(const QJsonObject &before, const QJsonObject &after)

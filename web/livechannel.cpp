@@ -1,5 +1,6 @@
 #include "web/livechannel.h"
 
+#include "game/clockface.h"
 #include "game/gamehistory.h"
 #include "game/gamemodel.h"
 #include "game/timesource.h"
@@ -234,10 +235,34 @@ void LiveChannel::receiveAction(quint64 page, const QJsonObject &message)
         send(page, typed("pinRequired"));
         return;
     }
-    perform(message);
+    perform(page, message);
 }
 
-bool LiveChannel::perform(const QJsonObject &message)
+bool LiveChannel::undo(quint64 page)
+{
+    const QUndoStack &stack = m_history.stack();
+    if (!stack.canUndo())
+        return false;
+    // As at the board: a clock set running by surprise would run on
+    // unnoticed, so that undo waits for a second press.
+    const QUndoCommand *next = stack.command(stack.index() - 1);
+    Client &client = m_clients[page];
+    const qint64 now = m_time.elapsedMs();
+    if (m_history.undoStartsClock() &&
+        (client.confirming != next || now - client.confirmingAtMs > UndoConfirmMs)) {
+        client.confirming = next;
+        client.confirmingAtMs = now;
+        QJsonObject reply = typed("undo");
+        reply.insert(QStringLiteral("result"), text("confirm"));
+        send(page, reply);
+        return true;
+    }
+    client.confirming = nullptr;
+    m_history.undo(GameHistory::Origin::Remote);
+    return true;
+}
+
+bool LiveChannel::perform(quint64 page, const QJsonObject &message)
 {
     const QString action = message.value(QStringLiteral("action")).toString();
     if (action == u"startStop") {
@@ -254,9 +279,20 @@ bool LiveChannel::perform(const QJsonObject &message)
         const int d = delta.toInt(0);
         // Only whole numbers in range: 1.5 or "1" is not a score button.
         if (!which.isDouble() || which.toDouble() != w || w < 0 || w >= GameModel::ScoreCount ||
-            !delta.isDouble() || delta.toDouble() != d || (d != 1 && d != -1))
+            !delta.isDouble() || delta.toDouble() != d || d == 0 || qAbs(d) > MaxScoreStep)
             return false;
         record(tr("Change score from a phone"), [w, d](GameModel &g) { g.addToScore(w, d); });
+    } else if (action == u"clock") {
+        // "minutes.seconds" as the API takes it, and only in play, as the board's own entry.
+        const QJsonValue value = message.value(QStringLiteral("value"));
+        if (!value.isString() || !BoardState::isClockText(value.toString()) ||
+            m_game.phase() != GamePhase::Play)
+            return false;
+        const qint16 seconds = ClockFace::typedSeconds(value.toString());
+        record(tr("Set the clock from a phone"),
+               [seconds](GameModel &g) { g.enterClockTime(seconds); });
+    } else if (action == u"undo") {
+        return undo(page);
     } else {
         return false;
     }

@@ -13,15 +13,17 @@
 
 class CurrentSettings;
 class GameModel;
+class QUndoCommand;
 class TimeSource;
 
 // The live channel to every connected page. A page gets the whole board when
 // it connects, then one message per change; while the clock runs, a keyframe
 // each second keeps every page's own clock in step. Pages read; a page that
-// sent the right PIN may also operate (start/stop, reset, buzzer, scores).
-// Everything a client sends is checked. The sockets themselves are held by
-// PageLinks on the server's thread: this side, on the main thread, knows the
-// pages by number and writes each message once for all of them.
+// sent the right PIN may also operate (start/stop, reset, buzzer, scores,
+// setting the clock, undo). Everything a client sends is checked. The
+// sockets themselves are held by PageLinks on the server's thread: this
+// side, on the main thread, knows the pages by number and writes each
+// message once for all of them.
 class LiveChannel : public QObject
 {
     Q_OBJECT
@@ -36,6 +38,11 @@ public:
     // ActionBurst; the rest are dropped.
     static constexpr int ActionsPerSecond = 20;
     static constexpr int ActionBurst = 10;
+    // The most a remote's score button adds or takes at once.
+    static constexpr int MaxScoreStep = 3;
+    // An undo that would start the clock again is done by a second one
+    // within this time.
+    static constexpr qint64 UndoConfirmMs = 2000;
     // Sessions kept; the oldest goes first.
     static constexpr int MaxSessions = 64;
 
@@ -77,6 +84,9 @@ private:
         bool mayOperate = false;
         double actionTokens = ActionBurst;
         qint64 tokensAtMs = 0;
+        // The step an undo is waiting to be confirmed for, only compared.
+        const QUndoCommand *confirming = nullptr;
+        qint64 confirmingAtMs = 0;
     };
 
     void broadcastChange();
@@ -88,7 +98,8 @@ private:
     bool takeActionToken(Client &client);
     void record(const QString &text, const std::function<void(GameModel &)> &action);
     void receiveAction(quint64 page, const QJsonObject &message);
-    bool perform(const QJsonObject &message);
+    bool perform(quint64 page, const QJsonObject &message);
+    bool undo(quint64 page);
     void updateKeyframes();
 
     GameModel &m_game;

@@ -11,7 +11,6 @@
 #include "web/pinlock.h"
 
 #include <QJsonDocument>
-#include <QRegularExpression>
 
 namespace {
 
@@ -41,14 +40,6 @@ std::optional<qint64> whole(const QJsonValue &value)
     if (d != double(qint64(d)) || d < -1e15 || d > 1e15)
         return std::nullopt;
     return qint64(d);
-}
-
-// Minutes.seconds as the clock entry takes them, but stricter than a key
-// entry: "12.75" is a mistake here, not 13:15.
-bool isClockText(const QString &text)
-{
-    static const QRegularExpression form(QStringLiteral("^[0-9]{1,2}(\\.([0-5][0-9]?)?)?$"));
-    return form.match(text).hasMatch() && ClockFace::isAcceptableEntry(text);
 }
 
 // The POST paths and GET paths there are; anything else is not found.
@@ -223,13 +214,13 @@ RemoteApi::Outcome RemoteApi::act(const QByteArray &path, const QJsonObject &bod
     if (path == "undo") {
         if (!m_history.stack().canUndo())
             return {409, tr("nothing to undo")};
-        m_history.undo();
+        m_history.undo(GameHistory::Origin::Remote);
         return {};
     }
     if (path == "redo") {
         if (!m_history.stack().canRedo())
             return {409, tr("nothing to redo")};
-        m_history.redo();
+        m_history.redo(GameHistory::Origin::Remote);
         return {};
     }
     const bool periods = m_game.structure().isOn();
@@ -281,7 +272,7 @@ RemoteApi::Outcome RemoteApi::setClock(const QJsonObject &body)
         return {400, tr("give either \"value\" (minutes.seconds) or \"ms\"")};
     QString refusal = m_game.phase() == GamePhase::Play ? QString() : tr("only during play");
     if (!value.isUndefined()) {
-        if (!value.isString() || !isClockText(value.toString()))
+        if (!value.isString() || !BoardState::isClockText(value.toString()))
             return {400, tr("\"value\" is minutes.seconds, from \"0\" to \"99.59\"")};
         const qint16 seconds = ClockFace::typedSeconds(value.toString());
         return record(

@@ -174,7 +174,54 @@ private slots:
             QCOMPARE(qAlpha(shot.pixel(width / 2, height - 2)), 0);
         } else {
             QVERIFY(countNear(shot, qRgb(0, 0, 255)) > width * height / 40);
+            // The board's credit line as the settings have it.
+            QCOMPARE(browser
+                         .evaluate(u"document.querySelector('[data-name=createdBy]')"
+                                   ".textContent"_s)
+                         .toString(),
+                     settings->value().CreditText);
         }
+    }
+
+    // Where the overlay's address puts the strip on a 1280 x 720 page (2% in
+    // from its corner); its height follows at 900 / 9600 of its width.
+    void overlayTakesSizeAndCornerFromItsAddress_data()
+    {
+        QTest::addColumn<QString>("query");
+        QTest::addColumn<QList<double>>("place"); // left, top, width
+        const double m = 25.6;
+        QTest::newRow("none") << u""_s << QList<double>{0, 0, 1280};
+        QTest::newRow("small top-left")
+            << u"?size=small&corner=top-left"_s << QList<double>{m, m, 384};
+        QTest::newRow("medium top-right")
+            << u"?size=medium&corner=top-right"_s << QList<double>{1280 - m - 640, m, 640};
+        QTest::newRow("large bottom-left")
+            << u"?size=large&corner=bottom-left"_s << QList<double>{m, 720 - m - 90, 960};
+        QTest::newRow("small bottom-right") << u"?corner=bottom-right&size=small"_s
+                                            << QList<double>{1280 - m - 384, 720 - m - 36, 384};
+        QTest::newRow("unknown both") << u"?size=huge&corner=middle"_s << QList<double>{0, 0, 1280};
+    }
+    void overlayTakesSizeAndCornerFromItsAddress()
+    {
+        QFETCH(QString, query);
+        QFETCH(QList<double>, place);
+        place.append(place[2] * 900 / 9600);
+        browser.setViewport(1280, 720);
+        browser.setTransparentBackground(true);
+        QVERIFY(browser.navigate(url(u"/overlay"_s + query)));
+        QTRY_VERIFY_WITH_TIMEOUT(pageConnected(), 10000);
+        const QJsonArray box = browser
+                                   .evaluate(u"(({x, y, width, height}) => [x, y, width, height])("
+                                             "document.getElementById('board')"
+                                             ".getBoundingClientRect())"_s)
+                                   .toArray();
+        for (int i = 0; i < 4; ++i)
+            QVERIFY(qAbs(box[i].toDouble() - place[i]) < 1);
+        QCOMPARE(browser.evaluate(u"getComputedStyle(document.body).backgroundColor"_s).toString(),
+                 u"rgba(0, 0, 0, 0)"_s);
+        QVERIFY(browser.screenshot().save(
+            artifacts() + u"/overlay-%1.png"_s.arg(QLatin1StringView(QTest::currentDataTag()))
+                              .replace(u' ', u'-')));
     }
 
     void runningClockShowsTheSameTenths()
@@ -275,6 +322,48 @@ private slots:
         QTRY_COMPARE(
             browser.evaluate(u"document.getElementById('score0').textContent"_s).toString(),
             u"11"_s);
+    }
+
+    // The second row under its section caption, +3, setting the clock and
+    // undo, each the same step as the board's own key.
+    void remoteAddsThreeSetsTheClockAndUndoes()
+    {
+        act(u"reset"_s, [](GameModel &g) {
+            g.clear();
+            g.resetClock();
+        });
+        Settings s = settings->value();
+        s.SectionText2 = u"Fouls"_s;
+        settings->set(s);
+        browser.setViewport(412, 915);
+        QVERIFY(browser.navigate(url(u"/display"_s)));
+        browser.evaluate(u"sessionStorage.clear()"_s); // the PIN again, not the last session
+        QVERIFY(browser.navigate(url(u"/remote"_s)));
+        QTRY_VERIFY_WITH_TIMEOUT(pageConnected(), 10000);
+        browser.evaluate(
+            u"document.getElementById('pin').value = '%1'"_s.arg(live->pinLock().pin()));
+        QVERIFY(browser.click(u"pinButton"_s));
+        QTRY_VERIFY(!browser.evaluate(u"document.getElementById('controls').hidden"_s).toBool());
+        const auto textOf = [this](const char *id) {
+            return browser
+                .evaluate(u"document.getElementById('%1').textContent"_s.arg(QLatin1StringView(id)))
+                .toString();
+        };
+        QCOMPARE(textOf("name2"), u"Fouls"_s);
+        QVERIFY(browser.screenshot().save(artifacts() + u"/remote-all-buttons.png"_s));
+
+        QVERIFY(browser.click(u"plusThree1"_s));
+        QTRY_COMPARE(game->score(GameModel::Guest1), 3);
+        QTRY_COMPARE(textOf("score1"), u"3"_s);
+        browser.evaluate(u"document.getElementById('clockValue').value = '12,30'"_s);
+        QVERIFY(browser.click(u"setClock"_s));
+        QTRY_COMPARE(game->clockMs(), (12 * 60 + 30) * 1000);
+
+        QVERIFY(browser.click(u"undo"_s));
+        QTRY_COMPARE(game->clockMs(), 0);
+        QVERIFY(browser.click(u"undo"_s));
+        QTRY_COMPARE(game->score(GameModel::Guest1), std::nullopt);
+        QTRY_COMPARE(textOf("score1"), QString());
     }
 
     void qrCodeUnlocksAndTheSessionOutlastsALockout()

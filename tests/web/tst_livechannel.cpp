@@ -53,6 +53,12 @@ class TestLiveChannel : public QObject
         a.insert(u"delta"_s, delta);
         return a;
     }
+    static QJsonObject clockAction(const QJsonValue &value)
+    {
+        QJsonObject a = action(u"clock"_s);
+        a.insert(u"value"_s, value);
+        return a;
+    }
 
     // A client that has given the right PIN.
     std::unique_ptr<LiveClient> operatorClient()
@@ -126,6 +132,7 @@ private slots:
         const QJsonObject board = state.value(u"board"_s).toObject();
         QCOMPARE(board.value(u"home"_s).toString(), u"Home"_s);
         QCOMPARE(board.value(u"guest"_s).toString(), u"Guest"_s);
+        QCOMPARE(board.value(u"credit"_s).toString(), served->settings.value().CreditText);
         QCOMPARE(board.value(u"colors"_s)[u"time"_s].toString(), u"#ff0000"_s);
         QCOMPARE(board.value(u"colors"_s)[u"score"_s].toString(), u"#ff8000"_s);
         QCOMPARE(board.value(u"colors"_s)[u"form"_s].toString(), u"#0000ff"_s);
@@ -371,6 +378,9 @@ private slots:
         QTest::newRow("guest 1 -1") << scoreAction(1, -1) << QJsonArray{5, 5, 7, 8} << false << 0;
         QTest::newRow("home 2 +1") << scoreAction(2, 1) << QJsonArray{5, 6, 8, 8} << false << 0;
         QTest::newRow("guest 2 -1") << scoreAction(3, -1) << QJsonArray{5, 6, 7, 7} << false << 0;
+        QTest::newRow("home 2 +3") << scoreAction(2, 3) << QJsonArray{5, 6, 10, 8} << false << 0;
+        QTest::newRow("guest 1 +2") << scoreAction(1, 2) << QJsonArray{5, 8, 7, 8} << false << 0;
+        QTest::newRow("clock 12.30") << clockAction(u"12.30"_s) << start << false << 0;
     }
     void remoteActions()
     {
@@ -393,11 +403,33 @@ private slots:
             QCOMPARE(served->game.score(i), scores.at(i).toInt());
         if (message[u"action"_s] == u"reset"_s)
             QCOMPARE(served->game.clockMs(), 0);
+        if (message[u"action"_s] == u"clock"_s)
+            QCOMPARE(served->game.clockMs(), (12 * 60 + 30) * 1000);
         // Every action from the phone can be undone from the desktop.
         if (buzzes == 0) {
             served->history.undo();
             QVERIFY(served->game.state() == before);
         }
+    }
+
+    void undoThatStartsTheClockIsPressedTwice()
+    {
+        auto remote = operatorClient();
+        QVERIFY(remote);
+        remote->send(action(u"startStop"_s));
+        served->time.now += 3000;
+        remote->send(action(u"startStop"_s));
+        QTRY_VERIFY(served->history.stack().canUndo() && !served->game.isRunning());
+        // Asked once, and again too late: each time only asked.
+        for (const qint64 wait : {qint64(0), LiveChannel::UndoConfirmMs + 1}) {
+            served->time.now += wait;
+            remote->send(action(u"undo"_s));
+            QTRY_COMPARE(remote->last()[u"result"_s].toString(), u"confirm"_s);
+            QVERIFY(!served->game.isRunning());
+            remote->messages.clear();
+        }
+        remote->send(action(u"undo"_s));
+        QTRY_VERIFY(served->game.isRunning());
     }
 
     void badMessagesAreDropped_data()
@@ -414,7 +446,8 @@ private slots:
         QTest::newRow("unknown action") << json(action(u"clear"_s));
         QTest::newRow("score 4") << json(scoreAction(4, 1));
         QTest::newRow("score -1") << json(scoreAction(-1, 1));
-        QTest::newRow("delta 2") << json(scoreAction(0, 2));
+        QTest::newRow("delta 4") << json(scoreAction(0, 4));
+        QTest::newRow("delta -4") << json(scoreAction(0, -4));
         QTest::newRow("delta 0") << json(scoreAction(0, 0));
         QJsonObject fraction = scoreAction(0, 1);
         fraction[u"which"_s] = 0.5;
@@ -422,6 +455,12 @@ private slots:
         QJsonObject asText = scoreAction(0, 1);
         asText[u"delta"_s] = u"1"_s;
         QTest::newRow("delta as text") << json(asText);
+        // A clock value as the API takes it, or nothing.
+        for (const QJsonValue &clock :
+             {QJsonValue(u"12.75"_s), QJsonValue(u"100"_s), QJsonValue(u"1.2.3"_s),
+              QJsonValue(u""_s), QJsonValue(u"-1"_s), QJsonValue(12.3), QJsonValue()})
+            QTest::newRow(qPrintable(u"clock "_s + json({{u"v"_s, clock}})))
+                << json(clockAction(clock));
         QTest::newRow("pin as number") << u"{\"type\":\"pin\",\"pin\":123456}"_s;
         QTest::newRow("type as object") << u"{\"type\":{\"a\":1}}"_s;
         QTest::newRow("deep nesting") << QString(500, u'[') + QString(500, u']');

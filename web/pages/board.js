@@ -86,7 +86,6 @@ const Board = (() => {
     b.texts.section1 = text(svg, 'section1', 3120, 3120, 3315, 615, 24);
     b.texts.section2 = text(svg, 'section2', 3120, 5040, 3315, 615, 24);
     b.texts.createdBy = text(svg, 'createdBy', 4200, 4200, 1215, 615, 9.75);
-    b.texts.createdBy.textContent = 'Brannick';
     // A game with periods: what is played and the period's number, in the
     // corner above the home team.
     b.period = element('g', { 'data-name': 'period' }, svg);
@@ -147,7 +146,7 @@ const Board = (() => {
     for (const dot of b.dots) dot.setAttribute('fill', c.text);
     const captions = { home: [state.board.home, c.home], guest: [state.board.guest, c.guest],
       section1: [state.board.section1, c.text], section2: [state.board.section2, c.text],
-      createdBy: ['Brannick', c.text] };
+      createdBy: [state.board.credit || '', c.text] };
     for (const [name, [value, color]] of Object.entries(captions)) {
       const t = b.texts[name];
       if (!t) continue;

@@ -37,10 +37,13 @@
         $('phaseText').textContent = names[state.clock.phase] ||
           `${overtime ? 'Overtime' : 'Period'} ${number}`;
       }
-      const names = [state.board.home, state.board.guest];
+      // The first row under the teams' names, the second under its own
+      // caption, as the board shows them.
+      const names = [state.board.home, state.board.guest, state.board.section2,
+        state.board.section2];
       state.scores.forEach((s, i) => {
         $(`score${i}`).textContent = s === null ? '' : String(s);
-        $(`name${i}`).textContent = names[i % 2];
+        $(`name${i}`).textContent = names[i];
       });
     },
     message(message) {
@@ -62,6 +65,8 @@
         $('message').textContent = accepted ? ''
           : message.result === 'locked' ? 'Too many wrong PINs. Wait a while, or scan the QR code.'
             : 'Wrong PIN.';
+      } else if (message.type === 'undo' && message.result === 'confirm') {
+        $('message').textContent = 'Undo again to start the clock again.';
       } else if (message.type === 'pinRequired') {
         show(false);
       }
@@ -72,8 +77,22 @@
     pin = $('pin').value.trim();
     live.send({ type: 'pin', pin });
   });
+  // Minutes.seconds as the board takes them: "12.30", "5", "0.45"; a
+  // phone's decimal comma is a point.
+  $('clockForm').addEventListener('submit', (event) => {
+    event.preventDefault();
+    const value = $('clockValue').value.trim().replace(',', '.');
+    if (!/^[0-9]{1,2}(\.([0-5][0-9]?)?)?$/.test(value)) {
+      $('message').textContent = 'The clock is minutes.seconds, like 12.30.';
+      return;
+    }
+    $('message').textContent = '';
+    $('clockValue').value = '';
+    live.send({ type: 'action', action: 'clock', value });
+  });
   for (const button of document.querySelectorAll('button[data-action]')) {
     button.addEventListener('click', () => {
+      $('message').textContent = '';
       const message = { type: 'action', action: button.dataset.action };
       if (button.dataset.which) {
         message.which = Number(button.dataset.which);
