@@ -83,6 +83,12 @@ const Board = (() => {
       return [digit(svg, `score${i}tens`, x + 120, y + 60, 1065, 1605, 120),
         digit(svg, `score${i}units`, x + 1080, y + 60, 1065, 1605, 120)];
     });
+    // Section 1 on three smaller digits, for scores past 99.
+    b.wide = element('g', { 'data-name': 'threeDigits' }, svg);
+    b.wideScores = scorePanels.slice(0, 2).map(([x, y], i) => [0, 1, 2].map((k) =>
+      digit(b.wide, `score${i}wide${k}`, x + 95 + 672 * k, y + 330, 746, 1124, 84)));
+    b.narrow = b.scores.slice(0, 2).map((pair) => pair.map((d) => d.group));
+    createTimeoutParts(b, svg);
     b.texts.section1 = text(svg, 'section1', 3120, 3120, 3315, 615, 24);
     b.texts.section2 = text(svg, 'section2', 3120, 5040, 3315, 615, 24);
     b.texts.createdBy = text(svg, 'createdBy', 4200, 4200, 1215, 615, 9.75);
@@ -94,6 +100,18 @@ const Board = (() => {
     b.periodDigits = [digit(b.period, 'period1', 400, 700, 690, 1050, 40),
       digit(b.period, 'period0', 1020, 700, 690, 1050, 40)];
     return b;
+  }
+
+  // Whose timeout runs (top right), the dots of the timeouts left beside
+  // each team's first score, and the bonus of team fouls below section 2.
+  function createTimeoutParts(b, svg) {
+    b.timeout = element('g', { 'data-name': 'timeout' }, svg);
+    b.texts.timeout = text(b.timeout, 'timeout', 7695, 240, 1440, 375, 12);
+    b.texts.timeoutTeam = text(b.timeout, 'timeoutTeam', 7695, 660, 1440, 555, 14);
+    b.timeoutDots = [285, 9030].map((x) => [0, 1, 2, 3, 4].map((i) =>
+      element('circle', { cx: x + 97.5, cy: 2760 + 345 * i + 97.5, r: 97.5 }, svg)));
+    b.bonus = [text(svg, 'homeBonus', 3120, 5700, 1560, 375, 12),
+      text(svg, 'guestBonus', 4875, 5700, 1560, 375, 12)];
   }
 
   // What a game with periods is at: "PERIOD", "BREAK", "OVERTIME" or "FINAL",
@@ -125,6 +143,14 @@ const Board = (() => {
       b.dots.push(element('circle', { cx: x, cy: y, r }, svg));
     }
     b.texts.guest = text(svg, 'guest', 7860, 0, 1680, 900, 20);
+    b.wide = element('g', { 'data-name': 'threeDigits' }, svg);
+    b.wideScores = [2700, 6720].map((x, i) => [0, 1, 2].map((k) =>
+      digit(b.wide, `score${i}wide${k}`, x + 360 * k, 60, 360, 780, 45)));
+    b.narrow = b.scores.map((pair) => pair.map((d) => d.group));
+    b.timeoutDots = [[2580, -110], [7920, 110]].map(([x, step]) => [0, 1, 2, 3, 4].map((i) =>
+      element('circle', { cx: x + step * i, cy: 830, r: 40 }, svg)));
+    b.bonus = [text(svg, 'homeBonus', 60, 760, 900, 140, 5),
+      text(svg, 'guestBonus', 8640, 760, 900, 140, 5)];
     // With periods, a line below the strip says which one, or the break.
     b.period = element('g', { 'data-name': 'period' }, svg);
     element('rect', { x: 3900, y: 930, width: 2700, height: 330, rx: 60 }, b.period)
@@ -153,22 +179,52 @@ const Board = (() => {
       if (t.textContent !== value) t.textContent = value;
       t.setAttribute('fill', color);
     }
+    const three = Live.threeDigits(state);
+    b.wide.style.display = three ? '' : 'none';
+    for (const pair of b.narrow) for (const g of pair) g.style.display = three ? 'none' : '';
     b.scores.forEach((pair, i) => {
       if (!pair) return;
-      Live.scoreDigits(state.scores[i]).forEach((v, k) => setDigit(pair[k], v, c.score, c.back));
+      const digits = three && i < 2 ? b.wideScores[i] : pair;
+      Live.scoreDigits(state.scores[i], digits.length === 3)
+        .forEach((v, k) => setDigit(digits[k], v, c.score, c.back));
     });
+    renderTeams(b, state);
     renderPeriod(b, state);
     renderClock(b, state);
   }
 
+  function renderTeams(b, state) {
+    const c = state.board.colors;
+    const teams = state.teams || {};
+    b.timeoutDots.forEach((dots, team) => dots.forEach((dot, i) => {
+      dot.style.display = teams.timeoutsLeft && i < teams.timeoutsLeft[team] ? '' : 'none';
+      dot.setAttribute('fill', c.text);
+    }));
+    b.bonus.forEach((t, team) => {
+      t.textContent = teams.bonus && teams.bonus[team] ? 'BONUS' : '';
+      t.setAttribute('fill', c.text);
+    });
+    const timeout = state.clock.timeout;
+    if (!b.timeout) return;
+    b.timeout.style.display = timeout ? '' : 'none';
+    if (!timeout) return;
+    b.texts.timeout.textContent = 'TIMEOUT';
+    b.texts.timeout.setAttribute('fill', c.text);
+    b.texts.timeoutTeam.textContent = state.board[timeout.team];
+    b.texts.timeoutTeam.setAttribute('fill', c[timeout.team]);
+  }
+
   function renderPeriod(b, state) {
     const c = state.board.colors;
-    const on = state.clock.periods > 0;
+    const timeout = state.clock.timeout;
+    // The strip tells a timeout on the line below it.
+    const on = state.clock.periods > 0 || (!b.timeout && !!timeout);
     b.period.style.display = on ? '' : 'none';
     if (b.stripHeight) b.stripHeight(on);
     if (!on) return;
     const [phase, number] = phaseOf(state.clock);
-    const label = b.periodDigits ? phase : `${phase} ${number}`;
+    let label = b.periodDigits ? phase : `${phase} ${number}`;
+    if (!b.timeout && timeout) label = `TIMEOUT ${state.board[timeout.team]}`;
     if (b.texts.phase.textContent !== label) b.texts.phase.textContent = label;
     b.texts.phase.setAttribute('fill', c.text);
     for (const back of b.period.querySelectorAll('.phaseBack')) back.setAttribute('fill', c.form);

@@ -3,7 +3,7 @@
 // change. A page that loses the connection says so, tries again after a
 // growing pause, and starts over from a fresh copy of the board.
 const Live = (() => {
-  const parts = ['scores', 'clock', 'board'];
+  const parts = ['scores', 'clock', 'board', 'teams'];
 
   function connect(handlers) {
     let socket = null;
@@ -83,21 +83,36 @@ const Live = (() => {
     return Math.floor(Math.min(ms, 6000000 - 1) / 100);
   }
 
+  // What is left of a timeout now; it takes the game clock's place on the face.
+  function timeoutMs(clock) {
+    return Math.max(clock.timeout.ms - (performance.now() - clock.receivedAt), 0);
+  }
+
   // The five digits of the face; -1 is blank (the tens of minutes below ten).
   function clockDigits(clock) {
-    if (clock.blank) return [-1, -1, -1, -1, -1];
-    const t = Math.min(shownTenths(clockMs(clock), clock.countDown), 59999);
+    if (clock.blank && !clock.timeout) return [-1, -1, -1, -1, -1];
+    const ms = clock.timeout ? timeoutMs(clock) : clockMs(clock);
+    const t = Math.min(shownTenths(ms, clock.countDown || !!clock.timeout), 59999);
     const minutes = Math.floor(t / 600);
     const seconds = Math.floor(t / 10) % 60;
     return [minutes >= 10 ? Math.floor(minutes / 10) : -1, minutes % 10,
       Math.floor(seconds / 10), seconds % 10, t % 10];
   }
 
-  // The two digits of a score: no leading zero; a cleared score is blank.
-  function scoreDigits(score) {
-    if (score === null || score === undefined) return [-1, -1];
-    return [score >= 10 ? Math.floor(score / 10) % 10 : -1, score % 10];
+  // The two digits of a score (three with `three`): no leading zero; a
+  // cleared score is blank.
+  function scoreDigits(score, three) {
+    const blank = score === null || score === undefined;
+    const digits = blank ? [-1, -1] : [score >= 10 ? Math.floor(score / 10) % 10 : -1, score % 10];
+    if (three) digits.unshift(!blank && score >= 100 ? Math.floor(score / 100) % 10 : -1);
+    return digits;
   }
 
-  return { connect, clockMs, clockDigits, scoreDigits };
+  // Whether section 1 shows three digits: asked for, or a score past 99.
+  function threeDigits(state) {
+    return (state.teams && state.teams.scoreDigits === 3) ||
+      state.scores[0] > 99 || state.scores[1] > 99;
+  }
+
+  return { connect, clockMs, clockDigits, scoreDigits, threeDigits, timeoutMs };
 })();

@@ -29,8 +29,11 @@
     state(state) {
       current = state;
       const periods = state.clock.periods > 0;
-      $('phaseText').hidden = !periods;
-      if (periods) {
+      const timeout = state.clock.timeout;
+      $('phaseText').hidden = !periods && !timeout;
+      if (timeout) {
+        $('phaseText').textContent = `Timeout ${state.board[timeout.team]}`;
+      } else if (periods) {
         const overtime = state.clock.period > state.clock.periods;
         const number = overtime ? state.clock.period - state.clock.periods : state.clock.period;
         const names = { break: `Break after period ${number}`, final: 'Final' };
@@ -41,9 +44,14 @@
       // caption, as the board shows them.
       const names = [state.board.home, state.board.guest, state.board.section2,
         state.board.section2];
+      // Timeouts left beside the teams' names, the bonus beside their fouls.
+      const teams = state.teams || {};
+      const marks = [0, 1].map((t) => (teams.timeoutsLeft
+        ? ` (${teams.timeoutsLeft[t]} timeouts)` : ''))
+        .concat([0, 1].map((t) => (teams.bonus && teams.bonus[t] ? ' BONUS' : '')));
       state.scores.forEach((s, i) => {
         $(`score${i}`).textContent = s === null ? '' : String(s);
-        $(`name${i}`).textContent = names[i];
+        $(`name${i}`).textContent = names[i] + marks[i];
       });
     },
     message(message) {
