@@ -109,6 +109,15 @@ QString BoardReader::homeScore(int section) const
     return score(600, section == 0 ? 2640 : 4560);
 }
 
+QString BoardReader::homeScore3() const
+{
+    const QRectF panel(600, 2640, 2280, 1785);
+    QString digits;
+    for (int k = 0; k < 3; ++k)
+        digits += digit(panel, 95 + 672 * k, 330, 60, ScoreLit, 84);
+    return digits;
+}
+
 QString BoardReader::guestScore(int section) const
 {
     return score(6600, section == 0 ? 2640 : 4560);

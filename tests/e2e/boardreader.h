@@ -21,6 +21,8 @@ public:
     // "12" or " 7"; section 0 or 1.
     QString homeScore(int section) const;
     QString guestScore(int section) const;
+    // Section 1's home score on three digits, "108" or "  7".
+    QString homeScore3() const;
     // The period's number in the board's corner, " 2"; blanks when not shown.
     QString period() const;
 

@@ -78,6 +78,7 @@ class TestEndToEndWeb : public QObject
     QTemporaryDir config;
     HeadlessChromium browser;
     quint16 port = 0;
+    QProcess *corvella = nullptr;
     QString boardId;
     int shots = 0;
 
@@ -164,6 +165,15 @@ class TestEndToEndWeb : public QObject
         return sixDigits.match(selected).captured(1);
     }
 
+    void openBoard()
+    {
+        const QString splash = desktop->waitForWindow(StartScreen);
+        QVERIFY2(!splash.isEmpty(), "the start screen did not appear");
+        desktop->click(desktop->geometry(splash).topLeft() + QPoint(100, 30));
+        boardId = desktop->waitForWindow(Board);
+        QVERIFY2(!boardId.isEmpty(), "the scoreboard did not appear");
+    }
+
 private slots:
     void initTestCase()
     {
@@ -183,13 +193,9 @@ private slots:
         settings.write(
             u"[WebSettings]\nWebServer=1\nWebPort=%1\nWebAddress=127.0.0.1\n"_s.arg(port).toUtf8());
         settings.close();
-        QVERIFY2(desktop->startInstalledProgram(install.path(), config.path(), &why),
-                 qPrintable(why));
-        const QString splash = desktop->waitForWindow(StartScreen);
-        QVERIFY2(!splash.isEmpty(), "the start screen did not appear");
-        desktop->click(desktop->geometry(splash).topLeft() + QPoint(100, 30));
-        boardId = desktop->waitForWindow(Board);
-        QVERIFY2(!boardId.isEmpty(), "the scoreboard did not appear");
+        corvella = desktop->startInstalledProgram(install.path(), config.path(), &why);
+        QVERIFY2(corvella, qPrintable(why));
+        openBoard();
         QVERIFY2(browser.start(), qPrintable(browser.problem));
     }
 
@@ -332,6 +338,71 @@ private slots:
         QVERIFY(browser.click(u"reset"_s));
         QVERIFY(boardReads([](const BoardReader &b) { return b.clock() == u" 0:00.0"_s; },
                            u"remote-reset"_s));
+    }
+
+    // A basketball score past 100 on three digits, on the board and the
+    // display page; a timeout of 3 s on the face, one horn, and the game
+    // clock back where it stopped.
+    void threeDigitScoresAndATimeout()
+    {
+        corvella->kill(); // the network window may have the focus; the game is not needed
+        QVERIFY(corvella->waitForFinished(10000));
+        QString why;
+        const bool sound = desktop->startSound(&why);
+        QFile settings(config.filePath(u"Corvella/Corvella.conf"_s));
+        QVERIFY(settings.open(QIODevice::WriteOnly | QIODevice::Append));
+        settings.write("\n[DisplaySettings]\nScoreDigits=3\n"
+                       "[ClockSettings]\nTimeoutsPerGame=1\nTimeoutLength=0.03\n");
+        settings.close();
+        QDir(config.filePath(u"state"_s)).removeRecursively();
+        corvella = desktop->startInstalledProgram(install.path(), config.path(), &why);
+        QVERIFY2(corvella, qPrintable(why));
+        openBoard();
+
+        desktop->click(board(u"three-digits"_s).scorePanelPoint(true, 0));
+        for (int i = 0; i < 12; ++i)
+            desktop->type(u"+9"_s);
+        QVERIFY(boardReads([](const BoardReader &b) { return b.homeScore3() == u"108"_s; },
+                           u"three-digits-108"_s));
+        browser.setViewport(1280, 720);
+        QVERIFY(browser.navigate(url(u"/display"_s)));
+        QTRY_VERIFY_WITH_TIMEOUT(pageConnected(), 10000);
+        const auto pageScore = [&]() -> QString {
+            const QMap<QString, QString> d = pageDigits();
+            return d.value(u"score0wide0"_s) + d.value(u"score0wide1"_s) +
+                   d.value(u"score0wide2"_s);
+        };
+        QTRY_COMPARE(pageScore(), u"108"_s);
+
+        desktop->click(board(u"clock-entry"_s).clockPoint());
+        desktop->type(u"12.30"_s);
+        desktop->key(u"Return"_s);
+        desktop->key(u"s"_s);
+        const int running = tenthsOf(u"12:31.0"_s);
+        QVERIFY(boardReads([&](const BoardReader &b) { return tenthsOf(b.clock()) >= running; },
+                           u"before-timeout"_s));
+        const qsizetype start = sound ? desktop->recording().size() : 0;
+        desktop->key(u"h"_s);
+        const auto timeout = boardReads(
+            [](const BoardReader &b) {
+                const int t = tenthsOf(b.clock());
+                return t > 0 && t <= 30;
+            },
+            u"timeout"_s);
+        QVERIFY2(timeout, "the timeout did not show on the clock");
+        const auto after =
+            boardReads([&](const BoardReader &b) { return tenthsOf(b.clock()) >= running; },
+                       u"after-timeout"_s);
+        QVERIFY2(after, "the game clock did not come back");
+        const QString stoppedAt = after->clock();
+        QTest::qWait(1500); // the horn, and proof the game clock stays stopped
+        QCOMPARE(board(u"after-timeout-stopped"_s).clock(), stoppedAt);
+        if (sound) {
+            const auto bursts = soundBursts(desktop->recording().mid(start & ~qsizetype(3)));
+            QCOMPARE(bursts.size(), 1);
+            QVERIFY2(bursts.first().first > 2.5 && bursts.first().first < 4.0,
+                     qPrintable(QString::number(bursts.first().first)));
+        }
     }
 };
 
