@@ -163,15 +163,20 @@ private slots:
     void readableOnEveryScreenShape_data()
     {
         QTest::addColumn<QSize>("size");
+        QTest::addColumn<bool>("basketball"); // three digits, a timeout, a bonus
         for (const QSize size : {QSize(632, 453), QSize(1024, 768), QSize(1280, 1024),
                                  QSize(1280, 800), QSize(1920, 1080), QSize(1920, 1200),
                                  QSize(2560, 1080), QSize(1080, 1920), QSize(400, 700)})
-            QTest::addRow("%dx%d", size.width(), size.height()) << size;
+            QTest::addRow("%dx%d", size.width(), size.height()) << size << false;
+        for (const QSize size : {QSize(632, 453), QSize(1024, 768), QSize(1280, 800),
+                                 QSize(1920, 1080), QSize(2560, 1080), QSize(1080, 1920)})
+            QTest::addRow("%dx%d-basketball", size.width(), size.height()) << size << true;
     }
 
     void readableOnEveryScreenShape()
     {
         QFETCH(QSize, size);
+        QFETCH(bool, basketball);
         settings.HomeText = QStringLiteral("Thunderbirds");
         settings.GuestText = QStringLiteral("HAMBURG TOWERS");
         settings.SectionText1 = QStringLiteral("Overtime Period 2");
@@ -183,12 +188,21 @@ private slots:
         board.show();
         QVERIFY(QTest::qWaitForWindowExposed(&board));
         QTRY_COMPARE(board.size(), size);
+        if (basketball) {
+            GameStructure rules{4, {}, 0};
+            rules.timeouts.perGame = 5;
+            rules.fouls = {true, false, 5};
+            rules.section1Max = 999;
+            made.game.setStructure(rules);
+            made.game.takeTimeout(GameModel::Guest);
+            made.game.setScore(GameModel::Guest2, 5);
+        }
         for (int i = 1; i <= 5; ++i)
             board.clockDigits()[i]->setCaption(i == 5 ? 0 : 1);
-        for (const LedGroup *score : {&board.home1Digits(), &board.guest1Digits(),
-                                      &board.home2Digits(), &board.guest2Digits()}) {
-            (*score)[1]->setCaption(1);
-            (*score)[0]->setCaption(3);
+        for (int which = 0; which < GameModel::ScoreCount; ++which) {
+            const LedGroup &score = board.scoreDigits(GameModel::Score(which));
+            for (int i = 0; i < score.count(); ++i)
+                score[i]->setCaption(i == 0 ? 3 : 1);
         }
         QTest::qWait(100);
         const QImage shot =
@@ -206,12 +220,25 @@ private slots:
         checkDotBetween(c.clockDots[1], clock[1], clock[2]);
         checkDotBetween(c.clockDots[2], clock[3], clock[4]);
         const std::pair<const LedGroup *, const QWidget *> scores[] = {
-            {&board.home1Digits(), c.home1Panel},
-            {&board.guest1Digits(), c.guest1Panel},
+            {&board.scoreDigits(GameModel::Home1), c.home1Panel},
+            {&board.scoreDigits(GameModel::Guest1), c.guest1Panel},
             {&board.home2Digits(), c.home2Panel},
             {&board.guest2Digits(), c.guest2Panel}};
-        for (const auto &[score, panel] : scores)
-            checkDigitRow({(*score)[1], (*score)[0]}, panel, {0.4});
+        for (const auto &[score, panel] : scores) {
+            if (score->count() == 3) // and the spread of a 21:9 screen
+                checkDigitRow({(*score)[2], (*score)[1], (*score)[0]}, panel, {0.6, 0.6});
+            else
+                checkDigitRow({(*score)[1], (*score)[0]}, panel, {0.4});
+        }
+        QCOMPARE(board.showsThreeDigits(), basketball);
+        const QRect inside = board.rect();
+        for (const QWidget *part : {static_cast<QWidget *>(c.timeoutCaption),
+                                    static_cast<QWidget *>(c.timeoutTeamCaption),
+                                    static_cast<QWidget *>(c.bonusCaptions[1]),
+                                    static_cast<QWidget *>(c.timeoutDots[0][4])}) {
+            QCOMPARE(part->isVisible(), basketball);
+            QVERIFY2(inside.contains(part->geometry()), qPrintable(part->objectName()));
+        }
 
         for (const auto &[label, panel] : {std::pair{c.homeTeamCaption, c.homeTeamPanel},
                                            std::pair{c.guestTeamCaption, c.guestTeamPanel}}) {
