@@ -4,10 +4,13 @@
 #include "tests/support/fakes.h"
 #include "tests/support/testenv.h"
 
+#include <QDir>
 #include <QFile>
+#include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QTabWidget>
 
 // The options edit sixteen settings. Every field gets a value of its own here,
 // so that two fields mixed up anywhere between the settings, the controls and
@@ -72,6 +75,33 @@ class TestOptionFields : public QObject
     }
 
 private slots:
+    // Every control of every tab lies whole on its page; each tab is kept
+    // as a picture.
+    void everyTabHoldsItsControlsWhole()
+    {
+        OptionsDialog options(distinctSettings(), dialogs, {});
+        auto *tabs = options.findChild<QTabWidget *>(QStringLiteral("sstOptions"));
+        QVERIFY(tabs);
+        options.show();
+        QDir().mkpath(QStringLiteral(CORVELLA_ARTIFACTS "/screenshots"));
+        for (int i = 0; i < tabs->count(); ++i) {
+            tabs->setCurrentIndex(i);
+            QWidget *page = tabs->widget(i);
+            for (const QWidget *control : page->findChildren<QWidget *>()) {
+                if (control->parentWidget() != page &&
+                    !qobject_cast<QGroupBox *>(control->parentWidget()))
+                    continue;
+                const QRect place(control->parentWidget()->mapTo(page, control->pos()),
+                                  control->size());
+                QVERIFY2(page->rect().contains(place),
+                         qPrintable(tabs->tabText(i) + QStringLiteral(": ") +
+                                    control->objectName()));
+            }
+            options.grab().save(
+                QStringLiteral(CORVELLA_ARTIFACTS "/screenshots/options-%1.png").arg(i));
+        }
+    }
+
     void init()
     {
         TestEnvironment::clearStore();
