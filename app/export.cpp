@@ -68,7 +68,19 @@ QString resultHtml(const GameRecord &record, int timelineShown)
                          two ? QStringLiteral("<td>%1</td>")
                                    .arg(scorePair(scores, GameModel::Home2, GameModel::Guest2))
                              : QString());
-    html += QStringLiteral("</table><h2>Score changes</h2><p style='font-size:8pt'>");
+    html += QStringLiteral("</table>");
+    const QList<const GameLogEntry *> timeouts = record.timeouts();
+    if (!timeouts.isEmpty()) {
+        QStringList taken;
+        for (const GameLogEntry *e : timeouts)
+            taken << QStringLiteral("%1 %2%3").arg(
+                e->timeout == u"home" ? home : guest,
+                record.periods > 0 ? QStringLiteral("P%1 ").arg(e->period) : QString(),
+                clockText(e->beforeClockMs));
+        html += QStringLiteral("<h2>Timeouts</h2><p>%1</p>")
+                    .arg(taken.join(QStringLiteral(" &middot; ")));
+    }
+    html += QStringLiteral("<h2>Score changes</h2><p style='font-size:8pt'>");
     QStringList changes;
     for (const GameLogEntry &e : record.entries) {
         if (e.before == e.after)

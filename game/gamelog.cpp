@@ -60,7 +60,9 @@ QJsonObject entryJson(const GameLogEntry &e)
             {QStringLiteral("beforePeriod"), e.beforePeriod},
             {QStringLiteral("beforeClockMs"), e.beforeClockMs},
             {QStringLiteral("before"), scoresJson(e.before)},
-            {QStringLiteral("after"), scoresJson(e.after)}};
+            {QStringLiteral("after"), scoresJson(e.after)},
+            {QStringLiteral("timeout"),
+             e.timeout.isEmpty() ? QJsonValue(QJsonValue::Null) : QJsonValue(e.timeout)}};
 }
 
 std::optional<GamePhase> phaseOf(const QString &name)
@@ -89,6 +91,9 @@ std::optional<GameLogEntry> parseEntry(const QByteArray &line)
     e.clockMs = qint64(o.value(QStringLiteral("clockMs")).toDouble(-1));
     e.beforeClockMs = qint64(o.value(QStringLiteral("beforeClockMs")).toDouble(-1));
     e.running = o.value(QStringLiteral("running")).toBool();
+    e.timeout = o.value(QStringLiteral("timeout")).toString(); // none in older logs
+    if (!e.timeout.isEmpty() && e.timeout != u"home" && e.timeout != u"guest")
+        return std::nullopt;
     const auto phase = phaseOf(o.value(QStringLiteral("phase")).toString());
     const auto before = scoresOf(o.value(QStringLiteral("before")));
     const auto after = scoresOf(o.value(QStringLiteral("after")));
@@ -173,11 +178,25 @@ QList<QPair<int, Scores>> GameRecord::periodScores() const
     return periods;
 }
 
+QList<const GameLogEntry *> GameRecord::timeouts() const
+{
+    // An undo takes back the timeout it undoes, whichever way it was taken.
+    QList<const GameLogEntry *> taken;
+    for (const GameLogEntry &e : entries) {
+        if (e.kind == u"undo" && !taken.isEmpty() && taken.last()->action == e.action &&
+            taken.last()->after == e.before && taken.last()->period == e.beforePeriod)
+            taken.removeLast();
+        else if (!e.timeout.isEmpty() && e.kind != u"undo")
+            taken << &e;
+    }
+    return taken;
+}
+
 QByteArray GameRecord::toCsv() const
 {
     QByteArray csv = "n,time,kind,action,origin,period,phase,clock,clock_ms,running,"
                      "home1_before,guest1_before,home2_before,guest2_before,"
-                     "home1,guest1,home2,guest2\r\n";
+                     "home1,guest1,home2,guest2,timeout\r\n";
     for (const GameLogEntry &e : entries) {
         QStringList fields{QString::number(e.number),
                            timeText(e.time),
@@ -193,6 +212,7 @@ QByteArray GameRecord::toCsv() const
             fields << scoreText(score);
         for (const auto &score : e.after)
             fields << scoreText(score);
+        fields << e.timeout;
         QByteArrayList row;
         for (const QString &field : std::as_const(fields))
             row << csvField(field);
@@ -386,6 +406,9 @@ void GameLog::record(GameHistory::Step step, const QString &text, GameHistory::O
     e.phase = after.phase;
     e.clockMs = m_game.clockMs();
     e.running = after.running;
+    if (after.timeoutTeam >= 0 && after.timeoutTeam != before.timeoutTeam)
+        e.timeout =
+            after.timeoutTeam == GameModel::Home ? QStringLiteral("home") : QStringLiteral("guest");
     // A clock the step stopped was at its stopping value; one that ran on
     // through the step is where it is now.
     e.beforeClockMs = !before.running ? before.clockMs : after.running ? e.clockMs : after.clockMs;

@@ -28,6 +28,7 @@ struct GameLogEntry
     qint64 beforeClockMs = 0;
     qint64 clockMs = 0;
     bool running = false;
+    QString timeout; // "home" or "guest" when the step started that team's timeout
 };
 
 // A game read back from its log.
@@ -44,6 +45,8 @@ struct GameRecord
     // The scores at the end of the game, and of each period played.
     std::array<std::optional<int>, 4> finalScores() const;
     QList<QPair<int, std::array<std::optional<int>, 4>>> periodScores() const;
+    // The steps that started a timeout and are still in the game.
+    QList<const GameLogEntry *> timeouts() const;
 
     QByteArray toCsv() const;
     QByteArray toJson() const;

@@ -15,11 +15,14 @@ class TestExport : public QObject
 
     ManualTimeSource time;
 
-    // Two periods: 2 : 1 after the first, 3 : 4 at the end.
+    // Two periods: 2 : 1 after the first, 3 : 4 at the end; a guest timeout
+    // in the second (ended early), and a home timeout taken back.
     static QString playGame(const QString &folder, ManualTimeSource &time)
     {
         GameModel game(time);
-        game.setStructure({2, {}, 0});
+        GameStructure rules{2, {}, 0};
+        rules.timeouts.perGame = 2;
+        game.setStructure(rules);
         GameHistory history(game);
         GameLog log(folder, game, history);
         log.setCaptions(QStringLiteral("Lions"), QStringLiteral("Tigers"), QString(), QString());
@@ -33,6 +36,10 @@ class TestExport : public QObject
         score(GameModel::Home1, 2);
         score(GameModel::Guest1, 1);
         history.perform(QStringLiteral("next"), [](GameModel &g) { g.nextPeriod(); });
+        for (const auto team : {GameModel::Guest, GameModel::Guest, GameModel::Home})
+            history.perform(QStringLiteral("timeout"),
+                            [team](GameModel &g) { g.takeTimeout(team); });
+        history.undo();
         score(GameModel::Home1, 3);
         score(GameModel::Guest1, 4);
         return log.currentPath();
@@ -58,6 +65,9 @@ private slots:
         QVERIFY2(text.contains(QStringLiteral("Final3:4Period")), qPrintable(text));
         QVERIFY(text.contains(QStringLiteral("Period12:1")));
         QVERIFY(text.contains(QStringLiteral("Period23:4")));
+        QVERIFY2(text.contains(QStringLiteral("TimeoutsTigersP20:00")) &&
+                     !text.contains(QStringLiteral("LionsP2")),
+                 qPrintable(text));
         QVERIFY(text.contains(QStringLiteral("P10:302:0·P11:002:1·P20:003:1·P20:003:4")));
         QVERIFY(!text.contains(QStringLiteral("Section2")));
     }
