@@ -172,6 +172,8 @@ bool ScoreBoardWindow::runPeriodKey(int keyAscii)
 // The timeout keys of a game with timeouts; a board without them has none.
 bool ScoreBoardWindow::runTimeoutKey(int keyAscii)
 {
+    // Refusals show in the title too: a key command is answered on a board
+    // without hints as well.
     const Settings &s = settings();
     GameModel::Team team = GameModel::Home;
     if (keyAscii == s.GuestTimeoutKey)
@@ -183,13 +185,13 @@ bool ScoreBoardWindow::runTimeoutKey(int keyAscii)
     case GameModel::TimeoutRefusal::None:
         break;
     case GameModel::TimeoutRefusal::NotInPlay:
-        showNotice(tr("Not taken: no timeout in a break or after the game"));
+        showNotice(tr("Not taken: no timeout in a break or after the game"), true);
         return true;
     case GameModel::TimeoutRefusal::OtherRunning:
-        showNotice(tr("Not taken: the other team's timeout is running"));
+        showNotice(tr("Not taken: the other team's timeout is running"), true);
         return true;
     case GameModel::TimeoutRefusal::NoneLeft:
-        showNotice(tr("Not taken: %1 has no timeouts left").arg(name));
+        showNotice(tr("Not taken: %1 has no timeouts left").arg(name), true);
         return true;
     case GameModel::TimeoutRefusal::NoTimeouts:
         return false;

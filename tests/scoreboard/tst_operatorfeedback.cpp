@@ -156,6 +156,33 @@ private slots:
                                   5000);
     }
 
+    // The timeout keys type nothing on a board without timeouts; with them,
+    // a refused timeout is told even without hints.
+    void theTimeoutKeysAndTheirRefusal()
+    {
+        TestBoard made(fakes, withHints(OperatorHintsMode::Never));
+        ScoreBoardWindow &board = made.window;
+        QVERIFY(open(board));
+        PictureBox *panel = board.controls().homeTeamPanel;
+        panel->setFocus();
+        QTest::keyClick(panel, Qt::Key_H);
+        QVERIFY(!made.game.timeoutTeam());
+        GameStructure rules;
+        rules.timeouts.perGame = 1;
+        made.game.setStructure(rules);
+        QTest::keyClick(panel, Qt::Key_H);
+        QCOMPARE(made.game.timeoutTeam(), GameModel::Home);
+        QVERIFY(board.controls().timeoutCaption->isVisible());
+        QTest::keyClick(panel, Qt::Key_J);
+        QVERIFY(board.windowTitle().endsWith(
+            QStringLiteral("Not taken: the other team's timeout is running")));
+        QTest::keyClick(panel, Qt::Key_H); // ends it
+        QTest::keyClick(panel, Qt::Key_H);
+        QVERIFY(!made.game.timeoutTeam());
+        QCOMPARE(board.windowTitle(),
+                 QStringLiteral("Corvella by Brannick - Not taken: Home has no timeouts left"));
+    }
+
     void anUndoThatStartsTheClockAsksTwice()
     {
         TestBoard made(fakes, withHints(OperatorHintsMode::Never));
