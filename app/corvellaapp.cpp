@@ -1,5 +1,6 @@
 #include "app/corvellaapp.h"
 
+#include "app/export.h"
 #include "app/logo.h"
 #include "app/startscreen.h"
 #include "audience/pointerhider.h"
@@ -10,7 +11,10 @@
 #include "web/networkpage.h"
 
 #include <QCoreApplication>
+#include <QDir>
 #include <QEvent>
+#include <QFileInfo>
+#include <QShortcut>
 
 namespace {
 
@@ -139,6 +143,9 @@ void CorvellaApp::start()
     splash->setSettings(m_settings.value());
     splash->setOptionsOpener([this](QWidget *parent) { showOptions(parent); });
     QObject::connect(&m_settings, &CurrentSettings::changed, splash, &StartScreen::setSettings);
+    auto *exportKey = new QShortcut(QKeySequence(Qt::CTRL | Qt::Key_E), splash);
+    QObject::connect(exportKey, &QShortcut::activated, splash,
+                     [this, splash] { exportGame(splash); });
     splash->show();
 }
 
@@ -166,6 +173,44 @@ QString CorvellaApp::resumeQuestion(const SavedGame &saved) const
         .arg(clockText(saved.clockMs, saved.countDown || saved.phase == GamePhase::Break), where,
              section(GameModel::Home1, GameModel::Guest1, s.SectionText1),
              section(GameModel::Home2, GameModel::Guest2, s.SectionText2));
+}
+
+// Asks where to write the newest game's record and writes it: PDF, CSV or
+// JSON by the name's ending (PDF when it has none of them). Says what was
+// done, or shows why not.
+QString CorvellaApp::exportGame(QWidget *parent)
+{
+    m_log.flush();
+    const QString log = m_log.currentPath().isEmpty() ? GameLog::newestLog(GameLog::defaultFolder())
+                                                      : m_log.currentPath();
+    const QString title = QStringLiteral("Corvella");
+    if (log.isEmpty()) {
+        m_services.dialogs->showWarning(
+            parent, title,
+            QCoreApplication::translate("CorvellaApp", "No game has been recorded yet."));
+        return {};
+    }
+    QString path = m_services.dialogs->saveFileName(
+        parent,
+        QCoreApplication::translate("CorvellaApp",
+                                    "Printable result (*.pdf);;Spreadsheet (*.csv);;JSON (*.json)"),
+        QDir::homePath() + u'/' + QFileInfo(log).completeBaseName() + QStringLiteral(".pdf"));
+    if (path.isEmpty())
+        return {};
+    const QString suffix = QFileInfo(path).suffix().toLower();
+    if (suffix != u"pdf" && suffix != u"csv" && suffix != u"json")
+        path += QStringLiteral(".pdf");
+    QString why;
+    const std::optional<GameRecord> record = GameLog::read(log, &why);
+    if (record)
+        why = ::exportGame(*record, path);
+    if (!why.isEmpty()) {
+        m_services.dialogs->showWarning(
+            parent, title,
+            QCoreApplication::translate("CorvellaApp", "The game was not exported: %1").arg(why));
+        return {};
+    }
+    return QCoreApplication::translate("CorvellaApp", "Exported to %1").arg(path);
 }
 
 // What a game with timeouts adds to the question: how many each team took.
@@ -235,6 +280,10 @@ void CorvellaApp::connectBoard()
     QObject::connect(&m_settings, &CurrentSettings::changed, board,
                      &ScoreBoardWindow::applySettings);
     QObject::connect(board, &ScoreBoardWindow::buzzerRequested, board, [this] { soundBuzzer(); });
+    QObject::connect(board, &ScoreBoardWindow::exportRequested, board, [this, board] {
+        if (const QString done = exportGame(board); !done.isEmpty())
+            board->showNotice(done, true);
+    });
     QObject::connect(
         &m_stateFile, &GameStateFile::savingFailed, board, [board](const QString &reason) {
             board->setSaveProblem(QStringLiteral("the game is not being saved (") + reason + u')');

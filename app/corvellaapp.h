@@ -53,6 +53,7 @@ private:
     void showOptions(QWidget *parent);
     void reapplySettings();
     QString timeoutsNote(const SavedGame &saved) const;
+    QString exportGame(QWidget *parent);
     QString resumeQuestion(const SavedGame &saved) const;
 
     Services m_services;

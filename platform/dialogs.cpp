@@ -67,3 +67,13 @@ QString QtDialogs::openFileName(QWidget *parent, const QString &filter, const QS
         return {};
     return dialog->selectedFiles().constFirst();
 }
+
+QString QtDialogs::saveFileName(QWidget *parent, const QString &filter, const QString &suggested)
+{
+    QFileDialog dialog(parent, QString(), suggested, filter);
+    dialog.setAcceptMode(QFileDialog::AcceptSave);
+    dialog.selectFile(suggested);
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
+        return {};
+    return dialog.selectedFiles().constFirst();
+}

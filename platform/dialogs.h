@@ -27,6 +27,9 @@ public:
     // The chosen file's full path, or empty when none was chosen. The dialog
     // opens in `folder`.
     virtual QString openFileName(QWidget *parent, const QString &filter, const QString &folder) = 0;
+    // The path to write to, or empty when cancelled; `suggested` is filled in.
+    virtual QString saveFileName(QWidget *parent, const QString &filter,
+                                 const QString &suggested) = 0;
 };
 
 class QtDialogs : public Dialogs
@@ -37,6 +40,7 @@ public:
     void beep() override;
     std::optional<QColor> pickColor(QWidget *parent, const QColor &initial) override;
     QString openFileName(QWidget *parent, const QString &filter, const QString &folder) override;
+    QString saveFileName(QWidget *parent, const QString &filter, const QString &suggested) override;
 };
 
 std::unique_ptr<QMessageBox> makeYesNoBox(QWidget *parent, const QString &text,

@@ -54,6 +54,7 @@ void ScoreBoardWindow::createShortcuts()
     shortcut(QKeySequence(Qt::CTRL | Qt::Key_Z), [this] { undo(); });
     shortcut(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z), [this] { redo(); });
     shortcut(QKeySequence(Qt::CTRL | Qt::Key_Y), [this] { redo(); });
+    shortcut(QKeySequence(Qt::CTRL | Qt::Key_E), [this] { emit exportRequested(); });
 }
 
 void ScoreBoardWindow::scoreKey(GameModel::Score which, int keyAscii)

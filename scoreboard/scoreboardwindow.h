@@ -44,6 +44,9 @@ public:
 
     // Shown in the title bar while the game cannot be saved; empty clears it.
     void setSaveProblem(const QString &problem);
+    // A few seconds of news for the operator: on the hints, and with
+    // `inTitle` in the title bar too.
+    void showNotice(const QString &notice, bool inTitle = false);
 
     // While an audience display is on, the operator's board shows which part
     // has the keyboard, what has been typed and traps like Caps Lock.
@@ -83,6 +86,8 @@ public:
 signals:
     // The buzzer key was pressed.
     void buzzerRequested();
+    // Ctrl+E: the game's record to a file.
+    void exportRequested();
     // F2: the audience display on or off.
     void audienceToggleRequested();
     // F4: the window of the board on the network.
@@ -105,8 +110,6 @@ private:
     void updateHints(int keyAscii);
     bool runPeriodKey(int keyAscii);
     bool runTimeoutKey(int keyAscii);
-    // A refused entry is told on the board only; an undo in the title too.
-    void showNotice(const QString &notice, bool inTitle = false);
     void trackHistory();
     std::optional<QString> clockRestartedBy(const QUndoCommand *command) const;
     QString changeText(const GameState &before, const GameState &after) const;

@@ -10,9 +10,11 @@
 #include "tests/support/testenv.h"
 
 #include <QDir>
+#include <QFileInfo>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QTabWidget>
+#include <QTemporaryDir>
 #include <QTimer>
 
 // The program as a whole around one game: resuming a saved game, keeping it
@@ -186,6 +188,31 @@ private slots:
         QCOMPARE(faceText(board->clockDigits()), QStringLiteral(" 0:00.0"));
         // Undo never typed anything into the entry.
         QVERIFY(board->scoreEntry().pendingText().isEmpty());
+    }
+
+    // Ctrl+E writes the game's record where the operator says: a PDF when
+    // the name has no known ending.
+    void ctrlEExportsTheGame()
+    {
+        CorvellaApp app(fakes.services());
+        ScoreBoardWindow *board = openBoard(app);
+        board->show();
+        QVERIFY(QTest::qWaitForWindowActive(board));
+        PictureBox *panel = board->controls().home1Panel;
+        panel->setFocus();
+        type(panel, QStringLiteral("7\r"));
+        QTemporaryDir out;
+        fakes.dialogs.saveName = out.filePath(QStringLiteral("result"));
+        QTest::keyClick(panel, Qt::Key_E, Qt::ControlModifier);
+        QVERIFY(QFileInfo(out.filePath(QStringLiteral("result.pdf"))).size() > 0);
+        fakes.dialogs.saveName = out.filePath(QStringLiteral("result.csv"));
+        QTest::keyClick(panel, Qt::Key_E, Qt::ControlModifier);
+        QVERIFY(
+            board->windowTitle().endsWith(QStringLiteral("Exported to ") + fakes.dialogs.saveName));
+        QFile csv(fakes.dialogs.saveName);
+        QVERIFY(csv.open(QIODevice::ReadOnly));
+        QVERIFY(csv.readAll().contains(",0,0,0,0,7,0,0,0,"));
+        QVERIFY(fakes.dialogs.warnings.isEmpty());
     }
 
     void theNoticeShowsWhileTheGameCannotBeSaved()

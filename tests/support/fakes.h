@@ -53,6 +53,12 @@ public:
         lastFolder = folder;
         return fileName;
     }
+    QString suggestedSave, saveName;
+    QString saveFileName(QWidget *, const QString &, const QString &suggested) override
+    {
+        suggestedSave = suggested;
+        return saveName;
+    }
 };
 
 // The services of one test, with the sound devices the windows made.
