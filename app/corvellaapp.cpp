@@ -9,6 +9,7 @@
 #include "platform/dialogs.h"
 #include "scoreboard/scoreboardwindow.h"
 #include "web/networkpage.h"
+#include "web/remoteapi.h"
 
 #include <QCoreApplication>
 #include <QDir>
@@ -294,6 +295,8 @@ void CorvellaApp::connectBoard()
                      [this] { toggleAudience(); });
     QObject::connect(board, &ScoreBoardWindow::networkWindowRequested, board,
                      [this, board] { m_web.showPanel(board); });
+    QObject::connect(&m_web, &WebService::tokenRenewalRequested, board,
+                     [this] { renewApiToken(); });
     // A server started from the options over the board shows where to find it.
     QObject::connect(&m_web, &WebService::stateChanged, board, [this, board] {
         if (board->isVisible())
@@ -351,6 +354,21 @@ void CorvellaApp::reapplySettings()
         m_board->applySettings(m_settings.value());
     if (m_buzzer)
         m_buzzer->reopenSound(m_settings.value().BuzzerFile);
+}
+
+// A token seen by the wrong person is replaced at once, and kept.
+void CorvellaApp::renewApiToken()
+{
+    Settings renewed = m_settings.value();
+    renewed.ApiToken = RemoteApi::newToken();
+    if (!saveSettings(renewed)) {
+        m_services.dialogs->showWarning(
+            m_board, QStringLiteral("Corvella"),
+            QCoreApplication::translate("CorvellaApp",
+                                        "The new token could not be stored; the old one stays."));
+        return;
+    }
+    m_settings.set(renewed);
 }
 
 void CorvellaApp::showOptions(QWidget *parent)

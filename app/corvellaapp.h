@@ -54,6 +54,7 @@ private:
     void reapplySettings();
     QString timeoutsNote(const SavedGame &saved) const;
     QString exportGame(QWidget *parent);
+    void renewApiToken();
     QString resumeQuestion(const SavedGame &saved) const;
 
     Services m_services;

@@ -2,8 +2,11 @@
 
 #include "web/qrcode.h"
 
+#include <QHBoxLayout>
 #include <QLabel>
+#include <QLineEdit>
 #include <QPixmap>
+#include <QPushButton>
 #include <QScreen>
 #include <QVBoxLayout>
 
@@ -13,7 +16,9 @@ using namespace Qt::StringLiterals;
 
 OperatorPanel::OperatorPanel(QWidget *parent)
     : QWidget(parent, Qt::Tool), m_address(new QLabel(this)), m_qr(new QLabel(this)),
-      m_pinCaption(new QLabel(this)), m_pin(new QLabel(this)), m_clients(new QLabel(this))
+      m_pinCaption(new QLabel(this)), m_pin(new QLabel(this)), m_clients(new QLabel(this)),
+      m_tokenCaption(new QLabel(tr("API token:"), this)), m_token(new QLineEdit(this)),
+      m_renew(new QPushButton(tr("Renew"), this))
 {
     setObjectName(QStringLiteral("operatorPanel"));
     setWindowTitle(tr("Board on the network"));
@@ -42,6 +47,27 @@ OperatorPanel::OperatorPanel(QWidget *parent)
     layout->addWidget(m_pinCaption);
     layout->addWidget(m_pin);
     layout->addWidget(m_clients);
+    m_token->setObjectName(QStringLiteral("apiToken"));
+    m_token->setReadOnly(true);
+    m_token->setMinimumWidth(m_token->fontMetrics().horizontalAdvance(u'0') * 24);
+    m_renew->setObjectName(QStringLiteral("renewApiToken"));
+    m_renew->setFocusPolicy(Qt::NoFocus);
+    auto *token = new QHBoxLayout;
+    token->addWidget(m_tokenCaption);
+    token->addWidget(m_token, 1);
+    token->addWidget(m_renew);
+    layout->addLayout(token);
+    connect(m_renew, &QPushButton::clicked, this, &OperatorPanel::renewTokenRequested);
+    showApiToken({});
+}
+
+void OperatorPanel::showApiToken(const QString &token)
+{
+    for (QWidget *part : {static_cast<QWidget *>(m_tokenCaption), static_cast<QWidget *>(m_token),
+                          static_cast<QWidget *>(m_renew)})
+        part->setVisible(!token.isEmpty());
+    if (m_token->text() != token)
+        m_token->setText(token);
 }
 
 void OperatorPanel::showState(const QStringList &urls, const QString &pin, const QString &problem,

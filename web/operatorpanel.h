@@ -3,6 +3,8 @@
 #include <QWidget>
 
 class QLabel;
+class QLineEdit;
+class QPushButton;
 
 // The operator's small window for the board on the network: the address to
 // open, a QR code of the remote's address for phones, the remote's PIN, and
@@ -16,6 +18,14 @@ public:
 
     void showState(const QStringList &urls, const QString &pin, const QString &problem, int clients,
                    int remotes, const QString &secret = QString());
+    // The HTTP API's token, for pasting into show-control software; empty
+    // while the API is off.
+    void showApiToken(const QString &token);
+
+signals:
+    void renewTokenRequested();
+
+public:
     // Moves the panel beside `board`, on the board's screen: the operator
     // reads it there, and it never covers the audience's screen or the board.
     void placeBeside(const QWidget *board);
@@ -29,4 +39,7 @@ private:
     QLabel *m_pinCaption;
     QLabel *m_pin;
     QLabel *m_clients;
+    QLabel *m_tokenCaption;
+    QLineEdit *m_token;
+    QPushButton *m_renew;
 };

@@ -8,7 +8,7 @@
 WebService::WebService(GameModel &game, GameHistory &history, const CurrentSettings &settings,
                        const TimeSource &time, QObject *parent)
     : QObject(parent), m_live(game, history, settings, time),
-      m_api(game, history, settings, m_live, time), m_server(m_live)
+      m_api(game, history, settings, m_live, time), m_server(m_live), m_settings(settings)
 {
     m_server.setApi(&m_api);
     connect(&settings, &CurrentSettings::changed, this, &WebService::apply);
@@ -30,6 +30,7 @@ QHostAddress WebService::listenAddress(const QString &text)
 
 void WebService::apply(const Settings &settings)
 {
+    updatePanel(); // the token may have changed
     const QHostAddress address = listenAddress(settings.WebAddress);
     const QString wanted = settings.WebServer == 0
                                ? QString()
@@ -85,6 +86,8 @@ void WebService::showPanel(const QWidget *board)
     if (!m_panel) {
         m_panel = new OperatorPanel;
         m_panel->setAttribute(Qt::WA_DeleteOnClose);
+        connect(m_panel, &OperatorPanel::renewTokenRequested, this,
+                &WebService::tokenRenewalRequested);
     }
     updatePanel();
     m_panel->placeBeside(board);
@@ -102,4 +105,6 @@ void WebService::updatePanel()
     }
     m_panel->showState(baseUrls(), m_live.pinLock().pin(), m_problem, m_live.clientCount(),
                        m_live.operatorCount(), m_live.pinLock().secret());
+    const Settings &s = m_settings.value();
+    m_panel->showApiToken(isRunning() && s.Api != 0 ? s.ApiToken : QString());
 }

@@ -49,6 +49,8 @@ public:
 
 signals:
     void stateChanged();
+    // The operator asked the network window for a new API token.
+    void tokenRenewalRequested();
 
 private:
     void updatePanel();
@@ -56,6 +58,7 @@ private:
     LiveChannel m_live;
     RemoteApi m_api;
     BoardServer m_server;
+    const CurrentSettings &m_settings;
     QString m_problem;
     QString m_listening; // "address:port" the server was last started with
     QPointer<OperatorPanel> m_panel;

@@ -10,9 +10,12 @@
 #include <QComboBox>
 #include <QJsonArray>
 #include <QLabel>
+#include <QLineEdit>
 #include <QNetworkAccessManager>
 #include <QNetworkReply>
+#include <QPushButton>
 #include <QRegularExpression>
+#include <QSignalSpy>
 #include <QSpinBox>
 #include <QTcpServer>
 
@@ -209,6 +212,24 @@ private slots:
         QCOMPARE(service.server().port(), free);
         QCOMPARE(service.baseUrls(), QStringList{u"http://127.0.0.1:%1/"_s.arg(free)});
         QCOMPARE(fetch(QUrl(u"http://127.0.0.1:%1/display"_s.arg(free))).status, 200);
+
+        // The network window shows the API's token while the API is on, and
+        // passes on a wish for a new one.
+        service.showPanel(nullptr);
+        QLineEdit *token = nullptr;
+        for (QWidget *top : QApplication::topLevelWidgets())
+            if (!token)
+                token = top->findChild<QLineEdit *>(u"apiToken"_s);
+        QVERIFY(token);
+        QVERIFY(token->isHidden());
+        s.Api = 1;
+        s.ApiToken = u"t0k3n"_s;
+        settings.set(s);
+        QCOMPARE(token->text(), u"t0k3n"_s);
+        QVERIFY(!token->isHidden());
+        QSignalSpy renew(&service, &WebService::tokenRenewalRequested);
+        token->parentWidget()->findChild<QPushButton *>(u"renewApiToken"_s)->click();
+        QCOMPARE(renew.count(), 1);
 
         // A port that is taken is reported, not fatal.
         QTcpServer taken;
