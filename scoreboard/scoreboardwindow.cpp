@@ -155,6 +155,16 @@ void ScoreBoardWindow::trackHistory()
     const auto top = [&stack]() -> const QUndoCommand * {
         return stack.index() > 0 ? stack.command(stack.index() - 1) : nullptr;
     };
+    // A phone or a script taking a step back is told like the operator's own.
+    connect(&m_history, &GameHistory::stepped, this,
+            [this](GameHistory::Step step, const QString &text, GameHistory::Origin origin) {
+                if (origin != GameHistory::Origin::Remote || step == GameHistory::Step::Action)
+                    return;
+                showNotice(step == GameHistory::Step::Undo
+                               ? tr("Undone from the network: %1").arg(text)
+                               : tr("Redone from the network: %1").arg(text),
+                           true);
+            });
     connect(&m_history, &GameHistory::performing, this, [this, top] {
         m_performing = game().state();
         m_topBefore = top();

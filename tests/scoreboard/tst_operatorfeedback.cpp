@@ -183,6 +183,18 @@ private slots:
                  QStringLiteral("Corvella by Brannick - Not taken: Home has no timeouts left"));
     }
 
+    void anUndoFromThePhoneIsTold()
+    {
+        TestBoard made(fakes, withHints(OperatorHintsMode::Never));
+        made.history.perform(
+            QStringLiteral("Score from a phone"),
+            [](GameModel &g) { g.addToScore(GameModel::Home1, 2); }, GameHistory::Origin::Remote);
+        made.history.undo(GameHistory::Origin::Remote);
+        QCOMPARE(
+            made.window.windowTitle(),
+            QStringLiteral("Corvella by Brannick - Undone from the network: Score from a phone"));
+    }
+
     void anUndoThatStartsTheClockAsksTwice()
     {
         TestBoard made(fakes, withHints(OperatorHintsMode::Never));
