@@ -133,7 +133,9 @@ void ScoreBoardWindow::runCommandKey(int keyAscii)
     // that command. They are read at every key, so a change in the options
     // takes effect at once.
     const Settings &s = settings();
-    if (keyAscii == s.StartStopClockKey)
+    if (keyAscii == s.StartStopClockKey && game().timeoutTeam())
+        showNotice(tr("Not started: a timeout is running; its team's key ends it"), true);
+    else if (keyAscii == s.StartStopClockKey)
         act(tr("Start or stop the clock"), [](GameModel &game) { game.startStop(); });
     else if (keyAscii == s.ResetClockKey)
         act(tr("Reset the clock"), [](GameModel &game) { game.resetClock(); });

@@ -173,6 +173,8 @@ private slots:
         QTest::keyClick(panel, Qt::Key_H);
         QCOMPARE(made.game.timeoutTeam(), GameModel::Home);
         QVERIFY(board.controls().timeoutCaption->isVisible());
+        QTest::keyClick(panel, Qt::Key_S);
+        QVERIFY(board.windowTitle().contains(QStringLiteral("a timeout is running")));
         QTest::keyClick(panel, Qt::Key_J);
         QVERIFY(board.windowTitle().endsWith(
             QStringLiteral("Not taken: the other team's timeout is running")));
