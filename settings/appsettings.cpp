@@ -42,6 +42,7 @@ const StoreEntry storeEntries[] = {
     {"KeySettings", "NewGameKey", &Settings::NewGameKey},
     {"DisplaySettings", "AudienceScreen", &Settings::AudienceScreen},
     {"DisplaySettings", "OperatorHints", &Settings::OperatorHints},
+    {"DisplaySettings", "Language", &Settings::Language, 16},
     {"WebSettings", "WebServer", &Settings::WebServer},
     {"WebSettings", "WebPort", &Settings::WebPort},
     {"WebSettings", "WebAddress", &Settings::WebAddress},
