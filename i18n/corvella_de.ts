@@ -838,6 +838,85 @@ Die Tasten beschreibt corvella(1).</translation>
     </message>
 </context>
 <context>
+    <name>WebPages</name>
+    <message>
+        <source>Not connected</source>
+        <translation>Nicht verbunden</translation>
+    </message>
+    <message>
+        <source>Board</source>
+        <translation>Tafel</translation>
+    </message>
+    <message>
+        <source>Stream overlay</source>
+        <translation>Stream-Overlay</translation>
+    </message>
+    <message>
+        <source>Remote</source>
+        <translation>Fernbedienung</translation>
+    </message>
+    <message>
+        <source>PIN shown on the scoreboard&apos;s computer</source>
+        <translation>PIN auf dem Computer der Anzeigetafel</translation>
+    </message>
+    <message>
+        <source>Unlock</source>
+        <translation>Entsperren</translation>
+    </message>
+    <message>
+        <source>Start / Stop</source>
+        <translation>Start / Stopp</translation>
+    </message>
+    <message>
+        <source>Reset</source>
+        <translation>Zurücksetzen</translation>
+    </message>
+    <message>
+        <source>Buzzer</source>
+        <translation>Hupe</translation>
+    </message>
+    <message>
+        <source>Break after period %1</source>
+        <translation>Pause nach Periode %1</translation>
+    </message>
+    <message>
+        <source>Final</source>
+        <translation>Ende</translation>
+    </message>
+    <message>
+        <source>Overtime %1</source>
+        <translation>Verlängerung %1</translation>
+    </message>
+    <message>
+        <source>Period %1</source>
+        <translation>Periode %1</translation>
+    </message>
+    <message>
+        <source>Too many wrong PINs. Wait a while, or scan the QR code.</source>
+        <translation>Zu viele falsche PINs. Eine Weile warten oder den QR-Code scannen.</translation>
+    </message>
+    <message>
+        <source>Wrong PIN.</source>
+        <translation>Falsche PIN.</translation>
+    </message>
+    <message>
+        <source>BREAK</source>
+        <translation>PAUSE</translation>
+    </message>
+    <message>
+        <source>FINAL</source>
+        <translation>ENDE</translation>
+    </message>
+    <message>
+        <source>OVERTIME</source>
+        <translation>VERLÄNGERUNG</translation>
+    </message>
+    <message>
+        <source>PERIOD</source>
+        <translation>PERIODE</translation>
+    </message>
+</context>
+<context>
     <name>WebService</name>
     <message>
         <source>&quot;%1&quot; is not an address of this computer</source>

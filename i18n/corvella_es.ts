@@ -838,6 +838,85 @@ Las teclas están en corvella(1).</translation>
     </message>
 </context>
 <context>
+    <name>WebPages</name>
+    <message>
+        <source>Not connected</source>
+        <translation>Sin conexión</translation>
+    </message>
+    <message>
+        <source>Board</source>
+        <translation>Marcador</translation>
+    </message>
+    <message>
+        <source>Stream overlay</source>
+        <translation>Superposición</translation>
+    </message>
+    <message>
+        <source>Remote</source>
+        <translation>Mando</translation>
+    </message>
+    <message>
+        <source>PIN shown on the scoreboard&apos;s computer</source>
+        <translation>PIN mostrado en el ordenador del marcador</translation>
+    </message>
+    <message>
+        <source>Unlock</source>
+        <translation>Desbloquear</translation>
+    </message>
+    <message>
+        <source>Start / Stop</source>
+        <translation>Iniciar / parar</translation>
+    </message>
+    <message>
+        <source>Reset</source>
+        <translation>Poner a cero</translation>
+    </message>
+    <message>
+        <source>Buzzer</source>
+        <translation>Bocina</translation>
+    </message>
+    <message>
+        <source>Break after period %1</source>
+        <translation>Descanso tras el periodo %1</translation>
+    </message>
+    <message>
+        <source>Final</source>
+        <translation>Final</translation>
+    </message>
+    <message>
+        <source>Overtime %1</source>
+        <translation>Prórroga %1</translation>
+    </message>
+    <message>
+        <source>Period %1</source>
+        <translation>Periodo %1</translation>
+    </message>
+    <message>
+        <source>Too many wrong PINs. Wait a while, or scan the QR code.</source>
+        <translation>Demasiados PIN erróneos. Espere un rato o escanee el código QR.</translation>
+    </message>
+    <message>
+        <source>Wrong PIN.</source>
+        <translation>PIN erróneo.</translation>
+    </message>
+    <message>
+        <source>BREAK</source>
+        <translation>DESCANSO</translation>
+    </message>
+    <message>
+        <source>FINAL</source>
+        <translation>FINAL</translation>
+    </message>
+    <message>
+        <source>OVERTIME</source>
+        <translation>PRÓRROGA</translation>
+    </message>
+    <message>
+        <source>PERIOD</source>
+        <translation>PERIODO</translation>
+    </message>
+</context>
+<context>
     <name>WebService</name>
     <message>
         <source>&quot;%1&quot; is not an address of this computer</source>

@@ -838,6 +838,85 @@ Voir corvella(1) pour les touches.</translation>
     </message>
 </context>
 <context>
+    <name>WebPages</name>
+    <message>
+        <source>Not connected</source>
+        <translation>Non connecté</translation>
+    </message>
+    <message>
+        <source>Board</source>
+        <translation>Tableau</translation>
+    </message>
+    <message>
+        <source>Stream overlay</source>
+        <translation>Incrustation</translation>
+    </message>
+    <message>
+        <source>Remote</source>
+        <translation>Télécommande</translation>
+    </message>
+    <message>
+        <source>PIN shown on the scoreboard&apos;s computer</source>
+        <translation>Code PIN affiché sur l&apos;ordinateur du tableau</translation>
+    </message>
+    <message>
+        <source>Unlock</source>
+        <translation>Déverrouiller</translation>
+    </message>
+    <message>
+        <source>Start / Stop</source>
+        <translation>Marche / arrêt</translation>
+    </message>
+    <message>
+        <source>Reset</source>
+        <translation>Remise à zéro</translation>
+    </message>
+    <message>
+        <source>Buzzer</source>
+        <translation>Sirène</translation>
+    </message>
+    <message>
+        <source>Break after period %1</source>
+        <translation>Pause après la période %1</translation>
+    </message>
+    <message>
+        <source>Final</source>
+        <translation>Fin</translation>
+    </message>
+    <message>
+        <source>Overtime %1</source>
+        <translation>Prolongation %1</translation>
+    </message>
+    <message>
+        <source>Period %1</source>
+        <translation>Période %1</translation>
+    </message>
+    <message>
+        <source>Too many wrong PINs. Wait a while, or scan the QR code.</source>
+        <translation>Trop de codes PIN erronés. Patientez un moment ou scannez le code QR.</translation>
+    </message>
+    <message>
+        <source>Wrong PIN.</source>
+        <translation>Code PIN erroné.</translation>
+    </message>
+    <message>
+        <source>BREAK</source>
+        <translation>PAUSE</translation>
+    </message>
+    <message>
+        <source>FINAL</source>
+        <translation>FIN</translation>
+    </message>
+    <message>
+        <source>OVERTIME</source>
+        <translation>PROLONGATION</translation>
+    </message>
+    <message>
+        <source>PERIOD</source>
+        <translation>PÉRIODE</translation>
+    </message>
+</context>
+<context>
     <name>WebService</name>
     <message>
         <source>&quot;%1&quot; is not an address of this computer</source>

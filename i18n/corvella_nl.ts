@@ -838,6 +838,85 @@ Zie corvella(1) voor de toetsen.</translation>
     </message>
 </context>
 <context>
+    <name>WebPages</name>
+    <message>
+        <source>Not connected</source>
+        <translation>Niet verbonden</translation>
+    </message>
+    <message>
+        <source>Board</source>
+        <translation>Bord</translation>
+    </message>
+    <message>
+        <source>Stream overlay</source>
+        <translation>Stream-overlay</translation>
+    </message>
+    <message>
+        <source>Remote</source>
+        <translation>Bediening</translation>
+    </message>
+    <message>
+        <source>PIN shown on the scoreboard&apos;s computer</source>
+        <translation>Pincode op de computer van het scorebord</translation>
+    </message>
+    <message>
+        <source>Unlock</source>
+        <translation>Ontgrendelen</translation>
+    </message>
+    <message>
+        <source>Start / Stop</source>
+        <translation>Start / stop</translation>
+    </message>
+    <message>
+        <source>Reset</source>
+        <translation>Reset</translation>
+    </message>
+    <message>
+        <source>Buzzer</source>
+        <translation>Zoemer</translation>
+    </message>
+    <message>
+        <source>Break after period %1</source>
+        <translation>Pauze na periode %1</translation>
+    </message>
+    <message>
+        <source>Final</source>
+        <translation>Einde</translation>
+    </message>
+    <message>
+        <source>Overtime %1</source>
+        <translation>Verlenging %1</translation>
+    </message>
+    <message>
+        <source>Period %1</source>
+        <translation>Periode %1</translation>
+    </message>
+    <message>
+        <source>Too many wrong PINs. Wait a while, or scan the QR code.</source>
+        <translation>Te veel verkeerde pincodes. Wacht even of scan de QR-code.</translation>
+    </message>
+    <message>
+        <source>Wrong PIN.</source>
+        <translation>Verkeerde pincode.</translation>
+    </message>
+    <message>
+        <source>BREAK</source>
+        <translation>PAUZE</translation>
+    </message>
+    <message>
+        <source>FINAL</source>
+        <translation>EINDE</translation>
+    </message>
+    <message>
+        <source>OVERTIME</source>
+        <translation>VERLENGING</translation>
+    </message>
+    <message>
+        <source>PERIOD</source>
+        <translation>PERIODE</translation>
+    </message>
+</context>
+<context>
     <name>WebService</name>
     <message>
         <source>&quot;%1&quot; is not an address of this computer</source>

@@ -7,12 +7,15 @@
 #include "tests/support/fakes.h"
 #include "web/networkpage.h"
 #include "web/operatorpanel.h"
+#include "web/pagetexts.h"
 
 #include <QApplication>
 #include <QCheckBox>
 #include <QComboBox>
 #include <QDir>
 #include <QGroupBox>
+#include <QJsonDocument>
+#include <QJsonObject>
 #include <QLabel>
 #include <QLayout>
 #include <QLineEdit>
@@ -113,6 +116,8 @@ class TestLanguages : public QObject
 private slots:
     void choosesTheFirstTranslatedOrEnglish_data();
     void choosesTheFirstTranslatedOrEnglish();
+    void pagesFollowTheBrowser_data();
+    void pagesFollowTheBrowser();
     void textsFitTheirControls_data();
     void textsFitTheirControls();
 
@@ -146,6 +151,31 @@ void TestLanguages::choosesTheFirstTranslatedOrEnglish()
     QFETCH(QStringList, preferred);
     QFETCH(QString, chosen);
     QCOMPARE(chooseLanguage(preferred, {QStringLiteral("de"), QStringLiteral("nl")}), chosen);
+}
+
+void TestLanguages::pagesFollowTheBrowser_data()
+{
+    QTest::addColumn<QByteArray>("accepted");
+    QTest::addColumn<QByteArray>("query");
+    QTest::addColumn<QString>("notConnected");
+    QTest::newRow("German") << QByteArray("de-DE,de;q=0.9") << QByteArray()
+                            << QStringLiteral("Nicht verbunden");
+    QTest::newRow("English before German")
+        << QByteArray("en-US,en;q=0.9,de;q=0.8") << QByteArray() << QString();
+    QTest::newRow("by weight") << QByteArray("fr;q=0.5,nl;q=0.8") << QByteArray()
+                               << QStringLiteral("Niet verbonden");
+    QTest::newRow("lang= wins") << QByteArray("de") << QByteArray("lang=es")
+                                << QStringLiteral("Sin conexión");
+    QTest::newRow("unknown lang=") << QByteArray("ja") << QByteArray("lang=xx") << QString();
+}
+
+void TestLanguages::pagesFollowTheBrowser()
+{
+    QFETCH(QByteArray, accepted);
+    QFETCH(QByteArray, query);
+    QFETCH(QString, notConnected);
+    const QJsonObject texts = QJsonDocument::fromJson(pageTexts(accepted, query)).object();
+    QCOMPARE(texts.value(QStringLiteral("Not connected")).toString(), notConnected);
 }
 
 void TestLanguages::textsFitTheirControls_data()

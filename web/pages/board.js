@@ -102,8 +102,8 @@ const Board = (() => {
   function phaseOf(clock) {
     const overtime = clock.period > clock.periods;
     const number = overtime ? clock.period - clock.periods : clock.period;
-    const names = { break: 'BREAK', final: 'FINAL' };
-    return [names[clock.phase] || (overtime ? 'OVERTIME' : 'PERIOD'), number];
+    const names = { break: Texts.t('BREAK'), final: Texts.t('FINAL') };
+    return [names[clock.phase] || Texts.t(overtime ? 'OVERTIME' : 'PERIOD'), number];
   }
 
   // The strip for streaming: team names, the two main scores, the clock.

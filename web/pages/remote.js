@@ -33,9 +33,9 @@
       if (periods) {
         const overtime = state.clock.period > state.clock.periods;
         const number = overtime ? state.clock.period - state.clock.periods : state.clock.period;
-        const names = { break: `Break after period ${number}`, final: 'Final' };
+        const names = { break: Texts.t('Break after period %1', number), final: Texts.t('Final') };
         $('phaseText').textContent = names[state.clock.phase] ||
-          `${overtime ? 'Overtime' : 'Period'} ${number}`;
+          Texts.t(overtime ? 'Overtime %1' : 'Period %1', number);
       }
       const names = [state.board.home, state.board.guest];
       state.scores.forEach((s, i) => {
@@ -60,8 +60,8 @@
         }
         show(accepted);
         $('message').textContent = accepted ? ''
-          : message.result === 'locked' ? 'Too many wrong PINs. Wait a while, or scan the QR code.'
-            : 'Wrong PIN.';
+          : message.result === 'locked' ? Texts.t('Too many wrong PINs. Wait a while, or scan the QR code.')
+            : Texts.t('Wrong PIN.');
       } else if (message.type === 'pinRequired') {
         show(false);
       }
