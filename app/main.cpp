@@ -81,6 +81,7 @@ int main(int argc, char *argv[])
         // No window: a PDF needs fonts, not a display.
         qputenv("QT_QPA_PLATFORM", "offscreen");
         QGuiApplication app(argc, argv);
+        installTranslations(app, language);
         return runExport(commandLine.exportTo, commandLine.gameLog);
     }
     if (!missingDisplay().isEmpty()) {

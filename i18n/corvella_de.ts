@@ -104,6 +104,53 @@ Die Tasten beschreibt corvella(1).</translation>
     </message>
 </context>
 <context>
+    <name>Export</name>
+    <message>
+        <source>Home</source>
+        <translation>Heim</translation>
+    </message>
+    <message>
+        <source>Guest</source>
+        <translation>Gast</translation>
+    </message>
+    <message>
+        <source>Score</source>
+        <translation>Punktstand</translation>
+    </message>
+    <message>
+        <source>Section 2</source>
+        <translation>Abschnitt 2</translation>
+    </message>
+    <message>
+        <source>Final</source>
+        <translation>Ende</translation>
+    </message>
+    <message>
+        <source>Period %1</source>
+        <translation>Periode %1</translation>
+    </message>
+    <message>
+        <source>Score changes</source>
+        <translation>Änderungen des Punktstands</translation>
+    </message>
+    <message>
+        <source>(%1 earlier changes not shown) </source>
+        <translation>(%1 frühere Änderungen nicht gezeigt) </translation>
+    </message>
+    <message>
+        <source>Damaged lines of the log left out: %1</source>
+        <translation>Ausgelassene beschädigte Zeilen des Protokolls: %1</translation>
+    </message>
+    <message>
+        <source>cannot tell the format of %1: name it .csv, .json or .pdf</source>
+        <translation>das Format von %1 ist unklar: die Datei .csv, .json oder .pdf nennen</translation>
+    </message>
+    <message>
+        <source>cannot write %1: %2</source>
+        <translation>%1 kann nicht geschrieben werden: %2</translation>
+    </message>
+</context>
+<context>
     <name>GameLog</name>
     <message>
         <source>the disk may be full</source>

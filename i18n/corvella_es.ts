@@ -104,6 +104,53 @@ Las teclas están en corvella(1).</translation>
     </message>
 </context>
 <context>
+    <name>Export</name>
+    <message>
+        <source>Home</source>
+        <translation>Local</translation>
+    </message>
+    <message>
+        <source>Guest</source>
+        <translation>Visitante</translation>
+    </message>
+    <message>
+        <source>Score</source>
+        <translation>Tanteo</translation>
+    </message>
+    <message>
+        <source>Section 2</source>
+        <translation>Sección 2</translation>
+    </message>
+    <message>
+        <source>Final</source>
+        <translation>Final</translation>
+    </message>
+    <message>
+        <source>Period %1</source>
+        <translation>Periodo %1</translation>
+    </message>
+    <message>
+        <source>Score changes</source>
+        <translation>Cambios de tanteo</translation>
+    </message>
+    <message>
+        <source>(%1 earlier changes not shown) </source>
+        <translation>(%1 cambios anteriores no mostrados) </translation>
+    </message>
+    <message>
+        <source>Damaged lines of the log left out: %1</source>
+        <translation>Líneas dañadas del registro omitidas: %1</translation>
+    </message>
+    <message>
+        <source>cannot tell the format of %1: name it .csv, .json or .pdf</source>
+        <translation>no se sabe el formato de %1: llámelo .csv, .json o .pdf</translation>
+    </message>
+    <message>
+        <source>cannot write %1: %2</source>
+        <translation>no se puede escribir %1: %2</translation>
+    </message>
+</context>
+<context>
     <name>GameLog</name>
     <message>
         <source>the disk may be full</source>

@@ -104,6 +104,53 @@ Voir corvella(1) pour les touches.</translation>
     </message>
 </context>
 <context>
+    <name>Export</name>
+    <message>
+        <source>Home</source>
+        <translation>Domicile</translation>
+    </message>
+    <message>
+        <source>Guest</source>
+        <translation>Visiteurs</translation>
+    </message>
+    <message>
+        <source>Score</source>
+        <translation>Score</translation>
+    </message>
+    <message>
+        <source>Section 2</source>
+        <translation>Section 2</translation>
+    </message>
+    <message>
+        <source>Final</source>
+        <translation>Fin</translation>
+    </message>
+    <message>
+        <source>Period %1</source>
+        <translation>Période %1</translation>
+    </message>
+    <message>
+        <source>Score changes</source>
+        <translation>Changements de score</translation>
+    </message>
+    <message>
+        <source>(%1 earlier changes not shown) </source>
+        <translation>(%1 changements antérieurs non affichés) </translation>
+    </message>
+    <message>
+        <source>Damaged lines of the log left out: %1</source>
+        <translation>Lignes endommagées du journal omises : %1</translation>
+    </message>
+    <message>
+        <source>cannot tell the format of %1: name it .csv, .json or .pdf</source>
+        <translation>format de %1 inconnu : nommez-le .csv, .json ou .pdf</translation>
+    </message>
+    <message>
+        <source>cannot write %1: %2</source>
+        <translation>impossible d&apos;écrire %1 : %2</translation>
+    </message>
+</context>
+<context>
     <name>GameLog</name>
     <message>
         <source>the disk may be full</source>

@@ -104,6 +104,53 @@ Zie corvella(1) voor de toetsen.</translation>
     </message>
 </context>
 <context>
+    <name>Export</name>
+    <message>
+        <source>Home</source>
+        <translation>Thuis</translation>
+    </message>
+    <message>
+        <source>Guest</source>
+        <translation>Gasten</translation>
+    </message>
+    <message>
+        <source>Score</source>
+        <translation>Score</translation>
+    </message>
+    <message>
+        <source>Section 2</source>
+        <translation>Sectie 2</translation>
+    </message>
+    <message>
+        <source>Final</source>
+        <translation>Einde</translation>
+    </message>
+    <message>
+        <source>Period %1</source>
+        <translation>Periode %1</translation>
+    </message>
+    <message>
+        <source>Score changes</source>
+        <translation>Scorewijzigingen</translation>
+    </message>
+    <message>
+        <source>(%1 earlier changes not shown) </source>
+        <translation>(%1 eerdere wijzigingen niet getoond) </translation>
+    </message>
+    <message>
+        <source>Damaged lines of the log left out: %1</source>
+        <translation>Weggelaten beschadigde regels van het log: %1</translation>
+    </message>
+    <message>
+        <source>cannot tell the format of %1: name it .csv, .json or .pdf</source>
+        <translation>het formaat van %1 is onduidelijk: noem het .csv, .json of .pdf</translation>
+    </message>
+    <message>
+        <source>cannot write %1: %2</source>
+        <translation>%1 kan niet worden geschreven: %2</translation>
+    </message>
+</context>
+<context>
     <name>GameLog</name>
     <message>
         <source>the disk may be full</source>
