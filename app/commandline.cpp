@@ -131,7 +131,8 @@ QString cannotOpenDisplayMessage()
         which += (which.isEmpty() ? QString() : QStringLiteral(", ")) +
                  QStringLiteral("WAYLAND_DISPLAY=") + wayland;
     if (which.isEmpty())
-        which = QStringLiteral("neither DISPLAY nor WAYLAND_DISPLAY is set");
-    return QStringLiteral("corvella: cannot open a display (") + which +
-           QStringLiteral("); start it from a desktop session.");
+        which = CommandLineText::tr("neither DISPLAY nor WAYLAND_DISPLAY is set");
+    return CommandLineText::tr("corvella: cannot open a display (%1); start it from a desktop "
+                               "session.")
+        .arg(which);
 }

@@ -76,6 +76,10 @@ int main(int argc, char *argv[])
         installTranslations(early, language);
         if (const auto exitStatus = parseCommandLine(argumentList(argc, argv), commandLine))
             return *exitStatus;
+        if (commandLine.exportTo.isEmpty() && !missingDisplay().isEmpty()) {
+            std::fprintf(stderr, "%s\n", qPrintable(cannotOpenDisplayMessage()));
+            return 1;
+        }
     }
     if (!commandLine.exportTo.isEmpty()) {
         // No window: a PDF needs fonts, not a display.
@@ -83,10 +87,6 @@ int main(int argc, char *argv[])
         QGuiApplication app(argc, argv);
         installTranslations(app, language);
         return runExport(commandLine.exportTo, commandLine.gameLog);
-    }
-    if (!missingDisplay().isEmpty()) {
-        std::fprintf(stderr, "%s\n", qPrintable(cannotOpenDisplayMessage()));
-        return 1;
     }
 
     passOn = qInstallMessageHandler(holdBack);

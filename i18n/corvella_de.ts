@@ -75,6 +75,14 @@ Die Tasten beschreibt corvella(1).</translation>
         <translation>corvella: --screen erwartet eine Bildschirmnummer ab 1, nicht &apos;%1&apos;.
 </translation>
     </message>
+    <message>
+        <source>neither DISPLAY nor WAYLAND_DISPLAY is set</source>
+        <translation>weder DISPLAY noch WAYLAND_DISPLAY ist gesetzt</translation>
+    </message>
+    <message>
+        <source>corvella: cannot open a display (%1); start it from a desktop session.</source>
+        <translation>corvella: keine Anzeige zu öffnen (%1); aus einer Desktop-Sitzung starten.</translation>
+    </message>
 </context>
 <context>
     <name>CorvellaApp</name>

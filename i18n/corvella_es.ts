@@ -75,6 +75,14 @@ Las teclas están en corvella(1).</translation>
         <translation>corvella: --screen espera un número de pantalla desde 1, no &apos;%1&apos;.
 </translation>
     </message>
+    <message>
+        <source>neither DISPLAY nor WAYLAND_DISPLAY is set</source>
+        <translation>no hay DISPLAY ni WAYLAND_DISPLAY</translation>
+    </message>
+    <message>
+        <source>corvella: cannot open a display (%1); start it from a desktop session.</source>
+        <translation>corvella: no se puede abrir una pantalla (%1); inícielo desde una sesión de escritorio.</translation>
+    </message>
 </context>
 <context>
     <name>CorvellaApp</name>

@@ -75,6 +75,14 @@ Voir corvella(1) pour les touches.</translation>
         <translation>corvella : --screen attend un numéro d&apos;écran à partir de 1, pas &apos;%1&apos;.
 </translation>
     </message>
+    <message>
+        <source>neither DISPLAY nor WAYLAND_DISPLAY is set</source>
+        <translation>ni DISPLAY ni WAYLAND_DISPLAY n&apos;est défini</translation>
+    </message>
+    <message>
+        <source>corvella: cannot open a display (%1); start it from a desktop session.</source>
+        <translation>corvella : impossible d&apos;ouvrir un affichage (%1) ; lancez-le depuis une session de bureau.</translation>
+    </message>
 </context>
 <context>
     <name>CorvellaApp</name>

@@ -75,6 +75,14 @@ Zie corvella(1) voor de toetsen.</translation>
         <translation>corvella: --screen verwacht een schermnummer vanaf 1, niet &apos;%1&apos;.
 </translation>
     </message>
+    <message>
+        <source>neither DISPLAY nor WAYLAND_DISPLAY is set</source>
+        <translation>DISPLAY noch WAYLAND_DISPLAY is ingesteld</translation>
+    </message>
+    <message>
+        <source>corvella: cannot open a display (%1); start it from a desktop session.</source>
+        <translation>corvella: kan geen beeldscherm openen (%1); start het vanuit een bureaubladsessie.</translation>
+    </message>
 </context>
 <context>
     <name>CorvellaApp</name>

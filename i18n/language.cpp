@@ -4,6 +4,7 @@
 #include <QDir>
 #include <QLibraryInfo>
 #include <QLocale>
+#include <QMap>
 #include <QTranslator>
 
 namespace {
@@ -34,6 +35,19 @@ QStringList translatedLanguages()
     for (const QString &file : files)
         languages << file.section(u'_', 1).section(u'.', 0, 0);
     return languages;
+}
+
+QString languageName(const QString &code)
+{
+    // Qt's own names carry the country for some ("español de España").
+    static const QMap<QString, QString> names = {
+        {QStringLiteral("de"), QStringLiteral("Deutsch")},
+        {QStringLiteral("en"), QStringLiteral("English")},
+        {QStringLiteral("es"), QStringLiteral("Español")},
+        {QStringLiteral("fr"), QStringLiteral("Français")},
+        {QStringLiteral("nl"), QStringLiteral("Nederlands")},
+    };
+    return names.value(code, QLocale(code).nativeLanguageName());
 }
 
 QString chooseLanguage(const QStringList &preferred, const QStringList &translated)

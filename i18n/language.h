@@ -13,6 +13,9 @@ class QTranslator;
 // The languages with a translation compiled in, as two-letter codes.
 QStringList translatedLanguages();
 
+// A language's name in that language ("Deutsch"), as the options list it.
+QString languageName(const QString &code);
+
 // The first of the preferred languages ("de-DE", "nl_BE", "en") that is
 // English or translated; empty for English, also when none is.
 QString chooseLanguage(const QStringList &preferred, const QStringList &translated);

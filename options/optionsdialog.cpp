@@ -20,7 +20,6 @@
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
-#include <QLocale>
 #include <QPainter>
 #include <QPushButton>
 #include <QRegularExpressionValidator>
@@ -345,13 +344,11 @@ void OptionsDialog::createLanguageChoice(QWidget *page)
     languages->addItem(tr("Desktop's"), QString());
     // Each language by its own name, so that it can be found whatever the
     // language on show.
-    QMap<QString, QString> codes{{QStringLiteral("English"), QStringLiteral("en")}};
-    for (const QString &code : translatedLanguages()) {
-        QString name = QLocale(code).nativeLanguageName();
-        if (!name.isEmpty())
-            name[0] = name[0].toUpper();
-        codes.insert(name, code);
-    }
+    QStringList codesShown = translatedLanguages();
+    codesShown << QStringLiteral("en");
+    QMap<QString, QString> codes;
+    for (const QString &code : std::as_const(codesShown))
+        codes.insert(languageName(code), code);
     for (auto it = codes.cbegin(); it != codes.cend(); ++it)
         languages->addItem(it.key(), it.value());
 }

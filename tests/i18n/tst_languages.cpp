@@ -116,6 +116,7 @@ class TestLanguages : public QObject
 private slots:
     void choosesTheFirstTranslatedOrEnglish_data();
     void choosesTheFirstTranslatedOrEnglish();
+    void languageChoiceIsStored();
     void pagesFollowTheBrowser_data();
     void pagesFollowTheBrowser();
     void textsFitTheirControls_data();
@@ -151,6 +152,22 @@ void TestLanguages::choosesTheFirstTranslatedOrEnglish()
     QFETCH(QStringList, preferred);
     QFETCH(QString, chosen);
     QCOMPARE(chooseLanguage(preferred, {QStringLiteral("de"), QStringLiteral("nl")}), chosen);
+}
+
+void TestLanguages::languageChoiceIsStored()
+{
+    ScriptedDialogs dialogs;
+    Settings dutch = defaultSettings();
+    dutch.Language = QStringLiteral("nl");
+    OptionsDialog options(dutch, dialogs, {});
+    auto *choice = options.findChild<QComboBox *>(QStringLiteral("cboLanguage"));
+    QVERIFY(choice);
+    QCOMPARE(choice->currentText(), QStringLiteral("Nederlands"));
+    choice->setCurrentIndex(choice->findData(QStringLiteral("es")));
+    QCOMPARE(choice->currentText(), QStringLiteral("Español"));
+    QCOMPARE(options.settings().Language, QStringLiteral("es"));
+    choice->setCurrentIndex(0);
+    QCOMPARE(options.settings().Language, QString());
 }
 
 void TestLanguages::pagesFollowTheBrowser_data()
