@@ -158,7 +158,10 @@ int runExport(const QString &file, const QString &log, const QString &folder)
 {
     const QString path = log.isEmpty() ? GameLog::newestLog(folder) : log;
     if (path.isEmpty()) {
-        std::fprintf(stderr, "corvella: no game has been recorded in %s yet\n", qPrintable(folder));
+        std::fprintf(
+            stderr, "%s\n",
+            qPrintable(
+                ExportText::tr("corvella: no game has been recorded in %1 yet").arg(folder)));
         return 1;
     }
     QString why;

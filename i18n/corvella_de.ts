@@ -157,12 +157,36 @@ Die Tasten beschreibt corvella(1).</translation>
         <source>cannot write %1: %2</source>
         <translation>%1 kann nicht geschrieben werden: %2</translation>
     </message>
+    <message>
+        <source>corvella: no game has been recorded in %1 yet</source>
+        <translation>corvella: in %1 wurde noch kein Spiel aufgezeichnet</translation>
+    </message>
 </context>
 <context>
     <name>GameLog</name>
     <message>
         <source>the disk may be full</source>
         <translation>die Festplatte ist vielleicht voll</translation>
+    </message>
+    <message>
+        <source>cannot read %1: %2</source>
+        <translation>%1 kann nicht gelesen werden: %2</translation>
+    </message>
+    <message>
+        <source>%1 is too large for a game log</source>
+        <translation>%1 ist zu groß für ein Spielprotokoll</translation>
+    </message>
+    <message>
+        <source>%1 is not a Corvella game log</source>
+        <translation>%1 ist kein Spielprotokoll von Corvella</translation>
+    </message>
+    <message>
+        <source>%1 was written by a newer Corvella (log version %2; this one reads up to %3)</source>
+        <translation>%1 stammt von einem neueren Corvella (Protokollversion %2; dieses liest bis %3)</translation>
+    </message>
+    <message>
+        <source>cannot create %1</source>
+        <translation>%1 kann nicht angelegt werden</translation>
     </message>
 </context>
 <context>
@@ -812,6 +836,13 @@ Die Tasten beschreibt corvella(1).</translation>
     <message>
         <source>%1 is over %2</source>
         <translation>%1 ist über %2</translation>
+    </message>
+</context>
+<context>
+    <name>ScreenSaverInhibitor</name>
+    <message>
+        <source>A scoreboard is on show</source>
+        <translation>Eine Anzeigetafel wird gezeigt</translation>
     </message>
 </context>
 <context>

@@ -157,12 +157,36 @@ Las teclas están en corvella(1).</translation>
         <source>cannot write %1: %2</source>
         <translation>no se puede escribir %1: %2</translation>
     </message>
+    <message>
+        <source>corvella: no game has been recorded in %1 yet</source>
+        <translation>corvella: aún no se ha registrado ningún partido en %1</translation>
+    </message>
 </context>
 <context>
     <name>GameLog</name>
     <message>
         <source>the disk may be full</source>
         <translation>puede que el disco esté lleno</translation>
+    </message>
+    <message>
+        <source>cannot read %1: %2</source>
+        <translation>no se puede leer %1: %2</translation>
+    </message>
+    <message>
+        <source>%1 is too large for a game log</source>
+        <translation>%1 es demasiado grande para un registro de partido</translation>
+    </message>
+    <message>
+        <source>%1 is not a Corvella game log</source>
+        <translation>%1 no es un registro de partido de Corvella</translation>
+    </message>
+    <message>
+        <source>%1 was written by a newer Corvella (log version %2; this one reads up to %3)</source>
+        <translation>%1 lo escribió un Corvella más reciente (versión de registro %2; este lee hasta la %3)</translation>
+    </message>
+    <message>
+        <source>cannot create %1</source>
+        <translation>no se puede crear %1</translation>
     </message>
 </context>
 <context>
@@ -812,6 +836,13 @@ Las teclas están en corvella(1).</translation>
     <message>
         <source>%1 is over %2</source>
         <translation>%1 pasa de %2</translation>
+    </message>
+</context>
+<context>
+    <name>ScreenSaverInhibitor</name>
+    <message>
+        <source>A scoreboard is on show</source>
+        <translation>Se está mostrando un marcador</translation>
     </message>
 </context>
 <context>

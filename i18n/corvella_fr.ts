@@ -157,12 +157,36 @@ Voir corvella(1) pour les touches.</translation>
         <source>cannot write %1: %2</source>
         <translation>impossible d&apos;écrire %1 : %2</translation>
     </message>
+    <message>
+        <source>corvella: no game has been recorded in %1 yet</source>
+        <translation>corvella : aucun match n&apos;a encore été enregistré dans %1</translation>
+    </message>
 </context>
 <context>
     <name>GameLog</name>
     <message>
         <source>the disk may be full</source>
         <translation>le disque est peut-être plein</translation>
+    </message>
+    <message>
+        <source>cannot read %1: %2</source>
+        <translation>impossible de lire %1 : %2</translation>
+    </message>
+    <message>
+        <source>%1 is too large for a game log</source>
+        <translation>%1 est trop grand pour un journal de match</translation>
+    </message>
+    <message>
+        <source>%1 is not a Corvella game log</source>
+        <translation>%1 n&apos;est pas un journal de match de Corvella</translation>
+    </message>
+    <message>
+        <source>%1 was written by a newer Corvella (log version %2; this one reads up to %3)</source>
+        <translation>%1 a été écrit par un Corvella plus récent (version de journal %2 ; celui-ci lit jusqu&apos;à %3)</translation>
+    </message>
+    <message>
+        <source>cannot create %1</source>
+        <translation>impossible de créer %1</translation>
     </message>
 </context>
 <context>
@@ -812,6 +836,13 @@ Voir corvella(1) pour les touches.</translation>
     <message>
         <source>%1 is over %2</source>
         <translation>%1 dépasse %2</translation>
+    </message>
+</context>
+<context>
+    <name>ScreenSaverInhibitor</name>
+    <message>
+        <source>A scoreboard is on show</source>
+        <translation>Un tableau de score est affiché</translation>
     </message>
 </context>
 <context>

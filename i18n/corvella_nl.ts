@@ -157,12 +157,36 @@ Zie corvella(1) voor de toetsen.</translation>
         <source>cannot write %1: %2</source>
         <translation>%1 kan niet worden geschreven: %2</translation>
     </message>
+    <message>
+        <source>corvella: no game has been recorded in %1 yet</source>
+        <translation>corvella: in %1 is nog geen wedstrijd opgenomen</translation>
+    </message>
 </context>
 <context>
     <name>GameLog</name>
     <message>
         <source>the disk may be full</source>
         <translation>de schijf is misschien vol</translation>
+    </message>
+    <message>
+        <source>cannot read %1: %2</source>
+        <translation>%1 kan niet worden gelezen: %2</translation>
+    </message>
+    <message>
+        <source>%1 is too large for a game log</source>
+        <translation>%1 is te groot voor een wedstrijdlog</translation>
+    </message>
+    <message>
+        <source>%1 is not a Corvella game log</source>
+        <translation>%1 is geen wedstrijdlog van Corvella</translation>
+    </message>
+    <message>
+        <source>%1 was written by a newer Corvella (log version %2; this one reads up to %3)</source>
+        <translation>%1 is geschreven door een nieuwere Corvella (logversie %2; deze leest tot %3)</translation>
+    </message>
+    <message>
+        <source>cannot create %1</source>
+        <translation>%1 kan niet worden aangemaakt</translation>
     </message>
 </context>
 <context>
@@ -812,6 +836,13 @@ Zie corvella(1) voor de toetsen.</translation>
     <message>
         <source>%1 is over %2</source>
         <translation>%1 is meer dan %2</translation>
+    </message>
+</context>
+<context>
+    <name>ScreenSaverInhibitor</name>
+    <message>
+        <source>A scoreboard is on show</source>
+        <translation>Er wordt een scorebord getoond</translation>
     </message>
 </context>
 <context>
