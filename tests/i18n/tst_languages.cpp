@@ -124,6 +124,11 @@ private slots:
 
 private:
     QStringList check(QWidget *window, const QString &name);
+    // Screenshots of every window, by platform (offscreen, or xcb under Xvfb).
+    static QString shots()
+    {
+        return QStringLiteral(CORVELLA_ARTIFACTS "/languages/") + QGuiApplication::platformName();
+    }
     QString languageName() const
     {
         return m_language.isEmpty() ? QStringLiteral("en") : m_language;
@@ -209,7 +214,7 @@ QStringList TestLanguages::check(QWidget *window, const QString &name)
     window->show();
     if (window->layout())
         window->layout()->activate();
-    const QString folder = QStringLiteral(CORVELLA_ARTIFACTS "/languages");
+    const QString folder = shots();
     QDir().mkpath(folder);
     window->grab().save(folder + u'/' + languageName() + u'-' + name + QStringLiteral(".png"));
     QStringList found = overflows(window);
@@ -242,8 +247,8 @@ void TestLanguages::textsFitTheirControls()
         if (QLayout *layout = tabs->currentWidget()->layout())
             layout->activate();
         options.show();
-        const QString folder = QStringLiteral(CORVELLA_ARTIFACTS "/languages/");
-        options.grab().save(folder + languageName() + QStringLiteral("-options-%1.png").arg(i));
+        options.grab().save(shots() + u'/' + languageName() +
+                            QStringLiteral("-options-%1.png").arg(i));
     }
     problems << check(&options, QStringLiteral("options"));
 
