@@ -38,8 +38,8 @@ const char *const Texts[] = {
 QStringList acceptedLanguages(const QByteArray &header)
 {
     QList<QPair<double, QString>> weighted;
-    for (const QByteArray &part : header.split(',')) {
-        const QList<QByteArray> fields = part.split(';');
+    for (const QByteArray &entry : header.split(',')) {
+        const QList<QByteArray> fields = entry.split(';');
         const QString tag = QString::fromLatin1(fields.at(0).trimmed());
         double weight = 1;
         for (const QByteArray &field : fields.mid(1)) {

@@ -38,9 +38,9 @@ std::pair<int, QStringList> roomAndTexts(QWidget *w)
     if (auto *button = qobject_cast<QAbstractButton *>(w)) {
         QStyleOptionButton option;
         option.initFrom(button);
-        const auto part = qobject_cast<QCheckBox *>(w) ? QStyle::SE_CheckBoxContents
-                                                       : QStyle::SE_PushButtonContents;
-        return {style->subElementRect(part, &option, button).width(), {button->text()}};
+        const auto element = qobject_cast<QCheckBox *>(w) ? QStyle::SE_CheckBoxContents
+                                                          : QStyle::SE_PushButtonContents;
+        return {style->subElementRect(element, &option, button).width(), {button->text()}};
     }
     if (auto *group = qobject_cast<QGroupBox *>(w))
         return {group->contentsRect().width(), {group->title()}};
