@@ -1,11 +1,18 @@
 #include "app/commandline.h"
 
 #include <QCommandLineParser>
+#include <QCoreApplication>
 #include <QFileInfo>
 
 #include <cstdio>
 
 namespace {
+
+// Gives the command line's texts their translation context.
+class CommandLineText
+{
+    Q_DECLARE_TR_FUNCTIONS(CommandLine)
+};
 
 void print(FILE *stream, const QString &text)
 {
@@ -15,9 +22,13 @@ void print(FILE *stream, const QString &text)
 
 QString usage(const QCommandLineParser &parser, const QString &program)
 {
-    // Without an application object Qt cannot name the executable itself.
+    // Without an application object Qt cannot name the executable itself;
+    // with one it names it by the whole path it was started with.
+    const QString name = QFileInfo(program).fileName();
     QString text = parser.helpText();
-    text.replace(QStringLiteral("<executable_name>"), QFileInfo(program).fileName());
+    text.replace(QStringLiteral("<executable_name>"), name);
+    if (QCoreApplication::instance())
+        text.replace(QCoreApplication::arguments().value(0), name);
     return text;
 }
 
@@ -27,28 +38,28 @@ std::optional<int> parseCommandLine(const QStringList &arguments, CommandLine &i
 {
     QCommandLineParser parser;
     parser.setApplicationDescription(
-        QStringLiteral("Corvella: an electronic scoreboard with a game clock, scores and a "
-                       "buzzer.\nSee corvella(1) for the keys."));
+        CommandLineText::tr("Corvella: an electronic scoreboard with a game clock, scores and a "
+                            "buzzer.\nSee corvella(1) for the keys."));
     // Qt's own single-dash options (-platform xcb, -display :1) keep working.
     parser.setSingleDashWordOptionMode(QCommandLineParser::ParseAsLongOptions);
     const QCommandLineOption help({QStringLiteral("h"), QStringLiteral("help")},
-                                  QStringLiteral("Show this help and exit."));
+                                  CommandLineText::tr("Show this help and exit."));
     const QCommandLineOption version({QStringLiteral("v"), QStringLiteral("version")},
-                                     QStringLiteral("Show the version and exit."));
+                                     CommandLineText::tr("Show the version and exit."));
     const QCommandLineOption fullScreen(QStringLiteral("fullscreen"),
-                                        QStringLiteral("Open the scoreboard full screen."));
+                                        CommandLineText::tr("Open the scoreboard full screen."));
     const QCommandLineOption screen(
         QStringLiteral("screen"),
-        QStringLiteral("Open the scoreboard on screen <N>, counted from 1 (default: where it "
-                       "was last time, else the primary screen)."),
+        CommandLineText::tr("Open the scoreboard on screen <N>, counted from 1 (default: where it "
+                            "was last time, else the primary screen)."),
         QStringLiteral("N"));
     const QCommandLineOption exportTo(
         QStringLiteral("export"),
-        QStringLiteral("Write the current game to <FILE> (.csv, .json or .pdf) and exit."),
+        CommandLineText::tr("Write the current game to <FILE> (.csv, .json or .pdf) and exit."),
         QStringLiteral("FILE"));
-    const QCommandLineOption gameLog(QStringLiteral("game"),
-                                     QStringLiteral("With --export: the game log <PATH> instead."),
-                                     QStringLiteral("PATH"));
+    const QCommandLineOption gameLog(
+        QStringLiteral("game"), CommandLineText::tr("With --export: the game log <PATH> instead."),
+        QStringLiteral("PATH"));
     parser.addOptions({help, version, fullScreen, screen, exportTo, gameLog});
     for (const char *qtOption : {"platform", "display", "style", "qwindowgeometry"}) {
         QCommandLineOption passed(QString::fromLatin1(qtOption), QString(),
@@ -60,7 +71,7 @@ std::optional<int> parseCommandLine(const QStringList &arguments, CommandLine &i
     const QString program = arguments.value(0, QStringLiteral("corvella"));
     if (!parser.parse(arguments) || !parser.positionalArguments().isEmpty()) {
         const QString reason = parser.errorText().isEmpty()
-                                   ? QStringLiteral("Unexpected argument '%1'.")
+                                   ? CommandLineText::tr("Unexpected argument '%1'.")
                                          .arg(parser.positionalArguments().value(0))
                                    : parser.errorText();
         print(stderr, QStringLiteral("corvella: ") + reason + u'\n' + usage(parser, program));
@@ -78,17 +89,18 @@ std::optional<int> parseCommandLine(const QStringList &arguments, CommandLine &i
     into.exportTo = parser.value(exportTo);
     into.gameLog = parser.value(gameLog);
     if (!into.gameLog.isEmpty() && into.exportTo.isEmpty()) {
-        print(stderr,
-              QStringLiteral("corvella: --game is only for --export.\n") + usage(parser, program));
+        print(stderr, CommandLineText::tr("corvella: --game is only for --export.\n") +
+                          usage(parser, program));
         return 2;
     }
     if (parser.isSet(screen)) {
         bool ok = false;
         const int number = parser.value(screen).toInt(&ok);
         if (!ok || number < 1) {
-            print(stderr,
-                  QStringLiteral("corvella: --screen takes a screen number from 1 up, not '") +
-                      parser.value(screen) + QStringLiteral("'.\n") + usage(parser, program));
+            print(stderr, CommandLineText::tr(
+                              "corvella: --screen takes a screen number from 1 up, not '%1'.\n")
+                                  .arg(parser.value(screen)) +
+                              usage(parser, program));
             return 2;
         }
         into.screen = number - 1;
@@ -119,7 +131,8 @@ QString cannotOpenDisplayMessage()
         which += (which.isEmpty() ? QString() : QStringLiteral(", ")) +
                  QStringLiteral("WAYLAND_DISPLAY=") + wayland;
     if (which.isEmpty())
-        which = QStringLiteral("neither DISPLAY nor WAYLAND_DISPLAY is set");
-    return QStringLiteral("corvella: cannot open a display (") + which +
-           QStringLiteral("); start it from a desktop session.");
+        which = CommandLineText::tr("neither DISPLAY nor WAYLAND_DISPLAY is set");
+    return CommandLineText::tr("corvella: cannot open a display (%1); start it from a desktop "
+                               "session.")
+        .arg(which);
 }

@@ -162,15 +162,15 @@ QString CorvellaApp::resumeQuestion(const SavedGame &saved) const
     QString where;
     if (s.Periods > 0) {
         if (saved.phase == GamePhase::Final)
-            where = QStringLiteral(", Final");
+            where = tr(", Final");
         else if (saved.phase == GamePhase::Break)
-            where = QStringLiteral(", Break after period %1").arg(saved.period);
+            where = tr(", Break after period %1").arg(saved.period);
         else if (saved.period > s.Periods)
-            where = QStringLiteral(", Overtime %1").arg(saved.period - s.Periods);
+            where = tr(", Overtime %1").arg(saved.period - s.Periods);
         else
-            where = QStringLiteral(", Period %1").arg(saved.period);
+            where = tr(", Period %1").arg(saved.period);
     }
-    return QStringLiteral("Resume the game in progress? Clock %1%2, %3, %4")
+    return tr("Resume the game in progress? Clock %1%2, %3, %4")
         .arg(clockText(saved.clockMs, saved.countDown || saved.phase == GamePhase::Break), where,
              section(GameModel::Home1, GameModel::Guest1, s.SectionText1),
              section(GameModel::Home2, GameModel::Guest2, s.SectionText2));
@@ -285,10 +285,10 @@ void CorvellaApp::connectBoard()
         if (const QString done = exportGame(board); !done.isEmpty())
             board->showNotice(done, true);
     });
-    QObject::connect(
-        &m_stateFile, &GameStateFile::savingFailed, board, [board](const QString &reason) {
-            board->setSaveProblem(QStringLiteral("the game is not being saved (") + reason + u')');
-        });
+    QObject::connect(&m_stateFile, &GameStateFile::savingFailed, board,
+                     [board](const QString &reason) {
+                         board->setSaveProblem(tr("the game is not being saved (%1)").arg(reason));
+                     });
     QObject::connect(&m_stateFile, &GameStateFile::savingRecovered, board,
                      [board] { board->setSaveProblem({}); });
     QObject::connect(board, &ScoreBoardWindow::audienceToggleRequested, board,
@@ -377,7 +377,7 @@ void CorvellaApp::showOptions(QWidget *parent)
                           parent);
     auto *network = new NetworkPage;
     network->load(m_settings.value());
-    options.addPage(network, QStringLiteral("Network"),
+    options.addPage(network, NetworkPage::title(),
                     [network](Settings &values) { network->store(values); });
     if (options.exec() == QDialog::Accepted)
         m_settings.set(options.settings());

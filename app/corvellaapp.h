@@ -13,6 +13,7 @@
 #include "settings/currentsettings.h"
 #include "web/webservice.h"
 
+#include <QCoreApplication>
 #include <QPointer>
 
 class QWidget;
@@ -22,6 +23,8 @@ class QWidget;
 // the way back to the start screen and the options.
 class CorvellaApp
 {
+    Q_DECLARE_TR_FUNCTIONS(CorvellaApp)
+
 public:
     explicit CorvellaApp(const Services &services,
                          const QString &stateFolder = GameStateFile::defaultFolder());

@@ -1,6 +1,7 @@
 #include "app/export.h"
 
 #include <QBuffer>
+#include <QCoreApplication>
 #include <QFileInfo>
 #include <QLocale>
 #include <QPdfWriter>
@@ -10,6 +11,12 @@
 #include <cstdio>
 
 namespace {
+
+// Gives the exported report's texts their translation context.
+class ExportText
+{
+    Q_DECLARE_TR_FUNCTIONS(Export)
+};
 
 using Scores = std::array<std::optional<int>, 4>;
 
@@ -43,8 +50,8 @@ bool sectionTwoUsed(const GameRecord &record)
 
 QString resultHtml(const GameRecord &record, int timelineShown)
 {
-    const QString home = orDefault(record.home, QStringLiteral("Home"));
-    const QString guest = orDefault(record.guest, QStringLiteral("Guest"));
+    const QString home = orDefault(record.home, ExportText::tr("Home"));
+    const QString guest = orDefault(record.guest, ExportText::tr("Guest"));
     const bool two = sectionTwoUsed(record);
     const Scores final = record.finalScores();
     const QString started =
@@ -52,19 +59,19 @@ QString resultHtml(const GameRecord &record, int timelineShown)
     QString html = QStringLiteral("<h1>%1 &ndash; %2</h1><p>%3</p>").arg(home, guest, started);
     html += QStringLiteral("<table border='1' cellpadding='6' cellspacing='0'><tr><th></th>"
                            "<th>%1</th>%2</tr>")
-                .arg(orDefault(record.section1, QStringLiteral("Score")),
+                .arg(orDefault(record.section1, ExportText::tr("Score")),
                      two ? QStringLiteral("<th>%1</th>")
-                               .arg(orDefault(record.section2, QStringLiteral("Section 2")))
+                               .arg(orDefault(record.section2, ExportText::tr("Section 2")))
                          : QString());
-    html += QStringLiteral("<tr><td><b>Final</b></td><td><b>%1</b></td>%2</tr>")
-                .arg(scorePair(final, GameModel::Home1, GameModel::Guest1),
+    html += QStringLiteral("<tr><td><b>%1</b></td><td><b>%2</b></td>%3</tr>")
+                .arg(ExportText::tr("Final"), scorePair(final, GameModel::Home1, GameModel::Guest1),
                      two ? QStringLiteral("<td><b>%1</b></td>")
                                .arg(scorePair(final, GameModel::Home2, GameModel::Guest2))
                          : QString());
     for (const auto &[period, scores] : record.periodScores())
-        html += QStringLiteral("<tr><td>Period %1</td><td>%2</td>%3</tr>")
-                    .arg(period)
-                    .arg(scorePair(scores, GameModel::Home1, GameModel::Guest1),
+        html += QStringLiteral("<tr><td>%1</td><td>%2</td>%3</tr>")
+                    .arg(ExportText::tr("Period %1").arg(period),
+                         scorePair(scores, GameModel::Home1, GameModel::Guest1),
                          two ? QStringLiteral("<td>%1</td>")
                                    .arg(scorePair(scores, GameModel::Home2, GameModel::Guest2))
                              : QString());
@@ -77,10 +84,10 @@ QString resultHtml(const GameRecord &record, int timelineShown)
                 e->timeout == u"home" ? home : guest,
                 record.periods > 0 ? QStringLiteral("P%1 ").arg(e->period) : QString(),
                 clockText(e->beforeClockMs));
-        html += QStringLiteral("<h2>Timeouts</h2><p>%1</p>")
-                    .arg(taken.join(QStringLiteral(" &middot; ")));
+        html += QStringLiteral("<h2>%1</h2><p>%2</p>")
+                    .arg(ExportText::tr("Timeouts"), taken.join(QStringLiteral(" &middot; ")));
     }
-    html += QStringLiteral("<h2>Score changes</h2><p style='font-size:8pt'>");
+    html += QStringLiteral("<h2>%1</h2><p style='font-size:8pt'>").arg(ExportText::tr("Score changes"));
     QStringList changes;
     for (const GameLogEntry &e : record.entries) {
         if (e.before == e.after)
@@ -98,11 +105,12 @@ QString resultHtml(const GameRecord &record, int timelineShown)
     if (hidden > 0)
         changes = changes.mid(hidden);
     if (hidden > 0)
-        html += QStringLiteral("(%1 earlier changes not shown) ").arg(hidden);
+        html += ExportText::tr("(%1 earlier changes not shown) ").arg(hidden);
     html += changes.join(QStringLiteral(" &middot; ")) + QStringLiteral("</p>");
     if (record.damagedLines > 0)
-        html += QStringLiteral("<p><i>Damaged lines of the log left out: %1</i></p>")
-                    .arg(record.damagedLines);
+        html += QStringLiteral("<p><i>%1</i></p>")
+                    .arg(ExportText::tr("Damaged lines of the log left out: %1")
+                             .arg(record.damagedLines));
     return html;
 }
 
@@ -149,11 +157,11 @@ QString exportGame(const GameRecord &record, const QString &path)
     else if (suffix == QLatin1StringView("pdf"))
         bytes = gamePdf(record);
     else
-        return QStringLiteral("cannot tell the format of %1: name it .csv, .json or .pdf")
+        return ExportText::tr("cannot tell the format of %1: name it .csv, .json or .pdf")
             .arg(path);
     QSaveFile file(path);
     if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size() || !file.commit())
-        return QStringLiteral("cannot write %1: %2").arg(path, file.errorString());
+        return ExportText::tr("cannot write %1: %2").arg(path, file.errorString());
     return {};
 }
 
@@ -161,7 +169,10 @@ int runExport(const QString &file, const QString &log, const QString &folder)
 {
     const QString path = log.isEmpty() ? GameLog::newestLog(folder) : log;
     if (path.isEmpty()) {
-        std::fprintf(stderr, "corvella: no game has been recorded in %s yet\n", qPrintable(folder));
+        std::fprintf(
+            stderr, "%s\n",
+            qPrintable(
+                ExportText::tr("corvella: no game has been recorded in %1 yet").arg(folder)));
         return 1;
     }
     QString why;

@@ -2,8 +2,10 @@
 #include "app/corvellaapp.h"
 #include "app/export.h"
 #include "game/timesource.h"
+#include "i18n/language.h"
 #include "platform/dialogs.h"
 #include "platform/soundloader.h"
+#include "settings/appsettings.h"
 
 #include <QApplication>
 
@@ -64,22 +66,33 @@ QStringList argumentList(int argc, char *argv[])
 int main(int argc, char *argv[])
 {
     CommandLine commandLine;
-    if (const auto exitStatus = parseCommandLine(argumentList(argc, argv), commandLine))
-        return *exitStatus;
+    // The language is known before anything is said, --help included; the
+    // translations go with the application object, so the window's gets them
+    // again.
+    QString language;
+    {
+        QCoreApplication early(argc, argv);
+        language = startLanguage(loadSettings().Language);
+        installTranslations(early, language);
+        if (const auto exitStatus = parseCommandLine(argumentList(argc, argv), commandLine))
+            return *exitStatus;
+        if (commandLine.exportTo.isEmpty() && !missingDisplay().isEmpty()) {
+            std::fprintf(stderr, "%s\n", qPrintable(cannotOpenDisplayMessage()));
+            return 1;
+        }
+    }
     if (!commandLine.exportTo.isEmpty()) {
         // No window: a PDF needs fonts, not a display.
         qputenv("QT_QPA_PLATFORM", "offscreen");
         QGuiApplication app(argc, argv);
+        installTranslations(app, language);
         return runExport(commandLine.exportTo, commandLine.gameLog);
-    }
-    if (!missingDisplay().isEmpty()) {
-        std::fprintf(stderr, "%s\n", qPrintable(cannotOpenDisplayMessage()));
-        return 1;
     }
 
     passOn = qInstallMessageHandler(holdBack);
     QApplication app(argc, argv);
     releaseHeldBack();
+    installTranslations(app, language);
     QApplication::setApplicationName(QStringLiteral("Corvella"));
     QApplication::setApplicationVersion(QStringLiteral(CORVELLA_VERSION));
     QApplication::setDesktopFileName(QStringLiteral(CORVELLA_APP_ID));

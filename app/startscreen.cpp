@@ -26,6 +26,14 @@ QLabel *label(const QString &text, const char *name, QWidget *parent, QRect geom
     l->setGeometry(geometry);
     l->setFont(font);
     l->setAlignment(alignment | Qt::AlignTop);
+    // A translation longer than the design's text grows the label away from
+    // its aligned side, so that none is cut.
+    const int wanted = l->sizeHint().width();
+    if (wanted > geometry.width()) {
+        const int left =
+            alignment & Qt::AlignRight ? geometry.right() + 1 - wanted : geometry.left();
+        l->setGeometry(left, geometry.top(), wanted, geometry.height());
+    }
     return l;
 }
 
@@ -54,7 +62,7 @@ StartScreen::StartScreen(Dialogs &dialogs, std::function<void()> goScore, QWidge
 
 QString StartScreen::versionText()
 {
-    return QStringLiteral("Version %1.%2.%3")
+    return tr("Version %1.%2.%3")
         .arg(CORVELLA_VERSION_MAJOR)
         .arg(CORVELLA_VERSION_MINOR)
         .arg(CORVELLA_VERSION_PATCH);
@@ -78,14 +86,14 @@ void StartScreen::createControls()
 
     label(QStringLiteral("Corvella"), "lblName", m_frame, twipsRect(180, 240, 5655, 735),
           makeFont("Times New Roman", 27.75), Qt::AlignHCenter);
-    label(QStringLiteral("Click to continue."), "lblClick", m_frame,
-          twipsRect(2520, 960, 1335, 255), defaultFont, Qt::AlignLeft);
+    label(tr("Click to continue."), "lblClick", m_frame, twipsRect(2520, 960, 1335, 255),
+          defaultFont, Qt::AlignLeft);
     label(platformName(), "lblSystem", m_frame, twipsRect(4200, 960, 1455, 375),
           makeFont("Times New Roman", 15.75), Qt::AlignRight);
     label(versionText(), "lblVersion", m_frame, twipsRect(3480, 1440, 2175, 375),
           makeFont("Times New Roman", 15.75), Qt::AlignRight);
-    label(QStringLiteral("Custom Created by Brannick"), "lblMadeBy", m_frame,
-          twipsRect(3120, 2760, 2655, 255), defaultFont, Qt::AlignRight);
+    label(tr("Custom Created by Brannick"), "lblMadeBy", m_frame, twipsRect(3120, 2760, 2655, 255),
+          defaultFont, Qt::AlignRight);
 
     m_logo = new QLabel(this);
     m_logo->setObjectName(QStringLiteral("picLogo"));
@@ -93,11 +101,11 @@ void StartScreen::createControls()
     m_logo->move(twipsToPixels(360), twipsToPixels(1560));
     m_logo->resize(LogoSize);
 
-    auto *cmdInstr = new QPushButton(QStringLiteral("&Instructions"), this);
+    auto *cmdInstr = new QPushButton(tr("&Instructions"), this);
     cmdInstr->setObjectName(QStringLiteral("cmdInstr"));
     cmdInstr->setGeometry(twipsRect(3120, 2160, 1215, 375));
     connect(cmdInstr, &QPushButton::clicked, this, &StartScreen::instructionsClicked);
-    auto *cmdOptions = new QPushButton(QStringLiteral("&Options"), this);
+    auto *cmdOptions = new QPushButton(tr("&Options"), this);
     cmdOptions->setObjectName(QStringLiteral("cmdOptions"));
     cmdOptions->setGeometry(twipsRect(4680, 2160, 1215, 375));
     connect(cmdOptions, &QPushButton::clicked, this, &StartScreen::optionsClicked);

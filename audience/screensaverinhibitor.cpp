@@ -42,7 +42,7 @@ void ScreenSaverInhibitor::inhibit()
     if (!bus.isConnected())
         return;
     QDBusMessage call = screenSaverCall(QStringLiteral("Inhibit"));
-    call << QStringLiteral("Corvella") << QStringLiteral("A scoreboard is on show");
+    call << QStringLiteral("Corvella") << tr("A scoreboard is on show");
     // Asynchronous: a slow or missing service never holds up the board.
     m_pending = true;
     auto *watcher = new QDBusPendingCallWatcher(bus.asyncCall(call), this);

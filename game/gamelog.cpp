@@ -296,24 +296,24 @@ std::optional<GameRecord> GameLog::read(const QString &path, QString *error)
     };
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly))
-        return fail(QStringLiteral("cannot read %1: %2").arg(path, file.errorString()));
+        return fail(tr("cannot read %1: %2").arg(path, file.errorString()));
     if (file.size() > MaxFileBytes)
-        return fail(QStringLiteral("%1 is too large for a game log").arg(path));
+        return fail(tr("%1 is too large for a game log").arg(path));
     const QList<QByteArray> lines = file.readAll().split('\n');
     const QJsonObject header = QJsonDocument::fromJson(lines.value(0)).object();
     if (header.value(QStringLiteral("format")).toString() != Format)
-        return fail(QStringLiteral("%1 is not a Corvella game log").arg(path));
+        return fail(tr("%1 is not a Corvella game log").arg(path));
     GameRecord record;
     record.path = path;
     record.version = header.value(QStringLiteral("version")).toInt(-1);
     if (record.version > Version)
-        return fail(QStringLiteral("%1 was written by a newer Corvella (log version %2; this one "
-                                   "reads up to %3)")
+        return fail(tr("%1 was written by a newer Corvella (log version %2; this one "
+                       "reads up to %3)")
                         .arg(path)
                         .arg(record.version)
                         .arg(Version));
     if (record.version < 1)
-        return fail(QStringLiteral("%1 is not a Corvella game log").arg(path));
+        return fail(tr("%1 is not a Corvella game log").arg(path));
     record.started = QDateTime::fromString(header.value(QStringLiteral("started")).toString(),
                                            Qt::ISODateWithMs);
     record.home = header.value(QStringLiteral("home")).toString();
@@ -427,7 +427,7 @@ void GameLog::startLog()
     m_file.close();
     m_number = 0;
     if (!QDir().mkpath(m_folder)) {
-        m_lastError = QStringLiteral("cannot create %1").arg(m_folder);
+        m_lastError = tr("cannot create %1").arg(m_folder);
         return;
     }
     const QDateTime now = m_now().toLocalTime();

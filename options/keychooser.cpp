@@ -26,16 +26,14 @@ KeyChooser::KeyChooser(KeyChoice &choice, QList<int> workingKeys, Dialogs &dialo
     setWindowFlags(Qt::Dialog | Qt::WindowTitleHint | Qt::WindowCloseButtonHint);
     setFixedSize(twipsToPixels(4680), twipsToPixels(2625));
 
-    m_prompt = new QLabel(
-        QStringLiteral("Press the key you would like to ") + m_choice.purpose + u'.', this);
+    m_prompt = new QLabel(tr("Press the key you would like to %1.").arg(m_choice.purpose), this);
     m_prompt->setObjectName(QStringLiteral("lblChoose"));
     m_prompt->setGeometry(twipsRect(120, 120, 4335, 855));
     m_prompt->setFont(QFont(QStringLiteral("Times New Roman"), 18));
     m_prompt->setWordWrap(true);
     m_prompt->setAlignment(Qt::AlignLeft | Qt::AlignTop);
 
-    m_inUse =
-        new QLabel(QStringLiteral("This key is already in use, please choose another."), this);
+    m_inUse = new QLabel(tr("This key is already in use, please choose another."), this);
     m_inUse->setObjectName(QStringLiteral("lblUsed"));
     m_inUse->setGeometry(twipsRect(53, 1080, 4575, 855));
     m_inUse->setFont(QFont(QStringLiteral("Arial"), 18));
@@ -44,7 +42,7 @@ KeyChooser::KeyChooser(KeyChoice &choice, QList<int> workingKeys, Dialogs &dialo
     m_inUse->setWordWrap(true);
     m_inUse->hide();
 
-    m_cancel = new QPushButton(QStringLiteral("&Cancel"), this);
+    m_cancel = new QPushButton(tr("&Cancel"), this);
     m_cancel->setObjectName(QStringLiteral("cmdCancel"));
     m_cancel->setGeometry(twipsRect(1733, 2160, 1215, 375));
     m_cancel->setDefault(true);

@@ -2,6 +2,7 @@
 
 #include "display/controls.h"
 #include "display/twips.h"
+#include "i18n/language.h"
 #include "options/keychooser.h"
 #include "options/keyname.h"
 #include "platform/dialogs.h"
@@ -36,7 +37,7 @@ namespace {
 constexpr int TabHeaderTwips = 360;
 // Right of the original tabs' contents, which keep their places: room for the
 // board credit on the Text tab.
-constexpr int ExtraWidthTwips = 2175;
+constexpr int ExtraWidthTwips = 2600;
 
 QRect onPage(double left, double top, double width, double height)
 {
@@ -115,6 +116,7 @@ const struct
     {"ScoreDigits", "spnScoreDigits"},
     {"AudienceScreen", "spnAudienceScreen"},
     {"OperatorHints", "cboOperatorHints"},
+    {"Language", "cboLanguage"},
     // Edited on a page the program adds (addPage).
     {"WebServer", nullptr},
     {"WebPort", nullptr},
@@ -179,20 +181,19 @@ OptionsDialog::OptionsDialog(const Settings &current, Dialogs &dialogs,
     auto *keyboard = new QWidget;
     auto *colors = new QWidget;
     auto *texts = new QWidget;
-    m_tabs->addTab(keyboard, QStringLiteral("Keyboard Controls"));
-    m_tabs->addTab(colors, QStringLiteral("Color Controls"));
-    m_tabs->addTab(texts, QStringLiteral("Text Controls"));
+    m_tabs->addTab(keyboard, tr("Keyboard Controls"));
+    m_tabs->addTab(colors, tr("Color Controls"));
+    m_tabs->addTab(texts, tr("Text Controls"));
     auto *game = new QWidget;
-    m_tabs->addTab(game, QStringLiteral("Game"));
+    m_tabs->addTab(game, tr("Game"));
     createKeyboardTab(keyboard);
     createColorTab(colors);
     createTextTab(texts);
     createGameTab(game);
 
-    auto *cmdOk = button(QStringLiteral("&Ok"), "cmdOk", this, twipsRect(1477, 4200, 1095, 375));
+    auto *cmdOk = button(tr("&Ok"), "cmdOk", this, twipsRect(1477, 4200, 1095, 375));
     cmdOk->setDefault(true); // Enter presses it (keyPressEvent)
-    auto *m_cancel =
-        button(QStringLiteral("&Cancel"), "cmdCancel", this, twipsRect(2692, 4200, 1095, 375));
+    auto *m_cancel = button(tr("&Cancel"), "cmdCancel", this, twipsRect(2692, 4200, 1095, 375));
     connect(cmdOk, &QPushButton::clicked, this, &OptionsDialog::saveAndClose);
     connect(m_cancel, &QPushButton::clicked, this, &QDialog::reject);
 
@@ -226,43 +227,40 @@ void OptionsDialog::createKeyboardTab(QWidget *page)
         int left;
         KeyFunction function;
     } keys[] = {
-        {"Start / Stop Key:", "fraStartStopK", "cmdStartStopK", "lblStartStopK", 120, StartStop},
-        {"Reset Clock Key:", "fraResetK", "cmdResetK", "lblResetK", 1800, Reset},
-        {"Buzzer Key:", "fraBuzzerK", "cmdBuzzerK", "lblBuzzerK", 3480, Buzzer}};
+        {QT_TR_NOOP("Start / Stop Key:"), "fraStartStopK", "cmdStartStopK", "lblStartStopK", 120,
+         StartStop},
+        {QT_TR_NOOP("Reset Clock Key:"), "fraResetK", "cmdResetK", "lblResetK", 1800, Reset},
+        {QT_TR_NOOP("Buzzer Key:"), "fraBuzzerK", "cmdBuzzerK", "lblBuzzerK", 3480, Buzzer}};
     for (const auto &k : keys) {
-        QGroupBox *frame =
-            group(QString::fromLatin1(k.caption), k.frame, page, onPage(k.left, 480, 1455, 975));
-        auto *change =
-            button(QStringLiteral("Change"), k.button, frame, twipsRect(120, 240, 1215, 375));
+        QGroupBox *frame = group(tr(k.caption), k.frame, page, onPage(k.left, 480, 1455, 975));
+        auto *change = button(tr("Change"), k.button, frame, twipsRect(120, 240, 1215, 375));
         m_keyLabels[k.function] = framedLabel(k.label, frame, twipsRect(120, 600, 1215, 255));
         connect(change, &QPushButton::clicked, this, [this, f = k.function] { chooseKey(f); });
     }
 
     QGroupBox *sound =
-        group(QStringLiteral("Buzzer Sound"), "fraBuzzerSound", page, onPage(120, 1680, 4815, 855));
+        group(tr("Buzzer Sound"), "fraBuzzerSound", page, onPage(120, 1680, 4815, 855));
     auto *cmdBuzzerSound =
-        button(QStringLiteral("Change"), "cmdBuzzerSound", sound, twipsRect(120, 240, 735, 495));
+        button(tr("Change"), "cmdBuzzerSound", sound, twipsRect(120, 240, 735, 495));
     m_buzzerSoundLabel = framedLabel("lblBuzzerSound", sound, twipsRect(840, 240, 3135, 495));
-    auto *cmdTestSound =
-        button(QStringLiteral("Test"), "cmdTestSound", sound, twipsRect(4020, 240, 675, 495));
+    auto *cmdTestSound = button(tr("Test"), "cmdTestSound", sound, twipsRect(4020, 240, 675, 495));
     connect(cmdBuzzerSound, &QPushButton::clicked, this, &OptionsDialog::chooseBuzzerSound);
     connect(cmdTestSound, &QPushButton::clicked, this, &OptionsDialog::testBuzzerSound);
 
-    auto *whole = new QCheckBox(QStringLiteral("Type whole scores: digits, then Enter"), page);
+    auto *whole = new QCheckBox(tr("Type whole scores: digits, then Enter"), page);
     whole->setObjectName(QStringLiteral("chkWholeScore"));
     whole->setGeometry(onPage(120, 2640, 4815, 375));
-    auto *hintsLabel = new QLabel(QStringLiteral("Operator's hints:"), page);
-    hintsLabel->setGeometry(onPage(120, 3120, 1300, 375));
+    auto *hintsLabel = new QLabel(tr("Operator's hints:"), page);
+    hintsLabel->setGeometry(onPage(120, 3120, 1230, 375));
     auto *hints = new QComboBox(page);
     hints->setObjectName(QStringLiteral("cboOperatorHints"));
-    hints->setGeometry(onPage(1440, 3120, 2160, 375));
+    hints->setGeometry(onPage(1365, 3120, 2235, 375));
     // In the order of the setting's values.
-    hints->addItems({QStringLiteral("with the audience display"), QStringLiteral("always"),
-                     QStringLiteral("never")});
+    hints->addItems({tr("with the audience display"), tr("always"), tr("never")});
     hintsLabel->setBuddy(hints);
 
     auto *cmdResetKeys =
-        button(QStringLiteral("Reset Keys"), "cmdResetKeys", page, onPage(3720, 3120, 1215, 375));
+        button(tr("Reset Keys"), "cmdResetKeys", page, onPage(3720, 3120, 1215, 375));
     connect(cmdResetKeys, &QPushButton::clicked, this, &OptionsDialog::resetKeys);
     createGameKeys(page);
 }
@@ -271,7 +269,7 @@ void OptionsDialog::createKeyboardTab(QWidget *page)
 // shows its key and changes it.
 void OptionsDialog::createGameKeys(QWidget *page)
 {
-    QGroupBox *keys = group(tr("Game Keys:"), "fraGameKeys", page, onPage(5055, 480, 1935, 2700));
+    QGroupBox *keys = group(tr("Game Keys:"), "fraGameKeys", page, onPage(4935, 480, 2475, 2700));
     const struct
     {
         QString caption;
@@ -286,8 +284,8 @@ void OptionsDialog::createGameKeys(QWidget *page)
     int top = 300;
     for (const auto &row : rows) {
         auto *caption = new QLabel(row.caption, keys);
-        caption->setGeometry(twipsRect(120, top, 1215, 330));
-        auto *change = button(QString(), row.button, keys, twipsRect(1335, top, 480, 360));
+        caption->setGeometry(twipsRect(120, top, 1620, 330));
+        auto *change = button(QString(), row.button, keys, twipsRect(1800, top, 555, 360));
         caption->setBuddy(change);
         m_keyLabels[row.function] = change;
         connect(change, &QPushButton::clicked, this, [this, f = row.function] { chooseKey(f); });
@@ -301,26 +299,26 @@ void OptionsDialog::createColorTab(QWidget *page)
     {
         const char *caption, *frame, *swatch, *button;
         int left, top;
-    } colors[] = {{"Background:", "fraBackC", "picBackC", "cmdBackC", 120, 600},
-                  {"Home Color:", "fraHomeC", "picHomeC", "cmdHomeC", 1800, 600},
-                  {"Guest Color:", "fraGuestC", "picGuestC", "cmdGuestC", 1800, 1440},
-                  {"Section Color:", "fraTextC", "picTextC", "cmdTextC", 1800, 2280},
-                  {"LED Time Color:", "fraLedTimeC", "picLedTimeC", "cmdLedTimeC", 3480, 600},
-                  {"LED Score Color:", "fraLedScoreC", "picLedScoreC", "cmdLedScoreC", 3480, 1440},
-                  {"LED Back Color:", "fraLedBackC", "picLedBackC", "cmdLedBackC", 3480, 2280}};
+    } colors[] = {
+        {QT_TR_NOOP("Background:"), "fraBackC", "picBackC", "cmdBackC", 120, 600},
+        {QT_TR_NOOP("Home Color:"), "fraHomeC", "picHomeC", "cmdHomeC", 1800, 600},
+        {QT_TR_NOOP("Guest Color:"), "fraGuestC", "picGuestC", "cmdGuestC", 1800, 1440},
+        {QT_TR_NOOP("Section Color:"), "fraTextC", "picTextC", "cmdTextC", 1800, 2280},
+        {QT_TR_NOOP("LED Time Color:"), "fraLedTimeC", "picLedTimeC", "cmdLedTimeC", 3480, 600},
+        {QT_TR_NOOP("LED Score Color:"), "fraLedScoreC", "picLedScoreC", "cmdLedScoreC", 3480,
+         1440},
+        {QT_TR_NOOP("LED Back Color:"), "fraLedBackC", "picLedBackC", "cmdLedBackC", 3480, 2280}};
     for (const auto &c : colors) {
-        QGroupBox *frame =
-            group(QString::fromLatin1(c.caption), c.frame, page, onPage(c.left, c.top, 1455, 735));
+        QGroupBox *frame = group(tr(c.caption), c.frame, page, onPage(c.left, c.top, 1455, 735));
         auto *swatch = new Swatch(frame);
         swatch->setObjectName(QLatin1StringView(c.swatch));
         swatch->setGeometry(twipsRect(120, 240, 495, 375));
         swatch->setFocusPolicy(Qt::NoFocus);
-        auto *change =
-            button(QStringLiteral("Change"), c.button, frame, twipsRect(600, 240, 735, 375));
+        auto *change = button(tr("Change"), c.button, frame, twipsRect(600, 240, 735, 375));
         connect(change, &QPushButton::clicked, this, [this, swatch] { pickColor(swatch); });
     }
-    auto *cmdResetColors = button(QStringLiteral("Reset Colors"), "cmdResetColors", page,
-                                  onPage(3720, 3120, 1215, 375));
+    auto *cmdResetColors =
+        button(tr("Reset Colors"), "cmdResetColors", page, onPage(3720, 3120, 1215, 375));
     connect(cmdResetColors, &QPushButton::clicked, this, &OptionsDialog::resetColors);
 }
 
@@ -331,14 +329,16 @@ void OptionsDialog::createTextTab(QWidget *page)
         const char *caption, *frame, *box;
         int top;
         qsizetype limit;
-    } texts[] = {
-        {"Home Team Name:", "fraHomeText", "txtHomeText", 480, SettingsLimits::TeamTextLength},
-        {"Guest Team Name:", "fraGuestText", "txtGuestText", 1320, SettingsLimits::TeamTextLength},
-        {"Section 1 Name:", "Frame1", "txtSectText1", 2160, SettingsLimits::SectionTextLength},
-        {"Section 2 Name:", "Frame2", "txtSectText2", 3000, SettingsLimits::SectionTextLength}};
+    } texts[] = {{QT_TR_NOOP("Home Team Name:"), "fraHomeText", "txtHomeText", 480,
+                  SettingsLimits::TeamTextLength},
+                 {QT_TR_NOOP("Guest Team Name:"), "fraGuestText", "txtGuestText", 1320,
+                  SettingsLimits::TeamTextLength},
+                 {QT_TR_NOOP("Section 1 Name:"), "Frame1", "txtSectText1", 2160,
+                  SettingsLimits::SectionTextLength},
+                 {QT_TR_NOOP("Section 2 Name:"), "Frame2", "txtSectText2", 3000,
+                  SettingsLimits::SectionTextLength}};
     for (const auto &t : texts) {
-        QGroupBox *frame =
-            group(QString::fromLatin1(t.caption), t.frame, page, onPage(240, t.top, 4575, 735));
+        QGroupBox *frame = group(tr(t.caption), t.frame, page, onPage(240, t.top, 4575, 735));
         auto *box = new QLineEdit(frame);
         box->setObjectName(QLatin1StringView(t.box));
         box->setGeometry(twipsRect(120, 240, 4335, 375));
@@ -349,13 +349,15 @@ void OptionsDialog::createTextTab(QWidget *page)
         box->setFont(font);
     }
     QGroupBox *credit =
-        group(QStringLiteral("Board Credit:"), "fraCreditText", page, onPage(4935, 480, 2055, 735));
+        group(tr("Board Credit:"), "fraCreditText", page, onPage(4935, 480, 2055, 735));
     auto *creditBox = new QLineEdit(credit);
     creditBox->setObjectName(QStringLiteral("txtCreditText"));
     creditBox->setGeometry(twipsRect(120, 240, 1815, 375));
     creditBox->setMaxLength(int(SettingsLimits::CreditTextLength));
     creditBox->setAlignment(Qt::AlignCenter);
-    creditBox->setPlaceholderText(QStringLiteral("none on the board"));
+    creditBox->setPlaceholderText(tr("none on the board"));
+
+    createLanguageChoice(page);
 
     m_homeText = findChild<QLineEdit *>(QStringLiteral("txtHomeText"));
     m_guestText = findChild<QLineEdit *>(QStringLiteral("txtGuestText"));
@@ -369,11 +371,29 @@ void OptionsDialog::createTextTab(QWidget *page)
     });
 }
 
+void OptionsDialog::createLanguageChoice(QWidget *page)
+{
+    QGroupBox *frame = group(tr("Language:"), "fraLanguage", page, onPage(4935, 1320, 2055, 735));
+    auto *languages = new QComboBox(frame);
+    languages->setObjectName(QStringLiteral("cboLanguage"));
+    languages->setGeometry(twipsRect(120, 240, 1815, 375));
+    languages->setToolTip(tr("Takes effect when Corvella is next started."));
+    languages->addItem(tr("Desktop's"), QString());
+    // Each language by its own name, so that it can be found whatever the
+    // language on show.
+    QStringList codesShown = translatedLanguages();
+    codesShown << QStringLiteral("en");
+    QMap<QString, QString> codes;
+    for (const QString &code : std::as_const(codesShown))
+        codes.insert(languageName(code), code);
+    for (auto it = codes.cbegin(); it != codes.cend(); ++it)
+        languages->addItem(it.key(), it.value());
+}
+
 void OptionsDialog::createGameTab(QWidget *page)
 {
-    QGroupBox *clock =
-        group(QStringLiteral("Game Clock:"), "fraClockMode", page, onPage(240, 480, 4575, 1095));
-    auto *countDown = new QCheckBox(QStringLiteral("Count down from"), clock);
+    QGroupBox *clock = group(tr("Game Clock:"), "fraClockMode", page, onPage(240, 480, 4575, 1095));
+    auto *countDown = new QCheckBox(tr("Count down from"), clock);
     countDown->setObjectName(QStringLiteral("chkCountDown"));
     countDown->setGeometry(twipsRect(120, 300, 1800, 375));
     auto *period = new QLineEdit(clock);
@@ -383,23 +403,23 @@ void OptionsDialog::createGameTab(QWidget *page)
     // Typed like a clock entry: minutes, a point, seconds.
     period->setValidator(new QRegularExpressionValidator(
         QRegularExpression(QStringLiteral("\\d{0,2}(\\.\\d{0,2})?")), period));
-    auto *unit = new QLabel(QStringLiteral("minutes.seconds"), clock);
+    auto *unit = new QLabel(tr("minutes.seconds"), clock);
     unit->setGeometry(twipsRect(3060, 300, 1400, 375));
-    auto *counting = new QLabel(
-        QStringLiteral("Unticked, the clock counts up to 99:59.9. Counting down, it stops at "
-                       "0:00.0 and sounds the buzzer."),
-        clock);
+    auto *counting =
+        new QLabel(tr("Unticked, the clock counts up to 99:59.9. Counting down, it stops at "
+                      "0:00.0 and sounds the buzzer."),
+                   clock);
     counting->setWordWrap(true);
     counting->setGeometry(twipsRect(120, 660, 4335, 400));
 
-    QGroupBox *audience = group(QStringLiteral("Audience Display (F2):"), "fraAudience", page,
-                                onPage(240, 1800, 4575, 735));
+    QGroupBox *audience =
+        group(tr("Audience Display (F2):"), "fraAudience", page, onPage(240, 1800, 4575, 735));
     auto *screen = new QSpinBox(audience);
     screen->setObjectName(QStringLiteral("spnAudienceScreen"));
     screen->setGeometry(twipsRect(120, 240, 1800, 375));
     screen->setRange(0, 9);
-    screen->setSpecialValueText(QStringLiteral("off"));
-    screen->setPrefix(QStringLiteral("on screen "));
+    screen->setSpecialValueText(tr("off"));
+    screen->setPrefix(tr("on screen "));
 
     createPeriodsGroup(page);
     createTimeoutsGroup(page);
@@ -408,14 +428,14 @@ void OptionsDialog::createGameTab(QWidget *page)
 void OptionsDialog::createTimeoutsGroup(QWidget *page)
 {
     QGroupBox *rules =
-        group(tr("Timeouts and Fouls:"), "fraTimeouts", page, onPage(4935, 480, 2055, 3450));
+        group(tr("Timeouts and Fouls:"), "fraTimeouts", page, onPage(4935, 480, 2475, 3450));
     int top = 300;
     const auto row = [&](const QString &caption, QWidget *field, const char *name) {
         auto *label = new QLabel(caption, rules);
         label->setGeometry(twipsRect(120, top, 1080, 330));
         label->setBuddy(field);
         field->setObjectName(QLatin1StringView(name));
-        field->setGeometry(twipsRect(1200, top, 735, 330));
+        field->setGeometry(twipsRect(1230, top, 1125, 330));
         top += 420;
     };
     auto *perGame = new QSpinBox(rules);
@@ -452,8 +472,7 @@ void OptionsDialog::createTimeoutsGroup(QWidget *page)
 
 void OptionsDialog::createPeriodsGroup(QWidget *page)
 {
-    QGroupBox *periods =
-        group(QStringLiteral("Periods:"), "fraPeriods", page, onPage(240, 2580, 4575, 1350));
+    QGroupBox *periods = group(tr("Periods:"), "fraPeriods", page, onPage(240, 2580, 4575, 1350));
     m_presets = new QComboBox(periods);
     m_presets->setObjectName(QStringLiteral("cboPreset"));
     m_presets->setGeometry(twipsRect(120, 240, 1900, 330));
@@ -463,15 +482,15 @@ void OptionsDialog::createPeriodsGroup(QWidget *page)
         std::fprintf(stderr, "corvella: %s\n", qPrintable(problem));
     for (const Preset &preset : std::as_const(m_presetList))
         m_presets->addItem(preset.name);
-    m_presets->addItem(QStringLiteral("Custom"));
+    m_presets->addItem(tr("Custom"));
     connect(m_presets, &QComboBox::activated, this, &OptionsDialog::applyPreset);
 
     auto *count = new QSpinBox(periods);
     count->setObjectName(QStringLiteral("spnPeriods"));
     count->setGeometry(twipsRect(2140, 240, 2300, 330));
     count->setRange(0, SettingsDefaults::MaxPeriods);
-    count->setSpecialValueText(QStringLiteral("no periods"));
-    count->setSuffix(QStringLiteral(" periods"));
+    count->setSpecialValueText(tr("no periods"));
+    count->setSuffix(tr(" periods"));
     const auto lengths = [periods](const char *name, const QString &caption, int top) {
         auto *label = new QLabel(caption, periods);
         label->setGeometry(twipsRect(120, top, 1900, 330));
@@ -482,9 +501,8 @@ void OptionsDialog::createPeriodsGroup(QWidget *page)
             QRegularExpression(QStringLiteral("[0-9., ]{0,60}")), box));
         return box;
     };
-    lengths("txtBreaks", QStringLiteral("Breaks after them:"), 600);
-    lengths("txtOvertime", QStringLiteral("Overtime when level:"), 960)
-        ->setPlaceholderText(QStringLiteral("none"));
+    lengths("txtBreaks", tr("Breaks after them:"), 600);
+    lengths("txtOvertime", tr("Overtime when level:"), 960)->setPlaceholderText(tr("none"));
 }
 
 // The preset the working copy's values are, or "Custom".
@@ -710,7 +728,7 @@ void OptionsDialog::pickColor(PictureBox *swatch)
 QString OptionsDialog::displayPath(const QString &path)
 {
     if (path.isEmpty())
-        return QStringLiteral("[No File Selected]");
+        return tr("[No File Selected]");
     if (path.size() <= 50)
         return path;
     const QFileInfo file(path);
@@ -728,14 +746,13 @@ void OptionsDialog::setBuzzerFile(const QString &path)
 void OptionsDialog::chooseBuzzerSound()
 {
     const QString folder = m_buzzerTemp.isEmpty() ? QString() : QFileInfo(m_buzzerTemp).path();
-    const QString chosen =
-        m_dialogs.openFileName(this, QStringLiteral("Sounds *.wav (*.wav)"), folder);
+    const QString chosen = m_dialogs.openFileName(this, tr("Sounds *.wav (*.wav)"), folder);
     if (chosen.isEmpty() || !QFileInfo(chosen).isFile())
         return;
     // A file the buzzer cannot play would leave it silent at the game.
     if (const QString problem = soundFileProblem(chosen); !problem.isEmpty()) {
         m_dialogs.showWarning(this, QStringLiteral("Corvella"),
-                              QStringLiteral("This file cannot be played: ") + problem);
+                              tr("This file cannot be played: ") + problem);
         return;
     }
     setBuzzerFile(chosen);
@@ -745,7 +762,7 @@ void OptionsDialog::testBuzzerSound()
 {
     if (const QString problem = soundFileProblem(m_buzzerTemp); !problem.isEmpty()) {
         m_dialogs.showWarning(this, QStringLiteral("Corvella"),
-                              QStringLiteral("This file cannot be played: ") + problem);
+                              tr("This file cannot be played: ") + problem);
         return;
     }
     stopTestSound();
@@ -806,8 +823,8 @@ void OptionsDialog::saveAndClose()
     stopTestSound();
     if (!saveSettings(settings())) {
         m_dialogs.showWarning(this, QStringLiteral("Corvella"),
-                              QStringLiteral("The settings could not be saved. They apply until "
-                                             "Corvella is closed, but will be lost then."));
+                              tr("The settings could not be saved. They apply until "
+                                 "Corvella is closed, but will be lost then."));
     }
     accept();
 }

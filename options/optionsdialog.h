@@ -84,6 +84,7 @@ private:
     void createKeyboardTab(QWidget *page);
     void createColorTab(QWidget *page);
     void createTextTab(QWidget *page);
+    void createLanguageChoice(QWidget *page);
     void createGameTab(QWidget *page);
     void createPeriodsGroup(QWidget *page);
     void applyPreset(int index);

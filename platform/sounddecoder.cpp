@@ -1,5 +1,6 @@
 #include "platform/sounddecoder.h"
 
+#include <QCoreApplication>
 #include <QFile>
 #include <QFileInfo>
 #include <QtEndian>
@@ -83,11 +84,12 @@ QString openProblem(int error)
 {
     switch (error) {
     case SF_ERR_UNRECOGNISED_FORMAT:
-        return QStringLiteral("it is not a sound file");
+        return QCoreApplication::translate("SoundFile", "it is not a sound file");
     case SF_ERR_UNSUPPORTED_ENCODING:
-        return QStringLiteral("its sound is compressed in a way Corvella cannot play");
+        return QCoreApplication::translate("SoundFile",
+                                           "its sound is compressed in a way Corvella cannot play");
     default:
-        return QStringLiteral("it is damaged");
+        return QCoreApplication::translate("SoundFile", "it is damaged");
     }
 }
 
@@ -121,7 +123,8 @@ void mixDown(const short *samples, sf_count_t frames, int in, DecodedSound &soun
 SoundDecoding decodeSound(const QByteArray &file)
 {
     if (tooManyWavChunks(file))
-        return refused(QStringLiteral("its header is damaged (too many parts)"));
+        return refused(
+            QCoreApplication::translate("SoundFile", "its header is damaged (too many parts)"));
     Memory memory{file};
     SF_VIRTUAL_IO io{&Memory::length, &Memory::seek, &Memory::read, &Memory::write, &Memory::tell};
     SF_INFO info{};
@@ -138,12 +141,14 @@ SoundDecoding decodeSound(const QByteArray &file)
     if (!sound)
         return refused(openProblem(openError));
     if (info.channels < 1 || info.channels > SoundLimits::MaxChannels)
-        return refused(
-            QStringLiteral("it has %1 channels, more than Corvella can play").arg(info.channels));
+        return refused(QCoreApplication::translate(
+                           "SoundFile", "it has %1 channels, more than Corvella can play")
+                           .arg(info.channels));
     if (info.samplerate < SoundLimits::MinSampleRate ||
         info.samplerate > SoundLimits::MaxSampleRate)
         return refused(
-            QStringLiteral("its sample rate of %1 Hz is not supported").arg(info.samplerate));
+            QCoreApplication::translate("SoundFile", "its sample rate of %1 Hz is not supported")
+                .arg(info.samplerate));
     // Float samples beyond full scale clip rather than wrap around.
     sf_command(sound.get(), SFC_SET_CLIPPING, nullptr, SF_TRUE);
 
@@ -161,11 +166,12 @@ SoundDecoding decodeSound(const QByteArray &file)
             break;
         frames += read;
         if (frames > maxFrames)
-            return refused(QStringLiteral("the sound is longer than 10 minutes"));
+            return refused(
+                QCoreApplication::translate("SoundFile", "the sound is longer than 10 minutes"));
         mixDown(samples.data(), read, info.channels, decoded.sound);
     }
     if (frames == 0)
-        return refused(QStringLiteral("it holds no sound"));
+        return refused(QCoreApplication::translate("SoundFile", "it holds no sound"));
     return decoded;
 }
 
@@ -173,29 +179,29 @@ SoundDecoding decodeSoundFile(const QString &path)
 {
     const QFileInfo info(path);
     if (!info.exists())
-        return refused(QStringLiteral("the file does not exist"));
+        return refused(QCoreApplication::translate("SoundFile", "the file does not exist"));
     // Only regular files: opening a FIFO would wait for a writer forever.
     if (!info.isFile())
-        return refused(QStringLiteral("it is not a file"));
+        return refused(QCoreApplication::translate("SoundFile", "it is not a file"));
     if (info.size() > SoundLimits::MaxFileBytes)
-        return refused(QStringLiteral("it is larger than 32 MB"));
+        return refused(QCoreApplication::translate("SoundFile", "it is larger than 32 MB"));
     // The path may have become a FIFO since: open without waiting, and look
     // again at what was opened.
     const int fd = ::open(QFile::encodeName(path).constData(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
     if (fd < 0)
-        return refused(QStringLiteral("it cannot be read"));
+        return refused(QCoreApplication::translate("SoundFile", "it cannot be read"));
     QFile file;
     if (!file.open(fd, QIODevice::ReadOnly, QFileDevice::AutoCloseHandle)) {
         ::close(fd);
-        return refused(QStringLiteral("it cannot be read"));
+        return refused(QCoreApplication::translate("SoundFile", "it cannot be read"));
     }
     struct stat opened;
     if (::fstat(fd, &opened) != 0 || !S_ISREG(opened.st_mode))
-        return refused(QStringLiteral("it is not a file"));
+        return refused(QCoreApplication::translate("SoundFile", "it is not a file"));
     const QByteArray contents = file.read(SoundLimits::MaxFileBytes + 1);
     if (file.error() != QFileDevice::NoError)
-        return refused(QStringLiteral("it cannot be read"));
+        return refused(QCoreApplication::translate("SoundFile", "it cannot be read"));
     if (contents.size() > SoundLimits::MaxFileBytes)
-        return refused(QStringLiteral("it is larger than 32 MB"));
+        return refused(QCoreApplication::translate("SoundFile", "it is larger than 32 MB"));
     return decodeSound(contents);
 }

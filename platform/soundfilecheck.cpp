@@ -3,6 +3,8 @@
 #include "base/offthread.h"
 #include "platform/soundloader.h"
 
+#include <QCoreApplication>
+
 namespace {
 
 struct Check
@@ -21,7 +23,8 @@ Check check(const QString &path)
         const auto function =
             reinterpret_cast<CheckFunction>(soundPluginFunction(CORVELLA_SOUND_FILE_CHECK));
         if (!function)
-            result.problem = QStringLiteral("Corvella's sound support is not installed");
+            result.problem = QCoreApplication::translate(
+                "SoundFile", "Corvella's sound support is not installed");
         else
             function(path, &result.problem, &result.durationMs);
         return result;

@@ -217,7 +217,7 @@ void ScoreBoardWindow::askForNewGame()
 
 void ScoreBoardWindow::askToClear()
 {
-    if (!m_dialogs.askYesNo(this, QStringLiteral("Are you sure you want to clear all LEDs?"),
+    if (!m_dialogs.askYesNo(this, tr("Are you sure you want to clear all LEDs?"),
                             QStringLiteral("Clear all LEDs?")))
         return;
     act(tr("Clear all LEDs"), [](GameModel &game) { game.clear(); });

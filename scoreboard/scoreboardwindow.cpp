@@ -217,9 +217,7 @@ QString ScoreBoardWindow::changeText(const GameState &before, const GameState &a
     const Settings &s = settings();
     const QString teams[] = {s.HomeText, s.GuestText, s.HomeText, s.GuestText};
     const QString sections[] = {s.SectionText1, s.SectionText1, s.SectionText2, s.SectionText2};
-    const auto score = [](std::optional<int> v) {
-        return v ? QString::number(*v) : QStringLiteral("blank");
-    };
+    const auto score = [](std::optional<int> v) { return v ? QString::number(*v) : tr("blank"); };
     QStringList changes;
     for (int i = 0; i < GameModel::ScoreCount; ++i) {
         if (before.scores.at(i) != after.scores.at(i))

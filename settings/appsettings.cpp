@@ -51,6 +51,7 @@ const StoreEntry storeEntries[] = {
     {"DisplaySettings", "ScoreDigits", &Settings::ScoreDigits},
     {"DisplaySettings", "AudienceScreen", &Settings::AudienceScreen},
     {"DisplaySettings", "OperatorHints", &Settings::OperatorHints},
+    {"DisplaySettings", "Language", &Settings::Language, 16},
     {"WebSettings", "WebServer", &Settings::WebServer},
     {"WebSettings", "WebPort", &Settings::WebPort},
     {"WebSettings", "WebAddress", &Settings::WebAddress},

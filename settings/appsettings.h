@@ -64,6 +64,9 @@ struct Settings
     // undo and the keyboard's place: with the audience display on (0),
     // always (1) or never (2).
     qint16 OperatorHints = 0;
+    // The language of the program's texts, as a code ("de"); empty follows
+    // the desktop's. Read at start.
+    QString Language;
     // Scores typed whole (1: "2", "3", Enter sets 23) or one digit at a time (0).
     qint16 WholeScoreEntry = 0;
     // The small caption on the board that names its maker; empty hides it.

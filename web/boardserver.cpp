@@ -3,6 +3,7 @@
 #include "web/httpfront.h"
 #include "web/livechannel.h"
 #include "web/pagelinks.h"
+#include "web/pagetexts.h"
 #include "web/remoteapi.h"
 #include "web/reportpage.h"
 
@@ -25,12 +26,30 @@ const std::initializer_list<BoardServer::Page> BoardServer::Pages = {
     {"/display.js", ":/web/display.js", "text/javascript; charset=utf-8"},
     {"/live.js", ":/web/live.js", "text/javascript; charset=utf-8"},
     {"/remote.js", ":/web/remote.js", "text/javascript; charset=utf-8"},
+    {"/texts.js", ":/web/texts.js", "text/javascript; charset=utf-8"},
 };
 
 namespace {
 
+// The pages' words in the language the browser asks for.
+HttpFront::Answer textsAnswer(const HttpFront::Request &request)
+{
+    const QByteArray accepted = request.header("accept-language");
+    const QString language = pageLanguage(accepted, request.query);
+    HttpFront::Answer answer;
+    answer.type = "application/json";
+    answer.body = pageTexts(accepted, request.query);
+    answer.headers = {{"Cache-Control", "no-store"},
+                      {"X-Content-Type-Options", "nosniff"},
+                      {"Content-Language", language.isEmpty() ? "en" : language.toLatin1()},
+                      {"Vary", "Accept-Language"}};
+    return answer;
+}
+
 HttpFront::Answer pageAnswer(const HttpFront::Request &request)
 {
+    if (request.path == "/texts.json")
+        return textsAnswer(request);
     HttpFront::Answer answer;
     answer.status = 404;
     for (const BoardServer::Page &page : BoardServer::Pages) {

@@ -214,6 +214,7 @@ private:
         m_request.method = first.at(0);
         const qsizetype query = first.at(1).indexOf('?');
         m_request.path = query < 0 ? first.at(1) : first.at(1).left(query);
+        m_request.query = query < 0 ? QByteArray() : first.at(1).mid(query + 1);
         m_request.version = first.at(2);
         if (m_request.version != "HTTP/1.1" && m_request.version != "HTTP/1.0")
             return m_request.version.startsWith("HTTP/") ? 505 : 400;

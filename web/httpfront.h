@@ -43,7 +43,8 @@ public:
     struct Request
     {
         QByteArray method;
-        QByteArray path; // without the query
+        QByteArray path;  // without the query
+        QByteArray query; // after the '?', as sent
         QByteArray version;
         QList<QPair<QByteArray, QByteArray>> headers; // names in lower case
         QByteArray body;                              // at most MaxBodyBytes

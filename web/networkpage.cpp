@@ -60,6 +60,11 @@ NetworkPage::NetworkPage(QWidget *parent)
     form->addRow(apiNote);
 }
 
+QString NetworkPage::title()
+{
+    return tr("Network");
+}
+
 void NetworkPage::load(const Settings &settings)
 {
     m_token->setText(settings.ApiToken);

@@ -20,6 +20,8 @@ class NetworkPage : public QWidget
 public:
     explicit NetworkPage(QWidget *parent = nullptr);
 
+    // The caption of its tab in the options.
+    static QString title();
     void load(const Settings &settings);
     void store(Settings &settings) const;
 

@@ -53,6 +53,18 @@ private slots:
                                 << QStringLiteral("--fullscreen") << QString();
         QTest::newRow("-h") << QStringList{QStringLiteral("-h")} << none << 0
                             << QStringLiteral("--screen <N>") << QString();
+        QTest::newRow("--help in German")
+            << QStringList{QStringLiteral("--help")} << QStringList{QStringLiteral("LANGUAGE=de")}
+            << 0 << QStringLiteral("Diese Hilfe zeigen und beenden.") << QString();
+        QTest::newRow("--help in Dutch by LANG")
+            << QStringList{QStringLiteral("--help")}
+            << QStringList{QStringLiteral("LANGUAGE="), QStringLiteral("LC_ALL="),
+                           QStringLiteral("LC_MESSAGES="), QStringLiteral("LANG=nl_NL.UTF-8")}
+            << 0 << QStringLiteral("Deze hulp tonen en afsluiten.") << QString();
+        QTest::newRow("--help in English before German")
+            << QStringList{QStringLiteral("--help")}
+            << QStringList{QStringLiteral("LANGUAGE=en:de")} << 0
+            << QStringLiteral("Show this help and exit.") << QString();
         QTest::newRow("--version") << QStringList{QStringLiteral("--version")} << none << 0
                                    << QStringLiteral("corvella 1.0.0\n") << QString();
         QTest::newRow("unknown option")

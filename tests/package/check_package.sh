@@ -50,12 +50,17 @@ appstreamcli validate --no-net "$root/usr/share/metainfo/$id.metainfo.xml" >/dev
 
 # What a Debian user expects beside the program.
 check_file usr/share/man/man1/corvella.1.gz
+check_file usr/share/man/de/man1/corvella.1.gz
 check_file usr/share/doc/corvella/changelog.gz
 check_file usr/share/doc/corvella/copyright
 check_file usr/share/doc/corvella/README.md
 man_text=$(MANWIDTH=80 man -l "$root/usr/share/man/man1/corvella.1.gz" 2>/dev/null)
 for section in OPTIONS KEYS FILES ENVIRONMENT --fullscreen --screen; do
   grep -q -- "$section" <<<"$man_text" || fail "the manual page lacks $section"
+done
+man_de=$(MANWIDTH=80 man -l "$root/usr/share/man/de/man1/corvella.1.gz" 2>/dev/null)
+for section in OPTIONEN TASTEN DATEIEN UMGEBUNG --fullscreen; do
+  grep -q -- "$section" <<<"$man_de" || fail "the German manual page lacks $section"
 done
 
 depends=$(dpkg-deb -f "$deb" Depends)
@@ -66,7 +71,8 @@ for unused in qt6-qpa-plugins gstreamer1.0-plugins-base gstreamer1.0-plugins-goo
   ! grep -q "$unused" <<<"$depends" || fail "Depends names $unused, which the program does not use"
 done
 [ "$(grep -o 'libqt6svg6' <<<"$depends" | wc -l)" = 1 ] || fail "libqt6svg6 is listed twice: $depends"
-[ "$(dpkg-deb -f "$deb" Recommends)" = "pulseaudio | pipewire-pulse" ] || fail "no sound server recommended"
+[ "$(dpkg-deb -f "$deb" Recommends)" = "pulseaudio | pipewire-pulse, qt6-translations-l10n" ] ||
+  fail "no sound server or Qt translations recommended"
 [ "$(dpkg-deb -f "$deb" Version)" = "1.0.0" ] || fail "version is not 1.0.0"
 zcat "$root/usr/share/doc/corvella/changelog.gz" | head -n 1 | grep -q "^corvella (1.0.0)" \
   || fail "the changelog does not start with this version"

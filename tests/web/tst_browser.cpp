@@ -224,6 +224,15 @@ private slots:
                               .replace(u' ', u'-')));
     }
 
+    void pageSpeaksTheLanguageAsked()
+    {
+        QVERIFY(browser.navigate(url(u"/remote?lang=nl"_s)));
+        QTRY_COMPARE(
+            browser.evaluate(u"document.getElementById('pinButton').textContent"_s).toString(),
+            u"Ontgrendelen"_s);
+        QCOMPARE(browser.evaluate(u"document.documentElement.lang"_s).toString(), u"nl"_s);
+    }
+
     void runningClockShowsTheSameTenths()
     {
         browser.setViewport(1280, 720);

@@ -119,8 +119,8 @@ const Board = (() => {
   function phaseOf(clock) {
     const overtime = clock.period > clock.periods;
     const number = overtime ? clock.period - clock.periods : clock.period;
-    const names = { break: 'BREAK', final: 'FINAL' };
-    return [names[clock.phase] || (overtime ? 'OVERTIME' : 'PERIOD'), number];
+    const names = { break: Texts.t('BREAK'), final: Texts.t('FINAL') };
+    return [names[clock.phase] || Texts.t(overtime ? 'OVERTIME' : 'PERIOD'), number];
   }
 
   // The strip for streaming: team names, the two main scores, the clock.
@@ -201,14 +201,14 @@ const Board = (() => {
       dot.setAttribute('fill', c.text);
     }));
     b.bonus.forEach((t, team) => {
-      t.textContent = teams.bonus && teams.bonus[team] ? 'BONUS' : '';
+      t.textContent = teams.bonus && teams.bonus[team] ? Texts.t('BONUS') : '';
       t.setAttribute('fill', c.text);
     });
     const timeout = state.clock.timeout;
     if (!b.timeout) return;
     b.timeout.style.display = timeout ? '' : 'none';
     if (!timeout) return;
-    b.texts.timeout.textContent = 'TIMEOUT';
+    b.texts.timeout.textContent = Texts.t('TIMEOUT');
     b.texts.timeout.setAttribute('fill', c.text);
     b.texts.timeoutTeam.textContent = state.board[timeout.team];
     b.texts.timeoutTeam.setAttribute('fill', c[timeout.team]);
@@ -224,7 +224,7 @@ const Board = (() => {
     if (!on) return;
     const [phase, number] = phaseOf(state.clock);
     let label = b.periodDigits ? phase : `${phase} ${number}`;
-    if (!b.timeout && timeout) label = `TIMEOUT ${state.board[timeout.team]}`;
+    if (!b.timeout && timeout) label = `${Texts.t('TIMEOUT')} ${state.board[timeout.team]}`;
     if (b.texts.phase.textContent !== label) b.texts.phase.textContent = label;
     b.texts.phase.setAttribute('fill', c.text);
     for (const back of b.period.querySelectorAll('.phaseBack')) back.setAttribute('fill', c.form);

@@ -32,13 +32,13 @@
       const timeout = state.clock.timeout;
       $('phaseText').hidden = !periods && !timeout;
       if (timeout) {
-        $('phaseText').textContent = `Timeout ${state.board[timeout.team]}`;
+        $('phaseText').textContent = Texts.t('Timeout %1', state.board[timeout.team]);
       } else if (periods) {
         const overtime = state.clock.period > state.clock.periods;
         const number = overtime ? state.clock.period - state.clock.periods : state.clock.period;
-        const names = { break: `Break after period ${number}`, final: 'Final' };
+        const names = { break: Texts.t('Break after period %1', number), final: Texts.t('Final') };
         $('phaseText').textContent = names[state.clock.phase] ||
-          `${overtime ? 'Overtime' : 'Period'} ${number}`;
+          Texts.t(overtime ? 'Overtime %1' : 'Period %1', number);
       }
       // The first row under the teams' names, the second under its own
       // caption, as the board shows them.
@@ -47,7 +47,7 @@
       // Timeouts left beside the teams' names, the bonus beside their fouls.
       const teams = state.teams || {};
       const marks = [0, 1].map((t) => (teams.timeoutsLeft
-        ? ` (${teams.timeoutsLeft[t]} timeouts)` : ''))
+        ? ` ${Texts.t('(%1 timeouts)', teams.timeoutsLeft[t])}` : ''))
         .concat([0, 1].map((t) => (teams.bonus && teams.bonus[t] ? ' BONUS' : '')));
       state.scores.forEach((s, i) => {
         $(`score${i}`).textContent = s === null ? '' : String(s);
@@ -71,10 +71,11 @@
         }
         show(accepted);
         $('message').textContent = accepted ? ''
-          : message.result === 'locked' ? 'Too many wrong PINs. Wait a while, or scan the QR code.'
-            : 'Wrong PIN.';
+          : message.result === 'locked'
+            ? Texts.t('Too many wrong PINs. Wait a while, or scan the QR code.')
+            : Texts.t('Wrong PIN.');
       } else if (message.type === 'undo' && message.result === 'confirm') {
-        $('message').textContent = 'Undo again to start the clock again.';
+        $('message').textContent = Texts.t('Undo again to start the clock again.');
       } else if (message.type === 'pinRequired') {
         show(false);
       }
@@ -91,7 +92,7 @@
     event.preventDefault();
     const value = $('clockValue').value.trim().replace(',', '.');
     if (!/^[0-9]{1,2}(\.([0-5][0-9]?)?)?$/.test(value)) {
-      $('message').textContent = 'The clock is minutes.seconds, like 12.30.';
+      $('message').textContent = Texts.t('The clock is minutes.seconds, like 12.30.');
       return;
     }
     $('message').textContent = '';

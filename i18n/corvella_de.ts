@@ -1,0 +1,1244 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="de">
+<context>
+    <name>AudienceDisplay</name>
+    <message>
+        <source>Audience display: press F2 or Esc to close it</source>
+        <translation>Publikumsanzeige: F2 oder Esc schließt sie</translation>
+    </message>
+</context>
+<context>
+    <name>BoardView</name>
+    <message>
+        <source>OVERTIME</source>
+        <translation>VERLÄNGERUNG</translation>
+    </message>
+    <message>
+        <source>PERIOD</source>
+        <translation>PERIODE</translation>
+    </message>
+    <message>
+        <source>BREAK</source>
+        <translation>PAUSE</translation>
+    </message>
+    <message>
+        <source>FINAL</source>
+        <translation>ENDE</translation>
+    </message>
+    <message>
+        <source>TIMEOUT</source>
+        <translation>AUSZEIT</translation>
+    </message>
+    <message>
+        <source>BONUS</source>
+        <translation>BONUS</translation>
+    </message>
+</context>
+<context>
+    <name>CommandLine</name>
+    <message>
+        <source>Corvella: an electronic scoreboard with a game clock, scores and a buzzer.
+See corvella(1) for the keys.</source>
+        <translation>Corvella: eine elektronische Anzeigetafel mit Spieluhr, Punktständen und Hupe.
+Die Tasten beschreibt corvella(1).</translation>
+    </message>
+    <message>
+        <source>Show this help and exit.</source>
+        <translation>Diese Hilfe zeigen und beenden.</translation>
+    </message>
+    <message>
+        <source>Show the version and exit.</source>
+        <translation>Die Version zeigen und beenden.</translation>
+    </message>
+    <message>
+        <source>Open the scoreboard full screen.</source>
+        <translation>Die Anzeigetafel im Vollbild öffnen.</translation>
+    </message>
+    <message>
+        <source>Open the scoreboard on screen &lt;N&gt;, counted from 1 (default: where it was last time, else the primary screen).</source>
+        <translation>Die Anzeigetafel auf Bildschirm &lt;N&gt; öffnen, ab 1 gezählt (sonst: wo sie zuletzt war, oder der Hauptbildschirm).</translation>
+    </message>
+    <message>
+        <source>Write the current game to &lt;FILE&gt; (.csv, .json or .pdf) and exit.</source>
+        <translation>Das laufende Spiel in &lt;FILE&gt; schreiben (.csv, .json oder .pdf) und beenden.</translation>
+    </message>
+    <message>
+        <source>With --export: the game log &lt;PATH&gt; instead.</source>
+        <translation>Mit --export: stattdessen das Spielprotokoll &lt;PATH&gt;.</translation>
+    </message>
+    <message>
+        <source>Unexpected argument &apos;%1&apos;.</source>
+        <translation>Unerwartetes Argument &apos;%1&apos;.</translation>
+    </message>
+    <message>
+        <source>corvella: --game is only for --export.
+</source>
+        <translation>corvella: --game gibt es nur mit --export.
+</translation>
+    </message>
+    <message>
+        <source>corvella: --screen takes a screen number from 1 up, not &apos;%1&apos;.
+</source>
+        <translation>corvella: --screen erwartet eine Bildschirmnummer ab 1, nicht &apos;%1&apos;.
+</translation>
+    </message>
+    <message>
+        <source>neither DISPLAY nor WAYLAND_DISPLAY is set</source>
+        <translation>weder DISPLAY noch WAYLAND_DISPLAY ist gesetzt</translation>
+    </message>
+    <message>
+        <source>corvella: cannot open a display (%1); start it from a desktop session.</source>
+        <translation>corvella: keine Anzeige zu öffnen (%1); aus einer Desktop-Sitzung starten.</translation>
+    </message>
+</context>
+<context>
+    <name>CorvellaApp</name>
+    <message>
+        <source>, Final</source>
+        <translation>, Ende</translation>
+    </message>
+    <message>
+        <source>, Break after period %1</source>
+        <translation>, Pause nach Periode %1</translation>
+    </message>
+    <message>
+        <source>, Overtime %1</source>
+        <translation>, Verlängerung %1</translation>
+    </message>
+    <message>
+        <source>, Period %1</source>
+        <translation>, Periode %1</translation>
+    </message>
+    <message>
+        <source>Resume the game in progress? Clock %1%2, %3, %4</source>
+        <translation>Das laufende Spiel fortsetzen? Uhr %1%2, %3, %4</translation>
+    </message>
+    <message>
+        <source>the game is not being saved (%1)</source>
+        <translation>das Spiel wird nicht gespeichert (%1)</translation>
+    </message>
+    <message>
+        <source>No game has been recorded yet.</source>
+        <translation>Es wurde noch kein Spiel aufgezeichnet.</translation>
+    </message>
+    <message>
+        <source>Printable result (*.pdf);;Spreadsheet (*.csv);;JSON (*.json)</source>
+        <translation>Druckbares Ergebnis (*.pdf);;Tabelle (*.csv);;JSON (*.json)</translation>
+    </message>
+    <message>
+        <source>The game was not exported: %1</source>
+        <translation>Das Spiel wurde nicht exportiert: %1</translation>
+    </message>
+    <message>
+        <source>Exported to %1</source>
+        <translation>Exportiert nach %1</translation>
+    </message>
+    <message>
+        <source>, timeouts taken %1 : %2</source>
+        <translation>, genommene Auszeiten %1 : %2</translation>
+    </message>
+    <message>
+        <source>The new token could not be stored; the old one stays.</source>
+        <translation>Das neue Token konnte nicht gespeichert werden; das alte bleibt.</translation>
+    </message>
+</context>
+<context>
+    <name>Export</name>
+    <message>
+        <source>Home</source>
+        <translation>Heim</translation>
+    </message>
+    <message>
+        <source>Guest</source>
+        <translation>Gast</translation>
+    </message>
+    <message>
+        <source>Score</source>
+        <translation>Punktstand</translation>
+    </message>
+    <message>
+        <source>Section 2</source>
+        <translation>Abschnitt 2</translation>
+    </message>
+    <message>
+        <source>Final</source>
+        <translation>Ende</translation>
+    </message>
+    <message>
+        <source>Period %1</source>
+        <translation>Periode %1</translation>
+    </message>
+    <message>
+        <source>Score changes</source>
+        <translation>Änderungen des Punktstands</translation>
+    </message>
+    <message>
+        <source>(%1 earlier changes not shown) </source>
+        <translation>(%1 frühere Änderungen nicht gezeigt) </translation>
+    </message>
+    <message>
+        <source>Damaged lines of the log left out: %1</source>
+        <translation>Ausgelassene beschädigte Zeilen des Protokolls: %1</translation>
+    </message>
+    <message>
+        <source>cannot tell the format of %1: name it .csv, .json or .pdf</source>
+        <translation>das Format von %1 ist unklar: die Datei .csv, .json oder .pdf nennen</translation>
+    </message>
+    <message>
+        <source>cannot write %1: %2</source>
+        <translation>%1 kann nicht geschrieben werden: %2</translation>
+    </message>
+    <message>
+        <source>corvella: no game has been recorded in %1 yet</source>
+        <translation>corvella: in %1 wurde noch kein Spiel aufgezeichnet</translation>
+    </message>
+    <message>
+        <source>Timeouts</source>
+        <translation>Auszeiten</translation>
+    </message>
+</context>
+<context>
+    <name>GameLog</name>
+    <message>
+        <source>the disk may be full</source>
+        <translation>die Festplatte ist vielleicht voll</translation>
+    </message>
+    <message>
+        <source>cannot read %1: %2</source>
+        <translation>%1 kann nicht gelesen werden: %2</translation>
+    </message>
+    <message>
+        <source>%1 is too large for a game log</source>
+        <translation>%1 ist zu groß für ein Spielprotokoll</translation>
+    </message>
+    <message>
+        <source>%1 is not a Corvella game log</source>
+        <translation>%1 ist kein Spielprotokoll von Corvella</translation>
+    </message>
+    <message>
+        <source>%1 was written by a newer Corvella (log version %2; this one reads up to %3)</source>
+        <translation>%1 stammt von einem neueren Corvella (Protokollversion %2; dieses liest bis %3)</translation>
+    </message>
+    <message>
+        <source>cannot create %1</source>
+        <translation>%1 kann nicht angelegt werden</translation>
+    </message>
+</context>
+<context>
+    <name>GameStateFile</name>
+    <message>
+        <source>the disk may be full</source>
+        <translation>die Festplatte ist vielleicht voll</translation>
+    </message>
+    <message>
+        <source>cannot create %1</source>
+        <translation>%1 kann nicht angelegt werden</translation>
+    </message>
+</context>
+<context>
+    <name>Instructions</name>
+    <message>
+        <source> - To start or stop the clock press &apos;%1&apos;.</source>
+        <translation> - Um die Uhr zu starten oder zu stoppen, drücken Sie &apos;%1&apos;.</translation>
+    </message>
+    <message>
+        <source>  - To reset the clock press &apos;%1&apos;.</source>
+        <translation>  - Um die Uhr zurückzusetzen, drücken Sie &apos;%1&apos;.</translation>
+    </message>
+    <message>
+        <source>  - To change the scores, click on the score, type a single digit number, and press &apos;enter&apos;.</source>
+        <translation>  - Um einen Punktstand zu ändern, klicken Sie ihn an, tippen eine Ziffer und drücken &apos;Enter&apos;.</translation>
+    </message>
+    <message>
+        <source>  - To increase or decrease one of the scores, click on the score, press &apos;+&apos; or &apos;-&apos;, and type a single digit number to add or subtract.</source>
+        <translation>  - Um einen Punktstand zu erhöhen oder zu verringern, klicken Sie ihn an, drücken &apos;+&apos; oder &apos;-&apos; und tippen die Ziffer, die dazu- oder abgezählt wird.</translation>
+    </message>
+    <message>
+        <source>  - To sound the buzzer press &apos;%1&apos; .</source>
+        <translation>  - Um die Hupe ertönen zu lassen, drücken Sie &apos;%1&apos; .</translation>
+    </message>
+    <message>
+        <source>  - If you have mistyped a number and need to start over press </source>
+        <translation>  - Wenn Sie sich vertippt haben und neu beginnen wollen, drücken Sie </translation>
+    </message>
+    <message>
+        <source>&apos;SPACE&apos; .</source>
+        <translation>&apos;LEERTASTE&apos; .</translation>
+    </message>
+    <message>
+        <source>  - To return to this screen from the program press &apos;Esc&apos;.</source>
+        <translation>  - Um aus dem Programm zu diesem Fenster zurückzukehren, drücken Sie &apos;Esc&apos;.</translation>
+    </message>
+    <message>
+        <source>  - To see the board&apos;s network addresses and PIN press &apos;F4&apos;.</source>
+        <translation>  - Die Netzwerkadressen und die PIN der Tafel zeigt &apos;F4&apos;.</translation>
+    </message>
+    <message>
+        <source>  - To go to the options from the program press &apos;o&apos;.</source>
+        <translation>  - Um aus dem Programm zu den Optionen zu gelangen, drücken Sie &apos;o&apos;.</translation>
+    </message>
+</context>
+<context>
+    <name>KeyChooser</name>
+    <message>
+        <source>Press the key you would like to %1.</source>
+        <translation>Drücken Sie die Taste, um %1.</translation>
+    </message>
+    <message>
+        <source>This key is already in use, please choose another.</source>
+        <translation>Taste schon belegt, bitte eine andere wählen.</translation>
+    </message>
+    <message>
+        <source>&amp;Cancel</source>
+        <translation>&amp;Abbrechen</translation>
+    </message>
+</context>
+<context>
+    <name>LiveChannel</name>
+    <message>
+        <source>Start or stop the clock from a phone</source>
+        <translation>Uhr vom Telefon aus starten oder stoppen</translation>
+    </message>
+    <message>
+        <source>Reset the clock from a phone</source>
+        <translation>Uhr vom Telefon aus zurücksetzen</translation>
+    </message>
+    <message>
+        <source>Change score from a phone</source>
+        <translation>Punktstand vom Telefon aus ändern</translation>
+    </message>
+    <message>
+        <source>Set the clock from a phone</source>
+        <translation>Uhr vom Telefon gestellt</translation>
+    </message>
+</context>
+<context>
+    <name>NetworkPage</name>
+    <message>
+        <source>Show the board in browsers on the network</source>
+        <translation>Die Tafel in Browsern im Netzwerk zeigen</translation>
+    </message>
+    <message>
+        <source>Let show-control software and scripts drive the game (HTTP API)</source>
+        <translation>Steuerung durch Show-Software und Skripte erlauben (HTTP-API)</translation>
+    </message>
+    <message>
+        <source>New token</source>
+        <translation>Neues Token</translation>
+    </message>
+    <message>
+        <source>All addresses</source>
+        <translation>Alle Adressen</translation>
+    </message>
+    <message>
+        <source>Port:</source>
+        <translation>Port:</translation>
+    </message>
+    <message>
+        <source>Listen on:</source>
+        <translation>Lauschen auf:</translation>
+    </message>
+    <message>
+        <source>Displays and the stream overlay only show the board. The phone remote asks for the PIN shown on this computer.</source>
+        <translation>Anzeigen und das Stream-Overlay zeigen nur die Tafel. Die Telefon-Fernbedienung fragt nach der PIN, die dieser Computer zeigt.</translation>
+    </message>
+    <message>
+        <source>API token:</source>
+        <translation>API-Token:</translation>
+    </message>
+    <message>
+        <source>Requests to /api/v1/ carry the header &quot;Authorization: Bearer&quot; and this token. See the README for the calls.</source>
+        <translation>Anfragen an /api/v1/ tragen den Header &quot;Authorization: Bearer&quot; und dieses Token. Die Aufrufe beschreibt die README.</translation>
+    </message>
+    <message>
+        <source>Network</source>
+        <translation>Netzwerk</translation>
+    </message>
+</context>
+<context>
+    <name>OperatorHints</name>
+    <message>
+        <source>The clock&apos;s panel takes no keys: click a clock digit</source>
+        <translation>Das Uhrfeld nimmt keine Tasten an: eine Ziffer der Uhr anklicken</translation>
+    </message>
+    <message>
+        <source>Click a score or a clock digit to type</source>
+        <translation>Zum Tippen einen Punktstand oder eine Ziffer der Uhr anklicken</translation>
+    </message>
+    <message>
+        <source>Typed: %1</source>
+        <translation>Getippt: %1</translation>
+    </message>
+    <message>
+        <source>Caps Lock is on: command keys are lower-case</source>
+        <translation>Feststelltaste ist an: Befehlstasten sind Kleinbuchstaben</translation>
+    </message>
+</context>
+<context>
+    <name>OperatorPanel</name>
+    <message>
+        <source>Board on the network</source>
+        <translation>Tafel im Netzwerk</translation>
+    </message>
+    <message>
+        <source>The board is not on the network: %1</source>
+        <translation>Die Tafel ist nicht im Netzwerk: %1</translation>
+    </message>
+    <message>
+        <source>Board: %1display</source>
+        <translation>Tafel: %1display</translation>
+    </message>
+    <message>
+        <source>Stream overlay: %1overlay</source>
+        <translation>Stream-Overlay: %1overlay</translation>
+    </message>
+    <message>
+        <source>Phone remote: %1remote</source>
+        <translation>Telefon-Fernbedienung: %1remote</translation>
+    </message>
+    <message>
+        <source>Remote PIN:</source>
+        <translation>PIN der Fernbedienung:</translation>
+    </message>
+    <message>
+        <source>Connected pages: %1, remotes: %2</source>
+        <translation>Verbundene Seiten: %1, Fernbedienungen: %2</translation>
+    </message>
+    <message>
+        <source>API token:</source>
+        <translation>API-Token:</translation>
+    </message>
+    <message>
+        <source>Renew</source>
+        <translation>Erneuern</translation>
+    </message>
+</context>
+<context>
+    <name>OptionsDialog</name>
+    <message>
+        <source>Keyboard Controls</source>
+        <translation>Tastatur</translation>
+    </message>
+    <message>
+        <source>Color Controls</source>
+        <translation>Farben</translation>
+    </message>
+    <message>
+        <source>Text Controls</source>
+        <translation>Texte</translation>
+    </message>
+    <message>
+        <source>Game</source>
+        <translation>Spiel</translation>
+    </message>
+    <message>
+        <source>&amp;Ok</source>
+        <translation>&amp;OK</translation>
+    </message>
+    <message>
+        <source>&amp;Cancel</source>
+        <translation>&amp;Abbrechen</translation>
+    </message>
+    <message>
+        <source>Start / Stop Key:</source>
+        <translation>Start/Stopp:</translation>
+    </message>
+    <message>
+        <source>Reset Clock Key:</source>
+        <translation>Uhr auf null:</translation>
+    </message>
+    <message>
+        <source>Buzzer Key:</source>
+        <translation>Hupe:</translation>
+    </message>
+    <message>
+        <source>Change</source>
+        <translation>Ändern</translation>
+    </message>
+    <message>
+        <source>Buzzer Sound</source>
+        <translation>Hupenton</translation>
+    </message>
+    <message>
+        <source>Test</source>
+        <translation>Test</translation>
+    </message>
+    <message>
+        <source>Type whole scores: digits, then Enter</source>
+        <translation>Ganze Punktstände tippen: Ziffern, dann Enter</translation>
+    </message>
+    <message>
+        <source>Operator&apos;s hints:</source>
+        <translation>Hinweise:</translation>
+    </message>
+    <message>
+        <source>with the audience display</source>
+        <translation>mit Publikumsanzeige</translation>
+    </message>
+    <message>
+        <source>always</source>
+        <translation>immer</translation>
+    </message>
+    <message>
+        <source>never</source>
+        <translation>nie</translation>
+    </message>
+    <message>
+        <source>Reset Keys</source>
+        <translation>Standard</translation>
+    </message>
+    <message>
+        <source>Background:</source>
+        <translation>Hintergrund:</translation>
+    </message>
+    <message>
+        <source>Home Color:</source>
+        <translation>Heim:</translation>
+    </message>
+    <message>
+        <source>Guest Color:</source>
+        <translation>Gast:</translation>
+    </message>
+    <message>
+        <source>Section Color:</source>
+        <translation>Abschnitt:</translation>
+    </message>
+    <message>
+        <source>LED Time Color:</source>
+        <translation>LED-Zeit:</translation>
+    </message>
+    <message>
+        <source>LED Score Color:</source>
+        <translation>LED-Punkte:</translation>
+    </message>
+    <message>
+        <source>LED Back Color:</source>
+        <translation>LED-Grund:</translation>
+    </message>
+    <message>
+        <source>Reset Colors</source>
+        <translation>Standard</translation>
+    </message>
+    <message>
+        <source>Home Team Name:</source>
+        <translation>Name der Heimmannschaft:</translation>
+    </message>
+    <message>
+        <source>Guest Team Name:</source>
+        <translation>Name der Gastmannschaft:</translation>
+    </message>
+    <message>
+        <source>Section 1 Name:</source>
+        <translation>Name Abschnitt 1:</translation>
+    </message>
+    <message>
+        <source>Section 2 Name:</source>
+        <translation>Name Abschnitt 2:</translation>
+    </message>
+    <message>
+        <source>Board Credit:</source>
+        <translation>Vermerk:</translation>
+    </message>
+    <message>
+        <source>none on the board</source>
+        <translation>keiner auf der Tafel</translation>
+    </message>
+    <message>
+        <source>Language:</source>
+        <translation>Sprache:</translation>
+    </message>
+    <message>
+        <source>Takes effect when Corvella is next started.</source>
+        <translation>Gilt ab dem nächsten Start von Corvella.</translation>
+    </message>
+    <message>
+        <source>Desktop&apos;s</source>
+        <translation>Wie der Desktop</translation>
+    </message>
+    <message>
+        <source>Game Clock:</source>
+        <translation>Spieluhr:</translation>
+    </message>
+    <message>
+        <source>Count down from</source>
+        <translation>Abwärts ab</translation>
+    </message>
+    <message>
+        <source>minutes.seconds</source>
+        <translation>Min.Sek.</translation>
+    </message>
+    <message>
+        <source>Unticked, the clock counts up to 99:59.9. Counting down, it stops at 0:00.0 and sounds the buzzer.</source>
+        <translation>Ohne Haken zählt die Uhr bis 99:59.9 hoch. Abwärts hält sie bei 0:00.0, und die Hupe ertönt.</translation>
+    </message>
+    <message>
+        <source>Audience Display (F2):</source>
+        <translation>Publikumsanzeige (F2):</translation>
+    </message>
+    <message>
+        <source>off</source>
+        <translation>aus</translation>
+    </message>
+    <message>
+        <source>on screen </source>
+        <translation>auf Bildschirm </translation>
+    </message>
+    <message>
+        <source>Periods:</source>
+        <translation>Perioden:</translation>
+    </message>
+    <message>
+        <source>Custom</source>
+        <translation>Eigene</translation>
+    </message>
+    <message>
+        <source>no periods</source>
+        <translation>keine Perioden</translation>
+    </message>
+    <message>
+        <source> periods</source>
+        <translation> Perioden</translation>
+    </message>
+    <message>
+        <source>Breaks after them:</source>
+        <translation>Pausen danach:</translation>
+    </message>
+    <message>
+        <source>Overtime when level:</source>
+        <translation>Verlängerung:</translation>
+    </message>
+    <message>
+        <source>none</source>
+        <translation>keine</translation>
+    </message>
+    <message>
+        <source>[No File Selected]</source>
+        <translation>[Keine Datei gewählt]</translation>
+    </message>
+    <message>
+        <source>Sounds *.wav (*.wav)</source>
+        <translation>Klänge *.wav (*.wav)</translation>
+    </message>
+    <message>
+        <source>This file cannot be played: </source>
+        <translation>Diese Datei kann nicht abgespielt werden: </translation>
+    </message>
+    <message>
+        <source>The settings could not be saved. They apply until Corvella is closed, but will be lost then.</source>
+        <translation>Die Einstellungen konnten nicht gespeichert werden. Sie gelten, bis Corvella beendet wird, und gehen dann verloren.</translation>
+    </message>
+    <message>
+        <source>Game Keys:</source>
+        <translation>Spieltasten:</translation>
+    </message>
+    <message>
+        <source>Home timeout</source>
+        <translation>Auszeit Heim</translation>
+    </message>
+    <message>
+        <source>Guest timeout</source>
+        <translation>Auszeit Gast</translation>
+    </message>
+    <message>
+        <source>Next period</source>
+        <translation>Nächste Periode</translation>
+    </message>
+    <message>
+        <source>Previous period</source>
+        <translation>Vorige Periode</translation>
+    </message>
+    <message>
+        <source>Skip the break</source>
+        <translation>Pause überspringen</translation>
+    </message>
+    <message>
+        <source>New game</source>
+        <translation>Neues Spiel</translation>
+    </message>
+    <message>
+        <source>Timeouts and Fouls:</source>
+        <translation>Auszeiten und Fouls:</translation>
+    </message>
+    <message>
+        <source>Per game:</source>
+        <translation>Pro Spiel:</translation>
+    </message>
+    <message>
+        <source>2, 3</source>
+        <translation>2, 3</translation>
+    </message>
+    <message>
+        <source>Per half instead: the first half&apos;s, then the second&apos;s</source>
+        <translation>Stattdessen pro Halbzeit: erst die der ersten, dann die der zweiten</translation>
+    </message>
+    <message>
+        <source>Per half:</source>
+        <translation>Pro Hälfte:</translation>
+    </message>
+    <message>
+        <source>Length:</source>
+        <translation>Dauer:</translation>
+    </message>
+    <message>
+        <source>scores</source>
+        <translation>Punkte</translation>
+    </message>
+    <message>
+        <source>fouls</source>
+        <translation>Fouls</translation>
+    </message>
+    <message>
+        <source>Section 2:</source>
+        <translation>Abschnitt 2:</translation>
+    </message>
+    <message>
+        <source>period</source>
+        <translation>Periode</translation>
+    </message>
+    <message>
+        <source>half</source>
+        <translation>Hälfte</translation>
+    </message>
+    <message>
+        <source>Fouls reset:</source>
+        <translation>Fouls auf 0:</translation>
+    </message>
+    <message>
+        <source>Bonus at:</source>
+        <translation>Bonus ab:</translation>
+    </message>
+    <message>
+        <source>Score digits:</source>
+        <translation>Ziffern:</translation>
+    </message>
+    <message>
+        <source>start the home team&apos;s timeout</source>
+        <translation>die Auszeit der Heimmannschaft beginnen</translation>
+    </message>
+    <message>
+        <source>start the guest team&apos;s timeout</source>
+        <translation>die Auszeit der Gastmannschaft beginnen</translation>
+    </message>
+    <message>
+        <source>go to the next period</source>
+        <translation>zur nächsten Periode gehen</translation>
+    </message>
+    <message>
+        <source>go back a period</source>
+        <translation>eine Periode zurückgehen</translation>
+    </message>
+    <message>
+        <source>skip the break</source>
+        <translation>die Pause überspringen</translation>
+    </message>
+    <message>
+        <source>start a new game</source>
+        <translation>ein neues Spiel beginnen</translation>
+    </message>
+</context>
+<context>
+    <name>RemoteApi</name>
+    <message>
+        <source>not found</source>
+        <translation>nicht gefunden</translation>
+    </message>
+    <message>
+        <source>too many wrong tokens; try again later</source>
+        <translation>zu viele falsche Token; später erneut versuchen</translation>
+    </message>
+    <message>
+        <source>a valid bearer token is needed</source>
+        <translation>ein gültiges Bearer-Token ist nötig</translation>
+    </message>
+    <message>
+        <source>use GET</source>
+        <translation>GET verwenden</translation>
+    </message>
+    <message>
+        <source>use POST</source>
+        <translation>POST verwenden</translation>
+    </message>
+    <message>
+        <source>the body is not a JSON object</source>
+        <translation>der Rumpf ist kein JSON-Objekt</translation>
+    </message>
+    <message>
+        <source>the game is over</source>
+        <translation>das Spiel ist vorbei</translation>
+    </message>
+    <message>
+        <source>the break runs by itself</source>
+        <translation>die Pause läuft von selbst</translation>
+    </message>
+    <message>
+        <source>the clock is at zero; reset or set it</source>
+        <translation>die Uhr steht auf null; zurücksetzen oder stellen</translation>
+    </message>
+    <message>
+        <source>Start the clock from the API</source>
+        <translation>Uhr über die API starten</translation>
+    </message>
+    <message>
+        <source>Stop the clock from the API</source>
+        <translation>Uhr über die API stoppen</translation>
+    </message>
+    <message>
+        <source>Start or stop the clock from the API</source>
+        <translation>Uhr über die API starten oder stoppen</translation>
+    </message>
+    <message>
+        <source>Reset the clock from the API</source>
+        <translation>Uhr über die API zurücksetzen</translation>
+    </message>
+    <message>
+        <source>nothing to undo</source>
+        <translation>nichts rückgängig zu machen</translation>
+    </message>
+    <message>
+        <source>nothing to redo</source>
+        <translation>nichts zu wiederholen</translation>
+    </message>
+    <message>
+        <source>Next period from the API</source>
+        <translation>Nächste Periode über die API</translation>
+    </message>
+    <message>
+        <source>the game has no periods</source>
+        <translation>das Spiel hat keine Perioden</translation>
+    </message>
+    <message>
+        <source>Previous period from the API</source>
+        <translation>Vorige Periode über die API</translation>
+    </message>
+    <message>
+        <source>this is the first period</source>
+        <translation>dies ist die erste Periode</translation>
+    </message>
+    <message>
+        <source>Skip the break from the API</source>
+        <translation>Pause über die API überspringen</translation>
+    </message>
+    <message>
+        <source>there is no break to skip</source>
+        <translation>es gibt keine Pause zum Überspringen</translation>
+    </message>
+    <message>
+        <source>New game from the API</source>
+        <translation>Neues Spiel über die API</translation>
+    </message>
+    <message>
+        <source>give either &quot;value&quot; (minutes.seconds) or &quot;ms&quot;</source>
+        <translation>entweder &quot;value&quot; (Minuten.Sekunden) oder &quot;ms&quot; angeben</translation>
+    </message>
+    <message>
+        <source>only during play</source>
+        <translation>nur während des Spiels</translation>
+    </message>
+    <message>
+        <source>&quot;value&quot; is minutes.seconds, from &quot;0&quot; to &quot;99.59&quot;</source>
+        <translation>&quot;value&quot; ist Minuten.Sekunden, von &quot;0&quot; bis &quot;99.59&quot;</translation>
+    </message>
+    <message>
+        <source>Set the clock from the API</source>
+        <translation>Uhr über die API stellen</translation>
+    </message>
+    <message>
+        <source>&quot;ms&quot; is a whole number from 0 to %1</source>
+        <translation>&quot;ms&quot; ist eine ganze Zahl von 0 bis %1</translation>
+    </message>
+    <message>
+        <source>give either &quot;add&quot; or &quot;set&quot;</source>
+        <translation>entweder &quot;add&quot; oder &quot;set&quot; angeben</translation>
+    </message>
+    <message>
+        <source>the score change is a whole number</source>
+        <translation>die Änderung des Punktstands ist eine ganze Zahl</translation>
+    </message>
+    <message>
+        <source>the score would be %1, outside %2 to %3</source>
+        <translation>der Punktstand wäre %1, außerhalb von %2 bis %3</translation>
+    </message>
+    <message>
+        <source>Change score from the API</source>
+        <translation>Punktstand über die API ändern</translation>
+    </message>
+    <message>
+        <source>a timeout is running</source>
+        <translation>eine Auszeit läuft</translation>
+    </message>
+    <message>
+        <source>the game has no timeouts</source>
+        <translation>das Spiel hat keine Auszeiten</translation>
+    </message>
+    <message>
+        <source>the other team&apos;s timeout is running</source>
+        <translation>die Auszeit der anderen Mannschaft läuft</translation>
+    </message>
+    <message>
+        <source>no timeouts left</source>
+        <translation>keine Auszeiten mehr</translation>
+    </message>
+    <message>
+        <source>End the timeout from the API</source>
+        <translation>Auszeit über die API beendet</translation>
+    </message>
+    <message>
+        <source>Timeout from the API</source>
+        <translation>Auszeit über die API</translation>
+    </message>
+</context>
+<context>
+    <name>ScoreBoardWindow</name>
+    <message>
+        <source>Not taken: %1</source>
+        <translation>Nicht übernommen: %1</translation>
+    </message>
+    <message>
+        <source>Not taken: %1 + %2 is over %3</source>
+        <translation>Nicht übernommen: %1 + %2 ist über %3</translation>
+    </message>
+    <message>
+        <source>Not taken: %1 - %2 is below %3</source>
+        <translation>Nicht übernommen: %1 - %2 ist unter %3</translation>
+    </message>
+    <message>
+        <source>Set score</source>
+        <translation>Punktstand gesetzt</translation>
+    </message>
+    <message>
+        <source>Change score</source>
+        <translation>Punktstand geändert</translation>
+    </message>
+    <message>
+        <source>Not taken: %1 is not a time from 0.00 to 99.59</source>
+        <translation>Nicht übernommen: %1 ist keine Zeit von 0.00 bis 99.59</translation>
+    </message>
+    <message>
+        <source>Set clock</source>
+        <translation>Uhr gestellt</translation>
+    </message>
+    <message>
+        <source>Start or stop the clock</source>
+        <translation>Uhr starten oder stoppen</translation>
+    </message>
+    <message>
+        <source>Reset the clock</source>
+        <translation>Uhr zurücksetzen</translation>
+    </message>
+    <message>
+        <source>Next period</source>
+        <translation>Nächste Periode</translation>
+    </message>
+    <message>
+        <source>Previous period</source>
+        <translation>Vorige Periode</translation>
+    </message>
+    <message>
+        <source>Skip the break</source>
+        <translation>Pause überspringen</translation>
+    </message>
+    <message>
+        <source>Are you sure you want to start a new game?</source>
+        <translation>Wirklich ein neues Spiel beginnen?</translation>
+    </message>
+    <message>
+        <source>New game?</source>
+        <translation>Neues Spiel?</translation>
+    </message>
+    <message>
+        <source>New game</source>
+        <translation>Neues Spiel</translation>
+    </message>
+    <message>
+        <source>Are you sure you want to clear all LEDs?</source>
+        <translation>Wirklich alle LEDs löschen?</translation>
+    </message>
+    <message>
+        <source>Clear all LEDs</source>
+        <translation>Alle LEDs gelöscht</translation>
+    </message>
+    <message>
+        <source>%1 dropped: no key for a while</source>
+        <translation>%1 verworfen: eine Weile keine Taste</translation>
+    </message>
+    <message>
+        <source>blank</source>
+        <translation>leer</translation>
+    </message>
+    <message>
+        <source>clock runs from %1</source>
+        <translation>Uhr läuft ab %1</translation>
+    </message>
+    <message>
+        <source>clock stopped at %1</source>
+        <translation>Uhr angehalten bei %1</translation>
+    </message>
+    <message>
+        <source>clock %1</source>
+        <translation>Uhr %1</translation>
+    </message>
+    <message>
+        <source>Ctrl+Z again starts the clock from %1</source>
+        <translation>Noch einmal Strg+Z startet die Uhr ab %1</translation>
+    </message>
+    <message>
+        <source>Undone: %1</source>
+        <translation>Rückgängig: %1</translation>
+    </message>
+    <message>
+        <source>Redone: %1</source>
+        <translation>Wiederholt: %1</translation>
+    </message>
+    <message>
+        <source>Not started: a timeout is running; its team&apos;s key ends it</source>
+        <translation>Nicht gestartet: eine Auszeit läuft; die Taste ihrer Mannschaft beendet sie</translation>
+    </message>
+    <message>
+        <source>Not taken: no timeout in a break or after the game</source>
+        <translation>Nicht angenommen: keine Auszeit in einer Pause oder nach dem Spiel</translation>
+    </message>
+    <message>
+        <source>Not taken: the other team&apos;s timeout is running</source>
+        <translation>Nicht angenommen: die Auszeit der anderen Mannschaft läuft</translation>
+    </message>
+    <message>
+        <source>Not taken: %1 has no timeouts left</source>
+        <translation>Nicht angenommen: %1 hat keine Auszeiten mehr</translation>
+    </message>
+    <message>
+        <source>End the timeout of %1</source>
+        <translation>Auszeit von %1 beendet</translation>
+    </message>
+    <message>
+        <source>Timeout %1</source>
+        <translation>Auszeit %1</translation>
+    </message>
+    <message>
+        <source>Undone from the network: %1</source>
+        <translation>Über das Netz rückgängig gemacht: %1</translation>
+    </message>
+    <message>
+        <source>Redone from the network: %1</source>
+        <translation>Über das Netz wiederhergestellt: %1</translation>
+    </message>
+</context>
+<context>
+    <name>ScoreEntry</name>
+    <message>
+        <source>%1: a score takes one digit and Enter</source>
+        <translation>%1: ein Punktstand nimmt eine Ziffer und Enter</translation>
+    </message>
+    <message>
+        <source>%1: a sign, then one digit</source>
+        <translation>%1: ein Vorzeichen, dann eine Ziffer</translation>
+    </message>
+    <message>
+        <source>%1 is over %2</source>
+        <translation>%1 ist über %2</translation>
+    </message>
+</context>
+<context>
+    <name>ScreenSaverInhibitor</name>
+    <message>
+        <source>A scoreboard is on show</source>
+        <translation>Eine Anzeigetafel wird gezeigt</translation>
+    </message>
+</context>
+<context>
+    <name>SoundFile</name>
+    <message>
+        <source>it is not a sound file</source>
+        <translation>es ist keine Tondatei</translation>
+    </message>
+    <message>
+        <source>its sound is compressed in a way Corvella cannot play</source>
+        <translation>ihr Ton ist so komprimiert, dass Corvella ihn nicht abspielen kann</translation>
+    </message>
+    <message>
+        <source>it is damaged</source>
+        <translation>sie ist beschädigt</translation>
+    </message>
+    <message>
+        <source>its header is damaged (too many parts)</source>
+        <translation>ihr Kopf ist beschädigt (zu viele Teile)</translation>
+    </message>
+    <message>
+        <source>it has %1 channels, more than Corvella can play</source>
+        <translation>sie hat %1 Kanäle, mehr als Corvella abspielen kann</translation>
+    </message>
+    <message>
+        <source>its sample rate of %1 Hz is not supported</source>
+        <translation>ihre Abtastrate von %1 Hz wird nicht unterstützt</translation>
+    </message>
+    <message>
+        <source>the sound is longer than 10 minutes</source>
+        <translation>der Ton ist länger als 10 Minuten</translation>
+    </message>
+    <message>
+        <source>it holds no sound</source>
+        <translation>sie enthält keinen Ton</translation>
+    </message>
+    <message>
+        <source>the file does not exist</source>
+        <translation>die Datei existiert nicht</translation>
+    </message>
+    <message>
+        <source>it is not a file</source>
+        <translation>es ist keine Datei</translation>
+    </message>
+    <message>
+        <source>it is larger than 32 MB</source>
+        <translation>sie ist größer als 32 MB</translation>
+    </message>
+    <message>
+        <source>it cannot be read</source>
+        <translation>sie kann nicht gelesen werden</translation>
+    </message>
+    <message>
+        <source>Corvella&apos;s sound support is not installed</source>
+        <translation>Die Tonunterstützung von Corvella ist nicht installiert</translation>
+    </message>
+</context>
+<context>
+    <name>StartScreen</name>
+    <message>
+        <source>Version %1.%2.%3</source>
+        <translation>Version %1.%2.%3</translation>
+    </message>
+    <message>
+        <source>Click to continue.</source>
+        <translation>Weiter mit Klick.</translation>
+    </message>
+    <message>
+        <source>Custom Created by Brannick</source>
+        <translation>Erstellt von Brannick</translation>
+    </message>
+    <message>
+        <source>&amp;Instructions</source>
+        <translation>&amp;Anleitung</translation>
+    </message>
+    <message>
+        <source>&amp;Options</source>
+        <translation>&amp;Optionen</translation>
+    </message>
+</context>
+<context>
+    <name>WebPages</name>
+    <message>
+        <source>Not connected</source>
+        <translation>Nicht verbunden</translation>
+    </message>
+    <message>
+        <source>Board</source>
+        <translation>Tafel</translation>
+    </message>
+    <message>
+        <source>Stream overlay</source>
+        <translation>Stream-Overlay</translation>
+    </message>
+    <message>
+        <source>Remote</source>
+        <translation>Fernbedienung</translation>
+    </message>
+    <message>
+        <source>PIN shown on the scoreboard&apos;s computer</source>
+        <translation>PIN auf dem Computer der Anzeigetafel</translation>
+    </message>
+    <message>
+        <source>Unlock</source>
+        <translation>Entsperren</translation>
+    </message>
+    <message>
+        <source>Start / Stop</source>
+        <translation>Start / Stopp</translation>
+    </message>
+    <message>
+        <source>Reset</source>
+        <translation>Zurücksetzen</translation>
+    </message>
+    <message>
+        <source>Buzzer</source>
+        <translation>Hupe</translation>
+    </message>
+    <message>
+        <source>Break after period %1</source>
+        <translation>Pause nach Periode %1</translation>
+    </message>
+    <message>
+        <source>Final</source>
+        <translation>Ende</translation>
+    </message>
+    <message>
+        <source>Overtime %1</source>
+        <translation>Verlängerung %1</translation>
+    </message>
+    <message>
+        <source>Period %1</source>
+        <translation>Periode %1</translation>
+    </message>
+    <message>
+        <source>Too many wrong PINs. Wait a while, or scan the QR code.</source>
+        <translation>Zu viele falsche PINs. Eine Weile warten oder den QR-Code scannen.</translation>
+    </message>
+    <message>
+        <source>Wrong PIN.</source>
+        <translation>Falsche PIN.</translation>
+    </message>
+    <message>
+        <source>BREAK</source>
+        <translation>PAUSE</translation>
+    </message>
+    <message>
+        <source>FINAL</source>
+        <translation>ENDE</translation>
+    </message>
+    <message>
+        <source>OVERTIME</source>
+        <translation>VERLÄNGERUNG</translation>
+    </message>
+    <message>
+        <source>PERIOD</source>
+        <translation>PERIODE</translation>
+    </message>
+    <message>
+        <source>Set clock</source>
+        <translation>Uhr stellen</translation>
+    </message>
+    <message>
+        <source>Undo</source>
+        <translation>Rückgängig</translation>
+    </message>
+    <message>
+        <source>The clock is minutes.seconds, like 12.30.</source>
+        <translation>Die Uhr ist Minuten.Sekunden, etwa 12.30.</translation>
+    </message>
+    <message>
+        <source>Undo again to start the clock again.</source>
+        <translation>Noch einmal rückgängig, um die Uhr wieder zu starten.</translation>
+    </message>
+    <message>
+        <source>TIMEOUT</source>
+        <translation>AUSZEIT</translation>
+    </message>
+    <message>
+        <source>BONUS</source>
+        <translation>BONUS</translation>
+    </message>
+    <message>
+        <source>Timeout %1</source>
+        <translation>Auszeit %1</translation>
+    </message>
+    <message>
+        <source>(%1 timeouts)</source>
+        <translation>(%1 Auszeiten)</translation>
+    </message>
+</context>
+<context>
+    <name>WebService</name>
+    <message>
+        <source>&quot;%1&quot; is not an address of this computer</source>
+        <translation>&quot;%1&quot; ist keine Adresse dieses Computers</translation>
+    </message>
+</context>
+</TS>

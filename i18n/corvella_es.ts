@@ -1,0 +1,1244 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="es">
+<context>
+    <name>AudienceDisplay</name>
+    <message>
+        <source>Audience display: press F2 or Esc to close it</source>
+        <translation>Pantalla del público: F2 o Esc la cierra</translation>
+    </message>
+</context>
+<context>
+    <name>BoardView</name>
+    <message>
+        <source>OVERTIME</source>
+        <translation>PRÓRROGA</translation>
+    </message>
+    <message>
+        <source>PERIOD</source>
+        <translation>PERIODO</translation>
+    </message>
+    <message>
+        <source>BREAK</source>
+        <translation>DESCANSO</translation>
+    </message>
+    <message>
+        <source>FINAL</source>
+        <translation>FINAL</translation>
+    </message>
+    <message>
+        <source>TIMEOUT</source>
+        <translation>TIEMPO MUERTO</translation>
+    </message>
+    <message>
+        <source>BONUS</source>
+        <translation>BONUS</translation>
+    </message>
+</context>
+<context>
+    <name>CommandLine</name>
+    <message>
+        <source>Corvella: an electronic scoreboard with a game clock, scores and a buzzer.
+See corvella(1) for the keys.</source>
+        <translation>Corvella: un marcador electrónico con reloj de juego, tanteo y bocina.
+Las teclas están en corvella(1).</translation>
+    </message>
+    <message>
+        <source>Show this help and exit.</source>
+        <translation>Mostrar esta ayuda y salir.</translation>
+    </message>
+    <message>
+        <source>Show the version and exit.</source>
+        <translation>Mostrar la versión y salir.</translation>
+    </message>
+    <message>
+        <source>Open the scoreboard full screen.</source>
+        <translation>Abrir el marcador a pantalla completa.</translation>
+    </message>
+    <message>
+        <source>Open the scoreboard on screen &lt;N&gt;, counted from 1 (default: where it was last time, else the primary screen).</source>
+        <translation>Abrir el marcador en la pantalla &lt;N&gt;, contando desde 1 (por omisión: donde estuvo la última vez, o la pantalla principal).</translation>
+    </message>
+    <message>
+        <source>Write the current game to &lt;FILE&gt; (.csv, .json or .pdf) and exit.</source>
+        <translation>Escribir el partido actual en &lt;FILE&gt; (.csv, .json o .pdf) y salir.</translation>
+    </message>
+    <message>
+        <source>With --export: the game log &lt;PATH&gt; instead.</source>
+        <translation>Con --export: el registro de partido &lt;PATH&gt; en su lugar.</translation>
+    </message>
+    <message>
+        <source>Unexpected argument &apos;%1&apos;.</source>
+        <translation>Argumento inesperado &apos;%1&apos;.</translation>
+    </message>
+    <message>
+        <source>corvella: --game is only for --export.
+</source>
+        <translation>corvella: --game es solo para --export.
+</translation>
+    </message>
+    <message>
+        <source>corvella: --screen takes a screen number from 1 up, not &apos;%1&apos;.
+</source>
+        <translation>corvella: --screen espera un número de pantalla desde 1, no &apos;%1&apos;.
+</translation>
+    </message>
+    <message>
+        <source>neither DISPLAY nor WAYLAND_DISPLAY is set</source>
+        <translation>no hay DISPLAY ni WAYLAND_DISPLAY</translation>
+    </message>
+    <message>
+        <source>corvella: cannot open a display (%1); start it from a desktop session.</source>
+        <translation>corvella: no se puede abrir una pantalla (%1); inícielo desde una sesión de escritorio.</translation>
+    </message>
+</context>
+<context>
+    <name>CorvellaApp</name>
+    <message>
+        <source>, Final</source>
+        <translation>, Final</translation>
+    </message>
+    <message>
+        <source>, Break after period %1</source>
+        <translation>, Descanso tras el periodo %1</translation>
+    </message>
+    <message>
+        <source>, Overtime %1</source>
+        <translation>, Prórroga %1</translation>
+    </message>
+    <message>
+        <source>, Period %1</source>
+        <translation>, Periodo %1</translation>
+    </message>
+    <message>
+        <source>Resume the game in progress? Clock %1%2, %3, %4</source>
+        <translation>¿Reanudar el partido en curso? Reloj %1%2, %3, %4</translation>
+    </message>
+    <message>
+        <source>the game is not being saved (%1)</source>
+        <translation>el partido no se está guardando (%1)</translation>
+    </message>
+    <message>
+        <source>No game has been recorded yet.</source>
+        <translation>Aún no se ha registrado ningún partido.</translation>
+    </message>
+    <message>
+        <source>Printable result (*.pdf);;Spreadsheet (*.csv);;JSON (*.json)</source>
+        <translation>Resultado imprimible (*.pdf);;Hoja de cálculo (*.csv);;JSON (*.json)</translation>
+    </message>
+    <message>
+        <source>The game was not exported: %1</source>
+        <translation>El partido no se exportó: %1</translation>
+    </message>
+    <message>
+        <source>Exported to %1</source>
+        <translation>Exportado a %1</translation>
+    </message>
+    <message>
+        <source>, timeouts taken %1 : %2</source>
+        <translation>, tiempos muertos pedidos %1 : %2</translation>
+    </message>
+    <message>
+        <source>The new token could not be stored; the old one stays.</source>
+        <translation>No se pudo guardar el token nuevo; se mantiene el anterior.</translation>
+    </message>
+</context>
+<context>
+    <name>Export</name>
+    <message>
+        <source>Home</source>
+        <translation>Local</translation>
+    </message>
+    <message>
+        <source>Guest</source>
+        <translation>Visitante</translation>
+    </message>
+    <message>
+        <source>Score</source>
+        <translation>Tanteo</translation>
+    </message>
+    <message>
+        <source>Section 2</source>
+        <translation>Sección 2</translation>
+    </message>
+    <message>
+        <source>Final</source>
+        <translation>Final</translation>
+    </message>
+    <message>
+        <source>Period %1</source>
+        <translation>Periodo %1</translation>
+    </message>
+    <message>
+        <source>Score changes</source>
+        <translation>Cambios de tanteo</translation>
+    </message>
+    <message>
+        <source>(%1 earlier changes not shown) </source>
+        <translation>(%1 cambios anteriores no mostrados) </translation>
+    </message>
+    <message>
+        <source>Damaged lines of the log left out: %1</source>
+        <translation>Líneas dañadas del registro omitidas: %1</translation>
+    </message>
+    <message>
+        <source>cannot tell the format of %1: name it .csv, .json or .pdf</source>
+        <translation>no se sabe el formato de %1: llámelo .csv, .json o .pdf</translation>
+    </message>
+    <message>
+        <source>cannot write %1: %2</source>
+        <translation>no se puede escribir %1: %2</translation>
+    </message>
+    <message>
+        <source>corvella: no game has been recorded in %1 yet</source>
+        <translation>corvella: aún no se ha registrado ningún partido en %1</translation>
+    </message>
+    <message>
+        <source>Timeouts</source>
+        <translation>Tiempos muertos</translation>
+    </message>
+</context>
+<context>
+    <name>GameLog</name>
+    <message>
+        <source>the disk may be full</source>
+        <translation>puede que el disco esté lleno</translation>
+    </message>
+    <message>
+        <source>cannot read %1: %2</source>
+        <translation>no se puede leer %1: %2</translation>
+    </message>
+    <message>
+        <source>%1 is too large for a game log</source>
+        <translation>%1 es demasiado grande para un registro de partido</translation>
+    </message>
+    <message>
+        <source>%1 is not a Corvella game log</source>
+        <translation>%1 no es un registro de partido de Corvella</translation>
+    </message>
+    <message>
+        <source>%1 was written by a newer Corvella (log version %2; this one reads up to %3)</source>
+        <translation>%1 lo escribió un Corvella más reciente (versión de registro %2; este lee hasta la %3)</translation>
+    </message>
+    <message>
+        <source>cannot create %1</source>
+        <translation>no se puede crear %1</translation>
+    </message>
+</context>
+<context>
+    <name>GameStateFile</name>
+    <message>
+        <source>the disk may be full</source>
+        <translation>puede que el disco esté lleno</translation>
+    </message>
+    <message>
+        <source>cannot create %1</source>
+        <translation>no se puede crear %1</translation>
+    </message>
+</context>
+<context>
+    <name>Instructions</name>
+    <message>
+        <source> - To start or stop the clock press &apos;%1&apos;.</source>
+        <translation> - Para iniciar o parar el reloj pulse &apos;%1&apos;.</translation>
+    </message>
+    <message>
+        <source>  - To reset the clock press &apos;%1&apos;.</source>
+        <translation>  - Para poner el reloj a cero pulse &apos;%1&apos;.</translation>
+    </message>
+    <message>
+        <source>  - To change the scores, click on the score, type a single digit number, and press &apos;enter&apos;.</source>
+        <translation>  - Para cambiar un tanteo, haga clic en él, escriba un solo dígito y pulse &apos;Intro&apos;.</translation>
+    </message>
+    <message>
+        <source>  - To increase or decrease one of the scores, click on the score, press &apos;+&apos; or &apos;-&apos;, and type a single digit number to add or subtract.</source>
+        <translation>  - Para sumar o restar a un tanteo, haga clic en él, pulse &apos;+&apos; o &apos;-&apos; y escriba el dígito que se suma o se resta.</translation>
+    </message>
+    <message>
+        <source>  - To sound the buzzer press &apos;%1&apos; .</source>
+        <translation>  - Para hacer sonar la bocina pulse &apos;%1&apos; .</translation>
+    </message>
+    <message>
+        <source>  - If you have mistyped a number and need to start over press </source>
+        <translation>  - Si se ha equivocado al escribir un número y quiere empezar de nuevo, pulse </translation>
+    </message>
+    <message>
+        <source>&apos;SPACE&apos; .</source>
+        <translation>&apos;ESPACIO&apos; .</translation>
+    </message>
+    <message>
+        <source>  - To return to this screen from the program press &apos;Esc&apos;.</source>
+        <translation>  - Para volver a esta pantalla desde el programa pulse &apos;Esc&apos;.</translation>
+    </message>
+    <message>
+        <source>  - To see the board&apos;s network addresses and PIN press &apos;F4&apos;.</source>
+        <translation>  - Para ver las direcciones de red y el PIN del marcador pulse &apos;F4&apos;.</translation>
+    </message>
+    <message>
+        <source>  - To go to the options from the program press &apos;o&apos;.</source>
+        <translation>  - Para ir a las opciones desde el programa pulse &apos;o&apos;.</translation>
+    </message>
+</context>
+<context>
+    <name>KeyChooser</name>
+    <message>
+        <source>Press the key you would like to %1.</source>
+        <translation>Pulse la tecla para %1.</translation>
+    </message>
+    <message>
+        <source>This key is already in use, please choose another.</source>
+        <translation>Esta tecla ya está en uso, elija otra.</translation>
+    </message>
+    <message>
+        <source>&amp;Cancel</source>
+        <translation>&amp;Cancelar</translation>
+    </message>
+</context>
+<context>
+    <name>LiveChannel</name>
+    <message>
+        <source>Start or stop the clock from a phone</source>
+        <translation>Iniciar o parar el reloj desde un teléfono</translation>
+    </message>
+    <message>
+        <source>Reset the clock from a phone</source>
+        <translation>Poner el reloj a cero desde un teléfono</translation>
+    </message>
+    <message>
+        <source>Change score from a phone</source>
+        <translation>Cambiar el tanteo desde un teléfono</translation>
+    </message>
+    <message>
+        <source>Set the clock from a phone</source>
+        <translation>Reloj puesto desde un móvil</translation>
+    </message>
+</context>
+<context>
+    <name>NetworkPage</name>
+    <message>
+        <source>Show the board in browsers on the network</source>
+        <translation>Mostrar el marcador en navegadores de la red</translation>
+    </message>
+    <message>
+        <source>Let show-control software and scripts drive the game (HTTP API)</source>
+        <translation>Dejar que software de espectáculos y scripts manejen el partido (API HTTP)</translation>
+    </message>
+    <message>
+        <source>New token</source>
+        <translation>Nuevo token</translation>
+    </message>
+    <message>
+        <source>All addresses</source>
+        <translation>Todas las direcciones</translation>
+    </message>
+    <message>
+        <source>Port:</source>
+        <translation>Puerto:</translation>
+    </message>
+    <message>
+        <source>Listen on:</source>
+        <translation>Escuchar en:</translation>
+    </message>
+    <message>
+        <source>Displays and the stream overlay only show the board. The phone remote asks for the PIN shown on this computer.</source>
+        <translation>Las pantallas y la superposición del directo solo muestran el marcador. El mando del teléfono pide el PIN que muestra este ordenador.</translation>
+    </message>
+    <message>
+        <source>API token:</source>
+        <translation>Token de la API:</translation>
+    </message>
+    <message>
+        <source>Requests to /api/v1/ carry the header &quot;Authorization: Bearer&quot; and this token. See the README for the calls.</source>
+        <translation>Las peticiones a /api/v1/ llevan la cabecera &quot;Authorization: Bearer&quot; y este token. Las llamadas están en el README.</translation>
+    </message>
+    <message>
+        <source>Network</source>
+        <translation>Red</translation>
+    </message>
+</context>
+<context>
+    <name>OperatorHints</name>
+    <message>
+        <source>The clock&apos;s panel takes no keys: click a clock digit</source>
+        <translation>El panel del reloj no admite teclas: haga clic en un dígito del reloj</translation>
+    </message>
+    <message>
+        <source>Click a score or a clock digit to type</source>
+        <translation>Haga clic en un tanteo o un dígito del reloj para escribir</translation>
+    </message>
+    <message>
+        <source>Typed: %1</source>
+        <translation>Escrito: %1</translation>
+    </message>
+    <message>
+        <source>Caps Lock is on: command keys are lower-case</source>
+        <translation>Bloq Mayús activado: las teclas de orden son minúsculas</translation>
+    </message>
+</context>
+<context>
+    <name>OperatorPanel</name>
+    <message>
+        <source>Board on the network</source>
+        <translation>Marcador en la red</translation>
+    </message>
+    <message>
+        <source>The board is not on the network: %1</source>
+        <translation>El marcador no está en la red: %1</translation>
+    </message>
+    <message>
+        <source>Board: %1display</source>
+        <translation>Marcador: %1display</translation>
+    </message>
+    <message>
+        <source>Stream overlay: %1overlay</source>
+        <translation>Superposición: %1overlay</translation>
+    </message>
+    <message>
+        <source>Phone remote: %1remote</source>
+        <translation>Mando del teléfono: %1remote</translation>
+    </message>
+    <message>
+        <source>Remote PIN:</source>
+        <translation>PIN del mando:</translation>
+    </message>
+    <message>
+        <source>Connected pages: %1, remotes: %2</source>
+        <translation>Páginas conectadas: %1, mandos: %2</translation>
+    </message>
+    <message>
+        <source>API token:</source>
+        <translation>Token de la API:</translation>
+    </message>
+    <message>
+        <source>Renew</source>
+        <translation>Renovar</translation>
+    </message>
+</context>
+<context>
+    <name>OptionsDialog</name>
+    <message>
+        <source>Keyboard Controls</source>
+        <translation>Teclado</translation>
+    </message>
+    <message>
+        <source>Color Controls</source>
+        <translation>Colores</translation>
+    </message>
+    <message>
+        <source>Text Controls</source>
+        <translation>Textos</translation>
+    </message>
+    <message>
+        <source>Game</source>
+        <translation>Partido</translation>
+    </message>
+    <message>
+        <source>&amp;Ok</source>
+        <translation>&amp;Aceptar</translation>
+    </message>
+    <message>
+        <source>&amp;Cancel</source>
+        <translation>&amp;Cancelar</translation>
+    </message>
+    <message>
+        <source>Start / Stop Key:</source>
+        <translation>Iniciar/parar:</translation>
+    </message>
+    <message>
+        <source>Reset Clock Key:</source>
+        <translation>Reloj a cero:</translation>
+    </message>
+    <message>
+        <source>Buzzer Key:</source>
+        <translation>Bocina:</translation>
+    </message>
+    <message>
+        <source>Change</source>
+        <translation>Cambiar</translation>
+    </message>
+    <message>
+        <source>Buzzer Sound</source>
+        <translation>Sonido de la bocina</translation>
+    </message>
+    <message>
+        <source>Test</source>
+        <translation>Probar</translation>
+    </message>
+    <message>
+        <source>Type whole scores: digits, then Enter</source>
+        <translation>Escribir tanteos enteros: dígitos y luego Intro</translation>
+    </message>
+    <message>
+        <source>Operator&apos;s hints:</source>
+        <translation>Ayudas:</translation>
+    </message>
+    <message>
+        <source>with the audience display</source>
+        <translation>con pantalla de público</translation>
+    </message>
+    <message>
+        <source>always</source>
+        <translation>siempre</translation>
+    </message>
+    <message>
+        <source>never</source>
+        <translation>nunca</translation>
+    </message>
+    <message>
+        <source>Reset Keys</source>
+        <translation>Restablecer</translation>
+    </message>
+    <message>
+        <source>Background:</source>
+        <translation>Fondo:</translation>
+    </message>
+    <message>
+        <source>Home Color:</source>
+        <translation>Local:</translation>
+    </message>
+    <message>
+        <source>Guest Color:</source>
+        <translation>Visitante:</translation>
+    </message>
+    <message>
+        <source>Section Color:</source>
+        <translation>Sección:</translation>
+    </message>
+    <message>
+        <source>LED Time Color:</source>
+        <translation>LED tiempo:</translation>
+    </message>
+    <message>
+        <source>LED Score Color:</source>
+        <translation>LED tanteo:</translation>
+    </message>
+    <message>
+        <source>LED Back Color:</source>
+        <translation>Fondo LED:</translation>
+    </message>
+    <message>
+        <source>Reset Colors</source>
+        <translation>Restablecer</translation>
+    </message>
+    <message>
+        <source>Home Team Name:</source>
+        <translation>Nombre del equipo local:</translation>
+    </message>
+    <message>
+        <source>Guest Team Name:</source>
+        <translation>Nombre del equipo visitante:</translation>
+    </message>
+    <message>
+        <source>Section 1 Name:</source>
+        <translation>Nombre de la sección 1:</translation>
+    </message>
+    <message>
+        <source>Section 2 Name:</source>
+        <translation>Nombre de la sección 2:</translation>
+    </message>
+    <message>
+        <source>Board Credit:</source>
+        <translation>Crédito:</translation>
+    </message>
+    <message>
+        <source>none on the board</source>
+        <translation>ninguno</translation>
+    </message>
+    <message>
+        <source>Language:</source>
+        <translation>Idioma:</translation>
+    </message>
+    <message>
+        <source>Takes effect when Corvella is next started.</source>
+        <translation>Se aplica al volver a iniciar Corvella.</translation>
+    </message>
+    <message>
+        <source>Desktop&apos;s</source>
+        <translation>La del escritorio</translation>
+    </message>
+    <message>
+        <source>Game Clock:</source>
+        <translation>Reloj de juego:</translation>
+    </message>
+    <message>
+        <source>Count down from</source>
+        <translation>Atrás desde</translation>
+    </message>
+    <message>
+        <source>minutes.seconds</source>
+        <translation>min.seg</translation>
+    </message>
+    <message>
+        <source>Unticked, the clock counts up to 99:59.9. Counting down, it stops at 0:00.0 and sounds the buzzer.</source>
+        <translation>Sin marcar, el reloj sube hasta 99:59.9. Hacia atrás, se para en 0:00.0 y suena la bocina.</translation>
+    </message>
+    <message>
+        <source>Audience Display (F2):</source>
+        <translation>Pantalla del público (F2):</translation>
+    </message>
+    <message>
+        <source>off</source>
+        <translation>apagada</translation>
+    </message>
+    <message>
+        <source>on screen </source>
+        <translation>en pantalla </translation>
+    </message>
+    <message>
+        <source>Periods:</source>
+        <translation>Periodos:</translation>
+    </message>
+    <message>
+        <source>Custom</source>
+        <translation>Personalizado</translation>
+    </message>
+    <message>
+        <source>no periods</source>
+        <translation>sin periodos</translation>
+    </message>
+    <message>
+        <source> periods</source>
+        <translation> periodos</translation>
+    </message>
+    <message>
+        <source>Breaks after them:</source>
+        <translation>Descansos tras ellos:</translation>
+    </message>
+    <message>
+        <source>Overtime when level:</source>
+        <translation>Prórroga si empate:</translation>
+    </message>
+    <message>
+        <source>none</source>
+        <translation>ninguna</translation>
+    </message>
+    <message>
+        <source>[No File Selected]</source>
+        <translation>[Ningún archivo elegido]</translation>
+    </message>
+    <message>
+        <source>Sounds *.wav (*.wav)</source>
+        <translation>Sonidos *.wav (*.wav)</translation>
+    </message>
+    <message>
+        <source>This file cannot be played: </source>
+        <translation>Este archivo no se puede reproducir: </translation>
+    </message>
+    <message>
+        <source>The settings could not be saved. They apply until Corvella is closed, but will be lost then.</source>
+        <translation>No se pudo guardar la configuración. Vale hasta que se cierre Corvella, pero entonces se perderá.</translation>
+    </message>
+    <message>
+        <source>Game Keys:</source>
+        <translation>Teclas de juego:</translation>
+    </message>
+    <message>
+        <source>Home timeout</source>
+        <translation>Tiempo local</translation>
+    </message>
+    <message>
+        <source>Guest timeout</source>
+        <translation>Tiempo visitante</translation>
+    </message>
+    <message>
+        <source>Next period</source>
+        <translation>Periodo siguiente</translation>
+    </message>
+    <message>
+        <source>Previous period</source>
+        <translation>Periodo anterior</translation>
+    </message>
+    <message>
+        <source>Skip the break</source>
+        <translation>Saltar descanso</translation>
+    </message>
+    <message>
+        <source>New game</source>
+        <translation>Partido nuevo</translation>
+    </message>
+    <message>
+        <source>Timeouts and Fouls:</source>
+        <translation>Tiempos y faltas:</translation>
+    </message>
+    <message>
+        <source>Per game:</source>
+        <translation>Por partido:</translation>
+    </message>
+    <message>
+        <source>2, 3</source>
+        <translation>2, 3</translation>
+    </message>
+    <message>
+        <source>Per half instead: the first half&apos;s, then the second&apos;s</source>
+        <translation>Por tiempo en su lugar: primero los del primero, luego los del segundo</translation>
+    </message>
+    <message>
+        <source>Per half:</source>
+        <translation>Por tiempo:</translation>
+    </message>
+    <message>
+        <source>Length:</source>
+        <translation>Duración:</translation>
+    </message>
+    <message>
+        <source>scores</source>
+        <translation>tantos</translation>
+    </message>
+    <message>
+        <source>fouls</source>
+        <translation>faltas</translation>
+    </message>
+    <message>
+        <source>Section 2:</source>
+        <translation>Fila 2:</translation>
+    </message>
+    <message>
+        <source>period</source>
+        <translation>periodo</translation>
+    </message>
+    <message>
+        <source>half</source>
+        <translation>tiempo</translation>
+    </message>
+    <message>
+        <source>Fouls reset:</source>
+        <translation>Faltas a 0:</translation>
+    </message>
+    <message>
+        <source>Bonus at:</source>
+        <translation>Bonus desde:</translation>
+    </message>
+    <message>
+        <source>Score digits:</source>
+        <translation>Dígitos:</translation>
+    </message>
+    <message>
+        <source>start the home team&apos;s timeout</source>
+        <translation>pedir el tiempo muerto del local</translation>
+    </message>
+    <message>
+        <source>start the guest team&apos;s timeout</source>
+        <translation>pedir el tiempo muerto del visitante</translation>
+    </message>
+    <message>
+        <source>go to the next period</source>
+        <translation>pasar al periodo siguiente</translation>
+    </message>
+    <message>
+        <source>go back a period</source>
+        <translation>volver un periodo atrás</translation>
+    </message>
+    <message>
+        <source>skip the break</source>
+        <translation>saltar el descanso</translation>
+    </message>
+    <message>
+        <source>start a new game</source>
+        <translation>empezar un partido nuevo</translation>
+    </message>
+</context>
+<context>
+    <name>RemoteApi</name>
+    <message>
+        <source>not found</source>
+        <translation>no encontrado</translation>
+    </message>
+    <message>
+        <source>too many wrong tokens; try again later</source>
+        <translation>demasiados tokens erróneos; inténtelo más tarde</translation>
+    </message>
+    <message>
+        <source>a valid bearer token is needed</source>
+        <translation>se necesita un token bearer válido</translation>
+    </message>
+    <message>
+        <source>use GET</source>
+        <translation>use GET</translation>
+    </message>
+    <message>
+        <source>use POST</source>
+        <translation>use POST</translation>
+    </message>
+    <message>
+        <source>the body is not a JSON object</source>
+        <translation>el cuerpo no es un objeto JSON</translation>
+    </message>
+    <message>
+        <source>the game is over</source>
+        <translation>el partido ha terminado</translation>
+    </message>
+    <message>
+        <source>the break runs by itself</source>
+        <translation>el descanso corre solo</translation>
+    </message>
+    <message>
+        <source>the clock is at zero; reset or set it</source>
+        <translation>el reloj está a cero; póngalo a cero o ajústelo</translation>
+    </message>
+    <message>
+        <source>Start the clock from the API</source>
+        <translation>Iniciar el reloj desde la API</translation>
+    </message>
+    <message>
+        <source>Stop the clock from the API</source>
+        <translation>Parar el reloj desde la API</translation>
+    </message>
+    <message>
+        <source>Start or stop the clock from the API</source>
+        <translation>Iniciar o parar el reloj desde la API</translation>
+    </message>
+    <message>
+        <source>Reset the clock from the API</source>
+        <translation>Poner el reloj a cero desde la API</translation>
+    </message>
+    <message>
+        <source>nothing to undo</source>
+        <translation>nada que deshacer</translation>
+    </message>
+    <message>
+        <source>nothing to redo</source>
+        <translation>nada que rehacer</translation>
+    </message>
+    <message>
+        <source>Next period from the API</source>
+        <translation>Periodo siguiente desde la API</translation>
+    </message>
+    <message>
+        <source>the game has no periods</source>
+        <translation>el partido no tiene periodos</translation>
+    </message>
+    <message>
+        <source>Previous period from the API</source>
+        <translation>Periodo anterior desde la API</translation>
+    </message>
+    <message>
+        <source>this is the first period</source>
+        <translation>este es el primer periodo</translation>
+    </message>
+    <message>
+        <source>Skip the break from the API</source>
+        <translation>Saltar el descanso desde la API</translation>
+    </message>
+    <message>
+        <source>there is no break to skip</source>
+        <translation>no hay descanso que saltar</translation>
+    </message>
+    <message>
+        <source>New game from the API</source>
+        <translation>Partido nuevo desde la API</translation>
+    </message>
+    <message>
+        <source>give either &quot;value&quot; (minutes.seconds) or &quot;ms&quot;</source>
+        <translation>indique &quot;value&quot; (minutos.segundos) o &quot;ms&quot;</translation>
+    </message>
+    <message>
+        <source>only during play</source>
+        <translation>solo durante el juego</translation>
+    </message>
+    <message>
+        <source>&quot;value&quot; is minutes.seconds, from &quot;0&quot; to &quot;99.59&quot;</source>
+        <translation>&quot;value&quot; es minutos.segundos, de &quot;0&quot; a &quot;99.59&quot;</translation>
+    </message>
+    <message>
+        <source>Set the clock from the API</source>
+        <translation>Ajustar el reloj desde la API</translation>
+    </message>
+    <message>
+        <source>&quot;ms&quot; is a whole number from 0 to %1</source>
+        <translation>&quot;ms&quot; es un número entero de 0 a %1</translation>
+    </message>
+    <message>
+        <source>give either &quot;add&quot; or &quot;set&quot;</source>
+        <translation>indique &quot;add&quot; o &quot;set&quot;</translation>
+    </message>
+    <message>
+        <source>the score change is a whole number</source>
+        <translation>el cambio de tanteo es un número entero</translation>
+    </message>
+    <message>
+        <source>the score would be %1, outside %2 to %3</source>
+        <translation>el tanteo sería %1, fuera de %2 a %3</translation>
+    </message>
+    <message>
+        <source>Change score from the API</source>
+        <translation>Cambiar el tanteo desde la API</translation>
+    </message>
+    <message>
+        <source>a timeout is running</source>
+        <translation>hay un tiempo muerto en curso</translation>
+    </message>
+    <message>
+        <source>the game has no timeouts</source>
+        <translation>el partido no tiene tiempos muertos</translation>
+    </message>
+    <message>
+        <source>the other team&apos;s timeout is running</source>
+        <translation>está en curso el tiempo muerto del otro equipo</translation>
+    </message>
+    <message>
+        <source>no timeouts left</source>
+        <translation>no quedan tiempos muertos</translation>
+    </message>
+    <message>
+        <source>End the timeout from the API</source>
+        <translation>Tiempo muerto terminado desde la API</translation>
+    </message>
+    <message>
+        <source>Timeout from the API</source>
+        <translation>Tiempo muerto desde la API</translation>
+    </message>
+</context>
+<context>
+    <name>ScoreBoardWindow</name>
+    <message>
+        <source>Not taken: %1</source>
+        <translation>No aceptado: %1</translation>
+    </message>
+    <message>
+        <source>Not taken: %1 + %2 is over %3</source>
+        <translation>No aceptado: %1 + %2 pasa de %3</translation>
+    </message>
+    <message>
+        <source>Not taken: %1 - %2 is below %3</source>
+        <translation>No aceptado: %1 - %2 es menor que %3</translation>
+    </message>
+    <message>
+        <source>Set score</source>
+        <translation>Tanteo fijado</translation>
+    </message>
+    <message>
+        <source>Change score</source>
+        <translation>Tanteo cambiado</translation>
+    </message>
+    <message>
+        <source>Not taken: %1 is not a time from 0.00 to 99.59</source>
+        <translation>No aceptado: %1 no es un tiempo de 0.00 a 99.59</translation>
+    </message>
+    <message>
+        <source>Set clock</source>
+        <translation>Reloj ajustado</translation>
+    </message>
+    <message>
+        <source>Start or stop the clock</source>
+        <translation>Iniciar o parar el reloj</translation>
+    </message>
+    <message>
+        <source>Reset the clock</source>
+        <translation>Poner el reloj a cero</translation>
+    </message>
+    <message>
+        <source>Next period</source>
+        <translation>Periodo siguiente</translation>
+    </message>
+    <message>
+        <source>Previous period</source>
+        <translation>Periodo anterior</translation>
+    </message>
+    <message>
+        <source>Skip the break</source>
+        <translation>Saltar el descanso</translation>
+    </message>
+    <message>
+        <source>Are you sure you want to start a new game?</source>
+        <translation>¿Seguro que quiere empezar un partido nuevo?</translation>
+    </message>
+    <message>
+        <source>New game?</source>
+        <translation>¿Partido nuevo?</translation>
+    </message>
+    <message>
+        <source>New game</source>
+        <translation>Partido nuevo</translation>
+    </message>
+    <message>
+        <source>Are you sure you want to clear all LEDs?</source>
+        <translation>¿Seguro que quiere borrar todos los LED?</translation>
+    </message>
+    <message>
+        <source>Clear all LEDs</source>
+        <translation>LED borrados</translation>
+    </message>
+    <message>
+        <source>%1 dropped: no key for a while</source>
+        <translation>%1 descartado: un rato sin teclas</translation>
+    </message>
+    <message>
+        <source>blank</source>
+        <translation>vacío</translation>
+    </message>
+    <message>
+        <source>clock runs from %1</source>
+        <translation>el reloj corre desde %1</translation>
+    </message>
+    <message>
+        <source>clock stopped at %1</source>
+        <translation>reloj parado en %1</translation>
+    </message>
+    <message>
+        <source>clock %1</source>
+        <translation>reloj %1</translation>
+    </message>
+    <message>
+        <source>Ctrl+Z again starts the clock from %1</source>
+        <translation>Otra vez Ctrl+Z inicia el reloj desde %1</translation>
+    </message>
+    <message>
+        <source>Undone: %1</source>
+        <translation>Deshecho: %1</translation>
+    </message>
+    <message>
+        <source>Redone: %1</source>
+        <translation>Rehecho: %1</translation>
+    </message>
+    <message>
+        <source>Not started: a timeout is running; its team&apos;s key ends it</source>
+        <translation>No se inició: hay un tiempo muerto; la tecla de su equipo lo termina</translation>
+    </message>
+    <message>
+        <source>Not taken: no timeout in a break or after the game</source>
+        <translation>No aceptado: no hay tiempo muerto en un descanso ni tras el partido</translation>
+    </message>
+    <message>
+        <source>Not taken: the other team&apos;s timeout is running</source>
+        <translation>No aceptado: está en curso el tiempo muerto del otro equipo</translation>
+    </message>
+    <message>
+        <source>Not taken: %1 has no timeouts left</source>
+        <translation>No aceptado: a %1 no le quedan tiempos muertos</translation>
+    </message>
+    <message>
+        <source>End the timeout of %1</source>
+        <translation>Fin del tiempo muerto de %1</translation>
+    </message>
+    <message>
+        <source>Timeout %1</source>
+        <translation>Tiempo muerto %1</translation>
+    </message>
+    <message>
+        <source>Undone from the network: %1</source>
+        <translation>Deshecho desde la red: %1</translation>
+    </message>
+    <message>
+        <source>Redone from the network: %1</source>
+        <translation>Rehecho desde la red: %1</translation>
+    </message>
+</context>
+<context>
+    <name>ScoreEntry</name>
+    <message>
+        <source>%1: a score takes one digit and Enter</source>
+        <translation>%1: un tanteo lleva un dígito e Intro</translation>
+    </message>
+    <message>
+        <source>%1: a sign, then one digit</source>
+        <translation>%1: un signo y luego un dígito</translation>
+    </message>
+    <message>
+        <source>%1 is over %2</source>
+        <translation>%1 pasa de %2</translation>
+    </message>
+</context>
+<context>
+    <name>ScreenSaverInhibitor</name>
+    <message>
+        <source>A scoreboard is on show</source>
+        <translation>Se está mostrando un marcador</translation>
+    </message>
+</context>
+<context>
+    <name>SoundFile</name>
+    <message>
+        <source>it is not a sound file</source>
+        <translation>no es un archivo de sonido</translation>
+    </message>
+    <message>
+        <source>its sound is compressed in a way Corvella cannot play</source>
+        <translation>su sonido está comprimido de un modo que Corvella no puede reproducir</translation>
+    </message>
+    <message>
+        <source>it is damaged</source>
+        <translation>está dañado</translation>
+    </message>
+    <message>
+        <source>its header is damaged (too many parts)</source>
+        <translation>su cabecera está dañada (demasiadas partes)</translation>
+    </message>
+    <message>
+        <source>it has %1 channels, more than Corvella can play</source>
+        <translation>tiene %1 canales, más de los que Corvella puede reproducir</translation>
+    </message>
+    <message>
+        <source>its sample rate of %1 Hz is not supported</source>
+        <translation>su frecuencia de muestreo de %1 Hz no es compatible</translation>
+    </message>
+    <message>
+        <source>the sound is longer than 10 minutes</source>
+        <translation>el sonido dura más de 10 minutos</translation>
+    </message>
+    <message>
+        <source>it holds no sound</source>
+        <translation>no contiene sonido</translation>
+    </message>
+    <message>
+        <source>the file does not exist</source>
+        <translation>el archivo no existe</translation>
+    </message>
+    <message>
+        <source>it is not a file</source>
+        <translation>no es un archivo</translation>
+    </message>
+    <message>
+        <source>it is larger than 32 MB</source>
+        <translation>ocupa más de 32 MB</translation>
+    </message>
+    <message>
+        <source>it cannot be read</source>
+        <translation>no se puede leer</translation>
+    </message>
+    <message>
+        <source>Corvella&apos;s sound support is not installed</source>
+        <translation>El soporte de sonido de Corvella no está instalado</translation>
+    </message>
+</context>
+<context>
+    <name>StartScreen</name>
+    <message>
+        <source>Version %1.%2.%3</source>
+        <translation>Versión %1.%2.%3</translation>
+    </message>
+    <message>
+        <source>Click to continue.</source>
+        <translation>Haga clic para seguir.</translation>
+    </message>
+    <message>
+        <source>Custom Created by Brannick</source>
+        <translation>Creado por Brannick</translation>
+    </message>
+    <message>
+        <source>&amp;Instructions</source>
+        <translation>&amp;Instrucciones</translation>
+    </message>
+    <message>
+        <source>&amp;Options</source>
+        <translation>&amp;Opciones</translation>
+    </message>
+</context>
+<context>
+    <name>WebPages</name>
+    <message>
+        <source>Not connected</source>
+        <translation>Sin conexión</translation>
+    </message>
+    <message>
+        <source>Board</source>
+        <translation>Marcador</translation>
+    </message>
+    <message>
+        <source>Stream overlay</source>
+        <translation>Superposición</translation>
+    </message>
+    <message>
+        <source>Remote</source>
+        <translation>Mando</translation>
+    </message>
+    <message>
+        <source>PIN shown on the scoreboard&apos;s computer</source>
+        <translation>PIN mostrado en el ordenador del marcador</translation>
+    </message>
+    <message>
+        <source>Unlock</source>
+        <translation>Desbloquear</translation>
+    </message>
+    <message>
+        <source>Start / Stop</source>
+        <translation>Iniciar / parar</translation>
+    </message>
+    <message>
+        <source>Reset</source>
+        <translation>Poner a cero</translation>
+    </message>
+    <message>
+        <source>Buzzer</source>
+        <translation>Bocina</translation>
+    </message>
+    <message>
+        <source>Break after period %1</source>
+        <translation>Descanso tras el periodo %1</translation>
+    </message>
+    <message>
+        <source>Final</source>
+        <translation>Final</translation>
+    </message>
+    <message>
+        <source>Overtime %1</source>
+        <translation>Prórroga %1</translation>
+    </message>
+    <message>
+        <source>Period %1</source>
+        <translation>Periodo %1</translation>
+    </message>
+    <message>
+        <source>Too many wrong PINs. Wait a while, or scan the QR code.</source>
+        <translation>Demasiados PIN erróneos. Espere un rato o escanee el código QR.</translation>
+    </message>
+    <message>
+        <source>Wrong PIN.</source>
+        <translation>PIN erróneo.</translation>
+    </message>
+    <message>
+        <source>BREAK</source>
+        <translation>DESCANSO</translation>
+    </message>
+    <message>
+        <source>FINAL</source>
+        <translation>FINAL</translation>
+    </message>
+    <message>
+        <source>OVERTIME</source>
+        <translation>PRÓRROGA</translation>
+    </message>
+    <message>
+        <source>PERIOD</source>
+        <translation>PERIODO</translation>
+    </message>
+    <message>
+        <source>Set clock</source>
+        <translation>Poner reloj</translation>
+    </message>
+    <message>
+        <source>Undo</source>
+        <translation>Deshacer</translation>
+    </message>
+    <message>
+        <source>The clock is minutes.seconds, like 12.30.</source>
+        <translation>El reloj es minutos.segundos, como 12.30.</translation>
+    </message>
+    <message>
+        <source>Undo again to start the clock again.</source>
+        <translation>Deshaga otra vez para volver a poner el reloj en marcha.</translation>
+    </message>
+    <message>
+        <source>TIMEOUT</source>
+        <translation>TIEMPO MUERTO</translation>
+    </message>
+    <message>
+        <source>BONUS</source>
+        <translation>BONUS</translation>
+    </message>
+    <message>
+        <source>Timeout %1</source>
+        <translation>Tiempo muerto %1</translation>
+    </message>
+    <message>
+        <source>(%1 timeouts)</source>
+        <translation>(%1 tiempos muertos)</translation>
+    </message>
+</context>
+<context>
+    <name>WebService</name>
+    <message>
+        <source>&quot;%1&quot; is not an address of this computer</source>
+        <translation>&quot;%1&quot; no es una dirección de este ordenador</translation>
+    </message>
+</context>
+</TS>

@@ -1,0 +1,1244 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="fr">
+<context>
+    <name>AudienceDisplay</name>
+    <message>
+        <source>Audience display: press F2 or Esc to close it</source>
+        <translation>Écran du public : F2 ou Échap pour le fermer</translation>
+    </message>
+</context>
+<context>
+    <name>BoardView</name>
+    <message>
+        <source>OVERTIME</source>
+        <translation>PROLONGATION</translation>
+    </message>
+    <message>
+        <source>PERIOD</source>
+        <translation>PÉRIODE</translation>
+    </message>
+    <message>
+        <source>BREAK</source>
+        <translation>PAUSE</translation>
+    </message>
+    <message>
+        <source>FINAL</source>
+        <translation>FIN</translation>
+    </message>
+    <message>
+        <source>TIMEOUT</source>
+        <translation>TEMPS MORT</translation>
+    </message>
+    <message>
+        <source>BONUS</source>
+        <translation>BONUS</translation>
+    </message>
+</context>
+<context>
+    <name>CommandLine</name>
+    <message>
+        <source>Corvella: an electronic scoreboard with a game clock, scores and a buzzer.
+See corvella(1) for the keys.</source>
+        <translation>Corvella : un tableau de score électronique avec horloge de jeu, scores et sirène.
+Voir corvella(1) pour les touches.</translation>
+    </message>
+    <message>
+        <source>Show this help and exit.</source>
+        <translation>Afficher cette aide et quitter.</translation>
+    </message>
+    <message>
+        <source>Show the version and exit.</source>
+        <translation>Afficher la version et quitter.</translation>
+    </message>
+    <message>
+        <source>Open the scoreboard full screen.</source>
+        <translation>Ouvrir le tableau en plein écran.</translation>
+    </message>
+    <message>
+        <source>Open the scoreboard on screen &lt;N&gt;, counted from 1 (default: where it was last time, else the primary screen).</source>
+        <translation>Ouvrir le tableau sur l&apos;écran &lt;N&gt;, compté à partir de 1 (par défaut : là où il était la dernière fois, sinon l&apos;écran principal).</translation>
+    </message>
+    <message>
+        <source>Write the current game to &lt;FILE&gt; (.csv, .json or .pdf) and exit.</source>
+        <translation>Écrire le match en cours dans &lt;FILE&gt; (.csv, .json ou .pdf) et quitter.</translation>
+    </message>
+    <message>
+        <source>With --export: the game log &lt;PATH&gt; instead.</source>
+        <translation>Avec --export : le journal de match &lt;PATH&gt; à la place.</translation>
+    </message>
+    <message>
+        <source>Unexpected argument &apos;%1&apos;.</source>
+        <translation>Argument inattendu &apos;%1&apos;.</translation>
+    </message>
+    <message>
+        <source>corvella: --game is only for --export.
+</source>
+        <translation>corvella : --game ne sert qu&apos;avec --export.
+</translation>
+    </message>
+    <message>
+        <source>corvella: --screen takes a screen number from 1 up, not &apos;%1&apos;.
+</source>
+        <translation>corvella : --screen attend un numéro d&apos;écran à partir de 1, pas &apos;%1&apos;.
+</translation>
+    </message>
+    <message>
+        <source>neither DISPLAY nor WAYLAND_DISPLAY is set</source>
+        <translation>ni DISPLAY ni WAYLAND_DISPLAY n&apos;est défini</translation>
+    </message>
+    <message>
+        <source>corvella: cannot open a display (%1); start it from a desktop session.</source>
+        <translation>corvella : impossible d&apos;ouvrir un affichage (%1) ; lancez-le depuis une session de bureau.</translation>
+    </message>
+</context>
+<context>
+    <name>CorvellaApp</name>
+    <message>
+        <source>, Final</source>
+        <translation>, Fin</translation>
+    </message>
+    <message>
+        <source>, Break after period %1</source>
+        <translation>, Pause après la période %1</translation>
+    </message>
+    <message>
+        <source>, Overtime %1</source>
+        <translation>, Prolongation %1</translation>
+    </message>
+    <message>
+        <source>, Period %1</source>
+        <translation>, Période %1</translation>
+    </message>
+    <message>
+        <source>Resume the game in progress? Clock %1%2, %3, %4</source>
+        <translation>Reprendre le match en cours ? Horloge %1%2, %3, %4</translation>
+    </message>
+    <message>
+        <source>the game is not being saved (%1)</source>
+        <translation>le match n&apos;est pas enregistré (%1)</translation>
+    </message>
+    <message>
+        <source>No game has been recorded yet.</source>
+        <translation>Aucun match n&apos;a encore été enregistré.</translation>
+    </message>
+    <message>
+        <source>Printable result (*.pdf);;Spreadsheet (*.csv);;JSON (*.json)</source>
+        <translation>Résultat imprimable (*.pdf);;Tableur (*.csv);;JSON (*.json)</translation>
+    </message>
+    <message>
+        <source>The game was not exported: %1</source>
+        <translation>Le match n&apos;a pas été exporté : %1</translation>
+    </message>
+    <message>
+        <source>Exported to %1</source>
+        <translation>Exporté vers %1</translation>
+    </message>
+    <message>
+        <source>, timeouts taken %1 : %2</source>
+        <translation>, temps morts pris %1 : %2</translation>
+    </message>
+    <message>
+        <source>The new token could not be stored; the old one stays.</source>
+        <translation>Le nouveau jeton n&apos;a pas pu être enregistré ; l&apos;ancien reste.</translation>
+    </message>
+</context>
+<context>
+    <name>Export</name>
+    <message>
+        <source>Home</source>
+        <translation>Domicile</translation>
+    </message>
+    <message>
+        <source>Guest</source>
+        <translation>Visiteurs</translation>
+    </message>
+    <message>
+        <source>Score</source>
+        <translation>Score</translation>
+    </message>
+    <message>
+        <source>Section 2</source>
+        <translation>Section 2</translation>
+    </message>
+    <message>
+        <source>Final</source>
+        <translation>Fin</translation>
+    </message>
+    <message>
+        <source>Period %1</source>
+        <translation>Période %1</translation>
+    </message>
+    <message>
+        <source>Score changes</source>
+        <translation>Changements de score</translation>
+    </message>
+    <message>
+        <source>(%1 earlier changes not shown) </source>
+        <translation>(%1 changements antérieurs non affichés) </translation>
+    </message>
+    <message>
+        <source>Damaged lines of the log left out: %1</source>
+        <translation>Lignes endommagées du journal omises : %1</translation>
+    </message>
+    <message>
+        <source>cannot tell the format of %1: name it .csv, .json or .pdf</source>
+        <translation>format de %1 inconnu : nommez-le .csv, .json ou .pdf</translation>
+    </message>
+    <message>
+        <source>cannot write %1: %2</source>
+        <translation>impossible d&apos;écrire %1 : %2</translation>
+    </message>
+    <message>
+        <source>corvella: no game has been recorded in %1 yet</source>
+        <translation>corvella : aucun match n&apos;a encore été enregistré dans %1</translation>
+    </message>
+    <message>
+        <source>Timeouts</source>
+        <translation>Temps morts</translation>
+    </message>
+</context>
+<context>
+    <name>GameLog</name>
+    <message>
+        <source>the disk may be full</source>
+        <translation>le disque est peut-être plein</translation>
+    </message>
+    <message>
+        <source>cannot read %1: %2</source>
+        <translation>impossible de lire %1 : %2</translation>
+    </message>
+    <message>
+        <source>%1 is too large for a game log</source>
+        <translation>%1 est trop grand pour un journal de match</translation>
+    </message>
+    <message>
+        <source>%1 is not a Corvella game log</source>
+        <translation>%1 n&apos;est pas un journal de match de Corvella</translation>
+    </message>
+    <message>
+        <source>%1 was written by a newer Corvella (log version %2; this one reads up to %3)</source>
+        <translation>%1 a été écrit par un Corvella plus récent (version de journal %2 ; celui-ci lit jusqu&apos;à %3)</translation>
+    </message>
+    <message>
+        <source>cannot create %1</source>
+        <translation>impossible de créer %1</translation>
+    </message>
+</context>
+<context>
+    <name>GameStateFile</name>
+    <message>
+        <source>the disk may be full</source>
+        <translation>le disque est peut-être plein</translation>
+    </message>
+    <message>
+        <source>cannot create %1</source>
+        <translation>impossible de créer %1</translation>
+    </message>
+</context>
+<context>
+    <name>Instructions</name>
+    <message>
+        <source> - To start or stop the clock press &apos;%1&apos;.</source>
+        <translation> - Pour démarrer ou arrêter l&apos;horloge, appuyez sur &apos;%1&apos;.</translation>
+    </message>
+    <message>
+        <source>  - To reset the clock press &apos;%1&apos;.</source>
+        <translation>  - Pour remettre l&apos;horloge à zéro, appuyez sur &apos;%1&apos;.</translation>
+    </message>
+    <message>
+        <source>  - To change the scores, click on the score, type a single digit number, and press &apos;enter&apos;.</source>
+        <translation>  - Pour changer un score, cliquez dessus, tapez un seul chiffre et appuyez sur &apos;Entrée&apos;.</translation>
+    </message>
+    <message>
+        <source>  - To increase or decrease one of the scores, click on the score, press &apos;+&apos; or &apos;-&apos;, and type a single digit number to add or subtract.</source>
+        <translation>  - Pour augmenter ou diminuer un score, cliquez dessus, appuyez sur &apos;+&apos; ou &apos;-&apos; et tapez le chiffre à ajouter ou à retirer.</translation>
+    </message>
+    <message>
+        <source>  - To sound the buzzer press &apos;%1&apos; .</source>
+        <translation>  - Pour faire retentir la sirène, appuyez sur &apos;%1&apos; .</translation>
+    </message>
+    <message>
+        <source>  - If you have mistyped a number and need to start over press </source>
+        <translation>  - Si vous vous êtes trompé de chiffre et voulez recommencer, appuyez sur </translation>
+    </message>
+    <message>
+        <source>&apos;SPACE&apos; .</source>
+        <translation>&apos;ESPACE&apos; .</translation>
+    </message>
+    <message>
+        <source>  - To return to this screen from the program press &apos;Esc&apos;.</source>
+        <translation>  - Pour revenir à cet écran depuis le programme, appuyez sur &apos;Échap&apos;.</translation>
+    </message>
+    <message>
+        <source>  - To see the board&apos;s network addresses and PIN press &apos;F4&apos;.</source>
+        <translation>  - Pour voir les adresses réseau et le code PIN du tableau, appuyez sur &apos;F4&apos;.</translation>
+    </message>
+    <message>
+        <source>  - To go to the options from the program press &apos;o&apos;.</source>
+        <translation>  - Pour ouvrir les options depuis le programme, appuyez sur &apos;o&apos;.</translation>
+    </message>
+</context>
+<context>
+    <name>KeyChooser</name>
+    <message>
+        <source>Press the key you would like to %1.</source>
+        <translation>Appuyez sur la touche pour %1.</translation>
+    </message>
+    <message>
+        <source>This key is already in use, please choose another.</source>
+        <translation>Touche déjà prise, choisissez-en une autre.</translation>
+    </message>
+    <message>
+        <source>&amp;Cancel</source>
+        <translation>&amp;Annuler</translation>
+    </message>
+</context>
+<context>
+    <name>LiveChannel</name>
+    <message>
+        <source>Start or stop the clock from a phone</source>
+        <translation>Démarrer ou arrêter l&apos;horloge depuis un téléphone</translation>
+    </message>
+    <message>
+        <source>Reset the clock from a phone</source>
+        <translation>Remettre l&apos;horloge à zéro depuis un téléphone</translation>
+    </message>
+    <message>
+        <source>Change score from a phone</source>
+        <translation>Changer le score depuis un téléphone</translation>
+    </message>
+    <message>
+        <source>Set the clock from a phone</source>
+        <translation>Horloge réglée depuis un téléphone</translation>
+    </message>
+</context>
+<context>
+    <name>NetworkPage</name>
+    <message>
+        <source>Show the board in browsers on the network</source>
+        <translation>Afficher le tableau dans les navigateurs du réseau</translation>
+    </message>
+    <message>
+        <source>Let show-control software and scripts drive the game (HTTP API)</source>
+        <translation>Laisser logiciels de spectacle et scripts piloter le match (API HTTP)</translation>
+    </message>
+    <message>
+        <source>New token</source>
+        <translation>Nouveau jeton</translation>
+    </message>
+    <message>
+        <source>All addresses</source>
+        <translation>Toutes les adresses</translation>
+    </message>
+    <message>
+        <source>Port:</source>
+        <translation>Port :</translation>
+    </message>
+    <message>
+        <source>Listen on:</source>
+        <translation>Écouter sur :</translation>
+    </message>
+    <message>
+        <source>Displays and the stream overlay only show the board. The phone remote asks for the PIN shown on this computer.</source>
+        <translation>Les écrans et l&apos;incrustation du direct ne font qu&apos;afficher le tableau. La télécommande du téléphone demande le code PIN affiché sur cet ordinateur.</translation>
+    </message>
+    <message>
+        <source>API token:</source>
+        <translation>Jeton de l&apos;API :</translation>
+    </message>
+    <message>
+        <source>Requests to /api/v1/ carry the header &quot;Authorization: Bearer&quot; and this token. See the README for the calls.</source>
+        <translation>Les requêtes vers /api/v1/ portent l&apos;en-tête &quot;Authorization: Bearer&quot; et ce jeton. Voir le README pour les appels.</translation>
+    </message>
+    <message>
+        <source>Network</source>
+        <translation>Réseau</translation>
+    </message>
+</context>
+<context>
+    <name>OperatorHints</name>
+    <message>
+        <source>The clock&apos;s panel takes no keys: click a clock digit</source>
+        <translation>Le cadre de l&apos;horloge ne prend pas de touches : cliquez sur un chiffre</translation>
+    </message>
+    <message>
+        <source>Click a score or a clock digit to type</source>
+        <translation>Cliquez sur un score ou un chiffre de l&apos;horloge pour taper</translation>
+    </message>
+    <message>
+        <source>Typed: %1</source>
+        <translation>Tapé : %1</translation>
+    </message>
+    <message>
+        <source>Caps Lock is on: command keys are lower-case</source>
+        <translation>Verr. Maj activé : les touches de commande sont en minuscules</translation>
+    </message>
+</context>
+<context>
+    <name>OperatorPanel</name>
+    <message>
+        <source>Board on the network</source>
+        <translation>Tableau sur le réseau</translation>
+    </message>
+    <message>
+        <source>The board is not on the network: %1</source>
+        <translation>Le tableau n&apos;est pas sur le réseau : %1</translation>
+    </message>
+    <message>
+        <source>Board: %1display</source>
+        <translation>Tableau : %1display</translation>
+    </message>
+    <message>
+        <source>Stream overlay: %1overlay</source>
+        <translation>Incrustation : %1overlay</translation>
+    </message>
+    <message>
+        <source>Phone remote: %1remote</source>
+        <translation>Télécommande : %1remote</translation>
+    </message>
+    <message>
+        <source>Remote PIN:</source>
+        <translation>Code PIN :</translation>
+    </message>
+    <message>
+        <source>Connected pages: %1, remotes: %2</source>
+        <translation>Pages connectées : %1, télécommandes : %2</translation>
+    </message>
+    <message>
+        <source>API token:</source>
+        <translation>Jeton de l&apos;API :</translation>
+    </message>
+    <message>
+        <source>Renew</source>
+        <translation>Renouveler</translation>
+    </message>
+</context>
+<context>
+    <name>OptionsDialog</name>
+    <message>
+        <source>Keyboard Controls</source>
+        <translation>Clavier</translation>
+    </message>
+    <message>
+        <source>Color Controls</source>
+        <translation>Couleurs</translation>
+    </message>
+    <message>
+        <source>Text Controls</source>
+        <translation>Textes</translation>
+    </message>
+    <message>
+        <source>Game</source>
+        <translation>Match</translation>
+    </message>
+    <message>
+        <source>&amp;Ok</source>
+        <translation>&amp;OK</translation>
+    </message>
+    <message>
+        <source>&amp;Cancel</source>
+        <translation>&amp;Annuler</translation>
+    </message>
+    <message>
+        <source>Start / Stop Key:</source>
+        <translation>Marche/arrêt :</translation>
+    </message>
+    <message>
+        <source>Reset Clock Key:</source>
+        <translation>Remise à zéro :</translation>
+    </message>
+    <message>
+        <source>Buzzer Key:</source>
+        <translation>Sirène :</translation>
+    </message>
+    <message>
+        <source>Change</source>
+        <translation>Changer</translation>
+    </message>
+    <message>
+        <source>Buzzer Sound</source>
+        <translation>Son de la sirène</translation>
+    </message>
+    <message>
+        <source>Test</source>
+        <translation>Essai</translation>
+    </message>
+    <message>
+        <source>Type whole scores: digits, then Enter</source>
+        <translation>Taper des scores entiers : chiffres, puis Entrée</translation>
+    </message>
+    <message>
+        <source>Operator&apos;s hints:</source>
+        <translation>Aides :</translation>
+    </message>
+    <message>
+        <source>with the audience display</source>
+        <translation>avec l&apos;écran public</translation>
+    </message>
+    <message>
+        <source>always</source>
+        <translation>toujours</translation>
+    </message>
+    <message>
+        <source>never</source>
+        <translation>jamais</translation>
+    </message>
+    <message>
+        <source>Reset Keys</source>
+        <translation>Par défaut</translation>
+    </message>
+    <message>
+        <source>Background:</source>
+        <translation>Fond :</translation>
+    </message>
+    <message>
+        <source>Home Color:</source>
+        <translation>Domicile :</translation>
+    </message>
+    <message>
+        <source>Guest Color:</source>
+        <translation>Visiteurs :</translation>
+    </message>
+    <message>
+        <source>Section Color:</source>
+        <translation>Section :</translation>
+    </message>
+    <message>
+        <source>LED Time Color:</source>
+        <translation>LED temps :</translation>
+    </message>
+    <message>
+        <source>LED Score Color:</source>
+        <translation>LED score :</translation>
+    </message>
+    <message>
+        <source>LED Back Color:</source>
+        <translation>Fond LED :</translation>
+    </message>
+    <message>
+        <source>Reset Colors</source>
+        <translation>Par défaut</translation>
+    </message>
+    <message>
+        <source>Home Team Name:</source>
+        <translation>Nom de l&apos;équipe à domicile :</translation>
+    </message>
+    <message>
+        <source>Guest Team Name:</source>
+        <translation>Nom de l&apos;équipe visiteuse :</translation>
+    </message>
+    <message>
+        <source>Section 1 Name:</source>
+        <translation>Nom de la section 1 :</translation>
+    </message>
+    <message>
+        <source>Section 2 Name:</source>
+        <translation>Nom de la section 2 :</translation>
+    </message>
+    <message>
+        <source>Board Credit:</source>
+        <translation>Mention :</translation>
+    </message>
+    <message>
+        <source>none on the board</source>
+        <translation>aucune</translation>
+    </message>
+    <message>
+        <source>Language:</source>
+        <translation>Langue :</translation>
+    </message>
+    <message>
+        <source>Takes effect when Corvella is next started.</source>
+        <translation>Prend effet au prochain démarrage de Corvella.</translation>
+    </message>
+    <message>
+        <source>Desktop&apos;s</source>
+        <translation>Celle du bureau</translation>
+    </message>
+    <message>
+        <source>Game Clock:</source>
+        <translation>Horloge de jeu :</translation>
+    </message>
+    <message>
+        <source>Count down from</source>
+        <translation>Décompte de</translation>
+    </message>
+    <message>
+        <source>minutes.seconds</source>
+        <translation>min.sec</translation>
+    </message>
+    <message>
+        <source>Unticked, the clock counts up to 99:59.9. Counting down, it stops at 0:00.0 and sounds the buzzer.</source>
+        <translation>Non coché, l&apos;horloge monte jusqu&apos;à 99:59.9. En décompte, elle s&apos;arrête à 0:00.0 et la sirène sonne.</translation>
+    </message>
+    <message>
+        <source>Audience Display (F2):</source>
+        <translation>Écran du public (F2) :</translation>
+    </message>
+    <message>
+        <source>off</source>
+        <translation>désactivé</translation>
+    </message>
+    <message>
+        <source>on screen </source>
+        <translation>sur l&apos;écran </translation>
+    </message>
+    <message>
+        <source>Periods:</source>
+        <translation>Périodes :</translation>
+    </message>
+    <message>
+        <source>Custom</source>
+        <translation>Personnalisé</translation>
+    </message>
+    <message>
+        <source>no periods</source>
+        <translation>sans périodes</translation>
+    </message>
+    <message>
+        <source> periods</source>
+        <translation> périodes</translation>
+    </message>
+    <message>
+        <source>Breaks after them:</source>
+        <translation>Pauses après :</translation>
+    </message>
+    <message>
+        <source>Overtime when level:</source>
+        <translation>Prolongation :</translation>
+    </message>
+    <message>
+        <source>none</source>
+        <translation>aucune</translation>
+    </message>
+    <message>
+        <source>[No File Selected]</source>
+        <translation>[Aucun fichier choisi]</translation>
+    </message>
+    <message>
+        <source>Sounds *.wav (*.wav)</source>
+        <translation>Sons *.wav (*.wav)</translation>
+    </message>
+    <message>
+        <source>This file cannot be played: </source>
+        <translation>Ce fichier ne peut pas être lu : </translation>
+    </message>
+    <message>
+        <source>The settings could not be saved. They apply until Corvella is closed, but will be lost then.</source>
+        <translation>Les réglages n&apos;ont pas pu être enregistrés. Ils valent jusqu&apos;à la fermeture de Corvella, puis seront perdus.</translation>
+    </message>
+    <message>
+        <source>Game Keys:</source>
+        <translation>Touches du jeu :</translation>
+    </message>
+    <message>
+        <source>Home timeout</source>
+        <translation>Temps mort dom.</translation>
+    </message>
+    <message>
+        <source>Guest timeout</source>
+        <translation>Temps mort vis.</translation>
+    </message>
+    <message>
+        <source>Next period</source>
+        <translation>Période suivante</translation>
+    </message>
+    <message>
+        <source>Previous period</source>
+        <translation>Période précéd.</translation>
+    </message>
+    <message>
+        <source>Skip the break</source>
+        <translation>Passer la pause</translation>
+    </message>
+    <message>
+        <source>New game</source>
+        <translation>Nouveau match</translation>
+    </message>
+    <message>
+        <source>Timeouts and Fouls:</source>
+        <translation>Temps morts et fautes :</translation>
+    </message>
+    <message>
+        <source>Per game:</source>
+        <translation>Par match :</translation>
+    </message>
+    <message>
+        <source>2, 3</source>
+        <translation>2, 3</translation>
+    </message>
+    <message>
+        <source>Per half instead: the first half&apos;s, then the second&apos;s</source>
+        <translation>Par mi-temps à la place : ceux de la première, puis de la seconde</translation>
+    </message>
+    <message>
+        <source>Per half:</source>
+        <translation>Par mi-t. :</translation>
+    </message>
+    <message>
+        <source>Length:</source>
+        <translation>Durée :</translation>
+    </message>
+    <message>
+        <source>scores</source>
+        <translation>points</translation>
+    </message>
+    <message>
+        <source>fouls</source>
+        <translation>fautes</translation>
+    </message>
+    <message>
+        <source>Section 2:</source>
+        <translation>Ligne 2 :</translation>
+    </message>
+    <message>
+        <source>period</source>
+        <translation>période</translation>
+    </message>
+    <message>
+        <source>half</source>
+        <translation>mi-temps</translation>
+    </message>
+    <message>
+        <source>Fouls reset:</source>
+        <translation>Fautes à 0 :</translation>
+    </message>
+    <message>
+        <source>Bonus at:</source>
+        <translation>Bonus dès :</translation>
+    </message>
+    <message>
+        <source>Score digits:</source>
+        <translation>Chiffres :</translation>
+    </message>
+    <message>
+        <source>start the home team&apos;s timeout</source>
+        <translation>lancer le temps mort de l&apos;équipe à domicile</translation>
+    </message>
+    <message>
+        <source>start the guest team&apos;s timeout</source>
+        <translation>lancer le temps mort de l&apos;équipe visiteuse</translation>
+    </message>
+    <message>
+        <source>go to the next period</source>
+        <translation>passer à la période suivante</translation>
+    </message>
+    <message>
+        <source>go back a period</source>
+        <translation>revenir à la période précédente</translation>
+    </message>
+    <message>
+        <source>skip the break</source>
+        <translation>passer la pause</translation>
+    </message>
+    <message>
+        <source>start a new game</source>
+        <translation>commencer un nouveau match</translation>
+    </message>
+</context>
+<context>
+    <name>RemoteApi</name>
+    <message>
+        <source>not found</source>
+        <translation>introuvable</translation>
+    </message>
+    <message>
+        <source>too many wrong tokens; try again later</source>
+        <translation>trop de jetons erronés ; réessayez plus tard</translation>
+    </message>
+    <message>
+        <source>a valid bearer token is needed</source>
+        <translation>un jeton bearer valide est requis</translation>
+    </message>
+    <message>
+        <source>use GET</source>
+        <translation>utilisez GET</translation>
+    </message>
+    <message>
+        <source>use POST</source>
+        <translation>utilisez POST</translation>
+    </message>
+    <message>
+        <source>the body is not a JSON object</source>
+        <translation>le corps n&apos;est pas un objet JSON</translation>
+    </message>
+    <message>
+        <source>the game is over</source>
+        <translation>le match est terminé</translation>
+    </message>
+    <message>
+        <source>the break runs by itself</source>
+        <translation>la pause s&apos;écoule seule</translation>
+    </message>
+    <message>
+        <source>the clock is at zero; reset or set it</source>
+        <translation>l&apos;horloge est à zéro ; remettez-la ou réglez-la</translation>
+    </message>
+    <message>
+        <source>Start the clock from the API</source>
+        <translation>Démarrer l&apos;horloge depuis l&apos;API</translation>
+    </message>
+    <message>
+        <source>Stop the clock from the API</source>
+        <translation>Arrêter l&apos;horloge depuis l&apos;API</translation>
+    </message>
+    <message>
+        <source>Start or stop the clock from the API</source>
+        <translation>Démarrer ou arrêter l&apos;horloge depuis l&apos;API</translation>
+    </message>
+    <message>
+        <source>Reset the clock from the API</source>
+        <translation>Remettre l&apos;horloge à zéro depuis l&apos;API</translation>
+    </message>
+    <message>
+        <source>nothing to undo</source>
+        <translation>rien à annuler</translation>
+    </message>
+    <message>
+        <source>nothing to redo</source>
+        <translation>rien à rétablir</translation>
+    </message>
+    <message>
+        <source>Next period from the API</source>
+        <translation>Période suivante depuis l&apos;API</translation>
+    </message>
+    <message>
+        <source>the game has no periods</source>
+        <translation>le match n&apos;a pas de périodes</translation>
+    </message>
+    <message>
+        <source>Previous period from the API</source>
+        <translation>Période précédente depuis l&apos;API</translation>
+    </message>
+    <message>
+        <source>this is the first period</source>
+        <translation>c&apos;est la première période</translation>
+    </message>
+    <message>
+        <source>Skip the break from the API</source>
+        <translation>Sauter la pause depuis l&apos;API</translation>
+    </message>
+    <message>
+        <source>there is no break to skip</source>
+        <translation>il n&apos;y a pas de pause à sauter</translation>
+    </message>
+    <message>
+        <source>New game from the API</source>
+        <translation>Nouveau match depuis l&apos;API</translation>
+    </message>
+    <message>
+        <source>give either &quot;value&quot; (minutes.seconds) or &quot;ms&quot;</source>
+        <translation>donnez &quot;value&quot; (minutes.secondes) ou &quot;ms&quot;</translation>
+    </message>
+    <message>
+        <source>only during play</source>
+        <translation>seulement pendant le jeu</translation>
+    </message>
+    <message>
+        <source>&quot;value&quot; is minutes.seconds, from &quot;0&quot; to &quot;99.59&quot;</source>
+        <translation>&quot;value&quot; est minutes.secondes, de &quot;0&quot; à &quot;99.59&quot;</translation>
+    </message>
+    <message>
+        <source>Set the clock from the API</source>
+        <translation>Régler l&apos;horloge depuis l&apos;API</translation>
+    </message>
+    <message>
+        <source>&quot;ms&quot; is a whole number from 0 to %1</source>
+        <translation>&quot;ms&quot; est un nombre entier de 0 à %1</translation>
+    </message>
+    <message>
+        <source>give either &quot;add&quot; or &quot;set&quot;</source>
+        <translation>donnez &quot;add&quot; ou &quot;set&quot;</translation>
+    </message>
+    <message>
+        <source>the score change is a whole number</source>
+        <translation>le changement de score est un nombre entier</translation>
+    </message>
+    <message>
+        <source>the score would be %1, outside %2 to %3</source>
+        <translation>le score serait %1, hors de %2 à %3</translation>
+    </message>
+    <message>
+        <source>Change score from the API</source>
+        <translation>Changer le score depuis l&apos;API</translation>
+    </message>
+    <message>
+        <source>a timeout is running</source>
+        <translation>un temps mort est en cours</translation>
+    </message>
+    <message>
+        <source>the game has no timeouts</source>
+        <translation>le match n&apos;a pas de temps morts</translation>
+    </message>
+    <message>
+        <source>the other team&apos;s timeout is running</source>
+        <translation>le temps mort de l&apos;autre équipe est en cours</translation>
+    </message>
+    <message>
+        <source>no timeouts left</source>
+        <translation>plus de temps morts</translation>
+    </message>
+    <message>
+        <source>End the timeout from the API</source>
+        <translation>Temps mort terminé depuis l&apos;API</translation>
+    </message>
+    <message>
+        <source>Timeout from the API</source>
+        <translation>Temps mort depuis l&apos;API</translation>
+    </message>
+</context>
+<context>
+    <name>ScoreBoardWindow</name>
+    <message>
+        <source>Not taken: %1</source>
+        <translation>Refusé : %1</translation>
+    </message>
+    <message>
+        <source>Not taken: %1 + %2 is over %3</source>
+        <translation>Refusé : %1 + %2 dépasse %3</translation>
+    </message>
+    <message>
+        <source>Not taken: %1 - %2 is below %3</source>
+        <translation>Refusé : %1 - %2 est sous %3</translation>
+    </message>
+    <message>
+        <source>Set score</source>
+        <translation>Score fixé</translation>
+    </message>
+    <message>
+        <source>Change score</source>
+        <translation>Score changé</translation>
+    </message>
+    <message>
+        <source>Not taken: %1 is not a time from 0.00 to 99.59</source>
+        <translation>Refusé : %1 n&apos;est pas un temps de 0.00 à 99.59</translation>
+    </message>
+    <message>
+        <source>Set clock</source>
+        <translation>Horloge réglée</translation>
+    </message>
+    <message>
+        <source>Start or stop the clock</source>
+        <translation>Démarrer ou arrêter l&apos;horloge</translation>
+    </message>
+    <message>
+        <source>Reset the clock</source>
+        <translation>Remettre l&apos;horloge à zéro</translation>
+    </message>
+    <message>
+        <source>Next period</source>
+        <translation>Période suivante</translation>
+    </message>
+    <message>
+        <source>Previous period</source>
+        <translation>Période précédente</translation>
+    </message>
+    <message>
+        <source>Skip the break</source>
+        <translation>Sauter la pause</translation>
+    </message>
+    <message>
+        <source>Are you sure you want to start a new game?</source>
+        <translation>Voulez-vous vraiment commencer un nouveau match ?</translation>
+    </message>
+    <message>
+        <source>New game?</source>
+        <translation>Nouveau match ?</translation>
+    </message>
+    <message>
+        <source>New game</source>
+        <translation>Nouveau match</translation>
+    </message>
+    <message>
+        <source>Are you sure you want to clear all LEDs?</source>
+        <translation>Voulez-vous vraiment effacer toutes les LED ?</translation>
+    </message>
+    <message>
+        <source>Clear all LEDs</source>
+        <translation>LED effacées</translation>
+    </message>
+    <message>
+        <source>%1 dropped: no key for a while</source>
+        <translation>%1 abandonné : aucune touche depuis un moment</translation>
+    </message>
+    <message>
+        <source>blank</source>
+        <translation>vide</translation>
+    </message>
+    <message>
+        <source>clock runs from %1</source>
+        <translation>l&apos;horloge tourne depuis %1</translation>
+    </message>
+    <message>
+        <source>clock stopped at %1</source>
+        <translation>horloge arrêtée à %1</translation>
+    </message>
+    <message>
+        <source>clock %1</source>
+        <translation>horloge %1</translation>
+    </message>
+    <message>
+        <source>Ctrl+Z again starts the clock from %1</source>
+        <translation>Ctrl+Z encore démarre l&apos;horloge à %1</translation>
+    </message>
+    <message>
+        <source>Undone: %1</source>
+        <translation>Annulé : %1</translation>
+    </message>
+    <message>
+        <source>Redone: %1</source>
+        <translation>Rétabli : %1</translation>
+    </message>
+    <message>
+        <source>Not started: a timeout is running; its team&apos;s key ends it</source>
+        <translation>Non lancé : un temps mort est en cours ; la touche de son équipe le termine</translation>
+    </message>
+    <message>
+        <source>Not taken: no timeout in a break or after the game</source>
+        <translation>Refusé : pas de temps mort pendant une pause ou après le match</translation>
+    </message>
+    <message>
+        <source>Not taken: the other team&apos;s timeout is running</source>
+        <translation>Refusé : le temps mort de l&apos;autre équipe est en cours</translation>
+    </message>
+    <message>
+        <source>Not taken: %1 has no timeouts left</source>
+        <translation>Refusé : %1 n&apos;a plus de temps morts</translation>
+    </message>
+    <message>
+        <source>End the timeout of %1</source>
+        <translation>Fin du temps mort de %1</translation>
+    </message>
+    <message>
+        <source>Timeout %1</source>
+        <translation>Temps mort %1</translation>
+    </message>
+    <message>
+        <source>Undone from the network: %1</source>
+        <translation>Annulé depuis le réseau : %1</translation>
+    </message>
+    <message>
+        <source>Redone from the network: %1</source>
+        <translation>Rétabli depuis le réseau : %1</translation>
+    </message>
+</context>
+<context>
+    <name>ScoreEntry</name>
+    <message>
+        <source>%1: a score takes one digit and Enter</source>
+        <translation>%1 : un score prend un chiffre et Entrée</translation>
+    </message>
+    <message>
+        <source>%1: a sign, then one digit</source>
+        <translation>%1 : un signe, puis un chiffre</translation>
+    </message>
+    <message>
+        <source>%1 is over %2</source>
+        <translation>%1 dépasse %2</translation>
+    </message>
+</context>
+<context>
+    <name>ScreenSaverInhibitor</name>
+    <message>
+        <source>A scoreboard is on show</source>
+        <translation>Un tableau de score est affiché</translation>
+    </message>
+</context>
+<context>
+    <name>SoundFile</name>
+    <message>
+        <source>it is not a sound file</source>
+        <translation>ce n&apos;est pas un fichier son</translation>
+    </message>
+    <message>
+        <source>its sound is compressed in a way Corvella cannot play</source>
+        <translation>son son est compressé d&apos;une façon que Corvella ne sait pas lire</translation>
+    </message>
+    <message>
+        <source>it is damaged</source>
+        <translation>il est endommagé</translation>
+    </message>
+    <message>
+        <source>its header is damaged (too many parts)</source>
+        <translation>son en-tête est endommagé (trop de parties)</translation>
+    </message>
+    <message>
+        <source>it has %1 channels, more than Corvella can play</source>
+        <translation>il a %1 canaux, plus que Corvella ne sait lire</translation>
+    </message>
+    <message>
+        <source>its sample rate of %1 Hz is not supported</source>
+        <translation>sa fréquence d&apos;échantillonnage de %1 Hz n&apos;est pas prise en charge</translation>
+    </message>
+    <message>
+        <source>the sound is longer than 10 minutes</source>
+        <translation>le son dure plus de 10 minutes</translation>
+    </message>
+    <message>
+        <source>it holds no sound</source>
+        <translation>il ne contient aucun son</translation>
+    </message>
+    <message>
+        <source>the file does not exist</source>
+        <translation>le fichier n&apos;existe pas</translation>
+    </message>
+    <message>
+        <source>it is not a file</source>
+        <translation>ce n&apos;est pas un fichier</translation>
+    </message>
+    <message>
+        <source>it is larger than 32 MB</source>
+        <translation>il dépasse 32 Mo</translation>
+    </message>
+    <message>
+        <source>it cannot be read</source>
+        <translation>il ne peut pas être lu</translation>
+    </message>
+    <message>
+        <source>Corvella&apos;s sound support is not installed</source>
+        <translation>La prise en charge du son de Corvella n&apos;est pas installée</translation>
+    </message>
+</context>
+<context>
+    <name>StartScreen</name>
+    <message>
+        <source>Version %1.%2.%3</source>
+        <translation>Version %1.%2.%3</translation>
+    </message>
+    <message>
+        <source>Click to continue.</source>
+        <translation>Cliquez pour continuer.</translation>
+    </message>
+    <message>
+        <source>Custom Created by Brannick</source>
+        <translation>Créé par Brannick</translation>
+    </message>
+    <message>
+        <source>&amp;Instructions</source>
+        <translation>&amp;Instructions</translation>
+    </message>
+    <message>
+        <source>&amp;Options</source>
+        <translation>&amp;Options</translation>
+    </message>
+</context>
+<context>
+    <name>WebPages</name>
+    <message>
+        <source>Not connected</source>
+        <translation>Non connecté</translation>
+    </message>
+    <message>
+        <source>Board</source>
+        <translation>Tableau</translation>
+    </message>
+    <message>
+        <source>Stream overlay</source>
+        <translation>Incrustation</translation>
+    </message>
+    <message>
+        <source>Remote</source>
+        <translation>Télécommande</translation>
+    </message>
+    <message>
+        <source>PIN shown on the scoreboard&apos;s computer</source>
+        <translation>Code PIN affiché sur l&apos;ordinateur du tableau</translation>
+    </message>
+    <message>
+        <source>Unlock</source>
+        <translation>Déverrouiller</translation>
+    </message>
+    <message>
+        <source>Start / Stop</source>
+        <translation>Marche / arrêt</translation>
+    </message>
+    <message>
+        <source>Reset</source>
+        <translation>Remise à zéro</translation>
+    </message>
+    <message>
+        <source>Buzzer</source>
+        <translation>Sirène</translation>
+    </message>
+    <message>
+        <source>Break after period %1</source>
+        <translation>Pause après la période %1</translation>
+    </message>
+    <message>
+        <source>Final</source>
+        <translation>Fin</translation>
+    </message>
+    <message>
+        <source>Overtime %1</source>
+        <translation>Prolongation %1</translation>
+    </message>
+    <message>
+        <source>Period %1</source>
+        <translation>Période %1</translation>
+    </message>
+    <message>
+        <source>Too many wrong PINs. Wait a while, or scan the QR code.</source>
+        <translation>Trop de codes PIN erronés. Patientez un moment ou scannez le code QR.</translation>
+    </message>
+    <message>
+        <source>Wrong PIN.</source>
+        <translation>Code PIN erroné.</translation>
+    </message>
+    <message>
+        <source>BREAK</source>
+        <translation>PAUSE</translation>
+    </message>
+    <message>
+        <source>FINAL</source>
+        <translation>FIN</translation>
+    </message>
+    <message>
+        <source>OVERTIME</source>
+        <translation>PROLONGATION</translation>
+    </message>
+    <message>
+        <source>PERIOD</source>
+        <translation>PÉRIODE</translation>
+    </message>
+    <message>
+        <source>Set clock</source>
+        <translation>Régler l&apos;horloge</translation>
+    </message>
+    <message>
+        <source>Undo</source>
+        <translation>Annuler</translation>
+    </message>
+    <message>
+        <source>The clock is minutes.seconds, like 12.30.</source>
+        <translation>L&apos;horloge est en minutes.secondes, comme 12.30.</translation>
+    </message>
+    <message>
+        <source>Undo again to start the clock again.</source>
+        <translation>Annulez encore pour relancer l&apos;horloge.</translation>
+    </message>
+    <message>
+        <source>TIMEOUT</source>
+        <translation>TEMPS MORT</translation>
+    </message>
+    <message>
+        <source>BONUS</source>
+        <translation>BONUS</translation>
+    </message>
+    <message>
+        <source>Timeout %1</source>
+        <translation>Temps mort %1</translation>
+    </message>
+    <message>
+        <source>(%1 timeouts)</source>
+        <translation>(%1 temps morts)</translation>
+    </message>
+</context>
+<context>
+    <name>WebService</name>
+    <message>
+        <source>&quot;%1&quot; is not an address of this computer</source>
+        <translation>&quot;%1&quot; n&apos;est pas une adresse de cet ordinateur</translation>
+    </message>
+</context>
+</TS>

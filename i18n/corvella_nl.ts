@@ -1,0 +1,1244 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="nl">
+<context>
+    <name>AudienceDisplay</name>
+    <message>
+        <source>Audience display: press F2 or Esc to close it</source>
+        <translation>Publieksscherm: F2 of Esc sluit het</translation>
+    </message>
+</context>
+<context>
+    <name>BoardView</name>
+    <message>
+        <source>OVERTIME</source>
+        <translation>VERLENGING</translation>
+    </message>
+    <message>
+        <source>PERIOD</source>
+        <translation>PERIODE</translation>
+    </message>
+    <message>
+        <source>BREAK</source>
+        <translation>PAUZE</translation>
+    </message>
+    <message>
+        <source>FINAL</source>
+        <translation>EINDE</translation>
+    </message>
+    <message>
+        <source>TIMEOUT</source>
+        <translation>TIME-OUT</translation>
+    </message>
+    <message>
+        <source>BONUS</source>
+        <translation>BONUS</translation>
+    </message>
+</context>
+<context>
+    <name>CommandLine</name>
+    <message>
+        <source>Corvella: an electronic scoreboard with a game clock, scores and a buzzer.
+See corvella(1) for the keys.</source>
+        <translation>Corvella: een elektronisch scorebord met wedstrijdklok, scores en zoemer.
+Zie corvella(1) voor de toetsen.</translation>
+    </message>
+    <message>
+        <source>Show this help and exit.</source>
+        <translation>Deze hulp tonen en afsluiten.</translation>
+    </message>
+    <message>
+        <source>Show the version and exit.</source>
+        <translation>De versie tonen en afsluiten.</translation>
+    </message>
+    <message>
+        <source>Open the scoreboard full screen.</source>
+        <translation>Het scorebord schermvullend openen.</translation>
+    </message>
+    <message>
+        <source>Open the scoreboard on screen &lt;N&gt;, counted from 1 (default: where it was last time, else the primary screen).</source>
+        <translation>Het scorebord openen op scherm &lt;N&gt;, geteld vanaf 1 (standaard: waar het de vorige keer was, anders het hoofdscherm).</translation>
+    </message>
+    <message>
+        <source>Write the current game to &lt;FILE&gt; (.csv, .json or .pdf) and exit.</source>
+        <translation>De huidige wedstrijd naar &lt;FILE&gt; schrijven (.csv, .json of .pdf) en afsluiten.</translation>
+    </message>
+    <message>
+        <source>With --export: the game log &lt;PATH&gt; instead.</source>
+        <translation>Met --export: in plaats daarvan het wedstrijdlog &lt;PATH&gt;.</translation>
+    </message>
+    <message>
+        <source>Unexpected argument &apos;%1&apos;.</source>
+        <translation>Onverwacht argument &apos;%1&apos;.</translation>
+    </message>
+    <message>
+        <source>corvella: --game is only for --export.
+</source>
+        <translation>corvella: --game is alleen voor --export.
+</translation>
+    </message>
+    <message>
+        <source>corvella: --screen takes a screen number from 1 up, not &apos;%1&apos;.
+</source>
+        <translation>corvella: --screen verwacht een schermnummer vanaf 1, niet &apos;%1&apos;.
+</translation>
+    </message>
+    <message>
+        <source>neither DISPLAY nor WAYLAND_DISPLAY is set</source>
+        <translation>DISPLAY noch WAYLAND_DISPLAY is ingesteld</translation>
+    </message>
+    <message>
+        <source>corvella: cannot open a display (%1); start it from a desktop session.</source>
+        <translation>corvella: kan geen beeldscherm openen (%1); start het vanuit een bureaubladsessie.</translation>
+    </message>
+</context>
+<context>
+    <name>CorvellaApp</name>
+    <message>
+        <source>, Final</source>
+        <translation>, Einde</translation>
+    </message>
+    <message>
+        <source>, Break after period %1</source>
+        <translation>, Pauze na periode %1</translation>
+    </message>
+    <message>
+        <source>, Overtime %1</source>
+        <translation>, Verlenging %1</translation>
+    </message>
+    <message>
+        <source>, Period %1</source>
+        <translation>, Periode %1</translation>
+    </message>
+    <message>
+        <source>Resume the game in progress? Clock %1%2, %3, %4</source>
+        <translation>De lopende wedstrijd hervatten? Klok %1%2, %3, %4</translation>
+    </message>
+    <message>
+        <source>the game is not being saved (%1)</source>
+        <translation>de wedstrijd wordt niet opgeslagen (%1)</translation>
+    </message>
+    <message>
+        <source>No game has been recorded yet.</source>
+        <translation>Er is nog geen wedstrijd vastgelegd.</translation>
+    </message>
+    <message>
+        <source>Printable result (*.pdf);;Spreadsheet (*.csv);;JSON (*.json)</source>
+        <translation>Afdrukbare uitslag (*.pdf);;Spreadsheet (*.csv);;JSON (*.json)</translation>
+    </message>
+    <message>
+        <source>The game was not exported: %1</source>
+        <translation>De wedstrijd is niet geëxporteerd: %1</translation>
+    </message>
+    <message>
+        <source>Exported to %1</source>
+        <translation>Geëxporteerd naar %1</translation>
+    </message>
+    <message>
+        <source>, timeouts taken %1 : %2</source>
+        <translation>, genomen time-outs %1 : %2</translation>
+    </message>
+    <message>
+        <source>The new token could not be stored; the old one stays.</source>
+        <translation>Het nieuwe token kon niet worden opgeslagen; het oude blijft.</translation>
+    </message>
+</context>
+<context>
+    <name>Export</name>
+    <message>
+        <source>Home</source>
+        <translation>Thuis</translation>
+    </message>
+    <message>
+        <source>Guest</source>
+        <translation>Gasten</translation>
+    </message>
+    <message>
+        <source>Score</source>
+        <translation>Score</translation>
+    </message>
+    <message>
+        <source>Section 2</source>
+        <translation>Sectie 2</translation>
+    </message>
+    <message>
+        <source>Final</source>
+        <translation>Einde</translation>
+    </message>
+    <message>
+        <source>Period %1</source>
+        <translation>Periode %1</translation>
+    </message>
+    <message>
+        <source>Score changes</source>
+        <translation>Scorewijzigingen</translation>
+    </message>
+    <message>
+        <source>(%1 earlier changes not shown) </source>
+        <translation>(%1 eerdere wijzigingen niet getoond) </translation>
+    </message>
+    <message>
+        <source>Damaged lines of the log left out: %1</source>
+        <translation>Weggelaten beschadigde regels van het log: %1</translation>
+    </message>
+    <message>
+        <source>cannot tell the format of %1: name it .csv, .json or .pdf</source>
+        <translation>het formaat van %1 is onduidelijk: noem het .csv, .json of .pdf</translation>
+    </message>
+    <message>
+        <source>cannot write %1: %2</source>
+        <translation>%1 kan niet worden geschreven: %2</translation>
+    </message>
+    <message>
+        <source>corvella: no game has been recorded in %1 yet</source>
+        <translation>corvella: in %1 is nog geen wedstrijd opgenomen</translation>
+    </message>
+    <message>
+        <source>Timeouts</source>
+        <translation>Time-outs</translation>
+    </message>
+</context>
+<context>
+    <name>GameLog</name>
+    <message>
+        <source>the disk may be full</source>
+        <translation>de schijf is misschien vol</translation>
+    </message>
+    <message>
+        <source>cannot read %1: %2</source>
+        <translation>%1 kan niet worden gelezen: %2</translation>
+    </message>
+    <message>
+        <source>%1 is too large for a game log</source>
+        <translation>%1 is te groot voor een wedstrijdlog</translation>
+    </message>
+    <message>
+        <source>%1 is not a Corvella game log</source>
+        <translation>%1 is geen wedstrijdlog van Corvella</translation>
+    </message>
+    <message>
+        <source>%1 was written by a newer Corvella (log version %2; this one reads up to %3)</source>
+        <translation>%1 is geschreven door een nieuwere Corvella (logversie %2; deze leest tot %3)</translation>
+    </message>
+    <message>
+        <source>cannot create %1</source>
+        <translation>%1 kan niet worden aangemaakt</translation>
+    </message>
+</context>
+<context>
+    <name>GameStateFile</name>
+    <message>
+        <source>the disk may be full</source>
+        <translation>de schijf is misschien vol</translation>
+    </message>
+    <message>
+        <source>cannot create %1</source>
+        <translation>%1 kan niet worden aangemaakt</translation>
+    </message>
+</context>
+<context>
+    <name>Instructions</name>
+    <message>
+        <source> - To start or stop the clock press &apos;%1&apos;.</source>
+        <translation> - Druk op &apos;%1&apos; om de klok te starten of te stoppen.</translation>
+    </message>
+    <message>
+        <source>  - To reset the clock press &apos;%1&apos;.</source>
+        <translation>  - Druk op &apos;%1&apos; om de klok te resetten.</translation>
+    </message>
+    <message>
+        <source>  - To change the scores, click on the score, type a single digit number, and press &apos;enter&apos;.</source>
+        <translation>  - Om een score te wijzigen: klik op de score, typ één cijfer en druk op &apos;Enter&apos;.</translation>
+    </message>
+    <message>
+        <source>  - To increase or decrease one of the scores, click on the score, press &apos;+&apos; or &apos;-&apos;, and type a single digit number to add or subtract.</source>
+        <translation>  - Om een score te verhogen of te verlagen: klik op de score, druk op &apos;+&apos; of &apos;-&apos; en typ het cijfer dat erbij of eraf gaat.</translation>
+    </message>
+    <message>
+        <source>  - To sound the buzzer press &apos;%1&apos; .</source>
+        <translation>  - Druk op &apos;%1&apos; om de zoemer te laten klinken.</translation>
+    </message>
+    <message>
+        <source>  - If you have mistyped a number and need to start over press </source>
+        <translation>  - Als u een getal verkeerd hebt getypt en opnieuw wilt beginnen, druk dan op </translation>
+    </message>
+    <message>
+        <source>&apos;SPACE&apos; .</source>
+        <translation>&apos;SPATIE&apos; .</translation>
+    </message>
+    <message>
+        <source>  - To return to this screen from the program press &apos;Esc&apos;.</source>
+        <translation>  - Druk in het programma op &apos;Esc&apos; om naar dit scherm terug te gaan.</translation>
+    </message>
+    <message>
+        <source>  - To see the board&apos;s network addresses and PIN press &apos;F4&apos;.</source>
+        <translation>  - Druk op &apos;F4&apos; voor de netwerkadressen en de pincode van het bord.</translation>
+    </message>
+    <message>
+        <source>  - To go to the options from the program press &apos;o&apos;.</source>
+        <translation>  - Druk in het programma op &apos;o&apos; om naar de opties te gaan.</translation>
+    </message>
+</context>
+<context>
+    <name>KeyChooser</name>
+    <message>
+        <source>Press the key you would like to %1.</source>
+        <translation>Druk op de toets om %1.</translation>
+    </message>
+    <message>
+        <source>This key is already in use, please choose another.</source>
+        <translation>Deze toets is al in gebruik, kies een andere.</translation>
+    </message>
+    <message>
+        <source>&amp;Cancel</source>
+        <translation>&amp;Annuleren</translation>
+    </message>
+</context>
+<context>
+    <name>LiveChannel</name>
+    <message>
+        <source>Start or stop the clock from a phone</source>
+        <translation>Klok starten of stoppen vanaf een telefoon</translation>
+    </message>
+    <message>
+        <source>Reset the clock from a phone</source>
+        <translation>Klok resetten vanaf een telefoon</translation>
+    </message>
+    <message>
+        <source>Change score from a phone</source>
+        <translation>Score wijzigen vanaf een telefoon</translation>
+    </message>
+    <message>
+        <source>Set the clock from a phone</source>
+        <translation>Klok gezet vanaf een telefoon</translation>
+    </message>
+</context>
+<context>
+    <name>NetworkPage</name>
+    <message>
+        <source>Show the board in browsers on the network</source>
+        <translation>Het bord tonen in browsers op het netwerk</translation>
+    </message>
+    <message>
+        <source>Let show-control software and scripts drive the game (HTTP API)</source>
+        <translation>Showsoftware en scripts de wedstrijd laten sturen (HTTP-API)</translation>
+    </message>
+    <message>
+        <source>New token</source>
+        <translation>Nieuw token</translation>
+    </message>
+    <message>
+        <source>All addresses</source>
+        <translation>Alle adressen</translation>
+    </message>
+    <message>
+        <source>Port:</source>
+        <translation>Poort:</translation>
+    </message>
+    <message>
+        <source>Listen on:</source>
+        <translation>Luisteren op:</translation>
+    </message>
+    <message>
+        <source>Displays and the stream overlay only show the board. The phone remote asks for the PIN shown on this computer.</source>
+        <translation>Schermen en de stream-overlay tonen alleen het bord. De telefoonbediening vraagt om de pincode die deze computer toont.</translation>
+    </message>
+    <message>
+        <source>API token:</source>
+        <translation>API-token:</translation>
+    </message>
+    <message>
+        <source>Requests to /api/v1/ carry the header &quot;Authorization: Bearer&quot; and this token. See the README for the calls.</source>
+        <translation>Verzoeken aan /api/v1/ hebben de header &quot;Authorization: Bearer&quot; met dit token. Zie de README voor de aanroepen.</translation>
+    </message>
+    <message>
+        <source>Network</source>
+        <translation>Netwerk</translation>
+    </message>
+</context>
+<context>
+    <name>OperatorHints</name>
+    <message>
+        <source>The clock&apos;s panel takes no keys: click a clock digit</source>
+        <translation>Het klokpaneel neemt geen toetsen aan: klik op een cijfer van de klok</translation>
+    </message>
+    <message>
+        <source>Click a score or a clock digit to type</source>
+        <translation>Klik op een score of een cijfer van de klok om te typen</translation>
+    </message>
+    <message>
+        <source>Typed: %1</source>
+        <translation>Getypt: %1</translation>
+    </message>
+    <message>
+        <source>Caps Lock is on: command keys are lower-case</source>
+        <translation>Caps Lock staat aan: commandotoetsen zijn kleine letters</translation>
+    </message>
+</context>
+<context>
+    <name>OperatorPanel</name>
+    <message>
+        <source>Board on the network</source>
+        <translation>Bord op het netwerk</translation>
+    </message>
+    <message>
+        <source>The board is not on the network: %1</source>
+        <translation>Het bord is niet op het netwerk: %1</translation>
+    </message>
+    <message>
+        <source>Board: %1display</source>
+        <translation>Bord: %1display</translation>
+    </message>
+    <message>
+        <source>Stream overlay: %1overlay</source>
+        <translation>Stream-overlay: %1overlay</translation>
+    </message>
+    <message>
+        <source>Phone remote: %1remote</source>
+        <translation>Telefoonbediening: %1remote</translation>
+    </message>
+    <message>
+        <source>Remote PIN:</source>
+        <translation>Pincode bediening:</translation>
+    </message>
+    <message>
+        <source>Connected pages: %1, remotes: %2</source>
+        <translation>Verbonden pagina&apos;s: %1, bedieningen: %2</translation>
+    </message>
+    <message>
+        <source>API token:</source>
+        <translation>API-token:</translation>
+    </message>
+    <message>
+        <source>Renew</source>
+        <translation>Vernieuwen</translation>
+    </message>
+</context>
+<context>
+    <name>OptionsDialog</name>
+    <message>
+        <source>Keyboard Controls</source>
+        <translation>Toetsenbord</translation>
+    </message>
+    <message>
+        <source>Color Controls</source>
+        <translation>Kleuren</translation>
+    </message>
+    <message>
+        <source>Text Controls</source>
+        <translation>Teksten</translation>
+    </message>
+    <message>
+        <source>Game</source>
+        <translation>Wedstrijd</translation>
+    </message>
+    <message>
+        <source>&amp;Ok</source>
+        <translation>&amp;OK</translation>
+    </message>
+    <message>
+        <source>&amp;Cancel</source>
+        <translation>&amp;Annuleren</translation>
+    </message>
+    <message>
+        <source>Start / Stop Key:</source>
+        <translation>Start/stop:</translation>
+    </message>
+    <message>
+        <source>Reset Clock Key:</source>
+        <translation>Klok resetten:</translation>
+    </message>
+    <message>
+        <source>Buzzer Key:</source>
+        <translation>Zoemer:</translation>
+    </message>
+    <message>
+        <source>Change</source>
+        <translation>Wijzig</translation>
+    </message>
+    <message>
+        <source>Buzzer Sound</source>
+        <translation>Zoemergeluid</translation>
+    </message>
+    <message>
+        <source>Test</source>
+        <translation>Test</translation>
+    </message>
+    <message>
+        <source>Type whole scores: digits, then Enter</source>
+        <translation>Hele scores typen: cijfers, dan Enter</translation>
+    </message>
+    <message>
+        <source>Operator&apos;s hints:</source>
+        <translation>Hints:</translation>
+    </message>
+    <message>
+        <source>with the audience display</source>
+        <translation>met publieksscherm</translation>
+    </message>
+    <message>
+        <source>always</source>
+        <translation>altijd</translation>
+    </message>
+    <message>
+        <source>never</source>
+        <translation>nooit</translation>
+    </message>
+    <message>
+        <source>Reset Keys</source>
+        <translation>Standaard</translation>
+    </message>
+    <message>
+        <source>Background:</source>
+        <translation>Achtergrond:</translation>
+    </message>
+    <message>
+        <source>Home Color:</source>
+        <translation>Thuis:</translation>
+    </message>
+    <message>
+        <source>Guest Color:</source>
+        <translation>Gasten:</translation>
+    </message>
+    <message>
+        <source>Section Color:</source>
+        <translation>Sectie:</translation>
+    </message>
+    <message>
+        <source>LED Time Color:</source>
+        <translation>LED-tijd:</translation>
+    </message>
+    <message>
+        <source>LED Score Color:</source>
+        <translation>LED-score:</translation>
+    </message>
+    <message>
+        <source>LED Back Color:</source>
+        <translation>LED-vlak:</translation>
+    </message>
+    <message>
+        <source>Reset Colors</source>
+        <translation>Standaard</translation>
+    </message>
+    <message>
+        <source>Home Team Name:</source>
+        <translation>Naam thuisploeg:</translation>
+    </message>
+    <message>
+        <source>Guest Team Name:</source>
+        <translation>Naam bezoekers:</translation>
+    </message>
+    <message>
+        <source>Section 1 Name:</source>
+        <translation>Naam sectie 1:</translation>
+    </message>
+    <message>
+        <source>Section 2 Name:</source>
+        <translation>Naam sectie 2:</translation>
+    </message>
+    <message>
+        <source>Board Credit:</source>
+        <translation>Vermelding:</translation>
+    </message>
+    <message>
+        <source>none on the board</source>
+        <translation>geen op het bord</translation>
+    </message>
+    <message>
+        <source>Language:</source>
+        <translation>Taal:</translation>
+    </message>
+    <message>
+        <source>Takes effect when Corvella is next started.</source>
+        <translation>Geldt vanaf de volgende start van Corvella.</translation>
+    </message>
+    <message>
+        <source>Desktop&apos;s</source>
+        <translation>Als het bureaublad</translation>
+    </message>
+    <message>
+        <source>Game Clock:</source>
+        <translation>Wedstrijdklok:</translation>
+    </message>
+    <message>
+        <source>Count down from</source>
+        <translation>Aftellen vanaf</translation>
+    </message>
+    <message>
+        <source>minutes.seconds</source>
+        <translation>min.sec</translation>
+    </message>
+    <message>
+        <source>Unticked, the clock counts up to 99:59.9. Counting down, it stops at 0:00.0 and sounds the buzzer.</source>
+        <translation>Zonder vinkje telt de klok op tot 99:59.9. Aftellend stopt hij bij 0:00.0 en klinkt de zoemer.</translation>
+    </message>
+    <message>
+        <source>Audience Display (F2):</source>
+        <translation>Publieksscherm (F2):</translation>
+    </message>
+    <message>
+        <source>off</source>
+        <translation>uit</translation>
+    </message>
+    <message>
+        <source>on screen </source>
+        <translation>op scherm </translation>
+    </message>
+    <message>
+        <source>Periods:</source>
+        <translation>Perioden:</translation>
+    </message>
+    <message>
+        <source>Custom</source>
+        <translation>Eigen</translation>
+    </message>
+    <message>
+        <source>no periods</source>
+        <translation>geen perioden</translation>
+    </message>
+    <message>
+        <source> periods</source>
+        <translation> perioden</translation>
+    </message>
+    <message>
+        <source>Breaks after them:</source>
+        <translation>Pauzes erna:</translation>
+    </message>
+    <message>
+        <source>Overtime when level:</source>
+        <translation>Verlenging:</translation>
+    </message>
+    <message>
+        <source>none</source>
+        <translation>geen</translation>
+    </message>
+    <message>
+        <source>[No File Selected]</source>
+        <translation>[Geen bestand gekozen]</translation>
+    </message>
+    <message>
+        <source>Sounds *.wav (*.wav)</source>
+        <translation>Geluiden *.wav (*.wav)</translation>
+    </message>
+    <message>
+        <source>This file cannot be played: </source>
+        <translation>Dit bestand kan niet worden afgespeeld: </translation>
+    </message>
+    <message>
+        <source>The settings could not be saved. They apply until Corvella is closed, but will be lost then.</source>
+        <translation>De instellingen konden niet worden opgeslagen. Ze gelden tot Corvella wordt afgesloten en gaan dan verloren.</translation>
+    </message>
+    <message>
+        <source>Game Keys:</source>
+        <translation>Spelknoppen:</translation>
+    </message>
+    <message>
+        <source>Home timeout</source>
+        <translation>Time-out thuis</translation>
+    </message>
+    <message>
+        <source>Guest timeout</source>
+        <translation>Time-out gast</translation>
+    </message>
+    <message>
+        <source>Next period</source>
+        <translation>Volgende periode</translation>
+    </message>
+    <message>
+        <source>Previous period</source>
+        <translation>Vorige periode</translation>
+    </message>
+    <message>
+        <source>Skip the break</source>
+        <translation>Pauze overslaan</translation>
+    </message>
+    <message>
+        <source>New game</source>
+        <translation>Nieuwe wedstrijd</translation>
+    </message>
+    <message>
+        <source>Timeouts and Fouls:</source>
+        <translation>Time-outs en fouten:</translation>
+    </message>
+    <message>
+        <source>Per game:</source>
+        <translation>Per wedstr.:</translation>
+    </message>
+    <message>
+        <source>2, 3</source>
+        <translation>2, 3</translation>
+    </message>
+    <message>
+        <source>Per half instead: the first half&apos;s, then the second&apos;s</source>
+        <translation>Per helft in plaats daarvan: eerst die van de eerste, dan van de tweede</translation>
+    </message>
+    <message>
+        <source>Per half:</source>
+        <translation>Per helft:</translation>
+    </message>
+    <message>
+        <source>Length:</source>
+        <translation>Duur:</translation>
+    </message>
+    <message>
+        <source>scores</source>
+        <translation>scores</translation>
+    </message>
+    <message>
+        <source>fouls</source>
+        <translation>fouten</translation>
+    </message>
+    <message>
+        <source>Section 2:</source>
+        <translation>Rij 2:</translation>
+    </message>
+    <message>
+        <source>period</source>
+        <translation>periode</translation>
+    </message>
+    <message>
+        <source>half</source>
+        <translation>helft</translation>
+    </message>
+    <message>
+        <source>Fouls reset:</source>
+        <translation>Fouten op 0:</translation>
+    </message>
+    <message>
+        <source>Bonus at:</source>
+        <translation>Bonus vanaf:</translation>
+    </message>
+    <message>
+        <source>Score digits:</source>
+        <translation>Cijfers:</translation>
+    </message>
+    <message>
+        <source>start the home team&apos;s timeout</source>
+        <translation>de time-out van de thuisploeg starten</translation>
+    </message>
+    <message>
+        <source>start the guest team&apos;s timeout</source>
+        <translation>de time-out van de gastploeg starten</translation>
+    </message>
+    <message>
+        <source>go to the next period</source>
+        <translation>naar de volgende periode gaan</translation>
+    </message>
+    <message>
+        <source>go back a period</source>
+        <translation>een periode teruggaan</translation>
+    </message>
+    <message>
+        <source>skip the break</source>
+        <translation>de pauze overslaan</translation>
+    </message>
+    <message>
+        <source>start a new game</source>
+        <translation>een nieuwe wedstrijd beginnen</translation>
+    </message>
+</context>
+<context>
+    <name>RemoteApi</name>
+    <message>
+        <source>not found</source>
+        <translation>niet gevonden</translation>
+    </message>
+    <message>
+        <source>too many wrong tokens; try again later</source>
+        <translation>te veel verkeerde tokens; probeer het later opnieuw</translation>
+    </message>
+    <message>
+        <source>a valid bearer token is needed</source>
+        <translation>een geldig bearer-token is nodig</translation>
+    </message>
+    <message>
+        <source>use GET</source>
+        <translation>gebruik GET</translation>
+    </message>
+    <message>
+        <source>use POST</source>
+        <translation>gebruik POST</translation>
+    </message>
+    <message>
+        <source>the body is not a JSON object</source>
+        <translation>de body is geen JSON-object</translation>
+    </message>
+    <message>
+        <source>the game is over</source>
+        <translation>de wedstrijd is voorbij</translation>
+    </message>
+    <message>
+        <source>the break runs by itself</source>
+        <translation>de pauze loopt vanzelf</translation>
+    </message>
+    <message>
+        <source>the clock is at zero; reset or set it</source>
+        <translation>de klok staat op nul; reset of zet hem</translation>
+    </message>
+    <message>
+        <source>Start the clock from the API</source>
+        <translation>Klok starten via de API</translation>
+    </message>
+    <message>
+        <source>Stop the clock from the API</source>
+        <translation>Klok stoppen via de API</translation>
+    </message>
+    <message>
+        <source>Start or stop the clock from the API</source>
+        <translation>Klok starten of stoppen via de API</translation>
+    </message>
+    <message>
+        <source>Reset the clock from the API</source>
+        <translation>Klok resetten via de API</translation>
+    </message>
+    <message>
+        <source>nothing to undo</source>
+        <translation>niets om ongedaan te maken</translation>
+    </message>
+    <message>
+        <source>nothing to redo</source>
+        <translation>niets om opnieuw te doen</translation>
+    </message>
+    <message>
+        <source>Next period from the API</source>
+        <translation>Volgende periode via de API</translation>
+    </message>
+    <message>
+        <source>the game has no periods</source>
+        <translation>de wedstrijd heeft geen perioden</translation>
+    </message>
+    <message>
+        <source>Previous period from the API</source>
+        <translation>Vorige periode via de API</translation>
+    </message>
+    <message>
+        <source>this is the first period</source>
+        <translation>dit is de eerste periode</translation>
+    </message>
+    <message>
+        <source>Skip the break from the API</source>
+        <translation>Pauze overslaan via de API</translation>
+    </message>
+    <message>
+        <source>there is no break to skip</source>
+        <translation>er is geen pauze om over te slaan</translation>
+    </message>
+    <message>
+        <source>New game from the API</source>
+        <translation>Nieuwe wedstrijd via de API</translation>
+    </message>
+    <message>
+        <source>give either &quot;value&quot; (minutes.seconds) or &quot;ms&quot;</source>
+        <translation>geef &quot;value&quot; (minuten.seconden) of &quot;ms&quot;</translation>
+    </message>
+    <message>
+        <source>only during play</source>
+        <translation>alleen tijdens het spel</translation>
+    </message>
+    <message>
+        <source>&quot;value&quot; is minutes.seconds, from &quot;0&quot; to &quot;99.59&quot;</source>
+        <translation>&quot;value&quot; is minuten.seconden, van &quot;0&quot; tot &quot;99.59&quot;</translation>
+    </message>
+    <message>
+        <source>Set the clock from the API</source>
+        <translation>Klok zetten via de API</translation>
+    </message>
+    <message>
+        <source>&quot;ms&quot; is a whole number from 0 to %1</source>
+        <translation>&quot;ms&quot; is een geheel getal van 0 tot %1</translation>
+    </message>
+    <message>
+        <source>give either &quot;add&quot; or &quot;set&quot;</source>
+        <translation>geef &quot;add&quot; of &quot;set&quot;</translation>
+    </message>
+    <message>
+        <source>the score change is a whole number</source>
+        <translation>de scorewijziging is een geheel getal</translation>
+    </message>
+    <message>
+        <source>the score would be %1, outside %2 to %3</source>
+        <translation>de score zou %1 zijn, buiten %2 tot %3</translation>
+    </message>
+    <message>
+        <source>Change score from the API</source>
+        <translation>Score wijzigen via de API</translation>
+    </message>
+    <message>
+        <source>a timeout is running</source>
+        <translation>er loopt een time-out</translation>
+    </message>
+    <message>
+        <source>the game has no timeouts</source>
+        <translation>de wedstrijd heeft geen time-outs</translation>
+    </message>
+    <message>
+        <source>the other team&apos;s timeout is running</source>
+        <translation>de time-out van de andere ploeg loopt</translation>
+    </message>
+    <message>
+        <source>no timeouts left</source>
+        <translation>geen time-outs meer</translation>
+    </message>
+    <message>
+        <source>End the timeout from the API</source>
+        <translation>Time-out beëindigd via de API</translation>
+    </message>
+    <message>
+        <source>Timeout from the API</source>
+        <translation>Time-out via de API</translation>
+    </message>
+</context>
+<context>
+    <name>ScoreBoardWindow</name>
+    <message>
+        <source>Not taken: %1</source>
+        <translation>Niet aangenomen: %1</translation>
+    </message>
+    <message>
+        <source>Not taken: %1 + %2 is over %3</source>
+        <translation>Niet aangenomen: %1 + %2 is meer dan %3</translation>
+    </message>
+    <message>
+        <source>Not taken: %1 - %2 is below %3</source>
+        <translation>Niet aangenomen: %1 - %2 is minder dan %3</translation>
+    </message>
+    <message>
+        <source>Set score</source>
+        <translation>Score gezet</translation>
+    </message>
+    <message>
+        <source>Change score</source>
+        <translation>Score gewijzigd</translation>
+    </message>
+    <message>
+        <source>Not taken: %1 is not a time from 0.00 to 99.59</source>
+        <translation>Niet aangenomen: %1 is geen tijd van 0.00 tot 99.59</translation>
+    </message>
+    <message>
+        <source>Set clock</source>
+        <translation>Klok gezet</translation>
+    </message>
+    <message>
+        <source>Start or stop the clock</source>
+        <translation>Klok starten of stoppen</translation>
+    </message>
+    <message>
+        <source>Reset the clock</source>
+        <translation>Klok resetten</translation>
+    </message>
+    <message>
+        <source>Next period</source>
+        <translation>Volgende periode</translation>
+    </message>
+    <message>
+        <source>Previous period</source>
+        <translation>Vorige periode</translation>
+    </message>
+    <message>
+        <source>Skip the break</source>
+        <translation>Pauze overslaan</translation>
+    </message>
+    <message>
+        <source>Are you sure you want to start a new game?</source>
+        <translation>Weet u zeker dat u een nieuwe wedstrijd wilt beginnen?</translation>
+    </message>
+    <message>
+        <source>New game?</source>
+        <translation>Nieuwe wedstrijd?</translation>
+    </message>
+    <message>
+        <source>New game</source>
+        <translation>Nieuwe wedstrijd</translation>
+    </message>
+    <message>
+        <source>Are you sure you want to clear all LEDs?</source>
+        <translation>Weet u zeker dat u alle leds wilt wissen?</translation>
+    </message>
+    <message>
+        <source>Clear all LEDs</source>
+        <translation>Alle leds gewist</translation>
+    </message>
+    <message>
+        <source>%1 dropped: no key for a while</source>
+        <translation>%1 vervallen: een tijd geen toets</translation>
+    </message>
+    <message>
+        <source>blank</source>
+        <translation>leeg</translation>
+    </message>
+    <message>
+        <source>clock runs from %1</source>
+        <translation>klok loopt vanaf %1</translation>
+    </message>
+    <message>
+        <source>clock stopped at %1</source>
+        <translation>klok gestopt op %1</translation>
+    </message>
+    <message>
+        <source>clock %1</source>
+        <translation>klok %1</translation>
+    </message>
+    <message>
+        <source>Ctrl+Z again starts the clock from %1</source>
+        <translation>Nogmaals Ctrl+Z start de klok vanaf %1</translation>
+    </message>
+    <message>
+        <source>Undone: %1</source>
+        <translation>Ongedaan: %1</translation>
+    </message>
+    <message>
+        <source>Redone: %1</source>
+        <translation>Opnieuw: %1</translation>
+    </message>
+    <message>
+        <source>Not started: a timeout is running; its team&apos;s key ends it</source>
+        <translation>Niet gestart: er loopt een time-out; de toets van die ploeg beëindigt hem</translation>
+    </message>
+    <message>
+        <source>Not taken: no timeout in a break or after the game</source>
+        <translation>Niet aangenomen: geen time-out in een pauze of na de wedstrijd</translation>
+    </message>
+    <message>
+        <source>Not taken: the other team&apos;s timeout is running</source>
+        <translation>Niet aangenomen: de time-out van de andere ploeg loopt</translation>
+    </message>
+    <message>
+        <source>Not taken: %1 has no timeouts left</source>
+        <translation>Niet aangenomen: %1 heeft geen time-outs meer</translation>
+    </message>
+    <message>
+        <source>End the timeout of %1</source>
+        <translation>Time-out van %1 beëindigd</translation>
+    </message>
+    <message>
+        <source>Timeout %1</source>
+        <translation>Time-out %1</translation>
+    </message>
+    <message>
+        <source>Undone from the network: %1</source>
+        <translation>Ongedaan gemaakt via het netwerk: %1</translation>
+    </message>
+    <message>
+        <source>Redone from the network: %1</source>
+        <translation>Opnieuw gedaan via het netwerk: %1</translation>
+    </message>
+</context>
+<context>
+    <name>ScoreEntry</name>
+    <message>
+        <source>%1: a score takes one digit and Enter</source>
+        <translation>%1: een score neemt één cijfer en Enter</translation>
+    </message>
+    <message>
+        <source>%1: a sign, then one digit</source>
+        <translation>%1: een teken, dan één cijfer</translation>
+    </message>
+    <message>
+        <source>%1 is over %2</source>
+        <translation>%1 is meer dan %2</translation>
+    </message>
+</context>
+<context>
+    <name>ScreenSaverInhibitor</name>
+    <message>
+        <source>A scoreboard is on show</source>
+        <translation>Er wordt een scorebord getoond</translation>
+    </message>
+</context>
+<context>
+    <name>SoundFile</name>
+    <message>
+        <source>it is not a sound file</source>
+        <translation>het is geen geluidsbestand</translation>
+    </message>
+    <message>
+        <source>its sound is compressed in a way Corvella cannot play</source>
+        <translation>het geluid is gecomprimeerd op een manier die Corvella niet kan afspelen</translation>
+    </message>
+    <message>
+        <source>it is damaged</source>
+        <translation>het is beschadigd</translation>
+    </message>
+    <message>
+        <source>its header is damaged (too many parts)</source>
+        <translation>de header is beschadigd (te veel delen)</translation>
+    </message>
+    <message>
+        <source>it has %1 channels, more than Corvella can play</source>
+        <translation>het heeft %1 kanalen, meer dan Corvella kan afspelen</translation>
+    </message>
+    <message>
+        <source>its sample rate of %1 Hz is not supported</source>
+        <translation>de samplefrequentie van %1 Hz wordt niet ondersteund</translation>
+    </message>
+    <message>
+        <source>the sound is longer than 10 minutes</source>
+        <translation>het geluid duurt langer dan 10 minuten</translation>
+    </message>
+    <message>
+        <source>it holds no sound</source>
+        <translation>het bevat geen geluid</translation>
+    </message>
+    <message>
+        <source>the file does not exist</source>
+        <translation>het bestand bestaat niet</translation>
+    </message>
+    <message>
+        <source>it is not a file</source>
+        <translation>het is geen bestand</translation>
+    </message>
+    <message>
+        <source>it is larger than 32 MB</source>
+        <translation>het is groter dan 32 MB</translation>
+    </message>
+    <message>
+        <source>it cannot be read</source>
+        <translation>het kan niet worden gelezen</translation>
+    </message>
+    <message>
+        <source>Corvella&apos;s sound support is not installed</source>
+        <translation>De geluidsondersteuning van Corvella is niet geïnstalleerd</translation>
+    </message>
+</context>
+<context>
+    <name>StartScreen</name>
+    <message>
+        <source>Version %1.%2.%3</source>
+        <translation>Versie %1.%2.%3</translation>
+    </message>
+    <message>
+        <source>Click to continue.</source>
+        <translation>Klik om verder te gaan.</translation>
+    </message>
+    <message>
+        <source>Custom Created by Brannick</source>
+        <translation>Gemaakt door Brannick</translation>
+    </message>
+    <message>
+        <source>&amp;Instructions</source>
+        <translation>&amp;Instructies</translation>
+    </message>
+    <message>
+        <source>&amp;Options</source>
+        <translation>&amp;Opties</translation>
+    </message>
+</context>
+<context>
+    <name>WebPages</name>
+    <message>
+        <source>Not connected</source>
+        <translation>Niet verbonden</translation>
+    </message>
+    <message>
+        <source>Board</source>
+        <translation>Bord</translation>
+    </message>
+    <message>
+        <source>Stream overlay</source>
+        <translation>Stream-overlay</translation>
+    </message>
+    <message>
+        <source>Remote</source>
+        <translation>Bediening</translation>
+    </message>
+    <message>
+        <source>PIN shown on the scoreboard&apos;s computer</source>
+        <translation>Pincode op de computer van het scorebord</translation>
+    </message>
+    <message>
+        <source>Unlock</source>
+        <translation>Ontgrendelen</translation>
+    </message>
+    <message>
+        <source>Start / Stop</source>
+        <translation>Start / stop</translation>
+    </message>
+    <message>
+        <source>Reset</source>
+        <translation>Reset</translation>
+    </message>
+    <message>
+        <source>Buzzer</source>
+        <translation>Zoemer</translation>
+    </message>
+    <message>
+        <source>Break after period %1</source>
+        <translation>Pauze na periode %1</translation>
+    </message>
+    <message>
+        <source>Final</source>
+        <translation>Einde</translation>
+    </message>
+    <message>
+        <source>Overtime %1</source>
+        <translation>Verlenging %1</translation>
+    </message>
+    <message>
+        <source>Period %1</source>
+        <translation>Periode %1</translation>
+    </message>
+    <message>
+        <source>Too many wrong PINs. Wait a while, or scan the QR code.</source>
+        <translation>Te veel verkeerde pincodes. Wacht even of scan de QR-code.</translation>
+    </message>
+    <message>
+        <source>Wrong PIN.</source>
+        <translation>Verkeerde pincode.</translation>
+    </message>
+    <message>
+        <source>BREAK</source>
+        <translation>PAUZE</translation>
+    </message>
+    <message>
+        <source>FINAL</source>
+        <translation>EINDE</translation>
+    </message>
+    <message>
+        <source>OVERTIME</source>
+        <translation>VERLENGING</translation>
+    </message>
+    <message>
+        <source>PERIOD</source>
+        <translation>PERIODE</translation>
+    </message>
+    <message>
+        <source>Set clock</source>
+        <translation>Klok zetten</translation>
+    </message>
+    <message>
+        <source>Undo</source>
+        <translation>Ongedaan maken</translation>
+    </message>
+    <message>
+        <source>The clock is minutes.seconds, like 12.30.</source>
+        <translation>De klok is minuten.seconden, zoals 12.30.</translation>
+    </message>
+    <message>
+        <source>Undo again to start the clock again.</source>
+        <translation>Nog eens ongedaan maken om de klok weer te starten.</translation>
+    </message>
+    <message>
+        <source>TIMEOUT</source>
+        <translation>TIME-OUT</translation>
+    </message>
+    <message>
+        <source>BONUS</source>
+        <translation>BONUS</translation>
+    </message>
+    <message>
+        <source>Timeout %1</source>
+        <translation>Time-out %1</translation>
+    </message>
+    <message>
+        <source>(%1 timeouts)</source>
+        <translation>(%1 time-outs)</translation>
+    </message>
+</context>
+<context>
+    <name>WebService</name>
+    <message>
+        <source>&quot;%1&quot; is not an address of this computer</source>
+        <translation>&quot;%1&quot; is geen adres van deze computer</translation>
+    </message>
+</context>
+</TS>

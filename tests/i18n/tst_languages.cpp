@@ -1,0 +1,255 @@
+#include "app/startscreen.h"
+#include "i18n/language.h"
+#include "options/keychooser.h"
+#include "options/optionsdialog.h"
+#include "scoreboard/scoreboardwindow.h"
+#include "settings/appsettings.h"
+#include "tests/support/fakes.h"
+#include "web/networkpage.h"
+#include "web/operatorpanel.h"
+#include "web/pagetexts.h"
+
+#include <QAbstractButton>
+#include <QApplication>
+#include <QCheckBox>
+#include <QComboBox>
+#include <QDir>
+#include <QGroupBox>
+#include <QJsonDocument>
+#include <QJsonObject>
+#include <QLabel>
+#include <QLayout>
+#include <QMessageBox>
+#include <QStyleOption>
+#include <QTabBar>
+#include <QTabWidget>
+#include <QTest>
+#include <QTranslator>
+
+namespace {
+
+// The room a control gives its texts, and the texts; none for other widgets.
+// Word-wrapped labels are measured by height.
+std::pair<int, QStringList> roomAndTexts(QWidget *w)
+{
+    const QStyle *style = w->style();
+    if (auto *label = qobject_cast<QLabel *>(w); label && !Qt::mightBeRichText(label->text()))
+        return {label->contentsRect().width(), {label->text()}};
+    if (auto *button = qobject_cast<QAbstractButton *>(w)) {
+        QStyleOptionButton option;
+        option.initFrom(button);
+        const auto element = qobject_cast<QCheckBox *>(w) ? QStyle::SE_CheckBoxContents
+                                                          : QStyle::SE_PushButtonContents;
+        return {style->subElementRect(element, &option, button).width(), {button->text()}};
+    }
+    if (auto *group = qobject_cast<QGroupBox *>(w))
+        return {group->contentsRect().width(), {group->title()}};
+    if (auto *combo = qobject_cast<QComboBox *>(w); combo && !combo->isEditable()) {
+        QStyleOptionComboBox option;
+        option.initFrom(combo);
+        QStringList items;
+        for (int i = 0; i < combo->count(); ++i)
+            items << combo->itemText(i);
+        return {
+            style->subControlRect(QStyle::CC_ComboBox, &option, QStyle::SC_ComboBoxEditField, combo)
+                .width(),
+            items};
+    }
+    return {0, {}};
+}
+
+// Every text of the window that is wider (or, wrapped, taller) than its
+// control, and every tab narrower than its caption.
+QStringList overflows(QWidget *window)
+{
+    QStringList found;
+    const auto check = [&](const QWidget *control, const QString &text, int needed, int room) {
+        if (!text.isEmpty() && needed > room)
+            found << QStringLiteral("%1 %2 '%3' needs %4 px, has %5")
+                         .arg(QString::fromLatin1(control->metaObject()->className()),
+                              control->objectName(), text)
+                         .arg(needed)
+                         .arg(room);
+    };
+    for (QWidget *w : window->findChildren<QWidget *>()) {
+        const QFontMetrics fm = w->fontMetrics();
+        const auto [room, texts] = roomAndTexts(w);
+        for (const QString &text : texts) {
+            auto *label = qobject_cast<QLabel *>(w);
+            if (label && label->wordWrap())
+                check(w, text, label->heightForWidth(room), label->contentsRect().height());
+            else
+                check(w, text, fm.size(Qt::TextShowMnemonic, text).width(), room);
+        }
+        if (auto *tabs = qobject_cast<QTabBar *>(w)) {
+            const int padding =
+                tabs->style()->pixelMetric(QStyle::PM_TabBarTabHSpace, nullptr, tabs);
+            for (int i = 0; i < tabs->count(); ++i)
+                check(tabs, tabs->tabText(i),
+                      fm.size(Qt::TextShowMnemonic, tabs->tabText(i)).width() + padding,
+                      tabs->tabRect(i).width());
+        }
+    }
+    return found;
+}
+
+} // namespace
+
+// Every window in every language: no text wider than its control.
+class TestLanguages : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void choosesTheFirstTranslatedOrEnglish_data();
+    void choosesTheFirstTranslatedOrEnglish();
+    void languageChoiceIsStored();
+    void pagesFollowTheBrowser_data();
+    void pagesFollowTheBrowser();
+    void textsFitTheirControls_data();
+    void textsFitTheirControls();
+
+private:
+    QStringList check(QWidget *window, const QString &name);
+    // Screenshots of every window, by platform (offscreen, or xcb under Xvfb).
+    static QString shots()
+    {
+        return QStringLiteral(CORVELLA_ARTIFACTS "/languages/") + QGuiApplication::platformName();
+    }
+    QString languageName() const
+    {
+        return m_language.isEmpty() ? QStringLiteral("en") : m_language;
+    }
+    QString m_language;
+};
+
+void TestLanguages::choosesTheFirstTranslatedOrEnglish_data()
+{
+    QTest::addColumn<QStringList>("preferred");
+    QTest::addColumn<QString>("chosen");
+    QTest::newRow("region dropped") << QStringList{QStringLiteral("de-DE")} << QStringLiteral("de");
+    QTest::newRow("underscore form")
+        << QStringList{QStringLiteral("nl_BE")} << QStringLiteral("nl");
+    QTest::newRow("English first wins over a translation")
+        << QStringList{QStringLiteral("en-GB"), QStringLiteral("de")} << QString();
+    QTest::newRow("untranslated skipped")
+        << QStringList{QStringLiteral("ja"), QStringLiteral("nl")} << QStringLiteral("nl");
+    QTest::newRow("nothing translated") << QStringList{QStringLiteral("ja")} << QString();
+}
+
+void TestLanguages::choosesTheFirstTranslatedOrEnglish()
+{
+    QFETCH(QStringList, preferred);
+    QFETCH(QString, chosen);
+    QCOMPARE(chooseLanguage(preferred, {QStringLiteral("de"), QStringLiteral("nl")}), chosen);
+}
+
+void TestLanguages::languageChoiceIsStored()
+{
+    ScriptedDialogs dialogs;
+    Settings dutch = defaultSettings();
+    dutch.Language = QStringLiteral("nl");
+    OptionsDialog options(dutch, dialogs, {});
+    auto *choice = options.findChild<QComboBox *>(QStringLiteral("cboLanguage"));
+    QCOMPARE(choice->currentText(), QStringLiteral("Nederlands"));
+    choice->setCurrentIndex(choice->findText(QStringLiteral("Español")));
+    QCOMPARE(options.settings().Language, QStringLiteral("es"));
+}
+
+void TestLanguages::pagesFollowTheBrowser_data()
+{
+    QTest::addColumn<QByteArray>("accepted");
+    QTest::addColumn<QByteArray>("query");
+    QTest::addColumn<QString>("notConnected");
+    QTest::newRow("German") << QByteArray("de-DE,de;q=0.9") << QByteArray()
+                            << QStringLiteral("Nicht verbunden");
+    QTest::newRow("English before German")
+        << QByteArray("en-US,en;q=0.9,de;q=0.8") << QByteArray() << QString();
+    QTest::newRow("lang= wins") << QByteArray("de") << QByteArray("lang=es")
+                                << QStringLiteral("Sin conexión");
+}
+
+void TestLanguages::pagesFollowTheBrowser()
+{
+    QFETCH(QByteArray, accepted);
+    QFETCH(QByteArray, query);
+    QFETCH(QString, notConnected);
+    const QJsonObject texts = QJsonDocument::fromJson(pageTexts(accepted, query)).object();
+    QCOMPARE(texts.value(QStringLiteral("Not connected")).toString(), notConnected);
+}
+
+void TestLanguages::textsFitTheirControls_data()
+{
+    QTest::addColumn<QString>("language");
+    QTest::newRow("English") << QString();
+    for (const QString &language : translatedLanguages())
+        QTest::newRow(qPrintable(language)) << language;
+    QCOMPARE(translatedLanguages().size(), 4);
+}
+
+QStringList TestLanguages::check(QWidget *window, const QString &name)
+{
+    window->show();
+    if (window->layout())
+        window->layout()->activate();
+    const QString folder = shots();
+    QDir().mkpath(folder);
+    window->grab().save(folder + u'/' + languageName() + u'-' + name + QStringLiteral(".png"));
+    QStringList found = overflows(window);
+    for (QString &line : found)
+        line.prepend(name + QStringLiteral(": "));
+    return found;
+}
+
+void TestLanguages::textsFitTheirControls()
+{
+    QFETCH(QString, language);
+    m_language = language;
+    const QList<QTranslator *> translators = installTranslations(*qApp, language);
+    const auto cleanup = qScopeGuard([&] { qDeleteAll(translators); });
+    QCOMPARE(translators.isEmpty(), language.isEmpty());
+    ScriptedDialogs dialogs;
+    QStringList problems;
+
+    StartScreen start(dialogs, {});
+    problems << check(&start, QStringLiteral("start"));
+
+    Settings noSound = defaultSettings();
+    noSound.BuzzerFile.clear(); // its caption is a text of ours
+    OptionsDialog options(noSound, dialogs, {});
+    auto *network = new NetworkPage;
+    options.addPage(network, NetworkPage::title(), {});
+    auto *tabs = options.findChild<QTabWidget *>();
+    for (int i = 0; i < tabs->count(); ++i) {
+        tabs->setCurrentIndex(i);
+        if (QLayout *layout = tabs->currentWidget()->layout())
+            layout->activate();
+        options.show();
+        options.grab().save(shots() + u'/' + languageName() +
+                            QStringLiteral("-options-%1.png").arg(i));
+    }
+    problems << check(&options, QStringLiteral("options"));
+
+    const char *const purposes[] = {"start / stop the clock", "reset the clock",
+                                    "sound the buzzer"};
+    for (int i = 0; i < 3; ++i) {
+        KeyChoice choice{OptionsDialog::tr(purposes[i]), 0, 0};
+        KeyChooser chooser(choice, {}, dialogs);
+        problems << check(&chooser, QStringLiteral("key-%1").arg(i));
+    }
+
+    const auto newGame =
+        makeYesNoBox(nullptr, ScoreBoardWindow::tr("Are you sure you want to start a new game?"),
+                     ScoreBoardWindow::tr("New game?"));
+    problems << check(newGame.get(), QStringLiteral("question"));
+
+    OperatorPanel panel;
+    panel.showState({QStringLiteral("http://192.168.100.200:8080/")}, QStringLiteral("1234"), {}, 2,
+                    1);
+    problems << check(&panel, QStringLiteral("network"));
+
+    QVERIFY2(problems.isEmpty(), qPrintable(problems.join(u'\n')));
+}
+
+QTEST_MAIN(TestLanguages)
+#include "tst_languages.moc"

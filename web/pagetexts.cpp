@@ -1,0 +1,92 @@
+#include "web/pagetexts.h"
+
+#include "i18n/language.h"
+
+#include <QJsonDocument>
+#include <QJsonObject>
+#include <QTranslator>
+#include <QUrlQuery>
+
+#include <algorithm>
+
+namespace {
+
+// Every text the pages' scripts translate, as the pages write it.
+const char *const Texts[] = {
+    QT_TRANSLATE_NOOP("WebPages", "Not connected"),
+    QT_TRANSLATE_NOOP("WebPages", "Board"),
+    QT_TRANSLATE_NOOP("WebPages", "Stream overlay"),
+    QT_TRANSLATE_NOOP("WebPages", "Remote"),
+    QT_TRANSLATE_NOOP("WebPages", "PIN shown on the scoreboard's computer"),
+    QT_TRANSLATE_NOOP("WebPages", "Unlock"),
+    QT_TRANSLATE_NOOP("WebPages", "Start / Stop"),
+    QT_TRANSLATE_NOOP("WebPages", "Reset"),
+    QT_TRANSLATE_NOOP("WebPages", "Buzzer"),
+    QT_TRANSLATE_NOOP("WebPages", "Break after period %1"),
+    QT_TRANSLATE_NOOP("WebPages", "Final"),
+    QT_TRANSLATE_NOOP("WebPages", "Overtime %1"),
+    QT_TRANSLATE_NOOP("WebPages", "Period %1"),
+    QT_TRANSLATE_NOOP("WebPages", "Too many wrong PINs. Wait a while, or scan the QR code."),
+    QT_TRANSLATE_NOOP("WebPages", "Wrong PIN."),
+    QT_TRANSLATE_NOOP("WebPages", "BREAK"),
+    QT_TRANSLATE_NOOP("WebPages", "FINAL"),
+    QT_TRANSLATE_NOOP("WebPages", "OVERTIME"),
+    QT_TRANSLATE_NOOP("WebPages", "PERIOD"),
+    QT_TRANSLATE_NOOP("WebPages", "Set clock"),
+    QT_TRANSLATE_NOOP("WebPages", "Undo"),
+    QT_TRANSLATE_NOOP("WebPages", "The clock is minutes.seconds, like 12.30."),
+    QT_TRANSLATE_NOOP("WebPages", "Undo again to start the clock again."),
+    QT_TRANSLATE_NOOP("WebPages", "TIMEOUT"),
+    QT_TRANSLATE_NOOP("WebPages", "BONUS"),
+    QT_TRANSLATE_NOOP("WebPages", "Timeout %1"),
+    QT_TRANSLATE_NOOP("WebPages", "(%1 timeouts)"),
+};
+
+// The header's languages, the most wanted first: "nl-BE,nl;q=0.9,en;q=0.5".
+QStringList acceptedLanguages(const QByteArray &header)
+{
+    QList<QPair<double, QString>> weighted;
+    for (const QByteArray &entry : header.split(',')) {
+        const QList<QByteArray> fields = entry.split(';');
+        const QString tag = QString::fromLatin1(fields.at(0).trimmed());
+        double weight = 1;
+        for (const QByteArray &field : fields.mid(1)) {
+            if (field.trimmed().startsWith("q="))
+                weight = field.trimmed().mid(2).toDouble();
+        }
+        if (!tag.isEmpty() && tag != u'*' && weight > 0)
+            weighted.append({weight, tag});
+    }
+    std::stable_sort(weighted.begin(), weighted.end(),
+                     [](const auto &a, const auto &b) { return a.first > b.first; });
+    QStringList tags;
+    for (const auto &entry : std::as_const(weighted))
+        tags << entry.second;
+    return tags;
+}
+
+} // namespace
+
+QString pageLanguage(const QByteArray &acceptLanguage, const QByteArray &query)
+{
+    const QString asked =
+        QUrlQuery(QString::fromLatin1(query)).queryItemValue(QStringLiteral("lang"));
+    QStringList preferred = acceptedLanguages(acceptLanguage);
+    if (!asked.isEmpty())
+        preferred.prepend(asked);
+    return chooseLanguage(preferred, translatedLanguages());
+}
+
+QByteArray pageTexts(const QByteArray &acceptLanguage, const QByteArray &query)
+{
+    QJsonObject texts;
+    const QString language = pageLanguage(acceptLanguage, query);
+    // A translator of its own: the pages' language need not be the program's.
+    QTranslator translator;
+    if (!language.isEmpty() &&
+        translator.load(QStringLiteral("corvella_") + language, QStringLiteral(":/i18n"))) {
+        for (const char *text : Texts)
+            texts.insert(QString::fromUtf8(text), translator.translate("WebPages", text));
+    }
+    return QJsonDocument(texts).toJson(QJsonDocument::Compact);
+}
