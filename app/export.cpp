@@ -87,7 +87,8 @@ QString resultHtml(const GameRecord &record, int timelineShown)
         html += QStringLiteral("<h2>%1</h2><p>%2</p>")
                     .arg(ExportText::tr("Timeouts"), taken.join(QStringLiteral(" &middot; ")));
     }
-    html += QStringLiteral("<h2>%1</h2><p style='font-size:8pt'>").arg(ExportText::tr("Score changes"));
+    html +=
+        QStringLiteral("<h2>%1</h2><p style='font-size:8pt'>").arg(ExportText::tr("Score changes"));
     QStringList changes;
     for (const GameLogEntry &e : record.entries) {
         if (e.before == e.after)

@@ -93,9 +93,9 @@ private slots:
                     continue;
                 const QRect place(control->parentWidget()->mapTo(page, control->pos()),
                                   control->size());
-                QVERIFY2(page->rect().contains(place),
-                         qPrintable(tabs->tabText(i) + QStringLiteral(": ") +
-                                    control->objectName()));
+                QVERIFY2(
+                    page->rect().contains(place),
+                    qPrintable(tabs->tabText(i) + QStringLiteral(": ") + control->objectName()));
             }
             options.grab().save(
                 QStringLiteral(CORVELLA_ARTIFACTS "/screenshots/options-%1.png").arg(i));
