@@ -273,9 +273,15 @@ qint64 GameModel::timeoutLeftMs() const
     return std::max<qint64>(m_state.timeoutMs - run, 0);
 }
 
+// Where the timeouts taken now are counted: the half, or the whole game.
+int GameModel::timeoutHalf() const
+{
+    return m_structure.timeouts.countsHalves() ? m_structure.halfOf(period()) : 0;
+}
+
 int GameModel::timeoutsLeft(Team team) const
 {
-    const int half = m_structure.timeouts.countsHalves() ? m_structure.halfOf(period()) : 0;
+    const int half = timeoutHalf();
     const int allowed = m_structure.timeouts.allowed(half);
     return std::max(allowed - m_state.timeoutsTaken.at(team).at(half), 0);
 }
@@ -306,7 +312,7 @@ void GameModel::takeTimeout(Team team)
     }
     if (m_state.running)
         stopRun();
-    const int half = m_structure.timeouts.countsHalves() ? m_structure.halfOf(period()) : 0;
+    const int half = timeoutHalf();
     ++m_state.timeoutsTaken.at(team).at(half);
     m_state.timeoutTeam = team;
     m_state.timeoutMs = m_structure.timeouts.lengthMs;

@@ -159,6 +159,7 @@ private:
     void endPeriod(qint64 endedAtMs);
     void endBreak();
     void endTimeout();
+    int timeoutHalf() const;
     void resetFoulsFor(int nextPeriod);
     void readyPeriod(int period);
     void startRun();

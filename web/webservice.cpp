@@ -30,13 +30,14 @@ QHostAddress WebService::listenAddress(const QString &text)
 
 void WebService::apply(const Settings &settings)
 {
-    updatePanel(); // the token may have changed
     const QHostAddress address = listenAddress(settings.WebAddress);
     const QString wanted = settings.WebServer == 0
                                ? QString()
                                : address.toString() + u'|' + QString::number(settings.WebPort);
-    if (wanted == m_listening && (wanted.isEmpty() || isRunning()))
+    if (wanted == m_listening && (wanted.isEmpty() || isRunning())) {
+        updatePanel(); // the API's token may have changed
         return;
+    }
     m_listening = wanted;
     m_server.close();
     m_problem.clear();

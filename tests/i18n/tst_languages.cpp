@@ -244,7 +244,7 @@ void TestLanguages::textsFitTheirControls()
     problems << check(newGame.get(), QStringLiteral("question"));
 
     OperatorPanel panel;
-    panel.showState({QStringLiteral("http://192.168.100.200:8080/")}, QStringLiteral("1234"), {}, 2,
+    panel.showState({QStringLiteral("http://127.0.0.1:8080/")}, QStringLiteral("1234"), {}, 2,
                     1);
     problems << check(&panel, QStringLiteral("network"));
 
