@@ -244,8 +244,7 @@ void TestLanguages::textsFitTheirControls()
     problems << check(newGame.get(), QStringLiteral("question"));
 
     OperatorPanel panel;
-    panel.showState({QStringLiteral("http://127.0.0.1:8080/")}, QStringLiteral("1234"), {}, 2,
-                    1);
+    panel.showState({QStringLiteral("http://127.0.0.1:8080/")}, QStringLiteral("1234"), {}, 2, 1);
     problems << check(&panel, QStringLiteral("network"));
 
     QVERIFY2(problems.isEmpty(), qPrintable(problems.join(u'\n')));
