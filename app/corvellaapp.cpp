@@ -7,6 +7,7 @@
 #include "game/clockface.h"
 #include "options/optionsdialog.h"
 #include "platform/dialogs.h"
+#include "platform/screenfiller.h"
 #include "scoreboard/scoreboardwindow.h"
 #include "web/networkpage.h"
 #include "web/remoteapi.h"
@@ -312,6 +313,7 @@ void CorvellaApp::connectBoard()
     QObject::connect(&m_game, &GameModel::changed, board, [this] { updateScreenSaver(); });
     board->installEventFilter(new FullScreenWatcher(board, [this] { updateScreenSaver(); }));
     new PointerHider(board);
+    ScreenFiller::watch(board);
 }
 
 QWidget *CorvellaApp::makeAudienceView()

@@ -4,6 +4,7 @@
 #include "display/leddigit.h"
 #include "display/twips.h"
 #include "options/optionsdialog.h"
+#include "platform/screenfiller.h"
 #include "scoreboard/scoreboardwindow.h"
 #include "settings/appsettings.h"
 #include "settings/bgrcolor.h"
@@ -157,6 +158,26 @@ private slots:
     }
 
     void init() { settings = defaultSettings(); }
+
+    // A bare X server has no window manager to carry out F11: the board
+    // covers its screen itself, and goes back where it was.
+    void fullScreenWithoutWindowManager()
+    {
+        QVERIFY(!ScreenFiller::windowManagerFillsScreens());
+        TestBoard made(fakes, settings);
+        ScoreBoardWindow &board = made.window;
+        ScreenFiller::watch(&board);
+        const QRect normal(40, 30, 632, 453);
+        board.setGeometry(normal);
+        board.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&board));
+        QTest::keyClick(&board, Qt::Key_F11);
+        QTRY_COMPARE(board.geometry(), board.screen()->geometry());
+        QVERIFY(board.isFullScreen());
+        QTest::keyClick(&board, Qt::Key_F11);
+        QTRY_COMPARE(board.geometry(), normal);
+        QVERIFY(!board.isFullScreen());
+    }
 
     // 4:3, 5:4, 16:10, 21:9 and portrait screens, with long captions and
     // numbers whose "1"s would vanish under a neighbour.
