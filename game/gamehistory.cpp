@@ -35,22 +35,22 @@ public:
         return true;
     }
 
-    void undo() override { put(m_before); }
+    void undo() override { put(m_after, m_before); }
     void redo() override
     {
         // The action itself already ran when it was recorded.
         if (m_done)
-            put(m_after);
+            put(m_before, m_after);
         m_done = true;
     }
 
 private:
-    void put(const GameState &state)
+    void put(const GameState &from, const GameState &to)
     {
         if (m_clockAction)
-            m_game.restore(state);
+            m_game.restore(to);
         else
-            m_game.restoreScores(state);
+            m_game.restoreScores(from, to);
     }
 
     GameModel &m_game;

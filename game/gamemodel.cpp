@@ -372,10 +372,18 @@ void GameModel::setStructure(const GameStructure &structure)
     emit changed();
 }
 
-void GameModel::restoreScores(const GameState &state)
+void GameModel::restoreScores(const GameState &from, const GameState &to)
 {
-    m_state.scores = state.scores;
-    m_state.timeoutsTaken = state.timeoutsTaken;
+    for (size_t i = 0; i < to.scores.size(); ++i) {
+        if (from.scores[i] != to.scores[i])
+            m_state.scores[i] = to.scores[i];
+    }
+    for (size_t team = 0; team < to.timeoutsTaken.size(); ++team) {
+        for (size_t half = 0; half < to.timeoutsTaken[team].size(); ++half) {
+            if (from.timeoutsTaken[team][half] != to.timeoutsTaken[team][half])
+                m_state.timeoutsTaken[team][half] = to.timeoutsTaken[team][half];
+        }
+    }
     emit changed();
 }
 

@@ -140,8 +140,10 @@ public:
     // Puts the game back as it was; a clock that was running runs on from
     // the value it had then.
     void restore(const GameState &state);
-    // Puts the scores back as they were; the clock goes on as it is.
-    void restoreScores(const GameState &state);
+    // Takes back what one step changed in the scores and timeouts, from
+    // `from` to `to`; the clock goes on as it is, and what changed since by
+    // itself (fouls cleared at a new period) stays.
+    void restoreScores(const GameState &from, const GameState &to);
 
     // Brings the clock up to date; the timer calls it at every new tenth.
     void updateClock();

@@ -106,6 +106,30 @@ private slots:
         QCOMPARE(game.score(GameModel::Home2), 5);
     }
 
+    // A quarter that ends by itself clears the fouls outside the history:
+    // undoing a basket from before it takes back the basket, not the fouls.
+    void aBasketUndoneAfterTheQuarterEndedLeavesTheNewQuartersFouls()
+    {
+        GameModel game(time);
+        game.setClockMode(true, 60'000);
+        game.setStructure(basketball());
+        GameHistory history(game);
+        history.perform(QStringLiteral("foul"),
+                        [](GameModel &g) { g.addToScore(GameModel::Home2, 1); });
+        game.startStop();
+        history.perform(QStringLiteral("basket"),
+                        [](GameModel &g) { g.addToScore(GameModel::Home1, 2); });
+        advance(game, 60'000);
+        game.skipBreak();
+        QCOMPARE(game.period(), 2);
+        QCOMPARE(game.score(GameModel::Home2), 0);
+        history.undo();
+        QCOMPARE(game.score(GameModel::Home1), 0);
+        QCOMPARE(game.score(GameModel::Home2), 0);
+        history.redo();
+        QCOMPARE(game.score(GameModel::Home1), 2);
+    }
+
     void anUndoneTimeoutGivesItBack()
     {
         GameModel game(time);
