@@ -91,7 +91,8 @@ QString resultHtml(const GameRecord &record, int timelineShown)
         QStringLiteral("<h2>%1</h2><p style='font-size:8pt'>").arg(ExportText::tr("Score changes"));
     QStringList changes;
     for (const GameLogEntry &e : record.entries) {
-        if (e.before == e.after)
+        // Fouls a new period clears are no score change.
+        if (e.before == e.after || e.kind == u"clock")
             continue;
         QString change =
             clockText(e.clockMs) + u' ' + scorePair(e.after, GameModel::Home1, GameModel::Guest1);

@@ -5,11 +5,14 @@
 
 #include <QCoreApplication>
 #include <QDir>
+#include <QFileInfo>
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
 
 #include <unistd.h>
+
+#include <algorithm>
 
 namespace {
 
@@ -259,6 +262,7 @@ GameLog::GameLog(QString folder, GameModel &game, GameHistory &history, QObject 
     m_remoteFlush.setInterval(GameStateFile::RemoteSaveMs);
     connect(&m_remoteFlush, &QTimer::timeout, this, &GameLog::flush);
     connect(&history, &GameHistory::stepped, this, &GameLog::record);
+    connect(&game, &GameModel::clockEnded, this, &GameLog::recordClockEnd);
 }
 
 GameLog::~GameLog()
@@ -273,12 +277,41 @@ QString GameLog::defaultFolder()
 
 QStringList GameLog::logs(const QString &folder)
 {
-    // Named from the date and time they were started, so by name is by age.
-    QStringList names =
-        QDir(folder).entryList({QStringLiteral("*.jsonl")}, QDir::Files, QDir::Name);
-    for (QString &name : names)
-        name = folder + u'/' + name;
-    return names;
+    // By the time in their first line: names begin with the minute a game
+    // started, but two games of one minute differ by their captions or a
+    // "-2" after them, which sorts before the plain name. Files without a
+    // readable start count as the oldest, by name.
+    struct Log
+    {
+        QDateTime started;
+        QString path;
+    };
+    QList<Log> found;
+    const QFileInfoList files =
+        QDir(folder).entryInfoList({QStringLiteral("*.jsonl")}, QDir::Files);
+    for (const QFileInfo &info : files) {
+        QFile file(info.filePath());
+        QDateTime started;
+        if (file.open(QIODevice::ReadOnly)) {
+            const QJsonObject header = QJsonDocument::fromJson(file.readLine(4096)).object();
+            started = QDateTime::fromString(header.value(QStringLiteral("started")).toString(),
+                                            Qt::ISODateWithMs);
+        }
+        found.append({started, info.filePath()});
+    }
+    std::sort(found.begin(), found.end(), [](const Log &a, const Log &b) {
+        if (a.started.isValid() != b.started.isValid())
+            return !a.started.isValid();
+        if (a.started != b.started)
+            return a.started < b.started;
+        if (a.path.size() != b.path.size()) // "-2" and on came after their plain name
+            return a.path.size() < b.path.size();
+        return a.path < b.path;
+    });
+    QStringList paths;
+    for (const Log &log : found)
+        paths << log.path;
+    return paths;
 }
 
 QString GameLog::newestLog(const QString &folder)
@@ -385,6 +418,33 @@ void GameLog::record(GameHistory::Step step, const QString &text, GameHistory::O
         flush();
         m_startNext = true;
     }
+    const QString kind = step == GameHistory::Step::Undo   ? QStringLiteral("undo")
+                         : step == GameHistory::Step::Redo ? QStringLiteral("redo")
+                                                           : QStringLiteral("action");
+    const bool remote = origin == GameHistory::Origin::Remote;
+    append(kind, text, remote ? QStringLiteral("remote") : QStringLiteral("operator"), before);
+    if (remote) {
+        if (!m_remoteFlush.isActive())
+            m_remoteFlush.start();
+    } else {
+        flush();
+    }
+}
+
+void GameLog::recordClockEnd(GameModel::ClockEnd end, const GameState &before)
+{
+    const QString what = end == GameModel::ClockEnd::Period    ? tr("Period ended")
+                         : end == GameModel::ClockEnd::Break   ? tr("Break ended")
+                         : end == GameModel::ClockEnd::Timeout ? tr("Timeout ended")
+                         : end == GameModel::ClockEnd::Zero    ? tr("Clock ran out")
+                                                               : tr("Clock stopped at its limit");
+    append(QStringLiteral("clock"), what, QStringLiteral("clock"), before);
+    flush();
+}
+
+void GameLog::append(const QString &kind, const QString &text, const QString &origin,
+                     const GameState &before)
+{
     if (m_startNext) {
         m_startNext = false;
         startLog();
@@ -392,12 +452,9 @@ void GameLog::record(GameHistory::Step step, const QString &text, GameHistory::O
     GameLogEntry e;
     e.number = ++m_number;
     e.time = m_now();
-    e.kind = step == GameHistory::Step::Undo   ? QStringLiteral("undo")
-             : step == GameHistory::Step::Redo ? QStringLiteral("redo")
-                                               : QStringLiteral("action");
+    e.kind = kind;
     e.action = text;
-    e.origin = origin == GameHistory::Origin::Remote ? QStringLiteral("remote")
-                                                     : QStringLiteral("operator");
+    e.origin = origin;
     const GameState after = m_game.state();
     e.before = before.scores;
     e.after = after.scores;
@@ -413,12 +470,6 @@ void GameLog::record(GameHistory::Step step, const QString &text, GameHistory::O
     // through the step is where it is now.
     e.beforeClockMs = !before.running ? before.clockMs : after.running ? e.clockMs : after.clockMs;
     m_pending += QJsonDocument(entryJson(e)).toJson(QJsonDocument::Compact) + '\n';
-    if (origin == GameHistory::Origin::Remote) {
-        if (!m_remoteFlush.isActive())
-            m_remoteFlush.start();
-    } else {
-        flush();
-    }
 }
 
 void GameLog::startLog()

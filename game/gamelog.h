@@ -52,7 +52,8 @@ struct GameRecord
     QByteArray toJson() const;
 };
 
-// The record of every game: each step through the history is appended to the
+// The record of every game: each step through the history, and each end the
+// clock reaches by itself (a period, a break, a timeout), is appended to the
 // current game's log, one JSON object a line, and synced before the next key
 // is handled. Remote bursts are written together with the saved game.
 class GameLog : public QObject
@@ -93,6 +94,9 @@ public:
 
 private:
     void record(GameHistory::Step step, const QString &text, GameHistory::Origin origin,
+                const GameState &before);
+    void recordClockEnd(GameModel::ClockEnd end, const GameState &before);
+    void append(const QString &kind, const QString &text, const QString &origin,
                 const GameState &before);
     bool isNewGame(GameHistory::Step step, const GameState &before) const;
     bool open(const QString &path, bool fresh);

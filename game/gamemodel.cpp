@@ -408,9 +408,17 @@ void GameModel::scheduleUpdate()
 
 void GameModel::updateClock()
 {
+    const auto endedWith = [this](qint64 lastClockMs) {
+        GameState atEnd = m_state;
+        atEnd.running = false;
+        atEnd.clockMs = lastClockMs;
+        return atEnd;
+    };
     if (timeoutTeam()) {
         if (timeoutLeftMs() <= 0) {
+            const GameState before = m_state;
             endTimeout();
+            emit clockEnded(ClockEnd::Timeout, before);
         } else {
             scheduleUpdate();
             emit clockAdvanced();
@@ -421,30 +429,40 @@ void GameModel::updateClock()
         return;
     const qint64 ms = clockMs();
     if (m_state.phase == GamePhase::Break && ms <= 0) {
+        const GameState before = endedWith(0);
         endBreak();
+        emit clockEnded(ClockEnd::Break, before);
         return;
     }
     if (m_structure.isOn()) {
         // Ended the moment the period ran out, however late this update comes.
         const qint64 length = playLengthMs(m_state.period);
         if (m_countDown && ms <= 0) {
+            const GameState before = endedWith(0);
             endPeriod(m_state.runStartMs + m_state.clockMs);
+            emit clockEnded(ClockEnd::Period, before);
             return;
         }
         if (!m_countDown && ms >= length) {
+            const GameState before = endedWith(length);
             endPeriod(m_state.runStartMs + (length - m_state.clockMs));
+            emit clockEnded(ClockEnd::Period, before);
             return;
         }
     }
     if (m_countDown && ms <= 0) {
+        const GameState before = endedWith(0);
         stopRun();
         emit changed();
         emit clockExpired();
+        emit clockEnded(ClockEnd::Zero, before);
         return;
     }
     if (!m_countDown && ms >= LimitMs) {
+        const GameState before = endedWith(LimitMs);
         stopRun();
         emit changed();
+        emit clockEnded(ClockEnd::Limit, before);
         return;
     }
     scheduleUpdate();

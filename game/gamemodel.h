@@ -58,6 +58,9 @@ public:
     enum Team { Home, Guest };
     // Why a timeout cannot be taken now.
     enum class TimeoutRefusal { None, NoTimeouts, NotInPlay, OtherRunning, NoneLeft };
+    // What the clock ended by itself.
+    enum class ClockEnd { Period, Break, Timeout, Zero, Limit };
+    Q_ENUM(ClockEnd)
     // Counting up, the clock stops by itself at 100 minutes.
     static constexpr qint64 LimitMs = 6000 * 1000;
     static constexpr qint64 DefaultPeriodMs = 10 * 60 * 1000;
@@ -154,6 +157,9 @@ signals:
     // Counting down, the clock has reached zero and stopped, or a period or
     // a break is over: sound the horn.
     void clockExpired();
+    // The clock changed the game by itself: `before` is the game the moment
+    // the time ran out, the clock stopped at its last value.
+    void clockEnded(GameModel::ClockEnd end, const GameState &before);
 
 private:
     qint64 clockMsAt(const GameState &state, qint64 now) const;

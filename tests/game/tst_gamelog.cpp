@@ -193,6 +193,51 @@ private slots:
         QCOMPARE(record->damagedLines, 1);
     }
 
+    // What the clock ends by itself is in the record too, so the export ends
+    // where the saved game does: two halves, a break, a timeout and the end.
+    void theClocksOwnEndsAreLogged()
+    {
+        QTemporaryDir folder;
+        GameModel game(time);
+        game.setClockMode(true, 60'000);
+        GameStructure halves{2, {5'000}, 0};
+        halves.timeouts.perGame = 1;
+        halves.timeouts.lengthMs = 3'000;
+        game.setStructure(halves);
+        GameHistory history(game);
+        auto log = makeLog(folder.path(), game, history);
+        history.perform(QStringLiteral("timeout"),
+                        [](GameModel &g) { g.takeTimeout(GameModel::Home); });
+        const auto advance = [&](qint64 ms) {
+            for (qint64 done = 0; done < ms; done += 100) {
+                time.now += 100;
+                game.updateClock();
+            }
+        };
+        advance(3'000);
+        history.perform(QStringLiteral("start"), [](GameModel &g) { g.startStop(); });
+        advance(60'000 + 5'000);
+        history.perform(QStringLiteral("start"), [](GameModel &g) { g.startStop(); });
+        advance(60'000);
+        QCOMPARE(game.phase(), GamePhase::Final);
+
+        const auto record = GameLog::read(log->currentPath());
+        QStringList clockSteps;
+        for (const GameLogEntry &e : record->entries)
+            if (e.kind == u"clock")
+                clockSteps << e.action + u'@' + QString::number(e.beforeClockMs);
+        QCOMPARE(
+            clockSteps,
+            (QStringList{QStringLiteral("Timeout ended@60000"), QStringLiteral("Period ended@0"),
+                         QStringLiteral("Break ended@0"), QStringLiteral("Period ended@0")}));
+        const QJsonObject final = QJsonDocument::fromJson(record->toJson())
+                                      .object()
+                                      .value(QStringLiteral("final"))
+                                      .toObject();
+        QCOMPARE(final.value(QStringLiteral("phase")).toString(), QStringLiteral("final"));
+        QCOMPARE(final.value(QStringLiteral("period")).toInt(), 2);
+    }
+
     void aLogFromANewerVersionIsRefused()
     {
         QTemporaryDir folder;
@@ -232,6 +277,7 @@ private slots:
         history.perform(QStringLiteral("stop"), [](GameModel &g) { g.startStop(); });
         history.perform(QStringLiteral("New game"), [](GameModel &g) { g.newGame(); });
         QVERIFY(log->currentPath() != first);
+        QCOMPARE(GameLog::newestLog(folder.path()), log->currentPath()); // the same minute
         QCOMPARE(GameLog::read(first)->finalScores().at(GameModel::Home1), 3);
         const auto second = GameLog::read(log->currentPath());
         QCOMPARE(second->entries.size(), 1);
