@@ -71,6 +71,8 @@ CorvellaApp::CorvellaApp(const Services &services, const QString &stateFolder)
     });
     QObject::connect(&m_game, &GameModel::clockExpired, &m_game, [this] { soundBuzzer(); });
     m_web.setBuzzer([this] { soundBuzzer(); });
+    // An API call is answered with the game already on disk.
+    m_web.setSaver([this] { m_stateFile.saveTracked(); });
 }
 
 Buzzer &CorvellaApp::buzzer()

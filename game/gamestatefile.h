@@ -68,6 +68,9 @@ public:
     // burst they came in has been handled: a flood costs one write, while
     // every operator's key is on disk before the next.
     void track(GameModel &game, GameHistory *history = nullptr);
+    // Saves the tracked game now, with what waits to go with it, instead of
+    // with the next burst.
+    void saveTracked();
 
 signals:
     // Saving has failed, after working (or from the start).
@@ -79,7 +82,6 @@ signals:
 
 private:
     QString generationPath(qint64 sequence) const;
-    void saveTracked();
 
     QString m_folder;
     qint64 m_sequence = 0;

@@ -104,6 +104,19 @@ void RemoteApi::strike(const QString &from)
     ++strikes.count;
 }
 
+bool RemoteApi::isTooFast(const QString &from)
+{
+    const qint64 now = m_time.elapsedMs();
+    if (!m_calls.contains(from) && m_calls.size() >= MaxAddresses)
+        m_calls.removeIf([now](const auto &it) { return now - it.value().sinceMs >= 1000; });
+    if (!m_calls.contains(from) && m_calls.size() >= MaxAddresses)
+        m_calls.clear();
+    Calls &calls = m_calls[from];
+    if (now - calls.sinceMs >= 1000)
+        calls = {now, 0};
+    return ++calls.count > MaxCallsPerSecond;
+}
+
 HttpFront::Answer RemoteApi::answer(const HttpFront::Request &request)
 {
     const Settings &settings = m_settings.value();
@@ -130,6 +143,11 @@ HttpFront::Answer RemoteApi::answer(const HttpFront::Request &request)
         return answer;
     }
     m_strikes.remove(request.from);
+    if (isTooFast(request.from)) {
+        HttpFront::Answer answer = refusal(429, tr("too many calls; slow down"));
+        answer.headers.append(qMakePair(QByteArray("Retry-After"), QByteArray("1")));
+        return answer;
+    }
 
     if (!request.path.startsWith(V1))
         return refusal(404, tr("not found"));
@@ -161,6 +179,8 @@ HttpFront::Answer RemoteApi::answer(const HttpFront::Request &request)
     const Outcome outcome = act(path, body);
     if (outcome.status != 200)
         return refusal(outcome.status, outcome.reason);
+    if (m_save)
+        m_save();
     return json(200, state());
 }
 

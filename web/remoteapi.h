@@ -32,11 +32,16 @@ public:
     // Addresses remembered for their wrong tokens; past it the oldest go.
     static constexpr int MaxAddresses = 1024;
     static constexpr int TokenBits = 128;
+    // Calls from one address in a second with the right token: a button
+    // panel needs a few, a script a few hundred; past it, 429.
+    static constexpr int MaxCallsPerSecond = 300;
 
     RemoteApi(GameModel &game, GameHistory &history, const CurrentSettings &settings,
               const LiveChannel &live, const TimeSource &time, QObject *parent = nullptr);
 
     void setBuzzer(std::function<void()> buzzer) { m_buzzer = std::move(buzzer); }
+    // Puts the game on disk; an action is answered only after it.
+    void setSaver(std::function<void()> saver) { m_save = std::move(saver); }
     HttpFront::Answer answer(const HttpFront::Request &request);
 
     // The game as GET /api/v1/state shows it.
@@ -50,6 +55,11 @@ private:
         int count = 0;
         qint64 sinceMs = 0;
     };
+    struct Calls
+    {
+        qint64 sinceMs = 0;
+        int count = 0;
+    };
     struct Outcome
     {
         int status = 200;
@@ -58,6 +68,7 @@ private:
 
     bool isLockedOut(const QString &from);
     void strike(const QString &from);
+    bool isTooFast(const QString &from);
     Outcome act(const QByteArray &path, const QJsonObject &body);
     Outcome record(const QString &text, const std::function<void(GameModel &)> &action,
                    const QString &refusal);
@@ -71,6 +82,8 @@ private:
     const LiveChannel &m_live;
     const TimeSource &m_time;
     std::function<void()> m_buzzer;
+    std::function<void()> m_save;
     QHash<QString, Strikes> m_strikes;
+    QHash<QString, Calls> m_calls;
     qint64 m_refusedTokens = 0;
 };

@@ -31,6 +31,7 @@ public:
         m_live.setBuzzer(buzzer);
         m_api.setBuzzer(buzzer);
     }
+    void setSaver(std::function<void()> saver) { m_api.setSaver(std::move(saver)); }
     // Starts, restarts or stops the server as the settings say.
     void apply(const Settings &settings);
     // Shows the operator's panel while the server is on, beside `board`

@@ -260,6 +260,29 @@ private slots:
         QCOMPARE(served.call("GET", "/api/v1/state").status, 200);
     }
 
+    // An action is on disk before its answer; a refused one saves nothing;
+    // a script past its calls a second waits, others do not.
+    void rightTokensAreSavedAndPaced()
+    {
+        ApiGame served;
+        QList<std::optional<int>> saved;
+        served.api.setSaver([&] { saved << served.game.score(GameModel::Home1); });
+        QCOMPARE(served.call("POST", "/api/v1/score/home/1", R"({"add":3})").status, 200);
+        QCOMPARE(served.call("POST", "/api/v1/score/home/1", R"({"add":-9})").status, 409);
+        QCOMPARE(served.call("GET", "/api/v1/state").status, 200);
+        QCOMPARE(saved, (QList<std::optional<int>>{3}));
+
+        HttpFront::Request state{"GET", "/api/v1/state", {}, "HTTP/1.1", {}, {}, u"127.0.0.1"_s};
+        state.headers = {{"authorization", "Bearer " + Token.toLatin1()}};
+        int paced = 0;
+        for (int i = 0; i < RemoteApi::MaxCallsPerSecond + 10; ++i)
+            paced += served.api.answer(state).status == 429 ? 1 : 0;
+        QCOMPARE(paced, 10 + 3); // the three calls above fell in the same second
+        QCOMPARE(served.call("GET", "/api/v1/state", {}, Token, u"127.0.0.2"_s).status, 200);
+        served.time.now += 1000;
+        QCOMPARE(served.api.answer(state).status, 200);
+    }
+
     void tokenIsNeverServed()
     {
         ApiGame served;
