@@ -17,15 +17,18 @@
 #include <X11/keysym.h>
 
 #include <algorithm>
+#include <arpa/inet.h>
 #include <chrono>
 #include <cmath>
 #include <cstdio>
 #include <cstring>
 #include <fcntl.h>
 #include <fstream>
+#include <netinet/in.h>
 #include <optional>
 #include <signal.h>
 #include <string>
+#include <sys/socket.h>
 #include <sys/stat.h>
 #include <sys/wait.h>
 #include <thread>
@@ -263,6 +266,62 @@ int keyLatency(X &x, int presses)
         sleepMs(50);
     }
     std::printf("key_latency_median_ms %.2f max_ms %.2f\n", median(latencies),
+                *std::max_element(latencies.begin(), latencies.end()));
+    return 0;
+}
+
+// A POST on 127.0.0.1:`port` that sets the home score, on a connection of
+// its own; the answer is read after the screen has changed. -1 on failure.
+int postScore(int port, const std::string &token, int score)
+{
+    const int fd = socket(AF_INET, SOCK_STREAM, 0);
+    sockaddr_in to{};
+    to.sin_family = AF_INET;
+    to.sin_port = htons(uint16_t(port));
+    to.sin_addr.s_addr = htonl(INADDR_LOOPBACK);
+    if (fd < 0 || connect(fd, reinterpret_cast<sockaddr *>(&to), sizeof to) != 0) {
+        if (fd >= 0)
+            close(fd);
+        return -1;
+    }
+    const std::string body = "{\"set\":" + std::to_string(score) + "}";
+    const std::string request = "POST /api/v1/score/home/1 HTTP/1.1\r\nHost: 127.0.0.1\r\n"
+                                "Authorization: Bearer " +
+                                token + "\r\nContent-Length: " + std::to_string(body.size()) +
+                                "\r\nConnection: close\r\n\r\n" + body;
+    if (write(fd, request.data(), request.size()) != ssize_t(request.size())) {
+        close(fd);
+        return -1;
+    }
+    return fd;
+}
+
+// A POST that sets a score through the API to the changed pixels of that
+// score on the board.
+int apiLatency(X &x, int posts, int port, const std::string &token)
+{
+    const auto area = x.boardArea();
+    if (!area)
+        return 1;
+    const QRect region = homeScoreRegion(*area);
+    QList<double> latencies;
+    for (int i = 0; i < posts; ++i) {
+        const QImage before = x.grab(region);
+        const auto start = Clock::now();
+        const int fd = postScore(port, token, i % 2 ? 1 : 2);
+        if (fd < 0)
+            return 1;
+        while (x.grab(region) == before && msSince(start) < 1000)
+            ;
+        latencies << msSince(start);
+        char answer[4096];
+        const ssize_t got = read(fd, answer, sizeof answer - 1); // bounded: the server closes
+        close(fd);
+        if (got < 12 || std::strncmp(answer, "HTTP/1.1 200", 12) != 0)
+            return 1;
+        sleepMs(50);
+    }
+    std::printf("api_latency_median_ms %.2f max_ms %.2f\n", median(latencies),
                 *std::max_element(latencies.begin(), latencies.end()));
     return 0;
 }
@@ -723,7 +782,8 @@ int main(int argc, char *argv[])
             stderr,
             "usage: xprobe startup TITLE [--board] -- COMMAND... | keylatency N | "
             "buzzerlatency N | clockaccuracy SECONDS | stopcycles N | savecost N | "
-            "hornlatency N | phaselatency N | audiencelatency N | killrecovery N -- COMMAND...\n");
+            "hornlatency N | phaselatency N | audiencelatency N | apilatency N PORT TOKEN | "
+            "killrecovery N -- COMMAND...\n");
         return 2;
     }
     const std::string what = argv[1];
@@ -749,6 +809,8 @@ int main(int argc, char *argv[])
         return phaseLatency(x, n);
     if (what == "audiencelatency")
         return audienceLatency(x, n);
+    if (what == "apilatency" && argc > 4)
+        return apiLatency(x, n, std::atoi(argv[3]), argv[4]);
     if (what == "killrecovery") {
         int dashes = 2;
         while (dashes < argc && std::strcmp(argv[dashes], "--") != 0)
