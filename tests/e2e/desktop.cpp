@@ -224,7 +224,7 @@ QProcessEnvironment Desktop::environment() const
 }
 
 QProcess *Desktop::startInstalledProgram(const QString &prefix, const QString &configHome,
-                                         QString *why)
+                                         QString *why, const QProcessEnvironment &extra)
 {
     QProcess cmake;
     cmake.start(QStringLiteral("cmake"),
@@ -238,6 +238,7 @@ QProcess *Desktop::startInstalledProgram(const QString &prefix, const QString &c
     env.insert(QStringLiteral("XDG_CONFIG_HOME"), configHome);
     // The saved game too stays with the test, never in the real user's folder.
     env.insert(QStringLiteral("XDG_STATE_HOME"), configHome + QStringLiteral("/state"));
+    env.insert(extra);
     QProcess *program = startProcess(prefix + QStringLiteral("/bin/corvella"), {}, env);
     if (!program)
         *why = QStringLiteral("the installed program does not start");

@@ -33,7 +33,8 @@ public:
 
     // Installs the build into `prefix` and starts the installed program with
     // its settings in `configHome`; the desktop stops it with everything else.
-    QProcess *startInstalledProgram(const QString &prefix, const QString &configHome, QString *why);
+    QProcess *startInstalledProgram(const QString &prefix, const QString &configHome, QString *why,
+                                    const QProcessEnvironment &extra = {});
 
     // A TCP port on 127.0.0.1 that nothing listens on now, or 0.
     static quint16 freeLocalPort();

@@ -35,6 +35,7 @@ class TestEndToEndOperator : public QObject
     std::unique_ptr<Desktop> desktop;
     QString boardId;
     QString shape;
+    QImage englishStart;
 
     BoardReader board(const QString &name) const
     {
@@ -181,6 +182,67 @@ private slots:
         desktop->key(QStringLiteral("Escape"));
         QVERIFY2(!desktop->waitForWindow(StartScreen).isEmpty(),
                  "the second Esc did not go to the start screen");
+        desktop.reset();
+    }
+
+    // The installed program in the desktop's language: Dutch on the start
+    // screen, in the options and the network window's title; English, byte
+    // for byte, for a language it does not speak.
+    void theInstalledProgramSpeaksTheDesktopsLanguage_data()
+    {
+        QTest::addColumn<QString>("language");
+        QTest::addColumn<QString>("panelTitle");
+        QTest::newRow("en") << QStringLiteral("en") << Panel;
+        QTest::newRow("ja") << QStringLiteral("ja") << Panel;
+        QTest::newRow("nl") << QStringLiteral("nl") << QStringLiteral("Bord op het netwerk");
+    }
+
+    void theInstalledProgramSpeaksTheDesktopsLanguage()
+    {
+        QFETCH(QString, language);
+        QFETCH(QString, panelTitle);
+        desktop = std::make_unique<Desktop>(QSize(1366, 768));
+        QString why;
+        if (!desktop->startDisplay(&why))
+            QSKIP(qPrintable(QStringLiteral("cannot run end-to-end checks: ") + why));
+        QTemporaryDir config;
+        QVERIFY(QDir().mkpath(config.filePath(QStringLiteral("Corvella"))));
+        QFile settings(config.filePath(QStringLiteral("Corvella/Corvella.conf")));
+        QVERIFY(settings.open(QIODevice::WriteOnly));
+        settings.write(
+            QStringLiteral("[WebSettings]\nWebServer=1\nWebPort=%1\nWebAddress=127.0.0.1\n")
+                .arg(somePort() + 1)
+                .toUtf8());
+        settings.close();
+        QProcessEnvironment env;
+        env.insert(QStringLiteral("LANGUAGE"), language);
+        QVERIFY2(desktop->startInstalledProgram(install.path(), config.path(), &why, env),
+                 qPrintable(why));
+        const QString splash = desktop->waitForWindow(StartScreen);
+        QVERIFY2(!splash.isEmpty(), "the start screen did not appear");
+        QTest::qWait(500); // its first frame
+        const QRect splashRect = desktop->geometry(splash);
+        const QImage start =
+            desktop->screenshot(QStringLiteral("language/%1-start").arg(language)).copy(splashRect);
+        if (language == u"en")
+            englishStart = start;
+        else if (language == u"ja")
+            QVERIFY2(start == englishStart, "an unknown language changed the start screen");
+        else
+            QVERIFY2(start != englishStart, "the start screen stayed English");
+
+        desktop->click(splashRect.topLeft() + QPoint(100, 30));
+        boardId = desktop->waitForWindow(Board);
+        QVERIFY2(!boardId.isEmpty(), "the scoreboard did not appear");
+        QVERIFY2(!desktop->waitForWindow(panelTitle).isEmpty(), qPrintable(panelTitle));
+        desktop->run(QStringLiteral("xdotool"),
+                     {QStringLiteral("windowactivate"), QStringLiteral("--sync"), boardId});
+        desktop->key(QStringLiteral("o"));
+        QVERIFY2(!desktop->waitForWindow(Options).isEmpty(), "the options did not open");
+        QTest::qWait(300);
+        desktop->screenshot(QStringLiteral("language/%1-options").arg(language));
+        desktop->key(QStringLiteral("Return"));
+        QVERIFY(desktop->waitForWindowGone(Options));
         desktop.reset();
     }
 };
