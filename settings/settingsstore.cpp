@@ -126,6 +126,8 @@ bool replaceFile(const QString &path, const QByteArray &contents)
     QSaveFile file(path);
     if (!file.open(QIODevice::WriteOnly))
         return fail(path, "cannot be written");
+    // The file holds the API's token: the user's alone.
+    file.setPermissions(QFileDevice::ReadOwner | QFileDevice::WriteOwner);
     if (const QByteArray reason = writeWhole(file, contents, Durability::Disk); !reason.isEmpty()) {
         file.cancelWriting();
         return fail(path, reason.constData());

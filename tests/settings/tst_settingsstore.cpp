@@ -86,6 +86,10 @@ private slots:
         QCOMPARE(check.value(QStringLiteral("TextSettings/GuestText")).toString(),
                  QStringLiteral("Bears"));
         QVERIFY(!QFile::exists(TestEnvironment::storeFile() + QStringLiteral(".lock")));
+        // It may hold the API's token: nobody else reads it.
+        const QFileDevice::Permissions others = QFileDevice::ReadGroup | QFileDevice::WriteGroup |
+                                                QFileDevice::ReadOther | QFileDevice::WriteOther;
+        QVERIFY(!(QFile::permissions(TestEnvironment::storeFile()) & others));
     }
 
     void damagedLinesLoseOnlyThemselves_data()
