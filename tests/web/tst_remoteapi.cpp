@@ -89,7 +89,7 @@ struct ApiGame
     }
 };
 
-enum Prep { None, Periods, ClockAtZero, Acted, Undone, ApiOff, Running };
+enum Prep { None, Periods, Break, ClockAtZero, Acted, Undone, ApiOff, Running };
 
 } // namespace
 
@@ -160,6 +160,13 @@ private slots:
         row("next no periods", "POST", "/api/v1/period/next", "", None, 409);
         row("previous first", "POST", "/api/v1/period/previous", "", Periods, 409);
         row("skip no break", "POST", "/api/v1/break/skip", "", Periods, 409);
+        row("skip break", "POST", "/api/v1/break/skip", "", Break, 200, "clock/period", 2);
+        row("previous from break", "POST", "/api/v1/period/previous", "", Break, 200, "clock/phase",
+            u"play"_s);
+        row("timeout", "POST", "/api/v1/timeout/guest", "", Periods, 200, "clock/timeout/team",
+            u"guest"_s);
+        row("timeout in none", "POST", "/api/v1/timeout/home", "", None, 409);
+        row("timeout in break", "POST", "/api/v1/timeout/home", "", Break, 409);
         row("new game", "POST", "/api/v1/game/new", "", Acted, 200, "scores/0", 0);
         row("new game wrong token", "POST", "/api/v1/game/new", "", Acted, 401, "", {}, wrong);
     }
@@ -178,8 +185,19 @@ private slots:
         ApiGame served;
         const auto score = [](GameModel &g) { g.addToScore(GameModel::Home1, 1); };
         switch (prep) {
-        case Periods:
+        case Periods: {
+            GameStructure halves{2, {60'000}, 0};
+            halves.timeouts.perGame = 1;
+            halves.timeouts.lengthMs = 30'000;
+            served.game.setStructure(halves);
+            break;
+        }
+        case Break:
             served.game.setStructure({2, {60'000}, 0});
+            served.game.setClockMode(true, 1'000);
+            served.game.startStop();
+            served.time.now += 1'000;
+            served.game.updateClock();
             break;
         case ClockAtZero:
             served.game.setClockMode(true, 0);
@@ -286,7 +304,8 @@ private slots:
     void tokenIsNeverServed()
     {
         ApiGame served;
-        QList<QByteArray> paths = {"/api/v1/state", "/api/v1/nothing", "/api/x"};
+        QList<QByteArray> paths = {"/api/v1/state", "/api/v1/nothing", "/api/x",      "/report",
+                                   "/report.csv",   "/report.json",    "/texts.json", "/live"};
         for (const BoardServer::Page &page : BoardServer::Pages)
             paths.append(page.path);
         for (const QByteArray &path : std::as_const(paths)) {
