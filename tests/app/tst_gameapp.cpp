@@ -9,13 +9,26 @@
 #include "tests/support/fakes.h"
 #include "tests/support/testenv.h"
 
+#include <QCheckBox>
+#include <QComboBox>
 #include <QDir>
 #include <QFileInfo>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QSpinBox>
 #include <QTabWidget>
 #include <QTemporaryDir>
 #include <QTimer>
+
+namespace {
+
+// A port nobody is likely to hold, from the process id.
+int somePort()
+{
+    return 20000 + int(QCoreApplication::applicationPid() % 20000);
+}
+
+} // namespace
 
 // The program as a whole around one game: resuming a saved game, keeping it
 // on disk, undo through the keyboard, and settings reaching the open board.
@@ -257,6 +270,32 @@ private slots:
         QVERIFY(changed);
         QCOMPARE(board->controls().homeTeamCaption->text(), QStringLiteral("Lions"));
         QCOMPARE(loadSettings().HomeText, QStringLiteral("Lions"));
+    }
+
+    // The server turned on in the options over an open board shows at once
+    // where the board is to be found, without closing the board.
+    void theNetworkWindowComesWithAServerTurnedOnOverTheBoard()
+    {
+        CorvellaApp app(fakes.services());
+        ScoreBoardWindow *board = openBoard(app);
+        QVERIFY(board);
+        whenModal([](QWidget *options) {
+            options->findChild<QCheckBox *>(QStringLiteral("chkWebServer"))->setChecked(true);
+            options->findChild<QSpinBox *>(QStringLiteral("spnWebPort"))->setValue(somePort());
+            options->findChild<QComboBox *>(QStringLiteral("cboWebAddress"))
+                ->setCurrentText(QStringLiteral("127.0.0.1"));
+            QTest::mouseClick(options->findChild<QPushButton *>(QStringLiteral("cmdOk")),
+                              Qt::LeftButton);
+        });
+        QTest::keyClicks(board, QStringLiteral("o"));
+        const auto panelShown = [] {
+            for (QWidget *window : QApplication::topLevelWidgets())
+                if (window->objectName() == u"operatorPanel" && window->isVisible())
+                    return true;
+            return false;
+        };
+        QTRY_VERIFY(panelShown());
+        QVERIFY(board->isVisible());
     }
 
     void aCountDownClockSoundsTheHornOnceAtZero()
