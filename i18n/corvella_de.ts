@@ -7,6 +7,10 @@
         <source>Audience display: press F2 or Esc to close it</source>
         <translation>Publikumsanzeige: F2 oder Esc schließt sie</translation>
     </message>
+    <message>
+        <source>Corvella - audience</source>
+        <translation>Corvella - Publikum</translation>
+    </message>
 </context>
 <context>
     <name>BoardView</name>
@@ -292,6 +296,10 @@ Die Tasten beschreibt corvella(1).</translation>
     <message>
         <source>&amp;Cancel</source>
         <translation>&amp;Abbrechen</translation>
+    </message>
+    <message>
+        <source>Choose Key</source>
+        <translation>Taste wählen</translation>
     </message>
 </context>
 <context>
@@ -714,27 +722,39 @@ Die Tasten beschreibt corvella(1).</translation>
     </message>
     <message>
         <source>start the home team&apos;s timeout</source>
-        <translation>die Auszeit der Heimmannschaft beginnen</translation>
+        <translation>die Auszeit der Heimmannschaft zu beginnen</translation>
     </message>
     <message>
         <source>start the guest team&apos;s timeout</source>
-        <translation>die Auszeit der Gastmannschaft beginnen</translation>
+        <translation>die Auszeit der Gastmannschaft zu beginnen</translation>
     </message>
     <message>
         <source>go to the next period</source>
-        <translation>zur nächsten Periode gehen</translation>
+        <translation>zur nächsten Periode zu gehen</translation>
     </message>
     <message>
         <source>go back a period</source>
-        <translation>eine Periode zurückgehen</translation>
+        <translation>eine Periode zurückzugehen</translation>
     </message>
     <message>
         <source>skip the break</source>
-        <translation>die Pause überspringen</translation>
+        <translation>die Pause zu überspringen</translation>
     </message>
     <message>
         <source>start a new game</source>
-        <translation>ein neues Spiel beginnen</translation>
+        <translation>ein neues Spiel zu beginnen</translation>
+    </message>
+    <message>
+        <source>start / stop the clock</source>
+        <translation>die Uhr zu starten/stoppen</translation>
+    </message>
+    <message>
+        <source>reset the clock</source>
+        <translation>die Uhr zurückzusetzen</translation>
+    </message>
+    <message>
+        <source>sound the buzzer</source>
+        <translation>die Hupe ertönen zu lassen</translation>
     </message>
 </context>
 <context>
@@ -1021,6 +1041,10 @@ Die Tasten beschreibt corvella(1).</translation>
     <message>
         <source>Redone from the network: %1</source>
         <translation>Über das Netz wiederhergestellt: %1</translation>
+    </message>
+    <message>
+        <source>Clear all LEDs?</source>
+        <translation>Alle LEDs löschen?</translation>
     </message>
 </context>
 <context>

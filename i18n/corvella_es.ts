@@ -7,6 +7,10 @@
         <source>Audience display: press F2 or Esc to close it</source>
         <translation>Pantalla del público: F2 o Esc la cierra</translation>
     </message>
+    <message>
+        <source>Corvella - audience</source>
+        <translation>Corvella - público</translation>
+    </message>
 </context>
 <context>
     <name>BoardView</name>
@@ -292,6 +296,10 @@ Las teclas están en corvella(1).</translation>
     <message>
         <source>&amp;Cancel</source>
         <translation>&amp;Cancelar</translation>
+    </message>
+    <message>
+        <source>Choose Key</source>
+        <translation>Elegir tecla</translation>
     </message>
 </context>
 <context>
@@ -736,6 +744,18 @@ Las teclas están en corvella(1).</translation>
         <source>start a new game</source>
         <translation>empezar un partido nuevo</translation>
     </message>
+    <message>
+        <source>start / stop the clock</source>
+        <translation>poner en marcha o parar el reloj</translation>
+    </message>
+    <message>
+        <source>reset the clock</source>
+        <translation>poner el reloj a cero</translation>
+    </message>
+    <message>
+        <source>sound the buzzer</source>
+        <translation>hacer sonar la bocina</translation>
+    </message>
 </context>
 <context>
     <name>RemoteApi</name>
@@ -1021,6 +1041,10 @@ Las teclas están en corvella(1).</translation>
     <message>
         <source>Redone from the network: %1</source>
         <translation>Rehecho desde la red: %1</translation>
+    </message>
+    <message>
+        <source>Clear all LEDs?</source>
+        <translation>¿Borrar todos los LED?</translation>
     </message>
 </context>
 <context>

@@ -7,6 +7,10 @@
         <source>Audience display: press F2 or Esc to close it</source>
         <translation>Écran du public : F2 ou Échap pour le fermer</translation>
     </message>
+    <message>
+        <source>Corvella - audience</source>
+        <translation>Corvella - public</translation>
+    </message>
 </context>
 <context>
     <name>BoardView</name>
@@ -292,6 +296,10 @@ Voir corvella(1) pour les touches.</translation>
     <message>
         <source>&amp;Cancel</source>
         <translation>&amp;Annuler</translation>
+    </message>
+    <message>
+        <source>Choose Key</source>
+        <translation>Choisir une touche</translation>
     </message>
 </context>
 <context>
@@ -736,6 +744,18 @@ Voir corvella(1) pour les touches.</translation>
         <source>start a new game</source>
         <translation>commencer un nouveau match</translation>
     </message>
+    <message>
+        <source>start / stop the clock</source>
+        <translation>démarrer ou arrêter l&apos;horloge</translation>
+    </message>
+    <message>
+        <source>reset the clock</source>
+        <translation>remettre l&apos;horloge à zéro</translation>
+    </message>
+    <message>
+        <source>sound the buzzer</source>
+        <translation>faire retentir la sirène</translation>
+    </message>
 </context>
 <context>
     <name>RemoteApi</name>
@@ -1021,6 +1041,10 @@ Voir corvella(1) pour les touches.</translation>
     <message>
         <source>Redone from the network: %1</source>
         <translation>Rétabli depuis le réseau : %1</translation>
+    </message>
+    <message>
+        <source>Clear all LEDs?</source>
+        <translation>Effacer toutes les LED ?</translation>
     </message>
 </context>
 <context>

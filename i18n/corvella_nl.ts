@@ -7,6 +7,10 @@
         <source>Audience display: press F2 or Esc to close it</source>
         <translation>Publieksscherm: F2 of Esc sluit het</translation>
     </message>
+    <message>
+        <source>Corvella - audience</source>
+        <translation>Corvella - publiek</translation>
+    </message>
 </context>
 <context>
     <name>BoardView</name>
@@ -292,6 +296,10 @@ Zie corvella(1) voor de toetsen.</translation>
     <message>
         <source>&amp;Cancel</source>
         <translation>&amp;Annuleren</translation>
+    </message>
+    <message>
+        <source>Choose Key</source>
+        <translation>Toets kiezen</translation>
     </message>
 </context>
 <context>
@@ -714,27 +722,39 @@ Zie corvella(1) voor de toetsen.</translation>
     </message>
     <message>
         <source>start the home team&apos;s timeout</source>
-        <translation>de time-out van de thuisploeg starten</translation>
+        <translation>de time-out van de thuisploeg te starten</translation>
     </message>
     <message>
         <source>start the guest team&apos;s timeout</source>
-        <translation>de time-out van de gastploeg starten</translation>
+        <translation>de time-out van de gastploeg te starten</translation>
     </message>
     <message>
         <source>go to the next period</source>
-        <translation>naar de volgende periode gaan</translation>
+        <translation>naar de volgende periode te gaan</translation>
     </message>
     <message>
         <source>go back a period</source>
-        <translation>een periode teruggaan</translation>
+        <translation>een periode terug te gaan</translation>
     </message>
     <message>
         <source>skip the break</source>
-        <translation>de pauze overslaan</translation>
+        <translation>de pauze over te slaan</translation>
     </message>
     <message>
         <source>start a new game</source>
-        <translation>een nieuwe wedstrijd beginnen</translation>
+        <translation>een nieuwe wedstrijd te beginnen</translation>
+    </message>
+    <message>
+        <source>start / stop the clock</source>
+        <translation>de klok te starten of te stoppen</translation>
+    </message>
+    <message>
+        <source>reset the clock</source>
+        <translation>de klok te resetten</translation>
+    </message>
+    <message>
+        <source>sound the buzzer</source>
+        <translation>de zoemer te laten klinken</translation>
     </message>
 </context>
 <context>
@@ -1021,6 +1041,10 @@ Zie corvella(1) voor de toetsen.</translation>
     <message>
         <source>Redone from the network: %1</source>
         <translation>Opnieuw gedaan via het netwerk: %1</translation>
+    </message>
+    <message>
+        <source>Clear all LEDs?</source>
+        <translation>Alle leds wissen?</translation>
     </message>
 </context>
 <context>
