@@ -59,7 +59,7 @@ for section in OPTIONS KEYS FILES ENVIRONMENT --fullscreen --screen; do
   grep -q -- "$section" <<<"$man_text" || fail "the manual page lacks $section"
 done
 man_de=$(MANWIDTH=80 man -l "$root/usr/share/man/de/man1/corvella.1.gz" 2>/dev/null)
-for section in OPTIONEN TASTEN DATEIEN UMGEBUNG --fullscreen; do
+for section in OPTIONEN TASTEN DATEIEN UMGEBUNG --fullscreen Strg+E; do
   grep -q -- "$section" <<<"$man_de" || fail "the German manual page lacks $section"
 done
 
