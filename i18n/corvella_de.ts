@@ -282,6 +282,22 @@ Die Tasten beschreibt corvella(1).</translation>
         <source>  - To go to the options from the program press &apos;o&apos;.</source>
         <translation>  - Um aus dem Programm zu den Optionen zu gelangen, drücken Sie &apos;o&apos;.</translation>
     </message>
+    <message>
+        <source>  - To go to the next period press &apos;%1&apos;, to go back one press &apos;%2&apos;.</source>
+        <translation>  - Um zur nächsten Periode zu gehen, drücken Sie &apos;%1&apos;, um eine zurückzugehen, &apos;%2&apos;.</translation>
+    </message>
+    <message>
+        <source>  - To skip the rest of a break press &apos;%1&apos;.</source>
+        <translation>  - Um den Rest einer Pause zu überspringen, drücken Sie &apos;%1&apos;.</translation>
+    </message>
+    <message>
+        <source>  - To start a new game press &apos;%1&apos;.</source>
+        <translation>  - Um ein neues Spiel zu beginnen, drücken Sie &apos;%1&apos;.</translation>
+    </message>
+    <message>
+        <source>  - To start or end a timeout press &apos;%1&apos; for the home team, &apos;%2&apos; for the guest team.</source>
+        <translation>  - Um eine Auszeit zu beginnen oder zu beenden, drücken Sie &apos;%1&apos; für die Heimmannschaft, &apos;%2&apos; für die Gastmannschaft.</translation>
+    </message>
 </context>
 <context>
     <name>KeyChooser</name>

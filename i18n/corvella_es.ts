@@ -282,6 +282,22 @@ Las teclas están en corvella(1).</translation>
         <source>  - To go to the options from the program press &apos;o&apos;.</source>
         <translation>  - Para ir a las opciones desde el programa pulse &apos;o&apos;.</translation>
     </message>
+    <message>
+        <source>  - To go to the next period press &apos;%1&apos;, to go back one press &apos;%2&apos;.</source>
+        <translation>  - Para pasar al periodo siguiente pulse &apos;%1&apos;; para volver uno atrás, &apos;%2&apos;.</translation>
+    </message>
+    <message>
+        <source>  - To skip the rest of a break press &apos;%1&apos;.</source>
+        <translation>  - Para saltar el resto de un descanso pulse &apos;%1&apos;.</translation>
+    </message>
+    <message>
+        <source>  - To start a new game press &apos;%1&apos;.</source>
+        <translation>  - Para empezar un partido nuevo pulse &apos;%1&apos;.</translation>
+    </message>
+    <message>
+        <source>  - To start or end a timeout press &apos;%1&apos; for the home team, &apos;%2&apos; for the guest team.</source>
+        <translation>  - Para pedir o terminar un tiempo muerto pulse &apos;%1&apos; para el local, &apos;%2&apos; para el visitante.</translation>
+    </message>
 </context>
 <context>
     <name>KeyChooser</name>

@@ -282,6 +282,22 @@ Voir corvella(1) pour les touches.</translation>
         <source>  - To go to the options from the program press &apos;o&apos;.</source>
         <translation>  - Pour ouvrir les options depuis le programme, appuyez sur &apos;o&apos;.</translation>
     </message>
+    <message>
+        <source>  - To go to the next period press &apos;%1&apos;, to go back one press &apos;%2&apos;.</source>
+        <translation>  - Pour passer à la période suivante, appuyez sur &apos;%1&apos;, pour revenir d&apos;une période, sur &apos;%2&apos;.</translation>
+    </message>
+    <message>
+        <source>  - To skip the rest of a break press &apos;%1&apos;.</source>
+        <translation>  - Pour passer le reste d&apos;une pause, appuyez sur &apos;%1&apos;.</translation>
+    </message>
+    <message>
+        <source>  - To start a new game press &apos;%1&apos;.</source>
+        <translation>  - Pour commencer un nouveau match, appuyez sur &apos;%1&apos;.</translation>
+    </message>
+    <message>
+        <source>  - To start or end a timeout press &apos;%1&apos; for the home team, &apos;%2&apos; for the guest team.</source>
+        <translation>  - Pour lancer ou terminer un temps mort, appuyez sur &apos;%1&apos; pour l&apos;équipe à domicile, &apos;%2&apos; pour l&apos;équipe visiteuse.</translation>
+    </message>
 </context>
 <context>
     <name>KeyChooser</name>

@@ -282,6 +282,22 @@ Zie corvella(1) voor de toetsen.</translation>
         <source>  - To go to the options from the program press &apos;o&apos;.</source>
         <translation>  - Druk in het programma op &apos;o&apos; om naar de opties te gaan.</translation>
     </message>
+    <message>
+        <source>  - To go to the next period press &apos;%1&apos;, to go back one press &apos;%2&apos;.</source>
+        <translation>  - Druk op &apos;%1&apos; om naar de volgende periode te gaan, op &apos;%2&apos; om er een terug te gaan.</translation>
+    </message>
+    <message>
+        <source>  - To skip the rest of a break press &apos;%1&apos;.</source>
+        <translation>  - Druk op &apos;%1&apos; om de rest van een pauze over te slaan.</translation>
+    </message>
+    <message>
+        <source>  - To start a new game press &apos;%1&apos;.</source>
+        <translation>  - Druk op &apos;%1&apos; om een nieuwe wedstrijd te beginnen.</translation>
+    </message>
+    <message>
+        <source>  - To start or end a timeout press &apos;%1&apos; for the home team, &apos;%2&apos; for the guest team.</source>
+        <translation>  - Druk op &apos;%1&apos; voor de thuisploeg of &apos;%2&apos; voor de gastploeg om een time-out te starten of te beëindigen.</translation>
+    </message>
 </context>
 <context>
     <name>KeyChooser</name>
