@@ -41,9 +41,10 @@ public:
     WindowPlacement &placement() { return m_placement; }
     // The buzzer, made when the board first opens or a caller first sounds it.
     Buzzer &buzzer();
+    // The game the settings describe: its periods, breaks, timeouts and fouls.
+    static GameStructure structureOf(const Settings &settings);
 
 private:
-    static GameStructure structureOf(const Settings &settings);
     void applyClockMode(const Settings &settings);
     void showScoreboard();
     void connectBoard();

@@ -1,5 +1,9 @@
 #include "app/instructions.h"
 
+#include "app/corvellaapp.h"
+#include "options/keyname.h"
+#include "settings/appsettings.h"
+
 #include <QCoreApplication>
 #include <QStringList>
 
@@ -18,6 +22,7 @@ class Instructions
 
 public:
     static QStringList lines(int startStopKey, int resetKey, int buzzerKey);
+    static QStringList gameLines(const Settings &settings);
 };
 
 QStringList Instructions::lines(int startStopKey, int resetKey, int buzzerKey)
@@ -38,9 +43,36 @@ QStringList Instructions::lines(int startStopKey, int resetKey, int buzzerKey)
     };
 }
 
+// A game without periods or timeouts has none of their keys, so the guide
+// names none.
+QStringList Instructions::gameLines(const Settings &s)
+{
+    const GameStructure game = CorvellaApp::structureOf(s);
+    QStringList lines;
+    if (game.isOn())
+        lines
+            << tr("  - To go to the next period press '%1', to go back one press '%2'.")
+                   .arg(keyDisplayName(s.NextPeriodKey), keyDisplayName(s.PreviousPeriodKey))
+            << tr("  - To skip the rest of a break press '%1'.").arg(keyDisplayName(s.SkipBreakKey))
+            << tr("  - To start a new game press '%1'.").arg(keyDisplayName(s.NewGameKey));
+    if (game.timeouts.isOn())
+        lines << tr("  - To start or end a timeout press '%1' for the home team, '%2' for the "
+                    "guest team.")
+                     .arg(keyDisplayName(s.HomeTimeoutKey), keyDisplayName(s.GuestTimeoutKey));
+    return lines;
+}
+
 } // namespace
 
 QString instructionsText(int startStopKey, int resetKey, int buzzerKey)
 {
     return Instructions::lines(startStopKey, resetKey, buzzerKey).join(QStringLiteral("\r\n"));
+}
+
+QString instructionsText(const Settings &settings)
+{
+    return (Instructions::lines(settings.StartStopClockKey, settings.ResetClockKey,
+                                settings.BuzzerKey) +
+            Instructions::gameLines(settings))
+        .join(QStringLiteral("\r\n"));
 }

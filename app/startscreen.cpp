@@ -143,8 +143,7 @@ void StartScreen::setSettings(const Settings &settings)
 
 void StartScreen::toggleInstructions()
 {
-    m_instructions->setPlainText(instructionsText(m_settings.StartStopClockKey,
-                                                  m_settings.ResetClockKey, m_settings.BuzzerKey));
+    m_instructions->setPlainText(instructionsText(m_settings));
 }
 
 int StartScreen::heightTwips() const

@@ -75,7 +75,7 @@ void AudienceDisplay::showOn(QScreen *screen)
 // the keyboard.
 void AudienceDisplay::makeReadOnly(QWidget *view)
 {
-    view->setWindowTitle(QStringLiteral("Corvella - audience"));
+    view->setWindowTitle(tr("Corvella - audience"));
     view->setWindowFlag(Qt::FramelessWindowHint);
     for (QWidget *child : view->findChildren<QWidget *>()) {
         child->setFocusPolicy(Qt::NoFocus);

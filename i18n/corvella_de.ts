@@ -7,6 +7,10 @@
         <source>Audience display: press F2 or Esc to close it</source>
         <translation>Publikumsanzeige: F2 oder Esc schließt sie</translation>
     </message>
+    <message>
+        <source>Corvella - audience</source>
+        <translation>Corvella - Publikum</translation>
+    </message>
 </context>
 <context>
     <name>BoardView</name>
@@ -278,6 +282,22 @@ Die Tasten beschreibt corvella(1).</translation>
         <source>  - To go to the options from the program press &apos;o&apos;.</source>
         <translation>  - Um aus dem Programm zu den Optionen zu gelangen, drücken Sie &apos;o&apos;.</translation>
     </message>
+    <message>
+        <source>  - To go to the next period press &apos;%1&apos;, to go back one press &apos;%2&apos;.</source>
+        <translation>  - Um zur nächsten Periode zu gehen, drücken Sie &apos;%1&apos;, um eine zurückzugehen, &apos;%2&apos;.</translation>
+    </message>
+    <message>
+        <source>  - To skip the rest of a break press &apos;%1&apos;.</source>
+        <translation>  - Um den Rest einer Pause zu überspringen, drücken Sie &apos;%1&apos;.</translation>
+    </message>
+    <message>
+        <source>  - To start a new game press &apos;%1&apos;.</source>
+        <translation>  - Um ein neues Spiel zu beginnen, drücken Sie &apos;%1&apos;.</translation>
+    </message>
+    <message>
+        <source>  - To start or end a timeout press &apos;%1&apos; for the home team, &apos;%2&apos; for the guest team.</source>
+        <translation>  - Um eine Auszeit zu beginnen oder zu beenden, drücken Sie &apos;%1&apos; für die Heimmannschaft, &apos;%2&apos; für die Gastmannschaft.</translation>
+    </message>
 </context>
 <context>
     <name>KeyChooser</name>
@@ -292,6 +312,10 @@ Die Tasten beschreibt corvella(1).</translation>
     <message>
         <source>&amp;Cancel</source>
         <translation>&amp;Abbrechen</translation>
+    </message>
+    <message>
+        <source>Choose Key</source>
+        <translation>Taste wählen</translation>
     </message>
 </context>
 <context>
@@ -714,27 +738,39 @@ Die Tasten beschreibt corvella(1).</translation>
     </message>
     <message>
         <source>start the home team&apos;s timeout</source>
-        <translation>die Auszeit der Heimmannschaft beginnen</translation>
+        <translation>die Auszeit der Heimmannschaft zu beginnen</translation>
     </message>
     <message>
         <source>start the guest team&apos;s timeout</source>
-        <translation>die Auszeit der Gastmannschaft beginnen</translation>
+        <translation>die Auszeit der Gastmannschaft zu beginnen</translation>
     </message>
     <message>
         <source>go to the next period</source>
-        <translation>zur nächsten Periode gehen</translation>
+        <translation>zur nächsten Periode zu gehen</translation>
     </message>
     <message>
         <source>go back a period</source>
-        <translation>eine Periode zurückgehen</translation>
+        <translation>eine Periode zurückzugehen</translation>
     </message>
     <message>
         <source>skip the break</source>
-        <translation>die Pause überspringen</translation>
+        <translation>die Pause zu überspringen</translation>
     </message>
     <message>
         <source>start a new game</source>
-        <translation>ein neues Spiel beginnen</translation>
+        <translation>ein neues Spiel zu beginnen</translation>
+    </message>
+    <message>
+        <source>start / stop the clock</source>
+        <translation>die Uhr zu starten/stoppen</translation>
+    </message>
+    <message>
+        <source>reset the clock</source>
+        <translation>die Uhr zurückzusetzen</translation>
+    </message>
+    <message>
+        <source>sound the buzzer</source>
+        <translation>die Hupe ertönen zu lassen</translation>
     </message>
 </context>
 <context>
@@ -1021,6 +1057,10 @@ Die Tasten beschreibt corvella(1).</translation>
     <message>
         <source>Redone from the network: %1</source>
         <translation>Über das Netz wiederhergestellt: %1</translation>
+    </message>
+    <message>
+        <source>Clear all LEDs?</source>
+        <translation>Alle LEDs löschen?</translation>
     </message>
 </context>
 <context>

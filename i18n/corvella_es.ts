@@ -7,6 +7,10 @@
         <source>Audience display: press F2 or Esc to close it</source>
         <translation>Pantalla del público: F2 o Esc la cierra</translation>
     </message>
+    <message>
+        <source>Corvella - audience</source>
+        <translation>Corvella - público</translation>
+    </message>
 </context>
 <context>
     <name>BoardView</name>
@@ -278,6 +282,22 @@ Las teclas están en corvella(1).</translation>
         <source>  - To go to the options from the program press &apos;o&apos;.</source>
         <translation>  - Para ir a las opciones desde el programa pulse &apos;o&apos;.</translation>
     </message>
+    <message>
+        <source>  - To go to the next period press &apos;%1&apos;, to go back one press &apos;%2&apos;.</source>
+        <translation>  - Para pasar al periodo siguiente pulse &apos;%1&apos;; para volver uno atrás, &apos;%2&apos;.</translation>
+    </message>
+    <message>
+        <source>  - To skip the rest of a break press &apos;%1&apos;.</source>
+        <translation>  - Para saltar el resto de un descanso pulse &apos;%1&apos;.</translation>
+    </message>
+    <message>
+        <source>  - To start a new game press &apos;%1&apos;.</source>
+        <translation>  - Para empezar un partido nuevo pulse &apos;%1&apos;.</translation>
+    </message>
+    <message>
+        <source>  - To start or end a timeout press &apos;%1&apos; for the home team, &apos;%2&apos; for the guest team.</source>
+        <translation>  - Para pedir o terminar un tiempo muerto pulse &apos;%1&apos; para el local, &apos;%2&apos; para el visitante.</translation>
+    </message>
 </context>
 <context>
     <name>KeyChooser</name>
@@ -292,6 +312,10 @@ Las teclas están en corvella(1).</translation>
     <message>
         <source>&amp;Cancel</source>
         <translation>&amp;Cancelar</translation>
+    </message>
+    <message>
+        <source>Choose Key</source>
+        <translation>Elegir tecla</translation>
     </message>
 </context>
 <context>
@@ -736,6 +760,18 @@ Las teclas están en corvella(1).</translation>
         <source>start a new game</source>
         <translation>empezar un partido nuevo</translation>
     </message>
+    <message>
+        <source>start / stop the clock</source>
+        <translation>poner en marcha o parar el reloj</translation>
+    </message>
+    <message>
+        <source>reset the clock</source>
+        <translation>poner el reloj a cero</translation>
+    </message>
+    <message>
+        <source>sound the buzzer</source>
+        <translation>hacer sonar la bocina</translation>
+    </message>
 </context>
 <context>
     <name>RemoteApi</name>
@@ -1021,6 +1057,10 @@ Las teclas están en corvella(1).</translation>
     <message>
         <source>Redone from the network: %1</source>
         <translation>Rehecho desde la red: %1</translation>
+    </message>
+    <message>
+        <source>Clear all LEDs?</source>
+        <translation>¿Borrar todos los LED?</translation>
     </message>
 </context>
 <context>

@@ -7,6 +7,10 @@
         <source>Audience display: press F2 or Esc to close it</source>
         <translation>Écran du public : F2 ou Échap pour le fermer</translation>
     </message>
+    <message>
+        <source>Corvella - audience</source>
+        <translation>Corvella - public</translation>
+    </message>
 </context>
 <context>
     <name>BoardView</name>
@@ -278,6 +282,22 @@ Voir corvella(1) pour les touches.</translation>
         <source>  - To go to the options from the program press &apos;o&apos;.</source>
         <translation>  - Pour ouvrir les options depuis le programme, appuyez sur &apos;o&apos;.</translation>
     </message>
+    <message>
+        <source>  - To go to the next period press &apos;%1&apos;, to go back one press &apos;%2&apos;.</source>
+        <translation>  - Pour passer à la période suivante, appuyez sur &apos;%1&apos;, pour revenir d&apos;une période, sur &apos;%2&apos;.</translation>
+    </message>
+    <message>
+        <source>  - To skip the rest of a break press &apos;%1&apos;.</source>
+        <translation>  - Pour passer le reste d&apos;une pause, appuyez sur &apos;%1&apos;.</translation>
+    </message>
+    <message>
+        <source>  - To start a new game press &apos;%1&apos;.</source>
+        <translation>  - Pour commencer un nouveau match, appuyez sur &apos;%1&apos;.</translation>
+    </message>
+    <message>
+        <source>  - To start or end a timeout press &apos;%1&apos; for the home team, &apos;%2&apos; for the guest team.</source>
+        <translation>  - Pour lancer ou terminer un temps mort, appuyez sur &apos;%1&apos; pour l&apos;équipe à domicile, &apos;%2&apos; pour l&apos;équipe visiteuse.</translation>
+    </message>
 </context>
 <context>
     <name>KeyChooser</name>
@@ -292,6 +312,10 @@ Voir corvella(1) pour les touches.</translation>
     <message>
         <source>&amp;Cancel</source>
         <translation>&amp;Annuler</translation>
+    </message>
+    <message>
+        <source>Choose Key</source>
+        <translation>Choisir une touche</translation>
     </message>
 </context>
 <context>
@@ -736,6 +760,18 @@ Voir corvella(1) pour les touches.</translation>
         <source>start a new game</source>
         <translation>commencer un nouveau match</translation>
     </message>
+    <message>
+        <source>start / stop the clock</source>
+        <translation>démarrer ou arrêter l&apos;horloge</translation>
+    </message>
+    <message>
+        <source>reset the clock</source>
+        <translation>remettre l&apos;horloge à zéro</translation>
+    </message>
+    <message>
+        <source>sound the buzzer</source>
+        <translation>faire retentir la sirène</translation>
+    </message>
 </context>
 <context>
     <name>RemoteApi</name>
@@ -1021,6 +1057,10 @@ Voir corvella(1) pour les touches.</translation>
     <message>
         <source>Redone from the network: %1</source>
         <translation>Rétabli depuis le réseau : %1</translation>
+    </message>
+    <message>
+        <source>Clear all LEDs?</source>
+        <translation>Effacer toutes les LED ?</translation>
     </message>
 </context>
 <context>

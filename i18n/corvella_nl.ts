@@ -7,6 +7,10 @@
         <source>Audience display: press F2 or Esc to close it</source>
         <translation>Publieksscherm: F2 of Esc sluit het</translation>
     </message>
+    <message>
+        <source>Corvella - audience</source>
+        <translation>Corvella - publiek</translation>
+    </message>
 </context>
 <context>
     <name>BoardView</name>
@@ -278,6 +282,22 @@ Zie corvella(1) voor de toetsen.</translation>
         <source>  - To go to the options from the program press &apos;o&apos;.</source>
         <translation>  - Druk in het programma op &apos;o&apos; om naar de opties te gaan.</translation>
     </message>
+    <message>
+        <source>  - To go to the next period press &apos;%1&apos;, to go back one press &apos;%2&apos;.</source>
+        <translation>  - Druk op &apos;%1&apos; om naar de volgende periode te gaan, op &apos;%2&apos; om er een terug te gaan.</translation>
+    </message>
+    <message>
+        <source>  - To skip the rest of a break press &apos;%1&apos;.</source>
+        <translation>  - Druk op &apos;%1&apos; om de rest van een pauze over te slaan.</translation>
+    </message>
+    <message>
+        <source>  - To start a new game press &apos;%1&apos;.</source>
+        <translation>  - Druk op &apos;%1&apos; om een nieuwe wedstrijd te beginnen.</translation>
+    </message>
+    <message>
+        <source>  - To start or end a timeout press &apos;%1&apos; for the home team, &apos;%2&apos; for the guest team.</source>
+        <translation>  - Druk op &apos;%1&apos; voor de thuisploeg of &apos;%2&apos; voor de gastploeg om een time-out te starten of te beëindigen.</translation>
+    </message>
 </context>
 <context>
     <name>KeyChooser</name>
@@ -292,6 +312,10 @@ Zie corvella(1) voor de toetsen.</translation>
     <message>
         <source>&amp;Cancel</source>
         <translation>&amp;Annuleren</translation>
+    </message>
+    <message>
+        <source>Choose Key</source>
+        <translation>Toets kiezen</translation>
     </message>
 </context>
 <context>
@@ -714,27 +738,39 @@ Zie corvella(1) voor de toetsen.</translation>
     </message>
     <message>
         <source>start the home team&apos;s timeout</source>
-        <translation>de time-out van de thuisploeg starten</translation>
+        <translation>de time-out van de thuisploeg te starten</translation>
     </message>
     <message>
         <source>start the guest team&apos;s timeout</source>
-        <translation>de time-out van de gastploeg starten</translation>
+        <translation>de time-out van de gastploeg te starten</translation>
     </message>
     <message>
         <source>go to the next period</source>
-        <translation>naar de volgende periode gaan</translation>
+        <translation>naar de volgende periode te gaan</translation>
     </message>
     <message>
         <source>go back a period</source>
-        <translation>een periode teruggaan</translation>
+        <translation>een periode terug te gaan</translation>
     </message>
     <message>
         <source>skip the break</source>
-        <translation>de pauze overslaan</translation>
+        <translation>de pauze over te slaan</translation>
     </message>
     <message>
         <source>start a new game</source>
-        <translation>een nieuwe wedstrijd beginnen</translation>
+        <translation>een nieuwe wedstrijd te beginnen</translation>
+    </message>
+    <message>
+        <source>start / stop the clock</source>
+        <translation>de klok te starten of te stoppen</translation>
+    </message>
+    <message>
+        <source>reset the clock</source>
+        <translation>de klok te resetten</translation>
+    </message>
+    <message>
+        <source>sound the buzzer</source>
+        <translation>de zoemer te laten klinken</translation>
     </message>
 </context>
 <context>
@@ -1021,6 +1057,10 @@ Zie corvella(1) voor de toetsen.</translation>
     <message>
         <source>Redone from the network: %1</source>
         <translation>Opnieuw gedaan via het netwerk: %1</translation>
+    </message>
+    <message>
+        <source>Clear all LEDs?</source>
+        <translation>Alle leds wissen?</translation>
     </message>
 </context>
 <context>

@@ -21,7 +21,7 @@ KeyChooser::KeyChooser(KeyChoice &choice, QList<int> workingKeys, Dialogs &dialo
     : QDialog(parent), m_choice(choice), m_workingKeys(workingKeys), m_dialogs(dialogs)
 {
     setObjectName(QStringLiteral("frmChooseKey"));
-    setWindowTitle(QStringLiteral("Choose Key"));
+    setWindowTitle(tr("Choose Key"));
     setFont(defaultWindowFont());
     setWindowFlags(Qt::Dialog | Qt::WindowTitleHint | Qt::WindowCloseButtonHint);
     setFixedSize(twipsToPixels(4680), twipsToPixels(2625));

@@ -700,9 +700,9 @@ QList<int> OptionsDialog::takenKeys() const
 
 void OptionsDialog::chooseKey(KeyFunction function)
 {
-    const QString purposes[] = {QStringLiteral("start / stop the clock"),
-                                QStringLiteral("reset the clock"),
-                                QStringLiteral("sound the buzzer"),
+    const QString purposes[] = {tr("start / stop the clock"),
+                                tr("reset the clock"),
+                                tr("sound the buzzer"),
                                 tr("start the home team's timeout"),
                                 tr("start the guest team's timeout"),
                                 tr("go to the next period"),

@@ -218,7 +218,7 @@ void ScoreBoardWindow::askForNewGame()
 void ScoreBoardWindow::askToClear()
 {
     if (!m_dialogs.askYesNo(this, tr("Are you sure you want to clear all LEDs?"),
-                            QStringLiteral("Clear all LEDs?")))
+                            tr("Clear all LEDs?")))
         return;
     act(tr("Clear all LEDs"), [](GameModel &game) { game.clear(); });
     m_scoreEntry.discard();

@@ -1,4 +1,5 @@
 #include "app/instructions.h"
+#include "settings/appsettings.h"
 #include "tests/support/testenv.h"
 
 class TestInstructions : public QObject
@@ -41,6 +42,41 @@ private slots:
         QFETCH(int, buzzer);
         QFETCH(QByteArray, expected);
         QCOMPARE(instructionsText(startStop, reset, buzzer).toUtf8(), expected);
+    }
+
+    // The keys of periods and timeouts, as configured, only in a game with them.
+    void gameKeysOnlyInAGameWithThem_data()
+    {
+        QTest::addColumn<int>("periods");
+        QTest::addColumn<int>("nextPeriodKey");
+        QTest::addColumn<QString>("timeoutsPerHalf");
+        QTest::addColumn<QByteArray>("added");
+        QTest::newRow("default: none") << 0 << 110 << QString() << QByteArray();
+        QTest::newRow("periods, next on x")
+            << 4 << int('x') << QString()
+            << QByteArray("\r\n  - To go to the next period press 'x', to go back one press 'p'."
+                          "\r\n  - To skip the rest of a break press 'k'."
+                          "\r\n  - To start a new game press 'g'.");
+        QTest::newRow("timeouts per half") << 0 << 110 << QStringLiteral("2, 3")
+                                           << QByteArray("\r\n  - To start or end a timeout press "
+                                                         "'h' for the home team, 'j' for the "
+                                                         "guest team.");
+        QTest::newRow("no timeouts in either half")
+            << 0 << 110 << QStringLiteral("0") << QByteArray();
+    }
+
+    void gameKeysOnlyInAGameWithThem()
+    {
+        QFETCH(int, periods);
+        QFETCH(int, nextPeriodKey);
+        QFETCH(QString, timeoutsPerHalf);
+        QFETCH(QByteArray, added);
+        Settings settings = defaultSettings();
+        settings.Periods = static_cast<qint16>(periods);
+        settings.NextPeriodKey = static_cast<qint16>(nextPeriodKey);
+        settings.TimeoutsPerHalf = timeoutsPerHalf;
+        QCOMPARE(instructionsText(settings).toUtf8(),
+                 instructionsText(115, 114, 98).toUtf8() + added);
     }
 
     void latinOneKeysAreInsertedAsTheyAre()

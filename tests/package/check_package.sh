@@ -59,16 +59,21 @@ for section in OPTIONS KEYS FILES ENVIRONMENT --fullscreen --screen; do
   grep -q -- "$section" <<<"$man_text" || fail "the manual page lacks $section"
 done
 man_de=$(MANWIDTH=80 man -l "$root/usr/share/man/de/man1/corvella.1.gz" 2>/dev/null)
-for section in OPTIONEN TASTEN DATEIEN UMGEBUNG --fullscreen; do
+for section in OPTIONEN TASTEN DATEIEN UMGEBUNG --fullscreen Strg+E; do
   grep -q -- "$section" <<<"$man_de" || fail "the German manual page lacks $section"
 done
 
 depends=$(dpkg-deb -f "$deb" Depends)
-for dep in libqt6widgets6 libpulse0 libqt6svg6 fonts-liberation; do
+for dep in libqt6widgets6 libpulse0 libsndfile1 libqt6svg6 fonts-liberation; do
   grep -q "$dep" <<<"$depends" || fail "Depends lacks $dep: $depends"
 done
-for unused in qt6-qpa-plugins gstreamer1.0-plugins-base gstreamer1.0-plugins-good; do
+for unused in qt6-qpa-plugins libqt6multimedia6 gstreamer1.0-plugins-base gstreamer1.0-plugins-good; do
   ! grep -q "$unused" <<<"$depends" || fail "Depends names $unused, which the program does not use"
+done
+# The sound goes through the plugin and libsndfile, never Qt Multimedia.
+for binary in $private/corvella $private/corvella-sound.so; do
+  libraries=$(ldd "$root/$binary") || fail "ldd cannot read $binary"
+  ! grep -qi 'Qt6Multimedia' <<<"$libraries" || fail "$binary loads Qt Multimedia: $libraries"
 done
 [ "$(grep -o 'libqt6svg6' <<<"$depends" | wc -l)" = 1 ] || fail "libqt6svg6 is listed twice: $depends"
 [ "$(dpkg-deb -f "$deb" Recommends)" = "pulseaudio | pipewire-pulse, qt6-translations-l10n" ] ||

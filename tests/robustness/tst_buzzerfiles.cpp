@@ -146,8 +146,9 @@ private slots:
     }
 
 private:
-    // Opens and plays `path` with a 40 ms timer ticking as the clock does;
-    // returns how long the playback took.
+    // Opens and plays `path` with a 40 ms timer ticking, finer than the
+    // board's clock, which wakes at each new tenth; returns how long the
+    // playback took.
     qint64 playKeepsTheClock(const QString &path)
     {
         int ticks = 0;

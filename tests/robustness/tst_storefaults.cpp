@@ -40,10 +40,11 @@ void writeRaw(const QByteArray &contents)
     QCOMPARE(file.write(contents), contents.size());
 }
 
-// Counts the ticks of a 40 ms timer, as the board's clock runs, and the
-// longest time between two of them. A save that froze the event loop would
-// leave a gap as long as the save (2 s for a held lock); a loaded machine
-// under the sanitizers leaves a few hundred ms now and then.
+// Counts the ticks of a 40 ms timer, finer than the board's clock, which
+// wakes at each new tenth, and the longest time between two of them. A save
+// that froze the event loop would leave a gap as long as the save (2 s for a
+// held lock); a loaded machine under the sanitizers leaves a few hundred ms
+// now and then.
 class ClockWatch : public QObject
 {
 public:
