@@ -228,6 +228,26 @@ Die Tasten beschreibt corvella(1).</translation>
         <source>cannot create %1</source>
         <translation>%1 kann nicht angelegt werden</translation>
     </message>
+    <message>
+        <source>Period ended</source>
+        <translation>Periode beendet</translation>
+    </message>
+    <message>
+        <source>Break ended</source>
+        <translation>Pause beendet</translation>
+    </message>
+    <message>
+        <source>Timeout ended</source>
+        <translation>Auszeit beendet</translation>
+    </message>
+    <message>
+        <source>Clock ran out</source>
+        <translation>Uhr abgelaufen</translation>
+    </message>
+    <message>
+        <source>Clock stopped at its limit</source>
+        <translation>Uhr an ihrer Grenze angehalten</translation>
+    </message>
 </context>
 <context>
     <name>GameStateFile</name>
@@ -922,6 +942,10 @@ Die Tasten beschreibt corvella(1).</translation>
     <message>
         <source>Timeout from the API</source>
         <translation>Auszeit über die API</translation>
+    </message>
+    <message>
+        <source>too many calls; slow down</source>
+        <translation>zu viele Aufrufe; bitte langsamer</translation>
     </message>
 </context>
 <context>

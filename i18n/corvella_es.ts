@@ -228,6 +228,26 @@ Las teclas están en corvella(1).</translation>
         <source>cannot create %1</source>
         <translation>no se puede crear %1</translation>
     </message>
+    <message>
+        <source>Period ended</source>
+        <translation>Periodo terminado</translation>
+    </message>
+    <message>
+        <source>Break ended</source>
+        <translation>Descanso terminado</translation>
+    </message>
+    <message>
+        <source>Timeout ended</source>
+        <translation>Tiempo muerto terminado</translation>
+    </message>
+    <message>
+        <source>Clock ran out</source>
+        <translation>Reloj a cero</translation>
+    </message>
+    <message>
+        <source>Clock stopped at its limit</source>
+        <translation>Reloj detenido en su límite</translation>
+    </message>
 </context>
 <context>
     <name>GameStateFile</name>
@@ -922,6 +942,10 @@ Las teclas están en corvella(1).</translation>
     <message>
         <source>Timeout from the API</source>
         <translation>Tiempo muerto desde la API</translation>
+    </message>
+    <message>
+        <source>too many calls; slow down</source>
+        <translation>demasiadas llamadas; más despacio</translation>
     </message>
 </context>
 <context>

@@ -228,6 +228,26 @@ Voir corvella(1) pour les touches.</translation>
         <source>cannot create %1</source>
         <translation>impossible de créer %1</translation>
     </message>
+    <message>
+        <source>Period ended</source>
+        <translation>Période terminée</translation>
+    </message>
+    <message>
+        <source>Break ended</source>
+        <translation>Pause terminée</translation>
+    </message>
+    <message>
+        <source>Timeout ended</source>
+        <translation>Temps mort terminé</translation>
+    </message>
+    <message>
+        <source>Clock ran out</source>
+        <translation>Chrono écoulé</translation>
+    </message>
+    <message>
+        <source>Clock stopped at its limit</source>
+        <translation>Chrono arrêté à sa limite</translation>
+    </message>
 </context>
 <context>
     <name>GameStateFile</name>
@@ -922,6 +942,10 @@ Voir corvella(1) pour les touches.</translation>
     <message>
         <source>Timeout from the API</source>
         <translation>Temps mort depuis l&apos;API</translation>
+    </message>
+    <message>
+        <source>too many calls; slow down</source>
+        <translation>trop d&apos;appels ; ralentissez</translation>
     </message>
 </context>
 <context>

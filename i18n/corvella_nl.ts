@@ -228,6 +228,26 @@ Zie corvella(1) voor de toetsen.</translation>
         <source>cannot create %1</source>
         <translation>%1 kan niet worden aangemaakt</translation>
     </message>
+    <message>
+        <source>Period ended</source>
+        <translation>Periode afgelopen</translation>
+    </message>
+    <message>
+        <source>Break ended</source>
+        <translation>Pauze afgelopen</translation>
+    </message>
+    <message>
+        <source>Timeout ended</source>
+        <translation>Time-out afgelopen</translation>
+    </message>
+    <message>
+        <source>Clock ran out</source>
+        <translation>Klok afgelopen</translation>
+    </message>
+    <message>
+        <source>Clock stopped at its limit</source>
+        <translation>Klok gestopt bij haar limiet</translation>
+    </message>
 </context>
 <context>
     <name>GameStateFile</name>
@@ -922,6 +942,10 @@ Zie corvella(1) voor de toetsen.</translation>
     <message>
         <source>Timeout from the API</source>
         <translation>Time-out via de API</translation>
+    </message>
+    <message>
+        <source>too many calls; slow down</source>
+        <translation>te veel aanroepen; doe het rustiger aan</translation>
     </message>
 </context>
 <context>
