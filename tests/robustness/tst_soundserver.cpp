@@ -7,6 +7,7 @@
 #include "tests/robustness/privatepulse.h"
 #include "tests/support/testenv.h"
 
+#include <QFileInfo>
 #include <QTemporaryDir>
 
 namespace {
@@ -83,22 +84,25 @@ private slots:
     {
         QTest::addColumn<QString>("path");
         QTest::newRow("WAV") << QStringLiteral(CORVELLA_BUZZER_WAV);
-        const auto add = [this](const char *name, int format, int rate) {
+        // FLAC and MP3 are what clubs' sound files come as: their rows always
+        // run, and fail when the tone could not even be written.
+        const auto add = [this](const char *name, int format, int rate, bool required) {
             const QString path = m_dir.filePath(QLatin1StringView(name));
-            if (SoundWriter::writeTone(path, format, rate, 2, 500))
+            if (SoundWriter::writeTone(path, format, rate, 2, 500) || required)
                 QTest::newRow(name) << path;
             else
                 qInfo("%s: this libsndfile does not write it", name);
         };
-        add("tone.flac", SF_FORMAT_FLAC | SF_FORMAT_PCM_16, 44100);
-        add("tone.mp3", SF_FORMAT_MPEG | SF_FORMAT_MPEG_LAYER_III, 44100);
-        add("tone.ogg", SF_FORMAT_OGG | SF_FORMAT_VORBIS, 44100);
-        add("tone.opus", SF_FORMAT_OGG | SF_FORMAT_OPUS, 48000);
+        add("tone.flac", SF_FORMAT_FLAC | SF_FORMAT_PCM_16, 44100, true);
+        add("tone.mp3", SF_FORMAT_MPEG | SF_FORMAT_MPEG_LAYER_III, 44100, true);
+        add("tone.ogg", SF_FORMAT_OGG | SF_FORMAT_VORBIS, 44100, false);
+        add("tone.opus", SF_FORMAT_OGG | SF_FORMAT_OPUS, 48000, false);
     }
 
     void everyKindOfFileIsHeard()
     {
         QFETCH(QString, path);
+        QVERIFY2(QFileInfo(path).size() > 0, "libsndfile did not write the tone");
         if (!m_pulse.start())
             QSKIP("a private PulseAudio server cannot be started here");
         QList<qint64> latencies;
