@@ -4,6 +4,7 @@
 #include "app/logo.h"
 #include "app/startscreen.h"
 #include "audience/pointerhider.h"
+#include "board/boardview.h"
 #include "game/clockface.h"
 #include "options/optionsdialog.h"
 #include "platform/dialogs.h"

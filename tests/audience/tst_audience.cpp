@@ -100,6 +100,8 @@ private slots:
         QTest::keyClick(board, Qt::Key_F2);
         QVERIFY(app.audience().isOn());
         auto *view = qobject_cast<BoardView *>(app.audience().view());
+        QVERIFY(view);
+        QVERIFY(!qobject_cast<ScoreBoardWindow *>(view)); // a view of the game, not a second board
         QCOMPARE(view->windowTitle(), QStringLiteral("Corvella - audience"));
         QVERIFY(view->isFullScreen());
         QVERIFY(view->windowFlags() & Qt::FramelessWindowHint);
