@@ -1,3 +1,4 @@
+#include "display/controls.h"
 #include "display/leddigit.h"
 #include "display/ledgroup.h"
 #include "game/clockface.h"
@@ -185,6 +186,35 @@ private slots:
 
     // Where the overlay's address puts the strip on a 1280 x 720 page (2% in
     // from its corner); its height follows at 900 / 9600 of its width.
+    // A period's end puts the break on the board and the page at once; the
+    // next period shows its number on both.
+    void thePeriodAndTheBreakShowOnThePage()
+    {
+        game->setStructure({2, {60'000}, 0});
+        game->setClockMode(true, 1'000);
+        act(u"reset"_s, [](GameModel &g) { g.newGame(); });
+        browser.setViewport(1920, 1080);
+        QVERIFY(browser.navigate(url(u"/display"_s)));
+        QTRY_VERIFY_WITH_TIMEOUT(pageConnected(), 10000);
+        const auto pagePhase = [this] {
+            return browser.evaluate(u"document.querySelector('[data-name=phase]').textContent"_s)
+                .toString();
+        };
+        QTRY_COMPARE(pagePhase(), u"PERIOD"_s);
+        // The first period over, its break half gone (the page's clock is real).
+        GameState inBreak = game->state();
+        inBreak.phase = GamePhase::Break;
+        inBreak.clockMs = 30'000;
+        game->restore(inBreak);
+        QCOMPARE(board->controls().phaseCaption->text(), u"BREAK"_s);
+        QTRY_COMPARE(pagePhase(), u"BREAK"_s);
+        act(u"skip"_s, [](GameModel &g) { g.skipBreak(); });
+        QTRY_COMPARE(pagePhase(), u"PERIOD"_s);
+        QTRY_COMPARE(pageDigits().value(u"period0"_s), u"2"_s);
+        game->setStructure({});
+        game->setClockMode(false, 0);
+    }
+
     void overlayTakesSizeAndCornerFromItsAddress_data()
     {
         QTest::addColumn<QString>("query");
