@@ -379,8 +379,10 @@ private slots:
         desktop->key(u"Return"_s);
         desktop->key(u"s"_s);
         const int running = tenthsOf(u"12:31.0"_s);
-        QVERIFY(boardReads([&](const BoardReader &b) { return tenthsOf(b.clock()) >= running; },
-                           u"before-timeout"_s));
+        const auto before =
+            boardReads([&](const BoardReader &b) { return tenthsOf(b.clock()) >= running; },
+                       u"before-timeout"_s);
+        QVERIFY(before);
         const qsizetype start = sound ? desktop->recording().size() : 0;
         desktop->key(u"h"_s);
         const auto timeout = boardReads(
@@ -395,6 +397,10 @@ private slots:
                        u"after-timeout"_s);
         QVERIFY2(after, "the game clock did not come back");
         const QString stoppedAt = after->clock();
+        // Where it was at the key, give or take the moment between the
+        // screenshot and the key; not three seconds on.
+        const int ranOn = tenthsOf(stoppedAt) - tenthsOf(before->clock());
+        QVERIFY2(ranOn >= 0 && ranOn <= 5, qPrintable(before->clock() + u" -> "_s + stoppedAt));
         QTest::qWait(1500); // the horn, and proof the game clock stays stopped
         QCOMPARE(board(u"after-timeout-stopped"_s).clock(), stoppedAt);
         if (sound) {
