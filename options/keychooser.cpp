@@ -32,6 +32,7 @@ KeyChooser::KeyChooser(KeyChoice &choice, QList<int> workingKeys, Dialogs &dialo
     m_prompt->setFont(QFont(QStringLiteral("Times New Roman"), 18));
     m_prompt->setWordWrap(true);
     m_prompt->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    fitPrompt();
 
     m_inUse = new QLabel(tr("This key is already in use, please choose another."), this);
     m_inUse->setObjectName(QStringLiteral("lblUsed"));
@@ -51,6 +52,19 @@ KeyChooser::KeyChooser(KeyChoice &choice, QList<int> workingKeys, Dialogs &dialo
 
     m_choice.chosenKey = 0;
     m_cancel->setFocus();
+}
+
+// The window keeps its size; a purpose too long for two lines at the usual
+// size ("start the home team's timeout", or most in German) is set smaller
+// rather than cut off.
+void KeyChooser::fitPrompt()
+{
+    QFont font = m_prompt->font();
+    while (m_prompt->heightForWidth(m_prompt->width()) > m_prompt->height() &&
+           font.pointSize() > MinPromptPoints) {
+        font.setPointSize(font.pointSize() - 1);
+        m_prompt->setFont(font);
+    }
 }
 
 bool KeyChooser::isReserved(int keyAscii)

@@ -40,6 +40,9 @@ protected:
 private:
     bool handleKey(QKeyEvent *event);
     void refuse();
+    void fitPrompt();
+
+    static constexpr int MinPromptPoints = 10;
 
     KeyChoice &m_choice;
     QList<int> m_workingKeys;

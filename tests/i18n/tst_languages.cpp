@@ -238,7 +238,13 @@ void TestLanguages::textsFitTheirControls()
         const char *button, *purpose;
     } keys[] = {{"cmdStartStopK", "start / stop the clock"},
                 {"cmdResetK", "reset the clock"},
-                {"cmdBuzzerK", "sound the buzzer"}};
+                {"cmdBuzzerK", "sound the buzzer"},
+                {"cmdHomeTimeoutK", "start the home team's timeout"},
+                {"cmdGuestTimeoutK", "start the guest team's timeout"},
+                {"cmdNextPeriodK", "go to the next period"},
+                {"cmdPreviousPeriodK", "go back a period"},
+                {"cmdSkipBreakK", "skip the break"},
+                {"cmdNewGameK", "start a new game"}};
     for (const auto &key : keys) {
         QString prompt;
         QTimer::singleShot(0, this, [&] {
