@@ -101,14 +101,14 @@ void StartScreen::createControls()
     m_logo->move(twipsToPixels(360), twipsToPixels(1560));
     m_logo->resize(LogoSize);
 
-    auto *cmdInstr = new QPushButton(tr("&Instructions"), this);
-    cmdInstr->setObjectName(QStringLiteral("cmdInstr"));
-    cmdInstr->setGeometry(twipsRect(3120, 2160, 1215, 375));
-    connect(cmdInstr, &QPushButton::clicked, this, &StartScreen::instructionsClicked);
-    auto *cmdOptions = new QPushButton(tr("&Options"), this);
-    cmdOptions->setObjectName(QStringLiteral("cmdOptions"));
-    cmdOptions->setGeometry(twipsRect(4680, 2160, 1215, 375));
-    connect(cmdOptions, &QPushButton::clicked, this, &StartScreen::optionsClicked);
+    auto *instructionsButton = new QPushButton(tr("&Instructions"), this);
+    instructionsButton->setObjectName(QStringLiteral("cmdInstr"));
+    instructionsButton->setGeometry(twipsRect(3120, 2160, 1215, 375));
+    connect(instructionsButton, &QPushButton::clicked, this, &StartScreen::instructionsClicked);
+    auto *optionsButton = new QPushButton(tr("&Options"), this);
+    optionsButton->setObjectName(QStringLiteral("cmdOptions"));
+    optionsButton->setGeometry(twipsRect(4680, 2160, 1215, 375));
+    connect(optionsButton, &QPushButton::clicked, this, &StartScreen::optionsClicked);
 
     m_instructions = new QPlainTextEdit(this);
     m_instructions->setObjectName(QStringLiteral("txtInstr"));
@@ -117,7 +117,7 @@ void StartScreen::createControls()
     m_instructions->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     m_instructions->setFont(makeFont("Arial", 9.75));
 
-    cmdInstr->setFocus();
+    instructionsButton->setFocus();
 }
 
 void StartScreen::load()

@@ -191,11 +191,11 @@ OptionsDialog::OptionsDialog(const Settings &current, Dialogs &dialogs,
     createTextTab(texts);
     createGameTab(game);
 
-    auto *cmdOk = button(tr("&Ok"), "cmdOk", this, twipsRect(1477, 4200, 1095, 375));
-    cmdOk->setDefault(true); // Enter presses it (keyPressEvent)
-    auto *m_cancel = button(tr("&Cancel"), "cmdCancel", this, twipsRect(2692, 4200, 1095, 375));
-    connect(cmdOk, &QPushButton::clicked, this, &OptionsDialog::saveAndClose);
-    connect(m_cancel, &QPushButton::clicked, this, &QDialog::reject);
+    auto *okButton = button(tr("&Ok"), "cmdOk", this, twipsRect(1477, 4200, 1095, 375));
+    okButton->setDefault(true); // Enter presses it (keyPressEvent)
+    auto *cancelButton = button(tr("&Cancel"), "cmdCancel", this, twipsRect(2692, 4200, 1095, 375));
+    connect(okButton, &QPushButton::clicked, this, &OptionsDialog::saveAndClose);
+    connect(cancelButton, &QPushButton::clicked, this, &QDialog::reject);
 
     m_guestPreview = new QLabel(this);
     m_guestPreview->setObjectName(QStringLiteral("lblGuestPreview"));
@@ -240,12 +240,13 @@ void OptionsDialog::createKeyboardTab(QWidget *page)
 
     QGroupBox *sound =
         group(tr("Buzzer Sound"), "fraBuzzerSound", page, onPage(120, 1680, 4815, 855));
-    auto *cmdBuzzerSound =
+    auto *chooseSoundButton =
         button(tr("Change"), "cmdBuzzerSound", sound, twipsRect(120, 240, 735, 495));
     m_buzzerSoundLabel = framedLabel("lblBuzzerSound", sound, twipsRect(840, 240, 3135, 495));
-    auto *cmdTestSound = button(tr("Test"), "cmdTestSound", sound, twipsRect(4020, 240, 675, 495));
-    connect(cmdBuzzerSound, &QPushButton::clicked, this, &OptionsDialog::chooseBuzzerSound);
-    connect(cmdTestSound, &QPushButton::clicked, this, &OptionsDialog::testBuzzerSound);
+    auto *testSoundButton =
+        button(tr("Test"), "cmdTestSound", sound, twipsRect(4020, 240, 675, 495));
+    connect(chooseSoundButton, &QPushButton::clicked, this, &OptionsDialog::chooseBuzzerSound);
+    connect(testSoundButton, &QPushButton::clicked, this, &OptionsDialog::testBuzzerSound);
 
     auto *whole = new QCheckBox(tr("Type whole scores: digits, then Enter"), page);
     whole->setObjectName(QStringLiteral("chkWholeScore"));
@@ -259,9 +260,9 @@ void OptionsDialog::createKeyboardTab(QWidget *page)
     hints->addItems({tr("with the audience display"), tr("always"), tr("never")});
     hintsLabel->setBuddy(hints);
 
-    auto *cmdResetKeys =
+    auto *resetKeysButton =
         button(tr("Reset Keys"), "cmdResetKeys", page, onPage(3720, 3120, 1215, 375));
-    connect(cmdResetKeys, &QPushButton::clicked, this, &OptionsDialog::resetKeys);
+    connect(resetKeysButton, &QPushButton::clicked, this, &OptionsDialog::resetKeys);
     createGameKeys(page);
 }
 
@@ -317,9 +318,9 @@ void OptionsDialog::createColorTab(QWidget *page)
         auto *change = button(tr("Change"), c.button, frame, twipsRect(600, 240, 735, 375));
         connect(change, &QPushButton::clicked, this, [this, swatch] { pickColor(swatch); });
     }
-    auto *cmdResetColors =
+    auto *resetColorsButton =
         button(tr("Reset Colors"), "cmdResetColors", page, onPage(3720, 3120, 1215, 375));
-    connect(cmdResetColors, &QPushButton::clicked, this, &OptionsDialog::resetColors);
+    connect(resetColorsButton, &QPushButton::clicked, this, &OptionsDialog::resetColors);
 }
 
 void OptionsDialog::createTextTab(QWidget *page)

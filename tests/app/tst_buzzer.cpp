@@ -61,9 +61,9 @@ private slots:
         QVERIFY(buzzer->isPlaying());
         device->finish();
         QVERIFY(!buzzer->isPlaying());
-        QCOMPARE(
-            device->commands.mid(1),
-            (QStringList{QStringLiteral("Play"), QStringLiteral("Stop"), QStringLiteral("Prev")}));
+        QCOMPARE(device->commands.mid(1),
+                 (QStringList{QStringLiteral("Play"), QStringLiteral("Stop"),
+                              QStringLiteral("Rewind")}));
         buzzer->sound();
         QCOMPARE(device->plays, 2);
     }

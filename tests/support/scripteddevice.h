@@ -27,7 +27,7 @@ public:
         playing = true;
     }
     void stop() override { commands << QStringLiteral("Stop"); }
-    void rewind() override { commands << QStringLiteral("Prev"); }
+    void rewind() override { commands << QStringLiteral("Rewind"); }
     void close() override
     {
         commands << QStringLiteral("Close");
