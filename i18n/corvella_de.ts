@@ -792,6 +792,10 @@ Die Tasten beschreibt corvella(1).</translation>
         <source>sound the buzzer</source>
         <translation>die Hupe ertönen zu lassen</translation>
     </message>
+    <message>
+        <source>Two commands share the key %1. Choose another key for one of them on the Keyboard tab.</source>
+        <translation>Zwei Befehle haben dieselbe Taste %1. Wählen Sie auf der Registerkarte Tastatur für einen davon eine andere Taste.</translation>
+    </message>
 </context>
 <context>
     <name>RemoteApi</name>

@@ -792,6 +792,10 @@ Las teclas están en corvella(1).</translation>
         <source>sound the buzzer</source>
         <translation>hacer sonar la bocina</translation>
     </message>
+    <message>
+        <source>Two commands share the key %1. Choose another key for one of them on the Keyboard tab.</source>
+        <translation>Dos órdenes comparten la tecla %1. Elija otra tecla para una de ellas en la pestaña Teclado.</translation>
+    </message>
 </context>
 <context>
     <name>RemoteApi</name>

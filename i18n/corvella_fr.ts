@@ -792,6 +792,10 @@ Voir corvella(1) pour les touches.</translation>
         <source>sound the buzzer</source>
         <translation>faire retentir la sirène</translation>
     </message>
+    <message>
+        <source>Two commands share the key %1. Choose another key for one of them on the Keyboard tab.</source>
+        <translation>Deux commandes partagent la touche %1. Choisissez une autre touche pour l&apos;une d&apos;elles dans l&apos;onglet Clavier.</translation>
+    </message>
 </context>
 <context>
     <name>RemoteApi</name>

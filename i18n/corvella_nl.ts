@@ -792,6 +792,10 @@ Zie corvella(1) voor de toetsen.</translation>
         <source>sound the buzzer</source>
         <translation>de zoemer te laten klinken</translation>
     </message>
+    <message>
+        <source>Two commands share the key %1. Choose another key for one of them on the Keyboard tab.</source>
+        <translation>Twee opdrachten delen de toets %1. Kies op het tabblad Toetsenbord voor een van beide een andere toets.</translation>
+    </message>
 </context>
 <context>
     <name>RemoteApi</name>

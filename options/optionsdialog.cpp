@@ -822,6 +822,19 @@ void OptionsDialog::updatePreview()
 void OptionsDialog::saveAndClose()
 {
     stopTestSound();
+    // Keys chosen apart can meet when periods or timeouts are turned on
+    // later, by hand or by a preset: the board would obey only one of them.
+    const QList<int> taken = takenKeys();
+    for (qsizetype i = 0; i < taken.size(); ++i) {
+        if (taken.indexOf(taken[i]) != i) {
+            m_tabs->setCurrentIndex(0);
+            m_dialogs.showWarning(this, QStringLiteral("Corvella"),
+                                  tr("Two commands share the key %1. Choose another key for one "
+                                     "of them on the Keyboard tab.")
+                                      .arg(keyDisplayName(taken[i])));
+            return;
+        }
+    }
     if (!saveSettings(settings())) {
         m_dialogs.showWarning(this, QStringLiteral("Corvella"),
                               tr("The settings could not be saved. They apply until "

@@ -14,6 +14,7 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QSettings>
+#include <QSpinBox>
 #include <QTabBar>
 #include <QTabWidget>
 #include <QTimer>
@@ -341,6 +342,23 @@ private slots:
         click(options, "cmdBuzzerK");
         QCOMPARE(dialogs.beeps, beeps);
         QCOMPARE(options.settings().BuzzerKey, qint16(periods ? 98 : 'n'));
+    }
+
+    // A buzzer on n, then periods turned on with n for the next period: Ok
+    // says so and stays open rather than store two commands on one key.
+    void keysThatMeetThroughPeriodsAreNotStored()
+    {
+        Settings given = current;
+        given.BuzzerKey = 'n';
+        OptionsDialog options(given, dialogs, soundDevices());
+        options.show();
+        child<QSpinBox>(options, "spnPeriods")->setValue(4);
+        click(options, "cmdOk");
+        QCOMPARE(dialogs.warnings.size(), 1);
+        QVERIFY2(dialogs.warnings.first().contains(QStringLiteral("share the key n")),
+                 qPrintable(dialogs.warnings.first()));
+        QVERIFY(options.isVisible());
+        QCOMPARE(loadSettings().Periods, qint16(0));
     }
 
     void aPresetFillsTheGameAndIsRecognised()
