@@ -25,6 +25,21 @@ int somePort()
     return 20000 + int(QCoreApplication::applicationPid() % 20000);
 }
 
+// The web server on 127.0.0.1 at `port`.
+QString webSettings(int port)
+{
+    return QStringLiteral("[WebSettings]\nWebServer=1\nWebPort=%1\nWebAddress=127.0.0.1\n")
+        .arg(port);
+}
+
+bool writeSettings(const QTemporaryDir &config, const QString &text)
+{
+    QFile settings(config.filePath(QStringLiteral("Corvella/Corvella.conf")));
+    const QByteArray bytes = text.toUtf8();
+    return QDir().mkpath(config.filePath(QStringLiteral("Corvella"))) &&
+           settings.open(QIODevice::WriteOnly) && settings.write(bytes) == bytes.size();
+}
+
 } // namespace
 
 class TestEndToEndOperator : public QObject
@@ -70,16 +85,9 @@ private slots:
         if (!desktop->startDisplay(&why))
             QSKIP(qPrintable(QStringLiteral("cannot run end-to-end checks: ") + why));
         QTemporaryDir config;
-        QVERIFY(QDir().mkpath(config.filePath(QStringLiteral("Corvella"))));
-        QFile settings(config.filePath(QStringLiteral("Corvella/Corvella.conf")));
-        QVERIFY(settings.open(QIODevice::WriteOnly));
-        settings.write(
-            QStringLiteral("[KeySettings]\nWholeScoreEntry=1\n"
-                           "[DisplaySettings]\nOperatorHints=1\n"
-                           "[WebSettings]\nWebServer=1\nWebPort=%1\nWebAddress=127.0.0.1\n")
-                .arg(somePort())
-                .toUtf8());
-        settings.close();
+        QVERIFY(writeSettings(config, QStringLiteral("[KeySettings]\nWholeScoreEntry=1\n"
+                                                     "[DisplaySettings]\nOperatorHints=1\n") +
+                                          webSettings(somePort())));
         QVERIFY2(desktop->startInstalledProgram(install.path(), config.path(), &why),
                  qPrintable(why));
         const QString splash = desktop->waitForWindow(StartScreen);
@@ -206,14 +214,7 @@ private slots:
         if (!desktop->startDisplay(&why))
             QSKIP(qPrintable(QStringLiteral("cannot run end-to-end checks: ") + why));
         QTemporaryDir config;
-        QVERIFY(QDir().mkpath(config.filePath(QStringLiteral("Corvella"))));
-        QFile settings(config.filePath(QStringLiteral("Corvella/Corvella.conf")));
-        QVERIFY(settings.open(QIODevice::WriteOnly));
-        settings.write(
-            QStringLiteral("[WebSettings]\nWebServer=1\nWebPort=%1\nWebAddress=127.0.0.1\n")
-                .arg(somePort() + 1)
-                .toUtf8());
-        settings.close();
+        QVERIFY(writeSettings(config, webSettings(somePort() + 1)));
         QProcessEnvironment env;
         env.insert(QStringLiteral("LANGUAGE"), language);
         QVERIFY2(desktop->startInstalledProgram(install.path(), config.path(), &why, env),
