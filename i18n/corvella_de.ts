@@ -953,6 +953,45 @@ Die Tasten beschreibt corvella(1).</translation>
     </message>
 </context>
 <context>
+    <name>ReportPage</name>
+    <message>
+        <source>Corvella: the game</source>
+        <translation>Corvella: das Spiel</translation>
+    </message>
+    <message>
+        <source>Final:</source>
+        <translation>Endstand:</translation>
+    </message>
+    <message>
+        <source>Period %1: %2</source>
+        <translation>Periode %1: %2</translation>
+    </message>
+    <message>
+        <source>Time</source>
+        <translation>Zeit</translation>
+    </message>
+    <message>
+        <source>Action</source>
+        <translation>Aktion</translation>
+    </message>
+    <message>
+        <source>Period</source>
+        <translation>Periode</translation>
+    </message>
+    <message>
+        <source>Clock ms</source>
+        <translation>Uhr (ms)</translation>
+    </message>
+    <message>
+        <source>Scores</source>
+        <translation>Stände</translation>
+    </message>
+    <message>
+        <source>No game has been recorded yet.</source>
+        <translation>Es wurde noch kein Spiel aufgezeichnet.</translation>
+    </message>
+</context>
+<context>
     <name>ScoreBoardWindow</name>
     <message>
         <source>Not taken: %1</source>

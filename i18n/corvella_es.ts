@@ -953,6 +953,45 @@ Las teclas están en corvella(1).</translation>
     </message>
 </context>
 <context>
+    <name>ReportPage</name>
+    <message>
+        <source>Corvella: the game</source>
+        <translation>Corvella: el partido</translation>
+    </message>
+    <message>
+        <source>Final:</source>
+        <translation>Resultado final:</translation>
+    </message>
+    <message>
+        <source>Period %1: %2</source>
+        <translation>Periodo %1: %2</translation>
+    </message>
+    <message>
+        <source>Time</source>
+        <translation>Hora</translation>
+    </message>
+    <message>
+        <source>Action</source>
+        <translation>Acción</translation>
+    </message>
+    <message>
+        <source>Period</source>
+        <translation>Periodo</translation>
+    </message>
+    <message>
+        <source>Clock ms</source>
+        <translation>Reloj (ms)</translation>
+    </message>
+    <message>
+        <source>Scores</source>
+        <translation>Marcadores</translation>
+    </message>
+    <message>
+        <source>No game has been recorded yet.</source>
+        <translation>Aún no se ha registrado ningún partido.</translation>
+    </message>
+</context>
+<context>
     <name>ScoreBoardWindow</name>
     <message>
         <source>Not taken: %1</source>

@@ -953,6 +953,45 @@ Voir corvella(1) pour les touches.</translation>
     </message>
 </context>
 <context>
+    <name>ReportPage</name>
+    <message>
+        <source>Corvella: the game</source>
+        <translation>Corvella : le match</translation>
+    </message>
+    <message>
+        <source>Final:</source>
+        <translation>Score final :</translation>
+    </message>
+    <message>
+        <source>Period %1: %2</source>
+        <translation>Période %1 : %2</translation>
+    </message>
+    <message>
+        <source>Time</source>
+        <translation>Heure</translation>
+    </message>
+    <message>
+        <source>Action</source>
+        <translation>Action</translation>
+    </message>
+    <message>
+        <source>Period</source>
+        <translation>Période</translation>
+    </message>
+    <message>
+        <source>Clock ms</source>
+        <translation>Chrono (ms)</translation>
+    </message>
+    <message>
+        <source>Scores</source>
+        <translation>Scores</translation>
+    </message>
+    <message>
+        <source>No game has been recorded yet.</source>
+        <translation>Aucun match n&apos;a encore été enregistré.</translation>
+    </message>
+</context>
+<context>
     <name>ScoreBoardWindow</name>
     <message>
         <source>Not taken: %1</source>

@@ -953,6 +953,45 @@ Zie corvella(1) voor de toetsen.</translation>
     </message>
 </context>
 <context>
+    <name>ReportPage</name>
+    <message>
+        <source>Corvella: the game</source>
+        <translation>Corvella: de wedstrijd</translation>
+    </message>
+    <message>
+        <source>Final:</source>
+        <translation>Eindstand:</translation>
+    </message>
+    <message>
+        <source>Period %1: %2</source>
+        <translation>Periode %1: %2</translation>
+    </message>
+    <message>
+        <source>Time</source>
+        <translation>Tijd</translation>
+    </message>
+    <message>
+        <source>Action</source>
+        <translation>Actie</translation>
+    </message>
+    <message>
+        <source>Period</source>
+        <translation>Periode</translation>
+    </message>
+    <message>
+        <source>Clock ms</source>
+        <translation>Klok (ms)</translation>
+    </message>
+    <message>
+        <source>Scores</source>
+        <translation>Standen</translation>
+    </message>
+    <message>
+        <source>No game has been recorded yet.</source>
+        <translation>Er is nog geen wedstrijd vastgelegd.</translation>
+    </message>
+</context>
+<context>
     <name>ScoreBoardWindow</name>
     <message>
         <source>Not taken: %1</source>

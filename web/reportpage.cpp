@@ -1,8 +1,31 @@
 #include "web/reportpage.h"
 
 #include "game/gamelog.h"
+#include "web/pagetexts.h"
+
+#include <QTranslator>
 
 namespace {
+
+// The page's words in the language the browser asks for.
+class ReportWords
+{
+public:
+    explicit ReportWords(const QString &language)
+    {
+        m_on = !language.isEmpty() &&
+               m_translator.load(QStringLiteral("corvella_") + language, QStringLiteral(":/i18n"));
+    }
+    QString operator()(const char *text) const
+    {
+        const QString translated = m_on ? m_translator.translate("ReportPage", text) : QString();
+        return translated.isEmpty() ? QString::fromUtf8(text) : translated;
+    }
+
+private:
+    QTranslator m_translator;
+    bool m_on = false;
+};
 
 QString scoreText(const std::optional<int> &score)
 {
@@ -15,18 +38,30 @@ QString pair(const std::array<std::optional<int>, 4> &s)
         .arg(scoreText(s[0]), scoreText(s[1]), scoreText(s[2]), scoreText(s[3]));
 }
 
-QByteArray reportHtml(const GameRecord &record)
+QByteArray reportHtml(const GameRecord &record, const QString &language)
 {
-    QString html = QStringLiteral("<!DOCTYPE html><html><head><meta charset='utf-8'>"
-                                  "<title>Corvella: the game</title></head><body>");
-    html += QStringLiteral("<h1>%1 &ndash; %2</h1><p>%3</p><p>Final: <b>%4</b></p>")
+    const ReportWords word(language);
+    QString html = QStringLiteral("<!DOCTYPE html><html lang='%1'><head><meta charset='utf-8'>"
+                                  "<title>%2</title></head><body>")
+                       .arg(language.isEmpty() ? QStringLiteral("en") : language,
+                            word(QT_TRANSLATE_NOOP("ReportPage", "Corvella: the game")));
+    html += QStringLiteral("<h1>%1 &ndash; %2</h1><p>%3</p><p>%4 <b>%5</b></p>")
                 .arg(record.home.toHtmlEscaped(), record.guest.toHtmlEscaped(),
-                     record.started.toString(Qt::ISODate), pair(record.finalScores()));
+                     record.started.toString(Qt::ISODate),
+                     word(QT_TRANSLATE_NOOP("ReportPage", "Final:")), pair(record.finalScores()));
     for (const auto &[period, scores] : record.periodScores())
-        html += QStringLiteral("<p>Period %1: %2</p>").arg(period).arg(pair(scores));
+        html += QStringLiteral("<p>%1</p>")
+                    .arg(word(QT_TRANSLATE_NOOP("ReportPage", "Period %1: %2"))
+                             .arg(period)
+                             .arg(pair(scores)));
     html += QStringLiteral("<p><a href='/report.csv'>CSV</a> <a href='/report.json'>JSON</a></p>"
-                           "<table><tr><th>#</th><th>Time</th><th>Action</th><th>Period</th>"
-                           "<th>Clock ms</th><th>Scores</th></tr>");
+                           "<table><tr><th>#</th><th>%1</th><th>%2</th><th>%3</th>"
+                           "<th>%4</th><th>%5</th></tr>")
+                .arg(word(QT_TRANSLATE_NOOP("ReportPage", "Time")),
+                     word(QT_TRANSLATE_NOOP("ReportPage", "Action")),
+                     word(QT_TRANSLATE_NOOP("ReportPage", "Period")),
+                     word(QT_TRANSLATE_NOOP("ReportPage", "Clock ms")),
+                     word(QT_TRANSLATE_NOOP("ReportPage", "Scores")));
     for (const GameLogEntry &e : record.entries)
         html += QStringLiteral("<tr><td>%1</td><td>%2</td><td>%3</td><td>%4</td><td>%5</td>"
                                "<td>%6</td></tr>")
@@ -44,8 +79,12 @@ QByteArray reportHtml(const GameRecord &record)
 
 } // namespace
 
-std::optional<HttpFront::Answer> reportAnswer(const QByteArray &path, const QString &logFolder)
+std::optional<HttpFront::Answer> reportAnswer(const HttpFront::Request &request,
+                                              const QString &logFolder)
 {
+    const QByteArray &path = request.path;
+    const QString language = pageLanguage(request.header("accept-language"), request.query);
+    const ReportWords word(language);
     if (path != "/report" && path != "/report.csv" && path != "/report.json")
         return std::nullopt;
     HttpFront::Answer answer;
@@ -56,7 +95,8 @@ std::optional<HttpFront::Answer> reportAnswer(const QByteArray &path, const QStr
     if (!record) {
         answer.status = 404;
         answer.type = "text/plain; charset=utf-8";
-        answer.body = "No game has been recorded yet.\n";
+        answer.body =
+            word(QT_TRANSLATE_NOOP("ReportPage", "No game has been recorded yet.")).toUtf8() + '\n';
         return answer;
     }
     if (path == "/report.csv") {
@@ -67,7 +107,7 @@ std::optional<HttpFront::Answer> reportAnswer(const QByteArray &path, const QStr
         answer.body = record->toJson();
     } else {
         answer.type = "text/html; charset=utf-8";
-        answer.body = reportHtml(*record);
+        answer.body = reportHtml(*record, language);
         answer.headers.append(
             qMakePair(QByteArray("Content-Security-Policy"), QByteArray("default-src 'self'")));
     }

@@ -98,28 +98,43 @@ private slots:
         QTest::addColumn<QByteArray>("path");
         QTest::addColumn<QByteArray>("type");
         QTest::addColumn<QByteArray>("start");
+        QTest::addColumn<QByteArray>("language");
+        QTest::addColumn<QByteArray>("words"); // what the page says, and the 404
         QTest::newRow("page") << QByteArray("/report") << QByteArray("text/html; charset=utf-8")
-                              << QByteArray("<!DOCTYPE html>");
+                              << QByteArray("<!DOCTYPE html>") << QByteArray()
+                              << QByteArray("Final:|No game has been recorded yet.");
+        QTest::newRow("page in Dutch")
+            << QByteArray("/report") << QByteArray("text/html; charset=utf-8")
+            << QByteArray("<!DOCTYPE html>") << QByteArray("nl-BE,nl;q=0.9")
+            << QByteArray("Eindstand:|Er is nog geen wedstrijd vastgelegd.");
         QTest::newRow("csv") << QByteArray("/report.csv") << QByteArray("text/csv; charset=utf-8")
-                             << QByteArray("n,time,kind,action");
+                             << QByteArray("n,time,kind,action") << QByteArray() << QByteArray();
         QTest::newRow("json") << QByteArray("/report.json") << QByteArray("application/json")
-                              << QByteArray("{");
+                              << QByteArray("{") << QByteArray() << QByteArray();
     }
     void theWebReportServesTheNewestGame()
     {
         QFETCH(QByteArray, path);
         QFETCH(QByteArray, type);
         QFETCH(QByteArray, start);
+        QFETCH(QByteArray, language);
+        QFETCH(QByteArray, words);
+        HttpFront::Request request{"GET", path, {}, "HTTP/1.1", {}, {}, {}};
+        request.headers = {{"accept-language", language}};
         QTemporaryDir folder;
-        QCOMPARE(reportAnswer(path, folder.path())->status, 404);
+        const auto none = reportAnswer(request, folder.path());
+        QCOMPARE(none->status, 404);
+        QVERIFY(words.isEmpty() || none->body.startsWith(words.split('|').last()));
         playGame(folder.path(), time);
-        const auto answer = reportAnswer(path, folder.path());
+        const auto answer = reportAnswer(request, folder.path());
         QVERIFY(answer);
         QCOMPARE(answer->status, 200);
         QCOMPARE(answer->type, type);
         QVERIFY(answer->body.startsWith(start));
         QVERIFY(answer->body.contains("Tigers") || path == "/report.csv");
-        QVERIFY(!reportAnswer(path + "x", folder.path()));
+        QVERIFY(words.isEmpty() || answer->body.contains(words.split('|').first()));
+        request.path += 'x';
+        QVERIFY(!reportAnswer(request, folder.path()));
     }
 
     void whatCannotBeDoneExitsWithOne_data()
