@@ -28,7 +28,8 @@ struct GameState
     // Timeouts taken by each team in each half, and the one running: whose
     // (-1: none) and how much of it was left at timeoutStartMs, a reading of
     // the time source.
-    std::array<std::array<int, 2>, 2> timeoutsTaken{};
+    using TimeoutCounts = std::array<std::array<int, 2>, 2>; // [team][half]
+    TimeoutCounts timeoutsTaken{};
     int timeoutTeam = -1;
     qint64 timeoutMs = 0;
     qint64 timeoutStartMs = 0;
@@ -101,7 +102,7 @@ public:
         return m_state.timeoutTeam < 0 ? std::nullopt
                                        : std::optional<Team>(Team(m_state.timeoutTeam));
     }
-    using TimeoutCounts = std::array<std::array<int, 2>, 2>; // [team][half]
+    using TimeoutCounts = GameState::TimeoutCounts;
     const TimeoutCounts &timeoutsTaken() const { return m_state.timeoutsTaken; }
     qint64 timeoutLeftMs() const;
     ClockSeconds shownTimeoutTime() const { return shownTimeFor(timeoutLeftMs(), true); }

@@ -77,16 +77,26 @@ QString pageLanguage(const QByteArray &acceptLanguage, const QByteArray &query)
     return chooseLanguage(preferred, translatedLanguages());
 }
 
+// A translator of its own: the pages' language need not be the program's.
+PageWords::PageWords(const QString &language)
+{
+    m_translated = !language.isEmpty() && m_translator.load(QStringLiteral("corvella_") + language,
+                                                            QStringLiteral(":/i18n"));
+}
+
+QString PageWords::operator()(const char *context, const char *text) const
+{
+    const QString translated = m_translated ? m_translator.translate(context, text) : QString();
+    return translated.isEmpty() ? QString::fromUtf8(text) : translated;
+}
+
 QByteArray pageTexts(const QByteArray &acceptLanguage, const QByteArray &query)
 {
     QJsonObject texts;
-    const QString language = pageLanguage(acceptLanguage, query);
-    // A translator of its own: the pages' language need not be the program's.
-    QTranslator translator;
-    if (!language.isEmpty() &&
-        translator.load(QStringLiteral("corvella_") + language, QStringLiteral(":/i18n"))) {
+    const PageWords words(pageLanguage(acceptLanguage, query));
+    if (words.isTranslated()) {
         for (const char *text : Texts)
-            texts.insert(QString::fromUtf8(text), translator.translate("WebPages", text));
+            texts.insert(QString::fromUtf8(text), words("WebPages", text));
     }
     return QJsonDocument(texts).toJson(QJsonDocument::Compact);
 }

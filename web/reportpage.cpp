@@ -3,28 +3,17 @@
 #include "game/gamelog.h"
 #include "web/pagetexts.h"
 
-#include <QTranslator>
-
 namespace {
 
 // The page's words in the language the browser asks for.
 class ReportWords
 {
 public:
-    explicit ReportWords(const QString &language)
-    {
-        m_on = !language.isEmpty() &&
-               m_translator.load(QStringLiteral("corvella_") + language, QStringLiteral(":/i18n"));
-    }
-    QString operator()(const char *text) const
-    {
-        const QString translated = m_on ? m_translator.translate("ReportPage", text) : QString();
-        return translated.isEmpty() ? QString::fromUtf8(text) : translated;
-    }
+    explicit ReportWords(const QString &language) : m_words(language) {}
+    QString operator()(const char *text) const { return m_words("ReportPage", text); }
 
 private:
-    QTranslator m_translator;
-    bool m_on = false;
+    PageWords m_words;
 };
 
 QString scoreText(const std::optional<int> &score)
@@ -38,9 +27,8 @@ QString pair(const std::array<std::optional<int>, 4> &s)
         .arg(scoreText(s[0]), scoreText(s[1]), scoreText(s[2]), scoreText(s[3]));
 }
 
-QByteArray reportHtml(const GameRecord &record, const QString &language)
+QByteArray reportHtml(const GameRecord &record, const QString &language, const ReportWords &word)
 {
-    const ReportWords word(language);
     QString html = QStringLiteral("<!DOCTYPE html><html lang='%1'><head><meta charset='utf-8'>"
                                   "<title>%2</title></head><body>")
                        .arg(language.isEmpty() ? QStringLiteral("en") : language,
@@ -107,7 +95,7 @@ std::optional<HttpFront::Answer> reportAnswer(const HttpFront::Request &request,
         answer.body = record->toJson();
     } else {
         answer.type = "text/html; charset=utf-8";
-        answer.body = reportHtml(*record, language);
+        answer.body = reportHtml(*record, language, word);
         answer.headers.append(
             qMakePair(QByteArray("Content-Security-Policy"), QByteArray("default-src 'self'")));
     }
