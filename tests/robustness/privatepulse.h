@@ -43,7 +43,10 @@ public:
         m_server.start(QStringLiteral("pulseaudio"),
                        {QStringLiteral("--daemonize=no"), QStringLiteral("-n"),
                         QStringLiteral("--exit-idle-time=-1"),
-                        QStringLiteral("--log-target=stderr"), QStringLiteral("--log-level=error"),
+                        // Its memfd transport can abort the server when
+                        // clients come and go quickly (PulseAudio issue 824).
+                        QStringLiteral("--enable-memfd=no"), QStringLiteral("--log-target=stderr"),
+                        QStringLiteral("--log-level=error"),
                         QStringLiteral("--load=module-null-sink sink_name=nullsink norewinds=1"),
                         QStringLiteral("--load=module-native-protocol-unix auth-anonymous=1"),
                         QStringLiteral("--load=module-always-sink")});
@@ -94,7 +97,14 @@ public:
                        QStringLiteral("--latency-msec=2"), QStringLiteral("--format=s16le"),
                        QStringLiteral("--rate=44100"), QStringLiteral("--channels=2"),
                        QStringLiteral("--raw")});
-        return m_parec.waitForStarted(5000);
+        // Started is not yet recording: the monitor's first (silent) samples
+        // say it is, so that a short tone played next cannot slip past.
+        if (!m_parec.waitForStarted(5000))
+            return false;
+        const QDeadlineTimer deadline(5000);
+        while (m_received == 0 && !deadline.hasExpired())
+            m_parec.waitForReadyRead(100); // take() reads what came
+        return m_received > 0;
     }
 
     void stop()
@@ -116,6 +126,7 @@ private:
     void take()
     {
         const QByteArray data = m_carry + m_parec.readAllStandardOutput();
+        m_received += data.size();
         const qsizetype whole = data.size() & ~qsizetype(1);
         m_carry = data.mid(whole);
         const auto *samples = reinterpret_cast<const qint16 *>(data.constData());
@@ -133,5 +144,6 @@ private:
     QElapsedTimer m_clock;
     QByteArray m_carry;
     qint64 m_pressAt = -1;
+    qint64 m_received = 0;
     QHash<qint64, qint64> m_firstLoudSince;
 };
