@@ -269,6 +269,15 @@ const LedGroup *BoardView::threeDigitScore(GameModel::Score which) const
     return nullptr;
 }
 
+QList<LedDigit *> BoardView::allScoreDigits(GameModel::Score which) const
+{
+    const LedGroup *narrow[] = {&m_home1Digits, &m_guest1Digits, &m_home2Digits, &m_guest2Digits};
+    QList<LedDigit *> digits = narrow[which]->members();
+    if (const LedGroup *wide = threeDigitScore(which))
+        digits << wide->members();
+    return digits;
+}
+
 void BoardView::showGame()
 {
     showScores();

@@ -55,6 +55,8 @@ public:
     bool showsThreeDigits() const { return m_threeDigits; }
     // Section 1's three-digit set, shown or not; none for section 2.
     const LedGroup *threeDigitScore(GameModel::Score which) const;
+    // Every digit that may show a score, shown or not, each once.
+    QList<LedDigit *> allScoreDigits(GameModel::Score which) const;
     const LedGroup &home1Digits() const { return m_home1Digits; }
     const LedGroup &guest1Digits() const { return m_guest1Digits; }
     const LedGroup &home2Digits() const { return m_home2Digits; }

@@ -33,10 +33,9 @@ void ScoreBoardWindow::routeKeys()
     for (const auto &[panel, which] : scores) {
         const auto enter = [this, which = which](int key) { scoreKey(which, key); };
         connect(panel, &PictureBox::keyTyped, this, enter);
-        QList<LedDigit *> digits = scoreDigits(which).members();
-        if (const LedGroup *wide = threeDigitScore(which))
-            digits << wide->members();
-        for (LedDigit *digit : digits)
+        // Both digit sets, whichever shows now: the board may switch to three
+        // digits later, and must not hear a key twice when it starts with them.
+        for (LedDigit *digit : allScoreDigits(which))
             connect(digit, &LedDigit::keyTyped, this, [enter](int, int key) { enter(key); });
     }
     // Keys typed on the clock panel itself go nowhere.
