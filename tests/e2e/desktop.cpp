@@ -107,32 +107,35 @@ bool Desktop::startDisplay(QString *why)
     const auto size = [](QSize s) {
         return QStringLiteral("%1x%2x24").arg(s.width()).arg(s.height());
     };
-    for (int n = 87; n < 120 && m_display.isEmpty(); ++n) {
-        if (QFile::exists(QStringLiteral("/tmp/.X%1-lock").arg(n)))
-            continue;
-        const QString display = QStringLiteral(":%1").arg(n);
-        QStringList args{display, QStringLiteral("-screen"), QStringLiteral("0"), size(m_screen)};
-        if (m_secondScreen.isValid())
-            args += {QStringLiteral("-screen"), QStringLiteral("1"), size(m_secondScreen)};
-        args += {QStringLiteral("-nolisten"), QStringLiteral("tcp")};
-        if (!startProcess(QStringLiteral("Xvfb"), args, QProcessEnvironment::systemEnvironment())) {
-            *why = QStringLiteral("Xvfb cannot be started");
-            return false;
-        }
-        const bool up = waitUntil(
-            [&] {
-                QProcess probe;
-                probe.start(QStringLiteral("xdpyinfo"), {QStringLiteral("-display"), display});
-                return probe.waitForFinished(2000) && probe.exitCode() == 0;
-            },
-            5000);
-        if (up)
-            m_display = display;
-    }
-    if (m_display.isEmpty()) {
-        *why = QStringLiteral("no X display could be started");
+    // Xvfb picks a free display number itself and writes it once it listens,
+    // so this desktop never meets a display another check is still leaving.
+    QStringList args{QStringLiteral("-displayfd"), QStringLiteral("1"), QStringLiteral("-screen"),
+                     QStringLiteral("0"), size(m_screen)};
+    if (m_secondScreen.isValid())
+        args += {QStringLiteral("-screen"), QStringLiteral("1"), size(m_secondScreen)};
+    args += {QStringLiteral("-nolisten"), QStringLiteral("tcp")};
+    auto xvfb = std::make_unique<QProcess>();
+    xvfb->setStandardErrorFile(m_runtime.filePath(QStringLiteral("Xvfb.log")));
+    xvfb->start(QStringLiteral("Xvfb"), args);
+    if (!xvfb->waitForStarted(5000)) {
+        *why = QStringLiteral("Xvfb cannot be started");
         return false;
     }
+    QByteArray number;
+    waitUntil(
+        [&] {
+            xvfb->waitForReadyRead(100);
+            number += xvfb->readAllStandardOutput();
+            return number.contains('\n') || xvfb->state() != QProcess::Running;
+        },
+        15000);
+    number = number.trimmed();
+    m_processes.push_back(std::move(xvfb));
+    if (number.isEmpty()) {
+        *why = QStringLiteral("Xvfb gave no display number");
+        return false;
+    }
+    m_display = u':' + QString::fromLatin1(number);
     return startWindowManager(0, why) && (!m_secondScreen.isValid() || startWindowManager(1, why));
 }
 

@@ -15,7 +15,7 @@ shots=$(dirname "$deb")/artifacts/fresh-install
 mkdir -p "$shots"
 work=$(mktemp -d)
 root=$work/root
-display=:$((100 + RANDOM % 100))
+display=
 xvfb_pid=""
 program_pid=""
 
@@ -56,9 +56,13 @@ chroot "$root" env DEBIAN_FRONTEND=noninteractive \
   || fail "apt-get install failed, see $work/install.log"
 echo "install: $(($(date +%s) - start)) s, $(chroot "$root" dpkg -l | grep -c '^ii') packages in the root"
 
-Xvfb "$display" -screen 0 1920x1080x24 -nolisten tcp >/dev/null 2>&1 &
+# Xvfb picks a free display number and writes it once it listens.
+exec 3<>"$work/display"
+Xvfb -displayfd 3 -screen 0 1920x1080x24 -nolisten tcp >/dev/null 2>&1 &
 xvfb_pid=$!
-wait_for 10 xdpyinfo -display "$display" || fail "Xvfb does not start"
+wait_for 10 grep -q '[0-9]' "$work/display" || fail "Xvfb does not start"
+exec 3>&-
+display=:$(head -n 1 "$work/display" | tr -dc 0-9)
 mkdir -p "$root/tmp/.X11-unix"
 mount --bind /tmp/.X11-unix "$root/tmp/.X11-unix"
 

@@ -227,6 +227,31 @@ private slots:
         QCOMPARE(scoreText(board->home1Digits()), shown);
     }
 
+    // A board that opens on three digits (a preset's, or a resumed game's)
+    // hears each key on a clicked score once: a digit and Enter set that
+    // digit, and one `s` starts the clock.
+    void aBoardOpenedOnThreeDigitsTakesEachKeyOnce()
+    {
+        made.reset();
+        GameModel game(fakes.time);
+        GameStructure rules;
+        rules.section1Max = 999;
+        game.setStructure(rules);
+        GameHistory history(game);
+        ScoreBoardWindow window(game, history, settings, fakes.dialogs);
+        window.show();
+        QVERIFY(QTest::qWaitForWindowActive(&window));
+        QVERIFY(window.showsThreeDigits());
+        LedDigit *digit = window.scoreDigits(GameModel::Home1)[2];
+        clickFocus(digit);
+        type(digit, QStringLiteral("3\r"));
+        QCOMPARE(game.score(GameModel::Home1), 3);
+        type(digit, QStringLiteral("+3"));
+        QCOMPARE(game.score(GameModel::Home1), 6);
+        QTest::keyClick(digit, Qt::Key_S);
+        QVERIFY(game.isRunning());
+    }
+
     void aPendingEntryStaysWithItsScore()
     {
         clickFocus(board->home1Digits()[0]);
