@@ -238,6 +238,7 @@ void BoardView::resizeEvent(QResizeEvent *event)
 {
     QWidget::resizeEvent(event);
     m_layout.stretch(this);
+    sizeSection2LikeSection1();
     fitCaptions();
 }
 
@@ -248,6 +249,7 @@ void BoardView::changeEvent(QEvent *event)
     // reported a resize for.
     if (event->type() == QEvent::WindowStateChange && !isMinimized()) {
         m_layout.stretch(this);
+        sizeSection2LikeSection1();
         fitCaptions();
     }
 }
@@ -302,6 +304,7 @@ void BoardView::showScores()
         for (LedGroup *group : {&m_home1Wide, &m_guest1Wide})
             for (LedDigit *digit : group->members())
                 digit->setVisible(three);
+        sizeSection2LikeSection1();
     }
     for (int which = 0; which < GameModel::ScoreCount; ++which) {
         const auto score = static_cast<GameModel::Score>(which);
@@ -311,6 +314,26 @@ void BoardView::showScores()
         group[1]->setCaption(digits.tens);
         if (group.count() > 2)
             group[2]->setCaption(digits.hundreds);
+    }
+}
+
+// Section 2's digits take the size section 1's have now, so the fouls below
+// a three-digit score are never drawn larger than the score itself. Their
+// place follows section 1's in its identical panel, taken after every
+// stretch: whatever the snapshot holds for section 2 is never read back.
+void BoardView::sizeSection2LikeSection1()
+{
+    const LedGroup &model = m_threeDigits ? m_home1Wide : m_home1Digits;
+    for (const LedGroup *group : {&m_home2Digits, &m_guest2Digits}) {
+        for (int i = 0; i < 2; ++i) {
+            LedDigit *digit = (*group)[i];
+            digit->setDigitSize(model[i]->digitSize());
+            digit->setBufferArea(model[i]->bufferArea());
+            // Two digits centred where three stand: each halfway between two of them.
+            const QPoint at =
+                m_threeDigits ? (model[i]->pos() + model[i + 1]->pos()) / 2 : model[i]->pos();
+            digit->move(at);
+        }
     }
 }
 

@@ -85,6 +85,7 @@ private:
     void createThreeDigits(PictureBox *panel, LedGroup &digits);
     void createTimeoutParts();
     void showScores();
+    void sizeSection2LikeSection1();
     void showTimeouts();
     void showBonus();
     void showGame();

@@ -1,5 +1,6 @@
 #include "game/presets.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
 #include <QSettings>
@@ -19,6 +20,14 @@ namespace {
 // No preset is anywhere near this; a larger file is not one.
 constexpr qint64 MaxPresetBytes = 16 * 1024;
 
+// The names of the shipped presets, for their translations.
+const char *const ShippedNames[] = {
+    QT_TRANSLATE_NOOP("Presets", "Classic"),    QT_TRANSLATE_NOOP("Presets", "Basketball"),
+    QT_TRANSLATE_NOOP("Presets", "Handball"),   QT_TRANSLATE_NOOP("Presets", "Futsal"),
+    QT_TRANSLATE_NOOP("Presets", "Ice hockey"), QT_TRANSLATE_NOOP("Presets", "Floorball"),
+    QT_TRANSLATE_NOOP("Presets", "Football"),
+};
+
 QString textOf(const QVariant &value)
 {
     // Unquoted commas make a list.
@@ -28,6 +37,15 @@ QString textOf(const QVariant &value)
 }
 
 } // namespace
+
+QString Preset::title() const
+{
+    for (const char *shipped : ShippedNames) {
+        if (name == QLatin1StringView(shipped))
+            return QCoreApplication::translate("Presets", shipped);
+    }
+    return name;
+}
 
 QString Presets::userFolder()
 {

@@ -12,6 +12,11 @@ struct Preset
 {
     QString name;
     QMap<QString, QString> values;
+
+    // The name as the options show it: a shipped sport's in the program's
+    // language, any other as written. Presets are still told apart by
+    // `name`, so a club's file of the same name replaces the shipped one.
+    QString title() const;
 };
 
 namespace Presets {

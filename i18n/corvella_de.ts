@@ -28,7 +28,7 @@
     </message>
     <message>
         <source>FINAL</source>
-        <translation>ENDE</translation>
+        <translation>ENDSTAND</translation>
     </message>
     <message>
         <source>TIMEOUT</source>
@@ -36,7 +36,7 @@
     </message>
     <message>
         <source>BONUS</source>
-        <translation>BONUS</translation>
+        <translation>FOULSTRAFE</translation>
     </message>
 </context>
 <context>
@@ -167,7 +167,7 @@ Die Tasten beschreibt corvella(1).</translation>
     </message>
     <message>
         <source>Final</source>
-        <translation>Ende</translation>
+        <translation>Endstand</translation>
     </message>
     <message>
         <source>Period %1</source>
@@ -798,6 +798,37 @@ Die Tasten beschreibt corvella(1).</translation>
     </message>
 </context>
 <context>
+    <name>Presets</name>
+    <message>
+        <source>Classic</source>
+        <translation>Klassisch</translation>
+    </message>
+    <message>
+        <source>Basketball</source>
+        <translation>Basketball</translation>
+    </message>
+    <message>
+        <source>Handball</source>
+        <translation>Handball</translation>
+    </message>
+    <message>
+        <source>Futsal</source>
+        <translation>Futsal</translation>
+    </message>
+    <message>
+        <source>Ice hockey</source>
+        <translation>Eishockey</translation>
+    </message>
+    <message>
+        <source>Floorball</source>
+        <translation>Floorball</translation>
+    </message>
+    <message>
+        <source>Football</source>
+        <translation>Fußball</translation>
+    </message>
+</context>
+<context>
     <name>RemoteApi</name>
     <message>
         <source>not found</source>
@@ -1099,15 +1130,15 @@ Die Tasten beschreibt corvella(1).</translation>
     </message>
     <message>
         <source>Not taken: no timeout in a break or after the game</source>
-        <translation>Nicht angenommen: keine Auszeit in einer Pause oder nach dem Spiel</translation>
+        <translation>Nicht übernommen: keine Auszeit in einer Pause oder nach dem Spiel</translation>
     </message>
     <message>
         <source>Not taken: the other team&apos;s timeout is running</source>
-        <translation>Nicht angenommen: die Auszeit der anderen Mannschaft läuft</translation>
+        <translation>Nicht übernommen: die Auszeit der anderen Mannschaft läuft</translation>
     </message>
     <message>
         <source>Not taken: %1 has no timeouts left</source>
-        <translation>Nicht angenommen: %1 hat keine Auszeiten mehr</translation>
+        <translation>Nicht übernommen: %1 hat keine Auszeiten mehr</translation>
     </message>
     <message>
         <source>End the timeout of %1</source>
@@ -1128,6 +1159,34 @@ Die Tasten beschreibt corvella(1).</translation>
     <message>
         <source>Clear all LEDs?</source>
         <translation>Alle LEDs löschen?</translation>
+    </message>
+    <message>
+        <source>Not started: the clock is at zero; reset it or type a time</source>
+        <translation>Nicht gestartet: die Uhr steht auf null; setzen Sie sie zurück oder geben Sie eine Zeit ein</translation>
+    </message>
+    <message>
+        <source>Not taken: this is the first period</source>
+        <translation>Nicht übernommen: dies ist die erste Periode</translation>
+    </message>
+    <message>
+        <source>Not taken: there is no break to skip</source>
+        <translation>Nicht übernommen: keine Pause zum Überspringen</translation>
+    </message>
+    <message>
+        <source>Not taken: the break runs by itself (%1 skips it)</source>
+        <translation>Nicht übernommen: die Pause läuft von selbst ab (%1 überspringt sie)</translation>
+    </message>
+    <message>
+        <source>Not taken: the game is over (%1 starts a new one)</source>
+        <translation>Nicht übernommen: das Spiel ist vorbei (%1 beginnt ein neues)</translation>
+    </message>
+    <message>
+        <source>Nothing to undo</source>
+        <translation>Nichts rückgängig zu machen</translation>
+    </message>
+    <message>
+        <source>Nothing to redo</source>
+        <translation>Nichts wiederherzustellen</translation>
     </message>
 </context>
 <context>
@@ -1274,7 +1333,7 @@ Die Tasten beschreibt corvella(1).</translation>
     </message>
     <message>
         <source>Final</source>
-        <translation>Ende</translation>
+        <translation>Endstand</translation>
     </message>
     <message>
         <source>Overtime %1</source>
@@ -1298,7 +1357,7 @@ Die Tasten beschreibt corvella(1).</translation>
     </message>
     <message>
         <source>FINAL</source>
-        <translation>ENDE</translation>
+        <translation>ENDSTAND</translation>
     </message>
     <message>
         <source>OVERTIME</source>
@@ -1330,7 +1389,7 @@ Die Tasten beschreibt corvella(1).</translation>
     </message>
     <message>
         <source>BONUS</source>
-        <translation>BONUS</translation>
+        <translation>FOULSTRAFE</translation>
     </message>
     <message>
         <source>Timeout %1</source>
@@ -1339,6 +1398,22 @@ Die Tasten beschreibt corvella(1).</translation>
     <message>
         <source>(%1 timeouts)</source>
         <translation>(%1 Auszeiten)</translation>
+    </message>
+    <message>
+        <source>Clock, minutes.seconds</source>
+        <translation>Uhr, Minuten.Sekunden</translation>
+    </message>
+    <message>
+        <source>Corvella board</source>
+        <translation>Corvella-Tafel</translation>
+    </message>
+    <message>
+        <source>Corvella overlay</source>
+        <translation>Corvella-Overlay</translation>
+    </message>
+    <message>
+        <source>Corvella remote</source>
+        <translation>Corvella-Fernbedienung</translation>
     </message>
 </context>
 <context>

@@ -36,7 +36,7 @@
     </message>
     <message>
         <source>BONUS</source>
-        <translation>BONUS</translation>
+        <translation>PENALIZACIÓN</translation>
     </message>
 </context>
 <context>
@@ -798,6 +798,37 @@ Las teclas están en corvella(1).</translation>
     </message>
 </context>
 <context>
+    <name>Presets</name>
+    <message>
+        <source>Classic</source>
+        <translation>Clásico</translation>
+    </message>
+    <message>
+        <source>Basketball</source>
+        <translation>Baloncesto</translation>
+    </message>
+    <message>
+        <source>Handball</source>
+        <translation>Balonmano</translation>
+    </message>
+    <message>
+        <source>Futsal</source>
+        <translation>Fútbol sala</translation>
+    </message>
+    <message>
+        <source>Ice hockey</source>
+        <translation>Hockey sobre hielo</translation>
+    </message>
+    <message>
+        <source>Floorball</source>
+        <translation>Floorball</translation>
+    </message>
+    <message>
+        <source>Football</source>
+        <translation>Fútbol</translation>
+    </message>
+</context>
+<context>
     <name>RemoteApi</name>
     <message>
         <source>not found</source>
@@ -1129,6 +1160,34 @@ Las teclas están en corvella(1).</translation>
         <source>Clear all LEDs?</source>
         <translation>¿Borrar todos los LED?</translation>
     </message>
+    <message>
+        <source>Not started: the clock is at zero; reset it or type a time</source>
+        <translation>No se inició: el reloj está a cero; reinícielo o escriba un tiempo</translation>
+    </message>
+    <message>
+        <source>Not taken: this is the first period</source>
+        <translation>No aceptado: este es el primer periodo</translation>
+    </message>
+    <message>
+        <source>Not taken: there is no break to skip</source>
+        <translation>No aceptado: no hay descanso que saltar</translation>
+    </message>
+    <message>
+        <source>Not taken: the break runs by itself (%1 skips it)</source>
+        <translation>No aceptado: el descanso corre solo (%1 lo salta)</translation>
+    </message>
+    <message>
+        <source>Not taken: the game is over (%1 starts a new one)</source>
+        <translation>No aceptado: el partido ha terminado (%1 empieza otro)</translation>
+    </message>
+    <message>
+        <source>Nothing to undo</source>
+        <translation>Nada que deshacer</translation>
+    </message>
+    <message>
+        <source>Nothing to redo</source>
+        <translation>Nada que rehacer</translation>
+    </message>
 </context>
 <context>
     <name>ScoreEntry</name>
@@ -1330,7 +1389,7 @@ Las teclas están en corvella(1).</translation>
     </message>
     <message>
         <source>BONUS</source>
-        <translation>BONUS</translation>
+        <translation>PENALIZACIÓN</translation>
     </message>
     <message>
         <source>Timeout %1</source>
@@ -1339,6 +1398,22 @@ Las teclas están en corvella(1).</translation>
     <message>
         <source>(%1 timeouts)</source>
         <translation>(%1 tiempos muertos)</translation>
+    </message>
+    <message>
+        <source>Clock, minutes.seconds</source>
+        <translation>Reloj, minutos.segundos</translation>
+    </message>
+    <message>
+        <source>Corvella board</source>
+        <translation>Marcador Corvella</translation>
+    </message>
+    <message>
+        <source>Corvella overlay</source>
+        <translation>Superposición Corvella</translation>
+    </message>
+    <message>
+        <source>Corvella remote</source>
+        <translation>Mando Corvella</translation>
     </message>
 </context>
 <context>

@@ -28,7 +28,7 @@
     </message>
     <message>
         <source>FINAL</source>
-        <translation>FIN</translation>
+        <translation>TERMINÉ</translation>
     </message>
     <message>
         <source>TIMEOUT</source>
@@ -36,7 +36,7 @@
     </message>
     <message>
         <source>BONUS</source>
-        <translation>BONUS</translation>
+        <translation>PÉNALITÉ</translation>
     </message>
 </context>
 <context>
@@ -167,7 +167,7 @@ Voir corvella(1) pour les touches.</translation>
     </message>
     <message>
         <source>Final</source>
-        <translation>Fin</translation>
+        <translation>Terminé</translation>
     </message>
     <message>
         <source>Period %1</source>
@@ -798,6 +798,37 @@ Voir corvella(1) pour les touches.</translation>
     </message>
 </context>
 <context>
+    <name>Presets</name>
+    <message>
+        <source>Classic</source>
+        <translation>Classique</translation>
+    </message>
+    <message>
+        <source>Basketball</source>
+        <translation>Basket-ball</translation>
+    </message>
+    <message>
+        <source>Handball</source>
+        <translation>Handball</translation>
+    </message>
+    <message>
+        <source>Futsal</source>
+        <translation>Futsal</translation>
+    </message>
+    <message>
+        <source>Ice hockey</source>
+        <translation>Hockey sur glace</translation>
+    </message>
+    <message>
+        <source>Floorball</source>
+        <translation>Floorball</translation>
+    </message>
+    <message>
+        <source>Football</source>
+        <translation>Football</translation>
+    </message>
+</context>
+<context>
     <name>RemoteApi</name>
     <message>
         <source>not found</source>
@@ -1129,6 +1160,34 @@ Voir corvella(1) pour les touches.</translation>
         <source>Clear all LEDs?</source>
         <translation>Effacer toutes les LED ?</translation>
     </message>
+    <message>
+        <source>Not started: the clock is at zero; reset it or type a time</source>
+        <translation>Non lancé : l&apos;horloge est à zéro ; remettez-la à zéro ou tapez un temps</translation>
+    </message>
+    <message>
+        <source>Not taken: this is the first period</source>
+        <translation>Refusé : c&apos;est la première période</translation>
+    </message>
+    <message>
+        <source>Not taken: there is no break to skip</source>
+        <translation>Refusé : pas de pause à sauter</translation>
+    </message>
+    <message>
+        <source>Not taken: the break runs by itself (%1 skips it)</source>
+        <translation>Refusé : la pause s&apos;écoule seule (%1 la saute)</translation>
+    </message>
+    <message>
+        <source>Not taken: the game is over (%1 starts a new one)</source>
+        <translation>Refusé : le match est terminé (%1 en commence un nouveau)</translation>
+    </message>
+    <message>
+        <source>Nothing to undo</source>
+        <translation>Rien à annuler</translation>
+    </message>
+    <message>
+        <source>Nothing to redo</source>
+        <translation>Rien à rétablir</translation>
+    </message>
 </context>
 <context>
     <name>ScoreEntry</name>
@@ -1274,7 +1333,7 @@ Voir corvella(1) pour les touches.</translation>
     </message>
     <message>
         <source>Final</source>
-        <translation>Fin</translation>
+        <translation>Terminé</translation>
     </message>
     <message>
         <source>Overtime %1</source>
@@ -1298,7 +1357,7 @@ Voir corvella(1) pour les touches.</translation>
     </message>
     <message>
         <source>FINAL</source>
-        <translation>FIN</translation>
+        <translation>TERMINÉ</translation>
     </message>
     <message>
         <source>OVERTIME</source>
@@ -1330,7 +1389,7 @@ Voir corvella(1) pour les touches.</translation>
     </message>
     <message>
         <source>BONUS</source>
-        <translation>BONUS</translation>
+        <translation>PÉNALITÉ</translation>
     </message>
     <message>
         <source>Timeout %1</source>
@@ -1339,6 +1398,22 @@ Voir corvella(1) pour les touches.</translation>
     <message>
         <source>(%1 timeouts)</source>
         <translation>(%1 temps morts)</translation>
+    </message>
+    <message>
+        <source>Clock, minutes.seconds</source>
+        <translation>Horloge, minutes.secondes</translation>
+    </message>
+    <message>
+        <source>Corvella board</source>
+        <translation>Tableau Corvella</translation>
+    </message>
+    <message>
+        <source>Corvella overlay</source>
+        <translation>Incrustation Corvella</translation>
+    </message>
+    <message>
+        <source>Corvella remote</source>
+        <translation>Télécommande Corvella</translation>
     </message>
 </context>
 <context>

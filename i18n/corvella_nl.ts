@@ -28,7 +28,7 @@
     </message>
     <message>
         <source>FINAL</source>
-        <translation>EINDE</translation>
+        <translation>EINDSTAND</translation>
     </message>
     <message>
         <source>TIMEOUT</source>
@@ -36,7 +36,7 @@
     </message>
     <message>
         <source>BONUS</source>
-        <translation>BONUS</translation>
+        <translation>STRAFWORPEN</translation>
     </message>
 </context>
 <context>
@@ -167,7 +167,7 @@ Zie corvella(1) voor de toetsen.</translation>
     </message>
     <message>
         <source>Final</source>
-        <translation>Einde</translation>
+        <translation>Eindstand</translation>
     </message>
     <message>
         <source>Period %1</source>
@@ -798,6 +798,37 @@ Zie corvella(1) voor de toetsen.</translation>
     </message>
 </context>
 <context>
+    <name>Presets</name>
+    <message>
+        <source>Classic</source>
+        <translation>Klassiek</translation>
+    </message>
+    <message>
+        <source>Basketball</source>
+        <translation>Basketbal</translation>
+    </message>
+    <message>
+        <source>Handball</source>
+        <translation>Handbal</translation>
+    </message>
+    <message>
+        <source>Futsal</source>
+        <translation>Zaalvoetbal</translation>
+    </message>
+    <message>
+        <source>Ice hockey</source>
+        <translation>IJshockey</translation>
+    </message>
+    <message>
+        <source>Floorball</source>
+        <translation>Floorball</translation>
+    </message>
+    <message>
+        <source>Football</source>
+        <translation>Voetbal</translation>
+    </message>
+</context>
+<context>
     <name>RemoteApi</name>
     <message>
         <source>not found</source>
@@ -1129,6 +1160,34 @@ Zie corvella(1) voor de toetsen.</translation>
         <source>Clear all LEDs?</source>
         <translation>Alle leds wissen?</translation>
     </message>
+    <message>
+        <source>Not started: the clock is at zero; reset it or type a time</source>
+        <translation>Niet gestart: de klok staat op nul; zet hem terug of typ een tijd</translation>
+    </message>
+    <message>
+        <source>Not taken: this is the first period</source>
+        <translation>Niet aangenomen: dit is de eerste periode</translation>
+    </message>
+    <message>
+        <source>Not taken: there is no break to skip</source>
+        <translation>Niet aangenomen: er is geen pauze om over te slaan</translation>
+    </message>
+    <message>
+        <source>Not taken: the break runs by itself (%1 skips it)</source>
+        <translation>Niet aangenomen: de pauze loopt vanzelf af (%1 slaat hem over)</translation>
+    </message>
+    <message>
+        <source>Not taken: the game is over (%1 starts a new one)</source>
+        <translation>Niet aangenomen: de wedstrijd is voorbij (%1 begint een nieuwe)</translation>
+    </message>
+    <message>
+        <source>Nothing to undo</source>
+        <translation>Niets om ongedaan te maken</translation>
+    </message>
+    <message>
+        <source>Nothing to redo</source>
+        <translation>Niets om opnieuw te doen</translation>
+    </message>
 </context>
 <context>
     <name>ScoreEntry</name>
@@ -1274,7 +1333,7 @@ Zie corvella(1) voor de toetsen.</translation>
     </message>
     <message>
         <source>Final</source>
-        <translation>Einde</translation>
+        <translation>Eindstand</translation>
     </message>
     <message>
         <source>Overtime %1</source>
@@ -1298,7 +1357,7 @@ Zie corvella(1) voor de toetsen.</translation>
     </message>
     <message>
         <source>FINAL</source>
-        <translation>EINDE</translation>
+        <translation>EINDSTAND</translation>
     </message>
     <message>
         <source>OVERTIME</source>
@@ -1330,7 +1389,7 @@ Zie corvella(1) voor de toetsen.</translation>
     </message>
     <message>
         <source>BONUS</source>
-        <translation>BONUS</translation>
+        <translation>STRAFWORPEN</translation>
     </message>
     <message>
         <source>Timeout %1</source>
@@ -1339,6 +1398,22 @@ Zie corvella(1) voor de toetsen.</translation>
     <message>
         <source>(%1 timeouts)</source>
         <translation>(%1 time-outs)</translation>
+    </message>
+    <message>
+        <source>Clock, minutes.seconds</source>
+        <translation>Klok, minuten.seconden</translation>
+    </message>
+    <message>
+        <source>Corvella board</source>
+        <translation>Corvella-bord</translation>
+    </message>
+    <message>
+        <source>Corvella overlay</source>
+        <translation>Corvella-overlay</translation>
+    </message>
+    <message>
+        <source>Corvella remote</source>
+        <translation>Corvella-afstandsbediening</translation>
     </message>
 </context>
 <context>

@@ -482,7 +482,7 @@ void OptionsDialog::createPeriodsGroup(QWidget *page)
     for (const QString &problem : std::as_const(problems))
         std::fprintf(stderr, "corvella: %s\n", qPrintable(problem));
     for (const Preset &preset : std::as_const(m_presetList))
-        m_presets->addItem(preset.name);
+        m_presets->addItem(preset.title());
     m_presets->addItem(tr("Custom"));
     connect(m_presets, &QComboBox::activated, this, &OptionsDialog::applyPreset);
 

@@ -96,11 +96,56 @@ void ScoreBoardWindow::clockKey(int keyAscii)
         showNotice(tr("Not taken: %1 is not a time from 0.00 to 99.59").arg(typed));
     if (seconds)
         act(tr("Set clock"), [&](GameModel &game) { game.enterClockTime(*seconds); });
+    if (seconds && game().phase() != GamePhase::Play)
+        hint(phaseRefusal());
+}
+
+// Why the game has refused a command key, on the hints only: a board without
+// them stays as silent as it always was. Keys refused elsewhere (a timeout
+// running) have said so already.
+void ScoreBoardWindow::explainRefusal(int keyAscii)
+{
+    const Settings &s = settings();
+    const bool periods = game().structure().isOn();
+    const bool inPlay = game().phase() == GamePhase::Play;
+    if ((keyAscii == s.StartStopClockKey && !game().timeoutTeam()) || keyAscii == s.ResetClockKey) {
+        if (!inPlay)
+            hint(phaseRefusal());
+        else if (keyAscii == s.StartStopClockKey && game().countsDown() && game().clockMs() <= 0)
+            hint(tr("Not started: the clock is at zero; reset it or type a time"));
+    } else if (periods && keyAscii == s.NextPeriodKey && !inPlay) {
+        hint(phaseRefusal());
+    } else if (periods && keyAscii == s.PreviousPeriodKey) {
+        hint(tr("Not taken: this is the first period"));
+    } else if (periods && keyAscii == s.SkipBreakKey) {
+        hint(tr("Not taken: there is no break to skip"));
+    }
+}
+
+// A break runs out by itself and a game that is over stays so: what the
+// operator can do instead.
+QString ScoreBoardWindow::phaseRefusal() const
+{
+    if (game().phase() == GamePhase::Break)
+        return tr("Not taken: the break runs by itself (%1 skips it)")
+            .arg(QChar(settings().SkipBreakKey));
+    return tr("Not taken: the game is over (%1 starts a new one)")
+        .arg(QChar(settings().NewGameKey));
+}
+
+void ScoreBoardWindow::hint(const QString &notice)
+{
+    if (m_hints)
+        showNotice(notice);
 }
 
 void ScoreBoardWindow::act(const QString &what, const std::function<void(GameModel &)> &action)
 {
+    const GameState before = game().state();
     m_history.perform(what, action);
+    // A step done puts the last note out of date: an undo told, an entry refused.
+    if (m_hints && game().state() != before && !m_notice.isEmpty())
+        showNotice({});
 }
 
 void ScoreBoardWindow::keyPressEvent(QKeyEvent *event)
@@ -127,6 +172,14 @@ void ScoreBoardWindow::keyPressEvent(QKeyEvent *event)
 }
 
 void ScoreBoardWindow::runCommandKey(int keyAscii)
+{
+    const GameState before = game().state();
+    runCommand(keyAscii);
+    if (game().state() == before)
+        explainRefusal(keyAscii);
+}
+
+void ScoreBoardWindow::runCommand(int keyAscii)
 {
     // The configurable keys come first: one equal to Esc, "o" or "c" hides
     // that command. They are read at every key, so a change in the options

@@ -237,8 +237,10 @@ QString ScoreBoardWindow::changeText(const GameState &before, const GameState &a
 void ScoreBoardWindow::undo()
 {
     const QUndoStack &stack = m_history.stack();
-    if (!stack.canUndo())
+    if (!stack.canUndo()) {
+        hint(tr("Nothing to undo"));
         return;
+    }
     const QUndoCommand *next = stack.command(stack.index() - 1);
     if (m_confirming != next) {
         // A clock set running by surprise would run on unnoticed.
@@ -261,8 +263,10 @@ void ScoreBoardWindow::undo()
 void ScoreBoardWindow::redo()
 {
     const QUndoStack &stack = m_history.stack();
-    if (!stack.canRedo())
+    if (!stack.canRedo()) {
+        hint(tr("Nothing to redo"));
         return;
+    }
     const QString what = stack.command(stack.index())->text();
     const GameState before = game().state();
     m_history.redo();

@@ -108,6 +108,10 @@ private:
     void act(const QString &what, const std::function<void(GameModel &)> &action);
     void updateTitle();
     void updateHints(int keyAscii);
+    void runCommand(int keyAscii);
+    void explainRefusal(int keyAscii);
+    QString phaseRefusal() const;
+    void hint(const QString &notice);
     bool runPeriodKey(int keyAscii);
     bool runTimeoutKey(int keyAscii);
     void trackHistory();

@@ -67,6 +67,16 @@ HttpFront::Answer pageAnswer(const HttpFront::Request &request)
         answer.headers = {{"Cache-Control", "no-store"},
                           {"X-Content-Type-Options", "nosniff"},
                           {"Content-Security-Policy", "default-src 'self'; connect-src 'self'"}};
+        const bool html = QByteArrayView(page.mimeType).startsWith("text/html");
+        if (!html && request.path != "/texts.js")
+            return answer;
+        // In the browser's language from the first frame, not after a second request.
+        const QString language = pageLanguage(request.header("accept-language"), request.query);
+        answer.body =
+            html ? translatedPage(answer.body, language) : textsScript(answer.body, language);
+        answer.headers << qMakePair(QByteArray("Content-Language"),
+                                    language.isEmpty() ? QByteArray("en") : language.toLatin1())
+                       << qMakePair(QByteArray("Vary"), QByteArray("Accept-Language"));
     }
     return answer;
 }

@@ -40,7 +40,14 @@ const char *const Texts[] = {
     QT_TRANSLATE_NOOP("WebPages", "BONUS"),
     QT_TRANSLATE_NOOP("WebPages", "Timeout %1"),
     QT_TRANSLATE_NOOP("WebPages", "(%1 timeouts)"),
+    QT_TRANSLATE_NOOP("WebPages", "Clock, minutes.seconds"),
+    QT_TRANSLATE_NOOP("WebPages", "Corvella board"),
+    QT_TRANSLATE_NOOP("WebPages", "Corvella overlay"),
+    QT_TRANSLATE_NOOP("WebPages", "Corvella remote"),
 };
+
+// Where texts.js takes the words' table, written by the server.
+constexpr QByteArrayView WordsSlot = "/* words */ {}";
 
 // The header's languages, the most wanted first: "nl-BE,nl;q=0.9,en;q=0.5".
 QStringList acceptedLanguages(const QByteArray &header)
@@ -92,11 +99,48 @@ QString PageWords::operator()(const char *context, const char *text) const
 
 QByteArray pageTexts(const QByteArray &acceptLanguage, const QByteArray &query)
 {
+    return wordsTable(pageLanguage(acceptLanguage, query));
+}
+
+QByteArray wordsTable(const QString &language)
+{
     QJsonObject texts;
-    const PageWords words(pageLanguage(acceptLanguage, query));
+    const PageWords words(language);
     if (words.isTranslated()) {
         for (const char *text : Texts)
             texts.insert(QString::fromUtf8(text), words("WebPages", text));
     }
     return QJsonDocument(texts).toJson(QJsonDocument::Compact);
+}
+
+QStringList pageWords()
+{
+    QStringList words;
+    for (const char *text : Texts)
+        words << QString::fromUtf8(text);
+    return words;
+}
+
+QByteArray translatedPage(const QByteArray &html, const QString &language)
+{
+    const QString code = language.isEmpty() ? QStringLiteral("en") : language;
+    QString page = QString::fromUtf8(html);
+    page.replace(QStringLiteral("<html lang=\"en\">"), u"<html lang=\"" + code + u"\">");
+    page.replace(QStringLiteral("src=\"/texts.js\""), u"src=\"/texts.js?lang=" + code + u'"');
+    const PageWords words(language);
+    if (words.isTranslated()) {
+        for (const char *text : Texts) {
+            const QString english = QString::fromUtf8(text).toHtmlEscaped();
+            const QString translated = words("WebPages", text).toHtmlEscaped();
+            page.replace(u'>' + english + u'<', u'>' + translated + u'<');
+            page.replace(u'"' + english + u'"', u'"' + translated + u'"');
+        }
+    }
+    return page.toUtf8();
+}
+
+QByteArray textsScript(const QByteArray &script, const QString &language)
+{
+    QByteArray filled = script;
+    return filled.replace(WordsSlot, wordsTable(language));
 }

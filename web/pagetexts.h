@@ -25,3 +25,18 @@ QByteArray pageTexts(const QByteArray &acceptLanguage, const QByteArray &query);
 
 // The language those texts are in, as a code; empty for English.
 QString pageLanguage(const QByteArray &acceptLanguage, const QByteArray &query);
+
+// The same object for a language code (empty: English).
+QByteArray wordsTable(const QString &language);
+
+// Every text the pages show in a language, in English, as the pages write it.
+QStringList pageWords();
+
+// A page in a language from its first frame: its words translated where the
+// HTML has them (between tags, or as an attribute's whole value), its `lang`
+// set, and its script of words asked for in the same language.
+QByteArray translatedPage(const QByteArray &html, const QString &language);
+
+// texts.js with the language's table of words written into it, so a page's
+// scripts have them before they draw anything.
+QByteArray textsScript(const QByteArray &script, const QString &language);

@@ -91,9 +91,12 @@ QString BoardReader::clock() const
     return text;
 }
 
-QString BoardReader::score(double panelLeft, double panelTop) const
+QString BoardReader::score(double panelLeft, double panelTop, int section) const
 {
     const QRectF panel(panelLeft, panelTop, 2280, 1785);
+    if (m_threeDigits && section == 1)
+        return QString(digit(panel, 431, 330, 60, ScoreLit, 84)) +
+               digit(panel, 1103, 330, 60, ScoreLit, 84);
     return QString(digit(panel, 120, 60, 85, ScoreLit)) + digit(panel, 1080, 60, 85, ScoreLit);
 }
 
@@ -106,7 +109,7 @@ QString BoardReader::period() const
 
 QString BoardReader::homeScore(int section) const
 {
-    return score(600, section == 0 ? 2640 : 4560);
+    return score(600, section == 0 ? 2640 : 4560, section);
 }
 
 QString BoardReader::homeScore3() const
@@ -120,7 +123,7 @@ QString BoardReader::homeScore3() const
 
 QString BoardReader::guestScore(int section) const
 {
-    return score(6600, section == 0 ? 2640 : 4560);
+    return score(6600, section == 0 ? 2640 : 4560, section);
 }
 
 QPoint BoardReader::scorePanelPoint(bool home, int section) const

@@ -18,6 +18,9 @@ public:
     QString clock() const;
     // A clock face such as "12:31.4" in tenths, or -1 when it is not one.
     static int tenthsOf(const QString &face);
+    // A board with three score digits draws section 2's two digits at
+    // section 1's smaller size, centred in their panel.
+    void setThreeDigits(bool on) { m_threeDigits = on; }
     // "12" or " 7"; section 0 or 1.
     QString homeScore(int section) const;
     QString guestScore(int section) const;
@@ -41,9 +44,10 @@ private:
     // A digit at (left, top) in its panel; the panel and positions in design twips.
     QChar digit(const QRectF &panel, double left, double top, double buffer, const QColor &lit,
                 double size = 120) const;
-    QString score(double panelLeft, double panelTop) const;
+    QString score(double panelLeft, double panelTop, int section) const;
     QRect toScreen(double left, double top, double width, double height) const;
 
     QImage m_shot;
     QRect m_client;
+    bool m_threeDigits = false;
 };

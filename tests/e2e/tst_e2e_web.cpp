@@ -373,6 +373,16 @@ private slots:
                    d.value(u"score0wide2"_s);
         };
         QTRY_COMPARE(pageScore(), u"108"_s);
+        // The fouls below stand at the score's size, where the reader looks for them.
+        desktop->click(board(u"three-digit-fouls"_s).scorePanelPoint(true, 1));
+        desktop->type(u"+7"_s);
+        QVERIFY(boardReads(
+            [](const BoardReader &b) {
+                BoardReader three = b;
+                three.setThreeDigits(true);
+                return three.homeScore(1) == u" 7"_s;
+            },
+            u"three-digit-fouls-7"_s));
 
         desktop->click(board(u"clock-entry"_s).clockPoint());
         desktop->type(u"12.30"_s);

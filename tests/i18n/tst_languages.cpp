@@ -1,9 +1,11 @@
 #include "app/startscreen.h"
+#include "game/presets.h"
 #include "i18n/language.h"
 #include "options/optionsdialog.h"
 #include "scoreboard/scoreboardwindow.h"
 #include "settings/appsettings.h"
 #include "tests/support/fakes.h"
+#include "web/boardserver.h"
 #include "web/networkpage.h"
 #include "web/operatorpanel.h"
 #include "web/pagetexts.h"
@@ -20,9 +22,11 @@
 #include <QLayout>
 #include <QMessageBox>
 #include <QPushButton>
+#include <QRegularExpression>
 #include <QStyleOption>
 #include <QTabBar>
 #include <QTabWidget>
+#include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
 #include <QTranslator>
@@ -94,7 +98,53 @@ QStringList overflows(QWidget *window)
     return found;
 }
 
+QByteArray resource(const char *path)
+{
+    QFile file(QString::fromLatin1(path));
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+// The texts between a page's tags that hold a letter: what a reader sees.
+QStringList shownTexts(const QString &html)
+{
+    QStringList texts;
+    static const QRegularExpression between(QStringLiteral(">([^<]*\\p{L}[^<]*)<"));
+    for (const QRegularExpressionMatch &m : between.globalMatch(html))
+        texts << m.captured(1).trimmed();
+    return texts;
+}
+
+// Each call Texts.t(...) of a script, and the script without them.
+std::pair<QStringList, QString> wordCalls(QString script)
+{
+    QStringList calls;
+    const QString call = QStringLiteral("Texts.t(");
+    for (qsizetype at = script.indexOf(call); at >= 0; at = script.indexOf(call, at)) {
+        qsizetype end = at + call.size();
+        for (int depth = 1; depth > 0 && end < script.size(); ++end)
+            depth += script.at(end) == u'(' ? 1 : script.at(end) == u')' ? -1 : 0;
+        calls << script.mid(at, end - at);
+        script.remove(at, end - at);
+    }
+    return {calls, script};
+}
+
+QStringList quoted(const QString &code)
+{
+    QStringList literals;
+    static const QRegularExpression literal(QStringLiteral("'([^'\\\\]*)'"));
+    for (const QRegularExpressionMatch &m : literal.globalMatch(code))
+        literals << m.captured(1);
+    return literals;
+}
+
 } // namespace
+
+// Outside every namespace, as Qt's resource initialisation must be.
+static void initPages()
+{
+    Q_INIT_RESOURCE(web);
+}
 
 // Every window in every language: no text wider than its control.
 class TestLanguages : public QObject
@@ -107,6 +157,10 @@ private slots:
     void languageChoiceIsStored();
     void pagesFollowTheBrowser_data();
     void pagesFollowTheBrowser();
+    void pagesArriveInTheirLanguage_data();
+    void pagesArriveInTheirLanguage();
+    void scriptsShowOnlyTranslatedWords();
+    void presetNamesAreTranslated();
     void textsFitTheirControls_data();
     void textsFitTheirControls();
 
@@ -177,6 +231,98 @@ void TestLanguages::pagesFollowTheBrowser()
     QFETCH(QString, notConnected);
     const QJsonObject texts = QJsonDocument::fromJson(pageTexts(accepted, query)).object();
     QCOMPARE(texts.value(QStringLiteral("Not connected")).toString(), notConnected);
+}
+
+void TestLanguages::pagesArriveInTheirLanguage_data()
+{
+    QTest::addColumn<QString>("language");
+    for (const QString &language : translatedLanguages())
+        QTest::newRow(qPrintable(language)) << language;
+}
+
+// Every word a page shows is served in the language asked, written into the
+// page and into its script of words: no frame in English first.
+void TestLanguages::pagesArriveInTheirLanguage()
+{
+    QFETCH(QString, language);
+    initPages();
+    const QJsonObject table = QJsonDocument::fromJson(wordsTable(language)).object();
+    QCOMPARE(table.size(), pageWords().size());
+    QStringList translated;
+    for (auto it = table.begin(); it != table.end(); ++it)
+        translated << it.value().toString().toHtmlEscaped();
+    QStringList problems;
+    for (const BoardServer::Page &page : BoardServer::Pages) {
+        if (!QByteArrayView(page.mimeType).startsWith("text/html"))
+            continue;
+        const QString html = QString::fromUtf8(translatedPage(resource(page.resource), language));
+        if (!html.contains(QStringLiteral("<html lang=\"%1\">").arg(language)) ||
+            !html.contains(QStringLiteral("/texts.js?lang=") + language))
+            problems << QLatin1StringView(page.path) + QStringLiteral(": not marked ") + language;
+        for (const QString &text : shownTexts(html)) {
+            if (!translated.contains(text) && text != QLatin1StringView("Corvella"))
+                problems << QLatin1StringView(page.path) + QStringLiteral(": '%1'").arg(text);
+        }
+    }
+    const QString script = QString::fromUtf8(textsScript(resource(":/web/texts.js"), language));
+    const QString written = QString::fromUtf8(QJsonDocument(table).toJson(QJsonDocument::Compact));
+    if (!script.contains(written))
+        problems << QStringLiteral("texts.js has not the words written into it");
+    QVERIFY2(problems.isEmpty(), qPrintable(problems.join(u'\n')));
+}
+
+// The scripts show words only through the table of words, and ask it for no
+// word it lacks.
+void TestLanguages::scriptsShowOnlyTranslatedWords()
+{
+    initPages();
+    const QStringList words = pageWords();
+    QStringList problems;
+    for (const BoardServer::Page &page : BoardServer::Pages) {
+        if (!QByteArrayView(page.path).endsWith(".js"))
+            continue;
+        const auto [calls, rest] = wordCalls(QString::fromUtf8(resource(page.resource)));
+        for (const QString &call : calls) {
+            for (const QString &word : quoted(call))
+                if (!words.contains(word))
+                    problems << QLatin1StringView(page.path) +
+                                    QStringLiteral(": no '%1'").arg(word);
+        }
+        for (const QString &literal : quoted(rest)) {
+            if (words.contains(literal.trimmed()))
+                problems << QLatin1StringView(page.path) +
+                                QStringLiteral(": '%1' untranslated").arg(literal);
+        }
+    }
+    QVERIFY2(problems.isEmpty(), qPrintable(problems.join(u'\n')));
+}
+
+// Shipped presets show their names in the program's language; a club's file
+// of the same Name still replaces the shipped one, and shows translated too.
+void TestLanguages::presetNamesAreTranslated()
+{
+    QTemporaryDir user;
+    QFile club(user.filePath(QStringLiteral("ours.ini")));
+    QVERIFY(club.open(QIODevice::WriteOnly));
+    club.write("[Preset]\nName=Ice hockey\n[ClockSettings]\nPeriods=2\n");
+    club.close();
+    QTranslator german;
+    QVERIFY(german.load(QStringLiteral("corvella_de"), QStringLiteral(":/i18n")));
+    QCoreApplication::installTranslator(&german);
+    const auto cleanup = qScopeGuard([&] { QCoreApplication::removeTranslator(&german); });
+    const QList<Preset> presets = Presets::load(user.path());
+    QStringList titles;
+    for (const Preset &preset : presets) {
+        titles << preset.title();
+        // Each shipped sport has its name in the translations.
+        QVERIFY2(!german.translate("Presets", preset.name.toUtf8().constData()).isEmpty(),
+                 qPrintable(preset.name));
+    }
+    QCOMPARE(titles.count(QStringLiteral("Eishockey")), 1);
+    QVERIFY(titles.contains(QStringLiteral("Fußball")));
+    const Preset &ours = presets.at(titles.indexOf(QStringLiteral("Eishockey")));
+    QCOMPARE(ours.name, QStringLiteral("Ice hockey"));
+    QCOMPARE(ours.values.value(QStringLiteral("ClockSettings/Periods")), QStringLiteral("2"));
 }
 
 void TestLanguages::textsFitTheirControls_data()

@@ -8,6 +8,8 @@
 #include "tests/support/testenv.h"
 #include "web/operatorpanel.h"
 
+using namespace Qt::StringLiterals;
+
 // What the operator reads on the board while typing and undoing: the entry
 // pending, an entry refused and why, each undo and redo, and where the
 // keyboard is.
@@ -92,6 +94,94 @@ private slots:
             QVERIFY2(line.contains(QStringLiteral("Not taken")) && line.contains(told),
                      qPrintable(line));
         }
+    }
+
+    // Every key the game refuses says why on the hints; without them the
+    // board stays silent.
+    void refusalsAreTold_data()
+    {
+        QTest::addColumn<bool>("hints");
+        QTest::addColumn<int>("phase");    // a GamePhase
+        QTest::addColumn<QString>("keys"); // typed on a clock digit; ^Z is Ctrl+Z
+        QTest::addColumn<QString>("told");
+        const QString inBreak = u"the break runs by itself (k skips it)"_s;
+        const QString over = u"the game is over (g starts a new one)"_s;
+        QTest::newRow("s in a break") << true << int(GamePhase::Break) << u"s"_s << inBreak;
+        QTest::newRow("s after the final") << true << int(GamePhase::Final) << u"s"_s << over;
+        QTest::newRow("r in a break") << true << int(GamePhase::Break) << u"r"_s << inBreak;
+        QTest::newRow("n after the final") << true << int(GamePhase::Final) << u"n"_s << over;
+        QTest::newRow("p in the first period")
+            << true << int(GamePhase::Play) << u"p"_s << u"this is the first period"_s;
+        QTest::newRow("k while playing")
+            << true << int(GamePhase::Play) << u"k"_s << u"there is no break to skip"_s;
+        QTest::newRow("a clock entry in a break")
+            << true << int(GamePhase::Break) << u"12.30\r"_s << inBreak;
+        QTest::newRow("s at zero counting down")
+            << true << int(GamePhase::Play) << u"0\rs"_s << u"the clock is at zero"_s;
+        QTest::newRow("nothing to undo")
+            << true << int(GamePhase::Play) << u"^Z"_s << u"Nothing to undo"_s;
+        QTest::newRow("no hints: s in a break")
+            << false << int(GamePhase::Break) << u"s"_s << QString();
+        QTest::newRow("no hints: nothing to undo")
+            << false << int(GamePhase::Play) << u"^Z"_s << QString();
+    }
+
+    void refusalsAreTold()
+    {
+        QFETCH(bool, hints);
+        QFETCH(int, phase);
+        QFETCH(QString, keys);
+        QFETCH(QString, told);
+        TestBoard made(fakes,
+                       withHints(hints ? OperatorHintsMode::Always : OperatorHintsMode::Never));
+        ScoreBoardWindow &board = made.window;
+        QVERIFY(open(board));
+        made.game.setStructure({2, {60'000}, 0});
+        made.game.setClockMode(true, 60'000);
+        GameState state = made.game.state();
+        state.phase = GamePhase(phase);
+        state.period = state.phase == GamePhase::Final ? 2 : 1;
+        made.game.restore(state);
+        const GameState before = made.game.state();
+        LedDigit *digit = board.clockDigits()[2];
+        digit->setFocus();
+        if (keys == u"^Z"_s)
+            QTest::keyClick(digit, Qt::Key_Z, Qt::ControlModifier);
+        else
+            type(digit, keys);
+        QCOMPARE(made.game.phase(), GamePhase(phase));
+        QCOMPARE(board.windowTitle(), u"Corvella by Brannick"_s);
+        if (!hints) {
+            QVERIFY(!board.operatorHints());
+            return;
+        }
+        const QString line = board.operatorHints()->text();
+        QVERIFY2(line.contains(told), qPrintable(line));
+        if (keys != u"0\rs"_s)
+            QVERIFY(made.game.state() == before);
+    }
+
+    // A step done puts the note before it out of date.
+    void aGoodEntryClearsTheLastNote()
+    {
+        TestBoard made(fakes, withHints(OperatorHintsMode::Always));
+        ScoreBoardWindow &board = made.window;
+        QVERIFY(open(board));
+        PictureBox *panel = board.controls().home1Panel;
+        panel->setFocus();
+        type(panel, u"+3"_s);
+        QTest::keyClick(panel, Qt::Key_Z, Qt::ControlModifier);
+        QVERIFY(board.operatorHints()->text().contains(u"Undone"_s));
+        type(panel, u"5\r"_s);
+        QCOMPARE(made.game.score(GameModel::Home1), 5);
+        QVERIFY2(!board.operatorHints()->text().contains(u"Undone"_s),
+                 qPrintable(board.operatorHints()->text()));
+        type(panel, u"+9"_s); // 14 stays within 99: taken, nothing told
+        type(panel, u"99\r"_s);
+        QVERIFY(board.operatorHints()->text().contains(u"one digit"_s));
+        type(panel, u"+1"_s);
+        QCOMPARE(made.game.score(GameModel::Home1), 15);
+        QCOMPARE(board.operatorHints()->text(), QString());
     }
 
     void thePendingEntryShowsAndExpires()

@@ -252,6 +252,16 @@ private slots:
                 checkDigitRow({(*score)[1], (*score)[0]}, panel, {0.4});
         }
         QCOMPARE(board.showsThreeDigits(), basketball);
+        // The score is never drawn smaller than the fouls below it.
+        for (const auto &[first, second] :
+             {std::pair{&board.scoreDigits(GameModel::Home1), &board.home2Digits()},
+              std::pair{&board.scoreDigits(GameModel::Guest1), &board.guest2Digits()}}) {
+            const double high1 = digitArea((*first)[0]).height();
+            const double high2 = digitArea((*second)[0]).height();
+            QVERIFY2(high1 >= high2,
+                     qPrintable(
+                         QStringLiteral("section 1 %1 px, section 2 %2 px").arg(high1).arg(high2)));
+        }
         const QRect inside = board.rect();
         for (const QWidget *part : {static_cast<QWidget *>(c.timeoutCaption),
                                     static_cast<QWidget *>(c.timeoutTeamCaption),

@@ -184,6 +184,126 @@ private slots:
         }
     }
 
+    // Every caption of the page drawn whole inside its own box, within the
+    // board, crossing no digit; "" when all are, else what is wrong.
+    QString captionProblems()
+    {
+        return browser
+            .evaluate(uR"((() => {
+  const svg = document.getElementById('board');
+  const shown = (e) => {
+    for (let n = e; n && n !== svg; n = n.parentNode) {
+      if (getComputedStyle(n).display === 'none') return false;
+    }
+    return true;
+  };
+  const rect = (e) => e.getBoundingClientRect();
+  const over = (a, b) => a.left < b.right && b.left < a.right && a.top < b.bottom && b.top < a.bottom;
+  const scale = svg.getScreenCTM().a;
+  const frame = rect(document.querySelector('[data-name=frame]') || svg);
+  const digits = [...document.querySelectorAll('.digit')].filter(shown);
+  const problems = [];
+  for (const t of document.querySelectorAll('text.caption')) {
+    if (!t.textContent || !shown(t)) continue;
+    const r = rect(t);
+    const name = t.dataset.name;
+    if (r.width > Number(t.dataset.width) * scale + 1) problems.push(`${name} wider than its box`);
+    if (r.left < frame.left || r.right > frame.right) problems.push(`${name} out of the board`);
+    for (const d of digits) if (over(r, rect(d))) problems.push(`${name} over ${d.dataset.name}`);
+  }
+  return problems.join(', ');
+})())"_s)
+            .toString();
+    }
+
+    void namesFitTheirBoxes_data()
+    {
+        QTest::addColumn<QString>("page");
+        QTest::addColumn<QString>("home");
+        QTest::addColumn<QString>("guest");
+        QTest::addColumn<bool>("basketball");
+        const QString home20 = u"SG Bergisch Gladbach"_s;
+        const QString guest20 = u"BASKETS Ludwigshafen"_s;
+        QTest::newRow("overlay, short names") << u"/overlay"_s << u"Home"_s << u"Guest"_s << false;
+        QTest::newRow("overlay, middling names")
+            << u"/overlay"_s << u"Thunderbirds"_s << u"HAMBURG TOWERS"_s << false;
+        QTest::newRow("overlay, 20 characters") << u"/overlay"_s << home20 << guest20 << true;
+        QTest::newRow("overlay small, 20 characters")
+            << u"/overlay?size=small"_s << home20 << guest20 << true;
+        QTest::newRow("display, 20 characters") << u"/display"_s << home20 << guest20 << true;
+        QTest::newRow("display, 20 wide characters")
+            << u"/display"_s << u"WWWWWWWWWWWWWWWWWWWW"_s << u"MMMMMMMMMMMMMMMMMMMM"_s << false;
+    }
+
+    // Long names shrink into their boxes on the pages; none runs over a
+    // score or out of the board.
+    void namesFitTheirBoxes()
+    {
+        QFETCH(QString, page);
+        QFETCH(QString, home);
+        QFETCH(QString, guest);
+        QFETCH(bool, basketball);
+        QCOMPARE(guest.size() == 20, home.size() == 20);
+        const Settings before = settings->value();
+        Settings s = before;
+        s.HomeText = home;
+        s.GuestText = guest;
+        s.SectionText1 = u"Overtime Period 2"_s;
+        s.SectionText2 = u"Fouls and penalties"_s;
+        settings->set(s);
+        GameStructure rules;
+        if (basketball) {
+            rules = {4, {120'000}, 300'000};
+            rules.timeouts.perGame = 5;
+            rules.fouls = {true, false, 5};
+            rules.section1Max = 999;
+        }
+        game->setStructure(rules);
+        act(u"scores"_s, [basketball](GameModel &g) {
+            g.setScore(GameModel::Home1, basketball ? 108 : 88);
+            g.setScore(GameModel::Guest1, basketball ? 111 : 18);
+            g.setScore(GameModel::Guest2, 5);
+            if (basketball)
+                g.takeTimeout(GameModel::Guest);
+        });
+        browser.setViewport(1280, 720);
+        browser.setTransparentBackground(page.startsWith(u"/overlay"_s));
+        QVERIFY(browser.navigate(url(page)));
+        QTRY_VERIFY_WITH_TIMEOUT(pageConnected(), 10000);
+        QTRY_COMPARE(browser.evaluate(u"document.querySelector('[data-name=guest]').textContent"_s)
+                         .toString(),
+                     guest);
+        QString name = u"names-"_s + QLatin1StringView(QTest::currentDataTag());
+        QVERIFY(browser.screenshot().save(artifacts() + u'/' +
+                                          name.replace(u' ', u'-').remove(u',') + u".png"_s));
+        const QString problems = captionProblems();
+        act(u"back"_s, [](GameModel &g) { g.clear(); });
+        game->setStructure({});
+        settings->set(before);
+        QVERIFY2(problems.isEmpty(), qPrintable(problems));
+    }
+
+    // The strip under the overlay names the final without a number.
+    void theOverlayTellsTheFinal()
+    {
+        game->setStructure({2, {}, 0});
+        GameState over = game->state();
+        over.period = 2;
+        over.phase = GamePhase::Final;
+        game->restore(over);
+        browser.setViewport(1280, 720);
+        browser.setTransparentBackground(true);
+        QVERIFY(browser.navigate(url(u"/overlay?lang=de"_s)));
+        QTRY_VERIFY_WITH_TIMEOUT(pageConnected(), 10000);
+        const auto phase = [this] {
+            return browser.evaluate(u"document.querySelector('[data-name=phase]').textContent"_s)
+                .toString();
+        };
+        QTRY_COMPARE(phase(), u"ENDSTAND"_s);
+        QVERIFY(browser.screenshot().save(artifacts() + u"/overlay-final-de.png"_s));
+        game->setStructure({});
+    }
+
     // Where the overlay's address puts the strip on a 1280 x 720 page (2% in
     // from its corner); its height follows at 900 / 9600 of its width.
     // A period's end puts the break on the board and the page at once; the
@@ -254,13 +374,19 @@ private slots:
                               .replace(u' ', u'-')));
     }
 
+    // In the language asked from the first frame: the page arrives translated,
+    // even before (here: without) its scripts.
     void pageSpeaksTheLanguageAsked()
     {
+        browser.call(u"Emulation.setScriptExecutionDisabled"_s, {{u"value"_s, true}});
         QVERIFY(browser.navigate(url(u"/remote?lang=nl"_s)));
-        QTRY_COMPARE(
-            browser.evaluate(u"document.getElementById('pinButton').textContent"_s).toString(),
-            u"Ontgrendelen"_s);
+        const QString first =
+            browser.evaluate(u"document.getElementById('pinButton').textContent"_s).toString();
+        browser.call(u"Emulation.setScriptExecutionDisabled"_s, {{u"value"_s, false}});
+        QCOMPARE(first, u"Ontgrendelen"_s);
         QCOMPARE(browser.evaluate(u"document.documentElement.lang"_s).toString(), u"nl"_s);
+        QVERIFY(browser.navigate(url(u"/remote?lang=nl"_s)));
+        QCOMPARE(browser.evaluate(u"Texts.t('Wrong PIN.')"_s).toString(), u"Verkeerde pincode."_s);
     }
 
     void runningClockShowsTheSameTenths()

@@ -59,7 +59,24 @@ const Board = (() => {
     return element('text', {
       class: 'caption', 'data-name': name, x: x + w / 2, y: y + h / 2,
       'font-size': points * 20, 'text-anchor': 'middle', 'dominant-baseline': 'central',
+      'data-width': w, 'data-size': points * 20,
     }, parent);
+  }
+
+  // A caption shows its whole text inside its box: one too long for it gets
+  // a smaller font, as on the desktop board, and never reaches a score.
+  function setText(t, value) {
+    if (t.textContent === value) return;
+    t.textContent = value;
+    fitText(t);
+  }
+
+  function fitText(t) {
+    const size = Number(t.dataset.size);
+    t.setAttribute('font-size', size);
+    const room = Number(t.dataset.width) * 0.96;
+    const needed = t.textContent ? t.getComputedTextLength() : 0;
+    if (needed > room) t.setAttribute('font-size', size * room / needed);
   }
 
   // The whole board, as laid out on the desktop (9480 x 6795 twips).
@@ -67,7 +84,9 @@ const Board = (() => {
     svg.setAttribute('viewBox', '0 0 9480 6795');
     const b = { digits: {}, texts: {}, backs: [], outlines: [], dots: [] };
     b.form = element('rect', { x: -100000, y: -100000, width: 200000, height: 200000 }, svg);
-    b.outlines.push(element('rect', { x: 120, y: 120, width: 9255, height: 6495 }, svg));
+    b.outlines.push(element('rect', {
+      x: 120, y: 120, width: 9255, height: 6495, 'data-name': 'frame',
+    }, svg));
     b.outlines.push(element('rect', { x: 1800, y: 120, width: 5895, height: 1815 }, svg));
     b.texts.home = text(svg, 'home', 600, 1980, 2295, 615, 24);
     b.texts.guest = text(svg, 'guest', 6600, 1980, 2295, 615, 24);
@@ -88,6 +107,12 @@ const Board = (() => {
     b.wideScores = scorePanels.slice(0, 2).map(([x, y], i) => [0, 1, 2].map((k) =>
       digit(b.wide, `score${i}wide${k}`, x + 95 + 672 * k, y + 330, 746, 1124, 84)));
     b.narrow = b.scores.slice(0, 2).map((pair) => pair.map((d) => d.group));
+    // With three digits above them, section 2's two take their size, centred
+    // between where the three stand: the fouls never outsize the score.
+    const scale = 84 / 120;
+    b.section2Small = scorePanels.slice(2).map(([x, y]) => [[120, 431], [1080, 1103]].map(
+      ([from, to]) => `translate(${x + to - scale * (x + from)},${y + 330 - scale * (y + 60)}) ` +
+        `scale(${scale})`));
     createTimeoutParts(b, svg);
     b.texts.section1 = text(svg, 'section1', 3120, 3120, 3315, 615, 24);
     b.texts.section2 = text(svg, 'section2', 3120, 5040, 3315, 615, 24);
@@ -128,34 +153,35 @@ const Board = (() => {
     svg.setAttribute('viewBox', '0 0 9600 900');
     const b = { digits: {}, texts: {}, backs: [], outlines: [], dots: [] };
     b.form = element('rect', { x: 0, y: 0, width: 9600, height: 900, rx: 120 }, svg);
-    b.texts.home = text(svg, 'home', 60, 0, 2580, 900, 20);
-    b.backs.push(element('rect', { x: 2700, y: 60, width: 1080, height: 780 }, svg));
-    b.backs.push(element('rect', { x: 3900, y: 60, width: 2700, height: 780 }, svg));
-    b.backs.push(element('rect', { x: 6720, y: 60, width: 1080, height: 780 }, svg));
-    b.scores = [[2700, 0], [6720, 1]].reduce((scores, [x, i]) => {
+    // Mirrored about the middle: each name has the same room beside its score.
+    b.texts.home = text(svg, 'home', 60, 0, 2130, 900, 20);
+    b.backs.push(element('rect', { x: 2250, y: 60, width: 1080, height: 780 }, svg));
+    b.backs.push(element('rect', { x: 3450, y: 60, width: 2700, height: 780 }, svg));
+    b.backs.push(element('rect', { x: 6270, y: 60, width: 1080, height: 780 }, svg));
+    b.scores = [[2250, 0], [6270, 1]].reduce((scores, [x, i]) => {
       scores[i] = [digit(svg, `score${i}tens`, x, 60, 540, 780, 60),
         digit(svg, `score${i}units`, x + 540, 60, 540, 780, 60)];
       return scores;
     }, []);
-    b.clock = [3940, 4400, 4960, 5420, 6100].map((left, i) =>
+    b.clock = [3490, 3950, 4510, 4970, 5650].map((left, i) =>
       digit(svg, `clock${i + 1}`, left, 60, 460, 780, 50));
-    for (const [x, y, r] of [[4930, 330, 45], [4930, 570, 45], [6020, 770, 45]]) {
+    for (const [x, y, r] of [[4480, 330, 45], [4480, 570, 45], [5570, 770, 45]]) {
       b.dots.push(element('circle', { cx: x, cy: y, r }, svg));
     }
-    b.texts.guest = text(svg, 'guest', 7860, 0, 1680, 900, 20);
+    b.texts.guest = text(svg, 'guest', 7410, 0, 2130, 900, 20);
     b.wide = element('g', { 'data-name': 'threeDigits' }, svg);
-    b.wideScores = [2700, 6720].map((x, i) => [0, 1, 2].map((k) =>
+    b.wideScores = [2250, 6270].map((x, i) => [0, 1, 2].map((k) =>
       digit(b.wide, `score${i}wide${k}`, x + 360 * k, 60, 360, 780, 45)));
     b.narrow = b.scores.map((pair) => pair.map((d) => d.group));
-    b.timeoutDots = [[2580, -110], [7920, 110]].map(([x, step]) => [0, 1, 2, 3, 4].map((i) =>
+    b.timeoutDots = [[2130, -110], [7470, 110]].map(([x, step]) => [0, 1, 2, 3, 4].map((i) =>
       element('circle', { cx: x + step * i, cy: 830, r: 40 }, svg)));
     b.bonus = [text(svg, 'homeBonus', 60, 760, 900, 140, 5),
       text(svg, 'guestBonus', 8640, 760, 900, 140, 5)];
     // With periods, a line below the strip says which one, or the break.
     b.period = element('g', { 'data-name': 'period' }, svg);
-    element('rect', { x: 3900, y: 930, width: 2700, height: 330, rx: 60 }, b.period)
+    element('rect', { x: 3450, y: 930, width: 2700, height: 330, rx: 60 }, b.period)
       .setAttribute('class', 'phaseBack');
-    b.texts.phase = text(b.period, 'phase', 3900, 930, 2700, 330, 9);
+    b.texts.phase = text(b.period, 'phase', 3450, 930, 2700, 330, 9);
     b.stripHeight = (periods) => svg.setAttribute('viewBox', `0 0 9600 ${periods ? 1260 : 900}`);
     return b;
   }
@@ -176,12 +202,18 @@ const Board = (() => {
     for (const [name, [value, color]] of Object.entries(captions)) {
       const t = b.texts[name];
       if (!t) continue;
-      if (t.textContent !== value) t.textContent = value;
+      setText(t, value);
       t.setAttribute('fill', color);
     }
     const three = Live.threeDigits(state);
     b.wide.style.display = three ? '' : 'none';
     for (const pair of b.narrow) for (const g of pair) g.style.display = three ? 'none' : '';
+    if (b.section2Small) {
+      b.section2Small.forEach((moves, i) => b.scores[2 + i].forEach((d, k) => {
+        if (three) d.group.setAttribute('transform', moves[k]);
+        else d.group.removeAttribute('transform');
+      }));
+    }
     b.scores.forEach((pair, i) => {
       if (!pair) return;
       const digits = three && i < 2 ? b.wideScores[i] : pair;
@@ -201,16 +233,16 @@ const Board = (() => {
       dot.setAttribute('fill', c.text);
     }));
     b.bonus.forEach((t, team) => {
-      t.textContent = teams.bonus && teams.bonus[team] ? Texts.t('BONUS') : '';
+      setText(t, teams.bonus && teams.bonus[team] ? Texts.t('BONUS') : '');
       t.setAttribute('fill', c.text);
     });
     const timeout = state.clock.timeout;
     if (!b.timeout) return;
     b.timeout.style.display = timeout ? '' : 'none';
     if (!timeout) return;
-    b.texts.timeout.textContent = Texts.t('TIMEOUT');
+    setText(b.texts.timeout, Texts.t('TIMEOUT'));
     b.texts.timeout.setAttribute('fill', c.text);
-    b.texts.timeoutTeam.textContent = state.board[timeout.team];
+    setText(b.texts.timeoutTeam, state.board[timeout.team]);
     b.texts.timeoutTeam.setAttribute('fill', c[timeout.team]);
   }
 
@@ -223,9 +255,11 @@ const Board = (() => {
     if (b.stripHeight) b.stripHeight(on);
     if (!on) return;
     const [phase, number] = phaseOf(state.clock);
-    let label = b.periodDigits ? phase : `${phase} ${number}`;
+    // The strip numbers what is played; a break or the final needs no number.
+    const numbered = state.clock.phase !== 'break' && state.clock.phase !== 'final';
+    let label = b.periodDigits || !numbered ? phase : `${phase} ${number}`;
     if (!b.timeout && timeout) label = `${Texts.t('TIMEOUT')} ${state.board[timeout.team]}`;
-    if (b.texts.phase.textContent !== label) b.texts.phase.textContent = label;
+    setText(b.texts.phase, label);
     b.texts.phase.setAttribute('fill', c.text);
     for (const back of b.period.querySelectorAll('.phaseBack')) back.setAttribute('fill', c.form);
     if (b.periodDigits) {

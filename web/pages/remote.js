@@ -48,7 +48,8 @@
       const teams = state.teams || {};
       const marks = [0, 1].map((t) => (teams.timeoutsLeft
         ? ` ${Texts.t('(%1 timeouts)', teams.timeoutsLeft[t])}` : ''))
-        .concat([0, 1].map((t) => (teams.bonus && teams.bonus[t] ? ' BONUS' : '')));
+        .concat([0, 1].map((t) => (teams.bonus && teams.bonus[t]
+          ? ` ${Texts.t('BONUS')}` : '')));
       state.scores.forEach((s, i) => {
         $(`score${i}`).textContent = s === null ? '' : String(s);
         $(`name${i}`).textContent = names[i] + marks[i];
