@@ -246,7 +246,7 @@ bool LiveChannel::undo(quint64 page)
         return false;
     // As at the board: a clock set running by surprise would run on
     // unnoticed, so that undo waits for a second press.
-    const QUndoCommand *next = stack.command(stack.index() - 1);
+    const QUndoCommand *next = m_history.nextUndo();
     Client &client = m_clients[page];
     const qint64 now = m_time.elapsedMs();
     if (m_history.undoStartsClock() &&
