@@ -55,6 +55,7 @@ QJsonObject entryJson(const GameLogEntry &e)
             {QStringLiteral("time"), timeText(e.time)},
             {QStringLiteral("kind"), e.kind},
             {QStringLiteral("action"), e.action},
+            {QStringLiteral("label"), e.label},
             {QStringLiteral("origin"), e.origin},
             {QStringLiteral("period"), e.period},
             {QStringLiteral("phase"), GameLog::phaseName(e.phase)},
@@ -88,6 +89,13 @@ std::optional<GameLogEntry> parseEntry(const QByteArray &line)
     e.time = QDateTime::fromString(o.value(QStringLiteral("time")).toString(), Qt::ISODateWithMs);
     e.kind = o.value(QStringLiteral("kind")).toString();
     e.action = o.value(QStringLiteral("action")).toString();
+    if (!o.contains(QStringLiteral("label"))) {
+        // Written before steps had ids: the action was the board's own words.
+        e.label = e.action;
+        e.action.clear();
+    } else {
+        e.label = o.value(QStringLiteral("label")).toString();
+    }
     e.origin = o.value(QStringLiteral("origin")).toString();
     e.period = o.value(QStringLiteral("period")).toInt(-1);
     e.beforePeriod = o.value(QStringLiteral("beforePeriod")).toInt(-1);
@@ -186,7 +194,10 @@ QList<const GameLogEntry *> GameRecord::timeouts() const
     // An undo takes back the timeout it undoes, whichever way it was taken.
     QList<const GameLogEntry *> taken;
     for (const GameLogEntry &e : entries) {
-        if (e.kind == u"undo" && !taken.isEmpty() && taken.last()->action == e.action &&
+        const auto sameStep = [&e](const GameLogEntry *t) {
+            return e.action.isEmpty() ? t->label == e.label : t->action == e.action;
+        };
+        if (e.kind == u"undo" && !taken.isEmpty() && sameStep(taken.last()) &&
             taken.last()->after == e.before && taken.last()->period == e.beforePeriod)
             taken.removeLast();
         else if (!e.timeout.isEmpty() && e.kind != u"undo")
@@ -197,7 +208,7 @@ QList<const GameLogEntry *> GameRecord::timeouts() const
 
 QByteArray GameRecord::toCsv() const
 {
-    QByteArray csv = "n,time,kind,action,origin,period,phase,clock,clock_ms,running,"
+    QByteArray csv = "n,time,kind,action,label,origin,period,phase,clock,clock_ms,running,"
                      "home1_before,guest1_before,home2_before,guest2_before,"
                      "home1,guest1,home2,guest2,timeout\r\n";
     for (const GameLogEntry &e : entries) {
@@ -205,6 +216,7 @@ QByteArray GameRecord::toCsv() const
                            timeText(e.time),
                            e.kind,
                            e.action,
+                           e.label,
                            e.origin,
                            QString::number(e.period),
                            GameLog::phaseName(e.phase),
@@ -263,6 +275,7 @@ GameLog::GameLog(QString folder, GameModel &game, GameHistory &history, QObject 
     connect(&m_remoteFlush, &QTimer::timeout, this, &GameLog::flush);
     connect(&history, &GameHistory::stepped, this, &GameLog::record);
     connect(&game, &GameModel::clockEnded, this, &GameLog::recordClockEnd);
+    connect(&game, &GameModel::newGameStarted, this, &GameLog::startNewGame);
 }
 
 GameLog::~GameLog()
@@ -391,38 +404,23 @@ void GameLog::begin(bool resumed)
     m_startNext = !open(newest, false);
 }
 
-bool GameLog::isNewGame(GameHistory::Step step, const GameState &before) const
+void GameLog::startNewGame()
 {
-    // What GameModel::newGame leaves: every score 0, period 1 in play, the
-    // clock stopped at its start. Only a new game changes scores and the
-    // clock or period in one step; a reset or a score put back to 0 does
-    // one of them.
-    if (step != GameHistory::Step::Action)
-        return false;
-    const GameState after = m_game.state();
-    const bool zeros = std::all_of(after.scores.begin(), after.scores.end(),
-                                   [](std::optional<int> s) { return s == 0; });
-    if (!zeros || after.period != 1 || after.phase != GamePhase::Play || after.running ||
-        after.faceBlank || m_game.clockMs() != m_game.initialClockMs())
-        return false;
-    int changedScores = 0;
-    for (int i = 0; i < GameModel::ScoreCount; ++i)
-        changedScores += before.scores.at(i) != after.scores.at(i);
-    return changedScores > 1 || (changedScores == 1 && !before.sameClock(after));
+    // The game before ends here, even when the new one changed nothing the
+    // board shows (a warm-up on a board still at 0:0).
+    flush();
+    m_startNext = true;
 }
 
 void GameLog::record(GameHistory::Step step, const QString &text, GameHistory::Origin origin,
-                     const GameState &before)
+                     const GameState &before, const QString &action)
 {
-    if (isNewGame(step, before)) {
-        flush();
-        m_startNext = true;
-    }
     const QString kind = step == GameHistory::Step::Undo   ? QStringLiteral("undo")
                          : step == GameHistory::Step::Redo ? QStringLiteral("redo")
                                                            : QStringLiteral("action");
     const bool remote = origin == GameHistory::Origin::Remote;
-    append(kind, text, remote ? QStringLiteral("remote") : QStringLiteral("operator"), before);
+    append(kind, action, text, remote ? QStringLiteral("remote") : QStringLiteral("operator"),
+           before);
     if (remote) {
         if (!m_remoteFlush.isActive())
             m_remoteFlush.start();
@@ -433,17 +431,23 @@ void GameLog::record(GameHistory::Step step, const QString &text, GameHistory::O
 
 void GameLog::recordClockEnd(GameModel::ClockEnd end, const GameState &before)
 {
-    const QString what = end == GameModel::ClockEnd::Period    ? tr("Period ended")
-                         : end == GameModel::ClockEnd::Break   ? tr("Break ended")
-                         : end == GameModel::ClockEnd::Timeout ? tr("Timeout ended")
-                         : end == GameModel::ClockEnd::Zero    ? tr("Clock ran out")
-                                                               : tr("Clock stopped at its limit");
-    append(QStringLiteral("clock"), what, QStringLiteral("clock"), before);
+    using End = GameModel::ClockEnd;
+    const QString what = end == End::Period    ? tr("Period ended")
+                         : end == End::Break   ? tr("Break ended")
+                         : end == End::Timeout ? tr("Timeout ended")
+                         : end == End::Zero    ? tr("Clock ran out")
+                                               : tr("Clock stopped at its limit");
+    const QString id = end == End::Period    ? QStringLiteral("period.end")
+                       : end == End::Break   ? QStringLiteral("break.end")
+                       : end == End::Timeout ? QStringLiteral("timeout.end")
+                       : end == End::Zero    ? QStringLiteral("clock.zero")
+                                             : QStringLiteral("clock.limit");
+    append(QStringLiteral("clock"), id, what, QStringLiteral("clock"), before);
     flush();
 }
 
-void GameLog::append(const QString &kind, const QString &text, const QString &origin,
-                     const GameState &before)
+void GameLog::append(const QString &kind, const QString &action, const QString &label,
+                     const QString &origin, const GameState &before)
 {
     if (m_startNext) {
         m_startNext = false;
@@ -453,7 +457,8 @@ void GameLog::append(const QString &kind, const QString &text, const QString &or
     e.number = ++m_number;
     e.time = m_now();
     e.kind = kind;
-    e.action = text;
+    e.action = action;
+    e.label = label;
     e.origin = origin;
     const GameState after = m_game.state();
     e.before = before.scores;

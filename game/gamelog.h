@@ -18,7 +18,8 @@ struct GameLogEntry
     int number = 0;
     QDateTime time; // UTC
     QString kind;   // "action", "undo", "redo"
-    QString action; // the history's text
+    QString action; // what the step did, by id ("score.add"); empty in older logs
+    QString label;  // the same in the operator's language, as the board said it
     QString origin; // "operator", "remote"
     std::array<std::optional<int>, 4> before{};
     std::array<std::optional<int>, 4> after{};
@@ -94,11 +95,11 @@ public:
 
 private:
     void record(GameHistory::Step step, const QString &text, GameHistory::Origin origin,
-                const GameState &before);
+                const GameState &before, const QString &action);
     void recordClockEnd(GameModel::ClockEnd end, const GameState &before);
-    void append(const QString &kind, const QString &text, const QString &origin,
-                const GameState &before);
-    bool isNewGame(GameHistory::Step step, const GameState &before) const;
+    void append(const QString &kind, const QString &action, const QString &label,
+                const QString &origin, const GameState &before);
+    void startNewGame();
     bool open(const QString &path, bool fresh);
     void startLog();
     void removeOldest();

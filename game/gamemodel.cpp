@@ -194,6 +194,13 @@ void GameModel::restore(const GameState &state)
     emit changed();
 }
 
+void GameModel::restoreAsOfNow(const GameState &state)
+{
+    GameState now = state;
+    now.takenAtMs = m_time.elapsedMs();
+    restore(now);
+}
+
 void GameModel::readyPeriod(int period)
 {
     resetFoulsFor(period);
@@ -211,7 +218,6 @@ void GameModel::endPeriod(qint64 endedAtMs)
 {
     const int period = m_state.period;
     const qint64 breakMs = m_structure.breakAfter(period);
-    const bool level = score(Home1).value_or(0) == score(Guest1).value_or(0);
     if (period < m_structure.periods && breakMs > 0) {
         // The break starts the moment the period ended, so it is exact too.
         m_state.phase = GamePhase::Break;
@@ -219,17 +225,29 @@ void GameModel::endPeriod(qint64 endedAtMs)
         m_state.runStartMs = endedAtMs;
         m_state.running = true;
         scheduleUpdate();
-    } else if (period < m_structure.periods || (m_structure.overtimeMs > 0 && level)) {
+    } else if (period < m_structure.periods || overtimeFollows()) {
         readyPeriod(period + 1);
     } else {
-        m_update.stop();
-        m_state.running = false;
-        m_state.runStartMs = 0;
-        m_state.clockMs = m_countDown ? 0 : playLengthMs(period);
-        m_state.phase = GamePhase::Final;
+        endGame();
     }
     emit changed();
     emit clockExpired();
+}
+
+bool GameModel::overtimeFollows() const
+{
+    const bool level = score(Home1).value_or(0) == score(Guest1).value_or(0);
+    return m_structure.overtimeMs > 0 && level;
+}
+
+void GameModel::endGame()
+{
+    m_update.stop();
+    m_state.timeoutTeam = -1;
+    m_state.running = false;
+    m_state.runStartMs = 0;
+    m_state.clockMs = m_countDown ? 0 : playLengthMs(m_state.period);
+    m_state.phase = GamePhase::Final;
 }
 
 void GameModel::endBreak()
@@ -243,7 +261,12 @@ void GameModel::nextPeriod()
 {
     if (!m_structure.isOn() || m_state.phase == GamePhase::Final)
         return;
-    readyPeriod(m_state.period + 1);
+    const bool lastPlayed = m_state.phase == GamePhase::Play &&
+                            m_state.period >= m_structure.periods && !overtimeFollows();
+    if (lastPlayed)
+        endGame();
+    else
+        readyPeriod(m_state.period + 1);
     emit changed();
 }
 
@@ -355,6 +378,7 @@ void GameModel::newGame()
     m_state.enteredSeconds = 0;
     m_state.timeoutsTaken = {};
     readyPeriod(1);
+    emit newGameStarted();
     emit changed();
 }
 
@@ -404,6 +428,12 @@ qint64 GameModel::msToNextTenth() const
 void GameModel::scheduleUpdate()
 {
     m_update.start(static_cast<int>(msToNextTenth()));
+}
+
+void GameModel::settle()
+{
+    if (m_state.running || timeoutTeam())
+        updateClock();
 }
 
 void GameModel::updateClock()

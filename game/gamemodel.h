@@ -123,6 +123,8 @@ public:
     void clear();
     // With periods: on to the next period (a break ends at once), back to
     // the one before, and a new game from period 1 with every score 0.
+    // After the last period the next is overtime only while section 1 is
+    // level and overtime is played; otherwise the game is over.
     void nextPeriod();
     void previousPeriod();
     void skipBreak();
@@ -144,6 +146,11 @@ public:
     // Puts the game back as it was; a clock that was running runs on from
     // the value it had then.
     void restore(const GameState &state);
+    // Puts the game back as it would be now had nothing happened since the
+    // state was taken: a clock that was running has run on all the while.
+    void restoreAsOfNow(const GameState &state);
+    // The clock's value in `state` at the moment it was taken.
+    qint64 clockMsOf(const GameState &state) const { return clockMsAt(state, state.takenAtMs); }
     // Takes back what one step changed in the scores and timeouts, from
     // `from` to `to`; the clock goes on as it is, and what changed since by
     // itself (fouls cleared at a new period) stays.
@@ -151,6 +158,9 @@ public:
 
     // Brings the clock up to date; the timer calls it at every new tenth.
     void updateClock();
+    // Ends now a period, break or timeout whose time ran out before the
+    // timer came, so that a step taken meanwhile meets the game as it is.
+    void settle();
 
 signals:
     void changed();
@@ -161,11 +171,15 @@ signals:
     // The clock changed the game by itself: `before` is the game the moment
     // the time ran out, the clock stopped at its last value.
     void clockEnded(GameModel::ClockEnd end, const GameState &before);
+    // newGame() began a game: whatever came before belongs to another one.
+    void newGameStarted();
 
 private:
     qint64 clockMsAt(const GameState &state, qint64 now) const;
     qint64 playLengthMs(int period) const;
     void endPeriod(qint64 endedAtMs);
+    void endGame();
+    bool overtimeFollows() const;
     void endBreak();
     void endTimeout();
     int timeoutHalf() const;

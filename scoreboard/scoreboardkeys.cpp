@@ -12,6 +12,7 @@
 #include <QShortcut>
 
 namespace {
+using Action = GameHistory::Action;
 constexpr int Esc = 27;
 constexpr int LetterO = 111;
 constexpr int LetterC = 99;
@@ -81,9 +82,11 @@ void ScoreBoardWindow::scoreKey(GameModel::Score which, int keyAscii)
                            .arg(GameModel::ScoreMin));
     }
     if (edit->kind == ScoreEdit::Set)
-        act(tr("Set score"), [&](GameModel &game) { game.setScore(which, edit->amount); });
+        act(Action::ScoreSet, tr("Set score"),
+            [&](GameModel &game) { game.setScore(which, edit->amount); });
     else
-        act(tr("Change score"), [&](GameModel &game) { game.addToScore(which, edit->amount); });
+        act(Action::ScoreAdd, tr("Change score"),
+            [&](GameModel &game) { game.addToScore(which, edit->amount); });
 }
 
 void ScoreBoardWindow::clockKey(int keyAscii)
@@ -95,7 +98,8 @@ void ScoreBoardWindow::clockKey(int keyAscii)
     if (keyAscii == 13 && !seconds && !typed.isEmpty())
         showNotice(tr("Not taken: %1 is not a time from 0.00 to 99.59").arg(typed));
     if (seconds)
-        act(tr("Set clock"), [&](GameModel &game) { game.enterClockTime(*seconds); });
+        act(Action::ClockSet, tr("Set clock"),
+            [&](GameModel &game) { game.enterClockTime(*seconds); });
     if (seconds && game().phase() != GamePhase::Play)
         hint(phaseRefusal());
 }
@@ -139,10 +143,11 @@ void ScoreBoardWindow::hint(const QString &notice)
         showNotice(notice);
 }
 
-void ScoreBoardWindow::act(const QString &what, const std::function<void(GameModel &)> &action)
+void ScoreBoardWindow::act(GameHistory::Action kind, const QString &what,
+                           const std::function<void(GameModel &)> &action)
 {
     const GameState before = game().state();
-    m_history.perform(what, action);
+    m_history.perform(kind, what, action);
     // A step done puts the last note out of date: an undo told, an entry refused.
     if (m_hints && game().state() != before && !m_notice.isEmpty())
         showNotice({});
@@ -188,9 +193,10 @@ void ScoreBoardWindow::runCommand(int keyAscii)
     if (keyAscii == s.StartStopClockKey && game().timeoutTeam())
         showNotice(tr("Not started: a timeout is running; its team's key ends it"), true);
     else if (keyAscii == s.StartStopClockKey)
-        act(tr("Start or stop the clock"), [](GameModel &game) { game.startStop(); });
+        act(Action::ClockStartStop, tr("Start or stop the clock"),
+            [](GameModel &game) { game.startStop(); });
     else if (keyAscii == s.ResetClockKey)
-        act(tr("Reset the clock"), [](GameModel &game) { game.resetClock(); });
+        act(Action::ClockReset, tr("Reset the clock"), [](GameModel &game) { game.resetClock(); });
     else if (keyAscii == s.BuzzerKey)
         emit buzzerRequested();
     else if (keyAscii == Esc && isFullScreen())
@@ -212,11 +218,12 @@ bool ScoreBoardWindow::runPeriodKey(int keyAscii)
 {
     const Settings &s = settings();
     if (keyAscii == s.NextPeriodKey)
-        act(tr("Next period"), [](GameModel &game) { game.nextPeriod(); });
+        act(Action::PeriodNext, tr("Next period"), [](GameModel &game) { game.nextPeriod(); });
     else if (keyAscii == s.PreviousPeriodKey)
-        act(tr("Previous period"), [](GameModel &game) { game.previousPeriod(); });
+        act(Action::PeriodPrevious, tr("Previous period"),
+            [](GameModel &game) { game.previousPeriod(); });
     else if (keyAscii == s.SkipBreakKey)
-        act(tr("Skip the break"), [](GameModel &game) { game.skipBreak(); });
+        act(Action::BreakSkip, tr("Skip the break"), [](GameModel &game) { game.skipBreak(); });
     else if (keyAscii == s.NewGameKey)
         askForNewGame();
     else
@@ -252,7 +259,8 @@ bool ScoreBoardWindow::runTimeoutKey(int keyAscii)
         return false;
     }
     const bool ending = game().timeoutTeam() == team;
-    act(ending ? tr("End the timeout of %1").arg(name) : tr("Timeout %1").arg(name),
+    act(Action::Timeout,
+        ending ? tr("End the timeout of %1").arg(name) : tr("Timeout %1").arg(name),
         [team](GameModel &game) { game.takeTimeout(team); });
     return true;
 }
@@ -262,7 +270,7 @@ void ScoreBoardWindow::askForNewGame()
     if (!m_dialogs.askYesNo(this, tr("Are you sure you want to start a new game?"),
                             tr("New game?")))
         return;
-    act(tr("New game"), [](GameModel &game) { game.newGame(); });
+    act(Action::NewGame, tr("New game"), [](GameModel &game) { game.newGame(); });
     m_scoreEntry.discard();
     m_clockEntry.discard();
 }
@@ -272,7 +280,7 @@ void ScoreBoardWindow::askToClear()
     if (!m_dialogs.askYesNo(this, tr("Are you sure you want to clear all LEDs?"),
                             tr("Clear all LEDs?")))
         return;
-    act(tr("Clear all LEDs"), [](GameModel &game) { game.clear(); });
+    act(Action::Clear, tr("Clear all LEDs"), [](GameModel &game) { game.clear(); });
     m_scoreEntry.discard();
     m_clockEntry.discard();
 }

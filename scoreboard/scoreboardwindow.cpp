@@ -149,12 +149,6 @@ void ScoreBoardWindow::updateTitle()
 
 void ScoreBoardWindow::trackHistory()
 {
-    // The history keeps its states to itself; the board notes each action's
-    // starting point so an undo can be told before it is done.
-    const QUndoStack &stack = m_history.stack();
-    const auto top = [&stack]() -> const QUndoCommand * {
-        return stack.index() > 0 ? stack.command(stack.index() - 1) : nullptr;
-    };
     // A phone or a script taking a step back is told like the operator's own.
     connect(&m_history, &GameHistory::stepped, this,
             [this](GameHistory::Step step, const QString &text, GameHistory::Origin origin) {
@@ -165,51 +159,18 @@ void ScoreBoardWindow::trackHistory()
                                : tr("Redone from the network: %1").arg(text),
                            true);
             });
-    connect(&m_history, &GameHistory::performing, this, [this, top] {
-        m_performing = game().state();
-        m_topBefore = top();
-    });
-    connect(&m_history, &GameHistory::performed, this, [this, top, &stack] {
-        const QUndoCommand *now = top();
-        if (!now)
-            return;
-        const bool clockAction = !m_performing.sameClock(game().state());
-        if (now != m_topBefore) {
-            m_recorded.insert(now, {m_performing, clockAction});
-        } else if (const auto found = m_recorded.find(now); found != m_recorded.end()) {
-            found->clockAction = found->clockAction || clockAction; // joined the step before
-        }
-        if (m_recorded.size() > 2 * GameHistory::Depth) {
-            QHash<const QUndoCommand *, Recorded> kept;
-            for (int i = 0; i < stack.count(); ++i) {
-                if (const auto found = m_recorded.constFind(stack.command(i));
-                    found != m_recorded.cend())
-                    kept.insert(found.key(), found.value());
-            }
-            m_recorded = std::move(kept);
-        }
-    });
 }
 
 QString ScoreBoardWindow::clockText(qint64 ms) const
 {
-    const ClockFace::Digits d =
-        ClockFace::digitsFor(GameModel::shownTimeFor(ms, game().countsDown()));
-    const auto digit = [](int v) { return v < 0 ? QString() : QString::number(v); };
-    return digit(d[0]) + digit(d[1]) + u':' + digit(d[2]) + digit(d[3]) + u'.' + digit(d[4]);
+    return clockText(GameModel::shownTimeFor(ms, game().countsDown()));
 }
 
-std::optional<QString> ScoreBoardWindow::clockRestartedBy(const QUndoCommand *command) const
+QString ScoreBoardWindow::clockText(ClockSeconds shown)
 {
-    const auto found = m_recorded.constFind(command);
-    if (found == m_recorded.cend() || !found->clockAction || !found->before.running ||
-        game().isRunning())
-        return std::nullopt;
-    const GameState &was = found->before;
-    const qint64 run = was.takenAtMs - was.runStartMs;
-    const qint64 ms =
-        game().countsDown() ? std::max<qint64>(was.clockMs - run, 0) : was.clockMs + run;
-    return clockText(ms);
+    const ClockFace::Digits d = ClockFace::digitsFor(shown);
+    const auto digit = [](int v) { return v < 0 ? QString() : QString::number(v); };
+    return digit(d[0]) + digit(d[1]) + u':' + digit(d[2]) + digit(d[3]) + u'.' + digit(d[4]);
 }
 
 QString ScoreBoardWindow::changeText(const GameState &before, const GameState &after) const
@@ -241,23 +202,25 @@ void ScoreBoardWindow::undo()
         hint(tr("Nothing to undo"));
         return;
     }
-    const QUndoCommand *next = stack.command(stack.index() - 1);
-    if (m_confirming != next) {
+    const QUndoCommand *next = m_history.nextUndo();
+    if (next && m_confirming != next) {
         // A clock set running by surprise would run on unnoticed.
-        if (const std::optional<QString> from = clockRestartedBy(next)) {
+        if (const std::optional<ClockSeconds> from = m_history.undoRestartsClockAt()) {
             m_confirming = next;
             m_undoConfirm.start();
-            showNotice(tr("Ctrl+Z again starts the clock from %1").arg(*from), true);
+            showNotice(tr("Ctrl+Z again starts the clock from %1").arg(clockText(*from)), true);
             return;
         }
     }
     m_confirming = nullptr;
     m_undoConfirm.stop();
-    const QString what = next->text();
+    const QString what = next ? next->text() : QString();
     const GameState before = game().state();
-    m_history.undo();
+    const QStringList skipped = m_history.undo();
     const QString change = changeText(before, game().state());
-    showNotice(tr("Undone: %1").arg(change.isEmpty() ? what : change), true);
+    showNotice(stepNotice(tr("Undone: %1"), next ? (change.isEmpty() ? what : change) : QString(),
+                          skipped),
+               true);
 }
 
 void ScoreBoardWindow::redo()
@@ -267,9 +230,26 @@ void ScoreBoardWindow::redo()
         hint(tr("Nothing to redo"));
         return;
     }
-    const QString what = stack.command(stack.index())->text();
+    const QUndoCommand *next = m_history.nextRedo();
+    const QString what = next ? next->text() : QString();
     const GameState before = game().state();
-    m_history.redo();
+    const QStringList skipped = m_history.redo();
     const QString change = changeText(before, game().state());
-    showNotice(tr("Redone: %1").arg(change.isEmpty() ? what : change), true);
+    showNotice(stepNotice(tr("Redone: %1"), next ? (change.isEmpty() ? what : change) : QString(),
+                          skipped),
+               true);
+}
+
+QString ScoreBoardWindow::stepNotice(const QString &done, const QString &what,
+                                     const QStringList &skipped)
+{
+    // Steps that timed a period the clock has since ended are dropped, and
+    // the operator is told which, so that nothing vanishes unexplained.
+    const QString passed = skipped.isEmpty() ? QString()
+                                             : tr("Skipped (the period they timed is over): %1")
+                                                   .arg(skipped.join(QStringLiteral(", ")));
+    if (what.isEmpty())
+        return passed;
+    const QString step = done.arg(what);
+    return passed.isEmpty() ? step : step + QStringLiteral("; ") + passed;
 }

@@ -1,10 +1,10 @@
 #pragma once
 
 #include "board/boardview.h"
+#include "game/gamehistory.h"
 #include "scoreboard/clockentry.h"
 #include "scoreboard/scoreentry.h"
 
-#include <QHash>
 #include <QPointer>
 #include <QTimer>
 
@@ -12,7 +12,6 @@
 #include <optional>
 
 class Dialogs;
-class GameHistory;
 class OperatorHints;
 class QUndoCommand;
 
@@ -105,7 +104,8 @@ private:
     void createShortcuts();
     void scoreKey(GameModel::Score which, int keyAscii);
     void clockKey(int keyAscii);
-    void act(const QString &what, const std::function<void(GameModel &)> &action);
+    void act(GameHistory::Action kind, const QString &what,
+             const std::function<void(GameModel &)> &action);
     void updateTitle();
     void updateHints(int keyAscii);
     void runCommand(int keyAscii);
@@ -115,16 +115,10 @@ private:
     bool runPeriodKey(int keyAscii);
     bool runTimeoutKey(int keyAscii);
     void trackHistory();
-    std::optional<QString> clockRestartedBy(const QUndoCommand *command) const;
     QString changeText(const GameState &before, const GameState &after) const;
     QString clockText(qint64 ms) const;
-
-    // For each recorded action: the game before it and whether it changed the clock.
-    struct Recorded
-    {
-        GameState before;
-        bool clockAction = false;
-    };
+    static QString clockText(ClockSeconds shown);
+    static QString stepNotice(const QString &done, const QString &what, const QStringList &skipped);
 
     GameHistory &m_history;
     Dialogs &m_dialogs;
@@ -141,7 +135,4 @@ private:
     QTimer m_noticeExpiry;
     QTimer m_undoConfirm;
     const QUndoCommand *m_confirming = nullptr;
-    QHash<const QUndoCommand *, Recorded> m_recorded;
-    GameState m_performing;
-    const QUndoCommand *m_topBefore = nullptr;
 };

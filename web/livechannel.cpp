@@ -184,10 +184,11 @@ void LiveChannel::receiveSession(quint64 page, const QJsonObject &message)
     send(page, reply);
 }
 
-void LiveChannel::record(const QString &text, const std::function<void(GameModel &)> &action)
+void LiveChannel::record(GameHistory::Action kind, const QString &text,
+                         const std::function<void(GameModel &)> &action)
 {
     // The history keeps remotes to their share of its steps.
-    m_history.perform(text, action, GameHistory::Origin::Remote);
+    m_history.perform(kind, text, action, GameHistory::Origin::Remote);
 }
 
 bool LiveChannel::takeActionToken(Client &client)
@@ -245,7 +246,7 @@ bool LiveChannel::undo(quint64 page)
         return false;
     // As at the board: a clock set running by surprise would run on
     // unnoticed, so that undo waits for a second press.
-    const QUndoCommand *next = stack.command(stack.index() - 1);
+    const QUndoCommand *next = m_history.nextUndo();
     Client &client = m_clients[page];
     const qint64 now = m_time.elapsedMs();
     if (m_history.undoStartsClock() &&
@@ -266,9 +267,11 @@ bool LiveChannel::perform(quint64 page, const QJsonObject &message)
 {
     const QString action = message.value(QStringLiteral("action")).toString();
     if (action == u"startStop") {
-        record(tr("Start or stop the clock from a phone"), [](GameModel &g) { g.startStop(); });
+        record(GameHistory::Action::ClockStartStop, tr("Start or stop the clock from a phone"),
+               [](GameModel &g) { g.startStop(); });
     } else if (action == u"reset") {
-        record(tr("Reset the clock from a phone"), [](GameModel &g) { g.resetClock(); });
+        record(GameHistory::Action::ClockReset, tr("Reset the clock from a phone"),
+               [](GameModel &g) { g.resetClock(); });
     } else if (action == u"buzzer") {
         if (m_buzzer)
             m_buzzer();
@@ -281,7 +284,8 @@ bool LiveChannel::perform(quint64 page, const QJsonObject &message)
         if (!which.isDouble() || which.toDouble() != w || w < 0 || w >= GameModel::ScoreCount ||
             !delta.isDouble() || delta.toDouble() != d || d == 0 || qAbs(d) > MaxScoreStep)
             return false;
-        record(tr("Change score from a phone"), [w, d](GameModel &g) { g.addToScore(w, d); });
+        record(GameHistory::Action::ScoreAdd, tr("Change score from a phone"),
+               [w, d](GameModel &g) { g.addToScore(w, d); });
     } else if (action == u"clock") {
         // "minutes.seconds" as the API takes it, and only in play, as the board's own entry.
         const QJsonValue value = message.value(QStringLiteral("value"));
@@ -289,7 +293,7 @@ bool LiveChannel::perform(quint64 page, const QJsonObject &message)
             m_game.phase() != GamePhase::Play)
             return false;
         const qint16 seconds = ClockFace::typedSeconds(value.toString());
-        record(tr("Set the clock from a phone"),
+        record(GameHistory::Action::ClockSet, tr("Set the clock from a phone"),
                [seconds](GameModel &g) { g.enterClockTime(seconds); });
     } else if (action == u"undo") {
         return undo(page);

@@ -96,7 +96,8 @@ private:
     void receiveSession(quint64 page, const QJsonObject &message);
     void grant(quint64 page, const QString &session);
     bool takeActionToken(Client &client);
-    void record(const QString &text, const std::function<void(GameModel &)> &action);
+    void record(GameHistory::Action kind, const QString &text,
+                const std::function<void(GameModel &)> &action);
     void receiveAction(quint64 page, const QJsonObject &message);
     bool perform(quint64 page, const QJsonObject &message);
     bool undo(quint64 page);

@@ -14,6 +14,8 @@
 
 namespace {
 
+using Action = GameHistory::Action;
+
 constexpr QByteArrayView V1{"/api/v1/"};
 
 HttpFront::Answer json(int status, const QJsonObject &body)
@@ -184,13 +186,13 @@ HttpFront::Answer RemoteApi::answer(const HttpFront::Request &request)
     return json(200, state());
 }
 
-RemoteApi::Outcome RemoteApi::record(const QString &text,
+RemoteApi::Outcome RemoteApi::record(GameHistory::Action kind, const QString &text,
                                      const std::function<void(GameModel &)> &action,
                                      const QString &refusal)
 {
     if (!refusal.isEmpty())
         return {409, refusal};
-    m_history.perform(text, action, GameHistory::Origin::Remote);
+    m_history.perform(kind, text, action, GameHistory::Origin::Remote);
     return {};
 }
 
@@ -209,19 +211,22 @@ RemoteApi::Outcome RemoteApi::act(const QByteArray &path, const QJsonObject &bod
     if (path == "clock/start") {
         if (m_game.isRunning() && notInPlay.isEmpty())
             return {};
-        return record(tr("Start the clock from the API"), startStop, cannotStart);
+        return record(Action::ClockStartStop, tr("Start the clock from the API"), startStop,
+                      cannotStart);
     }
     if (path == "clock/stop") {
         if (!m_game.isRunning() && notInPlay.isEmpty())
             return {};
-        return record(tr("Stop the clock from the API"), startStop, notInPlay);
+        return record(Action::ClockStartStop, tr("Stop the clock from the API"), startStop,
+                      notInPlay);
     }
     if (path == "clock/toggle")
-        return record(tr("Start or stop the clock from the API"), startStop,
+        return record(Action::ClockStartStop, tr("Start or stop the clock from the API"), startStop,
                       m_game.isRunning() ? notInPlay : cannotStart);
     if (path == "clock/reset")
         return record(
-            tr("Reset the clock from the API"), [](GameModel &g) { g.resetClock(); }, notInPlay);
+            Action::ClockReset, tr("Reset the clock from the API"),
+            [](GameModel &g) { g.resetClock(); }, notInPlay);
     if (path == "clock")
         return setClock(body);
     if (path.startsWith("score/"))
@@ -246,25 +251,29 @@ RemoteApi::Outcome RemoteApi::act(const QByteArray &path, const QJsonObject &bod
     const bool periods = m_game.structure().isOn();
     if (path == "period/next")
         return record(
-            tr("Next period from the API"), [](GameModel &g) { g.nextPeriod(); },
+            Action::PeriodNext, tr("Next period from the API"),
+            [](GameModel &g) { g.nextPeriod(); },
             !periods                    ? tr("the game has no periods")
             : phase == GamePhase::Final ? tr("the game is over")
                                         : QString());
     if (path == "period/previous")
         return record(
-            tr("Previous period from the API"), [](GameModel &g) { g.previousPeriod(); },
+            Action::PeriodPrevious, tr("Previous period from the API"),
+            [](GameModel &g) { g.previousPeriod(); },
             !periods                                           ? tr("the game has no periods")
             : m_game.period() <= 1 && phase == GamePhase::Play ? tr("this is the first period")
                                                                : QString());
     if (path == "break/skip")
         return record(
-            tr("Skip the break from the API"), [](GameModel &g) { g.skipBreak(); },
+            Action::BreakSkip, tr("Skip the break from the API"),
+            [](GameModel &g) { g.skipBreak(); },
             phase == GamePhase::Break ? QString() : tr("there is no break to skip"));
     if (path.startsWith("timeout/"))
         return takeTimeout(path == "timeout/home" ? GameModel::Home : GameModel::Guest);
     if (path == "game/new")
         return record(
-            tr("New game from the API"), [](GameModel &g) { g.newGame(); }, QString());
+            Action::NewGame, tr("New game from the API"), [](GameModel &g) { g.newGame(); },
+            QString());
     return {404, tr("not found")};
 }
 
@@ -280,7 +289,7 @@ RemoteApi::Outcome RemoteApi::takeTimeout(GameModel::Team team)
                                                           : QString();
     const bool ending = m_game.timeoutTeam() == team;
     return record(
-        ending ? tr("End the timeout from the API") : tr("Timeout from the API"),
+        Action::Timeout, ending ? tr("End the timeout from the API") : tr("Timeout from the API"),
         [team](GameModel &g) { g.takeTimeout(team); }, reason);
 }
 
@@ -296,7 +305,7 @@ RemoteApi::Outcome RemoteApi::setClock(const QJsonObject &body)
             return {400, tr("\"value\" is minutes.seconds, from \"0\" to \"99.59\"")};
         const qint16 seconds = ClockFace::typedSeconds(value.toString());
         return record(
-            tr("Set the clock from the API"),
+            Action::ClockSet, tr("Set the clock from the API"),
             [seconds](GameModel &g) { g.enterClockTime(seconds); }, refusal);
     }
     const std::optional<qint64> n = whole(ms);
@@ -305,7 +314,7 @@ RemoteApi::Outcome RemoteApi::setClock(const QJsonObject &body)
     const qint64 to = *n;
     const qint64 now = m_time.elapsedMs();
     return record(
-        tr("Set the clock from the API"),
+        Action::ClockSet, tr("Set the clock from the API"),
         [to, now](GameModel &g) {
             // The clock runs on from the new value if it was running.
             GameState state = g.state();
@@ -340,6 +349,6 @@ RemoteApi::Outcome RemoteApi::changeScore(const QByteArray &which, const QJsonOb
                          .arg(m_game.maxScore(index))};
     const int value = int(to);
     return record(
-        tr("Change score from the API"), [index, value](GameModel &g) { g.setScore(index, value); },
-        QString());
+        add.isUndefined() ? Action::ScoreSet : Action::ScoreAdd, tr("Change score from the API"),
+        [index, value](GameModel &g) { g.setScore(index, value); }, QString());
 }

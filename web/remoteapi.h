@@ -1,5 +1,6 @@
 #pragma once
 
+#include "game/gamehistory.h"
 #include "game/gamemodel.h"
 #include "web/httpfront.h"
 
@@ -10,7 +11,6 @@
 #include <functional>
 
 class CurrentSettings;
-class GameHistory;
 class LiveChannel;
 class TimeSource;
 
@@ -70,8 +70,8 @@ private:
     void strike(const QString &from);
     bool isTooFast(const QString &from);
     Outcome act(const QByteArray &path, const QJsonObject &body);
-    Outcome record(const QString &text, const std::function<void(GameModel &)> &action,
-                   const QString &refusal);
+    Outcome record(GameHistory::Action kind, const QString &text,
+                   const std::function<void(GameModel &)> &action, const QString &refusal);
     Outcome setClock(const QJsonObject &body);
     Outcome takeTimeout(GameModel::Team team);
     Outcome changeScore(const QByteArray &which, const QJsonObject &body);

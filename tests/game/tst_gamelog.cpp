@@ -8,6 +8,7 @@
 #include <QJsonDocument>
 #include <QJsonObject>
 #include <QRandomGenerator>
+#include <QRegularExpression>
 
 #include <memory>
 
@@ -142,9 +143,12 @@ private slots:
             QCOMPARE(row.size(), rows.first().size());
             QCOMPARE(row.at(0).toInt(), i + 1);
             QCOMPARE(row.at(2), done.at(i).kind);
-            QCOMPARE(row.at(3), done.at(i).text);
+            QVERIFY2(
+                QRegularExpression(QStringLiteral("^[a-z]+\\.[a-z]+$")).match(row.at(3)).hasMatch(),
+                qPrintable(row.at(3)));
+            QCOMPARE(row.at(4), done.at(i).text);
             for (int s = 0; s < GameModel::ScoreCount; ++s)
-                QCOMPARE(row.at(14 + s), done.at(i).after.at(s)
+                QCOMPARE(row.at(15 + s), done.at(i).after.at(s)
                                              ? QString::number(*done.at(i).after.at(s))
                                              : QString());
         }
@@ -177,7 +181,7 @@ private slots:
         auto record = GameLog::read(path);
         QVERIFY(record);
         QCOMPARE(record->entries.size(), 4);
-        QCOMPARE(record->entries.last().action, QStringLiteral("goal 4"));
+        QCOMPARE(record->entries.last().label, QStringLiteral("goal 4"));
         QCOMPARE(record->damagedLines, 1);
 
         // Resumed, the game goes on in the same log after the damage.
@@ -188,7 +192,7 @@ private slots:
         QCOMPARE(log->currentPath(), path);
         record = GameLog::read(path);
         QCOMPARE(record->entries.size(), 5);
-        QCOMPARE(record->entries.last().action, QStringLiteral("goal 6"));
+        QCOMPARE(record->entries.last().label, QStringLiteral("goal 6"));
         QCOMPARE(record->entries.last().number, 5);
         QCOMPARE(record->damagedLines, 1);
     }
@@ -226,10 +230,9 @@ private slots:
         for (const GameLogEntry &e : record->entries)
             if (e.kind == u"clock")
                 clockSteps << e.action + u'@' + QString::number(e.beforeClockMs);
-        QCOMPARE(
-            clockSteps,
-            (QStringList{QStringLiteral("Timeout ended@60000"), QStringLiteral("Period ended@0"),
-                         QStringLiteral("Break ended@0"), QStringLiteral("Period ended@0")}));
+        QCOMPARE(clockSteps,
+                 (QStringList{QStringLiteral("timeout.end@60000"), QStringLiteral("period.end@0"),
+                              QStringLiteral("break.end@0"), QStringLiteral("period.end@0")}));
         const QJsonObject final = QJsonDocument::fromJson(record->toJson())
                                       .object()
                                       .value(QStringLiteral("final"))
@@ -275,13 +278,15 @@ private slots:
         history.perform(QStringLiteral("start"), [](GameModel &g) { g.startStop(); });
         time.now += 60'000;
         history.perform(QStringLiteral("stop"), [](GameModel &g) { g.startStop(); });
-        history.perform(QStringLiteral("New game"), [](GameModel &g) { g.newGame(); });
+        history.perform(GameHistory::Action::NewGame, QStringLiteral("New game"),
+                        [](GameModel &g) { g.newGame(); });
         QVERIFY(log->currentPath() != first);
         QCOMPARE(GameLog::newestLog(folder.path()), log->currentPath()); // the same minute
         QCOMPARE(GameLog::read(first)->finalScores().at(GameModel::Home1), 3);
         const auto second = GameLog::read(log->currentPath());
         QCOMPARE(second->entries.size(), 1);
-        QCOMPARE(second->entries.first().action, QStringLiteral("New game"));
+        QCOMPARE(second->entries.first().action, QStringLiteral("game.new"));
+        QCOMPARE(second->entries.first().label, QStringLiteral("New game"));
 
         // A score put back to 0 at the start is a correction, not a new game.
         history.perform(QStringLiteral("goal"),
@@ -289,6 +294,73 @@ private slots:
         history.perform(QStringLiteral("no goal"),
                         [](GameModel &g) { g.setScore(GameModel::Guest1, 0); });
         QCOMPARE(GameLog::read(log->currentPath())->entries.size(), 3);
+    }
+
+    // A warm-up on a board at 0:0 is not part of the game that follows,
+    // whether or not the new game changed what the board shows.
+    void aNewGameAlwaysStartsANewRecord_data()
+    {
+        QTest::addColumn<bool>("warmUpReset");
+        QTest::addColumn<QString>("firstOfGame");
+        QTest::newRow("warm-up clock left standing") << false << QStringLiteral("game.new");
+        QTest::newRow("warm-up clock reset, nothing to change")
+            << true << QStringLiteral("score.add");
+    }
+    void aNewGameAlwaysStartsANewRecord()
+    {
+        QFETCH(bool, warmUpReset);
+        QFETCH(QString, firstOfGame);
+        QTemporaryDir folder;
+        GameModel game(time);
+        GameHistory history(game);
+        auto log = makeLog(folder.path(), game, history);
+        using Action = GameHistory::Action;
+        const auto startStop = [](GameModel &g) { g.startStop(); };
+        history.perform(Action::ClockStartStop, QStringLiteral("s"), startStop);
+        time.now += 90'000;
+        history.perform(Action::ClockStartStop, QStringLiteral("s"), startStop);
+        if (warmUpReset)
+            history.perform(Action::ClockReset, QStringLiteral("r"),
+                            [](GameModel &g) { g.resetClock(); });
+        const QString warmUp = log->currentPath();
+        history.perform(Action::NewGame, QStringLiteral("g"), [](GameModel &g) { g.newGame(); });
+        history.perform(Action::ScoreAdd, QStringLiteral("+2"),
+                        [](GameModel &g) { g.addToScore(GameModel::Home1, 2); });
+
+        QVERIFY(log->currentPath() != warmUp);
+        const auto record = GameLog::read(log->currentPath());
+        QVERIFY(record);
+        QCOMPARE(record->entries.first().action, firstOfGame);
+        QCOMPARE(record->entries.last().action, QStringLiteral("score.add"));
+        for (const GameLogEntry &e : record->entries)
+            QVERIFY(!e.action.startsWith(QStringLiteral("clock.")));
+    }
+
+    // Logs written before steps had ids kept the board's words as the action.
+    void anOldLogLineReadsWithItsTextAsLabel()
+    {
+        QTemporaryDir folder;
+        const QString path = folder.filePath(QStringLiteral("2026-11-01_1000_A-B.jsonl"));
+        QFile file(path);
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        file.write(
+            R"({"format":"corvella-game-log","version":1,"started":"2026-11-01T10:00:00.000Z"})"
+            "\n"
+            R"({"n":1,"time":"2026-11-01T10:00:01.000Z","kind":"action",)"
+            R"("action":"Uhr starten oder stoppen","origin":"operator","period":1,)"
+            R"("phase":"play","clockMs":0,"running":true,"beforePeriod":1,)"
+            R"("beforeClockMs":0,"before":[0,0,0,0],"after":[0,0,0,0],"timeout":null})"
+            "\n");
+        file.close();
+        const auto record = GameLog::read(path);
+        QVERIFY(record);
+        QCOMPARE(record->damagedLines, 0);
+        QCOMPARE(record->entries.size(), 1);
+        QCOMPARE(record->entries.first().action, QString());
+        QCOMPARE(record->entries.first().label, QStringLiteral("Uhr starten oder stoppen"));
+        const QList<QStringList> rows = parseCsv(record->toCsv());
+        QCOMPARE(rows.at(1).mid(3, 2),
+                 (QStringList{QString(), QStringLiteral("Uhr starten oder stoppen")}));
     }
 };
 

@@ -1,4 +1,5 @@
 #include "game/gamehistory.h"
+#include "game/gamelog.h"
 #include "game/gamemodel.h"
 #include "game/gamestatefile.h"
 #include "game/presets.h"
@@ -134,6 +135,137 @@ private slots:
         QCOMPARE(game.phase(), GamePhase::Break);
         QCOMPARE(game.period(), 1);
         QVERIFY(game.isRunning()); // the break runs on
+    }
+
+    // Once the clock has ended a period, undo and redo reach that period's
+    // scores, fouls and timeouts but skip its clock steps: the break and the
+    // period stay. Steps: start/stop (the clock key), score, foul, timeout,
+    // undo, redo, "wait MS" with the timer on time, "late MS" before it came.
+    void undoAndRedoAcrossAPeriodsEnd_data()
+    {
+        QTest::addColumn<QString>("steps");
+        QTest::addColumn<GamePhase>("phase");
+        QTest::addColumn<bool>("running");
+        QTest::addColumn<qint64>("clock");
+        QTest::addColumn<QList<int>>("scoreFoulTimeouts");
+        QTest::addColumn<QString>("skipped");
+        QTest::addColumn<QString>("loggedPhase");
+        const auto row = [](const char *name, const char *steps, GamePhase phase, bool running,
+                            qint64 clock, QList<int> counts, const char *skipped,
+                            const char *logged) {
+            QTest::newRow(name) << QString::fromLatin1(steps) << phase << running << clock << counts
+                                << QString::fromLatin1(skipped) << QString::fromLatin1(logged);
+        };
+        row("two undos in the break", "start, wait 3000, score, wait 7000, undo, undo",
+            GamePhase::Break, true, 20'000, {0, 0, 0}, "start", "break");
+        row("a redo in the break brings back the score only",
+            "start, score, wait 10000, undo, undo, redo", GamePhase::Break, true, 20'000, {2, 0, 0},
+            "start", "break");
+        row("a foul and a timeout before the end stay in reach",
+            "timeout, wait 5000, start, foul, wait 10000, undo, undo", GamePhase::Break, true,
+            20'000, {0, 0, 0}, "start", "break");
+        row("a stop undone before the end is not redone after it",
+            "start, wait 4000, stop, undo, wait 6000, redo", GamePhase::Break, true, 20'000,
+            {0, 0, 0}, "stop", "play");
+        row("a redone start has run all the while", "start, wait 4000, undo, wait 1000, redo",
+            GamePhase::Play, true, 5'000, {0, 0, 0}, "", "play");
+        row("an undo before the timer saw the end", "start, score, late 10500, undo",
+            GamePhase::Break, true, 19'500, {0, 0, 0}, "", "break");
+    }
+
+    void undoAndRedoAcrossAPeriodsEnd()
+    {
+        QFETCH(QString, steps);
+        QTemporaryDir folder;
+        GameModel game(time);
+        game.setClockMode(true, 10'000);
+        GameStructure halves{2, {20'000}, 0};
+        halves.timeouts.perGame = 2;
+        halves.timeouts.lengthMs = 5'000;
+        halves.fouls.on = true;
+        game.setStructure(halves);
+        GameHistory history(game);
+        GameLog log(folder.path(), game, history);
+        log.begin(false);
+        using Action = GameHistory::Action;
+        QStringList skipped;
+        for (const QString &step : steps.split(QStringLiteral(", "))) {
+            const qint64 ms = step.section(u' ', 1).toLongLong();
+            if (step == u"start" || step == u"stop")
+                history.perform(Action::ClockStartStop, step, [](GameModel &g) { g.startStop(); });
+            else if (step == u"score" || step == u"foul")
+                history.perform(Action::ScoreAdd, step, [step](GameModel &g) {
+                    g.addToScore(step == u"score" ? GameModel::Home1 : GameModel::Home2,
+                                 step == u"score" ? 2 : 1);
+                });
+            else if (step == u"timeout")
+                history.perform(Action::Timeout, step,
+                                [](GameModel &g) { g.takeTimeout(GameModel::Home); });
+            else if (step == u"undo")
+                skipped << history.undo();
+            else if (step == u"redo")
+                skipped << history.redo();
+            else if (step.startsWith(u"wait"))
+                advance(game, ms);
+            else if (step.startsWith(u"late"))
+                time.now += ms;
+            else
+                QFAIL(qPrintable(step));
+        }
+        QTEST(game.phase(), "phase");
+        QCOMPARE(game.period(), 1);
+        QTEST(game.isRunning(), "running");
+        QTEST(game.clockMs(), "clock");
+        const QList<int> counts{game.score(GameModel::Home1).value_or(-1),
+                                game.score(GameModel::Home2).value_or(-1),
+                                game.timeoutsTaken().at(GameModel::Home).at(0)};
+        QTEST(counts, "scoreFoulTimeouts");
+        QTEST(skipped.join(QStringLiteral(", ")), "skipped");
+        const auto record = GameLog::read(log.currentPath());
+        QVERIFY(record);
+        QString lastStepPhase;
+        for (const GameLogEntry &e : record->entries)
+            if (e.kind != u"clock")
+                lastStepPhase = GameLog::phaseName(e.phase);
+        QTEST(lastStepPhase, "loggedPhase");
+    }
+
+    // The next-period key past the last period: overtime only while section
+    // 1 is level and overtime is played, else the end of the game.
+    void theNextPeriodAfterTheLast_data()
+    {
+        QTest::addColumn<int>("home");
+        QTest::addColumn<int>("guest");
+        QTest::addColumn<qint64>("overtimeMs");
+        QTest::addColumn<int>("presses");
+        QTest::addColumn<GamePhase>("phase");
+        QTest::addColumn<int>("period");
+        QTest::newRow("level, overtime played")
+            << 70 << 70 << 300'000LL << 4 << GamePhase::Play << 5;
+        QTest::newRow("still level after overtime")
+            << 70 << 70 << 300'000LL << 5 << GamePhase::Play << 6;
+        QTest::newRow("home ahead") << 71 << 70 << 300'000LL << 4 << GamePhase::Final << 4;
+        QTest::newRow("level, no overtime") << 70 << 70 << 0LL << 4 << GamePhase::Final << 4;
+        QTest::newRow("no overtime, the key held")
+            << 70 << 70 << 0LL << 150 << GamePhase::Final << 4;
+    }
+
+    void theNextPeriodAfterTheLast()
+    {
+        QFETCH(int, home);
+        QFETCH(int, guest);
+        QFETCH(qint64, overtimeMs);
+        QFETCH(int, presses);
+        GameModel game(time);
+        game.setClockMode(true, 600'000);
+        game.setStructure({4, {}, overtimeMs});
+        game.setScore(GameModel::Home1, home);
+        game.setScore(GameModel::Guest1, guest);
+        for (int i = 0; i < presses; ++i)
+            game.nextPeriod();
+        QTEST(game.phase(), "phase");
+        QTEST(game.period(), "period");
+        QVERIFY(!game.isRunning());
     }
 
     void aKillInABreakResumesInTheBreak()

@@ -1,4 +1,7 @@
 #include "app/startscreen.h"
+#include "display/controls.h"
+#include "game/gamehistory.h"
+#include "game/gamelog.h"
 #include "game/presets.h"
 #include "i18n/language.h"
 #include "options/optionsdialog.h"
@@ -163,8 +166,12 @@ private slots:
     void presetNamesAreTranslated();
     void textsFitTheirControls_data();
     void textsFitTheirControls();
+    void aStepsActionIsTheSameInEveryLanguage();
 
 private:
+    // The logged actions and labels of one run of the same keys on a board
+    // speaking `language`.
+    static QList<QPair<QString, QString>> loggedSteps(const QString &language);
     QStringList check(QWidget *window, const QString &name);
     // Screenshots of every window, by platform (offscreen, or xcb under Xvfb).
     static QString shots()
@@ -414,6 +421,61 @@ void TestLanguages::textsFitTheirControls()
     problems << check(&panel, QStringLiteral("network"));
 
     QVERIFY2(problems.isEmpty(), qPrintable(problems.join(u'\n')));
+}
+
+QList<QPair<QString, QString>> TestLanguages::loggedSteps(const QString &language)
+{
+    const QList<QTranslator *> translators = installTranslations(*qApp, language);
+    const auto cleanup = qScopeGuard([&] { qDeleteAll(translators); });
+    QTemporaryDir folder;
+    ManualTimeSource time;
+    ScriptedDialogs dialogs;
+    GameModel game(time);
+    GameHistory history(game);
+    GameLog log(folder.path(), game, history);
+    log.begin(false);
+    ScoreBoardWindow board(game, history, defaultSettings(), dialogs);
+    GameStructure quarters{4, {}, 0};
+    quarters.timeouts.perGame = 2;
+    game.setStructure(quarters);
+    QWidget *score = board.controls().home1Panel;
+    QTest::keyClicks(score, QStringLiteral("+3"));
+    QTest::keyClicks(score, QStringLiteral("7\r"));
+    board.show();
+    if (!QTest::qWaitForWindowActive(&board))
+        return {};
+    board.runCommandKey('s');
+    time.now += 5'000;
+    for (const char key : {'s', 'r', 'h', 'h', 'n', 'p'})
+        board.runCommandKey(key);
+    QTest::keyClick(&board, Qt::Key_Z, Qt::ControlModifier);
+    QList<QPair<QString, QString>> steps;
+    const std::optional<GameRecord> record = GameLog::read(log.currentPath());
+    for (const GameLogEntry &e : record->entries)
+        steps.append({e.kind + u' ' + e.action, e.label});
+    return steps;
+}
+
+// A spreadsheet gathering games from several boards matches steps by their
+// action; only the label beside it speaks the operator's language.
+void TestLanguages::aStepsActionIsTheSameInEveryLanguage()
+{
+    using namespace Qt::StringLiterals;
+    const auto english = loggedSteps(QString());
+    const auto german = loggedSteps(QStringLiteral("de"));
+    QStringList actions;
+    for (const auto &[action, label] : english)
+        actions << action;
+    QCOMPARE(actions, (QStringList{u"action score.add"_s, u"action score.set"_s,
+                                   u"action clock.start"_s, u"action clock.stop"_s,
+                                   u"action clock.reset"_s, u"action timeout.start"_s,
+                                   u"action timeout.end"_s, u"action period.next"_s,
+                                   u"action period.previous"_s, u"undo period.previous"_s}));
+    QCOMPARE(german.size(), english.size());
+    for (qsizetype i = 0; i < english.size(); ++i) {
+        QCOMPARE(german.at(i).first, english.at(i).first);
+        QVERIFY2(german.at(i).second != english.at(i).second, qPrintable(german.at(i).second));
+    }
 }
 
 QTEST_MAIN(TestLanguages)

@@ -317,6 +317,45 @@ private slots:
         QVERIFY(board.windowTitle().contains(QStringLiteral("Undone: clock runs from")));
     }
 
+    // Counting up, a break still counts down: the question names the break's
+    // time, and the period the clock has since ended is out of the undo's reach.
+    void anUndoInABreakNamesTheBreaksTimeAndSkipsThePeriodsClock()
+    {
+        TestBoard made(fakes, withHints(OperatorHintsMode::Never));
+        ScoreBoardWindow &board = made.window;
+        made.game.setClockMode(false, 60'000);
+        made.game.setStructure({2, {30'000}, 0});
+        QVERIFY(open(board));
+        PictureBox *panel = board.controls().home1Panel;
+        panel->setFocus();
+        const auto advance = [&](qint64 ms) {
+            for (qint64 done = 0; done < ms; done += 100) {
+                fakes.time.now += 100;
+                made.game.updateClock();
+            }
+        };
+        type(panel, QStringLiteral("s"));
+        advance(60'000 + 10'000);
+        QCOMPARE(made.game.phase(), GamePhase::Break);
+        type(panel, QStringLiteral("k"));
+        QCOMPARE(made.game.period(), 2);
+        fakes.time.now += 5'000;
+
+        QTest::keyClick(panel, Qt::Key_Z, Qt::ControlModifier);
+        QVERIFY2(board.windowTitle().endsWith(
+                     QStringLiteral("Ctrl+Z again starts the clock from 0:20.0")),
+                 qPrintable(board.windowTitle()));
+        QTest::keyClick(panel, Qt::Key_Z, Qt::ControlModifier);
+        QCOMPARE(made.game.phase(), GamePhase::Break);
+        QTest::keyClick(panel, Qt::Key_Z, Qt::ControlModifier);
+        QCOMPARE(made.game.phase(), GamePhase::Break);
+        QVERIFY(made.game.isRunning());
+        QVERIFY2(board.windowTitle().endsWith(
+                     QStringLiteral("Skipped (the period they timed is over): Start or stop "
+                                    "the clock")),
+                 qPrintable(board.windowTitle()));
+    }
+
     void escLeavesFullScreenFirst()
     {
         TestBoard made(fakes, withHints(OperatorHintsMode::WithAudience));
