@@ -76,14 +76,14 @@ QString resultHtml(const GameRecord &record, int timelineShown)
                                    .arg(scorePair(scores, GameModel::Home2, GameModel::Guest2))
                              : QString());
     html += QStringLiteral("</table>");
-    const QList<const GameLogEntry *> timeouts = record.timeouts();
+    const QList<GameLogEntry> timeouts = record.timeouts();
     if (!timeouts.isEmpty()) {
         QStringList taken;
-        for (const GameLogEntry *e : timeouts)
+        for (const GameLogEntry &e : timeouts)
             taken << QStringLiteral("%1 %2%3").arg(
-                e->timeout == u"home" ? home : guest,
-                record.periods > 0 ? QStringLiteral("P%1 ").arg(e->period) : QString(),
-                clockText(e->beforeClockMs));
+                e.timeout == u"home" ? home : guest,
+                record.periods > 0 ? QStringLiteral("P%1 ").arg(e.period) : QString(),
+                clockText(e.beforeClockMs));
         html += QStringLiteral("<h2>%1</h2><p>%2</p>")
                     .arg(ExportText::tr("Timeouts"), taken.join(QStringLiteral(" &middot; ")));
     }
