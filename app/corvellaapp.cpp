@@ -205,11 +205,7 @@ QString CorvellaApp::exportGame(QWidget *parent)
     const QString suffix = QFileInfo(path).suffix().toLower();
     if (suffix != u"pdf" && suffix != u"csv" && suffix != u"json")
         path += QStringLiteral(".pdf");
-    QString why;
-    const std::optional<GameRecord> record = GameLog::read(log, &why);
-    if (record)
-        why = ::exportGame(*record, path);
-    if (!why.isEmpty()) {
+    if (const QString why = exportLog(log, path); !why.isEmpty()) {
         m_services.dialogs->showWarning(
             parent, title,
             QCoreApplication::translate("CorvellaApp", "The game was not exported: %1").arg(why));
