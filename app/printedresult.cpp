@@ -190,7 +190,7 @@ qreal PrintedResult::printTitle(Page &page) const
     const QLocale locale;
     const QString when = ResultText::tr("%1, %2 (%3)")
                              .arg(locale.toString(started.date(), QLocale::LongFormat),
-                                  locale.toString(started.time(), QLocale::ShortFormat),
+                                  started.time().toString(QStringLiteral("HH:mm")),
                                   started.toString(QStringLiteral("t")));
     const QFont small = Page::font(11);
     page.text({0, y, page.area().width(), page.height(small)}, Qt::AlignLeft, small, when);

@@ -72,7 +72,7 @@ QByteArray reportHtml(GameLogReader &reader, const QString &language, const Repo
     const QDateTime started = hallTime(game.started);
     const QString when = QStringLiteral("%1, %2 (%3)")
                              .arg(locale.toString(started.date(), QLocale::LongFormat),
-                                  locale.toString(started.time(), QLocale::ShortFormat),
+                                  started.time().toString(QStringLiteral("HH:mm")),
                                   started.toString(QStringLiteral("t")));
     QString html = QStringLiteral("<!DOCTYPE html><html lang='%1'><head><meta charset='utf-8'>"
                                   "<title>%2</title></head><body>")

@@ -11,6 +11,12 @@
 #include <QRegularExpression>
 #include <QStandardPaths>
 
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <ctime>
+
 class TestExport : public QObject
 {
     Q_OBJECT
@@ -31,6 +37,7 @@ class TestExport : public QObject
         GameLog log(folder, game, history);
         log.setCaptions(QStringLiteral("Lions"), QStringLiteral("Tigers"), QString(),
                         QStringLiteral("Fouls"));
+        log.setWallClock([] { return QDateTime(QDate(2026, 12, 8), QTime(19, 30), Qt::UTC); });
         log.begin(false);
         const auto score = [&](int which, int value) {
             time.now += 30'000;
@@ -68,6 +75,13 @@ class TestExport : public QObject
     }
 
 private slots:
+    void initTestCase()
+    {
+        // A hall an hour east of UTC in December.
+        qputenv("TZ", "Europe/Berlin");
+        tzset();
+    }
+
     void thePdfHoldsTheResultALeagueNeeds()
     {
         if (!havePoppler())
@@ -172,6 +186,120 @@ private slots:
                                  .remove(u',');
         QFile::remove(kept);
         QFile::copy(folder.filePath(QStringLiteral("page.png")), kept);
+    }
+
+    // Every view a person reads gives the hall's own time with its offset;
+    // the JSON, for programs, keeps UTC.
+    void timesAreTheHallsClock_data()
+    {
+        QTest::addColumn<QString>("file");
+        QTest::addColumn<QByteArray>("path"); // of /report, when not a file
+        QTest::addColumn<QStringList>("shown");
+        QTest::newRow("csv") << QStringLiteral("game.csv") << QByteArray()
+                             << QStringList{QStringLiteral(",2026-12-08T20:30:00.000+01:00,")};
+        QTest::newRow("pdf") << QStringLiteral("game.pdf") << QByteArray()
+                             << QStringList{QStringLiteral("20:30 (UTC+01:00)")};
+        QTest::newRow("json") << QStringLiteral("game.json") << QByteArray()
+                              << QStringList{QStringLiteral("\"2026-12-08T19:30:00.000Z\"")};
+        QTest::newRow("report page")
+            << QString() << QByteArray("/report")
+            << QStringList{QStringLiteral("(UTC+01:00)"), QStringLiteral("<td>20:30:00</td>"),
+                           QStringLiteral("<th>Game clock</th>"),
+                           QStringLiteral("<td>0:30.0</td>")};
+        QTest::newRow("report csv for a spreadsheet")
+            << QString() << QByteArray("/report.csv?excel=1")
+            << QStringList{QStringLiteral("\uFEFFn;time;kind;"),
+                           QStringLiteral(";2026-12-08T20:30:00.000+01:00;")};
+    }
+    void timesAreTheHallsClock()
+    {
+        QFETCH(QString, file);
+        QFETCH(QByteArray, path);
+        QFETCH(QStringList, shown);
+        if (file.endsWith(u".pdf") && !havePoppler())
+            QSKIP("pdftotext (poppler-utils) is not installed: scripts/install-deps");
+        QTemporaryDir folder;
+        const QString log = playGame(folder.path(), time);
+        QByteArray text;
+        if (path.isEmpty()) {
+            QCOMPARE(exportLog(log, folder.filePath(file)), QString());
+            QFile written(folder.filePath(file));
+            QVERIFY(written.open(QIODevice::ReadOnly));
+            text = file.endsWith(u".pdf") ? pdfText(folder.filePath(file), {}).toUtf8()
+                                          : written.readAll();
+        } else {
+            const qsizetype query = path.indexOf('?');
+            HttpFront::Request request{"GET",
+                                       query < 0 ? path : path.left(query),
+                                       query < 0 ? QByteArray() : path.mid(query + 1),
+                                       "HTTP/1.1",
+                                       {},
+                                       {},
+                                       {}};
+            const auto answer = reportAnswer(request, folder.path());
+            QVERIFY(answer);
+            text = answer->body;
+        }
+        for (const QString &expected : std::as_const(shown))
+            QVERIFY2(text.contains(expected.toUtf8()), text.left(3000).constData());
+        QVERIFY(!text.contains("Clock ms"));
+    }
+
+    // Only a regular file is replaced whole; through a link or into a device
+    // the bytes go where a shell's redirection would put them.
+    void theDestinationStaysWhatItIs_data()
+    {
+        QTest::addColumn<QString>("kind");
+        QTest::addColumn<bool>("written");
+        QTest::newRow("regular file") << QStringLiteral("file") << true;
+        QTest::newRow("link to a regular file") << QStringLiteral("link") << true;
+        QTest::newRow("not a regular file (a pipe)") << QStringLiteral("pipe") << true;
+        QTest::newRow("unwritable") << QStringLiteral("unwritable") << false;
+    }
+    void theDestinationStaysWhatItIs()
+    {
+        QFETCH(QString, kind);
+        QFETCH(bool, written);
+        QTemporaryDir folder;
+        const QString log = playGame(folder.path(), time);
+        const QString target = folder.filePath(QStringLiteral("target.csv"));
+        QString destination = target;
+        int pipe = -1;
+        if (kind == u"link") {
+            destination = folder.filePath(QStringLiteral("link.csv"));
+            QVERIFY(QFile::link(target, destination));
+        } else if (kind == u"pipe") {
+            QCOMPARE(::mkfifo(QFile::encodeName(target).constData(), 0600), 0);
+            pipe = ::open(QFile::encodeName(target).constData(), O_RDONLY | O_NONBLOCK);
+            QVERIFY(pipe >= 0);
+        } else if (kind == u"unwritable") {
+            // A file where a folder should be stops even root.
+            QFile blocker(folder.filePath(QStringLiteral("blocker")));
+            QVERIFY(blocker.open(QIODevice::WriteOnly));
+            destination = folder.filePath(QStringLiteral("blocker/game.csv"));
+        }
+        if (kind != u"pipe") {
+            QFile old(target);
+            QVERIFY(old.open(QIODevice::WriteOnly));
+            old.write("old");
+        }
+        const QString why = exportLog(log, destination);
+        QCOMPARE(why.isEmpty(), written);
+        QVERIFY(written || why.contains(destination));
+        QByteArray got;
+        if (pipe >= 0) {
+            char bytes[65536];
+            const ssize_t read = ::read(pipe, bytes, sizeof bytes);
+            got = QByteArray(bytes, std::max<qsizetype>(read, 0));
+            ::close(pipe);
+        } else {
+            QFile result(target);
+            QVERIFY(result.open(QIODevice::ReadOnly));
+            got = result.readAll();
+        }
+        QCOMPARE(got.startsWith("n,time,kind"), written);
+        QCOMPARE(QFileInfo(destination).isSymLink(), kind == u"link");
+        QCOMPARE(QFileInfo(target).isFile(), kind != u"pipe");
     }
 
     void eachFormatByItsName_data()
