@@ -106,9 +106,10 @@ private:
             out += name + ": " + value + "\r\n";
         out += "Content-Length: " + QByteArray::number(answer.body.size()) + "\r\n";
         out += keepAlive ? "Connection: keep-alive\r\n\r\n" : "Connection: close\r\n\r\n";
-        if (!headOnly)
-            out += answer.body;
         m_socket->write(out);
+        // Apart from the head: a long game's report is not copied once more.
+        if (!headOnly)
+            m_socket->write(answer.body);
         if (keepAlive) {
             m_phase = Phase::Head;
             m_waitingForFirstByte = true;
