@@ -85,6 +85,14 @@ public:
     {
         return QFontMetricsF(font, &m_writer).horizontalAdvance(text) / m_scale;
     }
+    // The font at `points`, or smaller down to `least` where the text would
+    // not fit `width` otherwise.
+    QFont fitted(qreal points, qreal least, bool bold, const QString &text, qreal width) const
+    {
+        while (points > least && this->width(font(points, bold), text) > width)
+            points -= 0.5;
+        return font(points, bold);
+    }
     qreal height(const QFont &font) const
     {
         return QFontMetricsF(font, &m_writer).height() / m_scale;
@@ -180,10 +188,7 @@ qreal PrintedResult::printTitle(Page &page) const
 {
     const QString title = home() + QStringLiteral(" \u2013 ") + guest();
     // Long names shrink the title down to a size still read at arm's length.
-    qreal size = 24;
-    while (size > 14 && page.width(Page::font(size, true), title) > page.area().width())
-        size -= 1;
-    const QFont titleFont = Page::font(size, true);
+    const QFont titleFont = page.fitted(24, 14, true, title, page.area().width());
     page.text({0, 0, page.area().width(), page.height(titleFont)}, Qt::AlignLeft, titleFont, title);
     qreal y = page.height(titleFont) + 2;
     const QDateTime started = hallTime(m_header.started);
@@ -213,9 +218,10 @@ qreal PrintedResult::printFinal(Page &page, qreal y) const
     y += page.height(labelFont) + 4;
     // The teams beside their own numbers, the score between them.
     const QFont big = Page::font(44, true);
-    const QFont team = Page::font(14, true);
     const qreal scoreWidth = width * 0.36;
     const qreal side = (width - scoreWidth) / 2;
+    const QFont team =
+        page.fitted(14, 9, true, home().size() > guest().size() ? home() : guest(), side - 8);
     const qreal bigHeight = page.height(big);
     const qreal teamTop = y + (bigHeight - page.height(team)) / 2;
     page.text({0, teamTop, side - 8, page.height(team)}, Qt::AlignRight, team, home());
