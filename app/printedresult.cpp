@@ -40,6 +40,12 @@ QString periodName(int period, int periods)
                             : QString::number(period);
 }
 
+// A period beside a clock time: "P2", "OT1".
+QString periodShort(int period, int periods)
+{
+    return period > periods ? periodName(period, periods) : ResultText::tr("P%1").arg(period);
+}
+
 // Section 1's points in each period: the change since the end of the one
 // before.
 std::optional<int> pointsIn(const QList<QPair<int, Scores>> &periods, qsizetype i, int which)
@@ -148,9 +154,7 @@ void PrintedResult::add(const GameLogEntry &e)
         change += QStringLiteral(" / ") + scorePair(e.after, GameModel::Home2, GameModel::Guest2);
     change = clockText(e.clockMs) + QStringLiteral("  ") + change;
     if (m_header.periods > 0)
-        change = (e.period > m_header.periods ? periodName(e.period, m_header.periods)
-                                              : ResultText::tr("P%1").arg(e.period)) +
-                 u' ' + change;
+        change = periodShort(e.period, m_header.periods) + u' ' + change;
     m_changes << change;
     if (m_changes.size() > MaxChangesShown) {
         m_changes.removeFirst();
@@ -332,7 +336,7 @@ qreal PrintedResult::printTimeouts(Page &page, qreal y) const
         for (const GameLogEntry &e : taken)
             if (e.timeout == team)
                 when.at(halves ? structure.halfOf(e.period) : 0)
-                    << (m_header.periods > 0 ? periodName(e.period, m_header.periods) + u' ' +
+                    << (m_header.periods > 0 ? periodShort(e.period, m_header.periods) + u' ' +
                                                    clockText(e.beforeClockMs)
                                              : clockText(e.beforeClockMs));
         QStringList cells;
