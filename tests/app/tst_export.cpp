@@ -98,7 +98,7 @@ private slots:
         // Points in each period, then the total; fouls of each period.
         QVERIFY2(text.contains(QStringLiteral("Points12TotalLions213Tigers134")), qPrintable(text));
         QVERIFY2(text.contains(QStringLiteral("TeamfoulsLions20Tigers00")), qPrintable(text));
-        QVERIFY2(text.contains(QStringLiteral("Lions00Tigers01(20:00)")), qPrintable(text));
+        QVERIFY2(text.contains(QStringLiteral("Lions00Tigers01(P20:00)")), qPrintable(text));
         for (const char *blank : {"Gamenumber", "Venue", "Referees", "Scorer'ssignature"})
             QVERIFY2(text.contains(QLatin1StringView(blank)), blank);
         QVERIFY2(text.contains(QStringLiteral("P10:302:0P11:002:1P20:003:1P20:003:4")),
