@@ -60,7 +60,12 @@ std::optional<int> parseCommandLine(const QStringList &arguments, CommandLine &i
     const QCommandLineOption gameLog(
         QStringLiteral("game"), CommandLineText::tr("With --export: the game log <PATH> instead."),
         QStringLiteral("PATH"));
-    parser.addOptions({help, version, fullScreen, screen, exportTo, gameLog});
+    const QCommandLineOption csvExcel(
+        QStringLiteral("csv-excel"),
+        CommandLineText::tr("With --export to .csv: separate with semicolons and begin with a "
+                            "UTF-8 mark, as spreadsheets in German and other languages with a "
+                            "decimal comma open it."));
+    parser.addOptions({help, version, fullScreen, screen, exportTo, gameLog, csvExcel});
     for (const char *qtOption : {"platform", "display", "style", "qwindowgeometry"}) {
         QCommandLineOption passed(QString::fromLatin1(qtOption), QString(),
                                   QStringLiteral("value"));
@@ -88,8 +93,14 @@ std::optional<int> parseCommandLine(const QStringList &arguments, CommandLine &i
     into.fullScreen = parser.isSet(fullScreen);
     into.exportTo = parser.value(exportTo);
     into.gameLog = parser.value(gameLog);
+    into.csvForSpreadsheet = parser.isSet(csvExcel);
     if (!into.gameLog.isEmpty() && into.exportTo.isEmpty()) {
         print(stderr, CommandLineText::tr("corvella: --game is only for --export.\n") +
+                          usage(parser, program));
+        return 2;
+    }
+    if (into.csvForSpreadsheet && into.exportTo.isEmpty()) {
+        print(stderr, CommandLineText::tr("corvella: --csv-excel is only for --export.\n") +
                           usage(parser, program));
         return 2;
     }

@@ -9,9 +9,10 @@
 struct CommandLine
 {
     bool fullScreen = false;
-    int screen = -1;  // counted from 0; -1 when not given
-    QString exportTo; // --export FILE: write the game there, open no window
-    QString gameLog;  // --game PATH: the log to export instead of the newest
+    int screen = -1;                // counted from 0; -1 when not given
+    QString exportTo;               // --export FILE: write the game there, open no window
+    QString gameLog;                // --game PATH: the log to export instead of the newest
+    bool csvForSpreadsheet = false; // --csv-excel: semicolons and a byte order mark
 };
 
 // Reads the arguments (the program's name first). --help and --version print

@@ -4,6 +4,7 @@
 #include "app/logo.h"
 #include "app/startscreen.h"
 #include "audience/pointerhider.h"
+#include "base/offthread.h"
 #include "board/boardview.h"
 #include "game/clockface.h"
 #include "options/optionsdialog.h"
@@ -205,11 +206,9 @@ QString CorvellaApp::exportGame(QWidget *parent)
     const QString suffix = QFileInfo(path).suffix().toLower();
     if (suffix != u"pdf" && suffix != u"csv" && suffix != u"json")
         path += QStringLiteral(".pdf");
-    QString why;
-    const std::optional<GameRecord> record = GameLog::read(log, &why);
-    if (record)
-        why = ::exportGame(*record, path);
-    if (!why.isEmpty()) {
+    // A long game takes seconds to write: the board keeps its clock going.
+    if (const QString why = runOffThread([&log, &path] { return exportLog(log, path); });
+        !why.isEmpty()) {
         m_services.dialogs->showWarning(
             parent, title,
             QCoreApplication::translate("CorvellaApp", "The game was not exported: %1").arg(why));

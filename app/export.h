@@ -5,19 +5,31 @@
 #include <QPageSize>
 #include <QString>
 
+#include <functional>
+
+class QIODevice;
+
 // The page a printed result goes on where the program runs: Letter where
 // the locale measures in inches, A4 elsewhere.
 QPageSize localPageSize();
 
-// A one-page printable result of `record` as PDF.
+// The printable result of `record` as PDF: its summary on one page, a long
+// list of score changes on further pages.
 QByteArray gamePdf(const GameRecord &record, const QPageSize &page = localPageSize());
 
-// Writes `record` to `path` as its extension says: .csv, .json or .pdf.
-// An empty string when done, else why not.
-QString exportGame(const GameRecord &record, const QString &path);
+// Writes `path` with `write`. A regular file (or a new one) is replaced
+// whole or not at all; anything else, a symbolic link or a device, is
+// written in place, as a shell's redirection would. An empty string when
+// done, else why not.
+QString writeExportFile(const QString &path, const std::function<bool(QIODevice &)> &write);
 
-// corvella --export FILE [--game PATH]: reads the log (the newest in
-// `folder` unless `log` names one) and writes FILE. Complaints go to stderr;
-// returns the exit status. Needs a QGuiApplication for PDF.
+// Writes the game in the log `log` to `path` as its extension says: .csv,
+// .json or .pdf, reading the log a step at a time. An empty string when
+// done, else why not.
+QString exportLog(const QString &log, const QString &path, CsvStyle csv = CsvStyle::Rfc4180);
+
+// corvella --export FILE [--game PATH] [--csv-excel]: reads the log (the
+// newest in `folder` unless `log` names one) and writes FILE. Complaints go
+// to stderr; returns the exit status. Needs a QGuiApplication for PDF.
 int runExport(const QString &file, const QString &log,
-              const QString &folder = GameLog::defaultFolder());
+              const QString &folder = GameLog::defaultFolder(), CsvStyle csv = CsvStyle::Rfc4180);

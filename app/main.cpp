@@ -86,7 +86,8 @@ int main(int argc, char *argv[])
         qputenv("QT_QPA_PLATFORM", "offscreen");
         QGuiApplication app(argc, argv);
         installTranslations(app, language);
-        return runExport(commandLine.exportTo, commandLine.gameLog);
+        return runExport(commandLine.exportTo, commandLine.gameLog, GameLog::defaultFolder(),
+                         commandLine.csvForSpreadsheet ? CsvStyle::Spreadsheet : CsvStyle::Rfc4180);
     }
 
     passOn = qInstallMessageHandler(holdBack);

@@ -1,4 +1,6 @@
-// The game log: one step appended and synced, and a long game printed.
+// The game log: one step appended and synced, a long game printed, a
+// 200,000-step game exported to JSON (peak memory) and served as
+// /report.json (the serving thread's worst wait).
 // Usage: bench_gamelog [FOLDER] (default: a new folder here, so the sync
 // goes to a real disk rather than a tmpfs /tmp).
 #include "game/gamelog.h"
@@ -6,13 +8,24 @@
 #include "game/gamehistory.h"
 #include "game/timesource.h"
 
+#include "web/httpfront.h"
+#include "web/reportpage.h"
+
 #include <QDir>
 #include <QElapsedTimer>
+#include <QFile>
+#include <QFileInfo>
 #include <QGuiApplication>
+#include <QTcpSocket>
 #include <QTemporaryDir>
+#include <QTimer>
+
+#include <sys/resource.h>
 
 #include <algorithm>
+#include <atomic>
 #include <cstdio>
+#include <thread>
 
 namespace {
 
@@ -27,6 +40,70 @@ double median(QList<double> values)
 {
     std::sort(values.begin(), values.end());
     return values.at(values.size() / 2);
+}
+
+long peakResidentKb()
+{
+    rusage usage{};
+    getrusage(RUSAGE_SELF, &usage);
+    return usage.ru_maxrss;
+}
+
+// A long game made of a short one's steps over and over.
+QString longLog(const QString &shortLog, const QString &folder, int steps)
+{
+    QFile in(shortLog);
+    in.open(QIODevice::ReadOnly);
+    const QByteArray header = in.readLine();
+    QList<QByteArray> lines;
+    while (!in.atEnd())
+        lines << in.readLine();
+    const QString path = folder + QStringLiteral("/long.jsonl");
+    QFile out(path);
+    out.open(QIODevice::WriteOnly);
+    out.write(header);
+    for (int i = 0; i < steps; ++i)
+        out.write(lines.at(i % lines.size()));
+    return path;
+}
+
+// Fetches /report.json from a server on this thread and returns the worst
+// gap between the ticks of a 10 ms timer meanwhile.
+double worstWaitServingReport(const QString &folder, qint64 *bytes)
+{
+    HttpFront server;
+    server.setHandler([folder](const HttpFront::Request &request) {
+        return reportLater(request, folder).value_or(HttpFront::Answer{404, {}, {}, {}, {}});
+    });
+    server.listen(QHostAddress::LocalHost, 0);
+    QElapsedTimer sinceTick;
+    double worst = 0;
+    QTimer tick;
+    tick.setInterval(10);
+    QObject::connect(&tick, &QTimer::timeout, [&] {
+        worst = std::max(worst, sinceTick.nsecsElapsed() / 1e6);
+        sinceTick.start();
+    });
+    // The client reads on a thread of its own, so that only the server's
+    // work counts.
+    std::atomic<bool> done = false;
+    std::atomic<qint64> got = 0;
+    std::thread client([port = server.serverPort(), &done, &got] {
+        QTcpSocket socket;
+        socket.connectToHost(QHostAddress::LocalHost, port);
+        socket.waitForConnected(5000);
+        socket.write("GET /report.json HTTP/1.1\r\nHost: 127.0.0.1\r\nConnection: close\r\n\r\n");
+        while (socket.waitForReadyRead(60'000))
+            got += socket.readAll().size();
+        done = true;
+    });
+    sinceTick.start();
+    tick.start();
+    while (!done)
+        QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents, 50);
+    client.join();
+    *bytes = got;
+    return worst;
 }
 
 } // namespace
@@ -78,5 +155,23 @@ int main(int argc, char *argv[])
                 "max %.1f ms (target: < 500 ms)\n",
                 static_cast<long long>(bytes), median(pdfMs),
                 *std::max_element(pdfMs.begin(), pdfMs.end()));
+
+    const QString longPath = longLog(log.currentPath(), folder.path(), 200'000);
+    const long before = peakResidentKb();
+    timer.start();
+    const QString why = exportLog(longPath, folder.path() + QStringLiteral("/long.json"));
+    std::printf("export a 200000-step log (%lld MB) to JSON: %.0f ms, peak resident memory %ld "
+                "MB (was %ld MB before; target: < 100 MB) %s\n",
+                static_cast<long long>(QFileInfo(longPath).size() >> 20),
+                timer.nsecsElapsed() / 1e6, peakResidentKb() >> 10, before >> 10, qPrintable(why));
+
+    QTemporaryDir served(folder.path() + QStringLiteral("/served-XXXXXX"));
+    QFile::rename(longPath, served.path() + QStringLiteral("/long.jsonl"));
+    qint64 reportBytes = 0;
+    timer.start();
+    const double worst = worstWaitServingReport(served.path(), &reportBytes);
+    std::printf("/report.json of the 200000-step game (%lld MB) in %.0f ms; the serving thread's "
+                "worst wait meanwhile %.1f ms (target: < 100 ms)\n",
+                static_cast<long long>(reportBytes >> 20), timer.nsecsElapsed() / 1e6, worst);
     return 0;
 }

@@ -2,7 +2,9 @@
 
 #include "base/foldersync.h"
 #include "game/gamestatefile.h"
+#include "game/gametally.h"
 
+#include <QBuffer>
 #include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
@@ -136,10 +138,11 @@ QString clockText(qint64 ms)
         .arg(tenths % 10);
 }
 
-QByteArray csvField(const QString &text)
+QByteArray csvField(const QString &text, char separator)
 {
     QByteArray bytes = text.toUtf8();
-    if (bytes.contains(',') || bytes.contains('"') || bytes.contains('\n') || bytes.contains('\r'))
+    if (bytes.contains(separator) || bytes.contains('"') || bytes.contains('\n') ||
+        bytes.contains('\r'))
         bytes = '"' + bytes.replace('"', "\"\"") + '"';
     return bytes;
 }
@@ -148,6 +151,125 @@ QString scoreText(const std::optional<int> &score)
 {
     return score ? QString::number(*score) : QString();
 }
+
+QByteArray csvHeader(char separator)
+{
+    QByteArray header = "n,time,kind,action,label,origin,period,phase,clock,clock_ms,running,"
+                        "home1_before,guest1_before,home2_before,guest2_before,"
+                        "home1,guest1,home2,guest2,timeout\r\n";
+    return separator == ',' ? header : header.replace(',', separator);
+}
+
+QByteArray csvRow(const GameLogEntry &e, char separator)
+{
+    QStringList fields{QString::number(e.number),
+                       hallTime(e.time).toString(Qt::ISODateWithMs),
+                       e.kind,
+                       e.action,
+                       e.label,
+                       e.origin,
+                       QString::number(e.period),
+                       GameLog::phaseName(e.phase),
+                       clockText(e.clockMs),
+                       QString::number(e.clockMs),
+                       e.running ? QStringLiteral("1") : QStringLiteral("0")};
+    for (const auto &score : e.before)
+        fields << scoreText(score);
+    for (const auto &score : e.after)
+        fields << scoreText(score);
+    fields << e.timeout;
+    QByteArrayList row;
+    for (const QString &field : std::as_const(fields))
+        row << csvField(field, separator);
+    return row.join(separator) + "\r\n";
+}
+
+using NextEntry = std::function<std::optional<GameLogEntry>()>;
+
+bool writeCsvRows(const NextEntry &next, QIODevice &out, CsvStyle style)
+{
+    const char separator = style == CsvStyle::Spreadsheet ? ';' : ',';
+    if (style == CsvStyle::Spreadsheet && out.write("\xEF\xBB\xBF") != 3)
+        return false;
+    if (out.write(csvHeader(separator)) < 0)
+        return false;
+    while (const std::optional<GameLogEntry> e = next())
+        if (out.write(csvRow(*e, separator)) < 0)
+            return false;
+    return true;
+}
+
+QByteArray jsonText(const QJsonValue &value)
+{
+    const QByteArray array = QJsonDocument(QJsonArray{value}).toJson(QJsonDocument::Compact);
+    return array.mid(1, array.size() - 2);
+}
+
+// The game as one JSON object whose steps are written as they come; the
+// totals, known only at the end, follow them.
+bool writeJsonGame(const GameRecord &header, const NextEntry &next, const int &damagedLines,
+                   QIODevice &out)
+{
+    const auto field = [&](const char *name, const QJsonValue &value) {
+        return out.write(QByteArray("  \"") + name + "\": " + jsonText(value) + ",\n") >= 0;
+    };
+    if (out.write("{\n") < 0 || !field("format", Format) || !field("version", header.version) ||
+        !field("started", timeText(header.started)) || !field("home", header.home) ||
+        !field("guest", header.guest) || !field("section1", header.section1) ||
+        !field("section2", header.section2) || !field("periods", header.periods) ||
+        out.write("  \"actions\": [") < 0)
+        return false;
+    GameTally tally(header.periods);
+    const char *separator = "\n    ";
+    while (const std::optional<GameLogEntry> e = next()) {
+        tally.add(*e);
+        if (out.write(separator + QJsonDocument(entryJson(*e)).toJson(QJsonDocument::Compact)) < 0)
+            return false;
+        separator = ",\n    ";
+    }
+    QJsonArray periodList;
+    for (const auto &[period, scores] : tally.periodScores())
+        periodList.append(QJsonObject{{QStringLiteral("period"), period},
+                                      {QStringLiteral("scores"), scoresJson(scores)}});
+    QJsonObject final{{QStringLiteral("scores"), scoresJson(tally.finalScores())}};
+    if (tally.steps() > 0) {
+        final.insert(QStringLiteral("clockMs"), tally.finalClockMs());
+        final.insert(QStringLiteral("period"), tally.finalPeriod());
+        final.insert(QStringLiteral("phase"), GameLog::phaseName(tally.finalPhase()));
+    }
+    return out.write("\n  ],\n") >= 0 && field("damagedLines", damagedLines) &&
+           field("periodScores", periodList) &&
+           out.write("  \"final\": " + jsonText(final) + "\n}\n") >= 0;
+}
+
+// The entries of a record in memory, one at a time.
+NextEntry entriesOf(const GameRecord &record)
+{
+    return [&record, i = qsizetype(0)]() mutable -> std::optional<GameLogEntry> {
+        if (i >= record.entries.size())
+            return std::nullopt;
+        return record.entries.at(i++);
+    };
+}
+
+GameRecord headerOf(const QJsonObject &header, const QString &path)
+{
+    GameRecord record;
+    record.path = path;
+    record.version = header.value(QStringLiteral("version")).toInt(-1);
+    record.started = QDateTime::fromString(header.value(QStringLiteral("started")).toString(),
+                                           Qt::ISODateWithMs);
+    record.home = header.value(QStringLiteral("home")).toString();
+    record.guest = header.value(QStringLiteral("guest")).toString();
+    record.section1 = header.value(QStringLiteral("section1")).toString();
+    record.section2 = header.value(QStringLiteral("section2")).toString();
+    record.periods = header.value(QStringLiteral("periods")).toInt();
+    record.fouls = header.value(QStringLiteral("fouls")).toBool();
+    return record;
+}
+
+// A log's line is far shorter; a longer one is damage, read past in pieces.
+constexpr qint64 MaxLineBytes = 64 * 1024;
 
 } // namespace
 
@@ -164,6 +286,12 @@ QString GameLog::phaseName(GamePhase phase)
     return QStringLiteral("play");
 }
 
+QDateTime hallTime(const QDateTime &utc)
+{
+    const QDateTime local = utc.toLocalTime();
+    return local.toOffsetFromUtc(local.offsetFromUtc());
+}
+
 Scores GameRecord::finalScores() const
 {
     return entries.isEmpty() ? Scores{} : entries.last().after;
@@ -171,99 +299,100 @@ Scores GameRecord::finalScores() const
 
 QList<QPair<int, Scores>> GameRecord::periodScores() const
 {
-    QList<QPair<int, Scores>> periods;
-    if (this->periods <= 0)
-        return periods;
-    for (const GameLogEntry &e : entries) {
-        // The score a period ended with is the last one seen while it was on.
-        if (e.beforePeriod != e.period && !periods.isEmpty() &&
-            periods.last().first == e.beforePeriod)
-            periods.last().second = e.before;
-        if (periods.isEmpty() || periods.last().first != e.period) {
-            periods.removeIf([&](const auto &p) { return p.first >= e.period; });
-            periods.append({e.period, e.after});
-        } else {
-            periods.last().second = e.after;
-        }
-    }
-    return periods;
+    GameTally tally(periods);
+    for (const GameLogEntry &e : entries)
+        tally.add(e);
+    return tally.periodScores();
 }
 
-QList<const GameLogEntry *> GameRecord::timeouts() const
+QList<GameLogEntry> GameRecord::timeouts() const
 {
-    // An undo takes back the timeout it undoes, whichever way it was taken.
-    QList<const GameLogEntry *> taken;
-    for (const GameLogEntry &e : entries) {
-        const auto sameStep = [&e](const GameLogEntry *t) {
-            return e.action.isEmpty() ? t->label == e.label : t->action == e.action;
-        };
-        if (e.kind == u"undo" && !taken.isEmpty() && sameStep(taken.last()) &&
-            taken.last()->after == e.before && taken.last()->period == e.beforePeriod)
-            taken.removeLast();
-        else if (!e.timeout.isEmpty() && e.kind != u"undo")
-            taken << &e;
-    }
-    return taken;
+    GameTally tally(periods);
+    for (const GameLogEntry &e : entries)
+        tally.add(e);
+    return tally.timeouts();
 }
 
-QByteArray GameRecord::toCsv() const
+QByteArray GameRecord::toCsv(CsvStyle style) const
 {
-    QByteArray csv = "n,time,kind,action,label,origin,period,phase,clock,clock_ms,running,"
-                     "home1_before,guest1_before,home2_before,guest2_before,"
-                     "home1,guest1,home2,guest2,timeout\r\n";
-    for (const GameLogEntry &e : entries) {
-        QStringList fields{QString::number(e.number),
-                           timeText(e.time),
-                           e.kind,
-                           e.action,
-                           e.label,
-                           e.origin,
-                           QString::number(e.period),
-                           GameLog::phaseName(e.phase),
-                           clockText(e.clockMs),
-                           QString::number(e.clockMs),
-                           e.running ? QStringLiteral("1") : QStringLiteral("0")};
-        for (const auto &score : e.before)
-            fields << scoreText(score);
-        for (const auto &score : e.after)
-            fields << scoreText(score);
-        fields << e.timeout;
-        QByteArrayList row;
-        for (const QString &field : std::as_const(fields))
-            row << csvField(field);
-        csv += row.join(',') + "\r\n";
-    }
-    return csv;
+    QBuffer buffer;
+    buffer.open(QIODevice::WriteOnly);
+    writeCsvRows(entriesOf(*this), buffer, style);
+    return buffer.data();
 }
 
 QByteArray GameRecord::toJson() const
 {
-    QJsonArray actions;
-    for (const GameLogEntry &e : entries)
-        actions.append(entryJson(e));
-    QJsonArray periodList;
-    for (const auto &[period, scores] : periodScores())
-        periodList.append(QJsonObject{{QStringLiteral("period"), period},
-                                      {QStringLiteral("scores"), scoresJson(scores)}});
-    QJsonObject final{{QStringLiteral("scores"), scoresJson(finalScores())}};
-    if (!entries.isEmpty()) {
-        final.insert(QStringLiteral("clockMs"), entries.last().clockMs);
-        final.insert(QStringLiteral("period"), entries.last().period);
-        final.insert(QStringLiteral("phase"), GameLog::phaseName(entries.last().phase));
+    QBuffer buffer;
+    buffer.open(QIODevice::WriteOnly);
+    writeJsonGame(*this, entriesOf(*this), damagedLines, buffer);
+    return buffer.data();
+}
+
+bool writeCsv(GameLogReader &reader, QIODevice &out, CsvStyle style)
+{
+    return writeCsvRows([&reader] { return reader.next(); }, out, style);
+}
+
+bool writeJson(GameLogReader &reader, QIODevice &out)
+{
+    // Damaged lines are all counted by the time the total is written.
+    int damaged = 0;
+    return writeJsonGame(
+        reader.header(),
+        [&] {
+            auto e = reader.next();
+            damaged = reader.damagedLines();
+            return e;
+        },
+        damaged, out);
+}
+
+bool GameLogReader::open(const QString &path, QString *error)
+{
+    const auto fail = [&](const QString &why) {
+        if (error)
+            *error = why;
+        m_file.close();
+        return false;
+    };
+    m_file.close();
+    m_file.setFileName(path);
+    m_damaged = 0;
+    if (!m_file.open(QIODevice::ReadOnly))
+        return fail(GameLog::tr("cannot read %1: %2").arg(path, m_file.errorString()));
+    const QJsonObject header = QJsonDocument::fromJson(m_file.readLine(MaxLineBytes)).object();
+    if (header.value(QStringLiteral("format")).toString() != Format)
+        return fail(GameLog::tr("%1 is not a Corvella game log").arg(path));
+    m_header = headerOf(header, path);
+    if (m_header.version > GameLog::Version)
+        return fail(GameLog::tr("%1 was written by a newer Corvella (log version %2; this one "
+                                "reads up to %3)")
+                        .arg(path)
+                        .arg(m_header.version)
+                        .arg(GameLog::Version));
+    if (m_header.version < 1)
+        return fail(GameLog::tr("%1 is not a Corvella game log").arg(path));
+    return true;
+}
+
+std::optional<GameLogEntry> GameLogReader::next()
+{
+    while (m_file.isOpen() && !m_file.atEnd()) {
+        QByteArray line = m_file.readLine(MaxLineBytes);
+        if (!line.endsWith('\n') && !m_file.atEnd()) {
+            while (!m_file.atEnd() && !m_file.readLine(MaxLineBytes).endsWith('\n')) {
+            }
+            ++m_damaged;
+            continue;
+        }
+        if (line.trimmed().isEmpty())
+            continue;
+        if (auto entry = parseEntry(line))
+            return entry;
+        ++m_damaged;
     }
-    const QJsonObject game{{QStringLiteral("format"), Format},
-                           {QStringLiteral("version"), version},
-                           {QStringLiteral("started"), timeText(started)},
-                           {QStringLiteral("home"), home},
-                           {QStringLiteral("guest"), guest},
-                           {QStringLiteral("section1"), section1},
-                           {QStringLiteral("section2"), section2},
-                           {QStringLiteral("periods"), periods},
-                           {QStringLiteral("damagedLines"), damagedLines},
-                           {QStringLiteral("actions"), actions},
-                           {QStringLiteral("periodScores"), periodList},
-                           {QStringLiteral("final"), final}};
-    return QJsonDocument(game).toJson(QJsonDocument::Indented);
+    return std::nullopt;
 }
 
 GameLog::GameLog(QString folder, GameModel &game, GameHistory &history, QObject *parent)
@@ -335,46 +464,18 @@ QString GameLog::newestLog(const QString &folder)
 
 std::optional<GameRecord> GameLog::read(const QString &path, QString *error)
 {
-    const auto fail = [&](const QString &why) -> std::optional<GameRecord> {
+    if (QFileInfo(path).size() > MaxFileBytes) {
         if (error)
-            *error = why;
+            *error = tr("%1 is too large for a game log").arg(path);
         return std::nullopt;
-    };
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
-        return fail(tr("cannot read %1: %2").arg(path, file.errorString()));
-    if (file.size() > MaxFileBytes)
-        return fail(tr("%1 is too large for a game log").arg(path));
-    const QList<QByteArray> lines = file.readAll().split('\n');
-    const QJsonObject header = QJsonDocument::fromJson(lines.value(0)).object();
-    if (header.value(QStringLiteral("format")).toString() != Format)
-        return fail(tr("%1 is not a Corvella game log").arg(path));
-    GameRecord record;
-    record.path = path;
-    record.version = header.value(QStringLiteral("version")).toInt(-1);
-    if (record.version > Version)
-        return fail(tr("%1 was written by a newer Corvella (log version %2; this one "
-                       "reads up to %3)")
-                        .arg(path)
-                        .arg(record.version)
-                        .arg(Version));
-    if (record.version < 1)
-        return fail(tr("%1 is not a Corvella game log").arg(path));
-    record.started = QDateTime::fromString(header.value(QStringLiteral("started")).toString(),
-                                           Qt::ISODateWithMs);
-    record.home = header.value(QStringLiteral("home")).toString();
-    record.guest = header.value(QStringLiteral("guest")).toString();
-    record.section1 = header.value(QStringLiteral("section1")).toString();
-    record.section2 = header.value(QStringLiteral("section2")).toString();
-    record.periods = header.value(QStringLiteral("periods")).toInt();
-    for (qsizetype i = 1; i < lines.size(); ++i) {
-        if (lines.at(i).trimmed().isEmpty())
-            continue;
-        if (auto entry = parseEntry(lines.at(i)))
-            record.entries.append(*entry);
-        else
-            ++record.damagedLines;
     }
+    GameLogReader reader;
+    if (!reader.open(path, error))
+        return std::nullopt;
+    GameRecord record = reader.header();
+    while (auto entry = reader.next())
+        record.entries.append(*entry);
+    record.damagedLines = reader.damagedLines();
     return record;
 }
 
@@ -500,9 +601,12 @@ void GameLog::startLog()
                              {QStringLiteral("guest"), m_guest},
                              {QStringLiteral("section1"), m_section1},
                              {QStringLiteral("section2"), m_section2},
-                             {QStringLiteral("periods"), m_game.structure().periods}};
+                             {QStringLiteral("periods"), m_game.structure().periods},
+                             {QStringLiteral("fouls"), m_game.structure().fouls.on}};
     m_pending = QJsonDocument(header).toJson(QJsonDocument::Compact) + '\n' + m_pending;
     if (open(path, true)) {
+        // The header goes to disk first: a log without one sorts as the oldest.
+        flush();
         syncFolder(m_folder);
         removeOldest();
     }
@@ -542,7 +646,9 @@ bool GameLog::flush()
 
 void GameLog::removeOldest()
 {
+    // The game being played is never pruned, whatever its header says.
     QStringList all = logs(m_folder);
-    while (all.size() > Kept)
+    all.removeAll(m_file.fileName());
+    while (all.size() >= Kept)
         QFile::remove(all.takeFirst());
 }

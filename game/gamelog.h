@@ -32,6 +32,11 @@ struct GameLogEntry
     QString timeout; // "home" or "guest" when the step started that team's timeout
 };
 
+// How a CSV is written: RFC 4180 (comma separated), or for a spreadsheet in
+// a locale whose decimal separator is the comma (semicolons, and a UTF-8 byte
+// order mark so that the spreadsheet knows the encoding).
+enum class CsvStyle { Rfc4180, Spreadsheet };
+
 // A game read back from its log.
 struct GameRecord
 {
@@ -39,7 +44,8 @@ struct GameRecord
     int version = 0;
     QDateTime started; // UTC
     QString home, guest, section1, section2;
-    int periods = 0; // 0: the game had no periods
+    int periods = 0;    // 0: the game had no periods
+    bool fouls = false; // section 2 counted team fouls (unknown in older logs)
     QList<GameLogEntry> entries;
     int damagedLines = 0;
 
@@ -47,11 +53,41 @@ struct GameRecord
     std::array<std::optional<int>, 4> finalScores() const;
     QList<QPair<int, std::array<std::optional<int>, 4>>> periodScores() const;
     // The steps that started a timeout and are still in the game.
-    QList<const GameLogEntry *> timeouts() const;
+    QList<GameLogEntry> timeouts() const;
 
-    QByteArray toCsv() const;
+    QByteArray toCsv(CsvStyle style = CsvStyle::Rfc4180) const;
     QByteArray toJson() const;
 };
+
+// Reads a log one step at a time, so that an export of a long game never
+// holds it whole.
+class GameLogReader
+{
+public:
+    // Reads the header; false, with the reason in `error`, when the file is
+    // not a log we can read.
+    bool open(const QString &path, QString *error = nullptr);
+    // The game's header: everything but the entries and the damaged lines.
+    const GameRecord &header() const { return m_header; }
+    // The next step that reads, skipping (and counting) damaged lines;
+    // nothing at the end.
+    std::optional<GameLogEntry> next();
+    int damagedLines() const { return m_damaged; }
+
+private:
+    QFile m_file;
+    GameRecord m_header;
+    int m_damaged = 0;
+};
+
+// The record as a spreadsheet or a program reads it, written as it is read.
+// False when `out` refused a write.
+bool writeCsv(GameLogReader &reader, QIODevice &out, CsvStyle style = CsvStyle::Rfc4180);
+bool writeJson(GameLogReader &reader, QIODevice &out);
+
+// A time of the log (kept in UTC) as the hall's clocks showed it, carrying
+// its offset from UTC so that it still reads right elsewhere.
+QDateTime hallTime(const QDateTime &utc);
 
 // The record of every game: each step through the history, and each end the
 // clock reaches by itself (a period, a break, a timeout), is appended to the

@@ -95,6 +95,16 @@ Die Tasten beschreibt corvella(1).</translation>
         <source>corvella: cannot open a display (%1); start it from a desktop session.</source>
         <translation>corvella: keine Anzeige zu öffnen (%1); aus einer Desktop-Sitzung starten.</translation>
     </message>
+    <message>
+        <source>With --export to .csv: separate with semicolons and begin with a UTF-8 mark, as spreadsheets in German and other languages with a decimal comma open it.</source>
+        <translation>Mit --export nach .csv: mit Semikolons trennen und mit einer UTF-8-Marke beginnen, wie Tabellenkalkulationen auf Deutsch und in anderen Sprachen mit Dezimalkomma sie öffnen.</translation>
+    </message>
+    <message>
+        <source>corvella: --csv-excel is only for --export.
+</source>
+        <translation>corvella: --csv-excel gilt nur mit --export.
+</translation>
+    </message>
 </context>
 <context>
     <name>CorvellaApp</name>
@@ -158,28 +168,12 @@ Die Tasten beschreibt corvella(1).</translation>
         <translation>Gast</translation>
     </message>
     <message>
-        <source>Score</source>
-        <translation>Punktstand</translation>
-    </message>
-    <message>
         <source>Section 2</source>
         <translation>Abschnitt 2</translation>
     </message>
     <message>
-        <source>Final</source>
-        <translation>Endstand</translation>
-    </message>
-    <message>
-        <source>Period %1</source>
-        <translation>Periode %1</translation>
-    </message>
-    <message>
         <source>Score changes</source>
         <translation>Änderungen des Punktstands</translation>
-    </message>
-    <message>
-        <source>(%1 earlier changes not shown) </source>
-        <translation>(%1 frühere Änderungen nicht gezeigt) </translation>
     </message>
     <message>
         <source>Damaged lines of the log left out: %1</source>
@@ -200,6 +194,74 @@ Die Tasten beschreibt corvella(1).</translation>
     <message>
         <source>Timeouts</source>
         <translation>Auszeiten</translation>
+    </message>
+    <message>
+        <source>OT%1</source>
+        <translation>V%1</translation>
+    </message>
+    <message>
+        <source>P%1</source>
+        <translation>P%1</translation>
+    </message>
+    <message>
+        <source>%1, %2 (%3)</source>
+        <translation>%1, %2 Uhr (%3)</translation>
+    </message>
+    <message>
+        <source>Final score</source>
+        <translation>Endstand</translation>
+    </message>
+    <message>
+        <source>Score in period %1 at %2</source>
+        <translation>Stand in Periode %1 bei %2</translation>
+    </message>
+    <message>
+        <source>Points</source>
+        <translation>Punkte</translation>
+    </message>
+    <message>
+        <source>Total</source>
+        <translation>Gesamt</translation>
+    </message>
+    <message>
+        <source>Team fouls</source>
+        <translation>Mannschaftsfouls</translation>
+    </message>
+    <message>
+        <source>First half</source>
+        <translation>Erste Halbzeit</translation>
+    </message>
+    <message>
+        <source>Second half and overtime</source>
+        <translation>Zweite Halbzeit und Verlängerung</translation>
+    </message>
+    <message>
+        <source>Game</source>
+        <translation>Spiel</translation>
+    </message>
+    <message>
+        <source>Game number</source>
+        <translation>Spielnummer</translation>
+    </message>
+    <message>
+        <source>Venue</source>
+        <translation>Spielort</translation>
+    </message>
+    <message>
+        <source>Referees</source>
+        <translation>Schiedsrichter</translation>
+    </message>
+    <message>
+        <source>Scorer</source>
+        <translation>Anschreiber</translation>
+    </message>
+    <message>
+        <source>Scorer&apos;s signature</source>
+        <translation>Unterschrift des Anschreibers</translation>
+    </message>
+    <message>
+        <source>(%1 earlier changes not shown)</source>
+        <translation>(%1 frühere Änderungen nicht gezeigt)</translation>
     </message>
 </context>
 <context>
@@ -1010,16 +1072,20 @@ Die Tasten beschreibt corvella(1).</translation>
         <translation>Periode</translation>
     </message>
     <message>
-        <source>Clock ms</source>
-        <translation>Uhr (ms)</translation>
-    </message>
-    <message>
         <source>Scores</source>
         <translation>Stände</translation>
     </message>
     <message>
         <source>No game has been recorded yet.</source>
         <translation>Es wurde noch kein Spiel aufgezeichnet.</translation>
+    </message>
+    <message>
+        <source>CSV for a spreadsheet (;)</source>
+        <translation>CSV für Tabellenkalkulation (;)</translation>
+    </message>
+    <message>
+        <source>Game clock</source>
+        <translation>Spieluhr</translation>
     </message>
 </context>
 <context>

@@ -95,6 +95,16 @@ Las teclas están en corvella(1).</translation>
         <source>corvella: cannot open a display (%1); start it from a desktop session.</source>
         <translation>corvella: no se puede abrir una pantalla (%1); inícielo desde una sesión de escritorio.</translation>
     </message>
+    <message>
+        <source>With --export to .csv: separate with semicolons and begin with a UTF-8 mark, as spreadsheets in German and other languages with a decimal comma open it.</source>
+        <translation>Con --export a .csv: separar con punto y coma y empezar con una marca UTF-8, como la abren las hojas de cálculo en alemán y otros idiomas con coma decimal.</translation>
+    </message>
+    <message>
+        <source>corvella: --csv-excel is only for --export.
+</source>
+        <translation>corvella: --csv-excel solo vale con --export.
+</translation>
+    </message>
 </context>
 <context>
     <name>CorvellaApp</name>
@@ -158,28 +168,12 @@ Las teclas están en corvella(1).</translation>
         <translation>Visitante</translation>
     </message>
     <message>
-        <source>Score</source>
-        <translation>Tanteo</translation>
-    </message>
-    <message>
         <source>Section 2</source>
         <translation>Sección 2</translation>
     </message>
     <message>
-        <source>Final</source>
-        <translation>Final</translation>
-    </message>
-    <message>
-        <source>Period %1</source>
-        <translation>Periodo %1</translation>
-    </message>
-    <message>
         <source>Score changes</source>
         <translation>Cambios de tanteo</translation>
-    </message>
-    <message>
-        <source>(%1 earlier changes not shown) </source>
-        <translation>(%1 cambios anteriores no mostrados) </translation>
     </message>
     <message>
         <source>Damaged lines of the log left out: %1</source>
@@ -200,6 +194,74 @@ Las teclas están en corvella(1).</translation>
     <message>
         <source>Timeouts</source>
         <translation>Tiempos muertos</translation>
+    </message>
+    <message>
+        <source>OT%1</source>
+        <translation>Pr%1</translation>
+    </message>
+    <message>
+        <source>P%1</source>
+        <translation>P%1</translation>
+    </message>
+    <message>
+        <source>%1, %2 (%3)</source>
+        <translation>%1, %2 (%3)</translation>
+    </message>
+    <message>
+        <source>Final score</source>
+        <translation>Resultado final</translation>
+    </message>
+    <message>
+        <source>Score in period %1 at %2</source>
+        <translation>Tanteo en el periodo %1 a %2</translation>
+    </message>
+    <message>
+        <source>Points</source>
+        <translation>Puntos</translation>
+    </message>
+    <message>
+        <source>Total</source>
+        <translation>Total</translation>
+    </message>
+    <message>
+        <source>Team fouls</source>
+        <translation>Faltas de equipo</translation>
+    </message>
+    <message>
+        <source>First half</source>
+        <translation>Primera parte</translation>
+    </message>
+    <message>
+        <source>Second half and overtime</source>
+        <translation>Segunda parte y prórroga</translation>
+    </message>
+    <message>
+        <source>Game</source>
+        <translation>Partido</translation>
+    </message>
+    <message>
+        <source>Game number</source>
+        <translation>Número de partido</translation>
+    </message>
+    <message>
+        <source>Venue</source>
+        <translation>Lugar</translation>
+    </message>
+    <message>
+        <source>Referees</source>
+        <translation>Árbitros</translation>
+    </message>
+    <message>
+        <source>Scorer</source>
+        <translation>Anotador</translation>
+    </message>
+    <message>
+        <source>Scorer&apos;s signature</source>
+        <translation>Firma del anotador</translation>
+    </message>
+    <message>
+        <source>(%1 earlier changes not shown)</source>
+        <translation>(%1 cambios anteriores no mostrados)</translation>
     </message>
 </context>
 <context>
@@ -1010,16 +1072,20 @@ Las teclas están en corvella(1).</translation>
         <translation>Periodo</translation>
     </message>
     <message>
-        <source>Clock ms</source>
-        <translation>Reloj (ms)</translation>
-    </message>
-    <message>
         <source>Scores</source>
         <translation>Marcadores</translation>
     </message>
     <message>
         <source>No game has been recorded yet.</source>
         <translation>Aún no se ha registrado ningún partido.</translation>
+    </message>
+    <message>
+        <source>CSV for a spreadsheet (;)</source>
+        <translation>CSV para hoja de cálculo (;)</translation>
+    </message>
+    <message>
+        <source>Game clock</source>
+        <translation>Reloj de juego</translation>
     </message>
 </context>
 <context>

@@ -95,6 +95,16 @@ Voir corvella(1) pour les touches.</translation>
         <source>corvella: cannot open a display (%1); start it from a desktop session.</source>
         <translation>corvella : impossible d&apos;ouvrir un affichage (%1) ; lancez-le depuis une session de bureau.</translation>
     </message>
+    <message>
+        <source>With --export to .csv: separate with semicolons and begin with a UTF-8 mark, as spreadsheets in German and other languages with a decimal comma open it.</source>
+        <translation>Avec --export vers .csv : séparer par des points-virgules et commencer par une marque UTF-8, comme l&apos;ouvrent les tableurs en allemand et dans d&apos;autres langues à virgule décimale.</translation>
+    </message>
+    <message>
+        <source>corvella: --csv-excel is only for --export.
+</source>
+        <translation>corvella : --csv-excel ne sert qu&apos;avec --export.
+</translation>
+    </message>
 </context>
 <context>
     <name>CorvellaApp</name>
@@ -158,28 +168,12 @@ Voir corvella(1) pour les touches.</translation>
         <translation>Visiteurs</translation>
     </message>
     <message>
-        <source>Score</source>
-        <translation>Score</translation>
-    </message>
-    <message>
         <source>Section 2</source>
         <translation>Section 2</translation>
     </message>
     <message>
-        <source>Final</source>
-        <translation>Terminé</translation>
-    </message>
-    <message>
-        <source>Period %1</source>
-        <translation>Période %1</translation>
-    </message>
-    <message>
         <source>Score changes</source>
         <translation>Changements de score</translation>
-    </message>
-    <message>
-        <source>(%1 earlier changes not shown) </source>
-        <translation>(%1 changements antérieurs non affichés) </translation>
     </message>
     <message>
         <source>Damaged lines of the log left out: %1</source>
@@ -200,6 +194,74 @@ Voir corvella(1) pour les touches.</translation>
     <message>
         <source>Timeouts</source>
         <translation>Temps morts</translation>
+    </message>
+    <message>
+        <source>OT%1</source>
+        <translation>Prol%1</translation>
+    </message>
+    <message>
+        <source>P%1</source>
+        <translation>P%1</translation>
+    </message>
+    <message>
+        <source>%1, %2 (%3)</source>
+        <translation>%1, %2 (%3)</translation>
+    </message>
+    <message>
+        <source>Final score</source>
+        <translation>Score final</translation>
+    </message>
+    <message>
+        <source>Score in period %1 at %2</source>
+        <translation>Score en période %1 à %2</translation>
+    </message>
+    <message>
+        <source>Points</source>
+        <translation>Points</translation>
+    </message>
+    <message>
+        <source>Total</source>
+        <translation>Total</translation>
+    </message>
+    <message>
+        <source>Team fouls</source>
+        <translation>Fautes d&apos;équipe</translation>
+    </message>
+    <message>
+        <source>First half</source>
+        <translation>Première mi-temps</translation>
+    </message>
+    <message>
+        <source>Second half and overtime</source>
+        <translation>Seconde mi-temps et prolongation</translation>
+    </message>
+    <message>
+        <source>Game</source>
+        <translation>Match</translation>
+    </message>
+    <message>
+        <source>Game number</source>
+        <translation>Numéro du match</translation>
+    </message>
+    <message>
+        <source>Venue</source>
+        <translation>Lieu</translation>
+    </message>
+    <message>
+        <source>Referees</source>
+        <translation>Arbitres</translation>
+    </message>
+    <message>
+        <source>Scorer</source>
+        <translation>Marqueur</translation>
+    </message>
+    <message>
+        <source>Scorer&apos;s signature</source>
+        <translation>Signature du marqueur</translation>
+    </message>
+    <message>
+        <source>(%1 earlier changes not shown)</source>
+        <translation>(%1 changements antérieurs non affichés)</translation>
     </message>
 </context>
 <context>
@@ -1010,16 +1072,20 @@ Voir corvella(1) pour les touches.</translation>
         <translation>Période</translation>
     </message>
     <message>
-        <source>Clock ms</source>
-        <translation>Chrono (ms)</translation>
-    </message>
-    <message>
         <source>Scores</source>
         <translation>Scores</translation>
     </message>
     <message>
         <source>No game has been recorded yet.</source>
         <translation>Aucun match n&apos;a encore été enregistré.</translation>
+    </message>
+    <message>
+        <source>CSV for a spreadsheet (;)</source>
+        <translation>CSV pour tableur (;)</translation>
+    </message>
+    <message>
+        <source>Game clock</source>
+        <translation>Chronomètre</translation>
     </message>
 </context>
 <context>

@@ -95,6 +95,16 @@ Zie corvella(1) voor de toetsen.</translation>
         <source>corvella: cannot open a display (%1); start it from a desktop session.</source>
         <translation>corvella: kan geen beeldscherm openen (%1); start het vanuit een bureaubladsessie.</translation>
     </message>
+    <message>
+        <source>With --export to .csv: separate with semicolons and begin with a UTF-8 mark, as spreadsheets in German and other languages with a decimal comma open it.</source>
+        <translation>Met --export naar .csv: scheiden met puntkomma&apos;s en beginnen met een UTF-8-markering, zoals spreadsheets in het Duits en andere talen met een decimale komma het openen.</translation>
+    </message>
+    <message>
+        <source>corvella: --csv-excel is only for --export.
+</source>
+        <translation>corvella: --csv-excel is alleen voor --export.
+</translation>
+    </message>
 </context>
 <context>
     <name>CorvellaApp</name>
@@ -158,28 +168,12 @@ Zie corvella(1) voor de toetsen.</translation>
         <translation>Gasten</translation>
     </message>
     <message>
-        <source>Score</source>
-        <translation>Score</translation>
-    </message>
-    <message>
         <source>Section 2</source>
         <translation>Sectie 2</translation>
     </message>
     <message>
-        <source>Final</source>
-        <translation>Eindstand</translation>
-    </message>
-    <message>
-        <source>Period %1</source>
-        <translation>Periode %1</translation>
-    </message>
-    <message>
         <source>Score changes</source>
         <translation>Scorewijzigingen</translation>
-    </message>
-    <message>
-        <source>(%1 earlier changes not shown) </source>
-        <translation>(%1 eerdere wijzigingen niet getoond) </translation>
     </message>
     <message>
         <source>Damaged lines of the log left out: %1</source>
@@ -200,6 +194,74 @@ Zie corvella(1) voor de toetsen.</translation>
     <message>
         <source>Timeouts</source>
         <translation>Time-outs</translation>
+    </message>
+    <message>
+        <source>OT%1</source>
+        <translation>V%1</translation>
+    </message>
+    <message>
+        <source>P%1</source>
+        <translation>P%1</translation>
+    </message>
+    <message>
+        <source>%1, %2 (%3)</source>
+        <translation>%1, %2 (%3)</translation>
+    </message>
+    <message>
+        <source>Final score</source>
+        <translation>Eindstand</translation>
+    </message>
+    <message>
+        <source>Score in period %1 at %2</source>
+        <translation>Stand in periode %1 bij %2</translation>
+    </message>
+    <message>
+        <source>Points</source>
+        <translation>Punten</translation>
+    </message>
+    <message>
+        <source>Total</source>
+        <translation>Totaal</translation>
+    </message>
+    <message>
+        <source>Team fouls</source>
+        <translation>Teamfouten</translation>
+    </message>
+    <message>
+        <source>First half</source>
+        <translation>Eerste helft</translation>
+    </message>
+    <message>
+        <source>Second half and overtime</source>
+        <translation>Tweede helft en verlenging</translation>
+    </message>
+    <message>
+        <source>Game</source>
+        <translation>Wedstrijd</translation>
+    </message>
+    <message>
+        <source>Game number</source>
+        <translation>Wedstrijdnummer</translation>
+    </message>
+    <message>
+        <source>Venue</source>
+        <translation>Locatie</translation>
+    </message>
+    <message>
+        <source>Referees</source>
+        <translation>Scheidsrechters</translation>
+    </message>
+    <message>
+        <source>Scorer</source>
+        <translation>Wedstrijdsecretaris</translation>
+    </message>
+    <message>
+        <source>Scorer&apos;s signature</source>
+        <translation>Handtekening wedstrijdsecretaris</translation>
+    </message>
+    <message>
+        <source>(%1 earlier changes not shown)</source>
+        <translation>(%1 eerdere wijzigingen niet getoond)</translation>
     </message>
 </context>
 <context>
@@ -1010,16 +1072,20 @@ Zie corvella(1) voor de toetsen.</translation>
         <translation>Periode</translation>
     </message>
     <message>
-        <source>Clock ms</source>
-        <translation>Klok (ms)</translation>
-    </message>
-    <message>
         <source>Scores</source>
         <translation>Standen</translation>
     </message>
     <message>
         <source>No game has been recorded yet.</source>
         <translation>Er is nog geen wedstrijd vastgelegd.</translation>
+    </message>
+    <message>
+        <source>CSV for a spreadsheet (;)</source>
+        <translation>CSV voor spreadsheet (;)</translation>
+    </message>
+    <message>
+        <source>Game clock</source>
+        <translation>Wedstrijdklok</translation>
     </message>
 </context>
 <context>

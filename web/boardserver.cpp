@@ -203,7 +203,7 @@ bool BoardServer::start(const QHostAddress &address, quint16 port)
     m_address = address;
     m_port = http->serverPort();
     const auto pages = [this](const HttpFront::Request &request) {
-        if (auto report = reportAnswer(request, m_logFolder))
+        if (auto report = reportLater(request, m_logFolder))
             return *report;
         return pageAnswer(request);
     };

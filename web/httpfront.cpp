@@ -1,8 +1,10 @@
 #include "web/httpfront.h"
 
+#include <QFutureWatcher>
 #include <QHostInfo>
 #include <QNetworkInterface>
 #include <QTcpSocket>
+#include <QtConcurrentRun>
 
 namespace {
 
@@ -68,7 +70,24 @@ public:
     }
 
 private:
-    enum class Phase { Head, Body, Closing };
+    enum class Phase { Head, Body, Waiting, Closing };
+
+    // Reading stops until the answer is made; what the client sends
+    // meanwhile waits in the socket.
+    void waitFor(std::function<HttpFront::Answer()> later)
+    {
+        m_phase = Phase::Waiting;
+        m_timer.stop();
+        auto *watcher = new QFutureWatcher<HttpFront::Answer>(this);
+        connect(watcher, &QFutureWatcherBase::finished, this, [this, watcher] {
+            watcher->deleteLater();
+            const bool head = m_request.method == "HEAD";
+            write(watcher->result(), m_keepAlive, head);
+            if (m_phase == Phase::Head)
+                readMore();
+        });
+        watcher->setFuture(QtConcurrent::run(&m_front.slowWork(), std::move(later)));
+    }
 
     void fail(int status)
     {
@@ -87,9 +106,10 @@ private:
             out += name + ": " + value + "\r\n";
         out += "Content-Length: " + QByteArray::number(answer.body.size()) + "\r\n";
         out += keepAlive ? "Connection: keep-alive\r\n\r\n" : "Connection: close\r\n\r\n";
-        if (!headOnly)
-            out += answer.body;
         m_socket->write(out);
+        // Apart from the head: a long game's report is not copied once more.
+        if (!headOnly)
+            m_socket->write(answer.body);
         if (keepAlive) {
             m_phase = Phase::Head;
             m_waitingForFirstByte = true;
@@ -112,7 +132,7 @@ private:
             m_socket->abort();
             return;
         }
-        while (m_phase != Phase::Closing) {
+        while (m_phase != Phase::Closing && m_phase != Phase::Waiting) {
             if (m_phase == Phase::Head) {
                 if (m_buffer.isEmpty() && !m_socket->isTransactionStarted())
                     m_socket->startTransaction();
@@ -135,7 +155,12 @@ private:
                 m_bodyLeft -= taken;
                 if (m_bodyLeft > 0)
                     return;
-                write(m_front.respond(m_request), m_keepAlive, m_request.method == "HEAD");
+                HttpFront::Answer answer = m_front.respond(m_request);
+                if (answer.later) {
+                    waitFor(std::move(answer.later));
+                    return;
+                }
+                write(answer, m_keepAlive, m_request.method == "HEAD");
                 if (m_phase == Phase::Head && m_buffer.isEmpty() && m_socket->bytesAvailable() == 0)
                     return;
             }
@@ -292,6 +317,8 @@ QByteArray HttpFront::Request::header(const QByteArray &lowerName) const
 
 HttpFront::HttpFront(QObject *parent) : QTcpServer(parent)
 {
+    // One slow answer at a time leaves the other core to the board.
+    m_slowWork.setMaxThreadCount(1);
     m_acceptPause.setSingleShot(true);
     m_acceptPause.setInterval(AcceptPauseMs);
     connect(&m_acceptPause, &QTimer::timeout, this, &QTcpServer::resumeAccepting);

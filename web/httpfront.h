@@ -7,6 +7,7 @@
 #include <QList>
 #include <QStringList>
 #include <QTcpServer>
+#include <QThreadPool>
 #include <QTimer>
 
 #include <functional>
@@ -57,6 +58,10 @@ public:
         QByteArray type;
         QByteArray body;
         QList<QPair<QByteArray, QByteArray>> headers;
+        // An answer too slow to make on the server's thread: made on a worker
+        // instead, one at a time, while the server goes on serving the others.
+        // This connection waits for it; the rest of this answer is unused.
+        std::function<Answer()> later;
     };
     using Handler = std::function<Answer(const Request &)>;
 
@@ -86,6 +91,7 @@ public:
     int refusedCount() const { return m_refused; }
 
     // For the connections.
+    QThreadPool &slowWork() { return m_slowWork; }
     const QByteArray &upgradePath() const { return m_upgradePath; }
     Answer respond(const Request &request) const;
     void handOver(QTcpSocket *socket);
@@ -117,4 +123,6 @@ private:
     int m_refused = 0;
     QElapsedTimer m_lastComplaint;
     QTimer m_acceptPause;
+    // Declared last: its destructor waits for a slow answer still being made.
+    QThreadPool m_slowWork;
 };

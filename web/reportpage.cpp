@@ -1,7 +1,12 @@
 #include "web/reportpage.h"
 
 #include "game/gamelog.h"
+#include "game/gametally.h"
 #include "web/pagetexts.h"
+
+#include <QBuffer>
+#include <QLocale>
+#include <QUrlQuery>
 
 namespace {
 
@@ -27,42 +32,77 @@ QString pair(const std::array<std::optional<int>, 4> &s)
         .arg(scoreText(s[0]), scoreText(s[1]), scoreText(s[2]), scoreText(s[3]));
 }
 
-QByteArray reportHtml(const GameRecord &record, const QString &language, const ReportWords &word)
+// The game clock as the board shows it, to the tenth.
+QString clockText(qint64 ms)
 {
+    const qint64 tenths = ms / 100;
+    return QStringLiteral("%1:%2.%3")
+        .arg(tenths / 600)
+        .arg(tenths / 10 % 60, 2, 10, QLatin1Char('0'))
+        .arg(tenths % 10);
+}
+
+// What was done, in the words the board used for it.
+QString shownAction(const GameLogEntry &e)
+{
+    return e.label.isEmpty() ? e.action : e.label;
+}
+
+QString rowHtml(const GameLogEntry &e)
+{
+    const QString what = e.kind == u"action" ? shownAction(e) : e.kind + u' ' + shownAction(e);
+    return QStringLiteral("<tr><td>%1</td><td>%2</td><td>%3</td><td>%4</td><td>%5</td>"
+                          "<td>%6</td></tr>")
+        .arg(e.number)
+        .arg(hallTime(e.time).toString(QStringLiteral("HH:mm:ss")), what.toHtmlEscaped())
+        .arg(e.period)
+        .arg(clockText(e.clockMs), pair(e.after));
+}
+
+QByteArray reportHtml(GameLogReader &reader, const QString &language, const ReportWords &word)
+{
+    const GameRecord &game = reader.header();
+    GameTally tally(game.periods);
+    QString rows;
+    while (const std::optional<GameLogEntry> e = reader.next()) {
+        tally.add(*e);
+        rows += rowHtml(*e);
+    }
+    const QLocale locale(language.isEmpty() ? QStringLiteral("en") : language);
+    const QDateTime started = hallTime(game.started);
+    const QString when = QStringLiteral("%1, %2 (%3)")
+                             .arg(locale.toString(started.date(), QLocale::LongFormat),
+                                  started.time().toString(QStringLiteral("HH:mm")),
+                                  started.toString(QStringLiteral("t")));
     QString html = QStringLiteral("<!DOCTYPE html><html lang='%1'><head><meta charset='utf-8'>"
                                   "<title>%2</title></head><body>")
                        .arg(language.isEmpty() ? QStringLiteral("en") : language,
                             word(QT_TRANSLATE_NOOP("ReportPage", "Corvella: the game")));
     html += QStringLiteral("<h1>%1 &ndash; %2</h1><p>%3</p><p>%4 <b>%5</b></p>")
-                .arg(record.home.toHtmlEscaped(), record.guest.toHtmlEscaped(),
-                     record.started.toString(Qt::ISODate),
-                     word(QT_TRANSLATE_NOOP("ReportPage", "Final:")), pair(record.finalScores()));
-    for (const auto &[period, scores] : record.periodScores())
+                .arg(game.home.toHtmlEscaped(), game.guest.toHtmlEscaped(), when.toHtmlEscaped(),
+                     word(QT_TRANSLATE_NOOP("ReportPage", "Final:")), pair(tally.finalScores()));
+    for (const auto &[period, scores] : tally.periodScores())
         html += QStringLiteral("<p>%1</p>")
                     .arg(word(QT_TRANSLATE_NOOP("ReportPage", "Period %1: %2"))
                              .arg(period)
                              .arg(pair(scores)));
-    html += QStringLiteral("<p><a href='/report.csv'>CSV</a> <a href='/report.json'>JSON</a></p>"
-                           "<table><tr><th>#</th><th>%1</th><th>%2</th><th>%3</th>"
-                           "<th>%4</th><th>%5</th></tr>")
-                .arg(word(QT_TRANSLATE_NOOP("ReportPage", "Time")),
+    html += QStringLiteral("<p><a href='/report.csv'>CSV</a> "
+                           "<a href='/report.csv?excel=1'>%1</a> <a href='/report.json'>JSON</a>"
+                           "</p><table><tr><th>#</th><th>%2</th><th>%3</th><th>%4</th>"
+                           "<th>%5</th><th>%6</th></tr>")
+                .arg(word(QT_TRANSLATE_NOOP("ReportPage", "CSV for a spreadsheet (;)")),
+                     word(QT_TRANSLATE_NOOP("ReportPage", "Time")),
                      word(QT_TRANSLATE_NOOP("ReportPage", "Action")),
                      word(QT_TRANSLATE_NOOP("ReportPage", "Period")),
-                     word(QT_TRANSLATE_NOOP("ReportPage", "Clock ms")),
+                     word(QT_TRANSLATE_NOOP("ReportPage", "Game clock")),
                      word(QT_TRANSLATE_NOOP("ReportPage", "Scores")));
-    for (const GameLogEntry &e : record.entries)
-        html += QStringLiteral("<tr><td>%1</td><td>%2</td><td>%3</td><td>%4</td><td>%5</td>"
-                               "<td>%6</td></tr>")
-                    .arg(e.number)
-                    .arg(e.time.toString(Qt::ISODate),
-                         (e.kind == QLatin1StringView("action") ? e.action
-                                                                : QString(e.kind + u' ' + e.action))
-                             .toHtmlEscaped())
-                    .arg(e.period)
-                    .arg(e.clockMs)
-                    .arg(pair(e.after));
-    html += QStringLiteral("</table></body></html>");
+    html += rows + QStringLiteral("</table></body></html>");
     return html.toUtf8();
+}
+
+bool isReport(const QByteArray &path)
+{
+    return path == "/report" || path == "/report.csv" || path == "/report.json";
 }
 
 } // namespace
@@ -71,33 +111,50 @@ std::optional<HttpFront::Answer> reportAnswer(const HttpFront::Request &request,
                                               const QString &logFolder)
 {
     const QByteArray &path = request.path;
+    if (!isReport(path))
+        return std::nullopt;
     const QString language = pageLanguage(request.header("accept-language"), request.query);
     const ReportWords word(language);
-    if (path != "/report" && path != "/report.csv" && path != "/report.json")
-        return std::nullopt;
     HttpFront::Answer answer;
     answer.headers = {{"Cache-Control", "no-store"}, {"X-Content-Type-Options", "nosniff"}};
     const QString newest = GameLog::newestLog(logFolder);
-    const std::optional<GameRecord> record =
-        newest.isEmpty() ? std::nullopt : GameLog::read(newest);
-    if (!record) {
+    GameLogReader reader;
+    if (newest.isEmpty() || !reader.open(newest)) {
         answer.status = 404;
         answer.type = "text/plain; charset=utf-8";
         answer.body =
             word(QT_TRANSLATE_NOOP("ReportPage", "No game has been recorded yet.")).toUtf8() + '\n';
         return answer;
     }
-    if (path == "/report.csv") {
-        answer.type = "text/csv; charset=utf-8";
-        answer.body = record->toCsv();
-    } else if (path == "/report.json") {
-        answer.type = "application/json";
-        answer.body = record->toJson();
+    if (path == "/report.csv" || path == "/report.json") {
+        const QUrlQuery query(QString::fromUtf8(request.query));
+        const CsvStyle style = query.queryItemValue(QStringLiteral("excel")) == u"1"
+                                   ? CsvStyle::Spreadsheet
+                                   : CsvStyle::Rfc4180;
+        QBuffer body(&answer.body);
+        body.open(QIODevice::WriteOnly);
+        if (path == "/report.csv") {
+            answer.type = "text/csv; charset=utf-8";
+            writeCsv(reader, body, style);
+        } else {
+            answer.type = "application/json";
+            writeJson(reader, body);
+        }
     } else {
         answer.type = "text/html; charset=utf-8";
-        answer.body = reportHtml(*record, language, word);
+        answer.body = reportHtml(reader, language, word);
         answer.headers.append(
             qMakePair(QByteArray("Content-Security-Policy"), QByteArray("default-src 'self'")));
     }
+    return answer;
+}
+
+std::optional<HttpFront::Answer> reportLater(const HttpFront::Request &request,
+                                             const QString &logFolder)
+{
+    if (!isReport(request.path))
+        return std::nullopt;
+    HttpFront::Answer answer;
+    answer.later = [request, logFolder] { return *reportAnswer(request, logFolder); };
     return answer;
 }

@@ -80,6 +80,9 @@ private slots:
         QTest::newRow("--game without --export")
             << QStringList{QStringLiteral("--game"), QStringLiteral("old.jsonl")} << none << 2
             << QString() << QStringLiteral("--game is only for --export");
+        QTest::newRow("--csv-excel without --export")
+            << QStringList{QStringLiteral("--csv-excel")} << none << 2 << QString()
+            << QStringLiteral("--csv-excel is only for --export");
     }
 
     void options()
@@ -108,17 +111,28 @@ private slots:
     void anExportNeedsNoDisplay_data()
     {
         QTest::addColumn<QString>("file");
+        QTest::addColumn<QStringList>("more");
         QTest::addColumn<int>("exitCode");
         QTest::addColumn<QString>("err");
-        QTest::newRow("written") << QStringLiteral("game.pdf") << 0 << QString();
-        QTest::newRow("folder not there") << QStringLiteral("not/there/game.csv") << 1
-                                          << QStringLiteral("corvella: cannot write");
+        QTest::addColumn<QByteArray>("start");
+        QTest::newRow("written") << QStringLiteral("game.pdf") << QStringList() << 0 << QString()
+                                 << QByteArray("%PDF");
+        QTest::newRow("csv") << QStringLiteral("game.csv") << QStringList() << 0 << QString()
+                             << QByteArray("n,time,kind,");
+        QTest::newRow("csv for a spreadsheet")
+            << QStringLiteral("game.csv") << QStringList{QStringLiteral("--csv-excel")} << 0
+            << QString() << QByteArray("\xEF\xBB\xBFn;time;kind;");
+        QTest::newRow("folder not there")
+            << QStringLiteral("not/there/game.csv") << QStringList() << 1
+            << QStringLiteral("corvella: cannot write") << QByteArray();
     }
     void anExportNeedsNoDisplay()
     {
         QFETCH(QString, file);
+        QFETCH(QStringList, more);
         QFETCH(int, exitCode);
         QFETCH(QString, err);
+        QFETCH(QByteArray, start);
         QTemporaryDir state;
         QVERIFY(QDir().mkpath(state.filePath(QStringLiteral("Corvella/games"))));
         QFile log(state.filePath(QStringLiteral("Corvella/games/2026-12-08_1930_A-B.jsonl")));
@@ -126,11 +140,13 @@ private slots:
         log.write(R"({"format":"corvella-game-log","version":1,"home":"A","guest":"B"})"
                   "\n");
         log.close();
-        const Run result = run({QStringLiteral("--export"), state.filePath(file)},
+        const Run result = run(QStringList{QStringLiteral("--export"), state.filePath(file)} + more,
                                {QStringLiteral("XDG_STATE_HOME=") + state.path()});
         QCOMPARE(result.exitCode, exitCode);
         QVERIFY2(result.err.contains(err), qPrintable(result.err));
-        QCOMPARE(QFile::exists(state.filePath(file)), exitCode == 0);
+        QFile written(state.filePath(file));
+        QCOMPARE(written.open(QIODevice::ReadOnly), exitCode == 0);
+        QVERIFY(written.readAll().startsWith(start));
     }
 
     void withoutADisplay_data()

@@ -5,9 +5,17 @@
 #include "tests/support/testenv.h"
 #include "web/reportpage.h"
 
+#include <QDir>
+#include <QImage>
 #include <QProcess>
 #include <QRegularExpression>
 #include <QStandardPaths>
+
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <ctime>
 
 class TestExport : public QObject
 {
@@ -16,16 +24,20 @@ class TestExport : public QObject
     ManualTimeSource time;
 
     // Two periods: 2 : 1 after the first, 3 : 4 at the end; a guest timeout
-    // in the second (ended early), and a home timeout taken back.
-    static QString playGame(const QString &folder, ManualTimeSource &time)
+    // in the second (ended early), and a home timeout taken back; two home
+    // fouls in the first period. `extraChanges` more score changes at the end.
+    static QString playGame(const QString &folder, ManualTimeSource &time, int extraChanges = 0)
     {
         GameModel game(time);
         GameStructure rules{2, {}, 0};
         rules.timeouts.perGame = 2;
+        rules.fouls.on = true;
         game.setStructure(rules);
         GameHistory history(game);
         GameLog log(folder, game, history);
-        log.setCaptions(QStringLiteral("Lions"), QStringLiteral("Tigers"), QString(), QString());
+        log.setCaptions(QStringLiteral("Lions"), QStringLiteral("Tigers"), QString(),
+                        QStringLiteral("Fouls"));
+        log.setWallClock([] { return QDateTime(QDate(2026, 12, 8), QTime(19, 30), Qt::UTC); });
         log.begin(false);
         const auto score = [&](int which, int value) {
             time.now += 30'000;
@@ -35,6 +47,7 @@ class TestExport : public QObject
         history.perform(QStringLiteral("start"), [](GameModel &g) { g.startStop(); });
         score(GameModel::Home1, 2);
         score(GameModel::Guest1, 1);
+        score(GameModel::Home2, 2);
         history.perform(QStringLiteral("next"), [](GameModel &g) { g.nextPeriod(); });
         for (const auto team : {GameModel::Guest, GameModel::Guest, GameModel::Home})
             history.perform(QStringLiteral("timeout"),
@@ -42,34 +55,251 @@ class TestExport : public QObject
         history.undo();
         score(GameModel::Home1, 3);
         score(GameModel::Guest1, 4);
+        for (int i = 0; i < extraChanges; ++i)
+            score(GameModel::Home1, 4 + i % 90);
         return log.currentPath();
     }
 
-private slots:
-    void thePdfHoldsTeamsFinalAndPeriods()
+    static QString pdfText(const QString &pdf, const QStringList &how)
     {
-        const QString pdftotext = QStandardPaths::findExecutable(QStringLiteral("pdftotext"));
-        if (pdftotext.isEmpty())
-            QSKIP("pdftotext (poppler-utils) is not installed: scripts/install-deps");
+        QProcess process;
+        process.start(QStringLiteral("pdftotext"), how + QStringList{pdf, QStringLiteral("-")});
+        return process.waitForFinished(20'000) ? QString::fromUtf8(process.readAllStandardOutput())
+                                               : QString();
+    }
+
+    static bool havePoppler()
+    {
+        return !QStandardPaths::findExecutable(QStringLiteral("pdftotext")).isEmpty() &&
+               !QStandardPaths::findExecutable(QStringLiteral("pdftoppm")).isEmpty();
+    }
+
+private slots:
+    void initTestCase()
+    {
+        // A hall an hour east of UTC in December.
+        qputenv("TZ", "Europe/Berlin");
+        tzset();
+    }
+
+    void thePdfHoldsTheResultALeagueNeeds()
+    {
+        if (!havePoppler())
+            QSKIP("pdftotext, pdftoppm (poppler-utils) are not installed: scripts/install-deps");
         QTemporaryDir folder;
         playGame(folder.path(), time);
         const QString pdf = folder.filePath(QStringLiteral("game.pdf"));
         QCOMPARE(runExport(pdf, QString(), folder.path()), 0);
-        QProcess process;
-        process.start(pdftotext, {QStringLiteral("-layout"), pdf, QStringLiteral("-")});
-        QVERIFY(process.waitForFinished(10'000));
         // Table cells come out with or without their spaces.
-        const QString text = QString::fromUtf8(process.readAllStandardOutput())
+        const QString text = pdfText(pdf, {QStringLiteral("-layout")})
                                  .remove(QRegularExpression(QStringLiteral("\\s")));
-        QVERIFY2(text.contains(QStringLiteral("Lions–Tigers")), qPrintable(text));
-        QVERIFY2(text.contains(QStringLiteral("Final3:4Period")), qPrintable(text));
-        QVERIFY(text.contains(QStringLiteral("Period12:1")));
-        QVERIFY(text.contains(QStringLiteral("Period23:4")));
-        QVERIFY2(text.contains(QStringLiteral("TimeoutsTigersP20:00")) &&
-                     !text.contains(QStringLiteral("LionsP2")),
+        QVERIFY2(text.startsWith(QStringLiteral("Lions–Tigers")), qPrintable(text));
+        QVERIFY2(text.contains(QStringLiteral("Lions3:4Tigers")), qPrintable(text));
+        // Points in each period, then the total; fouls of each period.
+        QVERIFY2(text.contains(QStringLiteral("Points12TotalLions213Tigers134")), qPrintable(text));
+        QVERIFY2(text.contains(QStringLiteral("TeamfoulsLions20Tigers00")), qPrintable(text));
+        QVERIFY2(text.contains(QStringLiteral("Lions00Tigers01(P20:00)")), qPrintable(text));
+        for (const char *blank : {"Gamenumber", "Venue", "Referees", "Scorer'ssignature"})
+            QVERIFY2(text.contains(QLatin1StringView(blank)), blank);
+        QVERIFY2(text.contains(QStringLiteral("P10:302:0P11:002:1P20:003:1P20:003:4")),
                  qPrintable(text));
-        QVERIFY(text.contains(QStringLiteral("P10:302:0·P11:002:1·P20:003:1·P20:003:4")));
-        QVERIFY(!text.contains(QStringLiteral("Section2")));
+    }
+
+    // Laid out for the page it is printed on: a title that reads at arm's
+    // length, nothing beyond the paper, ink from one side of it to the
+    // other, and the summary on the first page however long the game.
+    void thePrintedPageIsReadable_data()
+    {
+        QTest::addColumn<QString>("paper");
+        QTest::addColumn<int>("extraChanges");
+        QTest::addColumn<int>("pages");
+        QTest::newRow("A4") << QStringLiteral("A4") << 0 << 1;
+        QTest::newRow("Letter, a long game") << QStringLiteral("Letter") << 700 << 3;
+    }
+    void thePrintedPageIsReadable()
+    {
+        QFETCH(QString, paper);
+        QFETCH(int, extraChanges);
+        QFETCH(int, pages);
+        if (!havePoppler())
+            QSKIP("pdftotext, pdftoppm (poppler-utils) are not installed: scripts/install-deps");
+        QTemporaryDir folder;
+        playGame(folder.path(), time, extraChanges);
+        const QString pdf = folder.filePath(QStringLiteral("game.pdf"));
+        const QString log = GameLog::newestLog(folder.path());
+        const QPageSize size(paper == u"Letter" ? QPageSize::Letter : QPageSize::A4);
+        QFile written(pdf);
+        QVERIFY(written.open(QIODevice::WriteOnly));
+        written.write(gamePdf(*GameLog::read(log), size));
+        written.close();
+
+        const QString boxes = pdfText(pdf, {QStringLiteral("-bbox")});
+        const QRegularExpression pageBox(
+            QStringLiteral(R"re(<page width="([\d.]+)" height="([\d.]+)")re"));
+        const QRegularExpression wordBox(QStringLiteral(
+            R"re(<word xMin="([\d.-]+)" yMin="([\d.-]+)" xMax="([\d.-]+)" yMax="([\d.-]+)">([^<]*)<)re"));
+        QList<QRegularExpressionMatch> pageMatches;
+        for (auto it = pageBox.globalMatch(boxes); it.hasNext();)
+            pageMatches << it.next();
+        QVERIFY2(pageMatches.size() >= pages && pageMatches.size() <= pages + 1,
+                 qPrintable(QString::number(pageMatches.size())));
+        const double width = pageMatches.first().captured(1).toDouble();
+        const double height = pageMatches.first().captured(2).toDouble();
+        QCOMPARE(qRound(width), paper == u"Letter" ? 612 : 595);
+        int words = 0;
+        for (auto it = wordBox.globalMatch(boxes); it.hasNext(); ++words) {
+            const auto word = it.next();
+            const double x0 = word.captured(1).toDouble(), y0 = word.captured(2).toDouble();
+            const double x1 = word.captured(3).toDouble(), y1 = word.captured(4).toDouble();
+            QVERIFY2(x0 >= 0 && y0 >= 0 && x1 <= width && y1 <= height,
+                     qPrintable(word.captured(5)));
+            if (words == 0) {
+                QCOMPARE(word.captured(5), QStringLiteral("Lions"));
+                QVERIFY2(y1 - y0 >= 14, qPrintable(QString::number(y1 - y0)));
+            }
+        }
+        QVERIFY(words > 40);
+        // The summary ends on page one.
+        const QString firstPage = boxes.left(boxes.indexOf(QStringLiteral("</page>")));
+        QVERIFY(firstPage.contains(QStringLiteral(">signature<")));
+
+        QProcess render;
+        render.start(QStringLiteral("pdftoppm"),
+                     {QStringLiteral("-png"), QStringLiteral("-r"), QStringLiteral("60"),
+                      QStringLiteral("-f"), QStringLiteral("1"), QStringLiteral("-l"),
+                      QStringLiteral("1"), QStringLiteral("-singlefile"), pdf,
+                      folder.filePath(QStringLiteral("page"))});
+        QVERIFY(render.waitForFinished(20'000));
+        const QImage page(folder.filePath(QStringLiteral("page.png")));
+        QVERIFY(!page.isNull());
+        QRect ink;
+        for (int y = 0; y < page.height(); ++y)
+            for (int x = 0; x < page.width(); ++x)
+                if (qGray(page.pixel(x, y)) < 128)
+                    ink |= QRect(x, y, 1, 1);
+        QVERIFY2(ink.width() > page.width() * 0.7, qPrintable(QString::number(ink.width())));
+        QVERIFY2(ink.height() > page.height() * 0.3, qPrintable(QString::number(ink.height())));
+        QDir().mkpath(QStringLiteral(CORVELLA_ARTIFACTS "/export"));
+        const QString kept = QStringLiteral(CORVELLA_ARTIFACTS "/export/result-%1.png")
+                                 .arg(QLatin1StringView(QTest::currentDataTag()))
+                                 .replace(u' ', u'-')
+                                 .remove(u',');
+        QFile::remove(kept);
+        QFile::copy(folder.filePath(QStringLiteral("page.png")), kept);
+    }
+
+    // Every view a person reads gives the hall's own time with its offset;
+    // the JSON, for programs, keeps UTC.
+    void timesAreTheHallsClock_data()
+    {
+        QTest::addColumn<QString>("file");
+        QTest::addColumn<QByteArray>("path"); // of /report, when not a file
+        QTest::addColumn<QStringList>("shown");
+        QTest::newRow("csv") << QStringLiteral("game.csv") << QByteArray()
+                             << QStringList{QStringLiteral(",2026-12-08T20:30:00.000+01:00,")};
+        QTest::newRow("pdf") << QStringLiteral("game.pdf") << QByteArray()
+                             << QStringList{QStringLiteral("20:30 (UTC+01:00)")};
+        QTest::newRow("json") << QStringLiteral("game.json") << QByteArray()
+                              << QStringList{QStringLiteral("\"2026-12-08T19:30:00.000Z\"")};
+        QTest::newRow("report page")
+            << QString() << QByteArray("/report")
+            << QStringList{QStringLiteral("(UTC+01:00)"), QStringLiteral("<td>20:30:00</td>"),
+                           QStringLiteral("<th>Game clock</th>"),
+                           QStringLiteral("<td>0:30.0</td>")};
+        QTest::newRow("report csv for a spreadsheet")
+            << QString() << QByteArray("/report.csv?excel=1")
+            << QStringList{QStringLiteral("\uFEFFn;time;kind;"),
+                           QStringLiteral(";2026-12-08T20:30:00.000+01:00;")};
+    }
+    void timesAreTheHallsClock()
+    {
+        QFETCH(QString, file);
+        QFETCH(QByteArray, path);
+        QFETCH(QStringList, shown);
+        if (file.endsWith(u".pdf") && !havePoppler())
+            QSKIP("pdftotext (poppler-utils) is not installed: scripts/install-deps");
+        QTemporaryDir folder;
+        const QString log = playGame(folder.path(), time);
+        QByteArray text;
+        if (path.isEmpty()) {
+            QCOMPARE(exportLog(log, folder.filePath(file)), QString());
+            QFile written(folder.filePath(file));
+            QVERIFY(written.open(QIODevice::ReadOnly));
+            text = file.endsWith(u".pdf") ? pdfText(folder.filePath(file), {}).toUtf8()
+                                          : written.readAll();
+        } else {
+            const qsizetype query = path.indexOf('?');
+            HttpFront::Request request{"GET",
+                                       query < 0 ? path : path.left(query),
+                                       query < 0 ? QByteArray() : path.mid(query + 1),
+                                       "HTTP/1.1",
+                                       {},
+                                       {},
+                                       {}};
+            const auto answer = reportAnswer(request, folder.path());
+            QVERIFY(answer);
+            text = answer->body;
+        }
+        for (const QString &expected : std::as_const(shown))
+            QVERIFY2(text.contains(expected.toUtf8()), text.left(3000).constData());
+        QVERIFY(!text.contains("Clock ms"));
+    }
+
+    // Only a regular file is replaced whole; through a link or into a device
+    // the bytes go where a shell's redirection would put them.
+    void theDestinationStaysWhatItIs_data()
+    {
+        QTest::addColumn<QString>("kind");
+        QTest::addColumn<bool>("written");
+        QTest::newRow("regular file") << QStringLiteral("file") << true;
+        QTest::newRow("link to a regular file") << QStringLiteral("link") << true;
+        QTest::newRow("not a regular file (a pipe)") << QStringLiteral("pipe") << true;
+        QTest::newRow("unwritable") << QStringLiteral("unwritable") << false;
+    }
+    void theDestinationStaysWhatItIs()
+    {
+        QFETCH(QString, kind);
+        QFETCH(bool, written);
+        QTemporaryDir folder;
+        const QString log = playGame(folder.path(), time);
+        const QString target = folder.filePath(QStringLiteral("target.csv"));
+        QString destination = target;
+        int pipe = -1;
+        if (kind == u"link") {
+            destination = folder.filePath(QStringLiteral("link.csv"));
+            QVERIFY(QFile::link(target, destination));
+        } else if (kind == u"pipe") {
+            QCOMPARE(::mkfifo(QFile::encodeName(target).constData(), 0600), 0);
+            pipe = ::open(QFile::encodeName(target).constData(), O_RDONLY | O_NONBLOCK);
+            QVERIFY(pipe >= 0);
+        } else if (kind == u"unwritable") {
+            // A file where a folder should be stops even root.
+            QFile blocker(folder.filePath(QStringLiteral("blocker")));
+            QVERIFY(blocker.open(QIODevice::WriteOnly));
+            destination = folder.filePath(QStringLiteral("blocker/game.csv"));
+        }
+        if (kind != u"pipe") {
+            QFile old(target);
+            QVERIFY(old.open(QIODevice::WriteOnly));
+            old.write("old");
+        }
+        const QString why = exportLog(log, destination);
+        QCOMPARE(why.isEmpty(), written);
+        QVERIFY(written || why.contains(destination));
+        QByteArray got;
+        if (pipe >= 0) {
+            char bytes[65536];
+            const ssize_t read = ::read(pipe, bytes, sizeof bytes);
+            got = QByteArray(bytes, std::max<qsizetype>(read, 0));
+            ::close(pipe);
+        } else {
+            QFile result(target);
+            QVERIFY(result.open(QIODevice::ReadOnly));
+            got = result.readAll();
+        }
+        QCOMPARE(got.startsWith("n,time,kind"), written);
+        QCOMPARE(QFileInfo(destination).isSymLink(), kind == u"link");
+        QCOMPARE(QFileInfo(target).isFile(), kind != u"pipe");
     }
 
     void eachFormatByItsName_data()

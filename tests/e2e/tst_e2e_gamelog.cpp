@@ -111,7 +111,9 @@ private slots:
         QVERIFY(text.waitForFinished(10'000));
         const QString words = QString::fromUtf8(text.readAllStandardOutput())
                                   .remove(QRegularExpression(QStringLiteral("\\s")));
-        QVERIFY2(words.contains(QStringLiteral("Final7:0")), qPrintable(words));
+        QVERIFY2(words.contains(QStringLiteral("Finalscore")) &&
+                     words.contains(QStringLiteral("7:0")),
+                 qPrintable(words));
         QVERIFY(words.contains(QStringLiteral("ScorechangesP")) ||
                 words.contains(QStringLiteral("Scorechanges0:00")));
 

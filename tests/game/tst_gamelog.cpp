@@ -257,11 +257,18 @@ private slots:
 
     void aNewGameStartsANewLogAndTheOldestGo()
     {
+        // A season's worth of games already kept, each with its header.
         QTemporaryDir folder;
-        for (int i = 0; i < GameLog::Kept + 3; ++i) {
+        for (int i = 0; i < GameLog::Kept; ++i) {
             QFile old(folder.filePath(
                 QStringLiteral("2000-01-01_%1_A-B.jsonl").arg(i, 4, 10, QLatin1Char('0'))));
             QVERIFY(old.open(QIODevice::WriteOnly));
+            old.write(QStringLiteral(R"({"format":"corvella-game-log","version":1,)"
+                                     R"("started":"2000-01-01T%1:%2:00.000Z"})"
+                                     "\n")
+                          .arg(i / 60, 2, 10, QLatin1Char('0'))
+                          .arg(i % 60, 2, 10, QLatin1Char('0'))
+                          .toUtf8());
         }
         GameModel game(time);
         GameHistory history(game);
@@ -273,7 +280,9 @@ private slots:
                  QStringLiteral("2026-12-08_1930_Lions-Tigers___B_.jsonl"));
         QCOMPARE(GameLog::logs(folder.path()).size(), GameLog::Kept);
         QVERIFY(!QFile::exists(folder.filePath(QStringLiteral("2000-01-01_0000_A-B.jsonl"))));
+        QVERIFY(QFile::exists(folder.filePath(QStringLiteral("2000-01-01_0001_A-B.jsonl"))));
         QCOMPARE(GameLog::newestLog(folder.path()), first);
+        QCOMPARE(GameLog::read(first)->entries.size(), 1);
 
         history.perform(QStringLiteral("start"), [](GameModel &g) { g.startStop(); });
         time.now += 60'000;

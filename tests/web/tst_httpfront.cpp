@@ -2,6 +2,8 @@
 #include "web/httpfront.h"
 
 #include <QHostInfo>
+#include <QScopeGuard>
+#include <QSemaphore>
 #include <QTcpSocket>
 
 #include <memory>
@@ -220,6 +222,42 @@ private slots:
         QCOMPARE(socket.readAll().startsWith("HTTP/1.1 200"),
                  sent.startsWith("GET /display HTTP/1.1\r\nHost"));
         QTRY_COMPARE(served.server.connectionCount(), 0);
+    }
+
+    // A slow answer (a long game's report) is made off the server's thread:
+    // other clients are served meanwhile, and requests behind it on its
+    // own connection keep their order.
+    void aSlowAnswerIsMadeAsideAndArrivesInOrder()
+    {
+        HttpFront server;
+        QSemaphore made;
+        server.setHandler([&made](const HttpFront::Request &request) {
+            HttpFront::Answer answer;
+            answer.type = "text/plain";
+            answer.body = "quick";
+            if (request.path == "/slow")
+                answer.later = [&made] {
+                    made.acquire();
+                    HttpFront::Answer slow;
+                    slow.type = "text/plain";
+                    slow.body = "slow";
+                    return slow;
+                };
+            return answer;
+        });
+        const auto finish = qScopeGuard([&made] { made.release(); });
+        QVERIFY(server.listen(QHostAddress::LocalHost, 0));
+        QTcpSocket waiting;
+        waiting.connectToHost(QHostAddress::LocalHost, server.serverPort());
+        QVERIFY(waiting.waitForConnected(5000));
+        waiting.write(get("/slow") + get("/after"));
+        const Exchange other = exchange(server.serverPort(), get("/other"));
+        QCOMPARE(other.body, QByteArray("quick"));
+        QCOMPARE(waiting.bytesAvailable(), 0);
+        made.release();
+        QByteArray got;
+        QTRY_VERIFY((got += waiting.readAll()).count("HTTP/1.1 200") == 2);
+        QVERIFY2(got.indexOf("slow") < got.indexOf("quick"), got.constData());
     }
 
     void webSocketsStayCounted()

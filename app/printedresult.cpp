@@ -1,0 +1,416 @@
+#include "app/printedresult.h"
+
+#include "game/gamestructure.h"
+
+#include <QCoreApplication>
+#include <QFontMetricsF>
+#include <QLocale>
+#include <QPainter>
+#include <QPdfWriter>
+
+namespace {
+
+// Gives the printed result's texts their translation context.
+class ResultText
+{
+    Q_DECLARE_TR_FUNCTIONS(Export)
+};
+
+using Scores = GameTally::Scores;
+
+QString number(std::optional<int> value)
+{
+    return value ? QString::number(*value) : QStringLiteral("-");
+}
+
+QString scorePair(const Scores &scores, int home, int guest)
+{
+    return QStringLiteral("%1 : %2").arg(number(scores.at(home)), number(scores.at(guest)));
+}
+
+QString clockText(qint64 ms)
+{
+    const qint64 tenths = ms / 100;
+    return QStringLiteral("%1:%2").arg(tenths / 600).arg(tenths / 10 % 60, 2, 10, QLatin1Char('0'));
+}
+
+QString periodName(int period, int periods)
+{
+    return period > periods ? ResultText::tr("OT%1").arg(period - periods)
+                            : QString::number(period);
+}
+
+// A period beside a clock time: "P2", "OT1".
+QString periodShort(int period, int periods)
+{
+    return period > periods ? periodName(period, periods) : ResultText::tr("P%1").arg(period);
+}
+
+// Section 1's points in each period: the change since the end of the one
+// before.
+std::optional<int> pointsIn(const QList<QPair<int, Scores>> &periods, qsizetype i, int which)
+{
+    const std::optional<int> now = periods.at(i).second.at(which);
+    const std::optional<int> before = i > 0 ? periods.at(i - 1).second.at(which) : 0;
+    if (!now || !before)
+        return std::nullopt;
+    return *now - *before;
+}
+
+constexpr qreal Gap = 14; // points between the parts of the sheet
+
+} // namespace
+
+// One page after the other of the PDF, laid out in points from the top left
+// corner of the printable area, whatever the writer's resolution.
+class PrintedResult::Page
+{
+public:
+    explicit Page(QPdfWriter &writer)
+        : m_writer(writer), m_painter(&writer), m_scale(writer.resolution() / 72.0),
+          m_area(QPointF(0, 0), writer.pageLayout().paintRect(QPageLayout::Point).size())
+    {
+    }
+
+    QRectF area() const { return m_area; }
+    int number() const { return m_number; }
+    void next()
+    {
+        m_writer.newPage();
+        ++m_number;
+    }
+
+    static QFont font(qreal points, bool bold = false)
+    {
+        QFont font(QStringLiteral("Arial"));
+        font.setPointSizeF(points);
+        font.setBold(bold);
+        return font;
+    }
+    qreal width(const QFont &font, const QString &text) const
+    {
+        return QFontMetricsF(font, &m_writer).horizontalAdvance(text) / m_scale;
+    }
+    // The font at `points`, or smaller down to `least` where the text would
+    // not fit `width` otherwise.
+    QFont fitted(qreal points, qreal least, bool bold, const QString &text, qreal width) const
+    {
+        while (points > least && this->width(font(points, bold), text) > width)
+            points -= 0.5;
+        return font(points, bold);
+    }
+    qreal height(const QFont &font) const
+    {
+        return QFontMetricsF(font, &m_writer).height() / m_scale;
+    }
+    // The text in `box` (points), cut short with an ellipsis where it would
+    // leave it.
+    void text(const QRectF &box, int flags, const QFont &font, const QString &text)
+    {
+        const QFontMetricsF metrics(font, &m_writer);
+        m_painter.setFont(font);
+        m_painter.drawText(device(box), flags,
+                           metrics.elidedText(text, Qt::ElideRight, box.width() * m_scale));
+    }
+    void line(QPointF from, QPointF to, qreal width = 0.5)
+    {
+        m_painter.setPen(QPen(Qt::black, width * m_scale));
+        m_painter.drawLine(from * m_scale, to * m_scale);
+    }
+    void rule(qreal y) { line({0, y}, {m_area.width(), y}, 0.75); }
+
+private:
+    QRectF device(const QRectF &box) const
+    {
+        return {box.topLeft() * m_scale, box.size() * m_scale};
+    }
+
+    QPdfWriter &m_writer;
+    QPainter m_painter;
+    qreal m_scale;
+    QRectF m_area;
+    int m_number = 1;
+};
+
+PrintedResult::PrintedResult(const GameRecord &header) : m_header(header), m_tally(header.periods)
+{
+    m_header.entries.clear();
+}
+
+void PrintedResult::add(const GameLogEntry &e)
+{
+    m_tally.add(e);
+    for (int i : {GameModel::Home2, GameModel::Guest2})
+        m_sectionTwoUsed = m_sectionTwoUsed || e.after.at(i).value_or(0) > 0;
+    // Fouls a new period clears are no score change, nor is a foul.
+    const bool changed = m_header.fouls
+                             ? e.before.at(GameModel::Home1) != e.after.at(GameModel::Home1) ||
+                                   e.before.at(GameModel::Guest1) != e.after.at(GameModel::Guest1)
+                             : e.before != e.after;
+    if (!changed || e.kind == u"clock")
+        return;
+    QString change = scorePair(e.after, GameModel::Home1, GameModel::Guest1);
+    if (m_sectionTwoUsed && !m_header.fouls)
+        change += QStringLiteral(" / ") + scorePair(e.after, GameModel::Home2, GameModel::Guest2);
+    change = clockText(e.clockMs) + QStringLiteral("  ") + change;
+    if (m_header.periods > 0)
+        change = periodShort(e.period, m_header.periods) + u' ' + change;
+    m_changes << change;
+    if (m_changes.size() > MaxChangesShown) {
+        m_changes.removeFirst();
+        ++m_changesLeftOut;
+    }
+}
+
+QString PrintedResult::home() const
+{
+    return m_header.home.trimmed().isEmpty() ? ResultText::tr("Home") : m_header.home;
+}
+
+QString PrintedResult::guest() const
+{
+    return m_header.guest.trimmed().isEmpty() ? ResultText::tr("Guest") : m_header.guest;
+}
+
+bool PrintedResult::sectionTwoShown() const
+{
+    return m_sectionTwoUsed || m_header.fouls;
+}
+
+void PrintedResult::print(QPdfWriter &writer) const
+{
+    Page page(writer);
+    qreal y = printTitle(page);
+    y = printFinal(page, y);
+    y = printPeriods(page, y);
+    y = printTimeouts(page, y);
+    y = printBlanks(page, y);
+    printChanges(page, y);
+}
+
+qreal PrintedResult::printTitle(Page &page) const
+{
+    const QString title = home() + QStringLiteral(" \u2013 ") + guest();
+    // Long names shrink the title down to a size still read at arm's length.
+    const QFont titleFont = page.fitted(24, 14, true, title, page.area().width());
+    page.text({0, 0, page.area().width(), page.height(titleFont)}, Qt::AlignLeft, titleFont, title);
+    qreal y = page.height(titleFont) + 2;
+    const QDateTime started = hallTime(m_header.started);
+    const QLocale locale;
+    const QString when = ResultText::tr("%1, %2 (%3)")
+                             .arg(locale.toString(started.date(), QLocale::LongFormat),
+                                  started.time().toString(QStringLiteral("HH:mm")),
+                                  started.toString(QStringLiteral("t")));
+    const QFont small = Page::font(11);
+    page.text({0, y, page.area().width(), page.height(small)}, Qt::AlignLeft, small, when);
+    y += page.height(small) + 4;
+    page.rule(y);
+    return y + Gap;
+}
+
+qreal PrintedResult::printFinal(Page &page, qreal y) const
+{
+    const qreal width = page.area().width();
+    const Scores final = m_tally.finalScores();
+    const bool over = m_header.periods <= 0 || m_tally.finalPhase() == GamePhase::Final;
+    const QString label = over ? ResultText::tr("Final score")
+                               : ResultText::tr("Score in period %1 at %2")
+                                     .arg(periodName(m_tally.finalPeriod(), m_header.periods),
+                                          clockText(m_tally.finalClockMs()));
+    const QFont labelFont = Page::font(12, true);
+    page.text({0, y, width, page.height(labelFont)}, Qt::AlignHCenter, labelFont, label);
+    y += page.height(labelFont) + 4;
+    // The teams beside their own numbers, the score between them.
+    const QFont big = Page::font(44, true);
+    const qreal scoreWidth = width * 0.36;
+    const qreal side = (width - scoreWidth) / 2;
+    const QFont team =
+        page.fitted(14, 9, true, home().size() > guest().size() ? home() : guest(), side - 8);
+    const qreal bigHeight = page.height(big);
+    const qreal teamTop = y + (bigHeight - page.height(team)) / 2;
+    page.text({0, teamTop, side - 8, page.height(team)}, Qt::AlignRight, team, home());
+    page.text({side, y, scoreWidth, bigHeight}, Qt::AlignHCenter, big,
+              scorePair(final, GameModel::Home1, GameModel::Guest1));
+    page.text({side + scoreWidth + 8, teamTop, side - 8, page.height(team)}, Qt::AlignLeft, team,
+              guest());
+    y += bigHeight;
+    if (m_sectionTwoUsed && !m_header.fouls) {
+        const QFont second = Page::font(14);
+        const QString caption =
+            m_header.section2.trimmed().isEmpty() ? ResultText::tr("Section 2") : m_header.section2;
+        page.text({0, y, width, page.height(second)}, Qt::AlignHCenter, second,
+                  caption + QStringLiteral("  ") +
+                      scorePair(final, GameModel::Home2, GameModel::Guest2));
+        y += page.height(second);
+    }
+    return y + Gap;
+}
+
+qreal PrintedResult::printPeriods(Page &page, qreal y) const
+{
+    const QList<QPair<int, Scores>> &periods = m_tally.periodScores();
+    if (periods.isEmpty())
+        return y;
+    const qreal width = page.area().width();
+    const QFont head = Page::font(10, true);
+    const QFont cell = Page::font(11);
+    const qreal row = page.height(cell) + 6;
+    const qreal nameWidth = width * 0.34;
+    const qreal columnWidth = (width - nameWidth) / qreal(periods.size() + 1);
+    const auto column = [&](qsizetype i) {
+        return QRectF(nameWidth + qreal(i) * columnWidth, 0, columnWidth, row);
+    };
+    const auto printRow = [&](const QFont &font, const QString &name, const QStringList &values) {
+        page.text({2, y + 3, nameWidth - 4, row}, Qt::AlignLeft, font, name);
+        for (qsizetype i = 0; i < values.size(); ++i)
+            page.text(column(i).translated(0, y + 3), Qt::AlignHCenter, font, values.at(i));
+        y += row;
+        page.line({0, y}, {width, y});
+    };
+    page.line({0, y}, {width, y});
+    QStringList names;
+    for (const auto &[period, scores] : periods)
+        names << periodName(period, m_header.periods);
+    const QString section1 =
+        m_header.section1.trimmed().isEmpty() ? ResultText::tr("Points") : m_header.section1;
+    printRow(head, section1, names << ResultText::tr("Total"));
+    const Scores final = m_tally.finalScores();
+    for (const auto &[which, name] :
+         {std::pair{int(GameModel::Home1), home()}, std::pair{int(GameModel::Guest1), guest()}}) {
+        QStringList points;
+        for (qsizetype i = 0; i < periods.size(); ++i)
+            points << number(pointsIn(periods, i, which));
+        printRow(cell, name, points << number(final.at(which)));
+    }
+    if (sectionTwoShown()) {
+        // Team fouls start again each period: each column is that period's.
+        const QString section2 = m_header.fouls ? ResultText::tr("Team fouls")
+                                 : m_header.section2.trimmed().isEmpty()
+                                     ? ResultText::tr("Section 2")
+                                     : m_header.section2;
+        QStringList none;
+        printRow(head, section2, none);
+        for (const auto &[which, name] : {std::pair{int(GameModel::Home2), home()},
+                                          std::pair{int(GameModel::Guest2), guest()}}) {
+            QStringList counts;
+            for (const auto &[period, scores] : periods)
+                counts << number(scores.at(which));
+            printRow(cell, name, counts);
+        }
+    }
+    return y + Gap;
+}
+
+qreal PrintedResult::printTimeouts(Page &page, qreal y) const
+{
+    const QList<GameLogEntry> &taken = m_tally.timeouts();
+    if (taken.isEmpty())
+        return y;
+    const GameStructure structure(m_header.periods, {}, 0);
+    const bool halves = m_header.periods >= 2;
+    const qreal width = page.area().width();
+    const QFont head = Page::font(10, true);
+    const QFont cell = Page::font(10);
+    const qreal row = page.height(cell) + 6;
+    const qreal nameWidth = width * 0.34;
+    const qreal columnWidth = (width - nameWidth) / (halves ? 2 : 1);
+    page.text({0, y, width, page.height(head)}, Qt::AlignLeft, Page::font(12, true),
+              ResultText::tr("Timeouts"));
+    y += page.height(Page::font(12, true)) + 4;
+    const auto printRow = [&](const QFont &font, const QString &name, const QStringList &values) {
+        page.text({2, y + 3, nameWidth - 4, row}, Qt::AlignLeft, font, name);
+        for (qsizetype i = 0; i < values.size(); ++i)
+            page.text({nameWidth + qreal(i) * columnWidth + 2, y + 3, columnWidth - 4, row},
+                      Qt::AlignLeft, font, values.at(i));
+        y += row;
+        page.line({0, y}, {width, y});
+    };
+    page.line({0, y}, {width, y});
+    QStringList none;
+    printRow(head, QString(),
+             halves ? QStringList{ResultText::tr("First half"),
+                                  ResultText::tr("Second half and overtime")}
+                    : QStringList{ResultText::tr("Game")});
+    for (const QString &team : {QStringLiteral("home"), QStringLiteral("guest")}) {
+        std::array<QStringList, 2> when;
+        for (const GameLogEntry &e : taken)
+            if (e.timeout == team)
+                when.at(halves ? structure.halfOf(e.period) : 0)
+                    << (m_header.periods > 0 ? periodShort(e.period, m_header.periods) + u' ' +
+                                                   clockText(e.beforeClockMs)
+                                             : clockText(e.beforeClockMs));
+        QStringList cells;
+        for (int half = 0; half < (halves ? 2 : 1); ++half)
+            cells << (when.at(half).isEmpty() ? QStringLiteral("0")
+                                              : QStringLiteral("%1 (%2)")
+                                                    .arg(when.at(half).size())
+                                                    .arg(when.at(half).join(QStringLiteral(", "))));
+        printRow(cell, team == u"home" ? home() : guest(), cells);
+    }
+    return y + Gap;
+}
+
+qreal PrintedResult::printBlanks(Page &page, qreal y) const
+{
+    // Filled in by hand at the table.
+    const qreal width = page.area().width();
+    const QFont label = Page::font(10);
+    const qreal row = 26;
+    const qreal half = width / 2;
+    const auto blank = [&](qreal x, qreal w, const QString &name) {
+        const qreal nameWidth = page.width(label, name) + 6;
+        page.text({x, y + row - page.height(label) - 2, w, page.height(label)}, Qt::AlignLeft,
+                  label, name);
+        page.line({x + nameWidth, y + row - 3}, {x + w - 12, y + row - 3});
+    };
+    blank(0, half, ResultText::tr("Game number"));
+    blank(half, half, ResultText::tr("Venue"));
+    y += row;
+    blank(0, width, ResultText::tr("Referees"));
+    y += row;
+    blank(0, half, ResultText::tr("Scorer"));
+    blank(half, half, ResultText::tr("Scorer's signature"));
+    y += row;
+    return y + Gap;
+}
+
+void PrintedResult::printChanges(Page &page, qreal y) const
+{
+    const qreal width = page.area().width();
+    const QFont heading = Page::font(12, true);
+    const QFont small = Page::font(8);
+    const qreal line = page.height(small) + 1;
+    const int columns = 4;
+    const qreal columnWidth = width / columns;
+    const auto headingHeight = page.height(heading) + 4;
+    // The heading never stands alone at the foot of a page.
+    if (y + headingHeight + 3 * line > page.area().height()) {
+        page.next();
+        y = 0;
+    }
+    page.text({0, y, width, page.height(heading)}, Qt::AlignLeft, heading,
+              ResultText::tr("Score changes"));
+    y += headingHeight;
+    QStringList lines;
+    if (m_changesLeftOut > 0)
+        lines << ResultText::tr("(%1 earlier changes not shown)").arg(m_changesLeftOut);
+    lines += m_changes;
+    if (m_damagedLines > 0)
+        lines << ResultText::tr("Damaged lines of the log left out: %1").arg(m_damagedLines);
+    // Down each column, then across, then on to the next page.
+    qreal top = y;
+    int column = 0;
+    qreal at = top;
+    for (const QString &text : std::as_const(lines)) {
+        if (at + line > page.area().height()) {
+            if (++column == columns) {
+                page.next();
+                column = 0;
+                top = 0;
+            }
+            at = top;
+        }
+        page.text({column * columnWidth, at, columnWidth - 6, line}, Qt::AlignLeft, small, text);
+        at += line;
+    }
+}

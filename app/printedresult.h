@@ -1,0 +1,46 @@
+#pragma once
+
+#include "game/gamelog.h"
+#include "game/gametally.h"
+
+#include <QPageSize>
+#include <QStringList>
+
+class QPdfWriter;
+
+// What the printed result of a game shows, gathered from its steps one at a
+// time: the totals and the score changes (the newest when there are very
+// many).
+class PrintedResult
+{
+public:
+    static constexpr int MaxChangesShown = 4000;
+
+    explicit PrintedResult(const GameRecord &header);
+    void add(const GameLogEntry &e);
+    void setDamagedLines(int lines) { m_damagedLines = lines; }
+
+    // The summary on the first page, the score changes after it and on
+    // further pages as they need.
+    void print(QPdfWriter &writer) const;
+
+private:
+    class Page;
+
+    QString home() const;
+    QString guest() const;
+    bool sectionTwoShown() const;
+    qreal printTitle(Page &page) const;
+    qreal printFinal(Page &page, qreal y) const;
+    qreal printPeriods(Page &page, qreal y) const;
+    qreal printTimeouts(Page &page, qreal y) const;
+    qreal printBlanks(Page &page, qreal y) const;
+    void printChanges(Page &page, qreal y) const;
+
+    GameRecord m_header;
+    GameTally m_tally;
+    QStringList m_changes;
+    qsizetype m_changesLeftOut = 0;
+    bool m_sectionTwoUsed = false;
+    int m_damagedLines = 0;
+};
