@@ -1254,6 +1254,10 @@ Die Tasten beschreibt corvella(1).</translation>
         <source>Nothing to redo</source>
         <translation>Nichts wiederherzustellen</translation>
     </message>
+    <message>
+        <source>Skipped (the period they timed is over): %1</source>
+        <translation>Übersprungen (die Periode, die sie gestoppt haben, ist vorbei): %1</translation>
+    </message>
 </context>
 <context>
     <name>ScoreEntry</name>

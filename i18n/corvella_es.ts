@@ -1254,6 +1254,10 @@ Las teclas están en corvella(1).</translation>
         <source>Nothing to redo</source>
         <translation>Nada que rehacer</translation>
     </message>
+    <message>
+        <source>Skipped (the period they timed is over): %1</source>
+        <translation>Omitido (el periodo que cronometraban ha terminado): %1</translation>
+    </message>
 </context>
 <context>
     <name>ScoreEntry</name>

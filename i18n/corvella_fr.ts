@@ -1254,6 +1254,10 @@ Voir corvella(1) pour les touches.</translation>
         <source>Nothing to redo</source>
         <translation>Rien à rétablir</translation>
     </message>
+    <message>
+        <source>Skipped (the period they timed is over): %1</source>
+        <translation>Ignoré (la période qu’ils chronométraient est terminée) : %1</translation>
+    </message>
 </context>
 <context>
     <name>ScoreEntry</name>

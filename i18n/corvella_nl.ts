@@ -1254,6 +1254,10 @@ Zie corvella(1) voor de toetsen.</translation>
         <source>Nothing to redo</source>
         <translation>Niets om opnieuw te doen</translation>
     </message>
+    <message>
+        <source>Skipped (the period they timed is over): %1</source>
+        <translation>Overgeslagen (de periode die ze klokten is voorbij): %1</translation>
+    </message>
 </context>
 <context>
     <name>ScoreEntry</name>
