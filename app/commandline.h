@@ -12,6 +12,7 @@ struct CommandLine
     int screen = -1;  // counted from 0; -1 when not given
     QString exportTo; // --export FILE: write the game there, open no window
     QString gameLog;  // --game PATH: the log to export instead of the newest
+    QString stateDir; // --state-dir DIR: the saved game and the game logs, absolute
 };
 
 // Reads the arguments (the program's name first). --help and --version print

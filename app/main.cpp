@@ -86,7 +86,11 @@ int main(int argc, char *argv[])
         qputenv("QT_QPA_PLATFORM", "offscreen");
         QGuiApplication app(argc, argv);
         installTranslations(app, language);
-        return runExport(commandLine.exportTo, commandLine.gameLog);
+        // Reads the logs without taking the game's folder from a running board.
+        return commandLine.stateDir.isEmpty()
+                   ? runExport(commandLine.exportTo, commandLine.gameLog)
+                   : runExport(commandLine.exportTo, commandLine.gameLog,
+                               commandLine.stateDir + QStringLiteral("/games"));
     }
 
     passOn = qInstallMessageHandler(holdBack);
@@ -99,7 +103,9 @@ int main(int argc, char *argv[])
 
     MonotonicTimeSource time;
     QtDialogs dialogs;
-    CorvellaApp corvella({&time, &dialogs, makeProgramSoundDevice});
+    CorvellaApp corvella({&time, &dialogs, makeProgramSoundDevice},
+                         commandLine.stateDir.isEmpty() ? GameStateFile::defaultFolder()
+                                                        : commandLine.stateDir);
     corvella.placement().requestFullScreen(commandLine.fullScreen);
     corvella.placement().requestScreen(commandLine.screen);
     corvella.start();

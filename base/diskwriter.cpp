@@ -1,11 +1,10 @@
 #include "base/diskwriter.h"
 
-DiskWriter::DiskWriter(QObject *parent) : QObject(parent)
+DiskWriter::DiskWriter(QObject *parent)
+    : QObject(parent), m_thread(QThread::create([this] { work(); }))
 {
-    m_thread.setObjectName(QStringLiteral("disk writer"));
-    connect(
-        &m_thread, &QThread::started, &m_thread, [this] { work(); }, Qt::DirectConnection);
-    m_thread.start();
+    m_thread->setObjectName(QStringLiteral("disk writer"));
+    m_thread->start();
 }
 
 DiskWriter::~DiskWriter()
@@ -15,7 +14,7 @@ DiskWriter::~DiskWriter()
         m_stopping = true;
         m_changed.wakeAll();
     }
-    m_thread.wait();
+    m_thread->wait();
 }
 
 void DiskWriter::run(DiskWriter *writer, Write write, Done done)

@@ -8,6 +8,7 @@
 
 #include <deque>
 #include <functional>
+#include <memory>
 #include <optional>
 
 // Writes to disk on a thread of its own, one write after the other in the
@@ -51,7 +52,7 @@ private:
     void work();
     void deliver();
 
-    QThread m_thread;
+    std::unique_ptr<QThread> m_thread;
     mutable QMutex m_mutex;
     QWaitCondition m_changed;
     std::deque<Job> m_jobs;    // in order, the written ones first
