@@ -77,6 +77,9 @@ private slots:
             << QString() << QStringLiteral("--screen takes a screen number");
         QTest::newRow("screen 0") << QStringList{QStringLiteral("--screen=0")} << none << 2
                                   << QString() << QStringLiteral("--screen takes a screen number");
+        QTest::newRow("--state-dir without a folder")
+            << QStringList{QStringLiteral("--state-dir=")} << none << 2 << QString()
+            << QStringLiteral("--state-dir needs a folder");
         QTest::newRow("--game without --export")
             << QStringList{QStringLiteral("--game"), QStringLiteral("old.jsonl")} << none << 2
             << QString() << QStringLiteral("--game is only for --export");
@@ -110,15 +113,19 @@ private slots:
         QTest::addColumn<QString>("file");
         QTest::addColumn<int>("exitCode");
         QTest::addColumn<QString>("err");
-        QTest::newRow("written") << QStringLiteral("game.pdf") << 0 << QString();
+        QTest::addColumn<bool>("stateDir");
+        QTest::newRow("written") << QStringLiteral("game.pdf") << 0 << QString() << false;
         QTest::newRow("folder not there") << QStringLiteral("not/there/game.csv") << 1
-                                          << QStringLiteral("corvella: cannot write");
+                                          << QStringLiteral("corvella: cannot write") << false;
+        QTest::newRow("from the folder --state-dir names")
+            << QStringLiteral("game.csv") << 0 << QString() << true;
     }
     void anExportNeedsNoDisplay()
     {
         QFETCH(QString, file);
         QFETCH(int, exitCode);
         QFETCH(QString, err);
+        QFETCH(bool, stateDir);
         QTemporaryDir state;
         QVERIFY(QDir().mkpath(state.filePath(QStringLiteral("Corvella/games"))));
         QFile log(state.filePath(QStringLiteral("Corvella/games/2026-12-08_1930_A-B.jsonl")));
@@ -126,8 +133,13 @@ private slots:
         log.write(R"({"format":"corvella-game-log","version":1,"home":"A","guest":"B"})"
                   "\n");
         log.close();
-        const Run result = run({QStringLiteral("--export"), state.filePath(file)},
-                               {QStringLiteral("XDG_STATE_HOME=") + state.path()});
+        QStringList arguments{QStringLiteral("--export"), state.filePath(file)};
+        if (stateDir)
+            arguments << QStringLiteral("--state-dir")
+                      << state.filePath(QStringLiteral("Corvella"));
+        const Run result = run(
+            arguments, {QStringLiteral("XDG_STATE_HOME=") +
+                        (stateDir ? state.filePath(QStringLiteral("elsewhere")) : state.path())});
         QCOMPARE(result.exitCode, exitCode);
         QVERIFY2(result.err.contains(err), qPrintable(result.err));
         QCOMPARE(QFile::exists(state.filePath(file)), exitCode == 0);
