@@ -65,7 +65,13 @@ std::optional<int> parseCommandLine(const QStringList &arguments, CommandLine &i
         CommandLineText::tr("With --export to .csv: separate with semicolons and begin with a "
                             "UTF-8 mark, as spreadsheets in German and other languages with a "
                             "decimal comma open it."));
-    parser.addOptions({help, version, fullScreen, screen, exportTo, gameLog, csvExcel});
+    const QCommandLineOption stateDir(
+        QStringLiteral("state-dir"),
+        CommandLineText::tr("Keep the saved game and the game logs in <DIR> (default: "
+                            "$XDG_STATE_HOME/Corvella); a second board on one computer needs a "
+                            "folder of its own."),
+        QStringLiteral("DIR"));
+    parser.addOptions({help, version, fullScreen, screen, exportTo, gameLog, csvExcel, stateDir});
     for (const char *qtOption : {"platform", "display", "style", "qwindowgeometry"}) {
         QCommandLineOption passed(QString::fromLatin1(qtOption), QString(),
                                   QStringLiteral("value"));
@@ -94,6 +100,14 @@ std::optional<int> parseCommandLine(const QStringList &arguments, CommandLine &i
     into.exportTo = parser.value(exportTo);
     into.gameLog = parser.value(gameLog);
     into.csvForSpreadsheet = parser.isSet(csvExcel);
+    if (parser.isSet(stateDir)) {
+        if (parser.value(stateDir).isEmpty()) {
+            print(stderr, CommandLineText::tr("corvella: --state-dir needs a folder.\n") +
+                              usage(parser, program));
+            return 2;
+        }
+        into.stateDir = QFileInfo(parser.value(stateDir)).absoluteFilePath();
+    }
     if (!into.gameLog.isEmpty() && into.exportTo.isEmpty()) {
         print(stderr, CommandLineText::tr("corvella: --game is only for --export.\n") +
                           usage(parser, program));

@@ -13,6 +13,7 @@ struct CommandLine
     QString exportTo;               // --export FILE: write the game there, open no window
     QString gameLog;                // --game PATH: the log to export instead of the newest
     bool csvForSpreadsheet = false; // --csv-excel: semicolons and a byte order mark
+    QString stateDir;               // --state-dir DIR: the saved game and the game logs, absolute
 };
 
 // Reads the arguments (the program's name first). --help and --version print

@@ -43,6 +43,39 @@ private:
     std::function<void()> m_changed;
 };
 
+// Holds every key and click until the changes before it are on disk: the
+// board paints while they are synced, and no step of the operator's is acted
+// on before the one before it is kept.
+class WriteBarrier : public QObject
+{
+public:
+    explicit WriteBarrier(DiskWriter *writer) : QObject(writer), m_writer(writer)
+    {
+        if (QCoreApplication *app = QCoreApplication::instance())
+            app->installEventFilter(this);
+    }
+
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override
+    {
+        switch (event->type()) {
+        case QEvent::KeyPress:
+        case QEvent::ShortcutOverride:
+        case QEvent::Shortcut:
+        case QEvent::MouseButtonPress:
+        case QEvent::MouseButtonDblClick:
+            m_writer->finish();
+            break;
+        default:
+            break;
+        }
+        return QObject::eventFilter(watched, event);
+    }
+
+private:
+    DiskWriter *m_writer;
+};
+
 QString scoreText(std::optional<int> score)
 {
     return score ? QString::number(*score) : QStringLiteral("-");
@@ -58,13 +91,39 @@ QString clockText(qint64 ms, bool countDown)
 } // namespace
 
 CorvellaApp::CorvellaApp(const Services &services, const QString &stateFolder)
-    : m_services(services), m_settings(defaultSettings()), m_game(*services.time),
-      m_stateFile(stateFolder), m_log(stateFolder + QStringLiteral("/games"), m_game, m_history)
+    : m_services(services), m_stateFolder(stateFolder),
+      m_lock(stateFolder + QStringLiteral("/lock")), m_settings(defaultSettings()),
+      m_game(*services.time), m_stateFile(stateFolder)
 {
-    QObject::connect(&m_settings, &CurrentSettings::changed, &m_log, [this](const Settings &s) {
-        m_log.setCaptions(s.HomeText, s.GuestText, s.SectionText1, s.SectionText2);
-    });
-    QObject::connect(&m_stateFile, &GameStateFile::saving, &m_log, &GameLog::flush);
+    // Only another program holding the lock keeps this one off the folder:
+    // a folder that cannot be written is told like any failed save.
+    m_lock.setStaleLockTime(0); // a holder that has died leaves it stale, never its age
+    QDir().mkpath(stateFolder);
+    m_holdsFolder = m_lock.tryLock(0) || m_lock.error() != QLockFile::LockFailedError;
+    new WriteBarrier(&m_writer);
+    m_stateFile.setWriter(&m_writer);
+    QObject::connect(&m_stateFile, &GameStateFile::savingFailed, &m_writer,
+                     [this] { updateRecordStatus(); });
+    QObject::connect(&m_stateFile, &GameStateFile::savingRecovered, &m_writer,
+                     [this] { updateRecordStatus(); });
+    if (m_holdsFolder) {
+        m_log =
+            std::make_unique<GameLog>(stateFolder + QStringLiteral("/games"), m_game, m_history);
+        m_log->setWriter(&m_writer);
+        QObject::connect(
+            &m_settings, &CurrentSettings::changed, m_log.get(), [this](const Settings &s) {
+                m_log->setCaptions(s.HomeText, s.GuestText, s.SectionText1, s.SectionText2);
+            });
+        QObject::connect(&m_stateFile, &GameStateFile::saving, m_log.get(), &GameLog::flush);
+        QObject::connect(m_log.get(), &GameLog::loggingFailed, &m_writer,
+                         [this] { updateRecordStatus(); });
+        QObject::connect(m_log.get(), &GameLog::loggingRecovered, &m_writer,
+                         [this] { updateRecordStatus(); });
+    }
+    m_web.setGameLogFolder(stateFolder + QStringLiteral("/games"));
+    // Nothing from the network acts on a game the operator may yet replace.
+    m_web.holdActions(true);
+    updateRecordStatus();
     QObject::connect(&m_settings, &CurrentSettings::changed, &m_game,
                      [this](const Settings &settings) { applyClockMode(settings); });
     QObject::connect(&m_settings, &CurrentSettings::changed, &m_game, [this](const Settings &s) {
@@ -74,7 +133,10 @@ CorvellaApp::CorvellaApp(const Services &services, const QString &stateFolder)
     QObject::connect(&m_game, &GameModel::clockExpired, &m_game, [this] { soundBuzzer(); });
     m_web.setBuzzer([this] { soundBuzzer(); });
     // An API call is answered with the game already on disk.
-    m_web.setSaver([this] { m_stateFile.saveTracked(); });
+    m_web.setSaver([this] {
+        m_stateFile.saveTracked();
+        m_writer.finish();
+    });
 }
 
 Buzzer &CorvellaApp::buzzer()
@@ -144,6 +206,12 @@ void CorvellaApp::start()
 {
     // Read once: settings that could not be saved stay in effect for the run.
     m_settings.set(loadSettings());
+    // With nothing to ask, the game is this one from the start.
+    if (!m_holdsFolder) {
+        settleGame(false);
+    } else if (const auto saved = m_stateFile.load(); !saved || saved->isFresh()) {
+        settleGame(false);
+    }
     auto *splash = new StartScreen(*m_services.dialogs, [this] { showScoreboard(); });
     splash->setAttribute(Qt::WA_DeleteOnClose);
     splash->setSettings(m_settings.value());
@@ -186,9 +254,12 @@ QString CorvellaApp::resumeQuestion(const SavedGame &saved) const
 // done, or shows why not.
 QString CorvellaApp::exportGame(QWidget *parent)
 {
-    m_log.flush();
-    const QString log = m_log.currentPath().isEmpty() ? GameLog::newestLog(GameLog::defaultFolder())
-                                                      : m_log.currentPath();
+    if (m_log)
+        m_log->flush();
+    m_writer.finish();
+    const QString current = m_log ? m_log->currentPath() : QString();
+    const QString log =
+        current.isEmpty() ? GameLog::newestLog(m_stateFolder + QStringLiteral("/games")) : current;
     const QString title = QStringLiteral("Corvella");
     if (log.isEmpty()) {
         m_services.dialogs->showWarning(
@@ -234,9 +305,8 @@ void CorvellaApp::offerToResume()
 {
     // Asked once, before the board first opens; a board nobody played on
     // asks nothing.
-    if (m_resumeOffered)
+    if (m_settled)
         return;
-    m_resumeOffered = true;
     const std::optional<SavedGame> saved = m_stateFile.load();
     const bool resumed =
         saved && !saved->isFresh() &&
@@ -253,8 +323,44 @@ void CorvellaApp::offerToResume()
         }
         m_game.restore(saved->toState());
     }
-    m_log.begin(resumed);
-    m_stateFile.track(m_game, &m_history);
+    settleGame(resumed);
+}
+
+// From here on this is the game: kept on disk and in its log (when this
+// program holds the folder), and open to remotes and the API.
+void CorvellaApp::settleGame(bool resumed)
+{
+    m_settled = true;
+    if (m_holdsFolder) {
+        m_log->begin(resumed);
+        m_stateFile.track(m_game, &m_history);
+    }
+    m_web.holdActions(false);
+}
+
+QString CorvellaApp::recordProblem() const
+{
+    if (!m_holdsFolder)
+        return tr("the game is not being saved: another Corvella keeps its game in %1 (start "
+                  "this one with --state-dir)")
+            .arg(m_stateFolder);
+    QStringList problems;
+    if (!m_stateFile.isSaving())
+        problems << tr("the game is not being saved (%1)").arg(m_stateFile.lastError());
+    if (m_log && !m_log->isLogging())
+        problems << tr("the game is not being recorded (%1)").arg(m_log->lastError());
+    return problems.join(QStringLiteral("; "));
+}
+
+// Told in the board's title, the network window and the API's state, as
+// soon as it is known.
+void CorvellaApp::updateRecordStatus()
+{
+    const QString problem = recordProblem();
+    if (m_board)
+        m_board->setSaveProblem(problem);
+    m_web.setRecordStatus(m_holdsFolder && m_stateFile.isSaving(), m_log && m_log->isLogging(),
+                          problem);
 }
 
 void CorvellaApp::showScoreboard()
@@ -288,12 +394,7 @@ void CorvellaApp::connectBoard()
         if (const QString done = exportGame(board); !done.isEmpty())
             board->showNotice(done, true);
     });
-    QObject::connect(&m_stateFile, &GameStateFile::savingFailed, board,
-                     [board](const QString &reason) {
-                         board->setSaveProblem(tr("the game is not being saved (%1)").arg(reason));
-                     });
-    QObject::connect(&m_stateFile, &GameStateFile::savingRecovered, board,
-                     [board] { board->setSaveProblem({}); });
+    board->setSaveProblem(recordProblem());
     QObject::connect(board, &ScoreBoardWindow::audienceToggleRequested, board,
                      [this] { toggleAudience(); });
     QObject::connect(board, &ScoreBoardWindow::networkWindowRequested, board,

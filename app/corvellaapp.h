@@ -4,6 +4,7 @@
 #include "app/windowplacement.h"
 #include "audience/audiencedisplay.h"
 #include "audience/screensaverinhibitor.h"
+#include "base/diskwriter.h"
 #include "game/gamehistory.h"
 #include "game/gamelog.h"
 #include "game/gamemodel.h"
@@ -14,13 +15,18 @@
 #include "web/webservice.h"
 
 #include <QCoreApplication>
+#include <QLockFile>
 #include <QPointer>
+
+#include <memory>
 
 class QWidget;
 
 // Ties the program together: the settings in effect and the game, kept on
 // disk, shown by the start screen at launch, the scoreboard it leads to, and
-// the way back to the start screen and the options.
+// the way back to the start screen and the options. The game's folder is
+// held by one program at a time; another one started on it runs its game
+// without keeping it.
 class CorvellaApp
 {
     Q_DECLARE_TR_FUNCTIONS(CorvellaApp)
@@ -36,7 +42,13 @@ public:
     AudienceDisplay &audience() { return m_audience; }
     const ScreenSaverInhibitor &screenSaverInhibitor() const { return m_inhibitor; }
     GameModel &game() { return m_game; }
-    GameLog &gameLog() { return m_log; }
+    // The game's record; none while another program holds the game's folder.
+    GameLog *gameLog() { return m_log.get(); }
+    WebService &web() { return m_web; }
+    // Whether this program keeps the game in its folder.
+    bool holdsGameFolder() const { return m_holdsFolder; }
+    // Waits until every change handed over is on disk.
+    void finishWrites() { m_writer.finish(); }
     CurrentSettings &settings() { return m_settings; }
     WindowPlacement &placement() { return m_placement; }
     // The buzzer, made when the board first opens or a caller first sounds it.
@@ -53,6 +65,9 @@ private:
     void toggleAudience();
     void updateScreenSaver();
     void offerToResume();
+    void settleGame(bool resumed);
+    void updateRecordStatus();
+    QString recordProblem() const;
     void showStartScreenOverBoard();
     void showOptions(QWidget *parent);
     void reapplySettings();
@@ -62,13 +77,19 @@ private:
     QString resumeQuestion(const SavedGame &saved) const;
 
     Services m_services;
+    QString m_stateFolder;
+    // Released only after the last write is done.
+    QLockFile m_lock;
+    bool m_holdsFolder = false;
+    // Outlives the files that hand their writes to it.
+    DiskWriter m_writer;
     CurrentSettings m_settings;
     GameModel m_game;
     GameHistory m_history{m_game};
     GameStateFile m_stateFile;
-    GameLog m_log;
+    std::unique_ptr<GameLog> m_log;
     WebService m_web{m_game, m_history, m_settings, *m_services.time};
-    bool m_resumeOffered = false;
+    bool m_settled = false;
     QPointer<ScoreBoardWindow> m_board;
     QPointer<Buzzer> m_buzzer;
     AudienceDisplay m_audience{[this] { return makeAudienceView(); }};

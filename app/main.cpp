@@ -86,7 +86,11 @@ int main(int argc, char *argv[])
         qputenv("QT_QPA_PLATFORM", "offscreen");
         QGuiApplication app(argc, argv);
         installTranslations(app, language);
-        return runExport(commandLine.exportTo, commandLine.gameLog, GameLog::defaultFolder(),
+        // Reads the logs without taking the game's folder from a running board.
+        const QString logs = commandLine.stateDir.isEmpty()
+                                 ? GameLog::defaultFolder()
+                                 : commandLine.stateDir + QStringLiteral("/games");
+        return runExport(commandLine.exportTo, commandLine.gameLog, logs,
                          commandLine.csvForSpreadsheet ? CsvStyle::Spreadsheet : CsvStyle::Rfc4180);
     }
 
@@ -100,7 +104,9 @@ int main(int argc, char *argv[])
 
     MonotonicTimeSource time;
     QtDialogs dialogs;
-    CorvellaApp corvella({&time, &dialogs, makeProgramSoundDevice});
+    CorvellaApp corvella({&time, &dialogs, makeProgramSoundDevice},
+                         commandLine.stateDir.isEmpty() ? GameStateFile::defaultFolder()
+                                                        : commandLine.stateDir);
     corvella.placement().requestFullScreen(commandLine.fullScreen);
     corvella.placement().requestScreen(commandLine.screen);
     corvella.start();

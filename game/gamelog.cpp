@@ -1,5 +1,6 @@
 #include "game/gamelog.h"
 
+#include "base/diskwriter.h"
 #include "base/foldersync.h"
 #include "game/gamestatefile.h"
 #include "game/gametally.h"
@@ -11,7 +12,11 @@
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
+#include <QPointer>
 
+#include <cerrno>
+#include <cstring>
+#include <fcntl.h>
 #include <unistd.h>
 
 #include <algorithm>
@@ -627,21 +632,89 @@ bool GameLog::open(const QString &path, bool fresh)
     return true;
 }
 
+// The log file as the writes see it: a descriptor of its own, so closing the
+// log here never pulls the file from under a write still going, and the
+// lines that did not go out, tried again with the next.
+struct GameLog::Sink
+{
+    const QString path;
+    const int fd;
+    QByteArray unwritten;
+
+    Sink(QString name, int handle) : path(std::move(name)), fd(::fcntl(handle, F_DUPFD_CLOEXEC, 0))
+    {
+    }
+    ~Sink()
+    {
+        if (fd >= 0)
+            ::close(fd);
+    }
+    Sink(const Sink &) = delete;
+    Sink &operator=(const Sink &) = delete;
+
+    // Appends and syncs; a write cut short is taken back whole, so the file
+    // never ends in half a line that the next try would repeat.
+    QString append(const QByteArray &bytes)
+    {
+        unwritten += bytes;
+        const off_t start = ::lseek(fd, 0, SEEK_END);
+        qsizetype done = 0;
+        while (start >= 0 && done < unwritten.size()) {
+            const ssize_t n =
+                ::write(fd, unwritten.constData() + done, size_t(unwritten.size() - done));
+            if (n < 0 && errno == EINTR)
+                continue;
+            if (n <= 0)
+                break;
+            done += n;
+        }
+        // fdatasync syncs the length with the lines; only the times wait.
+        if (start < 0 || done < unwritten.size() || ::fdatasync(fd) != 0) {
+            const int error = errno;
+            // If even taking it back fails, the next try starts a line of its
+            // own and the cut one is read as one damaged line.
+            if (start >= 0 && ::ftruncate(fd, start) != 0)
+                unwritten.prepend('\n');
+            return error == ENOSPC || error == EDQUOT
+                       ? QCoreApplication::translate("GameLog", "the disk may be full")
+                       : QString::fromLocal8Bit(std::strerror(error));
+        }
+        unwritten.clear();
+        return {};
+    }
+};
+
 bool GameLog::flush()
 {
     m_remoteFlush.stop();
     if (m_pending.isEmpty())
-        return true;
-    if (!m_file.isOpen())
-        return false;
-    // fdatasync syncs the length with the lines; only the times wait.
-    if (m_file.write(m_pending) != m_pending.size() || !m_file.flush() ||
-        ::fdatasync(m_file.handle()) != 0) {
-        m_lastError = QCoreApplication::translate("GameLog", "the disk may be full");
+        return !m_failing;
+    if (!m_file.isOpen()) {
+        wrote(m_lastError.isEmpty() ? tr("the game log could not be opened") : m_lastError);
         return false;
     }
-    m_pending.clear();
-    return true;
+    if (!m_sink || m_sink->path != m_file.fileName())
+        m_sink = std::make_shared<Sink>(m_file.fileName(), m_file.handle());
+    DiskWriter::run(
+        m_writer,
+        [sink = m_sink, bytes = std::exchange(m_pending, {})] { return sink->append(bytes); },
+        [self = QPointer<GameLog>(this)](const QString &problem) {
+            if (self)
+                self->wrote(problem);
+        });
+    return !m_failing;
+}
+
+void GameLog::wrote(const QString &problem)
+{
+    m_lastError = problem;
+    if (problem.isEmpty() == !m_failing)
+        return;
+    m_failing = !problem.isEmpty();
+    if (m_failing)
+        emit loggingFailed(problem);
+    else
+        emit loggingRecovered();
 }
 
 void GameLog::removeOldest()

@@ -10,7 +10,10 @@
 #include <QTimer>
 
 #include <functional>
+#include <memory>
 #include <optional>
+
+class DiskWriter;
 
 // One step of a game as its log keeps it.
 struct GameLogEntry
@@ -124,12 +127,27 @@ public:
     // For tests: the wall clock.
     void setWallClock(std::function<QDateTime()> now) { m_now = std::move(now); }
 
-    // Writes and syncs what is waiting. False, with lastError(), on failure.
+    // Writes and syncs what is waiting: on the writer's thread when there is
+    // one, whose owner waits for it before the next key. False, with
+    // lastError(), when the log is known not to be written.
     bool flush();
+    // Hands the writes to `writer` (which outlives this), or does them here
+    // when it is null, as without one.
+    void setWriter(DiskWriter *writer) { m_writer = writer; }
+    // Whether the game's steps reach the log.
+    bool isLogging() const { return !m_failing; }
     QString currentPath() const { return m_file.fileName(); }
     QString lastError() const { return m_lastError; }
 
+signals:
+    // The log is not being written, after working (or from the start).
+    void loggingFailed(const QString &reason);
+    // It is written again.
+    void loggingRecovered();
+
 private:
+    struct Sink;
+    void wrote(const QString &problem);
     void record(GameHistory::Step step, const QString &text, GameHistory::Origin origin,
                 const GameState &before, const QString &action);
     void recordClockEnd(GameModel::ClockEnd end, const GameState &before);
@@ -151,4 +169,8 @@ private:
     std::function<QDateTime()> m_now;
     QTimer m_remoteFlush;
     QString m_lastError;
+    // The open log as the writes see it; touched only by them.
+    std::shared_ptr<Sink> m_sink;
+    DiskWriter *m_writer = nullptr;
+    bool m_failing = false;
 };

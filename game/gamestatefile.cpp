@@ -1,5 +1,6 @@
 #include "game/gamestatefile.h"
 
+#include "base/diskwriter.h"
 #include "base/foldersync.h"
 
 #include <QCoreApplication>
@@ -9,6 +10,7 @@
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
+#include <QPointer>
 #include <QTemporaryFile>
 
 #include <cerrno>
@@ -224,8 +226,21 @@ bool SavedGame::isFresh() const
            phase == GamePhase::Play && timeoutsTaken == GameModel::TimeoutCounts{};
 }
 
+// Where the generations go and the number of the next one.
+struct GameStateFile::Disk
+{
+    QString folder;
+    qint64 sequence = 0;
+
+    QString generationPath(qint64 number) const
+    {
+        return folder + QStringLiteral("/game-%1.json").arg(number % Generations);
+    }
+    QString write(const SavedGame &game);
+};
+
 GameStateFile::GameStateFile(QString folder, QObject *parent)
-    : QObject(parent), m_folder(std::move(folder))
+    : QObject(parent), m_disk(std::make_shared<Disk>(Disk{std::move(folder)}))
 {
     m_runningSave.setInterval(RunningSaveMs);
     connect(&m_runningSave, &QTimer::timeout, this, &GameStateFile::saveTracked);
@@ -243,23 +258,27 @@ QString GameStateFile::defaultFolder()
     return base + QStringLiteral("/Corvella");
 }
 
-QString GameStateFile::generationPath(qint64 sequence) const
+GameStateFile::~GameStateFile() = default;
+
+void GameStateFile::waitForWrites()
 {
-    return m_folder + QStringLiteral("/game-%1.json").arg(sequence % Generations);
+    if (m_writer)
+        m_writer->finish();
 }
 
 std::optional<SavedGame> GameStateFile::load()
 {
+    waitForWrites();
     std::optional<Generation> newest;
     for (int slot = 0; slot < Generations; ++slot) {
-        const auto generation = readGeneration(generationPath(slot));
+        const auto generation = readGeneration(m_disk->generationPath(slot));
         if (generation && (!newest || generation->sequence > newest->sequence))
             newest = generation;
     }
     if (!newest)
         return std::nullopt;
     // Carry on after the newest, so it is the last to be overwritten.
-    m_sequence = newest->sequence + 1;
+    m_disk->sequence = newest->sequence + 1;
     return newest->game;
 }
 
@@ -280,45 +299,61 @@ QString replaceFile(const QString &folder, const QString &path, const QByteArray
     return {};
 }
 
-bool GameStateFile::save(const SavedGame &game)
+// On the writer's thread, or here without one.
+QString GameStateFile::Disk::write(const SavedGame &game)
 {
-    const auto fail = [this](const QString &reason) {
-        m_lastError = reason;
-        if (!m_failing) {
-            m_failing = true;
-            emit savingFailed(reason);
-        }
-        return false;
-    };
-    if (!QDir().mkpath(m_folder))
-        return fail(tr("cannot create %1").arg(m_folder));
-    if (m_sequence > MaxSequence) {
+    if (!QDir().mkpath(folder))
+        return QCoreApplication::translate("GameStateFile", "cannot create %1").arg(folder);
+    if (sequence > MaxSequence) {
         // Numbered afresh from 0, every slot rewritten, so no older slot keeps
         // a higher number than the newest.
-        m_sequence = 0;
+        sequence = 0;
         for (int slot = 0; slot < Generations; ++slot)
-            replaceFile(m_folder, generationPath(m_sequence + slot),
-                        toJson(game, m_sequence + slot));
-        m_sequence = Generations - 1;
+            replaceFile(folder, generationPath(sequence + slot), toJson(game, sequence + slot));
+        sequence = Generations - 1;
     }
     // A slot that cannot be replaced (a folder in its place, say) is passed
     // over for the next; saving fails only when no slot can be written.
     QString problem;
-    for (int tries = 0; tries < Generations; ++tries, ++m_sequence) {
-        problem = replaceFile(m_folder, generationPath(m_sequence), toJson(game, m_sequence));
+    for (int tries = 0; tries < Generations; ++tries, ++sequence) {
+        problem = replaceFile(folder, generationPath(sequence), toJson(game, sequence));
         if (problem.isEmpty())
             break;
     }
     if (!problem.isEmpty())
-        return fail(problem);
-    syncFolder(m_folder);
-    ++m_sequence;
-    m_lastError.clear();
-    if (m_failing) {
-        m_failing = false;
+        return problem;
+    syncFolder(folder);
+    ++sequence;
+    return {};
+}
+
+void GameStateFile::write(const SavedGame &game)
+{
+    DiskWriter::run(
+        m_writer, [disk = m_disk, game] { return disk->write(game); },
+        [self = QPointer<GameStateFile>(this)](const QString &problem) {
+            if (self)
+                self->wrote(problem);
+        });
+}
+
+bool GameStateFile::save(const SavedGame &game)
+{
+    write(game);
+    waitForWrites();
+    return m_lastError.isEmpty();
+}
+
+void GameStateFile::wrote(const QString &problem)
+{
+    m_lastError = problem;
+    if (problem.isEmpty() == !m_failing)
+        return;
+    m_failing = !problem.isEmpty();
+    if (m_failing)
+        emit savingFailed(problem);
+    else
         emit savingRecovered();
-    }
-    return true;
 }
 
 void GameStateFile::track(GameModel &game, GameHistory *history)
@@ -348,5 +383,5 @@ void GameStateFile::saveTracked()
     m_remoteSave.stop();
     emit saving();
     if (m_tracked)
-        save(SavedGame::of(*m_tracked));
+        write(SavedGame::of(*m_tracked));
 }

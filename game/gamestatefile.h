@@ -7,7 +7,10 @@
 #include <QString>
 #include <QTimer>
 
+#include <memory>
 #include <optional>
+
+class DiskWriter;
 
 // A game as it is kept on disk: what the board showed, with the clock stopped.
 struct SavedGame
@@ -35,7 +38,9 @@ struct SavedGame
 // Keeps the game on disk so that a crash, a power cut or an accidental close
 // loses nothing. Every change is written before the next key is handled, and
 // a running clock once a second. Each write replaces one of a few generations
-// atomically, so a damaged newest file falls back to the one before.
+// atomically, so a damaged newest file falls back to the one before. With a
+// writer, tracked saves are synced on its thread while the board paints; the
+// writer's owner waits for them before it acts on the next key.
 class GameStateFile : public QObject
 {
     Q_OBJECT
@@ -52,16 +57,22 @@ public:
     static constexpr qint64 MaxSequence = qint64(1) << 50;
 
     explicit GameStateFile(QString folder, QObject *parent = nullptr);
+    ~GameStateFile() override;
 
     // $XDG_STATE_HOME/Corvella, by default ~/.local/state/Corvella.
     static QString defaultFolder();
 
     // The newest generation that reads back whole, if any.
     std::optional<SavedGame> load();
-    // Writes `game` as the newest generation. Returns false, with the reason
-    // in lastError(), when it could not be written.
+    // Writes `game` as the newest generation, and waits for it. Returns
+    // false, with the reason in lastError(), when it could not be written.
     bool save(const SavedGame &game);
     QString lastError() const { return m_lastError; }
+    // Hands the writes to `writer` (which outlives this), or does them here
+    // when it is null, as without one.
+    void setWriter(DiskWriter *writer) { m_writer = writer; }
+    // Whether the last write went through.
+    bool isSaving() const { return !m_failing; }
 
     // Saves `game` at every change, and every second while its clock runs.
     // Changes from remotes (told by `history`) are saved together once the
@@ -81,10 +92,15 @@ signals:
     void saving();
 
 private:
-    QString generationPath(qint64 sequence) const;
+    struct Disk;
+    // Hands `game` over to be written.
+    void write(const SavedGame &game);
+    void wrote(const QString &problem);
+    void waitForWrites();
 
-    QString m_folder;
-    qint64 m_sequence = 0;
+    // Touched only by the writes, one after the other, and after waitForWrites().
+    std::shared_ptr<Disk> m_disk;
+    DiskWriter *m_writer = nullptr;
     bool m_failing = false;
     QString m_lastError;
     GameModel *m_tracked = nullptr;

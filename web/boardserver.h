@@ -59,6 +59,8 @@ public:
     int connectionCount() const;
     // Where /report finds the game logs; GameLog::defaultFolder() unless set.
     void setGameLogFolder(const QString &folder);
+    // Changed only from this thread, so read here without a lock.
+    QString gameLogFolder() const { return m_logFolder; }
 
 private:
     // On the server's thread.

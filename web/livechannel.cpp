@@ -236,6 +236,12 @@ void LiveChannel::receiveAction(quint64 page, const QJsonObject &message)
         send(page, typed("pinRequired"));
         return;
     }
+    if (m_held) {
+        QJsonObject reply = typed("action");
+        reply.insert(QStringLiteral("result"), text("wait"));
+        send(page, reply);
+        return;
+    }
     perform(page, message);
 }
 

@@ -50,6 +50,9 @@ public:
                 const TimeSource &time, QObject *parent = nullptr);
     ~LiveChannel() override;
 
+    // While held, a remote's actions are refused and change nothing: the
+    // operator has yet to say which game this is.
+    void holdActions(bool held) { m_held = held; }
     // Sounds the buzzer on this computer when a remote asks for it.
     void setBuzzer(std::function<void()> buzzer) { m_buzzer = std::move(buzzer); }
 
@@ -115,4 +118,5 @@ private:
     QJsonObject m_lastSent;
     qint64 m_seq = 0;
     QTimer m_keyframes;
+    bool m_held = false;
 };

@@ -17,8 +17,8 @@ using namespace Qt::StringLiterals;
 OperatorPanel::OperatorPanel(QWidget *parent)
     : QWidget(parent, Qt::Tool), m_address(new QLabel(this)), m_qr(new QLabel(this)),
       m_pinCaption(new QLabel(this)), m_pin(new QLabel(this)), m_clients(new QLabel(this)),
-      m_tokenCaption(new QLabel(tr("API token:"), this)), m_token(new QLineEdit(this)),
-      m_renew(new QPushButton(tr("Renew"), this))
+      m_recordProblem(new QLabel(this)), m_tokenCaption(new QLabel(tr("API token:"), this)),
+      m_token(new QLineEdit(this)), m_renew(new QPushButton(tr("Renew"), this))
 {
     setObjectName(QStringLiteral("operatorPanel"));
     setWindowTitle(tr("Board on the network"));
@@ -47,6 +47,13 @@ OperatorPanel::OperatorPanel(QWidget *parent)
     layout->addWidget(m_pinCaption);
     layout->addWidget(m_pin);
     layout->addWidget(m_clients);
+    m_recordProblem->setObjectName(QStringLiteral("recordProblem"));
+    m_recordProblem->setWordWrap(true);
+    QFont bold = m_recordProblem->font();
+    bold.setBold(true);
+    m_recordProblem->setFont(bold);
+    m_recordProblem->hide();
+    layout->addWidget(m_recordProblem);
     m_token->setObjectName(QStringLiteral("apiToken"));
     m_token->setReadOnly(true);
     m_token->setMinimumWidth(m_token->fontMetrics().horizontalAdvance(u'0') * 24);
@@ -68,6 +75,15 @@ void OperatorPanel::showApiToken(const QString &token)
         part->setVisible(!token.isEmpty());
     if (m_token->text() != token)
         m_token->setText(token);
+}
+
+void OperatorPanel::showRecordProblem(const QString &problem)
+{
+    if (m_recordProblem->text() == problem)
+        return;
+    m_recordProblem->setText(problem);
+    m_recordProblem->setVisible(!problem.isEmpty());
+    adjustSize();
 }
 
 void OperatorPanel::showState(const QStringList &urls, const QString &pin, const QString &problem,

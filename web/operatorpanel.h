@@ -21,6 +21,8 @@ public:
     // The HTTP API's token, for pasting into show-control software; empty
     // while the API is off.
     void showApiToken(const QString &token);
+    // Why the game is not kept on disk, or nothing while it is.
+    void showRecordProblem(const QString &problem);
 
 signals:
     void renewTokenRequested();
@@ -39,6 +41,7 @@ private:
     QLabel *m_pinCaption;
     QLabel *m_pin;
     QLabel *m_clients;
+    QLabel *m_recordProblem;
     QLabel *m_tokenCaption;
     QLineEdit *m_token;
     QPushButton *m_renew;

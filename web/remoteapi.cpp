@@ -75,6 +75,8 @@ QJsonObject RemoteApi::state() const
     QJsonObject state = BoardState::snapshot(m_game, m_settings.value());
     state.insert(QStringLiteral("version"), Version);
     state.insert(QStringLiteral("seq"), m_live.sequence());
+    state.insert(QStringLiteral("status"), QJsonObject{{QStringLiteral("saved"), m_saved},
+                                                       {QStringLiteral("logged"), m_logged}});
     return state;
 }
 
@@ -168,6 +170,12 @@ HttpFront::Answer RemoteApi::answer(const HttpFront::Request &request)
     if (request.method != "POST") {
         HttpFront::Answer answer = refusal(405, tr("use POST"));
         answer.headers.append(qMakePair(QByteArray("Allow"), QByteArray("POST")));
+        return answer;
+    }
+    if (m_held) {
+        HttpFront::Answer answer =
+            refusal(503, tr("the operator has not yet said whether to resume the saved game"));
+        answer.headers.append(qMakePair(QByteArray("Retry-After"), QByteArray("1")));
         return answer;
     }
     QJsonObject body;

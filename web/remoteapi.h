@@ -43,6 +43,15 @@ public:
     // Puts the game on disk; an action is answered only after it.
     void setSaver(std::function<void()> saver) { m_save = std::move(saver); }
     HttpFront::Answer answer(const HttpFront::Request &request);
+    // While held, every action is answered 503 and changes nothing: the
+    // operator has yet to say which game this is. The state still answers.
+    void holdActions(bool held) { m_held = held; }
+    // Whether the game is being saved and its steps logged, shown in the state.
+    void setRecordStatus(bool saved, bool logged)
+    {
+        m_saved = saved;
+        m_logged = logged;
+    }
 
     // The game as GET /api/v1/state shows it.
     QJsonObject state() const;
@@ -86,4 +95,7 @@ private:
     QHash<QString, Strikes> m_strikes;
     QHash<QString, Calls> m_calls;
     qint64 m_refusedTokens = 0;
+    bool m_held = false;
+    bool m_saved = true;
+    bool m_logged = true;
 };

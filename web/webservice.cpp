@@ -96,6 +96,13 @@ void WebService::showPanel(const QWidget *board)
     m_panel->raise();
 }
 
+void WebService::setRecordStatus(bool saved, bool logged, const QString &problem)
+{
+    m_api.setRecordStatus(saved, logged);
+    m_recordProblem = problem;
+    updatePanel();
+}
+
 void WebService::updatePanel()
 {
     if (!m_panel)
@@ -108,4 +115,5 @@ void WebService::updatePanel()
                        m_live.operatorCount(), m_live.pinLock().secret());
     const Settings &s = m_settings.value();
     m_panel->showApiToken(isRunning() && s.Api != 0 ? s.ApiToken : QString());
+    m_panel->showRecordProblem(m_recordProblem);
 }

@@ -32,6 +32,18 @@ public:
         m_api.setBuzzer(buzzer);
     }
     void setSaver(std::function<void()> saver) { m_api.setSaver(std::move(saver)); }
+    // Remotes and the API may act on the game, or not yet (see RemoteApi).
+    void holdActions(bool held)
+    {
+        m_live.holdActions(held);
+        m_api.holdActions(held);
+    }
+    // Whether the game is kept on disk and logged; `problem` says why not,
+    // in the network window.
+    void setRecordStatus(bool saved, bool logged, const QString &problem);
+    // Where /report finds the game logs.
+    void setGameLogFolder(const QString &folder) { m_server.setGameLogFolder(folder); }
+    RemoteApi &api() { return m_api; }
     // Starts, restarts or stops the server as the settings say.
     void apply(const Settings &settings);
     // Shows the operator's panel while the server is on, beside `board`
@@ -62,5 +74,6 @@ private:
     const CurrentSettings &m_settings;
     QString m_problem;
     QString m_listening; // "address:port" the server was last started with
+    QString m_recordProblem;
     QPointer<OperatorPanel> m_panel;
 };

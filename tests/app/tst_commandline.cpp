@@ -77,6 +77,9 @@ private slots:
             << QString() << QStringLiteral("--screen takes a screen number");
         QTest::newRow("screen 0") << QStringList{QStringLiteral("--screen=0")} << none << 2
                                   << QString() << QStringLiteral("--screen takes a screen number");
+        QTest::newRow("--state-dir without a folder")
+            << QStringList{QStringLiteral("--state-dir=")} << none << 2 << QString()
+            << QStringLiteral("--state-dir needs a folder");
         QTest::newRow("--game without --export")
             << QStringList{QStringLiteral("--game"), QStringLiteral("old.jsonl")} << none << 2
             << QString() << QStringLiteral("--game is only for --export");
@@ -115,16 +118,20 @@ private slots:
         QTest::addColumn<int>("exitCode");
         QTest::addColumn<QString>("err");
         QTest::addColumn<QByteArray>("start");
+        QTest::addColumn<bool>("stateDir");
         QTest::newRow("written") << QStringLiteral("game.pdf") << QStringList() << 0 << QString()
-                                 << QByteArray("%PDF");
+                                 << QByteArray("%PDF") << false;
         QTest::newRow("csv") << QStringLiteral("game.csv") << QStringList() << 0 << QString()
-                             << QByteArray("n,time,kind,");
+                             << QByteArray("n,time,kind,") << false;
         QTest::newRow("csv for a spreadsheet")
             << QStringLiteral("game.csv") << QStringList{QStringLiteral("--csv-excel")} << 0
-            << QString() << QByteArray("\xEF\xBB\xBFn;time;kind;");
+            << QString() << QByteArray("\xEF\xBB\xBFn;time;kind;") << false;
         QTest::newRow("folder not there")
             << QStringLiteral("not/there/game.csv") << QStringList() << 1
-            << QStringLiteral("corvella: cannot write") << QByteArray();
+            << QStringLiteral("corvella: cannot write") << QByteArray() << false;
+        QTest::newRow("from the folder --state-dir names")
+            << QStringLiteral("game.csv") << QStringList() << 0 << QString()
+            << QByteArray("n,time,kind,") << true;
     }
     void anExportNeedsNoDisplay()
     {
@@ -133,6 +140,7 @@ private slots:
         QFETCH(int, exitCode);
         QFETCH(QString, err);
         QFETCH(QByteArray, start);
+        QFETCH(bool, stateDir);
         QTemporaryDir state;
         QVERIFY(QDir().mkpath(state.filePath(QStringLiteral("Corvella/games"))));
         QFile log(state.filePath(QStringLiteral("Corvella/games/2026-12-08_1930_A-B.jsonl")));
@@ -140,8 +148,14 @@ private slots:
         log.write(R"({"format":"corvella-game-log","version":1,"home":"A","guest":"B"})"
                   "\n");
         log.close();
-        const Run result = run(QStringList{QStringLiteral("--export"), state.filePath(file)} + more,
-                               {QStringLiteral("XDG_STATE_HOME=") + state.path()});
+        QStringList arguments =
+            QStringList{QStringLiteral("--export"), state.filePath(file)} + more;
+        if (stateDir)
+            arguments << QStringLiteral("--state-dir")
+                      << state.filePath(QStringLiteral("Corvella"));
+        const Run result = run(
+            arguments, {QStringLiteral("XDG_STATE_HOME=") +
+                        (stateDir ? state.filePath(QStringLiteral("elsewhere")) : state.path())});
         QCOMPARE(result.exitCode, exitCode);
         QVERIFY2(result.err.contains(err), qPrintable(result.err));
         QFile written(state.filePath(file));

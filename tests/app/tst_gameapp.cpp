@@ -8,17 +8,24 @@
 #include "tests/support/boardtext.h"
 #include "tests/support/fakes.h"
 #include "tests/support/testenv.h"
+#include "web/operatorpanel.h"
 
 #include <QCheckBox>
 #include <QComboBox>
 #include <QDir>
 #include <QFileInfo>
+#include <QJsonDocument>
+#include <QJsonObject>
+#include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QSpinBox>
 #include <QTabWidget>
 #include <QTemporaryDir>
 #include <QTimer>
+
+#include <csignal>
+#include <sys/resource.h>
 
 namespace {
 
@@ -27,6 +34,81 @@ int somePort()
 {
     return 20000 + int(QCoreApplication::applicationPid() % 20000);
 }
+
+const QByteArray Token = "0123456789abcdef";
+
+// The API's settings on, the server on 127.0.0.1 at `port` when there is one.
+Settings withApi(int port = 0)
+{
+    Settings s = defaultSettings();
+    s.Api = 1;
+    s.ApiToken = QString::fromLatin1(Token);
+    s.WebServer = port > 0 ? 1 : 0;
+    s.WebPort = port > 0 ? port : s.WebPort;
+    s.WebAddress = QStringLiteral("127.0.0.1");
+    return s;
+}
+
+HttpFront::Answer callApi(CorvellaApp &app, const QByteArray &method, const QByteArray &path,
+                          const QByteArray &body = {})
+{
+    HttpFront::Request request;
+    request.method = method;
+    request.path = "/api/v1/" + path;
+    request.body = body;
+    request.from = QStringLiteral("127.0.0.1");
+    request.headers = {{"authorization", "Bearer " + Token}};
+    return app.web().api().answer(request);
+}
+
+QByteArray headerOf(const HttpFront::Answer &answer, const QByteArray &name)
+{
+    for (const auto &[key, value] : answer.headers)
+        if (key == name)
+            return value;
+    return {};
+}
+
+QJsonObject recordStatus(CorvellaApp &app)
+{
+    const auto state = QJsonDocument::fromJson(callApi(app, "GET", "state").body).object();
+    return state.value(QStringLiteral("status")).toObject();
+}
+
+QJsonObject status(bool saved, bool logged)
+{
+    return {{QStringLiteral("saved"), saved}, {QStringLiteral("logged"), logged}};
+}
+
+OperatorPanel *networkWindow()
+{
+    for (QWidget *window : QApplication::topLevelWidgets())
+        if (auto *panel = qobject_cast<OperatorPanel *>(window); panel && panel->isVisible())
+            return panel;
+    return nullptr;
+}
+
+// Calls back at each key press that reaches `target`, before the target
+// acts on it.
+class KeyWatch : public QObject
+{
+public:
+    KeyWatch(QObject *target, std::function<void()> pressed) : m_pressed(std::move(pressed))
+    {
+        target->installEventFilter(this);
+    }
+
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override
+    {
+        if (event->type() == QEvent::KeyPress)
+            m_pressed();
+        return QObject::eventFilter(watched, event);
+    }
+
+private:
+    std::function<void()> m_pressed;
+};
 
 } // namespace
 
@@ -160,16 +242,31 @@ private slots:
         QCOMPARE(fakes.dialogs.questions, 0);
     }
 
+    // The board paints before its files are synced, but each key finds the
+    // steps before it on disk: the saved game and the log line.
     void everyKeyIsOnDiskBeforeTheNext()
     {
         CorvellaApp app(fakes.services());
         ScoreBoardWindow *board = openBoard(app);
         PictureBox *panel = board->controls().guest2Panel;
         panel->setFocus();
-        type(panel, QStringLiteral("7\r"));
-        QCOMPARE(GameStateFile(stateFolder()).load()->scores[GameModel::Guest2], 7);
-        type(panel, QStringLiteral("+2"));
-        QCOMPARE(GameStateFile(stateFolder()).load()->scores[GameModel::Guest2], 9);
+        QList<std::optional<int>> saved;
+        QList<qsizetype> logged;
+        KeyWatch watch(panel, [&] {
+            saved << GameStateFile(stateFolder())
+                         .load()
+                         .value_or(SavedGame{})
+                         .scores.at(GameModel::Guest2);
+            const auto record = GameLog::read(app.gameLog()->currentPath());
+            logged << (record ? record->entries.size() : 0);
+        });
+        type(panel, QStringLiteral("7\r+2+1"));
+        QCOMPARE(saved.size(), 6);
+        QCOMPARE(saved.at(2), 7); // at the first '+'
+        QCOMPARE(logged.at(2), 1);
+        QCOMPARE(saved.at(4), 9); // at the second
+        QCOMPARE(logged.at(4), 2);
+        QCOMPARE(app.game().score(GameModel::Guest2), 10);
     }
 
     void undoAndRedoFromTheKeyboard()
@@ -238,13 +335,170 @@ private slots:
         CorvellaApp app(fakes.services());
         ScoreBoardWindow *board = openBoard(app);
         board->runCommandKey('s');
+        QTRY_VERIFY(board->windowTitle().contains(QStringLiteral("not being saved")));
         QVERIFY(board->windowTitle().startsWith(QStringLiteral("Corvella by Brannick - ")));
-        QVERIFY(board->windowTitle().contains(QStringLiteral("not being saved")));
         QVERIFY(app.game().isRunning()); // the game goes on
         QVERIFY(QFile::remove(stateFolder()));
         board->runCommandKey('s');
-        QCOMPARE(board->windowTitle(), QStringLiteral("Corvella by Brannick"));
+        app.finishWrites();
+        QVERIFY(!board->windowTitle().contains(QStringLiteral("not being saved")));
         QCOMPARE(GameStateFile(stateFolder()).load()->clockMs, 0);
+    }
+
+    // Until the operator has said which game this is, the API and the phone
+    // remote change nothing (and say so); the state still answers. After
+    // the answer, their steps go into the game that goes on, and its log.
+    void remotesWaitForTheResumeAnswer_data()
+    {
+        QTest::addColumn<bool>("resume");
+        QTest::newRow("resumed") << true;
+        QTest::newRow("not resumed") << false;
+    }
+    void remotesWaitForTheResumeAnswer()
+    {
+        QFETCH(bool, resume);
+        SavedGame saved;
+        saved.scores = {5, 3, 0, 0};
+        QVERIFY(GameStateFile(stateFolder()).save(saved));
+        QVERIFY(saveSettings(withApi()));
+        CorvellaApp app(fakes.services());
+        fakes.dialogs.yes = resume;
+        HttpFront::Answer asked, state;
+        QList<QString> phone;
+        QObject::connect(&app.web().live(), &LiveChannel::sendToPage, &app.web(),
+                         [&](quint64, const QString &text) { phone << text; });
+        fakes.dialogs.whileAsking = [&] {
+            asked = callApi(app, "POST", "score/home/1", R"({"add":2})");
+            state = callApi(app, "GET", "state");
+            LiveChannel &live = app.web().live();
+            live.pageOpened(1, QStringLiteral("127.0.0.1"));
+            live.pageMessage(
+                1, QStringLiteral(R"({"type":"pin","pin":"%1"})").arg(live.pinLock().pin()));
+            phone.clear();
+            live.pageMessage(1, QStringLiteral(R"({"type":"action","action":"score","which":1,)"
+                                               R"("delta":1})"));
+        };
+        QVERIFY(openBoard(app));
+        QCOMPARE(fakes.dialogs.questions, 1);
+        QCOMPARE(asked.status, 503);
+        QCOMPARE(headerOf(asked, "Retry-After"), QByteArray("1"));
+        QCOMPARE(state.status, 200);
+        QCOMPARE(phone.size(), 1);
+        QVERIFY2(phone.first().contains(QStringLiteral("wait")), qPrintable(phone.first()));
+        const int home = resume ? 5 : 0;
+        QCOMPARE(app.game().score(GameModel::Home1), home);
+        QCOMPARE(app.game().score(GameModel::Guest1), resume ? 3 : 0);
+
+        QCOMPARE(callApi(app, "POST", "score/home/1", R"({"add":2})").status, 200);
+        QCOMPARE(app.game().score(GameModel::Home1), home + 2);
+        app.finishWrites();
+        const QStringList logs = GameLog::logs(stateFolder() + QStringLiteral("/games"));
+        QCOMPARE(logs.size(), 1);
+        const auto record = GameLog::read(logs.first());
+        QCOMPARE(record->entries.size(), 1);
+        QCOMPARE(record->entries.first().before.at(GameModel::Home1), home);
+        QCOMPARE(GameStateFile(stateFolder()).load()->scores.at(GameModel::Home1), home + 2);
+    }
+
+    // The game's record that cannot be written is told like a game that
+    // cannot be saved: in the title, the network window and the API's state.
+    // Once it can be written again, nothing of it is lost.
+    void aRecordThatCannotBeWrittenIsTold_data()
+    {
+        QTest::addColumn<bool>("fullDisk");
+        QTest::newRow("unwritable games folder") << false;
+        QTest::newRow("failing log writes") << true;
+    }
+    void aRecordThatCannotBeWrittenIsTold()
+    {
+        QFETCH(bool, fullDisk);
+        QVERIFY(saveSettings(withApi(somePort() + 1)));
+        const QString games = stateFolder() + QStringLiteral("/games");
+        if (!fullDisk) {
+            // A file where the folder belongs: even root cannot write there.
+            QVERIFY(QDir().mkpath(stateFolder()));
+            QFile blocker(games);
+            QVERIFY(blocker.open(QIODevice::WriteOnly));
+        }
+        CorvellaApp app(fakes.services());
+        ScoreBoardWindow *board = openBoard(app);
+        QVERIFY(app.web().isRunning());
+        PictureBox *panel = board->controls().home1Panel;
+        panel->setFocus();
+        QCOMPARE(recordStatus(app), status(true, true));
+        type(panel, QStringLiteral("7\r"));
+        app.finishWrites();
+        struct rlimit unlimited;
+        QCOMPARE(::getrlimit(RLIMIT_FSIZE, &unlimited), 0);
+        if (fullDisk) {
+            // No file may grow past the log's present size: the next line fails
+            // as on a full disk, while the small saved game still goes through.
+            std::signal(SIGXFSZ, SIG_IGN);
+            const struct rlimit full = {rlim_t(QFileInfo(app.gameLog()->currentPath()).size()),
+                                        unlimited.rlim_max};
+            QCOMPARE(::setrlimit(RLIMIT_FSIZE, &full), 0);
+            type(panel, QStringLiteral("+2"));
+            app.finishWrites();
+            QCOMPARE(::setrlimit(RLIMIT_FSIZE, &unlimited), 0);
+        }
+        QVERIFY2(board->windowTitle().contains(QStringLiteral("not being recorded")),
+                 qPrintable(board->windowTitle()));
+        QCOMPARE(recordStatus(app), status(true, false));
+        OperatorPanel *window = networkWindow();
+        QVERIFY(window);
+        QVERIFY(window->findChild<QLabel *>(QStringLiteral("recordProblem"))
+                    ->text()
+                    .contains(QStringLiteral("not being recorded")));
+        if (!fullDisk)
+            return;
+        type(panel, QStringLiteral("+1"));
+        app.finishWrites();
+        QCOMPARE(board->windowTitle(), QStringLiteral("Corvella by Brannick"));
+        QCOMPARE(recordStatus(app), status(true, true));
+        QVERIFY(window->findChild<QLabel *>(QStringLiteral("recordProblem"))->isHidden());
+        const auto record = GameLog::read(app.gameLog()->currentPath());
+        QCOMPARE(record->damagedLines, 0);
+        QCOMPARE(record->entries.size(), 3);
+        QCOMPARE(record->entries.last().after.at(GameModel::Home1), 10);
+    }
+
+    // One game folder, one program keeping it: a second program on the same
+    // folder runs its game without saving it, asks nothing, and says so; a
+    // folder of its own (--state-dir) is its own again.
+    void aSecondProgramLeavesTheFirstsGameAlone()
+    {
+        QVERIFY(saveSettings(withApi()));
+        SavedGame saved;
+        saved.scores = {5, 3, 0, 0};
+        QVERIFY(GameStateFile(stateFolder()).save(saved));
+        CorvellaApp first(fakes.services());
+        QVERIFY(openBoard(first));
+        QCOMPARE(fakes.dialogs.questions, 1);
+        QVERIFY(first.holdsGameFolder());
+
+        FakeServices others;
+        CorvellaApp second(others.services());
+        ScoreBoardWindow *board = openBoard(second);
+        QVERIFY(board);
+        QCOMPARE(others.dialogs.questions, 0);
+        QVERIFY(!second.holdsGameFolder());
+        QVERIFY2(board->windowTitle().contains(QStringLiteral("another Corvella")),
+                 qPrintable(board->windowTitle()));
+        QCOMPARE(recordStatus(second), status(false, false));
+        PictureBox *panel = board->controls().home1Panel;
+        panel->setFocus();
+        type(panel, QStringLiteral("9\r"));
+        QCOMPARE(second.game().score(GameModel::Home1), 9);
+        second.finishWrites();
+        first.finishWrites();
+        QCOMPARE(GameStateFile(stateFolder()).load()->scores.at(GameModel::Home1), 5);
+        QCOMPARE(GameLog::logs(stateFolder() + QStringLiteral("/games")).size(), 0);
+
+        QTemporaryDir own;
+        CorvellaApp third(others.services(), own.path());
+        QVERIFY(third.holdsGameFolder());
+        // Its pages report from its own logs.
+        QCOMPARE(third.web().server().gameLogFolder(), own.path() + QStringLiteral("/games"));
     }
 
     void optionsFromTheStartScreenReachTheOpenBoard()

@@ -1,3 +1,4 @@
+#include "base/diskwriter.h"
 #include "game/gamehistory.h"
 #include "game/gamestatefile.h"
 #include "tests/support/fakes.h"
@@ -107,14 +108,23 @@ private slots:
         QCOMPARE(GameStateFile(dir.path()).load()->scores[1], 9);
     }
 
+    void aFailedSaveIsReportedOnceAndTheNextSuccessClearsIt_data()
+    {
+        QTest::addColumn<bool>("writer");
+        QTest::newRow("written here") << false;
+        QTest::newRow("on the writer's thread") << true;
+    }
     void aFailedSaveIsReportedOnceAndTheNextSuccessClearsIt()
     {
+        QFETCH(bool, writer);
+        DiskWriter thread;
         QTemporaryDir dir;
         const QString blocked = dir.path() + QStringLiteral("/blocked");
         QFile plain(blocked); // a file where the folder should be: even root cannot write
         QVERIFY(plain.open(QIODevice::WriteOnly));
         plain.close();
         GameStateFile file(blocked + QStringLiteral("/Corvella"));
+        file.setWriter(writer ? &thread : nullptr);
         QSignalSpy failed(&file, &GameStateFile::savingFailed);
         QSignalSpy recovered(&file, &GameStateFile::savingRecovered);
         QVERIFY(!file.save(sampleGame()));

@@ -8,6 +8,7 @@
 
 #include <QList>
 #include <QPointer>
+#include <functional>
 
 // A clock that moves only when the test says so.
 class ManualTimeSource : public TimeSource
@@ -28,6 +29,8 @@ public:
     int beeps = 0;
     QStringList warnings;
     QString lastText, lastTitle;
+    // Runs while a question is open, as the event loop does behind a real one.
+    std::function<void()> whileAsking;
     qint32 lastInitialColor = -1;
 
     bool askYesNo(QWidget *, const QString &text, const QString &title) override
@@ -35,6 +38,8 @@ public:
         ++questions;
         lastText = text;
         lastTitle = title;
+        if (whileAsking)
+            whileAsking();
         return yes;
     }
     void showWarning(QWidget *, const QString &title, const QString &text) override

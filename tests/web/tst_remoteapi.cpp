@@ -89,7 +89,7 @@ struct ApiGame
     }
 };
 
-enum Prep { None, Periods, Break, ClockAtZero, Acted, Undone, ApiOff, Running };
+enum Prep { None, Periods, Break, ClockAtZero, Acted, Undone, ApiOff, Running, Held, NotLogged };
 
 } // namespace
 
@@ -168,6 +168,10 @@ private slots:
         row("timeout in none", "POST", "/api/v1/timeout/home", "", None, 409);
         row("timeout in break", "POST", "/api/v1/timeout/home", "", Break, 409);
         row("new game", "POST", "/api/v1/game/new", "", Acted, 200, "scores/0", 0);
+        row("state while held", "GET", "/api/v1/state", "", Held, 200, "scores/0", 0);
+        row("score while held", "POST", "/api/v1/score/home/1", R"({"add":3})", Held, 503);
+        row("buzzer while held", "POST", "/api/v1/buzzer", "", Held, 503);
+        row("not logged", "GET", "/api/v1/state", "", NotLogged, 200, "status/logged", false);
         row("new game wrong token", "POST", "/api/v1/game/new", "", Acted, 401, "", {}, wrong);
     }
 
@@ -219,6 +223,12 @@ private slots:
             served.game.startStop();
             served.time.now += 5000;
             break;
+        case Held:
+            served.api.holdActions(true);
+            break;
+        case NotLogged:
+            served.api.setRecordStatus(true, false);
+            break;
         }
         const GameState before = served.game.state();
         const int steps = served.history.stack().index();
@@ -237,6 +247,8 @@ private slots:
         QJsonObject model = BoardState::snapshot(served.game, served.settings.value());
         model.insert(u"version"_s, RemoteApi::Version);
         model.insert(u"seq"_s, served.live.sequence());
+        model.insert(u"status"_s,
+                     QJsonObject{{u"saved"_s, true}, {u"logged"_s, prep != NotLogged}});
         QCOMPARE(reply.json, model);
         QJsonValue at = reply.json;
         for (const QString &part : field.split(u'/', Qt::SkipEmptyParts))
