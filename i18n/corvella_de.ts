@@ -105,6 +105,16 @@ Die Tasten beschreibt corvella(1).</translation>
         <translation>corvella: --csv-excel gilt nur mit --export.
 </translation>
     </message>
+    <message>
+        <source>Keep the saved game and the game logs in &lt;DIR&gt; (default: $XDG_STATE_HOME/Corvella); a second board on one computer needs a folder of its own.</source>
+        <translation>Das gesicherte Spiel und die Spielprotokolle in &lt;DIR&gt; ablegen (Standard: $XDG_STATE_HOME/Corvella); eine zweite Anzeigetafel auf einem Computer braucht einen eigenen Ordner.</translation>
+    </message>
+    <message>
+        <source>corvella: --state-dir needs a folder.
+</source>
+        <translation>corvella: --state-dir braucht einen Ordner.
+</translation>
+    </message>
 </context>
 <context>
     <name>CorvellaApp</name>
@@ -155,6 +165,14 @@ Die Tasten beschreibt corvella(1).</translation>
     <message>
         <source>The new token could not be stored; the old one stays.</source>
         <translation>Das neue Token konnte nicht gespeichert werden; das alte bleibt.</translation>
+    </message>
+    <message>
+        <source>the game is not being saved: another Corvella keeps its game in %1 (start this one with --state-dir)</source>
+        <translation>das Spiel wird nicht gesichert: ein anderes Corvella führt sein Spiel in %1 (dieses mit --state-dir starten)</translation>
+    </message>
+    <message>
+        <source>the game is not being recorded (%1)</source>
+        <translation>das Spiel wird nicht protokolliert (%1)</translation>
     </message>
 </context>
 <context>
@@ -309,6 +327,10 @@ Die Tasten beschreibt corvella(1).</translation>
     <message>
         <source>Clock stopped at its limit</source>
         <translation>Uhr an ihrer Grenze angehalten</translation>
+    </message>
+    <message>
+        <source>the game log could not be opened</source>
+        <translation>das Spielprotokoll ließ sich nicht öffnen</translation>
     </message>
 </context>
 <context>
@@ -1043,6 +1065,10 @@ Die Tasten beschreibt corvella(1).</translation>
     <message>
         <source>too many calls; slow down</source>
         <translation>zu viele Aufrufe; bitte langsamer</translation>
+    </message>
+    <message>
+        <source>the operator has not yet said whether to resume the saved game</source>
+        <translation>der Bediener hat noch nicht entschieden, ob das gesicherte Spiel fortgesetzt wird</translation>
     </message>
 </context>
 <context>

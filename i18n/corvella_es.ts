@@ -105,6 +105,16 @@ Las teclas están en corvella(1).</translation>
         <translation>corvella: --csv-excel solo vale con --export.
 </translation>
     </message>
+    <message>
+        <source>Keep the saved game and the game logs in &lt;DIR&gt; (default: $XDG_STATE_HOME/Corvella); a second board on one computer needs a folder of its own.</source>
+        <translation>Guarda la partida y sus registros en &lt;DIR&gt; (por omisión: $XDG_STATE_HOME/Corvella); un segundo marcador en el mismo ordenador necesita su propia carpeta.</translation>
+    </message>
+    <message>
+        <source>corvella: --state-dir needs a folder.
+</source>
+        <translation>corvella: --state-dir necesita una carpeta.
+</translation>
+    </message>
 </context>
 <context>
     <name>CorvellaApp</name>
@@ -155,6 +165,14 @@ Las teclas están en corvella(1).</translation>
     <message>
         <source>The new token could not be stored; the old one stays.</source>
         <translation>No se pudo guardar el token nuevo; se mantiene el anterior.</translation>
+    </message>
+    <message>
+        <source>the game is not being saved: another Corvella keeps its game in %1 (start this one with --state-dir)</source>
+        <translation>la partida no se guarda: otro Corvella guarda la suya en %1 (inicie este con --state-dir)</translation>
+    </message>
+    <message>
+        <source>the game is not being recorded (%1)</source>
+        <translation>la partida no se está registrando (%1)</translation>
     </message>
 </context>
 <context>
@@ -309,6 +327,10 @@ Las teclas están en corvella(1).</translation>
     <message>
         <source>Clock stopped at its limit</source>
         <translation>Reloj detenido en su límite</translation>
+    </message>
+    <message>
+        <source>the game log could not be opened</source>
+        <translation>no se pudo abrir el registro de la partida</translation>
     </message>
 </context>
 <context>
@@ -1043,6 +1065,10 @@ Las teclas están en corvella(1).</translation>
     <message>
         <source>too many calls; slow down</source>
         <translation>demasiadas llamadas; más despacio</translation>
+    </message>
+    <message>
+        <source>the operator has not yet said whether to resume the saved game</source>
+        <translation>el operador aún no ha dicho si se reanuda la partida guardada</translation>
     </message>
 </context>
 <context>

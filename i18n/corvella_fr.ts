@@ -105,6 +105,16 @@ Voir corvella(1) pour les touches.</translation>
         <translation>corvella : --csv-excel ne sert qu&apos;avec --export.
 </translation>
     </message>
+    <message>
+        <source>Keep the saved game and the game logs in &lt;DIR&gt; (default: $XDG_STATE_HOME/Corvella); a second board on one computer needs a folder of its own.</source>
+        <translation>Garde la partie enregistrée et ses journaux dans &lt;DIR&gt; (par défaut : $XDG_STATE_HOME/Corvella) ; un second tableau sur le même ordinateur a besoin de son propre dossier.</translation>
+    </message>
+    <message>
+        <source>corvella: --state-dir needs a folder.
+</source>
+        <translation>corvella : --state-dir demande un dossier.
+</translation>
+    </message>
 </context>
 <context>
     <name>CorvellaApp</name>
@@ -155,6 +165,14 @@ Voir corvella(1) pour les touches.</translation>
     <message>
         <source>The new token could not be stored; the old one stays.</source>
         <translation>Le nouveau jeton n&apos;a pas pu être enregistré ; l&apos;ancien reste.</translation>
+    </message>
+    <message>
+        <source>the game is not being saved: another Corvella keeps its game in %1 (start this one with --state-dir)</source>
+        <translation>la partie n’est pas enregistrée : un autre Corvella garde la sienne dans %1 (démarrez celui-ci avec --state-dir)</translation>
+    </message>
+    <message>
+        <source>the game is not being recorded (%1)</source>
+        <translation>la partie n’est pas consignée (%1)</translation>
     </message>
 </context>
 <context>
@@ -309,6 +327,10 @@ Voir corvella(1) pour les touches.</translation>
     <message>
         <source>Clock stopped at its limit</source>
         <translation>Chrono arrêté à sa limite</translation>
+    </message>
+    <message>
+        <source>the game log could not be opened</source>
+        <translation>le journal de la partie n’a pas pu être ouvert</translation>
     </message>
 </context>
 <context>
@@ -1043,6 +1065,10 @@ Voir corvella(1) pour les touches.</translation>
     <message>
         <source>too many calls; slow down</source>
         <translation>trop d&apos;appels ; ralentissez</translation>
+    </message>
+    <message>
+        <source>the operator has not yet said whether to resume the saved game</source>
+        <translation>l’opérateur n’a pas encore dit s’il reprend la partie enregistrée</translation>
     </message>
 </context>
 <context>

@@ -105,6 +105,16 @@ Zie corvella(1) voor de toetsen.</translation>
         <translation>corvella: --csv-excel is alleen voor --export.
 </translation>
     </message>
+    <message>
+        <source>Keep the saved game and the game logs in &lt;DIR&gt; (default: $XDG_STATE_HOME/Corvella); a second board on one computer needs a folder of its own.</source>
+        <translation>Bewaar de opgeslagen wedstrijd en de wedstrijdlogboeken in &lt;DIR&gt; (standaard: $XDG_STATE_HOME/Corvella); een tweede scorebord op één computer heeft een eigen map nodig.</translation>
+    </message>
+    <message>
+        <source>corvella: --state-dir needs a folder.
+</source>
+        <translation>corvella: --state-dir heeft een map nodig.
+</translation>
+    </message>
 </context>
 <context>
     <name>CorvellaApp</name>
@@ -155,6 +165,14 @@ Zie corvella(1) voor de toetsen.</translation>
     <message>
         <source>The new token could not be stored; the old one stays.</source>
         <translation>Het nieuwe token kon niet worden opgeslagen; het oude blijft.</translation>
+    </message>
+    <message>
+        <source>the game is not being saved: another Corvella keeps its game in %1 (start this one with --state-dir)</source>
+        <translation>de wedstrijd wordt niet opgeslagen: een andere Corvella bewaart zijn wedstrijd in %1 (start deze met --state-dir)</translation>
+    </message>
+    <message>
+        <source>the game is not being recorded (%1)</source>
+        <translation>de wedstrijd wordt niet vastgelegd (%1)</translation>
     </message>
 </context>
 <context>
@@ -309,6 +327,10 @@ Zie corvella(1) voor de toetsen.</translation>
     <message>
         <source>Clock stopped at its limit</source>
         <translation>Klok gestopt bij haar limiet</translation>
+    </message>
+    <message>
+        <source>the game log could not be opened</source>
+        <translation>het wedstrijdlogboek kon niet worden geopend</translation>
     </message>
 </context>
 <context>
@@ -1043,6 +1065,10 @@ Zie corvella(1) voor de toetsen.</translation>
     <message>
         <source>too many calls; slow down</source>
         <translation>te veel aanroepen; doe het rustiger aan</translation>
+    </message>
+    <message>
+        <source>the operator has not yet said whether to resume the saved game</source>
+        <translation>de bediener heeft nog niet gezegd of de opgeslagen wedstrijd wordt hervat</translation>
     </message>
 </context>
 <context>
