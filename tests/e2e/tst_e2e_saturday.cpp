@@ -3,7 +3,8 @@
 // typed on the clicked score, a timeout is taken by key, the fouls go to the
 // bonus, a period ends by the clock, an undo and a redo are pressed in the
 // break, and `n` leads to the final. Then the printed result is rendered and
-// measured, and the CSV and JSON exports are held against the board.
+// measured, and the CSV and JSON exports are held against the board and the
+// steps taken.
 // Screenshots and the rendered page are kept under artifacts/e2e/saturday/.
 #include "tests/e2e/boardreader.h"
 #include "tests/e2e/desktop.h"
@@ -327,6 +328,18 @@ private slots:
         const QList<QByteArray> csv =
             exportGame(out + QStringLiteral(".csv")).trimmed().split('\n');
         QVERIFY(csv.size() > 1);
+        // kind, action id and origin of every step.
+        QList<QByteArrayList> steps;
+        for (const QByteArray &row : csv.mid(1)) {
+            const QByteArrayList f = row.split(',');
+            steps.append({f.value(2), f.value(3), f.value(5)});
+        }
+        QVERIFY(steps.contains(QByteArrayList{"action", "score.set", "operator"}));
+        QVERIFY(steps.contains(QByteArrayList{"action", "score.add", "operator"}));
+        if (periods > 0) {
+            QVERIFY(steps.contains(QByteArrayList{"clock", "period.end", "clock"}));
+            QVERIFY(steps.contains(QByteArrayList{"undo", "score.add", "operator"}));
+        }
         QVERIFY2(csv.last().contains(QStringLiteral(",%1,%2,%3,%4,")
                                          .arg(scores.at(0).toInt())
                                          .arg(scores.at(1).toInt())
