@@ -1,3 +1,4 @@
+#include "app/export.h"
 #include "app/startscreen.h"
 #include "display/controls.h"
 #include "game/gamehistory.h"
@@ -24,8 +25,10 @@
 #include <QLabel>
 #include <QLayout>
 #include <QMessageBox>
+#include <QProcess>
 #include <QPushButton>
 #include <QRegularExpression>
+#include <QStandardPaths>
 #include <QStyleOption>
 #include <QTabBar>
 #include <QTabWidget>
@@ -167,6 +170,7 @@ private slots:
     void textsFitTheirControls_data();
     void textsFitTheirControls();
     void aStepsActionIsTheSameInEveryLanguage();
+    void thePrintedResultSpeaksTheLanguage();
 
 private:
     // The logged actions and labels of one run of the same keys on a board
@@ -476,6 +480,39 @@ void TestLanguages::aStepsActionIsTheSameInEveryLanguage()
         QCOMPARE(german.at(i).first, english.at(i).first);
         QVERIFY2(german.at(i).second != english.at(i).second, qPrintable(german.at(i).second));
     }
+}
+
+// The page a league files: its headings in the operator's language, none left
+// in English.
+void TestLanguages::thePrintedResultSpeaksTheLanguage()
+{
+    if (QStandardPaths::findExecutable(QStringLiteral("pdftotext")).isEmpty())
+        QSKIP("pdftotext (poppler-utils) is not installed: scripts/install-deps");
+    const QList<QTranslator *> translators = installTranslations(*qApp, QStringLiteral("de"));
+    const auto cleanup = qScopeGuard([&] { qDeleteAll(translators); });
+    QTemporaryDir folder;
+    ManualTimeSource time;
+    GameModel game(time);
+    GameHistory history(game);
+    GameLog log(folder.path(), game, history);
+    log.begin(false);
+    game.setStructure(GameStructure{2, {}, 0});
+    history.perform(GameHistory::Action::ScoreSet, QStringLiteral("Set"),
+                    [](GameModel &g) { g.setScore(GameModel::Home1, 3); });
+    QVERIFY(log.flush());
+    const QString pdf = folder.filePath(QStringLiteral("result.pdf"));
+    QFile file(pdf);
+    QVERIFY(file.open(QIODevice::WriteOnly));
+    file.write(gamePdf(*GameLog::read(log.currentPath())));
+    file.close();
+    QProcess text;
+    text.start(QStringLiteral("pdftotext"), {pdf, QStringLiteral("-")});
+    QVERIFY(text.waitForFinished(20'000));
+    const QString words = QString::fromUtf8(text.readAllStandardOutput());
+    for (const char *german : {"Schiedsrichter", "Spielort", "Änderungen des Punktstands"})
+        QVERIFY2(words.contains(QString::fromUtf8(german)), german);
+    for (const char *english : {"Referees", "Venue", "Score changes", "Final score", "Timeouts"})
+        QVERIFY2(!words.contains(QLatin1StringView(english)), english);
 }
 
 QTEST_MAIN(TestLanguages)
