@@ -7,6 +7,7 @@
 #include "base/offthread.h"
 #include "board/boardview.h"
 #include "game/clockface.h"
+#include "game/gamerules.h"
 #include "options/optionsdialog.h"
 #include "platform/dialogs.h"
 #include "platform/screenfiller.h"
@@ -19,6 +20,8 @@
 #include <QEvent>
 #include <QFileInfo>
 #include <QShortcut>
+
+#include <cstdio>
 
 namespace {
 
@@ -125,7 +128,7 @@ CorvellaApp::CorvellaApp(const Services &services, const QString &stateFolder)
     m_web.holdActions(true);
     updateRecordStatus();
     QObject::connect(&m_settings, &CurrentSettings::changed, &m_game,
-                     [this](const Settings &settings) { applyClockMode(settings); });
+                     [this](const Settings &settings) { applyGameRules(settings); });
     QObject::connect(&m_settings, &CurrentSettings::changed, &m_game, [this](const Settings &s) {
         if (m_buzzer)
             m_buzzer->reopenSound(s.BuzzerFile);
@@ -155,45 +158,18 @@ void CorvellaApp::soundBuzzer()
     buzzer().sound();
 }
 
-GameStructure CorvellaApp::structureOf(const Settings &settings)
+void CorvellaApp::applyGameRules(const Settings &settings)
 {
-    GameStructure structure;
-    structure.periods = settings.Periods;
-    structure.breakMs = GameStructure::parseBreaks(settings.BreakLengths).value_or(QList<qint64>{});
-    structure.overtimeMs = ClockFace::periodLengthMs(settings.OvertimeLength).value_or(0);
-    TimeoutRules &timeouts = structure.timeouts;
-    timeouts.perGame = settings.TimeoutsPerGame;
-    timeouts.perHalf =
-        TimeoutRules::parseCounts(settings.TimeoutsPerHalf, SettingsDefaults::MaxTimeouts)
-            .value_or(QList<int>{});
-    timeouts.lengthMs =
-        ClockFace::periodLengthMs(settings.TimeoutLength).value_or(timeouts.lengthMs);
-    structure.fouls.on = settings.Section2Role == QLatin1StringView("fouls");
-    structure.fouls.resetPerHalf = settings.FoulsReset == QLatin1StringView("half");
-    structure.fouls.bonusAt = settings.FoulBonusAt;
-    structure.section1Max = settings.ScoreDigits == 3 ? 999 : 99;
-    return structure;
-}
-
-void CorvellaApp::applyClockMode(const Settings &settings)
-{
-    m_game.setStructure(structureOf(settings));
-    const bool countDown = settings.CountDown != 0;
-    const qint64 period =
-        ClockFace::periodLengthMs(settings.PeriodLength).value_or(GameModel::DefaultPeriodMs);
-    // A running clock is never stopped or reset by the options: the new
-    // kind of clock takes over at the next reset.
-    if (m_game.isRunning()) {
-        m_game.setPendingClockMode(countDown, period);
-        return;
+    QStringList problems;
+    const GameRules rules = gameRulesOf(settings, &problems);
+    // Reported once per stored value: the options refuse such values, so
+    // they come from a settings file edited by hand.
+    for (const QString &problem : std::as_const(problems)) {
+        if (!m_reportedRuleProblems.contains(problem))
+            std::fprintf(stderr, "corvella: %s\n", qPrintable(problem));
     }
-    if (countDown == m_game.countsDown() && period == m_game.periodMs()) {
-        m_game.setClockMode(countDown, period); // drops a change still waiting
-        return;
-    }
-    // A new kind of clock starts afresh: the old actions no longer apply.
-    m_game.setClockMode(countDown, period);
-    m_history.forget();
+    m_reportedRuleProblems = problems;
+    ::applyGameRules(rules, m_game, m_history);
 }
 
 CorvellaApp::~CorvellaApp()

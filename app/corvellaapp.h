@@ -53,11 +53,11 @@ public:
     WindowPlacement &placement() { return m_placement; }
     // The buzzer, made when the board first opens or a caller first sounds it.
     Buzzer &buzzer();
-    // The game the settings describe: its periods, breaks, timeouts and fouls.
-    static GameStructure structureOf(const Settings &settings);
 
 private:
-    void applyClockMode(const Settings &settings);
+    // Puts the settings' rules of the game in force; a stored value that
+    // cannot be read is told on stderr and its default stands.
+    void applyGameRules(const Settings &settings);
     void showScoreboard();
     void connectBoard();
     QWidget *makeAudienceView();
@@ -95,4 +95,7 @@ private:
     AudienceDisplay m_audience{[this] { return makeAudienceView(); }};
     ScreenSaverInhibitor m_inhibitor;
     WindowPlacement m_placement;
+    // The unreadable rules already told, so a settings change tells them
+    // only when they are new.
+    QStringList m_reportedRuleProblems;
 };

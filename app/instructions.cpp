@@ -1,6 +1,6 @@
 #include "app/instructions.h"
 
-#include "app/corvellaapp.h"
+#include "game/gamerules.h"
 #include "options/keyname.h"
 #include "settings/appsettings.h"
 
@@ -47,7 +47,7 @@ QStringList Instructions::lines(int startStopKey, int resetKey, int buzzerKey)
 // names none.
 QStringList Instructions::gameLines(const Settings &s)
 {
-    const GameStructure game = CorvellaApp::structureOf(s);
+    const GameStructure game = gameRulesOf(s).structure;
     QStringList lines;
     if (game.isOn())
         lines

@@ -1,0 +1,138 @@
+#include "game/gamerules.h"
+
+#include "game/clockface.h"
+#include "game/gamehistory.h"
+#include "game/gamemodel.h"
+#include "settings/appsettings.h"
+
+#include <QCoreApplication>
+
+using namespace Qt::StringLiterals;
+
+namespace {
+
+// Gives the refusals their translation context.
+class GameRulesText
+{
+    Q_DECLARE_TR_FUNCTIONS(GameRules)
+
+public:
+    static QString refusal(QStringView key, const QString &text);
+};
+
+bool isLength(const QString &text)
+{
+    return ClockFace::periodLengthMs(text).has_value();
+}
+
+// Empty or a time: empty, "0" and "0.00" are no overtime.
+bool isOptionalLength(const QString &text)
+{
+    return text.trimmed().isEmpty() || ClockFace::isAcceptableEntry(text.trimmed());
+}
+
+bool isOneOf(const QString &text, QLatin1StringView a, QLatin1StringView b)
+{
+    return text.isEmpty() || text == a || text == b;
+}
+
+QString GameRulesText::refusal(QStringView key, const QString &text)
+{
+    if (key == u"PeriodLength" && !isLength(text))
+        return tr("The period length must be a time from 0.01 to 99.59 (minutes.seconds).");
+    if (key == u"BreakLengths" && !GameStructure::parseBreaks(text))
+        return tr("Each break must be a time up to 99.59 (minutes.seconds), the breaks "
+                  "separated by commas.");
+    if (key == u"OvertimeLength" && !isOptionalLength(text))
+        return tr("The overtime must be a time up to 99.59 (minutes.seconds), or empty for none.");
+    if (key == u"TimeoutsPerHalf" &&
+        !TimeoutRules::parseCounts(text, SettingsDefaults::MaxTimeouts))
+        return tr("Timeouts per half must be counts from 0 to %1, the first half's and the "
+                  "second's separated by a comma.")
+            .arg(SettingsDefaults::MaxTimeouts);
+    if (key == u"TimeoutLength" && !text.trimmed().isEmpty() && !isLength(text))
+        return tr("The timeout length must be a time from 0.01 to 99.59 (minutes.seconds).");
+    if (key == u"Section2Role" && !isOneOf(text, "scores"_L1, "fouls"_L1))
+        return tr("Section 2 counts scores or fouls.");
+    if (key == u"FoulsReset" && !isOneOf(text, "period"_L1, "half"_L1))
+        return tr("Fouls reset at each period or each half.");
+    return {};
+}
+
+// The settings group a key is stored in, for the messages.
+QLatin1StringView groupOf(const char *key)
+{
+    for (const SettingsEntry &entry : settingsEntries()) {
+        if (qstrcmp(entry.key, key) == 0)
+            return QLatin1StringView(entry.group);
+    }
+    return {};
+}
+
+// The text stored under `key`, or empty when it cannot be read; a problem
+// names the key and the reason.
+QString readable(const char *key, const QString &text, QStringList *problems)
+{
+    const QString why = GameRulesText::refusal(QString::fromLatin1(key), text);
+    if (why.isEmpty())
+        return text;
+    if (problems)
+        *problems << QStringLiteral("%1/%2 \"%3\" cannot be used: %4 Its default stands instead.")
+                         .arg(groupOf(key), QLatin1StringView(key), text, why);
+    return {};
+}
+
+} // namespace
+
+GameRules gameRulesOf(const Settings &settings, QStringList *problems)
+{
+    GameRules rules;
+    GameStructure &structure = rules.structure;
+    structure.periods = settings.Periods;
+    structure.breakMs =
+        GameStructure::parseBreaks(readable("BreakLengths", settings.BreakLengths, problems))
+            .value_or(QList<qint64>{});
+    structure.overtimeMs =
+        ClockFace::periodLengthMs(readable("OvertimeLength", settings.OvertimeLength, problems))
+            .value_or(0);
+    TimeoutRules &timeouts = structure.timeouts;
+    timeouts.perGame = settings.TimeoutsPerGame;
+    timeouts.perHalf =
+        TimeoutRules::parseCounts(readable("TimeoutsPerHalf", settings.TimeoutsPerHalf, problems),
+                                  SettingsDefaults::MaxTimeouts)
+            .value_or(QList<int>{});
+    timeouts.lengthMs =
+        ClockFace::periodLengthMs(readable("TimeoutLength", settings.TimeoutLength, problems))
+            .value_or(timeouts.lengthMs);
+    const QString role = readable("Section2Role", settings.Section2Role, problems);
+    structure.fouls.on = role == "fouls"_L1;
+    structure.fouls.resetPerHalf =
+        readable("FoulsReset", settings.FoulsReset, problems) == "half"_L1;
+    structure.fouls.bonusAt = settings.FoulBonusAt;
+    structure.section1Max = settings.ScoreDigits == 3 ? 999 : 99;
+    rules.countDown = settings.CountDown != 0;
+    rules.periodMs =
+        ClockFace::periodLengthMs(readable("PeriodLength", settings.PeriodLength, problems))
+            .value_or(GameModel::DefaultPeriodMs);
+    return rules;
+}
+
+QString ruleRefusal(QStringView key, const QString &text)
+{
+    return GameRulesText::refusal(key, text);
+}
+
+void applyGameRules(const GameRules &rules, GameModel &game, GameHistory &history)
+{
+    game.setStructure(rules.structure);
+    if (game.isRunning()) {
+        game.setPendingClockMode(rules.countDown, rules.periodMs);
+        return;
+    }
+    if (rules.countDown == game.countsDown() && rules.periodMs == game.periodMs()) {
+        game.setClockMode(rules.countDown, rules.periodMs); // drops a change still waiting
+        return;
+    }
+    game.setClockMode(rules.countDown, rules.periodMs);
+    history.forget();
+}

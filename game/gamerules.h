@@ -1,0 +1,35 @@
+#pragma once
+
+#include "game/gamestructure.h"
+
+#include <QString>
+#include <QStringList>
+#include <QStringView>
+
+struct Settings;
+class GameHistory;
+class GameModel;
+
+// The rules of a game as the operator set them: how the game is divided,
+// its timeouts and fouls, and how its clock counts.
+struct GameRules
+{
+    GameStructure structure;
+    bool countDown = false;
+    qint64 periodMs = 0;
+};
+
+// The rules the settings give. A value that cannot be read stands as that
+// rule's default, and `problems` (when given) gets a line naming it and why.
+GameRules gameRulesOf(const Settings &settings, QStringList *problems = nullptr);
+
+// Why `text` cannot be the rule stored under the settings key `key`
+// ("PeriodLength", "BreakLengths", "OvertimeLength", "TimeoutsPerHalf",
+// "TimeoutLength", "Section2Role", "FoulsReset"); empty when it can, or when
+// the key is not one of these.
+QString ruleRefusal(QStringView key, const QString &text);
+
+// Puts `rules` in force. A running clock is never stopped or reset by new
+// rules: a new kind of clock takes over at the next reset. A clock of another
+// kind starts afresh, and the actions done on the old one leave the history.
+void applyGameRules(const GameRules &rules, GameModel &game, GameHistory &history);

@@ -1,0 +1,110 @@
+#include "game/gamehistory.h"
+#include "game/gamemodel.h"
+#include "game/gamerules.h"
+#include "settings/appsettings.h"
+#include "tests/support/fakes.h"
+#include "tests/support/testenv.h"
+
+#include <QTest>
+
+#include <numeric>
+
+// The rules of a game read from the settings: a value that cannot be read is
+// refused with its reason, and a stored one stands as the rule's default.
+class TestGameRules : public QObject
+{
+    Q_OBJECT
+
+    // The part of the rules the setting under `key` gives, as one number.
+    static qint64 ruleRead(const QString &key, const GameRules &rules)
+    {
+        const GameStructure &game = rules.structure;
+        if (key == u"TimeoutLength")
+            return game.timeouts.lengthMs;
+        if (key == u"PeriodLength")
+            return rules.periodMs;
+        if (key == u"BreakLengths")
+            return std::accumulate(game.breakMs.cbegin(), game.breakMs.cend(), qint64(0));
+        if (key == u"OvertimeLength")
+            return game.overtimeMs;
+        if (key == u"TimeoutsPerHalf")
+            return game.timeouts.allowed(0) + game.timeouts.allowed(1);
+        return game.fouls.on ? 1 : 0;
+    }
+
+private slots:
+    void unreadableValuesStandAsTheirDefault_data()
+    {
+        QTest::addColumn<QString>("key");
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<bool>("refused");
+        // What the rules read: the value's own or the default's.
+        QTest::addColumn<qint64>("read");
+
+        const auto row = [](const char *name, const char *key, const char *text, bool refused,
+                            qint64 read) {
+            QTest::newRow(name) << QString::fromLatin1(key) << QString::fromLatin1(text) << refused
+                                << read;
+        };
+        row("timeout length", "TimeoutLength", "0.45", false, 45'000);
+        // Used to become 60 s without a word.
+        row("timeout length typed wrong", "TimeoutLength", "1:30", true, 60'000);
+        row("timeout length out of range", "TimeoutLength", "100.00", true, 60'000);
+        row("timeout length empty", "TimeoutLength", "", false, 60'000);
+        row("period length", "PeriodLength", "12.00", false, 720'000);
+        row("period length of no time", "PeriodLength", "0.00", true, 600'000);
+        row("breaks", "BreakLengths", "2.00, 15.00", false, 1'020'000);
+        row("breaks with a word", "BreakLengths", "2.00, long", true, 0);
+        row("overtime", "OvertimeLength", "5.00", false, 300'000);
+        row("no overtime", "OvertimeLength", "0", false, 0);
+        row("overtime typed wrong", "OvertimeLength", "five", true, 0);
+        row("timeouts per half", "TimeoutsPerHalf", "2, 3", false, 5);
+        row("too many timeouts per half", "TimeoutsPerHalf", "2, 9", true, 0);
+        row("fouls", "Section2Role", "fouls", false, 1);
+        row("section 2 unknown", "Section2Role", "goals", true, 0);
+    }
+    void unreadableValuesStandAsTheirDefault()
+    {
+        QFETCH(QString, key);
+        QFETCH(QString, text);
+        QFETCH(bool, refused);
+        QFETCH(qint64, read);
+
+        QCOMPARE(ruleRefusal(key, text).isEmpty(), !refused);
+        Settings settings = defaultSettings();
+        for (const SettingsEntry &entry : settingsEntries()) {
+            if (QLatin1StringView(entry.key) == key)
+                settings.*std::get<QString Settings::*>(entry.member) = text;
+        }
+        QStringList problems;
+        const GameRules rules = gameRulesOf(settings, &problems);
+        QCOMPARE(problems.size(), refused ? 1 : 0);
+        if (refused)
+            QVERIFY2(problems.first().contains(key) &&
+                         problems.first().contains(ruleRefusal(key, text)),
+                     qPrintable(problems.first()));
+        QCOMPARE(ruleRead(key, rules), read);
+    }
+
+    // New rules never stop a running clock; a clock of another kind waits
+    // for the reset.
+    void aRunningClockKeepsItsKindUntilTheReset()
+    {
+        ManualTimeSource time;
+        GameModel game(time);
+        GameHistory history(game);
+        GameRules rules = gameRulesOf(defaultSettings());
+        applyGameRules(rules, game, history);
+        game.startStop();
+        rules.countDown = true;
+        applyGameRules(rules, game, history);
+        QVERIFY(game.isRunning());
+        QVERIFY(!game.countsDown());
+        game.startStop();
+        game.resetClock();
+        QVERIFY(game.countsDown());
+    }
+};
+
+CORVELLA_TEST_MAIN(TestGameRules)
+#include "tst_gamerules.moc"
