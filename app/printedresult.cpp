@@ -1,5 +1,6 @@
 #include "app/printedresult.h"
 
+#include "game/gamemodel.h"
 #include "game/gamestructure.h"
 
 #include <QCoreApplication>

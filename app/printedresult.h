@@ -1,6 +1,6 @@
 #pragma once
 
-#include "game/gamelog.h"
+#include "game/gamerecord.h"
 #include "game/gametally.h"
 
 #include <QPageSize>

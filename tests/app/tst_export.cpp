@@ -130,7 +130,7 @@ private slots:
         const QPageSize size(paper == u"Letter" ? QPageSize::Letter : QPageSize::A4);
         QFile written(pdf);
         QVERIFY(written.open(QIODevice::WriteOnly));
-        written.write(gamePdf(*GameLog::read(log), size));
+        written.write(gamePdf(*GameRecord::read(log), size));
         written.close();
 
         const QString boxes = pdfText(pdf, {QStringLiteral("-bbox")});
