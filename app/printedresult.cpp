@@ -1,5 +1,6 @@
 #include "app/printedresult.h"
 
+#include "game/clockface.h"
 #include "game/gamemodel.h"
 #include "game/gamestructure.h"
 
@@ -19,20 +20,16 @@ class ResultText
 
 using Scores = GameTally::Scores;
 
-QString number(std::optional<int> value)
-{
-    return value ? QString::number(*value) : QStringLiteral("-");
-}
-
 QString scorePair(const Scores &scores, int home, int guest)
 {
-    return QStringLiteral("%1 : %2").arg(number(scores.at(home)), number(scores.at(guest)));
+    return QStringLiteral("%1 : %2").arg(ClockFace::scoreText(scores.at(home)),
+                                         ClockFace::scoreText(scores.at(guest)));
 }
 
+// The sheet reads to the second: the board's text without its tenth.
 QString clockText(qint64 ms)
 {
-    const qint64 tenths = ms / 100;
-    return QStringLiteral("%1:%2").arg(tenths / 600).arg(tenths / 10 % 60, 2, 10, QLatin1Char('0'));
+    return ClockFace::textOfMs(ms).chopped(2);
 }
 
 QString periodName(int period, int periods)
@@ -280,8 +277,8 @@ qreal PrintedResult::printPeriods(Page &page, qreal y) const
          {std::pair{int(GameModel::Home1), home()}, std::pair{int(GameModel::Guest1), guest()}}) {
         QStringList points;
         for (qsizetype i = 0; i < periods.size(); ++i)
-            points << number(pointsIn(periods, i, which));
-        printRow(cell, name, points << number(final.at(which)));
+            points << ClockFace::scoreText(pointsIn(periods, i, which));
+        printRow(cell, name, points << ClockFace::scoreText(final.at(which)));
     }
     if (sectionTwoShown()) {
         // Team fouls start again each period: each column is that period's.
@@ -295,7 +292,7 @@ qreal PrintedResult::printPeriods(Page &page, qreal y) const
                                           std::pair{int(GameModel::Guest2), guest()}}) {
             QStringList counts;
             for (const auto &[period, scores] : periods)
-                counts << number(scores.at(which));
+                counts << ClockFace::scoreText(scores.at(which));
             printRow(cell, name, counts);
         }
     }

@@ -1,5 +1,6 @@
 #include "game/gamerecord.h"
 
+#include "game/clockface.h"
 #include "game/gamemodel.h"
 #include "game/gametally.h"
 
@@ -54,15 +55,6 @@ std::optional<GamePhase> phaseOf(const QString &name)
     return std::nullopt;
 }
 
-QString clockText(qint64 ms)
-{
-    const qint64 tenths = ms / 100;
-    return QStringLiteral("%1:%2.%3")
-        .arg(tenths / 600)
-        .arg(tenths / 10 % 60, 2, 10, QLatin1Char('0'))
-        .arg(tenths % 10);
-}
-
 QByteArray csvField(const QString &text, char separator)
 {
     QByteArray bytes = text.toUtf8();
@@ -95,7 +87,7 @@ QByteArray csvRow(const GameLogEntry &e, char separator)
                        e.origin,
                        QString::number(e.period),
                        GameRecord::phaseName(e.phase),
-                       clockText(e.clockMs),
+                       ClockFace::textOfMs(e.clockMs),
                        QString::number(e.clockMs),
                        e.running ? QStringLiteral("1") : QStringLiteral("0")};
     for (const auto &score : e.before)

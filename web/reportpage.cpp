@@ -1,5 +1,6 @@
 #include "web/reportpage.h"
 
+#include "game/clockface.h"
 #include "game/gamelog.h"
 #include "game/gametally.h"
 #include "web/pagetexts.h"
@@ -21,25 +22,11 @@ private:
     PageWords m_words;
 };
 
-QString scoreText(const std::optional<int> &score)
-{
-    return score ? QString::number(*score) : QStringLiteral("-");
-}
-
 QString pair(const std::array<std::optional<int>, 4> &s)
 {
     return QStringLiteral("%1 : %2 / %3 : %4")
-        .arg(scoreText(s[0]), scoreText(s[1]), scoreText(s[2]), scoreText(s[3]));
-}
-
-// The game clock as the board shows it, to the tenth.
-QString clockText(qint64 ms)
-{
-    const qint64 tenths = ms / 100;
-    return QStringLiteral("%1:%2.%3")
-        .arg(tenths / 600)
-        .arg(tenths / 10 % 60, 2, 10, QLatin1Char('0'))
-        .arg(tenths % 10);
+        .arg(ClockFace::scoreText(s[0]), ClockFace::scoreText(s[1]), ClockFace::scoreText(s[2]),
+             ClockFace::scoreText(s[3]));
 }
 
 // What was done, in the words the board used for it.
@@ -56,7 +43,7 @@ QString rowHtml(const GameLogEntry &e)
         .arg(e.number)
         .arg(hallTime(e.time).toString(QStringLiteral("HH:mm:ss")), what.toHtmlEscaped())
         .arg(e.period)
-        .arg(clockText(e.clockMs), pair(e.after));
+        .arg(ClockFace::textOfMs(e.clockMs), pair(e.after));
 }
 
 QByteArray reportHtml(GameLogReader &reader, const QString &language, const ReportWords &word)
