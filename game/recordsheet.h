@@ -28,13 +28,13 @@ public:
     QString title() const;
     // "8 December 2026, 20:30 (UTC+01:00)": the start on the hall's clock.
     QString started() const;
-    // The words of the sheet for `text` (marked in the "Export" context).
-    QString word(const char *text) const { return m_words("Export", text); }
-
     // Two scores side by side, "3 : 4", a blank one as "-".
     static QString scorePair(const Scores &scores, int home, int guest);
 
 private:
+    // The sheet's words are those of the printed result ("Export").
+    QString word(const char *text) const { return m_words("Export", text); }
+
     GameRecord m_header;
     QLocale m_locale;
     Words m_words;
