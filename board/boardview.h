@@ -48,7 +48,6 @@ public:
     };
     const Controls &controls() const { return m_controls; }
     const LedGroup &clockDigits() const { return m_clockDigits; }
-    const LedGroup &periodDigits() const { return m_periodDigits; }
     // The digits a score shows on now: section 1 has a second, three-digit
     // set for scores over 99.
     const LedGroup &scoreDigits(GameModel::Score which) const;

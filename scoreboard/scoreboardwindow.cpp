@@ -9,6 +9,8 @@
 #include <QCloseEvent>
 #include <QUndoStack>
 
+#include <utility>
+
 ScoreBoardWindow::ScoreBoardWindow(GameModel &game, GameHistory &history, const Settings &settings,
                                    Dialogs &dialogs, QWidget *parent)
     : BoardView(game, settings, parent), m_history(history), m_dialogs(dialogs)
@@ -149,21 +151,25 @@ void ScoreBoardWindow::updateTitle()
 
 void ScoreBoardWindow::trackHistory()
 {
-    // A phone or a script taking a step back is told like the operator's own.
+    // The history tells what a step changed from the game it met, after a
+    // period that ran out unnoticed has ended: the board keeps no game of
+    // its own to compare with.
     connect(&m_history, &GameHistory::stepped, this,
-            [this](GameHistory::Step step, const QString &text, GameHistory::Origin origin) {
-                if (origin != GameHistory::Origin::Remote || step == GameHistory::Step::Action)
+            [this](GameHistory::Step step, const QString &text, GameHistory::Origin origin,
+                   const GameState &before) {
+                if (step == GameHistory::Step::Action)
                     return;
+                if (origin == GameHistory::Origin::Operator) {
+                    const QString change = changeText(before, game().state());
+                    m_stepTold = change.isEmpty() ? text : change;
+                    return;
+                }
+                // A phone or a script taking a step back is told like the operator's own.
                 showNotice(step == GameHistory::Step::Undo
                                ? tr("Undone from the network: %1").arg(text)
                                : tr("Redone from the network: %1").arg(text),
                            true);
             });
-}
-
-QString ScoreBoardWindow::clockText(qint64 ms) const
-{
-    return clockText(GameModel::shownTimeFor(ms, game().countsDown()));
 }
 
 QString ScoreBoardWindow::clockText(ClockSeconds shown)
@@ -186,12 +192,11 @@ QString ScoreBoardWindow::changeText(const GameState &before, const GameState &a
                            .arg(teams[i], sections[i], score(before.scores.at(i)),
                                 score(after.scores.at(i)));
     }
-    const qint64 now = game().clockMs();
+    const QString face = clockText(game().shownTimeOf(after));
     if (before.running != after.running)
-        changes << (after.running ? tr("clock runs from %1") : tr("clock stopped at %1"))
-                       .arg(clockText(now));
+        changes << (after.running ? tr("clock runs from %1") : tr("clock stopped at %1")).arg(face);
     else if (!before.sameClock(after))
-        changes << tr("clock %1").arg(after.faceBlank ? tr("blank") : clockText(now));
+        changes << tr("clock %1").arg(after.faceBlank ? tr("blank") : face);
     return changes.join(QStringLiteral(", "));
 }
 
@@ -214,13 +219,10 @@ void ScoreBoardWindow::undo()
     }
     m_confirming = nullptr;
     m_undoConfirm.stop();
-    const QString what = next ? next->text() : QString();
-    const GameState before = game().state();
+    // A step that changed nothing by now is still named.
+    m_stepTold = next ? next->text() : QString();
     const QStringList skipped = m_history.undo();
-    const QString change = changeText(before, game().state());
-    showNotice(stepNotice(tr("Undone: %1"), next ? (change.isEmpty() ? what : change) : QString(),
-                          skipped),
-               true);
+    showNotice(stepNotice(tr("Undone: %1"), std::exchange(m_stepTold, {}), skipped), true);
 }
 
 void ScoreBoardWindow::redo()
@@ -231,13 +233,9 @@ void ScoreBoardWindow::redo()
         return;
     }
     const QUndoCommand *next = m_history.nextRedo();
-    const QString what = next ? next->text() : QString();
-    const GameState before = game().state();
+    m_stepTold = next ? next->text() : QString();
     const QStringList skipped = m_history.redo();
-    const QString change = changeText(before, game().state());
-    showNotice(stepNotice(tr("Redone: %1"), next ? (change.isEmpty() ? what : change) : QString(),
-                          skipped),
-               true);
+    showNotice(stepNotice(tr("Redone: %1"), std::exchange(m_stepTold, {}), skipped), true);
 }
 
 QString ScoreBoardWindow::stepNotice(const QString &done, const QString &what,

@@ -116,7 +116,6 @@ private:
     bool runTimeoutKey(int keyAscii);
     void trackHistory();
     QString changeText(const GameState &before, const GameState &after) const;
-    QString clockText(qint64 ms) const;
     static QString clockText(ClockSeconds shown);
     static QString stepNotice(const QString &done, const QString &what, const QStringList &skipped);
 
@@ -131,6 +130,8 @@ private:
     bool m_audienceShown = false;
     QString m_notice;
     QString m_titleNotice;
+    // What the operator's undo or redo under way changed, as the history told it.
+    QString m_stepTold;
     QTimer m_entryExpiry;
     QTimer m_noticeExpiry;
     QTimer m_undoConfirm;

@@ -94,7 +94,6 @@ bool RemoteApi::isLockedOut(const QString &from)
 
 void RemoteApi::strike(const QString &from)
 {
-    ++m_refusedTokens;
     if (!m_strikes.contains(from) && m_strikes.size() >= MaxAddresses) {
         auto oldest = m_strikes.begin();
         for (auto it = m_strikes.begin(); it != m_strikes.end(); ++it)

@@ -56,7 +56,6 @@ public:
     // The game as GET /api/v1/state shows it.
     QJsonObject state() const;
     static QString newToken();
-    qint64 refusedTokens() const { return m_refusedTokens; }
 
 private:
     struct Strikes
@@ -94,7 +93,6 @@ private:
     std::function<void()> m_save;
     QHash<QString, Strikes> m_strikes;
     QHash<QString, Calls> m_calls;
-    qint64 m_refusedTokens = 0;
     bool m_held = false;
     bool m_saved = true;
     bool m_logged = true;

@@ -356,6 +356,51 @@ private slots:
                  qPrintable(board.windowTitle()));
     }
 
+    // An undo is told from the game the history met and with the face as
+    // the game shows it. Steps: keys typed on home's first score, ^Z for
+    // Ctrl+Z, "wait MS" with the timer on time, "late MS" before it came.
+    void anUndoTellsWhatItChanged_data()
+    {
+        QTest::addColumn<bool>("countDown");
+        QTest::addColumn<QString>("steps");
+        QTest::addColumn<QString>("told");
+        QTest::newRow("counting up, the break's clock counts down")
+            << false << "s, wait 70000, wait 50, k, ^Z, ^Z"
+            << "Undone: clock runs from 0:20.0";
+        QTest::newRow("a period that ran out before the timer came")
+            << true << "s, +2, late 60500, ^Z"
+            << "Undone: Home (Section 1) 2 -> 0";
+    }
+
+    void anUndoTellsWhatItChanged()
+    {
+        QFETCH(bool, countDown);
+        QFETCH(QString, steps);
+        TestBoard made(fakes, withHints(OperatorHintsMode::Never));
+        ScoreBoardWindow &board = made.window;
+        made.game.setClockMode(countDown, 60'000);
+        made.game.setStructure({2, {30'000}, 0});
+        QVERIFY(open(board));
+        PictureBox *panel = board.controls().home1Panel;
+        panel->setFocus();
+        for (const QString &step : steps.split(u", "_s)) {
+            const qint64 ms = step.section(u' ', 1).toLongLong();
+            if (step.startsWith(u"wait")) {
+                for (qint64 done = 0; done < ms; done += std::min<qint64>(ms, 100)) {
+                    fakes.time.now += std::min<qint64>(ms, 100);
+                    made.game.updateClock();
+                }
+            } else if (step.startsWith(u"late")) {
+                fakes.time.now += ms;
+            } else if (step == u"^Z") {
+                QTest::keyClick(panel, Qt::Key_Z, Qt::ControlModifier);
+            } else {
+                type(panel, step);
+            }
+        }
+        QTEST(board.windowTitle().section(u" - "_s, 1), "told");
+    }
+
     void escLeavesFullScreenFirst()
     {
         TestBoard made(fakes, withHints(OperatorHintsMode::WithAudience));
