@@ -212,10 +212,13 @@ void CorvellaApp::start()
     } else if (const auto saved = m_stateFile.load(); !saved || saved->isFresh()) {
         settleGame(false);
     }
-    auto *splash = new StartScreen(*m_services.dialogs, [this] { showScoreboard(); });
+    auto *splash = new StartScreen(*m_services.dialogs);
     splash->setAttribute(Qt::WA_DeleteOnClose);
     splash->setSettings(m_settings.value());
-    splash->setOptionsOpener([this](QWidget *parent) { showOptions(parent); });
+    QObject::connect(splash, &StartScreen::scoreboardRequested, splash,
+                     [this] { showScoreboard(); });
+    QObject::connect(splash, &StartScreen::optionsRequested, splash,
+                     [this, splash] { showOptions(splash); });
     QObject::connect(&m_settings, &CurrentSettings::changed, splash, &StartScreen::setSettings);
     auto *exportKey = new QShortcut(QKeySequence(Qt::CTRL | Qt::Key_E), splash);
     QObject::connect(exportKey, &QShortcut::activated, splash,
@@ -371,8 +374,6 @@ void CorvellaApp::showScoreboard()
         m_board = new ScoreBoardWindow(m_game, m_history, m_settings.value(), *m_services.dialogs);
         m_board->setAttribute(Qt::WA_DeleteOnClose);
         m_board->setWindowIcon(corvellaIcon());
-        m_board->setStartScreenOpener([this] { showStartScreenOverBoard(); });
-        m_board->setOptionsOpener([this](QWidget *parent) { showOptions(parent); });
         connectBoard();
         m_placement.attach(m_board);
     }
@@ -390,6 +391,10 @@ void CorvellaApp::connectBoard()
     QObject::connect(&m_settings, &CurrentSettings::changed, board,
                      &ScoreBoardWindow::applySettings);
     QObject::connect(board, &ScoreBoardWindow::buzzerRequested, board, [this] { soundBuzzer(); });
+    QObject::connect(board, &ScoreBoardWindow::startScreenRequested, board,
+                     [this] { showStartScreenOverBoard(); });
+    QObject::connect(board, &ScoreBoardWindow::optionsRequested, board,
+                     [this, board] { showOptions(board); });
     QObject::connect(board, &ScoreBoardWindow::exportRequested, board, [this, board] {
         if (const QString done = exportGame(board); !done.isEmpty())
             board->showNotice(done, true);
@@ -445,10 +450,12 @@ void CorvellaApp::updateScreenSaver()
 void CorvellaApp::showStartScreenOverBoard()
 {
     // Shown afresh, as at launch; it returns when its goToScoreboard has closed it.
-    StartScreen splash(
-        *m_services.dialogs, [this] { showScoreboard(); }, m_board);
+    StartScreen splash(*m_services.dialogs, m_board);
     splash.setSettings(m_settings.value());
-    splash.setOptionsOpener([this](QWidget *parent) { showOptions(parent); });
+    QObject::connect(&splash, &StartScreen::scoreboardRequested, &splash,
+                     [this] { showScoreboard(); });
+    QObject::connect(&splash, &StartScreen::optionsRequested, &splash,
+                     [this, &splash] { showOptions(&splash); });
     QObject::connect(&m_settings, &CurrentSettings::changed, &splash, &StartScreen::setSettings);
     splash.exec();
 }

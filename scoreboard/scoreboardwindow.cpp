@@ -7,14 +7,22 @@
 #include "scoreboard/operatorhints.h"
 
 #include <QCloseEvent>
+#include <QGuiApplication>
+#include <QScreen>
 #include <QUndoStack>
 
 #include <utility>
 
 ScoreBoardWindow::ScoreBoardWindow(GameModel &game, GameHistory &history, const Settings &settings,
                                    Dialogs &dialogs, QWidget *parent)
-    : BoardView(game, settings, parent), m_history(history), m_dialogs(dialogs)
+    : QWidget(parent), m_view(new BoardView(game, settings, this)), m_history(history),
+      m_dialogs(dialogs)
 {
+    setObjectName(QStringLiteral("frmScoreBoard"));
+    resize(m_view->size());
+    if (const QScreen *screen = QGuiApplication::primaryScreen())
+        move(screen->availableGeometry().center() - rect().center());
+    followBoardColours();
     setTabOrder();
     routeKeys();
     createShortcuts();
@@ -40,7 +48,7 @@ ScoreBoardWindow::~ScoreBoardWindow() = default;
 
 void ScoreBoardWindow::setTabOrder()
 {
-    const Controls &c = controls();
+    const BoardView::Controls &c = controls();
     const QList<QWidget *> order = {
         c.homeTeamPanel,   c.guestTeamPanel, c.clockPanel,      clockDigits()[4],
         clockDigits()[3],  clockDigits()[2], clockDigits()[1],  c.home1Panel,
@@ -59,6 +67,32 @@ void ScoreBoardWindow::closeEvent(QCloseEvent *event)
         emit closed();
 }
 
+void ScoreBoardWindow::resizeEvent(QResizeEvent *event)
+{
+    QWidget::resizeEvent(event);
+    m_view->setGeometry(rect());
+}
+
+void ScoreBoardWindow::changeEvent(QEvent *event)
+{
+    QWidget::changeEvent(event);
+    // A window restored from the taskbar may come back at a size it never
+    // reported a resize for.
+    if (event->type() == QEvent::WindowStateChange && !isMinimized()) {
+        m_view->setGeometry(rect());
+        m_view->relayout();
+    }
+}
+
+// The window shows the board's colour wherever the board has not been
+// painted yet, as while it is being resized.
+void ScoreBoardWindow::followBoardColours()
+{
+    QPalette pal = palette();
+    pal.setColor(QPalette::Window, m_view->palette().color(QPalette::Window));
+    setPalette(pal);
+}
+
 void ScoreBoardWindow::setSaveProblem(const QString &problem)
 {
     m_saveProblem = problem;
@@ -70,7 +104,7 @@ void ScoreBoardWindow::setOperatorHints(bool on)
     if (on == showsOperatorHints())
         return;
     if (on) {
-        m_hints = new OperatorHints(this);
+        m_hints = new OperatorHints(m_view);
         m_hints->showFocus();
         m_hints->showNotice(m_notice);
     } else {
@@ -89,7 +123,11 @@ void ScoreBoardWindow::setAudienceShown(bool on)
 
 void ScoreBoardWindow::applySettings(const Settings &settings)
 {
-    BoardView::applySettings(settings);
+    // The board lays itself out for the window's size as it is now, even
+    // when a hidden window has not told it yet.
+    m_view->resize(size());
+    m_view->applySettings(settings);
+    followBoardColours();
     const bool whole = settings.WholeScoreEntry != 0;
     if (whole != m_scoreEntry.wholeScores()) {
         m_scoreEntry.discard();

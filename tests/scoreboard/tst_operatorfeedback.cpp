@@ -406,7 +406,7 @@ private slots:
         TestBoard made(fakes, withHints(OperatorHintsMode::WithAudience));
         ScoreBoardWindow &board = made.window;
         int startScreens = 0;
-        board.setStartScreenOpener([&] { ++startScreens; });
+        connect(&board, &ScoreBoardWindow::startScreenRequested, this, [&] { ++startScreens; });
         QVERIFY(open(board));
         QWidget *panel = board.controls().home1Panel;
         QTest::keyClick(panel, Qt::Key_Escape);
