@@ -131,7 +131,7 @@ CorvellaApp::CorvellaApp(const Services &services, const QString &stateFolder)
             m_buzzer->reopenSound(s.BuzzerFile);
     });
     QObject::connect(&m_game, &GameModel::clockExpired, &m_game, [this] { soundBuzzer(); });
-    m_web.setBuzzer([this] { soundBuzzer(); });
+    QObject::connect(&m_web, &WebService::buzzerRequested, &m_game, [this] { soundBuzzer(); });
     // An API call is answered with the game already on disk.
     m_web.setSaver([this] {
         m_stateFile.saveTracked();
@@ -380,7 +380,7 @@ void CorvellaApp::showScoreboard()
     m_board->show();
     m_board->raise();
     m_board->activateWindow();
-    m_web.showPanel(m_board);
+    m_network.show(m_board);
     if (m_settings.value().AudienceScreen > 0 && !m_audience.isOn())
         m_audience.turnOn(m_board->screen(), m_settings.value().AudienceScreen);
 }
@@ -403,13 +403,13 @@ void CorvellaApp::connectBoard()
     QObject::connect(board, &ScoreBoardWindow::audienceToggleRequested, board,
                      [this] { toggleAudience(); });
     QObject::connect(board, &ScoreBoardWindow::networkWindowRequested, board,
-                     [this, board] { m_web.showPanel(board); });
-    QObject::connect(&m_web, &WebService::tokenRenewalRequested, board,
+                     [this, board] { m_network.show(board); });
+    QObject::connect(&m_network, &NetworkWindow::tokenRenewalRequested, board,
                      [this] { renewApiToken(); });
     // A server started from the options over the board shows where to find it.
     QObject::connect(&m_web, &WebService::stateChanged, board, [this, board] {
         if (board->isVisible())
-            m_web.showPanel(board);
+            m_network.show(board);
     });
     // The audience display takes no keys: it must not outlive the operator's
     // board and keep the program running out of the operator's reach.

@@ -239,8 +239,7 @@ RemoteApi::Outcome RemoteApi::act(const QByteArray &path, const QJsonObject &bod
     if (path.startsWith("score/"))
         return changeScore(path.mid(6), body);
     if (path == "buzzer") {
-        if (m_buzzer)
-            m_buzzer();
+        emit buzzerRequested();
         return {};
     }
     if (path == "undo") {

@@ -6,7 +6,6 @@
 #include "tests/support/fakes.h"
 #include "tests/support/testboard.h"
 #include "tests/support/testenv.h"
-#include "web/operatorpanel.h"
 
 using namespace Qt::StringLiterals;
 
@@ -440,29 +439,6 @@ private slots:
             QTRY_VERIFY(hints->frameGeometry().contains(c.guest2Panel->geometry()));
             QVERIFY(board.rect().contains(hints->frameGeometry().adjusted(4, 4, -4, -4)));
         }
-    }
-
-    void theNetworkWindowGoesBesideTheBoard_data()
-    {
-        QTest::addColumn<QRect>("board");
-        QTest::addColumn<QPoint>("expected");
-        // A 300 x 400 window on a 1280 x 1024 screen.
-        QTest::newRow("room on the right") << QRect(100, 200, 640, 480) << QPoint(740, 200);
-        QTest::newRow("room on the left only") << QRect(600, 200, 640, 480) << QPoint(300, 200);
-        QTest::newRow("low board: lifted onto the screen")
-            << QRect(100, 900, 640, 100) << QPoint(740, 624);
-        QTest::newRow("no room: against the roomier edge")
-            << QRect(200, 0, 1000, 700) << QPoint(0, 0);
-    }
-
-    void theNetworkWindowGoesBesideTheBoard()
-    {
-        QFETCH(QRect, board);
-        QFETCH(QPoint, expected);
-        const QRect screen(0, 0, 1280, 1024);
-        const QPoint at = OperatorPanel::besidePosition(board, QSize(300, 400), screen);
-        QCOMPARE(at, expected);
-        QVERIFY(screen.contains(QRect(at, QSize(300, 400))));
     }
 
     void theCreditFollowsItsText()
