@@ -23,26 +23,6 @@
 namespace {
 
 // Calls back when its window goes in or out of full screen.
-class FullScreenWatcher : public QObject
-{
-public:
-    FullScreenWatcher(QObject *parent, std::function<void()> changed)
-        : QObject(parent), m_changed(std::move(changed))
-    {
-    }
-
-protected:
-    bool eventFilter(QObject *watched, QEvent *event) override
-    {
-        if (event->type() == QEvent::WindowStateChange)
-            m_changed();
-        return QObject::eventFilter(watched, event);
-    }
-
-private:
-    std::function<void()> m_changed;
-};
-
 // Holds every key and click until the changes before it are on disk: the
 // board paints while they are synced, and no step of the operator's is acted
 // on before the one before it is kept.
@@ -419,7 +399,8 @@ void CorvellaApp::connectBoard()
         updateScreenSaver();
     });
     QObject::connect(&m_game, &GameModel::changed, board, [this] { updateScreenSaver(); });
-    board->installEventFilter(new FullScreenWatcher(board, [this] { updateScreenSaver(); }));
+    QObject::connect(board, &ScoreBoardWindow::windowStateChanged, board,
+                     [this] { updateScreenSaver(); });
     new PointerHider(board);
     ScreenFiller::watch(board);
 }

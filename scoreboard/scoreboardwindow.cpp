@@ -76,12 +76,15 @@ void ScoreBoardWindow::resizeEvent(QResizeEvent *event)
 void ScoreBoardWindow::changeEvent(QEvent *event)
 {
     QWidget::changeEvent(event);
+    if (event->type() != QEvent::WindowStateChange)
+        return;
     // A window restored from the taskbar may come back at a size it never
     // reported a resize for.
-    if (event->type() == QEvent::WindowStateChange && !isMinimized()) {
+    if (!isMinimized()) {
         m_view->setGeometry(rect());
         m_view->relayout();
     }
+    emit windowStateChanged();
 }
 
 // The window shows the board's colour wherever the board has not been

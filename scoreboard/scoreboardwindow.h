@@ -116,6 +116,8 @@ signals:
     void networkWindowRequested();
     // The window has been closed (it may be deleted next).
     void closed();
+    // Full screen, minimized or back.
+    void windowStateChanged();
 
 protected:
     void keyPressEvent(QKeyEvent *event) override;
