@@ -79,10 +79,12 @@ void ScoreBoardWindow::changeEvent(QEvent *event)
     if (event->type() != QEvent::WindowStateChange)
         return;
     // A window restored from the taskbar may come back at a size it never
-    // reported a resize for.
+    // reported a resize for: the board is laid out again once either way.
     if (!isMinimized()) {
-        m_view->setGeometry(rect());
-        m_view->relayout();
+        if (m_view->size() != size())
+            m_view->setGeometry(rect());
+        else
+            m_view->relayout();
     }
     emit windowStateChanged();
 }

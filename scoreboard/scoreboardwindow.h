@@ -7,7 +7,6 @@
 
 #include <QPointer>
 #include <QTimer>
-
 #include <QWidget>
 
 #include <functional>
@@ -145,7 +144,6 @@ private:
     QString changeText(const GameState &before, const GameState &after) const;
     static QString clockText(ClockSeconds shown);
     static QString stepNotice(const QString &done, const QString &what, const QStringList &skipped);
-
     void followBoardColours();
 
     BoardView *m_view;
