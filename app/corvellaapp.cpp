@@ -26,26 +26,6 @@
 namespace {
 
 // Calls back when its window goes in or out of full screen.
-class FullScreenWatcher : public QObject
-{
-public:
-    FullScreenWatcher(QObject *parent, std::function<void()> changed)
-        : QObject(parent), m_changed(std::move(changed))
-    {
-    }
-
-protected:
-    bool eventFilter(QObject *watched, QEvent *event) override
-    {
-        if (event->type() == QEvent::WindowStateChange)
-            m_changed();
-        return QObject::eventFilter(watched, event);
-    }
-
-private:
-    std::function<void()> m_changed;
-};
-
 // Holds every key and click until the changes before it are on disk: the
 // board paints while they are synced, and no step of the operator's is acted
 // on before the one before it is kept.
@@ -122,7 +102,7 @@ CorvellaApp::CorvellaApp(const Services &services, const QString &stateFolder)
             m_buzzer->reopenSound(s.BuzzerFile);
     });
     QObject::connect(&m_game, &GameModel::clockExpired, &m_game, [this] { soundBuzzer(); });
-    m_web.setBuzzer([this] { soundBuzzer(); });
+    QObject::connect(&m_web, &WebService::buzzerRequested, &m_game, [this] { soundBuzzer(); });
     // An API call is answered with the game already on disk.
     m_web.setSaver([this] {
         m_stateFile.saveTracked();
@@ -176,10 +156,13 @@ void CorvellaApp::start()
     } else if (const auto saved = m_stateFile.load(); !saved || saved->isFresh()) {
         settleGame(false);
     }
-    auto *splash = new StartScreen(*m_services.dialogs, [this] { showScoreboard(); });
+    auto *splash = new StartScreen(*m_services.dialogs);
     splash->setAttribute(Qt::WA_DeleteOnClose);
     splash->setSettings(m_settings.value());
-    splash->setOptionsOpener([this](QWidget *parent) { showOptions(parent); });
+    QObject::connect(splash, &StartScreen::scoreboardRequested, splash,
+                     [this] { showScoreboard(); });
+    QObject::connect(splash, &StartScreen::optionsRequested, splash,
+                     [this, splash] { showOptions(splash); });
     QObject::connect(&m_settings, &CurrentSettings::changed, splash, &StartScreen::setSettings);
     auto *exportKey = new QShortcut(QKeySequence(Qt::CTRL | Qt::Key_E), splash);
     QObject::connect(exportKey, &QShortcut::activated, splash,
@@ -336,15 +319,13 @@ void CorvellaApp::showScoreboard()
         m_board = new ScoreBoardWindow(m_game, m_history, m_settings.value(), *m_services.dialogs);
         m_board->setAttribute(Qt::WA_DeleteOnClose);
         m_board->setWindowIcon(corvellaIcon());
-        m_board->setStartScreenOpener([this] { showStartScreenOverBoard(); });
-        m_board->setOptionsOpener([this](QWidget *parent) { showOptions(parent); });
         connectBoard();
         m_placement.attach(m_board);
     }
     m_board->show();
     m_board->raise();
     m_board->activateWindow();
-    m_web.showPanel(m_board);
+    m_network.show(m_board);
     if (m_settings.value().AudienceScreen > 0 && !m_audience.isOn())
         m_audience.turnOn(m_board->screen(), m_settings.value().AudienceScreen);
 }
@@ -355,6 +336,10 @@ void CorvellaApp::connectBoard()
     QObject::connect(&m_settings, &CurrentSettings::changed, board,
                      &ScoreBoardWindow::applySettings);
     QObject::connect(board, &ScoreBoardWindow::buzzerRequested, board, [this] { soundBuzzer(); });
+    QObject::connect(board, &ScoreBoardWindow::startScreenRequested, board,
+                     [this] { showStartScreenOverBoard(); });
+    QObject::connect(board, &ScoreBoardWindow::optionsRequested, board,
+                     [this, board] { showOptions(board); });
     QObject::connect(board, &ScoreBoardWindow::exportRequested, board, [this, board] {
         if (const QString done = exportGame(board); !done.isEmpty())
             board->showNotice(done, true);
@@ -363,13 +348,13 @@ void CorvellaApp::connectBoard()
     QObject::connect(board, &ScoreBoardWindow::audienceToggleRequested, board,
                      [this] { toggleAudience(); });
     QObject::connect(board, &ScoreBoardWindow::networkWindowRequested, board,
-                     [this, board] { m_web.showPanel(board); });
-    QObject::connect(&m_web, &WebService::tokenRenewalRequested, board,
+                     [this, board] { m_network.show(board); });
+    QObject::connect(&m_network, &NetworkWindow::tokenRenewalRequested, board,
                      [this] { renewApiToken(); });
     // A server started from the options over the board shows where to find it.
     QObject::connect(&m_web, &WebService::stateChanged, board, [this, board] {
         if (board->isVisible())
-            m_web.showPanel(board);
+            m_network.show(board);
     });
     // The audience display takes no keys: it must not outlive the operator's
     // board and keep the program running out of the operator's reach.
@@ -379,7 +364,8 @@ void CorvellaApp::connectBoard()
         updateScreenSaver();
     });
     QObject::connect(&m_game, &GameModel::changed, board, [this] { updateScreenSaver(); });
-    board->installEventFilter(new FullScreenWatcher(board, [this] { updateScreenSaver(); }));
+    QObject::connect(board, &ScoreBoardWindow::windowStateChanged, board,
+                     [this] { updateScreenSaver(); });
     new PointerHider(board);
     ScreenFiller::watch(board);
 }
@@ -410,10 +396,12 @@ void CorvellaApp::updateScreenSaver()
 void CorvellaApp::showStartScreenOverBoard()
 {
     // Shown afresh, as at launch; it returns when its goToScoreboard has closed it.
-    StartScreen splash(
-        *m_services.dialogs, [this] { showScoreboard(); }, m_board);
+    StartScreen splash(*m_services.dialogs, m_board);
     splash.setSettings(m_settings.value());
-    splash.setOptionsOpener([this](QWidget *parent) { showOptions(parent); });
+    QObject::connect(&splash, &StartScreen::scoreboardRequested, &splash,
+                     [this] { showScoreboard(); });
+    QObject::connect(&splash, &StartScreen::optionsRequested, &splash,
+                     [this, &splash] { showOptions(&splash); });
     QObject::connect(&m_settings, &CurrentSettings::changed, &splash, &StartScreen::setSettings);
     splash.exec();
 }

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "app/buzzer.h"
+#include "app/networkwindow.h"
 #include "app/windowplacement.h"
 #include "audience/audiencedisplay.h"
 #include "audience/screensaverinhibitor.h"
@@ -89,6 +90,7 @@ private:
     GameStateFile m_stateFile;
     std::unique_ptr<GameLog> m_log;
     WebService m_web{m_game, m_history, m_settings, *m_services.time};
+    NetworkWindow m_network{m_web};
     bool m_settled = false;
     QPointer<ScoreBoardWindow> m_board;
     QPointer<Buzzer> m_buzzer;

@@ -46,9 +46,8 @@ QFont makeFont(const char *family, double points)
 
 } // namespace
 
-StartScreen::StartScreen(Dialogs &dialogs, std::function<void()> goScore, QWidget *parent)
-    : QDialog(parent, Qt::Dialog | Qt::FramelessWindowHint), m_dialogs(dialogs),
-      m_goScore(std::move(goScore))
+StartScreen::StartScreen(Dialogs &dialogs, QWidget *parent)
+    : QDialog(parent, Qt::Dialog | Qt::FramelessWindowHint), m_dialogs(dialogs)
 {
     setObjectName(QStringLiteral("frmSplash"));
     setWindowTitle(QStringLiteral("Form1"));
@@ -191,8 +190,7 @@ void StartScreen::instructionsClicked()
 
 void StartScreen::optionsClicked()
 {
-    if (m_openOptions)
-        m_openOptions(this);
+    emit optionsRequested();
 }
 
 void StartScreen::goToScoreboard()
@@ -200,8 +198,7 @@ void StartScreen::goToScoreboard()
     // The scoreboard is shown before this window goes, so that the program
     // never finds itself without a window.
     m_unfoldTimer.stop();
-    if (m_goScore)
-        m_goScore();
+    emit scoreboardRequested();
     done(Accepted);
 }
 

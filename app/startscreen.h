@@ -5,8 +5,6 @@
 #include <QDialog>
 #include <QTimer>
 
-#include <functional>
-
 class Dialogs;
 class QGroupBox;
 class QLabel;
@@ -25,16 +23,10 @@ public:
     static constexpr int CollapsedTwips = 3240;
     static constexpr int ExpandedTwips = 5880;
 
-    // `goScore` shows the scoreboard; the start screen closes itself after it.
-    StartScreen(Dialogs &dialogs, std::function<void()> goScore, QWidget *parent = nullptr);
+    explicit StartScreen(Dialogs &dialogs, QWidget *parent = nullptr);
 
     // The settings the instructions describe.
     void setSettings(const Settings &settings);
-    // How to show the options; the program applies what they return.
-    void setOptionsOpener(std::function<void(QWidget *)> opener)
-    {
-        m_openOptions = std::move(opener);
-    }
 
     static QString versionText();
     static QString platformName();
@@ -45,6 +37,14 @@ public:
     const QTimer &resizeTimer() const { return m_unfoldTimer; }
     // One step of the unfolding animation (the timer's tick).
     void unfoldStep();
+
+signals:
+    // On to the scoreboard: the start screen closes itself once this has
+    // been handled, so a receiver shows the scoreboard in time.
+    void scoreboardRequested();
+    // The Options button: the program shows the options over this window
+    // and applies what they return.
+    void optionsRequested();
 
 protected:
     void mousePressEvent(QMouseEvent *event) override;
@@ -59,8 +59,6 @@ private:
     int setHeightTwips(double twips);
 
     Dialogs &m_dialogs;
-    std::function<void()> m_goScore;
-    std::function<void(QWidget *)> m_openOptions;
     Settings m_settings = defaultSettings();
     QGroupBox *m_frame;
     QLabel *m_logo;

@@ -48,11 +48,15 @@ LedDigit *placeDigit(LedGroup &group, int index, QWidget *parent, double left, d
 BoardView::BoardView(GameModel &game, const Settings &settings, QWidget *parent)
     : QWidget(parent), m_game(game), m_settings(settings)
 {
-    setObjectName(QStringLiteral("frmScoreBoard"));
     setAutoFillBackground(true);
     resize(twipsToPixels(DesignWidth), twipsToPixels(DesignHeight));
-    if (const QScreen *screen = QGuiApplication::primaryScreen())
-        move(screen->availableGeometry().center() - rect().center());
+    // A board on its own is the scoreboard's window; inside another window
+    // it is one of that window's parts.
+    if (!parent) {
+        setObjectName(QStringLiteral("frmScoreBoard"));
+        if (const QScreen *screen = QGuiApplication::primaryScreen())
+            move(screen->availableGeometry().center() - rect().center());
+    }
 
     createControls();
     updateCaptions();
@@ -163,10 +167,10 @@ void BoardView::createScore(PictureBox *&panel, LedGroup &digits, const char *pa
     placeDigit(digits, 0, panel, 1080, 60, 85)->setCaption(0);
 }
 
-double BoardView::captionPointSize(qint16 points) const
+double BoardView::captionPointSizeAt(QSize size, qint16 points)
 {
-    const double w = pixelsToTwips(width());
-    const double h = pixelsToTwips(height());
+    const double w = pixelsToTwips(size.width());
+    const double h = pixelsToTwips(size.height());
     // The smaller of the two ratios to the design size.
     if (h / DesignHeight < w / DesignWidth)
         return points / DesignHeight * h;
@@ -234,12 +238,17 @@ void BoardView::updateColors()
     showTimeouts();
 }
 
-void BoardView::resizeEvent(QResizeEvent *event)
+void BoardView::relayout()
 {
-    QWidget::resizeEvent(event);
     m_layout.stretch(this);
     sizeSection2LikeSection1();
     fitCaptions();
+}
+
+void BoardView::resizeEvent(QResizeEvent *event)
+{
+    QWidget::resizeEvent(event);
+    relayout();
 }
 
 void BoardView::changeEvent(QEvent *event)
@@ -247,11 +256,8 @@ void BoardView::changeEvent(QEvent *event)
     QWidget::changeEvent(event);
     // A window restored from the taskbar may come back at a size it never
     // reported a resize for.
-    if (event->type() == QEvent::WindowStateChange && !isMinimized()) {
-        m_layout.stretch(this);
-        sizeSection2LikeSection1();
-        fitCaptions();
-    }
+    if (event->type() == QEvent::WindowStateChange && !isMinimized())
+        relayout();
 }
 
 const LedGroup &BoardView::scoreDigits(GameModel::Score which) const

@@ -15,8 +15,9 @@ class Shape;
 
 // The scoreboard's face: a view of the game (the clock, two sections of home
 // and guest scores) with the captions, in the settings' colours. It only
-// shows; the operator's window adds the keyboard, the audience display shows
-// it as it is. Its whole layout scales with the window.
+// shows; the operator's window holds one and adds the keyboard, the audience
+// display shows one as a window of its own. Its whole layout scales with its
+// size.
 class BoardView : public QWidget
 {
     Q_OBJECT
@@ -48,7 +49,6 @@ public:
     };
     const Controls &controls() const { return m_controls; }
     const LedGroup &clockDigits() const { return m_clockDigits; }
-    const LedGroup &periodDigits() const { return m_periodDigits; }
     // The digits a score shows on now: section 1 has a second, three-digit
     // set for scores over 99.
     const LedGroup &scoreDigits(GameModel::Score which) const;
@@ -67,10 +67,14 @@ public:
     const Settings &settings() const { return m_settings; }
 
     // Takes new settings: captions and colours.
-    virtual void applySettings(const Settings &settings);
+    void applySettings(const Settings &settings);
 
-    // The caption font size for `points` at design size, scaled to the window.
-    double captionPointSize(qint16 points) const;
+    // The caption font size for `points` at design size, scaled to the view,
+    // or to a view of `size` pixels.
+    double captionPointSize(qint16 points) const { return captionPointSizeAt(size(), points); }
+    static double captionPointSizeAt(QSize size, qint16 points);
+    // Lays the controls out again for the view's size.
+    void relayout();
     void updateCaptions();
     void updateColors();
 

@@ -14,7 +14,7 @@
 namespace {
 
 // The digit is drawn in a logical box of this size; it matches the proportions
-// of the digit area that Size gives (895 x 1435 twips at Size 120).
+// of the digit area that the digit size gives (895 x 1435 twips at 120).
 constexpr double LogicalWidth = 100.0;
 constexpr double LogicalHeight = 160.0;
 constexpr double Thickness = 15.0;

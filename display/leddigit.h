@@ -3,19 +3,19 @@
 #include <QWidget>
 
 // One seven-segment LED digit, painted as vectors so it stays sharp at any
-// size. It shows 0 to 9, or nothing for -1, and sizes itself from Size (the
-// digit's scale) and BufferArea (the margin round it, in twips). Only a
-// change of what it shows repaints it.
+// size. It shows 0 to 9, or nothing for -1, and sizes itself from its digit
+// size (the digit's scale) and buffer area (the margin round it, in twips).
+// Only a change of what it shows repaints it.
 class LedDigit : public QWidget
 {
     Q_OBJECT
-    Q_PROPERTY(int Caption READ caption WRITE setCaption)
-    Q_PROPERTY(qint32 LitColor READ litColor WRITE setLitColor)
-    Q_PROPERTY(qint32 UnlitColor READ unlitColor WRITE setUnlitColor)
-    Q_PROPERTY(qint32 BackColor READ backColor WRITE setBackColor)
-    Q_PROPERTY(double Size READ digitSize WRITE setDigitSize)
-    Q_PROPERTY(double BufferArea READ bufferArea WRITE setBufferArea)
-    Q_PROPERTY(int Index READ index)
+    Q_PROPERTY(int caption READ caption WRITE setCaption)
+    Q_PROPERTY(qint32 litColor READ litColor WRITE setLitColor)
+    Q_PROPERTY(qint32 unlitColor READ unlitColor WRITE setUnlitColor)
+    Q_PROPERTY(qint32 backColor READ backColor WRITE setBackColor)
+    Q_PROPERTY(double digitSize READ digitSize WRITE setDigitSize)
+    Q_PROPERTY(double bufferArea READ bufferArea WRITE setBufferArea)
+    Q_PROPERTY(int index READ index)
 
 public:
     static constexpr int Blank = -1;

@@ -191,9 +191,7 @@ std::optional<ClockSeconds> GameHistory::undoRestartsClockAt() const
         return std::nullopt;
     // The clock the undo brings back runs on from where it was then, the way
     // it ran then: a break counts down whichever way the game's clock goes.
-    const GameState &was = next->before();
-    return GameModel::shownTimeFor(m_game.clockMsOf(was),
-                                   m_game.countsDown() || was.phase == GamePhase::Break);
+    return m_game.shownTimeOf(next->before());
 }
 
 int GameHistory::remoteSteps() const

@@ -33,8 +33,7 @@ qint64 GameModel::clockMsAt(const GameState &state, qint64 now) const
     if (!state.running)
         return state.clockMs;
     const qint64 run = now - state.runStartMs;
-    const bool down = m_countDown || state.phase == GamePhase::Break;
-    return down ? std::max<qint64>(state.clockMs - run, 0) : state.clockMs + run;
+    return faceCountsDownIn(state) ? std::max<qint64>(state.clockMs - run, 0) : state.clockMs + run;
 }
 
 qint64 GameModel::playLengthMs(int period) const

@@ -82,7 +82,12 @@ public:
     qint64 clockMs() const;
     // What the face shows: time played cut to tenths (at most 99:59.9), or
     // time left rounded up to tenths, so 0:00.0 shows exactly at zero.
-    ClockSeconds shownTime() const { return shownTimeFor(clockMs(), m_countDown); }
+    ClockSeconds shownTime() const { return shownTimeFor(clockMs(), faceCountsDown()); }
+    // What the face showed in `state` at the moment it was taken.
+    ClockSeconds shownTimeOf(const GameState &state) const
+    {
+        return shownTimeFor(clockMsOf(state), faceCountsDownIn(state));
+    }
     static ClockSeconds shownTimeFor(qint64 clockMs, bool countDown);
     bool countsDown() const { return m_countDown; }
     qint64 periodMs() const { return m_periodMs; }
@@ -122,7 +127,11 @@ public:
     bool inBonus(Team team) const;
 
     // Whether the face counts down now: a break always does.
-    bool faceCountsDown() const { return m_countDown || m_state.phase == GamePhase::Break; }
+    bool faceCountsDown() const { return faceCountsDownIn(m_state); }
+    bool faceCountsDownIn(const GameState &state) const
+    {
+        return m_countDown || state.phase == GamePhase::Break;
+    }
 
     // What the operator does.
     void setScore(int which, int value);

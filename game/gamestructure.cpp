@@ -18,14 +18,6 @@ std::optional<QList<qint64>> GameStructure::parseBreaks(const QString &text)
     return breaks;
 }
 
-QString GameStructure::breaksText(const QList<qint64> &breaks)
-{
-    QStringList parts;
-    for (const qint64 ms : breaks)
-        parts << ClockFace::lengthText(ms);
-    return parts.join(QStringLiteral(", "));
-}
-
 std::optional<QList<int>> TimeoutRules::parseCounts(const QString &text, int most)
 {
     QList<int> counts;

@@ -75,7 +75,6 @@ struct GameStructure
     // Break lengths typed like clock entries ("2.00, 15.00, 2.00"); nothing
     // when one of them is not an acceptable entry.
     static std::optional<QList<qint64>> parseBreaks(const QString &text);
-    static QString breaksText(const QList<qint64> &breaks);
 
     bool operator==(const GameStructure &) const = default;
 };

@@ -124,7 +124,7 @@ bool OperatorHints::eventFilter(QObject *watched, QEvent *event)
 
 void OperatorHints::watchScreen()
 {
-    QWindow *window = m_board->windowHandle();
+    QWindow *window = m_board->window()->windowHandle();
     if (m_screenWatched || !window)
         return;
     m_screenWatched = true;

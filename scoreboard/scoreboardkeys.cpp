@@ -20,7 +20,7 @@ constexpr int LetterC = 99;
 
 void ScoreBoardWindow::routeKeys()
 {
-    const Controls &c = controls();
+    const BoardView::Controls &c = controls();
     for (PictureBox *caption : {c.homeTeamPanel, c.guestTeamPanel})
         connect(caption, &PictureBox::keyTyped, this, &ScoreBoardWindow::runCommandKey);
 
@@ -36,7 +36,7 @@ void ScoreBoardWindow::routeKeys()
         connect(panel, &PictureBox::keyTyped, this, enter);
         // Both digit sets, whichever shows now: the board may switch to three
         // digits later, and must not hear a key twice when it starts with them.
-        for (LedDigit *digit : allScoreDigits(which))
+        for (LedDigit *digit : m_view->allScoreDigits(which))
             connect(digit, &LedDigit::keyTyped, this, [enter](int, int key) { enter(key); });
     }
     // Keys typed on the clock panel itself go nowhere.
@@ -278,13 +278,11 @@ void ScoreBoardWindow::askToClear()
 
 void ScoreBoardWindow::showStartScreen()
 {
-    if (m_openStartScreen)
-        m_openStartScreen();
+    emit startScreenRequested();
 }
 
 void ScoreBoardWindow::showOptions()
 {
     // The program applies the options' outcome to the board.
-    if (m_openOptions)
-        m_openOptions(this);
+    emit optionsRequested();
 }

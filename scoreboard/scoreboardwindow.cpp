@@ -7,12 +7,22 @@
 #include "scoreboard/operatorhints.h"
 
 #include <QCloseEvent>
+#include <QGuiApplication>
+#include <QScreen>
 #include <QUndoStack>
+
+#include <utility>
 
 ScoreBoardWindow::ScoreBoardWindow(GameModel &game, GameHistory &history, const Settings &settings,
                                    Dialogs &dialogs, QWidget *parent)
-    : BoardView(game, settings, parent), m_history(history), m_dialogs(dialogs)
+    : QWidget(parent), m_view(new BoardView(game, settings, this)), m_history(history),
+      m_dialogs(dialogs)
 {
+    setObjectName(QStringLiteral("frmScoreBoard"));
+    resize(m_view->size());
+    if (const QScreen *screen = QGuiApplication::primaryScreen())
+        move(screen->availableGeometry().center() - rect().center());
+    followBoardColours();
     setTabOrder();
     routeKeys();
     createShortcuts();
@@ -38,7 +48,7 @@ ScoreBoardWindow::~ScoreBoardWindow() = default;
 
 void ScoreBoardWindow::setTabOrder()
 {
-    const Controls &c = controls();
+    const BoardView::Controls &c = controls();
     const QList<QWidget *> order = {
         c.homeTeamPanel,   c.guestTeamPanel, c.clockPanel,      clockDigits()[4],
         clockDigits()[3],  clockDigits()[2], clockDigits()[1],  c.home1Panel,
@@ -57,6 +67,37 @@ void ScoreBoardWindow::closeEvent(QCloseEvent *event)
         emit closed();
 }
 
+void ScoreBoardWindow::resizeEvent(QResizeEvent *event)
+{
+    QWidget::resizeEvent(event);
+    m_view->setGeometry(rect());
+}
+
+void ScoreBoardWindow::changeEvent(QEvent *event)
+{
+    QWidget::changeEvent(event);
+    if (event->type() != QEvent::WindowStateChange)
+        return;
+    // A window restored from the taskbar may come back at a size it never
+    // reported a resize for: the board is laid out again once either way.
+    if (!isMinimized()) {
+        if (m_view->size() != size())
+            m_view->setGeometry(rect());
+        else
+            m_view->relayout();
+    }
+    emit windowStateChanged();
+}
+
+// The window shows the board's colour wherever the board has not been
+// painted yet, as while it is being resized.
+void ScoreBoardWindow::followBoardColours()
+{
+    QPalette pal = palette();
+    pal.setColor(QPalette::Window, m_view->palette().color(QPalette::Window));
+    setPalette(pal);
+}
+
 void ScoreBoardWindow::setSaveProblem(const QString &problem)
 {
     m_saveProblem = problem;
@@ -68,7 +109,7 @@ void ScoreBoardWindow::setOperatorHints(bool on)
     if (on == showsOperatorHints())
         return;
     if (on) {
-        m_hints = new OperatorHints(this);
+        m_hints = new OperatorHints(m_view);
         m_hints->showFocus();
         m_hints->showNotice(m_notice);
     } else {
@@ -87,7 +128,11 @@ void ScoreBoardWindow::setAudienceShown(bool on)
 
 void ScoreBoardWindow::applySettings(const Settings &settings)
 {
-    BoardView::applySettings(settings);
+    // The board lays itself out for the window's size as it is now, even
+    // when a hidden window has not told it yet.
+    m_view->resize(size());
+    m_view->applySettings(settings);
+    followBoardColours();
     const bool whole = settings.WholeScoreEntry != 0;
     if (whole != m_scoreEntry.wholeScores()) {
         m_scoreEntry.discard();
@@ -149,21 +194,25 @@ void ScoreBoardWindow::updateTitle()
 
 void ScoreBoardWindow::trackHistory()
 {
-    // A phone or a script taking a step back is told like the operator's own.
+    // The history tells what a step changed from the game it met, after a
+    // period that ran out unnoticed has ended: the board keeps no game of
+    // its own to compare with.
     connect(&m_history, &GameHistory::stepped, this,
-            [this](GameHistory::Step step, const QString &text, GameHistory::Origin origin) {
-                if (origin != GameHistory::Origin::Remote || step == GameHistory::Step::Action)
+            [this](GameHistory::Step step, const QString &text, GameHistory::Origin origin,
+                   const GameState &before) {
+                if (step == GameHistory::Step::Action)
                     return;
+                if (origin == GameHistory::Origin::Operator) {
+                    const QString change = changeText(before, game().state());
+                    m_stepTold = change.isEmpty() ? text : change;
+                    return;
+                }
+                // A phone or a script taking a step back is told like the operator's own.
                 showNotice(step == GameHistory::Step::Undo
                                ? tr("Undone from the network: %1").arg(text)
                                : tr("Redone from the network: %1").arg(text),
                            true);
             });
-}
-
-QString ScoreBoardWindow::clockText(qint64 ms) const
-{
-    return ClockFace::text(GameModel::shownTimeFor(ms, game().countsDown()));
 }
 
 QString ScoreBoardWindow::changeText(const GameState &before, const GameState &after) const
@@ -179,12 +228,11 @@ QString ScoreBoardWindow::changeText(const GameState &before, const GameState &a
                            .arg(teams[i], sections[i], score(before.scores.at(i)),
                                 score(after.scores.at(i)));
     }
-    const qint64 now = game().clockMs();
+    const QString face = ClockFace::text(game().shownTimeOf(after));
     if (before.running != after.running)
-        changes << (after.running ? tr("clock runs from %1") : tr("clock stopped at %1"))
-                       .arg(clockText(now));
+        changes << (after.running ? tr("clock runs from %1") : tr("clock stopped at %1")).arg(face);
     else if (!before.sameClock(after))
-        changes << tr("clock %1").arg(after.faceBlank ? tr("blank") : clockText(now));
+        changes << tr("clock %1").arg(after.faceBlank ? tr("blank") : face);
     return changes.join(QStringLiteral(", "));
 }
 
@@ -208,13 +256,10 @@ void ScoreBoardWindow::undo()
     }
     m_confirming = nullptr;
     m_undoConfirm.stop();
-    const QString what = next ? next->text() : QString();
-    const GameState before = game().state();
+    // A step that changed nothing by now is still named.
+    m_stepTold = next ? next->text() : QString();
     const QStringList skipped = m_history.undo();
-    const QString change = changeText(before, game().state());
-    showNotice(stepNotice(tr("Undone: %1"), next ? (change.isEmpty() ? what : change) : QString(),
-                          skipped),
-               true);
+    showNotice(stepNotice(tr("Undone: %1"), std::exchange(m_stepTold, {}), skipped), true);
 }
 
 void ScoreBoardWindow::redo()
@@ -225,13 +270,9 @@ void ScoreBoardWindow::redo()
         return;
     }
     const QUndoCommand *next = m_history.nextRedo();
-    const QString what = next ? next->text() : QString();
-    const GameState before = game().state();
+    m_stepTold = next ? next->text() : QString();
     const QStringList skipped = m_history.redo();
-    const QString change = changeText(before, game().state());
-    showNotice(stepNotice(tr("Redone: %1"), next ? (change.isEmpty() ? what : change) : QString(),
-                          skipped),
-               true);
+    showNotice(stepNotice(tr("Redone: %1"), std::exchange(m_stepTold, {}), skipped), true);
 }
 
 QString ScoreBoardWindow::stepNotice(const QString &done, const QString &what,

@@ -7,6 +7,7 @@
 
 #include <QPointer>
 #include <QTimer>
+#include <QWidget>
 
 #include <functional>
 #include <optional>
@@ -15,14 +16,19 @@ class Dialogs;
 class OperatorHints;
 class QUndoCommand;
 
-// The operator's scoreboard window: the board's face, plus the keyboard.
-// Keys typed on it become actions on the game (undoable through the
-// history), or commands: the buzzer, the start screen, the options, clear.
-class ScoreBoardWindow : public BoardView
+// The operator's scoreboard window: a board view of the game filling it,
+// plus the keyboard and the hints. Keys typed on it become actions on the
+// game (undoable through the history), or commands: the buzzer, the start
+// screen, the options, clear.
+class ScoreBoardWindow : public QWidget
 {
     Q_OBJECT
 
 public:
+    // The window's client area at design size, in twips.
+    static constexpr double DesignWidth = BoardView::DesignWidth;
+    static constexpr double DesignHeight = BoardView::DesignHeight;
+
     ScoreBoardWindow(GameModel &game, GameHistory &history, const Settings &settings,
                      Dialogs &dialogs, QWidget *parent = nullptr);
     ~ScoreBoardWindow() override;
@@ -30,16 +36,27 @@ public:
     const ScoreEntry &scoreEntry() const { return m_scoreEntry; }
     const ClockEntry &clockEntry() const { return m_clockEntry; }
 
-    // The start screen and the options are other parts of the program; they
-    // tell the board how to show them.
-    void setStartScreenOpener(std::function<void()> opener)
+    // The board the window shows, and its parts as the operator sees them.
+    const BoardView &view() const { return *m_view; }
+    const BoardView::Controls &controls() const { return m_view->controls(); }
+    const LedGroup &clockDigits() const { return m_view->clockDigits(); }
+    const LedGroup &scoreDigits(GameModel::Score which) const { return m_view->scoreDigits(which); }
+    bool showsThreeDigits() const { return m_view->showsThreeDigits(); }
+    const LedGroup &home1Digits() const { return m_view->home1Digits(); }
+    const LedGroup &guest1Digits() const { return m_view->guest1Digits(); }
+    const LedGroup &home2Digits() const { return m_view->home2Digits(); }
+    const LedGroup &guest2Digits() const { return m_view->guest2Digits(); }
+    const LayoutSnapshot &layoutSnapshot() const { return m_view->layoutSnapshot(); }
+    GameModel &game() { return m_view->game(); }
+    const GameModel &game() const { return m_view->game(); }
+    const Settings &settings() const { return m_view->settings(); }
+    // Sized by the window: one resized before it was first shown has not
+    // told its board yet.
+    double captionPointSize(qint16 points) const
     {
-        m_openStartScreen = std::move(opener);
+        return BoardView::captionPointSizeAt(size(), points);
     }
-    void setOptionsOpener(std::function<void(QWidget *)> opener)
-    {
-        m_openOptions = std::move(opener);
-    }
+    void updateCaptions() { m_view->updateCaptions(); }
 
     // Shown in the title bar while the game cannot be saved; empty clears it.
     void setSaveProblem(const QString &problem);
@@ -56,8 +73,9 @@ public:
     // from it whether the hints show.
     void setAudienceShown(bool on);
 
-    // Takes new settings: also how scores are typed and when hints show.
-    void applySettings(const Settings &settings) override;
+    // Takes new settings: the board's captions and colours, how scores are
+    // typed and when hints show.
+    void applySettings(const Settings &settings);
 
     // How long a whole score waits for its next key, how long a notice (an
     // undo, a refused entry) stays, and how long an undo that would start
@@ -85,6 +103,10 @@ public:
 signals:
     // The buzzer key was pressed.
     void buzzerRequested();
+    // Esc: the start screen, over the board.
+    void startScreenRequested();
+    // "o": the options, over the board.
+    void optionsRequested();
     // Ctrl+E: the game's record to a file.
     void exportRequested();
     // F2: the audience display on or off.
@@ -93,10 +115,14 @@ signals:
     void networkWindowRequested();
     // The window has been closed (it may be deleted next).
     void closed();
+    // Full screen, minimized or back.
+    void windowStateChanged();
 
 protected:
     void keyPressEvent(QKeyEvent *event) override;
     void closeEvent(QCloseEvent *event) override;
+    void resizeEvent(QResizeEvent *event) override;
+    void changeEvent(QEvent *event) override;
 
 private:
     void setTabOrder();
@@ -116,20 +142,21 @@ private:
     bool runTimeoutKey(int keyAscii);
     void trackHistory();
     QString changeText(const GameState &before, const GameState &after) const;
-    QString clockText(qint64 ms) const;
     static QString stepNotice(const QString &done, const QString &what, const QStringList &skipped);
+    void followBoardColours();
 
+    BoardView *m_view;
     GameHistory &m_history;
     Dialogs &m_dialogs;
     QString m_saveProblem;
     OperatorHints *m_hints = nullptr;
     ScoreEntry m_scoreEntry;
     ClockEntry m_clockEntry;
-    std::function<void()> m_openStartScreen;
-    std::function<void(QWidget *)> m_openOptions;
     bool m_audienceShown = false;
     QString m_notice;
     QString m_titleNotice;
+    // What the operator's undo or redo under way changed, as the history told it.
+    QString m_stepTold;
     QTimer m_entryExpiry;
     QTimer m_noticeExpiry;
     QTimer m_undoConfirm;

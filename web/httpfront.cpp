@@ -420,7 +420,6 @@ void HttpFront::incomingConnection(qintptr handle)
     }
     const QString from = addressKey(socket->peerAddress());
     if (m_open.size() >= m_maxConnections || m_perAddress.value(from) >= m_maxPerAddress) {
-        ++m_refused;
         socket->abort();
         delete socket;
         return;

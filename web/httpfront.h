@@ -88,7 +88,6 @@ public:
     bool isOwnHost(const QByteArray &host) const;
 
     int connectionCount() const { return int(m_open.size()); }
-    int refusedCount() const { return m_refused; }
 
     // For the connections.
     QThreadPool &slowWork() { return m_slowWork; }
@@ -120,7 +119,6 @@ private:
     mutable QElapsedTimer m_addressesAge;
     QHash<QObject *, QString> m_open;
     QHash<QString, int> m_perAddress;
-    int m_refused = 0;
     QElapsedTimer m_lastComplaint;
     QTimer m_acceptPause;
     // Declared last: its destructor waits for a slow answer still being made.

@@ -279,8 +279,7 @@ bool LiveChannel::perform(quint64 page, const QJsonObject &message)
         record(GameHistory::Action::ClockReset, tr("Reset the clock from a phone"),
                [](GameModel &g) { g.resetClock(); });
     } else if (action == u"buzzer") {
-        if (m_buzzer)
-            m_buzzer();
+        emit buzzerRequested();
     } else if (action == u"score") {
         const QJsonValue which = message.value(QStringLiteral("which"));
         const QJsonValue delta = message.value(QStringLiteral("delta"));

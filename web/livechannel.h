@@ -53,8 +53,6 @@ public:
     // While held, a remote's actions are refused and change nothing: the
     // operator has yet to say which game this is.
     void holdActions(bool held) { m_held = held; }
-    // Sounds the buzzer on this computer when a remote asks for it.
-    void setBuzzer(std::function<void()> buzzer) { m_buzzer = std::move(buzzer); }
 
     // What the pages' side reports.
     void pageOpened(quint64 page, const QString &address = QString());
@@ -76,6 +74,8 @@ public:
 
 signals:
     void clientsChanged();
+    // A remote asked for the buzzer on this computer.
+    void buzzerRequested();
     // To the pages' side.
     void sendToPage(quint64 page, const QString &text);
     void sendToAll(const QString &text);
@@ -113,7 +113,6 @@ private:
     PinLock m_pin;
     QStringList m_sessions;
     qint64 m_droppedActions = 0;
-    std::function<void()> m_buzzer;
     QHash<quint64, Client> m_clients;
     QJsonObject m_lastSent;
     qint64 m_seq = 0;

@@ -94,7 +94,6 @@ bool RemoteApi::isLockedOut(const QString &from)
 
 void RemoteApi::strike(const QString &from)
 {
-    ++m_refusedTokens;
     if (!m_strikes.contains(from) && m_strikes.size() >= MaxAddresses) {
         auto oldest = m_strikes.begin();
         for (auto it = m_strikes.begin(); it != m_strikes.end(); ++it)
@@ -240,8 +239,7 @@ RemoteApi::Outcome RemoteApi::act(const QByteArray &path, const QJsonObject &bod
     if (path.startsWith("score/"))
         return changeScore(path.mid(6), body);
     if (path == "buzzer") {
-        if (m_buzzer)
-            m_buzzer();
+        emit buzzerRequested();
         return {};
     }
     if (path == "undo") {

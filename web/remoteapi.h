@@ -39,8 +39,8 @@ public:
     RemoteApi(GameModel &game, GameHistory &history, const CurrentSettings &settings,
               const LiveChannel &live, const TimeSource &time, QObject *parent = nullptr);
 
-    void setBuzzer(std::function<void()> buzzer) { m_buzzer = std::move(buzzer); }
-    // Puts the game on disk; an action is answered only after it.
+    // Puts the game on disk; an action is answered only after it has run, so
+    // this stays a call and not a signal a receiver could queue.
     void setSaver(std::function<void()> saver) { m_save = std::move(saver); }
     HttpFront::Answer answer(const HttpFront::Request &request);
     // While held, every action is answered 503 and changes nothing: the
@@ -56,7 +56,10 @@ public:
     // The game as GET /api/v1/state shows it.
     QJsonObject state() const;
     static QString newToken();
-    qint64 refusedTokens() const { return m_refusedTokens; }
+
+signals:
+    // A call asked for the buzzer on this computer.
+    void buzzerRequested();
 
 private:
     struct Strikes
@@ -90,11 +93,9 @@ private:
     const CurrentSettings &m_settings;
     const LiveChannel &m_live;
     const TimeSource &m_time;
-    std::function<void()> m_buzzer;
     std::function<void()> m_save;
     QHash<QString, Strikes> m_strikes;
     QHash<QString, Calls> m_calls;
-    qint64 m_refusedTokens = 0;
     bool m_held = false;
     bool m_saved = true;
     bool m_logged = true;

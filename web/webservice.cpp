@@ -1,7 +1,6 @@
 #include "web/webservice.h"
 
 #include "settings/currentsettings.h"
-#include "web/operatorpanel.h"
 
 #include <QNetworkInterface>
 
@@ -12,13 +11,12 @@ WebService::WebService(GameModel &game, GameHistory &history, const CurrentSetti
 {
     m_server.setApi(&m_api);
     connect(&settings, &CurrentSettings::changed, this, &WebService::apply);
-    connect(&m_live, &LiveChannel::clientsChanged, this, &WebService::updatePanel);
+    connect(&m_live, &LiveChannel::clientsChanged, this, &WebService::statusChanged);
+    connect(&m_live, &LiveChannel::buzzerRequested, this, &WebService::buzzerRequested);
+    connect(&m_api, &RemoteApi::buzzerRequested, this, &WebService::buzzerRequested);
 }
 
-WebService::~WebService()
-{
-    delete m_panel;
-}
+WebService::~WebService() = default;
 
 QHostAddress WebService::listenAddress(const QString &text)
 {
@@ -35,7 +33,7 @@ void WebService::apply(const Settings &settings)
                                ? QString()
                                : address.toString() + u'|' + QString::number(settings.WebPort);
     if (wanted == m_listening && (wanted.isEmpty() || isRunning())) {
-        updatePanel(); // the API's token may have changed
+        emit statusChanged(); // the API's token may have changed
         return;
     }
     m_listening = wanted;
@@ -49,7 +47,7 @@ void WebService::apply(const Settings &settings)
         // A new run of the server gets a new PIN: phones must ask again.
         m_live.renewAccess();
     }
-    updatePanel();
+    emit statusChanged();
     emit stateChanged();
 }
 
@@ -80,40 +78,24 @@ QStringList WebService::baseUrls() const
     return urls;
 }
 
-void WebService::showPanel(const QWidget *board)
-{
-    if (!isRunning() && m_problem.isEmpty())
-        return;
-    if (!m_panel) {
-        m_panel = new OperatorPanel;
-        m_panel->setAttribute(Qt::WA_DeleteOnClose);
-        connect(m_panel, &OperatorPanel::renewTokenRequested, this,
-                &WebService::tokenRenewalRequested);
-    }
-    updatePanel();
-    m_panel->placeBeside(board);
-    m_panel->show();
-    m_panel->raise();
-}
-
 void WebService::setRecordStatus(bool saved, bool logged, const QString &problem)
 {
     m_api.setRecordStatus(saved, logged);
     m_recordProblem = problem;
-    updatePanel();
+    emit statusChanged();
 }
 
-void WebService::updatePanel()
+WebService::Status WebService::status() const
 {
-    if (!m_panel)
-        return;
-    if (!isRunning() && m_problem.isEmpty()) {
-        m_panel->close();
-        return;
-    }
-    m_panel->showState(baseUrls(), m_live.pinLock().pin(), m_problem, m_live.clientCount(),
-                       m_live.operatorCount(), m_live.pinLock().secret());
     const Settings &s = m_settings.value();
-    m_panel->showApiToken(isRunning() && s.Api != 0 ? s.ApiToken : QString());
-    m_panel->showRecordProblem(m_recordProblem);
+    Status status;
+    status.urls = baseUrls();
+    status.pin = m_live.pinLock().pin();
+    status.secret = m_live.pinLock().secret();
+    status.problem = m_problem;
+    status.clients = m_live.clientCount();
+    status.remotes = m_live.operatorCount();
+    status.apiToken = isRunning() && s.Api != 0 ? s.ApiToken : QString();
+    status.recordProblem = m_recordProblem;
+    return status;
 }

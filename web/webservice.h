@@ -5,18 +5,16 @@
 #include "web/remoteapi.h"
 
 #include <QObject>
-#include <QPointer>
 
 class CurrentSettings;
 class GameHistory;
 class GameModel;
-class OperatorPanel;
 struct Settings;
 class TimeSource;
 
 // The board on the hall's network, as the program runs it: follows the
-// settings (off, or on at a port and address), and keeps the operator's
-// panel with the address, QR code and PIN up to date.
+// settings (off, or on at a port and address), and tells what the
+// operator's network window shows: the addresses, the PIN, who is connected.
 class WebService : public QObject
 {
     Q_OBJECT
@@ -26,11 +24,6 @@ public:
                const TimeSource &time, QObject *parent = nullptr);
     ~WebService() override;
 
-    void setBuzzer(const std::function<void()> &buzzer)
-    {
-        m_live.setBuzzer(buzzer);
-        m_api.setBuzzer(buzzer);
-    }
     void setSaver(std::function<void()> saver) { m_api.setSaver(std::move(saver)); }
     // Remotes and the API may act on the game, or not yet (see RemoteApi).
     void holdActions(bool held)
@@ -41,14 +34,30 @@ public:
     // Whether the game is kept on disk and logged; `problem` says why not,
     // in the network window.
     void setRecordStatus(bool saved, bool logged, const QString &problem);
+    // What the operator's network window shows.
+    struct Status
+    {
+        QStringList urls;
+        QString pin;
+        // The remote's secret, for the address in the QR code.
+        QString secret;
+        // Why the server is not on the network, or nothing.
+        QString problem;
+        int clients = 0;
+        int remotes = 0;
+        // Empty while the API is off.
+        QString apiToken;
+        QString recordProblem;
+    };
+    Status status() const;
+    // Whether there is anything for the network window to show: the server
+    // runs, or tried to and says why not.
+    bool hasStatus() const { return isRunning() || !m_problem.isEmpty(); }
     // Where /report finds the game logs.
     void setGameLogFolder(const QString &folder) { m_server.setGameLogFolder(folder); }
     RemoteApi &api() { return m_api; }
     // Starts, restarts or stops the server as the settings say.
     void apply(const Settings &settings);
-    // Shows the operator's panel while the server is on, beside `board`
-    // when there is one.
-    void showPanel(const QWidget *board = nullptr);
 
     bool isRunning() const { return m_server.isListening(); }
     QString problem() const { return m_problem; }
@@ -61,13 +70,14 @@ public:
     static QHostAddress listenAddress(const QString &text);
 
 signals:
+    // The server has been started, restarted or stopped.
     void stateChanged();
-    // The operator asked the network window for a new API token.
-    void tokenRenewalRequested();
+    // What status() gives may have changed.
+    void statusChanged();
+    // A phone or the API asked for the buzzer.
+    void buzzerRequested();
 
 private:
-    void updatePanel();
-
     LiveChannel m_live;
     RemoteApi m_api;
     BoardServer m_server;
@@ -75,5 +85,4 @@ private:
     QString m_problem;
     QString m_listening; // "address:port" the server was last started with
     QString m_recordProblem;
-    QPointer<OperatorPanel> m_panel;
 };

@@ -1,4 +1,5 @@
 #include "app/corvellaapp.h"
+#include "app/operatorpanel.h"
 #include "app/startscreen.h"
 #include "display/controls.h"
 #include "display/leddigit.h"
@@ -8,7 +9,6 @@
 #include "tests/support/boardtext.h"
 #include "tests/support/fakes.h"
 #include "tests/support/testenv.h"
-#include "web/operatorpanel.h"
 
 #include <QCheckBox>
 #include <QComboBox>

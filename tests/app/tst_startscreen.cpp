@@ -24,7 +24,8 @@ class TestSplash : public QObject
 
     std::unique_ptr<StartScreen> makeSplash()
     {
-        auto splash = std::make_unique<StartScreen>(fakes.dialogs, [this] { ++goScores; });
+        auto splash = std::make_unique<StartScreen>(fakes.dialogs);
+        connect(splash.get(), &StartScreen::scoreboardRequested, this, [this] { ++goScores; });
         splash->show();
         return splash;
     }

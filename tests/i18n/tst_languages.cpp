@@ -1,4 +1,5 @@
 #include "app/export.h"
+#include "app/operatorpanel.h"
 #include "app/startscreen.h"
 #include "display/controls.h"
 #include "game/gamehistory.h"
@@ -11,7 +12,6 @@
 #include "tests/support/fakes.h"
 #include "web/boardserver.h"
 #include "web/networkpage.h"
-#include "web/operatorpanel.h"
 #include "web/pagetexts.h"
 
 #include <QAbstractButton>

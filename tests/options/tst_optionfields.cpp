@@ -12,7 +12,7 @@
 #include <QPushButton>
 #include <QTabWidget>
 
-// The options edit sixteen settings. Every field gets a value of its own here,
+// Every setting the options edit gets a value of its own here,
 // so that two fields mixed up anywhere between the settings, the controls and
 // the store show up as a failure.
 class TestOptionFields : public QObject

@@ -120,17 +120,16 @@ private slots:
         Buzzer buzzer(fakes.services().makeSoundDevice(nullptr));
         buzzer.openSound(settings.BuzzerFile);
         connect(&board, &ScoreBoardWindow::buzzerRequested, &buzzer, &Buzzer::sound);
-        board.setOptionsOpener([this](QWidget *parent) {
+        connect(&board, &ScoreBoardWindow::optionsRequested, this, [this, &board] {
             fakes.dialogs.color =
                 random.bounded(2) ? std::optional<qint32>(random.bounded(0x1000000)) : std::nullopt;
             OptionsDialog options(settings, fakes.dialogs, fakes.services().makeSoundDevice,
-                                  parent);
+                                  &board);
             if (options.exec() == QDialog::Accepted)
                 settings = options.settings();
         });
-        board.setStartScreenOpener([this, &board] {
-            StartScreen splash(
-                fakes.dialogs, [] {}, &board);
+        connect(&board, &ScoreBoardWindow::startScreenRequested, this, [this, &board] {
+            StartScreen splash(fakes.dialogs, &board);
             splash.exec();
         });
         board.show();

@@ -123,7 +123,7 @@ private slots:
             s.ResetClockKey = s.StartStopClockKey;
         });
         int optionsShown = 0;
-        board->setOptionsOpener([&](QWidget *) { ++optionsShown; });
+        connect(board, &ScoreBoardWindow::optionsRequested, this, [&] { ++optionsShown; });
         QSignalSpy buzzer(board, &ScoreBoardWindow::buzzerRequested);
         board->runCommandKey('o');
         QCOMPARE(optionsShown, 0);
@@ -135,7 +135,7 @@ private slots:
 
         changeSettings([](Settings &s) { s.StartStopClockKey = 27; });
         int startScreens = 0;
-        board->setStartScreenOpener([&] { ++startScreens; });
+        connect(board, &ScoreBoardWindow::startScreenRequested, this, [&] { ++startScreens; });
         board->runCommandKey(27);
         QCOMPARE(startScreens, 0);
         QVERIFY(board->game().isRunning());

@@ -8,7 +8,6 @@
 #include "tests/support/testboard.h"
 #include "tests/support/testenv.h"
 #include "web/livechannel.h"
-#include "web/operatorpanel.h"
 #include "web/remoteapi.h"
 
 #include <QJsonDocument>
@@ -422,12 +421,57 @@ private slots:
                  qPrintable(board.windowTitle()));
     }
 
+    // An undo is told from the game the history met and with the face as
+    // the game shows it. Steps: keys typed on home's first score, ^Z for
+    // Ctrl+Z, "wait MS" with the timer on time, "late MS" before it came.
+    void anUndoTellsWhatItChanged_data()
+    {
+        QTest::addColumn<bool>("countDown");
+        QTest::addColumn<QString>("steps");
+        QTest::addColumn<QString>("told");
+        QTest::newRow("counting up, the break's clock counts down")
+            << false << "s, wait 70000, wait 50, k, ^Z, ^Z"
+            << "Undone: clock runs from 0:20.0";
+        QTest::newRow("a period that ran out before the timer came")
+            << true << "s, +2, late 60500, ^Z"
+            << "Undone: Home (Section 1) 2 -> 0";
+    }
+
+    void anUndoTellsWhatItChanged()
+    {
+        QFETCH(bool, countDown);
+        QFETCH(QString, steps);
+        TestBoard made(fakes, withHints(OperatorHintsMode::Never));
+        ScoreBoardWindow &board = made.window;
+        made.game.setClockMode(countDown, 60'000);
+        made.game.setStructure({2, {30'000}, 0});
+        QVERIFY(open(board));
+        PictureBox *panel = board.controls().home1Panel;
+        panel->setFocus();
+        for (const QString &step : steps.split(u", "_s)) {
+            const qint64 ms = step.section(u' ', 1).toLongLong();
+            if (step.startsWith(u"wait")) {
+                for (qint64 done = 0; done < ms; done += std::min<qint64>(ms, 100)) {
+                    fakes.time.now += std::min<qint64>(ms, 100);
+                    made.game.updateClock();
+                }
+            } else if (step.startsWith(u"late")) {
+                fakes.time.now += ms;
+            } else if (step == u"^Z") {
+                QTest::keyClick(panel, Qt::Key_Z, Qt::ControlModifier);
+            } else {
+                type(panel, step);
+            }
+        }
+        QTEST(board.windowTitle().section(u" - "_s, 1), "told");
+    }
+
     void escLeavesFullScreenFirst()
     {
         TestBoard made(fakes, withHints(OperatorHintsMode::WithAudience));
         ScoreBoardWindow &board = made.window;
         int startScreens = 0;
-        board.setStartScreenOpener([&] { ++startScreens; });
+        connect(&board, &ScoreBoardWindow::startScreenRequested, this, [&] { ++startScreens; });
         QVERIFY(open(board));
         QWidget *panel = board.controls().home1Panel;
         QTest::keyClick(panel, Qt::Key_Escape);
@@ -461,29 +505,6 @@ private slots:
             QTRY_VERIFY(hints->frameGeometry().contains(c.guest2Panel->geometry()));
             QVERIFY(board.rect().contains(hints->frameGeometry().adjusted(4, 4, -4, -4)));
         }
-    }
-
-    void theNetworkWindowGoesBesideTheBoard_data()
-    {
-        QTest::addColumn<QRect>("board");
-        QTest::addColumn<QPoint>("expected");
-        // A 300 x 400 window on a 1280 x 1024 screen.
-        QTest::newRow("room on the right") << QRect(100, 200, 640, 480) << QPoint(740, 200);
-        QTest::newRow("room on the left only") << QRect(600, 200, 640, 480) << QPoint(300, 200);
-        QTest::newRow("low board: lifted onto the screen")
-            << QRect(100, 900, 640, 100) << QPoint(740, 624);
-        QTest::newRow("no room: against the roomier edge")
-            << QRect(200, 0, 1000, 700) << QPoint(0, 0);
-    }
-
-    void theNetworkWindowGoesBesideTheBoard()
-    {
-        QFETCH(QRect, board);
-        QFETCH(QPoint, expected);
-        const QRect screen(0, 0, 1280, 1024);
-        const QPoint at = OperatorPanel::besidePosition(board, QSize(300, 400), screen);
-        QCOMPARE(at, expected);
-        QVERIFY(screen.contains(QRect(at, QSize(300, 400))));
     }
 
     void theCreditFollowsItsText()

@@ -45,7 +45,7 @@ QStringList boardGeometry(const QWidget &board)
         const QRect g = control->geometry();
         const bool teamCaption = control->objectName() == QLatin1StringView("lblHomeScore") ||
                                  control->objectName() == QLatin1StringView("lblGuestScore");
-        const QVariant index = control->property("Index");
+        const QVariant index = control->property("index");
         const QString at = teamCaption ? QStringLiteral("-,-")
                                        : QString::number(g.x()) + u',' + QString::number(g.y());
         lines << QStringLiteral("%1%2 %3 %4x%5")

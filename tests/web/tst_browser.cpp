@@ -107,7 +107,7 @@ private slots:
         history = std::make_unique<GameHistory>(*game);
         settings = std::make_unique<CurrentSettings>(defaultSettings());
         live = std::make_unique<LiveChannel>(*game, *history, *settings, time);
-        live->setBuzzer([this] { ++buzzes; });
+        connect(live.get(), &LiveChannel::buzzerRequested, this, [this] { ++buzzes; });
         server = std::make_unique<BoardServer>(*live);
         QVERIFY(server->listen(QHostAddress::LocalHost, 0));
         board =

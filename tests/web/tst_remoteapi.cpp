@@ -44,7 +44,7 @@ struct ApiGame
 
     ApiGame()
     {
-        api.setBuzzer([this] { ++buzzes; });
+        QObject::connect(&api, &RemoteApi::buzzerRequested, &api, [this] { ++buzzes; });
         server.setApi(&api);
         QVERIFY(server.listen(QHostAddress::LocalHost, 0));
     }

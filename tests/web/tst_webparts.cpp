@@ -2,8 +2,6 @@
 #include "tests/web/webfixture.h"
 #include "web/boardstate.h"
 #include "web/networkpage.h"
-#include "web/operatorpanel.h"
-#include "web/qrcode.h"
 #include "web/webservice.h"
 
 #include <QCheckBox>
@@ -24,8 +22,8 @@
 
 using namespace Qt::StringLiterals;
 
-// The parts around the live channel: the board as JSON, the PIN, the QR
-// code, the pages the server gives out, the settings and the operator's panel.
+// The parts around the live channel: the board as JSON, the PIN, the pages
+// the server gives out and the settings.
 class TestWebParts : public QObject
 {
     Q_OBJECT
@@ -120,24 +118,6 @@ private slots:
         QCOMPARE(lock.pin().size(), 6);
     }
 
-    void qrCodeHasQuietZoneAndModules()
-    {
-        const QImage code = qrCodeImage(u"http://127.0.0.1:8080/remote"_s);
-        QVERIFY(!code.isNull());
-        // 31 characters at medium correction: version 3, 29 modules, plus 4 on each side.
-        QCOMPARE(code.size(), QSize(37, 37));
-        for (int i = 0; i < 37; ++i) {
-            QCOMPARE(code.pixelIndex(i, 0), 0);
-            QCOMPARE(code.pixelIndex(0, i), 0);
-            QCOMPARE(code.pixelIndex(36, i), 0);
-        }
-        // The finder pattern's dark corner.
-        QCOMPARE(code.pixelIndex(4, 4), 1);
-        QCOMPARE(code.pixelIndex(10, 10), 1);
-        QCOMPARE(code.pixelIndex(5, 5), 0);
-        QVERIFY(qrCodeImage(u"http://127.0.0.1:8081/remote"_s) != code);
-    }
-
     void onlyKnownPathsAreServed_data()
     {
         QTest::addColumn<QString>("path");
@@ -212,24 +192,6 @@ private slots:
         QCOMPARE(service.server().port(), free);
         QCOMPARE(service.baseUrls(), QStringList{u"http://127.0.0.1:%1/"_s.arg(free)});
         QCOMPARE(fetch(QUrl(u"http://127.0.0.1:%1/display"_s.arg(free))).status, 200);
-
-        // The network window shows the API's token while the API is on, and
-        // passes on a wish for a new one.
-        service.showPanel(nullptr);
-        QLineEdit *token = nullptr;
-        for (QWidget *top : QApplication::topLevelWidgets())
-            if (!token)
-                token = top->findChild<QLineEdit *>(u"apiToken"_s);
-        QVERIFY(token);
-        QVERIFY(token->isHidden());
-        s.Api = 1;
-        s.ApiToken = u"t0k3n"_s;
-        settings.set(s);
-        QCOMPARE(token->text(), u"t0k3n"_s);
-        QVERIFY(!token->isHidden());
-        QSignalSpy renew(&service, &WebService::tokenRenewalRequested);
-        token->parentWidget()->findChild<QPushButton *>(u"renewApiToken"_s)->click();
-        QCOMPARE(renew.count(), 1);
 
         // A port that is taken is reported, not fatal.
         QTcpServer taken;
@@ -327,23 +289,6 @@ private slots:
         address->setEditText(u"192.0.2.7"_s);
         page.store(out);
         QCOMPARE(out.WebAddress, u"192.0.2.7"_s);
-    }
-
-    void operatorPanelShowsAddressCodeAndPin()
-    {
-        OperatorPanel panel;
-        panel.showState({u"http://127.0.0.1:8080/"_s}, u"042917"_s, QString(), 3, 1);
-        auto *address = panel.findChild<QLabel *>(u"address"_s);
-        auto *pin = panel.findChild<QLabel *>(u"pin"_s);
-        auto *qr = panel.findChild<QLabel *>(u"qrCode"_s);
-        QVERIFY(address->text().contains(u"http://127.0.0.1:8080/display"_s));
-        QVERIFY(address->text().contains(u"http://127.0.0.1:8080/remote"_s));
-        QVERIFY(pin->text().contains(u"042917"_s));
-        QVERIFY(pin->textInteractionFlags().testFlag(Qt::TextSelectableByMouse));
-        QVERIFY(!qr->pixmap().isNull());
-        panel.showState({}, u"042917"_s, u"port taken"_s, 0, 0);
-        QVERIFY(address->text().contains(u"port taken"_s));
-        QVERIFY(pin->text().isEmpty());
     }
 };
 

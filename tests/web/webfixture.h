@@ -25,7 +25,7 @@ struct ServedGame
 
     ServedGame()
     {
-        live.setBuzzer([this] { ++buzzes; });
+        QObject::connect(&live, &LiveChannel::buzzerRequested, &live, [this] { ++buzzes; });
         QVERIFY(server.listen(QHostAddress::LocalHost, 0));
     }
 

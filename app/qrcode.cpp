@@ -1,4 +1,4 @@
-#include "web/qrcode.h"
+#include "app/qrcode.h"
 
 #include <qrencode.h>
 

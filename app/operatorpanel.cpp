@@ -1,6 +1,6 @@
-#include "web/operatorpanel.h"
+#include "app/operatorpanel.h"
 
-#include "web/qrcode.h"
+#include "app/qrcode.h"
 
 #include <QHBoxLayout>
 #include <QLabel>
