@@ -17,44 +17,6 @@ namespace {
 const QLatin1StringView Format("corvella-game-log");
 using Scores = std::array<std::optional<int>, 4>;
 
-QJsonArray scoresJson(const Scores &scores)
-{
-    QJsonArray array;
-    for (const std::optional<int> &score : scores)
-        array.append(score ? QJsonValue(*score) : QJsonValue(QJsonValue::Null));
-    return array;
-}
-
-std::optional<Scores> scoresOf(const QJsonValue &value)
-{
-    const QJsonArray array = value.toArray();
-    if (array.size() != GameModel::ScoreCount)
-        return std::nullopt;
-    Scores scores;
-    for (int i = 0; i < GameModel::ScoreCount; ++i) {
-        if (array.at(i).isNull())
-            continue;
-        const int score = array.at(i).toInt(-1);
-        if (score < GameModel::ScoreMin || score > GameModel::ScoreMax)
-            return std::nullopt;
-        scores.at(i) = score;
-    }
-    return scores;
-}
-
-QString timeText(const QDateTime &time)
-{
-    return time.toUTC().toString(Qt::ISODateWithMs);
-}
-
-std::optional<GamePhase> phaseOf(const QString &name)
-{
-    for (GamePhase phase : {GamePhase::Play, GamePhase::Break, GamePhase::Final})
-        if (GameRecord::phaseName(phase) == name)
-            return phase;
-    return std::nullopt;
-}
-
 QByteArray csvField(const QString &text, char separator)
 {
     QByteArray bytes = text.toUtf8();
@@ -86,7 +48,7 @@ QByteArray csvRow(const GameLogEntry &e, char separator)
                        e.label,
                        e.origin,
                        QString::number(e.period),
-                       GameRecord::phaseName(e.phase),
+                       gamePhaseName(e.phase),
                        ClockFace::textOfMs(e.clockMs),
                        QString::number(e.clockMs),
                        e.running ? QStringLiteral("1") : QStringLiteral("0")};
@@ -131,7 +93,7 @@ bool writeJsonGame(const GameRecord &header, const NextEntry &next, const int &d
         return out.write(QByteArray("  \"") + name + "\": " + jsonText(value) + ",\n") >= 0;
     };
     if (out.write("{\n") < 0 || !field("format", Format) || !field("version", header.version) ||
-        !field("started", timeText(header.started)) || !field("home", header.home) ||
+        !field("started", GameLogEntry::timeText(header.started)) || !field("home", header.home) ||
         !field("guest", header.guest) || !field("section1", header.section1) ||
         !field("section2", header.section2) || !field("periods", header.periods) ||
         out.write("  \"actions\": [") < 0)
@@ -146,13 +108,14 @@ bool writeJsonGame(const GameRecord &header, const NextEntry &next, const int &d
     }
     QJsonArray periodList;
     for (const auto &[period, scores] : tally.periodScores())
-        periodList.append(QJsonObject{{QStringLiteral("period"), period},
-                                      {QStringLiteral("scores"), scoresJson(scores)}});
-    QJsonObject final{{QStringLiteral("scores"), scoresJson(tally.finalScores())}};
+        periodList.append(
+            QJsonObject{{QStringLiteral("period"), period},
+                        {QStringLiteral("scores"), GameLogEntry::scoresJson(scores)}});
+    QJsonObject final{{QStringLiteral("scores"), GameLogEntry::scoresJson(tally.finalScores())}};
     if (tally.steps() > 0) {
         final.insert(QStringLiteral("clockMs"), tally.finalClockMs());
         final.insert(QStringLiteral("period"), tally.finalPeriod());
-        final.insert(QStringLiteral("phase"), GameRecord::phaseName(tally.finalPhase()));
+        final.insert(QStringLiteral("phase"), gamePhaseName(tally.finalPhase()));
     }
     return out.write("\n  ],\n") >= 0 && field("damagedLines", damagedLines) &&
            field("periodScores", periodList) &&
@@ -190,91 +153,17 @@ constexpr qint64 MaxLineBytes = 64 * 1024;
 
 } // namespace
 
-QString GameRecord::phaseName(GamePhase phase)
-{
-    switch (phase) {
-    case GamePhase::Break:
-        return QStringLiteral("break");
-    case GamePhase::Final:
-        return QStringLiteral("final");
-    case GamePhase::Play:
-        break;
-    }
-    return QStringLiteral("play");
-}
-
 QDateTime hallTime(const QDateTime &utc)
 {
     const QDateTime local = utc.toLocalTime();
     return local.toOffsetFromUtc(local.offsetFromUtc());
 }
 
-QJsonObject GameLogEntry::toJson() const
-{
-    const GameLogEntry &e = *this;
-    return {{QStringLiteral("n"), e.number},
-            {QStringLiteral("time"), timeText(e.time)},
-            {QStringLiteral("kind"), e.kind},
-            {QStringLiteral("action"), e.action},
-            {QStringLiteral("label"), e.label},
-            {QStringLiteral("origin"), e.origin},
-            {QStringLiteral("period"), e.period},
-            {QStringLiteral("phase"), GameRecord::phaseName(e.phase)},
-            {QStringLiteral("clockMs"), e.clockMs},
-            {QStringLiteral("running"), e.running},
-            {QStringLiteral("beforePeriod"), e.beforePeriod},
-            {QStringLiteral("beforeClockMs"), e.beforeClockMs},
-            {QStringLiteral("before"), scoresJson(e.before)},
-            {QStringLiteral("after"), scoresJson(e.after)},
-            {QStringLiteral("timeout"),
-             e.timeout.isEmpty() ? QJsonValue(QJsonValue::Null) : QJsonValue(e.timeout)}};
-}
-
-std::optional<GameLogEntry> GameLogEntry::fromLine(const QByteArray &line)
-{
-    QJsonParseError error{};
-    const QJsonDocument document = QJsonDocument::fromJson(line, &error);
-    if (error.error != QJsonParseError::NoError || !document.isObject())
-        return std::nullopt;
-    const QJsonObject o = document.object();
-    GameLogEntry e;
-    e.number = o.value(QStringLiteral("n")).toInt(-1);
-    e.time = QDateTime::fromString(o.value(QStringLiteral("time")).toString(), Qt::ISODateWithMs);
-    e.kind = o.value(QStringLiteral("kind")).toString();
-    e.action = o.value(QStringLiteral("action")).toString();
-    if (!o.contains(QStringLiteral("label"))) {
-        // Written before steps had ids: the action was the board's own words.
-        e.label = e.action;
-        e.action.clear();
-    } else {
-        e.label = o.value(QStringLiteral("label")).toString();
-    }
-    e.origin = o.value(QStringLiteral("origin")).toString();
-    e.period = o.value(QStringLiteral("period")).toInt(-1);
-    e.beforePeriod = o.value(QStringLiteral("beforePeriod")).toInt(-1);
-    e.clockMs = qint64(o.value(QStringLiteral("clockMs")).toDouble(-1));
-    e.beforeClockMs = qint64(o.value(QStringLiteral("beforeClockMs")).toDouble(-1));
-    e.running = o.value(QStringLiteral("running")).toBool();
-    e.timeout = o.value(QStringLiteral("timeout")).toString(); // none in older logs
-    if (!e.timeout.isEmpty() && e.timeout != u"home" && e.timeout != u"guest")
-        return std::nullopt;
-    const auto phase = phaseOf(o.value(QStringLiteral("phase")).toString());
-    const auto before = scoresOf(o.value(QStringLiteral("before")));
-    const auto after = scoresOf(o.value(QStringLiteral("after")));
-    if (e.number < 1 || !e.time.isValid() || e.kind.isEmpty() || e.period < 1 ||
-        e.beforePeriod < 1 || e.clockMs < 0 || e.beforeClockMs < 0 || !phase || !before || !after)
-        return std::nullopt;
-    e.phase = *phase;
-    e.before = *before;
-    e.after = *after;
-    return e;
-}
-
 QJsonObject GameRecord::headerJson() const
 {
     return {{QStringLiteral("format"), Format},
             {QStringLiteral("version"), version},
-            {QStringLiteral("started"), timeText(started)},
+            {QStringLiteral("started"), GameLogEntry::timeText(started)},
             {QStringLiteral("home"), home},
             {QStringLiteral("guest"), guest},
             {QStringLiteral("section1"), section1},

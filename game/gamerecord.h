@@ -1,6 +1,6 @@
 #pragma once
 
-#include "game/gamestructure.h"
+#include "game/gamelogentry.h"
 
 #include <QDateTime>
 #include <QFile>
@@ -13,31 +13,6 @@
 #include <optional>
 
 class QIODevice;
-
-// One step of a game as its log keeps it.
-struct GameLogEntry
-{
-    int number = 0;
-    QDateTime time; // UTC
-    QString kind;   // "action", "undo", "redo"
-    QString action; // what the step did, by id ("score.add"); empty in older logs
-    QString label;  // the same in the operator's language, as the board said it
-    QString origin; // "operator", "remote"
-    std::array<std::optional<int>, 4> before{};
-    std::array<std::optional<int>, 4> after{};
-    int beforePeriod = 1;
-    int period = 1;
-    GamePhase phase = GamePhase::Play;
-    qint64 beforeClockMs = 0;
-    qint64 clockMs = 0;
-    bool running = false;
-    QString timeout; // "home" or "guest" when the step started that team's timeout
-
-    // The step as one line of the log, and back: nothing when the line is
-    // damaged or does not describe a step.
-    QJsonObject toJson() const;
-    static std::optional<GameLogEntry> fromLine(const QByteArray &line);
-};
 
 // How a CSV is written: RFC 4180 (comma separated), or for a spreadsheet in
 // a locale whose decimal separator is the comma (semicolons, and a UTF-8 byte
@@ -65,7 +40,6 @@ struct GameRecord
     static std::optional<GameRecord> read(const QString &path, QString *error = nullptr);
     // The log's first line: everything here but the path and the steps.
     QJsonObject headerJson() const;
-    static QString phaseName(GamePhase phase);
 
     // The scores at the end of the game, and of each period played.
     std::array<std::optional<int>, 4> finalScores() const;

@@ -29,9 +29,6 @@ struct Generation
     SavedGame game;
 };
 
-const QLatin1StringView phaseNames[] = {QLatin1StringView("play"), QLatin1StringView("break"),
-                                        QLatin1StringView("final")};
-
 QJsonValue scoreJson(std::optional<int> score)
 {
     return score ? QJsonValue(*score) : QJsonValue(QJsonValue::Null);
@@ -63,7 +60,7 @@ QByteArray toJson(const SavedGame &game, qint64 sequence)
                              {QStringLiteral("countDown"), game.countDown},
                              {QStringLiteral("periodMs"), game.periodMs},
                              {QStringLiteral("period"), game.period},
-                             {QStringLiteral("phase"), phaseNames[int(game.phase)]},
+                             {QStringLiteral("phase"), gamePhaseName(game.phase)},
                              {QStringLiteral("timeoutsTaken"), timeoutsJson(game.timeoutsTaken)}};
     return QJsonDocument(object).toJson(QJsonDocument::Compact);
 }
@@ -142,11 +139,10 @@ std::optional<Generation> parseGeneration(const QByteArray &bytes)
         g.game.period = static_cast<int>(*number);
     }
     if (!phase.isUndefined()) {
-        const auto named =
-            std::find(std::begin(phaseNames), std::end(phaseNames), phase.toString());
-        if (named == std::end(phaseNames))
+        const std::optional<GamePhase> named = gamePhaseNamed(phase.toString());
+        if (!named)
             return std::nullopt;
-        g.game.phase = static_cast<GamePhase>(named - std::begin(phaseNames));
+        g.game.phase = *named;
     }
     // Files from before timeouts have none taken.
     if (const QJsonValue taken = o.value(QStringLiteral("timeoutsTaken")); !taken.isUndefined()) {

@@ -32,3 +32,22 @@ std::optional<QList<int>> TimeoutRules::parseCounts(const QString &text, int mos
     }
     return counts;
 }
+
+namespace {
+const QLatin1StringView phaseNames[] = {QLatin1StringView("play"), QLatin1StringView("break"),
+                                        QLatin1StringView("final")};
+} // namespace
+
+QString gamePhaseName(GamePhase phase)
+{
+    return phaseNames[int(phase)];
+}
+
+std::optional<GamePhase> gamePhaseNamed(QStringView name)
+{
+    for (GamePhase phase : {GamePhase::Play, GamePhase::Break, GamePhase::Final}) {
+        if (phaseNames[int(phase)] == name)
+            return phase;
+    }
+    return std::nullopt;
+}

@@ -82,3 +82,8 @@ struct GameStructure
 // Where a game is: playing period N (overtime when N is past the last
 // period), in the break after period N, or over.
 enum class GamePhase { Play, Break, Final };
+
+// A phase by the name the saved game, the log and the board's state give it
+// ("play", "break", "final"), and back; nothing for another name.
+QString gamePhaseName(GamePhase phase);
+std::optional<GamePhase> gamePhaseNamed(QStringView name);

@@ -25,7 +25,6 @@ QJsonValue timeoutPart(const GameModel &game);
 
 QJsonObject clockPart(const GameModel &game)
 {
-    const char *phases[] = {"play", "break", "final"};
     return {{QStringLiteral("running"), game.isRunning()},
             {QStringLiteral("ms"), game.clockMs()},
             // A break counts down whichever way the game clock counts.
@@ -33,7 +32,7 @@ QJsonObject clockPart(const GameModel &game)
             {QStringLiteral("blank"), game.isFaceBlank()},
             {QStringLiteral("periods"), game.structure().periods},
             {QStringLiteral("period"), game.period()},
-            {QStringLiteral("phase"), QLatin1StringView(phases[int(game.phase())])},
+            {QStringLiteral("phase"), gamePhaseName(game.phase())},
             {QStringLiteral("timeout"), timeoutPart(game)}};
 }
 

@@ -226,7 +226,7 @@ private slots:
         QString lastStepPhase;
         for (const GameLogEntry &e : record->entries)
             if (e.kind != u"clock")
-                lastStepPhase = GameRecord::phaseName(e.phase);
+                lastStepPhase = gamePhaseName(e.phase);
         QTEST(lastStepPhase, "loggedPhase");
     }
 
