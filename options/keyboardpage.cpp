@@ -17,6 +17,7 @@
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QPushButton>
+#include <QVBoxLayout>
 
 namespace {
 
@@ -119,14 +120,17 @@ void KeyboardPage::createGameKeys(QGridLayout *layout)
         connect(change, &QPushButton::clicked, this, [this, f = row.function] { chooseKey(f); });
     }
     rows->setRowStretch(rows->rowCount(), 1);
-    layout->addWidget(keys, 0, 1, 3, 1);
+    layout->addWidget(keys, 0, 1, 2, 1);
 }
 
 void KeyboardPage::createTypingChoices(QGridLayout *layout)
 {
+    // Indented like the key groups above them.
+    auto *choices = new QVBoxLayout;
+    choices->setContentsMargins(twipsToPixels(120), 0, 0, 0);
     m_wholeScores = new QCheckBox(tr("Type whole scores: digits, then Enter"), this);
     m_wholeScores->setObjectName(QStringLiteral("chkWholeScore"));
-    layout->addWidget(m_wholeScores, 1, 0);
+    choices->addWidget(m_wholeScores);
 
     auto *hints = new QHBoxLayout;
     auto *hintsLabel = new QLabel(tr("Operator's hints:"), this);
@@ -137,8 +141,9 @@ void KeyboardPage::createTypingChoices(QGridLayout *layout)
     hintsLabel->setBuddy(m_hints);
     hints->addWidget(hintsLabel);
     hints->addWidget(m_hints, 1);
-    layout->addLayout(hints, 2, 0);
-    layout->setRowStretch(3, 1);
+    choices->addLayout(hints);
+    layout->addLayout(choices, 1, 0);
+    layout->setRowStretch(2, 1);
 }
 
 void KeyboardPage::load(const Settings &settings)
