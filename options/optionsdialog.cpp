@@ -43,7 +43,7 @@ QPushButton *dialogButton(const QString &text, const char *name, QWidget *parent
     b->setObjectName(QLatin1StringView(name));
     b->setGeometry(geometry);
     b->setAutoDefault(false); // Enter is handled in keyPressEvent
-    b->resize(std::max(b->width(), b->sizeHint().width()), b->height());
+    widenToText(b);
     return b;
 }
 

@@ -28,7 +28,14 @@ void widenToFit(QWidget *control, const QString &text, int room)
         control->resize(control->width() + needed - room, control->height());
 }
 
-void widenToFit(QPushButton *button)
+void widenToFit(QGroupBox *group)
+{
+    widenToFit(group, group->title(), group->contentsRect().width());
+}
+
+} // namespace
+
+void widenToText(QPushButton *button)
 {
     QStyleOptionButton option;
     option.initFrom(button);
@@ -36,13 +43,6 @@ void widenToFit(QPushButton *button)
         button->style()->subElementRect(QStyle::SE_PushButtonContents, &option, button);
     widenToFit(button, button->text(), contents.width());
 }
-
-void widenToFit(QGroupBox *group)
-{
-    widenToFit(group, group->title(), group->contentsRect().width());
-}
-
-} // namespace
 
 QRect OptionsPage::onPage(double left, double top, double width, double height)
 {
@@ -56,7 +56,7 @@ QPushButton *OptionsPage::button(const QString &text, const char *name, QWidget 
     b->setObjectName(QLatin1StringView(name));
     b->setGeometry(geometry);
     b->setAutoDefault(false); // Enter does not press a button here
-    widenToFit(b);
+    widenToText(b);
     return b;
 }
 

@@ -66,3 +66,7 @@ protected:
     // positioned so far: what came later goes beside and below them.
     QGridLayout *layoutAroundOriginalArea();
 };
+
+// A button placed where the original window had it, widened when its
+// translated caption is longer than the original's.
+void widenToText(QPushButton *button);

@@ -1,3 +1,4 @@
+#include "display/twips.h"
 #include "i18n/language.h"
 #include "options/optionsdialog.h"
 #include "settings/appsettings.h"
@@ -79,6 +80,37 @@ class TestOptionsScreens : public QObject
     }
 
 private slots:
+    // Where the board's first options had them, in twips; the buttons below
+    // the tabs keep their places across, and move down with taller tabs.
+    void theOriginalControlsKeepTheirPlaces_data()
+    {
+        QTest::addColumn<QString>("control");
+        QTest::addColumn<QRect>("twips");
+        QTest::newRow("start / stop key") << u"fraStartStopK"_qs << QRect(120, 120, 1455, 975);
+        QTest::newRow("buzzer sound") << u"fraBuzzerSound"_qs << QRect(120, 1320, 4815, 855);
+        QTest::newRow("test button") << u"cmdTestSound"_qs << QRect(4020, 240, 675, 495);
+        QTest::newRow("reset keys") << u"cmdResetKeys"_qs << QRect(3720, 2760, 1215, 375);
+        QTest::newRow("guest colour") << u"fraGuestC"_qs << QRect(1800, 1080, 1455, 735);
+        QTest::newRow("reset colours") << u"cmdResetColors"_qs << QRect(3720, 2760, 1215, 375);
+        QTest::newRow("section 2 name") << u"Frame2"_qs << QRect(240, 2640, 4575, 735);
+        QTest::newRow("Ok") << u"cmdOk"_qs << QRect(1477, -1, 1095, 375);
+        QTest::newRow("Cancel") << u"cmdCancel"_qs << QRect(2692, -1, 1095, 375);
+    }
+
+    void theOriginalControlsKeepTheirPlaces()
+    {
+        QFETCH(QString, control);
+        QFETCH(QRect, twips);
+        ScriptedDialogs dialogs;
+        OptionsDialog options(defaultSettings(), dialogs, {});
+        const QWidget *found = options.findChild<QWidget *>(control);
+        QVERIFY(found);
+        QRect expected = twipsRect(twips.x(), twips.y(), twips.width(), twips.height());
+        if (twips.y() < 0) // below the tabs, wherever they end
+            expected.moveTop(found->y());
+        QCOMPARE(found->geometry(), expected);
+    }
+
     void everyTabFitsInEveryLanguage_data()
     {
         QTest::addColumn<QString>("language");
