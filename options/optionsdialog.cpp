@@ -14,7 +14,6 @@
 #include <QKeyEvent>
 #include <QLineEdit>
 #include <QPushButton>
-#include <QTabBar>
 #include <QTabWidget>
 
 #include <algorithm>
@@ -80,12 +79,19 @@ OptionsDialog::~OptionsDialog()
     stopSoundTest();
 }
 
-void OptionsDialog::stopSoundTest()
+KeyboardPage *OptionsDialog::keyboardPage() const
 {
     for (OptionsPage *page : m_pages) {
         if (auto *keyboard = qobject_cast<KeyboardPage *>(page))
-            keyboard->stopTestSound();
+            return keyboard;
     }
+    return nullptr;
+}
+
+void OptionsDialog::stopSoundTest()
+{
+    if (KeyboardPage *keyboard = keyboardPage())
+        keyboard->stopTestSound();
 }
 
 void OptionsDialog::addPage(OptionsPage *page)
@@ -152,7 +158,7 @@ bool OptionsDialog::keysClash()
     for (qsizetype i = 0; i < taken.size(); ++i) {
         if (taken.indexOf(taken[i]) == i)
             continue;
-        m_tabs->setCurrentIndex(0);
+        m_tabs->setCurrentWidget(keyboardPage());
         m_services.dialogs.showWarning(
             this, QStringLiteral("Corvella"),
             tr("Two commands share the key %1. Choose another key for one "

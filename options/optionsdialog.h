@@ -7,6 +7,7 @@
 
 #include <vector>
 
+class KeyboardPage;
 class QPushButton;
 class QTabWidget;
 
@@ -39,6 +40,7 @@ private:
     bool keysClash();
     void saveAndClose();
     void stopSoundTest();
+    KeyboardPage *keyboardPage() const;
     void fitToPages();
 
     Settings m_current;
