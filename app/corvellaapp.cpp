@@ -78,18 +78,6 @@ private:
     DiskWriter *m_writer;
 };
 
-QString scoreText(std::optional<int> score)
-{
-    return score ? QString::number(*score) : QStringLiteral("-");
-}
-
-QString clockText(qint64 ms, bool countDown)
-{
-    const ClockFace::Digits d = ClockFace::digitsFor(GameModel::shownTimeFor(ms, countDown));
-    const auto digit = [](int v) { return v < 0 ? QString() : QString::number(v); };
-    return digit(d[0]) + digit(d[1]) + u':' + digit(d[2]) + digit(d[3]) + u'.' + digit(d[4]);
-}
-
 } // namespace
 
 CorvellaApp::CorvellaApp(const Services &services, const QString &stateFolder)
@@ -203,8 +191,8 @@ QString CorvellaApp::resumeQuestion(const SavedGame &saved) const
     const Settings &s = m_settings.value();
     const auto section = [&](int home, int guest, const QString &name) {
         return QStringLiteral("%1 %2 : %3 %4 (%5)")
-            .arg(s.HomeText, scoreText(saved.scores.at(home)), s.GuestText,
-                 scoreText(saved.scores.at(guest)), name);
+            .arg(s.HomeText, ClockFace::scoreText(saved.scores.at(home)), s.GuestText,
+                 ClockFace::scoreText(saved.scores.at(guest)), name);
     };
     // A game with periods says where it was.
     QString where;
@@ -219,8 +207,9 @@ QString CorvellaApp::resumeQuestion(const SavedGame &saved) const
             where = tr(", Period %1").arg(saved.period);
     }
     return tr("Resume the game in progress? Clock %1%2, %3, %4")
-        .arg(clockText(saved.clockMs, saved.countDown || saved.phase == GamePhase::Break), where,
-             section(GameModel::Home1, GameModel::Guest1, s.SectionText1),
+        .arg(ClockFace::text(GameModel::shownTimeFor(
+                 saved.clockMs, saved.countDown || saved.phase == GamePhase::Break)),
+             where, section(GameModel::Home1, GameModel::Guest1, s.SectionText1),
              section(GameModel::Home2, GameModel::Guest2, s.SectionText2));
 }
 

@@ -1,6 +1,9 @@
 #include "app/printedresult.h"
 
+#include "game/clockface.h"
+#include "game/gamemodel.h"
 #include "game/gamestructure.h"
+#include "game/recordsheet.h"
 
 #include <QCoreApplication>
 #include <QFontMetricsF>
@@ -18,20 +21,10 @@ class ResultText
 
 using Scores = GameTally::Scores;
 
-QString number(std::optional<int> value)
-{
-    return value ? QString::number(*value) : QStringLiteral("-");
-}
-
-QString scorePair(const Scores &scores, int home, int guest)
-{
-    return QStringLiteral("%1 : %2").arg(number(scores.at(home)), number(scores.at(guest)));
-}
-
+// The sheet reads to the second: the board's text without its tenth.
 QString clockText(qint64 ms)
 {
-    const qint64 tenths = ms / 100;
-    return QStringLiteral("%1:%2").arg(tenths / 600).arg(tenths / 10 % 60, 2, 10, QLatin1Char('0'));
+    return ClockFace::textOfMs(ms).chopped(2);
 }
 
 QString periodName(int period, int periods)
@@ -132,7 +125,8 @@ private:
     int m_number = 1;
 };
 
-PrintedResult::PrintedResult(const GameRecord &header) : m_header(header), m_tally(header.periods)
+PrintedResult::PrintedResult(const GameRecord &header)
+    : m_header(header), m_sheet(header, QLocale()), m_tally(header.periods)
 {
     m_header.entries.clear();
 }
@@ -149,9 +143,10 @@ void PrintedResult::add(const GameLogEntry &e)
                              : e.before != e.after;
     if (!changed || e.kind == u"clock")
         return;
-    QString change = scorePair(e.after, GameModel::Home1, GameModel::Guest1);
+    QString change = RecordSheet::scorePair(e.after, GameModel::Home1, GameModel::Guest1);
     if (m_sectionTwoUsed && !m_header.fouls)
-        change += QStringLiteral(" / ") + scorePair(e.after, GameModel::Home2, GameModel::Guest2);
+        change += QStringLiteral(" / ") +
+                  RecordSheet::scorePair(e.after, GameModel::Home2, GameModel::Guest2);
     change = clockText(e.clockMs) + QStringLiteral("  ") + change;
     if (m_header.periods > 0)
         change = periodShort(e.period, m_header.periods) + u' ' + change;
@@ -160,16 +155,6 @@ void PrintedResult::add(const GameLogEntry &e)
         m_changes.removeFirst();
         ++m_changesLeftOut;
     }
-}
-
-QString PrintedResult::home() const
-{
-    return m_header.home.trimmed().isEmpty() ? ResultText::tr("Home") : m_header.home;
-}
-
-QString PrintedResult::guest() const
-{
-    return m_header.guest.trimmed().isEmpty() ? ResultText::tr("Guest") : m_header.guest;
 }
 
 bool PrintedResult::sectionTwoShown() const
@@ -190,17 +175,12 @@ void PrintedResult::print(QPdfWriter &writer) const
 
 qreal PrintedResult::printTitle(Page &page) const
 {
-    const QString title = home() + QStringLiteral(" \u2013 ") + guest();
+    const QString title = m_sheet.title();
     // Long names shrink the title down to a size still read at arm's length.
     const QFont titleFont = page.fitted(24, 14, true, title, page.area().width());
     page.text({0, 0, page.area().width(), page.height(titleFont)}, Qt::AlignLeft, titleFont, title);
     qreal y = page.height(titleFont) + 2;
-    const QDateTime started = hallTime(m_header.started);
-    const QLocale locale;
-    const QString when = ResultText::tr("%1, %2 (%3)")
-                             .arg(locale.toString(started.date(), QLocale::LongFormat),
-                                  started.time().toString(QStringLiteral("HH:mm")),
-                                  started.toString(QStringLiteral("t")));
+    const QString when = m_sheet.started();
     const QFont small = Page::font(11);
     page.text({0, y, page.area().width(), page.height(small)}, Qt::AlignLeft, small, when);
     y += page.height(small) + 4;
@@ -224,15 +204,17 @@ qreal PrintedResult::printFinal(Page &page, qreal y) const
     const QFont big = Page::font(44, true);
     const qreal scoreWidth = width * 0.36;
     const qreal side = (width - scoreWidth) / 2;
-    const QFont team =
-        page.fitted(14, 9, true, home().size() > guest().size() ? home() : guest(), side - 8);
+    const QFont team = page.fitted(14, 9, true,
+                                   m_sheet.home().size() > m_sheet.guest().size() ? m_sheet.home()
+                                                                                  : m_sheet.guest(),
+                                   side - 8);
     const qreal bigHeight = page.height(big);
     const qreal teamTop = y + (bigHeight - page.height(team)) / 2;
-    page.text({0, teamTop, side - 8, page.height(team)}, Qt::AlignRight, team, home());
+    page.text({0, teamTop, side - 8, page.height(team)}, Qt::AlignRight, team, m_sheet.home());
     page.text({side, y, scoreWidth, bigHeight}, Qt::AlignHCenter, big,
-              scorePair(final, GameModel::Home1, GameModel::Guest1));
+              RecordSheet::scorePair(final, GameModel::Home1, GameModel::Guest1));
     page.text({side + scoreWidth + 8, teamTop, side - 8, page.height(team)}, Qt::AlignLeft, team,
-              guest());
+              m_sheet.guest());
     y += bigHeight;
     if (m_sectionTwoUsed && !m_header.fouls) {
         const QFont second = Page::font(14);
@@ -240,7 +222,7 @@ qreal PrintedResult::printFinal(Page &page, qreal y) const
             m_header.section2.trimmed().isEmpty() ? ResultText::tr("Section 2") : m_header.section2;
         page.text({0, y, width, page.height(second)}, Qt::AlignHCenter, second,
                   caption + QStringLiteral("  ") +
-                      scorePair(final, GameModel::Home2, GameModel::Guest2));
+                      RecordSheet::scorePair(final, GameModel::Home2, GameModel::Guest2));
         y += page.height(second);
     }
     return y + Gap;
@@ -275,12 +257,12 @@ qreal PrintedResult::printPeriods(Page &page, qreal y) const
         m_header.section1.trimmed().isEmpty() ? ResultText::tr("Points") : m_header.section1;
     printRow(head, section1, names << ResultText::tr("Total"));
     const Scores final = m_tally.finalScores();
-    for (const auto &[which, name] :
-         {std::pair{int(GameModel::Home1), home()}, std::pair{int(GameModel::Guest1), guest()}}) {
+    for (const auto &[which, name] : {std::pair{int(GameModel::Home1), m_sheet.home()},
+                                      std::pair{int(GameModel::Guest1), m_sheet.guest()}}) {
         QStringList points;
         for (qsizetype i = 0; i < periods.size(); ++i)
-            points << number(pointsIn(periods, i, which));
-        printRow(cell, name, points << number(final.at(which)));
+            points << ClockFace::scoreText(pointsIn(periods, i, which));
+        printRow(cell, name, points << ClockFace::scoreText(final.at(which)));
     }
     if (sectionTwoShown()) {
         // Team fouls start again each period: each column is that period's.
@@ -290,11 +272,11 @@ qreal PrintedResult::printPeriods(Page &page, qreal y) const
                                      : m_header.section2;
         QStringList none;
         printRow(head, section2, none);
-        for (const auto &[which, name] : {std::pair{int(GameModel::Home2), home()},
-                                          std::pair{int(GameModel::Guest2), guest()}}) {
+        for (const auto &[which, name] : {std::pair{int(GameModel::Home2), m_sheet.home()},
+                                          std::pair{int(GameModel::Guest2), m_sheet.guest()}}) {
             QStringList counts;
             for (const auto &[period, scores] : periods)
-                counts << number(scores.at(which));
+                counts << ClockFace::scoreText(scores.at(which));
             printRow(cell, name, counts);
         }
     }
@@ -345,7 +327,7 @@ qreal PrintedResult::printTimeouts(Page &page, qreal y) const
                                               : QStringLiteral("%1 (%2)")
                                                     .arg(when.at(half).size())
                                                     .arg(when.at(half).join(QStringLiteral(", "))));
-        printRow(cell, team == u"home" ? home() : guest(), cells);
+        printRow(cell, team == u"home" ? m_sheet.home() : m_sheet.guest(), cells);
     }
     return y + Gap;
 }

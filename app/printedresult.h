@@ -1,7 +1,8 @@
 #pragma once
 
-#include "game/gamelog.h"
+#include "game/gamerecord.h"
 #include "game/gametally.h"
+#include "game/recordsheet.h"
 
 #include <QPageSize>
 #include <QStringList>
@@ -27,8 +28,6 @@ public:
 private:
     class Page;
 
-    QString home() const;
-    QString guest() const;
     bool sectionTwoShown() const;
     qreal printTitle(Page &page) const;
     qreal printFinal(Page &page, qreal y) const;
@@ -38,6 +37,7 @@ private:
     void printChanges(Page &page, qreal y) const;
 
     GameRecord m_header;
+    RecordSheet m_sheet;
     GameTally m_tally;
     QStringList m_changes;
     qsizetype m_changesLeftOut = 0;

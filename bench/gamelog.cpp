@@ -147,7 +147,7 @@ int main(int argc, char *argv[])
     qsizetype bytes = 0;
     for (int run = 0; run < 5; ++run) {
         timer.start();
-        const auto record = GameLog::read(log.currentPath());
+        const auto record = GameRecord::read(log.currentPath());
         bytes = gamePdf(*record).size();
         pdfMs << timer.nsecsElapsed() / 1e6;
     }

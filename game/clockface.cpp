@@ -101,6 +101,25 @@ ClockFace::Digits ClockFace::digitsFor(ClockSeconds shown)
     return d;
 }
 
+QString ClockFace::text(ClockSeconds shown)
+{
+    const qint64 tenths = floorDiv(shown.raw, ClockSeconds::PerTenth);
+    return QStringLiteral("%1:%2.%3")
+        .arg(tenths / 600)
+        .arg(tenths / 10 % 60, 2, 10, QLatin1Char('0'))
+        .arg(tenths % 10);
+}
+
+QString ClockFace::textOfMs(qint64 ms)
+{
+    return text(ClockSeconds::fromTenths(ms / 100));
+}
+
+QString ClockFace::scoreText(std::optional<int> score)
+{
+    return score ? QString::number(*score) : QStringLiteral("-");
+}
+
 qint16 ClockFace::typedSeconds(QString text)
 {
     if (const QString fixed = fixedTwoDecimals(text); !fixed.isEmpty())

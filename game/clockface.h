@@ -22,6 +22,14 @@ Digits digitsFor(ClockSeconds shown);
 // Every digit blank, as after the board was cleared.
 Digits blankDigits();
 
+// The face as a text, "m:ss.t" ("9:05.3", "12:00.0"); past 99 minutes the
+// minutes go on ("100:00.0") where the face itself stops.
+QString text(ClockSeconds shown);
+// A clock value in milliseconds cut to tenths, as the face reads counting up.
+QString textOfMs(qint64 ms);
+// A score beside the clock: its number, or "-" for a blank one.
+QString scoreText(std::optional<int> score);
+
 // Whole seconds of a typed "minutes.seconds" text ("12.5" is 12:50). The text
 // is rounded to two decimals in decimal, so "0.995" is 1:00.
 qint16 typedSeconds(QString text);

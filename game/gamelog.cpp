@@ -3,13 +3,10 @@
 #include "base/diskwriter.h"
 #include "base/foldersync.h"
 #include "game/gamestatefile.h"
-#include "game/gametally.h"
 
-#include <QBuffer>
 #include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
-#include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
 #include <QPointer>
@@ -23,107 +20,6 @@
 
 namespace {
 
-const QLatin1StringView Format("corvella-game-log");
-using Scores = std::array<std::optional<int>, 4>;
-
-QJsonArray scoresJson(const Scores &scores)
-{
-    QJsonArray array;
-    for (const std::optional<int> &score : scores)
-        array.append(score ? QJsonValue(*score) : QJsonValue(QJsonValue::Null));
-    return array;
-}
-
-std::optional<Scores> scoresOf(const QJsonValue &value)
-{
-    const QJsonArray array = value.toArray();
-    if (array.size() != GameModel::ScoreCount)
-        return std::nullopt;
-    Scores scores;
-    for (int i = 0; i < GameModel::ScoreCount; ++i) {
-        if (array.at(i).isNull())
-            continue;
-        const int score = array.at(i).toInt(-1);
-        if (score < GameModel::ScoreMin || score > GameModel::ScoreMax)
-            return std::nullopt;
-        scores.at(i) = score;
-    }
-    return scores;
-}
-
-QString timeText(const QDateTime &time)
-{
-    return time.toUTC().toString(Qt::ISODateWithMs);
-}
-
-QJsonObject entryJson(const GameLogEntry &e)
-{
-    return {{QStringLiteral("n"), e.number},
-            {QStringLiteral("time"), timeText(e.time)},
-            {QStringLiteral("kind"), e.kind},
-            {QStringLiteral("action"), e.action},
-            {QStringLiteral("label"), e.label},
-            {QStringLiteral("origin"), e.origin},
-            {QStringLiteral("period"), e.period},
-            {QStringLiteral("phase"), GameLog::phaseName(e.phase)},
-            {QStringLiteral("clockMs"), e.clockMs},
-            {QStringLiteral("running"), e.running},
-            {QStringLiteral("beforePeriod"), e.beforePeriod},
-            {QStringLiteral("beforeClockMs"), e.beforeClockMs},
-            {QStringLiteral("before"), scoresJson(e.before)},
-            {QStringLiteral("after"), scoresJson(e.after)},
-            {QStringLiteral("timeout"),
-             e.timeout.isEmpty() ? QJsonValue(QJsonValue::Null) : QJsonValue(e.timeout)}};
-}
-
-std::optional<GamePhase> phaseOf(const QString &name)
-{
-    for (GamePhase phase : {GamePhase::Play, GamePhase::Break, GamePhase::Final})
-        if (GameLog::phaseName(phase) == name)
-            return phase;
-    return std::nullopt;
-}
-
-std::optional<GameLogEntry> parseEntry(const QByteArray &line)
-{
-    QJsonParseError error{};
-    const QJsonDocument document = QJsonDocument::fromJson(line, &error);
-    if (error.error != QJsonParseError::NoError || !document.isObject())
-        return std::nullopt;
-    const QJsonObject o = document.object();
-    GameLogEntry e;
-    e.number = o.value(QStringLiteral("n")).toInt(-1);
-    e.time = QDateTime::fromString(o.value(QStringLiteral("time")).toString(), Qt::ISODateWithMs);
-    e.kind = o.value(QStringLiteral("kind")).toString();
-    e.action = o.value(QStringLiteral("action")).toString();
-    if (!o.contains(QStringLiteral("label"))) {
-        // Written before steps had ids: the action was the board's own words.
-        e.label = e.action;
-        e.action.clear();
-    } else {
-        e.label = o.value(QStringLiteral("label")).toString();
-    }
-    e.origin = o.value(QStringLiteral("origin")).toString();
-    e.period = o.value(QStringLiteral("period")).toInt(-1);
-    e.beforePeriod = o.value(QStringLiteral("beforePeriod")).toInt(-1);
-    e.clockMs = qint64(o.value(QStringLiteral("clockMs")).toDouble(-1));
-    e.beforeClockMs = qint64(o.value(QStringLiteral("beforeClockMs")).toDouble(-1));
-    e.running = o.value(QStringLiteral("running")).toBool();
-    e.timeout = o.value(QStringLiteral("timeout")).toString(); // none in older logs
-    if (!e.timeout.isEmpty() && e.timeout != u"home" && e.timeout != u"guest")
-        return std::nullopt;
-    const auto phase = phaseOf(o.value(QStringLiteral("phase")).toString());
-    const auto before = scoresOf(o.value(QStringLiteral("before")));
-    const auto after = scoresOf(o.value(QStringLiteral("after")));
-    if (e.number < 1 || !e.time.isValid() || e.kind.isEmpty() || e.period < 1 ||
-        e.beforePeriod < 1 || e.clockMs < 0 || e.beforeClockMs < 0 || !phase || !before || !after)
-        return std::nullopt;
-    e.phase = *phase;
-    e.before = *before;
-    e.after = *after;
-    return e;
-}
-
 // Letters and digits of a caption, the rest as underscores, so that a team
 // named "A/B" cannot reach another folder.
 QString fileNamePart(const QString &caption, const QString &fallback)
@@ -134,271 +30,7 @@ QString fileNamePart(const QString &caption, const QString &fallback)
     return part.isEmpty() ? fallback : part;
 }
 
-QString clockText(qint64 ms)
-{
-    const qint64 tenths = ms / 100;
-    return QStringLiteral("%1:%2.%3")
-        .arg(tenths / 600)
-        .arg(tenths / 10 % 60, 2, 10, QLatin1Char('0'))
-        .arg(tenths % 10);
-}
-
-QByteArray csvField(const QString &text, char separator)
-{
-    QByteArray bytes = text.toUtf8();
-    if (bytes.contains(separator) || bytes.contains('"') || bytes.contains('\n') ||
-        bytes.contains('\r'))
-        bytes = '"' + bytes.replace('"', "\"\"") + '"';
-    return bytes;
-}
-
-QString scoreText(const std::optional<int> &score)
-{
-    return score ? QString::number(*score) : QString();
-}
-
-QByteArray csvHeader(char separator)
-{
-    QByteArray header = "n,time,kind,action,label,origin,period,phase,clock,clock_ms,running,"
-                        "home1_before,guest1_before,home2_before,guest2_before,"
-                        "home1,guest1,home2,guest2,timeout\r\n";
-    return separator == ',' ? header : header.replace(',', separator);
-}
-
-QByteArray csvRow(const GameLogEntry &e, char separator)
-{
-    QStringList fields{QString::number(e.number),
-                       hallTime(e.time).toString(Qt::ISODateWithMs),
-                       e.kind,
-                       e.action,
-                       e.label,
-                       e.origin,
-                       QString::number(e.period),
-                       GameLog::phaseName(e.phase),
-                       clockText(e.clockMs),
-                       QString::number(e.clockMs),
-                       e.running ? QStringLiteral("1") : QStringLiteral("0")};
-    for (const auto &score : e.before)
-        fields << scoreText(score);
-    for (const auto &score : e.after)
-        fields << scoreText(score);
-    fields << e.timeout;
-    QByteArrayList row;
-    for (const QString &field : std::as_const(fields))
-        row << csvField(field, separator);
-    return row.join(separator) + "\r\n";
-}
-
-using NextEntry = std::function<std::optional<GameLogEntry>()>;
-
-bool writeCsvRows(const NextEntry &next, QIODevice &out, CsvStyle style)
-{
-    const char separator = style == CsvStyle::Spreadsheet ? ';' : ',';
-    if (style == CsvStyle::Spreadsheet && out.write("\xEF\xBB\xBF") != 3)
-        return false;
-    if (out.write(csvHeader(separator)) < 0)
-        return false;
-    while (const std::optional<GameLogEntry> e = next())
-        if (out.write(csvRow(*e, separator)) < 0)
-            return false;
-    return true;
-}
-
-QByteArray jsonText(const QJsonValue &value)
-{
-    const QByteArray array = QJsonDocument(QJsonArray{value}).toJson(QJsonDocument::Compact);
-    return array.mid(1, array.size() - 2);
-}
-
-// The game as one JSON object whose steps are written as they come; the
-// totals, known only at the end, follow them.
-bool writeJsonGame(const GameRecord &header, const NextEntry &next, const int &damagedLines,
-                   QIODevice &out)
-{
-    const auto field = [&](const char *name, const QJsonValue &value) {
-        return out.write(QByteArray("  \"") + name + "\": " + jsonText(value) + ",\n") >= 0;
-    };
-    if (out.write("{\n") < 0 || !field("format", Format) || !field("version", header.version) ||
-        !field("started", timeText(header.started)) || !field("home", header.home) ||
-        !field("guest", header.guest) || !field("section1", header.section1) ||
-        !field("section2", header.section2) || !field("periods", header.periods) ||
-        out.write("  \"actions\": [") < 0)
-        return false;
-    GameTally tally(header.periods);
-    const char *separator = "\n    ";
-    while (const std::optional<GameLogEntry> e = next()) {
-        tally.add(*e);
-        if (out.write(separator + QJsonDocument(entryJson(*e)).toJson(QJsonDocument::Compact)) < 0)
-            return false;
-        separator = ",\n    ";
-    }
-    QJsonArray periodList;
-    for (const auto &[period, scores] : tally.periodScores())
-        periodList.append(QJsonObject{{QStringLiteral("period"), period},
-                                      {QStringLiteral("scores"), scoresJson(scores)}});
-    QJsonObject final{{QStringLiteral("scores"), scoresJson(tally.finalScores())}};
-    if (tally.steps() > 0) {
-        final.insert(QStringLiteral("clockMs"), tally.finalClockMs());
-        final.insert(QStringLiteral("period"), tally.finalPeriod());
-        final.insert(QStringLiteral("phase"), GameLog::phaseName(tally.finalPhase()));
-    }
-    return out.write("\n  ],\n") >= 0 && field("damagedLines", damagedLines) &&
-           field("periodScores", periodList) &&
-           out.write("  \"final\": " + jsonText(final) + "\n}\n") >= 0;
-}
-
-// The entries of a record in memory, one at a time.
-NextEntry entriesOf(const GameRecord &record)
-{
-    return [&record, i = qsizetype(0)]() mutable -> std::optional<GameLogEntry> {
-        if (i >= record.entries.size())
-            return std::nullopt;
-        return record.entries.at(i++);
-    };
-}
-
-GameRecord headerOf(const QJsonObject &header, const QString &path)
-{
-    GameRecord record;
-    record.path = path;
-    record.version = header.value(QStringLiteral("version")).toInt(-1);
-    record.started = QDateTime::fromString(header.value(QStringLiteral("started")).toString(),
-                                           Qt::ISODateWithMs);
-    record.home = header.value(QStringLiteral("home")).toString();
-    record.guest = header.value(QStringLiteral("guest")).toString();
-    record.section1 = header.value(QStringLiteral("section1")).toString();
-    record.section2 = header.value(QStringLiteral("section2")).toString();
-    record.periods = header.value(QStringLiteral("periods")).toInt();
-    record.fouls = header.value(QStringLiteral("fouls")).toBool();
-    return record;
-}
-
-// A log's line is far shorter; a longer one is damage, read past in pieces.
-constexpr qint64 MaxLineBytes = 64 * 1024;
-
 } // namespace
-
-QString GameLog::phaseName(GamePhase phase)
-{
-    switch (phase) {
-    case GamePhase::Break:
-        return QStringLiteral("break");
-    case GamePhase::Final:
-        return QStringLiteral("final");
-    case GamePhase::Play:
-        break;
-    }
-    return QStringLiteral("play");
-}
-
-QDateTime hallTime(const QDateTime &utc)
-{
-    const QDateTime local = utc.toLocalTime();
-    return local.toOffsetFromUtc(local.offsetFromUtc());
-}
-
-Scores GameRecord::finalScores() const
-{
-    return entries.isEmpty() ? Scores{} : entries.last().after;
-}
-
-QList<QPair<int, Scores>> GameRecord::periodScores() const
-{
-    GameTally tally(periods);
-    for (const GameLogEntry &e : entries)
-        tally.add(e);
-    return tally.periodScores();
-}
-
-QList<GameLogEntry> GameRecord::timeouts() const
-{
-    GameTally tally(periods);
-    for (const GameLogEntry &e : entries)
-        tally.add(e);
-    return tally.timeouts();
-}
-
-QByteArray GameRecord::toCsv(CsvStyle style) const
-{
-    QBuffer buffer;
-    buffer.open(QIODevice::WriteOnly);
-    writeCsvRows(entriesOf(*this), buffer, style);
-    return buffer.data();
-}
-
-QByteArray GameRecord::toJson() const
-{
-    QBuffer buffer;
-    buffer.open(QIODevice::WriteOnly);
-    writeJsonGame(*this, entriesOf(*this), damagedLines, buffer);
-    return buffer.data();
-}
-
-bool writeCsv(GameLogReader &reader, QIODevice &out, CsvStyle style)
-{
-    return writeCsvRows([&reader] { return reader.next(); }, out, style);
-}
-
-bool writeJson(GameLogReader &reader, QIODevice &out)
-{
-    // Damaged lines are all counted by the time the total is written.
-    int damaged = 0;
-    return writeJsonGame(
-        reader.header(),
-        [&] {
-            auto e = reader.next();
-            damaged = reader.damagedLines();
-            return e;
-        },
-        damaged, out);
-}
-
-bool GameLogReader::open(const QString &path, QString *error)
-{
-    const auto fail = [&](const QString &why) {
-        if (error)
-            *error = why;
-        m_file.close();
-        return false;
-    };
-    m_file.close();
-    m_file.setFileName(path);
-    m_damaged = 0;
-    if (!m_file.open(QIODevice::ReadOnly))
-        return fail(GameLog::tr("cannot read %1: %2").arg(path, m_file.errorString()));
-    const QJsonObject header = QJsonDocument::fromJson(m_file.readLine(MaxLineBytes)).object();
-    if (header.value(QStringLiteral("format")).toString() != Format)
-        return fail(GameLog::tr("%1 is not a Corvella game log").arg(path));
-    m_header = headerOf(header, path);
-    if (m_header.version > GameLog::Version)
-        return fail(GameLog::tr("%1 was written by a newer Corvella (log version %2; this one "
-                                "reads up to %3)")
-                        .arg(path)
-                        .arg(m_header.version)
-                        .arg(GameLog::Version));
-    if (m_header.version < 1)
-        return fail(GameLog::tr("%1 is not a Corvella game log").arg(path));
-    return true;
-}
-
-std::optional<GameLogEntry> GameLogReader::next()
-{
-    while (m_file.isOpen() && !m_file.atEnd()) {
-        QByteArray line = m_file.readLine(MaxLineBytes);
-        if (!line.endsWith('\n') && !m_file.atEnd()) {
-            while (!m_file.atEnd() && !m_file.readLine(MaxLineBytes).endsWith('\n')) {
-            }
-            ++m_damaged;
-            continue;
-        }
-        if (line.trimmed().isEmpty())
-            continue;
-        if (auto entry = parseEntry(line))
-            return entry;
-        ++m_damaged;
-    }
-    return std::nullopt;
-}
 
 GameLog::GameLog(QString folder, GameModel &game, GameHistory &history, QObject *parent)
     : QObject(parent), m_folder(std::move(folder)), m_game(game), m_history(history),
@@ -467,23 +99,6 @@ QString GameLog::newestLog(const QString &folder)
     return all.isEmpty() ? QString() : all.last();
 }
 
-std::optional<GameRecord> GameLog::read(const QString &path, QString *error)
-{
-    if (QFileInfo(path).size() > MaxFileBytes) {
-        if (error)
-            *error = tr("%1 is too large for a game log").arg(path);
-        return std::nullopt;
-    }
-    GameLogReader reader;
-    if (!reader.open(path, error))
-        return std::nullopt;
-    GameRecord record = reader.header();
-    while (auto entry = reader.next())
-        record.entries.append(*entry);
-    record.damagedLines = reader.damagedLines();
-    return record;
-}
-
 void GameLog::setCaptions(const QString &home, const QString &guest, const QString &section1,
                           const QString &section2)
 {
@@ -500,8 +115,8 @@ void GameLog::begin(bool resumed)
         return;
     const QString newest = newestLog(m_folder);
     QString why;
-    const auto record = newest.isEmpty() ? std::nullopt : read(newest, &why);
-    if (!record || record->version != Version) {
+    const auto record = newest.isEmpty() ? std::nullopt : GameRecord::read(newest, &why);
+    if (!record || record->version != GameRecord::Version) {
         if (!why.isEmpty())
             qWarning("corvella: starting a new game log: %s", qPrintable(why));
         return;
@@ -580,7 +195,7 @@ void GameLog::append(const QString &kind, const QString &action, const QString &
     // A clock the step stopped was at its stopping value; one that ran on
     // through the step is where it is now.
     e.beforeClockMs = !before.running ? before.clockMs : after.running ? e.clockMs : after.clockMs;
-    m_pending += QJsonDocument(entryJson(e)).toJson(QJsonDocument::Compact) + '\n';
+    m_pending += QJsonDocument(e.toJson()).toJson(QJsonDocument::Compact) + '\n';
 }
 
 void GameLog::startLog()
@@ -599,16 +214,17 @@ void GameLog::startLog()
     QString path = m_folder + u'/' + stem + QStringLiteral(".jsonl");
     for (int n = 2; QFile::exists(path) && n < 1000; ++n)
         path = m_folder + u'/' + stem + QStringLiteral("-%1.jsonl").arg(n);
-    const QJsonObject header{{QStringLiteral("format"), Format},
-                             {QStringLiteral("version"), Version},
-                             {QStringLiteral("started"), timeText(m_now())},
-                             {QStringLiteral("home"), m_home},
-                             {QStringLiteral("guest"), m_guest},
-                             {QStringLiteral("section1"), m_section1},
-                             {QStringLiteral("section2"), m_section2},
-                             {QStringLiteral("periods"), m_game.structure().periods},
-                             {QStringLiteral("fouls"), m_game.structure().fouls.on}};
-    m_pending = QJsonDocument(header).toJson(QJsonDocument::Compact) + '\n' + m_pending;
+    GameRecord header;
+    header.version = GameRecord::Version;
+    header.started = m_now();
+    header.home = m_home;
+    header.guest = m_guest;
+    header.section1 = m_section1;
+    header.section2 = m_section2;
+    header.periods = m_game.structure().periods;
+    header.fouls = m_game.structure().fouls.on;
+    m_pending =
+        QJsonDocument(header.headerJson()).toJson(QJsonDocument::Compact) + '\n' + m_pending;
     if (open(path, true)) {
         // The header goes to disk first: a log without one sorts as the oldest.
         flush();

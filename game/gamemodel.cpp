@@ -56,9 +56,22 @@ ClockSeconds GameModel::shownTimeFor(qint64 clockMs, bool countDown)
     return ClockSeconds::fromTenths(std::min(clockMs, LimitMs - 1) / 100);
 }
 
+QString GameModel::scoreRefusal(int from, ScoreChange change, qint64 amount, int max)
+{
+    // A blank score counts from 0.
+    const qint64 to = change == ScoreChange::Add ? from + amount : amount;
+    if (to >= ScoreMin && to <= max)
+        return {};
+    if (change == ScoreChange::Set)
+        return to > max ? tr("%1 is over %2").arg(to).arg(max)
+                        : tr("%1 is below %2").arg(to).arg(ScoreMin);
+    return to > max ? tr("%1 + %2 is over %3").arg(from).arg(amount).arg(max)
+                    : tr("%1 - %2 is below %3").arg(from).arg(-amount).arg(ScoreMin);
+}
+
 void GameModel::setScore(int which, int value)
 {
-    if (value < ScoreMin || value > maxScore(which))
+    if (!scoreRefusal(which, ScoreChange::Set, value).isEmpty())
         return;
     m_state.scores.at(which) = value;
     emit changed();

@@ -59,6 +59,8 @@ public:
     enum Team { Home, Guest };
     // Why a timeout cannot be taken now.
     enum class TimeoutRefusal { None, NoTimeouts, NotInPlay, OtherRunning, NoneLeft };
+    // How a score is changed: set to an amount, or the amount added to it.
+    enum class ScoreChange { Set, Add };
     // What the clock ended by itself.
     enum class ClockEnd { Period, Break, Timeout, Zero, Limit };
     Q_ENUM(ClockEnd)
@@ -108,6 +110,14 @@ public:
     ClockSeconds shownTimeoutTime() const { return shownTimeFor(timeoutLeftMs(), true); }
     int timeoutsLeft(Team team) const;
     TimeoutRefusal timeoutRefusal(Team team) const;
+    // Why score `which` cannot be changed so, in the words every way of
+    // changing it tells ("99 + 5 is over 99"); empty when it can.
+    QString scoreRefusal(int which, ScoreChange change, qint64 amount) const
+    {
+        return scoreRefusal(score(which).value_or(0), change, amount, maxScore(which));
+    }
+    // The same for a score at `from` that goes up to `max`.
+    static QString scoreRefusal(int from, ScoreChange change, qint64 amount, int max);
     // Section 2 as team fouls: whether a team has reached the bonus.
     bool inBonus(Team team) const;
 

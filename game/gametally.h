@@ -1,6 +1,6 @@
 #pragma once
 
-#include "game/gamelog.h"
+#include "game/gamerecord.h"
 
 // What a game's result sums up, gathered from its steps one at a time: the
 // scores at the end of each period and of the game, and the timeouts that

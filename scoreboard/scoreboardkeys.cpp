@@ -66,21 +66,12 @@ void ScoreBoardWindow::scoreKey(GameModel::Score which, int keyAscii)
         showNotice(tr("Not taken: %1").arg(m_scoreEntry.refusal()));
     if (!edit)
         return;
-    if (edit->kind == ScoreEdit::Add) {
-        // The game ignores a score out of range; the operator is told why.
-        const int from = game().score(which).value_or(0);
-        const int to = from + edit->amount;
-        if (to > game().maxScore(which))
-            showNotice(tr("Not taken: %1 + %2 is over %3")
-                           .arg(from)
-                           .arg(edit->amount)
-                           .arg(game().maxScore(which)));
-        else if (to < GameModel::ScoreMin)
-            showNotice(tr("Not taken: %1 - %2 is below %3")
-                           .arg(from)
-                           .arg(-edit->amount)
-                           .arg(GameModel::ScoreMin));
-    }
+    // The game ignores a score out of range; the operator is told why.
+    const auto change =
+        edit->kind == ScoreEdit::Set ? GameModel::ScoreChange::Set : GameModel::ScoreChange::Add;
+    if (const QString refusal = game().scoreRefusal(which, change, edit->amount);
+        !refusal.isEmpty())
+        showNotice(tr("Not taken: %1").arg(refusal));
     if (edit->kind == ScoreEdit::Set)
         act(Action::ScoreSet, tr("Set score"),
             [&](GameModel &game) { game.setScore(which, edit->amount); });

@@ -163,14 +163,7 @@ void ScoreBoardWindow::trackHistory()
 
 QString ScoreBoardWindow::clockText(qint64 ms) const
 {
-    return clockText(GameModel::shownTimeFor(ms, game().countsDown()));
-}
-
-QString ScoreBoardWindow::clockText(ClockSeconds shown)
-{
-    const ClockFace::Digits d = ClockFace::digitsFor(shown);
-    const auto digit = [](int v) { return v < 0 ? QString() : QString::number(v); };
-    return digit(d[0]) + digit(d[1]) + u':' + digit(d[2]) + digit(d[3]) + u'.' + digit(d[4]);
+    return ClockFace::text(GameModel::shownTimeFor(ms, game().countsDown()));
 }
 
 QString ScoreBoardWindow::changeText(const GameState &before, const GameState &after) const
@@ -208,7 +201,8 @@ void ScoreBoardWindow::undo()
         if (const std::optional<ClockSeconds> from = m_history.undoRestartsClockAt()) {
             m_confirming = next;
             m_undoConfirm.start();
-            showNotice(tr("Ctrl+Z again starts the clock from %1").arg(clockText(*from)), true);
+            showNotice(tr("Ctrl+Z again starts the clock from %1").arg(ClockFace::text(*from)),
+                       true);
             return;
         }
     }

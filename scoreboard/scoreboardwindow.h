@@ -117,7 +117,6 @@ private:
     void trackHistory();
     QString changeText(const GameState &before, const GameState &after) const;
     QString clockText(qint64 ms) const;
-    static QString clockText(ClockSeconds shown);
     static QString stepNotice(const QString &done, const QString &what, const QStringList &skipped);
 
     GameHistory &m_history;

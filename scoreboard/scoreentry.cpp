@@ -93,13 +93,9 @@ std::optional<ScoreEdit> ScoreEntry::wholeKey(int keyAscii, int maxScore)
     }
     if (digit) {
         const QString typed = m_text + QChar(keyAscii);
-        if (typed.toInt() > maxScore) {
-            m_refusal =
-                QCoreApplication::translate("ScoreEntry", "%1 is over %2").arg(typed).arg(maxScore);
-            m_text.clear();
-        } else {
-            m_text = typed;
-        }
+        m_refusal =
+            GameModel::scoreRefusal(0, GameModel::ScoreChange::Set, typed.toInt(), maxScore);
+        m_text = m_refusal.isEmpty() ? typed : QString();
         return std::nullopt;
     }
     if (keyAscii == '+' || keyAscii == '-') {

@@ -290,6 +290,15 @@ bool LiveChannel::perform(quint64 page, const QJsonObject &message)
         if (!which.isDouble() || which.toDouble() != w || w < 0 || w >= GameModel::ScoreCount ||
             !delta.isDouble() || delta.toDouble() != d || d == 0 || qAbs(d) > MaxScoreStep)
             return false;
+        const QString refusal = m_game.scoreRefusal(w, GameModel::ScoreChange::Add, d);
+        if (!refusal.isEmpty()) {
+            // Told to the phone that asked, in the words the board uses.
+            QJsonObject reply = typed("action");
+            reply.insert(QStringLiteral("result"), text("refused"));
+            reply.insert(QStringLiteral("reason"), refusal);
+            send(page, reply);
+            return true;
+        }
         record(GameHistory::Action::ScoreAdd, tr("Change score from a phone"),
                [w, d](GameModel &g) { g.addToScore(w, d); });
     } else if (action == u"clock") {

@@ -348,13 +348,11 @@ RemoteApi::Outcome RemoteApi::changeScore(const QByteArray &which, const QJsonOb
     const std::optional<qint64> n = whole(add.isUndefined() ? set : add);
     if (!n)
         return {400, tr("the score change is a whole number")};
-    const qint64 now = m_game.score(index).value_or(0);
-    const qint64 to = add.isUndefined() ? *n : now + *n;
-    if (to < GameModel::ScoreMin || to > m_game.maxScore(index))
-        return {409, tr("the score would be %1, outside %2 to %3")
-                         .arg(to)
-                         .arg(GameModel::ScoreMin)
-                         .arg(m_game.maxScore(index))};
+    const auto change =
+        add.isUndefined() ? GameModel::ScoreChange::Set : GameModel::ScoreChange::Add;
+    if (const QString refusal = m_game.scoreRefusal(index, change, *n); !refusal.isEmpty())
+        return {409, refusal};
+    const qint64 to = add.isUndefined() ? *n : m_game.score(index).value_or(0) + *n;
     const int value = int(to);
     return record(
         add.isUndefined() ? Action::ScoreSet : Action::ScoreAdd, tr("Change score from the API"),

@@ -1,7 +1,9 @@
 #include "web/reportpage.h"
 
+#include "game/clockface.h"
 #include "game/gamelog.h"
 #include "game/gametally.h"
+#include "game/recordsheet.h"
 #include "web/pagetexts.h"
 
 #include <QBuffer>
@@ -16,30 +18,19 @@ class ReportWords
 public:
     explicit ReportWords(const QString &language) : m_words(language) {}
     QString operator()(const char *text) const { return m_words("ReportPage", text); }
+    QString operator()(const char *context, const char *text) const
+    {
+        return m_words(context, text);
+    }
 
 private:
     PageWords m_words;
 };
 
-QString scoreText(const std::optional<int> &score)
+QString pair(const RecordSheet::Scores &s)
 {
-    return score ? QString::number(*score) : QStringLiteral("-");
-}
-
-QString pair(const std::array<std::optional<int>, 4> &s)
-{
-    return QStringLiteral("%1 : %2 / %3 : %4")
-        .arg(scoreText(s[0]), scoreText(s[1]), scoreText(s[2]), scoreText(s[3]));
-}
-
-// The game clock as the board shows it, to the tenth.
-QString clockText(qint64 ms)
-{
-    const qint64 tenths = ms / 100;
-    return QStringLiteral("%1:%2.%3")
-        .arg(tenths / 600)
-        .arg(tenths / 10 % 60, 2, 10, QLatin1Char('0'))
-        .arg(tenths % 10);
+    return RecordSheet::scorePair(s, 0, 1) + QStringLiteral(" / ") +
+           RecordSheet::scorePair(s, 2, 3);
 }
 
 // What was done, in the words the board used for it.
@@ -56,7 +47,7 @@ QString rowHtml(const GameLogEntry &e)
         .arg(e.number)
         .arg(hallTime(e.time).toString(QStringLiteral("HH:mm:ss")), what.toHtmlEscaped())
         .arg(e.period)
-        .arg(clockText(e.clockMs), pair(e.after));
+        .arg(ClockFace::textOfMs(e.clockMs), pair(e.after));
 }
 
 QByteArray reportHtml(GameLogReader &reader, const QString &language, const ReportWords &word)
@@ -68,18 +59,16 @@ QByteArray reportHtml(GameLogReader &reader, const QString &language, const Repo
         tally.add(*e);
         rows += rowHtml(*e);
     }
-    const QLocale locale(language.isEmpty() ? QStringLiteral("en") : language);
-    const QDateTime started = hallTime(game.started);
-    const QString when = QStringLiteral("%1, %2 (%3)")
-                             .arg(locale.toString(started.date(), QLocale::LongFormat),
-                                  started.time().toString(QStringLiteral("HH:mm")),
-                                  started.toString(QStringLiteral("t")));
+    // The sheet's words in the page's language, as the rest of the page.
+    const RecordSheet sheet(
+        game, QLocale(language.isEmpty() ? QStringLiteral("en") : language),
+        [&word](const char *context, const char *text) { return word(context, text); });
     QString html = QStringLiteral("<!DOCTYPE html><html lang='%1'><head><meta charset='utf-8'>"
                                   "<title>%2</title></head><body>")
                        .arg(language.isEmpty() ? QStringLiteral("en") : language,
                             word(QT_TRANSLATE_NOOP("ReportPage", "Corvella: the game")));
-    html += QStringLiteral("<h1>%1 &ndash; %2</h1><p>%3</p><p>%4 <b>%5</b></p>")
-                .arg(game.home.toHtmlEscaped(), game.guest.toHtmlEscaped(), when.toHtmlEscaped(),
+    html += QStringLiteral("<h1>%1</h1><p>%2</p><p>%3 <b>%4</b></p>")
+                .arg(sheet.title().toHtmlEscaped(), sheet.started().toHtmlEscaped(),
                      word(QT_TRANSLATE_NOOP("ReportPage", "Final:")), pair(tally.finalScores()));
     for (const auto &[period, scores] : tally.periodScores())
         html += QStringLiteral("<p>%1</p>")

@@ -130,7 +130,7 @@ private slots:
         const QPageSize size(paper == u"Letter" ? QPageSize::Letter : QPageSize::A4);
         QFile written(pdf);
         QVERIFY(written.open(QIODevice::WriteOnly));
-        written.write(gamePdf(*GameLog::read(log), size));
+        written.write(gamePdf(*GameRecord::read(log), size));
         written.close();
 
         const QString boxes = pdfText(pdf, {QStringLiteral("-bbox")});
@@ -206,6 +206,10 @@ private slots:
             << QStringList{QStringLiteral("(UTC+01:00)"), QStringLiteral("<td>20:30:00</td>"),
                            QStringLiteral("<th>Game clock</th>"),
                            QStringLiteral("<td>0:30.0</td>")};
+        // The page heads the game in the printed sheet's words, in its own language.
+        QTest::newRow("report page in German")
+            << QString() << QByteArray("/report?lang=de")
+            << QStringList{QStringLiteral("8. Dezember 2026, 20:30 Uhr (UTC+01:00)")};
         QTest::newRow("report csv for a spreadsheet")
             << QString() << QByteArray("/report.csv?excel=1")
             << QStringList{QStringLiteral("\uFEFFn;time;kind;"),

@@ -257,7 +257,7 @@ private slots:
                          .load()
                          .value_or(SavedGame{})
                          .scores.at(GameModel::Guest2);
-            const auto record = GameLog::read(app.gameLog()->currentPath());
+            const auto record = GameRecord::read(app.gameLog()->currentPath());
             logged << (record ? record->entries.size() : 0);
         });
         type(panel, QStringLiteral("7\r+2+1"));
@@ -394,7 +394,7 @@ private slots:
         app.finishWrites();
         const QStringList logs = GameLog::logs(stateFolder() + QStringLiteral("/games"));
         QCOMPARE(logs.size(), 1);
-        const auto record = GameLog::read(logs.first());
+        const auto record = GameRecord::read(logs.first());
         QCOMPARE(record->entries.size(), 1);
         QCOMPARE(record->entries.first().before.at(GameModel::Home1), home);
         QCOMPARE(GameStateFile(stateFolder()).load()->scores.at(GameModel::Home1), home + 2);
@@ -456,7 +456,7 @@ private slots:
         QCOMPARE(board->windowTitle(), QStringLiteral("Corvella by Brannick"));
         QCOMPARE(recordStatus(app), status(true, true));
         QVERIFY(window->findChild<QLabel *>(QStringLiteral("recordProblem"))->isHidden());
-        const auto record = GameLog::read(app.gameLog()->currentPath());
+        const auto record = GameRecord::read(app.gameLog()->currentPath());
         QCOMPARE(record->damagedLines, 0);
         QCOMPARE(record->entries.size(), 3);
         QCOMPARE(record->entries.last().after.at(GameModel::Home1), 10);

@@ -29,6 +29,42 @@ private slots:
         QCOMPARE(QList<int>(shown.begin(), shown.end()), digits);
     }
 
+    // The text of a time reads as the face shows it, digit for digit.
+    void theTextReadsAsTheFace_data() { sec2ClockWritesTheFiveDigits_data(); }
+    void theTextReadsAsTheFace()
+    {
+        QFETCH(double, seconds);
+        QFETCH(QList<int>, digits);
+        QString face;
+        for (qsizetype i = 0; i < digits.size(); ++i)
+            face += (i == 2   ? QStringLiteral(":")
+                     : i == 4 ? QStringLiteral(".")
+                              : QString()) +
+                    (digits.at(i) < 0 ? QString() : QString::number(digits.at(i)));
+        QCOMPARE(ClockFace::text(ClockSeconds::fromDouble(seconds)), face);
+    }
+
+    void aRecordedClockIsCutToTenths_data()
+    {
+        QTest::addColumn<qint64>("ms");
+        QTest::addColumn<QString>("text");
+        QTest::newRow("a tenth short of a minute") << qint64(59'999) << QStringLiteral("0:59.9");
+        QTest::newRow("ten minutes") << qint64(600'000) << QStringLiteral("10:00.0");
+        QTest::newRow("past the face's limit") << qint64(6'000'050) << QStringLiteral("100:00.0");
+    }
+    void aRecordedClockIsCutToTenths()
+    {
+        QFETCH(qint64, ms);
+        QFETCH(QString, text);
+        QCOMPARE(ClockFace::textOfMs(ms), text);
+    }
+
+    void aBlankScoreReadsAsADash()
+    {
+        QCOMPARE(ClockFace::scoreText(std::nullopt), QStringLiteral("-"));
+        QCOMPARE(ClockFace::scoreText(0), QStringLiteral("0"));
+    }
+
     void strToSeconds_data()
     {
         QTest::addColumn<QString>("text");

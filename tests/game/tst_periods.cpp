@@ -221,12 +221,12 @@ private slots:
                                 game.timeoutsTaken().at(GameModel::Home).at(0)};
         QTEST(counts, "scoreFoulTimeouts");
         QTEST(skipped.join(QStringLiteral(", ")), "skipped");
-        const auto record = GameLog::read(log.currentPath());
+        const auto record = GameRecord::read(log.currentPath());
         QVERIFY(record);
         QString lastStepPhase;
         for (const GameLogEntry &e : record->entries)
             if (e.kind != u"clock")
-                lastStepPhase = GameLog::phaseName(e.phase);
+                lastStepPhase = GameRecord::phaseName(e.phase);
         QTEST(lastStepPhase, "loggedPhase");
     }
 

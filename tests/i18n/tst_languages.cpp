@@ -451,7 +451,7 @@ QList<QPair<QString, QString>> TestLanguages::loggedSteps(const QString &languag
         board.runCommandKey(key);
     QTest::keyClick(&board, Qt::Key_Z, Qt::ControlModifier);
     QList<QPair<QString, QString>> steps;
-    const std::optional<GameRecord> record = GameLog::read(log.currentPath());
+    const std::optional<GameRecord> record = GameRecord::read(log.currentPath());
     for (const GameLogEntry &e : record->entries)
         steps.append({e.kind + u' ' + e.action, e.label});
     return steps;
@@ -500,7 +500,7 @@ void TestLanguages::thePrintedResultSpeaksTheLanguage()
     const QString pdf = folder.filePath(QStringLiteral("result.pdf"));
     QFile file(pdf);
     QVERIFY(file.open(QIODevice::WriteOnly));
-    file.write(gamePdf(*GameLog::read(log.currentPath())));
+    file.write(gamePdf(*GameRecord::read(log.currentPath())));
     file.close();
     QProcess text;
     text.start(QStringLiteral("pdftotext"), {pdf, QStringLiteral("-")});

@@ -2,11 +2,17 @@
 #include "scoreboard/operatorhints.h"
 #include "scoreboard/scoreboardwindow.h"
 #include "settings/appsettings.h"
+#include "settings/currentsettings.h"
 #include "tests/support/boardtext.h"
 #include "tests/support/fakes.h"
 #include "tests/support/testboard.h"
 #include "tests/support/testenv.h"
+#include "web/livechannel.h"
 #include "web/operatorpanel.h"
+#include "web/remoteapi.h"
+
+#include <QJsonDocument>
+#include <QJsonObject>
 
 using namespace Qt::StringLiterals;
 
@@ -94,6 +100,66 @@ private slots:
             QVERIFY2(line.contains(QStringLiteral("Not taken")) && line.contains(told),
                      qPrintable(line));
         }
+    }
+
+    // A score out of range is refused in the same words wherever it was
+    // asked for: the game itself, the board's keys, the API and a phone.
+    void aScoreRefusalReadsTheSameEverywhere_data()
+    {
+        QTest::addColumn<QString>("place");
+        for (const char *place : {"game", "keys", "api", "phone"})
+            QTest::newRow(place) << QString::fromLatin1(place);
+    }
+    void aScoreRefusalReadsTheSameEverywhere()
+    {
+        QFETCH(QString, place);
+        Settings s = withHints(OperatorHintsMode::Always);
+        s.Api = 1;
+        s.ApiToken = u"0123456789abcdef0123456789abcdef"_s;
+        TestBoard made(fakes, s);
+        CurrentSettings settings(s);
+        LiveChannel live(made.game, made.history, settings, fakes.time);
+        RemoteApi api(made.game, made.history, settings, live, fakes.time);
+        made.game.setScore(GameModel::Home1, 98);
+
+        QString told;
+        if (place == u"game") {
+            told = made.game.scoreRefusal(GameModel::Home1, GameModel::ScoreChange::Add, 3);
+        } else if (place == u"keys") {
+            QVERIFY(open(made.window));
+            made.window.controls().home1Panel->setFocus();
+            type(made.window.controls().home1Panel, u"+3"_s);
+            told = made.window.operatorHints()->text();
+        } else if (place == u"api") {
+            const HttpFront::Request request{"POST",
+                                             "/api/v1/score/home/1",
+                                             {},
+                                             "HTTP/1.1",
+                                             {{"authorization", "Bearer " + s.ApiToken.toLatin1()}},
+                                             R"({"add":3})",
+                                             u"127.0.0.1"_s};
+            const HttpFront::Answer answer = api.answer(request);
+            QCOMPARE(answer.status, 409);
+            told = QJsonDocument::fromJson(answer.body).object().value(u"error"_s).toString();
+        } else {
+            QJsonObject reply;
+            connect(&live, &LiveChannel::sendToPage, this, [&](quint64, const QString &text) {
+                reply = QJsonDocument::fromJson(text.toUtf8()).object();
+            });
+            const auto say = [&](const QJsonObject &message) {
+                live.pageMessage(1, QString::fromUtf8(QJsonDocument(message).toJson()));
+            };
+            live.pageOpened(1);
+            say({{u"type"_s, u"pin"_s}, {u"pin"_s, live.pinLock().pin()}});
+            say({{u"type"_s, u"action"_s},
+                 {u"action"_s, u"score"_s},
+                 {u"which"_s, GameModel::Home1},
+                 {u"delta"_s, 3}});
+            QCOMPARE(reply.value(u"result"_s).toString(), u"refused"_s);
+            told = reply.value(u"reason"_s).toString();
+        }
+        QVERIFY2(told.endsWith(u"98 + 3 is over 99"_s), qPrintable(told));
+        QCOMPARE(made.game.score(GameModel::Home1), 98);
     }
 
     // Every key the game refuses says why on the hints; without them the

@@ -75,6 +75,8 @@
           : message.result === 'locked'
             ? Texts.t('Too many wrong PINs. Wait a while, or scan the QR code.')
             : Texts.t('Wrong PIN.');
+      } else if (message.type === 'action' && message.result === 'refused') {
+        $('message').textContent = message.reason || '';
       } else if (message.type === 'undo' && message.result === 'confirm') {
         $('message').textContent = Texts.t('Undo again to start the clock again.');
       } else if (message.type === 'pinRequired') {

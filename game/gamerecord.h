@@ -1,0 +1,108 @@
+#pragma once
+
+#include "game/gamestructure.h"
+
+#include <QDateTime>
+#include <QFile>
+#include <QJsonObject>
+#include <QList>
+#include <QPair>
+#include <QString>
+
+#include <array>
+#include <optional>
+
+class QIODevice;
+
+// One step of a game as its log keeps it.
+struct GameLogEntry
+{
+    int number = 0;
+    QDateTime time; // UTC
+    QString kind;   // "action", "undo", "redo"
+    QString action; // what the step did, by id ("score.add"); empty in older logs
+    QString label;  // the same in the operator's language, as the board said it
+    QString origin; // "operator", "remote"
+    std::array<std::optional<int>, 4> before{};
+    std::array<std::optional<int>, 4> after{};
+    int beforePeriod = 1;
+    int period = 1;
+    GamePhase phase = GamePhase::Play;
+    qint64 beforeClockMs = 0;
+    qint64 clockMs = 0;
+    bool running = false;
+    QString timeout; // "home" or "guest" when the step started that team's timeout
+
+    // The step as one line of the log, and back: nothing when the line is
+    // damaged or does not describe a step.
+    QJsonObject toJson() const;
+    static std::optional<GameLogEntry> fromLine(const QByteArray &line);
+};
+
+// How a CSV is written: RFC 4180 (comma separated), or for a spreadsheet in
+// a locale whose decimal separator is the comma (semicolons, and a UTF-8 byte
+// order mark so that the spreadsheet knows the encoding).
+enum class CsvStyle { Rfc4180, Spreadsheet };
+
+// A game read back from its log.
+struct GameRecord
+{
+    // The log's format as this program writes it, and the most it reads.
+    static constexpr int Version = 1;
+    static constexpr qint64 MaxFileBytes = 64 * 1024 * 1024;
+
+    QString path;
+    int version = 0;
+    QDateTime started; // UTC
+    QString home, guest, section1, section2;
+    int periods = 0;    // 0: the game had no periods
+    bool fouls = false; // section 2 counted team fouls (unknown in older logs)
+    QList<GameLogEntry> entries;
+    int damagedLines = 0;
+
+    // Reads a log; a line that does not read is skipped and counted. Nothing,
+    // with the reason in `error`, when the file is not a log we can read.
+    static std::optional<GameRecord> read(const QString &path, QString *error = nullptr);
+    // The log's first line: everything here but the path and the steps.
+    QJsonObject headerJson() const;
+    static QString phaseName(GamePhase phase);
+
+    // The scores at the end of the game, and of each period played.
+    std::array<std::optional<int>, 4> finalScores() const;
+    QList<QPair<int, std::array<std::optional<int>, 4>>> periodScores() const;
+    // The steps that started a timeout and are still in the game.
+    QList<GameLogEntry> timeouts() const;
+
+    QByteArray toCsv(CsvStyle style = CsvStyle::Rfc4180) const;
+    QByteArray toJson() const;
+};
+
+// Reads a log one step at a time, so that an export of a long game never
+// holds it whole.
+class GameLogReader
+{
+public:
+    // Reads the header; false, with the reason in `error`, when the file is
+    // not a log we can read.
+    bool open(const QString &path, QString *error = nullptr);
+    // The game's header: everything but the entries and the damaged lines.
+    const GameRecord &header() const { return m_header; }
+    // The next step that reads, skipping (and counting) damaged lines;
+    // nothing at the end.
+    std::optional<GameLogEntry> next();
+    int damagedLines() const { return m_damaged; }
+
+private:
+    QFile m_file;
+    GameRecord m_header;
+    int m_damaged = 0;
+};
+
+// The record as a spreadsheet or a program reads it, written as it is read.
+// False when `out` refused a write.
+bool writeCsv(GameLogReader &reader, QIODevice &out, CsvStyle style = CsvStyle::Rfc4180);
+bool writeJson(GameLogReader &reader, QIODevice &out);
+
+// A time of the log (kept in UTC) as the hall's clocks showed it, carrying
+// its offset from UTC so that it still reads right elsewhere.
+QDateTime hallTime(const QDateTime &utc);
