@@ -377,6 +377,25 @@ Die Tasten beschreibt corvella(1).</translation>
     </message>
 </context>
 <context>
+    <name>GameModel</name>
+    <message>
+        <source>%1 is over %2</source>
+        <translation>%1 ist über %2</translation>
+    </message>
+    <message>
+        <source>%1 is below %2</source>
+        <translation>%1 ist unter %2</translation>
+    </message>
+    <message>
+        <source>%1 + %2 is over %3</source>
+        <translation>%1 + %2 ist über %3</translation>
+    </message>
+    <message>
+        <source>%1 - %2 is below %3</source>
+        <translation>%1 - %2 ist unter %3</translation>
+    </message>
+</context>
+<context>
     <name>GamePage</name>
     <message>
         <source>Game</source>
@@ -1035,10 +1054,6 @@ Die Tasten beschreibt corvella(1).</translation>
         <translation>die Änderung des Punktstands ist eine ganze Zahl</translation>
     </message>
     <message>
-        <source>the score would be %1, outside %2 to %3</source>
-        <translation>der Punktstand wäre %1, außerhalb von %2 bis %3</translation>
-    </message>
-    <message>
         <source>Change score from the API</source>
         <translation>Punktstand über die API ändern</translation>
     </message>
@@ -1123,14 +1138,6 @@ Die Tasten beschreibt corvella(1).</translation>
     <message>
         <source>Not taken: %1</source>
         <translation>Nicht übernommen: %1</translation>
-    </message>
-    <message>
-        <source>Not taken: %1 + %2 is over %3</source>
-        <translation>Nicht übernommen: %1 + %2 ist über %3</translation>
-    </message>
-    <message>
-        <source>Not taken: %1 - %2 is below %3</source>
-        <translation>Nicht übernommen: %1 - %2 ist unter %3</translation>
     </message>
     <message>
         <source>Set score</source>
@@ -1298,10 +1305,6 @@ Die Tasten beschreibt corvella(1).</translation>
     <message>
         <source>%1: a sign, then one digit</source>
         <translation>%1: ein Vorzeichen, dann eine Ziffer</translation>
-    </message>
-    <message>
-        <source>%1 is over %2</source>
-        <translation>%1 ist über %2</translation>
     </message>
 </context>
 <context>

@@ -377,6 +377,25 @@ Las teclas están en corvella(1).</translation>
     </message>
 </context>
 <context>
+    <name>GameModel</name>
+    <message>
+        <source>%1 is over %2</source>
+        <translation>%1 pasa de %2</translation>
+    </message>
+    <message>
+        <source>%1 is below %2</source>
+        <translation>%1 es menor que %2</translation>
+    </message>
+    <message>
+        <source>%1 + %2 is over %3</source>
+        <translation>%1 + %2 pasa de %3</translation>
+    </message>
+    <message>
+        <source>%1 - %2 is below %3</source>
+        <translation>%1 - %2 es menor que %3</translation>
+    </message>
+</context>
+<context>
     <name>GamePage</name>
     <message>
         <source>Game</source>
@@ -1035,10 +1054,6 @@ Las teclas están en corvella(1).</translation>
         <translation>el cambio de tanteo es un número entero</translation>
     </message>
     <message>
-        <source>the score would be %1, outside %2 to %3</source>
-        <translation>el tanteo sería %1, fuera de %2 a %3</translation>
-    </message>
-    <message>
         <source>Change score from the API</source>
         <translation>Cambiar el tanteo desde la API</translation>
     </message>
@@ -1123,14 +1138,6 @@ Las teclas están en corvella(1).</translation>
     <message>
         <source>Not taken: %1</source>
         <translation>No aceptado: %1</translation>
-    </message>
-    <message>
-        <source>Not taken: %1 + %2 is over %3</source>
-        <translation>No aceptado: %1 + %2 pasa de %3</translation>
-    </message>
-    <message>
-        <source>Not taken: %1 - %2 is below %3</source>
-        <translation>No aceptado: %1 - %2 es menor que %3</translation>
     </message>
     <message>
         <source>Set score</source>
@@ -1298,10 +1305,6 @@ Las teclas están en corvella(1).</translation>
     <message>
         <source>%1: a sign, then one digit</source>
         <translation>%1: un signo y luego un dígito</translation>
-    </message>
-    <message>
-        <source>%1 is over %2</source>
-        <translation>%1 pasa de %2</translation>
     </message>
 </context>
 <context>

@@ -377,6 +377,25 @@ Voir corvella(1) pour les touches.</translation>
     </message>
 </context>
 <context>
+    <name>GameModel</name>
+    <message>
+        <source>%1 is over %2</source>
+        <translation>%1 dépasse %2</translation>
+    </message>
+    <message>
+        <source>%1 is below %2</source>
+        <translation>%1 est sous %2</translation>
+    </message>
+    <message>
+        <source>%1 + %2 is over %3</source>
+        <translation>%1 + %2 dépasse %3</translation>
+    </message>
+    <message>
+        <source>%1 - %2 is below %3</source>
+        <translation>%1 - %2 est sous %3</translation>
+    </message>
+</context>
+<context>
     <name>GamePage</name>
     <message>
         <source>Game</source>
@@ -1035,10 +1054,6 @@ Voir corvella(1) pour les touches.</translation>
         <translation>le changement de score est un nombre entier</translation>
     </message>
     <message>
-        <source>the score would be %1, outside %2 to %3</source>
-        <translation>le score serait %1, hors de %2 à %3</translation>
-    </message>
-    <message>
         <source>Change score from the API</source>
         <translation>Changer le score depuis l&apos;API</translation>
     </message>
@@ -1123,14 +1138,6 @@ Voir corvella(1) pour les touches.</translation>
     <message>
         <source>Not taken: %1</source>
         <translation>Refusé : %1</translation>
-    </message>
-    <message>
-        <source>Not taken: %1 + %2 is over %3</source>
-        <translation>Refusé : %1 + %2 dépasse %3</translation>
-    </message>
-    <message>
-        <source>Not taken: %1 - %2 is below %3</source>
-        <translation>Refusé : %1 - %2 est sous %3</translation>
     </message>
     <message>
         <source>Set score</source>
@@ -1298,10 +1305,6 @@ Voir corvella(1) pour les touches.</translation>
     <message>
         <source>%1: a sign, then one digit</source>
         <translation>%1 : un signe, puis un chiffre</translation>
-    </message>
-    <message>
-        <source>%1 is over %2</source>
-        <translation>%1 dépasse %2</translation>
     </message>
 </context>
 <context>

@@ -377,6 +377,25 @@ Zie corvella(1) voor de toetsen.</translation>
     </message>
 </context>
 <context>
+    <name>GameModel</name>
+    <message>
+        <source>%1 is over %2</source>
+        <translation>%1 is meer dan %2</translation>
+    </message>
+    <message>
+        <source>%1 is below %2</source>
+        <translation>%1 is minder dan %2</translation>
+    </message>
+    <message>
+        <source>%1 + %2 is over %3</source>
+        <translation>%1 + %2 is meer dan %3</translation>
+    </message>
+    <message>
+        <source>%1 - %2 is below %3</source>
+        <translation>%1 - %2 is minder dan %3</translation>
+    </message>
+</context>
+<context>
     <name>GamePage</name>
     <message>
         <source>Game</source>
@@ -1035,10 +1054,6 @@ Zie corvella(1) voor de toetsen.</translation>
         <translation>de scorewijziging is een geheel getal</translation>
     </message>
     <message>
-        <source>the score would be %1, outside %2 to %3</source>
-        <translation>de score zou %1 zijn, buiten %2 tot %3</translation>
-    </message>
-    <message>
         <source>Change score from the API</source>
         <translation>Score wijzigen via de API</translation>
     </message>
@@ -1123,14 +1138,6 @@ Zie corvella(1) voor de toetsen.</translation>
     <message>
         <source>Not taken: %1</source>
         <translation>Niet aangenomen: %1</translation>
-    </message>
-    <message>
-        <source>Not taken: %1 + %2 is over %3</source>
-        <translation>Niet aangenomen: %1 + %2 is meer dan %3</translation>
-    </message>
-    <message>
-        <source>Not taken: %1 - %2 is below %3</source>
-        <translation>Niet aangenomen: %1 - %2 is minder dan %3</translation>
     </message>
     <message>
         <source>Set score</source>
@@ -1298,10 +1305,6 @@ Zie corvella(1) voor de toetsen.</translation>
     <message>
         <source>%1: a sign, then one digit</source>
         <translation>%1: een teken, dan één cijfer</translation>
-    </message>
-    <message>
-        <source>%1 is over %2</source>
-        <translation>%1 is meer dan %2</translation>
     </message>
 </context>
 <context>
