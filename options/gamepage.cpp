@@ -104,6 +104,28 @@ GamePage::GamePage(const OptionsServices &services, QWidget *parent)
     column->addStretch(1);
     layout->addLayout(column, 0, 0);
     createTimeoutsGroup(layout);
+    followRuleEdits();
+}
+
+// The list of presets names the rules as they stand, "Custom" once they
+// are no preset's.
+void GamePage::followRuleEdits()
+{
+    const auto rematch = [this] {
+        if (m_loading)
+            return;
+        Settings values = m_loaded;
+        store(values);
+        showMatchingPreset(values);
+    };
+    for (QLineEdit *box :
+         {m_periodLength, m_breaks, m_overtime, m_timeoutsPerHalf, m_timeoutLength})
+        connect(box, &QLineEdit::textEdited, this, rematch);
+    for (QSpinBox *box : {m_periods, m_timeoutsPerGame, m_foulBonusAt, m_scoreDigits})
+        connect(box, &QSpinBox::valueChanged, this, rematch);
+    for (QComboBox *box : {m_section2Role, m_foulsReset})
+        connect(box, &QComboBox::currentIndexChanged, this, rematch);
+    connect(m_countDown, &QCheckBox::toggled, this, rematch);
 }
 
 QString GamePage::title() const
@@ -205,6 +227,7 @@ void GamePage::createTimeoutsGroup(QGridLayout *layout)
 void GamePage::load(const Settings &settings)
 {
     m_loaded = settings;
+    m_loading = true;
     m_countDown->setChecked(settings.CountDown != 0);
     m_periodLength->setText(settings.PeriodLength);
     m_audienceScreen->setValue(settings.AudienceScreen);
@@ -218,6 +241,7 @@ void GamePage::load(const Settings &settings)
     m_foulsReset->setCurrentIndex(std::max(0, m_foulsReset->findData(settings.FoulsReset)));
     m_foulBonusAt->setValue(settings.FoulBonusAt);
     m_scoreDigits->setValue(settings.ScoreDigits);
+    m_loading = false;
     showMatchingPreset(settings);
 }
 

@@ -35,9 +35,11 @@ private:
     void createTimeoutsGroup(QGridLayout *layout);
     void choosePreset(int index);
     void showMatchingPreset(const Settings &values);
+    void followRuleEdits();
 
     OptionsServices m_services;
     Settings m_loaded;
+    bool m_loading = false;
     QList<Preset> m_presetList;
     QCheckBox *m_countDown = nullptr;
     QLineEdit *m_periodLength = nullptr;

@@ -328,6 +328,23 @@ private slots:
                  chosen.last());
     }
 
+    void theListOfPresetsFollowsTheRules()
+    {
+        OptionsDialog options(defaultSettings(), dialogs, {});
+        options.show();
+        auto *presets = options.findChild<QComboBox *>(QStringLiteral("cboPreset"));
+        auto *periods = options.findChild<QSpinBox *>(QStringLiteral("spnPeriods"));
+        QCOMPARE(presets->currentText(), QStringLiteral("Classic"));
+        periods->setValue(4);
+        QCOMPARE(presets->currentText(), QStringLiteral("Custom"));
+        periods->setValue(0);
+        QCOMPARE(presets->currentText(), QStringLiteral("Classic"));
+        auto *period = options.findChild<QLineEdit *>(QStringLiteral("txtPeriod"));
+        period->setFocus();
+        QTest::keyClick(period, Qt::Key_Backspace);
+        QCOMPARE(presets->currentText(), QStringLiteral("Custom"));
+    }
+
     void badRulesAreRefused_data()
     {
         QTest::addColumn<QString>("field");
