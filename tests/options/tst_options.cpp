@@ -296,7 +296,8 @@ private slots:
         QCOMPARE(options.settings().TeamSize,
                  TextPage::previewSize(QStringLiteral("Home"), QStringLiteral("Guest")));
         click(options, "cmdOk");
-        QCOMPARE(options.settings().TeamSize, options.settings().TeamSize);
+        QCOMPARE(loadSettings().TeamSize,
+                 TextPage::previewSize(QStringLiteral("Home"), QStringLiteral("Guest")));
     }
 
     void aKeyChosenThroughTheChooser()
