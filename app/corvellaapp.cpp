@@ -12,7 +12,6 @@
 #include "platform/dialogs.h"
 #include "platform/screenfiller.h"
 #include "scoreboard/scoreboardwindow.h"
-#include "web/networkpage.h"
 #include "web/remoteapi.h"
 
 #include <QCoreApplication>
@@ -433,10 +432,6 @@ void CorvellaApp::showOptions(QWidget *parent)
 {
     OptionsDialog options(m_settings.value(), *m_services.dialogs, m_services.makeSoundDevice,
                           parent);
-    auto *network = new NetworkPage;
-    network->load(m_settings.value());
-    options.addPage(network, NetworkPage::title(),
-                    [network](Settings &values) { network->store(values); });
     if (options.exec() == QDialog::Accepted)
         m_settings.set(options.settings());
     else

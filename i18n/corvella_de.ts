@@ -40,6 +40,49 @@
     </message>
 </context>
 <context>
+    <name>ColorPage</name>
+    <message>
+        <source>Background:</source>
+        <translation>Hintergrund:</translation>
+    </message>
+    <message>
+        <source>Home Color:</source>
+        <translation>Heim:</translation>
+    </message>
+    <message>
+        <source>Guest Color:</source>
+        <translation>Gast:</translation>
+    </message>
+    <message>
+        <source>Section Color:</source>
+        <translation>Abschnitt:</translation>
+    </message>
+    <message>
+        <source>LED Time Color:</source>
+        <translation>LED-Zeit:</translation>
+    </message>
+    <message>
+        <source>LED Score Color:</source>
+        <translation>LED-Punkte:</translation>
+    </message>
+    <message>
+        <source>LED Back Color:</source>
+        <translation>LED-Grund:</translation>
+    </message>
+    <message>
+        <source>Change</source>
+        <translation>Ändern</translation>
+    </message>
+    <message>
+        <source>Reset Colors</source>
+        <translation>Standard</translation>
+    </message>
+    <message>
+        <source>Color Controls</source>
+        <translation>Farben</translation>
+    </message>
+</context>
+<context>
     <name>CommandLine</name>
     <message>
         <source>Corvella: an electronic scoreboard with a game clock, scores and a buzzer.
@@ -334,6 +377,175 @@ Die Tasten beschreibt corvella(1).</translation>
     </message>
 </context>
 <context>
+    <name>GameModel</name>
+    <message>
+        <source>%1 is over %2</source>
+        <translation>%1 ist über %2</translation>
+    </message>
+    <message>
+        <source>%1 is below %2</source>
+        <translation>%1 ist unter %2</translation>
+    </message>
+    <message>
+        <source>%1 + %2 is over %3</source>
+        <translation>%1 + %2 ist über %3</translation>
+    </message>
+    <message>
+        <source>%1 - %2 is below %3</source>
+        <translation>%1 - %2 ist unter %3</translation>
+    </message>
+</context>
+<context>
+    <name>GamePage</name>
+    <message>
+        <source>Game</source>
+        <translation>Spiel</translation>
+    </message>
+    <message>
+        <source>Game Clock:</source>
+        <translation>Spieluhr:</translation>
+    </message>
+    <message>
+        <source>Count down from</source>
+        <translation>Abwärts ab</translation>
+    </message>
+    <message>
+        <source>minutes.seconds</source>
+        <translation>Min.Sek.</translation>
+    </message>
+    <message>
+        <source>Unticked, the clock counts up to 99:59.9. Counting down, it stops at 0:00.0 and sounds the buzzer.</source>
+        <translation>Ohne Haken zählt die Uhr bis 99:59.9 hoch. Abwärts hält sie bei 0:00.0, und die Hupe ertönt.</translation>
+    </message>
+    <message>
+        <source>Audience Display (F2):</source>
+        <translation>Publikumsanzeige (F2):</translation>
+    </message>
+    <message>
+        <source>off</source>
+        <translation>aus</translation>
+    </message>
+    <message>
+        <source>on screen </source>
+        <translation>auf Bildschirm </translation>
+    </message>
+    <message>
+        <source>Periods:</source>
+        <translation>Perioden:</translation>
+    </message>
+    <message>
+        <source>Custom</source>
+        <translation>Eigene</translation>
+    </message>
+    <message>
+        <source>no periods</source>
+        <translation>keine Perioden</translation>
+    </message>
+    <message>
+        <source> periods</source>
+        <translation> Perioden</translation>
+    </message>
+    <message>
+        <source>Breaks after them:</source>
+        <translation>Pausen danach:</translation>
+    </message>
+    <message>
+        <source>none</source>
+        <translation>keine</translation>
+    </message>
+    <message>
+        <source>Overtime when level:</source>
+        <translation>Verlängerung:</translation>
+    </message>
+    <message>
+        <source>Timeouts and Fouls:</source>
+        <translation>Auszeiten und Fouls:</translation>
+    </message>
+    <message>
+        <source>Per game:</source>
+        <translation>Pro Spiel:</translation>
+    </message>
+    <message>
+        <source>2, 3</source>
+        <translation>2, 3</translation>
+    </message>
+    <message>
+        <source>Per half instead: the first half&apos;s, then the second&apos;s</source>
+        <translation>Stattdessen pro Halbzeit: erst die der ersten, dann die der zweiten</translation>
+    </message>
+    <message>
+        <source>Per half:</source>
+        <translation>Pro Hälfte:</translation>
+    </message>
+    <message>
+        <source>Length:</source>
+        <translation>Dauer:</translation>
+    </message>
+    <message>
+        <source>scores</source>
+        <translation>Punkte</translation>
+    </message>
+    <message>
+        <source>fouls</source>
+        <translation>Fouls</translation>
+    </message>
+    <message>
+        <source>Section 2:</source>
+        <translation>Abschnitt 2:</translation>
+    </message>
+    <message>
+        <source>period</source>
+        <translation>Periode</translation>
+    </message>
+    <message>
+        <source>half</source>
+        <translation>Hälfte</translation>
+    </message>
+    <message>
+        <source>Fouls reset:</source>
+        <translation>Fouls auf 0:</translation>
+    </message>
+    <message>
+        <source>Bonus at:</source>
+        <translation>Bonus ab:</translation>
+    </message>
+    <message>
+        <source>Score digits:</source>
+        <translation>Ziffern:</translation>
+    </message>
+</context>
+<context>
+    <name>GameRules</name>
+    <message>
+        <source>The period length must be a time from 0.01 to 99.59 (minutes.seconds).</source>
+        <translation>Die Periodenlänge muss eine Zeit von 0.01 bis 99.59 sein (Minuten.Sekunden).</translation>
+    </message>
+    <message>
+        <source>Each break must be a time up to 99.59 (minutes.seconds), the breaks separated by commas.</source>
+        <translation>Jede Pause muss eine Zeit bis 99.59 sein (Minuten.Sekunden), die Pausen durch Kommas getrennt.</translation>
+    </message>
+    <message>
+        <source>The overtime must be a time up to 99.59 (minutes.seconds), or empty for none.</source>
+        <translation>Die Verlängerung muss eine Zeit bis 99.59 sein (Minuten.Sekunden), oder leer für keine.</translation>
+    </message>
+    <message>
+        <source>Timeouts per half must be counts from 0 to %1, the first half&apos;s and the second&apos;s separated by a comma.</source>
+        <translation>Auszeiten je Hälfte müssen Anzahlen von 0 bis %1 sein, die der ersten und der zweiten Hälfte durch ein Komma getrennt.</translation>
+    </message>
+    <message>
+        <source>The timeout length must be a time from 0.01 to 99.59 (minutes.seconds).</source>
+        <translation>Die Auszeitdauer muss eine Zeit von 0.01 bis 99.59 sein (Minuten.Sekunden).</translation>
+    </message>
+    <message>
+        <source>Section 2 counts scores or fouls.</source>
+        <translation>Abschnitt 2 zählt Punkte oder Fouls.</translation>
+    </message>
+    <message>
+        <source>Fouls reset at each period or each half.</source>
+        <translation>Fouls werden je Periode oder je Hälfte zurückgesetzt.</translation>
+    </message>
+</context>
+<context>
     <name>GameStateFile</name>
     <message>
         <source>the disk may be full</source>
@@ -420,6 +632,137 @@ Die Tasten beschreibt corvella(1).</translation>
     <message>
         <source>Choose Key</source>
         <translation>Taste wählen</translation>
+    </message>
+</context>
+<context>
+    <name>KeyboardPage</name>
+    <message>
+        <source>Reset Keys</source>
+        <translation>Standard</translation>
+    </message>
+    <message>
+        <source>Keyboard Controls</source>
+        <translation>Tastatur</translation>
+    </message>
+    <message>
+        <source>Start / Stop Key:</source>
+        <translation>Start/Stopp:</translation>
+    </message>
+    <message>
+        <source>Reset Clock Key:</source>
+        <translation>Uhr auf null:</translation>
+    </message>
+    <message>
+        <source>Buzzer Key:</source>
+        <translation>Hupe:</translation>
+    </message>
+    <message>
+        <source>Change</source>
+        <translation>Ändern</translation>
+    </message>
+    <message>
+        <source>Buzzer Sound</source>
+        <translation>Hupenton</translation>
+    </message>
+    <message>
+        <source>Test</source>
+        <translation>Test</translation>
+    </message>
+    <message>
+        <source>Game Keys:</source>
+        <translation>Spieltasten:</translation>
+    </message>
+    <message>
+        <source>Home timeout</source>
+        <translation>Auszeit Heim</translation>
+    </message>
+    <message>
+        <source>Guest timeout</source>
+        <translation>Auszeit Gast</translation>
+    </message>
+    <message>
+        <source>Next period</source>
+        <translation>Nächste Periode</translation>
+    </message>
+    <message>
+        <source>Previous period</source>
+        <translation>Vorige Periode</translation>
+    </message>
+    <message>
+        <source>Skip the break</source>
+        <translation>Pause überspringen</translation>
+    </message>
+    <message>
+        <source>New game</source>
+        <translation>Neues Spiel</translation>
+    </message>
+    <message>
+        <source>Type whole scores: digits, then Enter</source>
+        <translation>Ganze Punktstände tippen: Ziffern, dann Enter</translation>
+    </message>
+    <message>
+        <source>Operator&apos;s hints:</source>
+        <translation>Hinweise:</translation>
+    </message>
+    <message>
+        <source>with the audience display</source>
+        <translation>mit Publikumsanzeige</translation>
+    </message>
+    <message>
+        <source>always</source>
+        <translation>immer</translation>
+    </message>
+    <message>
+        <source>never</source>
+        <translation>nie</translation>
+    </message>
+    <message>
+        <source>start / stop the clock</source>
+        <translation>die Uhr zu starten/stoppen</translation>
+    </message>
+    <message>
+        <source>reset the clock</source>
+        <translation>die Uhr zurückzusetzen</translation>
+    </message>
+    <message>
+        <source>sound the buzzer</source>
+        <translation>die Hupe ertönen zu lassen</translation>
+    </message>
+    <message>
+        <source>start the home team&apos;s timeout</source>
+        <translation>die Auszeit der Heimmannschaft zu beginnen</translation>
+    </message>
+    <message>
+        <source>start the guest team&apos;s timeout</source>
+        <translation>die Auszeit der Gastmannschaft zu beginnen</translation>
+    </message>
+    <message>
+        <source>go to the next period</source>
+        <translation>zur nächsten Periode zu gehen</translation>
+    </message>
+    <message>
+        <source>go back a period</source>
+        <translation>eine Periode zurückzugehen</translation>
+    </message>
+    <message>
+        <source>skip the break</source>
+        <translation>die Pause zu überspringen</translation>
+    </message>
+    <message>
+        <source>start a new game</source>
+        <translation>ein neues Spiel zu beginnen</translation>
+    </message>
+    <message>
+        <source>[No File Selected]</source>
+        <translation>[Keine Datei gewählt]</translation>
+    </message>
+    <message>
+        <source>Sounds *.wav (*.wav)</source>
+        <translation>Klänge *.wav (*.wav)</translation>
+    </message>
+    <message>
+        <source>This file cannot be played: </source>
+        <translation>Diese Datei kann nicht abgespielt werden: </translation>
     </message>
 </context>
 <context>
@@ -545,22 +888,6 @@ Die Tasten beschreibt corvella(1).</translation>
 <context>
     <name>OptionsDialog</name>
     <message>
-        <source>Keyboard Controls</source>
-        <translation>Tastatur</translation>
-    </message>
-    <message>
-        <source>Color Controls</source>
-        <translation>Farben</translation>
-    </message>
-    <message>
-        <source>Text Controls</source>
-        <translation>Texte</translation>
-    </message>
-    <message>
-        <source>Game</source>
-        <translation>Spiel</translation>
-    </message>
-    <message>
         <source>&amp;Ok</source>
         <translation>&amp;OK</translation>
     </message>
@@ -569,312 +896,8 @@ Die Tasten beschreibt corvella(1).</translation>
         <translation>&amp;Abbrechen</translation>
     </message>
     <message>
-        <source>Start / Stop Key:</source>
-        <translation>Start/Stopp:</translation>
-    </message>
-    <message>
-        <source>Reset Clock Key:</source>
-        <translation>Uhr auf null:</translation>
-    </message>
-    <message>
-        <source>Buzzer Key:</source>
-        <translation>Hupe:</translation>
-    </message>
-    <message>
-        <source>Change</source>
-        <translation>Ändern</translation>
-    </message>
-    <message>
-        <source>Buzzer Sound</source>
-        <translation>Hupenton</translation>
-    </message>
-    <message>
-        <source>Test</source>
-        <translation>Test</translation>
-    </message>
-    <message>
-        <source>Type whole scores: digits, then Enter</source>
-        <translation>Ganze Punktstände tippen: Ziffern, dann Enter</translation>
-    </message>
-    <message>
-        <source>Operator&apos;s hints:</source>
-        <translation>Hinweise:</translation>
-    </message>
-    <message>
-        <source>with the audience display</source>
-        <translation>mit Publikumsanzeige</translation>
-    </message>
-    <message>
-        <source>always</source>
-        <translation>immer</translation>
-    </message>
-    <message>
-        <source>never</source>
-        <translation>nie</translation>
-    </message>
-    <message>
-        <source>Reset Keys</source>
-        <translation>Standard</translation>
-    </message>
-    <message>
-        <source>Background:</source>
-        <translation>Hintergrund:</translation>
-    </message>
-    <message>
-        <source>Home Color:</source>
-        <translation>Heim:</translation>
-    </message>
-    <message>
-        <source>Guest Color:</source>
-        <translation>Gast:</translation>
-    </message>
-    <message>
-        <source>Section Color:</source>
-        <translation>Abschnitt:</translation>
-    </message>
-    <message>
-        <source>LED Time Color:</source>
-        <translation>LED-Zeit:</translation>
-    </message>
-    <message>
-        <source>LED Score Color:</source>
-        <translation>LED-Punkte:</translation>
-    </message>
-    <message>
-        <source>LED Back Color:</source>
-        <translation>LED-Grund:</translation>
-    </message>
-    <message>
-        <source>Reset Colors</source>
-        <translation>Standard</translation>
-    </message>
-    <message>
-        <source>Home Team Name:</source>
-        <translation>Name der Heimmannschaft:</translation>
-    </message>
-    <message>
-        <source>Guest Team Name:</source>
-        <translation>Name der Gastmannschaft:</translation>
-    </message>
-    <message>
-        <source>Section 1 Name:</source>
-        <translation>Name Abschnitt 1:</translation>
-    </message>
-    <message>
-        <source>Section 2 Name:</source>
-        <translation>Name Abschnitt 2:</translation>
-    </message>
-    <message>
-        <source>Board Credit:</source>
-        <translation>Vermerk:</translation>
-    </message>
-    <message>
-        <source>none on the board</source>
-        <translation>keiner auf der Tafel</translation>
-    </message>
-    <message>
-        <source>Language:</source>
-        <translation>Sprache:</translation>
-    </message>
-    <message>
-        <source>Takes effect when Corvella is next started.</source>
-        <translation>Gilt ab dem nächsten Start von Corvella.</translation>
-    </message>
-    <message>
-        <source>Desktop&apos;s</source>
-        <translation>Wie der Desktop</translation>
-    </message>
-    <message>
-        <source>Game Clock:</source>
-        <translation>Spieluhr:</translation>
-    </message>
-    <message>
-        <source>Count down from</source>
-        <translation>Abwärts ab</translation>
-    </message>
-    <message>
-        <source>minutes.seconds</source>
-        <translation>Min.Sek.</translation>
-    </message>
-    <message>
-        <source>Unticked, the clock counts up to 99:59.9. Counting down, it stops at 0:00.0 and sounds the buzzer.</source>
-        <translation>Ohne Haken zählt die Uhr bis 99:59.9 hoch. Abwärts hält sie bei 0:00.0, und die Hupe ertönt.</translation>
-    </message>
-    <message>
-        <source>Audience Display (F2):</source>
-        <translation>Publikumsanzeige (F2):</translation>
-    </message>
-    <message>
-        <source>off</source>
-        <translation>aus</translation>
-    </message>
-    <message>
-        <source>on screen </source>
-        <translation>auf Bildschirm </translation>
-    </message>
-    <message>
-        <source>Periods:</source>
-        <translation>Perioden:</translation>
-    </message>
-    <message>
-        <source>Custom</source>
-        <translation>Eigene</translation>
-    </message>
-    <message>
-        <source>no periods</source>
-        <translation>keine Perioden</translation>
-    </message>
-    <message>
-        <source> periods</source>
-        <translation> Perioden</translation>
-    </message>
-    <message>
-        <source>Breaks after them:</source>
-        <translation>Pausen danach:</translation>
-    </message>
-    <message>
-        <source>Overtime when level:</source>
-        <translation>Verlängerung:</translation>
-    </message>
-    <message>
-        <source>none</source>
-        <translation>keine</translation>
-    </message>
-    <message>
-        <source>[No File Selected]</source>
-        <translation>[Keine Datei gewählt]</translation>
-    </message>
-    <message>
-        <source>Sounds *.wav (*.wav)</source>
-        <translation>Klänge *.wav (*.wav)</translation>
-    </message>
-    <message>
-        <source>This file cannot be played: </source>
-        <translation>Diese Datei kann nicht abgespielt werden: </translation>
-    </message>
-    <message>
         <source>The settings could not be saved. They apply until Corvella is closed, but will be lost then.</source>
         <translation>Die Einstellungen konnten nicht gespeichert werden. Sie gelten, bis Corvella beendet wird, und gehen dann verloren.</translation>
-    </message>
-    <message>
-        <source>Game Keys:</source>
-        <translation>Spieltasten:</translation>
-    </message>
-    <message>
-        <source>Home timeout</source>
-        <translation>Auszeit Heim</translation>
-    </message>
-    <message>
-        <source>Guest timeout</source>
-        <translation>Auszeit Gast</translation>
-    </message>
-    <message>
-        <source>Next period</source>
-        <translation>Nächste Periode</translation>
-    </message>
-    <message>
-        <source>Previous period</source>
-        <translation>Vorige Periode</translation>
-    </message>
-    <message>
-        <source>Skip the break</source>
-        <translation>Pause überspringen</translation>
-    </message>
-    <message>
-        <source>New game</source>
-        <translation>Neues Spiel</translation>
-    </message>
-    <message>
-        <source>Timeouts and Fouls:</source>
-        <translation>Auszeiten und Fouls:</translation>
-    </message>
-    <message>
-        <source>Per game:</source>
-        <translation>Pro Spiel:</translation>
-    </message>
-    <message>
-        <source>2, 3</source>
-        <translation>2, 3</translation>
-    </message>
-    <message>
-        <source>Per half instead: the first half&apos;s, then the second&apos;s</source>
-        <translation>Stattdessen pro Halbzeit: erst die der ersten, dann die der zweiten</translation>
-    </message>
-    <message>
-        <source>Per half:</source>
-        <translation>Pro Hälfte:</translation>
-    </message>
-    <message>
-        <source>Length:</source>
-        <translation>Dauer:</translation>
-    </message>
-    <message>
-        <source>scores</source>
-        <translation>Punkte</translation>
-    </message>
-    <message>
-        <source>fouls</source>
-        <translation>Fouls</translation>
-    </message>
-    <message>
-        <source>Section 2:</source>
-        <translation>Abschnitt 2:</translation>
-    </message>
-    <message>
-        <source>period</source>
-        <translation>Periode</translation>
-    </message>
-    <message>
-        <source>half</source>
-        <translation>Hälfte</translation>
-    </message>
-    <message>
-        <source>Fouls reset:</source>
-        <translation>Fouls auf 0:</translation>
-    </message>
-    <message>
-        <source>Bonus at:</source>
-        <translation>Bonus ab:</translation>
-    </message>
-    <message>
-        <source>Score digits:</source>
-        <translation>Ziffern:</translation>
-    </message>
-    <message>
-        <source>start the home team&apos;s timeout</source>
-        <translation>die Auszeit der Heimmannschaft zu beginnen</translation>
-    </message>
-    <message>
-        <source>start the guest team&apos;s timeout</source>
-        <translation>die Auszeit der Gastmannschaft zu beginnen</translation>
-    </message>
-    <message>
-        <source>go to the next period</source>
-        <translation>zur nächsten Periode zu gehen</translation>
-    </message>
-    <message>
-        <source>go back a period</source>
-        <translation>eine Periode zurückzugehen</translation>
-    </message>
-    <message>
-        <source>skip the break</source>
-        <translation>die Pause zu überspringen</translation>
-    </message>
-    <message>
-        <source>start a new game</source>
-        <translation>ein neues Spiel zu beginnen</translation>
-    </message>
-    <message>
-        <source>start / stop the clock</source>
-        <translation>die Uhr zu starten/stoppen</translation>
-    </message>
-    <message>
-        <source>reset the clock</source>
-        <translation>die Uhr zurückzusetzen</translation>
-    </message>
-    <message>
-        <source>sound the buzzer</source>
-        <translation>die Hupe ertönen zu lassen</translation>
     </message>
     <message>
         <source>Two commands share the key %1. Choose another key for one of them on the Keyboard tab.</source>
@@ -1031,10 +1054,6 @@ Die Tasten beschreibt corvella(1).</translation>
         <translation>die Änderung des Punktstands ist eine ganze Zahl</translation>
     </message>
     <message>
-        <source>the score would be %1, outside %2 to %3</source>
-        <translation>der Punktstand wäre %1, außerhalb von %2 bis %3</translation>
-    </message>
-    <message>
         <source>Change score from the API</source>
         <translation>Punktstand über die API ändern</translation>
     </message>
@@ -1119,14 +1138,6 @@ Die Tasten beschreibt corvella(1).</translation>
     <message>
         <source>Not taken: %1</source>
         <translation>Nicht übernommen: %1</translation>
-    </message>
-    <message>
-        <source>Not taken: %1 + %2 is over %3</source>
-        <translation>Nicht übernommen: %1 + %2 ist über %3</translation>
-    </message>
-    <message>
-        <source>Not taken: %1 - %2 is below %3</source>
-        <translation>Nicht übernommen: %1 - %2 ist unter %3</translation>
     </message>
     <message>
         <source>Set score</source>
@@ -1295,10 +1306,6 @@ Die Tasten beschreibt corvella(1).</translation>
         <source>%1: a sign, then one digit</source>
         <translation>%1: ein Vorzeichen, dann eine Ziffer</translation>
     </message>
-    <message>
-        <source>%1 is over %2</source>
-        <translation>%1 ist über %2</translation>
-    </message>
 </context>
 <context>
     <name>ScreenSaverInhibitor</name>
@@ -1383,6 +1390,49 @@ Die Tasten beschreibt corvella(1).</translation>
     <message>
         <source>&amp;Options</source>
         <translation>&amp;Optionen</translation>
+    </message>
+</context>
+<context>
+    <name>TextPage</name>
+    <message>
+        <source>Board Credit:</source>
+        <translation>Vermerk:</translation>
+    </message>
+    <message>
+        <source>none on the board</source>
+        <translation>keiner auf der Tafel</translation>
+    </message>
+    <message>
+        <source>Language:</source>
+        <translation>Sprache:</translation>
+    </message>
+    <message>
+        <source>Text Controls</source>
+        <translation>Texte</translation>
+    </message>
+    <message>
+        <source>Home Team Name:</source>
+        <translation>Name der Heimmannschaft:</translation>
+    </message>
+    <message>
+        <source>Guest Team Name:</source>
+        <translation>Name der Gastmannschaft:</translation>
+    </message>
+    <message>
+        <source>Section 1 Name:</source>
+        <translation>Name Abschnitt 1:</translation>
+    </message>
+    <message>
+        <source>Section 2 Name:</source>
+        <translation>Name Abschnitt 2:</translation>
+    </message>
+    <message>
+        <source>Takes effect when Corvella is next started.</source>
+        <translation>Gilt ab dem nächsten Start von Corvella.</translation>
+    </message>
+    <message>
+        <source>Desktop&apos;s</source>
+        <translation>Wie der Desktop</translation>
     </message>
 </context>
 <context>

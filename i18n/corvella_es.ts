@@ -40,6 +40,49 @@
     </message>
 </context>
 <context>
+    <name>ColorPage</name>
+    <message>
+        <source>Background:</source>
+        <translation>Fondo:</translation>
+    </message>
+    <message>
+        <source>Home Color:</source>
+        <translation>Local:</translation>
+    </message>
+    <message>
+        <source>Guest Color:</source>
+        <translation>Visitante:</translation>
+    </message>
+    <message>
+        <source>Section Color:</source>
+        <translation>Sección:</translation>
+    </message>
+    <message>
+        <source>LED Time Color:</source>
+        <translation>LED tiempo:</translation>
+    </message>
+    <message>
+        <source>LED Score Color:</source>
+        <translation>LED tanteo:</translation>
+    </message>
+    <message>
+        <source>LED Back Color:</source>
+        <translation>Fondo LED:</translation>
+    </message>
+    <message>
+        <source>Change</source>
+        <translation>Cambiar</translation>
+    </message>
+    <message>
+        <source>Reset Colors</source>
+        <translation>Restablecer</translation>
+    </message>
+    <message>
+        <source>Color Controls</source>
+        <translation>Colores</translation>
+    </message>
+</context>
+<context>
     <name>CommandLine</name>
     <message>
         <source>Corvella: an electronic scoreboard with a game clock, scores and a buzzer.
@@ -334,6 +377,175 @@ Las teclas están en corvella(1).</translation>
     </message>
 </context>
 <context>
+    <name>GameModel</name>
+    <message>
+        <source>%1 is over %2</source>
+        <translation>%1 pasa de %2</translation>
+    </message>
+    <message>
+        <source>%1 is below %2</source>
+        <translation>%1 es menor que %2</translation>
+    </message>
+    <message>
+        <source>%1 + %2 is over %3</source>
+        <translation>%1 + %2 pasa de %3</translation>
+    </message>
+    <message>
+        <source>%1 - %2 is below %3</source>
+        <translation>%1 - %2 es menor que %3</translation>
+    </message>
+</context>
+<context>
+    <name>GamePage</name>
+    <message>
+        <source>Game</source>
+        <translation>Partido</translation>
+    </message>
+    <message>
+        <source>Game Clock:</source>
+        <translation>Reloj de juego:</translation>
+    </message>
+    <message>
+        <source>Count down from</source>
+        <translation>Atrás desde</translation>
+    </message>
+    <message>
+        <source>minutes.seconds</source>
+        <translation>min.seg</translation>
+    </message>
+    <message>
+        <source>Unticked, the clock counts up to 99:59.9. Counting down, it stops at 0:00.0 and sounds the buzzer.</source>
+        <translation>Sin marcar, el reloj sube hasta 99:59.9. Hacia atrás, se para en 0:00.0 y suena la bocina.</translation>
+    </message>
+    <message>
+        <source>Audience Display (F2):</source>
+        <translation>Pantalla del público (F2):</translation>
+    </message>
+    <message>
+        <source>off</source>
+        <translation>apagada</translation>
+    </message>
+    <message>
+        <source>on screen </source>
+        <translation>en pantalla </translation>
+    </message>
+    <message>
+        <source>Periods:</source>
+        <translation>Periodos:</translation>
+    </message>
+    <message>
+        <source>Custom</source>
+        <translation>Personalizado</translation>
+    </message>
+    <message>
+        <source>no periods</source>
+        <translation>sin periodos</translation>
+    </message>
+    <message>
+        <source> periods</source>
+        <translation> periodos</translation>
+    </message>
+    <message>
+        <source>Breaks after them:</source>
+        <translation>Descansos tras ellos:</translation>
+    </message>
+    <message>
+        <source>none</source>
+        <translation>ninguna</translation>
+    </message>
+    <message>
+        <source>Overtime when level:</source>
+        <translation>Prórroga si empate:</translation>
+    </message>
+    <message>
+        <source>Timeouts and Fouls:</source>
+        <translation>Tiempos y faltas:</translation>
+    </message>
+    <message>
+        <source>Per game:</source>
+        <translation>Por partido:</translation>
+    </message>
+    <message>
+        <source>2, 3</source>
+        <translation>2, 3</translation>
+    </message>
+    <message>
+        <source>Per half instead: the first half&apos;s, then the second&apos;s</source>
+        <translation>Por tiempo en su lugar: primero los del primero, luego los del segundo</translation>
+    </message>
+    <message>
+        <source>Per half:</source>
+        <translation>Por tiempo:</translation>
+    </message>
+    <message>
+        <source>Length:</source>
+        <translation>Duración:</translation>
+    </message>
+    <message>
+        <source>scores</source>
+        <translation>tantos</translation>
+    </message>
+    <message>
+        <source>fouls</source>
+        <translation>faltas</translation>
+    </message>
+    <message>
+        <source>Section 2:</source>
+        <translation>Fila 2:</translation>
+    </message>
+    <message>
+        <source>period</source>
+        <translation>periodo</translation>
+    </message>
+    <message>
+        <source>half</source>
+        <translation>tiempo</translation>
+    </message>
+    <message>
+        <source>Fouls reset:</source>
+        <translation>Faltas a 0:</translation>
+    </message>
+    <message>
+        <source>Bonus at:</source>
+        <translation>Bonus desde:</translation>
+    </message>
+    <message>
+        <source>Score digits:</source>
+        <translation>Dígitos:</translation>
+    </message>
+</context>
+<context>
+    <name>GameRules</name>
+    <message>
+        <source>The period length must be a time from 0.01 to 99.59 (minutes.seconds).</source>
+        <translation>La duración del periodo debe ser un tiempo de 0.01 a 99.59 (minutos.segundos).</translation>
+    </message>
+    <message>
+        <source>Each break must be a time up to 99.59 (minutes.seconds), the breaks separated by commas.</source>
+        <translation>Cada descanso debe ser un tiempo de hasta 99.59 (minutos.segundos), los descansos separados por comas.</translation>
+    </message>
+    <message>
+        <source>The overtime must be a time up to 99.59 (minutes.seconds), or empty for none.</source>
+        <translation>La prórroga debe ser un tiempo de hasta 99.59 (minutos.segundos), o vacía si no hay.</translation>
+    </message>
+    <message>
+        <source>Timeouts per half must be counts from 0 to %1, the first half&apos;s and the second&apos;s separated by a comma.</source>
+        <translation>Los tiempos muertos por tiempo deben ser números de 0 a %1, los del primer tiempo y los del segundo separados por una coma.</translation>
+    </message>
+    <message>
+        <source>The timeout length must be a time from 0.01 to 99.59 (minutes.seconds).</source>
+        <translation>La duración del tiempo muerto debe ser un tiempo de 0.01 a 99.59 (minutos.segundos).</translation>
+    </message>
+    <message>
+        <source>Section 2 counts scores or fouls.</source>
+        <translation>La fila 2 cuenta tantos o faltas.</translation>
+    </message>
+    <message>
+        <source>Fouls reset at each period or each half.</source>
+        <translation>Las faltas se reinician en cada periodo o en cada tiempo.</translation>
+    </message>
+</context>
+<context>
     <name>GameStateFile</name>
     <message>
         <source>the disk may be full</source>
@@ -420,6 +632,137 @@ Las teclas están en corvella(1).</translation>
     <message>
         <source>Choose Key</source>
         <translation>Elegir tecla</translation>
+    </message>
+</context>
+<context>
+    <name>KeyboardPage</name>
+    <message>
+        <source>Reset Keys</source>
+        <translation>Restablecer</translation>
+    </message>
+    <message>
+        <source>Keyboard Controls</source>
+        <translation>Teclado</translation>
+    </message>
+    <message>
+        <source>Start / Stop Key:</source>
+        <translation>Iniciar/parar:</translation>
+    </message>
+    <message>
+        <source>Reset Clock Key:</source>
+        <translation>Reloj a cero:</translation>
+    </message>
+    <message>
+        <source>Buzzer Key:</source>
+        <translation>Bocina:</translation>
+    </message>
+    <message>
+        <source>Change</source>
+        <translation>Cambiar</translation>
+    </message>
+    <message>
+        <source>Buzzer Sound</source>
+        <translation>Sonido de la bocina</translation>
+    </message>
+    <message>
+        <source>Test</source>
+        <translation>Probar</translation>
+    </message>
+    <message>
+        <source>Game Keys:</source>
+        <translation>Teclas de juego:</translation>
+    </message>
+    <message>
+        <source>Home timeout</source>
+        <translation>Tiempo local</translation>
+    </message>
+    <message>
+        <source>Guest timeout</source>
+        <translation>Tiempo visitante</translation>
+    </message>
+    <message>
+        <source>Next period</source>
+        <translation>Periodo siguiente</translation>
+    </message>
+    <message>
+        <source>Previous period</source>
+        <translation>Periodo anterior</translation>
+    </message>
+    <message>
+        <source>Skip the break</source>
+        <translation>Saltar descanso</translation>
+    </message>
+    <message>
+        <source>New game</source>
+        <translation>Partido nuevo</translation>
+    </message>
+    <message>
+        <source>Type whole scores: digits, then Enter</source>
+        <translation>Escribir tanteos enteros: dígitos y luego Intro</translation>
+    </message>
+    <message>
+        <source>Operator&apos;s hints:</source>
+        <translation>Ayudas:</translation>
+    </message>
+    <message>
+        <source>with the audience display</source>
+        <translation>con pantalla de público</translation>
+    </message>
+    <message>
+        <source>always</source>
+        <translation>siempre</translation>
+    </message>
+    <message>
+        <source>never</source>
+        <translation>nunca</translation>
+    </message>
+    <message>
+        <source>start / stop the clock</source>
+        <translation>poner en marcha o parar el reloj</translation>
+    </message>
+    <message>
+        <source>reset the clock</source>
+        <translation>poner el reloj a cero</translation>
+    </message>
+    <message>
+        <source>sound the buzzer</source>
+        <translation>hacer sonar la bocina</translation>
+    </message>
+    <message>
+        <source>start the home team&apos;s timeout</source>
+        <translation>pedir el tiempo muerto del local</translation>
+    </message>
+    <message>
+        <source>start the guest team&apos;s timeout</source>
+        <translation>pedir el tiempo muerto del visitante</translation>
+    </message>
+    <message>
+        <source>go to the next period</source>
+        <translation>pasar al periodo siguiente</translation>
+    </message>
+    <message>
+        <source>go back a period</source>
+        <translation>volver un periodo atrás</translation>
+    </message>
+    <message>
+        <source>skip the break</source>
+        <translation>saltar el descanso</translation>
+    </message>
+    <message>
+        <source>start a new game</source>
+        <translation>empezar un partido nuevo</translation>
+    </message>
+    <message>
+        <source>[No File Selected]</source>
+        <translation>[Ningún archivo elegido]</translation>
+    </message>
+    <message>
+        <source>Sounds *.wav (*.wav)</source>
+        <translation>Sonidos *.wav (*.wav)</translation>
+    </message>
+    <message>
+        <source>This file cannot be played: </source>
+        <translation>Este archivo no se puede reproducir: </translation>
     </message>
 </context>
 <context>
@@ -545,22 +888,6 @@ Las teclas están en corvella(1).</translation>
 <context>
     <name>OptionsDialog</name>
     <message>
-        <source>Keyboard Controls</source>
-        <translation>Teclado</translation>
-    </message>
-    <message>
-        <source>Color Controls</source>
-        <translation>Colores</translation>
-    </message>
-    <message>
-        <source>Text Controls</source>
-        <translation>Textos</translation>
-    </message>
-    <message>
-        <source>Game</source>
-        <translation>Partido</translation>
-    </message>
-    <message>
         <source>&amp;Ok</source>
         <translation>&amp;Aceptar</translation>
     </message>
@@ -569,312 +896,8 @@ Las teclas están en corvella(1).</translation>
         <translation>&amp;Cancelar</translation>
     </message>
     <message>
-        <source>Start / Stop Key:</source>
-        <translation>Iniciar/parar:</translation>
-    </message>
-    <message>
-        <source>Reset Clock Key:</source>
-        <translation>Reloj a cero:</translation>
-    </message>
-    <message>
-        <source>Buzzer Key:</source>
-        <translation>Bocina:</translation>
-    </message>
-    <message>
-        <source>Change</source>
-        <translation>Cambiar</translation>
-    </message>
-    <message>
-        <source>Buzzer Sound</source>
-        <translation>Sonido de la bocina</translation>
-    </message>
-    <message>
-        <source>Test</source>
-        <translation>Probar</translation>
-    </message>
-    <message>
-        <source>Type whole scores: digits, then Enter</source>
-        <translation>Escribir tanteos enteros: dígitos y luego Intro</translation>
-    </message>
-    <message>
-        <source>Operator&apos;s hints:</source>
-        <translation>Ayudas:</translation>
-    </message>
-    <message>
-        <source>with the audience display</source>
-        <translation>con pantalla de público</translation>
-    </message>
-    <message>
-        <source>always</source>
-        <translation>siempre</translation>
-    </message>
-    <message>
-        <source>never</source>
-        <translation>nunca</translation>
-    </message>
-    <message>
-        <source>Reset Keys</source>
-        <translation>Restablecer</translation>
-    </message>
-    <message>
-        <source>Background:</source>
-        <translation>Fondo:</translation>
-    </message>
-    <message>
-        <source>Home Color:</source>
-        <translation>Local:</translation>
-    </message>
-    <message>
-        <source>Guest Color:</source>
-        <translation>Visitante:</translation>
-    </message>
-    <message>
-        <source>Section Color:</source>
-        <translation>Sección:</translation>
-    </message>
-    <message>
-        <source>LED Time Color:</source>
-        <translation>LED tiempo:</translation>
-    </message>
-    <message>
-        <source>LED Score Color:</source>
-        <translation>LED tanteo:</translation>
-    </message>
-    <message>
-        <source>LED Back Color:</source>
-        <translation>Fondo LED:</translation>
-    </message>
-    <message>
-        <source>Reset Colors</source>
-        <translation>Restablecer</translation>
-    </message>
-    <message>
-        <source>Home Team Name:</source>
-        <translation>Nombre del equipo local:</translation>
-    </message>
-    <message>
-        <source>Guest Team Name:</source>
-        <translation>Nombre del equipo visitante:</translation>
-    </message>
-    <message>
-        <source>Section 1 Name:</source>
-        <translation>Nombre de la sección 1:</translation>
-    </message>
-    <message>
-        <source>Section 2 Name:</source>
-        <translation>Nombre de la sección 2:</translation>
-    </message>
-    <message>
-        <source>Board Credit:</source>
-        <translation>Crédito:</translation>
-    </message>
-    <message>
-        <source>none on the board</source>
-        <translation>ninguno</translation>
-    </message>
-    <message>
-        <source>Language:</source>
-        <translation>Idioma:</translation>
-    </message>
-    <message>
-        <source>Takes effect when Corvella is next started.</source>
-        <translation>Se aplica al volver a iniciar Corvella.</translation>
-    </message>
-    <message>
-        <source>Desktop&apos;s</source>
-        <translation>La del escritorio</translation>
-    </message>
-    <message>
-        <source>Game Clock:</source>
-        <translation>Reloj de juego:</translation>
-    </message>
-    <message>
-        <source>Count down from</source>
-        <translation>Atrás desde</translation>
-    </message>
-    <message>
-        <source>minutes.seconds</source>
-        <translation>min.seg</translation>
-    </message>
-    <message>
-        <source>Unticked, the clock counts up to 99:59.9. Counting down, it stops at 0:00.0 and sounds the buzzer.</source>
-        <translation>Sin marcar, el reloj sube hasta 99:59.9. Hacia atrás, se para en 0:00.0 y suena la bocina.</translation>
-    </message>
-    <message>
-        <source>Audience Display (F2):</source>
-        <translation>Pantalla del público (F2):</translation>
-    </message>
-    <message>
-        <source>off</source>
-        <translation>apagada</translation>
-    </message>
-    <message>
-        <source>on screen </source>
-        <translation>en pantalla </translation>
-    </message>
-    <message>
-        <source>Periods:</source>
-        <translation>Periodos:</translation>
-    </message>
-    <message>
-        <source>Custom</source>
-        <translation>Personalizado</translation>
-    </message>
-    <message>
-        <source>no periods</source>
-        <translation>sin periodos</translation>
-    </message>
-    <message>
-        <source> periods</source>
-        <translation> periodos</translation>
-    </message>
-    <message>
-        <source>Breaks after them:</source>
-        <translation>Descansos tras ellos:</translation>
-    </message>
-    <message>
-        <source>Overtime when level:</source>
-        <translation>Prórroga si empate:</translation>
-    </message>
-    <message>
-        <source>none</source>
-        <translation>ninguna</translation>
-    </message>
-    <message>
-        <source>[No File Selected]</source>
-        <translation>[Ningún archivo elegido]</translation>
-    </message>
-    <message>
-        <source>Sounds *.wav (*.wav)</source>
-        <translation>Sonidos *.wav (*.wav)</translation>
-    </message>
-    <message>
-        <source>This file cannot be played: </source>
-        <translation>Este archivo no se puede reproducir: </translation>
-    </message>
-    <message>
         <source>The settings could not be saved. They apply until Corvella is closed, but will be lost then.</source>
         <translation>No se pudo guardar la configuración. Vale hasta que se cierre Corvella, pero entonces se perderá.</translation>
-    </message>
-    <message>
-        <source>Game Keys:</source>
-        <translation>Teclas de juego:</translation>
-    </message>
-    <message>
-        <source>Home timeout</source>
-        <translation>Tiempo local</translation>
-    </message>
-    <message>
-        <source>Guest timeout</source>
-        <translation>Tiempo visitante</translation>
-    </message>
-    <message>
-        <source>Next period</source>
-        <translation>Periodo siguiente</translation>
-    </message>
-    <message>
-        <source>Previous period</source>
-        <translation>Periodo anterior</translation>
-    </message>
-    <message>
-        <source>Skip the break</source>
-        <translation>Saltar descanso</translation>
-    </message>
-    <message>
-        <source>New game</source>
-        <translation>Partido nuevo</translation>
-    </message>
-    <message>
-        <source>Timeouts and Fouls:</source>
-        <translation>Tiempos y faltas:</translation>
-    </message>
-    <message>
-        <source>Per game:</source>
-        <translation>Por partido:</translation>
-    </message>
-    <message>
-        <source>2, 3</source>
-        <translation>2, 3</translation>
-    </message>
-    <message>
-        <source>Per half instead: the first half&apos;s, then the second&apos;s</source>
-        <translation>Por tiempo en su lugar: primero los del primero, luego los del segundo</translation>
-    </message>
-    <message>
-        <source>Per half:</source>
-        <translation>Por tiempo:</translation>
-    </message>
-    <message>
-        <source>Length:</source>
-        <translation>Duración:</translation>
-    </message>
-    <message>
-        <source>scores</source>
-        <translation>tantos</translation>
-    </message>
-    <message>
-        <source>fouls</source>
-        <translation>faltas</translation>
-    </message>
-    <message>
-        <source>Section 2:</source>
-        <translation>Fila 2:</translation>
-    </message>
-    <message>
-        <source>period</source>
-        <translation>periodo</translation>
-    </message>
-    <message>
-        <source>half</source>
-        <translation>tiempo</translation>
-    </message>
-    <message>
-        <source>Fouls reset:</source>
-        <translation>Faltas a 0:</translation>
-    </message>
-    <message>
-        <source>Bonus at:</source>
-        <translation>Bonus desde:</translation>
-    </message>
-    <message>
-        <source>Score digits:</source>
-        <translation>Dígitos:</translation>
-    </message>
-    <message>
-        <source>start the home team&apos;s timeout</source>
-        <translation>pedir el tiempo muerto del local</translation>
-    </message>
-    <message>
-        <source>start the guest team&apos;s timeout</source>
-        <translation>pedir el tiempo muerto del visitante</translation>
-    </message>
-    <message>
-        <source>go to the next period</source>
-        <translation>pasar al periodo siguiente</translation>
-    </message>
-    <message>
-        <source>go back a period</source>
-        <translation>volver un periodo atrás</translation>
-    </message>
-    <message>
-        <source>skip the break</source>
-        <translation>saltar el descanso</translation>
-    </message>
-    <message>
-        <source>start a new game</source>
-        <translation>empezar un partido nuevo</translation>
-    </message>
-    <message>
-        <source>start / stop the clock</source>
-        <translation>poner en marcha o parar el reloj</translation>
-    </message>
-    <message>
-        <source>reset the clock</source>
-        <translation>poner el reloj a cero</translation>
-    </message>
-    <message>
-        <source>sound the buzzer</source>
-        <translation>hacer sonar la bocina</translation>
     </message>
     <message>
         <source>Two commands share the key %1. Choose another key for one of them on the Keyboard tab.</source>
@@ -1031,10 +1054,6 @@ Las teclas están en corvella(1).</translation>
         <translation>el cambio de tanteo es un número entero</translation>
     </message>
     <message>
-        <source>the score would be %1, outside %2 to %3</source>
-        <translation>el tanteo sería %1, fuera de %2 a %3</translation>
-    </message>
-    <message>
         <source>Change score from the API</source>
         <translation>Cambiar el tanteo desde la API</translation>
     </message>
@@ -1119,14 +1138,6 @@ Las teclas están en corvella(1).</translation>
     <message>
         <source>Not taken: %1</source>
         <translation>No aceptado: %1</translation>
-    </message>
-    <message>
-        <source>Not taken: %1 + %2 is over %3</source>
-        <translation>No aceptado: %1 + %2 pasa de %3</translation>
-    </message>
-    <message>
-        <source>Not taken: %1 - %2 is below %3</source>
-        <translation>No aceptado: %1 - %2 es menor que %3</translation>
     </message>
     <message>
         <source>Set score</source>
@@ -1295,10 +1306,6 @@ Las teclas están en corvella(1).</translation>
         <source>%1: a sign, then one digit</source>
         <translation>%1: un signo y luego un dígito</translation>
     </message>
-    <message>
-        <source>%1 is over %2</source>
-        <translation>%1 pasa de %2</translation>
-    </message>
 </context>
 <context>
     <name>ScreenSaverInhibitor</name>
@@ -1383,6 +1390,49 @@ Las teclas están en corvella(1).</translation>
     <message>
         <source>&amp;Options</source>
         <translation>&amp;Opciones</translation>
+    </message>
+</context>
+<context>
+    <name>TextPage</name>
+    <message>
+        <source>Board Credit:</source>
+        <translation>Crédito:</translation>
+    </message>
+    <message>
+        <source>none on the board</source>
+        <translation>ninguno</translation>
+    </message>
+    <message>
+        <source>Language:</source>
+        <translation>Idioma:</translation>
+    </message>
+    <message>
+        <source>Text Controls</source>
+        <translation>Textos</translation>
+    </message>
+    <message>
+        <source>Home Team Name:</source>
+        <translation>Nombre del equipo local:</translation>
+    </message>
+    <message>
+        <source>Guest Team Name:</source>
+        <translation>Nombre del equipo visitante:</translation>
+    </message>
+    <message>
+        <source>Section 1 Name:</source>
+        <translation>Nombre de la sección 1:</translation>
+    </message>
+    <message>
+        <source>Section 2 Name:</source>
+        <translation>Nombre de la sección 2:</translation>
+    </message>
+    <message>
+        <source>Takes effect when Corvella is next started.</source>
+        <translation>Se aplica al volver a iniciar Corvella.</translation>
+    </message>
+    <message>
+        <source>Desktop&apos;s</source>
+        <translation>La del escritorio</translation>
     </message>
 </context>
 <context>

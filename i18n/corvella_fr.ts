@@ -40,6 +40,49 @@
     </message>
 </context>
 <context>
+    <name>ColorPage</name>
+    <message>
+        <source>Background:</source>
+        <translation>Fond :</translation>
+    </message>
+    <message>
+        <source>Home Color:</source>
+        <translation>Domicile :</translation>
+    </message>
+    <message>
+        <source>Guest Color:</source>
+        <translation>Visiteurs :</translation>
+    </message>
+    <message>
+        <source>Section Color:</source>
+        <translation>Section :</translation>
+    </message>
+    <message>
+        <source>LED Time Color:</source>
+        <translation>LED temps :</translation>
+    </message>
+    <message>
+        <source>LED Score Color:</source>
+        <translation>LED score :</translation>
+    </message>
+    <message>
+        <source>LED Back Color:</source>
+        <translation>Fond LED :</translation>
+    </message>
+    <message>
+        <source>Change</source>
+        <translation>Changer</translation>
+    </message>
+    <message>
+        <source>Reset Colors</source>
+        <translation>Par défaut</translation>
+    </message>
+    <message>
+        <source>Color Controls</source>
+        <translation>Couleurs</translation>
+    </message>
+</context>
+<context>
     <name>CommandLine</name>
     <message>
         <source>Corvella: an electronic scoreboard with a game clock, scores and a buzzer.
@@ -334,6 +377,175 @@ Voir corvella(1) pour les touches.</translation>
     </message>
 </context>
 <context>
+    <name>GameModel</name>
+    <message>
+        <source>%1 is over %2</source>
+        <translation>%1 dépasse %2</translation>
+    </message>
+    <message>
+        <source>%1 is below %2</source>
+        <translation>%1 est sous %2</translation>
+    </message>
+    <message>
+        <source>%1 + %2 is over %3</source>
+        <translation>%1 + %2 dépasse %3</translation>
+    </message>
+    <message>
+        <source>%1 - %2 is below %3</source>
+        <translation>%1 - %2 est sous %3</translation>
+    </message>
+</context>
+<context>
+    <name>GamePage</name>
+    <message>
+        <source>Game</source>
+        <translation>Match</translation>
+    </message>
+    <message>
+        <source>Game Clock:</source>
+        <translation>Horloge de jeu :</translation>
+    </message>
+    <message>
+        <source>Count down from</source>
+        <translation>Décompte de</translation>
+    </message>
+    <message>
+        <source>minutes.seconds</source>
+        <translation>min.sec</translation>
+    </message>
+    <message>
+        <source>Unticked, the clock counts up to 99:59.9. Counting down, it stops at 0:00.0 and sounds the buzzer.</source>
+        <translation>Non coché, l&apos;horloge monte jusqu&apos;à 99:59.9. En décompte, elle s&apos;arrête à 0:00.0 et la sirène sonne.</translation>
+    </message>
+    <message>
+        <source>Audience Display (F2):</source>
+        <translation>Écran du public (F2) :</translation>
+    </message>
+    <message>
+        <source>off</source>
+        <translation>désactivé</translation>
+    </message>
+    <message>
+        <source>on screen </source>
+        <translation>sur l&apos;écran </translation>
+    </message>
+    <message>
+        <source>Periods:</source>
+        <translation>Périodes :</translation>
+    </message>
+    <message>
+        <source>Custom</source>
+        <translation>Personnalisé</translation>
+    </message>
+    <message>
+        <source>no periods</source>
+        <translation>sans périodes</translation>
+    </message>
+    <message>
+        <source> periods</source>
+        <translation> périodes</translation>
+    </message>
+    <message>
+        <source>Breaks after them:</source>
+        <translation>Pauses après :</translation>
+    </message>
+    <message>
+        <source>none</source>
+        <translation>aucune</translation>
+    </message>
+    <message>
+        <source>Overtime when level:</source>
+        <translation>Prolongation :</translation>
+    </message>
+    <message>
+        <source>Timeouts and Fouls:</source>
+        <translation>Temps morts et fautes :</translation>
+    </message>
+    <message>
+        <source>Per game:</source>
+        <translation>Par match :</translation>
+    </message>
+    <message>
+        <source>2, 3</source>
+        <translation>2, 3</translation>
+    </message>
+    <message>
+        <source>Per half instead: the first half&apos;s, then the second&apos;s</source>
+        <translation>Par mi-temps à la place : ceux de la première, puis de la seconde</translation>
+    </message>
+    <message>
+        <source>Per half:</source>
+        <translation>Par mi-t. :</translation>
+    </message>
+    <message>
+        <source>Length:</source>
+        <translation>Durée :</translation>
+    </message>
+    <message>
+        <source>scores</source>
+        <translation>points</translation>
+    </message>
+    <message>
+        <source>fouls</source>
+        <translation>fautes</translation>
+    </message>
+    <message>
+        <source>Section 2:</source>
+        <translation>Ligne 2 :</translation>
+    </message>
+    <message>
+        <source>period</source>
+        <translation>période</translation>
+    </message>
+    <message>
+        <source>half</source>
+        <translation>mi-temps</translation>
+    </message>
+    <message>
+        <source>Fouls reset:</source>
+        <translation>Fautes à 0 :</translation>
+    </message>
+    <message>
+        <source>Bonus at:</source>
+        <translation>Bonus dès :</translation>
+    </message>
+    <message>
+        <source>Score digits:</source>
+        <translation>Chiffres :</translation>
+    </message>
+</context>
+<context>
+    <name>GameRules</name>
+    <message>
+        <source>The period length must be a time from 0.01 to 99.59 (minutes.seconds).</source>
+        <translation>La durée de la période doit être un temps de 0.01 à 99.59 (minutes.secondes).</translation>
+    </message>
+    <message>
+        <source>Each break must be a time up to 99.59 (minutes.seconds), the breaks separated by commas.</source>
+        <translation>Chaque pause doit être un temps jusqu’à 99.59 (minutes.secondes), les pauses séparées par des virgules.</translation>
+    </message>
+    <message>
+        <source>The overtime must be a time up to 99.59 (minutes.seconds), or empty for none.</source>
+        <translation>La prolongation doit être un temps jusqu’à 99.59 (minutes.secondes), ou vide pour aucune.</translation>
+    </message>
+    <message>
+        <source>Timeouts per half must be counts from 0 to %1, the first half&apos;s and the second&apos;s separated by a comma.</source>
+        <translation>Les temps morts par mi-temps doivent être des nombres de 0 à %1, ceux de la première et de la seconde séparés par une virgule.</translation>
+    </message>
+    <message>
+        <source>The timeout length must be a time from 0.01 to 99.59 (minutes.seconds).</source>
+        <translation>La durée du temps mort doit être un temps de 0.01 à 99.59 (minutes.secondes).</translation>
+    </message>
+    <message>
+        <source>Section 2 counts scores or fouls.</source>
+        <translation>La ligne 2 compte les points ou les fautes.</translation>
+    </message>
+    <message>
+        <source>Fouls reset at each period or each half.</source>
+        <translation>Les fautes repartent à zéro à chaque période ou à chaque mi-temps.</translation>
+    </message>
+</context>
+<context>
     <name>GameStateFile</name>
     <message>
         <source>the disk may be full</source>
@@ -420,6 +632,137 @@ Voir corvella(1) pour les touches.</translation>
     <message>
         <source>Choose Key</source>
         <translation>Choisir une touche</translation>
+    </message>
+</context>
+<context>
+    <name>KeyboardPage</name>
+    <message>
+        <source>Reset Keys</source>
+        <translation>Par défaut</translation>
+    </message>
+    <message>
+        <source>Keyboard Controls</source>
+        <translation>Clavier</translation>
+    </message>
+    <message>
+        <source>Start / Stop Key:</source>
+        <translation>Marche/arrêt :</translation>
+    </message>
+    <message>
+        <source>Reset Clock Key:</source>
+        <translation>Remise à zéro :</translation>
+    </message>
+    <message>
+        <source>Buzzer Key:</source>
+        <translation>Sirène :</translation>
+    </message>
+    <message>
+        <source>Change</source>
+        <translation>Changer</translation>
+    </message>
+    <message>
+        <source>Buzzer Sound</source>
+        <translation>Son de la sirène</translation>
+    </message>
+    <message>
+        <source>Test</source>
+        <translation>Essai</translation>
+    </message>
+    <message>
+        <source>Game Keys:</source>
+        <translation>Touches du jeu :</translation>
+    </message>
+    <message>
+        <source>Home timeout</source>
+        <translation>Temps mort dom.</translation>
+    </message>
+    <message>
+        <source>Guest timeout</source>
+        <translation>Temps mort vis.</translation>
+    </message>
+    <message>
+        <source>Next period</source>
+        <translation>Période suivante</translation>
+    </message>
+    <message>
+        <source>Previous period</source>
+        <translation>Période précéd.</translation>
+    </message>
+    <message>
+        <source>Skip the break</source>
+        <translation>Passer la pause</translation>
+    </message>
+    <message>
+        <source>New game</source>
+        <translation>Nouveau match</translation>
+    </message>
+    <message>
+        <source>Type whole scores: digits, then Enter</source>
+        <translation>Taper des scores entiers : chiffres, puis Entrée</translation>
+    </message>
+    <message>
+        <source>Operator&apos;s hints:</source>
+        <translation>Aides :</translation>
+    </message>
+    <message>
+        <source>with the audience display</source>
+        <translation>avec l&apos;écran public</translation>
+    </message>
+    <message>
+        <source>always</source>
+        <translation>toujours</translation>
+    </message>
+    <message>
+        <source>never</source>
+        <translation>jamais</translation>
+    </message>
+    <message>
+        <source>start / stop the clock</source>
+        <translation>démarrer ou arrêter l&apos;horloge</translation>
+    </message>
+    <message>
+        <source>reset the clock</source>
+        <translation>remettre l&apos;horloge à zéro</translation>
+    </message>
+    <message>
+        <source>sound the buzzer</source>
+        <translation>faire retentir la sirène</translation>
+    </message>
+    <message>
+        <source>start the home team&apos;s timeout</source>
+        <translation>lancer le temps mort de l&apos;équipe à domicile</translation>
+    </message>
+    <message>
+        <source>start the guest team&apos;s timeout</source>
+        <translation>lancer le temps mort de l&apos;équipe visiteuse</translation>
+    </message>
+    <message>
+        <source>go to the next period</source>
+        <translation>passer à la période suivante</translation>
+    </message>
+    <message>
+        <source>go back a period</source>
+        <translation>revenir à la période précédente</translation>
+    </message>
+    <message>
+        <source>skip the break</source>
+        <translation>passer la pause</translation>
+    </message>
+    <message>
+        <source>start a new game</source>
+        <translation>commencer un nouveau match</translation>
+    </message>
+    <message>
+        <source>[No File Selected]</source>
+        <translation>[Aucun fichier choisi]</translation>
+    </message>
+    <message>
+        <source>Sounds *.wav (*.wav)</source>
+        <translation>Sons *.wav (*.wav)</translation>
+    </message>
+    <message>
+        <source>This file cannot be played: </source>
+        <translation>Ce fichier ne peut pas être lu : </translation>
     </message>
 </context>
 <context>
@@ -545,22 +888,6 @@ Voir corvella(1) pour les touches.</translation>
 <context>
     <name>OptionsDialog</name>
     <message>
-        <source>Keyboard Controls</source>
-        <translation>Clavier</translation>
-    </message>
-    <message>
-        <source>Color Controls</source>
-        <translation>Couleurs</translation>
-    </message>
-    <message>
-        <source>Text Controls</source>
-        <translation>Textes</translation>
-    </message>
-    <message>
-        <source>Game</source>
-        <translation>Match</translation>
-    </message>
-    <message>
         <source>&amp;Ok</source>
         <translation>&amp;OK</translation>
     </message>
@@ -569,312 +896,8 @@ Voir corvella(1) pour les touches.</translation>
         <translation>&amp;Annuler</translation>
     </message>
     <message>
-        <source>Start / Stop Key:</source>
-        <translation>Marche/arrêt :</translation>
-    </message>
-    <message>
-        <source>Reset Clock Key:</source>
-        <translation>Remise à zéro :</translation>
-    </message>
-    <message>
-        <source>Buzzer Key:</source>
-        <translation>Sirène :</translation>
-    </message>
-    <message>
-        <source>Change</source>
-        <translation>Changer</translation>
-    </message>
-    <message>
-        <source>Buzzer Sound</source>
-        <translation>Son de la sirène</translation>
-    </message>
-    <message>
-        <source>Test</source>
-        <translation>Essai</translation>
-    </message>
-    <message>
-        <source>Type whole scores: digits, then Enter</source>
-        <translation>Taper des scores entiers : chiffres, puis Entrée</translation>
-    </message>
-    <message>
-        <source>Operator&apos;s hints:</source>
-        <translation>Aides :</translation>
-    </message>
-    <message>
-        <source>with the audience display</source>
-        <translation>avec l&apos;écran public</translation>
-    </message>
-    <message>
-        <source>always</source>
-        <translation>toujours</translation>
-    </message>
-    <message>
-        <source>never</source>
-        <translation>jamais</translation>
-    </message>
-    <message>
-        <source>Reset Keys</source>
-        <translation>Par défaut</translation>
-    </message>
-    <message>
-        <source>Background:</source>
-        <translation>Fond :</translation>
-    </message>
-    <message>
-        <source>Home Color:</source>
-        <translation>Domicile :</translation>
-    </message>
-    <message>
-        <source>Guest Color:</source>
-        <translation>Visiteurs :</translation>
-    </message>
-    <message>
-        <source>Section Color:</source>
-        <translation>Section :</translation>
-    </message>
-    <message>
-        <source>LED Time Color:</source>
-        <translation>LED temps :</translation>
-    </message>
-    <message>
-        <source>LED Score Color:</source>
-        <translation>LED score :</translation>
-    </message>
-    <message>
-        <source>LED Back Color:</source>
-        <translation>Fond LED :</translation>
-    </message>
-    <message>
-        <source>Reset Colors</source>
-        <translation>Par défaut</translation>
-    </message>
-    <message>
-        <source>Home Team Name:</source>
-        <translation>Nom de l&apos;équipe à domicile :</translation>
-    </message>
-    <message>
-        <source>Guest Team Name:</source>
-        <translation>Nom de l&apos;équipe visiteuse :</translation>
-    </message>
-    <message>
-        <source>Section 1 Name:</source>
-        <translation>Nom de la section 1 :</translation>
-    </message>
-    <message>
-        <source>Section 2 Name:</source>
-        <translation>Nom de la section 2 :</translation>
-    </message>
-    <message>
-        <source>Board Credit:</source>
-        <translation>Mention :</translation>
-    </message>
-    <message>
-        <source>none on the board</source>
-        <translation>aucune</translation>
-    </message>
-    <message>
-        <source>Language:</source>
-        <translation>Langue :</translation>
-    </message>
-    <message>
-        <source>Takes effect when Corvella is next started.</source>
-        <translation>Prend effet au prochain démarrage de Corvella.</translation>
-    </message>
-    <message>
-        <source>Desktop&apos;s</source>
-        <translation>Celle du bureau</translation>
-    </message>
-    <message>
-        <source>Game Clock:</source>
-        <translation>Horloge de jeu :</translation>
-    </message>
-    <message>
-        <source>Count down from</source>
-        <translation>Décompte de</translation>
-    </message>
-    <message>
-        <source>minutes.seconds</source>
-        <translation>min.sec</translation>
-    </message>
-    <message>
-        <source>Unticked, the clock counts up to 99:59.9. Counting down, it stops at 0:00.0 and sounds the buzzer.</source>
-        <translation>Non coché, l&apos;horloge monte jusqu&apos;à 99:59.9. En décompte, elle s&apos;arrête à 0:00.0 et la sirène sonne.</translation>
-    </message>
-    <message>
-        <source>Audience Display (F2):</source>
-        <translation>Écran du public (F2) :</translation>
-    </message>
-    <message>
-        <source>off</source>
-        <translation>désactivé</translation>
-    </message>
-    <message>
-        <source>on screen </source>
-        <translation>sur l&apos;écran </translation>
-    </message>
-    <message>
-        <source>Periods:</source>
-        <translation>Périodes :</translation>
-    </message>
-    <message>
-        <source>Custom</source>
-        <translation>Personnalisé</translation>
-    </message>
-    <message>
-        <source>no periods</source>
-        <translation>sans périodes</translation>
-    </message>
-    <message>
-        <source> periods</source>
-        <translation> périodes</translation>
-    </message>
-    <message>
-        <source>Breaks after them:</source>
-        <translation>Pauses après :</translation>
-    </message>
-    <message>
-        <source>Overtime when level:</source>
-        <translation>Prolongation :</translation>
-    </message>
-    <message>
-        <source>none</source>
-        <translation>aucune</translation>
-    </message>
-    <message>
-        <source>[No File Selected]</source>
-        <translation>[Aucun fichier choisi]</translation>
-    </message>
-    <message>
-        <source>Sounds *.wav (*.wav)</source>
-        <translation>Sons *.wav (*.wav)</translation>
-    </message>
-    <message>
-        <source>This file cannot be played: </source>
-        <translation>Ce fichier ne peut pas être lu : </translation>
-    </message>
-    <message>
         <source>The settings could not be saved. They apply until Corvella is closed, but will be lost then.</source>
         <translation>Les réglages n&apos;ont pas pu être enregistrés. Ils valent jusqu&apos;à la fermeture de Corvella, puis seront perdus.</translation>
-    </message>
-    <message>
-        <source>Game Keys:</source>
-        <translation>Touches du jeu :</translation>
-    </message>
-    <message>
-        <source>Home timeout</source>
-        <translation>Temps mort dom.</translation>
-    </message>
-    <message>
-        <source>Guest timeout</source>
-        <translation>Temps mort vis.</translation>
-    </message>
-    <message>
-        <source>Next period</source>
-        <translation>Période suivante</translation>
-    </message>
-    <message>
-        <source>Previous period</source>
-        <translation>Période précéd.</translation>
-    </message>
-    <message>
-        <source>Skip the break</source>
-        <translation>Passer la pause</translation>
-    </message>
-    <message>
-        <source>New game</source>
-        <translation>Nouveau match</translation>
-    </message>
-    <message>
-        <source>Timeouts and Fouls:</source>
-        <translation>Temps morts et fautes :</translation>
-    </message>
-    <message>
-        <source>Per game:</source>
-        <translation>Par match :</translation>
-    </message>
-    <message>
-        <source>2, 3</source>
-        <translation>2, 3</translation>
-    </message>
-    <message>
-        <source>Per half instead: the first half&apos;s, then the second&apos;s</source>
-        <translation>Par mi-temps à la place : ceux de la première, puis de la seconde</translation>
-    </message>
-    <message>
-        <source>Per half:</source>
-        <translation>Par mi-t. :</translation>
-    </message>
-    <message>
-        <source>Length:</source>
-        <translation>Durée :</translation>
-    </message>
-    <message>
-        <source>scores</source>
-        <translation>points</translation>
-    </message>
-    <message>
-        <source>fouls</source>
-        <translation>fautes</translation>
-    </message>
-    <message>
-        <source>Section 2:</source>
-        <translation>Ligne 2 :</translation>
-    </message>
-    <message>
-        <source>period</source>
-        <translation>période</translation>
-    </message>
-    <message>
-        <source>half</source>
-        <translation>mi-temps</translation>
-    </message>
-    <message>
-        <source>Fouls reset:</source>
-        <translation>Fautes à 0 :</translation>
-    </message>
-    <message>
-        <source>Bonus at:</source>
-        <translation>Bonus dès :</translation>
-    </message>
-    <message>
-        <source>Score digits:</source>
-        <translation>Chiffres :</translation>
-    </message>
-    <message>
-        <source>start the home team&apos;s timeout</source>
-        <translation>lancer le temps mort de l&apos;équipe à domicile</translation>
-    </message>
-    <message>
-        <source>start the guest team&apos;s timeout</source>
-        <translation>lancer le temps mort de l&apos;équipe visiteuse</translation>
-    </message>
-    <message>
-        <source>go to the next period</source>
-        <translation>passer à la période suivante</translation>
-    </message>
-    <message>
-        <source>go back a period</source>
-        <translation>revenir à la période précédente</translation>
-    </message>
-    <message>
-        <source>skip the break</source>
-        <translation>passer la pause</translation>
-    </message>
-    <message>
-        <source>start a new game</source>
-        <translation>commencer un nouveau match</translation>
-    </message>
-    <message>
-        <source>start / stop the clock</source>
-        <translation>démarrer ou arrêter l&apos;horloge</translation>
-    </message>
-    <message>
-        <source>reset the clock</source>
-        <translation>remettre l&apos;horloge à zéro</translation>
-    </message>
-    <message>
-        <source>sound the buzzer</source>
-        <translation>faire retentir la sirène</translation>
     </message>
     <message>
         <source>Two commands share the key %1. Choose another key for one of them on the Keyboard tab.</source>
@@ -1031,10 +1054,6 @@ Voir corvella(1) pour les touches.</translation>
         <translation>le changement de score est un nombre entier</translation>
     </message>
     <message>
-        <source>the score would be %1, outside %2 to %3</source>
-        <translation>le score serait %1, hors de %2 à %3</translation>
-    </message>
-    <message>
         <source>Change score from the API</source>
         <translation>Changer le score depuis l&apos;API</translation>
     </message>
@@ -1119,14 +1138,6 @@ Voir corvella(1) pour les touches.</translation>
     <message>
         <source>Not taken: %1</source>
         <translation>Refusé : %1</translation>
-    </message>
-    <message>
-        <source>Not taken: %1 + %2 is over %3</source>
-        <translation>Refusé : %1 + %2 dépasse %3</translation>
-    </message>
-    <message>
-        <source>Not taken: %1 - %2 is below %3</source>
-        <translation>Refusé : %1 - %2 est sous %3</translation>
     </message>
     <message>
         <source>Set score</source>
@@ -1295,10 +1306,6 @@ Voir corvella(1) pour les touches.</translation>
         <source>%1: a sign, then one digit</source>
         <translation>%1 : un signe, puis un chiffre</translation>
     </message>
-    <message>
-        <source>%1 is over %2</source>
-        <translation>%1 dépasse %2</translation>
-    </message>
 </context>
 <context>
     <name>ScreenSaverInhibitor</name>
@@ -1383,6 +1390,49 @@ Voir corvella(1) pour les touches.</translation>
     <message>
         <source>&amp;Options</source>
         <translation>&amp;Options</translation>
+    </message>
+</context>
+<context>
+    <name>TextPage</name>
+    <message>
+        <source>Board Credit:</source>
+        <translation>Mention :</translation>
+    </message>
+    <message>
+        <source>none on the board</source>
+        <translation>aucune</translation>
+    </message>
+    <message>
+        <source>Language:</source>
+        <translation>Langue :</translation>
+    </message>
+    <message>
+        <source>Text Controls</source>
+        <translation>Textes</translation>
+    </message>
+    <message>
+        <source>Home Team Name:</source>
+        <translation>Nom de l&apos;équipe à domicile :</translation>
+    </message>
+    <message>
+        <source>Guest Team Name:</source>
+        <translation>Nom de l&apos;équipe visiteuse :</translation>
+    </message>
+    <message>
+        <source>Section 1 Name:</source>
+        <translation>Nom de la section 1 :</translation>
+    </message>
+    <message>
+        <source>Section 2 Name:</source>
+        <translation>Nom de la section 2 :</translation>
+    </message>
+    <message>
+        <source>Takes effect when Corvella is next started.</source>
+        <translation>Prend effet au prochain démarrage de Corvella.</translation>
+    </message>
+    <message>
+        <source>Desktop&apos;s</source>
+        <translation>Celle du bureau</translation>
     </message>
 </context>
 <context>

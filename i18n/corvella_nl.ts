@@ -40,6 +40,49 @@
     </message>
 </context>
 <context>
+    <name>ColorPage</name>
+    <message>
+        <source>Background:</source>
+        <translation>Achtergrond:</translation>
+    </message>
+    <message>
+        <source>Home Color:</source>
+        <translation>Thuis:</translation>
+    </message>
+    <message>
+        <source>Guest Color:</source>
+        <translation>Gasten:</translation>
+    </message>
+    <message>
+        <source>Section Color:</source>
+        <translation>Sectie:</translation>
+    </message>
+    <message>
+        <source>LED Time Color:</source>
+        <translation>LED-tijd:</translation>
+    </message>
+    <message>
+        <source>LED Score Color:</source>
+        <translation>LED-score:</translation>
+    </message>
+    <message>
+        <source>LED Back Color:</source>
+        <translation>LED-vlak:</translation>
+    </message>
+    <message>
+        <source>Change</source>
+        <translation>Wijzig</translation>
+    </message>
+    <message>
+        <source>Reset Colors</source>
+        <translation>Standaard</translation>
+    </message>
+    <message>
+        <source>Color Controls</source>
+        <translation>Kleuren</translation>
+    </message>
+</context>
+<context>
     <name>CommandLine</name>
     <message>
         <source>Corvella: an electronic scoreboard with a game clock, scores and a buzzer.
@@ -334,6 +377,175 @@ Zie corvella(1) voor de toetsen.</translation>
     </message>
 </context>
 <context>
+    <name>GameModel</name>
+    <message>
+        <source>%1 is over %2</source>
+        <translation>%1 is meer dan %2</translation>
+    </message>
+    <message>
+        <source>%1 is below %2</source>
+        <translation>%1 is minder dan %2</translation>
+    </message>
+    <message>
+        <source>%1 + %2 is over %3</source>
+        <translation>%1 + %2 is meer dan %3</translation>
+    </message>
+    <message>
+        <source>%1 - %2 is below %3</source>
+        <translation>%1 - %2 is minder dan %3</translation>
+    </message>
+</context>
+<context>
+    <name>GamePage</name>
+    <message>
+        <source>Game</source>
+        <translation>Wedstrijd</translation>
+    </message>
+    <message>
+        <source>Game Clock:</source>
+        <translation>Wedstrijdklok:</translation>
+    </message>
+    <message>
+        <source>Count down from</source>
+        <translation>Aftellen vanaf</translation>
+    </message>
+    <message>
+        <source>minutes.seconds</source>
+        <translation>min.sec</translation>
+    </message>
+    <message>
+        <source>Unticked, the clock counts up to 99:59.9. Counting down, it stops at 0:00.0 and sounds the buzzer.</source>
+        <translation>Zonder vinkje telt de klok op tot 99:59.9. Aftellend stopt hij bij 0:00.0 en klinkt de zoemer.</translation>
+    </message>
+    <message>
+        <source>Audience Display (F2):</source>
+        <translation>Publieksscherm (F2):</translation>
+    </message>
+    <message>
+        <source>off</source>
+        <translation>uit</translation>
+    </message>
+    <message>
+        <source>on screen </source>
+        <translation>op scherm </translation>
+    </message>
+    <message>
+        <source>Periods:</source>
+        <translation>Perioden:</translation>
+    </message>
+    <message>
+        <source>Custom</source>
+        <translation>Eigen</translation>
+    </message>
+    <message>
+        <source>no periods</source>
+        <translation>geen perioden</translation>
+    </message>
+    <message>
+        <source> periods</source>
+        <translation> perioden</translation>
+    </message>
+    <message>
+        <source>Breaks after them:</source>
+        <translation>Pauzes erna:</translation>
+    </message>
+    <message>
+        <source>none</source>
+        <translation>geen</translation>
+    </message>
+    <message>
+        <source>Overtime when level:</source>
+        <translation>Verlenging:</translation>
+    </message>
+    <message>
+        <source>Timeouts and Fouls:</source>
+        <translation>Time-outs en fouten:</translation>
+    </message>
+    <message>
+        <source>Per game:</source>
+        <translation>Per wedstr.:</translation>
+    </message>
+    <message>
+        <source>2, 3</source>
+        <translation>2, 3</translation>
+    </message>
+    <message>
+        <source>Per half instead: the first half&apos;s, then the second&apos;s</source>
+        <translation>Per helft in plaats daarvan: eerst die van de eerste, dan van de tweede</translation>
+    </message>
+    <message>
+        <source>Per half:</source>
+        <translation>Per helft:</translation>
+    </message>
+    <message>
+        <source>Length:</source>
+        <translation>Duur:</translation>
+    </message>
+    <message>
+        <source>scores</source>
+        <translation>scores</translation>
+    </message>
+    <message>
+        <source>fouls</source>
+        <translation>fouten</translation>
+    </message>
+    <message>
+        <source>Section 2:</source>
+        <translation>Rij 2:</translation>
+    </message>
+    <message>
+        <source>period</source>
+        <translation>periode</translation>
+    </message>
+    <message>
+        <source>half</source>
+        <translation>helft</translation>
+    </message>
+    <message>
+        <source>Fouls reset:</source>
+        <translation>Fouten op 0:</translation>
+    </message>
+    <message>
+        <source>Bonus at:</source>
+        <translation>Bonus vanaf:</translation>
+    </message>
+    <message>
+        <source>Score digits:</source>
+        <translation>Cijfers:</translation>
+    </message>
+</context>
+<context>
+    <name>GameRules</name>
+    <message>
+        <source>The period length must be a time from 0.01 to 99.59 (minutes.seconds).</source>
+        <translation>De periodeduur moet een tijd van 0.01 tot 99.59 zijn (minuten.seconden).</translation>
+    </message>
+    <message>
+        <source>Each break must be a time up to 99.59 (minutes.seconds), the breaks separated by commas.</source>
+        <translation>Elke pauze moet een tijd tot 99.59 zijn (minuten.seconden), de pauzes gescheiden door komma’s.</translation>
+    </message>
+    <message>
+        <source>The overtime must be a time up to 99.59 (minutes.seconds), or empty for none.</source>
+        <translation>De verlenging moet een tijd tot 99.59 zijn (minuten.seconden), of leeg voor geen.</translation>
+    </message>
+    <message>
+        <source>Timeouts per half must be counts from 0 to %1, the first half&apos;s and the second&apos;s separated by a comma.</source>
+        <translation>Time-outs per helft moeten aantallen van 0 tot %1 zijn, die van de eerste en de tweede helft gescheiden door een komma.</translation>
+    </message>
+    <message>
+        <source>The timeout length must be a time from 0.01 to 99.59 (minutes.seconds).</source>
+        <translation>De duur van een time-out moet een tijd van 0.01 tot 99.59 zijn (minuten.seconden).</translation>
+    </message>
+    <message>
+        <source>Section 2 counts scores or fouls.</source>
+        <translation>Rij 2 telt scores of fouten.</translation>
+    </message>
+    <message>
+        <source>Fouls reset at each period or each half.</source>
+        <translation>Fouten worden per periode of per helft op nul gezet.</translation>
+    </message>
+</context>
+<context>
     <name>GameStateFile</name>
     <message>
         <source>the disk may be full</source>
@@ -420,6 +632,137 @@ Zie corvella(1) voor de toetsen.</translation>
     <message>
         <source>Choose Key</source>
         <translation>Toets kiezen</translation>
+    </message>
+</context>
+<context>
+    <name>KeyboardPage</name>
+    <message>
+        <source>Reset Keys</source>
+        <translation>Standaard</translation>
+    </message>
+    <message>
+        <source>Keyboard Controls</source>
+        <translation>Toetsenbord</translation>
+    </message>
+    <message>
+        <source>Start / Stop Key:</source>
+        <translation>Start/stop:</translation>
+    </message>
+    <message>
+        <source>Reset Clock Key:</source>
+        <translation>Klok resetten:</translation>
+    </message>
+    <message>
+        <source>Buzzer Key:</source>
+        <translation>Zoemer:</translation>
+    </message>
+    <message>
+        <source>Change</source>
+        <translation>Wijzig</translation>
+    </message>
+    <message>
+        <source>Buzzer Sound</source>
+        <translation>Zoemergeluid</translation>
+    </message>
+    <message>
+        <source>Test</source>
+        <translation>Test</translation>
+    </message>
+    <message>
+        <source>Game Keys:</source>
+        <translation>Spelknoppen:</translation>
+    </message>
+    <message>
+        <source>Home timeout</source>
+        <translation>Time-out thuis</translation>
+    </message>
+    <message>
+        <source>Guest timeout</source>
+        <translation>Time-out gast</translation>
+    </message>
+    <message>
+        <source>Next period</source>
+        <translation>Volgende periode</translation>
+    </message>
+    <message>
+        <source>Previous period</source>
+        <translation>Vorige periode</translation>
+    </message>
+    <message>
+        <source>Skip the break</source>
+        <translation>Pauze overslaan</translation>
+    </message>
+    <message>
+        <source>New game</source>
+        <translation>Nieuwe wedstrijd</translation>
+    </message>
+    <message>
+        <source>Type whole scores: digits, then Enter</source>
+        <translation>Hele scores typen: cijfers, dan Enter</translation>
+    </message>
+    <message>
+        <source>Operator&apos;s hints:</source>
+        <translation>Hints:</translation>
+    </message>
+    <message>
+        <source>with the audience display</source>
+        <translation>met publieksscherm</translation>
+    </message>
+    <message>
+        <source>always</source>
+        <translation>altijd</translation>
+    </message>
+    <message>
+        <source>never</source>
+        <translation>nooit</translation>
+    </message>
+    <message>
+        <source>start / stop the clock</source>
+        <translation>de klok te starten of te stoppen</translation>
+    </message>
+    <message>
+        <source>reset the clock</source>
+        <translation>de klok te resetten</translation>
+    </message>
+    <message>
+        <source>sound the buzzer</source>
+        <translation>de zoemer te laten klinken</translation>
+    </message>
+    <message>
+        <source>start the home team&apos;s timeout</source>
+        <translation>de time-out van de thuisploeg te starten</translation>
+    </message>
+    <message>
+        <source>start the guest team&apos;s timeout</source>
+        <translation>de time-out van de gastploeg te starten</translation>
+    </message>
+    <message>
+        <source>go to the next period</source>
+        <translation>naar de volgende periode te gaan</translation>
+    </message>
+    <message>
+        <source>go back a period</source>
+        <translation>een periode terug te gaan</translation>
+    </message>
+    <message>
+        <source>skip the break</source>
+        <translation>de pauze over te slaan</translation>
+    </message>
+    <message>
+        <source>start a new game</source>
+        <translation>een nieuwe wedstrijd te beginnen</translation>
+    </message>
+    <message>
+        <source>[No File Selected]</source>
+        <translation>[Geen bestand gekozen]</translation>
+    </message>
+    <message>
+        <source>Sounds *.wav (*.wav)</source>
+        <translation>Geluiden *.wav (*.wav)</translation>
+    </message>
+    <message>
+        <source>This file cannot be played: </source>
+        <translation>Dit bestand kan niet worden afgespeeld: </translation>
     </message>
 </context>
 <context>
@@ -545,22 +888,6 @@ Zie corvella(1) voor de toetsen.</translation>
 <context>
     <name>OptionsDialog</name>
     <message>
-        <source>Keyboard Controls</source>
-        <translation>Toetsenbord</translation>
-    </message>
-    <message>
-        <source>Color Controls</source>
-        <translation>Kleuren</translation>
-    </message>
-    <message>
-        <source>Text Controls</source>
-        <translation>Teksten</translation>
-    </message>
-    <message>
-        <source>Game</source>
-        <translation>Wedstrijd</translation>
-    </message>
-    <message>
         <source>&amp;Ok</source>
         <translation>&amp;OK</translation>
     </message>
@@ -569,312 +896,8 @@ Zie corvella(1) voor de toetsen.</translation>
         <translation>&amp;Annuleren</translation>
     </message>
     <message>
-        <source>Start / Stop Key:</source>
-        <translation>Start/stop:</translation>
-    </message>
-    <message>
-        <source>Reset Clock Key:</source>
-        <translation>Klok resetten:</translation>
-    </message>
-    <message>
-        <source>Buzzer Key:</source>
-        <translation>Zoemer:</translation>
-    </message>
-    <message>
-        <source>Change</source>
-        <translation>Wijzig</translation>
-    </message>
-    <message>
-        <source>Buzzer Sound</source>
-        <translation>Zoemergeluid</translation>
-    </message>
-    <message>
-        <source>Test</source>
-        <translation>Test</translation>
-    </message>
-    <message>
-        <source>Type whole scores: digits, then Enter</source>
-        <translation>Hele scores typen: cijfers, dan Enter</translation>
-    </message>
-    <message>
-        <source>Operator&apos;s hints:</source>
-        <translation>Hints:</translation>
-    </message>
-    <message>
-        <source>with the audience display</source>
-        <translation>met publieksscherm</translation>
-    </message>
-    <message>
-        <source>always</source>
-        <translation>altijd</translation>
-    </message>
-    <message>
-        <source>never</source>
-        <translation>nooit</translation>
-    </message>
-    <message>
-        <source>Reset Keys</source>
-        <translation>Standaard</translation>
-    </message>
-    <message>
-        <source>Background:</source>
-        <translation>Achtergrond:</translation>
-    </message>
-    <message>
-        <source>Home Color:</source>
-        <translation>Thuis:</translation>
-    </message>
-    <message>
-        <source>Guest Color:</source>
-        <translation>Gasten:</translation>
-    </message>
-    <message>
-        <source>Section Color:</source>
-        <translation>Sectie:</translation>
-    </message>
-    <message>
-        <source>LED Time Color:</source>
-        <translation>LED-tijd:</translation>
-    </message>
-    <message>
-        <source>LED Score Color:</source>
-        <translation>LED-score:</translation>
-    </message>
-    <message>
-        <source>LED Back Color:</source>
-        <translation>LED-vlak:</translation>
-    </message>
-    <message>
-        <source>Reset Colors</source>
-        <translation>Standaard</translation>
-    </message>
-    <message>
-        <source>Home Team Name:</source>
-        <translation>Naam thuisploeg:</translation>
-    </message>
-    <message>
-        <source>Guest Team Name:</source>
-        <translation>Naam bezoekers:</translation>
-    </message>
-    <message>
-        <source>Section 1 Name:</source>
-        <translation>Naam sectie 1:</translation>
-    </message>
-    <message>
-        <source>Section 2 Name:</source>
-        <translation>Naam sectie 2:</translation>
-    </message>
-    <message>
-        <source>Board Credit:</source>
-        <translation>Vermelding:</translation>
-    </message>
-    <message>
-        <source>none on the board</source>
-        <translation>geen op het bord</translation>
-    </message>
-    <message>
-        <source>Language:</source>
-        <translation>Taal:</translation>
-    </message>
-    <message>
-        <source>Takes effect when Corvella is next started.</source>
-        <translation>Geldt vanaf de volgende start van Corvella.</translation>
-    </message>
-    <message>
-        <source>Desktop&apos;s</source>
-        <translation>Als het bureaublad</translation>
-    </message>
-    <message>
-        <source>Game Clock:</source>
-        <translation>Wedstrijdklok:</translation>
-    </message>
-    <message>
-        <source>Count down from</source>
-        <translation>Aftellen vanaf</translation>
-    </message>
-    <message>
-        <source>minutes.seconds</source>
-        <translation>min.sec</translation>
-    </message>
-    <message>
-        <source>Unticked, the clock counts up to 99:59.9. Counting down, it stops at 0:00.0 and sounds the buzzer.</source>
-        <translation>Zonder vinkje telt de klok op tot 99:59.9. Aftellend stopt hij bij 0:00.0 en klinkt de zoemer.</translation>
-    </message>
-    <message>
-        <source>Audience Display (F2):</source>
-        <translation>Publieksscherm (F2):</translation>
-    </message>
-    <message>
-        <source>off</source>
-        <translation>uit</translation>
-    </message>
-    <message>
-        <source>on screen </source>
-        <translation>op scherm </translation>
-    </message>
-    <message>
-        <source>Periods:</source>
-        <translation>Perioden:</translation>
-    </message>
-    <message>
-        <source>Custom</source>
-        <translation>Eigen</translation>
-    </message>
-    <message>
-        <source>no periods</source>
-        <translation>geen perioden</translation>
-    </message>
-    <message>
-        <source> periods</source>
-        <translation> perioden</translation>
-    </message>
-    <message>
-        <source>Breaks after them:</source>
-        <translation>Pauzes erna:</translation>
-    </message>
-    <message>
-        <source>Overtime when level:</source>
-        <translation>Verlenging:</translation>
-    </message>
-    <message>
-        <source>none</source>
-        <translation>geen</translation>
-    </message>
-    <message>
-        <source>[No File Selected]</source>
-        <translation>[Geen bestand gekozen]</translation>
-    </message>
-    <message>
-        <source>Sounds *.wav (*.wav)</source>
-        <translation>Geluiden *.wav (*.wav)</translation>
-    </message>
-    <message>
-        <source>This file cannot be played: </source>
-        <translation>Dit bestand kan niet worden afgespeeld: </translation>
-    </message>
-    <message>
         <source>The settings could not be saved. They apply until Corvella is closed, but will be lost then.</source>
         <translation>De instellingen konden niet worden opgeslagen. Ze gelden tot Corvella wordt afgesloten en gaan dan verloren.</translation>
-    </message>
-    <message>
-        <source>Game Keys:</source>
-        <translation>Spelknoppen:</translation>
-    </message>
-    <message>
-        <source>Home timeout</source>
-        <translation>Time-out thuis</translation>
-    </message>
-    <message>
-        <source>Guest timeout</source>
-        <translation>Time-out gast</translation>
-    </message>
-    <message>
-        <source>Next period</source>
-        <translation>Volgende periode</translation>
-    </message>
-    <message>
-        <source>Previous period</source>
-        <translation>Vorige periode</translation>
-    </message>
-    <message>
-        <source>Skip the break</source>
-        <translation>Pauze overslaan</translation>
-    </message>
-    <message>
-        <source>New game</source>
-        <translation>Nieuwe wedstrijd</translation>
-    </message>
-    <message>
-        <source>Timeouts and Fouls:</source>
-        <translation>Time-outs en fouten:</translation>
-    </message>
-    <message>
-        <source>Per game:</source>
-        <translation>Per wedstr.:</translation>
-    </message>
-    <message>
-        <source>2, 3</source>
-        <translation>2, 3</translation>
-    </message>
-    <message>
-        <source>Per half instead: the first half&apos;s, then the second&apos;s</source>
-        <translation>Per helft in plaats daarvan: eerst die van de eerste, dan van de tweede</translation>
-    </message>
-    <message>
-        <source>Per half:</source>
-        <translation>Per helft:</translation>
-    </message>
-    <message>
-        <source>Length:</source>
-        <translation>Duur:</translation>
-    </message>
-    <message>
-        <source>scores</source>
-        <translation>scores</translation>
-    </message>
-    <message>
-        <source>fouls</source>
-        <translation>fouten</translation>
-    </message>
-    <message>
-        <source>Section 2:</source>
-        <translation>Rij 2:</translation>
-    </message>
-    <message>
-        <source>period</source>
-        <translation>periode</translation>
-    </message>
-    <message>
-        <source>half</source>
-        <translation>helft</translation>
-    </message>
-    <message>
-        <source>Fouls reset:</source>
-        <translation>Fouten op 0:</translation>
-    </message>
-    <message>
-        <source>Bonus at:</source>
-        <translation>Bonus vanaf:</translation>
-    </message>
-    <message>
-        <source>Score digits:</source>
-        <translation>Cijfers:</translation>
-    </message>
-    <message>
-        <source>start the home team&apos;s timeout</source>
-        <translation>de time-out van de thuisploeg te starten</translation>
-    </message>
-    <message>
-        <source>start the guest team&apos;s timeout</source>
-        <translation>de time-out van de gastploeg te starten</translation>
-    </message>
-    <message>
-        <source>go to the next period</source>
-        <translation>naar de volgende periode te gaan</translation>
-    </message>
-    <message>
-        <source>go back a period</source>
-        <translation>een periode terug te gaan</translation>
-    </message>
-    <message>
-        <source>skip the break</source>
-        <translation>de pauze over te slaan</translation>
-    </message>
-    <message>
-        <source>start a new game</source>
-        <translation>een nieuwe wedstrijd te beginnen</translation>
-    </message>
-    <message>
-        <source>start / stop the clock</source>
-        <translation>de klok te starten of te stoppen</translation>
-    </message>
-    <message>
-        <source>reset the clock</source>
-        <translation>de klok te resetten</translation>
-    </message>
-    <message>
-        <source>sound the buzzer</source>
-        <translation>de zoemer te laten klinken</translation>
     </message>
     <message>
         <source>Two commands share the key %1. Choose another key for one of them on the Keyboard tab.</source>
@@ -1031,10 +1054,6 @@ Zie corvella(1) voor de toetsen.</translation>
         <translation>de scorewijziging is een geheel getal</translation>
     </message>
     <message>
-        <source>the score would be %1, outside %2 to %3</source>
-        <translation>de score zou %1 zijn, buiten %2 tot %3</translation>
-    </message>
-    <message>
         <source>Change score from the API</source>
         <translation>Score wijzigen via de API</translation>
     </message>
@@ -1119,14 +1138,6 @@ Zie corvella(1) voor de toetsen.</translation>
     <message>
         <source>Not taken: %1</source>
         <translation>Niet aangenomen: %1</translation>
-    </message>
-    <message>
-        <source>Not taken: %1 + %2 is over %3</source>
-        <translation>Niet aangenomen: %1 + %2 is meer dan %3</translation>
-    </message>
-    <message>
-        <source>Not taken: %1 - %2 is below %3</source>
-        <translation>Niet aangenomen: %1 - %2 is minder dan %3</translation>
     </message>
     <message>
         <source>Set score</source>
@@ -1295,10 +1306,6 @@ Zie corvella(1) voor de toetsen.</translation>
         <source>%1: a sign, then one digit</source>
         <translation>%1: een teken, dan één cijfer</translation>
     </message>
-    <message>
-        <source>%1 is over %2</source>
-        <translation>%1 is meer dan %2</translation>
-    </message>
 </context>
 <context>
     <name>ScreenSaverInhibitor</name>
@@ -1383,6 +1390,49 @@ Zie corvella(1) voor de toetsen.</translation>
     <message>
         <source>&amp;Options</source>
         <translation>&amp;Opties</translation>
+    </message>
+</context>
+<context>
+    <name>TextPage</name>
+    <message>
+        <source>Board Credit:</source>
+        <translation>Vermelding:</translation>
+    </message>
+    <message>
+        <source>none on the board</source>
+        <translation>geen op het bord</translation>
+    </message>
+    <message>
+        <source>Language:</source>
+        <translation>Taal:</translation>
+    </message>
+    <message>
+        <source>Text Controls</source>
+        <translation>Teksten</translation>
+    </message>
+    <message>
+        <source>Home Team Name:</source>
+        <translation>Naam thuisploeg:</translation>
+    </message>
+    <message>
+        <source>Guest Team Name:</source>
+        <translation>Naam bezoekers:</translation>
+    </message>
+    <message>
+        <source>Section 1 Name:</source>
+        <translation>Naam sectie 1:</translation>
+    </message>
+    <message>
+        <source>Section 2 Name:</source>
+        <translation>Naam sectie 2:</translation>
+    </message>
+    <message>
+        <source>Takes effect when Corvella is next started.</source>
+        <translation>Geldt vanaf de volgende start van Corvella.</translation>
+    </message>
+    <message>
+        <source>Desktop&apos;s</source>
+        <translation>Als het bureaublad</translation>
     </message>
 </context>
 <context>

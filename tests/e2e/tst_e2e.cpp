@@ -218,7 +218,8 @@ private slots:
         desktop->key(QStringLiteral("ctrl+a"));
         desktop->type(QStringLiteral("Lions"));
         shot(QStringLiteral("options-new-name"));
-        desktop->click(dialog.topLeft() + QPoint(98 + 36, 280 + 12)); // Ok
+        // Ok, 32 px above the dialog's bottom: it moves down with taller tabs.
+        desktop->click(QPoint(dialog.left() + 98 + 36, dialog.top() + dialog.height() - 32 + 12));
         QVERIFY(desktop->waitForWindowGone(QStringLiteral("Corvella")));
         QTRY_VERIFY2(settingsFile().contains(QStringLiteral("HomeText=Lions")),
                      qPrintable(settingsFile()));

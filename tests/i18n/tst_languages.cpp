@@ -11,7 +11,6 @@
 #include "settings/appsettings.h"
 #include "tests/support/fakes.h"
 #include "web/boardserver.h"
-#include "web/networkpage.h"
 #include "web/pagetexts.h"
 
 #include <QAbstractButton>
@@ -375,8 +374,6 @@ void TestLanguages::textsFitTheirControls()
     Settings noSound = defaultSettings();
     noSound.BuzzerFile.clear(); // its caption is a text of ours
     OptionsDialog options(noSound, dialogs, {});
-    auto *network = new NetworkPage;
-    options.addPage(network, NetworkPage::title(), {});
     auto *tabs = options.findChild<QTabWidget *>();
     for (int i = 0; i < tabs->count(); ++i) {
         tabs->setCurrentIndex(i);

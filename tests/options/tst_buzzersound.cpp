@@ -96,7 +96,7 @@ private slots:
         QVERIFY2(dialogs.warnings.first().startsWith(
                      QStringLiteral("Corvella: This file cannot be played: ")),
                  qPrintable(dialogs.warnings.first()));
-        QCOMPARE(options.workingBuzzerFile(), playable);
+        QCOMPARE(options.settings().BuzzerFile, playable);
         click(options, "cmdOk");
         QCOMPARE(options.settings().BuzzerFile, playable);
     }

@@ -1,5 +1,6 @@
 #include "display/controls.h"
 #include "options/optionsdialog.h"
+#include "options/textpage.h"
 #include "settings/appsettings.h"
 #include "tests/support/fakes.h"
 #include "tests/support/testenv.h"
@@ -148,7 +149,7 @@ private slots:
         else
             text = qobject_cast<QLabel *>(widget)->text();
         QCOMPARE(text, shown);
-        QCOMPARE(options.workingCaptionSize(), qint16(33));
+        QCOMPARE(options.settings().TeamSize, qint16(33));
     }
 
     void okGivesBackAndStoresEveryFieldUnchanged()
@@ -229,7 +230,7 @@ private slots:
                             &expected.SectionText2};
         *names[field] += u'X';
         if (field < 2) // a team name decides the caption size
-            expected.TeamSize = OptionsDialog::previewSize(expected.HomeText, expected.GuestText);
+            expected.TeamSize = TextPage::previewSize(expected.HomeText, expected.GuestText);
         QVERIFY(options.settings() == expected);
     }
 

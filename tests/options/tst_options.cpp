@@ -1,6 +1,8 @@
 #include "display/controls.h"
 #include "display/twips.h"
+#include "options/keyboardpage.h"
 #include "options/optionsdialog.h"
+#include "options/textpage.h"
 #include "settings/appsettings.h"
 #include "tests/options/wavfile.h"
 #include "tests/support/fakes.h"
@@ -90,7 +92,7 @@ private slots:
         QCOMPARE(child<QGroupBox>(options, "fraStartStopK")->title(),
                  QStringLiteral("Start / Stop Key:"));
         QCOMPARE(child<QLineEdit>(options, "txtSectText1")->text(), QStringLiteral("Section 1"));
-        QCOMPARE(options.workingCaptionSize(), qint16(24));
+        QCOMPARE(options.settings().TeamSize, qint16(24));
     }
 
     void resetsThenOkStoreTheDefaultsAsDecimalText()
@@ -168,7 +170,6 @@ private slots:
     void everyTabIsInSight()
     {
         OptionsDialog options(current, dialogs, soundDevices());
-        options.addPage(new QWidget, QStringLiteral("Network"), [](Settings &) {});
         options.show();
         QVERIFY(QTest::qWaitForWindowExposed(&options));
         auto *tabs = child<QTabWidget>(options, "sstOptions");
@@ -236,8 +237,8 @@ private slots:
         const QString expected =
             !shortened ? path
                        : path.left(10) + QStringLiteral(" .../") + (exists ? name : QString());
-        QCOMPARE(OptionsDialog::displayPath(path), expected);
-        QCOMPARE(OptionsDialog::displayPath(QString()), QStringLiteral("[No File Selected]"));
+        QCOMPARE(KeyboardPage::displayPath(path), expected);
+        QCOMPARE(KeyboardPage::displayPath(QString()), QStringLiteral("[No File Selected]"));
     }
 
     void choosingASoundFile()
@@ -251,7 +252,7 @@ private slots:
         QCOMPARE(label->text(), QStringLiteral("[No File Selected]"));
         dialogs.fileName = dir.path() + QStringLiteral("/missing.wav");
         click(options, "cmdBuzzerSound");
-        QCOMPARE(options.workingBuzzerFile(), QString());
+        QCOMPARE(options.settings().BuzzerFile, QString());
         dialogs.fileName = fileOfLength(40);
         click(options, "cmdBuzzerSound");
         QCOMPARE(label->text(), dialogs.fileName);
@@ -275,7 +276,7 @@ private slots:
         QFETCH(QString, home);
         QFETCH(QString, guest);
         QFETCH(int, size);
-        QCOMPARE(int(OptionsDialog::previewSize(home, guest)), size);
+        QCOMPARE(int(TextPage::previewSize(home, guest)), size);
     }
 
     void teamSizeChangesOnlyWhenANameIsEdited()
@@ -292,10 +293,11 @@ private slots:
         guest->setFocus();
         QTest::keyClick(guest, Qt::Key_X);
         QTest::keyClick(guest, Qt::Key_Backspace);
-        QCOMPARE(options.workingCaptionSize(),
-                 OptionsDialog::previewSize(QStringLiteral("Home"), QStringLiteral("Guest")));
+        QCOMPARE(options.settings().TeamSize,
+                 TextPage::previewSize(QStringLiteral("Home"), QStringLiteral("Guest")));
         click(options, "cmdOk");
-        QCOMPARE(options.settings().TeamSize, options.workingCaptionSize());
+        QCOMPARE(loadSettings().TeamSize,
+                 TextPage::previewSize(QStringLiteral("Home"), QStringLiteral("Guest")));
     }
 
     void aKeyChosenThroughTheChooser()

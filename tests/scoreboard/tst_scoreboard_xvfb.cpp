@@ -3,7 +3,7 @@
 #include "display/controls.h"
 #include "display/leddigit.h"
 #include "display/twips.h"
-#include "options/optionsdialog.h"
+#include "options/textpage.h"
 #include "platform/screenfiller.h"
 #include "scoreboard/scoreboardwindow.h"
 #include "settings/appsettings.h"
@@ -295,7 +295,7 @@ private slots:
     {
         QFETCH(QString, name);
         settings.HomeText = name;
-        settings.TeamSize = OptionsDialog::previewSize(name, settings.GuestText);
+        settings.TeamSize = TextPage::previewSize(name, settings.GuestText);
         TestBoard made(fakes, settings);
         ScoreBoardWindow &board = made.window;
         const auto &c = board.controls();

@@ -6,14 +6,10 @@
 #include "web/boardserver.h"
 #include "web/boardstate.h"
 #include "web/livechannel.h"
-#include "web/networkpage.h"
 #include "web/remoteapi.h"
 
-#include <QCheckBox>
 #include <QJsonArray>
 #include <QJsonDocument>
-#include <QLineEdit>
-#include <QPushButton>
 #include <QTcpSocket>
 #include <QTest>
 
@@ -328,27 +324,6 @@ private slots:
                 QVERIFY2(!reply.body.contains(Token.toLatin1()), path.constData());
             }
         }
-    }
-
-    void networkPageMakesAndRenewsTheToken()
-    {
-        NetworkPage page;
-        page.load(defaultSettings());
-        auto *api = page.findChild<QCheckBox *>(u"chkApi"_s);
-        auto *token = page.findChild<QLineEdit *>(u"edtApiToken"_s);
-        QVERIFY(api && token);
-        QVERIFY(!api->isChecked());
-        QVERIFY(token->text().isEmpty());
-        api->setChecked(true);
-        const QString first = token->text();
-        // 128 random bits in hex.
-        QCOMPARE(first.size(), RemoteApi::TokenBits / 4);
-        page.findChild<QPushButton *>(u"btnRenewApiToken"_s)->click();
-        QVERIFY(token->text() != first);
-        Settings out = defaultSettings();
-        page.store(out);
-        QCOMPARE(out.Api, qint16(1));
-        QCOMPARE(out.ApiToken, token->text());
     }
 };
 

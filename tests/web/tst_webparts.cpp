@@ -1,20 +1,14 @@
 #include "tests/support/testenv.h"
 #include "tests/web/webfixture.h"
 #include "web/boardstate.h"
-#include "web/networkpage.h"
 #include "web/webservice.h"
 
-#include <QCheckBox>
-#include <QComboBox>
 #include <QJsonArray>
-#include <QLabel>
-#include <QLineEdit>
 #include <QNetworkAccessManager>
 #include <QNetworkReply>
 #include <QPushButton>
 #include <QRegularExpression>
 #include <QSignalSpy>
-#include <QSpinBox>
 #include <QTcpServer>
 
 #include <memory>
@@ -257,38 +251,6 @@ private slots:
         changed.WebAddress = u"::1"_s;
         QVERIFY(saveSettings(changed));
         QCOMPARE(loadSettings(), changed);
-    }
-
-    void networkPageEditsOnlyItsFields()
-    {
-        NetworkPage page;
-        Settings s = defaultSettings();
-        s.WebServer = 1;
-        s.WebPort = 8123;
-        s.WebAddress = u"127.0.0.1"_s;
-        page.load(s);
-        auto *enabled = page.findChild<QCheckBox *>(u"chkWebServer"_s);
-        auto *port = page.findChild<QSpinBox *>(u"spnWebPort"_s);
-        auto *address = page.findChild<QComboBox *>(u"cboWebAddress"_s);
-        QVERIFY(enabled && port && address);
-        QVERIFY(enabled->isChecked());
-        QCOMPARE(port->value(), 8123);
-        QCOMPARE(address->currentText(), u"127.0.0.1"_s);
-
-        enabled->setChecked(false);
-        port->setValue(9090);
-        address->setCurrentIndex(0); // every address
-        Settings out = defaultSettings();
-        out.HomeText = u"Lions"_s;
-        page.store(out);
-        QCOMPARE(out.WebServer, qint16(0));
-        QCOMPARE(out.WebPort, 9090);
-        QCOMPARE(out.WebAddress, QString());
-        QCOMPARE(out.HomeText, u"Lions"_s);
-
-        address->setEditText(u"192.0.2.7"_s);
-        page.store(out);
-        QCOMPARE(out.WebAddress, u"192.0.2.7"_s);
     }
 };
 

@@ -1,4 +1,4 @@
-#include "web/networkpage.h"
+#include "options/networkpage.h"
 
 #include "settings/appsettings.h"
 #include "web/remoteapi.h"
@@ -12,8 +12,9 @@
 #include <QPushButton>
 #include <QSpinBox>
 
-NetworkPage::NetworkPage(QWidget *parent)
-    : QWidget(parent), m_enabled(new QCheckBox(tr("Show the board in browsers on the network"))),
+NetworkPage::NetworkPage(const OptionsServices &, QWidget *parent)
+    : OptionsPage(parent),
+      m_enabled(new QCheckBox(tr("Show the board in browsers on the network"))),
       m_port(new QSpinBox), m_address(new QComboBox),
       m_api(new QCheckBox(tr("Let show-control software and scripts drive the game (HTTP API)"))),
       m_token(new QLineEdit), m_renew(new QPushButton(tr("New token")))
@@ -60,7 +61,7 @@ NetworkPage::NetworkPage(QWidget *parent)
     form->addRow(apiNote);
 }
 
-QString NetworkPage::title()
+QString NetworkPage::title() const
 {
     return tr("Network");
 }

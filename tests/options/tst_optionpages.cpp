@@ -1,0 +1,405 @@
+#include "display/controls.h"
+#include "game/gamerules.h"
+#include "game/presets.h"
+#include "options/colorpage.h"
+#include "options/gamepage.h"
+#include "options/keyboardpage.h"
+#include "options/networkpage.h"
+#include "options/optionsdialog.h"
+#include "options/textpage.h"
+#include "settings/appsettings.h"
+#include "tests/support/fakes.h"
+#include "tests/support/testenv.h"
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QDir>
+#include <QFile>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QSpinBox>
+#include <QTabWidget>
+
+#include <memory>
+
+// Each page of the options shows its own settings and gives back exactly
+// those: every setting has a value of its own here, and a page that stores
+// into the defaults must change its own settings and no other.
+class TestOptionPages : public QObject
+{
+    Q_OBJECT
+
+    ScriptedDialogs dialogs;
+    QTemporaryDir dataHome;
+
+    static Settings distinctSettings()
+    {
+        Settings s;
+        s.FormColor = 0x010203;
+        s.LEDTimeColor = 0x040506;
+        s.LEDScoreColor = 0x070809;
+        s.LEDBackColor = 0x0A0B0C;
+        s.HomeColor = 0x0D0E0F;
+        s.GuestColor = 0x101112;
+        s.TextColor = 0x131415;
+        s.StartStopClockKey = 'k';
+        s.ResetClockKey = 'm';
+        s.BuzzerKey = 'n';
+        s.BuzzerFile = QStringLiteral("/sounds/horn.wav");
+        s.WholeScoreEntry = 1;
+        s.HomeText = QStringLiteral("Lions");
+        s.GuestText = QStringLiteral("Tigers");
+        s.SectionText1 = QStringLiteral("First half");
+        s.SectionText2 = QStringLiteral("Second half");
+        s.TeamSize = 33;
+        s.CreditText = QStringLiteral("Gym 3");
+        s.CountDown = 1;
+        s.PeriodLength = QStringLiteral("12.00");
+        s.Periods = 3;
+        s.BreakLengths = QStringLiteral("1.30, 0.45");
+        s.OvertimeLength = QStringLiteral("4.00");
+        s.NextPeriodKey = 'N';
+        s.PreviousPeriodKey = 'P';
+        s.SkipBreakKey = 'K';
+        s.NewGameKey = 'G';
+        s.TimeoutsPerGame = 2;
+        s.TimeoutsPerHalf = QStringLiteral("1, 2");
+        s.TimeoutLength = QStringLiteral("0.45");
+        s.HomeTimeoutKey = 'H';
+        s.GuestTimeoutKey = 'J';
+        s.Section2Role = QStringLiteral("fouls");
+        s.FoulsReset = QStringLiteral("half");
+        s.FoulBonusAt = 4;
+        s.ScoreDigits = 3;
+        s.AudienceScreen = 2;
+        s.OperatorHints = 2;
+        s.Language = QStringLiteral("nl");
+        s.WebServer = 1;
+        s.WebPort = 8181;
+        s.WebAddress = QStringLiteral("10.1.2.3");
+        s.Api = 1;
+        s.ApiToken = QStringLiteral("token-of-the-test");
+        return s;
+    }
+
+    std::unique_ptr<OptionsPage> makePage(const QString &name, const Settings &workingCopy)
+    {
+        const OptionsServices services{dialogs, {}, [workingCopy] { return workingCopy; }};
+        if (name == u"keyboard")
+            return std::make_unique<KeyboardPage>(services);
+        if (name == u"colour")
+            return std::make_unique<ColorPage>(services);
+        if (name == u"text")
+            return std::make_unique<TextPage>(services);
+        if (name == u"game")
+            return std::make_unique<GamePage>(services);
+        return std::make_unique<NetworkPage>(services);
+    }
+
+    // What a control shows, as text.
+    static QString shown(const QWidget *control)
+    {
+        if (auto *swatch = qobject_cast<const PictureBox *>(control))
+            return QString::number(swatch->backColor());
+        if (auto *check = qobject_cast<const QCheckBox *>(control))
+            return check->isChecked() ? QStringLiteral("on") : QStringLiteral("off");
+        if (auto *button = qobject_cast<const QPushButton *>(control))
+            return button->text();
+        if (auto *label = qobject_cast<const QLabel *>(control))
+            return label->text();
+        if (auto *box = qobject_cast<const QLineEdit *>(control))
+            return box->text();
+        if (auto *spin = qobject_cast<const QSpinBox *>(control))
+            return QString::number(spin->value());
+        if (auto *combo = qobject_cast<const QComboBox *>(control))
+            return combo->currentData().isValid() ? combo->currentData().toString()
+                                                  : combo->currentText();
+        return QStringLiteral("(no text)");
+    }
+
+    static QString keyOf(const SettingsEntry &entry) { return QLatin1StringView(entry.key); }
+
+    static bool sameField(const Settings &a, const Settings &b, const SettingsEntry &entry)
+    {
+        return std::visit([&](auto member) { return a.*member == b.*member; }, entry.member);
+    }
+
+    static QByteArray storeContent()
+    {
+        QFile file(TestEnvironment::storeFile());
+        return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+    }
+
+    static void choosePreset(const OptionsDialog &options, const QString &name)
+    {
+        auto *presets = options.findChild<QComboBox *>(QStringLiteral("cboPreset"));
+        const int index = presets->findText(name);
+        QVERIFY2(index >= 0, qPrintable(name));
+        presets->setCurrentIndex(index);
+        emit presets->activated(index);
+    }
+
+private slots:
+    // A club's preset that names only some rules.
+    void initTestCase()
+    {
+        qputenv("XDG_DATA_HOME", dataHome.path().toLocal8Bit());
+        QVERIFY(QDir().mkpath(Presets::userFolder()));
+        QFile minis(Presets::userFolder() + QStringLiteral("/minis.ini"));
+        QVERIFY(minis.open(QIODevice::WriteOnly));
+        minis.write("[Preset]\nName=Minis\n[ClockSettings]\nPeriods=4\nPeriodLength=8.00\n");
+    }
+
+    void init()
+    {
+        TestEnvironment::clearStore();
+        dialogs = ScriptedDialogs{};
+    }
+
+    void eachPageShowsAndStoresItsOwnSettings_data()
+    {
+        using Shown = QList<std::pair<QString, QString>>;
+        QTest::addColumn<QString>("page");
+        QTest::addColumn<Shown>("controls");
+        QTest::addColumn<QStringList>("keys");
+        const auto colour = [](int bgr) { return QString::number(bgr); };
+        QTest::newRow("keyboard") << QStringLiteral("keyboard")
+                                  << Shown{{u"lblStartStopK"_qs, u"k"_qs},
+                                           {u"lblResetK"_qs, u"m"_qs},
+                                           {u"lblBuzzerK"_qs, u"n"_qs},
+                                           {u"cmdNextPeriodK"_qs, u"N"_qs},
+                                           {u"cmdPreviousPeriodK"_qs, u"P"_qs},
+                                           {u"cmdSkipBreakK"_qs, u"K"_qs},
+                                           {u"cmdNewGameK"_qs, u"G"_qs},
+                                           {u"cmdHomeTimeoutK"_qs, u"H"_qs},
+                                           {u"cmdGuestTimeoutK"_qs, u"J"_qs},
+                                           {u"lblBuzzerSound"_qs, u"/sounds/horn.wav"_qs},
+                                           {u"chkWholeScore"_qs, u"on"_qs},
+                                           {u"cboOperatorHints"_qs, u"never"_qs}}
+                                  << QStringList{u"StartStopClockKey"_qs, u"ResetClockKey"_qs,
+                                                 u"BuzzerKey"_qs,         u"NextPeriodKey"_qs,
+                                                 u"PreviousPeriodKey"_qs, u"SkipBreakKey"_qs,
+                                                 u"NewGameKey"_qs,        u"HomeTimeoutKey"_qs,
+                                                 u"GuestTimeoutKey"_qs,   u"BuzzerFile"_qs,
+                                                 u"WholeScoreEntry"_qs,   u"OperatorHints"_qs};
+        QTest::newRow("colour")
+            << QStringLiteral("colour")
+            << Shown{{u"picBackC"_qs, colour(0x010203)},     {u"picLedTimeC"_qs, colour(0x040506)},
+                     {u"picLedScoreC"_qs, colour(0x070809)}, {u"picLedBackC"_qs, colour(0x0A0B0C)},
+                     {u"picHomeC"_qs, colour(0x0D0E0F)},     {u"picGuestC"_qs, colour(0x101112)},
+                     {u"picTextC"_qs, colour(0x131415)}}
+            << QStringList{u"FormColor"_qs,    u"LEDTimeColor"_qs, u"LEDScoreColor"_qs,
+                           u"LEDBackColor"_qs, u"HomeColor"_qs,    u"GuestColor"_qs,
+                           u"TextColor"_qs};
+        QTest::newRow("text") << QStringLiteral("text")
+                              << Shown{{u"txtHomeText"_qs, u"Lions"_qs},
+                                       {u"txtGuestText"_qs, u"Tigers"_qs},
+                                       {u"txtSectText1"_qs, u"First half"_qs},
+                                       {u"txtSectText2"_qs, u"Second half"_qs},
+                                       {u"txtCreditText"_qs, u"Gym 3"_qs},
+                                       {u"cboLanguage"_qs, u"nl"_qs}}
+                              << QStringList{u"HomeText"_qs,     u"GuestText"_qs,
+                                             u"SectionText1"_qs, u"SectionText2"_qs,
+                                             u"TeamSize"_qs,     u"CreditText"_qs,
+                                             u"Language"_qs};
+        QTest::newRow("game") << QStringLiteral("game")
+                              << Shown{{u"chkCountDown"_qs, u"on"_qs},
+                                       {u"txtPeriod"_qs, u"12.00"_qs},
+                                       {u"spnPeriods"_qs, u"3"_qs},
+                                       {u"txtBreaks"_qs, u"1.30, 0.45"_qs},
+                                       {u"txtOvertime"_qs, u"4.00"_qs},
+                                       {u"spnTimeoutsPerGame"_qs, u"2"_qs},
+                                       {u"txtTimeoutsPerHalf"_qs, u"1, 2"_qs},
+                                       {u"txtTimeoutLength"_qs, u"0.45"_qs},
+                                       {u"cboSection2Role"_qs, u"fouls"_qs},
+                                       {u"cboFoulsReset"_qs, u"half"_qs},
+                                       {u"spnFoulBonusAt"_qs, u"4"_qs},
+                                       {u"spnScoreDigits"_qs, u"3"_qs},
+                                       {u"spnAudienceScreen"_qs, u"2"_qs},
+                                       {u"cboPreset"_qs, u"Custom"_qs}}
+                              << QStringList{u"CountDown"_qs,       u"PeriodLength"_qs,
+                                             u"Periods"_qs,         u"BreakLengths"_qs,
+                                             u"OvertimeLength"_qs,  u"TimeoutsPerGame"_qs,
+                                             u"TimeoutsPerHalf"_qs, u"TimeoutLength"_qs,
+                                             u"Section2Role"_qs,    u"FoulsReset"_qs,
+                                             u"FoulBonusAt"_qs,     u"ScoreDigits"_qs,
+                                             u"AudienceScreen"_qs};
+        QTest::newRow("network") << QStringLiteral("network")
+                                 << Shown{{u"chkWebServer"_qs, u"on"_qs},
+                                          {u"spnWebPort"_qs, u"8181"_qs},
+                                          {u"chkApi"_qs, u"on"_qs},
+                                          {u"edtApiToken"_qs, u"token-of-the-test"_qs}}
+                                 << QStringList{u"WebServer"_qs, u"WebPort"_qs, u"WebAddress"_qs,
+                                                u"Api"_qs, u"ApiToken"_qs};
+    }
+
+    void eachPageShowsAndStoresItsOwnSettings()
+    {
+        using Shown = QList<std::pair<QString, QString>>;
+        QFETCH(QString, page);
+        QFETCH(Shown, controls);
+        QFETCH(QStringList, keys);
+        const Settings given = distinctSettings();
+        const std::unique_ptr<OptionsPage> shownPage = makePage(page, given);
+        shownPage->load(given);
+        for (const auto &[name, text] : controls) {
+            const QWidget *control = shownPage->findChild<QWidget *>(name);
+            QVERIFY2(control, qPrintable(name));
+            // Lists show their choice's text; the test names the choice.
+            QString expected = text;
+            if (auto *combo = qobject_cast<const QComboBox *>(control);
+                combo && !combo->currentData().isValid())
+                expected = combo->itemText(combo->findText(text));
+            QCOMPARE(shown(control), expected);
+        }
+        const Settings defaults = defaultSettings();
+        Settings stored = defaults;
+        shownPage->store(stored);
+        for (const SettingsEntry &entry : settingsEntries()) {
+            const bool own = keys.contains(keyOf(entry));
+            QVERIFY2(sameField(stored, own ? given : defaults, entry),
+                     qPrintable(keyOf(entry) + (own ? u" not stored"_qs : u" touched"_qs)));
+        }
+    }
+
+    // The whole store goes through the options and comes out the same.
+    void okWritesTheStoreItWasOpenedWith()
+    {
+        const Settings given = distinctSettings();
+        QVERIFY(saveSettings(given));
+        const QByteArray before = storeContent();
+        OptionsDialog options(loadSettings(), dialogs, {});
+        QTest::mouseClick(options.findChild<QPushButton *>(QStringLiteral("cmdOk")),
+                          Qt::LeftButton);
+        QCOMPARE(options.result(), int(QDialog::Accepted));
+        QVERIFY(options.settings() == given);
+        QCOMPARE(storeContent(), before);
+    }
+
+    void aPresetSetsEveryRuleItCarries_data()
+    {
+        QTest::addColumn<QStringList>("chosen");
+        // Rules the last preset leaves at their defaults.
+        QTest::addColumn<QStringList>("defaulted");
+        QTest::newRow("Classic after Basketball")
+            << QStringList{u"Basketball"_qs, u"Classic"_qs}
+            << QStringList{u"Periods"_qs,      u"BreakLengths"_qs, u"TimeoutsPerHalf"_qs,
+                           u"Section2Role"_qs, u"FoulBonusAt"_qs,  u"ScoreDigits"_qs};
+        QTest::newRow("Ice hockey after Futsal")
+            << QStringList{u"Futsal"_qs, u"Ice hockey"_qs}
+            << QStringList{u"TimeoutsPerHalf"_qs, u"Section2Role"_qs, u"FoulsReset"_qs};
+        QTest::newRow("Football after a board of its own")
+            << QStringList{u"Football"_qs} << QStringList{u"CountDown"_qs, u"FoulBonusAt"_qs};
+        QTest::newRow("a club's preset after Basketball")
+            << QStringList{u"Basketball"_qs, u"Minis"_qs}
+            << QStringList{u"CountDown"_qs,       u"BreakLengths"_qs,  u"OvertimeLength"_qs,
+                           u"TimeoutsPerHalf"_qs, u"TimeoutLength"_qs, u"Section2Role"_qs,
+                           u"FoulBonusAt"_qs,     u"ScoreDigits"_qs};
+    }
+
+    // Whatever came before, the rules are the last preset's, or the
+    // default where it names none; captions, keys and the rest stay.
+    void aPresetSetsEveryRuleItCarries()
+    {
+        QFETCH(QStringList, chosen);
+        QFETCH(QStringList, defaulted);
+        const Settings given = distinctSettings();
+        OptionsDialog options(given, dialogs, {});
+        for (const QString &name : chosen)
+            choosePreset(options, name);
+        const Settings result = options.settings();
+        const Settings defaults = defaultSettings();
+        for (const SettingsEntry &entry : settingsEntries()) {
+            if (defaulted.contains(keyOf(entry)))
+                QVERIFY2(sameField(result, defaults, entry), qPrintable(keyOf(entry)));
+        }
+        QCOMPARE(result.SectionText2, given.SectionText2);
+        QCOMPARE(result.HomeTimeoutKey, given.HomeTimeoutKey);
+        QCOMPARE(result.AudienceScreen, given.AudienceScreen);
+        QCOMPARE(result.Language, given.Language);
+        const QList<Preset> presets = Presets::load(Presets::userFolder());
+        const auto last = std::find_if(presets.cbegin(), presets.cend(),
+                                       [&](const Preset &p) { return p.title() == chosen.last(); });
+        QVERIFY(last != presets.cend());
+        QVERIFY(result == GamePage::withPreset(given, *last));
+        OptionsDialog again(result, dialogs, {});
+        QCOMPARE(again.findChild<QComboBox *>(QStringLiteral("cboPreset"))->currentText(),
+                 chosen.last());
+    }
+
+    void theListOfPresetsFollowsTheRules()
+    {
+        OptionsDialog options(defaultSettings(), dialogs, {});
+        options.show();
+        auto *presets = options.findChild<QComboBox *>(QStringLiteral("cboPreset"));
+        auto *periods = options.findChild<QSpinBox *>(QStringLiteral("spnPeriods"));
+        QCOMPARE(presets->currentText(), QStringLiteral("Classic"));
+        periods->setValue(4);
+        QCOMPARE(presets->currentText(), QStringLiteral("Custom"));
+        periods->setValue(0);
+        QCOMPARE(presets->currentText(), QStringLiteral("Classic"));
+        auto *period = options.findChild<QLineEdit *>(QStringLiteral("txtPeriod"));
+        period->setFocus();
+        QTest::keyClick(period, Qt::Key_Backspace);
+        QCOMPARE(presets->currentText(), QStringLiteral("Custom"));
+    }
+
+    void badRulesAreRefused_data()
+    {
+        QTest::addColumn<QString>("field");
+        QTest::addColumn<QString>("key");
+        QTest::addColumn<QString>("typed");
+        QTest::addColumn<bool>("refused");
+        QTest::newRow("period of no time")
+            << u"txtPeriod"_qs << u"PeriodLength"_qs << u"0.00"_qs << true;
+        QTest::newRow("a period past 99.59")
+            << u"txtPeriod"_qs << u"PeriodLength"_qs << u"100.00"_qs << true;
+        QTest::newRow("a break in words")
+            << u"txtBreaks"_qs << u"BreakLengths"_qs << u"2.00, long"_qs << true;
+        QTest::newRow("overtime typed wrong")
+            << u"txtOvertime"_qs << u"OvertimeLength"_qs << u"five"_qs << true;
+        QTest::newRow("too many timeouts a half")
+            << u"txtTimeoutsPerHalf"_qs << u"TimeoutsPerHalf"_qs << u"9"_qs << true;
+        QTest::newRow("timeout with a colon")
+            << u"txtTimeoutLength"_qs << u"TimeoutLength"_qs << u"1:30"_qs << true;
+        QTest::newRow("a good period")
+            << u"txtPeriod"_qs << u"PeriodLength"_qs << u"8.00"_qs << false;
+        // Not typed here: it goes back as it came.
+        QTest::newRow("a bad value from the store")
+            << u"txtPeriod"_qs << u"PeriodLength"_qs << QString() << false;
+    }
+
+    void badRulesAreRefused()
+    {
+        QFETCH(QString, field);
+        QFETCH(QString, key);
+        QFETCH(QString, typed);
+        QFETCH(bool, refused);
+        Settings given = defaultSettings();
+        given.PeriodLength = QStringLiteral("ten"); // hand-edited in the store
+        OptionsDialog options(given, dialogs, {});
+        options.show();
+        QVERIFY(QTest::qWaitForWindowActive(&options));
+        auto *box = options.findChild<QLineEdit *>(field);
+        QVERIFY(box);
+        if (!typed.isNull())
+            box->setText(typed);
+        QTest::mouseClick(options.findChild<QPushButton *>(QStringLiteral("cmdOk")),
+                          Qt::LeftButton);
+        QCOMPARE(options.isVisible(), refused);
+        if (!refused) {
+            QVERIFY(dialogs.warnings.isEmpty());
+            QCOMPARE(options.result(), int(QDialog::Accepted));
+            return;
+        }
+        QCOMPARE(dialogs.warnings, QStringList{u"Corvella: "_qs + ruleRefusal(key, typed)});
+        auto *tabs = options.findChild<QTabWidget *>(QStringLiteral("sstOptions"));
+        QCOMPARE(tabs->currentWidget()->objectName(), QStringLiteral("gamePage"));
+        QTRY_VERIFY(box->hasFocus());
+        QVERIFY(!QFile::exists(TestEnvironment::storeFile()));
+    }
+};
+
+CORVELLA_TEST_MAIN(TestOptionPages)
+#include "tst_optionpages.moc"
