@@ -1,5 +1,7 @@
 #include "game/presets.h"
 
+#include "settings/appsettings.h"
+
 #include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
@@ -8,6 +10,8 @@
 
 #include <algorithm>
 #include <optional>
+#include <type_traits>
+#include <variant>
 
 // Outside every namespace, as Qt's resource initialisation must be.
 static void initShippedPresets()
@@ -116,4 +120,84 @@ QList<Preset> Presets::load(const QString &userFolder, QStringList *problems)
     for (const auto &[order, preset] : ordered)
         presets << preset;
     return presets;
+}
+
+namespace {
+
+QString keyOf(const SettingsEntry &entry)
+{
+    return QLatin1StringView(entry.group) + u'/' + QLatin1StringView(entry.key);
+}
+
+QString textOf(const Settings &values, const SettingsEntry &entry)
+{
+    return std::visit(
+        [&](auto member) {
+            if constexpr (std::is_same_v<std::remove_cvref_t<decltype(values.*member)>, QString>)
+                return values.*member;
+            else
+                return QString::number(values.*member);
+        },
+        entry.member);
+}
+
+void setFromText(Settings &values, const SettingsEntry &entry, const QString &text)
+{
+    std::visit(
+        [&](auto member) {
+            using Value = std::remove_cvref_t<decltype(values.*member)>;
+            if constexpr (std::is_same_v<Value, QString>)
+                values.*member = text;
+            else
+                values.*member = static_cast<Value>(text.toInt());
+        },
+        entry.member);
+}
+
+bool isCaption(const SettingsEntry &entry)
+{
+    return qstrcmp(entry.group, "TextSettings") == 0 && !Presets::isRule(entry);
+}
+
+// Whether a preset other than `chosen` gives the caption `text` under `key`.
+bool isPresetCaption(const QString &key, const QString &text, const Preset &chosen,
+                     const QList<Preset> &all)
+{
+    return std::any_of(all.cbegin(), all.cend(), [&](const Preset &preset) {
+        return preset.name != chosen.name && preset.values.value(key).trimmed() == text.trimmed();
+    });
+}
+
+} // namespace
+
+bool Presets::isRule(const SettingsEntry &entry)
+{
+    static const SettingsEntry::Member others[] = {&Settings::Section2Role, &Settings::FoulsReset,
+                                                   &Settings::FoulBonusAt, &Settings::ScoreDigits};
+    return qstrcmp(entry.group, "ClockSettings") == 0 ||
+           std::find(std::begin(others), std::end(others), entry.member) != std::end(others);
+}
+
+Settings Presets::apply(const Preset &chosen, const QList<Preset> &all, Settings values)
+{
+    const Settings defaults = defaultSettings();
+    for (const SettingsEntry &entry : settingsEntries()) {
+        const QString key = keyOf(entry);
+        if (const auto named = chosen.values.constFind(key); named != chosen.values.cend())
+            setFromText(values, entry, *named);
+        else if (isRule(entry) ||
+                 (isCaption(entry) && isPresetCaption(key, textOf(values, entry), chosen, all)))
+            setFromText(values, entry, textOf(defaults, entry));
+    }
+    return values;
+}
+
+bool Presets::rulesMatch(const Preset &preset, const Settings &values)
+{
+    const Settings applied = apply(preset, {}, values);
+    for (const SettingsEntry &entry : settingsEntries()) {
+        if (isRule(entry) && textOf(values, entry).trimmed() != textOf(applied, entry).trimmed())
+            return false;
+    }
+    return true;
 }

@@ -5,6 +5,11 @@
 #include <QString>
 #include <QStringList>
 
+#include <optional>
+
+struct Settings;
+struct SettingsEntry;
+
 // A named set of settings values for one sport, as "Group/Key" -> text. A
 // preset only fills in settings; it is data, not code: the program ships one
 // small file per sport, and a club adds its own beside them.
@@ -31,5 +36,19 @@ QList<Preset> load(const QString &userFolder, QStringList *problems = nullptr);
 
 // Reads one preset file; nothing, with the reason, when it is not one.
 std::optional<Preset> read(const QString &path, QString *problem);
+
+// Whether a setting is a rule of the game a preset carries: how the clock
+// counts, the periods, timeouts and fouls; not captions, colours or keys.
+bool isRule(const SettingsEntry &entry);
+
+// `values` as the operator gets them on choosing `chosen` among `all`: each
+// setting it names takes its value; a rule it does not name goes back to its
+// default, and so does a caption still reading as another preset gave it, so
+// that nothing of an earlier preset stays behind. Captions the operator
+// typed stay.
+Settings apply(const Preset &chosen, const QList<Preset> &all, Settings values);
+
+// Whether the rules in `values` are the preset's.
+bool rulesMatch(const Preset &preset, const Settings &values);
 
 } // namespace Presets

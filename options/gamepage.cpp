@@ -20,43 +20,6 @@
 
 namespace {
 
-// The rules a preset can carry: the clock's and the game's, none of the
-// captions, colours or keys. Choosing a preset sets every one of them, so a
-// preset chosen after another leaves nothing of the first behind.
-bool isPresetRule(const SettingsEntry &entry)
-{
-    static const SettingsEntry::Member others[] = {&Settings::Section2Role, &Settings::FoulsReset,
-                                                   &Settings::FoulBonusAt, &Settings::ScoreDigits};
-    return qstrcmp(entry.group, "ClockSettings") == 0 ||
-           std::find(std::begin(others), std::end(others), entry.member) != std::end(others);
-}
-
-QString keyOf(const SettingsEntry &entry)
-{
-    return QLatin1StringView(entry.group) + u'/' + QLatin1StringView(entry.key);
-}
-
-QString textOf(const Settings &values, const SettingsEntry &entry)
-{
-    return std::visit(
-        [&](auto member) {
-            if constexpr (std::is_same_v<std::remove_cvref_t<decltype(values.*member)>, QString>)
-                return values.*member;
-            else
-                return QString::number(values.*member);
-        },
-        entry.member);
-}
-
-bool sameRules(const Settings &a, const Settings &b)
-{
-    for (const SettingsEntry &entry : settingsEntries()) {
-        if (isPresetRule(entry) && textOf(a, entry).trimmed() != textOf(b, entry).trimmed())
-            return false;
-    }
-    return true;
-}
-
 QSpinBox *spinBox(const char *name, int minimum, int maximum, QWidget *parent)
 {
     auto *box = new QSpinBox(parent);
@@ -285,36 +248,12 @@ OptionsPage::Refusal GamePage::refusal() const
     return {};
 }
 
-Settings GamePage::withPreset(Settings values, const Preset &preset)
-{
-    const Settings defaults = defaultSettings();
-    for (const SettingsEntry &entry : settingsEntries()) {
-        if (!isPresetRule(entry))
-            continue;
-        const auto found = preset.values.constFind(keyOf(entry));
-        std::visit(
-            [&](auto member) {
-                using Value = std::remove_cvref_t<decltype(defaults.*member)>;
-                if (found == preset.values.cend()) {
-                    values.*member = defaults.*member;
-                    return;
-                }
-                if constexpr (std::is_same_v<Value, QString>)
-                    values.*member = *found;
-                else
-                    values.*member = static_cast<Value>(found->toInt());
-            },
-            entry.member);
-    }
-    return values;
-}
-
 // The first preset whose rules the values are, or "Custom".
 void GamePage::showMatchingPreset(const Settings &values)
 {
     qsizetype match = m_presetList.size();
     for (qsizetype i = 0; i < m_presetList.size() && match == m_presetList.size(); ++i) {
-        if (sameRules(values, withPreset(values, m_presetList.at(i))))
+        if (Presets::rulesMatch(m_presetList.at(i), values))
             match = i;
     }
     m_presets->setCurrentIndex(int(match));
@@ -326,5 +265,6 @@ void GamePage::choosePreset(int index)
 {
     if (index < 0 || index >= m_presetList.size())
         return;
-    emit valuesChosen(withPreset(m_services.workingCopy(), m_presetList.at(index)));
+    emit valuesChosen(
+        Presets::apply(m_presetList.at(index), m_presetList, m_services.workingCopy()));
 }

@@ -24,10 +24,6 @@ public:
     void store(Settings &settings) const override;
     Refusal refusal() const override;
 
-    // `values` with every rule a preset carries set as `preset` has it, or to
-    // its default where the preset does not name it.
-    static Settings withPreset(Settings values, const Preset &preset);
-
 private:
     void createClockGroup(QVBoxLayout *column);
     void createAudienceGroup(QVBoxLayout *column);
