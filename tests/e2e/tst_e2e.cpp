@@ -84,6 +84,25 @@ class TestEndToEnd : public QObject
         return bursts;
     }
 
+    // Opens the options, chooses `preset` from the list on the Game tab as
+    // it is typed, and presses Ok.
+    bool choosePreset(const QString &preset)
+    {
+        desktop->key(QStringLiteral("o"));
+        const QString options = desktop->waitForWindow(QStringLiteral("Corvella"));
+        if (options.isEmpty() ||
+            !Desktop::waitUntil([&] { return desktop->geometry(options).width() > 0; }, 5000))
+            return false;
+        const QRect dialog = desktop->geometry(options);
+        desktop->click(dialog.topLeft() + QPoint(334, 20)); // the Game tab
+        desktop->click(dialog.topLeft() + QPoint(72, 246)); // the presets, which drop down
+        desktop->type(preset);
+        desktop->key(QStringLiteral("Return")); // taken by the list, not the dialog
+        shot(QStringLiteral("options-preset-") + preset);
+        desktop->click(QPoint(dialog.left() + 98 + 36, dialog.top() + dialog.height() - 32 + 12));
+        return desktop->waitForWindowGone(QStringLiteral("Corvella"));
+    }
+
     QString settingsFile() const
     {
         QFile file(config.filePath(QStringLiteral("Corvella/Corvella.conf")));
@@ -226,6 +245,31 @@ private slots:
         const QRect caption = board(QStringLiteral("caption-after")).homeCaption();
         QVERIFY(Desktop::waitUntil(
             [&] { return shot(QStringLiteral("after-options")).copy(caption) != before; }, 5000));
+    }
+
+    // A preset chosen as the operator does: Basketball gives the board its
+    // periods and "Fouls"; Classic after it is the classic board again.
+    void choosingAPresetAndBackToClassic()
+    {
+        QVERIFY(choosePreset(QStringLiteral("Basketball")));
+        QTRY_VERIFY2(settingsFile().contains(QStringLiteral("Periods=4")) &&
+                         settingsFile().contains(QStringLiteral("SectionText2=Fouls")),
+                     qPrintable(settingsFile()));
+        const auto periodShown = [](const BoardReader &b) { return b.period().trimmed(); };
+        QCOMPARE(
+            periodShown(boardWhen(QStringLiteral("basketball"),
+                                  [&](const BoardReader &b) { return periodShown(b) == u"1"; })),
+            QStringLiteral("1"));
+
+        QVERIFY(choosePreset(QStringLiteral("Classic")));
+        QTRY_VERIFY2(settingsFile().contains(QStringLiteral("Periods=0")) &&
+                         settingsFile().contains(QStringLiteral("SectionText2=Section 2")) &&
+                         settingsFile().contains(QStringLiteral("Section2Role=scores")),
+                     qPrintable(settingsFile()));
+        QCOMPARE(
+            periodShown(boardWhen(QStringLiteral("classic"),
+                                  [&](const BoardReader &b) { return periodShown(b).isEmpty(); })),
+            QString());
     }
 
     void startScreenOverTheRunningBoardAndBack()
