@@ -100,6 +100,7 @@ CorvellaApp::CorvellaApp(const Services &services, const QString &stateFolder)
         if (m_buzzer)
             m_buzzer->reopenSound(s.BuzzerFile);
     });
+    QObject::connect(&m_settings, &CurrentSettings::changed, &m_game, [this] { updateHallLink(); });
     QObject::connect(&m_game, &GameModel::clockExpired, &m_game, [this] { soundBuzzer(); });
     QObject::connect(&m_web, &WebService::buzzerRequested, &m_game, [this] { soundBuzzer(); });
     // An API call is answered with the game already on disk.
@@ -283,19 +284,50 @@ void CorvellaApp::settleGame(bool resumed)
         m_stateFile.track(m_game, &m_history);
     }
     m_web.holdActions(false);
+    updateHallLink();
+}
+
+// The hall hears of the game only once it is this one, and a changed broker,
+// court or user is a new link.
+void CorvellaApp::updateHallLink()
+{
+    if (!m_settled)
+        return;
+    const std::optional<BrokerAddress> wanted = BrokerAddress::from(m_settings.value());
+    if (m_hallLink && wanted && m_hallLink->address() == *wanted)
+        return;
+    m_hallPublisher.reset();
+    m_hallLink.reset();
+    if (wanted) {
+        m_hallLink = std::make_unique<CourtLink>(*wanted);
+        QObject::connect(m_hallLink.get(), &CourtLink::statusChanged, &m_game,
+                         [this] { updateRecordStatus(); });
+        m_hallPublisher =
+            std::make_unique<CourtPublisher>(*m_hallLink, m_game, m_settings, m_log.get());
+        if (m_log && !m_log->currentPath().isEmpty()) {
+            m_log->flush();
+            m_writer.finish();
+            m_hallPublisher->resumeFrom(m_log->currentPath());
+        }
+    }
+    updateRecordStatus();
 }
 
 QString CorvellaApp::recordProblem() const
 {
-    if (!m_holdsFolder)
-        return tr("the game is not being saved: another Corvella keeps its game in %1 (start "
-                  "this one with --state-dir)")
-            .arg(m_stateFolder);
     QStringList problems;
-    if (!m_stateFile.isSaving())
-        problems << tr("the game is not being saved (%1)").arg(m_stateFile.lastError());
-    if (m_log && !m_log->isLogging())
-        problems << tr("the game is not being recorded (%1)").arg(m_log->lastError());
+    if (!m_holdsFolder) {
+        problems << tr("the game is not being saved: another Corvella keeps its game in %1 "
+                       "(start this one with --state-dir)")
+                        .arg(m_stateFolder);
+    } else {
+        if (!m_stateFile.isSaving())
+            problems << tr("the game is not being saved (%1)").arg(m_stateFile.lastError());
+        if (m_log && !m_log->isLogging())
+            problems << tr("the game is not being recorded (%1)").arg(m_log->lastError());
+    }
+    if (m_hallLink && !m_hallLink->problem().isEmpty())
+        problems << m_hallLink->problem();
     return problems.join(QStringLiteral("; "));
 }
 
@@ -432,6 +464,7 @@ void CorvellaApp::showOptions(QWidget *parent)
 {
     OptionsDialog options(m_settings.value(), *m_services.dialogs, m_services.makeSoundDevice,
                           parent);
+    options.setHallLinkState([this] { return m_hallLink ? m_hallLink->stateText() : QString(); });
     if (options.exec() == QDialog::Accepted)
         m_settings.set(options.settings());
     else

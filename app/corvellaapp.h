@@ -10,6 +10,8 @@
 #include "game/gamelog.h"
 #include "game/gamemodel.h"
 #include "game/gamestatefile.h"
+#include "hall/courtlink.h"
+#include "hall/courtpublisher.h"
 #include "platform/services.h"
 #include "scoreboard/scoreboardwindow.h"
 #include "settings/currentsettings.h"
@@ -46,6 +48,8 @@ public:
     // The game's record; none while another program holds the game's folder.
     GameLog *gameLog() { return m_log.get(); }
     WebService &web() { return m_web; }
+    // The link to the hall; none while no broker is set.
+    CourtLink *hallLink() const { return m_hallLink.get(); }
     // Whether this program keeps the game in its folder.
     bool holdsGameFolder() const { return m_holdsFolder; }
     // Waits until every change handed over is on disk.
@@ -68,6 +72,7 @@ private:
     void offerToResume();
     void settleGame(bool resumed);
     void updateRecordStatus();
+    void updateHallLink();
     QString recordProblem() const;
     void showStartScreenOverBoard();
     void showOptions(QWidget *parent);
@@ -100,4 +105,7 @@ private:
     // The unreadable rules already told, so a settings change tells them
     // only when they are new.
     QStringList m_reportedRuleProblems;
+    // The link to the hall's broker, while one is set; gone before the game.
+    std::unique_ptr<CourtLink> m_hallLink;
+    std::unique_ptr<CourtPublisher> m_hallPublisher;
 };

@@ -195,7 +195,9 @@ void GameLog::append(const QString &kind, const QString &action, const QString &
     // A clock the step stopped was at its stopping value; one that ran on
     // through the step is where it is now.
     e.beforeClockMs = !before.running ? before.clockMs : after.running ? e.clockMs : after.clockMs;
-    m_pending += QJsonDocument(e.toJson()).toJson(QJsonDocument::Compact) + '\n';
+    const QByteArray line = QJsonDocument(e.toJson()).toJson(QJsonDocument::Compact);
+    m_pending += line + '\n';
+    emit lineAppended(m_file.fileName(), line);
 }
 
 void GameLog::startLog()
@@ -223,9 +225,11 @@ void GameLog::startLog()
     header.section2 = m_section2;
     header.periods = m_game.structure().periods;
     header.fouls = m_game.structure().fouls.on;
-    m_pending =
-        QJsonDocument(header.headerJson()).toJson(QJsonDocument::Compact) + '\n' + m_pending;
-    if (open(path, true)) {
+    const QByteArray headerLine = QJsonDocument(header.headerJson()).toJson(QJsonDocument::Compact);
+    m_pending = headerLine + '\n' + m_pending;
+    const bool opened = open(path, true);
+    emit lineAppended(path, headerLine);
+    if (opened) {
         // The header goes to disk first: a log without one sorts as the oldest.
         flush();
         syncFolder(m_folder);

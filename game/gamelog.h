@@ -62,6 +62,9 @@ signals:
     void loggingFailed(const QString &reason);
     // It is written again.
     void loggingRecovered();
+    // A line joined the log at `path`, the game's header first: for readers
+    // that follow the game as it is recorded.
+    void lineAppended(const QString &path, const QByteArray &line);
 
 private:
     struct Sink;

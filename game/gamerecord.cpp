@@ -190,6 +190,25 @@ std::optional<GameRecord> GameRecord::read(const QString &path, QString *error)
     return record;
 }
 
+std::optional<GameRecord> GameRecord::fromLines(const QList<QByteArray> &lines)
+{
+    if (lines.isEmpty())
+        return std::nullopt;
+    const QJsonObject header = QJsonDocument::fromJson(lines.first()).object();
+    if (header.value(QStringLiteral("format")).toString() != Format)
+        return std::nullopt;
+    GameRecord record = headerOf(header, QString());
+    if (record.version < 1 || record.version > Version)
+        return std::nullopt;
+    for (qsizetype i = 1; i < lines.size(); ++i) {
+        if (auto entry = GameLogEntry::fromLine(lines.at(i)))
+            record.entries.append(*entry);
+        else
+            ++record.damagedLines;
+    }
+    return record;
+}
+
 Scores GameRecord::finalScores() const
 {
     return entries.isEmpty() ? Scores{} : entries.last().after;

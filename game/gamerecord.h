@@ -38,6 +38,8 @@ struct GameRecord
     // Reads a log; a line that does not read is skipped and counted. Nothing,
     // with the reason in `error`, when the file is not a log we can read.
     static std::optional<GameRecord> read(const QString &path, QString *error = nullptr);
+    // The same from the log's lines as they were written, header first.
+    static std::optional<GameRecord> fromLines(const QList<QByteArray> &lines);
     // The log's first line: everything here but the path and the steps.
     QJsonObject headerJson() const;
 

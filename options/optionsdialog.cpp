@@ -3,6 +3,7 @@
 #include "display/twips.h"
 #include "options/colorpage.h"
 #include "options/gamepage.h"
+#include "options/hallpage.h"
 #include "options/keyboardpage.h"
 #include "options/keyname.h"
 #include "options/networkpage.h"
@@ -29,7 +30,7 @@ template <typename Page> OptionsPage *makePage(const OptionsServices &services, 
 // is one more line here.
 constexpr OptionsPage *(*pageFactories[])(const OptionsServices &, QWidget *) = {
     makePage<KeyboardPage>, makePage<ColorPage>,   makePage<TextPage>,
-    makePage<GamePage>,     makePage<NetworkPage>,
+    makePage<GamePage>,     makePage<NetworkPage>, makePage<HallPage>,
 };
 
 // The room the original window left around the tabs and below the buttons.
@@ -77,6 +78,11 @@ OptionsDialog::OptionsDialog(const Settings &current, Dialogs &dialogs,
 OptionsDialog::~OptionsDialog()
 {
     stopSoundTest();
+}
+
+void OptionsDialog::setHallLinkState(std::function<QString()> state)
+{
+    m_services.hallLinkState = std::move(state);
 }
 
 KeyboardPage *OptionsDialog::keyboardPage() const

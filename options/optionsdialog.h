@@ -30,6 +30,8 @@ public:
     Settings settings() const;
     // One more page, as the last tab, showing the values the dialog holds.
     void addPage(OptionsPage *page);
+    // What the Hall page tells of the link as it stands.
+    void setHallLinkState(std::function<QString()> state);
 
 protected:
     void keyPressEvent(QKeyEvent *event) override;

@@ -24,6 +24,8 @@ struct OptionsServices
     SoundDeviceFactory makeSoundDevice;
     // The values of every page as they stand, for rules that span pages.
     std::function<Settings()> workingCopy;
+    // How the link to the hall stands now, in words; may be empty.
+    std::function<QString()> hallLinkState = {};
 };
 
 // One tab of the options. A page shows its own settings and gives them back;

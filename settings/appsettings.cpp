@@ -57,6 +57,12 @@ const StoreEntry storeEntries[] = {
     {"WebSettings", "WebAddress", &Settings::WebAddress},
     {"WebSettings", "Api", &Settings::Api},
     {"WebSettings", "ApiToken", &Settings::ApiToken, 128},
+    {"HallSettings", "Broker", &Settings::HallBroker, 256},
+    {"HallSettings", "Venue", &Settings::HallVenue, 64},
+    {"HallSettings", "Court", &Settings::HallCourt, 64},
+    {"HallSettings", "User", &Settings::HallUser, 64},
+    {"HallSettings", "Password", &Settings::HallPassword, 256},
+    {"HallSettings", "CaFile", &Settings::HallCaFile, 4096},
 };
 
 bool isKeyField(qint16 Settings::*member)
@@ -215,7 +221,14 @@ Settings defaultSettings()
     s.WholeScoreEntry = SettingsDefaults::WholeScoreEntry;
     s.CreditText = QStringLiteral("Brannick");
     s.Api = SettingsDefaults::Api;
+    s.HallVenue = QStringLiteral("hall");
+    s.HallCourt = QStringLiteral("1");
     return s;
+}
+
+QString hallUser(const Settings &settings)
+{
+    return settings.HallUser.isEmpty() ? settings.HallCourt : settings.HallUser;
 }
 
 Settings loadSettings()

@@ -80,6 +80,16 @@ struct Settings
     // bearer token it asks for (made when the API is first turned on).
     qint16 Api = 0;
     QString ApiToken;
+    // The link to the hall's MQTT broker: "host:port" (empty: no link), the
+    // venue and the court this board publishes as, the broker's user (empty:
+    // the court, which the broker's access rules name), its password, and the
+    // certificate authority that makes the link TLS (empty: plain).
+    QString HallBroker;
+    QString HallVenue;
+    QString HallCourt;
+    QString HallUser;
+    QString HallPassword;
+    QString HallCaFile;
 
     bool operator==(const Settings &) const = default;
 };
@@ -140,6 +150,9 @@ inline constexpr qint16 WithAudience = 0;
 inline constexpr qint16 Always = 1;
 inline constexpr qint16 Never = 2;
 } // namespace OperatorHintsMode
+
+// The broker's user a court logs in as: its own name unless one is set.
+QString hallUser(const Settings &settings);
 
 // The default record. The default buzzer file lies beside the executable and
 // is computed at the moment of the call.

@@ -1,0 +1,203 @@
+#include "hall/courtlink.h"
+
+#include <QDateTime>
+#include <QJsonDocument>
+#include <QMetaObject>
+
+#include <mosquitto.h>
+
+namespace {
+
+// libmosquitto keeps its own state; the first link made sets it up.
+void initLibrary()
+{
+    static const int once = mosquitto_lib_init();
+    Q_UNUSED(once);
+}
+
+} // namespace
+
+CourtLink::CourtLink(BrokerAddress address, QObject *parent)
+    : QObject(parent), m_address(std::move(address))
+{
+    initLibrary();
+    m_client = mosquitto_new(nullptr, true, this);
+    const QByteArray user = m_address.user.toUtf8();
+    const QByteArray password = m_address.password.toUtf8();
+    if (!m_address.user.isEmpty())
+        mosquitto_username_pw_set(m_client, user.constData(),
+                                  m_address.password.isEmpty() ? nullptr : password.constData());
+    if (!m_address.caFile.isEmpty()) {
+        // The broker's certificate is checked against the authority and the
+        // name we connect to: a password never goes to an impostor.
+        const QByteArray ca = m_address.caFile.toLocal8Bit();
+        mosquitto_tls_set(m_client, ca.constData(), nullptr, nullptr, nullptr, nullptr);
+        mosquitto_tls_insecure_set(m_client, false);
+    }
+    const QByteArray willTopic = (m_address.topicRoot() + QStringLiteral("online")).toUtf8();
+    mosquitto_will_set(m_client, willTopic.constData(), 1, "0", 1, true);
+    mosquitto_reconnect_delay_set(m_client, 1, MaxReconnectDelaySeconds, true);
+    mosquitto_connect_callback_set(m_client, &CourtLink::onConnect);
+    mosquitto_disconnect_callback_set(m_client, &CourtLink::onDisconnect);
+
+    m_grace.setSingleShot(true);
+    m_grace.setInterval(FirstConnectGraceMs);
+    connect(&m_grace, &QTimer::timeout, this, [this] {
+        m_graceOver = true;
+        if (!m_up)
+            setUp(false, tr("no answer from %1").arg(m_address.text()));
+    });
+    m_grace.start();
+
+    // A name lookup may take seconds; it happens on a thread of its own, and
+    // a failed first attempt is retried by libmosquitto's loop.
+    const QByteArray host = m_address.host.toUtf8();
+    const int port = m_address.port;
+    mosquitto *client = m_client;
+    m_starter = std::thread([client, host, port] {
+        mosquitto_connect_async(client, host.constData(), port, KeepAliveSeconds);
+        mosquitto_loop_start(client);
+    });
+}
+
+CourtLink::~CourtLink()
+{
+    m_starter.join();
+    // Told as the will would tell it: a board that closes is off the hall.
+    if (m_up)
+        publish(QStringLiteral("online"), "0", true);
+    mosquitto_disconnect(m_client);
+    mosquitto_loop_stop(m_client, false);
+    mosquitto_destroy(m_client);
+}
+
+void CourtLink::onConnect(mosquitto *, void *self, int rc)
+{
+    auto *link = static_cast<CourtLink *>(self);
+    QMetaObject::invokeMethod(
+        link, [link, rc] { link->connected(rc); }, Qt::QueuedConnection);
+}
+
+void CourtLink::onDisconnect(mosquitto *, void *self, int rc)
+{
+    auto *link = static_cast<CourtLink *>(self);
+    QMetaObject::invokeMethod(
+        link, [link, rc] { link->disconnected(rc); }, Qt::QueuedConnection);
+}
+
+void CourtLink::connected(int rc)
+{
+    if (rc != 0) {
+        setUp(false, QString::fromUtf8(mosquitto_connack_string(rc)));
+        return;
+    }
+    setUp(true, QString());
+    sendEverything();
+}
+
+void CourtLink::disconnected(int rc)
+{
+    Q_UNUSED(rc);
+    m_graceOver = true;
+    setUp(false, tr("the connection to %1 was lost").arg(m_address.text()));
+}
+
+void CourtLink::setUp(bool up, const QString &reason)
+{
+    const bool changed = up != m_up || reason != m_reason;
+    m_up = up;
+    m_reason = reason;
+    if (up)
+        m_graceOver = true;
+    if (changed)
+        emit statusChanged();
+}
+
+QString CourtLink::problem() const
+{
+    if (m_up || (!m_graceOver && m_reason.isEmpty()))
+        return {};
+    return tr("the hall link is down: %1").arg(m_reason);
+}
+
+QString CourtLink::stateText() const
+{
+    if (m_up)
+        return tr("Connected to %1").arg(m_address.text());
+    if (!m_graceOver && m_reason.isEmpty())
+        return tr("Connecting to %1").arg(m_address.text());
+    return tr("Not connected: %1").arg(m_reason);
+}
+
+void CourtLink::publish(const QString &leaf, const QByteArray &payload, bool retained)
+{
+    const QByteArray topic = (m_address.topicRoot() + leaf).toUtf8();
+    mosquitto_publish(m_client, nullptr, topic.constData(), int(payload.size()),
+                      payload.constData(), 1, retained);
+}
+
+QByteArray CourtLink::stamped(const QJsonObject &state) const
+{
+    QJsonObject out = state;
+    out.insert(QStringLiteral("game"), m_game);
+    out.insert(QStringLiteral("at"), QDateTime::currentMSecsSinceEpoch());
+    return QJsonDocument(out).toJson(QJsonDocument::Compact);
+}
+
+QByteArray CourtLink::logPayload(const QByteArray &line) const
+{
+    QJsonObject entry = QJsonDocument::fromJson(line).object();
+    entry.insert(QStringLiteral("game"), m_game);
+    return QJsonDocument(entry).toJson(QJsonDocument::Compact);
+}
+
+void CourtLink::publishState(const QJsonObject &state)
+{
+    m_state = state;
+    if (m_up)
+        publish(QStringLiteral("state"), stamped(m_state), true);
+}
+
+void CourtLink::startGame(const QString &game)
+{
+    if (game == m_game)
+        return;
+    m_game = game;
+    m_lines.clear();
+    m_result.clear();
+}
+
+void CourtLink::publishLogLine(const QString &game, const QByteArray &line)
+{
+    startGame(game);
+    m_lines.append(line);
+    // Down, the line waits in the game's lines for the next connection.
+    if (m_up)
+        publish(QStringLiteral("log"), logPayload(line), false);
+}
+
+void CourtLink::resumeGame(const QString &game, const QList<QByteArray> &lines)
+{
+    startGame(game);
+    m_lines = lines;
+    if (m_up)
+        sendEverything();
+}
+
+void CourtLink::publishResult(const QByteArray &json)
+{
+    m_result = json;
+    if (m_up)
+        publish(QStringLiteral("result"), m_result, true);
+}
+
+void CourtLink::sendEverything()
+{
+    publish(QStringLiteral("online"), "1", true);
+    for (const QByteArray &line : std::as_const(m_lines))
+        publish(QStringLiteral("log"), logPayload(line), false);
+    if (!m_state.isEmpty())
+        publish(QStringLiteral("state"), stamped(m_state), true);
+    if (!m_result.isEmpty())
+        publish(QStringLiteral("result"), m_result, true);
+}

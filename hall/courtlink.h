@@ -1,0 +1,85 @@
+#pragma once
+
+#include "hall/brokeraddress.h"
+
+#include <QByteArray>
+#include <QJsonObject>
+#include <QList>
+#include <QObject>
+#include <QString>
+#include <QTimer>
+
+#include <atomic>
+#include <thread>
+
+struct mosquitto;
+
+// A court's link to the hall's MQTT broker. libmosquitto runs the network
+// on its own thread; what it reports reaches this object through queued
+// calls, and every publish is handed over without waiting, so the board
+// never waits for the network. Topics, under corvella/v1/{venue}/{court}/:
+// "online" (retained, "0" as the last will), "state" (retained), "log" (each
+// line of the current game) and "result" (retained). After every
+// (re)connection the current game's log goes out again from its first
+// line, then the state: a broker that died may have lost what it took.
+class CourtLink : public QObject
+{
+    Q_OBJECT
+
+public:
+    static constexpr int KeepAliveSeconds = 10;
+    static constexpr int MaxReconnectDelaySeconds = 10;
+    // How long a first connection may take before the link counts as down.
+    static constexpr int FirstConnectGraceMs = 5000;
+
+    explicit CourtLink(BrokerAddress address, QObject *parent = nullptr);
+    ~CourtLink() override;
+
+    const BrokerAddress &address() const { return m_address; }
+    bool isUp() const { return m_up; }
+    // Why the link is down, for the operator; empty while it is up or still
+    // making its first connection.
+    QString problem() const;
+    // What the options show: up, connecting or down and why.
+    QString stateText() const;
+
+    // The game's state as the web's API gives it; `game` and `at` are added.
+    void publishState(const QJsonObject &state);
+    // A line of game `game`'s log; a new name starts a new game.
+    void publishLogLine(const QString &game, const QByteArray &line);
+    // The lines a resumed game already has, sent again on every connection.
+    void resumeGame(const QString &game, const QList<QByteArray> &lines);
+    // The current game's log lines so far, header first.
+    const QList<QByteArray> &lines() const { return m_lines; }
+    // The game's record once it is over.
+    void publishResult(const QByteArray &json);
+
+signals:
+    // The link came up or went down; problem() says why.
+    void statusChanged();
+
+private:
+    static void onConnect(mosquitto *client, void *self, int rc);
+    static void onDisconnect(mosquitto *client, void *self, int rc);
+    void connected(int rc);
+    void disconnected(int rc);
+    void setUp(bool up, const QString &reason);
+    void publish(const QString &leaf, const QByteArray &payload, bool retained);
+    QByteArray stamped(const QJsonObject &state) const;
+    QByteArray logPayload(const QByteArray &line) const;
+    void startGame(const QString &game);
+    void sendEverything();
+
+    BrokerAddress m_address;
+    mosquitto *m_client = nullptr;
+    // Resolves the broker's name and starts libmosquitto's own thread.
+    std::thread m_starter;
+    bool m_up = false;
+    bool m_graceOver = false;
+    QString m_reason;
+    QTimer m_grace;
+    QString m_game;
+    QList<QByteArray> m_lines;
+    QJsonObject m_state;
+    QByteArray m_result;
+};
