@@ -1,0 +1,394 @@
+#include "game/gamehistory.h"
+#include "game/gamelog.h"
+#include "game/gamemodel.h"
+#include "hall/brokeraddress.h"
+#include "hall/courtlink.h"
+#include "hall/courtpublisher.h"
+#include "settings/appsettings.h"
+#include "settings/currentsettings.h"
+#include "tests/support/fakes.h"
+#include "tests/support/testenv.h"
+
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
+#include <QMutex>
+#include <QProcess>
+#include <QTcpServer>
+#include <QTcpSocket>
+#include <QTemporaryDir>
+
+#include <mosquitto.h>
+
+#include <atomic>
+#include <memory>
+
+namespace {
+
+constexpr int LinkDeadlineMs = 15000;
+
+// A Mosquitto of the test's own, on a loopback port nobody else holds.
+class TestBroker
+{
+public:
+    ~TestBroker() { kill(); }
+
+    // Picks a free port, or takes `port` again after a restart.
+    bool start(quint16 port = 0)
+    {
+        for (int attempt = 0; attempt < 5; ++attempt) {
+            m_port = port ? port : freePort();
+            if (launch())
+                return true;
+            kill();
+        }
+        return false;
+    }
+    void kill()
+    {
+        if (!m_process)
+            return;
+        m_process->kill();
+        m_process->waitForFinished(5000);
+        m_process.reset();
+    }
+    quint16 port() const { return m_port; }
+    QString address() const { return QStringLiteral("127.0.0.1:%1").arg(m_port); }
+
+private:
+    static quint16 freePort()
+    {
+        QTcpServer probe;
+        probe.listen(QHostAddress::LocalHost, 0);
+        return probe.serverPort();
+    }
+    bool launch()
+    {
+        const QString conf = m_dir.filePath(QStringLiteral("generated.conf"));
+        QFile file(conf);
+        if (!file.open(QIODevice::WriteOnly))
+            return false;
+        file.write(QStringLiteral("listener %1 127.0.0.1\nallow_anonymous true\n"
+                                  "persistence false\nlog_dest stderr\n")
+                       .arg(m_port)
+                       .toUtf8());
+        file.close();
+        m_process = std::make_unique<QProcess>();
+        m_process->setProcessChannelMode(QProcess::ForwardedErrorChannel);
+        m_process->start(QStringLiteral("mosquitto"), {QStringLiteral("-c"), conf});
+        if (!m_process->waitForStarted(5000))
+            return false;
+        // Listening once a connection is taken; a port taken meanwhile ends it.
+        for (int tries = 0; tries < 50; ++tries) {
+            if (m_process->state() != QProcess::Running)
+                return false;
+            QTcpSocket socket;
+            socket.connectToHost(QHostAddress::LocalHost, m_port);
+            if (socket.waitForConnected(100))
+                return true;
+            m_process->waitForFinished(100);
+        }
+        return false;
+    }
+
+    QTemporaryDir m_dir;
+    std::unique_ptr<QProcess> m_process;
+    quint16 m_port = 0;
+};
+
+// The hall's side: everything under corvella/v1/, as it arrives.
+class Watcher
+{
+public:
+    struct Message
+    {
+        QString topic;
+        QByteArray payload;
+        bool retained = false;
+    };
+
+    explicit Watcher(quint16 port)
+    {
+        m_client = mosquitto_new(nullptr, true, this);
+        mosquitto_connect_callback_set(m_client, [](mosquitto *client, void *, int rc) {
+            if (rc == 0)
+                mosquitto_subscribe(client, nullptr, "corvella/v1/#", 1);
+        });
+        mosquitto_subscribe_callback_set(m_client,
+                                         [](mosquitto *, void *self, int, int, const int *) {
+                                             static_cast<Watcher *>(self)->m_subscribed = true;
+                                         });
+        mosquitto_message_callback_set(
+            m_client, [](mosquitto *, void *self, const mosquitto_message *m) {
+                auto *watcher = static_cast<Watcher *>(self);
+                QMutexLocker lock(&watcher->m_mutex);
+                watcher->m_messages.append(
+                    {QString::fromUtf8(m->topic),
+                     QByteArray(static_cast<const char *>(m->payload), m->payloadlen), m->retain});
+            });
+        mosquitto_connect_async(m_client, "127.0.0.1", port, 10);
+        mosquitto_loop_start(m_client);
+    }
+    ~Watcher()
+    {
+        mosquitto_disconnect(m_client);
+        mosquitto_loop_stop(m_client, false);
+        mosquitto_destroy(m_client);
+    }
+    bool isSubscribed() const { return m_subscribed; }
+    QList<Message> messages() const
+    {
+        QMutexLocker lock(&m_mutex);
+        return m_messages;
+    }
+    QList<QJsonObject> logOf(const QString &court) const
+    {
+        QList<QJsonObject> lines;
+        for (const Message &m : messages()) {
+            if (m.topic == topic(court, "log"))
+                lines.append(QJsonDocument::fromJson(m.payload).object());
+        }
+        return lines;
+    }
+    std::optional<Message> last(const QString &court, const char *leaf) const
+    {
+        const QList<Message> all = messages();
+        for (auto it = all.crbegin(); it != all.crend(); ++it) {
+            if (it->topic == topic(court, leaf))
+                return *it;
+        }
+        return std::nullopt;
+    }
+    static QString topic(const QString &court, const char *leaf)
+    {
+        return QStringLiteral("corvella/v1/hall/") + court + u'/' + QLatin1StringView(leaf);
+    }
+
+private:
+    mosquitto *m_client;
+    std::atomic<bool> m_subscribed = false;
+    mutable QMutex m_mutex;
+    QList<Message> m_messages;
+};
+
+Settings courtSettings(const QString &broker, const QString &court)
+{
+    Settings s = defaultSettings();
+    s.HallBroker = broker;
+    s.HallCourt = court;
+    s.HomeText = QStringLiteral("Lions");
+    s.GuestText = QStringLiteral("Tigers");
+    return s;
+}
+
+// A board's game with its log, linked to the hall.
+struct Court
+{
+    Court(TimeSource &time, const QString &folder, const Settings &settings)
+        : game(time), history(game), log(folder, game, history), current(settings),
+          link(*BrokerAddress::from(settings)), publisher(link, game, current, &log)
+    {
+        log.setCaptions(settings.HomeText, settings.GuestText, settings.SectionText1,
+                        settings.SectionText2);
+        log.begin(false);
+    }
+    void score(int which, int value)
+    {
+        history.perform(QStringLiteral("score"), [=](GameModel &g) { g.setScore(which, value); });
+    }
+
+    GameModel game;
+    GameHistory history;
+    GameLog log;
+    CurrentSettings current;
+    CourtLink link;
+    CourtPublisher publisher;
+};
+
+QList<int> numbers(const QList<QJsonObject> &lines)
+{
+    QList<int> n;
+    for (const QJsonObject &line : lines)
+        n.append(line.value(QStringLiteral("n")).toInt(0));
+    return n;
+}
+
+// The court of a child process, killed by the test: `--court PORT`.
+int runChildCourt(int argc, char *argv[])
+{
+    QCoreApplication app(argc, argv);
+    CourtLink link(*BrokerAddress::from(courtSettings(
+        QStringLiteral("127.0.0.1:") + QString::fromLatin1(argv[2]), QStringLiteral("2"))));
+    link.publishState(QJsonObject{{QStringLiteral("scores"), QJsonArray{1, 2, 0, 0}}});
+    return app.exec();
+}
+
+} // namespace
+
+class TestCourtLink : public QObject
+{
+    Q_OBJECT
+
+    ManualTimeSource time;
+
+private slots:
+    void brokerAddresses_data()
+    {
+        QTest::addColumn<QString>("broker");
+        QTest::addColumn<QString>("caFile");
+        QTest::addColumn<QString>("address"); // empty: no link
+        QTest::newRow("off") << QString() << QString() << QString();
+        QTest::newRow("host and port")
+            << u"hall.local:1884"_qs << QString() << u"hall.local:1884"_qs;
+        QTest::newRow("plain default port")
+            << u"hall.local"_qs << QString() << u"hall.local:1883"_qs;
+        QTest::newRow("TLS default port")
+            << u"hall.local"_qs << u"/ca.crt"_qs << u"hall.local:8883"_qs;
+        QTest::newRow("IPv6") << u"[::1]:1883"_qs << QString() << u"[::1]:1883"_qs;
+        QTest::newRow("port 0") << u"hall.local:0"_qs << QString() << QString();
+        QTest::newRow("port in words") << u"hall.local:mqtt"_qs << QString() << QString();
+    }
+    void brokerAddresses()
+    {
+        QFETCH(QString, broker);
+        QFETCH(QString, caFile);
+        QFETCH(QString, address);
+        Settings s = defaultSettings();
+        s.HallBroker = broker;
+        s.HallCaFile = caFile;
+        const std::optional<BrokerAddress> read = BrokerAddress::from(s);
+        QCOMPARE(read ? read->text() : QString(), address);
+        if (read) {
+            QCOMPARE(read->topicRoot(), u"corvella/v1/hall/1/"_qs);
+            QCOMPARE(read->user, u"1"_qs); // the court's name, as the broker's rules expect
+        }
+    }
+
+    void aCourtPublishesItsGame()
+    {
+        TestBroker broker;
+        QVERIFY(broker.start());
+        Watcher hall(broker.port());
+        QTRY_VERIFY_WITH_TIMEOUT(hall.isSubscribed(), LinkDeadlineMs);
+        QTemporaryDir folder;
+        Court court(time, folder.path(), courtSettings(broker.address(), u"1"_qs));
+        court.game.setStructure({1, {}, 0});
+        QTRY_VERIFY_WITH_TIMEOUT(court.link.isUp(), LinkDeadlineMs);
+        QVERIFY(court.link.problem().isEmpty());
+
+        court.score(0, 2);
+        court.score(1, 3);
+        court.history.perform(QStringLiteral("end"), [](GameModel &g) { g.nextPeriod(); });
+        QCOMPARE(court.game.phase(), GamePhase::Final);
+        const QString game = hallGameName(court.log.currentPath());
+
+        QTRY_COMPARE_WITH_TIMEOUT(hall.logOf(u"1"_qs).size(), 4, LinkDeadlineMs);
+        const QList<QJsonObject> lines = hall.logOf(u"1"_qs);
+        QCOMPARE(lines.first().value(QStringLiteral("format")).toString(), u"corvella-game-log"_qs);
+        QCOMPARE(numbers(lines), (QList<int>{0, 1, 2, 3}));
+        for (const QJsonObject &line : lines)
+            QCOMPARE(line.value(QStringLiteral("game")).toString(), game);
+        QTRY_VERIFY_WITH_TIMEOUT(hall.last(u"1"_qs, "result"), LinkDeadlineMs);
+        const QJsonObject result =
+            QJsonDocument::fromJson(hall.last(u"1"_qs, "result")->payload).object();
+        QCOMPARE(result.value(QStringLiteral("home")).toString(), u"Lions"_qs);
+        QCOMPARE(result.value(QStringLiteral("actions")).toArray().size(), 3);
+
+        // A hall that looks later still finds the court and its game.
+        Watcher late(broker.port());
+        QTRY_VERIFY_WITH_TIMEOUT(late.last(u"1"_qs, "state") && late.last(u"1"_qs, "online"),
+                                 LinkDeadlineMs);
+        QVERIFY(late.last(u"1"_qs, "online")->retained);
+        QCOMPARE(late.last(u"1"_qs, "online")->payload, QByteArray("1"));
+        const auto state = late.last(u"1"_qs, "state");
+        QVERIFY(state->retained);
+        const QJsonObject s = QJsonDocument::fromJson(state->payload).object();
+        QCOMPARE(s.value(QStringLiteral("game")).toString(), game);
+        QVERIFY(s.value(QStringLiteral("at")).toDouble() > 0);
+        QCOMPARE(s.value(QStringLiteral("scores")).toArray().at(0).toInt(), 2);
+        QCOMPARE(s.value(QStringLiteral("scores")).toArray().at(1).toInt(), 3);
+        QCOMPARE(s.value(QStringLiteral("clock")).toObject().value(u"phase").toString(),
+                 u"final"_qs);
+    }
+
+    void theHallSeesACourtGo_data()
+    {
+        QTest::addColumn<bool>("killed");
+        QTest::newRow("kill -9") << true;
+        QTest::newRow("terminated") << false;
+    }
+    void theHallSeesACourtGo()
+    {
+        QFETCH(bool, killed);
+        TestBroker broker;
+        QVERIFY(broker.start());
+        Watcher hall(broker.port());
+        QTRY_VERIFY_WITH_TIMEOUT(hall.isSubscribed(), LinkDeadlineMs);
+        QProcess court;
+        court.setProcessChannelMode(QProcess::ForwardedChannels);
+        court.start(QCoreApplication::applicationFilePath(),
+                    {QStringLiteral("--court"), QString::number(broker.port())});
+        QVERIFY(court.waitForStarted(5000));
+        QTRY_VERIFY_WITH_TIMEOUT(hall.last(u"2"_qs, "online") &&
+                                     hall.last(u"2"_qs, "online")->payload == "1",
+                                 LinkDeadlineMs);
+        QVERIFY(hall.last(u"2"_qs, "state"));
+        if (killed)
+            court.kill();
+        else
+            court.terminate();
+        QVERIFY(court.waitForFinished(5000));
+        QTRY_COMPARE_WITH_TIMEOUT(hall.last(u"2"_qs, "online")->payload, QByteArray("0"),
+                                  LinkDeadlineMs);
+    }
+
+    void afterABrokerRestartTheLogGoesOutAgainFromItsFirstLine()
+    {
+        TestBroker broker;
+        QVERIFY(broker.start());
+        QTemporaryDir folder;
+        Court court(time, folder.path(), courtSettings(broker.address(), u"1"_qs));
+        QTRY_VERIFY_WITH_TIMEOUT(court.link.isUp(), LinkDeadlineMs);
+        court.score(0, 1);
+        court.score(0, 2);
+        QSignalSpy status(&court.link, &CourtLink::statusChanged);
+
+        const quint16 port = broker.port();
+        broker.kill();
+        QTRY_VERIFY_WITH_TIMEOUT(!court.link.isUp(), LinkDeadlineMs);
+        QVERIFY(court.link.problem().contains(broker.address()));
+        // Played on while the broker is away: the line waits for the link.
+        court.score(1, 5);
+        QVERIFY(broker.start(port));
+        Watcher hall(port);
+        QTRY_VERIFY_WITH_TIMEOUT(hall.isSubscribed(), LinkDeadlineMs);
+
+        QTRY_VERIFY_WITH_TIMEOUT(court.link.isUp(), LinkDeadlineMs);
+        QTRY_COMPARE_WITH_TIMEOUT(hall.logOf(u"1"_qs).size(), 4, LinkDeadlineMs);
+        QCOMPARE(numbers(hall.logOf(u"1"_qs)), (QList<int>{0, 1, 2, 3}));
+        // Then the state, after the last line.
+        QTRY_VERIFY_WITH_TIMEOUT(hall.last(u"1"_qs, "state"), LinkDeadlineMs);
+        const QList<Watcher::Message> all = hall.messages();
+        qsizetype lastLine = -1, state = -1;
+        for (qsizetype i = 0; i < all.size(); ++i) {
+            if (all.at(i).topic == Watcher::topic(u"1"_qs, "log"))
+                lastLine = i;
+            else if (all.at(i).topic == Watcher::topic(u"1"_qs, "state") && state < 0)
+                state = i;
+        }
+        QVERIFY(state > lastLine);
+        QVERIFY(status.size() >= 2);
+    }
+};
+
+int main(int argc, char *argv[])
+{
+    if (argc == 3 && qstrcmp(argv[1], "--court") == 0)
+        return runChildCourt(argc, argv);
+    TestEnvironment environment;
+    QApplication app(argc, argv);
+    TestCourtLink test;
+    return QTest::qExec(&test, argc, argv);
+}
+
+#include "tst_courtlink.moc"
