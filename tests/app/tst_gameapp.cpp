@@ -21,6 +21,7 @@
 #include <QPushButton>
 #include <QSpinBox>
 #include <QTabWidget>
+#include <QTcpServer>
 #include <QTemporaryDir>
 #include <QTimer>
 
@@ -343,6 +344,34 @@ private slots:
         app.finishWrites();
         QVERIFY(!board->windowTitle().contains(QStringLiteral("not being saved")));
         QCOMPARE(GameStateFile(stateFolder()).load()->clockMs, 0);
+    }
+
+    void theTitleTellsWhenTheHallLinkIsDown_data()
+    {
+        QTest::addColumn<bool>("linked");
+        QTest::newRow("no broker: no link at all") << false;
+        QTest::newRow("a broker nobody answers") << true;
+    }
+    void theTitleTellsWhenTheHallLinkIsDown()
+    {
+        QFETCH(bool, linked);
+        Settings s = defaultSettings();
+        if (linked) {
+            QTcpServer probe; // a loopback port where nothing listens
+            QVERIFY(probe.listen(QHostAddress::LocalHost, 0));
+            s.HallBroker = QStringLiteral("127.0.0.1:%1").arg(probe.serverPort());
+        }
+        QVERIFY(saveSettings(s));
+        CorvellaApp app(fakes.services());
+        ScoreBoardWindow *board = openBoard(app);
+        QCOMPARE(app.hallLink() != nullptr, linked);
+        if (!linked) {
+            QVERIFY(!board->windowTitle().contains(QStringLiteral("hall")));
+            return;
+        }
+        QTRY_VERIFY_WITH_TIMEOUT(
+            board->windowTitle().contains(QStringLiteral("the hall link is down")), 15000);
+        QVERIFY(app.web().status().recordProblem.contains(QStringLiteral("hall link")));
     }
 
     // Until the operator has said which game this is, the API and the phone

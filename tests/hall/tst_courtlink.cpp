@@ -74,7 +74,7 @@ private:
                        .toUtf8());
         file.close();
         m_process = std::make_unique<QProcess>();
-        m_process->setProcessChannelMode(QProcess::ForwardedErrorChannel);
+        m_process->setStandardErrorFile(m_dir.filePath(QStringLiteral("broker.log")));
         m_process->start(QStringLiteral("mosquitto"), {QStringLiteral("-c"), conf});
         if (!m_process->waitForStarted(5000))
             return false;

@@ -410,6 +410,56 @@ private slots:
         QTRY_VERIFY(box->hasFocus());
         QVERIFY(!QFile::exists(TestEnvironment::storeFile()));
     }
+
+    void aPasswordCrossesTheNetworkOnlyUnderTls_data()
+    {
+        QTest::addColumn<QString>("broker");
+        QTest::addColumn<QString>("password");
+        QTest::addColumn<QString>("caFile");
+        QTest::addColumn<bool>("refused");
+        QTest::newRow("password in clear to another computer")
+            << u"hall.local:1883"_qs << u"secret"_qs << QString() << true;
+        QTest::newRow("password under TLS")
+            << u"hall.local:8883"_qs << u"secret"_qs << u"/etc/ssl/hall-ca.crt"_qs << false;
+        QTest::newRow("password to localhost")
+            << u"localhost:1883"_qs << u"secret"_qs << QString() << false;
+        QTest::newRow("password to 127.0.0.1")
+            << u"127.0.0.1:1883"_qs << u"secret"_qs << QString() << false;
+        QTest::newRow("password to ::1") << u"[::1]:1883"_qs << u"secret"_qs << QString() << false;
+        QTest::newRow("no password") << u"hall.local:1883"_qs << QString() << QString() << false;
+        QTest::newRow("no broker") << QString() << u"secret"_qs << QString() << false;
+    }
+    void aPasswordCrossesTheNetworkOnlyUnderTls()
+    {
+        QFETCH(QString, broker);
+        QFETCH(QString, password);
+        QFETCH(QString, caFile);
+        QFETCH(bool, refused);
+        OptionsDialog options(defaultSettings(), dialogs, {});
+        options.setHallLinkState([] { return u"Connected to hall.local:1883"_qs; });
+        options.show();
+        QVERIFY(QTest::qWaitForWindowActive(&options));
+        options.findChild<QLineEdit *>(QStringLiteral("edtHallBroker"))->setText(broker);
+        options.findChild<QLineEdit *>(QStringLiteral("edtHallPassword"))->setText(password);
+        auto *ca = options.findChild<QLineEdit *>(QStringLiteral("edtHallCaFile"));
+        ca->setText(caFile);
+        QTest::mouseClick(options.findChild<QPushButton *>(QStringLiteral("cmdOk")),
+                          Qt::LeftButton);
+        QCOMPARE(options.isVisible(), refused);
+        if (!refused) {
+            QVERIFY(dialogs.warnings.isEmpty());
+            QCOMPARE(options.settings().HallBroker, broker);
+            QCOMPARE(options.settings().HallPassword, password);
+            return;
+        }
+        QCOMPARE(dialogs.warnings.size(), 1);
+        QVERIFY(dialogs.warnings.first().contains(u"CA certificate"_qs));
+        auto *tabs = options.findChild<QTabWidget *>(QStringLiteral("sstOptions"));
+        QCOMPARE(tabs->currentWidget()->objectName(), QStringLiteral("hallPage"));
+        QCOMPARE(tabs->currentWidget()->findChild<QLabel *>(QStringLiteral("lblHallState"))->text(),
+                 u"Connected to hall.local:1883"_qs);
+        QTRY_VERIFY(ca->hasFocus());
+    }
 };
 
 CORVELLA_TEST_MAIN(TestOptionPages)
