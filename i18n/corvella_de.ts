@@ -219,6 +219,33 @@ Die Tasten beschreibt corvella(1).</translation>
     </message>
 </context>
 <context>
+    <name>CourtLink</name>
+    <message>
+        <source>no answer from %1</source>
+        <translation>keine Antwort von %1</translation>
+    </message>
+    <message>
+        <source>the connection to %1 was lost</source>
+        <translation>die Verbindung zu %1 ist abgebrochen</translation>
+    </message>
+    <message>
+        <source>the hall link is down: %1</source>
+        <translation>die Verbindung zur Halle ist getrennt: %1</translation>
+    </message>
+    <message>
+        <source>Connected to %1</source>
+        <translation>Verbunden mit %1</translation>
+    </message>
+    <message>
+        <source>Connecting to %1</source>
+        <translation>Verbinde mit %1</translation>
+    </message>
+    <message>
+        <source>Not connected: %1</source>
+        <translation>Nicht verbunden: %1</translation>
+    </message>
+</context>
+<context>
     <name>Export</name>
     <message>
         <source>Home</source>
@@ -554,6 +581,73 @@ Die Tasten beschreibt corvella(1).</translation>
     <message>
         <source>cannot create %1</source>
         <translation>%1 kann nicht angelegt werden</translation>
+    </message>
+</context>
+<context>
+    <name>HallPage</name>
+    <message>
+        <source>host:port, empty for no link</source>
+        <translation>Host:Port, leer für keine Verbindung</translation>
+    </message>
+    <message>
+        <source>the court</source>
+        <translation>das Spielfeld</translation>
+    </message>
+    <message>
+        <source>Broker:</source>
+        <translation>Broker:</translation>
+    </message>
+    <message>
+        <source>Venue:</source>
+        <translation>Halle:</translation>
+    </message>
+    <message>
+        <source>Court:</source>
+        <translation>Spielfeld:</translation>
+    </message>
+    <message>
+        <source>User:</source>
+        <translation>Benutzer:</translation>
+    </message>
+    <message>
+        <source>Password:</source>
+        <translation>Passwort:</translation>
+    </message>
+    <message>
+        <source>CA certificate:</source>
+        <translation>CA-Zertifikat:</translation>
+    </message>
+    <message>
+        <source>Link:</source>
+        <translation>Verbindung:</translation>
+    </message>
+    <message>
+        <source>The board publishes its game to the hall&apos;s MQTT broker. With a CA certificate the link uses TLS.</source>
+        <translation>Die Anzeige veröffentlicht ihr Spiel beim MQTT-Broker der Halle. Mit einem CA-Zertifikat läuft die Verbindung über TLS.</translation>
+    </message>
+    <message>
+        <source>Hall</source>
+        <translation>Halle</translation>
+    </message>
+    <message>
+        <source>The broker is not a host name and port (&quot;hall.local:1883&quot;).</source>
+        <translation>Der Broker ist kein Hostname mit Port („hall.local:1883“).</translation>
+    </message>
+    <message>
+        <source>The venue must be a name without &quot;/&quot;, &quot;+&quot; or &quot;#&quot;.</source>
+        <translation>Die Halle muss ein Name ohne „/“, „+“ oder „#“ sein.</translation>
+    </message>
+    <message>
+        <source>The court must be a name without &quot;/&quot;, &quot;+&quot; or &quot;#&quot;.</source>
+        <translation>Das Spielfeld muss ein Name ohne „/“, „+“ oder „#“ sein.</translation>
+    </message>
+    <message>
+        <source>Without a CA certificate the password would cross the network unencrypted. Give the broker&apos;s CA certificate, or use a broker on this computer.</source>
+        <translation>Ohne CA-Zertifikat ginge das Passwort unverschlüsselt über das Netz. Geben Sie das CA-Zertifikat des Brokers an oder nutzen Sie einen Broker auf diesem Computer.</translation>
+    </message>
+    <message>
+        <source>No link</source>
+        <translation>Keine Verbindung</translation>
     </message>
 </context>
 <context>

@@ -219,6 +219,33 @@ Las teclas están en corvella(1).</translation>
     </message>
 </context>
 <context>
+    <name>CourtLink</name>
+    <message>
+        <source>no answer from %1</source>
+        <translation>sin respuesta de %1</translation>
+    </message>
+    <message>
+        <source>the connection to %1 was lost</source>
+        <translation>se perdió la conexión con %1</translation>
+    </message>
+    <message>
+        <source>the hall link is down: %1</source>
+        <translation>el enlace con el pabellón está caído: %1</translation>
+    </message>
+    <message>
+        <source>Connected to %1</source>
+        <translation>Conectado a %1</translation>
+    </message>
+    <message>
+        <source>Connecting to %1</source>
+        <translation>Conectando a %1</translation>
+    </message>
+    <message>
+        <source>Not connected: %1</source>
+        <translation>No conectado: %1</translation>
+    </message>
+</context>
+<context>
     <name>Export</name>
     <message>
         <source>Home</source>
@@ -554,6 +581,73 @@ Las teclas están en corvella(1).</translation>
     <message>
         <source>cannot create %1</source>
         <translation>no se puede crear %1</translation>
+    </message>
+</context>
+<context>
+    <name>HallPage</name>
+    <message>
+        <source>host:port, empty for no link</source>
+        <translation>host:puerto, vacío para ningún enlace</translation>
+    </message>
+    <message>
+        <source>the court</source>
+        <translation>la pista</translation>
+    </message>
+    <message>
+        <source>Broker:</source>
+        <translation>Broker:</translation>
+    </message>
+    <message>
+        <source>Venue:</source>
+        <translation>Pabellón:</translation>
+    </message>
+    <message>
+        <source>Court:</source>
+        <translation>Pista:</translation>
+    </message>
+    <message>
+        <source>User:</source>
+        <translation>Usuario:</translation>
+    </message>
+    <message>
+        <source>Password:</source>
+        <translation>Contraseña:</translation>
+    </message>
+    <message>
+        <source>CA certificate:</source>
+        <translation>Certificado de la CA:</translation>
+    </message>
+    <message>
+        <source>Link:</source>
+        <translation>Enlace:</translation>
+    </message>
+    <message>
+        <source>The board publishes its game to the hall&apos;s MQTT broker. With a CA certificate the link uses TLS.</source>
+        <translation>El marcador publica su partido en el broker MQTT del pabellón. Con un certificado de la CA el enlace usa TLS.</translation>
+    </message>
+    <message>
+        <source>Hall</source>
+        <translation>Pabellón</translation>
+    </message>
+    <message>
+        <source>The broker is not a host name and port (&quot;hall.local:1883&quot;).</source>
+        <translation>El broker no es un nombre de host y un puerto (&quot;hall.local:1883&quot;).</translation>
+    </message>
+    <message>
+        <source>The venue must be a name without &quot;/&quot;, &quot;+&quot; or &quot;#&quot;.</source>
+        <translation>El pabellón debe ser un nombre sin &quot;/&quot;, &quot;+&quot; ni &quot;#&quot;.</translation>
+    </message>
+    <message>
+        <source>The court must be a name without &quot;/&quot;, &quot;+&quot; or &quot;#&quot;.</source>
+        <translation>La pista debe ser un nombre sin &quot;/&quot;, &quot;+&quot; ni &quot;#&quot;.</translation>
+    </message>
+    <message>
+        <source>Without a CA certificate the password would cross the network unencrypted. Give the broker&apos;s CA certificate, or use a broker on this computer.</source>
+        <translation>Sin un certificado de la CA la contraseña cruzaría la red sin cifrar. Indique el certificado de la CA del broker o use un broker en este ordenador.</translation>
+    </message>
+    <message>
+        <source>No link</source>
+        <translation>Sin enlace</translation>
     </message>
 </context>
 <context>

@@ -219,6 +219,33 @@ Voir corvella(1) pour les touches.</translation>
     </message>
 </context>
 <context>
+    <name>CourtLink</name>
+    <message>
+        <source>no answer from %1</source>
+        <translation>pas de réponse de %1</translation>
+    </message>
+    <message>
+        <source>the connection to %1 was lost</source>
+        <translation>la connexion à %1 a été perdue</translation>
+    </message>
+    <message>
+        <source>the hall link is down: %1</source>
+        <translation>le lien avec la salle est coupé : %1</translation>
+    </message>
+    <message>
+        <source>Connected to %1</source>
+        <translation>Connecté à %1</translation>
+    </message>
+    <message>
+        <source>Connecting to %1</source>
+        <translation>Connexion à %1</translation>
+    </message>
+    <message>
+        <source>Not connected: %1</source>
+        <translation>Non connecté : %1</translation>
+    </message>
+</context>
+<context>
     <name>Export</name>
     <message>
         <source>Home</source>
@@ -554,6 +581,73 @@ Voir corvella(1) pour les touches.</translation>
     <message>
         <source>cannot create %1</source>
         <translation>impossible de créer %1</translation>
+    </message>
+</context>
+<context>
+    <name>HallPage</name>
+    <message>
+        <source>host:port, empty for no link</source>
+        <translation>hôte:port, vide pour aucun lien</translation>
+    </message>
+    <message>
+        <source>the court</source>
+        <translation>le terrain</translation>
+    </message>
+    <message>
+        <source>Broker:</source>
+        <translation>Broker :</translation>
+    </message>
+    <message>
+        <source>Venue:</source>
+        <translation>Salle :</translation>
+    </message>
+    <message>
+        <source>Court:</source>
+        <translation>Terrain :</translation>
+    </message>
+    <message>
+        <source>User:</source>
+        <translation>Utilisateur :</translation>
+    </message>
+    <message>
+        <source>Password:</source>
+        <translation>Mot de passe :</translation>
+    </message>
+    <message>
+        <source>CA certificate:</source>
+        <translation>Certificat de l&apos;AC :</translation>
+    </message>
+    <message>
+        <source>Link:</source>
+        <translation>Lien :</translation>
+    </message>
+    <message>
+        <source>The board publishes its game to the hall&apos;s MQTT broker. With a CA certificate the link uses TLS.</source>
+        <translation>Le tableau publie son match sur le broker MQTT de la salle. Avec un certificat de l&apos;AC, le lien utilise TLS.</translation>
+    </message>
+    <message>
+        <source>Hall</source>
+        <translation>Salle</translation>
+    </message>
+    <message>
+        <source>The broker is not a host name and port (&quot;hall.local:1883&quot;).</source>
+        <translation>Le broker n&apos;est pas un nom d&apos;hôte et un port (« hall.local:1883 »).</translation>
+    </message>
+    <message>
+        <source>The venue must be a name without &quot;/&quot;, &quot;+&quot; or &quot;#&quot;.</source>
+        <translation>La salle doit être un nom sans « / », « + » ni « # ».</translation>
+    </message>
+    <message>
+        <source>The court must be a name without &quot;/&quot;, &quot;+&quot; or &quot;#&quot;.</source>
+        <translation>Le terrain doit être un nom sans « / », « + » ni « # ».</translation>
+    </message>
+    <message>
+        <source>Without a CA certificate the password would cross the network unencrypted. Give the broker&apos;s CA certificate, or use a broker on this computer.</source>
+        <translation>Sans certificat de l&apos;AC, le mot de passe traverserait le réseau en clair. Indiquez le certificat de l&apos;AC du broker, ou utilisez un broker sur cet ordinateur.</translation>
+    </message>
+    <message>
+        <source>No link</source>
+        <translation>Aucun lien</translation>
     </message>
 </context>
 <context>

@@ -219,6 +219,33 @@ Zie corvella(1) voor de toetsen.</translation>
     </message>
 </context>
 <context>
+    <name>CourtLink</name>
+    <message>
+        <source>no answer from %1</source>
+        <translation>geen antwoord van %1</translation>
+    </message>
+    <message>
+        <source>the connection to %1 was lost</source>
+        <translation>de verbinding met %1 is verbroken</translation>
+    </message>
+    <message>
+        <source>the hall link is down: %1</source>
+        <translation>de verbinding met de hal is weg: %1</translation>
+    </message>
+    <message>
+        <source>Connected to %1</source>
+        <translation>Verbonden met %1</translation>
+    </message>
+    <message>
+        <source>Connecting to %1</source>
+        <translation>Verbinden met %1</translation>
+    </message>
+    <message>
+        <source>Not connected: %1</source>
+        <translation>Niet verbonden: %1</translation>
+    </message>
+</context>
+<context>
     <name>Export</name>
     <message>
         <source>Home</source>
@@ -554,6 +581,73 @@ Zie corvella(1) voor de toetsen.</translation>
     <message>
         <source>cannot create %1</source>
         <translation>%1 kan niet worden aangemaakt</translation>
+    </message>
+</context>
+<context>
+    <name>HallPage</name>
+    <message>
+        <source>host:port, empty for no link</source>
+        <translation>host:poort, leeg voor geen verbinding</translation>
+    </message>
+    <message>
+        <source>the court</source>
+        <translation>het veld</translation>
+    </message>
+    <message>
+        <source>Broker:</source>
+        <translation>Broker:</translation>
+    </message>
+    <message>
+        <source>Venue:</source>
+        <translation>Hal:</translation>
+    </message>
+    <message>
+        <source>Court:</source>
+        <translation>Veld:</translation>
+    </message>
+    <message>
+        <source>User:</source>
+        <translation>Gebruiker:</translation>
+    </message>
+    <message>
+        <source>Password:</source>
+        <translation>Wachtwoord:</translation>
+    </message>
+    <message>
+        <source>CA certificate:</source>
+        <translation>CA-certificaat:</translation>
+    </message>
+    <message>
+        <source>Link:</source>
+        <translation>Verbinding:</translation>
+    </message>
+    <message>
+        <source>The board publishes its game to the hall&apos;s MQTT broker. With a CA certificate the link uses TLS.</source>
+        <translation>Het bord publiceert zijn wedstrijd bij de MQTT-broker van de hal. Met een CA-certificaat gebruikt de verbinding TLS.</translation>
+    </message>
+    <message>
+        <source>Hall</source>
+        <translation>Hal</translation>
+    </message>
+    <message>
+        <source>The broker is not a host name and port (&quot;hall.local:1883&quot;).</source>
+        <translation>De broker is geen hostnaam en poort (&quot;hall.local:1883&quot;).</translation>
+    </message>
+    <message>
+        <source>The venue must be a name without &quot;/&quot;, &quot;+&quot; or &quot;#&quot;.</source>
+        <translation>De hal moet een naam zijn zonder &quot;/&quot;, &quot;+&quot; of &quot;#&quot;.</translation>
+    </message>
+    <message>
+        <source>The court must be a name without &quot;/&quot;, &quot;+&quot; or &quot;#&quot;.</source>
+        <translation>Het veld moet een naam zijn zonder &quot;/&quot;, &quot;+&quot; of &quot;#&quot;.</translation>
+    </message>
+    <message>
+        <source>Without a CA certificate the password would cross the network unencrypted. Give the broker&apos;s CA certificate, or use a broker on this computer.</source>
+        <translation>Zonder CA-certificaat zou het wachtwoord onversleuteld over het netwerk gaan. Geef het CA-certificaat van de broker op, of gebruik een broker op deze computer.</translation>
+    </message>
+    <message>
+        <source>No link</source>
+        <translation>Geen verbinding</translation>
     </message>
 </context>
 <context>
