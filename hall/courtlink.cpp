@@ -6,6 +6,9 @@
 
 #include <mosquitto.h>
 
+#include <algorithm>
+#include <chrono>
+
 namespace {
 
 // libmosquitto keeps its own state; the first link made sets it up.
@@ -49,25 +52,45 @@ CourtLink::CourtLink(BrokerAddress address, QObject *parent)
     });
     m_grace.start();
 
-    // A name lookup may take seconds; it happens on a thread of its own, and
-    // a failed first attempt is retried by libmosquitto's loop.
+    m_starter = std::thread([this] { startNetwork(); });
+}
+
+// libmosquitto's loop reconnects a link it once started, but a first
+// attempt refused at once is left to its caller.
+void CourtLink::startNetwork()
+{
     const QByteArray host = m_address.host.toUtf8();
-    const int port = m_address.port;
-    mosquitto *client = m_client;
-    m_starter = std::thread([client, host, port] {
-        mosquitto_connect_async(client, host.constData(), port, KeepAliveSeconds);
-        mosquitto_loop_start(client);
-    });
+    std::chrono::seconds delay{1};
+    std::unique_lock lock(m_stopMutex);
+    while (!m_stopping) {
+        lock.unlock();
+        const int rc =
+            mosquitto_connect_async(m_client, host.constData(), m_address.port, KeepAliveSeconds);
+        lock.lock();
+        if (rc == MOSQ_ERR_SUCCESS) {
+            m_looping = !m_stopping && mosquitto_loop_start(m_client) == MOSQ_ERR_SUCCESS;
+            return;
+        }
+        m_stopped.wait_for(lock, delay, [this] { return m_stopping; });
+        delay = std::min(delay * 2, std::chrono::seconds(MaxReconnectDelaySeconds));
+    }
 }
 
 CourtLink::~CourtLink()
 {
+    {
+        const std::lock_guard lock(m_stopMutex);
+        m_stopping = true;
+    }
+    m_stopped.notify_all();
     m_starter.join();
-    // Told as the will would tell it: a board that closes is off the hall.
-    if (m_up)
-        publish(QStringLiteral("online"), "0", true);
-    mosquitto_disconnect(m_client);
-    mosquitto_loop_stop(m_client, false);
+    if (m_looping) {
+        // Told as the will would tell it: a board that closes is off the hall.
+        if (m_up)
+            publish(QStringLiteral("online"), "0", true);
+        mosquitto_disconnect(m_client);
+        mosquitto_loop_stop(m_client, false);
+    }
     mosquitto_destroy(m_client);
 }
 

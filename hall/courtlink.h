@@ -9,7 +9,8 @@
 #include <QString>
 #include <QTimer>
 
-#include <atomic>
+#include <condition_variable>
+#include <mutex>
 #include <thread>
 
 struct mosquitto;
@@ -69,11 +70,17 @@ private:
     QByteArray logPayload(const QByteArray &line) const;
     void startGame(const QString &game);
     void sendEverything();
+    void startNetwork();
 
     BrokerAddress m_address;
     mosquitto *m_client = nullptr;
-    // Resolves the broker's name and starts libmosquitto's own thread.
+    // Resolves the broker's name and makes the first connection, as often as
+    // it takes, then starts libmosquitto's own thread, which keeps it.
     std::thread m_starter;
+    std::mutex m_stopMutex;
+    std::condition_variable m_stopped;
+    bool m_stopping = false;
+    bool m_looping = false;
     bool m_up = false;
     bool m_graceOver = false;
     QString m_reason;
