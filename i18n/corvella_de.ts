@@ -599,7 +599,7 @@ Die Tasten beschreibt corvella(1).</translation>
     </message>
     <message>
         <source>Venue:</source>
-        <translation>Halle:</translation>
+        <translation>Spielstätte:</translation>
     </message>
     <message>
         <source>Court:</source>
