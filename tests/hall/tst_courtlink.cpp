@@ -52,6 +52,43 @@ public:
         m_process->waitForFinished(5000);
         m_process.reset();
     }
+    // Serves TLS from here on, with a certificate for 127.0.0.1 and
+    // localhost signed by an authority of its own, whose file it gives.
+    QString useTls()
+    {
+        const auto run = [this](const QStringList &arguments) {
+            QProcess openssl;
+            openssl.setWorkingDirectory(m_dir.path());
+            openssl.setStandardOutputFile(QProcess::nullDevice());
+            openssl.setStandardErrorFile(QProcess::nullDevice());
+            openssl.start(QStringLiteral("openssl"), arguments);
+            return openssl.waitForFinished(30000) && openssl.exitCode() == 0;
+        };
+        QFile names(m_dir.filePath(QStringLiteral("names.ext")));
+        if (!names.open(QIODevice::WriteOnly) ||
+            names.write("subjectAltName=DNS:localhost,IP:127.0.0.1\n") < 0)
+            return {};
+        names.close();
+        const QString key = QStringLiteral("rsa:2048");
+        if (!run({u"req"_qs, u"-x509"_qs, u"-newkey"_qs, key, u"-nodes"_qs, u"-keyout"_qs,
+                  u"ca.key"_qs, u"-out"_qs, u"ca.crt"_qs, u"-days"_qs, u"1"_qs, u"-subj"_qs,
+                  u"/CN=Test hall"_qs}) ||
+            !run({u"req"_qs, u"-newkey"_qs, key, u"-nodes"_qs, u"-keyout"_qs, u"broker.key"_qs,
+                  u"-out"_qs, u"broker.csr"_qs, u"-subj"_qs, u"/CN=localhost"_qs}) ||
+            !run({u"x509"_qs, u"-req"_qs, u"-in"_qs, u"broker.csr"_qs, u"-CA"_qs, u"ca.crt"_qs,
+                  u"-CAkey"_qs, u"ca.key"_qs, u"-CAcreateserial"_qs, u"-out"_qs, u"broker.crt"_qs,
+                  u"-days"_qs, u"1"_qs, u"-extfile"_qs, u"names.ext"_qs}))
+            return {};
+        // Mosquitto started as root reads them as its own user.
+        QFile::setPermissions(m_dir.path(), QFileDevice::ReadOwner | QFileDevice::WriteOwner |
+                                                QFileDevice::ExeOwner | QFileDevice::ExeOther);
+        QFile::setPermissions(m_dir.filePath(u"broker.key"_qs),
+                              QFileDevice::ReadOwner | QFileDevice::ReadOther);
+        m_tls = QStringLiteral("cafile %1\ncertfile %2\nkeyfile %3\n")
+                    .arg(m_dir.filePath(u"ca.crt"_qs), m_dir.filePath(u"broker.crt"_qs),
+                         m_dir.filePath(u"broker.key"_qs));
+        return m_dir.filePath(u"ca.crt"_qs);
+    }
     quint16 port() const { return m_port; }
     QString address() const { return QStringLiteral("127.0.0.1:%1").arg(m_port); }
 
@@ -71,7 +108,8 @@ private:
         file.write(QStringLiteral("listener %1 127.0.0.1\nallow_anonymous true\n"
                                   "persistence false\nlog_dest stderr\n")
                        .arg(m_port)
-                       .toUtf8());
+                       .toUtf8() +
+                   m_tls.toUtf8());
         file.close();
         m_process = std::make_unique<QProcess>();
         m_process->setStandardErrorFile(m_dir.filePath(QStringLiteral("broker.log")));
@@ -94,6 +132,7 @@ private:
     QTemporaryDir m_dir;
     std::unique_ptr<QProcess> m_process;
     quint16 m_port = 0;
+    QString m_tls;
 };
 
 // The hall's side: everything under corvella/v1/, as it arrives.
@@ -340,6 +379,35 @@ private slots:
         QVERIFY(court.waitForFinished(5000));
         QTRY_COMPARE_WITH_TIMEOUT(hall.last(u"2"_qs, "online")->payload, QByteArray("0"),
                                   LinkDeadlineMs);
+    }
+
+    void theBrokersCertificateIsChecked_data()
+    {
+        QTest::addColumn<bool>("trusted");
+        QTest::newRow("signed by the hall's authority") << true;
+        QTest::newRow("signed by another authority") << false;
+    }
+    void theBrokersCertificateIsChecked()
+    {
+        QFETCH(bool, trusted);
+        TestBroker broker;
+        const QString hallAuthority = broker.useTls();
+        QVERIFY(!hallAuthority.isEmpty());
+        QVERIFY(broker.start());
+        TestBroker impostor;
+        const QString otherAuthority = impostor.useTls();
+        QVERIFY(!otherAuthority.isEmpty());
+        QTemporaryDir folder;
+        Settings settings = courtSettings(broker.address(), u"1"_qs);
+        settings.HallPassword = QStringLiteral("secret");
+        settings.HallCaFile = trusted ? hallAuthority : otherAuthority;
+        Court court(time, folder.path(), settings);
+        if (trusted) {
+            QTRY_VERIFY_WITH_TIMEOUT(court.link.isUp(), LinkDeadlineMs);
+            return;
+        }
+        QTRY_VERIFY_WITH_TIMEOUT(!court.link.problem().isEmpty(), LinkDeadlineMs);
+        QVERIFY(!court.link.isUp());
     }
 
     void everyConnectionSendsTheLogFromItsFirstLine_data()
