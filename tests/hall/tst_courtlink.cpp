@@ -350,6 +350,50 @@ private slots:
                  u"final"_qs);
     }
 
+    void aRunningClocksStateIsSentAgainWhileItRuns()
+    {
+        TestBroker broker;
+        QVERIFY(broker.start());
+        Watcher hall(broker.port());
+        QTRY_VERIFY_WITH_TIMEOUT(hall.isSubscribed(), LinkDeadlineMs);
+        QTemporaryDir folder;
+        Court court(time, folder.path(), courtSettings(broker.address(), u"1"_qs));
+        QTRY_VERIFY_WITH_TIMEOUT(court.link.isUp(), LinkDeadlineMs);
+        court.history.perform(QStringLiteral("start"), [](GameModel &g) { g.startStop(); });
+        const auto states = [&] {
+            int count = 0;
+            for (const Watcher::Message &m : hall.messages())
+                count += m.topic == Watcher::topic(u"1"_qs, "state") ? 1 : 0;
+            return count;
+        };
+        QTRY_VERIFY_WITH_TIMEOUT(states() > 0, LinkDeadlineMs);
+        const int afterStart = states();
+        // Nothing changes on the board: the state comes again on its own.
+        QTRY_VERIFY_WITH_TIMEOUT(states() > afterStart,
+                                 CourtPublisher::RunningStateMs + LinkDeadlineMs);
+        const QJsonObject state =
+            QJsonDocument::fromJson(hall.last(u"1"_qs, "state")->payload).object();
+        QVERIFY(state.value(u"clock"_qs).toObject().value(u"running"_qs).toBool());
+    }
+
+    void aBoardThatClosesLeavesTheHall()
+    {
+        TestBroker broker;
+        QVERIFY(broker.start());
+        Watcher hall(broker.port());
+        QTRY_VERIFY_WITH_TIMEOUT(hall.isSubscribed(), LinkDeadlineMs);
+        QTemporaryDir folder;
+        auto court =
+            std::make_unique<Court>(time, folder.path(), courtSettings(broker.address(), u"1"_qs));
+        QTRY_VERIFY_WITH_TIMEOUT(court->link.isUp(), LinkDeadlineMs);
+        QTRY_VERIFY_WITH_TIMEOUT(hall.last(u"1"_qs, "online"), LinkDeadlineMs);
+        QCOMPARE(hall.last(u"1"_qs, "online")->payload, QByteArray("1"));
+        // A clean goodbye sends no last will: the board says it itself.
+        court.reset();
+        QTRY_COMPARE_WITH_TIMEOUT(hall.last(u"1"_qs, "online")->payload, QByteArray("0"),
+                                  LinkDeadlineMs);
+    }
+
     void theHallSeesACourtGo_data()
     {
         QTest::addColumn<bool>("killed");
