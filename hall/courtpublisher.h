@@ -26,6 +26,9 @@ public:
 
     // A game resumed at launch: its log so far goes out with every connection.
     void resumeFrom(const QString &logPath);
+    // How often a running clock's state goes out again; RunningStateMs but
+    // in checks that would otherwise wait seconds for it.
+    void setRunningStateInterval(int ms) { m_runningStates.setInterval(ms); }
 
 private:
     void gameChanged();
