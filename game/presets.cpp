@@ -175,6 +175,7 @@ bool Presets::isRule(const SettingsEntry &entry)
     static const SettingsEntry::Member others[] = {&Settings::Section2Role, &Settings::FoulsReset,
                                                    &Settings::FoulBonusAt, &Settings::ScoreDigits};
     return qstrcmp(entry.group, "ClockSettings") == 0 ||
+           qstrcmp(entry.group, "ShotClockSettings") == 0 ||
            std::find(std::begin(others), std::end(others), entry.member) != std::end(others);
 }
 

@@ -57,6 +57,12 @@ const StoreEntry storeEntries[] = {
     {"WebSettings", "WebAddress", &Settings::WebAddress},
     {"WebSettings", "Api", &Settings::Api},
     {"WebSettings", "ApiToken", &Settings::ApiToken, 128},
+    {"ShotClockSettings", "Enabled", &Settings::ShotClockEnabled},
+    {"ShotClockSettings", "Length", &Settings::ShotClockLength},
+    {"ShotClockSettings", "ShortLength", &Settings::ShotClockShortLength},
+    {"ShotClockSettings", "Linked", &Settings::ShotClockLinked},
+    {"ShotClockSettings", "ShotClockSound", &Settings::ShotClockSound},
+    {"ShotClockSettings", "StopGameAtZero", &Settings::ShotClockStopGameAtZero},
 };
 
 bool isKeyField(qint16 Settings::*member)
@@ -70,7 +76,8 @@ bool isKeyField(qint16 Settings::*member)
 
 bool isSwitch(qint16 Settings::*member)
 {
-    return member == &Settings::CountDown;
+    return member == &Settings::CountDown || member == &Settings::ShotClockEnabled ||
+           member == &Settings::ShotClockLinked || member == &Settings::ShotClockStopGameAtZero;
 }
 
 bool isWebSwitch(qint16 Settings::*member)
@@ -215,6 +222,11 @@ Settings defaultSettings()
     s.WholeScoreEntry = SettingsDefaults::WholeScoreEntry;
     s.CreditText = QStringLiteral("Brannick");
     s.Api = SettingsDefaults::Api;
+    s.ShotClockEnabled = SettingsDefaults::ShotClockEnabled;
+    s.ShotClockLength = SettingsDefaults::ShotClockLength;
+    s.ShotClockShortLength = SettingsDefaults::ShotClockShortLength;
+    s.ShotClockLinked = SettingsDefaults::ShotClockLinked;
+    s.ShotClockStopGameAtZero = SettingsDefaults::ShotClockStopGameAtZero;
     return s;
 }
 

@@ -80,6 +80,16 @@ struct Settings
     // bearer token it asks for (made when the API is first turned on).
     qint16 Api = 0;
     QString ApiToken;
+    // The shot clock: off (0) or on (1); its full and short lengths in
+    // seconds (short 0: none); whether it runs only with the game clock (1)
+    // or by its own key (0); its horn (empty: the built-in tone); and whether
+    // the game clock stops when it runs out.
+    qint16 ShotClockEnabled = 0;
+    qint16 ShotClockLength = 24;
+    qint16 ShotClockShortLength = 14;
+    qint16 ShotClockLinked = 1;
+    QString ShotClockSound;
+    qint16 ShotClockStopGameAtZero = 0;
 
     bool operator==(const Settings &) const = default;
 };
@@ -111,6 +121,12 @@ inline constexpr qint16 OperatorHints = 0;
 inline constexpr qint16 WholeScoreEntry = 0;
 inline constexpr qint32 WebPort = 8080;
 inline constexpr qint16 Api = 0;
+inline constexpr qint16 ShotClockEnabled = 0;
+inline constexpr qint16 ShotClockLength = 24;
+inline constexpr qint16 ShotClockShortLength = 14;
+inline constexpr qint16 ShotClockLinked = 1;
+inline constexpr qint16 ShotClockStopGameAtZero = 0;
+inline constexpr qint16 MaxShotClockSeconds = 99;
 } // namespace SettingsDefaults
 
 // The longest captions the options accept; longer stored ones load cut to this.
