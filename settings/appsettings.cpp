@@ -63,6 +63,11 @@ const StoreEntry storeEntries[] = {
     {"ShotClockSettings", "Linked", &Settings::ShotClockLinked},
     {"ShotClockSettings", "ShotClockSound", &Settings::ShotClockSound},
     {"ShotClockSettings", "StopGameAtZero", &Settings::ShotClockStopGameAtZero},
+    {"KeySettings", "ShotClockResetKey", &Settings::ShotClockResetKey},
+    {"KeySettings", "ShotClockShortKey", &Settings::ShotClockShortKey},
+    {"KeySettings", "ShotClockHoldKey", &Settings::ShotClockHoldKey},
+    {"KeySettings", "ShotClockBlankKey", &Settings::ShotClockBlankKey},
+    {"KeySettings", "PossessionKey", &Settings::PossessionKey},
 };
 
 bool isKeyField(qint16 Settings::*member)
@@ -71,7 +76,9 @@ bool isKeyField(qint16 Settings::*member)
            member == &Settings::BuzzerKey || member == &Settings::NextPeriodKey ||
            member == &Settings::PreviousPeriodKey || member == &Settings::SkipBreakKey ||
            member == &Settings::NewGameKey || member == &Settings::HomeTimeoutKey ||
-           member == &Settings::GuestTimeoutKey;
+           member == &Settings::GuestTimeoutKey || member == &Settings::ShotClockResetKey ||
+           member == &Settings::ShotClockShortKey || member == &Settings::ShotClockHoldKey ||
+           member == &Settings::ShotClockBlankKey || member == &Settings::PossessionKey;
 }
 
 bool isSwitch(qint16 Settings::*member)
@@ -197,6 +204,11 @@ void applyDefaultKeys(Settings &s)
     s.NewGameKey = SettingsDefaults::NewGameKey;
     s.HomeTimeoutKey = SettingsDefaults::HomeTimeoutKey;
     s.GuestTimeoutKey = SettingsDefaults::GuestTimeoutKey;
+    s.ShotClockResetKey = SettingsDefaults::ShotClockResetKey;
+    s.ShotClockShortKey = SettingsDefaults::ShotClockShortKey;
+    s.ShotClockHoldKey = SettingsDefaults::ShotClockHoldKey;
+    s.ShotClockBlankKey = SettingsDefaults::ShotClockBlankKey;
+    s.PossessionKey = SettingsDefaults::PossessionKey;
 }
 
 Settings defaultSettings()

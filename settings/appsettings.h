@@ -90,6 +90,12 @@ struct Settings
     qint16 ShotClockLinked = 1;
     QString ShotClockSound;
     qint16 ShotClockStopGameAtZero = 0;
+    // Its keys: full and short reset, hold or release, dark, and the arrow.
+    qint16 ShotClockResetKey = 0;
+    qint16 ShotClockShortKey = 0;
+    qint16 ShotClockHoldKey = 0;
+    qint16 ShotClockBlankKey = 0;
+    qint16 PossessionKey = 0;
 
     bool operator==(const Settings &) const = default;
 };
@@ -111,6 +117,11 @@ inline constexpr qint16 SkipBreakKey = 107;      // "k"
 inline constexpr qint16 NewGameKey = 103;        // "g"
 inline constexpr qint16 HomeTimeoutKey = 104;    // "h"
 inline constexpr qint16 GuestTimeoutKey = 106;   // "j"
+inline constexpr qint16 ShotClockResetKey = 120; // "x"
+inline constexpr qint16 ShotClockShortKey = 118; // "v"
+inline constexpr qint16 ShotClockHoldKey = 109;  // "m"
+inline constexpr qint16 ShotClockBlankKey = 100; // "d"
+inline constexpr qint16 PossessionKey = 97;      // "a"
 inline constexpr qint16 MaxPeriods = 99;
 inline constexpr qint16 MaxTimeouts = 5;
 inline constexpr qint16 ScoreDigits = 2;
