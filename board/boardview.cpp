@@ -140,15 +140,15 @@ void BoardView::createShotClockParts()
 {
     Controls &c = m_controls;
     c.shotClockPanel =
-        place(new PictureBox(this), "picShotClock", twipsRect(7740, 300, 1600, 1440));
+        place(new PictureBox(this), "picShotClock", twipsRect(7770, 300, 1560, 1440));
     c.shotClockPanel->setFocusPolicy(Qt::NoFocus);
     for (int i : {1, 0}) {
-        LedDigit *digit = placeDigit(m_shotDigits, i, c.shotClockPanel, i ? 20 : 820, 30, 40);
-        digit->setDigitSize(100);
+        LedDigit *digit = placeDigit(m_shotDigits, i, c.shotClockPanel, i ? 20 : 820, 130, 40);
+        digit->setDigitSize(85);
         digit->setFocusPolicy(Qt::NoFocus);
     }
     c.shotClockDot = place(new Shape(Shape::Kind::FilledCircle, c.shotClockPanel), "shpShotClock",
-                           twipsRect(730, 1200, 150, 150));
+                           twipsRect(715, 1140, 120, 120));
     c.possessionArrow = caption(this, "lblPossession", twipsRect(4140, 1980, 1200, 615), 24, false);
     c.shotClockPanel->hide();
     c.shotClockDot->hide();

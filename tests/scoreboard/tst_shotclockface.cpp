@@ -83,11 +83,11 @@ private slots:
                                      static_cast<const QWidget *>(c.guest1Panel)})
             if (other->isVisible())
                 QVERIFY2(!shot.intersects(inView(other, &view)), qPrintable(other->objectName()));
-        // Digits scale by the smaller side; a tenth of it is read from the far end.
+        // Digits scale by the smaller side; a tenth of it reads from the far end.
         const LedDigit *digit = view.shotClockDigits()[0];
         QVERIFY(digit->isVisible());
         QVERIFY2(inView(digit, &view).bottom() <= shot.bottom() + 1, "digit outside its panel");
-        QVERIFY(digit->height() >= std::min(view.width(), view.height()) / 8);
+        QVERIFY(digit->height() >= std::min(view.width(), view.height()) / 10);
     }
 
     void theFaceShowsSecondsThenTenths_data()
