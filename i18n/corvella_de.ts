@@ -375,6 +375,10 @@ Die Tasten beschreibt corvella(1).</translation>
         <source>the game log could not be opened</source>
         <translation>das Spielprotokoll ließ sich nicht öffnen</translation>
     </message>
+    <message>
+        <source>Shot clock ran out</source>
+        <translation>Angriffszeit abgelaufen</translation>
+    </message>
 </context>
 <context>
     <name>GameModel</name>
@@ -543,6 +547,14 @@ Die Tasten beschreibt corvella(1).</translation>
     <message>
         <source>Fouls reset at each period or each half.</source>
         <translation>Fouls werden je Periode oder je Hälfte zurückgesetzt.</translation>
+    </message>
+    <message>
+        <source>The shot clock&apos;s length must be from 1 to %1 seconds.</source>
+        <translation>Die Angriffszeit muss 1 bis %1 Sekunden betragen.</translation>
+    </message>
+    <message>
+        <source>The shot clock&apos;s short length must be from 0 (none) to %1 seconds.</source>
+        <translation>Die kurze Angriffszeit muss 0 (keine) bis %1 Sekunden betragen.</translation>
     </message>
 </context>
 <context>
@@ -934,6 +946,14 @@ Die Tasten beschreibt corvella(1).</translation>
         <source>Football</source>
         <translation>Fußball</translation>
     </message>
+    <message>
+        <source>Water polo</source>
+        <translation>Wasserball</translation>
+    </message>
+    <message>
+        <source>Korfball</source>
+        <translation>Korfball</translation>
+    </message>
 </context>
 <context>
     <name>RemoteApi</name>
@@ -1294,6 +1314,26 @@ Die Tasten beschreibt corvella(1).</translation>
     <message>
         <source>Skipped (the period they timed is over): %1</source>
         <translation>Übersprungen (die Periode, die sie gestoppt haben, ist vorbei): %1</translation>
+    </message>
+    <message>
+        <source>Reset the shot clock</source>
+        <translation>Angriffszeit zurücksetzen</translation>
+    </message>
+    <message>
+        <source>Short shot clock</source>
+        <translation>Kurze Angriffszeit</translation>
+    </message>
+    <message>
+        <source>Hold or release the shot clock</source>
+        <translation>Angriffszeit anhalten oder freigeben</translation>
+    </message>
+    <message>
+        <source>Shot clock dark</source>
+        <translation>Angriffszeit dunkel</translation>
+    </message>
+    <message>
+        <source>Switch the possession arrow</source>
+        <translation>Ballbesitzpfeil umschalten</translation>
     </message>
 </context>
 <context>

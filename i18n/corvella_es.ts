@@ -375,6 +375,10 @@ Las teclas están en corvella(1).</translation>
         <source>the game log could not be opened</source>
         <translation>no se pudo abrir el registro de la partida</translation>
     </message>
+    <message>
+        <source>Shot clock ran out</source>
+        <translation>Se agotó el reloj de posesión</translation>
+    </message>
 </context>
 <context>
     <name>GameModel</name>
@@ -543,6 +547,14 @@ Las teclas están en corvella(1).</translation>
     <message>
         <source>Fouls reset at each period or each half.</source>
         <translation>Las faltas se reinician en cada periodo o en cada tiempo.</translation>
+    </message>
+    <message>
+        <source>The shot clock&apos;s length must be from 1 to %1 seconds.</source>
+        <translation>La duración del reloj de posesión debe ser de 1 a %1 segundos.</translation>
+    </message>
+    <message>
+        <source>The shot clock&apos;s short length must be from 0 (none) to %1 seconds.</source>
+        <translation>La duración corta del reloj de posesión debe ser de 0 (ninguna) a %1 segundos.</translation>
     </message>
 </context>
 <context>
@@ -934,6 +946,14 @@ Las teclas están en corvella(1).</translation>
         <source>Football</source>
         <translation>Fútbol</translation>
     </message>
+    <message>
+        <source>Water polo</source>
+        <translation>Waterpolo</translation>
+    </message>
+    <message>
+        <source>Korfball</source>
+        <translation>Korfball</translation>
+    </message>
 </context>
 <context>
     <name>RemoteApi</name>
@@ -1294,6 +1314,26 @@ Las teclas están en corvella(1).</translation>
     <message>
         <source>Skipped (the period they timed is over): %1</source>
         <translation>Omitido (el periodo que cronometraban ha terminado): %1</translation>
+    </message>
+    <message>
+        <source>Reset the shot clock</source>
+        <translation>Reiniciar el reloj de posesión</translation>
+    </message>
+    <message>
+        <source>Short shot clock</source>
+        <translation>Reloj de posesión corto</translation>
+    </message>
+    <message>
+        <source>Hold or release the shot clock</source>
+        <translation>Retener o soltar el reloj de posesión</translation>
+    </message>
+    <message>
+        <source>Shot clock dark</source>
+        <translation>Reloj de posesión apagado</translation>
+    </message>
+    <message>
+        <source>Switch the possession arrow</source>
+        <translation>Cambiar la flecha de posesión</translation>
     </message>
 </context>
 <context>

@@ -375,6 +375,10 @@ Voir corvella(1) pour les touches.</translation>
         <source>the game log could not be opened</source>
         <translation>le journal de la partie n’a pas pu être ouvert</translation>
     </message>
+    <message>
+        <source>Shot clock ran out</source>
+        <translation>Chronomètre des tirs écoulé</translation>
+    </message>
 </context>
 <context>
     <name>GameModel</name>
@@ -543,6 +547,14 @@ Voir corvella(1) pour les touches.</translation>
     <message>
         <source>Fouls reset at each period or each half.</source>
         <translation>Les fautes repartent à zéro à chaque période ou à chaque mi-temps.</translation>
+    </message>
+    <message>
+        <source>The shot clock&apos;s length must be from 1 to %1 seconds.</source>
+        <translation>La durée du chronomètre des tirs doit être de 1 à %1 secondes.</translation>
+    </message>
+    <message>
+        <source>The shot clock&apos;s short length must be from 0 (none) to %1 seconds.</source>
+        <translation>La durée courte du chronomètre des tirs doit être de 0 (aucune) à %1 secondes.</translation>
     </message>
 </context>
 <context>
@@ -934,6 +946,14 @@ Voir corvella(1) pour les touches.</translation>
         <source>Football</source>
         <translation>Football</translation>
     </message>
+    <message>
+        <source>Water polo</source>
+        <translation>Water-polo</translation>
+    </message>
+    <message>
+        <source>Korfball</source>
+        <translation>Korfbal</translation>
+    </message>
 </context>
 <context>
     <name>RemoteApi</name>
@@ -1294,6 +1314,26 @@ Voir corvella(1) pour les touches.</translation>
     <message>
         <source>Skipped (the period they timed is over): %1</source>
         <translation>Ignoré (la période qu’ils chronométraient est terminée) : %1</translation>
+    </message>
+    <message>
+        <source>Reset the shot clock</source>
+        <translation>Remettre le chronomètre des tirs</translation>
+    </message>
+    <message>
+        <source>Short shot clock</source>
+        <translation>Chronomètre des tirs court</translation>
+    </message>
+    <message>
+        <source>Hold or release the shot clock</source>
+        <translation>Retenir ou relâcher le chronomètre des tirs</translation>
+    </message>
+    <message>
+        <source>Shot clock dark</source>
+        <translation>Chronomètre des tirs éteint</translation>
+    </message>
+    <message>
+        <source>Switch the possession arrow</source>
+        <translation>Changer la flèche de possession</translation>
     </message>
 </context>
 <context>

@@ -375,6 +375,10 @@ Zie corvella(1) voor de toetsen.</translation>
         <source>the game log could not be opened</source>
         <translation>het wedstrijdlogboek kon niet worden geopend</translation>
     </message>
+    <message>
+        <source>Shot clock ran out</source>
+        <translation>Schotklok verlopen</translation>
+    </message>
 </context>
 <context>
     <name>GameModel</name>
@@ -543,6 +547,14 @@ Zie corvella(1) voor de toetsen.</translation>
     <message>
         <source>Fouls reset at each period or each half.</source>
         <translation>Fouten worden per periode of per helft op nul gezet.</translation>
+    </message>
+    <message>
+        <source>The shot clock&apos;s length must be from 1 to %1 seconds.</source>
+        <translation>De lengte van de schotklok moet 1 tot %1 seconden zijn.</translation>
+    </message>
+    <message>
+        <source>The shot clock&apos;s short length must be from 0 (none) to %1 seconds.</source>
+        <translation>De korte lengte van de schotklok moet 0 (geen) tot %1 seconden zijn.</translation>
     </message>
 </context>
 <context>
@@ -934,6 +946,14 @@ Zie corvella(1) voor de toetsen.</translation>
         <source>Football</source>
         <translation>Voetbal</translation>
     </message>
+    <message>
+        <source>Water polo</source>
+        <translation>Waterpolo</translation>
+    </message>
+    <message>
+        <source>Korfball</source>
+        <translation>Korfbal</translation>
+    </message>
 </context>
 <context>
     <name>RemoteApi</name>
@@ -1294,6 +1314,26 @@ Zie corvella(1) voor de toetsen.</translation>
     <message>
         <source>Skipped (the period they timed is over): %1</source>
         <translation>Overgeslagen (de periode die ze klokten is voorbij): %1</translation>
+    </message>
+    <message>
+        <source>Reset the shot clock</source>
+        <translation>Schotklok terugzetten</translation>
+    </message>
+    <message>
+        <source>Short shot clock</source>
+        <translation>Korte schotklok</translation>
+    </message>
+    <message>
+        <source>Hold or release the shot clock</source>
+        <translation>Schotklok vasthouden of vrijgeven</translation>
+    </message>
+    <message>
+        <source>Shot clock dark</source>
+        <translation>Schotklok donker</translation>
+    </message>
+    <message>
+        <source>Switch the possession arrow</source>
+        <translation>Balbezitpijl omzetten</translation>
     </message>
 </context>
 <context>
