@@ -63,6 +63,7 @@ private:
     void connectBoard();
     QWidget *makeAudienceView();
     void soundBuzzer();
+    void soundShotClockHorn();
     void toggleAudience();
     void updateScreenSaver();
     void offerToResume();
@@ -94,6 +95,7 @@ private:
     bool m_settled = false;
     QPointer<ScoreBoardWindow> m_board;
     QPointer<Buzzer> m_buzzer;
+    QPointer<Buzzer> m_shotClockHorn;
     AudienceDisplay m_audience{[this] { return makeAudienceView(); }};
     ScreenSaverInhibitor m_inhibitor;
     WindowPlacement m_placement;

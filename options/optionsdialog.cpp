@@ -6,6 +6,7 @@
 #include "options/keyboardpage.h"
 #include "options/keyname.h"
 #include "options/networkpage.h"
+#include "options/shotclockpage.h"
 #include "options/textpage.h"
 #include "platform/dialogs.h"
 
@@ -29,7 +30,7 @@ template <typename Page> OptionsPage *makePage(const OptionsServices &services, 
 // is one more line here.
 constexpr OptionsPage *(*pageFactories[])(const OptionsServices &, QWidget *) = {
     makePage<KeyboardPage>, makePage<ColorPage>,   makePage<TextPage>,
-    makePage<GamePage>,     makePage<NetworkPage>,
+    makePage<GamePage>,     makePage<NetworkPage>, makePage<ShotClockPage>,
 };
 
 // The room the original window left around the tabs and below the buttons.

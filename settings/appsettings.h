@@ -91,11 +91,13 @@ struct Settings
     QString ShotClockSound;
     qint16 ShotClockStopGameAtZero = 0;
     // Its keys: full and short reset, hold or release, dark, and the arrow.
-    qint16 ShotClockResetKey = 0;
-    qint16 ShotClockShortKey = 0;
-    qint16 ShotClockHoldKey = 0;
-    qint16 ShotClockBlankKey = 0;
-    qint16 PossessionKey = 0;
+    // With their defaults here too: a record made without them stores keys
+    // that load back.
+    qint16 ShotClockResetKey = 120; // "x"
+    qint16 ShotClockShortKey = 118; // "v"
+    qint16 ShotClockHoldKey = 109;  // "m"
+    qint16 ShotClockBlankKey = 100; // "d"
+    qint16 PossessionKey = 97;      // "a"
 
     bool operator==(const Settings &) const = default;
 };
