@@ -1355,6 +1355,89 @@ Die Tasten beschreibt corvella(1).</translation>
     </message>
 </context>
 <context>
+    <name>ShotClockPage</name>
+    <message>
+        <source>The board has a shot clock</source>
+        <translation>Die Anzeige hat eine Angriffszeituhr</translation>
+    </message>
+    <message>
+        <source>It runs only while the game clock runs</source>
+        <translation>Sie läuft nur, während die Spieluhr läuft</translation>
+    </message>
+    <message>
+        <source>The game clock stops when it runs out</source>
+        <translation>Die Spieluhr hält an, wenn sie abläuft</translation>
+    </message>
+    <message>
+        <source> s</source>
+        <translation> s</translation>
+    </message>
+    <message>
+        <source>none</source>
+        <translation>keine</translation>
+    </message>
+    <message>
+        <source>the built-in horn</source>
+        <translation>die eingebaute Hupe</translation>
+    </message>
+    <message>
+        <source>Length:</source>
+        <translation>Dauer:</translation>
+    </message>
+    <message>
+        <source>Short length:</source>
+        <translation>Kurze Länge:</translation>
+    </message>
+    <message>
+        <source>Horn (sound file):</source>
+        <translation>Hupe (Klangdatei):</translation>
+    </message>
+    <message>
+        <source>Reset key:</source>
+        <translation>Taste Zurücksetzen:</translation>
+    </message>
+    <message>
+        <source>Short reset key:</source>
+        <translation>Taste kurz zurücksetzen:</translation>
+    </message>
+    <message>
+        <source>Hold / release key:</source>
+        <translation>Taste Anhalten / Freigeben:</translation>
+    </message>
+    <message>
+        <source>Dark key:</source>
+        <translation>Taste Dunkel:</translation>
+    </message>
+    <message>
+        <source>Possession arrow key:</source>
+        <translation>Taste Ballbesitzpfeil:</translation>
+    </message>
+    <message>
+        <source>Shot Clock</source>
+        <translation>Angriffszeit</translation>
+    </message>
+    <message>
+        <source>reset the shot clock</source>
+        <translation>die Angriffszeit zurückzusetzen</translation>
+    </message>
+    <message>
+        <source>reset the shot clock short</source>
+        <translation>die Angriffszeit kurz zurückzusetzen</translation>
+    </message>
+    <message>
+        <source>hold or release the shot clock</source>
+        <translation>die Angriffszeit anzuhalten oder freizugeben</translation>
+    </message>
+    <message>
+        <source>make the shot clock dark</source>
+        <translation>die Angriffszeit dunkel zu schalten</translation>
+    </message>
+    <message>
+        <source>switch the possession arrow</source>
+        <translation>den Ballbesitzpfeil umzuschalten</translation>
+    </message>
+</context>
+<context>
     <name>SoundFile</name>
     <message>
         <source>it is not a sound file</source>

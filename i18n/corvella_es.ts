@@ -1355,6 +1355,89 @@ Las teclas están en corvella(1).</translation>
     </message>
 </context>
 <context>
+    <name>ShotClockPage</name>
+    <message>
+        <source>The board has a shot clock</source>
+        <translation>El marcador tiene reloj de posesión</translation>
+    </message>
+    <message>
+        <source>It runs only while the game clock runs</source>
+        <translation>Solo corre mientras corre el reloj de juego</translation>
+    </message>
+    <message>
+        <source>The game clock stops when it runs out</source>
+        <translation>El reloj de juego se detiene cuando se agota</translation>
+    </message>
+    <message>
+        <source> s</source>
+        <translation> s</translation>
+    </message>
+    <message>
+        <source>none</source>
+        <translation>ninguna</translation>
+    </message>
+    <message>
+        <source>the built-in horn</source>
+        <translation>la bocina incorporada</translation>
+    </message>
+    <message>
+        <source>Length:</source>
+        <translation>Duración:</translation>
+    </message>
+    <message>
+        <source>Short length:</source>
+        <translation>Duración corta:</translation>
+    </message>
+    <message>
+        <source>Horn (sound file):</source>
+        <translation>Bocina (archivo de sonido):</translation>
+    </message>
+    <message>
+        <source>Reset key:</source>
+        <translation>Tecla de reinicio:</translation>
+    </message>
+    <message>
+        <source>Short reset key:</source>
+        <translation>Tecla de reinicio corto:</translation>
+    </message>
+    <message>
+        <source>Hold / release key:</source>
+        <translation>Tecla de retener / soltar:</translation>
+    </message>
+    <message>
+        <source>Dark key:</source>
+        <translation>Tecla de apagar:</translation>
+    </message>
+    <message>
+        <source>Possession arrow key:</source>
+        <translation>Tecla de flecha de posesión:</translation>
+    </message>
+    <message>
+        <source>Shot Clock</source>
+        <translation>Reloj de posesión</translation>
+    </message>
+    <message>
+        <source>reset the shot clock</source>
+        <translation>reiniciar el reloj de posesión</translation>
+    </message>
+    <message>
+        <source>reset the shot clock short</source>
+        <translation>reiniciar corto el reloj de posesión</translation>
+    </message>
+    <message>
+        <source>hold or release the shot clock</source>
+        <translation>retener o soltar el reloj de posesión</translation>
+    </message>
+    <message>
+        <source>make the shot clock dark</source>
+        <translation>apagar el reloj de posesión</translation>
+    </message>
+    <message>
+        <source>switch the possession arrow</source>
+        <translation>cambiar la flecha de posesión</translation>
+    </message>
+</context>
+<context>
     <name>SoundFile</name>
     <message>
         <source>it is not a sound file</source>

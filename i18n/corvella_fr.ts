@@ -1355,6 +1355,89 @@ Voir corvella(1) pour les touches.</translation>
     </message>
 </context>
 <context>
+    <name>ShotClockPage</name>
+    <message>
+        <source>The board has a shot clock</source>
+        <translation>Le tableau a un chronomètre des tirs</translation>
+    </message>
+    <message>
+        <source>It runs only while the game clock runs</source>
+        <translation>Il ne tourne que pendant que le chronomètre du jeu tourne</translation>
+    </message>
+    <message>
+        <source>The game clock stops when it runs out</source>
+        <translation>Le chronomètre du jeu s&apos;arrête quand il arrive à zéro</translation>
+    </message>
+    <message>
+        <source> s</source>
+        <translation> s</translation>
+    </message>
+    <message>
+        <source>none</source>
+        <translation>aucune</translation>
+    </message>
+    <message>
+        <source>the built-in horn</source>
+        <translation>la sirène intégrée</translation>
+    </message>
+    <message>
+        <source>Length:</source>
+        <translation>Durée :</translation>
+    </message>
+    <message>
+        <source>Short length:</source>
+        <translation>Durée courte :</translation>
+    </message>
+    <message>
+        <source>Horn (sound file):</source>
+        <translation>Sirène (fichier son) :</translation>
+    </message>
+    <message>
+        <source>Reset key:</source>
+        <translation>Touche de remise :</translation>
+    </message>
+    <message>
+        <source>Short reset key:</source>
+        <translation>Touche de remise courte :</translation>
+    </message>
+    <message>
+        <source>Hold / release key:</source>
+        <translation>Touche retenir / relâcher :</translation>
+    </message>
+    <message>
+        <source>Dark key:</source>
+        <translation>Touche éteindre :</translation>
+    </message>
+    <message>
+        <source>Possession arrow key:</source>
+        <translation>Touche flèche de possession :</translation>
+    </message>
+    <message>
+        <source>Shot Clock</source>
+        <translation>Chronomètre des tirs</translation>
+    </message>
+    <message>
+        <source>reset the shot clock</source>
+        <translation>remettre le chronomètre des tirs</translation>
+    </message>
+    <message>
+        <source>reset the shot clock short</source>
+        <translation>remettre le chronomètre des tirs en court</translation>
+    </message>
+    <message>
+        <source>hold or release the shot clock</source>
+        <translation>retenir ou relâcher le chronomètre des tirs</translation>
+    </message>
+    <message>
+        <source>make the shot clock dark</source>
+        <translation>éteindre le chronomètre des tirs</translation>
+    </message>
+    <message>
+        <source>switch the possession arrow</source>
+        <translation>changer la flèche de possession</translation>
+    </message>
+</context>
+<context>
     <name>SoundFile</name>
     <message>
         <source>it is not a sound file</source>

@@ -1355,6 +1355,89 @@ Zie corvella(1) voor de toetsen.</translation>
     </message>
 </context>
 <context>
+    <name>ShotClockPage</name>
+    <message>
+        <source>The board has a shot clock</source>
+        <translation>Het bord heeft een schotklok</translation>
+    </message>
+    <message>
+        <source>It runs only while the game clock runs</source>
+        <translation>Hij loopt alleen terwijl de wedstrijdklok loopt</translation>
+    </message>
+    <message>
+        <source>The game clock stops when it runs out</source>
+        <translation>De wedstrijdklok stopt als hij afloopt</translation>
+    </message>
+    <message>
+        <source> s</source>
+        <translation> s</translation>
+    </message>
+    <message>
+        <source>none</source>
+        <translation>geen</translation>
+    </message>
+    <message>
+        <source>the built-in horn</source>
+        <translation>de ingebouwde hoorn</translation>
+    </message>
+    <message>
+        <source>Length:</source>
+        <translation>Duur:</translation>
+    </message>
+    <message>
+        <source>Short length:</source>
+        <translation>Korte lengte:</translation>
+    </message>
+    <message>
+        <source>Horn (sound file):</source>
+        <translation>Hoorn (geluidsbestand):</translation>
+    </message>
+    <message>
+        <source>Reset key:</source>
+        <translation>Toets terugzetten:</translation>
+    </message>
+    <message>
+        <source>Short reset key:</source>
+        <translation>Toets kort terugzetten:</translation>
+    </message>
+    <message>
+        <source>Hold / release key:</source>
+        <translation>Toets vasthouden / vrijgeven:</translation>
+    </message>
+    <message>
+        <source>Dark key:</source>
+        <translation>Toets donker:</translation>
+    </message>
+    <message>
+        <source>Possession arrow key:</source>
+        <translation>Toets balbezitpijl:</translation>
+    </message>
+    <message>
+        <source>Shot Clock</source>
+        <translation>Schotklok</translation>
+    </message>
+    <message>
+        <source>reset the shot clock</source>
+        <translation>de schotklok terug te zetten</translation>
+    </message>
+    <message>
+        <source>reset the shot clock short</source>
+        <translation>de schotklok kort terug te zetten</translation>
+    </message>
+    <message>
+        <source>hold or release the shot clock</source>
+        <translation>de schotklok vast te houden of vrij te geven</translation>
+    </message>
+    <message>
+        <source>make the shot clock dark</source>
+        <translation>de schotklok donker te maken</translation>
+    </message>
+    <message>
+        <source>switch the possession arrow</source>
+        <translation>de balbezitpijl om te zetten</translation>
+    </message>
+</context>
+<context>
     <name>SoundFile</name>
     <message>
         <source>it is not a sound file</source>
