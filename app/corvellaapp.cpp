@@ -24,6 +24,14 @@
 
 namespace {
 
+// The shot clock's own sound, or the built-in horn beside the executable.
+QString shotClockSoundOf(const Settings &settings)
+{
+    if (!settings.ShotClockSound.isEmpty())
+        return settings.ShotClockSound;
+    return QCoreApplication::applicationDirPath() + QStringLiteral("/shotclock.wav");
+}
+
 // Calls back when its window goes in or out of full screen.
 // Holds every key and click until the changes before it are on disk: the
 // board paints while they are synced, and no step of the operator's is acted
@@ -99,9 +107,13 @@ CorvellaApp::CorvellaApp(const Services &services, const QString &stateFolder)
     QObject::connect(&m_settings, &CurrentSettings::changed, &m_game, [this](const Settings &s) {
         if (m_buzzer)
             m_buzzer->reopenSound(s.BuzzerFile);
+        if (m_shotClockHorn)
+            m_shotClockHorn->reopenSound(shotClockSoundOf(s));
     });
     QObject::connect(&m_settings, &CurrentSettings::changed, &m_game, [this] { updateHallLink(); });
     QObject::connect(&m_game, &GameModel::clockExpired, &m_game, [this] { soundBuzzer(); });
+    QObject::connect(&m_game, &GameModel::shotClockExpired, &m_game,
+                     [this] { soundShotClockHorn(); });
     QObject::connect(&m_web, &WebService::buzzerRequested, &m_game, [this] { soundBuzzer(); });
     // An API call is answered with the game already on disk.
     m_web.setSaver([this] {
@@ -126,6 +138,16 @@ void CorvellaApp::soundBuzzer()
     buzzer().sound();
 }
 
+void CorvellaApp::soundShotClockHorn()
+{
+    // A buzzer of its own: it sounds even while the game's horn plays.
+    if (!m_shotClockHorn) {
+        m_shotClockHorn = new Buzzer(m_services.makeSoundDevice(nullptr), &m_game);
+        m_shotClockHorn->openSound(shotClockSoundOf(m_settings.value()));
+    }
+    m_shotClockHorn->sound();
+}
+
 void CorvellaApp::applyGameRules(const Settings &settings)
 {
     QStringList problems;
@@ -144,6 +166,7 @@ CorvellaApp::~CorvellaApp()
 {
     delete m_board;
     delete m_buzzer;
+    delete m_shotClockHorn;
 }
 
 void CorvellaApp::start()

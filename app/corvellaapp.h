@@ -67,6 +67,7 @@ private:
     void connectBoard();
     QWidget *makeAudienceView();
     void soundBuzzer();
+    void soundShotClockHorn();
     void toggleAudience();
     void updateScreenSaver();
     void offerToResume();
@@ -99,6 +100,7 @@ private:
     bool m_settled = false;
     QPointer<ScoreBoardWindow> m_board;
     QPointer<Buzzer> m_buzzer;
+    QPointer<Buzzer> m_shotClockHorn;
     AudienceDisplay m_audience{[this] { return makeAudienceView(); }};
     ScreenSaverInhibitor m_inhibitor;
     WindowPlacement m_placement;

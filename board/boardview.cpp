@@ -14,6 +14,10 @@
 
 namespace {
 
+// The shot clock's 0 flashes for a good second and a half.
+constexpr int ShotFlashMs = 200;
+constexpr int ShotFlashes = 8;
+
 template <typename Control> Control *place(Control *control, const char *name, QRect twips)
 {
     control->setObjectName(QLatin1StringView(name));
@@ -64,6 +68,17 @@ BoardView::BoardView(GameModel &game, const Settings &settings, QWidget *parent)
     showGame();
     connect(&m_game, &GameModel::changed, this, &BoardView::showGame);
     connect(&m_game, &GameModel::clockAdvanced, this, &BoardView::showClock);
+    connect(&m_game, &GameModel::clockAdvanced, this, &BoardView::showShotClock);
+    m_shotFlash.setInterval(ShotFlashMs);
+    connect(&m_game, &GameModel::shotClockExpired, this, [this] {
+        m_shotFlashesLeft = ShotFlashes;
+        m_shotFlash.start();
+    });
+    connect(&m_shotFlash, &QTimer::timeout, this, [this] {
+        if (--m_shotFlashesLeft <= 0)
+            m_shotFlash.stop();
+        showShotClock();
+    });
     m_layout.record(this);
 }
 
@@ -116,6 +131,28 @@ void BoardView::createControls()
     c.phaseCaption->hide();
     c.periodPanel->hide();
     createTimeoutParts();
+    createShotClockParts();
+}
+
+// Top right, across from the period and beside the clock, where it reads on
+// every screen shape; a timeout's caption takes the corner while it runs.
+void BoardView::createShotClockParts()
+{
+    Controls &c = m_controls;
+    c.shotClockPanel =
+        place(new PictureBox(this), "picShotClock", twipsRect(7770, 300, 1560, 1440));
+    c.shotClockPanel->setFocusPolicy(Qt::NoFocus);
+    for (int i : {1, 0}) {
+        LedDigit *digit = placeDigit(m_shotDigits, i, c.shotClockPanel, i ? 20 : 820, 130, 40);
+        digit->setDigitSize(85);
+        digit->setFocusPolicy(Qt::NoFocus);
+    }
+    c.shotClockDot = place(new Shape(Shape::Kind::FilledCircle, c.shotClockPanel), "shpShotClock",
+                           twipsRect(715, 1140, 120, 120));
+    c.possessionArrow = caption(this, "lblPossession", twipsRect(4140, 1980, 1200, 615), 24, false);
+    c.shotClockPanel->hide();
+    c.shotClockDot->hide();
+    c.possessionArrow->hide();
 }
 
 // Three digits in the place of two: smaller, and centred in the panel.
@@ -222,6 +259,9 @@ void BoardView::updateColors()
 
     colorLeds(m_clockDigits, s.LEDTimeColor, s.LEDBackColor);
     colorLeds(m_periodDigits, s.LEDScoreColor, s.LEDBackColor);
+    colorLeds(m_shotDigits, s.LEDTimeColor, s.LEDBackColor);
+    c.shotClockDot->setFillColor(s.LEDTimeColor);
+    c.possessionArrow->setForeColor(s.TextColor);
     for (const LedGroup *score : {&m_home1Digits, &m_guest1Digits, &m_home2Digits, &m_guest2Digits,
                                   &m_home1Wide, &m_guest1Wide})
         colorLeds(*score, s.LEDScoreColor, s.LEDBackColor);
@@ -293,6 +333,8 @@ void BoardView::showGame()
     showPeriod();
     showTimeouts();
     showBonus();
+    showShotClock();
+    showPossession();
 }
 
 void BoardView::showScores()
@@ -415,6 +457,50 @@ void BoardView::showClock()
                                       : ClockFace::digitsFor(m_game.shownTime());
     for (int i = 1; i <= 5; ++i)
         m_clockDigits[i]->setCaption(digits[i - 1]);
+}
+
+void BoardView::showShotClock()
+{
+    const Controls &c = m_controls;
+    const bool on = m_game.hasShotClock() && !m_game.timeoutTeam();
+    c.shotClockPanel->setVisible(on);
+    if (!on)
+        return;
+    const ShotClockState &shot = m_game.shotClock();
+    const int tenths = int((m_game.shotClockMs() + 99) / 100);
+    const bool flashOff = m_shotFlash.isActive() && m_shotFlashesLeft % 2 == 1;
+    int tens = LedDigit::Blank;
+    int units = LedDigit::Blank;
+    // Under five seconds, like the game clock's last tenths: seconds and tenths.
+    const bool showTenths = tenths < 50 && tenths > 0;
+    if (shot.dark || flashOff) {
+        // Nothing on the face.
+    } else if (showTenths) {
+        tens = tenths / 10;
+        units = tenths % 10;
+    } else {
+        const int seconds = (tenths + 9) / 10;
+        tens = seconds >= 10 ? seconds / 10 : LedDigit::Blank;
+        units = seconds % 10;
+    }
+    m_shotDigits[1]->setCaption(tens);
+    m_shotDigits[0]->setCaption(units);
+    c.shotClockDot->setVisible(showTenths && !shot.dark && !flashOff);
+}
+
+void BoardView::showPossession()
+{
+    Label *arrow = m_controls.possessionArrow;
+    const Possession team = m_game.possession();
+    arrow->setVisible(m_game.hasShotClock() && team != Possession::None);
+    // Towards the team: home on the left, guest on the right.
+    const QString text =
+        team == Possession::Home ? QStringLiteral("\u2190") : QStringLiteral("\u2192");
+    if (arrow->text() != text) {
+        arrow->setCaption(text);
+        arrow->setFontSize(captionPointSize(24));
+        shrinkToFit(arrow, arrow->size());
+    }
 }
 
 void BoardView::applySettings(const Settings &settings)

@@ -5,6 +5,7 @@
 #include "game/gamemodel.h"
 #include "settings/appsettings.h"
 
+#include <QTimer>
 #include <QWidget>
 
 #include <array>
@@ -46,9 +47,15 @@ public:
         std::array<std::array<Shape *, 5>, 2> timeoutDots;
         // With team fouls only: the bonus of each team.
         std::array<Label *, 2> bonusCaptions;
+        // With the shot clock only: its two digits (a dot before tenths) in
+        // the corner opposite the period, and the arrow between the names.
+        PictureBox *shotClockPanel;
+        Shape *shotClockDot;
+        Label *possessionArrow;
     };
     const Controls &controls() const { return m_controls; }
     const LedGroup &clockDigits() const { return m_clockDigits; }
+    const LedGroup &shotClockDigits() const { return m_shotDigits; }
     // The digits a score shows on now: section 1 has a second, three-digit
     // set for scores over 99.
     const LedGroup &scoreDigits(GameModel::Score which) const;
@@ -95,6 +102,9 @@ private:
     void showGame();
     void showClock();
     void showPeriod();
+    void createShotClockParts();
+    void showShotClock();
+    void showPossession();
     void fitCaptions();
 
     GameModel &m_game;
@@ -109,5 +119,9 @@ private:
     LedGroup m_home2Digits{QStringLiteral("ledHomeScore1")};
     LedGroup m_guest2Digits{QStringLiteral("ledGuestScore1")};
     LedGroup m_periodDigits{QStringLiteral("ledPeriod")};
+    LedGroup m_shotDigits{QStringLiteral("ledShotClock")};
+    // After the shot clock runs out its 0 flashes a while; only what shows.
+    QTimer m_shotFlash;
+    int m_shotFlashesLeft = 0;
     LayoutSnapshot m_layout;
 };

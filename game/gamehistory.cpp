@@ -154,6 +154,21 @@ QString GameHistory::actionId(Action action, const GameState &before, const Game
         return after.timeoutTeam >= 0 && after.timeoutTeam != before.timeoutTeam
                    ? QStringLiteral("timeout.start")
                    : QStringLiteral("timeout.end");
+    case Action::ShotClockReset:
+        return QStringLiteral("shotclock.reset");
+    case Action::ShotClockShort:
+        return QStringLiteral("shotclock.short");
+    case Action::ShotClockHold:
+        if (before.shotClock.held != after.shotClock.held)
+            return after.shotClock.held ? QStringLiteral("shotclock.hold")
+                                        : QStringLiteral("shotclock.release");
+        return after.shotClock.running ? QStringLiteral("shotclock.start")
+                                       : QStringLiteral("shotclock.stop");
+    case Action::ShotClockBlank:
+        return QStringLiteral("shotclock.blank");
+    case Action::Possession:
+        return after.possession == Possession::Guest ? QStringLiteral("possession.guest")
+                                                     : QStringLiteral("possession.home");
     case Action::NewGame:
         break;
     }

@@ -36,7 +36,10 @@ public:
     Q_ENUM(Step)
     // What an action does, whoever asked for it and in whichever language.
     // A toggle (the clock's key, a team's timeout key) is named by what it
-    // did: clock.start or clock.stop, timeout.start or timeout.end.
+    // did: clock.start or clock.stop, timeout.start or timeout.end; the shot
+    // clock's key shotclock.hold or shotclock.release (unlinked:
+    // shotclock.start or shotclock.stop); the arrow possession.home or
+    // possession.guest.
     enum class Action {
         ScoreSet,
         ScoreAdd,
@@ -48,7 +51,12 @@ public:
         PeriodPrevious,
         BreakSkip,
         Timeout,
-        NewGame
+        NewGame,
+        ShotClockReset,
+        ShotClockShort,
+        ShotClockHold,
+        ShotClockBlank,
+        Possession
     };
     Q_ENUM(Action)
 

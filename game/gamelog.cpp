@@ -153,16 +153,18 @@ void GameLog::record(GameHistory::Step step, const QString &text, GameHistory::O
 void GameLog::recordClockEnd(GameModel::ClockEnd end, const GameState &before)
 {
     using End = GameModel::ClockEnd;
-    const QString what = end == End::Period    ? tr("Period ended")
-                         : end == End::Break   ? tr("Break ended")
-                         : end == End::Timeout ? tr("Timeout ended")
-                         : end == End::Zero    ? tr("Clock ran out")
-                                               : tr("Clock stopped at its limit");
-    const QString id = end == End::Period    ? QStringLiteral("period.end")
-                       : end == End::Break   ? QStringLiteral("break.end")
-                       : end == End::Timeout ? QStringLiteral("timeout.end")
-                       : end == End::Zero    ? QStringLiteral("clock.zero")
-                                             : QStringLiteral("clock.limit");
+    const QString what = end == End::Period      ? tr("Period ended")
+                         : end == End::Break     ? tr("Break ended")
+                         : end == End::Timeout   ? tr("Timeout ended")
+                         : end == End::Zero      ? tr("Clock ran out")
+                         : end == End::ShotClock ? tr("Shot clock ran out")
+                                                 : tr("Clock stopped at its limit");
+    const QString id = end == End::Period      ? QStringLiteral("period.end")
+                       : end == End::Break     ? QStringLiteral("break.end")
+                       : end == End::Timeout   ? QStringLiteral("timeout.end")
+                       : end == End::Zero      ? QStringLiteral("clock.zero")
+                       : end == End::ShotClock ? QStringLiteral("shotclock.zero")
+                                               : QStringLiteral("clock.limit");
     append(QStringLiteral("clock"), id, what, QStringLiteral("clock"), before);
     flush();
 }

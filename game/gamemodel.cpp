@@ -7,7 +7,8 @@
 
 bool GameState::operator==(const GameState &other) const
 {
-    return scores == other.scores && timeoutsTaken == other.timeoutsTaken && sameClock(other);
+    return scores == other.scores && timeoutsTaken == other.timeoutsTaken &&
+           shotClock == other.shotClock && possession == other.possession && sameClock(other);
 }
 
 bool GameState::sameClock(const GameState &other) const
@@ -73,7 +74,7 @@ void GameModel::setScore(int which, int value)
     if (!scoreRefusal(which, ScoreChange::Set, value).isEmpty())
         return;
     m_state.scores.at(which) = value;
-    emit changed();
+    notifyChanged();
 }
 
 void GameModel::addToScore(int which, int delta)
@@ -94,7 +95,7 @@ void GameModel::startStop()
         stopRun();
     else
         startRun();
-    emit changed();
+    notifyChanged();
 }
 
 void GameModel::startRun()
@@ -130,7 +131,7 @@ void GameModel::resetClock()
         return;
     applyPendingClockMode();
     setClockValue(initialClockMs());
-    emit changed();
+    notifyChanged();
 }
 
 void GameModel::enterClockTime(qint16 seconds)
@@ -139,7 +140,7 @@ void GameModel::enterClockTime(qint16 seconds)
         return;
     setClockValue(qint64(seconds) * 1000);
     m_state.enteredSeconds = seconds;
-    emit changed();
+    notifyChanged();
 }
 
 void GameModel::clear()
@@ -150,7 +151,7 @@ void GameModel::clear()
     m_state.enteredSeconds = 0;
     m_state.scores.fill(std::nullopt);
     m_state.timeoutTeam = -1;
-    emit changed();
+    notifyChanged();
 }
 
 void GameModel::setPendingClockMode(bool countDown, qint64 periodMs)
@@ -196,6 +197,10 @@ void GameModel::restore(const GameState &state)
         m_state.timeoutStartMs = m_time.elapsedMs();
         scheduleUpdate();
     }
+    if (state.shotClock.running) {
+        m_state.shotClock.ms = state.shotClock.msAt(state.takenAtMs);
+        m_state.shotClock.runStartMs = m_time.elapsedMs();
+    }
     // A break never stands still: one saved mid-way runs on from there.
     if (m_state.phase == GamePhase::Break)
         m_state.running = true;
@@ -203,7 +208,7 @@ void GameModel::restore(const GameState &state)
         m_state.runStartMs = m_time.elapsedMs();
         scheduleUpdate();
     }
-    emit changed();
+    notifyChanged();
 }
 
 void GameModel::restoreAsOfNow(const GameState &state)
@@ -224,6 +229,7 @@ void GameModel::readyPeriod(int period)
     m_state.period = period;
     m_state.clockMs = initialClockMs();
     m_state.faceBlank = false;
+    readyShotClock();
 }
 
 void GameModel::endPeriod(qint64 endedAtMs)
@@ -242,7 +248,7 @@ void GameModel::endPeriod(qint64 endedAtMs)
     } else {
         endGame();
     }
-    emit changed();
+    notifyChanged();
     emit clockExpired();
 }
 
@@ -265,7 +271,7 @@ void GameModel::endGame()
 void GameModel::endBreak()
 {
     readyPeriod(m_state.period + 1);
-    emit changed();
+    notifyChanged();
     emit clockExpired();
 }
 
@@ -279,7 +285,7 @@ void GameModel::nextPeriod()
         endGame();
     else
         readyPeriod(m_state.period + 1);
-    emit changed();
+    notifyChanged();
 }
 
 void GameModel::previousPeriod()
@@ -289,7 +295,7 @@ void GameModel::previousPeriod()
     // From a break or the end, back to the period just played.
     const bool inPlay = m_state.phase == GamePhase::Play;
     readyPeriod(inPlay ? m_state.period - 1 : m_state.period);
-    emit changed();
+    notifyChanged();
 }
 
 void GameModel::skipBreak()
@@ -297,7 +303,7 @@ void GameModel::skipBreak()
     if (m_state.phase != GamePhase::Break)
         return;
     readyPeriod(m_state.period + 1);
-    emit changed();
+    notifyChanged();
 }
 
 qint64 GameModel::timeoutLeftMs() const
@@ -342,7 +348,7 @@ void GameModel::takeTimeout(Team team)
         // Play goes on before the time is up: no horn.
         m_update.stop();
         m_state.timeoutTeam = -1;
-        emit changed();
+        notifyChanged();
         return;
     }
     if (m_state.running)
@@ -353,14 +359,14 @@ void GameModel::takeTimeout(Team team)
     m_state.timeoutMs = m_structure.timeouts.lengthMs;
     m_state.timeoutStartMs = m_time.elapsedMs();
     scheduleUpdate();
-    emit changed();
+    notifyChanged();
 }
 
 void GameModel::endTimeout()
 {
     m_update.stop();
     m_state.timeoutTeam = -1;
-    emit changed();
+    notifyChanged();
     emit clockExpired();
 }
 
@@ -389,9 +395,11 @@ void GameModel::newGame()
     m_state.scores.fill(0);
     m_state.enteredSeconds = 0;
     m_state.timeoutsTaken = {};
+    if (hasShotClock())
+        m_state.possession = Possession::None;
     readyPeriod(1);
     emit newGameStarted();
-    emit changed();
+    notifyChanged();
 }
 
 void GameModel::setStructure(const GameStructure &structure)
@@ -405,7 +413,7 @@ void GameModel::setStructure(const GameStructure &structure)
     } else if (m_state.period > structure.periods && structure.overtimeMs <= 0) {
         readyPeriod(structure.periods);
     }
-    emit changed();
+    notifyChanged();
 }
 
 void GameModel::restoreScores(const GameState &from, const GameState &to)
@@ -420,7 +428,21 @@ void GameModel::restoreScores(const GameState &from, const GameState &to)
                 m_state.timeoutsTaken[team][half] = to.timeoutsTaken[team][half];
         }
     }
-    emit changed();
+    if (from.possession != to.possession)
+        m_state.possession = to.possession;
+    if (from.shotClock != to.shotClock) {
+        const qint64 now = m_time.elapsedMs();
+        ShotClockState &shot = m_state.shotClock;
+        const qint64 ranSince = from.shotClock.msAt(from.takenAtMs) - shot.msAt(now);
+        const bool running = shot.running;
+        shot = to.shotClock;
+        shot.ms =
+            std::max<qint64>(to.shotClock.msAt(to.takenAtMs) - std::max<qint64>(ranSince, 0), 0);
+        // Whether it runs is the game clock's business now, as ever.
+        shot.running = running && shot.ms > 0;
+        shot.runStartMs = now;
+    }
+    notifyChanged();
 }
 
 qint64 GameModel::msToNextTenth() const
@@ -429,12 +451,17 @@ qint64 GameModel::msToNextTenth() const
         const qint64 intoTenth = timeoutLeftMs() % 100;
         return intoTenth == 0 ? 100 : intoTenth;
     }
-    const qint64 ms = clockMs();
-    if (faceCountsDown()) {
+    qint64 next = 100;
+    if (m_state.running) {
+        const qint64 ms = clockMs();
         const qint64 intoTenth = ms % 100;
-        return intoTenth == 0 ? 100 : intoTenth;
+        next = !faceCountsDown() ? 100 - intoTenth : intoTenth == 0 ? 100 : intoTenth;
     }
-    return 100 - ms % 100;
+    if (m_state.shotClock.running) {
+        const qint64 intoTenth = shotClockMs() % 100;
+        next = std::min(next, intoTenth == 0 ? 100 : intoTenth);
+    }
+    return next;
 }
 
 void GameModel::scheduleUpdate()
@@ -444,18 +471,12 @@ void GameModel::scheduleUpdate()
 
 void GameModel::settle()
 {
-    if (m_state.running || timeoutTeam())
+    if (m_state.running || timeoutTeam() || m_state.shotClock.running)
         updateClock();
 }
 
 void GameModel::updateClock()
 {
-    const auto endedWith = [this](qint64 lastClockMs) {
-        GameState atEnd = m_state;
-        atEnd.running = false;
-        atEnd.clockMs = lastClockMs;
-        return atEnd;
-    };
     if (timeoutTeam()) {
         if (timeoutLeftMs() <= 0) {
             const GameState before = m_state;
@@ -467,14 +488,33 @@ void GameModel::updateClock()
         }
         return;
     }
-    if (!m_state.running)
+    if (m_state.running && endGameClockIfDue())
         return;
+    if (expireShotClockIfDue())
+        return;
+    if (!m_state.running && !m_state.shotClock.running)
+        return;
+    if (syncShotClock())
+        emit changed();
+    scheduleUpdate();
+    emit clockAdvanced();
+}
+
+// Ends a period, a break or a run of the clock that is over; false when none is.
+bool GameModel::endGameClockIfDue()
+{
+    const auto endedWith = [this](qint64 lastClockMs) {
+        GameState atEnd = m_state;
+        atEnd.running = false;
+        atEnd.clockMs = lastClockMs;
+        return atEnd;
+    };
     const qint64 ms = clockMs();
     if (m_state.phase == GamePhase::Break && ms <= 0) {
         const GameState before = endedWith(0);
         endBreak();
         emit clockEnded(ClockEnd::Break, before);
-        return;
+        return true;
     }
     if (m_structure.isOn()) {
         // Ended the moment the period ran out, however late this update comes.
@@ -483,30 +523,199 @@ void GameModel::updateClock()
             const GameState before = endedWith(0);
             endPeriod(m_state.runStartMs + m_state.clockMs);
             emit clockEnded(ClockEnd::Period, before);
-            return;
+            return true;
         }
         if (!m_countDown && ms >= length) {
             const GameState before = endedWith(length);
             endPeriod(m_state.runStartMs + (length - m_state.clockMs));
             emit clockEnded(ClockEnd::Period, before);
-            return;
+            return true;
         }
     }
     if (m_countDown && ms <= 0) {
         const GameState before = endedWith(0);
         stopRun();
-        emit changed();
+        notifyChanged();
         emit clockExpired();
         emit clockEnded(ClockEnd::Zero, before);
-        return;
+        return true;
     }
     if (!m_countDown && ms >= LimitMs) {
         const GameState before = endedWith(LimitMs);
         stopRun();
-        emit changed();
+        notifyChanged();
         emit clockEnded(ClockEnd::Limit, before);
-        return;
+        return true;
     }
-    scheduleUpdate();
-    emit clockAdvanced();
+    return false;
+}
+
+void GameModel::notifyChanged()
+{
+    syncShotClock();
+    emit changed();
+}
+
+qint64 GameModel::shotClockMs() const
+{
+    return m_state.shotClock.msAt(m_time.elapsedMs());
+}
+
+// What is left of the period in play; nothing when the game clock has no end
+// (counting up without periods) or no period is played.
+std::optional<qint64> GameModel::periodLeftMs() const
+{
+    if (m_state.phase != GamePhase::Play)
+        return std::nullopt;
+    if (m_countDown)
+        return clockMs();
+    if (m_structure.isOn())
+        return std::max<qint64>(playLengthMs(m_state.period) - clockMs(), 0);
+    return std::nullopt;
+}
+
+bool GameModel::shotClockShouldRun() const
+{
+    const ShotClockState &shot = m_state.shotClock;
+    // One that has run down keeps "running" at zero until the update that
+    // sounds its horn, however soon a step comes after.
+    const bool canRun = shot.running || shot.ms > 0;
+    if (!canRun || shot.dark || m_state.phase != GamePhase::Play || timeoutTeam())
+        return false;
+    return m_shotRules.linked ? m_state.running && !shot.held : shot.running;
+}
+
+// Makes the shot clock follow the game: dark once the period has less time
+// left than it, running while the game clock runs (linked). True when it
+// changed.
+bool GameModel::syncShotClock()
+{
+    if (!m_shotRules.enabled)
+        return false;
+    ShotClockState &shot = m_state.shotClock;
+    const ShotClockState was = shot;
+    const qint64 now = m_time.elapsedMs();
+    const std::optional<qint64> periodLeft = periodLeftMs();
+    if (!shot.dark && periodLeft && *periodLeft < shot.msAt(now)) {
+        shot.ms = shot.msAt(now);
+        shot.running = false;
+        shot.dark = true;
+    }
+    const bool run = shotClockShouldRun();
+    if (run != shot.running) {
+        shot.ms = shot.msAt(now);
+        shot.running = run;
+        shot.runStartMs = run ? now : 0;
+    }
+    if (shot.running && (!m_update.isActive() || shot != was))
+        scheduleUpdate();
+    return shot != was;
+}
+
+bool GameModel::expireShotClockIfDue()
+{
+    ShotClockState &shot = m_state.shotClock;
+    if (!shot.running || shot.msAt(m_time.elapsedMs()) > 0)
+        return false;
+    const qint64 expiredAt = shot.runStartMs + shot.ms;
+    shot.ms = 0;
+    shot.running = false;
+    shot.runStartMs = 0;
+    const GameState before = m_state;
+    // Stopped the moment the shot clock ran out, however late this update comes.
+    if (m_shotRules.stopGameAtZero && m_state.running && m_state.phase == GamePhase::Play) {
+        m_state.clockMs = clockMsAt(m_state, expiredAt);
+        m_state.running = false;
+        m_state.runStartMs = 0;
+        m_update.stop();
+    }
+    notifyChanged();
+    if (m_state.running)
+        scheduleUpdate();
+    emit shotClockExpired();
+    emit clockEnded(ClockEnd::ShotClock, before);
+    return true;
+}
+
+void GameModel::readyShotClock()
+{
+    if (!hasShotClock())
+        return;
+    m_state.shotClock = ShotClockState{};
+    m_state.shotClock.ms = m_shotRules.lengthMs;
+}
+
+void GameModel::resetShotClockTo(qint64 ms)
+{
+    if (!hasShotClock())
+        return;
+    ShotClockState &shot = m_state.shotClock;
+    // A clock that runs runs on from the new value.
+    shot.ms = ms;
+    shot.runStartMs = m_time.elapsedMs();
+    shot.dark = false;
+    notifyChanged();
+}
+
+void GameModel::resetShotClock()
+{
+    resetShotClockTo(m_shotRules.lengthMs);
+}
+
+void GameModel::resetShotClockShort()
+{
+    if (m_shotRules.shortMs > 0)
+        resetShotClockTo(m_shotRules.shortMs);
+}
+
+void GameModel::holdOrReleaseShotClock()
+{
+    if (!hasShotClock())
+        return;
+    ShotClockState &shot = m_state.shotClock;
+    if (m_shotRules.linked) {
+        shot.held = !shot.held;
+    } else {
+        const qint64 now = m_time.elapsedMs();
+        shot.ms = shot.msAt(now);
+        shot.running = !shot.running;
+        shot.runStartMs = shot.running ? now : 0;
+    }
+    notifyChanged();
+}
+
+void GameModel::blankShotClock()
+{
+    if (!hasShotClock() || m_state.shotClock.dark)
+        return;
+    m_state.shotClock.dark = true;
+    notifyChanged();
+}
+
+void GameModel::setPossession(Possession team)
+{
+    if (!hasShotClock())
+        return;
+    m_state.possession = team;
+    notifyChanged();
+}
+
+void GameModel::switchPossession()
+{
+    setPossession(m_state.possession == Possession::Home ? Possession::Guest : Possession::Home);
+}
+
+void GameModel::setShotClockRules(const ShotClockRules &rules)
+{
+    if (rules == m_shotRules)
+        return;
+    const bool turnedOn = rules.enabled && !m_shotRules.enabled;
+    m_shotRules = rules;
+    if (!rules.enabled) {
+        m_state.shotClock = ShotClockState{};
+        m_state.possession = Possession::None;
+    } else if (turnedOn) {
+        readyShotClock();
+    }
+    notifyChanged();
 }

@@ -2,6 +2,7 @@
 
 #include "game/clockseconds.h"
 #include "game/gamestructure.h"
+#include "game/shotclock.h"
 
 #include <QObject>
 #include <QTimer>
@@ -34,11 +35,15 @@ struct GameState
     qint64 timeoutMs = 0;
     qint64 timeoutStartMs = 0;
     qint64 takenAtMs = 0; // the time source's reading when the state was taken
+    // With the shot clock on: the shot clock and the possession arrow. Off,
+    // both stay as they are here.
+    ShotClockState shotClock;
+    Possession possession = Possession::None;
 
     // The same game, whenever it was looked at.
     bool operator==(const GameState &other) const;
-    // The same clock (running or not, value, face, period, timeout), whatever
-    // the scores.
+    // The same game clock (running or not, value, face, period, timeout),
+    // whatever the scores and the shot clock.
     bool sameClock(const GameState &other) const;
 };
 
@@ -62,7 +67,7 @@ public:
     // How a score is changed: set to an amount, or the amount added to it.
     enum class ScoreChange { Set, Add };
     // What the clock ended by itself.
-    enum class ClockEnd { Period, Break, Timeout, Zero, Limit };
+    enum class ClockEnd { Period, Break, Timeout, Zero, Limit, ShotClock };
     Q_ENUM(ClockEnd)
     // Counting up, the clock stops by itself at 100 minutes.
     static constexpr qint64 LimitMs = 6000 * 1000;
@@ -133,6 +138,15 @@ public:
         return m_countDown || state.phase == GamePhase::Break;
     }
 
+    // The shot clock: its rules, its state and its value now.
+    const ShotClockRules &shotClockRules() const { return m_shotRules; }
+    bool hasShotClock() const { return m_shotRules.enabled; }
+    const ShotClockState &shotClock() const { return m_state.shotClock; }
+    qint64 shotClockMs() const;
+    // What its face shows: seconds rounded up, tenths under five seconds.
+    ClockSeconds shownShotClockTime() const { return shownTimeFor(shotClockMs(), true); }
+    Possession possession() const { return m_state.possession; }
+
     // What the operator does.
     void setScore(int which, int value);
     void addToScore(int which, int delta);
@@ -151,6 +165,20 @@ public:
     // Stops the game clock and runs the team's timeout; the team's key again
     // ends it early. Refused as timeoutRefusal says.
     void takeTimeout(Team team);
+    // With the shot clock on (otherwise they do nothing): back to its full or
+    // short length, running on if it ran; held or released (unlinked: stopped
+    // or started); dark until the next reset. The arrow points to `team`,
+    // or switches (the first time to the home team).
+    void resetShotClock();
+    void resetShotClockShort();
+    void holdOrReleaseShotClock();
+    void blankShotClock();
+    void setPossession(Possession team);
+    void switchPossession();
+
+    // Turns the shot clock on or off and sets how it is played. Turned on, it
+    // stands at its full length; new lengths take effect at the next reset.
+    void setShotClockRules(const ShotClockRules &rules);
 
     // Counting up (the default) or down from a period. A change of either
     // resets the clock.
@@ -170,9 +198,10 @@ public:
     void restoreAsOfNow(const GameState &state);
     // The clock's value in `state` at the moment it was taken.
     qint64 clockMsOf(const GameState &state) const { return clockMsAt(state, state.takenAtMs); }
-    // Takes back what one step changed in the scores and timeouts, from
-    // `from` to `to`; the clock goes on as it is, and what changed since by
-    // itself (fouls cleared at a new period) stays.
+    // Takes back what one step changed in the scores, timeouts, shot clock
+    // and arrow, from `from` to `to`; the clock goes on as it is, and what
+    // changed since by itself (fouls cleared at a new period) stays. The shot
+    // clock gets the value `to` had, less the time it has run since.
     void restoreScores(const GameState &from, const GameState &to);
 
     // Brings the clock up to date; the timer calls it at every new tenth.
@@ -187,6 +216,8 @@ signals:
     // Counting down, the clock has reached zero and stopped, or a period or
     // a break is over: sound the horn.
     void clockExpired();
+    // The shot clock has run out: sound its own horn.
+    void shotClockExpired();
     // The clock changed the game by itself: `before` is the game the moment
     // the time ran out, the clock stopped at its last value.
     void clockEnded(GameModel::ClockEnd end, const GameState &before);
@@ -209,6 +240,14 @@ private:
     void scheduleUpdate();
     qint64 msToNextTenth() const;
     void setClockValue(qint64 ms);
+    bool endGameClockIfDue();
+    void notifyChanged();
+    std::optional<qint64> periodLeftMs() const;
+    bool shotClockShouldRun() const;
+    bool syncShotClock();
+    bool expireShotClockIfDue();
+    void resetShotClockTo(qint64 ms);
+    void readyShotClock();
 
     const TimeSource &m_time;
     GameState m_state;
@@ -218,5 +257,6 @@ private:
     qint64 m_periodMs = DefaultPeriodMs;
     std::optional<std::pair<bool, qint64>> m_pendingMode;
     GameStructure m_structure;
+    ShotClockRules m_shotRules;
     QTimer m_update{this};
 };

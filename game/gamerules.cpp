@@ -31,6 +31,14 @@ bool isOptionalLength(const QString &text)
     return text.trimmed().isEmpty() || ClockFace::isAcceptableEntry(text.trimmed());
 }
 
+// Whole seconds the shot clock's two digits can show.
+bool isSecondsFrom(const QString &text, int least)
+{
+    bool ok = false;
+    const int seconds = text.trimmed().toInt(&ok);
+    return ok && seconds >= least && seconds <= SettingsDefaults::MaxShotClockSeconds;
+}
+
 bool isOneOf(const QString &text, QLatin1StringView a, QLatin1StringView b)
 {
     return text.isEmpty() || text == a || text == b;
@@ -56,6 +64,12 @@ QString GameRulesText::refusal(QStringView key, const QString &text)
         return tr("Section 2 counts scores or fouls.");
     if (key == u"FoulsReset" && !isOneOf(text, "period"_L1, "half"_L1))
         return tr("Fouls reset at each period or each half.");
+    if (key == u"Length" && !isSecondsFrom(text, 1))
+        return tr("The shot clock's length must be from 1 to %1 seconds.")
+            .arg(SettingsDefaults::MaxShotClockSeconds);
+    if (key == u"ShortLength" && !isSecondsFrom(text, 0))
+        return tr("The shot clock's short length must be from 0 (none) to %1 seconds.")
+            .arg(SettingsDefaults::MaxShotClockSeconds);
     return {};
 }
 
@@ -80,6 +94,24 @@ QString readable(const char *key, const QString &text, QStringList *problems)
         *problems << QStringLiteral("%1/%2 \"%3\" cannot be used: %4 Its default stands instead.")
                          .arg(groupOf(key), QLatin1StringView(key), text, why);
     return {};
+}
+
+ShotClockRules shotClockRulesOf(const Settings &settings, QStringList *problems)
+{
+    ShotClockRules rules;
+    rules.enabled = settings.ShotClockEnabled != 0;
+    rules.linked = settings.ShotClockLinked != 0;
+    rules.stopGameAtZero = settings.ShotClockStopGameAtZero != 0;
+    // Told only when the shot clock is on: off, its lengths mean nothing.
+    QStringList *told = rules.enabled ? problems : nullptr;
+    const QString length = readable("Length", QString::number(settings.ShotClockLength), told);
+    if (!length.isEmpty())
+        rules.lengthMs = length.toInt() * 1000;
+    const QString shortLength =
+        readable("ShortLength", QString::number(settings.ShotClockShortLength), told);
+    if (!shortLength.isEmpty())
+        rules.shortMs = shortLength.toInt() * 1000;
+    return rules;
 }
 
 } // namespace
@@ -114,6 +146,7 @@ GameRules gameRulesOf(const Settings &settings, QStringList *problems)
     rules.periodMs =
         ClockFace::periodLengthMs(readable("PeriodLength", settings.PeriodLength, problems))
             .value_or(GameModel::DefaultPeriodMs);
+    rules.shotClock = shotClockRulesOf(settings, problems);
     return rules;
 }
 
@@ -125,6 +158,7 @@ QString ruleRefusal(QStringView key, const QString &text)
 void applyGameRules(const GameRules &rules, GameModel &game, GameHistory &history)
 {
     game.setStructure(rules.structure);
+    game.setShotClockRules(rules.shotClock);
     if (game.isRunning()) {
         game.setPendingClockMode(rules.countDown, rules.periodMs);
         return;

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "game/gamestructure.h"
+#include "game/shotclock.h"
 
 #include <QString>
 #include <QStringList>
@@ -17,6 +18,7 @@ struct GameRules
     GameStructure structure;
     bool countDown = false;
     qint64 periodMs = 0;
+    ShotClockRules shotClock;
 };
 
 // The rules the settings give. A value that cannot be read stands as that
@@ -25,7 +27,8 @@ GameRules gameRulesOf(const Settings &settings, QStringList *problems = nullptr)
 
 // Why `text` cannot be the rule stored under the settings key `key`
 // ("PeriodLength", "BreakLengths", "OvertimeLength", "TimeoutsPerHalf",
-// "TimeoutLength", "Section2Role", "FoulsReset"); empty when it can, or when
+// "TimeoutLength", "Section2Role", "FoulsReset", the shot clock's "Length"
+// and "ShortLength"); empty when it can, or when
 // the key is not one of these.
 QString ruleRefusal(QStringView key, const QString &text);
 

@@ -45,23 +45,43 @@ QJsonArray timeoutsJson(const GameModel::TimeoutCounts &taken)
 // [[home first half, home second half], [guest ...]]; nothing when it is not.
 std::optional<GameModel::TimeoutCounts> timeoutsFrom(const QJsonValue &value);
 
+const char *const PossessionNames[] = {"none", "home", "guest"};
+
+QJsonValue possessionJson(Possession team)
+{
+    if (team == Possession::None)
+        return QJsonValue(QJsonValue::Null);
+    return QString::fromLatin1(PossessionNames[int(team)]);
+}
+
+QJsonObject shotClockJson(const ShotClockState &shot)
+{
+    return {{QStringLiteral("ms"), shot.ms},
+            {QStringLiteral("held"), shot.held},
+            {QStringLiteral("dark"), shot.dark}};
+}
+
 QByteArray toJson(const SavedGame &game, qint64 sequence)
 {
     QJsonArray scores;
     for (const std::optional<int> &score : game.scores)
         scores.append(scoreJson(score));
-    const QJsonObject object{{QStringLiteral("format"), Format},
-                             {QStringLiteral("version"), GameStateFile::Version},
-                             {QStringLiteral("sequence"), sequence},
-                             {QStringLiteral("scores"), scores},
-                             {QStringLiteral("clockMs"), game.clockMs},
-                             {QStringLiteral("faceBlank"), game.faceBlank},
-                             {QStringLiteral("enteredSeconds"), game.enteredSeconds},
-                             {QStringLiteral("countDown"), game.countDown},
-                             {QStringLiteral("periodMs"), game.periodMs},
-                             {QStringLiteral("period"), game.period},
-                             {QStringLiteral("phase"), gamePhaseName(game.phase)},
-                             {QStringLiteral("timeoutsTaken"), timeoutsJson(game.timeoutsTaken)}};
+    QJsonObject object{{QStringLiteral("format"), Format},
+                       {QStringLiteral("version"), GameStateFile::Version},
+                       {QStringLiteral("sequence"), sequence},
+                       {QStringLiteral("scores"), scores},
+                       {QStringLiteral("clockMs"), game.clockMs},
+                       {QStringLiteral("faceBlank"), game.faceBlank},
+                       {QStringLiteral("enteredSeconds"), game.enteredSeconds},
+                       {QStringLiteral("countDown"), game.countDown},
+                       {QStringLiteral("periodMs"), game.periodMs},
+                       {QStringLiteral("period"), game.period},
+                       {QStringLiteral("phase"), gamePhaseName(game.phase)},
+                       {QStringLiteral("timeoutsTaken"), timeoutsJson(game.timeoutsTaken)}};
+    if (game.shotClock) {
+        object.insert(QStringLiteral("shotClock"), shotClockJson(*game.shotClock));
+        object.insert(QStringLiteral("possession"), possessionJson(game.possession));
+    }
     return QJsonDocument(object).toJson(QJsonDocument::Compact);
 }
 
@@ -94,6 +114,32 @@ std::optional<GameModel::TimeoutCounts> timeoutsFrom(const QJsonValue &value)
         }
     }
     return taken;
+}
+
+std::optional<Possession> possessionFrom(const QJsonValue &value)
+{
+    if (value.isNull() || value.isUndefined())
+        return Possession::None;
+    for (const Possession team : {Possession::Home, Possession::Guest}) {
+        if (value.toString() == QLatin1StringView(PossessionNames[int(team)]))
+            return team;
+    }
+    return std::nullopt;
+}
+
+std::optional<ShotClockState> shotClockFrom(const QJsonValue &value)
+{
+    const QJsonObject o = value.toObject();
+    const auto ms = integerIn(o.value(QStringLiteral("ms")), 0, ShotClockRules::MaxLengthMs);
+    const QJsonValue held = o.value(QStringLiteral("held"));
+    const QJsonValue dark = o.value(QStringLiteral("dark"));
+    if (!ms || !held.isBool() || !dark.isBool())
+        return std::nullopt;
+    ShotClockState shot;
+    shot.ms = *ms;
+    shot.held = held.toBool();
+    shot.dark = dark.toBool();
+    return shot;
 }
 
 // Reads one generation, trusting nothing in it.
@@ -151,6 +197,14 @@ std::optional<Generation> parseGeneration(const QByteArray &bytes)
             return std::nullopt;
         g.game.timeoutsTaken = *counts;
     }
+    // Files from before the shot clock, or saved with it off, have none.
+    if (const QJsonValue shot = o.value(QStringLiteral("shotClock")); !shot.isUndefined()) {
+        g.game.shotClock = shotClockFrom(shot);
+        const auto possession = possessionFrom(o.value(QStringLiteral("possession")));
+        if (!g.game.shotClock || !possession)
+            return std::nullopt;
+        g.game.possession = *possession;
+    }
     g.sequence = *sequence;
     g.game.clockMs = *clock;
     g.game.periodMs = *period;
@@ -198,6 +252,14 @@ SavedGame SavedGame::of(const GameModel &game)
     saved.period = game.period();
     saved.phase = game.phase();
     saved.timeoutsTaken = game.timeoutsTaken();
+    if (game.hasShotClock()) {
+        ShotClockState shot = game.shotClock();
+        shot.ms = game.shotClockMs();
+        shot.running = false;
+        shot.runStartMs = 0;
+        saved.shotClock = shot;
+        saved.possession = game.possession();
+    }
     return saved;
 }
 
@@ -211,6 +273,8 @@ GameState SavedGame::toState() const
     state.period = period;
     state.phase = phase;
     state.timeoutsTaken = timeoutsTaken;
+    state.shotClock = shotClock.value_or(ShotClockState{});
+    state.possession = possession;
     return state;
 }
 
@@ -219,7 +283,8 @@ bool SavedGame::isFresh() const
     const bool scoresUntouched = std::all_of(
         scores.begin(), scores.end(), [](std::optional<int> s) { return s.value_or(0) == 0; });
     return scoresUntouched && clockMs == (countDown ? periodMs : 0) && period == 1 &&
-           phase == GamePhase::Play && timeoutsTaken == GameModel::TimeoutCounts{};
+           phase == GamePhase::Play && timeoutsTaken == GameModel::TimeoutCounts{} &&
+           possession == Possession::None;
 }
 
 // Where the generations go and the number of the next one.

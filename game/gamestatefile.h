@@ -24,6 +24,9 @@ struct SavedGame
     int period = 1;
     GamePhase phase = GamePhase::Play;
     GameModel::TimeoutCounts timeoutsTaken{};
+    // Kept only with the shot clock on; it comes back stopped.
+    std::optional<ShotClockState> shotClock;
+    Possession possession = Possession::None;
 
     static SavedGame of(const GameModel &game);
     // The game as a stopped clock with these scores.

@@ -29,7 +29,8 @@ const char *const ShippedNames[] = {
     QT_TRANSLATE_NOOP("Presets", "Classic"),    QT_TRANSLATE_NOOP("Presets", "Basketball"),
     QT_TRANSLATE_NOOP("Presets", "Handball"),   QT_TRANSLATE_NOOP("Presets", "Futsal"),
     QT_TRANSLATE_NOOP("Presets", "Ice hockey"), QT_TRANSLATE_NOOP("Presets", "Floorball"),
-    QT_TRANSLATE_NOOP("Presets", "Football"),
+    QT_TRANSLATE_NOOP("Presets", "Football"),   QT_TRANSLATE_NOOP("Presets", "Water polo"),
+    QT_TRANSLATE_NOOP("Presets", "Korfball"),
 };
 
 QString textOf(const QVariant &value)
@@ -175,6 +176,7 @@ bool Presets::isRule(const SettingsEntry &entry)
     static const SettingsEntry::Member others[] = {&Settings::Section2Role, &Settings::FoulsReset,
                                                    &Settings::FoulBonusAt, &Settings::ScoreDigits};
     return qstrcmp(entry.group, "ClockSettings") == 0 ||
+           qstrcmp(entry.group, "ShotClockSettings") == 0 ||
            std::find(std::begin(others), std::end(others), entry.member) != std::end(others);
 }
 

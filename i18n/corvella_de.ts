@@ -402,6 +402,10 @@ Die Tasten beschreibt corvella(1).</translation>
         <source>the game log could not be opened</source>
         <translation>das Spielprotokoll ließ sich nicht öffnen</translation>
     </message>
+    <message>
+        <source>Shot clock ran out</source>
+        <translation>Angriffszeit abgelaufen</translation>
+    </message>
 </context>
 <context>
     <name>GameModel</name>
@@ -570,6 +574,14 @@ Die Tasten beschreibt corvella(1).</translation>
     <message>
         <source>Fouls reset at each period or each half.</source>
         <translation>Fouls werden je Periode oder je Hälfte zurückgesetzt.</translation>
+    </message>
+    <message>
+        <source>The shot clock&apos;s length must be from 1 to %1 seconds.</source>
+        <translation>Die Angriffszeit muss 1 bis %1 Sekunden betragen.</translation>
+    </message>
+    <message>
+        <source>The shot clock&apos;s short length must be from 0 (none) to %1 seconds.</source>
+        <translation>Die kurze Angriffszeit muss 0 (keine) bis %1 Sekunden betragen.</translation>
     </message>
 </context>
 <context>
@@ -1028,6 +1040,14 @@ Die Tasten beschreibt corvella(1).</translation>
         <source>Football</source>
         <translation>Fußball</translation>
     </message>
+    <message>
+        <source>Water polo</source>
+        <translation>Wasserball</translation>
+    </message>
+    <message>
+        <source>Korfball</source>
+        <translation>Korfball</translation>
+    </message>
 </context>
 <context>
     <name>RemoteApi</name>
@@ -1389,6 +1409,26 @@ Die Tasten beschreibt corvella(1).</translation>
         <source>Skipped (the period they timed is over): %1</source>
         <translation>Übersprungen (die Periode, die sie gestoppt haben, ist vorbei): %1</translation>
     </message>
+    <message>
+        <source>Reset the shot clock</source>
+        <translation>Angriffszeit zurücksetzen</translation>
+    </message>
+    <message>
+        <source>Short shot clock</source>
+        <translation>Kurze Angriffszeit</translation>
+    </message>
+    <message>
+        <source>Hold or release the shot clock</source>
+        <translation>Angriffszeit anhalten oder freigeben</translation>
+    </message>
+    <message>
+        <source>Shot clock dark</source>
+        <translation>Angriffszeit dunkel</translation>
+    </message>
+    <message>
+        <source>Switch the possession arrow</source>
+        <translation>Ballbesitzpfeil umschalten</translation>
+    </message>
 </context>
 <context>
     <name>ScoreEntry</name>
@@ -1406,6 +1446,89 @@ Die Tasten beschreibt corvella(1).</translation>
     <message>
         <source>A scoreboard is on show</source>
         <translation>Eine Anzeigetafel wird gezeigt</translation>
+    </message>
+</context>
+<context>
+    <name>ShotClockPage</name>
+    <message>
+        <source>The board has a shot clock</source>
+        <translation>Die Anzeige hat eine Angriffszeituhr</translation>
+    </message>
+    <message>
+        <source>It runs only while the game clock runs</source>
+        <translation>Sie läuft nur, während die Spieluhr läuft</translation>
+    </message>
+    <message>
+        <source>The game clock stops when it runs out</source>
+        <translation>Die Spieluhr hält an, wenn sie abläuft</translation>
+    </message>
+    <message>
+        <source> s</source>
+        <translation> s</translation>
+    </message>
+    <message>
+        <source>none</source>
+        <translation>keine</translation>
+    </message>
+    <message>
+        <source>the built-in horn</source>
+        <translation>die eingebaute Hupe</translation>
+    </message>
+    <message>
+        <source>Length:</source>
+        <translation>Dauer:</translation>
+    </message>
+    <message>
+        <source>Short length:</source>
+        <translation>Kurze Länge:</translation>
+    </message>
+    <message>
+        <source>Horn (sound file):</source>
+        <translation>Hupe (Klangdatei):</translation>
+    </message>
+    <message>
+        <source>Reset key:</source>
+        <translation>Taste Zurücksetzen:</translation>
+    </message>
+    <message>
+        <source>Short reset key:</source>
+        <translation>Taste kurz zurücksetzen:</translation>
+    </message>
+    <message>
+        <source>Hold / release key:</source>
+        <translation>Taste Anhalten / Freigeben:</translation>
+    </message>
+    <message>
+        <source>Dark key:</source>
+        <translation>Taste Dunkel:</translation>
+    </message>
+    <message>
+        <source>Possession arrow key:</source>
+        <translation>Taste Ballbesitzpfeil:</translation>
+    </message>
+    <message>
+        <source>Shot Clock</source>
+        <translation>Angriffszeit</translation>
+    </message>
+    <message>
+        <source>reset the shot clock</source>
+        <translation>die Angriffszeit zurückzusetzen</translation>
+    </message>
+    <message>
+        <source>reset the shot clock short</source>
+        <translation>die Angriffszeit kurz zurückzusetzen</translation>
+    </message>
+    <message>
+        <source>hold or release the shot clock</source>
+        <translation>die Angriffszeit anzuhalten oder freizugeben</translation>
+    </message>
+    <message>
+        <source>make the shot clock dark</source>
+        <translation>die Angriffszeit dunkel zu schalten</translation>
+    </message>
+    <message>
+        <source>switch the possession arrow</source>
+        <translation>den Ballbesitzpfeil umzuschalten</translation>
     </message>
 </context>
 <context>

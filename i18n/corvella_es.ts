@@ -402,6 +402,10 @@ Las teclas están en corvella(1).</translation>
         <source>the game log could not be opened</source>
         <translation>no se pudo abrir el registro de la partida</translation>
     </message>
+    <message>
+        <source>Shot clock ran out</source>
+        <translation>Se agotó el reloj de posesión</translation>
+    </message>
 </context>
 <context>
     <name>GameModel</name>
@@ -570,6 +574,14 @@ Las teclas están en corvella(1).</translation>
     <message>
         <source>Fouls reset at each period or each half.</source>
         <translation>Las faltas se reinician en cada periodo o en cada tiempo.</translation>
+    </message>
+    <message>
+        <source>The shot clock&apos;s length must be from 1 to %1 seconds.</source>
+        <translation>La duración del reloj de posesión debe ser de 1 a %1 segundos.</translation>
+    </message>
+    <message>
+        <source>The shot clock&apos;s short length must be from 0 (none) to %1 seconds.</source>
+        <translation>La duración corta del reloj de posesión debe ser de 0 (ninguna) a %1 segundos.</translation>
     </message>
 </context>
 <context>
@@ -1028,6 +1040,14 @@ Las teclas están en corvella(1).</translation>
         <source>Football</source>
         <translation>Fútbol</translation>
     </message>
+    <message>
+        <source>Water polo</source>
+        <translation>Waterpolo</translation>
+    </message>
+    <message>
+        <source>Korfball</source>
+        <translation>Korfball</translation>
+    </message>
 </context>
 <context>
     <name>RemoteApi</name>
@@ -1389,6 +1409,26 @@ Las teclas están en corvella(1).</translation>
         <source>Skipped (the period they timed is over): %1</source>
         <translation>Omitido (el periodo que cronometraban ha terminado): %1</translation>
     </message>
+    <message>
+        <source>Reset the shot clock</source>
+        <translation>Reiniciar el reloj de posesión</translation>
+    </message>
+    <message>
+        <source>Short shot clock</source>
+        <translation>Reloj de posesión corto</translation>
+    </message>
+    <message>
+        <source>Hold or release the shot clock</source>
+        <translation>Retener o soltar el reloj de posesión</translation>
+    </message>
+    <message>
+        <source>Shot clock dark</source>
+        <translation>Reloj de posesión apagado</translation>
+    </message>
+    <message>
+        <source>Switch the possession arrow</source>
+        <translation>Cambiar la flecha de posesión</translation>
+    </message>
 </context>
 <context>
     <name>ScoreEntry</name>
@@ -1406,6 +1446,89 @@ Las teclas están en corvella(1).</translation>
     <message>
         <source>A scoreboard is on show</source>
         <translation>Se está mostrando un marcador</translation>
+    </message>
+</context>
+<context>
+    <name>ShotClockPage</name>
+    <message>
+        <source>The board has a shot clock</source>
+        <translation>El marcador tiene reloj de posesión</translation>
+    </message>
+    <message>
+        <source>It runs only while the game clock runs</source>
+        <translation>Solo corre mientras corre el reloj de juego</translation>
+    </message>
+    <message>
+        <source>The game clock stops when it runs out</source>
+        <translation>El reloj de juego se detiene cuando se agota</translation>
+    </message>
+    <message>
+        <source> s</source>
+        <translation> s</translation>
+    </message>
+    <message>
+        <source>none</source>
+        <translation>ninguna</translation>
+    </message>
+    <message>
+        <source>the built-in horn</source>
+        <translation>la bocina incorporada</translation>
+    </message>
+    <message>
+        <source>Length:</source>
+        <translation>Duración:</translation>
+    </message>
+    <message>
+        <source>Short length:</source>
+        <translation>Duración corta:</translation>
+    </message>
+    <message>
+        <source>Horn (sound file):</source>
+        <translation>Bocina (archivo de sonido):</translation>
+    </message>
+    <message>
+        <source>Reset key:</source>
+        <translation>Tecla de reinicio:</translation>
+    </message>
+    <message>
+        <source>Short reset key:</source>
+        <translation>Tecla de reinicio corto:</translation>
+    </message>
+    <message>
+        <source>Hold / release key:</source>
+        <translation>Tecla de retener / soltar:</translation>
+    </message>
+    <message>
+        <source>Dark key:</source>
+        <translation>Tecla de apagar:</translation>
+    </message>
+    <message>
+        <source>Possession arrow key:</source>
+        <translation>Tecla de flecha de posesión:</translation>
+    </message>
+    <message>
+        <source>Shot Clock</source>
+        <translation>Reloj de posesión</translation>
+    </message>
+    <message>
+        <source>reset the shot clock</source>
+        <translation>reiniciar el reloj de posesión</translation>
+    </message>
+    <message>
+        <source>reset the shot clock short</source>
+        <translation>reiniciar corto el reloj de posesión</translation>
+    </message>
+    <message>
+        <source>hold or release the shot clock</source>
+        <translation>retener o soltar el reloj de posesión</translation>
+    </message>
+    <message>
+        <source>make the shot clock dark</source>
+        <translation>apagar el reloj de posesión</translation>
+    </message>
+    <message>
+        <source>switch the possession arrow</source>
+        <translation>cambiar la flecha de posesión</translation>
     </message>
 </context>
 <context>

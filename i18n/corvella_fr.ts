@@ -402,6 +402,10 @@ Voir corvella(1) pour les touches.</translation>
         <source>the game log could not be opened</source>
         <translation>le journal de la partie n’a pas pu être ouvert</translation>
     </message>
+    <message>
+        <source>Shot clock ran out</source>
+        <translation>Chronomètre des tirs écoulé</translation>
+    </message>
 </context>
 <context>
     <name>GameModel</name>
@@ -570,6 +574,14 @@ Voir corvella(1) pour les touches.</translation>
     <message>
         <source>Fouls reset at each period or each half.</source>
         <translation>Les fautes repartent à zéro à chaque période ou à chaque mi-temps.</translation>
+    </message>
+    <message>
+        <source>The shot clock&apos;s length must be from 1 to %1 seconds.</source>
+        <translation>La durée du chronomètre des tirs doit être de 1 à %1 secondes.</translation>
+    </message>
+    <message>
+        <source>The shot clock&apos;s short length must be from 0 (none) to %1 seconds.</source>
+        <translation>La durée courte du chronomètre des tirs doit être de 0 (aucune) à %1 secondes.</translation>
     </message>
 </context>
 <context>
@@ -1028,6 +1040,14 @@ Voir corvella(1) pour les touches.</translation>
         <source>Football</source>
         <translation>Football</translation>
     </message>
+    <message>
+        <source>Water polo</source>
+        <translation>Water-polo</translation>
+    </message>
+    <message>
+        <source>Korfball</source>
+        <translation>Korfbal</translation>
+    </message>
 </context>
 <context>
     <name>RemoteApi</name>
@@ -1389,6 +1409,26 @@ Voir corvella(1) pour les touches.</translation>
         <source>Skipped (the period they timed is over): %1</source>
         <translation>Ignoré (la période qu’ils chronométraient est terminée) : %1</translation>
     </message>
+    <message>
+        <source>Reset the shot clock</source>
+        <translation>Remettre le chronomètre des tirs</translation>
+    </message>
+    <message>
+        <source>Short shot clock</source>
+        <translation>Chronomètre des tirs court</translation>
+    </message>
+    <message>
+        <source>Hold or release the shot clock</source>
+        <translation>Retenir ou relâcher le chronomètre des tirs</translation>
+    </message>
+    <message>
+        <source>Shot clock dark</source>
+        <translation>Chronomètre des tirs éteint</translation>
+    </message>
+    <message>
+        <source>Switch the possession arrow</source>
+        <translation>Changer la flèche de possession</translation>
+    </message>
 </context>
 <context>
     <name>ScoreEntry</name>
@@ -1406,6 +1446,89 @@ Voir corvella(1) pour les touches.</translation>
     <message>
         <source>A scoreboard is on show</source>
         <translation>Un tableau de score est affiché</translation>
+    </message>
+</context>
+<context>
+    <name>ShotClockPage</name>
+    <message>
+        <source>The board has a shot clock</source>
+        <translation>Le tableau a un chronomètre des tirs</translation>
+    </message>
+    <message>
+        <source>It runs only while the game clock runs</source>
+        <translation>Il ne tourne que pendant que le chronomètre du jeu tourne</translation>
+    </message>
+    <message>
+        <source>The game clock stops when it runs out</source>
+        <translation>Le chronomètre du jeu s&apos;arrête quand il arrive à zéro</translation>
+    </message>
+    <message>
+        <source> s</source>
+        <translation> s</translation>
+    </message>
+    <message>
+        <source>none</source>
+        <translation>aucune</translation>
+    </message>
+    <message>
+        <source>the built-in horn</source>
+        <translation>la sirène intégrée</translation>
+    </message>
+    <message>
+        <source>Length:</source>
+        <translation>Durée :</translation>
+    </message>
+    <message>
+        <source>Short length:</source>
+        <translation>Durée courte :</translation>
+    </message>
+    <message>
+        <source>Horn (sound file):</source>
+        <translation>Sirène (fichier son) :</translation>
+    </message>
+    <message>
+        <source>Reset key:</source>
+        <translation>Touche de remise :</translation>
+    </message>
+    <message>
+        <source>Short reset key:</source>
+        <translation>Touche de remise courte :</translation>
+    </message>
+    <message>
+        <source>Hold / release key:</source>
+        <translation>Touche retenir / relâcher :</translation>
+    </message>
+    <message>
+        <source>Dark key:</source>
+        <translation>Touche éteindre :</translation>
+    </message>
+    <message>
+        <source>Possession arrow key:</source>
+        <translation>Touche flèche de possession :</translation>
+    </message>
+    <message>
+        <source>Shot Clock</source>
+        <translation>Chronomètre des tirs</translation>
+    </message>
+    <message>
+        <source>reset the shot clock</source>
+        <translation>remettre le chronomètre des tirs</translation>
+    </message>
+    <message>
+        <source>reset the shot clock short</source>
+        <translation>remettre le chronomètre des tirs en court</translation>
+    </message>
+    <message>
+        <source>hold or release the shot clock</source>
+        <translation>retenir ou relâcher le chronomètre des tirs</translation>
+    </message>
+    <message>
+        <source>make the shot clock dark</source>
+        <translation>éteindre le chronomètre des tirs</translation>
+    </message>
+    <message>
+        <source>switch the possession arrow</source>
+        <translation>changer la flèche de possession</translation>
     </message>
 </context>
 <context>

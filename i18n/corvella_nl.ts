@@ -402,6 +402,10 @@ Zie corvella(1) voor de toetsen.</translation>
         <source>the game log could not be opened</source>
         <translation>het wedstrijdlogboek kon niet worden geopend</translation>
     </message>
+    <message>
+        <source>Shot clock ran out</source>
+        <translation>Schotklok verlopen</translation>
+    </message>
 </context>
 <context>
     <name>GameModel</name>
@@ -570,6 +574,14 @@ Zie corvella(1) voor de toetsen.</translation>
     <message>
         <source>Fouls reset at each period or each half.</source>
         <translation>Fouten worden per periode of per helft op nul gezet.</translation>
+    </message>
+    <message>
+        <source>The shot clock&apos;s length must be from 1 to %1 seconds.</source>
+        <translation>De lengte van de schotklok moet 1 tot %1 seconden zijn.</translation>
+    </message>
+    <message>
+        <source>The shot clock&apos;s short length must be from 0 (none) to %1 seconds.</source>
+        <translation>De korte lengte van de schotklok moet 0 (geen) tot %1 seconden zijn.</translation>
     </message>
 </context>
 <context>
@@ -1028,6 +1040,14 @@ Zie corvella(1) voor de toetsen.</translation>
         <source>Football</source>
         <translation>Voetbal</translation>
     </message>
+    <message>
+        <source>Water polo</source>
+        <translation>Waterpolo</translation>
+    </message>
+    <message>
+        <source>Korfball</source>
+        <translation>Korfbal</translation>
+    </message>
 </context>
 <context>
     <name>RemoteApi</name>
@@ -1389,6 +1409,26 @@ Zie corvella(1) voor de toetsen.</translation>
         <source>Skipped (the period they timed is over): %1</source>
         <translation>Overgeslagen (de periode die ze klokten is voorbij): %1</translation>
     </message>
+    <message>
+        <source>Reset the shot clock</source>
+        <translation>Schotklok terugzetten</translation>
+    </message>
+    <message>
+        <source>Short shot clock</source>
+        <translation>Korte schotklok</translation>
+    </message>
+    <message>
+        <source>Hold or release the shot clock</source>
+        <translation>Schotklok vasthouden of vrijgeven</translation>
+    </message>
+    <message>
+        <source>Shot clock dark</source>
+        <translation>Schotklok donker</translation>
+    </message>
+    <message>
+        <source>Switch the possession arrow</source>
+        <translation>Balbezitpijl omzetten</translation>
+    </message>
 </context>
 <context>
     <name>ScoreEntry</name>
@@ -1406,6 +1446,89 @@ Zie corvella(1) voor de toetsen.</translation>
     <message>
         <source>A scoreboard is on show</source>
         <translation>Er wordt een scorebord getoond</translation>
+    </message>
+</context>
+<context>
+    <name>ShotClockPage</name>
+    <message>
+        <source>The board has a shot clock</source>
+        <translation>Het bord heeft een schotklok</translation>
+    </message>
+    <message>
+        <source>It runs only while the game clock runs</source>
+        <translation>Hij loopt alleen terwijl de wedstrijdklok loopt</translation>
+    </message>
+    <message>
+        <source>The game clock stops when it runs out</source>
+        <translation>De wedstrijdklok stopt als hij afloopt</translation>
+    </message>
+    <message>
+        <source> s</source>
+        <translation> s</translation>
+    </message>
+    <message>
+        <source>none</source>
+        <translation>geen</translation>
+    </message>
+    <message>
+        <source>the built-in horn</source>
+        <translation>de ingebouwde hoorn</translation>
+    </message>
+    <message>
+        <source>Length:</source>
+        <translation>Duur:</translation>
+    </message>
+    <message>
+        <source>Short length:</source>
+        <translation>Korte lengte:</translation>
+    </message>
+    <message>
+        <source>Horn (sound file):</source>
+        <translation>Hoorn (geluidsbestand):</translation>
+    </message>
+    <message>
+        <source>Reset key:</source>
+        <translation>Toets terugzetten:</translation>
+    </message>
+    <message>
+        <source>Short reset key:</source>
+        <translation>Toets kort terugzetten:</translation>
+    </message>
+    <message>
+        <source>Hold / release key:</source>
+        <translation>Toets vasthouden / vrijgeven:</translation>
+    </message>
+    <message>
+        <source>Dark key:</source>
+        <translation>Toets donker:</translation>
+    </message>
+    <message>
+        <source>Possession arrow key:</source>
+        <translation>Toets balbezitpijl:</translation>
+    </message>
+    <message>
+        <source>Shot Clock</source>
+        <translation>Schotklok</translation>
+    </message>
+    <message>
+        <source>reset the shot clock</source>
+        <translation>de schotklok terug te zetten</translation>
+    </message>
+    <message>
+        <source>reset the shot clock short</source>
+        <translation>de schotklok kort terug te zetten</translation>
+    </message>
+    <message>
+        <source>hold or release the shot clock</source>
+        <translation>de schotklok vast te houden of vrij te geven</translation>
+    </message>
+    <message>
+        <source>make the shot clock dark</source>
+        <translation>de schotklok donker te maken</translation>
+    </message>
+    <message>
+        <source>switch the possession arrow</source>
+        <translation>de balbezitpijl om te zetten</translation>
     </message>
 </context>
 <context>

@@ -172,6 +172,9 @@ QList<int> KeyboardPage::keysInUse(const Settings &settings)
               << settings.NewGameKey;
     if (settings.TimeoutsPerGame > 0 || !settings.TimeoutsPerHalf.trimmed().isEmpty())
         taken << settings.HomeTimeoutKey << settings.GuestTimeoutKey;
+    if (settings.ShotClockEnabled != 0)
+        taken << settings.ShotClockResetKey << settings.ShotClockShortKey
+              << settings.ShotClockHoldKey << settings.ShotClockBlankKey << settings.PossessionKey;
     return taken;
 }
 

@@ -38,7 +38,7 @@ public:
     void store(Settings &settings) const override;
 
     // The keys a board with these settings obeys: the original three always,
-    // those of periods and timeouts while the game has them.
+    // those of periods, timeouts and the shot clock while the game has them.
     static QList<int> keysInUse(const Settings &settings);
     // The file name as the options show it: whole up to 50 characters, else
     // its first 10, " .../" and the bare name of the file (nothing when it

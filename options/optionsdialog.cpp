@@ -7,6 +7,7 @@
 #include "options/keyboardpage.h"
 #include "options/keyname.h"
 #include "options/networkpage.h"
+#include "options/shotclockpage.h"
 #include "options/textpage.h"
 #include "platform/dialogs.h"
 
@@ -29,8 +30,8 @@ template <typename Page> OptionsPage *makePage(const OptionsServices &services, 
 // The tabs, in their order. A page of its own for a new part of the program
 // is one more line here.
 constexpr OptionsPage *(*pageFactories[])(const OptionsServices &, QWidget *) = {
-    makePage<KeyboardPage>, makePage<ColorPage>,   makePage<TextPage>,
-    makePage<GamePage>,     makePage<NetworkPage>, makePage<HallPage>,
+    makePage<KeyboardPage>, makePage<ColorPage>, makePage<TextPage>,      makePage<GamePage>,
+    makePage<NetworkPage>,  makePage<HallPage>,  makePage<ShotClockPage>,
 };
 
 // The room the original window left around the tabs and below the buttons.

@@ -196,6 +196,8 @@ void ScoreBoardWindow::runCommand(int keyAscii)
         return;
     else if (game().structure().timeouts.isOn() && runTimeoutKey(keyAscii))
         return;
+    else if (game().hasShotClock() && runShotClockKey(keyAscii))
+        return;
     else if (keyAscii == Esc)
         showStartScreen();
     else if (keyAscii == LetterO)
@@ -253,6 +255,31 @@ bool ScoreBoardWindow::runTimeoutKey(int keyAscii)
     act(Action::Timeout,
         ending ? tr("End the timeout of %1").arg(name) : tr("Timeout %1").arg(name),
         [team](GameModel &game) { game.takeTimeout(team); });
+    return true;
+}
+
+// The keys of the shot clock and the arrow; a board without the shot clock
+// has none of them.
+bool ScoreBoardWindow::runShotClockKey(int keyAscii)
+{
+    const Settings &s = settings();
+    if (keyAscii == s.ShotClockResetKey)
+        act(Action::ShotClockReset, tr("Reset the shot clock"),
+            [](GameModel &game) { game.resetShotClock(); });
+    else if (keyAscii == s.ShotClockShortKey)
+        act(Action::ShotClockShort, tr("Short shot clock"),
+            [](GameModel &game) { game.resetShotClockShort(); });
+    else if (keyAscii == s.ShotClockHoldKey)
+        act(Action::ShotClockHold, tr("Hold or release the shot clock"),
+            [](GameModel &game) { game.holdOrReleaseShotClock(); });
+    else if (keyAscii == s.ShotClockBlankKey)
+        act(Action::ShotClockBlank, tr("Shot clock dark"),
+            [](GameModel &game) { game.blankShotClock(); });
+    else if (keyAscii == s.PossessionKey)
+        act(Action::Possession, tr("Switch the possession arrow"),
+            [](GameModel &game) { game.switchPossession(); });
+    else
+        return false;
     return true;
 }
 

@@ -140,6 +140,7 @@ private:
     void hint(const QString &notice);
     bool runPeriodKey(int keyAscii);
     bool runTimeoutKey(int keyAscii);
+    bool runShotClockKey(int keyAscii);
     void trackHistory();
     QString changeText(const GameState &before, const GameState &after) const;
     static QString stepNotice(const QString &done, const QString &what, const QStringList &skipped);

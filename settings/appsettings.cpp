@@ -63,6 +63,17 @@ const StoreEntry storeEntries[] = {
     {"HallSettings", "User", &Settings::HallUser, 64},
     {"HallSettings", "Password", &Settings::HallPassword, 256},
     {"HallSettings", "CaFile", &Settings::HallCaFile, 4096},
+    {"ShotClockSettings", "Enabled", &Settings::ShotClockEnabled},
+    {"ShotClockSettings", "Length", &Settings::ShotClockLength},
+    {"ShotClockSettings", "ShortLength", &Settings::ShotClockShortLength},
+    {"ShotClockSettings", "Linked", &Settings::ShotClockLinked},
+    {"ShotClockSettings", "ShotClockSound", &Settings::ShotClockSound},
+    {"ShotClockSettings", "StopGameAtZero", &Settings::ShotClockStopGameAtZero},
+    {"KeySettings", "ShotClockResetKey", &Settings::ShotClockResetKey},
+    {"KeySettings", "ShotClockShortKey", &Settings::ShotClockShortKey},
+    {"KeySettings", "ShotClockHoldKey", &Settings::ShotClockHoldKey},
+    {"KeySettings", "ShotClockBlankKey", &Settings::ShotClockBlankKey},
+    {"KeySettings", "PossessionKey", &Settings::PossessionKey},
 };
 
 bool isKeyField(qint16 Settings::*member)
@@ -71,12 +82,15 @@ bool isKeyField(qint16 Settings::*member)
            member == &Settings::BuzzerKey || member == &Settings::NextPeriodKey ||
            member == &Settings::PreviousPeriodKey || member == &Settings::SkipBreakKey ||
            member == &Settings::NewGameKey || member == &Settings::HomeTimeoutKey ||
-           member == &Settings::GuestTimeoutKey;
+           member == &Settings::GuestTimeoutKey || member == &Settings::ShotClockResetKey ||
+           member == &Settings::ShotClockShortKey || member == &Settings::ShotClockHoldKey ||
+           member == &Settings::ShotClockBlankKey || member == &Settings::PossessionKey;
 }
 
 bool isSwitch(qint16 Settings::*member)
 {
-    return member == &Settings::CountDown;
+    return member == &Settings::CountDown || member == &Settings::ShotClockEnabled ||
+           member == &Settings::ShotClockLinked || member == &Settings::ShotClockStopGameAtZero;
 }
 
 bool isWebSwitch(qint16 Settings::*member)
@@ -196,6 +210,11 @@ void applyDefaultKeys(Settings &s)
     s.NewGameKey = SettingsDefaults::NewGameKey;
     s.HomeTimeoutKey = SettingsDefaults::HomeTimeoutKey;
     s.GuestTimeoutKey = SettingsDefaults::GuestTimeoutKey;
+    s.ShotClockResetKey = SettingsDefaults::ShotClockResetKey;
+    s.ShotClockShortKey = SettingsDefaults::ShotClockShortKey;
+    s.ShotClockHoldKey = SettingsDefaults::ShotClockHoldKey;
+    s.ShotClockBlankKey = SettingsDefaults::ShotClockBlankKey;
+    s.PossessionKey = SettingsDefaults::PossessionKey;
 }
 
 Settings defaultSettings()
@@ -223,6 +242,11 @@ Settings defaultSettings()
     s.Api = SettingsDefaults::Api;
     s.HallVenue = QStringLiteral("hall");
     s.HallCourt = QStringLiteral("1");
+    s.ShotClockEnabled = SettingsDefaults::ShotClockEnabled;
+    s.ShotClockLength = SettingsDefaults::ShotClockLength;
+    s.ShotClockShortLength = SettingsDefaults::ShotClockShortLength;
+    s.ShotClockLinked = SettingsDefaults::ShotClockLinked;
+    s.ShotClockStopGameAtZero = SettingsDefaults::ShotClockStopGameAtZero;
     return s;
 }
 

@@ -90,6 +90,24 @@ struct Settings
     QString HallUser;
     QString HallPassword;
     QString HallCaFile;
+    // The shot clock: off (0) or on (1); its full and short lengths in
+    // seconds (short 0: none); whether it runs only with the game clock (1)
+    // or by its own key (0); its horn (empty: the built-in tone); and whether
+    // the game clock stops when it runs out.
+    qint16 ShotClockEnabled = 0;
+    qint16 ShotClockLength = 24;
+    qint16 ShotClockShortLength = 14;
+    qint16 ShotClockLinked = 1;
+    QString ShotClockSound;
+    qint16 ShotClockStopGameAtZero = 0;
+    // Its keys: full and short reset, hold or release, dark, and the arrow.
+    // With their defaults here too: a record made without them stores keys
+    // that load back.
+    qint16 ShotClockResetKey = 120; // "x"
+    qint16 ShotClockShortKey = 118; // "v"
+    qint16 ShotClockHoldKey = 109;  // "m"
+    qint16 ShotClockBlankKey = 100; // "d"
+    qint16 PossessionKey = 97;      // "a"
 
     bool operator==(const Settings &) const = default;
 };
@@ -111,6 +129,11 @@ inline constexpr qint16 SkipBreakKey = 107;      // "k"
 inline constexpr qint16 NewGameKey = 103;        // "g"
 inline constexpr qint16 HomeTimeoutKey = 104;    // "h"
 inline constexpr qint16 GuestTimeoutKey = 106;   // "j"
+inline constexpr qint16 ShotClockResetKey = 120; // "x"
+inline constexpr qint16 ShotClockShortKey = 118; // "v"
+inline constexpr qint16 ShotClockHoldKey = 109;  // "m"
+inline constexpr qint16 ShotClockBlankKey = 100; // "d"
+inline constexpr qint16 PossessionKey = 97;      // "a"
 inline constexpr qint16 MaxPeriods = 99;
 inline constexpr qint16 MaxTimeouts = 5;
 inline constexpr qint16 ScoreDigits = 2;
@@ -121,6 +144,12 @@ inline constexpr qint16 OperatorHints = 0;
 inline constexpr qint16 WholeScoreEntry = 0;
 inline constexpr qint32 WebPort = 8080;
 inline constexpr qint16 Api = 0;
+inline constexpr qint16 ShotClockEnabled = 0;
+inline constexpr qint16 ShotClockLength = 24;
+inline constexpr qint16 ShotClockShortLength = 14;
+inline constexpr qint16 ShotClockLinked = 1;
+inline constexpr qint16 ShotClockStopGameAtZero = 0;
+inline constexpr qint16 MaxShotClockSeconds = 99;
 } // namespace SettingsDefaults
 
 // The longest captions the options accept; longer stored ones load cut to this.

@@ -23,6 +23,7 @@
 #include <QTabWidget>
 #include <QTcpServer>
 #include <QTemporaryDir>
+#include <QTemporaryFile>
 #include <QTimer>
 
 #include <csignal>
@@ -604,6 +605,36 @@ private slots:
         QVERIFY(!app.game().isRunning());
         board->runCommandKey('r');
         QCOMPARE(faceText(board->clockDigits()), QStringLiteral(" 0:05.0"));
+        TestEnvironment::clearStore();
+    }
+
+    void theShotClockSoundsItsOwnHornOnceAndTheGameRunsOn()
+    {
+        Settings shotClock = defaultSettings();
+        shotClock.ShotClockEnabled = 1;
+        shotClock.BuzzerFile = QCoreApplication::applicationFilePath(); // any existing file
+        QTemporaryFile horn;
+        QVERIFY(horn.open());
+        shotClock.ShotClockSound = horn.fileName();
+        QVERIFY(saveSettings(shotClock));
+        CorvellaApp app(fakes.services());
+        ScoreBoardWindow *board = openBoard(app);
+        board->runCommandKey('s');
+        for (int tenth = 0; tenth < 250; ++tenth) {
+            fakes.time.now += 100;
+            app.game().updateClock();
+        }
+        QVERIFY(app.game().isRunning());
+        int shotHorns = 0;
+        int gameHorns = 0;
+        // Devices of earlier tests are gone.
+        for (const QPointer<ScriptedSoundDevice> &device : std::as_const(fakes.devices)) {
+            for (const QString &file : device ? device->playedFiles : QStringList())
+                ++(file == shotClock.ShotClockSound ? shotHorns : gameHorns);
+        }
+        QCOMPARE(shotHorns, 1);
+        QCOMPARE(gameHorns, 0);
+        QCOMPARE(app.game().shotClockMs(), 0);
         TestEnvironment::clearStore();
     }
 };

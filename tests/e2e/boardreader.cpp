@@ -107,6 +107,13 @@ QString BoardReader::period() const
            digit(panel, 660, 40, 40, ScoreLit, 80);
 }
 
+QString BoardReader::shotClock() const
+{
+    const QRectF panel(7770, 300, 1560, 1440);
+    return QString(digit(panel, 20, 130, 40, ClockLit, 85)) +
+           digit(panel, 820, 130, 40, ClockLit, 85);
+}
+
 QString BoardReader::homeScore(int section) const
 {
     return score(600, section == 0 ? 2640 : 4560, section);

@@ -28,6 +28,8 @@ public:
     QString homeScore3() const;
     // The period's number in the board's corner, " 2"; blanks when not shown.
     QString period() const;
+    // The shot clock's two digits in the top right corner, blanks as spaces.
+    QString shotClock() const;
 
     // A point inside the score panel or clock digit, for clicking.
     QPoint scorePanelPoint(bool home, int section) const;

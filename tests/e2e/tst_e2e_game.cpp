@@ -283,6 +283,51 @@ private slots:
         desktop->key(QStringLiteral("alt+F4"));
         QVERIFY(corvella->waitForFinished(10000));
     }
+
+    // A shot clock of 10 s on a board counting up: it runs with the game
+    // clock, sounds its own horn once at zero, and the game clock runs on.
+    void theShotClockRunsWithTheGameClockAndSoundsItsHorn()
+    {
+        QFile settings(config.filePath(QStringLiteral("Corvella/Corvella.conf")));
+        QVERIFY(QDir().mkpath(config.filePath(QStringLiteral("Corvella"))));
+        QVERIFY(settings.open(QIODevice::WriteOnly | QIODevice::Append));
+        settings.write("\n[ClockSettings]\nCountDown=0\nPeriods=0\n"
+                       "[ShotClockSettings]\nEnabled=1\nLength=10\n");
+        settings.close();
+        QDir(config.filePath(QStringLiteral("state"))).removeRecursively();
+
+        startProgram();
+        openBoard();
+        QVERIFY(clockReads(QStringLiteral(" 0:00.0")));
+        QCOMPARE(board(QStringLiteral("shot-clock-ready")).shotClock(), QStringLiteral("10"));
+        const qsizetype start = sound ? desktop->recording().size() : 0;
+        desktop->key(QStringLiteral("s"));
+        QVERIFY(clockWithin(25, 35, 5000));
+        const QString after3s = board(QStringLiteral("shot-clock-3s")).shotClock();
+        QVERIFY2(after3s == u" 7" || after3s == u" 8", qPrintable(after3s));
+        // Under five seconds it shows tenths, the dot between its digits.
+        QVERIFY(clockWithin(70, 80, 6000));
+        const QString tenths = board(QStringLiteral("shot-clock-tenths")).shotClock();
+        QVERIFY2(tenths.toInt() >= 20 && tenths.toInt() <= 30, qPrintable(tenths));
+        QVERIFY(clockWithin(105, 120, 5000));
+        // Its 0 flashes a moment, then stays.
+        QVERIFY(QTest::qWaitFor(
+            [&] { return board(QStringLiteral("shot-clock-zero")).shotClock() == u" 0"; }, 3000));
+        QVERIFY(clockPasses(125)); // the game clock runs on
+        if (sound) {
+            QTest::qWait(800);
+            const auto bursts = soundBursts(desktop->recording().mid(start & ~qsizetype(3)));
+            QCOMPARE(bursts.size(), 1);
+            QVERIFY2(bursts.first().first > 9.5 && bursts.first().first < 10.8,
+                     qPrintable(QString::number(bursts.first().first)));
+        }
+        desktop->key(QStringLiteral("x")); // back to 10, running on with the game clock
+        QTest::qWait(1300);
+        const QString reset = board(QStringLiteral("shot-clock-reset")).shotClock();
+        QVERIFY2(reset == u" 9" || reset == u" 8", qPrintable(reset));
+        desktop->key(QStringLiteral("alt+F4"));
+        QVERIFY(corvella->waitForFinished(10000));
+    }
 };
 
 QTEST_GUILESS_MAIN(TestEndToEndGame)

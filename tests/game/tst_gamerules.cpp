@@ -29,6 +29,10 @@ class TestGameRules : public QObject
             return game.overtimeMs;
         if (key == u"TimeoutsPerHalf")
             return game.timeouts.allowed(0) + game.timeouts.allowed(1);
+        if (key == u"Length")
+            return rules.shotClock.lengthMs;
+        if (key == u"ShortLength")
+            return rules.shotClock.shortMs;
         return game.fouls.on ? 1 : 0;
     }
 
@@ -62,6 +66,12 @@ private slots:
         row("too many timeouts per half", "TimeoutsPerHalf", "2, 9", true, 0);
         row("fouls", "Section2Role", "fouls", false, 1);
         row("section 2 unknown", "Section2Role", "goals", true, 0);
+        row("shot clock", "Length", "30", false, 30'000);
+        row("shot clock of no time", "Length", "0", true, 24'000);
+        row("shot clock past two digits", "Length", "100", true, 24'000);
+        row("short shot clock", "ShortLength", "20", false, 20'000);
+        row("no short shot clock", "ShortLength", "0", false, 0);
+        row("short shot clock below none", "ShortLength", "-1", true, 14'000);
     }
     void unreadableValuesStandAsTheirDefault()
     {
@@ -72,8 +82,14 @@ private slots:
 
         QCOMPARE(ruleRefusal(key, text).isEmpty(), !refused);
         Settings settings = defaultSettings();
+        // Off, the shot clock's lengths are never read, so never told.
+        settings.ShotClockEnabled = 1;
         for (const SettingsEntry &entry : settingsEntries()) {
-            if (QLatin1StringView(entry.key) == key)
+            if (QLatin1StringView(entry.key) != key)
+                continue;
+            if (const auto *number = std::get_if<qint16 Settings::*>(&entry.member))
+                settings.**number = static_cast<qint16>(text.toInt());
+            else
                 settings.*std::get<QString Settings::*>(entry.member) = text;
         }
         QStringList problems;

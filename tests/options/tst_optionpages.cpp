@@ -6,6 +6,7 @@
 #include "options/keyboardpage.h"
 #include "options/networkpage.h"
 #include "options/optionsdialog.h"
+#include "options/shotclockpage.h"
 #include "options/textpage.h"
 #include "settings/appsettings.h"
 #include "tests/support/fakes.h"
@@ -80,6 +81,17 @@ class TestOptionPages : public QObject
         s.WebAddress = QStringLiteral("10.1.2.3");
         s.Api = 1;
         s.ApiToken = QStringLiteral("token-of-the-test");
+        s.ShotClockEnabled = 1;
+        s.ShotClockLength = 30;
+        s.ShotClockShortLength = 20;
+        s.ShotClockLinked = 0;
+        s.ShotClockStopGameAtZero = 1;
+        s.ShotClockSound = QStringLiteral("/sounds/shot.wav");
+        s.ShotClockResetKey = 'X';
+        s.ShotClockShortKey = 'V';
+        s.ShotClockHoldKey = 'M';
+        s.ShotClockBlankKey = 'D';
+        s.PossessionKey = 'A';
         return s;
     }
 
@@ -94,6 +106,8 @@ class TestOptionPages : public QObject
             return std::make_unique<TextPage>(services);
         if (name == u"game")
             return std::make_unique<GamePage>(services);
+        if (name == u"shot clock")
+            return std::make_unique<ShotClockPage>(services);
         return std::make_unique<NetworkPage>(services);
     }
 
@@ -232,6 +246,24 @@ private slots:
                                           {u"edtApiToken"_qs, u"token-of-the-test"_qs}}
                                  << QStringList{u"WebServer"_qs, u"WebPort"_qs, u"WebAddress"_qs,
                                                 u"Api"_qs, u"ApiToken"_qs};
+        QTest::newRow("shot clock") << QStringLiteral("shot clock")
+                                    << Shown{{u"chkShotClock"_qs, u"on"_qs},
+                                             {u"spnShotClockLength"_qs, u"30"_qs},
+                                             {u"spnShotClockShort"_qs, u"20"_qs},
+                                             {u"chkShotClockLinked"_qs, u"off"_qs},
+                                             {u"chkShotClockStopsGame"_qs, u"on"_qs},
+                                             {u"edtShotClockSound"_qs, u"/sounds/shot.wav"_qs},
+                                             {u"cmdShotClockResetK"_qs, u"X"_qs},
+                                             {u"cmdShotClockShortK"_qs, u"V"_qs},
+                                             {u"cmdShotClockHoldK"_qs, u"M"_qs},
+                                             {u"cmdShotClockBlankK"_qs, u"D"_qs},
+                                             {u"cmdPossessionK"_qs, u"A"_qs}}
+                                    << QStringList{u"Enabled"_qs,           u"Length"_qs,
+                                                   u"ShortLength"_qs,       u"Linked"_qs,
+                                                   u"StopGameAtZero"_qs,    u"ShotClockSound"_qs,
+                                                   u"ShotClockResetKey"_qs, u"ShotClockShortKey"_qs,
+                                                   u"ShotClockHoldKey"_qs,  u"ShotClockBlankKey"_qs,
+                                                   u"PossessionKey"_qs};
     }
 
     void eachPageShowsAndStoresItsOwnSettings()

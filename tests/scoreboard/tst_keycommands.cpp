@@ -141,6 +141,48 @@ private slots:
         QVERIFY(board->game().isRunning());
     }
 
+    void shotClockKeysActOnlyWithTheShotClockOn_data()
+    {
+        QTest::addColumn<bool>("on");
+        QTest::addColumn<QString>("keys");
+        QTest::addColumn<QString>("expected");
+        // Off, the keys do what they did before: nothing on the board.
+        QTest::newRow("off") << false << "sxvmda"
+                             << "24000 stopped, arrow 0";
+        QTest::newRow("reset keeps it running") << true << "sx"
+                                                << "24000 running, arrow 0";
+        QTest::newRow("short reset") << true << "sv"
+                                     << "14000 running, arrow 0";
+        QTest::newRow("hold") << true << "sm"
+                              << "24000 stopped, arrow 0";
+        QTest::newRow("dark") << true << "sd"
+                              << "24000 dark, arrow 0";
+        QTest::newRow("the arrow home, then guest") << true << "aa"
+                                                    << "24000 stopped, arrow 2";
+    }
+
+    void shotClockKeysActOnlyWithTheShotClockOn()
+    {
+        QFETCH(bool, on);
+        QFETCH(QString, keys);
+        QFETCH(QString, expected);
+        ShotClockRules rules;
+        rules.enabled = on;
+        changeSettings([on](Settings &s) { s.ShotClockEnabled = on ? 1 : 0; });
+        board->game().setShotClockRules(rules);
+        const QWidget *focus = board->controls().homeTeamPanel;
+        board->controls().homeTeamPanel->setFocus();
+        for (const QChar key : keys)
+            QTest::keyClicks(const_cast<QWidget *>(focus), QString(key));
+        const GameModel &game = board->game();
+        const QString state = game.shotClock().dark      ? u"dark"_qs
+                              : game.shotClock().running ? u"running"_qs
+                                                         : u"stopped"_qs;
+        QCOMPARE(
+            u"%1 %2, arrow %3"_qs.arg(game.shotClockMs()).arg(state).arg(int(game.possession())),
+            expected);
+    }
+
     void clearAllLedsAsksAndBlanksEverything()
     {
         const auto &c = board->controls();

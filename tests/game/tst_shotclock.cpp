@@ -1,0 +1,252 @@
+#include "game/gamehistory.h"
+#include "game/gamemodel.h"
+#include "game/gamestatefile.h"
+#include "tests/support/fakes.h"
+#include "tests/support/testenv.h"
+
+#include <QSignalSpy>
+#include <QTemporaryDir>
+
+#include <memory>
+
+// The shot clock beside the game clock, played from a script of the
+// operator's keys on a clock the test moves.
+class TestShotClock : public QObject
+{
+    Q_OBJECT
+
+    ManualTimeSource time;
+    QTemporaryDir stateFolder;
+
+    // One game with its history, replaced whole when the script kills the program.
+    struct Game
+    {
+        std::unique_ptr<GameModel> model;
+        std::unique_ptr<GameHistory> history;
+        std::unique_ptr<QSignalSpy> horns;
+    };
+
+    // "up" or "down", "period30" (two periods of 30 s, a break of 60 s
+    // between), "unlinked", "stopAtZero", "off".
+    Game newGame(const QStringList &flags)
+    {
+        Game game;
+        game.model = std::make_unique<GameModel>(time);
+        game.history = std::make_unique<GameHistory>(*game.model);
+        GameStructure structure{flags.contains(u"period30"_qs) ? 2 : 0, {60'000}, 0};
+        structure.timeouts.perGame = 2;
+        game.model->setStructure(structure);
+        const qint64 periodMs = flags.contains(u"period30"_qs) ? 30'000 : 10 * 60'000;
+        game.model->setClockMode(flags.contains(u"down"_qs), periodMs);
+        ShotClockRules rules;
+        rules.enabled = !flags.contains(u"off"_qs);
+        rules.linked = !flags.contains(u"unlinked"_qs);
+        rules.stopGameAtZero = flags.contains(u"stopAtZero"_qs);
+        game.model->setShotClockRules(rules);
+        game.horns = std::make_unique<QSignalSpy>(game.model.get(), &GameModel::shotClockExpired);
+        return game;
+    }
+
+    void advance(GameModel &game, qint64 ms)
+    {
+        for (qint64 done = 0; done < ms; done += 100) {
+            time.now += std::min<qint64>(100, ms - done);
+            game.updateClock();
+        }
+    }
+
+    // Saved as the program saves it, read back by a program started anew.
+    Game killAndResume(Game &game, const QStringList &flags)
+    {
+        GameStateFile file(stateFolder.path() + QStringLiteral("/state"));
+        if (!file.save(SavedGame::of(*game.model)))
+            qFatal("cannot save the game");
+        game = {};
+        Game resumed = newGame(flags);
+        const std::optional<SavedGame> saved = file.load();
+        if (!saved)
+            qFatal("cannot read the saved game back");
+        resumed.model->restore(saved->toState());
+        return resumed;
+    }
+
+    void play(Game &game, const QString &key)
+    {
+        using Action = GameHistory::Action;
+        GameHistory &history = *game.history;
+        const auto act = [&](Action kind, void (GameModel::*step)()) {
+            history.perform(kind, key, [step](GameModel &g) { (g.*step)(); });
+        };
+        if (key == u"s")
+            act(Action::ClockStartStop, &GameModel::startStop);
+        else if (key == u"x")
+            act(Action::ShotClockReset, &GameModel::resetShotClock);
+        else if (key == u"v")
+            act(Action::ShotClockShort, &GameModel::resetShotClockShort);
+        else if (key == u"m")
+            act(Action::ShotClockHold, &GameModel::holdOrReleaseShotClock);
+        else if (key == u"d")
+            act(Action::ShotClockBlank, &GameModel::blankShotClock);
+        else if (key == u"a")
+            act(Action::Possession, &GameModel::switchPossession);
+        else if (key == u"t")
+            history.perform(Action::Timeout, key,
+                            [](GameModel &g) { g.takeTimeout(GameModel::Home); });
+        else if (key == u"u")
+            history.undo();
+        else if (key.startsWith(u'+'))
+            advance(*game.model, key.mid(1).toLongLong());
+        else
+            qFatal("unknown step %s", qPrintable(key));
+    }
+
+    static QString describe(const GameModel &game, int horns)
+    {
+        const ShotClockState &shot = game.shotClock();
+        const QString face = shot.dark      ? u"dark"_qs
+                             : shot.held    ? QString::number(game.shotClockMs()) + u" held"_qs
+                             : shot.running ? QString::number(game.shotClockMs()) + u" running"_qs
+                                            : QString::number(game.shotClockMs()) + u" stopped"_qs;
+        const QString arrow = game.possession() == Possession::Home    ? u"home"_qs
+                              : game.possession() == Possession::Guest ? u"guest"_qs
+                                                                       : u"none"_qs;
+        return u"%1, game %2, horns %3, arrow %4"_qs.arg(
+            face, game.isRunning() ? u"running"_qs : u"stopped"_qs, QString::number(horns), arrow);
+    }
+
+private slots:
+    void theShotClockFollowsTheGame_data()
+    {
+        QTest::addColumn<QString>("flags");
+        QTest::addColumn<QString>("script");
+        QTest::addColumn<QString>("expected");
+
+        QTest::newRow("the game clock starts it")
+            << "up"
+            << "s +3000"
+            << "21000 running, game running, horns 0, arrow none";
+        QTest::newRow("the game clock stops it")
+            << "up"
+            << "s +3000 s +5000"
+            << "21000 stopped, game stopped, horns 0, arrow none";
+        QTest::newRow("a reset while the game clock runs keeps it running")
+            << "up"
+            << "s +5000 x +1000"
+            << "23000 running, game running, horns 0, arrow none";
+        QTest::newRow("a reset while the game clock stands waits for it")
+            << "up"
+            << "s +5000 s x +1000"
+            << "24000 stopped, game stopped, horns 0, arrow none";
+        QTest::newRow("a short reset") << "up"
+                                       << "s +1000 v +2000"
+                                       << "12000 running, game running, horns 0, arrow none";
+        QTest::newRow("a timeout stops it") << "up"
+                                            << "s +3000 t +5000"
+                                            << "21000 stopped, game stopped, horns 0, arrow none";
+        QTest::newRow("the end of the timeout lets the game clock start it again")
+            << "up"
+            << "s +3000 t +60000 s +1000"
+            << "20000 running, game running, horns 0, arrow none";
+        QTest::newRow("a break (its clock running) stops it, a reset in it waits")
+            << "down period30"
+            << "s +6000 x +24000 x +5000"
+            << "24000 stopped, game running, horns 0, arrow none";
+        QTest::newRow("the period's last seconds darken it, counting down")
+            << "down period30"
+            << "s +10000 x +1000"
+            << "dark, game running, horns 0, arrow none";
+        QTest::newRow("the period's last seconds darken it, counting up")
+            << "up period30"
+            << "s +10000 x +1000"
+            << "dark, game running, horns 0, arrow none";
+        QTest::newRow("a held clock stands still while the game runs")
+            << "up"
+            << "s +2000 m +3000"
+            << "22000 held, game running, horns 0, arrow none";
+        QTest::newRow("released, it runs with the game again")
+            << "up"
+            << "s +2000 m +3000 m +1000"
+            << "21000 running, game running, horns 0, arrow none";
+        QTest::newRow("blanked, it stays dark until the next reset")
+            << "up"
+            << "s d +2000"
+            << "dark, game running, horns 0, arrow none";
+        QTest::newRow("the next reset brings it back")
+            << "up"
+            << "s d +2000 x +1000"
+            << "23000 running, game running, horns 0, arrow none";
+        QTest::newRow("undoing a reset puts back its value less the time run since")
+            << "up"
+            << "s +5000 x +2000 u"
+            << "17000 running, game running, horns 0, arrow none";
+        QTest::newRow("undoing a short reset while stopped")
+            << "up"
+            << "s +5000 s v u"
+            << "19000 stopped, game stopped, horns 0, arrow none";
+        QTest::newRow("undoing a blank brings back the running clock")
+            << "up"
+            << "s +1000 d +2000 u"
+            << "23000 running, game running, horns 0, arrow none";
+        QTest::newRow("at zero one horn, and the game clock runs on")
+            << "up"
+            << "s +30000"
+            << "0 stopped, game running, horns 1, arrow none";
+        QTest::newRow("at zero the game clock stops when told to")
+            << "up stopAtZero"
+            << "s +30000"
+            << "0 stopped, game stopped, horns 1, arrow none";
+        QTest::newRow("undo after zero does not bring the horn back")
+            << "up"
+            << "s +30000 x +1000 u"
+            << "0 stopped, game running, horns 1, arrow none";
+        QTest::newRow("a resume after a kill restores it stopped")
+            << "up"
+            << "s +3000 m kill"
+            << "21000 held, game stopped, horns 0, arrow guest";
+        QTest::newRow("unlinked, its own key starts it alone")
+            << "up unlinked"
+            << "m +3000"
+            << "21000 running, game stopped, horns 0, arrow none";
+        QTest::newRow("unlinked, its own key stops it")
+            << "up unlinked"
+            << "s m +3000 m +1000"
+            << "21000 stopped, game running, horns 0, arrow none";
+        QTest::newRow("the arrow points home first, then switches")
+            << "up"
+            << "a a a"
+            << "24000 stopped, game stopped, horns 0, arrow home";
+        QTest::newRow("undoing the arrow points it back")
+            << "up"
+            << "a a u"
+            << "24000 stopped, game stopped, horns 0, arrow home";
+        QTest::newRow("off, no key touches it and the game runs as ever")
+            << "up off"
+            << "s x +3000 m v d a"
+            << "24000 stopped, game running, horns 0, arrow none";
+    }
+
+    void theShotClockFollowsTheGame()
+    {
+        QFETCH(QString, flags);
+        QFETCH(QString, script);
+        QFETCH(QString, expected);
+        const QStringList flagList = flags.split(u' ');
+        Game game = newGame(flagList);
+        int hornsBefore = 0;
+        for (const QString &key : script.split(u' ')) {
+            if (key == u"kill") {
+                hornsBefore += int(game.horns->count());
+                // The arrow too is kept: pointed before the kill.
+                play(game, u"a"_qs);
+                play(game, u"a"_qs);
+                game = killAndResume(game, flagList);
+            } else {
+                play(game, key);
+            }
+        }
+        QCOMPARE(describe(*game.model, hornsBefore + int(game.horns->count())), expected);
+    }
+};
+
+CORVELLA_TEST_MAIN(TestShotClock)
+#include "tst_shotclock.moc"
