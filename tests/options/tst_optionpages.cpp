@@ -78,7 +78,7 @@ class TestOptionPages : public QObject
         s.Language = QStringLiteral("nl");
         s.WebServer = 1;
         s.WebPort = 8181;
-        s.WebAddress = QStringLiteral("10.1.2.3");
+        s.WebAddress = QStringLiteral("127.0.0.1");
         s.Api = 1;
         s.ApiToken = QStringLiteral("token-of-the-test");
         s.ShotClockEnabled = 1;
