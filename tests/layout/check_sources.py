@@ -47,7 +47,7 @@ for unit in sorted(graph):
         visit(unit, [unit])
 
 # The web server and the game run without a screen.
-for folder in ("web", "game", "hall", "settings", "base"):
+for folder in ("web", "game", "hall", "teams", "settings", "base"):
     for name in widget_users.get(folder, []):
         problems.append(f"{folder}/{name} uses Qt Widgets")
     cmake = (root / folder / "CMakeLists.txt").read_text(encoding="utf-8")

@@ -1,0 +1,168 @@
+// The team files a club keeps, as the library reads them: what is kept,
+// what is dropped and what is told; and when a name needs an outline.
+#include "teams/contrast.h"
+#include "teams/imagefile.h"
+#include "teams/teamlibrary.h"
+
+#include <QFile>
+#include <QImage>
+#include <QPainter>
+#include <QTemporaryDir>
+#include <QTest>
+
+using namespace Qt::StringLiterals;
+
+namespace {
+
+void writeFile(const QString &path, const QByteArray &bytes)
+{
+    QFile file(path);
+    QVERIFY(file.open(QIODevice::WriteOnly));
+    file.write(bytes);
+}
+
+void writePng(const QString &path, QSize size)
+{
+    QImage image(size, QImage::Format_RGB32);
+    image.fill(Qt::red);
+    QVERIFY(image.save(path, "PNG"));
+}
+
+} // namespace
+
+class TestTeamLibrary : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void readTeam_data()
+    {
+        QTest::addColumn<QByteArray>("file");
+        QTest::addColumn<bool>("read");
+        QTest::addColumn<QString>("color");
+        QTest::addColumn<QString>("logo");
+        QTest::addColumn<int>("players");
+        QTest::addColumn<QString>("told");
+
+        const QByteArray good = "[Team]\nName=TSV Neustadt\nShort=TSV\nColor=#003399\n"
+                                "TextColor=#ffffff\nLogo=logo.png\n"
+                                "[Players]\n7=Anna Berg\n00=Jo Lind\n0=Kim Ek\n";
+        QTest::newRow("good") << good << true << "#003399"
+                              << "logo.png" << 3 << "";
+        QTest::newRow("no name") << QByteArray("[Team]\nShort=X\n") << false << ""
+                                 << "" << 0 << "no [Team] Name=";
+        QTest::newRow("only a name") << QByteArray("[Team]\nName=BC\n") << true << ""
+                                     << "" << 0 << "";
+        QTest::newRow("bad colour") << QByteArray("[Team]\nName=BC\nColor=blue\n") << true << ""
+                                    << "" << 0 << "Team/Color \"blue\" is not a colour";
+        QTest::newRow("missing logo")
+            << QByteArray("[Team]\nName=BC\nLogo=none.png\n") << true << ""
+            << "" << 0 << "no such file";
+        QTest::newRow("huge image") << QByteArray("[Team]\nName=BC\nLogo=huge.png\n") << true << ""
+                                    << "" << 0 << "4096 x 4096";
+        QTest::newRow("not an image")
+            << QByteArray("[Team]\nName=BC\nLogo=notes.png\n") << true << ""
+            << "" << 0 << "not a PNG, JPEG or SVG";
+        QTest::newRow("svg loading a file")
+            << QByteArray("[Team]\nName=BC\nLogo=outside.svg\n") << true << ""
+            << "" << 0 << "outside itself";
+        QTest::newRow("logo elsewhere")
+            << QByteArray("[Team]\nName=BC\nLogo=../logo.png\n") << true << ""
+            << "" << 0 << "in the teams folder";
+        QTest::newRow("bad numbers")
+            << QByteArray("[Team]\nName=BC\n[Players]\n100=A\n7=B\nx=C\n") << true << ""
+            << "" << 1 << "\"100\" is not a player's number";
+    }
+    void readTeam()
+    {
+        QFETCH(QByteArray, file);
+        QFETCH(bool, read);
+        QFETCH(QString, color);
+        QFETCH(QString, logo);
+        QFETCH(int, players);
+        QFETCH(QString, told);
+        QTemporaryDir folder;
+        writePng(folder.filePath(u"logo.png"_s), {64, 32});
+        writePng(folder.filePath(u"huge.png"_s), {4100, 8});
+        writeFile(folder.filePath(u"notes.png"_s), "these are notes, not a picture");
+        writeFile(folder.filePath(u"outside.svg"_s),
+                  "<svg xmlns='http://www.w3.org/2000/svg' "
+                  "xmlns:xlink='http://www.w3.org/1999/xlink' width='10' height='10'>"
+                  "<image xlink:href='/etc/hostname' width='10' height='10'/></svg>");
+        writeFile(folder.filePath(u"team.ini"_s), file);
+
+        QStringList problems;
+        const std::optional<Team> team =
+            TeamLibrary::read(folder.filePath(u"team.ini"_s), &problems);
+        QCOMPARE(team.has_value(), read);
+        QCOMPARE(problems.join(u'\n').contains(told), true);
+        QCOMPARE(problems.isEmpty(), told.isEmpty());
+        if (!team)
+            return;
+        QCOMPARE(team->color.isValid() ? team->color.name() : QString(), color);
+        QCOMPARE(team->logo, logo);
+        QCOMPARE(team->players.size(), players);
+    }
+
+    // What the options page writes reads back the same, and a renamed team
+    // leaves no file behind; a folder's broken file does not hide the others.
+    void writeAndLoad()
+    {
+        QTemporaryDir folder;
+        Team team{
+            u"BC Altstadt"_s,     u"BCA"_s, QColor(u"#ffcc00"_s),
+            QColor(u"#000000"_s), {},       {{u"00"_s, u"Jo Lind"_s}, {u"7"_s, u"Anna Berg"_s}}};
+        QCOMPARE(TeamLibrary::write(team, folder.path()), QString());
+        team.name = u"BC Altstadt 1912"_s;
+        QCOMPARE(TeamLibrary::write(team, folder.path(), u"BC Altstadt"_s), QString());
+        writeFile(folder.filePath(u"broken.ini"_s), "[Team]\nShort=X\n");
+        QStringList problems;
+        const QList<Team> teams = TeamLibrary::load(folder.path(), &problems);
+        QCOMPARE(teams.size(), 1);
+        QCOMPARE(teams.first(), team);
+        QCOMPARE(problems.size(), 1);
+        QVERIFY(TeamLibrary::find(teams, u"bc altstadt 1912"_s));
+        QVERIFY(!TeamLibrary::find(teams, u"BC Altstadt"_s));
+    }
+
+    void roster()
+    {
+        QTemporaryDir folder;
+        writeFile(folder.filePath(u"roster.csv"_s),
+                  "\xef\xbb\xbfnumber,name\n7,Anna Berg\n00,\"Lind, Jo\"\n7,Anna Berg-Ek\nab,X\n");
+        QStringList problems;
+        const QList<Player> players =
+            TeamLibrary::readRoster(folder.filePath(u"roster.csv"_s), &problems);
+        const QList<Player> expected{{u"00"_s, u"Lind, Jo"_s}, {u"7"_s, u"Anna Berg-Ek"_s}};
+        QCOMPARE(players, expected);
+        QCOMPARE(problems.size(), 1);
+    }
+
+    void contrast_data()
+    {
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<QString>("band");
+        QTest::addColumn<bool>("outline");
+        QTest::newRow("white on navy") << "#ffffff"
+                                       << "#003399" << false;
+        QTest::newRow("black on yellow") << "#000000"
+                                         << "#ffcc00" << false;
+        QTest::newRow("white on yellow") << "#ffffff"
+                                         << "#ffcc00" << true;
+        QTest::newRow("red on green") << "#ff0000"
+                                      << "#00aa00" << true;
+        QTest::newRow("same colour") << "#777777"
+                                     << "#777777" << true;
+    }
+    void contrast()
+    {
+        QFETCH(QString, text);
+        QFETCH(QString, band);
+        QFETCH(bool, outline);
+        QCOMPARE(needsOutline(QColor(text), QColor(band)), outline);
+        QCOMPARE(qRound(contrastRatio(Qt::black, Qt::white)), 21);
+    }
+};
+
+QTEST_MAIN(TestTeamLibrary)
+#include "tst_teamlibrary.moc"
