@@ -663,6 +663,41 @@ Die Tasten beschreibt corvella(1).</translation>
     </message>
 </context>
 <context>
+    <name>ImageFile</name>
+    <message>
+        <source>there is no such file</source>
+        <translation>die Datei gibt es nicht</translation>
+    </message>
+    <message>
+        <source>it is larger than 8 MB</source>
+        <translation>sie ist größer als 8 MB</translation>
+    </message>
+    <message>
+        <source>it is not a PNG, JPEG or SVG image</source>
+        <translation>sie ist kein PNG-, JPEG- oder SVG-Bild</translation>
+    </message>
+    <message>
+        <source>it is larger than 4096 x 4096 pixels</source>
+        <translation>sie ist größer als 4096 x 4096 Pixel</translation>
+    </message>
+    <message>
+        <source>it cannot be read</source>
+        <translation>sie kann nicht gelesen werden</translation>
+    </message>
+    <message>
+        <source>the SVG declares entities</source>
+        <translation>das SVG deklariert Entitäten</translation>
+    </message>
+    <message>
+        <source>the SVG refers to a file outside itself</source>
+        <translation>das SVG verweist auf eine Datei außerhalb seiner selbst</translation>
+    </message>
+    <message>
+        <source>it is not a readable SVG file</source>
+        <translation>sie ist keine lesbare SVG-Datei</translation>
+    </message>
+</context>
+<context>
     <name>Instructions</name>
     <message>
         <source> - To start or stop the clock press &apos;%1&apos;.</source>
@@ -1607,6 +1642,188 @@ Die Tasten beschreibt corvella(1).</translation>
     <message>
         <source>&amp;Options</source>
         <translation>&amp;Optionen</translation>
+    </message>
+</context>
+<context>
+    <name>TeamLibrary</name>
+    <message>
+        <source>%1: not a small regular file</source>
+        <translation>%1: keine kleine gewöhnliche Datei</translation>
+    </message>
+    <message>
+        <source>%1: a line cannot be read</source>
+        <translation>%1: eine Zeile kann nicht gelesen werden</translation>
+    </message>
+    <message>
+        <source>%1: it has no [Team] Name=</source>
+        <translation>%1: sie hat kein [Team] Name=</translation>
+    </message>
+    <message>
+        <source>%1: the short name &quot;%2&quot; is cut to %3 characters</source>
+        <translation>%1: der Kurzname „%2“ wird auf %3 Zeichen gekürzt</translation>
+    </message>
+    <message>
+        <source>%1: another file already holds the team %2</source>
+        <translation>%1: eine andere Datei enthält das Team %2 schon</translation>
+    </message>
+    <message>
+        <source>A team needs a name.</source>
+        <translation>Ein Team braucht einen Namen.</translation>
+    </message>
+    <message>
+        <source>The folder %1 cannot be made.</source>
+        <translation>Der Ordner %1 kann nicht angelegt werden.</translation>
+    </message>
+    <message>
+        <source>The team cannot be written to %1.</source>
+        <translation>Das Team kann nicht nach %1 geschrieben werden.</translation>
+    </message>
+    <message>
+        <source>The logo cannot be used: %1.</source>
+        <translation>Das Logo kann nicht verwendet werden: %1.</translation>
+    </message>
+    <message>
+        <source>The logo cannot be read.</source>
+        <translation>Das Logo kann nicht gelesen werden.</translation>
+    </message>
+    <message>
+        <source>The logo cannot be written to %1.</source>
+        <translation>Das Logo kann nicht nach %1 geschrieben werden.</translation>
+    </message>
+    <message>
+        <source>The roster %1 cannot be read.</source>
+        <translation>Die Spielerliste %1 kann nicht gelesen werden.</translation>
+    </message>
+    <message>
+        <source>Line %1: &quot;%2&quot; is not a player&apos;s number</source>
+        <translation>Zeile %1: „%2“ ist keine Spielernummer</translation>
+    </message>
+    <message>
+        <source>%1: %2 &quot;%3&quot; is not a colour written #rrggbb; the team is shown without it</source>
+        <translation>%1: %2 „%3“ ist keine als #rrggbb geschriebene Farbe; das Team wird ohne sie gezeigt</translation>
+    </message>
+    <message>
+        <source>%1: the logo must be a file in the teams folder, not &quot;%2&quot;</source>
+        <translation>%1: das Logo muss eine Datei im Team-Ordner sein, nicht „%2“</translation>
+    </message>
+    <message>
+        <source>%1: the logo %2 cannot be shown: %3</source>
+        <translation>%1: das Logo %2 kann nicht gezeigt werden: %3</translation>
+    </message>
+    <message>
+        <source>%1: &quot;%2&quot; is not a player&apos;s number (0 to 99, or 00)</source>
+        <translation>%1: „%2“ ist keine Spielernummer (0 bis 99 oder 00)</translation>
+    </message>
+</context>
+<context>
+    <name>TeamsPage</name>
+    <message>
+        <source>Number</source>
+        <translation>Nummer</translation>
+    </message>
+    <message>
+        <source>Name</source>
+        <translation>Name</translation>
+    </message>
+    <message>
+        <source>Add</source>
+        <translation>Hinzufügen</translation>
+    </message>
+    <message>
+        <source>Remove</source>
+        <translation>Entfernen</translation>
+    </message>
+    <message>
+        <source>Text:</source>
+        <translation>Schrift:</translation>
+    </message>
+    <message>
+        <source>Choose...</source>
+        <translation>Wählen...</translation>
+    </message>
+    <message>
+        <source>None</source>
+        <translation>Keins</translation>
+    </message>
+    <message>
+        <source>Add player</source>
+        <translation>Spieler hinzufügen</translation>
+    </message>
+    <message>
+        <source>Remove player</source>
+        <translation>Spieler entfernen</translation>
+    </message>
+    <message>
+        <source>Import CSV...</source>
+        <translation>CSV importieren...</translation>
+    </message>
+    <message>
+        <source>Name:</source>
+        <translation>Name:</translation>
+    </message>
+    <message>
+        <source>Short name:</source>
+        <translation>Kurzname:</translation>
+    </message>
+    <message>
+        <source>Colour:</source>
+        <translation>Farbe:</translation>
+    </message>
+    <message>
+        <source>Logo:</source>
+        <translation>Logo:</translation>
+    </message>
+    <message>
+        <source>Players:</source>
+        <translation>Spieler:</translation>
+    </message>
+    <message>
+        <source>Teams</source>
+        <translation>Teams</translation>
+    </message>
+    <message>
+        <source>New team</source>
+        <translation>Neues Team</translation>
+    </message>
+    <message>
+        <source>Images (*.png *.jpg *.jpeg *.svg)</source>
+        <translation>Bilder (*.png *.jpg *.jpeg *.svg)</translation>
+    </message>
+    <message>
+        <source>This logo cannot be used: %1.</source>
+        <translation>Dieses Logo kann nicht verwendet werden: %1.</translation>
+    </message>
+    <message>
+        <source>Rosters (*.csv *.txt)</source>
+        <translation>Spielerlisten (*.csv *.txt)</translation>
+    </message>
+    <message>
+        <source>Board&apos;s</source>
+        <translation>Wie Tafel</translation>
+    </message>
+    <message>
+        <source>No logo</source>
+        <translation>Kein Logo</translation>
+    </message>
+    <message>
+        <source>Every team needs a name.</source>
+        <translation>Jedes Team braucht einen Namen.</translation>
+    </message>
+    <message>
+        <source>There are two teams named %1.</source>
+        <translation>Es gibt zwei Teams namens %1.</translation>
+    </message>
+    <message>
+        <source>%1: &quot;%2&quot; is not a player&apos;s number (0 to 99, or 00).</source>
+        <translation>%1: „%2“ ist keine Spielernummer (0 bis 99 oder 00).</translation>
+    </message>
+    <message>
+        <source>%1: two players have the number %2.</source>
+        <translation>%1: zwei Spieler haben die Nummer %2.</translation>
+    </message>
+    <message>
+        <source>%1 could not be removed.</source>
+        <translation>%1 konnte nicht entfernt werden.</translation>
     </message>
 </context>
 <context>

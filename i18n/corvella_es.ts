@@ -663,6 +663,41 @@ Las teclas están en corvella(1).</translation>
     </message>
 </context>
 <context>
+    <name>ImageFile</name>
+    <message>
+        <source>there is no such file</source>
+        <translation>no existe tal archivo</translation>
+    </message>
+    <message>
+        <source>it is larger than 8 MB</source>
+        <translation>ocupa más de 8 MB</translation>
+    </message>
+    <message>
+        <source>it is not a PNG, JPEG or SVG image</source>
+        <translation>no es una imagen PNG, JPEG ni SVG</translation>
+    </message>
+    <message>
+        <source>it is larger than 4096 x 4096 pixels</source>
+        <translation>es mayor de 4096 x 4096 píxeles</translation>
+    </message>
+    <message>
+        <source>it cannot be read</source>
+        <translation>no se puede leer</translation>
+    </message>
+    <message>
+        <source>the SVG declares entities</source>
+        <translation>el SVG declara entidades</translation>
+    </message>
+    <message>
+        <source>the SVG refers to a file outside itself</source>
+        <translation>el SVG remite a un archivo fuera de sí mismo</translation>
+    </message>
+    <message>
+        <source>it is not a readable SVG file</source>
+        <translation>no es un archivo SVG legible</translation>
+    </message>
+</context>
+<context>
     <name>Instructions</name>
     <message>
         <source> - To start or stop the clock press &apos;%1&apos;.</source>
@@ -1607,6 +1642,188 @@ Las teclas están en corvella(1).</translation>
     <message>
         <source>&amp;Options</source>
         <translation>&amp;Opciones</translation>
+    </message>
+</context>
+<context>
+    <name>TeamLibrary</name>
+    <message>
+        <source>%1: not a small regular file</source>
+        <translation>%1: no es un archivo normal pequeño</translation>
+    </message>
+    <message>
+        <source>%1: a line cannot be read</source>
+        <translation>%1: no se puede leer una línea</translation>
+    </message>
+    <message>
+        <source>%1: it has no [Team] Name=</source>
+        <translation>%1: no tiene [Team] Name=</translation>
+    </message>
+    <message>
+        <source>%1: the short name &quot;%2&quot; is cut to %3 characters</source>
+        <translation>%1: el nombre corto «%2» se corta a %3 caracteres</translation>
+    </message>
+    <message>
+        <source>%1: another file already holds the team %2</source>
+        <translation>%1: otro archivo ya contiene el equipo %2</translation>
+    </message>
+    <message>
+        <source>A team needs a name.</source>
+        <translation>Un equipo necesita un nombre.</translation>
+    </message>
+    <message>
+        <source>The folder %1 cannot be made.</source>
+        <translation>No se puede crear la carpeta %1.</translation>
+    </message>
+    <message>
+        <source>The team cannot be written to %1.</source>
+        <translation>No se puede escribir el equipo en %1.</translation>
+    </message>
+    <message>
+        <source>The logo cannot be used: %1.</source>
+        <translation>No se puede usar el logotipo: %1.</translation>
+    </message>
+    <message>
+        <source>The logo cannot be read.</source>
+        <translation>No se puede leer el logotipo.</translation>
+    </message>
+    <message>
+        <source>The logo cannot be written to %1.</source>
+        <translation>No se puede escribir el logotipo en %1.</translation>
+    </message>
+    <message>
+        <source>The roster %1 cannot be read.</source>
+        <translation>No se puede leer la plantilla %1.</translation>
+    </message>
+    <message>
+        <source>Line %1: &quot;%2&quot; is not a player&apos;s number</source>
+        <translation>Línea %1: «%2» no es un número de jugador</translation>
+    </message>
+    <message>
+        <source>%1: %2 &quot;%3&quot; is not a colour written #rrggbb; the team is shown without it</source>
+        <translation>%1: %2 «%3» no es un color escrito #rrggbb; el equipo se muestra sin él</translation>
+    </message>
+    <message>
+        <source>%1: the logo must be a file in the teams folder, not &quot;%2&quot;</source>
+        <translation>%1: el logotipo debe ser un archivo de la carpeta de equipos, no «%2»</translation>
+    </message>
+    <message>
+        <source>%1: the logo %2 cannot be shown: %3</source>
+        <translation>%1: no se puede mostrar el logotipo %2: %3</translation>
+    </message>
+    <message>
+        <source>%1: &quot;%2&quot; is not a player&apos;s number (0 to 99, or 00)</source>
+        <translation>%1: «%2» no es un número de jugador (0 a 99, o 00)</translation>
+    </message>
+</context>
+<context>
+    <name>TeamsPage</name>
+    <message>
+        <source>Number</source>
+        <translation>Número</translation>
+    </message>
+    <message>
+        <source>Name</source>
+        <translation>Nombre</translation>
+    </message>
+    <message>
+        <source>Add</source>
+        <translation>Añadir</translation>
+    </message>
+    <message>
+        <source>Remove</source>
+        <translation>Quitar</translation>
+    </message>
+    <message>
+        <source>Text:</source>
+        <translation>Texto:</translation>
+    </message>
+    <message>
+        <source>Choose...</source>
+        <translation>Elegir...</translation>
+    </message>
+    <message>
+        <source>None</source>
+        <translation>Ninguno</translation>
+    </message>
+    <message>
+        <source>Add player</source>
+        <translation>Añadir jugador</translation>
+    </message>
+    <message>
+        <source>Remove player</source>
+        <translation>Quitar jugador</translation>
+    </message>
+    <message>
+        <source>Import CSV...</source>
+        <translation>Importar CSV...</translation>
+    </message>
+    <message>
+        <source>Name:</source>
+        <translation>Nombre:</translation>
+    </message>
+    <message>
+        <source>Short name:</source>
+        <translation>Nombre corto:</translation>
+    </message>
+    <message>
+        <source>Colour:</source>
+        <translation>Color:</translation>
+    </message>
+    <message>
+        <source>Logo:</source>
+        <translation>Logotipo:</translation>
+    </message>
+    <message>
+        <source>Players:</source>
+        <translation>Jugadores:</translation>
+    </message>
+    <message>
+        <source>Teams</source>
+        <translation>Equipos</translation>
+    </message>
+    <message>
+        <source>New team</source>
+        <translation>Equipo nuevo</translation>
+    </message>
+    <message>
+        <source>Images (*.png *.jpg *.jpeg *.svg)</source>
+        <translation>Imágenes (*.png *.jpg *.jpeg *.svg)</translation>
+    </message>
+    <message>
+        <source>This logo cannot be used: %1.</source>
+        <translation>Este logotipo no se puede usar: %1.</translation>
+    </message>
+    <message>
+        <source>Rosters (*.csv *.txt)</source>
+        <translation>Plantillas (*.csv *.txt)</translation>
+    </message>
+    <message>
+        <source>Board&apos;s</source>
+        <translation>Del marcador</translation>
+    </message>
+    <message>
+        <source>No logo</source>
+        <translation>Sin logotipo</translation>
+    </message>
+    <message>
+        <source>Every team needs a name.</source>
+        <translation>Cada equipo necesita un nombre.</translation>
+    </message>
+    <message>
+        <source>There are two teams named %1.</source>
+        <translation>Hay dos equipos llamados %1.</translation>
+    </message>
+    <message>
+        <source>%1: &quot;%2&quot; is not a player&apos;s number (0 to 99, or 00).</source>
+        <translation>%1: «%2» no es un número de jugador (0 a 99, o 00).</translation>
+    </message>
+    <message>
+        <source>%1: two players have the number %2.</source>
+        <translation>%1: dos jugadores tienen el número %2.</translation>
+    </message>
+    <message>
+        <source>%1 could not be removed.</source>
+        <translation>No se pudo quitar %1.</translation>
     </message>
 </context>
 <context>

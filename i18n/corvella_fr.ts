@@ -663,6 +663,41 @@ Voir corvella(1) pour les touches.</translation>
     </message>
 </context>
 <context>
+    <name>ImageFile</name>
+    <message>
+        <source>there is no such file</source>
+        <translation>ce fichier n’existe pas</translation>
+    </message>
+    <message>
+        <source>it is larger than 8 MB</source>
+        <translation>il dépasse 8 Mo</translation>
+    </message>
+    <message>
+        <source>it is not a PNG, JPEG or SVG image</source>
+        <translation>ce n’est pas une image PNG, JPEG ou SVG</translation>
+    </message>
+    <message>
+        <source>it is larger than 4096 x 4096 pixels</source>
+        <translation>elle dépasse 4096 x 4096 pixels</translation>
+    </message>
+    <message>
+        <source>it cannot be read</source>
+        <translation>il ne peut pas être lu</translation>
+    </message>
+    <message>
+        <source>the SVG declares entities</source>
+        <translation>le SVG déclare des entités</translation>
+    </message>
+    <message>
+        <source>the SVG refers to a file outside itself</source>
+        <translation>le SVG renvoie à un fichier hors de lui-même</translation>
+    </message>
+    <message>
+        <source>it is not a readable SVG file</source>
+        <translation>ce n’est pas un fichier SVG lisible</translation>
+    </message>
+</context>
+<context>
     <name>Instructions</name>
     <message>
         <source> - To start or stop the clock press &apos;%1&apos;.</source>
@@ -1607,6 +1642,188 @@ Voir corvella(1) pour les touches.</translation>
     <message>
         <source>&amp;Options</source>
         <translation>&amp;Options</translation>
+    </message>
+</context>
+<context>
+    <name>TeamLibrary</name>
+    <message>
+        <source>%1: not a small regular file</source>
+        <translation>%1 : pas un petit fichier ordinaire</translation>
+    </message>
+    <message>
+        <source>%1: a line cannot be read</source>
+        <translation>%1 : une ligne ne peut pas être lue</translation>
+    </message>
+    <message>
+        <source>%1: it has no [Team] Name=</source>
+        <translation>%1 : il n’a pas de [Team] Name=</translation>
+    </message>
+    <message>
+        <source>%1: the short name &quot;%2&quot; is cut to %3 characters</source>
+        <translation>%1 : le nom court « %2 » est coupé à %3 caractères</translation>
+    </message>
+    <message>
+        <source>%1: another file already holds the team %2</source>
+        <translation>%1 : un autre fichier contient déjà l’équipe %2</translation>
+    </message>
+    <message>
+        <source>A team needs a name.</source>
+        <translation>Une équipe a besoin d’un nom.</translation>
+    </message>
+    <message>
+        <source>The folder %1 cannot be made.</source>
+        <translation>Le dossier %1 ne peut pas être créé.</translation>
+    </message>
+    <message>
+        <source>The team cannot be written to %1.</source>
+        <translation>L’équipe ne peut pas être écrite dans %1.</translation>
+    </message>
+    <message>
+        <source>The logo cannot be used: %1.</source>
+        <translation>Le logo ne peut pas être utilisé : %1.</translation>
+    </message>
+    <message>
+        <source>The logo cannot be read.</source>
+        <translation>Le logo ne peut pas être lu.</translation>
+    </message>
+    <message>
+        <source>The logo cannot be written to %1.</source>
+        <translation>Le logo ne peut pas être écrit dans %1.</translation>
+    </message>
+    <message>
+        <source>The roster %1 cannot be read.</source>
+        <translation>L’effectif %1 ne peut pas être lu.</translation>
+    </message>
+    <message>
+        <source>Line %1: &quot;%2&quot; is not a player&apos;s number</source>
+        <translation>Ligne %1 : « %2 » n’est pas un numéro de joueur</translation>
+    </message>
+    <message>
+        <source>%1: %2 &quot;%3&quot; is not a colour written #rrggbb; the team is shown without it</source>
+        <translation>%1 : %2 « %3 » n’est pas une couleur écrite #rrggbb ; l’équipe est montrée sans elle</translation>
+    </message>
+    <message>
+        <source>%1: the logo must be a file in the teams folder, not &quot;%2&quot;</source>
+        <translation>%1 : le logo doit être un fichier du dossier des équipes, pas « %2 »</translation>
+    </message>
+    <message>
+        <source>%1: the logo %2 cannot be shown: %3</source>
+        <translation>%1 : le logo %2 ne peut pas être affiché : %3</translation>
+    </message>
+    <message>
+        <source>%1: &quot;%2&quot; is not a player&apos;s number (0 to 99, or 00)</source>
+        <translation>%1 : « %2 » n’est pas un numéro de joueur (0 à 99, ou 00)</translation>
+    </message>
+</context>
+<context>
+    <name>TeamsPage</name>
+    <message>
+        <source>Number</source>
+        <translation>Numéro</translation>
+    </message>
+    <message>
+        <source>Name</source>
+        <translation>Nom</translation>
+    </message>
+    <message>
+        <source>Add</source>
+        <translation>Ajouter</translation>
+    </message>
+    <message>
+        <source>Remove</source>
+        <translation>Retirer</translation>
+    </message>
+    <message>
+        <source>Text:</source>
+        <translation>Texte :</translation>
+    </message>
+    <message>
+        <source>Choose...</source>
+        <translation>Choisir...</translation>
+    </message>
+    <message>
+        <source>None</source>
+        <translation>Aucun</translation>
+    </message>
+    <message>
+        <source>Add player</source>
+        <translation>Ajouter un joueur</translation>
+    </message>
+    <message>
+        <source>Remove player</source>
+        <translation>Retirer le joueur</translation>
+    </message>
+    <message>
+        <source>Import CSV...</source>
+        <translation>Importer un CSV...</translation>
+    </message>
+    <message>
+        <source>Name:</source>
+        <translation>Nom :</translation>
+    </message>
+    <message>
+        <source>Short name:</source>
+        <translation>Nom court :</translation>
+    </message>
+    <message>
+        <source>Colour:</source>
+        <translation>Couleur :</translation>
+    </message>
+    <message>
+        <source>Logo:</source>
+        <translation>Logo :</translation>
+    </message>
+    <message>
+        <source>Players:</source>
+        <translation>Joueurs :</translation>
+    </message>
+    <message>
+        <source>Teams</source>
+        <translation>Équipes</translation>
+    </message>
+    <message>
+        <source>New team</source>
+        <translation>Nouvelle équipe</translation>
+    </message>
+    <message>
+        <source>Images (*.png *.jpg *.jpeg *.svg)</source>
+        <translation>Images (*.png *.jpg *.jpeg *.svg)</translation>
+    </message>
+    <message>
+        <source>This logo cannot be used: %1.</source>
+        <translation>Ce logo ne peut pas être utilisé : %1.</translation>
+    </message>
+    <message>
+        <source>Rosters (*.csv *.txt)</source>
+        <translation>Effectifs (*.csv *.txt)</translation>
+    </message>
+    <message>
+        <source>Board&apos;s</source>
+        <translation>Du tableau</translation>
+    </message>
+    <message>
+        <source>No logo</source>
+        <translation>Pas de logo</translation>
+    </message>
+    <message>
+        <source>Every team needs a name.</source>
+        <translation>Chaque équipe a besoin d’un nom.</translation>
+    </message>
+    <message>
+        <source>There are two teams named %1.</source>
+        <translation>Il y a deux équipes nommées %1.</translation>
+    </message>
+    <message>
+        <source>%1: &quot;%2&quot; is not a player&apos;s number (0 to 99, or 00).</source>
+        <translation>%1 : « %2 » n’est pas un numéro de joueur (0 à 99, ou 00).</translation>
+    </message>
+    <message>
+        <source>%1: two players have the number %2.</source>
+        <translation>%1 : deux joueurs ont le numéro %2.</translation>
+    </message>
+    <message>
+        <source>%1 could not be removed.</source>
+        <translation>%1 n’a pas pu être retiré.</translation>
     </message>
 </context>
 <context>

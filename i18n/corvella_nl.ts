@@ -663,6 +663,41 @@ Zie corvella(1) voor de toetsen.</translation>
     </message>
 </context>
 <context>
+    <name>ImageFile</name>
+    <message>
+        <source>there is no such file</source>
+        <translation>dat bestand bestaat niet</translation>
+    </message>
+    <message>
+        <source>it is larger than 8 MB</source>
+        <translation>het is groter dan 8 MB</translation>
+    </message>
+    <message>
+        <source>it is not a PNG, JPEG or SVG image</source>
+        <translation>het is geen PNG-, JPEG- of SVG-afbeelding</translation>
+    </message>
+    <message>
+        <source>it is larger than 4096 x 4096 pixels</source>
+        <translation>het is groter dan 4096 x 4096 pixels</translation>
+    </message>
+    <message>
+        <source>it cannot be read</source>
+        <translation>het kan niet worden gelezen</translation>
+    </message>
+    <message>
+        <source>the SVG declares entities</source>
+        <translation>de SVG declareert entiteiten</translation>
+    </message>
+    <message>
+        <source>the SVG refers to a file outside itself</source>
+        <translation>de SVG verwijst naar een bestand buiten zichzelf</translation>
+    </message>
+    <message>
+        <source>it is not a readable SVG file</source>
+        <translation>het is geen leesbaar SVG-bestand</translation>
+    </message>
+</context>
+<context>
     <name>Instructions</name>
     <message>
         <source> - To start or stop the clock press &apos;%1&apos;.</source>
@@ -1607,6 +1642,188 @@ Zie corvella(1) voor de toetsen.</translation>
     <message>
         <source>&amp;Options</source>
         <translation>&amp;Opties</translation>
+    </message>
+</context>
+<context>
+    <name>TeamLibrary</name>
+    <message>
+        <source>%1: not a small regular file</source>
+        <translation>%1: geen klein gewoon bestand</translation>
+    </message>
+    <message>
+        <source>%1: a line cannot be read</source>
+        <translation>%1: een regel kan niet worden gelezen</translation>
+    </message>
+    <message>
+        <source>%1: it has no [Team] Name=</source>
+        <translation>%1: het heeft geen [Team] Name=</translation>
+    </message>
+    <message>
+        <source>%1: the short name &quot;%2&quot; is cut to %3 characters</source>
+        <translation>%1: de korte naam ‘%2’ wordt ingekort tot %3 tekens</translation>
+    </message>
+    <message>
+        <source>%1: another file already holds the team %2</source>
+        <translation>%1: een ander bestand bevat het team %2 al</translation>
+    </message>
+    <message>
+        <source>A team needs a name.</source>
+        <translation>Een team heeft een naam nodig.</translation>
+    </message>
+    <message>
+        <source>The folder %1 cannot be made.</source>
+        <translation>De map %1 kan niet worden gemaakt.</translation>
+    </message>
+    <message>
+        <source>The team cannot be written to %1.</source>
+        <translation>Het team kan niet naar %1 worden geschreven.</translation>
+    </message>
+    <message>
+        <source>The logo cannot be used: %1.</source>
+        <translation>Het logo kan niet worden gebruikt: %1.</translation>
+    </message>
+    <message>
+        <source>The logo cannot be read.</source>
+        <translation>Het logo kan niet worden gelezen.</translation>
+    </message>
+    <message>
+        <source>The logo cannot be written to %1.</source>
+        <translation>Het logo kan niet naar %1 worden geschreven.</translation>
+    </message>
+    <message>
+        <source>The roster %1 cannot be read.</source>
+        <translation>De spelerslijst %1 kan niet worden gelezen.</translation>
+    </message>
+    <message>
+        <source>Line %1: &quot;%2&quot; is not a player&apos;s number</source>
+        <translation>Regel %1: ‘%2’ is geen rugnummer</translation>
+    </message>
+    <message>
+        <source>%1: %2 &quot;%3&quot; is not a colour written #rrggbb; the team is shown without it</source>
+        <translation>%1: %2 ‘%3’ is geen kleur in de vorm #rrggbb; het team wordt zonder getoond</translation>
+    </message>
+    <message>
+        <source>%1: the logo must be a file in the teams folder, not &quot;%2&quot;</source>
+        <translation>%1: het logo moet een bestand in de teammap zijn, niet ‘%2’</translation>
+    </message>
+    <message>
+        <source>%1: the logo %2 cannot be shown: %3</source>
+        <translation>%1: het logo %2 kan niet worden getoond: %3</translation>
+    </message>
+    <message>
+        <source>%1: &quot;%2&quot; is not a player&apos;s number (0 to 99, or 00)</source>
+        <translation>%1: ‘%2’ is geen rugnummer (0 tot 99, of 00)</translation>
+    </message>
+</context>
+<context>
+    <name>TeamsPage</name>
+    <message>
+        <source>Number</source>
+        <translation>Nummer</translation>
+    </message>
+    <message>
+        <source>Name</source>
+        <translation>Naam</translation>
+    </message>
+    <message>
+        <source>Add</source>
+        <translation>Toevoegen</translation>
+    </message>
+    <message>
+        <source>Remove</source>
+        <translation>Verwijderen</translation>
+    </message>
+    <message>
+        <source>Text:</source>
+        <translation>Tekst:</translation>
+    </message>
+    <message>
+        <source>Choose...</source>
+        <translation>Kiezen...</translation>
+    </message>
+    <message>
+        <source>None</source>
+        <translation>Geen</translation>
+    </message>
+    <message>
+        <source>Add player</source>
+        <translation>Speler toevoegen</translation>
+    </message>
+    <message>
+        <source>Remove player</source>
+        <translation>Speler verwijderen</translation>
+    </message>
+    <message>
+        <source>Import CSV...</source>
+        <translation>CSV importeren...</translation>
+    </message>
+    <message>
+        <source>Name:</source>
+        <translation>Naam:</translation>
+    </message>
+    <message>
+        <source>Short name:</source>
+        <translation>Korte naam:</translation>
+    </message>
+    <message>
+        <source>Colour:</source>
+        <translation>Kleur:</translation>
+    </message>
+    <message>
+        <source>Logo:</source>
+        <translation>Logo:</translation>
+    </message>
+    <message>
+        <source>Players:</source>
+        <translation>Spelers:</translation>
+    </message>
+    <message>
+        <source>Teams</source>
+        <translation>Teams</translation>
+    </message>
+    <message>
+        <source>New team</source>
+        <translation>Nieuw team</translation>
+    </message>
+    <message>
+        <source>Images (*.png *.jpg *.jpeg *.svg)</source>
+        <translation>Afbeeldingen (*.png *.jpg *.jpeg *.svg)</translation>
+    </message>
+    <message>
+        <source>This logo cannot be used: %1.</source>
+        <translation>Dit logo kan niet worden gebruikt: %1.</translation>
+    </message>
+    <message>
+        <source>Rosters (*.csv *.txt)</source>
+        <translation>Spelerslijsten (*.csv *.txt)</translation>
+    </message>
+    <message>
+        <source>Board&apos;s</source>
+        <translation>Van het bord</translation>
+    </message>
+    <message>
+        <source>No logo</source>
+        <translation>Geen logo</translation>
+    </message>
+    <message>
+        <source>Every team needs a name.</source>
+        <translation>Elk team heeft een naam nodig.</translation>
+    </message>
+    <message>
+        <source>There are two teams named %1.</source>
+        <translation>Er zijn twee teams met de naam %1.</translation>
+    </message>
+    <message>
+        <source>%1: &quot;%2&quot; is not a player&apos;s number (0 to 99, or 00).</source>
+        <translation>%1: ‘%2’ is geen rugnummer (0 tot 99, of 00).</translation>
+    </message>
+    <message>
+        <source>%1: two players have the number %2.</source>
+        <translation>%1: twee spelers hebben nummer %2.</translation>
+    </message>
+    <message>
+        <source>%1 could not be removed.</source>
+        <translation>%1 kon niet worden verwijderd.</translation>
     </message>
 </context>
 <context>

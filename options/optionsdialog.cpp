@@ -8,6 +8,7 @@
 #include "options/keyname.h"
 #include "options/networkpage.h"
 #include "options/shotclockpage.h"
+#include "options/teamspage.h"
 #include "options/textpage.h"
 #include "platform/dialogs.h"
 
@@ -31,7 +32,7 @@ template <typename Page> OptionsPage *makePage(const OptionsServices &services, 
 // is one more line here.
 constexpr OptionsPage *(*pageFactories[])(const OptionsServices &, QWidget *) = {
     makePage<KeyboardPage>, makePage<ColorPage>, makePage<TextPage>,      makePage<GamePage>,
-    makePage<NetworkPage>,  makePage<HallPage>,  makePage<ShotClockPage>,
+    makePage<NetworkPage>,  makePage<HallPage>,  makePage<ShotClockPage>, makePage<TeamsPage>,
 };
 
 // The room the original window left around the tabs and below the buttons.
@@ -186,6 +187,9 @@ void OptionsDialog::saveAndClose()
                                        tr("The settings could not be saved. They apply until "
                                           "Corvella is closed, but will be lost then."));
     }
+    for (OptionsPage *page : m_pages)
+        if (const QString problem = page->saveFiles(); !problem.isEmpty())
+            m_services.dialogs.showWarning(this, QStringLiteral("Corvella"), problem);
     accept();
 }
 

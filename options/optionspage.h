@@ -49,6 +49,9 @@ public:
     virtual void store(Settings &settings) const = 0;
     // No reason when the values can be saved.
     virtual Refusal refusal() const { return {}; }
+    // Writes what the page keeps in files of its own, once the options are
+    // saved; why something could not be written, or nothing.
+    virtual QString saveFiles() { return {}; }
 
 signals:
     // Asks the options to show `values` on every page: a choice on one page

@@ -8,11 +8,6 @@
 
 namespace {
 
-QString tr(const char *text)
-{
-    return QCoreApplication::translate("ImageFile", text);
-}
-
 bool isSvg(const QString &path)
 {
     const QString suffix = QFileInfo(path).suffix().toLower();
@@ -48,32 +43,35 @@ QString svgRefusal(const QString &path)
 {
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly))
-        return tr("it cannot be read");
+        return QCoreApplication::translate("ImageFile", "it cannot be read");
     QXmlStreamReader xml(&file);
     while (!xml.atEnd()) {
         switch (xml.readNext()) {
         case QXmlStreamReader::DTD:
             if (!xml.entityDeclarations().isEmpty())
-                return tr("the SVG declares entities");
+                return QCoreApplication::translate("ImageFile", "the SVG declares entities");
             break;
         case QXmlStreamReader::StartElement:
             for (const QXmlStreamAttribute &attribute : xml.attributes()) {
                 if (attribute.name() == u"href" && !isInside(attribute.value()))
-                    return tr("the SVG refers to a file outside itself");
+                    return QCoreApplication::translate("ImageFile",
+                                                       "the SVG refers to a file outside itself");
                 if (hasOutsideUrl(attribute.value()))
-                    return tr("the SVG refers to a file outside itself");
+                    return QCoreApplication::translate("ImageFile",
+                                                       "the SVG refers to a file outside itself");
             }
             break;
         case QXmlStreamReader::Characters:
             if (hasOutsideUrl(xml.text()))
-                return tr("the SVG refers to a file outside itself");
+                return QCoreApplication::translate("ImageFile",
+                                                   "the SVG refers to a file outside itself");
             break;
         default:
             break;
         }
     }
     if (xml.hasError())
-        return tr("it is not a readable SVG file");
+        return QCoreApplication::translate("ImageFile", "it is not a readable SVG file");
     return {};
 }
 
@@ -85,22 +83,22 @@ QString refusal(const QString &path)
 {
     const QFileInfo info(path);
     if (!info.isFile())
-        return tr("there is no such file");
+        return QCoreApplication::translate("ImageFile", "there is no such file");
     if (info.size() > MaxBytes)
-        return tr("it is larger than 8 MB");
+        return QCoreApplication::translate("ImageFile", "it is larger than 8 MB");
     if (isSvg(path)) {
         if (const QString why = svgRefusal(path); !why.isEmpty())
             return why;
     }
     QImageReader reader(path);
     if (!reader.canRead())
-        return tr("it is not a PNG, JPEG or SVG image");
+        return QCoreApplication::translate("ImageFile", "it is not a PNG, JPEG or SVG image");
     const QByteArray format = reader.format();
     if (format != "png" && format != "jpeg" && format != "svg" && format != "svgz")
-        return tr("it is not a PNG, JPEG or SVG image");
+        return QCoreApplication::translate("ImageFile", "it is not a PNG, JPEG or SVG image");
     const QSize size = reader.size();
     if (size.width() > MaxSide || size.height() > MaxSide)
-        return tr("it is larger than 4096 x 4096 pixels");
+        return QCoreApplication::translate("ImageFile", "it is larger than 4096 x 4096 pixels");
     return {};
 }
 

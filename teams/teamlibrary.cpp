@@ -19,11 +19,6 @@ namespace {
 
 constexpr qint64 MaxTeamFileBytes = 256 * 1024;
 
-QString tr(const char *text)
-{
-    return QCoreApplication::translate("TeamLibrary", text);
-}
-
 const QRegularExpression &colorPattern()
 {
     static const QRegularExpression pattern(u"^#[0-9a-fA-F]{6}$"_s);
@@ -38,8 +33,10 @@ QColor colorOf(const QSettings &file, const QString &key, const QString &fileNam
     if (text.isEmpty())
         return {};
     if (!colorPattern().match(text).hasMatch()) {
-        problems->append(tr("%1: %2 \"%3\" is not a colour written #rrggbb; the team is shown "
-                            "without it")
+        problems->append(QCoreApplication::translate(
+                             "TeamLibrary",
+                             "%1: %2 \"%3\" is not a colour written #rrggbb; the team is shown "
+                             "without it")
                              .arg(fileName, key, text));
         return {};
     }
@@ -55,11 +52,15 @@ QString logoOf(const QSettings &file, const QString &folder, const QString &file
     // Only a file beside the team's own: a name, not a path.
     if (logo.contains(u'/') || logo.contains(u'\\') || logo.startsWith(u'.')) {
         problems->append(
-            tr("%1: the logo must be a file in the teams folder, not \"%2\"").arg(fileName, logo));
+            QCoreApplication::translate(
+                "TeamLibrary", "%1: the logo must be a file in the teams folder, not \"%2\"")
+                .arg(fileName, logo));
         return {};
     }
     if (const QString why = ImageFile::refusal(folder + u'/' + logo); !why.isEmpty()) {
-        problems->append(tr("%1: the logo %2 cannot be shown: %3").arg(fileName, logo, why));
+        problems->append(
+            QCoreApplication::translate("TeamLibrary", "%1: the logo %2 cannot be shown: %3")
+                .arg(fileName, logo, why));
         return {};
     }
     return logo;
@@ -73,7 +74,9 @@ QList<Player> playersOf(QSettings &file, const QString &fileName, QStringList *p
         const QString name = file.value(number).toString().trimmed();
         if (!isPlayerNumber(number))
             problems->append(
-                tr("%1: \"%2\" is not a player's number (0 to 99, or 00)").arg(fileName, number));
+                QCoreApplication::translate("TeamLibrary",
+                                            "%1: \"%2\" is not a player's number (0 to 99, or 00)")
+                    .arg(fileName, number));
         else
             players.append({number, name});
     }
@@ -105,23 +108,27 @@ std::optional<Team> read(const QString &path, QStringList *problems)
     const QFileInfo info(path);
     const QString fileName = info.fileName();
     if (!info.isFile() || info.size() > MaxTeamFileBytes) {
-        problems->append(tr("%1: not a small regular file").arg(fileName));
+        problems->append(QCoreApplication::translate("TeamLibrary", "%1: not a small regular file")
+                             .arg(fileName));
         return std::nullopt;
     }
     QSettings file(path, QSettings::IniFormat);
     if (file.status() != QSettings::NoError) {
-        problems->append(tr("%1: a line cannot be read").arg(fileName));
+        problems->append(
+            QCoreApplication::translate("TeamLibrary", "%1: a line cannot be read").arg(fileName));
         return std::nullopt;
     }
     Team team;
     team.name = file.value(u"Team/Name"_s).toString().trimmed();
     if (team.name.isEmpty()) {
-        problems->append(tr("%1: it has no [Team] Name=").arg(fileName));
+        problems->append(
+            QCoreApplication::translate("TeamLibrary", "%1: it has no [Team] Name=").arg(fileName));
         return std::nullopt;
     }
     team.shortName = file.value(u"Team/Short"_s).toString().trimmed();
     if (team.shortName.size() > Team::MaxShortLength) {
-        problems->append(tr("%1: the short name \"%2\" is cut to %3 characters")
+        problems->append(QCoreApplication::translate(
+                             "TeamLibrary", "%1: the short name \"%2\" is cut to %3 characters")
                              .arg(fileName, team.shortName)
                              .arg(Team::MaxShortLength));
         team.shortName.truncate(Team::MaxShortLength);
@@ -144,7 +151,9 @@ QList<Team> load(const QString &folder, QStringList *problems)
         if (!team)
             continue;
         if (find(teams, team->name)) {
-            told->append(tr("%1: another file already holds the team %2").arg(name, team->name));
+            told->append(QCoreApplication::translate("TeamLibrary",
+                                                     "%1: another file already holds the team %2")
+                             .arg(name, team->name));
             continue;
         }
         teams.append(*team);
@@ -168,9 +177,10 @@ QString fileNameOf(const QString &teamName)
 QString write(const Team &team, const QString &folder, const QString &previousName)
 {
     if (team.name.trimmed().isEmpty())
-        return tr("A team needs a name.");
+        return QCoreApplication::translate("TeamLibrary", "A team needs a name.");
     if (!QDir().mkpath(folder))
-        return tr("The folder %1 cannot be made.").arg(folder);
+        return QCoreApplication::translate("TeamLibrary", "The folder %1 cannot be made.")
+            .arg(folder);
     const QString path = folder + u'/' + fileNameOf(team.name);
     {
         QFile::remove(path);
@@ -188,7 +198,8 @@ QString write(const Team &team, const QString &folder, const QString &previousNa
             file.setValue(u"Players/"_s + player.number, player.name);
         file.sync();
         if (file.status() != QSettings::NoError)
-            return tr("The team cannot be written to %1.").arg(path);
+            return QCoreApplication::translate("TeamLibrary", "The team cannot be written to %1.")
+                .arg(path);
     }
     if (!previousName.isEmpty() && fileNameOf(previousName) != fileNameOf(team.name))
         QFile::remove(folder + u'/' + fileNameOf(previousName));
@@ -203,12 +214,13 @@ bool remove(const QString &teamName, const QString &folder)
 QString copyLogo(const QString &source, const QString &folder, QString *problem)
 {
     if (const QString why = ImageFile::refusal(source); !why.isEmpty()) {
-        *problem = tr("The logo cannot be used: %1.").arg(why);
+        *problem =
+            QCoreApplication::translate("TeamLibrary", "The logo cannot be used: %1.").arg(why);
         return {};
     }
     QFile file(source);
     if (!file.open(QIODevice::ReadOnly)) {
-        *problem = tr("The logo cannot be read.");
+        *problem = QCoreApplication::translate("TeamLibrary", "The logo cannot be read.");
         return {};
     }
     const QByteArray bytes = file.readAll();
@@ -220,14 +232,16 @@ QString copyLogo(const QString &source, const QString &folder, QString *problem)
         u'.' + QFileInfo(source).suffix().toLower();
     const QString target = folder + u'/' + name;
     if (!QDir().mkpath(folder)) {
-        *problem = tr("The folder %1 cannot be made.").arg(folder);
+        *problem =
+            QCoreApplication::translate("TeamLibrary", "The folder %1 cannot be made.").arg(folder);
         return {};
     }
     if (QFileInfo::exists(target))
         return name;
     QFile out(target);
     if (!out.open(QIODevice::WriteOnly) || out.write(bytes) != bytes.size()) {
-        *problem = tr("The logo cannot be written to %1.").arg(target);
+        *problem = QCoreApplication::translate("TeamLibrary", "The logo cannot be written to %1.")
+                       .arg(target);
         return {};
     }
     return name;
@@ -238,7 +252,8 @@ QList<Player> readRoster(const QString &csvPath, QStringList *problems)
     QList<Player> players;
     QFile file(csvPath);
     if (!file.open(QIODevice::ReadOnly | QIODevice::Text) || file.size() > MaxTeamFileBytes) {
-        problems->append(tr("The roster %1 cannot be read.").arg(csvPath));
+        problems->append(QCoreApplication::translate("TeamLibrary", "The roster %1 cannot be read.")
+                             .arg(csvPath));
         return players;
     }
     int lineNumber = 0;
@@ -258,8 +273,10 @@ QList<Player> readRoster(const QString &csvPath, QStringList *problems)
         if (!isPlayerNumber(number)) {
             // A first line of titles is not a player.
             if (lineNumber > 1)
-                problems->append(
-                    tr("Line %1: \"%2\" is not a player's number").arg(lineNumber).arg(number));
+                problems->append(QCoreApplication::translate(
+                                     "TeamLibrary", "Line %1: \"%2\" is not a player's number")
+                                     .arg(lineNumber)
+                                     .arg(number));
             continue;
         }
         players.erase(std::remove_if(players.begin(), players.end(),

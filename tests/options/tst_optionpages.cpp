@@ -9,6 +9,7 @@
 #include "options/shotclockpage.h"
 #include "options/textpage.h"
 #include "settings/appsettings.h"
+#include "teams/teamlibrary.h"
 #include "tests/support/fakes.h"
 #include "tests/support/testenv.h"
 
@@ -16,8 +17,10 @@
 #include <QComboBox>
 #include <QDir>
 #include <QFile>
+#include <QImage>
 #include <QLabel>
 #include <QLineEdit>
+#include <QListWidget>
 #include <QPushButton>
 #include <QSpinBox>
 #include <QTabWidget>
@@ -491,6 +494,64 @@ private slots:
         QCOMPARE(tabs->currentWidget()->findChild<QLabel *>(QStringLiteral("lblHallState"))->text(),
                  u"Connected to hall.local:1883"_qs);
         QTRY_VERIFY(ca->hasFocus());
+    }
+
+    // A team made on the page, with a colour, a logo and a roster, is in the
+    // library once the options are saved; two teams of one name are refused,
+    // and a removed one is gone.
+    void theTeamsPageKeepsTheLibrary()
+    {
+        const QString folder = TeamLibrary::defaultFolder();
+        QDir(folder).removeRecursively();
+        QImage logo(40, 20, QImage::Format_RGB32);
+        logo.fill(Qt::yellow);
+        QVERIFY(logo.save(dataHome.filePath(u"logo.png"_qs)));
+        QFile roster(dataHome.filePath(u"roster.csv"_qs));
+        QVERIFY(roster.open(QIODevice::WriteOnly));
+        roster.write("number,name\n7,Anna Berg\n00,Jo Lind\n");
+        roster.close();
+
+        const auto click = [](const QDialog &options, const char *name) {
+            QTest::mouseClick(options.findChild<QPushButton *>(QLatin1StringView(name)),
+                              Qt::LeftButton);
+        };
+        {
+            OptionsDialog options(defaultSettings(), dialogs, {});
+            options.show();
+            QVERIFY(QTest::qWaitForWindowActive(&options));
+            for (int i = 0; i < 2; ++i) {
+                click(options, "btnAddTeam");
+                auto *name = options.findChild<QLineEdit *>(u"edtTeamName"_qs);
+                name->selectAll();
+                QTest::keyClicks(name, u"TSV Neustadt"_qs);
+            }
+            click(options, "cmdOk");
+            QVERIFY(options.isVisible());
+            QVERIFY(dialogs.warnings.value(0).contains(u"two teams named TSV Neustadt"_qs));
+            click(options, "btnRemoveTeam");
+            dialogs.color = 0x993300; // #003399
+            click(options, "btnTeamColor");
+            dialogs.fileName = dataHome.filePath(u"logo.png"_qs);
+            click(options, "btnTeamLogo");
+            dialogs.fileName = roster.fileName();
+            click(options, "btnImportRoster");
+            click(options, "cmdOk");
+            QVERIFY(!options.isVisible());
+        }
+        QList<Team> teams = TeamLibrary::load(folder);
+        QCOMPARE(teams.size(), 1);
+        QCOMPARE(teams.first().name, u"TSV Neustadt"_qs);
+        QCOMPARE(teams.first().color, QColor(u"#003399"_qs));
+        QVERIFY(QFile::exists(folder + u'/' + teams.first().logo));
+        QCOMPARE(teams.first().players.size(), 2);
+
+        OptionsDialog options(defaultSettings(), dialogs, {});
+        options.show();
+        QVERIFY(QTest::qWaitForWindowActive(&options));
+        QCOMPARE(options.findChild<QListWidget *>(u"lstTeams"_qs)->count(), 1);
+        click(options, "btnRemoveTeam");
+        click(options, "cmdOk");
+        QVERIFY(TeamLibrary::load(folder).isEmpty());
     }
 };
 
