@@ -1,4 +1,5 @@
 #include "hall/schedule.h"
+#include "hall/schedulepage.h"
 #include "tests/support/testenv.h"
 
 namespace {
@@ -200,6 +201,48 @@ private slots:
                         .arg(s.conceded)
                         .arg(s.points);
         QCOMPARE(read, table);
+    }
+
+    // The page's rows in order, cell by cell, in the browser's language.
+    void thePage_data()
+    {
+        QTest::addColumn<QString>("language");
+        QTest::addColumn<QStringList>("parts");
+        QTest::newRow("English")
+            << QString()
+            << QStringList{u"<html lang='en'>"_qs,
+                           u"<th>Time</th><th>Court</th><th>Home</th><th>Guest</th><th>Sport</th>"
+                           "<th>Group</th><th>Result</th>"_qs,
+                           u"<tr class='done'><td>09:00</td><td>1</td><td>Ravens &amp; Co</td>"
+                           "<td>Crows</td><td>Basketball</td><td>A</td><td>70 : 71</td></tr>"_qs,
+                           u"<tr><td>10:00</td><td>2</td><td>Kites</td><td>Ravens &amp; Co</td>"
+                           "<td>Handball</td><td>A</td><td>to play</td></tr>"_qs,
+                           u"<h2>Group A</h2>"_qs,
+                           u"<tr><td>Crows</td><td>1</td><td>1</td><td>0</td><td>0</td>"
+                           "<td>71 : 70</td><td>+1</td><td>2</td></tr>"_qs,
+                           u"<tr><td>Kites</td><td>0</td>"_qs,
+                           u"<tr><td>Ravens &amp; Co</td><td>1</td><td>0</td><td>0</td><td>1</td>"
+                           "<td>70 : 71</td><td>-1</td><td>0</td></tr>"_qs};
+        QTest::newRow("German") << u"de"_qs
+                                << QStringList{u"<html lang='de'>"_qs, u"<td>Basketball</td>"_qs,
+                                               u"<td>Handball</td><td>A</td><td>zu spielen</td>"_qs,
+                                               u"<h2>Gruppe A</h2>"_qs};
+    }
+    void thePage()
+    {
+        QFETCH(QString, language);
+        QFETCH(QStringList, parts);
+        Schedule day = scheduleOf("time,court,home,guest,preset,group\n"
+                                  "10:00,2,Kites,Ravens & Co,Handball,A\n"
+                                  "09:00,1,Ravens & Co,Crows,Basketball,A\n");
+        QVERIFY(day.markDone(u"1"_qs, u"Ravens & Co"_qs, u"Crows"_qs, 70, 71));
+        const QString page = QString::fromUtf8(schedulePage(day, language));
+        qsizetype at = 0;
+        for (const QString &part : parts) {
+            const qsizetype found = page.indexOf(part, at);
+            QVERIFY2(found >= 0, qPrintable(part + u"\n  not after " + page.mid(at, 200)));
+            at = found + part.size();
+        }
     }
 };
 
