@@ -17,10 +17,14 @@
 #include <QTcpServer>
 #include <QTcpSocket>
 #include <QTemporaryDir>
+#include <QTemporaryFile>
 
 #include <mosquitto.h>
 
+#include <unistd.h>
+
 #include <atomic>
+#include <cstdio>
 #include <memory>
 
 namespace {
@@ -175,6 +179,12 @@ public:
         mosquitto_destroy(m_client);
     }
     bool isSubscribed() const { return m_subscribed; }
+    // As the hall announces a court's next game.
+    void publish(const QString &topic, const QByteArray &payload, bool retained)
+    {
+        mosquitto_publish(m_client, nullptr, topic.toUtf8().constData(), int(payload.size()),
+                          payload.constData(), 1, retained);
+    }
     QList<Message> messages() const
     {
         QMutexLocker lock(&m_mutex);
@@ -251,6 +261,35 @@ QList<int> numbers(const QList<QJsonObject> &lines)
         n.append(line.value(QStringLiteral("n")).toInt(0));
     return n;
 }
+
+// What this process writes on stderr while it lives.
+class StderrCapture
+{
+public:
+    StderrCapture()
+    {
+        std::fflush(stderr);
+        m_saved = ::dup(STDERR_FILENO);
+        m_file.open();
+        ::dup2(m_file.handle(), STDERR_FILENO);
+    }
+    ~StderrCapture()
+    {
+        std::fflush(stderr);
+        ::dup2(m_saved, STDERR_FILENO);
+        ::close(m_saved);
+    }
+    QByteArray text()
+    {
+        std::fflush(stderr);
+        QFile read(m_file.fileName());
+        return read.open(QIODevice::ReadOnly) ? read.readAll() : QByteArray();
+    }
+
+private:
+    QTemporaryFile m_file;
+    int m_saved = -1;
+};
 
 // The court of a child process, killed by the test: `--court PORT`.
 int runChildCourt(int argc, char *argv[])
@@ -348,6 +387,40 @@ private slots:
         QCOMPARE(s.value(QStringLiteral("scores")).toArray().at(1).toInt(), 3);
         QCOMPARE(s.value(QStringLiteral("clock")).toObject().value(u"phase").toString(),
                  u"final"_qs);
+    }
+
+    // The retained next game arrives with the connection; another court's,
+    // or one of another shape, does not, and a wrong one is told once.
+    void theCourtHearsItsNextGame()
+    {
+        TestBroker broker;
+        QVERIFY(broker.start());
+        Watcher hall(broker.port());
+        QTRY_VERIFY_WITH_TIMEOUT(hall.isSubscribed(), LinkDeadlineMs);
+        const QString next = Watcher::topic(u"1"_qs, "next");
+        const NextGame first{u"10:30"_qs, u"Owls"_qs, u"Larks"_qs, u"Basketball"_qs};
+        hall.publish(next, first.toMessage(), true);
+
+        StderrCapture stderrText;
+        CourtLink link(*BrokerAddress::from(courtSettings(broker.address(), u"1"_qs)));
+        QSignalSpy announced(&link, &CourtLink::nextGameAnnounced);
+        QSignalSpy withdrawn(&link, &CourtLink::nextGameWithdrawn);
+        QTRY_COMPARE_WITH_TIMEOUT(announced.size(), 1, LinkDeadlineMs);
+        QCOMPARE(announced.at(0).at(0).value<NextGame>(), first);
+
+        hall.publish(Watcher::topic(u"2"_qs, "next"), first.toMessage(), true);
+        hall.publish(next, "not json", false);
+        hall.publish(next, R"({"time":"11:00","home":"A","guest":"B","preset":"Curling"})", false);
+        const NextGame second{u"11:30"_qs, u"Kites"_qs, u"Terns"_qs, u"Handball"_qs};
+        hall.publish(next, second.toMessage(), false);
+        QTRY_COMPARE_WITH_TIMEOUT(announced.size(), 2, LinkDeadlineMs);
+        QCOMPARE(announced.at(1).at(0).value<NextGame>(), second);
+        QCOMPARE(stderrText.text().count("ignored a next game"), 1);
+        QVERIFY(stderrText.text().contains("not json"));
+
+        hall.publish(next, QByteArray(), true);
+        QTRY_COMPARE_WITH_TIMEOUT(withdrawn.size(), 1, LinkDeadlineMs);
+        QCOMPARE(announced.size(), 2);
     }
 
     void aRunningClocksStateIsSentAgainWhileItRuns()

@@ -104,6 +104,41 @@ private slots:
         QCOMPARE(read, games);
     }
 
+    // What a court takes from its "next" topic.
+    void nextGameMessages_data()
+    {
+        QTest::addColumn<QByteArray>("message");
+        QTest::addColumn<bool>("taken");
+        QTest::newRow("the documented shape")
+            << QByteArray(R"({"time":"09:00","home":"A","guest":"B","preset":"Handball"})") << true;
+        QTest::newRow("not JSON") << QByteArray("09:00 A - B") << false;
+        QTest::newRow("an array") << QByteArray(R"(["09:00","A","B","Handball"])") << false;
+        QTest::newRow("a member missing")
+            << QByteArray(R"({"time":"09:00","home":"A","guest":"B"})") << false;
+        QTest::newRow("a member more")
+            << QByteArray(R"({"time":"09:00","home":"A","guest":"B","preset":"Handball","x":"1"})")
+            << false;
+        QTest::newRow("a number for a string")
+            << QByteArray(R"({"time":900,"home":"A","guest":"B","preset":"Handball"})") << false;
+        QTest::newRow("no time of day")
+            << QByteArray(R"({"time":"later","home":"A","guest":"B","preset":"Handball"})")
+            << false;
+        QTest::newRow("a team unnamed")
+            << QByteArray(R"({"time":"09:00","home":" ","guest":"B","preset":"Handball"})")
+            << false;
+        QTest::newRow("an unknown preset")
+            << QByteArray(R"({"time":"09:00","home":"A","guest":"B","preset":"Curling"})") << false;
+    }
+    void nextGameMessages()
+    {
+        QFETCH(QByteArray, message);
+        QFETCH(bool, taken);
+        const std::optional<NextGame> game = NextGame::fromMessage(message, Known);
+        QCOMPARE(game.has_value(), taken);
+        if (game)
+            QCOMPARE(NextGame::fromMessage(game->toMessage(), Known), game);
+    }
+
     void aFileIsNamedInItsError()
     {
         QTemporaryDir dir;
