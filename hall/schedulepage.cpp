@@ -83,7 +83,8 @@ QString standingsTable(const Schedule &schedule, const QString &group, const Sch
         for (const int n : {team.played, team.won, team.drawn, team.lost})
             html += cell(QString::number(n));
         html += cell(QStringLiteral("%1 : %2").arg(team.scored).arg(team.conceded)) +
-                cell(QString::asprintf("%+d", team.difference())) +
+                cell(team.difference() == 0 ? QStringLiteral("0")
+                                            : QString::asprintf("%+d", team.difference())) +
                 cell(QString::number(team.points)) + QStringLiteral("</tr>");
     }
     return html + QStringLiteral("</table>");

@@ -271,7 +271,13 @@ private slots:
                                   "10:00,2,Kites,Ravens & Co,Handball,A\n"
                                   "09:00,1,Ravens & Co,Crows,Basketball,A\n");
         QVERIFY(day.markDone(u"1"_qs, u"Ravens & Co"_qs, u"Crows"_qs, 70, 71));
-        const QString page = QString::fromUtf8(schedulePage(day, language));
+        const QByteArray html = schedulePage(day, language);
+        // Kept to be looked at in a browser.
+        QDir().mkpath(QStringLiteral(CORVELLA_ARTIFACTS "/hall"));
+        QFile kept(QStringLiteral(CORVELLA_ARTIFACTS "/hall/schedule-%1.html")
+                       .arg(language.isEmpty() ? u"en"_qs : language));
+        QVERIFY(kept.open(QIODevice::WriteOnly) && kept.write(html) == html.size());
+        const QString page = QString::fromUtf8(html);
         qsizetype at = 0;
         for (const QString &part : parts) {
             const qsizetype found = page.indexOf(part, at);
