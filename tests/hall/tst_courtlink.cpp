@@ -93,6 +93,8 @@ public:
                          m_dir.filePath(u"broker.key"_qs));
         return m_dir.filePath(u"ca.crt"_qs);
     }
+    // Lines added to the broker's configuration at its next start.
+    void addConfig(const QString &lines) { m_tls += lines; }
     quint16 port() const { return m_port; }
     QString address() const { return QStringLiteral("127.0.0.1:%1").arg(m_port); }
 
@@ -150,12 +152,13 @@ public:
         bool retained = false;
     };
 
-    explicit Watcher(quint16 port)
+    explicit Watcher(quint16 port, const QByteArray &filter = "corvella/v1/#") : m_filter(filter)
     {
         m_client = mosquitto_new(nullptr, true, this);
-        mosquitto_connect_callback_set(m_client, [](mosquitto *client, void *, int rc) {
+        mosquitto_connect_callback_set(m_client, [](mosquitto *client, void *self, int rc) {
             if (rc == 0)
-                mosquitto_subscribe(client, nullptr, "corvella/v1/#", 1);
+                mosquitto_subscribe(client, nullptr,
+                                    static_cast<Watcher *>(self)->m_filter.constData(), 1);
         });
         mosquitto_subscribe_callback_set(m_client,
                                          [](mosquitto *, void *self, int, int, const int *) {
@@ -213,7 +216,18 @@ public:
         return QStringLiteral("corvella/v1/hall/") + court + u'/' + QLatin1StringView(leaf);
     }
 
+    std::optional<Message> lastOn(const QString &topic) const
+    {
+        const QList<Message> all = messages();
+        for (auto it = all.crbegin(); it != all.crend(); ++it) {
+            if (it->topic == topic)
+                return *it;
+        }
+        return std::nullopt;
+    }
+
 private:
+    const QByteArray m_filter;
     mosquitto *m_client;
     std::atomic<bool> m_subscribed = false;
     mutable QMutex m_mutex;
@@ -421,6 +435,34 @@ private slots:
         hall.publish(next, QByteArray(), true);
         QTRY_COMPARE_WITH_TIMEOUT(withdrawn.size(), 1, LinkDeadlineMs);
         QCOMPARE(announced.size(), 2);
+    }
+
+    // The federation's bridge as the README gives it: the hall's broker
+    // carries its venue's topics out to the central one.
+    void aHallBrokerBridgesIntoTheCentralOne()
+    {
+        TestBroker central;
+        QVERIFY(central.start());
+        Watcher centralWatch(central.port(), "$SYS/broker/connection/#");
+        Watcher federation(central.port());
+        QTRY_VERIFY_WITH_TIMEOUT(centralWatch.isSubscribed() && federation.isSubscribed(),
+                                 LinkDeadlineMs);
+        TestBroker hall;
+        hall.addConfig(QStringLiteral("connection central\naddress %1\n"
+                                      "remote_clientid bridge-hall\ncleansession false\n"
+                                      "topic corvella/v1/hall/# out 1\n")
+                           .arg(central.address()));
+        QVERIFY(hall.start());
+        QTRY_VERIFY_WITH_TIMEOUT(
+            centralWatch.lastOn(u"$SYS/broker/connection/bridge-hall/state"_qs) &&
+                centralWatch.lastOn(u"$SYS/broker/connection/bridge-hall/state"_qs)->payload == "1",
+            LinkDeadlineMs);
+
+        Watcher court(hall.port());
+        QTRY_VERIFY_WITH_TIMEOUT(court.isSubscribed(), LinkDeadlineMs);
+        court.publish(Watcher::topic(u"3"_qs, "state"), R"({"scores":[4,2,0,0]})", true);
+        QTRY_VERIFY_WITH_TIMEOUT(federation.last(u"3"_qs, "state"), LinkDeadlineMs);
+        QCOMPARE(federation.last(u"3"_qs, "state")->payload, QByteArray(R"({"scores":[4,2,0,0]})"));
     }
 
     void aRunningClocksStateIsSentAgainWhileItRuns()
