@@ -463,6 +463,10 @@ private slots:
         court.publish(Watcher::topic(u"3"_qs, "state"), R"({"scores":[4,2,0,0]})", true);
         QTRY_VERIFY_WITH_TIMEOUT(federation.last(u"3"_qs, "state"), LinkDeadlineMs);
         QCOMPARE(federation.last(u"3"_qs, "state")->payload, QByteArray(R"({"scores":[4,2,0,0]})"));
+        // Kept there too: a reader of the league that looks later sees it.
+        Watcher late(central.port());
+        QTRY_VERIFY_WITH_TIMEOUT(late.last(u"3"_qs, "state"), LinkDeadlineMs);
+        QVERIFY(late.last(u"3"_qs, "state")->retained);
     }
 
     void aRunningClocksStateIsSentAgainWhileItRuns()
