@@ -114,6 +114,14 @@ CorvellaApp::CorvellaApp(const Services &services, const QString &stateFolder)
             m_shotClockHorn->reopenSound(shotClockSoundOf(s));
     });
     QObject::connect(&m_settings, &CurrentSettings::changed, &m_game, [this] { updateHallLink(); });
+    // The game the hall announced before this one ended is this one or one
+    // that passed; the hall sends the next once it hears of the final.
+    QObject::connect(&m_game, &GameModel::changed, &m_game, [this] {
+        const bool over = m_game.phase() == GamePhase::Final;
+        if (over && !m_wasOver)
+            withdrawNextGame();
+        m_wasOver = over;
+    });
     QObject::connect(&m_game, &GameModel::clockExpired, &m_game, [this] { soundBuzzer(); });
     QObject::connect(&m_game, &GameModel::shotClockExpired, &m_game,
                      [this] { soundShotClockHorn(); });

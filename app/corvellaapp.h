@@ -119,4 +119,5 @@ private:
     std::unique_ptr<CourtPublisher> m_hallPublisher;
     std::optional<NextGame> m_nextGame;
     std::optional<NextGame> m_nextGameLoaded;
+    bool m_wasOver = false;
 };

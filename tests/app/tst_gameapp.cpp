@@ -405,7 +405,7 @@ private slots:
         GameModel &game = app.game();
         const NextGame next{u"10:30"_qs, u"Owls"_qs, u"Larks"_qs, u"Handball"_qs};
         const QString line = u"Next: Owls - Larks (Handball), F7 loads it"_qs;
-        if (before != u"unannounced")
+        if (before != u"unannounced" && before != u"over")
             app.offerNextGame(next);
         if (before == u"running")
             game.startStop();
@@ -414,8 +414,13 @@ private slots:
         if (before == u"cleared")
             game.clear();
         if (before == u"over") {
+            // What was announced during the game passes with it; the hall
+            // then announces the next.
+            app.offerNextGame({u"09:00"_qs, u"Rooks"_qs, u"Jays"_qs, u"Basketball"_qs});
             game.setStructure({1, {}, 0});
             game.nextPeriod();
+            QVERIFY(!board->windowTitle().contains(u"Rooks"_qs));
+            app.offerNextGame(next);
         }
         QCOMPARE(board->windowTitle().contains(line), before != u"unannounced");
         fakes.dialogs.yes = yes;
