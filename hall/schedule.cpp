@@ -166,19 +166,35 @@ std::optional<Schedule> Schedule::parse(const QByteArray &csv, const QStringList
     return schedule;
 }
 
-QStringList Schedule::groups() const
+namespace {
+
+// Each value of `field` once, in the order of the lines that first give it.
+QStringList inFileOrder(const QList<ScheduledGame> &games, QString ScheduledGame::*field)
 {
     QList<const ScheduledGame *> byLine;
-    for (const ScheduledGame &game : m_games)
+    for (const ScheduledGame &game : games)
         byLine.append(&game);
     std::sort(byLine.begin(), byLine.end(),
               [](const ScheduledGame *a, const ScheduledGame *b) { return a->line < b->line; });
     QStringList names;
     for (const ScheduledGame *game : std::as_const(byLine)) {
-        if (!game->group.isEmpty() && !names.contains(game->group))
-            names << game->group;
+        const QString &name = game->*field;
+        if (!name.isEmpty() && !names.contains(name))
+            names << name;
     }
     return names;
+}
+
+} // namespace
+
+QStringList Schedule::courts() const
+{
+    return inFileOrder(m_games, &ScheduledGame::court);
+}
+
+QStringList Schedule::groups() const
+{
+    return inFileOrder(m_games, &ScheduledGame::group);
 }
 
 std::optional<ScheduledGame> Schedule::nextFor(const QString &court) const

@@ -71,6 +71,9 @@ public:
 
     const QList<ScheduledGame> &games() const { return m_games; }
     bool hasGroups() const { return m_hasGroups; }
+    // The courts in the order the file first names them: each gets its
+    // first game announced when the hall starts.
+    QStringList courts() const;
     // The groups in the order the file first names them.
     QStringList groups() const;
 

@@ -163,6 +163,7 @@ private slots:
                                   "10:00,1,Kites,Terns,Handball\n"
                                   "11:00,1,Owls,Larks,Basketball\n"
                                   "09:00,2,Jays,Rooks,Basketball\n");
+        QCOMPARE(day.courts(), QStringList({u"1"_qs, u"2"_qs}));
         QCOMPARE(day.nextMessage(u"1"_qs),
                  QByteArray(R"({"guest":"Crows","home":"Ravens","preset":"Basketball",)"
                             R"("time":"09:00"})"));
