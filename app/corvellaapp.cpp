@@ -8,6 +8,7 @@
 #include "board/boardview.h"
 #include "game/clockface.h"
 #include "game/gamerules.h"
+#include "game/presets.h"
 #include "options/optionsdialog.h"
 #include "platform/dialogs.h"
 #include "platform/screenfiller.h"
@@ -20,7 +21,9 @@
 #include <QFileInfo>
 #include <QShortcut>
 
+#include <algorithm>
 #include <cstdio>
+#include <utility>
 
 namespace {
 
@@ -111,6 +114,14 @@ CorvellaApp::CorvellaApp(const Services &services, const QString &stateFolder)
             m_shotClockHorn->reopenSound(shotClockSoundOf(s));
     });
     QObject::connect(&m_settings, &CurrentSettings::changed, &m_game, [this] { updateHallLink(); });
+    // The game the hall announced before this one ended is this one or one
+    // that passed; the hall sends the next once it hears of the final.
+    QObject::connect(&m_game, &GameModel::changed, &m_game, [this] {
+        const bool over = m_game.phase() == GamePhase::Final;
+        if (over && !m_wasOver)
+            withdrawNextGame();
+        m_wasOver = over;
+    });
     QObject::connect(&m_game, &GameModel::clockExpired, &m_game, [this] { soundBuzzer(); });
     QObject::connect(&m_game, &GameModel::shotClockExpired, &m_game,
                      [this] { soundShotClockHorn(); });
@@ -319,12 +330,19 @@ void CorvellaApp::updateHallLink()
     const std::optional<BrokerAddress> wanted = BrokerAddress::from(m_settings.value());
     if (m_hallLink && wanted && m_hallLink->address() == *wanted)
         return;
+    // What an earlier link announced is not this one's to offer.
+    if (m_hallLink)
+        withdrawNextGame();
     m_hallPublisher.reset();
     m_hallLink.reset();
     if (wanted) {
         m_hallLink = std::make_unique<CourtLink>(*wanted);
         QObject::connect(m_hallLink.get(), &CourtLink::statusChanged, &m_game,
                          [this] { updateRecordStatus(); });
+        QObject::connect(m_hallLink.get(), &CourtLink::nextGameAnnounced, &m_game,
+                         [this](const NextGame &game) { offerNextGame(game); });
+        QObject::connect(m_hallLink.get(), &CourtLink::nextGameWithdrawn, &m_game,
+                         [this] { withdrawNextGame(); });
         m_hallPublisher =
             std::make_unique<CourtPublisher>(*m_hallLink, m_game, m_settings, m_log.get());
         if (m_log && !m_log->currentPath().isEmpty()) {
@@ -334,6 +352,63 @@ void CorvellaApp::updateHallLink()
         }
     }
     updateRecordStatus();
+}
+
+void CorvellaApp::offerNextGame(const NextGame &game)
+{
+    // The broker sends its retained next game again with every connection.
+    if (game == m_nextGameLoaded)
+        return;
+    m_nextGame = game;
+    showNextGame();
+}
+
+void CorvellaApp::withdrawNextGame()
+{
+    m_nextGame.reset();
+    showNextGame();
+}
+
+void CorvellaApp::showNextGame()
+{
+    if (!m_board)
+        return;
+    if (!m_nextGame) {
+        m_board->withdrawNextGame();
+        return;
+    }
+    QString sport = m_nextGame->preset;
+    for (const Preset &preset : Presets::load(Presets::userFolder())) {
+        if (preset.name == m_nextGame->preset)
+            sport = preset.title();
+    }
+    m_board->offerNextGame(
+        QStringLiteral("%1 - %2 (%3)").arg(m_nextGame->home, m_nextGame->guest, sport));
+}
+
+// The preset first, then the teams: a preset may bring captions of its own.
+void CorvellaApp::loadNextGame()
+{
+    if (!m_nextGame || !m_board)
+        return;
+    const NextGame game = *m_nextGame;
+    const QList<Preset> presets = Presets::load(Presets::userFolder());
+    const auto preset = std::find_if(presets.cbegin(), presets.cend(),
+                                     [&game](const Preset &p) { return p.name == game.preset; });
+    if (preset == presets.cend()) {
+        m_board->showNotice(tr("Not loaded: the preset %1 is gone").arg(game.preset), true);
+        return;
+    }
+    m_nextGameLoaded = game;
+    withdrawNextGame();
+    Settings next = Presets::apply(*preset, presets, m_settings.value());
+    next.HomeText = game.home;
+    next.GuestText = game.guest;
+    const bool stored = saveSettings(next);
+    m_settings.set(next);
+    m_board->startNewGame();
+    if (!stored)
+        m_board->showNotice(tr("The game is loaded, but its settings could not be stored"), true);
 }
 
 QString CorvellaApp::recordProblem() const
@@ -399,6 +474,8 @@ void CorvellaApp::connectBoard()
             board->showNotice(done, true);
     });
     board->setSaveProblem(recordProblem());
+    QObject::connect(board, &ScoreBoardWindow::nextGameAccepted, board, [this] { loadNextGame(); });
+    showNextGame();
     QObject::connect(board, &ScoreBoardWindow::audienceToggleRequested, board,
                      [this] { toggleAudience(); });
     QObject::connect(board, &ScoreBoardWindow::networkWindowRequested, board,

@@ -50,6 +50,11 @@ public:
     WebService &web() { return m_web; }
     // The link to the hall; none while no broker is set.
     CourtLink *hallLink() const { return m_hallLink.get(); }
+    // The game the hall has this court play next: told on the board, which
+    // loads it at F7 when the operator agrees; the game being played stays
+    // as it is. A game already loaded from the hall is not offered again.
+    void offerNextGame(const NextGame &game);
+    void withdrawNextGame();
     // Whether this program keeps the game in its folder.
     bool holdsGameFolder() const { return m_holdsFolder; }
     // Waits until every change handed over is on disk.
@@ -81,6 +86,8 @@ private:
     QString timeoutsNote(const SavedGame &saved) const;
     QString exportGame(QWidget *parent);
     void renewApiToken();
+    void showNextGame();
+    void loadNextGame();
     QString resumeQuestion(const SavedGame &saved) const;
 
     Services m_services;
@@ -110,4 +117,7 @@ private:
     // The link to the hall's broker, while one is set; gone before the game.
     std::unique_ptr<CourtLink> m_hallLink;
     std::unique_ptr<CourtPublisher> m_hallPublisher;
+    std::optional<NextGame> m_nextGame;
+    std::optional<NextGame> m_nextGameLoaded;
+    bool m_wasOver = false;
 };

@@ -1,5 +1,7 @@
 #include "hall/courtlink.h"
 
+#include "game/presets.h"
+
 #include <QDateTime>
 #include <QJsonDocument>
 #include <QMetaObject>
@@ -8,6 +10,8 @@
 
 #include <algorithm>
 #include <chrono>
+#include <cstdio>
+#include <utility>
 
 namespace {
 
@@ -16,6 +20,11 @@ void initLibrary()
 {
     static const int once = mosquitto_lib_init();
     Q_UNUSED(once);
+}
+
+QString nextTopic(const BrokerAddress &address)
+{
+    return address.topicRoot() + QStringLiteral("next");
 }
 
 } // namespace
@@ -42,6 +51,8 @@ CourtLink::CourtLink(BrokerAddress address, QObject *parent)
     mosquitto_reconnect_delay_set(m_client, 1, MaxReconnectDelaySeconds, true);
     mosquitto_connect_callback_set(m_client, &CourtLink::onConnect);
     mosquitto_disconnect_callback_set(m_client, &CourtLink::onDisconnect);
+    mosquitto_message_callback_set(m_client, &CourtLink::onMessage);
+    qRegisterMetaType<NextGame>();
 
     m_grace.setSingleShot(true);
     m_grace.setInterval(FirstConnectGraceMs);
@@ -94,9 +105,15 @@ CourtLink::~CourtLink()
     mosquitto_destroy(m_client);
 }
 
-void CourtLink::onConnect(mosquitto *, void *self, int rc)
+void CourtLink::onConnect(mosquitto *client, void *self, int rc)
 {
     auto *link = static_cast<CourtLink *>(self);
+    // A clean session forgets what it was subscribed to; the broker sends
+    // the retained next game again with each subscription.
+    if (rc == 0) {
+        const QByteArray topic = nextTopic(link->m_address).toUtf8();
+        mosquitto_subscribe(client, nullptr, topic.constData(), 1);
+    }
     QMetaObject::invokeMethod(
         link, [link, rc] { link->connected(rc); }, Qt::QueuedConnection);
 }
@@ -106,6 +123,38 @@ void CourtLink::onDisconnect(mosquitto *, void *self, int rc)
     auto *link = static_cast<CourtLink *>(self);
     QMetaObject::invokeMethod(
         link, [link, rc] { link->disconnected(rc); }, Qt::QueuedConnection);
+}
+
+void CourtLink::onMessage(mosquitto *, void *self, const mosquitto_message *message)
+{
+    auto *link = static_cast<CourtLink *>(self);
+    if (QString::fromUtf8(message->topic) != nextTopic(link->m_address))
+        return;
+    const QByteArray payload(static_cast<const char *>(message->payload), message->payloadlen);
+    QMetaObject::invokeMethod(
+        link, [link, payload] { link->nextGameMessage(payload); }, Qt::QueuedConnection);
+}
+
+void CourtLink::nextGameMessage(const QByteArray &payload)
+{
+    if (payload.isEmpty()) {
+        emit nextGameWithdrawn();
+        return;
+    }
+    if (m_knownPresets.isEmpty()) {
+        for (const Preset &preset : Presets::load(Presets::userFolder()))
+            m_knownPresets << preset.name;
+    }
+    if (const std::optional<NextGame> game = NextGame::fromMessage(payload, m_knownPresets)) {
+        emit nextGameAnnounced(*game);
+        return;
+    }
+    if (!std::exchange(m_toldWrongNext, true))
+        std::fprintf(stderr, "corvella: %s\n",
+                     qPrintable(tr("ignored a next game from the hall that is not "
+                                   "{\"time\", \"home\", \"guest\", \"preset\"} with a known "
+                                   "preset: %1")
+                                    .arg(QString::fromUtf8(payload.left(200)))));
 }
 
 void CourtLink::connected(int rc)

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "hall/brokeraddress.h"
+#include "hall/nextgame.h"
 
 #include <QByteArray>
 #include <QJsonObject>
@@ -23,6 +24,8 @@ struct mosquitto;
 // line of the current game) and "result" (retained). After every
 // (re)connection the current game's log goes out again from its first
 // line, then the state: a broker that died may have lost what it took.
+// The link listens on the court's "next" for the game the hall has it play
+// next; it only tells of it, the operator decides.
 class CourtLink : public QObject
 {
     Q_OBJECT
@@ -54,14 +57,22 @@ public:
     const QList<QByteArray> &lines() const { return m_lines; }
     // The game's record once it is over.
     void publishResult(const QByteArray &json);
+    // The presets a next game may name; the shipped and the user's until set.
+    void setKnownPresets(const QStringList &names) { m_knownPresets = names; }
 
 signals:
     // The link came up or went down; problem() says why.
     void statusChanged();
+    // The hall announced the court's next game.
+    void nextGameAnnounced(const NextGame &game);
+    // The hall has no next game for the court (an empty "next").
+    void nextGameWithdrawn();
 
 private:
     static void onConnect(mosquitto *client, void *self, int rc);
     static void onDisconnect(mosquitto *client, void *self, int rc);
+    static void onMessage(mosquitto *client, void *self, const struct mosquitto_message *message);
+    void nextGameMessage(const QByteArray &payload);
     void connected(int rc);
     void disconnected(int rc);
     void setUp(bool up, const QString &reason);
@@ -89,4 +100,8 @@ private:
     QList<QByteArray> m_lines;
     QJsonObject m_state;
     QByteArray m_result;
+    QStringList m_knownPresets;
+    // A wrong "next" is told once: a broker may hold it retained and send
+    // it again at every connection.
+    bool m_toldWrongNext = false;
 };

@@ -217,6 +217,14 @@ Die Tasten beschreibt corvella(1).</translation>
         <source>the game is not being recorded (%1)</source>
         <translation>das Spiel wird nicht protokolliert (%1)</translation>
     </message>
+    <message>
+        <source>Not loaded: the preset %1 is gone</source>
+        <translation>Nicht geladen: das Preset %1 gibt es nicht mehr</translation>
+    </message>
+    <message>
+        <source>The game is loaded, but its settings could not be stored</source>
+        <translation>Das Spiel ist geladen, aber seine Einstellungen ließen sich nicht speichern</translation>
+    </message>
 </context>
 <context>
     <name>CourtLink</name>
@@ -243,6 +251,10 @@ Die Tasten beschreibt corvella(1).</translation>
     <message>
         <source>Not connected: %1</source>
         <translation>Nicht verbunden: %1</translation>
+    </message>
+    <message>
+        <source>ignored a next game from the hall that is not {&quot;time&quot;, &quot;home&quot;, &quot;guest&quot;, &quot;preset&quot;} with a known preset: %1</source>
+        <translation>nächstes Spiel von der Halle ignoriert, das nicht {&quot;time&quot;, &quot;home&quot;, &quot;guest&quot;, &quot;preset&quot;} mit einem bekannten Preset ist: %1</translation>
     </message>
 </context>
 <context>
@@ -1283,6 +1295,144 @@ Die Tasten beschreibt corvella(1).</translation>
     </message>
 </context>
 <context>
+    <name>Schedule</name>
+    <message>
+        <source>%1: cannot be read (%2)</source>
+        <translation>%1: kann nicht gelesen werden (%2)</translation>
+    </message>
+    <message>
+        <source>%1: too large for a schedule</source>
+        <translation>%1: zu groß für einen Spielplan</translation>
+    </message>
+    <message>
+        <source>line %1: %2</source>
+        <translation>Zeile %1: %2</translation>
+    </message>
+    <message>
+        <source>a quote is not closed where the field ends</source>
+        <translation>ein Anführungszeichen ist am Ende des Feldes nicht geschlossen</translation>
+    </message>
+    <message>
+        <source>the header must be &quot;%1&quot;, with &quot;%2&quot; as an optional sixth column</source>
+        <translation>die Kopfzeile muss &quot;%1&quot; lauten, mit &quot;%2&quot; als möglicher sechster Spalte</translation>
+    </message>
+    <message>
+        <source>%1 fields where the header has %2</source>
+        <translation>%1 Felder, wo die Kopfzeile %2 hat</translation>
+    </message>
+    <message>
+        <source>the time &quot;%1&quot; is not HH:MM</source>
+        <translation>die Zeit &quot;%1&quot; ist nicht HH:MM</translation>
+    </message>
+    <message>
+        <source>the court &quot;%1&quot; cannot be a court&apos;s name (empty, or with /, + or #)</source>
+        <translation>&quot;%1&quot; kann kein Spielfeldname sein (leer, oder mit /, + oder #)</translation>
+    </message>
+    <message>
+        <source>both teams must be named</source>
+        <translation>beide Mannschaften müssen genannt sein</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; cannot play itself</source>
+        <translation>&quot;%1&quot; kann nicht gegen sich selbst spielen</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is not a preset (known: %2)</source>
+        <translation>&quot;%1&quot; ist kein Preset (bekannt: %2)</translation>
+    </message>
+    <message>
+        <source>court %1 already plays at %2 (line %3)</source>
+        <translation>Spielfeld %1 spielt um %2 schon (Zeile %3)</translation>
+    </message>
+    <message>
+        <source>the file is empty; it needs a header line</source>
+        <translation>die Datei ist leer; sie braucht eine Kopfzeile</translation>
+    </message>
+</context>
+<context>
+    <name>SchedulePage</name>
+    <message>
+        <source>Time</source>
+        <translation>Zeit</translation>
+    </message>
+    <message>
+        <source>Court</source>
+        <translation>Spielfeld</translation>
+    </message>
+    <message>
+        <source>Home</source>
+        <translation>Heim</translation>
+    </message>
+    <message>
+        <source>Guest</source>
+        <translation>Gast</translation>
+    </message>
+    <message>
+        <source>Sport</source>
+        <translation>Sportart</translation>
+    </message>
+    <message>
+        <source>Group</source>
+        <translation>Gruppe</translation>
+    </message>
+    <message>
+        <source>Result</source>
+        <translation>Ergebnis</translation>
+    </message>
+    <message>
+        <source>to play</source>
+        <translation>zu spielen</translation>
+    </message>
+    <message>
+        <source>Group %1</source>
+        <translation>Gruppe %1</translation>
+    </message>
+    <message>
+        <source>Team</source>
+        <translation>Mannschaft</translation>
+    </message>
+    <message>
+        <source>Played</source>
+        <translation>Spiele</translation>
+    </message>
+    <message>
+        <source>Won</source>
+        <translation>Siege</translation>
+    </message>
+    <message>
+        <source>Drawn</source>
+        <translation>Unentschieden</translation>
+    </message>
+    <message>
+        <source>Lost</source>
+        <translation>Niederlagen</translation>
+    </message>
+    <message>
+        <source>Scored</source>
+        <translation>Tore</translation>
+    </message>
+    <message>
+        <source>Difference</source>
+        <translation>Differenz</translation>
+    </message>
+    <message>
+        <source>Points</source>
+        <translation>Punkte</translation>
+    </message>
+    <message>
+        <source>Corvella: the day&apos;s games</source>
+        <translation>Corvella: die Spiele des Tages</translation>
+    </message>
+    <message>
+        <source>The day&apos;s games</source>
+        <translation>Die Spiele des Tages</translation>
+    </message>
+    <message>
+        <source>No games are scheduled.</source>
+        <translation>Es sind keine Spiele geplant.</translation>
+    </message>
+</context>
+<context>
     <name>ScoreBoardWindow</name>
     <message>
         <source>Not taken: %1</source>
@@ -1463,6 +1613,26 @@ Die Tasten beschreibt corvella(1).</translation>
     <message>
         <source>Switch the possession arrow</source>
         <translation>Ballbesitzpfeil umschalten</translation>
+    </message>
+    <message>
+        <source>Not loaded: the clock is running</source>
+        <translation>Nicht geladen: die Uhr läuft</translation>
+    </message>
+    <message>
+        <source>Not loaded: a game is under way (clear it, or play it to the end)</source>
+        <translation>Nicht geladen: ein Spiel ist im Gang (löschen oder zu Ende spielen)</translation>
+    </message>
+    <message>
+        <source>No next game has come from the hall</source>
+        <translation>Von der Halle ist kein nächstes Spiel gekommen</translation>
+    </message>
+    <message>
+        <source>Start a new game: %1?</source>
+        <translation>Ein neues Spiel beginnen: %1?</translation>
+    </message>
+    <message>
+        <source>Next: %1, F7 loads it</source>
+        <translation>Als Nächstes: %1, F7 lädt es</translation>
     </message>
 </context>
 <context>

@@ -217,6 +217,14 @@ Las teclas están en corvella(1).</translation>
         <source>the game is not being recorded (%1)</source>
         <translation>la partida no se está registrando (%1)</translation>
     </message>
+    <message>
+        <source>Not loaded: the preset %1 is gone</source>
+        <translation>No cargado: el preajuste %1 ya no existe</translation>
+    </message>
+    <message>
+        <source>The game is loaded, but its settings could not be stored</source>
+        <translation>El partido está cargado, pero sus ajustes no se pudieron guardar</translation>
+    </message>
 </context>
 <context>
     <name>CourtLink</name>
@@ -243,6 +251,10 @@ Las teclas están en corvella(1).</translation>
     <message>
         <source>Not connected: %1</source>
         <translation>No conectado: %1</translation>
+    </message>
+    <message>
+        <source>ignored a next game from the hall that is not {&quot;time&quot;, &quot;home&quot;, &quot;guest&quot;, &quot;preset&quot;} with a known preset: %1</source>
+        <translation>se ignoró un próximo partido del pabellón que no es {&quot;time&quot;, &quot;home&quot;, &quot;guest&quot;, &quot;preset&quot;} con un preajuste conocido: %1</translation>
     </message>
 </context>
 <context>
@@ -1283,6 +1295,144 @@ Las teclas están en corvella(1).</translation>
     </message>
 </context>
 <context>
+    <name>Schedule</name>
+    <message>
+        <source>%1: cannot be read (%2)</source>
+        <translation>%1: no se puede leer (%2)</translation>
+    </message>
+    <message>
+        <source>%1: too large for a schedule</source>
+        <translation>%1: demasiado grande para un calendario</translation>
+    </message>
+    <message>
+        <source>line %1: %2</source>
+        <translation>línea %1: %2</translation>
+    </message>
+    <message>
+        <source>a quote is not closed where the field ends</source>
+        <translation>unas comillas no se cierran donde acaba el campo</translation>
+    </message>
+    <message>
+        <source>the header must be &quot;%1&quot;, with &quot;%2&quot; as an optional sixth column</source>
+        <translation>la cabecera debe ser &quot;%1&quot;, con &quot;%2&quot; como sexta columna opcional</translation>
+    </message>
+    <message>
+        <source>%1 fields where the header has %2</source>
+        <translation>%1 campos donde la cabecera tiene %2</translation>
+    </message>
+    <message>
+        <source>the time &quot;%1&quot; is not HH:MM</source>
+        <translation>la hora &quot;%1&quot; no es HH:MM</translation>
+    </message>
+    <message>
+        <source>the court &quot;%1&quot; cannot be a court&apos;s name (empty, or with /, + or #)</source>
+        <translation>&quot;%1&quot; no puede ser el nombre de una pista (vacío, o con /, + o #)</translation>
+    </message>
+    <message>
+        <source>both teams must be named</source>
+        <translation>hay que nombrar a ambos equipos</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; cannot play itself</source>
+        <translation>&quot;%1&quot; no puede jugar contra sí mismo</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is not a preset (known: %2)</source>
+        <translation>&quot;%1&quot; no es un preajuste (conocidos: %2)</translation>
+    </message>
+    <message>
+        <source>court %1 already plays at %2 (line %3)</source>
+        <translation>la pista %1 ya juega a las %2 (línea %3)</translation>
+    </message>
+    <message>
+        <source>the file is empty; it needs a header line</source>
+        <translation>el archivo está vacío; necesita una línea de cabecera</translation>
+    </message>
+</context>
+<context>
+    <name>SchedulePage</name>
+    <message>
+        <source>Time</source>
+        <translation>Hora</translation>
+    </message>
+    <message>
+        <source>Court</source>
+        <translation>Pista</translation>
+    </message>
+    <message>
+        <source>Home</source>
+        <translation>Local</translation>
+    </message>
+    <message>
+        <source>Guest</source>
+        <translation>Visitante</translation>
+    </message>
+    <message>
+        <source>Sport</source>
+        <translation>Deporte</translation>
+    </message>
+    <message>
+        <source>Group</source>
+        <translation>Grupo</translation>
+    </message>
+    <message>
+        <source>Result</source>
+        <translation>Resultado</translation>
+    </message>
+    <message>
+        <source>to play</source>
+        <translation>por jugar</translation>
+    </message>
+    <message>
+        <source>Group %1</source>
+        <translation>Grupo %1</translation>
+    </message>
+    <message>
+        <source>Team</source>
+        <translation>Equipo</translation>
+    </message>
+    <message>
+        <source>Played</source>
+        <translation>Jugados</translation>
+    </message>
+    <message>
+        <source>Won</source>
+        <translation>Ganados</translation>
+    </message>
+    <message>
+        <source>Drawn</source>
+        <translation>Empatados</translation>
+    </message>
+    <message>
+        <source>Lost</source>
+        <translation>Perdidos</translation>
+    </message>
+    <message>
+        <source>Scored</source>
+        <translation>Tantos</translation>
+    </message>
+    <message>
+        <source>Difference</source>
+        <translation>Diferencia</translation>
+    </message>
+    <message>
+        <source>Points</source>
+        <translation>Puntos</translation>
+    </message>
+    <message>
+        <source>Corvella: the day&apos;s games</source>
+        <translation>Corvella: los partidos del día</translation>
+    </message>
+    <message>
+        <source>The day&apos;s games</source>
+        <translation>Los partidos del día</translation>
+    </message>
+    <message>
+        <source>No games are scheduled.</source>
+        <translation>No hay partidos programados.</translation>
+    </message>
+</context>
+<context>
     <name>ScoreBoardWindow</name>
     <message>
         <source>Not taken: %1</source>
@@ -1463,6 +1613,26 @@ Las teclas están en corvella(1).</translation>
     <message>
         <source>Switch the possession arrow</source>
         <translation>Cambiar la flecha de posesión</translation>
+    </message>
+    <message>
+        <source>Not loaded: the clock is running</source>
+        <translation>No cargado: el reloj está en marcha</translation>
+    </message>
+    <message>
+        <source>Not loaded: a game is under way (clear it, or play it to the end)</source>
+        <translation>No cargado: hay un partido en curso (bórrelo o juéguelo hasta el final)</translation>
+    </message>
+    <message>
+        <source>No next game has come from the hall</source>
+        <translation>No ha llegado ningún próximo partido del pabellón</translation>
+    </message>
+    <message>
+        <source>Start a new game: %1?</source>
+        <translation>¿Empezar un partido nuevo: %1?</translation>
+    </message>
+    <message>
+        <source>Next: %1, F7 loads it</source>
+        <translation>Siguiente: %1, F7 lo carga</translation>
     </message>
 </context>
 <context>

@@ -217,6 +217,14 @@ Voir corvella(1) pour les touches.</translation>
         <source>the game is not being recorded (%1)</source>
         <translation>la partie n’est pas consignée (%1)</translation>
     </message>
+    <message>
+        <source>Not loaded: the preset %1 is gone</source>
+        <translation>Non chargé : le préréglage %1 n&apos;existe plus</translation>
+    </message>
+    <message>
+        <source>The game is loaded, but its settings could not be stored</source>
+        <translation>Le match est chargé, mais ses réglages n&apos;ont pas pu être enregistrés</translation>
+    </message>
 </context>
 <context>
     <name>CourtLink</name>
@@ -243,6 +251,10 @@ Voir corvella(1) pour les touches.</translation>
     <message>
         <source>Not connected: %1</source>
         <translation>Non connecté : %1</translation>
+    </message>
+    <message>
+        <source>ignored a next game from the hall that is not {&quot;time&quot;, &quot;home&quot;, &quot;guest&quot;, &quot;preset&quot;} with a known preset: %1</source>
+        <translation>prochain match de la salle ignoré, car il n&apos;est pas {&quot;time&quot;, &quot;home&quot;, &quot;guest&quot;, &quot;preset&quot;} avec un préréglage connu : %1</translation>
     </message>
 </context>
 <context>
@@ -1283,6 +1295,144 @@ Voir corvella(1) pour les touches.</translation>
     </message>
 </context>
 <context>
+    <name>Schedule</name>
+    <message>
+        <source>%1: cannot be read (%2)</source>
+        <translation>%1 : illisible (%2)</translation>
+    </message>
+    <message>
+        <source>%1: too large for a schedule</source>
+        <translation>%1 : trop grand pour un programme</translation>
+    </message>
+    <message>
+        <source>line %1: %2</source>
+        <translation>ligne %1 : %2</translation>
+    </message>
+    <message>
+        <source>a quote is not closed where the field ends</source>
+        <translation>un guillemet n&apos;est pas fermé à la fin du champ</translation>
+    </message>
+    <message>
+        <source>the header must be &quot;%1&quot;, with &quot;%2&quot; as an optional sixth column</source>
+        <translation>l&apos;en-tête doit être &quot;%1&quot;, avec &quot;%2&quot; comme sixième colonne facultative</translation>
+    </message>
+    <message>
+        <source>%1 fields where the header has %2</source>
+        <translation>%1 champs là où l&apos;en-tête en a %2</translation>
+    </message>
+    <message>
+        <source>the time &quot;%1&quot; is not HH:MM</source>
+        <translation>l&apos;heure &quot;%1&quot; n&apos;est pas HH:MM</translation>
+    </message>
+    <message>
+        <source>the court &quot;%1&quot; cannot be a court&apos;s name (empty, or with /, + or #)</source>
+        <translation>&quot;%1&quot; ne peut pas être le nom d&apos;un terrain (vide, ou avec /, + ou #)</translation>
+    </message>
+    <message>
+        <source>both teams must be named</source>
+        <translation>les deux équipes doivent être nommées</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; cannot play itself</source>
+        <translation>&quot;%1&quot; ne peut pas jouer contre elle-même</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is not a preset (known: %2)</source>
+        <translation>&quot;%1&quot; n&apos;est pas un préréglage (connus : %2)</translation>
+    </message>
+    <message>
+        <source>court %1 already plays at %2 (line %3)</source>
+        <translation>le terrain %1 joue déjà à %2 (ligne %3)</translation>
+    </message>
+    <message>
+        <source>the file is empty; it needs a header line</source>
+        <translation>le fichier est vide ; il lui faut une ligne d&apos;en-tête</translation>
+    </message>
+</context>
+<context>
+    <name>SchedulePage</name>
+    <message>
+        <source>Time</source>
+        <translation>Heure</translation>
+    </message>
+    <message>
+        <source>Court</source>
+        <translation>Terrain</translation>
+    </message>
+    <message>
+        <source>Home</source>
+        <translation>Domicile</translation>
+    </message>
+    <message>
+        <source>Guest</source>
+        <translation>Visiteur</translation>
+    </message>
+    <message>
+        <source>Sport</source>
+        <translation>Sport</translation>
+    </message>
+    <message>
+        <source>Group</source>
+        <translation>Groupe</translation>
+    </message>
+    <message>
+        <source>Result</source>
+        <translation>Résultat</translation>
+    </message>
+    <message>
+        <source>to play</source>
+        <translation>à jouer</translation>
+    </message>
+    <message>
+        <source>Group %1</source>
+        <translation>Groupe %1</translation>
+    </message>
+    <message>
+        <source>Team</source>
+        <translation>Équipe</translation>
+    </message>
+    <message>
+        <source>Played</source>
+        <translation>Joués</translation>
+    </message>
+    <message>
+        <source>Won</source>
+        <translation>Gagnés</translation>
+    </message>
+    <message>
+        <source>Drawn</source>
+        <translation>Nuls</translation>
+    </message>
+    <message>
+        <source>Lost</source>
+        <translation>Perdus</translation>
+    </message>
+    <message>
+        <source>Scored</source>
+        <translation>Marqués</translation>
+    </message>
+    <message>
+        <source>Difference</source>
+        <translation>Différence</translation>
+    </message>
+    <message>
+        <source>Points</source>
+        <translation>Points</translation>
+    </message>
+    <message>
+        <source>Corvella: the day&apos;s games</source>
+        <translation>Corvella : les matchs du jour</translation>
+    </message>
+    <message>
+        <source>The day&apos;s games</source>
+        <translation>Les matchs du jour</translation>
+    </message>
+    <message>
+        <source>No games are scheduled.</source>
+        <translation>Aucun match n&apos;est prévu.</translation>
+    </message>
+</context>
+<context>
     <name>ScoreBoardWindow</name>
     <message>
         <source>Not taken: %1</source>
@@ -1463,6 +1613,26 @@ Voir corvella(1) pour les touches.</translation>
     <message>
         <source>Switch the possession arrow</source>
         <translation>Changer la flèche de possession</translation>
+    </message>
+    <message>
+        <source>Not loaded: the clock is running</source>
+        <translation>Non chargé : le chronomètre tourne</translation>
+    </message>
+    <message>
+        <source>Not loaded: a game is under way (clear it, or play it to the end)</source>
+        <translation>Non chargé : un match est en cours (effacez-le ou jouez-le jusqu&apos;au bout)</translation>
+    </message>
+    <message>
+        <source>No next game has come from the hall</source>
+        <translation>Aucun prochain match n&apos;est venu de la salle</translation>
+    </message>
+    <message>
+        <source>Start a new game: %1?</source>
+        <translation>Commencer un nouveau match : %1 ?</translation>
+    </message>
+    <message>
+        <source>Next: %1, F7 loads it</source>
+        <translation>Ensuite : %1, F7 le charge</translation>
     </message>
 </context>
 <context>

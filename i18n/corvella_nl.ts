@@ -217,6 +217,14 @@ Zie corvella(1) voor de toetsen.</translation>
         <source>the game is not being recorded (%1)</source>
         <translation>de wedstrijd wordt niet vastgelegd (%1)</translation>
     </message>
+    <message>
+        <source>Not loaded: the preset %1 is gone</source>
+        <translation>Niet geladen: de voorinstelling %1 bestaat niet meer</translation>
+    </message>
+    <message>
+        <source>The game is loaded, but its settings could not be stored</source>
+        <translation>De wedstrijd is geladen, maar de instellingen konden niet worden bewaard</translation>
+    </message>
 </context>
 <context>
     <name>CourtLink</name>
@@ -243,6 +251,10 @@ Zie corvella(1) voor de toetsen.</translation>
     <message>
         <source>Not connected: %1</source>
         <translation>Niet verbonden: %1</translation>
+    </message>
+    <message>
+        <source>ignored a next game from the hall that is not {&quot;time&quot;, &quot;home&quot;, &quot;guest&quot;, &quot;preset&quot;} with a known preset: %1</source>
+        <translation>volgende wedstrijd van de hal genegeerd die geen {&quot;time&quot;, &quot;home&quot;, &quot;guest&quot;, &quot;preset&quot;} met een bekende voorinstelling is: %1</translation>
     </message>
 </context>
 <context>
@@ -1283,6 +1295,144 @@ Zie corvella(1) voor de toetsen.</translation>
     </message>
 </context>
 <context>
+    <name>Schedule</name>
+    <message>
+        <source>%1: cannot be read (%2)</source>
+        <translation>%1: kan niet gelezen worden (%2)</translation>
+    </message>
+    <message>
+        <source>%1: too large for a schedule</source>
+        <translation>%1: te groot voor een speelschema</translation>
+    </message>
+    <message>
+        <source>line %1: %2</source>
+        <translation>regel %1: %2</translation>
+    </message>
+    <message>
+        <source>a quote is not closed where the field ends</source>
+        <translation>een aanhalingsteken is niet gesloten waar het veld eindigt</translation>
+    </message>
+    <message>
+        <source>the header must be &quot;%1&quot;, with &quot;%2&quot; as an optional sixth column</source>
+        <translation>de kopregel moet &quot;%1&quot; zijn, met &quot;%2&quot; als optionele zesde kolom</translation>
+    </message>
+    <message>
+        <source>%1 fields where the header has %2</source>
+        <translation>%1 velden waar de kopregel er %2 heeft</translation>
+    </message>
+    <message>
+        <source>the time &quot;%1&quot; is not HH:MM</source>
+        <translation>de tijd &quot;%1&quot; is geen UU:MM</translation>
+    </message>
+    <message>
+        <source>the court &quot;%1&quot; cannot be a court&apos;s name (empty, or with /, + or #)</source>
+        <translation>&quot;%1&quot; kan geen veldnaam zijn (leeg, of met /, + of #)</translation>
+    </message>
+    <message>
+        <source>both teams must be named</source>
+        <translation>beide ploegen moeten een naam hebben</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; cannot play itself</source>
+        <translation>&quot;%1&quot; kan niet tegen zichzelf spelen</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is not a preset (known: %2)</source>
+        <translation>&quot;%1&quot; is geen voorinstelling (bekend: %2)</translation>
+    </message>
+    <message>
+        <source>court %1 already plays at %2 (line %3)</source>
+        <translation>veld %1 speelt al om %2 (regel %3)</translation>
+    </message>
+    <message>
+        <source>the file is empty; it needs a header line</source>
+        <translation>het bestand is leeg; het heeft een kopregel nodig</translation>
+    </message>
+</context>
+<context>
+    <name>SchedulePage</name>
+    <message>
+        <source>Time</source>
+        <translation>Tijd</translation>
+    </message>
+    <message>
+        <source>Court</source>
+        <translation>Veld</translation>
+    </message>
+    <message>
+        <source>Home</source>
+        <translation>Thuis</translation>
+    </message>
+    <message>
+        <source>Guest</source>
+        <translation>Gasten</translation>
+    </message>
+    <message>
+        <source>Sport</source>
+        <translation>Sport</translation>
+    </message>
+    <message>
+        <source>Group</source>
+        <translation>Groep</translation>
+    </message>
+    <message>
+        <source>Result</source>
+        <translation>Uitslag</translation>
+    </message>
+    <message>
+        <source>to play</source>
+        <translation>te spelen</translation>
+    </message>
+    <message>
+        <source>Group %1</source>
+        <translation>Groep %1</translation>
+    </message>
+    <message>
+        <source>Team</source>
+        <translation>Ploeg</translation>
+    </message>
+    <message>
+        <source>Played</source>
+        <translation>Gespeeld</translation>
+    </message>
+    <message>
+        <source>Won</source>
+        <translation>Gewonnen</translation>
+    </message>
+    <message>
+        <source>Drawn</source>
+        <translation>Gelijk</translation>
+    </message>
+    <message>
+        <source>Lost</source>
+        <translation>Verloren</translation>
+    </message>
+    <message>
+        <source>Scored</source>
+        <translation>Doelpunten</translation>
+    </message>
+    <message>
+        <source>Difference</source>
+        <translation>Saldo</translation>
+    </message>
+    <message>
+        <source>Points</source>
+        <translation>Punten</translation>
+    </message>
+    <message>
+        <source>Corvella: the day&apos;s games</source>
+        <translation>Corvella: de wedstrijden van vandaag</translation>
+    </message>
+    <message>
+        <source>The day&apos;s games</source>
+        <translation>De wedstrijden van vandaag</translation>
+    </message>
+    <message>
+        <source>No games are scheduled.</source>
+        <translation>Er zijn geen wedstrijden gepland.</translation>
+    </message>
+</context>
+<context>
     <name>ScoreBoardWindow</name>
     <message>
         <source>Not taken: %1</source>
@@ -1463,6 +1613,26 @@ Zie corvella(1) voor de toetsen.</translation>
     <message>
         <source>Switch the possession arrow</source>
         <translation>Balbezitpijl omzetten</translation>
+    </message>
+    <message>
+        <source>Not loaded: the clock is running</source>
+        <translation>Niet geladen: de klok loopt</translation>
+    </message>
+    <message>
+        <source>Not loaded: a game is under way (clear it, or play it to the end)</source>
+        <translation>Niet geladen: er is een wedstrijd bezig (wis hem of speel hem uit)</translation>
+    </message>
+    <message>
+        <source>No next game has come from the hall</source>
+        <translation>Er is geen volgende wedstrijd van de hal gekomen</translation>
+    </message>
+    <message>
+        <source>Start a new game: %1?</source>
+        <translation>Een nieuwe wedstrijd beginnen: %1?</translation>
+    </message>
+    <message>
+        <source>Next: %1, F7 loads it</source>
+        <translation>Volgende: %1, F7 laadt hem</translation>
     </message>
 </context>
 <context>

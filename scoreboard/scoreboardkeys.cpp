@@ -6,6 +6,7 @@
 #include "display/keyascii.h"
 #include "display/leddigit.h"
 #include "game/gamehistory.h"
+#include "game/gamestatefile.h"
 #include "platform/dialogs.h"
 
 #include <QKeyEvent>
@@ -155,6 +156,10 @@ void ScoreBoardWindow::keyPressEvent(QKeyEvent *event)
         emit networkWindowRequested();
         return;
     }
+    if (plain && event->key() == Qt::Key_F7) {
+        askForNextGame();
+        return;
+    }
     if (plain && event->key() == Qt::Key_F11) {
         setWindowState(windowState() ^ Qt::WindowFullScreen);
         return;
@@ -288,9 +293,45 @@ void ScoreBoardWindow::askForNewGame()
     if (!m_dialogs.askYesNo(this, tr("Are you sure you want to start a new game?"),
                             tr("New game?")))
         return;
+    startNewGame();
+}
+
+void ScoreBoardWindow::startNewGame()
+{
     act(Action::NewGame, tr("New game"), [](GameModel &game) { game.newGame(); });
     m_scoreEntry.discard();
     m_clockEntry.discard();
+}
+
+// What comes from the hall never replaces a game being played: only one
+// over, or one nothing has happened in yet (a new or cleared board).
+QString ScoreBoardWindow::nextGameRefusal() const
+{
+    if (game().isRunning())
+        return tr("Not loaded: the clock is running");
+    if (game().phase() != GamePhase::Final && !SavedGame::of(game()).isFresh())
+        return tr("Not loaded: a game is under way (clear it, or play it to the end)");
+    return {};
+}
+
+void ScoreBoardWindow::askForNextGame()
+{
+    if (m_nextGame.isEmpty()) {
+        showNotice(tr("No next game has come from the hall"), true);
+        return;
+    }
+    if (const QString refusal = nextGameRefusal(); !refusal.isEmpty()) {
+        showNotice(refusal, true);
+        return;
+    }
+    if (!m_dialogs.askYesNo(this, tr("Start a new game: %1?").arg(m_nextGame), tr("New game?")))
+        return;
+    // The clock may have been started from the network meanwhile.
+    if (const QString refusal = nextGameRefusal(); !refusal.isEmpty()) {
+        showNotice(refusal, true);
+        return;
+    }
+    emit nextGameAccepted();
 }
 
 void ScoreBoardWindow::askToClear()

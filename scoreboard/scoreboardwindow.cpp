@@ -182,10 +182,18 @@ void ScoreBoardWindow::showNotice(const QString &notice, bool inTitle)
     updateTitle();
 }
 
+void ScoreBoardWindow::offerNextGame(const QString &description)
+{
+    m_nextGame = description;
+    m_nextGameLine =
+        description.isEmpty() ? QString() : tr("Next: %1, F7 loads it").arg(description);
+    updateTitle();
+}
+
 void ScoreBoardWindow::updateTitle()
 {
     QString title = QStringLiteral("Corvella by Brannick");
-    for (const QString *extra : {&m_saveProblem, &m_titleNotice}) {
+    for (const QString *extra : {&m_saveProblem, &m_nextGameLine, &m_titleNotice}) {
         if (!extra->isEmpty())
             title += QStringLiteral(" - ") + *extra;
     }

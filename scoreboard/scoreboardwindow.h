@@ -93,6 +93,19 @@ public:
     void undo();
     void redo();
 
+    // The game the hall has this court play next, as "Home - Guest (Sport)",
+    // shown in the title until withdrawn; F7 offers to start it.
+    void offerNextGame(const QString &description);
+    void withdrawNextGame() { offerNextGame({}); }
+    const QString &nextGameOffered() const { return m_nextGame; }
+    // F7: asks whether to start the offered game; refused while the clock
+    // runs or a game is under way.
+    void askForNextGame();
+    // Why a new game cannot start from the hall now; empty when it can.
+    QString nextGameRefusal() const;
+    // A new game from period 1, as the new game key gives one.
+    void startNewGame();
+
     // A key that is not part of a score or clock entry: the command keys.
     void runCommandKey(int keyAscii);
     void askToClear();
@@ -113,6 +126,8 @@ signals:
     void audienceToggleRequested();
     // F4: the window of the board on the network.
     void networkWindowRequested();
+    // F7, answered yes: the offered game is to be loaded and started.
+    void nextGameAccepted();
     // The window has been closed (it may be deleted next).
     void closed();
     // Full screen, minimized or back.
@@ -150,6 +165,8 @@ private:
     GameHistory &m_history;
     Dialogs &m_dialogs;
     QString m_saveProblem;
+    QString m_nextGame;
+    QString m_nextGameLine;
     OperatorHints *m_hints = nullptr;
     ScoreEntry m_scoreEntry;
     ClockEntry m_clockEntry;

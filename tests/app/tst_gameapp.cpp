@@ -4,6 +4,7 @@
 #include "display/controls.h"
 #include "display/leddigit.h"
 #include "game/gamestatefile.h"
+#include "game/presets.h"
 #include "scoreboard/scoreboardwindow.h"
 #include "tests/support/appdriver.h"
 #include "tests/support/boardtext.h"
@@ -373,6 +374,82 @@ private slots:
         QTRY_VERIFY_WITH_TIMEOUT(
             board->windowTitle().contains(QStringLiteral("the hall link is down")), 15000);
         QVERIFY(app.web().status().recordProblem.contains(QStringLiteral("hall link")));
+    }
+
+    // The hall's next game shows in the title; F7 asks and loads it, but
+    // only over a game that is over or has not begun.
+    void theNextGameFromTheHallLoadsWithF7_data()
+    {
+        QTest::addColumn<QString>("before");
+        QTest::addColumn<bool>("yes");
+        QTest::addColumn<QString>("refusal"); // empty: asked
+        QTest::newRow("a new board, yes") << u"new"_qs << true << QString();
+        QTest::newRow("a new board, no") << u"new"_qs << false << QString();
+        QTest::newRow("a cleared board") << u"cleared"_qs << true << QString();
+        QTest::newRow("a game over") << u"over"_qs << true << QString();
+        QTest::newRow("the clock running")
+            << u"running"_qs << true << u"Not loaded: the clock is running"_qs;
+        QTest::newRow("a game under way")
+            << u"scored"_qs << true
+            << u"Not loaded: a game is under way (clear it, or play it to the end)"_qs;
+        QTest::newRow("nothing announced")
+            << u"unannounced"_qs << true << u"No next game has come from the hall"_qs;
+    }
+    void theNextGameFromTheHallLoadsWithF7()
+    {
+        QFETCH(QString, before);
+        QFETCH(bool, yes);
+        QFETCH(QString, refusal);
+        CorvellaApp app(fakes.services());
+        ScoreBoardWindow *board = openBoard(app);
+        GameModel &game = app.game();
+        const NextGame next{u"10:30"_qs, u"Owls"_qs, u"Larks"_qs, u"Handball"_qs};
+        const QString line = u"Next: Owls - Larks (Handball), F7 loads it"_qs;
+        if (before != u"unannounced" && before != u"over")
+            app.offerNextGame(next);
+        if (before == u"running")
+            game.startStop();
+        if (before == u"scored" || before == u"cleared" || before == u"over")
+            game.setScore(GameModel::Home1, 7);
+        if (before == u"cleared")
+            game.clear();
+        if (before == u"over") {
+            // What was announced during the game passes with it; the hall
+            // then announces the next.
+            app.offerNextGame({u"09:00"_qs, u"Rooks"_qs, u"Jays"_qs, u"Basketball"_qs});
+            game.setStructure({1, {}, 0});
+            game.nextPeriod();
+            QVERIFY(!board->windowTitle().contains(u"Rooks"_qs));
+            app.offerNextGame(next);
+        }
+        QCOMPARE(board->windowTitle().contains(line), before != u"unannounced");
+        fakes.dialogs.yes = yes;
+
+        QTest::keyClick(board, Qt::Key_F7);
+        const bool loaded = refusal.isEmpty() && yes;
+        QCOMPARE(game.isRunning(), before == u"running");
+        QCOMPARE(fakes.dialogs.questions, refusal.isEmpty() ? 1 : 0);
+        if (refusal.isEmpty())
+            QCOMPARE(fakes.dialogs.lastText, u"Start a new game: Owls - Larks (Handball)?"_qs);
+        else
+            QVERIFY2(board->windowTitle().endsWith(u" - "_qs + refusal),
+                     qPrintable(board->windowTitle()));
+        const Settings &s = app.settings().value();
+        QCOMPARE(s.HomeText == u"Owls" && s.GuestText == u"Larks", loaded);
+        const QList<Preset> presets = Presets::load(Presets::userFolder());
+        const auto handball = std::find_if(presets.begin(), presets.end(),
+                                           [](const Preset &p) { return p.name == u"Handball"; });
+        QCOMPARE(Presets::rulesMatch(*handball, s), loaded);
+        QCOMPARE(loadSettings().HomeText == u"Owls", loaded); // kept for the next start too
+        QCOMPARE(board->windowTitle().contains(line), !loaded && before != u"unannounced");
+        if (!loaded)
+            return;
+        QCOMPARE(game.score(GameModel::Home1), std::optional<int>(0));
+        QCOMPARE(game.phase(), GamePhase::Play);
+        QVERIFY(game.structure().isOn());
+        // The broker's retained copy again, at a reconnection: already played.
+        app.offerNextGame(next);
+        QVERIFY(!board->windowTitle().contains(line));
     }
 
     // Until the operator has said which game this is, the API and the phone

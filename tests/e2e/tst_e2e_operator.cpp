@@ -1,7 +1,8 @@
 // The operator's side of the installed program, by X input on two screen
 // shapes: whole scores typed, refused and taken back with the board saying
 // so, an undo that would start the clock asking twice, Esc leaving full
-// screen before the start screen, and the network window beside the board.
+// screen before the start screen, the network window beside the board, and
+// the hall's next game loaded with F7.
 // Screenshots of the hints, the options and the network window are kept
 // under artifacts/e2e/operator/.
 #include "tests/e2e/boardreader.h"
@@ -9,8 +10,13 @@
 
 #include <QDir>
 #include <QFile>
+#include <QProcess>
+#include <QScopeGuard>
+#include <QSettings>
 #include <QTemporaryDir>
 #include <QTest>
+
+#include <mosquitto.h>
 
 namespace {
 
@@ -38,6 +44,31 @@ bool writeSettings(const QTemporaryDir &config, const QString &text)
     const QByteArray bytes = text.toUtf8();
     return QDir().mkpath(config.filePath(QStringLiteral("Corvella"))) &&
            settings.open(QIODevice::WriteOnly) && settings.write(bytes) == bytes.size();
+}
+
+// Leaves a retained message on the broker at `port` as the hall does,
+// trying for a few seconds while the broker comes up.
+bool publishRetained(quint16 port, const char *topic, const QByteArray &payload)
+{
+    mosquitto_lib_init();
+    bool acknowledged = false;
+    mosquitto *client = mosquitto_new(nullptr, true, &acknowledged);
+    mosquitto_publish_callback_set(
+        client, [](mosquitto *, void *done, int) { *static_cast<bool *>(done) = true; });
+    for (int attempt = 0; attempt < 50 && !acknowledged; ++attempt) {
+        if (mosquitto_connect(client, "127.0.0.1", port, 10) != MOSQ_ERR_SUCCESS) {
+            QTest::qWait(100);
+            continue;
+        }
+        mosquitto_publish(client, nullptr, topic, int(payload.size()), payload.constData(), 1,
+                          true);
+        for (int round = 0; round < 50 && !acknowledged; ++round)
+            mosquitto_loop(client, 100, 1);
+        mosquitto_disconnect(client);
+    }
+    mosquitto_destroy(client);
+    mosquitto_lib_cleanup();
+    return acknowledged;
 }
 
 } // namespace
@@ -190,6 +221,66 @@ private slots:
         desktop->key(QStringLiteral("Escape"));
         QVERIFY2(!desktop->waitForWindow(StartScreen).isEmpty(),
                  "the second Esc did not go to the start screen");
+        desktop.reset();
+    }
+
+    // The hall's next game, retained on its broker, shows in the board's
+    // title; F7 and Enter load it: the teams' captions and the preset.
+    void theHallsNextGameLoadsWithF7()
+    {
+        desktop = std::make_unique<Desktop>(QSize(1366, 768));
+        QString why;
+        if (!desktop->startDisplay(&why))
+            QSKIP(qPrintable(QStringLiteral("cannot run end-to-end checks: ") + why));
+        QTemporaryDir brokerFolder;
+        const quint16 port = Desktop::freeLocalPort();
+        QFile brokerConfig(brokerFolder.filePath(QStringLiteral("mosquitto.conf")));
+        QVERIFY(brokerConfig.open(QIODevice::WriteOnly));
+        brokerConfig.write(QStringLiteral("listener %1 127.0.0.1\nallow_anonymous true\n"
+                                          "persistence false\n")
+                               .arg(port)
+                               .toUtf8());
+        brokerConfig.close();
+        QProcess broker;
+        broker.setStandardErrorFile(QProcess::nullDevice());
+        broker.start(QStringLiteral("mosquitto"), {QStringLiteral("-c"), brokerConfig.fileName()});
+        QVERIFY(broker.waitForStarted(5000));
+        const auto stopBroker = qScopeGuard([&broker] {
+            broker.kill();
+            broker.waitForFinished(5000);
+        });
+        QVERIFY2(publishRetained(port, "corvella/v1/hall/1/next",
+                                 R"({"time":"10:30","home":"Owls","guest":"Larks",)"
+                                 R"("preset":"Handball"})"),
+                 "the broker took no next game");
+
+        QTemporaryDir config;
+        QVERIFY(writeSettings(config,
+                              QStringLiteral("[HallSettings]\nBroker=127.0.0.1:%1\n").arg(port)));
+        QVERIFY2(desktop->startInstalledProgram(install.path(), config.path(), &why),
+                 qPrintable(why));
+        const QString splash = desktop->waitForWindow(StartScreen);
+        QVERIFY2(!splash.isEmpty(), "the start screen did not appear");
+        desktop->click(desktop->geometry(splash).topLeft() + QPoint(100, 30));
+        boardId = desktop->waitForWindow(
+            Board + QStringLiteral(" - Next: Owls - Larks (Handball), F7 loads it"), 15000);
+        QVERIFY2(!boardId.isEmpty(), "the next game did not show on the board");
+        desktop->run(QStringLiteral("xdotool"),
+                     {QStringLiteral("windowactivate"), QStringLiteral("--sync"), boardId});
+        desktop->key(QStringLiteral("F7"));
+        QVERIFY2(!desktop->waitForWindow(QStringLiteral("New game?")).isEmpty(),
+                 "F7 asked nothing");
+        desktop->screenshot(QStringLiteral("operator/next-game-question"));
+        desktop->key(QStringLiteral("Return"));
+        QVERIFY(desktop->waitForWindowGone(QStringLiteral("New game?")));
+        QVERIFY2(!desktop->waitForWindow(Board).isEmpty(), "the next game's line stayed");
+        const QSettings kept(config.filePath(QStringLiteral("Corvella/Corvella.conf")),
+                             QSettings::IniFormat);
+        QCOMPARE(kept.value(QStringLiteral("TextSettings/HomeText")).toString(), u"Owls"_qs);
+        QCOMPARE(kept.value(QStringLiteral("TextSettings/GuestText")).toString(), u"Larks"_qs);
+        QCOMPARE(kept.value(QStringLiteral("ClockSettings/PeriodLength")).toString(), u"30.00"_qs);
+        QTest::qWait(300);
+        desktop->screenshot(QStringLiteral("operator/next-game-loaded"));
         desktop.reset();
     }
 

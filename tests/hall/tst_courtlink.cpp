@@ -17,10 +17,14 @@
 #include <QTcpServer>
 #include <QTcpSocket>
 #include <QTemporaryDir>
+#include <QTemporaryFile>
 
 #include <mosquitto.h>
 
+#include <unistd.h>
+
 #include <atomic>
+#include <cstdio>
 #include <memory>
 
 namespace {
@@ -89,6 +93,8 @@ public:
                          m_dir.filePath(u"broker.key"_qs));
         return m_dir.filePath(u"ca.crt"_qs);
     }
+    // Lines added to the broker's configuration at its next start.
+    void addConfig(const QString &lines) { m_tls += lines; }
     quint16 port() const { return m_port; }
     QString address() const { return QStringLiteral("127.0.0.1:%1").arg(m_port); }
 
@@ -146,12 +152,13 @@ public:
         bool retained = false;
     };
 
-    explicit Watcher(quint16 port)
+    explicit Watcher(quint16 port, const QByteArray &filter = "corvella/v1/#") : m_filter(filter)
     {
         m_client = mosquitto_new(nullptr, true, this);
-        mosquitto_connect_callback_set(m_client, [](mosquitto *client, void *, int rc) {
+        mosquitto_connect_callback_set(m_client, [](mosquitto *client, void *self, int rc) {
             if (rc == 0)
-                mosquitto_subscribe(client, nullptr, "corvella/v1/#", 1);
+                mosquitto_subscribe(client, nullptr,
+                                    static_cast<Watcher *>(self)->m_filter.constData(), 1);
         });
         mosquitto_subscribe_callback_set(m_client,
                                          [](mosquitto *, void *self, int, int, const int *) {
@@ -175,6 +182,12 @@ public:
         mosquitto_destroy(m_client);
     }
     bool isSubscribed() const { return m_subscribed; }
+    // As the hall announces a court's next game.
+    void publish(const QString &topic, const QByteArray &payload, bool retained)
+    {
+        mosquitto_publish(m_client, nullptr, topic.toUtf8().constData(), int(payload.size()),
+                          payload.constData(), 1, retained);
+    }
     QList<Message> messages() const
     {
         QMutexLocker lock(&m_mutex);
@@ -203,7 +216,18 @@ public:
         return QStringLiteral("corvella/v1/hall/") + court + u'/' + QLatin1StringView(leaf);
     }
 
+    std::optional<Message> lastOn(const QString &topic) const
+    {
+        const QList<Message> all = messages();
+        for (auto it = all.crbegin(); it != all.crend(); ++it) {
+            if (it->topic == topic)
+                return *it;
+        }
+        return std::nullopt;
+    }
+
 private:
+    const QByteArray m_filter;
     mosquitto *m_client;
     std::atomic<bool> m_subscribed = false;
     mutable QMutex m_mutex;
@@ -251,6 +275,35 @@ QList<int> numbers(const QList<QJsonObject> &lines)
         n.append(line.value(QStringLiteral("n")).toInt(0));
     return n;
 }
+
+// What this process writes on stderr while it lives.
+class StderrCapture
+{
+public:
+    StderrCapture()
+    {
+        std::fflush(stderr);
+        m_saved = ::dup(STDERR_FILENO);
+        m_file.open();
+        ::dup2(m_file.handle(), STDERR_FILENO);
+    }
+    ~StderrCapture()
+    {
+        std::fflush(stderr);
+        ::dup2(m_saved, STDERR_FILENO);
+        ::close(m_saved);
+    }
+    QByteArray text()
+    {
+        std::fflush(stderr);
+        QFile read(m_file.fileName());
+        return read.open(QIODevice::ReadOnly) ? read.readAll() : QByteArray();
+    }
+
+private:
+    QTemporaryFile m_file;
+    int m_saved = -1;
+};
 
 // The court of a child process, killed by the test: `--court PORT`.
 int runChildCourt(int argc, char *argv[])
@@ -348,6 +401,72 @@ private slots:
         QCOMPARE(s.value(QStringLiteral("scores")).toArray().at(1).toInt(), 3);
         QCOMPARE(s.value(QStringLiteral("clock")).toObject().value(u"phase").toString(),
                  u"final"_qs);
+    }
+
+    // The retained next game arrives with the connection; another court's,
+    // or one of another shape, does not, and a wrong one is told once.
+    void theCourtHearsItsNextGame()
+    {
+        TestBroker broker;
+        QVERIFY(broker.start());
+        Watcher hall(broker.port());
+        QTRY_VERIFY_WITH_TIMEOUT(hall.isSubscribed(), LinkDeadlineMs);
+        const QString next = Watcher::topic(u"1"_qs, "next");
+        const NextGame first{u"10:30"_qs, u"Owls"_qs, u"Larks"_qs, u"Basketball"_qs};
+        hall.publish(next, first.toMessage(), true);
+
+        StderrCapture stderrText;
+        CourtLink link(*BrokerAddress::from(courtSettings(broker.address(), u"1"_qs)));
+        QSignalSpy announced(&link, &CourtLink::nextGameAnnounced);
+        QSignalSpy withdrawn(&link, &CourtLink::nextGameWithdrawn);
+        QTRY_COMPARE_WITH_TIMEOUT(announced.size(), 1, LinkDeadlineMs);
+        QCOMPARE(announced.at(0).at(0).value<NextGame>(), first);
+
+        hall.publish(Watcher::topic(u"2"_qs, "next"), first.toMessage(), true);
+        hall.publish(next, "not json", false);
+        hall.publish(next, R"({"time":"11:00","home":"A","guest":"B","preset":"Curling"})", false);
+        const NextGame second{u"11:30"_qs, u"Kites"_qs, u"Terns"_qs, u"Handball"_qs};
+        hall.publish(next, second.toMessage(), false);
+        QTRY_COMPARE_WITH_TIMEOUT(announced.size(), 2, LinkDeadlineMs);
+        QCOMPARE(announced.at(1).at(0).value<NextGame>(), second);
+        QCOMPARE(stderrText.text().count("ignored a next game"), 1);
+        QVERIFY(stderrText.text().contains("not json"));
+
+        hall.publish(next, QByteArray(), true);
+        QTRY_COMPARE_WITH_TIMEOUT(withdrawn.size(), 1, LinkDeadlineMs);
+        QCOMPARE(announced.size(), 2);
+    }
+
+    // The federation's bridge as the README gives it: the hall's broker
+    // carries its venue's topics out to the central one.
+    void aHallBrokerBridgesIntoTheCentralOne()
+    {
+        TestBroker central;
+        QVERIFY(central.start());
+        Watcher centralWatch(central.port(), "$SYS/broker/connection/#");
+        Watcher federation(central.port());
+        QTRY_VERIFY_WITH_TIMEOUT(centralWatch.isSubscribed() && federation.isSubscribed(),
+                                 LinkDeadlineMs);
+        TestBroker hall;
+        hall.addConfig(QStringLiteral("connection central\naddress %1\n"
+                                      "remote_clientid bridge-hall\ncleansession false\n"
+                                      "topic corvella/v1/hall/# out 1\n")
+                           .arg(central.address()));
+        QVERIFY(hall.start());
+        QTRY_VERIFY_WITH_TIMEOUT(
+            centralWatch.lastOn(u"$SYS/broker/connection/bridge-hall/state"_qs) &&
+                centralWatch.lastOn(u"$SYS/broker/connection/bridge-hall/state"_qs)->payload == "1",
+            LinkDeadlineMs);
+
+        Watcher court(hall.port());
+        QTRY_VERIFY_WITH_TIMEOUT(court.isSubscribed(), LinkDeadlineMs);
+        court.publish(Watcher::topic(u"3"_qs, "state"), R"({"scores":[4,2,0,0]})", true);
+        QTRY_VERIFY_WITH_TIMEOUT(federation.last(u"3"_qs, "state"), LinkDeadlineMs);
+        QCOMPARE(federation.last(u"3"_qs, "state")->payload, QByteArray(R"({"scores":[4,2,0,0]})"));
+        // Kept there too: a reader of the league that looks later sees it.
+        Watcher late(central.port());
+        QTRY_VERIFY_WITH_TIMEOUT(late.last(u"3"_qs, "state"), LinkDeadlineMs);
+        QVERIFY(late.last(u"3"_qs, "state")->retained);
     }
 
     void aRunningClocksStateIsSentAgainWhileItRuns()

@@ -1,0 +1,31 @@
+#pragma once
+
+#include <QByteArray>
+#include <QJsonObject>
+#include <QMetaType>
+#include <QString>
+#include <QStringList>
+
+#include <optional>
+
+// A court's next game as the hall announces it on the court's "next" topic:
+// {"time": "HH:MM", "home", "guest", "preset"}, the preset by its
+// untranslated name. An empty message means no next game.
+struct NextGame
+{
+    QString time;
+    QString home;
+    QString guest;
+    QString preset;
+
+    QJsonObject toJson() const;
+    QByteArray toMessage() const;
+    // Nothing unless `message` is exactly that object: four strings, no
+    // other member, teams named and the preset one of `knownPresets`.
+    static std::optional<NextGame> fromMessage(const QByteArray &message,
+                                               const QStringList &knownPresets);
+
+    bool operator==(const NextGame &) const = default;
+};
+
+Q_DECLARE_METATYPE(NextGame)
