@@ -38,6 +38,16 @@ bool naturalLess(const QString &a, const QString &b)
     return a < b;
 }
 
+// A step's number, from 1; the header, which has none, is 0. -1: neither.
+int lineNumber(const QJsonObject &entry)
+{
+    const QJsonValue number = entry.value(QStringLiteral("n"));
+    if (number.isUndefined())
+        return entry.value(QStringLiteral("format")).isString() ? 0 : -1;
+    const double n = number.toDouble(-1);
+    return n >= 1 && n <= 1e9 && n == double(qint64(n)) ? int(n) : -1;
+}
+
 QJsonArray finalScores(const QJsonObject &result)
 {
     return result.value(QStringLiteral("final"))
@@ -120,7 +130,7 @@ void HallFeed::loadGame(const QString &court, const QString &path)
         const std::optional<QJsonObject> entry = jsonObject(line);
         if (!entry)
             continue;
-        const int n = entry->value(QStringLiteral("n")).toInt(-1);
+        const int n = lineNumber(*entry);
         if (n < 0)
             continue;
         game.lines.insert(n, line);
@@ -197,11 +207,9 @@ bool HallFeed::receiveLine(const QString &courtName, CourtRecord &court, const Q
     if (!entry)
         return false;
     const QString gameName = entry->take(QStringLiteral("game")).toString();
-    const QJsonValue number = entry->value(QStringLiteral("n"));
-    if (!isSafeName(gameName) || !number.isDouble() || number.toDouble() < 0 ||
-        number.toDouble() != double(number.toInt(-1)))
+    const int n = lineNumber(*entry);
+    if (!isSafeName(gameName) || n < 0)
         return false;
-    const int n = number.toInt();
     Game &game = court.games[gameName];
     if (game.lines.contains(n))
         return true; // sent again after a reconnection

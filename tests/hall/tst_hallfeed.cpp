@@ -24,7 +24,7 @@ QByteArray header(const char *game, const char *home, const char *guest)
     return QStringLiteral("{\"format\":\"corvella-game-log\",\"version\":1,\"started\":"
                           "\"2026-12-08T10:00:00.000Z\",\"home\":\"%2\",\"guest\":\"%3\","
                           "\"section1\":\"\",\"section2\":\"\",\"periods\":2,\"fouls\":false,"
-                          "\"n\":0,\"game\":\"%1\"}")
+                          "\"game\":\"%1\"}")
         .arg(QLatin1StringView(game), QLatin1StringView(home), QLatin1StringView(guest))
         .toUtf8();
 }
@@ -76,7 +76,7 @@ QList<int> numbersOnDisk(const QString &log)
     file.open(QIODevice::ReadOnly);
     while (!file.atEnd()) {
         const QJsonObject entry = QJsonDocument::fromJson(file.readLine()).object();
-        n.append(entry.value(u"n").toInt(-1));
+        n.append(entry.value(u"n").toInt(0)); // the header has none
         if (entry.contains(u"game"))
             n.append(-2); // the hall's own key, not the board's format
     }
@@ -126,11 +126,12 @@ private slots:
                         {topic("2", "state"), "[1,2]"},
                         {topic("2", "online"), "yes"},
                         {topic("2", "log"), R"({"n":-1,"game":"g1"})"},
+                        {topic("2", "log"), R"({"kind":"action","game":"g1"})"},
                         {topic("2", "log"), R"({"n":1,"game":"../../etc"})"},
                         {topic("2", "result"), R"({"home":1})"},
                         {topic("x+", "state"), State}}
             << QByteArray(R"({"courts":[{"court":"2","online":false,"state":null}])") + noResults
-            << QList<int>{} << 5;
+            << QList<int>{} << 5; // one per topic: the log told once
         QTest::newRow("courts in their numbers' order, offline after the last will")
             << Messages{{topic("10", "online"), "1"},
                         {topic("2", "online"), "1"},
