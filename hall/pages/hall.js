@@ -94,7 +94,7 @@
     c.phase.textContent = phaseText(state.clock);
     const left = state.teams && state.teams.timeoutsLeft;
     let timeouts = left ? t('Timeouts left: %1 - %2', left[0], left[1]) : '';
-    if (state.clock.timeout) timeouts = t('Timeout') + '  ' + timeouts;
+    if (state.clock.timeout) timeouts = [t('Timeout'), timeouts].filter((s) => s).join(' · ');
     c.timeouts.textContent = timeouts;
   }
 

@@ -217,6 +217,10 @@ private slots:
         QCOMPARE(pdf.status, 200);
         QCOMPARE(pdf.type, QByteArray("application/pdf"));
         QVERIFY(pdf.body.startsWith("%PDF"));
+        // Kept to be looked at.
+        QDir().mkpath(QStringLiteral(CORVELLA_ARTIFACTS "/hall"));
+        QFile kept(QStringLiteral(CORVELLA_ARTIFACTS "/hall/result.pdf"));
+        QVERIFY(kept.open(QIODevice::WriteOnly) && kept.write(pdf.body) == pdf.body.size());
         QCOMPARE(get(hall.port(), "/hall/results/1/nothing.pdf").status, 404);
     }
 };
