@@ -285,6 +285,7 @@ void HallFeed::addResult(const QString &court, const QString &game, const QJsonO
             out.commit();
         }
     }
+    emit finished(court, game);
     emit resultsChanged();
 }
 

@@ -66,6 +66,8 @@ public:
 
 signals:
     void courtChanged(const QString &court);
+    // A court's game reached its final and is on the results from now on.
+    void finished(const QString &court, const QString &game);
     void resultsChanged();
 
 private:
