@@ -114,9 +114,10 @@ void HallFeed::load()
     std::stable_sort(finished.begin(), finished.end(),
                      [](const Loaded &a, const Loaded &b) { return a.when < b.when; });
     for (const Loaded &done : std::as_const(finished))
-        m_results.append(
-            {done.court, done.game, done.result.value(QStringLiteral("home")).toString(),
-             done.result.value(QStringLiteral("guest")).toString(), finalScores(done.result)});
+        m_results.append({done.court, done.game,
+                          done.result.value(QStringLiteral("home")).toString(),
+                          done.result.value(QStringLiteral("guest")).toString(),
+                          finalScores(done.result), done.when});
 }
 
 void HallFeed::loadGame(const QString &court, const QString &path)
@@ -277,7 +278,8 @@ bool HallFeed::receiveResult(const QString &courtName, CourtRecord &court,
 void HallFeed::addResult(const QString &court, const QString &game, const QJsonObject &result)
 {
     m_results.append({court, game, result.value(QStringLiteral("home")).toString(),
-                      result.value(QStringLiteral("guest")).toString(), finalScores(result)});
+                      result.value(QStringLiteral("guest")).toString(), finalScores(result),
+                      QDateTime::currentDateTimeUtc()});
     if (QDir().mkpath(courtFolder(court))) {
         QSaveFile out(courtFolder(court) + u'/' + game + ResultSuffix);
         if (out.open(QIODevice::WriteOnly)) {
@@ -317,7 +319,14 @@ QJsonObject HallFeed::courtJson(const Court &court)
 
 QList<HallFeed::Result> HallFeed::results() const
 {
-    return QList<Result>(m_results.crbegin(), m_results.crend());
+    // Yesterday's games stay on disk, off the lobby's list.
+    const QDate today = QDate::currentDate();
+    QList<Result> out;
+    for (auto it = m_results.crbegin(); it != m_results.crend(); ++it) {
+        if (it->finished.toLocalTime().date() == today)
+            out.append(*it);
+    }
+    return out;
 }
 
 QString HallFeed::logPath(const QString &court, const QString &game) const

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QByteArray>
+#include <QDateTime>
 #include <QHash>
 #include <QJsonArray>
 #include <QJsonObject>
@@ -38,6 +39,7 @@ public:
         QString home;
         QString guest;
         QJsonArray scores;
+        QDateTime finished; // when the hall learnt of it
     };
 
     // `folder` holds the courts' folders; it is read back at once.
@@ -56,7 +58,7 @@ public:
     std::optional<Court> court(const QString &name) const;
     // {"court", "online", "state"}; the state is null until one arrives.
     static QJsonObject courtJson(const Court &court);
-    // Newest first.
+    // The day's finished games, newest first.
     QList<Result> results() const;
     // The game's log on disk, or empty when the hall has none.
     QString logPath(const QString &court, const QString &game) const;

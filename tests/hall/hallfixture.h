@@ -9,6 +9,7 @@
 #include "settings/appsettings.h"
 #include "settings/currentsettings.h"
 
+#include <QDir>
 #include <QFile>
 #include <QFileDevice>
 #include <QProcess>
@@ -85,6 +86,22 @@ public:
                          m_dir.filePath(u"broker.key"_qs));
         return m_dir.filePath(u"ca.crt"_qs);
     }
+    // Keeps the sessions and what they hold across a restart, even a kill
+    // -9: saved to disk at every change, as a hall's broker should be set up.
+    void keepSessions()
+    {
+        const QString store = m_dir.filePath(u"store"_qs);
+        QDir().mkpath(store);
+        // Mosquitto started as root writes there as its own user.
+        QFile::setPermissions(m_dir.path(), QFileDevice::ReadOwner | QFileDevice::WriteOwner |
+                                                QFileDevice::ExeOwner | QFileDevice::ExeOther);
+        QFile::setPermissions(store, QFileDevice::ReadOwner | QFileDevice::WriteOwner |
+                                         QFileDevice::ExeOwner | QFileDevice::ReadOther |
+                                         QFileDevice::WriteOther | QFileDevice::ExeOther);
+        m_persistence = QStringLiteral("persistence true\npersistence_location %1/\n"
+                                       "autosave_interval 1\nautosave_on_changes true\n")
+                            .arg(store);
+    }
     quint16 port() const { return m_port; }
     QString address() const { return QStringLiteral("127.0.0.1:%1").arg(m_port); }
 
@@ -101,11 +118,12 @@ private:
         QFile file(conf);
         if (!file.open(QIODevice::WriteOnly))
             return false;
-        file.write(QStringLiteral("listener %1 127.0.0.1\nallow_anonymous true\n"
-                                  "persistence false\nlog_dest stderr\n")
+        const QString persistence =
+            m_persistence.isEmpty() ? QStringLiteral("persistence false\n") : m_persistence;
+        file.write(QStringLiteral("listener %1 127.0.0.1\nallow_anonymous true\nlog_dest stderr\n")
                        .arg(m_port)
                        .toUtf8() +
-                   m_tls.toUtf8());
+                   persistence.toUtf8() + m_tls.toUtf8());
         file.close();
         m_process = std::make_unique<QProcess>();
         m_process->setStandardErrorFile(m_dir.filePath(QStringLiteral("broker.log")));
@@ -129,6 +147,7 @@ private:
     std::unique_ptr<QProcess> m_process;
     quint16 m_port = 0;
     QString m_tls;
+    QString m_persistence;
 };
 
 Settings courtSettings(const QString &broker, const QString &court)

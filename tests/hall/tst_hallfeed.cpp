@@ -3,6 +3,7 @@
 #include "hall/hallpages.h"
 #include "tests/support/testenv.h"
 
+#include <QDir>
 #include <QJsonDocument>
 #include <QTemporaryDir>
 
@@ -177,6 +178,18 @@ private slots:
         for (qsizetype i = 0; i < feed.results().size(); ++i)
             QCOMPARE(again.results().at(i).game, feed.results().at(i).game);
         QCOMPARE(again.logPath(QStringLiteral("1"), QStringLiteral("g1")), log);
+
+        // Yesterday's results are no longer the day's.
+        const QDateTime yesterday = QDateTime::currentDateTime().addDays(-1);
+        for (const QFileInfo &file :
+             QDir(folder.path()).entryInfoList({u"*"_qs}, QDir::Dirs | QDir::NoDotAndDotDot)) {
+            for (const QFileInfo &kept : QDir(file.filePath()).entryInfoList(QDir::Files)) {
+                QFile touched(kept.filePath());
+                QVERIFY(touched.open(QIODevice::ReadWrite));
+                QVERIFY(touched.setFileTime(yesterday, QFileDevice::FileModificationTime));
+            }
+        }
+        QVERIFY(HallFeed(QStringLiteral("hall"), folder.path()).results().isEmpty());
     }
 
     void theResultsPageLinksEachPrintedResult()
