@@ -166,6 +166,9 @@ void HallFeed::receive(const QString &topic, const QByteArray &payload)
     }
     if (leaf != u"online" && leaf != u"state" && leaf != u"log" && leaf != u"result")
         return;
+    const auto found = m_courts.constFind(name);
+    const bool known = found != m_courts.cend();
+    const bool heard = known && found->heard;
     CourtRecord &court = m_courts[name];
     bool read = false;
     if (leaf == u"online")
@@ -177,10 +180,13 @@ void HallFeed::receive(const QString &topic, const QByteArray &payload)
     else
         read = receiveResult(name, court, payload);
     if (!read) {
+        if (!known)
+            m_courts.remove(name); // a court is one that said something readable
         ignore(topic, "a message that does not read");
         return;
     }
-    if (leaf == u"online" || leaf == u"state")
+    court.heard = true;
+    if (leaf == u"online" || leaf == u"state" || !heard)
         emit courtChanged(name);
 }
 
@@ -294,8 +300,10 @@ void HallFeed::addResult(const QString &court, const QString &game, const QJsonO
 QList<HallFeed::Court> HallFeed::courts() const
 {
     QList<Court> out;
-    for (auto it = m_courts.cbegin(); it != m_courts.cend(); ++it)
-        out.append({it.key(), it->online, it->state});
+    for (auto it = m_courts.cbegin(); it != m_courts.cend(); ++it) {
+        if (it->heard)
+            out.append({it.key(), it->online, it->state});
+    }
     std::sort(out.begin(), out.end(),
               [](const Court &a, const Court &b) { return naturalLess(a.name, b.name); });
     return out;
@@ -304,7 +312,7 @@ QList<HallFeed::Court> HallFeed::courts() const
 std::optional<HallFeed::Court> HallFeed::court(const QString &name) const
 {
     const auto it = m_courts.constFind(name);
-    if (it == m_courts.cend())
+    if (it == m_courts.cend() || !it->heard)
         return std::nullopt;
     return Court{name, it->online, it->state};
 }

@@ -80,6 +80,9 @@ private:
     };
     struct CourtRecord
     {
+        // Said something since the hall started: a court of another day,
+        // known only from its folder, is not shown.
+        bool heard = false;
         bool online = false;
         QJsonObject state;
         QHash<QString, Game> games;

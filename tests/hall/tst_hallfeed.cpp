@@ -131,8 +131,8 @@ private slots:
                         {topic("2", "log"), R"({"n":1,"game":"../../etc"})"},
                         {topic("2", "result"), R"({"home":1})"},
                         {topic("x+", "state"), State}}
-            << QByteArray(R"({"courts":[{"court":"2","online":false,"state":null}])") + noResults
-            << QList<int>{} << 5; // one per topic: the log told once
+            << QByteArray(R"({"courts":[])") + noResults << QList<int>{}
+            << 5; // one per topic: the log told once
         QTest::newRow("courts in their numbers' order, offline after the last will")
             << Messages{{topic("10", "online"), "1"},
                         {topic("2", "online"), "1"},
