@@ -34,6 +34,7 @@ const char *const Texts[] = {
     QT_TRANSLATE_NOOP("HallPages", "Home"),
     QT_TRANSLATE_NOOP("HallPages", "Guest"),
     QT_TRANSLATE_NOOP("HallPages", "Score"),
+    QT_TRANSLATE_NOOP("HallPages", "Ended"),
     QT_TRANSLATE_NOOP("HallPages", "Printable result"),
     QT_TRANSLATE_NOOP("HallPages", "No game has finished yet."),
 };
@@ -159,14 +160,15 @@ QByteArray resultsPage(const QList<HallFeed::Result> &results, const QString &la
     if (results.isEmpty()) {
         html += QStringLiteral("<p class=\"none\">%1</p>").arg(w("No game has finished yet."));
     } else {
-        html += QStringLiteral("<table><tr><th>%1</th><th>%2</th><th>%3</th><th>%4</th><th></th>"
-                               "</tr>")
-                    .arg(w("Court"), w("Home"), w("Guest"), w("Score"));
+        html += QStringLiteral("<table><tr><th>%1</th><th>%2</th><th>%3</th><th>%4</th>"
+                               "<th>%5</th><th></th></tr>")
+                    .arg(w("Ended"), w("Court"), w("Home"), w("Guest"), w("Score"));
         for (const HallFeed::Result &r : results)
             html +=
-                QStringLiteral("<tr><td>%1</td><td>%2</td><td>%3</td><td>%4</td>"
-                               "<td><a href=\"%5\">%6</a></td></tr>")
-                    .arg(r.court.toHtmlEscaped(), r.home.toHtmlEscaped(), r.guest.toHtmlEscaped(),
+                QStringLiteral("<tr><td>%1</td><td>%2</td><td>%3</td><td>%4</td><td>%5</td>"
+                               "<td><a href=\"%6\">%7</a></td></tr>")
+                    .arg(r.finished.toLocalTime().toString(QStringLiteral("HH:mm")),
+                         r.court.toHtmlEscaped(), r.home.toHtmlEscaped(), r.guest.toHtmlEscaped(),
                          scoresText(r.scores), pdfPath(r).toHtmlEscaped(), w("Printable result"));
         html += QStringLiteral("</table>");
     }

@@ -802,6 +802,10 @@ Die Tasten beschreibt corvella(1).</translation>
         <source>No game has finished yet.</source>
         <translation>Noch ist kein Spiel zu Ende.</translation>
     </message>
+    <message>
+        <source>Ended</source>
+        <translation>Ende</translation>
+    </message>
 </context>
 <context>
     <name>Instructions</name>

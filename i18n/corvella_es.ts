@@ -802,6 +802,10 @@ Las teclas están en corvella(1).</translation>
         <source>No game has finished yet.</source>
         <translation>Todavía no ha terminado ningún partido.</translation>
     </message>
+    <message>
+        <source>Ended</source>
+        <translation>Fin</translation>
+    </message>
 </context>
 <context>
     <name>Instructions</name>

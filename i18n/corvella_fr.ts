@@ -802,6 +802,10 @@ Voir corvella(1) pour les touches.</translation>
         <source>No game has finished yet.</source>
         <translation>Aucun match n&apos;est encore terminé.</translation>
     </message>
+    <message>
+        <source>Ended</source>
+        <translation>Fin</translation>
+    </message>
 </context>
 <context>
     <name>Instructions</name>

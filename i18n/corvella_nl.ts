@@ -802,6 +802,10 @@ Zie corvella(1) voor de toetsen.</translation>
         <source>No game has finished yet.</source>
         <translation>Er is nog geen wedstrijd afgelopen.</translation>
     </message>
+    <message>
+        <source>Ended</source>
+        <translation>Einde</translation>
+    </message>
 </context>
 <context>
     <name>Instructions</name>

@@ -199,7 +199,7 @@ private slots:
         feed.receive(topic("Court A", "log"), header("g1", "Lions", "Tigers"));
         feed.receive(topic("Court A", "result"), result("Lions", "Tigers", 50, 48));
         const QString english = QString::fromUtf8(HallPages::resultsPage(feed.results(), {}));
-        QVERIFY(english.contains(u"<td>Lions</td><td>Tigers</td><td>50 : 48</td>"));
+        QVERIFY(english.contains(u"<td>Court A</td><td>Lions</td><td>Tigers</td><td>50 : 48</td>"));
         QVERIFY(english.contains(u"href=\"/hall/results/Court%20A/g1.pdf\""));
         const QString german =
             QString::fromUtf8(HallPages::resultsPage(feed.results(), QStringLiteral("de")));
