@@ -100,9 +100,11 @@ int main(int argc, char *argv[])
         qputenv("QT_QPA_PLATFORM", "offscreen");
         QGuiApplication app(argc, argv);
         installTranslations(app, language);
-        return runHall(commandLine.stateDir.isEmpty() ? GameStateFile::defaultFolder()
-                                                      : commandLine.stateDir,
-                       commandLine.port);
+        HallOptions hall;
+        hall.stateFolder =
+            commandLine.stateDir.isEmpty() ? GameStateFile::defaultFolder() : commandLine.stateDir;
+        hall.port = commandLine.port;
+        return runHall(hall);
     }
 
     passOn = qInstallMessageHandler(holdBack);

@@ -36,7 +36,7 @@ BrokerAddress hallAddress(const Settings &settings)
 
 } // namespace
 
-int runHall(const QString &stateFolder, int port)
+int runHall(const HallOptions &options)
 {
     const Settings settings = loadSettings();
     if (settings.HallBroker.trimmed().isEmpty()) {
@@ -49,7 +49,7 @@ int runHall(const QString &stateFolder, int port)
         return 2;
     }
     const BrokerAddress address = hallAddress(settings);
-    HallFeed feed(address.venue, HallFeed::folderFor(stateFolder, address.venue));
+    HallFeed feed(address.venue, HallFeed::folderFor(options.stateFolder, address.venue));
     HallLink link(address);
     QObject::connect(&link, &HallLink::message, &feed, &HallFeed::receive);
     QObject::connect(&link, &HallLink::statusChanged, &feed, [&link, &address] {
@@ -59,7 +59,7 @@ int runHall(const QString &stateFolder, int port)
             complain(HallText::tr("not connected to the broker: %1").arg(link.problem()));
     });
     HallService service(feed);
-    const quint16 webPort = quint16(port > 0 ? port : settings.WebPort);
+    const quint16 webPort = quint16(options.port > 0 ? options.port : settings.WebPort);
     if (!service.listen(WebService::listenAddress(settings.WebAddress), webPort)) {
         complain(HallText::tr("cannot serve the hall's pages on port %1: %2")
                      .arg(webPort)
