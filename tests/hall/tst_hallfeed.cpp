@@ -1,6 +1,5 @@
 #include "game/gamerecord.h"
 #include "hall/hallfeed.h"
-#include "hall/hallpages.h"
 #include "tests/support/testenv.h"
 
 #include <QDir>
@@ -190,21 +189,6 @@ private slots:
             }
         }
         QVERIFY(HallFeed(QStringLiteral("hall"), folder.path()).results().isEmpty());
-    }
-
-    void theResultsPageLinksEachPrintedResult()
-    {
-        QTemporaryDir folder;
-        HallFeed feed(QStringLiteral("hall"), folder.path());
-        feed.receive(topic("Court A", "log"), header("g1", "Lions", "Tigers"));
-        feed.receive(topic("Court A", "result"), result("Lions", "Tigers", 50, 48));
-        const QString english = QString::fromUtf8(HallPages::resultsPage(feed.results(), {}));
-        QVERIFY(english.contains(u"<td>Court A</td><td>Lions</td><td>Tigers</td><td>50 : 48</td>"));
-        QVERIFY(english.contains(u"href=\"/hall/results/Court%20A/g1.pdf\""));
-        const QString german =
-            QString::fromUtf8(HallPages::resultsPage(feed.results(), QStringLiteral("de")));
-        QVERIFY(german.contains(u"<html lang=\"de\">"));
-        QVERIFY(!german.contains(u"Printable result"));
     }
 };
 
