@@ -71,7 +71,16 @@ std::optional<int> parseCommandLine(const QStringList &arguments, CommandLine &i
                             "$XDG_STATE_HOME/Corvella); a second board on one computer needs a "
                             "folder of its own."),
         QStringLiteral("DIR"));
-    parser.addOptions({help, version, fullScreen, screen, exportTo, gameLog, csvExcel, stateDir});
+    const QCommandLineOption hall(
+        QStringLiteral("hall"),
+        CommandLineText::tr("Run the hall: every court from the hall's broker on the web pages "
+                            "/hall, /hall/results and /hall.json, with no board and no window."));
+    const QCommandLineOption port(
+        QStringLiteral("port"),
+        CommandLineText::tr("With --hall: serve on port <N> instead of the web server's."),
+        QStringLiteral("N"));
+    parser.addOptions(
+        {help, version, fullScreen, screen, exportTo, gameLog, csvExcel, stateDir, hall, port});
     for (const char *qtOption : {"platform", "display", "style", "qwindowgeometry"}) {
         QCommandLineOption passed(QString::fromLatin1(qtOption), QString(),
                                   QStringLiteral("value"));
@@ -117,6 +126,22 @@ std::optional<int> parseCommandLine(const QStringList &arguments, CommandLine &i
         print(stderr, CommandLineText::tr("corvella: --csv-excel is only for --export.\n") +
                           usage(parser, program));
         return 2;
+    }
+    into.hall = parser.isSet(hall);
+    if (into.hall && !into.exportTo.isEmpty()) {
+        print(stderr, CommandLineText::tr("corvella: --hall and --export go separately.\n") +
+                          usage(parser, program));
+        return 2;
+    }
+    if (parser.isSet(port)) {
+        bool ok = false;
+        into.port = parser.value(port).toInt(&ok);
+        if (!into.hall || !ok || into.port < 1 || into.port > 65535) {
+            print(stderr, CommandLineText::tr(
+                              "corvella: --port takes a port from 1 to 65535, with --hall.\n") +
+                              usage(parser, program));
+            return 2;
+        }
     }
     if (parser.isSet(screen)) {
         bool ok = false;

@@ -14,6 +14,8 @@ struct CommandLine
     QString gameLog;                // --game PATH: the log to export instead of the newest
     bool csvForSpreadsheet = false; // --csv-excel: semicolons and a byte order mark
     QString stateDir;               // --state-dir DIR: the saved game and the game logs, absolute
+    bool hall = false;              // --hall: the hall's pages for every court, no board
+    int port = 0;                   // --port N with --hall: instead of the web server's port
 };
 
 // Reads the arguments (the program's name first). --help and --version print

@@ -1,12 +1,9 @@
 #include "app/export.h"
 
-#include "app/printedresult.h"
+#include "game/printedresult.h"
 
-#include <QBuffer>
 #include <QCoreApplication>
 #include <QFileInfo>
-#include <QLocale>
-#include <QPdfWriter>
 #include <QSaveFile>
 
 #include <cstdio>
@@ -18,18 +15,6 @@ class ExportText
 {
     Q_DECLARE_TR_FUNCTIONS(Export)
 };
-
-bool writePdf(const PrintedResult &result, const GameRecord &header, const QPageSize &page,
-              QIODevice &out)
-{
-    QPdfWriter writer(&out);
-    writer.setPageSize(page);
-    writer.setPageMargins(QMarginsF(15, 15, 15, 15), QPageLayout::Millimeter);
-    writer.setTitle(header.home + QStringLiteral(" - ") + header.guest);
-    writer.setCreator(QStringLiteral("Corvella"));
-    result.print(writer);
-    return true;
-}
 
 bool writeInPlace(const QString &path, const std::function<bool(QIODevice &)> &write, QString *why)
 {
@@ -62,26 +47,6 @@ bool replaceWhole(const QString &path, const std::function<bool(QIODevice &)> &w
 
 } // namespace
 
-QPageSize localPageSize()
-{
-    return QPageSize(QLocale::system().measurementSystem() == QLocale::ImperialUSSystem
-                         ? QPageSize::Letter
-                         : QPageSize::A4);
-}
-
-QByteArray gamePdf(const GameRecord &record, const QPageSize &page)
-{
-    PrintedResult result(record);
-    for (const GameLogEntry &e : record.entries)
-        result.add(e);
-    result.setDamagedLines(record.damagedLines);
-    QBuffer buffer;
-    buffer.open(QIODevice::WriteOnly);
-    writePdf(result, record, page, buffer);
-    buffer.close();
-    return buffer.data();
-}
-
 QString writeExportFile(const QString &path, const std::function<bool(QIODevice &)> &write)
 {
     // A link stays a link and a device stays a device: only what the link
@@ -112,7 +77,7 @@ QString exportLog(const QString &log, const QString &path, CsvStyle csv)
             result.add(*e);
         result.setDamagedLines(reader.damagedLines());
         return writeExportFile(path, [&](QIODevice &out) {
-            return writePdf(result, reader.header(), localPageSize(), out);
+            return writeResultPdf(result, reader.header(), localPageSize(), out);
         });
     }
     return writeExportFile(path, [&](QIODevice &out) {

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "game/gamelog.h"
+#include "game/printedresult.h"
 
 #include <QPageSize>
 #include <QString>
@@ -8,14 +9,6 @@
 #include <functional>
 
 class QIODevice;
-
-// The page a printed result goes on where the program runs: Letter where
-// the locale measures in inches, A4 elsewhere.
-QPageSize localPageSize();
-
-// The printable result of `record` as PDF: its summary on one page, a long
-// list of score changes on further pages.
-QByteArray gamePdf(const GameRecord &record, const QPageSize &page = localPageSize());
 
 // Writes `path` with `write`. A regular file (or a new one) is replaced
 // whole or not at all; anything else, a symbolic link or a device, is

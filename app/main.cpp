@@ -2,6 +2,7 @@
 #include "app/corvellaapp.h"
 #include "app/export.h"
 #include "game/timesource.h"
+#include "hall/hallprocess.h"
 #include "i18n/language.h"
 #include "platform/dialogs.h"
 #include "platform/soundloader.h"
@@ -76,7 +77,7 @@ int main(int argc, char *argv[])
         installTranslations(early, language);
         if (const auto exitStatus = parseCommandLine(argumentList(argc, argv), commandLine))
             return *exitStatus;
-        if (commandLine.exportTo.isEmpty() && !missingDisplay().isEmpty()) {
+        if (commandLine.exportTo.isEmpty() && !commandLine.hall && !missingDisplay().isEmpty()) {
             std::fprintf(stderr, "%s\n", qPrintable(cannotOpenDisplayMessage()));
             return 1;
         }
@@ -92,6 +93,18 @@ int main(int argc, char *argv[])
                                  : commandLine.stateDir + QStringLiteral("/games");
         return runExport(commandLine.exportTo, commandLine.gameLog, logs,
                          commandLine.csvForSpreadsheet ? CsvStyle::Spreadsheet : CsvStyle::Rfc4180);
+    }
+
+    if (commandLine.hall) {
+        // No window either; the printed results need fonts.
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+        QGuiApplication app(argc, argv);
+        installTranslations(app, language);
+        HallOptions hall;
+        hall.stateFolder =
+            commandLine.stateDir.isEmpty() ? GameStateFile::defaultFolder() : commandLine.stateDir;
+        hall.port = commandLine.port;
+        return runHall(hall);
     }
 
     passOn = qInstallMessageHandler(holdBack);

@@ -158,6 +158,26 @@ Die Tasten beschreibt corvella(1).</translation>
         <translation>corvella: --state-dir braucht einen Ordner.
 </translation>
     </message>
+    <message>
+        <source>Run the hall: every court from the hall&apos;s broker on the web pages /hall, /hall/results and /hall.json, with no board and no window.</source>
+        <translation>Die Halle betreiben: jedes Spielfeld vom Broker der Halle auf den Webseiten /hall, /hall/results und /hall.json, ohne Anzeigetafel und ohne Fenster.</translation>
+    </message>
+    <message>
+        <source>With --hall: serve on port &lt;N&gt; instead of the web server&apos;s.</source>
+        <translation>Mit --hall: auf Port &lt;N&gt; statt auf dem des Webservers bereitstellen.</translation>
+    </message>
+    <message>
+        <source>corvella: --hall and --export go separately.
+</source>
+        <translation>corvella: --hall und --export gehen nur getrennt.
+</translation>
+    </message>
+    <message>
+        <source>corvella: --port takes a port from 1 to 65535, with --hall.
+</source>
+        <translation>corvella: --port nimmt einen Port von 1 bis 65535, mit --hall.
+</translation>
+    </message>
 </context>
 <context>
     <name>CorvellaApp</name>
@@ -608,6 +628,40 @@ Die Tasten beschreibt corvella(1).</translation>
     </message>
 </context>
 <context>
+    <name>Hall</name>
+    <message>
+        <source>--hall needs the hall&apos;s broker: set HallSettings/Broker (host:port) in the options&apos; Hall page or in Corvella.conf</source>
+        <translation>--hall braucht den Broker der Halle: HallSettings/Broker (Host:Port) auf der Seite „Halle“ der Optionen oder in Corvella.conf setzen</translation>
+    </message>
+    <message>
+        <source>HallSettings/Broker is not host:port: %1</source>
+        <translation>HallSettings/Broker ist nicht Host:Port: %1</translation>
+    </message>
+    <message>
+        <source>connected to the broker %1</source>
+        <translation>mit dem Broker %1 verbunden</translation>
+    </message>
+    <message>
+        <source>not connected to the broker: %1</source>
+        <translation>nicht mit dem Broker verbunden: %1</translation>
+    </message>
+    <message>
+        <source>cannot serve the hall&apos;s pages on port %1: %2</source>
+        <translation>die Seiten der Halle können nicht auf Port %1 bereitgestellt werden: %2</translation>
+    </message>
+    <message>
+        <source>the hall&apos;s pages are on port %1: /hall, /hall/results, /hall.json</source>
+        <translation>die Seiten der Halle sind auf Port %1: /hall, /hall/results, /hall.json</translation>
+    </message>
+</context>
+<context>
+    <name>HallLink</name>
+    <message>
+        <source>the connection to %1 was lost</source>
+        <translation>die Verbindung zu %1 ist abgebrochen</translation>
+    </message>
+</context>
+<context>
     <name>HallPage</name>
     <message>
         <source>host:port, empty for no link</source>
@@ -672,6 +726,97 @@ Die Tasten beschreibt corvella(1).</translation>
     <message>
         <source>No link</source>
         <translation>Keine Verbindung</translation>
+    </message>
+</context>
+<context>
+    <name>HallPages</name>
+    <message>
+        <source>Corvella hall</source>
+        <translation>Corvella-Halle</translation>
+    </message>
+    <message>
+        <source>Results</source>
+        <translation>Ergebnisse</translation>
+    </message>
+    <message>
+        <source>Not connected</source>
+        <translation>Nicht verbunden</translation>
+    </message>
+    <message>
+        <source>Court %1</source>
+        <translation>Spielfeld %1</translation>
+    </message>
+    <message>
+        <source>Online</source>
+        <translation>Verbunden</translation>
+    </message>
+    <message>
+        <source>Offline</source>
+        <translation>Getrennt</translation>
+    </message>
+    <message>
+        <source>Final</source>
+        <translation>Endstand</translation>
+    </message>
+    <message>
+        <source>Break after period %1</source>
+        <translation>Pause nach Periode %1</translation>
+    </message>
+    <message>
+        <source>Overtime %1</source>
+        <translation>Verlängerung %1</translation>
+    </message>
+    <message>
+        <source>Period %1</source>
+        <translation>Periode %1</translation>
+    </message>
+    <message>
+        <source>Timeout</source>
+        <translation>Auszeit</translation>
+    </message>
+    <message>
+        <source>Timeouts left: %1 - %2</source>
+        <translation>Auszeiten übrig: %1 - %2</translation>
+    </message>
+    <message>
+        <source>No court has reported yet.</source>
+        <translation>Noch hat sich kein Spielfeld gemeldet.</translation>
+    </message>
+    <message>
+        <source>Corvella hall: results</source>
+        <translation>Corvella-Halle: Ergebnisse</translation>
+    </message>
+    <message>
+        <source>All courts</source>
+        <translation>Alle Spielfelder</translation>
+    </message>
+    <message>
+        <source>Court</source>
+        <translation>Spielfeld</translation>
+    </message>
+    <message>
+        <source>Home</source>
+        <translation>Heim</translation>
+    </message>
+    <message>
+        <source>Guest</source>
+        <translation>Gast</translation>
+    </message>
+    <message>
+        <source>Score</source>
+        <translation>Stand</translation>
+    </message>
+    <message>
+        <source>Ended</source>
+        <translation>Ende</translation>
+    </message>
+    <message>
+        <source>Printable result</source>
+        <translation>Ergebnis zum Drucken</translation>
+    </message>
+    <message>
+        <source>No game has finished yet.</source>
+        <translation>Noch ist kein Spiel zu Ende.</translation>
     </message>
 </context>
 <context>

@@ -158,6 +158,26 @@ Las teclas están en corvella(1).</translation>
         <translation>corvella: --state-dir necesita una carpeta.
 </translation>
     </message>
+    <message>
+        <source>Run the hall: every court from the hall&apos;s broker on the web pages /hall, /hall/results and /hall.json, with no board and no window.</source>
+        <translation>Ejecutar el pabellón: todas las pistas del bróker del pabellón en las páginas web /hall, /hall/results y /hall.json, sin marcador y sin ventana.</translation>
+    </message>
+    <message>
+        <source>With --hall: serve on port &lt;N&gt; instead of the web server&apos;s.</source>
+        <translation>Con --hall: servir en el puerto &lt;N&gt; en lugar del del servidor web.</translation>
+    </message>
+    <message>
+        <source>corvella: --hall and --export go separately.
+</source>
+        <translation>corvella: --hall y --export van por separado.
+</translation>
+    </message>
+    <message>
+        <source>corvella: --port takes a port from 1 to 65535, with --hall.
+</source>
+        <translation>corvella: --port acepta un puerto de 1 a 65535, con --hall.
+</translation>
+    </message>
 </context>
 <context>
     <name>CorvellaApp</name>
@@ -608,6 +628,40 @@ Las teclas están en corvella(1).</translation>
     </message>
 </context>
 <context>
+    <name>Hall</name>
+    <message>
+        <source>--hall needs the hall&apos;s broker: set HallSettings/Broker (host:port) in the options&apos; Hall page or in Corvella.conf</source>
+        <translation>--hall necesita el bróker del pabellón: indique HallSettings/Broker (host:puerto) en la página «Pabellón» de las opciones o en Corvella.conf</translation>
+    </message>
+    <message>
+        <source>HallSettings/Broker is not host:port: %1</source>
+        <translation>HallSettings/Broker no es host:puerto: %1</translation>
+    </message>
+    <message>
+        <source>connected to the broker %1</source>
+        <translation>conectado al bróker %1</translation>
+    </message>
+    <message>
+        <source>not connected to the broker: %1</source>
+        <translation>sin conexión con el bróker: %1</translation>
+    </message>
+    <message>
+        <source>cannot serve the hall&apos;s pages on port %1: %2</source>
+        <translation>no se pueden servir las páginas del pabellón en el puerto %1: %2</translation>
+    </message>
+    <message>
+        <source>the hall&apos;s pages are on port %1: /hall, /hall/results, /hall.json</source>
+        <translation>las páginas del pabellón están en el puerto %1: /hall, /hall/results, /hall.json</translation>
+    </message>
+</context>
+<context>
+    <name>HallLink</name>
+    <message>
+        <source>the connection to %1 was lost</source>
+        <translation>se perdió la conexión con %1</translation>
+    </message>
+</context>
+<context>
     <name>HallPage</name>
     <message>
         <source>host:port, empty for no link</source>
@@ -672,6 +726,97 @@ Las teclas están en corvella(1).</translation>
     <message>
         <source>No link</source>
         <translation>Sin enlace</translation>
+    </message>
+</context>
+<context>
+    <name>HallPages</name>
+    <message>
+        <source>Corvella hall</source>
+        <translation>Pabellón Corvella</translation>
+    </message>
+    <message>
+        <source>Results</source>
+        <translation>Resultados</translation>
+    </message>
+    <message>
+        <source>Not connected</source>
+        <translation>Sin conexión</translation>
+    </message>
+    <message>
+        <source>Court %1</source>
+        <translation>Pista %1</translation>
+    </message>
+    <message>
+        <source>Online</source>
+        <translation>Conectada</translation>
+    </message>
+    <message>
+        <source>Offline</source>
+        <translation>Desconectada</translation>
+    </message>
+    <message>
+        <source>Final</source>
+        <translation>Final</translation>
+    </message>
+    <message>
+        <source>Break after period %1</source>
+        <translation>Descanso tras el periodo %1</translation>
+    </message>
+    <message>
+        <source>Overtime %1</source>
+        <translation>Prórroga %1</translation>
+    </message>
+    <message>
+        <source>Period %1</source>
+        <translation>Periodo %1</translation>
+    </message>
+    <message>
+        <source>Timeout</source>
+        <translation>Tiempo muerto</translation>
+    </message>
+    <message>
+        <source>Timeouts left: %1 - %2</source>
+        <translation>Tiempos muertos restantes: %1 - %2</translation>
+    </message>
+    <message>
+        <source>No court has reported yet.</source>
+        <translation>Todavía no ha informado ninguna pista.</translation>
+    </message>
+    <message>
+        <source>Corvella hall: results</source>
+        <translation>Pabellón Corvella: resultados</translation>
+    </message>
+    <message>
+        <source>All courts</source>
+        <translation>Todas las pistas</translation>
+    </message>
+    <message>
+        <source>Court</source>
+        <translation>Pista</translation>
+    </message>
+    <message>
+        <source>Home</source>
+        <translation>Local</translation>
+    </message>
+    <message>
+        <source>Guest</source>
+        <translation>Visitante</translation>
+    </message>
+    <message>
+        <source>Score</source>
+        <translation>Marcador</translation>
+    </message>
+    <message>
+        <source>Ended</source>
+        <translation>Fin</translation>
+    </message>
+    <message>
+        <source>Printable result</source>
+        <translation>Resultado para imprimir</translation>
+    </message>
+    <message>
+        <source>No game has finished yet.</source>
+        <translation>Todavía no ha terminado ningún partido.</translation>
     </message>
 </context>
 <context>

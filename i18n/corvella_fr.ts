@@ -158,6 +158,26 @@ Voir corvella(1) pour les touches.</translation>
         <translation>corvella : --state-dir demande un dossier.
 </translation>
     </message>
+    <message>
+        <source>Run the hall: every court from the hall&apos;s broker on the web pages /hall, /hall/results and /hall.json, with no board and no window.</source>
+        <translation>Faire tourner la salle : chaque terrain du broker de la salle sur les pages web /hall, /hall/results et /hall.json, sans tableau et sans fenêtre.</translation>
+    </message>
+    <message>
+        <source>With --hall: serve on port &lt;N&gt; instead of the web server&apos;s.</source>
+        <translation>Avec --hall : servir sur le port &lt;N&gt; au lieu de celui du serveur web.</translation>
+    </message>
+    <message>
+        <source>corvella: --hall and --export go separately.
+</source>
+        <translation>corvella : --hall et --export s&apos;utilisent séparément.
+</translation>
+    </message>
+    <message>
+        <source>corvella: --port takes a port from 1 to 65535, with --hall.
+</source>
+        <translation>corvella : --port prend un port de 1 à 65535, avec --hall.
+</translation>
+    </message>
 </context>
 <context>
     <name>CorvellaApp</name>
@@ -608,6 +628,40 @@ Voir corvella(1) pour les touches.</translation>
     </message>
 </context>
 <context>
+    <name>Hall</name>
+    <message>
+        <source>--hall needs the hall&apos;s broker: set HallSettings/Broker (host:port) in the options&apos; Hall page or in Corvella.conf</source>
+        <translation>--hall a besoin du broker de la salle : réglez HallSettings/Broker (hôte:port) dans la page « Salle » des options ou dans Corvella.conf</translation>
+    </message>
+    <message>
+        <source>HallSettings/Broker is not host:port: %1</source>
+        <translation>HallSettings/Broker n&apos;est pas hôte:port : %1</translation>
+    </message>
+    <message>
+        <source>connected to the broker %1</source>
+        <translation>connecté au broker %1</translation>
+    </message>
+    <message>
+        <source>not connected to the broker: %1</source>
+        <translation>non connecté au broker : %1</translation>
+    </message>
+    <message>
+        <source>cannot serve the hall&apos;s pages on port %1: %2</source>
+        <translation>impossible de servir les pages de la salle sur le port %1 : %2</translation>
+    </message>
+    <message>
+        <source>the hall&apos;s pages are on port %1: /hall, /hall/results, /hall.json</source>
+        <translation>les pages de la salle sont sur le port %1 : /hall, /hall/results, /hall.json</translation>
+    </message>
+</context>
+<context>
+    <name>HallLink</name>
+    <message>
+        <source>the connection to %1 was lost</source>
+        <translation>la connexion à %1 a été perdue</translation>
+    </message>
+</context>
+<context>
     <name>HallPage</name>
     <message>
         <source>host:port, empty for no link</source>
@@ -672,6 +726,97 @@ Voir corvella(1) pour les touches.</translation>
     <message>
         <source>No link</source>
         <translation>Aucun lien</translation>
+    </message>
+</context>
+<context>
+    <name>HallPages</name>
+    <message>
+        <source>Corvella hall</source>
+        <translation>Salle Corvella</translation>
+    </message>
+    <message>
+        <source>Results</source>
+        <translation>Résultats</translation>
+    </message>
+    <message>
+        <source>Not connected</source>
+        <translation>Non connecté</translation>
+    </message>
+    <message>
+        <source>Court %1</source>
+        <translation>Terrain %1</translation>
+    </message>
+    <message>
+        <source>Online</source>
+        <translation>Connecté</translation>
+    </message>
+    <message>
+        <source>Offline</source>
+        <translation>Déconnecté</translation>
+    </message>
+    <message>
+        <source>Final</source>
+        <translation>Score final</translation>
+    </message>
+    <message>
+        <source>Break after period %1</source>
+        <translation>Pause après la période %1</translation>
+    </message>
+    <message>
+        <source>Overtime %1</source>
+        <translation>Prolongation %1</translation>
+    </message>
+    <message>
+        <source>Period %1</source>
+        <translation>Période %1</translation>
+    </message>
+    <message>
+        <source>Timeout</source>
+        <translation>Temps mort</translation>
+    </message>
+    <message>
+        <source>Timeouts left: %1 - %2</source>
+        <translation>Temps morts restants : %1 - %2</translation>
+    </message>
+    <message>
+        <source>No court has reported yet.</source>
+        <translation>Aucun terrain ne s&apos;est encore annoncé.</translation>
+    </message>
+    <message>
+        <source>Corvella hall: results</source>
+        <translation>Salle Corvella : résultats</translation>
+    </message>
+    <message>
+        <source>All courts</source>
+        <translation>Tous les terrains</translation>
+    </message>
+    <message>
+        <source>Court</source>
+        <translation>Terrain</translation>
+    </message>
+    <message>
+        <source>Home</source>
+        <translation>Domicile</translation>
+    </message>
+    <message>
+        <source>Guest</source>
+        <translation>Visiteurs</translation>
+    </message>
+    <message>
+        <source>Score</source>
+        <translation>Score</translation>
+    </message>
+    <message>
+        <source>Ended</source>
+        <translation>Fin</translation>
+    </message>
+    <message>
+        <source>Printable result</source>
+        <translation>Résultat à imprimer</translation>
+    </message>
+    <message>
+        <source>No game has finished yet.</source>
+        <translation>Aucun match n&apos;est encore terminé.</translation>
     </message>
 </context>
 <context>

@@ -158,6 +158,26 @@ Zie corvella(1) voor de toetsen.</translation>
         <translation>corvella: --state-dir heeft een map nodig.
 </translation>
     </message>
+    <message>
+        <source>Run the hall: every court from the hall&apos;s broker on the web pages /hall, /hall/results and /hall.json, with no board and no window.</source>
+        <translation>De hal draaien: elk veld van de broker van de hal op de webpagina&apos;s /hall, /hall/results en /hall.json, zonder scorebord en zonder venster.</translation>
+    </message>
+    <message>
+        <source>With --hall: serve on port &lt;N&gt; instead of the web server&apos;s.</source>
+        <translation>Met --hall: op poort &lt;N&gt; serveren in plaats van die van de webserver.</translation>
+    </message>
+    <message>
+        <source>corvella: --hall and --export go separately.
+</source>
+        <translation>corvella: --hall en --export gaan apart.
+</translation>
+    </message>
+    <message>
+        <source>corvella: --port takes a port from 1 to 65535, with --hall.
+</source>
+        <translation>corvella: --port neemt een poort van 1 tot 65535, met --hall.
+</translation>
+    </message>
 </context>
 <context>
     <name>CorvellaApp</name>
@@ -608,6 +628,40 @@ Zie corvella(1) voor de toetsen.</translation>
     </message>
 </context>
 <context>
+    <name>Hall</name>
+    <message>
+        <source>--hall needs the hall&apos;s broker: set HallSettings/Broker (host:port) in the options&apos; Hall page or in Corvella.conf</source>
+        <translation>--hall heeft de broker van de hal nodig: stel HallSettings/Broker (host:poort) in op de pagina ‘Hal’ van de opties of in Corvella.conf</translation>
+    </message>
+    <message>
+        <source>HallSettings/Broker is not host:port: %1</source>
+        <translation>HallSettings/Broker is geen host:poort: %1</translation>
+    </message>
+    <message>
+        <source>connected to the broker %1</source>
+        <translation>verbonden met de broker %1</translation>
+    </message>
+    <message>
+        <source>not connected to the broker: %1</source>
+        <translation>niet verbonden met de broker: %1</translation>
+    </message>
+    <message>
+        <source>cannot serve the hall&apos;s pages on port %1: %2</source>
+        <translation>de pagina&apos;s van de hal kunnen niet op poort %1 worden geserveerd: %2</translation>
+    </message>
+    <message>
+        <source>the hall&apos;s pages are on port %1: /hall, /hall/results, /hall.json</source>
+        <translation>de pagina&apos;s van de hal staan op poort %1: /hall, /hall/results, /hall.json</translation>
+    </message>
+</context>
+<context>
+    <name>HallLink</name>
+    <message>
+        <source>the connection to %1 was lost</source>
+        <translation>de verbinding met %1 is verbroken</translation>
+    </message>
+</context>
+<context>
     <name>HallPage</name>
     <message>
         <source>host:port, empty for no link</source>
@@ -672,6 +726,97 @@ Zie corvella(1) voor de toetsen.</translation>
     <message>
         <source>No link</source>
         <translation>Geen verbinding</translation>
+    </message>
+</context>
+<context>
+    <name>HallPages</name>
+    <message>
+        <source>Corvella hall</source>
+        <translation>Corvella-hal</translation>
+    </message>
+    <message>
+        <source>Results</source>
+        <translation>Uitslagen</translation>
+    </message>
+    <message>
+        <source>Not connected</source>
+        <translation>Niet verbonden</translation>
+    </message>
+    <message>
+        <source>Court %1</source>
+        <translation>Veld %1</translation>
+    </message>
+    <message>
+        <source>Online</source>
+        <translation>Verbonden</translation>
+    </message>
+    <message>
+        <source>Offline</source>
+        <translation>Niet verbonden</translation>
+    </message>
+    <message>
+        <source>Final</source>
+        <translation>Eindstand</translation>
+    </message>
+    <message>
+        <source>Break after period %1</source>
+        <translation>Pauze na periode %1</translation>
+    </message>
+    <message>
+        <source>Overtime %1</source>
+        <translation>Verlenging %1</translation>
+    </message>
+    <message>
+        <source>Period %1</source>
+        <translation>Periode %1</translation>
+    </message>
+    <message>
+        <source>Timeout</source>
+        <translation>Time-out</translation>
+    </message>
+    <message>
+        <source>Timeouts left: %1 - %2</source>
+        <translation>Resterende time-outs: %1 - %2</translation>
+    </message>
+    <message>
+        <source>No court has reported yet.</source>
+        <translation>Er heeft zich nog geen veld gemeld.</translation>
+    </message>
+    <message>
+        <source>Corvella hall: results</source>
+        <translation>Corvella-hal: uitslagen</translation>
+    </message>
+    <message>
+        <source>All courts</source>
+        <translation>Alle velden</translation>
+    </message>
+    <message>
+        <source>Court</source>
+        <translation>Veld</translation>
+    </message>
+    <message>
+        <source>Home</source>
+        <translation>Thuis</translation>
+    </message>
+    <message>
+        <source>Guest</source>
+        <translation>Gasten</translation>
+    </message>
+    <message>
+        <source>Score</source>
+        <translation>Stand</translation>
+    </message>
+    <message>
+        <source>Ended</source>
+        <translation>Einde</translation>
+    </message>
+    <message>
+        <source>Printable result</source>
+        <translation>Uitslag om af te drukken</translation>
+    </message>
+    <message>
+        <source>No game has finished yet.</source>
+        <translation>Er is nog geen wedstrijd afgelopen.</translation>
     </message>
 </context>
 <context>

@@ -86,6 +86,12 @@ private slots:
         QTest::newRow("--csv-excel without --export")
             << QStringList{QStringLiteral("--csv-excel")} << none << 2 << QString()
             << QStringLiteral("--csv-excel is only for --export");
+        QTest::newRow("--port without --hall")
+            << QStringList{QStringLiteral("--port=8090")} << none << 2 << QString()
+            << QStringLiteral("--port takes a port from 1 to 65535, with --hall");
+        QTest::newRow("--port 0 for the hall")
+            << QStringList{QStringLiteral("--hall"), QStringLiteral("--port=0")} << none << 2
+            << QString() << QStringLiteral("--port takes a port from 1 to 65535, with --hall");
     }
 
     void options()

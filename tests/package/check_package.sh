@@ -48,6 +48,12 @@ done
 appstreamcli validate --no-net "$root/usr/share/metainfo/$id.metainfo.xml" >/dev/null \
   || fail "metainfo does not validate"
 
+# The hall as a user's service, starting the installed program.
+unit=usr/lib/systemd/user/corvella-hall.service
+check_file $unit
+grep -qx "ExecStart=/usr/bin/corvella --hall" "$root/$unit" || fail "$unit does not start corvella --hall"
+grep -qx "WantedBy=default.target" "$root/$unit" || fail "$unit cannot be enabled"
+
 # What a Debian user expects beside the program.
 check_file usr/share/man/man1/corvella.1.gz
 check_file usr/share/man/de/man1/corvella.1.gz

@@ -1,10 +1,11 @@
-#include "app/printedresult.h"
+#include "game/printedresult.h"
 
 #include "game/clockface.h"
 #include "game/gamemodel.h"
 #include "game/gamestructure.h"
 #include "game/recordsheet.h"
 
+#include <QBuffer>
 #include <QCoreApplication>
 #include <QFontMetricsF>
 #include <QLocale>
@@ -395,4 +396,36 @@ void PrintedResult::printChanges(Page &page, qreal y) const
         page.text({column * columnWidth, at, columnWidth - 6, line}, Qt::AlignLeft, small, text);
         at += line;
     }
+}
+
+QPageSize localPageSize()
+{
+    return QPageSize(QLocale::system().measurementSystem() == QLocale::ImperialUSSystem
+                         ? QPageSize::Letter
+                         : QPageSize::A4);
+}
+
+bool writeResultPdf(const PrintedResult &result, const GameRecord &header, const QPageSize &page,
+                    QIODevice &out)
+{
+    QPdfWriter writer(&out);
+    writer.setPageSize(page);
+    writer.setPageMargins(QMarginsF(15, 15, 15, 15), QPageLayout::Millimeter);
+    writer.setTitle(header.home + QStringLiteral(" - ") + header.guest);
+    writer.setCreator(QStringLiteral("Corvella"));
+    result.print(writer);
+    return true;
+}
+
+QByteArray gamePdf(const GameRecord &record, const QPageSize &page)
+{
+    PrintedResult result(record);
+    for (const GameLogEntry &e : record.entries)
+        result.add(e);
+    result.setDamagedLines(record.damagedLines);
+    QBuffer buffer;
+    buffer.open(QIODevice::WriteOnly);
+    writeResultPdf(result, record, page, buffer);
+    buffer.close();
+    return buffer.data();
 }

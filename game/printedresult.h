@@ -7,6 +7,7 @@
 #include <QPageSize>
 #include <QStringList>
 
+class QIODevice;
 class QPdfWriter;
 
 // What the printed result of a game shows, gathered from its steps one at a
@@ -44,3 +45,15 @@ private:
     bool m_sectionTwoUsed = false;
     int m_damagedLines = 0;
 };
+
+// The page a printed result goes on where the program runs: Letter where
+// the locale measures in inches, A4 elsewhere.
+QPageSize localPageSize();
+
+// Writes `result` to `out` as a PDF titled with the game's teams.
+bool writeResultPdf(const PrintedResult &result, const GameRecord &header, const QPageSize &page,
+                    QIODevice &out);
+
+// The printable result of `record` as PDF: its summary on one page, a long
+// list of score changes on further pages.
+QByteArray gamePdf(const GameRecord &record, const QPageSize &page = localPageSize());

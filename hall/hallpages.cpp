@@ -1,0 +1,195 @@
+#include "hall/hallpages.h"
+
+#include "game/gamerecord.h"
+#include "game/printedresult.h"
+#include "web/pagetexts.h"
+
+#include <QFile>
+#include <QJsonDocument>
+#include <QJsonObject>
+#include <QUrl>
+
+namespace {
+
+const char *const Context = "HallPages";
+
+// Every text of the hall's pages and script.
+const char *const Texts[] = {
+    QT_TRANSLATE_NOOP("HallPages", "Corvella hall"),
+    QT_TRANSLATE_NOOP("HallPages", "Results"),
+    QT_TRANSLATE_NOOP("HallPages", "Not connected"),
+    QT_TRANSLATE_NOOP("HallPages", "Court %1"),
+    QT_TRANSLATE_NOOP("HallPages", "Online"),
+    QT_TRANSLATE_NOOP("HallPages", "Offline"),
+    QT_TRANSLATE_NOOP("HallPages", "Final"),
+    QT_TRANSLATE_NOOP("HallPages", "Break after period %1"),
+    QT_TRANSLATE_NOOP("HallPages", "Overtime %1"),
+    QT_TRANSLATE_NOOP("HallPages", "Period %1"),
+    QT_TRANSLATE_NOOP("HallPages", "Timeout"),
+    QT_TRANSLATE_NOOP("HallPages", "Timeouts left: %1 - %2"),
+    QT_TRANSLATE_NOOP("HallPages", "No court has reported yet."),
+    QT_TRANSLATE_NOOP("HallPages", "Corvella hall: results"),
+    QT_TRANSLATE_NOOP("HallPages", "All courts"),
+    QT_TRANSLATE_NOOP("HallPages", "Court"),
+    QT_TRANSLATE_NOOP("HallPages", "Home"),
+    QT_TRANSLATE_NOOP("HallPages", "Guest"),
+    QT_TRANSLATE_NOOP("HallPages", "Score"),
+    QT_TRANSLATE_NOOP("HallPages", "Ended"),
+    QT_TRANSLATE_NOOP("HallPages", "Printable result"),
+    QT_TRANSLATE_NOOP("HallPages", "No game has finished yet."),
+};
+
+constexpr QByteArrayView WordsSlot = "/* words */ {}";
+
+QString languageCode(const QString &language)
+{
+    return language.isEmpty() ? QStringLiteral("en") : language;
+}
+
+QByteArray resource(const char *name)
+{
+    QFile file(QString::fromLatin1(name));
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+HttpFront::Answer page(QByteArray body, const QByteArray &type, const QString &language = {})
+{
+    HttpFront::Answer answer;
+    answer.type = type;
+    answer.body = std::move(body);
+    answer.headers = {{"Cache-Control", "no-store"},
+                      {"X-Content-Type-Options", "nosniff"},
+                      {"Content-Security-Policy", "default-src 'self'; connect-src 'self'"}};
+    if (type.startsWith("text/html"))
+        answer.headers << qMakePair(QByteArray("Content-Language"),
+                                    languageCode(language).toLatin1())
+                       << qMakePair(QByteArray("Vary"), QByteArray("Accept-Language"));
+    return answer;
+}
+
+QString scoresText(const QJsonArray &scores)
+{
+    const auto one = [&](int i) {
+        const QJsonValue v = scores.at(i);
+        return v.isDouble() ? QString::number(v.toInt()) : QStringLiteral("-");
+    };
+    return one(0) + QStringLiteral(" : ") + one(1);
+}
+
+// /hall/results/{court}/{game}.pdf, made from the game's log off the
+// server's thread: a long game takes a while to lay out.
+std::optional<HttpFront::Answer> pdfAnswer(const HttpFront::Request &request, const HallFeed &feed)
+{
+    const QString path = QUrl::fromPercentEncoding(request.path);
+    const QString prefix = QStringLiteral("/hall/results/");
+    if (!path.startsWith(prefix) || !path.endsWith(QStringLiteral(".pdf")))
+        return std::nullopt;
+    const QStringList parts = path.mid(prefix.size()).chopped(4).split(u'/');
+    HttpFront::Answer answer;
+    answer.status = 404;
+    if (parts.size() != 2)
+        return answer;
+    const QString log = feed.logPath(parts.at(0), parts.at(1));
+    if (log.isEmpty())
+        return answer;
+    answer.later = [log] {
+        HttpFront::Answer made;
+        const std::optional<GameRecord> record = GameRecord::read(log);
+        if (!record) {
+            made.status = 404;
+            return made;
+        }
+        made = page(gamePdf(*record), "application/pdf");
+        made.headers.append(qMakePair(QByteArray("Content-Disposition"), QByteArray("inline")));
+        return made;
+    };
+    return answer;
+}
+
+} // namespace
+
+namespace HallPages {
+
+QStringList words()
+{
+    QStringList all;
+    for (const char *text : Texts)
+        all << QString::fromUtf8(text);
+    return all;
+}
+
+QByteArray hallPage(const QString &language)
+{
+    QString html = QString::fromUtf8(resource(":/hall/hall.html"));
+    html.replace(QStringLiteral("<html lang=\"en\">"),
+                 u"<html lang=\"" + languageCode(language) + u"\">");
+    const PageWords word(language);
+    QJsonObject table;
+    if (word.isTranslated()) {
+        for (const char *text : Texts) {
+            const QString english = QString::fromUtf8(text).toHtmlEscaped();
+            const QString translated = word(Context, text);
+            table.insert(QString::fromUtf8(text), translated);
+            html.replace(u'>' + english + u'<', u'>' + translated.toHtmlEscaped() + u'<');
+        }
+    }
+    // Inert JSON, read by the script: a "</" in a word must not end it.
+    QByteArray json = QJsonDocument(table).toJson(QJsonDocument::Compact);
+    json.replace("</", "<\\/");
+    return html.toUtf8().replace(WordsSlot, json);
+}
+
+QString pdfPath(const HallFeed::Result &result)
+{
+    return QStringLiteral("/hall/results/") +
+           QString::fromLatin1(QUrl::toPercentEncoding(result.court)) + u'/' +
+           QString::fromLatin1(QUrl::toPercentEncoding(result.game)) + QStringLiteral(".pdf");
+}
+
+QByteArray resultsPage(const QList<HallFeed::Result> &results, const QString &language)
+{
+    const PageWords word(language);
+    const auto w = [&](const char *text) { return word(Context, text).toHtmlEscaped(); };
+    QString html = QStringLiteral("<!DOCTYPE html><html lang=\"%1\"><head><meta charset=\"utf-8\">"
+                                  "<meta name=\"viewport\" content=\"width=device-width, "
+                                  "initial-scale=1\"><title>%2</title>"
+                                  "<link rel=\"stylesheet\" href=\"/hall.css\"></head>"
+                                  "<body class=\"results\"><header><h1>%2</h1>"
+                                  "<a href=\"/hall\">%3</a></header>")
+                       .arg(languageCode(language), w("Corvella hall: results"), w("All courts"));
+    if (results.isEmpty()) {
+        html += QStringLiteral("<p class=\"none\">%1</p>").arg(w("No game has finished yet."));
+    } else {
+        html += QStringLiteral("<table><tr><th>%1</th><th>%2</th><th>%3</th><th>%4</th>"
+                               "<th>%5</th><th></th></tr>")
+                    .arg(w("Ended"), w("Court"), w("Home"), w("Guest"), w("Score"));
+        for (const HallFeed::Result &r : results)
+            html +=
+                QStringLiteral("<tr><td>%1</td><td>%2</td><td>%3</td><td>%4</td><td>%5</td>"
+                               "<td><a href=\"%6\">%7</a></td></tr>")
+                    .arg(r.finished.toLocalTime().toString(QStringLiteral("HH:mm")),
+                         r.court.toHtmlEscaped(), r.home.toHtmlEscaped(), r.guest.toHtmlEscaped(),
+                         scoresText(r.scores), pdfPath(r).toHtmlEscaped(), w("Printable result"));
+        html += QStringLiteral("</table>");
+    }
+    return (html + QStringLiteral("</body></html>\n")).toUtf8();
+}
+
+std::optional<HttpFront::Answer> answer(const HttpFront::Request &request, const HallFeed &feed)
+{
+    const QString language = pageLanguage(request.header("accept-language"), request.query);
+    if (request.path == "/hall" || request.path == "/")
+        return page(hallPage(language), "text/html; charset=utf-8", language);
+    if (request.path == "/hall/results")
+        return page(resultsPage(feed.results(), language), "text/html; charset=utf-8", language);
+    if (request.path == "/hall.json")
+        return page(QJsonDocument(feed.toJson()).toJson(QJsonDocument::Compact),
+                    "application/json");
+    if (request.path == "/hall.js")
+        return page(resource(":/hall/hall.js"), "text/javascript; charset=utf-8");
+    if (request.path == "/hall.css")
+        return page(resource(":/hall/hall.css"), "text/css; charset=utf-8");
+    return pdfAnswer(request, feed);
+}
+
+} // namespace HallPages

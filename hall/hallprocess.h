@@ -1,0 +1,16 @@
+#pragma once
+
+#include <QString>
+
+// What the command line asks of the hall.
+struct HallOptions
+{
+    QString stateFolder; // the hall keeps its games in stateFolder/hall/{venue}
+    int port = 0;        // above 0: instead of the web server's port from the settings
+};
+
+// corvella --hall: the hall's broker feed and its web pages, with no board
+// and no window. Returns the exit status: 2 when the settings name no
+// broker. Needs a running application object (QGuiApplication: the printed
+// results need fonts).
+int runHall(const HallOptions &options);

@@ -1,0 +1,42 @@
+#pragma once
+
+#include <QHostAddress>
+#include <QObject>
+
+#include <memory>
+
+class HallFeed;
+class HttpFront;
+class PageLinks;
+class QWebSocketServer;
+
+// The hall's web server: its pages (see HallPages) and a live channel on
+// /live that sends every court when a page connects, then each court again
+// as it changes. It reads the feed and never writes it. Everything runs on
+// this object's thread except the PDFs, which HttpFront makes on a worker.
+class HallService : public QObject
+{
+    Q_OBJECT
+
+public:
+    explicit HallService(HallFeed &feed, QObject *parent = nullptr);
+    ~HallService() override;
+
+    // Port 0 picks a free one; false (see errorString()) when the address
+    // cannot be used or the port is taken.
+    bool listen(const QHostAddress &address, quint16 port);
+    quint16 port() const;
+    QString errorString() const { return m_error; }
+    int pageCount() const;
+
+    // What a page gets first, and on each change of a court.
+    QByteArray snapshotMessage() const;
+    QByteArray courtMessage(const QString &court) const;
+
+private:
+    HallFeed &m_feed;
+    std::unique_ptr<HttpFront> m_http;
+    QWebSocketServer *m_sockets = nullptr; // m_http's child
+    PageLinks *m_links = nullptr;          // this object's child
+    QString m_error;
+};
