@@ -463,8 +463,15 @@ private slots:
         QTRY_VERIFY_WITH_TIMEOUT(hall.isSubscribed(), LinkDeadlineMs);
 
         QTRY_VERIFY_WITH_TIMEOUT(court.link.isUp(), LinkDeadlineMs);
-        QTRY_COMPARE_WITH_TIMEOUT(hall.logOf(u"1"_qs).size(), 4, LinkDeadlineMs);
-        QCOMPARE(numbers(hall.logOf(u"1"_qs)), (QList<int>{0, 1, 2, 3}));
+        // A line in flight when the broker died may come twice (QoS 1 sends
+        // it again; a reader drops repeats by game and n), but the whole log
+        // follows, in order, from its first line.
+        const auto wholeLogLast = [&] {
+            const QList<int> lines = numbers(hall.logOf(u"1"_qs));
+            return lines.size() >= 4 && lines.mid(lines.size() - 4) == QList<int>{0, 1, 2, 3};
+        };
+        QTRY_VERIFY_WITH_TIMEOUT(wholeLogLast(), LinkDeadlineMs);
+        QVERIFY(numbers(hall.logOf(u"1"_qs)).size() <= 5);
         // Then the state, after the last line.
         QTRY_VERIFY_WITH_TIMEOUT(hall.last(u"1"_qs, "state"), LinkDeadlineMs);
         const QList<Watcher::Message> all = hall.messages();
