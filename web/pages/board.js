@@ -334,6 +334,29 @@ const Board = (() => {
     Live.clockDigits(state.clock).forEach((v, i) => setDigit(b.clock[i], v, c.time, c.back));
   }
 
+  // The shot clock alone is drawn when its face changes, on a timer set to
+  // the moment it next does, rather than every frame: in step with the board,
+  // whose clock does the same, and light on a cheap screen.
+  function shotClockTicks(state, draw, flash) {
+    const tick = () => {
+      let wait = 100;
+      const current = state();
+      if (current) {
+        const shot = current.shotClock || { enabled: false };
+        draw(current, flash(shot));
+        if (shot.enabled && shot.running) {
+          const ms = Live.shotClockMs(shot);
+          const step = ms > 5000 ? 1000 : 100;
+          // At the change or just past it (a timer never fires early), so
+          // the value read then is the new one.
+          wait = Math.ceil(ms % step) || step;
+        }
+      }
+      setTimeout(tick, wait);
+    };
+    tick();
+  }
+
   // Shows the board and keeps it live; the clock is redrawn every frame from
   // the page's own clock, so tenths move as smoothly as on the desktop.
   function run(svg, kind) {
@@ -350,11 +373,17 @@ const Board = (() => {
       state(state) {
         current = state;
         render(b, state);
+        if (b.shotOnly) renderShotClock(b, state, flash(state.shotClock || { enabled: false }));
       },
     });
+    if (b.shotOnly) {
+      shotClockTicks(() => current, (state, flashOff) => renderShotClock(b, state, flashOff),
+        flash);
+      return;
+    }
     const frame = () => {
       if (current) {
-        if (!b.shotOnly) renderClock(b, current);
+        renderClock(b, current);
         renderShotClock(b, current, flash(current.shotClock || { enabled: false }));
       }
       requestAnimationFrame(frame);
