@@ -189,8 +189,6 @@ private slots:
         row("no arrow", "GET", "/api/v1/state", "", ShotOn, 200, "possession", QJsonValue::Null);
         row("shot clock runs", "GET", "/api/v1/state", "", ShotRunning, 200, "shotClock/ms", 21000);
         row("shot reset off", "POST", "/api/v1/shotclock/reset", "{}", None, 409);
-        row("shot start off", "POST", "/api/v1/shotclock/start", "", None, 409);
-        row("shot stop off", "POST", "/api/v1/shotclock/stop", "", None, 409);
         row("shot toggle off", "POST", "/api/v1/shotclock/toggle", "", None, 409);
         row("possession off", "POST", "/api/v1/possession", "{}", None, 409);
         row("shot reset", "POST", "/api/v1/shotclock/reset", "{}", ShotRunning, 200, "shotClock/ms",
@@ -199,8 +197,6 @@ private slots:
             "shotClock/running", true);
         row("shot reset short", "POST", "/api/v1/shotclock/reset", R"({"short":true})", ShotRunning,
             200, "shotClock/ms", 14000);
-        row("shot reset not short", "POST", "/api/v1/shotclock/reset", R"({"short":false})",
-            ShotRunning, 200, "shotClock/ms", 24000);
         row("shot reset no short", "POST", "/api/v1/shotclock/reset", R"({"short":true})",
             ShotNoShort, 409);
         row("shot reset short 1", "POST", "/api/v1/shotclock/reset", R"({"short":1})", ShotOn, 400);
