@@ -111,6 +111,80 @@ void measureCpu(Served &served, int seconds)
                 idleClients, withClients, connected);
 }
 
+void turnShotClock(Served &served, bool on)
+{
+    ShotClockRules rules;
+    rules.enabled = on;
+    served.game.setShotClockRules(rules);
+}
+
+// The shot clock under five seconds, where both faces show its tenths.
+void shotClockTo(Served &served, qint64 ms)
+{
+    GameState state = served.game.state();
+    state.shotClock.ms = ms;
+    state.shotClock.runStartMs = state.takenAtMs;
+    served.game.restore(state);
+}
+
+// The shot clock's page against the board: each sample the page's face
+// (seconds and tenths) between the board's tenth just before and just after.
+void measureShotClockPage(Served &served, HeadlessChromium &browser)
+{
+    turnShotClock(served, true);
+    browser.navigate(served.url(u"/shotclock"_s));
+    static_cast<void>(QTest::qWaitFor(
+        [&] { return browser.evaluate(u"document.getElementById('status').hidden"_s).toBool(); },
+        10000));
+    served.game.startStop();
+    shotClockTo(served, 4'900);
+    const auto boardTenth = [&] { return (served.game.shotClockMs() + 99) / 100; };
+    int same = 0, apart = 0, further = 0;
+    for (int i = 0; i < 100; ++i) {
+        // Kept between one and five seconds: no flashing zero, always tenths.
+        if (served.game.shotClockMs() < 1'200)
+            shotClockTo(served, 4'900);
+        QTest::qWait(53);
+        const qint64 before = boardTenth();
+        const QJsonObject page =
+            browser
+                .evaluate(u"Object.fromEntries([...document.querySelectorAll('.digit')]"
+                          ".map(d => [d.dataset.name, Number(d.dataset.value)]))"_s)
+                .toObject();
+        const qint64 after = boardTenth();
+        const qint64 shown = page[u"shot1"_s].toInt() * 10 + page[u"shot2"_s].toInt();
+        // Counting down: the tenth after is the smaller.
+        if (shown <= before && shown >= after)
+            ++same;
+        else if (shown <= before + 1 && shown >= after - 1)
+            ++apart;
+        else
+            ++further;
+    }
+    served.game.startStop();
+    turnShotClock(served, false);
+    std::printf("shot_same_tenth %d\nshot_one_apart %d\nshot_further %d\n", same, apart, further);
+}
+
+// The program with both clocks running against the game clock alone, no
+// pages connected, alternating twice.
+void measureShotClockCpu(Served &served, int seconds)
+{
+    served.game.startStop();
+    double alone = 0, both = 0;
+    for (int round = 0; round < 2; ++round) {
+        turnShotClock(served, false);
+        alone += cpuPercentOver(seconds) / 2;
+        turnShotClock(served, true);
+        // Long enough never to run out while measured.
+        shotClockTo(served, 99'000);
+        both += cpuPercentOver(seconds) / 2;
+    }
+    turnShotClock(served, false);
+    served.game.startStop();
+    std::printf("cpu_game_clock_percent %.2f\ncpu_both_clocks_percent %.2f\n", alone, both);
+}
+
 bool measureBrowser(Served &served)
 {
     HeadlessChromium browser;
@@ -174,6 +248,7 @@ bool measureBrowser(Served &served)
     served.game.startStop();
     std::printf("clock_same_tenth %d\nclock_one_apart %d\nclock_further %d\n", same, apart,
                 further);
+    measureShotClockPage(served, browser);
     return true;
 }
 
@@ -192,5 +267,6 @@ int main(int argc, char *argv[])
     if (!cpuOnly)
         measureBrowser(served);
     measureCpu(served, seconds);
+    measureShotClockCpu(served, seconds);
     return 0;
 }

@@ -194,6 +194,9 @@ void GameLog::append(const QString &kind, const QString &action, const QString &
     if (after.timeoutTeam >= 0 && after.timeoutTeam != before.timeoutTeam)
         e.timeout =
             after.timeoutTeam == GameModel::Home ? QStringLiteral("home") : QStringLiteral("guest");
+    if (after.possession != Possession::None)
+        e.possession =
+            after.possession == Possession::Home ? QStringLiteral("home") : QStringLiteral("guest");
     // A clock the step stopped was at its stopping value; one that ran on
     // through the step is where it is now.
     e.beforeClockMs = !before.running ? before.clockMs : after.running ? e.clockMs : after.clockMs;

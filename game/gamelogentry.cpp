@@ -43,22 +43,26 @@ QString GameLogEntry::timeText(const QDateTime &time)
 QJsonObject GameLogEntry::toJson() const
 {
     const GameLogEntry &e = *this;
-    return {{QStringLiteral("n"), e.number},
-            {QStringLiteral("time"), timeText(e.time)},
-            {QStringLiteral("kind"), e.kind},
-            {QStringLiteral("action"), e.action},
-            {QStringLiteral("label"), e.label},
-            {QStringLiteral("origin"), e.origin},
-            {QStringLiteral("period"), e.period},
-            {QStringLiteral("phase"), gamePhaseName(e.phase)},
-            {QStringLiteral("clockMs"), e.clockMs},
-            {QStringLiteral("running"), e.running},
-            {QStringLiteral("beforePeriod"), e.beforePeriod},
-            {QStringLiteral("beforeClockMs"), e.beforeClockMs},
-            {QStringLiteral("before"), scoresJson(e.before)},
-            {QStringLiteral("after"), scoresJson(e.after)},
-            {QStringLiteral("timeout"),
-             e.timeout.isEmpty() ? QJsonValue(QJsonValue::Null) : QJsonValue(e.timeout)}};
+    QJsonObject line{{QStringLiteral("n"), e.number},
+                     {QStringLiteral("time"), timeText(e.time)},
+                     {QStringLiteral("kind"), e.kind},
+                     {QStringLiteral("action"), e.action},
+                     {QStringLiteral("label"), e.label},
+                     {QStringLiteral("origin"), e.origin},
+                     {QStringLiteral("period"), e.period},
+                     {QStringLiteral("phase"), gamePhaseName(e.phase)},
+                     {QStringLiteral("clockMs"), e.clockMs},
+                     {QStringLiteral("running"), e.running},
+                     {QStringLiteral("beforePeriod"), e.beforePeriod},
+                     {QStringLiteral("beforeClockMs"), e.beforeClockMs},
+                     {QStringLiteral("before"), scoresJson(e.before)},
+                     {QStringLiteral("after"), scoresJson(e.after)},
+                     {QStringLiteral("timeout"),
+                      e.timeout.isEmpty() ? QJsonValue(QJsonValue::Null) : QJsonValue(e.timeout)}};
+    // Only with the arrow, so a game without it writes what it always wrote.
+    if (!e.possession.isEmpty())
+        line.insert(QStringLiteral("possession"), e.possession);
+    return line;
 }
 
 std::optional<GameLogEntry> GameLogEntry::fromLine(const QByteArray &line)
@@ -88,6 +92,9 @@ std::optional<GameLogEntry> GameLogEntry::fromLine(const QByteArray &line)
     e.running = o.value(QStringLiteral("running")).toBool();
     e.timeout = o.value(QStringLiteral("timeout")).toString(); // none in older logs
     if (!e.timeout.isEmpty() && e.timeout != u"home" && e.timeout != u"guest")
+        return std::nullopt;
+    e.possession = o.value(QStringLiteral("possession")).toString();
+    if (!e.possession.isEmpty() && e.possession != u"home" && e.possession != u"guest")
         return std::nullopt;
     const auto phase = gamePhaseNamed(o.value(QStringLiteral("phase")).toString());
     const auto before = scoresOf(o.value(QStringLiteral("before")));

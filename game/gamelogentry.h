@@ -29,6 +29,9 @@ struct GameLogEntry
     qint64 clockMs = 0;
     bool running = false;
     QString timeout; // "home" or "guest" when the step started that team's timeout
+    // "home" or "guest": where the possession arrow pointed after the step;
+    // empty without the arrow (the shot clock off, and every older log).
+    QString possession;
 
     // The step as one line of the log, and back: nothing when the line is
     // damaged or does not describe a step.

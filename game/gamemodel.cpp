@@ -458,8 +458,14 @@ qint64 GameModel::msToNextTenth() const
         next = !faceCountsDown() ? 100 - intoTenth : intoTenth == 0 ? 100 : intoTenth;
     }
     if (m_state.shotClock.running) {
-        const qint64 intoTenth = shotClockMs() % 100;
-        next = std::min(next, intoTenth == 0 ? 100 : intoTenth);
+        // Its face changes each second above five seconds, each tenth below:
+        // a shot clock reset out of step with the game clock's tenths would
+        // otherwise wake the board twice every tenth.
+        const qint64 ms = shotClockMs();
+        const qint64 step = ms > ShotClockRules::TenthsBelowMs ? 1000 : 100;
+        const qint64 intoStep = ms % step;
+        const qint64 shotNext = intoStep == 0 ? step : intoStep;
+        next = m_state.running ? std::min(next, shotNext) : shotNext;
     }
     return next;
 }

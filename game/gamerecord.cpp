@@ -35,7 +35,7 @@ QByteArray csvHeader(char separator)
 {
     QByteArray header = "n,time,kind,action,label,origin,period,phase,clock,clock_ms,running,"
                         "home1_before,guest1_before,home2_before,guest2_before,"
-                        "home1,guest1,home2,guest2,timeout\r\n";
+                        "home1,guest1,home2,guest2,timeout,possession\r\n";
     return separator == ',' ? header : header.replace(',', separator);
 }
 
@@ -56,7 +56,7 @@ QByteArray csvRow(const GameLogEntry &e, char separator)
         fields << scoreText(score);
     for (const auto &score : e.after)
         fields << scoreText(score);
-    fields << e.timeout;
+    fields << e.timeout << e.possession;
     QByteArrayList row;
     for (const QString &field : std::as_const(fields))
         row << csvField(field, separator);

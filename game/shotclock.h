@@ -13,6 +13,8 @@ struct ShotClockRules
     static constexpr qint64 DefaultShortMs = 14 * 1000;
     // The two digits of the face: whole seconds up to 99.
     static constexpr qint64 MaxLengthMs = 99 * 1000;
+    // Under this its face shows seconds and tenths.
+    static constexpr qint64 TenthsBelowMs = 5 * 1000;
 
     bool enabled = false;
     qint64 lengthMs = DefaultLengthMs;

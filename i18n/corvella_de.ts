@@ -1081,6 +1081,22 @@ Die Tasten beschreibt corvella(1).</translation>
         <source>Set the clock from a phone</source>
         <translation>Uhr vom Telefon gestellt</translation>
     </message>
+    <message>
+        <source>Switch the possession arrow from a phone</source>
+        <translation>Ballbesitzpfeil vom Telefon aus umschalten</translation>
+    </message>
+    <message>
+        <source>Reset the shot clock from a phone</source>
+        <translation>Angriffszeit vom Telefon aus zurücksetzen</translation>
+    </message>
+    <message>
+        <source>Short shot clock from a phone</source>
+        <translation>Kurze Angriffszeit vom Telefon aus</translation>
+    </message>
+    <message>
+        <source>Hold or release the shot clock from a phone</source>
+        <translation>Angriffszeit vom Telefon aus anhalten oder freigeben</translation>
+    </message>
 </context>
 <context>
     <name>NetworkPage</name>
@@ -1181,6 +1197,10 @@ Die Tasten beschreibt corvella(1).</translation>
     <message>
         <source>Renew</source>
         <translation>Erneuern</translation>
+    </message>
+    <message>
+        <source>Shot clock: %1shotclock</source>
+        <translation>Angriffszeit: %1shotclock</translation>
     </message>
 </context>
 <context>
@@ -1394,6 +1414,50 @@ Die Tasten beschreibt corvella(1).</translation>
     <message>
         <source>the operator has not yet said whether to resume the saved game</source>
         <translation>der Bediener hat noch nicht entschieden, ob das gesicherte Spiel fortgesetzt wird</translation>
+    </message>
+    <message>
+        <source>the shot clock is off</source>
+        <translation>die Angriffszeit ist aus</translation>
+    </message>
+    <message>
+        <source>Start the shot clock from the API</source>
+        <translation>Angriffszeit über die API starten</translation>
+    </message>
+    <message>
+        <source>Stop the shot clock from the API</source>
+        <translation>Angriffszeit über die API stoppen</translation>
+    </message>
+    <message>
+        <source>Start or stop the shot clock from the API</source>
+        <translation>Angriffszeit über die API starten oder stoppen</translation>
+    </message>
+    <message>
+        <source>&quot;short&quot; is true or false</source>
+        <translation>&quot;short&quot; ist true oder false</translation>
+    </message>
+    <message>
+        <source>Reset the shot clock from the API</source>
+        <translation>Angriffszeit über die API zurücksetzen</translation>
+    </message>
+    <message>
+        <source>Short shot clock from the API</source>
+        <translation>Kurze Angriffszeit über die API</translation>
+    </message>
+    <message>
+        <source>the shot clock has no short length</source>
+        <translation>die Angriffszeit hat keine kurze Länge</translation>
+    </message>
+    <message>
+        <source>Switch the possession arrow from the API</source>
+        <translation>Ballbesitzpfeil über die API umschalten</translation>
+    </message>
+    <message>
+        <source>&quot;team&quot; is &quot;home&quot; or &quot;guest&quot;</source>
+        <translation>&quot;team&quot; ist &quot;home&quot; oder &quot;guest&quot;</translation>
+    </message>
+    <message>
+        <source>Set the possession arrow from the API</source>
+        <translation>Ballbesitzpfeil über die API setzen</translation>
     </message>
 </context>
 <context>
@@ -2309,6 +2373,30 @@ Die Tasten beschreibt corvella(1).</translation>
     <message>
         <source>Corvella remote</source>
         <translation>Corvella-Fernbedienung</translation>
+    </message>
+    <message>
+        <source>Shot clock</source>
+        <translation>Angriffszeit</translation>
+    </message>
+    <message>
+        <source>Corvella shot clock</source>
+        <translation>Corvella-Angriffszeit</translation>
+    </message>
+    <message>
+        <source>Shot clock reset</source>
+        <translation>Angriffszeit zurücksetzen</translation>
+    </message>
+    <message>
+        <source>Short reset</source>
+        <translation>Kurz zurücksetzen</translation>
+    </message>
+    <message>
+        <source>Hold / Release</source>
+        <translation>Anhalten / Freigeben</translation>
+    </message>
+    <message>
+        <source>Switch possession</source>
+        <translation>Ballbesitz wechseln</translation>
     </message>
 </context>
 <context>

@@ -1081,6 +1081,22 @@ Las teclas están en corvella(1).</translation>
         <source>Set the clock from a phone</source>
         <translation>Reloj puesto desde un móvil</translation>
     </message>
+    <message>
+        <source>Switch the possession arrow from a phone</source>
+        <translation>Cambiar la flecha de posesión desde un teléfono</translation>
+    </message>
+    <message>
+        <source>Reset the shot clock from a phone</source>
+        <translation>Reiniciar el reloj de posesión desde un teléfono</translation>
+    </message>
+    <message>
+        <source>Short shot clock from a phone</source>
+        <translation>Reloj de posesión corto desde un teléfono</translation>
+    </message>
+    <message>
+        <source>Hold or release the shot clock from a phone</source>
+        <translation>Retener o soltar el reloj de posesión desde un teléfono</translation>
+    </message>
 </context>
 <context>
     <name>NetworkPage</name>
@@ -1181,6 +1197,10 @@ Las teclas están en corvella(1).</translation>
     <message>
         <source>Renew</source>
         <translation>Renovar</translation>
+    </message>
+    <message>
+        <source>Shot clock: %1shotclock</source>
+        <translation>Reloj de posesión: %1shotclock</translation>
     </message>
 </context>
 <context>
@@ -1394,6 +1414,50 @@ Las teclas están en corvella(1).</translation>
     <message>
         <source>the operator has not yet said whether to resume the saved game</source>
         <translation>el operador aún no ha dicho si se reanuda la partida guardada</translation>
+    </message>
+    <message>
+        <source>the shot clock is off</source>
+        <translation>el reloj de posesión está apagado</translation>
+    </message>
+    <message>
+        <source>Start the shot clock from the API</source>
+        <translation>Iniciar el reloj de posesión desde la API</translation>
+    </message>
+    <message>
+        <source>Stop the shot clock from the API</source>
+        <translation>Parar el reloj de posesión desde la API</translation>
+    </message>
+    <message>
+        <source>Start or stop the shot clock from the API</source>
+        <translation>Iniciar o parar el reloj de posesión desde la API</translation>
+    </message>
+    <message>
+        <source>&quot;short&quot; is true or false</source>
+        <translation>&quot;short&quot; es true o false</translation>
+    </message>
+    <message>
+        <source>Reset the shot clock from the API</source>
+        <translation>Reiniciar el reloj de posesión desde la API</translation>
+    </message>
+    <message>
+        <source>Short shot clock from the API</source>
+        <translation>Reloj de posesión corto desde la API</translation>
+    </message>
+    <message>
+        <source>the shot clock has no short length</source>
+        <translation>el reloj de posesión no tiene duración corta</translation>
+    </message>
+    <message>
+        <source>Switch the possession arrow from the API</source>
+        <translation>Cambiar la flecha de posesión desde la API</translation>
+    </message>
+    <message>
+        <source>&quot;team&quot; is &quot;home&quot; or &quot;guest&quot;</source>
+        <translation>&quot;team&quot; es &quot;home&quot; o &quot;guest&quot;</translation>
+    </message>
+    <message>
+        <source>Set the possession arrow from the API</source>
+        <translation>Poner la flecha de posesión desde la API</translation>
     </message>
 </context>
 <context>
@@ -2309,6 +2373,30 @@ Las teclas están en corvella(1).</translation>
     <message>
         <source>Corvella remote</source>
         <translation>Mando Corvella</translation>
+    </message>
+    <message>
+        <source>Shot clock</source>
+        <translation>Reloj de posesión</translation>
+    </message>
+    <message>
+        <source>Corvella shot clock</source>
+        <translation>Reloj de posesión Corvella</translation>
+    </message>
+    <message>
+        <source>Shot clock reset</source>
+        <translation>Reiniciar reloj de posesión</translation>
+    </message>
+    <message>
+        <source>Short reset</source>
+        <translation>Reinicio corto</translation>
+    </message>
+    <message>
+        <source>Hold / Release</source>
+        <translation>Retener / Soltar</translation>
+    </message>
+    <message>
+        <source>Switch possession</source>
+        <translation>Cambiar posesión</translation>
     </message>
 </context>
 <context>

@@ -1081,6 +1081,22 @@ Voir corvella(1) pour les touches.</translation>
         <source>Set the clock from a phone</source>
         <translation>Horloge réglée depuis un téléphone</translation>
     </message>
+    <message>
+        <source>Switch the possession arrow from a phone</source>
+        <translation>Changer la flèche de possession depuis un téléphone</translation>
+    </message>
+    <message>
+        <source>Reset the shot clock from a phone</source>
+        <translation>Remettre le chronomètre des tirs depuis un téléphone</translation>
+    </message>
+    <message>
+        <source>Short shot clock from a phone</source>
+        <translation>Chronomètre des tirs court depuis un téléphone</translation>
+    </message>
+    <message>
+        <source>Hold or release the shot clock from a phone</source>
+        <translation>Retenir ou relâcher le chronomètre des tirs depuis un téléphone</translation>
+    </message>
 </context>
 <context>
     <name>NetworkPage</name>
@@ -1181,6 +1197,10 @@ Voir corvella(1) pour les touches.</translation>
     <message>
         <source>Renew</source>
         <translation>Renouveler</translation>
+    </message>
+    <message>
+        <source>Shot clock: %1shotclock</source>
+        <translation>Chronomètre des tirs : %1shotclock</translation>
     </message>
 </context>
 <context>
@@ -1394,6 +1414,50 @@ Voir corvella(1) pour les touches.</translation>
     <message>
         <source>the operator has not yet said whether to resume the saved game</source>
         <translation>l’opérateur n’a pas encore dit s’il reprend la partie enregistrée</translation>
+    </message>
+    <message>
+        <source>the shot clock is off</source>
+        <translation>le chronomètre des tirs est éteint</translation>
+    </message>
+    <message>
+        <source>Start the shot clock from the API</source>
+        <translation>Démarrer le chronomètre des tirs depuis l&apos;API</translation>
+    </message>
+    <message>
+        <source>Stop the shot clock from the API</source>
+        <translation>Arrêter le chronomètre des tirs depuis l&apos;API</translation>
+    </message>
+    <message>
+        <source>Start or stop the shot clock from the API</source>
+        <translation>Démarrer ou arrêter le chronomètre des tirs depuis l&apos;API</translation>
+    </message>
+    <message>
+        <source>&quot;short&quot; is true or false</source>
+        <translation>&quot;short&quot; vaut true ou false</translation>
+    </message>
+    <message>
+        <source>Reset the shot clock from the API</source>
+        <translation>Remettre le chronomètre des tirs depuis l&apos;API</translation>
+    </message>
+    <message>
+        <source>Short shot clock from the API</source>
+        <translation>Chronomètre des tirs court depuis l&apos;API</translation>
+    </message>
+    <message>
+        <source>the shot clock has no short length</source>
+        <translation>le chronomètre des tirs n&apos;a pas de durée courte</translation>
+    </message>
+    <message>
+        <source>Switch the possession arrow from the API</source>
+        <translation>Changer la flèche de possession depuis l&apos;API</translation>
+    </message>
+    <message>
+        <source>&quot;team&quot; is &quot;home&quot; or &quot;guest&quot;</source>
+        <translation>&quot;team&quot; vaut &quot;home&quot; ou &quot;guest&quot;</translation>
+    </message>
+    <message>
+        <source>Set the possession arrow from the API</source>
+        <translation>Régler la flèche de possession depuis l&apos;API</translation>
     </message>
 </context>
 <context>
@@ -2309,6 +2373,30 @@ Voir corvella(1) pour les touches.</translation>
     <message>
         <source>Corvella remote</source>
         <translation>Télécommande Corvella</translation>
+    </message>
+    <message>
+        <source>Shot clock</source>
+        <translation>Chronomètre des tirs</translation>
+    </message>
+    <message>
+        <source>Corvella shot clock</source>
+        <translation>Chronomètre des tirs Corvella</translation>
+    </message>
+    <message>
+        <source>Shot clock reset</source>
+        <translation>Remettre le chrono des tirs</translation>
+    </message>
+    <message>
+        <source>Short reset</source>
+        <translation>Remise courte</translation>
+    </message>
+    <message>
+        <source>Hold / Release</source>
+        <translation>Retenir / Relâcher</translation>
+    </message>
+    <message>
+        <source>Switch possession</source>
+        <translation>Changer la possession</translation>
     </message>
 </context>
 <context>

@@ -1081,6 +1081,22 @@ Zie corvella(1) voor de toetsen.</translation>
         <source>Set the clock from a phone</source>
         <translation>Klok gezet vanaf een telefoon</translation>
     </message>
+    <message>
+        <source>Switch the possession arrow from a phone</source>
+        <translation>Balbezitpijl omzetten vanaf een telefoon</translation>
+    </message>
+    <message>
+        <source>Reset the shot clock from a phone</source>
+        <translation>Schotklok terugzetten vanaf een telefoon</translation>
+    </message>
+    <message>
+        <source>Short shot clock from a phone</source>
+        <translation>Korte schotklok vanaf een telefoon</translation>
+    </message>
+    <message>
+        <source>Hold or release the shot clock from a phone</source>
+        <translation>Schotklok vasthouden of vrijgeven vanaf een telefoon</translation>
+    </message>
 </context>
 <context>
     <name>NetworkPage</name>
@@ -1181,6 +1197,10 @@ Zie corvella(1) voor de toetsen.</translation>
     <message>
         <source>Renew</source>
         <translation>Vernieuwen</translation>
+    </message>
+    <message>
+        <source>Shot clock: %1shotclock</source>
+        <translation>Schotklok: %1shotclock</translation>
     </message>
 </context>
 <context>
@@ -1394,6 +1414,50 @@ Zie corvella(1) voor de toetsen.</translation>
     <message>
         <source>the operator has not yet said whether to resume the saved game</source>
         <translation>de bediener heeft nog niet gezegd of de opgeslagen wedstrijd wordt hervat</translation>
+    </message>
+    <message>
+        <source>the shot clock is off</source>
+        <translation>de schotklok staat uit</translation>
+    </message>
+    <message>
+        <source>Start the shot clock from the API</source>
+        <translation>Schotklok starten via de API</translation>
+    </message>
+    <message>
+        <source>Stop the shot clock from the API</source>
+        <translation>Schotklok stoppen via de API</translation>
+    </message>
+    <message>
+        <source>Start or stop the shot clock from the API</source>
+        <translation>Schotklok starten of stoppen via de API</translation>
+    </message>
+    <message>
+        <source>&quot;short&quot; is true or false</source>
+        <translation>&quot;short&quot; is true of false</translation>
+    </message>
+    <message>
+        <source>Reset the shot clock from the API</source>
+        <translation>Schotklok terugzetten via de API</translation>
+    </message>
+    <message>
+        <source>Short shot clock from the API</source>
+        <translation>Korte schotklok via de API</translation>
+    </message>
+    <message>
+        <source>the shot clock has no short length</source>
+        <translation>de schotklok heeft geen korte lengte</translation>
+    </message>
+    <message>
+        <source>Switch the possession arrow from the API</source>
+        <translation>Balbezitpijl omzetten via de API</translation>
+    </message>
+    <message>
+        <source>&quot;team&quot; is &quot;home&quot; or &quot;guest&quot;</source>
+        <translation>&quot;team&quot; is &quot;home&quot; of &quot;guest&quot;</translation>
+    </message>
+    <message>
+        <source>Set the possession arrow from the API</source>
+        <translation>Balbezitpijl instellen via de API</translation>
     </message>
 </context>
 <context>
@@ -2309,6 +2373,30 @@ Zie corvella(1) voor de toetsen.</translation>
     <message>
         <source>Corvella remote</source>
         <translation>Corvella-afstandsbediening</translation>
+    </message>
+    <message>
+        <source>Shot clock</source>
+        <translation>Schotklok</translation>
+    </message>
+    <message>
+        <source>Corvella shot clock</source>
+        <translation>Corvella-schotklok</translation>
+    </message>
+    <message>
+        <source>Shot clock reset</source>
+        <translation>Schotklok terugzetten</translation>
+    </message>
+    <message>
+        <source>Short reset</source>
+        <translation>Kort terugzetten</translation>
+    </message>
+    <message>
+        <source>Hold / Release</source>
+        <translation>Vasthouden / Vrijgeven</translation>
+    </message>
+    <message>
+        <source>Switch possession</source>
+        <translation>Balbezit wisselen</translation>
     </message>
 </context>
 <context>

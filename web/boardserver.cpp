@@ -21,6 +21,7 @@ const std::initializer_list<BoardServer::Page> BoardServer::Pages = {
     {"/display", ":/web/display.html", "text/html; charset=utf-8"},
     {"/overlay", ":/web/overlay.html", "text/html; charset=utf-8"},
     {"/remote", ":/web/remote.html", "text/html; charset=utf-8"},
+    {"/shotclock", ":/web/shotclock.html", "text/html; charset=utf-8"},
     {"/board.css", ":/web/board.css", "text/css; charset=utf-8"},
     {"/board.js", ":/web/board.js", "text/javascript; charset=utf-8"},
     {"/display.js", ":/web/display.js", "text/javascript; charset=utf-8"},

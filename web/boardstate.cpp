@@ -60,6 +60,25 @@ QJsonObject teamsPart(const GameModel &game)
             {QStringLiteral("scoreDigits"), rules.section1Max > 99 ? 3 : 2}};
 }
 
+QJsonObject shotClockPart(const GameModel &game)
+{
+    const bool on = game.hasShotClock();
+    const ShotClockState &shot = game.shotClock();
+    return {{QStringLiteral("enabled"), on},
+            {QStringLiteral("ms"), on ? game.shotClockMs() : 0},
+            {QStringLiteral("running"), on && shot.running},
+            {QStringLiteral("dark"), on && shot.dark}};
+}
+
+// The team the possession arrow points to, or null: with the shot clock off
+// there is no arrow.
+QJsonValue possessionPart(const GameModel &game)
+{
+    if (!game.hasShotClock() || game.possession() == ::Possession::None)
+        return QJsonValue::Null;
+    return teamName(game.possession() == ::Possession::Home ? GameModel::Home : GameModel::Guest);
+}
+
 QJsonObject boardPart(const Settings &s)
 {
     const QJsonObject colors{{QStringLiteral("form"), cssColor(s.FormColor)},
@@ -88,6 +107,8 @@ QJsonObject snapshot(const GameModel &game, const Settings &settings)
     return {{Scores, scores},
             {Clock, clockPart(game)},
             {Teams, teamsPart(game)},
+            {ShotClock, shotClockPart(game)},
+            {Possession, possessionPart(game)},
             {Board, boardPart(settings)}};
 }
 
@@ -108,6 +129,9 @@ QJsonObject changedParts(const QJsonObject &before, const QJsonObject &after)
     if (clock.value(QLatin1StringView("running")).toBool() ||
         clock.value(QLatin1StringView("timeout")).isObject())
         changed.insert(Clock, clock);
+    const QJsonObject shot = after.value(ShotClock).toObject();
+    if (shot.value(QLatin1StringView("running")).toBool())
+        changed.insert(ShotClock, shot);
     return changed;
 }
 

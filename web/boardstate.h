@@ -16,13 +16,19 @@ inline constexpr QLatin1StringView Scores{"scores"};
 inline constexpr QLatin1StringView Clock{"clock"};
 inline constexpr QLatin1StringView Board{"board"};
 inline constexpr QLatin1StringView Teams{"teams"};
+inline constexpr QLatin1StringView ShotClock{"shotClock"};
+inline constexpr QLatin1StringView Possession{"possession"};
 
 QJsonObject snapshot(const GameModel &game, const Settings &settings);
 QJsonObject clockPart(const GameModel &game);
 QJsonObject boardPart(const Settings &settings);
+// The shot clock as "on or not, running or not, dark or not, and its value
+// now"; off, the same object, never running, so readers need no other case.
+QJsonObject shotClockPart(const GameModel &game);
 
 // The parts of `after` that differ from `before`. The clock part is always
-// there while the clock or a timeout runs, since its value moves on.
+// there while the clock or a timeout runs, the shot clock's while it runs,
+// since their values move on.
 QJsonObject changedParts(const QJsonObject &before, const QJsonObject &after);
 
 // Whether a clock value from the network is a "minutes.seconds" text the

@@ -102,7 +102,9 @@ void LiveChannel::broadcastChange()
 
 void LiveChannel::updateKeyframes()
 {
-    const bool wanted = m_game.isRunning() && !m_clients.isEmpty();
+    // An unlinked shot clock runs on its own, and pages run it on like the clock.
+    const bool running = m_game.isRunning() || m_game.shotClock().running;
+    const bool wanted = running && !m_clients.isEmpty();
     if (wanted && !m_keyframes.isActive())
         m_keyframes.start();
     else if (!wanted)
@@ -311,8 +313,31 @@ bool LiveChannel::perform(quint64 page, const QJsonObject &message)
                [seconds](GameModel &g) { g.enterClockTime(seconds); });
     } else if (action == u"undo") {
         return undo(page);
+    } else if (m_game.hasShotClock() && action.startsWith(u"shotClock")) {
+        return performShotClock(action);
+    } else if (m_game.hasShotClock() && action == u"possession") {
+        record(GameHistory::Action::Possession, tr("Switch the possession arrow from a phone"),
+               [](GameModel &g) { g.switchPossession(); });
     } else {
         return false;
     }
+    return true;
+}
+
+// The remote shows these buttons only with the shot clock on.
+bool LiveChannel::performShotClock(const QString &action)
+{
+    if (action == u"shotClockReset")
+        record(GameHistory::Action::ShotClockReset, tr("Reset the shot clock from a phone"),
+               [](GameModel &g) { g.resetShotClock(); });
+    else if (action == u"shotClockShort" && m_game.shotClockRules().shortMs > 0)
+        record(GameHistory::Action::ShotClockShort, tr("Short shot clock from a phone"),
+               [](GameModel &g) { g.resetShotClockShort(); });
+    else if (action == u"shotClockHold")
+        record(GameHistory::Action::ShotClockHold,
+               tr("Hold or release the shot clock from a phone"),
+               [](GameModel &g) { g.holdOrReleaseShotClock(); });
+    else
+        return false;
     return true;
 }

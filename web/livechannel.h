@@ -102,6 +102,7 @@ private:
     void record(GameHistory::Action kind, const QString &text,
                 const std::function<void(GameModel &)> &action);
     void receiveAction(quint64 page, const QJsonObject &message);
+    bool performShotClock(const QString &action);
     bool perform(quint64 page, const QJsonObject &message);
     bool undo(quint64 page);
     void updateKeyframes();

@@ -44,6 +44,12 @@ const char *const Texts[] = {
     QT_TRANSLATE_NOOP("WebPages", "Corvella board"),
     QT_TRANSLATE_NOOP("WebPages", "Corvella overlay"),
     QT_TRANSLATE_NOOP("WebPages", "Corvella remote"),
+    QT_TRANSLATE_NOOP("WebPages", "Shot clock"),
+    QT_TRANSLATE_NOOP("WebPages", "Corvella shot clock"),
+    QT_TRANSLATE_NOOP("WebPages", "Shot clock reset"),
+    QT_TRANSLATE_NOOP("WebPages", "Short reset"),
+    QT_TRANSLATE_NOOP("WebPages", "Hold / Release"),
+    QT_TRANSLATE_NOOP("WebPages", "Switch possession"),
 };
 
 // Where texts.js takes the words' table, written by the server.

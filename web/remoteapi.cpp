@@ -12,6 +12,8 @@
 
 #include <QJsonDocument>
 
+using namespace Qt::StringLiterals;
+
 namespace {
 
 using Action = GameHistory::Action;
@@ -47,11 +49,29 @@ std::optional<qint64> whole(const QJsonValue &value)
 // The POST paths and GET paths there are; anything else is not found.
 bool isAction(const QByteArray &path)
 {
-    static const QList<QByteArray> fixed = {
-        "clock/start",   "clock/stop",   "clock/toggle", "clock/reset",  "clock",
-        "buzzer",        "undo",         "redo",         "period/next",  "period/previous",
-        "break/skip",    "game/new",     "score/home/1", "score/home/2", "score/guest/1",
-        "score/guest/2", "timeout/home", "timeout/guest"};
+    static const QList<QByteArray> fixed = {"clock/start",
+                                            "clock/stop",
+                                            "clock/toggle",
+                                            "clock/reset",
+                                            "clock",
+                                            "buzzer",
+                                            "undo",
+                                            "redo",
+                                            "period/next",
+                                            "period/previous",
+                                            "break/skip",
+                                            "game/new",
+                                            "score/home/1",
+                                            "score/home/2",
+                                            "score/guest/1",
+                                            "score/guest/2",
+                                            "timeout/home",
+                                            "timeout/guest",
+                                            "shotclock/reset",
+                                            "shotclock/start",
+                                            "shotclock/stop",
+                                            "shotclock/toggle",
+                                            "possession"};
     return fixed.contains(path);
 }
 
@@ -276,6 +296,8 @@ RemoteApi::Outcome RemoteApi::act(const QByteArray &path, const QJsonObject &bod
             phase == GamePhase::Break ? QString() : tr("there is no break to skip"));
     if (path.startsWith("timeout/"))
         return takeTimeout(path == "timeout/home" ? GameModel::Home : GameModel::Guest);
+    if (path.startsWith("shotclock/") || path == "possession")
+        return shotClockAction(path, body);
     if (path == "game/new")
         return record(
             Action::NewGame, tr("New game from the API"), [](GameModel &g) { g.newGame(); },
@@ -355,4 +377,60 @@ RemoteApi::Outcome RemoteApi::changeScore(const QByteArray &which, const QJsonOb
     return record(
         add.isUndefined() ? Action::ScoreSet : Action::ScoreAdd, tr("Change score from the API"),
         [index, value](GameModel &g) { g.setScore(index, value); }, QString());
+}
+
+RemoteApi::Outcome RemoteApi::shotClockAction(const QByteArray &path, const QJsonObject &body)
+{
+    if (!m_game.hasShotClock())
+        return {409, tr("the shot clock is off")};
+    if (path == "possession")
+        return setPossession(body);
+    const ShotClockState &shot = m_game.shotClock();
+    const auto holdOrRelease = [](GameModel &g) { g.holdOrReleaseShotClock(); };
+    // Linked, the shot clock is held or follows the game clock; unlinked,
+    // it simply runs or stands, like the key says.
+    const bool going = m_game.shotClockRules().linked ? !shot.held : shot.running;
+    if (path == "shotclock/start") {
+        if (going)
+            return {};
+        return record(Action::ShotClockHold, tr("Start the shot clock from the API"), holdOrRelease,
+                      QString());
+    }
+    if (path == "shotclock/stop") {
+        if (!going)
+            return {};
+        return record(Action::ShotClockHold, tr("Stop the shot clock from the API"), holdOrRelease,
+                      QString());
+    }
+    if (path == "shotclock/toggle")
+        return record(Action::ShotClockHold, tr("Start or stop the shot clock from the API"),
+                      holdOrRelease, QString());
+    const QJsonValue isShort = body.value(QStringLiteral("short"));
+    if (!isShort.isUndefined() && !isShort.isBool())
+        return {400, tr("\"short\" is true or false")};
+    if (!isShort.toBool())
+        return record(
+            Action::ShotClockReset, tr("Reset the shot clock from the API"),
+            [](GameModel &g) { g.resetShotClock(); }, QString());
+    return record(
+        Action::ShotClockShort, tr("Short shot clock from the API"),
+        [](GameModel &g) { g.resetShotClockShort(); },
+        m_game.shotClockRules().shortMs > 0 ? QString() : tr("the shot clock has no short length"));
+}
+
+RemoteApi::Outcome RemoteApi::setPossession(const QJsonObject &body)
+{
+    const QJsonValue team = body.value(QStringLiteral("team"));
+    if (team.isUndefined())
+        return record(
+            Action::Possession, tr("Switch the possession arrow from the API"),
+            [](GameModel &g) { g.switchPossession(); }, QString());
+    if (team != u"home"_s && team != u"guest"_s)
+        return {400, tr("\"team\" is \"home\" or \"guest\"")};
+    const Possession to = team == u"home"_s ? Possession::Home : Possession::Guest;
+    if (m_game.possession() == to)
+        return {};
+    return record(
+        Action::Possession, tr("Set the possession arrow from the API"),
+        [to](GameModel &g) { g.setPossession(to); }, QString());
 }

@@ -87,6 +87,8 @@ private:
     Outcome setClock(const QJsonObject &body);
     Outcome takeTimeout(GameModel::Team team);
     Outcome changeScore(const QByteArray &which, const QJsonObject &body);
+    Outcome shotClockAction(const QByteArray &path, const QJsonObject &body);
+    Outcome setPossession(const QJsonObject &body);
 
     GameModel &m_game;
     GameHistory &m_history;

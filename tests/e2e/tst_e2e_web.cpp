@@ -420,6 +420,51 @@ private slots:
                      qPrintable(QString::number(bursts.first().first)));
         }
     }
+
+    // The Basketball preset's shot clock on the page for a screen above a
+    // basket: 3 s after the game clock starts by key (3 s as the board's own
+    // clock tells), it reads 21 on the page as on the board.
+    void theShotClockPageRunsWithTheBoard()
+    {
+        corvella->kill();
+        QVERIFY(corvella->waitForFinished(10000));
+        QFile settings(config.filePath(u"Corvella/Corvella.conf"_s));
+        QVERIFY(settings.open(QIODevice::WriteOnly | QIODevice::Append));
+        // What the Basketball preset fills in for the clock and the shot clock.
+        settings.write("\n[ClockSettings]\nCountDown=1\nPeriodLength=10.00\nPeriods=4\n"
+                       "[ShotClockSettings]\nEnabled=1\nLength=24\nShortLength=14\n");
+        settings.close();
+        QDir(config.filePath(u"state"_s)).removeRecursively();
+        QString why;
+        corvella = desktop->startInstalledProgram(install.path(), config.path(), &why);
+        QVERIFY2(corvella, qPrintable(why));
+        openBoard();
+        browser.setViewport(1280, 720);
+        QVERIFY(browser.navigate(url(u"/shotclock"_s)));
+        QTRY_VERIFY_WITH_TIMEOUT(pageConnected(), 10000);
+        const auto pageShot = [this] {
+            const QMap<QString, QString> d = pageDigits();
+            return QString(d.value(u"shot1"_s) + d.value(u"shot2"_s)).toInt();
+        };
+        QTRY_COMPARE(pageShot(), 24);
+        const BoardReader ready = board(u"shot-clock-ready"_s);
+        QCOMPARE(ready.shotClock(), u"24"_s);
+        const int start = tenthsOf(ready.clock());
+        desktop->key(u"s"_s);
+        const auto after3s =
+            boardReads([&](const BoardReader &b) { return tenthsOf(b.clock()) <= start - 30; },
+                       u"shot-clock-3s"_s);
+        const int page = pageShot();
+        QVERIFY(browser.screenshot().save(
+            QStringLiteral(CORVELLA_ARTIFACTS "/e2e/web/shotclock-3s.png")));
+        desktop->key(u"s"_s);
+        QVERIFY2(after3s, "the game clock did not run 3 s");
+        const int onBoard = after3s->shotClock().trimmed().toInt();
+        qInfo("after 3 s: board %s, shot clock %d on the board, %d on the page",
+              qPrintable(after3s->clock()), onBoard, page);
+        QVERIFY2(onBoard >= 20 && onBoard <= 22, qPrintable(after3s->shotClock()));
+        QVERIFY2(page >= 20 && page <= 22, qPrintable(QString::number(page)));
+    }
 };
 
 QTEST_GUILESS_MAIN(TestEndToEndWeb)

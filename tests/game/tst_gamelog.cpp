@@ -13,6 +13,8 @@
 
 #include <memory>
 
+using namespace Qt::StringLiterals;
+
 namespace {
 
 struct Done
@@ -208,6 +210,43 @@ private slots:
                                       .toObject();
         QCOMPARE(final.value(QStringLiteral("phase")).toString(), QStringLiteral("final"));
         QCOMPARE(final.value(QStringLiteral("period")).toInt(), 2);
+    }
+
+    // Where the arrow points after each step, in the log, the CSV's last
+    // column and the JSON's steps; a step before the arrow carries none.
+    void thePossessionArrowIsInTheExports()
+    {
+        QTemporaryDir folder;
+        GameModel game(time);
+        ShotClockRules rules;
+        rules.enabled = true;
+        game.setShotClockRules(rules);
+        GameHistory history(game);
+        auto log = makeLog(folder.path(), game, history);
+        history.perform(QStringLiteral("score"), [](GameModel &g) { g.addToScore(0, 2); });
+        history.perform(GameHistory::Action::Possession, QStringLiteral("arrow"),
+                        [](GameModel &g) { g.switchPossession(); });
+        history.perform(GameHistory::Action::Possession, QStringLiteral("arrow"),
+                        [](GameModel &g) { g.switchPossession(); });
+        history.perform(QStringLiteral("score"), [](GameModel &g) { g.addToScore(1, 3); });
+
+        const auto record = GameRecord::read(log->currentPath());
+        QVERIFY(record);
+        QStringList arrows;
+        for (const GameLogEntry &e : record->entries)
+            arrows << e.action + u'>' + e.possession;
+        QCOMPARE(arrows, (QStringList{u"score.set>"_s, u"possession.home>home"_s,
+                                      u"possession.guest>guest"_s, u"score.set>guest"_s}));
+        const QList<QStringList> rows = parseCsv(record->toCsv());
+        QCOMPARE(rows.first().last(), u"possession"_s);
+        QStringList column;
+        for (const QStringList &row : rows.mid(1))
+            column << row.last();
+        QCOMPARE(column, (QStringList{QString(), u"home"_s, u"guest"_s, u"guest"_s}));
+        const QJsonArray steps =
+            QJsonDocument::fromJson(record->toJson()).object().value(u"actions"_s).toArray();
+        QVERIFY(!steps.at(0).toObject().contains(u"possession"_s));
+        QCOMPARE(steps.at(2).toObject().value(u"possession"_s).toString(), u"guest"_s);
     }
 
     void aNewGameStartsANewLogAndTheOldestGo()

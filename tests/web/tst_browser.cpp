@@ -418,6 +418,85 @@ private slots:
         QTRY_VERIFY(pageMatchesBoard());
     }
 
+    // The shot clock's digits and the possession arrow on each page as on the
+    // desktop board: whole seconds, tenths with the dot under five seconds,
+    // nothing with the shot clock off.
+    void shotClockShowsOnThePages_data()
+    {
+        QTest::addColumn<QString>("page");
+        QTest::newRow("display") << u"/display"_s;
+        QTest::newRow("overlay") << u"/overlay"_s;
+        QTest::newRow("shot clock") << u"/shotclock"_s;
+    }
+    void shotClockShowsOnThePages()
+    {
+        QFETCH(QString, page);
+        const auto pageShot = [this]() -> QString {
+            const QMap<QString, QString> d = pageDigits();
+            return d.value(u"shot1"_s) + u'|' + d.value(u"shot2"_s);
+        };
+        const auto boardShot = [this]() -> QString {
+            const auto text = [](int d) { return d < 0 ? QString() : QString::number(d); };
+            const LedGroup &digits = board->view().shotClockDigits();
+            return text(digits[1]->caption()) + u'|' + text(digits[0]->caption());
+        };
+        const auto shown = [this](const QString &selector) {
+            return browser
+                .evaluate(
+                    u"(() => { const e = document.querySelector('%1');"
+                    "return !!e && getComputedStyle(e).display !== 'none'; })()"_s.arg(selector))
+                .toBool();
+        };
+        const auto arrow = [this] {
+            return browser
+                .evaluate(u"(document.querySelector('[data-name=possession]') || {}).textContent"_s)
+                .toString();
+        };
+        act(u"reset"_s, [](GameModel &g) {
+            g.clear();
+            g.resetClock();
+        });
+        ShotClockRules rules;
+        rules.enabled = true;
+        game->setShotClockRules(rules);
+        browser.setViewport(1280, 720);
+        browser.setTransparentBackground(page == u"/overlay"_s);
+        QVERIFY(browser.navigate(url(page)));
+        QTRY_VERIFY_WITH_TIMEOUT(pageConnected(), 10000);
+        QTRY_COMPARE(pageShot(), u"2|4"_s);
+        QTRY_COMPARE(boardShot(), u"2|4"_s);
+        const bool full = page != u"/shotclock"_s;
+        if (full) {
+            act(u"arrow"_s, [](GameModel &g) { g.setPossession(Possession::Guest); });
+            QTRY_COMPARE(arrow(), u"\u2192"_s);
+        }
+        // Under five seconds: seconds, the dot, tenths.
+        GameState late = game->state();
+        late.shotClock.ms = 3'450;
+        game->restore(late);
+        QTRY_COMPARE(pageShot(), u"3|5"_s);
+        QTRY_COMPARE(boardShot(), u"3|5"_s);
+        QTRY_VERIFY(shown(u"[data-name=shotDot]"_s));
+        const QString name = page.mid(1) + u"-shot-clock"_s;
+        QVERIFY(browser.screenshot().save(artifacts() + u'/' + name + u".png"_s));
+        // Run out with the game clock: the 0 flashes, then stays.
+        late = game->state();
+        late.shotClock.ms = 300;
+        game->restore(late);
+        act(u"start"_s, [](GameModel &g) { g.startStop(); });
+        QTRY_COMPARE(pageShot(), u"|0"_s);
+        QTRY_COMPARE(pageShot(), u"|"_s);
+        QTRY_COMPARE_WITH_TIMEOUT(pageShot(), u"|0"_s, 3000);
+        act(u"stop"_s, [](GameModel &g) { g.startStop(); });
+        // Off, every page is as it was without it.
+        game->setShotClockRules({});
+        QTRY_COMPARE(pageShot(), u"|"_s);
+        if (full) {
+            QVERIFY(!shown(u"[data-name=shotClock]"_s));
+            QCOMPARE(arrow(), QString());
+        }
+    }
+
     void pageResynchronisesAfterLosingTheProgram()
     {
         browser.setViewport(1280, 720);
@@ -529,6 +608,46 @@ private slots:
         QVERIFY(browser.click(u"undo"_s));
         QTRY_COMPARE(game->score(GameModel::Guest1), std::nullopt);
         QTRY_COMPARE(textOf("score1"), QString());
+    }
+
+    // With the shot clock on, the remote shows it with the arrow and its
+    // buttons reset, hold and switch as the board's keys do; off, it hides them.
+    void remoteRunsTheShotClock()
+    {
+        act(u"reset"_s, [](GameModel &g) {
+            g.clear();
+            g.resetClock();
+        });
+        ShotClockRules rules;
+        rules.enabled = true;
+        game->setShotClockRules(rules);
+        browser.setViewport(412, 915);
+        QVERIFY(browser.navigate(url(u"/display"_s)));
+        browser.evaluate(u"sessionStorage.clear()"_s);
+        QVERIFY(browser.navigate(url(u"/remote"_s)));
+        QTRY_VERIFY_WITH_TIMEOUT(pageConnected(), 10000);
+        browser.evaluate(
+            u"document.getElementById('pin').value = '%1'"_s.arg(live->pinLock().pin()));
+        QVERIFY(browser.click(u"pinButton"_s));
+        QTRY_VERIFY(!browser.evaluate(u"document.getElementById('controls').hidden"_s).toBool());
+        const auto shotText = [this] {
+            return browser.evaluate(u"document.getElementById('shotText').textContent"_s)
+                .toString();
+        };
+        QTRY_COMPARE(shotText(), u"24"_s);
+        QVERIFY(browser.click(u"possession"_s));
+        QTRY_COMPARE(game->possession(), Possession::Home);
+        QTRY_COMPARE(shotText(), u"24  \u2190 Home"_s);
+        QVERIFY(browser.click(u"shotShort"_s));
+        QTRY_COMPARE(game->shotClockMs(), 14'000);
+        QTRY_COMPARE(shotText(), u"14  \u2190 Home"_s);
+        QVERIFY(browser.click(u"shotHold"_s));
+        QTRY_VERIFY(game->shotClock().held);
+        QVERIFY(browser.click(u"shotReset"_s));
+        QTRY_COMPARE(game->shotClockMs(), 24'000);
+        QVERIFY(browser.screenshot().save(artifacts() + u"/remote-shot-clock.png"_s));
+        game->setShotClockRules({});
+        QTRY_VERIFY(browser.evaluate(u"document.getElementById('shotSection').hidden"_s).toBool());
     }
 
     void qrCodeUnlocksAndTheSessionOutlastsALockout()

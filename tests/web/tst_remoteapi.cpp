@@ -85,7 +85,23 @@ struct ApiGame
     }
 };
 
-enum Prep { None, Periods, Break, ClockAtZero, Acted, Undone, ApiOff, Running, Held, NotLogged };
+enum Prep {
+    None,
+    Periods,
+    Break,
+    ClockAtZero,
+    Acted,
+    Undone,
+    ApiOff,
+    Running,
+    Held,
+    NotLogged,
+    ShotOn,
+    ShotRunning,
+    ShotHeld,
+    ShotUnlinked,
+    ShotNoShort
+};
 
 } // namespace
 
@@ -169,6 +185,34 @@ private slots:
         row("buzzer while held", "POST", "/api/v1/buzzer", "", Held, 503);
         row("not logged", "GET", "/api/v1/state", "", NotLogged, 200, "status/logged", false);
         row("new game wrong token", "POST", "/api/v1/game/new", "", Acted, 401, "", {}, wrong);
+        row("shot clock off", "GET", "/api/v1/state", "", None, 200, "shotClock/enabled", false);
+        row("no arrow", "GET", "/api/v1/state", "", ShotOn, 200, "possession", QJsonValue::Null);
+        row("shot clock runs", "GET", "/api/v1/state", "", ShotRunning, 200, "shotClock/ms", 21000);
+        row("shot reset off", "POST", "/api/v1/shotclock/reset", "{}", None, 409);
+        row("shot toggle off", "POST", "/api/v1/shotclock/toggle", "", None, 409);
+        row("possession off", "POST", "/api/v1/possession", "{}", None, 409);
+        row("shot reset", "POST", "/api/v1/shotclock/reset", "{}", ShotRunning, 200, "shotClock/ms",
+            24000);
+        row("shot reset runs on", "POST", "/api/v1/shotclock/reset", "", ShotRunning, 200,
+            "shotClock/running", true);
+        row("shot reset short", "POST", "/api/v1/shotclock/reset", R"({"short":true})", ShotRunning,
+            200, "shotClock/ms", 14000);
+        row("shot reset no short", "POST", "/api/v1/shotclock/reset", R"({"short":true})",
+            ShotNoShort, 409);
+        row("shot reset short 1", "POST", "/api/v1/shotclock/reset", R"({"short":1})", ShotOn, 400);
+        row("shot stop", "POST", "/api/v1/shotclock/stop", "", ShotRunning, 200,
+            "shotClock/running", false);
+        row("shot start held", "POST", "/api/v1/shotclock/start", "", ShotHeld, 200,
+            "shotClock/running", true);
+        row("shot toggle", "POST", "/api/v1/shotclock/toggle", "", ShotRunning, 200,
+            "shotClock/running", false);
+        row("shot start unlinked", "POST", "/api/v1/shotclock/start", "", ShotUnlinked, 200,
+            "shotClock/running", true);
+        row("possession switch", "POST", "/api/v1/possession", "{}", ShotOn, 200, "possession",
+            u"home"_s);
+        row("possession guest", "POST", "/api/v1/possession", R"({"team":"guest"})", ShotOn, 200,
+            "possession", u"guest"_s);
+        row("possession left", "POST", "/api/v1/possession", R"({"team":"left"})", ShotOn, 400);
     }
 
     void endpoints()
@@ -225,6 +269,24 @@ private slots:
         case NotLogged:
             served.api.setRecordStatus(true, false);
             break;
+        case ShotOn:
+        case ShotRunning:
+        case ShotHeld:
+        case ShotUnlinked:
+        case ShotNoShort: {
+            ShotClockRules rules;
+            rules.enabled = true;
+            rules.linked = prep != ShotUnlinked;
+            rules.shortMs = prep == ShotNoShort ? 0 : rules.shortMs;
+            served.game.setShotClockRules(rules);
+            if (prep == ShotRunning || prep == ShotHeld) {
+                served.game.startStop();
+                served.time.now += 3000;
+            }
+            if (prep == ShotHeld)
+                served.game.holdOrReleaseShotClock();
+            break;
+        }
         }
         const GameState before = served.game.state();
         const int steps = served.history.stack().index();

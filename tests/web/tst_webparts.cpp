@@ -124,6 +124,8 @@ private slots:
                                  << QByteArray("text/html; charset=utf-8");
         QTest::newRow("remote") << u"/remote"_s << QByteArray("GET") << 200
                                 << QByteArray("text/html; charset=utf-8");
+        QTest::newRow("shot clock") << u"/shotclock"_s << QByteArray("GET") << 200
+                                    << QByteArray("text/html; charset=utf-8");
         QTest::newRow("script") << u"/live.js"_s << QByteArray("GET") << 200
                                 << QByteArray("text/javascript; charset=utf-8");
         QTest::newRow("unknown") << u"/admin"_s << QByteArray("GET") << 404 << QByteArray();
@@ -155,7 +157,7 @@ private slots:
     {
         // Nothing a page names may be missing or come from elsewhere.
         ServedGame served;
-        for (const char *page : {"/display", "/overlay", "/remote", "/"}) {
+        for (const char *page : {"/display", "/overlay", "/remote", "/shotclock", "/"}) {
             const QByteArray html = fetch(served.url(QString::fromLatin1(page))).body;
             QVERIFY(!html.contains("http:") && !html.contains("https:"));
             static const QRegularExpression reference(u"(?:src|href)=\"([^\"]+)\""_s);

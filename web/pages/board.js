@@ -114,6 +114,7 @@ const Board = (() => {
       ([from, to]) => `translate(${x + to - scale * (x + from)},${y + 330 - scale * (y + 60)}) ` +
         `scale(${scale})`));
     createTimeoutParts(b, svg);
+    createShotClockParts(b, svg);
     b.texts.section1 = text(svg, 'section1', 3120, 3120, 3315, 615, 24);
     b.texts.section2 = text(svg, 'section2', 3120, 5040, 3315, 615, 24);
     b.texts.createdBy = text(svg, 'createdBy', 4200, 4200, 1215, 615, 9.75);
@@ -137,6 +138,18 @@ const Board = (() => {
       element('circle', { cx: x + 97.5, cy: 2760 + 345 * i + 97.5, r: 97.5 }, svg)));
     b.bonus = [text(svg, 'homeBonus', 3120, 5700, 1560, 375, 12),
       text(svg, 'guestBonus', 4875, 5700, 1560, 375, 12)];
+  }
+
+  // With the shot clock on: its two digits in the top right corner, where a
+  // timeout's caption takes over while it runs, and the possession arrow
+  // between the names, as on the desktop board.
+  function createShotClockParts(b, svg) {
+    b.shot = element('g', { 'data-name': 'shotClock' }, svg);
+    b.backs.push(element('rect', { x: 7770, y: 300, width: 1560, height: 1440 }, b.shot));
+    b.shotDigits = [20, 820].map((left, i) =>
+      digit(b.shot, `shot${i + 1}`, 7770 + left, 430, 754, 1137, 85));
+    b.shotDot = element('circle', { 'data-name': 'shotDot', cx: 7770 + 775, cy: 300 + 1200, r: 60 }, b.shot);
+    b.texts.possession = text(svg, 'possession', 4140, 1980, 1200, 615, 24);
   }
 
   // What a game with periods is at: "PERIOD", "BREAK", "OVERTIME" or "FINAL",
@@ -183,10 +196,33 @@ const Board = (() => {
       .setAttribute('class', 'phaseBack');
     b.texts.phase = text(b.period, 'phase', 3450, 930, 2700, 330, 9);
     b.stripHeight = (periods) => svg.setAttribute('viewBox', `0 0 9600 ${periods ? 1260 : 900}`);
+    // With the shot clock on, a box below the guest's score holds it and one
+    // below the home score the possession arrow.
+    b.shot = element('g', { 'data-name': 'shotClock' }, svg);
+    b.backs.push(element('rect', { x: 6270, y: 930, width: 1080, height: 330, rx: 60 }, b.shot));
+    b.shotDigits = [6550, 6810].map((left, i) =>
+      digit(b.shot, `shot${i + 1}`, left, 930, 260, 330, 30));
+    b.shotDot = element('circle', { 'data-name': 'shotDot', cx: 6810, cy: 1225, r: 18 }, b.shot);
+    b.arrowBox = element('g', { 'data-name': 'possessionBox' }, svg);
+    element('rect', { x: 2250, y: 930, width: 1080, height: 330, rx: 60 }, b.arrowBox)
+      .setAttribute('class', 'shotBack');
+    b.texts.possession = text(b.arrowBox, 'possession', 2250, 930, 1080, 330, 11);
+    return b;
+  }
+
+  // The shot clock alone, for a screen above a basket: two digits filling a
+  // black page, and the dot for tenths.
+  function createShotOnly(svg) {
+    svg.setAttribute('viewBox', '0 0 1640 1300');
+    const b = { shotOnly: true, texts: {} };
+    b.shotDigits = [[20, 0], [840, 1]].map(([left, i]) =>
+      digit(svg, `shot${i + 1}`, left, 20, 780, 1260, 40));
+    b.shotDot = element('circle', { 'data-name': 'shotDot', cx: 820, cy: 1190, r: 60 }, svg);
     return b;
   }
 
   function render(b, state) {
+    if (b.shotOnly) return;
     const c = state.board.colors;
     b.form.setAttribute('fill', c.form);
     for (const o of b.outlines) {
@@ -222,7 +258,33 @@ const Board = (() => {
     });
     renderTeams(b, state);
     renderPeriod(b, state);
+    renderPossession(b, state);
     renderClock(b, state);
+  }
+
+  function renderPossession(b, state) {
+    const arrow = Live.possessionArrow(state);
+    if (b.arrowBox) b.arrowBox.style.display = Live.hasShotClock(state) ? '' : 'none';
+    setText(b.texts.possession, arrow);
+    b.texts.possession.setAttribute('fill', state.board.colors.text);
+    if (b.arrowBox) {
+      for (const back of b.arrowBox.querySelectorAll('.shotBack')) {
+        back.setAttribute('fill', state.board.colors.form);
+      }
+    }
+  }
+
+  // Hidden with the shot clock off; on the full board a timeout's caption
+  // takes its corner.
+  function renderShotClock(b, state, flashOff) {
+    const c = state.board.colors;
+    const shot = state.shotClock || { enabled: false };
+    if (b.shot) b.shot.style.display = shot.enabled && !(b.timeout && state.clock.timeout) ? '' : 'none';
+    const [tens, units, dot] = Live.shotClockDigits(shot, flashOff);
+    setDigit(b.shotDigits[0], tens, c.time, c.back);
+    setDigit(b.shotDigits[1], units, c.time, c.back);
+    b.shotDot.setAttribute('fill', c.time);
+    b.shotDot.style.display = dot ? '' : 'none';
   }
 
   function renderTeams(b, state) {
@@ -252,7 +314,7 @@ const Board = (() => {
     // The strip tells a timeout on the line below it.
     const on = state.clock.periods > 0 || (!b.timeout && !!timeout);
     b.period.style.display = on ? '' : 'none';
-    if (b.stripHeight) b.stripHeight(on);
+    if (b.stripHeight) b.stripHeight(on || Live.hasShotClock(state));
     if (!on) return;
     const [phase, number] = phaseOf(state.clock);
     // The strip numbers what is played; a break or the final needs no number.
@@ -272,10 +334,35 @@ const Board = (() => {
     Live.clockDigits(state.clock).forEach((v, i) => setDigit(b.clock[i], v, c.time, c.back));
   }
 
+  // The shot clock alone is drawn when its face changes, on a timer set to
+  // the moment it next does, rather than every frame: in step with the board,
+  // whose clock does the same, and light on a cheap screen.
+  function shotClockTicks(state, draw, flash) {
+    const tick = () => {
+      let wait = 100;
+      const current = state();
+      if (current) {
+        const shot = current.shotClock || { enabled: false };
+        draw(current, flash(shot));
+        if (shot.enabled && shot.running) {
+          const ms = Live.shotClockMs(shot);
+          const step = ms > 5000 ? 1000 : 100;
+          // At the change or just past it (a timer never fires early), so
+          // the value read then is the new one.
+          wait = Math.ceil(ms % step) || step;
+        }
+      }
+      setTimeout(tick, wait);
+    };
+    tick();
+  }
+
   // Shows the board and keeps it live; the clock is redrawn every frame from
   // the page's own clock, so tenths move as smoothly as on the desktop.
   function run(svg, kind) {
-    const b = kind === 'strip' ? createStrip(svg) : createFull(svg);
+    const makers = { strip: createStrip, shot: createShotOnly };
+    const b = (makers[kind] || createFull)(svg);
+    const flash = Live.shotClockFlash();
     const status = document.getElementById('status');
     let current = null;
     Live.connect({
@@ -286,10 +373,19 @@ const Board = (() => {
       state(state) {
         current = state;
         render(b, state);
+        if (b.shotOnly) renderShotClock(b, state, flash(state.shotClock || { enabled: false }));
       },
     });
+    if (b.shotOnly) {
+      shotClockTicks(() => current, (state, flashOff) => renderShotClock(b, state, flashOff),
+        flash);
+      return;
+    }
     const frame = () => {
-      if (current) renderClock(b, current);
+      if (current) {
+        renderClock(b, current);
+        renderShotClock(b, current, flash(current.shotClock || { enabled: false }));
+      }
       requestAnimationFrame(frame);
     };
     requestAnimationFrame(frame);

@@ -19,4 +19,13 @@ if (document.body.dataset.kind === 'strip') {
   const { size, corner } = Overlay.placement(location.search);
   document.body.classList.add(`size-${size}`, `corner-${corner}`);
 }
+// A tap puts the shot clock's page on the whole screen: a tablet above a
+// basket shows nothing else.
+if (document.body.dataset.kind === 'shot') {
+  document.body.addEventListener('click', () => {
+    if (!document.fullscreenElement && document.documentElement.requestFullscreen) {
+      document.documentElement.requestFullscreen().catch(() => {});
+    }
+  });
+}
 Board.run(document.getElementById('board'), document.body.dataset.kind || 'full');

@@ -3,7 +3,7 @@
 // change. A page that loses the connection says so, tries again after a
 // growing pause, and starts over from a fresh copy of the board.
 const Live = (() => {
-  const parts = ['scores', 'clock', 'board', 'teams'];
+  const parts = ['scores', 'clock', 'board', 'teams', 'shotClock', 'possession'];
 
   function connect(handlers) {
     let socket = null;
@@ -28,6 +28,7 @@ const Live = (() => {
         state = message;
         seq = message.seq;
         stamp(state.clock);
+        if (state.shotClock) stamp(state.shotClock);
         handlers.status(true);
         handlers.state(state);
       } else if (message.type === 'change') {
@@ -41,6 +42,7 @@ const Live = (() => {
           if (part in message) state[part] = message[part];
         }
         if ('clock' in message) stamp(state.clock);
+        if ('shotClock' in message) stamp(state.shotClock);
         handlers.state(state);
       } else if (handlers.message) {
         handlers.message(message);
@@ -114,5 +116,52 @@ const Live = (() => {
       state.scores[0] > 99 || state.scores[1] > 99;
   }
 
-  return { connect, clockMs, clockDigits, scoreDigits, threeDigits, timeoutMs };
+  // The shot clock's value now, run on like the game clock's.
+  function shotClockMs(shot) {
+    if (!shot.running) return shot.ms;
+    return Math.max(shot.ms - (performance.now() - shot.receivedAt), 0);
+  }
+
+  // Whether the shot clock shows on this board at all.
+  function hasShotClock(state) {
+    return !!(state.shotClock && state.shotClock.enabled);
+  }
+
+  // The shot clock's two digits and whether its dot shows (-1 is blank): whole
+  // seconds rounded up, and under five seconds seconds and tenths, as the
+  // desktop board shows them. Dark, or in the off beat of its flashing 0,
+  // nothing at all.
+  function shotClockDigits(shot, flashOff) {
+    if (!shot.enabled || shot.dark || flashOff) return [-1, -1, false];
+    const tenths = Math.ceil(Math.round(shotClockMs(shot)) / 100);
+    if (tenths > 0 && tenths < 50) return [Math.floor(tenths / 10), tenths % 10, true];
+    const seconds = Math.ceil(tenths / 10);
+    return [seconds >= 10 ? Math.floor(seconds / 10) % 10 : -1, seconds % 10, false];
+  }
+
+  // The 0 flashes for 1.6 s once the shot clock runs out, in beats of 0.2 s
+  // like the desktop board's. Each view keeps one, asked once a frame: it
+  // sees the value reach zero whether the page ran it down or a message
+  // brought the news.
+  function shotClockFlash() {
+    let last = null;
+    let since = -Infinity;
+    return (shot) => {
+      const now = performance.now();
+      const ms = shot.enabled ? shotClockMs(shot) : null;
+      if (last > 0 && ms === 0) since = now;
+      last = ms;
+      const beat = Math.floor((now - since) / 200);
+      return beat >= 1 && beat <= 7 && beat % 2 === 1;
+    };
+  }
+
+  // Towards the team with the possession, home on the left; none is empty.
+  function possessionArrow(state) {
+    if (!hasShotClock(state)) return '';
+    return { home: '\u2190', guest: '\u2192' }[state.possession] || '';
+  }
+
+  return { connect, clockMs, clockDigits, scoreDigits, threeDigits, timeoutMs, shotClockMs,
+    hasShotClock, shotClockDigits, shotClockFlash, possessionArrow };
 })();

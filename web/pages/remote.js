@@ -50,6 +50,7 @@
         ? ` ${Texts.t('(%1 timeouts)', teams.timeoutsLeft[t])}` : ''))
         .concat([0, 1].map((t) => (teams.bonus && teams.bonus[t]
           ? ` ${Texts.t('BONUS')}` : '')));
+      $('shotSection').hidden = !Live.hasShotClock(state);
       state.scores.forEach((s, i) => {
         $(`score${i}`).textContent = s === null ? '' : String(s);
         $(`name${i}`).textContent = names[i] + marks[i];
@@ -113,10 +114,22 @@
       live.send(message);
     });
   }
+  const flash = Live.shotClockFlash();
+  // The shot clock as the board shows it, and the arrow towards its team.
+  const showShotClock = (state) => {
+    if (!Live.hasShotClock(state)) return;
+    const [tens, units, dot] = Live.shotClockDigits(state.shotClock, flash(state.shotClock));
+    const face = `${tens < 0 ? '' : tens}${dot ? '.' : ''}${units < 0 ? '' : units}`;
+    const arrow = Live.possessionArrow(state);
+    const team = state.possession ? state.board[state.possession] : '';
+    const possession = state.possession === 'home' ? `${arrow} ${team}` : `${team} ${arrow}`;
+    $('shotText').textContent = `${face}  ${possession.trim()}`.trim();
+  };
   const frame = () => {
     if (current) {
       const d = Live.clockDigits(current.clock).map((v) => (v < 0 ? '' : String(v)));
       $('clockText').textContent = `${d[0]}${d[1]}:${d[2]}${d[3]}.${d[4]}`;
+      showShotClock(current);
     }
     requestAnimationFrame(frame);
   };
