@@ -178,6 +178,16 @@ Die Tasten beschreibt corvella(1).</translation>
         <translation>corvella: --port nimmt einen Port von 1 bis 65535, mit --hall.
 </translation>
     </message>
+    <message>
+        <source>With --hall: the day&apos;s games from &lt;FILE.csv&gt;; each court&apos;s next game goes to it when its game reaches the final.</source>
+        <translation>Mit --hall: die Spiele des Tages aus &lt;FILE.csv&gt;; das nächste Spiel jedes Feldes geht an es, wenn sein Spiel das Ende erreicht.</translation>
+    </message>
+    <message>
+        <source>corvella: --schedule is only for --hall.
+</source>
+        <translation>corvella: --schedule gibt es nur mit --hall.
+</translation>
+    </message>
 </context>
 <context>
     <name>CorvellaApp</name>
@@ -650,8 +660,8 @@ Die Tasten beschreibt corvella(1).</translation>
         <translation>die Seiten der Halle können nicht auf Port %1 bereitgestellt werden: %2</translation>
     </message>
     <message>
-        <source>the hall&apos;s pages are on port %1: /hall, /hall/results, /hall.json</source>
-        <translation>die Seiten der Halle sind auf Port %1: /hall, /hall/results, /hall.json</translation>
+        <source>the hall&apos;s pages are on port %1: /hall, /hall/results, /hall/schedule, /hall.json</source>
+        <translation>die Seiten der Halle sind auf Port %1: /hall, /hall/results, /hall/schedule, /hall.json</translation>
     </message>
 </context>
 <context>

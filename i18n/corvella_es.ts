@@ -178,6 +178,16 @@ Las teclas están en corvella(1).</translation>
         <translation>corvella: --port acepta un puerto de 1 a 65535, con --hall.
 </translation>
     </message>
+    <message>
+        <source>With --hall: the day&apos;s games from &lt;FILE.csv&gt;; each court&apos;s next game goes to it when its game reaches the final.</source>
+        <translation>Con --hall: los partidos del día de &lt;FILE.csv&gt;; el siguiente partido de cada pista se le envía cuando su partido llega al final.</translation>
+    </message>
+    <message>
+        <source>corvella: --schedule is only for --hall.
+</source>
+        <translation>corvella: --schedule solo es para --hall.
+</translation>
+    </message>
 </context>
 <context>
     <name>CorvellaApp</name>
@@ -650,8 +660,8 @@ Las teclas están en corvella(1).</translation>
         <translation>no se pueden servir las páginas del pabellón en el puerto %1: %2</translation>
     </message>
     <message>
-        <source>the hall&apos;s pages are on port %1: /hall, /hall/results, /hall.json</source>
-        <translation>las páginas del pabellón están en el puerto %1: /hall, /hall/results, /hall.json</translation>
+        <source>the hall&apos;s pages are on port %1: /hall, /hall/results, /hall/schedule, /hall.json</source>
+        <translation>las páginas del pabellón están en el puerto %1: /hall, /hall/results, /hall/schedule, /hall.json</translation>
     </message>
 </context>
 <context>

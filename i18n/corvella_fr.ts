@@ -178,6 +178,16 @@ Voir corvella(1) pour les touches.</translation>
         <translation>corvella : --port prend un port de 1 à 65535, avec --hall.
 </translation>
     </message>
+    <message>
+        <source>With --hall: the day&apos;s games from &lt;FILE.csv&gt;; each court&apos;s next game goes to it when its game reaches the final.</source>
+        <translation>Avec --hall : les matchs du jour depuis &lt;FILE.csv&gt; ; le match suivant de chaque terrain lui est envoyé quand son match arrive à la fin.</translation>
+    </message>
+    <message>
+        <source>corvella: --schedule is only for --hall.
+</source>
+        <translation>corvella : --schedule ne va qu’avec --hall.
+</translation>
+    </message>
 </context>
 <context>
     <name>CorvellaApp</name>
@@ -650,8 +660,8 @@ Voir corvella(1) pour les touches.</translation>
         <translation>impossible de servir les pages de la salle sur le port %1 : %2</translation>
     </message>
     <message>
-        <source>the hall&apos;s pages are on port %1: /hall, /hall/results, /hall.json</source>
-        <translation>les pages de la salle sont sur le port %1 : /hall, /hall/results, /hall.json</translation>
+        <source>the hall&apos;s pages are on port %1: /hall, /hall/results, /hall/schedule, /hall.json</source>
+        <translation>les pages de la salle sont sur le port %1 : /hall, /hall/results, /hall/schedule, /hall.json</translation>
     </message>
 </context>
 <context>

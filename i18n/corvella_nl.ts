@@ -178,6 +178,16 @@ Zie corvella(1) voor de toetsen.</translation>
         <translation>corvella: --port neemt een poort van 1 tot 65535, met --hall.
 </translation>
     </message>
+    <message>
+        <source>With --hall: the day&apos;s games from &lt;FILE.csv&gt;; each court&apos;s next game goes to it when its game reaches the final.</source>
+        <translation>Met --hall: de wedstrijden van de dag uit &lt;FILE.csv&gt;; de volgende wedstrijd van elk veld gaat ernaartoe als zijn wedstrijd is afgelopen.</translation>
+    </message>
+    <message>
+        <source>corvella: --schedule is only for --hall.
+</source>
+        <translation>corvella: --schedule is alleen voor --hall.
+</translation>
+    </message>
 </context>
 <context>
     <name>CorvellaApp</name>
@@ -650,8 +660,8 @@ Zie corvella(1) voor de toetsen.</translation>
         <translation>de pagina&apos;s van de hal kunnen niet op poort %1 worden geserveerd: %2</translation>
     </message>
     <message>
-        <source>the hall&apos;s pages are on port %1: /hall, /hall/results, /hall.json</source>
-        <translation>de pagina&apos;s van de hal staan op poort %1: /hall, /hall/results, /hall.json</translation>
+        <source>the hall&apos;s pages are on port %1: /hall, /hall/results, /hall/schedule, /hall.json</source>
+        <translation>de pagina’s van de hal staan op poort %1: /hall, /hall/results, /hall/schedule, /hall.json</translation>
     </message>
 </context>
 <context>
