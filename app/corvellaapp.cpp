@@ -209,7 +209,9 @@ QString CorvellaApp::resumeQuestion(const SavedGame &saved) const
     const Settings &s = m_settings.value();
     const auto section = [&](int home, int guest, const QString &name) {
         return QStringLiteral("%1 %2 : %3 %4 (%5)")
-            .arg(s.HomeText, ClockFace::scoreText(saved.scores.at(home)), s.GuestText,
+            .arg(saved.sides.at(GameModel::Home).captionOr(s.HomeText),
+                 ClockFace::scoreText(saved.scores.at(home)),
+                 saved.sides.at(GameModel::Guest).captionOr(s.GuestText),
                  ClockFace::scoreText(saved.scores.at(guest)), name);
     };
     // A game with periods says where it was.
@@ -304,6 +306,7 @@ void CorvellaApp::offerToResume()
             m_settings.set(clock);
         }
         m_game.restore(saved->toState());
+        m_game.setSides(saved->sides);
     }
     settleGame(resumed);
 }

@@ -240,7 +240,7 @@ bool ScoreBoardWindow::runTimeoutKey(int keyAscii)
         team = GameModel::Guest;
     else if (keyAscii != s.HomeTimeoutKey)
         return false;
-    const QString name = team == GameModel::Home ? s.HomeText : s.GuestText;
+    const QString name = sideCaption(game(), team, s);
     switch (game().timeoutRefusal(team)) {
     case GameModel::TimeoutRefusal::None:
         break;

@@ -79,7 +79,7 @@ QJsonValue possessionPart(const GameModel &game)
     return teamName(game.possession() == ::Possession::Home ? GameModel::Home : GameModel::Guest);
 }
 
-QJsonObject boardPart(const Settings &s)
+QJsonObject boardPart(const GameModel &game, const Settings &s)
 {
     const QJsonObject colors{{QStringLiteral("form"), cssColor(s.FormColor)},
                              {QStringLiteral("time"), cssColor(s.LEDTimeColor)},
@@ -88,8 +88,8 @@ QJsonObject boardPart(const Settings &s)
                              {QStringLiteral("home"), cssColor(s.HomeColor)},
                              {QStringLiteral("guest"), cssColor(s.GuestColor)},
                              {QStringLiteral("text"), cssColor(s.TextColor)}};
-    return {{QStringLiteral("home"), s.HomeText},
-            {QStringLiteral("guest"), s.GuestText},
+    return {{QStringLiteral("home"), sideCaption(game, GameModel::Home, s)},
+            {QStringLiteral("guest"), sideCaption(game, GameModel::Guest, s)},
             {QStringLiteral("section1"), s.SectionText1},
             {QStringLiteral("section2"), s.SectionText2},
             // The board's credit line; empty shows none.
@@ -109,7 +109,7 @@ QJsonObject snapshot(const GameModel &game, const Settings &settings)
             {Teams, teamsPart(game)},
             {ShotClock, shotClockPart(game)},
             {Possession, possessionPart(game)},
-            {Board, boardPart(settings)}};
+            {Board, boardPart(game, settings)}};
 }
 
 bool isClockText(const QString &text)
