@@ -451,6 +451,7 @@ void CorvellaApp::showScoreboard()
         m_board = new ScoreBoardWindow(m_game, m_history, m_settings.value(), *m_services.dialogs);
         m_board->setAttribute(Qt::WA_DeleteOnClose);
         m_board->setWindowIcon(corvellaIcon());
+        m_board->setTeamFolder(TeamLibrary::defaultFolder());
         connectBoard();
         m_placement.attach(m_board);
     }

@@ -11,6 +11,20 @@ QString sideCaption(const GameModel &game, int side, const Settings &settings)
                                                              : settings.GuestText);
 }
 
+GameSide sideNamed(const QString &text, const QList<Team> &library, const QString &folder)
+{
+    const QString name = text.trimmed();
+    for (const Team &team : library) {
+        if (team.name == name) {
+            Team copy = team;
+            if (!copy.logo.isEmpty())
+                copy.logo = folder + u'/' + copy.logo;
+            return {copy, {}};
+        }
+    }
+    return {std::nullopt, name};
+}
+
 QJsonObject teamJson(const Team &team)
 {
     QJsonArray players;

@@ -34,6 +34,11 @@ struct GameSide
 // Home first, then guest.
 using GameSides = std::array<GameSide, 2>;
 
+// What was typed or chosen for a side: the library's team of that name
+// (its logo found in `folder`), any other text a plain caption, nothing the
+// board's own caption.
+GameSide sideNamed(const QString &text, const QList<Team> &library, const QString &folder);
+
 // The caption of `side` (GameModel::Team) in this game: every view and
 // record names a side through this.
 QString sideCaption(const GameModel &game, int side, const Settings &settings);
