@@ -294,7 +294,7 @@ bool SavedGame::isFresh() const
         scores.begin(), scores.end(), [](std::optional<int> s) { return s.value_or(0) == 0; });
     return scoresUntouched && clockMs == (countDown ? periodMs : 0) && period == 1 &&
            phase == GamePhase::Play && timeoutsTaken == GameModel::TimeoutCounts{} &&
-           possession == Possession::None && sides == GameSides{};
+           possession == Possession::None;
 }
 
 // Where the generations go and the number of the next one.
