@@ -13,6 +13,7 @@
 #include "platform/dialogs.h"
 #include "platform/screenfiller.h"
 #include "scoreboard/scoreboardwindow.h"
+#include "teams/teamlibrary.h"
 #include "web/remoteapi.h"
 
 #include <QCoreApplication>
@@ -407,6 +408,10 @@ void CorvellaApp::loadNextGame()
     Settings next = Presets::apply(*preset, presets, m_settings.value());
     next.HomeText = game.home;
     next.GuestText = game.guest;
+    // The hall names who plays: the library's team of that name when there is one.
+    const QString teams = TeamLibrary::defaultFolder();
+    const QList<Team> library = TeamLibrary::load(teams);
+    m_game.setSides({sideNamed(game.home, library, teams), sideNamed(game.guest, library, teams)});
     const bool stored = saveSettings(next);
     m_settings.set(next);
     m_board->startNewGame();
