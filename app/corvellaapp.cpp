@@ -13,6 +13,7 @@
 #include "platform/dialogs.h"
 #include "platform/screenfiller.h"
 #include "scoreboard/scoreboardwindow.h"
+#include "teams/teamlibrary.h"
 #include "web/remoteapi.h"
 
 #include <QCoreApplication>
@@ -209,7 +210,9 @@ QString CorvellaApp::resumeQuestion(const SavedGame &saved) const
     const Settings &s = m_settings.value();
     const auto section = [&](int home, int guest, const QString &name) {
         return QStringLiteral("%1 %2 : %3 %4 (%5)")
-            .arg(s.HomeText, ClockFace::scoreText(saved.scores.at(home)), s.GuestText,
+            .arg(saved.sides.at(GameModel::Home).captionOr(s.HomeText),
+                 ClockFace::scoreText(saved.scores.at(home)),
+                 saved.sides.at(GameModel::Guest).captionOr(s.GuestText),
                  ClockFace::scoreText(saved.scores.at(guest)), name);
     };
     // A game with periods says where it was.
@@ -304,6 +307,7 @@ void CorvellaApp::offerToResume()
             m_settings.set(clock);
         }
         m_game.restore(saved->toState());
+        m_game.setSides(saved->sides);
     }
     settleGame(resumed);
 }
@@ -404,6 +408,10 @@ void CorvellaApp::loadNextGame()
     Settings next = Presets::apply(*preset, presets, m_settings.value());
     next.HomeText = game.home;
     next.GuestText = game.guest;
+    // The hall names who plays: the library's team of that name when there is one.
+    const QString teams = TeamLibrary::defaultFolder();
+    const QList<Team> library = TeamLibrary::load(teams);
+    m_game.setSides({sideNamed(game.home, library, teams), sideNamed(game.guest, library, teams)});
     const bool stored = saveSettings(next);
     m_settings.set(next);
     m_board->startNewGame();
@@ -448,6 +456,7 @@ void CorvellaApp::showScoreboard()
         m_board = new ScoreBoardWindow(m_game, m_history, m_settings.value(), *m_services.dialogs);
         m_board->setAttribute(Qt::WA_DeleteOnClose);
         m_board->setWindowIcon(corvellaIcon());
+        m_board->setTeamFolder(TeamLibrary::defaultFolder());
         connectBoard();
         m_placement.attach(m_board);
     }

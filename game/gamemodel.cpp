@@ -725,3 +725,11 @@ void GameModel::setShotClockRules(const ShotClockRules &rules)
     }
     notifyChanged();
 }
+
+void GameModel::setSides(const GameSides &sides)
+{
+    if (sides == m_sides)
+        return;
+    m_sides = sides;
+    notifyChanged();
+}

@@ -82,6 +82,8 @@ QByteArray toJson(const SavedGame &game, qint64 sequence)
         object.insert(QStringLiteral("shotClock"), shotClockJson(*game.shotClock));
         object.insert(QStringLiteral("possession"), possessionJson(game.possession));
     }
+    if (game.sides != GameSides{})
+        object.insert(QStringLiteral("sides"), sidesJson(game.sides));
     return QJsonDocument(object).toJson(QJsonDocument::Compact);
 }
 
@@ -205,6 +207,13 @@ std::optional<Generation> parseGeneration(const QByteArray &bytes)
             return std::nullopt;
         g.game.possession = *possession;
     }
+    // Files from before teams, or of a game without any, have the board's captions.
+    if (const QJsonValue sides = o.value(QStringLiteral("sides")); !sides.isUndefined()) {
+        const std::optional<GameSides> read = sidesFromJson(sides);
+        if (!read)
+            return std::nullopt;
+        g.game.sides = *read;
+    }
     g.sequence = *sequence;
     g.game.clockMs = *clock;
     g.game.periodMs = *period;
@@ -252,6 +261,7 @@ SavedGame SavedGame::of(const GameModel &game)
     saved.period = game.period();
     saved.phase = game.phase();
     saved.timeoutsTaken = game.timeoutsTaken();
+    saved.sides = game.sides();
     if (game.hasShotClock()) {
         ShotClockState shot = game.shotClock();
         shot.ms = game.shotClockMs();

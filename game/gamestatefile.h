@@ -27,6 +27,7 @@ struct SavedGame
     // Kept only with the shot clock on; it comes back stopped.
     std::optional<ShotClockState> shotClock;
     Possession possession = Possession::None;
+    GameSides sides;
 
     static SavedGame of(const GameModel &game);
     // The game as a stopped clock with these scores.

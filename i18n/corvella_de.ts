@@ -1469,6 +1469,14 @@ Die Tasten beschreibt corvella(1).</translation>
         <source>Set the possession arrow from the API</source>
         <translation>Ballbesitzpfeil über die API setzen</translation>
     </message>
+    <message>
+        <source>%1 must be a text</source>
+        <translation>%1 muss ein Text sein</translation>
+    </message>
+    <message>
+        <source>%1 is longer than %2 characters</source>
+        <translation>%1 ist länger als %2 Zeichen</translation>
+    </message>
 </context>
 <context>
     <name>ReportPage</name>
@@ -2031,6 +2039,21 @@ Die Tasten beschreibt corvella(1).</translation>
     <message>
         <source>&amp;Options</source>
         <translation>&amp;Optionen</translation>
+    </message>
+</context>
+<context>
+    <name>TeamChooser</name>
+    <message>
+        <source>Teams</source>
+        <translation>Teams</translation>
+    </message>
+    <message>
+        <source>Home:</source>
+        <translation>Heim:</translation>
+    </message>
+    <message>
+        <source>Guest:</source>
+        <translation>Gast:</translation>
     </message>
 </context>
 <context>

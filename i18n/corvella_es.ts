@@ -1469,6 +1469,14 @@ Las teclas están en corvella(1).</translation>
         <source>Set the possession arrow from the API</source>
         <translation>Poner la flecha de posesión desde la API</translation>
     </message>
+    <message>
+        <source>%1 must be a text</source>
+        <translation>%1 debe ser un texto</translation>
+    </message>
+    <message>
+        <source>%1 is longer than %2 characters</source>
+        <translation>%1 tiene más de %2 caracteres</translation>
+    </message>
 </context>
 <context>
     <name>ReportPage</name>
@@ -2031,6 +2039,21 @@ Las teclas están en corvella(1).</translation>
     <message>
         <source>&amp;Options</source>
         <translation>&amp;Opciones</translation>
+    </message>
+</context>
+<context>
+    <name>TeamChooser</name>
+    <message>
+        <source>Teams</source>
+        <translation>Equipos</translation>
+    </message>
+    <message>
+        <source>Home:</source>
+        <translation>Local:</translation>
+    </message>
+    <message>
+        <source>Guest:</source>
+        <translation>Visitante:</translation>
     </message>
 </context>
 <context>

@@ -1469,6 +1469,14 @@ Voir corvella(1) pour les touches.</translation>
         <source>Set the possession arrow from the API</source>
         <translation>Régler la flèche de possession depuis l&apos;API</translation>
     </message>
+    <message>
+        <source>%1 must be a text</source>
+        <translation>%1 doit être un texte</translation>
+    </message>
+    <message>
+        <source>%1 is longer than %2 characters</source>
+        <translation>%1 dépasse %2 caractères</translation>
+    </message>
 </context>
 <context>
     <name>ReportPage</name>
@@ -2031,6 +2039,21 @@ Voir corvella(1) pour les touches.</translation>
     <message>
         <source>&amp;Options</source>
         <translation>&amp;Options</translation>
+    </message>
+</context>
+<context>
+    <name>TeamChooser</name>
+    <message>
+        <source>Teams</source>
+        <translation>Équipes</translation>
+    </message>
+    <message>
+        <source>Home:</source>
+        <translation>Domicile :</translation>
+    </message>
+    <message>
+        <source>Guest:</source>
+        <translation>Visiteurs :</translation>
     </message>
 </context>
 <context>

@@ -1469,6 +1469,14 @@ Zie corvella(1) voor de toetsen.</translation>
         <source>Set the possession arrow from the API</source>
         <translation>Balbezitpijl instellen via de API</translation>
     </message>
+    <message>
+        <source>%1 must be a text</source>
+        <translation>%1 moet een tekst zijn</translation>
+    </message>
+    <message>
+        <source>%1 is longer than %2 characters</source>
+        <translation>%1 is langer dan %2 tekens</translation>
+    </message>
 </context>
 <context>
     <name>ReportPage</name>
@@ -2031,6 +2039,21 @@ Zie corvella(1) voor de toetsen.</translation>
     <message>
         <source>&amp;Options</source>
         <translation>&amp;Opties</translation>
+    </message>
+</context>
+<context>
+    <name>TeamChooser</name>
+    <message>
+        <source>Teams</source>
+        <translation>Teams</translation>
+    </message>
+    <message>
+        <source>Home:</source>
+        <translation>Thuis:</translation>
+    </message>
+    <message>
+        <source>Guest:</source>
+        <translation>Gasten:</translation>
     </message>
 </context>
 <context>

@@ -226,7 +226,9 @@ void ScoreBoardWindow::trackHistory()
 QString ScoreBoardWindow::changeText(const GameState &before, const GameState &after) const
 {
     const Settings &s = settings();
-    const QString teams[] = {s.HomeText, s.GuestText, s.HomeText, s.GuestText};
+    const QString home = sideCaption(game(), GameModel::Home, s);
+    const QString guest = sideCaption(game(), GameModel::Guest, s);
+    const QString teams[] = {home, guest, home, guest};
     const QString sections[] = {s.SectionText1, s.SectionText1, s.SectionText2, s.SectionText2};
     const auto score = [](std::optional<int> v) { return v ? QString::number(*v) : tr("blank"); };
     QStringList changes;

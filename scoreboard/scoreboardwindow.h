@@ -106,6 +106,13 @@ public:
     // A new game from period 1, as the new game key gives one.
     void startNewGame();
 
+    // The team library the team chooser offers; none (the default) leaves
+    // the keys as they were without teams.
+    void setTeamFolder(const QString &folder) { m_teamFolder = folder; }
+    // "t": who plays, asked when the library holds teams. False, having
+    // done nothing, when it holds none.
+    bool chooseTeams();
+
     // A key that is not part of a score or clock entry: the command keys.
     void runCommandKey(int keyAscii);
     void askToClear();
@@ -164,6 +171,7 @@ private:
     BoardView *m_view;
     GameHistory &m_history;
     Dialogs &m_dialogs;
+    QString m_teamFolder;
     QString m_saveProblem;
     QString m_nextGame;
     QString m_nextGameLine;

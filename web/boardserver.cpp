@@ -8,6 +8,8 @@
 #include "web/reportpage.h"
 
 #include "game/gamelog.h"
+#include "game/gamemodel.h"
+#include "teams/imagefile.h"
 
 #include <QDeadlineTimer>
 #include <QFile>
@@ -100,6 +102,49 @@ BoardServer::BoardServer(LiveChannel &live, QObject *parent)
     connect(m_links, &PageLinks::closed, &m_live, &LiveChannel::pageClosed);
     connect(&m_live, &LiveChannel::sendToPage, m_links, &PageLinks::send);
     connect(&m_live, &LiveChannel::sendToAll, m_links, &PageLinks::broadcast);
+    connect(&m_live.game(), &GameModel::changed, this, &BoardServer::updateLogos);
+    updateLogos();
+}
+
+// The server's thread reads the logos' files; the game is read here.
+void BoardServer::updateLogos()
+{
+    const QMutexLocker lock(&m_logoMutex);
+    for (int side = 0; side < 2; ++side) {
+        const std::optional<Team> &team = m_live.game().side(side).team;
+        m_logos.at(side) = team ? team->logo : QString();
+    }
+}
+
+std::optional<HttpFront::Answer> BoardServer::logoAnswer(const HttpFront::Request &request) const
+{
+    const bool home = request.path == "/logo/home";
+    if (!home && request.path != "/logo/guest")
+        return std::nullopt;
+    QString path;
+    {
+        const QMutexLocker lock(&m_logoMutex);
+        path = m_logos.at(home ? 0 : 1);
+    }
+    HttpFront::Answer answer;
+    answer.status = 404;
+    const QString suffix = path.section(u'.', -1).toLower();
+    const QByteArray type = suffix == u"png"                        ? "image/png"
+                            : suffix == u"jpg" || suffix == u"jpeg" ? "image/jpeg"
+                            : suffix == u"svg"                      ? "image/svg+xml"
+                                                                    : QByteArray();
+    QFile file(path);
+    // What the board would refuse to show, no page gets either.
+    if (path.isEmpty() || type.isEmpty() || !ImageFile::refusal(path).isEmpty() ||
+        !file.open(QIODevice::ReadOnly))
+        return answer;
+    answer.status = 200;
+    answer.type = type;
+    answer.body = file.read(ImageFile::MaxBytes);
+    answer.headers = {{"Cache-Control", "no-store"},
+                      {"X-Content-Type-Options", "nosniff"},
+                      {"Content-Security-Policy", "default-src 'none'; style-src 'unsafe-inline'"}};
+    return answer;
 }
 
 BoardServer::~BoardServer()
@@ -206,6 +251,8 @@ bool BoardServer::start(const QHostAddress &address, quint16 port)
     const auto pages = [this](const HttpFront::Request &request) {
         if (auto report = reportLater(request, m_logFolder))
             return *report;
+        if (auto logo = logoAnswer(request))
+            return *logo;
         return pageAnswer(request);
     };
     if (m_api) {

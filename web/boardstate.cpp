@@ -79,7 +79,26 @@ QJsonValue possessionPart(const GameModel &game)
     return teamName(game.possession() == ::Possession::Home ? GameModel::Home : GameModel::Guest);
 }
 
-QJsonObject boardPart(const Settings &s)
+// A side's team as the pages draw it, or null for a plain caption.
+QJsonValue teamPart(const GameModel &game, int side)
+{
+    const std::optional<Team> &team = game.side(side).team;
+    if (!team)
+        return QJsonValue::Null;
+    const auto color = [](const QColor &c) {
+        return c.isValid() ? QJsonValue(c.name()) : QJsonValue();
+    };
+    return QJsonObject{{QStringLiteral("name"), team->name},
+                       {QStringLiteral("short"), team->shortOrCut()},
+                       {QStringLiteral("color"), color(team->color)},
+                       {QStringLiteral("textColor"), color(team->textColor)},
+                       {QStringLiteral("logo"), team->logo.isEmpty()
+                                                    ? QJsonValue()
+                                                    : QJsonValue(QStringLiteral("/logo/") +
+                                                                 teamName(GameModel::Team(side)))}};
+}
+
+QJsonObject boardPart(const GameModel &game, const Settings &s)
 {
     const QJsonObject colors{{QStringLiteral("form"), cssColor(s.FormColor)},
                              {QStringLiteral("time"), cssColor(s.LEDTimeColor)},
@@ -88,8 +107,10 @@ QJsonObject boardPart(const Settings &s)
                              {QStringLiteral("home"), cssColor(s.HomeColor)},
                              {QStringLiteral("guest"), cssColor(s.GuestColor)},
                              {QStringLiteral("text"), cssColor(s.TextColor)}};
-    return {{QStringLiteral("home"), s.HomeText},
-            {QStringLiteral("guest"), s.GuestText},
+    return {{QStringLiteral("home"), sideCaption(game, GameModel::Home, s)},
+            {QStringLiteral("guest"), sideCaption(game, GameModel::Guest, s)},
+            {QStringLiteral("homeTeam"), teamPart(game, GameModel::Home)},
+            {QStringLiteral("guestTeam"), teamPart(game, GameModel::Guest)},
             {QStringLiteral("section1"), s.SectionText1},
             {QStringLiteral("section2"), s.SectionText2},
             // The board's credit line; empty shows none.
@@ -109,7 +130,7 @@ QJsonObject snapshot(const GameModel &game, const Settings &settings)
             {Teams, teamsPart(game)},
             {ShotClock, shotClockPart(game)},
             {Possession, possessionPart(game)},
-            {Board, boardPart(settings)}};
+            {Board, boardPart(game, settings)}};
 }
 
 bool isClockText(const QString &text)

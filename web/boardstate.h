@@ -21,7 +21,7 @@ inline constexpr QLatin1StringView Possession{"possession"};
 
 QJsonObject snapshot(const GameModel &game, const Settings &settings);
 QJsonObject clockPart(const GameModel &game);
-QJsonObject boardPart(const Settings &settings);
+QJsonObject boardPart(const GameModel &game, const Settings &settings);
 // The shot clock as "on or not, running or not, dark or not, and its value
 // now"; off, the same object, never running, so readers need no other case.
 QJsonObject shotClockPart(const GameModel &game);
