@@ -509,7 +509,7 @@ QWidget *CorvellaApp::makeAudienceView()
     auto *view = new BoardView(m_game, m_settings.value());
     view->setWindowIcon(corvellaIcon());
     QObject::connect(&m_settings, &CurrentSettings::changed, view, &BoardView::applySettings);
-    auto *sponsors = new SponsorOverlay(m_game, *m_services.time, m_settings.value(), view);
+    auto *sponsors = new SponsorOverlay(m_game, m_settings.value(), view);
     QObject::connect(&m_settings, &CurrentSettings::changed, sponsors,
                      &SponsorOverlay::applySettings);
     QObject::connect(sponsors, &SponsorOverlay::showingChanged, view, [this](bool showing) {

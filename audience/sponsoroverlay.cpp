@@ -2,16 +2,15 @@
 
 #include "game/clockface.h"
 #include "game/gamemodel.h"
-#include "game/timesource.h"
 
 #include <QEvent>
 #include <QPainter>
 
 using namespace Qt::StringLiterals;
 
-SponsorOverlay::SponsorOverlay(GameModel &game, const TimeSource &time, const Settings &settings,
-                               QWidget *board, const QString &folder)
-    : QWidget(board), m_game(game), m_time(time), m_settings(settings), m_folder(folder)
+SponsorOverlay::SponsorOverlay(GameModel &game, const Settings &settings, QWidget *board,
+                               const QString &folder)
+    : QWidget(board), m_game(game), m_settings(settings), m_folder(folder)
 {
     setObjectName(u"sponsorOverlay"_s);
     setAttribute(Qt::WA_OpaquePaintEvent);
@@ -44,8 +43,7 @@ void SponsorOverlay::applySettings(const Settings &settings)
 
 int SponsorOverlay::currentSlide() const
 {
-    return isVisible() ? SponsorSlides::slideAt(m_time.elapsedMs() - m_phaseStartMs,
-                                                qint64(m_settings.SponsorSlideSeconds) * 1000,
+    return isVisible() ? SponsorSlides::slideAt(sponsorPhaseMs(m_game), slideMs(),
                                                 int(m_slides.images().size()))
                        : -1;
 }
@@ -78,12 +76,8 @@ void SponsorOverlay::reload()
 // new phase starts again from the first slide.
 void SponsorOverlay::follow()
 {
-    const SponsorPhase phase = sponsorPhaseOf(m_game);
-    if (phase != m_phase) {
-        m_phase = phase;
-        m_phaseStartMs = m_time.elapsedMs();
-    }
-    const bool show = showsSponsors(m_settings, phase) && !m_slides.images().isEmpty();
+    m_phase = sponsorPhaseOf(m_game);
+    const bool show = showsSponsors(m_settings, m_phase) && !m_slides.images().isEmpty();
     if (show == isVisible()) {
         if (show)
             update(stripRect());
@@ -103,8 +97,7 @@ void SponsorOverlay::scheduleNextSlide()
 {
     if (!isVisible() || m_slides.images().size() < 2)
         return;
-    m_nextSlide.start(int(SponsorSlides::msToNextSlide(
-        m_time.elapsedMs() - m_phaseStartMs, qint64(m_settings.SponsorSlideSeconds) * 1000)));
+    m_nextSlide.start(int(SponsorSlides::msToNextSlide(sponsorPhaseMs(m_game), slideMs())));
 }
 
 QRect SponsorOverlay::stripRect() const

@@ -8,7 +8,6 @@
 #include <QWidget>
 
 class GameModel;
-class TimeSource;
 
 // The sponsors' slides over the audience's board while a phase that shows
 // them runs: full size, one after the other, with a strip along the bottom
@@ -20,8 +19,8 @@ class SponsorOverlay : public QWidget
 
 public:
     // Covers `board`, whose child it becomes.
-    SponsorOverlay(GameModel &game, const TimeSource &time, const Settings &settings,
-                   QWidget *board, const QString &folder = SponsorSlides::defaultFolder());
+    SponsorOverlay(GameModel &game, const Settings &settings, QWidget *board,
+                   const QString &folder = SponsorSlides::defaultFolder());
 
     void applySettings(const Settings &settings);
     bool isShowing() const { return isVisible(); }
@@ -43,16 +42,15 @@ private:
     void fitBoard();
     void reload();
     void scheduleNextSlide();
+    qint64 slideMs() const { return qint64(m_settings.SponsorSlideSeconds) * 1000; }
     QRect stripRect() const;
     QString stripText() const;
 
     GameModel &m_game;
-    const TimeSource &m_time;
     Settings m_settings;
     QString m_folder;
     SponsorSlides m_slides;
     SponsorPhase m_phase = SponsorPhase::None;
-    qint64 m_phaseStartMs = 0;
     int m_shownSlide = -1;
     QTimer m_nextSlide;
 };

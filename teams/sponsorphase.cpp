@@ -31,6 +31,21 @@ SponsorPhase sponsorPhaseOf(const GameModel &game)
     return SponsorPhase::None;
 }
 
+qint64 sponsorPhaseMs(const GameModel &game)
+{
+    switch (sponsorPhaseOf(game)) {
+    case SponsorPhase::Break:
+        return game.structure().breakAfter(game.period()) - game.clockMs();
+    case SponsorPhase::Timeout:
+        return game.structure().timeouts.lengthMs - game.timeoutLeftMs();
+    case SponsorPhase::Pregame:
+        return game.state().takenAtMs;
+    case SponsorPhase::None:
+        break;
+    }
+    return 0;
+}
+
 bool showsSponsors(const Settings &settings, SponsorPhase phase)
 {
     if (settings.SponsorsEnabled != 1 || phase == SponsorPhase::None)

@@ -34,7 +34,7 @@ private slots:
         settings.SponsorSlideSeconds = 5;
         QWidget board;
         board.resize(640, 360);
-        SponsorOverlay overlay(game, time, settings, &board, folder.path());
+        SponsorOverlay overlay(game, settings, &board, folder.path());
         board.show();
         QTRY_COMPARE_WITH_TIMEOUT(overlay.slides().images().size(), 3, 10'000);
         QSignalSpy showing(&overlay, &SponsorOverlay::showingChanged);
@@ -72,7 +72,7 @@ private slots:
         game.setClockMode(true, 10'000);
         game.setStructure({2, {30'000}, 0});
         QWidget board;
-        SponsorOverlay overlay(game, time, defaultSettings(), &board, u"/nonexistent"_s);
+        SponsorOverlay overlay(game, defaultSettings(), &board, u"/nonexistent"_s);
         game.startStop();
         time.now += 10'000;
         game.updateClock();
