@@ -130,7 +130,7 @@ void SponsorOverlay::paintEvent(QPaintEvent *)
         painter.drawImage(place, image);
     }
     painter.fillRect(strip, QColor(0x10, 0x10, 0x10));
-    QFont font = painter.font();
+    QFont font(u"Arial"_s);
     font.setBold(true);
     font.setPixelSize(qMax(8, int(strip.height() * 0.55)));
     painter.setFont(font);
