@@ -10,6 +10,7 @@
 #include <QDir>
 #include <QFileInfo>
 #include <QFormLayout>
+#include <QLabel>
 #include <QListWidget>
 #include <QPushButton>
 #include <QSpinBox>
@@ -54,8 +55,12 @@ SponsorsPage::SponsorsPage(const OptionsServices &, QWidget *parent, const QStri
     form->addRow(m_enabled);
     form->addRow(tr("Each slide stays:"), m_seconds);
     form->addRow(tr("Shown during:"), m_during);
-    form->addRow(tr("Pictures (PNG, JPEG, SVG) in %1:").arg(QDir::toNativeSeparators(m_folder)),
-                 m_pictures);
+    auto *where =
+        new QLabel(tr("Pictures (PNG, JPEG, SVG) in %1:").arg(QDir::toNativeSeparators(m_folder)));
+    where->setWordWrap(true);
+    where->setTextInteractionFlags(Qt::TextSelectableByMouse);
+    form->addRow(where);
+    form->addRow(m_pictures);
     auto *buttons = new QHBoxLayout;
     buttons->addWidget(openButton);
     buttons->addWidget(refresh);
