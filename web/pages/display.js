@@ -35,6 +35,7 @@ const Sponsors = (() => {
   let count = 0;
   let current = null;
   let shownSlide = -1;
+  let wasShowing = false;
   const slides = document.getElementById('sponsors');
   const image = document.getElementById('sponsorSlide');
   const strip = document.getElementById('sponsorStrip');
@@ -69,15 +70,18 @@ const Sponsors = (() => {
 
   function watch(state) {
     if (!slides) return;
-    const wasShowing = !!(current && current.sponsors && current.sponsors.showing);
+    // The live channel changes one state object in place: what it showed
+    // before is remembered here.
+    const showing = !!(state.sponsors && state.sponsors.showing);
     current = state;
     // The folder is counted again at each phase that shows slides.
-    if (state.sponsors && state.sponsors.showing && !wasShowing) {
+    if (showing && !wasShowing) {
       fetch('/sponsors.json', { cache: 'no-store' })
         .then((answer) => answer.json())
         .then((list) => { count = list.count; shownSlide = -1; })
         .catch(() => { count = 0; });
     }
+    wasShowing = showing;
   }
 
   if (slides) requestAnimationFrame(render);
