@@ -73,7 +73,7 @@ void ScoreBoardWindow::resizeEvent(QResizeEvent *event)
     QWidget::resizeEvent(event);
     m_view->setGeometry(rect());
     if (m_sponsorsNote)
-        m_sponsorsNote->move(8, height() - m_sponsorsNote->height() - 8);
+        m_sponsorsNote->move(width() - m_sponsorsNote->width() - 8, 8);
 }
 
 void ScoreBoardWindow::setSponsorsShowing(bool on)
@@ -91,7 +91,8 @@ void ScoreBoardWindow::setSponsorsShowing(bool on)
     m_sponsorsNote->setStyleSheet(
         QStringLiteral("color: #ffff00; background: #000000; padding: 4px"));
     m_sponsorsNote->adjustSize();
-    m_sponsorsNote->move(8, height() - m_sponsorsNote->height() - 8);
+    // Top right, beside the clock: the hints take the bottom edge.
+    m_sponsorsNote->move(width() - m_sponsorsNote->width() - 8, 8);
     m_sponsorsNote->show();
     m_sponsorsNote->raise();
 }

@@ -3,6 +3,7 @@
 #include "teams/imagefile.h"
 
 #include <QDir>
+#include <QSet>
 #include <QStandardPaths>
 #include <QtConcurrent/QtConcurrentRun>
 
@@ -81,12 +82,15 @@ void SponsorSlides::load(const QString &folder, QSize box)
     }));
 }
 
+// Once for the whole run: the audience display makes new slides each time
+// it opens.
 void SponsorSlides::tellRefused(const QString &folder)
 {
+    static QSet<QString> told;
     for (const File &file : files(folder)) {
-        if (file.refusal.isEmpty() || m_told.contains(file.path))
+        if (file.refusal.isEmpty() || told.contains(file.path))
             continue;
-        m_told.insert(file.path);
+        told.insert(file.path);
         std::fprintf(stderr, "corvella: sponsor picture %s is not shown: %s\n",
                      qPrintable(QDir::toNativeSeparators(file.path)), qPrintable(file.refusal));
     }

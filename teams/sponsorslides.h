@@ -4,9 +4,11 @@
 #include <QImage>
 #include <QList>
 #include <QObject>
-#include <QSet>
 #include <QSize>
 #include <QString>
+
+#include <optional>
+#include <utility>
 
 class GameModel;
 
@@ -61,5 +63,4 @@ private:
     QSize m_box;
     // A load asked for while another ran: done when that one ends.
     std::optional<std::pair<QString, QSize>> m_pending;
-    QSet<QString> m_told;
 };

@@ -253,6 +253,8 @@ private slots:
             Desktop::waitUntil(
                 [&] { return sponsorShare(QStringLiteral("sponsors-in-break")) > 0.6; }, 15000),
             "no sponsor on the projector in the break");
+        // The operator's board keeps the game and says where the sponsors are.
+        desktop->screenshot(shotName(QStringLiteral("operator-during-sponsors")), 0);
         desktop->key(QStringLiteral("k"));
         QVERIFY2(
             Desktop::waitUntil(
