@@ -4,6 +4,7 @@
 #include "app/logo.h"
 #include "app/startscreen.h"
 #include "audience/pointerhider.h"
+#include "audience/sponsoroverlay.h"
 #include "base/offthread.h"
 #include "board/boardview.h"
 #include "game/clockface.h"
@@ -501,6 +502,8 @@ void CorvellaApp::connectBoard()
     QObject::connect(board, &ScoreBoardWindow::closed, &m_audience, &AudienceDisplay::turnOff);
     QObject::connect(&m_audience, &AudienceDisplay::switched, board, [this, board](bool on) {
         board->setAudienceShown(on);
+        if (!on)
+            board->setSponsorsShowing(false);
         updateScreenSaver();
     });
     QObject::connect(&m_game, &GameModel::changed, board, [this] { updateScreenSaver(); });
@@ -515,6 +518,13 @@ QWidget *CorvellaApp::makeAudienceView()
     auto *view = new BoardView(m_game, m_settings.value());
     view->setWindowIcon(corvellaIcon());
     QObject::connect(&m_settings, &CurrentSettings::changed, view, &BoardView::applySettings);
+    auto *sponsors = new SponsorOverlay(m_game, m_settings.value(), view);
+    QObject::connect(&m_settings, &CurrentSettings::changed, sponsors,
+                     &SponsorOverlay::applySettings);
+    QObject::connect(sponsors, &SponsorOverlay::showingChanged, view, [this](bool showing) {
+        if (m_board)
+            m_board->setSponsorsShowing(showing);
+    });
     return view;
 }
 

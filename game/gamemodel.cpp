@@ -1,6 +1,7 @@
 #include "game/gamemodel.h"
 
 #include "game/timesource.h"
+#include "settings/appsettings.h"
 
 #include <algorithm>
 #include <tuple>
@@ -732,4 +733,10 @@ void GameModel::setSides(const GameSides &sides)
         return;
     m_sides = sides;
     notifyChanged();
+}
+
+QString sideCaption(const GameModel &game, int side, const Settings &settings)
+{
+    return game.side(side).captionOr(side == GameModel::Home ? settings.HomeText
+                                                             : settings.GuestText);
 }

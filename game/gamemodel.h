@@ -269,3 +269,9 @@ private:
     QTimer m_update{this};
     GameSides m_sides;
 };
+
+struct Settings;
+
+// The caption of `side` (GameModel::Team) in this game: every view and
+// record names a side through this.
+QString sideCaption(const GameModel &game, int side, const Settings &settings);

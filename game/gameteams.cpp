@@ -1,15 +1,6 @@
 #include "game/gameteams.h"
 
-#include "game/gamemodel.h"
-#include "settings/appsettings.h"
-
 #include <QJsonArray>
-
-QString sideCaption(const GameModel &game, int side, const Settings &settings)
-{
-    return game.side(side).captionOr(side == GameModel::Home ? settings.HomeText
-                                                             : settings.GuestText);
-}
 
 GameSide sideNamed(const QString &text, const QList<Team> &library, const QString &folder)
 {

@@ -9,9 +9,6 @@
 #include <array>
 #include <optional>
 
-struct Settings;
-class GameModel;
-
 // Who plays on one side of this game: a team from the library, copied when
 // it was chosen (the library may change during the game, the game does not),
 // or a plain caption. With neither, the side is the board's own caption from
@@ -38,10 +35,6 @@ using GameSides = std::array<GameSide, 2>;
 // (its logo found in `folder`), any other text a plain caption, nothing the
 // board's own caption.
 GameSide sideNamed(const QString &text, const QList<Team> &library, const QString &folder);
-
-// The caption of `side` (GameModel::Team) in this game: every view and
-// record names a side through this.
-QString sideCaption(const GameModel &game, int side, const Settings &settings);
 
 // A team copied into a game, and back; nothing when the object is not one.
 QJsonObject teamJson(const Team &team);

@@ -1861,6 +1861,10 @@ Die Tasten beschreibt corvella(1).</translation>
         <source>Next: %1, F7 loads it</source>
         <translation>Als Nächstes: %1, F7 lädt es</translation>
     </message>
+    <message>
+        <source>Sponsors on the audience display</source>
+        <translation>Sponsoren auf der Publikumsanzeige</translation>
+    </message>
 </context>
 <context>
     <name>ScoreEntry</name>
@@ -2016,6 +2020,61 @@ Die Tasten beschreibt corvella(1).</translation>
     <message>
         <source>Corvella&apos;s sound support is not installed</source>
         <translation>Die Tonunterstützung von Corvella ist nicht installiert</translation>
+    </message>
+</context>
+<context>
+    <name>SponsorsPage</name>
+    <message>
+        <source>Show the sponsors on the audience display</source>
+        <translation>Sponsoren auf der Publikumsanzeige zeigen</translation>
+    </message>
+    <message>
+        <source> s</source>
+        <translation> s</translation>
+    </message>
+    <message>
+        <source>Breaks</source>
+        <translation>Pausen</translation>
+    </message>
+    <message>
+        <source>Breaks and timeouts</source>
+        <translation>Pausen und Auszeiten</translation>
+    </message>
+    <message>
+        <source>Breaks, timeouts and before the game</source>
+        <translation>Pausen, Auszeiten und vor dem Spiel</translation>
+    </message>
+    <message>
+        <source>Open the folder</source>
+        <translation>Ordner öffnen</translation>
+    </message>
+    <message>
+        <source>List again</source>
+        <translation>Neu auflisten</translation>
+    </message>
+    <message>
+        <source>Each slide stays:</source>
+        <translation>Jedes Bild bleibt:</translation>
+    </message>
+    <message>
+        <source>Shown during:</source>
+        <translation>Gezeigt während:</translation>
+    </message>
+    <message>
+        <source>Pictures (PNG, JPEG, SVG) in %1:</source>
+        <translation>Bilder (PNG, JPEG, SVG) in %1:</translation>
+    </message>
+    <message>
+        <source>Sponsors</source>
+        <translation>Sponsoren</translation>
+    </message>
+    <message>
+        <source>No pictures yet</source>
+        <translation>Noch keine Bilder</translation>
+    </message>
+    <message>
+        <source>%1: not shown, %2</source>
+        <translation>%1: nicht gezeigt, %2</translation>
     </message>
 </context>
 <context>

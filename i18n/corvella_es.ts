@@ -1861,6 +1861,10 @@ Las teclas están en corvella(1).</translation>
         <source>Next: %1, F7 loads it</source>
         <translation>Siguiente: %1, F7 lo carga</translation>
     </message>
+    <message>
+        <source>Sponsors on the audience display</source>
+        <translation>Patrocinadores en la pantalla del público</translation>
+    </message>
 </context>
 <context>
     <name>ScoreEntry</name>
@@ -2016,6 +2020,61 @@ Las teclas están en corvella(1).</translation>
     <message>
         <source>Corvella&apos;s sound support is not installed</source>
         <translation>El soporte de sonido de Corvella no está instalado</translation>
+    </message>
+</context>
+<context>
+    <name>SponsorsPage</name>
+    <message>
+        <source>Show the sponsors on the audience display</source>
+        <translation>Mostrar los patrocinadores en la pantalla del público</translation>
+    </message>
+    <message>
+        <source> s</source>
+        <translation> s</translation>
+    </message>
+    <message>
+        <source>Breaks</source>
+        <translation>Descansos</translation>
+    </message>
+    <message>
+        <source>Breaks and timeouts</source>
+        <translation>Descansos y tiempos muertos</translation>
+    </message>
+    <message>
+        <source>Breaks, timeouts and before the game</source>
+        <translation>Descansos, tiempos muertos y antes del partido</translation>
+    </message>
+    <message>
+        <source>Open the folder</source>
+        <translation>Abrir la carpeta</translation>
+    </message>
+    <message>
+        <source>List again</source>
+        <translation>Volver a listar</translation>
+    </message>
+    <message>
+        <source>Each slide stays:</source>
+        <translation>Cada imagen dura:</translation>
+    </message>
+    <message>
+        <source>Shown during:</source>
+        <translation>Se muestran durante:</translation>
+    </message>
+    <message>
+        <source>Pictures (PNG, JPEG, SVG) in %1:</source>
+        <translation>Imágenes (PNG, JPEG, SVG) en %1:</translation>
+    </message>
+    <message>
+        <source>Sponsors</source>
+        <translation>Patrocinadores</translation>
+    </message>
+    <message>
+        <source>No pictures yet</source>
+        <translation>Todavía no hay imágenes</translation>
+    </message>
+    <message>
+        <source>%1: not shown, %2</source>
+        <translation>%1: no se muestra, %2</translation>
     </message>
 </context>
 <context>

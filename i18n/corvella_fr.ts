@@ -1861,6 +1861,10 @@ Voir corvella(1) pour les touches.</translation>
         <source>Next: %1, F7 loads it</source>
         <translation>Ensuite : %1, F7 le charge</translation>
     </message>
+    <message>
+        <source>Sponsors on the audience display</source>
+        <translation>Sponsors sur l’affichage public</translation>
+    </message>
 </context>
 <context>
     <name>ScoreEntry</name>
@@ -2016,6 +2020,61 @@ Voir corvella(1) pour les touches.</translation>
     <message>
         <source>Corvella&apos;s sound support is not installed</source>
         <translation>La prise en charge du son de Corvella n&apos;est pas installée</translation>
+    </message>
+</context>
+<context>
+    <name>SponsorsPage</name>
+    <message>
+        <source>Show the sponsors on the audience display</source>
+        <translation>Montrer les sponsors sur l’affichage public</translation>
+    </message>
+    <message>
+        <source> s</source>
+        <translation> s</translation>
+    </message>
+    <message>
+        <source>Breaks</source>
+        <translation>Pauses</translation>
+    </message>
+    <message>
+        <source>Breaks and timeouts</source>
+        <translation>Pauses et temps morts</translation>
+    </message>
+    <message>
+        <source>Breaks, timeouts and before the game</source>
+        <translation>Pauses, temps morts et avant le match</translation>
+    </message>
+    <message>
+        <source>Open the folder</source>
+        <translation>Ouvrir le dossier</translation>
+    </message>
+    <message>
+        <source>List again</source>
+        <translation>Actualiser la liste</translation>
+    </message>
+    <message>
+        <source>Each slide stays:</source>
+        <translation>Durée de chaque image :</translation>
+    </message>
+    <message>
+        <source>Shown during:</source>
+        <translation>Montrés pendant :</translation>
+    </message>
+    <message>
+        <source>Pictures (PNG, JPEG, SVG) in %1:</source>
+        <translation>Images (PNG, JPEG, SVG) dans %1 :</translation>
+    </message>
+    <message>
+        <source>Sponsors</source>
+        <translation>Sponsors</translation>
+    </message>
+    <message>
+        <source>No pictures yet</source>
+        <translation>Pas encore d’images</translation>
+    </message>
+    <message>
+        <source>%1: not shown, %2</source>
+        <translation>%1 : non affichée, %2</translation>
     </message>
 </context>
 <context>

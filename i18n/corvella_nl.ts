@@ -1861,6 +1861,10 @@ Zie corvella(1) voor de toetsen.</translation>
         <source>Next: %1, F7 loads it</source>
         <translation>Volgende: %1, F7 laadt hem</translation>
     </message>
+    <message>
+        <source>Sponsors on the audience display</source>
+        <translation>Sponsors op het publieksscherm</translation>
+    </message>
 </context>
 <context>
     <name>ScoreEntry</name>
@@ -2016,6 +2020,61 @@ Zie corvella(1) voor de toetsen.</translation>
     <message>
         <source>Corvella&apos;s sound support is not installed</source>
         <translation>De geluidsondersteuning van Corvella is niet geïnstalleerd</translation>
+    </message>
+</context>
+<context>
+    <name>SponsorsPage</name>
+    <message>
+        <source>Show the sponsors on the audience display</source>
+        <translation>Sponsors op het publieksscherm tonen</translation>
+    </message>
+    <message>
+        <source> s</source>
+        <translation> s</translation>
+    </message>
+    <message>
+        <source>Breaks</source>
+        <translation>Pauzes</translation>
+    </message>
+    <message>
+        <source>Breaks and timeouts</source>
+        <translation>Pauzes en time-outs</translation>
+    </message>
+    <message>
+        <source>Breaks, timeouts and before the game</source>
+        <translation>Pauzes, time-outs en voor de wedstrijd</translation>
+    </message>
+    <message>
+        <source>Open the folder</source>
+        <translation>Map openen</translation>
+    </message>
+    <message>
+        <source>List again</source>
+        <translation>Opnieuw tonen</translation>
+    </message>
+    <message>
+        <source>Each slide stays:</source>
+        <translation>Elke dia blijft:</translation>
+    </message>
+    <message>
+        <source>Shown during:</source>
+        <translation>Getoond tijdens:</translation>
+    </message>
+    <message>
+        <source>Pictures (PNG, JPEG, SVG) in %1:</source>
+        <translation>Afbeeldingen (PNG, JPEG, SVG) in %1:</translation>
+    </message>
+    <message>
+        <source>Sponsors</source>
+        <translation>Sponsors</translation>
+    </message>
+    <message>
+        <source>No pictures yet</source>
+        <translation>Nog geen afbeeldingen</translation>
+    </message>
+    <message>
+        <source>%1: not shown, %2</source>
+        <translation>%1: niet getoond, %2</translation>
     </message>
 </context>
 <context>

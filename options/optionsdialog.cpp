@@ -8,6 +8,7 @@
 #include "options/keyname.h"
 #include "options/networkpage.h"
 #include "options/shotclockpage.h"
+#include "options/sponsorspage.h"
 #include "options/teamspage.h"
 #include "options/textpage.h"
 #include "platform/dialogs.h"
@@ -31,8 +32,9 @@ template <typename Page> OptionsPage *makePage(const OptionsServices &services, 
 // The tabs, in their order. A page of its own for a new part of the program
 // is one more line here.
 constexpr OptionsPage *(*pageFactories[])(const OptionsServices &, QWidget *) = {
-    makePage<KeyboardPage>, makePage<ColorPage>, makePage<TextPage>,      makePage<GamePage>,
-    makePage<NetworkPage>,  makePage<HallPage>,  makePage<ShotClockPage>, makePage<TeamsPage>,
+    makePage<KeyboardPage>,  makePage<ColorPage>,   makePage<TextPage>,
+    makePage<GamePage>,      makePage<NetworkPage>, makePage<HallPage>,
+    makePage<ShotClockPage>, makePage<TeamsPage>,   makePage<SponsorsPage>,
 };
 
 // The room the original window left around the tabs and below the buttons.

@@ -8,6 +8,7 @@
 
 #include <QCloseEvent>
 #include <QGuiApplication>
+#include <QLabel>
 #include <QScreen>
 #include <QUndoStack>
 
@@ -71,6 +72,29 @@ void ScoreBoardWindow::resizeEvent(QResizeEvent *event)
 {
     QWidget::resizeEvent(event);
     m_view->setGeometry(rect());
+    if (m_sponsorsNote)
+        m_sponsorsNote->move(width() - m_sponsorsNote->width() - 8, 8);
+}
+
+void ScoreBoardWindow::setSponsorsShowing(bool on)
+{
+    if (on == showsSponsorsNote())
+        return;
+    if (!on) {
+        delete m_sponsorsNote;
+        m_sponsorsNote = nullptr;
+        return;
+    }
+    m_sponsorsNote = new QLabel(tr("Sponsors on the audience display"), this);
+    m_sponsorsNote->setObjectName(QStringLiteral("sponsorsNote"));
+    m_sponsorsNote->setFocusPolicy(Qt::NoFocus);
+    m_sponsorsNote->setStyleSheet(
+        QStringLiteral("color: #ffff00; background: #000000; padding: 4px"));
+    m_sponsorsNote->adjustSize();
+    // Top right, beside the clock: the hints take the bottom edge.
+    m_sponsorsNote->move(width() - m_sponsorsNote->width() - 8, 8);
+    m_sponsorsNote->show();
+    m_sponsorsNote->raise();
 }
 
 void ScoreBoardWindow::changeEvent(QEvent *event)

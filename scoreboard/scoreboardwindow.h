@@ -12,6 +12,7 @@
 #include <functional>
 #include <optional>
 
+class QLabel;
 class Dialogs;
 class OperatorHints;
 class QUndoCommand;
@@ -72,6 +73,10 @@ public:
     // Whether the audience display is on; the OperatorHints setting decides
     // from it whether the hints show.
     void setAudienceShown(bool on);
+    // While the audience display shows sponsors the operator's board says so,
+    // since the board itself never shows them.
+    void setSponsorsShowing(bool on);
+    bool showsSponsorsNote() const { return m_sponsorsNote != nullptr; }
 
     // Takes new settings: the board's captions and colours, how scores are
     // typed and when hints show.
@@ -183,6 +188,7 @@ private:
     QString m_titleNotice;
     // What the operator's undo or redo under way changed, as the history told it.
     QString m_stepTold;
+    QLabel *m_sponsorsNote = nullptr;
     QTimer m_entryExpiry;
     QTimer m_noticeExpiry;
     QTimer m_undoConfirm;

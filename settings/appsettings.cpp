@@ -74,6 +74,9 @@ const StoreEntry storeEntries[] = {
     {"KeySettings", "ShotClockHoldKey", &Settings::ShotClockHoldKey},
     {"KeySettings", "ShotClockBlankKey", &Settings::ShotClockBlankKey},
     {"KeySettings", "PossessionKey", &Settings::PossessionKey},
+    {"SponsorSettings", "Enabled", &Settings::SponsorsEnabled},
+    {"SponsorSettings", "SlideSeconds", &Settings::SponsorSlideSeconds},
+    {"SponsorSettings", "During", &Settings::SponsorsDuring, 32},
 };
 
 bool isKeyField(qint16 Settings::*member)
@@ -90,7 +93,8 @@ bool isKeyField(qint16 Settings::*member)
 bool isSwitch(qint16 Settings::*member)
 {
     return member == &Settings::CountDown || member == &Settings::ShotClockEnabled ||
-           member == &Settings::ShotClockLinked || member == &Settings::ShotClockStopGameAtZero;
+           member == &Settings::ShotClockLinked || member == &Settings::ShotClockStopGameAtZero ||
+           member == &Settings::SponsorsEnabled;
 }
 
 bool isWebSwitch(qint16 Settings::*member)
@@ -170,6 +174,9 @@ void loadEntry(const QMap<QString, QString> &stored, const StoreEntry &entry, Se
                         return;
                     if (member == &Settings::ScoreDigits && number != 2 && number != 3)
                         return;
+                    if (member == &Settings::SponsorSlideSeconds &&
+                        (number < 1 || number > SettingsDefaults::MaxSponsorSlideSeconds))
+                        return;
                 }
                 if constexpr (std::is_same_v<Field, qint32>) {
                     if (isPort(member) && (number < 1 || number > 65535))
@@ -247,6 +254,9 @@ Settings defaultSettings()
     s.ShotClockShortLength = SettingsDefaults::ShotClockShortLength;
     s.ShotClockLinked = SettingsDefaults::ShotClockLinked;
     s.ShotClockStopGameAtZero = SettingsDefaults::ShotClockStopGameAtZero;
+    s.SponsorsEnabled = SettingsDefaults::SponsorsEnabled;
+    s.SponsorSlideSeconds = SettingsDefaults::SponsorSlideSeconds;
+    s.SponsorsDuring = QStringLiteral("breaks");
     return s;
 }
 

@@ -108,6 +108,12 @@ struct Settings
     qint16 ShotClockHoldKey = 109;  // "m"
     qint16 ShotClockBlankKey = 100; // "d"
     qint16 PossessionKey = 97;      // "a"
+    // Sponsor slides on the audience display: off (0) or on (1), how long
+    // each stays, and in which phases they show ("breaks", "breaks,timeouts"
+    // or "breaks,timeouts,pregame").
+    qint16 SponsorsEnabled = 0;
+    qint16 SponsorSlideSeconds = 8;
+    QString SponsorsDuring = QStringLiteral("breaks");
 
     bool operator==(const Settings &) const = default;
 };
@@ -150,6 +156,9 @@ inline constexpr qint16 ShotClockShortLength = 14;
 inline constexpr qint16 ShotClockLinked = 1;
 inline constexpr qint16 ShotClockStopGameAtZero = 0;
 inline constexpr qint16 MaxShotClockSeconds = 99;
+inline constexpr qint16 SponsorsEnabled = 0;
+inline constexpr qint16 SponsorSlideSeconds = 8;
+inline constexpr qint16 MaxSponsorSlideSeconds = 600;
 } // namespace SettingsDefaults
 
 // The longest captions the options accept; longer stored ones load cut to this.

@@ -10,9 +10,13 @@
 #include "game/gamelog.h"
 #include "game/gamemodel.h"
 #include "teams/imagefile.h"
+#include "teams/sponsorslides.h"
 
 #include <QDeadlineTimer>
 #include <QFile>
+#include <QFileInfo>
+#include <QJsonDocument>
+#include <QJsonObject>
 #include <QMutex>
 #include <QWaitCondition>
 #include <QWebSocket>
@@ -49,10 +53,45 @@ HttpFront::Answer textsAnswer(const HttpFront::Request &request)
     return answer;
 }
 
+// The sponsors' pictures the board shows, by number: /sponsors.json counts
+// them, /sponsors/N is the picture itself. Each is checked again as it is
+// served, since the folder may change under the board.
+HttpFront::Answer sponsorsAnswer(const HttpFront::Request &request)
+{
+    const QStringList paths = SponsorSlides::shownPaths(SponsorSlides::defaultFolder());
+    HttpFront::Answer answer;
+    answer.headers = {{"Cache-Control", "no-store"}, {"X-Content-Type-Options", "nosniff"}};
+    if (request.path == "/sponsors.json") {
+        answer.type = "application/json";
+        answer.body = QJsonDocument(QJsonObject{{QStringLiteral("count"), paths.size()}})
+                          .toJson(QJsonDocument::Compact);
+        return answer;
+    }
+    bool ok = false;
+    const int number = QString::fromLatin1(request.path.mid(10)).toInt(&ok);
+    QFile file(ok && number >= 0 && number < paths.size() ? paths.at(number) : QString());
+    if (!file.open(QIODevice::ReadOnly)) {
+        answer.status = 404;
+        return answer;
+    }
+    const QString suffix = QFileInfo(file).suffix().toLower();
+    answer.type = suffix == u"png"   ? "image/png"
+                  : suffix == u"svg" ? "image/svg+xml"
+                                     : "image/jpeg";
+    answer.body = file.readAll();
+    return answer;
+}
+
 HttpFront::Answer pageAnswer(const HttpFront::Request &request)
 {
     if (request.path == "/texts.json")
         return textsAnswer(request);
+    if (request.path == "/sponsors.json" || request.path.startsWith("/sponsors/")) {
+        // Checking the pictures reads their files: off the server's thread.
+        HttpFront::Answer later;
+        later.later = [request] { return sponsorsAnswer(request); };
+        return later;
+    }
     HttpFront::Answer answer;
     answer.status = 404;
     for (const BoardServer::Page &page : BoardServer::Pages) {

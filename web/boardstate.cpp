@@ -1,5 +1,7 @@
 #include "web/boardstate.h"
 
+#include "game/sponsorphase.h"
+
 #include "game/clockface.h"
 #include "game/gamemodel.h"
 #include "game/gamestructure.h"
@@ -118,6 +120,19 @@ QJsonObject boardPart(const GameModel &game, const Settings &s)
             {QStringLiteral("colors"), colors}};
 }
 
+QJsonObject sponsorsPart(const GameModel &game, const Settings &settings)
+{
+    const SponsorPhase phase = sponsorPhaseOf(game);
+    // Without slides the part stays the same, so it travels only when asked.
+    if (!showsSponsors(settings, phase))
+        return {{QStringLiteral("showing"), false}};
+    const bool moving = phase != SponsorPhase::Break || game.isRunning();
+    return {{QStringLiteral("showing"), true},
+            {QStringLiteral("phaseMs"), sponsorPhaseMs(game)},
+            {QStringLiteral("running"), moving},
+            {QStringLiteral("slideMs"), qint64(settings.SponsorSlideSeconds) * 1000}};
+}
+
 QJsonObject snapshot(const GameModel &game, const Settings &settings)
 {
     QJsonArray scores;
@@ -130,7 +145,8 @@ QJsonObject snapshot(const GameModel &game, const Settings &settings)
             {Teams, teamsPart(game)},
             {ShotClock, shotClockPart(game)},
             {Possession, possessionPart(game)},
-            {Board, boardPart(game, settings)}};
+            {Board, boardPart(game, settings)},
+            {Sponsors, sponsorsPart(game, settings)}};
 }
 
 bool isClockText(const QString &text)

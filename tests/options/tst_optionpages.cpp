@@ -7,6 +7,7 @@
 #include "options/networkpage.h"
 #include "options/optionsdialog.h"
 #include "options/shotclockpage.h"
+#include "options/sponsorspage.h"
 #include "options/textpage.h"
 #include "settings/appsettings.h"
 #include "teams/teamlibrary.h"
@@ -95,6 +96,8 @@ class TestOptionPages : public QObject
         s.ShotClockHoldKey = 'M';
         s.ShotClockBlankKey = 'D';
         s.PossessionKey = 'A';
+        s.SponsorSlideSeconds = 12;
+        s.SponsorsDuring = QStringLiteral("breaks,timeouts");
         return s;
     }
 
@@ -111,6 +114,8 @@ class TestOptionPages : public QObject
             return std::make_unique<GamePage>(services);
         if (name == u"shot clock")
             return std::make_unique<ShotClockPage>(services);
+        if (name == u"sponsors")
+            return std::make_unique<SponsorsPage>(services);
         return std::make_unique<NetworkPage>(services);
     }
 
@@ -267,6 +272,13 @@ private slots:
                                                    u"ShotClockResetKey"_qs, u"ShotClockShortKey"_qs,
                                                    u"ShotClockHoldKey"_qs,  u"ShotClockBlankKey"_qs,
                                                    u"PossessionKey"_qs};
+        // Its switch shares the bare key "Enabled" with the shot clock's, so
+        // the row leaves it at its default.
+        QTest::newRow("sponsors") << QStringLiteral("sponsors")
+                                  << Shown{{u"chkSponsors"_qs, u"off"_qs},
+                                           {u"spnSponsorSeconds"_qs, u"12"_qs},
+                                           {u"cboSponsorsDuring"_qs, u"breaks,timeouts"_qs}}
+                                  << QStringList{u"SlideSeconds"_qs, u"During"_qs};
     }
 
     void eachPageShowsAndStoresItsOwnSettings()
