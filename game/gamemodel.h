@@ -3,6 +3,8 @@
 #include "game/clockseconds.h"
 #include "game/gamestructure.h"
 #include "game/gameteams.h"
+#include "game/penalties.h"
+#include "game/playertally.h"
 #include "game/shotclock.h"
 
 #include <QObject>
@@ -40,6 +42,9 @@ struct GameState
     // both stay as they are here.
     ShotClockState shotClock;
     Possession possession = Possession::None;
+    // With the players on: what each has done, and the penalties' clocks.
+    PlayerTally players;
+    PenaltyClocks penalties;
 
     // The same game, whenever it was looked at.
     bool operator==(const GameState &other) const;
@@ -148,6 +153,17 @@ public:
     ClockSeconds shownShotClockTime() const { return shownTimeFor(shotClockMs(), true); }
     Possession possession() const { return m_state.possession; }
 
+    // The players: their rules, what each has done, and the penalties.
+    const PlayerRules &playerRules() const { return m_playerRules; }
+    bool hasPlayers() const { return m_playerRules.enabled; }
+    const PlayerTally &players() const { return m_state.players; }
+    const PenaltyClocks &penalties() const { return m_state.penalties; }
+    qint64 penaltyMs(const Penalty &penalty) const;
+    bool isPlayerOut(Team team, const QString &number) const;
+    bool isDisqualified(Team team, const QString &number) const;
+    // The roster's name of the player in this game's team; empty when none.
+    QString playerName(Team team, const QString &number) const;
+
     // Who plays: a side is a team, a plain caption or the board's own.
     const GameSide &side(int team) const { return m_sides.at(team); }
     const GameSides &sides() const { return m_sides; }
@@ -183,6 +199,13 @@ public:
     void blankShotClock();
     void setPossession(Possession team);
     void switchPossession();
+    // With the players on (otherwise they do nothing): a personal foul, with
+    // the team's foul when section 2 counts fouls; a timed penalty; a score
+    // added that names its scorer. `number` is one or two digits.
+    void addPlayerFoul(Team team, const QString &number);
+    void addPenalty(Team team, const QString &number, qint64 lengthMs);
+    void addToScoreBy(int which, int delta, const QString &number);
+    void setPlayerRules(const PlayerRules &rules);
 
     // Turns the shot clock on or off and sets how it is played. Turned on, it
     // stands at its full length; new lengths take effect at the next reset.
@@ -229,6 +252,10 @@ signals:
     // The clock changed the game by itself: `before` is the game the moment
     // the time ran out, the clock stopped at its last value.
     void clockEnded(GameModel::ClockEnd end, const GameState &before);
+    // A player's foul reached the limit: the player is out.
+    void playerFouledOut(GameModel::Team team, const QString &number, int fouls);
+    // A penalty ran out: the player may come back.
+    void penaltyEnded(GameModel::Team team, const QString &number);
     // newGame() began a game: whatever came before belongs to another one.
     void newGameStarted();
 
@@ -256,6 +283,10 @@ private:
     bool expireShotClockIfDue();
     void resetShotClockTo(qint64 ms);
     void readyShotClock();
+    bool penaltiesShouldRun() const;
+    void syncPenalties();
+    bool expirePenaltiesIfDue();
+    void endPenaltyOnGoal(int which, int from, int to);
 
     const TimeSource &m_time;
     GameState m_state;
@@ -266,6 +297,7 @@ private:
     std::optional<std::pair<bool, qint64>> m_pendingMode;
     GameStructure m_structure;
     ShotClockRules m_shotRules;
+    PlayerRules m_playerRules;
     QTimer m_update{this};
     GameSides m_sides;
 };
