@@ -39,7 +39,7 @@ public:
     // did: clock.start or clock.stop, timeout.start or timeout.end; the shot
     // clock's key shotclock.hold or shotclock.release (unlinked:
     // shotclock.start or shotclock.stop); the arrow possession.home or
-    // possession.guest.
+    // possession.guest; a player's foul foul.player, a penalty penalty.start.
     enum class Action {
         ScoreSet,
         ScoreAdd,
@@ -56,7 +56,9 @@ public:
         ShotClockShort,
         ShotClockHold,
         ShotClockBlank,
-        Possession
+        Possession,
+        PlayerFoul,
+        Penalty
     };
     Q_ENUM(Action)
 

@@ -28,6 +28,9 @@ struct SavedGame
     std::optional<ShotClockState> shotClock;
     Possession possession = Possession::None;
     GameSides sides;
+    // With the players on; the penalties come back stopped.
+    PlayerTally players;
+    PenaltyClocks penalties;
 
     static SavedGame of(const GameModel &game);
     // The game as a stopped clock with these scores.
