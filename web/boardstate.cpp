@@ -7,6 +7,7 @@
 #include "game/gamestructure.h"
 #include "settings/appsettings.h"
 #include "settings/bgrcolor.h"
+#include "web/playerstate.h"
 
 #include <QJsonArray>
 #include <QRegularExpression>
@@ -146,7 +147,9 @@ QJsonObject snapshot(const GameModel &game, const Settings &settings)
             {ShotClock, shotClockPart(game)},
             {Possession, possessionPart(game)},
             {Board, boardPart(game, settings)},
-            {Sponsors, sponsorsPart(game, settings)}};
+            {Sponsors, sponsorsPart(game, settings)},
+            {Players, playersPart(game)},
+            {Penalties, penaltiesPart(game)}};
 }
 
 bool isClockText(const QString &text)
@@ -169,6 +172,9 @@ QJsonObject changedParts(const QJsonObject &before, const QJsonObject &after)
     const QJsonObject shot = after.value(ShotClock).toObject();
     if (shot.value(QLatin1StringView("running")).toBool())
         changed.insert(ShotClock, shot);
+    // Penalties count down with the clock, so they travel while it runs.
+    if (clock.value(QLatin1StringView("running")).toBool())
+        changed.insert(Penalties, after.value(Penalties));
     return changed;
 }
 

@@ -94,6 +94,7 @@ private:
     Outcome shotClockAction(const QByteArray &path, const QJsonObject &body);
     Outcome setPossession(const QJsonObject &body);
     Outcome newGame(const QJsonObject &body);
+    Outcome playerAction(const QByteArray &path, const QJsonObject &body);
 
     GameModel &m_game;
     GameHistory &m_history;
