@@ -175,6 +175,8 @@ QList<int> KeyboardPage::keysInUse(const Settings &settings)
     if (settings.ShotClockEnabled != 0)
         taken << settings.ShotClockResetKey << settings.ShotClockShortKey
               << settings.ShotClockHoldKey << settings.ShotClockBlankKey << settings.PossessionKey;
+    if (settings.PlayersEnabled != 0)
+        taken << settings.PlayerFoulKey << settings.PenaltyKey;
     return taken;
 }
 
