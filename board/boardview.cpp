@@ -70,6 +70,14 @@ BoardView::BoardView(GameModel &game, const Settings &settings, QWidget *parent)
     connect(&m_game, &GameModel::changed, this, &BoardView::showGame);
     connect(&m_game, &GameModel::clockAdvanced, this, &BoardView::showClock);
     connect(&m_game, &GameModel::clockAdvanced, this, &BoardView::showShotClock);
+    connect(&m_game, &GameModel::clockAdvanced, this, &BoardView::showPenalties);
+    connect(&m_game, &GameModel::playerFouledOut, this,
+            [this](GameModel::Team team, const QString &number, int fouls) {
+                m_penaltyList->showFouledOut(
+                    QStringLiteral("#%1  ").arg(number) + tr("%1 FOULS").arg(fouls),
+                    team == GameModel::Home ? m_settings.HomeColor : m_settings.GuestColor,
+                    captionPointSize(30));
+            });
     m_shotFlash.setInterval(ShotFlashMs);
     connect(&m_game, &GameModel::shotClockExpired, this, [this] {
         m_shotFlashesLeft = ShotFlashes;
@@ -133,6 +141,7 @@ void BoardView::createControls()
     c.periodPanel->hide();
     createTimeoutParts();
     createShotClockParts();
+    m_penaltyList = std::make_unique<PenaltyList>(this);
 }
 
 // Top right, across from the period and beside the clock, where it reads on
@@ -265,6 +274,10 @@ void BoardView::updateColors()
     colorLeds(m_shotDigits, s.LEDTimeColor, s.LEDBackColor);
     c.shotClockDot->setFillColor(s.LEDTimeColor);
     c.possessionArrow->setForeColor(s.TextColor);
+    m_penaltyList->setColor(s.TextColor);
+    QPalette back = m_penaltyList->fouledOutCaption()->palette();
+    back.setColor(QPalette::Window, fromBgr(s.LEDBackColor));
+    m_penaltyList->fouledOutCaption()->setPalette(back);
     for (const LedGroup *score : {&m_home1Digits, &m_guest1Digits, &m_home2Digits, &m_guest2Digits,
                                   &m_home1Wide, &m_guest1Wide})
         colorLeds(*score, s.LEDScoreColor, s.LEDBackColor);
@@ -286,6 +299,7 @@ void BoardView::relayout()
     m_layout.stretch(this);
     sizeSection2LikeSection1();
     fitCaptions();
+    showPenalties();
 }
 
 void BoardView::resizeEvent(QResizeEvent *event)
@@ -341,6 +355,14 @@ void BoardView::showGame()
     showBonus();
     showShotClock();
     showPossession();
+    showPenalties();
+}
+
+void BoardView::showPenalties()
+{
+    if (!m_penaltyList)
+        return;
+    m_penaltyList->show(m_game, captionPointSize(12));
 }
 
 void BoardView::showScores()

@@ -32,6 +32,10 @@ struct GameLogEntry
     // "home" or "guest": where the possession arrow pointed after the step;
     // empty without the arrow (the shot clock off, and every older log).
     QString possession;
+    // With the players on: the player the step was about ("home" or
+    // "guest", and the number); empty otherwise.
+    QString playerTeam;
+    QString player;
 
     // The step as one line of the log, and back: nothing when the line is
     // damaged or does not describe a step.

@@ -56,7 +56,8 @@ struct PenaltyClocks
     PenaltyClocks stoppedAt(qint64 now) const;
     bool isEmpty() const { return teams[0].isEmpty() && teams[1].isEmpty(); }
 
-    bool operator==(const PenaltyClocks &) const = default;
+    // The same penalties; where the numbering of the next stands is no part of the game.
+    bool operator==(const PenaltyClocks &other) const { return teams == other.teams; }
 
 private:
     void activate(int team, bool clockRuns, qint64 at);

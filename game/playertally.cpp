@@ -27,3 +27,14 @@ QStringList sortedNumbers(QStringList numbers)
     numbers.removeDuplicates();
     return numbers;
 }
+
+std::optional<std::pair<int, QString>> changedPlayer(const PlayerTally &a, const PlayerTally &b)
+{
+    for (int team = 0; team < int(a.teams.size()); ++team) {
+        for (const QString &number : a.teams[team].keys() + b.teams[team].keys()) {
+            if (a.line(team, number) != b.line(team, number))
+                return std::pair(team, number);
+        }
+    }
+    return std::nullopt;
+}

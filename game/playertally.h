@@ -5,6 +5,8 @@
 #include <QString>
 
 #include <array>
+#include <optional>
+#include <utility>
 
 // How the players are followed: off (the board as it always was), the
 // personal fouls that put a player out (0: none), the penalties' lengths in
@@ -45,6 +47,10 @@ struct PlayerTally
 
     bool operator==(const PlayerTally &) const = default;
 };
+
+// The player whose line differs between `a` and `b` (the one a step was
+// about), as team (0 home, 1 guest) and number; nothing when none does.
+std::optional<std::pair<int, QString>> changedPlayer(const PlayerTally &a, const PlayerTally &b);
 
 // The numbers in the order a team sheet lists them: by value, "0" before "00".
 QStringList sortedNumbers(QStringList numbers);

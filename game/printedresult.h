@@ -2,6 +2,7 @@
 
 #include "game/gamerecord.h"
 #include "game/gametally.h"
+#include "game/playertally.h"
 #include "game/recordsheet.h"
 
 #include <QPageSize>
@@ -34,6 +35,8 @@ private:
     qreal printFinal(Page &page, qreal y) const;
     qreal printPeriods(Page &page, qreal y) const;
     qreal printTimeouts(Page &page, qreal y) const;
+    qreal printBoxScore(Page &page, qreal y) const;
+    void addToBoxScore(const GameLogEntry &e);
     qreal printBlanks(Page &page, qreal y) const;
     void printChanges(Page &page, qreal y) const;
 
@@ -44,6 +47,8 @@ private:
     qsizetype m_changesLeftOut = 0;
     bool m_sectionTwoUsed = false;
     int m_damagedLines = 0;
+    // With the players on: what each did, from the steps that name them.
+    PlayerTally m_box;
 };
 
 // The page a printed result goes on where the program runs: Letter where

@@ -38,6 +38,10 @@
         <source>BONUS</source>
         <translation>PÉNALITÉ</translation>
     </message>
+    <message>
+        <source>%1 FOULS</source>
+        <translation>%1 FAUTES</translation>
+    </message>
 </context>
 <context>
     <name>ColorPage</name>
@@ -393,6 +397,22 @@ Voir corvella(1) pour les touches.</translation>
         <source>(%1 earlier changes not shown)</source>
         <translation>(%1 changements antérieurs non affichés)</translation>
     </message>
+    <message>
+        <source>Players</source>
+        <translation>Joueurs</translation>
+    </message>
+    <message>
+        <source>Pts</source>
+        <translation>Pts</translation>
+    </message>
+    <message>
+        <source>Fouls</source>
+        <translation>Fautes</translation>
+    </message>
+    <message>
+        <source>Pen.</source>
+        <translation>Pén.</translation>
+    </message>
 </context>
 <context>
     <name>GameLog</name>
@@ -624,6 +644,10 @@ Voir corvella(1) pour les touches.</translation>
     <message>
         <source>The shot clock&apos;s short length must be from 0 (none) to %1 seconds.</source>
         <translation>La durée courte du chronomètre des tirs doit être de 0 (aucune) à %1 secondes.</translation>
+    </message>
+    <message>
+        <source>The penalties&apos; lengths must be one to three times from 0.01 to 99.59 (minutes.seconds), separated by commas.</source>
+        <translation>Les durées des pénalités doivent être une à trois durées de 0.01 à 99.59 (minutes.secondes), séparées par des virgules.</translation>
     </message>
 </context>
 <context>
@@ -1107,6 +1131,14 @@ Voir corvella(1) pour les touches.</translation>
         <source>Hold or release the shot clock from a phone</source>
         <translation>Retenir ou relâcher le chronomètre des tirs depuis un téléphone</translation>
     </message>
+    <message>
+        <source>Player&apos;s foul from a phone</source>
+        <translation>Faute de joueur depuis un téléphone</translation>
+    </message>
+    <message>
+        <source>Penalty from a phone</source>
+        <translation>Pénalité depuis un téléphone</translation>
+    </message>
 </context>
 <context>
     <name>NetworkPage</name>
@@ -1230,6 +1262,76 @@ Voir corvella(1) pour les touches.</translation>
     <message>
         <source>Two commands share the key %1. Choose another key for one of them on the Keyboard tab.</source>
         <translation>Deux commandes partagent la touche %1. Choisissez une autre touche pour l&apos;une d&apos;elles dans l&apos;onglet Clavier.</translation>
+    </message>
+</context>
+<context>
+    <name>PlayerEntry</name>
+    <message>
+        <source>Foul</source>
+        <translation>Faute</translation>
+    </message>
+    <message>
+        <source>Penalty</source>
+        <translation>Pénalité</translation>
+    </message>
+    <message>
+        <source>%1: which team? %2 or %3 (Space drops it)</source>
+        <translation>%1 : quelle équipe ? %2 ou %3 (Espace l&apos;abandonne)</translation>
+    </message>
+    <message>
+        <source>%1 %2: #%3, then Enter</source>
+        <translation>%1 %2 : #%3, puis Entrée</translation>
+    </message>
+    <message>
+        <source>%1 %2 #%3: length? %4</source>
+        <translation>%1 %2 #%3 : quelle durée ? %4</translation>
+    </message>
+</context>
+<context>
+    <name>PlayersPage</name>
+    <message>
+        <source>The board follows the players</source>
+        <translation>Le tableau suit les joueurs</translation>
+    </message>
+    <message>
+        <source>A goal conceded ends the oldest 2:00 penalty</source>
+        <translation>Un but encaissé termine la plus ancienne pénalité de 2:00</translation>
+    </message>
+    <message>
+        <source>none</source>
+        <translation>aucun</translation>
+    </message>
+    <message>
+        <source>Fouls that put a player out:</source>
+        <translation>Fautes qui excluent un joueur :</translation>
+    </message>
+    <message>
+        <source>Penalty lengths (minutes.seconds):</source>
+        <translation>Durées des pénalités (minutes.secondes) :</translation>
+    </message>
+    <message>
+        <source>Penalties that disqualify:</source>
+        <translation>Pénalités qui disqualifient :</translation>
+    </message>
+    <message>
+        <source>Player&apos;s foul key:</source>
+        <translation>Touche faute de joueur :</translation>
+    </message>
+    <message>
+        <source>Penalty key:</source>
+        <translation>Touche pénalité :</translation>
+    </message>
+    <message>
+        <source>Players</source>
+        <translation>Joueurs</translation>
+    </message>
+    <message>
+        <source>enter a player&apos;s foul</source>
+        <translation>saisir une faute de joueur</translation>
+    </message>
+    <message>
+        <source>enter a penalty</source>
+        <translation>saisir une pénalité</translation>
     </message>
 </context>
 <context>
@@ -1476,6 +1578,30 @@ Voir corvella(1) pour les touches.</translation>
     <message>
         <source>%1 is longer than %2 characters</source>
         <translation>%1 dépasse %2 caractères</translation>
+    </message>
+    <message>
+        <source>the players are off</source>
+        <translation>les joueurs sont désactivés</translation>
+    </message>
+    <message>
+        <source>&quot;player&quot; is a number of one or two digits</source>
+        <translation>&quot;player&quot; est un numéro d&apos;un ou deux chiffres</translation>
+    </message>
+    <message>
+        <source>a player goes with &quot;add&quot;</source>
+        <translation>un joueur va avec &quot;add&quot;</translation>
+    </message>
+    <message>
+        <source>Player&apos;s foul from the API</source>
+        <translation>Faute de joueur depuis l&apos;API</translation>
+    </message>
+    <message>
+        <source>&quot;seconds&quot; is a whole number from 1 to %1</source>
+        <translation>&quot;seconds&quot; est un nombre entier de 1 à %1</translation>
+    </message>
+    <message>
+        <source>Penalty from the API</source>
+        <translation>Pénalité depuis l&apos;API</translation>
     </message>
 </context>
 <context>
@@ -1864,6 +1990,38 @@ Voir corvella(1) pour les touches.</translation>
     <message>
         <source>Sponsors on the audience display</source>
         <translation>Sponsors sur l’affichage public</translation>
+    </message>
+    <message>
+        <source>%1st foul</source>
+        <translation>%1re faute</translation>
+    </message>
+    <message>
+        <source>%1nd foul</source>
+        <translation>%1e faute</translation>
+    </message>
+    <message>
+        <source>%1rd foul</source>
+        <translation>%1e faute</translation>
+    </message>
+    <message>
+        <source>%1th foul</source>
+        <translation>%1e faute</translation>
+    </message>
+    <message>
+        <source>Penalty over: %1 (%2)</source>
+        <translation>Pénalité terminée : %1 (%2)</translation>
+    </message>
+    <message>
+        <source>Entry dropped</source>
+        <translation>Saisie abandonnée</translation>
+    </message>
+    <message>
+        <source>Foul %1</source>
+        <translation>Faute %1</translation>
+    </message>
+    <message>
+        <source>Penalty %1</source>
+        <translation>Pénalité %1</translation>
     </message>
 </context>
 <context>
@@ -2489,6 +2647,38 @@ Voir corvella(1) pour les touches.</translation>
     <message>
         <source>Switch possession</source>
         <translation>Changer la possession</translation>
+    </message>
+    <message>
+        <source>%1 FOULS</source>
+        <translation>%1 FAUTES</translation>
+    </message>
+    <message>
+        <source>Type the player&apos;s number first.</source>
+        <translation>Tapez d&apos;abord le numéro du joueur.</translation>
+    </message>
+    <message>
+        <source>Player number</source>
+        <translation>Numéro du joueur</translation>
+    </message>
+    <message>
+        <source>Foul home</source>
+        <translation>Faute domicile</translation>
+    </message>
+    <message>
+        <source>Foul guest</source>
+        <translation>Faute visiteur</translation>
+    </message>
+    <message>
+        <source>Penalty length</source>
+        <translation>Durée de la pénalité</translation>
+    </message>
+    <message>
+        <source>Penalty home</source>
+        <translation>Pénalité domicile</translation>
+    </message>
+    <message>
+        <source>Penalty guest</source>
+        <translation>Pénalité visiteur</translation>
     </message>
 </context>
 <context>

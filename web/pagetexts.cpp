@@ -50,6 +50,14 @@ const char *const Texts[] = {
     QT_TRANSLATE_NOOP("WebPages", "Short reset"),
     QT_TRANSLATE_NOOP("WebPages", "Hold / Release"),
     QT_TRANSLATE_NOOP("WebPages", "Switch possession"),
+    QT_TRANSLATE_NOOP("WebPages", "%1 FOULS"),
+    QT_TRANSLATE_NOOP("WebPages", "Type the player's number first."),
+    QT_TRANSLATE_NOOP("WebPages", "Player number"),
+    QT_TRANSLATE_NOOP("WebPages", "Foul home"),
+    QT_TRANSLATE_NOOP("WebPages", "Foul guest"),
+    QT_TRANSLATE_NOOP("WebPages", "Penalty length"),
+    QT_TRANSLATE_NOOP("WebPages", "Penalty home"),
+    QT_TRANSLATE_NOOP("WebPages", "Penalty guest"),
 };
 
 // Where texts.js takes the words' table, written by the server.

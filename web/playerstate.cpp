@@ -53,8 +53,14 @@ QJsonObject playersPart(const GameModel &game)
 
 QJsonObject penaltiesPart(const GameModel &game)
 {
+    QJsonArray lengths;
+    if (game.hasPlayers()) {
+        for (const qint64 ms : game.playerRules().penaltyLengthsMs)
+            lengths.append(ms);
+    }
     return {{QStringLiteral("home"), penaltiesOf(game, GameModel::Home)},
-            {QStringLiteral("guest"), penaltiesOf(game, GameModel::Guest)}};
+            {QStringLiteral("guest"), penaltiesOf(game, GameModel::Guest)},
+            {QStringLiteral("lengths"), lengths}};
 }
 
 std::optional<QString> playerNumberOf(const QJsonValue &value)

@@ -17,7 +17,8 @@ inline constexpr QLatin1StringView Penalties{"penalties"};
 // "penalties", "out", "disqualified"}], "guest": [...]}; empty lists with
 // the players off.
 QJsonObject playersPart(const GameModel &game);
-// Per team, the penalties in their order: {"player", "ms" (now), "waiting"}.
+// Per team, the penalties in their order: {"player", "ms" (now), "waiting"};
+// and the lengths a penalty is given from (empty with the players off).
 QJsonObject penaltiesPart(const GameModel &game);
 
 // A player's number as the network gives it: one or two digits as text, or
