@@ -76,7 +76,7 @@ BoardView::BoardView(GameModel &game, const Settings &settings, QWidget *parent)
                 m_penaltyList->showFouledOut(
                     QStringLiteral("#%1  ").arg(number) + tr("%1 FOULS").arg(fouls),
                     team == GameModel::Home ? m_settings.HomeColor : m_settings.GuestColor,
-                    captionPointSize(30));
+                    captionPointSize(12) * PenaltyList::FouledOutScale);
             });
     m_shotFlash.setInterval(ShotFlashMs);
     connect(&m_game, &GameModel::shotClockExpired, this, [this] {

@@ -68,6 +68,10 @@ void PenaltyList::show(const GameModel &game, double pointSize)
     // A new size (the board was resized) fits every line again.
     const bool resized = pointSize != m_pointSize;
     m_pointSize = pointSize;
+    if (resized && !m_fouledOut->isHidden()) {
+        m_fouledOut->setFontSize(pointSize * FouledOutScale);
+        shrinkToFit(m_fouledOut, m_fouledOut->size());
+    }
     for (int team = 0; team < 2; ++team) {
         const QList<Penalty> &penalties = game.penalties().teams.at(team);
         for (int line = 0; line < Lines; ++line) {

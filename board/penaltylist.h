@@ -28,6 +28,8 @@ public:
     void showFouledOut(const QString &text, qint32 teamBgr, double pointSize);
     Label *fouledOutCaption() const { return m_fouledOut; }
     static constexpr int FouledOutMs = 5000;
+    // Its size against the penalties' lines.
+    static constexpr double FouledOutScale = 2.5;
     const std::array<std::array<Label *, Lines>, 2> &labels() const { return m_labels; }
 
     // "1:59": minutes and seconds left, rounded up as a clock counting down.
