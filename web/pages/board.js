@@ -126,6 +126,7 @@ const Board = (() => {
     b.backs.push(element('rect', { x: 360, y: 660, width: 1320, height: 1155 }, b.period));
     b.periodDigits = [digit(b.period, 'period1', 400, 700, 690, 1050, 40),
       digit(b.period, 'period0', 1020, 700, 690, 1050, 40)];
+    createLastFoul(b, svg);
     return b;
   }
 
@@ -164,6 +165,10 @@ const Board = (() => {
         t.setAttribute('x', anchor === 'start' ? x : x + 1005);
         return t;
       }));
+  }
+
+  // Over everything else, drawn last.
+  function createLastFoul(b, svg) {
     b.fouledOut = element('g', { 'data-name': 'fouledOut', style: 'display:none' }, svg);
     b.fouledOutBack = element('rect', { x: 2940, y: 2700, width: 3600, height: 1020 }, b.fouledOut);
     b.texts.fouledOut = text(b.fouledOut, 'fouledOutText', 2940, 2700, 3600, 1020, 30);
@@ -193,6 +198,10 @@ const Board = (() => {
     const c = state.board.colors;
     b.penaltyTexts.forEach((lines, team) => {
       const shown = Live.penaltyLines(state, team ? 'guest' : 'home');
+      if (b.penaltyBacks) {
+        b.penaltyBacks[team].style.display = shown.length ? '' : 'none';
+        b.penaltyBacks[team].setAttribute('fill', c.form);
+      }
       lines.forEach((t, i) => {
         setText(t, lines.length === 1 ? shown.join('  ') : shown[i] || '');
         t.setAttribute('fill', c.text);
@@ -270,6 +279,8 @@ const Board = (() => {
       .setAttribute('class', 'shotBack');
     b.texts.possession = text(b.arrowBox, 'possession', 2250, 930, 1080, 330, 11);
     // With penalties, a line below each name lists them.
+    b.penaltyBacks = [60, 7410].map((x) =>
+      element('rect', { x, y: 930, width: 2130, height: 330, rx: 60 }, svg));
     b.penaltyTexts = [[60], [7410]].map(([x]) => [text(svg, `penalty${x}`, x, 930, 2130, 330, 9)]);
     return b;
   }
