@@ -2653,7 +2653,7 @@ Die Tasten beschreibt corvella(1).</translation>
         <translation>%1 FOULS</translation>
     </message>
     <message>
-        <source>Type the player&apos;s number first.</source>
+        <source>Type the number of the player first.</source>
         <translation>Zuerst die Nummer des Spielers eingeben.</translation>
     </message>
     <message>

@@ -2653,7 +2653,7 @@ Las teclas están en corvella(1).</translation>
         <translation>%1 FALTAS</translation>
     </message>
     <message>
-        <source>Type the player&apos;s number first.</source>
+        <source>Type the number of the player first.</source>
         <translation>Escriba primero el número del jugador.</translation>
     </message>
     <message>

@@ -2653,7 +2653,7 @@ Voir corvella(1) pour les touches.</translation>
         <translation>%1 FAUTES</translation>
     </message>
     <message>
-        <source>Type the player&apos;s number first.</source>
+        <source>Type the number of the player first.</source>
         <translation>Tapez d&apos;abord le numéro du joueur.</translation>
     </message>
     <message>

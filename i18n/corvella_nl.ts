@@ -2653,7 +2653,7 @@ Zie corvella(1) voor de toetsen.</translation>
         <translation>%1 FOUTEN</translation>
     </message>
     <message>
-        <source>Type the player&apos;s number first.</source>
+        <source>Type the number of the player first.</source>
         <translation>Typ eerst het nummer van de speler.</translation>
     </message>
     <message>

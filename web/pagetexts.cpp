@@ -51,7 +51,7 @@ const char *const Texts[] = {
     QT_TRANSLATE_NOOP("WebPages", "Hold / Release"),
     QT_TRANSLATE_NOOP("WebPages", "Switch possession"),
     QT_TRANSLATE_NOOP("WebPages", "%1 FOULS"),
-    QT_TRANSLATE_NOOP("WebPages", "Type the player's number first."),
+    QT_TRANSLATE_NOOP("WebPages", "Type the number of the player first."),
     QT_TRANSLATE_NOOP("WebPages", "Player number"),
     QT_TRANSLATE_NOOP("WebPages", "Foul home"),
     QT_TRANSLATE_NOOP("WebPages", "Foul guest"),

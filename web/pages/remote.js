@@ -118,7 +118,7 @@
       if (button.dataset.team) {
         message.team = button.dataset.team;
         if (!/^[0-9]{1,2}$/.test(player)) {
-          $('message').textContent = Texts.t('Type the player\'s number first.');
+          $('message').textContent = Texts.t('Type the number of the player first.');
           return;
         }
       }
