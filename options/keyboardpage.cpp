@@ -175,6 +175,12 @@ QList<int> KeyboardPage::keysInUse(const Settings &settings)
     if (settings.ShotClockEnabled != 0)
         taken << settings.ShotClockResetKey << settings.ShotClockShortKey
               << settings.ShotClockHoldKey << settings.ShotClockBlankKey << settings.PossessionKey;
+    if (settings.SetsEnabled != 0) {
+        taken << settings.PointHomeKey << settings.PointGuestKey << settings.FirstServerKey
+              << settings.NewGameKey;
+        if (settings.SetsTimeoutsPerSet > 0)
+            taken << settings.HomeTimeoutKey << settings.GuestTimeoutKey;
+    }
     return taken;
 }
 

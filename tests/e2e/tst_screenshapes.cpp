@@ -13,8 +13,9 @@ namespace {
 
 const QString Board = QStringLiteral("Corvella by Brannick");
 
-// Long names that were cut off before, and TeamSize left at its default.
-bool writeLongCaptions(const QString &configHome, bool periods)
+// Long names that were cut off before, and TeamSize left at its default;
+// with periods, or a match in sets (its serve mark and "SET 1" beside them).
+bool writeLongCaptions(const QString &configHome, bool periods, bool sets = false)
 {
     QDir().mkpath(configHome + QStringLiteral("/Corvella"));
     QFile file(configHome + QStringLiteral("/Corvella/Corvella.conf"));
@@ -24,6 +25,8 @@ bool writeLongCaptions(const QString &configHome, bool periods)
                "SectionText1=Overtime Period 2\nSectionText2=Wildcats FC\n");
     if (periods)
         file.write("[ClockSettings]\nPeriods=4\n");
+    if (sets)
+        file.write("[SetsSettings]\nEnabled=1\n");
     return true;
 }
 
@@ -84,7 +87,7 @@ class TestScreenShapes : public QObject
     }
 
     static void checkBoard(const Desktop &desktop, const QString &id, const QString &name,
-                           bool periods)
+                           bool periods, bool sets)
     {
         Reading seen;
         BoardReader b{QImage(), QRect()};
@@ -93,7 +96,7 @@ class TestScreenShapes : public QObject
         checkCaption(b, b.guestCaption(), "the guest caption");
         checkCaption(b, b.sectionCaption(0), "the first section's caption");
         checkCaption(b, b.sectionCaption(1), "the second section's caption");
-        QCOMPARE(b.period(), periods ? QStringLiteral(" 1") : QStringLiteral("  "));
+        QCOMPARE(b.period(), periods || sets ? QStringLiteral(" 1") : QStringLiteral("  "));
     }
 
 private slots:
@@ -101,24 +104,26 @@ private slots:
     {
         QTest::addColumn<QSize>("screen");
         QTest::addColumn<bool>("periods");
-        for (const bool periods : {false, true})
+        QTest::addColumn<bool>("sets");
+        for (const char *kind : {"", "-periods", "-sets"})
             for (const QSize screen : {QSize(1024, 768), QSize(1280, 1024), QSize(1280, 800),
                                        QSize(1920, 1200), QSize(2560, 1080), QSize(1080, 1920)})
-                QTest::addRow("%dx%d%s", screen.width(), screen.height(), periods ? "-periods" : "")
-                    << screen << periods;
+                QTest::addRow("%dx%d%s", screen.width(), screen.height(), kind)
+                    << screen << (qstrcmp(kind, "-periods") == 0) << (qstrcmp(kind, "-sets") == 0);
     }
 
     void readableOnEveryShape()
     {
         QFETCH(QSize, screen);
         QFETCH(bool, periods);
+        QFETCH(bool, sets);
         const QString tag = QLatin1StringView(QTest::currentDataTag());
         Desktop desktop(screen);
         QString why;
         if (!desktop.startDisplay(&why))
             QSKIP(qPrintable(QStringLiteral("cannot run end-to-end checks: ") + why));
         QTemporaryDir config;
-        QVERIFY(writeLongCaptions(config.path(), periods));
+        QVERIFY(writeLongCaptions(config.path(), periods, sets));
         QProcess *corvella = desktop.startInstalledProgram(install.path(), config.path(), &why);
         QVERIFY2(corvella, qPrintable(why));
 
@@ -159,14 +164,14 @@ private slots:
                  qPrintable(QStringLiteral("window stays %1x%2")
                                 .arg(desktop.geometry(id).width())
                                 .arg(desktop.geometry(id).height())));
-        checkBoard(desktop, id, QStringLiteral("shapes/%1-windowed").arg(tag), periods);
+        checkBoard(desktop, id, QStringLiteral("shapes/%1-windowed").arg(tag), periods, sets);
         if (QTest::currentTestFailed())
             return;
 
         desktop.key(QStringLiteral("F11"));
         QVERIFY(Desktop::waitUntil(
             [&] { return desktop.geometry(id) == QRect(QPoint(0, 0), screen); }, 5000));
-        checkBoard(desktop, id, QStringLiteral("shapes/%1-full-screen").arg(tag), periods);
+        checkBoard(desktop, id, QStringLiteral("shapes/%1-full-screen").arg(tag), periods, sets);
         if (QTest::currentTestFailed())
             return;
 
