@@ -300,7 +300,7 @@ private slots:
                      {u"spnIntervalAt"_qs, u"11"_qs},   {u"chkSetsClock"_qs, u"off"_qs},
                      {u"cmdPointHomeK"_qs, u"Q"_qs},    {u"cmdPointGuestK"_qs, u"W"_qs},
                      {u"cmdFirstServerK"_qs, u"Y"_qs}}
-            << QStringList{u"Enabled"_qs,
+            << QStringList{u"SetsSettings/Enabled"_qs,
                            u"SetsToWin"_qs,
                            u"PointsPerSet"_qs,
                            u"LastSetPoints"_qs,

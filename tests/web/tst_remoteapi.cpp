@@ -100,7 +100,10 @@ enum Prep {
     ShotRunning,
     ShotHeld,
     ShotUnlinked,
-    ShotNoShort
+    ShotNoShort,
+    SetsOn,
+    SetPoint,
+    SetsFinal
 };
 
 } // namespace
@@ -213,6 +216,18 @@ private slots:
         row("possession guest", "POST", "/api/v1/possession", R"({"team":"guest"})", ShotOn, 200,
             "possession", u"guest"_s);
         row("possession left", "POST", "/api/v1/possession", R"({"team":"left"})", ShotOn, 400);
+        row("no sets", "GET", "/api/v1/state", "", None, 200, "sets", QJsonValue::Null);
+        row("point without sets", "POST", "/api/v1/point/home", "", None, 409);
+        row("point", "POST", "/api/v1/point/guest", "", SetsOn, 200, "scores/1", 1);
+        row("point ends the set", "POST", "/api/v1/point/home", "", SetPoint, 200,
+            "sets/played/0/0", 25);
+        row("point after the final", "POST", "/api/v1/point/guest", "", SetsFinal, 409);
+        row("serve guest", "POST", "/api/v1/serve", R"({"team":"guest"})", SetsOn, 200,
+            "sets/serving", u"guest"_s);
+        row("serve once the set began", "POST", "/api/v1/serve", "{}", SetPoint, 409);
+        row("serve left", "POST", "/api/v1/serve", R"({"team":"left"})", SetsOn, 400);
+        row("score corrects a set", "POST", "/api/v1/score/home/1", R"({"set":20})", SetsOn, 200,
+            "scores/0", 20);
     }
 
     void endpoints()
@@ -285,6 +300,19 @@ private slots:
             }
             if (prep == ShotHeld)
                 served.game.holdOrReleaseShotClock();
+            break;
+        }
+        case SetsOn:
+        case SetPoint:
+        case SetsFinal: {
+            SetsRules rules;
+            rules.enabled = true;
+            rules.setsToWin = 1;
+            served.game.setSetsRules(rules);
+            for (int i = 0; i < (prep == SetsOn ? 0 : 24); ++i)
+                served.game.addPoint(GameModel::Home);
+            if (prep == SetsFinal)
+                served.game.addPoint(GameModel::Home);
             break;
         }
         }
