@@ -183,6 +183,40 @@ private slots:
             expected);
     }
 
+    void setsKeysActOnlyWithSetsOn_data()
+    {
+        QTest::addColumn<bool>("on");
+        QTest::addColumn<QString>("keys");
+        QTest::addColumn<QString>("expected");
+        QTest::newRow("off") << false << "qqwy"
+                             << "0:0, serving 0";
+        QTest::newRow("points") << true << "qqw"
+                                << "2:1, serving 1";
+        QTest::newRow("the guests serve first") << true << "y"
+                                                << "0:0, serving 1";
+        QTest::newRow("no switch once the set began") << true << "qy"
+                                                      << "1:0, serving 0";
+    }
+
+    void setsKeysActOnlyWithSetsOn()
+    {
+        QFETCH(bool, on);
+        QFETCH(QString, keys);
+        QFETCH(QString, expected);
+        SetsRules rules;
+        rules.enabled = on;
+        changeSettings([on](Settings &s) { s.SetsEnabled = on ? 1 : 0; });
+        board->game().setSetsRules(rules);
+        board->controls().homeTeamPanel->setFocus();
+        for (const QChar key : keys)
+            QTest::keyClicks(board->controls().homeTeamPanel, QString(key));
+        const GameModel &game = board->game();
+        QCOMPARE(u"%1:%2, serving %3"_qs.arg(*game.score(GameModel::Home1))
+                     .arg(*game.score(GameModel::Guest1))
+                     .arg(game.sets().serving),
+                 expected);
+    }
+
     void clearAllLedsAsksAndBlanksEverything()
     {
         const auto &c = board->controls();

@@ -307,7 +307,9 @@ private slots:
         case SetsFinal: {
             SetsRules rules;
             rules.enabled = true;
+            // One set of 25 is the match: the deciding set is the first.
             rules.setsToWin = 1;
+            rules.lastSetPoints = 25;
             served.game.setSetsRules(rules);
             for (int i = 0; i < (prep == SetsOn ? 0 : 24); ++i)
                 served.game.addPoint(GameModel::Home);
