@@ -75,12 +75,17 @@ std::optional<int> parseCommandLine(const QStringList &arguments, CommandLine &i
         QStringLiteral("hall"),
         CommandLineText::tr("Run the hall: every court from the hall's broker on the web pages "
                             "/hall, /hall/results and /hall.json, with no board and no window."));
+    const QCommandLineOption schedule(
+        QStringLiteral("schedule"),
+        CommandLineText::tr("With --hall: the day's games from <FILE.csv>; each court's next "
+                            "game goes to it when its game reaches the final."),
+        QStringLiteral("FILE.csv"));
     const QCommandLineOption port(
         QStringLiteral("port"),
         CommandLineText::tr("With --hall: serve on port <N> instead of the web server's."),
         QStringLiteral("N"));
-    parser.addOptions(
-        {help, version, fullScreen, screen, exportTo, gameLog, csvExcel, stateDir, hall, port});
+    parser.addOptions({help, version, fullScreen, screen, exportTo, gameLog, csvExcel, stateDir,
+                       hall, schedule, port});
     for (const char *qtOption : {"platform", "display", "style", "qwindowgeometry"}) {
         QCommandLineOption passed(QString::fromLatin1(qtOption), QString(),
                                   QStringLiteral("value"));
@@ -130,6 +135,12 @@ std::optional<int> parseCommandLine(const QStringList &arguments, CommandLine &i
     into.hall = parser.isSet(hall);
     if (into.hall && !into.exportTo.isEmpty()) {
         print(stderr, CommandLineText::tr("corvella: --hall and --export go separately.\n") +
+                          usage(parser, program));
+        return 2;
+    }
+    into.schedule = parser.value(schedule);
+    if (!into.schedule.isEmpty() && !into.hall) {
+        print(stderr, CommandLineText::tr("corvella: --schedule is only for --hall.\n") +
                           usage(parser, program));
         return 2;
     }

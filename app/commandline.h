@@ -13,6 +13,7 @@ struct CommandLine
     QString exportTo;               // --export FILE: write the game there, open no window
     QString gameLog;                // --game PATH: the log to export instead of the newest
     bool csvForSpreadsheet = false; // --csv-excel: semicolons and a byte order mark
+    QString schedule;               // --schedule FILE.csv: with --hall, the day's games
     QString stateDir;               // --state-dir DIR: the saved game and the game logs, absolute
     bool hall = false;              // --hall: the hall's pages for every court, no board
     int port = 0;                   // --port N with --hall: instead of the web server's port

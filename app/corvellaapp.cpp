@@ -4,6 +4,7 @@
 #include "app/logo.h"
 #include "app/startscreen.h"
 #include "audience/pointerhider.h"
+#include "audience/sponsoroverlay.h"
 #include "base/offthread.h"
 #include "board/boardview.h"
 #include "game/clockface.h"
@@ -13,6 +14,7 @@
 #include "platform/dialogs.h"
 #include "platform/screenfiller.h"
 #include "scoreboard/scoreboardwindow.h"
+#include "teams/teamlibrary.h"
 #include "web/remoteapi.h"
 
 #include <QCoreApplication>
@@ -210,7 +212,9 @@ QString CorvellaApp::resumeQuestion(const SavedGame &saved) const
     const Settings &s = m_settings.value();
     const auto section = [&](int home, int guest, const QString &name) {
         return QStringLiteral("%1 %2 : %3 %4 (%5)")
-            .arg(s.HomeText, ClockFace::scoreText(saved.scores.at(home)), s.GuestText,
+            .arg(saved.sides.at(GameModel::Home).captionOr(s.HomeText),
+                 ClockFace::scoreText(saved.scores.at(home)),
+                 saved.sides.at(GameModel::Guest).captionOr(s.GuestText),
                  ClockFace::scoreText(saved.scores.at(guest)), name);
     };
     // A game with periods says where it was.
@@ -305,6 +309,7 @@ void CorvellaApp::offerToResume()
             m_settings.set(clock);
         }
         m_game.restore(saved->toState());
+        m_game.setSides(saved->sides);
     }
     settleGame(resumed);
 }
@@ -405,6 +410,10 @@ void CorvellaApp::loadNextGame()
     Settings next = Presets::apply(*preset, presets, m_settings.value());
     next.HomeText = game.home;
     next.GuestText = game.guest;
+    // The hall names who plays: the library's team of that name when there is one.
+    const QString teams = TeamLibrary::defaultFolder();
+    const QList<Team> library = TeamLibrary::load(teams);
+    m_game.setSides({sideNamed(game.home, library, teams), sideNamed(game.guest, library, teams)});
     const bool stored = saveSettings(next);
     m_settings.set(next);
     m_board->startNewGame();
@@ -449,6 +458,7 @@ void CorvellaApp::showScoreboard()
         m_board = new ScoreBoardWindow(m_game, m_history, m_settings.value(), *m_services.dialogs);
         m_board->setAttribute(Qt::WA_DeleteOnClose);
         m_board->setWindowIcon(corvellaIcon());
+        m_board->setTeamFolder(TeamLibrary::defaultFolder());
         connectBoard();
         m_placement.attach(m_board);
     }
@@ -493,6 +503,8 @@ void CorvellaApp::connectBoard()
     QObject::connect(board, &ScoreBoardWindow::closed, &m_audience, &AudienceDisplay::turnOff);
     QObject::connect(&m_audience, &AudienceDisplay::switched, board, [this, board](bool on) {
         board->setAudienceShown(on);
+        if (!on)
+            board->setSponsorsShowing(false);
         updateScreenSaver();
     });
     QObject::connect(&m_game, &GameModel::changed, board, [this] { updateScreenSaver(); });
@@ -507,6 +519,13 @@ QWidget *CorvellaApp::makeAudienceView()
     auto *view = new BoardView(m_game, m_settings.value());
     view->setWindowIcon(corvellaIcon());
     QObject::connect(&m_settings, &CurrentSettings::changed, view, &BoardView::applySettings);
+    auto *sponsors = new SponsorOverlay(m_game, m_settings.value(), view);
+    QObject::connect(&m_settings, &CurrentSettings::changed, sponsors,
+                     &SponsorOverlay::applySettings);
+    QObject::connect(sponsors, &SponsorOverlay::showingChanged, view, [this](bool showing) {
+        if (m_board)
+            m_board->setSponsorsShowing(showing);
+    });
     return view;
 }
 

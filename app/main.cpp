@@ -104,6 +104,7 @@ int main(int argc, char *argv[])
         hall.stateFolder =
             commandLine.stateDir.isEmpty() ? GameStateFile::defaultFolder() : commandLine.stateDir;
         hall.port = commandLine.port;
+        hall.scheduleFile = commandLine.schedule;
         return runHall(hall);
     }
 

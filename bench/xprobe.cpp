@@ -485,6 +485,42 @@ int clockAccuracy(X &x, int seconds)
     return 0;
 }
 
+// The board in a long break (counting down) read for `seconds`: the face
+// plus the time since the first reading stays the same while no tenth is
+// lost, whatever else the program does meanwhile (sponsor slides).
+int breakAccuracy(X &x, int seconds)
+{
+    const auto area = x.boardArea();
+    if (!area)
+        return 1;
+    const QRect client = *area;
+    const auto start = Clock::now();
+    QRandomGenerator random(13);
+    double lowest = 1e9, highest = -1e9;
+    int samples = 0, unreadable = 0;
+    while (msSince(start) < seconds * 1000.0) {
+        sleepMs(200 + random.bounded(700));
+        const auto asked = Clock::now();
+        Clock::time_point taken;
+        const QImage shot = x.grab(client, &taken);
+        const QString face = BoardReader(shot, QRect(QPoint(0, 0), client.size())).clock();
+        if (face.contains(u'?')) {
+            ++unreadable;
+            continue;
+        }
+        const double at = (std::chrono::duration<double>(asked - start).count() +
+                           std::chrono::duration<double>(taken - start).count()) /
+                          2;
+        const double sum = faceSeconds(face) + at;
+        lowest = std::min(lowest, sum);
+        highest = std::max(highest, sum);
+        ++samples;
+    }
+    std::printf("break_samples %d unreadable %d spread_s %.3f\n", samples, unreadable,
+                highest - lowest);
+    return 0;
+}
+
 // Starts and stops the clock `cycles` times for random lengths and compares
 // the face with the summed time between the keys.
 int stopCycles(X &x, int cycles)
@@ -778,12 +814,12 @@ int main(int argc, char *argv[])
 {
     X x;
     if (!x.display || argc < 2) {
-        std::fprintf(
-            stderr,
-            "usage: xprobe startup TITLE [--board] -- COMMAND... | keylatency N | "
-            "buzzerlatency N | clockaccuracy SECONDS | stopcycles N | savecost N | "
-            "hornlatency N | phaselatency N | audiencelatency N | apilatency N PORT TOKEN | "
-            "killrecovery N -- COMMAND...\n");
+        std::fprintf(stderr,
+                     "usage: xprobe startup TITLE [--board] -- COMMAND... | keylatency N | "
+                     "buzzerlatency N | clockaccuracy SECONDS | stopcycles N | savecost N | "
+                     "hornlatency N | phaselatency N | breakaccuracy SECONDS | audiencelatency N | "
+                     "apilatency N PORT TOKEN | "
+                     "killrecovery N -- COMMAND...\n");
         return 2;
     }
     const std::string what = argv[1];
@@ -821,5 +857,7 @@ int main(int argc, char *argv[])
     }
     if (what == "clockaccuracy")
         return clockAccuracy(x, n);
+    if (what == "breakaccuracy")
+        return breakAccuracy(x, n);
     return 2;
 }

@@ -6,6 +6,7 @@
 #include "display/leddigit.h"
 #include "display/twips.h"
 #include "game/clockface.h"
+#include "game/gameteams.h"
 #include "game/scoredigits.h"
 #include "settings/bgrcolor.h"
 
@@ -253,10 +254,12 @@ void BoardView::updateCaptions()
 {
     const Controls &c = m_controls;
     const auto size = static_cast<float>(captionPointSize(m_settings.TeamSize));
-    const std::pair<Label *, QString> captions[] = {{c.homeTeamCaption, m_settings.HomeText},
-                                                    {c.guestTeamCaption, m_settings.GuestText},
-                                                    {c.section1Caption, m_settings.SectionText1},
-                                                    {c.section2Caption, section2Text()}};
+    m_shownSides = m_game.sides();
+    const std::pair<Label *, QString> captions[] = {
+        {c.homeTeamCaption, sideCaption(m_game, GameModel::Home, m_settings)},
+        {c.guestTeamCaption, sideCaption(m_game, GameModel::Guest, m_settings)},
+        {c.section1Caption, m_settings.SectionText1},
+        {c.section2Caption, section2Text()}};
     for (const auto &[label, text] : captions) {
         label->setCaption(text);
         label->setFontSize(size);
@@ -347,6 +350,9 @@ QList<LedDigit *> BoardView::allScoreDigits(GameModel::Score which) const
 
 void BoardView::showGame()
 {
+    // A change of teams lays the captions out again; any other change leaves them.
+    if (m_game.sides() != m_shownSides)
+        updateCaptions();
     showScores();
     showClock();
     showPeriod();
@@ -421,7 +427,7 @@ void BoardView::showTimeouts()
         return;
     const bool home = *team == GameModel::Home;
     c.timeoutCaption->setCaption(tr("TIMEOUT"));
-    c.timeoutTeamCaption->setCaption(home ? m_settings.HomeText : m_settings.GuestText);
+    c.timeoutTeamCaption->setCaption(sideCaption(m_game, *team, m_settings));
     c.timeoutTeamCaption->setForeColor(home ? m_settings.HomeColor : m_settings.GuestColor);
     c.timeoutCaption->setFontSize(captionPointSize(12));
     c.timeoutTeamCaption->setFontSize(captionPointSize(14));

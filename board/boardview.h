@@ -131,4 +131,5 @@ private:
     QTimer m_shotFlash;
     int m_shotFlashesLeft = 0;
     LayoutSnapshot m_layout;
+    GameSides m_shownSides; // the sides the captions were last laid out for
 };

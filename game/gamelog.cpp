@@ -238,17 +238,21 @@ void GameLog::startLog()
         return;
     }
     const QDateTime now = m_now().toLocalTime();
-    const QString stem = now.toString(QStringLiteral("yyyy-MM-dd_HHmm_")) +
-                         fileNamePart(m_home, QStringLiteral("Home")) + u'-' +
-                         fileNamePart(m_guest, QStringLiteral("Guest"));
+    const QString stem =
+        now.toString(QStringLiteral("yyyy-MM-dd_HHmm_")) +
+        fileNamePart(m_game.side(GameModel::Home).captionOr(m_home), QStringLiteral("Home")) +
+        u'-' +
+        fileNamePart(m_game.side(GameModel::Guest).captionOr(m_guest), QStringLiteral("Guest"));
     QString path = m_folder + u'/' + stem + QStringLiteral(".jsonl");
     for (int n = 2; QFile::exists(path) && n < 1000; ++n)
         path = m_folder + u'/' + stem + QStringLiteral("-%1.jsonl").arg(n);
     GameRecord header;
     header.version = GameRecord::Version;
     header.started = m_now();
-    header.home = m_home;
-    header.guest = m_guest;
+    header.home = m_game.side(GameModel::Home).captionOr(m_home);
+    header.guest = m_game.side(GameModel::Guest).captionOr(m_guest);
+    for (int side : {GameModel::Home, GameModel::Guest})
+        header.teams.at(side) = m_game.side(side).team;
     header.section1 = m_section1;
     header.section2 = m_section2;
     header.periods = m_game.structure().periods;

@@ -1,6 +1,7 @@
 #include "game/gamemodel.h"
 
 #include "game/timesource.h"
+#include "settings/appsettings.h"
 
 #include <algorithm>
 #include <tuple>
@@ -828,4 +829,18 @@ void GameModel::setSetsRules(const SetsRules &rules)
         readyPeriod(1);
     }
     notifyChanged();
+}
+
+void GameModel::setSides(const GameSides &sides)
+{
+    if (sides == m_sides)
+        return;
+    m_sides = sides;
+    notifyChanged();
+}
+
+QString sideCaption(const GameModel &game, int side, const Settings &settings)
+{
+    return game.side(side).captionOr(side == GameModel::Home ? settings.HomeText
+                                                             : settings.GuestText);
 }

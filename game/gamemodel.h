@@ -2,6 +2,7 @@
 
 #include "game/clockseconds.h"
 #include "game/gamestructure.h"
+#include "game/gameteams.h"
 #include "game/setsrules.h"
 #include "game/shotclock.h"
 
@@ -155,6 +156,13 @@ public:
     ClockSeconds shownShotClockTime() const { return shownTimeFor(shotClockMs(), true); }
     Possession possession() const { return m_state.possession; }
 
+    // Who plays: a side is a team, a plain caption or the board's own.
+    const GameSide &side(int team) const { return m_sides.at(team); }
+    const GameSides &sides() const { return m_sides; }
+    // Chosen before or during a game; not a step of the game, so undo leaves
+    // it, and a new game keeps it.
+    void setSides(const GameSides &sides);
+
     // What the operator does.
     void setScore(int which, int value);
     void addToScore(int which, int delta);
@@ -288,4 +296,11 @@ private:
     ShotClockRules m_shotRules;
     SetsRules m_setsRules;
     QTimer m_update{this};
+    GameSides m_sides;
 };
+
+struct Settings;
+
+// The caption of `side` (GameModel::Team) in this game: every view and
+// record names a side through this.
+QString sideCaption(const GameModel &game, int side, const Settings &settings);

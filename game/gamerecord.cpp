@@ -3,6 +3,7 @@
 #include "game/clockface.h"
 #include "game/gamemodel.h"
 #include "game/gametally.h"
+#include "game/gameteams.h"
 
 #include <QBuffer>
 #include <QCoreApplication>
@@ -15,6 +16,7 @@
 namespace {
 
 const QLatin1StringView Format("corvella-game-log");
+const char *const TeamKeys[] = {"homeTeam", "guestTeam"};
 using Scores = std::array<std::optional<int>, 4>;
 
 QByteArray csvField(const QString &text, char separator)
@@ -95,8 +97,12 @@ bool writeJsonGame(const GameRecord &header, const NextEntry &next, const int &d
     if (out.write("{\n") < 0 || !field("format", Format) || !field("version", header.version) ||
         !field("started", GameLogEntry::timeText(header.started)) || !field("home", header.home) ||
         !field("guest", header.guest) || !field("section1", header.section1) ||
-        !field("section2", header.section2) || !field("periods", header.periods) ||
-        out.write("  \"actions\": [") < 0)
+        !field("section2", header.section2) || !field("periods", header.periods))
+        return false;
+    for (int side = 0; side < 2; ++side)
+        if (header.teams.at(side) && !field(TeamKeys[side], teamJson(*header.teams.at(side))))
+            return false;
+    if (out.write("  \"actions\": [") < 0)
         return false;
     GameTally tally(header.periods);
     const char *separator = "\n    ";
@@ -145,6 +151,8 @@ GameRecord headerOf(const QJsonObject &header, const QString &path)
     record.section2 = header.value(QStringLiteral("section2")).toString();
     record.periods = header.value(QStringLiteral("periods")).toInt();
     record.fouls = header.value(QStringLiteral("fouls")).toBool();
+    for (int side = 0; side < 2; ++side)
+        record.teams.at(side) = teamFromJson(header.value(QLatin1StringView(TeamKeys[side])));
     return record;
 }
 
@@ -161,15 +169,19 @@ QDateTime hallTime(const QDateTime &utc)
 
 QJsonObject GameRecord::headerJson() const
 {
-    return {{QStringLiteral("format"), Format},
-            {QStringLiteral("version"), version},
-            {QStringLiteral("started"), GameLogEntry::timeText(started)},
-            {QStringLiteral("home"), home},
-            {QStringLiteral("guest"), guest},
-            {QStringLiteral("section1"), section1},
-            {QStringLiteral("section2"), section2},
-            {QStringLiteral("periods"), periods},
-            {QStringLiteral("fouls"), fouls}};
+    QJsonObject header{{QStringLiteral("format"), Format},
+                       {QStringLiteral("version"), version},
+                       {QStringLiteral("started"), GameLogEntry::timeText(started)},
+                       {QStringLiteral("home"), home},
+                       {QStringLiteral("guest"), guest},
+                       {QStringLiteral("section1"), section1},
+                       {QStringLiteral("section2"), section2},
+                       {QStringLiteral("periods"), periods},
+                       {QStringLiteral("fouls"), fouls}};
+    for (int side = 0; side < 2; ++side)
+        if (teams.at(side))
+            header.insert(QLatin1StringView(TeamKeys[side]), teamJson(*teams.at(side)));
+    return header;
 }
 
 std::optional<GameRecord> GameRecord::read(const QString &path, QString *error)

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "game/gamelogentry.h"
+#include "teams/team.h"
 
 #include <QDateTime>
 #include <QFile>
@@ -30,6 +31,9 @@ struct GameRecord
     int version = 0;
     QDateTime started; // UTC
     QString home, guest, section1, section2;
+    // The teams from the library that played, home and guest; none for a
+    // plain caption.
+    std::array<std::optional<Team>, 2> teams;
     int periods = 0;    // 0: the game had no periods
     bool fouls = false; // section 2 counted team fouls (unknown in older logs)
     QList<GameLogEntry> entries;

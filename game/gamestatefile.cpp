@@ -96,6 +96,8 @@ QByteArray toJson(const SavedGame &game, qint64 sequence)
     }
     if (game.sets)
         object.insert(QStringLiteral("sets"), setsJson(*game.sets));
+    if (game.sides != GameSides{})
+        object.insert(QStringLiteral("sides"), sidesJson(game.sides));
     return QJsonDocument(object).toJson(QJsonDocument::Compact);
 }
 
@@ -251,6 +253,13 @@ std::optional<Generation> parseGeneration(const QByteArray &bytes)
         if (!g.game.sets)
             return std::nullopt;
     }
+    // Files from before teams, or of a game without any, have the board's captions.
+    if (const QJsonValue sides = o.value(QStringLiteral("sides")); !sides.isUndefined()) {
+        const std::optional<GameSides> read = sidesFromJson(sides);
+        if (!read)
+            return std::nullopt;
+        g.game.sides = *read;
+    }
     g.sequence = *sequence;
     g.game.clockMs = *clock;
     g.game.periodMs = *period;
@@ -298,6 +307,7 @@ SavedGame SavedGame::of(const GameModel &game)
     saved.period = game.period();
     saved.phase = game.phase();
     saved.timeoutsTaken = game.timeoutsTaken();
+    saved.sides = game.sides();
     if (game.hasShotClock()) {
         ShotClockState shot = game.shotClock();
         shot.ms = game.shotClockMs();

@@ -29,6 +29,7 @@ struct SavedGame
     Possession possession = Possession::None;
     // Kept only with sets on.
     std::optional<SetsState> sets;
+    GameSides sides;
 
     static SavedGame of(const GameModel &game);
     // The game as a stopped clock with these scores.

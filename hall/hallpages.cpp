@@ -2,6 +2,7 @@
 
 #include "game/gamerecord.h"
 #include "game/printedresult.h"
+#include "hall/schedulepage.h"
 #include "web/pagetexts.h"
 
 #include <QFile>
@@ -175,13 +176,16 @@ QByteArray resultsPage(const QList<HallFeed::Result> &results, const QString &la
     return (html + QStringLiteral("</body></html>\n")).toUtf8();
 }
 
-std::optional<HttpFront::Answer> answer(const HttpFront::Request &request, const HallFeed &feed)
+std::optional<HttpFront::Answer> answer(const HttpFront::Request &request, const HallFeed &feed,
+                                        const Schedule *schedule)
 {
     const QString language = pageLanguage(request.header("accept-language"), request.query);
     if (request.path == "/hall" || request.path == "/")
         return page(hallPage(language), "text/html; charset=utf-8", language);
     if (request.path == "/hall/results")
         return page(resultsPage(feed.results(), language), "text/html; charset=utf-8", language);
+    if (request.path == "/hall/schedule" && schedule)
+        return page(schedulePage(*schedule, language), "text/html; charset=utf-8", language);
     if (request.path == "/hall.json")
         return page(QJsonDocument(feed.toJson()).toJson(QJsonDocument::Compact),
                     "application/json");

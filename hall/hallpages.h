@@ -7,13 +7,17 @@
 
 #include <optional>
 
+class Schedule;
+
 // The hall's read-only pages: /hall (every court, live), /hall/results (the
 // day's finished games, each with its printed result as a PDF) and
 // /hall.json. Their words follow the browser's language, or `?lang=`.
 namespace HallPages {
 
 // The answer to a request, or nothing when its path is not the hall's.
-std::optional<HttpFront::Answer> answer(const HttpFront::Request &request, const HallFeed &feed);
+// /hall/schedule only with a schedule.
+std::optional<HttpFront::Answer> answer(const HttpFront::Request &request, const HallFeed &feed,
+                                        const Schedule *schedule = nullptr);
 
 // Every text the pages show, in English, as they write it.
 QStringList words();

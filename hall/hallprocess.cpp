@@ -3,6 +3,7 @@
 #include "hall/brokeraddress.h"
 #include "hall/hallfeed.h"
 #include "hall/halllink.h"
+#include "hall/hallschedule.h"
 #include "hall/hallservice.h"
 #include "settings/appsettings.h"
 #include "web/webservice.h"
@@ -10,6 +11,8 @@
 #include <QCoreApplication>
 
 #include <cstdio>
+#include <memory>
+#include <optional>
 
 namespace {
 
@@ -39,6 +42,15 @@ BrokerAddress hallAddress(const Settings &settings)
 int runHall(const HallOptions &options)
 {
     const Settings settings = loadSettings();
+    std::optional<Schedule> schedule;
+    if (!options.scheduleFile.isEmpty()) {
+        QString error;
+        schedule = Schedule::read(options.scheduleFile, &error);
+        if (!schedule) {
+            complain(error);
+            return 2;
+        }
+    }
     if (settings.HallBroker.trimmed().isEmpty()) {
         complain(HallText::tr("--hall needs the hall's broker: set HallSettings/Broker "
                               "(host:port) in the options' Hall page or in Corvella.conf"));
@@ -59,6 +71,22 @@ int runHall(const HallOptions &options)
             complain(HallText::tr("not connected to the broker: %1").arg(link.problem()));
     });
     HallService service(feed);
+    std::unique_ptr<HallSchedule> day;
+    if (schedule) {
+        const auto publishNext = [&link, &address](const QString &court, const QByteArray &next) {
+            link.publish(QStringLiteral("corvella/v1/%1/%2/next").arg(address.venue, court), next,
+                         true);
+        };
+        day = std::make_unique<HallSchedule>(std::move(*schedule), feed, publishNext);
+        service.setSchedule(&day->schedule());
+        // Retained on the broker, and sent again on every connection: a
+        // broker that died may have lost them.
+        QObject::connect(&link, &HallLink::statusChanged, day.get(), [&link, &day] {
+            if (link.isUp())
+                day->announceAll();
+        });
+        QObject::connect(&feed, &HallFeed::finished, day.get(), &HallSchedule::gameFinished);
+    }
     const quint16 webPort = quint16(options.port > 0 ? options.port : settings.WebPort);
     if (!service.listen(WebService::listenAddress(settings.WebAddress), webPort)) {
         complain(HallText::tr("cannot serve the hall's pages on port %1: %2")
@@ -66,7 +94,9 @@ int runHall(const HallOptions &options)
                      .arg(service.errorString()));
         return 1;
     }
-    complain(HallText::tr("the hall's pages are on port %1: /hall, /hall/results, /hall.json")
-                 .arg(service.port()));
+    complain(
+        HallText::tr(
+            "the hall's pages are on port %1: /hall, /hall/results, /hall/schedule, /hall.json")
+            .arg(service.port()));
     return QCoreApplication::exec();
 }

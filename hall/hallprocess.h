@@ -5,8 +5,9 @@
 // What the command line asks of the hall.
 struct HallOptions
 {
-    QString stateFolder; // the hall keeps its games in stateFolder/hall/{venue}
-    int port = 0;        // above 0: instead of the web server's port from the settings
+    QString stateFolder;  // the hall keeps its games in stateFolder/hall/{venue}
+    int port = 0;         // above 0: instead of the web server's port from the settings
+    QString scheduleFile; // the day's games, when given
 };
 
 // corvella --hall: the hall's broker feed and its web pages, with no board

@@ -47,7 +47,7 @@ bool HallService::listen(const QHostAddress &address, quint16 port)
         return false;
     }
     http->setHandler([this](const HttpFront::Request &request) {
-        if (auto answer = HallPages::answer(request, m_feed))
+        if (auto answer = HallPages::answer(request, m_feed, m_schedule))
             return *answer;
         HttpFront::Answer missing;
         missing.status = 404;

@@ -6,6 +6,7 @@
 #include <memory>
 
 class HallFeed;
+class Schedule;
 class HttpFront;
 class PageLinks;
 class QWebSocketServer;
@@ -28,6 +29,8 @@ public:
     quint16 port() const;
     QString errorString() const { return m_error; }
     int pageCount() const;
+    // Serves /hall/schedule from here on; the schedule outlives the service.
+    void setSchedule(const Schedule *schedule) { m_schedule = schedule; }
 
     // What a page gets first, and on each change of a court.
     QByteArray snapshotMessage() const;
@@ -35,6 +38,7 @@ public:
 
 private:
     HallFeed &m_feed;
+    const Schedule *m_schedule = nullptr;
     std::unique_ptr<HttpFront> m_http;
     QWebSocketServer *m_sockets = nullptr; // m_http's child
     PageLinks *m_links = nullptr;          // this object's child

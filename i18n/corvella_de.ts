@@ -186,6 +186,16 @@ Die Tasten beschreibt corvella(1).</translation>
         <translation>corvella: --port nimmt einen Port von 1 bis 65535, mit --hall.
 </translation>
     </message>
+    <message>
+        <source>With --hall: the day&apos;s games from &lt;FILE.csv&gt;; each court&apos;s next game goes to it when its game reaches the final.</source>
+        <translation>Mit --hall: die Spiele des Tages aus &lt;FILE.csv&gt;; das nächste Spiel jedes Feldes geht an es, wenn sein Spiel das Ende erreicht.</translation>
+    </message>
+    <message>
+        <source>corvella: --schedule is only for --hall.
+</source>
+        <translation>corvella: --schedule gibt es nur mit --hall.
+</translation>
+    </message>
 </context>
 <context>
     <name>CorvellaApp</name>
@@ -390,6 +400,10 @@ Die Tasten beschreibt corvella(1).</translation>
     <message>
         <source>(%1 earlier changes not shown)</source>
         <translation>(%1 frühere Änderungen nicht gezeigt)</translation>
+    </message>
+    <message>
+        <source>Sets won</source>
+        <translation>Gewonnene Sätze</translation>
     </message>
     <message>
         <source>Set %1</source>
@@ -698,8 +712,8 @@ Die Tasten beschreibt corvella(1).</translation>
         <translation>die Seiten der Halle können nicht auf Port %1 bereitgestellt werden: %2</translation>
     </message>
     <message>
-        <source>the hall&apos;s pages are on port %1: /hall, /hall/results, /hall.json</source>
-        <translation>die Seiten der Halle sind auf Port %1: /hall, /hall/results, /hall.json</translation>
+        <source>the hall&apos;s pages are on port %1: /hall, /hall/results, /hall/schedule, /hall.json</source>
+        <translation>die Seiten der Halle sind auf Port %1: /hall, /hall/results, /hall/schedule, /hall.json</translation>
     </message>
 </context>
 <context>
@@ -959,6 +973,14 @@ Die Tasten beschreibt corvella(1).</translation>
     <message>
         <source>  - To start or end a timeout press &apos;%1&apos; for the home team, &apos;%2&apos; for the guest team.</source>
         <translation>  - Um eine Auszeit zu beginnen oder zu beenden, drücken Sie &apos;%1&apos; für die Heimmannschaft, &apos;%2&apos; für die Gastmannschaft.</translation>
+    </message>
+    <message>
+        <source>  - To give a point press &apos;%1&apos; for the home team, &apos;%2&apos; for the guest team; &apos;Ctrl+Z&apos; takes it back.</source>
+        <translation>  - Für einen Punkt drücken Sie &apos;%1&apos; für die Heimmannschaft, &apos;%2&apos; für die Gäste; &apos;Strg+Z&apos; nimmt ihn zurück.</translation>
+    </message>
+    <message>
+        <source>  - Before a set&apos;s first point press &apos;%1&apos; to switch the first server.</source>
+        <translation>  - Vor dem ersten Punkt eines Satzes wechselt &apos;%1&apos; den ersten Aufschlag.</translation>
     </message>
 </context>
 <context>
@@ -1532,6 +1554,14 @@ Die Tasten beschreibt corvella(1).</translation>
         <translation>Ballbesitzpfeil über die API setzen</translation>
     </message>
     <message>
+        <source>%1 must be a text</source>
+        <translation>%1 muss ein Text sein</translation>
+    </message>
+    <message>
+        <source>%1 is longer than %2 characters</source>
+        <translation>%1 ist länger als %2 Zeichen</translation>
+    </message>
+    <message>
         <source>the game is not played in sets</source>
         <translation>das Spiel wird nicht in Sätzen gespielt</translation>
     </message>
@@ -1936,6 +1966,10 @@ Die Tasten beschreibt corvella(1).</translation>
         <translation>Als Nächstes: %1, F7 lädt es</translation>
     </message>
     <message>
+        <source>Sponsors on the audience display</source>
+        <translation>Sponsoren auf der Publikumsanzeige</translation>
+    </message>
+    <message>
         <source>Not counted: the match is over</source>
         <translation>Nicht gezählt: das Match ist vorbei</translation>
     </message>
@@ -1944,20 +1978,20 @@ Die Tasten beschreibt corvella(1).</translation>
         <translation>Punkt %1</translation>
     </message>
     <message>
-        <source>Not switched: the set has begun</source>
-        <translation>Nicht gewechselt: der Satz hat begonnen</translation>
-    </message>
-    <message>
-        <source>Switch the first server</source>
-        <translation>Ersten Aufschlag wechseln</translation>
-    </message>
-    <message>
         <source>Switch sides</source>
         <translation>Seitenwechsel</translation>
     </message>
     <message>
         <source>Interval</source>
         <translation>Pause</translation>
+    </message>
+    <message>
+        <source>Not switched: the set has begun</source>
+        <translation>Nicht gewechselt: der Satz hat begonnen</translation>
+    </message>
+    <message>
+        <source>Switch the first server</source>
+        <translation>Ersten Aufschlag wechseln</translation>
     </message>
 </context>
 <context>
@@ -2208,6 +2242,61 @@ Die Tasten beschreibt corvella(1).</translation>
     </message>
 </context>
 <context>
+    <name>SponsorsPage</name>
+    <message>
+        <source>Show the sponsors on the audience display</source>
+        <translation>Sponsoren auf der Publikumsanzeige zeigen</translation>
+    </message>
+    <message>
+        <source> s</source>
+        <translation> s</translation>
+    </message>
+    <message>
+        <source>Breaks</source>
+        <translation>Pausen</translation>
+    </message>
+    <message>
+        <source>Breaks and timeouts</source>
+        <translation>Pausen und Auszeiten</translation>
+    </message>
+    <message>
+        <source>Breaks, timeouts and before the game</source>
+        <translation>Pausen, Auszeiten und vor dem Spiel</translation>
+    </message>
+    <message>
+        <source>Open the folder</source>
+        <translation>Ordner öffnen</translation>
+    </message>
+    <message>
+        <source>List again</source>
+        <translation>Neu auflisten</translation>
+    </message>
+    <message>
+        <source>Each slide stays:</source>
+        <translation>Jedes Bild bleibt:</translation>
+    </message>
+    <message>
+        <source>Shown during:</source>
+        <translation>Gezeigt während:</translation>
+    </message>
+    <message>
+        <source>Pictures (PNG, JPEG, SVG) in %1:</source>
+        <translation>Bilder (PNG, JPEG, SVG) in %1:</translation>
+    </message>
+    <message>
+        <source>Sponsors</source>
+        <translation>Sponsoren</translation>
+    </message>
+    <message>
+        <source>No pictures yet</source>
+        <translation>Noch keine Bilder</translation>
+    </message>
+    <message>
+        <source>%1: not shown, %2</source>
+        <translation>%1: nicht gezeigt, %2</translation>
+    </message>
+</context>
+<context>
     <name>StartScreen</name>
     <message>
         <source>Version %1.%2.%3</source>
@@ -2228,6 +2317,21 @@ Die Tasten beschreibt corvella(1).</translation>
     <message>
         <source>&amp;Options</source>
         <translation>&amp;Optionen</translation>
+    </message>
+</context>
+<context>
+    <name>TeamChooser</name>
+    <message>
+        <source>Teams</source>
+        <translation>Teams</translation>
+    </message>
+    <message>
+        <source>Home:</source>
+        <translation>Heim:</translation>
+    </message>
+    <message>
+        <source>Guest:</source>
+        <translation>Gast:</translation>
     </message>
 </context>
 <context>

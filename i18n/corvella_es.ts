@@ -186,6 +186,16 @@ Las teclas están en corvella(1).</translation>
         <translation>corvella: --port acepta un puerto de 1 a 65535, con --hall.
 </translation>
     </message>
+    <message>
+        <source>With --hall: the day&apos;s games from &lt;FILE.csv&gt;; each court&apos;s next game goes to it when its game reaches the final.</source>
+        <translation>Con --hall: los partidos del día de &lt;FILE.csv&gt;; el siguiente partido de cada pista se le envía cuando su partido llega al final.</translation>
+    </message>
+    <message>
+        <source>corvella: --schedule is only for --hall.
+</source>
+        <translation>corvella: --schedule solo es para --hall.
+</translation>
+    </message>
 </context>
 <context>
     <name>CorvellaApp</name>
@@ -390,6 +400,10 @@ Las teclas están en corvella(1).</translation>
     <message>
         <source>(%1 earlier changes not shown)</source>
         <translation>(%1 cambios anteriores no mostrados)</translation>
+    </message>
+    <message>
+        <source>Sets won</source>
+        <translation>Sets ganados</translation>
     </message>
     <message>
         <source>Set %1</source>
@@ -698,8 +712,8 @@ Las teclas están en corvella(1).</translation>
         <translation>no se pueden servir las páginas del pabellón en el puerto %1: %2</translation>
     </message>
     <message>
-        <source>the hall&apos;s pages are on port %1: /hall, /hall/results, /hall.json</source>
-        <translation>las páginas del pabellón están en el puerto %1: /hall, /hall/results, /hall.json</translation>
+        <source>the hall&apos;s pages are on port %1: /hall, /hall/results, /hall/schedule, /hall.json</source>
+        <translation>las páginas del pabellón están en el puerto %1: /hall, /hall/results, /hall/schedule, /hall.json</translation>
     </message>
 </context>
 <context>
@@ -959,6 +973,14 @@ Las teclas están en corvella(1).</translation>
     <message>
         <source>  - To start or end a timeout press &apos;%1&apos; for the home team, &apos;%2&apos; for the guest team.</source>
         <translation>  - Para pedir o terminar un tiempo muerto pulse &apos;%1&apos; para el local, &apos;%2&apos; para el visitante.</translation>
+    </message>
+    <message>
+        <source>  - To give a point press &apos;%1&apos; for the home team, &apos;%2&apos; for the guest team; &apos;Ctrl+Z&apos; takes it back.</source>
+        <translation>  - Para dar un punto pulse &apos;%1&apos; para el equipo local, &apos;%2&apos; para el visitante; &apos;Ctrl+Z&apos; lo anula.</translation>
+    </message>
+    <message>
+        <source>  - Before a set&apos;s first point press &apos;%1&apos; to switch the first server.</source>
+        <translation>  - Antes del primer punto de un set pulse &apos;%1&apos; para cambiar el primer saque.</translation>
     </message>
 </context>
 <context>
@@ -1532,6 +1554,14 @@ Las teclas están en corvella(1).</translation>
         <translation>Poner la flecha de posesión desde la API</translation>
     </message>
     <message>
+        <source>%1 must be a text</source>
+        <translation>%1 debe ser un texto</translation>
+    </message>
+    <message>
+        <source>%1 is longer than %2 characters</source>
+        <translation>%1 tiene más de %2 caracteres</translation>
+    </message>
+    <message>
         <source>the game is not played in sets</source>
         <translation>el partido no se juega por sets</translation>
     </message>
@@ -1936,6 +1966,10 @@ Las teclas están en corvella(1).</translation>
         <translation>Siguiente: %1, F7 lo carga</translation>
     </message>
     <message>
+        <source>Sponsors on the audience display</source>
+        <translation>Patrocinadores en la pantalla del público</translation>
+    </message>
+    <message>
         <source>Not counted: the match is over</source>
         <translation>No contado: el partido ha terminado</translation>
     </message>
@@ -1944,20 +1978,20 @@ Las teclas están en corvella(1).</translation>
         <translation>Punto %1</translation>
     </message>
     <message>
-        <source>Not switched: the set has begun</source>
-        <translation>No cambiado: el set ha empezado</translation>
-    </message>
-    <message>
-        <source>Switch the first server</source>
-        <translation>Cambiar el primer saque</translation>
-    </message>
-    <message>
         <source>Switch sides</source>
         <translation>Cambio de lado</translation>
     </message>
     <message>
         <source>Interval</source>
         <translation>Descanso</translation>
+    </message>
+    <message>
+        <source>Not switched: the set has begun</source>
+        <translation>No cambiado: el set ha empezado</translation>
+    </message>
+    <message>
+        <source>Switch the first server</source>
+        <translation>Cambiar el primer saque</translation>
     </message>
 </context>
 <context>
@@ -2208,6 +2242,61 @@ Las teclas están en corvella(1).</translation>
     </message>
 </context>
 <context>
+    <name>SponsorsPage</name>
+    <message>
+        <source>Show the sponsors on the audience display</source>
+        <translation>Mostrar los patrocinadores en la pantalla del público</translation>
+    </message>
+    <message>
+        <source> s</source>
+        <translation> s</translation>
+    </message>
+    <message>
+        <source>Breaks</source>
+        <translation>Descansos</translation>
+    </message>
+    <message>
+        <source>Breaks and timeouts</source>
+        <translation>Descansos y tiempos muertos</translation>
+    </message>
+    <message>
+        <source>Breaks, timeouts and before the game</source>
+        <translation>Descansos, tiempos muertos y antes del partido</translation>
+    </message>
+    <message>
+        <source>Open the folder</source>
+        <translation>Abrir la carpeta</translation>
+    </message>
+    <message>
+        <source>List again</source>
+        <translation>Volver a listar</translation>
+    </message>
+    <message>
+        <source>Each slide stays:</source>
+        <translation>Cada imagen dura:</translation>
+    </message>
+    <message>
+        <source>Shown during:</source>
+        <translation>Se muestran durante:</translation>
+    </message>
+    <message>
+        <source>Pictures (PNG, JPEG, SVG) in %1:</source>
+        <translation>Imágenes (PNG, JPEG, SVG) en %1:</translation>
+    </message>
+    <message>
+        <source>Sponsors</source>
+        <translation>Patrocinadores</translation>
+    </message>
+    <message>
+        <source>No pictures yet</source>
+        <translation>Todavía no hay imágenes</translation>
+    </message>
+    <message>
+        <source>%1: not shown, %2</source>
+        <translation>%1: no se muestra, %2</translation>
+    </message>
+</context>
+<context>
     <name>StartScreen</name>
     <message>
         <source>Version %1.%2.%3</source>
@@ -2228,6 +2317,21 @@ Las teclas están en corvella(1).</translation>
     <message>
         <source>&amp;Options</source>
         <translation>&amp;Opciones</translation>
+    </message>
+</context>
+<context>
+    <name>TeamChooser</name>
+    <message>
+        <source>Teams</source>
+        <translation>Equipos</translation>
+    </message>
+    <message>
+        <source>Home:</source>
+        <translation>Local:</translation>
+    </message>
+    <message>
+        <source>Guest:</source>
+        <translation>Visitante:</translation>
     </message>
 </context>
 <context>

@@ -186,6 +186,16 @@ Voir corvella(1) pour les touches.</translation>
         <translation>corvella : --port prend un port de 1 à 65535, avec --hall.
 </translation>
     </message>
+    <message>
+        <source>With --hall: the day&apos;s games from &lt;FILE.csv&gt;; each court&apos;s next game goes to it when its game reaches the final.</source>
+        <translation>Avec --hall : les matchs du jour depuis &lt;FILE.csv&gt; ; le match suivant de chaque terrain lui est envoyé quand son match arrive à la fin.</translation>
+    </message>
+    <message>
+        <source>corvella: --schedule is only for --hall.
+</source>
+        <translation>corvella : --schedule ne va qu’avec --hall.
+</translation>
+    </message>
 </context>
 <context>
     <name>CorvellaApp</name>
@@ -390,6 +400,10 @@ Voir corvella(1) pour les touches.</translation>
     <message>
         <source>(%1 earlier changes not shown)</source>
         <translation>(%1 changements antérieurs non affichés)</translation>
+    </message>
+    <message>
+        <source>Sets won</source>
+        <translation>Sets gagnés</translation>
     </message>
     <message>
         <source>Set %1</source>
@@ -698,8 +712,8 @@ Voir corvella(1) pour les touches.</translation>
         <translation>impossible de servir les pages de la salle sur le port %1 : %2</translation>
     </message>
     <message>
-        <source>the hall&apos;s pages are on port %1: /hall, /hall/results, /hall.json</source>
-        <translation>les pages de la salle sont sur le port %1 : /hall, /hall/results, /hall.json</translation>
+        <source>the hall&apos;s pages are on port %1: /hall, /hall/results, /hall/schedule, /hall.json</source>
+        <translation>les pages de la salle sont sur le port %1 : /hall, /hall/results, /hall/schedule, /hall.json</translation>
     </message>
 </context>
 <context>
@@ -959,6 +973,14 @@ Voir corvella(1) pour les touches.</translation>
     <message>
         <source>  - To start or end a timeout press &apos;%1&apos; for the home team, &apos;%2&apos; for the guest team.</source>
         <translation>  - Pour lancer ou terminer un temps mort, appuyez sur &apos;%1&apos; pour l&apos;équipe à domicile, &apos;%2&apos; pour l&apos;équipe visiteuse.</translation>
+    </message>
+    <message>
+        <source>  - To give a point press &apos;%1&apos; for the home team, &apos;%2&apos; for the guest team; &apos;Ctrl+Z&apos; takes it back.</source>
+        <translation>  - Pour donner un point, appuyez sur &apos;%1&apos; pour l&apos;équipe locale, &apos;%2&apos; pour les visiteurs ; &apos;Ctrl+Z&apos; l&apos;annule.</translation>
+    </message>
+    <message>
+        <source>  - Before a set&apos;s first point press &apos;%1&apos; to switch the first server.</source>
+        <translation>  - Avant le premier point d&apos;un set, appuyez sur &apos;%1&apos; pour changer le premier serveur.</translation>
     </message>
 </context>
 <context>
@@ -1532,6 +1554,14 @@ Voir corvella(1) pour les touches.</translation>
         <translation>Régler la flèche de possession depuis l&apos;API</translation>
     </message>
     <message>
+        <source>%1 must be a text</source>
+        <translation>%1 doit être un texte</translation>
+    </message>
+    <message>
+        <source>%1 is longer than %2 characters</source>
+        <translation>%1 dépasse %2 caractères</translation>
+    </message>
+    <message>
         <source>the game is not played in sets</source>
         <translation>le match ne se joue pas en sets</translation>
     </message>
@@ -1936,6 +1966,10 @@ Voir corvella(1) pour les touches.</translation>
         <translation>Ensuite : %1, F7 le charge</translation>
     </message>
     <message>
+        <source>Sponsors on the audience display</source>
+        <translation>Sponsors sur l’affichage public</translation>
+    </message>
+    <message>
         <source>Not counted: the match is over</source>
         <translation>Non compté : le match est terminé</translation>
     </message>
@@ -1944,20 +1978,20 @@ Voir corvella(1) pour les touches.</translation>
         <translation>Point %1</translation>
     </message>
     <message>
-        <source>Not switched: the set has begun</source>
-        <translation>Non changé : le set a commencé</translation>
-    </message>
-    <message>
-        <source>Switch the first server</source>
-        <translation>Changer le premier serveur</translation>
-    </message>
-    <message>
         <source>Switch sides</source>
         <translation>Changement de côté</translation>
     </message>
     <message>
         <source>Interval</source>
         <translation>Pause</translation>
+    </message>
+    <message>
+        <source>Not switched: the set has begun</source>
+        <translation>Non changé : le set a commencé</translation>
+    </message>
+    <message>
+        <source>Switch the first server</source>
+        <translation>Changer le premier serveur</translation>
     </message>
 </context>
 <context>
@@ -2208,6 +2242,61 @@ Voir corvella(1) pour les touches.</translation>
     </message>
 </context>
 <context>
+    <name>SponsorsPage</name>
+    <message>
+        <source>Show the sponsors on the audience display</source>
+        <translation>Montrer les sponsors sur l’affichage public</translation>
+    </message>
+    <message>
+        <source> s</source>
+        <translation> s</translation>
+    </message>
+    <message>
+        <source>Breaks</source>
+        <translation>Pauses</translation>
+    </message>
+    <message>
+        <source>Breaks and timeouts</source>
+        <translation>Pauses et temps morts</translation>
+    </message>
+    <message>
+        <source>Breaks, timeouts and before the game</source>
+        <translation>Pauses, temps morts et avant le match</translation>
+    </message>
+    <message>
+        <source>Open the folder</source>
+        <translation>Ouvrir le dossier</translation>
+    </message>
+    <message>
+        <source>List again</source>
+        <translation>Actualiser la liste</translation>
+    </message>
+    <message>
+        <source>Each slide stays:</source>
+        <translation>Durée de chaque image :</translation>
+    </message>
+    <message>
+        <source>Shown during:</source>
+        <translation>Montrés pendant :</translation>
+    </message>
+    <message>
+        <source>Pictures (PNG, JPEG, SVG) in %1:</source>
+        <translation>Images (PNG, JPEG, SVG) dans %1 :</translation>
+    </message>
+    <message>
+        <source>Sponsors</source>
+        <translation>Sponsors</translation>
+    </message>
+    <message>
+        <source>No pictures yet</source>
+        <translation>Pas encore d’images</translation>
+    </message>
+    <message>
+        <source>%1: not shown, %2</source>
+        <translation>%1 : non affichée, %2</translation>
+    </message>
+</context>
+<context>
     <name>StartScreen</name>
     <message>
         <source>Version %1.%2.%3</source>
@@ -2228,6 +2317,21 @@ Voir corvella(1) pour les touches.</translation>
     <message>
         <source>&amp;Options</source>
         <translation>&amp;Options</translation>
+    </message>
+</context>
+<context>
+    <name>TeamChooser</name>
+    <message>
+        <source>Teams</source>
+        <translation>Équipes</translation>
+    </message>
+    <message>
+        <source>Home:</source>
+        <translation>Domicile :</translation>
+    </message>
+    <message>
+        <source>Guest:</source>
+        <translation>Visiteurs :</translation>
     </message>
 </context>
 <context>

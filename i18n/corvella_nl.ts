@@ -186,6 +186,16 @@ Zie corvella(1) voor de toetsen.</translation>
         <translation>corvella: --port neemt een poort van 1 tot 65535, met --hall.
 </translation>
     </message>
+    <message>
+        <source>With --hall: the day&apos;s games from &lt;FILE.csv&gt;; each court&apos;s next game goes to it when its game reaches the final.</source>
+        <translation>Met --hall: de wedstrijden van de dag uit &lt;FILE.csv&gt;; de volgende wedstrijd van elk veld gaat ernaartoe als zijn wedstrijd is afgelopen.</translation>
+    </message>
+    <message>
+        <source>corvella: --schedule is only for --hall.
+</source>
+        <translation>corvella: --schedule is alleen voor --hall.
+</translation>
+    </message>
 </context>
 <context>
     <name>CorvellaApp</name>
@@ -390,6 +400,10 @@ Zie corvella(1) voor de toetsen.</translation>
     <message>
         <source>(%1 earlier changes not shown)</source>
         <translation>(%1 eerdere wijzigingen niet getoond)</translation>
+    </message>
+    <message>
+        <source>Sets won</source>
+        <translation>Gewonnen sets</translation>
     </message>
     <message>
         <source>Set %1</source>
@@ -698,8 +712,8 @@ Zie corvella(1) voor de toetsen.</translation>
         <translation>de pagina&apos;s van de hal kunnen niet op poort %1 worden geserveerd: %2</translation>
     </message>
     <message>
-        <source>the hall&apos;s pages are on port %1: /hall, /hall/results, /hall.json</source>
-        <translation>de pagina&apos;s van de hal staan op poort %1: /hall, /hall/results, /hall.json</translation>
+        <source>the hall&apos;s pages are on port %1: /hall, /hall/results, /hall/schedule, /hall.json</source>
+        <translation>de pagina’s van de hal staan op poort %1: /hall, /hall/results, /hall/schedule, /hall.json</translation>
     </message>
 </context>
 <context>
@@ -959,6 +973,14 @@ Zie corvella(1) voor de toetsen.</translation>
     <message>
         <source>  - To start or end a timeout press &apos;%1&apos; for the home team, &apos;%2&apos; for the guest team.</source>
         <translation>  - Druk op &apos;%1&apos; voor de thuisploeg of &apos;%2&apos; voor de gastploeg om een time-out te starten of te beëindigen.</translation>
+    </message>
+    <message>
+        <source>  - To give a point press &apos;%1&apos; for the home team, &apos;%2&apos; for the guest team; &apos;Ctrl+Z&apos; takes it back.</source>
+        <translation>  - Druk voor een punt op &apos;%1&apos; voor de thuisploeg, &apos;%2&apos; voor de gasten; &apos;Ctrl+Z&apos; neemt het terug.</translation>
+    </message>
+    <message>
+        <source>  - Before a set&apos;s first point press &apos;%1&apos; to switch the first server.</source>
+        <translation>  - Druk vóór het eerste punt van een set op &apos;%1&apos; om de eerste opslag te wisselen.</translation>
     </message>
 </context>
 <context>
@@ -1532,6 +1554,14 @@ Zie corvella(1) voor de toetsen.</translation>
         <translation>Balbezitpijl instellen via de API</translation>
     </message>
     <message>
+        <source>%1 must be a text</source>
+        <translation>%1 moet een tekst zijn</translation>
+    </message>
+    <message>
+        <source>%1 is longer than %2 characters</source>
+        <translation>%1 is langer dan %2 tekens</translation>
+    </message>
+    <message>
         <source>the game is not played in sets</source>
         <translation>de wedstrijd wordt niet in sets gespeeld</translation>
     </message>
@@ -1936,6 +1966,10 @@ Zie corvella(1) voor de toetsen.</translation>
         <translation>Volgende: %1, F7 laadt hem</translation>
     </message>
     <message>
+        <source>Sponsors on the audience display</source>
+        <translation>Sponsors op het publieksscherm</translation>
+    </message>
+    <message>
         <source>Not counted: the match is over</source>
         <translation>Niet geteld: de wedstrijd is voorbij</translation>
     </message>
@@ -1944,20 +1978,20 @@ Zie corvella(1) voor de toetsen.</translation>
         <translation>Punt %1</translation>
     </message>
     <message>
-        <source>Not switched: the set has begun</source>
-        <translation>Niet gewisseld: de set is begonnen</translation>
-    </message>
-    <message>
-        <source>Switch the first server</source>
-        <translation>Eerste opslag wisselen</translation>
-    </message>
-    <message>
         <source>Switch sides</source>
         <translation>Van kant wisselen</translation>
     </message>
     <message>
         <source>Interval</source>
         <translation>Pauze</translation>
+    </message>
+    <message>
+        <source>Not switched: the set has begun</source>
+        <translation>Niet gewisseld: de set is begonnen</translation>
+    </message>
+    <message>
+        <source>Switch the first server</source>
+        <translation>Eerste opslag wisselen</translation>
     </message>
 </context>
 <context>
@@ -2208,6 +2242,61 @@ Zie corvella(1) voor de toetsen.</translation>
     </message>
 </context>
 <context>
+    <name>SponsorsPage</name>
+    <message>
+        <source>Show the sponsors on the audience display</source>
+        <translation>Sponsors op het publieksscherm tonen</translation>
+    </message>
+    <message>
+        <source> s</source>
+        <translation> s</translation>
+    </message>
+    <message>
+        <source>Breaks</source>
+        <translation>Pauzes</translation>
+    </message>
+    <message>
+        <source>Breaks and timeouts</source>
+        <translation>Pauzes en time-outs</translation>
+    </message>
+    <message>
+        <source>Breaks, timeouts and before the game</source>
+        <translation>Pauzes, time-outs en voor de wedstrijd</translation>
+    </message>
+    <message>
+        <source>Open the folder</source>
+        <translation>Map openen</translation>
+    </message>
+    <message>
+        <source>List again</source>
+        <translation>Opnieuw tonen</translation>
+    </message>
+    <message>
+        <source>Each slide stays:</source>
+        <translation>Elke dia blijft:</translation>
+    </message>
+    <message>
+        <source>Shown during:</source>
+        <translation>Getoond tijdens:</translation>
+    </message>
+    <message>
+        <source>Pictures (PNG, JPEG, SVG) in %1:</source>
+        <translation>Afbeeldingen (PNG, JPEG, SVG) in %1:</translation>
+    </message>
+    <message>
+        <source>Sponsors</source>
+        <translation>Sponsors</translation>
+    </message>
+    <message>
+        <source>No pictures yet</source>
+        <translation>Nog geen afbeeldingen</translation>
+    </message>
+    <message>
+        <source>%1: not shown, %2</source>
+        <translation>%1: niet getoond, %2</translation>
+    </message>
+</context>
+<context>
     <name>StartScreen</name>
     <message>
         <source>Version %1.%2.%3</source>
@@ -2228,6 +2317,21 @@ Zie corvella(1) voor de toetsen.</translation>
     <message>
         <source>&amp;Options</source>
         <translation>&amp;Opties</translation>
+    </message>
+</context>
+<context>
+    <name>TeamChooser</name>
+    <message>
+        <source>Teams</source>
+        <translation>Teams</translation>
+    </message>
+    <message>
+        <source>Home:</source>
+        <translation>Thuis:</translation>
+    </message>
+    <message>
+        <source>Guest:</source>
+        <translation>Gasten:</translation>
     </message>
 </context>
 <context>

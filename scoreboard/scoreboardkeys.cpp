@@ -8,6 +8,8 @@
 #include "game/gamehistory.h"
 #include "game/gamestatefile.h"
 #include "platform/dialogs.h"
+#include "scoreboard/teamchooser.h"
+#include "teams/teamlibrary.h"
 
 #include <QKeyEvent>
 #include <QShortcut>
@@ -17,6 +19,7 @@ using Action = GameHistory::Action;
 constexpr int Esc = 27;
 constexpr int LetterO = 111;
 constexpr int LetterC = 99;
+constexpr int LetterT = 116;
 } // namespace
 
 void ScoreBoardWindow::routeKeys()
@@ -211,6 +214,22 @@ void ScoreBoardWindow::runCommand(int keyAscii)
         showOptions();
     else if (keyAscii == LetterC)
         askToClear();
+    else if (keyAscii == LetterT)
+        chooseTeams();
+}
+
+bool ScoreBoardWindow::chooseTeams()
+{
+    const QList<Team> library =
+        m_teamFolder.isEmpty() ? QList<Team>() : TeamLibrary::load(m_teamFolder);
+    if (library.isEmpty())
+        return false;
+    TeamChooser chooser(library, m_teamFolder, game().sides(), this);
+    // Who plays is not a step of the game: undo takes back scores and
+    // clock, never the teams on the board.
+    if (chooser.exec() == QDialog::Accepted)
+        game().setSides(chooser.sides());
+    return true;
 }
 
 // The keys of a game with periods; a board without periods has none of them.
@@ -242,7 +261,7 @@ bool ScoreBoardWindow::runTimeoutKey(int keyAscii)
         team = GameModel::Guest;
     else if (keyAscii != s.HomeTimeoutKey)
         return false;
-    const QString name = team == GameModel::Home ? s.HomeText : s.GuestText;
+    const QString name = sideCaption(game(), team, s);
     switch (game().timeoutRefusal(team)) {
     case GameModel::TimeoutRefusal::None:
         break;
@@ -327,6 +346,8 @@ void ScoreBoardWindow::askForNewGame()
     if (!m_dialogs.askYesNo(this, tr("Are you sure you want to start a new game?"),
                             tr("New game?")))
         return;
+    // A new game may be between other teams; with no library, as it always was.
+    chooseTeams();
     startNewGame();
 }
 

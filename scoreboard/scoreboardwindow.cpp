@@ -8,6 +8,7 @@
 
 #include <QCloseEvent>
 #include <QGuiApplication>
+#include <QLabel>
 #include <QScreen>
 #include <QUndoStack>
 
@@ -71,6 +72,29 @@ void ScoreBoardWindow::resizeEvent(QResizeEvent *event)
 {
     QWidget::resizeEvent(event);
     m_view->setGeometry(rect());
+    if (m_sponsorsNote)
+        m_sponsorsNote->move(width() - m_sponsorsNote->width() - 8, 8);
+}
+
+void ScoreBoardWindow::setSponsorsShowing(bool on)
+{
+    if (on == showsSponsorsNote())
+        return;
+    if (!on) {
+        delete m_sponsorsNote;
+        m_sponsorsNote = nullptr;
+        return;
+    }
+    m_sponsorsNote = new QLabel(tr("Sponsors on the audience display"), this);
+    m_sponsorsNote->setObjectName(QStringLiteral("sponsorsNote"));
+    m_sponsorsNote->setFocusPolicy(Qt::NoFocus);
+    m_sponsorsNote->setStyleSheet(
+        QStringLiteral("color: #ffff00; background: #000000; padding: 4px"));
+    m_sponsorsNote->adjustSize();
+    // Top right, beside the clock: the hints take the bottom edge.
+    m_sponsorsNote->move(width() - m_sponsorsNote->width() - 8, 8);
+    m_sponsorsNote->show();
+    m_sponsorsNote->raise();
 }
 
 void ScoreBoardWindow::changeEvent(QEvent *event)
@@ -226,7 +250,9 @@ void ScoreBoardWindow::trackHistory()
 QString ScoreBoardWindow::changeText(const GameState &before, const GameState &after) const
 {
     const Settings &s = settings();
-    const QString teams[] = {s.HomeText, s.GuestText, s.HomeText, s.GuestText};
+    const QString home = sideCaption(game(), GameModel::Home, s);
+    const QString guest = sideCaption(game(), GameModel::Guest, s);
+    const QString teams[] = {home, guest, home, guest};
     const QString sections[] = {s.SectionText1, s.SectionText1, s.SectionText2, s.SectionText2};
     const auto score = [](std::optional<int> v) { return v ? QString::number(*v) : tr("blank"); };
     QStringList changes;

@@ -12,6 +12,7 @@
 #include <functional>
 #include <optional>
 
+class QLabel;
 class Dialogs;
 class OperatorHints;
 class QUndoCommand;
@@ -72,6 +73,10 @@ public:
     // Whether the audience display is on; the OperatorHints setting decides
     // from it whether the hints show.
     void setAudienceShown(bool on);
+    // While the audience display shows sponsors the operator's board says so,
+    // since the board itself never shows them.
+    void setSponsorsShowing(bool on);
+    bool showsSponsorsNote() const { return m_sponsorsNote != nullptr; }
 
     // Takes new settings: the board's captions and colours, how scores are
     // typed and when hints show.
@@ -105,6 +110,13 @@ public:
     QString nextGameRefusal() const;
     // A new game from period 1, as the new game key gives one.
     void startNewGame();
+
+    // The team library the team chooser offers; none (the default) leaves
+    // the keys as they were without teams.
+    void setTeamFolder(const QString &folder) { m_teamFolder = folder; }
+    // "t": who plays, asked when the library holds teams. False, having
+    // done nothing, when it holds none.
+    bool chooseTeams();
 
     // A key that is not part of a score or clock entry: the command keys.
     void runCommandKey(int keyAscii);
@@ -165,6 +177,7 @@ private:
     BoardView *m_view;
     GameHistory &m_history;
     Dialogs &m_dialogs;
+    QString m_teamFolder;
     QString m_saveProblem;
     QString m_nextGame;
     QString m_nextGameLine;
@@ -176,6 +189,7 @@ private:
     QString m_titleNotice;
     // What the operator's undo or redo under way changed, as the history told it.
     QString m_stepTold;
+    QLabel *m_sponsorsNote = nullptr;
     QTimer m_entryExpiry;
     QTimer m_noticeExpiry;
     QTimer m_undoConfirm;

@@ -89,6 +89,9 @@ const StoreEntry storeEntries[] = {
     {"KeySettings", "PointHomeKey", &Settings::PointHomeKey},
     {"KeySettings", "PointGuestKey", &Settings::PointGuestKey},
     {"KeySettings", "FirstServerKey", &Settings::FirstServerKey},
+    {"SponsorSettings", "Enabled", &Settings::SponsorsEnabled},
+    {"SponsorSettings", "SlideSeconds", &Settings::SponsorSlideSeconds},
+    {"SponsorSettings", "During", &Settings::SponsorsDuring, 32},
 };
 
 bool isKeyField(qint16 Settings::*member)
@@ -108,7 +111,8 @@ bool isSwitch(qint16 Settings::*member)
 {
     return member == &Settings::CountDown || member == &Settings::ShotClockEnabled ||
            member == &Settings::ShotClockLinked || member == &Settings::ShotClockStopGameAtZero ||
-           member == &Settings::SetsEnabled || member == &Settings::SetsClock;
+           member == &Settings::SetsEnabled || member == &Settings::SetsClock ||
+           member == &Settings::SponsorsEnabled;
 }
 
 bool isWebSwitch(qint16 Settings::*member)
@@ -187,6 +191,9 @@ void loadEntry(const QMap<QString, QString> &stored, const StoreEntry &entry, Se
                     if (member == &Settings::FoulBonusAt && (number < 0 || number > 99))
                         return;
                     if (member == &Settings::ScoreDigits && number != 2 && number != 3)
+                        return;
+                    if (member == &Settings::SponsorSlideSeconds &&
+                        (number < 1 || number > SettingsDefaults::MaxSponsorSlideSeconds))
                         return;
                 }
                 if constexpr (std::is_same_v<Field, qint32>) {
@@ -268,6 +275,9 @@ Settings defaultSettings()
     s.ShotClockShortLength = SettingsDefaults::ShotClockShortLength;
     s.ShotClockLinked = SettingsDefaults::ShotClockLinked;
     s.ShotClockStopGameAtZero = SettingsDefaults::ShotClockStopGameAtZero;
+    s.SponsorsEnabled = SettingsDefaults::SponsorsEnabled;
+    s.SponsorSlideSeconds = SettingsDefaults::SponsorSlideSeconds;
+    s.SponsorsDuring = QStringLiteral("breaks");
     return s;
 }
 

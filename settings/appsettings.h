@@ -131,6 +131,12 @@ struct Settings
     qint16 PointHomeKey = 113;   // "q"
     qint16 PointGuestKey = 119;  // "w"
     qint16 FirstServerKey = 121; // "y"
+    // Sponsor slides on the audience display: off (0) or on (1), how long
+    // each stays, and in which phases they show ("breaks", "breaks,timeouts"
+    // or "breaks,timeouts,pregame").
+    qint16 SponsorsEnabled = 0;
+    qint16 SponsorSlideSeconds = 8;
+    QString SponsorsDuring = QStringLiteral("breaks");
 
     bool operator==(const Settings &) const = default;
 };
@@ -187,6 +193,9 @@ inline constexpr qint16 SetsTimeoutsPerSet = 2;
 inline constexpr qint16 SetsClock = 1;
 inline constexpr qint16 MaxSetsToWin = 5;
 inline constexpr qint16 MaxSetPoints = 99;
+inline constexpr qint16 SponsorsEnabled = 0;
+inline constexpr qint16 SponsorSlideSeconds = 8;
+inline constexpr qint16 MaxSponsorSlideSeconds = 600;
 } // namespace SettingsDefaults
 
 // The longest captions the options accept; longer stored ones load cut to this.

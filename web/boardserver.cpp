@@ -8,9 +8,15 @@
 #include "web/reportpage.h"
 
 #include "game/gamelog.h"
+#include "game/gamemodel.h"
+#include "teams/imagefile.h"
+#include "teams/sponsorslides.h"
 
 #include <QDeadlineTimer>
 #include <QFile>
+#include <QFileInfo>
+#include <QJsonDocument>
+#include <QJsonObject>
 #include <QMutex>
 #include <QWaitCondition>
 #include <QWebSocket>
@@ -47,10 +53,45 @@ HttpFront::Answer textsAnswer(const HttpFront::Request &request)
     return answer;
 }
 
+// The sponsors' pictures the board shows, by number: /sponsors.json counts
+// them, /sponsors/N is the picture itself. Each is checked again as it is
+// served, since the folder may change under the board.
+HttpFront::Answer sponsorsAnswer(const HttpFront::Request &request)
+{
+    const QStringList paths = SponsorSlides::shownPaths(SponsorSlides::defaultFolder());
+    HttpFront::Answer answer;
+    answer.headers = {{"Cache-Control", "no-store"}, {"X-Content-Type-Options", "nosniff"}};
+    if (request.path == "/sponsors.json") {
+        answer.type = "application/json";
+        answer.body = QJsonDocument(QJsonObject{{QStringLiteral("count"), paths.size()}})
+                          .toJson(QJsonDocument::Compact);
+        return answer;
+    }
+    bool ok = false;
+    const int number = QString::fromLatin1(request.path.mid(10)).toInt(&ok);
+    QFile file(ok && number >= 0 && number < paths.size() ? paths.at(number) : QString());
+    if (!file.open(QIODevice::ReadOnly)) {
+        answer.status = 404;
+        return answer;
+    }
+    const QString suffix = QFileInfo(file).suffix().toLower();
+    answer.type = suffix == u"png"   ? "image/png"
+                  : suffix == u"svg" ? "image/svg+xml"
+                                     : "image/jpeg";
+    answer.body = file.readAll();
+    return answer;
+}
+
 HttpFront::Answer pageAnswer(const HttpFront::Request &request)
 {
     if (request.path == "/texts.json")
         return textsAnswer(request);
+    if (request.path == "/sponsors.json" || request.path.startsWith("/sponsors/")) {
+        // Checking the pictures reads their files: off the server's thread.
+        HttpFront::Answer later;
+        later.later = [request] { return sponsorsAnswer(request); };
+        return later;
+    }
     HttpFront::Answer answer;
     answer.status = 404;
     for (const BoardServer::Page &page : BoardServer::Pages) {
@@ -100,6 +141,49 @@ BoardServer::BoardServer(LiveChannel &live, QObject *parent)
     connect(m_links, &PageLinks::closed, &m_live, &LiveChannel::pageClosed);
     connect(&m_live, &LiveChannel::sendToPage, m_links, &PageLinks::send);
     connect(&m_live, &LiveChannel::sendToAll, m_links, &PageLinks::broadcast);
+    connect(&m_live.game(), &GameModel::changed, this, &BoardServer::updateLogos);
+    updateLogos();
+}
+
+// The server's thread reads the logos' files; the game is read here.
+void BoardServer::updateLogos()
+{
+    const QMutexLocker lock(&m_logoMutex);
+    for (int side = 0; side < 2; ++side) {
+        const std::optional<Team> &team = m_live.game().side(side).team;
+        m_logos.at(side) = team ? team->logo : QString();
+    }
+}
+
+std::optional<HttpFront::Answer> BoardServer::logoAnswer(const HttpFront::Request &request) const
+{
+    const bool home = request.path == "/logo/home";
+    if (!home && request.path != "/logo/guest")
+        return std::nullopt;
+    QString path;
+    {
+        const QMutexLocker lock(&m_logoMutex);
+        path = m_logos.at(home ? 0 : 1);
+    }
+    HttpFront::Answer answer;
+    answer.status = 404;
+    const QString suffix = path.section(u'.', -1).toLower();
+    const QByteArray type = suffix == u"png"                        ? "image/png"
+                            : suffix == u"jpg" || suffix == u"jpeg" ? "image/jpeg"
+                            : suffix == u"svg"                      ? "image/svg+xml"
+                                                                    : QByteArray();
+    QFile file(path);
+    // What the board would refuse to show, no page gets either.
+    if (path.isEmpty() || type.isEmpty() || !ImageFile::refusal(path).isEmpty() ||
+        !file.open(QIODevice::ReadOnly))
+        return answer;
+    answer.status = 200;
+    answer.type = type;
+    answer.body = file.read(ImageFile::MaxBytes);
+    answer.headers = {{"Cache-Control", "no-store"},
+                      {"X-Content-Type-Options", "nosniff"},
+                      {"Content-Security-Policy", "default-src 'none'; style-src 'unsafe-inline'"}};
+    return answer;
 }
 
 BoardServer::~BoardServer()
@@ -206,6 +290,8 @@ bool BoardServer::start(const QHostAddress &address, quint16 port)
     const auto pages = [this](const HttpFront::Request &request) {
         if (auto report = reportLater(request, m_logFolder))
             return *report;
+        if (auto logo = logoAnswer(request))
+            return *logo;
         return pageAnswer(request);
     };
     if (m_api) {

@@ -3,10 +3,13 @@
 #include "web/httpfront.h"
 
 #include <QHostAddress>
+#include <QMutex>
 #include <QObject>
 #include <QThread>
 
+#include <array>
 #include <memory>
+#include <optional>
 
 class HttpFront;
 class LiveChannel;
@@ -68,6 +71,9 @@ private:
     void stop();
     void takeWebSockets();
     HttpFront::Answer askApi(const HttpFront::Request &request) const;
+    // /logo/home and /logo/guest: the logo of the team on that side.
+    std::optional<HttpFront::Answer> logoAnswer(const HttpFront::Request &request) const;
+    void updateLogos();
 
     LiveChannel &m_live;
     RemoteApi *m_api = nullptr;
@@ -84,4 +90,6 @@ private:
     quint16 m_port = 0;
     QString m_error;
     QString m_logFolder; // read on m_thread: changed only through it
+    mutable QMutex m_logoMutex;
+    std::array<QString, 2> m_logos; // the sides' logo files, under m_logoMutex
 };

@@ -1,5 +1,7 @@
 #include "web/boardstate.h"
 
+#include "game/sponsorphase.h"
+
 #include "game/clockface.h"
 #include "game/gamemodel.h"
 #include "game/gamestructure.h"
@@ -100,7 +102,26 @@ QJsonValue setsPart(const GameModel &game)
         {QStringLiteral("serving"), teamName(GameModel::Team(sets.serving))}};
 }
 
-QJsonObject boardPart(const Settings &s)
+// A side's team as the pages draw it, or null for a plain caption.
+QJsonValue teamPart(const GameModel &game, int side)
+{
+    const std::optional<Team> &team = game.side(side).team;
+    if (!team)
+        return QJsonValue::Null;
+    const auto color = [](const QColor &c) {
+        return c.isValid() ? QJsonValue(c.name()) : QJsonValue();
+    };
+    return QJsonObject{{QStringLiteral("name"), team->name},
+                       {QStringLiteral("short"), team->shortOrCut()},
+                       {QStringLiteral("color"), color(team->color)},
+                       {QStringLiteral("textColor"), color(team->textColor)},
+                       {QStringLiteral("logo"), team->logo.isEmpty()
+                                                    ? QJsonValue()
+                                                    : QJsonValue(QStringLiteral("/logo/") +
+                                                                 teamName(GameModel::Team(side)))}};
+}
+
+QJsonObject boardPart(const GameModel &game, const Settings &s)
 {
     const QJsonObject colors{{QStringLiteral("form"), cssColor(s.FormColor)},
                              {QStringLiteral("time"), cssColor(s.LEDTimeColor)},
@@ -109,13 +130,28 @@ QJsonObject boardPart(const Settings &s)
                              {QStringLiteral("home"), cssColor(s.HomeColor)},
                              {QStringLiteral("guest"), cssColor(s.GuestColor)},
                              {QStringLiteral("text"), cssColor(s.TextColor)}};
-    return {{QStringLiteral("home"), s.HomeText},
-            {QStringLiteral("guest"), s.GuestText},
+    return {{QStringLiteral("home"), sideCaption(game, GameModel::Home, s)},
+            {QStringLiteral("guest"), sideCaption(game, GameModel::Guest, s)},
+            {QStringLiteral("homeTeam"), teamPart(game, GameModel::Home)},
+            {QStringLiteral("guestTeam"), teamPart(game, GameModel::Guest)},
             {QStringLiteral("section1"), s.SectionText1},
             {QStringLiteral("section2"), s.SectionText2},
             // The board's credit line; empty shows none.
             {QStringLiteral("credit"), s.CreditText},
             {QStringLiteral("colors"), colors}};
+}
+
+QJsonObject sponsorsPart(const GameModel &game, const Settings &settings)
+{
+    const SponsorPhase phase = sponsorPhaseOf(game);
+    // Without slides the part stays the same, so it travels only when asked.
+    if (!showsSponsors(settings, phase))
+        return {{QStringLiteral("showing"), false}};
+    const bool moving = phase != SponsorPhase::Break || game.isRunning();
+    return {{QStringLiteral("showing"), true},
+            {QStringLiteral("phaseMs"), sponsorPhaseMs(game)},
+            {QStringLiteral("running"), moving},
+            {QStringLiteral("slideMs"), qint64(settings.SponsorSlideSeconds) * 1000}};
 }
 
 QJsonObject snapshot(const GameModel &game, const Settings &settings)
@@ -131,7 +167,8 @@ QJsonObject snapshot(const GameModel &game, const Settings &settings)
             {ShotClock, shotClockPart(game)},
             {Possession, possessionPart(game)},
             {Sets, setsPart(game)},
-            {Board, boardPart(settings)}};
+            {Board, boardPart(game, settings)},
+            {Sponsors, sponsorsPart(game, settings)}};
 }
 
 bool isClockText(const QString &text)

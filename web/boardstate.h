@@ -19,13 +19,18 @@ inline constexpr QLatin1StringView Teams{"teams"};
 inline constexpr QLatin1StringView ShotClock{"shotClock"};
 inline constexpr QLatin1StringView Possession{"possession"};
 inline constexpr QLatin1StringView Sets{"sets"};
+inline constexpr QLatin1StringView Sponsors{"sponsors"};
 
 QJsonObject snapshot(const GameModel &game, const Settings &settings);
 QJsonObject clockPart(const GameModel &game);
-QJsonObject boardPart(const Settings &settings);
+QJsonObject boardPart(const GameModel &game, const Settings &settings);
 // The shot clock as "on or not, running or not, dark or not, and its value
 // now"; off, the same object, never running, so readers need no other case.
 QJsonObject shotClockPart(const GameModel &game);
+// Whether sponsor slides show now and, when they do, how long their phase
+// has run (moving on while `running`) and how long each slide stays: the
+// display page turns its slides in step with the board's.
+QJsonObject sponsorsPart(const GameModel &game, const Settings &settings);
 
 // The parts of `after` that differ from `before`. The clock part is always
 // there while the clock or a timeout runs, the shot clock's while it runs,

@@ -72,6 +72,8 @@ public:
     PinLock &pinLock() { return m_pin; }
     const PinLock &pinLock() const { return m_pin; }
 
+    const GameModel &game() const { return m_game; }
+
 signals:
     void clientsChanged();
     // A remote asked for the buzzer on this computer.

@@ -304,10 +304,35 @@ RemoteApi::Outcome RemoteApi::act(const QByteArray &path, const QJsonObject &bod
     if (path.startsWith("point/") || path == "serve")
         return setsAction(path, body);
     if (path == "game/new")
-        return record(
-            Action::NewGame, tr("New game from the API"), [](GameModel &g) { g.newGame(); },
-            QString());
+        return newGame(body);
     return {404, tr("not found")};
+}
+
+// A name from the library gives its team, any other text is a plain caption;
+// a side not named keeps who plays there.
+RemoteApi::Outcome RemoteApi::newGame(const QJsonObject &body)
+{
+    GameSides sides = m_game.sides();
+    const QLatin1StringView keys[] = {QLatin1StringView("home"), QLatin1StringView("guest")};
+    const bool named = body.contains(keys[0]) || body.contains(keys[1]);
+    const QList<Team> library = named ? TeamLibrary::load(m_teamFolder) : QList<Team>();
+    for (int side = 0; side < 2; ++side) {
+        const QJsonValue value = body.value(keys[side]);
+        if (value.isUndefined())
+            continue;
+        if (!value.isString())
+            return {400, tr("%1 must be a text").arg(keys[side])};
+        if (value.toString().size() > SettingsLimits::TeamTextLength &&
+            !TeamLibrary::find(library, value.toString()))
+            return {400, tr("%1 is longer than %2 characters")
+                             .arg(keys[side])
+                             .arg(SettingsLimits::TeamTextLength)};
+        sides.at(side) = sideNamed(value.toString(), library, m_teamFolder);
+    }
+    // The teams first, so that the new game's log begins with them.
+    m_game.setSides(sides);
+    return record(
+        Action::NewGame, tr("New game from the API"), [](GameModel &g) { g.newGame(); }, QString());
 }
 
 RemoteApi::Outcome RemoteApi::takeTimeout(GameModel::Team team)

@@ -2,6 +2,7 @@
 
 #include "game/gamehistory.h"
 #include "game/gamemodel.h"
+#include "teams/teamlibrary.h"
 #include "web/httpfront.h"
 
 #include <QHash>
@@ -57,6 +58,9 @@ public:
     QJsonObject state() const;
     static QString newToken();
 
+    // Where game/new looks up the teams it is given by name.
+    void setTeamFolder(const QString &folder) { m_teamFolder = folder; }
+
 signals:
     // A call asked for the buzzer on this computer.
     void buzzerRequested();
@@ -91,6 +95,7 @@ private:
     Outcome setsAction(const QByteArray &path, const QJsonObject &body);
     Outcome setFirstServer(const QJsonObject &body);
     Outcome setPossession(const QJsonObject &body);
+    Outcome newGame(const QJsonObject &body);
 
     GameModel &m_game;
     GameHistory &m_history;
@@ -98,6 +103,7 @@ private:
     const LiveChannel &m_live;
     const TimeSource &m_time;
     std::function<void()> m_save;
+    QString m_teamFolder = TeamLibrary::defaultFolder();
     QHash<QString, Strikes> m_strikes;
     QHash<QString, Calls> m_calls;
     bool m_held = false;

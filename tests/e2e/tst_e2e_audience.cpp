@@ -6,7 +6,11 @@
 #include "tests/e2e/boardreader.h"
 #include "tests/e2e/desktop.h"
 
+#include <QDir>
 #include <QElapsedTimer>
+#include <QFile>
+#include <QImage>
+#include <QProcessEnvironment>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -203,6 +207,61 @@ private slots:
         desktop->key(QStringLiteral("alt+F4"));
         QVERIFY(corvella->waitForFinished(10000));
         QVERIFY(!desktop->hasWindowOn(1, Audience));
+    }
+
+    // A second start, with periods and sponsors on: a sponsor picture of one
+    // colour fills the projector through the break, and the board is back
+    // the moment the break is skipped.
+    void sponsorsFillTheAudienceDisplayDuringABreak()
+    {
+        QTemporaryDir settings;
+        QTemporaryDir data;
+        QVERIFY(QDir().mkpath(data.filePath(QStringLiteral("Corvella/sponsors"))));
+        QImage sponsor(800, 450, QImage::Format_RGB32);
+        sponsor.fill(QColor(255, 0, 255));
+        QVERIFY(sponsor.save(data.filePath(QStringLiteral("Corvella/sponsors/club.png"))));
+        QVERIFY(QDir().mkpath(settings.filePath(QStringLiteral("Corvella"))));
+        QFile conf(settings.filePath(QStringLiteral("Corvella/Corvella.conf")));
+        QVERIFY(conf.open(QIODevice::WriteOnly));
+        conf.write("[ClockSettings]\nCountDown=1\nPeriodLength=0.02\nPeriods=2\n"
+                   "BreakLengths=0.30\n[DisplaySettings]\nAudienceScreen=2\n"
+                   "[SponsorSettings]\nEnabled=1\n");
+        conf.close();
+        QProcessEnvironment dataHome;
+        dataHome.insert(QStringLiteral("XDG_DATA_HOME"), data.path());
+        QString why;
+        corvella = desktop->startInstalledProgram(install.path(), settings.path(), &why, dataHome);
+        QVERIFY2(corvella, qPrintable(why));
+        const QString splash = desktop->waitForWindow(StartScreen);
+        QVERIFY(!splash.isEmpty());
+        desktop->click(desktop->geometry(splash).topLeft() + QPoint(100, 30));
+        boardId = desktop->waitForWindow(Board);
+        QVERIFY(!boardId.isEmpty());
+        QVERIFY(!desktop->waitForWindow(Audience).isEmpty());
+        const auto sponsorShare = [this](const QString &what) {
+            const QImage shot = desktop->screenshot(shotName(what), 1);
+            qint64 magenta = 0;
+            for (int y = 0; y < shot.height(); y += 8)
+                for (int x = 0; x < shot.width(); x += 8)
+                    magenta += shot.pixel(x, y) == qRgb(255, 0, 255);
+            return double(magenta) / ((shot.width() / 8) * (shot.height() / 8));
+        };
+        QVERIFY(sponsorShare(QStringLiteral("pregame")) < 0.01);
+
+        desktop->key(QStringLiteral("s"));
+        QVERIFY2(
+            Desktop::waitUntil(
+                [&] { return sponsorShare(QStringLiteral("sponsors-in-break")) > 0.6; }, 15000),
+            "no sponsor on the projector in the break");
+        // The operator's board keeps the game and says where the sponsors are.
+        desktop->screenshot(shotName(QStringLiteral("operator-during-sponsors")), 0);
+        desktop->key(QStringLiteral("k"));
+        QVERIFY2(
+            Desktop::waitUntil(
+                [&] { return sponsorShare(QStringLiteral("board-after-break")) < 0.01; }, 5000),
+            "the board did not come back after the break");
+        desktop->key(QStringLiteral("alt+F4"));
+        QVERIFY(corvella->waitForFinished(10000));
     }
 };
 

@@ -90,10 +90,10 @@ class TestEndToEndGame : public QObject
         return false;
     }
 
-    void startProgram()
+    void startProgram(const QProcessEnvironment &extra = {})
     {
         QString why;
-        corvella = desktop->startInstalledProgram(install.path(), config.path(), &why);
+        corvella = desktop->startInstalledProgram(install.path(), config.path(), &why, extra);
         QVERIFY2(corvella, qPrintable(why));
         const QString splash = desktop->waitForWindow(StartScreen);
         QVERIFY2(!splash.isEmpty(), "the start screen did not appear");
@@ -325,6 +325,46 @@ private slots:
         QTest::qWait(1300);
         const QString reset = board(QStringLiteral("shot-clock-reset")).shotClock();
         QVERIFY2(reset == u" 9" || reset == u" 8", qPrintable(reset));
+        desktop->key(QStringLiteral("alt+F4"));
+        QVERIFY(corvella->waitForFinished(10000));
+    }
+
+    // With a team in the library, "t" asks who plays; the game keeps the
+    // answer on disk.
+    void theTeamKeyChoosesWhoPlays()
+    {
+        QDir(config.filePath(QStringLiteral("state"))).removeRecursively();
+        const QString teams = config.filePath(QStringLiteral("data/Corvella/teams"));
+        QVERIFY(QDir().mkpath(teams));
+        QFile team(teams + QStringLiteral("/TSV_Neustadt.ini"));
+        QVERIFY(team.open(QIODevice::WriteOnly));
+        team.write("[Team]\nName=TSV Neustadt\nShort=TSV\nColor=#ff2200\nTextColor=#ffffff\n");
+        team.close();
+        QProcessEnvironment data;
+        data.insert(QStringLiteral("XDG_DATA_HOME"), config.filePath(QStringLiteral("data")));
+        startProgram(data);
+        openBoard();
+        desktop->key(QStringLiteral("t"));
+        QVERIFY2(!desktop->waitForWindow(QStringLiteral("Teams")).isEmpty(),
+                 "t did not open the team chooser");
+        desktop->type(QStringLiteral("TSV Neustadt"));
+        desktop->key(QStringLiteral("Tab"));
+        desktop->type(QStringLiteral("Visitors"));
+        desktop->screenshot(QStringLiteral("game-team-chooser"));
+        desktop->key(QStringLiteral("Return"));
+        QVERIFY(desktop->waitForWindowGone(QStringLiteral("Teams")));
+        const auto saved = [&] {
+            QByteArray all;
+            const QDir state(config.filePath(QStringLiteral("state/Corvella")));
+            for (const QString &name : state.entryList({QStringLiteral("game-*.json")})) {
+                QFile file(state.filePath(name));
+                if (file.open(QIODevice::ReadOnly))
+                    all += file.readAll();
+            }
+            return all.contains("\"name\":\"TSV Neustadt\"") && all.contains("\"Visitors\"");
+        };
+        QTRY_VERIFY_WITH_TIMEOUT(saved(), 5000);
+        board(QStringLiteral("teams-chosen"));
         desktop->key(QStringLiteral("alt+F4"));
         QVERIFY(corvella->waitForFinished(10000));
     }

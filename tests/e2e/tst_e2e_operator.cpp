@@ -9,14 +9,16 @@
 #include "tests/e2e/desktop.h"
 
 #include <QDir>
+#include <QElapsedTimer>
 #include <QFile>
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
 #include <QProcess>
 #include <QScopeGuard>
 #include <QSettings>
 #include <QTemporaryDir>
 #include <QTest>
-
-#include <mosquitto.h>
 
 namespace {
 
@@ -48,29 +50,6 @@ bool writeSettings(const QTemporaryDir &config, const QString &text)
 
 // Leaves a retained message on the broker at `port` as the hall does,
 // trying for a few seconds while the broker comes up.
-bool publishRetained(quint16 port, const char *topic, const QByteArray &payload)
-{
-    mosquitto_lib_init();
-    bool acknowledged = false;
-    mosquitto *client = mosquitto_new(nullptr, true, &acknowledged);
-    mosquitto_publish_callback_set(
-        client, [](mosquitto *, void *done, int) { *static_cast<bool *>(done) = true; });
-    for (int attempt = 0; attempt < 50 && !acknowledged; ++attempt) {
-        if (mosquitto_connect(client, "127.0.0.1", port, 10) != MOSQ_ERR_SUCCESS) {
-            QTest::qWait(100);
-            continue;
-        }
-        mosquitto_publish(client, nullptr, topic, int(payload.size()), payload.constData(), 1,
-                          true);
-        for (int round = 0; round < 50 && !acknowledged; ++round)
-            mosquitto_loop(client, 100, 1);
-        mosquitto_disconnect(client);
-    }
-    mosquitto_destroy(client);
-    mosquitto_lib_cleanup();
-    return acknowledged;
-}
-
 } // namespace
 
 class TestEndToEndOperator : public QObject
@@ -226,9 +205,14 @@ private slots:
 
     // The hall's next game, retained on its broker, shows in the board's
     // title; F7 and Enter load it: the teams' captions and the preset.
-    void theHallsNextGameLoadsWithF7()
+    // The installed board and the installed hall on one broker of the
+    // test's own: the hall's schedule sends the court its game, F7 loads it,
+    // a score typed on the board reaches /hall.json, and the board killed
+    // with kill -9 shows offline there within 15 s.
+    void theHallAndItsCourt()
     {
         desktop = std::make_unique<Desktop>(QSize(1366, 768));
+        shape = QStringLiteral("hall");
         QString why;
         if (!desktop->startDisplay(&why))
             QSKIP(qPrintable(QStringLiteral("cannot run end-to-end checks: ") + why));
@@ -249,22 +233,39 @@ private slots:
             broker.kill();
             broker.waitForFinished(5000);
         });
-        QVERIFY2(publishRetained(port, "corvella/v1/hall/1/next",
-                                 R"({"time":"10:30","home":"Owls","guest":"Larks",)"
-                                 R"("preset":"Handball"})"),
-                 "the broker took no next game");
 
         QTemporaryDir config;
         QVERIFY(writeSettings(config,
-                              QStringLiteral("[HallSettings]\nBroker=127.0.0.1:%1\n").arg(port)));
-        QVERIFY2(desktop->startInstalledProgram(install.path(), config.path(), &why),
-                 qPrintable(why));
+                              QStringLiteral("[HallSettings]\nBroker=127.0.0.1:%1\n").arg(port) +
+                                  webSettings(somePort())));
+        QFile day(config.filePath(QStringLiteral("day.csv")));
+        QVERIFY(day.open(QIODevice::WriteOnly));
+        day.write("time,court,home,guest,preset\n10:30,1,Owls,Larks,Handball\n");
+        day.close();
+        QProcess *court = desktop->startInstalledProgram(install.path(), config.path(), &why);
+        QVERIFY2(court, qPrintable(why));
+        QProcess hall;
+        QProcessEnvironment hallEnvironment = desktop->environment();
+        hallEnvironment.insert(QStringLiteral("XDG_CONFIG_HOME"), config.path());
+        hall.setProcessEnvironment(hallEnvironment);
+        hall.setStandardErrorFile(config.filePath(QStringLiteral("hall.log")));
+        const quint16 hallPort = Desktop::freeLocalPort();
+        hall.start(install.path() + QStringLiteral("/bin/corvella"),
+                   {QStringLiteral("--hall"), QStringLiteral("--port"), QString::number(hallPort),
+                    QStringLiteral("--state-dir"), config.filePath(QStringLiteral("hall")),
+                    QStringLiteral("--schedule"), day.fileName()});
+        QVERIFY(hall.waitForStarted(5000));
+        const auto stopHall = qScopeGuard([&hall] {
+            hall.kill();
+            hall.waitForFinished(5000);
+        });
+
         const QString splash = desktop->waitForWindow(StartScreen);
         QVERIFY2(!splash.isEmpty(), "the start screen did not appear");
         desktop->click(desktop->geometry(splash).topLeft() + QPoint(100, 30));
         boardId = desktop->waitForWindow(
             Board + QStringLiteral(" - Next: Owls - Larks (Handball), F7 loads it"), 15000);
-        QVERIFY2(!boardId.isEmpty(), "the next game did not show on the board");
+        QVERIFY2(!boardId.isEmpty(), "the hall's next game did not show on the board");
         desktop->run(QStringLiteral("xdotool"),
                      {QStringLiteral("windowactivate"), QStringLiteral("--sync"), boardId});
         desktop->key(QStringLiteral("F7"));
@@ -273,14 +274,46 @@ private slots:
         desktop->screenshot(QStringLiteral("operator/next-game-question"));
         desktop->key(QStringLiteral("Return"));
         QVERIFY(desktop->waitForWindowGone(QStringLiteral("New game?")));
-        QVERIFY2(!desktop->waitForWindow(Board).isEmpty(), "the next game's line stayed");
+        boardId = desktop->waitForWindow(Board);
+        QVERIFY2(!boardId.isEmpty(), "the next game's line stayed");
         const QSettings kept(config.filePath(QStringLiteral("Corvella/Corvella.conf")),
                              QSettings::IniFormat);
         QCOMPARE(kept.value(QStringLiteral("TextSettings/HomeText")).toString(), u"Owls"_qs);
-        QCOMPARE(kept.value(QStringLiteral("TextSettings/GuestText")).toString(), u"Larks"_qs);
         QCOMPARE(kept.value(QStringLiteral("ClockSettings/PeriodLength")).toString(), u"30.00"_qs);
-        QTest::qWait(300);
-        desktop->screenshot(QStringLiteral("operator/next-game-loaded"));
+
+        desktop->click(board(QStringLiteral("before-score")).scorePanelPoint(true, 0));
+        desktop->type(QStringLiteral("7"));
+        desktop->key(QStringLiteral("Return"));
+        QVERIFY(scoreReads(QStringLiteral(" 7"), QStringLiteral("score-7")));
+        const auto hallCourt = [&] {
+            const QJsonDocument json = QJsonDocument::fromJson(
+                desktop
+                    ->run(QStringLiteral("curl"),
+                          {QStringLiteral("-s"),
+                           QStringLiteral("http://127.0.0.1:%1/hall.json").arg(hallPort)})
+                    .toUtf8());
+            return json.object().value(u"courts").toArray().at(0).toObject();
+        };
+        QVERIFY2(Desktop::waitUntil(
+                     [&] {
+                         const QJsonObject c = hallCourt();
+                         return c.value(u"state").toObject().value(u"scores").toArray().at(0) ==
+                                    7 &&
+                                c.value(u"state").toObject().value(u"board").toObject().value(
+                                    u"home") == u"Owls"_qs;
+                     },
+                     10000),
+                 "the board's score did not reach the hall");
+        QVERIFY(hallCourt().value(u"online").toBool());
+
+        QElapsedTimer gone;
+        gone.start();
+        court->kill();
+        QVERIFY2(
+            Desktop::waitUntil([&] { return !hallCourt().value(u"online").toBool(true); }, 20000),
+            "the hall never saw the court go");
+        qInfo("the hall saw the court go %lld ms after kill -9", gone.elapsed());
+        QVERIFY(gone.elapsed() <= 15500);
         desktop.reset();
     }
 

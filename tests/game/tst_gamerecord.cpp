@@ -3,6 +3,8 @@
 #include "tests/support/testenv.h"
 
 #include <QFile>
+#include <QJsonDocument>
+#include <QJsonObject>
 #include <QTemporaryDir>
 
 class TestGameRecord : public QObject
@@ -22,6 +24,29 @@ private slots:
         QString why;
         QVERIFY(!GameRecord::read(path, &why));
         QVERIFY2(why.contains(QStringLiteral("newer")), qPrintable(why));
+    }
+
+    // The header keeps the team as it was chosen; the JSON export carries it.
+    void theTeamsInTheHeaderReachTheExport()
+    {
+        GameRecord header;
+        header.version = GameRecord::Version;
+        header.home = QStringLiteral("TSV Neustadt");
+        header.guest = QStringLiteral("Visitors");
+        header.teams.at(0) = Team{QStringLiteral("TSV Neustadt"),
+                                  QStringLiteral("TSV"),
+                                  QColor(0xff, 0x22, 0),
+                                  QColor(Qt::white),
+                                  QStringLiteral("/teams/tsv.png"),
+                                  {{QStringLiteral("7"), QStringLiteral("Bo")}}};
+        const auto back = GameRecord::fromLines(
+            {QJsonDocument(header.headerJson()).toJson(QJsonDocument::Compact)});
+        QVERIFY(back);
+        QCOMPARE(back->teams, header.teams);
+        const QJsonObject json = QJsonDocument::fromJson(back->toJson()).object();
+        QCOMPARE(json.value(QStringLiteral("homeTeam")).toObject().value(QStringLiteral("color")),
+                 QStringLiteral("#ff2200"));
+        QVERIFY(!json.contains(QStringLiteral("guestTeam")));
     }
 
     // Logs written before steps had ids kept the board's words as the action.

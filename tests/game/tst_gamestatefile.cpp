@@ -44,6 +44,47 @@ private slots:
         QCOMPARE(again.load(), sampleGame());
     }
 
+    void theTeamsOfAGameReadBackAndNameItsSides_data()
+    {
+        QTest::addColumn<GameSide>("home");
+        QTest::addColumn<GameSide>("guest");
+        QTest::addColumn<QString>("homeCaption");
+        QTest::addColumn<QString>("guestCaption");
+        Team neustadt{QStringLiteral("TSV Neustadt"),
+                      QStringLiteral("TSV"),
+                      QColor(0xff, 0x22, 0),
+                      QColor(Qt::white),
+                      QStringLiteral("/teams/tsv.png"),
+                      {{QStringLiteral("00"), QStringLiteral("Ada")},
+                       {QStringLiteral("7"), QStringLiteral("Bo")}}};
+        Team plain{QStringLiteral("BC Altstadt"), {}, {}, {}, {}, {}};
+        QTest::newRow("two teams")
+            << GameSide{neustadt, {}} << GameSide{plain, {}} << QStringLiteral("TSV Neustadt")
+            << QStringLiteral("BC Altstadt");
+        QTest::newRow("a team and a caption")
+            << GameSide{neustadt, {}} << GameSide{{}, QStringLiteral("Visitors")}
+            << QStringLiteral("TSV Neustadt") << QStringLiteral("Visitors");
+        QTest::newRow("the board's own")
+            << GameSide{} << GameSide{} << QStringLiteral("Heim") << QStringLiteral("Gast");
+    }
+
+    void theTeamsOfAGameReadBackAndNameItsSides()
+    {
+        QFETCH(GameSide, home);
+        QFETCH(GameSide, guest);
+        QFETCH(QString, homeCaption);
+        QFETCH(QString, guestCaption);
+        QTemporaryDir dir;
+        SavedGame game = sampleGame();
+        game.sides = {home, guest};
+        QVERIFY(GameStateFile(dir.path()).save(game));
+        const std::optional<SavedGame> back = GameStateFile(dir.path()).load();
+        QVERIFY(back);
+        QCOMPARE(back->sides, game.sides);
+        QCOMPARE(back->sides.at(0).captionOr(QStringLiteral("Heim")), homeCaption);
+        QCOMPARE(back->sides.at(1).captionOr(QStringLiteral("Gast")), guestCaption);
+    }
+
     void aDamagedNewestFileFallsBackToTheOneBefore_data()
     {
         QTest::addColumn<QByteArray>("damage");

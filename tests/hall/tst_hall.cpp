@@ -1,4 +1,5 @@
 #include "hall/courtpublisher.h"
+#include "hall/nextgame.h"
 #include "tests/hall/hallfixture.h"
 #include "tests/support/fakes.h"
 #include "tests/support/testenv.h"
@@ -73,7 +74,7 @@ void writeSettings(const QString &broker)
 class HallProcess
 {
 public:
-    bool start(const QString &stateDir)
+    bool start(const QString &stateDir, const QStringList &more = {})
     {
         QTcpServer probe;
         probe.listen(QHostAddress::LocalHost, 0);
@@ -81,8 +82,10 @@ public:
         probe.close();
         m_process.setProcessChannelMode(QProcess::ForwardedChannels);
         m_process.start(QStringLiteral(CORVELLA_EXECUTABLE),
-                        {QStringLiteral("--hall"), QStringLiteral("--port"),
-                         QString::number(m_port), QStringLiteral("--state-dir"), stateDir});
+                        QStringList{QStringLiteral("--hall"), QStringLiteral("--port"),
+                                    QString::number(m_port), QStringLiteral("--state-dir"),
+                                    stateDir} +
+                            more);
         return m_process.waitForStarted(5000);
     }
     ~HallProcess()
@@ -150,10 +153,20 @@ private slots:
         QVERIFY(broker.start());
         writeSettings(broker.address());
         QTemporaryDir state;
+        // The day's games: the court plays the first; the second goes to it
+        // when the first is over.
+        QFile day(state.filePath(u"day.csv"_qs));
+        QVERIFY(day.open(QIODevice::WriteOnly));
+        day.write("time,court,home,guest,preset,group\n09:00,1,Lions,Tigers,Basketball,A\n"
+                  "10:30,1,Tigers,Kites,Handball,A\n");
+        day.close();
         HallProcess hall;
-        QVERIFY(hall.start(state.path()));
+        QVERIFY(hall.start(state.path(), {u"--schedule"_qs, day.fileName()}));
         QTemporaryDir folder;
         Court court(time, folder.path(), courtSettings(broker.address(), u"1"_qs));
+        QList<NextGame> announced;
+        connect(&court.link, &CourtLink::nextGameAnnounced, this,
+                [&announced](const NextGame &next) { announced << next; });
         court.game.setStructure({2, {}, 0});
         court.score(0, 2);
         court.score(1, 3);
@@ -226,6 +239,17 @@ private slots:
         QFile kept(QStringLiteral(CORVELLA_ARTIFACTS "/hall/result.pdf"));
         QVERIFY(kept.open(QIODevice::WriteOnly) && kept.write(pdf.body) == pdf.body.size());
         QCOMPARE(get(hall.port(), "/hall/results/1/nothing.pdf").status, 404);
+
+        // The court heard its first game, then the one after it; the
+        // schedule's page counts the result.
+        QTRY_COMPARE_WITH_TIMEOUT(announced.isEmpty() ? QString() : announced.last().home,
+                                  u"Tigers"_qs, LinkDeadlineMs);
+        QCOMPARE(announced.first().home, u"Lions"_qs);
+        QCOMPARE(announced.last().preset, u"Handball"_qs);
+        const Reply standings = get(hall.port(), "/hall/schedule");
+        QCOMPARE(standings.status, 200);
+        QVERIFY2(standings.body.contains("4 : 5") && standings.body.contains("Kites"),
+                 standings.body.constData());
     }
 };
 

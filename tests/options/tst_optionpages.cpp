@@ -8,6 +8,7 @@
 #include "options/optionsdialog.h"
 #include "options/setspage.h"
 #include "options/shotclockpage.h"
+#include "options/sponsorspage.h"
 #include "options/textpage.h"
 #include "settings/appsettings.h"
 #include "teams/teamlibrary.h"
@@ -111,6 +112,8 @@ class TestOptionPages : public QObject
         s.PointHomeKey = 'Q';
         s.PointGuestKey = 'W';
         s.FirstServerKey = 'Y';
+        s.SponsorSlideSeconds = 12;
+        s.SponsorsDuring = QStringLiteral("breaks,timeouts");
         return s;
     }
 
@@ -129,6 +132,8 @@ class TestOptionPages : public QObject
             return std::make_unique<ShotClockPage>(services);
         if (name == u"sets")
             return std::make_unique<SetsPage>(services);
+        if (name == u"sponsors")
+            return std::make_unique<SponsorsPage>(services);
         return std::make_unique<NetworkPage>(services);
     }
 
@@ -315,6 +320,13 @@ private slots:
                            u"PointHomeKey"_qs,
                            u"PointGuestKey"_qs,
                            u"FirstServerKey"_qs};
+        // Its switch shares the bare key "Enabled" with the shot clock's, so
+        // the row leaves it at its default.
+        QTest::newRow("sponsors") << QStringLiteral("sponsors")
+                                  << Shown{{u"chkSponsors"_qs, u"off"_qs},
+                                           {u"spnSponsorSeconds"_qs, u"12"_qs},
+                                           {u"cboSponsorsDuring"_qs, u"breaks,timeouts"_qs}}
+                                  << QStringList{u"SlideSeconds"_qs, u"During"_qs};
     }
 
     void eachPageShowsAndStoresItsOwnSettings()

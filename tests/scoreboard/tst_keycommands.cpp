@@ -3,14 +3,19 @@
 #include "display/ledgroup.h"
 #include "platform/dialogs.h"
 #include "scoreboard/scoreboardwindow.h"
+#include "scoreboard/teamchooser.h"
 #include "settings/appsettings.h"
+#include "teams/teamlibrary.h"
 #include "tests/support/boardtext.h"
 #include "tests/support/fakes.h"
 #include "tests/support/testboard.h"
 #include "tests/support/testenv.h"
 
+#include <QComboBox>
 #include <QMessageBox>
 #include <QPushButton>
+#include <QTemporaryDir>
+#include <QTimer>
 
 namespace {
 
@@ -175,12 +180,62 @@ private slots:
         for (const QChar key : keys)
             QTest::keyClicks(const_cast<QWidget *>(focus), QString(key));
         const GameModel &game = board->game();
-        const QString state = game.shotClock().dark      ? u"dark"_qs
-                              : game.shotClock().running ? u"running"_qs
-                                                         : u"stopped"_qs;
-        QCOMPARE(
-            u"%1 %2, arrow %3"_qs.arg(game.shotClockMs()).arg(state).arg(int(game.possession())),
-            expected);
+        const QString state = game.shotClock().dark      ? QStringLiteral("dark")
+                              : game.shotClock().running ? QStringLiteral("running")
+                                                         : QStringLiteral("stopped");
+        QCOMPARE(QStringLiteral("%1 %2, arrow %3")
+                     .arg(game.shotClockMs())
+                     .arg(state)
+                     .arg(int(game.possession())),
+                 expected);
+    }
+
+    void theTeamKeysAskWhoPlaysOnlyWithALibrary_data()
+    {
+        QTest::addColumn<bool>("library");
+        QTest::addColumn<bool>("periods");
+        QTest::addColumn<int>("key");
+        QTest::addColumn<QString>("homeCaption");
+        QTest::newRow("t, no teams") << false << false << int(Qt::Key_T) << QStringLiteral("Home");
+        QTest::newRow("t, a team")
+            << true << false << int(Qt::Key_T) << QStringLiteral("TSV Neustadt");
+        QTest::newRow("g, no teams") << false << true << int(Qt::Key_G) << QStringLiteral("Home");
+        QTest::newRow("g, a team")
+            << true << true << int(Qt::Key_G) << QStringLiteral("TSV Neustadt");
+    }
+
+    void theTeamKeysAskWhoPlaysOnlyWithALibrary()
+    {
+        QFETCH(bool, library);
+        QFETCH(bool, periods);
+        QFETCH(int, key);
+        QFETCH(QString, homeCaption);
+        QTemporaryDir teams;
+        if (library)
+            TeamLibrary::write({QStringLiteral("TSV Neustadt"), {}, {}, {}, {}, {}}, teams.path());
+        board->setTeamFolder(teams.path());
+        if (periods)
+            board->game().setStructure({2, {60'000}, 0});
+        setScore(*board, board->home1Digits(), 42);
+        int choosers = 0;
+        // The chooser is modal: answered from the event loop it runs.
+        QTimer::singleShot(0, board, [&] {
+            auto *chooser = qobject_cast<TeamChooser *>(QApplication::activeModalWidget());
+            if (!chooser)
+                return;
+            ++choosers;
+            chooser->findChild<QComboBox *>(QStringLiteral("cboHomeTeam"))
+                ->setCurrentText(QStringLiteral("TSV Neustadt"));
+            chooser->findChild<QComboBox *>(QStringLiteral("cboGuestTeam"))
+                ->setCurrentText(QStringLiteral("Visitors"));
+            chooser->accept();
+        });
+        QTest::keyClick(board->controls().homeTeamPanel, Qt::Key(key));
+        QCOMPARE(choosers, library ? 1 : 0);
+        QCOMPARE(sideCaption(board->game(), GameModel::Home, board->settings()), homeCaption);
+        QCOMPARE(board->controls().homeTeamCaption->text(), homeCaption);
+        // "g" is a new game with or without teams.
+        QCOMPARE(board->game().score(GameModel::Home1), std::optional<int>(periods ? 0 : 42));
     }
 
     void setsKeysActOnlyWithSetsOn_data()

@@ -304,6 +304,52 @@ private slots:
         game->setStructure({});
     }
 
+    // Sponsors on in a break: /display shows the slide over the board, with
+    // the strip of the score and clock, and the board again once it ends.
+    void sponsorSlidesShowOnTheDisplayInABreak()
+    {
+        QTemporaryDir data;
+        QVERIFY(QDir().mkpath(data.filePath(u"Corvella/sponsors"_s)));
+        QImage slide(800, 450, QImage::Format_RGB32);
+        slide.fill(QColor(255, 0, 255));
+        QVERIFY(slide.save(data.filePath(u"Corvella/sponsors/club.png"_s)));
+        const QByteArray dataHomeBefore = qgetenv("XDG_DATA_HOME");
+        qputenv("XDG_DATA_HOME", QFile::encodeName(data.path()));
+        const Settings before = settings->value();
+        Settings sponsors = before;
+        sponsors.SponsorsEnabled = 1;
+        settings->set(sponsors);
+        game->setStructure({2, {60'000}, 0});
+        game->setClockMode(true, 1'000);
+        act(u"reset"_s, [](GameModel &g) { g.newGame(); });
+        browser.setViewport(1280, 720);
+        QVERIFY(browser.navigate(url(u"/display"_s)));
+        QTRY_VERIFY_WITH_TIMEOUT(pageConnected(), 10000);
+        const auto slidesShown = [this] {
+            return !browser.evaluate(u"document.getElementById('sponsors').hidden"_s).toBool();
+        };
+        QVERIFY(!slidesShown());
+        GameState inBreak = game->state();
+        inBreak.phase = GamePhase::Break;
+        inBreak.clockMs = 30'000;
+        game->restore(inBreak);
+        QTRY_VERIFY_WITH_TIMEOUT(slidesShown(), 10000);
+        QTRY_VERIFY_WITH_TIMEOUT(browser.evaluate(u"document.getElementById('sponsorSlide')"
+                                                  ".naturalWidth"_s)
+                                         .toInt() == 800,
+                                 10000);
+        const QImage shot = browser.screenshot();
+        QVERIFY(shot.save(artifacts() + u"/display-sponsors.png"_s));
+        QVERIFY2(countNear(shot, qRgb(255, 0, 255)) > shot.width() * shot.height() / 4 / 2,
+                 "the slide does not fill the page");
+        act(u"skip"_s, [](GameModel &g) { g.skipBreak(); });
+        QTRY_VERIFY(!slidesShown());
+        settings->set(before);
+        game->setStructure({});
+        game->setClockMode(false, 0);
+        qputenv("XDG_DATA_HOME", dataHomeBefore);
+    }
+
     // Where the overlay's address puts the strip on a 1280 x 720 page (2% in
     // from its corner); its height follows at 900 / 9600 of its width.
     // A period's end puts the break on the board and the page at once; the

@@ -2,15 +2,18 @@
 #include "game/gamemodel.h"
 #include "settings/appsettings.h"
 #include "settings/currentsettings.h"
+#include "teams/teamlibrary.h"
 #include "tests/support/fakes.h"
 #include "web/boardserver.h"
 #include "web/boardstate.h"
 #include "web/livechannel.h"
 #include "web/remoteapi.h"
 
+#include <QImage>
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QTcpSocket>
+#include <QTemporaryDir>
 #include <QTest>
 
 using namespace Qt::StringLiterals;
@@ -27,6 +30,18 @@ Settings apiSettings()
     return s;
 }
 
+// A library of one team whose logo is a plain red square.
+QString writeTeamLibrary(const QTemporaryDir &dir)
+{
+    QImage logo(8, 8, QImage::Format_RGB32);
+    logo.fill(QColor(0xff, 0x22, 0));
+    logo.save(dir.filePath(u"tsv.png"_s));
+    const Team team{u"TSV Neustadt"_s, u"TSV"_s,     QColor(0xff, 0x22, 0),
+                    QColor(Qt::white), u"tsv.png"_s, QList<Player>{}};
+    TeamLibrary::write(team, dir.path());
+    return dir.path();
+}
+
 struct ApiGame
 {
     ManualTimeSource time;
@@ -37,6 +52,7 @@ struct ApiGame
     RemoteApi api{game, history, settings, live, time};
     BoardServer server{live};
     int buzzes = 0;
+    QTemporaryDir teams;
 
     ApiGame()
     {
@@ -98,6 +114,8 @@ enum Prep {
     NotLogged,
     ShotOn,
     ShotRunning,
+    Teams,
+    TeamsChosen,
     ShotHeld,
     ShotUnlinked,
     ShotNoShort,
@@ -228,6 +246,26 @@ private slots:
         row("serve left", "POST", "/api/v1/serve", R"({"team":"left"})", SetsOn, 400);
         row("score corrects a set", "POST", "/api/v1/score/home/1", R"({"set":20})", SetsOn, 200,
             "scores/0", 20);
+        const char *const teams = R"({"home":"TSV Neustadt","guest":"Visitors"})";
+        row("new game team", "POST", "/api/v1/game/new", teams, Teams, 200, "board/home",
+            u"TSV Neustadt"_s);
+        row("new game caption", "POST", "/api/v1/game/new", teams, Teams, 200, "board/guest",
+            u"Visitors"_s);
+        row("team colours", "POST", "/api/v1/game/new", teams, Teams, 200, "board/homeTeam/color",
+            u"#ff2200"_s);
+        row("team logo", "POST", "/api/v1/game/new", teams, Teams, 200, "board/homeTeam/logo",
+            u"/logo/home"_s);
+        row("caption no team", "POST", "/api/v1/game/new", teams, Teams, 200, "board/guestTeam",
+            QJsonValue::Null);
+        row("new game keeps teams", "POST", "/api/v1/game/new", "", TeamsChosen, 200,
+            "board/homeTeam/short", u"TSV"_s);
+        row("one side named", "POST", "/api/v1/game/new", R"({"guest":"TSV Neustadt"})",
+            TeamsChosen, 200, "board/guestTeam/name", u"TSV Neustadt"_s);
+        row("no teams chosen", "GET", "/api/v1/state", "", None, 200, "board/homeTeam",
+            QJsonValue::Null);
+        row("team not a text", "POST", "/api/v1/game/new", R"({"home":7})", Teams, 400);
+        row("caption too long", "POST", "/api/v1/game/new",
+            R"({"home":"A caption far too long for the board"})", Teams, 400);
     }
 
     void endpoints()
@@ -283,6 +321,15 @@ private slots:
             break;
         case NotLogged:
             served.api.setRecordStatus(true, false);
+            break;
+        case Teams:
+        case TeamsChosen:
+            served.api.setTeamFolder(writeTeamLibrary(served.teams));
+            if (prep == TeamsChosen)
+                served.game.setSides(
+                    {sideNamed(u"TSV Neustadt"_s, TeamLibrary::load(served.teams.path()),
+                               served.teams.path()),
+                     GameSide{}});
             break;
         case ShotOn:
         case ShotRunning:
@@ -351,6 +398,23 @@ private slots:
             QCOMPARE(served.history.stack().index(), steps + 1);
             QVERIFY(reply.json.value(u"seq"_s).toInteger() > 0);
         }
+    }
+
+    void theBoardServesTheSidesLogos()
+    {
+        ApiGame served;
+        const QString folder = writeTeamLibrary(served.teams);
+        served.game.setSides(
+            {sideNamed(u"TSV Neustadt"_s, TeamLibrary::load(folder), folder), GameSide{}});
+        const ApiGame::Reply home = served.call("GET", "/logo/home", {}, {});
+        QCOMPARE(home.status, 200);
+        QVERIFY(home.head.contains("Content-Type: image/png"));
+        QFile file(served.teams.filePath(u"tsv.png"_s));
+        QVERIFY(file.open(QIODevice::ReadOnly));
+        QCOMPARE(home.body, file.readAll());
+        QCOMPARE(served.call("GET", "/logo/guest", {}, {}).status, 404);
+        served.game.setSides({});
+        QCOMPARE(served.call("GET", "/logo/home", {}, {}).status, 404);
     }
 
     void wrongTokensAreTurnedAway()

@@ -386,7 +386,8 @@ const Board = (() => {
 
   // Shows the board and keeps it live; the clock is redrawn every frame from
   // the page's own clock, so tenths move as smoothly as on the desktop.
-  function run(svg, kind) {
+  // `watch`, when given, sees every new state after the board has drawn it.
+  function run(svg, kind, watch) {
     const makers = { strip: createStrip, shot: createShotOnly };
     const b = (makers[kind] || createFull)(svg);
     const flash = Live.shotClockFlash();
@@ -401,6 +402,7 @@ const Board = (() => {
         current = state;
         render(b, state);
         if (b.shotOnly) renderShotClock(b, state, flash(state.shotClock || { enabled: false }));
+        if (watch) watch(state);
       },
     });
     if (b.shotOnly) {

@@ -28,4 +28,64 @@ if (document.body.dataset.kind === 'shot') {
     }
   });
 }
-Board.run(document.getElementById('board'), document.body.dataset.kind || 'full');
+// Sponsors, while the board shows them on the audience display: each slide
+// full screen in turn, timed by the board's own phase time, above a strip
+// with the score and the running clock.
+const Sponsors = (() => {
+  let count = 0;
+  let current = null;
+  let shownSlide = -1;
+  let wasShowing = false;
+  const slides = document.getElementById('sponsors');
+  const image = document.getElementById('sponsorSlide');
+  const strip = document.getElementById('sponsorStrip');
+
+  function slideAt(sponsors) {
+    if (!count || !sponsors.slideMs) return -1;
+    const moved = sponsors.running ? performance.now() - sponsors.receivedAt : 0;
+    return Math.floor((sponsors.phaseMs + moved) / sponsors.slideMs) % count;
+  }
+
+  function stripText(state) {
+    const face = Live.clockDigits(state.clock).map((d) => (d < 0 ? '' : String(d)));
+    const score = (i) => (state.scores[i] === null ? '-' : String(state.scores[i]));
+    return `${state.board.home}  ${score(0)} : ${score(1)}  ${state.board.guest}     ` +
+      `${face[0]}${face[1]}:${face[2]}${face[3]}.${face[4]}`;
+  }
+
+  function render() {
+    const sponsors = current && current.sponsors;
+    const showing = !!sponsors && sponsors.showing && count > 0;
+    slides.hidden = !showing;
+    if (showing) {
+      const slide = slideAt(sponsors);
+      if (slide !== shownSlide) {
+        shownSlide = slide;
+        image.src = `/sponsors/${slide}`;
+      }
+      strip.textContent = stripText(current);
+    }
+    requestAnimationFrame(render);
+  }
+
+  function watch(state) {
+    if (!slides) return;
+    // The live channel changes one state object in place: what it showed
+    // before is remembered here.
+    const showing = !!(state.sponsors && state.sponsors.showing);
+    current = state;
+    // The folder is counted again at each phase that shows slides.
+    if (showing && !wasShowing) {
+      fetch('/sponsors.json', { cache: 'no-store' })
+        .then((answer) => answer.json())
+        .then((list) => { count = list.count; shownSlide = -1; })
+        .catch(() => { count = 0; });
+    }
+    wasShowing = showing;
+  }
+
+  if (slides) requestAnimationFrame(render);
+  return { watch };
+})();
+Board.run(document.getElementById('board'), document.body.dataset.kind || 'full',
+  Sponsors.watch);

@@ -3,7 +3,7 @@
 // change. A page that loses the connection says so, tries again after a
 // growing pause, and starts over from a fresh copy of the board.
 const Live = (() => {
-  const parts = ['scores', 'clock', 'board', 'teams', 'shotClock', 'possession', 'sets'];
+  const parts = ['scores', 'clock', 'board', 'teams', 'shotClock', 'possession', 'sets', 'sponsors'];
 
   function connect(handlers) {
     let socket = null;
@@ -29,6 +29,7 @@ const Live = (() => {
         seq = message.seq;
         stamp(state.clock);
         if (state.shotClock) stamp(state.shotClock);
+        if (state.sponsors) stamp(state.sponsors);
         handlers.status(true);
         handlers.state(state);
       } else if (message.type === 'change') {
@@ -43,6 +44,7 @@ const Live = (() => {
         }
         if ('clock' in message) stamp(state.clock);
         if ('shotClock' in message) stamp(state.shotClock);
+        if ('sponsors' in message) stamp(state.sponsors);
         handlers.state(state);
       } else if (handlers.message) {
         handlers.message(message);
