@@ -440,6 +440,9 @@ void GameModel::restoreScores(const GameState &from, const GameState &to)
     }
     if (from.possession != to.possession)
         m_state.possession = to.possession;
+    // A point moves the serve with the score: taking it back returns both.
+    if (from.sets != to.sets)
+        m_state.sets = to.sets;
     if (from.shotClock != to.shotClock) {
         const qint64 now = m_time.elapsedMs();
         ShotClockState &shot = m_state.shotClock;

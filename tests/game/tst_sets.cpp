@@ -124,6 +124,9 @@ private slots:
         QTest::newRow("undo across a set's end brings the set back")
             << u"Volleyball"_qs << u"G23 H25 u"_qs
             << u"set 1 won 0:0 points 24:23 played [] H serves"_qs << QString();
+        QTest::newRow("undo gives the serve back")
+            << u"Volleyball"_qs << u"h h g u"_qs
+            << u"set 1 won 0:0 points 2:0 played [] H serves"_qs << u"HHH"_qs;
         QTest::newRow("undo across the final")
             << u"Volleyball"_qs << u"G23 H25 G24 H26 G20 H25 u h"_qs
             << u"set 3 won 3:0 points 25:20 played [25:23 26:24 25:20] H serves final"_qs
