@@ -49,6 +49,25 @@ QString describe(const Reading &r)
 const Reading Entered{QStringLiteral("11:11.0"), QStringLiteral("11"), QStringLiteral("13"),
                       QStringLiteral(" 0"), QStringLiteral(" 0")};
 
+// A match in sets after two sets played: one won by each team.
+const Reading EnteredInSets{Entered.clock, Entered.home0, Entered.guest0, QStringLiteral(" 1"),
+                            QStringLiteral(" 1")};
+
+// 25:23 and 23:25 by the point keys, the widest row of played sets before a
+// deciding one, then the match time stopped so the clock takes an entry.
+void playTwoSets(const Desktop &desktop)
+{
+    QStringList args{QStringLiteral("key"), QStringLiteral("--delay"), QStringLiteral("15")};
+    const QString home = QStringLiteral("q"), guest = QStringLiteral("w");
+    for (int i = 0; i < 23; ++i)
+        args << home << guest;
+    args << home << home;
+    for (int i = 0; i < 23; ++i)
+        args << guest << home;
+    args << guest << guest << QStringLiteral("s");
+    desktop.run(QStringLiteral("xdotool"), args);
+}
+
 } // namespace
 
 class TestScreenShapes : public QObject
@@ -91,12 +110,16 @@ class TestScreenShapes : public QObject
     {
         Reading seen;
         BoardReader b{QImage(), QRect()};
-        QVERIFY2(boardReads(desktop, id, name, Entered, &seen, &b), qPrintable(describe(seen)));
+        QVERIFY2(boardReads(desktop, id, name, sets ? EnteredInSets : Entered, &seen, &b),
+                 qPrintable(describe(seen)));
         checkCaption(b, b.homeCaption(), "the home caption");
         checkCaption(b, b.guestCaption(), "the guest caption");
         checkCaption(b, b.sectionCaption(0), "the first section's caption");
         checkCaption(b, b.sectionCaption(1), "the second section's caption");
-        QCOMPARE(b.period(), periods || sets ? QStringLiteral(" 1") : QStringLiteral("  "));
+        // Two sets played: the third is on.
+        QCOMPARE(b.period(), periods ? QStringLiteral(" 1")
+                             : sets  ? QStringLiteral(" 3")
+                                     : QStringLiteral("  "));
     }
 
 private slots:
@@ -142,6 +165,8 @@ private slots:
         QVERIFY2(
             boardReads(desktop, id, QStringLiteral("shapes/%1-opened").arg(tag), opened, &seen, &b),
             qPrintable(describe(seen)));
+        if (sets)
+            playTwoSets(desktop);
         desktop.click(b.clockPoint());
         desktop.type(QStringLiteral("11.11"));
         desktop.key(QStringLiteral("Return"));
