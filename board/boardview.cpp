@@ -414,7 +414,8 @@ void BoardView::sizeSection2LikeSection1()
 void BoardView::showTimeouts()
 {
     const Controls &c = m_controls;
-    const bool on = m_game.structure().timeouts.isOn();
+    // A match in sets has its own timeouts, counted per set.
+    const bool on = m_game.hasTimeouts();
     for (int team = 0; team < 2; ++team) {
         const int left = on ? m_game.timeoutsLeft(GameModel::Team(team)) : 0;
         for (int i = 0; i < int(c.timeoutDots[team].size()); ++i)

@@ -272,6 +272,27 @@ private slots:
                  expected);
     }
 
+    // A set won by keys: the next set's serve, the played set's points and
+    // the timeouts left of the new set show, as on every other view.
+    void aSetWonByKeysShowsOnTheBoard()
+    {
+        SetsRules rules;
+        rules.enabled = true;
+        changeSettings([](Settings &s) { s.SetsEnabled = 1; });
+        board->game().setSetsRules(rules);
+        const auto &c = board->controls();
+        c.homeTeamPanel->setFocus();
+        QTest::keyClicks(c.homeTeamPanel, u"qqqqqqqqqqqqqqqqqqqqqqqqq"_qs);
+        QCOMPARE(*board->game().score(GameModel::Home2), 1);
+        QVERIFY(!c.serveMarks[0]->isVisible());
+        QVERIFY(c.serveMarks[1]->isVisible());
+        QCOMPARE(c.setScores->text(), u"25:0"_qs);
+        for (const auto &dots : c.timeoutDots) {
+            QVERIFY(dots[1]->isVisible());
+            QVERIFY(!dots[2]->isVisible());
+        }
+    }
+
     void clearAllLedsAsksAndBlanksEverything()
     {
         const auto &c = board->controls();
