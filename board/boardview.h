@@ -52,6 +52,10 @@ public:
         PictureBox *shotClockPanel;
         Shape *shotClockDot;
         Label *possessionArrow;
+        // A match in sets: the mark beside the team serving, and the
+        // points of the sets played.
+        std::array<Label *, 2> serveMarks;
+        Label *setScores;
     };
     const Controls &controls() const { return m_controls; }
     const LedGroup &clockDigits() const { return m_clockDigits; }
@@ -105,6 +109,9 @@ private:
     void createShotClockParts();
     void showShotClock();
     void showPossession();
+    void showSets();
+    void createSetsParts();
+    QString section2Text() const;
     void fitCaptions();
 
     GameModel &m_game;

@@ -169,6 +169,12 @@ QString GameHistory::actionId(Action action, const GameState &before, const Game
     case Action::Possession:
         return after.possession == Possession::Guest ? QStringLiteral("possession.guest")
                                                      : QStringLiteral("possession.home");
+    case Action::Point:
+        return after.sets.lastPointTo == GameModel::Guest ? QStringLiteral("point.guest")
+                                                          : QStringLiteral("point.home");
+    case Action::FirstServer:
+        return after.sets.firstServer == GameModel::Guest ? QStringLiteral("serve.guest")
+                                                          : QStringLiteral("serve.home");
     case Action::NewGame:
         break;
     }

@@ -39,7 +39,8 @@ public:
     // did: clock.start or clock.stop, timeout.start or timeout.end; the shot
     // clock's key shotclock.hold or shotclock.release (unlinked:
     // shotclock.start or shotclock.stop); the arrow possession.home or
-    // possession.guest.
+    // possession.guest; a point point.home or point.guest, the first server
+    // serve.home or serve.guest.
     enum class Action {
         ScoreSet,
         ScoreAdd,
@@ -56,7 +57,9 @@ public:
         ShotClockShort,
         ShotClockHold,
         ShotClockBlank,
-        Possession
+        Possession,
+        Point,
+        FirstServer
     };
     Q_ENUM(Action)
 

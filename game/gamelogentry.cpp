@@ -62,6 +62,8 @@ QJsonObject GameLogEntry::toJson() const
     // Only with the arrow, so a game without it writes what it always wrote.
     if (!e.possession.isEmpty())
         line.insert(QStringLiteral("possession"), e.possession);
+    if (e.setScore)
+        line.insert(QStringLiteral("set"), QJsonArray{(*e.setScore)[0], (*e.setScore)[1]});
     return line;
 }
 
@@ -96,6 +98,14 @@ std::optional<GameLogEntry> GameLogEntry::fromLine(const QByteArray &line)
     e.possession = o.value(QStringLiteral("possession")).toString();
     if (!e.possession.isEmpty() && e.possession != u"home" && e.possession != u"guest")
         return std::nullopt;
+    if (const QJsonValue set = o.value(QStringLiteral("set")); set.isArray()) {
+        const QJsonArray points = set.toArray();
+        const int home = points.at(0).toInt(-1);
+        const int guest = points.at(1).toInt(-1);
+        if (points.size() != 2 || home < 0 || guest < 0)
+            return std::nullopt;
+        e.setScore = std::array<int, 2>{home, guest};
+    }
     const auto phase = gamePhaseNamed(o.value(QStringLiteral("phase")).toString());
     const auto before = scoresOf(o.value(QStringLiteral("before")));
     const auto after = scoresOf(o.value(QStringLiteral("after")));

@@ -32,6 +32,8 @@ struct GameLogEntry
     // "home" or "guest": where the possession arrow pointed after the step;
     // empty without the arrow (the shot clock off, and every older log).
     QString possession;
+    // On the line of a set's end: the set's points, home's then the guests'.
+    std::optional<std::array<int, 2>> setScore;
 
     // The step as one line of the log, and back: nothing when the line is
     // damaged or does not describe a step.

@@ -3,6 +3,7 @@
 #include "game/clockseconds.h"
 #include "game/gamestructure.h"
 #include "game/gameteams.h"
+#include "game/setsrules.h"
 #include "game/shotclock.h"
 
 #include <QObject>
@@ -40,6 +41,8 @@ struct GameState
     // both stay as they are here.
     ShotClockState shotClock;
     Possession possession = Possession::None;
+    // With sets on: the set (also the period), the sets played and the serve.
+    SetsState sets;
 
     // The same game, whenever it was looked at.
     bool operator==(const GameState &other) const;
@@ -120,6 +123,11 @@ public:
     qint64 timeoutLeftMs() const;
     ClockSeconds shownTimeoutTime() const { return shownTimeFor(timeoutLeftMs(), true); }
     int timeoutsLeft(Team team) const;
+    // Whether timeouts are taken at all: per set in sets, else as structured.
+    bool hasTimeouts() const
+    {
+        return playsSets() ? m_setsRules.timeoutsPerSet > 0 : m_structure.timeouts.isOn();
+    }
     TimeoutRefusal timeoutRefusal(Team team) const;
     // Why score `which` cannot be changed so, in the words every way of
     // changing it tells ("99 + 5 is over 99"); empty when it can.
@@ -184,6 +192,23 @@ public:
     void setPossession(Possession team);
     void switchPossession();
 
+    // With sets on (otherwise they do nothing): a point for `team`, which
+    // may end the set and the match; and before a set's first point, the
+    // other team serves first. Refused as pointRefusal says.
+    enum class PointRefusal { None, NoSets, Final };
+    PointRefusal pointRefusal() const;
+    void addPoint(Team team);
+    void switchFirstServer();
+    bool canSwitchFirstServer() const;
+    const SetsRules &setsRules() const { return m_setsRules; }
+    bool playsSets() const { return m_setsRules.enabled; }
+    const SetsState &sets() const { return m_state.sets; }
+    // What the board hints after the last point, and the team serving.
+    SetsRules::Hint setsHint() const;
+    // Turns sets on or off and sets their rules; turned on or off, the
+    // match starts afresh.
+    void setSetsRules(const SetsRules &rules);
+
     // Turns the shot clock on or off and sets how it is played. Turned on, it
     // stands at its full length; new lengths take effect at the next reset.
     void setShotClockRules(const ShotClockRules &rules);
@@ -229,6 +254,8 @@ signals:
     // The clock changed the game by itself: `before` is the game the moment
     // the time ran out, the clock stopped at its last value.
     void clockEnded(GameModel::ClockEnd end, const GameState &before);
+    // A point ended set `set` (the match, with `final`): sound the horn.
+    void setEnded(int set, bool final);
     // newGame() began a game: whatever came before belongs to another one.
     void newGameStarted();
 
@@ -256,6 +283,7 @@ private:
     bool expireShotClockIfDue();
     void resetShotClockTo(qint64 ms);
     void readyShotClock();
+    void endSet(Team winner);
 
     const TimeSource &m_time;
     GameState m_state;
@@ -266,6 +294,7 @@ private:
     std::optional<std::pair<bool, qint64>> m_pendingMode;
     GameStructure m_structure;
     ShotClockRules m_shotRules;
+    SetsRules m_setsRules;
     QTimer m_update{this};
     GameSides m_sides;
 };

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "game/gamestructure.h"
+#include "game/setsrules.h"
 #include "game/shotclock.h"
 
 #include <QString>
@@ -19,6 +20,7 @@ struct GameRules
     bool countDown = false;
     qint64 periodMs = 0;
     ShotClockRules shotClock;
+    SetsRules sets;
 };
 
 // The rules the settings give. A value that cannot be read stands as that
@@ -28,7 +30,9 @@ GameRules gameRulesOf(const Settings &settings, QStringList *problems = nullptr)
 // Why `text` cannot be the rule stored under the settings key `key`
 // ("PeriodLength", "BreakLengths", "OvertimeLength", "TimeoutsPerHalf",
 // "TimeoutLength", "Section2Role", "FoulsReset", the shot clock's "Length"
-// and "ShortLength"); empty when it can, or when
+// and "ShortLength", the sets' "SetsToWin", "PointsPerSet", "LastSetPoints",
+// "WinBy", "Cap", "ServeEvery", "TimeoutsPerSet", "SwitchSidesEvery",
+// "LastSetSwitchSidesEvery" and "IntervalAt"); empty when it can, or when
 // the key is not one of these.
 QString ruleRefusal(QStringView key, const QString &text);
 

@@ -135,6 +135,14 @@ PrintedResult::PrintedResult(const GameRecord &header)
 void PrintedResult::add(const GameLogEntry &e)
 {
     m_tally.add(e);
+    if (e.setScore) {
+        // An undone point that ended a set leaves the set's end behind it in
+        // the log; the set ended again is the one that stands.
+        const int set = e.beforePeriod;
+        m_sets.resize(std::min<qsizetype>(m_sets.size(), set - 1));
+        m_sets.append(*e.setScore);
+        return;
+    }
     for (int i : {GameModel::Home2, GameModel::Guest2})
         m_sectionTwoUsed = m_sectionTwoUsed || e.after.at(i).value_or(0) > 0;
     // Fouls a new period clears are no score change, nor is a foul.
@@ -169,6 +177,7 @@ void PrintedResult::print(QPdfWriter &writer) const
     qreal y = printTitle(page);
     y = printFinal(page, y);
     y = printPeriods(page, y);
+    y = printSets(page, y);
     y = printTimeouts(page, y);
     y = printBlanks(page, y);
     printChanges(page, y);
@@ -194,10 +203,13 @@ qreal PrintedResult::printFinal(Page &page, qreal y) const
     const qreal width = page.area().width();
     const Scores final = m_tally.finalScores();
     const bool over = m_header.periods <= 0 || m_tally.finalPhase() == GamePhase::Final;
-    const QString label = over ? ResultText::tr("Final score")
-                               : ResultText::tr("Score in period %1 at %2")
-                                     .arg(periodName(m_tally.finalPeriod(), m_header.periods),
-                                          clockText(m_tally.finalClockMs()));
+    // A match in sets under way has sets won so far, not a final score.
+    const bool setsUnderWay = !m_sets.isEmpty() && m_tally.finalPhase() != GamePhase::Final;
+    const QString label = setsUnderWay ? ResultText::tr("Sets won")
+                          : over       ? ResultText::tr("Final score")
+                                       : ResultText::tr("Score in period %1 at %2")
+                                       .arg(periodName(m_tally.finalPeriod(), m_header.periods),
+                                            clockText(m_tally.finalClockMs()));
     const QFont labelFont = Page::font(12, true);
     page.text({0, y, width, page.height(labelFont)}, Qt::AlignHCenter, labelFont, label);
     y += page.height(labelFont) + 4;
@@ -212,12 +224,15 @@ qreal PrintedResult::printFinal(Page &page, qreal y) const
     const qreal bigHeight = page.height(big);
     const qreal teamTop = y + (bigHeight - page.height(team)) / 2;
     page.text({0, teamTop, side - 8, page.height(team)}, Qt::AlignRight, team, m_sheet.home());
+    // A match in sets is won by sets: the table below gives their points.
+    const bool sets = !m_sets.isEmpty();
     page.text({side, y, scoreWidth, bigHeight}, Qt::AlignHCenter, big,
-              RecordSheet::scorePair(final, GameModel::Home1, GameModel::Guest1));
+              sets ? RecordSheet::scorePair(final, GameModel::Home2, GameModel::Guest2)
+                   : RecordSheet::scorePair(final, GameModel::Home1, GameModel::Guest1));
     page.text({side + scoreWidth + 8, teamTop, side - 8, page.height(team)}, Qt::AlignLeft, team,
               m_sheet.guest());
     y += bigHeight;
-    if (m_sectionTwoUsed && !m_header.fouls) {
+    if (m_sectionTwoUsed && !m_header.fouls && !sets) {
         const QFont second = Page::font(14);
         const QString caption =
             m_header.section2.trimmed().isEmpty() ? ResultText::tr("Section 2") : m_header.section2;
@@ -280,6 +295,38 @@ qreal PrintedResult::printPeriods(Page &page, qreal y) const
                 counts << ClockFace::scoreText(scores.at(which));
             printRow(cell, name, counts);
         }
+    }
+    return y + Gap;
+}
+
+qreal PrintedResult::printSets(Page &page, qreal y) const
+{
+    if (m_sets.isEmpty())
+        return y;
+    const qreal width = page.area().width();
+    const QFont head = Page::font(10, true);
+    const QFont cell = Page::font(11);
+    const qreal row = page.height(cell) + 6;
+    const qreal nameWidth = width * 0.34;
+    const qreal columnWidth = (width - nameWidth) / qreal(m_sets.size());
+    const auto printRow = [&](const QFont &font, const QString &name, const QStringList &values) {
+        page.text({2, y + 3, nameWidth - 4, row}, Qt::AlignLeft, font, name);
+        for (qsizetype i = 0; i < values.size(); ++i)
+            page.text({nameWidth + qreal(i) * columnWidth, y + 3, columnWidth, row},
+                      Qt::AlignHCenter, font, values.at(i));
+        y += row;
+        page.line({0, y}, {width, y});
+    };
+    page.line({0, y}, {width, y});
+    QStringList numbers;
+    for (qsizetype i = 0; i < m_sets.size(); ++i)
+        numbers << ResultText::tr("Set %1").arg(i + 1);
+    printRow(head, ResultText::tr("Points per set"), numbers);
+    for (const auto &[team, name] : {std::pair{0, m_sheet.home()}, std::pair{1, m_sheet.guest()}}) {
+        QStringList points;
+        for (const auto &set : m_sets)
+            points << QString::number(set[team]);
+        printRow(cell, name, points);
     }
     return y + Gap;
 }

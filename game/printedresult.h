@@ -33,6 +33,7 @@ private:
     qreal printTitle(Page &page) const;
     qreal printFinal(Page &page, qreal y) const;
     qreal printPeriods(Page &page, qreal y) const;
+    qreal printSets(Page &page, qreal y) const;
     qreal printTimeouts(Page &page, qreal y) const;
     qreal printBlanks(Page &page, qreal y) const;
     void printChanges(Page &page, qreal y) const;
@@ -44,6 +45,8 @@ private:
     qsizetype m_changesLeftOut = 0;
     bool m_sectionTwoUsed = false;
     int m_damagedLines = 0;
+    // A match in sets: each set's points, as its end was logged.
+    QList<std::array<int, 2>> m_sets;
 };
 
 // The page a printed result goes on where the program runs: Letter where

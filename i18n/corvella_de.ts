@@ -38,6 +38,14 @@
         <source>BONUS</source>
         <translation>FOULSTRAFE</translation>
     </message>
+    <message>
+        <source>Sets</source>
+        <translation>Sätze</translation>
+    </message>
+    <message>
+        <source>SET</source>
+        <translation>SATZ</translation>
+    </message>
 </context>
 <context>
     <name>ColorPage</name>
@@ -393,6 +401,18 @@ Die Tasten beschreibt corvella(1).</translation>
         <source>(%1 earlier changes not shown)</source>
         <translation>(%1 frühere Änderungen nicht gezeigt)</translation>
     </message>
+    <message>
+        <source>Sets won</source>
+        <translation>Gewonnene Sätze</translation>
+    </message>
+    <message>
+        <source>Set %1</source>
+        <translation>Satz %1</translation>
+    </message>
+    <message>
+        <source>Points per set</source>
+        <translation>Punkte je Satz</translation>
+    </message>
 </context>
 <context>
     <name>GameLog</name>
@@ -447,6 +467,10 @@ Die Tasten beschreibt corvella(1).</translation>
     <message>
         <source>Shot clock ran out</source>
         <translation>Angriffszeit abgelaufen</translation>
+    </message>
+    <message>
+        <source>Set %1 ended %2:%3</source>
+        <translation>Satz %1 beendet %2:%3</translation>
     </message>
 </context>
 <context>
@@ -624,6 +648,34 @@ Die Tasten beschreibt corvella(1).</translation>
     <message>
         <source>The shot clock&apos;s short length must be from 0 (none) to %1 seconds.</source>
         <translation>Die kurze Angriffszeit muss 0 (keine) bis %1 Sekunden betragen.</translation>
+    </message>
+    <message>
+        <source>The sets to win must be from 1 to %1.</source>
+        <translation>Die Gewinnsätze müssen zwischen 1 und %1 liegen.</translation>
+    </message>
+    <message>
+        <source>The points of a set must be from 1 to %1.</source>
+        <translation>Die Punkte eines Satzes müssen zwischen 1 und %1 liegen.</translation>
+    </message>
+    <message>
+        <source>A set is won by a lead of 1 to %1 points.</source>
+        <translation>Ein Satz wird mit 1 bis %1 Punkten Vorsprung gewonnen.</translation>
+    </message>
+    <message>
+        <source>The points that end a set must be from 0 (none) to %1.</source>
+        <translation>Die Punkte, die einen Satz beenden, müssen zwischen 0 (keine) und %1 liegen.</translation>
+    </message>
+    <message>
+        <source>The serve changes every 0 (the rally&apos;s winner serves) to %1 points.</source>
+        <translation>Der Aufschlag wechselt alle 0 (der Gewinner des Ballwechsels schlägt auf) bis %1 Punkte.</translation>
+    </message>
+    <message>
+        <source>Timeouts per set must be from 0 to %1.</source>
+        <translation>Auszeiten je Satz müssen zwischen 0 und %1 liegen.</translation>
+    </message>
+    <message>
+        <source>A hint must come at 0 (none) to %1 points.</source>
+        <translation>Ein Hinweis muss bei 0 (keiner) bis %1 Punkten kommen.</translation>
     </message>
 </context>
 <context>
@@ -922,6 +974,14 @@ Die Tasten beschreibt corvella(1).</translation>
         <source>  - To start or end a timeout press &apos;%1&apos; for the home team, &apos;%2&apos; for the guest team.</source>
         <translation>  - Um eine Auszeit zu beginnen oder zu beenden, drücken Sie &apos;%1&apos; für die Heimmannschaft, &apos;%2&apos; für die Gastmannschaft.</translation>
     </message>
+    <message>
+        <source>  - To give a point press &apos;%1&apos; for the home team, &apos;%2&apos; for the guest team; &apos;Ctrl+Z&apos; takes it back.</source>
+        <translation>  - Für einen Punkt drücken Sie &apos;%1&apos; für die Heimmannschaft, &apos;%2&apos; für die Gäste; &apos;Strg+Z&apos; nimmt ihn zurück.</translation>
+    </message>
+    <message>
+        <source>  - Before a set&apos;s first point press &apos;%1&apos; to switch the first server.</source>
+        <translation>  - Vor dem ersten Punkt eines Satzes wechselt &apos;%1&apos; den ersten Aufschlag.</translation>
+    </message>
 </context>
 <context>
     <name>KeyChooser</name>
@@ -1107,6 +1167,14 @@ Die Tasten beschreibt corvella(1).</translation>
         <source>Hold or release the shot clock from a phone</source>
         <translation>Angriffszeit vom Telefon aus anhalten oder freigeben</translation>
     </message>
+    <message>
+        <source>Point from a phone</source>
+        <translation>Punkt vom Telefon</translation>
+    </message>
+    <message>
+        <source>Switch the first server from a phone</source>
+        <translation>Ersten Aufschlag wechseln vom Telefon</translation>
+    </message>
 </context>
 <context>
     <name>NetworkPage</name>
@@ -1269,6 +1337,22 @@ Die Tasten beschreibt corvella(1).</translation>
     <message>
         <source>Korfball</source>
         <translation>Korfball</translation>
+    </message>
+    <message>
+        <source>Volleyball</source>
+        <translation>Volleyball</translation>
+    </message>
+    <message>
+        <source>Beach volleyball</source>
+        <translation>Beachvolleyball</translation>
+    </message>
+    <message>
+        <source>Badminton</source>
+        <translation>Badminton</translation>
+    </message>
+    <message>
+        <source>Table tennis</source>
+        <translation>Tischtennis</translation>
     </message>
 </context>
 <context>
@@ -1476,6 +1560,26 @@ Die Tasten beschreibt corvella(1).</translation>
     <message>
         <source>%1 is longer than %2 characters</source>
         <translation>%1 ist länger als %2 Zeichen</translation>
+    </message>
+    <message>
+        <source>the game is not played in sets</source>
+        <translation>das Spiel wird nicht in Sätzen gespielt</translation>
+    </message>
+    <message>
+        <source>Point from the API</source>
+        <translation>Punkt von der API</translation>
+    </message>
+    <message>
+        <source>the match is over</source>
+        <translation>das Match ist vorbei</translation>
+    </message>
+    <message>
+        <source>Switch the first server from the API</source>
+        <translation>Ersten Aufschlag wechseln von der API</translation>
+    </message>
+    <message>
+        <source>the set has begun</source>
+        <translation>der Satz hat begonnen</translation>
     </message>
 </context>
 <context>
@@ -1865,6 +1969,30 @@ Die Tasten beschreibt corvella(1).</translation>
         <source>Sponsors on the audience display</source>
         <translation>Sponsoren auf der Publikumsanzeige</translation>
     </message>
+    <message>
+        <source>Not counted: the match is over</source>
+        <translation>Nicht gezählt: das Match ist vorbei</translation>
+    </message>
+    <message>
+        <source>Point %1</source>
+        <translation>Punkt %1</translation>
+    </message>
+    <message>
+        <source>Switch sides</source>
+        <translation>Seitenwechsel</translation>
+    </message>
+    <message>
+        <source>Interval</source>
+        <translation>Pause</translation>
+    </message>
+    <message>
+        <source>Not switched: the set has begun</source>
+        <translation>Nicht gewechselt: der Satz hat begonnen</translation>
+    </message>
+    <message>
+        <source>Switch the first server</source>
+        <translation>Ersten Aufschlag wechseln</translation>
+    </message>
 </context>
 <context>
     <name>ScoreEntry</name>
@@ -1882,6 +2010,97 @@ Die Tasten beschreibt corvella(1).</translation>
     <message>
         <source>A scoreboard is on show</source>
         <translation>Eine Anzeigetafel wird gezeigt</translation>
+    </message>
+</context>
+<context>
+    <name>SetsPage</name>
+    <message>
+        <source>The game is played in sets</source>
+        <translation>Das Spiel wird in Sätzen gespielt</translation>
+    </message>
+    <message>
+        <source>The game clock shows the match time</source>
+        <translation>Die Spieluhr zeigt die Matchzeit</translation>
+    </message>
+    <message>
+        <source>Sets to win:</source>
+        <translation>Gewinnsätze:</translation>
+    </message>
+    <message>
+        <source>Points per set:</source>
+        <translation>Punkte je Satz:</translation>
+    </message>
+    <message>
+        <source>Points of the deciding set:</source>
+        <translation>Punkte im Entscheidungssatz:</translation>
+    </message>
+    <message>
+        <source>Won by a lead of:</source>
+        <translation>Gewonnen mit Vorsprung von:</translation>
+    </message>
+    <message>
+        <source>A set ends at most at:</source>
+        <translation>Ein Satz endet spätestens bei:</translation>
+    </message>
+    <message>
+        <source>none</source>
+        <translation>keine</translation>
+    </message>
+    <message>
+        <source>The serve changes every:</source>
+        <translation>Der Aufschlag wechselt alle:</translation>
+    </message>
+    <message>
+        <source>rally&apos;s winner serves</source>
+        <translation>Gewinner schlägt auf</translation>
+    </message>
+    <message>
+        <source>Timeouts per team and set:</source>
+        <translation>Auszeiten je Team und Satz:</translation>
+    </message>
+    <message>
+        <source>Switch sides every:</source>
+        <translation>Seitenwechsel alle:</translation>
+    </message>
+    <message>
+        <source>no hint</source>
+        <translation>kein Hinweis</translation>
+    </message>
+    <message>
+        <source>In the deciding set every:</source>
+        <translation>Im Entscheidungssatz alle:</translation>
+    </message>
+    <message>
+        <source>Interval at:</source>
+        <translation>Pause bei:</translation>
+    </message>
+    <message>
+        <source>Point home key:</source>
+        <translation>Taste Punkt Heim:</translation>
+    </message>
+    <message>
+        <source>Point guest key:</source>
+        <translation>Taste Punkt Gast:</translation>
+    </message>
+    <message>
+        <source>First server key:</source>
+        <translation>Taste erster Aufschlag:</translation>
+    </message>
+    <message>
+        <source>Sets</source>
+        <translation>Sätze</translation>
+    </message>
+    <message>
+        <source>give the home team a point</source>
+        <translation>der Heimmannschaft einen Punkt geben</translation>
+    </message>
+    <message>
+        <source>give the guest team a point</source>
+        <translation>der Gastmannschaft einen Punkt geben</translation>
+    </message>
+    <message>
+        <source>switch the first server</source>
+        <translation>den ersten Aufschlag wechseln</translation>
     </message>
 </context>
 <context>
@@ -2489,6 +2708,26 @@ Die Tasten beschreibt corvella(1).</translation>
     <message>
         <source>Switch possession</source>
         <translation>Ballbesitz wechseln</translation>
+    </message>
+    <message>
+        <source>SET</source>
+        <translation>SATZ</translation>
+    </message>
+    <message>
+        <source>Sets</source>
+        <translation>Sätze</translation>
+    </message>
+    <message>
+        <source>Set %1</source>
+        <translation>Satz %1</translation>
+    </message>
+    <message>
+        <source>Point</source>
+        <translation>Punkt</translation>
+    </message>
+    <message>
+        <source>First server</source>
+        <translation>Erster Aufschlag</translation>
     </message>
 </context>
 <context>

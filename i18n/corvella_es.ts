@@ -38,6 +38,14 @@
         <source>BONUS</source>
         <translation>PENALIZACIÓN</translation>
     </message>
+    <message>
+        <source>Sets</source>
+        <translation>Sets</translation>
+    </message>
+    <message>
+        <source>SET</source>
+        <translation>SET</translation>
+    </message>
 </context>
 <context>
     <name>ColorPage</name>
@@ -393,6 +401,18 @@ Las teclas están en corvella(1).</translation>
         <source>(%1 earlier changes not shown)</source>
         <translation>(%1 cambios anteriores no mostrados)</translation>
     </message>
+    <message>
+        <source>Sets won</source>
+        <translation>Sets ganados</translation>
+    </message>
+    <message>
+        <source>Set %1</source>
+        <translation>Set %1</translation>
+    </message>
+    <message>
+        <source>Points per set</source>
+        <translation>Puntos por set</translation>
+    </message>
 </context>
 <context>
     <name>GameLog</name>
@@ -447,6 +467,10 @@ Las teclas están en corvella(1).</translation>
     <message>
         <source>Shot clock ran out</source>
         <translation>Se agotó el reloj de posesión</translation>
+    </message>
+    <message>
+        <source>Set %1 ended %2:%3</source>
+        <translation>Set %1 terminado %2:%3</translation>
     </message>
 </context>
 <context>
@@ -624,6 +648,34 @@ Las teclas están en corvella(1).</translation>
     <message>
         <source>The shot clock&apos;s short length must be from 0 (none) to %1 seconds.</source>
         <translation>La duración corta del reloj de posesión debe ser de 0 (ninguna) a %1 segundos.</translation>
+    </message>
+    <message>
+        <source>The sets to win must be from 1 to %1.</source>
+        <translation>Los sets para ganar deben ser de 1 a %1.</translation>
+    </message>
+    <message>
+        <source>The points of a set must be from 1 to %1.</source>
+        <translation>Los puntos de un set deben ser de 1 a %1.</translation>
+    </message>
+    <message>
+        <source>A set is won by a lead of 1 to %1 points.</source>
+        <translation>Un set se gana con una ventaja de 1 a %1 puntos.</translation>
+    </message>
+    <message>
+        <source>The points that end a set must be from 0 (none) to %1.</source>
+        <translation>Los puntos que terminan un set deben ser de 0 (ninguno) a %1.</translation>
+    </message>
+    <message>
+        <source>The serve changes every 0 (the rally&apos;s winner serves) to %1 points.</source>
+        <translation>El saque cambia cada 0 (saca quien gana el punto) a %1 puntos.</translation>
+    </message>
+    <message>
+        <source>Timeouts per set must be from 0 to %1.</source>
+        <translation>Los tiempos muertos por set deben ser de 0 a %1.</translation>
+    </message>
+    <message>
+        <source>A hint must come at 0 (none) to %1 points.</source>
+        <translation>Un aviso debe llegar a los 0 (ninguno) a %1 puntos.</translation>
     </message>
 </context>
 <context>
@@ -922,6 +974,14 @@ Las teclas están en corvella(1).</translation>
         <source>  - To start or end a timeout press &apos;%1&apos; for the home team, &apos;%2&apos; for the guest team.</source>
         <translation>  - Para pedir o terminar un tiempo muerto pulse &apos;%1&apos; para el local, &apos;%2&apos; para el visitante.</translation>
     </message>
+    <message>
+        <source>  - To give a point press &apos;%1&apos; for the home team, &apos;%2&apos; for the guest team; &apos;Ctrl+Z&apos; takes it back.</source>
+        <translation>  - Para dar un punto pulse &apos;%1&apos; para el equipo local, &apos;%2&apos; para el visitante; &apos;Ctrl+Z&apos; lo anula.</translation>
+    </message>
+    <message>
+        <source>  - Before a set&apos;s first point press &apos;%1&apos; to switch the first server.</source>
+        <translation>  - Antes del primer punto de un set pulse &apos;%1&apos; para cambiar el primer saque.</translation>
+    </message>
 </context>
 <context>
     <name>KeyChooser</name>
@@ -1107,6 +1167,14 @@ Las teclas están en corvella(1).</translation>
         <source>Hold or release the shot clock from a phone</source>
         <translation>Retener o soltar el reloj de posesión desde un teléfono</translation>
     </message>
+    <message>
+        <source>Point from a phone</source>
+        <translation>Punto desde un teléfono</translation>
+    </message>
+    <message>
+        <source>Switch the first server from a phone</source>
+        <translation>Cambiar el primer saque desde un teléfono</translation>
+    </message>
 </context>
 <context>
     <name>NetworkPage</name>
@@ -1269,6 +1337,22 @@ Las teclas están en corvella(1).</translation>
     <message>
         <source>Korfball</source>
         <translation>Korfball</translation>
+    </message>
+    <message>
+        <source>Volleyball</source>
+        <translation>Voleibol</translation>
+    </message>
+    <message>
+        <source>Beach volleyball</source>
+        <translation>Vóley playa</translation>
+    </message>
+    <message>
+        <source>Badminton</source>
+        <translation>Bádminton</translation>
+    </message>
+    <message>
+        <source>Table tennis</source>
+        <translation>Tenis de mesa</translation>
     </message>
 </context>
 <context>
@@ -1476,6 +1560,26 @@ Las teclas están en corvella(1).</translation>
     <message>
         <source>%1 is longer than %2 characters</source>
         <translation>%1 tiene más de %2 caracteres</translation>
+    </message>
+    <message>
+        <source>the game is not played in sets</source>
+        <translation>el partido no se juega por sets</translation>
+    </message>
+    <message>
+        <source>Point from the API</source>
+        <translation>Punto desde la API</translation>
+    </message>
+    <message>
+        <source>the match is over</source>
+        <translation>el partido ha terminado</translation>
+    </message>
+    <message>
+        <source>Switch the first server from the API</source>
+        <translation>Cambiar el primer saque desde la API</translation>
+    </message>
+    <message>
+        <source>the set has begun</source>
+        <translation>el set ha empezado</translation>
     </message>
 </context>
 <context>
@@ -1865,6 +1969,30 @@ Las teclas están en corvella(1).</translation>
         <source>Sponsors on the audience display</source>
         <translation>Patrocinadores en la pantalla del público</translation>
     </message>
+    <message>
+        <source>Not counted: the match is over</source>
+        <translation>No contado: el partido ha terminado</translation>
+    </message>
+    <message>
+        <source>Point %1</source>
+        <translation>Punto %1</translation>
+    </message>
+    <message>
+        <source>Switch sides</source>
+        <translation>Cambio de lado</translation>
+    </message>
+    <message>
+        <source>Interval</source>
+        <translation>Descanso</translation>
+    </message>
+    <message>
+        <source>Not switched: the set has begun</source>
+        <translation>No cambiado: el set ha empezado</translation>
+    </message>
+    <message>
+        <source>Switch the first server</source>
+        <translation>Cambiar el primer saque</translation>
+    </message>
 </context>
 <context>
     <name>ScoreEntry</name>
@@ -1882,6 +2010,97 @@ Las teclas están en corvella(1).</translation>
     <message>
         <source>A scoreboard is on show</source>
         <translation>Se está mostrando un marcador</translation>
+    </message>
+</context>
+<context>
+    <name>SetsPage</name>
+    <message>
+        <source>The game is played in sets</source>
+        <translation>El partido se juega por sets</translation>
+    </message>
+    <message>
+        <source>The game clock shows the match time</source>
+        <translation>El reloj muestra el tiempo del partido</translation>
+    </message>
+    <message>
+        <source>Sets to win:</source>
+        <translation>Sets para ganar:</translation>
+    </message>
+    <message>
+        <source>Points per set:</source>
+        <translation>Puntos por set:</translation>
+    </message>
+    <message>
+        <source>Points of the deciding set:</source>
+        <translation>Puntos del set decisivo:</translation>
+    </message>
+    <message>
+        <source>Won by a lead of:</source>
+        <translation>Ganado con una ventaja de:</translation>
+    </message>
+    <message>
+        <source>A set ends at most at:</source>
+        <translation>Un set termina como mucho a:</translation>
+    </message>
+    <message>
+        <source>none</source>
+        <translation>ninguno</translation>
+    </message>
+    <message>
+        <source>The serve changes every:</source>
+        <translation>El saque cambia cada:</translation>
+    </message>
+    <message>
+        <source>rally&apos;s winner serves</source>
+        <translation>saca quien gana</translation>
+    </message>
+    <message>
+        <source>Timeouts per team and set:</source>
+        <translation>Tiempos muertos por equipo y set:</translation>
+    </message>
+    <message>
+        <source>Switch sides every:</source>
+        <translation>Cambio de lado cada:</translation>
+    </message>
+    <message>
+        <source>no hint</source>
+        <translation>sin aviso</translation>
+    </message>
+    <message>
+        <source>In the deciding set every:</source>
+        <translation>En el set decisivo cada:</translation>
+    </message>
+    <message>
+        <source>Interval at:</source>
+        <translation>Descanso a:</translation>
+    </message>
+    <message>
+        <source>Point home key:</source>
+        <translation>Tecla punto local:</translation>
+    </message>
+    <message>
+        <source>Point guest key:</source>
+        <translation>Tecla punto visitante:</translation>
+    </message>
+    <message>
+        <source>First server key:</source>
+        <translation>Tecla primer saque:</translation>
+    </message>
+    <message>
+        <source>Sets</source>
+        <translation>Sets</translation>
+    </message>
+    <message>
+        <source>give the home team a point</source>
+        <translation>dar un punto al equipo local</translation>
+    </message>
+    <message>
+        <source>give the guest team a point</source>
+        <translation>dar un punto al equipo visitante</translation>
+    </message>
+    <message>
+        <source>switch the first server</source>
+        <translation>cambiar el primer saque</translation>
     </message>
 </context>
 <context>
@@ -2489,6 +2708,26 @@ Las teclas están en corvella(1).</translation>
     <message>
         <source>Switch possession</source>
         <translation>Cambiar posesión</translation>
+    </message>
+    <message>
+        <source>SET</source>
+        <translation>SET</translation>
+    </message>
+    <message>
+        <source>Sets</source>
+        <translation>Sets</translation>
+    </message>
+    <message>
+        <source>Set %1</source>
+        <translation>Set %1</translation>
+    </message>
+    <message>
+        <source>Point</source>
+        <translation>Punto</translation>
+    </message>
+    <message>
+        <source>First server</source>
+        <translation>Primer saque</translation>
     </message>
 </context>
 <context>

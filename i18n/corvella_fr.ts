@@ -38,6 +38,14 @@
         <source>BONUS</source>
         <translation>PÉNALITÉ</translation>
     </message>
+    <message>
+        <source>Sets</source>
+        <translation>Sets</translation>
+    </message>
+    <message>
+        <source>SET</source>
+        <translation>SET</translation>
+    </message>
 </context>
 <context>
     <name>ColorPage</name>
@@ -393,6 +401,18 @@ Voir corvella(1) pour les touches.</translation>
         <source>(%1 earlier changes not shown)</source>
         <translation>(%1 changements antérieurs non affichés)</translation>
     </message>
+    <message>
+        <source>Sets won</source>
+        <translation>Sets gagnés</translation>
+    </message>
+    <message>
+        <source>Set %1</source>
+        <translation>Set %1</translation>
+    </message>
+    <message>
+        <source>Points per set</source>
+        <translation>Points par set</translation>
+    </message>
 </context>
 <context>
     <name>GameLog</name>
@@ -447,6 +467,10 @@ Voir corvella(1) pour les touches.</translation>
     <message>
         <source>Shot clock ran out</source>
         <translation>Chronomètre des tirs écoulé</translation>
+    </message>
+    <message>
+        <source>Set %1 ended %2:%3</source>
+        <translation>Set %1 terminé %2:%3</translation>
     </message>
 </context>
 <context>
@@ -624,6 +648,34 @@ Voir corvella(1) pour les touches.</translation>
     <message>
         <source>The shot clock&apos;s short length must be from 0 (none) to %1 seconds.</source>
         <translation>La durée courte du chronomètre des tirs doit être de 0 (aucune) à %1 secondes.</translation>
+    </message>
+    <message>
+        <source>The sets to win must be from 1 to %1.</source>
+        <translation>Les sets gagnants doivent aller de 1 à %1.</translation>
+    </message>
+    <message>
+        <source>The points of a set must be from 1 to %1.</source>
+        <translation>Les points d&apos;un set doivent aller de 1 à %1.</translation>
+    </message>
+    <message>
+        <source>A set is won by a lead of 1 to %1 points.</source>
+        <translation>Un set se gagne avec un écart de 1 à %1 points.</translation>
+    </message>
+    <message>
+        <source>The points that end a set must be from 0 (none) to %1.</source>
+        <translation>Les points qui terminent un set doivent aller de 0 (aucun) à %1.</translation>
+    </message>
+    <message>
+        <source>The serve changes every 0 (the rally&apos;s winner serves) to %1 points.</source>
+        <translation>Le service change tous les 0 (le gagnant de l&apos;échange sert) à %1 points.</translation>
+    </message>
+    <message>
+        <source>Timeouts per set must be from 0 to %1.</source>
+        <translation>Les temps morts par set doivent aller de 0 à %1.</translation>
+    </message>
+    <message>
+        <source>A hint must come at 0 (none) to %1 points.</source>
+        <translation>Un rappel doit venir à 0 (aucun) à %1 points.</translation>
     </message>
 </context>
 <context>
@@ -922,6 +974,14 @@ Voir corvella(1) pour les touches.</translation>
         <source>  - To start or end a timeout press &apos;%1&apos; for the home team, &apos;%2&apos; for the guest team.</source>
         <translation>  - Pour lancer ou terminer un temps mort, appuyez sur &apos;%1&apos; pour l&apos;équipe à domicile, &apos;%2&apos; pour l&apos;équipe visiteuse.</translation>
     </message>
+    <message>
+        <source>  - To give a point press &apos;%1&apos; for the home team, &apos;%2&apos; for the guest team; &apos;Ctrl+Z&apos; takes it back.</source>
+        <translation>  - Pour donner un point, appuyez sur &apos;%1&apos; pour l&apos;équipe locale, &apos;%2&apos; pour les visiteurs ; &apos;Ctrl+Z&apos; l&apos;annule.</translation>
+    </message>
+    <message>
+        <source>  - Before a set&apos;s first point press &apos;%1&apos; to switch the first server.</source>
+        <translation>  - Avant le premier point d&apos;un set, appuyez sur &apos;%1&apos; pour changer le premier serveur.</translation>
+    </message>
 </context>
 <context>
     <name>KeyChooser</name>
@@ -1107,6 +1167,14 @@ Voir corvella(1) pour les touches.</translation>
         <source>Hold or release the shot clock from a phone</source>
         <translation>Retenir ou relâcher le chronomètre des tirs depuis un téléphone</translation>
     </message>
+    <message>
+        <source>Point from a phone</source>
+        <translation>Point depuis un téléphone</translation>
+    </message>
+    <message>
+        <source>Switch the first server from a phone</source>
+        <translation>Changer le premier serveur depuis un téléphone</translation>
+    </message>
 </context>
 <context>
     <name>NetworkPage</name>
@@ -1269,6 +1337,22 @@ Voir corvella(1) pour les touches.</translation>
     <message>
         <source>Korfball</source>
         <translation>Korfbal</translation>
+    </message>
+    <message>
+        <source>Volleyball</source>
+        <translation>Volley-ball</translation>
+    </message>
+    <message>
+        <source>Beach volleyball</source>
+        <translation>Beach-volley</translation>
+    </message>
+    <message>
+        <source>Badminton</source>
+        <translation>Badminton</translation>
+    </message>
+    <message>
+        <source>Table tennis</source>
+        <translation>Tennis de table</translation>
     </message>
 </context>
 <context>
@@ -1476,6 +1560,26 @@ Voir corvella(1) pour les touches.</translation>
     <message>
         <source>%1 is longer than %2 characters</source>
         <translation>%1 dépasse %2 caractères</translation>
+    </message>
+    <message>
+        <source>the game is not played in sets</source>
+        <translation>le match ne se joue pas en sets</translation>
+    </message>
+    <message>
+        <source>Point from the API</source>
+        <translation>Point depuis l&apos;API</translation>
+    </message>
+    <message>
+        <source>the match is over</source>
+        <translation>le match est terminé</translation>
+    </message>
+    <message>
+        <source>Switch the first server from the API</source>
+        <translation>Changer le premier serveur depuis l&apos;API</translation>
+    </message>
+    <message>
+        <source>the set has begun</source>
+        <translation>le set a commencé</translation>
     </message>
 </context>
 <context>
@@ -1865,6 +1969,30 @@ Voir corvella(1) pour les touches.</translation>
         <source>Sponsors on the audience display</source>
         <translation>Sponsors sur l’affichage public</translation>
     </message>
+    <message>
+        <source>Not counted: the match is over</source>
+        <translation>Non compté : le match est terminé</translation>
+    </message>
+    <message>
+        <source>Point %1</source>
+        <translation>Point %1</translation>
+    </message>
+    <message>
+        <source>Switch sides</source>
+        <translation>Changement de côté</translation>
+    </message>
+    <message>
+        <source>Interval</source>
+        <translation>Pause</translation>
+    </message>
+    <message>
+        <source>Not switched: the set has begun</source>
+        <translation>Non changé : le set a commencé</translation>
+    </message>
+    <message>
+        <source>Switch the first server</source>
+        <translation>Changer le premier serveur</translation>
+    </message>
 </context>
 <context>
     <name>ScoreEntry</name>
@@ -1882,6 +2010,97 @@ Voir corvella(1) pour les touches.</translation>
     <message>
         <source>A scoreboard is on show</source>
         <translation>Un tableau de score est affiché</translation>
+    </message>
+</context>
+<context>
+    <name>SetsPage</name>
+    <message>
+        <source>The game is played in sets</source>
+        <translation>Le match se joue en sets</translation>
+    </message>
+    <message>
+        <source>The game clock shows the match time</source>
+        <translation>L&apos;horloge montre la durée du match</translation>
+    </message>
+    <message>
+        <source>Sets to win:</source>
+        <translation>Sets gagnants :</translation>
+    </message>
+    <message>
+        <source>Points per set:</source>
+        <translation>Points par set :</translation>
+    </message>
+    <message>
+        <source>Points of the deciding set:</source>
+        <translation>Points du set décisif :</translation>
+    </message>
+    <message>
+        <source>Won by a lead of:</source>
+        <translation>Gagné avec un écart de :</translation>
+    </message>
+    <message>
+        <source>A set ends at most at:</source>
+        <translation>Un set se termine au plus à :</translation>
+    </message>
+    <message>
+        <source>none</source>
+        <translation>aucun</translation>
+    </message>
+    <message>
+        <source>The serve changes every:</source>
+        <translation>Le service change tous les :</translation>
+    </message>
+    <message>
+        <source>rally&apos;s winner serves</source>
+        <translation>le gagnant sert</translation>
+    </message>
+    <message>
+        <source>Timeouts per team and set:</source>
+        <translation>Temps morts par équipe et set :</translation>
+    </message>
+    <message>
+        <source>Switch sides every:</source>
+        <translation>Changement de côté tous les :</translation>
+    </message>
+    <message>
+        <source>no hint</source>
+        <translation>aucun rappel</translation>
+    </message>
+    <message>
+        <source>In the deciding set every:</source>
+        <translation>Dans le set décisif tous les :</translation>
+    </message>
+    <message>
+        <source>Interval at:</source>
+        <translation>Pause à :</translation>
+    </message>
+    <message>
+        <source>Point home key:</source>
+        <translation>Touche point domicile :</translation>
+    </message>
+    <message>
+        <source>Point guest key:</source>
+        <translation>Touche point visiteur :</translation>
+    </message>
+    <message>
+        <source>First server key:</source>
+        <translation>Touche premier serveur :</translation>
+    </message>
+    <message>
+        <source>Sets</source>
+        <translation>Sets</translation>
+    </message>
+    <message>
+        <source>give the home team a point</source>
+        <translation>donner un point à l&apos;équipe à domicile</translation>
+    </message>
+    <message>
+        <source>give the guest team a point</source>
+        <translation>donner un point à l&apos;équipe visiteuse</translation>
+    </message>
+    <message>
+        <source>switch the first server</source>
+        <translation>changer le premier serveur</translation>
     </message>
 </context>
 <context>
@@ -2489,6 +2708,26 @@ Voir corvella(1) pour les touches.</translation>
     <message>
         <source>Switch possession</source>
         <translation>Changer la possession</translation>
+    </message>
+    <message>
+        <source>SET</source>
+        <translation>SET</translation>
+    </message>
+    <message>
+        <source>Sets</source>
+        <translation>Sets</translation>
+    </message>
+    <message>
+        <source>Set %1</source>
+        <translation>Set %1</translation>
+    </message>
+    <message>
+        <source>Point</source>
+        <translation>Point</translation>
+    </message>
+    <message>
+        <source>First server</source>
+        <translation>Premier serveur</translation>
     </message>
 </context>
 <context>

@@ -38,6 +38,14 @@
         <source>BONUS</source>
         <translation>STRAFWORPEN</translation>
     </message>
+    <message>
+        <source>Sets</source>
+        <translation>Sets</translation>
+    </message>
+    <message>
+        <source>SET</source>
+        <translation>SET</translation>
+    </message>
 </context>
 <context>
     <name>ColorPage</name>
@@ -393,6 +401,18 @@ Zie corvella(1) voor de toetsen.</translation>
         <source>(%1 earlier changes not shown)</source>
         <translation>(%1 eerdere wijzigingen niet getoond)</translation>
     </message>
+    <message>
+        <source>Sets won</source>
+        <translation>Gewonnen sets</translation>
+    </message>
+    <message>
+        <source>Set %1</source>
+        <translation>Set %1</translation>
+    </message>
+    <message>
+        <source>Points per set</source>
+        <translation>Punten per set</translation>
+    </message>
 </context>
 <context>
     <name>GameLog</name>
@@ -447,6 +467,10 @@ Zie corvella(1) voor de toetsen.</translation>
     <message>
         <source>Shot clock ran out</source>
         <translation>Schotklok verlopen</translation>
+    </message>
+    <message>
+        <source>Set %1 ended %2:%3</source>
+        <translation>Set %1 afgelopen %2:%3</translation>
     </message>
 </context>
 <context>
@@ -624,6 +648,34 @@ Zie corvella(1) voor de toetsen.</translation>
     <message>
         <source>The shot clock&apos;s short length must be from 0 (none) to %1 seconds.</source>
         <translation>De korte lengte van de schotklok moet 0 (geen) tot %1 seconden zijn.</translation>
+    </message>
+    <message>
+        <source>The sets to win must be from 1 to %1.</source>
+        <translation>Het aantal winnende sets moet van 1 tot %1 zijn.</translation>
+    </message>
+    <message>
+        <source>The points of a set must be from 1 to %1.</source>
+        <translation>De punten van een set moeten van 1 tot %1 zijn.</translation>
+    </message>
+    <message>
+        <source>A set is won by a lead of 1 to %1 points.</source>
+        <translation>Een set wordt gewonnen met een voorsprong van 1 tot %1 punten.</translation>
+    </message>
+    <message>
+        <source>The points that end a set must be from 0 (none) to %1.</source>
+        <translation>De punten die een set beëindigen moeten van 0 (geen) tot %1 zijn.</translation>
+    </message>
+    <message>
+        <source>The serve changes every 0 (the rally&apos;s winner serves) to %1 points.</source>
+        <translation>De opslag wisselt elke 0 (de winnaar van de rally slaat op) tot %1 punten.</translation>
+    </message>
+    <message>
+        <source>Timeouts per set must be from 0 to %1.</source>
+        <translation>Time-outs per set moeten van 0 tot %1 zijn.</translation>
+    </message>
+    <message>
+        <source>A hint must come at 0 (none) to %1 points.</source>
+        <translation>Een hint moet komen bij 0 (geen) tot %1 punten.</translation>
     </message>
 </context>
 <context>
@@ -922,6 +974,14 @@ Zie corvella(1) voor de toetsen.</translation>
         <source>  - To start or end a timeout press &apos;%1&apos; for the home team, &apos;%2&apos; for the guest team.</source>
         <translation>  - Druk op &apos;%1&apos; voor de thuisploeg of &apos;%2&apos; voor de gastploeg om een time-out te starten of te beëindigen.</translation>
     </message>
+    <message>
+        <source>  - To give a point press &apos;%1&apos; for the home team, &apos;%2&apos; for the guest team; &apos;Ctrl+Z&apos; takes it back.</source>
+        <translation>  - Druk voor een punt op &apos;%1&apos; voor de thuisploeg, &apos;%2&apos; voor de gasten; &apos;Ctrl+Z&apos; neemt het terug.</translation>
+    </message>
+    <message>
+        <source>  - Before a set&apos;s first point press &apos;%1&apos; to switch the first server.</source>
+        <translation>  - Druk vóór het eerste punt van een set op &apos;%1&apos; om de eerste opslag te wisselen.</translation>
+    </message>
 </context>
 <context>
     <name>KeyChooser</name>
@@ -1107,6 +1167,14 @@ Zie corvella(1) voor de toetsen.</translation>
         <source>Hold or release the shot clock from a phone</source>
         <translation>Schotklok vasthouden of vrijgeven vanaf een telefoon</translation>
     </message>
+    <message>
+        <source>Point from a phone</source>
+        <translation>Punt vanaf een telefoon</translation>
+    </message>
+    <message>
+        <source>Switch the first server from a phone</source>
+        <translation>Eerste opslag wisselen vanaf een telefoon</translation>
+    </message>
 </context>
 <context>
     <name>NetworkPage</name>
@@ -1269,6 +1337,22 @@ Zie corvella(1) voor de toetsen.</translation>
     <message>
         <source>Korfball</source>
         <translation>Korfbal</translation>
+    </message>
+    <message>
+        <source>Volleyball</source>
+        <translation>Volleybal</translation>
+    </message>
+    <message>
+        <source>Beach volleyball</source>
+        <translation>Beachvolleybal</translation>
+    </message>
+    <message>
+        <source>Badminton</source>
+        <translation>Badminton</translation>
+    </message>
+    <message>
+        <source>Table tennis</source>
+        <translation>Tafeltennis</translation>
     </message>
 </context>
 <context>
@@ -1476,6 +1560,26 @@ Zie corvella(1) voor de toetsen.</translation>
     <message>
         <source>%1 is longer than %2 characters</source>
         <translation>%1 is langer dan %2 tekens</translation>
+    </message>
+    <message>
+        <source>the game is not played in sets</source>
+        <translation>de wedstrijd wordt niet in sets gespeeld</translation>
+    </message>
+    <message>
+        <source>Point from the API</source>
+        <translation>Punt vanuit de API</translation>
+    </message>
+    <message>
+        <source>the match is over</source>
+        <translation>de wedstrijd is voorbij</translation>
+    </message>
+    <message>
+        <source>Switch the first server from the API</source>
+        <translation>Eerste opslag wisselen vanuit de API</translation>
+    </message>
+    <message>
+        <source>the set has begun</source>
+        <translation>de set is begonnen</translation>
     </message>
 </context>
 <context>
@@ -1865,6 +1969,30 @@ Zie corvella(1) voor de toetsen.</translation>
         <source>Sponsors on the audience display</source>
         <translation>Sponsors op het publieksscherm</translation>
     </message>
+    <message>
+        <source>Not counted: the match is over</source>
+        <translation>Niet geteld: de wedstrijd is voorbij</translation>
+    </message>
+    <message>
+        <source>Point %1</source>
+        <translation>Punt %1</translation>
+    </message>
+    <message>
+        <source>Switch sides</source>
+        <translation>Van kant wisselen</translation>
+    </message>
+    <message>
+        <source>Interval</source>
+        <translation>Pauze</translation>
+    </message>
+    <message>
+        <source>Not switched: the set has begun</source>
+        <translation>Niet gewisseld: de set is begonnen</translation>
+    </message>
+    <message>
+        <source>Switch the first server</source>
+        <translation>Eerste opslag wisselen</translation>
+    </message>
 </context>
 <context>
     <name>ScoreEntry</name>
@@ -1882,6 +2010,97 @@ Zie corvella(1) voor de toetsen.</translation>
     <message>
         <source>A scoreboard is on show</source>
         <translation>Er wordt een scorebord getoond</translation>
+    </message>
+</context>
+<context>
+    <name>SetsPage</name>
+    <message>
+        <source>The game is played in sets</source>
+        <translation>De wedstrijd wordt in sets gespeeld</translation>
+    </message>
+    <message>
+        <source>The game clock shows the match time</source>
+        <translation>De klok toont de speeltijd van de wedstrijd</translation>
+    </message>
+    <message>
+        <source>Sets to win:</source>
+        <translation>Winnende sets:</translation>
+    </message>
+    <message>
+        <source>Points per set:</source>
+        <translation>Punten per set:</translation>
+    </message>
+    <message>
+        <source>Points of the deciding set:</source>
+        <translation>Punten van de beslissende set:</translation>
+    </message>
+    <message>
+        <source>Won by a lead of:</source>
+        <translation>Gewonnen met een voorsprong van:</translation>
+    </message>
+    <message>
+        <source>A set ends at most at:</source>
+        <translation>Een set eindigt uiterlijk bij:</translation>
+    </message>
+    <message>
+        <source>none</source>
+        <translation>geen</translation>
+    </message>
+    <message>
+        <source>The serve changes every:</source>
+        <translation>De opslag wisselt elke:</translation>
+    </message>
+    <message>
+        <source>rally&apos;s winner serves</source>
+        <translation>winnaar slaat op</translation>
+    </message>
+    <message>
+        <source>Timeouts per team and set:</source>
+        <translation>Time-outs per team en set:</translation>
+    </message>
+    <message>
+        <source>Switch sides every:</source>
+        <translation>Van kant wisselen elke:</translation>
+    </message>
+    <message>
+        <source>no hint</source>
+        <translation>geen hint</translation>
+    </message>
+    <message>
+        <source>In the deciding set every:</source>
+        <translation>In de beslissende set elke:</translation>
+    </message>
+    <message>
+        <source>Interval at:</source>
+        <translation>Pauze bij:</translation>
+    </message>
+    <message>
+        <source>Point home key:</source>
+        <translation>Toets punt thuis:</translation>
+    </message>
+    <message>
+        <source>Point guest key:</source>
+        <translation>Toets punt gasten:</translation>
+    </message>
+    <message>
+        <source>First server key:</source>
+        <translation>Toets eerste opslag:</translation>
+    </message>
+    <message>
+        <source>Sets</source>
+        <translation>Sets</translation>
+    </message>
+    <message>
+        <source>give the home team a point</source>
+        <translation>het thuisteam een punt geven</translation>
+    </message>
+    <message>
+        <source>give the guest team a point</source>
+        <translation>het gastteam een punt geven</translation>
+    </message>
+    <message>
+        <source>switch the first server</source>
+        <translation>de eerste opslag wisselen</translation>
     </message>
 </context>
 <context>
@@ -2489,6 +2708,26 @@ Zie corvella(1) voor de toetsen.</translation>
     <message>
         <source>Switch possession</source>
         <translation>Balbezit wisselen</translation>
+    </message>
+    <message>
+        <source>SET</source>
+        <translation>SET</translation>
+    </message>
+    <message>
+        <source>Sets</source>
+        <translation>Sets</translation>
+    </message>
+    <message>
+        <source>Set %1</source>
+        <translation>Set %1</translation>
+    </message>
+    <message>
+        <source>Point</source>
+        <translation>Punt</translation>
+    </message>
+    <message>
+        <source>First server</source>
+        <translation>Eerste opslag</translation>
     </message>
 </context>
 <context>

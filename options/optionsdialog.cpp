@@ -7,6 +7,7 @@
 #include "options/keyboardpage.h"
 #include "options/keyname.h"
 #include "options/networkpage.h"
+#include "options/setspage.h"
 #include "options/shotclockpage.h"
 #include "options/sponsorspage.h"
 #include "options/teamspage.h"
@@ -32,9 +33,9 @@ template <typename Page> OptionsPage *makePage(const OptionsServices &services, 
 // The tabs, in their order. A page of its own for a new part of the program
 // is one more line here.
 constexpr OptionsPage *(*pageFactories[])(const OptionsServices &, QWidget *) = {
-    makePage<KeyboardPage>,  makePage<ColorPage>,   makePage<TextPage>,
-    makePage<GamePage>,      makePage<NetworkPage>, makePage<HallPage>,
-    makePage<ShotClockPage>, makePage<TeamsPage>,   makePage<SponsorsPage>,
+    makePage<KeyboardPage>, makePage<ColorPage>, makePage<TextPage>,      makePage<GamePage>,
+    makePage<NetworkPage>,  makePage<HallPage>,  makePage<ShotClockPage>, makePage<TeamsPage>,
+    makePage<SponsorsPage>, makePage<SetsPage>,
 };
 
 // The room the original window left around the tabs and below the buttons.

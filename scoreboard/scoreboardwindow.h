@@ -168,6 +168,7 @@ private:
     bool runPeriodKey(int keyAscii);
     bool runTimeoutKey(int keyAscii);
     bool runShotClockKey(int keyAscii);
+    bool runSetsKey(int keyAscii);
     void trackHistory();
     QString changeText(const GameState &before, const GameState &after) const;
     static QString stepNotice(const QString &done, const QString &what, const QStringList &skipped);

@@ -50,6 +50,11 @@ const char *const Texts[] = {
     QT_TRANSLATE_NOOP("WebPages", "Short reset"),
     QT_TRANSLATE_NOOP("WebPages", "Hold / Release"),
     QT_TRANSLATE_NOOP("WebPages", "Switch possession"),
+    QT_TRANSLATE_NOOP("WebPages", "SET"),
+    QT_TRANSLATE_NOOP("WebPages", "Sets"),
+    QT_TRANSLATE_NOOP("WebPages", "Set %1"),
+    QT_TRANSLATE_NOOP("WebPages", "Point"),
+    QT_TRANSLATE_NOOP("WebPages", "First server"),
 };
 
 // Where texts.js takes the words' table, written by the server.

@@ -71,7 +71,10 @@ bool isAction(const QByteArray &path)
                                             "shotclock/start",
                                             "shotclock/stop",
                                             "shotclock/toggle",
-                                            "possession"};
+                                            "possession",
+                                            "point/home",
+                                            "point/guest",
+                                            "serve"};
     return fixed.contains(path);
 }
 
@@ -298,6 +301,8 @@ RemoteApi::Outcome RemoteApi::act(const QByteArray &path, const QJsonObject &bod
         return takeTimeout(path == "timeout/home" ? GameModel::Home : GameModel::Guest);
     if (path.startsWith("shotclock/") || path == "possession")
         return shotClockAction(path, body);
+    if (path.startsWith("point/") || path == "serve")
+        return setsAction(path, body);
     if (path == "game/new")
         return newGame(body);
     return {404, tr("not found")};
@@ -441,6 +446,33 @@ RemoteApi::Outcome RemoteApi::shotClockAction(const QByteArray &path, const QJso
         Action::ShotClockShort, tr("Short shot clock from the API"),
         [](GameModel &g) { g.resetShotClockShort(); },
         m_game.shotClockRules().shortMs > 0 ? QString() : tr("the shot clock has no short length"));
+}
+
+RemoteApi::Outcome RemoteApi::setsAction(const QByteArray &path, const QJsonObject &body)
+{
+    if (!m_game.playsSets())
+        return {409, tr("the game is not played in sets")};
+    if (path == "serve")
+        return setFirstServer(body);
+    const auto team = path == "point/home" ? GameModel::Home : GameModel::Guest;
+    return record(
+        Action::Point, tr("Point from the API"), [team](GameModel &g) { g.addPoint(team); },
+        m_game.pointRefusal() == GameModel::PointRefusal::Final ? tr("the match is over")
+                                                                : QString());
+}
+
+RemoteApi::Outcome RemoteApi::setFirstServer(const QJsonObject &body)
+{
+    const QJsonValue team = body.value(QStringLiteral("team"));
+    if (!team.isUndefined() && team != u"home"_s && team != u"guest"_s)
+        return {400, tr("\"team\" is \"home\" or \"guest\"")};
+    const int to = team == u"guest"_s ? GameModel::Guest : GameModel::Home;
+    if (!team.isUndefined() && m_game.sets().firstServer == to)
+        return {};
+    return record(
+        Action::FirstServer, tr("Switch the first server from the API"),
+        [](GameModel &g) { g.switchFirstServer(); },
+        m_game.canSwitchFirstServer() ? QString() : tr("the set has begun"));
 }
 
 RemoteApi::Outcome RemoteApi::setPossession(const QJsonObject &body)

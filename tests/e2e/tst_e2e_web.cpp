@@ -26,6 +26,7 @@ namespace {
 const QString Board = u"Corvella by Brannick"_s;
 const QString StartScreen = u"Form1"_s;
 const QString Panel = u"Board on the network"_s;
+const QString ApiToken = u"0a1b2c3d4e5f60718293a4b5c6d7e8f9"_s;
 
 const auto tenthsOf = BoardReader::tenthsOf;
 
@@ -163,6 +164,51 @@ class TestEndToEndWeb : public QObject
             3000);
         static const QRegularExpression sixDigits(u"\\b(\\d{6})\\b"_s);
         return sixDigits.match(selected).captured(1);
+    }
+
+    // The HTTP status curl got for a POST to the API.
+    int curl(const QString &path, const QString &body = {})
+    {
+        QStringList args = {u"-s"_s,   u"-o"_s,           u"/dev/null"_s,
+                            u"-w"_s,   u"%{http_code}"_s, u"-X"_s,
+                            u"POST"_s, u"-H"_s,           u"Authorization: Bearer "_s + ApiToken};
+        if (!body.isEmpty())
+            args << u"-d"_s << body;
+        args << url(u"/api/v1/"_s + path).toString();
+        return desktop->run(u"curl"_s, args).trimmed().toInt();
+    }
+
+    // Points through the API: "H23" is 23 for the home team; the first
+    // status other than 200, or 200. One curl sends them all, in order, on
+    // one connection: a process per point would cost seconds.
+    int points(const QString &script)
+    {
+        QStringList args = {u"-s"_s,
+                            u"-w"_s,
+                            u"%{http_code}\n"_s,
+                            u"-X"_s,
+                            u"POST"_s,
+                            u"-H"_s,
+                            u"Authorization: Bearer "_s + ApiToken};
+        for (const QString &token : script.split(u' ')) {
+            const QString team = token.startsWith(u'H') ? u"home"_s : u"guest"_s;
+            for (int i = 0; i < token.mid(1).toInt(); ++i)
+                args << u"-o"_s << u"/dev/null"_s << url(u"/api/v1/point/"_s + team).toString();
+        }
+        const QStringList statuses = desktop->run(u"curl"_s, args).split(u'\n', Qt::SkipEmptyParts);
+        for (const QString &status : statuses) {
+            if (status.toInt() != 200)
+                return status.toInt();
+        }
+        return statuses.isEmpty() ? 0 : 200;
+    }
+
+    QString pageText(const QString &name)
+    {
+        return browser
+            .evaluate(
+                u"(document.querySelector('[data-name=\"%1\"]') || {}).textContent"_s.arg(name))
+            .toString();
     }
 
     void openBoard()
@@ -464,6 +510,66 @@ private slots:
               qPrintable(after3s->clock()), onBoard, page);
         QVERIFY2(onBoard >= 20 && onBoard <= 22, qPrintable(after3s->shotClock()));
         QVERIFY2(page >= 20 && page <= 22, qPrintable(QString::number(page)));
+    }
+
+    // The Volleyball preset: points by the board's keys (q, w, Ctrl+Z), the
+    // rest of a 3:0 match through the API; the board and /display show the
+    // sets won and the sets' points, and a point after the final is refused.
+    void aVolleyballMatchByKeysAndTheApi()
+    {
+        if (QStandardPaths::findExecutable(u"curl"_s).isEmpty())
+            QSKIP("curl is not installed");
+        corvella->kill();
+        QVERIFY(corvella->waitForFinished(10000));
+        QFile settings(config.filePath(u"Corvella/Corvella.conf"_s));
+        QVERIFY(settings.open(QIODevice::WriteOnly));
+        // What the Volleyball preset fills in, and the API.
+        settings.write(
+            u"[WebSettings]\nWebServer=1\nWebPort=%1\nWebAddress=127.0.0.1\nApi=1\n"
+            "ApiToken=%2\n[ClockSettings]\nTimeoutLength=0.30\n"
+            "[TextSettings]\nSectionText2=Sets\n"
+            "[SetsSettings]\nEnabled=1\nSetsToWin=3\nPointsPerSet=25\n"
+            "LastSetPoints=15\nWinBy=2\nCap=0\nServeEvery=0\nTimeoutsPerSet=2\n"_s.arg(port)
+                .arg(ApiToken)
+                .toUtf8());
+        settings.close();
+        QDir(config.filePath(u"state"_s)).removeRecursively();
+        QString why;
+        corvella = desktop->startInstalledProgram(install.path(), config.path(), &why);
+        QVERIFY2(corvella, qPrintable(why));
+        openBoard();
+
+        desktop->run(u"xdotool"_s, {u"windowactivate"_s, u"--sync"_s, boardId});
+        for (const QString &key : {u"q"_s, u"q"_s, u"w"_s, u"ctrl+z"_s})
+            desktop->key(key);
+        QVERIFY2(boardReads(
+                     [](const BoardReader &b) {
+                         return b.homeScore(0).trimmed() == u"2"_s &&
+                                b.guestScore(0).trimmed() == u"0"_s;
+                     },
+                     u"sets-keys"_s),
+                 "q, q, w and Ctrl+Z did not leave 2:0");
+
+        QCOMPARE(points(u"G23 H23 G24 H26 G20 H25"_s), 200);
+        const auto final = boardReads(
+            [](const BoardReader &b) {
+                return b.homeScore(1).trimmed() == u"3"_s && b.guestScore(1).trimmed() == u"0"_s;
+            },
+            u"sets-final"_s);
+        QVERIFY2(final, "the board does not show 3:0 in sets");
+        QCOMPARE(final->homeScore(0).trimmed(), u"25"_s);
+        QCOMPARE(curl(u"point/home"_s), 409);
+
+        browser.setViewport(1280, 720);
+        QVERIFY(browser.navigate(url(u"/display"_s)));
+        QTRY_VERIFY_WITH_TIMEOUT(pageConnected(), 10000);
+        QTRY_COMPARE(pageDigits().value(u"score2units"_s), u"3"_s);
+        QCOMPARE(pageDigits().value(u"score3units"_s), u"0"_s);
+        QCOMPARE(pageText(u"setScores"_s), u"25:23  26:24  25:20"_s);
+        QCOMPARE(pageText(u"section2"_s), u"Sets"_s);
+        QCOMPARE(pageText(u"phase"_s), u"FINAL"_s);
+        QVERIFY(browser.screenshot().save(
+            QStringLiteral(CORVELLA_ARTIFACTS "/e2e/web/sets-display.png")));
     }
 };
 

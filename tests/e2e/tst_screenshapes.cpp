@@ -13,8 +13,9 @@ namespace {
 
 const QString Board = QStringLiteral("Corvella by Brannick");
 
-// Long names that were cut off before, and TeamSize left at its default.
-bool writeLongCaptions(const QString &configHome, bool periods)
+// Long names that were cut off before, and TeamSize left at its default;
+// with periods, or a match in sets (its serve mark and "SET 1" beside them).
+bool writeLongCaptions(const QString &configHome, bool periods, bool sets = false)
 {
     QDir().mkpath(configHome + QStringLiteral("/Corvella"));
     QFile file(configHome + QStringLiteral("/Corvella/Corvella.conf"));
@@ -24,6 +25,8 @@ bool writeLongCaptions(const QString &configHome, bool periods)
                "SectionText1=Overtime Period 2\nSectionText2=Wildcats FC\n");
     if (periods)
         file.write("[ClockSettings]\nPeriods=4\n");
+    if (sets)
+        file.write("[SetsSettings]\nEnabled=1\n");
     return true;
 }
 
@@ -45,6 +48,25 @@ QString describe(const Reading &r)
 
 const Reading Entered{QStringLiteral("11:11.0"), QStringLiteral("11"), QStringLiteral("13"),
                       QStringLiteral(" 0"), QStringLiteral(" 0")};
+
+// A match in sets after two sets played: one won by each team.
+const Reading EnteredInSets{Entered.clock, Entered.home0, Entered.guest0, QStringLiteral(" 1"),
+                            QStringLiteral(" 1")};
+
+// 25:23 and 23:25 by the point keys, the widest row of played sets before a
+// deciding one, then the match time stopped so the clock takes an entry.
+void playTwoSets(const Desktop &desktop)
+{
+    QStringList args{QStringLiteral("key"), QStringLiteral("--delay"), QStringLiteral("15")};
+    const QString home = QStringLiteral("q"), guest = QStringLiteral("w");
+    for (int i = 0; i < 23; ++i)
+        args << home << guest;
+    args << home << home;
+    for (int i = 0; i < 23; ++i)
+        args << guest << home;
+    args << guest << guest << QStringLiteral("s");
+    desktop.run(QStringLiteral("xdotool"), args);
+}
 
 } // namespace
 
@@ -84,16 +106,20 @@ class TestScreenShapes : public QObject
     }
 
     static void checkBoard(const Desktop &desktop, const QString &id, const QString &name,
-                           bool periods)
+                           bool periods, bool sets)
     {
         Reading seen;
         BoardReader b{QImage(), QRect()};
-        QVERIFY2(boardReads(desktop, id, name, Entered, &seen, &b), qPrintable(describe(seen)));
+        QVERIFY2(boardReads(desktop, id, name, sets ? EnteredInSets : Entered, &seen, &b),
+                 qPrintable(describe(seen)));
         checkCaption(b, b.homeCaption(), "the home caption");
         checkCaption(b, b.guestCaption(), "the guest caption");
         checkCaption(b, b.sectionCaption(0), "the first section's caption");
         checkCaption(b, b.sectionCaption(1), "the second section's caption");
-        QCOMPARE(b.period(), periods ? QStringLiteral(" 1") : QStringLiteral("  "));
+        // Two sets played: the third is on.
+        QCOMPARE(b.period(), periods ? QStringLiteral(" 1")
+                             : sets  ? QStringLiteral(" 3")
+                                     : QStringLiteral("  "));
     }
 
 private slots:
@@ -101,24 +127,26 @@ private slots:
     {
         QTest::addColumn<QSize>("screen");
         QTest::addColumn<bool>("periods");
-        for (const bool periods : {false, true})
+        QTest::addColumn<bool>("sets");
+        for (const char *kind : {"", "-periods", "-sets"})
             for (const QSize screen : {QSize(1024, 768), QSize(1280, 1024), QSize(1280, 800),
                                        QSize(1920, 1200), QSize(2560, 1080), QSize(1080, 1920)})
-                QTest::addRow("%dx%d%s", screen.width(), screen.height(), periods ? "-periods" : "")
-                    << screen << periods;
+                QTest::addRow("%dx%d%s", screen.width(), screen.height(), kind)
+                    << screen << (qstrcmp(kind, "-periods") == 0) << (qstrcmp(kind, "-sets") == 0);
     }
 
     void readableOnEveryShape()
     {
         QFETCH(QSize, screen);
         QFETCH(bool, periods);
+        QFETCH(bool, sets);
         const QString tag = QLatin1StringView(QTest::currentDataTag());
         Desktop desktop(screen);
         QString why;
         if (!desktop.startDisplay(&why))
             QSKIP(qPrintable(QStringLiteral("cannot run end-to-end checks: ") + why));
         QTemporaryDir config;
-        QVERIFY(writeLongCaptions(config.path(), periods));
+        QVERIFY(writeLongCaptions(config.path(), periods, sets));
         QProcess *corvella = desktop.startInstalledProgram(install.path(), config.path(), &why);
         QVERIFY2(corvella, qPrintable(why));
 
@@ -137,6 +165,8 @@ private slots:
         QVERIFY2(
             boardReads(desktop, id, QStringLiteral("shapes/%1-opened").arg(tag), opened, &seen, &b),
             qPrintable(describe(seen)));
+        if (sets)
+            playTwoSets(desktop);
         desktop.click(b.clockPoint());
         desktop.type(QStringLiteral("11.11"));
         desktop.key(QStringLiteral("Return"));
@@ -159,14 +189,14 @@ private slots:
                  qPrintable(QStringLiteral("window stays %1x%2")
                                 .arg(desktop.geometry(id).width())
                                 .arg(desktop.geometry(id).height())));
-        checkBoard(desktop, id, QStringLiteral("shapes/%1-windowed").arg(tag), periods);
+        checkBoard(desktop, id, QStringLiteral("shapes/%1-windowed").arg(tag), periods, sets);
         if (QTest::currentTestFailed())
             return;
 
         desktop.key(QStringLiteral("F11"));
         QVERIFY(Desktop::waitUntil(
             [&] { return desktop.geometry(id) == QRect(QPoint(0, 0), screen); }, 5000));
-        checkBoard(desktop, id, QStringLiteral("shapes/%1-full-screen").arg(tag), periods);
+        checkBoard(desktop, id, QStringLiteral("shapes/%1-full-screen").arg(tag), periods, sets);
         if (QTest::currentTestFailed())
             return;
 

@@ -33,6 +33,14 @@ class TestGameRules : public QObject
             return rules.shotClock.lengthMs;
         if (key == u"ShortLength")
             return rules.shotClock.shortMs;
+        if (key == u"SetsToWin")
+            return rules.sets.setsToWin;
+        if (key == u"Cap")
+            return rules.sets.cap;
+        if (key == u"ServeEvery")
+            return rules.sets.serveEvery;
+        if (key == u"TimeoutsPerSet")
+            return rules.sets.timeoutsPerSet;
         return game.fouls.on ? 1 : 0;
     }
 
@@ -72,6 +80,13 @@ private slots:
         row("short shot clock", "ShortLength", "20", false, 20'000);
         row("no short shot clock", "ShortLength", "0", false, 0);
         row("short shot clock below none", "ShortLength", "-1", true, 14'000);
+        row("sets to win", "SetsToWin", "2", false, 2);
+        row("no sets to win", "SetsToWin", "0", true, 3);
+        row("cap", "Cap", "30", false, 30);
+        row("cap below none", "Cap", "-3", true, 0);
+        row("serve every two points", "ServeEvery", "2", false, 2);
+        row("serve every few points below none", "ServeEvery", "-2", true, 0);
+        row("timeouts per set past the most", "TimeoutsPerSet", "9", true, 2);
     }
     void unreadableValuesStandAsTheirDefault()
     {
@@ -84,6 +99,7 @@ private slots:
         Settings settings = defaultSettings();
         // Off, the shot clock's lengths are never read, so never told.
         settings.ShotClockEnabled = 1;
+        settings.SetsEnabled = 1;
         for (const SettingsEntry &entry : settingsEntries()) {
             if (QLatin1StringView(entry.key) != key)
                 continue;

@@ -118,7 +118,10 @@ enum Prep {
     TeamsChosen,
     ShotHeld,
     ShotUnlinked,
-    ShotNoShort
+    ShotNoShort,
+    SetsOn,
+    SetPoint,
+    SetsFinal
 };
 
 } // namespace
@@ -231,6 +234,18 @@ private slots:
         row("possession guest", "POST", "/api/v1/possession", R"({"team":"guest"})", ShotOn, 200,
             "possession", u"guest"_s);
         row("possession left", "POST", "/api/v1/possession", R"({"team":"left"})", ShotOn, 400);
+        row("no sets", "GET", "/api/v1/state", "", None, 200, "sets", QJsonValue::Null);
+        row("point without sets", "POST", "/api/v1/point/home", "", None, 409);
+        row("point", "POST", "/api/v1/point/guest", "", SetsOn, 200, "scores/1", 1);
+        row("point ends the set", "POST", "/api/v1/point/home", "", SetPoint, 200,
+            "sets/played/0/0", 25);
+        row("point after the final", "POST", "/api/v1/point/guest", "", SetsFinal, 409);
+        row("serve guest", "POST", "/api/v1/serve", R"({"team":"guest"})", SetsOn, 200,
+            "sets/serving", u"guest"_s);
+        row("serve once the set began", "POST", "/api/v1/serve", "{}", SetPoint, 409);
+        row("serve left", "POST", "/api/v1/serve", R"({"team":"left"})", SetsOn, 400);
+        row("score corrects a set", "POST", "/api/v1/score/home/1", R"({"set":20})", SetsOn, 200,
+            "scores/0", 20);
         const char *const teams = R"({"home":"TSV Neustadt","guest":"Visitors"})";
         row("new game team", "POST", "/api/v1/game/new", teams, Teams, 200, "board/home",
             u"TSV Neustadt"_s);
@@ -332,6 +347,21 @@ private slots:
             }
             if (prep == ShotHeld)
                 served.game.holdOrReleaseShotClock();
+            break;
+        }
+        case SetsOn:
+        case SetPoint:
+        case SetsFinal: {
+            SetsRules rules;
+            rules.enabled = true;
+            // One set of 25 is the match: the deciding set is the first.
+            rules.setsToWin = 1;
+            rules.lastSetPoints = 25;
+            served.game.setSetsRules(rules);
+            for (int i = 0; i < (prep == SetsOn ? 0 : 24); ++i)
+                served.game.addPoint(GameModel::Home);
+            if (prep == SetsFinal)
+                served.game.addPoint(GameModel::Home);
             break;
         }
         }

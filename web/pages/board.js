@@ -118,6 +118,11 @@ const Board = (() => {
     b.texts.section1 = text(svg, 'section1', 3120, 3120, 3315, 615, 24);
     b.texts.section2 = text(svg, 'section2', 3120, 5040, 3315, 615, 24);
     b.texts.createdBy = text(svg, 'createdBy', 4200, 4200, 1215, 615, 9.75);
+    // A match in sets: the serve mark beside each team's name, the sets
+    // played in small type below section 2.
+    b.serve = [text(svg, 'homeServe', 180, 1980, 420, 615, 18),
+      text(svg, 'guestServe', 8895, 1980, 420, 615, 18)];
+    b.texts.setScores = text(svg, 'setScores', 2895, 5700, 3705, 375, 12);
     // A game with periods: what is played and the period's number, in the
     // corner above the home team.
     b.period = element('g', { 'data-name': 'period' }, svg);
@@ -154,7 +159,8 @@ const Board = (() => {
 
   // What a game with periods is at: "PERIOD", "BREAK", "OVERTIME" or "FINAL",
   // and the number shown beside it.
-  function phaseOf(clock) {
+  function phaseOf(clock, sets) {
+    if (sets) return [clock.phase === 'final' ? Texts.t('FINAL') : Texts.t('SET'), clock.period];
     const overtime = clock.period > clock.periods;
     const number = overtime ? clock.period - clock.periods : clock.period;
     const names = { break: Texts.t('BREAK'), final: Texts.t('FINAL') };
@@ -259,7 +265,26 @@ const Board = (() => {
     renderTeams(b, state);
     renderPeriod(b, state);
     renderPossession(b, state);
+    renderSets(b, state);
     renderClock(b, state);
+  }
+
+  function renderSets(b, state) {
+    const c = state.board.colors;
+    const sets = state.sets;
+    if (sets && b.texts.section2) setText(b.texts.section2, Texts.t('Sets'));
+    if (b.serve) {
+      b.serve.forEach((mark, team) => {
+        const serving = sets && state.clock.phase !== 'final' &&
+          sets.serving === ['home', 'guest'][team];
+        setText(mark, serving ? '\u25CF' : '');
+        mark.setAttribute('fill', c.text);
+      });
+    }
+    if (b.texts.setScores) {
+      setText(b.texts.setScores, Live.setScores(state));
+      b.texts.setScores.setAttribute('fill', c.text);
+    }
   }
 
   function renderPossession(b, state) {
@@ -312,14 +337,16 @@ const Board = (() => {
     const c = state.board.colors;
     const timeout = state.clock.timeout;
     // The strip tells a timeout on the line below it.
-    const on = state.clock.periods > 0 || (!b.timeout && !!timeout);
+    const on = state.clock.periods > 0 || !!state.sets || (!b.timeout && !!timeout);
     b.period.style.display = on ? '' : 'none';
     if (b.stripHeight) b.stripHeight(on || Live.hasShotClock(state));
     if (!on) return;
-    const [phase, number] = phaseOf(state.clock);
+    const [phase, number] = phaseOf(state.clock, state.sets);
     // The strip numbers what is played; a break or the final needs no number.
     const numbered = state.clock.phase !== 'break' && state.clock.phase !== 'final';
     let label = b.periodDigits || !numbered ? phase : `${phase} ${number}`;
+    // The strip has no room below section 2: the sets played follow the set.
+    if (!b.periodDigits && state.sets) label = `${label}  ${Live.setScores(state)}`.trim();
     if (!b.timeout && timeout) label = `${Texts.t('TIMEOUT')} ${state.board[timeout.team]}`;
     setText(b.texts.phase, label);
     b.texts.phase.setAttribute('fill', c.text);
