@@ -11,7 +11,11 @@
 #include <QElapsedTimer>
 #include <QFile>
 #include <QImage>
+#include <QJsonObject>
+#include <QNetworkAccessManager>
+#include <QNetworkReply>
 #include <QRegularExpression>
+#include <QSignalSpy>
 #include <QStandardPaths>
 #include <QTcpServer>
 #include <QTemporaryDir>
@@ -26,6 +30,35 @@ namespace {
 const QString Board = u"Corvella by Brannick"_s;
 const QString StartScreen = u"Form1"_s;
 const QString Panel = u"Board on the network"_s;
+const QString Token = u"0123456789abcdef0123456789abcdef"_s;
+// A logo of one colour found nowhere else on the board or the pages.
+const QColor LogoGreen(0, 255, 0);
+
+// One team in the library, with its logo beside it.
+bool writeLibrary(const QString &dataHome)
+{
+    const QString folder = dataHome + u"/Corvella/teams"_s;
+    QImage logo(96, 96, QImage::Format_RGB32);
+    logo.fill(LogoGreen);
+    QFile team(folder + u"/lions.ini"_s);
+    return QDir().mkpath(folder) && logo.save(folder + u"/lions.png"_s) &&
+           team.open(QIODevice::WriteOnly) &&
+           team.write("[Team]\nName=Lions\nShort=LIO\nColor=#800080\nTextColor=#ffffff\n"
+                      "Logo=lions.png\n") > 0;
+}
+
+int pixelsNear(const QImage &image, const QRect &area, const QColor &color)
+{
+    int count = 0;
+    const QRect inside = area.intersected(image.rect());
+    for (int y = inside.top(); y <= inside.bottom(); ++y)
+        for (int x = inside.left(); x <= inside.right(); ++x) {
+            const QColor p = image.pixelColor(x, y);
+            count += qAbs(p.red() - color.red()) < 24 && qAbs(p.green() - color.green()) < 24 &&
+                     qAbs(p.blue() - color.blue()) < 24;
+        }
+    return count;
+}
 
 const auto tenthsOf = BoardReader::tenthsOf;
 
@@ -76,6 +109,7 @@ class TestEndToEndWeb : public QObject
     std::unique_ptr<Desktop> desktop;
     QTemporaryDir install;
     QTemporaryDir config;
+    QTemporaryDir data;
     HeadlessChromium browser;
     quint16 port = 0;
     QProcess *corvella = nullptr;
@@ -190,10 +224,15 @@ private slots:
         QVERIFY(QDir().mkpath(config.filePath(u"Corvella"_s)));
         QFile settings(config.filePath(u"Corvella/Corvella.conf"_s));
         QVERIFY(settings.open(QIODevice::WriteOnly));
-        settings.write(
-            u"[WebSettings]\nWebServer=1\nWebPort=%1\nWebAddress=127.0.0.1\n"_s.arg(port).toUtf8());
+        settings.write(u"[WebSettings]\nWebServer=1\nWebPort=%1\nWebAddress=127.0.0.1\nApi=1\n"
+                       "ApiToken=%2\n"_s.arg(port)
+                           .arg(Token)
+                           .toUtf8());
         settings.close();
-        corvella = desktop->startInstalledProgram(install.path(), config.path(), &why);
+        QVERIFY(writeLibrary(data.path()));
+        QProcessEnvironment dataHome;
+        dataHome.insert(u"XDG_DATA_HOME"_s, data.path());
+        corvella = desktop->startInstalledProgram(install.path(), config.path(), &why, dataHome);
         QVERIFY2(corvella, qPrintable(why));
         openBoard();
         QVERIFY2(browser.start(), qPrintable(browser.problem));
@@ -338,6 +377,50 @@ private slots:
         QVERIFY(browser.click(u"reset"_s));
         QVERIFY(boardReads([](const BoardReader &b) { return b.clock() == u" 0:00.0"_s; },
                            u"remote-reset"_s));
+    }
+
+    // The library's team chosen through the API: its logo's colour stands
+    // beside the home name on the board and on the display page.
+    void aTeamChosenThroughTheApiShowsItsLogo()
+    {
+        QNetworkAccessManager network;
+        QNetworkRequest request(url(u"/api/v1/game/new"_s));
+        request.setRawHeader("Authorization", "Bearer " + Token.toLatin1());
+        request.setHeader(QNetworkRequest::ContentTypeHeader, "application/json");
+        std::unique_ptr<QNetworkReply> reply(network.post(request, R"({"home": "Lions"})"));
+        QSignalSpy finished(reply.get(), &QNetworkReply::finished);
+        QVERIFY(finished.wait(5000));
+        QCOMPARE(reply->attribute(QNetworkRequest::HttpStatusCodeAttribute).toInt(), 200);
+
+        const auto shown = boardReads(
+            [](const BoardReader &b) { return !b.ink(b.homeCaption(), LogoGreen).isEmpty(); },
+            u"team-logo"_s);
+        QVERIFY2(shown, "no logo beside the home name on the board");
+        const QRect logo = shown->ink(shown->homeCaption(), LogoGreen);
+        const QRect name = shown->ink(shown->homeCaption(), Qt::white);
+        QVERIFY2(!name.isEmpty() && logo.right() < name.left(), "the logo is not beside the name");
+        QVERIFY(logo.height() > shown->homeCaption().height() / 3);
+
+        browser.setViewport(1280, 720);
+        browser.setTransparentBackground(false);
+        QVERIFY(browser.navigate(url(u"/display"_s)));
+        QTRY_VERIFY_WITH_TIMEOUT(pageConnected(), 10000);
+        const auto bandBox = [this] {
+            const QJsonObject r =
+                browser
+                    .evaluate(u"(() => { const r = document.querySelector('[data-name=homeBand]')"
+                              ".getBoundingClientRect(); return {x: r.x, y: r.y, w: r.width, "
+                              "h: r.height}; })()"_s)
+                    .toObject();
+            return QRect(r[u"x"_s].toInt(), r[u"y"_s].toInt(), r[u"w"_s].toInt(),
+                         r[u"h"_s].toInt());
+        };
+        QImage shot;
+        QTRY_VERIFY_WITH_TIMEOUT(
+            (shot = browser.screenshot(), pixelsNear(shot, bandBox(), LogoGreen) > 200), 10000);
+        QVERIFY(shot.save(QStringLiteral(CORVELLA_ARTIFACTS "/e2e/web/display-team.png")));
+        // Nowhere else on the page.
+        QCOMPARE(pixelsNear(shot, shot.rect(), LogoGreen), pixelsNear(shot, bandBox(), LogoGreen));
     }
 
     // A basketball score past 100 on three digits, on the board and the
