@@ -386,7 +386,7 @@ private slots:
         QNetworkAccessManager network;
         QNetworkRequest request(url(u"/api/v1/game/new"_s));
         request.setRawHeader("Authorization", "Bearer " + Token.toLatin1());
-        request.setHeader(QNetworkRequest::ContentTypeHeader, "application/json");
+        request.setHeader(QNetworkRequest::ContentTypeHeader, u"application/json"_s);
         std::unique_ptr<QNetworkReply> reply(network.post(request, R"({"home": "Lions"})"));
         QSignalSpy finished(reply.get(), &QNetworkReply::finished);
         QVERIFY(finished.wait(5000));
@@ -412,8 +412,9 @@ private slots:
                               ".getBoundingClientRect(); return {x: r.x, y: r.y, w: r.width, "
                               "h: r.height}; })()"_s)
                     .toObject();
-            return QRect(r[u"x"_s].toInt(), r[u"y"_s].toInt(), r[u"w"_s].toInt(),
-                         r[u"h"_s].toInt());
+            return QRectF(r[u"x"_s].toDouble(), r[u"y"_s].toDouble(), r[u"w"_s].toDouble(),
+                          r[u"h"_s].toDouble())
+                .toRect();
         };
         QImage shot;
         QTRY_VERIFY_WITH_TIMEOUT(

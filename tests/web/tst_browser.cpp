@@ -414,6 +414,8 @@ private slots:
                                ".outline"_s)
                      .toString(),
                  u"#000000"_s);
+        // The remote's next visit unlocks again.
+        browser.evaluate(u"sessionStorage.clear()"_s);
         game->setSides({});
     }
 
