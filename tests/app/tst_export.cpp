@@ -412,6 +412,29 @@ private slots:
         QVERIFY(!reportAnswer(request, folder.path()));
     }
 
+    // The report names a library team in its colours, with its logo inside
+    // the page (the board serves only the running game's); a team whose
+    // colours read poorly together gets an outline.
+    void theReportShowsTheTeamsInTheirColours()
+    {
+        QTemporaryDir folder;
+        playGame(folder.path(), time, 0, teamsWithLogos(folder));
+        const HttpFront::Request request{"GET", "/report", {}, "HTTP/1.1", {}, {}, {}};
+        const auto answer = reportAnswer(request, folder.path());
+        QVERIFY(answer);
+        const QString body = QString::fromUtf8(answer->body);
+        const QRegularExpression lions(
+            QStringLiteral("style='[^']*background:#800080;color:#ffffff;'><img "
+                           "src='data:image/png;base64,[A-Za-z0-9+/=]+'[^>]*>Lions</span>"));
+        QVERIFY2(lions.match(body).hasMatch(), qPrintable(body.left(2000)));
+        QVERIFY(body.contains(QStringLiteral("background:#ffffff;color:#ffff00;text-shadow:")));
+        const auto policy =
+            std::find_if(answer->headers.cbegin(), answer->headers.cend(),
+                         [](const auto &h) { return h.first == "Content-Security-Policy"; });
+        QVERIFY(policy != answer->headers.cend());
+        QVERIFY(policy->second.contains("img-src 'self' data:"));
+    }
+
     void whatCannotBeDoneExitsWithOne_data()
     {
         QTest::addColumn<QString>("file");

@@ -102,11 +102,13 @@ private slots:
         const QString logo = writeLogo(folder);
         ManualTimeSource time;
         GameModel game(time);
-        game.setSides({GameSide{lions(logo), {}}, GameSide{std::nullopt, u"Bears"_s}});
         BoardView board(game, defaultSettings());
         board.resize(view);
         board.show();
         const TeamBand *band = board.teamBand(GameModel::Home);
+        QVERIFY(!band->isVisible());
+        // Chosen while the board shows, as on the audience display.
+        game.setSides({GameSide{lions(logo), {}}, GameSide{std::nullopt, u"Bears"_s}});
         QTRY_VERIFY(!band->logo().isNull());
 
         const BoardView::Controls &c = board.controls();
