@@ -6,6 +6,9 @@
 
 #include <QDir>
 #include <QFile>
+#include <QNetworkAccessManager>
+#include <QNetworkReply>
+#include <QSignalSpy>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -13,8 +16,38 @@ namespace {
 
 const QString Board = QStringLiteral("Corvella by Brannick");
 
+const QString Token = QStringLiteral("00112233445566778899aabbccddeeff");
+// The team's logo: one colour found nowhere else on the board.
+const QColor LogoGreen(0, 255, 0);
+
+// The home team in the library: its name white on purple, its logo beside it.
+bool writeLibrary(const QString &dataHome)
+{
+    const QString folder = dataHome + QStringLiteral("/Corvella/teams");
+    QImage logo(96, 96, QImage::Format_RGB32);
+    logo.fill(LogoGreen);
+    QFile team(folder + QStringLiteral("/thunderbirds.ini"));
+    return QDir().mkpath(folder) && logo.save(folder + QStringLiteral("/logo.png")) &&
+           team.open(QIODevice::WriteOnly) &&
+           team.write("[Team]\nName=Thunderbirds\nColor=#800080\nTextColor=#ffffff\n"
+                      "Logo=logo.png\n") > 0;
+}
+
+// Chooses the library's team for home, as a hall's system would.
+bool chooseTeam(quint16 port)
+{
+    QNetworkAccessManager network;
+    QNetworkRequest request(QUrl(QStringLiteral("http://127.0.0.1:%1/api/v1/game/new").arg(port)));
+    request.setRawHeader("Authorization", "Bearer " + Token.toLatin1());
+    request.setHeader(QNetworkRequest::ContentTypeHeader, QStringLiteral("application/json"));
+    std::unique_ptr<QNetworkReply> reply(network.post(request, R"({"home": "Thunderbirds"})"));
+    QSignalSpy finished(reply.get(), &QNetworkReply::finished);
+    return finished.wait(5000) &&
+           reply->attribute(QNetworkRequest::HttpStatusCodeAttribute).toInt() == 200;
+}
+
 // Long names that were cut off before, and TeamSize left at its default.
-bool writeLongCaptions(const QString &configHome, bool periods)
+bool writeLongCaptions(const QString &configHome, bool periods, quint16 apiPort = 0)
 {
     QDir().mkpath(configHome + QStringLiteral("/Corvella"));
     QFile file(configHome + QStringLiteral("/Corvella/Corvella.conf"));
@@ -24,6 +57,12 @@ bool writeLongCaptions(const QString &configHome, bool periods)
                "SectionText1=Overtime Period 2\nSectionText2=Wildcats FC\n");
     if (periods)
         file.write("[ClockSettings]\nPeriods=4\n");
+    if (apiPort)
+        file.write(QStringLiteral("[WebSettings]\nWebServer=1\nWebPort=%1\nWebAddress=127.0.0.1\n"
+                                  "Api=1\nApiToken=%2\n")
+                       .arg(apiPort)
+                       .arg(Token)
+                       .toUtf8());
     return true;
 }
 
@@ -83,13 +122,35 @@ class TestScreenShapes : public QObject
                                                           .arg(offCentre)));
     }
 
+    // A team's logo and name side by side inside the caption's box, the two
+    // together in its middle, the logo about as tall as the name's line.
+    static void checkBand(const BoardReader &b, const QRect &box)
+    {
+        const QRect logo = b.ink(box, LogoGreen);
+        const QRect name = b.ink(box, Qt::white);
+        QVERIFY2(!logo.isEmpty(), "no logo beside the team's name");
+        QVERIFY2(!name.isEmpty() && logo.right() < name.left(), "the logo is not beside the name");
+        const QRect both = logo | name;
+        QVERIFY2(both.left() > box.left() && both.right() < box.right(), "the band is cut off");
+        const int offCentre = both.center().x() - box.center().x();
+        QVERIFY2(std::abs(offCentre) <= 4,
+                 qPrintable(QStringLiteral("the band is %1 px off centre").arg(offCentre)));
+        QVERIFY2(logo.height() >= name.height() && logo.height() <= name.height() * 2,
+                 qPrintable(QStringLiteral("logo %1 px, name %2 px tall")
+                                .arg(logo.height())
+                                .arg(name.height())));
+    }
+
     static void checkBoard(const Desktop &desktop, const QString &id, const QString &name,
-                           bool periods)
+                           bool periods, bool team)
     {
         Reading seen;
         BoardReader b{QImage(), QRect()};
         QVERIFY2(boardReads(desktop, id, name, Entered, &seen, &b), qPrintable(describe(seen)));
-        checkCaption(b, b.homeCaption(), "the home caption");
+        if (team)
+            checkBand(b, b.homeCaption());
+        else
+            checkCaption(b, b.homeCaption(), "the home caption");
         checkCaption(b, b.guestCaption(), "the guest caption");
         checkCaption(b, b.sectionCaption(0), "the first section's caption");
         checkCaption(b, b.sectionCaption(1), "the second section's caption");
@@ -101,25 +162,38 @@ private slots:
     {
         QTest::addColumn<QSize>("screen");
         QTest::addColumn<bool>("periods");
-        for (const bool periods : {false, true})
-            for (const QSize screen : {QSize(1024, 768), QSize(1280, 1024), QSize(1280, 800),
-                                       QSize(1920, 1200), QSize(2560, 1080), QSize(1080, 1920)})
-                QTest::addRow("%dx%d%s", screen.width(), screen.height(), periods ? "-periods" : "")
-                    << screen << periods;
+        QTest::addColumn<bool>("team");
+        for (const bool team : {false, true})
+            for (const bool periods : {false, true})
+                for (const QSize screen : {QSize(1024, 768), QSize(1280, 1024), QSize(1280, 800),
+                                           QSize(1920, 1200), QSize(2560, 1080), QSize(1080, 1920)})
+                    if (!(team && periods))
+                        QTest::addRow("%dx%d%s", screen.width(), screen.height(),
+                                      team      ? "-team"
+                                      : periods ? "-periods"
+                                                : "")
+                            << screen << periods << team;
     }
 
     void readableOnEveryShape()
     {
         QFETCH(QSize, screen);
         QFETCH(bool, periods);
+        QFETCH(bool, team);
         const QString tag = QLatin1StringView(QTest::currentDataTag());
         Desktop desktop(screen);
         QString why;
         if (!desktop.startDisplay(&why))
             QSKIP(qPrintable(QStringLiteral("cannot run end-to-end checks: ") + why));
         QTemporaryDir config;
-        QVERIFY(writeLongCaptions(config.path(), periods));
-        QProcess *corvella = desktop.startInstalledProgram(install.path(), config.path(), &why);
+        QTemporaryDir data;
+        const quint16 port = team ? Desktop::freeLocalPort() : 0;
+        QVERIFY(writeLongCaptions(config.path(), periods, port));
+        QVERIFY(writeLibrary(data.path()));
+        QProcessEnvironment dataHome;
+        dataHome.insert(QStringLiteral("XDG_DATA_HOME"), data.path());
+        QProcess *corvella =
+            desktop.startInstalledProgram(install.path(), config.path(), &why, dataHome);
         QVERIFY2(corvella, qPrintable(why));
 
         const QString splash = desktop.waitForWindow(QStringLiteral("Form1"));
@@ -128,6 +202,8 @@ private slots:
         desktop.click(desktop.geometry(splash).topLeft() + QPoint(100, 30));
         const QString id = desktop.waitForWindow(Board);
         QVERIFY(!id.isEmpty());
+        if (team)
+            QVERIFY2(chooseTeam(port), "the API did not take the team");
 
         // Numbers entered at the size the board opens with.
         Reading seen;
@@ -159,14 +235,14 @@ private slots:
                  qPrintable(QStringLiteral("window stays %1x%2")
                                 .arg(desktop.geometry(id).width())
                                 .arg(desktop.geometry(id).height())));
-        checkBoard(desktop, id, QStringLiteral("shapes/%1-windowed").arg(tag), periods);
+        checkBoard(desktop, id, QStringLiteral("shapes/%1-windowed").arg(tag), periods, team);
         if (QTest::currentTestFailed())
             return;
 
         desktop.key(QStringLiteral("F11"));
         QVERIFY(Desktop::waitUntil(
             [&] { return desktop.geometry(id) == QRect(QPoint(0, 0), screen); }, 5000));
-        checkBoard(desktop, id, QStringLiteral("shapes/%1-full-screen").arg(tag), periods);
+        checkBoard(desktop, id, QStringLiteral("shapes/%1-full-screen").arg(tag), periods, team);
         if (QTest::currentTestFailed())
             return;
 
