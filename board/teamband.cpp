@@ -6,6 +6,7 @@
 #include <QDir>
 #include <QFontMetricsF>
 #include <QPainter>
+#include <QSet>
 #include <QtConcurrent>
 
 #include <algorithm>
@@ -73,7 +74,7 @@ void TeamBand::startDecoding()
         return;
     const QString path = m_decodedPath;
     m_decoding.setFuture(QtConcurrent::run([path] {
-        Decoded decoded{{}, ImageFile::refusal(path)};
+        Decoded decoded{path, {}, ImageFile::refusal(path)};
         if (decoded.refusal.isEmpty())
             decoded.image = ImageFile::decode(path, QSize(DecodedSide, DecodedSide));
         return decoded;
@@ -83,16 +84,28 @@ void TeamBand::startDecoding()
 void TeamBand::takeDecoded()
 {
     const Decoded decoded = m_decoding.result();
-    if (!decoded.refusal.isEmpty())
-        std::fprintf(stderr, "corvella: logo %s is not shown: %s\n",
-                     qPrintable(QDir::toNativeSeparators(m_decodedPath)),
-                     qPrintable(decoded.refusal));
-    else if (decoded.image.isNull())
-        std::fprintf(stderr, "corvella: logo %s is not shown: it cannot be decoded\n",
-                     qPrintable(QDir::toNativeSeparators(m_decodedPath)));
+    // Another team's logo, or none, was chosen while this one was decoded.
+    if (decoded.path != m_decodedPath)
+        return;
+    if (decoded.image.isNull())
+        tellRefused(decoded);
     m_decodedLogo = decoded.image;
     arrange();
     emit logoSettled();
+}
+
+// Once a run: the operator's board and the audience display show the same
+// logo, and the audience display is made anew each time it opens.
+void TeamBand::tellRefused(const Decoded &decoded)
+{
+    static QSet<QString> told;
+    if (told.contains(decoded.path))
+        return;
+    told.insert(decoded.path);
+    const QString why =
+        decoded.refusal.isEmpty() ? QStringLiteral("it cannot be decoded") : decoded.refusal;
+    std::fprintf(stderr, "corvella: logo %s is not shown: %s\n",
+                 qPrintable(QDir::toNativeSeparators(decoded.path)), qPrintable(why));
 }
 
 void TeamBand::scaleLogo(int height)

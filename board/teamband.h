@@ -57,11 +57,13 @@ protected:
 private:
     struct Decoded
     {
+        QString path;
         QImage image;
         QString refusal;
     };
     void startDecoding();
     void takeDecoded();
+    static void tellRefused(const Decoded &decoded);
     void scaleLogo(int height);
     void arrange();
 

@@ -220,6 +220,10 @@ private slots:
         QVERIFY(band->logo().isNull());
         QVERIFY(band->isVisible());
         QVERIFY(!band->nameRect().isEmpty());
+        // The audience display's board shows the same game: told once a run.
+        BoardView audience(game, defaultSettings());
+        QSignalSpy alsoSettled(audience.teamBand(GameModel::Home), &TeamBand::logoSettled);
+        QVERIFY(alsoSettled.wait(10'000));
         const QStringList lines = errors.text().split(u'\n', Qt::SkipEmptyParts);
         QCOMPARE(lines.size(), 1);
         QVERIFY2(lines.first().contains(file), qPrintable(lines.first()));
