@@ -180,11 +180,16 @@ class TestEndToEndWeb : public QObject
         desktop->run(u"xdotool"_s, {u"windowactivate"_s, u"--sync"_s, panel});
         const QRect area = desktop->geometry(panel);
         const QImage shot = desktop->screenshot(u"web/operator-panel"_s);
-        // From the bottom: the line of connected pages, then the PIN.
+        // Below the QR code, the tallest run of ink: its caption, then the PIN.
         const auto rows = inkRows(shot, area.adjusted(8, 0, -8, 0));
-        if (rows.size() < 3)
+        const auto height = [](const QPair<int, int> &run) { return run.second - run.first; };
+        const auto qr =
+            std::max_element(rows.cbegin(), rows.cend(),
+                             [&](const auto &a, const auto &b) { return height(a) < height(b); }) -
+            rows.cbegin();
+        if (qr + 2 >= rows.size())
             return {};
-        const int y = (rows.at(rows.size() - 2).first + rows.at(rows.size() - 2).second) / 2;
+        const int y = (rows.at(qr + 2).first + rows.at(qr + 2).second) / 2;
         desktop->run(u"xdotool"_s,
                      {u"mousemove"_s, QString::number(area.center().x()), QString::number(y),
                       u"click"_s, u"--repeat"_s, u"3"_s, u"--delay"_s, u"80"_s, u"1"_s});
