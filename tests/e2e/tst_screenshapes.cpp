@@ -163,16 +163,14 @@ private slots:
         QTest::addColumn<QSize>("screen");
         QTest::addColumn<bool>("periods");
         QTest::addColumn<bool>("team");
-        for (const bool team : {false, true})
-            for (const bool periods : {false, true})
-                for (const QSize screen : {QSize(1024, 768), QSize(1280, 1024), QSize(1280, 800),
-                                           QSize(1920, 1200), QSize(2560, 1080), QSize(1080, 1920)})
-                    if (!(team && periods))
-                        QTest::addRow("%dx%d%s", screen.width(), screen.height(),
-                                      team      ? "-team"
-                                      : periods ? "-periods"
-                                                : "")
-                            << screen << periods << team;
+        // The rows with periods also have a library team at home: the plain
+        // caption is checked on the others, and no row starts the program twice.
+        for (const bool periods : {false, true})
+            for (const QSize screen : {QSize(1024, 768), QSize(1280, 1024), QSize(1280, 800),
+                                       QSize(1920, 1200), QSize(2560, 1080), QSize(1080, 1920)})
+                QTest::addRow("%dx%d%s", screen.width(), screen.height(),
+                              periods ? "-periods-team" : "")
+                    << screen << periods << periods;
     }
 
     void readableOnEveryShape()
