@@ -5,6 +5,7 @@
 // operator reads it, from the "Board on the network" window.
 #include "tests/e2e/boardreader.h"
 #include "tests/e2e/desktop.h"
+#include "tests/e2e/libraryteam.h"
 #include "tests/web/devtools.h"
 
 #include <QDir>
@@ -12,10 +13,7 @@
 #include <QFile>
 #include <QImage>
 #include <QJsonObject>
-#include <QNetworkAccessManager>
-#include <QNetworkReply>
 #include <QRegularExpression>
-#include <QSignalSpy>
 #include <QStandardPaths>
 #include <QTcpServer>
 #include <QTemporaryDir>
@@ -30,22 +28,7 @@ namespace {
 const QString Board = u"Corvella by Brannick"_s;
 const QString StartScreen = u"Form1"_s;
 const QString Panel = u"Board on the network"_s;
-const QString Token = u"0123456789abcdef0123456789abcdef"_s;
-// A logo of one colour found nowhere else on the board or the pages.
-const QColor LogoGreen(0, 255, 0);
-
-// One team in the library, with its logo beside it.
-bool writeLibrary(const QString &dataHome)
-{
-    const QString folder = dataHome + u"/Corvella/teams"_s;
-    QImage logo(96, 96, QImage::Format_RGB32);
-    logo.fill(LogoGreen);
-    QFile team(folder + u"/lions.ini"_s);
-    return QDir().mkpath(folder) && logo.save(folder + u"/lions.png"_s) &&
-           team.open(QIODevice::WriteOnly) &&
-           team.write("[Team]\nName=Lions\nShort=LIO\nColor=#800080\nTextColor=#ffffff\n"
-                      "Logo=lions.png\n") > 0;
-}
+using LibraryTeam::LogoGreen;
 
 int pixelsNear(const QImage &image, const QRect &area, const QColor &color)
 {
@@ -229,12 +212,9 @@ private slots:
         QVERIFY(QDir().mkpath(config.filePath(u"Corvella"_s)));
         QFile settings(config.filePath(u"Corvella/Corvella.conf"_s));
         QVERIFY(settings.open(QIODevice::WriteOnly));
-        settings.write(u"[WebSettings]\nWebServer=1\nWebPort=%1\nWebAddress=127.0.0.1\nApi=1\n"
-                       "ApiToken=%2\n"_s.arg(port)
-                           .arg(Token)
-                           .toUtf8());
+        settings.write(LibraryTeam::apiSettings(port));
         settings.close();
-        QVERIFY(writeLibrary(data.path()));
+        QVERIFY(LibraryTeam::write(data.path(), u"Lions"_s));
         QProcessEnvironment dataHome;
         dataHome.insert(u"XDG_DATA_HOME"_s, data.path());
         corvella = desktop->startInstalledProgram(install.path(), config.path(), &why, dataHome);
@@ -388,14 +368,7 @@ private slots:
     // beside the home name on the board and on the display page.
     void aTeamChosenThroughTheApiShowsItsLogo()
     {
-        QNetworkAccessManager network;
-        QNetworkRequest request(url(u"/api/v1/game/new"_s));
-        request.setRawHeader("Authorization", "Bearer " + Token.toLatin1());
-        request.setHeader(QNetworkRequest::ContentTypeHeader, u"application/json"_s);
-        std::unique_ptr<QNetworkReply> reply(network.post(request, R"({"home": "Lions"})"));
-        QSignalSpy finished(reply.get(), &QNetworkReply::finished);
-        QVERIFY(finished.wait(5000));
-        QCOMPARE(reply->attribute(QNetworkRequest::HttpStatusCodeAttribute).toInt(), 200);
+        QVERIFY2(LibraryTeam::chooseForHome(port, u"Lions"_s), "the API did not take the team");
 
         const auto shown = boardReads(
             [](const BoardReader &b) { return !b.ink(b.homeCaption(), LogoGreen).isEmpty(); },

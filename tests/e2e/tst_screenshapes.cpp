@@ -3,12 +3,10 @@
 // where it belongs, and every caption is whole and centred over its panel.
 #include "tests/e2e/boardreader.h"
 #include "tests/e2e/desktop.h"
+#include "tests/e2e/libraryteam.h"
 
 #include <QDir>
 #include <QFile>
-#include <QNetworkAccessManager>
-#include <QNetworkReply>
-#include <QSignalSpy>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -16,35 +14,7 @@ namespace {
 
 const QString Board = QStringLiteral("Corvella by Brannick");
 
-const QString Token = QStringLiteral("00112233445566778899aabbccddeeff");
-// The team's logo: one colour found nowhere else on the board.
-const QColor LogoGreen(0, 255, 0);
-
-// The home team in the library: its name white on purple, its logo beside it.
-bool writeLibrary(const QString &dataHome)
-{
-    const QString folder = dataHome + QStringLiteral("/Corvella/teams");
-    QImage logo(96, 96, QImage::Format_RGB32);
-    logo.fill(LogoGreen);
-    QFile team(folder + QStringLiteral("/thunderbirds.ini"));
-    return QDir().mkpath(folder) && logo.save(folder + QStringLiteral("/logo.png")) &&
-           team.open(QIODevice::WriteOnly) &&
-           team.write("[Team]\nName=Thunderbirds\nColor=#800080\nTextColor=#ffffff\n"
-                      "Logo=logo.png\n") > 0;
-}
-
-// Chooses the library's team for home, as a hall's system would.
-bool chooseTeam(quint16 port)
-{
-    QNetworkAccessManager network;
-    QNetworkRequest request(QUrl(QStringLiteral("http://127.0.0.1:%1/api/v1/game/new").arg(port)));
-    request.setRawHeader("Authorization", "Bearer " + Token.toLatin1());
-    request.setHeader(QNetworkRequest::ContentTypeHeader, QStringLiteral("application/json"));
-    std::unique_ptr<QNetworkReply> reply(network.post(request, R"({"home": "Thunderbirds"})"));
-    QSignalSpy finished(reply.get(), &QNetworkReply::finished);
-    return finished.wait(5000) &&
-           reply->attribute(QNetworkRequest::HttpStatusCodeAttribute).toInt() == 200;
-}
+using LibraryTeam::LogoGreen;
 
 // Long names that were cut off before, and TeamSize left at its default.
 bool writeLongCaptions(const QString &configHome, bool periods, quint16 apiPort = 0)
@@ -58,11 +28,7 @@ bool writeLongCaptions(const QString &configHome, bool periods, quint16 apiPort 
     if (periods)
         file.write("[ClockSettings]\nPeriods=4\n");
     if (apiPort)
-        file.write(QStringLiteral("[WebSettings]\nWebServer=1\nWebPort=%1\nWebAddress=127.0.0.1\n"
-                                  "Api=1\nApiToken=%2\n")
-                       .arg(apiPort)
-                       .arg(Token)
-                       .toUtf8());
+        file.write(LibraryTeam::apiSettings(apiPort));
     return true;
 }
 
@@ -187,7 +153,7 @@ private slots:
         QTemporaryDir data;
         const quint16 port = team ? Desktop::freeLocalPort() : 0;
         QVERIFY(writeLongCaptions(config.path(), periods, port));
-        QVERIFY(writeLibrary(data.path()));
+        QVERIFY(LibraryTeam::write(data.path(), QStringLiteral("Thunderbirds")));
         QProcessEnvironment dataHome;
         dataHome.insert(QStringLiteral("XDG_DATA_HOME"), data.path());
         QProcess *corvella =
@@ -201,7 +167,8 @@ private slots:
         const QString id = desktop.waitForWindow(Board);
         QVERIFY(!id.isEmpty());
         if (team)
-            QVERIFY2(chooseTeam(port), "the API did not take the team");
+            QVERIFY2(LibraryTeam::chooseForHome(port, QStringLiteral("Thunderbirds")),
+                     "the API did not take the team");
 
         // Numbers entered at the size the board opens with.
         Reading seen;
