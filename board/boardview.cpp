@@ -1,5 +1,6 @@
 #include "board/boardview.h"
 
+#include "board/teamband.h"
 #include "display/captionfit.h"
 #include "display/controlcolors.h"
 #include "display/controls.h"
@@ -134,6 +135,9 @@ void BoardView::createControls()
     createTimeoutParts();
     createShotClockParts();
     createSetsParts();
+    m_teamBands = {new TeamBand(c.homeTeamPanel), new TeamBand(c.guestTeamPanel)};
+    for (TeamBand *band : m_teamBands)
+        band->hide();
 }
 
 // Beside each team's name, outside its panel, the serve mark; the sets
@@ -242,6 +246,29 @@ void BoardView::fitCaptions()
         shrinkToFit(fixedBox, fixedBox->size());
     centreIn(c.homeTeamCaption, c.homeTeamPanel);
     centreIn(c.guestTeamCaption, c.guestTeamPanel);
+    const Label *captions[] = {c.homeTeamCaption, c.guestTeamCaption};
+    for (int side = 0; side < 2; ++side) {
+        TeamBand *band = m_teamBands.at(side);
+        band->setGeometry(band->parentWidget()->rect());
+        band->setCaptionFont(captions[side]->font(), captions[side]->height());
+    }
+}
+
+// A library team's name stands on its band, beside its logo; a plain caption
+// stays the caption it always was.
+void BoardView::showTeamBands()
+{
+    const Controls &c = m_controls;
+    Label *captions[] = {c.homeTeamCaption, c.guestTeamCaption};
+    const qint32 colors[] = {m_settings.HomeColor, m_settings.GuestColor};
+    for (int side = 0; side < 2; ++side) {
+        const std::optional<Team> &team = m_game.side(side).team;
+        TeamBand *band = m_teamBands.at(side);
+        if (team)
+            band->setTeam(*team, fromBgr(colors[side]));
+        band->setVisible(team.has_value());
+        captions[side]->setVisible(!team);
+    }
 }
 
 // In sets, section 2 counts the sets won, whatever its caption was.
@@ -264,6 +291,7 @@ void BoardView::updateCaptions()
         label->setCaption(text);
         label->setFontSize(size);
     }
+    showTeamBands();
     // The credit keeps its own small size; empty, it is not there at all.
     c.creditCaption->setCaption(m_settings.CreditText);
     c.creditCaption->setVisible(!m_settings.CreditText.isEmpty());

@@ -13,6 +13,7 @@
 class Label;
 class PictureBox;
 class Shape;
+class TeamBand;
 
 // The scoreboard's face: a view of the game (the clock, two sections of home
 // and guest scores) with the captions, in the settings' colours. It only
@@ -58,6 +59,8 @@ public:
         Label *setScores;
     };
     const Controls &controls() const { return m_controls; }
+    // The band over a side's caption panel, shown while a library team plays there.
+    const TeamBand *teamBand(GameModel::Team side) const { return m_teamBands.at(side); }
     const LedGroup &clockDigits() const { return m_clockDigits; }
     const LedGroup &shotClockDigits() const { return m_shotDigits; }
     // The digits a score shows on now: section 1 has a second, three-digit
@@ -113,6 +116,7 @@ private:
     void createSetsParts();
     QString section2Text() const;
     void fitCaptions();
+    void showTeamBands();
 
     GameModel &m_game;
     Settings m_settings;
@@ -132,4 +136,5 @@ private:
     int m_shotFlashesLeft = 0;
     LayoutSnapshot m_layout;
     GameSides m_shownSides; // the sides the captions were last laid out for
+    std::array<TeamBand *, 2> m_teamBands{};
 };

@@ -4,6 +4,8 @@
 #include "game/gamemodel.h"
 #include "game/gamestructure.h"
 #include "game/recordsheet.h"
+#include "teams/contrast.h"
+#include "teams/imagefile.h"
 
 #include <QBuffer>
 #include <QCoreApplication>
@@ -52,6 +54,9 @@ std::optional<int> pointsIn(const QList<QPair<int, Scores>> &periods, qsizetype 
 }
 
 constexpr qreal Gap = 14; // points between the parts of the sheet
+
+// Around a team's name on its band, and between its logo and the name.
+constexpr qreal BandPadding = 4;
 
 } // namespace
 
@@ -106,6 +111,27 @@ public:
         m_painter.drawText(device(box), flags,
                            metrics.elidedText(text, Qt::ElideRight, box.width() * m_scale));
     }
+    // The text in `color`, and around it `outline` where that is valid.
+    void text(const QRectF &box, int flags, const QFont &font, const QString &text,
+              const QColor &color, const QColor &outline)
+    {
+        const QFontMetricsF metrics(font, &m_writer);
+        const QString shown = metrics.elidedText(text, Qt::ElideRight, box.width() * m_scale);
+        m_painter.setFont(font);
+        if (outline.isValid()) {
+            m_painter.setPen(outline);
+            const qreal d = 0.6 * m_scale;
+            for (const QPointF offset :
+                 {QPointF(-d, -d), QPointF(0, -d), QPointF(d, -d), QPointF(-d, 0), QPointF(d, 0),
+                  QPointF(-d, d), QPointF(0, d), QPointF(d, d)})
+                m_painter.drawText(device(box).translated(offset), flags, shown);
+        }
+        m_painter.setPen(color);
+        m_painter.drawText(device(box), flags, shown);
+        m_painter.setPen(Qt::black);
+    }
+    void fill(const QRectF &box, const QColor &color) { m_painter.fillRect(device(box), color); }
+    void image(const QRectF &box, const QImage &image) { m_painter.drawImage(device(box), image); }
     void line(QPointF from, QPointF to, qreal width = 0.5)
     {
         m_painter.setPen(QPen(Qt::black, width * m_scale));
@@ -217,20 +243,24 @@ qreal PrintedResult::printFinal(Page &page, qreal y) const
     const QFont big = Page::font(44, true);
     const qreal scoreWidth = width * 0.36;
     const qreal side = (width - scoreWidth) / 2;
+    // A library team's band and logo take some of its name's room.
+    const bool bands = m_header.teams.at(0) || m_header.teams.at(1);
+    const qreal bandRoom = bands ? page.height(Page::font(14, true)) + 3 * BandPadding : 0;
     const QFont team = page.fitted(14, 9, true,
                                    m_sheet.home().size() > m_sheet.guest().size() ? m_sheet.home()
                                                                                   : m_sheet.guest(),
-                                   side - 8);
+                                   side - 8 - bandRoom);
     const qreal bigHeight = page.height(big);
     const qreal teamTop = y + (bigHeight - page.height(team)) / 2;
-    page.text({0, teamTop, side - 8, page.height(team)}, Qt::AlignRight, team, m_sheet.home());
+    printSide(page, {0, teamTop, side - 8, page.height(team)}, Qt::AlignRight, team, m_sheet.home(),
+              m_header.teams.at(0));
     // A match in sets is won by sets: the table below gives their points.
     const bool sets = !m_sets.isEmpty();
     page.text({side, y, scoreWidth, bigHeight}, Qt::AlignHCenter, big,
               sets ? RecordSheet::scorePair(final, GameModel::Home2, GameModel::Guest2)
                    : RecordSheet::scorePair(final, GameModel::Home1, GameModel::Guest1));
-    page.text({side + scoreWidth + 8, teamTop, side - 8, page.height(team)}, Qt::AlignLeft, team,
-              m_sheet.guest());
+    printSide(page, {side + scoreWidth + 8, teamTop, side - 8, page.height(team)}, Qt::AlignLeft,
+              team, m_sheet.guest(), m_header.teams.at(1));
     y += bigHeight;
     if (m_sectionTwoUsed && !m_header.fouls && !sets) {
         const QFont second = Page::font(14);
@@ -242,6 +272,38 @@ qreal PrintedResult::printFinal(Page &page, qreal y) const
         y += page.height(second);
     }
     return y + Gap;
+}
+
+// A side's name beside the final score; a library team's stands in its text
+// colour on a band of its colour, its logo before it, towards the score for
+// home and away from it for guest.
+void PrintedResult::printSide(Page &page, const QRectF &box, Qt::Alignment align, const QFont &font,
+                              const QString &name, const std::optional<Team> &team)
+{
+    if (!team) {
+        page.text(box, align, font, name);
+        return;
+    }
+    const qreal side = box.height();
+    const QImage logo =
+        team->logo.isEmpty() ? QImage() : ImageFile::decode(team->logo, QSize(256, 256));
+    const qreal logoWidth = logo.isNull() ? 0 : side * logo.width() / logo.height();
+    const qreal logoRoom = logo.isNull() ? 0 : logoWidth + BandPadding;
+    const qreal nameWidth =
+        std::min(page.width(font, name), box.width() - logoRoom - 2 * BandPadding);
+    const qreal bandWidth = nameWidth + logoRoom + 2 * BandPadding;
+    const qreal left = align & Qt::AlignRight ? box.right() - bandWidth : box.left();
+    if (team->color.isValid())
+        page.fill({left, box.top() - BandPadding / 2, bandWidth, side + BandPadding}, team->color);
+    if (!logo.isNull())
+        page.image({left + BandPadding, box.top(), logoWidth, side}, logo);
+    const QColor text = team->textColor.isValid() ? team->textColor
+                        : team->color.isValid()   ? outlineFor(team->color)
+                                                  : QColor(Qt::black);
+    const QColor outline =
+        team->color.isValid() && needsOutline(text, team->color) ? outlineFor(text) : QColor();
+    page.text({left + BandPadding + logoRoom, box.top(), nameWidth + 1, side}, Qt::AlignLeft, font,
+              name, text, outline);
 }
 
 qreal PrintedResult::printPeriods(Page &page, qreal y) const

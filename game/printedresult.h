@@ -32,6 +32,8 @@ private:
     bool sectionTwoShown() const;
     qreal printTitle(Page &page) const;
     qreal printFinal(Page &page, qreal y) const;
+    static void printSide(Page &page, const QRectF &box, Qt::Alignment align, const QFont &font,
+                          const QString &name, const std::optional<Team> &team);
     qreal printPeriods(Page &page, qreal y) const;
     qreal printSets(Page &page, qreal y) const;
     qreal printTimeouts(Page &page, qreal y) const;

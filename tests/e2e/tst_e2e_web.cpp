@@ -5,12 +5,14 @@
 // operator reads it, from the "Board on the network" window.
 #include "tests/e2e/boardreader.h"
 #include "tests/e2e/desktop.h"
+#include "tests/e2e/libraryteam.h"
 #include "tests/web/devtools.h"
 
 #include <QDir>
 #include <QElapsedTimer>
 #include <QFile>
 #include <QImage>
+#include <QJsonObject>
 #include <QRegularExpression>
 #include <QStandardPaths>
 #include <QTcpServer>
@@ -27,6 +29,20 @@ const QString Board = u"Corvella by Brannick"_s;
 const QString StartScreen = u"Form1"_s;
 const QString Panel = u"Board on the network"_s;
 const QString ApiToken = u"0a1b2c3d4e5f60718293a4b5c6d7e8f9"_s;
+using LibraryTeam::LogoGreen;
+
+int pixelsNear(const QImage &image, const QRect &area, const QColor &color)
+{
+    int count = 0;
+    const QRect inside = area.intersected(image.rect());
+    for (int y = inside.top(); y <= inside.bottom(); ++y)
+        for (int x = inside.left(); x <= inside.right(); ++x) {
+            const QColor p = image.pixelColor(x, y);
+            count += qAbs(p.red() - color.red()) < 24 && qAbs(p.green() - color.green()) < 24 &&
+                     qAbs(p.blue() - color.blue()) < 24;
+        }
+    return count;
+}
 
 const auto tenthsOf = BoardReader::tenthsOf;
 
@@ -77,6 +93,7 @@ class TestEndToEndWeb : public QObject
     std::unique_ptr<Desktop> desktop;
     QTemporaryDir install;
     QTemporaryDir config;
+    QTemporaryDir data;
     HeadlessChromium browser;
     quint16 port = 0;
     QProcess *corvella = nullptr;
@@ -147,11 +164,16 @@ class TestEndToEndWeb : public QObject
         desktop->run(u"xdotool"_s, {u"windowactivate"_s, u"--sync"_s, panel});
         const QRect area = desktop->geometry(panel);
         const QImage shot = desktop->screenshot(u"web/operator-panel"_s);
-        // From the bottom: the line of connected pages, then the PIN.
+        // Below the QR code, the tallest run of ink: its caption, then the PIN.
         const auto rows = inkRows(shot, area.adjusted(8, 0, -8, 0));
-        if (rows.size() < 3)
+        const auto height = [](const QPair<int, int> &run) { return run.second - run.first; };
+        const auto qr =
+            std::max_element(rows.cbegin(), rows.cend(),
+                             [&](const auto &a, const auto &b) { return height(a) < height(b); }) -
+            rows.cbegin();
+        if (qr + 2 >= rows.size())
             return {};
-        const int y = (rows.at(rows.size() - 2).first + rows.at(rows.size() - 2).second) / 2;
+        const int y = (rows.at(qr + 2).first + rows.at(qr + 2).second) / 2;
         desktop->run(u"xdotool"_s,
                      {u"mousemove"_s, QString::number(area.center().x()), QString::number(y),
                       u"click"_s, u"--repeat"_s, u"3"_s, u"--delay"_s, u"80"_s, u"1"_s});
@@ -236,10 +258,12 @@ private slots:
         QVERIFY(QDir().mkpath(config.filePath(u"Corvella"_s)));
         QFile settings(config.filePath(u"Corvella/Corvella.conf"_s));
         QVERIFY(settings.open(QIODevice::WriteOnly));
-        settings.write(
-            u"[WebSettings]\nWebServer=1\nWebPort=%1\nWebAddress=127.0.0.1\n"_s.arg(port).toUtf8());
+        settings.write(LibraryTeam::apiSettings(port));
         settings.close();
-        corvella = desktop->startInstalledProgram(install.path(), config.path(), &why);
+        QVERIFY(LibraryTeam::write(data.path(), u"Lions"_s));
+        QProcessEnvironment dataHome;
+        dataHome.insert(u"XDG_DATA_HOME"_s, data.path());
+        corvella = desktop->startInstalledProgram(install.path(), config.path(), &why, dataHome);
         QVERIFY2(corvella, qPrintable(why));
         openBoard();
         QVERIFY2(browser.start(), qPrintable(browser.problem));
@@ -384,6 +408,44 @@ private slots:
         QVERIFY(browser.click(u"reset"_s));
         QVERIFY(boardReads([](const BoardReader &b) { return b.clock() == u" 0:00.0"_s; },
                            u"remote-reset"_s));
+    }
+
+    // The library's team chosen through the API: its logo's colour stands
+    // beside the home name on the board and on the display page.
+    void aTeamChosenThroughTheApiShowsItsLogo()
+    {
+        QVERIFY2(LibraryTeam::chooseForHome(port, u"Lions"_s), "the API did not take the team");
+
+        const auto shown = boardReads(
+            [](const BoardReader &b) { return !b.ink(b.homeCaption(), LogoGreen).isEmpty(); },
+            u"team-logo"_s);
+        QVERIFY2(shown, "no logo beside the home name on the board");
+        const QRect logo = shown->ink(shown->homeCaption(), LogoGreen);
+        const QRect name = shown->ink(shown->homeCaption(), Qt::white);
+        QVERIFY2(!name.isEmpty() && logo.right() < name.left(), "the logo is not beside the name");
+        QVERIFY(logo.height() > shown->homeCaption().height() / 3);
+
+        browser.setViewport(1280, 720);
+        browser.setTransparentBackground(false);
+        QVERIFY(browser.navigate(url(u"/display"_s)));
+        QTRY_VERIFY_WITH_TIMEOUT(pageConnected(), 10000);
+        const auto bandBox = [this] {
+            const QJsonObject r =
+                browser
+                    .evaluate(u"(() => { const r = document.querySelector('[data-name=homeBand]')"
+                              ".getBoundingClientRect(); return {x: r.x, y: r.y, w: r.width, "
+                              "h: r.height}; })()"_s)
+                    .toObject();
+            return QRectF(r[u"x"_s].toDouble(), r[u"y"_s].toDouble(), r[u"w"_s].toDouble(),
+                          r[u"h"_s].toDouble())
+                .toRect();
+        };
+        QImage shot;
+        QTRY_VERIFY_WITH_TIMEOUT(
+            (shot = browser.screenshot(), pixelsNear(shot, bandBox(), LogoGreen) > 200), 10000);
+        QVERIFY(shot.save(QStringLiteral(CORVELLA_ARTIFACTS "/e2e/web/display-team.png")));
+        // Nowhere else on the page.
+        QCOMPARE(pixelsNear(shot, shot.rect(), LogoGreen), pixelsNear(shot, bandBox(), LogoGreen));
     }
 
     // A basketball score past 100 on three digits, on the board and the

@@ -90,6 +90,8 @@ const Board = (() => {
     b.outlines.push(element('rect', { x: 1800, y: 120, width: 5895, height: 1815 }, svg));
     b.texts.home = text(svg, 'home', 600, 1980, 2295, 615, 24);
     b.texts.guest = text(svg, 'guest', 6600, 1980, 2295, 615, 24);
+    b.bands = { home: TeamBands.create(svg, 'home', 600, 1980, 2295, 615, 24),
+      guest: TeamBands.create(svg, 'guest', 6600, 1980, 2295, 615, 24) };
     b.backs.push(element('rect', { x: 1980, y: 240, width: 5595, height: 1575 }, svg));
     b.clock = [0, 960, 2280, 3240, 4560].map((left, i) =>
       digit(svg, `clock${i + 1}`, 1980 + left, 240, 1035, 1575, 120));
@@ -188,6 +190,9 @@ const Board = (() => {
       b.dots.push(element('circle', { cx: x, cy: y, r }, svg));
     }
     b.texts.guest = text(svg, 'guest', 7410, 0, 2130, 900, 20);
+    // A team's short name fits the strip.
+    b.bands = { home: TeamBands.create(svg, 'home', 60, 0, 2130, 900, 20),
+      guest: TeamBands.create(svg, 'guest', 7410, 0, 2130, 900, 20), short: true };
     b.wide = element('g', { 'data-name': 'threeDigits' }, svg);
     b.wideScores = [2250, 6270].map((x, i) => [0, 1, 2].map((k) =>
       digit(b.wide, `score${i}wide${k}`, x + 360 * k, 60, 360, 780, 45)));
@@ -262,6 +267,7 @@ const Board = (() => {
       Live.scoreDigits(state.scores[i], digits.length === 3)
         .forEach((v, k) => setDigit(digits[k], v, c.score, c.back));
     });
+    renderBands(b, state);
     renderTeams(b, state);
     renderPeriod(b, state);
     renderPossession(b, state);
@@ -284,6 +290,16 @@ const Board = (() => {
     if (b.texts.setScores) {
       setText(b.texts.setScores, Live.setScores(state));
       b.texts.setScores.setAttribute('fill', c.text);
+    }
+  }
+
+  // A library team's band over its caption; a plain caption shows as it is.
+  function renderBands(b, state) {
+    for (const side of ['home', 'guest']) {
+      const team = state.board[`${side}Team`] || null;
+      const label = team && (b.bands.short ? team.short : team.name);
+      const shown = TeamBands.render(b.bands[side], team, label, state.board.colors[side]);
+      b.texts[side].style.display = shown ? 'none' : '';
     }
   }
 

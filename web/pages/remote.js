@@ -65,6 +65,8 @@
         $(`score${i}`).textContent = s === null ? '' : String(s);
         $(`name${i}`).textContent = names[i] + marks[i];
       });
+      ['homeTeam', 'guestTeam'].forEach((side, i) =>
+        TeamBands.styleBox($(`team${i}`), $(`logo${i}`), state.board[side] || null));
     },
     message(message) {
       if (message.type === 'session') {
