@@ -125,6 +125,7 @@ CorvellaApp::CorvellaApp(const Services &services, const QString &stateFolder)
         m_wasOver = over;
     });
     QObject::connect(&m_game, &GameModel::clockExpired, &m_game, [this] { soundBuzzer(); });
+    QObject::connect(&m_game, &GameModel::setEnded, &m_game, [this] { soundBuzzer(); });
     QObject::connect(&m_game, &GameModel::shotClockExpired, &m_game,
                      [this] { soundShotClockHorn(); });
     QObject::connect(&m_web, &WebService::buzzerRequested, &m_game, [this] { soundBuzzer(); });

@@ -47,7 +47,8 @@ QStringList Instructions::lines(int startStopKey, int resetKey, int buzzerKey)
 // names none.
 QStringList Instructions::gameLines(const Settings &s)
 {
-    const GameStructure game = gameRulesOf(s).structure;
+    const GameRules rules = gameRulesOf(s);
+    const GameStructure &game = rules.structure;
     QStringList lines;
     if (game.isOn())
         lines
@@ -55,7 +56,15 @@ QStringList Instructions::gameLines(const Settings &s)
                    .arg(keyDisplayName(s.NextPeriodKey), keyDisplayName(s.PreviousPeriodKey))
             << tr("  - To skip the rest of a break press '%1'.").arg(keyDisplayName(s.SkipBreakKey))
             << tr("  - To start a new game press '%1'.").arg(keyDisplayName(s.NewGameKey));
-    if (game.timeouts.isOn())
+    if (rules.sets.enabled)
+        lines << tr("  - To give a point press '%1' for the home team, '%2' for the guest team; "
+                    "'Ctrl+Z' takes it back.")
+                     .arg(keyDisplayName(s.PointHomeKey), keyDisplayName(s.PointGuestKey))
+              << tr("  - Before a set's first point press '%1' to switch the first server.")
+                     .arg(keyDisplayName(s.FirstServerKey));
+    if (rules.sets.enabled && !game.isOn())
+        lines << tr("  - To start a new game press '%1'.").arg(keyDisplayName(s.NewGameKey));
+    if (rules.sets.enabled ? rules.sets.timeoutsPerSet > 0 : game.timeouts.isOn())
         lines << tr("  - To start or end a timeout press '%1' for the home team, '%2' for the "
                     "guest team.")
                      .arg(keyDisplayName(s.HomeTimeoutKey), keyDisplayName(s.GuestTimeoutKey));

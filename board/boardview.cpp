@@ -1,5 +1,6 @@
 #include "board/boardview.h"
 
+#include "board/teamband.h"
 #include "display/captionfit.h"
 #include "display/controlcolors.h"
 #include "display/controls.h"
@@ -142,6 +143,22 @@ void BoardView::createControls()
     createTimeoutParts();
     createShotClockParts();
     m_penaltyList = std::make_unique<PenaltyList>(this);
+    createSetsParts();
+    m_teamBands = {new TeamBand(c.homeTeamPanel), new TeamBand(c.guestTeamPanel)};
+    for (TeamBand *band : m_teamBands)
+        band->hide();
+}
+
+// Beside each team's name, outside its panel, the serve mark; the sets
+// played in small type where the bonus goes on a board with fouls.
+void BoardView::createSetsParts()
+{
+    Controls &c = m_controls;
+    c.serveMarks[0] = caption(this, "lblHomeServe", twipsRect(180, 1980, 420, 615), 18, false);
+    c.serveMarks[1] = caption(this, "lblGuestServe", twipsRect(8895, 1980, 420, 615), 18, false);
+    c.setScores = caption(this, "lblSetScores", twipsRect(2895, 5700, 3705, 375), 12, false);
+    for (Label *part : {c.serveMarks[0], c.serveMarks[1], c.setScores})
+        part->hide();
 }
 
 // Top right, across from the period and beside the clock, where it reads on
@@ -238,6 +255,35 @@ void BoardView::fitCaptions()
         shrinkToFit(fixedBox, fixedBox->size());
     centreIn(c.homeTeamCaption, c.homeTeamPanel);
     centreIn(c.guestTeamCaption, c.guestTeamPanel);
+    const Label *captions[] = {c.homeTeamCaption, c.guestTeamCaption};
+    for (int side = 0; side < 2; ++side) {
+        TeamBand *band = m_teamBands.at(side);
+        band->setGeometry(band->parentWidget()->rect());
+        band->setCaptionFont(captions[side]->font(), captions[side]->height());
+    }
+}
+
+// A library team's name stands on its band, beside its logo; a plain caption
+// stays the caption it always was.
+void BoardView::showTeamBands()
+{
+    const Controls &c = m_controls;
+    Label *captions[] = {c.homeTeamCaption, c.guestTeamCaption};
+    const qint32 colors[] = {m_settings.HomeColor, m_settings.GuestColor};
+    for (int side = 0; side < 2; ++side) {
+        const std::optional<Team> &team = m_game.side(side).team;
+        TeamBand *band = m_teamBands.at(side);
+        if (team)
+            band->setTeam(*team, fromBgr(colors[side]));
+        band->setVisible(team.has_value());
+        captions[side]->setVisible(!team);
+    }
+}
+
+// In sets, section 2 counts the sets won, whatever its caption was.
+QString BoardView::section2Text() const
+{
+    return m_settings.SetsEnabled != 0 ? tr("Sets") : m_settings.SectionText2;
 }
 
 void BoardView::updateCaptions()
@@ -249,11 +295,12 @@ void BoardView::updateCaptions()
         {c.homeTeamCaption, sideCaption(m_game, GameModel::Home, m_settings)},
         {c.guestTeamCaption, sideCaption(m_game, GameModel::Guest, m_settings)},
         {c.section1Caption, m_settings.SectionText1},
-        {c.section2Caption, m_settings.SectionText2}};
+        {c.section2Caption, section2Text()}};
     for (const auto &[label, text] : captions) {
         label->setCaption(text);
         label->setFontSize(size);
     }
+    showTeamBands();
     // The credit keeps its own small size; empty, it is not there at all.
     c.creditCaption->setCaption(m_settings.CreditText);
     c.creditCaption->setVisible(!m_settings.CreditText.isEmpty());
@@ -356,6 +403,7 @@ void BoardView::showGame()
     showShotClock();
     showPossession();
     showPenalties();
+    showSets();
 }
 
 void BoardView::showPenalties()
@@ -416,7 +464,8 @@ void BoardView::sizeSection2LikeSection1()
 void BoardView::showTimeouts()
 {
     const Controls &c = m_controls;
-    const bool on = m_game.structure().timeouts.isOn();
+    // A match in sets has its own timeouts, counted per set.
+    const bool on = m_game.hasTimeouts();
     for (int team = 0; team < 2; ++team) {
         const int left = on ? m_game.timeoutsLeft(GameModel::Team(team)) : 0;
         for (int i = 0; i < int(c.timeoutDots[team].size()); ++i)
@@ -455,13 +504,14 @@ void BoardView::showPeriod()
 {
     const Controls &c = m_controls;
     const GameStructure &structure = m_game.structure();
-    c.phaseCaption->setVisible(structure.isOn());
-    c.periodPanel->setVisible(structure.isOn());
-    if (!structure.isOn())
+    const bool sets = m_game.playsSets();
+    c.phaseCaption->setVisible(structure.isOn() || sets);
+    c.periodPanel->setVisible(structure.isOn() || sets);
+    if (!structure.isOn() && !sets)
         return;
-    const bool overtime = m_game.period() > structure.periods;
+    const bool overtime = !sets && m_game.period() > structure.periods;
     const int number = overtime ? m_game.period() - structure.periods : m_game.period();
-    QString phase = overtime ? tr("OVERTIME") : tr("PERIOD");
+    QString phase = sets ? tr("SET") : overtime ? tr("OVERTIME") : tr("PERIOD");
     if (m_game.phase() == GamePhase::Break)
         phase = tr("BREAK");
     else if (m_game.phase() == GamePhase::Final)
@@ -480,9 +530,10 @@ void BoardView::showClock()
 {
     // A timeout takes the clock's place while it runs; the game clock waits.
     ClockFace::Digits digits = ClockFace::digitsFor(m_game.shownTimeoutTime());
+    // In sets without the match time the face stays dark.
+    const bool dark = m_game.isFaceBlank() || (m_game.playsSets() && !m_game.setsRules().showClock);
     if (!m_game.timeoutTeam())
-        digits = m_game.isFaceBlank() ? ClockFace::blankDigits()
-                                      : ClockFace::digitsFor(m_game.shownTime());
+        digits = dark ? ClockFace::blankDigits() : ClockFace::digitsFor(m_game.shownTime());
     for (int i = 1; i <= 5; ++i)
         m_clockDigits[i]->setCaption(digits[i - 1]);
 }
@@ -528,6 +579,34 @@ void BoardView::showPossession()
         arrow->setCaption(text);
         arrow->setFontSize(captionPointSize(24));
         shrinkToFit(arrow, arrow->size());
+    }
+}
+
+void BoardView::showSets()
+{
+    const Controls &c = m_controls;
+    const bool sets = m_game.playsSets();
+    const bool over = m_game.phase() == GamePhase::Final;
+    for (int team = 0; team < 2; ++team) {
+        Label *mark = c.serveMarks[team];
+        mark->setVisible(sets && !over && m_game.sets().serving == team);
+        if (mark->text().isEmpty()) {
+            mark->setCaption(QStringLiteral("\u25CF"));
+            mark->setFontSize(captionPointSize(18));
+            shrinkToFit(mark, mark->size());
+        }
+    }
+    QStringList played;
+    if (sets) {
+        for (const auto &set : m_game.sets().played)
+            played << QStringLiteral("%1:%2").arg(set[0]).arg(set[1]);
+    }
+    const QString text = played.join(QStringLiteral("  "));
+    c.setScores->setVisible(!text.isEmpty());
+    if (c.setScores->text() != text) {
+        c.setScores->setCaption(text);
+        c.setScores->setFontSize(captionPointSize(12));
+        shrinkToFit(c.setScores, c.setScores->size());
     }
 }
 

@@ -15,6 +15,7 @@
 class Label;
 class PictureBox;
 class Shape;
+class TeamBand;
 
 // The scoreboard's face: a view of the game (the clock, two sections of home
 // and guest scores) with the captions, in the settings' colours. It only
@@ -54,8 +55,14 @@ public:
         PictureBox *shotClockPanel;
         Shape *shotClockDot;
         Label *possessionArrow;
+        // A match in sets: the mark beside the team serving, and the
+        // points of the sets played.
+        std::array<Label *, 2> serveMarks;
+        Label *setScores;
     };
     const Controls &controls() const { return m_controls; }
+    // The band over a side's caption panel, shown while a library team plays there.
+    const TeamBand *teamBand(GameModel::Team side) const { return m_teamBands.at(side); }
     const LedGroup &clockDigits() const { return m_clockDigits; }
     const LedGroup &shotClockDigits() const { return m_shotDigits; }
     // With the players on: the penalties running beside each team.
@@ -110,7 +117,11 @@ private:
     void showShotClock();
     void showPossession();
     void showPenalties();
+    void showSets();
+    void createSetsParts();
+    QString section2Text() const;
     void fitCaptions();
+    void showTeamBands();
 
     GameModel &m_game;
     Settings m_settings;
@@ -131,4 +142,5 @@ private:
     std::unique_ptr<PenaltyList> m_penaltyList;
     LayoutSnapshot m_layout;
     GameSides m_shownSides; // the sides the captions were last laid out for
+    std::array<TeamBand *, 2> m_teamBands{};
 };

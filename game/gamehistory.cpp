@@ -173,6 +173,12 @@ QString GameHistory::actionId(Action action, const GameState &before, const Game
         return QStringLiteral("foul.player");
     case Action::Penalty:
         return QStringLiteral("penalty.start");
+    case Action::Point:
+        return after.sets.lastPointTo == GameModel::Guest ? QStringLiteral("point.guest")
+                                                          : QStringLiteral("point.home");
+    case Action::FirstServer:
+        return after.sets.firstServer == GameModel::Guest ? QStringLiteral("serve.guest")
+                                                          : QStringLiteral("serve.home");
     case Action::NewGame:
         break;
     }

@@ -17,6 +17,7 @@
 #include <unistd.h>
 
 #include <algorithm>
+#include <utility>
 
 namespace {
 
@@ -41,6 +42,9 @@ GameLog::GameLog(QString folder, GameModel &game, GameHistory &history, QObject 
     connect(&m_remoteFlush, &QTimer::timeout, this, &GameLog::flush);
     connect(&history, &GameHistory::stepped, this, &GameLog::record);
     connect(&game, &GameModel::clockEnded, this, &GameLog::recordClockEnd);
+    connect(&game, &GameModel::setEnded, this, [this](int set, bool final) {
+        m_endedSet = {set, final};
+    });
     connect(&game, &GameModel::newGameStarted, this, &GameLog::startNewGame);
 }
 
@@ -140,8 +144,9 @@ void GameLog::record(GameHistory::Step step, const QString &text, GameHistory::O
                          : step == GameHistory::Step::Redo ? QStringLiteral("redo")
                                                            : QStringLiteral("action");
     const bool remote = origin == GameHistory::Origin::Remote;
-    append(kind, action, text, remote ? QStringLiteral("remote") : QStringLiteral("operator"),
-           before);
+    const QString who = remote ? QStringLiteral("remote") : QStringLiteral("operator");
+    append(kind, action, text, who, before);
+    recordSetEnd(who, before);
     if (remote) {
         if (!m_remoteFlush.isActive())
             m_remoteFlush.start();
@@ -169,8 +174,25 @@ void GameLog::recordClockEnd(GameModel::ClockEnd end, const GameState &before)
     flush();
 }
 
+// A set's end is a step of its own after the point that ended it, as a
+// period's end is, with the set's points that the board no longer shows.
+void GameLog::recordSetEnd(const QString &origin, const GameState &before)
+{
+    const auto ended = std::exchange(m_endedSet, std::nullopt);
+    if (!ended)
+        return;
+    const auto [set, final] = *ended;
+    const QList<std::array<int, 2>> &played = m_game.sets().played;
+    if (played.size() < set)
+        return;
+    const std::array<int, 2> points = played.at(set - 1);
+    append(QStringLiteral("set"), final ? QStringLiteral("match.end") : QStringLiteral("set.end"),
+           tr("Set %1 ended %2:%3").arg(set).arg(points[0]).arg(points[1]), origin, before, points);
+}
+
 void GameLog::append(const QString &kind, const QString &action, const QString &label,
-                     const QString &origin, const GameState &before)
+                     const QString &origin, const GameState &before,
+                     std::optional<std::array<int, 2>> setScore)
 {
     if (m_startNext) {
         m_startNext = false;
@@ -202,6 +224,7 @@ void GameLog::append(const QString &kind, const QString &action, const QString &
             player->first == GameModel::Home ? QStringLiteral("home") : QStringLiteral("guest");
         e.player = player->second;
     }
+    e.setScore = setScore;
     // A clock the step stopped was at its stopping value; one that ran on
     // through the step is where it is now.
     e.beforeClockMs = !before.running ? before.clockMs : after.running ? e.clockMs : after.clockMs;

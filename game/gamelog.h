@@ -72,8 +72,10 @@ private:
     void record(GameHistory::Step step, const QString &text, GameHistory::Origin origin,
                 const GameState &before, const QString &action);
     void recordClockEnd(GameModel::ClockEnd end, const GameState &before);
+    void recordSetEnd(const QString &origin, const GameState &before);
     void append(const QString &kind, const QString &action, const QString &label,
-                const QString &origin, const GameState &before);
+                const QString &origin, const GameState &before,
+                std::optional<std::array<int, 2>> setScore = std::nullopt);
     void startNewGame();
     bool open(const QString &path, bool fresh);
     void startLog();
@@ -94,4 +96,6 @@ private:
     std::shared_ptr<Sink> m_sink;
     DiskWriter *m_writer = nullptr;
     bool m_failing = false;
+    // The set a point has just ended, and whether it was the match's last.
+    std::optional<std::pair<int, bool>> m_endedSet;
 };

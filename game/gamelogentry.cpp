@@ -66,6 +66,8 @@ QJsonObject GameLogEntry::toJson() const
     if (!e.player.isEmpty())
         line.insert(QStringLiteral("player"), QJsonObject{{QStringLiteral("team"), e.playerTeam},
                                                           {QStringLiteral("number"), e.player}});
+    if (e.setScore)
+        line.insert(QStringLiteral("set"), QJsonArray{(*e.setScore)[0], (*e.setScore)[1]});
     return line;
 }
 
@@ -107,6 +109,14 @@ std::optional<GameLogEntry> GameLogEntry::fromLine(const QByteArray &line)
     if (!e.player.isEmpty() &&
         ((e.playerTeam != u"home" && e.playerTeam != u"guest") || !isPlayerNumber(e.player)))
         return std::nullopt;
+    if (const QJsonValue set = o.value(QStringLiteral("set")); set.isArray()) {
+        const QJsonArray points = set.toArray();
+        const int home = points.at(0).toInt(-1);
+        const int guest = points.at(1).toInt(-1);
+        if (points.size() != 2 || home < 0 || guest < 0)
+            return std::nullopt;
+        e.setScore = std::array<int, 2>{home, guest};
+    }
     const auto phase = gamePhaseNamed(o.value(QStringLiteral("phase")).toString());
     const auto before = scoresOf(o.value(QStringLiteral("before")));
     const auto after = scoresOf(o.value(QStringLiteral("after")));

@@ -36,6 +36,8 @@ struct GameLogEntry
     // "guest", and the number); empty otherwise.
     QString playerTeam;
     QString player;
+    // On the line of a set's end: the set's points, home's then the guests'.
+    std::optional<std::array<int, 2>> setScore;
 
     // The step as one line of the log, and back: nothing when the line is
     // damaged or does not describe a step.

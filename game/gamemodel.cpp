@@ -10,7 +10,8 @@ bool GameState::operator==(const GameState &other) const
 {
     return scores == other.scores && timeoutsTaken == other.timeoutsTaken &&
            shotClock == other.shotClock && possession == other.possession &&
-           players == other.players && penalties == other.penalties && sameClock(other);
+           players == other.players && penalties == other.penalties && sets == other.sets &&
+           sameClock(other);
 }
 
 bool GameState::sameClock(const GameState &other) const
@@ -324,21 +325,25 @@ qint64 GameModel::timeoutLeftMs() const
 }
 
 // Where the timeouts taken now are counted: the half, or the whole game.
+// In sets they are counted in the first, and start afresh with each set.
 int GameModel::timeoutHalf() const
 {
+    if (playsSets())
+        return 0;
     return m_structure.timeouts.countsHalves() ? m_structure.halfOf(period()) : 0;
 }
 
 int GameModel::timeoutsLeft(Team team) const
 {
     const int half = timeoutHalf();
-    const int allowed = m_structure.timeouts.allowed(half);
+    const int allowed =
+        playsSets() ? m_setsRules.timeoutsPerSet : m_structure.timeouts.allowed(half);
     return std::max(allowed - m_state.timeoutsTaken.at(team).at(half), 0);
 }
 
 GameModel::TimeoutRefusal GameModel::timeoutRefusal(Team team) const
 {
-    if (!m_structure.timeouts.isOn())
+    if (!hasTimeouts())
         return TimeoutRefusal::NoTimeouts;
     if (m_state.phase != GamePhase::Play)
         return TimeoutRefusal::NotInPlay;
@@ -360,7 +365,8 @@ void GameModel::takeTimeout(Team team)
         notifyChanged();
         return;
     }
-    if (m_state.running)
+    // The match time in sets runs on through a timeout.
+    if (m_state.running && !playsSets())
         stopRun();
     const int half = timeoutHalf();
     ++m_state.timeoutsTaken.at(team).at(half);
@@ -408,6 +414,7 @@ void GameModel::newGame()
     m_state.penalties = {};
     if (hasShotClock())
         m_state.possession = Possession::None;
+    m_state.sets = {};
     readyPeriod(1);
     emit newGameStarted();
     notifyChanged();
@@ -419,7 +426,9 @@ void GameModel::setStructure(const GameStructure &structure)
         return;
     m_structure = structure;
     if (!structure.isOn()) {
-        if (m_state.phase != GamePhase::Play || m_state.period != 1)
+        // In sets the period is the set, which no clock structure decides.
+        const bool pastTheStart = m_state.phase != GamePhase::Play || m_state.period != 1;
+        if (pastTheStart && !playsSets())
             readyPeriod(1);
     } else if (m_state.period > structure.periods && structure.overtimeMs <= 0) {
         readyPeriod(structure.periods);
@@ -445,6 +454,9 @@ void GameModel::restoreScores(const GameState &from, const GameState &to)
     if (from.penalties != to.penalties)
         m_state.penalties.restoreChanged(from.penalties, to.penalties, to.takenAtMs,
                                          penaltiesShouldRun(), m_time.elapsedMs());
+    // A point moves the serve with the score: taking it back returns both.
+    if (from.sets != to.sets)
+        m_state.sets = to.sets;
     if (from.shotClock != to.shotClock) {
         const qint64 now = m_time.elapsedMs();
         ShotClockState &shot = m_state.shotClock;
@@ -739,6 +751,101 @@ void GameModel::setShotClockRules(const ShotClockRules &rules)
         m_state.possession = Possession::None;
     } else if (turnedOn) {
         readyShotClock();
+    }
+    notifyChanged();
+}
+
+GameModel::PointRefusal GameModel::pointRefusal() const
+{
+    if (!playsSets())
+        return PointRefusal::NoSets;
+    if (m_state.phase == GamePhase::Final)
+        return PointRefusal::Final;
+    return PointRefusal::None;
+}
+
+void GameModel::addPoint(Team team)
+{
+    if (pointRefusal() != PointRefusal::None)
+        return;
+    const int points = std::min(score(team == Home ? Home1 : Guest1).value_or(0) + 1, ScoreMax);
+    m_state.scores.at(team == Home ? Home1 : Guest1) = points;
+    SetsState &sets = m_state.sets;
+    const int home = score(Home1).value_or(0);
+    const int guest = score(Guest1).value_or(0);
+    sets.lastPointTo = team;
+    sets.serving = m_setsRules.serverAt(sets.set, sets.firstServer, home, guest, team);
+    // The match time starts with the first rally.
+    if (m_setsRules.showClock && !m_state.running && sets.played.isEmpty() && home + guest == 1)
+        startRun();
+    if (const auto winner = m_setsRules.setWinner(sets.set, home, guest))
+        endSet(Team(*winner));
+    notifyChanged();
+}
+
+void GameModel::endSet(Team winner)
+{
+    SetsState &sets = m_state.sets;
+    const int ended = sets.set;
+    sets.played.append({score(Home1).value_or(0), score(Guest1).value_or(0)});
+    const int won = score(winner == Home ? Home2 : Guest2).value_or(0) + 1;
+    m_state.scores.at(winner == Home ? Home2 : Guest2) = won;
+    const bool final = won >= m_setsRules.setsToWin;
+    if (final) {
+        if (m_state.running)
+            stopRun();
+        m_state.timeoutTeam = -1;
+        m_state.phase = GamePhase::Final;
+    } else {
+        m_state.timeoutTeam = -1;
+        m_state.timeoutsTaken = {};
+        m_state.scores.at(Home1) = 0;
+        m_state.scores.at(Guest1) = 0;
+        // The other team opens the next set; before its first point the
+        // operator can give the serve to the other.
+        sets.set = ended + 1;
+        sets.firstServer = 1 - sets.firstServer;
+        sets.serving = sets.firstServer;
+        sets.lastPointTo = -1;
+        m_state.period = sets.set;
+    }
+    emit setEnded(ended, final);
+}
+
+bool GameModel::canSwitchFirstServer() const
+{
+    const bool setStarted = score(Home1).value_or(0) + score(Guest1).value_or(0) > 0;
+    return pointRefusal() == PointRefusal::None && !setStarted;
+}
+
+void GameModel::switchFirstServer()
+{
+    SetsState &sets = m_state.sets;
+    if (!canSwitchFirstServer())
+        return;
+    sets.firstServer = 1 - sets.firstServer;
+    sets.serving = sets.firstServer;
+    notifyChanged();
+}
+
+SetsRules::Hint GameModel::setsHint() const
+{
+    if (!playsSets() || m_state.phase == GamePhase::Final)
+        return SetsRules::Hint::None;
+    const SetsState &sets = m_state.sets;
+    return m_setsRules.hintAt(sets.set, score(Home1).value_or(0), score(Guest1).value_or(0),
+                              sets.lastPointTo);
+}
+
+void GameModel::setSetsRules(const SetsRules &rules)
+{
+    if (rules == m_setsRules)
+        return;
+    const bool turned = rules.enabled != m_setsRules.enabled;
+    m_setsRules = rules;
+    if (turned) {
+        m_state.sets = {};
+        readyPeriod(1);
     }
     notifyChanged();
 }

@@ -5,6 +5,7 @@
 #include "game/gameteams.h"
 #include "game/penalties.h"
 #include "game/playertally.h"
+#include "game/setsrules.h"
 #include "game/shotclock.h"
 
 #include <QObject>
@@ -45,6 +46,8 @@ struct GameState
     // With the players on: what each has done, and the penalties' clocks.
     PlayerTally players;
     PenaltyClocks penalties;
+    // With sets on: the set (also the period), the sets played and the serve.
+    SetsState sets;
 
     // The same game, whenever it was looked at.
     bool operator==(const GameState &other) const;
@@ -125,6 +128,11 @@ public:
     qint64 timeoutLeftMs() const;
     ClockSeconds shownTimeoutTime() const { return shownTimeFor(timeoutLeftMs(), true); }
     int timeoutsLeft(Team team) const;
+    // Whether timeouts are taken at all: per set in sets, else as structured.
+    bool hasTimeouts() const
+    {
+        return playsSets() ? m_setsRules.timeoutsPerSet > 0 : m_structure.timeouts.isOn();
+    }
     TimeoutRefusal timeoutRefusal(Team team) const;
     // Why score `which` cannot be changed so, in the words every way of
     // changing it tells ("99 + 5 is over 99"); empty when it can.
@@ -155,7 +163,9 @@ public:
 
     // The players: their rules, what each has done, and the penalties.
     const PlayerRules &playerRules() const { return m_playerRules; }
-    bool hasPlayers() const { return m_playerRules.enabled; }
+    // A match in sets has no game clock for the penalties to run on, so the
+    // players stay off there whatever their rules say.
+    bool hasPlayers() const { return m_playerRules.enabled && !playsSets(); }
     const PlayerTally &players() const { return m_state.players; }
     const PenaltyClocks &penalties() const { return m_state.penalties; }
     qint64 penaltyMs(const Penalty &penalty) const;
@@ -207,6 +217,23 @@ public:
     void addToScoreBy(int which, int delta, const QString &number);
     void setPlayerRules(const PlayerRules &rules);
 
+    // With sets on (otherwise they do nothing): a point for `team`, which
+    // may end the set and the match; and before a set's first point, the
+    // other team serves first. Refused as pointRefusal says.
+    enum class PointRefusal { None, NoSets, Final };
+    PointRefusal pointRefusal() const;
+    void addPoint(Team team);
+    void switchFirstServer();
+    bool canSwitchFirstServer() const;
+    const SetsRules &setsRules() const { return m_setsRules; }
+    bool playsSets() const { return m_setsRules.enabled; }
+    const SetsState &sets() const { return m_state.sets; }
+    // What the board hints after the last point, and the team serving.
+    SetsRules::Hint setsHint() const;
+    // Turns sets on or off and sets their rules; turned on or off, the
+    // match starts afresh.
+    void setSetsRules(const SetsRules &rules);
+
     // Turns the shot clock on or off and sets how it is played. Turned on, it
     // stands at its full length; new lengths take effect at the next reset.
     void setShotClockRules(const ShotClockRules &rules);
@@ -256,6 +283,8 @@ signals:
     void playerFouledOut(GameModel::Team team, const QString &number, int fouls);
     // A penalty ran out: the player may come back.
     void penaltyEnded(GameModel::Team team, const QString &number);
+    // A point ended set `set` (the match, with `final`): sound the horn.
+    void setEnded(int set, bool final);
     // newGame() began a game: whatever came before belongs to another one.
     void newGameStarted();
 
@@ -287,6 +316,7 @@ private:
     void syncPenalties();
     bool expirePenaltiesIfDue();
     void endPenaltyOnGoal(int which, int from, int to);
+    void endSet(Team winner);
 
     const TimeSource &m_time;
     GameState m_state;
@@ -298,6 +328,7 @@ private:
     GameStructure m_structure;
     ShotClockRules m_shotRules;
     PlayerRules m_playerRules;
+    SetsRules m_setsRules;
     QTimer m_update{this};
     GameSides m_sides;
 };

@@ -18,6 +18,7 @@ class GameRulesText
 
 public:
     static QString refusal(QStringView key, const QString &text);
+    static QString setsRefusal(QStringView key, const QString &text);
 };
 
 bool isLength(const QString &text)
@@ -73,6 +74,36 @@ QString GameRulesText::refusal(QStringView key, const QString &text)
     if (key == u"PenaltyLengths" && !parsePenaltyLengths(text))
         return tr("The penalties' lengths must be one to three times from 0.01 to 99.59 "
                   "(minutes.seconds), separated by commas.");
+    return setsRefusal(key, text);
+}
+
+// Whole numbers from `least` to `most`.
+bool isCountFrom(const QString &text, int least, int most)
+{
+    bool ok = false;
+    const int count = text.trimmed().toInt(&ok);
+    return ok && count >= least && count <= most;
+}
+
+QString GameRulesText::setsRefusal(QStringView key, const QString &text)
+{
+    const int maxPoints = SettingsDefaults::MaxSetPoints;
+    if (key == u"SetsToWin" && !isCountFrom(text, 1, SettingsDefaults::MaxSetsToWin))
+        return tr("The sets to win must be from 1 to %1.").arg(SettingsDefaults::MaxSetsToWin);
+    if ((key == u"PointsPerSet" || key == u"LastSetPoints") && !isCountFrom(text, 1, maxPoints))
+        return tr("The points of a set must be from 1 to %1.").arg(maxPoints);
+    if (key == u"WinBy" && !isCountFrom(text, 1, maxPoints))
+        return tr("A set is won by a lead of 1 to %1 points.").arg(maxPoints);
+    if (key == u"Cap" && !isCountFrom(text, 0, maxPoints))
+        return tr("The points that end a set must be from 0 (none) to %1.").arg(maxPoints);
+    if (key == u"ServeEvery" && !isCountFrom(text, 0, maxPoints))
+        return tr("The serve changes every 0 (the rally's winner serves) to %1 points.")
+            .arg(maxPoints);
+    if (key == u"TimeoutsPerSet" && !isCountFrom(text, 0, SettingsDefaults::MaxTimeouts))
+        return tr("Timeouts per set must be from 0 to %1.").arg(SettingsDefaults::MaxTimeouts);
+    if ((key == u"SwitchSidesEvery" || key == u"LastSetSwitchSidesEvery" || key == u"IntervalAt") &&
+        !isCountFrom(text, 0, maxPoints))
+        return tr("A hint must come at 0 (none) to %1 points.").arg(maxPoints);
     return {};
 }
 
@@ -132,6 +163,39 @@ PlayerRules playerRulesOf(const Settings &settings, QStringList *problems)
     return rules;
 }
 
+// The number stored under `key`, or `fallback` when it cannot be used.
+int setsNumber(const char *key, qint16 value, int fallback, QStringList *problems)
+{
+    const QString text = readable(key, QString::number(value), problems);
+    return text.isEmpty() ? fallback : text.toInt();
+}
+
+SetsRules setsRulesOf(const Settings &settings, QStringList *problems)
+{
+    SetsRules rules;
+    rules.enabled = settings.SetsEnabled != 0;
+    rules.showClock = settings.SetsClock != 0;
+    // Told only when sets are played: off, their rules mean nothing.
+    QStringList *told = rules.enabled ? problems : nullptr;
+    rules.setsToWin = setsNumber("SetsToWin", settings.SetsToWin, rules.setsToWin, told);
+    rules.pointsPerSet =
+        setsNumber("PointsPerSet", settings.SetsPointsPerSet, rules.pointsPerSet, told);
+    rules.lastSetPoints =
+        setsNumber("LastSetPoints", settings.SetsLastSetPoints, rules.lastSetPoints, told);
+    rules.winBy = setsNumber("WinBy", settings.SetsWinBy, rules.winBy, told);
+    rules.cap = setsNumber("Cap", settings.SetsCap, rules.cap, told);
+    rules.serveEvery = setsNumber("ServeEvery", settings.SetsServeEvery, rules.serveEvery, told);
+    rules.timeoutsPerSet =
+        setsNumber("TimeoutsPerSet", settings.SetsTimeoutsPerSet, rules.timeoutsPerSet, told);
+    rules.switchSidesEvery =
+        setsNumber("SwitchSidesEvery", settings.SetsSwitchSidesEvery, rules.switchSidesEvery, told);
+    rules.lastSetSwitchSidesEvery =
+        setsNumber("LastSetSwitchSidesEvery", settings.SetsLastSetSwitchSidesEvery,
+                   rules.lastSetSwitchSidesEvery, told);
+    rules.intervalAt = setsNumber("IntervalAt", settings.SetsIntervalAt, rules.intervalAt, told);
+    return rules;
+}
+
 } // namespace
 
 std::optional<QList<qint64>> parsePenaltyLengths(const QString &text)
@@ -181,6 +245,7 @@ GameRules gameRulesOf(const Settings &settings, QStringList *problems)
             .value_or(GameModel::DefaultPeriodMs);
     rules.shotClock = shotClockRulesOf(settings, problems);
     rules.players = playerRulesOf(settings, problems);
+    rules.sets = setsRulesOf(settings, problems);
     return rules;
 }
 
@@ -194,6 +259,7 @@ void applyGameRules(const GameRules &rules, GameModel &game, GameHistory &histor
     game.setStructure(rules.structure);
     game.setShotClockRules(rules.shotClock);
     game.setPlayerRules(rules.players);
+    game.setSetsRules(rules.sets);
     if (game.isRunning()) {
         game.setPendingClockMode(rules.countDown, rules.periodMs);
         return;

@@ -2,6 +2,7 @@
 
 #include "game/gamestructure.h"
 #include "game/playertally.h"
+#include "game/setsrules.h"
 #include "game/shotclock.h"
 
 #include <QString>
@@ -23,6 +24,7 @@ struct GameRules
     qint64 periodMs = 0;
     ShotClockRules shotClock;
     PlayerRules players;
+    SetsRules sets;
 };
 
 // The rules the settings give. A value that cannot be read stands as that
@@ -32,7 +34,9 @@ GameRules gameRulesOf(const Settings &settings, QStringList *problems = nullptr)
 // Why `text` cannot be the rule stored under the settings key `key`
 // ("PeriodLength", "BreakLengths", "OvertimeLength", "TimeoutsPerHalf",
 // "TimeoutLength", "Section2Role", "FoulsReset", the shot clock's "Length"
-// and "ShortLength", the players' "PenaltyLengths"); empty when it can, or when
+// and "ShortLength", the players' "PenaltyLengths", the sets' "SetsToWin", "PointsPerSet",
+// "LastSetPoints", "WinBy", "Cap", "ServeEvery", "TimeoutsPerSet", "SwitchSidesEvery",
+// "LastSetSwitchSidesEvery" and "IntervalAt"); empty when it can, or when
 // the key is not one of these.
 QString ruleRefusal(QStringView key, const QString &text);
 

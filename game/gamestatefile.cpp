@@ -145,6 +145,18 @@ std::optional<PenaltyClocks> penaltiesFrom(const QJsonValue &value)
     return penalties;
 }
 
+QJsonObject setsJson(const SetsState &sets)
+{
+    QJsonArray played;
+    for (const auto &set : sets.played)
+        played.append(QJsonArray{set[0], set[1]});
+    return {{QStringLiteral("set"), sets.set},
+            {QStringLiteral("played"), played},
+            {QStringLiteral("firstServer"), sets.firstServer},
+            {QStringLiteral("serving"), sets.serving},
+            {QStringLiteral("lastPointTo"), sets.lastPointTo}};
+}
+
 QByteArray toJson(const SavedGame &game, qint64 sequence)
 {
     QJsonArray scores;
@@ -166,6 +178,8 @@ QByteArray toJson(const SavedGame &game, qint64 sequence)
         object.insert(QStringLiteral("shotClock"), shotClockJson(*game.shotClock));
         object.insert(QStringLiteral("possession"), possessionJson(game.possession));
     }
+    if (game.sets)
+        object.insert(QStringLiteral("sets"), setsJson(*game.sets));
     if (game.sides != GameSides{})
         object.insert(QStringLiteral("sides"), sidesJson(game.sides));
     if (game.players != PlayerTally{})
@@ -232,6 +246,32 @@ std::optional<ShotClockState> shotClockFrom(const QJsonValue &value)
     return shot;
 }
 
+std::optional<SetsState> setsFrom(const QJsonValue &value)
+{
+    const QJsonObject o = value.toObject();
+    const auto set = integerIn(o.value(QStringLiteral("set")), 1, 99);
+    const auto first = integerIn(o.value(QStringLiteral("firstServer")), 0, 1);
+    const auto serving = integerIn(o.value(QStringLiteral("serving")), 0, 1);
+    const auto last = integerIn(o.value(QStringLiteral("lastPointTo")), -1, 1);
+    const QJsonValue played = o.value(QStringLiteral("played"));
+    if (!set || !first || !serving || !last || !played.isArray() || played.toArray().size() > 99)
+        return std::nullopt;
+    SetsState sets;
+    for (const QJsonValue &one : played.toArray()) {
+        const QJsonArray points = one.toArray();
+        const auto home = integerIn(points.at(0), 0, GameModel::ScoreMax);
+        const auto guest = integerIn(points.at(1), 0, GameModel::ScoreMax);
+        if (points.size() != 2 || !home || !guest)
+            return std::nullopt;
+        sets.played.append({int(*home), int(*guest)});
+    }
+    sets.set = int(*set);
+    sets.firstServer = int(*first);
+    sets.serving = int(*serving);
+    sets.lastPointTo = int(*last);
+    return sets;
+}
+
 // Reads one generation, trusting nothing in it.
 std::optional<Generation> parseGeneration(const QByteArray &bytes)
 {
@@ -294,6 +334,12 @@ std::optional<Generation> parseGeneration(const QByteArray &bytes)
         if (!g.game.shotClock || !possession)
             return std::nullopt;
         g.game.possession = *possession;
+    }
+    // Files from before sets, or saved with them off, have none.
+    if (const QJsonValue sets = o.value(QStringLiteral("sets")); !sets.isUndefined()) {
+        g.game.sets = setsFrom(sets);
+        if (!g.game.sets)
+            return std::nullopt;
     }
     // Files from before teams, or of a game without any, have the board's captions.
     if (const QJsonValue sides = o.value(QStringLiteral("sides")); !sides.isUndefined()) {
@@ -374,6 +420,8 @@ SavedGame SavedGame::of(const GameModel &game)
     }
     saved.players = game.players();
     saved.penalties = game.penalties().stoppedAt(game.state().takenAtMs);
+    if (game.playsSets())
+        saved.sets = game.sets();
     return saved;
 }
 
@@ -391,6 +439,7 @@ GameState SavedGame::toState() const
     state.possession = possession;
     state.players = players;
     state.penalties = penalties;
+    state.sets = sets.value_or(SetsState{});
     return state;
 }
 
@@ -400,7 +449,8 @@ bool SavedGame::isFresh() const
         scores.begin(), scores.end(), [](std::optional<int> s) { return s.value_or(0) == 0; });
     return scoresUntouched && clockMs == (countDown ? periodMs : 0) && period == 1 &&
            phase == GamePhase::Play && timeoutsTaken == GameModel::TimeoutCounts{} &&
-           possession == Possession::None && players == PlayerTally{} && penalties.isEmpty();
+           possession == Possession::None && players == PlayerTally{} && penalties.isEmpty() &&
+           sets.value_or(SetsState{}) == SetsState{};
 }
 
 // Where the generations go and the number of the next one.

@@ -27,6 +27,8 @@ struct SavedGame
     // Kept only with the shot clock on; it comes back stopped.
     std::optional<ShotClockState> shotClock;
     Possession possession = Possession::None;
+    // Kept only with sets on.
+    std::optional<SetsState> sets;
     GameSides sides;
     // With the players on; the penalties come back stopped.
     PlayerTally players;

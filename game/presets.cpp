@@ -26,11 +26,13 @@ constexpr qint64 MaxPresetBytes = 16 * 1024;
 
 // The names of the shipped presets, for their translations.
 const char *const ShippedNames[] = {
-    QT_TRANSLATE_NOOP("Presets", "Classic"),    QT_TRANSLATE_NOOP("Presets", "Basketball"),
-    QT_TRANSLATE_NOOP("Presets", "Handball"),   QT_TRANSLATE_NOOP("Presets", "Futsal"),
-    QT_TRANSLATE_NOOP("Presets", "Ice hockey"), QT_TRANSLATE_NOOP("Presets", "Floorball"),
-    QT_TRANSLATE_NOOP("Presets", "Football"),   QT_TRANSLATE_NOOP("Presets", "Water polo"),
-    QT_TRANSLATE_NOOP("Presets", "Korfball"),
+    QT_TRANSLATE_NOOP("Presets", "Classic"),          QT_TRANSLATE_NOOP("Presets", "Basketball"),
+    QT_TRANSLATE_NOOP("Presets", "Handball"),         QT_TRANSLATE_NOOP("Presets", "Futsal"),
+    QT_TRANSLATE_NOOP("Presets", "Ice hockey"),       QT_TRANSLATE_NOOP("Presets", "Floorball"),
+    QT_TRANSLATE_NOOP("Presets", "Football"),         QT_TRANSLATE_NOOP("Presets", "Water polo"),
+    QT_TRANSLATE_NOOP("Presets", "Korfball"),         QT_TRANSLATE_NOOP("Presets", "Volleyball"),
+    QT_TRANSLATE_NOOP("Presets", "Beach volleyball"), QT_TRANSLATE_NOOP("Presets", "Badminton"),
+    QT_TRANSLATE_NOOP("Presets", "Table tennis"),
 };
 
 QString textOf(const QVariant &value)
@@ -178,6 +180,7 @@ bool Presets::isRule(const SettingsEntry &entry)
     return qstrcmp(entry.group, "ClockSettings") == 0 ||
            qstrcmp(entry.group, "ShotClockSettings") == 0 ||
            qstrcmp(entry.group, "PlayerSettings") == 0 ||
+           qstrcmp(entry.group, "SetsSettings") == 0 ||
            std::find(std::begin(others), std::end(others), entry.member) != std::end(others);
 }
 

@@ -4,6 +4,8 @@
 #include "game/gamemodel.h"
 #include "game/gamestructure.h"
 #include "game/recordsheet.h"
+#include "teams/contrast.h"
+#include "teams/imagefile.h"
 
 #include <QBuffer>
 #include <QCoreApplication>
@@ -52,6 +54,9 @@ std::optional<int> pointsIn(const QList<QPair<int, Scores>> &periods, qsizetype 
 }
 
 constexpr qreal Gap = 14; // points between the parts of the sheet
+
+// Around a team's name on its band, and between its logo and the name.
+constexpr qreal BandPadding = 4;
 
 } // namespace
 
@@ -106,6 +111,27 @@ public:
         m_painter.drawText(device(box), flags,
                            metrics.elidedText(text, Qt::ElideRight, box.width() * m_scale));
     }
+    // The text in `color`, and around it `outline` where that is valid.
+    void text(const QRectF &box, int flags, const QFont &font, const QString &text,
+              const QColor &color, const QColor &outline)
+    {
+        const QFontMetricsF metrics(font, &m_writer);
+        const QString shown = metrics.elidedText(text, Qt::ElideRight, box.width() * m_scale);
+        m_painter.setFont(font);
+        if (outline.isValid()) {
+            m_painter.setPen(outline);
+            const qreal d = 0.6 * m_scale;
+            for (const QPointF offset :
+                 {QPointF(-d, -d), QPointF(0, -d), QPointF(d, -d), QPointF(-d, 0), QPointF(d, 0),
+                  QPointF(-d, d), QPointF(0, d), QPointF(d, d)})
+                m_painter.drawText(device(box).translated(offset), flags, shown);
+        }
+        m_painter.setPen(color);
+        m_painter.drawText(device(box), flags, shown);
+        m_painter.setPen(Qt::black);
+    }
+    void fill(const QRectF &box, const QColor &color) { m_painter.fillRect(device(box), color); }
+    void image(const QRectF &box, const QImage &image) { m_painter.drawImage(device(box), image); }
     void line(QPointF from, QPointF to, qreal width = 0.5)
     {
         m_painter.setPen(QPen(Qt::black, width * m_scale));
@@ -136,6 +162,14 @@ void PrintedResult::add(const GameLogEntry &e)
 {
     m_tally.add(e);
     addToBoxScore(e);
+    if (e.setScore) {
+        // An undone point that ended a set leaves the set's end behind it in
+        // the log; the set ended again is the one that stands.
+        const int set = e.beforePeriod;
+        m_sets.resize(std::min<qsizetype>(m_sets.size(), set - 1));
+        m_sets.append(*e.setScore);
+        return;
+    }
     for (int i : {GameModel::Home2, GameModel::Guest2})
         m_sectionTwoUsed = m_sectionTwoUsed || e.after.at(i).value_or(0) > 0;
     // Fouls a new period clears are no score change, nor is a foul.
@@ -170,6 +204,7 @@ void PrintedResult::print(QPdfWriter &writer) const
     qreal y = printTitle(page);
     y = printFinal(page, y);
     y = printPeriods(page, y);
+    y = printSets(page, y);
     y = printTimeouts(page, y);
     y = printBoxScore(page, y);
     y = printBlanks(page, y);
@@ -196,10 +231,13 @@ qreal PrintedResult::printFinal(Page &page, qreal y) const
     const qreal width = page.area().width();
     const Scores final = m_tally.finalScores();
     const bool over = m_header.periods <= 0 || m_tally.finalPhase() == GamePhase::Final;
-    const QString label = over ? ResultText::tr("Final score")
-                               : ResultText::tr("Score in period %1 at %2")
-                                     .arg(periodName(m_tally.finalPeriod(), m_header.periods),
-                                          clockText(m_tally.finalClockMs()));
+    // A match in sets under way has sets won so far, not a final score.
+    const bool setsUnderWay = !m_sets.isEmpty() && m_tally.finalPhase() != GamePhase::Final;
+    const QString label = setsUnderWay ? ResultText::tr("Sets won")
+                          : over       ? ResultText::tr("Final score")
+                                       : ResultText::tr("Score in period %1 at %2")
+                                       .arg(periodName(m_tally.finalPeriod(), m_header.periods),
+                                            clockText(m_tally.finalClockMs()));
     const QFont labelFont = Page::font(12, true);
     page.text({0, y, width, page.height(labelFont)}, Qt::AlignHCenter, labelFont, label);
     y += page.height(labelFont) + 4;
@@ -207,19 +245,26 @@ qreal PrintedResult::printFinal(Page &page, qreal y) const
     const QFont big = Page::font(44, true);
     const qreal scoreWidth = width * 0.36;
     const qreal side = (width - scoreWidth) / 2;
+    // A library team's band and logo take some of its name's room.
+    const bool bands = m_header.teams.at(0) || m_header.teams.at(1);
+    const qreal bandRoom = bands ? page.height(Page::font(14, true)) + 3 * BandPadding : 0;
     const QFont team = page.fitted(14, 9, true,
                                    m_sheet.home().size() > m_sheet.guest().size() ? m_sheet.home()
                                                                                   : m_sheet.guest(),
-                                   side - 8);
+                                   side - 8 - bandRoom);
     const qreal bigHeight = page.height(big);
     const qreal teamTop = y + (bigHeight - page.height(team)) / 2;
-    page.text({0, teamTop, side - 8, page.height(team)}, Qt::AlignRight, team, m_sheet.home());
+    printSide(page, {0, teamTop, side - 8, page.height(team)}, Qt::AlignRight, team, m_sheet.home(),
+              m_header.teams.at(0));
+    // A match in sets is won by sets: the table below gives their points.
+    const bool sets = !m_sets.isEmpty();
     page.text({side, y, scoreWidth, bigHeight}, Qt::AlignHCenter, big,
-              RecordSheet::scorePair(final, GameModel::Home1, GameModel::Guest1));
-    page.text({side + scoreWidth + 8, teamTop, side - 8, page.height(team)}, Qt::AlignLeft, team,
-              m_sheet.guest());
+              sets ? RecordSheet::scorePair(final, GameModel::Home2, GameModel::Guest2)
+                   : RecordSheet::scorePair(final, GameModel::Home1, GameModel::Guest1));
+    printSide(page, {side + scoreWidth + 8, teamTop, side - 8, page.height(team)}, Qt::AlignLeft,
+              team, m_sheet.guest(), m_header.teams.at(1));
     y += bigHeight;
-    if (m_sectionTwoUsed && !m_header.fouls) {
+    if (m_sectionTwoUsed && !m_header.fouls && !sets) {
         const QFont second = Page::font(14);
         const QString caption =
             m_header.section2.trimmed().isEmpty() ? ResultText::tr("Section 2") : m_header.section2;
@@ -229,6 +274,38 @@ qreal PrintedResult::printFinal(Page &page, qreal y) const
         y += page.height(second);
     }
     return y + Gap;
+}
+
+// A side's name beside the final score; a library team's stands in its text
+// colour on a band of its colour, its logo before it, towards the score for
+// home and away from it for guest.
+void PrintedResult::printSide(Page &page, const QRectF &box, Qt::Alignment align, const QFont &font,
+                              const QString &name, const std::optional<Team> &team)
+{
+    if (!team) {
+        page.text(box, align, font, name);
+        return;
+    }
+    const qreal side = box.height();
+    const QImage logo =
+        team->logo.isEmpty() ? QImage() : ImageFile::decode(team->logo, QSize(256, 256));
+    const qreal logoWidth = logo.isNull() ? 0 : side * logo.width() / logo.height();
+    const qreal logoRoom = logo.isNull() ? 0 : logoWidth + BandPadding;
+    const qreal nameWidth =
+        std::min(page.width(font, name), box.width() - logoRoom - 2 * BandPadding);
+    const qreal bandWidth = nameWidth + logoRoom + 2 * BandPadding;
+    const qreal left = align & Qt::AlignRight ? box.right() - bandWidth : box.left();
+    if (team->color.isValid())
+        page.fill({left, box.top() - BandPadding / 2, bandWidth, side + BandPadding}, team->color);
+    if (!logo.isNull())
+        page.image({left + BandPadding, box.top(), logoWidth, side}, logo);
+    const QColor text = team->textColor.isValid() ? team->textColor
+                        : team->color.isValid()   ? outlineFor(team->color)
+                                                  : QColor(Qt::black);
+    const QColor outline =
+        team->color.isValid() && needsOutline(text, team->color) ? outlineFor(text) : QColor();
+    page.text({left + BandPadding + logoRoom, box.top(), nameWidth + 1, side}, Qt::AlignLeft, font,
+              name, text, outline);
 }
 
 qreal PrintedResult::printPeriods(Page &page, qreal y) const
@@ -282,6 +359,38 @@ qreal PrintedResult::printPeriods(Page &page, qreal y) const
                 counts << ClockFace::scoreText(scores.at(which));
             printRow(cell, name, counts);
         }
+    }
+    return y + Gap;
+}
+
+qreal PrintedResult::printSets(Page &page, qreal y) const
+{
+    if (m_sets.isEmpty())
+        return y;
+    const qreal width = page.area().width();
+    const QFont head = Page::font(10, true);
+    const QFont cell = Page::font(11);
+    const qreal row = page.height(cell) + 6;
+    const qreal nameWidth = width * 0.34;
+    const qreal columnWidth = (width - nameWidth) / qreal(m_sets.size());
+    const auto printRow = [&](const QFont &font, const QString &name, const QStringList &values) {
+        page.text({2, y + 3, nameWidth - 4, row}, Qt::AlignLeft, font, name);
+        for (qsizetype i = 0; i < values.size(); ++i)
+            page.text({nameWidth + qreal(i) * columnWidth, y + 3, columnWidth, row},
+                      Qt::AlignHCenter, font, values.at(i));
+        y += row;
+        page.line({0, y}, {width, y});
+    };
+    page.line({0, y}, {width, y});
+    QStringList numbers;
+    for (qsizetype i = 0; i < m_sets.size(); ++i)
+        numbers << ResultText::tr("Set %1").arg(i + 1);
+    printRow(head, ResultText::tr("Points per set"), numbers);
+    for (const auto &[team, name] : {std::pair{0, m_sheet.home()}, std::pair{1, m_sheet.guest()}}) {
+        QStringList points;
+        for (const auto &set : m_sets)
+            points << QString::number(set[team]);
+        printRow(cell, name, points);
     }
     return y + Gap;
 }

@@ -33,7 +33,10 @@ private:
     bool sectionTwoShown() const;
     qreal printTitle(Page &page) const;
     qreal printFinal(Page &page, qreal y) const;
+    static void printSide(Page &page, const QRectF &box, Qt::Alignment align, const QFont &font,
+                          const QString &name, const std::optional<Team> &team);
     qreal printPeriods(Page &page, qreal y) const;
+    qreal printSets(Page &page, qreal y) const;
     qreal printTimeouts(Page &page, qreal y) const;
     qreal printBoxScore(Page &page, qreal y) const;
     void addToBoxScore(const GameLogEntry &e);
@@ -49,6 +52,8 @@ private:
     int m_damagedLines = 0;
     // With the players on: what each did, from the steps that name them.
     PlayerTally m_box;
+    // A match in sets: each set's points, as its end was logged.
+    QList<std::array<int, 2>> m_sets;
 };
 
 // The page a printed result goes on where the program runs: Letter where

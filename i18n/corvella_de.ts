@@ -39,8 +39,12 @@
         <translation>FOULSTRAFE</translation>
     </message>
     <message>
-        <source>%1 FOULS</source>
-        <translation>%1 FOULS</translation>
+        <source>Sets</source>
+        <translation>Sätze</translation>
+    </message>
+    <message>
+        <source>SET</source>
+        <translation>SATZ</translation>
     </message>
 </context>
 <context>
@@ -398,20 +402,16 @@ Die Tasten beschreibt corvella(1).</translation>
         <translation>(%1 frühere Änderungen nicht gezeigt)</translation>
     </message>
     <message>
-        <source>Players</source>
-        <translation>Spieler</translation>
+        <source>Sets won</source>
+        <translation>Gewonnene Sätze</translation>
     </message>
     <message>
-        <source>Pts</source>
-        <translation>Pkt.</translation>
+        <source>Set %1</source>
+        <translation>Satz %1</translation>
     </message>
     <message>
-        <source>Fouls</source>
-        <translation>Fouls</translation>
-    </message>
-    <message>
-        <source>Pen.</source>
-        <translation>Str.</translation>
+        <source>Points per set</source>
+        <translation>Punkte je Satz</translation>
     </message>
 </context>
 <context>
@@ -467,6 +467,10 @@ Die Tasten beschreibt corvella(1).</translation>
     <message>
         <source>Shot clock ran out</source>
         <translation>Angriffszeit abgelaufen</translation>
+    </message>
+    <message>
+        <source>Set %1 ended %2:%3</source>
+        <translation>Satz %1 beendet %2:%3</translation>
     </message>
 </context>
 <context>
@@ -646,8 +650,32 @@ Die Tasten beschreibt corvella(1).</translation>
         <translation>Die kurze Angriffszeit muss 0 (keine) bis %1 Sekunden betragen.</translation>
     </message>
     <message>
-        <source>The penalties&apos; lengths must be one to three times from 0.01 to 99.59 (minutes.seconds), separated by commas.</source>
-        <translation>Die Strafzeiten müssen ein bis drei Zeiten von 0.01 bis 99.59 (Minuten.Sekunden) sein, durch Kommas getrennt.</translation>
+        <source>The sets to win must be from 1 to %1.</source>
+        <translation>Die Gewinnsätze müssen zwischen 1 und %1 liegen.</translation>
+    </message>
+    <message>
+        <source>The points of a set must be from 1 to %1.</source>
+        <translation>Die Punkte eines Satzes müssen zwischen 1 und %1 liegen.</translation>
+    </message>
+    <message>
+        <source>A set is won by a lead of 1 to %1 points.</source>
+        <translation>Ein Satz wird mit 1 bis %1 Punkten Vorsprung gewonnen.</translation>
+    </message>
+    <message>
+        <source>The points that end a set must be from 0 (none) to %1.</source>
+        <translation>Die Punkte, die einen Satz beenden, müssen zwischen 0 (keine) und %1 liegen.</translation>
+    </message>
+    <message>
+        <source>The serve changes every 0 (the rally&apos;s winner serves) to %1 points.</source>
+        <translation>Der Aufschlag wechselt alle 0 (der Gewinner des Ballwechsels schlägt auf) bis %1 Punkte.</translation>
+    </message>
+    <message>
+        <source>Timeouts per set must be from 0 to %1.</source>
+        <translation>Auszeiten je Satz müssen zwischen 0 und %1 liegen.</translation>
+    </message>
+    <message>
+        <source>A hint must come at 0 (none) to %1 points.</source>
+        <translation>Ein Hinweis muss bei 0 (keiner) bis %1 Punkten kommen.</translation>
     </message>
 </context>
 <context>
@@ -946,6 +974,14 @@ Die Tasten beschreibt corvella(1).</translation>
         <source>  - To start or end a timeout press &apos;%1&apos; for the home team, &apos;%2&apos; for the guest team.</source>
         <translation>  - Um eine Auszeit zu beginnen oder zu beenden, drücken Sie &apos;%1&apos; für die Heimmannschaft, &apos;%2&apos; für die Gastmannschaft.</translation>
     </message>
+    <message>
+        <source>  - To give a point press &apos;%1&apos; for the home team, &apos;%2&apos; for the guest team; &apos;Ctrl+Z&apos; takes it back.</source>
+        <translation>  - Für einen Punkt drücken Sie &apos;%1&apos; für die Heimmannschaft, &apos;%2&apos; für die Gäste; &apos;Strg+Z&apos; nimmt ihn zurück.</translation>
+    </message>
+    <message>
+        <source>  - Before a set&apos;s first point press &apos;%1&apos; to switch the first server.</source>
+        <translation>  - Vor dem ersten Punkt eines Satzes wechselt &apos;%1&apos; den ersten Aufschlag.</translation>
+    </message>
 </context>
 <context>
     <name>KeyChooser</name>
@@ -1132,12 +1168,12 @@ Die Tasten beschreibt corvella(1).</translation>
         <translation>Angriffszeit vom Telefon aus anhalten oder freigeben</translation>
     </message>
     <message>
-        <source>Player&apos;s foul from a phone</source>
-        <translation>Spielerfoul vom Telefon</translation>
+        <source>Point from a phone</source>
+        <translation>Punkt vom Telefon</translation>
     </message>
     <message>
-        <source>Penalty from a phone</source>
-        <translation>Strafe vom Telefon</translation>
+        <source>Switch the first server from a phone</source>
+        <translation>Ersten Aufschlag wechseln vom Telefon</translation>
     </message>
 </context>
 <context>
@@ -1265,76 +1301,6 @@ Die Tasten beschreibt corvella(1).</translation>
     </message>
 </context>
 <context>
-    <name>PlayerEntry</name>
-    <message>
-        <source>Foul</source>
-        <translation>Foul</translation>
-    </message>
-    <message>
-        <source>Penalty</source>
-        <translation>Strafe</translation>
-    </message>
-    <message>
-        <source>%1: which team? %2 or %3 (Space drops it)</source>
-        <translation>%1: welches Team? %2 oder %3 (Leertaste verwirft)</translation>
-    </message>
-    <message>
-        <source>%1 %2: #%3, then Enter</source>
-        <translation>%1 %2: #%3, dann Enter</translation>
-    </message>
-    <message>
-        <source>%1 %2 #%3: length? %4</source>
-        <translation>%1 %2 #%3: welche Dauer? %4</translation>
-    </message>
-</context>
-<context>
-    <name>PlayersPage</name>
-    <message>
-        <source>The board follows the players</source>
-        <translation>Die Anzeige verfolgt die Spieler</translation>
-    </message>
-    <message>
-        <source>A goal conceded ends the oldest 2:00 penalty</source>
-        <translation>Ein Gegentor beendet die älteste 2:00-Strafe</translation>
-    </message>
-    <message>
-        <source>none</source>
-        <translation>keine</translation>
-    </message>
-    <message>
-        <source>Fouls that put a player out:</source>
-        <translation>Fouls bis zum Ausschluss:</translation>
-    </message>
-    <message>
-        <source>Penalty lengths (minutes.seconds):</source>
-        <translation>Strafzeiten (Minuten.Sekunden):</translation>
-    </message>
-    <message>
-        <source>Penalties that disqualify:</source>
-        <translation>Strafen bis zur Disqualifikation:</translation>
-    </message>
-    <message>
-        <source>Player&apos;s foul key:</source>
-        <translation>Taste Spielerfoul:</translation>
-    </message>
-    <message>
-        <source>Penalty key:</source>
-        <translation>Taste Strafe:</translation>
-    </message>
-    <message>
-        <source>Players</source>
-        <translation>Spieler</translation>
-    </message>
-    <message>
-        <source>enter a player&apos;s foul</source>
-        <translation>ein Spielerfoul eingeben</translation>
-    </message>
-    <message>
-        <source>enter a penalty</source>
-        <translation>eine Strafe eingeben</translation>
-    </message>
-</context>
-<context>
     <name>Presets</name>
     <message>
         <source>Classic</source>
@@ -1371,6 +1337,22 @@ Die Tasten beschreibt corvella(1).</translation>
     <message>
         <source>Korfball</source>
         <translation>Korfball</translation>
+    </message>
+    <message>
+        <source>Volleyball</source>
+        <translation>Volleyball</translation>
+    </message>
+    <message>
+        <source>Beach volleyball</source>
+        <translation>Beachvolleyball</translation>
+    </message>
+    <message>
+        <source>Badminton</source>
+        <translation>Badminton</translation>
+    </message>
+    <message>
+        <source>Table tennis</source>
+        <translation>Tischtennis</translation>
     </message>
 </context>
 <context>
@@ -1580,28 +1562,24 @@ Die Tasten beschreibt corvella(1).</translation>
         <translation>%1 ist länger als %2 Zeichen</translation>
     </message>
     <message>
-        <source>the players are off</source>
-        <translation>die Spieler sind aus</translation>
+        <source>the game is not played in sets</source>
+        <translation>das Spiel wird nicht in Sätzen gespielt</translation>
     </message>
     <message>
-        <source>&quot;player&quot; is a number of one or two digits</source>
-        <translation>&quot;player&quot; ist eine Nummer mit einer oder zwei Ziffern</translation>
+        <source>Point from the API</source>
+        <translation>Punkt von der API</translation>
     </message>
     <message>
-        <source>a player goes with &quot;add&quot;</source>
-        <translation>ein Spieler geht nur mit &quot;add&quot;</translation>
+        <source>the match is over</source>
+        <translation>das Match ist vorbei</translation>
     </message>
     <message>
-        <source>Player&apos;s foul from the API</source>
-        <translation>Spielerfoul über die API</translation>
+        <source>Switch the first server from the API</source>
+        <translation>Ersten Aufschlag wechseln von der API</translation>
     </message>
     <message>
-        <source>&quot;seconds&quot; is a whole number from 1 to %1</source>
-        <translation>&quot;seconds&quot; ist eine ganze Zahl von 1 bis %1</translation>
-    </message>
-    <message>
-        <source>Penalty from the API</source>
-        <translation>Strafe über die API</translation>
+        <source>the set has begun</source>
+        <translation>der Satz hat begonnen</translation>
     </message>
 </context>
 <context>
@@ -1992,36 +1970,28 @@ Die Tasten beschreibt corvella(1).</translation>
         <translation>Sponsoren auf der Publikumsanzeige</translation>
     </message>
     <message>
-        <source>%1st foul</source>
-        <translation>%1. Foul</translation>
+        <source>Not counted: the match is over</source>
+        <translation>Nicht gezählt: das Match ist vorbei</translation>
     </message>
     <message>
-        <source>%1nd foul</source>
-        <translation>%1. Foul</translation>
+        <source>Point %1</source>
+        <translation>Punkt %1</translation>
     </message>
     <message>
-        <source>%1rd foul</source>
-        <translation>%1. Foul</translation>
+        <source>Switch sides</source>
+        <translation>Seitenwechsel</translation>
     </message>
     <message>
-        <source>%1th foul</source>
-        <translation>%1. Foul</translation>
+        <source>Interval</source>
+        <translation>Pause</translation>
     </message>
     <message>
-        <source>Penalty over: %1 (%2)</source>
-        <translation>Strafe vorbei: %1 (%2)</translation>
+        <source>Not switched: the set has begun</source>
+        <translation>Nicht gewechselt: der Satz hat begonnen</translation>
     </message>
     <message>
-        <source>Entry dropped</source>
-        <translation>Eingabe verworfen</translation>
-    </message>
-    <message>
-        <source>Foul %1</source>
-        <translation>Foul %1</translation>
-    </message>
-    <message>
-        <source>Penalty %1</source>
-        <translation>Strafe %1</translation>
+        <source>Switch the first server</source>
+        <translation>Ersten Aufschlag wechseln</translation>
     </message>
 </context>
 <context>
@@ -2040,6 +2010,97 @@ Die Tasten beschreibt corvella(1).</translation>
     <message>
         <source>A scoreboard is on show</source>
         <translation>Eine Anzeigetafel wird gezeigt</translation>
+    </message>
+</context>
+<context>
+    <name>SetsPage</name>
+    <message>
+        <source>The game is played in sets</source>
+        <translation>Das Spiel wird in Sätzen gespielt</translation>
+    </message>
+    <message>
+        <source>The game clock shows the match time</source>
+        <translation>Die Spieluhr zeigt die Matchzeit</translation>
+    </message>
+    <message>
+        <source>Sets to win:</source>
+        <translation>Gewinnsätze:</translation>
+    </message>
+    <message>
+        <source>Points per set:</source>
+        <translation>Punkte je Satz:</translation>
+    </message>
+    <message>
+        <source>Points of the deciding set:</source>
+        <translation>Punkte im Entscheidungssatz:</translation>
+    </message>
+    <message>
+        <source>Won by a lead of:</source>
+        <translation>Gewonnen mit Vorsprung von:</translation>
+    </message>
+    <message>
+        <source>A set ends at most at:</source>
+        <translation>Ein Satz endet spätestens bei:</translation>
+    </message>
+    <message>
+        <source>none</source>
+        <translation>keine</translation>
+    </message>
+    <message>
+        <source>The serve changes every:</source>
+        <translation>Der Aufschlag wechselt alle:</translation>
+    </message>
+    <message>
+        <source>rally&apos;s winner serves</source>
+        <translation>Gewinner schlägt auf</translation>
+    </message>
+    <message>
+        <source>Timeouts per team and set:</source>
+        <translation>Auszeiten je Team und Satz:</translation>
+    </message>
+    <message>
+        <source>Switch sides every:</source>
+        <translation>Seitenwechsel alle:</translation>
+    </message>
+    <message>
+        <source>no hint</source>
+        <translation>kein Hinweis</translation>
+    </message>
+    <message>
+        <source>In the deciding set every:</source>
+        <translation>Im Entscheidungssatz alle:</translation>
+    </message>
+    <message>
+        <source>Interval at:</source>
+        <translation>Pause bei:</translation>
+    </message>
+    <message>
+        <source>Point home key:</source>
+        <translation>Taste Punkt Heim:</translation>
+    </message>
+    <message>
+        <source>Point guest key:</source>
+        <translation>Taste Punkt Gast:</translation>
+    </message>
+    <message>
+        <source>First server key:</source>
+        <translation>Taste erster Aufschlag:</translation>
+    </message>
+    <message>
+        <source>Sets</source>
+        <translation>Sätze</translation>
+    </message>
+    <message>
+        <source>give the home team a point</source>
+        <translation>der Heimmannschaft einen Punkt geben</translation>
+    </message>
+    <message>
+        <source>give the guest team a point</source>
+        <translation>der Gastmannschaft einen Punkt geben</translation>
+    </message>
+    <message>
+        <source>switch the first server</source>
+        <translation>den ersten Aufschlag wechseln</translation>
     </message>
 </context>
 <context>
@@ -2649,36 +2710,24 @@ Die Tasten beschreibt corvella(1).</translation>
         <translation>Ballbesitz wechseln</translation>
     </message>
     <message>
-        <source>%1 FOULS</source>
-        <translation>%1 FOULS</translation>
+        <source>SET</source>
+        <translation>SATZ</translation>
     </message>
     <message>
-        <source>Type the number of the player first.</source>
-        <translation>Zuerst die Nummer des Spielers eingeben.</translation>
+        <source>Sets</source>
+        <translation>Sätze</translation>
     </message>
     <message>
-        <source>Player number</source>
-        <translation>Spielernummer</translation>
+        <source>Set %1</source>
+        <translation>Satz %1</translation>
     </message>
     <message>
-        <source>Foul home</source>
-        <translation>Foul Heim</translation>
+        <source>Point</source>
+        <translation>Punkt</translation>
     </message>
     <message>
-        <source>Foul guest</source>
-        <translation>Foul Gast</translation>
-    </message>
-    <message>
-        <source>Penalty length</source>
-        <translation>Strafdauer</translation>
-    </message>
-    <message>
-        <source>Penalty home</source>
-        <translation>Strafe Heim</translation>
-    </message>
-    <message>
-        <source>Penalty guest</source>
-        <translation>Strafe Gast</translation>
+        <source>First server</source>
+        <translation>Erster Aufschlag</translation>
     </message>
 </context>
 <context>

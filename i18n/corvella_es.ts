@@ -39,8 +39,12 @@
         <translation>PENALIZACIÓN</translation>
     </message>
     <message>
-        <source>%1 FOULS</source>
-        <translation>%1 FALTAS</translation>
+        <source>Sets</source>
+        <translation>Sets</translation>
+    </message>
+    <message>
+        <source>SET</source>
+        <translation>SET</translation>
     </message>
 </context>
 <context>
@@ -398,20 +402,16 @@ Las teclas están en corvella(1).</translation>
         <translation>(%1 cambios anteriores no mostrados)</translation>
     </message>
     <message>
-        <source>Players</source>
-        <translation>Jugadores</translation>
+        <source>Sets won</source>
+        <translation>Sets ganados</translation>
     </message>
     <message>
-        <source>Pts</source>
-        <translation>Pts</translation>
+        <source>Set %1</source>
+        <translation>Set %1</translation>
     </message>
     <message>
-        <source>Fouls</source>
-        <translation>Faltas</translation>
-    </message>
-    <message>
-        <source>Pen.</source>
-        <translation>Sanc.</translation>
+        <source>Points per set</source>
+        <translation>Puntos por set</translation>
     </message>
 </context>
 <context>
@@ -467,6 +467,10 @@ Las teclas están en corvella(1).</translation>
     <message>
         <source>Shot clock ran out</source>
         <translation>Se agotó el reloj de posesión</translation>
+    </message>
+    <message>
+        <source>Set %1 ended %2:%3</source>
+        <translation>Set %1 terminado %2:%3</translation>
     </message>
 </context>
 <context>
@@ -646,8 +650,32 @@ Las teclas están en corvella(1).</translation>
         <translation>La duración corta del reloj de posesión debe ser de 0 (ninguna) a %1 segundos.</translation>
     </message>
     <message>
-        <source>The penalties&apos; lengths must be one to three times from 0.01 to 99.59 (minutes.seconds), separated by commas.</source>
-        <translation>Las duraciones de las sanciones deben ser de uno a tres tiempos de 0.01 a 99.59 (minutos.segundos), separados por comas.</translation>
+        <source>The sets to win must be from 1 to %1.</source>
+        <translation>Los sets para ganar deben ser de 1 a %1.</translation>
+    </message>
+    <message>
+        <source>The points of a set must be from 1 to %1.</source>
+        <translation>Los puntos de un set deben ser de 1 a %1.</translation>
+    </message>
+    <message>
+        <source>A set is won by a lead of 1 to %1 points.</source>
+        <translation>Un set se gana con una ventaja de 1 a %1 puntos.</translation>
+    </message>
+    <message>
+        <source>The points that end a set must be from 0 (none) to %1.</source>
+        <translation>Los puntos que terminan un set deben ser de 0 (ninguno) a %1.</translation>
+    </message>
+    <message>
+        <source>The serve changes every 0 (the rally&apos;s winner serves) to %1 points.</source>
+        <translation>El saque cambia cada 0 (saca quien gana el punto) a %1 puntos.</translation>
+    </message>
+    <message>
+        <source>Timeouts per set must be from 0 to %1.</source>
+        <translation>Los tiempos muertos por set deben ser de 0 a %1.</translation>
+    </message>
+    <message>
+        <source>A hint must come at 0 (none) to %1 points.</source>
+        <translation>Un aviso debe llegar a los 0 (ninguno) a %1 puntos.</translation>
     </message>
 </context>
 <context>
@@ -946,6 +974,14 @@ Las teclas están en corvella(1).</translation>
         <source>  - To start or end a timeout press &apos;%1&apos; for the home team, &apos;%2&apos; for the guest team.</source>
         <translation>  - Para pedir o terminar un tiempo muerto pulse &apos;%1&apos; para el local, &apos;%2&apos; para el visitante.</translation>
     </message>
+    <message>
+        <source>  - To give a point press &apos;%1&apos; for the home team, &apos;%2&apos; for the guest team; &apos;Ctrl+Z&apos; takes it back.</source>
+        <translation>  - Para dar un punto pulse &apos;%1&apos; para el equipo local, &apos;%2&apos; para el visitante; &apos;Ctrl+Z&apos; lo anula.</translation>
+    </message>
+    <message>
+        <source>  - Before a set&apos;s first point press &apos;%1&apos; to switch the first server.</source>
+        <translation>  - Antes del primer punto de un set pulse &apos;%1&apos; para cambiar el primer saque.</translation>
+    </message>
 </context>
 <context>
     <name>KeyChooser</name>
@@ -1132,12 +1168,12 @@ Las teclas están en corvella(1).</translation>
         <translation>Retener o soltar el reloj de posesión desde un teléfono</translation>
     </message>
     <message>
-        <source>Player&apos;s foul from a phone</source>
-        <translation>Falta de jugador desde un teléfono</translation>
+        <source>Point from a phone</source>
+        <translation>Punto desde un teléfono</translation>
     </message>
     <message>
-        <source>Penalty from a phone</source>
-        <translation>Sanción desde un teléfono</translation>
+        <source>Switch the first server from a phone</source>
+        <translation>Cambiar el primer saque desde un teléfono</translation>
     </message>
 </context>
 <context>
@@ -1265,76 +1301,6 @@ Las teclas están en corvella(1).</translation>
     </message>
 </context>
 <context>
-    <name>PlayerEntry</name>
-    <message>
-        <source>Foul</source>
-        <translation>Falta</translation>
-    </message>
-    <message>
-        <source>Penalty</source>
-        <translation>Sanción</translation>
-    </message>
-    <message>
-        <source>%1: which team? %2 or %3 (Space drops it)</source>
-        <translation>%1: ¿qué equipo? %2 o %3 (Espacio lo descarta)</translation>
-    </message>
-    <message>
-        <source>%1 %2: #%3, then Enter</source>
-        <translation>%1 %2: #%3, luego Intro</translation>
-    </message>
-    <message>
-        <source>%1 %2 #%3: length? %4</source>
-        <translation>%1 %2 #%3: ¿duración? %4</translation>
-    </message>
-</context>
-<context>
-    <name>PlayersPage</name>
-    <message>
-        <source>The board follows the players</source>
-        <translation>El marcador sigue a los jugadores</translation>
-    </message>
-    <message>
-        <source>A goal conceded ends the oldest 2:00 penalty</source>
-        <translation>Un gol encajado termina la sanción de 2:00 más antigua</translation>
-    </message>
-    <message>
-        <source>none</source>
-        <translation>ninguno</translation>
-    </message>
-    <message>
-        <source>Fouls that put a player out:</source>
-        <translation>Faltas que eliminan a un jugador:</translation>
-    </message>
-    <message>
-        <source>Penalty lengths (minutes.seconds):</source>
-        <translation>Duraciones de sanción (minutos.segundos):</translation>
-    </message>
-    <message>
-        <source>Penalties that disqualify:</source>
-        <translation>Sanciones que descalifican:</translation>
-    </message>
-    <message>
-        <source>Player&apos;s foul key:</source>
-        <translation>Tecla de falta de jugador:</translation>
-    </message>
-    <message>
-        <source>Penalty key:</source>
-        <translation>Tecla de sanción:</translation>
-    </message>
-    <message>
-        <source>Players</source>
-        <translation>Jugadores</translation>
-    </message>
-    <message>
-        <source>enter a player&apos;s foul</source>
-        <translation>introducir una falta de jugador</translation>
-    </message>
-    <message>
-        <source>enter a penalty</source>
-        <translation>introducir una sanción</translation>
-    </message>
-</context>
-<context>
     <name>Presets</name>
     <message>
         <source>Classic</source>
@@ -1371,6 +1337,22 @@ Las teclas están en corvella(1).</translation>
     <message>
         <source>Korfball</source>
         <translation>Korfball</translation>
+    </message>
+    <message>
+        <source>Volleyball</source>
+        <translation>Voleibol</translation>
+    </message>
+    <message>
+        <source>Beach volleyball</source>
+        <translation>Vóley playa</translation>
+    </message>
+    <message>
+        <source>Badminton</source>
+        <translation>Bádminton</translation>
+    </message>
+    <message>
+        <source>Table tennis</source>
+        <translation>Tenis de mesa</translation>
     </message>
 </context>
 <context>
@@ -1580,28 +1562,24 @@ Las teclas están en corvella(1).</translation>
         <translation>%1 tiene más de %2 caracteres</translation>
     </message>
     <message>
-        <source>the players are off</source>
-        <translation>los jugadores están desactivados</translation>
+        <source>the game is not played in sets</source>
+        <translation>el partido no se juega por sets</translation>
     </message>
     <message>
-        <source>&quot;player&quot; is a number of one or two digits</source>
-        <translation>&quot;player&quot; es un número de una o dos cifras</translation>
+        <source>Point from the API</source>
+        <translation>Punto desde la API</translation>
     </message>
     <message>
-        <source>a player goes with &quot;add&quot;</source>
-        <translation>un jugador va con &quot;add&quot;</translation>
+        <source>the match is over</source>
+        <translation>el partido ha terminado</translation>
     </message>
     <message>
-        <source>Player&apos;s foul from the API</source>
-        <translation>Falta de jugador desde la API</translation>
+        <source>Switch the first server from the API</source>
+        <translation>Cambiar el primer saque desde la API</translation>
     </message>
     <message>
-        <source>&quot;seconds&quot; is a whole number from 1 to %1</source>
-        <translation>&quot;seconds&quot; es un número entero de 1 a %1</translation>
-    </message>
-    <message>
-        <source>Penalty from the API</source>
-        <translation>Sanción desde la API</translation>
+        <source>the set has begun</source>
+        <translation>el set ha empezado</translation>
     </message>
 </context>
 <context>
@@ -1992,36 +1970,28 @@ Las teclas están en corvella(1).</translation>
         <translation>Patrocinadores en la pantalla del público</translation>
     </message>
     <message>
-        <source>%1st foul</source>
-        <translation>%1.ª falta</translation>
+        <source>Not counted: the match is over</source>
+        <translation>No contado: el partido ha terminado</translation>
     </message>
     <message>
-        <source>%1nd foul</source>
-        <translation>%1.ª falta</translation>
+        <source>Point %1</source>
+        <translation>Punto %1</translation>
     </message>
     <message>
-        <source>%1rd foul</source>
-        <translation>%1.ª falta</translation>
+        <source>Switch sides</source>
+        <translation>Cambio de lado</translation>
     </message>
     <message>
-        <source>%1th foul</source>
-        <translation>%1.ª falta</translation>
+        <source>Interval</source>
+        <translation>Descanso</translation>
     </message>
     <message>
-        <source>Penalty over: %1 (%2)</source>
-        <translation>Sanción terminada: %1 (%2)</translation>
+        <source>Not switched: the set has begun</source>
+        <translation>No cambiado: el set ha empezado</translation>
     </message>
     <message>
-        <source>Entry dropped</source>
-        <translation>Entrada descartada</translation>
-    </message>
-    <message>
-        <source>Foul %1</source>
-        <translation>Falta %1</translation>
-    </message>
-    <message>
-        <source>Penalty %1</source>
-        <translation>Sanción %1</translation>
+        <source>Switch the first server</source>
+        <translation>Cambiar el primer saque</translation>
     </message>
 </context>
 <context>
@@ -2040,6 +2010,97 @@ Las teclas están en corvella(1).</translation>
     <message>
         <source>A scoreboard is on show</source>
         <translation>Se está mostrando un marcador</translation>
+    </message>
+</context>
+<context>
+    <name>SetsPage</name>
+    <message>
+        <source>The game is played in sets</source>
+        <translation>El partido se juega por sets</translation>
+    </message>
+    <message>
+        <source>The game clock shows the match time</source>
+        <translation>El reloj muestra el tiempo del partido</translation>
+    </message>
+    <message>
+        <source>Sets to win:</source>
+        <translation>Sets para ganar:</translation>
+    </message>
+    <message>
+        <source>Points per set:</source>
+        <translation>Puntos por set:</translation>
+    </message>
+    <message>
+        <source>Points of the deciding set:</source>
+        <translation>Puntos del set decisivo:</translation>
+    </message>
+    <message>
+        <source>Won by a lead of:</source>
+        <translation>Ganado con una ventaja de:</translation>
+    </message>
+    <message>
+        <source>A set ends at most at:</source>
+        <translation>Un set termina como mucho a:</translation>
+    </message>
+    <message>
+        <source>none</source>
+        <translation>ninguno</translation>
+    </message>
+    <message>
+        <source>The serve changes every:</source>
+        <translation>El saque cambia cada:</translation>
+    </message>
+    <message>
+        <source>rally&apos;s winner serves</source>
+        <translation>saca quien gana</translation>
+    </message>
+    <message>
+        <source>Timeouts per team and set:</source>
+        <translation>Tiempos muertos por equipo y set:</translation>
+    </message>
+    <message>
+        <source>Switch sides every:</source>
+        <translation>Cambio de lado cada:</translation>
+    </message>
+    <message>
+        <source>no hint</source>
+        <translation>sin aviso</translation>
+    </message>
+    <message>
+        <source>In the deciding set every:</source>
+        <translation>En el set decisivo cada:</translation>
+    </message>
+    <message>
+        <source>Interval at:</source>
+        <translation>Descanso a:</translation>
+    </message>
+    <message>
+        <source>Point home key:</source>
+        <translation>Tecla punto local:</translation>
+    </message>
+    <message>
+        <source>Point guest key:</source>
+        <translation>Tecla punto visitante:</translation>
+    </message>
+    <message>
+        <source>First server key:</source>
+        <translation>Tecla primer saque:</translation>
+    </message>
+    <message>
+        <source>Sets</source>
+        <translation>Sets</translation>
+    </message>
+    <message>
+        <source>give the home team a point</source>
+        <translation>dar un punto al equipo local</translation>
+    </message>
+    <message>
+        <source>give the guest team a point</source>
+        <translation>dar un punto al equipo visitante</translation>
+    </message>
+    <message>
+        <source>switch the first server</source>
+        <translation>cambiar el primer saque</translation>
     </message>
 </context>
 <context>
@@ -2649,36 +2710,24 @@ Las teclas están en corvella(1).</translation>
         <translation>Cambiar posesión</translation>
     </message>
     <message>
-        <source>%1 FOULS</source>
-        <translation>%1 FALTAS</translation>
+        <source>SET</source>
+        <translation>SET</translation>
     </message>
     <message>
-        <source>Type the number of the player first.</source>
-        <translation>Escriba primero el número del jugador.</translation>
+        <source>Sets</source>
+        <translation>Sets</translation>
     </message>
     <message>
-        <source>Player number</source>
-        <translation>Número de jugador</translation>
+        <source>Set %1</source>
+        <translation>Set %1</translation>
     </message>
     <message>
-        <source>Foul home</source>
-        <translation>Falta local</translation>
+        <source>Point</source>
+        <translation>Punto</translation>
     </message>
     <message>
-        <source>Foul guest</source>
-        <translation>Falta visitante</translation>
-    </message>
-    <message>
-        <source>Penalty length</source>
-        <translation>Duración de la sanción</translation>
-    </message>
-    <message>
-        <source>Penalty home</source>
-        <translation>Sanción local</translation>
-    </message>
-    <message>
-        <source>Penalty guest</source>
-        <translation>Sanción visitante</translation>
+        <source>First server</source>
+        <translation>Primer saque</translation>
     </message>
 </context>
 <context>

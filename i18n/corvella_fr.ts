@@ -39,8 +39,12 @@
         <translation>PÉNALITÉ</translation>
     </message>
     <message>
-        <source>%1 FOULS</source>
-        <translation>%1 FAUTES</translation>
+        <source>Sets</source>
+        <translation>Sets</translation>
+    </message>
+    <message>
+        <source>SET</source>
+        <translation>SET</translation>
     </message>
 </context>
 <context>
@@ -398,20 +402,16 @@ Voir corvella(1) pour les touches.</translation>
         <translation>(%1 changements antérieurs non affichés)</translation>
     </message>
     <message>
-        <source>Players</source>
-        <translation>Joueurs</translation>
+        <source>Sets won</source>
+        <translation>Sets gagnés</translation>
     </message>
     <message>
-        <source>Pts</source>
-        <translation>Pts</translation>
+        <source>Set %1</source>
+        <translation>Set %1</translation>
     </message>
     <message>
-        <source>Fouls</source>
-        <translation>Fautes</translation>
-    </message>
-    <message>
-        <source>Pen.</source>
-        <translation>Pén.</translation>
+        <source>Points per set</source>
+        <translation>Points par set</translation>
     </message>
 </context>
 <context>
@@ -467,6 +467,10 @@ Voir corvella(1) pour les touches.</translation>
     <message>
         <source>Shot clock ran out</source>
         <translation>Chronomètre des tirs écoulé</translation>
+    </message>
+    <message>
+        <source>Set %1 ended %2:%3</source>
+        <translation>Set %1 terminé %2:%3</translation>
     </message>
 </context>
 <context>
@@ -646,8 +650,32 @@ Voir corvella(1) pour les touches.</translation>
         <translation>La durée courte du chronomètre des tirs doit être de 0 (aucune) à %1 secondes.</translation>
     </message>
     <message>
-        <source>The penalties&apos; lengths must be one to three times from 0.01 to 99.59 (minutes.seconds), separated by commas.</source>
-        <translation>Les durées des pénalités doivent être une à trois durées de 0.01 à 99.59 (minutes.secondes), séparées par des virgules.</translation>
+        <source>The sets to win must be from 1 to %1.</source>
+        <translation>Les sets gagnants doivent aller de 1 à %1.</translation>
+    </message>
+    <message>
+        <source>The points of a set must be from 1 to %1.</source>
+        <translation>Les points d&apos;un set doivent aller de 1 à %1.</translation>
+    </message>
+    <message>
+        <source>A set is won by a lead of 1 to %1 points.</source>
+        <translation>Un set se gagne avec un écart de 1 à %1 points.</translation>
+    </message>
+    <message>
+        <source>The points that end a set must be from 0 (none) to %1.</source>
+        <translation>Les points qui terminent un set doivent aller de 0 (aucun) à %1.</translation>
+    </message>
+    <message>
+        <source>The serve changes every 0 (the rally&apos;s winner serves) to %1 points.</source>
+        <translation>Le service change tous les 0 (le gagnant de l&apos;échange sert) à %1 points.</translation>
+    </message>
+    <message>
+        <source>Timeouts per set must be from 0 to %1.</source>
+        <translation>Les temps morts par set doivent aller de 0 à %1.</translation>
+    </message>
+    <message>
+        <source>A hint must come at 0 (none) to %1 points.</source>
+        <translation>Un rappel doit venir à 0 (aucun) à %1 points.</translation>
     </message>
 </context>
 <context>
@@ -946,6 +974,14 @@ Voir corvella(1) pour les touches.</translation>
         <source>  - To start or end a timeout press &apos;%1&apos; for the home team, &apos;%2&apos; for the guest team.</source>
         <translation>  - Pour lancer ou terminer un temps mort, appuyez sur &apos;%1&apos; pour l&apos;équipe à domicile, &apos;%2&apos; pour l&apos;équipe visiteuse.</translation>
     </message>
+    <message>
+        <source>  - To give a point press &apos;%1&apos; for the home team, &apos;%2&apos; for the guest team; &apos;Ctrl+Z&apos; takes it back.</source>
+        <translation>  - Pour donner un point, appuyez sur &apos;%1&apos; pour l&apos;équipe locale, &apos;%2&apos; pour les visiteurs ; &apos;Ctrl+Z&apos; l&apos;annule.</translation>
+    </message>
+    <message>
+        <source>  - Before a set&apos;s first point press &apos;%1&apos; to switch the first server.</source>
+        <translation>  - Avant le premier point d&apos;un set, appuyez sur &apos;%1&apos; pour changer le premier serveur.</translation>
+    </message>
 </context>
 <context>
     <name>KeyChooser</name>
@@ -1132,12 +1168,12 @@ Voir corvella(1) pour les touches.</translation>
         <translation>Retenir ou relâcher le chronomètre des tirs depuis un téléphone</translation>
     </message>
     <message>
-        <source>Player&apos;s foul from a phone</source>
-        <translation>Faute de joueur depuis un téléphone</translation>
+        <source>Point from a phone</source>
+        <translation>Point depuis un téléphone</translation>
     </message>
     <message>
-        <source>Penalty from a phone</source>
-        <translation>Pénalité depuis un téléphone</translation>
+        <source>Switch the first server from a phone</source>
+        <translation>Changer le premier serveur depuis un téléphone</translation>
     </message>
 </context>
 <context>
@@ -1265,76 +1301,6 @@ Voir corvella(1) pour les touches.</translation>
     </message>
 </context>
 <context>
-    <name>PlayerEntry</name>
-    <message>
-        <source>Foul</source>
-        <translation>Faute</translation>
-    </message>
-    <message>
-        <source>Penalty</source>
-        <translation>Pénalité</translation>
-    </message>
-    <message>
-        <source>%1: which team? %2 or %3 (Space drops it)</source>
-        <translation>%1 : quelle équipe ? %2 ou %3 (Espace l&apos;abandonne)</translation>
-    </message>
-    <message>
-        <source>%1 %2: #%3, then Enter</source>
-        <translation>%1 %2 : #%3, puis Entrée</translation>
-    </message>
-    <message>
-        <source>%1 %2 #%3: length? %4</source>
-        <translation>%1 %2 #%3 : quelle durée ? %4</translation>
-    </message>
-</context>
-<context>
-    <name>PlayersPage</name>
-    <message>
-        <source>The board follows the players</source>
-        <translation>Le tableau suit les joueurs</translation>
-    </message>
-    <message>
-        <source>A goal conceded ends the oldest 2:00 penalty</source>
-        <translation>Un but encaissé termine la plus ancienne pénalité de 2:00</translation>
-    </message>
-    <message>
-        <source>none</source>
-        <translation>aucun</translation>
-    </message>
-    <message>
-        <source>Fouls that put a player out:</source>
-        <translation>Fautes qui excluent un joueur :</translation>
-    </message>
-    <message>
-        <source>Penalty lengths (minutes.seconds):</source>
-        <translation>Durées des pénalités (minutes.secondes) :</translation>
-    </message>
-    <message>
-        <source>Penalties that disqualify:</source>
-        <translation>Pénalités qui disqualifient :</translation>
-    </message>
-    <message>
-        <source>Player&apos;s foul key:</source>
-        <translation>Touche faute de joueur :</translation>
-    </message>
-    <message>
-        <source>Penalty key:</source>
-        <translation>Touche pénalité :</translation>
-    </message>
-    <message>
-        <source>Players</source>
-        <translation>Joueurs</translation>
-    </message>
-    <message>
-        <source>enter a player&apos;s foul</source>
-        <translation>saisir une faute de joueur</translation>
-    </message>
-    <message>
-        <source>enter a penalty</source>
-        <translation>saisir une pénalité</translation>
-    </message>
-</context>
-<context>
     <name>Presets</name>
     <message>
         <source>Classic</source>
@@ -1371,6 +1337,22 @@ Voir corvella(1) pour les touches.</translation>
     <message>
         <source>Korfball</source>
         <translation>Korfbal</translation>
+    </message>
+    <message>
+        <source>Volleyball</source>
+        <translation>Volley-ball</translation>
+    </message>
+    <message>
+        <source>Beach volleyball</source>
+        <translation>Beach-volley</translation>
+    </message>
+    <message>
+        <source>Badminton</source>
+        <translation>Badminton</translation>
+    </message>
+    <message>
+        <source>Table tennis</source>
+        <translation>Tennis de table</translation>
     </message>
 </context>
 <context>
@@ -1580,28 +1562,24 @@ Voir corvella(1) pour les touches.</translation>
         <translation>%1 dépasse %2 caractères</translation>
     </message>
     <message>
-        <source>the players are off</source>
-        <translation>les joueurs sont désactivés</translation>
+        <source>the game is not played in sets</source>
+        <translation>le match ne se joue pas en sets</translation>
     </message>
     <message>
-        <source>&quot;player&quot; is a number of one or two digits</source>
-        <translation>&quot;player&quot; est un numéro d&apos;un ou deux chiffres</translation>
+        <source>Point from the API</source>
+        <translation>Point depuis l&apos;API</translation>
     </message>
     <message>
-        <source>a player goes with &quot;add&quot;</source>
-        <translation>un joueur va avec &quot;add&quot;</translation>
+        <source>the match is over</source>
+        <translation>le match est terminé</translation>
     </message>
     <message>
-        <source>Player&apos;s foul from the API</source>
-        <translation>Faute de joueur depuis l&apos;API</translation>
+        <source>Switch the first server from the API</source>
+        <translation>Changer le premier serveur depuis l&apos;API</translation>
     </message>
     <message>
-        <source>&quot;seconds&quot; is a whole number from 1 to %1</source>
-        <translation>&quot;seconds&quot; est un nombre entier de 1 à %1</translation>
-    </message>
-    <message>
-        <source>Penalty from the API</source>
-        <translation>Pénalité depuis l&apos;API</translation>
+        <source>the set has begun</source>
+        <translation>le set a commencé</translation>
     </message>
 </context>
 <context>
@@ -1992,36 +1970,28 @@ Voir corvella(1) pour les touches.</translation>
         <translation>Sponsors sur l’affichage public</translation>
     </message>
     <message>
-        <source>%1st foul</source>
-        <translation>%1re faute</translation>
+        <source>Not counted: the match is over</source>
+        <translation>Non compté : le match est terminé</translation>
     </message>
     <message>
-        <source>%1nd foul</source>
-        <translation>%1e faute</translation>
+        <source>Point %1</source>
+        <translation>Point %1</translation>
     </message>
     <message>
-        <source>%1rd foul</source>
-        <translation>%1e faute</translation>
+        <source>Switch sides</source>
+        <translation>Changement de côté</translation>
     </message>
     <message>
-        <source>%1th foul</source>
-        <translation>%1e faute</translation>
+        <source>Interval</source>
+        <translation>Pause</translation>
     </message>
     <message>
-        <source>Penalty over: %1 (%2)</source>
-        <translation>Pénalité terminée : %1 (%2)</translation>
+        <source>Not switched: the set has begun</source>
+        <translation>Non changé : le set a commencé</translation>
     </message>
     <message>
-        <source>Entry dropped</source>
-        <translation>Saisie abandonnée</translation>
-    </message>
-    <message>
-        <source>Foul %1</source>
-        <translation>Faute %1</translation>
-    </message>
-    <message>
-        <source>Penalty %1</source>
-        <translation>Pénalité %1</translation>
+        <source>Switch the first server</source>
+        <translation>Changer le premier serveur</translation>
     </message>
 </context>
 <context>
@@ -2040,6 +2010,97 @@ Voir corvella(1) pour les touches.</translation>
     <message>
         <source>A scoreboard is on show</source>
         <translation>Un tableau de score est affiché</translation>
+    </message>
+</context>
+<context>
+    <name>SetsPage</name>
+    <message>
+        <source>The game is played in sets</source>
+        <translation>Le match se joue en sets</translation>
+    </message>
+    <message>
+        <source>The game clock shows the match time</source>
+        <translation>L&apos;horloge montre la durée du match</translation>
+    </message>
+    <message>
+        <source>Sets to win:</source>
+        <translation>Sets gagnants :</translation>
+    </message>
+    <message>
+        <source>Points per set:</source>
+        <translation>Points par set :</translation>
+    </message>
+    <message>
+        <source>Points of the deciding set:</source>
+        <translation>Points du set décisif :</translation>
+    </message>
+    <message>
+        <source>Won by a lead of:</source>
+        <translation>Gagné avec un écart de :</translation>
+    </message>
+    <message>
+        <source>A set ends at most at:</source>
+        <translation>Un set se termine au plus à :</translation>
+    </message>
+    <message>
+        <source>none</source>
+        <translation>aucun</translation>
+    </message>
+    <message>
+        <source>The serve changes every:</source>
+        <translation>Le service change tous les :</translation>
+    </message>
+    <message>
+        <source>rally&apos;s winner serves</source>
+        <translation>le gagnant sert</translation>
+    </message>
+    <message>
+        <source>Timeouts per team and set:</source>
+        <translation>Temps morts par équipe et set :</translation>
+    </message>
+    <message>
+        <source>Switch sides every:</source>
+        <translation>Changement de côté tous les :</translation>
+    </message>
+    <message>
+        <source>no hint</source>
+        <translation>aucun rappel</translation>
+    </message>
+    <message>
+        <source>In the deciding set every:</source>
+        <translation>Dans le set décisif tous les :</translation>
+    </message>
+    <message>
+        <source>Interval at:</source>
+        <translation>Pause à :</translation>
+    </message>
+    <message>
+        <source>Point home key:</source>
+        <translation>Touche point domicile :</translation>
+    </message>
+    <message>
+        <source>Point guest key:</source>
+        <translation>Touche point visiteur :</translation>
+    </message>
+    <message>
+        <source>First server key:</source>
+        <translation>Touche premier serveur :</translation>
+    </message>
+    <message>
+        <source>Sets</source>
+        <translation>Sets</translation>
+    </message>
+    <message>
+        <source>give the home team a point</source>
+        <translation>donner un point à l&apos;équipe à domicile</translation>
+    </message>
+    <message>
+        <source>give the guest team a point</source>
+        <translation>donner un point à l&apos;équipe visiteuse</translation>
+    </message>
+    <message>
+        <source>switch the first server</source>
+        <translation>changer le premier serveur</translation>
     </message>
 </context>
 <context>
@@ -2649,36 +2710,24 @@ Voir corvella(1) pour les touches.</translation>
         <translation>Changer la possession</translation>
     </message>
     <message>
-        <source>%1 FOULS</source>
-        <translation>%1 FAUTES</translation>
+        <source>SET</source>
+        <translation>SET</translation>
     </message>
     <message>
-        <source>Type the number of the player first.</source>
-        <translation>Tapez d&apos;abord le numéro du joueur.</translation>
+        <source>Sets</source>
+        <translation>Sets</translation>
     </message>
     <message>
-        <source>Player number</source>
-        <translation>Numéro du joueur</translation>
+        <source>Set %1</source>
+        <translation>Set %1</translation>
     </message>
     <message>
-        <source>Foul home</source>
-        <translation>Faute domicile</translation>
+        <source>Point</source>
+        <translation>Point</translation>
     </message>
     <message>
-        <source>Foul guest</source>
-        <translation>Faute visiteur</translation>
-    </message>
-    <message>
-        <source>Penalty length</source>
-        <translation>Durée de la pénalité</translation>
-    </message>
-    <message>
-        <source>Penalty home</source>
-        <translation>Pénalité domicile</translation>
-    </message>
-    <message>
-        <source>Penalty guest</source>
-        <translation>Pénalité visiteur</translation>
+        <source>First server</source>
+        <translation>Premier serveur</translation>
     </message>
 </context>
 <context>

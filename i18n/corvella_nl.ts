@@ -39,8 +39,12 @@
         <translation>STRAFWORPEN</translation>
     </message>
     <message>
-        <source>%1 FOULS</source>
-        <translation>%1 FOUTEN</translation>
+        <source>Sets</source>
+        <translation>Sets</translation>
+    </message>
+    <message>
+        <source>SET</source>
+        <translation>SET</translation>
     </message>
 </context>
 <context>
@@ -398,20 +402,16 @@ Zie corvella(1) voor de toetsen.</translation>
         <translation>(%1 eerdere wijzigingen niet getoond)</translation>
     </message>
     <message>
-        <source>Players</source>
-        <translation>Spelers</translation>
+        <source>Sets won</source>
+        <translation>Gewonnen sets</translation>
     </message>
     <message>
-        <source>Pts</source>
-        <translation>Ptn</translation>
+        <source>Set %1</source>
+        <translation>Set %1</translation>
     </message>
     <message>
-        <source>Fouls</source>
-        <translation>Fouten</translation>
-    </message>
-    <message>
-        <source>Pen.</source>
-        <translation>Str.</translation>
+        <source>Points per set</source>
+        <translation>Punten per set</translation>
     </message>
 </context>
 <context>
@@ -467,6 +467,10 @@ Zie corvella(1) voor de toetsen.</translation>
     <message>
         <source>Shot clock ran out</source>
         <translation>Schotklok verlopen</translation>
+    </message>
+    <message>
+        <source>Set %1 ended %2:%3</source>
+        <translation>Set %1 afgelopen %2:%3</translation>
     </message>
 </context>
 <context>
@@ -646,8 +650,32 @@ Zie corvella(1) voor de toetsen.</translation>
         <translation>De korte lengte van de schotklok moet 0 (geen) tot %1 seconden zijn.</translation>
     </message>
     <message>
-        <source>The penalties&apos; lengths must be one to three times from 0.01 to 99.59 (minutes.seconds), separated by commas.</source>
-        <translation>De straftijden moeten één tot drie tijden van 0.01 tot 99.59 (minuten.seconden) zijn, gescheiden door komma&apos;s.</translation>
+        <source>The sets to win must be from 1 to %1.</source>
+        <translation>Het aantal winnende sets moet van 1 tot %1 zijn.</translation>
+    </message>
+    <message>
+        <source>The points of a set must be from 1 to %1.</source>
+        <translation>De punten van een set moeten van 1 tot %1 zijn.</translation>
+    </message>
+    <message>
+        <source>A set is won by a lead of 1 to %1 points.</source>
+        <translation>Een set wordt gewonnen met een voorsprong van 1 tot %1 punten.</translation>
+    </message>
+    <message>
+        <source>The points that end a set must be from 0 (none) to %1.</source>
+        <translation>De punten die een set beëindigen moeten van 0 (geen) tot %1 zijn.</translation>
+    </message>
+    <message>
+        <source>The serve changes every 0 (the rally&apos;s winner serves) to %1 points.</source>
+        <translation>De opslag wisselt elke 0 (de winnaar van de rally slaat op) tot %1 punten.</translation>
+    </message>
+    <message>
+        <source>Timeouts per set must be from 0 to %1.</source>
+        <translation>Time-outs per set moeten van 0 tot %1 zijn.</translation>
+    </message>
+    <message>
+        <source>A hint must come at 0 (none) to %1 points.</source>
+        <translation>Een hint moet komen bij 0 (geen) tot %1 punten.</translation>
     </message>
 </context>
 <context>
@@ -946,6 +974,14 @@ Zie corvella(1) voor de toetsen.</translation>
         <source>  - To start or end a timeout press &apos;%1&apos; for the home team, &apos;%2&apos; for the guest team.</source>
         <translation>  - Druk op &apos;%1&apos; voor de thuisploeg of &apos;%2&apos; voor de gastploeg om een time-out te starten of te beëindigen.</translation>
     </message>
+    <message>
+        <source>  - To give a point press &apos;%1&apos; for the home team, &apos;%2&apos; for the guest team; &apos;Ctrl+Z&apos; takes it back.</source>
+        <translation>  - Druk voor een punt op &apos;%1&apos; voor de thuisploeg, &apos;%2&apos; voor de gasten; &apos;Ctrl+Z&apos; neemt het terug.</translation>
+    </message>
+    <message>
+        <source>  - Before a set&apos;s first point press &apos;%1&apos; to switch the first server.</source>
+        <translation>  - Druk vóór het eerste punt van een set op &apos;%1&apos; om de eerste opslag te wisselen.</translation>
+    </message>
 </context>
 <context>
     <name>KeyChooser</name>
@@ -1132,12 +1168,12 @@ Zie corvella(1) voor de toetsen.</translation>
         <translation>Schotklok vasthouden of vrijgeven vanaf een telefoon</translation>
     </message>
     <message>
-        <source>Player&apos;s foul from a phone</source>
-        <translation>Spelersfout via een telefoon</translation>
+        <source>Point from a phone</source>
+        <translation>Punt vanaf een telefoon</translation>
     </message>
     <message>
-        <source>Penalty from a phone</source>
-        <translation>Straf via een telefoon</translation>
+        <source>Switch the first server from a phone</source>
+        <translation>Eerste opslag wisselen vanaf een telefoon</translation>
     </message>
 </context>
 <context>
@@ -1265,76 +1301,6 @@ Zie corvella(1) voor de toetsen.</translation>
     </message>
 </context>
 <context>
-    <name>PlayerEntry</name>
-    <message>
-        <source>Foul</source>
-        <translation>Fout</translation>
-    </message>
-    <message>
-        <source>Penalty</source>
-        <translation>Straf</translation>
-    </message>
-    <message>
-        <source>%1: which team? %2 or %3 (Space drops it)</source>
-        <translation>%1: welk team? %2 of %3 (spatie laat het vallen)</translation>
-    </message>
-    <message>
-        <source>%1 %2: #%3, then Enter</source>
-        <translation>%1 %2: #%3, dan Enter</translation>
-    </message>
-    <message>
-        <source>%1 %2 #%3: length? %4</source>
-        <translation>%1 %2 #%3: welke duur? %4</translation>
-    </message>
-</context>
-<context>
-    <name>PlayersPage</name>
-    <message>
-        <source>The board follows the players</source>
-        <translation>Het bord volgt de spelers</translation>
-    </message>
-    <message>
-        <source>A goal conceded ends the oldest 2:00 penalty</source>
-        <translation>Een tegendoelpunt beëindigt de oudste straf van 2:00</translation>
-    </message>
-    <message>
-        <source>none</source>
-        <translation>geen</translation>
-    </message>
-    <message>
-        <source>Fouls that put a player out:</source>
-        <translation>Fouten waarna een speler eruit moet:</translation>
-    </message>
-    <message>
-        <source>Penalty lengths (minutes.seconds):</source>
-        <translation>Straftijden (minuten.seconden):</translation>
-    </message>
-    <message>
-        <source>Penalties that disqualify:</source>
-        <translation>Straffen die diskwalificeren:</translation>
-    </message>
-    <message>
-        <source>Player&apos;s foul key:</source>
-        <translation>Toets spelersfout:</translation>
-    </message>
-    <message>
-        <source>Penalty key:</source>
-        <translation>Toets straf:</translation>
-    </message>
-    <message>
-        <source>Players</source>
-        <translation>Spelers</translation>
-    </message>
-    <message>
-        <source>enter a player&apos;s foul</source>
-        <translation>een spelersfout invoeren</translation>
-    </message>
-    <message>
-        <source>enter a penalty</source>
-        <translation>een straf invoeren</translation>
-    </message>
-</context>
-<context>
     <name>Presets</name>
     <message>
         <source>Classic</source>
@@ -1371,6 +1337,22 @@ Zie corvella(1) voor de toetsen.</translation>
     <message>
         <source>Korfball</source>
         <translation>Korfbal</translation>
+    </message>
+    <message>
+        <source>Volleyball</source>
+        <translation>Volleybal</translation>
+    </message>
+    <message>
+        <source>Beach volleyball</source>
+        <translation>Beachvolleybal</translation>
+    </message>
+    <message>
+        <source>Badminton</source>
+        <translation>Badminton</translation>
+    </message>
+    <message>
+        <source>Table tennis</source>
+        <translation>Tafeltennis</translation>
     </message>
 </context>
 <context>
@@ -1580,28 +1562,24 @@ Zie corvella(1) voor de toetsen.</translation>
         <translation>%1 is langer dan %2 tekens</translation>
     </message>
     <message>
-        <source>the players are off</source>
-        <translation>de spelers staan uit</translation>
+        <source>the game is not played in sets</source>
+        <translation>de wedstrijd wordt niet in sets gespeeld</translation>
     </message>
     <message>
-        <source>&quot;player&quot; is a number of one or two digits</source>
-        <translation>&quot;player&quot; is een nummer van één of twee cijfers</translation>
+        <source>Point from the API</source>
+        <translation>Punt vanuit de API</translation>
     </message>
     <message>
-        <source>a player goes with &quot;add&quot;</source>
-        <translation>een speler hoort bij &quot;add&quot;</translation>
+        <source>the match is over</source>
+        <translation>de wedstrijd is voorbij</translation>
     </message>
     <message>
-        <source>Player&apos;s foul from the API</source>
-        <translation>Spelersfout via de API</translation>
+        <source>Switch the first server from the API</source>
+        <translation>Eerste opslag wisselen vanuit de API</translation>
     </message>
     <message>
-        <source>&quot;seconds&quot; is a whole number from 1 to %1</source>
-        <translation>&quot;seconds&quot; is een geheel getal van 1 tot %1</translation>
-    </message>
-    <message>
-        <source>Penalty from the API</source>
-        <translation>Straf via de API</translation>
+        <source>the set has begun</source>
+        <translation>de set is begonnen</translation>
     </message>
 </context>
 <context>
@@ -1992,36 +1970,28 @@ Zie corvella(1) voor de toetsen.</translation>
         <translation>Sponsors op het publieksscherm</translation>
     </message>
     <message>
-        <source>%1st foul</source>
-        <translation>%1e fout</translation>
+        <source>Not counted: the match is over</source>
+        <translation>Niet geteld: de wedstrijd is voorbij</translation>
     </message>
     <message>
-        <source>%1nd foul</source>
-        <translation>%1e fout</translation>
+        <source>Point %1</source>
+        <translation>Punt %1</translation>
     </message>
     <message>
-        <source>%1rd foul</source>
-        <translation>%1e fout</translation>
+        <source>Switch sides</source>
+        <translation>Van kant wisselen</translation>
     </message>
     <message>
-        <source>%1th foul</source>
-        <translation>%1e fout</translation>
+        <source>Interval</source>
+        <translation>Pauze</translation>
     </message>
     <message>
-        <source>Penalty over: %1 (%2)</source>
-        <translation>Straf voorbij: %1 (%2)</translation>
+        <source>Not switched: the set has begun</source>
+        <translation>Niet gewisseld: de set is begonnen</translation>
     </message>
     <message>
-        <source>Entry dropped</source>
-        <translation>Invoer vervallen</translation>
-    </message>
-    <message>
-        <source>Foul %1</source>
-        <translation>Fout %1</translation>
-    </message>
-    <message>
-        <source>Penalty %1</source>
-        <translation>Straf %1</translation>
+        <source>Switch the first server</source>
+        <translation>Eerste opslag wisselen</translation>
     </message>
 </context>
 <context>
@@ -2040,6 +2010,97 @@ Zie corvella(1) voor de toetsen.</translation>
     <message>
         <source>A scoreboard is on show</source>
         <translation>Er wordt een scorebord getoond</translation>
+    </message>
+</context>
+<context>
+    <name>SetsPage</name>
+    <message>
+        <source>The game is played in sets</source>
+        <translation>De wedstrijd wordt in sets gespeeld</translation>
+    </message>
+    <message>
+        <source>The game clock shows the match time</source>
+        <translation>De klok toont de speeltijd van de wedstrijd</translation>
+    </message>
+    <message>
+        <source>Sets to win:</source>
+        <translation>Winnende sets:</translation>
+    </message>
+    <message>
+        <source>Points per set:</source>
+        <translation>Punten per set:</translation>
+    </message>
+    <message>
+        <source>Points of the deciding set:</source>
+        <translation>Punten van de beslissende set:</translation>
+    </message>
+    <message>
+        <source>Won by a lead of:</source>
+        <translation>Gewonnen met een voorsprong van:</translation>
+    </message>
+    <message>
+        <source>A set ends at most at:</source>
+        <translation>Een set eindigt uiterlijk bij:</translation>
+    </message>
+    <message>
+        <source>none</source>
+        <translation>geen</translation>
+    </message>
+    <message>
+        <source>The serve changes every:</source>
+        <translation>De opslag wisselt elke:</translation>
+    </message>
+    <message>
+        <source>rally&apos;s winner serves</source>
+        <translation>winnaar slaat op</translation>
+    </message>
+    <message>
+        <source>Timeouts per team and set:</source>
+        <translation>Time-outs per team en set:</translation>
+    </message>
+    <message>
+        <source>Switch sides every:</source>
+        <translation>Van kant wisselen elke:</translation>
+    </message>
+    <message>
+        <source>no hint</source>
+        <translation>geen hint</translation>
+    </message>
+    <message>
+        <source>In the deciding set every:</source>
+        <translation>In de beslissende set elke:</translation>
+    </message>
+    <message>
+        <source>Interval at:</source>
+        <translation>Pauze bij:</translation>
+    </message>
+    <message>
+        <source>Point home key:</source>
+        <translation>Toets punt thuis:</translation>
+    </message>
+    <message>
+        <source>Point guest key:</source>
+        <translation>Toets punt gasten:</translation>
+    </message>
+    <message>
+        <source>First server key:</source>
+        <translation>Toets eerste opslag:</translation>
+    </message>
+    <message>
+        <source>Sets</source>
+        <translation>Sets</translation>
+    </message>
+    <message>
+        <source>give the home team a point</source>
+        <translation>het thuisteam een punt geven</translation>
+    </message>
+    <message>
+        <source>give the guest team a point</source>
+        <translation>het gastteam een punt geven</translation>
+    </message>
+    <message>
+        <source>switch the first server</source>
+        <translation>de eerste opslag wisselen</translation>
     </message>
 </context>
 <context>
@@ -2649,36 +2710,24 @@ Zie corvella(1) voor de toetsen.</translation>
         <translation>Balbezit wisselen</translation>
     </message>
     <message>
-        <source>%1 FOULS</source>
-        <translation>%1 FOUTEN</translation>
+        <source>SET</source>
+        <translation>SET</translation>
     </message>
     <message>
-        <source>Type the number of the player first.</source>
-        <translation>Typ eerst het nummer van de speler.</translation>
+        <source>Sets</source>
+        <translation>Sets</translation>
     </message>
     <message>
-        <source>Player number</source>
-        <translation>Spelersnummer</translation>
+        <source>Set %1</source>
+        <translation>Set %1</translation>
     </message>
     <message>
-        <source>Foul home</source>
-        <translation>Fout thuis</translation>
+        <source>Point</source>
+        <translation>Punt</translation>
     </message>
     <message>
-        <source>Foul guest</source>
-        <translation>Fout gasten</translation>
-    </message>
-    <message>
-        <source>Penalty length</source>
-        <translation>Strafduur</translation>
-    </message>
-    <message>
-        <source>Penalty home</source>
-        <translation>Straf thuis</translation>
-    </message>
-    <message>
-        <source>Penalty guest</source>
-        <translation>Straf gasten</translation>
+        <source>First server</source>
+        <translation>Eerste opslag</translation>
     </message>
 </context>
 <context>

@@ -166,17 +166,25 @@ void KeyboardPage::store(Settings &settings) const
 
 QList<int> KeyboardPage::keysInUse(const Settings &settings)
 {
+    const bool sets = settings.SetsEnabled != 0;
     QList<int> taken = {settings.StartStopClockKey, settings.ResetClockKey, settings.BuzzerKey};
     if (settings.Periods > 0)
-        taken << settings.NextPeriodKey << settings.PreviousPeriodKey << settings.SkipBreakKey
-              << settings.NewGameKey;
-    if (settings.TimeoutsPerGame > 0 || !settings.TimeoutsPerHalf.trimmed().isEmpty())
+        taken << settings.NextPeriodKey << settings.PreviousPeriodKey << settings.SkipBreakKey;
+    if (settings.Periods > 0 || sets)
+        taken << settings.NewGameKey;
+    // In sets the timeouts are counted per set, whatever the periods' say.
+    const bool timeouts =
+        sets ? settings.SetsTimeoutsPerSet > 0
+             : settings.TimeoutsPerGame > 0 || !settings.TimeoutsPerHalf.trimmed().isEmpty();
+    if (timeouts)
         taken << settings.HomeTimeoutKey << settings.GuestTimeoutKey;
     if (settings.ShotClockEnabled != 0)
         taken << settings.ShotClockResetKey << settings.ShotClockShortKey
               << settings.ShotClockHoldKey << settings.ShotClockBlankKey << settings.PossessionKey;
-    if (settings.PlayersEnabled != 0)
+    if (settings.PlayersEnabled != 0 && !sets)
         taken << settings.PlayerFoulKey << settings.PenaltyKey;
+    if (sets)
+        taken << settings.PointHomeKey << settings.PointGuestKey << settings.FirstServerKey;
     return taken;
 }
 

@@ -8,6 +8,7 @@
 #include "options/keyname.h"
 #include "options/networkpage.h"
 #include "options/playerspage.h"
+#include "options/setspage.h"
 #include "options/shotclockpage.h"
 #include "options/sponsorspage.h"
 #include "options/teamspage.h"
@@ -33,9 +34,9 @@ template <typename Page> OptionsPage *makePage(const OptionsServices &services, 
 // The tabs, in their order. A page of its own for a new part of the program
 // is one more line here.
 constexpr OptionsPage *(*pageFactories[])(const OptionsServices &, QWidget *) = {
-    makePage<KeyboardPage>, makePage<ColorPage>,   makePage<TextPage>,      makePage<GamePage>,
-    makePage<NetworkPage>,  makePage<HallPage>,    makePage<ShotClockPage>, makePage<TeamsPage>,
-    makePage<SponsorsPage>, makePage<PlayersPage>,
+    makePage<KeyboardPage>, makePage<ColorPage>, makePage<TextPage>,      makePage<GamePage>,
+    makePage<NetworkPage>,  makePage<HallPage>,  makePage<ShotClockPage>, makePage<TeamsPage>,
+    makePage<SponsorsPage>, makePage<SetsPage>,  makePage<PlayersPage>,
 };
 
 // The room the original window left around the tabs and below the buttons.

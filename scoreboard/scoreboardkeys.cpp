@@ -211,11 +211,13 @@ void ScoreBoardWindow::runCommand(int keyAscii)
         setWindowState(windowState() & ~Qt::WindowFullScreen); // the start screen at the next Esc
     else if (game().structure().isOn() && runPeriodKey(keyAscii))
         return;
-    else if (game().structure().timeouts.isOn() && runTimeoutKey(keyAscii))
+    else if (game().hasTimeouts() && runTimeoutKey(keyAscii))
         return;
     else if (game().hasShotClock() && runShotClockKey(keyAscii))
         return;
     else if (game().hasPlayers() && runPlayerKey(keyAscii))
+        return;
+    else if (game().playsSets() && runSetsKey(keyAscii))
         return;
     else if (keyAscii == Esc)
         showStartScreen();
@@ -315,6 +317,38 @@ bool ScoreBoardWindow::runShotClockKey(int keyAscii)
             [](GameModel &game) { game.switchPossession(); });
     else
         return false;
+    return true;
+}
+
+// The keys of a match in sets; a board without sets has none of them.
+bool ScoreBoardWindow::runSetsKey(int keyAscii)
+{
+    const Settings &s = settings();
+    if (keyAscii == s.PointHomeKey || keyAscii == s.PointGuestKey) {
+        const auto team = keyAscii == s.PointHomeKey ? GameModel::Home : GameModel::Guest;
+        if (game().pointRefusal() == GameModel::PointRefusal::Final) {
+            showNotice(tr("Not counted: the match is over"), true);
+            return true;
+        }
+        act(Action::Point, tr("Point %1").arg(team == GameModel::Home ? s.HomeText : s.GuestText),
+            [team](GameModel &game) { game.addPoint(team); });
+        // The hints are the operator's to give: the audience sees none.
+        if (game().setsHint() == SetsRules::Hint::SwitchSides)
+            showNotice(tr("Switch sides"), true);
+        else if (game().setsHint() == SetsRules::Hint::Interval)
+            showNotice(tr("Interval"), true);
+    } else if (keyAscii == s.FirstServerKey) {
+        if (!game().canSwitchFirstServer()) {
+            showNotice(tr("Not switched: the set has begun"), true);
+            return true;
+        }
+        act(Action::FirstServer, tr("Switch the first server"),
+            [](GameModel &game) { game.switchFirstServer(); });
+    } else if (keyAscii == s.NewGameKey) {
+        askForNewGame();
+    } else {
+        return false;
+    }
     return true;
 }
 

@@ -177,6 +177,7 @@ private:
     bool runPlayerKey(int keyAscii);
     bool takePlayerKey(int keyAscii);
     void enterPlayerStep(const PlayerEntry::Entered &entered);
+    bool runSetsKey(int keyAscii);
     void trackHistory();
     QString changeText(const GameState &before, const GameState &after) const;
     static QString stepNotice(const QString &done, const QString &what, const QStringList &skipped);

@@ -74,6 +74,21 @@ const StoreEntry storeEntries[] = {
     {"KeySettings", "ShotClockHoldKey", &Settings::ShotClockHoldKey},
     {"KeySettings", "ShotClockBlankKey", &Settings::ShotClockBlankKey},
     {"KeySettings", "PossessionKey", &Settings::PossessionKey},
+    {"SetsSettings", "Enabled", &Settings::SetsEnabled},
+    {"SetsSettings", "SetsToWin", &Settings::SetsToWin},
+    {"SetsSettings", "PointsPerSet", &Settings::SetsPointsPerSet},
+    {"SetsSettings", "LastSetPoints", &Settings::SetsLastSetPoints},
+    {"SetsSettings", "WinBy", &Settings::SetsWinBy},
+    {"SetsSettings", "Cap", &Settings::SetsCap},
+    {"SetsSettings", "ServeEvery", &Settings::SetsServeEvery},
+    {"SetsSettings", "TimeoutsPerSet", &Settings::SetsTimeoutsPerSet},
+    {"SetsSettings", "SwitchSidesEvery", &Settings::SetsSwitchSidesEvery},
+    {"SetsSettings", "LastSetSwitchSidesEvery", &Settings::SetsLastSetSwitchSidesEvery},
+    {"SetsSettings", "IntervalAt", &Settings::SetsIntervalAt},
+    {"SetsSettings", "Clock", &Settings::SetsClock},
+    {"KeySettings", "PointHomeKey", &Settings::PointHomeKey},
+    {"KeySettings", "PointGuestKey", &Settings::PointGuestKey},
+    {"KeySettings", "FirstServerKey", &Settings::FirstServerKey},
     {"SponsorSettings", "Enabled", &Settings::SponsorsEnabled},
     {"SponsorSettings", "SlideSeconds", &Settings::SponsorSlideSeconds},
     {"SponsorSettings", "During", &Settings::SponsorsDuring, 32},
@@ -95,7 +110,9 @@ bool isKeyField(qint16 Settings::*member)
            member == &Settings::GuestTimeoutKey || member == &Settings::ShotClockResetKey ||
            member == &Settings::ShotClockShortKey || member == &Settings::ShotClockHoldKey ||
            member == &Settings::ShotClockBlankKey || member == &Settings::PossessionKey ||
-           member == &Settings::PlayerFoulKey || member == &Settings::PenaltyKey;
+           member == &Settings::PlayerFoulKey || member == &Settings::PenaltyKey ||
+           member == &Settings::PointHomeKey || member == &Settings::PointGuestKey ||
+           member == &Settings::FirstServerKey;
 }
 
 bool isSwitch(qint16 Settings::*member)
@@ -103,7 +120,8 @@ bool isSwitch(qint16 Settings::*member)
     return member == &Settings::CountDown || member == &Settings::ShotClockEnabled ||
            member == &Settings::ShotClockLinked || member == &Settings::ShotClockStopGameAtZero ||
            member == &Settings::SponsorsEnabled || member == &Settings::PlayersEnabled ||
-           member == &Settings::PenaltyEndsOnGoal;
+           member == &Settings::PenaltyEndsOnGoal || member == &Settings::SetsEnabled ||
+           member == &Settings::SetsClock || member == &Settings::SponsorsEnabled;
 }
 
 bool isWebSwitch(qint16 Settings::*member)
@@ -237,6 +255,9 @@ void applyDefaultKeys(Settings &s)
     s.PossessionKey = SettingsDefaults::PossessionKey;
     s.PlayerFoulKey = SettingsDefaults::PlayerFoulKey;
     s.PenaltyKey = SettingsDefaults::PenaltyKey;
+    s.PointHomeKey = SettingsDefaults::PointHomeKey;
+    s.PointGuestKey = SettingsDefaults::PointGuestKey;
+    s.FirstServerKey = SettingsDefaults::FirstServerKey;
 }
 
 Settings defaultSettings()

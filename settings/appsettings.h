@@ -108,6 +108,29 @@ struct Settings
     qint16 ShotClockHoldKey = 109;  // "m"
     qint16 ShotClockBlankKey = 100; // "d"
     qint16 PossessionKey = 97;      // "a"
+    // Sports played in sets: off (0, the board as it always was) or on (1);
+    // the sets that win the match, the points of a set and of the deciding
+    // set, the lead a set is won by and the points that end it whatever the
+    // lead (0: none); the serve going to the rally's winner (0) or changing
+    // every so many points; timeouts per team and set; the points at which
+    // the board hints to switch sides (0: never) or at an interval; and
+    // whether the game clock shows the match time (1) or nothing (0).
+    qint16 SetsEnabled = 0;
+    qint16 SetsToWin = 3;
+    qint16 SetsPointsPerSet = 25;
+    qint16 SetsLastSetPoints = 15;
+    qint16 SetsWinBy = 2;
+    qint16 SetsCap = 0;
+    qint16 SetsServeEvery = 0;
+    qint16 SetsTimeoutsPerSet = 2;
+    qint16 SetsSwitchSidesEvery = 0;
+    qint16 SetsLastSetSwitchSidesEvery = 0;
+    qint16 SetsIntervalAt = 0;
+    qint16 SetsClock = 1;
+    // Its keys: a point for each team and the first server of the set.
+    qint16 PointHomeKey = 113;   // "q"
+    qint16 PointGuestKey = 119;  // "w"
+    qint16 FirstServerKey = 121; // "y"
     // Sponsor slides on the audience display: off (0) or on (1), how long
     // each stays, and in which phases they show ("breaks", "breaks,timeouts"
     // or "breaks,timeouts,pregame").
@@ -154,6 +177,9 @@ inline constexpr qint16 ShotClockBlankKey = 100; // "d"
 inline constexpr qint16 PossessionKey = 97;      // "a"
 inline constexpr qint16 PlayerFoulKey = 102;     // "f"
 inline constexpr qint16 PenaltyKey = 101;        // "e"
+inline constexpr qint16 PointHomeKey = 113;      // "q"
+inline constexpr qint16 PointGuestKey = 119;     // "w"
+inline constexpr qint16 FirstServerKey = 121;    // "y"
 inline constexpr qint16 MaxPeriods = 99;
 inline constexpr qint16 MaxTimeouts = 5;
 inline constexpr qint16 ScoreDigits = 2;
@@ -170,6 +196,17 @@ inline constexpr qint16 ShotClockShortLength = 14;
 inline constexpr qint16 ShotClockLinked = 1;
 inline constexpr qint16 ShotClockStopGameAtZero = 0;
 inline constexpr qint16 MaxShotClockSeconds = 99;
+inline constexpr qint16 SetsEnabled = 0;
+inline constexpr qint16 SetsToWin = 3;
+inline constexpr qint16 SetsPointsPerSet = 25;
+inline constexpr qint16 SetsLastSetPoints = 15;
+inline constexpr qint16 SetsWinBy = 2;
+inline constexpr qint16 SetsCap = 0;
+inline constexpr qint16 SetsServeEvery = 0;
+inline constexpr qint16 SetsTimeoutsPerSet = 2;
+inline constexpr qint16 SetsClock = 1;
+inline constexpr qint16 MaxSetsToWin = 5;
+inline constexpr qint16 MaxSetPoints = 99;
 inline constexpr qint16 SponsorsEnabled = 0;
 inline constexpr qint16 SponsorSlideSeconds = 8;
 inline constexpr qint16 MaxSponsorSlideSeconds = 600;

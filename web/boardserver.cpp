@@ -34,6 +34,7 @@ const std::initializer_list<BoardServer::Page> BoardServer::Pages = {
     {"/live.js", ":/web/live.js", "text/javascript; charset=utf-8"},
     {"/remote.js", ":/web/remote.js", "text/javascript; charset=utf-8"},
     {"/texts.js", ":/web/texts.js", "text/javascript; charset=utf-8"},
+    {"/teambands.js", ":/web/teambands.js", "text/javascript; charset=utf-8"},
 };
 
 namespace {

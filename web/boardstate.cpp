@@ -32,7 +32,9 @@ QJsonObject clockPart(const GameModel &game)
             {QStringLiteral("ms"), game.clockMs()},
             // A break counts down whichever way the game clock counts.
             {QStringLiteral("countDown"), game.faceCountsDown()},
-            {QStringLiteral("blank"), game.isFaceBlank()},
+            // In sets without the match time the face stays dark.
+            {QStringLiteral("blank"),
+             game.isFaceBlank() || (game.playsSets() && !game.setsRules().showClock)},
             {QStringLiteral("periods"), game.structure().periods},
             {QStringLiteral("period"), game.period()},
             {QStringLiteral("phase"), gamePhaseName(game.phase())},
@@ -54,7 +56,7 @@ QJsonObject teamsPart(const GameModel &game)
 {
     const GameStructure &rules = game.structure();
     QJsonValue left = QJsonValue::Null;
-    if (rules.timeouts.isOn())
+    if (game.hasTimeouts())
         left = QJsonArray{game.timeoutsLeft(GameModel::Home), game.timeoutsLeft(GameModel::Guest)};
     return {{QStringLiteral("timeoutsLeft"), left},
             {QStringLiteral("fouls"), rules.fouls.on},
@@ -80,6 +82,25 @@ QJsonValue possessionPart(const GameModel &game)
     if (!game.hasShotClock() || game.possession() == ::Possession::None)
         return QJsonValue::Null;
     return teamName(game.possession() == ::Possession::Home ? GameModel::Home : GameModel::Guest);
+}
+
+// A match in sets: the set played, the sets won, each played set's points
+// and the team serving; null with sets off, as readers before sets expect
+// nothing there.
+QJsonValue setsPart(const GameModel &game)
+{
+    if (!game.playsSets())
+        return QJsonValue::Null;
+    const SetsState &sets = game.sets();
+    QJsonArray played;
+    for (const auto &set : sets.played)
+        played.append(QJsonArray{set[0], set[1]});
+    return QJsonObject{
+        {QStringLiteral("set"), sets.set},
+        {QStringLiteral("won"), QJsonArray{game.score(GameModel::Home2).value_or(0),
+                                           game.score(GameModel::Guest2).value_or(0)}},
+        {QStringLiteral("played"), played},
+        {QStringLiteral("serving"), teamName(GameModel::Team(sets.serving))}};
 }
 
 // A side's team as the pages draw it, or null for a plain caption.
@@ -146,6 +167,7 @@ QJsonObject snapshot(const GameModel &game, const Settings &settings)
             {Teams, teamsPart(game)},
             {ShotClock, shotClockPart(game)},
             {Possession, possessionPart(game)},
+            {Sets, setsPart(game)},
             {Board, boardPart(game, settings)},
             {Sponsors, sponsorsPart(game, settings)},
             {Players, playersPart(game)},

@@ -18,6 +18,7 @@ inline constexpr QLatin1StringView Board{"board"};
 inline constexpr QLatin1StringView Teams{"teams"};
 inline constexpr QLatin1StringView ShotClock{"shotClock"};
 inline constexpr QLatin1StringView Possession{"possession"};
+inline constexpr QLatin1StringView Sets{"sets"};
 inline constexpr QLatin1StringView Sponsors{"sponsors"};
 
 QJsonObject snapshot(const GameModel &game, const Settings &settings);

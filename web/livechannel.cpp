@@ -325,6 +325,19 @@ bool LiveChannel::perform(quint64 page, const QJsonObject &message)
         return performPlayerStep(action, message);
     } else if (m_game.hasShotClock() && action.startsWith(u"shotClock")) {
         return performShotClock(action);
+    } else if (m_game.playsSets() && action == u"point") {
+        const QJsonValue team = message.value(QStringLiteral("team"));
+        if (!team.isDouble() || (team.toDouble() != 0 && team.toDouble() != 1) ||
+            m_game.pointRefusal() != GameModel::PointRefusal::None)
+            return false;
+        const auto to = team.toInt() == 0 ? GameModel::Home : GameModel::Guest;
+        record(GameHistory::Action::Point, tr("Point from a phone"),
+               [to](GameModel &g) { g.addPoint(to); });
+    } else if (m_game.playsSets() && action == u"firstServer") {
+        if (!m_game.canSwitchFirstServer())
+            return false;
+        record(GameHistory::Action::FirstServer, tr("Switch the first server from a phone"),
+               [](GameModel &g) { g.switchFirstServer(); });
     } else if (m_game.hasShotClock() && action == u"possession") {
         record(GameHistory::Action::Possession, tr("Switch the possession arrow from a phone"),
                [](GameModel &g) { g.switchPossession(); });

@@ -58,6 +58,11 @@ const char *const Texts[] = {
     QT_TRANSLATE_NOOP("WebPages", "Penalty length"),
     QT_TRANSLATE_NOOP("WebPages", "Penalty home"),
     QT_TRANSLATE_NOOP("WebPages", "Penalty guest"),
+    QT_TRANSLATE_NOOP("WebPages", "SET"),
+    QT_TRANSLATE_NOOP("WebPages", "Sets"),
+    QT_TRANSLATE_NOOP("WebPages", "Set %1"),
+    QT_TRANSLATE_NOOP("WebPages", "Point"),
+    QT_TRANSLATE_NOOP("WebPages", "First server"),
 };
 
 // Where texts.js takes the words' table, written by the server.

@@ -76,7 +76,10 @@ bool isAction(const QByteArray &path)
                                             "foul/home",
                                             "foul/guest",
                                             "penalty/home",
-                                            "penalty/guest"};
+                                            "penalty/guest",
+                                            "point/home",
+                                            "point/guest",
+                                            "serve"};
     return fixed.contains(path);
 }
 
@@ -303,6 +306,8 @@ RemoteApi::Outcome RemoteApi::act(const QByteArray &path, const QJsonObject &bod
         return takeTimeout(path == "timeout/home" ? GameModel::Home : GameModel::Guest);
     if (path.startsWith("shotclock/") || path == "possession")
         return shotClockAction(path, body);
+    if (path.startsWith("point/") || path == "serve")
+        return setsAction(path, body);
     if (path == "game/new")
         return newGame(body);
     if (path.startsWith("foul/") || path.startsWith("penalty/"))
@@ -408,7 +413,7 @@ RemoteApi::Outcome RemoteApi::changeScore(const QByteArray &which, const QJsonOb
     const int value = int(to);
     if (const QJsonValue player = body.value(QStringLiteral("player")); !player.isUndefined()) {
         if (!m_game.hasPlayers())
-            return {409, tr("the players are off")};
+            return playersOff();
         const std::optional<QString> number = BoardState::playerNumberOf(player);
         if (!number)
             return {400, tr("\"player\" is a number of one or two digits")};
@@ -464,6 +469,33 @@ RemoteApi::Outcome RemoteApi::shotClockAction(const QByteArray &path, const QJso
         m_game.shotClockRules().shortMs > 0 ? QString() : tr("the shot clock has no short length"));
 }
 
+RemoteApi::Outcome RemoteApi::setsAction(const QByteArray &path, const QJsonObject &body)
+{
+    if (!m_game.playsSets())
+        return {409, tr("the game is not played in sets")};
+    if (path == "serve")
+        return setFirstServer(body);
+    const auto team = path == "point/home" ? GameModel::Home : GameModel::Guest;
+    return record(
+        Action::Point, tr("Point from the API"), [team](GameModel &g) { g.addPoint(team); },
+        m_game.pointRefusal() == GameModel::PointRefusal::Final ? tr("the match is over")
+                                                                : QString());
+}
+
+RemoteApi::Outcome RemoteApi::setFirstServer(const QJsonObject &body)
+{
+    const QJsonValue team = body.value(QStringLiteral("team"));
+    if (!team.isUndefined() && team != u"home"_s && team != u"guest"_s)
+        return {400, tr("\"team\" is \"home\" or \"guest\"")};
+    const int to = team == u"guest"_s ? GameModel::Guest : GameModel::Home;
+    if (!team.isUndefined() && m_game.sets().firstServer == to)
+        return {};
+    return record(
+        Action::FirstServer, tr("Switch the first server from the API"),
+        [](GameModel &g) { g.switchFirstServer(); },
+        m_game.canSwitchFirstServer() ? QString() : tr("the set has begun"));
+}
+
 RemoteApi::Outcome RemoteApi::setPossession(const QJsonObject &body)
 {
     const QJsonValue team = body.value(QStringLiteral("team"));
@@ -481,10 +513,17 @@ RemoteApi::Outcome RemoteApi::setPossession(const QJsonObject &body)
         [to](GameModel &g) { g.setPossession(to); }, QString());
 }
 
+RemoteApi::Outcome RemoteApi::playersOff() const
+{
+    if (m_game.playsSets())
+        return {409, tr("a match in sets has no players' fouls or penalties")};
+    return {409, tr("the players are off")};
+}
+
 RemoteApi::Outcome RemoteApi::playerAction(const QByteArray &path, const QJsonObject &body)
 {
     if (!m_game.hasPlayers())
-        return {409, tr("the players are off")};
+        return playersOff();
     const GameModel::Team team = path.endsWith("/home") ? GameModel::Home : GameModel::Guest;
     const std::optional<QString> number =
         BoardState::playerNumberOf(body.value(QStringLiteral("player")));

@@ -92,9 +92,12 @@ private:
     Outcome takeTimeout(GameModel::Team team);
     Outcome changeScore(const QByteArray &which, const QJsonObject &body);
     Outcome shotClockAction(const QByteArray &path, const QJsonObject &body);
+    Outcome setsAction(const QByteArray &path, const QJsonObject &body);
+    Outcome setFirstServer(const QJsonObject &body);
     Outcome setPossession(const QJsonObject &body);
     Outcome newGame(const QJsonObject &body);
     Outcome playerAction(const QByteArray &path, const QJsonObject &body);
+    Outcome playersOff() const;
 
     GameModel &m_game;
     GameHistory &m_history;

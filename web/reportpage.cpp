@@ -4,9 +4,12 @@
 #include "game/gamelog.h"
 #include "game/gametally.h"
 #include "game/recordsheet.h"
+#include "teams/contrast.h"
+#include "teams/imagefile.h"
 #include "web/pagetexts.h"
 
 #include <QBuffer>
+#include <QImage>
 #include <QLocale>
 #include <QUrlQuery>
 
@@ -50,6 +53,36 @@ QString rowHtml(const GameLogEntry &e)
         .arg(ClockFace::textOfMs(e.clockMs), pair(e.after));
 }
 
+// A library team's name in its colours, its logo small before it. The logo
+// travels inside the page: the board serves only the running game's logos,
+// and the newest log may be another game's.
+QString teamHtml(const std::optional<Team> &team, const QString &caption)
+{
+    if (!team)
+        return caption.toHtmlEscaped();
+    QString logo;
+    const QImage image =
+        team->logo.isEmpty() ? QImage() : ImageFile::decode(team->logo, QSize(48, 48));
+    QByteArray png;
+    QBuffer buffer(&png);
+    if (!image.isNull() && buffer.open(QIODevice::WriteOnly) && image.save(&buffer, "PNG"))
+        logo = QStringLiteral("<img src='data:image/png;base64,%1' alt='' height='24' "
+                              "style='vertical-align:middle;margin-right:6px'>")
+                   .arg(QString::fromLatin1(png.toBase64()));
+    QString style = QStringLiteral("padding:2px 8px;font-weight:bold;");
+    const QColor text = team->textColor.isValid() ? team->textColor
+                        : team->color.isValid()   ? outlineFor(team->color)
+                                                  : QColor();
+    if (team->color.isValid())
+        style += QStringLiteral("background:%1;").arg(team->color.name());
+    if (text.isValid())
+        style += QStringLiteral("color:%1;").arg(text.name());
+    if (team->color.isValid() && text.isValid() && needsOutline(text, team->color))
+        style += QStringLiteral("text-shadow:0 0 2px %1,0 0 2px %1;").arg(outlineFor(text).name());
+    return QStringLiteral("<span class='team' style='%1'>%2%3</span>")
+        .arg(style, logo, team->name.toHtmlEscaped());
+}
+
 QByteArray reportHtml(GameLogReader &reader, const QString &language, const ReportWords &word)
 {
     const GameRecord &game = reader.header();
@@ -67,8 +100,13 @@ QByteArray reportHtml(GameLogReader &reader, const QString &language, const Repo
                                   "<title>%2</title></head><body>")
                        .arg(language.isEmpty() ? QStringLiteral("en") : language,
                             word(QT_TRANSLATE_NOOP("ReportPage", "Corvella: the game")));
-    html += QStringLiteral("<h1>%1</h1><p>%2</p><p>%3 <b>%4</b></p>")
-                .arg(sheet.title().toHtmlEscaped(), sheet.started().toHtmlEscaped(),
+    html += QStringLiteral("<h1>%1</h1>").arg(sheet.title().toHtmlEscaped());
+    if (game.teams.at(0) || game.teams.at(1))
+        html += QStringLiteral("<p class='teams'>%1 \u2013 %2</p>")
+                    .arg(teamHtml(game.teams.at(0), sheet.home()),
+                         teamHtml(game.teams.at(1), sheet.guest()));
+    html += QStringLiteral("<p>%1</p><p>%2 <b>%3</b></p>")
+                .arg(sheet.started().toHtmlEscaped(),
                      word(QT_TRANSLATE_NOOP("ReportPage", "Final:")), pair(tally.finalScores()));
     for (const auto &[period, scores] : tally.periodScores())
         html += QStringLiteral("<p>%1</p>")
@@ -133,7 +171,10 @@ std::optional<HttpFront::Answer> reportAnswer(const HttpFront::Request &request,
         answer.type = "text/html; charset=utf-8";
         answer.body = reportHtml(reader, language, word);
         answer.headers.append(
-            qMakePair(QByteArray("Content-Security-Policy"), QByteArray("default-src 'self'")));
+            qMakePair(QByteArray("Content-Security-Policy"),
+                      // Teams' logos come inside the page, their colours in its styles.
+                      QByteArray("default-src 'self'; img-src 'self' data:; "
+                                 "style-src 'self' 'unsafe-inline'")));
     }
     return answer;
 }

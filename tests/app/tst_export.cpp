@@ -29,9 +29,10 @@ class TestExport : public QObject
     // With `players`, two points and five fouls of home #7 and a penalty of
     // guest #12 after that.
     static QString playGame(const QString &folder, ManualTimeSource &time, int extraChanges = 0,
-                            bool players = false)
+                            const GameSides &sides = {}, bool players = false)
     {
         GameModel game(time);
+        game.setSides(sides);
         PlayerRules playerRules;
         playerRules.enabled = players;
         game.setPlayerRules(playerRules);
@@ -132,21 +133,55 @@ private slots:
         QTest::addColumn<QString>("paper");
         QTest::addColumn<int>("extraChanges");
         QTest::addColumn<int>("pages");
+        QTest::addColumn<bool>("teams");
         QTest::addColumn<bool>("players");
-        QTest::newRow("A4") << QStringLiteral("A4") << 0 << 1 << false;
-        QTest::newRow("Letter, a long game") << QStringLiteral("Letter") << 700 << 3 << false;
-        QTest::newRow("A4 with players") << QStringLiteral("A4") << 0 << 1 << true;
+        QTest::newRow("A4") << QStringLiteral("A4") << 0 << 1 << false << false;
+        QTest::newRow("Letter, a long game")
+            << QStringLiteral("Letter") << 700 << 3 << false << false;
+        QTest::newRow("A4, teams with logos") << QStringLiteral("A4") << 0 << 1 << true << false;
+        QTest::newRow("A4 with players") << QStringLiteral("A4") << 0 << 1 << false << true;
+    }
+
+    // Lions in white on purple with a green logo, Tigers in yellow on white
+    // (outlined) without one.
+    static GameSides teamsWithLogos(const QTemporaryDir &folder)
+    {
+        QImage logo(64, 64, QImage::Format_RGB32);
+        logo.fill(QColor(0, 255, 0));
+        logo.save(folder.filePath(QStringLiteral("lions.png")));
+        Team lions{QStringLiteral("Lions"),
+                   {},
+                   QColor(0x80, 0x00, 0x80),
+                   QColor(Qt::white),
+                   folder.filePath(QStringLiteral("lions.png")),
+                   {}};
+        Team tigers{QStringLiteral("Tigers"), {}, QColor(Qt::white), QColor(Qt::yellow), {}, {}};
+        return {GameSide{lions, {}}, GameSide{tigers, {}}};
+    }
+
+    static int pixelsNear(const QImage &image, QRgb color)
+    {
+        int count = 0;
+        for (int y = 0; y < image.height(); ++y)
+            for (int x = 0; x < image.width(); ++x) {
+                const QRgb p = image.pixel(x, y);
+                count += qAbs(qRed(p) - qRed(color)) < 24 && qAbs(qGreen(p) - qGreen(color)) < 24 &&
+                         qAbs(qBlue(p) - qBlue(color)) < 24;
+            }
+        return count;
     }
     void thePrintedPageIsReadable()
     {
         QFETCH(QString, paper);
         QFETCH(int, extraChanges);
         QFETCH(int, pages);
+        QFETCH(bool, teams);
         QFETCH(bool, players);
         if (!havePoppler())
             QSKIP("pdftotext, pdftoppm (poppler-utils) are not installed: scripts/install-deps");
         QTemporaryDir folder;
-        playGame(folder.path(), time, extraChanges, players);
+        playGame(folder.path(), time, extraChanges, teams ? teamsWithLogos(folder) : GameSides{},
+                 players);
         const QString pdf = folder.filePath(QStringLiteral("game.pdf"));
         const QString log = GameLog::newestLog(folder.path());
         const QPageSize size(paper == u"Letter" ? QPageSize::Letter : QPageSize::A4);
@@ -210,6 +245,13 @@ private slots:
                     ink |= QRect(x, y, 1, 1);
         QVERIFY2(ink.width() > page.width() * 0.7, qPrintable(QString::number(ink.width())));
         QVERIFY2(ink.height() > page.height() * 0.3, qPrintable(QString::number(ink.height())));
+        if (teams) {
+            // The band and the logo beside the home name, the outline of the guest's.
+            const int logo = pixelsNear(page, qRgb(0, 255, 0));
+            QVERIFY2(logo > 40, qPrintable(QString::number(logo)));
+            QVERIFY(pixelsNear(page, qRgb(0x80, 0x00, 0x80)) > logo);
+            QVERIFY(pixelsNear(page, qRgb(255, 255, 0)) > 10);
+        }
         QDir().mkpath(QStringLiteral(CORVELLA_ARTIFACTS "/export"));
         const QString kept = QStringLiteral(CORVELLA_ARTIFACTS "/export/result-%1.png")
                                  .arg(QLatin1StringView(QTest::currentDataTag()))
@@ -400,6 +442,29 @@ private slots:
         QVERIFY(words.isEmpty() || answer->body.contains(words.split('|').first()));
         request.path += 'x';
         QVERIFY(!reportAnswer(request, folder.path()));
+    }
+
+    // The report names a library team in its colours, with its logo inside
+    // the page (the board serves only the running game's); a team whose
+    // colours read poorly together gets an outline.
+    void theReportShowsTheTeamsInTheirColours()
+    {
+        QTemporaryDir folder;
+        playGame(folder.path(), time, 0, teamsWithLogos(folder));
+        const HttpFront::Request request{"GET", "/report", {}, "HTTP/1.1", {}, {}, {}};
+        const auto answer = reportAnswer(request, folder.path());
+        QVERIFY(answer);
+        const QString body = QString::fromUtf8(answer->body);
+        const QRegularExpression lions(
+            QStringLiteral("style='[^']*background:#800080;color:#ffffff;'><img "
+                           "src='data:image/png;base64,[A-Za-z0-9+/=]+'[^>]*>Lions</span>"));
+        QVERIFY2(lions.match(body).hasMatch(), qPrintable(body.left(2000)));
+        QVERIFY(body.contains(QStringLiteral("background:#ffffff;color:#ffff00;text-shadow:")));
+        const auto policy =
+            std::find_if(answer->headers.cbegin(), answer->headers.cend(),
+                         [](const auto &h) { return h.first == "Content-Security-Policy"; });
+        QVERIFY(policy != answer->headers.cend());
+        QVERIFY(policy->second.contains("img-src 'self' data:"));
     }
 
     void whatCannotBeDoneExitsWithOne_data()

@@ -5,12 +5,14 @@
 // operator reads it, from the "Board on the network" window.
 #include "tests/e2e/boardreader.h"
 #include "tests/e2e/desktop.h"
+#include "tests/e2e/libraryteam.h"
 #include "tests/web/devtools.h"
 
 #include <QDir>
 #include <QElapsedTimer>
 #include <QFile>
 #include <QImage>
+#include <QJsonObject>
 #include <QRegularExpression>
 #include <QStandardPaths>
 #include <QTcpServer>
@@ -26,6 +28,21 @@ namespace {
 const QString Board = u"Corvella by Brannick"_s;
 const QString StartScreen = u"Form1"_s;
 const QString Panel = u"Board on the network"_s;
+const QString ApiToken = u"0a1b2c3d4e5f60718293a4b5c6d7e8f9"_s;
+using LibraryTeam::LogoGreen;
+
+int pixelsNear(const QImage &image, const QRect &area, const QColor &color)
+{
+    int count = 0;
+    const QRect inside = area.intersected(image.rect());
+    for (int y = inside.top(); y <= inside.bottom(); ++y)
+        for (int x = inside.left(); x <= inside.right(); ++x) {
+            const QColor p = image.pixelColor(x, y);
+            count += qAbs(p.red() - color.red()) < 24 && qAbs(p.green() - color.green()) < 24 &&
+                     qAbs(p.blue() - color.blue()) < 24;
+        }
+    return count;
+}
 
 const auto tenthsOf = BoardReader::tenthsOf;
 
@@ -76,6 +93,7 @@ class TestEndToEndWeb : public QObject
     std::unique_ptr<Desktop> desktop;
     QTemporaryDir install;
     QTemporaryDir config;
+    QTemporaryDir data;
     HeadlessChromium browser;
     quint16 port = 0;
     QProcess *corvella = nullptr;
@@ -146,11 +164,16 @@ class TestEndToEndWeb : public QObject
         desktop->run(u"xdotool"_s, {u"windowactivate"_s, u"--sync"_s, panel});
         const QRect area = desktop->geometry(panel);
         const QImage shot = desktop->screenshot(u"web/operator-panel"_s);
-        // From the bottom: the line of connected pages, then the PIN.
+        // Below the QR code, the tallest run of ink: its caption, then the PIN.
         const auto rows = inkRows(shot, area.adjusted(8, 0, -8, 0));
-        if (rows.size() < 3)
+        const auto height = [](const QPair<int, int> &run) { return run.second - run.first; };
+        const auto qr =
+            std::max_element(rows.cbegin(), rows.cend(),
+                             [&](const auto &a, const auto &b) { return height(a) < height(b); }) -
+            rows.cbegin();
+        if (qr + 2 >= rows.size())
             return {};
-        const int y = (rows.at(rows.size() - 2).first + rows.at(rows.size() - 2).second) / 2;
+        const int y = (rows.at(qr + 2).first + rows.at(qr + 2).second) / 2;
         desktop->run(u"xdotool"_s,
                      {u"mousemove"_s, QString::number(area.center().x()), QString::number(y),
                       u"click"_s, u"--repeat"_s, u"3"_s, u"--delay"_s, u"80"_s, u"1"_s});
@@ -163,6 +186,51 @@ class TestEndToEndWeb : public QObject
             3000);
         static const QRegularExpression sixDigits(u"\\b(\\d{6})\\b"_s);
         return sixDigits.match(selected).captured(1);
+    }
+
+    // The HTTP status curl got for a POST to the API.
+    int curl(const QString &path, const QString &body = {})
+    {
+        QStringList args = {u"-s"_s,   u"-o"_s,           u"/dev/null"_s,
+                            u"-w"_s,   u"%{http_code}"_s, u"-X"_s,
+                            u"POST"_s, u"-H"_s,           u"Authorization: Bearer "_s + ApiToken};
+        if (!body.isEmpty())
+            args << u"-d"_s << body;
+        args << url(u"/api/v1/"_s + path).toString();
+        return desktop->run(u"curl"_s, args).trimmed().toInt();
+    }
+
+    // Points through the API: "H23" is 23 for the home team; the first
+    // status other than 200, or 200. One curl sends them all, in order, on
+    // one connection: a process per point would cost seconds.
+    int points(const QString &script)
+    {
+        QStringList args = {u"-s"_s,
+                            u"-w"_s,
+                            u"%{http_code}\n"_s,
+                            u"-X"_s,
+                            u"POST"_s,
+                            u"-H"_s,
+                            u"Authorization: Bearer "_s + ApiToken};
+        for (const QString &token : script.split(u' ')) {
+            const QString team = token.startsWith(u'H') ? u"home"_s : u"guest"_s;
+            for (int i = 0; i < token.mid(1).toInt(); ++i)
+                args << u"-o"_s << u"/dev/null"_s << url(u"/api/v1/point/"_s + team).toString();
+        }
+        const QStringList statuses = desktop->run(u"curl"_s, args).split(u'\n', Qt::SkipEmptyParts);
+        for (const QString &status : statuses) {
+            if (status.toInt() != 200)
+                return status.toInt();
+        }
+        return statuses.isEmpty() ? 0 : 200;
+    }
+
+    QString pageText(const QString &name)
+    {
+        return browser
+            .evaluate(
+                u"(document.querySelector('[data-name=\"%1\"]') || {}).textContent"_s.arg(name))
+            .toString();
     }
 
     void openBoard()
@@ -190,10 +258,12 @@ private slots:
         QVERIFY(QDir().mkpath(config.filePath(u"Corvella"_s)));
         QFile settings(config.filePath(u"Corvella/Corvella.conf"_s));
         QVERIFY(settings.open(QIODevice::WriteOnly));
-        settings.write(
-            u"[WebSettings]\nWebServer=1\nWebPort=%1\nWebAddress=127.0.0.1\n"_s.arg(port).toUtf8());
+        settings.write(LibraryTeam::apiSettings(port));
         settings.close();
-        corvella = desktop->startInstalledProgram(install.path(), config.path(), &why);
+        QVERIFY(LibraryTeam::write(data.path(), u"Lions"_s));
+        QProcessEnvironment dataHome;
+        dataHome.insert(u"XDG_DATA_HOME"_s, data.path());
+        corvella = desktop->startInstalledProgram(install.path(), config.path(), &why, dataHome);
         QVERIFY2(corvella, qPrintable(why));
         openBoard();
         QVERIFY2(browser.start(), qPrintable(browser.problem));
@@ -340,6 +410,44 @@ private slots:
                            u"remote-reset"_s));
     }
 
+    // The library's team chosen through the API: its logo's colour stands
+    // beside the home name on the board and on the display page.
+    void aTeamChosenThroughTheApiShowsItsLogo()
+    {
+        QVERIFY2(LibraryTeam::chooseForHome(port, u"Lions"_s), "the API did not take the team");
+
+        const auto shown = boardReads(
+            [](const BoardReader &b) { return !b.ink(b.homeCaption(), LogoGreen).isEmpty(); },
+            u"team-logo"_s);
+        QVERIFY2(shown, "no logo beside the home name on the board");
+        const QRect logo = shown->ink(shown->homeCaption(), LogoGreen);
+        const QRect name = shown->ink(shown->homeCaption(), Qt::white);
+        QVERIFY2(!name.isEmpty() && logo.right() < name.left(), "the logo is not beside the name");
+        QVERIFY(logo.height() > shown->homeCaption().height() / 3);
+
+        browser.setViewport(1280, 720);
+        browser.setTransparentBackground(false);
+        QVERIFY(browser.navigate(url(u"/display"_s)));
+        QTRY_VERIFY_WITH_TIMEOUT(pageConnected(), 10000);
+        const auto bandBox = [this] {
+            const QJsonObject r =
+                browser
+                    .evaluate(u"(() => { const r = document.querySelector('[data-name=homeBand]')"
+                              ".getBoundingClientRect(); return {x: r.x, y: r.y, w: r.width, "
+                              "h: r.height}; })()"_s)
+                    .toObject();
+            return QRectF(r[u"x"_s].toDouble(), r[u"y"_s].toDouble(), r[u"w"_s].toDouble(),
+                          r[u"h"_s].toDouble())
+                .toRect();
+        };
+        QImage shot;
+        QTRY_VERIFY_WITH_TIMEOUT(
+            (shot = browser.screenshot(), pixelsNear(shot, bandBox(), LogoGreen) > 200), 10000);
+        QVERIFY(shot.save(QStringLiteral(CORVELLA_ARTIFACTS "/e2e/web/display-team.png")));
+        // Nowhere else on the page.
+        QCOMPARE(pixelsNear(shot, shot.rect(), LogoGreen), pixelsNear(shot, bandBox(), LogoGreen));
+    }
+
     // A basketball score past 100 on three digits, on the board and the
     // display page; a timeout of 3 s on the face, one horn, and the game
     // clock back where it stopped.
@@ -481,6 +589,66 @@ private slots:
             },
             u"player-foul"_s);
         QVERIFY2(fouled, "the foul did not reach the board");
+    }
+
+    // The Volleyball preset: points by the board's keys (q, w, Ctrl+Z), the
+    // rest of a 3:0 match through the API; the board and /display show the
+    // sets won and the sets' points, and a point after the final is refused.
+    void aVolleyballMatchByKeysAndTheApi()
+    {
+        if (QStandardPaths::findExecutable(u"curl"_s).isEmpty())
+            QSKIP("curl is not installed");
+        corvella->kill();
+        QVERIFY(corvella->waitForFinished(10000));
+        QFile settings(config.filePath(u"Corvella/Corvella.conf"_s));
+        QVERIFY(settings.open(QIODevice::WriteOnly));
+        // What the Volleyball preset fills in, and the API.
+        settings.write(
+            u"[WebSettings]\nWebServer=1\nWebPort=%1\nWebAddress=127.0.0.1\nApi=1\n"
+            "ApiToken=%2\n[ClockSettings]\nTimeoutLength=0.30\n"
+            "[TextSettings]\nSectionText2=Sets\n"
+            "[SetsSettings]\nEnabled=1\nSetsToWin=3\nPointsPerSet=25\n"
+            "LastSetPoints=15\nWinBy=2\nCap=0\nServeEvery=0\nTimeoutsPerSet=2\n"_s.arg(port)
+                .arg(ApiToken)
+                .toUtf8());
+        settings.close();
+        QDir(config.filePath(u"state"_s)).removeRecursively();
+        QString why;
+        corvella = desktop->startInstalledProgram(install.path(), config.path(), &why);
+        QVERIFY2(corvella, qPrintable(why));
+        openBoard();
+
+        desktop->run(u"xdotool"_s, {u"windowactivate"_s, u"--sync"_s, boardId});
+        for (const QString &key : {u"q"_s, u"q"_s, u"w"_s, u"ctrl+z"_s})
+            desktop->key(key);
+        QVERIFY2(boardReads(
+                     [](const BoardReader &b) {
+                         return b.homeScore(0).trimmed() == u"2"_s &&
+                                b.guestScore(0).trimmed() == u"0"_s;
+                     },
+                     u"sets-keys"_s),
+                 "q, q, w and Ctrl+Z did not leave 2:0");
+
+        QCOMPARE(points(u"G23 H23 G24 H26 G20 H25"_s), 200);
+        const auto final = boardReads(
+            [](const BoardReader &b) {
+                return b.homeScore(1).trimmed() == u"3"_s && b.guestScore(1).trimmed() == u"0"_s;
+            },
+            u"sets-final"_s);
+        QVERIFY2(final, "the board does not show 3:0 in sets");
+        QCOMPARE(final->homeScore(0).trimmed(), u"25"_s);
+        QCOMPARE(curl(u"point/home"_s), 409);
+
+        browser.setViewport(1280, 720);
+        QVERIFY(browser.navigate(url(u"/display"_s)));
+        QTRY_VERIFY_WITH_TIMEOUT(pageConnected(), 10000);
+        QTRY_COMPARE(pageDigits().value(u"score2units"_s), u"3"_s);
+        QCOMPARE(pageDigits().value(u"score3units"_s), u"0"_s);
+        QCOMPARE(pageText(u"setScores"_s), u"25:23  26:24  25:20"_s);
+        QCOMPARE(pageText(u"section2"_s), u"Sets"_s);
+        QCOMPARE(pageText(u"phase"_s), u"FINAL"_s);
+        QVERIFY(browser.screenshot().save(
+            QStringLiteral(CORVELLA_ARTIFACTS "/e2e/web/sets-display.png")));
     }
 };
 

@@ -36,6 +36,14 @@ class TestGameRules : public QObject
         if (key == u"PenaltyLengths")
             return std::accumulate(rules.players.penaltyLengthsMs.cbegin(),
                                    rules.players.penaltyLengthsMs.cend(), qint64(0));
+        if (key == u"SetsToWin")
+            return rules.sets.setsToWin;
+        if (key == u"Cap")
+            return rules.sets.cap;
+        if (key == u"ServeEvery")
+            return rules.sets.serveEvery;
+        if (key == u"TimeoutsPerSet")
+            return rules.sets.timeoutsPerSet;
         return game.fouls.on ? 1 : 0;
     }
 
@@ -80,6 +88,13 @@ private slots:
         row("four penalty lengths", "PenaltyLengths", "1.00, 2.00, 5.00, 10.00", true, 120'000);
         row("a penalty typed wrong", "PenaltyLengths", "2:00", true, 120'000);
         row("no penalty length", "PenaltyLengths", "", true, 120'000);
+        row("sets to win", "SetsToWin", "2", false, 2);
+        row("no sets to win", "SetsToWin", "0", true, 3);
+        row("cap", "Cap", "30", false, 30);
+        row("cap below none", "Cap", "-3", true, 0);
+        row("serve every two points", "ServeEvery", "2", false, 2);
+        row("serve every few points below none", "ServeEvery", "-2", true, 0);
+        row("timeouts per set past the most", "TimeoutsPerSet", "9", true, 2);
     }
     void unreadableValuesStandAsTheirDefault()
     {
@@ -93,6 +108,7 @@ private slots:
         // Off, the shot clock's lengths are never read, so never told.
         settings.ShotClockEnabled = 1;
         settings.PlayersEnabled = 1;
+        settings.SetsEnabled = 1;
         for (const SettingsEntry &entry : settingsEntries()) {
             if (QLatin1StringView(entry.key) != key)
                 continue;

@@ -7,6 +7,7 @@
 #include "options/networkpage.h"
 #include "options/optionsdialog.h"
 #include "options/playerspage.h"
+#include "options/setspage.h"
 #include "options/shotclockpage.h"
 #include "options/sponsorspage.h"
 #include "options/textpage.h"
@@ -97,6 +98,21 @@ class TestOptionPages : public QObject
         s.ShotClockHoldKey = 'M';
         s.ShotClockBlankKey = 'D';
         s.PossessionKey = 'A';
+        s.SetsEnabled = 1;
+        s.SetsToWin = 2;
+        s.SetsPointsPerSet = 21;
+        s.SetsLastSetPoints = 15;
+        s.SetsWinBy = 3;
+        s.SetsCap = 30;
+        s.SetsServeEvery = 5;
+        s.SetsTimeoutsPerSet = 1;
+        s.SetsSwitchSidesEvery = 7;
+        s.SetsLastSetSwitchSidesEvery = 4;
+        s.SetsIntervalAt = 11;
+        s.SetsClock = 0;
+        s.PointHomeKey = 'Q';
+        s.PointGuestKey = 'W';
+        s.FirstServerKey = 'Y';
         s.SponsorSlideSeconds = 12;
         s.SponsorsDuring = QStringLiteral("breaks,timeouts");
         s.PlayerFoulLimit = 6;
@@ -121,6 +137,8 @@ class TestOptionPages : public QObject
             return std::make_unique<GamePage>(services);
         if (name == u"shot clock")
             return std::make_unique<ShotClockPage>(services);
+        if (name == u"sets")
+            return std::make_unique<SetsPage>(services);
         if (name == u"sponsors")
             return std::make_unique<SponsorsPage>(services);
         if (name == u"players")
@@ -275,12 +293,42 @@ private slots:
                                              {u"cmdShotClockHoldK"_qs, u"M"_qs},
                                              {u"cmdShotClockBlankK"_qs, u"D"_qs},
                                              {u"cmdPossessionK"_qs, u"A"_qs}}
-                                    << QStringList{u"Enabled"_qs,           u"Length"_qs,
-                                                   u"ShortLength"_qs,       u"Linked"_qs,
-                                                   u"StopGameAtZero"_qs,    u"ShotClockSound"_qs,
-                                                   u"ShotClockResetKey"_qs, u"ShotClockShortKey"_qs,
-                                                   u"ShotClockHoldKey"_qs,  u"ShotClockBlankKey"_qs,
+                                    << QStringList{u"ShotClockSettings/Enabled"_qs,
+                                                   u"Length"_qs,
+                                                   u"ShortLength"_qs,
+                                                   u"Linked"_qs,
+                                                   u"StopGameAtZero"_qs,
+                                                   u"ShotClockSound"_qs,
+                                                   u"ShotClockResetKey"_qs,
+                                                   u"ShotClockShortKey"_qs,
+                                                   u"ShotClockHoldKey"_qs,
+                                                   u"ShotClockBlankKey"_qs,
                                                    u"PossessionKey"_qs};
+        QTest::newRow("sets")
+            << QStringLiteral("sets")
+            << Shown{{u"chkSets"_qs, u"on"_qs},         {u"spnSetsToWin"_qs, u"2"_qs},
+                     {u"spnPointsPerSet"_qs, u"21"_qs}, {u"spnLastSetPoints"_qs, u"15"_qs},
+                     {u"spnWinBy"_qs, u"3"_qs},         {u"spnCap"_qs, u"30"_qs},
+                     {u"spnServeEvery"_qs, u"5"_qs},    {u"spnTimeoutsPerSet"_qs, u"1"_qs},
+                     {u"spnSwitchSides"_qs, u"7"_qs},   {u"spnLastSetSwitchSides"_qs, u"4"_qs},
+                     {u"spnIntervalAt"_qs, u"11"_qs},   {u"chkSetsClock"_qs, u"off"_qs},
+                     {u"cmdPointHomeK"_qs, u"Q"_qs},    {u"cmdPointGuestK"_qs, u"W"_qs},
+                     {u"cmdFirstServerK"_qs, u"Y"_qs}}
+            << QStringList{u"SetsSettings/Enabled"_qs,
+                           u"SetsToWin"_qs,
+                           u"PointsPerSet"_qs,
+                           u"LastSetPoints"_qs,
+                           u"WinBy"_qs,
+                           u"Cap"_qs,
+                           u"ServeEvery"_qs,
+                           u"TimeoutsPerSet"_qs,
+                           u"SwitchSidesEvery"_qs,
+                           u"LastSetSwitchSidesEvery"_qs,
+                           u"IntervalAt"_qs,
+                           u"Clock"_qs,
+                           u"PointHomeKey"_qs,
+                           u"PointGuestKey"_qs,
+                           u"FirstServerKey"_qs};
         // Its switch shares the bare key "Enabled" with the shot clock's, so
         // the row leaves it at its default.
         QTest::newRow("sponsors") << QStringLiteral("sponsors")
@@ -326,7 +374,9 @@ private slots:
         Settings stored = defaults;
         shownPage->store(stored);
         for (const SettingsEntry &entry : settingsEntries()) {
-            const bool own = keys.contains(keyOf(entry));
+            // "Enabled" is a key of two groups: those name their group.
+            const bool own = keys.contains(keyOf(entry)) ||
+                             keys.contains(QLatin1StringView(entry.group) + u'/' + keyOf(entry));
             QVERIFY2(sameField(stored, own ? given : defaults, entry),
                      qPrintable(keyOf(entry) + (own ? u" not stored"_qs : u" touched"_qs)));
         }

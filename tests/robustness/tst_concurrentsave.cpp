@@ -14,7 +14,7 @@ class TestConcurrentSave : public QObject
 private slots:
     void twoSaversAtOnce()
     {
-        for (int round = 0; round < 200; ++round) {
+        for (int round = 0; round < turns(200); ++round) {
             QProcess a, b;
             a.start(QStringLiteral(CORVELLA_SAVER), {QStringLiteral("A")});
             b.start(QStringLiteral(CORVELLA_SAVER), {QStringLiteral("B")});

@@ -20,7 +20,7 @@
 namespace {
 
 constexpr quint32 Seed = 20261207;
-constexpr int Events = 20000;
+constexpr int Events = turns(20000);
 
 bool validScore(const LedGroup &score)
 {

@@ -11,7 +11,7 @@
 namespace {
 
 constexpr quint32 Seed = 5000;
-constexpr int Files = 5000;
+constexpr int Files = turns(5000);
 
 const char *const validFile =
     "[ColorSettings]\nFormColor=1\nLEDTimeColor=2\nLEDScoreColor=3\nLEDBackColor=4\n"

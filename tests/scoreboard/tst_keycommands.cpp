@@ -342,6 +342,61 @@ private slots:
         QCOMPARE(board->game().score(GameModel::Home1), std::optional<int>(periods ? 0 : 42));
     }
 
+    void setsKeysActOnlyWithSetsOn_data()
+    {
+        QTest::addColumn<bool>("on");
+        QTest::addColumn<QString>("keys");
+        QTest::addColumn<QString>("expected");
+        QTest::newRow("off") << false << "qqwy"
+                             << "0:0, serving 0";
+        QTest::newRow("points") << true << "qqw"
+                                << "2:1, serving 1";
+        QTest::newRow("the guests serve first") << true << "y"
+                                                << "0:0, serving 1";
+        QTest::newRow("no switch once the set began") << true << "qy"
+                                                      << "1:0, serving 0";
+    }
+
+    void setsKeysActOnlyWithSetsOn()
+    {
+        QFETCH(bool, on);
+        QFETCH(QString, keys);
+        QFETCH(QString, expected);
+        SetsRules rules;
+        rules.enabled = on;
+        changeSettings([on](Settings &s) { s.SetsEnabled = on ? 1 : 0; });
+        board->game().setSetsRules(rules);
+        board->controls().homeTeamPanel->setFocus();
+        for (const QChar key : keys)
+            QTest::keyClicks(board->controls().homeTeamPanel, QString(key));
+        const GameModel &game = board->game();
+        QCOMPARE(u"%1:%2, serving %3"_qs.arg(*game.score(GameModel::Home1))
+                     .arg(*game.score(GameModel::Guest1))
+                     .arg(game.sets().serving),
+                 expected);
+    }
+
+    // A set won by keys: the next set's serve, the played set's points and
+    // the timeouts left of the new set show, as on every other view.
+    void aSetWonByKeysShowsOnTheBoard()
+    {
+        SetsRules rules;
+        rules.enabled = true;
+        changeSettings([](Settings &s) { s.SetsEnabled = 1; });
+        board->game().setSetsRules(rules);
+        const auto &c = board->controls();
+        c.homeTeamPanel->setFocus();
+        QTest::keyClicks(c.homeTeamPanel, u"qqqqqqqqqqqqqqqqqqqqqqqqq"_qs);
+        QCOMPARE(*board->game().score(GameModel::Home2), 1);
+        QVERIFY(!c.serveMarks[0]->isVisible());
+        QVERIFY(c.serveMarks[1]->isVisible());
+        QCOMPARE(c.setScores->text(), u"25:0"_qs);
+        for (const auto &dots : c.timeoutDots) {
+            QVERIFY(dots[1]->isVisible());
+            QVERIFY(!dots[2]->isVisible());
+        }
+    }
+
     void clearAllLedsAsksAndBlanksEverything()
     {
         const auto &c = board->controls();

@@ -11,6 +11,7 @@
 #include <QDir>
 #include <QImage>
 #include <QJsonArray>
+#include <QTemporaryDir>
 
 #include <memory>
 
@@ -348,6 +349,74 @@ private slots:
         game->setStructure({});
         game->setClockMode(false, 0);
         qputenv("XDG_DATA_HOME", dataHomeBefore);
+    }
+
+    // A library team on the pages: its name (the short one on the overlay)
+    // on a band of its colour, its logo beside it; a plain caption has none.
+    void teamsShowInTheirColoursOnThePages_data()
+    {
+        QTest::addColumn<QString>("page");
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<QString>("shown");
+        QTest::addColumn<QString>("guestBand");
+        const QString bandName = u"document.querySelector('[data-name=%1Name]').textContent"_s;
+        const QString bandShown =
+            u"getComputedStyle(document.querySelector('[data-name=guestBand]')).display"_s;
+        QTest::newRow("display") << u"/display"_s << bandName.arg(u"home"_s)
+                                 << u"Lions of Neustadt"_s << bandShown;
+        QTest::newRow("overlay") << u"/overlay"_s << bandName.arg(u"home"_s) << u"LIONS"_s
+                                 << bandShown;
+        QTest::newRow("remote") << u"/remote"_s << u"document.getElementById('name0').textContent"_s
+                                << u"Lions of Neustadt"_s
+                                << u"document.getElementById('team1').style.background"_s;
+    }
+
+    void teamsShowInTheirColoursOnThePages()
+    {
+        QFETCH(QString, page);
+        QFETCH(QString, name);
+        QFETCH(QString, shown);
+        QFETCH(QString, guestBand);
+        QTemporaryDir folder;
+        QImage logo(64, 64, QImage::Format_RGB32);
+        logo.fill(QColor(0, 255, 0));
+        QVERIFY(logo.save(folder.filePath(u"lions.png"_s)));
+        Team lions;
+        lions.name = u"Lions of Neustadt"_s;
+        lions.shortName = u"LIONS"_s;
+        lions.color = QColor(0x80, 0x00, 0x80);
+        lions.textColor = QColor(Qt::white);
+        lions.logo = folder.filePath(u"lions.png"_s);
+        game->setSides({GameSide{lions, {}}, GameSide{std::nullopt, u"Bears"_s}});
+        browser.setViewport(page == u"/remote"_s ? 412 : 1280, page == u"/remote"_s ? 915 : 720);
+        browser.setTransparentBackground(false);
+        QVERIFY(browser.navigate(url(page)));
+        QTRY_VERIFY_WITH_TIMEOUT(pageConnected(), 10000);
+        if (page == u"/remote"_s) {
+            browser.evaluate(
+                u"document.getElementById('pin').value = '%1'"_s.arg(live->pinLock().pin()));
+            QVERIFY(browser.click(u"pinButton"_s));
+            QTRY_VERIFY(
+                !browser.evaluate(u"document.getElementById('controls').hidden"_s).toBool());
+        }
+        QTRY_COMPARE(browser.evaluate(name).toString(), shown);
+        // The logo comes from the board after the page has drawn the band.
+        QImage shot;
+        QTRY_VERIFY_WITH_TIMEOUT(
+            (shot = browser.screenshot(), countNear(shot, qRgb(0, 255, 0)) > 60), 10000);
+        QVERIFY(shot.save(artifacts() + u"/teams%1.png"_s.arg(page.mid(1).prepend(u'-'))));
+        QVERIFY(countNear(shot, qRgb(0x80, 0x00, 0x80)) > countNear(shot, qRgb(0, 255, 0)));
+        const QString guest = browser.evaluate(guestBand).toString();
+        QVERIFY2(guest == u"none"_s || guest.isEmpty(), qPrintable(guest));
+        // Where name and band read poorly together, an outline that reads.
+        QCOMPARE(browser
+                     .evaluate(u"TeamBands.colors({color: '#ffffff', textColor: '#ffff00'}, '')"
+                               ".outline"_s)
+                     .toString(),
+                 u"#000000"_s);
+        // The remote's next visit unlocks again.
+        browser.evaluate(u"sessionStorage.clear()"_s);
+        game->setSides({});
     }
 
     // Where the overlay's address puts the strip on a 1280 x 720 page (2% in

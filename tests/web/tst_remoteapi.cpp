@@ -120,7 +120,11 @@ enum Prep {
     ShotUnlinked,
     ShotNoShort,
     PlayersOn,
-    PlayersRunning
+    PlayersRunning,
+    PlayersInSets,
+    SetsOn,
+    SetPoint,
+    SetsFinal
 };
 
 } // namespace
@@ -233,6 +237,18 @@ private slots:
         row("possession guest", "POST", "/api/v1/possession", R"({"team":"guest"})", ShotOn, 200,
             "possession", u"guest"_s);
         row("possession left", "POST", "/api/v1/possession", R"({"team":"left"})", ShotOn, 400);
+        row("no sets", "GET", "/api/v1/state", "", None, 200, "sets", QJsonValue::Null);
+        row("point without sets", "POST", "/api/v1/point/home", "", None, 409);
+        row("point", "POST", "/api/v1/point/guest", "", SetsOn, 200, "scores/1", 1);
+        row("point ends the set", "POST", "/api/v1/point/home", "", SetPoint, 200,
+            "sets/played/0/0", 25);
+        row("point after the final", "POST", "/api/v1/point/guest", "", SetsFinal, 409);
+        row("serve guest", "POST", "/api/v1/serve", R"({"team":"guest"})", SetsOn, 200,
+            "sets/serving", u"guest"_s);
+        row("serve once the set began", "POST", "/api/v1/serve", "{}", SetPoint, 409);
+        row("serve left", "POST", "/api/v1/serve", R"({"team":"left"})", SetsOn, 400);
+        row("score corrects a set", "POST", "/api/v1/score/home/1", R"({"set":20})", SetsOn, 200,
+            "scores/0", 20);
         const char *const teams = R"({"home":"TSV Neustadt","guest":"Visitors"})";
         row("new game team", "POST", "/api/v1/game/new", teams, Teams, 200, "board/home",
             u"TSV Neustadt"_s);
@@ -281,6 +297,11 @@ private slots:
             "players/home/0/points", 2);
         row("scorer of a set", "POST", "/api/v1/score/home/1", R"({"set":2,"player":"7"})",
             PlayersOn, 400);
+        row("foul in sets", "POST", "/api/v1/foul/home", seven, PlayersInSets, 409);
+        row("penalty in sets", "POST", "/api/v1/penalty/guest", R"({"player":7,"seconds":120})",
+            PlayersInSets, 409);
+        row("no players in sets", "GET", "/api/v1/state", "", PlayersInSets, 200, "players/home",
+            QJsonArray());
     }
 
     void endpoints()
@@ -374,6 +395,30 @@ private slots:
                 served.game.startStop();
                 served.time.now += 3000;
             }
+            break;
+        }
+        case PlayersInSets: {
+            PlayerRules players;
+            players.enabled = true;
+            served.game.setPlayerRules(players);
+            SetsRules sets;
+            sets.enabled = true;
+            served.game.setSetsRules(sets);
+            break;
+        }
+        case SetsOn:
+        case SetPoint:
+        case SetsFinal: {
+            SetsRules rules;
+            rules.enabled = true;
+            // One set of 25 is the match: the deciding set is the first.
+            rules.setsToWin = 1;
+            rules.lastSetPoints = 25;
+            served.game.setSetsRules(rules);
+            for (int i = 0; i < (prep == SetsOn ? 0 : 24); ++i)
+                served.game.addPoint(GameModel::Home);
+            if (prep == SetsFinal)
+                served.game.addPoint(GameModel::Home);
             break;
         }
         }

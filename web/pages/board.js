@@ -90,6 +90,8 @@ const Board = (() => {
     b.outlines.push(element('rect', { x: 1800, y: 120, width: 5895, height: 1815 }, svg));
     b.texts.home = text(svg, 'home', 600, 1980, 2295, 615, 24);
     b.texts.guest = text(svg, 'guest', 6600, 1980, 2295, 615, 24);
+    b.bands = { home: TeamBands.create(svg, 'home', 600, 1980, 2295, 615, 24),
+      guest: TeamBands.create(svg, 'guest', 6600, 1980, 2295, 615, 24) };
     b.backs.push(element('rect', { x: 1980, y: 240, width: 5595, height: 1575 }, svg));
     b.clock = [0, 960, 2280, 3240, 4560].map((left, i) =>
       digit(svg, `clock${i + 1}`, 1980 + left, 240, 1035, 1575, 120));
@@ -119,6 +121,11 @@ const Board = (() => {
     b.texts.section1 = text(svg, 'section1', 3120, 3120, 3315, 615, 24);
     b.texts.section2 = text(svg, 'section2', 3120, 5040, 3315, 615, 24);
     b.texts.createdBy = text(svg, 'createdBy', 4200, 4200, 1215, 615, 9.75);
+    // A match in sets: the serve mark beside each team's name, the sets
+    // played in small type below section 2.
+    b.serve = [text(svg, 'homeServe', 180, 1980, 420, 615, 18),
+      text(svg, 'guestServe', 8895, 1980, 420, 615, 18)];
+    b.texts.setScores = text(svg, 'setScores', 2895, 5700, 3705, 375, 12);
     // A game with periods: what is played and the period's number, in the
     // corner above the home team.
     b.period = element('g', { 'data-name': 'period' }, svg);
@@ -225,7 +232,8 @@ const Board = (() => {
 
   // What a game with periods is at: "PERIOD", "BREAK", "OVERTIME" or "FINAL",
   // and the number shown beside it.
-  function phaseOf(clock) {
+  function phaseOf(clock, sets) {
+    if (sets) return [clock.phase === 'final' ? Texts.t('FINAL') : Texts.t('SET'), clock.period];
     const overtime = clock.period > clock.periods;
     const number = overtime ? clock.period - clock.periods : clock.period;
     const names = { break: Texts.t('BREAK'), final: Texts.t('FINAL') };
@@ -253,6 +261,9 @@ const Board = (() => {
       b.dots.push(element('circle', { cx: x, cy: y, r }, svg));
     }
     b.texts.guest = text(svg, 'guest', 7410, 0, 2130, 900, 20);
+    // A team's short name fits the strip.
+    b.bands = { home: TeamBands.create(svg, 'home', 60, 0, 2130, 900, 20),
+      guest: TeamBands.create(svg, 'guest', 7410, 0, 2130, 900, 20), short: true };
     b.wide = element('g', { 'data-name': 'threeDigits' }, svg);
     b.wideScores = [2250, 6270].map((x, i) => [0, 1, 2].map((k) =>
       digit(b.wide, `score${i}wide${k}`, x + 360 * k, 60, 360, 780, 45)));
@@ -331,11 +342,41 @@ const Board = (() => {
       Live.scoreDigits(state.scores[i], digits.length === 3)
         .forEach((v, k) => setDigit(digits[k], v, c.score, c.back));
     });
+    renderBands(b, state);
     renderTeams(b, state);
     renderPeriod(b, state);
     renderPossession(b, state);
     renderPlayers(b, state);
+    renderSets(b, state);
     renderClock(b, state);
+  }
+
+  function renderSets(b, state) {
+    const c = state.board.colors;
+    const sets = state.sets;
+    if (sets && b.texts.section2) setText(b.texts.section2, Texts.t('Sets'));
+    if (b.serve) {
+      b.serve.forEach((mark, team) => {
+        const serving = sets && state.clock.phase !== 'final' &&
+          sets.serving === ['home', 'guest'][team];
+        setText(mark, serving ? '\u25CF' : '');
+        mark.setAttribute('fill', c.text);
+      });
+    }
+    if (b.texts.setScores) {
+      setText(b.texts.setScores, Live.setScores(state));
+      b.texts.setScores.setAttribute('fill', c.text);
+    }
+  }
+
+  // A library team's band over its caption; a plain caption shows as it is.
+  function renderBands(b, state) {
+    for (const side of ['home', 'guest']) {
+      const team = state.board[`${side}Team`] || null;
+      const label = team && (b.bands.short ? team.short : team.name);
+      const shown = TeamBands.render(b.bands[side], team, label, state.board.colors[side]);
+      b.texts[side].style.display = shown ? 'none' : '';
+    }
   }
 
   function renderPossession(b, state) {
@@ -388,16 +429,18 @@ const Board = (() => {
     const c = state.board.colors;
     const timeout = state.clock.timeout;
     // The strip tells a timeout on the line below it.
-    const on = state.clock.periods > 0 || (!b.timeout && !!timeout);
+    const on = state.clock.periods > 0 || !!state.sets || (!b.timeout && !!timeout);
     b.period.style.display = on ? '' : 'none';
     const penalties = state.penalties &&
       (state.penalties.home.length > 0 || state.penalties.guest.length > 0);
     if (b.stripHeight) b.stripHeight(on || Live.hasShotClock(state) || penalties);
     if (!on) return;
-    const [phase, number] = phaseOf(state.clock);
+    const [phase, number] = phaseOf(state.clock, state.sets);
     // The strip numbers what is played; a break or the final needs no number.
     const numbered = state.clock.phase !== 'break' && state.clock.phase !== 'final';
     let label = b.periodDigits || !numbered ? phase : `${phase} ${number}`;
+    // The strip has no room below section 2: the sets played follow the set.
+    if (!b.periodDigits && state.sets) label = `${label}  ${Live.setScores(state)}`.trim();
     if (!b.timeout && timeout) label = `${Texts.t('TIMEOUT')} ${state.board[timeout.team]}`;
     setText(b.texts.phase, label);
     b.texts.phase.setAttribute('fill', c.text);

@@ -3,7 +3,7 @@
 // change. A page that loses the connection says so, tries again after a
 // growing pause, and starts over from a fresh copy of the board.
 const Live = (() => {
-  const parts = ['scores', 'clock', 'board', 'teams', 'shotClock', 'possession', 'sponsors',
+  const parts = ['scores', 'clock', 'board', 'teams', 'shotClock', 'possession', 'sets', 'sponsors',
     'players', 'penalties'];
 
   function connect(handlers) {
@@ -181,6 +181,13 @@ const Live = (() => {
     });
   }
 
-  return { connect, clockMs, clockDigits, scoreDigits, threeDigits, timeoutMs, shotClockMs,
+  // A match in sets: the points of the sets played, "25:21  23:25"; empty
+  // without sets.
+  function setScores(state) {
+    if (!state.sets) return '';
+    return state.sets.played.map(([home, guest]) => `${home}:${guest}`).join('  ');
+  }
+
+  return { connect, setScores, clockMs, clockDigits, scoreDigits, threeDigits, timeoutMs, shotClockMs,
     hasShotClock, shotClockDigits, shotClockFlash, possessionArrow, penaltyLines };
 })();

@@ -52,10 +52,22 @@
           ? ` ${Texts.t('BONUS')}` : '')));
       $('shotSection').hidden = !Live.hasShotClock(state);
       showPlayers(state);
+      // A match in sets: the set, the sets played and who serves.
+      $('setsSection').hidden = !state.sets;
+      if (state.sets) {
+        const serving = state.clock.phase === 'final' ? Texts.t('Final')
+          : `\u25CF ${state.board[state.sets.serving]}`;
+        $('setsText').textContent = [Texts.t('Set %1', state.sets.set), Live.setScores(state), serving]
+          .filter((part) => part).join('  ');
+        $('pointHome').textContent = `${Texts.t('Point')} ${state.board.home}`;
+        $('pointGuest').textContent = `${Texts.t('Point')} ${state.board.guest}`;
+      }
       state.scores.forEach((s, i) => {
         $(`score${i}`).textContent = s === null ? '' : String(s);
         $(`name${i}`).textContent = names[i] + marks[i];
       });
+      ['homeTeam', 'guestTeam'].forEach((side, i) =>
+        TeamBands.styleBox($(`team${i}`), $(`logo${i}`), state.board[side] || null));
     },
     message(message) {
       if (message.type === 'session') {
@@ -108,6 +120,7 @@
     button.addEventListener('click', () => {
       $('message').textContent = '';
       const message = { type: 'action', action: button.dataset.action };
+      if (button.dataset.team) message.team = Number(button.dataset.team);
       if (button.dataset.which) {
         message.which = Number(button.dataset.which);
         message.delta = Number(button.dataset.delta);
