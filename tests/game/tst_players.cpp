@@ -27,7 +27,8 @@ class TestPlayers : public QObject
         std::unique_ptr<QSignalSpy> penaltiesEnded;
     };
 
-    // "off", "goalEnds" (a goal ends a minor penalty), "disqualify3".
+    // "off", "goalEnds" (a goal ends a minor penalty), "disqualify3", "sets"
+    // (a match in sets, with the players' rules on).
     Game newGame(const QStringList &flags)
     {
         Game game;
@@ -41,6 +42,9 @@ class TestPlayers : public QObject
         rules.penaltyEndsOnGoal = flags.contains(u"goalEnds"_qs);
         rules.suspensionsToDisqualify = flags.contains(u"disqualify3"_qs) ? 3 : 0;
         game.model->setPlayerRules(rules);
+        SetsRules sets;
+        sets.enabled = flags.contains(u"sets"_qs);
+        game.model->setSetsRules(sets);
         game.fouledOut =
             std::make_unique<QSignalSpy>(game.model.get(), &GameModel::playerFouledOut);
         game.penaltiesEnded =
@@ -223,6 +227,9 @@ private slots:
         QTest::newRow("off, nothing is followed") << "off"
                                                   << "f7 e7:120 g7:2"
                                                   << "team fouls 0-0" << 0 << 0;
+        QTest::newRow("a match in sets has no players") << "sets"
+                                                        << "s f7 e7:120 +5000"
+                                                        << "team fouls 0-0" << 0 << 0;
     }
     void thePlayersFollowTheGame()
     {
