@@ -140,6 +140,7 @@ private slots:
             << QStringLiteral("Letter") << 700 << 3 << false << false;
         QTest::newRow("A4, teams with logos") << QStringLiteral("A4") << 0 << 1 << true << false;
         QTest::newRow("A4 with players") << QStringLiteral("A4") << 0 << 1 << false << true;
+        QTest::newRow("A4, teams and players") << QStringLiteral("A4") << 0 << 1 << true << true;
     }
 
     // Lions in white on purple with a green logo, Tigers in yellow on white
