@@ -71,6 +71,14 @@ BoardView::BoardView(GameModel &game, const Settings &settings, QWidget *parent)
     connect(&m_game, &GameModel::changed, this, &BoardView::showGame);
     connect(&m_game, &GameModel::clockAdvanced, this, &BoardView::showClock);
     connect(&m_game, &GameModel::clockAdvanced, this, &BoardView::showShotClock);
+    connect(&m_game, &GameModel::clockAdvanced, this, &BoardView::showPenalties);
+    connect(&m_game, &GameModel::playerFouledOut, this,
+            [this](GameModel::Team team, const QString &number, int fouls) {
+                m_penaltyList->showFouledOut(
+                    QStringLiteral("#%1  ").arg(number) + tr("%1 FOULS").arg(fouls),
+                    team == GameModel::Home ? m_settings.HomeColor : m_settings.GuestColor,
+                    captionPointSize(12) * PenaltyList::FouledOutScale);
+            });
     m_shotFlash.setInterval(ShotFlashMs);
     connect(&m_game, &GameModel::shotClockExpired, this, [this] {
         m_shotFlashesLeft = ShotFlashes;
@@ -134,6 +142,7 @@ void BoardView::createControls()
     c.periodPanel->hide();
     createTimeoutParts();
     createShotClockParts();
+    m_penaltyList = std::make_unique<PenaltyList>(this);
     createSetsParts();
     m_teamBands = {new TeamBand(c.homeTeamPanel), new TeamBand(c.guestTeamPanel)};
     for (TeamBand *band : m_teamBands)
@@ -312,6 +321,10 @@ void BoardView::updateColors()
     colorLeds(m_shotDigits, s.LEDTimeColor, s.LEDBackColor);
     c.shotClockDot->setFillColor(s.LEDTimeColor);
     c.possessionArrow->setForeColor(s.TextColor);
+    m_penaltyList->setColor(s.TextColor);
+    QPalette back = m_penaltyList->fouledOutCaption()->palette();
+    back.setColor(QPalette::Window, fromBgr(s.LEDBackColor));
+    m_penaltyList->fouledOutCaption()->setPalette(back);
     for (const LedGroup *score : {&m_home1Digits, &m_guest1Digits, &m_home2Digits, &m_guest2Digits,
                                   &m_home1Wide, &m_guest1Wide})
         colorLeds(*score, s.LEDScoreColor, s.LEDBackColor);
@@ -333,6 +346,7 @@ void BoardView::relayout()
     m_layout.stretch(this);
     sizeSection2LikeSection1();
     fitCaptions();
+    showPenalties();
 }
 
 void BoardView::resizeEvent(QResizeEvent *event)
@@ -388,7 +402,15 @@ void BoardView::showGame()
     showBonus();
     showShotClock();
     showPossession();
+    showPenalties();
     showSets();
+}
+
+void BoardView::showPenalties()
+{
+    if (!m_penaltyList)
+        return;
+    m_penaltyList->show(m_game, captionPointSize(12));
 }
 
 void BoardView::showScores()

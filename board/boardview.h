@@ -1,5 +1,6 @@
 #pragma once
 
+#include "board/penaltylist.h"
 #include "display/layoutsnapshot.h"
 #include "display/ledgroup.h"
 #include "game/gamemodel.h"
@@ -9,6 +10,7 @@
 #include <QWidget>
 
 #include <array>
+#include <memory>
 
 class Label;
 class PictureBox;
@@ -63,6 +65,8 @@ public:
     const TeamBand *teamBand(GameModel::Team side) const { return m_teamBands.at(side); }
     const LedGroup &clockDigits() const { return m_clockDigits; }
     const LedGroup &shotClockDigits() const { return m_shotDigits; }
+    // With the players on: the penalties running beside each team.
+    const PenaltyList &penaltyList() const { return *m_penaltyList; }
     // The digits a score shows on now: section 1 has a second, three-digit
     // set for scores over 99.
     const LedGroup &scoreDigits(GameModel::Score which) const;
@@ -112,6 +116,7 @@ private:
     void createShotClockParts();
     void showShotClock();
     void showPossession();
+    void showPenalties();
     void showSets();
     void createSetsParts();
     QString section2Text() const;
@@ -134,6 +139,7 @@ private:
     // After the shot clock runs out its 0 flashes a while; only what shows.
     QTimer m_shotFlash;
     int m_shotFlashesLeft = 0;
+    std::unique_ptr<PenaltyList> m_penaltyList;
     LayoutSnapshot m_layout;
     GameSides m_shownSides; // the sides the captions were last laid out for
     std::array<TeamBand *, 2> m_teamBands{};

@@ -169,6 +169,10 @@ QString GameHistory::actionId(Action action, const GameState &before, const Game
     case Action::Possession:
         return after.possession == Possession::Guest ? QStringLiteral("possession.guest")
                                                      : QStringLiteral("possession.home");
+    case Action::PlayerFoul:
+        return QStringLiteral("foul.player");
+    case Action::Penalty:
+        return QStringLiteral("penalty.start");
     case Action::Point:
         return after.sets.lastPointTo == GameModel::Guest ? QStringLiteral("point.guest")
                                                           : QStringLiteral("point.home");

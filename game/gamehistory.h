@@ -39,8 +39,9 @@ public:
     // did: clock.start or clock.stop, timeout.start or timeout.end; the shot
     // clock's key shotclock.hold or shotclock.release (unlinked:
     // shotclock.start or shotclock.stop); the arrow possession.home or
-    // possession.guest; a point point.home or point.guest, the first server
-    // serve.home or serve.guest.
+    // possession.guest; a player's foul foul.player, a penalty penalty.start;
+    // a point point.home or point.guest, the first server serve.home or
+    // serve.guest.
     enum class Action {
         ScoreSet,
         ScoreAdd,
@@ -58,6 +59,8 @@ public:
         ShotClockHold,
         ShotClockBlank,
         Possession,
+        PlayerFoul,
+        Penalty,
         Point,
         FirstServer
     };

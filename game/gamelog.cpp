@@ -219,6 +219,11 @@ void GameLog::append(const QString &kind, const QString &action, const QString &
     if (after.possession != Possession::None)
         e.possession =
             after.possession == Possession::Home ? QStringLiteral("home") : QStringLiteral("guest");
+    if (const auto player = changedPlayer(before.players, after.players)) {
+        e.playerTeam =
+            player->first == GameModel::Home ? QStringLiteral("home") : QStringLiteral("guest");
+        e.player = player->second;
+    }
     e.setScore = setScore;
     // A clock the step stopped was at its stopping value; one that ran on
     // through the step is where it is now.

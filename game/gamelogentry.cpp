@@ -1,6 +1,7 @@
 #include "game/gamelogentry.h"
 
 #include "game/gamemodel.h"
+#include "teams/team.h"
 
 #include <QJsonDocument>
 
@@ -62,6 +63,9 @@ QJsonObject GameLogEntry::toJson() const
     // Only with the arrow, so a game without it writes what it always wrote.
     if (!e.possession.isEmpty())
         line.insert(QStringLiteral("possession"), e.possession);
+    if (!e.player.isEmpty())
+        line.insert(QStringLiteral("player"), QJsonObject{{QStringLiteral("team"), e.playerTeam},
+                                                          {QStringLiteral("number"), e.player}});
     if (e.setScore)
         line.insert(QStringLiteral("set"), QJsonArray{(*e.setScore)[0], (*e.setScore)[1]});
     return line;
@@ -97,6 +101,13 @@ std::optional<GameLogEntry> GameLogEntry::fromLine(const QByteArray &line)
         return std::nullopt;
     e.possession = o.value(QStringLiteral("possession")).toString();
     if (!e.possession.isEmpty() && e.possession != u"home" && e.possession != u"guest")
+        return std::nullopt;
+    // None in a game without players, and in every older log.
+    const QJsonObject player = o.value(QStringLiteral("player")).toObject();
+    e.playerTeam = player.value(QStringLiteral("team")).toString();
+    e.player = player.value(QStringLiteral("number")).toString();
+    if (!e.player.isEmpty() &&
+        ((e.playerTeam != u"home" && e.playerTeam != u"guest") || !isPlayerNumber(e.player)))
         return std::nullopt;
     if (const QJsonValue set = o.value(QStringLiteral("set")); set.isArray()) {
         const QJsonArray points = set.toArray();

@@ -32,6 +32,10 @@ struct GameLogEntry
     // "home" or "guest": where the possession arrow pointed after the step;
     // empty without the arrow (the shot clock off, and every older log).
     QString possession;
+    // With the players on: the player the step was about ("home" or
+    // "guest", and the number); empty otherwise.
+    QString playerTeam;
+    QString player;
     // On the line of a set's end: the set's points, home's then the guests'.
     std::optional<std::array<int, 2>> setScore;
 

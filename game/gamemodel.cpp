@@ -9,7 +9,8 @@
 bool GameState::operator==(const GameState &other) const
 {
     return scores == other.scores && timeoutsTaken == other.timeoutsTaken &&
-           shotClock == other.shotClock && possession == other.possession && sets == other.sets &&
+           shotClock == other.shotClock && possession == other.possession &&
+           players == other.players && penalties == other.penalties && sets == other.sets &&
            sameClock(other);
 }
 
@@ -75,6 +76,7 @@ void GameModel::setScore(int which, int value)
 {
     if (!scoreRefusal(which, ScoreChange::Set, value).isEmpty())
         return;
+    endPenaltyOnGoal(which, score(which).value_or(0), value);
     m_state.scores.at(which) = value;
     notifyChanged();
 }
@@ -202,6 +204,12 @@ void GameModel::restore(const GameState &state)
     if (state.shotClock.running) {
         m_state.shotClock.ms = state.shotClock.msAt(state.takenAtMs);
         m_state.shotClock.runStartMs = m_time.elapsedMs();
+    }
+    for (QList<Penalty> &team : m_state.penalties.teams) {
+        for (Penalty &penalty : team) {
+            penalty.ms = penalty.msAt(state.takenAtMs);
+            penalty.runStartMs = penalty.running ? m_time.elapsedMs() : 0;
+        }
     }
     // A break never stands still: one saved mid-way runs on from there.
     if (m_state.phase == GamePhase::Break)
@@ -402,6 +410,8 @@ void GameModel::newGame()
     m_state.scores.fill(0);
     m_state.enteredSeconds = 0;
     m_state.timeoutsTaken = {};
+    m_state.players = {};
+    m_state.penalties = {};
     if (hasShotClock())
         m_state.possession = Possession::None;
     m_state.sets = {};
@@ -440,6 +450,10 @@ void GameModel::restoreScores(const GameState &from, const GameState &to)
     }
     if (from.possession != to.possession)
         m_state.possession = to.possession;
+    m_state.players.restoreChanged(from.players, to.players);
+    if (from.penalties != to.penalties)
+        m_state.penalties.restoreChanged(from.penalties, to.penalties, to.takenAtMs,
+                                         penaltiesShouldRun(), m_time.elapsedMs());
     // A point moves the serve with the score: taking it back returns both.
     if (from.sets != to.sets)
         m_state.sets = to.sets;
@@ -509,6 +523,7 @@ void GameModel::updateClock()
     }
     if (m_state.running && endGameClockIfDue())
         return;
+    expirePenaltiesIfDue();
     if (expireShotClockIfDue())
         return;
     if (!m_state.running && !m_state.shotClock.running)
@@ -572,6 +587,7 @@ bool GameModel::endGameClockIfDue()
 void GameModel::notifyChanged()
 {
     syncShotClock();
+    syncPenalties();
     emit changed();
 }
 
@@ -846,4 +862,110 @@ QString sideCaption(const GameModel &game, int side, const Settings &settings)
 {
     return game.side(side).captionOr(side == GameModel::Home ? settings.HomeText
                                                              : settings.GuestText);
+}
+
+qint64 GameModel::penaltyMs(const Penalty &penalty) const
+{
+    return penalty.msAt(m_time.elapsedMs());
+}
+
+bool GameModel::isPlayerOut(Team team, const QString &number) const
+{
+    const int limit = m_playerRules.foulLimit;
+    return limit > 0 && players().line(team, number).fouls >= limit;
+}
+
+bool GameModel::isDisqualified(Team team, const QString &number) const
+{
+    const int limit = m_playerRules.suspensionsToDisqualify;
+    return limit > 0 && players().line(team, number).penalties >= limit;
+}
+
+QString GameModel::playerName(Team team, const QString &number) const
+{
+    const std::optional<::Team> &rosterTeam = m_sides.at(team).team;
+    const Player *player = rosterTeam ? rosterTeam->player(number) : nullptr;
+    return player ? player->name : QString();
+}
+
+// Penalties run with the game clock in play, and stand in a timeout.
+bool GameModel::penaltiesShouldRun() const
+{
+    return m_state.running && m_state.phase == GamePhase::Play && !timeoutTeam();
+}
+
+void GameModel::syncPenalties()
+{
+    m_state.penalties.run(penaltiesShouldRun(), m_time.elapsedMs());
+}
+
+bool GameModel::expirePenaltiesIfDue()
+{
+    const QList<PenaltyClocks::Ended> ended = m_state.penalties.expire(m_time.elapsedMs());
+    if (ended.isEmpty())
+        return false;
+    notifyChanged();
+    for (const PenaltyClocks::Ended &penalty : ended)
+        emit penaltyEnded(Team(penalty.team), penalty.player);
+    return true;
+}
+
+// A goal against a team a player short ends that team's oldest minor penalty.
+void GameModel::endPenaltyOnGoal(int which, int from, int to)
+{
+    if (!hasPlayers() || !m_playerRules.penaltyEndsOnGoal || to <= from)
+        return;
+    if (which != Home1 && which != Guest1)
+        return;
+    const int conceding = which == Home1 ? Guest : Home;
+    m_state.penalties.endOldest(conceding, PlayerRules::MinorPenaltyMs, penaltiesShouldRun(),
+                                m_time.elapsedMs());
+}
+
+void GameModel::addPlayerFoul(Team team, const QString &number)
+{
+    if (!hasPlayers() || !isPlayerNumber(number))
+        return;
+    PlayerLine &line = m_state.players.teams.at(team)[number];
+    ++line.fouls;
+    const int teamFouls = team == Home ? Home2 : Guest2;
+    if (m_structure.fouls.on && score(teamFouls).value_or(0) < maxScore(teamFouls))
+        m_state.scores.at(teamFouls) = score(teamFouls).value_or(0) + 1;
+    notifyChanged();
+    if (m_playerRules.foulLimit > 0 && line.fouls == m_playerRules.foulLimit)
+        emit playerFouledOut(team, number, line.fouls);
+}
+
+void GameModel::addPenalty(Team team, const QString &number, qint64 lengthMs)
+{
+    if (!hasPlayers() || !isPlayerNumber(number) || lengthMs <= 0)
+        return;
+    ++m_state.players.teams.at(team)[number].penalties;
+    m_state.penalties.add(team, number, lengthMs, penaltiesShouldRun(), m_time.elapsedMs());
+    notifyChanged();
+}
+
+void GameModel::addToScoreBy(int which, int delta, const QString &number)
+{
+    const bool named = hasPlayers() && isPlayerNumber(number);
+    if (!named || !scoreRefusal(which, ScoreChange::Add, delta).isEmpty()) {
+        addToScore(which, delta);
+        return;
+    }
+    // Section 2's scorers are not the game's: it may count fouls or sets.
+    if (which == Home1 || which == Guest1)
+        m_state.players.teams.at(which == Home1 ? Home : Guest)[number].points += delta;
+    addToScore(which, delta);
+}
+
+void GameModel::setPlayerRules(const PlayerRules &rules)
+{
+    if (rules == m_playerRules)
+        return;
+    m_playerRules = rules;
+    if (!rules.enabled) {
+        m_state.players = {};
+        m_state.penalties = {};
+    }
+    notifyChanged();
 }

@@ -3,6 +3,8 @@
 #include "game/clockseconds.h"
 #include "game/gamestructure.h"
 #include "game/gameteams.h"
+#include "game/penalties.h"
+#include "game/playertally.h"
 #include "game/setsrules.h"
 #include "game/shotclock.h"
 
@@ -41,6 +43,9 @@ struct GameState
     // both stay as they are here.
     ShotClockState shotClock;
     Possession possession = Possession::None;
+    // With the players on: what each has done, and the penalties' clocks.
+    PlayerTally players;
+    PenaltyClocks penalties;
     // With sets on: the set (also the period), the sets played and the serve.
     SetsState sets;
 
@@ -156,6 +161,19 @@ public:
     ClockSeconds shownShotClockTime() const { return shownTimeFor(shotClockMs(), true); }
     Possession possession() const { return m_state.possession; }
 
+    // The players: their rules, what each has done, and the penalties.
+    const PlayerRules &playerRules() const { return m_playerRules; }
+    // A match in sets has no game clock for the penalties to run on, so the
+    // players stay off there whatever their rules say.
+    bool hasPlayers() const { return m_playerRules.enabled && !playsSets(); }
+    const PlayerTally &players() const { return m_state.players; }
+    const PenaltyClocks &penalties() const { return m_state.penalties; }
+    qint64 penaltyMs(const Penalty &penalty) const;
+    bool isPlayerOut(Team team, const QString &number) const;
+    bool isDisqualified(Team team, const QString &number) const;
+    // The roster's name of the player in this game's team; empty when none.
+    QString playerName(Team team, const QString &number) const;
+
     // Who plays: a side is a team, a plain caption or the board's own.
     const GameSide &side(int team) const { return m_sides.at(team); }
     const GameSides &sides() const { return m_sides; }
@@ -191,6 +209,13 @@ public:
     void blankShotClock();
     void setPossession(Possession team);
     void switchPossession();
+    // With the players on (otherwise they do nothing): a personal foul, with
+    // the team's foul when section 2 counts fouls; a timed penalty; a score
+    // added that names its scorer. `number` is one or two digits.
+    void addPlayerFoul(Team team, const QString &number);
+    void addPenalty(Team team, const QString &number, qint64 lengthMs);
+    void addToScoreBy(int which, int delta, const QString &number);
+    void setPlayerRules(const PlayerRules &rules);
 
     // With sets on (otherwise they do nothing): a point for `team`, which
     // may end the set and the match; and before a set's first point, the
@@ -254,6 +279,10 @@ signals:
     // The clock changed the game by itself: `before` is the game the moment
     // the time ran out, the clock stopped at its last value.
     void clockEnded(GameModel::ClockEnd end, const GameState &before);
+    // A player's foul reached the limit: the player is out.
+    void playerFouledOut(GameModel::Team team, const QString &number, int fouls);
+    // A penalty ran out: the player may come back.
+    void penaltyEnded(GameModel::Team team, const QString &number);
     // A point ended set `set` (the match, with `final`): sound the horn.
     void setEnded(int set, bool final);
     // newGame() began a game: whatever came before belongs to another one.
@@ -283,6 +312,10 @@ private:
     bool expireShotClockIfDue();
     void resetShotClockTo(qint64 ms);
     void readyShotClock();
+    bool penaltiesShouldRun() const;
+    void syncPenalties();
+    bool expirePenaltiesIfDue();
+    void endPenaltyOnGoal(int which, int from, int to);
     void endSet(Team winner);
 
     const TimeSource &m_time;
@@ -294,6 +327,7 @@ private:
     std::optional<std::pair<bool, qint64>> m_pendingMode;
     GameStructure m_structure;
     ShotClockRules m_shotRules;
+    PlayerRules m_playerRules;
     SetsRules m_setsRules;
     QTimer m_update{this};
     GameSides m_sides;

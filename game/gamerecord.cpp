@@ -37,7 +37,7 @@ QByteArray csvHeader(char separator)
 {
     QByteArray header = "n,time,kind,action,label,origin,period,phase,clock,clock_ms,running,"
                         "home1_before,guest1_before,home2_before,guest2_before,"
-                        "home1,guest1,home2,guest2,timeout,possession\r\n";
+                        "home1,guest1,home2,guest2,timeout,player_team,player,possession\r\n";
     return separator == ',' ? header : header.replace(',', separator);
 }
 
@@ -58,7 +58,7 @@ QByteArray csvRow(const GameLogEntry &e, char separator)
         fields << scoreText(score);
     for (const auto &score : e.after)
         fields << scoreText(score);
-    fields << e.timeout << e.possession;
+    fields << e.timeout << e.playerTeam << e.player << e.possession;
     QByteArrayList row;
     for (const QString &field : std::as_const(fields))
         row << csvField(field, separator);

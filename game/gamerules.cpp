@@ -71,6 +71,9 @@ QString GameRulesText::refusal(QStringView key, const QString &text)
     if (key == u"ShortLength" && !isSecondsFrom(text, 0))
         return tr("The shot clock's short length must be from 0 (none) to %1 seconds.")
             .arg(SettingsDefaults::MaxShotClockSeconds);
+    if (key == u"PenaltyLengths" && !parsePenaltyLengths(text))
+        return tr("The penalties' lengths must be one to three times from 0.01 to 99.59 "
+                  "(minutes.seconds), separated by commas.");
     return setsRefusal(key, text);
 }
 
@@ -145,6 +148,21 @@ ShotClockRules shotClockRulesOf(const Settings &settings, QStringList *problems)
     return rules;
 }
 
+PlayerRules playerRulesOf(const Settings &settings, QStringList *problems)
+{
+    PlayerRules rules;
+    rules.enabled = settings.PlayersEnabled != 0;
+    rules.foulLimit = settings.PlayerFoulLimit;
+    rules.penaltyEndsOnGoal = settings.PenaltyEndsOnGoal != 0;
+    rules.suspensionsToDisqualify = settings.SuspensionsToDisqualify;
+    // Told only when the players are on, like the shot clock's lengths.
+    QStringList *told = rules.enabled ? problems : nullptr;
+    if (const auto lengths =
+            parsePenaltyLengths(readable("PenaltyLengths", settings.PenaltyLengths, told)))
+        rules.penaltyLengthsMs = *lengths;
+    return rules;
+}
+
 // The number stored under `key`, or `fallback` when it cannot be used.
 int setsNumber(const char *key, qint16 value, int fallback, QStringList *problems)
 {
@@ -180,6 +198,21 @@ SetsRules setsRulesOf(const Settings &settings, QStringList *problems)
 
 } // namespace
 
+std::optional<QList<qint64>> parsePenaltyLengths(const QString &text)
+{
+    const QStringList parts = text.split(u',');
+    if (parts.size() > PlayerRules::MaxLengths)
+        return std::nullopt;
+    QList<qint64> lengths;
+    for (const QString &part : parts) {
+        const std::optional<qint64> ms = ClockFace::periodLengthMs(part.trimmed());
+        if (!ms)
+            return std::nullopt;
+        lengths << *ms;
+    }
+    return lengths;
+}
+
 GameRules gameRulesOf(const Settings &settings, QStringList *problems)
 {
     GameRules rules;
@@ -211,6 +244,7 @@ GameRules gameRulesOf(const Settings &settings, QStringList *problems)
         ClockFace::periodLengthMs(readable("PeriodLength", settings.PeriodLength, problems))
             .value_or(GameModel::DefaultPeriodMs);
     rules.shotClock = shotClockRulesOf(settings, problems);
+    rules.players = playerRulesOf(settings, problems);
     rules.sets = setsRulesOf(settings, problems);
     return rules;
 }
@@ -224,6 +258,7 @@ void applyGameRules(const GameRules &rules, GameModel &game, GameHistory &histor
 {
     game.setStructure(rules.structure);
     game.setShotClockRules(rules.shotClock);
+    game.setPlayerRules(rules.players);
     game.setSetsRules(rules.sets);
     if (game.isRunning()) {
         game.setPendingClockMode(rules.countDown, rules.periodMs);

@@ -1,12 +1,15 @@
 #pragma once
 
 #include "game/gamestructure.h"
+#include "game/playertally.h"
 #include "game/setsrules.h"
 #include "game/shotclock.h"
 
 #include <QString>
 #include <QStringList>
 #include <QStringView>
+
+#include <optional>
 
 struct Settings;
 class GameHistory;
@@ -20,6 +23,7 @@ struct GameRules
     bool countDown = false;
     qint64 periodMs = 0;
     ShotClockRules shotClock;
+    PlayerRules players;
     SetsRules sets;
 };
 
@@ -30,11 +34,15 @@ GameRules gameRulesOf(const Settings &settings, QStringList *problems = nullptr)
 // Why `text` cannot be the rule stored under the settings key `key`
 // ("PeriodLength", "BreakLengths", "OvertimeLength", "TimeoutsPerHalf",
 // "TimeoutLength", "Section2Role", "FoulsReset", the shot clock's "Length"
-// and "ShortLength", the sets' "SetsToWin", "PointsPerSet", "LastSetPoints",
-// "WinBy", "Cap", "ServeEvery", "TimeoutsPerSet", "SwitchSidesEvery",
+// and "ShortLength", the players' "PenaltyLengths", the sets' "SetsToWin", "PointsPerSet",
+// "LastSetPoints", "WinBy", "Cap", "ServeEvery", "TimeoutsPerSet", "SwitchSidesEvery",
 // "LastSetSwitchSidesEvery" and "IntervalAt"); empty when it can, or when
 // the key is not one of these.
 QString ruleRefusal(QStringView key, const QString &text);
+
+// The penalties' lengths in `text` ("2.00, 5.00, 10.00"): one to three
+// times; nothing when it does not read so.
+std::optional<QList<qint64>> parsePenaltyLengths(const QString &text);
 
 // Puts `rules` in force. A running clock is never stopped or reset by new
 // rules: a new kind of clock takes over at the next reset. A clock of another

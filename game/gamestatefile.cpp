@@ -61,6 +61,90 @@ QJsonObject shotClockJson(const ShotClockState &shot)
             {QStringLiteral("dark"), shot.dark}};
 }
 
+std::optional<qint64> integerIn(const QJsonValue &value, qint64 lo, qint64 hi);
+
+const char *const TeamKeys[] = {"home", "guest"};
+
+// {"home": {"7": [fouls, points, penalties]}, "guest": {...}}
+QJsonObject playersJson(const PlayerTally &tally)
+{
+    QJsonObject teams;
+    for (int team = 0; team < 2; ++team) {
+        QJsonObject lines;
+        for (auto it = tally.teams[team].cbegin(); it != tally.teams[team].cend(); ++it)
+            lines.insert(it.key(), QJsonArray{it->fouls, it->points, it->penalties});
+        teams.insert(QLatin1StringView(TeamKeys[team]), lines);
+    }
+    return teams;
+}
+
+std::optional<PlayerTally> playersFrom(const QJsonValue &value)
+{
+    PlayerTally tally;
+    for (int team = 0; team < 2; ++team) {
+        const QJsonObject lines =
+            value.toObject().value(QLatin1StringView(TeamKeys[team])).toObject();
+        for (auto it = lines.constBegin(); it != lines.constEnd(); ++it) {
+            const QJsonArray counts = it->toArray();
+            if (!isPlayerNumber(it.key()) || counts.size() != 3)
+                return std::nullopt;
+            std::array<int, 3> read{};
+            for (int i = 0; i < 3; ++i) {
+                const auto count = integerIn(counts.at(i), 0, GameModel::ScoreMax);
+                if (!count)
+                    return std::nullopt;
+                read.at(i) = int(*count);
+            }
+            tally.teams[team].insert(it.key(), {read[0], read[1], read[2]});
+        }
+    }
+    return tally;
+}
+
+// {"nextId": 4, "home": [{"id": 1, "player": "7", "lengthMs": 120000, "ms": 80000}], ...}
+QJsonObject penaltiesJson(const PenaltyClocks &penalties)
+{
+    QJsonObject object{{QStringLiteral("nextId"), penalties.nextId}};
+    for (int team = 0; team < 2; ++team) {
+        QJsonArray list;
+        for (const Penalty &penalty : penalties.teams[team])
+            list.append(QJsonObject{{QStringLiteral("id"), penalty.id},
+                                    {QStringLiteral("player"), penalty.player},
+                                    {QStringLiteral("lengthMs"), penalty.lengthMs},
+                                    {QStringLiteral("ms"), penalty.ms}});
+        object.insert(QLatin1StringView(TeamKeys[team]), list);
+    }
+    return object;
+}
+
+std::optional<PenaltyClocks> penaltiesFrom(const QJsonValue &value)
+{
+    const QJsonObject object = value.toObject();
+    PenaltyClocks penalties;
+    const auto nextId = integerIn(object.value(QStringLiteral("nextId")), 1, 1'000'000);
+    if (!nextId)
+        return std::nullopt;
+    penalties.nextId = int(*nextId);
+    for (int team = 0; team < 2; ++team) {
+        for (const QJsonValue &item : object.value(QLatin1StringView(TeamKeys[team])).toArray()) {
+            const QJsonObject o = item.toObject();
+            Penalty penalty;
+            const auto id = integerIn(o.value(QStringLiteral("id")), 1, *nextId - 1);
+            const auto length =
+                integerIn(o.value(QStringLiteral("lengthMs")), 1, GameModel::LimitMs);
+            const auto ms = integerIn(o.value(QStringLiteral("ms")), 0, GameModel::LimitMs);
+            penalty.player = o.value(QStringLiteral("player")).toString();
+            if (!id || !length || !ms || !isPlayerNumber(penalty.player))
+                return std::nullopt;
+            penalty.id = int(*id);
+            penalty.lengthMs = *length;
+            penalty.ms = *ms;
+            penalties.teams[team].append(penalty);
+        }
+    }
+    return penalties;
+}
+
 QJsonObject setsJson(const SetsState &sets)
 {
     QJsonArray played;
@@ -98,6 +182,10 @@ QByteArray toJson(const SavedGame &game, qint64 sequence)
         object.insert(QStringLiteral("sets"), setsJson(*game.sets));
     if (game.sides != GameSides{})
         object.insert(QStringLiteral("sides"), sidesJson(game.sides));
+    if (game.players != PlayerTally{})
+        object.insert(QStringLiteral("players"), playersJson(game.players));
+    if (!game.penalties.isEmpty())
+        object.insert(QStringLiteral("penalties"), penaltiesJson(game.penalties));
     return QJsonDocument(object).toJson(QJsonDocument::Compact);
 }
 
@@ -260,6 +348,20 @@ std::optional<Generation> parseGeneration(const QByteArray &bytes)
             return std::nullopt;
         g.game.sides = *read;
     }
+    // Files from before players, or of a game without them, have none.
+    if (const QJsonValue players = o.value(QStringLiteral("players")); !players.isUndefined()) {
+        const std::optional<PlayerTally> read = playersFrom(players);
+        if (!read)
+            return std::nullopt;
+        g.game.players = *read;
+    }
+    if (const QJsonValue penalties = o.value(QStringLiteral("penalties"));
+        !penalties.isUndefined()) {
+        const std::optional<PenaltyClocks> read = penaltiesFrom(penalties);
+        if (!read)
+            return std::nullopt;
+        g.game.penalties = *read;
+    }
     g.sequence = *sequence;
     g.game.clockMs = *clock;
     g.game.periodMs = *period;
@@ -316,6 +418,8 @@ SavedGame SavedGame::of(const GameModel &game)
         saved.shotClock = shot;
         saved.possession = game.possession();
     }
+    saved.players = game.players();
+    saved.penalties = game.penalties().stoppedAt(game.state().takenAtMs);
     if (game.playsSets())
         saved.sets = game.sets();
     return saved;
@@ -333,6 +437,8 @@ GameState SavedGame::toState() const
     state.timeoutsTaken = timeoutsTaken;
     state.shotClock = shotClock.value_or(ShotClockState{});
     state.possession = possession;
+    state.players = players;
+    state.penalties = penalties;
     state.sets = sets.value_or(SetsState{});
     return state;
 }
@@ -343,7 +449,8 @@ bool SavedGame::isFresh() const
         scores.begin(), scores.end(), [](std::optional<int> s) { return s.value_or(0) == 0; });
     return scoresUntouched && clockMs == (countDown ? periodMs : 0) && period == 1 &&
            phase == GamePhase::Play && timeoutsTaken == GameModel::TimeoutCounts{} &&
-           possession == Possession::None && sets.value_or(SetsState{}) == SetsState{};
+           possession == Possession::None && players == PlayerTally{} && penalties.isEmpty() &&
+           sets.value_or(SetsState{}) == SetsState{};
 }
 
 // Where the generations go and the number of the next one.

@@ -30,6 +30,9 @@ struct SavedGame
     // Kept only with sets on.
     std::optional<SetsState> sets;
     GameSides sides;
+    // With the players on; the penalties come back stopped.
+    PlayerTally players;
+    PenaltyClocks penalties;
 
     static SavedGame of(const GameModel &game);
     // The game as a stopped clock with these scores.

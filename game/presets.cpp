@@ -179,6 +179,7 @@ bool Presets::isRule(const SettingsEntry &entry)
                                                    &Settings::FoulBonusAt, &Settings::ScoreDigits};
     return qstrcmp(entry.group, "ClockSettings") == 0 ||
            qstrcmp(entry.group, "ShotClockSettings") == 0 ||
+           qstrcmp(entry.group, "PlayerSettings") == 0 ||
            qstrcmp(entry.group, "SetsSettings") == 0 ||
            std::find(std::begin(others), std::end(others), entry.member) != std::end(others);
 }

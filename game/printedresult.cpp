@@ -161,6 +161,7 @@ PrintedResult::PrintedResult(const GameRecord &header)
 void PrintedResult::add(const GameLogEntry &e)
 {
     m_tally.add(e);
+    addToBoxScore(e);
     if (e.setScore) {
         // An undone point that ended a set leaves the set's end behind it in
         // the log; the set ended again is the one that stands.
@@ -205,6 +206,7 @@ void PrintedResult::print(QPdfWriter &writer) const
     y = printPeriods(page, y);
     y = printSets(page, y);
     y = printTimeouts(page, y);
+    y = printBoxScore(page, y);
     y = printBlanks(page, y);
     printChanges(page, y);
 }
@@ -440,6 +442,66 @@ qreal PrintedResult::printTimeouts(Page &page, qreal y) const
         printRow(cell, team == u"home" ? m_sheet.home() : m_sheet.guest(), cells);
     }
     return y + Gap;
+}
+
+// An undo takes back what its step gave; a redo gives it again.
+void PrintedResult::addToBoxScore(const GameLogEntry &e)
+{
+    if (e.player.isEmpty())
+        return;
+    const int team = e.playerTeam == u"guest" ? GameModel::Guest : GameModel::Home;
+    PlayerLine &line = m_box.teams.at(team)[e.player];
+    const int sign = e.kind == u"undo" ? -1 : 1;
+    if (e.action == u"foul.player")
+        line.fouls += sign;
+    else if (e.action == u"penalty.start")
+        line.penalties += sign;
+    const int section1 = team == GameModel::Home ? GameModel::Home1 : GameModel::Guest1;
+    line.points += e.after.at(section1).value_or(0) - e.before.at(section1).value_or(0);
+}
+
+// Per team, side by side: each player's points, fouls and penalties.
+qreal PrintedResult::printBoxScore(Page &page, qreal y) const
+{
+    if (m_box == PlayerTally{})
+        return y;
+    const qreal width = page.area().width();
+    const QFont head = Page::font(9, true);
+    const QFont cell = Page::font(9);
+    const qreal row = page.height(cell) + 3;
+    const qreal tableWidth = (width - 12) / 2;
+    const qreal numberWidth = tableWidth * 0.5;
+    const qreal countWidth = (tableWidth - numberWidth) / 3;
+    page.text({0, y, width, page.height(Page::font(12, true))}, Qt::AlignLeft, Page::font(12, true),
+              ResultText::tr("Players"));
+    y += page.height(Page::font(12, true)) + 4;
+    qreal bottom = y;
+    for (int team = 0; team < 2; ++team) {
+        const qreal left = team * (tableWidth + 12);
+        qreal at = y;
+        const auto printRow = [&](const QFont &font, const QString &player,
+                                  const QStringList &counts) {
+            page.text({left + 2, at + 2, numberWidth - 4, row}, Qt::AlignLeft, font, player);
+            for (qsizetype i = 0; i < counts.size(); ++i)
+                page.text({left + numberWidth + qreal(i) * countWidth, at + 2, countWidth - 4, row},
+                          Qt::AlignRight, font, counts.at(i));
+            at += row;
+            page.line({left, at}, {left + tableWidth, at});
+        };
+        const std::optional<Team> &roster = m_header.teams.at(team);
+        printRow(head, team == GameModel::Home ? m_sheet.home() : m_sheet.guest(),
+                 {ResultText::tr("Pts"), ResultText::tr("Fouls"), ResultText::tr("Pen.")});
+        const auto &lines = m_box.teams.at(team);
+        for (const QString &number : sortedNumbers(lines.keys())) {
+            const PlayerLine line = lines.value(number);
+            const Player *named = roster ? roster->player(number) : nullptr;
+            printRow(cell, QLatin1Char('#') + number + (named ? u' ' + named->name : QString()),
+                     {QString::number(line.points), QString::number(line.fouls),
+                      QString::number(line.penalties)});
+        }
+        bottom = std::max(bottom, at);
+    }
+    return bottom + Gap;
 }
 
 qreal PrintedResult::printBlanks(Page &page, qreal y) const

@@ -2,6 +2,7 @@
 
 #include "game/gamerecord.h"
 #include "game/gametally.h"
+#include "game/playertally.h"
 #include "game/recordsheet.h"
 
 #include <QPageSize>
@@ -37,6 +38,8 @@ private:
     qreal printPeriods(Page &page, qreal y) const;
     qreal printSets(Page &page, qreal y) const;
     qreal printTimeouts(Page &page, qreal y) const;
+    qreal printBoxScore(Page &page, qreal y) const;
+    void addToBoxScore(const GameLogEntry &e);
     qreal printBlanks(Page &page, qreal y) const;
     void printChanges(Page &page, qreal y) const;
 
@@ -47,6 +50,8 @@ private:
     qsizetype m_changesLeftOut = 0;
     bool m_sectionTwoUsed = false;
     int m_damagedLines = 0;
+    // With the players on: what each did, from the steps that name them.
+    PlayerTally m_box;
     // A match in sets: each set's points, as its end was logged.
     QList<std::array<int, 2>> m_sets;
 };

@@ -46,6 +46,10 @@
         <source>SET</source>
         <translation>SATZ</translation>
     </message>
+    <message>
+        <source>%1 FOULS</source>
+        <translation>%1 FOULS</translation>
+    </message>
 </context>
 <context>
     <name>ColorPage</name>
@@ -413,6 +417,22 @@ Die Tasten beschreibt corvella(1).</translation>
         <source>Points per set</source>
         <translation>Punkte je Satz</translation>
     </message>
+    <message>
+        <source>Players</source>
+        <translation>Spieler</translation>
+    </message>
+    <message>
+        <source>Pts</source>
+        <translation>Pkt.</translation>
+    </message>
+    <message>
+        <source>Fouls</source>
+        <translation>Fouls</translation>
+    </message>
+    <message>
+        <source>Pen.</source>
+        <translation>Str.</translation>
+    </message>
 </context>
 <context>
     <name>GameLog</name>
@@ -676,6 +696,10 @@ Die Tasten beschreibt corvella(1).</translation>
     <message>
         <source>A hint must come at 0 (none) to %1 points.</source>
         <translation>Ein Hinweis muss bei 0 (keiner) bis %1 Punkten kommen.</translation>
+    </message>
+    <message>
+        <source>The penalties&apos; lengths must be one to three times from 0.01 to 99.59 (minutes.seconds), separated by commas.</source>
+        <translation>Die Strafzeiten müssen ein bis drei Zeiten von 0.01 bis 99.59 (Minuten.Sekunden) sein, durch Kommas getrennt.</translation>
     </message>
 </context>
 <context>
@@ -1175,6 +1199,14 @@ Die Tasten beschreibt corvella(1).</translation>
         <source>Switch the first server from a phone</source>
         <translation>Ersten Aufschlag wechseln vom Telefon</translation>
     </message>
+    <message>
+        <source>Player&apos;s foul from a phone</source>
+        <translation>Spielerfoul vom Telefon</translation>
+    </message>
+    <message>
+        <source>Penalty from a phone</source>
+        <translation>Strafe vom Telefon</translation>
+    </message>
 </context>
 <context>
     <name>NetworkPage</name>
@@ -1298,6 +1330,76 @@ Die Tasten beschreibt corvella(1).</translation>
     <message>
         <source>Two commands share the key %1. Choose another key for one of them on the Keyboard tab.</source>
         <translation>Zwei Befehle haben dieselbe Taste %1. Wählen Sie auf der Registerkarte Tastatur für einen davon eine andere Taste.</translation>
+    </message>
+</context>
+<context>
+    <name>PlayerEntry</name>
+    <message>
+        <source>Foul</source>
+        <translation>Foul</translation>
+    </message>
+    <message>
+        <source>Penalty</source>
+        <translation>Strafe</translation>
+    </message>
+    <message>
+        <source>%1: which team? %2 or %3 (Space drops it)</source>
+        <translation>%1: welches Team? %2 oder %3 (Leertaste verwirft)</translation>
+    </message>
+    <message>
+        <source>%1 %2: #%3, then Enter</source>
+        <translation>%1 %2: #%3, dann Enter</translation>
+    </message>
+    <message>
+        <source>%1 %2 #%3: length? %4</source>
+        <translation>%1 %2 #%3: welche Dauer? %4</translation>
+    </message>
+</context>
+<context>
+    <name>PlayersPage</name>
+    <message>
+        <source>The board follows the players</source>
+        <translation>Die Anzeige verfolgt die Spieler</translation>
+    </message>
+    <message>
+        <source>A goal conceded ends the oldest 2:00 penalty</source>
+        <translation>Ein Gegentor beendet die älteste 2:00-Strafe</translation>
+    </message>
+    <message>
+        <source>none</source>
+        <translation>keine</translation>
+    </message>
+    <message>
+        <source>Fouls that put a player out:</source>
+        <translation>Fouls bis zum Ausschluss:</translation>
+    </message>
+    <message>
+        <source>Penalty lengths (minutes.seconds):</source>
+        <translation>Strafzeiten (Minuten.Sekunden):</translation>
+    </message>
+    <message>
+        <source>Penalties that disqualify:</source>
+        <translation>Strafen bis zur Disqualifikation:</translation>
+    </message>
+    <message>
+        <source>Player&apos;s foul key:</source>
+        <translation>Taste Spielerfoul:</translation>
+    </message>
+    <message>
+        <source>Penalty key:</source>
+        <translation>Taste Strafe:</translation>
+    </message>
+    <message>
+        <source>Players</source>
+        <translation>Spieler</translation>
+    </message>
+    <message>
+        <source>enter a player&apos;s foul</source>
+        <translation>ein Spielerfoul eingeben</translation>
+    </message>
+    <message>
+        <source>enter a penalty</source>
+        <translation>eine Strafe eingeben</translation>
     </message>
 </context>
 <context>
@@ -1580,6 +1682,34 @@ Die Tasten beschreibt corvella(1).</translation>
     <message>
         <source>the set has begun</source>
         <translation>der Satz hat begonnen</translation>
+    </message>
+    <message>
+        <source>&quot;player&quot; is a number of one or two digits</source>
+        <translation>&quot;player&quot; ist eine Nummer mit einer oder zwei Ziffern</translation>
+    </message>
+    <message>
+        <source>a player goes with &quot;add&quot;</source>
+        <translation>ein Spieler geht nur mit &quot;add&quot;</translation>
+    </message>
+    <message>
+        <source>a match in sets has no players&apos; fouls or penalties</source>
+        <translation>ein Spiel in Sätzen hat keine Spielerfouls und keine Strafen</translation>
+    </message>
+    <message>
+        <source>the players are off</source>
+        <translation>die Spieler sind aus</translation>
+    </message>
+    <message>
+        <source>Player&apos;s foul from the API</source>
+        <translation>Spielerfoul über die API</translation>
+    </message>
+    <message>
+        <source>&quot;seconds&quot; is a whole number from 1 to %1</source>
+        <translation>&quot;seconds&quot; ist eine ganze Zahl von 1 bis %1</translation>
+    </message>
+    <message>
+        <source>Penalty from the API</source>
+        <translation>Strafe über die API</translation>
     </message>
 </context>
 <context>
@@ -1992,6 +2122,38 @@ Die Tasten beschreibt corvella(1).</translation>
     <message>
         <source>Switch the first server</source>
         <translation>Ersten Aufschlag wechseln</translation>
+    </message>
+    <message>
+        <source>%1st foul</source>
+        <translation>%1. Foul</translation>
+    </message>
+    <message>
+        <source>%1nd foul</source>
+        <translation>%1. Foul</translation>
+    </message>
+    <message>
+        <source>%1rd foul</source>
+        <translation>%1. Foul</translation>
+    </message>
+    <message>
+        <source>%1th foul</source>
+        <translation>%1. Foul</translation>
+    </message>
+    <message>
+        <source>Penalty over: %1 (%2)</source>
+        <translation>Strafe vorbei: %1 (%2)</translation>
+    </message>
+    <message>
+        <source>Entry dropped</source>
+        <translation>Eingabe verworfen</translation>
+    </message>
+    <message>
+        <source>Foul %1</source>
+        <translation>Foul %1</translation>
+    </message>
+    <message>
+        <source>Penalty %1</source>
+        <translation>Strafe %1</translation>
     </message>
 </context>
 <context>
@@ -2728,6 +2890,38 @@ Die Tasten beschreibt corvella(1).</translation>
     <message>
         <source>First server</source>
         <translation>Erster Aufschlag</translation>
+    </message>
+    <message>
+        <source>%1 FOULS</source>
+        <translation>%1 FOULS</translation>
+    </message>
+    <message>
+        <source>Type the number of the player first.</source>
+        <translation>Zuerst die Nummer des Spielers eingeben.</translation>
+    </message>
+    <message>
+        <source>Player number</source>
+        <translation>Spielernummer</translation>
+    </message>
+    <message>
+        <source>Foul home</source>
+        <translation>Foul Heim</translation>
+    </message>
+    <message>
+        <source>Foul guest</source>
+        <translation>Foul Gast</translation>
+    </message>
+    <message>
+        <source>Penalty length</source>
+        <translation>Strafdauer</translation>
+    </message>
+    <message>
+        <source>Penalty home</source>
+        <translation>Strafe Heim</translation>
+    </message>
+    <message>
+        <source>Penalty guest</source>
+        <translation>Strafe Gast</translation>
     </message>
 </context>
 <context>

@@ -46,6 +46,10 @@
         <source>SET</source>
         <translation>SET</translation>
     </message>
+    <message>
+        <source>%1 FOULS</source>
+        <translation>%1 FALTAS</translation>
+    </message>
 </context>
 <context>
     <name>ColorPage</name>
@@ -413,6 +417,22 @@ Las teclas están en corvella(1).</translation>
         <source>Points per set</source>
         <translation>Puntos por set</translation>
     </message>
+    <message>
+        <source>Players</source>
+        <translation>Jugadores</translation>
+    </message>
+    <message>
+        <source>Pts</source>
+        <translation>Pts</translation>
+    </message>
+    <message>
+        <source>Fouls</source>
+        <translation>Faltas</translation>
+    </message>
+    <message>
+        <source>Pen.</source>
+        <translation>Sanc.</translation>
+    </message>
 </context>
 <context>
     <name>GameLog</name>
@@ -676,6 +696,10 @@ Las teclas están en corvella(1).</translation>
     <message>
         <source>A hint must come at 0 (none) to %1 points.</source>
         <translation>Un aviso debe llegar a los 0 (ninguno) a %1 puntos.</translation>
+    </message>
+    <message>
+        <source>The penalties&apos; lengths must be one to three times from 0.01 to 99.59 (minutes.seconds), separated by commas.</source>
+        <translation>Las duraciones de las sanciones deben ser de uno a tres tiempos de 0.01 a 99.59 (minutos.segundos), separados por comas.</translation>
     </message>
 </context>
 <context>
@@ -1175,6 +1199,14 @@ Las teclas están en corvella(1).</translation>
         <source>Switch the first server from a phone</source>
         <translation>Cambiar el primer saque desde un teléfono</translation>
     </message>
+    <message>
+        <source>Player&apos;s foul from a phone</source>
+        <translation>Falta de jugador desde un teléfono</translation>
+    </message>
+    <message>
+        <source>Penalty from a phone</source>
+        <translation>Sanción desde un teléfono</translation>
+    </message>
 </context>
 <context>
     <name>NetworkPage</name>
@@ -1298,6 +1330,76 @@ Las teclas están en corvella(1).</translation>
     <message>
         <source>Two commands share the key %1. Choose another key for one of them on the Keyboard tab.</source>
         <translation>Dos órdenes comparten la tecla %1. Elija otra tecla para una de ellas en la pestaña Teclado.</translation>
+    </message>
+</context>
+<context>
+    <name>PlayerEntry</name>
+    <message>
+        <source>Foul</source>
+        <translation>Falta</translation>
+    </message>
+    <message>
+        <source>Penalty</source>
+        <translation>Sanción</translation>
+    </message>
+    <message>
+        <source>%1: which team? %2 or %3 (Space drops it)</source>
+        <translation>%1: ¿qué equipo? %2 o %3 (Espacio lo descarta)</translation>
+    </message>
+    <message>
+        <source>%1 %2: #%3, then Enter</source>
+        <translation>%1 %2: #%3, luego Intro</translation>
+    </message>
+    <message>
+        <source>%1 %2 #%3: length? %4</source>
+        <translation>%1 %2 #%3: ¿duración? %4</translation>
+    </message>
+</context>
+<context>
+    <name>PlayersPage</name>
+    <message>
+        <source>The board follows the players</source>
+        <translation>El marcador sigue a los jugadores</translation>
+    </message>
+    <message>
+        <source>A goal conceded ends the oldest 2:00 penalty</source>
+        <translation>Un gol encajado termina la sanción de 2:00 más antigua</translation>
+    </message>
+    <message>
+        <source>none</source>
+        <translation>ninguno</translation>
+    </message>
+    <message>
+        <source>Fouls that put a player out:</source>
+        <translation>Faltas que eliminan a un jugador:</translation>
+    </message>
+    <message>
+        <source>Penalty lengths (minutes.seconds):</source>
+        <translation>Duraciones de sanción (minutos.segundos):</translation>
+    </message>
+    <message>
+        <source>Penalties that disqualify:</source>
+        <translation>Sanciones que descalifican:</translation>
+    </message>
+    <message>
+        <source>Player&apos;s foul key:</source>
+        <translation>Tecla de falta de jugador:</translation>
+    </message>
+    <message>
+        <source>Penalty key:</source>
+        <translation>Tecla de sanción:</translation>
+    </message>
+    <message>
+        <source>Players</source>
+        <translation>Jugadores</translation>
+    </message>
+    <message>
+        <source>enter a player&apos;s foul</source>
+        <translation>introducir una falta de jugador</translation>
+    </message>
+    <message>
+        <source>enter a penalty</source>
+        <translation>introducir una sanción</translation>
     </message>
 </context>
 <context>
@@ -1580,6 +1682,34 @@ Las teclas están en corvella(1).</translation>
     <message>
         <source>the set has begun</source>
         <translation>el set ha empezado</translation>
+    </message>
+    <message>
+        <source>&quot;player&quot; is a number of one or two digits</source>
+        <translation>&quot;player&quot; es un número de una o dos cifras</translation>
+    </message>
+    <message>
+        <source>a player goes with &quot;add&quot;</source>
+        <translation>un jugador va con &quot;add&quot;</translation>
+    </message>
+    <message>
+        <source>a match in sets has no players&apos; fouls or penalties</source>
+        <translation>un partido por sets no tiene faltas personales ni exclusiones</translation>
+    </message>
+    <message>
+        <source>the players are off</source>
+        <translation>los jugadores están desactivados</translation>
+    </message>
+    <message>
+        <source>Player&apos;s foul from the API</source>
+        <translation>Falta de jugador desde la API</translation>
+    </message>
+    <message>
+        <source>&quot;seconds&quot; is a whole number from 1 to %1</source>
+        <translation>&quot;seconds&quot; es un número entero de 1 a %1</translation>
+    </message>
+    <message>
+        <source>Penalty from the API</source>
+        <translation>Sanción desde la API</translation>
     </message>
 </context>
 <context>
@@ -1992,6 +2122,38 @@ Las teclas están en corvella(1).</translation>
     <message>
         <source>Switch the first server</source>
         <translation>Cambiar el primer saque</translation>
+    </message>
+    <message>
+        <source>%1st foul</source>
+        <translation>%1.ª falta</translation>
+    </message>
+    <message>
+        <source>%1nd foul</source>
+        <translation>%1.ª falta</translation>
+    </message>
+    <message>
+        <source>%1rd foul</source>
+        <translation>%1.ª falta</translation>
+    </message>
+    <message>
+        <source>%1th foul</source>
+        <translation>%1.ª falta</translation>
+    </message>
+    <message>
+        <source>Penalty over: %1 (%2)</source>
+        <translation>Sanción terminada: %1 (%2)</translation>
+    </message>
+    <message>
+        <source>Entry dropped</source>
+        <translation>Entrada descartada</translation>
+    </message>
+    <message>
+        <source>Foul %1</source>
+        <translation>Falta %1</translation>
+    </message>
+    <message>
+        <source>Penalty %1</source>
+        <translation>Sanción %1</translation>
     </message>
 </context>
 <context>
@@ -2728,6 +2890,38 @@ Las teclas están en corvella(1).</translation>
     <message>
         <source>First server</source>
         <translation>Primer saque</translation>
+    </message>
+    <message>
+        <source>%1 FOULS</source>
+        <translation>%1 FALTAS</translation>
+    </message>
+    <message>
+        <source>Type the number of the player first.</source>
+        <translation>Escriba primero el número del jugador.</translation>
+    </message>
+    <message>
+        <source>Player number</source>
+        <translation>Número de jugador</translation>
+    </message>
+    <message>
+        <source>Foul home</source>
+        <translation>Falta local</translation>
+    </message>
+    <message>
+        <source>Foul guest</source>
+        <translation>Falta visitante</translation>
+    </message>
+    <message>
+        <source>Penalty length</source>
+        <translation>Duración de la sanción</translation>
+    </message>
+    <message>
+        <source>Penalty home</source>
+        <translation>Sanción local</translation>
+    </message>
+    <message>
+        <source>Penalty guest</source>
+        <translation>Sanción visitante</translation>
     </message>
 </context>
 <context>

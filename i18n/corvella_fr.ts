@@ -46,6 +46,10 @@
         <source>SET</source>
         <translation>SET</translation>
     </message>
+    <message>
+        <source>%1 FOULS</source>
+        <translation>%1 FAUTES</translation>
+    </message>
 </context>
 <context>
     <name>ColorPage</name>
@@ -413,6 +417,22 @@ Voir corvella(1) pour les touches.</translation>
         <source>Points per set</source>
         <translation>Points par set</translation>
     </message>
+    <message>
+        <source>Players</source>
+        <translation>Joueurs</translation>
+    </message>
+    <message>
+        <source>Pts</source>
+        <translation>Pts</translation>
+    </message>
+    <message>
+        <source>Fouls</source>
+        <translation>Fautes</translation>
+    </message>
+    <message>
+        <source>Pen.</source>
+        <translation>Pén.</translation>
+    </message>
 </context>
 <context>
     <name>GameLog</name>
@@ -676,6 +696,10 @@ Voir corvella(1) pour les touches.</translation>
     <message>
         <source>A hint must come at 0 (none) to %1 points.</source>
         <translation>Un rappel doit venir à 0 (aucun) à %1 points.</translation>
+    </message>
+    <message>
+        <source>The penalties&apos; lengths must be one to three times from 0.01 to 99.59 (minutes.seconds), separated by commas.</source>
+        <translation>Les durées des pénalités doivent être une à trois durées de 0.01 à 99.59 (minutes.secondes), séparées par des virgules.</translation>
     </message>
 </context>
 <context>
@@ -1175,6 +1199,14 @@ Voir corvella(1) pour les touches.</translation>
         <source>Switch the first server from a phone</source>
         <translation>Changer le premier serveur depuis un téléphone</translation>
     </message>
+    <message>
+        <source>Player&apos;s foul from a phone</source>
+        <translation>Faute de joueur depuis un téléphone</translation>
+    </message>
+    <message>
+        <source>Penalty from a phone</source>
+        <translation>Pénalité depuis un téléphone</translation>
+    </message>
 </context>
 <context>
     <name>NetworkPage</name>
@@ -1298,6 +1330,76 @@ Voir corvella(1) pour les touches.</translation>
     <message>
         <source>Two commands share the key %1. Choose another key for one of them on the Keyboard tab.</source>
         <translation>Deux commandes partagent la touche %1. Choisissez une autre touche pour l&apos;une d&apos;elles dans l&apos;onglet Clavier.</translation>
+    </message>
+</context>
+<context>
+    <name>PlayerEntry</name>
+    <message>
+        <source>Foul</source>
+        <translation>Faute</translation>
+    </message>
+    <message>
+        <source>Penalty</source>
+        <translation>Pénalité</translation>
+    </message>
+    <message>
+        <source>%1: which team? %2 or %3 (Space drops it)</source>
+        <translation>%1 : quelle équipe ? %2 ou %3 (Espace l&apos;abandonne)</translation>
+    </message>
+    <message>
+        <source>%1 %2: #%3, then Enter</source>
+        <translation>%1 %2 : #%3, puis Entrée</translation>
+    </message>
+    <message>
+        <source>%1 %2 #%3: length? %4</source>
+        <translation>%1 %2 #%3 : quelle durée ? %4</translation>
+    </message>
+</context>
+<context>
+    <name>PlayersPage</name>
+    <message>
+        <source>The board follows the players</source>
+        <translation>Le tableau suit les joueurs</translation>
+    </message>
+    <message>
+        <source>A goal conceded ends the oldest 2:00 penalty</source>
+        <translation>Un but encaissé termine la plus ancienne pénalité de 2:00</translation>
+    </message>
+    <message>
+        <source>none</source>
+        <translation>aucun</translation>
+    </message>
+    <message>
+        <source>Fouls that put a player out:</source>
+        <translation>Fautes qui excluent un joueur :</translation>
+    </message>
+    <message>
+        <source>Penalty lengths (minutes.seconds):</source>
+        <translation>Durées des pénalités (minutes.secondes) :</translation>
+    </message>
+    <message>
+        <source>Penalties that disqualify:</source>
+        <translation>Pénalités qui disqualifient :</translation>
+    </message>
+    <message>
+        <source>Player&apos;s foul key:</source>
+        <translation>Touche faute de joueur :</translation>
+    </message>
+    <message>
+        <source>Penalty key:</source>
+        <translation>Touche pénalité :</translation>
+    </message>
+    <message>
+        <source>Players</source>
+        <translation>Joueurs</translation>
+    </message>
+    <message>
+        <source>enter a player&apos;s foul</source>
+        <translation>saisir une faute de joueur</translation>
+    </message>
+    <message>
+        <source>enter a penalty</source>
+        <translation>saisir une pénalité</translation>
     </message>
 </context>
 <context>
@@ -1580,6 +1682,34 @@ Voir corvella(1) pour les touches.</translation>
     <message>
         <source>the set has begun</source>
         <translation>le set a commencé</translation>
+    </message>
+    <message>
+        <source>&quot;player&quot; is a number of one or two digits</source>
+        <translation>&quot;player&quot; est un numéro d&apos;un ou deux chiffres</translation>
+    </message>
+    <message>
+        <source>a player goes with &quot;add&quot;</source>
+        <translation>un joueur va avec &quot;add&quot;</translation>
+    </message>
+    <message>
+        <source>a match in sets has no players&apos; fouls or penalties</source>
+        <translation>un match en sets n&apos;a ni fautes de joueurs ni pénalités</translation>
+    </message>
+    <message>
+        <source>the players are off</source>
+        <translation>les joueurs sont désactivés</translation>
+    </message>
+    <message>
+        <source>Player&apos;s foul from the API</source>
+        <translation>Faute de joueur depuis l&apos;API</translation>
+    </message>
+    <message>
+        <source>&quot;seconds&quot; is a whole number from 1 to %1</source>
+        <translation>&quot;seconds&quot; est un nombre entier de 1 à %1</translation>
+    </message>
+    <message>
+        <source>Penalty from the API</source>
+        <translation>Pénalité depuis l&apos;API</translation>
     </message>
 </context>
 <context>
@@ -1992,6 +2122,38 @@ Voir corvella(1) pour les touches.</translation>
     <message>
         <source>Switch the first server</source>
         <translation>Changer le premier serveur</translation>
+    </message>
+    <message>
+        <source>%1st foul</source>
+        <translation>%1re faute</translation>
+    </message>
+    <message>
+        <source>%1nd foul</source>
+        <translation>%1e faute</translation>
+    </message>
+    <message>
+        <source>%1rd foul</source>
+        <translation>%1e faute</translation>
+    </message>
+    <message>
+        <source>%1th foul</source>
+        <translation>%1e faute</translation>
+    </message>
+    <message>
+        <source>Penalty over: %1 (%2)</source>
+        <translation>Pénalité terminée : %1 (%2)</translation>
+    </message>
+    <message>
+        <source>Entry dropped</source>
+        <translation>Saisie abandonnée</translation>
+    </message>
+    <message>
+        <source>Foul %1</source>
+        <translation>Faute %1</translation>
+    </message>
+    <message>
+        <source>Penalty %1</source>
+        <translation>Pénalité %1</translation>
     </message>
 </context>
 <context>
@@ -2728,6 +2890,38 @@ Voir corvella(1) pour les touches.</translation>
     <message>
         <source>First server</source>
         <translation>Premier serveur</translation>
+    </message>
+    <message>
+        <source>%1 FOULS</source>
+        <translation>%1 FAUTES</translation>
+    </message>
+    <message>
+        <source>Type the number of the player first.</source>
+        <translation>Tapez d&apos;abord le numéro du joueur.</translation>
+    </message>
+    <message>
+        <source>Player number</source>
+        <translation>Numéro du joueur</translation>
+    </message>
+    <message>
+        <source>Foul home</source>
+        <translation>Faute domicile</translation>
+    </message>
+    <message>
+        <source>Foul guest</source>
+        <translation>Faute visiteur</translation>
+    </message>
+    <message>
+        <source>Penalty length</source>
+        <translation>Durée de la pénalité</translation>
+    </message>
+    <message>
+        <source>Penalty home</source>
+        <translation>Pénalité domicile</translation>
+    </message>
+    <message>
+        <source>Penalty guest</source>
+        <translation>Pénalité visiteur</translation>
     </message>
 </context>
 <context>

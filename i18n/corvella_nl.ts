@@ -46,6 +46,10 @@
         <source>SET</source>
         <translation>SET</translation>
     </message>
+    <message>
+        <source>%1 FOULS</source>
+        <translation>%1 FOUTEN</translation>
+    </message>
 </context>
 <context>
     <name>ColorPage</name>
@@ -413,6 +417,22 @@ Zie corvella(1) voor de toetsen.</translation>
         <source>Points per set</source>
         <translation>Punten per set</translation>
     </message>
+    <message>
+        <source>Players</source>
+        <translation>Spelers</translation>
+    </message>
+    <message>
+        <source>Pts</source>
+        <translation>Ptn</translation>
+    </message>
+    <message>
+        <source>Fouls</source>
+        <translation>Fouten</translation>
+    </message>
+    <message>
+        <source>Pen.</source>
+        <translation>Str.</translation>
+    </message>
 </context>
 <context>
     <name>GameLog</name>
@@ -676,6 +696,10 @@ Zie corvella(1) voor de toetsen.</translation>
     <message>
         <source>A hint must come at 0 (none) to %1 points.</source>
         <translation>Een hint moet komen bij 0 (geen) tot %1 punten.</translation>
+    </message>
+    <message>
+        <source>The penalties&apos; lengths must be one to three times from 0.01 to 99.59 (minutes.seconds), separated by commas.</source>
+        <translation>De straftijden moeten één tot drie tijden van 0.01 tot 99.59 (minuten.seconden) zijn, gescheiden door komma&apos;s.</translation>
     </message>
 </context>
 <context>
@@ -1175,6 +1199,14 @@ Zie corvella(1) voor de toetsen.</translation>
         <source>Switch the first server from a phone</source>
         <translation>Eerste opslag wisselen vanaf een telefoon</translation>
     </message>
+    <message>
+        <source>Player&apos;s foul from a phone</source>
+        <translation>Spelersfout via een telefoon</translation>
+    </message>
+    <message>
+        <source>Penalty from a phone</source>
+        <translation>Straf via een telefoon</translation>
+    </message>
 </context>
 <context>
     <name>NetworkPage</name>
@@ -1298,6 +1330,76 @@ Zie corvella(1) voor de toetsen.</translation>
     <message>
         <source>Two commands share the key %1. Choose another key for one of them on the Keyboard tab.</source>
         <translation>Twee opdrachten delen de toets %1. Kies op het tabblad Toetsenbord voor een van beide een andere toets.</translation>
+    </message>
+</context>
+<context>
+    <name>PlayerEntry</name>
+    <message>
+        <source>Foul</source>
+        <translation>Fout</translation>
+    </message>
+    <message>
+        <source>Penalty</source>
+        <translation>Straf</translation>
+    </message>
+    <message>
+        <source>%1: which team? %2 or %3 (Space drops it)</source>
+        <translation>%1: welk team? %2 of %3 (spatie laat het vallen)</translation>
+    </message>
+    <message>
+        <source>%1 %2: #%3, then Enter</source>
+        <translation>%1 %2: #%3, dan Enter</translation>
+    </message>
+    <message>
+        <source>%1 %2 #%3: length? %4</source>
+        <translation>%1 %2 #%3: welke duur? %4</translation>
+    </message>
+</context>
+<context>
+    <name>PlayersPage</name>
+    <message>
+        <source>The board follows the players</source>
+        <translation>Het bord volgt de spelers</translation>
+    </message>
+    <message>
+        <source>A goal conceded ends the oldest 2:00 penalty</source>
+        <translation>Een tegendoelpunt beëindigt de oudste straf van 2:00</translation>
+    </message>
+    <message>
+        <source>none</source>
+        <translation>geen</translation>
+    </message>
+    <message>
+        <source>Fouls that put a player out:</source>
+        <translation>Fouten waarna een speler eruit moet:</translation>
+    </message>
+    <message>
+        <source>Penalty lengths (minutes.seconds):</source>
+        <translation>Straftijden (minuten.seconden):</translation>
+    </message>
+    <message>
+        <source>Penalties that disqualify:</source>
+        <translation>Straffen die diskwalificeren:</translation>
+    </message>
+    <message>
+        <source>Player&apos;s foul key:</source>
+        <translation>Toets spelersfout:</translation>
+    </message>
+    <message>
+        <source>Penalty key:</source>
+        <translation>Toets straf:</translation>
+    </message>
+    <message>
+        <source>Players</source>
+        <translation>Spelers</translation>
+    </message>
+    <message>
+        <source>enter a player&apos;s foul</source>
+        <translation>een spelersfout invoeren</translation>
+    </message>
+    <message>
+        <source>enter a penalty</source>
+        <translation>een straf invoeren</translation>
     </message>
 </context>
 <context>
@@ -1580,6 +1682,34 @@ Zie corvella(1) voor de toetsen.</translation>
     <message>
         <source>the set has begun</source>
         <translation>de set is begonnen</translation>
+    </message>
+    <message>
+        <source>&quot;player&quot; is a number of one or two digits</source>
+        <translation>&quot;player&quot; is een nummer van één of twee cijfers</translation>
+    </message>
+    <message>
+        <source>a player goes with &quot;add&quot;</source>
+        <translation>een speler hoort bij &quot;add&quot;</translation>
+    </message>
+    <message>
+        <source>a match in sets has no players&apos; fouls or penalties</source>
+        <translation>een wedstrijd in sets heeft geen persoonlijke fouten of straffen</translation>
+    </message>
+    <message>
+        <source>the players are off</source>
+        <translation>de spelers staan uit</translation>
+    </message>
+    <message>
+        <source>Player&apos;s foul from the API</source>
+        <translation>Spelersfout via de API</translation>
+    </message>
+    <message>
+        <source>&quot;seconds&quot; is a whole number from 1 to %1</source>
+        <translation>&quot;seconds&quot; is een geheel getal van 1 tot %1</translation>
+    </message>
+    <message>
+        <source>Penalty from the API</source>
+        <translation>Straf via de API</translation>
     </message>
 </context>
 <context>
@@ -1992,6 +2122,38 @@ Zie corvella(1) voor de toetsen.</translation>
     <message>
         <source>Switch the first server</source>
         <translation>Eerste opslag wisselen</translation>
+    </message>
+    <message>
+        <source>%1st foul</source>
+        <translation>%1e fout</translation>
+    </message>
+    <message>
+        <source>%1nd foul</source>
+        <translation>%1e fout</translation>
+    </message>
+    <message>
+        <source>%1rd foul</source>
+        <translation>%1e fout</translation>
+    </message>
+    <message>
+        <source>%1th foul</source>
+        <translation>%1e fout</translation>
+    </message>
+    <message>
+        <source>Penalty over: %1 (%2)</source>
+        <translation>Straf voorbij: %1 (%2)</translation>
+    </message>
+    <message>
+        <source>Entry dropped</source>
+        <translation>Invoer vervallen</translation>
+    </message>
+    <message>
+        <source>Foul %1</source>
+        <translation>Fout %1</translation>
+    </message>
+    <message>
+        <source>Penalty %1</source>
+        <translation>Straf %1</translation>
     </message>
 </context>
 <context>
@@ -2728,6 +2890,38 @@ Zie corvella(1) voor de toetsen.</translation>
     <message>
         <source>First server</source>
         <translation>Eerste opslag</translation>
+    </message>
+    <message>
+        <source>%1 FOULS</source>
+        <translation>%1 FOUTEN</translation>
+    </message>
+    <message>
+        <source>Type the number of the player first.</source>
+        <translation>Typ eerst het nummer van de speler.</translation>
+    </message>
+    <message>
+        <source>Player number</source>
+        <translation>Spelersnummer</translation>
+    </message>
+    <message>
+        <source>Foul home</source>
+        <translation>Fout thuis</translation>
+    </message>
+    <message>
+        <source>Foul guest</source>
+        <translation>Fout gasten</translation>
+    </message>
+    <message>
+        <source>Penalty length</source>
+        <translation>Strafduur</translation>
+    </message>
+    <message>
+        <source>Penalty home</source>
+        <translation>Straf thuis</translation>
+    </message>
+    <message>
+        <source>Penalty guest</source>
+        <translation>Straf gasten</translation>
     </message>
 </context>
 <context>

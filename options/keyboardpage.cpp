@@ -181,6 +181,8 @@ QList<int> KeyboardPage::keysInUse(const Settings &settings)
     if (settings.ShotClockEnabled != 0)
         taken << settings.ShotClockResetKey << settings.ShotClockShortKey
               << settings.ShotClockHoldKey << settings.ShotClockBlankKey << settings.PossessionKey;
+    if (settings.PlayersEnabled != 0 && !sets)
+        taken << settings.PlayerFoulKey << settings.PenaltyKey;
     if (sets)
         taken << settings.PointHomeKey << settings.PointGuestKey << settings.FirstServerKey;
     return taken;

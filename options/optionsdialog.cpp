@@ -7,6 +7,7 @@
 #include "options/keyboardpage.h"
 #include "options/keyname.h"
 #include "options/networkpage.h"
+#include "options/playerspage.h"
 #include "options/setspage.h"
 #include "options/shotclockpage.h"
 #include "options/sponsorspage.h"
@@ -35,7 +36,7 @@ template <typename Page> OptionsPage *makePage(const OptionsServices &services, 
 constexpr OptionsPage *(*pageFactories[])(const OptionsServices &, QWidget *) = {
     makePage<KeyboardPage>, makePage<ColorPage>, makePage<TextPage>,      makePage<GamePage>,
     makePage<NetworkPage>,  makePage<HallPage>,  makePage<ShotClockPage>, makePage<TeamsPage>,
-    makePage<SponsorsPage>, makePage<SetsPage>,
+    makePage<SponsorsPage>, makePage<SetsPage>,  makePage<PlayersPage>,
 };
 
 // The room the original window left around the tabs and below the buttons.

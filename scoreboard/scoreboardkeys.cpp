@@ -63,6 +63,8 @@ void ScoreBoardWindow::createShortcuts()
 
 void ScoreBoardWindow::scoreKey(GameModel::Score which, int keyAscii)
 {
+    if (takePlayerKey(keyAscii))
+        return;
     runCommandKey(keyAscii);
     const std::optional<ScoreEdit> edit = m_scoreEntry.key(which, keyAscii, game().maxScore(which));
     updateHints(keyAscii);
@@ -86,6 +88,8 @@ void ScoreBoardWindow::scoreKey(GameModel::Score which, int keyAscii)
 
 void ScoreBoardWindow::clockKey(int keyAscii)
 {
+    if (takePlayerKey(keyAscii))
+        return;
     runCommandKey(keyAscii);
     const QString typed = m_clockEntry.pendingText();
     const std::optional<qint16> seconds = m_clockEntry.key(keyAscii);
@@ -142,9 +146,11 @@ void ScoreBoardWindow::act(GameHistory::Action kind, const QString &what,
                            const std::function<void(GameModel &)> &action)
 {
     const GameState before = game().state();
+    const QString noticeBefore = m_notice;
     m_history.perform(kind, what, action);
-    // A step done puts the last note out of date: an undo told, an entry refused.
-    if (m_hints && game().state() != before && !m_notice.isEmpty())
+    // A step done puts the last note out of date: an undo told, an entry
+    // refused; what the step itself told (a player's last foul) stays.
+    if (m_hints && game().state() != before && !m_notice.isEmpty() && m_notice == noticeBefore)
         showNotice({});
 }
 
@@ -177,6 +183,9 @@ void ScoreBoardWindow::keyPressEvent(QKeyEvent *event)
 
 void ScoreBoardWindow::runCommandKey(int keyAscii)
 {
+    // An open foul or penalty entry has the digits, whatever has the focus.
+    if (takePlayerKey(keyAscii))
+        return;
     const GameState before = game().state();
     runCommand(keyAscii);
     if (game().state() == before)
@@ -205,6 +214,8 @@ void ScoreBoardWindow::runCommand(int keyAscii)
     else if (game().hasTimeouts() && runTimeoutKey(keyAscii))
         return;
     else if (game().hasShotClock() && runShotClockKey(keyAscii))
+        return;
+    else if (game().hasPlayers() && runPlayerKey(keyAscii))
         return;
     else if (game().playsSets() && runSetsKey(keyAscii))
         return;

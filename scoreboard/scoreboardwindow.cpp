@@ -28,6 +28,7 @@ ScoreBoardWindow::ScoreBoardWindow(GameModel &game, GameHistory &history, const 
     routeKeys();
     createShortcuts();
     trackHistory();
+    followPlayers();
     for (QTimer *timer : {&m_entryExpiry, &m_noticeExpiry, &m_undoConfirm})
         timer->setSingleShot(true);
     setTimeouts(EntryTimeoutMs, NoticeTimeoutMs, UndoConfirmMs);

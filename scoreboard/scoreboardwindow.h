@@ -3,6 +3,7 @@
 #include "board/boardview.h"
 #include "game/gamehistory.h"
 #include "scoreboard/clockentry.h"
+#include "scoreboard/playerentry.h"
 #include "scoreboard/scoreentry.h"
 
 #include <QPointer>
@@ -36,6 +37,7 @@ public:
 
     const ScoreEntry &scoreEntry() const { return m_scoreEntry; }
     const ClockEntry &clockEntry() const { return m_clockEntry; }
+    const PlayerEntry &playerEntry() const { return m_playerEntry; }
 
     // The board the window shows, and its parts as the operator sees them.
     const BoardView &view() const { return *m_view; }
@@ -168,6 +170,13 @@ private:
     bool runPeriodKey(int keyAscii);
     bool runTimeoutKey(int keyAscii);
     bool runShotClockKey(int keyAscii);
+    // The players' keys (see playerkeys.cpp).
+    void followPlayers();
+    QString playerLabel(GameModel::Team team, const QString &number) const;
+    PlayerEntry::Keys playerEntryKeys() const;
+    bool runPlayerKey(int keyAscii);
+    bool takePlayerKey(int keyAscii);
+    void enterPlayerStep(const PlayerEntry::Entered &entered);
     bool runSetsKey(int keyAscii);
     void trackHistory();
     QString changeText(const GameState &before, const GameState &after) const;
@@ -184,6 +193,7 @@ private:
     OperatorHints *m_hints = nullptr;
     ScoreEntry m_scoreEntry;
     ClockEntry m_clockEntry;
+    PlayerEntry m_playerEntry;
     bool m_audienceShown = false;
     QString m_notice;
     QString m_titleNotice;

@@ -92,6 +92,13 @@ const StoreEntry storeEntries[] = {
     {"SponsorSettings", "Enabled", &Settings::SponsorsEnabled},
     {"SponsorSettings", "SlideSeconds", &Settings::SponsorSlideSeconds},
     {"SponsorSettings", "During", &Settings::SponsorsDuring, 32},
+    {"PlayerSettings", "Enabled", &Settings::PlayersEnabled},
+    {"PlayerSettings", "PlayerFoulLimit", &Settings::PlayerFoulLimit},
+    {"PlayerSettings", "PenaltyLengths", &Settings::PenaltyLengths, 64},
+    {"PlayerSettings", "PenaltyEndsOnGoal", &Settings::PenaltyEndsOnGoal},
+    {"PlayerSettings", "SuspensionsToDisqualify", &Settings::SuspensionsToDisqualify},
+    {"KeySettings", "PlayerFoulKey", &Settings::PlayerFoulKey},
+    {"KeySettings", "PenaltyKey", &Settings::PenaltyKey},
 };
 
 bool isKeyField(qint16 Settings::*member)
@@ -103,6 +110,7 @@ bool isKeyField(qint16 Settings::*member)
            member == &Settings::GuestTimeoutKey || member == &Settings::ShotClockResetKey ||
            member == &Settings::ShotClockShortKey || member == &Settings::ShotClockHoldKey ||
            member == &Settings::ShotClockBlankKey || member == &Settings::PossessionKey ||
+           member == &Settings::PlayerFoulKey || member == &Settings::PenaltyKey ||
            member == &Settings::PointHomeKey || member == &Settings::PointGuestKey ||
            member == &Settings::FirstServerKey;
 }
@@ -111,8 +119,9 @@ bool isSwitch(qint16 Settings::*member)
 {
     return member == &Settings::CountDown || member == &Settings::ShotClockEnabled ||
            member == &Settings::ShotClockLinked || member == &Settings::ShotClockStopGameAtZero ||
-           member == &Settings::SetsEnabled || member == &Settings::SetsClock ||
-           member == &Settings::SponsorsEnabled;
+           member == &Settings::SponsorsEnabled || member == &Settings::PlayersEnabled ||
+           member == &Settings::PenaltyEndsOnGoal || member == &Settings::SetsEnabled ||
+           member == &Settings::SetsClock || member == &Settings::SponsorsEnabled;
 }
 
 bool isWebSwitch(qint16 Settings::*member)
@@ -192,6 +201,10 @@ void loadEntry(const QMap<QString, QString> &stored, const StoreEntry &entry, Se
                         return;
                     if (member == &Settings::ScoreDigits && number != 2 && number != 3)
                         return;
+                    if ((member == &Settings::PlayerFoulLimit ||
+                         member == &Settings::SuspensionsToDisqualify) &&
+                        (number < 0 || number > SettingsDefaults::MaxPlayerCount))
+                        return;
                     if (member == &Settings::SponsorSlideSeconds &&
                         (number < 1 || number > SettingsDefaults::MaxSponsorSlideSeconds))
                         return;
@@ -240,6 +253,8 @@ void applyDefaultKeys(Settings &s)
     s.ShotClockHoldKey = SettingsDefaults::ShotClockHoldKey;
     s.ShotClockBlankKey = SettingsDefaults::ShotClockBlankKey;
     s.PossessionKey = SettingsDefaults::PossessionKey;
+    s.PlayerFoulKey = SettingsDefaults::PlayerFoulKey;
+    s.PenaltyKey = SettingsDefaults::PenaltyKey;
     s.PointHomeKey = SettingsDefaults::PointHomeKey;
     s.PointGuestKey = SettingsDefaults::PointGuestKey;
     s.FirstServerKey = SettingsDefaults::FirstServerKey;
@@ -278,6 +293,11 @@ Settings defaultSettings()
     s.SponsorsEnabled = SettingsDefaults::SponsorsEnabled;
     s.SponsorSlideSeconds = SettingsDefaults::SponsorSlideSeconds;
     s.SponsorsDuring = QStringLiteral("breaks");
+    s.PlayersEnabled = SettingsDefaults::PlayersEnabled;
+    s.PlayerFoulLimit = SettingsDefaults::PlayerFoulLimit;
+    s.PenaltyLengths = QStringLiteral("2.00");
+    s.PenaltyEndsOnGoal = SettingsDefaults::PenaltyEndsOnGoal;
+    s.SuspensionsToDisqualify = SettingsDefaults::SuspensionsToDisqualify;
     return s;
 }
 

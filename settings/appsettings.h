@@ -137,6 +137,18 @@ struct Settings
     qint16 SponsorsEnabled = 0;
     qint16 SponsorSlideSeconds = 8;
     QString SponsorsDuring = QStringLiteral("breaks");
+    // Players on the board: off (0) or on (1); the personal fouls that put a
+    // player out (0: none); the penalties' lengths as times separated by
+    // commas, chosen by their place; whether a goal conceded ends the oldest
+    // 2:00 penalty; and the penalties that disqualify a player (0: none).
+    // Their keys open a foul's and a penalty's entry.
+    qint16 PlayersEnabled = 0;
+    qint16 PlayerFoulLimit = 5;
+    QString PenaltyLengths = QStringLiteral("2.00");
+    qint16 PenaltyEndsOnGoal = 0;
+    qint16 SuspensionsToDisqualify = 0;
+    qint16 PlayerFoulKey = 102; // "f"
+    qint16 PenaltyKey = 101;    // "e"
 
     bool operator==(const Settings &) const = default;
 };
@@ -163,6 +175,8 @@ inline constexpr qint16 ShotClockShortKey = 118; // "v"
 inline constexpr qint16 ShotClockHoldKey = 109;  // "m"
 inline constexpr qint16 ShotClockBlankKey = 100; // "d"
 inline constexpr qint16 PossessionKey = 97;      // "a"
+inline constexpr qint16 PlayerFoulKey = 102;     // "f"
+inline constexpr qint16 PenaltyKey = 101;        // "e"
 inline constexpr qint16 PointHomeKey = 113;      // "q"
 inline constexpr qint16 PointGuestKey = 119;     // "w"
 inline constexpr qint16 FirstServerKey = 121;    // "y"
@@ -196,6 +210,11 @@ inline constexpr qint16 MaxSetPoints = 99;
 inline constexpr qint16 SponsorsEnabled = 0;
 inline constexpr qint16 SponsorSlideSeconds = 8;
 inline constexpr qint16 MaxSponsorSlideSeconds = 600;
+inline constexpr qint16 PlayersEnabled = 0;
+inline constexpr qint16 PlayerFoulLimit = 5;
+inline constexpr qint16 PenaltyEndsOnGoal = 0;
+inline constexpr qint16 SuspensionsToDisqualify = 0;
+inline constexpr qint16 MaxPlayerCount = 99;
 } // namespace SettingsDefaults
 
 // The longest captions the options accept; longer stored ones load cut to this.

@@ -7,6 +7,7 @@
 #include "game/gamestructure.h"
 #include "settings/appsettings.h"
 #include "settings/bgrcolor.h"
+#include "web/playerstate.h"
 
 #include <QJsonArray>
 #include <QRegularExpression>
@@ -168,7 +169,9 @@ QJsonObject snapshot(const GameModel &game, const Settings &settings)
             {Possession, possessionPart(game)},
             {Sets, setsPart(game)},
             {Board, boardPart(game, settings)},
-            {Sponsors, sponsorsPart(game, settings)}};
+            {Sponsors, sponsorsPart(game, settings)},
+            {Players, playersPart(game)},
+            {Penalties, penaltiesPart(game)}};
 }
 
 bool isClockText(const QString &text)
@@ -191,6 +194,9 @@ QJsonObject changedParts(const QJsonObject &before, const QJsonObject &after)
     const QJsonObject shot = after.value(ShotClock).toObject();
     if (shot.value(QLatin1StringView("running")).toBool())
         changed.insert(ShotClock, shot);
+    // Penalties count down with the clock, so they travel while it runs.
+    if (clock.value(QLatin1StringView("running")).toBool())
+        changed.insert(Penalties, after.value(Penalties));
     return changed;
 }
 

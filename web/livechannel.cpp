@@ -6,6 +6,7 @@
 #include "game/timesource.h"
 #include "settings/currentsettings.h"
 #include "web/boardstate.h"
+#include "web/playerstate.h"
 
 #include <QJsonDocument>
 #include <QUndoCommand>
@@ -300,8 +301,15 @@ bool LiveChannel::perform(quint64 page, const QJsonObject &message)
             send(page, reply);
             return true;
         }
-        record(GameHistory::Action::ScoreAdd, tr("Change score from a phone"),
-               [w, d](GameModel &g) { g.addToScore(w, d); });
+        // With the players on, a number sent with it names the scorer.
+        const std::optional<QString> player =
+            BoardState::playerNumberOf(message.value(QStringLiteral("player")));
+        if (m_game.hasPlayers() && player)
+            record(GameHistory::Action::ScoreAdd, tr("Change score from a phone"),
+                   [w, d, number = *player](GameModel &g) { g.addToScoreBy(w, d, number); });
+        else
+            record(GameHistory::Action::ScoreAdd, tr("Change score from a phone"),
+                   [w, d](GameModel &g) { g.addToScore(w, d); });
     } else if (action == u"clock") {
         // "minutes.seconds" as the API takes it, and only in play, as the board's own entry.
         const QJsonValue value = message.value(QStringLiteral("value"));
@@ -313,6 +321,8 @@ bool LiveChannel::perform(quint64 page, const QJsonObject &message)
                [seconds](GameModel &g) { g.enterClockTime(seconds); });
     } else if (action == u"undo") {
         return undo(page);
+    } else if (m_game.hasPlayers() && (action == u"foul" || action == u"penalty")) {
+        return performPlayerStep(action, message);
     } else if (m_game.hasShotClock() && action.startsWith(u"shotClock")) {
         return performShotClock(action);
     } else if (m_game.playsSets() && action == u"point") {
@@ -334,6 +344,30 @@ bool LiveChannel::perform(quint64 page, const QJsonObject &message)
     } else {
         return false;
     }
+    return true;
+}
+
+// The remote's number pad, shown only with the players on: a foul or a
+// penalty of one of the lengths the board offers.
+bool LiveChannel::performPlayerStep(const QString &action, const QJsonObject &message)
+{
+    const QString team = message.value(QStringLiteral("team")).toString();
+    const std::optional<QString> player =
+        BoardState::playerNumberOf(message.value(QStringLiteral("player")));
+    if ((team != u"home" && team != u"guest") || !player)
+        return false;
+    const GameModel::Team side = team == u"home" ? GameModel::Home : GameModel::Guest;
+    const QString number = *player;
+    if (action == u"foul") {
+        record(GameHistory::Action::PlayerFoul, tr("Player's foul from a phone"),
+               [side, number](GameModel &g) { g.addPlayerFoul(side, number); });
+        return true;
+    }
+    const qint64 ms = qint64(message.value(QStringLiteral("seconds")).toDouble()) * 1000;
+    if (!m_game.playerRules().penaltyLengthsMs.contains(ms))
+        return false;
+    record(GameHistory::Action::Penalty, tr("Penalty from a phone"),
+           [side, number, ms](GameModel &g) { g.addPenalty(side, number, ms); });
     return true;
 }
 

@@ -105,6 +105,7 @@ private:
                 const std::function<void(GameModel &)> &action);
     void receiveAction(quint64 page, const QJsonObject &message);
     bool performShotClock(const QString &action);
+    bool performPlayerStep(const QString &action, const QJsonObject &message);
     bool perform(quint64 page, const QJsonObject &message);
     bool undo(quint64 page);
     void updateKeyframes();

@@ -9,6 +9,7 @@
 #include "web/boardstate.h"
 #include "web/livechannel.h"
 #include "web/pinlock.h"
+#include "web/playerstate.h"
 
 #include <QJsonDocument>
 
@@ -72,6 +73,10 @@ bool isAction(const QByteArray &path)
                                             "shotclock/stop",
                                             "shotclock/toggle",
                                             "possession",
+                                            "foul/home",
+                                            "foul/guest",
+                                            "penalty/home",
+                                            "penalty/guest",
                                             "point/home",
                                             "point/guest",
                                             "serve"};
@@ -305,6 +310,8 @@ RemoteApi::Outcome RemoteApi::act(const QByteArray &path, const QJsonObject &bod
         return setsAction(path, body);
     if (path == "game/new")
         return newGame(body);
+    if (path.startsWith("foul/") || path.startsWith("penalty/"))
+        return playerAction(path, body);
     return {404, tr("not found")};
 }
 
@@ -404,6 +411,20 @@ RemoteApi::Outcome RemoteApi::changeScore(const QByteArray &which, const QJsonOb
         return {409, refusal};
     const qint64 to = add.isUndefined() ? *n : m_game.score(index).value_or(0) + *n;
     const int value = int(to);
+    if (const QJsonValue player = body.value(QStringLiteral("player")); !player.isUndefined()) {
+        if (!m_game.hasPlayers())
+            return playersOff();
+        const std::optional<QString> number = BoardState::playerNumberOf(player);
+        if (!number)
+            return {400, tr("\"player\" is a number of one or two digits")};
+        if (add.isUndefined())
+            return {400, tr("a player goes with \"add\"")};
+        const int delta = int(*n);
+        return record(
+            Action::ScoreAdd, tr("Change score from the API"),
+            [index, delta, number](GameModel &g) { g.addToScoreBy(index, delta, *number); },
+            QString());
+    }
     return record(
         add.isUndefined() ? Action::ScoreSet : Action::ScoreAdd, tr("Change score from the API"),
         [index, value](GameModel &g) { g.setScore(index, value); }, QString());
@@ -490,4 +511,35 @@ RemoteApi::Outcome RemoteApi::setPossession(const QJsonObject &body)
     return record(
         Action::Possession, tr("Set the possession arrow from the API"),
         [to](GameModel &g) { g.setPossession(to); }, QString());
+}
+
+RemoteApi::Outcome RemoteApi::playersOff() const
+{
+    if (m_game.playsSets())
+        return {409, tr("a match in sets has no players' fouls or penalties")};
+    return {409, tr("the players are off")};
+}
+
+RemoteApi::Outcome RemoteApi::playerAction(const QByteArray &path, const QJsonObject &body)
+{
+    if (!m_game.hasPlayers())
+        return playersOff();
+    const GameModel::Team team = path.endsWith("/home") ? GameModel::Home : GameModel::Guest;
+    const std::optional<QString> number =
+        BoardState::playerNumberOf(body.value(QStringLiteral("player")));
+    if (!number)
+        return {400, tr("\"player\" is a number of one or two digits")};
+    if (path.startsWith("foul/"))
+        return record(
+            Action::PlayerFoul, tr("Player's foul from the API"),
+            [team, number](GameModel &g) { g.addPlayerFoul(team, *number); }, QString());
+    const std::optional<qint64> seconds = whole(body.value(QStringLiteral("seconds")));
+    if (!seconds || *seconds < 1 || *seconds * 1000 >= GameModel::LimitMs)
+        return {
+            400,
+            tr("\"seconds\" is a whole number from 1 to %1").arg(GameModel::LimitMs / 1000 - 1)};
+    const qint64 ms = *seconds * 1000;
+    return record(
+        Action::Penalty, tr("Penalty from the API"),
+        [team, number, ms](GameModel &g) { g.addPenalty(team, *number, ms); }, QString());
 }

@@ -96,6 +96,8 @@ private:
     Outcome setFirstServer(const QJsonObject &body);
     Outcome setPossession(const QJsonObject &body);
     Outcome newGame(const QJsonObject &body);
+    Outcome playerAction(const QByteArray &path, const QJsonObject &body);
+    Outcome playersOff() const;
 
     GameModel &m_game;
     GameHistory &m_history;

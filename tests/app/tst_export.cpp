@@ -26,11 +26,16 @@ class TestExport : public QObject
     // Two periods: 2 : 1 after the first, 3 : 4 at the end; a guest timeout
     // in the second (ended early), and a home timeout taken back; two home
     // fouls in the first period. `extraChanges` more score changes at the end.
+    // With `players`, two points and five fouls of home #7 and a penalty of
+    // guest #12 after that.
     static QString playGame(const QString &folder, ManualTimeSource &time, int extraChanges = 0,
-                            const GameSides &sides = {})
+                            const GameSides &sides = {}, bool players = false)
     {
         GameModel game(time);
         game.setSides(sides);
+        PlayerRules playerRules;
+        playerRules.enabled = players;
+        game.setPlayerRules(playerRules);
         GameStructure rules{2, {}, 0};
         rules.timeouts.perGame = 2;
         rules.fouls.on = true;
@@ -59,6 +64,19 @@ class TestExport : public QObject
         score(GameModel::Guest1, 4);
         for (int i = 0; i < extraChanges; ++i)
             score(GameModel::Home1, 4 + i % 90);
+        if (players) {
+            history.perform(
+                GameHistory::Action::ScoreAdd, QStringLiteral("score"),
+                [](GameModel &g) { g.addToScoreBy(GameModel::Home1, 2, QStringLiteral("7")); });
+            for (int i = 0; i < 5; ++i)
+                history.perform(
+                    GameHistory::Action::PlayerFoul, QStringLiteral("foul"),
+                    [](GameModel &g) { g.addPlayerFoul(GameModel::Home, QStringLiteral("7")); });
+            history.perform(GameHistory::Action::Penalty, QStringLiteral("penalty"),
+                            [](GameModel &g) {
+                                g.addPenalty(GameModel::Guest, QStringLiteral("12"), 120'000);
+                            });
+        }
         return log.currentPath();
     }
 
@@ -116,9 +134,13 @@ private slots:
         QTest::addColumn<int>("extraChanges");
         QTest::addColumn<int>("pages");
         QTest::addColumn<bool>("teams");
-        QTest::newRow("A4") << QStringLiteral("A4") << 0 << 1 << false;
-        QTest::newRow("Letter, a long game") << QStringLiteral("Letter") << 700 << 3 << false;
-        QTest::newRow("A4, teams with logos") << QStringLiteral("A4") << 0 << 1 << true;
+        QTest::addColumn<bool>("players");
+        QTest::newRow("A4") << QStringLiteral("A4") << 0 << 1 << false << false;
+        QTest::newRow("Letter, a long game")
+            << QStringLiteral("Letter") << 700 << 3 << false << false;
+        QTest::newRow("A4, teams with logos") << QStringLiteral("A4") << 0 << 1 << true << false;
+        QTest::newRow("A4 with players") << QStringLiteral("A4") << 0 << 1 << false << true;
+        QTest::newRow("A4, teams and players") << QStringLiteral("A4") << 0 << 1 << true << true;
     }
 
     // Lions in white on purple with a green logo, Tigers in yellow on white
@@ -155,10 +177,12 @@ private slots:
         QFETCH(int, extraChanges);
         QFETCH(int, pages);
         QFETCH(bool, teams);
+        QFETCH(bool, players);
         if (!havePoppler())
             QSKIP("pdftotext, pdftoppm (poppler-utils) are not installed: scripts/install-deps");
         QTemporaryDir folder;
-        playGame(folder.path(), time, extraChanges, teams ? teamsWithLogos(folder) : GameSides{});
+        playGame(folder.path(), time, extraChanges, teams ? teamsWithLogos(folder) : GameSides{},
+                 players);
         const QString pdf = folder.filePath(QStringLiteral("game.pdf"));
         const QString log = GameLog::newestLog(folder.path());
         const QPageSize size(paper == u"Letter" ? QPageSize::Letter : QPageSize::A4);
@@ -196,6 +220,15 @@ private slots:
         // The summary ends on page one.
         const QString firstPage = boxes.left(boxes.indexOf(QStringLiteral("</page>")));
         QVERIFY(firstPage.contains(QStringLiteral(">signature<")));
+        if (players) {
+            // The box score: points, fouls and penalties of each player.
+            const QString text = pdfText(pdf, {QStringLiteral("-layout")})
+                                     .remove(QRegularExpression(QStringLiteral("\\s")));
+            QVERIFY2(
+                text.contains(QStringLiteral("LionsPtsFoulsPen.TigersPtsFoulsPen.#7250#12001")),
+                qPrintable(text));
+            QVERIFY(firstPage.contains(QStringLiteral(">#12<")));
+        }
 
         QProcess render;
         render.start(QStringLiteral("pdftoppm"),

@@ -1,12 +1,16 @@
 // The HTTP API against the installed program: curl on 127.0.0.1 starts the
 // clock, adds three to home and sounds the buzzer; the board shows it, and
-// Ctrl+Z at the board takes the score back.
+// Ctrl+Z at the board takes the score back. With the players on, five fouls
+// put home #7 out, and a guest penalty runs only with the clock.
 #include "tests/e2e/boardreader.h"
 #include "tests/e2e/desktop.h"
 
 #include <QDir>
 #include <QElapsedTimer>
 #include <QFile>
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
 #include <QStandardPaths>
 #include <QTcpServer>
 #include <QTemporaryDir>
@@ -48,6 +52,20 @@ class TestEndToEndApi : public QObject
         return desktop->run(u"curl"_s, args).trimmed().toInt();
     }
 
+    // The game as GET /api/v1/state gives it.
+    QJsonObject state()
+    {
+        const QString body =
+            desktop->run(u"curl"_s, {u"-s"_s, u"-H"_s, u"Authorization: Bearer "_s + Token,
+                                     u"http://127.0.0.1:%1/api/v1/state"_s.arg(port)});
+        return QJsonDocument::fromJson(body.toUtf8()).object();
+    }
+
+    QJsonArray guestPenalties()
+    {
+        return state().value(u"penalties"_s).toObject().value(u"guest"_s).toArray();
+    }
+
     std::optional<BoardReader> boardReads(const std::function<bool(const BoardReader &)> &done,
                                           const QString &name)
     {
@@ -81,7 +99,7 @@ private slots:
         QFile settings(config.filePath(u"Corvella/Corvella.conf"_s));
         QVERIFY(settings.open(QIODevice::WriteOnly));
         settings.write(u"[WebSettings]\nWebServer=1\nWebPort=%1\nWebAddress=127.0.0.1\nApi=1\n"
-                       "ApiToken=%2\n"_s.arg(port)
+                       "ApiToken=%2\n[PlayerSettings]\nEnabled=1\n"_s.arg(port)
                            .arg(Token)
                            .toUtf8());
         settings.close();
@@ -124,6 +142,39 @@ private slots:
             [](const BoardReader &b) { return b.homeScore(0).trimmed() != u"3"_s; }, u"undone"_s);
         QVERIFY2(undone, "Ctrl+Z did not take the score back");
         QCOMPARE(undone->homeScore(0).trimmed().toInt(), 0);
+    }
+
+    void fiveFoulsAndAPenaltyThroughTheApi()
+    {
+        QCOMPARE(curl(u"clock/stop"_s), 200);
+        for (int i = 0; i < 5; ++i)
+            QCOMPARE(curl(u"foul/home"_s, uR"({"player":7})"_s), 200);
+        QCOMPARE(curl(u"foul/home"_s, uR"({"player":"007"})"_s), 400);
+        // The board names the player in its title for a few seconds.
+        QVERIFY(Desktop::waitUntil(
+            [&] {
+                return desktop->run(u"xdotool"_s, {u"getwindowname"_s, boardId})
+                    .contains(u"#7: 5th foul"_s);
+            },
+            3000));
+        const QJsonObject seven =
+            state().value(u"players"_s).toObject().value(u"home"_s).toArray().first().toObject();
+        QCOMPARE(seven.value(u"fouls"_s).toInt(), 5);
+        QVERIFY(seven.value(u"out"_s).toBool());
+
+        // Four seconds for guest #12: standing while the clock stands.
+        QCOMPARE(curl(u"penalty/guest"_s, uR"({"player":12,"seconds":4})"_s), 200);
+        QTest::qWait(1000);
+        QCOMPARE(guestPenalties().first().toObject().value(u"ms"_s).toInteger(), 4000);
+        QCOMPARE(curl(u"clock/start"_s), 200);
+        QVERIFY(Desktop::waitUntil(
+            [&] {
+                const QJsonArray left = guestPenalties();
+                return !left.isEmpty() && left.first().toObject().value(u"ms"_s).toInteger() < 3000;
+            },
+            3000));
+        QVERIFY(Desktop::waitUntil([&] { return guestPenalties().isEmpty(); }, 5000));
+        QCOMPARE(curl(u"clock/stop"_s), 200);
     }
 };
 

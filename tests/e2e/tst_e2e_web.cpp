@@ -538,9 +538,12 @@ private slots:
         QVERIFY(corvella->waitForFinished(10000));
         QFile settings(config.filePath(u"Corvella/Corvella.conf"_s));
         QVERIFY(settings.open(QIODevice::WriteOnly | QIODevice::Append));
-        // What the Basketball preset fills in for the clock and the shot clock.
+        // What the Basketball preset fills in for the clock, the shot clock,
+        // the team fouls and the players.
         settings.write("\n[ClockSettings]\nCountDown=1\nPeriodLength=10.00\nPeriods=4\n"
-                       "[ShotClockSettings]\nEnabled=1\nLength=24\nShortLength=14\n");
+                       "[ShotClockSettings]\nEnabled=1\nLength=24\nShortLength=14\n"
+                       "[TextSettings]\nSection2Role=fouls\n"
+                       "[PlayerSettings]\nEnabled=1\nPlayerFoulLimit=5\n");
         settings.close();
         QDir(config.filePath(u"state"_s)).removeRecursively();
         QString why;
@@ -572,6 +575,20 @@ private slots:
               qPrintable(after3s->clock()), onBoard, page);
         QVERIFY2(onBoard >= 20 && onBoard <= 22, qPrintable(after3s->shotClock()));
         QVERIFY2(page >= 20 && page <= 22, qPrintable(QString::number(page)));
+
+        // A personal foul by real keys: f, the home team's h, 7, Enter; the
+        // team's fouls in section 2 follow it, and h starts no timeout.
+        for (const QString &key : {u"f"_s, u"h"_s, u"7"_s, u"Return"_s})
+            desktop->key(key);
+        // Read on either face: the earlier checks may have left three digits on.
+        const auto fouled = boardReads(
+            [](const BoardReader &b) {
+                BoardReader three = b;
+                three.setThreeDigits(true);
+                return b.homeScore(1).trimmed() == u"1"_s || three.homeScore(1).trimmed() == u"1"_s;
+            },
+            u"player-foul"_s);
+        QVERIFY2(fouled, "the foul did not reach the board");
     }
 
     // The Volleyball preset: points by the board's keys (q, w, Ctrl+Z), the

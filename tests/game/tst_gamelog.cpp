@@ -249,6 +249,41 @@ private slots:
         QCOMPARE(steps.at(2).toObject().value(u"possession"_s).toString(), u"guest"_s);
     }
 
+    // The player a step was about, on its line, in the CSV and the JSON;
+    // an undo names the player it took back.
+    void thePlayerOfEachStepIsInTheExports()
+    {
+        QTemporaryDir folder;
+        GameModel game(time);
+        PlayerRules rules;
+        rules.enabled = true;
+        game.setPlayerRules(rules);
+        GameHistory history(game);
+        auto log = makeLog(folder.path(), game, history);
+        history.perform(GameHistory::Action::ScoreAdd, u"score"_s,
+                        [](GameModel &g) { g.addToScoreBy(GameModel::Guest1, 2, u"07"_s); });
+        history.perform(GameHistory::Action::PlayerFoul, u"foul"_s,
+                        [](GameModel &g) { g.addPlayerFoul(GameModel::Home, u"7"_s); });
+        history.perform(QStringLiteral("score"), [](GameModel &g) { g.addToScore(0, 3); });
+        history.undo();
+
+        const auto record = GameRecord::read(log->currentPath());
+        QVERIFY(record);
+        QStringList players;
+        for (const GameLogEntry &e : record->entries)
+            players << e.action + u'>' + e.playerTeam + e.player;
+        QCOMPARE(players, (QStringList{u"score.add>guest07"_s, u"foul.player>home7"_s,
+                                       u"score.set>"_s, u"score.set>"_s}));
+        const QList<QStringList> rows = parseCsv(record->toCsv());
+        const qsizetype column = rows.first().indexOf(u"player"_s);
+        QCOMPARE(rows.first().at(column - 1), u"player_team"_s);
+        QCOMPARE(rows.at(2).mid(column - 1, 2), (QStringList{u"home"_s, u"7"_s}));
+        const QJsonArray steps =
+            QJsonDocument::fromJson(record->toJson()).object().value(u"actions"_s).toArray();
+        QCOMPARE(steps.at(0).toObject().value(u"player"_s).toObject().value(u"number"_s), u"07"_s);
+        QVERIFY(!steps.at(2).toObject().contains(u"player"_s));
+    }
+
     void aNewGameStartsANewLogAndTheOldestGo()
     {
         // A season's worth of games already kept, each with its header.

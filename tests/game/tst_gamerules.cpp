@@ -33,6 +33,9 @@ class TestGameRules : public QObject
             return rules.shotClock.lengthMs;
         if (key == u"ShortLength")
             return rules.shotClock.shortMs;
+        if (key == u"PenaltyLengths")
+            return std::accumulate(rules.players.penaltyLengthsMs.cbegin(),
+                                   rules.players.penaltyLengthsMs.cend(), qint64(0));
         if (key == u"SetsToWin")
             return rules.sets.setsToWin;
         if (key == u"Cap")
@@ -80,6 +83,11 @@ private slots:
         row("short shot clock", "ShortLength", "20", false, 20'000);
         row("no short shot clock", "ShortLength", "0", false, 0);
         row("short shot clock below none", "ShortLength", "-1", true, 14'000);
+        row("penalties of ice hockey", "PenaltyLengths", "2.00, 5.00, 10.00", false, 1'020'000);
+        row("a penalty in seconds", "PenaltyLengths", "0.45", false, 45'000);
+        row("four penalty lengths", "PenaltyLengths", "1.00, 2.00, 5.00, 10.00", true, 120'000);
+        row("a penalty typed wrong", "PenaltyLengths", "2:00", true, 120'000);
+        row("no penalty length", "PenaltyLengths", "", true, 120'000);
         row("sets to win", "SetsToWin", "2", false, 2);
         row("no sets to win", "SetsToWin", "0", true, 3);
         row("cap", "Cap", "30", false, 30);
@@ -99,6 +107,7 @@ private slots:
         Settings settings = defaultSettings();
         // Off, the shot clock's lengths are never read, so never told.
         settings.ShotClockEnabled = 1;
+        settings.PlayersEnabled = 1;
         settings.SetsEnabled = 1;
         for (const SettingsEntry &entry : settingsEntries()) {
             if (QLatin1StringView(entry.key) != key)

@@ -6,6 +6,7 @@
 #include "options/keyboardpage.h"
 #include "options/networkpage.h"
 #include "options/optionsdialog.h"
+#include "options/playerspage.h"
 #include "options/setspage.h"
 #include "options/shotclockpage.h"
 #include "options/sponsorspage.h"
@@ -114,6 +115,12 @@ class TestOptionPages : public QObject
         s.FirstServerKey = 'Y';
         s.SponsorSlideSeconds = 12;
         s.SponsorsDuring = QStringLiteral("breaks,timeouts");
+        s.PlayerFoulLimit = 6;
+        s.PenaltyLengths = QStringLiteral("1.30, 3.00");
+        s.PenaltyEndsOnGoal = 1;
+        s.SuspensionsToDisqualify = 4;
+        s.PlayerFoulKey = 'F';
+        s.PenaltyKey = 'E';
         return s;
     }
 
@@ -134,6 +141,8 @@ class TestOptionPages : public QObject
             return std::make_unique<SetsPage>(services);
         if (name == u"sponsors")
             return std::make_unique<SponsorsPage>(services);
+        if (name == u"players")
+            return std::make_unique<PlayersPage>(services);
         return std::make_unique<NetworkPage>(services);
     }
 
@@ -327,6 +336,19 @@ private slots:
                                            {u"spnSponsorSeconds"_qs, u"12"_qs},
                                            {u"cboSponsorsDuring"_qs, u"breaks,timeouts"_qs}}
                                   << QStringList{u"SlideSeconds"_qs, u"During"_qs};
+        // Its switch shares the bare key "Enabled" too.
+        QTest::newRow("players") << QStringLiteral("players")
+                                 << Shown{{u"chkPlayers"_qs, u"off"_qs},
+                                          {u"spnPlayerFoulLimit"_qs, u"6"_qs},
+                                          {u"edtPenaltyLengths"_qs, u"1.30, 3.00"_qs},
+                                          {u"chkPenaltyEndsOnGoal"_qs, u"on"_qs},
+                                          {u"spnSuspensionsToDisqualify"_qs, u"4"_qs},
+                                          {u"cmdPlayerFoulK"_qs, u"F"_qs},
+                                          {u"cmdPenaltyK"_qs, u"E"_qs}}
+                                 << QStringList{
+                                        u"PlayerFoulLimit"_qs,   u"PenaltyLengths"_qs,
+                                        u"PenaltyEndsOnGoal"_qs, u"SuspensionsToDisqualify"_qs,
+                                        u"PlayerFoulKey"_qs,     u"PenaltyKey"_qs};
     }
 
     void eachPageShowsAndStoresItsOwnSettings()

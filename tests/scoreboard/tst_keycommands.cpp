@@ -190,6 +190,110 @@ private slots:
                  expected);
     }
 
+    void playerKeysOpenAnEntryThatHasTheDigits_data()
+    {
+        QTest::addColumn<bool>("on");
+        QTest::addColumn<QString>("lengths");
+        QTest::addColumn<QString>("focus");
+        QTest::addColumn<bool>("roster");
+        QTest::addColumn<QString>("keys");
+        QTest::addColumn<QString>("expected");
+        QTest::addColumn<QString>("notice");
+        const QString fiveFouls = u"fh7\rfh7\rfh7\rfh7\rfh7\r"_qs;
+        // Off, the keys type what they did before: 7 and Enter set a score.
+        QTest::newRow("off") << false << "2.00"
+                             << "score" << false << "fh7\r"
+                             << "fouls -; penalties -; scores 7-0"
+                             << "";
+        QTest::newRow("a foul from a caption") << true << "2.00"
+                                               << "caption" << false << "fh7\r"
+                                               << "fouls H7=1; penalties -; scores 0-0"
+                                               << "";
+        QTest::newRow("the digits skip the score that has the focus")
+            << true << "2.00"
+            << "score" << false << "fj12\r"
+            << "fouls G12=1; penalties -; scores 0-0"
+            << "";
+        QTest::newRow("and the clock that has it") << true << "2.00"
+                                                   << "clock" << false << "fh07\r"
+                                                   << "fouls H07=1; penalties -; scores 0-0"
+                                                   << "";
+        QTest::newRow("Space drops the entry") << true << "2.00"
+                                               << "score" << false << "fh7 \r"
+                                               << "fouls -; penalties -; scores 0-0"
+                                               << "";
+        QTest::newRow("one length: Enter takes it") << true << "2.00"
+                                                    << "caption" << false << "ej12\r"
+                                                    << "fouls -; penalties G12=120000; scores 0-0"
+                                                    << "";
+        QTest::newRow("three lengths: chosen by place")
+            << true << "2.00, 5.00, 10.00"
+            << "caption" << false << "eh4\r2"
+            << "fouls -; penalties H4=300000; scores 0-0"
+            << "";
+        QTest::newRow("the fifth foul names the player")
+            << true << "2.00"
+            << "caption" << false << fiveFouls << "fouls H7=5; penalties -; scores 0-0"
+            << "#7: 5th foul";
+        QTest::newRow("by the roster's name")
+            << true << "2.00"
+            << "caption" << true << fiveFouls << "fouls H7=5; penalties -; scores 0-0"
+            << "#7 Anna Berg: 5th foul";
+    }
+
+    void playerKeysOpenAnEntryThatHasTheDigits()
+    {
+        QFETCH(bool, on);
+        QFETCH(QString, lengths);
+        QFETCH(QString, focus);
+        QFETCH(bool, roster);
+        QFETCH(QString, keys);
+        QFETCH(QString, expected);
+        QFETCH(QString, notice);
+        changeSettings([&](Settings &s) {
+            s.PlayersEnabled = on ? 1 : 0;
+            s.PenaltyLengths = lengths;
+        });
+        PlayerRules rules;
+        rules.enabled = on;
+        rules.penaltyLengthsMs = {120'000};
+        if (lengths.contains(u','))
+            rules.penaltyLengthsMs = {120'000, 300'000, 600'000};
+        GameModel &game = board->game();
+        game.setPlayerRules(rules);
+        if (roster) {
+            Team team{u"TSV"_qs, {}, {}, {}, {}, {Player{u"7"_qs, u"Anna Berg"_qs}}};
+            game.setSides({GameSide{team, {}}, GameSide{}});
+        }
+        QWidget *target = focus == u"score"_qs ? static_cast<QWidget *>(board->home1Digits()[0])
+                          : focus == u"clock"_qs
+                              ? static_cast<QWidget *>(board->clockDigits()[3])
+                              : static_cast<QWidget *>(board->controls().homeTeamPanel);
+        clickFocus(target);
+        type(target, keys);
+        QStringList fouls, penalties;
+        for (const GameModel::Team team : {GameModel::Home, GameModel::Guest}) {
+            const QString side = team == GameModel::Home ? u"H"_qs : u"G"_qs;
+            const auto &lines = game.players().teams.at(team);
+            for (auto it = lines.cbegin(); it != lines.cend(); ++it)
+                if (it->fouls > 0)
+                    fouls << side + it.key() + u'=' + QString::number(it->fouls);
+            for (const Penalty &penalty : game.penalties().teams.at(team))
+                penalties << side + penalty.player + u'=' + QString::number(penalty.ms);
+        }
+        const auto listed = [](const QStringList &items) {
+            return items.isEmpty() ? u"-"_qs : items.join(u' ');
+        };
+        QCOMPARE(u"fouls %1; penalties %2; scores %3-%4"_qs.arg(
+                     listed(fouls), listed(penalties),
+                     QString::number(game.score(GameModel::Home1).value_or(0)),
+                     QString::number(game.score(GameModel::Guest1).value_or(0))),
+                 expected);
+        if (!notice.isEmpty())
+            QCOMPARE(board->notice(), notice);
+        QVERIFY(!board->playerEntry().isOpen());
+    }
+
     void theTeamKeysAskWhoPlaysOnlyWithALibrary_data()
     {
         QTest::addColumn<bool>("library");

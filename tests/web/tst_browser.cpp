@@ -612,6 +612,55 @@ private slots:
         }
     }
 
+    // With the players on: the penalties beside the teams on /display and
+    // below the names on /overlay, counting down only while the clock runs
+    // and gone after; on /display a player's fifth foul for a few seconds.
+    void penaltiesAndALastFoulShowOnThePages_data()
+    {
+        QTest::addColumn<QString>("page");
+        QTest::newRow("display") << u"/display"_s;
+        QTest::newRow("overlay") << u"/overlay"_s;
+    }
+    void penaltiesAndALastFoulShowOnThePages()
+    {
+        QFETCH(QString, page);
+        const auto penalties = [this] {
+            return browser
+                .evaluate(u"[...document.querySelectorAll('[data-name^=penalty]')]"
+                          ".map((t) => t.textContent).filter((t) => t).join('|')"_s)
+                .toString();
+        };
+        const auto lastFoul = [this] {
+            return browser
+                .evaluate(u"(() => { const g = document.querySelector('[data-name=fouledOut]');"
+                          "return g && g.style.display !== 'none' ? g.textContent : ''; })()"_s)
+                .toString();
+        };
+        act(u"reset"_s, [](GameModel &g) {
+            g.clear();
+            g.resetClock();
+        });
+        PlayerRules rules;
+        rules.enabled = true;
+        game->setPlayerRules(rules);
+        browser.setViewport(1280, 720);
+        browser.setTransparentBackground(page == u"/overlay"_s);
+        QVERIFY(browser.navigate(url(page)));
+        QTRY_VERIFY_WITH_TIMEOUT(pageConnected(), 10000);
+        act(u"penalty"_s, [](GameModel &g) { g.addPenalty(GameModel::Guest, u"12"_s, 2'000); });
+        QTRY_COMPARE(penalties(), u"#12 0:02"_s);
+        for (int i = 0; i < 5; ++i)
+            act(u"foul"_s, [](GameModel &g) { g.addPlayerFoul(GameModel::Home, u"7"_s); });
+        if (page == u"/display"_s)
+            QTRY_COMPARE(lastFoul(), u"#7  5 FOULS"_s);
+        QVERIFY(browser.screenshot().save(artifacts() + page + u"-penalties.png"_s));
+        act(u"start"_s, [](GameModel &g) { g.startStop(); });
+        QTRY_COMPARE(penalties(), u"#12 0:01"_s);
+        QTRY_COMPARE_WITH_TIMEOUT(penalties(), QString(), 4000);
+        act(u"stop"_s, [](GameModel &g) { g.startStop(); });
+        game->setPlayerRules({});
+    }
+
     void pageResynchronisesAfterLosingTheProgram()
     {
         browser.setViewport(1280, 720);

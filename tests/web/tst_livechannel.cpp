@@ -385,6 +385,18 @@ private slots:
         QTest::newRow("shot clock short") << action(u"shotClockShort"_s) << start << false << 0;
         QTest::newRow("shot clock hold") << action(u"shotClockHold"_s) << start << false << 0;
         QTest::newRow("possession") << action(u"possession"_s) << start << false << 0;
+        QJsonObject foul = action(u"foul"_s);
+        foul.insert(u"team"_s, u"home"_s);
+        foul.insert(u"player"_s, u"7"_s);
+        QTest::newRow("a player's foul") << foul << start << false << 0;
+        QJsonObject penalty = action(u"penalty"_s);
+        penalty.insert(u"team"_s, u"guest"_s);
+        penalty.insert(u"player"_s, u"12"_s);
+        penalty.insert(u"seconds"_s, 120);
+        QTest::newRow("a penalty") << penalty << start << false << 0;
+        QJsonObject scorer = scoreAction(0, 2);
+        scorer.insert(u"player"_s, u"7"_s);
+        QTest::newRow("home 1 +2 by #7") << scorer << QJsonArray{7, 6, 7, 8} << false << 0;
     }
     void remoteActions()
     {
@@ -404,6 +416,13 @@ private slots:
             served->game.startStop();
             served->time.now += 2000;
             served->game.startStop();
+        }
+        const bool players =
+            name == u"foul"_s || name == u"penalty"_s || message.contains(u"player"_s);
+        if (players) {
+            PlayerRules rules;
+            rules.enabled = true;
+            served->game.setPlayerRules(rules);
         }
         auto remote = operatorClient();
         QVERIFY(remote);
@@ -425,6 +444,13 @@ private slots:
             QVERIFY(served->game.shotClock().held);
         if (name == u"possession"_s)
             QCOMPARE(served->game.possession(), Possession::Home);
+        if (players) {
+            const PlayerTally &tally = served->game.players();
+            QCOMPARE(tally.line(GameModel::Home, u"7"_s).fouls, name == u"foul"_s ? 1 : 0);
+            QCOMPARE(tally.line(GameModel::Home, u"7"_s).points, name == u"score"_s ? 2 : 0);
+            QCOMPARE(served->game.penalties().teams.at(GameModel::Guest).size(),
+                     name == u"penalty"_s ? 1 : 0);
+        }
         // Every action from the phone can be undone from the desktop.
         if (buzzes == 0) {
             served->history.undo();

@@ -119,6 +119,9 @@ enum Prep {
     ShotHeld,
     ShotUnlinked,
     ShotNoShort,
+    PlayersOn,
+    PlayersRunning,
+    PlayersInSets,
     SetsOn,
     SetPoint,
     SetsFinal
@@ -266,6 +269,39 @@ private slots:
         row("team not a text", "POST", "/api/v1/game/new", R"({"home":7})", Teams, 400);
         row("caption too long", "POST", "/api/v1/game/new",
             R"({"home":"A caption far too long for the board"})", Teams, 400);
+        const char *const seven = R"({"player":7})";
+        row("foul players off", "POST", "/api/v1/foul/home", seven, None, 409);
+        row("penalty players off", "POST", "/api/v1/penalty/guest", R"({"player":7,"seconds":120})",
+            None, 409);
+        row("scorer players off", "POST", "/api/v1/score/home/1", R"({"add":2,"player":7})", None,
+            409);
+        row("no players off", "GET", "/api/v1/state", "", None, 200, "players/home", QJsonArray());
+        row("foul", "POST", "/api/v1/foul/home", seven, PlayersOn, 200, "players/home/0/fouls", 1);
+        row("foul number", "POST", "/api/v1/foul/guest", seven, PlayersOn, 200,
+            "players/guest/0/number", u"7"_s);
+        row("foul 00", "POST", "/api/v1/foul/home", R"({"player":"00"})", PlayersOn, 200,
+            "players/home/0/number", u"00"_s);
+        row("foul three digits", "POST", "/api/v1/foul/home", R"({"player":"123"})", PlayersOn,
+            400);
+        row("foul 100", "POST", "/api/v1/foul/home", R"({"player":100})", PlayersOn, 400);
+        row("foul half a player", "POST", "/api/v1/foul/home", R"({"player":7.5})", PlayersOn, 400);
+        row("foul letter", "POST", "/api/v1/foul/home", R"({"player":"7a"})", PlayersOn, 400);
+        row("foul nobody", "POST", "/api/v1/foul/home", "", PlayersOn, 400);
+        row("penalty", "POST", "/api/v1/penalty/home", R"({"player":"12","seconds":120})",
+            PlayersOn, 200, "penalties/home/0/ms", 120000);
+        row("penalty no length", "POST", "/api/v1/penalty/home", R"({"player":"12"})", PlayersOn,
+            400);
+        row("penalty runs", "GET", "/api/v1/state", "", PlayersRunning, 200, "penalties/guest/0/ms",
+            117000);
+        row("scorer", "POST", "/api/v1/score/home/1", R"({"add":2,"player":"7"})", PlayersOn, 200,
+            "players/home/0/points", 2);
+        row("scorer of a set", "POST", "/api/v1/score/home/1", R"({"set":2,"player":"7"})",
+            PlayersOn, 400);
+        row("foul in sets", "POST", "/api/v1/foul/home", seven, PlayersInSets, 409);
+        row("penalty in sets", "POST", "/api/v1/penalty/guest", R"({"player":7,"seconds":120})",
+            PlayersInSets, 409);
+        row("no players in sets", "GET", "/api/v1/state", "", PlayersInSets, 200, "players/home",
+            QJsonArray());
     }
 
     void endpoints()
@@ -347,6 +383,27 @@ private slots:
             }
             if (prep == ShotHeld)
                 served.game.holdOrReleaseShotClock();
+            break;
+        }
+        case PlayersOn:
+        case PlayersRunning: {
+            PlayerRules rules;
+            rules.enabled = true;
+            served.game.setPlayerRules(rules);
+            if (prep == PlayersRunning) {
+                served.game.addPenalty(GameModel::Guest, u"12"_s, 120'000);
+                served.game.startStop();
+                served.time.now += 3000;
+            }
+            break;
+        }
+        case PlayersInSets: {
+            PlayerRules players;
+            players.enabled = true;
+            served.game.setPlayerRules(players);
+            SetsRules sets;
+            sets.enabled = true;
+            served.game.setSetsRules(sets);
             break;
         }
         case SetsOn:

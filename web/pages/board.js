@@ -117,6 +117,7 @@ const Board = (() => {
         `scale(${scale})`));
     createTimeoutParts(b, svg);
     createShotClockParts(b, svg);
+    createPlayerParts(b, svg);
     b.texts.section1 = text(svg, 'section1', 3120, 3120, 3315, 615, 24);
     b.texts.section2 = text(svg, 'section2', 3120, 5040, 3315, 615, 24);
     b.texts.createdBy = text(svg, 'createdBy', 4200, 4200, 1215, 615, 9.75);
@@ -132,6 +133,7 @@ const Board = (() => {
     b.backs.push(element('rect', { x: 360, y: 660, width: 1320, height: 1155 }, b.period));
     b.periodDigits = [digit(b.period, 'period1', 400, 700, 690, 1050, 40),
       digit(b.period, 'period0', 1020, 700, 690, 1050, 40)];
+    createLastFoul(b, svg);
     return b;
   }
 
@@ -157,6 +159,75 @@ const Board = (() => {
       digit(b.shot, `shot${i + 1}`, 7770 + left, 430, 754, 1137, 85));
     b.shotDot = element('circle', { 'data-name': 'shotDot', cx: 7770 + 775, cy: 300 + 1200, r: 60 }, b.shot);
     b.texts.possession = text(svg, 'possession', 4140, 1980, 1200, 615, 24);
+  }
+
+  // With the players on: the penalties beside each team between the
+  // sections' captions, as on the desktop board, and over section 1's middle
+  // a player's foul that reached the limit, for a few seconds.
+  function createPlayerParts(b, svg) {
+    b.penaltyTexts = [[3120, 'start'], [5430, 'end']].map(([x, anchor], team) =>
+      [0, 1, 2].map((i) => {
+        const t = text(svg, `penalty${team}_${i}`, x, 3780 + 360 * i, 1005, 360, 12);
+        t.setAttribute('text-anchor', anchor);
+        t.setAttribute('x', anchor === 'start' ? x : x + 1005);
+        return t;
+      }));
+  }
+
+  // Over everything else, drawn last.
+  function createLastFoul(b, svg) {
+    b.fouledOut = element('g', { 'data-name': 'fouledOut', style: 'display:none' }, svg);
+    b.fouledOutBack = element('rect', { x: 2940, y: 2700, width: 3600, height: 1020 }, b.fouledOut);
+    b.texts.fouledOut = text(b.fouledOut, 'fouledOutText', 2940, 2700, 3600, 1020, 30);
+  }
+
+  // How long a player's last foul stays on the board.
+  const FouledOutMs = 5000;
+
+  // Players newly out since the last state: {team, number, fouls}.
+  function newlyOut(b, state) {
+    const out = [];
+    const seen = new Set();
+    for (const team of ['home', 'guest']) {
+      for (const p of (state.players && state.players[team]) || []) {
+        if (!p.out) continue;
+        const key = `${team}#${p.number}`;
+        seen.add(key);
+        if (b.outSeen && !b.outSeen.has(key)) out.push({ team, number: p.number, fouls: p.fouls });
+      }
+    }
+    b.outSeen = seen;
+    return out;
+  }
+
+  // Redrawn every frame while the clock runs, like the clock.
+  function renderPenalties(b, state) {
+    const c = state.board.colors;
+    b.penaltyTexts.forEach((lines, team) => {
+      const shown = Live.penaltyLines(state, team ? 'guest' : 'home');
+      if (b.penaltyBacks) {
+        b.penaltyBacks[team].style.display = shown.length ? '' : 'none';
+        b.penaltyBacks[team].setAttribute('fill', c.form);
+      }
+      lines.forEach((t, i) => {
+        setText(t, lines.length === 1 ? shown.join('  ') : shown[i] || '');
+        t.setAttribute('fill', c.text);
+      });
+    });
+  }
+
+  function renderPlayers(b, state) {
+    const c = state.board.colors;
+    if (b.penaltyTexts) renderPenalties(b, state);
+    const out = newlyOut(b, state);
+    if (!b.fouledOut || !out.length) return;
+    const last = out[out.length - 1];
+    setText(b.texts.fouledOut, `#${last.number}  ${Texts.t('%1 FOULS', last.fouls)}`);
+    b.texts.fouledOut.setAttribute('fill', c[last.team]);
+    b.fouledOutBack.setAttribute('fill', c.back);
+    b.fouledOut.style.display = '';
+    clearTimeout(b.fouledOutTimer);
+    b.fouledOutTimer = setTimeout(() => { b.fouledOut.style.display = 'none'; }, FouledOutMs);
   }
 
   // What a game with periods is at: "PERIOD", "BREAK", "OVERTIME" or "FINAL",
@@ -218,6 +289,10 @@ const Board = (() => {
     element('rect', { x: 2250, y: 930, width: 1080, height: 330, rx: 60 }, b.arrowBox)
       .setAttribute('class', 'shotBack');
     b.texts.possession = text(b.arrowBox, 'possession', 2250, 930, 1080, 330, 11);
+    // With penalties, a line below each name lists them.
+    b.penaltyBacks = [60, 7410].map((x) =>
+      element('rect', { x, y: 930, width: 2130, height: 330, rx: 60 }, svg));
+    b.penaltyTexts = [[60], [7410]].map(([x]) => [text(svg, `penalty${x}`, x, 930, 2130, 330, 9)]);
     return b;
   }
 
@@ -271,6 +346,7 @@ const Board = (() => {
     renderTeams(b, state);
     renderPeriod(b, state);
     renderPossession(b, state);
+    renderPlayers(b, state);
     renderSets(b, state);
     renderClock(b, state);
   }
@@ -355,7 +431,9 @@ const Board = (() => {
     // The strip tells a timeout on the line below it.
     const on = state.clock.periods > 0 || !!state.sets || (!b.timeout && !!timeout);
     b.period.style.display = on ? '' : 'none';
-    if (b.stripHeight) b.stripHeight(on || Live.hasShotClock(state));
+    const penalties = state.penalties &&
+      (state.penalties.home.length > 0 || state.penalties.guest.length > 0);
+    if (b.stripHeight) b.stripHeight(on || Live.hasShotClock(state) || penalties);
     if (!on) return;
     const [phase, number] = phaseOf(state.clock, state.sets);
     // The strip numbers what is played; a break or the final needs no number.
@@ -429,6 +507,7 @@ const Board = (() => {
     const frame = () => {
       if (current) {
         renderClock(b, current);
+        if (b.penaltyTexts) renderPenalties(b, current);
         renderShotClock(b, current, flash(current.shotClock || { enabled: false }));
       }
       requestAnimationFrame(frame);

@@ -3,7 +3,8 @@
 // change. A page that loses the connection says so, tries again after a
 // growing pause, and starts over from a fresh copy of the board.
 const Live = (() => {
-  const parts = ['scores', 'clock', 'board', 'teams', 'shotClock', 'possession', 'sets', 'sponsors'];
+  const parts = ['scores', 'clock', 'board', 'teams', 'shotClock', 'possession', 'sets', 'sponsors',
+    'players', 'penalties'];
 
   function connect(handlers) {
     let socket = null;
@@ -30,6 +31,7 @@ const Live = (() => {
         stamp(state.clock);
         if (state.shotClock) stamp(state.shotClock);
         if (state.sponsors) stamp(state.sponsors);
+        if (state.penalties) stamp(state.penalties);
         handlers.status(true);
         handlers.state(state);
       } else if (message.type === 'change') {
@@ -45,6 +47,7 @@ const Live = (() => {
         if ('clock' in message) stamp(state.clock);
         if ('shotClock' in message) stamp(state.shotClock);
         if ('sponsors' in message) stamp(state.sponsors);
+        if ('penalties' in message) stamp(state.penalties);
         handlers.state(state);
       } else if (handlers.message) {
         handlers.message(message);
@@ -164,6 +167,20 @@ const Live = (() => {
     return { home: '\u2190', guest: '\u2192' }[state.possession] || '';
   }
 
+  // The penalties of `team` that run or wait, up to three, as "#7 1:59":
+  // they run on with the game clock in play, like the board's.
+  function penaltyLines(state, team) {
+    const penalties = state.penalties;
+    if (!penalties || !penalties[team]) return [];
+    const clock = state.clock;
+    const runs = clock.running && !clock.timeout && clock.phase === 'play';
+    return penalties[team].slice(0, 3).map((p) => {
+      const ran = runs && !p.waiting ? performance.now() - penalties.receivedAt : 0;
+      const seconds = Math.ceil(Math.max(p.ms - ran, 0) / 1000);
+      return `#${p.player} ${Math.floor(seconds / 60)}:${String(seconds % 60).padStart(2, '0')}`;
+    });
+  }
+
   // A match in sets: the points of the sets played, "25:21  23:25"; empty
   // without sets.
   function setScores(state) {
@@ -172,5 +189,5 @@ const Live = (() => {
   }
 
   return { connect, setScores, clockMs, clockDigits, scoreDigits, threeDigits, timeoutMs, shotClockMs,
-    hasShotClock, shotClockDigits, shotClockFlash, possessionArrow };
+    hasShotClock, shotClockDigits, shotClockFlash, possessionArrow, penaltyLines };
 })();

@@ -51,6 +51,7 @@
         .concat([0, 1].map((t) => (teams.bonus && teams.bonus[t]
           ? ` ${Texts.t('BONUS')}` : '')));
       $('shotSection').hidden = !Live.hasShotClock(state);
+      showPlayers(state);
       // A match in sets: the set, the sets played and who serves.
       $('setsSection').hidden = !state.sets;
       if (state.sets) {
@@ -124,8 +125,42 @@
         message.which = Number(button.dataset.which);
         message.delta = Number(button.dataset.delta);
       }
+      // With the players on, the number typed goes with a foul, a penalty
+      // and a score; the number is used once.
+      const player = $('playerNumber').value.trim();
+      if (button.dataset.team) {
+        message.team = button.dataset.team;
+        if (!/^[0-9]{1,2}$/.test(player)) {
+          $('message').textContent = Texts.t('Type the number of the player first.');
+          return;
+        }
+      }
+      if (/^[0-9]{1,2}$/.test(player) && !$('playerSection').hidden &&
+          (button.dataset.team || (button.dataset.which && Number(button.dataset.which) < 2))) {
+        message.player = player;
+        $('playerNumber').value = '';
+      }
+      if (message.action === 'penalty') message.seconds = Number($('penaltyLength').value);
       live.send(message);
     });
+  }
+  // The players' pad: shown with the players on, the penalty lengths the
+  // board offers in its list.
+  function showPlayers(state) {
+    const penalties = state.penalties || {};
+    const on = !!penalties.lengths && penalties.lengths.length > 0;
+    $('playerSection').hidden = !on;
+    if (!on) return;
+    const select = $('penaltyLength');
+    const lengths = penalties.lengths.map((ms) => String(Math.round(ms / 1000)));
+    if ([...select.options].map((o) => o.value).join() !== lengths.join()) {
+      select.replaceChildren(...lengths.map((seconds) => {
+        const option = document.createElement('option');
+        option.value = seconds;
+        option.textContent = `${Math.floor(seconds / 60)}:${String(seconds % 60).padStart(2, '0')}`;
+        return option;
+      }));
+    }
   }
   const flash = Live.shotClockFlash();
   // The shot clock as the board shows it, and the arrow towards its team.
