@@ -8,9 +8,11 @@
 # and Widgets, never look at the others. GCC is told to fail, not to fall back,
 # if it is ever not used. A build through a compiler cache leaves it off: the
 # cache saves more, and it cannot reuse work across build folders whose
-# precompiled headers differ byte for byte. -DCORVELLA_SHARED_QT_HEADERS=OFF
-# also shows a missing #include.
-if(CMAKE_CXX_COMPILER_LAUNCHER)
+# precompiled headers differ byte for byte. So does the sanitizers' build:
+# UBSan's checks of dynamic types then name the typeinfo of every class in
+# the header, QApplication's too, which a target without Qt Widgets cannot
+# link. -DCORVELLA_SHARED_QT_HEADERS=OFF also shows a missing #include.
+if(CMAKE_CXX_COMPILER_LAUNCHER OR CORVELLA_SANITIZE)
   set(shared_qt_headers_default OFF)
 else()
   set(shared_qt_headers_default ON)
