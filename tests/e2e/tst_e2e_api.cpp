@@ -1,7 +1,8 @@
 // The HTTP API against the installed program: curl on 127.0.0.1 starts the
 // clock, adds three to home and sounds the buzzer; the board shows it, and
 // Ctrl+Z at the board takes the score back. With the players on, five fouls
-// put home #7 out, and a guest penalty runs only with the clock.
+// put home #7 out, a guest penalty runs only with the clock, and the printed
+// result lists #7 with the five fouls.
 #include "tests/e2e/boardreader.h"
 #include "tests/e2e/desktop.h"
 
@@ -11,6 +12,8 @@
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
+#include <QProcess>
+#include <QRegularExpression>
 #include <QStandardPaths>
 #include <QTcpServer>
 #include <QTemporaryDir>
@@ -175,6 +178,39 @@ private slots:
             3000));
         QVERIFY(Desktop::waitUntil([&] { return guestPenalties().isEmpty(); }, 5000));
         QCOMPARE(curl(u"clock/stop"_s), 200);
+    }
+
+    // The game as the installed program exports it beside the running one,
+    // read back as text: home's box score has #7 with five fouls, guest's
+    // #12 with the one penalty.
+    void thePrintedResultListsTheFouls()
+    {
+        const QString folder = QStringLiteral(CORVELLA_ARTIFACTS "/e2e/api");
+        QVERIFY(QDir().mkpath(folder));
+        const QString pdf = folder + u"/result.pdf"_s;
+        QFile::remove(pdf);
+        QProcessEnvironment env = desktop->environment();
+        env.insert(u"XDG_CONFIG_HOME"_s, config.path());
+        env.insert(u"XDG_STATE_HOME"_s, config.filePath(u"state"_s));
+        QProcess exporter;
+        exporter.setProcessEnvironment(env);
+        exporter.start(install.filePath(u"bin/corvella"_s), {u"--export"_s, pdf});
+        QVERIFY(exporter.waitForFinished(30000));
+        QVERIFY2(exporter.exitCode() == 0, exporter.readAllStandardError().constData());
+        QCOMPARE(desktop->run(u"pdftoppm"_s, {u"-png"_s, u"-r"_s, u"60"_s, u"-singlefile"_s, pdf,
+                                              folder + u"/result"_s}),
+                 QString());
+        QVERIFY(QFile::exists(folder + u"/result.png"_s));
+
+        // Home's table is the left one: its rows begin the lines. Points,
+        // fouls, penalties.
+        const QString text = desktop->run(u"pdftotext"_s, {u"-layout"_s, pdf, u"-"_s});
+        static const QRegularExpression seven(u"^\\s*#7\\s+(\\d+)\\s+(\\d+)\\s+(\\d+)"_s,
+                                              QRegularExpression::MultilineOption);
+        const QRegularExpressionMatch row = seven.match(text);
+        QVERIFY2(row.hasMatch(), qPrintable(text));
+        QCOMPARE(row.captured(2).toInt(), 5);
+        QVERIFY2(text.contains(QRegularExpression(u"#12\\s+0\\s+0\\s+1\\b"_s)), qPrintable(text));
     }
 };
 

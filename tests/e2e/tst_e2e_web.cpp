@@ -189,11 +189,11 @@ class TestEndToEndWeb : public QObject
     }
 
     // The HTTP status curl got for a POST to the API.
-    int curl(const QString &path, const QString &body = {})
+    int curl(const QString &path, const QString &body = {}, const QString &token = ApiToken)
     {
         QStringList args = {u"-s"_s,   u"-o"_s,           u"/dev/null"_s,
                             u"-w"_s,   u"%{http_code}"_s, u"-X"_s,
-                            u"POST"_s, u"-H"_s,           u"Authorization: Bearer "_s + ApiToken};
+                            u"POST"_s, u"-H"_s,           u"Authorization: Bearer "_s + token};
         if (!body.isEmpty())
             args << u"-d"_s << body;
         args << url(u"/api/v1/"_s + path).toString();
@@ -589,6 +589,23 @@ private slots:
             },
             u"player-foul"_s);
         QVERIFY2(fouled, "the foul did not reach the board");
+
+        // Four more through the API: the fifth puts #7 out, and /display,
+        // open before it, names the player and the fouls for a few seconds.
+        QVERIFY(browser.navigate(url(u"/display"_s)));
+        QTRY_VERIFY_WITH_TIMEOUT(pageConnected(), 10000);
+        for (int i = 0; i < 4; ++i)
+            QCOMPARE(curl(u"foul/home"_s, uR"({"player":7})"_s, LibraryTeam::Token), 200);
+        const auto notice = [this] {
+            return browser
+                .evaluate(u"(() => { const g = document.querySelector('[data-name=fouledOut]');"
+                          " return g && g.style.display !== 'none' ? g.textContent : ''; })()"_s)
+                .toString()
+                .simplified();
+        };
+        QTRY_COMPARE_WITH_TIMEOUT(notice(), u"#7 5 FOULS"_s, 3000);
+        QVERIFY(browser.screenshot().save(
+            QStringLiteral(CORVELLA_ARTIFACTS "/e2e/web/display-fouled-out.png")));
     }
 
     // The Volleyball preset: points by the board's keys (q, w, Ctrl+Z), the
