@@ -516,9 +516,10 @@ private slots:
         QVERIFY2(after, "the game clock did not come back");
         const QString stoppedAt = after->clock();
         // Where it was at the key, give or take the moment between the
-        // screenshot and the key; not three seconds on.
+        // screenshot and the key (over half a second on a loaded machine);
+        // not three seconds on.
         const int ranOn = tenthsOf(stoppedAt) - tenthsOf(before->clock());
-        QVERIFY2(ranOn >= 0 && ranOn <= 5, qPrintable(before->clock() + u" -> "_s + stoppedAt));
+        QVERIFY2(ranOn >= 0 && ranOn <= 10, qPrintable(before->clock() + u" -> "_s + stoppedAt));
         QTest::qWait(1500); // the horn, and proof the game clock stays stopped
         QCOMPARE(board(u"after-timeout-stopped"_s).clock(), stoppedAt);
         if (sound) {
