@@ -347,8 +347,8 @@ private slots:
         };
         for (const auto &[path, body, prep] : extra) {
             const QByteArray name = "extra field on " + QByteArray(path);
-            row(name.constData(), "POST", ("/api/v1/" + QByteArray(path)).constData(), body, prep,
-                400);
+            row(name.constData(), "POST", QByteArray("/api/v1/" + QByteArray(path)).constData(),
+                body, prep, 400);
         }
     }
 
@@ -551,7 +551,7 @@ private slots:
                                    "<image href='/some/file.png' width='8' height='8'/></svg>";
         const QByteArray script = "<svg xmlns='http://www.w3.org/2000/svg' width='8' height='8'>"
                                   "<script>document.title = 'ran'</script></svg>";
-        for (const QString route : {u"/logo/home"_s, u"/sponsors/0"_s}) {
+        for (const QString &route : {u"/logo/home"_s, u"/sponsors/0"_s}) {
             const auto row = [&](const char *name, const char *file, const QByteArray &bytes,
                                  int status, const char *type) {
                 QTest::addRow("%s %s", qPrintable(route), name)
@@ -595,7 +595,7 @@ private slots:
         QVERIFY(reply.head.contains("Content-Security-Policy: default-src 'none';"));
         if (status != 200)
             return;
-        QVERIFY2(reply.head.contains("Content-Type: " + type), reply.head.constData());
+        QVERIFY2(reply.head.contains(QByteArray("Content-Type: " + type)), reply.head.constData());
         QCOMPARE(reply.body, bytes);
     }
 
