@@ -3,14 +3,11 @@
 #include "teams/contrast.h"
 #include "teams/imagefile.h"
 
-#include <QDir>
 #include <QFontMetricsF>
 #include <QPainter>
-#include <QSet>
 #include <QtConcurrent>
 
 #include <algorithm>
-#include <cstdio>
 
 namespace {
 
@@ -94,18 +91,13 @@ void TeamBand::takeDecoded()
     emit logoSettled();
 }
 
-// Once a run: the operator's board and the audience display show the same
-// logo, and the audience display is made anew each time it opens.
+// The operator's board and the audience display show the same logo: told
+// once for both.
 void TeamBand::tellRefused(const Decoded &decoded)
 {
-    static QSet<QString> told;
-    if (told.contains(decoded.path))
-        return;
-    told.insert(decoded.path);
-    const QString why =
-        decoded.refusal.isEmpty() ? QStringLiteral("it cannot be decoded") : decoded.refusal;
-    std::fprintf(stderr, "corvella: logo %s is not shown: %s\n",
-                 qPrintable(QDir::toNativeSeparators(decoded.path)), qPrintable(why));
+    ImageFile::tellNotShown("logo", decoded.path,
+                            decoded.refusal.isEmpty() ? QStringLiteral("it cannot be decoded")
+                                                      : decoded.refusal);
 }
 
 void TeamBand::scaleLogo(int height)

@@ -1711,6 +1711,10 @@ Die Tasten beschreibt corvella(1).</translation>
         <source>Penalty from the API</source>
         <translation>Strafe über die API</translation>
     </message>
+    <message>
+        <source>&quot;%1&quot; is not a field of this call</source>
+        <translation>&quot;%1&quot; ist kein Feld dieses Aufrufs</translation>
+    </message>
 </context>
 <context>
     <name>ReportPage</name>
@@ -2565,6 +2569,10 @@ Die Tasten beschreibt corvella(1).</translation>
     <message>
         <source>%1: &quot;%2&quot; is not a player&apos;s number (0 to 99, or 00)</source>
         <translation>%1: „%2“ ist keine Spielernummer (0 bis 99 oder 00)</translation>
+    </message>
+    <message>
+        <source>it must be a file in the teams folder</source>
+        <translation>es muss eine Datei im Team-Ordner sein</translation>
     </message>
 </context>
 <context>

@@ -1711,6 +1711,10 @@ Las teclas están en corvella(1).</translation>
         <source>Penalty from the API</source>
         <translation>Sanción desde la API</translation>
     </message>
+    <message>
+        <source>&quot;%1&quot; is not a field of this call</source>
+        <translation>&quot;%1&quot; no es un campo de esta llamada</translation>
+    </message>
 </context>
 <context>
     <name>ReportPage</name>
@@ -2565,6 +2569,10 @@ Las teclas están en corvella(1).</translation>
     <message>
         <source>%1: &quot;%2&quot; is not a player&apos;s number (0 to 99, or 00)</source>
         <translation>%1: «%2» no es un número de jugador (0 a 99, o 00)</translation>
+    </message>
+    <message>
+        <source>it must be a file in the teams folder</source>
+        <translation>debe ser un archivo de la carpeta de equipos</translation>
     </message>
 </context>
 <context>

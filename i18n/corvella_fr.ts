@@ -1711,6 +1711,10 @@ Voir corvella(1) pour les touches.</translation>
         <source>Penalty from the API</source>
         <translation>Pénalité depuis l&apos;API</translation>
     </message>
+    <message>
+        <source>&quot;%1&quot; is not a field of this call</source>
+        <translation>&quot;%1&quot; n’est pas un champ de cet appel</translation>
+    </message>
 </context>
 <context>
     <name>ReportPage</name>
@@ -2565,6 +2569,10 @@ Voir corvella(1) pour les touches.</translation>
     <message>
         <source>%1: &quot;%2&quot; is not a player&apos;s number (0 to 99, or 00)</source>
         <translation>%1 : « %2 » n’est pas un numéro de joueur (0 à 99, ou 00)</translation>
+    </message>
+    <message>
+        <source>it must be a file in the teams folder</source>
+        <translation>ce doit être un fichier du dossier des équipes</translation>
     </message>
 </context>
 <context>

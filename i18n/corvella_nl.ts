@@ -1711,6 +1711,10 @@ Zie corvella(1) voor de toetsen.</translation>
         <source>Penalty from the API</source>
         <translation>Straf via de API</translation>
     </message>
+    <message>
+        <source>&quot;%1&quot; is not a field of this call</source>
+        <translation>&quot;%1&quot; is geen veld van deze aanroep</translation>
+    </message>
 </context>
 <context>
     <name>ReportPage</name>
@@ -2565,6 +2569,10 @@ Zie corvella(1) voor de toetsen.</translation>
     <message>
         <source>%1: &quot;%2&quot; is not a player&apos;s number (0 to 99, or 00)</source>
         <translation>%1: ‘%2’ is geen rugnummer (0 tot 99, of 00)</translation>
+    </message>
+    <message>
+        <source>it must be a file in the teams folder</source>
+        <translation>het moet een bestand in de teammap zijn</translation>
     </message>
 </context>
 <context>

@@ -1,17 +1,22 @@
 #include "teams/imagefile.h"
 
 #include <QCoreApplication>
+#include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QImageReader>
+#include <QMutex>
+#include <QSet>
 #include <QXmlStreamReader>
+
+#include <cstdio>
 
 namespace {
 
-bool isSvg(const QString &path)
+// Every reader of a picture: its format is found from its first bytes.
+void readByContent(QImageReader &reader)
 {
-    const QString suffix = QFileInfo(path).suffix().toLower();
-    return suffix == u"svg" || suffix == u"svgz";
+    reader.setDecideFormatFromContent(true);
 }
 
 // Only what the picture holds itself: a fragment of it, or data written
@@ -79,6 +84,32 @@ QString svgRefusal(const QString &path)
 
 namespace ImageFile {
 
+QByteArray format(const QString &path)
+{
+    QImageReader reader(path);
+    readByContent(reader);
+    if (!reader.canRead())
+        return {};
+    const QByteArray found = reader.format();
+    // A compressed SVG is told as one, to be refused as one.
+    if (found == "svgz")
+        return "svg";
+    return found == "png" || found == "jpeg" || found == "svg" ? found : QByteArray();
+}
+
+QByteArray mimeType(const QByteArray &format)
+{
+    return format == "png"    ? "image/png"
+           : format == "jpeg" ? "image/jpeg"
+           : format == "svg"  ? "image/svg+xml"
+                              : "application/octet-stream";
+}
+
+QString suffix(const QByteArray &format)
+{
+    return format == "jpeg" ? QStringLiteral("jpg") : QString::fromLatin1(format);
+}
+
 QString refusal(const QString &path)
 {
     const QFileInfo info(path);
@@ -86,20 +117,34 @@ QString refusal(const QString &path)
         return QCoreApplication::translate("ImageFile", "there is no such file");
     if (info.size() > MaxBytes)
         return QCoreApplication::translate("ImageFile", "it is larger than 8 MB");
-    if (isSvg(path)) {
+    const QByteArray held = format(path);
+    if (held.isEmpty())
+        return QCoreApplication::translate("ImageFile", "it is not a PNG, JPEG or SVG image");
+    if (held == "svg") {
         if (const QString why = svgRefusal(path); !why.isEmpty())
             return why;
     }
     QImageReader reader(path);
-    if (!reader.canRead())
-        return QCoreApplication::translate("ImageFile", "it is not a PNG, JPEG or SVG image");
-    const QByteArray format = reader.format();
-    if (format != "png" && format != "jpeg" && format != "svg" && format != "svgz")
-        return QCoreApplication::translate("ImageFile", "it is not a PNG, JPEG or SVG image");
+    readByContent(reader);
     const QSize size = reader.size();
     if (size.width() > MaxSide || size.height() > MaxSide)
         return QCoreApplication::translate("ImageFile", "it is larger than 4096 x 4096 pixels");
     return {};
+}
+
+void tellNotShown(const char *kind, const QString &path, const QString &why)
+{
+    // The library is read again at each choice of teams, and the audience
+    // display makes its views anew each time it opens.
+    static QMutex mutex;
+    static QSet<QString> told;
+    const QString key = QString::fromLatin1(kind) + u'\n' + path;
+    const QMutexLocker lock(&mutex);
+    if (told.contains(key))
+        return;
+    told.insert(key);
+    std::fprintf(stderr, "corvella: %s %s is not shown: %s\n", kind,
+                 qPrintable(QDir::toNativeSeparators(path)), qPrintable(why));
 }
 
 QImage decode(const QString &path, QSize box)
@@ -107,6 +152,7 @@ QImage decode(const QString &path, QSize box)
     if (!refusal(path).isEmpty() || box.isEmpty())
         return {};
     QImageReader reader(path);
+    readByContent(reader);
     const QSize size = reader.size();
     if (size.isValid())
         reader.setScaledSize(size.scaled(box, Qt::KeepAspectRatio));

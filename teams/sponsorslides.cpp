@@ -3,11 +3,8 @@
 #include "teams/imagefile.h"
 
 #include <QDir>
-#include <QSet>
 #include <QStandardPaths>
 #include <QtConcurrent/QtConcurrentRun>
-
-#include <cstdio>
 
 using namespace Qt::StringLiterals;
 
@@ -82,18 +79,11 @@ void SponsorSlides::load(const QString &folder, QSize box)
     }));
 }
 
-// Once for the whole run: the audience display makes new slides each time
-// it opens.
 void SponsorSlides::tellRefused(const QString &folder)
 {
-    static QSet<QString> told;
-    for (const File &file : files(folder)) {
-        if (file.refusal.isEmpty() || told.contains(file.path))
-            continue;
-        told.insert(file.path);
-        std::fprintf(stderr, "corvella: sponsor picture %s is not shown: %s\n",
-                     qPrintable(QDir::toNativeSeparators(file.path)), qPrintable(file.refusal));
-    }
+    for (const File &file : files(folder))
+        if (!file.refusal.isEmpty())
+            ImageFile::tellNotShown("sponsor picture", file.path, file.refusal);
 }
 
 void SponsorSlides::decoded()

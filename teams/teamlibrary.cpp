@@ -50,17 +50,23 @@ QString logoOf(const QSettings &file, const QString &folder, const QString &file
     if (logo.isEmpty())
         return {};
     // Only a file beside the team's own: a name, not a path.
+    // The board shows the team without it, and says so where it runs too.
     if (logo.contains(u'/') || logo.contains(u'\\') || logo.startsWith(u'.')) {
         problems->append(
             QCoreApplication::translate(
                 "TeamLibrary", "%1: the logo must be a file in the teams folder, not \"%2\"")
                 .arg(fileName, logo));
+        ImageFile::tellNotShown(
+            "logo", logo,
+            QCoreApplication::translate("TeamLibrary", "it must be a file in the teams folder"));
         return {};
     }
-    if (const QString why = ImageFile::refusal(folder + u'/' + logo); !why.isEmpty()) {
+    const QString path = folder + u'/' + logo;
+    if (const QString why = ImageFile::refusal(path); !why.isEmpty()) {
         problems->append(
             QCoreApplication::translate("TeamLibrary", "%1: the logo %2 cannot be shown: %3")
                 .arg(fileName, logo, why));
+        ImageFile::tellNotShown("logo", path, why);
         return {};
     }
     return logo;
@@ -229,7 +235,7 @@ QString copyLogo(const QString &source, const QString &folder, QString *problem)
     const QString name =
         QString::fromLatin1(
             QCryptographicHash::hash(bytes, QCryptographicHash::Sha256).toHex().left(16)) +
-        u'.' + QFileInfo(source).suffix().toLower();
+        u'.' + ImageFile::suffix(ImageFile::format(source));
     const QString target = folder + u'/' + name;
     if (!QDir().mkpath(folder)) {
         *problem =

@@ -14,7 +14,6 @@
 
 #include <QDeadlineTimer>
 #include <QFile>
-#include <QFileInfo>
 #include <QJsonDocument>
 #include <QJsonObject>
 #include <QMutex>
@@ -54,6 +53,27 @@ HttpFront::Answer textsAnswer(const HttpFront::Request &request)
     return answer;
 }
 
+// A picture of a team or a sponsor, served as what its content is and under
+// a policy that runs nothing: an SVG opened on its own is a document of the
+// board's address, and a script in it must not run there.
+HttpFront::Answer pictureAnswer(const QString &path)
+{
+    HttpFront::Answer answer;
+    answer.status = 404;
+    answer.headers = {
+        {"Cache-Control", "no-store"},
+        {"X-Content-Type-Options", "nosniff"},
+        {"Content-Security-Policy", "default-src 'none'; style-src 'unsafe-inline'; sandbox"}};
+    QFile file(path);
+    // What the board would refuse to show, no page gets either.
+    if (path.isEmpty() || !ImageFile::refusal(path).isEmpty() || !file.open(QIODevice::ReadOnly))
+        return answer;
+    answer.status = 200;
+    answer.type = ImageFile::mimeType(ImageFile::format(path));
+    answer.body = file.read(ImageFile::MaxBytes);
+    return answer;
+}
+
 // The sponsors' pictures the board shows, by number: /sponsors.json counts
 // them, /sponsors/N is the picture itself. Each is checked again as it is
 // served, since the folder may change under the board.
@@ -70,17 +90,7 @@ HttpFront::Answer sponsorsAnswer(const HttpFront::Request &request)
     }
     bool ok = false;
     const int number = QString::fromLatin1(request.path.mid(10)).toInt(&ok);
-    QFile file(ok && number >= 0 && number < paths.size() ? paths.at(number) : QString());
-    if (!file.open(QIODevice::ReadOnly)) {
-        answer.status = 404;
-        return answer;
-    }
-    const QString suffix = QFileInfo(file).suffix().toLower();
-    answer.type = suffix == u"png"   ? "image/png"
-                  : suffix == u"svg" ? "image/svg+xml"
-                                     : "image/jpeg";
-    answer.body = file.readAll();
-    return answer;
+    return pictureAnswer(ok && number >= 0 && number < paths.size() ? paths.at(number) : QString());
 }
 
 HttpFront::Answer pageAnswer(const HttpFront::Request &request)
@@ -166,25 +176,7 @@ std::optional<HttpFront::Answer> BoardServer::logoAnswer(const HttpFront::Reques
         const QMutexLocker lock(&m_logoMutex);
         path = m_logos.at(home ? 0 : 1);
     }
-    HttpFront::Answer answer;
-    answer.status = 404;
-    const QString suffix = path.section(u'.', -1).toLower();
-    const QByteArray type = suffix == u"png"                        ? "image/png"
-                            : suffix == u"jpg" || suffix == u"jpeg" ? "image/jpeg"
-                            : suffix == u"svg"                      ? "image/svg+xml"
-                                                                    : QByteArray();
-    QFile file(path);
-    // What the board would refuse to show, no page gets either.
-    if (path.isEmpty() || type.isEmpty() || !ImageFile::refusal(path).isEmpty() ||
-        !file.open(QIODevice::ReadOnly))
-        return answer;
-    answer.status = 200;
-    answer.type = type;
-    answer.body = file.read(ImageFile::MaxBytes);
-    answer.headers = {{"Cache-Control", "no-store"},
-                      {"X-Content-Type-Options", "nosniff"},
-                      {"Content-Security-Policy", "default-src 'none'; style-src 'unsafe-inline'"}};
-    return answer;
+    return pictureAnswer(path);
 }
 
 BoardServer::~BoardServer()

@@ -6,6 +6,8 @@
 #include <QTcpSocket>
 #include <QtConcurrentRun>
 
+#include <sys/socket.h>
+
 namespace {
 
 QByteArray reason(int status)
@@ -116,19 +118,64 @@ private:
             m_timer.start(m_front.keepAliveTimeoutMs());
             return;
         }
-        // Nothing more is read: what the client still sends stays in the
-        // kernel's buffer until the close.
         m_phase = Phase::Closing;
         m_timer.start(m_front.requestTimeoutMs()); // for a client that never reads
         m_buffer.clear();
-        m_socket->disconnect(this);
-        m_socket->disconnectFromHost();
+        m_request = {};
+        // A refused head leaves its transaction open; what follows is dropped.
+        if (m_socket->isTransactionStarted())
+            m_socket->commitTransaction();
+        if (m_socket->bytesToWrite() == 0)
+            halfClose();
+        else
+            connect(m_socket, &QTcpSocket::bytesWritten, this, [this] {
+                if (m_socket->bytesToWrite() == 0)
+                    halfClose();
+            });
+    }
+
+    // Closing a socket with unread bytes in it resets the connection, and a
+    // reset can reach a client that is still sending (a body too large)
+    // before it has read its answer, which is then lost. So once the answer
+    // has left, only our side is closed; the client sees the end of the
+    // answer, and what it still sends is read and dropped until it closes
+    // too or the time is up.
+    void halfClose()
+    {
+        if (m_halfClosed)
+            return;
+        m_halfClosed = true;
+        ::shutdown(int(m_socket->socketDescriptor()), SHUT_WR);
+        m_timer.start(HttpFront::DrainMs);
+        drain();
+    }
+
+    // Past the bound nothing more is read: the client's sending stalls
+    // until the close.
+    void drain()
+    {
+        char scrap[16 * 1024];
+        while (m_drained < HttpFront::MaxDrainBytes) {
+            const qint64 got = m_socket->read(
+                scrap, qMin<qint64>(sizeof scrap, HttpFront::MaxDrainBytes - m_drained));
+            if (got <= 0)
+                return;
+            m_drained += got;
+        }
     }
 
     void readMore()
     {
-        // A client that sends requests and never reads the answers.
-        if (m_socket->bytesToWrite() > HttpFront::MaxUnsentBytes) {
+        if (m_phase == Phase::Closing) {
+            drain();
+            return;
+        }
+        // A client that sends more requests while it leaves the answers
+        // unread. Only then: one answer alone (a sponsor's photo, a long
+        // game's report) may be larger than the bound, and its client is
+        // reading it.
+        const bool moreSent = !m_buffer.isEmpty() || m_socket->bytesAvailable() > 0;
+        if (moreSent && m_socket->bytesToWrite() > HttpFront::MaxUnsentBytes) {
             m_socket->abort();
             return;
         }
@@ -294,7 +341,9 @@ private:
     bool m_waitingForFirstByte = false;
     bool m_keepAlive = false;
     bool m_upgrade = false;
+    bool m_halfClosed = false;
     qint64 m_bodyLeft = 0;
+    qint64 m_drained = 0;
     HttpFront::Request m_request;
 };
 

@@ -37,6 +37,13 @@ public:
     static constexpr int KeepAliveTimeoutMs = 60 * 1000;
     // Answers a client leaves unread before it is let go.
     static constexpr qint64 MaxUnsentBytes = 256 * 1024;
+    // After the last answer on a connection: what the client still sends
+    // (the rest of a refused body) is read and dropped up to this many bytes,
+    // more than the kernel's buffers hold, and the connection closed at the
+    // latest this long after the answer left, time for a client on a busy
+    // machine to read it.
+    static constexpr qint64 MaxDrainBytes = 16 * 1024 * 1024;
+    static constexpr int DrainMs = 5 * 1000;
     // When the process has no descriptors left, accepting waits this long.
     static constexpr int AcceptPauseMs = 500;
     static constexpr int ComplaintIntervalMs = 60 * 1000;

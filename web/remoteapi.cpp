@@ -11,6 +11,7 @@
 #include "web/pinlock.h"
 #include "web/playerstate.h"
 
+#include <QHash>
 #include <QJsonDocument>
 
 using namespace Qt::StringLiterals;
@@ -47,40 +48,51 @@ std::optional<qint64> whole(const QJsonValue &value)
     return qint64(d);
 }
 
-// The POST paths and GET paths there are; anything else is not found.
-bool isAction(const QByteArray &path)
+// The POST paths there are, each with the fields its body may carry: a
+// field of any other name is a mistake the caller should hear about, not a
+// wish quietly ignored. Anything else is not found.
+const QHash<QByteArray, QStringList> &actions()
 {
-    static const QList<QByteArray> fixed = {"clock/start",
-                                            "clock/stop",
-                                            "clock/toggle",
-                                            "clock/reset",
-                                            "clock",
-                                            "buzzer",
-                                            "undo",
-                                            "redo",
-                                            "period/next",
-                                            "period/previous",
-                                            "break/skip",
-                                            "game/new",
-                                            "score/home/1",
-                                            "score/home/2",
-                                            "score/guest/1",
-                                            "score/guest/2",
-                                            "timeout/home",
-                                            "timeout/guest",
-                                            "shotclock/reset",
-                                            "shotclock/start",
-                                            "shotclock/stop",
-                                            "shotclock/toggle",
-                                            "possession",
-                                            "foul/home",
-                                            "foul/guest",
-                                            "penalty/home",
-                                            "penalty/guest",
-                                            "point/home",
-                                            "point/guest",
-                                            "serve"};
-    return fixed.contains(path);
+    static const QHash<QByteArray, QStringList> table = [] {
+        const QString add = QStringLiteral("add");
+        const QString set = QStringLiteral("set");
+        const QString player = QStringLiteral("player");
+        const QString team = QStringLiteral("team");
+        const QStringList none;
+        const QStringList score{add, set, player};
+        return QHash<QByteArray, QStringList>{
+            {"clock/start", none},
+            {"clock/stop", none},
+            {"clock/toggle", none},
+            {"clock/reset", none},
+            {"clock", {QStringLiteral("value"), QStringLiteral("ms")}},
+            {"buzzer", none},
+            {"undo", none},
+            {"redo", none},
+            {"period/next", none},
+            {"period/previous", none},
+            {"break/skip", none},
+            {"game/new", {QStringLiteral("home"), QStringLiteral("guest")}},
+            {"score/home/1", score},
+            {"score/home/2", score},
+            {"score/guest/1", score},
+            {"score/guest/2", score},
+            {"timeout/home", none},
+            {"timeout/guest", none},
+            {"shotclock/reset", {QStringLiteral("short")}},
+            {"shotclock/start", none},
+            {"shotclock/stop", none},
+            {"shotclock/toggle", none},
+            {"possession", {team}},
+            {"foul/home", {player}},
+            {"foul/guest", {player}},
+            {"penalty/home", {player, QStringLiteral("seconds")}},
+            {"penalty/guest", {player, QStringLiteral("seconds")}},
+            {"point/home", none},
+            {"point/guest", none},
+            {"serve", {team}}};
+    }();
+    return table;
 }
 
 } // namespace
@@ -192,7 +204,8 @@ HttpFront::Answer RemoteApi::answer(const HttpFront::Request &request)
         }
         return json(200, state());
     }
-    if (!isAction(path))
+    const auto action = actions().constFind(path);
+    if (action == actions().cend())
         return refusal(404, tr("not found"));
     if (request.method != "POST") {
         HttpFront::Answer answer = refusal(405, tr("use POST"));
@@ -213,6 +226,9 @@ HttpFront::Answer RemoteApi::answer(const HttpFront::Request &request)
             return refusal(400, tr("the body is not a JSON object"));
         body = document.object();
     }
+    for (const QString &field : body.keys())
+        if (!action->contains(field))
+            return refusal(400, tr("\"%1\" is not a field of this call").arg(field));
     const Outcome outcome = act(path, body);
     if (outcome.status != 200)
         return refusal(outcome.status, outcome.reason);

@@ -599,8 +599,9 @@ private slots:
             QCOMPARE(curl(u"foul/home"_s, uR"({"player":7})"_s, LibraryTeam::Token), 200);
         const auto notice = [this] {
             return browser
-                .evaluate(u"(() => { const g = document.querySelector('[data-name=fouledOut]');"
-                          " return g && g.style.display !== 'none' ? g.textContent : ''; })()"_s)
+                .evaluate(
+                    u"(() => { const g = document.querySelector('[data-name=fouledOut]');"
+                    " return g && getComputedStyle(g).display !== 'none' ? g.textContent : ''; })()"_s)
                 .toString()
                 .simplified();
         };

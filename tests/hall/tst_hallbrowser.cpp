@@ -76,6 +76,13 @@ private slots:
         const QImage shot = browser.screenshot();
         QCOMPARE(shot.size(), QSize(1920, 1080));
         QVERIFY(shot.save(artifacts + u"/hall-de.png"_qs));
+
+        // Under the hall's own policy, what a page hides is not drawn and
+        // nothing it uses is refused.
+        QCOMPARE(browser.hiddenButDrawn(), QString());
+        QVERIFY(browser.navigate(
+            QUrl(QStringLiteral("http://127.0.0.1:%1/hall/results").arg(service.port()))));
+        QCOMPARE(browser.hiddenButDrawn(), QString());
     }
 };
 

@@ -4,11 +4,17 @@
 #include "teams/imagefile.h"
 #include "teams/teamlibrary.h"
 
+#include <QBuffer>
 #include <QFile>
 #include <QImage>
 #include <QPainter>
 #include <QTemporaryDir>
+#include <QTemporaryFile>
 #include <QTest>
+
+#include <cstdio>
+
+#include <unistd.h>
 
 using namespace Qt::StringLiterals;
 
@@ -66,6 +72,12 @@ private slots:
         QTest::newRow("svg loading a file")
             << QByteArray("[Team]\nName=BC\nLogo=outside.svg\n") << true << ""
             << "" << 0 << "outside itself";
+        QTest::newRow("svg named png loading a file")
+            << QByteArray("[Team]\nName=BC\nLogo=outside.png\n") << true << ""
+            << "" << 0 << "outside itself";
+        QTest::newRow("png named svg")
+            << QByteArray("[Team]\nName=BC\nLogo=picture.svg\n") << true << ""
+            << "picture.svg" << 0 << "";
         QTest::newRow("logo elsewhere")
             << QByteArray("[Team]\nName=BC\nLogo=../logo.png\n") << true << ""
             << "" << 0 << "in the teams folder";
@@ -89,6 +101,8 @@ private slots:
                   "<svg xmlns='http://www.w3.org/2000/svg' "
                   "xmlns:xlink='http://www.w3.org/1999/xlink' width='10' height='10'>"
                   "<image xlink:href='/etc/hostname' width='10' height='10'/></svg>");
+        QVERIFY(QFile::copy(folder.filePath(u"outside.svg"_s), folder.filePath(u"outside.png"_s)));
+        QVERIFY(QFile::copy(folder.filePath(u"logo.png"_s), folder.filePath(u"picture.svg"_s)));
         writeFile(folder.filePath(u"team.ini"_s), file);
 
         QStringList problems;
@@ -123,6 +137,105 @@ private slots:
         QCOMPARE(problems.size(), 1);
         QVERIFY(TeamLibrary::find(teams, u"bc altstadt 1912"_s));
         QVERIFY(!TeamLibrary::find(teams, u"BC Altstadt"_s));
+    }
+
+    // A picture is what its bytes say, whatever its name: checked, decoded
+    // and served as that.
+    void picturesByContent_data()
+    {
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<QByteArray>("bytes");
+        QTest::addColumn<QByteArray>("format");
+        QTest::addColumn<QString>("refusal");
+
+        QByteArray png;
+        QByteArray jpeg;
+        {
+            QImage image(16, 8, QImage::Format_RGB32);
+            image.fill(Qt::red);
+            QBuffer buffer(&png);
+            buffer.open(QIODevice::WriteOnly);
+            QVERIFY(image.save(&buffer, "PNG"));
+            QBuffer jpegBuffer(&jpeg);
+            jpegBuffer.open(QIODevice::WriteOnly);
+            QVERIFY(image.save(&jpegBuffer, "JPEG"));
+        }
+        const QByteArray svg = "<svg xmlns='http://www.w3.org/2000/svg' width='16' height='8'>"
+                               "<rect width='16' height='8' fill='red'/></svg>";
+        const QByteArray outside = "<svg xmlns='http://www.w3.org/2000/svg' width='16' height='8'>"
+                                   "<image href='/some/file.png' width='16' height='8'/></svg>";
+        const QByteArray script = "<svg xmlns='http://www.w3.org/2000/svg' width='16' height='8'>"
+                                  "<script>document.title = 'ran'</script></svg>";
+        QTest::newRow("png") << "a.png" << png << QByteArray("png") << "";
+        QTest::newRow("jpeg") << "a.jpg" << jpeg << QByteArray("jpeg") << "";
+        QTest::newRow("svg") << "a.svg" << svg << QByteArray("svg") << "";
+        QTest::newRow("png named svg") << "a.svg" << png << QByteArray("png") << "";
+        QTest::newRow("jpeg named png") << "a.png" << jpeg << QByteArray("jpeg") << "";
+        QTest::newRow("svg named png") << "a.png" << svg << QByteArray("svg") << "";
+        QTest::newRow("svg reaching outside")
+            << "a.svg" << outside << QByteArray("svg") << "outside itself";
+        QTest::newRow("svg reaching outside named png")
+            << "a.png" << outside << QByteArray("svg") << "outside itself";
+        QTest::newRow("svg reaching outside named jpg")
+            << "a.jpg" << outside << QByteArray("svg") << "outside itself";
+        QTest::newRow("svg with a script") << "a.svg" << script << QByteArray("svg") << "";
+        QTest::newRow("text named png")
+            << "a.png" << QByteArray("not a picture") << QByteArray() << "not a PNG, JPEG or SVG";
+        QTest::newRow("gif") << "a.gif" << QByteArray("GIF89a\x01\x00\x01\x00\x00\x00\x00;")
+                             << QByteArray() << "not a PNG, JPEG or SVG";
+    }
+    void picturesByContent()
+    {
+        QFETCH(QString, name);
+        QFETCH(QByteArray, bytes);
+        QFETCH(QByteArray, format);
+        QFETCH(QString, refusal);
+        QTemporaryDir folder;
+        const QString path = folder.filePath(name);
+        writeFile(path, bytes);
+        QCOMPARE(ImageFile::format(path), format);
+        const QString why = ImageFile::refusal(path);
+        QVERIFY2(refusal.isEmpty() ? why.isEmpty() : why.contains(refusal), qPrintable(why));
+        const QImage decoded = ImageFile::decode(path, QSize(32, 32));
+        QCOMPARE(decoded.isNull(), !refusal.isEmpty());
+        if (!decoded.isNull())
+            QCOMPARE(decoded.size(), QSize(32, 16));
+        // The library keeps a copy named as what it holds.
+        QString problem;
+        const QString copy = TeamLibrary::copyLogo(path, folder.filePath(u"teams"_s), &problem);
+        QCOMPARE(copy.isEmpty(), !refusal.isEmpty());
+        if (!copy.isEmpty())
+            QCOMPARE(copy.section(u'.', -1), ImageFile::suffix(format));
+    }
+
+    // Each time the library is read (at every choice of teams), a logo it
+    // cannot show is left out; the program's log hears of it once.
+    void refusedLogoIsToldOnceOnStderr()
+    {
+        QTemporaryDir folder;
+        writeFile(folder.filePath(u"sneaky.png"_s),
+                  "<svg xmlns='http://www.w3.org/2000/svg' width='10' height='10'>"
+                  "<image href='/some/file.png' width='10' height='10'/></svg>");
+        writeFile(folder.filePath(u"team.ini"_s), "[Team]\nName=BC\nLogo=sneaky.png\n");
+        QTemporaryFile captured;
+        QVERIFY(captured.open());
+        std::fflush(stderr);
+        const int saved = ::dup(STDERR_FILENO);
+        QVERIFY(saved >= 0);
+        ::dup2(captured.handle(), STDERR_FILENO);
+        QList<Team> first = TeamLibrary::load(folder.path());
+        QList<Team> second = TeamLibrary::load(folder.path());
+        std::fflush(stderr);
+        ::dup2(saved, STDERR_FILENO);
+        ::close(saved);
+        QCOMPARE(first.size(), 1);
+        QCOMPARE(first.first().logo, QString());
+        QCOMPARE(second.first().logo, QString());
+        captured.seek(0);
+        const QByteArray told = captured.readAll();
+        QCOMPARE(told.count("sneaky.png"), 1);
+        QVERIFY2(told.contains("is not shown: the SVG refers to a file outside itself"),
+                 told.constData());
     }
 
     void roster()

@@ -75,6 +75,12 @@ bool HeadlessChromium::start()
         return false;
     }
     call(u"Page.enable"_s);
+    // Before any of the page's own scripts: what its policy refuses.
+    call(u"Page.addScriptToEvaluateOnNewDocument"_s,
+         {{u"source"_s, u"window.refusedByPolicy = [];"
+                        "document.addEventListener('securitypolicyviolation', (e) =>"
+                        " window.refusedByPolicy.push(`${e.effectiveDirective} refused"
+                        " ${e.blockedURI} (${e.sample})`));"_s}});
     return true;
 }
 
@@ -176,4 +182,18 @@ QMap<QString, QString> HeadlessChromium::digits()
     for (auto it = read.begin(); it != read.end(); ++it)
         digits.insert(it.key(), it.value().toString());
     return digits;
+}
+
+QString HeadlessChromium::hiddenButDrawn()
+{
+    return evaluate(uR"((() => {
+  const meantHidden = (e) => e.hasAttribute('hidden') || e.getAttribute('display') === 'none' ||
+    /(^|;)\s*display\s*:\s*none/i.test(e.getAttribute('style') || '');
+  const name = (e) => e.id || (e.dataset && e.dataset.name) || e.tagName;
+  const drawn = [...document.querySelectorAll('*')]
+    .filter((e) => meantHidden(e) && getComputedStyle(e).display !== 'none')
+    .map((e) => `${name(e)} drawn though hidden`);
+  return [...drawn, ...(window.refusedByPolicy || [])].join(', ');
+})())"_s)
+        .toString();
 }

@@ -31,6 +31,11 @@ public:
     QMap<QString, QString> digits();
     // A left click at the middle of the element with this id.
     bool click(const QString &id);
+    // What the page means to hide (a `hidden` or `display="none"` attribute,
+    // display:none in a style attribute) and yet draws, by its computed style,
+    // and every inline style or script the page's policy refused since it
+    // was opened; empty when there is none.
+    QString hiddenButDrawn();
 
 private:
     QJsonObject waitForReply(int id, int timeoutMs);

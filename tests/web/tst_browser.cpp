@@ -2,15 +2,20 @@
 #include "display/leddigit.h"
 #include "display/ledgroup.h"
 #include "game/clockface.h"
+#include "game/gamelog.h"
 #include "scoreboard/scoreboardwindow.h"
 #include "tests/support/fakes.h"
 #include "tests/support/testenv.h"
 #include "tests/web/devtools.h"
 #include "tests/web/webfixture.h"
+#include "web/httpfront.h"
 
 #include <QDir>
+#include <QFileInfo>
 #include <QImage>
 #include <QJsonArray>
+#include <QRandomGenerator>
+#include <QScopeGuard>
 #include <QTemporaryDir>
 
 #include <memory>
@@ -185,6 +190,66 @@ private slots:
         }
     }
 
+    // Every page the board serves, under its own policy: what it hides is
+    // not drawn (by its computed style, whatever its attributes say), and
+    // the policy refuses nothing the page uses.
+    void noPageDrawsWhatItHides_data()
+    {
+        QTest::addColumn<QString>("page");
+        QTest::addColumn<bool>("live");
+        QTest::addColumn<bool>("everything");
+        QTest::newRow("index") << u"/"_s << false << false;
+        QTest::newRow("display") << u"/display"_s << true << false;
+        QTest::newRow("display, teams, players, shot clock") << u"/display"_s << true << true;
+        QTest::newRow("overlay") << u"/overlay"_s << true << false;
+        QTest::newRow("overlay, teams, players, shot clock") << u"/overlay"_s << true << true;
+        QTest::newRow("shot clock") << u"/shotclock"_s << true << true;
+        QTest::newRow("remote") << u"/remote"_s << true << false;
+        QTest::newRow("report") << u"/report"_s << false << true;
+    }
+    void noPageDrawsWhatItHides()
+    {
+        QFETCH(QString, page);
+        QFETCH(bool, live);
+        QFETCH(bool, everything);
+        QTemporaryDir folder;
+        if (everything) {
+            QImage logo(64, 64, QImage::Format_RGB32);
+            logo.fill(QColor(0, 255, 0));
+            QVERIFY(logo.save(folder.filePath(u"lions.png"_s)));
+            Team lions{u"Lions of Neustadt"_s,          u"LIONS"_s,
+                       QColor(0x80, 0x00, 0x80),        QColor(Qt::white),
+                       folder.filePath(u"lions.png"_s), {}};
+            game->setSides({GameSide{lions, {}}, GameSide{std::nullopt, u"Bears"_s}});
+            PlayerRules players;
+            players.enabled = true;
+            game->setPlayerRules(players);
+            ShotClockRules shot;
+            shot.enabled = true;
+            game->setShotClockRules(shot);
+        }
+        // A game on record for the report.
+        GameLog log(folder.filePath(u"games"_s), *game, *history);
+        log.begin(false);
+        act(u"Set score"_s, [](GameModel &g) { g.setScore(GameModel::Home1, 7); });
+        QVERIFY(log.flush());
+        server->setGameLogFolder(folder.filePath(u"games"_s));
+        const auto restore = qScopeGuard([this] {
+            server->setGameLogFolder(GameLog::defaultFolder());
+            game->setSides({});
+            game->setPlayerRules({});
+            game->setShotClockRules({});
+        });
+        browser.setViewport(1280, 720);
+        browser.setTransparentBackground(false);
+        QVERIFY(browser.navigate(url(page)));
+        if (live) {
+            QTRY_VERIFY_WITH_TIMEOUT(pageConnected(), 10000);
+            QTRY_VERIFY(page == u"/remote"_s || pageMatchesBoard());
+        }
+        QCOMPARE(browser.hiddenButDrawn(), QString());
+    }
+
     // Every caption of the page drawn whole inside its own box, within the
     // board, crossing no digit; "" when all are, else what is wrong.
     QString captionProblems()
@@ -307,13 +372,41 @@ private slots:
 
     // Sponsors on in a break: /display shows the slide over the board, with
     // the strip of the score and clock, and the board again once it ends.
+    void sponsorSlidesShowOnTheDisplayInABreak_data()
+    {
+        QTest::addColumn<bool>("teams");
+        QTest::newRow("plain captions") << false;
+        QTest::newRow("library teams with logos") << true;
+    }
     void sponsorSlidesShowOnTheDisplayInABreak()
     {
+        QFETCH(bool, teams);
         QTemporaryDir data;
         QVERIFY(QDir().mkpath(data.filePath(u"Corvella/sponsors"_s)));
+        // Magenta with the grain of a photo, so that like one it takes more
+        // than the few hundred KiB a page may leave unread.
         QImage slide(800, 450, QImage::Format_RGB32);
-        slide.fill(QColor(255, 0, 255));
+        QRandomGenerator grain(7);
+        for (int y = 0; y < slide.height(); ++y)
+            for (int x = 0; x < slide.width(); ++x)
+                slide.setPixel(
+                    x, y,
+                    qRgb(255 - grain.bounded(16), grain.bounded(16), 255 - grain.bounded(16)));
         QVERIFY(slide.save(data.filePath(u"Corvella/sponsors/club.png"_s)));
+        QVERIFY(QFileInfo(data.filePath(u"Corvella/sponsors/club.png"_s)).size() >
+                HttpFront::MaxUnsentBytes);
+        if (teams) {
+            QImage logo(64, 64, QImage::Format_RGB32);
+            logo.fill(QColor(0, 255, 0));
+            QVERIFY(logo.save(data.filePath(u"lions.png"_s)));
+            const Team lions{u"Lions of Neustadt"_s,        u"LIONS"_s,
+                             QColor(0x80, 0x00, 0x80),      QColor(Qt::white),
+                             data.filePath(u"lions.png"_s), {}};
+            Team bears = lions;
+            bears.name = u"Bears of Altstadt"_s;
+            bears.shortName = u"BEARS"_s;
+            game->setSides({GameSide{lions, {}}, GameSide{bears, {}}});
+        }
         const QByteArray dataHomeBefore = qgetenv("XDG_DATA_HOME");
         qputenv("XDG_DATA_HOME", QFile::encodeName(data.path()));
         const Settings before = settings->value();
@@ -340,15 +433,38 @@ private slots:
                                          .toInt() == 800,
                                  10000);
         const QImage shot = browser.screenshot();
-        QVERIFY(shot.save(artifacts() + u"/display-sponsors.png"_s));
+        QVERIFY(shot.save(artifacts() +
+                          (teams ? u"/display-sponsors-teams.png"_s : u"/display-sponsors.png"_s)));
         QVERIFY2(countNear(shot, qRgb(255, 0, 255)) > shot.width() * shot.height() / 4 / 2,
                  "the slide does not fill the page");
         act(u"skip"_s, [](GameModel &g) { g.skipBreak(); });
         QTRY_VERIFY(!slidesShown());
+        game->setSides({});
         settings->set(before);
         game->setStructure({});
         game->setClockMode(false, 0);
         qputenv("XDG_DATA_HOME", dataHomeBefore);
+    }
+
+    // A sponsor's SVG opened on its own is a document of the board's
+    // address: a script in it does not run there.
+    void aSlidesScriptDoesNotRun()
+    {
+        QTemporaryDir data;
+        QVERIFY(QDir().mkpath(data.filePath(u"Corvella/sponsors"_s)));
+        QFile svg(data.filePath(u"Corvella/sponsors/club.svg"_s));
+        QVERIFY(svg.open(QIODevice::WriteOnly));
+        svg.write("<svg xmlns='http://www.w3.org/2000/svg' width='80' height='40'>"
+                  "<rect width='80' height='40' fill='magenta'/><script>"
+                  "document.documentElement.setAttribute('data-ran', 'yes')</script></svg>");
+        svg.close();
+        const QByteArray dataHomeBefore = qgetenv("XDG_DATA_HOME");
+        qputenv("XDG_DATA_HOME", QFile::encodeName(data.path()));
+        const auto restore = qScopeGuard([&] { qputenv("XDG_DATA_HOME", dataHomeBefore); });
+        QVERIFY(browser.navigate(url(u"/sponsors/0"_s)));
+        QCOMPARE(browser.evaluate(u"document.documentElement.localName"_s).toString(), u"svg"_s);
+        QCOMPARE(browser.evaluate(u"document.documentElement.getAttribute('data-ran')"_s),
+                 QJsonValue(QJsonValue::Null));
     }
 
     // A library team on the pages: its name (the short one on the overlay)
@@ -632,8 +748,9 @@ private slots:
         };
         const auto lastFoul = [this] {
             return browser
-                .evaluate(u"(() => { const g = document.querySelector('[data-name=fouledOut]');"
-                          "return g && g.style.display !== 'none' ? g.textContent : ''; })()"_s)
+                .evaluate(
+                    u"(() => { const g = document.querySelector('[data-name=fouledOut]');"
+                    "return g && getComputedStyle(g).display !== 'none' ? g.textContent : ''; })()"_s)
                 .toString();
         };
         act(u"reset"_s, [](GameModel &g) {

@@ -260,6 +260,39 @@ private slots:
         QVERIFY2(got.indexOf("slow") < got.indexOf("quick"), got.constData());
     }
 
+    // An answer larger than what a client may leave unread (a sponsor's
+    // photo, a long report) reaches a client that reads it, made at once or
+    // aside, on a connection kept alive or not.
+    void bigAnswersArriveWhole_data()
+    {
+        QTest::addColumn<bool>("slow");
+        QTest::addColumn<bool>("keepAlive");
+        QTest::newRow("made at once, kept alive") << false << true;
+        QTest::newRow("made aside, kept alive") << true << true;
+        QTest::newRow("made aside, closed") << true << false;
+    }
+    void bigAnswersArriveWhole()
+    {
+        QFETCH(bool, slow);
+        QFETCH(bool, keepAlive);
+        const QByteArray big(4 * HttpFront::MaxUnsentBytes, 'p');
+        HttpFront server;
+        server.setHandler([&](const HttpFront::Request &) {
+            HttpFront::Answer answer;
+            answer.type = "image/png";
+            answer.body = big;
+            if (slow)
+                answer.later = [answer] { return answer; };
+            return answer;
+        });
+        QVERIFY(server.listen(QHostAddress::LocalHost, 0));
+        const Exchange got =
+            exchange(server.serverPort(), get("/slide", keepAlive ? "" : "Connection: close\r\n"));
+        QCOMPARE(got.status, 200);
+        QCOMPARE(got.body.size(), big.size());
+        QCOMPARE(got.closed, !keepAlive);
+    }
+
     void webSocketsStayCounted()
     {
         ServedGame served;

@@ -9,9 +9,12 @@
 #include "web/livechannel.h"
 #include "web/remoteapi.h"
 
+#include <QBuffer>
+#include <QDir>
 #include <QImage>
 #include <QJsonArray>
 #include <QJsonDocument>
+#include <QScopeGuard>
 #include <QTcpSocket>
 #include <QTemporaryDir>
 #include <QTest>
@@ -302,6 +305,51 @@ private slots:
             PlayersInSets, 409);
         row("no players in sets", "GET", "/api/v1/state", "", PlayersInSets, 200, "players/home",
             QJsonArray());
+
+        // Every action with a body it would take, and one field more: refused
+        // whole, in a game where the rest would have been done.
+        const struct
+        {
+            const char *path;
+            const char *body;
+            int prep;
+        } extra[] = {
+            {"clock/start", R"({"x":1})", None},
+            {"clock/stop", R"({"x":1})", Running},
+            {"clock/toggle", R"({"x":1})", None},
+            {"clock/reset", R"({"x":1})", Running},
+            {"clock", R"({"ms":61500,"x":1})", None},
+            {"score/home/1", R"({"add":1,"x":1})", None},
+            {"score/guest/1", R"({"set":3,"x":1})", None},
+            {"score/home/2", R"({"add":2,"player":7,"x":1})", PlayersOn},
+            {"score/guest/2", R"({"add":1,"X":1})", None},
+            {"buzzer", R"({"x":1})", None},
+            {"undo", R"({"x":1})", Acted},
+            {"redo", R"({"x":1})", Undone},
+            {"period/next", R"({"x":1})", Periods},
+            {"period/previous", R"({"x":1})", Break},
+            {"break/skip", R"({"x":1})", Break},
+            {"game/new", R"({"home":"TSV Neustadt","x":1})", Teams},
+            {"timeout/home", R"({"x":1})", Periods},
+            {"timeout/guest", R"({"x":1})", Periods},
+            {"shotclock/reset", R"({"long":true})", ShotRunning},
+            {"shotclock/start", R"({"x":1})", ShotHeld},
+            {"shotclock/stop", R"({"x":1})", ShotRunning},
+            {"shotclock/toggle", R"({"x":1})", ShotRunning},
+            {"possession", R"({"team":"home","x":2})", ShotOn},
+            {"foul/home", R"({"player":7,"x":1})", PlayersOn},
+            {"foul/guest", R"({"player":7,"team":"home"})", PlayersOn},
+            {"penalty/home", R"({"player":7,"seconds":120,"x":1})", PlayersOn},
+            {"penalty/guest", R"({"player":7,"seconds":120,"ms":1})", PlayersOn},
+            {"point/home", R"({"x":1})", SetsOn},
+            {"point/guest", R"({"team":"guest"})", SetsOn},
+            {"serve", R"({"team":"guest","x":1})", SetsOn},
+        };
+        for (const auto &[path, body, prep] : extra) {
+            const QByteArray name = "extra field on " + QByteArray(path);
+            row(name.constData(), "POST", QByteArray("/api/v1/" + QByteArray(path)).constData(),
+                body, prep, 400);
+        }
     }
 
     void endpoints()
@@ -472,6 +520,83 @@ private slots:
         QCOMPARE(served.call("GET", "/logo/guest", {}, {}).status, 404);
         served.game.setSides({});
         QCOMPARE(served.call("GET", "/logo/home", {}, {}).status, 404);
+    }
+
+    // Logos and sponsors' slides go out as what their bytes are, never by
+    // their names, and under a policy that runs nothing; one the board would
+    // not show is not served either.
+    void picturesAreServedAsWhatTheyHold_data()
+    {
+        QTest::addColumn<QString>("route");
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<QByteArray>("bytes");
+        QTest::addColumn<int>("status");
+        QTest::addColumn<QByteArray>("type");
+
+        QByteArray png;
+        QByteArray jpeg;
+        {
+            QImage image(8, 8, QImage::Format_RGB32);
+            image.fill(Qt::red);
+            QBuffer buffer(&png);
+            buffer.open(QIODevice::WriteOnly);
+            QVERIFY(image.save(&buffer, "PNG"));
+            QBuffer jpegBuffer(&jpeg);
+            jpegBuffer.open(QIODevice::WriteOnly);
+            QVERIFY(image.save(&jpegBuffer, "JPEG"));
+        }
+        const QByteArray svg = "<svg xmlns='http://www.w3.org/2000/svg' width='8' height='8'>"
+                               "<rect width='8' height='8' fill='red'/></svg>";
+        const QByteArray outside = "<svg xmlns='http://www.w3.org/2000/svg' width='8' height='8'>"
+                                   "<image href='/some/file.png' width='8' height='8'/></svg>";
+        const QByteArray script = "<svg xmlns='http://www.w3.org/2000/svg' width='8' height='8'>"
+                                  "<script>document.title = 'ran'</script></svg>";
+        for (const QString &route : {u"/logo/home"_s, u"/sponsors/0"_s}) {
+            const auto row = [&](const char *name, const char *file, const QByteArray &bytes,
+                                 int status, const char *type) {
+                QTest::addRow("%s %s", qPrintable(route), name)
+                    << route << QString::fromLatin1(file) << bytes << status << QByteArray(type);
+            };
+            row("png", "a.png", png, 200, "image/png");
+            row("jpeg named png", "a.png", jpeg, 200, "image/jpeg");
+            row("png named jpg", "a.jpg", png, 200, "image/png");
+            row("svg", "a.svg", svg, 200, "image/svg+xml");
+            row("svg named png", "a.png", svg, 200, "image/svg+xml");
+            row("svg with a script", "a.svg", script, 200, "image/svg+xml");
+            row("svg reaching outside", "a.svg", outside, 404, "");
+            row("svg reaching outside named png", "a.png", outside, 404, "");
+        }
+    }
+    void picturesAreServedAsWhatTheyHold()
+    {
+        QFETCH(QString, route);
+        QFETCH(QString, name);
+        QFETCH(QByteArray, bytes);
+        QFETCH(int, status);
+        QFETCH(QByteArray, type);
+        ApiGame served;
+        QTemporaryDir data;
+        const QByteArray dataHome = qgetenv("XDG_DATA_HOME");
+        qputenv("XDG_DATA_HOME", QFile::encodeName(data.path()));
+        const auto restore = qScopeGuard([&] { qputenv("XDG_DATA_HOME", dataHome); });
+        const QString folder = data.filePath(u"Corvella/sponsors"_s);
+        QVERIFY(QDir().mkpath(folder));
+        QFile file(folder + u'/' + name);
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        file.write(bytes);
+        file.close();
+        Team team{u"TSV Neustadt"_s, u"TSV"_s,        QColor(Qt::red),
+                  QColor(Qt::white), file.fileName(), {}};
+        served.game.setSides({GameSide{team, {}}, GameSide{}});
+
+        const ApiGame::Reply reply = served.call("GET", route.toLatin1(), {}, {});
+        QCOMPARE(reply.status, status);
+        QVERIFY(reply.head.contains("X-Content-Type-Options: nosniff"));
+        QVERIFY(reply.head.contains("Content-Security-Policy: default-src 'none';"));
+        if (status != 200)
+            return;
+        QVERIFY2(reply.head.contains(QByteArray("Content-Type: " + type)), reply.head.constData());
+        QCOMPARE(reply.body, bytes);
     }
 
     void wrongTokensAreTurnedAway()

@@ -17,6 +17,13 @@ const Board = (() => {
     return e;
   }
 
+  // Shows or hides a part with the `hidden` attribute, which the style sheet
+  // turns into display: none. The pages' policy drops inline style
+  // attributes, so nothing is ever hidden with one.
+  function show(e, on) {
+    e.toggleAttribute('hidden', !on);
+  }
+
   // Seven slanted-end segments in a w x h box.
   function segmentPoints(w, h) {
     const t = w * 0.16;
@@ -176,7 +183,7 @@ const Board = (() => {
 
   // Over everything else, drawn last.
   function createLastFoul(b, svg) {
-    b.fouledOut = element('g', { 'data-name': 'fouledOut', style: 'display:none' }, svg);
+    b.fouledOut = element('g', { 'data-name': 'fouledOut', hidden: '' }, svg);
     b.fouledOutBack = element('rect', { x: 2940, y: 2700, width: 3600, height: 1020 }, b.fouledOut);
     b.texts.fouledOut = text(b.fouledOut, 'fouledOutText', 2940, 2700, 3600, 1020, 30);
   }
@@ -206,7 +213,7 @@ const Board = (() => {
     b.penaltyTexts.forEach((lines, team) => {
       const shown = Live.penaltyLines(state, team ? 'guest' : 'home');
       if (b.penaltyBacks) {
-        b.penaltyBacks[team].style.display = shown.length ? '' : 'none';
+        show(b.penaltyBacks[team], shown.length);
         b.penaltyBacks[team].setAttribute('fill', c.form);
       }
       lines.forEach((t, i) => {
@@ -225,9 +232,9 @@ const Board = (() => {
     setText(b.texts.fouledOut, `#${last.number}  ${Texts.t('%1 FOULS', last.fouls)}`);
     b.texts.fouledOut.setAttribute('fill', c[last.team]);
     b.fouledOutBack.setAttribute('fill', c.back);
-    b.fouledOut.style.display = '';
+    show(b.fouledOut, true);
     clearTimeout(b.fouledOutTimer);
-    b.fouledOutTimer = setTimeout(() => { b.fouledOut.style.display = 'none'; }, FouledOutMs);
+    b.fouledOutTimer = setTimeout(() => show(b.fouledOut, false), FouledOutMs);
   }
 
   // What a game with periods is at: "PERIOD", "BREAK", "OVERTIME" or "FINAL",
@@ -328,8 +335,8 @@ const Board = (() => {
       t.setAttribute('fill', color);
     }
     const three = Live.threeDigits(state);
-    b.wide.style.display = three ? '' : 'none';
-    for (const pair of b.narrow) for (const g of pair) g.style.display = three ? 'none' : '';
+    show(b.wide, three);
+    for (const pair of b.narrow) for (const g of pair) show(g, !three);
     if (b.section2Small) {
       b.section2Small.forEach((moves, i) => b.scores[2 + i].forEach((d, k) => {
         if (three) d.group.setAttribute('transform', moves[k]);
@@ -375,13 +382,13 @@ const Board = (() => {
       const team = state.board[`${side}Team`] || null;
       const label = team && (b.bands.short ? team.short : team.name);
       const shown = TeamBands.render(b.bands[side], team, label, state.board.colors[side]);
-      b.texts[side].style.display = shown ? 'none' : '';
+      show(b.texts[side], !shown);
     }
   }
 
   function renderPossession(b, state) {
     const arrow = Live.possessionArrow(state);
-    if (b.arrowBox) b.arrowBox.style.display = Live.hasShotClock(state) ? '' : 'none';
+    if (b.arrowBox) show(b.arrowBox, Live.hasShotClock(state));
     setText(b.texts.possession, arrow);
     b.texts.possession.setAttribute('fill', state.board.colors.text);
     if (b.arrowBox) {
@@ -396,19 +403,19 @@ const Board = (() => {
   function renderShotClock(b, state, flashOff) {
     const c = state.board.colors;
     const shot = state.shotClock || { enabled: false };
-    if (b.shot) b.shot.style.display = shot.enabled && !(b.timeout && state.clock.timeout) ? '' : 'none';
+    if (b.shot) show(b.shot, shot.enabled && !(b.timeout && state.clock.timeout));
     const [tens, units, dot] = Live.shotClockDigits(shot, flashOff);
     setDigit(b.shotDigits[0], tens, c.time, c.back);
     setDigit(b.shotDigits[1], units, c.time, c.back);
     b.shotDot.setAttribute('fill', c.time);
-    b.shotDot.style.display = dot ? '' : 'none';
+    show(b.shotDot, dot);
   }
 
   function renderTeams(b, state) {
     const c = state.board.colors;
     const teams = state.teams || {};
     b.timeoutDots.forEach((dots, team) => dots.forEach((dot, i) => {
-      dot.style.display = teams.timeoutsLeft && i < teams.timeoutsLeft[team] ? '' : 'none';
+      show(dot, teams.timeoutsLeft && i < teams.timeoutsLeft[team]);
       dot.setAttribute('fill', c.text);
     }));
     b.bonus.forEach((t, team) => {
@@ -417,7 +424,7 @@ const Board = (() => {
     });
     const timeout = state.clock.timeout;
     if (!b.timeout) return;
-    b.timeout.style.display = timeout ? '' : 'none';
+    show(b.timeout, timeout);
     if (!timeout) return;
     setText(b.texts.timeout, Texts.t('TIMEOUT'));
     b.texts.timeout.setAttribute('fill', c.text);
@@ -430,7 +437,7 @@ const Board = (() => {
     const timeout = state.clock.timeout;
     // The strip tells a timeout on the line below it.
     const on = state.clock.periods > 0 || !!state.sets || (!b.timeout && !!timeout);
-    b.period.style.display = on ? '' : 'none';
+    show(b.period, on);
     const penalties = state.penalties &&
       (state.penalties.home.length > 0 || state.penalties.guest.length > 0);
     if (b.stripHeight) b.stripHeight(on || Live.hasShotClock(state) || penalties);

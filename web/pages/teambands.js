@@ -42,6 +42,12 @@ const TeamBands = (() => {
     return team.logo ? `${team.logo}?team=${encodeURIComponent(team.name)}` : '';
   }
 
+  // Hidden with the attribute the style sheet hides, never an inline style
+  // (which the pages' policy drops).
+  function show(e, on) {
+    e.toggleAttribute('hidden', !on);
+  }
+
   function element(name, attributes, parent) {
     const e = document.createElementNS(svgNs, name);
     for (const [key, value] of Object.entries(attributes)) e.setAttribute(key, value);
@@ -52,8 +58,7 @@ const TeamBands = (() => {
   // A band over a caption's box (in the drawing's units), with the caption's
   // font size in points.
   function create(parent, name, x, y, w, h, points) {
-    const group = element('g', { 'data-name': `${name}Band`, class: 'teamBand' }, parent);
-    group.style.display = 'none';
+    const group = element('g', { 'data-name': `${name}Band`, class: 'teamBand', hidden: '' }, parent);
     const rect = element('rect', { x, y, width: w, height: h }, group);
     const logo = element('image', { 'data-name': `${name}Logo`, preserveAspectRatio: 'xMaxYMid meet' },
       group);
@@ -91,7 +96,7 @@ const TeamBands = (() => {
   // `label` is the name to show (the short one in narrow places). Returns
   // whether the band shows.
   function render(band, team, label, caption) {
-    band.group.style.display = team ? '' : 'none';
+    show(band.group, !!team);
     if (!team) return false;
     const { text, outline } = colors(team, caption);
     band.rect.setAttribute('fill', team.color || 'none');
@@ -104,7 +109,7 @@ const TeamBands = (() => {
     band.text.textContent = label;
     if (url) band.logo.setAttribute('href', url);
     else band.logo.removeAttribute('href');
-    band.logo.style.display = url ? '' : 'none';
+    show(band.logo, !!url);
     arrange(band, !!url);
     return true;
   }
