@@ -574,14 +574,16 @@ void TestLanguages::sectionCaptionsSpeakTheBoardsLanguage()
     game.setStructure(GameStructure{2, {}, 0});
     log.begin(false);
     ScoreBoardWindow board(game, history, s, dialogs);
+    board.show();
+    QVERIFY(QTest::qWaitForWindowActive(&board));
     QCOMPARE(board.controls().section1Caption->text(), shown1);
     QCOMPARE(board.controls().section2Caption->text(), shown2);
 
     QTest::keyClicks(board.controls().home2Panel, QStringLiteral("+2"));
-    QTest::keyClick(&board, Qt::Key_Z, Qt::ControlModifier);
+    QTest::keyClick(board.controls().home2Panel, Qt::Key_Z, Qt::ControlModifier);
     QVERIFY2(board.notice().contains(u'(' + shown2 + u')'), qPrintable(board.notice()));
     QTest::keyClicks(board.controls().home1Panel, QStringLiteral("+3"));
-    QTest::keyClick(&board, Qt::Key_Z, Qt::ControlModifier);
+    QTest::keyClick(board.controls().home1Panel, Qt::Key_Z, Qt::ControlModifier);
     QVERIFY2(board.notice().contains(u'(' + shown1 + u')'), qPrintable(board.notice()));
 
     const QJsonObject state =
