@@ -23,6 +23,8 @@ OperatorPanel::OperatorPanel(QWidget *parent)
 {
     setObjectName(QStringLiteral("operatorPanel"));
     setWindowTitle(tr("Board on the network"));
+    // Room for its title and the hall's lines when no address widens it.
+    setMinimumWidth(fontMetrics().horizontalAdvance(u'0') * 32);
     // The board keeps the keyboard: the panel only informs.
     setAttribute(Qt::WA_ShowWithoutActivating);
     m_address->setObjectName(QStringLiteral("address"));
@@ -89,10 +91,14 @@ void OperatorPanel::showApiToken(const QString &token)
 
 void OperatorPanel::showRecordProblem(const QString &problem)
 {
-    if (m_recordProblem->text() == problem)
+    // The problem stands alone on its line, and starts as a sentence does.
+    QString text = problem;
+    if (!text.isEmpty())
+        text[0] = text.at(0).toUpper();
+    if (m_recordProblem->text() == text)
         return;
-    m_recordProblem->setText(problem);
-    m_recordProblem->setVisible(!problem.isEmpty());
+    m_recordProblem->setText(text);
+    m_recordProblem->setVisible(!text.isEmpty());
     adjustSize();
 }
 
@@ -115,15 +121,21 @@ void OperatorPanel::showHall(bool linked, const QString &link, const QString &ne
 void OperatorPanel::showServerOff()
 {
     m_address->setText(tr("The web server is off"));
-    m_qr->clear();
-    m_pinCaption->clear();
-    m_pin->clear();
-    m_clients->clear();
+    showServerParts(false);
+    adjustSize();
+}
+
+// Empty, the code and the PIN would leave a gap where they stand.
+void OperatorPanel::showServerParts(bool on)
+{
+    for (QWidget *part : {m_qr, m_pinCaption, m_pin, m_clients})
+        part->setVisible(on);
 }
 
 void OperatorPanel::showState(const QStringList &urls, const QString &pin, const QString &problem,
                               int clients, int remotes, const QString &secret)
 {
+    showServerParts(problem.isEmpty());
     if (!problem.isEmpty()) {
         m_address->setText(tr("The board is not on the network: %1").arg(problem));
         m_qr->clear();

@@ -42,6 +42,8 @@ public:
     static QPoint besidePosition(QRect board, QSize size, QRect screen);
 
 private:
+    void showServerParts(bool on);
+
     QLabel *m_address;
     QLabel *m_qr;
     QLabel *m_pinCaption;

@@ -143,6 +143,7 @@ private slots:
         QVERIFY(!label("hallLink")->isHidden());
         QCOMPARE(label("nextGame")->text(), u"No next game from the hall"_s);
         QCOMPARE(label("address")->text(), u"The web server is off"_s);
+        QVERIFY(label("qrCode")->isHidden() && label("pin")->isHidden());
         window.setHall(true, u"Connected to 127.0.0.1:1883"_s, u"Fortuna E1 - PKC E1 (Korfball)"_s);
         QCOMPARE(label("nextGame")->text(),
                  u"Next game: Fortuna E1 - PKC E1 (Korfball) (F7 on the board loads it)"_s);
