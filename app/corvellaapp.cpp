@@ -10,6 +10,7 @@
 #include "game/clockface.h"
 #include "game/gamerules.h"
 #include "game/presets.h"
+#include "game/sectioncaptions.h"
 #include "options/optionsdialog.h"
 #include "platform/dialogs.h"
 #include "platform/screenfiller.h"
@@ -93,10 +94,11 @@ CorvellaApp::CorvellaApp(const Services &services, const QString &stateFolder)
         m_log =
             std::make_unique<GameLog>(stateFolder + QStringLiteral("/games"), m_game, m_history);
         m_log->setWriter(&m_writer);
-        QObject::connect(
-            &m_settings, &CurrentSettings::changed, m_log.get(), [this](const Settings &s) {
-                m_log->setCaptions(s.HomeText, s.GuestText, s.SectionText1, s.SectionText2);
-            });
+        QObject::connect(&m_settings, &CurrentSettings::changed, m_log.get(),
+                         [this](const Settings &s) {
+                             m_log->setCaptions(s.HomeText, s.GuestText, SectionCaptions::of(s, 1),
+                                                SectionCaptions::of(s, 2));
+                         });
         QObject::connect(&m_stateFile, &GameStateFile::saving, m_log.get(), &GameLog::flush);
         QObject::connect(m_log.get(), &GameLog::loggingFailed, &m_writer,
                          [this] { updateRecordStatus(); });
@@ -229,11 +231,13 @@ QString CorvellaApp::resumeQuestion(const SavedGame &saved) const
         else
             where = tr(", Period %1").arg(saved.period);
     }
-    return tr("Resume the game in progress? Clock %1%2, %3, %4")
+    QStringList sections{section(GameModel::Home1, GameModel::Guest1, SectionCaptions::of(s, 1))};
+    if (SectionCaptions::section2Shown(s))
+        sections << section(GameModel::Home2, GameModel::Guest2, SectionCaptions::of(s, 2));
+    return tr("Resume the game in progress? Clock %1%2, %3")
         .arg(ClockFace::text(GameModel::shownTimeFor(
                  saved.clockMs, saved.countDown || saved.phase == GamePhase::Break)),
-             where, section(GameModel::Home1, GameModel::Guest1, s.SectionText1),
-             section(GameModel::Home2, GameModel::Guest2, s.SectionText2));
+             where, sections.join(QStringLiteral(", ")));
 }
 
 // Asks where to write the newest game's record and writes it: PDF, CSV or
@@ -375,21 +379,35 @@ void CorvellaApp::withdrawNextGame()
     showNextGame();
 }
 
-void CorvellaApp::showNextGame()
+// "Home - Guest (Sport)", the sport in the program's language; empty for none.
+QString CorvellaApp::nextGameDescription() const
 {
-    if (!m_board)
-        return;
-    if (!m_nextGame) {
-        m_board->withdrawNextGame();
-        return;
-    }
+    if (!m_nextGame)
+        return {};
     QString sport = m_nextGame->preset;
     for (const Preset &preset : Presets::load(Presets::userFolder())) {
         if (preset.name == m_nextGame->preset)
             sport = preset.title();
     }
-    m_board->offerNextGame(
-        QStringLiteral("%1 - %2 (%3)").arg(m_nextGame->home, m_nextGame->guest, sport));
+    return QStringLiteral("%1 - %2 (%3)").arg(m_nextGame->home, m_nextGame->guest, sport);
+}
+
+void CorvellaApp::showNextGame()
+{
+    const QString next = nextGameDescription();
+    updateHallStatus(next);
+    if (m_board)
+        m_board->offerNextGame(next);
+}
+
+// The network window tells how the hall's link stands and what it announced.
+void CorvellaApp::updateHallStatus(const QString &nextGame)
+{
+    const bool linked = m_hallLink != nullptr;
+    // A link that is down is told among the record's problems.
+    const QString link =
+        linked && m_hallLink->problem().isEmpty() ? m_hallLink->stateText() : QString();
+    m_network.setHall(linked, link, nextGame);
 }
 
 // The preset first, then the teams: a preset may bring captions of its own.
@@ -446,6 +464,7 @@ void CorvellaApp::updateRecordStatus()
     const QString problem = recordProblem();
     if (m_board)
         m_board->setSaveProblem(problem);
+    updateHallStatus(nextGameDescription());
     m_web.setRecordStatus(m_holdsFolder && m_stateFile.isSaving(), m_log && m_log->isLogging(),
                           problem);
 }

@@ -87,6 +87,8 @@ private:
     QString exportGame(QWidget *parent);
     void renewApiToken();
     void showNextGame();
+    QString nextGameDescription() const;
+    void updateHallStatus(const QString &nextGame);
     void loadNextGame();
     QString resumeQuestion(const SavedGame &saved) const;
 

@@ -12,9 +12,22 @@ NetworkWindow::~NetworkWindow()
     delete m_panel;
 }
 
+bool NetworkWindow::hasSomethingToShow() const
+{
+    return m_web.hasStatus() || m_hallLinked;
+}
+
+void NetworkWindow::setHall(bool linked, const QString &link, const QString &nextGame)
+{
+    m_hallLinked = linked;
+    m_hallLink = link;
+    m_nextGame = nextGame;
+    update();
+}
+
 void NetworkWindow::show(const QWidget *board)
 {
-    if (!m_web.hasStatus())
+    if (!hasSomethingToShow())
         return;
     if (!m_panel) {
         m_panel = new OperatorPanel;
@@ -32,13 +45,17 @@ void NetworkWindow::update()
 {
     if (!m_panel)
         return;
-    if (!m_web.hasStatus()) {
+    if (!hasSomethingToShow()) {
         m_panel->close();
         return;
     }
     const WebService::Status status = m_web.status();
-    m_panel->showState(status.urls, status.pin, status.problem, status.clients, status.remotes,
-                       status.secret);
-    m_panel->showApiToken(status.apiToken);
+    if (m_web.hasStatus())
+        m_panel->showState(status.urls, status.pin, status.problem, status.clients, status.remotes,
+                           status.secret);
+    else
+        m_panel->showServerOff();
+    m_panel->showApiToken(m_web.hasStatus() ? status.apiToken : QString());
     m_panel->showRecordProblem(status.recordProblem);
+    m_panel->showHall(m_hallLinked, m_hallLink, m_nextGame);
 }

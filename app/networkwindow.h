@@ -19,8 +19,12 @@ public:
     ~NetworkWindow() override;
 
     // Shows the window beside `board` when there is one; nothing while the
-    // server is off.
+    // server is off and no hall is linked.
     void show(const QWidget *board = nullptr);
+    // The hall's link: whether there is one, its state for the operator
+    // (empty while it is down, which the record problem tells), and the next
+    // game the hall announced ("Home - Guest (Sport)").
+    void setHall(bool linked, const QString &link, const QString &nextGame);
     OperatorPanel *panel() const { return m_panel; }
 
 signals:
@@ -29,7 +33,11 @@ signals:
 
 private:
     void update();
+    bool hasSomethingToShow() const;
 
     const WebService &m_web;
     QPointer<OperatorPanel> m_panel;
+    bool m_hallLinked = false;
+    QString m_hallLink;
+    QString m_nextGame;
 };

@@ -17,11 +17,14 @@ using namespace Qt::StringLiterals;
 OperatorPanel::OperatorPanel(QWidget *parent)
     : QWidget(parent, Qt::Tool), m_address(new QLabel(this)), m_qr(new QLabel(this)),
       m_pinCaption(new QLabel(this)), m_pin(new QLabel(this)), m_clients(new QLabel(this)),
-      m_recordProblem(new QLabel(this)), m_tokenCaption(new QLabel(tr("API token:"), this)),
-      m_token(new QLineEdit(this)), m_renew(new QPushButton(tr("Renew"), this))
+      m_recordProblem(new QLabel(this)), m_hallLink(new QLabel(this)), m_nextGame(new QLabel(this)),
+      m_tokenCaption(new QLabel(tr("API token:"), this)), m_token(new QLineEdit(this)),
+      m_renew(new QPushButton(tr("Renew"), this))
 {
     setObjectName(QStringLiteral("operatorPanel"));
     setWindowTitle(tr("Board on the network"));
+    // Room for its title and the hall's lines when no address widens it.
+    setMinimumWidth(fontMetrics().horizontalAdvance(u'0') * 32);
     // The board keeps the keyboard: the panel only informs.
     setAttribute(Qt::WA_ShowWithoutActivating);
     m_address->setObjectName(QStringLiteral("address"));
@@ -54,6 +57,15 @@ OperatorPanel::OperatorPanel(QWidget *parent)
     m_recordProblem->setFont(bold);
     m_recordProblem->hide();
     layout->addWidget(m_recordProblem);
+    m_hallLink->setObjectName(QStringLiteral("hallLink"));
+    m_hallLink->setWordWrap(true);
+    m_hallLink->hide();
+    layout->addWidget(m_hallLink);
+    m_nextGame->setObjectName(QStringLiteral("nextGame"));
+    m_nextGame->setWordWrap(true);
+    m_nextGame->setFont(bold);
+    m_nextGame->hide();
+    layout->addWidget(m_nextGame);
     m_token->setObjectName(QStringLiteral("apiToken"));
     m_token->setReadOnly(true);
     m_token->setMinimumWidth(m_token->fontMetrics().horizontalAdvance(u'0') * 24);
@@ -79,16 +91,51 @@ void OperatorPanel::showApiToken(const QString &token)
 
 void OperatorPanel::showRecordProblem(const QString &problem)
 {
-    if (m_recordProblem->text() == problem)
+    // The problem stands alone on its line, and starts as a sentence does.
+    QString text = problem;
+    if (!text.isEmpty())
+        text[0] = text.at(0).toUpper();
+    if (m_recordProblem->text() == text)
         return;
-    m_recordProblem->setText(problem);
-    m_recordProblem->setVisible(!problem.isEmpty());
+    m_recordProblem->setText(text);
+    m_recordProblem->setVisible(!text.isEmpty());
     adjustSize();
+}
+
+void OperatorPanel::showHall(bool linked, const QString &link, const QString &nextGame)
+{
+    const QString linkText = link.isEmpty() ? QString() : tr("Hall: %1").arg(link);
+    const QString nextText = !linked ? QString()
+                             : nextGame.isEmpty()
+                                 ? tr("No next game from the hall")
+                                 : tr("Next game: %1 (F7 on the board loads it)").arg(nextGame);
+    if (m_hallLink->text() == linkText && m_nextGame->text() == nextText)
+        return;
+    m_hallLink->setText(linkText);
+    m_hallLink->setVisible(!linkText.isEmpty());
+    m_nextGame->setText(nextText);
+    m_nextGame->setVisible(!nextText.isEmpty());
+    adjustSize();
+}
+
+void OperatorPanel::showServerOff()
+{
+    m_address->setText(tr("The web server is off"));
+    showServerParts(false);
+    adjustSize();
+}
+
+// Empty, the code and the PIN would leave a gap where they stand.
+void OperatorPanel::showServerParts(bool on)
+{
+    for (QWidget *part : {m_qr, m_pinCaption, m_pin, m_clients})
+        part->setVisible(on);
 }
 
 void OperatorPanel::showState(const QStringList &urls, const QString &pin, const QString &problem,
                               int clients, int remotes, const QString &secret)
 {
+    showServerParts(problem.isEmpty());
     if (!problem.isEmpty()) {
         m_address->setText(tr("The board is not on the network: %1").arg(problem));
         m_qr->clear();

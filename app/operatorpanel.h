@@ -23,6 +23,12 @@ public:
     void showApiToken(const QString &token);
     // Why the game is not kept on disk, or nothing while it is.
     void showRecordProblem(const QString &problem);
+    // The web server off: the window tells only the rest.
+    void showServerOff();
+    // The link to the hall as it stands (empty: no link, or one that is down
+    // and told as a record problem) and the next game the hall announced
+    // ("Home - Guest (Sport)"); with no hall at all, neither shows.
+    void showHall(bool linked, const QString &link, const QString &nextGame);
 
 signals:
     void renewTokenRequested();
@@ -36,12 +42,16 @@ public:
     static QPoint besidePosition(QRect board, QSize size, QRect screen);
 
 private:
+    void showServerParts(bool on);
+
     QLabel *m_address;
     QLabel *m_qr;
     QLabel *m_pinCaption;
     QLabel *m_pin;
     QLabel *m_clients;
     QLabel *m_recordProblem;
+    QLabel *m_hallLink;
+    QLabel *m_nextGame;
     QLabel *m_tokenCaption;
     QLineEdit *m_token;
     QPushButton *m_renew;

@@ -9,6 +9,7 @@
 #include "game/clockface.h"
 #include "game/gameteams.h"
 #include "game/scoredigits.h"
+#include "game/sectioncaptions.h"
 #include "settings/bgrcolor.h"
 
 #include <QGuiApplication>
@@ -283,7 +284,18 @@ void BoardView::showTeamBands()
 // In sets, section 2 counts the sets won, whatever its caption was.
 QString BoardView::section2Text() const
 {
-    return m_settings.SetsEnabled != 0 ? tr("Sets") : m_settings.SectionText2;
+    return m_settings.SetsEnabled != 0 ? tr("Sets") : SectionCaptions::of(m_settings, 2);
+}
+
+// A sport with one score shows no second row that would read 0 - 0 all game.
+void BoardView::showSection2()
+{
+    const Controls &c = m_controls;
+    const bool shown = SectionCaptions::section2Shown(m_settings);
+    for (QWidget *part :
+         {static_cast<QWidget *>(c.home2Panel), static_cast<QWidget *>(c.guest2Panel),
+          static_cast<QWidget *>(c.section2Caption)})
+        part->setVisible(shown);
 }
 
 void BoardView::updateCaptions()
@@ -294,13 +306,14 @@ void BoardView::updateCaptions()
     const std::pair<Label *, QString> captions[] = {
         {c.homeTeamCaption, sideCaption(m_game, GameModel::Home, m_settings)},
         {c.guestTeamCaption, sideCaption(m_game, GameModel::Guest, m_settings)},
-        {c.section1Caption, m_settings.SectionText1},
+        {c.section1Caption, SectionCaptions::of(m_settings, 1)},
         {c.section2Caption, section2Text()}};
     for (const auto &[label, text] : captions) {
         label->setCaption(text);
         label->setFontSize(size);
     }
     showTeamBands();
+    showSection2();
     // The credit keeps its own small size; empty, it is not there at all.
     c.creditCaption->setCaption(m_settings.CreditText);
     c.creditCaption->setVisible(!m_settings.CreditText.isEmpty());

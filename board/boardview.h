@@ -120,6 +120,7 @@ private:
     void showSets();
     void createSetsParts();
     QString section2Text() const;
+    void showSection2();
     void fitCaptions();
     void showTeamBands();
 

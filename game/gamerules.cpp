@@ -61,8 +61,8 @@ QString GameRulesText::refusal(QStringView key, const QString &text)
             .arg(SettingsDefaults::MaxTimeouts);
     if (key == u"TimeoutLength" && !text.trimmed().isEmpty() && !isLength(text))
         return tr("The timeout length must be a time from 0.01 to 99.59 (minutes.seconds).");
-    if (key == u"Section2Role" && !isOneOf(text, "scores"_L1, "fouls"_L1))
-        return tr("Section 2 counts scores or fouls.");
+    if (key == u"Section2Role" && !isOneOf(text, "scores"_L1, "fouls"_L1) && text != "none"_L1)
+        return tr("Section 2 counts scores or fouls, or is not shown.");
     if (key == u"FoulsReset" && !isOneOf(text, "period"_L1, "half"_L1))
         return tr("Fouls reset at each period or each half.");
     if (key == u"Length" && !isSecondsFrom(text, 1))

@@ -4,6 +4,7 @@
 #include "game/gamemodel.h"
 #include "game/gamestructure.h"
 #include "game/recordsheet.h"
+#include "game/sectioncaptions.h"
 #include "teams/contrast.h"
 #include "teams/imagefile.h"
 
@@ -266,8 +267,9 @@ qreal PrintedResult::printFinal(Page &page, qreal y) const
     y += bigHeight;
     if (m_sectionTwoUsed && !m_header.fouls && !sets) {
         const QFont second = Page::font(14);
-        const QString caption =
-            m_header.section2.trimmed().isEmpty() ? ResultText::tr("Section 2") : m_header.section2;
+        const QString caption = m_header.section2.trimmed().isEmpty()
+                                    ? ResultText::tr("Section 2")
+                                    : SectionCaptions::shown(m_header.section2);
         page.text({0, y, width, page.height(second)}, Qt::AlignHCenter, second,
                   caption + QStringLiteral("  ") +
                       RecordSheet::scorePair(final, GameModel::Home2, GameModel::Guest2));
@@ -333,8 +335,9 @@ qreal PrintedResult::printPeriods(Page &page, qreal y) const
     QStringList names;
     for (const auto &[period, scores] : periods)
         names << periodName(period, m_header.periods);
-    const QString section1 =
-        m_header.section1.trimmed().isEmpty() ? ResultText::tr("Points") : m_header.section1;
+    const QString section1 = m_header.section1.trimmed().isEmpty()
+                                 ? ResultText::tr("Points")
+                                 : SectionCaptions::shown(m_header.section1);
     printRow(head, section1, names << ResultText::tr("Total"));
     const Scores final = m_tally.finalScores();
     for (const auto &[which, name] : {std::pair{int(GameModel::Home1), m_sheet.home()},
@@ -349,7 +352,7 @@ qreal PrintedResult::printPeriods(Page &page, qreal y) const
         const QString section2 = m_header.fouls ? ResultText::tr("Team fouls")
                                  : m_header.section2.trimmed().isEmpty()
                                      ? ResultText::tr("Section 2")
-                                     : m_header.section2;
+                                     : SectionCaptions::shown(m_header.section2);
         QStringList none;
         printRow(head, section2, none);
         for (const auto &[which, name] : {std::pair{int(GameModel::Home2), m_sheet.home()},

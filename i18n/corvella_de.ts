@@ -220,10 +220,6 @@ Die Tasten beschreibt corvella(1).</translation>
         <translation>, Periode %1</translation>
     </message>
     <message>
-        <source>Resume the game in progress? Clock %1%2, %3, %4</source>
-        <translation>Das laufende Spiel fortsetzen? Uhr %1%2, %3, %4</translation>
-    </message>
-    <message>
         <source>the game is not being saved (%1)</source>
         <translation>das Spiel wird nicht gespeichert (%1)</translation>
     </message>
@@ -266,6 +262,10 @@ Die Tasten beschreibt corvella(1).</translation>
     <message>
         <source>The game is loaded, but its settings could not be stored</source>
         <translation>Das Spiel ist geladen, aber seine Einstellungen ließen sich nicht speichern</translation>
+    </message>
+    <message>
+        <source>Resume the game in progress? Clock %1%2, %3</source>
+        <translation>Das laufende Spiel fortsetzen? Uhr %1%2, %3</translation>
     </message>
 </context>
 <context>
@@ -654,10 +654,6 @@ Die Tasten beschreibt corvella(1).</translation>
         <translation>Die Auszeitdauer muss eine Zeit von 0.01 bis 99.59 sein (Minuten.Sekunden).</translation>
     </message>
     <message>
-        <source>Section 2 counts scores or fouls.</source>
-        <translation>Abschnitt 2 zählt Punkte oder Fouls.</translation>
-    </message>
-    <message>
         <source>Fouls reset at each period or each half.</source>
         <translation>Fouls werden je Periode oder je Hälfte zurückgesetzt.</translation>
     </message>
@@ -700,6 +696,10 @@ Die Tasten beschreibt corvella(1).</translation>
     <message>
         <source>The penalties&apos; lengths must be one to three times from 0.01 to 99.59 (minutes.seconds), separated by commas.</source>
         <translation>Die Strafzeiten müssen ein bis drei Zeiten von 0.01 bis 99.59 (Minuten.Sekunden) sein, durch Kommas getrennt.</translation>
+    </message>
+    <message>
+        <source>Section 2 counts scores or fouls, or is not shown.</source>
+        <translation>Abschnitt 2 zählt Punkte oder Fouls oder wird nicht gezeigt.</translation>
     </message>
 </context>
 <context>
@@ -1311,6 +1311,22 @@ Die Tasten beschreibt corvella(1).</translation>
     <message>
         <source>Shot clock: %1shotclock</source>
         <translation>Angriffszeit: %1shotclock</translation>
+    </message>
+    <message>
+        <source>Hall: %1</source>
+        <translation>Halle: %1</translation>
+    </message>
+    <message>
+        <source>No next game from the hall</source>
+        <translation>Kein nächstes Spiel von der Halle</translation>
+    </message>
+    <message>
+        <source>Next game: %1 (F7 on the board loads it)</source>
+        <translation>Nächstes Spiel: %1 (F7 auf der Anzeigetafel lädt es)</translation>
+    </message>
+    <message>
+        <source>The web server is off</source>
+        <translation>Der Webserver ist aus</translation>
     </message>
 </context>
 <context>
@@ -2159,6 +2175,10 @@ Die Tasten beschreibt corvella(1).</translation>
         <source>Penalty %1</source>
         <translation>Strafe %1</translation>
     </message>
+    <message>
+        <source>Next: %1, F7</source>
+        <translation>Als Nächstes: %1, F7</translation>
+    </message>
 </context>
 <context>
     <name>ScoreEntry</name>
@@ -2176,6 +2196,25 @@ Die Tasten beschreibt corvella(1).</translation>
     <message>
         <source>A scoreboard is on show</source>
         <translation>Eine Anzeigetafel wird gezeigt</translation>
+    </message>
+</context>
+<context>
+    <name>SectionCaptions</name>
+    <message>
+        <source>Section 1</source>
+        <translation>Abschnitt 1</translation>
+    </message>
+    <message>
+        <source>Section 2</source>
+        <translation>Abschnitt 2</translation>
+    </message>
+    <message>
+        <source>Fouls</source>
+        <translation>Fouls</translation>
+    </message>
+    <message>
+        <source>Sets</source>
+        <translation>Sätze</translation>
     </message>
 </context>
 <context>

@@ -220,10 +220,6 @@ Las teclas están en corvella(1).</translation>
         <translation>, Periodo %1</translation>
     </message>
     <message>
-        <source>Resume the game in progress? Clock %1%2, %3, %4</source>
-        <translation>¿Reanudar el partido en curso? Reloj %1%2, %3, %4</translation>
-    </message>
-    <message>
         <source>the game is not being saved (%1)</source>
         <translation>el partido no se está guardando (%1)</translation>
     </message>
@@ -266,6 +262,10 @@ Las teclas están en corvella(1).</translation>
     <message>
         <source>The game is loaded, but its settings could not be stored</source>
         <translation>El partido está cargado, pero sus ajustes no se pudieron guardar</translation>
+    </message>
+    <message>
+        <source>Resume the game in progress? Clock %1%2, %3</source>
+        <translation>¿Reanudar el partido en curso? Reloj %1%2, %3</translation>
     </message>
 </context>
 <context>
@@ -654,10 +654,6 @@ Las teclas están en corvella(1).</translation>
         <translation>La duración del tiempo muerto debe ser un tiempo de 0.01 a 99.59 (minutos.segundos).</translation>
     </message>
     <message>
-        <source>Section 2 counts scores or fouls.</source>
-        <translation>La fila 2 cuenta tantos o faltas.</translation>
-    </message>
-    <message>
         <source>Fouls reset at each period or each half.</source>
         <translation>Las faltas se reinician en cada periodo o en cada tiempo.</translation>
     </message>
@@ -700,6 +696,10 @@ Las teclas están en corvella(1).</translation>
     <message>
         <source>The penalties&apos; lengths must be one to three times from 0.01 to 99.59 (minutes.seconds), separated by commas.</source>
         <translation>Las duraciones de las sanciones deben ser de uno a tres tiempos de 0.01 a 99.59 (minutos.segundos), separados por comas.</translation>
+    </message>
+    <message>
+        <source>Section 2 counts scores or fouls, or is not shown.</source>
+        <translation>La fila 2 cuenta tantos o faltas, o no se muestra.</translation>
     </message>
 </context>
 <context>
@@ -1311,6 +1311,22 @@ Las teclas están en corvella(1).</translation>
     <message>
         <source>Shot clock: %1shotclock</source>
         <translation>Reloj de posesión: %1shotclock</translation>
+    </message>
+    <message>
+        <source>Hall: %1</source>
+        <translation>Pabellón: %1</translation>
+    </message>
+    <message>
+        <source>No next game from the hall</source>
+        <translation>Ningún próximo partido del pabellón</translation>
+    </message>
+    <message>
+        <source>Next game: %1 (F7 on the board loads it)</source>
+        <translation>Próximo partido: %1 (F7 en el marcador lo carga)</translation>
+    </message>
+    <message>
+        <source>The web server is off</source>
+        <translation>El servidor web está apagado</translation>
     </message>
 </context>
 <context>
@@ -2159,6 +2175,10 @@ Las teclas están en corvella(1).</translation>
         <source>Penalty %1</source>
         <translation>Sanción %1</translation>
     </message>
+    <message>
+        <source>Next: %1, F7</source>
+        <translation>Siguiente: %1, F7</translation>
+    </message>
 </context>
 <context>
     <name>ScoreEntry</name>
@@ -2176,6 +2196,25 @@ Las teclas están en corvella(1).</translation>
     <message>
         <source>A scoreboard is on show</source>
         <translation>Se está mostrando un marcador</translation>
+    </message>
+</context>
+<context>
+    <name>SectionCaptions</name>
+    <message>
+        <source>Section 1</source>
+        <translation>Sección 1</translation>
+    </message>
+    <message>
+        <source>Section 2</source>
+        <translation>Sección 2</translation>
+    </message>
+    <message>
+        <source>Fouls</source>
+        <translation>Faltas</translation>
+    </message>
+    <message>
+        <source>Sets</source>
+        <translation>Sets</translation>
     </message>
 </context>
 <context>

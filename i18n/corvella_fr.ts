@@ -220,10 +220,6 @@ Voir corvella(1) pour les touches.</translation>
         <translation>, Période %1</translation>
     </message>
     <message>
-        <source>Resume the game in progress? Clock %1%2, %3, %4</source>
-        <translation>Reprendre le match en cours ? Horloge %1%2, %3, %4</translation>
-    </message>
-    <message>
         <source>the game is not being saved (%1)</source>
         <translation>le match n&apos;est pas enregistré (%1)</translation>
     </message>
@@ -266,6 +262,10 @@ Voir corvella(1) pour les touches.</translation>
     <message>
         <source>The game is loaded, but its settings could not be stored</source>
         <translation>Le match est chargé, mais ses réglages n&apos;ont pas pu être enregistrés</translation>
+    </message>
+    <message>
+        <source>Resume the game in progress? Clock %1%2, %3</source>
+        <translation>Reprendre le match en cours ? Horloge %1%2, %3</translation>
     </message>
 </context>
 <context>
@@ -654,10 +654,6 @@ Voir corvella(1) pour les touches.</translation>
         <translation>La durée du temps mort doit être un temps de 0.01 à 99.59 (minutes.secondes).</translation>
     </message>
     <message>
-        <source>Section 2 counts scores or fouls.</source>
-        <translation>La ligne 2 compte les points ou les fautes.</translation>
-    </message>
-    <message>
         <source>Fouls reset at each period or each half.</source>
         <translation>Les fautes repartent à zéro à chaque période ou à chaque mi-temps.</translation>
     </message>
@@ -700,6 +696,10 @@ Voir corvella(1) pour les touches.</translation>
     <message>
         <source>The penalties&apos; lengths must be one to three times from 0.01 to 99.59 (minutes.seconds), separated by commas.</source>
         <translation>Les durées des pénalités doivent être une à trois durées de 0.01 à 99.59 (minutes.secondes), séparées par des virgules.</translation>
+    </message>
+    <message>
+        <source>Section 2 counts scores or fouls, or is not shown.</source>
+        <translation>La ligne 2 compte les points ou les fautes, ou n&apos;est pas affichée.</translation>
     </message>
 </context>
 <context>
@@ -1311,6 +1311,22 @@ Voir corvella(1) pour les touches.</translation>
     <message>
         <source>Shot clock: %1shotclock</source>
         <translation>Chronomètre des tirs : %1shotclock</translation>
+    </message>
+    <message>
+        <source>Hall: %1</source>
+        <translation>Salle : %1</translation>
+    </message>
+    <message>
+        <source>No next game from the hall</source>
+        <translation>Aucun prochain match de la salle</translation>
+    </message>
+    <message>
+        <source>Next game: %1 (F7 on the board loads it)</source>
+        <translation>Prochain match : %1 (F7 sur le tableau le charge)</translation>
+    </message>
+    <message>
+        <source>The web server is off</source>
+        <translation>Le serveur web est arrêté</translation>
     </message>
 </context>
 <context>
@@ -2159,6 +2175,10 @@ Voir corvella(1) pour les touches.</translation>
         <source>Penalty %1</source>
         <translation>Pénalité %1</translation>
     </message>
+    <message>
+        <source>Next: %1, F7</source>
+        <translation>Ensuite : %1, F7</translation>
+    </message>
 </context>
 <context>
     <name>ScoreEntry</name>
@@ -2176,6 +2196,25 @@ Voir corvella(1) pour les touches.</translation>
     <message>
         <source>A scoreboard is on show</source>
         <translation>Un tableau de score est affiché</translation>
+    </message>
+</context>
+<context>
+    <name>SectionCaptions</name>
+    <message>
+        <source>Section 1</source>
+        <translation>Section 1</translation>
+    </message>
+    <message>
+        <source>Section 2</source>
+        <translation>Section 2</translation>
+    </message>
+    <message>
+        <source>Fouls</source>
+        <translation>Fautes</translation>
+    </message>
+    <message>
+        <source>Sets</source>
+        <translation>Sets</translation>
     </message>
 </context>
 <context>

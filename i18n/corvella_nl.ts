@@ -220,10 +220,6 @@ Zie corvella(1) voor de toetsen.</translation>
         <translation>, Periode %1</translation>
     </message>
     <message>
-        <source>Resume the game in progress? Clock %1%2, %3, %4</source>
-        <translation>De lopende wedstrijd hervatten? Klok %1%2, %3, %4</translation>
-    </message>
-    <message>
         <source>the game is not being saved (%1)</source>
         <translation>de wedstrijd wordt niet opgeslagen (%1)</translation>
     </message>
@@ -266,6 +262,10 @@ Zie corvella(1) voor de toetsen.</translation>
     <message>
         <source>The game is loaded, but its settings could not be stored</source>
         <translation>De wedstrijd is geladen, maar de instellingen konden niet worden bewaard</translation>
+    </message>
+    <message>
+        <source>Resume the game in progress? Clock %1%2, %3</source>
+        <translation>De lopende wedstrijd hervatten? Klok %1%2, %3</translation>
     </message>
 </context>
 <context>
@@ -654,10 +654,6 @@ Zie corvella(1) voor de toetsen.</translation>
         <translation>De duur van een time-out moet een tijd van 0.01 tot 99.59 zijn (minuten.seconden).</translation>
     </message>
     <message>
-        <source>Section 2 counts scores or fouls.</source>
-        <translation>Rij 2 telt scores of fouten.</translation>
-    </message>
-    <message>
         <source>Fouls reset at each period or each half.</source>
         <translation>Fouten worden per periode of per helft op nul gezet.</translation>
     </message>
@@ -700,6 +696,10 @@ Zie corvella(1) voor de toetsen.</translation>
     <message>
         <source>The penalties&apos; lengths must be one to three times from 0.01 to 99.59 (minutes.seconds), separated by commas.</source>
         <translation>De straftijden moeten één tot drie tijden van 0.01 tot 99.59 (minuten.seconden) zijn, gescheiden door komma&apos;s.</translation>
+    </message>
+    <message>
+        <source>Section 2 counts scores or fouls, or is not shown.</source>
+        <translation>Rij 2 telt scores of fouten, of wordt niet getoond.</translation>
     </message>
 </context>
 <context>
@@ -1311,6 +1311,22 @@ Zie corvella(1) voor de toetsen.</translation>
     <message>
         <source>Shot clock: %1shotclock</source>
         <translation>Schotklok: %1shotclock</translation>
+    </message>
+    <message>
+        <source>Hall: %1</source>
+        <translation>Hal: %1</translation>
+    </message>
+    <message>
+        <source>No next game from the hall</source>
+        <translation>Geen volgende wedstrijd van de hal</translation>
+    </message>
+    <message>
+        <source>Next game: %1 (F7 on the board loads it)</source>
+        <translation>Volgende wedstrijd: %1 (F7 op het bord laadt hem)</translation>
+    </message>
+    <message>
+        <source>The web server is off</source>
+        <translation>De webserver staat uit</translation>
     </message>
 </context>
 <context>
@@ -2159,6 +2175,10 @@ Zie corvella(1) voor de toetsen.</translation>
         <source>Penalty %1</source>
         <translation>Straf %1</translation>
     </message>
+    <message>
+        <source>Next: %1, F7</source>
+        <translation>Volgende: %1, F7</translation>
+    </message>
 </context>
 <context>
     <name>ScoreEntry</name>
@@ -2176,6 +2196,25 @@ Zie corvella(1) voor de toetsen.</translation>
     <message>
         <source>A scoreboard is on show</source>
         <translation>Er wordt een scorebord getoond</translation>
+    </message>
+</context>
+<context>
+    <name>SectionCaptions</name>
+    <message>
+        <source>Section 1</source>
+        <translation>Sectie 1</translation>
+    </message>
+    <message>
+        <source>Section 2</source>
+        <translation>Sectie 2</translation>
+    </message>
+    <message>
+        <source>Fouls</source>
+        <translation>Fouten</translation>
+    </message>
+    <message>
+        <source>Sets</source>
+        <translation>Sets</translation>
     </message>
 </context>
 <context>

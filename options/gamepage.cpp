@@ -174,7 +174,8 @@ void GamePage::createTimeoutsGroup(QGridLayout *layout)
     m_timeoutLength->setToolTip(tr("minutes.seconds"));
     rows->addRow(tr("Length:"), m_timeoutLength);
     m_section2Role =
-        choices("cboSection2Role", {{tr("scores"), "scores"}, {tr("fouls"), "fouls"}}, rules);
+        choices("cboSection2Role",
+                {{tr("scores"), "scores"}, {tr("fouls"), "fouls"}, {tr("none"), "none"}}, rules);
     rows->addRow(tr("Section 2:"), m_section2Role);
     m_foulsReset =
         choices("cboFoulsReset", {{tr("period"), "period"}, {tr("half"), "half"}}, rules);

@@ -8,6 +8,8 @@
 #include <QTimer>
 #include <QWindow>
 
+#include <algorithm>
+
 namespace {
 
 // The part of the board a focused control belongs to: a digit's panel, or the
@@ -69,6 +71,12 @@ void OperatorHints::showCapsLock(bool on)
 void OperatorHints::showNotice(const QString &notice)
 {
     m_notice = notice;
+    refresh();
+}
+
+void OperatorHints::showStatus(const QString &status)
+{
+    m_status = status;
     refresh();
 }
 
@@ -155,8 +163,16 @@ void OperatorHints::refresh()
         notes << m_notice;
     if (m_capsLock)
         notes << tr("Caps Lock is on: command keys are lower-case");
+    if (!m_status.isEmpty())
+        notes << m_status;
     m_line->setText(notes.join(QStringLiteral("   ")));
+    m_line->setWordWrap(false);
     m_line->adjustSize();
+    // A long line breaks rather than running off the board's edge.
+    if (const int room = std::max(0, m_board->width() - 8); m_line->width() > room) {
+        m_line->setWordWrap(true);
+        m_line->resize(room, m_line->heightForWidth(room));
+    }
     m_line->move(4, m_board->height() - m_line->height() - 4);
     m_line->setVisible(!notes.isEmpty());
     m_line->raise();

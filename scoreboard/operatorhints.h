@@ -25,6 +25,9 @@ public:
     void showCapsLock(bool on);
     // A short note: an entry refused and why, an undo done.
     void showNotice(const QString &notice);
+    // What holds until it changes: the game not kept, the hall's link gone,
+    // the next game the hall announced.
+    void showStatus(const QString &status);
     // Frames the focused part of the board and explains a trap.
     void showFocus();
 
@@ -53,5 +56,6 @@ private:
     bool m_screenWatched = false;
     QString m_typed;
     QString m_notice;
+    QString m_status;
     bool m_capsLock = false;
 };

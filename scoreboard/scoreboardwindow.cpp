@@ -4,6 +4,7 @@
 #include "display/leddigit.h"
 #include "game/clockface.h"
 #include "game/gamehistory.h"
+#include "game/sectioncaptions.h"
 #include "scoreboard/operatorhints.h"
 
 #include <QCloseEvent>
@@ -127,6 +128,7 @@ void ScoreBoardWindow::setSaveProblem(const QString &problem)
 {
     m_saveProblem = problem;
     updateTitle();
+    updateStatus();
 }
 
 void ScoreBoardWindow::setOperatorHints(bool on)
@@ -137,6 +139,7 @@ void ScoreBoardWindow::setOperatorHints(bool on)
         m_hints = new OperatorHints(m_view);
         m_hints->showFocus();
         m_hints->showNotice(m_notice);
+        updateStatus();
     } else {
         delete m_hints;
         m_hints = nullptr;
@@ -210,19 +213,48 @@ void ScoreBoardWindow::showNotice(const QString &notice, bool inTitle)
 void ScoreBoardWindow::offerNextGame(const QString &description)
 {
     m_nextGame = description;
-    m_nextGameLine =
-        description.isEmpty() ? QString() : tr("Next: %1, F7 loads it").arg(description);
     updateTitle();
+    updateStatus();
 }
 
+namespace {
+
+// A note that stands first in a line starts as a sentence does.
+QString sentence(QString note)
+{
+    if (!note.isEmpty())
+        note[0] = note.at(0).toUpper();
+    return note;
+}
+
+} // namespace
+
+// The notes come before the program's name: a narrow title bar cuts its
+// end, and the name is what the operator knows already.
 void ScoreBoardWindow::updateTitle()
 {
-    QString title = QStringLiteral("Corvella by Brannick");
-    for (const QString *extra : {&m_saveProblem, &m_nextGameLine, &m_titleNotice}) {
-        if (!extra->isEmpty())
-            title += QStringLiteral(" - ") + *extra;
-    }
-    setWindowTitle(title);
+    QStringList parts;
+    if (!m_titleNotice.isEmpty())
+        parts << m_titleNotice;
+    if (!m_saveProblem.isEmpty())
+        parts << sentence(m_saveProblem);
+    if (!m_nextGame.isEmpty())
+        parts << tr("Next: %1, F7").arg(m_nextGame);
+    parts << QStringLiteral("Corvella by Brannick");
+    setWindowTitle(parts.join(QStringLiteral(" - ")));
+}
+
+// A full-screen board has no title bar: the hints line tells the same.
+void ScoreBoardWindow::updateStatus()
+{
+    if (!m_hints)
+        return;
+    QStringList status;
+    if (!m_saveProblem.isEmpty())
+        status << sentence(m_saveProblem);
+    if (!m_nextGame.isEmpty())
+        status << tr("Next: %1, F7 loads it").arg(m_nextGame);
+    m_hints->showStatus(status.join(QStringLiteral("   ")));
 }
 
 void ScoreBoardWindow::trackHistory()
@@ -254,7 +286,9 @@ QString ScoreBoardWindow::changeText(const GameState &before, const GameState &a
     const QString home = sideCaption(game(), GameModel::Home, s);
     const QString guest = sideCaption(game(), GameModel::Guest, s);
     const QString teams[] = {home, guest, home, guest};
-    const QString sections[] = {s.SectionText1, s.SectionText1, s.SectionText2, s.SectionText2};
+    const QString section1 = SectionCaptions::of(s, 1);
+    const QString section2 = SectionCaptions::of(s, 2);
+    const QString sections[] = {section1, section1, section2, section2};
     const auto score = [](std::optional<int> v) { return v ? QString::number(*v) : tr("blank"); };
     QStringList changes;
     for (int i = 0; i < GameModel::ScoreCount; ++i) {

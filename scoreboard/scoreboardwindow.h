@@ -61,7 +61,8 @@ public:
     }
     void updateCaptions() { m_view->updateCaptions(); }
 
-    // Shown in the title bar while the game cannot be saved; empty clears it.
+    // Shown in the title bar and on the hints while the game cannot be
+    // saved or the hall's link is down; empty clears it.
     void setSaveProblem(const QString &problem);
     // A few seconds of news for the operator: on the hints, and with
     // `inTitle` in the title bar too.
@@ -101,7 +102,8 @@ public:
     void redo();
 
     // The game the hall has this court play next, as "Home - Guest (Sport)",
-    // shown in the title until withdrawn; F7 offers to start it.
+    // shown in the title and on the hints until withdrawn; F7 offers to
+    // start it.
     void offerNextGame(const QString &description);
     void withdrawNextGame() { offerNextGame({}); }
     const QString &nextGameOffered() const { return m_nextGame; }
@@ -162,6 +164,7 @@ private:
     void act(GameHistory::Action kind, const QString &what,
              const std::function<void(GameModel &)> &action);
     void updateTitle();
+    void updateStatus();
     void updateHints(int keyAscii);
     void runCommand(int keyAscii);
     void explainRefusal(int keyAscii);
@@ -189,7 +192,6 @@ private:
     QString m_teamFolder;
     QString m_saveProblem;
     QString m_nextGame;
-    QString m_nextGameLine;
     OperatorHints *m_hints = nullptr;
     ScoreEntry m_scoreEntry;
     ClockEntry m_clockEntry;

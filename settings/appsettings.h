@@ -52,7 +52,8 @@ struct Settings
     qint16 GuestTimeoutKey = 0;
     // What section 2 counts: "scores" (as always) or "fouls", the team
     // fouls, reset at each period ("period") or half ("half"), with a bonus
-    // mark from FoulBonusAt fouls on (0: no mark).
+    // mark from FoulBonusAt fouls on (0: no mark); or "none", a sport with
+    // one score, whose board shows no section 2.
     QString Section2Role;
     QString FoulsReset;
     qint16 FoulBonusAt = 0;

@@ -5,6 +5,7 @@
 #include "game/clockface.h"
 #include "game/gamemodel.h"
 #include "game/gamestructure.h"
+#include "game/sectioncaptions.h"
 #include "settings/appsettings.h"
 #include "settings/bgrcolor.h"
 #include "web/playerstate.h"
@@ -135,8 +136,9 @@ QJsonObject boardPart(const GameModel &game, const Settings &s)
             {QStringLiteral("guest"), sideCaption(game, GameModel::Guest, s)},
             {QStringLiteral("homeTeam"), teamPart(game, GameModel::Home)},
             {QStringLiteral("guestTeam"), teamPart(game, GameModel::Guest)},
-            {QStringLiteral("section1"), s.SectionText1},
-            {QStringLiteral("section2"), s.SectionText2},
+            {QStringLiteral("section1"), SectionCaptions::of(s, 1)},
+            {QStringLiteral("section2"), SectionCaptions::of(s, 2)},
+            {QStringLiteral("section2Shown"), SectionCaptions::section2Shown(s)},
             // The board's credit line; empty shows none.
             {QStringLiteral("credit"), s.CreditText},
             {QStringLiteral("colors"), colors}};

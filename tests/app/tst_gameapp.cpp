@@ -320,8 +320,9 @@ private slots:
         QVERIFY(QFileInfo(out.filePath(QStringLiteral("result.pdf"))).size() > 0);
         fakes.dialogs.saveName = out.filePath(QStringLiteral("result.csv"));
         QTest::keyClick(panel, Qt::Key_E, Qt::ControlModifier);
-        QVERIFY(
-            board->windowTitle().endsWith(QStringLiteral("Exported to ") + fakes.dialogs.saveName));
+        QVERIFY(board->windowTitle().startsWith(QStringLiteral("Exported to ") +
+                                                fakes.dialogs.saveName +
+                                                QStringLiteral(" - Corvella by Brannick")));
         QFile csv(fakes.dialogs.saveName);
         QVERIFY(csv.open(QIODevice::ReadOnly));
         QVERIFY(csv.readAll().contains(",0,0,0,0,7,0,0,0,"));
@@ -339,7 +340,7 @@ private slots:
         ScoreBoardWindow *board = openBoard(app);
         board->runCommandKey('s');
         QTRY_VERIFY(board->windowTitle().contains(QStringLiteral("not being saved")));
-        QVERIFY(board->windowTitle().startsWith(QStringLiteral("Corvella by Brannick - ")));
+        QVERIFY(board->windowTitle().endsWith(QStringLiteral(" - Corvella by Brannick")));
         QVERIFY(app.game().isRunning()); // the game goes on
         QVERIFY(QFile::remove(stateFolder()));
         board->runCommandKey('s');
@@ -367,13 +368,32 @@ private slots:
         CorvellaApp app(fakes.services());
         ScoreBoardWindow *board = openBoard(app);
         QCOMPARE(app.hallLink() != nullptr, linked);
+        // The network window comes with a hall as with a server: F4 shows
+        // the link and the next game it announced.
+        OperatorPanel *window = networkWindow();
+        QCOMPARE(window != nullptr, linked);
         if (!linked) {
             QVERIFY(!board->windowTitle().contains(QStringLiteral("hall")));
             return;
         }
+        const auto label = [window](const char *name) {
+            return window->findChild<QLabel *>(QLatin1StringView(name));
+        };
+        QVERIFY2(label("hallLink")->text().startsWith(u"Hall: Connecting to 127.0.0.1:"_qs),
+                 qPrintable(label("hallLink")->text()));
+        QCOMPARE(label("nextGame")->text(), u"No next game from the hall"_qs);
+        app.offerNextGame({u"10:30"_qs, u"Owls"_qs, u"Larks"_qs, u"Handball"_qs});
+        QVERIFY2(label("nextGame")->text().contains(u"Owls - Larks (Handball)"_qs),
+                 qPrintable(label("nextGame")->text()));
         QTRY_VERIFY_WITH_TIMEOUT(
-            board->windowTitle().contains(QStringLiteral("the hall link is down")), 15000);
+            board->windowTitle().startsWith(QStringLiteral("The hall link is down")), 15000);
         QVERIFY(app.web().status().recordProblem.contains(QStringLiteral("hall link")));
+        // Down, the link is told once, among what keeps the game from the hall.
+        QVERIFY(label("recordProblem")->text().startsWith(u"The hall link is down"_qs));
+        QVERIFY(label("hallLink")->isHidden());
+        QVERIFY(label("nextGame")->text().contains(u"Owls - Larks (Handball)"_qs));
+        QTest::keyClick(board, Qt::Key_F4);
+        QCOMPARE(networkWindow(), window);
     }
 
     // The hall's next game shows in the title; F7 asks and loads it, but
@@ -404,7 +424,7 @@ private slots:
         ScoreBoardWindow *board = openBoard(app);
         GameModel &game = app.game();
         const NextGame next{u"10:30"_qs, u"Owls"_qs, u"Larks"_qs, u"Handball"_qs};
-        const QString line = u"Next: Owls - Larks (Handball), F7 loads it"_qs;
+        const QString line = u"Next: Owls - Larks (Handball), F7 - "_qs;
         if (before != u"unannounced" && before != u"over")
             app.offerNextGame(next);
         if (before == u"running")
@@ -432,7 +452,7 @@ private slots:
         if (refusal.isEmpty())
             QCOMPARE(fakes.dialogs.lastText, u"Start a new game: Owls - Larks (Handball)?"_qs);
         else
-            QVERIFY2(board->windowTitle().endsWith(u" - "_qs + refusal),
+            QVERIFY2(board->windowTitle().startsWith(refusal + u" - "_qs),
                      qPrintable(board->windowTitle()));
         const Settings &s = app.settings().value();
         QCOMPARE(s.HomeText == u"Owls" && s.GuestText == u"Larks", loaded);

@@ -118,6 +118,39 @@ private slots:
         settings.set(s);
         QTRY_VERIFY(!window.panel());
     }
+
+    // With the server off, a hall's link alone opens the window: how the
+    // link stands and the next game the hall announced.
+    void theNetworkWindowTellsTheHall()
+    {
+        ManualTimeSource time;
+        GameModel game(time);
+        GameHistory history(game);
+        CurrentSettings settings(defaultSettings());
+        WebService service(game, history, settings, time);
+        NetworkWindow window(service);
+        window.setHall(false, {}, {});
+        window.show(nullptr);
+        QVERIFY(!window.panel());
+
+        window.setHall(true, u"Connected to 127.0.0.1:1883"_s, {});
+        window.show(nullptr);
+        QVERIFY(window.panel());
+        const auto label = [&window](const char *name) {
+            return window.panel()->findChild<QLabel *>(QLatin1StringView(name));
+        };
+        QCOMPARE(label("hallLink")->text(), u"Hall: Connected to 127.0.0.1:1883"_s);
+        QVERIFY(!label("hallLink")->isHidden());
+        QCOMPARE(label("nextGame")->text(), u"No next game from the hall"_s);
+        QCOMPARE(label("address")->text(), u"The web server is off"_s);
+        QVERIFY(label("qrCode")->isHidden() && label("pin")->isHidden());
+        window.setHall(true, u"Connected to 127.0.0.1:1883"_s, u"Fortuna E1 - PKC E1 (Korfball)"_s);
+        QCOMPARE(label("nextGame")->text(),
+                 u"Next game: Fortuna E1 - PKC E1 (Korfball) (F7 on the board loads it)"_s);
+
+        window.setHall(false, {}, {});
+        QTRY_VERIFY(!window.panel());
+    }
 };
 
 CORVELLA_TEST_MAIN(TestOperatorPanel)

@@ -76,6 +76,7 @@ private slots:
         row("timeouts per half", "TimeoutsPerHalf", "2, 3", false, 5);
         row("too many timeouts per half", "TimeoutsPerHalf", "2, 9", true, 0);
         row("fouls", "Section2Role", "fouls", false, 1);
+        row("no section 2", "Section2Role", "none", false, 0);
         row("section 2 unknown", "Section2Role", "goals", true, 0);
         row("shot clock", "Length", "30", false, 30'000);
         row("shot clock of no time", "Length", "0", true, 24'000);

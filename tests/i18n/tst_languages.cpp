@@ -5,12 +5,15 @@
 #include "game/gamehistory.h"
 #include "game/gamelog.h"
 #include "game/presets.h"
+#include "game/printedresult.h"
+#include "game/sectioncaptions.h"
 #include "i18n/language.h"
 #include "options/optionsdialog.h"
 #include "scoreboard/scoreboardwindow.h"
 #include "settings/appsettings.h"
 #include "tests/support/fakes.h"
 #include "web/boardserver.h"
+#include "web/boardstate.h"
 #include "web/pagetexts.h"
 
 #include <QAbstractButton>
@@ -170,6 +173,9 @@ private slots:
     void textsFitTheirControls();
     void aStepsActionIsTheSameInEveryLanguage();
     void thePrintedResultSpeaksTheLanguage();
+    void sectionCaptionsSpeakTheBoardsLanguage_data();
+    void sectionCaptionsSpeakTheBoardsLanguage();
+    void everyCaptionOfAPresetIsTranslated();
 
 private:
     // The logged actions and labels of one run of the same keys on a board
@@ -510,6 +516,119 @@ void TestLanguages::thePrintedResultSpeaksTheLanguage()
         QVERIFY2(words.contains(QString::fromUtf8(german)), german);
     for (const char *english : {"Referees", "Venue", "Score changes", "Final score", "Timeouts"})
         QVERIFY2(!words.contains(QLatin1StringView(english)), english);
+}
+
+void TestLanguages::sectionCaptionsSpeakTheBoardsLanguage_data()
+{
+    QTest::addColumn<QString>("language");
+    QTest::addColumn<QString>("stored1");
+    QTest::addColumn<QString>("stored2");
+    QTest::addColumn<QString>("shown1");
+    QTest::addColumn<QString>("shown2");
+    const QString one = QStringLiteral("Section 1");
+    const QString two = QStringLiteral("Section 2");
+    QTest::newRow("English, the defaults") << QString() << one << two << one << two;
+    QTest::newRow("Dutch, the defaults")
+        << QStringLiteral("nl") << one << two << QStringLiteral("Sectie 1")
+        << QStringLiteral("Sectie 2");
+    QTest::newRow("German, the defaults")
+        << QStringLiteral("de") << one << two << QStringLiteral("Abschnitt 1")
+        << QStringLiteral("Abschnitt 2");
+    QTest::newRow("Spanish, the defaults")
+        << QStringLiteral("es") << one << two << QString::fromUtf8("Sección 1")
+        << QString::fromUtf8("Sección 2");
+    QTest::newRow("Dutch, typed") << QStringLiteral("nl") << QStringLiteral("Doelpunten")
+                                  << QStringLiteral("section 2") << QStringLiteral("Doelpunten")
+                                  << QStringLiteral("section 2");
+    QTest::newRow("Dutch, a preset's word")
+        << QStringLiteral("nl") << one << QStringLiteral("Fouls") << QStringLiteral("Sectie 1")
+        << QStringLiteral("Fouten");
+    QTest::newRow("German, typed and a preset's word")
+        << QStringLiteral("de") << QStringLiteral("Tore") << QStringLiteral("Sets")
+        << QStringLiteral("Tore") << QString::fromUtf8("Sätze");
+}
+
+// A caption the program gave itself is shown in the board's language on the
+// board, in its undo message, in the state the pages draw and on the printed
+// result; one the operator typed stays as typed.
+void TestLanguages::sectionCaptionsSpeakTheBoardsLanguage()
+{
+    QFETCH(QString, language);
+    QFETCH(QString, stored1);
+    QFETCH(QString, stored2);
+    QFETCH(QString, shown1);
+    QFETCH(QString, shown2);
+    const QList<QTranslator *> translators = installTranslations(*qApp, language);
+    const auto cleanup = qScopeGuard([&] { qDeleteAll(translators); });
+    Settings s = defaultSettings();
+    s.SectionText1 = stored1;
+    s.SectionText2 = stored2;
+    ManualTimeSource time;
+    ScriptedDialogs dialogs;
+    GameModel game(time);
+    GameHistory history(game);
+    QTemporaryDir folder;
+    GameLog log(folder.path(), game, history);
+    // A log of an English board, or of one before the captions were translated.
+    log.setCaptions(s.HomeText, s.GuestText, stored1, stored2);
+    game.setStructure(GameStructure{2, {}, 0});
+    log.begin(false);
+    ScoreBoardWindow board(game, history, s, dialogs);
+    board.show();
+    QVERIFY(QTest::qWaitForWindowActive(&board));
+    QCOMPARE(board.controls().section1Caption->text(), shown1);
+    QCOMPARE(board.controls().section2Caption->text(), shown2);
+
+    QTest::keyClicks(board.controls().home2Panel, QStringLiteral("+2"));
+    QTest::keyClick(board.controls().home2Panel, Qt::Key_Z, Qt::ControlModifier);
+    QVERIFY2(board.notice().contains(u'(' + shown2 + u')'), qPrintable(board.notice()));
+    QTest::keyClicks(board.controls().home1Panel, QStringLiteral("+3"));
+    QTest::keyClick(board.controls().home1Panel, Qt::Key_Z, Qt::ControlModifier);
+    QVERIFY2(board.notice().contains(u'(' + shown1 + u')'), qPrintable(board.notice()));
+
+    const QJsonObject state =
+        BoardState::snapshot(game, s).value(QStringLiteral("board")).toObject();
+    QCOMPARE(state.value(QStringLiteral("section1")).toString(), shown1);
+    QCOMPARE(state.value(QStringLiteral("section2")).toString(), shown2);
+
+    if (QStandardPaths::findExecutable(QStringLiteral("pdftotext")).isEmpty())
+        QSKIP("pdftotext (poppler-utils) is not installed: scripts/install-deps");
+    QVERIFY(log.flush());
+    const QString pdf = folder.filePath(QStringLiteral("result.pdf"));
+    QFile file(pdf);
+    QVERIFY(file.open(QIODevice::WriteOnly));
+    file.write(gamePdf(*GameRecord::read(log.currentPath())));
+    file.close();
+    QProcess text;
+    text.start(QStringLiteral("pdftotext"), {pdf, QStringLiteral("-")});
+    QVERIFY(text.waitForFinished(20'000));
+    const QString words = QString::fromUtf8(text.readAllStandardOutput());
+    for (const QString &shown : {shown1, shown2})
+        QVERIFY2(words.contains(shown), qPrintable(shown + u'\n' + words));
+    if (shown1 != stored1)
+        QVERIFY2(!words.contains(stored1), qPrintable(words));
+}
+
+// Every caption a shipped preset gives is one the program translates.
+void TestLanguages::everyCaptionOfAPresetIsTranslated()
+{
+    QTranslator dutch;
+    QVERIFY(dutch.load(QStringLiteral("corvella_nl"), QStringLiteral(":/i18n")));
+    const QTemporaryDir none;
+    QStringList captions;
+    for (const Preset &preset : Presets::load(none.path()))
+        for (const char *key : {"TextSettings/SectionText1", "TextSettings/SectionText2"})
+            if (const QString caption = preset.values.value(QLatin1StringView(key));
+                !caption.isEmpty())
+                captions << caption;
+    QVERIFY(!captions.isEmpty());
+    const QStringList own = SectionCaptions::ownWords();
+    captions << defaultSettings().SectionText1 << defaultSettings().SectionText2;
+    for (const QString &caption : captions) {
+        QVERIFY2(own.contains(caption), qPrintable(caption));
+        QVERIFY2(!dutch.translate("SectionCaptions", caption.toUtf8().constData()).isEmpty(),
+                 qPrintable(caption));
+    }
 }
 
 QTEST_MAIN(TestLanguages)

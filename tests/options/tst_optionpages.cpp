@@ -413,8 +413,7 @@ private slots:
             << u"Section 2"_qs;
         QTest::newRow("Ice hockey after Futsal")
             << QStringList{u"Futsal"_qs, u"Ice hockey"_qs}
-            << QStringList{u"TimeoutsPerHalf"_qs, u"Section2Role"_qs, u"FoulsReset"_qs}
-            << u"Section 2"_qs;
+            << QStringList{u"TimeoutsPerHalf"_qs, u"FoulsReset"_qs} << u"Section 2"_qs;
         QTest::newRow("Football after a board of its own")
             << QStringList{u"Football"_qs} << QStringList{u"CountDown"_qs, u"FoulBonusAt"_qs}
             << u"Second half"_qs;

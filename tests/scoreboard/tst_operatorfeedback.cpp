@@ -289,6 +289,75 @@ private slots:
         QCOMPARE(made.window.showsOperatorHints(), alone);
     }
 
+    // What the board tells stands first in the title, so a narrow title bar
+    // still shows it, and on the hints line for a board in full screen. A
+    // notice of "F7" is F7's own refusal.
+    void theNotesComeBeforeTheProgramsName_data()
+    {
+        QTest::addColumn<QString>("notice");
+        QTest::addColumn<QString>("problem");
+        QTest::addColumn<QString>("next");
+        QTest::addColumn<QString>("title");
+        const QString gone = u"the hall link is down: the connection to 127.0.0.1:1883 was lost"_s;
+        const QString korfball = u"Fortuna E1 - PKC E1 (Korfball)"_s;
+        QTest::newRow("no note") << QString() << QString() << QString()
+                                 << u"Corvella by Brannick"_s;
+        QTest::newRow("the next game")
+            << QString() << QString() << korfball
+            << u"Next: Fortuna E1 - PKC E1 (Korfball), F7 - Corvella by Brannick"_s;
+        QTest::newRow("the hall's link gone")
+            << QString() << gone << QString()
+            << u"The hall link is down: the connection to 127.0.0.1:1883 was lost - "
+               u"Corvella by Brannick"_s;
+        QTest::newRow("F7 refused")
+            << u"F7"_s << QString() << QString()
+            << u"No next game has come from the hall - Corvella by Brannick"_s;
+        QTest::newRow("all at once")
+            << u"Exported to game.pdf"_s << gone << korfball
+            << u"Exported to game.pdf - The hall link is down: the connection to 127.0.0.1:1883 "
+               u"was lost - Next: Fortuna E1 - PKC E1 (Korfball), F7 - Corvella by Brannick"_s;
+    }
+
+    void theNotesComeBeforeTheProgramsName()
+    {
+        QFETCH(QString, notice);
+        QFETCH(QString, problem);
+        QFETCH(QString, next);
+        QFETCH(QString, title);
+        TestBoard made(fakes, withHints(OperatorHintsMode::Always));
+        ScoreBoardWindow &board = made.window;
+        QVERIFY(open(board));
+        board.setSaveProblem(problem);
+        board.offerNextGame(next);
+        if (notice == u"F7")
+            QTest::keyClick(&board, Qt::Key_F7);
+        else if (!notice.isEmpty())
+            board.showNotice(notice, true);
+        QCOMPARE(board.windowTitle(), title);
+
+        // The hints line tells every note of the title.
+        const QString line = board.operatorHints()->text();
+        if (!next.isEmpty())
+            QVERIFY2(line.contains(u"Next: %1, F7 loads it"_s.arg(next)), qPrintable(line));
+        if (!problem.isEmpty())
+            QVERIFY2(line.contains(u"The hall link is down"_s), qPrintable(line));
+        if (notice == u"F7")
+            QVERIFY2(line.contains(u"No next game has come from the hall"_s), qPrintable(line));
+        else if (!notice.isEmpty())
+            QVERIFY2(line.contains(notice), qPrintable(line));
+        if (next.isEmpty())
+            QVERIFY2(!line.contains(u"Next"_s), qPrintable(line));
+        if (problem.isEmpty())
+            QVERIFY2(!line.contains(u"hall link"_s), qPrintable(line));
+
+        // Without hints, only the title tells.
+        board.setOperatorHints(false);
+        QCOMPARE(board.windowTitle(), title);
+        board.setOperatorHints(true);
+        if (!next.isEmpty())
+            QVERIFY(board.operatorHints()->text().contains(next));
+    }
+
     void undoAndRedoAreTold()
     {
         TestBoard made(fakes, withHints(OperatorHintsMode::Always));
@@ -302,10 +371,10 @@ private slots:
         QTest::keyClick(panel, Qt::Key_Z, Qt::ControlModifier);
         QCOMPARE(made.game.score(GameModel::Home1), 9);
         const QString undone = QStringLiteral("Undone: Home (Section 1) 12 -> 9");
-        QCOMPARE(board.windowTitle(), QStringLiteral("Corvella by Brannick - ") + undone);
+        QCOMPARE(board.windowTitle(), undone + QStringLiteral(" - Corvella by Brannick"));
         QVERIFY(board.operatorHints()->text().contains(undone));
         QTest::keyClick(panel, Qt::Key_Y, Qt::ControlModifier);
-        QVERIFY(board.windowTitle().endsWith(QStringLiteral("Redone: Home (Section 1) 9 -> 12")));
+        QVERIFY(board.windowTitle().startsWith(QStringLiteral("Redone: Home (Section 1) 9 -> 12")));
         // The title comes back as it always was.
         QTRY_COMPARE_WITH_TIMEOUT(board.windowTitle(), QStringLiteral("Corvella by Brannick"),
                                   5000);
@@ -331,13 +400,13 @@ private slots:
         QTest::keyClick(panel, Qt::Key_S);
         QVERIFY(board.windowTitle().contains(QStringLiteral("a timeout is running")));
         QTest::keyClick(panel, Qt::Key_J);
-        QVERIFY(board.windowTitle().endsWith(
+        QVERIFY(board.windowTitle().startsWith(
             QStringLiteral("Not taken: the other team's timeout is running")));
         QTest::keyClick(panel, Qt::Key_H); // ends it
         QTest::keyClick(panel, Qt::Key_H);
         QVERIFY(!made.game.timeoutTeam());
         QCOMPARE(board.windowTitle(),
-                 QStringLiteral("Corvella by Brannick - Not taken: Home has no timeouts left"));
+                 QStringLiteral("Not taken: Home has no timeouts left - Corvella by Brannick"));
     }
 
     void anUndoFromThePhoneIsTold()
@@ -349,7 +418,7 @@ private slots:
         made.history.undo(GameHistory::Origin::Remote);
         QCOMPARE(
             made.window.windowTitle(),
-            QStringLiteral("Corvella by Brannick - Undone from the network: Score from a phone"));
+            QStringLiteral("Undone from the network: Score from a phone - Corvella by Brannick"));
     }
 
     void anUndoThatStartsTheClockAsksTwice()
@@ -368,7 +437,7 @@ private slots:
 
         QTest::keyClick(panel, Qt::Key_Z, Qt::ControlModifier);
         QVERIFY(!made.game.isRunning());
-        QVERIFY2(board.windowTitle().endsWith(
+        QVERIFY2(board.windowTitle().startsWith(
                      QStringLiteral("Ctrl+Z again starts the clock from 3:12.4")),
                  qPrintable(board.windowTitle()));
         // Too late: the next Ctrl+Z asks again.
@@ -407,7 +476,7 @@ private slots:
         fakes.time.now += 5'000;
 
         QTest::keyClick(panel, Qt::Key_Z, Qt::ControlModifier);
-        QVERIFY2(board.windowTitle().endsWith(
+        QVERIFY2(board.windowTitle().startsWith(
                      QStringLiteral("Ctrl+Z again starts the clock from 0:20.0")),
                  qPrintable(board.windowTitle()));
         QTest::keyClick(panel, Qt::Key_Z, Qt::ControlModifier);
@@ -415,7 +484,7 @@ private slots:
         QTest::keyClick(panel, Qt::Key_Z, Qt::ControlModifier);
         QCOMPARE(made.game.phase(), GamePhase::Break);
         QVERIFY(made.game.isRunning());
-        QVERIFY2(board.windowTitle().endsWith(
+        QVERIFY2(board.windowTitle().startsWith(
                      QStringLiteral("Skipped (the period they timed is over): Start or stop "
                                     "the clock")),
                  qPrintable(board.windowTitle()));
@@ -463,7 +532,9 @@ private slots:
                 type(panel, step);
             }
         }
-        QTEST(board.windowTitle().section(u" - "_s, 1), "told");
+        QString title = board.windowTitle();
+        title.chop(QStringLiteral("Corvella by Brannick").size());
+        QTEST(title.chopped(title.isEmpty() ? 0 : 3), "told");
     }
 
     void escLeavesFullScreenFirst()

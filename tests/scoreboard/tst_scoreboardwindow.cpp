@@ -1,11 +1,14 @@
 #include "display/controls.h"
 #include "display/leddigit.h"
 #include "display/twips.h"
+#include "game/presets.h"
 #include "scoreboard/scoreboardwindow.h"
 #include "settings/appsettings.h"
 #include "tests/support/fakes.h"
 #include "tests/support/testboard.h"
 #include "tests/support/testenv.h"
+
+#include <QTemporaryDir>
 
 class TestScoreboardWindow : public QObject
 {
@@ -50,6 +53,45 @@ private slots:
         }
         QCOMPARE(board.clockDigits()[5]->size(), QSize(69, 105));
         QCOMPARE(board.home1Digits()[0]->size(), QSize(71, 107));
+    }
+
+    // A sport with one score shows no second row that would read 0 - 0 all
+    // game; the others keep it for fouls, sets or scores.
+    void aSportWithOneScoreShowsNoSectionTwo_data()
+    {
+        QTest::addColumn<QString>("preset");
+        QTest::addColumn<bool>("shown");
+        QTest::newRow("Korfball") << QStringLiteral("Korfball") << false;
+        QTest::newRow("Football") << QStringLiteral("Football") << false;
+        QTest::newRow("Handball") << QStringLiteral("Handball") << false;
+        QTest::newRow("Classic") << QStringLiteral("Classic") << true;
+        QTest::newRow("Basketball: fouls") << QStringLiteral("Basketball") << true;
+        QTest::newRow("Volleyball: sets") << QStringLiteral("Volleyball") << true;
+    }
+
+    void aSportWithOneScoreShowsNoSectionTwo()
+    {
+        QFETCH(QString, preset);
+        QFETCH(bool, shown);
+        const QTemporaryDir none;
+        const QList<Preset> presets = Presets::load(none.path());
+        const auto chosen = std::find_if(presets.cbegin(), presets.cend(),
+                                         [&](const Preset &p) { return p.name == preset; });
+        QVERIFY(chosen != presets.cend());
+        TestBoard made(fakes);
+        ScoreBoardWindow &board = made.window;
+        board.applySettings(Presets::apply(*chosen, presets, settings));
+        board.show();
+        board.resize(board.size() * 2);
+        const BoardView::Controls &c = board.controls();
+        for (const QWidget *part :
+             {static_cast<QWidget *>(c.home2Panel), static_cast<QWidget *>(c.guest2Panel),
+              static_cast<QWidget *>(c.section2Caption)})
+            QCOMPARE(part->isVisible(), shown);
+        QVERIFY(c.home1Panel->isVisible() && c.section1Caption->isVisible());
+        // Back to a board with two sections, the second comes back.
+        board.applySettings(settings);
+        QVERIFY(c.home2Panel->isVisible() && c.section2Caption->isVisible());
     }
 
     void firstFocusAndTabOrder()

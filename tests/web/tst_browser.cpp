@@ -3,6 +3,7 @@
 #include "display/ledgroup.h"
 #include "game/clockface.h"
 #include "game/gamelog.h"
+#include "game/presets.h"
 #include "scoreboard/scoreboardwindow.h"
 #include "tests/support/fakes.h"
 #include "tests/support/testenv.h"
@@ -776,6 +777,39 @@ private slots:
         QTRY_COMPARE_WITH_TIMEOUT(penalties(), QString(), 4000);
         act(u"stop"_s, [](GameModel &g) { g.startStop(); });
         game->setPlayerRules({});
+    }
+
+    // A preset for a sport with one score: no second row on the board nor on
+    // /display, as the browser draws it; a preset with two brings it back.
+    void aSportWithOneScoreShowsNoSectionTwo()
+    {
+        browser.setViewport(1280, 720);
+        QVERIFY(browser.navigate(url(u"/display"_s)));
+        QTRY_VERIFY_WITH_TIMEOUT(pageConnected(), 10000);
+        const auto pageShows = [this] {
+            return browser
+                .evaluate(u"getComputedStyle(document.querySelector('[data-name=section2]'))"
+                          u".display !== 'none'"_s)
+                .toBool();
+        };
+        const auto choose = [this](const QString &name) {
+            const QTemporaryDir none;
+            const QList<Preset> presets = Presets::load(none.path());
+            const auto chosen = std::find_if(presets.cbegin(), presets.cend(),
+                                             [&](const Preset &p) { return p.name == name; });
+            const Settings s = Presets::apply(*chosen, presets, settings->value());
+            settings->set(s);
+            board->applySettings(s);
+        };
+        QTRY_VERIFY(pageShows());
+        choose(u"Korfball"_s);
+        QTRY_VERIFY(!pageShows());
+        QVERIFY(board->controls().home2Panel->isHidden());
+        QVERIFY(board->controls().section2Caption->isHidden());
+        QVERIFY(browser.screenshot().save(artifacts() + u"/display-one-score.png"_s));
+        choose(u"Classic"_s);
+        QTRY_VERIFY(pageShows());
+        QVERIFY(!board->controls().home2Panel->isHidden());
     }
 
     void pageResynchronisesAfterLosingTheProgram()

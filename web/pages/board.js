@@ -106,10 +106,13 @@ const Board = (() => {
       b.dots.push(element('circle', { cx: 1980 + x + 97.5, cy: 240 + y + 97.5, r: 97.5 }, svg));
     }
     const scorePanels = [[600, 2640], [6600, 2640], [600, 4560], [6600, 4560]];
+    // Section 2 as one part: a sport with one score hides it.
+    b.section2 = element('g', { 'data-name': 'section2' }, svg);
     b.scores = scorePanels.map(([x, y], i) => {
-      b.backs.push(element('rect', { x, y, width: 2280, height: 1785 }, svg));
-      return [digit(svg, `score${i}tens`, x + 120, y + 60, 1065, 1605, 120),
-        digit(svg, `score${i}units`, x + 1080, y + 60, 1065, 1605, 120)];
+      const parent = i < 2 ? svg : b.section2;
+      b.backs.push(element('rect', { x, y, width: 2280, height: 1785 }, parent));
+      return [digit(parent, `score${i}tens`, x + 120, y + 60, 1065, 1605, 120),
+        digit(parent, `score${i}units`, x + 1080, y + 60, 1065, 1605, 120)];
     });
     // Section 1 on three smaller digits, for scores past 99.
     b.wide = element('g', { 'data-name': 'threeDigits' }, svg);
@@ -126,7 +129,7 @@ const Board = (() => {
     createShotClockParts(b, svg);
     createPlayerParts(b, svg);
     b.texts.section1 = text(svg, 'section1', 3120, 3120, 3315, 615, 24);
-    b.texts.section2 = text(svg, 'section2', 3120, 5040, 3315, 615, 24);
+    b.texts.section2 = text(b.section2, 'section2', 3120, 5040, 3315, 615, 24);
     b.texts.createdBy = text(svg, 'createdBy', 4200, 4200, 1215, 615, 9.75);
     // A match in sets: the serve mark beside each team's name, the sets
     // played in small type below section 2.
@@ -334,6 +337,7 @@ const Board = (() => {
       setText(t, value);
       t.setAttribute('fill', color);
     }
+    if (b.section2) b.section2.style.display = state.board.section2Shown === false ? 'none' : '';
     const three = Live.threeDigits(state);
     show(b.wide, three);
     for (const pair of b.narrow) for (const g of pair) show(g, !three);

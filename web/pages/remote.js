@@ -66,6 +66,10 @@
         $(`score${i}`).textContent = s === null ? '' : String(s);
         $(`name${i}`).textContent = names[i] + marks[i];
       });
+      // A sport with one score has no second row to change.
+      for (const i of [2, 3]) {
+        $(`score${i}`).closest('.team').hidden = state.board.section2Shown === false;
+      }
       ['homeTeam', 'guestTeam'].forEach((side, i) =>
         TeamBands.styleBox($(`team${i}`), $(`logo${i}`), state.board[side] || null));
     },
