@@ -7,6 +7,7 @@
 #include <QJsonArray>
 #include <QJsonDocument>
 
+#include <algorithm>
 #include <cmath>
 
 namespace {
@@ -21,7 +22,7 @@ bool isWhole(const QJsonValue &value, double least, double most)
 }
 
 // Absent, or of the kind `check` accepts.
-template <typename Check> bool optional(const QJsonObject &object, const char *key, Check check)
+template <typename Check> bool absentOr(const QJsonObject &object, const char *key, Check check)
 {
     const QJsonValue value = object.value(QLatin1StringView(key));
     return value.isUndefined() || check(value);
@@ -56,17 +57,17 @@ bool isClock(const QJsonValue &value)
 {
     const QJsonObject clock = value.toObject();
     return value.isObject() && isClockMs(clock.value(u"ms")) &&
-           optional(clock, "running", isBool) && optional(clock, "countDown", isBool) &&
-           optional(clock, "blank", isBool) &&
-           optional(clock, "periods",
+           absentOr(clock, "running", isBool) && absentOr(clock, "countDown", isBool) &&
+           absentOr(clock, "blank", isBool) &&
+           absentOr(clock, "periods",
                     [](const QJsonValue &v) { return isWhole(v, 0, GameLogEntry::MaxPeriod); }) &&
-           optional(clock, "period",
+           absentOr(clock, "period",
                     [](const QJsonValue &v) { return isWhole(v, 1, GameLogEntry::MaxPeriod); }) &&
-           optional(clock, "phase",
+           absentOr(clock, "phase",
                     [](const QJsonValue &v) {
                         return v.isString() && gamePhaseNamed(v.toString()).has_value();
                     }) &&
-           optional(clock, "timeout", [](const QJsonValue &v) {
+           absentOr(clock, "timeout", [](const QJsonValue &v) {
                const QJsonObject timeout = v.toObject();
                return v.isNull() || (v.isObject() && isText(timeout.value(u"team")) &&
                                      isClockMs(timeout.value(u"ms")));
@@ -75,20 +76,20 @@ bool isClock(const QJsonValue &value)
 
 bool isTeam(const QJsonValue &v)
 {
-    return v.isNull() || (v.isObject() && optional(v.toObject(), "name", isText));
+    return v.isNull() || (v.isObject() && absentOr(v.toObject(), "name", isText));
 }
 
 bool isBoard(const QJsonValue &value)
 {
     const QJsonObject board = value.toObject();
-    return value.isObject() && optional(board, "home", isText) &&
-           optional(board, "guest", isText) && optional(board, "homeTeam", isTeam) &&
-           optional(board, "guestTeam", isTeam);
+    return value.isObject() && absentOr(board, "home", isText) &&
+           absentOr(board, "guest", isText) && absentOr(board, "homeTeam", isTeam) &&
+           absentOr(board, "guestTeam", isTeam);
 }
 
 bool isTeams(const QJsonValue &value)
 {
-    return value.isObject() && optional(value.toObject(), "timeoutsLeft", [](const QJsonValue &v) {
+    return value.isObject() && absentOr(value.toObject(), "timeoutsLeft", [](const QJsonValue &v) {
                const QJsonArray left = v.toArray();
                return v.isNull() || (v.isArray() && left.size() == 2 &&
                                      isWhole(left.at(0), 0, 99) && isWhole(left.at(1), 0, 99));
@@ -121,9 +122,9 @@ std::optional<QJsonObject> courtState(const QByteArray &payload, qsizetype maxKe
         return std::nullopt;
     const QJsonObject state = document.object();
     if (!isScores(state.value(u"scores")) || !isClock(state.value(u"clock")) ||
-        !optional(state, "at", [](const QJsonValue &v) { return isWhole(v, 0, 1e15); }) ||
-        !optional(state, "game", isText) || !optional(state, "board", isBoard) ||
-        !optional(state, "teams", isTeams))
+        !absentOr(state, "at", [](const QJsonValue &v) { return isWhole(v, 0, 1e15); }) ||
+        !absentOr(state, "game", isText) || !absentOr(state, "board", isBoard) ||
+        !absentOr(state, "teams", isTeams))
         return std::nullopt;
     QJsonObject kept;
     for (const char *key :
