@@ -380,7 +380,8 @@ private slots:
         };
         send(header("g1", "Lions", "Tigers"));
         for (int n = 800; n >= 1; --n)
-            send(step("g1", n, 0, 0).replace("\"kind\"", "\"pad\":\"" + filler + "\",\"kind\""));
+            send(step("g1", n, 0, 0)
+                     .replace("\"kind\"", QByteArray("\"pad\":\"" + filler + "\",\"kind\"")));
         const QFileInfo log(feed.logPath(u"1"_qs, u"g1"_qs));
         QVERIFY(log.size() <= received);
         const QList<int> numbers = numbersOnDisk(log.filePath());
