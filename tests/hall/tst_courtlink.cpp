@@ -383,7 +383,7 @@ private slots:
         Watcher arena1(broker.port(), "corvella/v1/arena/1/next", "arena-1");
         for (Watcher *w : {&cupHall, &arenaHall, &cup1, &cup1Elsewhere, &arena1})
             QTRY_VERIFY_WITH_TIMEOUT(w->isSubscribed(), LinkDeadlineMs);
-        const auto on = [](const char *path) {
+        const auto on = [](const char *path) -> QString {
             return u"corvella/v1/"_qs + QLatin1StringView(path);
         };
         // What each may not do, then what it may, which arrives after it.
