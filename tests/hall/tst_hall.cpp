@@ -9,10 +9,10 @@
 #include <QDir>
 #include <QDirIterator>
 #include <QImage>
-#include <QRegularExpression>
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
+#include <QRegularExpression>
 #include <QWebSocket>
 
 namespace {
