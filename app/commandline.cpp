@@ -84,8 +84,14 @@ std::optional<int> parseCommandLine(const QStringList &arguments, CommandLine &i
         QStringLiteral("port"),
         CommandLineText::tr("With --hall: serve on port <N> instead of the web server's."),
         QStringLiteral("N"));
+    const QCommandLineOption accept(
+        QStringLiteral("accept"),
+        CommandLineText::tr("With --hall, followed by GAME: count the result of court <COURT>'s "
+                            "game GAME, which two of its lines disputed, once a person has "
+                            "checked it; a running hall counts it too."),
+        QStringLiteral("COURT"));
     parser.addOptions({help, version, fullScreen, screen, exportTo, gameLog, csvExcel, stateDir,
-                       hall, schedule, port});
+                       hall, schedule, port, accept});
     for (const char *qtOption : {"platform", "display", "style", "qwindowgeometry"}) {
         QCommandLineOption passed(QString::fromLatin1(qtOption), QString(),
                                   QStringLiteral("value"));
@@ -94,7 +100,17 @@ std::optional<int> parseCommandLine(const QStringList &arguments, CommandLine &i
     }
 
     const QString program = arguments.value(0, QStringLiteral("corvella"));
-    if (!parser.parse(arguments) || !parser.positionalArguments().isEmpty()) {
+    // --accept COURT is followed by its game, the one argument of no option.
+    const bool parsed = parser.parse(arguments);
+    if (parsed && parser.isSet(accept)) {
+        if (!parser.isSet(hall) || parser.positionalArguments().size() != 1) {
+            print(stderr, CommandLineText::tr("corvella: --accept COURT GAME goes with --hall.\n") +
+                              usage(parser, program));
+            return 2;
+        }
+        into.acceptCourt = parser.value(accept);
+        into.acceptGame = parser.positionalArguments().first();
+    } else if (!parsed || !parser.positionalArguments().isEmpty()) {
         const QString reason = parser.errorText().isEmpty()
                                    ? CommandLineText::tr("Unexpected argument '%1'.")
                                          .arg(parser.positionalArguments().value(0))

@@ -17,6 +17,8 @@ struct CommandLine
     QString stateDir;               // --state-dir DIR: the saved game and the game logs, absolute
     bool hall = false;              // --hall: the hall's pages for every court, no board
     int port = 0;                   // --port N with --hall: instead of the web server's port
+    QString acceptCourt;            // --accept COURT GAME with --hall: count a disputed result
+    QString acceptGame;
 };
 
 // Reads the arguments (the program's name first). --help and --version print

@@ -105,6 +105,8 @@ int main(int argc, char *argv[])
             commandLine.stateDir.isEmpty() ? GameStateFile::defaultFolder() : commandLine.stateDir;
         hall.port = commandLine.port;
         hall.scheduleFile = commandLine.schedule;
+        hall.acceptCourt = commandLine.acceptCourt;
+        hall.acceptGame = commandLine.acceptGame;
         return runHall(hall);
     }
 

@@ -9,6 +9,16 @@ namespace {
 
 using Scores = GameLogEntry::Scores;
 
+// A whole number of milliseconds in [0, MaxClockMs]; -1 for anything else,
+// without converting a double that an integer cannot hold.
+qint64 clockMsOf(const QJsonValue &value)
+{
+    const double ms = value.toDouble(-1);
+    if (!(ms >= 0 && ms <= double(GameLogEntry::MaxClockMs)))
+        return -1;
+    return qint64(ms);
+}
+
 std::optional<Scores> scoresOf(const QJsonValue &value)
 {
     const QJsonArray array = value.toArray();
@@ -93,8 +103,8 @@ std::optional<GameLogEntry> GameLogEntry::fromLine(const QByteArray &line)
     e.origin = o.value(QStringLiteral("origin")).toString();
     e.period = o.value(QStringLiteral("period")).toInt(-1);
     e.beforePeriod = o.value(QStringLiteral("beforePeriod")).toInt(-1);
-    e.clockMs = qint64(o.value(QStringLiteral("clockMs")).toDouble(-1));
-    e.beforeClockMs = qint64(o.value(QStringLiteral("beforeClockMs")).toDouble(-1));
+    e.clockMs = clockMsOf(o.value(QStringLiteral("clockMs")));
+    e.beforeClockMs = clockMsOf(o.value(QStringLiteral("beforeClockMs")));
     e.running = o.value(QStringLiteral("running")).toBool();
     e.timeout = o.value(QStringLiteral("timeout")).toString(); // none in older logs
     if (!e.timeout.isEmpty() && e.timeout != u"home" && e.timeout != u"guest")
@@ -113,7 +123,8 @@ std::optional<GameLogEntry> GameLogEntry::fromLine(const QByteArray &line)
         const QJsonArray points = set.toArray();
         const int home = points.at(0).toInt(-1);
         const int guest = points.at(1).toInt(-1);
-        if (points.size() != 2 || home < 0 || guest < 0)
+        if (points.size() != 2 || home < 0 || guest < 0 || home > MaxSetPoints ||
+            guest > MaxSetPoints)
             return std::nullopt;
         e.setScore = std::array<int, 2>{home, guest};
     }
@@ -121,7 +132,8 @@ std::optional<GameLogEntry> GameLogEntry::fromLine(const QByteArray &line)
     const auto before = scoresOf(o.value(QStringLiteral("before")));
     const auto after = scoresOf(o.value(QStringLiteral("after")));
     if (e.number < 1 || !e.time.isValid() || e.kind.isEmpty() || e.period < 1 ||
-        e.beforePeriod < 1 || e.clockMs < 0 || e.beforeClockMs < 0 || !phase || !before || !after)
+        e.period > MaxPeriod || e.beforePeriod < 1 || e.beforePeriod > MaxPeriod || e.clockMs < 0 ||
+        e.beforeClockMs < 0 || !phase || !before || !after)
         return std::nullopt;
     e.phase = *phase;
     e.before = *before;

@@ -39,6 +39,12 @@ struct GameLogEntry
     // On the line of a set's end: the set's points, home's then the guests'.
     std::optional<std::array<int, 2>> setScore;
 
+    // The most a line may hold, far past any game: a number beyond them is
+    // damage, refused before it reaches any arithmetic.
+    static constexpr int MaxPeriod = 9999;
+    static constexpr qint64 MaxClockMs = qint64(24) * 60 * 60 * 1000;
+    static constexpr int MaxSetPoints = 999;
+
     // The step as one line of the log, and back: nothing when the line is
     // damaged or does not describe a step.
     QJsonObject toJson() const;

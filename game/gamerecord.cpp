@@ -4,6 +4,8 @@
 #include "game/gamemodel.h"
 #include "game/gametally.h"
 #include "game/gameteams.h"
+#include "settings/appsettings.h"
+#include "teams/teamlibrary.h"
 
 #include <QBuffer>
 #include <QCoreApplication>
@@ -138,6 +140,32 @@ NextEntry entriesOf(const GameRecord &record)
     };
 }
 
+// A log may come from another computer, or from anyone on the hall's
+// network: a team's logo is used only where it names a file in this
+// computer's team library, never wherever else a log points.
+QString libraryLogo(const QString &path)
+{
+    if (path.isEmpty())
+        return {};
+    const QString library = QFileInfo(TeamLibrary::defaultFolder()).canonicalFilePath();
+    const QFileInfo logo(path);
+    const QString real = logo.canonicalFilePath();
+    if (library.isEmpty() || real.isEmpty() || !logo.isFile() || !real.startsWith(library + u'/'))
+        return {};
+    return real;
+}
+
+// The numbers of a header that arithmetic is done with, in their range:
+// a header with a count of periods no game has is damaged, not read.
+bool inRange(const QJsonObject &header)
+{
+    const QJsonValue periods = header.value(QStringLiteral("periods"));
+    if (periods.isUndefined())
+        return true;
+    const int n = periods.toInt(-1);
+    return n >= 0 && n <= SettingsDefaults::MaxPeriods;
+}
+
 GameRecord headerOf(const QJsonObject &header, const QString &path)
 {
     GameRecord record;
@@ -151,8 +179,12 @@ GameRecord headerOf(const QJsonObject &header, const QString &path)
     record.section2 = header.value(QStringLiteral("section2")).toString();
     record.periods = header.value(QStringLiteral("periods")).toInt();
     record.fouls = header.value(QStringLiteral("fouls")).toBool();
-    for (int side = 0; side < 2; ++side)
-        record.teams.at(side) = teamFromJson(header.value(QLatin1StringView(TeamKeys[side])));
+    for (int side = 0; side < 2; ++side) {
+        std::optional<Team> &team = record.teams.at(side);
+        team = teamFromJson(header.value(QLatin1StringView(TeamKeys[side])));
+        if (team)
+            team->logo = libraryLogo(team->logo);
+    }
     return record;
 }
 
@@ -207,7 +239,7 @@ std::optional<GameRecord> GameRecord::fromLines(const QList<QByteArray> &lines)
     if (lines.isEmpty())
         return std::nullopt;
     const QJsonObject header = QJsonDocument::fromJson(lines.first()).object();
-    if (header.value(QStringLiteral("format")).toString() != Format)
+    if (header.value(QStringLiteral("format")).toString() != Format || !inRange(header))
         return std::nullopt;
     GameRecord record = headerOf(header, QString());
     if (record.version < 1 || record.version > Version)
@@ -292,7 +324,7 @@ bool GameLogReader::open(const QString &path, QString *error)
         return fail(QCoreApplication::translate("GameLog", "cannot read %1: %2")
                         .arg(path, m_file.errorString()));
     const QJsonObject header = QJsonDocument::fromJson(m_file.readLine(MaxLineBytes)).object();
-    if (header.value(QStringLiteral("format")).toString() != Format)
+    if (header.value(QStringLiteral("format")).toString() != Format || !inRange(header))
         return fail(
             QCoreApplication::translate("GameLog", "%1 is not a Corvella game log").arg(path));
     m_header = headerOf(header, path);

@@ -66,7 +66,11 @@ struct GameStructure
     bool isOn() const { return periods > 0; }
     // The half a period is in: 0 for the first, 1 for the second half and
     // overtime; a game of one period, or none, is all first half.
-    int halfOf(int period) const { return periods >= 2 && period > (periods + 1) / 2 ? 1 : 0; }
+    // Written so that no count of periods a file may hold overflows it.
+    int halfOf(int period) const
+    {
+        return periods >= 2 && period > periods / 2 + periods % 2 ? 1 : 0;
+    }
     qint64 breakAfter(int period) const
     {
         return period >= 1 && period <= breakMs.size() ? breakMs.at(period - 1) : 0;

@@ -62,6 +62,8 @@ CourtLink::CourtLink(BrokerAddress address, QObject *parent)
             setUp(false, tr("no answer from %1").arg(m_address.text()));
     });
     m_grace.start();
+    m_nextLook.setSingleShot(true);
+    connect(&m_nextLook, &QTimer::timeout, this, &CourtLink::lookAtNextGame);
 
     m_starter = std::thread([this] { startNetwork(); });
 }
@@ -130,9 +132,46 @@ void CourtLink::onMessage(mosquitto *, void *self, const mosquitto_message *mess
     auto *link = static_cast<CourtLink *>(self);
     if (QString::fromUtf8(message->topic) != nextTopic(link->m_address))
         return;
-    const QByteArray payload(static_cast<const char *>(message->payload), message->payloadlen);
+    // Too large to be a next game: its first bytes are enough to tell of it.
+    const int size = std::min<int>(message->payloadlen, MaxNextBytes + 1);
+    link->nextGameArrived(QByteArray(static_cast<const char *>(message->payload), size));
+}
+
+// On the network's thread: only the latest counts, and at most one look is
+// queued for the board's thread at a time.
+void CourtLink::nextGameArrived(const QByteArray &payload)
+{
+    {
+        const std::lock_guard lock(m_nextMutex);
+        m_latestNext = payload;
+        if (std::exchange(m_nextPosted, true))
+            return;
+    }
     QMetaObject::invokeMethod(
-        link, [link, payload] { link->nextGameMessage(payload); }, Qt::QueuedConnection);
+        this,
+        [this] {
+            const qint64 since = m_sinceLook.isValid() ? m_sinceLook.elapsed() : NextLookMs;
+            if (since >= NextLookMs)
+                lookAtNextGame();
+            else if (!m_nextLook.isActive())
+                m_nextLook.start(int(NextLookMs - since));
+        },
+        Qt::QueuedConnection);
+}
+
+void CourtLink::lookAtNextGame()
+{
+    std::optional<QByteArray> payload;
+    {
+        const std::lock_guard lock(m_nextMutex);
+        payload = std::exchange(m_latestNext, std::nullopt);
+        m_nextPosted = false;
+    }
+    if (!payload)
+        return;
+    m_sinceLook.start();
+    ++m_nextLooks;
+    nextGameMessage(*payload);
 }
 
 void CourtLink::nextGameMessage(const QByteArray &payload)
@@ -145,16 +184,24 @@ void CourtLink::nextGameMessage(const QByteArray &payload)
         for (const Preset &preset : Presets::load(Presets::userFolder()))
             m_knownPresets << preset.name;
     }
-    if (const std::optional<NextGame> game = NextGame::fromMessage(payload, m_knownPresets)) {
-        emit nextGameAnnounced(*game);
-        return;
+    if (payload.size() <= MaxNextBytes) {
+        if (const std::optional<NextGame> game = NextGame::fromMessage(payload, m_knownPresets)) {
+            emit nextGameAnnounced(*game);
+            return;
+        }
     }
-    if (!std::exchange(m_toldWrongNext, true))
+    if (!std::exchange(m_toldWrongNext, true)) {
+        // Shown as the hall sent it, but never a control character on a terminal.
+        QString shown = QString::fromUtf8(payload.left(200));
+        for (QChar &c : shown)
+            if (!NextGame::isShownCharacter(c))
+                c = u'?';
         std::fprintf(stderr, "corvella: %s\n",
                      qPrintable(tr("ignored a next game from the hall that is not "
                                    "{\"time\", \"home\", \"guest\", \"preset\"} with a known "
                                    "preset: %1")
-                                    .arg(QString::fromUtf8(payload.left(200)))));
+                                    .arg(shown)));
+    }
 }
 
 void CourtLink::connected(int rc)

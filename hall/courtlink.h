@@ -4,6 +4,7 @@
 #include "hall/nextgame.h"
 
 #include <QByteArray>
+#include <QElapsedTimer>
 #include <QJsonObject>
 #include <QList>
 #include <QObject>
@@ -12,6 +13,7 @@
 
 #include <condition_variable>
 #include <mutex>
+#include <optional>
 #include <thread>
 
 struct mosquitto;
@@ -25,7 +27,9 @@ struct mosquitto;
 // (re)connection the current game's log goes out again from its first
 // line, then the state: a broker that died may have lost what it took.
 // The link listens on the court's "next" for the game the hall has it play
-// next; it only tells of it, the operator decides.
+// next; it only tells of it, the operator decides. A flood there costs the
+// board one look at the latest message a second at most, and a message
+// larger than any next game is dropped on the network's thread unread.
 class CourtLink : public QObject
 {
     Q_OBJECT
@@ -35,6 +39,9 @@ public:
     static constexpr int MaxReconnectDelaySeconds = 10;
     // How long a first connection may take before the link counts as down.
     static constexpr int FirstConnectGraceMs = 5000;
+    // A next game is about 120 bytes; escaped names may double that.
+    static constexpr qsizetype MaxNextBytes = 2048;
+    static constexpr int NextLookMs = 1000;
 
     explicit CourtLink(BrokerAddress address, QObject *parent = nullptr);
     ~CourtLink() override;
@@ -59,6 +66,8 @@ public:
     void publishResult(const QByteArray &json);
     // The presets a next game may name; the shipped and the user's until set.
     void setKnownPresets(const QStringList &names) { m_knownPresets = names; }
+    // How often the board's thread has looked at a next game.
+    int nextLooks() const { return m_nextLooks; }
 
 signals:
     // The link came up or went down; problem() says why.
@@ -72,6 +81,8 @@ private:
     static void onConnect(mosquitto *client, void *self, int rc);
     static void onDisconnect(mosquitto *client, void *self, int rc);
     static void onMessage(mosquitto *client, void *self, const struct mosquitto_message *message);
+    void nextGameArrived(const QByteArray &payload);
+    void lookAtNextGame();
     void nextGameMessage(const QByteArray &payload);
     void connected(int rc);
     void disconnected(int rc);
@@ -104,4 +115,12 @@ private:
     // A wrong "next" is told once: a broker may hold it retained and send
     // it again at every connection.
     bool m_toldWrongNext = false;
+    // The latest "next" from the network's thread, and whether a look at it
+    // is already on its way to the board's thread.
+    std::mutex m_nextMutex;
+    std::optional<QByteArray> m_latestNext;
+    bool m_nextPosted = false;
+    QTimer m_nextLook;
+    QElapsedTimer m_sinceLook;
+    int m_nextLooks = 0;
 };

@@ -1,7 +1,11 @@
 #include "hall/hallfeed.h"
 
+#include "game/gamemodel.h"
+#include "hall/courtstate.h"
+
 #include <QDateTime>
 #include <QDir>
+#include <QElapsedTimer>
 #include <QFile>
 #include <QFileInfo>
 #include <QJsonDocument>
@@ -9,12 +13,14 @@
 
 #include <algorithm>
 #include <cstdio>
+#include <memory>
 
 namespace {
 
-constexpr qsizetype MaxNameChars = 120;
 const QString ResultSuffix = QStringLiteral(".result.json");
+const QString AcceptedSuffix = QStringLiteral(".accepted.json");
 const QString LogSuffix = QStringLiteral(".jsonl");
+const QString DisputedSuffix = QStringLiteral(".disputed.jsonl");
 
 std::optional<QJsonObject> jsonObject(const QByteArray &payload)
 {
@@ -48,19 +54,80 @@ int lineNumber(const QJsonObject &entry)
     return n >= 1 && n <= 1e9 && n == double(qint64(n)) ? int(n) : -1;
 }
 
-QJsonArray finalScores(const QJsonObject &result)
+// Four scores, each a score a board can show or none; nothing else.
+std::optional<QJsonArray> finalScores(const QJsonObject &result)
 {
-    return result.value(QStringLiteral("final"))
-        .toObject()
-        .value(QStringLiteral("scores"))
-        .toArray();
+    const QJsonValue value =
+        result.value(QStringLiteral("final")).toObject().value(QStringLiteral("scores"));
+    const QJsonArray scores = value.toArray();
+    if (!value.isArray() || scores.size() != GameModel::ScoreCount)
+        return std::nullopt;
+    for (const QJsonValue &score : scores) {
+        const double n = score.toDouble(-1);
+        if (!score.isNull() && !(score.isDouble() && n >= GameModel::ScoreMin &&
+                                 n <= GameModel::ScoreMax && n == double(int(n))))
+            return std::nullopt;
+    }
+    return scores;
+}
+
+// A log's header without its teams' logos: a path on the court's computer
+// that no reader of the hall's copy may open.
+QJsonObject withoutLogos(QJsonObject header)
+{
+    for (const QLatin1StringView key :
+         {QLatin1StringView("homeTeam"), QLatin1StringView("guestTeam")}) {
+        if (header.value(key).isObject()) {
+            QJsonObject team = header.value(key).toObject();
+            team.remove(u"logo");
+            header.insert(key, team);
+        }
+    }
+    return header;
+}
+
+bool isToday(const QFileInfo &file)
+{
+    return file.lastModified().toLocalTime().date() == QDate::currentDate();
+}
+
+// What a name may hold in both folders' and files' names everywhere:
+// no "..", no name a Windows share refuses, nothing a terminal or a page
+// reads as a command or a change of direction.
+bool isPlainName(const QString &name, qsizetype maxChars, qsizetype maxBytes, bool dots)
+{
+    if (name.isEmpty() || name.size() > maxChars || name.toUtf8().size() > maxBytes ||
+        name.startsWith(u'.') || name.contains(QStringLiteral("..")) || name.endsWith(u' '))
+        return false;
+    if (!std::all_of(name.cbegin(), name.cend(), [dots](QChar c) {
+            return c.isLetterOrNumber() || c == u'_' || c == u'-' || c == u' ' ||
+                   (dots && c == u'.');
+        }))
+        return false;
+    static const QStringList reserved = {u"CON"_qs, u"PRN"_qs, u"AUX"_qs, u"NUL"_qs};
+    const QString stem = name.section(u'.', 0, 0).toUpper();
+    const bool numbered = stem.size() == 4 &&
+                          (stem.startsWith(u"COM") || stem.startsWith(u"LPT")) &&
+                          stem.at(3).isDigit();
+    return !reserved.contains(stem) && !numbered;
 }
 
 } // namespace
 
-HallFeed::HallFeed(const QString &venue, const QString &folder, QObject *parent)
-    : QObject(parent), m_root(QStringLiteral("corvella/v1/") + venue + u'/'), m_folder(folder)
+HallFeed::HallFeed(const QString &venue, const QString &folder, const HallLimits &limits,
+                   QObject *parent)
+    : QObject(parent), m_root(QStringLiteral("corvella/v1/") + venue + u'/'), m_folder(folder),
+      m_limits(limits)
 {
+    m_nowMs = [clock = std::make_shared<QElapsedTimer>()] {
+        if (!clock->isValid())
+            clock->start();
+        return clock->elapsed();
+    };
+    m_gapTimer.setInterval(int(std::max<qint64>(m_limits.gapWaitMs / 4, 1000)));
+    connect(&m_gapTimer, &QTimer::timeout, this, &HallFeed::writeStaleGaps);
+    m_gapTimer.start();
+    connect(&m_accepting, &QFileSystemWatcher::directoryChanged, this, &HallFeed::checkAccepted);
     load();
 }
 
@@ -69,13 +136,14 @@ QString HallFeed::folderFor(const QString &stateFolder, const QString &venue)
     return stateFolder + QStringLiteral("/hall/") + venue;
 }
 
-bool HallFeed::isSafeName(const QString &name)
+bool HallFeed::isCourtName(const QString &name, const HallLimits &limits)
 {
-    if (name.isEmpty() || name.size() > MaxNameChars || name.startsWith(u'.'))
-        return false;
-    return std::all_of(name.cbegin(), name.cend(), [](QChar c) {
-        return c.isLetterOrNumber() || c == u'_' || c == u'-' || c == u'.' || c == u' ';
-    });
+    return isPlainName(name, limits.maxCourtNameChars, limits.maxNameBytes, true);
+}
+
+bool HallFeed::isGameName(const QString &name, const HallLimits &limits)
+{
+    return isPlainName(name, limits.maxGameNameChars, limits.maxNameBytes, false);
 }
 
 QString HallFeed::courtFolder(const QString &court) const
@@ -95,57 +163,48 @@ void HallFeed::load()
     QList<Loaded> finished;
     const QDir root(m_folder);
     for (const QString &court : root.entryList(QDir::Dirs | QDir::NoDotAndDotDot)) {
-        if (!isSafeName(court))
+        if (!isCourtName(court, m_limits) || m_courts.size() >= m_limits.maxCourts)
             continue;
         const QDir folder(courtFolder(court));
-        m_courts[court];
-        for (const QFileInfo &log : folder.entryInfoList({u'*' + LogSuffix}, QDir::Files))
-            loadGame(court, log.filePath());
+        // Yesterday's games stay on disk, off the day's lists.
+        for (const QFileInfo &log : folder.entryInfoList({u'*' + LogSuffix}, QDir::Files)) {
+            const QString game = log.fileName().chopped(LogSuffix.size());
+            CourtRecord &record = m_courts[court];
+            if (isToday(log) && isGameName(game, m_limits) &&
+                int(record.games.size()) < m_limits.maxGamesPerCourt)
+                record.games.try_emplace(game, log.filePath(), m_limits);
+        }
+        const auto it = m_courts.find(court);
+        if (it == m_courts.end())
+            continue;
         for (const QFileInfo &file : folder.entryInfoList({u'*' + ResultSuffix}, QDir::Files)) {
+            const QString game = file.fileName().chopped(ResultSuffix.size());
+            if (!isToday(file) || !it->games.count(game) || file.size() > m_limits.maxResultBytes)
+                continue;
             QFile in(file.filePath());
             if (!in.open(QIODevice::ReadOnly))
                 continue;
-            if (const auto result = jsonObject(in.readAll())) {
-                const QString game = file.fileName().chopped(ResultSuffix.size());
+            if (const auto result = jsonObject(in.readAll()))
                 finished.append({file.lastModified(), court, game, *result});
-            }
         }
+        if (std::any_of(it->games.cbegin(), it->games.cend(),
+                        [](const auto &game) { return game.second.isDisputed(); }))
+            m_accepting.addPath(courtFolder(court));
     }
     std::stable_sort(finished.begin(), finished.end(),
                      [](const Loaded &a, const Loaded &b) { return a.when < b.when; });
     for (const Loaded &done : std::as_const(finished))
-        m_results.append({done.court, done.game,
-                          done.result.value(QStringLiteral("home")).toString(),
-                          done.result.value(QStringLiteral("guest")).toString(),
-                          finalScores(done.result), done.when});
-}
-
-void HallFeed::loadGame(const QString &court, const QString &path)
-{
-    QFile in(path);
-    if (!in.open(QIODevice::ReadOnly))
-        return;
-    Game &game = m_courts[court].games[QFileInfo(path).fileName().chopped(LogSuffix.size())];
-    while (!in.atEnd()) {
-        const QByteArray line = in.readLine().trimmed();
-        const std::optional<QJsonObject> entry = jsonObject(line);
-        if (!entry)
-            continue;
-        const int n = lineNumber(*entry);
-        if (n < 0)
-            continue;
-        game.lines.insert(n, line);
-        if (n == 0)
-            game.header = *entry;
-    }
+        m_results.append(resultOf(done.court, done.game, m_courts[done.court].games.at(done.game),
+                                  done.result, done.when));
 }
 
 void HallFeed::ignore(const QString &topic, const char *why)
 {
-    if (m_told.contains(topic))
+    ++m_refused;
+    if (m_told.contains(topic) || m_told.size() > m_limits.maxCourts * 8)
         return;
     m_told.insert(topic);
-    std::fprintf(stderr, "corvella: ignoring %s on %s\n", why, qPrintable(topic));
+    std::fprintf(stderr, "corvella: ignoring %s on %s\n", why, qPrintable(topic.left(200)));
     std::fflush(stderr);
 }
 
@@ -160,23 +219,35 @@ void HallFeed::receive(const QString &topic, const QByteArray &payload)
     const QString &leaf = levels.at(1);
     if (leaf == u"next")
         return; // the hall's own, to the court
-    if (!isSafeName(name)) {
-        ignore(topic, "a court whose name cannot name a folder");
-        return;
-    }
     if (leaf != u"online" && leaf != u"state" && leaf != u"log" && leaf != u"result")
         return;
-    const auto found = m_courts.constFind(name);
-    const bool known = found != m_courts.cend();
+    if (!isCourtName(name, m_limits)) {
+        ignore(u"corvella/v1/.../"_qs + leaf, "a court whose name cannot name a folder");
+        return;
+    }
+    const qsizetype bound = leaf == u"state"    ? m_limits.maxStateBytes
+                            : leaf == u"log"    ? m_limits.maxLogLineBytes
+                            : leaf == u"result" ? m_limits.maxResultBytes
+                                                : 1;
+    if (payload.size() > bound) {
+        ignore(topic, "a message larger than any court sends");
+        return;
+    }
+    const auto found = m_courts.find(name);
+    const bool known = found != m_courts.end();
+    if (!known && m_courts.size() >= m_limits.maxCourts) {
+        ignore(u"corvella/v1/.../"_qs + leaf, "a court past the venue's number of courts");
+        return;
+    }
     const bool heard = known && found->heard;
-    CourtRecord &court = m_courts[name];
+    CourtRecord &court = known ? *found : m_courts[name];
     bool read = false;
     if (leaf == u"online")
         read = receiveOnline(court, payload);
     else if (leaf == u"state")
         read = receiveState(court, payload);
     else if (leaf == u"log")
-        read = receiveLine(name, court, payload);
+        read = receiveLine(topic, name, court, payload);
     else
         read = receiveResult(name, court, payload);
     if (!read) {
@@ -200,101 +271,247 @@ bool HallFeed::receiveOnline(CourtRecord &court, const QByteArray &payload)
 
 bool HallFeed::receiveState(CourtRecord &court, const QByteArray &payload)
 {
-    const std::optional<QJsonObject> state = jsonObject(payload);
-    if (!state || !state->value(QStringLiteral("scores")).isArray() ||
-        !state->value(QStringLiteral("clock")).isObject())
+    const std::optional<QJsonObject> state = courtState(payload, m_limits.maxKeptStateBytes);
+    if (!state)
         return false;
     court.state = *state;
     return true;
 }
 
-bool HallFeed::receiveLine(const QString &courtName, CourtRecord &court, const QByteArray &payload)
+bool HallFeed::receiveLine(const QString &topic, const QString &courtName, CourtRecord &court,
+                           const QByteArray &payload)
 {
     std::optional<QJsonObject> entry = jsonObject(payload);
     if (!entry)
         return false;
     const QString gameName = entry->take(QStringLiteral("game")).toString();
     const int n = lineNumber(*entry);
-    if (!isSafeName(gameName) || n < 0)
+    if (!isGameName(gameName, m_limits) || n < 0 || n > m_limits.maxLinesPerGame)
         return false;
-    Game &game = court.games[gameName];
-    if (game.lines.contains(n))
-        return true; // sent again after a reconnection
-    game.lines.insert(n, QJsonDocument(*entry).toJson(QJsonDocument::Compact));
-    if (n == 0)
-        game.header = *entry;
-    writeLine(courtName, gameName, game, n);
+    auto game = court.games.find(gameName);
+    if (game == court.games.end()) {
+        if (int(court.games.size()) >= m_limits.maxGamesPerCourt) {
+            ignore(topic, "a game past the court's number of games a day");
+            return true;
+        }
+        if (!QDir().mkpath(courtFolder(courtName)))
+            return true;
+        game = court.games
+                   .try_emplace(gameName, courtFolder(courtName) + u'/' + gameName + LogSuffix,
+                                m_limits)
+                   .first;
+    }
+    CourtGame &record = game->second;
+    const QByteArray line =
+        QJsonDocument(n == 0 ? withoutLogos(*entry) : *entry).toJson(QJsonDocument::Compact);
+    const qint64 waitingBefore = record.waitingBytes();
+    switch (record.add(n, line, m_nowMs())) {
+    case CourtGame::Outcome::Disputed:
+        tellDispute(courtName, gameName, n, record);
+        break;
+    case CourtGame::Outcome::Late:
+        ignore(topic, "a line for a gap already written down");
+        break;
+    case CourtGame::Outcome::Full:
+        ignore(topic, "a line past the bound of a game's log");
+        break;
+    default:
+        break;
+    }
+    m_waitingBytes += record.waitingBytes() - waitingBefore;
+    if (record.waitingLines() > m_limits.maxWaitingLines ||
+        m_waitingBytes > m_limits.maxWaitingBytes)
+        writeWaiting(record);
     return true;
 }
 
-void HallFeed::writeLine(const QString &court, const QString &gameName, const Game &game, int n)
+void HallFeed::writeWaiting(CourtGame &game)
 {
-    if (!QDir().mkpath(courtFolder(court)))
-        return;
-    const QString path = courtFolder(court) + u'/' + gameName + LogSuffix;
-    // Lines come in order; one that a broker's restart sent late puts the
-    // file in order again, whole.
-    if (game.lines.lastKey() == n) {
-        QFile out(path);
-        if (out.open(QIODevice::WriteOnly | QIODevice::Append))
-            out.write(game.lines.value(n) + '\n');
-        return;
-    }
-    QSaveFile out(path);
-    if (!out.open(QIODevice::WriteOnly))
-        return;
-    for (const QByteArray &line : game.lines)
-        out.write(line + '\n');
-    out.commit();
+    m_waitingBytes -= game.waitingBytes();
+    game.writeWaiting();
 }
 
-QString HallFeed::gameOfResult(const CourtRecord &court, const QJsonObject &result) const
+void HallFeed::writeStaleGaps()
+{
+    const qint64 now = m_nowMs();
+    for (CourtRecord &court : m_courts) {
+        for (auto &[name, game] : court.games) {
+            if (game.waitingLines() > 0 && now - game.waitingSinceMs() >= m_limits.gapWaitMs)
+                writeWaiting(game);
+        }
+    }
+}
+
+void HallFeed::tellDispute(const QString &court, const QString &game, int n,
+                           const CourtGame &record)
+{
+    if (!m_told.contains(u"disputed/"_qs + court + u'/' + game)) {
+        m_told.insert(u"disputed/"_qs + court + u'/' + game);
+        std::fprintf(stderr,
+                     "corvella: court %s, game %s: line %d came twice and differs; the first is "
+                     "kept, the other is in %s, and no result of the game counts until a person "
+                     "accepts it (corvella --hall --accept \"%s\" \"%s\")\n",
+                     qPrintable(court), qPrintable(game), n,
+                     qPrintable(CourtGame::disputedPath(record.logPath())), qPrintable(court),
+                     qPrintable(game));
+        std::fflush(stderr);
+    }
+    m_accepting.addPath(courtFolder(court));
+    for (Result &result : m_results) {
+        if (result.court == court && result.game == game && !result.disputed) {
+            const QString accepted = courtFolder(court) + u'/' + game + AcceptedSuffix;
+            if (!QFile::exists(accepted)) {
+                result.disputed = true;
+                result.counts = false;
+                emit resultsChanged();
+            }
+        }
+    }
+}
+
+CourtGame *HallFeed::gameOfResult(CourtRecord &court, const QJsonObject &result, QString *name)
 {
     // A court's retained result may be of a game before its current one:
     // the game is the one whose log began at the same time with the same teams.
-    for (auto it = court.games.cbegin(); it != court.games.cend(); ++it) {
-        const QJsonObject &header = it->header;
+    for (auto &[gameName, game] : court.games) {
+        const QJsonObject &header = game.header();
         if (!header.isEmpty() && header.value(u"started") == result.value(u"started") &&
             header.value(u"home") == result.value(u"home") &&
-            header.value(u"guest") == result.value(u"guest"))
-            return it.key();
+            header.value(u"guest") == result.value(u"guest")) {
+            *name = gameName;
+            return &game;
+        }
     }
-    return {};
+    return nullptr;
+}
+
+HallFeed::Result HallFeed::resultOf(const QString &court, const QString &game,
+                                    const CourtGame &record, const QJsonObject &result,
+                                    const QDateTime &when) const
+{
+    Result r{court,
+             game,
+             result.value(QStringLiteral("home")).toString(),
+             result.value(QStringLiteral("guest")).toString(),
+             finalScores(result).value_or(QJsonArray{}),
+             when};
+    QFile acceptedFile(courtFolder(court) + u'/' + game + AcceptedSuffix);
+    if (acceptedFile.open(QIODevice::ReadOnly)) {
+        if (const auto accepted = jsonObject(acceptedFile.read(4096))) {
+            if (const auto scores = finalScores(*accepted)) {
+                r.scores = *scores;
+                r.counts = true;
+                return r;
+            }
+        }
+    }
+    r.disputed = record.isDisputed();
+    r.counts = !r.disputed && !record.lastScores().isEmpty() && r.scores == record.lastScores();
+    return r;
 }
 
 bool HallFeed::receiveResult(const QString &courtName, CourtRecord &court,
                              const QByteArray &payload)
 {
     const std::optional<QJsonObject> result = jsonObject(payload);
-    if (!result || !result->value(QStringLiteral("home")).isString() ||
-        !result->value(QStringLiteral("guest")).isString() ||
-        !result->value(QStringLiteral("final")).isObject())
+    const auto isName = [this](const QJsonValue &v) {
+        return v.isString() && v.toString().size() <= m_limits.maxTeamNameChars;
+    };
+    if (!result || !isName(result->value(QStringLiteral("home"))) ||
+        !isName(result->value(QStringLiteral("guest"))) || !finalScores(*result))
         return false;
-    const QString game = gameOfResult(court, *result);
-    if (game.isEmpty())
+    QString game;
+    CourtGame *record = gameOfResult(court, *result, &game);
+    if (!record)
         return true; // a game whose log this hall never had: nothing to print
-    const bool known = std::any_of(m_results.cbegin(), m_results.cend(), [&](const Result &r) {
+    // The game is over: what still waits on a gap will not be followed by more.
+    writeWaiting(*record);
+    const Result made =
+        resultOf(courtName, game, *record, *result, QDateTime::currentDateTimeUtc());
+    const auto kept = std::find_if(m_results.begin(), m_results.end(), [&](const Result &r) {
         return r.court == courtName && r.game == game;
     });
-    if (!known)
-        addResult(courtName, game, *result);
+    if (kept != m_results.end()) {
+        // The court's own result replaces one that did not count; nothing
+        // replaces one that did.
+        if (kept->counts || !made.counts)
+            return true;
+        m_results.erase(kept);
+    }
+    m_results.append(made);
+    keepResult(courtName, game, *result);
+    emit finished(courtName, game);
+    emit resultsChanged();
     return true;
 }
 
-void HallFeed::addResult(const QString &court, const QString &game, const QJsonObject &result)
+void HallFeed::keepResult(const QString &court, const QString &game, const QJsonObject &result)
 {
-    m_results.append({court, game, result.value(QStringLiteral("home")).toString(),
-                      result.value(QStringLiteral("guest")).toString(), finalScores(result),
-                      QDateTime::currentDateTimeUtc()});
-    if (QDir().mkpath(courtFolder(court))) {
-        QSaveFile out(courtFolder(court) + u'/' + game + ResultSuffix);
-        if (out.open(QIODevice::WriteOnly)) {
-            out.write(QJsonDocument(result).toJson(QJsonDocument::Compact));
-            out.commit();
-        }
+    if (!QDir().mkpath(courtFolder(court)))
+        return;
+    QSaveFile out(courtFolder(court) + u'/' + game + ResultSuffix);
+    if (out.open(QIODevice::WriteOnly)) {
+        out.write(QJsonDocument(result).toJson(QJsonDocument::Compact));
+        out.commit();
     }
-    emit finished(court, game);
-    emit resultsChanged();
+}
+
+std::optional<QJsonArray> HallFeed::accept(const QString &folder, const QString &court,
+                                           const QString &game, QString *why)
+{
+    if (!isCourtName(court) || !isGameName(game)) {
+        *why = QStringLiteral("no court \"%1\" with a game \"%2\"").arg(court, game);
+        return std::nullopt;
+    }
+    const QString stem = folder + u'/' + court + u'/' + game;
+    QFile in(stem + ResultSuffix);
+    if (!in.open(QIODevice::ReadOnly)) {
+        *why = QStringLiteral("the hall has no result of court %1's game %2 (%3)")
+                   .arg(court, game, in.fileName());
+        return std::nullopt;
+    }
+    const std::optional<QJsonObject> result = jsonObject(in.read(HallLimits{}.maxResultBytes));
+    const std::optional<QJsonArray> scores = result ? finalScores(*result) : std::nullopt;
+    if (!scores) {
+        *why = QStringLiteral("%1 does not read as a result").arg(in.fileName());
+        return std::nullopt;
+    }
+    QSaveFile out(stem + AcceptedSuffix);
+    if (!out.open(QIODevice::WriteOnly) ||
+        out.write(QJsonDocument(QJsonObject{{u"final"_qs, QJsonObject{{u"scores"_qs, *scores}}}})
+                      .toJson(QJsonDocument::Compact)) < 0 ||
+        !out.commit()) {
+        *why = QStringLiteral("cannot write %1: %2").arg(out.fileName(), out.errorString());
+        return std::nullopt;
+    }
+    return scores;
+}
+
+void HallFeed::checkAccepted(const QString &folder)
+{
+    const QString court = QFileInfo(folder).fileName();
+    const auto it = m_courts.find(court);
+    if (it == m_courts.end())
+        return;
+    for (Result &result : m_results) {
+        if (result.court != court || result.counts)
+            continue;
+        QFile file(folder + u'/' + result.game + AcceptedSuffix);
+        if (!file.open(QIODevice::ReadOnly))
+            continue;
+        const auto accepted = jsonObject(file.read(4096));
+        const auto scores = accepted ? finalScores(*accepted) : std::nullopt;
+        if (!scores)
+            continue;
+        result.scores = *scores;
+        result.disputed = false;
+        result.counts = true;
+        std::fprintf(stderr, "corvella: court %s, game %s: accepted\n", qPrintable(court),
+                     qPrintable(result.game));
+        std::fflush(stderr);
+        emit finished(court, result.game);
+        emit resultsChanged();
+    }
 }
 
 QList<HallFeed::Court> HallFeed::courts() const
@@ -340,9 +557,10 @@ QList<HallFeed::Result> HallFeed::results() const
 QString HallFeed::logPath(const QString &court, const QString &game) const
 {
     const auto it = m_courts.constFind(court);
-    if (it == m_courts.cend() || !it->games.contains(game))
+    if (it == m_courts.cend())
         return {};
-    return courtFolder(court) + u'/' + game + LogSuffix;
+    const auto found = it->games.find(game);
+    return found == it->games.end() ? QString() : found->second.logPath();
 }
 
 QJsonObject HallFeed::toJson() const
@@ -351,11 +569,16 @@ QJsonObject HallFeed::toJson() const
     for (const Court &court : courts())
         courtList.append(courtJson(court));
     QJsonArray resultList;
-    for (const Result &result : results())
-        resultList.append(QJsonObject{{QStringLiteral("court"), result.court},
-                                      {QStringLiteral("game"), result.game},
-                                      {QStringLiteral("home"), result.home},
-                                      {QStringLiteral("guest"), result.guest},
-                                      {QStringLiteral("scores"), result.scores}});
+    const QList<Result> listed = results().mid(0, m_limits.maxListedResults);
+    for (const Result &result : listed) {
+        QJsonObject entry{{QStringLiteral("court"), result.court},
+                          {QStringLiteral("game"), result.game},
+                          {QStringLiteral("home"), result.home},
+                          {QStringLiteral("guest"), result.guest},
+                          {QStringLiteral("scores"), result.scores}};
+        if (result.disputed)
+            entry.insert(QStringLiteral("disputed"), true);
+        resultList.append(entry);
+    }
     return {{QStringLiteral("courts"), courtList}, {QStringLiteral("results"), resultList}};
 }

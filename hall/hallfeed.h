@@ -1,7 +1,11 @@
 #pragma once
 
+#include "hall/courtgame.h"
+#include "hall/halllimits.h"
 #include <QByteArray>
+
 #include <QDateTime>
+#include <QFileSystemWatcher>
 #include <QHash>
 #include <QJsonArray>
 #include <QJsonObject>
@@ -10,17 +14,23 @@
 #include <QObject>
 #include <QSet>
 #include <QString>
+#include <QTimer>
 
+#include <functional>
+#include <map>
 #include <optional>
 
 // What the hall knows of its courts, from what they publish under
 // corvella/v1/{venue}/{court}/: whether each is online, its last state, the
-// lines of each game's log (a court sends its whole log again after every
-// reconnection: a line already held, by game and number, is dropped), and
-// the finished games. The logs are kept on disk in a board's own format,
-// one folder per court, so that a restarted hall still has the day's games
-// and the printed result reads them. A message that does not read is
-// ignored, and told once per topic.
+// lines of each game's log and the finished games. The logs are kept on
+// disk in a board's own format, one folder per court and one file per game
+// (see CourtGame), so that a restarted hall still has the day's games and
+// the printed result reads them. A court speaks only for itself: a result
+// counts for the day's schedule only when it is of a game whose log that
+// court sent, undisputed, and ends with the scores of that log's last step.
+// Everything a client sends is bounded (see HallLimits); a message that does
+// not read, or is past a bound, is refused and counted, and told once per
+// topic.
 class HallFeed : public QObject
 {
     Q_OBJECT
@@ -40,18 +50,39 @@ public:
         QString guest;
         QJsonArray scores;
         QDateTime finished; // when the hall learnt of it
+        // Two lines under one number: no result of the game counts until a
+        // person accepts it.
+        bool disputed = false;
+        // For the schedule and the standings.
+        bool counts = false;
     };
 
-    // `folder` holds the courts' folders; it is read back at once.
-    HallFeed(const QString &venue, const QString &folder, QObject *parent = nullptr);
+    // `folder` holds the courts' folders; the day's games are read back at once.
+    HallFeed(const QString &venue, const QString &folder, const HallLimits &limits = {},
+             QObject *parent = nullptr);
 
     // Where a hall keeps a venue's games under a state folder.
     static QString folderFor(const QString &stateFolder, const QString &venue);
-    // Whether a court's or a game's name from the broker can name a file.
-    static bool isSafeName(const QString &name);
+    // Whether a court's or a game's name from the broker can name a file:
+    // letters, digits, "_", "-", " " (and "." inside a court's name), no
+    // control or direction characters, within the limits' lengths.
+    static bool isCourtName(const QString &name, const HallLimits &limits = {});
+    static bool isGameName(const QString &name, const HallLimits &limits = {});
+    // A person has looked at a game's result (`corvella --hall --accept`):
+    // it counts from now on with the scores it holds, also in a hall that
+    // is running. Those scores, or nothing and why.
+    static std::optional<QJsonArray> accept(const QString &folder, const QString &court,
+                                            const QString &game, QString *why);
 
     // One message from the broker, on this object's thread.
     void receive(const QString &topic, const QByteArray &payload);
+    // Milliseconds of a monotonic clock, for how long a gap has waited.
+    void setClock(std::function<qint64()> nowMs) { m_nowMs = std::move(nowMs); }
+    // Writes the lines that have waited on a gap for longer than the limits
+    // allow, the gap noted; a timer calls it too.
+    void writeStaleGaps();
+    // Messages refused since the hall started.
+    int refusedCount() const { return m_refused; }
 
     // By name, in natural order ("2" before "10").
     QList<Court> courts() const;
@@ -63,46 +94,53 @@ public:
     // The game's log on disk, or empty when the hall has none.
     QString logPath(const QString &court, const QString &game) const;
     // {"courts": [{"court", "online", "state"}], "results": [{"court",
-    // "game", "home", "guest", "scores"}]}.
+    // "game", "home", "guest", "scores"}, "disputed" when it is]}.
     QJsonObject toJson() const;
 
 signals:
     void courtChanged(const QString &court);
-    // A court's game reached its final and is on the results from now on.
+    // A court's game reached its final and is on the results from now on,
+    // or a person accepted its result.
     void finished(const QString &court, const QString &game);
     void resultsChanged();
 
 private:
-    struct Game
-    {
-        QMap<int, QByteArray> lines; // by n, without the game's name
-        QJsonObject header;
-    };
     struct CourtRecord
     {
-        // Said something since the hall started: a court of another day,
-        // known only from its folder, is not shown.
+        // Said something since the hall started: a court known only from
+        // its folder is not shown.
         bool heard = false;
         bool online = false;
         QJsonObject state;
-        QHash<QString, Game> games;
+        std::map<QString, CourtGame> games;
     };
 
     void load();
-    void loadGame(const QString &court, const QString &path);
+    void loadCourt(const QString &court);
     bool receiveOnline(CourtRecord &court, const QByteArray &payload);
     bool receiveState(CourtRecord &court, const QByteArray &payload);
-    bool receiveLine(const QString &courtName, CourtRecord &court, const QByteArray &payload);
+    bool receiveLine(const QString &topic, const QString &courtName, CourtRecord &court,
+                     const QByteArray &payload);
     bool receiveResult(const QString &courtName, CourtRecord &court, const QByteArray &payload);
-    QString gameOfResult(const CourtRecord &court, const QJsonObject &result) const;
-    void addResult(const QString &court, const QString &game, const QJsonObject &result);
-    void writeLine(const QString &court, const QString &game, const Game &record, int n);
+    CourtGame *gameOfResult(CourtRecord &court, const QJsonObject &result, QString *name);
+    Result resultOf(const QString &court, const QString &game, const CourtGame &record,
+                    const QJsonObject &result, const QDateTime &when) const;
+    void keepResult(const QString &court, const QString &game, const QJsonObject &result);
+    void tellDispute(const QString &court, const QString &game, int n, const CourtGame &record);
+    void checkAccepted(const QString &folder);
+    void writeWaiting(CourtGame &game);
     void ignore(const QString &topic, const char *why);
     QString courtFolder(const QString &court) const;
 
     QString m_root; // "corvella/v1/{venue}/"
     QString m_folder;
+    HallLimits m_limits;
     QMap<QString, CourtRecord> m_courts;
     QList<Result> m_results; // oldest first
     QSet<QString> m_told;
+    int m_refused = 0;
+    qint64 m_waitingBytes = 0;
+    std::function<qint64()> m_nowMs;
+    QTimer m_gapTimer;
+    QFileSystemWatcher m_accepting;
 };

@@ -1,5 +1,7 @@
 #include "hall/halllink.h"
 
+#include "hall/halllimits.h"
+
 #include <QMetaObject>
 
 #include <mosquitto.h>
@@ -106,7 +108,14 @@ void HallLink::onMessage(mosquitto *, void *self, const mosquitto_message *m)
 {
     auto *link = static_cast<HallLink *>(self);
     const QString topic = QString::fromUtf8(m->topic);
-    const QByteArray payload(static_cast<const char *>(m->payload), m->payloadlen);
+    // A message past the bound of its kind is refused by the feed anyway:
+    // only its first bytes cross to the hall's thread, enough to tell of it.
+    const HallLimits limits;
+    const qsizetype bound = topic.endsWith(u"/log")     ? limits.maxLogLineBytes
+                            : topic.endsWith(u"/state") ? limits.maxStateBytes
+                                                        : limits.maxResultBytes;
+    const QByteArray payload(static_cast<const char *>(m->payload),
+                             std::min<qsizetype>(m->payloadlen, bound + 1));
     QMetaObject::invokeMethod(
         link, [link, topic, payload] { emit link->message(topic, payload); }, Qt::QueuedConnection);
 }

@@ -38,6 +38,7 @@ const char *const Texts[] = {
     QT_TRANSLATE_NOOP("HallPages", "Ended"),
     QT_TRANSLATE_NOOP("HallPages", "Printable result"),
     QT_TRANSLATE_NOOP("HallPages", "No game has finished yet."),
+    QT_TRANSLATE_NOOP("HallPages", "Disputed: counts once accepted"),
 };
 
 constexpr QByteArrayView WordsSlot = "/* words */ {}";
@@ -95,11 +96,16 @@ std::optional<HttpFront::Answer> pdfAnswer(const HttpFront::Request &request, co
         return answer;
     answer.later = [log] {
         HttpFront::Answer made;
-        const std::optional<GameRecord> record = GameRecord::read(log);
+        std::optional<GameRecord> record = GameRecord::read(log);
         if (!record) {
             made.status = 404;
             return made;
         }
+        // The hall shows the teams' colours only: a logo in a court's log
+        // names a file on the court's computer, not the hall's.
+        for (std::optional<Team> &team : record->teams)
+            if (team)
+                team->logo.clear();
         made = page(gamePdf(*record), "application/pdf");
         made.headers.append(qMakePair(QByteArray("Content-Disposition"), QByteArray("inline")));
         return made;
@@ -164,13 +170,18 @@ QByteArray resultsPage(const QList<HallFeed::Result> &results, const QString &la
         html += QStringLiteral("<table><tr><th>%1</th><th>%2</th><th>%3</th><th>%4</th>"
                                "<th>%5</th><th></th></tr>")
                     .arg(w("Ended"), w("Court"), w("Home"), w("Guest"), w("Score"));
-        for (const HallFeed::Result &r : results)
-            html +=
-                QStringLiteral("<tr><td>%1</td><td>%2</td><td>%3</td><td>%4</td><td>%5</td>"
-                               "<td><a href=\"%6\">%7</a></td></tr>")
-                    .arg(r.finished.toLocalTime().toString(QStringLiteral("HH:mm")),
-                         r.court.toHtmlEscaped(), r.home.toHtmlEscaped(), r.guest.toHtmlEscaped(),
-                         scoresText(r.scores), pdfPath(r).toHtmlEscaped(), w("Printable result"));
+        for (const HallFeed::Result &r : results) {
+            const QString disputed = r.disputed
+                                         ? QStringLiteral(" <span class=\"disputed\">%1</span>")
+                                               .arg(w("Disputed: counts once accepted"))
+                                         : QString();
+            html += QStringLiteral("<tr><td>%1</td><td>%2</td><td>%3</td><td>%4</td><td>%5%6</td>"
+                                   "<td><a href=\"%7\">%8</a></td></tr>")
+                        .arg(r.finished.toLocalTime().toString(QStringLiteral("HH:mm")),
+                             r.court.toHtmlEscaped(), r.home.toHtmlEscaped(),
+                             r.guest.toHtmlEscaped(), scoresText(r.scores), disputed,
+                             pdfPath(r).toHtmlEscaped(), w("Printable result"));
+        }
         html += QStringLiteral("</table>");
     }
     return (html + QStringLiteral("</body></html>\n")).toUtf8();

@@ -6,9 +6,11 @@
 #include "hall/hallschedule.h"
 #include "hall/hallservice.h"
 #include "settings/appsettings.h"
+#include "settings/settingsstore.h"
 #include "web/webservice.h"
 
 #include <QCoreApplication>
+#include <QJsonArray>
 
 #include <cstdio>
 #include <memory>
@@ -37,11 +39,50 @@ BrokerAddress hallAddress(const Settings &settings)
     return address;
 }
 
+// The venue's bounds a hall's settings may raise or lower; a value out of
+// range keeps the default.
+HallLimits hallLimits()
+{
+    HallLimits limits;
+    const QMap<QString, QString> stored = SettingsStore::read();
+    const auto read = [&stored](const QString &key, int &into) {
+        bool ok = false;
+        const int value = stored.value(QStringLiteral("HallSettings/") + key).toInt(&ok);
+        if (ok && value >= 1 && value <= 10000)
+            into = value;
+    };
+    read(QStringLiteral("MaxCourts"), limits.maxCourts);
+    read(QStringLiteral("MaxGamesPerCourt"), limits.maxGamesPerCourt);
+    return limits;
+}
+
+int acceptResult(const HallOptions &options, const Settings &settings)
+{
+    const QString venue =
+        settings.HallVenue.isEmpty() ? QStringLiteral("hall") : settings.HallVenue;
+    QString why;
+    const std::optional<QJsonArray> scores =
+        HallFeed::accept(HallFeed::folderFor(options.stateFolder, venue), options.acceptCourt,
+                         options.acceptGame, &why);
+    if (!scores) {
+        complain(why);
+        return 1;
+    }
+    std::printf("%s\n", qPrintable(QStringLiteral("court %1, game %2: %3 : %4 accepted")
+                                       .arg(options.acceptCourt, options.acceptGame)
+                                       .arg(scores->at(0).toInt())
+                                       .arg(scores->at(1).toInt())));
+    std::fflush(stdout);
+    return 0;
+}
+
 } // namespace
 
 int runHall(const HallOptions &options)
 {
     const Settings settings = loadSettings();
+    if (!options.acceptCourt.isEmpty())
+        return acceptResult(options, settings);
     std::optional<Schedule> schedule;
     if (!options.scheduleFile.isEmpty()) {
         QString error;
@@ -61,7 +102,8 @@ int runHall(const HallOptions &options)
         return 2;
     }
     const BrokerAddress address = hallAddress(settings);
-    HallFeed feed(address.venue, HallFeed::folderFor(options.stateFolder, address.venue));
+    HallFeed feed(address.venue, HallFeed::folderFor(options.stateFolder, address.venue),
+                  hallLimits());
     HallLink link(address);
     QObject::connect(&link, &HallLink::message, &feed, &HallFeed::receive);
     QObject::connect(&link, &HallLink::statusChanged, &feed, [&link, &address] {

@@ -30,6 +30,8 @@ void HallSchedule::gameFinished(const QString &court, const QString &game)
 
 void HallSchedule::count(const HallFeed::Result &result)
 {
+    if (!result.counts)
+        return;
     m_schedule.markDone(result.court, result.home, result.guest, result.scores.at(0).toInt(),
                         result.scores.at(1).toInt());
 }

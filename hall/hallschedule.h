@@ -7,8 +7,8 @@
 
 #include <functional>
 
-// The day's schedule at work in the hall: each court's result marks its
-// game done, and the court's next game goes to it, retained, on its "next"
+// The day's schedule at work in the hall: each court's result that counts
+// (see HallFeed) marks its game done, and the court's next game goes to it, retained, on its "next"
 // topic (empty once it has played them all).
 class HallSchedule : public QObject
 {

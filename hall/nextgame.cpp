@@ -1,8 +1,11 @@
 #include "hall/nextgame.h"
 
+#include "settings/appsettings.h"
+
 #include <QJsonDocument>
 #include <QTime>
 
+#include <algorithm>
 #include <array>
 
 namespace {
@@ -42,8 +45,28 @@ std::optional<NextGame> NextGame::fromMessage(const QByteArray &message,
                   object.value(QLatin1StringView("home")).toString().trimmed(),
                   object.value(QLatin1StringView("guest")).toString().trimmed(),
                   object.value(QLatin1StringView("preset")).toString()};
-    if (!QTime::fromString(game.time, QStringLiteral("HH:mm")).isValid() || game.home.isEmpty() ||
-        game.guest.isEmpty() || !knownPresets.contains(game.preset))
+    if (!QTime::fromString(game.time, QStringLiteral("HH:mm")).isValid() ||
+        !isTeamName(game.home) || !isTeamName(game.guest) || !knownPresets.contains(game.preset))
         return std::nullopt;
     return game;
+}
+
+bool NextGame::isShownCharacter(QChar c)
+{
+    switch (c.category()) {
+    case QChar::Other_Control:
+    case QChar::Other_Format: // the direction overrides and marks among them
+    case QChar::Separator_Line:
+    case QChar::Separator_Paragraph:
+    case QChar::Other_NotAssigned:
+        return false;
+    default:
+        return true;
+    }
+}
+
+bool NextGame::isTeamName(const QString &name)
+{
+    return !name.isEmpty() && name.size() <= SettingsLimits::TeamTextLength &&
+           std::all_of(name.cbegin(), name.cend(), isShownCharacter);
 }

@@ -21,9 +21,14 @@ struct NextGame
     QJsonObject toJson() const;
     QByteArray toMessage() const;
     // Nothing unless `message` is exactly that object: four strings, no
-    // other member, teams named and the preset one of `knownPresets`.
+    // other member, teams named within a caption's length, and the preset
+    // one of `knownPresets`.
     static std::optional<NextGame> fromMessage(const QByteArray &message,
                                                const QStringList &knownPresets);
+    // A team's name as a board can take it for a caption: within the
+    // options' length, no control, format or direction character.
+    static bool isTeamName(const QString &name);
+    static bool isShownCharacter(QChar c);
 
     bool operator==(const NextGame &) const = default;
 };

@@ -2,6 +2,7 @@
 
 #include "game/presets.h"
 #include "hall/brokeraddress.h"
+#include "settings/appsettings.h"
 
 #include <QFile>
 #include <QHash>
@@ -145,6 +146,11 @@ std::optional<Schedule> Schedule::parse(const QByteArray &csv, const QStringList
                                       .arg(game.court));
         if (game.home.isEmpty() || game.guest.isEmpty())
             return refuse(number, tr("both teams must be named"));
+        // A board takes a next game's names as its captions, whole or not at all.
+        if (!NextGame::isTeamName(game.home) || !NextGame::isTeamName(game.guest))
+            return refuse(number, tr("a team's name may have at most %1 characters, and no "
+                                     "control characters")
+                                      .arg(SettingsLimits::TeamTextLength));
         if (game.home == game.guest)
             return refuse(number, tr("\"%1\" cannot play itself").arg(game.home));
         if (!knownPresets.contains(game.preset))
@@ -209,12 +215,9 @@ std::optional<ScheduledGame> Schedule::nextFor(const QString &court) const
 bool Schedule::markDone(const QString &court, const QString &home, const QString &guest,
                         int homeScore, int guestScore)
 {
-    ScheduledGame *earliest = nullptr;
     for (ScheduledGame &game : m_games) {
         if (game.court != court || game.isDone())
             continue;
-        if (!earliest)
-            earliest = &game;
         if (game.home == home && game.guest == guest) {
             game.homeScore = homeScore;
             game.guestScore = guestScore;
@@ -227,11 +230,7 @@ bool Schedule::markDone(const QString &court, const QString &home, const QString
             return true;
         }
     }
-    if (!earliest)
-        return false;
-    earliest->homeScore = homeScore;
-    earliest->guestScore = guestScore;
-    return true;
+    return false;
 }
 
 QByteArray Schedule::nextMessage(const QString &court) const

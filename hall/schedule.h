@@ -81,8 +81,8 @@ public:
     // them all.
     std::optional<ScheduledGame> nextFor(const QString &court) const;
     // A court's result: it marks the court's earliest undone game between
-    // these teams (either way round), else its earliest undone game. False
-    // when the court has none left.
+    // these teams (either way round). False when the court has no such game
+    // left: a result for other teams is not the schedule's.
     bool markDone(const QString &court, const QString &home, const QString &guest, int homeScore,
                   int guestScore);
     // The court's "next" message: its next game, or empty when none is left

@@ -200,6 +200,16 @@ Die Tasten beschreibt corvella(1).</translation>
         <translation>corvella: --schedule gibt es nur mit --hall.
 </translation>
     </message>
+    <message>
+        <source>With --hall, followed by GAME: count the result of court &lt;COURT&gt;&apos;s game GAME, which two of its lines disputed, once a person has checked it; a running hall counts it too.</source>
+        <translation>Mit --hall, gefolgt von GAME: das Ergebnis des Spiels GAME auf Feld &lt;COURT&gt;, das zwei seiner Zeilen strittig gemacht haben, zählen, sobald ein Mensch es geprüft hat; eine laufende Halle zählt es ebenfalls.</translation>
+    </message>
+    <message>
+        <source>corvella: --accept COURT GAME goes with --hall.
+</source>
+        <translation>corvella: --accept COURT GAME gehört zu --hall.
+</translation>
+    </message>
 </context>
 <context>
     <name>CorvellaApp</name>
@@ -903,6 +913,10 @@ Die Tasten beschreibt corvella(1).</translation>
     <message>
         <source>No game has finished yet.</source>
         <translation>Noch ist kein Spiel zu Ende.</translation>
+    </message>
+    <message>
+        <source>Disputed: counts once accepted</source>
+        <translation>Strittig: zählt erst nach Bestätigung</translation>
     </message>
 </context>
 <context>
@@ -1828,6 +1842,10 @@ Die Tasten beschreibt corvella(1).</translation>
     <message>
         <source>the file is empty; it needs a header line</source>
         <translation>die Datei ist leer; sie braucht eine Kopfzeile</translation>
+    </message>
+    <message>
+        <source>a team&apos;s name may have at most %1 characters, and no control characters</source>
+        <translation>der Name einer Mannschaft darf höchstens %1 Zeichen und keine Steuerzeichen haben</translation>
     </message>
 </context>
 <context>

@@ -200,6 +200,16 @@ Las teclas están en corvella(1).</translation>
         <translation>corvella: --schedule solo es para --hall.
 </translation>
     </message>
+    <message>
+        <source>With --hall, followed by GAME: count the result of court &lt;COURT&gt;&apos;s game GAME, which two of its lines disputed, once a person has checked it; a running hall counts it too.</source>
+        <translation>Con --hall, seguido de GAME: contar el resultado del partido GAME de la pista &lt;COURT&gt;, que dos de sus líneas pusieron en duda, cuando una persona lo haya comprobado; un pabellón en marcha también lo cuenta.</translation>
+    </message>
+    <message>
+        <source>corvella: --accept COURT GAME goes with --hall.
+</source>
+        <translation>corvella: --accept COURT GAME va con --hall.
+</translation>
+    </message>
 </context>
 <context>
     <name>CorvellaApp</name>
@@ -903,6 +913,10 @@ Las teclas están en corvella(1).</translation>
     <message>
         <source>No game has finished yet.</source>
         <translation>Todavía no ha terminado ningún partido.</translation>
+    </message>
+    <message>
+        <source>Disputed: counts once accepted</source>
+        <translation>En disputa: cuenta cuando se acepte</translation>
     </message>
 </context>
 <context>
@@ -1828,6 +1842,10 @@ Las teclas están en corvella(1).</translation>
     <message>
         <source>the file is empty; it needs a header line</source>
         <translation>el archivo está vacío; necesita una línea de cabecera</translation>
+    </message>
+    <message>
+        <source>a team&apos;s name may have at most %1 characters, and no control characters</source>
+        <translation>el nombre de un equipo puede tener como máximo %1 caracteres y ningún carácter de control</translation>
     </message>
 </context>
 <context>

@@ -200,6 +200,16 @@ Voir corvella(1) pour les touches.</translation>
         <translation>corvella : --schedule ne va qu’avec --hall.
 </translation>
     </message>
+    <message>
+        <source>With --hall, followed by GAME: count the result of court &lt;COURT&gt;&apos;s game GAME, which two of its lines disputed, once a person has checked it; a running hall counts it too.</source>
+        <translation>Avec --hall, suivi de GAME : compter le résultat du match GAME du terrain &lt;COURT&gt;, que deux de ses lignes contestent, une fois qu’une personne l’a vérifié ; un hall en marche le compte aussi.</translation>
+    </message>
+    <message>
+        <source>corvella: --accept COURT GAME goes with --hall.
+</source>
+        <translation>corvella : --accept COURT GAME va avec --hall.
+</translation>
+    </message>
 </context>
 <context>
     <name>CorvellaApp</name>
@@ -903,6 +913,10 @@ Voir corvella(1) pour les touches.</translation>
     <message>
         <source>No game has finished yet.</source>
         <translation>Aucun match n&apos;est encore terminé.</translation>
+    </message>
+    <message>
+        <source>Disputed: counts once accepted</source>
+        <translation>Contesté : compte une fois accepté</translation>
     </message>
 </context>
 <context>
@@ -1828,6 +1842,10 @@ Voir corvella(1) pour les touches.</translation>
     <message>
         <source>the file is empty; it needs a header line</source>
         <translation>le fichier est vide ; il lui faut une ligne d&apos;en-tête</translation>
+    </message>
+    <message>
+        <source>a team&apos;s name may have at most %1 characters, and no control characters</source>
+        <translation>le nom d’une équipe peut avoir au plus %1 caractères, et aucun caractère de contrôle</translation>
     </message>
 </context>
 <context>

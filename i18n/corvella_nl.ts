@@ -200,6 +200,16 @@ Zie corvella(1) voor de toetsen.</translation>
         <translation>corvella: --schedule is alleen voor --hall.
 </translation>
     </message>
+    <message>
+        <source>With --hall, followed by GAME: count the result of court &lt;COURT&gt;&apos;s game GAME, which two of its lines disputed, once a person has checked it; a running hall counts it too.</source>
+        <translation>Met --hall, gevolgd door GAME: tel de uitslag van wedstrijd GAME op veld &lt;COURT&gt;, die twee van zijn regels betwistten, zodra iemand die heeft gecontroleerd; een draaiende hal telt hem ook.</translation>
+    </message>
+    <message>
+        <source>corvella: --accept COURT GAME goes with --hall.
+</source>
+        <translation>corvella: --accept COURT GAME hoort bij --hall.
+</translation>
+    </message>
 </context>
 <context>
     <name>CorvellaApp</name>
@@ -903,6 +913,10 @@ Zie corvella(1) voor de toetsen.</translation>
     <message>
         <source>No game has finished yet.</source>
         <translation>Er is nog geen wedstrijd afgelopen.</translation>
+    </message>
+    <message>
+        <source>Disputed: counts once accepted</source>
+        <translation>Betwist: telt pas na acceptatie</translation>
     </message>
 </context>
 <context>
@@ -1828,6 +1842,10 @@ Zie corvella(1) voor de toetsen.</translation>
     <message>
         <source>the file is empty; it needs a header line</source>
         <translation>het bestand is leeg; het heeft een kopregel nodig</translation>
+    </message>
+    <message>
+        <source>a team&apos;s name may have at most %1 characters, and no control characters</source>
+        <translation>de naam van een team mag hoogstens %1 tekens hebben, en geen stuurtekens</translation>
     </message>
 </context>
 <context>

@@ -92,6 +92,13 @@ private slots:
         QTest::newRow("--port 0 for the hall")
             << QStringList{QStringLiteral("--hall"), QStringLiteral("--port=0")} << none << 2
             << QString() << QStringLiteral("--port takes a port from 1 to 65535, with --hall");
+        QTest::newRow("--accept without its game")
+            << QStringList{QStringLiteral("--hall"), QStringLiteral("--accept"),
+                           QStringLiteral("1")}
+            << none << 2 << QString() << QStringLiteral("--accept COURT GAME goes with --hall");
+        QTest::newRow("--accept without --hall")
+            << QStringList{QStringLiteral("--accept"), QStringLiteral("1"), QStringLiteral("g")}
+            << none << 2 << QString() << QStringLiteral("--accept COURT GAME goes with --hall");
     }
 
     void options()

@@ -22,6 +22,8 @@ class TestExport : public QObject
     Q_OBJECT
 
     ManualTimeSource time;
+    // The team library of these games: a log's logo is used only from there.
+    QTemporaryDir dataHome;
 
     // Two periods: 2 : 1 after the first, 3 : 4 at the end; a guest timeout
     // in the second (ended early), and a home timeout taken back; two home
@@ -145,16 +147,19 @@ private slots:
 
     // Lions in white on purple with a green logo, Tigers in yellow on white
     // (outlined) without one.
-    static GameSides teamsWithLogos(const QTemporaryDir &folder)
+    GameSides teamsWithLogos(const QTemporaryDir &)
     {
+        qputenv("XDG_DATA_HOME", dataHome.path().toLocal8Bit());
+        const QString library = dataHome.filePath(QStringLiteral("Corvella/teams"));
+        QDir().mkpath(library);
         QImage logo(64, 64, QImage::Format_RGB32);
         logo.fill(QColor(0, 255, 0));
-        logo.save(folder.filePath(QStringLiteral("lions.png")));
+        logo.save(library + QStringLiteral("/lions.png"));
         Team lions{QStringLiteral("Lions"),
                    {},
                    QColor(0x80, 0x00, 0x80),
                    QColor(Qt::white),
-                   folder.filePath(QStringLiteral("lions.png")),
+                   library + QStringLiteral("/lions.png"),
                    {}};
         Team tigers{QStringLiteral("Tigers"), {}, QColor(Qt::white), QColor(Qt::yellow), {}, {}};
         return {GameSide{lions, {}}, GameSide{tigers, {}}};

@@ -1,6 +1,7 @@
 #include "game/gamehistory.h"
 #include "game/gamelog.h"
 #include "game/gamemodel.h"
+#include "hall/accesslist.h"
 #include "hall/brokeraddress.h"
 #include "hall/courtlink.h"
 #include "hall/courtpublisher.h"
@@ -10,6 +11,7 @@
 #include "tests/support/fakes.h"
 #include "tests/support/testenv.h"
 
+#include <QElapsedTimer>
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
@@ -41,9 +43,14 @@ public:
         bool retained = false;
     };
 
-    explicit Watcher(quint16 port, const QByteArray &filter = "corvella/v1/#") : m_filter(filter)
+    explicit Watcher(quint16 port, const QByteArray &filter = "corvella/v1/#",
+                     const QByteArray &user = {})
+        : m_filter(filter)
     {
         m_client = mosquitto_new(nullptr, true, this);
+        // The access list's tests give every user its name as its password.
+        if (!user.isEmpty())
+            mosquitto_username_pw_set(m_client, user.constData(), user.constData());
         mosquitto_connect_callback_set(m_client, [](mosquitto *client, void *self, int rc) {
             if (rc == 0)
                 mosquitto_subscribe(client, nullptr,
@@ -279,17 +286,138 @@ private slots:
 
         hall.publish(Watcher::topic(u"2"_qs, "next"), first.toMessage(), true);
         hall.publish(next, "not json", false);
+        QTRY_VERIFY_WITH_TIMEOUT(stderrText.text().contains("not json"), LinkDeadlineMs);
         hall.publish(next, R"({"time":"11:00","home":"A","guest":"B","preset":"Curling"})", false);
         const NextGame second{u"11:30"_qs, u"Kites"_qs, u"Terns"_qs, u"Handball"_qs};
         hall.publish(next, second.toMessage(), false);
         QTRY_COMPARE_WITH_TIMEOUT(announced.size(), 2, LinkDeadlineMs);
         QCOMPARE(announced.at(1).at(0).value<NextGame>(), second);
         QCOMPARE(stderrText.text().count("ignored a next game"), 1);
-        QVERIFY(stderrText.text().contains("not json"));
 
         hall.publish(next, QByteArray(), true);
         QTRY_COMPARE_WITH_TIMEOUT(withdrawn.size(), 1, LinkDeadlineMs);
         QCOMPARE(announced.size(), 2);
+    }
+
+    // Names a board cannot take whole for its captions, and a flood: the
+    // board's thread looks at the latest once a second at most.
+    void aNextGameIsBoundedInSizeAndRate_data()
+    {
+        QTest::addColumn<QByteArray>("wrong");
+        const auto named = [](const QString &home) {
+            return NextGame{u"10:30"_qs, home, u"Larks"_qs, u"Basketball"_qs}.toMessage();
+        };
+        QTest::newRow("a million characters") << named(QString(1'000'000, u'x'));
+        QTest::newRow("over a caption's length") << named(QString(21, u'x'));
+        QTest::newRow("a newline") << named(u"Owls\nLarks"_qs);
+        QTest::newRow("a right-to-left override") << named(u"Owls\u202e"_qs);
+        QTest::newRow("a NUL and a bell") << named(QString::fromLatin1("Owls\0\a", 6));
+    }
+    void aNextGameIsBoundedInSizeAndRate()
+    {
+        QFETCH(QByteArray, wrong);
+        TestBroker broker;
+        QVERIFY(broker.start());
+        Watcher hall(broker.port());
+        QTRY_VERIFY_WITH_TIMEOUT(hall.isSubscribed(), LinkDeadlineMs);
+        StderrCapture stderrText;
+        CourtLink link(*BrokerAddress::from(courtSettings(broker.address(), u"1"_qs)));
+        QSignalSpy announced(&link, &CourtLink::nextGameAnnounced);
+        QTRY_VERIFY_WITH_TIMEOUT(link.isUp(), LinkDeadlineMs);
+        const QString next = Watcher::topic(u"1"_qs, "next");
+        hall.publish(next, wrong, false);
+        QTRY_VERIFY_WITH_TIMEOUT(stderrText.text().contains("ignored a next game"), LinkDeadlineMs);
+        QVERIFY(announced.isEmpty());
+        QVERIFY(stderrText.text().size() < 1000);
+
+        QElapsedTimer flood;
+        flood.start();
+        constexpr int Messages = 2000;
+        for (int i = 1; i <= Messages; ++i)
+            hall.publish(next,
+                         NextGame{u"10:30"_qs, u"Owls %1"_qs.arg(i), u"Larks"_qs, u"Basketball"_qs}
+                             .toMessage(),
+                         false);
+        QTRY_VERIFY_WITH_TIMEOUT(!announced.isEmpty() &&
+                                     announced.last().at(0).value<NextGame>().home ==
+                                         u"Owls %1"_qs.arg(Messages),
+                                 LinkDeadlineMs);
+        const qint64 seconds = flood.elapsed() / CourtLink::NextLookMs;
+        QVERIFY2(link.nextLooks() <= seconds + 2,
+                 qPrintable(u"%1 looks in %2 s"_qs.arg(link.nextLooks()).arg(seconds)));
+    }
+
+    // The README's access list in a broker with two venues: a court writes
+    // its own four topics and reads its own next; nothing of another court
+    // or venue, and no next; only the hall writes those.
+    void theAccessListKeepsCourtsApart()
+    {
+        TestBroker broker;
+        QTemporaryDir files;
+        const QString passwords = files.filePath(u"passwd"_qs);
+        for (const QString &user : {u"cup-1"_qs, u"cup-2"_qs, u"arena-1"_qs, u"hall"_qs}) {
+            QProcess add;
+            add.start(u"mosquitto_passwd"_qs,
+                      QStringList{u"-b"_qs} +
+                          (QFile::exists(passwords) ? QStringList{} : QStringList{u"-c"_qs}) +
+                          QStringList{passwords, user, user});
+            QVERIFY(add.waitForFinished(10000) && add.exitCode() == 0);
+        }
+        QFile acl(files.filePath(u"acl"_qs));
+        QVERIFY(acl.open(QIODevice::WriteOnly));
+        acl.write((AccessList::forVenue(u"cup"_qs, {u"1"_qs, u"2"_qs}, u"hall"_qs) + u'\n' +
+                   AccessList::forVenue(u"arena"_qs, {u"1"_qs}, u"hall"_qs))
+                      .toUtf8());
+        acl.close();
+        // Mosquitto started as root reads them as its own user.
+        for (const QString &path : {files.path(), passwords, acl.fileName()})
+            QFile::setPermissions(path, QFile::permissions(path) | QFileDevice::ReadOther |
+                                            QFileDevice::ExeOther);
+        broker.addConfig(u"password_file %1\nacl_file %2\n"_qs.arg(passwords, acl.fileName()));
+        QVERIFY(broker.start());
+
+        Watcher cupHall(broker.port(), "corvella/v1/cup/#", "hall");
+        Watcher arenaHall(broker.port(), "corvella/v1/arena/#", "hall");
+        Watcher cup1(broker.port(), "corvella/v1/cup/1/next", "cup-1");
+        Watcher cup1Elsewhere(broker.port(), "corvella/v1/cup/2/next", "cup-1");
+        Watcher arena1(broker.port(), "corvella/v1/arena/1/next", "arena-1");
+        for (Watcher *w : {&cupHall, &arenaHall, &cup1, &cup1Elsewhere, &arena1})
+            QTRY_VERIFY_WITH_TIMEOUT(w->isSubscribed(), LinkDeadlineMs);
+        const auto on = [](const char *path) -> QString {
+            return u"corvella/v1/"_qs + QLatin1StringView(path);
+        };
+        // What each may not do, then what it may, which arrives after it.
+        cup1.publish(on("cup/2/state"), "x", false);
+        cup1.publish(on("arena/1/state"), "x", false);
+        cup1.publish(on("cup/1/next"), "x", false);
+        cup1.publish(on("cup/2/next"), "x", false);
+        cup1.publish(on("cup/1/other"), "x", false);
+        arena1.publish(on("cup/1/state"), "x", false);
+        arena1.publish(on("arena/1/next"), "x", false);
+        for (const char *leaf : {"state", "log", "result", "online"})
+            cup1.publish(on("cup/1/") + QLatin1StringView(leaf), "ok", false);
+        arena1.publish(on("arena/1/state"), "ok", false);
+        cupHall.publish(on("cup/1/next"), "hall", false);
+        cupHall.publish(on("cup/2/next"), "hall", false);
+        QTRY_COMPARE_WITH_TIMEOUT(cupHall.messages().size(), 6, LinkDeadlineMs);
+        QTRY_COMPARE_WITH_TIMEOUT(arenaHall.messages().size(), 1, LinkDeadlineMs);
+        QTRY_COMPARE_WITH_TIMEOUT(cup1.messages().size(), 1, LinkDeadlineMs);
+        QStringList seen;
+        for (const Watcher::Message &m : cupHall.messages() + arenaHall.messages() +
+                                             cup1.messages() + cup1Elsewhere.messages() +
+                                             arena1.messages())
+            seen << m.topic.mid(12) + u'=' + QString::fromUtf8(m.payload);
+        seen.sort();
+        QCOMPARE(seen,
+                 (QStringList{u"arena/1/state=ok"_qs, u"cup/1/log=ok"_qs, u"cup/1/next=hall"_qs,
+                              u"cup/1/next=hall"_qs, u"cup/1/online=ok"_qs, u"cup/1/result=ok"_qs,
+                              u"cup/1/state=ok"_qs, u"cup/2/next=hall"_qs}));
+
+        // The README gives the same list for its example venue.
+        QFile readme(QStringLiteral(CORVELLA_SOURCE_DIR "/README.md"));
+        QVERIFY(readme.open(QIODevice::ReadOnly));
+        QVERIFY(QString::fromUtf8(readme.readAll())
+                    .contains(AccessList::forVenue(u"cup"_qs, {u"1"_qs, u"2"_qs}, u"hall"_qs)));
     }
 
     // The federation's bridge as the README gives it: the hall's broker

@@ -1,13 +1,18 @@
 #include "hall/courtpublisher.h"
+#include "hall/halllimits.h"
+#include "hall/halllink.h"
 #include "hall/nextgame.h"
 #include "tests/hall/hallfixture.h"
 #include "tests/support/fakes.h"
 #include "tests/support/testenv.h"
 
 #include <QDir>
+#include <QDirIterator>
+#include <QImage>
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
+#include <QRegularExpression>
 #include <QWebSocket>
 
 namespace {
@@ -97,6 +102,8 @@ public:
         }
     }
     quint16 port() const { return m_port; }
+    qint64 pid() const { return m_process.processId(); }
+    bool isRunning() const { return m_process.state() == QProcess::Running; }
 
 private:
     QProcess m_process;
@@ -114,6 +121,109 @@ QList<int> numbersOnDisk(const QString &folder)
     while (!file.atEnd())
         n.append(QJsonDocument::fromJson(file.readLine()).object().value(u"n").toInt(0));
     return n;
+}
+
+// A field of /proc/PID/status in kilobytes ("VmHWM": the most it ever held).
+qint64 statusKb(qint64 pid, const char *field)
+{
+    QFile status(QStringLiteral("/proc/%1/status").arg(pid));
+    if (!status.open(QIODevice::ReadOnly))
+        return -1;
+    for (const QByteArray &line : status.readAll().split('\n')) {
+        if (line.startsWith(field))
+            return line.mid(qstrlen(field) + 1).trimmed().split(' ').first().toLongLong();
+    }
+    return -1;
+}
+
+QByteArray logHeader(const QString &game, const QString &home, const QString &guest,
+                     const QJsonObject &more = {})
+{
+    QJsonObject h{{u"format"_qs, u"corvella-game-log"_qs},
+                  {u"version"_qs, 1},
+                  {u"started"_qs, u"2026-12-08T10:00:00.000Z"_qs},
+                  {u"home"_qs, home},
+                  {u"guest"_qs, guest},
+                  {u"section1"_qs, QString()},
+                  {u"section2"_qs, QString()},
+                  {u"periods"_qs, 2},
+                  {u"game"_qs, game}};
+    for (auto it = more.begin(); it != more.end(); ++it)
+        h.insert(it.key(), it.value());
+    return QJsonDocument(h).toJson(QJsonDocument::Compact);
+}
+
+QByteArray logStep(const QString &game, int n, int home, int guest, const QJsonObject &more = {})
+{
+    QJsonObject e{{u"n"_qs, n},
+                  {u"time"_qs, u"2026-12-08T10:0%1:00.000Z"_qs.arg(n % 10)},
+                  {u"kind"_qs, u"action"_qs},
+                  {u"action"_qs, u"score.set"_qs},
+                  {u"label"_qs, u"Score"_qs},
+                  {u"origin"_qs, u"operator"_qs},
+                  {u"period"_qs, 1},
+                  {u"beforePeriod"_qs, 1},
+                  {u"phase"_qs, u"play"_qs},
+                  {u"clockMs"_qs, 1000 * n},
+                  {u"beforeClockMs"_qs, 1000 * n},
+                  {u"running"_qs, false},
+                  {u"before"_qs, QJsonArray{0, 0, QJsonValue(), QJsonValue()}},
+                  {u"after"_qs, QJsonArray{home, guest, QJsonValue(), QJsonValue()}},
+                  {u"timeout"_qs, QJsonValue()},
+                  {u"game"_qs, game}};
+    for (auto it = more.begin(); it != more.end(); ++it)
+        e.insert(it.key(), it.value());
+    return QJsonDocument(e).toJson(QJsonDocument::Compact);
+}
+
+QByteArray logResult(const QString &home, const QString &guest, int a, int b)
+{
+    return QJsonDocument(
+               QJsonObject{{u"format"_qs, u"corvella-game-log"_qs},
+                           {u"started"_qs, u"2026-12-08T10:00:00.000Z"_qs},
+                           {u"home"_qs, home},
+                           {u"guest"_qs, guest},
+                           {u"final"_qs, QJsonObject{{u"scores"_qs, QJsonArray{a, b, QJsonValue(),
+                                                                               QJsonValue()}}}}})
+        .toJson(QJsonDocument::Compact);
+}
+
+QByteArray courtState(qint64 at, const QJsonObject &more = {})
+{
+    QJsonObject state{{u"at"_qs, at},
+                      {u"clock"_qs, QJsonObject{{u"ms"_qs, 0}, {u"running"_qs, false}}},
+                      {u"scores"_qs, QJsonArray{1, 2, QJsonValue(), QJsonValue()}}};
+    for (auto it = more.begin(); it != more.end(); ++it)
+        state.insert(it.key(), it.value());
+    return QJsonDocument(state).toJson(QJsonDocument::Compact);
+}
+
+using Publications = QList<QPair<QString, QByteArray>>;
+
+// corvella/v1/hall/{court}/{leaf}
+QString on(const QString &court, const char *leaf)
+{
+    return u"corvella/v1/hall/"_qs + court + u'/' + QLatin1StringView(leaf);
+}
+
+// The rows of the issue's hostile table, and what must hold after each.
+struct Hostile
+{
+    const char *name;
+    std::function<Publications()> messages;
+    std::function<void(quint16 port, const QString &venueFolder)> check;
+};
+
+QList<int> allFileSizesUnder(const QString &folder, qint64 bound)
+{
+    QList<int> over;
+    QDirIterator it(folder, QDir::Files, QDirIterator::Subdirectories);
+    while (it.hasNext()) {
+        it.next();
+        if (it.fileInfo().size() > bound)
+            over << int(it.fileInfo().size());
+    }
+    return over;
 }
 
 } // namespace
@@ -250,6 +360,215 @@ private slots:
         QCOMPARE(standings.status, 200);
         QVERIFY2(standings.body.contains("4 : 5") && standings.body.contains("Kites"),
                  standings.body.constData());
+    }
+
+    // The hostile table: a client on the hall's broker (anonymous allowed,
+    // as on a hall network set up in a hurry) sends what no board sends.
+    // Through all of it the hall follows no path, keeps no forged line as
+    // the court's, counts no result from the wrong court, holds every
+    // bound, shows no NaN, and stays under 150 MB.
+    void theHallTrustsNothingItHears()
+    {
+        TestBroker broker;
+        broker.addConfig(u"message_size_limit 0\n"_qs);
+        QVERIFY(broker.start());
+        writeSettings(broker.address());
+        QTemporaryDir state;
+        QFile day(state.filePath(u"day.csv"_qs));
+        QVERIFY(day.open(QIODevice::WriteOnly));
+        day.write("time,court,home,guest,preset,group\n09:00,1,Lions,Tigers,Basketball,A\n"
+                  "10:00,1,Kites,Terns,Basketball,A\n");
+        day.close();
+        HallProcess hall;
+        QVERIFY(hall.start(state.path(), {u"--schedule"_qs, day.fileName()}));
+        const QString venue = state.filePath(u"hall/hall"_qs);
+        BrokerAddress as = *BrokerAddress::from(courtSettings(broker.address(), u"x"_qs));
+        as.venue = u"someone"_qs; // a client of its own, not the hall's session
+        HallLink client(as);
+        QTRY_VERIFY_WITH_TIMEOUT(client.isUp(), LinkDeadlineMs);
+
+        QTemporaryDir secrets;
+        QImage secret(32, 32, QImage::Format_RGB32);
+        secret.fill(Qt::green);
+        const QString secretPath = secrets.filePath(u"private.png"_qs);
+        QVERIFY(secret.save(secretPath));
+        const HallLimits limits;
+        qint64 received = 0;
+
+        const QList<Hostile> table = {
+            {"1: a logo path in a header, then a result",
+             [&] {
+                 const QString g = u"2026-12-08_1000_Owls-Hawks"_qs;
+                 return Publications{
+                     {on(u"7"_qs, "log"),
+                      logHeader(g, u"Owls"_qs, u"Hawks"_qs,
+                                {{u"homeTeam"_qs, QJsonObject{{u"name"_qs, u"Owls"_qs},
+                                                              {u"color"_qs, u"#800080"_qs},
+                                                              {u"logo"_qs, secretPath}}}})},
+                     {on(u"7"_qs, "log"), logStep(g, 1, 1, 0)},
+                     {on(u"7"_qs, "result"), logResult(u"Owls"_qs, u"Hawks"_qs, 1, 0)}};
+             },
+             [&](quint16 port, const QString &folder) {
+                 const Reply pdf = get(port, "/hall/results/7/2026-12-08_1000_Owls-Hawks.pdf");
+                 QCOMPARE(pdf.status, 200);
+                 // No image in it at all (its resources name the kinds it may hold).
+                 QVERIFY(!QString::fromLatin1(pdf.body).contains(
+                     QRegularExpression(QStringLiteral("/Subtype\\s*/Image"))));
+                 QFile log(folder + u"/7/2026-12-08_1000_Owls-Hawks.jsonl"_qs);
+                 QVERIFY(log.open(QIODevice::ReadOnly));
+                 QVERIFY(!log.readAll().contains("private.png"));
+             }},
+            {"2: a result on court 1's topic for other teams",
+             [&] {
+                 const QString g = u"2026-12-08_0900_Bears-Wolves"_qs;
+                 return Publications{
+                     {on(u"1"_qs, "log"), logHeader(g, u"Bears"_qs, u"Wolves"_qs)},
+                     {on(u"1"_qs, "log"), logStep(g, 1, 99, 0)},
+                     {on(u"1"_qs, "result"), logResult(u"Bears"_qs, u"Wolves"_qs, 99, 0)}};
+             },
+             [&](quint16 port, const QString &) {
+                 const Reply schedule = get(port, "/hall/schedule");
+                 QCOMPARE(schedule.status, 200);
+                 QVERIFY2(!schedule.body.contains("99 : 0"), schedule.body.constData());
+             }},
+            {"3: a forged header and step 1 before the court's own",
+             [&] {
+                 const QString g = u"2026-12-08_1100_Lions-Tigers"_qs;
+                 return Publications{
+                     {on(u"3"_qs, "log"),
+                      logHeader(g, u"Lions"_qs, u"Tigers"_qs, {{u"section1"_qs, u"forged"_qs}})},
+                     {on(u"3"_qs, "log"), logStep(g, 1, 99, 0)},
+                     {on(u"3"_qs, "log"), logHeader(g, u"Lions"_qs, u"Tigers"_qs)},
+                     {on(u"3"_qs, "log"), logStep(g, 1, 2, 0)},
+                     {on(u"3"_qs, "log"), logStep(g, 2, 2, 3)},
+                     {on(u"3"_qs, "result"), logResult(u"Lions"_qs, u"Tigers"_qs, 2, 3)}};
+             },
+             [&](quint16 port, const QString &folder) {
+                 QVERIFY(
+                     QFile::exists(folder + u"/3/2026-12-08_1100_Lions-Tigers.disputed.jsonl"_qs));
+                 const QJsonArray results = hallJson(port).value(u"results").toArray();
+                 const auto disputed =
+                     std::find_if(results.begin(), results.end(), [](const QJsonValue &r) {
+                         return r.toObject().value(u"court") == u"3"_qs;
+                     });
+                 QVERIFY(disputed != results.end());
+                 QVERIFY(disputed->toObject().value(u"disputed").toBool());
+                 QVERIFY(get(port, "/hall/results").body.contains("Disputed"));
+             }},
+            {"4: 800 lines of 1 KB counting down",
+             [&] {
+                 const QString g = u"2026-12-08_1200_Down-Up"_qs;
+                 Publications out{{on(u"4"_qs, "log"), logHeader(g, u"Down"_qs, u"Up"_qs)}};
+                 for (int n = 800; n >= 1; --n)
+                     out.append({on(u"4"_qs, "log"),
+                                 logStep(g, n, 0, 0, {{u"pad"_qs, QString(1000, u'x')}})});
+                 return out;
+             },
+             [&](quint16 port, const QString &folder) {
+                 const QFileInfo log(folder + u"/4/2026-12-08_1200_Down-Up.jsonl"_qs);
+                 QVERIFY(log.size() > 0 && log.size() <= 2 * received);
+                 QCOMPARE(get(port, "/hall.json").status, 200);
+             }},
+            {"5: lines of 4 MB, 5,000 games, 2,000 courts, 1 MB states",
+             [&] {
+                 Publications out;
+                 for (int i = 0; i < 5; ++i)
+                     out.append({on(u"5"_qs, "log"),
+                                 logStep(u"big"_qs, i + 1, 0, 0,
+                                         {{u"pad"_qs, QString(4 * 1024 * 1024, u'x')}})});
+                 for (int i = 0; i < 5000; ++i)
+                     out.append(
+                         {on(u"5"_qs, "log"), logHeader(u"g%1"_qs.arg(i), u"A"_qs, u"B"_qs)});
+                 for (int i = 0; i < 2000; ++i)
+                     out.append({on(u"c%1"_qs.arg(i), "online"), "1"});
+                 for (int i = 0; i < 50; ++i)
+                     out.append({on(u"c%1"_qs.arg(i), "state"),
+                                 courtState(1, {{u"pad"_qs, QString(1024 * 1024, u'x')}})});
+                 return out;
+             },
+             [&](quint16 port, const QString &folder) {
+                 QCOMPARE(QDir(folder + u"/5"_qs).entryList({u"*.jsonl"_qs}).size(),
+                          limits.maxGamesPerCourt);
+                 QCOMPARE(hallJson(port).value(u"courts").toArray().size(), limits.maxCourts);
+                 QCOMPARE(allFileSizesUnder(folder, limits.maxGameFileBytes), QList<int>{});
+             }},
+            {"7: a retained state of 2.1 MB",
+             [&] {
+                 return Publications{{on(u"1"_qs, "state"),
+                                      courtState(2, {{u"pad"_qs, QString(2'100'000, u'x')}})}};
+             },
+             [&](quint16 port, const QString &) {
+                 const QByteArray json = get(port, "/hall.json").body;
+                 QVERIFY(json.size() < 4 * 1024 * 1024);
+                 QVERIFY(!json.contains("xxxxxxxx"));
+             }},
+            {"8: a state with wrong types",
+             [&] {
+                 return Publications{
+                     {on(u"1"_qs, "state"), R"({"at":3,"scores":[null,"a"],"clock":{"ms":0}})"},
+                     {on(u"1"_qs, "state"), R"({"at":3,"scores":[1,2],"clock":{"ms":"abc"}})"}};
+             },
+             [&](quint16 port, const QString &) {
+                 const QByteArray json = get(port, "/hall.json").body;
+                 QVERIFY(!json.contains("\"a\"") && !json.contains("abc"));
+             }},
+            {"9: a header with 2147483647 periods and a timeout, then its PDF",
+             [&] {
+                 const QString g = u"2026-12-08_1300_Many-Halves"_qs;
+                 return Publications{
+                     {on(u"9"_qs, "log"),
+                      logHeader(g, u"Many"_qs, u"Halves"_qs, {{u"periods"_qs, 2147483647}})},
+                     {on(u"9"_qs, "log"),
+                      logStep(g, 1, 0, 0,
+                              {{u"timeout"_qs, u"home"_qs}, {u"period"_qs, 2147483647}})},
+                     {on(u"9"_qs, "result"), logResult(u"Many"_qs, u"Halves"_qs, 0, 0)}};
+             },
+             [&](quint16 port, const QString &) {
+                 const Reply pdf = get(port, "/hall/results/9/2026-12-08_1300_Many-Halves.pdf");
+                 QVERIFY(pdf.status == 200 || pdf.status == 404);
+             }},
+            {"12: names that read wrong or name no file",
+             [&] {
+                 return Publications{{on(u"a..b"_qs, "online"), "1"},
+                                     {on(u"CON"_qs, "online"), "1"},
+                                     {on(u"1\u202e"_qs, "online"), "1"},
+                                     {on(QString(120, QChar(0x7403)), "online"), "1"}};
+             },
+             [&](quint16 port, const QString &) {
+                 const QByteArray json = get(port, "/hall.json").body;
+                 QVERIFY(!json.contains("a..b") && !json.contains("CON"));
+                 QVERIFY(!json.contains("\u202e"));
+             }},
+        };
+
+        // Each row ends with a state of court "s" the hall shows once it has
+        // read everything before it; retained, so that the first one waits
+        // for the hall's first connection.
+        qint64 sentinel = 1000;
+        client.publish(on(u"s"_qs, "state"), courtState(sentinel), true);
+        const auto sentinelShown = [&] {
+            for (const QJsonValue &c : hallJson(hall.port()).value(u"courts").toArray())
+                if (c.toObject().value(u"court") == u"s"_qs)
+                    return qint64(c.toObject().value(u"state").toObject().value(u"at").toDouble());
+            return qint64(-1);
+        };
+        QTRY_COMPARE_WITH_TIMEOUT(sentinelShown(), sentinel, LinkDeadlineMs);
+        for (const Hostile &row : table) {
+            received = 0;
+            for (const auto &[topic, payload] : row.messages()) {
+                received += payload.size();
+                client.publish(topic, payload, false);
+            }
+            client.publish(on(u"s"_qs, "state"), courtState(++sentinel), true);
+            QTRY_COMPARE_WITH_TIMEOUT(sentinelShown(), sentinel, 6 * LinkDeadlineMs);
+            row.check(hall.port(), venue);
+            if (QTest::currentTestFailed())
+                QFAIL(row.name);
+            QVERIFY2(hall.isRunning(), row.name);
+            const qint64 peakKb = statusKb(hall.pid(), "VmHWM:");
+            QVERIFY2(peakKb > 0 && peakKb < 150 * 1024,
+                     qPrintable(u"%1: %2 KB"_qs.arg(QLatin1StringView(row.name)).arg(peakKb)));
+        }
     }
 };
 

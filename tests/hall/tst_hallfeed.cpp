@@ -4,6 +4,7 @@
 
 #include <QDir>
 #include <QJsonDocument>
+#include <QSignalSpy>
 #include <QTemporaryDir>
 
 #include <cstdio>
@@ -48,6 +49,13 @@ QByteArray result(const char *home, const char *guest, int a, int b)
         .toUtf8();
 }
 
+QByteArray logoHeader(const char *game)
+{
+    QJsonObject h = QJsonDocument::fromJson(header(game, "Lions", "Tigers")).object();
+    h.insert(u"homeTeam", QJsonObject{{u"name"_qs, u"Lions"_qs}, {u"logo"_qs, u"/etc/x.png"_qs}});
+    return QJsonDocument(h).toJson(QJsonDocument::Compact);
+}
+
 const QByteArray State = R"({"at":1,"clock":{"ms":0},"scores":[2,3,null,null]})";
 
 // What the feed says on stderr while it reads `messages`.
@@ -69,6 +77,19 @@ QString toldWhileReading(HallFeed &feed, const Messages &messages)
     return QString::fromUtf8(told.readAll());
 }
 
+// A step with the scores after it.
+QByteArray step(const char *game, int n, int home, int guest)
+{
+    return QStringLiteral("{\"n\":%1,\"kind\":\"action\",\"after\":[%2,%3,null,null],"
+                          "\"game\":\"%4\"}")
+        .arg(n)
+        .arg(home)
+        .arg(guest)
+        .arg(QLatin1StringView(game))
+        .toUtf8();
+}
+
+// The numbers on disk; a gap noted is -1.
 QList<int> numbersOnDisk(const QString &log)
 {
     QList<int> n;
@@ -76,7 +97,7 @@ QList<int> numbersOnDisk(const QString &log)
     file.open(QIODevice::ReadOnly);
     while (!file.atEnd()) {
         const QJsonObject entry = QJsonDocument::fromJson(file.readLine()).object();
-        n.append(entry.value(u"n").toInt(0)); // the header has none
+        n.append(entry.contains(u"gap") ? -1 : entry.value(u"n").toInt(0)); // the header: 0
         if (entry.contains(u"game"))
             n.append(-2); // the hall's own key, not the board's format
     }
@@ -132,6 +153,23 @@ private slots:
                         {topic("x+", "state"), State}}
             << QByteArray(R"({"courts":[])") + noResults << QList<int>{}
             << 5; // one per topic: the log told once
+        QTest::newRow("a state of the wrong types refused whole; unknown fields ignored")
+            << Messages{{topic("2", "state"), R"({"clock":{"ms":0},"scores":[null,"a"]})"},
+                        {topic("3", "state"), R"({"clock":{"ms":"abc"},"scores":[1,2]})"},
+                        {topic("4", "state"), R"({"clock":{"ms":0,"period":1e300},"scores":[1]})"},
+                        {topic("5", "state"), R"({"clock":{"ms":5},"scores":[1,2],"x":[1]})"}}
+            << QByteArray(R"({"courts":[{"court":"5","online":false,"state":)"
+                          R"({"clock":{"ms":5},"scores":[1,2]}}])") +
+                   noResults
+            << QList<int>{} << 3;
+        QTest::newRow("names that cannot name a file, or read wrong")
+            << Messages{{topic("a..b", "online"), "1"},
+                        {topic("CON", "online"), "1"},
+                        {u"corvella/v1/hall/1\u202e/online"_qs, "1"},
+                        {QStringLiteral("corvella/v1/hall/") + QString(65, u'x') + u"/online", "1"},
+                        {topic("1", "log"), header("com1.x", "Lions", "Tigers")},
+                        {topic("1", "log"), header("a b.c", "Lions", "Tigers")}}
+            << QByteArray(R"({"courts":[])") + noResults << QList<int>{} << 2;
         QTest::newRow("courts in their numbers' order, offline after the last will")
             << Messages{{topic("10", "online"), "1"},
                         {topic("2", "online"), "1"},
@@ -155,6 +193,15 @@ private slots:
                           R"("scores":[3,7,null,null]},)"
                           R"({"court":"1","game":"g1","guest":"Tigers","home":"Lions",)"
                           R"("scores":[50,48,null,null]}]})")
+            << QList<int>{0} << 0;
+        QTest::newRow("a team's logo is not the hall's to open")
+            << Messages{{topic("1", "log"), logoHeader("g1")},
+                        {topic("1", "state"), R"({"clock":{"ms":0},"scores":[0,0],)"
+                                              R"("board":{"homeTeam":{"name":"A","logo":"/x"}}})"}}
+            << QByteArray(R"({"courts":[{"court":"1","online":false,"state":)"
+                          R"({"board":{"homeTeam":{"name":"A"}},"clock":{"ms":0},)"
+                          R"("scores":[0,0]}}])") +
+                   noResults
             << QList<int>{0} << 0;
     }
     void theFeedReadsWhatCourtsPublish()
@@ -189,6 +236,174 @@ private slots:
             }
         }
         QVERIFY(HallFeed(QStringLiteral("hall"), folder.path()).results().isEmpty());
+    }
+
+    // A client on the broker that is first with a court's header and step
+    // 1 does not become the court: the court's own lines are disputed, and
+    // no result of the game counts until a person accepts one.
+    void aForgedLineDisputesTheGame()
+    {
+        QTemporaryDir folder;
+        HallFeed feed(QStringLiteral("hall"), folder.path());
+        QByteArray forged = header("g1", "Lions", "Tigers");
+        forged.replace("\"section1\":\"\"", "\"section1\":\"forged\"");
+        const QString said =
+            toldWhileReading(feed, {{topic("1", "log"), forged},
+                                    {topic("1", "log"), step("g1", 1, 99, 0)},
+                                    {topic("1", "log"), header("g1", "Lions", "Tigers")},
+                                    {topic("1", "log"), step("g1", 1, 2, 0)},
+                                    {topic("1", "log"), step("g1", 2, 2, 3)},
+                                    {topic("1", "result"), result("Lions", "Tigers", 2, 3)}});
+        QCOMPARE(said.count(u"differs"_qs), 1);
+        const QString log = feed.logPath(u"1"_qs, u"g1"_qs);
+        QCOMPARE(numbersOnDisk(log), (QList<int>{0, 1, 2}));
+        QFile disputed(folder.filePath(u"1/g1.disputed.jsonl"_qs));
+        QVERIFY(disputed.open(QIODevice::ReadOnly));
+        QCOMPARE(disputed.readAll().count('\n'), 2);
+        QCOMPARE(feed.results().size(), 1);
+        QVERIFY(feed.results().first().disputed);
+        QVERIFY(!feed.results().first().counts);
+        QVERIFY(QJsonDocument(feed.toJson()).toJson().contains("\"disputed\": true"));
+
+        // A person checks the board, and accepts: the running hall counts it.
+        QSignalSpy finished(&feed, &HallFeed::finished);
+        QString why;
+        const auto scores = HallFeed::accept(folder.path(), u"1"_qs, u"g1"_qs, &why);
+        QVERIFY2(scores, qPrintable(why));
+        QCOMPARE(scores->at(0).toInt(), 2);
+        QTRY_VERIFY(feed.results().first().counts);
+        QCOMPARE(finished.size(), 1);
+        QVERIFY(!feed.results().first().disputed);
+        // ... and so does a hall started again.
+        HallFeed again(QStringLiteral("hall"), folder.path());
+        QVERIFY(again.results().first().counts);
+        QVERIFY(!HallFeed::accept(folder.path(), u"1"_qs, u"g2"_qs, &why));
+        QVERIFY(why.contains(u"no result"_qs));
+    }
+
+    // A result counts only when it ends as its game's log does; a forged
+    // one does not, and the court's own replaces it.
+    void aResultCountsWhenItsLogEndsWithIt_data()
+    {
+        QTest::addColumn<Messages>("messages");
+        QTest::addColumn<bool>("counts");
+        QTest::addColumn<int>("homeScore");
+        const Messages log{{topic("1", "log"), header("g1", "Lions", "Tigers")},
+                           {topic("1", "log"), step("g1", 1, 2, 0)},
+                           {topic("1", "log"), step("g1", 2, 2, 3)}};
+        QTest::newRow("the court's")
+            << log + Messages{{topic("1", "result"), result("Lions", "Tigers", 2, 3)}} << true << 2;
+        QTest::newRow("scores the log does not end with")
+            << log + Messages{{topic("1", "result"), result("Lions", "Tigers", 99, 0)}} << false
+            << 99;
+        QTest::newRow("a forged one, then the court's")
+            << log + Messages{{topic("1", "result"), result("Lions", "Tigers", 99, 0)},
+                              {topic("1", "result"), result("Lions", "Tigers", 2, 3)}}
+            << true << 2;
+        QTest::newRow("the court's, then a forged one")
+            << log + Messages{{topic("1", "result"), result("Lions", "Tigers", 2, 3)},
+                              {topic("1", "result"), result("Lions", "Tigers", 99, 0)}}
+            << true << 2;
+        QTest::newRow("on another court's topic")
+            << log + Messages{{topic("2", "log"), header("g1", "Owls", "Hawks")},
+                              {topic("2", "result"), result("Lions", "Tigers", 2, 3)}}
+            << false << -1;
+        QTest::newRow("a score no board shows")
+            << log + Messages{{topic("1", "result"), result("Lions", "Tigers", 2147483647, 3)}}
+            << false << -1;
+    }
+    void aResultCountsWhenItsLogEndsWithIt()
+    {
+        QFETCH(Messages, messages);
+        QFETCH(bool, counts);
+        QFETCH(int, homeScore);
+        QTemporaryDir folder;
+        HallFeed feed(QStringLiteral("hall"), folder.path());
+        toldWhileReading(feed, messages);
+        const QList<HallFeed::Result> results = feed.results();
+        QCOMPARE(results.size(), homeScore < 0 ? 0 : 1);
+        if (homeScore < 0)
+            return;
+        QCOMPARE(results.first().counts, counts);
+        QCOMPARE(results.first().scores.at(0).toInt(), homeScore);
+    }
+
+    // Lines that come early wait for the gap before them, at most a minute;
+    // the file is only ever appended to.
+    void linesWaitForTheirGap()
+    {
+        QTemporaryDir folder;
+        HallFeed feed(QStringLiteral("hall"), folder.path());
+        qint64 now = 0;
+        feed.setClock([&now] { return now; });
+        const auto send = [&](const QByteArray &line) { feed.receive(topic("1", "log"), line); };
+        send(header("g1", "Lions", "Tigers"));
+        send(step("g1", 3, 1, 0));
+        send(step("g1", 4, 2, 0));
+        const QString log = feed.logPath(u"1"_qs, u"g1"_qs);
+        QCOMPARE(numbersOnDisk(log), QList<int>{0});
+        now = 59'999;
+        feed.writeStaleGaps();
+        QCOMPARE(numbersOnDisk(log), QList<int>{0});
+        send(step("g1", 1, 0, 0)); // fills part of the gap
+        QCOMPARE(numbersOnDisk(log), (QList<int>{0, 1}));
+        now = 59'999 + 59'999; // the gap still open waits from when step 1 came
+        feed.writeStaleGaps();
+        QCOMPARE(numbersOnDisk(log), (QList<int>{0, 1}));
+        now = 120'000;
+        feed.writeStaleGaps();
+        QCOMPARE(numbersOnDisk(log), (QList<int>{0, 1, -1, 3, 4}));
+        // Step 2, too late for its place, is not written out of order.
+        const int refused = feed.refusedCount();
+        send(step("g1", 2, 1, 0));
+        QCOMPARE(feed.refusedCount(), refused + 1);
+        send(step("g1", 5, 3, 0));
+        QCOMPARE(numbersOnDisk(log), (QList<int>{0, 1, -1, 3, 4, 5}));
+        // A hall started again knows the gap and the lines.
+        HallFeed again(QStringLiteral("hall"), folder.path());
+        again.receive(topic("1", "log"), step("g1", 5, 3, 0));
+        again.receive(topic("1", "log"), step("g1", 6, 3, 1));
+        QCOMPARE(numbersOnDisk(log), (QList<int>{0, 1, -1, 3, 4, 5, 6}));
+    }
+
+    // 800 lines counting down: what waits is bounded, and the file grows
+    // by appends alone, never more than what came.
+    void aFloodOfLinesOutOfOrderIsWrittenOnce()
+    {
+        QTemporaryDir folder;
+        HallFeed feed(QStringLiteral("hall"), folder.path());
+        qint64 received = 0;
+        const QByteArray filler(1000, 'x');
+        const auto send = [&](const QByteArray &line) {
+            received += line.size();
+            feed.receive(topic("1", "log"), line);
+        };
+        send(header("g1", "Lions", "Tigers"));
+        for (int n = 800; n >= 1; --n)
+            send(step("g1", n, 0, 0)
+                     .replace("\"kind\"", QByteArray("\"pad\":\"" + filler + "\",\"kind\"")));
+        const QFileInfo log(feed.logPath(u"1"_qs, u"g1"_qs));
+        QVERIFY(log.size() <= received);
+        const QList<int> numbers = numbersOnDisk(log.filePath());
+        QVERIFY(numbers.size() > HallLimits{}.maxWaitingLines);
+        QVERIFY(std::is_sorted(numbers.cbegin() + 2, numbers.cend()));
+    }
+
+    // Past the venue's courts and a court's games, nothing more is taken.
+    void courtsAndGamesAreBounded()
+    {
+        QTemporaryDir folder;
+        HallLimits limits;
+        limits.maxCourts = 3;
+        limits.maxGamesPerCourt = 2;
+        HallFeed feed(QStringLiteral("hall"), folder.path(), limits);
+        for (int court = 1; court <= 5; ++court)
+            feed.receive(topic(QByteArray::number(court).constData(), "online"), "1");
+        QCOMPARE(feed.courts().size(), 3);
+        for (const char *game : {"g1", "g2", "g3", "g4"})
+            feed.receive(topic("1", "log"), header(game, "Lions", "Tigers"));
+        QCOMPARE(QDir(folder.filePath(u"1"_qs)).entryList({u"*.jsonl"_qs}).size(), 2);
+        QVERIFY(feed.refusedCount() >= 4);
     }
 };
 

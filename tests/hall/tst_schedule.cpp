@@ -171,8 +171,12 @@ private slots:
         QVERIFY(day.markDone(u"1"_qs, u"Larks"_qs, u"Owls"_qs, 60, 58));
         QCOMPARE(told(day.games().at(3)), u"Owls 58:60 Larks"_qs);
         QCOMPARE(day.nextFor(u"1"_qs)->home, u"Ravens"_qs);
-        // Teams the schedule does not know: the court's earliest game takes it.
-        QVERIFY(day.markDone(u"1"_qs, u"Home"_qs, u"Guest"_qs, 70, 71));
+        // Teams the court does not play today, or plays on another court:
+        // not the schedule's result, whatever the court's topic says.
+        QVERIFY(!day.markDone(u"1"_qs, u"Home"_qs, u"Guest"_qs, 70, 71));
+        QVERIFY(!day.markDone(u"1"_qs, u"Jays"_qs, u"Rooks"_qs, 99, 0));
+        QVERIFY(!day.games().at(0).isDone());
+        QVERIFY(day.markDone(u"1"_qs, u"Ravens"_qs, u"Crows"_qs, 70, 71));
         QCOMPARE(told(day.games().at(0)), u"Ravens 70:71 Crows"_qs);
         QCOMPARE(Schedule::nextMessage(*day.nextFor(u"1"_qs)),
                  NextGame({u"10:00"_qs, u"Kites"_qs, u"Terns"_qs, u"Handball"_qs}).toJson());
