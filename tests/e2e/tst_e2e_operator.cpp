@@ -27,12 +27,6 @@ const QString StartScreen = QStringLiteral("Form1");
 const QString Panel = QStringLiteral("Board on the network");
 const QString Options = QStringLiteral("Corvella");
 
-// A port nobody is likely to hold, from the process id.
-int somePort()
-{
-    return 20000 + int(QCoreApplication::applicationPid() % 20000);
-}
-
 // The web server on 127.0.0.1 at `port`.
 QString webSettings(int port)
 {
@@ -46,6 +40,17 @@ bool writeSettings(const QTemporaryDir &config, const QString &text)
     const QByteArray bytes = text.toUtf8();
     return QDir().mkpath(config.filePath(QStringLiteral("Corvella"))) &&
            settings.open(QIODevice::WriteOnly) && settings.write(bytes) == bytes.size();
+}
+
+// Whether an image holds more than one colour: a window Qt has not drawn yet
+// is one plain colour.
+bool hasInk(const QImage &image)
+{
+    for (int y = 0; y < image.height(); ++y)
+        for (int x = 0; x < image.width(); ++x)
+            if (image.pixel(x, y) != image.pixel(0, 0))
+                return true;
+    return false;
 }
 
 // Leaves a retained message on the broker at `port` as the hall does,
@@ -97,7 +102,7 @@ private slots:
         QTemporaryDir config;
         QVERIFY(writeSettings(config, QStringLiteral("[KeySettings]\nWholeScoreEntry=1\n"
                                                      "[DisplaySettings]\nOperatorHints=1\n") +
-                                          webSettings(somePort())));
+                                          webSettings(Desktop::freeLocalPort())));
         QVERIFY2(desktop->startInstalledProgram(install.path(), config.path(), &why),
                  qPrintable(why));
         const QString splash = desktop->waitForWindow(StartScreen);
@@ -237,7 +242,7 @@ private slots:
         QTemporaryDir config;
         QVERIFY(writeSettings(config,
                               QStringLiteral("[HallSettings]\nBroker=127.0.0.1:%1\n").arg(port) +
-                                  webSettings(somePort())));
+                                  webSettings(Desktop::freeLocalPort())));
         QFile day(config.filePath(QStringLiteral("day.csv")));
         QVERIFY(day.open(QIODevice::WriteOnly));
         day.write("time,court,home,guest,preset\n10:30,1,Owls,Larks,Handball\n");
@@ -313,6 +318,9 @@ private slots:
             Desktop::waitUntil([&] { return !hallCourt().value(u"online").toBool(true); }, 20000),
             "the hall never saw the court go");
         qInfo("the hall saw the court go %lld ms after kill -9", gone.elapsed());
+        // The kernel closes a killed program's connection, so the broker
+        // tells its last will at once; a court whose will is lost is
+        // found only by the keep-alive, one and a half times its 10 s.
         QVERIFY(gone.elapsed() <= 15500);
         desktop.reset();
     }
@@ -338,17 +346,27 @@ private slots:
         if (!desktop->startDisplay(&why))
             QSKIP(qPrintable(QStringLiteral("cannot run end-to-end checks: ") + why));
         QTemporaryDir config;
-        QVERIFY(writeSettings(config, webSettings(somePort() + 1)));
+        QVERIFY(writeSettings(config, webSettings(Desktop::freeLocalPort())));
         QProcessEnvironment env;
         env.insert(QStringLiteral("LANGUAGE"), language);
         QVERIFY2(desktop->startInstalledProgram(install.path(), config.path(), &why, env),
                  qPrintable(why));
         const QString splash = desktop->waitForWindow(StartScreen);
         QVERIFY2(!splash.isEmpty(), "the start screen did not appear");
-        QTest::qWait(500); // its first frame
         const QRect splashRect = desktop->geometry(splash);
-        const QImage start =
-            desktop->screenshot(QStringLiteral("language/%1-start").arg(language)).copy(splashRect);
+        // Its first frame: drawn, and two screenshots in a row agree.
+        QImage start;
+        QVERIFY2(Desktop::waitUntil(
+                     [&] {
+                         const QImage now =
+                             desktop->screenshot(QStringLiteral("language/%1-start").arg(language))
+                                 .copy(splashRect);
+                         const bool settled = now == start && hasInk(now);
+                         start = now;
+                         return settled;
+                     },
+                     10000),
+                 "the start screen was not drawn");
         if (language == u"en")
             englishStart = start;
         else if (language == u"ja")
