@@ -246,8 +246,10 @@ QProcess *Desktop::startInstalledProgram(const QString &prefix, const QString &c
     }
     QProcessEnvironment env = environment();
     env.insert(QStringLiteral("XDG_CONFIG_HOME"), configHome);
-    // The saved game too stays with the test, never in the real user's folder.
+    // The saved game too stays with the test, never in the real user's folder;
+    // and the user's own teams and presets stay out of the test.
     env.insert(QStringLiteral("XDG_STATE_HOME"), configHome + QStringLiteral("/state"));
+    env.insert(QStringLiteral("XDG_DATA_HOME"), configHome + QStringLiteral("/data"));
     env.insert(extra);
     QProcess *program = startProcess(prefix + QStringLiteral("/bin/corvella"), {}, env);
     if (!program)
