@@ -305,9 +305,9 @@ private slots:
         QCOMPARE(board(QStringLiteral("period-2")).period(), QStringLiteral(" 2"));
         // The break lasted its 3 s by the program's own log; a missing break
         // is 3 s short, a misread length tens of seconds off; a loaded
-        // machine wakes the program for an end up to 0.4 s late.
+        // machine wakes the program for either end up to half a second late.
         const double breakSeconds = ProgramRecord::msBetween(periodEnd, breakEnd) / 1000.0;
-        QVERIFY2(breakSeconds > 2.9 && breakSeconds < 3.4,
+        QVERIFY2(breakSeconds > 2.5 && breakSeconds < 3.5,
                  qPrintable(QString::number(breakSeconds)));
         QTest::qWait(500);
         QCOMPARE(board(QStringLiteral("period-2-stopped")).clock(), QStringLiteral(" 0:05.0"));
