@@ -167,17 +167,33 @@ private slots:
                 return stopped == before;
             },
             5000));
+        QElapsedTimer sinceAsking;
+        sinceAsking.start();
         desktop->key(QStringLiteral("ctrl+z"));
         QVERIFY2(titled(QStringLiteral("Ctrl+Z again starts the clock from ") + stopped.trimmed()),
                  qPrintable(stopped));
         QCOMPARE(board(QStringLiteral("asked")).clock(), stopped);
+        // The program takes the second Ctrl+Z within 2 s of the first. When
+        // a loaded machine spent those on the screenshot above, the program
+        // has rightly forgotten the question, and the press asks again: one
+        // more answers that. In time, the second press alone must start it.
+        const bool inTime = sinceAsking.elapsed() < 1500;
+        const auto restarted = [&] {
+            return Desktop::waitUntil(
+                [&] {
+                    return BoardReader::tenthsOf(board(QStringLiteral("restarted")).clock()) >
+                           BoardReader::tenthsOf(stopped);
+                },
+                5000);
+        };
         desktop->key(QStringLiteral("ctrl+z"));
-        QVERIFY(Desktop::waitUntil(
-            [&] {
-                return BoardReader::tenthsOf(board(QStringLiteral("restarted")).clock()) >
-                       BoardReader::tenthsOf(stopped);
-            },
-            5000));
+        bool runs = restarted();
+        if (!runs && !inTime) {
+            desktop->key(QStringLiteral("ctrl+z"));
+            runs = restarted();
+        }
+        QVERIFY2(runs, inTime ? "the second Ctrl+Z did not start the clock"
+                              : "Ctrl+Z, asked again, did not start the clock");
         desktop->key(QStringLiteral("s"));
 
         // The focus frame on a full-screen board, then Esc out of full screen.
