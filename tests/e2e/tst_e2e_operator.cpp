@@ -7,6 +7,7 @@
 // under artifacts/e2e/operator/.
 #include "tests/e2e/boardreader.h"
 #include "tests/e2e/desktop.h"
+#include "tests/e2e/programrecord.h"
 
 #include <QDir>
 #include <QElapsedTimer>
@@ -158,15 +159,19 @@ private slots:
             [&] { return BoardReader::tenthsOf(board(QStringLiteral("running")).clock()) >= 10; },
             5000));
         desktop->key(QStringLiteral("s"));
-        // Stopped: two screenshots in a row read the same.
-        QString stopped;
+        // Stopped once the program has logged the stop; the board then shows
+        // where it stopped.
+        const QString state = config.filePath(QStringLiteral("state/Corvella"));
+        QJsonObject stop;
         QVERIFY(Desktop::waitUntil(
             [&] {
-                const QString before = stopped;
-                stopped = board(QStringLiteral("stopped")).clock();
-                return stopped == before;
+                stop = ProgramRecord::lastStep(state, QStringLiteral("clock.stop"));
+                return !stop.isEmpty();
             },
-            5000));
+            10000));
+        const QString stopped = BoardReader::faceOf(ProgramRecord::clockMsOf(stop));
+        QVERIFY(Desktop::waitUntil(
+            [&] { return board(QStringLiteral("stopped")).clock() == stopped; }, 5000));
         QElapsedTimer sinceAsking;
         sinceAsking.start();
         desktop->key(QStringLiteral("ctrl+z"));
