@@ -179,3 +179,12 @@ int BoardReader::tenthsOf(const QString &face)
     const int tenths = t.mid(6, 1).toInt(&ok3);
     return ok1 && ok2 && ok3 ? (minutes * 60 + seconds) * 10 + tenths : -1;
 }
+
+QString BoardReader::faceOf(qint64 ms)
+{
+    const qint64 tenths = ms / 100;
+    return QStringLiteral("%1:%2.%3")
+        .arg(tenths / 600, 2, 10, QLatin1Char(' '))
+        .arg(tenths / 10 % 60, 2, 10, QLatin1Char('0'))
+        .arg(tenths % 10);
+}

@@ -18,6 +18,8 @@ public:
     QString clock() const;
     // A clock face such as "12:31.4" in tenths, or -1 when it is not one.
     static int tenthsOf(const QString &face);
+    // The face a clock counting up shows at `ms`, as clock() reads it.
+    static QString faceOf(qint64 ms);
     // A board with three score digits draws section 2's two digits at
     // section 1's smaller size, centred in their panel.
     void setThreeDigits(bool on) { m_threeDigits = on; }

@@ -5,6 +5,7 @@
 #include <QDir>
 #include <QElapsedTimer>
 #include <QFile>
+#include <QSet>
 #include <QThread>
 
 namespace {
@@ -229,18 +230,26 @@ QProcessEnvironment Desktop::environment() const
 QProcess *Desktop::startInstalledProgram(const QString &prefix, const QString &configHome,
                                          QString *why, const QProcessEnvironment &extra)
 {
-    QProcess cmake;
-    cmake.start(QStringLiteral("cmake"),
-                {QStringLiteral("--install"), QStringLiteral(CORVELLA_BUILD_DIR),
-                 QStringLiteral("--prefix"), prefix});
-    if (!cmake.waitForFinished(60000) || cmake.exitCode() != 0) {
-        *why = QStringLiteral("cmake --install failed");
-        return nullptr;
+    // The build does not change while a check runs, so a prefix is installed
+    // once per test process: each later start in it saves an install.
+    static QSet<QString> installed;
+    if (!installed.contains(prefix) || !QFile::exists(prefix + QStringLiteral("/bin/corvella"))) {
+        QProcess cmake;
+        cmake.start(QStringLiteral("cmake"),
+                    {QStringLiteral("--install"), QStringLiteral(CORVELLA_BUILD_DIR),
+                     QStringLiteral("--prefix"), prefix});
+        if (!cmake.waitForFinished(120000) || cmake.exitCode() != 0) {
+            *why = QStringLiteral("cmake --install failed");
+            return nullptr;
+        }
+        installed.insert(prefix);
     }
     QProcessEnvironment env = environment();
     env.insert(QStringLiteral("XDG_CONFIG_HOME"), configHome);
-    // The saved game too stays with the test, never in the real user's folder.
+    // The saved game too stays with the test, never in the real user's folder;
+    // and the user's own teams and presets stay out of the test.
     env.insert(QStringLiteral("XDG_STATE_HOME"), configHome + QStringLiteral("/state"));
+    env.insert(QStringLiteral("XDG_DATA_HOME"), configHome + QStringLiteral("/data"));
     env.insert(extra);
     QProcess *program = startProcess(prefix + QStringLiteral("/bin/corvella"), {}, env);
     if (!program)
@@ -354,4 +363,20 @@ QByteArray Desktop::recording() const
 {
     QFile file(m_recordingFile);
     return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+QList<QPair<double, double>> Desktop::burstsWhenEnded(qsizetype start, int count,
+                                                      int timeoutMs) const
+{
+    QList<QPair<double, double>> bursts;
+    waitUntil(
+        [&] {
+            const QByteArray raw = recording().mid(start & ~qsizetype(3));
+            bursts = soundBursts(raw);
+            const double recorded = raw.size() / 4.0 / SampleRate;
+            return bursts.size() >= count &&
+                   recorded - (bursts.last().first + bursts.last().second) > 1.0;
+        },
+        timeoutMs);
+    return bursts;
 }

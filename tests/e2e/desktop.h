@@ -31,8 +31,9 @@ public:
     // The environment for a program on this desktop.
     QProcessEnvironment environment() const;
 
-    // Installs the build into `prefix` and starts the installed program with
-    // its settings in `configHome`; the desktop stops it with everything else.
+    // Installs the build into `prefix` (the first time this process asks for
+    // that prefix) and starts the installed program with its settings in
+    // `configHome`; the desktop stops it with everything else.
     QProcess *startInstalledProgram(const QString &prefix, const QString &configHome, QString *why,
                                     const QProcessEnvironment &extra = {});
 
@@ -58,6 +59,11 @@ public:
 
     // Recorded sound, 44.1 kHz stereo 16-bit, as far as it has been written.
     QByteArray recording() const;
+    // The bursts recorded since byte `start` once `count` of them have ended
+    // and a second of quiet has followed the last, or whatever there is when
+    // the time is up.
+    QList<QPair<double, double>> burstsWhenEnded(qsizetype start, int count,
+                                                 int timeoutMs = 10000) const;
     static constexpr int SampleRate = 44100;
 
 private:

@@ -3,6 +3,7 @@
 // from screenshots, the settings file and the recorded sound.
 #include "tests/e2e/boardreader.h"
 #include "tests/e2e/desktop.h"
+#include "tests/e2e/programrecord.h"
 
 #include <QCoreApplication>
 #include <QFile>
@@ -11,6 +12,8 @@
 #include <QThread>
 
 #include <functional>
+
+using namespace Qt::StringLiterals;
 
 namespace {
 
@@ -30,6 +33,7 @@ class TestEndToEnd : public QObject
     bool sound = false;
     QString boardId;
     int shots = 0;
+    qsizetype loggedSteps = 0;
 
     QImage shot(const QString &name)
     {
@@ -64,24 +68,13 @@ class TestEndToEnd : public QObject
         return boardWhen(name, [&](const BoardReader &b) { return b.clock() == clock; });
     }
 
-    // The bursts recorded since `start` once `count` of them have ended, or
-    // whatever there is after 8 s.
+    // The bursts recorded since `start` once `count` of them have ended.
+    // The sound file ends in 0.3 s of silence, and a playback ends only once
+    // that has played too: a press before that is, rightly, ignored as a press
+    // while the buzzer sounds.
     QList<QPair<double, double>> burstsWhenEnded(qsizetype start, int count)
     {
-        QList<QPair<double, double>> bursts;
-        Desktop::waitUntil(
-            [&] {
-                const QByteArray raw = desktop->recording().mid(start & ~qsizetype(3));
-                bursts = soundBursts(raw);
-                const double recorded = raw.size() / 4.0 / Desktop::SampleRate;
-                // The sound file ends in 0.3 s of silence, and a playback
-                // ends only once that has played too: a press before that
-                // is, rightly, ignored as a press while the buzzer sounds.
-                return bursts.size() >= count &&
-                       recorded - (bursts.last().first + bursts.last().second) > 1.0;
-            },
-            8000);
-        return bursts;
+        return desktop->burstsWhenEnded(start, count, 8000);
     }
 
     // Opens the options, chooses `preset` from the list on the Game tab as
@@ -101,6 +94,21 @@ class TestEndToEnd : public QObject
         shot(QStringLiteral("options-preset-") + preset);
         desktop->click(QPoint(dialog.left() + 98 + 36, dialog.top() + dialog.height() - 32 + 12));
         return desktop->waitForWindowGone(QStringLiteral("Corvella"));
+    }
+
+    QString stateFolder() const { return config.filePath(QStringLiteral("state/Corvella")); }
+
+    // Whether a step with this action is logged after the ones seen before.
+    bool loggedStep(const QString &action)
+    {
+        const bool found = Desktop::waitUntil(
+            [&] {
+                return ProgramRecord::steps(stateFolder()).size() > loggedSteps &&
+                       ProgramRecord::steps(stateFolder()).last().value(u"action"_s) == action;
+            },
+            10000);
+        loggedSteps = ProgramRecord::steps(stateFolder()).size();
+        return found;
     }
 
     QString settingsFile() const
@@ -186,19 +194,27 @@ private slots:
                  QStringLiteral("12:30.0"));
 
         desktop->key(QStringLiteral("s"));
+        QVERIFY2(loggedStep(QStringLiteral("clock.start")), "s did not start the clock");
         // The clock runs for a second and a half: this wait is the test.
         QThread::msleep(1500);
         desktop->key(QStringLiteral("s"));
-        // Stopped once two screenshots in a row agree.
-        QString stopped;
+        // Stopped once the program has logged the stop; the board then shows
+        // where the log says it stopped.
+        QVERIFY2(loggedStep(QStringLiteral("clock.stop")), "the second s did not stop the clock");
+        const QJsonObject started = ProgramRecord::lastStep(stateFolder(), u"clock.start"_s);
+        const QJsonObject stopped = ProgramRecord::lastStep(stateFolder(), u"clock.stop"_s);
+        const qint64 ran = ProgramRecord::clockMsOf(stopped) - ProgramRecord::clockMsOf(started);
+        const qint64 between = ProgramRecord::msBetween(started, stopped);
+        // As long as the program's own log says passed between the keys, and
+        // the second and a half slept: a clock that does not run loses all of
+        // it, one at a wrong rate a tenth of it or more (0.15 s); the model
+        // and the log read the time a moment apart.
+        QVERIFY2(ran >= 1500 && qAbs(ran - between) <= 100,
+                 qPrintable(u"ran %1 ms in %2 ms"_s.arg(ran).arg(between)));
+        const QString stoppedFace = BoardReader::faceOf(ProgramRecord::clockMsOf(stopped));
         const QString firstStopped =
-            boardWhen(QStringLiteral("clock-stopped"), [&](const BoardReader &b) {
-                const QString now = b.clock();
-                const bool same = now == stopped;
-                stopped = now;
-                return same;
-            }).clock();
-        QVERIFY2(firstStopped.startsWith(QStringLiteral("12:31.")), qPrintable(firstStopped));
+            boardWhenClock(QStringLiteral("clock-stopped"), stoppedFace).clock();
+        QCOMPARE(firstStopped, stoppedFace);
         // A stopped clock must not move while time passes: this wait is the test.
         QThread::msleep(600);
         QCOMPARE(board(QStringLiteral("clock-held")).clock(), firstStopped);
@@ -323,8 +339,12 @@ private slots:
             desktop->key(QStringLiteral("b"));
             burstsWhenEnded(start, press + 2);
         }
-        // A moment of quiet more, so that a fifth burst would be heard.
-        QThread::msleep(500);
+        // Half a second of quiet more, recorded, so that a fifth burst would
+        // be heard.
+        const qsizetype ended = desktop->recording().size();
+        QVERIFY(Desktop::waitUntil(
+            [&] { return desktop->recording().size() >= ended + Desktop::SampleRate / 2 * 4; },
+            10000));
         const auto bursts = soundBursts(desktop->recording().mid(start & ~qsizetype(3)));
         QString list;
         for (const auto &[at, length] : bursts)

@@ -133,10 +133,8 @@ private slots:
             [&](const BoardReader &b) { return BoardReader::tenthsOf(b.clock()) > first + 5; },
             u"running"_s);
         QVERIFY2(later, "the clock does not run");
-        if (sound) {
-            QTest::qWait(1500);
-            QVERIFY(!soundBursts(desktop->recording().mid(start & ~qsizetype(3))).isEmpty());
-        }
+        if (sound)
+            QVERIFY(!desktop->burstsWhenEnded(start, 1).isEmpty());
 
         // The operator takes the score back at the board, like any key's.
         desktop->run(u"xdotool"_s, {u"windowactivate"_s, u"--sync"_s, boardId});
@@ -170,13 +168,15 @@ private slots:
         QTest::qWait(1000);
         QCOMPARE(guestPenalties().first().toObject().value(u"ms"_s).toInteger(), 4000);
         QCOMPARE(curl(u"clock/start"_s), 200);
+        // Deadlines well past the penalty's 4 s: a penalty that stands
+        // still never gets there.
         QVERIFY(Desktop::waitUntil(
             [&] {
                 const QJsonArray left = guestPenalties();
                 return !left.isEmpty() && left.first().toObject().value(u"ms"_s).toInteger() < 3000;
             },
-            3000));
-        QVERIFY(Desktop::waitUntil([&] { return guestPenalties().isEmpty(); }, 5000));
+            10000));
+        QVERIFY(Desktop::waitUntil([&] { return guestPenalties().isEmpty(); }, 10000));
         QCOMPARE(curl(u"clock/stop"_s), 200);
     }
 

@@ -82,7 +82,8 @@ class TestScreenShapes : public QObject
 
     QTemporaryDir install;
 
-    // Screenshots the board until it reads as expected, for at most 5 s; the
+    // Screenshots the board until it reads as expected, for at most 15 s (a
+    // large screen's screenshot takes a loaded machine a second or more); the
     // last screenshot is kept under `name`.
     static bool boardReads(const Desktop &desktop, const QString &id, const QString &name,
                            const Reading &expected, Reading *seen, BoardReader *last = nullptr)
@@ -95,7 +96,7 @@ class TestScreenShapes : public QObject
                     *last = b;
                 return *seen == expected;
             },
-            5000);
+            15000);
     }
 
     // A caption's text lies wholly inside its box, and in its middle.

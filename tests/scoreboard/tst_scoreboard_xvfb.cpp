@@ -327,19 +327,24 @@ private slots:
         QVERIFY(QTest::qWaitForWindowExposed(&board));
         if (size.isValid())
             QTRY_COMPARE(board.size(), size);
-        QTest::qWait(300);
 
-        const QImage shot =
-            board.screen()->grabWindow(0).toImage().convertToFormat(QImage::Format_RGB32);
+        const auto &c = board.controls();
+        const double scale = board.height() / 453.0;
+        const int minimumLit = int(400 * scale * scale);
+        // Drawn once the clock's digits are lit on the screen, which a loaded
+        // machine does late.
+        QImage shot;
+        const auto grab = [&] {
+            shot = board.screen()->grabWindow(0).toImage().convertToFormat(QImage::Format_RGB32);
+            return countPixels(shot, globalRect(c.clockPanel), fromBgr(settings.LEDTimeColor));
+        };
+        QTRY_VERIFY_WITH_TIMEOUT(grab() > 4 * minimumLit, 10000);
         const QString folder = QStringLiteral(CORVELLA_ARTIFACTS) + QStringLiteral("/screenshots");
         QDir().mkpath(folder);
         shot.copy(globalRect(&board))
             .save(folder + QStringLiteral("/scoreboard-") +
                   QLatin1StringView(QTest::currentDataTag()) + QStringLiteral(".png"));
 
-        const auto &c = board.controls();
-        const double scale = board.height() / 453.0;
-        const int minimumLit = int(400 * scale * scale);
         QVERIFY(countPixels(shot, globalRect(c.clockPanel), fromBgr(settings.LEDTimeColor)) >
                 4 * minimumLit);
         for (const PictureBox *panel : {c.home1Panel, c.guest1Panel, c.home2Panel, c.guest2Panel}) {

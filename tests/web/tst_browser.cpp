@@ -639,8 +639,12 @@ private slots:
             const qint64 shown =
                 page.value(u"clock2"_s).toInt() * 600 + page.value(u"clock3"_s).toInt() * 100 +
                 page.value(u"clock4"_s).toInt() * 10 + page.value(u"clock5"_s).toInt();
-            // The same tenth as the desktop, or one apart at a boundary.
-            QVERIFY2(shown >= before - 1 && shown <= after + 1,
+            // The same tenth as the desktop, or one apart at a boundary; up
+            // to three behind, since a loaded machine hands Chromium the
+            // program's message and its next frame late. A page that stands
+            // still between the program's once-a-second messages falls ten
+            // tenths behind.
+            QVERIFY2(shown >= before - 3 && shown <= after + 1,
                      qPrintable(u"page %1, board %2..%3"_s.arg(shown).arg(before).arg(after)));
             same += shown >= before && shown <= after ? 1 : 0;
         }
