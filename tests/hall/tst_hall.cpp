@@ -123,6 +123,15 @@ QList<int> numbersOnDisk(const QString &folder)
     return n;
 }
 
+// The most the hall may hold after any hostile row: the unbounded hall
+// reached 240 MB with row 5 and 1 GB with slow /live clients. ASan's shadow
+// memory and red zones add about half again.
+#ifdef __SANITIZE_ADDRESS__
+constexpr qint64 PeakMemoryLimitKb = 225 * 1024;
+#else
+constexpr qint64 PeakMemoryLimitKb = 150 * 1024;
+#endif
+
 // A field of /proc/PID/status in kilobytes ("VmHWM": the most it ever held).
 qint64 statusKb(qint64 pid, const char *field)
 {
@@ -566,7 +575,7 @@ private slots:
                 QFAIL(row.name);
             QVERIFY2(hall.isRunning(), row.name);
             const qint64 peakKb = statusKb(hall.pid(), "VmHWM:");
-            QVERIFY2(peakKb > 0 && peakKb < 150 * 1024,
+            QVERIFY2(peakKb > 0 && peakKb < PeakMemoryLimitKb,
                      qPrintable(u"%1: %2 KB"_qs.arg(QLatin1StringView(row.name)).arg(peakKb)));
         }
     }
