@@ -9,11 +9,9 @@
 #include <QDeadlineTimer>
 #include <QDir>
 
-#include <algorithm>
 #include <atomic>
 #include <vector>
 
-#include <netinet/tcp.h>
 #include <sys/resource.h>
 #include <sys/socket.h>
 #include <unistd.h>
@@ -53,19 +51,6 @@ template <typename Done> bool waitUntil(Done done, int ms)
     while (!done() && !deadline.hasExpired())
         QTest::qWait(20);
     return done();
-}
-
-// Whether the server still has to deal with this client: its connection is
-// waiting to be accepted, open, or its handshake is still being retried (a
-// busy server's backlog drops some, and the kernel tries them again seconds
-// later).
-bool stillPending(int fd)
-{
-    tcp_info info{};
-    socklen_t size = sizeof info;
-    if (::getsockopt(fd, IPPROTO_TCP, TCP_INFO, &info, &size) != 0)
-        return false;
-    return info.tcpi_state == TCP_SYN_SENT || info.tcpi_state == TCP_ESTABLISHED;
 }
 
 } // namespace
@@ -142,8 +127,14 @@ private slots:
         served.server.setTimeouts(1000, 1000);
         const qint64 before = rssKb();
         Sockets sockets;
-        for (int i = 0; i < 300; ++i)
+        // Each is taken or turned away before the next comes: left to queue,
+        // 300 at once overflow the kernel's backlog on a busy machine, and the
+        // dropped handshakes come back seconds later, after the server's
+        // count already read 0.
+        for (int i = 0; i < 300; ++i) {
             sockets.push_back(connectTo(served.server.port()));
+            QCoreApplication::processEvents();
+        }
         // Accepting 300 connections takes well under a second at rest; the
         // sanitizers' build on a busy machine needed just over five.
         QTRY_COMPARE_WITH_TIMEOUT(served.server.connectionCount(),
@@ -152,17 +143,8 @@ private slots:
         for (int fd : sockets)
             ::send(fd, partial.constData(), size_t(partial.size()), MSG_NOSIGNAL);
         // Refused ones were closed at once; the rest when their time is up.
-        // The server's count alone may read 0 between two waves of retried
-        // handshakes, so every client must also have been closed. At rest
-        // this takes a second; the handshakes a loaded machine drops are
-        // retried after 1, 3, 7 and 15 s.
-        const auto allClosed = [&] {
-            return served.server.connectionCount() == 0 &&
-                   std::none_of(sockets.cbegin(), sockets.cend(), stillPending);
-        };
-        waitUntil(allClosed, 60'000);
+        waitUntil([&] { return served.server.connectionCount() == 0; }, 10'000);
         QCOMPARE(served.server.connectionCount(), 0);
-        QCOMPARE(std::count_if(sockets.cbegin(), sockets.cend(), stillPending), 0);
         const qint64 after = rssKb();
         for (int &fd : sockets)
             fd = (::close(fd), -1);
