@@ -373,11 +373,15 @@ void ScoreBoardWindow::startNewGame()
 // over, or one nothing has happened in yet (a new or cleared board).
 QString ScoreBoardWindow::nextGameRefusal() const
 {
-    if (game().isRunning())
-        return tr("Not loaded: the clock is running");
-    if (game().phase() != GamePhase::Final && !SavedGame::of(game()).isFresh())
-        return tr("Not loaded: a game is under way (clear it, or play it to the end)");
-    return {};
+    const bool underWay = game().isRunning() ||
+                          (game().phase() != GamePhase::Final && !SavedGame::of(game()).isFresh());
+    if (!underWay)
+        return {};
+    // Named, so that nobody takes it for a stale one to be cleared away.
+    const QString playing =
+        QStringLiteral("%1 - %2").arg(sideCaption(game(), GameModel::Home, settings()),
+                                      sideCaption(game(), GameModel::Guest, settings()));
+    return tr("Not loaded: %1 is still being played").arg(playing);
 }
 
 void ScoreBoardWindow::askForNextGame()
