@@ -2076,14 +2076,6 @@ Die Tasten beschreibt corvella(1).</translation>
         <translation>Ballbesitzpfeil umschalten</translation>
     </message>
     <message>
-        <source>Not loaded: the clock is running</source>
-        <translation>Nicht geladen: die Uhr läuft</translation>
-    </message>
-    <message>
-        <source>Not loaded: a game is under way (clear it, or play it to the end)</source>
-        <translation>Nicht geladen: ein Spiel ist im Gang (löschen oder zu Ende spielen)</translation>
-    </message>
-    <message>
         <source>No next game has come from the hall</source>
         <translation>Von der Halle ist kein nächstes Spiel gekommen</translation>
     </message>
@@ -2154,6 +2146,10 @@ Die Tasten beschreibt corvella(1).</translation>
     <message>
         <source>Penalty %1</source>
         <translation>Strafe %1</translation>
+    </message>
+    <message>
+        <source>Not loaded: %1 is still being played</source>
+        <translation>Nicht geladen: %1 wird noch gespielt</translation>
     </message>
 </context>
 <context>
@@ -2346,6 +2342,10 @@ Die Tasten beschreibt corvella(1).</translation>
     <message>
         <source>switch the possession arrow</source>
         <translation>den Ballbesitzpfeil umzuschalten</translation>
+    </message>
+    <message>
+        <source>A goal resets it</source>
+        <translation>Ein Tor setzt sie zurück</translation>
     </message>
 </context>
 <context>
@@ -2566,6 +2566,14 @@ Die Tasten beschreibt corvella(1).</translation>
         <source>%1: &quot;%2&quot; is not a player&apos;s number (0 to 99, or 00)</source>
         <translation>%1: „%2“ ist keine Spielernummer (0 bis 99 oder 00)</translation>
     </message>
+    <message>
+        <source>%1: names longer than %2 characters are cut</source>
+        <translation>%1: Namen über %2 Zeichen werden gekürzt</translation>
+    </message>
+    <message>
+        <source>Names longer than %1 characters are cut.</source>
+        <translation>Namen über %1 Zeichen werden gekürzt.</translation>
+    </message>
 </context>
 <context>
     <name>TeamsPage</name>
@@ -2676,6 +2684,10 @@ Die Tasten beschreibt corvella(1).</translation>
     <message>
         <source>%1 could not be removed.</source>
         <translation>%1 konnte nicht entfernt werden.</translation>
+    </message>
+    <message>
+        <source>and %1 more</source>
+        <translation>und %1 weitere</translation>
     </message>
 </context>
 <context>

@@ -2076,14 +2076,6 @@ Las teclas están en corvella(1).</translation>
         <translation>Cambiar la flecha de posesión</translation>
     </message>
     <message>
-        <source>Not loaded: the clock is running</source>
-        <translation>No cargado: el reloj está en marcha</translation>
-    </message>
-    <message>
-        <source>Not loaded: a game is under way (clear it, or play it to the end)</source>
-        <translation>No cargado: hay un partido en curso (bórrelo o juéguelo hasta el final)</translation>
-    </message>
-    <message>
         <source>No next game has come from the hall</source>
         <translation>No ha llegado ningún próximo partido del pabellón</translation>
     </message>
@@ -2154,6 +2146,10 @@ Las teclas están en corvella(1).</translation>
     <message>
         <source>Penalty %1</source>
         <translation>Sanción %1</translation>
+    </message>
+    <message>
+        <source>Not loaded: %1 is still being played</source>
+        <translation>No cargado: %1 todavía se está jugando</translation>
     </message>
 </context>
 <context>
@@ -2346,6 +2342,10 @@ Las teclas están en corvella(1).</translation>
     <message>
         <source>switch the possession arrow</source>
         <translation>cambiar la flecha de posesión</translation>
+    </message>
+    <message>
+        <source>A goal resets it</source>
+        <translation>Un gol lo reinicia</translation>
     </message>
 </context>
 <context>
@@ -2566,6 +2566,14 @@ Las teclas están en corvella(1).</translation>
         <source>%1: &quot;%2&quot; is not a player&apos;s number (0 to 99, or 00)</source>
         <translation>%1: «%2» no es un número de jugador (0 a 99, o 00)</translation>
     </message>
+    <message>
+        <source>%1: names longer than %2 characters are cut</source>
+        <translation>%1: los nombres de más de %2 caracteres se acortan</translation>
+    </message>
+    <message>
+        <source>Names longer than %1 characters are cut.</source>
+        <translation>Los nombres de más de %1 caracteres se acortan.</translation>
+    </message>
 </context>
 <context>
     <name>TeamsPage</name>
@@ -2676,6 +2684,10 @@ Las teclas están en corvella(1).</translation>
     <message>
         <source>%1 could not be removed.</source>
         <translation>No se pudo quitar %1.</translation>
+    </message>
+    <message>
+        <source>and %1 more</source>
+        <translation>y %1 más</translation>
     </message>
 </context>
 <context>

@@ -2076,14 +2076,6 @@ Voir corvella(1) pour les touches.</translation>
         <translation>Changer la flèche de possession</translation>
     </message>
     <message>
-        <source>Not loaded: the clock is running</source>
-        <translation>Non chargé : le chronomètre tourne</translation>
-    </message>
-    <message>
-        <source>Not loaded: a game is under way (clear it, or play it to the end)</source>
-        <translation>Non chargé : un match est en cours (effacez-le ou jouez-le jusqu&apos;au bout)</translation>
-    </message>
-    <message>
         <source>No next game has come from the hall</source>
         <translation>Aucun prochain match n&apos;est venu de la salle</translation>
     </message>
@@ -2154,6 +2146,10 @@ Voir corvella(1) pour les touches.</translation>
     <message>
         <source>Penalty %1</source>
         <translation>Pénalité %1</translation>
+    </message>
+    <message>
+        <source>Not loaded: %1 is still being played</source>
+        <translation>Non chargé : %1 est encore en cours</translation>
     </message>
 </context>
 <context>
@@ -2346,6 +2342,10 @@ Voir corvella(1) pour les touches.</translation>
     <message>
         <source>switch the possession arrow</source>
         <translation>changer la flèche de possession</translation>
+    </message>
+    <message>
+        <source>A goal resets it</source>
+        <translation>Un but le remet à zéro</translation>
     </message>
 </context>
 <context>
@@ -2566,6 +2566,14 @@ Voir corvella(1) pour les touches.</translation>
         <source>%1: &quot;%2&quot; is not a player&apos;s number (0 to 99, or 00)</source>
         <translation>%1 : « %2 » n’est pas un numéro de joueur (0 à 99, ou 00)</translation>
     </message>
+    <message>
+        <source>%1: names longer than %2 characters are cut</source>
+        <translation>%1 : les noms de plus de %2 caractères sont coupés</translation>
+    </message>
+    <message>
+        <source>Names longer than %1 characters are cut.</source>
+        <translation>Les noms de plus de %1 caractères sont coupés.</translation>
+    </message>
 </context>
 <context>
     <name>TeamsPage</name>
@@ -2676,6 +2684,10 @@ Voir corvella(1) pour les touches.</translation>
     <message>
         <source>%1 could not be removed.</source>
         <translation>%1 n’a pas pu être retiré.</translation>
+    </message>
+    <message>
+        <source>and %1 more</source>
+        <translation>et %1 de plus</translation>
     </message>
 </context>
 <context>

@@ -2076,14 +2076,6 @@ Zie corvella(1) voor de toetsen.</translation>
         <translation>Balbezitpijl omzetten</translation>
     </message>
     <message>
-        <source>Not loaded: the clock is running</source>
-        <translation>Niet geladen: de klok loopt</translation>
-    </message>
-    <message>
-        <source>Not loaded: a game is under way (clear it, or play it to the end)</source>
-        <translation>Niet geladen: er is een wedstrijd bezig (wis hem of speel hem uit)</translation>
-    </message>
-    <message>
         <source>No next game has come from the hall</source>
         <translation>Er is geen volgende wedstrijd van de hal gekomen</translation>
     </message>
@@ -2154,6 +2146,10 @@ Zie corvella(1) voor de toetsen.</translation>
     <message>
         <source>Penalty %1</source>
         <translation>Straf %1</translation>
+    </message>
+    <message>
+        <source>Not loaded: %1 is still being played</source>
+        <translation>Niet geladen: %1 wordt nog gespeeld</translation>
     </message>
 </context>
 <context>
@@ -2346,6 +2342,10 @@ Zie corvella(1) voor de toetsen.</translation>
     <message>
         <source>switch the possession arrow</source>
         <translation>de balbezitpijl om te zetten</translation>
+    </message>
+    <message>
+        <source>A goal resets it</source>
+        <translation>Een doelpunt zet hem terug</translation>
     </message>
 </context>
 <context>
@@ -2566,6 +2566,14 @@ Zie corvella(1) voor de toetsen.</translation>
         <source>%1: &quot;%2&quot; is not a player&apos;s number (0 to 99, or 00)</source>
         <translation>%1: ‘%2’ is geen rugnummer (0 tot 99, of 00)</translation>
     </message>
+    <message>
+        <source>%1: names longer than %2 characters are cut</source>
+        <translation>%1: namen langer dan %2 tekens worden ingekort</translation>
+    </message>
+    <message>
+        <source>Names longer than %1 characters are cut.</source>
+        <translation>Namen langer dan %1 tekens worden ingekort.</translation>
+    </message>
 </context>
 <context>
     <name>TeamsPage</name>
@@ -2676,6 +2684,10 @@ Zie corvella(1) voor de toetsen.</translation>
     <message>
         <source>%1 could not be removed.</source>
         <translation>%1 kon niet worden verwijderd.</translation>
+    </message>
+    <message>
+        <source>and %1 more</source>
+        <translation>en nog %1</translation>
     </message>
 </context>
 <context>
