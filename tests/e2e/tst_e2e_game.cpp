@@ -286,13 +286,15 @@ private slots:
 
     // A shot clock of 10 s on a board counting up: it runs with the game
     // clock, sounds its own horn once at zero, and the game clock runs on.
+    // With ResetOnScore a goal typed on the home score resets it too, and
+    // one Ctrl+Z takes back the goal and the reset.
     void theShotClockRunsWithTheGameClockAndSoundsItsHorn()
     {
         QFile settings(config.filePath(QStringLiteral("Corvella/Corvella.conf")));
         QVERIFY(QDir().mkpath(config.filePath(QStringLiteral("Corvella"))));
         QVERIFY(settings.open(QIODevice::WriteOnly | QIODevice::Append));
         settings.write("\n[ClockSettings]\nCountDown=0\nPeriods=0\n"
-                       "[ShotClockSettings]\nEnabled=1\nLength=10\n");
+                       "[ShotClockSettings]\nEnabled=1\nLength=10\nResetOnScore=1\n");
         settings.close();
         QDir(config.filePath(QStringLiteral("state"))).removeRecursively();
 
@@ -325,6 +327,20 @@ private slots:
         QTest::qWait(1300);
         const QString reset = board(QStringLiteral("shot-clock-reset")).shotClock();
         QVERIFY2(reset == u" 9" || reset == u" 8", qPrintable(reset));
+
+        // Whole seconds from here on: above five the face reads unmistakably.
+        const auto shotReads = [&](const QStringList &any, const QString &name) {
+            return QTest::qWaitFor([&] { return any.contains(board(name).shotClock()); }, 5000);
+        };
+        QVERIFY(shotReads({u" 7"_qs, u" 6"_qs}, u"shot-clock-before-goal"_qs));
+        desktop->click(board(QStringLiteral("before-goal")).scorePanelPoint(true, 0));
+        desktop->type(QStringLiteral("+1"));
+        QVERIFY(scoreReads(true, 0, QStringLiteral(" 1")));
+        QVERIFY(shotReads({u"10"_qs, u" 9"_qs}, u"shot-clock-goal"_qs));
+        desktop->key(QStringLiteral("ctrl+z"));
+        QVERIFY(scoreReads(true, 0, QStringLiteral(" 0")));
+        const QString undone = board(QStringLiteral("shot-clock-goal-undone")).shotClock();
+        QVERIFY2(undone != u"10" && undone != u" 9" && undone != u" 8", qPrintable(undone));
         desktop->key(QStringLiteral("alt+F4"));
         QVERIFY(corvella->waitForFinished(10000));
     }
@@ -365,6 +381,43 @@ private slots:
         };
         QTRY_VERIFY_WITH_TIMEOUT(saved(), 5000);
         board(QStringLiteral("teams-chosen"));
+        desktop->key(QStringLiteral("alt+F4"));
+        QVERIFY(corvella->waitForFinished(10000));
+    }
+
+    // Killed two seconds into a timeout: the resumed board shows the timeout
+    // where it was, held, and the start key runs it on.
+    void aTimeoutKilledMidWayComesBackHeld()
+    {
+        QFile settings(config.filePath(QStringLiteral("Corvella/Corvella.conf")));
+        QVERIFY(settings.open(QIODevice::WriteOnly | QIODevice::Append));
+        settings.write("\n[ClockSettings]\nCountDown=0\nPeriods=0\nTimeoutsPerGame=2\n"
+                       "TimeoutLength=1.00\n[ShotClockSettings]\nEnabled=0\n");
+        settings.close();
+        QDir(config.filePath(QStringLiteral("state"))).removeRecursively();
+        startProgram();
+        openBoard();
+        desktop->key(QStringLiteral("s"));
+        QVERIFY(clockPasses(10));
+        desktop->key(QStringLiteral("h"));
+        QVERIFY(clockWithin(tenthsOf(QStringLiteral(" 0:56.0")),
+                            tenthsOf(QStringLiteral(" 0:57.9")), 8000));
+        const int atKill = tenthsOf(board(QStringLiteral("timeout-before-kill")).clock());
+        corvella->kill();
+        QVERIFY(corvella->waitForFinished(5000));
+
+        startProgram();
+        QVERIFY2(!desktop->waitForWindow(Question).isEmpty(), "no resume question");
+        desktop->key(QStringLiteral("Return")); // Yes
+        openBoard();
+        const QString face = board(QStringLiteral("timeout-resumed")).clock();
+        const int resumed = tenthsOf(face);
+        // Saved every second as it ran: at most a second more than the face showed.
+        QVERIFY2(resumed >= atKill && resumed <= atKill + 11,
+                 qPrintable(QStringLiteral("%1 at the kill, %2 resumed").arg(atKill).arg(resumed)));
+        QCOMPARE(board(QStringLiteral("timeout-resumed-held")).clock(), face); // held
+        desktop->key(QStringLiteral("s"));
+        QVERIFY(clockWithin(resumed - 30, resumed - 5, 5000)); // and runs on
         desktop->key(QStringLiteral("alt+F4"));
         QVERIFY(corvella->waitForFinished(10000));
     }
