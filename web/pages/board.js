@@ -233,7 +233,9 @@ const Board = (() => {
   // What a game with periods is at: "PERIOD", "BREAK", "OVERTIME" or "FINAL",
   // and the number shown beside it. A match over has no set to number.
   function phaseOf(clock, sets) {
-    if (sets) return clock.phase === 'final' ? [Texts.t('FINAL'), null] : [Texts.t('SET'), clock.period];
+    if (sets) {
+      return clock.phase === 'final' ? [Texts.t('FINAL'), null] : [Texts.t('SET'), clock.period];
+    }
     const overtime = clock.period > clock.periods;
     const number = overtime ? clock.period - clock.periods : clock.period;
     const names = { break: Texts.t('BREAK'), final: Texts.t('FINAL') };
