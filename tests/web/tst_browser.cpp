@@ -11,6 +11,7 @@
 #include <QDir>
 #include <QImage>
 #include <QJsonArray>
+#include <QScopeGuard>
 #include <QTemporaryDir>
 
 #include <memory>
@@ -312,6 +313,7 @@ private slots:
         SetsRules rules;
         rules.enabled = true;
         game->setSetsRules(rules);
+        const auto setsOff = qScopeGuard([this] { game->setSetsRules({}); });
         GameState over = game->state();
         over.period = 4;
         over.sets.set = 4;
@@ -326,7 +328,6 @@ private slots:
         const QMap<QString, QString> digits = pageDigits();
         QCOMPARE(digits.value(u"period1"_s, u"?"_s) + u'|' + digits.value(u"period0"_s, u"?"_s),
                  u"|"_s);
-        game->setSetsRules({});
     }
 
     // Sponsors on in a break: /display shows the slide over the board, with
