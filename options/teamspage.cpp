@@ -35,7 +35,7 @@ TeamsPage::TeamsPage(const OptionsServices &services, QWidget *parent)
       m_list(new QListWidget), m_form(new QWidget), m_name(new QLineEdit), m_short(new QLineEdit),
       m_color(named(new QPushButton, "btnTeamColor")),
       m_textColor(named(new QPushButton, "btnTeamTextColor")), m_logo(new QLabel),
-      m_players(new QTableWidget(0, 2)), m_notes(new QLabel)
+      m_players(new QTableWidget(0, 2)), m_notes(new QLabel(this))
 {
     setObjectName(u"teamsPage"_s);
     m_list->setObjectName(u"lstTeams"_s);
