@@ -198,7 +198,8 @@ void ScoreBoardWindow::runCommand(int keyAscii)
     // that command. They are read at every key, so a change in the options
     // takes effect at once.
     const Settings &s = settings();
-    if (keyAscii == s.StartStopClockKey && game().timeoutTeam())
+    // A timeout a resume brought back held is the one thing the key starts.
+    if (keyAscii == s.StartStopClockKey && game().timeoutTeam() && !game().isTimeoutHeld())
         showNotice(tr("Not started: a timeout is running; its team's key ends it"), true);
     else if (keyAscii == s.StartStopClockKey)
         act(Action::ClockStartStop, tr("Start or stop the clock"),

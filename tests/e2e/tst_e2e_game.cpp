@@ -390,6 +390,7 @@ private slots:
     void aTimeoutKilledMidWayComesBackHeld()
     {
         QFile settings(config.filePath(QStringLiteral("Corvella/Corvella.conf")));
+        QVERIFY(QDir().mkpath(config.filePath(QStringLiteral("Corvella"))));
         QVERIFY(settings.open(QIODevice::WriteOnly | QIODevice::Append));
         settings.write("\n[ClockSettings]\nCountDown=0\nPeriods=0\nTimeoutsPerGame=2\n"
                        "TimeoutLength=1.00\n[ShotClockSettings]\nEnabled=0\n");
@@ -412,8 +413,9 @@ private slots:
         openBoard();
         const QString face = board(QStringLiteral("timeout-resumed")).clock();
         const int resumed = tenthsOf(face);
-        // Saved every second as it ran: at most a second more than the face showed.
-        QVERIFY2(resumed >= atKill && resumed <= atKill + 11,
+        // Saved every second as it ran: within a second of the face at the kill
+        // (the last save may come a moment after the screenshot).
+        QVERIFY2(resumed > 0 && std::abs(atKill - resumed) <= 11,
                  qPrintable(QStringLiteral("%1 at the kill, %2 resumed").arg(atKill).arg(resumed)));
         QCOMPARE(board(QStringLiteral("timeout-resumed-held")).clock(), face); // held
         desktop->key(QStringLiteral("s"));

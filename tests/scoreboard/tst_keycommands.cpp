@@ -397,6 +397,21 @@ private slots:
         }
     }
 
+    // A timeout a resume brought back held: the start key runs it on, and
+    // leaves the game clock stopped.
+    void theStartKeyRunsOnAHeldTimeout()
+    {
+        GameState held = board->game().state();
+        held.timeoutTeam = GameModel::Home;
+        held.timeoutMs = 41'000;
+        held.timeoutHeld = true;
+        board->game().restore(held);
+        QTest::keyClick(board, Qt::Key_S);
+        QVERIFY(!board->game().isTimeoutHeld());
+        QCOMPARE(board->game().timeoutTeam(), GameModel::Home);
+        QVERIFY(!board->game().isRunning());
+    }
+
     // A match won by keys: "FINAL" in the set corner, and no set number.
     void aMatchWonShowsTheFinalWithoutASetNumber()
     {
