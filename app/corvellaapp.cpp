@@ -369,8 +369,22 @@ void CorvellaApp::offerNextGame(const NextGame &game)
     // The broker sends its retained next game again with every connection.
     if (game == m_nextGameLoaded)
         return;
+    // The hall names a court's game as its next until it hears of the final:
+    // a board resumed in the middle of it hears its own game announced.
+    if (isBeingPlayed(game)) {
+        m_nextGameLoaded = game;
+        withdrawNextGame();
+        return;
+    }
     m_nextGame = game;
     showNextGame();
+}
+
+bool CorvellaApp::isBeingPlayed(const NextGame &game) const
+{
+    const bool underWay = m_game.phase() != GamePhase::Final && !SavedGame::of(m_game).isFresh();
+    return underWay && game.isBetween(sideCaption(m_game, GameModel::Home, m_settings.value()),
+                                      sideCaption(m_game, GameModel::Guest, m_settings.value()));
 }
 
 void CorvellaApp::withdrawNextGame()

@@ -52,7 +52,8 @@ public:
     CourtLink *hallLink() const { return m_hallLink.get(); }
     // The game the hall has this court play next: told on the board, which
     // loads it at F7 when the operator agrees; the game being played stays
-    // as it is. A game already loaded from the hall is not offered again.
+    // as it is. A game already loaded from the hall, or the one under way on
+    // the board (resumed after a restart), is not offered again.
     void offerNextGame(const NextGame &game);
     void withdrawNextGame();
     // Whether this program keeps the game in its folder.
@@ -89,6 +90,8 @@ private:
     void showNextGame();
     QString nextGameDescription() const;
     void updateHallStatus(const QString &nextGame);
+    // Whether `game` is the one on the board, under way.
+    bool isBeingPlayed(const NextGame &game) const;
     void loadNextGame();
     QString resumeQuestion(const SavedGame &saved) const;
 

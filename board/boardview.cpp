@@ -534,7 +534,9 @@ void BoardView::showPeriod()
         c.phaseCaption->setFontSize(captionPointSize(12));
         shrinkToFit(c.phaseCaption, c.phaseCaption->size());
     }
-    const ScoreDigits digits = scoreDigitsFor(number);
+    // A match over has no set to number.
+    const bool matchOver = sets && m_game.phase() == GamePhase::Final;
+    const ScoreDigits digits = scoreDigitsFor(matchOver ? std::nullopt : std::optional(number));
     m_periodDigits[0]->setCaption(digits.units);
     m_periodDigits[1]->setCaption(digits.tens);
 }

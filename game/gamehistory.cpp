@@ -136,8 +136,12 @@ QString GameHistory::actionId(Action action, const GameState &before, const Game
         return QStringLiteral("score.set");
     case Action::ScoreAdd:
         return QStringLiteral("score.add");
-    case Action::ClockStartStop:
-        return after.running ? QStringLiteral("clock.start") : QStringLiteral("clock.stop");
+    case Action::ClockStartStop: {
+        // The key also runs on a timeout that a resume brought back held.
+        const bool timeoutRunOn = before.timeoutHeld && !after.timeoutHeld;
+        return after.running || timeoutRunOn ? QStringLiteral("clock.start")
+                                             : QStringLiteral("clock.stop");
+    }
     case Action::ClockReset:
         return QStringLiteral("clock.reset");
     case Action::ClockSet:

@@ -76,7 +76,9 @@ QStringList GameLog::logs(const QString &folder)
         QFile file(info.filePath());
         QDateTime started;
         if (file.open(QIODevice::ReadOnly)) {
-            const QJsonObject header = QJsonDocument::fromJson(file.readLine(4096)).object();
+            // The header carries both teams' rosters: far more than its start.
+            const QJsonObject header =
+                QJsonDocument::fromJson(file.readLine(GameRecord::MaxLineBytes)).object();
             started = QDateTime::fromString(header.value(QStringLiteral("started")).toString(),
                                             Qt::ISODateWithMs);
         }

@@ -19,7 +19,8 @@ bool GameState::sameClock(const GameState &other) const
     return running == other.running && clockMs == other.clockMs && runStartMs == other.runStartMs &&
            faceBlank == other.faceBlank && enteredSeconds == other.enteredSeconds &&
            period == other.period && phase == other.phase && timeoutTeam == other.timeoutTeam &&
-           timeoutMs == other.timeoutMs && timeoutStartMs == other.timeoutStartMs;
+           timeoutMs == other.timeoutMs && timeoutStartMs == other.timeoutStartMs &&
+           timeoutHeld == other.timeoutHeld;
 }
 
 GameModel::GameModel(const TimeSource &time, QObject *parent) : QObject(parent), m_time(time)
@@ -76,7 +77,11 @@ void GameModel::setScore(int which, int value)
 {
     if (!scoreRefusal(which, ScoreChange::Set, value).isEmpty())
         return;
-    endPenaltyOnGoal(which, score(which).value_or(0), value);
+    const int from = score(which).value_or(0);
+    endPenaltyOnGoal(which, from, value);
+    // The goal and the shot clock it resets are one step, undone together.
+    if (m_shotRules.resetsOnScore(which == Home1 || which == Guest1, from, value))
+        restartShotClock(m_shotRules.lengthMs);
     m_state.scores.at(which) = value;
     notifyChanged();
 }
@@ -89,6 +94,10 @@ void GameModel::addToScore(int which, int delta)
 
 void GameModel::startStop()
 {
+    if (isTimeoutHeld()) {
+        runHeldTimeout();
+        return;
+    }
     // Counting down, a clock at zero waits for a reset or an entry; a game
     // that is over waits for a new one; a break runs by itself.
     if (!m_state.running && m_countDown && m_state.clockMs <= 0)
@@ -194,7 +203,7 @@ void GameModel::restore(const GameState &state)
     m_update.stop();
     m_state = state;
     m_state.clockMs = clockMsAt(state, state.takenAtMs);
-    if (state.timeoutTeam >= 0) {
+    if (state.timeoutTeam >= 0 && !state.timeoutHeld) {
         // The timeout runs on from what was left of it then.
         const qint64 run = state.takenAtMs - state.timeoutStartMs;
         m_state.timeoutMs = std::max<qint64>(state.timeoutMs - run, 0);
@@ -320,6 +329,8 @@ qint64 GameModel::timeoutLeftMs() const
 {
     if (!timeoutTeam())
         return 0;
+    if (m_state.timeoutHeld)
+        return m_state.timeoutMs;
     const qint64 run = m_time.elapsedMs() - m_state.timeoutStartMs;
     return std::max<qint64>(m_state.timeoutMs - run, 0);
 }
@@ -362,6 +373,7 @@ void GameModel::takeTimeout(Team team)
         // Play goes on before the time is up: no horn.
         m_update.stop();
         m_state.timeoutTeam = -1;
+        m_state.timeoutHeld = false;
         notifyChanged();
         return;
     }
@@ -372,6 +384,15 @@ void GameModel::takeTimeout(Team team)
     ++m_state.timeoutsTaken.at(team).at(half);
     m_state.timeoutTeam = team;
     m_state.timeoutMs = m_structure.timeouts.lengthMs;
+    m_state.timeoutStartMs = m_time.elapsedMs();
+    m_state.timeoutHeld = false;
+    scheduleUpdate();
+    notifyChanged();
+}
+
+void GameModel::runHeldTimeout()
+{
+    m_state.timeoutHeld = false;
     m_state.timeoutStartMs = m_time.elapsedMs();
     scheduleUpdate();
     notifyChanged();
@@ -510,6 +531,8 @@ void GameModel::settle()
 
 void GameModel::updateClock()
 {
+    if (isTimeoutHeld())
+        return;
     if (timeoutTeam()) {
         if (timeoutLeftMs() <= 0) {
             const GameState before = m_state;
@@ -680,15 +703,20 @@ void GameModel::readyShotClock()
     m_state.shotClock.ms = m_shotRules.lengthMs;
 }
 
-void GameModel::resetShotClockTo(qint64 ms)
+void GameModel::restartShotClock(qint64 ms)
 {
-    if (!hasShotClock())
-        return;
     ShotClockState &shot = m_state.shotClock;
     // A clock that runs runs on from the new value.
     shot.ms = ms;
     shot.runStartMs = m_time.elapsedMs();
     shot.dark = false;
+}
+
+void GameModel::resetShotClockTo(qint64 ms)
+{
+    if (!hasShotClock())
+        return;
+    restartShotClock(ms);
     notifyChanged();
 }
 

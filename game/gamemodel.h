@@ -32,12 +32,14 @@ struct GameState
     GamePhase phase = GamePhase::Play;
     // Timeouts taken by each team in each half, and the one running: whose
     // (-1: none) and how much of it was left at timeoutStartMs, a reading of
-    // the time source.
+    // the time source. Held, it stands at timeoutMs (a resumed game brings
+    // it back so) until the start key runs it on.
     using TimeoutCounts = std::array<std::array<int, 2>, 2>; // [team][half]
     TimeoutCounts timeoutsTaken{};
     int timeoutTeam = -1;
     qint64 timeoutMs = 0;
     qint64 timeoutStartMs = 0;
+    bool timeoutHeld = false;
     qint64 takenAtMs = 0; // the time source's reading when the state was taken
     // With the shot clock on: the shot clock and the possession arrow. Off,
     // both stay as they are here.
@@ -126,6 +128,7 @@ public:
     using TimeoutCounts = GameState::TimeoutCounts;
     const TimeoutCounts &timeoutsTaken() const { return m_state.timeoutsTaken; }
     qint64 timeoutLeftMs() const;
+    bool isTimeoutHeld() const { return timeoutTeam() && m_state.timeoutHeld; }
     ClockSeconds shownTimeoutTime() const { return shownTimeFor(timeoutLeftMs(), true); }
     int timeoutsLeft(Team team) const;
     // Whether timeouts are taken at all: per set in sets, else as structured.
@@ -296,6 +299,7 @@ private:
     bool overtimeFollows() const;
     void endBreak();
     void endTimeout();
+    void runHeldTimeout();
     int timeoutHalf() const;
     void resetFoulsFor(int nextPeriod);
     void readyPeriod(int period);
@@ -311,6 +315,7 @@ private:
     bool syncShotClock();
     bool expireShotClockIfDue();
     void resetShotClockTo(qint64 ms);
+    void restartShotClock(qint64 ms);
     void readyShotClock();
     bool penaltiesShouldRun() const;
     void syncPenalties();

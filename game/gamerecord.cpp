@@ -189,7 +189,7 @@ GameRecord headerOf(const QJsonObject &header, const QString &path)
 }
 
 // A log's line is far shorter; a longer one is damage, read past in pieces.
-constexpr qint64 MaxLineBytes = 64 * 1024;
+constexpr qint64 MaxLineBytes = GameRecord::MaxLineBytes;
 
 } // namespace
 

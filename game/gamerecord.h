@@ -26,6 +26,8 @@ struct GameRecord
     // The log's format as this program writes it, and the most it reads.
     static constexpr int Version = 1;
     static constexpr qint64 MaxFileBytes = 64 * 1024 * 1024;
+    // The longest line of a log, its header with both teams included.
+    static constexpr qint64 MaxLineBytes = 64 * 1024;
 
     QString path;
     int version = 0;

@@ -136,6 +136,7 @@ ShotClockRules shotClockRulesOf(const Settings &settings, QStringList *problems)
     rules.enabled = settings.ShotClockEnabled != 0;
     rules.linked = settings.ShotClockLinked != 0;
     rules.stopGameAtZero = settings.ShotClockStopGameAtZero != 0;
+    rules.resetOnScore = settings.ShotClockResetOnScore != 0;
     // Told only when the shot clock is on: off, its lengths mean nothing.
     QStringList *told = rules.enabled ? problems : nullptr;
     const QString length = readable("Length", QString::number(settings.ShotClockLength), told);

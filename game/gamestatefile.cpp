@@ -65,6 +65,25 @@ std::optional<qint64> integerIn(const QJsonValue &value, qint64 lo, qint64 hi);
 
 const char *const TeamKeys[] = {"home", "guest"};
 
+// {"team": "home", "ms": 41200}: whose timeout, and what was left of it.
+QJsonObject timeoutJson(GameModel::Team team, qint64 ms)
+{
+    return {{QStringLiteral("team"), QLatin1StringView(TeamKeys[team])},
+            {QStringLiteral("ms"), ms}};
+}
+
+bool readTimeout(const QJsonValue &value, SavedGame &into)
+{
+    const QJsonObject o = value.toObject();
+    const QString team = o.value(QStringLiteral("team")).toString();
+    const auto ms = integerIn(o.value(QStringLiteral("ms")), 0, GameModel::LimitMs);
+    if (!ms || (team != QLatin1StringView(TeamKeys[0]) && team != QLatin1StringView(TeamKeys[1])))
+        return false;
+    into.timeout = team == QLatin1StringView(TeamKeys[0]) ? GameModel::Home : GameModel::Guest;
+    into.timeoutMs = *ms;
+    return true;
+}
+
 // {"home": {"7": [fouls, points, penalties]}, "guest": {...}}
 QJsonObject playersJson(const PlayerTally &tally)
 {
@@ -174,6 +193,8 @@ QByteArray toJson(const SavedGame &game, qint64 sequence)
                        {QStringLiteral("period"), game.period},
                        {QStringLiteral("phase"), gamePhaseName(game.phase)},
                        {QStringLiteral("timeoutsTaken"), timeoutsJson(game.timeoutsTaken)}};
+    if (game.timeout)
+        object.insert(QStringLiteral("timeout"), timeoutJson(*game.timeout, game.timeoutMs));
     if (game.shotClock) {
         object.insert(QStringLiteral("shotClock"), shotClockJson(*game.shotClock));
         object.insert(QStringLiteral("possession"), possessionJson(game.possession));
@@ -327,6 +348,10 @@ std::optional<Generation> parseGeneration(const QByteArray &bytes)
             return std::nullopt;
         g.game.timeoutsTaken = *counts;
     }
+    // Files from before a running timeout was kept, or saved without one, have none.
+    if (const QJsonValue timeout = o.value(QStringLiteral("timeout"));
+        !timeout.isUndefined() && !readTimeout(timeout, g.game))
+        return std::nullopt;
     // Files from before the shot clock, or saved with it off, have none.
     if (const QJsonValue shot = o.value(QStringLiteral("shotClock")); !shot.isUndefined()) {
         g.game.shotClock = shotClockFrom(shot);
@@ -409,6 +434,8 @@ SavedGame SavedGame::of(const GameModel &game)
     saved.period = game.period();
     saved.phase = game.phase();
     saved.timeoutsTaken = game.timeoutsTaken();
+    saved.timeout = game.timeoutTeam();
+    saved.timeoutMs = game.timeoutLeftMs();
     saved.sides = game.sides();
     if (game.hasShotClock()) {
         ShotClockState shot = game.shotClock();
@@ -435,6 +462,11 @@ GameState SavedGame::toState() const
     state.period = period;
     state.phase = phase;
     state.timeoutsTaken = timeoutsTaken;
+    if (timeout) {
+        state.timeoutTeam = *timeout;
+        state.timeoutMs = timeoutMs;
+        state.timeoutHeld = true;
+    }
     state.shotClock = shotClock.value_or(ShotClockState{});
     state.possession = possession;
     state.players = players;
@@ -448,7 +480,7 @@ bool SavedGame::isFresh() const
     const bool scoresUntouched = std::all_of(
         scores.begin(), scores.end(), [](std::optional<int> s) { return s.value_or(0) == 0; });
     return scoresUntouched && clockMs == (countDown ? periodMs : 0) && period == 1 &&
-           phase == GamePhase::Play && timeoutsTaken == GameModel::TimeoutCounts{} &&
+           phase == GamePhase::Play && timeoutsTaken == GameModel::TimeoutCounts{} && !timeout &&
            possession == Possession::None && players == PlayerTally{} && penalties.isEmpty() &&
            sets.value_or(SetsState{}) == SetsState{};
 }
@@ -598,7 +630,10 @@ void GameStateFile::track(GameModel &game, GameHistory *history)
             saveTracked();
         else if (!m_remoteSave.isActive())
             m_remoteSave.start();
-        if (m_tracked->isRunning())
+        // A timeout runs with the game clock stopped: what is left of it is
+        // kept as the clock's value is.
+        const bool timeoutRuns = m_tracked->timeoutTeam() && !m_tracked->isTimeoutHeld();
+        if (m_tracked->isRunning() || timeoutRuns)
             m_runningSave.start();
         else
             m_runningSave.stop();

@@ -24,6 +24,10 @@ struct SavedGame
     int period = 1;
     GamePhase phase = GamePhase::Play;
     GameModel::TimeoutCounts timeoutsTaken{};
+    // The timeout running at the save and what was left of it; it comes back
+    // held, as the clock comes back stopped.
+    std::optional<GameModel::Team> timeout;
+    qint64 timeoutMs = 0;
     // Kept only with the shot clock on; it comes back stopped.
     std::optional<ShotClockState> shotClock;
     Possession possession = Possession::None;
@@ -83,7 +87,8 @@ public:
     // Whether the last write went through.
     bool isSaving() const { return !m_failing; }
 
-    // Saves `game` at every change, and every second while its clock runs.
+    // Saves `game` at every change, and every second while its clock or a
+    // timeout runs.
     // Changes from remotes (told by `history`) are saved together once the
     // burst they came in has been handled: a flood costs one write, while
     // every operator's key is on disk before the next.

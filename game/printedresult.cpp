@@ -169,6 +169,14 @@ void PrintedResult::add(const GameLogEntry &e)
         const int set = e.beforePeriod;
         m_sets.resize(std::min<qsizetype>(m_sets.size(), set - 1));
         m_sets.append(*e.setScore);
+        // The point that ended the set cleared the board's points with it:
+        // it is listed with the set's last score, the winning point.
+        if (m_lastChangeNumber == e.number - 1 && !m_changes.isEmpty()) {
+            Scores won = e.after;
+            won.at(GameModel::Home1) = (*e.setScore)[0];
+            won.at(GameModel::Guest1) = (*e.setScore)[1];
+            m_changes.last() = changeText(e, won);
+        }
         return;
     }
     for (int i : {GameModel::Home2, GameModel::Guest2})
@@ -180,18 +188,24 @@ void PrintedResult::add(const GameLogEntry &e)
                              : e.before != e.after;
     if (!changed || e.kind == u"clock")
         return;
-    QString change = RecordSheet::scorePair(e.after, GameModel::Home1, GameModel::Guest1);
-    if (m_sectionTwoUsed && !m_header.fouls)
-        change += QStringLiteral(" / ") +
-                  RecordSheet::scorePair(e.after, GameModel::Home2, GameModel::Guest2);
-    change = clockText(e.clockMs) + QStringLiteral("  ") + change;
-    if (m_header.periods > 0)
-        change = periodShort(e.period, m_header.periods) + u' ' + change;
-    m_changes << change;
+    m_changes << changeText(e, e.after);
+    m_lastChangeNumber = e.number;
     if (m_changes.size() > MaxChangesShown) {
         m_changes.removeFirst();
         ++m_changesLeftOut;
     }
+}
+
+QString PrintedResult::changeText(const GameLogEntry &e, const Scores &scores) const
+{
+    QString change = RecordSheet::scorePair(scores, GameModel::Home1, GameModel::Guest1);
+    if (m_sectionTwoUsed && !m_header.fouls)
+        change += QStringLiteral(" / ") +
+                  RecordSheet::scorePair(scores, GameModel::Home2, GameModel::Guest2);
+    change = clockText(e.clockMs) + QStringLiteral("  ") + change;
+    if (m_header.periods > 0)
+        change = periodShort(e.period, m_header.periods) + u' ' + change;
+    return change;
 }
 
 bool PrintedResult::sectionTwoShown() const

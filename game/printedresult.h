@@ -22,6 +22,8 @@ public:
     explicit PrintedResult(const GameRecord &header);
     void add(const GameLogEntry &e);
     void setDamagedLines(int lines) { m_damagedLines = lines; }
+    // The score changes listed, oldest first.
+    const QStringList &changes() const { return m_changes; }
 
     // The summary on the first page, the score changes after it and on
     // further pages as they need.
@@ -30,6 +32,7 @@ public:
 private:
     class Page;
 
+    QString changeText(const GameLogEntry &e, const GameTally::Scores &scores) const;
     bool sectionTwoShown() const;
     qreal printTitle(Page &page) const;
     qreal printFinal(Page &page, qreal y) const;
@@ -48,6 +51,7 @@ private:
     GameTally m_tally;
     QStringList m_changes;
     qsizetype m_changesLeftOut = 0;
+    int m_lastChangeNumber = -1; // the step the newest change came from
     bool m_sectionTwoUsed = false;
     int m_damagedLines = 0;
     // With the players on: what each did, from the steps that name them.

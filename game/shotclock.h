@@ -5,8 +5,8 @@
 #include <algorithm>
 
 // How the shot clock is played: off (the board as it always was), its full
-// and short lengths (short 0: none), whether it follows the game clock, and
-// whether the game clock stops when it runs out.
+// and short lengths (short 0: none), whether it follows the game clock,
+// whether the game clock stops when it runs out, and whether a goal resets it.
 struct ShotClockRules
 {
     static constexpr qint64 DefaultLengthMs = 24 * 1000;
@@ -21,6 +21,14 @@ struct ShotClockRules
     qint64 shortMs = DefaultShortMs;
     bool linked = true;
     bool stopGameAtZero = false;
+    bool resetOnScore = false;
+
+    // Whether a section 1 score going from `from` to `to` is a goal that
+    // starts the shot clock afresh; a correction downwards is none.
+    bool resetsOnScore(bool section1, int from, int to) const
+    {
+        return enabled && resetOnScore && section1 && to > from;
+    }
 
     bool operator==(const ShotClockRules &) const = default;
 };

@@ -14,6 +14,13 @@ constexpr std::array Members = {"time", "home", "guest", "preset"};
 
 } // namespace
 
+bool NextGame::isBetween(const QString &team, const QString &other) const
+{
+    const QString a = team.trimmed();
+    const QString b = other.trimmed();
+    return (home == a && guest == b) || (home == b && guest == a);
+}
+
 QJsonObject NextGame::toJson() const
 {
     return {{QStringLiteral("time"), time},

@@ -18,6 +18,9 @@ struct NextGame
     QString guest;
     QString preset;
 
+    // Whether it is the game between these two teams, either way round.
+    bool isBetween(const QString &team, const QString &other) const;
+
     QJsonObject toJson() const;
     QByteArray toMessage() const;
     // Nothing unless `message` is exactly that object: four strings, no

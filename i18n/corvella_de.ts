@@ -2114,14 +2114,6 @@ Die Tasten beschreibt corvella(1).</translation>
         <translation>Ballbesitzpfeil umschalten</translation>
     </message>
     <message>
-        <source>Not loaded: the clock is running</source>
-        <translation>Nicht geladen: die Uhr läuft</translation>
-    </message>
-    <message>
-        <source>Not loaded: a game is under way (clear it, or play it to the end)</source>
-        <translation>Nicht geladen: ein Spiel ist im Gang (löschen oder zu Ende spielen)</translation>
-    </message>
-    <message>
         <source>No next game has come from the hall</source>
         <translation>Von der Halle ist kein nächstes Spiel gekommen</translation>
     </message>
@@ -2196,6 +2188,10 @@ Die Tasten beschreibt corvella(1).</translation>
     <message>
         <source>Next: %1, F7</source>
         <translation>Als Nächstes: %1, F7</translation>
+    </message>
+    <message>
+        <source>Not loaded: %1 is still being played</source>
+        <translation>Nicht geladen: %1 wird noch gespielt</translation>
     </message>
 </context>
 <context>
@@ -2407,6 +2403,10 @@ Die Tasten beschreibt corvella(1).</translation>
     <message>
         <source>switch the possession arrow</source>
         <translation>den Ballbesitzpfeil umzuschalten</translation>
+    </message>
+    <message>
+        <source>A goal resets it</source>
+        <translation>Ein Tor setzt sie zurück</translation>
     </message>
 </context>
 <context>
@@ -2631,6 +2631,14 @@ Die Tasten beschreibt corvella(1).</translation>
         <source>it must be a file in the teams folder</source>
         <translation>es muss eine Datei im Team-Ordner sein</translation>
     </message>
+    <message>
+        <source>%1: names longer than %2 characters are cut</source>
+        <translation>%1: Namen über %2 Zeichen werden gekürzt</translation>
+    </message>
+    <message>
+        <source>Names longer than %1 characters are cut.</source>
+        <translation>Namen über %1 Zeichen werden gekürzt.</translation>
+    </message>
 </context>
 <context>
     <name>TeamsPage</name>
@@ -2741,6 +2749,10 @@ Die Tasten beschreibt corvella(1).</translation>
     <message>
         <source>%1 could not be removed.</source>
         <translation>%1 konnte nicht entfernt werden.</translation>
+    </message>
+    <message>
+        <source>and %1 more</source>
+        <translation>und %1 weitere</translation>
     </message>
 </context>
 <context>

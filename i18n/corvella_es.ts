@@ -2114,14 +2114,6 @@ Las teclas están en corvella(1).</translation>
         <translation>Cambiar la flecha de posesión</translation>
     </message>
     <message>
-        <source>Not loaded: the clock is running</source>
-        <translation>No cargado: el reloj está en marcha</translation>
-    </message>
-    <message>
-        <source>Not loaded: a game is under way (clear it, or play it to the end)</source>
-        <translation>No cargado: hay un partido en curso (bórrelo o juéguelo hasta el final)</translation>
-    </message>
-    <message>
         <source>No next game has come from the hall</source>
         <translation>No ha llegado ningún próximo partido del pabellón</translation>
     </message>
@@ -2196,6 +2188,10 @@ Las teclas están en corvella(1).</translation>
     <message>
         <source>Next: %1, F7</source>
         <translation>Siguiente: %1, F7</translation>
+    </message>
+    <message>
+        <source>Not loaded: %1 is still being played</source>
+        <translation>No cargado: %1 todavía se está jugando</translation>
     </message>
 </context>
 <context>
@@ -2407,6 +2403,10 @@ Las teclas están en corvella(1).</translation>
     <message>
         <source>switch the possession arrow</source>
         <translation>cambiar la flecha de posesión</translation>
+    </message>
+    <message>
+        <source>A goal resets it</source>
+        <translation>Un gol lo reinicia</translation>
     </message>
 </context>
 <context>
@@ -2631,6 +2631,14 @@ Las teclas están en corvella(1).</translation>
         <source>it must be a file in the teams folder</source>
         <translation>debe ser un archivo de la carpeta de equipos</translation>
     </message>
+    <message>
+        <source>%1: names longer than %2 characters are cut</source>
+        <translation>%1: los nombres de más de %2 caracteres se acortan</translation>
+    </message>
+    <message>
+        <source>Names longer than %1 characters are cut.</source>
+        <translation>Los nombres de más de %1 caracteres se acortan.</translation>
+    </message>
 </context>
 <context>
     <name>TeamsPage</name>
@@ -2741,6 +2749,10 @@ Las teclas están en corvella(1).</translation>
     <message>
         <source>%1 could not be removed.</source>
         <translation>No se pudo quitar %1.</translation>
+    </message>
+    <message>
+        <source>and %1 more</source>
+        <translation>y %1 más</translation>
     </message>
 </context>
 <context>

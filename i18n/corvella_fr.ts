@@ -2114,14 +2114,6 @@ Voir corvella(1) pour les touches.</translation>
         <translation>Changer la flèche de possession</translation>
     </message>
     <message>
-        <source>Not loaded: the clock is running</source>
-        <translation>Non chargé : le chronomètre tourne</translation>
-    </message>
-    <message>
-        <source>Not loaded: a game is under way (clear it, or play it to the end)</source>
-        <translation>Non chargé : un match est en cours (effacez-le ou jouez-le jusqu&apos;au bout)</translation>
-    </message>
-    <message>
         <source>No next game has come from the hall</source>
         <translation>Aucun prochain match n&apos;est venu de la salle</translation>
     </message>
@@ -2196,6 +2188,10 @@ Voir corvella(1) pour les touches.</translation>
     <message>
         <source>Next: %1, F7</source>
         <translation>Ensuite : %1, F7</translation>
+    </message>
+    <message>
+        <source>Not loaded: %1 is still being played</source>
+        <translation>Non chargé : %1 est encore en cours</translation>
     </message>
 </context>
 <context>
@@ -2407,6 +2403,10 @@ Voir corvella(1) pour les touches.</translation>
     <message>
         <source>switch the possession arrow</source>
         <translation>changer la flèche de possession</translation>
+    </message>
+    <message>
+        <source>A goal resets it</source>
+        <translation>Un but le remet à zéro</translation>
     </message>
 </context>
 <context>
@@ -2631,6 +2631,14 @@ Voir corvella(1) pour les touches.</translation>
         <source>it must be a file in the teams folder</source>
         <translation>ce doit être un fichier du dossier des équipes</translation>
     </message>
+    <message>
+        <source>%1: names longer than %2 characters are cut</source>
+        <translation>%1 : les noms de plus de %2 caractères sont coupés</translation>
+    </message>
+    <message>
+        <source>Names longer than %1 characters are cut.</source>
+        <translation>Les noms de plus de %1 caractères sont coupés.</translation>
+    </message>
 </context>
 <context>
     <name>TeamsPage</name>
@@ -2741,6 +2749,10 @@ Voir corvella(1) pour les touches.</translation>
     <message>
         <source>%1 could not be removed.</source>
         <translation>%1 n’a pas pu être retiré.</translation>
+    </message>
+    <message>
+        <source>and %1 more</source>
+        <translation>et %1 de plus</translation>
     </message>
 </context>
 <context>

@@ -2114,14 +2114,6 @@ Zie corvella(1) voor de toetsen.</translation>
         <translation>Balbezitpijl omzetten</translation>
     </message>
     <message>
-        <source>Not loaded: the clock is running</source>
-        <translation>Niet geladen: de klok loopt</translation>
-    </message>
-    <message>
-        <source>Not loaded: a game is under way (clear it, or play it to the end)</source>
-        <translation>Niet geladen: er is een wedstrijd bezig (wis hem of speel hem uit)</translation>
-    </message>
-    <message>
         <source>No next game has come from the hall</source>
         <translation>Er is geen volgende wedstrijd van de hal gekomen</translation>
     </message>
@@ -2196,6 +2188,10 @@ Zie corvella(1) voor de toetsen.</translation>
     <message>
         <source>Next: %1, F7</source>
         <translation>Volgende: %1, F7</translation>
+    </message>
+    <message>
+        <source>Not loaded: %1 is still being played</source>
+        <translation>Niet geladen: %1 wordt nog gespeeld</translation>
     </message>
 </context>
 <context>
@@ -2407,6 +2403,10 @@ Zie corvella(1) voor de toetsen.</translation>
     <message>
         <source>switch the possession arrow</source>
         <translation>de balbezitpijl om te zetten</translation>
+    </message>
+    <message>
+        <source>A goal resets it</source>
+        <translation>Een doelpunt zet hem terug</translation>
     </message>
 </context>
 <context>
@@ -2631,6 +2631,14 @@ Zie corvella(1) voor de toetsen.</translation>
         <source>it must be a file in the teams folder</source>
         <translation>het moet een bestand in de teammap zijn</translation>
     </message>
+    <message>
+        <source>%1: names longer than %2 characters are cut</source>
+        <translation>%1: namen langer dan %2 tekens worden ingekort</translation>
+    </message>
+    <message>
+        <source>Names longer than %1 characters are cut.</source>
+        <translation>Namen langer dan %1 tekens worden ingekort.</translation>
+    </message>
 </context>
 <context>
     <name>TeamsPage</name>
@@ -2741,6 +2749,10 @@ Zie corvella(1) voor de toetsen.</translation>
     <message>
         <source>%1 could not be removed.</source>
         <translation>%1 kon niet worden verwijderd.</translation>
+    </message>
+    <message>
+        <source>and %1 more</source>
+        <translation>en nog %1</translation>
     </message>
 </context>
 <context>

@@ -34,7 +34,8 @@ ShotClockPage::ShotClockPage(const OptionsServices &services, QWidget *parent)
       m_enabled(new QCheckBox(tr("The board has a shot clock"))), m_length(new QSpinBox),
       m_shortLength(new QSpinBox),
       m_linked(new QCheckBox(tr("It runs only while the game clock runs"))),
-      m_stopGame(new QCheckBox(tr("The game clock stops when it runs out"))), m_sound(new QLineEdit)
+      m_stopGame(new QCheckBox(tr("The game clock stops when it runs out"))),
+      m_resetOnScore(new QCheckBox(tr("A goal resets it"))), m_sound(new QLineEdit)
 {
     setObjectName(QStringLiteral("shotClockPage"));
     m_enabled->setObjectName(QStringLiteral("chkShotClock"));
@@ -47,6 +48,7 @@ ShotClockPage::ShotClockPage(const OptionsServices &services, QWidget *parent)
     m_shortLength->setSpecialValueText(tr("none"));
     m_linked->setObjectName(QStringLiteral("chkShotClockLinked"));
     m_stopGame->setObjectName(QStringLiteral("chkShotClockStopsGame"));
+    m_resetOnScore->setObjectName(QStringLiteral("chkShotClockResetOnScore"));
     m_sound->setObjectName(QStringLiteral("edtShotClockSound"));
     m_sound->setPlaceholderText(tr("the built-in horn"));
 
@@ -56,6 +58,7 @@ ShotClockPage::ShotClockPage(const OptionsServices &services, QWidget *parent)
     form->addRow(tr("Short length:"), m_shortLength);
     form->addRow(m_linked);
     form->addRow(m_stopGame);
+    form->addRow(m_resetOnScore);
     form->addRow(tr("Horn (sound file):"), m_sound);
     const char *const captions[] = {QT_TR_NOOP("Reset key:"), QT_TR_NOOP("Short reset key:"),
                                     QT_TR_NOOP("Hold / release key:"), QT_TR_NOOP("Dark key:"),
@@ -86,6 +89,7 @@ void ShotClockPage::load(const Settings &settings)
     m_shortLength->setValue(settings.ShotClockShortLength);
     m_linked->setChecked(settings.ShotClockLinked != 0);
     m_stopGame->setChecked(settings.ShotClockStopGameAtZero != 0);
+    m_resetOnScore->setChecked(settings.ShotClockResetOnScore != 0);
     m_sound->setText(settings.ShotClockSound);
     for (int function = 0; function < KeyFunctionCount; ++function)
         setKey(KeyFunction(function), settings.*keySettings[function]);
@@ -98,6 +102,7 @@ void ShotClockPage::store(Settings &settings) const
     settings.ShotClockShortLength = storedValue(m_shortLength, m_loadedShort);
     settings.ShotClockLinked = m_linked->isChecked() ? 1 : 0;
     settings.ShotClockStopGameAtZero = m_stopGame->isChecked() ? 1 : 0;
+    settings.ShotClockResetOnScore = m_resetOnScore->isChecked() ? 1 : 0;
     settings.ShotClockSound = m_sound->text();
     for (int function = 0; function < KeyFunctionCount; ++function)
         settings.*keySettings[function] = static_cast<qint16>(m_keys[function]);

@@ -35,6 +35,7 @@ private:
     QSpinBox *m_shortLength;
     QCheckBox *m_linked;
     QCheckBox *m_stopGame;
+    QCheckBox *m_resetOnScore;
     QLineEdit *m_sound;
     std::array<QPushButton *, KeyFunctionCount> m_keyButtons{};
     std::array<int, KeyFunctionCount> m_keys{};

@@ -14,13 +14,12 @@
 #include <QTableWidget>
 #include <QVBoxLayout>
 
-#include <cstdio>
-
 using namespace Qt::StringLiterals;
 
 namespace {
 
 constexpr int LogoPreviewPixels = 48;
+constexpr int MaxNotesShown = 3;
 
 QPushButton *named(QPushButton *button, const char *name)
 {
@@ -36,7 +35,7 @@ TeamsPage::TeamsPage(const OptionsServices &services, QWidget *parent)
       m_list(new QListWidget), m_form(new QWidget), m_name(new QLineEdit), m_short(new QLineEdit),
       m_color(named(new QPushButton, "btnTeamColor")),
       m_textColor(named(new QPushButton, "btnTeamTextColor")), m_logo(new QLabel),
-      m_players(new QTableWidget(0, 2))
+      m_players(new QTableWidget(0, 2)), m_notes(new QLabel(this))
 {
     setObjectName(u"teamsPage"_s);
     m_list->setObjectName(u"lstTeams"_s);
@@ -86,9 +85,15 @@ TeamsPage::TeamsPage(const OptionsServices &services, QWidget *parent)
     form->addRow(tr("Players:"), m_players);
     form->addRow(playerButtons);
 
-    auto *page = new QHBoxLayout(this);
-    page->addLayout(left, 1);
-    page->addWidget(m_form, 2);
+    auto *columns = new QHBoxLayout;
+    columns->addLayout(left, 1);
+    columns->addWidget(m_form, 2);
+    m_notes->setObjectName(u"lblTeamNotes"_s);
+    m_notes->setWordWrap(true);
+    m_notes->hide();
+    auto *page = new QVBoxLayout(this);
+    page->addLayout(columns);
+    page->addWidget(m_notes);
 
     connect(m_list, &QListWidget::currentRowChanged, this, &TeamsPage::showEntry);
     connect(add, &QPushButton::clicked, this, &TeamsPage::addTeam);
@@ -133,8 +138,13 @@ void TeamsPage::readLibrary()
     QStringList problems;
     for (const Team &team : TeamLibrary::load(m_folder, &problems))
         m_entries.append({team, team.name, {}, false});
-    for (const QString &problem : std::as_const(problems))
-        std::fprintf(stderr, "corvella: teams: %s\n", qPrintable(problem));
+    // What the library could not keep as written (a name cut, a logo left
+    // out) is told here too, not only on stderr.
+    m_notes->setText(problems.mid(0, MaxNotesShown).join(u'\n') +
+                     (problems.size() > MaxNotesShown
+                          ? u'\n' + tr("and %1 more").arg(problems.size() - MaxNotesShown)
+                          : QString()));
+    m_notes->setVisible(!problems.isEmpty());
     showTeams();
 }
 

@@ -70,4 +70,5 @@ private:
     QPushButton *m_textColor;
     QLabel *m_logo;
     QTableWidget *m_players;
+    QLabel *m_notes;
 };

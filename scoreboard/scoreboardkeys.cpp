@@ -198,7 +198,8 @@ void ScoreBoardWindow::runCommand(int keyAscii)
     // that command. They are read at every key, so a change in the options
     // takes effect at once.
     const Settings &s = settings();
-    if (keyAscii == s.StartStopClockKey && game().timeoutTeam())
+    // A timeout a resume brought back held is the one thing the key starts.
+    if (keyAscii == s.StartStopClockKey && game().timeoutTeam() && !game().isTimeoutHeld())
         showNotice(tr("Not started: a timeout is running; its team's key ends it"), true);
     else if (keyAscii == s.StartStopClockKey)
         act(Action::ClockStartStop, tr("Start or stop the clock"),
@@ -373,11 +374,15 @@ void ScoreBoardWindow::startNewGame()
 // over, or one nothing has happened in yet (a new or cleared board).
 QString ScoreBoardWindow::nextGameRefusal() const
 {
-    if (game().isRunning())
-        return tr("Not loaded: the clock is running");
-    if (game().phase() != GamePhase::Final && !SavedGame::of(game()).isFresh())
-        return tr("Not loaded: a game is under way (clear it, or play it to the end)");
-    return {};
+    const bool underWay = game().isRunning() ||
+                          (game().phase() != GamePhase::Final && !SavedGame::of(game()).isFresh());
+    if (!underWay)
+        return {};
+    // Named, so that nobody takes it for a stale one to be cleared away.
+    const QString playing =
+        QStringLiteral("%1 - %2").arg(sideCaption(game(), GameModel::Home, settings()),
+                                      sideCaption(game(), GameModel::Guest, settings()));
+    return tr("Not loaded: %1 is still being played").arg(playing);
 }
 
 void ScoreBoardWindow::askForNextGame()

@@ -69,6 +69,7 @@ const StoreEntry storeEntries[] = {
     {"ShotClockSettings", "Linked", &Settings::ShotClockLinked},
     {"ShotClockSettings", "ShotClockSound", &Settings::ShotClockSound},
     {"ShotClockSettings", "StopGameAtZero", &Settings::ShotClockStopGameAtZero},
+    {"ShotClockSettings", "ResetOnScore", &Settings::ShotClockResetOnScore},
     {"KeySettings", "ShotClockResetKey", &Settings::ShotClockResetKey},
     {"KeySettings", "ShotClockShortKey", &Settings::ShotClockShortKey},
     {"KeySettings", "ShotClockHoldKey", &Settings::ShotClockHoldKey},
@@ -119,9 +120,10 @@ bool isSwitch(qint16 Settings::*member)
 {
     return member == &Settings::CountDown || member == &Settings::ShotClockEnabled ||
            member == &Settings::ShotClockLinked || member == &Settings::ShotClockStopGameAtZero ||
-           member == &Settings::SponsorsEnabled || member == &Settings::PlayersEnabled ||
-           member == &Settings::PenaltyEndsOnGoal || member == &Settings::SetsEnabled ||
-           member == &Settings::SetsClock || member == &Settings::SponsorsEnabled;
+           member == &Settings::ShotClockResetOnScore || member == &Settings::SponsorsEnabled ||
+           member == &Settings::PlayersEnabled || member == &Settings::PenaltyEndsOnGoal ||
+           member == &Settings::SetsEnabled || member == &Settings::SetsClock ||
+           member == &Settings::SponsorsEnabled;
 }
 
 bool isWebSwitch(qint16 Settings::*member)
@@ -290,6 +292,7 @@ Settings defaultSettings()
     s.ShotClockShortLength = SettingsDefaults::ShotClockShortLength;
     s.ShotClockLinked = SettingsDefaults::ShotClockLinked;
     s.ShotClockStopGameAtZero = SettingsDefaults::ShotClockStopGameAtZero;
+    s.ShotClockResetOnScore = SettingsDefaults::ShotClockResetOnScore;
     s.SponsorsEnabled = SettingsDefaults::SponsorsEnabled;
     s.SponsorSlideSeconds = SettingsDefaults::SponsorSlideSeconds;
     s.SponsorsDuring = QStringLiteral("breaks");

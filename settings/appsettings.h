@@ -93,14 +93,16 @@ struct Settings
     QString HallCaFile;
     // The shot clock: off (0) or on (1); its full and short lengths in
     // seconds (short 0: none); whether it runs only with the game clock (1)
-    // or by its own key (0); its horn (empty: the built-in tone); and whether
-    // the game clock stops when it runs out.
+    // or by its own key (0); its horn (empty: the built-in tone); whether
+    // the game clock stops when it runs out; and whether a goal (a rise of a
+    // section 1 score) resets it to its full length.
     qint16 ShotClockEnabled = 0;
     qint16 ShotClockLength = 24;
     qint16 ShotClockShortLength = 14;
     qint16 ShotClockLinked = 1;
     QString ShotClockSound;
     qint16 ShotClockStopGameAtZero = 0;
+    qint16 ShotClockResetOnScore = 0;
     // Its keys: full and short reset, hold or release, dark, and the arrow.
     // With their defaults here too: a record made without them stores keys
     // that load back.
@@ -196,6 +198,7 @@ inline constexpr qint16 ShotClockLength = 24;
 inline constexpr qint16 ShotClockShortLength = 14;
 inline constexpr qint16 ShotClockLinked = 1;
 inline constexpr qint16 ShotClockStopGameAtZero = 0;
+inline constexpr qint16 ShotClockResetOnScore = 0;
 inline constexpr qint16 MaxShotClockSeconds = 99;
 inline constexpr qint16 SetsEnabled = 0;
 inline constexpr qint16 SetsToWin = 3;

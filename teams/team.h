@@ -25,6 +25,9 @@ struct Team
     QList<Player> players;
 
     static constexpr int MaxShortLength = 6;
+    // The longest team and player names the library keeps: with at most 110
+    // numbers, both teams always fit a game's log line and saved game.
+    static constexpr int MaxNameLength = 48;
 
     // The short name, or the name cut to fit where none was given.
     QString shortOrCut() const

@@ -7,11 +7,15 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QMutex>
 #include <QRegularExpression>
+#include <QScopeGuard>
+#include <QSet>
 #include <QSettings>
 #include <QStandardPaths>
 
 #include <algorithm>
+#include <cstdio>
 
 using namespace Qt::StringLiterals;
 
@@ -72,12 +76,30 @@ QString logoOf(const QSettings &file, const QString &folder, const QString &file
     return logo;
 }
 
-QList<Player> playersOf(QSettings &file, const QString &fileName, QStringList *problems)
+// A name as a game's record carries it: one line without control
+// characters, at most Team::MaxNameLength long. True when it had to be cut.
+bool bound(QString &name)
+{
+    for (QChar &c : name) {
+        if (c.category() == QChar::Other_Control)
+            c = u' ';
+    }
+    name = name.trimmed();
+    if (name.size() <= Team::MaxNameLength)
+        return false;
+    name.truncate(Team::MaxNameLength);
+    if (name.back().isHighSurrogate())
+        name.chop(1);
+    return true;
+}
+
+QList<Player> playersOf(QSettings &file, const QString &fileName, QStringList *problems, bool *cut)
 {
     QList<Player> players;
     file.beginGroup(u"Players"_s);
     for (const QString &number : file.childKeys()) {
-        const QString name = file.value(number).toString().trimmed();
+        QString name = file.value(number).toString();
+        *cut = bound(name) || *cut;
         if (!isPlayerNumber(number))
             problems->append(
                 QCoreApplication::translate("TeamLibrary",
@@ -91,6 +113,22 @@ QList<Player> playersOf(QSettings &file, const QString &fileName, QStringList *p
         return std::pair(a.number.toInt(), a.number) < std::pair(b.number.toInt(), b.number);
     });
     return players;
+}
+
+// Each problem of the library goes to stderr once a run, whoever reads it:
+// the board reads the library again at each team key, the options at each
+// opening.
+void tellOnce(const QStringList &problems)
+{
+    static QMutex mutex;
+    static QSet<QString> told;
+    const QMutexLocker lock(&mutex);
+    for (const QString &problem : problems) {
+        if (!told.contains(problem)) {
+            told.insert(problem);
+            std::fprintf(stderr, "corvella: teams: %s\n", qPrintable(problem));
+        }
+    }
 }
 
 } // namespace
@@ -125,7 +163,8 @@ std::optional<Team> read(const QString &path, QStringList *problems)
         return std::nullopt;
     }
     Team team;
-    team.name = file.value(u"Team/Name"_s).toString().trimmed();
+    team.name = file.value(u"Team/Name"_s).toString();
+    bool cut = bound(team.name);
     if (team.name.isEmpty()) {
         problems->append(
             QCoreApplication::translate("TeamLibrary", "%1: it has no [Team] Name=").arg(fileName));
@@ -142,7 +181,12 @@ std::optional<Team> read(const QString &path, QStringList *problems)
     team.color = colorOf(file, u"Team/Color"_s, fileName, problems);
     team.textColor = colorOf(file, u"Team/TextColor"_s, fileName, problems);
     team.logo = logoOf(file, info.absolutePath(), fileName, problems);
-    team.players = playersOf(file, fileName, problems);
+    team.players = playersOf(file, fileName, problems, &cut);
+    if (cut)
+        problems->append(QCoreApplication::translate("TeamLibrary",
+                                                     "%1: names longer than %2 characters are cut")
+                             .arg(fileName)
+                             .arg(Team::MaxNameLength));
     return team;
 }
 
@@ -150,6 +194,8 @@ QList<Team> load(const QString &folder, QStringList *problems)
 {
     QStringList ignored;
     QStringList *told = problems ? problems : &ignored;
+    const qsizetype toldBefore = told->size();
+    const auto tellOnStderr = qScopeGuard([&] { tellOnce(told->mid(toldBefore)); });
     QList<Team> teams;
     const QDir dir(folder);
     for (const QString &name : dir.entryList({u"*.ini"_s}, QDir::Files, QDir::Name)) {
@@ -263,6 +309,7 @@ QList<Player> readRoster(const QString &csvPath, QStringList *problems)
         return players;
     }
     int lineNumber = 0;
+    bool cutTold = false;
     while (!file.atEnd()) {
         ++lineNumber;
         QString line = QString::fromUtf8(file.readLine()).trimmed();
@@ -284,6 +331,12 @@ QList<Player> readRoster(const QString &csvPath, QStringList *problems)
                                      .arg(lineNumber)
                                      .arg(number));
             continue;
+        }
+        if (bound(name) && !cutTold) {
+            cutTold = true;
+            problems->append(QCoreApplication::translate("TeamLibrary",
+                                                         "Names longer than %1 characters are cut.")
+                                 .arg(Team::MaxNameLength));
         }
         players.erase(std::remove_if(players.begin(), players.end(),
                                      [&](const Player &p) { return p.number == number; }),

@@ -12,7 +12,8 @@
 //   [Team]    Name, Short, Color, TextColor (#rrggbb), Logo (a file beside it)
 //   [Players] number=name, one line each
 // A file that cannot be read as a team is skipped, with the reason; a team
-// whose colour or logo cannot be used is kept without it, and told.
+// whose colour or logo cannot be used is kept without it, and told; names
+// longer than Team::MaxNameLength are cut, and told.
 namespace TeamLibrary {
 
 // $XDG_DATA_HOME/Corvella/teams
@@ -22,7 +23,8 @@ QString defaultFolder();
 // of it cannot be used goes to `problems`, one line each.
 std::optional<Team> read(const QString &path, QStringList *problems);
 
-// Every team in `folder`, by name.
+// Every team in `folder`, by name. Each problem also goes to stderr, once a
+// run.
 QList<Team> load(const QString &folder, QStringList *problems = nullptr);
 
 // The file a team is kept in: its name made safe for a file name.

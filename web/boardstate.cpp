@@ -42,14 +42,16 @@ QJsonObject clockPart(const GameModel &game)
             {QStringLiteral("timeout"), timeoutPart(game)}};
 }
 
-// The timeout running, in place of the game clock on the face, or null.
+// The timeout running (or held at a resume until the start key), in place
+// of the game clock on the face, or null.
 QJsonValue timeoutPart(const GameModel &game)
 {
     const std::optional<GameModel::Team> team = game.timeoutTeam();
     if (!team)
         return QJsonValue::Null;
     return QJsonObject{{QStringLiteral("team"), teamName(*team)},
-                       {QStringLiteral("ms"), game.timeoutLeftMs()}};
+                       {QStringLiteral("ms"), game.timeoutLeftMs()},
+                       {QStringLiteral("running"), !game.isTimeoutHeld()}};
 }
 
 // Timeouts left, team fouls' bonus and the digits of section 1.

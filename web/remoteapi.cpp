@@ -254,7 +254,9 @@ RemoteApi::Outcome RemoteApi::act(const QByteArray &path, const QJsonObject &bod
                               : phase == GamePhase::Break ? tr("the break runs by itself")
                                                           : QString();
     const bool atZero = !m_game.isRunning() && m_game.countsDown() && m_game.clockMs() <= 0;
-    const QString cannotStart = !notInPlay.isEmpty()   ? notInPlay
+    // Starting runs on a timeout that a resume brought back held.
+    const QString cannotStart = m_game.isTimeoutHeld() ? QString()
+                                : !notInPlay.isEmpty() ? notInPlay
                                 : m_game.timeoutTeam() ? tr("a timeout is running")
                                 : atZero               ? tr("the clock is at zero; reset or set it")
                                                        : QString();

@@ -1,12 +1,17 @@
 #include "app/export.h"
 #include "game/gamehistory.h"
 #include "game/gamelog.h"
+#include "game/gamestatefile.h"
+#include "teams/teamlibrary.h"
 #include "tests/support/fakes.h"
 #include "tests/support/testenv.h"
 #include "web/reportpage.h"
 
 #include <QDir>
 #include <QImage>
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
 #include <QProcess>
 #include <QRegularExpression>
 #include <QStandardPaths>
@@ -471,6 +476,58 @@ private slots:
                          [](const auto &h) { return h.first == "Content-Security-Policy"; });
         QVERIFY(policy != answer->headers.cend());
         QVERIFY(policy->second.contains("img-src 'self' data:"));
+    }
+
+    // The largest teams the library keeps, from files of nearly its 256 KB
+    // each (every number, names of 600 characters, cut to fit): their game
+    // is the newest though another is there, it exports, /report shows it,
+    // and it is saved and read back.
+    void theLargestTeamsTheLibraryKeepsExport()
+    {
+        QTemporaryDir teams;
+        for (const char *side : {"Home", "Guest"}) {
+            QByteArray file =
+                "[Team]\nName=" + QByteArray(side) + QString(300, u'€').toUtf8() + "\n[Players]\n";
+            const QByteArray name = QString(600, u'€').toUtf8();
+            for (int i = 0; i < 110; ++i)
+                file += (i < 100 ? QByteArray::number(i) : "0" + QByteArray::number(i - 100)) +
+                        '=' + name + '\n';
+            QVERIFY(file.size() > 190 * 1024 && file.size() < 256 * 1024);
+            QFile written(teams.filePath(QLatin1StringView(side) + u".ini"_qs));
+            QVERIFY(written.open(QIODevice::WriteOnly));
+            written.write(file);
+        }
+        QStringList problems;
+        const QList<Team> library = TeamLibrary::load(teams.path(), &problems);
+        QCOMPARE(library.size(), 2);
+        QCOMPARE(problems.size(), 2); // one line for each file cut
+        QCOMPARE(library.first().players.size(), 110);
+        QCOMPARE(library.first().players.first().name.size(), Team::MaxNameLength);
+        const GameSides sides{sideNamed(library.at(0).name, library, teams.path()),
+                              sideNamed(library.at(1).name, library, teams.path())};
+
+        QTemporaryDir folder;
+        playGame(folder.path(), time);
+        const QString log = playGame(folder.path(), time, 0, sides);
+        QCOMPARE(GameLog::newestLog(folder.path()), log);
+        const QString json = folder.filePath(u"game.json"_qs);
+        QCOMPARE(runExport(json, QString(), folder.path()), 0);
+        QFile exported(json);
+        QVERIFY(exported.open(QIODevice::ReadOnly));
+        const QJsonObject game = QJsonDocument::fromJson(exported.readAll()).object();
+        QCOMPARE(game.value(u"homeTeam"_qs)[u"players"_qs].toArray().size(), 110);
+        const HttpFront::Request request{"GET", "/report", {}, "HTTP/1.1", {}, {}, {}};
+        const auto report = reportAnswer(request, folder.path());
+        QVERIFY(report);
+        QCOMPARE(report->status, 200);
+        QVERIFY(report->body.contains(library.at(1).name.toUtf8()));
+
+        GameModel played(time);
+        played.setSides(sides);
+        played.setScore(GameModel::Home1, 3);
+        GameStateFile state(folder.filePath(u"state"_qs));
+        QVERIFY(state.save(SavedGame::of(played)));
+        QCOMPARE(state.load()->sides, sides);
     }
 
     void whatCannotBeDoneExitsWithOne_data()

@@ -407,11 +407,11 @@ private slots:
         QTest::newRow("a new board, no") << u"new"_qs << false << QString();
         QTest::newRow("a cleared board") << u"cleared"_qs << true << QString();
         QTest::newRow("a game over") << u"over"_qs << true << QString();
+        // The refusal names the game on the board, and never suggests clearing it.
         QTest::newRow("the clock running")
-            << u"running"_qs << true << u"Not loaded: the clock is running"_qs;
+            << u"running"_qs << true << u"Not loaded: Home - Guest is still being played"_qs;
         QTest::newRow("a game under way")
-            << u"scored"_qs << true
-            << u"Not loaded: a game is under way (clear it, or play it to the end)"_qs;
+            << u"scored"_qs << true << u"Not loaded: Home - Guest is still being played"_qs;
         QTest::newRow("nothing announced")
             << u"unannounced"_qs << true << u"No next game has come from the hall"_qs;
     }
@@ -470,6 +470,41 @@ private slots:
         // The broker's retained copy again, at a reconnection: already played.
         app.offerNextGame(next);
         QVERIFY(!board->windowTitle().contains(line));
+    }
+
+    // A board resumed in the middle of the hall's game hears that game
+    // announced as the court's next (the hall knows no result yet): it is
+    // not offered, and F7 names it as the one being played. Another game is
+    // offered as ever.
+    void aResumedGameIsNotOfferedAsItsOwnNext()
+    {
+        Settings teams = defaultSettings();
+        teams.HomeText = u"Owls"_qs;
+        teams.GuestText = u"Larks"_qs;
+        QVERIFY(saveSettings(teams));
+        SavedGame saved;
+        saved.scores = {12, 9, 0, 0};
+        saved.clockMs = 400'000;
+        QVERIFY(GameStateFile(stateFolder()).save(saved));
+        fakes.dialogs.yes = true;
+        CorvellaApp app(fakes.services());
+        ScoreBoardWindow *board = openBoard(app);
+        QCOMPARE(app.game().score(GameModel::Home1), 12);
+
+        app.offerNextGame({u"10:30"_qs, u"Larks"_qs, u"Owls"_qs, u"Handball"_qs});
+        QVERIFY2(!board->windowTitle().contains(u"Next:"_qs), qPrintable(board->windowTitle()));
+        QTest::keyClick(board, Qt::Key_F7);
+        QVERIFY2(board->windowTitle().contains(u"No next game has come from the hall"_qs),
+                 qPrintable(board->windowTitle()));
+
+        app.offerNextGame({u"11:30"_qs, u"Rooks"_qs, u"Jays"_qs, u"Handball"_qs});
+        QVERIFY(board->windowTitle().contains(u"Next: Rooks - Jays (Handball)"_qs));
+        QTest::keyClick(board, Qt::Key_F7);
+        const QString title = board->windowTitle();
+        QVERIFY2(title.contains(u"Not loaded: Owls - Larks is still being played"_qs),
+                 qPrintable(title));
+        QVERIFY2(!title.contains(u"clear"_qs, Qt::CaseInsensitive), qPrintable(title));
+        QCOMPARE(fakes.dialogs.questions, 1); // the resume question only
     }
 
     // Until the operator has said which game this is, the API and the phone

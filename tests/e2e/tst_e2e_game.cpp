@@ -339,13 +339,15 @@ private slots:
 
     // A shot clock of 10 s on a board counting up: it runs with the game
     // clock, sounds its own horn once at zero, and the game clock runs on.
+    // With ResetOnScore a goal typed on the home score resets it too, and
+    // one Ctrl+Z takes back the goal and the reset.
     void theShotClockRunsWithTheGameClockAndSoundsItsHorn()
     {
         QFile settings(config.filePath(QStringLiteral("Corvella/Corvella.conf")));
         QVERIFY(QDir().mkpath(config.filePath(QStringLiteral("Corvella"))));
         QVERIFY(settings.open(QIODevice::WriteOnly | QIODevice::Append));
         settings.write("\n[ClockSettings]\nCountDown=0\nPeriods=0\n"
-                       "[ShotClockSettings]\nEnabled=1\nLength=10\n");
+                       "[ShotClockSettings]\nEnabled=1\nLength=10\nResetOnScore=1\n");
         settings.close();
         QDir(config.filePath(QStringLiteral("state"))).removeRecursively();
 
@@ -402,6 +404,29 @@ private slots:
         const int reset = afterReset->shotClock().trimmed().toInt();
         QVERIFY2(reset * 10 >= 100 - sinceReset - 10 && reset * 10 <= 100 - sinceReset + 10,
                  qPrintable(afterReset->clock() + u" / "_s + afterReset->shotClock()));
+
+        // With ResetOnScore a goal resets the shot clock: read above where it
+        // stood before the goal, which a running one never is. One Ctrl+Z
+        // takes the goal and the reset back.
+        const auto shotSeconds = [&](const QString &name) {
+            return board(name).shotClock().trimmed().toInt();
+        };
+        int beforeGoal = 0;
+        QVERIFY(QTest::qWaitFor(
+            [&] {
+                beforeGoal = shotSeconds(u"shot-clock-before-goal"_s);
+                return beforeGoal > 0 && beforeGoal <= 7;
+            },
+            8000));
+        desktop->click(board(QStringLiteral("before-goal")).scorePanelPoint(true, 0));
+        desktop->type(QStringLiteral("+1"));
+        QVERIFY(scoreReads(true, 0, QStringLiteral(" 1")));
+        QVERIFY(QTest::qWaitFor([&] { return shotSeconds(u"shot-clock-goal"_s) > beforeGoal; },
+                                5000));
+        desktop->key(QStringLiteral("ctrl+z"));
+        QVERIFY(scoreReads(true, 0, QStringLiteral(" 0")));
+        const int undone = shotSeconds(u"shot-clock-goal-undone"_s);
+        QVERIFY2(undone <= beforeGoal, qPrintable(QString::number(undone)));
         desktop->key(QStringLiteral("alt+F4"));
         QVERIFY(corvella->waitForFinished(10000));
     }
@@ -442,6 +467,45 @@ private slots:
         };
         QTRY_VERIFY_WITH_TIMEOUT(saved(), 5000);
         board(QStringLiteral("teams-chosen"));
+        desktop->key(QStringLiteral("alt+F4"));
+        QVERIFY(corvella->waitForFinished(10000));
+    }
+
+    // Killed two seconds into a timeout: the resumed board shows the timeout
+    // where it was, held, and the start key runs it on.
+    void aTimeoutKilledMidWayComesBackHeld()
+    {
+        QFile settings(config.filePath(QStringLiteral("Corvella/Corvella.conf")));
+        QVERIFY(QDir().mkpath(config.filePath(QStringLiteral("Corvella"))));
+        QVERIFY(settings.open(QIODevice::WriteOnly | QIODevice::Append));
+        settings.write("\n[ClockSettings]\nCountDown=0\nPeriods=0\nTimeoutsPerGame=2\n"
+                       "TimeoutLength=1.00\n[ShotClockSettings]\nEnabled=0\n");
+        settings.close();
+        QDir(config.filePath(QStringLiteral("state"))).removeRecursively();
+        startProgram();
+        openBoard();
+        desktop->key(QStringLiteral("s"));
+        QVERIFY(clockPasses(10));
+        desktop->key(QStringLiteral("h"));
+        QVERIFY(clockWithin(tenthsOf(QStringLiteral(" 0:56.0")),
+                            tenthsOf(QStringLiteral(" 0:57.9")), 8000));
+        const int atKill = tenthsOf(board(QStringLiteral("timeout-before-kill")).clock());
+        corvella->kill();
+        QVERIFY(corvella->waitForFinished(5000));
+
+        startProgram();
+        QVERIFY2(!desktop->waitForWindow(Question).isEmpty(), "no resume question");
+        desktop->key(QStringLiteral("Return")); // Yes
+        openBoard();
+        const QString face = board(QStringLiteral("timeout-resumed")).clock();
+        const int resumed = tenthsOf(face);
+        // Saved every second as it ran: within a second of the face at the kill
+        // (the last save may come a moment after the screenshot).
+        QVERIFY2(resumed > 0 && std::abs(atKill - resumed) <= 11,
+                 qPrintable(QStringLiteral("%1 at the kill, %2 resumed").arg(atKill).arg(resumed)));
+        QCOMPARE(board(QStringLiteral("timeout-resumed-held")).clock(), face); // held
+        desktop->key(QStringLiteral("s"));
+        QVERIFY(clockWithin(resumed - 30, resumed - 5, 5000)); // and runs on
         desktop->key(QStringLiteral("alt+F4"));
         QVERIFY(corvella->waitForFinished(10000));
     }

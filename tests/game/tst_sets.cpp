@@ -230,6 +230,29 @@ private slots:
         QVERIFY(pdf.open(QIODevice::WriteOnly));
         pdf.write(gamePdf(*record));
     }
+
+    // The printed result lists the point that won a set with the set's last
+    // score, though the board went back to 0:0 with it.
+    void thePrintedChangesShowASetsWinningPoint()
+    {
+        QTemporaryDir folder;
+        GameModel game(time);
+        GameHistory history(game);
+        applyGameRules(rulesOf(u"Volleyball"_qs), game, history);
+        GameLog log(folder.path() + u"/games"_qs, game, history);
+        log.begin(false);
+        play(game, history, u"H24 G20 h g"_qs);
+        QVERIFY(log.flush());
+        const auto record = GameRecord::read(log.currentPath());
+        QVERIFY(record);
+        PrintedResult result(*record);
+        for (const GameLogEntry &e : record->entries)
+            result.add(e);
+        QStringList last;
+        for (const QString &change : result.changes().mid(result.changes().size() - 3))
+            last << change.section(u"  "_qs, 1);
+        QCOMPARE(last, (QStringList{u"24 : 20"_qs, u"25 : 20 / 1 : 0"_qs, u"0 : 1 / 1 : 0"_qs}));
+    }
 };
 
 CORVELLA_TEST_MAIN(TestSets)

@@ -1,6 +1,9 @@
 #include "game/gamehistory.h"
 #include "game/gamemodel.h"
+#include "game/gamerules.h"
 #include "game/gamestatefile.h"
+#include "game/presets.h"
+#include "settings/appsettings.h"
 #include "tests/support/fakes.h"
 #include "tests/support/testenv.h"
 
@@ -27,7 +30,7 @@ class TestShotClock : public QObject
     };
 
     // "up" or "down", "period30" (two periods of 30 s, a break of 60 s
-    // between), "unlinked", "stopAtZero", "off".
+    // between), "unlinked", "stopAtZero", "resetOnScore", "off".
     Game newGame(const QStringList &flags)
     {
         Game game;
@@ -42,6 +45,7 @@ class TestShotClock : public QObject
         rules.enabled = !flags.contains(u"off"_qs);
         rules.linked = !flags.contains(u"unlinked"_qs);
         rules.stopGameAtZero = flags.contains(u"stopAtZero"_qs);
+        rules.resetOnScore = flags.contains(u"resetOnScore"_qs);
         game.model->setShotClockRules(rules);
         game.horns = std::make_unique<QSignalSpy>(game.model.get(), &GameModel::shotClockExpired);
         return game;
@@ -94,6 +98,17 @@ class TestShotClock : public QObject
                             [](GameModel &g) { g.takeTimeout(GameModel::Home); });
         else if (key == u"u")
             history.undo();
+        else if (key == u"goal" || key == u"guestGoal" || key == u"foul")
+            history.perform(Action::ScoreAdd, key, [key](GameModel &g) {
+                g.addToScore(key == u"goal"        ? GameModel::Home1
+                             : key == u"guestGoal" ? GameModel::Guest1
+                                                   : GameModel::Home2,
+                             1);
+            });
+        else if (key.startsWith(u"set"))
+            history.perform(Action::ScoreSet, key, [value = key.mid(3).toInt()](GameModel &g) {
+                g.setScore(GameModel::Home1, value);
+            });
         else if (key.startsWith(u'+'))
             advance(*game.model, key.mid(1).toLongLong());
         else
@@ -245,6 +260,81 @@ private slots:
             }
         }
         QCOMPARE(describe(*game.model, hornsBefore + int(game.horns->count())), expected);
+    }
+
+    // With the rule on, a goal by any way of scoring puts the shot clock back
+    // to its length in the same step; one undo takes back both.
+    void aGoalResetsTheShotClock_data()
+    {
+        QTest::addColumn<QString>("flags");
+        QTest::addColumn<QString>("script");
+        QTest::addColumn<QString>("expected");
+        QTest::newRow("a goal added resets it, running on")
+            << "up resetOnScore"
+            << "s +5000 goal +1000"
+            << "23000 running, game running, 1:0 / 0:0";
+        QTest::newRow("the guests' goal too") << "up resetOnScore"
+                                              << "s +5000 guestGoal +1000"
+                                              << "23000 running, game running, 0:1 / 0:0";
+        QTest::newRow("a score set higher resets it") << "up resetOnScore"
+                                                      << "s +5000 set3 +1000"
+                                                      << "23000 running, game running, 3:0 / 0:0";
+        QTest::newRow("a score set lower does not") << "up resetOnScore"
+                                                    << "s set3 +5000 set1 +1000"
+                                                    << "18000 running, game running, 1:0 / 0:0";
+        QTest::newRow("section 2 does not") << "up resetOnScore"
+                                            << "s +5000 foul +1000"
+                                            << "18000 running, game running, 0:0 / 1:0";
+        QTest::newRow("a goal with the clocks stopped resets it, stopped")
+            << "up resetOnScore"
+            << "s +5000 s goal +1000"
+            << "24000 stopped, game stopped, 1:0 / 0:0";
+        QTest::newRow("one undo takes back the goal and the reset")
+            << "up resetOnScore"
+            << "s +5000 goal +2000 u"
+            << "17000 running, game running, 0:0 / 0:0";
+        QTest::newRow("without the rule a goal leaves it")
+            << "up"
+            << "s +5000 goal +1000"
+            << "18000 running, game running, 1:0 / 0:0";
+    }
+
+    void aGoalResetsTheShotClock()
+    {
+        QFETCH(QString, flags);
+        QFETCH(QString, script);
+        QFETCH(QString, expected);
+        Game game = newGame(flags.split(u' '));
+        for (const QString &key : script.split(u' '))
+            play(game, key);
+        const GameModel &model = *game.model;
+        const QString scores = u"%1:%2 / %3:%4"_qs.arg(*model.score(GameModel::Home1))
+                                   .arg(*model.score(GameModel::Guest1))
+                                   .arg(*model.score(GameModel::Home2))
+                                   .arg(*model.score(GameModel::Guest2));
+        const QString shot = QString::number(model.shotClockMs()) +
+                             (model.shotClock().running ? u" running"_qs : u" stopped"_qs);
+        QCOMPARE(u"%1, game %2, %3"_qs.arg(shot, model.isRunning() ? u"running"_qs : u"stopped"_qs,
+                                           scores),
+                 expected);
+    }
+
+    // Of the sports the presets bring with a shot clock, each resets it at a
+    // goal as its rules do: the ball goes to the other team.
+    void thePresetsWithAShotClockResetItAtAGoal()
+    {
+        const QList<Preset> presets = Presets::load(QString());
+        QStringList withShotClock;
+        for (const Preset &preset : presets) {
+            const ShotClockRules rules =
+                gameRulesOf(Presets::apply(preset, presets, defaultSettings())).shotClock;
+            if (rules.enabled)
+                withShotClock << preset.name +
+                                     (rules.resetOnScore ? u" resets"_qs : u" runs on"_qs);
+        }
+        withShotClock.sort();
+        QCOMPARE(withShotClock, (QStringList{u"Basketball resets"_qs, u"Korfball resets"_qs,
+                                             u"Water polo resets"_qs}));
     }
 };
 

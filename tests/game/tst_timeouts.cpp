@@ -163,6 +163,53 @@ private slots:
         QCOMPARE(again.timeoutsLeft(GameModel::Guest), 1);
     }
 
+    // Killed 4 s into a timeout: the resumed game has it back, held at what
+    // was left (saved every second as it ran), the game clock stopped where
+    // the timeout stopped it; the start key runs it on to its horn.
+    void aTimeoutRunningAtAKillComesBackHeld()
+    {
+        QTemporaryDir dir;
+        {
+            GameModel game(time);
+            game.setClockMode(true, 10 * 60'000);
+            game.setStructure(basketball());
+            GameStateFile file(dir.path());
+            file.track(game);
+            game.startStop();
+            advance(game, 12'000);
+            game.takeTimeout(GameModel::Home);
+            advance(game, 4'000);
+            QTRY_COMPARE_WITH_TIMEOUT(GameStateFile(dir.path()).load()->timeoutMs, 56'000, 3000);
+        } // killed: nothing more is written
+        const std::optional<SavedGame> saved = GameStateFile(dir.path()).load();
+        QVERIFY(saved);
+        QCOMPARE(saved->timeout, GameModel::Home);
+        GameModel again(time);
+        again.setClockMode(true, 10 * 60'000);
+        again.setStructure(basketball());
+        GameHistory history(again);
+        QSignalSpy horns(&again, &GameModel::clockExpired);
+        again.restore(saved->toState());
+        advance(again, 5'000);
+        QCOMPARE(again.timeoutTeam(), GameModel::Home);
+        QCOMPARE(again.timeoutLeftMs(), 56'000);
+        QCOMPARE(again.timeoutsLeft(GameModel::Home), 1);
+        QVERIFY(!again.isRunning());
+        QCOMPARE(again.clockMs(), 10 * 60'000 - 12'000);
+        history.perform(GameHistory::Action::ClockStartStop, QStringLiteral("s"),
+                        [](GameModel &g) { g.startStop(); });
+        QCOMPARE(GameHistory::actionId(GameHistory::Action::ClockStartStop, saved->toState(),
+                                       again.state()),
+                 QStringLiteral("clock.start"));
+        advance(again, 1'000);
+        QCOMPARE(again.timeoutLeftMs(), 55'000);
+        QVERIFY(!again.isRunning());
+        advance(again, 55'100);
+        QCOMPARE(horns.count(), 1);
+        QVERIFY(!again.timeoutTeam());
+        QCOMPARE(again.clockMs(), 10 * 60'000 - 12'000);
+    }
+
     void twoDigitsStopAt99AndThreeAt999()
     {
         GameModel game(time);

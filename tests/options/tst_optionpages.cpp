@@ -10,6 +10,7 @@
 #include "options/setspage.h"
 #include "options/shotclockpage.h"
 #include "options/sponsorspage.h"
+#include "options/teamspage.h"
 #include "options/textpage.h"
 #include "settings/appsettings.h"
 #include "teams/teamlibrary.h"
@@ -27,6 +28,8 @@
 #include <QPushButton>
 #include <QSpinBox>
 #include <QTabWidget>
+#include <QTableWidget>
+#include <QTemporaryDir>
 
 #include <memory>
 
@@ -92,6 +95,7 @@ class TestOptionPages : public QObject
         s.ShotClockShortLength = 20;
         s.ShotClockLinked = 0;
         s.ShotClockStopGameAtZero = 1;
+        s.ShotClockResetOnScore = 1;
         s.ShotClockSound = QStringLiteral("/sounds/shot.wav");
         s.ShotClockResetKey = 'X';
         s.ShotClockShortKey = 'V';
@@ -287,6 +291,7 @@ private slots:
                                              {u"spnShotClockShort"_qs, u"20"_qs},
                                              {u"chkShotClockLinked"_qs, u"off"_qs},
                                              {u"chkShotClockStopsGame"_qs, u"on"_qs},
+                                             {u"chkShotClockResetOnScore"_qs, u"on"_qs},
                                              {u"edtShotClockSound"_qs, u"/sounds/shot.wav"_qs},
                                              {u"cmdShotClockResetK"_qs, u"X"_qs},
                                              {u"cmdShotClockShortK"_qs, u"V"_qs},
@@ -298,6 +303,7 @@ private slots:
                                                    u"ShortLength"_qs,
                                                    u"Linked"_qs,
                                                    u"StopGameAtZero"_qs,
+                                                   u"ResetOnScore"_qs,
                                                    u"ShotClockSound"_qs,
                                                    u"ShotClockResetKey"_qs,
                                                    u"ShotClockShortKey"_qs,
@@ -577,6 +583,26 @@ private slots:
         QCOMPARE(tabs->currentWidget()->findChild<QLabel *>(QStringLiteral("lblHallState"))->text(),
                  u"Connected to hall.local:1883"_qs);
         QTRY_VERIFY(ca->hasFocus());
+    }
+
+    // A team file whose names are longer than the library keeps: the page
+    // shows the team cut, and says so.
+    void aTeamCutByTheLibraryIsToldOnTheTeamsPage()
+    {
+        QTemporaryDir folder;
+        QFile file(folder.filePath(u"owls.ini"_qs));
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        file.write("[Team]\nName=Owls\n[Players]\n7=" + QByteArray(2000, 'a') + "\n9=Kim Ek\n");
+        file.close();
+        const OptionsServices services{dialogs, {}, [] { return defaultSettings(); }};
+        TeamsPage page(services);
+        page.setFolder(folder.path());
+        const auto *notes = page.findChild<QLabel *>(u"lblTeamNotes"_qs);
+        QVERIFY(notes->isVisibleTo(&page));
+        QCOMPARE(notes->text(), u"owls.ini: names longer than 48 characters are cut"_qs);
+        const auto *players = page.findChild<QTableWidget *>(u"tblPlayers"_qs);
+        QCOMPARE(players->rowCount(), 2);
+        QCOMPARE(players->item(0, 1)->text(), QString(48, u'a'));
     }
 
     // A team made on the page, with a colour, a logo and a roster, is in the

@@ -397,6 +397,43 @@ private slots:
         }
     }
 
+    // A timeout a resume brought back held: the start key runs it on, and
+    // leaves the game clock stopped.
+    void theStartKeyRunsOnAHeldTimeout()
+    {
+        GameState held = board->game().state();
+        held.timeoutTeam = GameModel::Home;
+        held.timeoutMs = 41'000;
+        held.timeoutHeld = true;
+        board->game().restore(held);
+        QTest::keyClick(board, Qt::Key_S);
+        QVERIFY(!board->game().isTimeoutHeld());
+        QCOMPARE(board->game().timeoutTeam(), GameModel::Home);
+        QVERIFY(!board->game().isRunning());
+    }
+
+    // A match won by keys: "FINAL" in the set corner, and no set number.
+    void aMatchWonShowsTheFinalWithoutASetNumber()
+    {
+        SetsRules rules;
+        rules.enabled = true;
+        changeSettings([](Settings &s) { s.SetsEnabled = 1; });
+        board->game().setSetsRules(rules);
+        const auto &c = board->controls();
+        c.homeTeamPanel->setFocus();
+        // Sets 25:0, 25:0, 0:25, 25:0: won 3:1 in the fourth.
+        const QString home(25, u'q');
+        const QString guest(25, u'w');
+        QTest::keyClicks(c.homeTeamPanel, home + home + guest + home);
+        QCOMPARE(board->game().phase(), GamePhase::Final);
+        QCOMPARE(board->game().period(), 4);
+        QCOMPARE(c.phaseCaption->text(), u"FINAL"_qs);
+        QStringList period;
+        for (const LedDigit *digit : board->findChildren<LedDigit *>(u"ledPeriod"_qs))
+            period << QString::number(digit->caption());
+        QCOMPARE(period, (QStringList{u"-1"_qs, u"-1"_qs}));
+    }
+
     void clearAllLedsAsksAndBlanksEverything()
     {
         const auto &c = board->controls();

@@ -84,6 +84,11 @@ private slots:
         QTest::newRow("bad numbers")
             << QByteArray("[Team]\nName=BC\n[Players]\n100=A\n7=B\nx=C\n") << true << ""
             << "" << 1 << "\"100\" is not a player's number";
+        QTest::newRow("names too long for a game's record")
+            << QByteArray("[Team]\nName=BC\n[Players]\n7=" + QByteArray(60, 'a') +
+                          "\n9=" + QByteArray(2000, 'b') + "\n")
+            << true << ""
+            << "" << 2 << "team.ini: names longer than 48 characters are cut";
     }
     void readTeam()
     {

@@ -374,6 +374,30 @@ private slots:
         game->setStructure({});
     }
 
+    // A match in sets won: /display says FINAL in the set corner with no set
+    // number beside it.
+    void theDisplayTellsAMatchOverWithoutASetNumber()
+    {
+        SetsRules rules;
+        rules.enabled = true;
+        game->setSetsRules(rules);
+        const auto setsOff = qScopeGuard([this] { game->setSetsRules({}); });
+        GameState over = game->state();
+        over.period = 4;
+        over.sets.set = 4;
+        over.phase = GamePhase::Final;
+        game->restore(over);
+        browser.setViewport(1280, 720);
+        QVERIFY(browser.navigate(url(u"/display"_s)));
+        QTRY_VERIFY_WITH_TIMEOUT(pageConnected(), 10000);
+        QTRY_COMPARE(browser.evaluate(u"document.querySelector('[data-name=phase]').textContent"_s)
+                         .toString(),
+                     u"FINAL"_s);
+        const QMap<QString, QString> digits = pageDigits();
+        QCOMPARE(digits.value(u"period1"_s, u"?"_s) + u'|' + digits.value(u"period0"_s, u"?"_s),
+                 u"|"_s);
+    }
+
     // Sponsors on in a break: /display shows the slide over the board, with
     // the strip of the score and clock, and the board again once it ends.
     void sponsorSlidesShowOnTheDisplayInABreak_data()
@@ -705,10 +729,16 @@ private slots:
         QTRY_COMPARE(pageShot(), u"2|4"_s);
         QTRY_COMPARE(boardShot(), u"2|4"_s);
         const bool full = page != u"/shotclock"_s;
+        // The overlay's arrow has a box of its own: none until the arrow points.
+        const bool box = page == u"/overlay"_s;
+        if (box)
+            QVERIFY(!shown(u"[data-name=possessionBox]"_s));
         if (full) {
             act(u"arrow"_s, [](GameModel &g) { g.setPossession(Possession::Guest); });
             QTRY_COMPARE(arrow(), u"\u2192"_s);
         }
+        if (box)
+            QVERIFY(shown(u"[data-name=possessionBox]"_s));
         // Under five seconds: seconds, the dot, tenths.
         GameState late = game->state();
         late.shotClock.ms = 3'450;

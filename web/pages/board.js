@@ -241,9 +241,11 @@ const Board = (() => {
   }
 
   // What a game with periods is at: "PERIOD", "BREAK", "OVERTIME" or "FINAL",
-  // and the number shown beside it.
+  // and the number shown beside it. A match over has no set to number.
   function phaseOf(clock, sets) {
-    if (sets) return [clock.phase === 'final' ? Texts.t('FINAL') : Texts.t('SET'), clock.period];
+    if (sets) {
+      return clock.phase === 'final' ? [Texts.t('FINAL'), null] : [Texts.t('SET'), clock.period];
+    }
     const overtime = clock.period > clock.periods;
     const number = overtime ? clock.period - clock.periods : clock.period;
     const names = { break: Texts.t('BREAK'), final: Texts.t('FINAL') };
@@ -392,7 +394,8 @@ const Board = (() => {
 
   function renderPossession(b, state) {
     const arrow = Live.possessionArrow(state);
-    if (b.arrowBox) show(b.arrowBox, Live.hasShotClock(state));
+    // No arrow yet, no box: an empty one reads as a fault on the stream.
+    if (b.arrowBox) show(b.arrowBox, Live.hasShotClock(state) && arrow !== '');
     setText(b.texts.possession, arrow);
     b.texts.possession.setAttribute('fill', state.board.colors.text);
     if (b.arrowBox) {

@@ -90,8 +90,10 @@ const Live = (() => {
     return Math.floor(Math.min(ms, 6000000 - 1) / 100);
   }
 
-  // What is left of a timeout now; it takes the game clock's place on the face.
+  // What is left of a timeout now (held at a resume, it stands); it takes the
+  // game clock's place on the face.
   function timeoutMs(clock) {
+    if (clock.timeout.running === false) return clock.timeout.ms;
     return Math.max(clock.timeout.ms - (performance.now() - clock.receivedAt), 0);
   }
 
