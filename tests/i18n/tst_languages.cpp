@@ -7,6 +7,7 @@
 #include "game/presets.h"
 #include "i18n/language.h"
 #include "options/optionsdialog.h"
+#include "options/settingswindow.h"
 #include "scoreboard/scoreboardwindow.h"
 #include "settings/appsettings.h"
 #include "tests/support/fakes.h"
@@ -23,6 +24,7 @@
 #include <QJsonObject>
 #include <QLabel>
 #include <QLayout>
+#include <QListWidget>
 #include <QMessageBox>
 #include <QProcess>
 #include <QPushButton>
@@ -214,7 +216,7 @@ void TestLanguages::languageChoiceIsStored()
     ScriptedDialogs dialogs;
     Settings dutch = defaultSettings();
     dutch.Language = QStringLiteral("nl");
-    OptionsDialog options(dutch, dialogs, {});
+    SettingsWindow options(dutch, dialogs, {});
     auto *choice = options.findChild<QComboBox *>(QStringLiteral("cboLanguage"));
     QCOMPARE(choice->currentText(), QStringLiteral("Nederlands"));
     choice->setCurrentIndex(choice->findText(QStringLiteral("Español")));
@@ -384,6 +386,12 @@ void TestLanguages::textsFitTheirControls()
                             QStringLiteral("-options-%1.png").arg(i));
     }
     problems << check(&options, QStringLiteral("options"));
+    SettingsWindow settingsWindow(noSound, dialogs, {});
+    auto *pages = settingsWindow.findChild<QListWidget *>(QStringLiteral("lstSettingsPages"));
+    for (int i = 0; i < pages->count(); ++i) {
+        pages->setCurrentRow(i);
+        problems << check(&settingsWindow, QStringLiteral("settings-%1").arg(i));
+    }
 
     // The chooser as the options open it: its prompt names the key's purpose
     // in the same language as the rest of the sentence.
@@ -407,7 +415,10 @@ void TestLanguages::textsFitTheirControls()
             problems << check(chooser, QStringLiteral("key-") + QLatin1String(key.button));
             chooser->reject();
         });
-        options.findChild<QPushButton *>(QLatin1String(key.button))->click();
+        auto *button = options.findChild<QPushButton *>(QLatin1String(key.button));
+        if (!button)
+            button = settingsWindow.findChild<QPushButton *>(QLatin1String(key.button));
+        button->click();
         QVERIFY2(prompt.contains(QLatin1String(key.purpose)) == language.isEmpty(),
                  qPrintable(prompt));
     }

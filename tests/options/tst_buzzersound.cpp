@@ -1,5 +1,6 @@
 #include "display/controls.h"
 #include "options/optionsdialog.h"
+#include "options/settingswindow.h"
 #include "platform/dialogs.h"
 #include "settings/appsettings.h"
 #include "tests/options/wavfile.h"
@@ -12,6 +13,8 @@
 #include <QHeaderView>
 #include <QLabel>
 #include <QPushButton>
+#include <QSignalSpy>
+#include <QTimer>
 #include <QTreeView>
 
 // Choosing the buzzer's sound: a file the buzzer cannot play is refused with
@@ -123,7 +126,7 @@ private slots:
 
     void testPlaysTheChosenSoundOnce()
     {
-        OptionsDialog options(current, dialogs, soundDevices());
+        SettingsWindow options(current, dialogs, soundDevices());
         QVERIFY(devices.isEmpty()); // nothing is loaded until asked for
         click(options, "cmdTestSound");
         QCOMPARE(devices.size(), 1);
@@ -136,7 +139,7 @@ private slots:
 
     void testAgainCutsOffThePlayingSound()
     {
-        OptionsDialog options(current, dialogs, soundDevices());
+        SettingsWindow options(current, dialogs, soundDevices());
         click(options, "cmdTestSound");
         click(options, "cmdTestSound");
         QCOMPARE(devices.size(), 2);
@@ -152,24 +155,32 @@ private slots:
         dialogs.fileName = other;
         OptionsDialog options(current, dialogs, soundDevices());
         click(options, "cmdBuzzerSound");
-        click(options, "cmdTestSound");
+        // Chosen in the options and not yet confirmed: the settings window
+        // opened from them tests it.
+        QTimer::singleShot(0, this, [] {
+            QWidget *window = QApplication::activeModalWidget();
+            click(*window, "cmdTestSound");
+            click(*window, "cmdCancel");
+        });
+        click(options, "cmdSettings");
+        QVERIFY(!devices.isEmpty());
         QCOMPARE(devices.last()->playedFiles, QStringList{other});
     }
 
     void testWithAFileThatCannotBePlayedSaysWhy()
     {
         current.BuzzerFile = fileWith(QStringLiteral("notes.wav"), "la la la");
-        OptionsDialog options(current, dialogs, soundDevices());
+        SettingsWindow options(current, dialogs, soundDevices());
         click(options, "cmdTestSound");
         QVERIFY(devices.isEmpty());
         QCOMPARE(dialogs.warnings.size(), 1);
         QVERIFY(dialogs.warnings.first().contains(QStringLiteral("This file cannot be played: ")));
     }
 
-    void closingTheOptionsStopsTheTest()
+    void closingTheSettingsWindowStopsTheTest()
     {
         {
-            OptionsDialog options(current, dialogs, soundDevices());
+            SettingsWindow options(current, dialogs, soundDevices());
             click(options, "cmdTestSound");
             QCOMPARE(devices.size(), 1);
             QVERIFY(devices[0]);
