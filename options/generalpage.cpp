@@ -16,6 +16,8 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
+#include <algorithm>
+
 GeneralPage::GeneralPage(const OptionsServices &services, QWidget *parent)
     : OptionsPage(parent), m_services(services)
 {
