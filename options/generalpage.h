@@ -32,7 +32,7 @@ private:
     void showBuzzerFile();
     void testBuzzerSound();
 
-    const OptionsServices &m_services;
+    OptionsServices m_services;
     QPointer<SoundDevice> m_testSound;
     QLineEdit *m_creditText = nullptr;
     QComboBox *m_language = nullptr;

@@ -39,7 +39,7 @@ private:
     void chooseKey(KeyFunction function);
     void resetKeys();
 
-    const OptionsServices &m_services;
+    OptionsServices m_services;
     std::array<QPushButton *, KeyFunctionCount> m_keyButtons{};
     std::array<int, KeyFunctionCount> m_keys{};
     QCheckBox *m_wholeScores = nullptr;

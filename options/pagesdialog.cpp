@@ -11,6 +11,23 @@
 #include <QLineEdit>
 #include <QPushButton>
 
+namespace {
+
+// `into` takes every field in which `from` differs from `base`.
+void copyChangedFields(const Settings &from, const Settings &base, Settings &into)
+{
+    for (const SettingsEntry &entry : settingsEntries()) {
+        std::visit(
+            [&](auto member) {
+                if (!(from.*member == base.*member))
+                    into.*member = from.*member;
+            },
+            entry.member);
+    }
+}
+
+} // namespace
+
 PagesDialog::PagesDialog(const Settings &current, Dialogs &dialogs,
                          SoundDeviceFactory makeSoundDevice, QWidget *parent)
     : QDialog(parent), m_current(current), m_services{dialogs, std::move(makeSoundDevice),
@@ -61,7 +78,7 @@ void PagesDialog::addPage(OptionsPage *page)
     m_pages.push_back(page);
     insertPage(page);
     page->load(m_current);
-    connect(page, &OptionsPage::valuesChosen, this, &PagesDialog::showOnEveryPage);
+    connect(page, &OptionsPage::valuesChosen, this, &PagesDialog::takeChosenValues);
 }
 
 Settings PagesDialog::settings() const
@@ -84,12 +101,23 @@ void PagesDialog::rebase(const Settings &values)
 {
     // What the operator changed here and has not confirmed stays as typed.
     Settings shown = values;
-    for (const OptionsPage *page : m_pages)
-        page->store(shown);
+    copyChangedFields(settings(), m_current, shown);
     m_current = values;
     if (m_elsewhere)
         m_elsewhere = values;
     showOnEveryPage(shown);
+}
+
+// A choice that reaches beyond this window's pages (a preset's caption for
+// section 2) is kept with them: what it changed is saved here, and nothing
+// else of the other window's.
+void PagesDialog::takeChosenValues(const Settings &values)
+{
+    const Settings before = valuesToCheck();
+    copyChangedFields(values, before, m_current);
+    if (m_elsewhere)
+        copyChangedFields(values, before, *m_elsewhere);
+    showOnEveryPage(values);
 }
 
 void PagesDialog::showOnEveryPage(const Settings &values)

@@ -68,6 +68,7 @@ private:
     // if both windows were confirmed now.
     Settings valuesToCheck() const;
     void showOnEveryPage(const Settings &values);
+    void takeChosenValues(const Settings &values);
     bool refusedByAPage();
     bool keysClash();
     void saveAndClose();

@@ -187,8 +187,8 @@ private slots:
             << QStringList{setsToWin.arg(u"2147483647"_qs)};
         QTest::newRow("past 16 bits") << QByteArray("[SetsSettings]\nSetsToWin=40000\n")
                                       << QStringList{setsToWin.arg(u"40000"_qs)};
-        QTest::newRow("no number") << QByteArray("[SetsSettings]\nSetsToWin=three\n")
-                                   << QStringList{setsToWin.arg(u"three"_qs)};
+        QTest::newRow("no number") << QByteArray("[SetsSettings]\nSetsToWin=many\n")
+                                   << QStringList{setsToWin.arg(u"many"_qs)};
         QTest::newRow("a cap past 16 bits")
             << QByteArray("[SetsSettings]\nCap=99999\n")
             << QStringList{u"SetsSettings/Cap \"99999\" cannot be used: "_qs +

@@ -38,6 +38,11 @@ class TestBuzzerSound : public QObject
             return device;
         };
     }
+    // A button of a page not in front, which has not been laid out yet.
+    static void press(const QWidget &w, const char *name)
+    {
+        w.findChild<QPushButton *>(QLatin1StringView(name))->click();
+    }
     static void click(const QWidget &w, const char *name)
     {
         auto *button = w.findChild<QPushButton *>(QLatin1StringView(name));
@@ -127,8 +132,9 @@ private slots:
     void testPlaysTheChosenSoundOnce()
     {
         SettingsWindow options(current, dialogs, soundDevices());
-        QVERIFY(devices.isEmpty()); // nothing is loaded until asked for
-        click(options, "cmdTestSound");
+        options.showPageNamed(QStringLiteral("generalPage")); // where the test is
+        QVERIFY(devices.isEmpty());                           // nothing is loaded until asked for
+        press(options, "cmdTestSound");
         QCOMPARE(devices.size(), 1);
         QCOMPARE(devices[0]->plays, 1);
         QCOMPARE(devices[0]->playedFiles, QStringList{playable});
@@ -140,8 +146,9 @@ private slots:
     void testAgainCutsOffThePlayingSound()
     {
         SettingsWindow options(current, dialogs, soundDevices());
-        click(options, "cmdTestSound");
-        click(options, "cmdTestSound");
+        options.showPageNamed(QStringLiteral("generalPage")); // where the test is
+        press(options, "cmdTestSound");
+        press(options, "cmdTestSound");
         QCOMPARE(devices.size(), 2);
         QTRY_VERIFY(devices[0].isNull()); // closed: its playback ended
         QCOMPARE(devices[1]->plays, 1);
@@ -157,21 +164,25 @@ private slots:
         click(options, "cmdBuzzerSound");
         // Chosen in the options and not yet confirmed: the settings window
         // opened from them tests it.
-        QTimer::singleShot(0, this, [] {
-            QWidget *window = QApplication::activeModalWidget();
-            click(*window, "cmdTestSound");
+        QStringList played;
+        QTimer::singleShot(0, this, [&] {
+            auto *window = static_cast<SettingsWindow *>(QApplication::activeModalWidget());
+            window->showPageNamed(QStringLiteral("generalPage"));
+            press(*window, "cmdTestSound");
+            if (!devices.isEmpty() && devices.last())
+                played = devices.last()->playedFiles;
             click(*window, "cmdCancel");
         });
         click(options, "cmdSettings");
-        QVERIFY(!devices.isEmpty());
-        QCOMPARE(devices.last()->playedFiles, QStringList{other});
+        QCOMPARE(played, QStringList{other});
     }
 
     void testWithAFileThatCannotBePlayedSaysWhy()
     {
         current.BuzzerFile = fileWith(QStringLiteral("notes.wav"), "la la la");
         SettingsWindow options(current, dialogs, soundDevices());
-        click(options, "cmdTestSound");
+        options.showPageNamed(QStringLiteral("generalPage")); // where the test is
+        press(options, "cmdTestSound");
         QVERIFY(devices.isEmpty());
         QCOMPARE(dialogs.warnings.size(), 1);
         QVERIFY(dialogs.warnings.first().contains(QStringLiteral("This file cannot be played: ")));
@@ -181,13 +192,14 @@ private slots:
     {
         {
             SettingsWindow options(current, dialogs, soundDevices());
-            click(options, "cmdTestSound");
+            options.showPageNamed(QStringLiteral("generalPage")); // where the test is
+            press(options, "cmdTestSound");
             QCOMPARE(devices.size(), 1);
             QVERIFY(devices[0]);
             QVERIFY(devices[0]->playing);
             QSignalSpy finished(devices[0].data(), &SoundDevice::playbackFinished);
             QSignalSpy gone(devices[0].data(), &QObject::destroyed);
-            click(options, "cmdOk");
+            press(options, "cmdOk");
             // OK stops the sound: the device ends its playback and goes.
             QVERIFY(devices[0].isNull() || !devices[0]->playing);
             QTRY_COMPARE(finished.count(), 1);

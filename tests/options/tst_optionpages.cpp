@@ -416,8 +416,10 @@ private slots:
             options = std::make_unique<SettingsWindow>(loadSettings(), dialogs, nullptr);
         else
             options = std::make_unique<OptionsDialog>(loadSettings(), dialogs, nullptr);
+        options->show();
         QTest::mouseClick(options->findChild<QPushButton *>(QStringLiteral("cmdOk")),
                           Qt::LeftButton);
+        QVERIFY2(dialogs.warnings.isEmpty(), qPrintable(dialogs.warnings.join(u'\n')));
         QCOMPARE(options->result(), int(QDialog::Accepted));
         QVERIFY(options->settings() == given);
         QCOMPARE(storeContent(), before);

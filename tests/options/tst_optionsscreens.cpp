@@ -186,7 +186,7 @@ private slots:
                                      .arg(page->objectName());
             return onScreen(window, screen).save(name);
         };
-        for (QDialog *window : {static_cast<QDialog *>(&options), &settingsWindow}) {
+        for (QDialog *window : std::initializer_list<QDialog *>{&options, &settingsWindow}) {
             window->show();
             QVERIFY(QTest::qWaitForWindowExposed(window));
             // Room for a title bar and a panel on the smallest screen.
