@@ -29,6 +29,7 @@
 #include <QProcess>
 #include <QPushButton>
 #include <QRegularExpression>
+#include <QStackedWidget>
 #include <QStandardPaths>
 #include <QStyleOption>
 #include <QTabBar>
@@ -388,9 +389,16 @@ void TestLanguages::textsFitTheirControls()
     problems << check(&options, QStringLiteral("options"));
     SettingsWindow settingsWindow(noSound, dialogs, {});
     auto *pages = settingsWindow.findChild<QListWidget *>(QStringLiteral("lstSettingsPages"));
+    auto *stack = settingsWindow.findChild<QStackedWidget *>(QStringLiteral("stkSettingsPages"));
+    settingsWindow.show();
+    // Only the page in front is laid out: each is checked there.
     for (int i = 0; i < pages->count(); ++i) {
         pages->setCurrentRow(i);
-        problems << check(&settingsWindow, QStringLiteral("settings-%1").arg(i));
+        settingsWindow.layout()->activate();
+        settingsWindow.grab().save(shots() + u'/' + languageName() +
+                                   QStringLiteral("-settings-%1.png").arg(i));
+        for (const QString &line : overflows(stack->currentWidget()))
+            problems << QStringLiteral("settings-%1: ").arg(i) + line;
     }
 
     // The chooser as the options open it: its prompt names the key's purpose
