@@ -12,6 +12,7 @@
 #include "game/presets.h"
 #include "game/sectioncaptions.h"
 #include "options/optionsdialog.h"
+#include "options/settingswindow.h"
 #include "platform/dialogs.h"
 #include "platform/screenfiller.h"
 #include "scoreboard/scoreboardwindow.h"
@@ -188,7 +189,13 @@ CorvellaApp::~CorvellaApp()
 void CorvellaApp::start()
 {
     // Read once: settings that could not be saved stay in effect for the run.
-    m_settings.set(loadSettings());
+    QMap<QString, QString> unreadNumbers;
+    const Settings loaded = loadSettings(&unreadNumbers);
+    // Told once, beside the rules out of their range: only a settings file
+    // edited by hand holds them.
+    for (const QString &problem : unreadRuleProblems(unreadNumbers))
+        std::fprintf(stderr, "corvella: %s\n", qPrintable(problem));
+    m_settings.set(loaded);
     // With nothing to ask, the game is this one from the start.
     if (!m_holdsFolder) {
         settleGame(false);
@@ -513,6 +520,8 @@ void CorvellaApp::connectBoard()
                      [this] { showStartScreenOverBoard(); });
     QObject::connect(board, &ScoreBoardWindow::optionsRequested, board,
                      [this, board] { showOptions(board); });
+    QObject::connect(board, &ScoreBoardWindow::settingsRequested, board,
+                     [this, board] { showSettingsWindow(board); });
     QObject::connect(board, &ScoreBoardWindow::exportRequested, board, [this, board] {
         if (const QString done = exportGame(board); !done.isEmpty())
             board->showNotice(done, true);
@@ -618,8 +627,22 @@ void CorvellaApp::showOptions(QWidget *parent)
     OptionsDialog options(m_settings.value(), *m_services.dialogs, m_services.makeSoundDevice,
                           parent);
     options.setHallLinkState([this] { return m_hallLink ? m_hallLink->stateText() : QString(); });
+    // Saved from the settings window: in force at once, kept on Cancel here.
+    QObject::connect(&options, &OptionsDialog::settingsWindowSaved, &options,
+                     [this](const Settings &values) { m_settings.set(values); });
     if (options.exec() == QDialog::Accepted)
         m_settings.set(options.settings());
     else
         reapplySettings(); // whatever the outcome
+}
+
+void CorvellaApp::showSettingsWindow(QWidget *parent)
+{
+    SettingsWindow window(m_settings.value(), *m_services.dialogs, m_services.makeSoundDevice,
+                          parent);
+    window.setHallLinkState([this] { return m_hallLink ? m_hallLink->stateText() : QString(); });
+    if (window.exec() == QDialog::Accepted)
+        m_settings.set(window.settings());
+    else
+        reapplySettings();
 }

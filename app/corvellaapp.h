@@ -83,6 +83,7 @@ private:
     QString recordProblem() const;
     void showStartScreenOverBoard();
     void showOptions(QWidget *parent);
+    void showSettingsWindow(QWidget *parent);
     void reapplySettings();
     QString timeoutsNote(const SavedGame &saved) const;
     QString exportGame(QWidget *parent);

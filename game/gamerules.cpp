@@ -19,6 +19,7 @@ class GameRulesText
 public:
     static QString refusal(QStringView key, const QString &text);
     static QString setsRefusal(QStringView key, const QString &text);
+    static QString capRefusal(int cap, int pointsPerSet, int lastSetPoints);
 };
 
 bool isLength(const QString &text)
@@ -107,6 +108,16 @@ QString GameRulesText::setsRefusal(QStringView key, const QString &text)
     return {};
 }
 
+QString GameRulesText::capRefusal(int cap, int pointsPerSet, int lastSetPoints)
+{
+    if (cap == 0 || (cap >= pointsPerSet && cap >= lastSetPoints))
+        return {};
+    return tr("The points that end a set must be 0 (none) or at least the points of a set (%1) "
+              "and of the deciding set (%2).")
+        .arg(pointsPerSet)
+        .arg(lastSetPoints);
+}
+
 // The settings group a key is stored in, for the messages.
 QLatin1StringView groupOf(const char *key)
 {
@@ -117,6 +128,13 @@ QLatin1StringView groupOf(const char *key)
     return {};
 }
 
+QString problemLine(const QString &group, const QString &key, const QString &text,
+                    const QString &why)
+{
+    return QStringLiteral("%1/%2 \"%3\" cannot be used: %4 Its default stands instead.")
+        .arg(group, key, text, why);
+}
+
 // The text stored under `key`, or empty when it cannot be read; a problem
 // names the key and the reason.
 QString readable(const char *key, const QString &text, QStringList *problems)
@@ -125,8 +143,7 @@ QString readable(const char *key, const QString &text, QStringList *problems)
     if (why.isEmpty())
         return text;
     if (problems)
-        *problems << QStringLiteral("%1/%2 \"%3\" cannot be used: %4 Its default stands instead.")
-                         .arg(groupOf(key), QLatin1StringView(key), text, why);
+        *problems << problemLine(QString(groupOf(key)), QString::fromLatin1(key), text, why);
     return {};
 }
 
@@ -194,6 +211,15 @@ SetsRules setsRulesOf(const Settings &settings, QStringList *problems)
         setsNumber("LastSetSwitchSidesEvery", settings.SetsLastSetSwitchSidesEvery,
                    rules.lastSetSwitchSidesEvery, told);
     rules.intervalAt = setsNumber("IntervalAt", settings.SetsIntervalAt, rules.intervalAt, told);
+    // A cap below the points that win a set would end sets at 10:9, or at 3:0.
+    if (const QString why =
+            GameRulesText::capRefusal(rules.cap, rules.pointsPerSet, rules.lastSetPoints);
+        !why.isEmpty()) {
+        if (told)
+            *told << problemLine(QString(groupOf("Cap")), QStringLiteral("Cap"),
+                                 QString::number(rules.cap), why);
+        rules.cap = SetsRules{}.cap;
+    }
     return rules;
 }
 
@@ -253,6 +279,23 @@ GameRules gameRulesOf(const Settings &settings, QStringList *problems)
 QString ruleRefusal(QStringView key, const QString &text)
 {
     return GameRulesText::refusal(key, text);
+}
+
+QString setsCapRefusal(int cap, int pointsPerSet, int lastSetPoints)
+{
+    return GameRulesText::capRefusal(cap, pointsPerSet, lastSetPoints);
+}
+
+QStringList unreadRuleProblems(const QMap<QString, QString> &unreadNumbers)
+{
+    QStringList problems;
+    for (auto it = unreadNumbers.cbegin(); it != unreadNumbers.cend(); ++it) {
+        const qsizetype slash = it.key().indexOf(u'/');
+        const QString key = it.key().mid(slash + 1);
+        if (const QString why = ruleRefusal(key, it.value()); !why.isEmpty())
+            problems << problemLine(it.key().left(slash), key, it.value(), why);
+    }
+    return problems;
 }
 
 void applyGameRules(const GameRules &rules, GameModel &game, GameHistory &history)

@@ -5,6 +5,7 @@
 #include "game/setsrules.h"
 #include "game/shotclock.h"
 
+#include <QMap>
 #include <QString>
 #include <QStringList>
 #include <QStringView>
@@ -39,6 +40,16 @@ GameRules gameRulesOf(const Settings &settings, QStringList *problems = nullptr)
 // "LastSetSwitchSidesEvery" and "IntervalAt"); empty when it can, or when
 // the key is not one of these.
 QString ruleRefusal(QStringView key, const QString &text);
+
+// Why a set that ends at most at `cap` points (0: none) cannot be played to
+// `pointsPerSet`, or to `lastSetPoints` in the deciding set; empty when it can.
+QString setsCapRefusal(int cap, int pointsPerSet, int lastSetPoints);
+
+// A line for each stored rule in `unreadNumbers` ("group/key" to the stored
+// text, as loadSettings gives them) that is no number at all or beyond what
+// the setting can hold: why it cannot be used, as gameRulesOf tells of a
+// rule out of its range. Settings other than rules are not told.
+QStringList unreadRuleProblems(const QMap<QString, QString> &unreadNumbers);
 
 // The penalties' lengths in `text` ("2.00, 5.00, 10.00"): one to three
 // times; nothing when it does not read so.

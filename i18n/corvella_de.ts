@@ -711,6 +711,10 @@ Die Tasten beschreibt corvella(1).</translation>
         <source>Section 2 counts scores or fouls, or is not shown.</source>
         <translation>Abschnitt 2 zählt Punkte oder Fouls oder wird nicht gezeigt.</translation>
     </message>
+    <message>
+        <source>The points that end a set must be 0 (none) or at least the points of a set (%1) and of the deciding set (%2).</source>
+        <translation>Die Punkte, die einen Satz beenden, müssen 0 (keine) sein oder mindestens die Punkte eines Satzes (%1) und des Entscheidungssatzes (%2).</translation>
+    </message>
 </context>
 <context>
     <name>GameStateFile</name>
@@ -721,6 +725,45 @@ Die Tasten beschreibt corvella(1).</translation>
     <message>
         <source>cannot create %1</source>
         <translation>%1 kann nicht angelegt werden</translation>
+    </message>
+</context>
+<context>
+    <name>GeneralPage</name>
+    <message>
+        <source>General</source>
+        <translation>Allgemein</translation>
+    </message>
+    <message>
+        <source>Board Credit:</source>
+        <translation>Vermerk:</translation>
+    </message>
+    <message>
+        <source>none on the board</source>
+        <translation>keiner auf der Tafel</translation>
+    </message>
+    <message>
+        <source>Language:</source>
+        <translation>Sprache:</translation>
+    </message>
+    <message>
+        <source>Takes effect when Corvella is next started.</source>
+        <translation>Gilt ab dem nächsten Start von Corvella.</translation>
+    </message>
+    <message>
+        <source>Desktop&apos;s</source>
+        <translation>Wie der Desktop</translation>
+    </message>
+    <message>
+        <source>Buzzer Sound</source>
+        <translation>Hupenton</translation>
+    </message>
+    <message>
+        <source>Test</source>
+        <translation>Test</translation>
+    </message>
+    <message>
+        <source>This file cannot be played: </source>
+        <translation>Diese Datei kann nicht abgespielt werden: </translation>
     </message>
 </context>
 <context>
@@ -1071,8 +1114,35 @@ Die Tasten beschreibt corvella(1).</translation>
         <translation>Hupenton</translation>
     </message>
     <message>
-        <source>Test</source>
-        <translation>Test</translation>
+        <source>start / stop the clock</source>
+        <translation>die Uhr zu starten/stoppen</translation>
+    </message>
+    <message>
+        <source>reset the clock</source>
+        <translation>die Uhr zurückzusetzen</translation>
+    </message>
+    <message>
+        <source>sound the buzzer</source>
+        <translation>die Hupe ertönen zu lassen</translation>
+    </message>
+    <message>
+        <source>[No File Selected]</source>
+        <translation>[Keine Datei gewählt]</translation>
+    </message>
+    <message>
+        <source>Sounds *.wav (*.wav)</source>
+        <translation>Klänge *.wav (*.wav)</translation>
+    </message>
+    <message>
+        <source>This file cannot be played: </source>
+        <translation>Diese Datei kann nicht abgespielt werden: </translation>
+    </message>
+</context>
+<context>
+    <name>KeysPage</name>
+    <message>
+        <source>Keys</source>
+        <translation>Tasten</translation>
     </message>
     <message>
         <source>Game Keys:</source>
@@ -1103,6 +1173,14 @@ Die Tasten beschreibt corvella(1).</translation>
         <translation>Neues Spiel</translation>
     </message>
     <message>
+        <source>Reset Keys</source>
+        <translation>Standard</translation>
+    </message>
+    <message>
+        <source>Typing:</source>
+        <translation>Tippen:</translation>
+    </message>
+    <message>
         <source>Type whole scores: digits, then Enter</source>
         <translation>Ganze Punktstände tippen: Ziffern, dann Enter</translation>
     </message>
@@ -1121,18 +1199,6 @@ Die Tasten beschreibt corvella(1).</translation>
     <message>
         <source>never</source>
         <translation>nie</translation>
-    </message>
-    <message>
-        <source>start / stop the clock</source>
-        <translation>die Uhr zu starten/stoppen</translation>
-    </message>
-    <message>
-        <source>reset the clock</source>
-        <translation>die Uhr zurückzusetzen</translation>
-    </message>
-    <message>
-        <source>sound the buzzer</source>
-        <translation>die Hupe ertönen zu lassen</translation>
     </message>
     <message>
         <source>start the home team&apos;s timeout</source>
@@ -1157,18 +1223,6 @@ Die Tasten beschreibt corvella(1).</translation>
     <message>
         <source>start a new game</source>
         <translation>ein neues Spiel zu beginnen</translation>
-    </message>
-    <message>
-        <source>[No File Selected]</source>
-        <translation>[Keine Datei gewählt]</translation>
-    </message>
-    <message>
-        <source>Sounds *.wav (*.wav)</source>
-        <translation>Klänge *.wav (*.wav)</translation>
-    </message>
-    <message>
-        <source>This file cannot be played: </source>
-        <translation>Diese Datei kann nicht abgespielt werden: </translation>
     </message>
 </context>
 <context>
@@ -1346,6 +1400,17 @@ Die Tasten beschreibt corvella(1).</translation>
 <context>
     <name>OptionsDialog</name>
     <message>
+        <source>&amp;Settings...</source>
+        <translation>&amp;Einstellungen...</translation>
+    </message>
+    <message>
+        <source>Two commands share the key %1. Choose another key for one of them on the Keyboard tab or in the settings.</source>
+        <translation>Zwei Befehle haben dieselbe Taste %1. Wählen Sie für einen davon eine andere Taste, auf der Registerkarte Tastatur oder in den Einstellungen.</translation>
+    </message>
+</context>
+<context>
+    <name>PagesDialog</name>
+    <message>
         <source>&amp;Ok</source>
         <translation>&amp;OK</translation>
     </message>
@@ -1356,10 +1421,6 @@ Die Tasten beschreibt corvella(1).</translation>
     <message>
         <source>The settings could not be saved. They apply until Corvella is closed, but will be lost then.</source>
         <translation>Die Einstellungen konnten nicht gespeichert werden. Sie gelten, bis Corvella beendet wird, und gehen dann verloren.</translation>
-    </message>
-    <message>
-        <source>Two commands share the key %1. Choose another key for one of them on the Keyboard tab.</source>
-        <translation>Zwei Befehle haben dieselbe Taste %1. Wählen Sie auf der Registerkarte Tastatur für einen davon eine andere Taste.</translation>
     </message>
 </context>
 <context>
@@ -2323,6 +2384,17 @@ Die Tasten beschreibt corvella(1).</translation>
     </message>
 </context>
 <context>
+    <name>SettingsWindow</name>
+    <message>
+        <source>Settings - Corvella</source>
+        <translation>Einstellungen - Corvella</translation>
+    </message>
+    <message>
+        <source>Two commands share the key %1. Choose another key for one of them here or on the Keyboard tab of the options.</source>
+        <translation>Zwei Befehle haben dieselbe Taste %1. Wählen Sie für einen davon eine andere Taste, hier oder auf der Registerkarte Tastatur der Optionen.</translation>
+    </message>
+</context>
+<context>
     <name>ShotClockPage</name>
     <message>
         <source>The board has a shot clock</source>
@@ -2758,18 +2830,6 @@ Die Tasten beschreibt corvella(1).</translation>
 <context>
     <name>TextPage</name>
     <message>
-        <source>Board Credit:</source>
-        <translation>Vermerk:</translation>
-    </message>
-    <message>
-        <source>none on the board</source>
-        <translation>keiner auf der Tafel</translation>
-    </message>
-    <message>
-        <source>Language:</source>
-        <translation>Sprache:</translation>
-    </message>
-    <message>
         <source>Text Controls</source>
         <translation>Texte</translation>
     </message>
@@ -2788,14 +2848,6 @@ Die Tasten beschreibt corvella(1).</translation>
     <message>
         <source>Section 2 Name:</source>
         <translation>Name Abschnitt 2:</translation>
-    </message>
-    <message>
-        <source>Takes effect when Corvella is next started.</source>
-        <translation>Gilt ab dem nächsten Start von Corvella.</translation>
-    </message>
-    <message>
-        <source>Desktop&apos;s</source>
-        <translation>Wie der Desktop</translation>
     </message>
 </context>
 <context>

@@ -711,6 +711,10 @@ Las teclas están en corvella(1).</translation>
         <source>Section 2 counts scores or fouls, or is not shown.</source>
         <translation>La fila 2 cuenta tantos o faltas, o no se muestra.</translation>
     </message>
+    <message>
+        <source>The points that end a set must be 0 (none) or at least the points of a set (%1) and of the deciding set (%2).</source>
+        <translation>Los puntos que terminan un set deben ser 0 (ninguno) o al menos los puntos de un set (%1) y del set decisivo (%2).</translation>
+    </message>
 </context>
 <context>
     <name>GameStateFile</name>
@@ -721,6 +725,45 @@ Las teclas están en corvella(1).</translation>
     <message>
         <source>cannot create %1</source>
         <translation>no se puede crear %1</translation>
+    </message>
+</context>
+<context>
+    <name>GeneralPage</name>
+    <message>
+        <source>General</source>
+        <translation>General</translation>
+    </message>
+    <message>
+        <source>Board Credit:</source>
+        <translation>Crédito:</translation>
+    </message>
+    <message>
+        <source>none on the board</source>
+        <translation>ninguno</translation>
+    </message>
+    <message>
+        <source>Language:</source>
+        <translation>Idioma:</translation>
+    </message>
+    <message>
+        <source>Takes effect when Corvella is next started.</source>
+        <translation>Se aplica al volver a iniciar Corvella.</translation>
+    </message>
+    <message>
+        <source>Desktop&apos;s</source>
+        <translation>La del escritorio</translation>
+    </message>
+    <message>
+        <source>Buzzer Sound</source>
+        <translation>Sonido de la bocina</translation>
+    </message>
+    <message>
+        <source>Test</source>
+        <translation>Probar</translation>
+    </message>
+    <message>
+        <source>This file cannot be played: </source>
+        <translation>Este archivo no se puede reproducir: </translation>
     </message>
 </context>
 <context>
@@ -1071,8 +1114,35 @@ Las teclas están en corvella(1).</translation>
         <translation>Sonido de la bocina</translation>
     </message>
     <message>
-        <source>Test</source>
-        <translation>Probar</translation>
+        <source>start / stop the clock</source>
+        <translation>poner en marcha o parar el reloj</translation>
+    </message>
+    <message>
+        <source>reset the clock</source>
+        <translation>poner el reloj a cero</translation>
+    </message>
+    <message>
+        <source>sound the buzzer</source>
+        <translation>hacer sonar la bocina</translation>
+    </message>
+    <message>
+        <source>[No File Selected]</source>
+        <translation>[Ningún archivo elegido]</translation>
+    </message>
+    <message>
+        <source>Sounds *.wav (*.wav)</source>
+        <translation>Sonidos *.wav (*.wav)</translation>
+    </message>
+    <message>
+        <source>This file cannot be played: </source>
+        <translation>Este archivo no se puede reproducir: </translation>
+    </message>
+</context>
+<context>
+    <name>KeysPage</name>
+    <message>
+        <source>Keys</source>
+        <translation>Teclas</translation>
     </message>
     <message>
         <source>Game Keys:</source>
@@ -1103,6 +1173,14 @@ Las teclas están en corvella(1).</translation>
         <translation>Partido nuevo</translation>
     </message>
     <message>
+        <source>Reset Keys</source>
+        <translation>Restablecer</translation>
+    </message>
+    <message>
+        <source>Typing:</source>
+        <translation>Escritura:</translation>
+    </message>
+    <message>
         <source>Type whole scores: digits, then Enter</source>
         <translation>Escribir tanteos enteros: dígitos y luego Intro</translation>
     </message>
@@ -1121,18 +1199,6 @@ Las teclas están en corvella(1).</translation>
     <message>
         <source>never</source>
         <translation>nunca</translation>
-    </message>
-    <message>
-        <source>start / stop the clock</source>
-        <translation>poner en marcha o parar el reloj</translation>
-    </message>
-    <message>
-        <source>reset the clock</source>
-        <translation>poner el reloj a cero</translation>
-    </message>
-    <message>
-        <source>sound the buzzer</source>
-        <translation>hacer sonar la bocina</translation>
     </message>
     <message>
         <source>start the home team&apos;s timeout</source>
@@ -1157,18 +1223,6 @@ Las teclas están en corvella(1).</translation>
     <message>
         <source>start a new game</source>
         <translation>empezar un partido nuevo</translation>
-    </message>
-    <message>
-        <source>[No File Selected]</source>
-        <translation>[Ningún archivo elegido]</translation>
-    </message>
-    <message>
-        <source>Sounds *.wav (*.wav)</source>
-        <translation>Sonidos *.wav (*.wav)</translation>
-    </message>
-    <message>
-        <source>This file cannot be played: </source>
-        <translation>Este archivo no se puede reproducir: </translation>
     </message>
 </context>
 <context>
@@ -1346,6 +1400,17 @@ Las teclas están en corvella(1).</translation>
 <context>
     <name>OptionsDialog</name>
     <message>
+        <source>&amp;Settings...</source>
+        <translation>&amp;Ajustes...</translation>
+    </message>
+    <message>
+        <source>Two commands share the key %1. Choose another key for one of them on the Keyboard tab or in the settings.</source>
+        <translation>Dos órdenes comparten la tecla %1. Elija otra tecla para una de ellas en la pestaña Teclado o en los ajustes.</translation>
+    </message>
+</context>
+<context>
+    <name>PagesDialog</name>
+    <message>
         <source>&amp;Ok</source>
         <translation>&amp;Aceptar</translation>
     </message>
@@ -1356,10 +1421,6 @@ Las teclas están en corvella(1).</translation>
     <message>
         <source>The settings could not be saved. They apply until Corvella is closed, but will be lost then.</source>
         <translation>No se pudo guardar la configuración. Vale hasta que se cierre Corvella, pero entonces se perderá.</translation>
-    </message>
-    <message>
-        <source>Two commands share the key %1. Choose another key for one of them on the Keyboard tab.</source>
-        <translation>Dos órdenes comparten la tecla %1. Elija otra tecla para una de ellas en la pestaña Teclado.</translation>
     </message>
 </context>
 <context>
@@ -2323,6 +2384,17 @@ Las teclas están en corvella(1).</translation>
     </message>
 </context>
 <context>
+    <name>SettingsWindow</name>
+    <message>
+        <source>Settings - Corvella</source>
+        <translation>Ajustes - Corvella</translation>
+    </message>
+    <message>
+        <source>Two commands share the key %1. Choose another key for one of them here or on the Keyboard tab of the options.</source>
+        <translation>Dos órdenes comparten la tecla %1. Elija otra tecla para una de ellas aquí o en la pestaña Teclado de las opciones.</translation>
+    </message>
+</context>
+<context>
     <name>ShotClockPage</name>
     <message>
         <source>The board has a shot clock</source>
@@ -2758,18 +2830,6 @@ Las teclas están en corvella(1).</translation>
 <context>
     <name>TextPage</name>
     <message>
-        <source>Board Credit:</source>
-        <translation>Crédito:</translation>
-    </message>
-    <message>
-        <source>none on the board</source>
-        <translation>ninguno</translation>
-    </message>
-    <message>
-        <source>Language:</source>
-        <translation>Idioma:</translation>
-    </message>
-    <message>
         <source>Text Controls</source>
         <translation>Textos</translation>
     </message>
@@ -2788,14 +2848,6 @@ Las teclas están en corvella(1).</translation>
     <message>
         <source>Section 2 Name:</source>
         <translation>Nombre de la sección 2:</translation>
-    </message>
-    <message>
-        <source>Takes effect when Corvella is next started.</source>
-        <translation>Se aplica al volver a iniciar Corvella.</translation>
-    </message>
-    <message>
-        <source>Desktop&apos;s</source>
-        <translation>La del escritorio</translation>
     </message>
 </context>
 <context>

@@ -711,6 +711,10 @@ Voir corvella(1) pour les touches.</translation>
         <source>Section 2 counts scores or fouls, or is not shown.</source>
         <translation>La ligne 2 compte les points ou les fautes, ou n&apos;est pas affichée.</translation>
     </message>
+    <message>
+        <source>The points that end a set must be 0 (none) or at least the points of a set (%1) and of the deciding set (%2).</source>
+        <translation>Les points qui terminent un set doivent être 0 (aucun) ou au moins les points d&apos;un set (%1) et du set décisif (%2).</translation>
+    </message>
 </context>
 <context>
     <name>GameStateFile</name>
@@ -721,6 +725,45 @@ Voir corvella(1) pour les touches.</translation>
     <message>
         <source>cannot create %1</source>
         <translation>impossible de créer %1</translation>
+    </message>
+</context>
+<context>
+    <name>GeneralPage</name>
+    <message>
+        <source>General</source>
+        <translation>Général</translation>
+    </message>
+    <message>
+        <source>Board Credit:</source>
+        <translation>Mention :</translation>
+    </message>
+    <message>
+        <source>none on the board</source>
+        <translation>aucune</translation>
+    </message>
+    <message>
+        <source>Language:</source>
+        <translation>Langue :</translation>
+    </message>
+    <message>
+        <source>Takes effect when Corvella is next started.</source>
+        <translation>Prend effet au prochain démarrage de Corvella.</translation>
+    </message>
+    <message>
+        <source>Desktop&apos;s</source>
+        <translation>Celle du bureau</translation>
+    </message>
+    <message>
+        <source>Buzzer Sound</source>
+        <translation>Son de la sirène</translation>
+    </message>
+    <message>
+        <source>Test</source>
+        <translation>Essai</translation>
+    </message>
+    <message>
+        <source>This file cannot be played: </source>
+        <translation>Ce fichier ne peut pas être lu : </translation>
     </message>
 </context>
 <context>
@@ -1071,8 +1114,35 @@ Voir corvella(1) pour les touches.</translation>
         <translation>Son de la sirène</translation>
     </message>
     <message>
-        <source>Test</source>
-        <translation>Essai</translation>
+        <source>start / stop the clock</source>
+        <translation>démarrer ou arrêter l&apos;horloge</translation>
+    </message>
+    <message>
+        <source>reset the clock</source>
+        <translation>remettre l&apos;horloge à zéro</translation>
+    </message>
+    <message>
+        <source>sound the buzzer</source>
+        <translation>faire retentir la sirène</translation>
+    </message>
+    <message>
+        <source>[No File Selected]</source>
+        <translation>[Aucun fichier choisi]</translation>
+    </message>
+    <message>
+        <source>Sounds *.wav (*.wav)</source>
+        <translation>Sons *.wav (*.wav)</translation>
+    </message>
+    <message>
+        <source>This file cannot be played: </source>
+        <translation>Ce fichier ne peut pas être lu : </translation>
+    </message>
+</context>
+<context>
+    <name>KeysPage</name>
+    <message>
+        <source>Keys</source>
+        <translation>Touches</translation>
     </message>
     <message>
         <source>Game Keys:</source>
@@ -1103,6 +1173,14 @@ Voir corvella(1) pour les touches.</translation>
         <translation>Nouveau match</translation>
     </message>
     <message>
+        <source>Reset Keys</source>
+        <translation>Par défaut</translation>
+    </message>
+    <message>
+        <source>Typing:</source>
+        <translation>Saisie :</translation>
+    </message>
+    <message>
         <source>Type whole scores: digits, then Enter</source>
         <translation>Taper des scores entiers : chiffres, puis Entrée</translation>
     </message>
@@ -1121,18 +1199,6 @@ Voir corvella(1) pour les touches.</translation>
     <message>
         <source>never</source>
         <translation>jamais</translation>
-    </message>
-    <message>
-        <source>start / stop the clock</source>
-        <translation>démarrer ou arrêter l&apos;horloge</translation>
-    </message>
-    <message>
-        <source>reset the clock</source>
-        <translation>remettre l&apos;horloge à zéro</translation>
-    </message>
-    <message>
-        <source>sound the buzzer</source>
-        <translation>faire retentir la sirène</translation>
     </message>
     <message>
         <source>start the home team&apos;s timeout</source>
@@ -1157,18 +1223,6 @@ Voir corvella(1) pour les touches.</translation>
     <message>
         <source>start a new game</source>
         <translation>commencer un nouveau match</translation>
-    </message>
-    <message>
-        <source>[No File Selected]</source>
-        <translation>[Aucun fichier choisi]</translation>
-    </message>
-    <message>
-        <source>Sounds *.wav (*.wav)</source>
-        <translation>Sons *.wav (*.wav)</translation>
-    </message>
-    <message>
-        <source>This file cannot be played: </source>
-        <translation>Ce fichier ne peut pas être lu : </translation>
     </message>
 </context>
 <context>
@@ -1346,6 +1400,17 @@ Voir corvella(1) pour les touches.</translation>
 <context>
     <name>OptionsDialog</name>
     <message>
+        <source>&amp;Settings...</source>
+        <translation>&amp;Réglages...</translation>
+    </message>
+    <message>
+        <source>Two commands share the key %1. Choose another key for one of them on the Keyboard tab or in the settings.</source>
+        <translation>Deux commandes partagent la touche %1. Choisissez une autre touche pour l&apos;une d&apos;elles dans l&apos;onglet Clavier ou dans les réglages.</translation>
+    </message>
+</context>
+<context>
+    <name>PagesDialog</name>
+    <message>
         <source>&amp;Ok</source>
         <translation>&amp;OK</translation>
     </message>
@@ -1356,10 +1421,6 @@ Voir corvella(1) pour les touches.</translation>
     <message>
         <source>The settings could not be saved. They apply until Corvella is closed, but will be lost then.</source>
         <translation>Les réglages n&apos;ont pas pu être enregistrés. Ils valent jusqu&apos;à la fermeture de Corvella, puis seront perdus.</translation>
-    </message>
-    <message>
-        <source>Two commands share the key %1. Choose another key for one of them on the Keyboard tab.</source>
-        <translation>Deux commandes partagent la touche %1. Choisissez une autre touche pour l&apos;une d&apos;elles dans l&apos;onglet Clavier.</translation>
     </message>
 </context>
 <context>
@@ -2323,6 +2384,17 @@ Voir corvella(1) pour les touches.</translation>
     </message>
 </context>
 <context>
+    <name>SettingsWindow</name>
+    <message>
+        <source>Settings - Corvella</source>
+        <translation>Réglages - Corvella</translation>
+    </message>
+    <message>
+        <source>Two commands share the key %1. Choose another key for one of them here or on the Keyboard tab of the options.</source>
+        <translation>Deux commandes partagent la touche %1. Choisissez une autre touche pour l&apos;une d&apos;elles ici ou dans l&apos;onglet Clavier des options.</translation>
+    </message>
+</context>
+<context>
     <name>ShotClockPage</name>
     <message>
         <source>The board has a shot clock</source>
@@ -2758,18 +2830,6 @@ Voir corvella(1) pour les touches.</translation>
 <context>
     <name>TextPage</name>
     <message>
-        <source>Board Credit:</source>
-        <translation>Mention :</translation>
-    </message>
-    <message>
-        <source>none on the board</source>
-        <translation>aucune</translation>
-    </message>
-    <message>
-        <source>Language:</source>
-        <translation>Langue :</translation>
-    </message>
-    <message>
         <source>Text Controls</source>
         <translation>Textes</translation>
     </message>
@@ -2788,14 +2848,6 @@ Voir corvella(1) pour les touches.</translation>
     <message>
         <source>Section 2 Name:</source>
         <translation>Nom de la section 2 :</translation>
-    </message>
-    <message>
-        <source>Takes effect when Corvella is next started.</source>
-        <translation>Prend effet au prochain démarrage de Corvella.</translation>
-    </message>
-    <message>
-        <source>Desktop&apos;s</source>
-        <translation>Celle du bureau</translation>
     </message>
 </context>
 <context>

@@ -711,6 +711,10 @@ Zie corvella(1) voor de toetsen.</translation>
         <source>Section 2 counts scores or fouls, or is not shown.</source>
         <translation>Rij 2 telt scores of fouten, of wordt niet getoond.</translation>
     </message>
+    <message>
+        <source>The points that end a set must be 0 (none) or at least the points of a set (%1) and of the deciding set (%2).</source>
+        <translation>De punten die een set beëindigen moeten 0 (geen) zijn of ten minste de punten van een set (%1) en van de beslissende set (%2).</translation>
+    </message>
 </context>
 <context>
     <name>GameStateFile</name>
@@ -721,6 +725,45 @@ Zie corvella(1) voor de toetsen.</translation>
     <message>
         <source>cannot create %1</source>
         <translation>%1 kan niet worden aangemaakt</translation>
+    </message>
+</context>
+<context>
+    <name>GeneralPage</name>
+    <message>
+        <source>General</source>
+        <translation>Algemeen</translation>
+    </message>
+    <message>
+        <source>Board Credit:</source>
+        <translation>Vermelding:</translation>
+    </message>
+    <message>
+        <source>none on the board</source>
+        <translation>geen op het bord</translation>
+    </message>
+    <message>
+        <source>Language:</source>
+        <translation>Taal:</translation>
+    </message>
+    <message>
+        <source>Takes effect when Corvella is next started.</source>
+        <translation>Geldt vanaf de volgende start van Corvella.</translation>
+    </message>
+    <message>
+        <source>Desktop&apos;s</source>
+        <translation>Als het bureaublad</translation>
+    </message>
+    <message>
+        <source>Buzzer Sound</source>
+        <translation>Zoemergeluid</translation>
+    </message>
+    <message>
+        <source>Test</source>
+        <translation>Test</translation>
+    </message>
+    <message>
+        <source>This file cannot be played: </source>
+        <translation>Dit bestand kan niet worden afgespeeld: </translation>
     </message>
 </context>
 <context>
@@ -1071,8 +1114,35 @@ Zie corvella(1) voor de toetsen.</translation>
         <translation>Zoemergeluid</translation>
     </message>
     <message>
-        <source>Test</source>
-        <translation>Test</translation>
+        <source>start / stop the clock</source>
+        <translation>de klok te starten of te stoppen</translation>
+    </message>
+    <message>
+        <source>reset the clock</source>
+        <translation>de klok te resetten</translation>
+    </message>
+    <message>
+        <source>sound the buzzer</source>
+        <translation>de zoemer te laten klinken</translation>
+    </message>
+    <message>
+        <source>[No File Selected]</source>
+        <translation>[Geen bestand gekozen]</translation>
+    </message>
+    <message>
+        <source>Sounds *.wav (*.wav)</source>
+        <translation>Geluiden *.wav (*.wav)</translation>
+    </message>
+    <message>
+        <source>This file cannot be played: </source>
+        <translation>Dit bestand kan niet worden afgespeeld: </translation>
+    </message>
+</context>
+<context>
+    <name>KeysPage</name>
+    <message>
+        <source>Keys</source>
+        <translation>Toetsen</translation>
     </message>
     <message>
         <source>Game Keys:</source>
@@ -1103,6 +1173,14 @@ Zie corvella(1) voor de toetsen.</translation>
         <translation>Nieuwe wedstrijd</translation>
     </message>
     <message>
+        <source>Reset Keys</source>
+        <translation>Standaard</translation>
+    </message>
+    <message>
+        <source>Typing:</source>
+        <translation>Typen:</translation>
+    </message>
+    <message>
         <source>Type whole scores: digits, then Enter</source>
         <translation>Hele scores typen: cijfers, dan Enter</translation>
     </message>
@@ -1121,18 +1199,6 @@ Zie corvella(1) voor de toetsen.</translation>
     <message>
         <source>never</source>
         <translation>nooit</translation>
-    </message>
-    <message>
-        <source>start / stop the clock</source>
-        <translation>de klok te starten of te stoppen</translation>
-    </message>
-    <message>
-        <source>reset the clock</source>
-        <translation>de klok te resetten</translation>
-    </message>
-    <message>
-        <source>sound the buzzer</source>
-        <translation>de zoemer te laten klinken</translation>
     </message>
     <message>
         <source>start the home team&apos;s timeout</source>
@@ -1157,18 +1223,6 @@ Zie corvella(1) voor de toetsen.</translation>
     <message>
         <source>start a new game</source>
         <translation>een nieuwe wedstrijd te beginnen</translation>
-    </message>
-    <message>
-        <source>[No File Selected]</source>
-        <translation>[Geen bestand gekozen]</translation>
-    </message>
-    <message>
-        <source>Sounds *.wav (*.wav)</source>
-        <translation>Geluiden *.wav (*.wav)</translation>
-    </message>
-    <message>
-        <source>This file cannot be played: </source>
-        <translation>Dit bestand kan niet worden afgespeeld: </translation>
     </message>
 </context>
 <context>
@@ -1346,6 +1400,17 @@ Zie corvella(1) voor de toetsen.</translation>
 <context>
     <name>OptionsDialog</name>
     <message>
+        <source>&amp;Settings...</source>
+        <translation>&amp;Instellingen...</translation>
+    </message>
+    <message>
+        <source>Two commands share the key %1. Choose another key for one of them on the Keyboard tab or in the settings.</source>
+        <translation>Twee opdrachten delen de toets %1. Kies voor een van beide een andere toets, op het tabblad Toetsenbord of in de instellingen.</translation>
+    </message>
+</context>
+<context>
+    <name>PagesDialog</name>
+    <message>
         <source>&amp;Ok</source>
         <translation>&amp;OK</translation>
     </message>
@@ -1356,10 +1421,6 @@ Zie corvella(1) voor de toetsen.</translation>
     <message>
         <source>The settings could not be saved. They apply until Corvella is closed, but will be lost then.</source>
         <translation>De instellingen konden niet worden opgeslagen. Ze gelden tot Corvella wordt afgesloten en gaan dan verloren.</translation>
-    </message>
-    <message>
-        <source>Two commands share the key %1. Choose another key for one of them on the Keyboard tab.</source>
-        <translation>Twee opdrachten delen de toets %1. Kies op het tabblad Toetsenbord voor een van beide een andere toets.</translation>
     </message>
 </context>
 <context>
@@ -2323,6 +2384,17 @@ Zie corvella(1) voor de toetsen.</translation>
     </message>
 </context>
 <context>
+    <name>SettingsWindow</name>
+    <message>
+        <source>Settings - Corvella</source>
+        <translation>Instellingen - Corvella</translation>
+    </message>
+    <message>
+        <source>Two commands share the key %1. Choose another key for one of them here or on the Keyboard tab of the options.</source>
+        <translation>Twee opdrachten delen de toets %1. Kies voor een van beide een andere toets, hier of op het tabblad Toetsenbord van de opties.</translation>
+    </message>
+</context>
+<context>
     <name>ShotClockPage</name>
     <message>
         <source>The board has a shot clock</source>
@@ -2758,18 +2830,6 @@ Zie corvella(1) voor de toetsen.</translation>
 <context>
     <name>TextPage</name>
     <message>
-        <source>Board Credit:</source>
-        <translation>Vermelding:</translation>
-    </message>
-    <message>
-        <source>none on the board</source>
-        <translation>geen op het bord</translation>
-    </message>
-    <message>
-        <source>Language:</source>
-        <translation>Taal:</translation>
-    </message>
-    <message>
         <source>Text Controls</source>
         <translation>Teksten</translation>
     </message>
@@ -2788,14 +2848,6 @@ Zie corvella(1) voor de toetsen.</translation>
     <message>
         <source>Section 2 Name:</source>
         <translation>Naam sectie 2:</translation>
-    </message>
-    <message>
-        <source>Takes effect when Corvella is next started.</source>
-        <translation>Geldt vanaf de volgende start van Corvella.</translation>
-    </message>
-    <message>
-        <source>Desktop&apos;s</source>
-        <translation>Als het bureaublad</translation>
     </message>
 </context>
 <context>

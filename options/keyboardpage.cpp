@@ -4,28 +4,20 @@
 #include "options/keychooser.h"
 #include "options/keyname.h"
 #include "platform/dialogs.h"
-#include "platform/sounddevice.h"
 #include "platform/soundfilecheck.h"
 #include "settings/appsettings.h"
 
-#include <QCheckBox>
-#include <QComboBox>
 #include <QDir>
 #include <QFileInfo>
-#include <QGridLayout>
 #include <QGroupBox>
-#include <QHBoxLayout>
 #include <QLabel>
 #include <QPushButton>
-#include <QVBoxLayout>
 
 namespace {
 
 // The setting that holds each key, in the order of KeyboardPage::KeyFunction.
-constexpr qint16 Settings::*keySettings[] = {
-    &Settings::StartStopClockKey, &Settings::ResetClockKey,   &Settings::BuzzerKey,
-    &Settings::HomeTimeoutKey,    &Settings::GuestTimeoutKey, &Settings::NextPeriodKey,
-    &Settings::PreviousPeriodKey, &Settings::SkipBreakKey,    &Settings::NewGameKey};
+constexpr qint16 Settings::*keySettings[] = {&Settings::StartStopClockKey, &Settings::ResetClockKey,
+                                             &Settings::BuzzerKey};
 static_assert(std::size(keySettings) == KeyboardPage::KeyFunctionCount);
 
 } // namespace
@@ -39,15 +31,7 @@ KeyboardPage::KeyboardPage(const OptionsServices &services, QWidget *parent)
     auto *resetKeysButton =
         button(tr("Reset Keys"), "cmdResetKeys", this, onPage(3720, 3120, 1215, 375));
     connect(resetKeysButton, &QPushButton::clicked, this, &KeyboardPage::resetKeys);
-
-    QGridLayout *layout = layoutAroundOriginalArea();
-    createGameKeys(layout);
-    createTypingChoices(layout);
-}
-
-KeyboardPage::~KeyboardPage()
-{
-    stopTestSound();
+    layoutAroundOriginalArea();
 }
 
 QString KeyboardPage::title() const
@@ -81,69 +65,8 @@ void KeyboardPage::createBuzzerSound()
         group(tr("Buzzer Sound"), "fraBuzzerSound", this, onPage(120, 1680, 4815, 855));
     auto *chooseSoundButton =
         button(tr("Change"), "cmdBuzzerSound", sound, twipsRect(120, 240, 735, 495));
-    m_buzzerSoundLabel = framedLabel("lblBuzzerSound", sound, twipsRect(840, 240, 3135, 495));
-    auto *testSoundButton =
-        button(tr("Test"), "cmdTestSound", sound, twipsRect(4020, 240, 675, 495));
+    m_buzzerSoundLabel = framedLabel("lblBuzzerSound", sound, twipsRect(840, 240, 3855, 495));
     connect(chooseSoundButton, &QPushButton::clicked, this, &KeyboardPage::chooseBuzzerSound);
-    connect(testSoundButton, &QPushButton::clicked, this, &KeyboardPage::testBuzzerSound);
-}
-
-// The keys of periods and timeouts, beside the original three: each button
-// shows its key and changes it.
-void KeyboardPage::createGameKeys(QGridLayout *layout)
-{
-    auto *keys = new QGroupBox(tr("Game Keys:"), this);
-    keys->setObjectName(QStringLiteral("fraGameKeys"));
-    auto *rows = new QGridLayout(keys);
-    const struct
-    {
-        QString caption;
-        const char *button;
-        KeyFunction function;
-    } functions[] = {{tr("Home timeout"), "cmdHomeTimeoutK", HomeTimeout},
-                     {tr("Guest timeout"), "cmdGuestTimeoutK", GuestTimeout},
-                     {tr("Next period"), "cmdNextPeriodK", NextPeriod},
-                     {tr("Previous period"), "cmdPreviousPeriodK", PreviousPeriod},
-                     {tr("Skip the break"), "cmdSkipBreakK", SkipBreak},
-                     {tr("New game"), "cmdNewGameK", NewGame}};
-    for (const auto &row : functions) {
-        auto *caption = new QLabel(row.caption, keys);
-        auto *change = new QPushButton(keys);
-        change->setObjectName(QLatin1StringView(row.button));
-        change->setAutoDefault(false);
-        change->setMinimumWidth(twipsToPixels(555));
-        caption->setBuddy(change);
-        m_keyLabels[row.function] = change;
-        const int at = rows->rowCount();
-        rows->addWidget(caption, at, 0);
-        rows->addWidget(change, at, 1);
-        connect(change, &QPushButton::clicked, this, [this, f = row.function] { chooseKey(f); });
-    }
-    rows->setRowStretch(rows->rowCount(), 1);
-    layout->addWidget(keys, 0, 1, 2, 1);
-}
-
-void KeyboardPage::createTypingChoices(QGridLayout *layout)
-{
-    // Indented like the key groups above them.
-    auto *choices = new QVBoxLayout;
-    choices->setContentsMargins(twipsToPixels(120), 0, 0, 0);
-    m_wholeScores = new QCheckBox(tr("Type whole scores: digits, then Enter"), this);
-    m_wholeScores->setObjectName(QStringLiteral("chkWholeScore"));
-    choices->addWidget(m_wholeScores);
-
-    auto *hints = new QHBoxLayout;
-    auto *hintsLabel = new QLabel(tr("Operator's hints:"), this);
-    m_hints = new QComboBox(this);
-    m_hints->setObjectName(QStringLiteral("cboOperatorHints"));
-    // In the order of the setting's values.
-    m_hints->addItems({tr("with the audience display"), tr("always"), tr("never")});
-    hintsLabel->setBuddy(m_hints);
-    hints->addWidget(hintsLabel);
-    hints->addWidget(m_hints, 1);
-    choices->addLayout(hints);
-    layout->addLayout(choices, 1, 0);
-    layout->setRowStretch(2, 1);
 }
 
 void KeyboardPage::load(const Settings &settings)
@@ -151,8 +74,6 @@ void KeyboardPage::load(const Settings &settings)
     for (int function = 0; function < KeyFunctionCount; ++function)
         setKey(KeyFunction(function), settings.*keySettings[function]);
     setBuzzerFile(settings.BuzzerFile);
-    m_wholeScores->setChecked(settings.WholeScoreEntry != 0);
-    m_hints->setCurrentIndex(settings.OperatorHints);
 }
 
 void KeyboardPage::store(Settings &settings) const
@@ -160,8 +81,6 @@ void KeyboardPage::store(Settings &settings) const
     for (int function = 0; function < KeyFunctionCount; ++function)
         settings.*keySettings[function] = static_cast<qint16>(m_keys[function]);
     settings.BuzzerFile = m_buzzerFile;
-    settings.WholeScoreEntry = m_wholeScores->isChecked() ? 1 : 0;
-    settings.OperatorHints = static_cast<qint16>(m_hints->currentIndex());
 }
 
 QList<int> KeyboardPage::keysInUse(const Settings &settings)
@@ -191,25 +110,15 @@ QList<int> KeyboardPage::keysInUse(const Settings &settings)
 void KeyboardPage::setKey(KeyFunction function, int code)
 {
     m_keys[function] = code;
-    if (auto *label = qobject_cast<QLabel *>(m_keyLabels[function]))
-        label->setText(keyDisplayName(code));
-    else
-        static_cast<QPushButton *>(m_keyLabels[function])->setText(keyDisplayName(code));
+    m_keyLabels[function]->setText(keyDisplayName(code));
 }
 
 void KeyboardPage::chooseKey(KeyFunction function)
 {
-    const QString purposes[] = {tr("start / stop the clock"),
-                                tr("reset the clock"),
-                                tr("sound the buzzer"),
-                                tr("start the home team's timeout"),
-                                tr("start the guest team's timeout"),
-                                tr("go to the next period"),
-                                tr("go back a period"),
-                                tr("skip the break"),
-                                tr("start a new game")};
+    const QString purposes[] = {tr("start / stop the clock"), tr("reset the clock"),
+                                tr("sound the buzzer")};
     KeyChoice choice{purposes[function], static_cast<qint16>(m_keys[function]), 0};
-    // Whether periods and timeouts use their keys is decided on another page.
+    // Whether periods and timeouts use their keys is decided in the settings.
     QList<int> taken = keysInUse(m_services.workingCopy());
     // A key of its own is always taken by the key being changed.
     taken << m_keys[function];
@@ -258,30 +167,4 @@ void KeyboardPage::chooseBuzzerSound()
         return;
     }
     setBuzzerFile(chosen);
-}
-
-void KeyboardPage::testBuzzerSound()
-{
-    if (const QString problem = soundFileProblem(m_buzzerFile); !problem.isEmpty()) {
-        m_services.dialogs.showWarning(this, QStringLiteral("Corvella"),
-                                       tr("This file cannot be played: ") + problem);
-        return;
-    }
-    stopTestSound();
-    if (!m_services.makeSoundDevice)
-        return;
-    // A fresh device for every test: a device played a second time may stay
-    // silent.
-    SoundDevice *device = m_services.makeSoundDevice(this);
-    m_testSound = device;
-    connect(device, &SoundDevice::playbackFinished, device, &QObject::deleteLater);
-    device->setFileName(m_buzzerFile);
-    device->open();
-    device->play();
-}
-
-void KeyboardPage::stopTestSound()
-{
-    if (m_testSound)
-        m_testSound->close();
 }

@@ -1,54 +1,36 @@
 #pragma once
 
-#include "options/optionspage.h"
-#include "settings/appsettings.h"
+#include "options/pagesdialog.h"
 
-#include <QDialog>
-
-#include <vector>
-
-class KeyboardPage;
-class QPushButton;
 class QTabWidget;
 
-// The options: one page per tab, each showing and giving back its own
-// settings. It edits a working copy of the settings it was opened with; OK
-// saves the working copy and settings() gives it to the caller, Cancel drops it.
-class OptionsDialog : public QDialog
+// The options as the board has always had them: the command keys and the
+// buzzer sound, the colours and the captions, on three tabs of a window of
+// a fixed size. What came later is in the settings window, which a button
+// here opens.
+class OptionsDialog : public PagesDialog
 {
     Q_OBJECT
 
 public:
-    using SoundDeviceFactory = OptionsServices::SoundDeviceFactory;
-
-    // `makeSoundDevice` makes the device the Test button plays the sound on.
+    // `makeSoundDevice` makes the device the settings window's sound test
+    // plays on.
     OptionsDialog(const Settings &current, Dialogs &dialogs, SoundDeviceFactory makeSoundDevice,
                   QWidget *parent = nullptr);
-    ~OptionsDialog() override;
 
-    // The working copy: after OK, the values the operator confirmed.
-    Settings settings() const;
-    // One more page, as the last tab, showing the values the dialog holds.
-    void addPage(OptionsPage *page);
-    // What the Hall page tells of the link as it stands.
-    void setHallLinkState(std::function<QString()> state);
+signals:
+    // The settings window opened from here was confirmed and saved
+    // `values`: they hold from now on, whatever becomes of the options.
+    void settingsWindowSaved(const Settings &values);
 
 protected:
-    void keyPressEvent(QKeyEvent *event) override;
+    void insertPage(OptionsPage *page) override;
+    void showPage(OptionsPage *page) override;
+    QString keysClashWarning(const QString &key) const override;
+    void showKeysPage() override;
 
 private:
-    void showOnEveryPage(const Settings &values);
-    bool refusedByAPage();
-    bool keysClash();
-    void saveAndClose();
-    void stopSoundTest();
-    KeyboardPage *keyboardPage() const;
-    void fitToPages();
+    void openSettingsWindow();
 
-    Settings m_current;
-    OptionsServices m_services;
-    std::vector<OptionsPage *> m_pages;
     QTabWidget *m_tabs;
-    QPushButton *m_ok;
-    QPushButton *m_cancel;
 };

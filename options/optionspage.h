@@ -28,8 +28,8 @@ struct OptionsServices
     std::function<QString()> hallLinkState = {};
 };
 
-// One tab of the options. A page shows its own settings and gives them back;
-// it neither reads nor writes the fields of another page.
+// One page of the options or of the settings window. A page shows its own settings and gives them
+// back; it neither reads nor writes the fields of another page.
 class OptionsPage : public QWidget
 {
     Q_OBJECT
@@ -52,6 +52,8 @@ public:
     // Writes what the page keeps in files of its own, once the options are
     // saved; why something could not be written, or nothing.
     virtual QString saveFiles() { return {}; }
+    // Stops a sound the page plays, as its window closes.
+    virtual void stopPlaying() {}
 
 signals:
     // Asks the options to show `values` on every page: a choice on one page

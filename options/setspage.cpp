@@ -1,5 +1,6 @@
 #include "options/setspage.h"
 
+#include "game/gamerules.h"
 #include "options/keyboardpage.h"
 #include "options/keychooser.h"
 #include "options/keyname.h"
@@ -96,13 +97,40 @@ void SetsPage::store(Settings &settings) const
     settings.SetsEnabled = m_enabled->isChecked() ? 1 : 0;
     settings.SetsClock = m_clock->isChecked() ? 1 : 0;
     for (const Number &number : m_numbers) {
-        const int shown =
-            std::clamp<int>(number.loaded, number.box->minimum(), number.box->maximum());
         settings.*number.setting =
-            number.box->value() == shown ? number.loaded : static_cast<qint16>(number.box->value());
+            number.changed() ? static_cast<qint16>(number.box->value()) : number.loaded;
     }
     for (int function = 0; function < KeyFunctionCount; ++function)
         settings.*keySettings[function] = static_cast<qint16>(m_keys[function]);
+}
+
+bool SetsPage::Number::changed() const
+{
+    return box->value() != std::clamp<int>(loaded, box->minimum(), box->maximum());
+}
+
+const SetsPage::Number &SetsPage::number(qint16 Settings::*setting) const
+{
+    return *std::find_if(m_numbers.cbegin(), m_numbers.cend(),
+                         [setting](const Number &n) { return n.setting == setting; });
+}
+
+// A value that came in from the store goes back as it was: only what the
+// operator set here is refused.
+OptionsPage::Refusal SetsPage::refusal() const
+{
+    const Number &cap = number(&Settings::SetsCap);
+    const Number &points = number(&Settings::SetsPointsPerSet);
+    const Number &lastPoints = number(&Settings::SetsLastSetPoints);
+    if (!cap.changed() && !points.changed() && !lastPoints.changed())
+        return {};
+    Settings values;
+    store(values);
+    if (const QString why =
+            setsCapRefusal(values.SetsCap, values.SetsPointsPerSet, values.SetsLastSetPoints);
+        !why.isEmpty())
+        return {why, cap.box};
+    return {};
 }
 
 void SetsPage::setKey(KeyFunction function, int code)

@@ -23,6 +23,7 @@ public:
     QString title() const override;
     void load(const Settings &settings) override;
     void store(Settings &settings) const override;
+    Refusal refusal() const override;
 
 private:
     void addNumber(const char *name, const QString &caption, qint16 Settings::*setting, int least,
@@ -37,7 +38,10 @@ private:
         QSpinBox *box;
         qint16 Settings::*setting;
         qint16 loaded = 0;
+
+        bool changed() const;
     };
+    const Number &number(qint16 Settings::*setting) const;
 
     const OptionsServices &m_services;
     QCheckBox *m_enabled;

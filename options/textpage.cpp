@@ -1,17 +1,12 @@
 #include "options/textpage.h"
 
 #include "display/twips.h"
-#include "i18n/language.h"
 #include "settings/appsettings.h"
 
-#include <QComboBox>
 #include <QFontMetricsF>
-#include <QGridLayout>
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
-#include <QMap>
-#include <QVBoxLayout>
 
 namespace {
 
@@ -45,21 +40,7 @@ TextPage::TextPage(const OptionsServices &, QWidget *parent)
     m_guestPreview->setObjectName(QStringLiteral("lblGuestPreview"));
     m_guestPreview->hide();
     createCaptions();
-
-    QGridLayout *layout = layoutAroundOriginalArea();
-    auto *beside = new QVBoxLayout;
-    auto *credit = new QGroupBox(tr("Board Credit:"), this);
-    credit->setObjectName(QStringLiteral("fraCreditText"));
-    m_creditText = lineIn(credit, "txtCreditText", SettingsLimits::CreditTextLength);
-    m_creditText->setPlaceholderText(tr("none on the board"));
-    (new QVBoxLayout(credit))->addWidget(m_creditText);
-    beside->addWidget(credit);
-    auto *language = new QGroupBox(tr("Language:"), this);
-    language->setObjectName(QStringLiteral("fraLanguage"));
-    createLanguageChoice(language);
-    beside->addWidget(language);
-    beside->addStretch(1);
-    layout->addLayout(beside, 0, 1);
+    layoutAroundOriginalArea();
 }
 
 QString TextPage::title() const
@@ -102,24 +83,6 @@ void TextPage::createCaptions()
     });
 }
 
-void TextPage::createLanguageChoice(QGroupBox *frame)
-{
-    m_language = new QComboBox(frame);
-    m_language->setObjectName(QStringLiteral("cboLanguage"));
-    m_language->setToolTip(tr("Takes effect when Corvella is next started."));
-    m_language->addItem(tr("Desktop's"), QString());
-    // Each language by its own name, so that it can be found whatever the
-    // language on show.
-    QStringList codesShown = translatedLanguages();
-    codesShown << QStringLiteral("en");
-    QMap<QString, QString> codes;
-    for (const QString &code : std::as_const(codesShown))
-        codes.insert(languageName(code), code);
-    for (auto it = codes.cbegin(); it != codes.cend(); ++it)
-        m_language->addItem(it.key(), it.value());
-    (new QVBoxLayout(frame))->addWidget(m_language);
-}
-
 void TextPage::load(const Settings &settings)
 {
     // Setting the team names runs the size search; the stored size, taken
@@ -129,8 +92,6 @@ void TextPage::load(const Settings &settings)
     m_sectionText1->setText(settings.SectionText1);
     m_sectionText2->setText(settings.SectionText2);
     m_captionSize = settings.TeamSize;
-    m_creditText->setText(settings.CreditText);
-    m_language->setCurrentIndex(std::max(0, m_language->findData(settings.Language)));
 }
 
 void TextPage::store(Settings &settings) const
@@ -140,8 +101,6 @@ void TextPage::store(Settings &settings) const
     settings.SectionText1 = m_sectionText1->text();
     settings.SectionText2 = m_sectionText2->text();
     settings.TeamSize = m_captionSize;
-    settings.CreditText = m_creditText->text();
-    settings.Language = m_language->currentData().toString();
 }
 
 qint16 TextPage::previewSize(const QString &home, const QString &guest)

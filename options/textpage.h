@@ -2,11 +2,10 @@
 
 #include "options/optionspage.h"
 
-class QComboBox;
 class QLineEdit;
 
 // The tab "Text Controls": the team and section captions, with the size the
-// board shows the team names at, the board's credit and the language.
+// board shows the team names at.
 class TextPage : public OptionsPage
 {
     Q_OBJECT
@@ -24,13 +23,10 @@ public:
 
 private:
     void createCaptions();
-    void createLanguageChoice(QGroupBox *frame);
     void updatePreview();
 
     QLineEdit *m_homeText = nullptr, *m_guestText = nullptr;
     QLineEdit *m_sectionText1 = nullptr, *m_sectionText2 = nullptr;
-    QLineEdit *m_creditText = nullptr;
-    QComboBox *m_language = nullptr;
     QLabel *m_homePreview, *m_guestPreview;
     qint16 m_captionSize = 0;
 };

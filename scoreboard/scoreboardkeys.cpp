@@ -161,6 +161,10 @@ void ScoreBoardWindow::keyPressEvent(QKeyEvent *event)
         emit audienceToggleRequested();
         return;
     }
+    if (plain && event->key() == Qt::Key_F3) {
+        emit settingsRequested();
+        return;
+    }
     if (plain && event->key() == Qt::Key_F4) {
         emit networkWindowRequested();
         return;

@@ -136,6 +136,8 @@ signals:
     void startScreenRequested();
     // "o": the options, over the board.
     void optionsRequested();
+    // F3: the settings window, over the board.
+    void settingsRequested();
     // Ctrl+E: the game's record to a file.
     void exportRequested();
     // F2: the audience display on or off.

@@ -169,7 +169,8 @@ QString keyPath(const StoreEntry &entry)
     return QLatin1StringView(entry.group) + u'/' + QLatin1StringView(entry.key);
 }
 
-void loadEntry(const QMap<QString, QString> &stored, const StoreEntry &entry, Settings &into)
+void loadEntry(const QMap<QString, QString> &stored, const StoreEntry &entry, Settings &into,
+               QMap<QString, QString> *unreadNumbers)
 {
     const auto found = stored.constFind(keyPath(entry));
     if (found == stored.cend())
@@ -182,8 +183,11 @@ void loadEntry(const QMap<QString, QString> &stored, const StoreEntry &entry, Se
                 into.*member = limited(text, entry.maxLength);
             } else {
                 Field number{};
-                if (!parseDecimal(text, number))
+                if (!parseDecimal(text, number)) {
+                    if (unreadNumbers)
+                        unreadNumbers->insert(keyPath(entry), text);
                     return;
+                }
                 if constexpr (std::is_same_v<Field, qint16>) {
                     if (isKeyField(member) && (number < 1 || number > 255))
                         return;
@@ -309,12 +313,12 @@ QString hallUser(const Settings &settings)
     return settings.HallUser.isEmpty() ? settings.HallCourt : settings.HallUser;
 }
 
-Settings loadSettings()
+Settings loadSettings(QMap<QString, QString> *unreadNumbers)
 {
     Settings loaded = defaultSettings();
     const QMap<QString, QString> stored = SettingsStore::read();
     for (const StoreEntry &entry : storeEntries)
-        loadEntry(stored, entry, loaded);
+        loadEntry(stored, entry, loaded, unreadNumbers);
     return loaded;
 }
 

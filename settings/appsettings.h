@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QMap>
 #include <QString>
 #include <QtGlobal>
 
@@ -259,8 +260,10 @@ void applyDefaultColors(Settings &settings);
 void applyDefaultKeys(Settings &settings);
 
 // Reads the per-user store; a missing, damaged or unreadable entry loads as its
-// default, and captions are cut to the lengths above.
-Settings loadSettings();
+// default, and captions are cut to the lengths above. `unreadNumbers` (when
+// given) gets the stored texts of numbers that are no number the field can
+// hold at all, by "group/key", so that they can be told.
+Settings loadSettings(QMap<QString, QString> *unreadNumbers = nullptr);
 
 // Writes every field. Returns false when the store could not be written.
 [[nodiscard]] bool saveSettings(const Settings &settings);

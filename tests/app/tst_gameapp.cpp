@@ -688,14 +688,16 @@ private slots:
         QCOMPARE(loadSettings().HomeText, QStringLiteral("Lions"));
     }
 
-    // The server turned on in the options over an open board shows at once
+    // The server turned on in the settings over an open board shows at once
     // where the board is to be found, without closing the board.
     void theNetworkWindowComesWithAServerTurnedOnOverTheBoard()
     {
         CorvellaApp app(fakes.services());
         ScoreBoardWindow *board = openBoard(app);
         QVERIFY(board);
-        whenModal([](QWidget *options) {
+        QString opened;
+        whenModal([&opened](QWidget *options) {
+            opened = options->objectName();
             options->findChild<QCheckBox *>(QStringLiteral("chkWebServer"))->setChecked(true);
             options->findChild<QSpinBox *>(QStringLiteral("spnWebPort"))->setValue(somePort());
             options->findChild<QComboBox *>(QStringLiteral("cboWebAddress"))
@@ -703,7 +705,8 @@ private slots:
             QTest::mouseClick(options->findChild<QPushButton *>(QStringLiteral("cmdOk")),
                               Qt::LeftButton);
         });
-        QTest::keyClicks(board, QStringLiteral("o"));
+        QTest::keyClick(board, Qt::Key_F3); // the settings window
+        QCOMPARE(opened, QStringLiteral("frmSettings"));
         const auto panelShown = [] {
             for (QWidget *window : QApplication::topLevelWidgets())
                 if (window->objectName() == u"operatorPanel" && window->isVisible())

@@ -77,23 +77,23 @@ class TestEndToEnd : public QObject
         return desktop->burstsWhenEnded(start, count, 8000);
     }
 
-    // Opens the options, chooses `preset` from the list on the Game tab as
-    // it is typed, and presses Ok.
+    // Opens the settings (F3), chooses `preset` from the list on the Game
+    // page, the page they open on, as it is typed, and presses Ok (Enter).
     bool choosePreset(const QString &preset)
     {
-        desktop->key(QStringLiteral("o"));
-        const QString options = desktop->waitForWindow(QStringLiteral("Corvella"));
-        if (options.isEmpty() ||
-            !Desktop::waitUntil([&] { return desktop->geometry(options).width() > 0; }, 5000))
+        const QString title = QStringLiteral("Settings - Corvella");
+        desktop->key(QStringLiteral("F3"));
+        const QString settings = desktop->waitForWindow(title);
+        if (settings.isEmpty() ||
+            !Desktop::waitUntil([&] { return desktop->geometry(settings).width() > 0; }, 5000))
             return false;
-        const QRect dialog = desktop->geometry(options);
-        desktop->click(dialog.topLeft() + QPoint(334, 20)); // the Game tab
-        desktop->click(dialog.topLeft() + QPoint(72, 246)); // the presets, which drop down
+        const QRect window = desktop->geometry(settings);
+        desktop->click(window.topLeft() + QPoint(170, 223)); // the presets, which drop down
         desktop->type(preset);
-        desktop->key(QStringLiteral("Return")); // taken by the list, not the dialog
-        shot(QStringLiteral("options-preset-") + preset);
-        desktop->click(QPoint(dialog.left() + 98 + 36, dialog.top() + dialog.height() - 32 + 12));
-        return desktop->waitForWindowGone(QStringLiteral("Corvella"));
+        desktop->key(QStringLiteral("Return")); // taken by the list, not the window
+        shot(QStringLiteral("settings-preset-") + preset);
+        desktop->key(QStringLiteral("Return")); // Ok
+        return desktop->waitForWindowGone(title);
     }
 
     QString stateFolder() const { return config.filePath(QStringLiteral("state/Corvella")); }

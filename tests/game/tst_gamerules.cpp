@@ -5,6 +5,10 @@
 #include "tests/support/fakes.h"
 #include "tests/support/testenv.h"
 
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QScopeGuard>
 #include <QTest>
 
 #include <numeric>
@@ -126,6 +130,91 @@ private slots:
                          problems.first().contains(ruleRefusal(key, text)),
                      qPrintable(problems.first()));
         QCOMPARE(ruleRead(key, rules), read);
+    }
+
+    // A cap below the points that win a set would end sets at 10:9 or 3:0:
+    // it is told, and the sets are played without a cap.
+    void aCapBelowThePointsOfASetIsTold_data()
+    {
+        QTest::addColumn<int>("points");
+        QTest::addColumn<int>("lastSetPoints");
+        QTest::addColumn<int>("cap");
+        QTest::addColumn<bool>("refused");
+        QTest::newRow("below the points of a set") << 25 << 15 << 10 << true;
+        QTest::newRow("below every set") << 25 << 15 << 3 << true;
+        QTest::newRow("below the deciding set only") << 15 << 21 << 18 << true;
+        QTest::newRow("one below the points") << 21 << 21 << 20 << true;
+        QTest::newRow("at the points") << 21 << 21 << 21 << false;
+        QTest::newRow("badminton's") << 21 << 21 << 30 << false;
+        QTest::newRow("none") << 25 << 15 << 0 << false;
+    }
+
+    void aCapBelowThePointsOfASetIsTold()
+    {
+        QFETCH(int, points);
+        QFETCH(int, lastSetPoints);
+        QFETCH(int, cap);
+        QFETCH(bool, refused);
+        QCOMPARE(setsCapRefusal(cap, points, lastSetPoints).isEmpty(), !refused);
+        Settings settings = defaultSettings();
+        settings.SetsEnabled = 1;
+        settings.SetsPointsPerSet = static_cast<qint16>(points);
+        settings.SetsLastSetPoints = static_cast<qint16>(lastSetPoints);
+        settings.SetsCap = static_cast<qint16>(cap);
+        QStringList problems;
+        const GameRules rules = gameRulesOf(settings, &problems);
+        QCOMPARE(problems.size(), refused ? 1 : 0);
+        if (refused)
+            QCOMPARE(problems.first(),
+                     QStringLiteral("SetsSettings/Cap \"%1\" cannot be used: %2 Its default "
+                                    "stands instead.")
+                         .arg(cap)
+                         .arg(setsCapRefusal(cap, points, lastSetPoints)));
+        QCOMPARE(rules.sets.cap, refused ? 0 : cap);
+        QCOMPARE(rules.sets.pointsPerSet, points);
+    }
+
+    // A stored rule no setting can hold (the store keeps 16 bits) is told
+    // at start like one out of its range, not taken as the default in silence.
+    void storedRulesBeyondTheirFieldAreTold_data()
+    {
+        QTest::addColumn<QByteArray>("stored");
+        QTest::addColumn<QStringList>("told");
+        const QString setsToWin = u"SetsSettings/SetsToWin \"%1\" cannot be used: "_qs +
+                                  ruleRefusal(u"SetsToWin", u"0"_qs) +
+                                  u" Its default stands instead."_qs;
+        QTest::newRow("the largest 32-bit number")
+            << QByteArray("[SetsSettings]\nSetsToWin=2147483647\n")
+            << QStringList{setsToWin.arg(u"2147483647"_qs)};
+        QTest::newRow("past 16 bits") << QByteArray("[SetsSettings]\nSetsToWin=40000\n")
+                                      << QStringList{setsToWin.arg(u"40000"_qs)};
+        QTest::newRow("no number") << QByteArray("[SetsSettings]\nSetsToWin=many\n")
+                                   << QStringList{setsToWin.arg(u"many"_qs)};
+        QTest::newRow("a cap past 16 bits")
+            << QByteArray("[SetsSettings]\nCap=99999\n")
+            << QStringList{u"SetsSettings/Cap \"99999\" cannot be used: "_qs +
+                           ruleRefusal(u"Cap", u"99999"_qs) + u" Its default stands instead."_qs};
+        QTest::newRow("in range") << QByteArray("[SetsSettings]\nSetsToWin=2\n") << QStringList();
+        // Not a rule: the store's own default, as always.
+        QTest::newRow("a colour") << QByteArray("[ColorSettings]\nFormColor=blue\n")
+                                  << QStringList();
+    }
+
+    void storedRulesBeyondTheirFieldAreTold()
+    {
+        QFETCH(QByteArray, stored);
+        QFETCH(QStringList, told);
+        TestEnvironment::clearStore();
+        const auto cleanup = qScopeGuard([] { TestEnvironment::clearStore(); });
+        QVERIFY(QDir().mkpath(QFileInfo(TestEnvironment::storeFile()).path()));
+        QFile store(TestEnvironment::storeFile());
+        QVERIFY(store.open(QIODevice::WriteOnly));
+        store.write(stored);
+        store.close();
+        QMap<QString, QString> unread;
+        const Settings loaded = loadSettings(&unread);
+        QCOMPARE(unreadRuleProblems(unread), told);
+        QCOMPARE(int(loaded.SetsToWin), told.isEmpty() && stored.contains("SetsToWin") ? 2 : 3);
     }
 
     // New rules never stop a running clock; a clock of another kind waits

@@ -9,6 +9,7 @@
 #include "game/sectioncaptions.h"
 #include "i18n/language.h"
 #include "options/optionsdialog.h"
+#include "options/settingswindow.h"
 #include "scoreboard/scoreboardwindow.h"
 #include "settings/appsettings.h"
 #include "tests/support/fakes.h"
@@ -26,10 +27,12 @@
 #include <QJsonObject>
 #include <QLabel>
 #include <QLayout>
+#include <QListWidget>
 #include <QMessageBox>
 #include <QProcess>
 #include <QPushButton>
 #include <QRegularExpression>
+#include <QStackedWidget>
 #include <QStandardPaths>
 #include <QStyleOption>
 #include <QTabBar>
@@ -220,7 +223,7 @@ void TestLanguages::languageChoiceIsStored()
     ScriptedDialogs dialogs;
     Settings dutch = defaultSettings();
     dutch.Language = QStringLiteral("nl");
-    OptionsDialog options(dutch, dialogs, {});
+    SettingsWindow options(dutch, dialogs, {});
     auto *choice = options.findChild<QComboBox *>(QStringLiteral("cboLanguage"));
     QCOMPARE(choice->currentText(), QStringLiteral("Nederlands"));
     choice->setCurrentIndex(choice->findText(QStringLiteral("Español")));
@@ -390,6 +393,19 @@ void TestLanguages::textsFitTheirControls()
                             QStringLiteral("-options-%1.png").arg(i));
     }
     problems << check(&options, QStringLiteral("options"));
+    SettingsWindow settingsWindow(noSound, dialogs, {});
+    auto *pages = settingsWindow.findChild<QListWidget *>(QStringLiteral("lstSettingsPages"));
+    auto *stack = settingsWindow.findChild<QStackedWidget *>(QStringLiteral("stkSettingsPages"));
+    settingsWindow.show();
+    // Only the page in front is laid out: each is checked there.
+    for (int i = 0; i < pages->count(); ++i) {
+        pages->setCurrentRow(i);
+        settingsWindow.layout()->activate();
+        settingsWindow.grab().save(shots() + u'/' + languageName() +
+                                   QStringLiteral("-settings-%1.png").arg(i));
+        for (const QString &line : overflows(stack->currentWidget()))
+            problems << QStringLiteral("settings-%1: ").arg(i) + line;
+    }
 
     // The chooser as the options open it: its prompt names the key's purpose
     // in the same language as the rest of the sentence.
@@ -413,7 +429,10 @@ void TestLanguages::textsFitTheirControls()
             problems << check(chooser, QStringLiteral("key-") + QLatin1String(key.button));
             chooser->reject();
         });
-        options.findChild<QPushButton *>(QLatin1String(key.button))->click();
+        auto *button = options.findChild<QPushButton *>(QLatin1String(key.button));
+        if (!button)
+            button = settingsWindow.findChild<QPushButton *>(QLatin1String(key.button));
+        button->click();
         QVERIFY2(prompt.contains(QLatin1String(key.purpose)) == language.isEmpty(),
                  qPrintable(prompt));
     }

@@ -1,5 +1,6 @@
 #include "display/controls.h"
 #include "options/optionsdialog.h"
+#include "options/settingswindow.h"
 #include "platform/dialogs.h"
 #include "settings/appsettings.h"
 #include "tests/options/wavfile.h"
@@ -12,6 +13,8 @@
 #include <QHeaderView>
 #include <QLabel>
 #include <QPushButton>
+#include <QSignalSpy>
+#include <QTimer>
 #include <QTreeView>
 
 // Choosing the buzzer's sound: a file the buzzer cannot play is refused with
@@ -34,6 +37,11 @@ class TestBuzzerSound : public QObject
             devices << device;
             return device;
         };
+    }
+    // A button of a page not in front, which has not been laid out yet.
+    static void press(const QWidget &w, const char *name)
+    {
+        w.findChild<QPushButton *>(QLatin1StringView(name))->click();
     }
     static void click(const QWidget &w, const char *name)
     {
@@ -123,9 +131,10 @@ private slots:
 
     void testPlaysTheChosenSoundOnce()
     {
-        OptionsDialog options(current, dialogs, soundDevices());
-        QVERIFY(devices.isEmpty()); // nothing is loaded until asked for
-        click(options, "cmdTestSound");
+        SettingsWindow options(current, dialogs, soundDevices());
+        options.showPageNamed(QStringLiteral("generalPage")); // where the test is
+        QVERIFY(devices.isEmpty());                           // nothing is loaded until asked for
+        press(options, "cmdTestSound");
         QCOMPARE(devices.size(), 1);
         QCOMPARE(devices[0]->plays, 1);
         QCOMPARE(devices[0]->playedFiles, QStringList{playable});
@@ -136,9 +145,10 @@ private slots:
 
     void testAgainCutsOffThePlayingSound()
     {
-        OptionsDialog options(current, dialogs, soundDevices());
-        click(options, "cmdTestSound");
-        click(options, "cmdTestSound");
+        SettingsWindow options(current, dialogs, soundDevices());
+        options.showPageNamed(QStringLiteral("generalPage")); // where the test is
+        press(options, "cmdTestSound");
+        press(options, "cmdTestSound");
         QCOMPARE(devices.size(), 2);
         QTRY_VERIFY(devices[0].isNull()); // closed: its playback ended
         QCOMPARE(devices[1]->plays, 1);
@@ -152,31 +162,44 @@ private slots:
         dialogs.fileName = other;
         OptionsDialog options(current, dialogs, soundDevices());
         click(options, "cmdBuzzerSound");
-        click(options, "cmdTestSound");
-        QCOMPARE(devices.last()->playedFiles, QStringList{other});
+        // Chosen in the options and not yet confirmed: the settings window
+        // opened from them tests it.
+        QStringList played;
+        QTimer::singleShot(0, this, [&] {
+            auto *window = static_cast<SettingsWindow *>(QApplication::activeModalWidget());
+            window->showPageNamed(QStringLiteral("generalPage"));
+            press(*window, "cmdTestSound");
+            if (!devices.isEmpty() && devices.last())
+                played = devices.last()->playedFiles;
+            click(*window, "cmdCancel");
+        });
+        click(options, "cmdSettings");
+        QCOMPARE(played, QStringList{other});
     }
 
     void testWithAFileThatCannotBePlayedSaysWhy()
     {
         current.BuzzerFile = fileWith(QStringLiteral("notes.wav"), "la la la");
-        OptionsDialog options(current, dialogs, soundDevices());
-        click(options, "cmdTestSound");
+        SettingsWindow options(current, dialogs, soundDevices());
+        options.showPageNamed(QStringLiteral("generalPage")); // where the test is
+        press(options, "cmdTestSound");
         QVERIFY(devices.isEmpty());
         QCOMPARE(dialogs.warnings.size(), 1);
         QVERIFY(dialogs.warnings.first().contains(QStringLiteral("This file cannot be played: ")));
     }
 
-    void closingTheOptionsStopsTheTest()
+    void closingTheSettingsWindowStopsTheTest()
     {
         {
-            OptionsDialog options(current, dialogs, soundDevices());
-            click(options, "cmdTestSound");
+            SettingsWindow options(current, dialogs, soundDevices());
+            options.showPageNamed(QStringLiteral("generalPage")); // where the test is
+            press(options, "cmdTestSound");
             QCOMPARE(devices.size(), 1);
             QVERIFY(devices[0]);
             QVERIFY(devices[0]->playing);
             QSignalSpy finished(devices[0].data(), &SoundDevice::playbackFinished);
             QSignalSpy gone(devices[0].data(), &QObject::destroyed);
-            click(options, "cmdOk");
+            press(options, "cmdOk");
             // OK stops the sound: the device ends its playback and goes.
             QVERIFY(devices[0].isNull() || !devices[0]->playing);
             QTRY_COMPARE(finished.count(), 1);

@@ -1,5 +1,6 @@
 #include "display/controls.h"
 #include "options/optionsdialog.h"
+#include "options/settingswindow.h"
 #include "options/textpage.h"
 #include "settings/appsettings.h"
 #include "tests/support/fakes.h"
@@ -243,11 +244,23 @@ private slots:
         Settings expected = given;
         applyDefaultColors(expected);
         QVERIFY(options.settings() == expected);
+        // The options' keys only: the game's are reset in the settings window.
         click(options, "cmdResetKeys");
-        applyDefaultKeys(expected);
+        expected.StartStopClockKey = defaults.StartStopClockKey;
+        expected.ResetClockKey = defaults.ResetClockKey;
+        expected.BuzzerKey = defaults.BuzzerKey;
         QVERIFY(options.settings() == expected);
         QCOMPARE(options.settings().HomeColor, defaults.HomeColor);
         QCOMPARE(options.settings().BuzzerFile, given.BuzzerFile);
+
+        SettingsWindow settingsWindow(given, dialogs, {});
+        click(settingsWindow, "cmdResetGameKeys");
+        Settings expectedThere = given;
+        for (qint16 Settings::*key :
+             {&Settings::HomeTimeoutKey, &Settings::GuestTimeoutKey, &Settings::NextPeriodKey,
+              &Settings::PreviousPeriodKey, &Settings::SkipBreakKey, &Settings::NewGameKey})
+            expectedThere.*key = defaults.*key;
+        QVERIFY(settingsWindow.settings() == expectedThere);
     }
 };
 

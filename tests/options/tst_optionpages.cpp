@@ -3,11 +3,14 @@
 #include "game/presets.h"
 #include "options/colorpage.h"
 #include "options/gamepage.h"
+#include "options/generalpage.h"
 #include "options/keyboardpage.h"
+#include "options/keyspage.h"
 #include "options/networkpage.h"
 #include "options/optionsdialog.h"
 #include "options/playerspage.h"
 #include "options/setspage.h"
+#include "options/settingswindow.h"
 #include "options/shotclockpage.h"
 #include "options/sponsorspage.h"
 #include "options/teamspage.h"
@@ -27,6 +30,7 @@
 #include <QListWidget>
 #include <QPushButton>
 #include <QSpinBox>
+#include <QStackedWidget>
 #include <QTabWidget>
 #include <QTableWidget>
 #include <QTemporaryDir>
@@ -137,6 +141,10 @@ class TestOptionPages : public QObject
             return std::make_unique<ColorPage>(services);
         if (name == u"text")
             return std::make_unique<TextPage>(services);
+        if (name == u"keys")
+            return std::make_unique<KeysPage>(services);
+        if (name == u"general")
+            return std::make_unique<GeneralPage>(services);
         if (name == u"game")
             return std::make_unique<GamePage>(services);
         if (name == u"shot clock")
@@ -178,13 +186,20 @@ class TestOptionPages : public QObject
         return std::visit([&](auto member) { return a.*member == b.*member; }, entry.member);
     }
 
+    // The page the settings window has in front.
+    static QWidget *pageShown(const SettingsWindow &window)
+    {
+        return window.findChild<QStackedWidget *>(QStringLiteral("stkSettingsPages"))
+            ->currentWidget();
+    }
+
     static QByteArray storeContent()
     {
         QFile file(TestEnvironment::storeFile());
         return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
     }
 
-    static void choosePreset(const OptionsDialog &options, const QString &name)
+    static void choosePreset(const QDialog &options, const QString &name)
     {
         auto *presets = options.findChild<QComboBox *>(QStringLiteral("cboPreset"));
         const int index = presets->findText(name);
@@ -221,21 +236,18 @@ private slots:
                                   << Shown{{u"lblStartStopK"_qs, u"k"_qs},
                                            {u"lblResetK"_qs, u"m"_qs},
                                            {u"lblBuzzerK"_qs, u"n"_qs},
-                                           {u"cmdNextPeriodK"_qs, u"N"_qs},
-                                           {u"cmdPreviousPeriodK"_qs, u"P"_qs},
-                                           {u"cmdSkipBreakK"_qs, u"K"_qs},
-                                           {u"cmdNewGameK"_qs, u"G"_qs},
-                                           {u"cmdHomeTimeoutK"_qs, u"H"_qs},
-                                           {u"cmdGuestTimeoutK"_qs, u"J"_qs},
-                                           {u"lblBuzzerSound"_qs, u"/sounds/horn.wav"_qs},
-                                           {u"chkWholeScore"_qs, u"on"_qs},
-                                           {u"cboOperatorHints"_qs, u"never"_qs}}
+                                           {u"lblBuzzerSound"_qs, u"/sounds/horn.wav"_qs}}
                                   << QStringList{u"StartStopClockKey"_qs, u"ResetClockKey"_qs,
-                                                 u"BuzzerKey"_qs,         u"NextPeriodKey"_qs,
-                                                 u"PreviousPeriodKey"_qs, u"SkipBreakKey"_qs,
-                                                 u"NewGameKey"_qs,        u"HomeTimeoutKey"_qs,
-                                                 u"GuestTimeoutKey"_qs,   u"BuzzerFile"_qs,
-                                                 u"WholeScoreEntry"_qs,   u"OperatorHints"_qs};
+                                                 u"BuzzerKey"_qs, u"BuzzerFile"_qs};
+        QTest::newRow("keys")
+            << QStringLiteral("keys")
+            << Shown{{u"cmdNextPeriodK"_qs, u"N"_qs},  {u"cmdPreviousPeriodK"_qs, u"P"_qs},
+                     {u"cmdSkipBreakK"_qs, u"K"_qs},   {u"cmdNewGameK"_qs, u"G"_qs},
+                     {u"cmdHomeTimeoutK"_qs, u"H"_qs}, {u"cmdGuestTimeoutK"_qs, u"J"_qs},
+                     {u"chkWholeScore"_qs, u"on"_qs},  {u"cboOperatorHints"_qs, u"never"_qs}}
+            << QStringList{u"NextPeriodKey"_qs,   u"PreviousPeriodKey"_qs, u"SkipBreakKey"_qs,
+                           u"NewGameKey"_qs,      u"HomeTimeoutKey"_qs,    u"GuestTimeoutKey"_qs,
+                           u"WholeScoreEntry"_qs, u"OperatorHints"_qs};
         QTest::newRow("colour")
             << QStringLiteral("colour")
             << Shown{{u"picBackC"_qs, colour(0x010203)},     {u"picLedTimeC"_qs, colour(0x040506)},
@@ -249,13 +261,15 @@ private slots:
                               << Shown{{u"txtHomeText"_qs, u"Lions"_qs},
                                        {u"txtGuestText"_qs, u"Tigers"_qs},
                                        {u"txtSectText1"_qs, u"First half"_qs},
-                                       {u"txtSectText2"_qs, u"Second half"_qs},
-                                       {u"txtCreditText"_qs, u"Gym 3"_qs},
-                                       {u"cboLanguage"_qs, u"nl"_qs}}
-                              << QStringList{u"HomeText"_qs,     u"GuestText"_qs,
-                                             u"SectionText1"_qs, u"SectionText2"_qs,
-                                             u"TeamSize"_qs,     u"CreditText"_qs,
-                                             u"Language"_qs};
+                                       {u"txtSectText2"_qs, u"Second half"_qs}}
+                              << QStringList{u"HomeText"_qs, u"GuestText"_qs, u"SectionText1"_qs,
+                                             u"SectionText2"_qs, u"TeamSize"_qs};
+        // The buzzer's file is the options' own; it only shows here.
+        QTest::newRow("general") << QStringLiteral("general")
+                                 << Shown{{u"txtCreditText"_qs, u"Gym 3"_qs},
+                                          {u"cboLanguage"_qs, u"nl"_qs},
+                                          {u"lblTestSound"_qs, u"/sounds/horn.wav"_qs}}
+                                 << QStringList{u"CreditText"_qs, u"Language"_qs};
         QTest::newRow("game") << QStringLiteral("game")
                               << Shown{{u"chkCountDown"_qs, u"on"_qs},
                                        {u"txtPeriod"_qs, u"12.00"_qs},
@@ -388,17 +402,32 @@ private slots:
         }
     }
 
-    // The whole store goes through the options and comes out the same.
+    // The whole store goes through the options, or the settings window,
+    // and comes out the same.
+    void okWritesTheStoreItWasOpenedWith_data()
+    {
+        QTest::addColumn<bool>("settingsWindow");
+        QTest::newRow("options") << false;
+        QTest::newRow("settings window") << true;
+    }
+
     void okWritesTheStoreItWasOpenedWith()
     {
+        QFETCH(bool, settingsWindow);
         const Settings given = distinctSettings();
         QVERIFY(saveSettings(given));
         const QByteArray before = storeContent();
-        OptionsDialog options(loadSettings(), dialogs, {});
-        QTest::mouseClick(options.findChild<QPushButton *>(QStringLiteral("cmdOk")),
+        std::unique_ptr<PagesDialog> options;
+        if (settingsWindow)
+            options = std::make_unique<SettingsWindow>(loadSettings(), dialogs, nullptr);
+        else
+            options = std::make_unique<OptionsDialog>(loadSettings(), dialogs, nullptr);
+        options->show();
+        QTest::mouseClick(options->findChild<QPushButton *>(QStringLiteral("cmdOk")),
                           Qt::LeftButton);
-        QCOMPARE(options.result(), int(QDialog::Accepted));
-        QVERIFY(options.settings() == given);
+        QVERIFY2(dialogs.warnings.isEmpty(), qPrintable(dialogs.warnings.join(u'\n')));
+        QCOMPARE(options->result(), int(QDialog::Accepted));
+        QVERIFY(options->settings() == given);
         QCOMPARE(storeContent(), before);
     }
 
@@ -439,7 +468,7 @@ private slots:
         QFETCH(QStringList, defaulted);
         QFETCH(QString, section2);
         const Settings given = distinctSettings();
-        OptionsDialog options(given, dialogs, {});
+        SettingsWindow options(given, dialogs, {});
         for (const QString &name : chosen)
             choosePreset(options, name);
         const Settings result = options.settings();
@@ -458,14 +487,14 @@ private slots:
                                        [&](const Preset &p) { return p.title() == chosen.last(); });
         QVERIFY(last != presets.cend());
         QVERIFY(Presets::rulesMatch(*last, result));
-        OptionsDialog again(result, dialogs, {});
+        SettingsWindow again(result, dialogs, {});
         QCOMPARE(again.findChild<QComboBox *>(QStringLiteral("cboPreset"))->currentText(),
                  chosen.last());
     }
 
     void theListOfPresetsFollowsTheRules()
     {
-        OptionsDialog options(defaultSettings(), dialogs, {});
+        SettingsWindow options(defaultSettings(), dialogs, {});
         options.show();
         auto *presets = options.findChild<QComboBox *>(QStringLiteral("cboPreset"));
         auto *periods = options.findChild<QSpinBox *>(QStringLiteral("spnPeriods"));
@@ -513,7 +542,7 @@ private slots:
         QFETCH(bool, refused);
         Settings given = defaultSettings();
         given.PeriodLength = QStringLiteral("ten"); // hand-edited in the store
-        OptionsDialog options(given, dialogs, {});
+        SettingsWindow options(given, dialogs, {});
         options.show();
         QVERIFY(QTest::qWaitForWindowActive(&options));
         auto *box = options.findChild<QLineEdit *>(field);
@@ -529,9 +558,67 @@ private slots:
             return;
         }
         QCOMPARE(dialogs.warnings, QStringList{u"Corvella: "_qs + ruleRefusal(key, typed)});
-        auto *tabs = options.findChild<QTabWidget *>(QStringLiteral("sstOptions"));
-        QCOMPARE(tabs->currentWidget()->objectName(), QStringLiteral("gamePage"));
+        QCOMPARE(pageShown(options)->objectName(), QStringLiteral("gamePage"));
         QTRY_VERIFY(box->hasFocus());
+        QVERIFY(!QFile::exists(TestEnvironment::storeFile()));
+    }
+
+    // A cap below the points that win a set, or the deciding set, would end
+    // sets at 10:9 or 3:0: refused on Ok, at the cap. What came from the
+    // store and was not changed goes back as it came (and is told at start).
+    void setsThatMakeNoMatchAreRefused_data()
+    {
+        QTest::addColumn<int>("storedCap");
+        // What is set on the page; -1 leaves the box as it came.
+        QTest::addColumn<int>("points");
+        QTest::addColumn<int>("lastSetPoints");
+        QTest::addColumn<int>("cap");
+        QTest::addColumn<bool>("refused");
+        QTest::newRow("cap below the points of a set") << 0 << 25 << 15 << 10 << true;
+        QTest::newRow("cap below the deciding set") << 0 << 15 << 21 << 18 << true;
+        QTest::newRow("cap at the points") << 0 << 25 << 15 << 25 << false;
+        QTest::newRow("cap over both") << 0 << 21 << 21 << 30 << false;
+        QTest::newRow("no cap") << 0 << 25 << 15 << 0 << false;
+        QTest::newRow("points raised past the cap") << 30 << 31 << -1 << -1 << true;
+        QTest::newRow("deciding set raised past the cap") << 30 << -1 << 31 << -1 << true;
+        QTest::newRow("a cap from the store, untouched") << 10 << -1 << -1 << -1 << false;
+    }
+
+    void setsThatMakeNoMatchAreRefused()
+    {
+        QFETCH(int, storedCap);
+        QFETCH(int, points);
+        QFETCH(int, lastSetPoints);
+        QFETCH(int, cap);
+        QFETCH(bool, refused);
+        Settings given = defaultSettings();
+        given.SetsEnabled = 1;
+        given.SetsCap = static_cast<qint16>(storedCap);
+        SettingsWindow options(given, dialogs, {});
+        options.show();
+        QVERIFY(QTest::qWaitForWindowActive(&options));
+        options.showPageNamed(QStringLiteral("setsPage"));
+        const std::pair<const char *, int> typed[] = {
+            {"spnPointsPerSet", points}, {"spnLastSetPoints", lastSetPoints}, {"spnCap", cap}};
+        for (const auto &[name, value] : typed) {
+            if (value >= 0)
+                options.findChild<QSpinBox *>(QLatin1StringView(name))->setValue(value);
+        }
+        QTest::mouseClick(options.findChild<QPushButton *>(QStringLiteral("cmdOk")),
+                          Qt::LeftButton);
+        QCOMPARE(options.isVisible(), refused);
+        if (!refused) {
+            QVERIFY(dialogs.warnings.isEmpty());
+            QCOMPARE(int(loadSettings().SetsCap), cap >= 0 ? cap : storedCap);
+            return;
+        }
+        const Settings shown = options.settings();
+        QCOMPARE(dialogs.warnings, QStringList{u"Corvella: "_qs +
+                                               setsCapRefusal(shown.SetsCap, shown.SetsPointsPerSet,
+                                                              shown.SetsLastSetPoints)});
+        QVERIFY(!dialogs.warnings.first().endsWith(u": "_qs));
+        QCOMPARE(pageShown(options)->objectName(), QStringLiteral("setsPage"));
+        QTRY_VERIFY(options.findChild<QSpinBox *>(u"spnCap"_qs)->hasFocus());
         QVERIFY(!QFile::exists(TestEnvironment::storeFile()));
     }
 
@@ -559,7 +646,7 @@ private slots:
         QFETCH(QString, password);
         QFETCH(QString, caFile);
         QFETCH(bool, refused);
-        OptionsDialog options(defaultSettings(), dialogs, {});
+        SettingsWindow options(defaultSettings(), dialogs, {});
         options.setHallLinkState([] { return u"Connected to hall.local:1883"_qs; });
         options.show();
         QVERIFY(QTest::qWaitForWindowActive(&options));
@@ -578,9 +665,8 @@ private slots:
         }
         QCOMPARE(dialogs.warnings.size(), 1);
         QVERIFY(dialogs.warnings.first().contains(u"CA certificate"_qs));
-        auto *tabs = options.findChild<QTabWidget *>(QStringLiteral("sstOptions"));
-        QCOMPARE(tabs->currentWidget()->objectName(), QStringLiteral("hallPage"));
-        QCOMPARE(tabs->currentWidget()->findChild<QLabel *>(QStringLiteral("lblHallState"))->text(),
+        QCOMPARE(pageShown(options)->objectName(), QStringLiteral("hallPage"));
+        QCOMPARE(pageShown(options)->findChild<QLabel *>(QStringLiteral("lblHallState"))->text(),
                  u"Connected to hall.local:1883"_qs);
         QTRY_VERIFY(ca->hasFocus());
     }
@@ -625,7 +711,7 @@ private slots:
                               Qt::LeftButton);
         };
         {
-            OptionsDialog options(defaultSettings(), dialogs, {});
+            SettingsWindow options(defaultSettings(), dialogs, {});
             options.show();
             QVERIFY(QTest::qWaitForWindowActive(&options));
             for (int i = 0; i < 2; ++i) {
@@ -654,7 +740,7 @@ private slots:
         QVERIFY(QFile::exists(folder + u'/' + teams.first().logo));
         QCOMPARE(teams.first().players.size(), 2);
 
-        OptionsDialog options(defaultSettings(), dialogs, {});
+        SettingsWindow options(defaultSettings(), dialogs, {});
         options.show();
         QVERIFY(QTest::qWaitForWindowActive(&options));
         QCOMPARE(options.findChild<QListWidget *>(u"lstTeams"_qs)->count(), 1);

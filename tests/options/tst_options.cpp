@@ -2,6 +2,7 @@
 #include "display/twips.h"
 #include "options/keyboardpage.h"
 #include "options/optionsdialog.h"
+#include "options/settingswindow.h"
 #include "options/textpage.h"
 #include "settings/appsettings.h"
 #include "tests/options/wavfile.h"
@@ -16,6 +17,7 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QSettings>
+#include <QSignalSpy>
 #include <QSpinBox>
 #include <QTabBar>
 #include <QTabWidget>
@@ -130,35 +132,46 @@ private slots:
     void escAndEnterInATextFieldDoNotClose_data()
     {
         QTest::addColumn<QString>("field");
-        QTest::newRow("a caption") << QStringLiteral("txtHomeText");
-        QTest::newRow("the period") << QStringLiteral("txtPeriod");
-        QTest::newRow("the audience screen") << QStringLiteral("spnAudienceScreen");
+        QTest::addColumn<bool>("inSettingsWindow");
+        QTest::newRow("a caption") << QStringLiteral("txtHomeText") << false;
+        QTest::newRow("the period") << QStringLiteral("txtPeriod") << true;
+        QTest::newRow("the audience screen") << QStringLiteral("spnAudienceScreen") << true;
     }
 
     void escAndEnterInATextFieldDoNotClose()
     {
         QFETCH(QString, field);
+        QFETCH(bool, inSettingsWindow);
         OptionsDialog options(current, dialogs, soundDevices());
-        options.show();
-        QVERIFY(QTest::qWaitForWindowActive(&options));
-        QTest::keyClick(&options, Qt::Key_Escape);
-        QVERIFY(options.isVisible());
-        auto *tabs = child<QTabWidget>(options, "sstOptions");
-        auto *text = options.findChild<QWidget *>(field);
+        SettingsWindow settingsWindow(current, dialogs, soundDevices());
+        PagesDialog &window = inSettingsWindow ? static_cast<PagesDialog &>(settingsWindow)
+                                               : static_cast<PagesDialog &>(options);
+        window.show();
+        QVERIFY(QTest::qWaitForWindowActive(&window));
+        QTest::keyClick(&window, Qt::Key_Escape);
+        QVERIFY(window.isVisible());
+        auto *text = window.findChild<QWidget *>(field);
         QVERIFY(text);
-        tabs->setCurrentWidget(tabs->widget(tabs->indexOf(text->parentWidget()->parentWidget())));
+        if (inSettingsWindow) {
+            settingsWindow.showPageNamed(QStringLiteral("gamePage"));
+        } else {
+            auto *tabs = child<QTabWidget>(options, "sstOptions");
+            tabs->setCurrentWidget(
+                tabs->widget(tabs->indexOf(text->parentWidget()->parentWidget())));
+        }
         text->setFocus();
-        QTest::keyClick(&options, Qt::Key_Return);
-        QVERIFY(options.isVisible());
-        QCOMPARE(options.result(), 0);
+        QTest::keyClick(&window, Qt::Key_Return);
+        QVERIFY(window.isVisible());
+        QCOMPARE(window.result(), 0);
     }
 
     void enterElsewherePressesOk()
     {
         current.WholeScoreEntry = 0;
-        OptionsDialog options(current, dialogs, soundDevices());
+        SettingsWindow options(current, dialogs, soundDevices());
         options.show();
         QVERIFY(QTest::qWaitForWindowActive(&options));
+        options.showPageNamed(QStringLiteral("keysPage"));
         auto *whole = options.findChild<QWidget *>(QStringLiteral("chkWholeScore"));
         whole->setFocus();
         QTest::keyClick(whole, Qt::Key_Space);
@@ -352,7 +365,7 @@ private slots:
     {
         Settings given = current;
         given.BuzzerKey = 'n';
-        OptionsDialog options(given, dialogs, soundDevices());
+        SettingsWindow options(given, dialogs, soundDevices());
         options.show();
         child<QSpinBox>(options, "spnPeriods")->setValue(4);
         click(options, "cmdOk");
@@ -363,9 +376,142 @@ private slots:
         QCOMPARE(loadSettings().Periods, qint16(0));
     }
 
-    void aPresetFillsTheGameAndIsRecognised()
+    // The options keep the size they always had, and a click where they
+    // always had Cancel closes them.
+    void aClickWhereCancelAlwaysWasCloses()
+    {
+        QCOMPARE(twipsPerPixel(), 15.0); // 96 DPI
+        OptionsDialog options(current, dialogs, soundDevices());
+        options.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&options));
+        QCOMPARE(options.size(), QSize(351, 312)); // 5265 x 4680 twips
+        const QPoint cancel = twipsRect(2692, 4200, 1095, 375).center();
+        QWidget *under = options.childAt(cancel);
+        QVERIFY(under);
+        QTest::mouseClick(under, Qt::LeftButton, {}, under->mapFrom(&options, cancel));
+        QTRY_VERIFY(!options.isVisible());
+        QCOMPARE(options.result(), int(QDialog::Rejected));
+    }
+
+    // The settings window saves its own pages only: what the options hold
+    // and have not confirmed stays out of the store, and its Cancel stores
+    // nothing. What it saved holds when the options are confirmed after it.
+    void theSettingsWindowStoresOnlyItsPages_data()
+    {
+        QTest::addColumn<bool>("confirmed");
+        QTest::newRow("Ok") << true;
+        QTest::newRow("Cancel") << false;
+    }
+
+    void theSettingsWindowStoresOnlyItsPages()
+    {
+        QFETCH(bool, confirmed);
+        current.HomeText = QStringLiteral("Home");
+        current.CreditText = QStringLiteral("Brannick");
+        OptionsDialog options(current, dialogs, soundDevices());
+        QSignalSpy saved(&options, &OptionsDialog::settingsWindowSaved);
+        options.show();
+        child<QLineEdit>(options, "txtHomeText")->setText(QStringLiteral("Lions"));
+        QString opened;
+        QTimer::singleShot(0, this, [&] {
+            QWidget *window = QApplication::activeModalWidget();
+            opened = window->objectName();
+            child<QLineEdit>(*window, "txtCreditText")->setText(QStringLiteral("Gym 3"));
+            click(*window, confirmed ? "cmdOk" : "cmdCancel");
+        });
+        click(options, "cmdSettings");
+        QCOMPARE(opened, QStringLiteral("frmSettings"));
+        QCOMPARE(saved.count(), confirmed ? 1 : 0);
+        QCOMPARE(QFile::exists(TestEnvironment::storeFile()), confirmed);
+        const QString credit = confirmed ? QStringLiteral("Gym 3") : QStringLiteral("Brannick");
+        QCOMPARE(loadSettings().CreditText, credit);
+        QCOMPARE(loadSettings().HomeText, QStringLiteral("Home"));
+        QCOMPARE(child<QLineEdit>(options, "txtHomeText")->text(), QStringLiteral("Lions"));
+
+        click(options, "cmdOk");
+        QCOMPARE(options.result(), int(QDialog::Accepted));
+        QCOMPARE(loadSettings().HomeText, QStringLiteral("Lions"));
+        QCOMPARE(loadSettings().CreditText, credit);
+    }
+
+    // The keys of both windows are one set: a key the options hold, even
+    // unconfirmed, is refused for a command of the settings window, and one
+    // of the settings window's keys for a command of the options.
+    void aKeyOfOneWindowIsRefusedInTheOther_data()
+    {
+        QTest::addColumn<bool>("chosenInTheSettingsWindow");
+        QTest::newRow("a game key on the options' buzzer key") << true;
+        QTest::newRow("the buzzer key on a game key") << false;
+    }
+
+    void aKeyOfOneWindowIsRefusedInTheOther()
+    {
+        QFETCH(bool, chosenInTheSettingsWindow);
+        current.TimeoutsPerGame = 2; // the timeouts' keys are in use
+        current.HomeTimeoutKey = chosenInTheSettingsWindow ? 'h' : 'q';
+        OptionsDialog options(current, dialogs, soundDevices());
+        options.show();
+        const auto typeInChooser = [this](const QList<Qt::Key> &keys) {
+            QTimer::singleShot(0, this, [keys] {
+                QWidget *chooser = QApplication::activeModalWidget();
+                for (const Qt::Key key : keys) {
+                    if (QApplication::activeModalWidget() == chooser)
+                        QTest::keyClick(chooser->focusWidget(), key);
+                }
+            });
+        };
+        if (chosenInTheSettingsWindow) {
+            typeInChooser({Qt::Key_Q}); // not yet confirmed in the options
+            click(options, "cmdBuzzerK");
+            QCOMPARE(child<QLabel>(options, "lblBuzzerK")->text(), QStringLiteral("q"));
+            QString homeTimeoutKey;
+            QTimer::singleShot(0, this, [&] {
+                QWidget *window = QApplication::activeModalWidget();
+                typeInChooser({Qt::Key_Q, Qt::Key_Escape});
+                click(*window, "cmdHomeTimeoutK");
+                homeTimeoutKey = child<QPushButton>(*window, "cmdHomeTimeoutK")->text();
+                click(*window, "cmdCancel");
+            });
+            click(options, "cmdSettings");
+            QCOMPARE(homeTimeoutKey, QStringLiteral("h"));
+        } else {
+            typeInChooser({Qt::Key_Q, Qt::Key_Escape});
+            click(options, "cmdBuzzerK");
+            QCOMPARE(child<QLabel>(options, "lblBuzzerK")->text(), QStringLiteral("b"));
+        }
+        QCOMPARE(dialogs.beeps, 1);
+    }
+
+    // Keys that meet only once both windows are confirmed: the buzzer on n
+    // in the options, not yet confirmed, and periods turned on in the
+    // settings window, whose next period is n.
+    void keysThatMeetAcrossTheWindowsAreNotStored()
     {
         OptionsDialog options(current, dialogs, soundDevices());
+        options.show();
+        QTimer::singleShot(0, this, [] {
+            QTest::keyClick(QApplication::activeModalWidget()->focusWidget(), Qt::Key_N);
+        });
+        click(options, "cmdBuzzerK");
+        bool stayedOpen = false;
+        QTimer::singleShot(0, this, [&] {
+            QWidget *window = QApplication::activeModalWidget();
+            child<QSpinBox>(*window, "spnPeriods")->setValue(4);
+            click(*window, "cmdOk");
+            stayedOpen = window->isVisible();
+            click(*window, "cmdCancel");
+        });
+        click(options, "cmdSettings");
+        QVERIFY(stayedOpen);
+        QCOMPARE(dialogs.warnings.size(), 1);
+        QVERIFY2(dialogs.warnings.first().contains(QStringLiteral("share the key n")),
+                 qPrintable(dialogs.warnings.first()));
+        QVERIFY(!QFile::exists(TestEnvironment::storeFile()));
+    }
+
+    void aPresetFillsTheGameAndIsRecognised()
+    {
+        SettingsWindow options(current, dialogs, soundDevices());
         auto *presets = child<QComboBox>(options, "cboPreset");
         QCOMPARE(presets->currentText(), QStringLiteral("Classic"));
         presets->setCurrentIndex(presets->findText(QStringLiteral("Basketball")));
@@ -376,7 +522,7 @@ private slots:
         QCOMPARE(chosen.BreakLengths, QStringLiteral("2.00, 15.00, 2.00"));
         QCOMPARE(chosen.OvertimeLength, QStringLiteral("5.00"));
         QCOMPARE(chosen.HomeText, current.HomeText); // a preset fills only the game
-        OptionsDialog again(chosen, dialogs, soundDevices());
+        SettingsWindow again(chosen, dialogs, soundDevices());
         QCOMPARE(child<QComboBox>(again, "cboPreset")->currentText(), QStringLiteral("Basketball"));
     }
 

@@ -1,6 +1,7 @@
 #include "display/twips.h"
 #include "i18n/language.h"
 #include "options/optionsdialog.h"
+#include "options/settingswindow.h"
 #include "settings/appsettings.h"
 #include "tests/support/fakes.h"
 #include "tests/support/testenv.h"
@@ -11,14 +12,18 @@
 #include <QGroupBox>
 #include <QLabel>
 #include <QLayout>
+#include <QListWidget>
 #include <QPainter>
 #include <QPushButton>
+#include <QScopeGuard>
+#include <QStackedWidget>
 #include <QStyleOptionButton>
 #include <QTabWidget>
 #include <QTranslator>
 
-// The options in every language on the screens operators have: every tab
-// is kept as a picture under artifacts/options/, and no text on it is cut.
+// The options and the settings window in every language on the screens
+// operators have: every tab and page is kept as a picture under
+// artifacts/options/, and no text on it is cut.
 class TestOptionsScreens : public QObject
 {
     Q_OBJECT
@@ -80,21 +85,22 @@ class TestOptionsScreens : public QObject
     }
 
 private slots:
-    // Where the board's first options had them, in twips; the buttons below
-    // the tabs keep their places across, and move down with taller tabs.
+    // Where the board's first options had them, in twips, in their
+    // containers (a tab's contents from below its tabs).
     void theOriginalControlsKeepTheirPlaces_data()
     {
         QTest::addColumn<QString>("control");
         QTest::addColumn<QRect>("twips");
+        QTest::newRow("tabs") << u"sstOptions"_qs << QRect(120, 120, 5085, 3975);
         QTest::newRow("start / stop key") << u"fraStartStopK"_qs << QRect(120, 120, 1455, 975);
         QTest::newRow("buzzer sound") << u"fraBuzzerSound"_qs << QRect(120, 1320, 4815, 855);
-        QTest::newRow("test button") << u"cmdTestSound"_qs << QRect(4020, 240, 675, 495);
+        QTest::newRow("buzzer file") << u"lblBuzzerSound"_qs << QRect(840, 240, 3855, 495);
         QTest::newRow("reset keys") << u"cmdResetKeys"_qs << QRect(3720, 2760, 1215, 375);
         QTest::newRow("guest colour") << u"fraGuestC"_qs << QRect(1800, 1080, 1455, 735);
         QTest::newRow("reset colours") << u"cmdResetColors"_qs << QRect(3720, 2760, 1215, 375);
         QTest::newRow("section 2 name") << u"Frame2"_qs << QRect(240, 2640, 4575, 735);
-        QTest::newRow("Ok") << u"cmdOk"_qs << QRect(1477, -1, 1095, 375);
-        QTest::newRow("Cancel") << u"cmdCancel"_qs << QRect(2692, -1, 1095, 375);
+        QTest::newRow("Ok") << u"cmdOk"_qs << QRect(1477, 4200, 1095, 375);
+        QTest::newRow("Cancel") << u"cmdCancel"_qs << QRect(2692, 4200, 1095, 375);
     }
 
     void theOriginalControlsKeepTheirPlaces()
@@ -105,10 +111,38 @@ private slots:
         OptionsDialog options(defaultSettings(), dialogs, {});
         const QWidget *found = options.findChild<QWidget *>(control);
         QVERIFY(found);
-        QRect expected = twipsRect(twips.x(), twips.y(), twips.width(), twips.height());
-        if (twips.y() < 0) // below the tabs, wherever they end
-            expected.moveTop(found->y());
-        QCOMPARE(found->geometry(), expected);
+        QCOMPARE(found->geometry(), twipsRect(twips.x(), twips.y(), twips.width(), twips.height()));
+        QCOMPARE(options.size(), twipsRect(0, 0, 5265, 4680).size());
+    }
+
+    // The way to the settings window lies beside Ok and Cancel, over none
+    // of the options' own controls, in every language.
+    void theSettingsButtonTakesOnlyFreeRoom_data()
+    {
+        QTest::addColumn<QString>("language");
+        QStringList languages = translatedLanguages();
+        languages.prepend(QStringLiteral("en"));
+        for (const QString &language : std::as_const(languages))
+            QTest::newRow(qPrintable(language)) << language;
+    }
+
+    void theSettingsButtonTakesOnlyFreeRoom()
+    {
+        QFETCH(QString, language);
+        const QList<QTranslator *> translators =
+            installTranslations(*qApp, language == u"en" ? QString() : language);
+        const auto cleanup = qScopeGuard([&] { qDeleteAll(translators); });
+        ScriptedDialogs dialogs;
+        OptionsDialog options(defaultSettings(), dialogs, {});
+        const auto *settings = options.findChild<QPushButton *>(QStringLiteral("cmdSettings"));
+        QVERIFY(settings);
+        QVERIFY(options.rect().contains(settings->geometry()));
+        for (const char *name : {"sstOptions", "cmdOk", "cmdCancel"}) {
+            const auto *other = options.findChild<QWidget *>(QLatin1StringView(name));
+            QVERIFY2(!settings->geometry().intersects(other->geometry()), name);
+        }
+        const auto [needed, room] = neededAndRoom(settings);
+        QVERIFY2(needed <= room, qPrintable(settings->text()));
     }
 
     void everyTabFitsInEveryLanguage_data()
@@ -135,31 +169,48 @@ private slots:
         Settings values = defaultSettings();
         values.BuzzerFile.clear(); // its caption is a text of ours
         OptionsDialog options(values, dialogs, {});
-        options.show();
-        QVERIFY(QTest::qWaitForWindowExposed(&options));
-        // Room for a title bar and a panel on the smallest screen.
-        QVERIFY2(options.width() <= 1280 && options.height() + 80 <= 720,
-                 qPrintable(QStringLiteral("%1x%2").arg(options.width()).arg(options.height())));
-
+        SettingsWindow settingsWindow(values, dialogs, {});
         const QString folder = QStringLiteral(CORVELLA_ARTIFACTS "/options");
         QVERIFY(QDir().mkpath(folder));
-        auto *tabs = options.findChild<QTabWidget *>(QStringLiteral("sstOptions"));
         QStringList cut;
-        for (int i = 0; i < tabs->count(); ++i) {
-            tabs->setCurrentIndex(i);
-            QWidget *page = tabs->currentWidget();
+        const auto keepPage = [&](QDialog &window, QWidget *page, int index, const QString &title) {
             if (page->layout())
                 page->layout()->activate();
             for (const QString &text : cutTexts(page))
-                cut << tabs->tabText(i) + QStringLiteral(": ") + text;
+                cut << title + QStringLiteral(": ") + text;
             const QString name = QStringLiteral("%1/%2-%3x%4-%5-%6.png")
                                      .arg(folder, language)
                                      .arg(screen.width())
                                      .arg(screen.height())
-                                     .arg(i)
+                                     .arg(window.objectName() + QString::number(index))
                                      .arg(page->objectName());
-            QVERIFY2(onScreen(options, screen).save(name), qPrintable(name));
+            return onScreen(window, screen).save(name);
+        };
+        for (QDialog *window : std::initializer_list<QDialog *>{&options, &settingsWindow}) {
+            window->show();
+            QVERIFY(QTest::qWaitForWindowExposed(window));
+            // Room for a title bar and a panel on the smallest screen.
+            QVERIFY2(
+                window->width() <= 1280 && window->height() + 80 <= 720,
+                qPrintable(QStringLiteral("%1x%2").arg(window->width()).arg(window->height())));
         }
+        auto *tabs = options.findChild<QTabWidget *>(QStringLiteral("sstOptions"));
+        for (int i = 0; i < tabs->count(); ++i) {
+            tabs->setCurrentIndex(i);
+            QVERIFY(keepPage(options, tabs->widget(i), i, tabs->tabText(i)));
+        }
+        QCOMPARE(options.size(), twipsRect(0, 0, 5265, 4680).size());
+        auto *list = settingsWindow.findChild<QListWidget *>(QStringLiteral("lstSettingsPages"));
+        auto *stack =
+            settingsWindow.findChild<QStackedWidget *>(QStringLiteral("stkSettingsPages"));
+        for (int i = 0; i < list->count(); ++i) {
+            list->setCurrentRow(i);
+            QVERIFY(keepPage(settingsWindow, stack->currentWidget(), i, list->item(i)->text()));
+        }
+        // Every page's title in sight in the list.
+        for (int i = 0; i < list->count(); ++i)
+            QVERIFY2(list->visualItemRect(list->item(i)).right() < list->viewport()->width(),
+                     qPrintable(list->item(i)->text()));
         QVERIFY2(cut.isEmpty(), qPrintable(cut.join(u'\n')));
     }
 };

@@ -121,6 +121,16 @@ private slots:
         QCOMPARE(fakes.dialogs.questions, 0);
     }
 
+    // F3 asks for the settings window; the options stay on "o".
+    void f3AsksForTheSettingsWindow()
+    {
+        QSignalSpy settingsAsked(board, &ScoreBoardWindow::settingsRequested);
+        QSignalSpy optionsAsked(board, &ScoreBoardWindow::optionsRequested);
+        QTest::keyClick(board, Qt::Key_F3);
+        QCOMPARE(settingsAsked.count(), 1);
+        QCOMPARE(optionsAsked.count(), 0);
+    }
+
     void configurableKeysComeFirst()
     {
         changeSettings([](Settings &s) {
