@@ -13,7 +13,16 @@
 #include <QJsonDocument>
 #include <QJsonObject>
 #include <QRegularExpression>
+#include <QScopeGuard>
 #include <QWebSocket>
+
+#include <arpa/inet.h>
+#include <cerrno>
+#include <netinet/in.h>
+#include <poll.h>
+#include <sys/socket.h>
+#include <unistd.h>
+#include <vector>
 
 namespace {
 
@@ -131,6 +140,45 @@ constexpr qint64 PeakMemoryLimitKb = 225 * 1024;
 #else
 constexpr qint64 PeakMemoryLimitKb = 150 * 1024;
 #endif
+
+// A /live client that sends its handshake and never reads, with a small
+// receive buffer so that what the hall sends piles up on the hall's side.
+int silentLiveClient(quint16 port)
+{
+    const int fd = ::socket(AF_INET, SOCK_STREAM, 0);
+    const int small = 4096;
+    ::setsockopt(fd, SOL_SOCKET, SO_RCVBUF, &small, sizeof small);
+    sockaddr_in to{};
+    to.sin_family = AF_INET;
+    to.sin_port = htons(port);
+    to.sin_addr.s_addr = htonl(INADDR_LOOPBACK);
+    if (::connect(fd, reinterpret_cast<const sockaddr *>(&to), sizeof to) != 0)
+        return (::close(fd), -1);
+    const QByteArray handshake =
+        "GET /live HTTP/1.1\r\nHost: 127.0.0.1\r\nUpgrade: websocket\r\n"
+        "Connection: Upgrade\r\nSec-WebSocket-Key: dGhlIHNhbXBsZSBub25jZQ==\r\n"
+        "Sec-WebSocket-Version: 13\r\n\r\n";
+    ::send(fd, handshake.constData(), size_t(handshake.size()), MSG_NOSIGNAL);
+    return fd;
+}
+
+// Whether the hall let the client go: reading what it was sent ends at the
+// hall's close before the deadline.
+bool letGo(int fd, int deadlineMs)
+{
+    QElapsedTimer timer;
+    timer.start();
+    char buffer[64 * 1024];
+    while (timer.elapsed() < deadlineMs) {
+        pollfd p{fd, POLLIN, 0};
+        if (::poll(&p, 1, 100) <= 0)
+            continue;
+        const ssize_t got = ::recv(fd, buffer, sizeof buffer, 0);
+        if (got == 0 || (got < 0 && errno != EAGAIN && errno != EINTR))
+            return true;
+    }
+    return false;
+}
 
 // A field of /proc/PID/status in kilobytes ("VmHWM": the most it ever held).
 qint64 statusKb(qint64 pid, const char *field)
@@ -403,6 +451,11 @@ private slots:
         QVERIFY(secret.save(secretPath));
         const HallLimits limits;
         qint64 received = 0;
+        std::vector<int> silent;
+        const auto closeSilent = qScopeGuard([&] {
+            for (int fd : silent)
+                ::close(fd);
+        });
 
         const QList<Hostile> table = {
             {"1: a logo path in a header, then a result",
@@ -500,6 +553,28 @@ private slots:
                           limits.maxGamesPerCourt);
                  QCOMPARE(hallJson(port).value(u"courts").toArray().size(), limits.maxCourts);
                  QCOMPARE(allFileSizesUnder(folder, limits.maxGameFileBytes), QList<int>{});
+             }},
+            {"6: ten /live clients that never read, and 10,000 states",
+             [&] {
+                 for (int i = 0; i < 10; ++i)
+                     silent.push_back(silentLiveClient(hall.port()));
+                 // As large as the hall keeps them, about 800 bytes each: 8 MB
+                 // to each client, well past the 2 to 3 MB the kernel buffers
+                 // for it before the hall's own queue grows.
+                 const QString text(200, u'w');
+                 const QJsonObject board{{u"home"_qs, text}, {u"guest"_qs, text}};
+                 Publications out;
+                 for (int round = 1; round <= 200; ++round)
+                     for (int court = 0; court < 50; ++court)
+                         out.append({on(u"c%1"_qs.arg(court), "state"),
+                                     courtState(round, {{u"game"_qs, text},
+                                                        {u"board"_qs, board},
+                                                        {u"pad"_qs, text}})});
+                 return out;
+             },
+             [&](quint16, const QString &) {
+                 for (int fd : silent)
+                     QVERIFY(fd >= 0 && letGo(fd, 20'000));
              }},
             {"7: a retained state of 2.1 MB",
              [&] {
