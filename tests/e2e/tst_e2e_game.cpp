@@ -421,8 +421,8 @@ private slots:
         desktop->click(board(QStringLiteral("before-goal")).scorePanelPoint(true, 0));
         desktop->type(QStringLiteral("+1"));
         QVERIFY(scoreReads(true, 0, QStringLiteral(" 1")));
-        QVERIFY(QTest::qWaitFor([&] { return shotSeconds(u"shot-clock-goal"_s) > beforeGoal; },
-                                5000));
+        QVERIFY(
+            QTest::qWaitFor([&] { return shotSeconds(u"shot-clock-goal"_s) > beforeGoal; }, 5000));
         desktop->key(QStringLiteral("ctrl+z"));
         QVERIFY(scoreReads(true, 0, QStringLiteral(" 0")));
         const int undone = shotSeconds(u"shot-clock-goal-undone"_s);
@@ -487,8 +487,8 @@ private slots:
         desktop->key(QStringLiteral("s"));
         QVERIFY(clockPasses(10));
         desktop->key(QStringLiteral("h"));
-        QVERIFY(clockWithin(tenthsOf(QStringLiteral(" 0:56.0")),
-                            tenthsOf(QStringLiteral(" 0:57.9")), 8000));
+        QVERIFY(readingWithin(tenthsOf(QStringLiteral(" 0:55.0")),
+                              tenthsOf(QStringLiteral(" 0:57.9")), 8000));
         const int atKill = tenthsOf(board(QStringLiteral("timeout-before-kill")).clock());
         corvella->kill();
         QVERIFY(corvella->waitForFinished(5000));
@@ -499,13 +499,15 @@ private slots:
         openBoard();
         const QString face = board(QStringLiteral("timeout-resumed")).clock();
         const int resumed = tenthsOf(face);
-        // Saved every second as it ran: within a second of the face at the kill
-        // (the last save may come a moment after the screenshot).
-        QVERIFY2(resumed > 0 && std::abs(atKill - resumed) <= 11,
+        // Saved every second as it ran: never above the face at the kill (a
+        // timeout not saved as it runs comes back at its full 1:00, 2 s or
+        // more above), and below it by what ran between the screenshot and
+        // the kill, up to 3 s on a loaded machine.
+        QVERIFY2(resumed > 0 && resumed <= atKill + 5 && resumed >= atKill - 30,
                  qPrintable(QStringLiteral("%1 at the kill, %2 resumed").arg(atKill).arg(resumed)));
         QCOMPARE(board(QStringLiteral("timeout-resumed-held")).clock(), face); // held
         desktop->key(QStringLiteral("s"));
-        QVERIFY(clockWithin(resumed - 30, resumed - 5, 5000)); // and runs on
+        QVERIFY(readingWithin(resumed - 60, resumed - 5, 8000)); // and runs on
         desktop->key(QStringLiteral("alt+F4"));
         QVERIFY(corvella->waitForFinished(10000));
     }
