@@ -114,6 +114,12 @@ class TestEndToEndGame : public QObject
 
     void startProgram(const QProcessEnvironment &extra = {})
     {
+        // One left running by a check that failed half-way must not save its
+        // game over this one's.
+        if (corvella && corvella->state() != QProcess::NotRunning) {
+            corvella->kill();
+            corvella->waitForFinished(5000);
+        }
         QString why;
         corvella = desktop->startInstalledProgram(install.path(), config.path(), &why, extra);
         QVERIFY2(corvella, qPrintable(why));
@@ -141,16 +147,6 @@ private slots:
     }
 
     void cleanupTestCase() { desktop.reset(); }
-
-    // A check that failed half-way leaves its program running; it must not
-    // save its game over the next check's.
-    void cleanup()
-    {
-        if (corvella && corvella->state() != QProcess::NotRunning) {
-            corvella->kill();
-            corvella->waitForFinished(5000);
-        }
-    }
 
     void aKilledGameComesBackExactly()
     {
