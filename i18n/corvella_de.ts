@@ -2700,10 +2700,6 @@ Die Tasten beschreibt corvella(1).</translation>
         <translation>%1: „%2“ ist keine Spielernummer (0 bis 99 oder 00)</translation>
     </message>
     <message>
-        <source>it must be a file in the teams folder</source>
-        <translation>es muss eine Datei im Team-Ordner sein</translation>
-    </message>
-    <message>
         <source>%1: names longer than %2 characters are cut</source>
         <translation>%1: Namen über %2 Zeichen werden gekürzt</translation>
     </message>

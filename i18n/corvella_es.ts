@@ -2700,10 +2700,6 @@ Las teclas están en corvella(1).</translation>
         <translation>%1: «%2» no es un número de jugador (0 a 99, o 00)</translation>
     </message>
     <message>
-        <source>it must be a file in the teams folder</source>
-        <translation>debe ser un archivo de la carpeta de equipos</translation>
-    </message>
-    <message>
         <source>%1: names longer than %2 characters are cut</source>
         <translation>%1: los nombres de más de %2 caracteres se acortan</translation>
     </message>

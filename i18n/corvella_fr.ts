@@ -2700,10 +2700,6 @@ Voir corvella(1) pour les touches.</translation>
         <translation>%1 : « %2 » n’est pas un numéro de joueur (0 à 99, ou 00)</translation>
     </message>
     <message>
-        <source>it must be a file in the teams folder</source>
-        <translation>ce doit être un fichier du dossier des équipes</translation>
-    </message>
-    <message>
         <source>%1: names longer than %2 characters are cut</source>
         <translation>%1 : les noms de plus de %2 caractères sont coupés</translation>
     </message>

@@ -2700,10 +2700,6 @@ Zie corvella(1) voor de toetsen.</translation>
         <translation>%1: ‘%2’ is geen rugnummer (0 tot 99, of 00)</translation>
     </message>
     <message>
-        <source>it must be a file in the teams folder</source>
-        <translation>het moet een bestand in de teammap zijn</translation>
-    </message>
-    <message>
         <source>%1: names longer than %2 characters are cut</source>
         <translation>%1: namen langer dan %2 tekens worden ingekort</translation>
     </message>

@@ -54,15 +54,13 @@ QString logoOf(const QSettings &file, const QString &folder, const QString &file
     if (logo.isEmpty())
         return {};
     // Only a file beside the team's own: a name, not a path.
-    // The board shows the team without it, and says so where it runs too.
+    // The board shows the team without it, and says so once on stderr, with
+    // the library's other problems.
     if (logo.contains(u'/') || logo.contains(u'\\') || logo.startsWith(u'.')) {
         problems->append(
             QCoreApplication::translate(
                 "TeamLibrary", "%1: the logo must be a file in the teams folder, not \"%2\"")
                 .arg(fileName, logo));
-        ImageFile::tellNotShown(
-            "logo", logo,
-            QCoreApplication::translate("TeamLibrary", "it must be a file in the teams folder"));
         return {};
     }
     const QString path = folder + u'/' + logo;
@@ -70,7 +68,6 @@ QString logoOf(const QSettings &file, const QString &folder, const QString &file
         problems->append(
             QCoreApplication::translate("TeamLibrary", "%1: the logo %2 cannot be shown: %3")
                 .arg(fileName, logo, why));
-        ImageFile::tellNotShown("logo", path, why);
         return {};
     }
     return logo;
