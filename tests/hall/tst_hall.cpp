@@ -3,6 +3,7 @@
 #include "hall/halllink.h"
 #include "hall/nextgame.h"
 #include "tests/hall/hallfixture.h"
+#include "tests/robustness/flood.h"
 #include "tests/support/fakes.h"
 #include "tests/support/testenv.h"
 
@@ -154,10 +155,7 @@ int silentLiveClient(quint16 port)
     to.sin_addr.s_addr = htonl(INADDR_LOOPBACK);
     if (::connect(fd, reinterpret_cast<const sockaddr *>(&to), sizeof to) != 0)
         return (::close(fd), -1);
-    const QByteArray handshake =
-        "GET /live HTTP/1.1\r\nHost: 127.0.0.1\r\nUpgrade: websocket\r\n"
-        "Connection: Upgrade\r\nSec-WebSocket-Key: dGhlIHNhbXBsZSBub25jZQ==\r\n"
-        "Sec-WebSocket-Version: 13\r\n\r\n";
+    const QByteArray &handshake = Flood::LiveHandshake;
     ::send(fd, handshake.constData(), size_t(handshake.size()), MSG_NOSIGNAL);
     return fd;
 }

@@ -28,6 +28,12 @@ inline qint64 rssKb(qint64 pid = 0)
     return -1;
 }
 
+// A WebSocket's opening request for /live, as a browser sends it.
+inline const QByteArray LiveHandshake =
+    "GET /live HTTP/1.1\r\nHost: 127.0.0.1\r\nUpgrade: websocket\r\n"
+    "Connection: Upgrade\r\nSec-WebSocket-Key: dGhlIHNhbXBsZSBub25jZQ==\r\n"
+    "Sec-WebSocket-Version: 13\r\n\r\n";
+
 // A plain socket: the client's side must not hold the flood in memory itself.
 inline int connectTo(quint16 port)
 {

@@ -22,10 +22,7 @@ namespace {
 
 constexpr qint64 MiB = 1024 * 1024;
 constexpr qint64 AllowedGrowthKb = 10 * 1024;
-const QByteArray Handshake =
-    "GET /live HTTP/1.1\r\nHost: 127.0.0.1\r\nUpgrade: websocket\r\n"
-    "Connection: Upgrade\r\nSec-WebSocket-Key: dGhlIHNhbXBsZSBub25jZQ==\r\n"
-    "Sec-WebSocket-Version: 13\r\n\r\n";
+const QByteArray &Handshake = Flood::LiveHandshake;
 
 using Flood::attack;
 using Flood::connectTo;
