@@ -4,8 +4,9 @@
 
 #include "platform/dialogs.h"
 
+using namespace Qt::StringLiterals;
+
 namespace {
-using Action = GameHistory::Action;
 
 // "5th": the count as a hall's announcer says it.
 QString ordinalFoul(int fouls)
@@ -90,14 +91,12 @@ bool ScoreBoardWindow::takePlayerKey(int keyAscii)
 void ScoreBoardWindow::enterPlayerStep(const PlayerEntry::Entered &entered)
 {
     showNotice({});
-    const GameModel::Team team = entered.team;
-    const QString number = entered.number;
+    QJsonObject params{{u"team"_s, entered.team == GameModel::Home ? u"home"_s : u"guest"_s},
+                       {u"player"_s, entered.number}};
     if (entered.kind == PlayerEntry::Kind::Foul) {
-        act(Action::PlayerFoul, tr("Foul %1").arg(playerLabel(team, number)),
-            [team, number](GameModel &g) { g.addPlayerFoul(team, number); });
+        command(u"foul.player"_s, params);
         return;
     }
-    const qint64 ms = entered.lengthMs;
-    act(Action::Penalty, tr("Penalty %1").arg(playerLabel(team, number)),
-        [team, number, ms](GameModel &g) { g.addPenalty(team, number, ms); });
+    params.insert(u"seconds"_s, entered.lengthMs / 1000);
+    command(u"penalty.start"_s, params);
 }

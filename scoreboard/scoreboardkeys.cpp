@@ -5,17 +5,20 @@
 #include "display/controls.h"
 #include "display/keyascii.h"
 #include "display/leddigit.h"
+#include "game/commands.h"
 #include "game/gamehistory.h"
 #include "game/gamestatefile.h"
 #include "platform/dialogs.h"
 #include "scoreboard/teamchooser.h"
 #include "teams/teamlibrary.h"
 
+#include <QHash>
 #include <QKeyEvent>
 #include <QShortcut>
 
+using namespace Qt::StringLiterals;
+
 namespace {
-using Action = GameHistory::Action;
 constexpr int Esc = 27;
 constexpr int LetterO = 111;
 constexpr int LetterC = 99;
@@ -72,18 +75,11 @@ void ScoreBoardWindow::scoreKey(GameModel::Score which, int keyAscii)
         showNotice(tr("Not taken: %1").arg(m_scoreEntry.refusal()));
     if (!edit)
         return;
-    // The game ignores a score out of range; the operator is told why.
-    const auto change =
-        edit->kind == ScoreEdit::Set ? GameModel::ScoreChange::Set : GameModel::ScoreChange::Add;
-    if (const QString refusal = game().scoreRefusal(which, change, edit->amount);
-        !refusal.isEmpty())
-        showNotice(tr("Not taken: %1").arg(refusal));
-    if (edit->kind == ScoreEdit::Set)
-        act(Action::ScoreSet, tr("Set score"),
-            [&](GameModel &game) { game.setScore(which, edit->amount); });
-    else
-        act(Action::ScoreAdd, tr("Change score"),
-            [&](GameModel &game) { game.addToScore(which, edit->amount); });
+    const bool set = edit->kind == ScoreEdit::Set;
+    command(set ? u"score.set"_s : u"score.add"_s,
+            {{u"team"_s, which % 2 == 0 ? u"home"_s : u"guest"_s},
+             {u"section"_s, which < 2 ? 1 : 2},
+             {set ? u"set"_s : u"add"_s, edit->amount}});
 }
 
 void ScoreBoardWindow::clockKey(int keyAscii)
@@ -97,43 +93,19 @@ void ScoreBoardWindow::clockKey(int keyAscii)
     if (keyAscii == 13 && !seconds && !typed.isEmpty())
         showNotice(tr("Not taken: %1 is not a time from 0.00 to 99.59").arg(typed));
     if (seconds)
-        act(Action::ClockSet, tr("Set clock"),
-            [&](GameModel &game) { game.enterClockTime(*seconds); });
-    if (seconds && game().phase() != GamePhase::Play)
-        hint(phaseRefusal());
+        command(u"clock.set"_s, {{u"value"_s, GameCommands::clockText(*seconds)}});
 }
 
-// Why the game has refused a command key, on the hints only: a board without
-// them stays as silent as it always was. Keys refused elsewhere (a timeout
-// running) have said so already.
-void ScoreBoardWindow::explainRefusal(int keyAscii)
+// A refusal in the board's words; one by a break or the final names the
+// key that ends it.
+QString ScoreBoardWindow::refusalText(const GameCommands::Outcome &outcome) const
 {
-    const Settings &s = settings();
-    const bool periods = game().structure().isOn();
-    const bool inPlay = game().phase() == GamePhase::Play;
-    if ((keyAscii == s.StartStopClockKey && !game().timeoutTeam()) || keyAscii == s.ResetClockKey) {
-        if (!inPlay)
-            hint(phaseRefusal());
-        else if (keyAscii == s.StartStopClockKey && game().countsDown() && game().clockMs() <= 0)
-            hint(tr("Not started: the clock is at zero; reset it or type a time"));
-    } else if (periods && keyAscii == s.NextPeriodKey && !inPlay) {
-        hint(phaseRefusal());
-    } else if (periods && keyAscii == s.PreviousPeriodKey) {
-        hint(tr("Not taken: this is the first period"));
-    } else if (periods && keyAscii == s.SkipBreakKey) {
-        hint(tr("Not taken: there is no break to skip"));
-    }
-}
-
-// A break runs out by itself and a game that is over stays so: what the
-// operator can do instead.
-QString ScoreBoardWindow::phaseRefusal() const
-{
-    if (game().phase() == GamePhase::Break)
-        return tr("Not taken: the break runs by itself (%1 skips it)")
-            .arg(QChar(settings().SkipBreakKey));
-    return tr("Not taken: the game is over (%1 starts a new one)")
-        .arg(QChar(settings().NewGameKey));
+    if (outcome.blockedBy == GamePhase::Break)
+        return tr("Not taken: %1 (%2 skips it)").arg(outcome.why, QChar(settings().SkipBreakKey));
+    if (outcome.blockedBy == GamePhase::Final)
+        return tr("Not taken: %1 (%2 starts a new one)")
+            .arg(outcome.why, QChar(settings().NewGameKey));
+    return tr("Not taken: %1").arg(outcome.why);
 }
 
 void ScoreBoardWindow::hint(const QString &notice)
@@ -142,16 +114,26 @@ void ScoreBoardWindow::hint(const QString &notice)
         showNotice(notice);
 }
 
-void ScoreBoardWindow::act(GameHistory::Action kind, const QString &what,
-                           const std::function<void(GameModel &)> &action)
+// Runs a command from the keys. A refusal is told on the hints only, so a
+// board without them stays as silent as it always was; `loud` ones (the
+// keys of timeouts and sets) show in the title too.
+bool ScoreBoardWindow::command(const QString &id, const QJsonObject &params, bool loud)
 {
     const GameState before = game().state();
     const QString noticeBefore = m_notice;
-    m_history.perform(kind, what, action);
+    const GameCommands::Outcome outcome = m_commands->run(id, params);
+    if (!outcome.isDone()) {
+        if (loud)
+            showNotice(refusalText(outcome), true);
+        else
+            hint(refusalText(outcome));
+        return false;
+    }
     // A step done puts the last note out of date: an undo told, an entry
     // refused; what the step itself told (a player's last foul) stays.
     if (m_hints && game().state() != before && !m_notice.isEmpty() && m_notice == noticeBefore)
         showNotice({});
+    return true;
 }
 
 void ScoreBoardWindow::keyPressEvent(QKeyEvent *event)
@@ -190,10 +172,7 @@ void ScoreBoardWindow::runCommandKey(int keyAscii)
     // An open foul or penalty entry has the digits, whatever has the focus.
     if (takePlayerKey(keyAscii))
         return;
-    const GameState before = game().state();
     runCommand(keyAscii);
-    if (game().state() == before)
-        explainRefusal(keyAscii);
 }
 
 void ScoreBoardWindow::runCommand(int keyAscii)
@@ -202,16 +181,13 @@ void ScoreBoardWindow::runCommand(int keyAscii)
     // that command. They are read at every key, so a change in the options
     // takes effect at once.
     const Settings &s = settings();
-    // A timeout a resume brought back held is the one thing the key starts.
-    if (keyAscii == s.StartStopClockKey && game().timeoutTeam() && !game().isTimeoutHeld())
-        showNotice(tr("Not started: a timeout is running; its team's key ends it"), true);
-    else if (keyAscii == s.StartStopClockKey)
-        act(Action::ClockStartStop, tr("Start or stop the clock"),
-            [](GameModel &game) { game.startStop(); });
+    // A running timeout is told in the title too: its team's key ends it.
+    if (keyAscii == s.StartStopClockKey)
+        command(u"clock.toggle"_s, {}, game().timeoutTeam().has_value());
     else if (keyAscii == s.ResetClockKey)
-        act(Action::ClockReset, tr("Reset the clock"), [](GameModel &game) { game.resetClock(); });
+        command(u"clock.reset"_s);
     else if (keyAscii == s.BuzzerKey)
-        emit buzzerRequested();
+        command(u"buzzer.sound"_s);
     else if (keyAscii == Esc && isFullScreen())
         setWindowState(windowState() & ~Qt::WindowFullScreen); // the start screen at the next Esc
     else if (game().structure().isOn() && runPeriodKey(keyAscii))
@@ -253,12 +229,11 @@ bool ScoreBoardWindow::runPeriodKey(int keyAscii)
 {
     const Settings &s = settings();
     if (keyAscii == s.NextPeriodKey)
-        act(Action::PeriodNext, tr("Next period"), [](GameModel &game) { game.nextPeriod(); });
+        command(u"period.next"_s);
     else if (keyAscii == s.PreviousPeriodKey)
-        act(Action::PeriodPrevious, tr("Previous period"),
-            [](GameModel &game) { game.previousPeriod(); });
+        command(u"period.previous"_s);
     else if (keyAscii == s.SkipBreakKey)
-        act(Action::BreakSkip, tr("Skip the break"), [](GameModel &game) { game.skipBreak(); });
+        command(u"break.skip"_s);
     else if (keyAscii == s.NewGameKey)
         askForNewGame();
     else
@@ -277,26 +252,8 @@ bool ScoreBoardWindow::runTimeoutKey(int keyAscii)
         team = GameModel::Guest;
     else if (keyAscii != s.HomeTimeoutKey)
         return false;
-    const QString name = sideCaption(game(), team, s);
-    switch (game().timeoutRefusal(team)) {
-    case GameModel::TimeoutRefusal::None:
-        break;
-    case GameModel::TimeoutRefusal::NotInPlay:
-        showNotice(tr("Not taken: no timeout in a break or after the game"), true);
-        return true;
-    case GameModel::TimeoutRefusal::OtherRunning:
-        showNotice(tr("Not taken: the other team's timeout is running"), true);
-        return true;
-    case GameModel::TimeoutRefusal::NoneLeft:
-        showNotice(tr("Not taken: %1 has no timeouts left").arg(name), true);
-        return true;
-    case GameModel::TimeoutRefusal::NoTimeouts:
-        return false;
-    }
-    const bool ending = game().timeoutTeam() == team;
-    act(Action::Timeout,
-        ending ? tr("End the timeout of %1").arg(name) : tr("Timeout %1").arg(name),
-        [team](GameModel &game) { game.takeTimeout(team); });
+    command(u"timeout.toggle"_s, {{u"team"_s, team == GameModel::Home ? u"home"_s : u"guest"_s}},
+            true);
     return true;
 }
 
@@ -305,23 +262,15 @@ bool ScoreBoardWindow::runTimeoutKey(int keyAscii)
 bool ScoreBoardWindow::runShotClockKey(int keyAscii)
 {
     const Settings &s = settings();
-    if (keyAscii == s.ShotClockResetKey)
-        act(Action::ShotClockReset, tr("Reset the shot clock"),
-            [](GameModel &game) { game.resetShotClock(); });
-    else if (keyAscii == s.ShotClockShortKey)
-        act(Action::ShotClockShort, tr("Short shot clock"),
-            [](GameModel &game) { game.resetShotClockShort(); });
-    else if (keyAscii == s.ShotClockHoldKey)
-        act(Action::ShotClockHold, tr("Hold or release the shot clock"),
-            [](GameModel &game) { game.holdOrReleaseShotClock(); });
-    else if (keyAscii == s.ShotClockBlankKey)
-        act(Action::ShotClockBlank, tr("Shot clock dark"),
-            [](GameModel &game) { game.blankShotClock(); });
-    else if (keyAscii == s.PossessionKey)
-        act(Action::Possession, tr("Switch the possession arrow"),
-            [](GameModel &game) { game.switchPossession(); });
-    else
+    const QHash<int, QString> keys{{s.ShotClockResetKey, u"shotclock.reset"_s},
+                                   {s.ShotClockShortKey, u"shotclock.short"_s},
+                                   {s.ShotClockHoldKey, u"shotclock.toggle"_s},
+                                   {s.ShotClockBlankKey, u"shotclock.blank"_s},
+                                   {s.PossessionKey, u"possession.switch"_s}};
+    const auto it = keys.constFind(keyAscii);
+    if (it == keys.cend())
         return false;
+    command(*it);
     return true;
 }
 
@@ -330,25 +279,15 @@ bool ScoreBoardWindow::runSetsKey(int keyAscii)
 {
     const Settings &s = settings();
     if (keyAscii == s.PointHomeKey || keyAscii == s.PointGuestKey) {
-        const auto team = keyAscii == s.PointHomeKey ? GameModel::Home : GameModel::Guest;
-        if (game().pointRefusal() == GameModel::PointRefusal::Final) {
-            showNotice(tr("Not counted: the match is over"), true);
+        if (!command(keyAscii == s.PointHomeKey ? u"point.home"_s : u"point.guest"_s, {}, true))
             return true;
-        }
-        act(Action::Point, tr("Point %1").arg(team == GameModel::Home ? s.HomeText : s.GuestText),
-            [team](GameModel &game) { game.addPoint(team); });
         // The hints are the operator's to give: the audience sees none.
         if (game().setsHint() == SetsRules::Hint::SwitchSides)
             showNotice(tr("Switch sides"), true);
         else if (game().setsHint() == SetsRules::Hint::Interval)
             showNotice(tr("Interval"), true);
     } else if (keyAscii == s.FirstServerKey) {
-        if (!game().canSwitchFirstServer()) {
-            showNotice(tr("Not switched: the set has begun"), true);
-            return true;
-        }
-        act(Action::FirstServer, tr("Switch the first server"),
-            [](GameModel &game) { game.switchFirstServer(); });
+        command(u"serve.switch"_s, {}, true);
     } else if (keyAscii == s.NewGameKey) {
         askForNewGame();
     } else {
@@ -369,7 +308,7 @@ void ScoreBoardWindow::askForNewGame()
 
 void ScoreBoardWindow::startNewGame()
 {
-    act(Action::NewGame, tr("New game"), [](GameModel &game) { game.newGame(); });
+    command(u"game.new"_s);
     m_scoreEntry.discard();
     m_clockEntry.discard();
 }
@@ -414,7 +353,7 @@ void ScoreBoardWindow::askToClear()
     if (!m_dialogs.askYesNo(this, tr("Are you sure you want to clear all LEDs?"),
                             tr("Clear all LEDs?")))
         return;
-    act(Action::Clear, tr("Clear all LEDs"), [](GameModel &game) { game.clear(); });
+    command(u"board.clear"_s);
     m_scoreEntry.discard();
     m_clockEntry.discard();
 }

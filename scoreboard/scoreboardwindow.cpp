@@ -18,8 +18,11 @@
 ScoreBoardWindow::ScoreBoardWindow(GameModel &game, GameHistory &history, const Settings &settings,
                                    Dialogs &dialogs, QWidget *parent)
     : QWidget(parent), m_view(new BoardView(game, settings, this)), m_history(history),
+      m_commands(new GameCommands(
+          game, history, [this]() -> const Settings & { return this->settings(); }, this)),
       m_dialogs(dialogs)
 {
+    connect(m_commands, &GameCommands::buzzerRequested, this, &ScoreBoardWindow::buzzerRequested);
     setObjectName(QStringLiteral("frmScoreBoard"));
     resize(m_view->size());
     if (const QScreen *screen = QGuiApplication::primaryScreen())

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "board/boardview.h"
+#include "game/commands.h"
 #include "game/gamehistory.h"
 #include "scoreboard/clockentry.h"
 #include "scoreboard/playerentry.h"
@@ -163,14 +164,12 @@ private:
     void createShortcuts();
     void scoreKey(GameModel::Score which, int keyAscii);
     void clockKey(int keyAscii);
-    void act(GameHistory::Action kind, const QString &what,
-             const std::function<void(GameModel &)> &action);
+    bool command(const QString &id, const QJsonObject &params = {}, bool loud = false);
+    QString refusalText(const GameCommands::Outcome &outcome) const;
     void updateTitle();
     void updateStatus();
     void updateHints(int keyAscii);
     void runCommand(int keyAscii);
-    void explainRefusal(int keyAscii);
-    QString phaseRefusal() const;
     void hint(const QString &notice);
     bool runPeriodKey(int keyAscii);
     bool runTimeoutKey(int keyAscii);
@@ -190,6 +189,7 @@ private:
 
     BoardView *m_view;
     GameHistory &m_history;
+    GameCommands *m_commands;
     Dialogs &m_dialogs;
     QString m_teamFolder;
     QString m_saveProblem;

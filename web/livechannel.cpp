@@ -1,17 +1,18 @@
 #include "web/livechannel.h"
 
-#include "game/clockface.h"
+#include "game/commands.h"
 #include "game/gamehistory.h"
 #include "game/gamemodel.h"
 #include "game/timesource.h"
 #include "settings/currentsettings.h"
 #include "web/boardstate.h"
-#include "web/playerstate.h"
 
 #include <QJsonDocument>
 #include <QUndoCommand>
 
 #include <algorithm>
+
+using namespace Qt::StringLiterals;
 
 namespace {
 
@@ -30,8 +31,14 @@ QJsonObject typed(const char *type)
 LiveChannel::LiveChannel(GameModel &game, GameHistory &history, const CurrentSettings &settings,
                          const TimeSource &time, QObject *parent)
     : QObject(parent), m_game(game), m_history(history), m_settings(settings), m_time(time),
-      m_pin(time)
+      m_pin(time),
+      m_commands(game, history, [&settings]() -> const Settings & { return settings.value(); })
 {
+    connect(&m_commands, &GameCommands::buzzerRequested, this, &LiveChannel::buzzerRequested);
+    connect(&m_commands, &GameCommands::shortBuzzerRequested, this,
+            &LiveChannel::shortBuzzerRequested);
+    connect(&m_commands, &GameCommands::muteToggleRequested, this,
+            &LiveChannel::muteToggleRequested);
     m_keyframes.setInterval(KeyframeMs);
     connect(&m_keyframes, &QTimer::timeout, this, &LiveChannel::broadcastChange);
     connect(&m_game, &GameModel::changed, this, &LiveChannel::broadcastChange);
@@ -187,13 +194,6 @@ void LiveChannel::receiveSession(quint64 page, const QJsonObject &message)
     send(page, reply);
 }
 
-void LiveChannel::record(GameHistory::Action kind, const QString &text,
-                         const std::function<void(GameModel &)> &action)
-{
-    // The history keeps remotes to their share of its steps.
-    m_history.perform(kind, text, action, GameHistory::Origin::Remote);
-}
-
 bool LiveChannel::takeActionToken(Client &client)
 {
     const qint64 now = m_time.elapsedMs();
@@ -272,119 +272,78 @@ bool LiveChannel::undo(quint64 page)
     return true;
 }
 
+// The remote's own names for its buttons, each a command with no parameters.
+const QHash<QString, QString> &LiveChannel::buttons()
+{
+    static const QHash<QString, QString> named{{u"startStop"_s, u"clock.toggle"_s},
+                                               {u"reset"_s, u"clock.reset"_s},
+                                               {u"buzzer"_s, u"buzzer.sound"_s},
+                                               {u"shotClockReset"_s, u"shotclock.reset"_s},
+                                               {u"shotClockShort"_s, u"shotclock.short"_s},
+                                               {u"shotClockHold"_s, u"shotclock.toggle"_s},
+                                               {u"firstServer"_s, u"serve.switch"_s},
+                                               {u"possession"_s, u"possession.switch"_s}};
+    return named;
+}
+
 bool LiveChannel::perform(quint64 page, const QJsonObject &message)
 {
-    const QString action = message.value(QStringLiteral("action")).toString();
-    if (action == u"startStop") {
-        record(GameHistory::Action::ClockStartStop, tr("Start or stop the clock from a phone"),
-               [](GameModel &g) { g.startStop(); });
-    } else if (action == u"reset") {
-        record(GameHistory::Action::ClockReset, tr("Reset the clock from a phone"),
-               [](GameModel &g) { g.resetClock(); });
-    } else if (action == u"buzzer") {
-        emit buzzerRequested();
-    } else if (action == u"score") {
-        const QJsonValue which = message.value(QStringLiteral("which"));
-        const QJsonValue delta = message.value(QStringLiteral("delta"));
+    const QString action = message.value(u"action"_s).toString();
+    if (action == u"undo")
+        return undo(page);
+    QString id = buttons().value(action);
+    QJsonObject params;
+    if (action == u"score") {
+        const QJsonValue which = message.value(u"which"_s);
+        const QJsonValue delta = message.value(u"delta"_s);
         const int w = which.toInt(-1);
         const int d = delta.toInt(0);
         // Only whole numbers in range: 1.5 or "1" is not a score button.
         if (!which.isDouble() || which.toDouble() != w || w < 0 || w >= GameModel::ScoreCount ||
             !delta.isDouble() || delta.toDouble() != d || d == 0 || qAbs(d) > MaxScoreStep)
             return false;
-        const QString refusal = m_game.scoreRefusal(w, GameModel::ScoreChange::Add, d);
-        if (!refusal.isEmpty()) {
-            // Told to the phone that asked, in the words the board uses.
-            QJsonObject reply = typed("action");
-            reply.insert(QStringLiteral("result"), text("refused"));
-            reply.insert(QStringLiteral("reason"), refusal);
-            send(page, reply);
-            return true;
-        }
+        id = u"score.add"_s;
+        params = {{u"team"_s, w % 2 == 0 ? u"home"_s : u"guest"_s},
+                  {u"section"_s, w < 2 ? 1 : 2},
+                  {u"add"_s, d}};
         // With the players on, a number sent with it names the scorer.
-        const std::optional<QString> player =
-            BoardState::playerNumberOf(message.value(QStringLiteral("player")));
-        if (m_game.hasPlayers() && player)
-            record(GameHistory::Action::ScoreAdd, tr("Change score from a phone"),
-                   [w, d, number = *player](GameModel &g) { g.addToScoreBy(w, d, number); });
-        else
-            record(GameHistory::Action::ScoreAdd, tr("Change score from a phone"),
-                   [w, d](GameModel &g) { g.addToScore(w, d); });
+        const QJsonValue player = message.value(u"player"_s);
+        if (m_game.hasPlayers() && GameCommands::playerNumberOf(player))
+            params.insert(u"player"_s, player);
     } else if (action == u"clock") {
-        // "minutes.seconds" as the API takes it, and only in play, as the board's own entry.
-        const QJsonValue value = message.value(QStringLiteral("value"));
-        if (!value.isString() || !BoardState::isClockText(value.toString()) ||
-            m_game.phase() != GamePhase::Play)
+        id = u"clock.set"_s;
+        params = {{u"value"_s, message.value(u"value"_s)}};
+    } else if (action == u"point") {
+        const QJsonValue team = message.value(u"team"_s);
+        if (!team.isDouble() || (team.toDouble() != 0 && team.toDouble() != 1))
             return false;
-        const qint16 seconds = ClockFace::typedSeconds(value.toString());
-        record(GameHistory::Action::ClockSet, tr("Set the clock from a phone"),
-               [seconds](GameModel &g) { g.enterClockTime(seconds); });
-    } else if (action == u"undo") {
-        return undo(page);
-    } else if (m_game.hasPlayers() && (action == u"foul" || action == u"penalty")) {
-        return performPlayerStep(action, message);
-    } else if (m_game.hasShotClock() && action.startsWith(u"shotClock")) {
-        return performShotClock(action);
-    } else if (m_game.playsSets() && action == u"point") {
-        const QJsonValue team = message.value(QStringLiteral("team"));
-        if (!team.isDouble() || (team.toDouble() != 0 && team.toDouble() != 1) ||
-            m_game.pointRefusal() != GameModel::PointRefusal::None)
-            return false;
-        const auto to = team.toInt() == 0 ? GameModel::Home : GameModel::Guest;
-        record(GameHistory::Action::Point, tr("Point from a phone"),
-               [to](GameModel &g) { g.addPoint(to); });
-    } else if (m_game.playsSets() && action == u"firstServer") {
-        if (!m_game.canSwitchFirstServer())
-            return false;
-        record(GameHistory::Action::FirstServer, tr("Switch the first server from a phone"),
-               [](GameModel &g) { g.switchFirstServer(); });
-    } else if (m_game.hasShotClock() && action == u"possession") {
-        record(GameHistory::Action::Possession, tr("Switch the possession arrow from a phone"),
-               [](GameModel &g) { g.switchPossession(); });
-    } else {
-        return false;
+        id = team.toInt() == 0 ? u"point.home"_s : u"point.guest"_s;
+    } else if (action == u"foul" || action == u"penalty") {
+        id = action == u"foul" ? u"foul.player"_s : u"penalty.start"_s;
+        params = {{u"team"_s, message.value(u"team"_s)}, {u"player"_s, message.value(u"player"_s)}};
+        // The pad offers the board's own lengths and no other.
+        if (action == u"penalty") {
+            const qint64 ms = qint64(message.value(u"seconds"_s).toDouble()) * 1000;
+            if (m_game.hasPlayers() && !m_game.playerRules().penaltyLengthsMs.contains(ms))
+                return false;
+            params.insert(u"seconds"_s, message.value(u"seconds"_s));
+        }
+    } else if (id.isEmpty() && GameCommands::find(action)) {
+        // Any other command by its id, with its parameters.
+        id = action;
+        params = message.value(u"params"_s).toObject();
     }
-    return true;
-}
-
-// The remote's number pad, shown only with the players on: a foul or a
-// penalty of one of the lengths the board offers.
-bool LiveChannel::performPlayerStep(const QString &action, const QJsonObject &message)
-{
-    const QString team = message.value(QStringLiteral("team")).toString();
-    const std::optional<QString> player =
-        BoardState::playerNumberOf(message.value(QStringLiteral("player")));
-    if ((team != u"home" && team != u"guest") || !player)
+    if (id.isEmpty())
         return false;
-    const GameModel::Team side = team == u"home" ? GameModel::Home : GameModel::Guest;
-    const QString number = *player;
-    if (action == u"foul") {
-        record(GameHistory::Action::PlayerFoul, tr("Player's foul from a phone"),
-               [side, number](GameModel &g) { g.addPlayerFoul(side, number); });
-        return true;
+    const GameCommands::Outcome outcome = m_commands.run(id, params, GameHistory::Origin::Remote);
+    if (outcome.refusal == GameCommands::Refusal::Malformed)
+        return false;
+    if (outcome.refusal == GameCommands::Refusal::NotNow) {
+        // Told to the phone that asked, in the words the board uses.
+        QJsonObject reply = typed("action");
+        reply.insert(u"result"_s, text("refused"));
+        reply.insert(u"reason"_s, outcome.why);
+        send(page, reply);
     }
-    const qint64 ms = qint64(message.value(QStringLiteral("seconds")).toDouble()) * 1000;
-    if (!m_game.playerRules().penaltyLengthsMs.contains(ms))
-        return false;
-    record(GameHistory::Action::Penalty, tr("Penalty from a phone"),
-           [side, number, ms](GameModel &g) { g.addPenalty(side, number, ms); });
-    return true;
-}
-
-// The remote shows these buttons only with the shot clock on.
-bool LiveChannel::performShotClock(const QString &action)
-{
-    if (action == u"shotClockReset")
-        record(GameHistory::Action::ShotClockReset, tr("Reset the shot clock from a phone"),
-               [](GameModel &g) { g.resetShotClock(); });
-    else if (action == u"shotClockShort" && m_game.shotClockRules().shortMs > 0)
-        record(GameHistory::Action::ShotClockShort, tr("Short shot clock from a phone"),
-               [](GameModel &g) { g.resetShotClockShort(); });
-    else if (action == u"shotClockHold")
-        record(GameHistory::Action::ShotClockHold,
-               tr("Hold or release the shot clock from a phone"),
-               [](GameModel &g) { g.holdOrReleaseShotClock(); });
-    else
-        return false;
     return true;
 }

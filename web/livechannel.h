@@ -1,5 +1,6 @@
 #pragma once
 
+#include "game/commands.h"
 #include "game/gamehistory.h"
 #include "web/pinlock.h"
 
@@ -76,8 +77,11 @@ public:
 
 signals:
     void clientsChanged();
-    // A remote asked for the buzzer on this computer.
+    // A remote asked for the buzzer on this computer, its short warning, or
+    // all sound off or on again.
     void buzzerRequested();
+    void shortBuzzerRequested();
+    void muteToggleRequested();
     // To the pages' side.
     void sendToPage(quint64 page, const QString &text);
     void sendToAll(const QString &text);
@@ -101,11 +105,8 @@ private:
     void receiveSession(quint64 page, const QJsonObject &message);
     void grant(quint64 page, const QString &session);
     bool takeActionToken(Client &client);
-    void record(GameHistory::Action kind, const QString &text,
-                const std::function<void(GameModel &)> &action);
     void receiveAction(quint64 page, const QJsonObject &message);
-    bool performShotClock(const QString &action);
-    bool performPlayerStep(const QString &action, const QJsonObject &message);
+    static const QHash<QString, QString> &buttons();
     bool perform(quint64 page, const QJsonObject &message);
     bool undo(quint64 page);
     void updateKeyframes();
@@ -115,6 +116,7 @@ private:
     const CurrentSettings &m_settings;
     const TimeSource &m_time;
     PinLock m_pin;
+    GameCommands m_commands;
     QStringList m_sessions;
     qint64 m_droppedActions = 0;
     QHash<quint64, Client> m_clients;

@@ -1,6 +1,6 @@
 #include "web/remoteapi.h"
 
-#include "game/clockface.h"
+#include "game/commands.h"
 #include "game/gamehistory.h"
 #include "game/gamemodel.h"
 #include "game/timesource.h"
@@ -18,8 +18,6 @@ using namespace Qt::StringLiterals;
 
 namespace {
 
-using Action = GameHistory::Action;
-
 constexpr QByteArrayView V1{"/api/v1/"};
 
 HttpFront::Answer json(int status, const QJsonObject &body)
@@ -35,17 +33,6 @@ HttpFront::Answer json(int status, const QJsonObject &body)
 HttpFront::Answer refusal(int status, const QString &reason)
 {
     return json(status, {{QStringLiteral("error"), reason}});
-}
-
-// A whole number, not 1.5 or "1".
-std::optional<qint64> whole(const QJsonValue &value)
-{
-    if (!value.isDouble())
-        return std::nullopt;
-    const double d = value.toDouble();
-    if (d != double(qint64(d)) || d < -1e15 || d > 1e15)
-        return std::nullopt;
-    return qint64(d);
 }
 
 // The POST paths there are, each with the fields its body may carry: a
@@ -100,8 +87,13 @@ const QHash<QByteArray, QStringList> &actions()
 RemoteApi::RemoteApi(GameModel &game, GameHistory &history, const CurrentSettings &settings,
                      const LiveChannel &live, const TimeSource &time, QObject *parent)
     : QObject(parent), m_game(game), m_history(history), m_settings(settings), m_live(live),
-      m_time(time)
+      m_time(time),
+      m_commands(game, history, [&settings]() -> const Settings & { return settings.value(); })
 {
+    connect(&m_commands, &GameCommands::buzzerRequested, this, &RemoteApi::buzzerRequested);
+    connect(&m_commands, &GameCommands::shortBuzzerRequested, this,
+            &RemoteApi::shortBuzzerRequested);
+    connect(&m_commands, &GameCommands::muteToggleRequested, this, &RemoteApi::muteToggleRequested);
 }
 
 QString RemoteApi::newToken()
@@ -204,8 +196,18 @@ HttpFront::Answer RemoteApi::answer(const HttpFront::Request &request)
         }
         return json(200, state());
     }
+    if (path == "commands") {
+        if (request.method != "GET" && !head) {
+            HttpFront::Answer answer = refusal(405, tr("use GET"));
+            answer.headers.append(qMakePair(QByteArray("Allow"), QByteArray("GET, HEAD")));
+            return answer;
+        }
+        return json(200, commandList());
+    }
+    const QString commandId =
+        path.startsWith("commands/") ? QString::fromUtf8(path.mid(9)) : QString();
     const auto action = actions().constFind(path);
-    if (action == actions().cend())
+    if (action == actions().cend() && !GameCommands::find(commandId))
         return refusal(404, tr("not found"));
     if (request.method != "POST") {
         HttpFront::Answer answer = refusal(405, tr("use POST"));
@@ -226,10 +228,16 @@ HttpFront::Answer RemoteApi::answer(const HttpFront::Request &request)
             return refusal(400, tr("the body is not a JSON object"));
         body = document.object();
     }
-    for (const QString &field : body.keys())
-        if (!action->contains(field))
-            return refusal(400, tr("\"%1\" is not a field of this call").arg(field));
-    const Outcome outcome = act(path, body);
+    QString id = commandId;
+    QJsonObject params = body;
+    if (id.isEmpty()) {
+        for (const QString &field : body.keys())
+            if (!action->contains(field))
+                return refusal(400, tr("\"%1\" is not a field of this call").arg(field));
+        if (const Outcome outcome = commandOfRoute(path, body, id, params); outcome.status != 200)
+            return refusal(outcome.status, outcome.reason);
+    }
+    const Outcome outcome = run(id, params);
     if (outcome.status != 200)
         return refusal(outcome.status, outcome.reason);
     if (m_save)
@@ -237,327 +245,102 @@ HttpFront::Answer RemoteApi::answer(const HttpFront::Request &request)
     return json(200, state());
 }
 
-RemoteApi::Outcome RemoteApi::record(GameHistory::Action kind, const QString &text,
-                                     const std::function<void(GameModel &)> &action,
-                                     const QString &refusal)
+// The command a short route stands for, with the parameters its path names
+// and its body carries; a body that fits no command is answered here.
+RemoteApi::Outcome RemoteApi::commandOfRoute(const QByteArray &path, QJsonObject body, QString &id,
+                                             QJsonObject &params) const
 {
-    if (!refusal.isEmpty())
-        return {409, refusal};
-    m_history.perform(kind, text, action, GameHistory::Origin::Remote);
+    static const QHash<QByteArray, QString> plain{{"clock/start", u"clock.start"_s},
+                                                  {"clock/stop", u"clock.stop"_s},
+                                                  {"clock/toggle", u"clock.toggle"_s},
+                                                  {"clock/reset", u"clock.reset"_s},
+                                                  {"clock", u"clock.set"_s},
+                                                  {"buzzer", u"buzzer.sound"_s},
+                                                  {"undo", u"undo"_s},
+                                                  {"redo", u"redo"_s},
+                                                  {"period/next", u"period.next"_s},
+                                                  {"period/previous", u"period.previous"_s},
+                                                  {"break/skip", u"break.skip"_s},
+                                                  {"game/new", u"game.new"_s},
+                                                  {"shotclock/reset", u"shotclock.reset"_s},
+                                                  {"shotclock/start", u"shotclock.start"_s},
+                                                  {"shotclock/stop", u"shotclock.stop"_s},
+                                                  {"shotclock/toggle", u"shotclock.toggle"_s},
+                                                  {"point/home", u"point.home"_s},
+                                                  {"point/guest", u"point.guest"_s}};
+    params = body;
+    if (const auto it = plain.constFind(path); it != plain.cend()) {
+        id = *it;
+        return {};
+    }
+    const QList<QByteArray> parts = path.split('/');
+    const QString team = QString::fromLatin1(parts.value(1));
+    if (parts.first() == "score") {
+        const bool add = body.contains(u"add"_s);
+        if (add == body.contains(u"set"_s))
+            return {400, tr("give either \"add\" or \"set\"")};
+        if (!add && body.contains(u"player"_s))
+            return {400, tr("a player goes with \"add\"")};
+        id = add ? u"score.add"_s : u"score.set"_s;
+        params.insert(u"team"_s, team);
+        params.insert(u"section"_s, parts.value(2).toInt());
+        return {};
+    }
+    if (parts.first() == "timeout" || parts.first() == "foul" || parts.first() == "penalty") {
+        id = parts.first() == "timeout" ? u"timeout.toggle"_s
+             : parts.first() == "foul"  ? u"foul.player"_s
+                                        : u"penalty.start"_s;
+        params.insert(u"team"_s, team);
+        return {};
+    }
+    // The arrow and the first server: to a team, or switched.
+    const QJsonValue to = body.take(u"team"_s);
+    const QString what = path == "possession" ? u"possession"_s : u"serve"_s;
+    if (to.isUndefined()) {
+        id = what + u".switch"_s;
+    } else if (to == u"home"_s || to == u"guest"_s) {
+        id = what + u'.' + to.toString();
+    } else {
+        return {400, tr("\"team\" is \"home\" or \"guest\"")};
+    }
+    params = body;
     return {};
 }
 
-RemoteApi::Outcome RemoteApi::act(const QByteArray &path, const QJsonObject &body)
+RemoteApi::Outcome RemoteApi::run(const QString &id, const QJsonObject &params)
 {
-    const GamePhase phase = m_game.phase();
-    const QString notInPlay = phase == GamePhase::Final   ? tr("the game is over")
-                              : phase == GamePhase::Break ? tr("the break runs by itself")
-                                                          : QString();
-    const bool atZero = !m_game.isRunning() && m_game.countsDown() && m_game.clockMs() <= 0;
-    // Starting runs on a timeout that a resume brought back held.
-    const QString cannotStart = m_game.isTimeoutHeld() ? QString()
-                                : !notInPlay.isEmpty() ? notInPlay
-                                : m_game.timeoutTeam() ? tr("a timeout is running")
-                                : atZero               ? tr("the clock is at zero; reset or set it")
-                                                       : QString();
-    const auto startStop = [](GameModel &g) { g.startStop(); };
-    if (path == "clock/start") {
-        if (m_game.isRunning() && notInPlay.isEmpty())
-            return {};
-        return record(Action::ClockStartStop, tr("Start the clock from the API"), startStop,
-                      cannotStart);
-    }
-    if (path == "clock/stop") {
-        if (!m_game.isRunning() && notInPlay.isEmpty())
-            return {};
-        return record(Action::ClockStartStop, tr("Stop the clock from the API"), startStop,
-                      notInPlay);
-    }
-    if (path == "clock/toggle")
-        return record(Action::ClockStartStop, tr("Start or stop the clock from the API"), startStop,
-                      m_game.isRunning() ? notInPlay : cannotStart);
-    if (path == "clock/reset")
-        return record(
-            Action::ClockReset, tr("Reset the clock from the API"),
-            [](GameModel &g) { g.resetClock(); }, notInPlay);
-    if (path == "clock")
-        return setClock(body);
-    if (path.startsWith("score/"))
-        return changeScore(path.mid(6), body);
-    if (path == "buzzer") {
-        emit buzzerRequested();
+    const GameCommands::Outcome outcome = m_commands.run(id, params, GameHistory::Origin::Remote);
+    switch (outcome.refusal) {
+    case GameCommands::Refusal::None:
         return {};
+    case GameCommands::Refusal::NotNow:
+        return {409, outcome.why};
+    case GameCommands::Refusal::Malformed:
+        break;
     }
-    if (path == "undo") {
-        if (!m_history.stack().canUndo())
-            return {409, tr("nothing to undo")};
-        m_history.undo(GameHistory::Origin::Remote);
-        return {};
+    return {400, outcome.why};
+}
+
+// Every command with its parameters, and whether it can be done now.
+QJsonObject RemoteApi::commandList() const
+{
+    static const char *const typeNames[] = {"integer", "string", "boolean", "clock", "string"};
+    QJsonArray list;
+    for (const GameCommands::Command &command : GameCommands::table()) {
+        QJsonObject params;
+        for (const GameCommands::Param &param : command.params) {
+            QJsonObject described{{u"type"_s, QLatin1StringView(typeNames[int(param.type)])}};
+            if (!param.values.isEmpty())
+                described.insert(u"values"_s, param.values);
+            if (param.optional)
+                described.insert(u"optional"_s, true);
+            params.insert(param.name, described);
+        }
+        const GameCommands::Outcome now = m_commands.availability(command.id);
+        list.append(QJsonObject{{u"id"_s, command.id},
+                                {u"params"_s, params},
+                                {u"available"_s, now.isDone()},
+                                {u"why"_s, now.isDone() ? QJsonValue() : QJsonValue(now.why)}});
     }
-    if (path == "redo") {
-        if (!m_history.stack().canRedo())
-            return {409, tr("nothing to redo")};
-        m_history.redo(GameHistory::Origin::Remote);
-        return {};
-    }
-    const bool periods = m_game.structure().isOn();
-    if (path == "period/next")
-        return record(
-            Action::PeriodNext, tr("Next period from the API"),
-            [](GameModel &g) { g.nextPeriod(); },
-            !periods                    ? tr("the game has no periods")
-            : phase == GamePhase::Final ? tr("the game is over")
-                                        : QString());
-    if (path == "period/previous")
-        return record(
-            Action::PeriodPrevious, tr("Previous period from the API"),
-            [](GameModel &g) { g.previousPeriod(); },
-            !periods                                           ? tr("the game has no periods")
-            : m_game.period() <= 1 && phase == GamePhase::Play ? tr("this is the first period")
-                                                               : QString());
-    if (path == "break/skip")
-        return record(
-            Action::BreakSkip, tr("Skip the break from the API"),
-            [](GameModel &g) { g.skipBreak(); },
-            phase == GamePhase::Break ? QString() : tr("there is no break to skip"));
-    if (path.startsWith("timeout/"))
-        return takeTimeout(path == "timeout/home" ? GameModel::Home : GameModel::Guest);
-    if (path.startsWith("shotclock/") || path == "possession")
-        return shotClockAction(path, body);
-    if (path.startsWith("point/") || path == "serve")
-        return setsAction(path, body);
-    if (path == "game/new")
-        return newGame(body);
-    if (path.startsWith("foul/") || path.startsWith("penalty/"))
-        return playerAction(path, body);
-    return {404, tr("not found")};
-}
-
-// A name from the library gives its team, any other text is a plain caption;
-// a side not named keeps who plays there.
-RemoteApi::Outcome RemoteApi::newGame(const QJsonObject &body)
-{
-    GameSides sides = m_game.sides();
-    const QLatin1StringView keys[] = {QLatin1StringView("home"), QLatin1StringView("guest")};
-    const bool named = body.contains(keys[0]) || body.contains(keys[1]);
-    const QList<Team> library = named ? TeamLibrary::load(m_teamFolder) : QList<Team>();
-    for (int side = 0; side < 2; ++side) {
-        const QJsonValue value = body.value(keys[side]);
-        if (value.isUndefined())
-            continue;
-        if (!value.isString())
-            return {400, tr("%1 must be a text").arg(keys[side])};
-        if (value.toString().size() > SettingsLimits::TeamTextLength &&
-            !TeamLibrary::find(library, value.toString()))
-            return {400, tr("%1 is longer than %2 characters")
-                             .arg(keys[side])
-                             .arg(SettingsLimits::TeamTextLength)};
-        sides.at(side) = sideNamed(value.toString(), library, m_teamFolder);
-    }
-    // The teams first, so that the new game's log begins with them.
-    m_game.setSides(sides);
-    return record(
-        Action::NewGame, tr("New game from the API"), [](GameModel &g) { g.newGame(); }, QString());
-}
-
-RemoteApi::Outcome RemoteApi::takeTimeout(GameModel::Team team)
-{
-    using Refusal = GameModel::TimeoutRefusal;
-    const Refusal refusal = m_game.timeoutRefusal(team);
-    const QString reason = refusal == Refusal::NoTimeouts  ? tr("the game has no timeouts")
-                           : refusal == Refusal::NotInPlay ? tr("only during play")
-                           : refusal == Refusal::OtherRunning
-                               ? tr("the other team's timeout is running")
-                           : refusal == Refusal::NoneLeft ? tr("no timeouts left")
-                                                          : QString();
-    const bool ending = m_game.timeoutTeam() == team;
-    return record(
-        Action::Timeout, ending ? tr("End the timeout from the API") : tr("Timeout from the API"),
-        [team](GameModel &g) { g.takeTimeout(team); }, reason);
-}
-
-RemoteApi::Outcome RemoteApi::setClock(const QJsonObject &body)
-{
-    const QJsonValue value = body.value(QStringLiteral("value"));
-    const QJsonValue ms = body.value(QStringLiteral("ms"));
-    if (value.isUndefined() == ms.isUndefined())
-        return {400, tr("give either \"value\" (minutes.seconds) or \"ms\"")};
-    QString refusal = m_game.phase() == GamePhase::Play ? QString() : tr("only during play");
-    if (!value.isUndefined()) {
-        if (!value.isString() || !BoardState::isClockText(value.toString()))
-            return {400, tr("\"value\" is minutes.seconds, from \"0\" to \"99.59\"")};
-        const qint16 seconds = ClockFace::typedSeconds(value.toString());
-        return record(
-            Action::ClockSet, tr("Set the clock from the API"),
-            [seconds](GameModel &g) { g.enterClockTime(seconds); }, refusal);
-    }
-    const std::optional<qint64> n = whole(ms);
-    if (!n || *n < 0 || *n >= GameModel::LimitMs)
-        return {400, tr("\"ms\" is a whole number from 0 to %1").arg(GameModel::LimitMs - 1)};
-    const qint64 to = *n;
-    const qint64 now = m_time.elapsedMs();
-    return record(
-        Action::ClockSet, tr("Set the clock from the API"),
-        [to, now](GameModel &g) {
-            // The clock runs on from the new value if it was running.
-            GameState state = g.state();
-            state.clockMs = to;
-            state.runStartMs = now;
-            state.takenAtMs = now;
-            state.faceBlank = false;
-            g.restore(state);
-        },
-        refusal);
-}
-
-RemoteApi::Outcome RemoteApi::changeScore(const QByteArray &which, const QJsonObject &body)
-{
-    const QList<QByteArray> parts = which.split('/');
-    const bool home = parts.value(0) == "home";
-    const int section = parts.value(1) == "2" ? 1 : 0;
-    const int index = section * 2 + (home ? 0 : 1);
-    const QJsonValue add = body.value(QStringLiteral("add"));
-    const QJsonValue set = body.value(QStringLiteral("set"));
-    if (add.isUndefined() == set.isUndefined())
-        return {400, tr("give either \"add\" or \"set\"")};
-    const std::optional<qint64> n = whole(add.isUndefined() ? set : add);
-    if (!n)
-        return {400, tr("the score change is a whole number")};
-    const auto change =
-        add.isUndefined() ? GameModel::ScoreChange::Set : GameModel::ScoreChange::Add;
-    if (const QString refusal = m_game.scoreRefusal(index, change, *n); !refusal.isEmpty())
-        return {409, refusal};
-    const qint64 to = add.isUndefined() ? *n : m_game.score(index).value_or(0) + *n;
-    const int value = int(to);
-    if (const QJsonValue player = body.value(QStringLiteral("player")); !player.isUndefined()) {
-        if (!m_game.hasPlayers())
-            return playersOff();
-        const std::optional<QString> number = BoardState::playerNumberOf(player);
-        if (!number)
-            return {400, tr("\"player\" is a number of one or two digits")};
-        if (add.isUndefined())
-            return {400, tr("a player goes with \"add\"")};
-        const int delta = int(*n);
-        return record(
-            Action::ScoreAdd, tr("Change score from the API"),
-            [index, delta, number](GameModel &g) { g.addToScoreBy(index, delta, *number); },
-            QString());
-    }
-    return record(
-        add.isUndefined() ? Action::ScoreSet : Action::ScoreAdd, tr("Change score from the API"),
-        [index, value](GameModel &g) { g.setScore(index, value); }, QString());
-}
-
-RemoteApi::Outcome RemoteApi::shotClockAction(const QByteArray &path, const QJsonObject &body)
-{
-    if (!m_game.hasShotClock())
-        return {409, tr("the shot clock is off")};
-    if (path == "possession")
-        return setPossession(body);
-    const ShotClockState &shot = m_game.shotClock();
-    const auto holdOrRelease = [](GameModel &g) { g.holdOrReleaseShotClock(); };
-    // Linked, the shot clock is held or follows the game clock; unlinked,
-    // it simply runs or stands, like the key says.
-    const bool going = m_game.shotClockRules().linked ? !shot.held : shot.running;
-    if (path == "shotclock/start") {
-        if (going)
-            return {};
-        return record(Action::ShotClockHold, tr("Start the shot clock from the API"), holdOrRelease,
-                      QString());
-    }
-    if (path == "shotclock/stop") {
-        if (!going)
-            return {};
-        return record(Action::ShotClockHold, tr("Stop the shot clock from the API"), holdOrRelease,
-                      QString());
-    }
-    if (path == "shotclock/toggle")
-        return record(Action::ShotClockHold, tr("Start or stop the shot clock from the API"),
-                      holdOrRelease, QString());
-    const QJsonValue isShort = body.value(QStringLiteral("short"));
-    if (!isShort.isUndefined() && !isShort.isBool())
-        return {400, tr("\"short\" is true or false")};
-    if (!isShort.toBool())
-        return record(
-            Action::ShotClockReset, tr("Reset the shot clock from the API"),
-            [](GameModel &g) { g.resetShotClock(); }, QString());
-    return record(
-        Action::ShotClockShort, tr("Short shot clock from the API"),
-        [](GameModel &g) { g.resetShotClockShort(); },
-        m_game.shotClockRules().shortMs > 0 ? QString() : tr("the shot clock has no short length"));
-}
-
-RemoteApi::Outcome RemoteApi::setsAction(const QByteArray &path, const QJsonObject &body)
-{
-    if (!m_game.playsSets())
-        return {409, tr("the game is not played in sets")};
-    if (path == "serve")
-        return setFirstServer(body);
-    const auto team = path == "point/home" ? GameModel::Home : GameModel::Guest;
-    return record(
-        Action::Point, tr("Point from the API"), [team](GameModel &g) { g.addPoint(team); },
-        m_game.pointRefusal() == GameModel::PointRefusal::Final ? tr("the match is over")
-                                                                : QString());
-}
-
-RemoteApi::Outcome RemoteApi::setFirstServer(const QJsonObject &body)
-{
-    const QJsonValue team = body.value(QStringLiteral("team"));
-    if (!team.isUndefined() && team != u"home"_s && team != u"guest"_s)
-        return {400, tr("\"team\" is \"home\" or \"guest\"")};
-    const int to = team == u"guest"_s ? GameModel::Guest : GameModel::Home;
-    if (!team.isUndefined() && m_game.sets().firstServer == to)
-        return {};
-    return record(
-        Action::FirstServer, tr("Switch the first server from the API"),
-        [](GameModel &g) { g.switchFirstServer(); },
-        m_game.canSwitchFirstServer() ? QString() : tr("the set has begun"));
-}
-
-RemoteApi::Outcome RemoteApi::setPossession(const QJsonObject &body)
-{
-    const QJsonValue team = body.value(QStringLiteral("team"));
-    if (team.isUndefined())
-        return record(
-            Action::Possession, tr("Switch the possession arrow from the API"),
-            [](GameModel &g) { g.switchPossession(); }, QString());
-    if (team != u"home"_s && team != u"guest"_s)
-        return {400, tr("\"team\" is \"home\" or \"guest\"")};
-    const Possession to = team == u"home"_s ? Possession::Home : Possession::Guest;
-    if (m_game.possession() == to)
-        return {};
-    return record(
-        Action::Possession, tr("Set the possession arrow from the API"),
-        [to](GameModel &g) { g.setPossession(to); }, QString());
-}
-
-RemoteApi::Outcome RemoteApi::playersOff() const
-{
-    if (m_game.playsSets())
-        return {409, tr("a match in sets has no players' fouls or penalties")};
-    return {409, tr("the players are off")};
-}
-
-RemoteApi::Outcome RemoteApi::playerAction(const QByteArray &path, const QJsonObject &body)
-{
-    if (!m_game.hasPlayers())
-        return playersOff();
-    const GameModel::Team team = path.endsWith("/home") ? GameModel::Home : GameModel::Guest;
-    const std::optional<QString> number =
-        BoardState::playerNumberOf(body.value(QStringLiteral("player")));
-    if (!number)
-        return {400, tr("\"player\" is a number of one or two digits")};
-    if (path.startsWith("foul/"))
-        return record(
-            Action::PlayerFoul, tr("Player's foul from the API"),
-            [team, number](GameModel &g) { g.addPlayerFoul(team, *number); }, QString());
-    const std::optional<qint64> seconds = whole(body.value(QStringLiteral("seconds")));
-    if (!seconds || *seconds < 1 || *seconds * 1000 >= GameModel::LimitMs)
-        return {
-            400,
-            tr("\"seconds\" is a whole number from 1 to %1").arg(GameModel::LimitMs / 1000 - 1)};
-    const qint64 ms = *seconds * 1000;
-    return record(
-        Action::Penalty, tr("Penalty from the API"),
-        [team, number, ms](GameModel &g) { g.addPenalty(team, *number, ms); }, QString());
+    return {{u"commands"_s, list}};
 }

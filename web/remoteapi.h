@@ -1,5 +1,6 @@
 #pragma once
 
+#include "game/commands.h"
 #include "game/gamehistory.h"
 #include "game/gamemodel.h"
 #include "teams/teamlibrary.h"
@@ -59,11 +60,14 @@ public:
     static QString newToken();
 
     // Where game/new looks up the teams it is given by name.
-    void setTeamFolder(const QString &folder) { m_teamFolder = folder; }
+    void setTeamFolder(const QString &folder) { m_commands.setTeamFolder(folder); }
 
 signals:
-    // A call asked for the buzzer on this computer.
+    // A call asked for the buzzer on this computer, its short warning, or
+    // all sound off or on again.
     void buzzerRequested();
+    void shortBuzzerRequested();
+    void muteToggleRequested();
 
 private:
     struct Strikes
@@ -85,27 +89,18 @@ private:
     bool isLockedOut(const QString &from);
     void strike(const QString &from);
     bool isTooFast(const QString &from);
-    Outcome act(const QByteArray &path, const QJsonObject &body);
-    Outcome record(GameHistory::Action kind, const QString &text,
-                   const std::function<void(GameModel &)> &action, const QString &refusal);
-    Outcome setClock(const QJsonObject &body);
-    Outcome takeTimeout(GameModel::Team team);
-    Outcome changeScore(const QByteArray &which, const QJsonObject &body);
-    Outcome shotClockAction(const QByteArray &path, const QJsonObject &body);
-    Outcome setsAction(const QByteArray &path, const QJsonObject &body);
-    Outcome setFirstServer(const QJsonObject &body);
-    Outcome setPossession(const QJsonObject &body);
-    Outcome newGame(const QJsonObject &body);
-    Outcome playerAction(const QByteArray &path, const QJsonObject &body);
-    Outcome playersOff() const;
+    Outcome commandOfRoute(const QByteArray &path, QJsonObject body, QString &id,
+                           QJsonObject &params) const;
+    Outcome run(const QString &id, const QJsonObject &params);
+    QJsonObject commandList() const;
 
     GameModel &m_game;
     GameHistory &m_history;
     const CurrentSettings &m_settings;
     const LiveChannel &m_live;
     const TimeSource &m_time;
+    GameCommands m_commands;
     std::function<void()> m_save;
-    QString m_teamFolder = TeamLibrary::defaultFolder();
     QHash<QString, Strikes> m_strikes;
     QHash<QString, Calls> m_calls;
     bool m_held = false;

@@ -14,6 +14,10 @@ WebService::WebService(GameModel &game, GameHistory &history, const CurrentSetti
     connect(&m_live, &LiveChannel::clientsChanged, this, &WebService::statusChanged);
     connect(&m_live, &LiveChannel::buzzerRequested, this, &WebService::buzzerRequested);
     connect(&m_api, &RemoteApi::buzzerRequested, this, &WebService::buzzerRequested);
+    connect(&m_live, &LiveChannel::shortBuzzerRequested, this, &WebService::shortBuzzerRequested);
+    connect(&m_api, &RemoteApi::shortBuzzerRequested, this, &WebService::shortBuzzerRequested);
+    connect(&m_live, &LiveChannel::muteToggleRequested, this, &WebService::muteToggleRequested);
+    connect(&m_api, &RemoteApi::muteToggleRequested, this, &WebService::muteToggleRequested);
 }
 
 WebService::~WebService() = default;

@@ -74,8 +74,11 @@ signals:
     void stateChanged();
     // What status() gives may have changed.
     void statusChanged();
-    // A phone or the API asked for the buzzer.
+    // A phone or the API asked for the buzzer, its short warning, or all
+    // sound off or on again.
     void buzzerRequested();
+    void shortBuzzerRequested();
+    void muteToggleRequested();
 
 private:
     LiveChannel m_live;

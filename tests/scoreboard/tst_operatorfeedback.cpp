@@ -101,17 +101,26 @@ private slots:
         }
     }
 
-    // A score out of range is refused in the same words wherever it was
-    // asked for: the game itself, the board's keys, the API and a phone.
-    void aScoreRefusalReadsTheSameEverywhere_data()
+    // A refusal reads the same wherever it was asked for: the board's keys,
+    // the API and a phone; the board puts "Not taken: " before it.
+    void aRefusalReadsTheSameEverywhere_data()
     {
-        QTest::addColumn<QString>("place");
-        for (const char *place : {"game", "keys", "api", "phone"})
-            QTest::newRow(place) << QString::fromLatin1(place);
+        QTest::addColumn<QString>("refusal");
+        QTest::addColumn<QString>("words");
+        for (const char *place : {"keys", "api", "phone"}) {
+            QTest::addRow("score over its limit, %s", place)
+                << u"score"_s << u"98 + 3 is over 99"_s;
+            QTest::addRow("clock started in a break, %s", place)
+                << u"break"_s << u"the break runs by itself"_s;
+            QTest::addRow("point after the final, %s", place)
+                << u"final"_s << u"the match is over"_s;
+        }
     }
-    void aScoreRefusalReadsTheSameEverywhere()
+    void aRefusalReadsTheSameEverywhere()
     {
-        QFETCH(QString, place);
+        QFETCH(QString, refusal);
+        QFETCH(QString, words);
+        const QString place = QString::fromLatin1(QTest::currentDataTag()).section(u", "_s, 1);
         Settings s = withHints(OperatorHintsMode::Always);
         s.Api = 1;
         s.ApiToken = u"0123456789abcdef0123456789abcdef"_s;
@@ -119,23 +128,56 @@ private slots:
         CurrentSettings settings(s);
         LiveChannel live(made.game, made.history, settings, fakes.time);
         RemoteApi api(made.game, made.history, settings, live, fakes.time);
-        made.game.setScore(GameModel::Home1, 98);
+        // The key, the API's route and the phone's message of each.
+        struct Way
+        {
+            QString keys;
+            QByteArray path;
+            QByteArray body;
+            QJsonObject phone;
+        } way;
+        if (refusal == u"score") {
+            made.game.setScore(GameModel::Home1, 98);
+            way = {u"+3"_s,
+                   "/api/v1/score/home/1",
+                   R"({"add":3})",
+                   {{u"action"_s, u"score"_s}, {u"which"_s, GameModel::Home1}, {u"delta"_s, 3}}};
+        } else if (refusal == u"break") {
+            made.game.setStructure({2, {60'000}, 0});
+            made.game.setClockMode(true, 1'000);
+            made.game.startStop();
+            fakes.time.now += 1'000;
+            made.game.updateClock();
+            QCOMPARE(made.game.phase(), GamePhase::Break);
+            way = {u"s"_s, "/api/v1/clock/start", {}, {{u"action"_s, u"startStop"_s}}};
+        } else {
+            SetsRules rules;
+            rules.enabled = true;
+            rules.setsToWin = 1;
+            rules.lastSetPoints = 25;
+            made.game.setSetsRules(rules);
+            for (int i = 0; i < 25; ++i)
+                made.game.addPoint(GameModel::Home);
+            QCOMPARE(made.game.phase(), GamePhase::Final);
+            way = {u"q"_s, "/api/v1/point/guest", {}, {{u"action"_s, u"point.guest"_s}}};
+        }
+        const GameState before = made.game.state();
 
         QString told;
-        if (place == u"game") {
-            told = made.game.scoreRefusal(GameModel::Home1, GameModel::ScoreChange::Add, 3);
-        } else if (place == u"keys") {
+        if (place == u"keys") {
             QVERIFY(open(made.window));
             made.window.controls().home1Panel->setFocus();
-            type(made.window.controls().home1Panel, u"+3"_s);
+            type(made.window.controls().home1Panel, way.keys);
             told = made.window.operatorHints()->text();
+            QVERIFY2(told.startsWith(u"Not taken: "_s + words), qPrintable(told));
+            told = words;
         } else if (place == u"api") {
             const HttpFront::Request request{"POST",
-                                             "/api/v1/score/home/1",
+                                             way.path,
                                              {},
                                              "HTTP/1.1",
                                              {{"authorization", "Bearer " + s.ApiToken.toLatin1()}},
-                                             R"({"add":3})",
+                                             way.body,
                                              u"127.0.0.1"_s};
             const HttpFront::Answer answer = api.answer(request);
             QCOMPARE(answer.status, 409);
@@ -145,20 +187,18 @@ private slots:
             connect(&live, &LiveChannel::sendToPage, this, [&](quint64, const QString &text) {
                 reply = QJsonDocument::fromJson(text.toUtf8()).object();
             });
-            const auto say = [&](const QJsonObject &message) {
+            const auto say = [&](QJsonObject message) {
+                message.insert(u"type"_s, message.contains(u"pin"_s) ? u"pin"_s : u"action"_s);
                 live.pageMessage(1, QString::fromUtf8(QJsonDocument(message).toJson()));
             };
             live.pageOpened(1);
-            say({{u"type"_s, u"pin"_s}, {u"pin"_s, live.pinLock().pin()}});
-            say({{u"type"_s, u"action"_s},
-                 {u"action"_s, u"score"_s},
-                 {u"which"_s, GameModel::Home1},
-                 {u"delta"_s, 3}});
+            say({{u"pin"_s, live.pinLock().pin()}});
+            say(way.phone);
             QCOMPARE(reply.value(u"result"_s).toString(), u"refused"_s);
             told = reply.value(u"reason"_s).toString();
         }
-        QVERIFY2(told.endsWith(u"98 + 3 is over 99"_s), qPrintable(told));
-        QCOMPARE(made.game.score(GameModel::Home1), 98);
+        QCOMPARE(told, words);
+        QVERIFY(made.game.state() == before);
     }
 
     // Every key the game refuses says why on the hints; without them the

@@ -14,6 +14,7 @@
 #include <QImage>
 #include <QJsonArray>
 #include <QJsonDocument>
+#include <QRegularExpression>
 #include <QScopeGuard>
 #include <QTcpSocket>
 #include <QTemporaryDir>
@@ -352,7 +353,130 @@ private slots:
         }
     }
 
-    void endpoints()
+    void endpoints() { callEndpoint(false); }
+
+    // Every short route again, as the command it stands for: the same
+    // answer, the same game after it.
+    void commandsDoWhatTheShortRoutesDo_data() { endpoints_data(); }
+    void commandsDoWhatTheShortRoutesDo() { callEndpoint(true); }
+
+    // The list names every id an operator can take (those of the README's
+    // table, but for what the clock or a point does by itself), with
+    // whether it can be done now and why not.
+    void theCommandsAreListed()
+    {
+        QFile readme(QStringLiteral(CORVELLA_SOURCE_DIR "/README.md"));
+        QVERIFY(readme.open(QIODevice::ReadOnly | QIODevice::Text));
+        const QString text = QString::fromUtf8(readme.readAll());
+        const qsizetype table = text.indexOf(u"| `action` | the step |"_s);
+        QVERIFY(table > 0);
+        QStringList ids{u"clock.toggle"_s,
+                        u"shotclock.toggle"_s,
+                        u"possession.switch"_s,
+                        u"timeout.toggle"_s,
+                        u"undo"_s,
+                        u"redo"_s,
+                        u"buzzer.sound"_s,
+                        u"buzzer.short"_s,
+                        u"sound.mute"_s};
+        static const QRegularExpression id(u"`([a-z]+\\.[a-z]+)`"_s);
+        for (const QString &line : text.mid(table).split(u'\n').mid(2)) {
+            if (!line.startsWith(u'|'))
+                break;
+            const QString step = line.section(u'|', 1, 1);
+            if (line.contains(u"(kind `"_s))
+                continue;
+            for (const QRegularExpressionMatch &m : id.globalMatch(step))
+                ids << m.captured(1);
+        }
+        QVERIFY(ids.contains(u"foul.player"_s) && ids.contains(u"penalty.start"_s));
+
+        ApiGame served;
+        served.game.setStructure({2, {60'000}, 0});
+        served.game.setClockMode(true, 1'000);
+        served.game.startStop();
+        served.time.now += 1'000;
+        served.game.updateClock(); // into the break
+        const ApiGame::Reply reply = served.call("GET", "/api/v1/commands");
+        QCOMPARE(reply.status, 200);
+        QHash<QString, QJsonObject> listed;
+        for (const QJsonValue &command : reply.json.value(u"commands"_s).toArray())
+            listed.insert(command[u"id"_s].toString(), command.toObject());
+        for (const QString &wanted : std::as_const(ids))
+            QVERIFY2(listed.contains(wanted), qPrintable(wanted));
+        const QJsonObject start = listed.value(u"clock.start"_s);
+        QCOMPARE(start[u"available"_s], false);
+        QCOMPARE(start[u"why"_s], u"the break runs by itself"_s);
+        QCOMPARE(listed.value(u"break.skip"_s)[u"available"_s], true);
+        QCOMPARE(listed.value(u"break.skip"_s)[u"why"_s], QJsonValue::Null);
+        const QJsonObject add = listed.value(u"score.add"_s)[u"params"_s].toObject();
+        QCOMPARE(add[u"team"_s], QJsonObject({{u"type"_s, u"string"_s},
+                                              {u"values"_s, QJsonArray{u"home"_s, u"guest"_s}}}));
+        QCOMPARE(add[u"section"_s][u"values"_s], QJsonArray({1, 2}));
+        QCOMPARE(add[u"player"_s][u"optional"_s], true);
+        QCOMPARE(listed.value(u"clock.set"_s)[u"params"_s][u"value"_s][u"type"_s], u"clock"_s);
+        QCOMPARE(served.call("POST", "/api/v1/commands").status, 405);
+        QCOMPARE(served.call("POST", "/api/v1/commands/clock.faster").status, 404);
+        QCOMPARE(served.call("GET", "/api/v1/commands/break.skip").status, 405);
+    }
+
+private:
+    // The command a short route stands for, as its README names it; empty
+    // for a route that is not an action, or a body that names the same
+    // thing as the path.
+    static QByteArray asCommand(const QByteArray &path, QByteArray &body)
+    {
+        static const QHash<QByteArray, QByteArray> plain{{"clock/start", "clock.start"},
+                                                         {"clock/stop", "clock.stop"},
+                                                         {"clock/toggle", "clock.toggle"},
+                                                         {"clock/reset", "clock.reset"},
+                                                         {"clock", "clock.set"},
+                                                         {"buzzer", "buzzer.sound"},
+                                                         {"undo", "undo"},
+                                                         {"redo", "redo"},
+                                                         {"period/next", "period.next"},
+                                                         {"period/previous", "period.previous"},
+                                                         {"break/skip", "break.skip"},
+                                                         {"game/new", "game.new"},
+                                                         {"shotclock/reset", "shotclock.reset"},
+                                                         {"shotclock/start", "shotclock.start"},
+                                                         {"shotclock/stop", "shotclock.stop"},
+                                                         {"shotclock/toggle", "shotclock.toggle"},
+                                                         {"point/home", "point.home"},
+                                                         {"point/guest", "point.guest"}};
+        const QByteArray route = path.mid(8);
+        if (plain.contains(route))
+            return "/api/v1/commands/" + plain.value(route);
+        QJsonObject params = QJsonDocument::fromJson(body).object();
+        const QList<QByteArray> parts = route.split('/');
+        QByteArray id;
+        if (parts.size() > 1) {
+            if (params.contains(u"team"_s))
+                return {};
+            params.insert(u"team"_s, QString::fromLatin1(parts.at(1)));
+            if (parts.first() == "score") {
+                params.insert(u"section"_s, parts.value(2).toInt());
+                id = params.contains(u"set"_s) ? "score.set" : "score.add";
+            } else {
+                id = parts.first() == "timeout"   ? "timeout.toggle"
+                     : parts.first() == "foul"    ? "foul.player"
+                     : parts.first() == "penalty" ? "penalty.start"
+                                                  : QByteArray();
+            }
+        } else if (route == "possession" || route == "serve") {
+            const QJsonValue team = params.value(u"team"_s);
+            const bool named = team == u"home"_s || team == u"guest"_s;
+            if (named)
+                params.remove(u"team"_s);
+            id = route + '.' + (named ? team.toString().toLatin1() : QByteArray("switch"));
+        }
+        if (id.isEmpty())
+            return {};
+        body = QJsonDocument(params).toJson(QJsonDocument::Compact);
+        return "/api/v1/commands/" + id;
+    }
+
+    void callEndpoint(bool asCommandCall)
     {
         QFETCH(QByteArray, method);
         QFETCH(QByteArray, path);
@@ -362,6 +486,14 @@ private slots:
         QFETCH(int, status);
         QFETCH(QString, field);
         QFETCH(QJsonValue, expected);
+        if (asCommandCall) {
+            // Routing (an unknown path, a wrong method) is the short form's own.
+            if (method != "POST" || status == 404 || status == 405)
+                return;
+            path = asCommand(path, body);
+            if (path.isEmpty())
+                return;
+        }
 
         ApiGame served;
         const auto score = [](GameModel &g) { g.addToScore(GameModel::Home1, 1); };
@@ -495,7 +627,7 @@ private slots:
             at = at.isArray() ? at.toArray().at(part.toInt()) : at.toObject().value(part);
         if (!field.isEmpty())
             QCOMPARE(at, expected);
-        if (path.endsWith("buzzer"))
+        if (path.endsWith("buzzer") || path.endsWith("buzzer.sound"))
             QCOMPARE(served.buzzes, 1);
         // An action is a step of the history, undone like a key's.
         const bool changed = !(served.game.state() == before);
