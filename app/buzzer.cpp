@@ -27,10 +27,18 @@ void Buzzer::reopenSound(const QString &file)
 
 void Buzzer::sound()
 {
-    if (m_device->fileName().isEmpty() || m_playing)
+    if (m_device->fileName().isEmpty() || m_playing || m_muted)
         return;
     m_playing = true;
     m_device->play();
+}
+
+void Buzzer::soundShort()
+{
+    if (m_device->fileName().isEmpty() || m_playing || m_muted)
+        return;
+    m_playing = true;
+    m_device->playCut(ShortMs, ShortFadeMs);
 }
 
 void Buzzer::playbackFinished()

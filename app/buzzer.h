@@ -24,10 +24,18 @@ public:
     // Closes the sound and opens `file`, whatever it holds.
     void reopenSound(const QString &file);
     void sound();
+    // Half a second of the sound, for a warning, cut with a short fade.
+    void soundShort();
+    static constexpr qint64 ShortMs = 500;
+    static constexpr qint64 ShortFadeMs = 60;
+    // Muted, every call is ignored until the sound is on again.
+    void setMuted(bool muted) { m_muted = muted; }
+    bool isMuted() const { return m_muted; }
 
 private:
     void playbackFinished();
 
     SoundDevice *m_device;
     bool m_playing = false;
+    bool m_muted = false;
 };

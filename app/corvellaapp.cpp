@@ -132,6 +132,9 @@ CorvellaApp::CorvellaApp(const Services &services, const QString &stateFolder)
     QObject::connect(&m_game, &GameModel::shotClockExpired, &m_game,
                      [this] { soundShotClockHorn(); });
     QObject::connect(&m_web, &WebService::buzzerRequested, &m_game, [this] { soundBuzzer(); });
+    QObject::connect(&m_web, &WebService::shortBuzzerRequested, &m_game,
+                     [this] { soundShortBuzzer(); });
+    QObject::connect(&m_web, &WebService::muteToggleRequested, &m_game, [this] { toggleSound(); });
     // An API call is answered with the game already on disk.
     m_web.setSaver([this] {
         m_stateFile.saveTracked();
@@ -146,8 +149,25 @@ Buzzer &CorvellaApp::buzzer()
     if (!m_buzzer) {
         m_buzzer = new Buzzer(m_services.makeSoundDevice(nullptr), &m_game);
         m_buzzer->openSound(m_settings.value().BuzzerFile);
+        m_buzzer->setMuted(m_soundOff);
     }
     return *m_buzzer;
+}
+
+void CorvellaApp::soundShortBuzzer()
+{
+    buzzer().soundShort();
+}
+
+void CorvellaApp::toggleSound()
+{
+    m_soundOff = !m_soundOff;
+    buzzer().setMuted(m_soundOff);
+    if (m_shotClockHorn)
+        m_shotClockHorn->setMuted(m_soundOff);
+    if (m_board)
+        m_board->setSoundOff(m_soundOff);
+    m_network.setSoundOff(m_soundOff);
 }
 
 void CorvellaApp::soundBuzzer()
@@ -161,6 +181,7 @@ void CorvellaApp::soundShotClockHorn()
     if (!m_shotClockHorn) {
         m_shotClockHorn = new Buzzer(m_services.makeSoundDevice(nullptr), &m_game);
         m_shotClockHorn->openSound(shotClockSoundOf(m_settings.value()));
+        m_shotClockHorn->setMuted(m_soundOff);
     }
     m_shotClockHorn->sound();
 }
@@ -516,6 +537,11 @@ void CorvellaApp::connectBoard()
     QObject::connect(&m_settings, &CurrentSettings::changed, board,
                      &ScoreBoardWindow::applySettings);
     QObject::connect(board, &ScoreBoardWindow::buzzerRequested, board, [this] { soundBuzzer(); });
+    QObject::connect(board, &ScoreBoardWindow::shortBuzzerRequested, board,
+                     [this] { soundShortBuzzer(); });
+    QObject::connect(board, &ScoreBoardWindow::muteToggleRequested, board,
+                     [this] { toggleSound(); });
+    board->setSoundOff(m_soundOff);
     QObject::connect(board, &ScoreBoardWindow::startScreenRequested, board,
                      [this] { showStartScreenOverBoard(); });
     QObject::connect(board, &ScoreBoardWindow::optionsRequested, board,

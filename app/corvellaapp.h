@@ -74,6 +74,9 @@ private:
     QWidget *makeAudienceView();
     void soundBuzzer();
     void soundShotClockHorn();
+    void soundShortBuzzer();
+    // sound.mute: every sound off until asked again; a new run starts with it on.
+    void toggleSound();
     void toggleAudience();
     void updateScreenSaver();
     void offerToResume();
@@ -114,6 +117,7 @@ private:
     QPointer<ScoreBoardWindow> m_board;
     QPointer<Buzzer> m_buzzer;
     QPointer<Buzzer> m_shotClockHorn;
+    bool m_soundOff = false;
     AudienceDisplay m_audience{[this] { return makeAudienceView(); }};
     ScreenSaverInhibitor m_inhibitor;
     WindowPlacement m_placement;

@@ -58,4 +58,11 @@ void NetworkWindow::update()
     m_panel->showApiToken(m_web.hasStatus() ? status.apiToken : QString());
     m_panel->showRecordProblem(status.recordProblem);
     m_panel->showHall(m_hallLinked, m_hallLink, m_nextGame);
+    m_panel->showSoundOff(m_soundOff);
+}
+
+void NetworkWindow::setSoundOff(bool off)
+{
+    m_soundOff = off;
+    update();
 }

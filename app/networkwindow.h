@@ -25,6 +25,8 @@ public:
     // (empty while it is down, which the record problem tells), and the next
     // game the hall announced ("Home - Guest (Sport)").
     void setHall(bool linked, const QString &link, const QString &nextGame);
+    // Every sound off (sound.mute), told until it is on again.
+    void setSoundOff(bool off);
     OperatorPanel *panel() const { return m_panel; }
 
 signals:
@@ -40,4 +42,5 @@ private:
     bool m_hallLinked = false;
     QString m_hallLink;
     QString m_nextGame;
+    bool m_soundOff = false;
 };

@@ -18,6 +18,7 @@ OperatorPanel::OperatorPanel(QWidget *parent)
     : QWidget(parent, Qt::Tool), m_address(new QLabel(this)), m_qr(new QLabel(this)),
       m_pinCaption(new QLabel(this)), m_pin(new QLabel(this)), m_clients(new QLabel(this)),
       m_recordProblem(new QLabel(this)), m_hallLink(new QLabel(this)), m_nextGame(new QLabel(this)),
+      m_soundOff(new QLabel(tr("Sound off"), this)),
       m_tokenCaption(new QLabel(tr("API token:"), this)), m_token(new QLineEdit(this)),
       m_renew(new QPushButton(tr("Renew"), this))
 {
@@ -66,6 +67,10 @@ OperatorPanel::OperatorPanel(QWidget *parent)
     m_nextGame->setFont(bold);
     m_nextGame->hide();
     layout->addWidget(m_nextGame);
+    m_soundOff->setObjectName(QStringLiteral("soundOff"));
+    m_soundOff->setFont(bold);
+    m_soundOff->hide();
+    layout->addWidget(m_soundOff);
     m_token->setObjectName(QStringLiteral("apiToken"));
     m_token->setReadOnly(true);
     m_token->setMinimumWidth(m_token->fontMetrics().horizontalAdvance(u'0') * 24);
@@ -87,6 +92,14 @@ void OperatorPanel::showApiToken(const QString &token)
         part->setVisible(!token.isEmpty());
     if (m_token->text() != token)
         m_token->setText(token);
+}
+
+void OperatorPanel::showSoundOff(bool off)
+{
+    if (m_soundOff->isHidden() != off)
+        return;
+    m_soundOff->setVisible(off);
+    adjustSize();
 }
 
 void OperatorPanel::showRecordProblem(const QString &problem)

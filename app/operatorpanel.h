@@ -29,6 +29,8 @@ public:
     // and told as a record problem) and the next game the hall announced
     // ("Home - Guest (Sport)"); with no hall at all, neither shows.
     void showHall(bool linked, const QString &link, const QString &nextGame);
+    // "Sound off" while every sound is off.
+    void showSoundOff(bool off);
 
 signals:
     void renewTokenRequested();
@@ -52,6 +54,7 @@ private:
     QLabel *m_recordProblem;
     QLabel *m_hallLink;
     QLabel *m_nextGame;
+    QLabel *m_soundOff;
     QLabel *m_tokenCaption;
     QLineEdit *m_token;
     QPushButton *m_renew;

@@ -77,6 +77,8 @@ public:
     // "12.30": minutes.seconds as the clock's entry takes them.
     static bool isClockText(const QString &text);
     static QString clockText(qint16 seconds);
+    // "#7 Anna Berg" with the game's roster, else "#7".
+    QString playerLabel(int team, const QString &number) const;
 
 signals:
     // Asked for the buzzer, its short warning sound, or all sound off or on
@@ -93,7 +95,6 @@ private:
 
     // The words and the checks the commands share.
     QString caption(int team) const;
-    QString playerLabel(int team, const QString &number) const;
     Outcome notInPlay() const;
     Outcome cannotStart() const;
     Outcome timeoutRefusal(int team) const;

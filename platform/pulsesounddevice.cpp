@@ -103,6 +103,13 @@ void PulseSoundDevice::open()
     startWorker(worker);
 }
 
+void PulseSoundDevice::playCut(qint64 lengthMs, qint64 fadeMs)
+{
+    m_cutMs = lengthMs;
+    m_fadeMs = fadeMs;
+    play();
+}
+
 void PulseSoundDevice::play()
 {
     m_playing = true;
@@ -123,8 +130,12 @@ void PulseSoundDevice::startPlaying()
     }
     auto playback = std::make_shared<Playback>();
     m_playback = playback;
-    QThread *worker =
-        QThread::create([sound = m_sound, playback] { playOnServer(*sound, playback->stop); });
+    std::shared_ptr<const DecodedSound> sound = m_sound;
+    if (m_cutMs > 0)
+        sound = std::make_shared<const DecodedSound>(cutWithFade(*m_sound, m_cutMs, m_fadeMs));
+    m_cutMs = 0;
+    m_watchdog.setInterval(watchdogIntervalMs(sound->durationMs()));
+    QThread *worker = QThread::create([sound, playback] { playOnServer(*sound, playback->stop); });
     connect(worker, &QThread::finished, this, [this, playback] {
         if (playback == m_playback)
             finishPlayback();

@@ -28,6 +28,7 @@ public:
 
     void open() override;
     void play() override;
+    void playCut(qint64 lengthMs, qint64 fadeMs) override;
     void stop() override;
     void rewind() override;
     void close() override;
@@ -48,5 +49,8 @@ private:
     bool m_decoding = false;
     bool m_playPending = false;
     bool m_playing = false;
+    // The length and fade of a cut playback; 0: the whole sound.
+    qint64 m_cutMs = 0;
+    qint64 m_fadeMs = 0;
     QTimer m_watchdog;
 };

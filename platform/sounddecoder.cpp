@@ -205,3 +205,24 @@ SoundDecoding decodeSoundFile(const QString &path)
         return refused(QCoreApplication::translate("SoundFile", "it is larger than 32 MB"));
     return decodeSound(contents);
 }
+
+DecodedSound cutWithFade(const DecodedSound &sound, qint64 lengthMs, qint64 fadeMs)
+{
+    DecodedSound cut = sound;
+    const qint64 frames = std::min(sound.frameCount(), lengthMs * sound.sampleRate / 1000);
+    const qint64 channels = std::max(sound.channels, 1);
+    cut.frames.truncate(frames * 2 * channels);
+    const qint64 fadeFrames = std::min(frames, fadeMs * sound.sampleRate / 1000);
+    auto *samples = reinterpret_cast<qint16 *>(cut.frames.data());
+    for (qint64 i = 0; i < fadeFrames; ++i) {
+        // From full at the fade's start down to silence at the last frame.
+        const qint64 frame = frames - fadeFrames + i;
+        const double gain = double(fadeFrames - 1 - i) / double(fadeFrames);
+        for (qint64 c = 0; c < channels; ++c) {
+            qint16 &sample = samples[frame * channels + c];
+            sample = qint16(qFromLittleEndian(sample) * gain);
+            sample = qToLittleEndian(sample);
+        }
+    }
+    return cut;
+}

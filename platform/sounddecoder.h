@@ -37,5 +37,9 @@ inline constexpr int MaxChannels = 64;
 
 // Reads and decodes the file at `path`; reads only regular files.
 SoundDecoding decodeSoundFile(const QString &path);
+
+// The first `lengthMs` of `sound`, its last `fadeMs` faded out to silence so
+// that the cut does not click; the whole sound when it is shorter.
+DecodedSound cutWithFade(const DecodedSound &sound, qint64 lengthMs, qint64 fadeMs);
 // Decodes the contents of a sound file.
 SoundDecoding decodeSound(const QByteArray &file);

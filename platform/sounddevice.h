@@ -31,6 +31,14 @@ public:
 
     virtual void open() = 0;
     virtual void play() = 0;
+    // The first `lengthMs` of the sound, faded out over its last `fadeMs`;
+    // a device that cannot cut plays it whole.
+    virtual void playCut(qint64 lengthMs, qint64 fadeMs)
+    {
+        Q_UNUSED(lengthMs);
+        Q_UNUSED(fadeMs);
+        play();
+    }
     virtual void stop() = 0;
     virtual void rewind() = 0;
     virtual void close() = 0;

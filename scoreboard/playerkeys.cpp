@@ -34,16 +34,14 @@ void ScoreBoardWindow::followPlayers()
                     tr("Penalty over: %1 (%2)")
                         .arg(playerLabel(team, number), sideCaption(game(), team, settings())),
                     true);
-                m_dialogs.beep();
+                if (!m_soundOff)
+                    m_dialogs.beep();
             });
 }
 
-// "#7 Anna Berg" with the game's roster, else "#7".
 QString ScoreBoardWindow::playerLabel(GameModel::Team team, const QString &number) const
 {
-    const QString name = game().playerName(team, number);
-    const QString label = QStringLiteral("#") + number;
-    return name.isEmpty() ? label : label + u' ' + name;
+    return m_commands->playerLabel(team, number);
 }
 
 PlayerEntry::Keys ScoreBoardWindow::playerEntryKeys() const

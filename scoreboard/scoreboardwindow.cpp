@@ -23,6 +23,10 @@ ScoreBoardWindow::ScoreBoardWindow(GameModel &game, GameHistory &history, const 
       m_dialogs(dialogs)
 {
     connect(m_commands, &GameCommands::buzzerRequested, this, &ScoreBoardWindow::buzzerRequested);
+    connect(m_commands, &GameCommands::shortBuzzerRequested, this,
+            &ScoreBoardWindow::shortBuzzerRequested);
+    connect(m_commands, &GameCommands::muteToggleRequested, this,
+            &ScoreBoardWindow::muteToggleRequested);
     setObjectName(QStringLiteral("frmScoreBoard"));
     resize(m_view->size());
     if (const QScreen *screen = QGuiApplication::primaryScreen())
@@ -213,6 +217,13 @@ void ScoreBoardWindow::showNotice(const QString &notice, bool inTitle)
     updateTitle();
 }
 
+void ScoreBoardWindow::setSoundOff(bool off)
+{
+    m_soundOff = off;
+    updateTitle();
+    updateStatus();
+}
+
 void ScoreBoardWindow::offerNextGame(const QString &description)
 {
     m_nextGame = description;
@@ -239,6 +250,8 @@ void ScoreBoardWindow::updateTitle()
     QStringList parts;
     if (!m_titleNotice.isEmpty())
         parts << m_titleNotice;
+    if (m_soundOff)
+        parts << tr("Sound off");
     if (!m_saveProblem.isEmpty())
         parts << sentence(m_saveProblem);
     if (!m_nextGame.isEmpty())
@@ -253,6 +266,8 @@ void ScoreBoardWindow::updateStatus()
     if (!m_hints)
         return;
     QStringList status;
+    if (m_soundOff)
+        status << tr("Sound off");
     if (!m_saveProblem.isEmpty())
         status << sentence(m_saveProblem);
     if (!m_nextGame.isEmpty())

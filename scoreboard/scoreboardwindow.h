@@ -125,14 +125,20 @@ public:
 
     // A key that is not part of a score or clock entry: the command keys.
     void runCommandKey(int keyAscii);
+    // Every sound is off: the board says so among its notes, and beeps no more.
+    void setSoundOff(bool off);
+    bool isSoundOff() const { return m_soundOff; }
     void askToClear();
     void askForNewGame();
     void showStartScreen();
     void showOptions();
 
 signals:
-    // The buzzer key was pressed.
+    // The buzzer key was pressed, the short horn's, or the key that turns
+    // every sound off or on again.
     void buzzerRequested();
+    void shortBuzzerRequested();
+    void muteToggleRequested();
     // Esc: the start screen, over the board.
     void startScreenRequested();
     // "o": the options, over the board.
@@ -199,6 +205,7 @@ private:
     ClockEntry m_clockEntry;
     PlayerEntry m_playerEntry;
     bool m_audienceShown = false;
+    bool m_soundOff = false;
     QString m_notice;
     QString m_titleNotice;
     // What the operator's undo or redo under way changed, as the history told it.

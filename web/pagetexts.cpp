@@ -22,6 +22,8 @@ const char *const Texts[] = {
     QT_TRANSLATE_NOOP("WebPages", "Start / Stop"),
     QT_TRANSLATE_NOOP("WebPages", "Reset"),
     QT_TRANSLATE_NOOP("WebPages", "Buzzer"),
+    QT_TRANSLATE_NOOP("WebPages", "Short horn"),
+    QT_TRANSLATE_NOOP("WebPages", "Sound on/off"),
     QT_TRANSLATE_NOOP("WebPages", "Break after period %1"),
     QT_TRANSLATE_NOOP("WebPages", "Final"),
     QT_TRANSLATE_NOOP("WebPages", "Overtime %1"),

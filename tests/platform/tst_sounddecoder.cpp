@@ -6,6 +6,7 @@
 #include "tests/support/testenv.h"
 
 #include <QTemporaryDir>
+#include <QtEndian>
 
 #include <limits>
 #include <sys/stat.h>
@@ -226,6 +227,48 @@ private slots:
         QFETCH(qint64, durationMs);
         QFETCH(int, intervalMs);
         QCOMPARE(SoundDevice::watchdogIntervalMs(durationMs), intervalMs);
+    }
+
+    // The short horn: the first half second of the sound, its last samples
+    // falling to silence, every channel alike.
+    void aCutFadesToSilence_data()
+    {
+        QTest::addColumn<int>("channels");
+        QTest::addColumn<qint64>("soundMs");
+        QTest::addColumn<qint64>("cutMs");
+        QTest::addColumn<qint64>("keptMs");
+        QTest::newRow("mono, a second cut to half")
+            << 1 << qint64(1000) << qint64(500) << qint64(500);
+        QTest::newRow("stereo") << 2 << qint64(1000) << qint64(500) << qint64(500);
+        QTest::newRow("a sound shorter than the cut")
+            << 2 << qint64(300) << qint64(500) << qint64(300);
+    }
+
+    void aCutFadesToSilence()
+    {
+        QFETCH(int, channels);
+        QFETCH(qint64, soundMs);
+        QFETCH(qint64, cutMs);
+        QFETCH(qint64, keptMs);
+        DecodedSound sound;
+        sound.sampleRate = 1000;
+        sound.channels = channels;
+        const QList<qint16> loud(soundMs * channels, qToLittleEndian<qint16>(20000));
+        sound.frames =
+            QByteArray(reinterpret_cast<const char *>(loud.constData()), loud.size() * 2);
+        const DecodedSound cut = cutWithFade(sound, cutMs, 60);
+        QCOMPARE(cut.durationMs(), keptMs);
+        const auto sample = [&](qint64 frame, int channel) {
+            return qFromLittleEndian(reinterpret_cast<const qint16 *>(
+                cut.frames.constData())[frame * channels + channel]);
+        };
+        const qint64 last = cut.frameCount() - 1;
+        for (int c = 0; c < channels; ++c) {
+            QCOMPARE(sample(0, c), qint16(20000)); // untouched before the fade
+            QCOMPARE(sample(last - 60, c), qint16(20000));
+            QVERIFY(qAbs(sample(last - 30, c) - 10000) < 500); // half way down
+            QCOMPARE(sample(last, c), qint16(0));              // silent at the end
+        }
     }
 };
 

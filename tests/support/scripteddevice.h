@@ -26,6 +26,13 @@ public:
         playedFiles << fileName();
         playing = true;
     }
+    void playCut(qint64 lengthMs, qint64 fadeMs) override
+    {
+        commands << QStringLiteral("Play %1 ms, fade %2 ms").arg(lengthMs).arg(fadeMs);
+        ++plays;
+        playedFiles << fileName();
+        playing = true;
+    }
     void stop() override { commands << QStringLiteral("Stop"); }
     void rewind() override { commands << QStringLiteral("Rewind"); }
     void close() override

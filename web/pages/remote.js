@@ -124,7 +124,6 @@
     button.addEventListener('click', () => {
       $('message').textContent = '';
       const message = { type: 'action', action: button.dataset.action };
-      if (button.dataset.team) message.team = Number(button.dataset.team);
       if (button.dataset.which) {
         message.which = Number(button.dataset.which);
         message.delta = Number(button.dataset.delta);
