@@ -8,7 +8,7 @@
 #include "game/recordsheet.h"
 #include "game/sectioncaptions.h"
 #include "teams/contrast.h"
-#include "teams/imagefile.h"
+#include "teams/teamlogo.h"
 
 #include <QBuffer>
 #include <QCoreApplication>
@@ -216,8 +216,7 @@ void PrintedResult::printSide(PrintPage &page, const QRectF &box, Qt::Alignment 
         return;
     }
     const qreal side = box.height();
-    const QImage logo =
-        team->logo.isEmpty() ? QImage() : ImageFile::decode(team->logo, QSize(256, 256));
+    const QImage logo = TeamLogo::image(*team, QSize(256, 256));
     const qreal logoWidth = logo.isNull() ? 0 : side * logo.width() / logo.height();
     const qreal logoRoom = logo.isNull() ? 0 : logoWidth + BandPadding;
     const qreal nameWidth =
