@@ -471,9 +471,8 @@ void CorvellaApp::loadNextGame()
     next.HomeText = game.home;
     next.GuestText = game.guest;
     // The hall names who plays: the library's team of that name when there is one.
-    const QString teams = TeamLibrary::defaultFolder();
-    const QList<Team> library = TeamLibrary::load(teams);
-    m_game.setSides({sideNamed(game.home, library, teams), sideNamed(game.guest, library, teams)});
+    const QList<Team> library = TeamLibrary::load(TeamLibrary::defaultFolder());
+    m_game.setSides({sideNamed(game.home, library), sideNamed(game.guest, library)});
     const bool stored = saveSettings(next);
     m_settings.set(next);
     m_board->startNewGame();

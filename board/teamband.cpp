@@ -1,7 +1,7 @@
 #include "board/teamband.h"
 
 #include "teams/contrast.h"
-#include "teams/imagefile.h"
+#include "teams/teamlogo.h"
 
 #include <QFontMetricsF>
 #include <QPainter>
@@ -70,11 +70,10 @@ void TeamBand::startDecoding()
     if (m_decodedPath.isEmpty())
         return;
     const QString path = m_decodedPath;
+    // A logo that cannot be shown is told there, once for the operator's
+    // board and the audience display.
     m_decoding.setFuture(QtConcurrent::run([path] {
-        Decoded decoded{path, {}, ImageFile::refusal(path)};
-        if (decoded.refusal.isEmpty())
-            decoded.image = ImageFile::decode(path, QSize(DecodedSide, DecodedSide));
-        return decoded;
+        return Decoded{path, TeamLogo::image(path)};
     }));
 }
 
@@ -84,20 +83,9 @@ void TeamBand::takeDecoded()
     // Another team's logo, or none, was chosen while this one was decoded.
     if (decoded.path != m_decodedPath)
         return;
-    if (decoded.image.isNull())
-        tellRefused(decoded);
     m_decodedLogo = decoded.image;
     arrange();
     emit logoSettled();
-}
-
-// The operator's board and the audience display show the same logo: told
-// once for both.
-void TeamBand::tellRefused(const Decoded &decoded)
-{
-    ImageFile::tellNotShown("logo", decoded.path,
-                            decoded.refusal.isEmpty() ? QStringLiteral("it cannot be decoded")
-                                                      : decoded.refusal);
 }
 
 void TeamBand::scaleLogo(int height)

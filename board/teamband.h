@@ -22,9 +22,6 @@ class TeamBand : public QWidget
     Q_OBJECT
 
 public:
-    // The logo is decoded this large at most; the board scales it down.
-    static constexpr int DecodedSide = 512;
-
     explicit TeamBand(QWidget *panel);
 
     // The team shown, and the colour its name takes when the team has none
@@ -59,11 +56,9 @@ private:
     {
         QString path;
         QImage image;
-        QString refusal;
     };
     void startDecoding();
     void takeDecoded();
-    static void tellRefused(const Decoded &decoded);
     void scaleLogo(int height);
     void arrange();
 

@@ -2,16 +2,12 @@
 
 #include <QJsonArray>
 
-GameSide sideNamed(const QString &text, const QList<Team> &library, const QString &folder)
+GameSide sideNamed(const QString &text, const QList<Team> &library)
 {
     const QString name = text.trimmed();
     for (const Team &team : library) {
-        if (team.name == name) {
-            Team copy = team;
-            if (!copy.logo.isEmpty())
-                copy.logo = folder + u'/' + copy.logo;
-            return {copy, {}};
-        }
+        if (team.name == name)
+            return {team, {}};
     }
     return {std::nullopt, name};
 }

@@ -15,7 +15,7 @@
 // the settings, as it always was.
 struct GameSide
 {
-    std::optional<Team> team; // its logo is a whole path here, not a name in a folder
+    std::optional<Team> team;
     QString caption;
 
     QString captionOr(const QString &stored) const
@@ -31,10 +31,15 @@ struct GameSide
 // Home first, then guest.
 using GameSides = std::array<GameSide, 2>;
 
-// What was typed or chosen for a side: the library's team of that name
-// (its logo found in `folder`), any other text a plain caption, nothing the
-// board's own caption.
-GameSide sideNamed(const QString &text, const QList<Team> &library, const QString &folder);
+// What was typed or chosen for a side: the library's team of that name, any
+// other text a plain caption, nothing the board's own caption.
+GameSide sideNamed(const QString &text, const QList<Team> &library);
+// The same where the library's folder is at hand: its teams already carry
+// their logos' whole paths, so the folder adds nothing.
+inline GameSide sideNamed(const QString &text, const QList<Team> &library, const QString &)
+{
+    return sideNamed(text, library);
+}
 
 // A team copied into a game, and back; nothing when the object is not one.
 QJsonObject teamJson(const Team &team);

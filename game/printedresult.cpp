@@ -3,16 +3,16 @@
 #include "game/clockface.h"
 #include "game/gamemodel.h"
 #include "game/gamestructure.h"
+#include "game/printpage.h"
+#include "game/printtable.h"
 #include "game/recordsheet.h"
 #include "game/sectioncaptions.h"
 #include "teams/contrast.h"
-#include "teams/imagefile.h"
+#include "teams/teamlogo.h"
 
 #include <QBuffer>
 #include <QCoreApplication>
-#include <QFontMetricsF>
 #include <QLocale>
-#include <QPainter>
 #include <QPdfWriter>
 
 namespace {
@@ -59,99 +59,11 @@ constexpr qreal Gap = 14; // points between the parts of the sheet
 // Around a team's name on its band, and between its logo and the name.
 constexpr qreal BandPadding = 4;
 
+// The tables of periods, sets and timeouts: the teams' names in a third of
+// the page's width, the values sharing the rest.
+constexpr qreal TableNameShare = 0.34;
+
 } // namespace
-
-// One page after the other of the PDF, laid out in points from the top left
-// corner of the printable area, whatever the writer's resolution.
-class PrintedResult::Page
-{
-public:
-    explicit Page(QPdfWriter &writer)
-        : m_writer(writer), m_painter(&writer), m_scale(writer.resolution() / 72.0),
-          m_area(QPointF(0, 0), writer.pageLayout().paintRect(QPageLayout::Point).size())
-    {
-    }
-
-    QRectF area() const { return m_area; }
-    int number() const { return m_number; }
-    void next()
-    {
-        m_writer.newPage();
-        ++m_number;
-    }
-
-    static QFont font(qreal points, bool bold = false)
-    {
-        QFont font(QStringLiteral("Arial"));
-        font.setPointSizeF(points);
-        font.setBold(bold);
-        return font;
-    }
-    qreal width(const QFont &font, const QString &text) const
-    {
-        return QFontMetricsF(font, &m_writer).horizontalAdvance(text) / m_scale;
-    }
-    // The font at `points`, or smaller down to `least` where the text would
-    // not fit `width` otherwise.
-    QFont fitted(qreal points, qreal least, bool bold, const QString &text, qreal width) const
-    {
-        while (points > least && this->width(font(points, bold), text) > width)
-            points -= 0.5;
-        return font(points, bold);
-    }
-    qreal height(const QFont &font) const
-    {
-        return QFontMetricsF(font, &m_writer).height() / m_scale;
-    }
-    // The text in `box` (points), cut short with an ellipsis where it would
-    // leave it.
-    void text(const QRectF &box, int flags, const QFont &font, const QString &text)
-    {
-        const QFontMetricsF metrics(font, &m_writer);
-        m_painter.setFont(font);
-        m_painter.drawText(device(box), flags,
-                           metrics.elidedText(text, Qt::ElideRight, box.width() * m_scale));
-    }
-    // The text in `color`, and around it `outline` where that is valid.
-    void text(const QRectF &box, int flags, const QFont &font, const QString &text,
-              const QColor &color, const QColor &outline)
-    {
-        const QFontMetricsF metrics(font, &m_writer);
-        const QString shown = metrics.elidedText(text, Qt::ElideRight, box.width() * m_scale);
-        m_painter.setFont(font);
-        if (outline.isValid()) {
-            m_painter.setPen(outline);
-            const qreal d = 0.6 * m_scale;
-            for (const QPointF offset :
-                 {QPointF(-d, -d), QPointF(0, -d), QPointF(d, -d), QPointF(-d, 0), QPointF(d, 0),
-                  QPointF(-d, d), QPointF(0, d), QPointF(d, d)})
-                m_painter.drawText(device(box).translated(offset), flags, shown);
-        }
-        m_painter.setPen(color);
-        m_painter.drawText(device(box), flags, shown);
-        m_painter.setPen(Qt::black);
-    }
-    void fill(const QRectF &box, const QColor &color) { m_painter.fillRect(device(box), color); }
-    void image(const QRectF &box, const QImage &image) { m_painter.drawImage(device(box), image); }
-    void line(QPointF from, QPointF to, qreal width = 0.5)
-    {
-        m_painter.setPen(QPen(Qt::black, width * m_scale));
-        m_painter.drawLine(from * m_scale, to * m_scale);
-    }
-    void rule(qreal y) { line({0, y}, {m_area.width(), y}, 0.75); }
-
-private:
-    QRectF device(const QRectF &box) const
-    {
-        return {box.topLeft() * m_scale, box.size() * m_scale};
-    }
-
-    QPdfWriter &m_writer;
-    QPainter m_painter;
-    qreal m_scale;
-    QRectF m_area;
-    int m_number = 1;
-};
 
 PrintedResult::PrintedResult(const GameRecord &header)
     : m_header(header), m_sheet(header, QLocale()), m_tally(header.periods)
@@ -215,7 +127,7 @@ bool PrintedResult::sectionTwoShown() const
 
 void PrintedResult::print(QPdfWriter &writer) const
 {
-    Page page(writer);
+    PrintPage page(writer);
     qreal y = printTitle(page);
     y = printFinal(page, y);
     y = printPeriods(page, y);
@@ -226,7 +138,7 @@ void PrintedResult::print(QPdfWriter &writer) const
     printChanges(page, y);
 }
 
-qreal PrintedResult::printTitle(Page &page) const
+qreal PrintedResult::printTitle(PrintPage &page) const
 {
     const QString title = m_sheet.title();
     // Long names shrink the title down to a size still read at arm's length.
@@ -234,14 +146,14 @@ qreal PrintedResult::printTitle(Page &page) const
     page.text({0, 0, page.area().width(), page.height(titleFont)}, Qt::AlignLeft, titleFont, title);
     qreal y = page.height(titleFont) + 2;
     const QString when = m_sheet.started();
-    const QFont small = Page::font(11);
+    const QFont small = PrintPage::font(11);
     page.text({0, y, page.area().width(), page.height(small)}, Qt::AlignLeft, small, when);
     y += page.height(small) + 4;
     page.rule(y);
     return y + Gap;
 }
 
-qreal PrintedResult::printFinal(Page &page, qreal y) const
+qreal PrintedResult::printFinal(PrintPage &page, qreal y) const
 {
     const qreal width = page.area().width();
     const Scores final = m_tally.finalScores();
@@ -253,16 +165,16 @@ qreal PrintedResult::printFinal(Page &page, qreal y) const
                                        : ResultText::tr("Score in period %1 at %2")
                                        .arg(periodName(m_tally.finalPeriod(), m_header.periods),
                                             clockText(m_tally.finalClockMs()));
-    const QFont labelFont = Page::font(12, true);
+    const QFont labelFont = PrintPage::font(12, true);
     page.text({0, y, width, page.height(labelFont)}, Qt::AlignHCenter, labelFont, label);
     y += page.height(labelFont) + 4;
     // The teams beside their own numbers, the score between them.
-    const QFont big = Page::font(44, true);
+    const QFont big = PrintPage::font(44, true);
     const qreal scoreWidth = width * 0.36;
     const qreal side = (width - scoreWidth) / 2;
     // A library team's band and logo take some of its name's room.
     const bool bands = m_header.teams.at(0) || m_header.teams.at(1);
-    const qreal bandRoom = bands ? page.height(Page::font(14, true)) + 3 * BandPadding : 0;
+    const qreal bandRoom = bands ? page.height(PrintPage::font(14, true)) + 3 * BandPadding : 0;
     const QFont team = page.fitted(14, 9, true,
                                    m_sheet.home().size() > m_sheet.guest().size() ? m_sheet.home()
                                                                                   : m_sheet.guest(),
@@ -280,7 +192,7 @@ qreal PrintedResult::printFinal(Page &page, qreal y) const
               team, m_sheet.guest(), m_header.teams.at(1));
     y += bigHeight;
     if (m_sectionTwoUsed && !m_header.fouls && !sets) {
-        const QFont second = Page::font(14);
+        const QFont second = PrintPage::font(14);
         const QString caption = m_header.section2.trimmed().isEmpty()
                                     ? ResultText::tr("Section 2")
                                     : SectionCaptions::shown(m_header.section2);
@@ -295,16 +207,16 @@ qreal PrintedResult::printFinal(Page &page, qreal y) const
 // A side's name beside the final score; a library team's stands in its text
 // colour on a band of its colour, its logo before it, towards the score for
 // home and away from it for guest.
-void PrintedResult::printSide(Page &page, const QRectF &box, Qt::Alignment align, const QFont &font,
-                              const QString &name, const std::optional<Team> &team)
+void PrintedResult::printSide(PrintPage &page, const QRectF &box, Qt::Alignment align,
+                              const QFont &font, const QString &name,
+                              const std::optional<Team> &team)
 {
     if (!team) {
         page.text(box, align, font, name);
         return;
     }
     const qreal side = box.height();
-    const QImage logo =
-        team->logo.isEmpty() ? QImage() : ImageFile::decode(team->logo, QSize(256, 256));
+    const QImage logo = TeamLogo::image(*team, QSize(256, 256));
     const qreal logoWidth = logo.isNull() ? 0 : side * logo.width() / logo.height();
     const qreal logoRoom = logo.isNull() ? 0 : logoWidth + BandPadding;
     const qreal nameWidth =
@@ -324,42 +236,28 @@ void PrintedResult::printSide(Page &page, const QRectF &box, Qt::Alignment align
               name, text, outline);
 }
 
-qreal PrintedResult::printPeriods(Page &page, qreal y) const
+qreal PrintedResult::printPeriods(PrintPage &page, qreal y) const
 {
     const QList<QPair<int, Scores>> &periods = m_tally.periodScores();
     if (periods.isEmpty())
         return y;
-    const qreal width = page.area().width();
-    const QFont head = Page::font(10, true);
-    const QFont cell = Page::font(11);
-    const qreal row = page.height(cell) + 6;
-    const qreal nameWidth = width * 0.34;
-    const qreal columnWidth = (width - nameWidth) / qreal(periods.size() + 1);
-    const auto column = [&](qsizetype i) {
-        return QRectF(nameWidth + qreal(i) * columnWidth, 0, columnWidth, row);
-    };
-    const auto printRow = [&](const QFont &font, const QString &name, const QStringList &values) {
-        page.text({2, y + 3, nameWidth - 4, row}, Qt::AlignLeft, font, name);
-        for (qsizetype i = 0; i < values.size(); ++i)
-            page.text(column(i).translated(0, y + 3), Qt::AlignHCenter, font, values.at(i));
-        y += row;
-        page.line({0, y}, {width, y});
-    };
-    page.line({0, y}, {width, y});
+    PrintTable table(page, y,
+                     tableColumns(0, page.area().width(), TableNameShare, periods.size() + 1),
+                     {PrintPage::font(10, true), PrintPage::font(11), 3, Qt::AlignHCenter});
     QStringList names;
     for (const auto &[period, scores] : periods)
         names << periodName(period, m_header.periods);
     const QString section1 = m_header.section1.trimmed().isEmpty()
                                  ? ResultText::tr("Points")
                                  : SectionCaptions::shown(m_header.section1);
-    printRow(head, section1, names << ResultText::tr("Total"));
+    table.head(section1, names << ResultText::tr("Total"));
     const Scores final = m_tally.finalScores();
     for (const auto &[which, name] : {std::pair{int(GameModel::Home1), m_sheet.home()},
                                       std::pair{int(GameModel::Guest1), m_sheet.guest()}}) {
         QStringList points;
         for (qsizetype i = 0; i < periods.size(); ++i)
             points << ClockFace::scoreText(pointsIn(periods, i, which));
-        printRow(cell, name, points << ClockFace::scoreText(final.at(which)));
+        table.row(name, points << ClockFace::scoreText(final.at(which)));
     }
     if (sectionTwoShown()) {
         // Team fouls start again each period: each column is that period's.
@@ -367,81 +265,58 @@ qreal PrintedResult::printPeriods(Page &page, qreal y) const
                                  : m_header.section2.trimmed().isEmpty()
                                      ? ResultText::tr("Section 2")
                                      : SectionCaptions::shown(m_header.section2);
-        QStringList none;
-        printRow(head, section2, none);
+        table.head(section2);
         for (const auto &[which, name] : {std::pair{int(GameModel::Home2), m_sheet.home()},
                                           std::pair{int(GameModel::Guest2), m_sheet.guest()}}) {
             QStringList counts;
             for (const auto &[period, scores] : periods)
                 counts << ClockFace::scoreText(scores.at(which));
-            printRow(cell, name, counts);
+            table.row(name, counts);
         }
     }
-    return y + Gap;
+    return table.bottom() + Gap;
 }
 
-qreal PrintedResult::printSets(Page &page, qreal y) const
+qreal PrintedResult::printSets(PrintPage &page, qreal y) const
 {
     if (m_sets.isEmpty())
         return y;
-    const qreal width = page.area().width();
-    const QFont head = Page::font(10, true);
-    const QFont cell = Page::font(11);
-    const qreal row = page.height(cell) + 6;
-    const qreal nameWidth = width * 0.34;
-    const qreal columnWidth = (width - nameWidth) / qreal(m_sets.size());
-    const auto printRow = [&](const QFont &font, const QString &name, const QStringList &values) {
-        page.text({2, y + 3, nameWidth - 4, row}, Qt::AlignLeft, font, name);
-        for (qsizetype i = 0; i < values.size(); ++i)
-            page.text({nameWidth + qreal(i) * columnWidth, y + 3, columnWidth, row},
-                      Qt::AlignHCenter, font, values.at(i));
-        y += row;
-        page.line({0, y}, {width, y});
-    };
-    page.line({0, y}, {width, y});
+    PrintTable table(page, y, tableColumns(0, page.area().width(), TableNameShare, m_sets.size()),
+                     {PrintPage::font(10, true), PrintPage::font(11), 3, Qt::AlignHCenter});
     QStringList numbers;
     for (qsizetype i = 0; i < m_sets.size(); ++i)
         numbers << ResultText::tr("Set %1").arg(i + 1);
-    printRow(head, ResultText::tr("Points per set"), numbers);
+    table.head(ResultText::tr("Points per set"), numbers);
     for (const auto &[team, name] : {std::pair{0, m_sheet.home()}, std::pair{1, m_sheet.guest()}}) {
         QStringList points;
         for (const auto &set : m_sets)
             points << QString::number(set[team]);
-        printRow(cell, name, points);
+        table.row(name, points);
     }
-    return y + Gap;
+    return table.bottom() + Gap;
 }
 
-qreal PrintedResult::printTimeouts(Page &page, qreal y) const
+// A heading above a table of its own.
+qreal PrintedResult::printHeading(PrintPage &page, qreal y, const QString &text)
+{
+    const QFont font = PrintPage::font(12, true);
+    page.text({0, y, page.area().width(), page.height(font)}, Qt::AlignLeft, font, text);
+    return y + page.height(font) + 4;
+}
+
+qreal PrintedResult::printTimeouts(PrintPage &page, qreal y) const
 {
     const QList<GameLogEntry> &taken = m_tally.timeouts();
     if (taken.isEmpty())
         return y;
     const GameStructure structure(m_header.periods, {}, 0);
     const bool halves = m_header.periods >= 2;
-    const qreal width = page.area().width();
-    const QFont head = Page::font(10, true);
-    const QFont cell = Page::font(10);
-    const qreal row = page.height(cell) + 6;
-    const qreal nameWidth = width * 0.34;
-    const qreal columnWidth = (width - nameWidth) / (halves ? 2 : 1);
-    page.text({0, y, width, page.height(head)}, Qt::AlignLeft, Page::font(12, true),
-              ResultText::tr("Timeouts"));
-    y += page.height(Page::font(12, true)) + 4;
-    const auto printRow = [&](const QFont &font, const QString &name, const QStringList &values) {
-        page.text({2, y + 3, nameWidth - 4, row}, Qt::AlignLeft, font, name);
-        for (qsizetype i = 0; i < values.size(); ++i)
-            page.text({nameWidth + qreal(i) * columnWidth + 2, y + 3, columnWidth - 4, row},
-                      Qt::AlignLeft, font, values.at(i));
-        y += row;
-        page.line({0, y}, {width, y});
-    };
-    page.line({0, y}, {width, y});
-    QStringList none;
-    printRow(head, QString(),
-             halves ? QStringList{ResultText::tr("First half"),
-                                  ResultText::tr("Second half and overtime")}
-                    : QStringList{ResultText::tr("Game")});
+    y = printHeading(page, y, ResultText::tr("Timeouts"));
+    PrintTable table(page, y, tableColumns(0, page.area().width(), TableNameShare, halves ? 2 : 1),
+                     {PrintPage::font(10, true), PrintPage::font(10), 3, Qt::AlignLeft});
+    table.head(QString(), halves ? QStringList{ResultText::tr("First half"),
+                                               ResultText::tr("Second half and overtime")}
+                                 : QStringList{ResultText::tr("Game")});
     for (const QString &team : {QStringLiteral("home"), QStringLiteral("guest")}) {
         std::array<QStringList, 2> when;
         for (const GameLogEntry &e : taken)
@@ -456,9 +331,9 @@ qreal PrintedResult::printTimeouts(Page &page, qreal y) const
                                               : QStringLiteral("%1 (%2)")
                                                     .arg(when.at(half).size())
                                                     .arg(when.at(half).join(QStringLiteral(", "))));
-        printRow(cell, team == u"home" ? m_sheet.home() : m_sheet.guest(), cells);
+        table.row(team == u"home" ? m_sheet.home() : m_sheet.guest(), cells);
     }
-    return y + Gap;
+    return table.bottom() + Gap;
 }
 
 // An undo takes back what its step gave; a redo gives it again.
@@ -478,54 +353,40 @@ void PrintedResult::addToBoxScore(const GameLogEntry &e)
 }
 
 // Per team, side by side: each player's points, fouls and penalties.
-qreal PrintedResult::printBoxScore(Page &page, qreal y) const
+qreal PrintedResult::printBoxScore(PrintPage &page, qreal y) const
 {
     if (m_box == PlayerTally{})
         return y;
-    const qreal width = page.area().width();
-    const QFont head = Page::font(9, true);
-    const QFont cell = Page::font(9);
-    const qreal row = page.height(cell) + 3;
-    const qreal tableWidth = (width - 12) / 2;
-    const qreal numberWidth = tableWidth * 0.5;
-    const qreal countWidth = (tableWidth - numberWidth) / 3;
-    page.text({0, y, width, page.height(Page::font(12, true))}, Qt::AlignLeft, Page::font(12, true),
-              ResultText::tr("Players"));
-    y += page.height(Page::font(12, true)) + 4;
+    constexpr qreal Between = 12; // the two teams' tables
+    const qreal tableWidth = (page.area().width() - Between) / 2;
+    y = printHeading(page, y, ResultText::tr("Players"));
     qreal bottom = y;
     for (int team = 0; team < 2; ++team) {
-        const qreal left = team * (tableWidth + 12);
-        qreal at = y;
-        const auto printRow = [&](const QFont &font, const QString &player,
-                                  const QStringList &counts) {
-            page.text({left + 2, at + 2, numberWidth - 4, row}, Qt::AlignLeft, font, player);
-            for (qsizetype i = 0; i < counts.size(); ++i)
-                page.text({left + numberWidth + qreal(i) * countWidth, at + 2, countWidth - 4, row},
-                          Qt::AlignRight, font, counts.at(i));
-            at += row;
-            page.line({left, at}, {left + tableWidth, at});
-        };
+        // Two narrow tables side by side, open at the top under the heading.
+        PrintTable table(
+            page, y, tableColumns(team * (tableWidth + Between), tableWidth, 0.5, 3),
+            {PrintPage::font(9, true), PrintPage::font(9), 1.5, Qt::AlignRight, false});
         const std::optional<Team> &roster = m_header.teams.at(team);
-        printRow(head, team == GameModel::Home ? m_sheet.home() : m_sheet.guest(),
-                 {ResultText::tr("Pts"), ResultText::tr("Fouls"), ResultText::tr("Pen.")});
+        table.head(team == GameModel::Home ? m_sheet.home() : m_sheet.guest(),
+                   {ResultText::tr("Pts"), ResultText::tr("Fouls"), ResultText::tr("Pen.")});
         const auto &lines = m_box.teams.at(team);
         for (const QString &number : sortedNumbers(lines.keys())) {
             const PlayerLine line = lines.value(number);
             const Player *named = roster ? roster->player(number) : nullptr;
-            printRow(cell, QLatin1Char('#') + number + (named ? u' ' + named->name : QString()),
-                     {QString::number(line.points), QString::number(line.fouls),
-                      QString::number(line.penalties)});
+            table.row(QLatin1Char('#') + number + (named ? u' ' + named->name : QString()),
+                      {QString::number(line.points), QString::number(line.fouls),
+                       QString::number(line.penalties)});
         }
-        bottom = std::max(bottom, at);
+        bottom = std::max(bottom, table.bottom());
     }
     return bottom + Gap;
 }
 
-qreal PrintedResult::printBlanks(Page &page, qreal y) const
+qreal PrintedResult::printBlanks(PrintPage &page, qreal y) const
 {
     // Filled in by hand at the table.
     const qreal width = page.area().width();
-    const QFont label = Page::font(10);
+    const QFont label = PrintPage::font(10);
     const qreal row = 26;
     const qreal half = width / 2;
     const auto blank = [&](qreal x, qreal w, const QString &name) {
@@ -545,11 +406,11 @@ qreal PrintedResult::printBlanks(Page &page, qreal y) const
     return y + Gap;
 }
 
-void PrintedResult::printChanges(Page &page, qreal y) const
+void PrintedResult::printChanges(PrintPage &page, qreal y) const
 {
     const qreal width = page.area().width();
-    const QFont heading = Page::font(12, true);
-    const QFont small = Page::font(8);
+    const QFont heading = PrintPage::font(12, true);
+    const QFont small = PrintPage::font(8);
     const qreal line = page.height(small) + 1;
     const int columns = 4;
     const qreal columnWidth = width / columns;

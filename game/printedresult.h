@@ -9,6 +9,7 @@
 #include <QStringList>
 
 class QIODevice;
+class PrintPage;
 class QPdfWriter;
 
 // What the printed result of a game shows, gathered from its steps one at a
@@ -30,21 +31,20 @@ public:
     void print(QPdfWriter &writer) const;
 
 private:
-    class Page;
-
     QString changeText(const GameLogEntry &e, const GameTally::Scores &scores) const;
     bool sectionTwoShown() const;
-    qreal printTitle(Page &page) const;
-    qreal printFinal(Page &page, qreal y) const;
-    static void printSide(Page &page, const QRectF &box, Qt::Alignment align, const QFont &font,
-                          const QString &name, const std::optional<Team> &team);
-    qreal printPeriods(Page &page, qreal y) const;
-    qreal printSets(Page &page, qreal y) const;
-    qreal printTimeouts(Page &page, qreal y) const;
-    qreal printBoxScore(Page &page, qreal y) const;
+    qreal printTitle(PrintPage &page) const;
+    qreal printFinal(PrintPage &page, qreal y) const;
+    static void printSide(PrintPage &page, const QRectF &box, Qt::Alignment align,
+                          const QFont &font, const QString &name, const std::optional<Team> &team);
+    qreal printPeriods(PrintPage &page, qreal y) const;
+    qreal printSets(PrintPage &page, qreal y) const;
+    static qreal printHeading(PrintPage &page, qreal y, const QString &text);
+    qreal printTimeouts(PrintPage &page, qreal y) const;
+    qreal printBoxScore(PrintPage &page, qreal y) const;
     void addToBoxScore(const GameLogEntry &e);
-    qreal printBlanks(Page &page, qreal y) const;
-    void printChanges(Page &page, qreal y) const;
+    qreal printBlanks(PrintPage &page, qreal y) const;
+    void printChanges(PrintPage &page, qreal y) const;
 
     GameRecord m_header;
     RecordSheet m_sheet;

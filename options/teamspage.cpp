@@ -332,9 +332,7 @@ void TeamsPage::showColor(QPushButton *button, const QColor &color)
 
 void TeamsPage::showLogo(const Entry &entry)
 {
-    const QString path = !entry.newLogo.isEmpty()    ? entry.newLogo
-                         : entry.team.logo.isEmpty() ? QString()
-                                                     : m_folder + u'/' + entry.team.logo;
+    const QString path = !entry.newLogo.isEmpty() ? entry.newLogo : entry.team.logo;
     // A preview is small and made once per choice; the board decodes its own
     // copy off its thread.
     const QImage image = path.isEmpty() ? QImage() : ImageFile::decode(path, m_logo->size());
@@ -383,7 +381,7 @@ QString TeamsPage::saveFiles()
                 failed.append(problem);
                 continue;
             }
-            entry.team.logo = logo;
+            entry.team.logo = m_folder + u'/' + logo;
             entry.newLogo.clear();
         }
         if (const QString why = TeamLibrary::write(entry.team, m_folder, entry.savedName);

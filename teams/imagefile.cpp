@@ -149,7 +149,14 @@ void tellNotShown(const char *kind, const QString &path, const QString &why)
 
 QImage decode(const QString &path, QSize box)
 {
-    if (!refusal(path).isEmpty() || box.isEmpty())
+    if (!refusal(path).isEmpty())
+        return {};
+    return read(path, box);
+}
+
+QImage read(const QString &path, QSize box)
+{
+    if (box.isEmpty())
         return {};
     QImageReader reader(path);
     readByContent(reader);

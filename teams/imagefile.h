@@ -33,5 +33,7 @@ void tellNotShown(const char *kind, const QString &path, const QString &why);
 // image when it is refused or cannot be decoded. Slow: call it off the
 // board's thread.
 QImage decode(const QString &path, QSize box);
+// The same for a picture refusal() has let through already.
+QImage read(const QString &path, QSize box);
 
 } // namespace ImageFile

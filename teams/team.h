@@ -21,7 +21,7 @@ struct Team
     QString shortName; // at most MaxShortLength characters, for narrow places
     QColor color;      // the band behind the name; invalid: the board's own colours
     QColor textColor;  // the name on it
-    QString logo;      // a file name in the teams folder; empty for none
+    QString logo;      // the logo's file, its whole path; empty for none
     QList<Player> players;
 
     static constexpr int MaxShortLength = 6;

@@ -1,6 +1,7 @@
 #include "teams/teamlibrary.h"
 
 #include "teams/imagefile.h"
+#include "teams/teamlogo.h"
 
 #include <QCoreApplication>
 #include <QCryptographicHash>
@@ -64,13 +65,13 @@ QString logoOf(const QSettings &file, const QString &folder, const QString &file
         return {};
     }
     const QString path = folder + u'/' + logo;
-    if (const QString why = ImageFile::refusal(path); !why.isEmpty()) {
+    if (const QString why = TeamLogo::refusal(path); !why.isEmpty()) {
         problems->append(
             QCoreApplication::translate("TeamLibrary", "%1: the logo %2 cannot be shown: %3")
                 .arg(fileName, logo, why));
         return {};
     }
-    return logo;
+    return path;
 }
 
 // A name as a game's record carries it: one line without control
@@ -241,8 +242,9 @@ QString write(const Team &team, const QString &folder, const QString &previousNa
             file.setValue(u"Team/Color"_s, team.color.name());
         if (team.textColor.isValid())
             file.setValue(u"Team/TextColor"_s, team.textColor.name());
+        // The logo lies in the folder beside the team: its file is named.
         if (!team.logo.isEmpty())
-            file.setValue(u"Team/Logo"_s, team.logo);
+            file.setValue(u"Team/Logo"_s, QFileInfo(team.logo).fileName());
         for (const Player &player : team.players)
             file.setValue(u"Players/"_s + player.number, player.name);
         file.sync();

@@ -31,7 +31,8 @@ QList<Team> load(const QString &folder, QStringList *problems = nullptr);
 QString fileNameOf(const QString &teamName);
 
 // Writes `team` into `folder` (made when missing), replacing the file of
-// `previousName` when the team was renamed. The reason when it cannot.
+// `previousName` when the team was renamed; its logo is a file in `folder`
+// (copyLogo puts it there). The reason when it cannot.
 QString write(const Team &team, const QString &folder, const QString &previousName = {});
 
 // Removes a team's file (its logo stays: another team may share it).

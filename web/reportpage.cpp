@@ -5,7 +5,7 @@
 #include "game/gametally.h"
 #include "game/recordsheet.h"
 #include "teams/contrast.h"
-#include "teams/imagefile.h"
+#include "teams/teamlogo.h"
 #include "web/pagetexts.h"
 
 #include <QBuffer>
@@ -61,8 +61,7 @@ QString teamHtml(const std::optional<Team> &team, const QString &caption)
     if (!team)
         return caption.toHtmlEscaped();
     QString logo;
-    const QImage image =
-        team->logo.isEmpty() ? QImage() : ImageFile::decode(team->logo, QSize(48, 48));
+    const QImage image = TeamLogo::image(*team, QSize(48, 48));
     QByteArray png;
     QBuffer buffer(&png);
     if (!image.isNull() && buffer.open(QIODevice::WriteOnly) && image.save(&buffer, "PNG"))

@@ -1,5 +1,6 @@
 #include "game/gamerecord.h"
 #include "game/printedresult.h"
+#include "game/printtable.h"
 #include "tests/support/csvrows.h"
 #include "tests/support/testenv.h"
 
@@ -173,6 +174,36 @@ private slots:
         QCOMPARE(GameStructure(4, {}, 0).halfOf(3), 1);
         QCOMPARE(GameStructure(3, {}, 0).halfOf(2), 0);
         QCOMPARE(GameStructure(3, {}, 0).halfOf(3), 1);
+    }
+
+    // A printed table spans the width it was given, however many values:
+    // the names' column first, the values' columns side by side after it,
+    // all of one width.
+    void aTablesColumnsFillItsWidth_data()
+    {
+        QTest::addColumn<qreal>("left");
+        QTest::addColumn<qreal>("width");
+        QTest::addColumn<qreal>("nameShare");
+        QTest::addColumn<int>("values");
+        QTest::newRow("one half's timeouts") << 0.0 << 510.0 << 0.34 << 1;
+        QTest::newRow("twelve periods and the total") << 0.0 << 510.0 << 0.34 << 13;
+        QTest::newRow("the guest's players, right of the home's") << 261.0 << 249.0 << 0.5 << 3;
+    }
+    void aTablesColumnsFillItsWidth()
+    {
+        QFETCH(qreal, left);
+        QFETCH(qreal, width);
+        QFETCH(qreal, nameShare);
+        QFETCH(int, values);
+        const QList<TableColumn> columns = tableColumns(left, width, nameShare, values);
+        QCOMPARE(columns.size(), values + 1);
+        QCOMPARE(columns.first().left, left);
+        QCOMPARE(columns.first().width, width * nameShare);
+        for (qsizetype i = 1; i < columns.size(); ++i) {
+            QCOMPARE(columns.at(i).left, columns.at(i - 1).left + columns.at(i - 1).width);
+            QCOMPARE(columns.at(i).width, columns.at(1).width);
+        }
+        QCOMPARE(columns.last().left + columns.last().width, left + width);
     }
 
     void hostileNumbersAreReadInRange()

@@ -737,7 +737,8 @@ private slots:
         QCOMPARE(teams.size(), 1);
         QCOMPARE(teams.first().name, u"TSV Neustadt"_qs);
         QCOMPARE(teams.first().color, QColor(u"#003399"_qs));
-        QVERIFY(QFile::exists(folder + u'/' + teams.first().logo));
+        QCOMPARE(QFileInfo(teams.first().logo).path(), folder);
+        QVERIFY(QFile::exists(teams.first().logo));
         QCOMPARE(teams.first().players.size(), 2);
 
         SettingsWindow options(defaultSettings(), dialogs, {});

@@ -3,8 +3,10 @@
 #include "teams/contrast.h"
 #include "teams/imagefile.h"
 #include "teams/teamlibrary.h"
+#include "teams/teamlogo.h"
 
 #include <QBuffer>
+#include <QDateTime>
 #include <QFile>
 #include <QImage>
 #include <QPainter>
@@ -13,6 +15,7 @@
 #include <QTest>
 
 #include <cstdio>
+#include <functional>
 
 #include <unistd.h>
 
@@ -32,6 +35,23 @@ void writePng(const QString &path, QSize size)
     QImage image(size, QImage::Format_RGB32);
     image.fill(Qt::red);
     QVERIFY(image.save(path, "PNG"));
+}
+
+// What `run` writes on stderr.
+QByteArray stderrOf(const std::function<void()> &run)
+{
+    QTemporaryFile captured;
+    if (!captured.open())
+        return "(stderr not captured)";
+    std::fflush(stderr);
+    const int saved = ::dup(STDERR_FILENO);
+    ::dup2(captured.handle(), STDERR_FILENO);
+    run();
+    std::fflush(stderr);
+    ::dup2(saved, STDERR_FILENO);
+    ::close(saved);
+    captured.seek(0);
+    return captured.readAll();
 }
 
 } // namespace
@@ -119,7 +139,7 @@ private slots:
         if (!team)
             return;
         QCOMPARE(team->color.isValid() ? team->color.name() : QString(), color);
-        QCOMPARE(team->logo, logo);
+        QCOMPARE(team->logo, logo.isEmpty() ? QString() : folder.filePath(logo));
         QCOMPARE(team->players.size(), players);
     }
 
@@ -131,6 +151,8 @@ private slots:
         Team team{
             u"BC Altstadt"_s,     u"BCA"_s, QColor(u"#ffcc00"_s),
             QColor(u"#000000"_s), {},       {{u"00"_s, u"Jo Lind"_s}, {u"7"_s, u"Anna Berg"_s}}};
+        team.logo = folder.filePath(u"0123abcd.png"_s);
+        writePng(team.logo, {8, 8});
         QCOMPARE(TeamLibrary::write(team, folder.path()), QString());
         team.name = u"BC Altstadt 1912"_s;
         QCOMPARE(TeamLibrary::write(team, folder.path(), u"BC Altstadt"_s), QString());
@@ -222,25 +244,51 @@ private slots:
                   "<svg xmlns='http://www.w3.org/2000/svg' width='10' height='10'>"
                   "<image href='/some/file.png' width='10' height='10'/></svg>");
         writeFile(folder.filePath(u"team.ini"_s), "[Team]\nName=BC\nLogo=sneaky.png\n");
-        QTemporaryFile captured;
-        QVERIFY(captured.open());
-        std::fflush(stderr);
-        const int saved = ::dup(STDERR_FILENO);
-        QVERIFY(saved >= 0);
-        ::dup2(captured.handle(), STDERR_FILENO);
-        QList<Team> first = TeamLibrary::load(folder.path());
-        QList<Team> second = TeamLibrary::load(folder.path());
-        std::fflush(stderr);
-        ::dup2(saved, STDERR_FILENO);
-        ::close(saved);
+        QList<Team> first;
+        QList<Team> second;
+        const QByteArray told = stderrOf([&] {
+            first = TeamLibrary::load(folder.path());
+            second = TeamLibrary::load(folder.path());
+        });
         QCOMPARE(first.size(), 1);
         QCOMPARE(first.first().logo, QString());
         QCOMPARE(second.first().logo, QString());
-        captured.seek(0);
-        const QByteArray told = captured.readAll();
         QCOMPARE(told.count("sneaky.png"), 1);
         QVERIFY2(told.contains("cannot be shown: the SVG refers to a file outside itself"),
                  told.constData());
+    }
+
+    // Every view asks for a team's logo: the board, the printed result and
+    // the report. The file is decoded once while it stays as it is, and a
+    // logo that cannot be shown is told once, whoever asks.
+    void aLogoIsDecodedOnceAndToldOnce()
+    {
+        QTemporaryDir folder;
+        Team team{u"BC"_s, {}, {}, {}, folder.filePath(u"logo.png"_s), {}};
+        writePng(team.logo, {64, 32});
+        QCOMPARE(TeamLogo::image(team.logo).size(), QSize(512, 256));
+        QCOMPARE(TeamLogo::image(team, {48, 48}).size(), QSize(48, 24));
+        // Another picture under the same name is decoded anew.
+        writePng(team.logo, {16, 64});
+        QFile file(team.logo);
+        QVERIFY(file.open(QIODevice::ReadWrite));
+        QVERIFY(file.setFileTime(QDateTime::currentDateTime().addSecs(5),
+                                 QFileDevice::FileModificationTime));
+        file.close();
+        QCOMPARE(TeamLogo::image(team, {48, 48}).size(), QSize(12, 48));
+
+        team.logo = folder.filePath(u"sneaky.png"_s);
+        writeFile(team.logo, "<svg xmlns='http://www.w3.org/2000/svg' width='10' height='10'>"
+                             "<image href='/some/file.png' width='10' height='10'/></svg>");
+        const QByteArray told = stderrOf([&] {
+            QVERIFY(TeamLogo::image(team.logo).isNull());
+            QVERIFY(TeamLogo::image(team, {256, 256}).isNull());
+            QVERIFY(TeamLogo::image(team, {48, 48}).isNull());
+        });
+        QCOMPARE(told.count("sneaky.png"), 1);
+        QVERIFY2(told.contains("is not shown: the SVG refers to a file outside itself"),
+                 told.constData());
+        QCOMPARE(TeamLogo::refusal(team.logo), u"the SVG refers to a file outside itself"_s);
     }
 
     void roster()
