@@ -2,12 +2,7 @@
 
 #include "options/optionspage.h"
 
-#include <array>
-
-class QCheckBox;
-class QLineEdit;
-class QPushButton;
-class QSpinBox;
+class SettingRows;
 
 // The tab "Players": whether the board follows the players, the fouls that
 // put one out, the penalties' lengths and what ends them, and the keys that
@@ -17,8 +12,6 @@ class PlayersPage : public OptionsPage
     Q_OBJECT
 
 public:
-    enum KeyFunction { Foul, Penalty, KeyFunctionCount };
-
     explicit PlayersPage(const OptionsServices &services, QWidget *parent = nullptr);
 
     QString title() const override;
@@ -27,15 +20,5 @@ public:
     Refusal refusal() const override;
 
 private:
-    void setKey(KeyFunction function, int code);
-    void chooseKey(KeyFunction function);
-
-    const OptionsServices &m_services;
-    QCheckBox *m_enabled;
-    QSpinBox *m_foulLimit;
-    QLineEdit *m_lengths;
-    QCheckBox *m_endsOnGoal;
-    QSpinBox *m_disqualify;
-    std::array<QPushButton *, KeyFunctionCount> m_keyButtons{};
-    std::array<int, KeyFunctionCount> m_keys{};
+    SettingRows *m_rows;
 };
