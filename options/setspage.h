@@ -1,12 +1,10 @@
 #pragma once
 
-#include "options/optionspage.h"
-
-class SettingRows;
+#include "options/settingrows.h"
 
 // The tab "Sets": whether the game is played in sets, the rules of a set and
 // of the match, the hints, and the keys of the points and the first server.
-class SetsPage : public OptionsPage
+class SetsPage : public RowsPage
 {
     Q_OBJECT
 
@@ -14,10 +12,5 @@ public:
     explicit SetsPage(const OptionsServices &services, QWidget *parent = nullptr);
 
     QString title() const override;
-    void load(const Settings &settings) override;
-    void store(Settings &settings) const override;
     Refusal refusal() const override;
-
-private:
-    SettingRows *m_rows;
 };

@@ -161,3 +161,18 @@ void SettingRows::chooseKey(const Row &row)
                                               m_services.dialogs, m_form->parentWidget()))
         showKey(row, chosen);
 }
+
+RowsPage::RowsPage(const OptionsServices &services, SettingRows::OwnKeys ownKeys, QWidget *parent)
+    : OptionsPage(parent), m_rows(new SettingRows(services, new QFormLayout(this), ownKeys))
+{
+}
+
+void RowsPage::load(const Settings &settings)
+{
+    m_rows->load(settings);
+}
+
+void RowsPage::store(Settings &settings) const
+{
+    m_rows->store(settings);
+}

@@ -64,3 +64,21 @@ private:
     // The key each key button shows, by setting.
     Settings m_keys;
 };
+
+// A page that is a list of setting rows, one setting a row.
+class RowsPage : public OptionsPage
+{
+    Q_OBJECT
+
+public:
+    RowsPage(const OptionsServices &services, SettingRows::OwnKeys ownKeys, QWidget *parent);
+
+    void load(const Settings &settings) override;
+    void store(Settings &settings) const override;
+
+protected:
+    SettingRows &rows() const { return *m_rows; }
+
+private:
+    SettingRows *m_rows;
+};

@@ -19,21 +19,15 @@ constexpr Outside Kept = Outside::Kept;
 // Every declared setting, in load and save order.
 const SettingsEntry storeEntries[] = {
 #define SETTING_COLOR(group, key, field, value)                                                    \
-    {#group,                                                                                       \
-     #key,                                                                                         \
-     &Settings::field,                                                                             \
-     Kind::Color,                                                                                  \
-     std::numeric_limits<qint32>::min(),                                                           \
-     std::numeric_limits<qint32>::max(),                                                           \
-     Kept},
+    {#group, #key, #field, &Settings::field, Kind::Color, INT_MIN, INT_MAX, Kept},
 #define SETTING_KEY(group, key, field, value)                                                      \
-    {#group, #key, &Settings::field, Kind::Key, (value) == 0 ? 0 : 1, 255, Dropped},
+    {#group, #key, #field, &Settings::field, Kind::Key, (value) == 0 ? 0 : 1, 255, Dropped},
 #define SETTING_SWITCH(group, key, field, value)                                                   \
-    {#group, #key, &Settings::field, Kind::Switch, 0, 1, Dropped},
+    {#group, #key, #field, &Settings::field, Kind::Switch, 0, 1, Dropped},
 #define SETTING_NUMBER(group, key, field, type, value, least, most, outside)                       \
-    {#group, #key, &Settings::field, Kind::Number, least, most, outside},
+    {#group, #key, #field, &Settings::field, Kind::Number, least, most, outside},
 #define SETTING_TEXT(group, key, field, value, maxLength)                                          \
-    {#group, #key, &Settings::field, Kind::Text, 0, maxLength, Kept},
+    {#group, #key, #field, &Settings::field, Kind::Text, 0, maxLength, Kept},
 #include "settings/declaredsettings.h"
 #undef SETTING_COLOR
 #undef SETTING_KEY

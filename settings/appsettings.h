@@ -65,6 +65,8 @@ struct SettingsEntry
 
     const char *group;
     const char *key;
+    // The name of the member, for messages.
+    const char *field;
     Member member;
     Kind kind;
     // A number's range; for a text, the most characters a loaded one keeps
