@@ -2400,6 +2400,13 @@ Las teclas están en corvella(1).</translation>
     </message>
 </context>
 <context>
+    <name>SettingRows</name>
+    <message>
+        <source>none</source>
+        <translation>ninguna</translation>
+    </message>
+</context>
+<context>
     <name>SettingsWindow</name>
     <message>
         <source>Settings - Corvella</source>

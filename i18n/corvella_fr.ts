@@ -2400,6 +2400,13 @@ Voir corvella(1) pour les touches.</translation>
     </message>
 </context>
 <context>
+    <name>SettingRows</name>
+    <message>
+        <source>none</source>
+        <translation>aucune</translation>
+    </message>
+</context>
+<context>
     <name>SettingsWindow</name>
     <message>
         <source>Settings - Corvella</source>

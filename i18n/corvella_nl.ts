@@ -2400,6 +2400,13 @@ Zie corvella(1) voor de toetsen.</translation>
     </message>
 </context>
 <context>
+    <name>SettingRows</name>
+    <message>
+        <source>none</source>
+        <translation>geen</translation>
+    </message>
+</context>
+<context>
     <name>SettingsWindow</name>
     <message>
         <source>Settings - Corvella</source>

@@ -32,6 +32,7 @@ QWidget *KeysPage::createGameKeys()
     auto *keys = new QGroupBox(tr("Game Keys:"), this);
     keys->setObjectName(QStringLiteral("fraGameKeys"));
     auto *rows = new QFormLayout(keys);
+    rows->setFieldGrowthPolicy(QFormLayout::FieldsStayAtSizeHint);
     // Whether periods and timeouts use their keys is decided on another
     // page, and the clock's and the buzzer's keys in the options.
     m_keys = new SettingRows(m_services, rows, SettingRows::OwnKeys::TakenWhenInUse);

@@ -138,7 +138,8 @@ void SettingRows::resetKeys()
 void SettingRows::showKey(const Row &row, int code)
 {
     m_keys.*std::get<qint16 Settings::*>(row.setting) = qint16(code);
-    static_cast<QPushButton *>(row.field)->setText(keyDisplayName(code));
+    // A command with no key yet, like the sound's, takes no character.
+    static_cast<QPushButton *>(row.field)->setText(code == 0 ? tr("none") : keyDisplayName(code));
 }
 
 // The keys the board obeys with the values of every page, and those of the

@@ -449,6 +449,21 @@ private slots:
         QCOMPARE(keyButton->text(), u"7"_qs);
     }
 
+    // The sound's and the short horn's keys are none until one is chosen,
+    // and none again after Reset Keys.
+    void aKeyNotChosenShowsNone()
+    {
+        const std::unique_ptr<OptionsPage> keys = makePage(u"keys"_qs, defaultSettings());
+        keys->load(distinctSettings());
+        keys->findChild<QPushButton *>(u"cmdResetGameKeys"_qs)->click();
+        for (const QString &name : {u"cmdMuteK"_qs, u"cmdShortHornK"_qs})
+            QCOMPARE(keys->findChild<QPushButton *>(name)->text(), u"none"_qs);
+        Settings stored = distinctSettings();
+        keys->store(stored);
+        QCOMPARE(stored.MuteKey, qint16(0));
+        QCOMPARE(stored.ShortHornKey, qint16(0));
+    }
+
     // The whole store goes through the options, or the settings window,
     // and comes out the same.
     void okWritesTheStoreItWasOpenedWith_data()
