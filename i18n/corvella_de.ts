@@ -1224,6 +1224,22 @@ Die Tasten beschreibt corvella(1).</translation>
         <source>start a new game</source>
         <translation>ein neues Spiel zu beginnen</translation>
     </message>
+    <message>
+        <source>Sound off/on</source>
+        <translation>Ton aus/an</translation>
+    </message>
+    <message>
+        <source>turn the sound off or on</source>
+        <translation>den Ton aus- oder wieder einzuschalten</translation>
+    </message>
+    <message>
+        <source>Short horn</source>
+        <translation>Kurze Hupe</translation>
+    </message>
+    <message>
+        <source>sound a short horn</source>
+        <translation>kurz die Hupe ertönen zu lassen</translation>
+    </message>
 </context>
 <context>
     <name>LiveChannel</name>
@@ -2381,6 +2397,13 @@ Die Tasten beschreibt corvella(1).</translation>
     <message>
         <source>switch the first server</source>
         <translation>den ersten Aufschlag wechseln</translation>
+    </message>
+</context>
+<context>
+    <name>SettingRows</name>
+    <message>
+        <source>none</source>
+        <translation>keine</translation>
     </message>
 </context>
 <context>

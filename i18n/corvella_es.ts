@@ -1224,6 +1224,22 @@ Las teclas están en corvella(1).</translation>
         <source>start a new game</source>
         <translation>empezar un partido nuevo</translation>
     </message>
+    <message>
+        <source>Sound off/on</source>
+        <translation>Sonido sí/no</translation>
+    </message>
+    <message>
+        <source>turn the sound off or on</source>
+        <translation>apagar o encender el sonido</translation>
+    </message>
+    <message>
+        <source>Short horn</source>
+        <translation>Bocina corta</translation>
+    </message>
+    <message>
+        <source>sound a short horn</source>
+        <translation>hacer sonar la bocina un momento</translation>
+    </message>
 </context>
 <context>
     <name>LiveChannel</name>
@@ -2381,6 +2397,13 @@ Las teclas están en corvella(1).</translation>
     <message>
         <source>switch the first server</source>
         <translation>cambiar el primer saque</translation>
+    </message>
+</context>
+<context>
+    <name>SettingRows</name>
+    <message>
+        <source>none</source>
+        <translation>ninguna</translation>
     </message>
 </context>
 <context>

@@ -1224,6 +1224,22 @@ Voir corvella(1) pour les touches.</translation>
         <source>start a new game</source>
         <translation>commencer un nouveau match</translation>
     </message>
+    <message>
+        <source>Sound off/on</source>
+        <translation>Son coupé/actif</translation>
+    </message>
+    <message>
+        <source>turn the sound off or on</source>
+        <translation>couper ou remettre le son</translation>
+    </message>
+    <message>
+        <source>Short horn</source>
+        <translation>Sirène brève</translation>
+    </message>
+    <message>
+        <source>sound a short horn</source>
+        <translation>faire retentir brièvement la sirène</translation>
+    </message>
 </context>
 <context>
     <name>LiveChannel</name>
@@ -2381,6 +2397,13 @@ Voir corvella(1) pour les touches.</translation>
     <message>
         <source>switch the first server</source>
         <translation>changer le premier serveur</translation>
+    </message>
+</context>
+<context>
+    <name>SettingRows</name>
+    <message>
+        <source>none</source>
+        <translation>aucune</translation>
     </message>
 </context>
 <context>

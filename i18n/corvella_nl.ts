@@ -1224,6 +1224,22 @@ Zie corvella(1) voor de toetsen.</translation>
         <source>start a new game</source>
         <translation>een nieuwe wedstrijd te beginnen</translation>
     </message>
+    <message>
+        <source>Sound off/on</source>
+        <translation>Geluid uit/aan</translation>
+    </message>
+    <message>
+        <source>turn the sound off or on</source>
+        <translation>het geluid uit of weer aan te zetten</translation>
+    </message>
+    <message>
+        <source>Short horn</source>
+        <translation>Korte zoemer</translation>
+    </message>
+    <message>
+        <source>sound a short horn</source>
+        <translation>de zoemer kort te laten klinken</translation>
+    </message>
 </context>
 <context>
     <name>LiveChannel</name>
@@ -2381,6 +2397,13 @@ Zie corvella(1) voor de toetsen.</translation>
     <message>
         <source>switch the first server</source>
         <translation>de eerste opslag wisselen</translation>
+    </message>
+</context>
+<context>
+    <name>SettingRows</name>
+    <message>
+        <source>none</source>
+        <translation>geen</translation>
     </message>
 </context>
 <context>

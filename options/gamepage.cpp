@@ -20,11 +20,13 @@
 
 namespace {
 
-QSpinBox *spinBox(const char *name, int minimum, int maximum, QWidget *parent)
+// A box for the number `setting` holds, in its declared range.
+QSpinBox *spinBox(const char *name, qint16 Settings::*setting, QWidget *parent)
 {
     auto *box = new QSpinBox(parent);
     box->setObjectName(QLatin1StringView(name));
-    box->setRange(minimum, maximum);
+    const SettingsEntry &declared = settingsEntry(setting);
+    box->setRange(declared.least, declared.most);
     return box;
 }
 
@@ -123,7 +125,7 @@ void GamePage::createClockGroup(QVBoxLayout *column)
 void GamePage::createAudienceGroup(QVBoxLayout *column)
 {
     QGroupBox *audience = groupBox(tr("Audience Display (F2):"), "fraAudience", this);
-    m_audienceScreen = spinBox("spnAudienceScreen", 0, 9, audience);
+    m_audienceScreen = spinBox("spnAudienceScreen", &Settings::AudienceScreen, audience);
     m_audienceScreen->setSpecialValueText(tr("off"));
     m_audienceScreen->setPrefix(tr("on screen "));
     auto *row = new QHBoxLayout(audience);
@@ -147,7 +149,7 @@ void GamePage::createPeriodsGroup(QVBoxLayout *column)
     m_presets->addItem(tr("Custom"));
     connect(m_presets, &QComboBox::activated, this, &GamePage::choosePreset);
 
-    m_periods = spinBox("spnPeriods", 0, SettingsDefaults::MaxPeriods, periods);
+    m_periods = spinBox("spnPeriods", &Settings::Periods, periods);
     m_periods->setSpecialValueText(tr("no periods"));
     m_periods->setSuffix(tr(" periods"));
     rows->addRow(m_presets, m_periods);
@@ -163,7 +165,7 @@ void GamePage::createTimeoutsGroup(QGridLayout *layout)
 {
     QGroupBox *rules = groupBox(tr("Timeouts and Fouls:"), "fraTimeouts", this);
     auto *rows = new QFormLayout(rules);
-    m_timeoutsPerGame = spinBox("spnTimeoutsPerGame", 0, SettingsDefaults::MaxTimeouts, rules);
+    m_timeoutsPerGame = spinBox("spnTimeoutsPerGame", &Settings::TimeoutsPerGame, rules);
     m_timeoutsPerGame->setSpecialValueText(tr("none"));
     rows->addRow(tr("Per game:"), m_timeoutsPerGame);
     m_timeoutsPerHalf = lineEdit("txtTimeoutsPerHalf", 20, rules);
@@ -180,10 +182,10 @@ void GamePage::createTimeoutsGroup(QGridLayout *layout)
     m_foulsReset =
         choices("cboFoulsReset", {{tr("period"), "period"}, {tr("half"), "half"}}, rules);
     rows->addRow(tr("Fouls reset:"), m_foulsReset);
-    m_foulBonusAt = spinBox("spnFoulBonusAt", 0, 99, rules);
+    m_foulBonusAt = spinBox("spnFoulBonusAt", &Settings::FoulBonusAt, rules);
     m_foulBonusAt->setSpecialValueText(tr("none"));
     rows->addRow(tr("Bonus at:"), m_foulBonusAt);
-    m_scoreDigits = spinBox("spnScoreDigits", 2, 3, rules);
+    m_scoreDigits = spinBox("spnScoreDigits", &Settings::ScoreDigits, rules);
     rows->addRow(tr("Score digits:"), m_scoreDigits);
     layout->addWidget(rules, 0, 1, Qt::AlignTop);
 }

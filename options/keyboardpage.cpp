@@ -6,6 +6,7 @@
 #include "platform/dialogs.h"
 #include "platform/soundfilecheck.h"
 #include "settings/appsettings.h"
+#include "settings/commandkeys.h"
 
 #include <QDir>
 #include <QFileInfo>
@@ -83,30 +84,6 @@ void KeyboardPage::store(Settings &settings) const
     settings.BuzzerFile = m_buzzerFile;
 }
 
-QList<int> KeyboardPage::keysInUse(const Settings &settings)
-{
-    const bool sets = settings.SetsEnabled != 0;
-    QList<int> taken = {settings.StartStopClockKey, settings.ResetClockKey, settings.BuzzerKey};
-    if (settings.Periods > 0)
-        taken << settings.NextPeriodKey << settings.PreviousPeriodKey << settings.SkipBreakKey;
-    if (settings.Periods > 0 || sets)
-        taken << settings.NewGameKey;
-    // In sets the timeouts are counted per set, whatever the periods' say.
-    const bool timeouts =
-        sets ? settings.SetsTimeoutsPerSet > 0
-             : settings.TimeoutsPerGame > 0 || !settings.TimeoutsPerHalf.trimmed().isEmpty();
-    if (timeouts)
-        taken << settings.HomeTimeoutKey << settings.GuestTimeoutKey;
-    if (settings.ShotClockEnabled != 0)
-        taken << settings.ShotClockResetKey << settings.ShotClockShortKey
-              << settings.ShotClockHoldKey << settings.ShotClockBlankKey << settings.PossessionKey;
-    if (settings.PlayersEnabled != 0 && !sets)
-        taken << settings.PlayerFoulKey << settings.PenaltyKey;
-    if (sets)
-        taken << settings.PointHomeKey << settings.PointGuestKey << settings.FirstServerKey;
-    return taken;
-}
-
 void KeyboardPage::setKey(KeyFunction function, int code)
 {
     m_keys[function] = code;
@@ -117,15 +94,13 @@ void KeyboardPage::chooseKey(KeyFunction function)
 {
     const QString purposes[] = {tr("start / stop the clock"), tr("reset the clock"),
                                 tr("sound the buzzer")};
-    KeyChoice choice{purposes[function], static_cast<qint16>(m_keys[function]), 0};
     // Whether periods and timeouts use their keys is decided in the settings.
     QList<int> taken = keysInUse(m_services.workingCopy());
     // A key of its own is always taken by the key being changed.
     taken << m_keys[function];
-    KeyChooser chooser(choice, taken, m_services.dialogs, this);
-    chooser.exec();
-    if (choice.chosenKey != 0)
-        setKey(function, choice.chosenKey);
+    if (const int chosen = KeyChooser::choose(purposes[function], m_keys[function], taken,
+                                              m_services.dialogs, this))
+        setKey(function, chosen);
 }
 
 void KeyboardPage::resetKeys()

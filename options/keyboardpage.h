@@ -20,10 +20,6 @@ public:
     void load(const Settings &settings) override;
     void store(Settings &settings) const override;
 
-    // The keys a board with these settings obeys: the original three always,
-    // those of periods, timeouts, the shot clock, players and sets while the
-    // game has them.
-    static QList<int> keysInUse(const Settings &settings);
     // The file name as the options show it: whole up to 50 characters, else
     // its first 10, " .../" and the bare name of the file (nothing when it
     // does not exist).

@@ -54,6 +54,15 @@ KeyChooser::KeyChooser(KeyChoice &choice, QList<int> workingKeys, Dialogs &dialo
     m_cancel->setFocus();
 }
 
+int KeyChooser::choose(const QString &purpose, int currentKey, const QList<int> &taken,
+                       Dialogs &dialogs, QWidget *parent)
+{
+    KeyChoice choice{purpose, static_cast<qint16>(currentKey), 0};
+    KeyChooser chooser(choice, taken, dialogs, parent);
+    chooser.exec();
+    return choice.chosenKey;
+}
+
 // The window keeps its size; a purpose too long for two lines at the usual
 // size ("start the home team's timeout", or most in German) is set smaller
 // rather than cut off.

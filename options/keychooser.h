@@ -30,6 +30,10 @@ public:
                QWidget *parent = nullptr);
 
     static bool isReserved(int keyAscii);
+    // Shows a chooser for the key that does `purpose`, now `currentKey`,
+    // refusing the keys `taken`: the key chosen, or 0 for none.
+    static int choose(const QString &purpose, int currentKey, const QList<int> &taken,
+                      Dialogs &dialogs, QWidget *parent);
 
     void takeKey(int KeyAscii);
 

@@ -1,28 +1,15 @@
 #include "options/keyspage.h"
 
-#include "display/twips.h"
-#include "options/keyboardpage.h"
-#include "options/keychooser.h"
-#include "options/keyname.h"
+#include "options/settingrows.h"
 
 #include <QCheckBox>
 #include <QComboBox>
-#include <QGridLayout>
+#include <QFormLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QPushButton>
 #include <QVBoxLayout>
-
-namespace {
-
-// The setting that holds each key, in the order of KeysPage::KeyFunction.
-constexpr qint16 Settings::*keySettings[] = {
-    &Settings::HomeTimeoutKey,    &Settings::GuestTimeoutKey, &Settings::NextPeriodKey,
-    &Settings::PreviousPeriodKey, &Settings::SkipBreakKey,    &Settings::NewGameKey};
-static_assert(std::size(keySettings) == KeysPage::KeyFunctionCount);
-
-} // namespace
 
 KeysPage::KeysPage(const OptionsServices &services, QWidget *parent)
     : OptionsPage(parent), m_services(services)
@@ -44,37 +31,29 @@ QWidget *KeysPage::createGameKeys()
 {
     auto *keys = new QGroupBox(tr("Game Keys:"), this);
     keys->setObjectName(QStringLiteral("fraGameKeys"));
-    auto *rows = new QGridLayout(keys);
-    const struct
-    {
-        QString caption;
-        const char *button;
-        KeyFunction function;
-    } functions[] = {{tr("Home timeout"), "cmdHomeTimeoutK", HomeTimeout},
-                     {tr("Guest timeout"), "cmdGuestTimeoutK", GuestTimeout},
-                     {tr("Next period"), "cmdNextPeriodK", NextPeriod},
-                     {tr("Previous period"), "cmdPreviousPeriodK", PreviousPeriod},
-                     {tr("Skip the break"), "cmdSkipBreakK", SkipBreak},
-                     {tr("New game"), "cmdNewGameK", NewGame}};
-    for (const auto &row : functions) {
-        auto *caption = new QLabel(row.caption, keys);
-        auto *change = new QPushButton(keys);
-        change->setObjectName(QLatin1StringView(row.button));
-        change->setAutoDefault(false);
-        change->setMinimumWidth(twipsToPixels(555));
-        caption->setBuddy(change);
-        m_keyButtons[row.function] = change;
-        const int at = rows->rowCount();
-        rows->addWidget(caption, at, 0);
-        rows->addWidget(change, at, 1);
-        connect(change, &QPushButton::clicked, this, [this, f = row.function] { chooseKey(f); });
-    }
+    auto *rows = new QFormLayout(keys);
+    rows->setFieldGrowthPolicy(QFormLayout::FieldsStayAtSizeHint);
+    // Whether periods and timeouts use their keys is decided on another
+    // page, and the clock's and the buzzer's keys in the options.
+    m_keys = new SettingRows(m_services, rows, SettingRows::OwnKeys::TakenWhenInUse);
+    using S = Settings;
+    m_keys->addKey(&S::HomeTimeoutKey, "cmdHomeTimeoutK", tr("Home timeout"),
+                   tr("start the home team's timeout"));
+    m_keys->addKey(&S::GuestTimeoutKey, "cmdGuestTimeoutK", tr("Guest timeout"),
+                   tr("start the guest team's timeout"));
+    m_keys->addKey(&S::NextPeriodKey, "cmdNextPeriodK", tr("Next period"),
+                   tr("go to the next period"));
+    m_keys->addKey(&S::PreviousPeriodKey, "cmdPreviousPeriodK", tr("Previous period"),
+                   tr("go back a period"));
+    m_keys->addKey(&S::SkipBreakKey, "cmdSkipBreakK", tr("Skip the break"), tr("skip the break"));
+    m_keys->addKey(&S::NewGameKey, "cmdNewGameK", tr("New game"), tr("start a new game"));
+    m_keys->addKey(&S::MuteKey, "cmdMuteK", tr("Sound off/on"), tr("turn the sound off or on"));
+    m_keys->addKey(&S::ShortHornKey, "cmdShortHornK", tr("Short horn"), tr("sound a short horn"));
     auto *reset = new QPushButton(tr("Reset Keys"), keys);
     reset->setObjectName(QStringLiteral("cmdResetGameKeys"));
     reset->setAutoDefault(false);
-    connect(reset, &QPushButton::clicked, this, &KeysPage::resetKeys);
-    rows->addWidget(reset, rows->rowCount(), 1);
-    rows->setColumnStretch(2, 1);
+    connect(reset, &QPushButton::clicked, m_keys, &SettingRows::resetKeys);
+    rows->addRow(QString(), reset);
     return keys;
 }
 
@@ -103,49 +82,14 @@ QWidget *KeysPage::createTypingChoices()
 
 void KeysPage::load(const Settings &settings)
 {
-    for (int function = 0; function < KeyFunctionCount; ++function)
-        setKey(KeyFunction(function), settings.*keySettings[function]);
+    m_keys->load(settings);
     m_wholeScores->setChecked(settings.WholeScoreEntry != 0);
     m_hints->setCurrentIndex(settings.OperatorHints);
 }
 
 void KeysPage::store(Settings &settings) const
 {
-    for (int function = 0; function < KeyFunctionCount; ++function)
-        settings.*keySettings[function] = static_cast<qint16>(m_keys[function]);
+    m_keys->store(settings);
     settings.WholeScoreEntry = m_wholeScores->isChecked() ? 1 : 0;
     settings.OperatorHints = static_cast<qint16>(m_hints->currentIndex());
-}
-
-void KeysPage::setKey(KeyFunction function, int code)
-{
-    m_keys[function] = code;
-    m_keyButtons[function]->setText(keyDisplayName(code));
-}
-
-void KeysPage::chooseKey(KeyFunction function)
-{
-    const QString purposes[] = {tr("start the home team's timeout"),
-                                tr("start the guest team's timeout"),
-                                tr("go to the next period"),
-                                tr("go back a period"),
-                                tr("skip the break"),
-                                tr("start a new game")};
-    KeyChoice choice{purposes[function], static_cast<qint16>(m_keys[function]), 0};
-    // Whether periods and timeouts use their keys is decided on another page,
-    // and the clock's and the buzzer's keys in the options.
-    QList<int> taken = KeyboardPage::keysInUse(m_services.workingCopy());
-    // A key of its own is always taken by the key being changed.
-    taken << m_keys[function];
-    KeyChooser chooser(choice, taken, m_services.dialogs, this);
-    chooser.exec();
-    if (choice.chosenKey != 0)
-        setKey(function, choice.chosenKey);
-}
-
-void KeysPage::resetKeys()
-{
-    const Settings defaults = defaultSettings();
-    for (int function = 0; function < KeyFunctionCount; ++function)
-        setKey(KeyFunction(function), defaults.*keySettings[function]);
 }

@@ -2,30 +2,18 @@
 
 #include "options/optionspage.h"
 
-#include <array>
-
 class QCheckBox;
 class QComboBox;
-class QPushButton;
+class SettingRows;
 
 // The page "Keys": the keys of the game's commands beside the clock's and
-// the buzzer's (timeouts, periods, the break, a new game), how scores are
-// typed and when the operator's hints show.
+// the buzzer's (timeouts, periods, the break, a new game, the sound and a
+// short horn), how scores are typed and when the operator's hints show.
 class KeysPage : public OptionsPage
 {
     Q_OBJECT
 
 public:
-    enum KeyFunction {
-        HomeTimeout,
-        GuestTimeout,
-        NextPeriod,
-        PreviousPeriod,
-        SkipBreak,
-        NewGame,
-        KeyFunctionCount
-    };
-
     explicit KeysPage(const OptionsServices &services, QWidget *parent = nullptr);
 
     QString title() const override;
@@ -35,13 +23,9 @@ public:
 private:
     QWidget *createGameKeys();
     QWidget *createTypingChoices();
-    void setKey(KeyFunction function, int code);
-    void chooseKey(KeyFunction function);
-    void resetKeys();
 
     OptionsServices m_services;
-    std::array<QPushButton *, KeyFunctionCount> m_keyButtons{};
-    std::array<int, KeyFunctionCount> m_keys{};
+    SettingRows *m_keys = nullptr;
     QCheckBox *m_wholeScores = nullptr;
     QComboBox *m_hints = nullptr;
 };

@@ -22,7 +22,8 @@ NetworkPage::NetworkPage(const OptionsServices &, QWidget *parent)
     setObjectName(QStringLiteral("networkPage"));
     m_enabled->setObjectName(QStringLiteral("chkWebServer"));
     m_port->setObjectName(QStringLiteral("spnWebPort"));
-    m_port->setRange(1, 65535);
+    const SettingsEntry &port = settingsEntry(&Settings::WebPort);
+    m_port->setRange(port.least, port.most);
     m_address->setObjectName(QStringLiteral("cboWebAddress"));
     m_address->setEditable(true);
     // Every address (stored as empty) first, then this computer's own.

@@ -1,9 +1,9 @@
 #include "options/pagesdialog.h"
 
 #include "display/twips.h"
-#include "options/keyboardpage.h"
 #include "options/keyname.h"
 #include "platform/dialogs.h"
+#include "settings/commandkeys.h"
 
 #include <QAbstractSpinBox>
 #include <QComboBox>
@@ -148,7 +148,7 @@ bool PagesDialog::refusedByAPage()
 // window are chosen in two windows: the board would obey only one of them.
 bool PagesDialog::keysClash()
 {
-    const QList<int> taken = KeyboardPage::keysInUse(valuesToCheck());
+    const QList<int> taken = keysInUse(valuesToCheck());
     for (qsizetype i = 0; i < taken.size(); ++i) {
         if (taken.indexOf(taken[i]) == i)
             continue;

@@ -32,7 +32,8 @@ SponsorsPage::SponsorsPage(const OptionsServices &, QWidget *parent, const QStri
     setObjectName(u"sponsorsPage"_s);
     m_enabled->setObjectName(u"chkSponsors"_s);
     m_seconds->setObjectName(u"spnSponsorSeconds"_s);
-    m_seconds->setRange(1, SettingsDefaults::MaxSponsorSlideSeconds);
+    const SettingsEntry &seconds = settingsEntry(&Settings::SponsorSlideSeconds);
+    m_seconds->setRange(seconds.least, seconds.most);
     m_seconds->setSuffix(tr(" s"));
     m_during->setObjectName(u"cboSponsorsDuring"_s);
     m_during->addItem(tr("Breaks"), u"breaks"_s);

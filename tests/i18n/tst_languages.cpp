@@ -420,7 +420,9 @@ void TestLanguages::textsFitTheirControls()
                 {"cmdNextPeriodK", "go to the next period"},
                 {"cmdPreviousPeriodK", "go back a period"},
                 {"cmdSkipBreakK", "skip the break"},
-                {"cmdNewGameK", "start a new game"}};
+                {"cmdNewGameK", "start a new game"},
+                {"cmdMuteK", "turn the sound off or on"},
+                {"cmdShortHornK", "sound a short horn"}};
     for (const auto &key : keys) {
         QString prompt;
         QTimer::singleShot(0, this, [&] {

@@ -20,6 +20,7 @@
 #include "tests/support/fakes.h"
 #include "tests/support/testenv.h"
 
+#include <QApplication>
 #include <QCheckBox>
 #include <QComboBox>
 #include <QDir>
@@ -34,6 +35,7 @@
 #include <QTabWidget>
 #include <QTableWidget>
 #include <QTemporaryDir>
+#include <QTimer>
 
 #include <memory>
 
@@ -129,6 +131,8 @@ class TestOptionPages : public QObject
         s.SuspensionsToDisqualify = 4;
         s.PlayerFoulKey = 'F';
         s.PenaltyKey = 'E';
+        s.MuteKey = 'U';
+        s.ShortHornKey = 'Z';
         return s;
     }
 
@@ -244,10 +248,12 @@ private slots:
             << Shown{{u"cmdNextPeriodK"_qs, u"N"_qs},  {u"cmdPreviousPeriodK"_qs, u"P"_qs},
                      {u"cmdSkipBreakK"_qs, u"K"_qs},   {u"cmdNewGameK"_qs, u"G"_qs},
                      {u"cmdHomeTimeoutK"_qs, u"H"_qs}, {u"cmdGuestTimeoutK"_qs, u"J"_qs},
-                     {u"chkWholeScore"_qs, u"on"_qs},  {u"cboOperatorHints"_qs, u"never"_qs}}
+                     {u"chkWholeScore"_qs, u"on"_qs},  {u"cboOperatorHints"_qs, u"never"_qs},
+                     {u"cmdMuteK"_qs, u"U"_qs},        {u"cmdShortHornK"_qs, u"Z"_qs}}
             << QStringList{u"NextPeriodKey"_qs,   u"PreviousPeriodKey"_qs, u"SkipBreakKey"_qs,
                            u"NewGameKey"_qs,      u"HomeTimeoutKey"_qs,    u"GuestTimeoutKey"_qs,
-                           u"WholeScoreEntry"_qs, u"OperatorHints"_qs};
+                           u"WholeScoreEntry"_qs, u"OperatorHints"_qs,     u"MuteKey"_qs,
+                           u"ShortHornKey"_qs};
         QTest::newRow("colour")
             << QStringLiteral("colour")
             << Shown{{u"picBackC"_qs, colour(0x010203)},     {u"picLedTimeC"_qs, colour(0x040506)},
@@ -400,6 +406,62 @@ private slots:
             QVERIFY2(sameField(stored, own ? given : defaults, entry),
                      qPrintable(keyOf(entry) + (own ? u" not stored"_qs : u" touched"_qs)));
         }
+    }
+
+    // Every page's key buttons refuse a key the board obeys for another
+    // command, wherever that key is chosen, and take a free one.
+    void aKeyButtonRefusesAKeyInUse_data()
+    {
+        QTest::addColumn<QString>("page");
+        QTest::addColumn<QString>("button");
+        QTest::addColumn<char>("taken");
+        QTest::newRow("shot clock, the sound's key")
+            << u"shot clock"_qs << u"cmdShotClockResetK"_qs << 'U';
+        QTest::newRow("sets, the short horn's key") << u"sets"_qs << u"cmdPointHomeK"_qs << 'Z';
+        QTest::newRow("players, the buzzer's key") << u"players"_qs << u"cmdPenaltyK"_qs << 'n';
+        QTest::newRow("keys, the sound on the short horn")
+            << u"keys"_qs << u"cmdShortHornK"_qs << 'U';
+        QTest::newRow("keys, the sound on a shot clock key") << u"keys"_qs << u"cmdMuteK"_qs << 'X';
+    }
+
+    void aKeyButtonRefusesAKeyInUse()
+    {
+        QFETCH(QString, page);
+        QFETCH(QString, button);
+        QFETCH(char, taken);
+        Settings given = distinctSettings();
+        given.PlayersEnabled = 1;
+        given.SetsEnabled = 0;
+        const std::unique_ptr<OptionsPage> shownPage = makePage(page, given);
+        shownPage->load(given);
+        auto *keyButton = shownPage->findChild<QPushButton *>(button);
+        QVERIFY(keyButton);
+        for (const char typed : {taken, '7'}) {
+            QTimer::singleShot(0, this, [typed] {
+                QWidget *chooser = QApplication::activeModalWidget();
+                QTest::keyClicks(chooser->focusWidget(), QString(QLatin1Char(typed)));
+                if (QApplication::activeModalWidget() == chooser)
+                    chooser->close();
+            });
+            keyButton->click();
+        }
+        QCOMPARE(dialogs.beeps, 1);
+        QCOMPARE(keyButton->text(), u"7"_qs);
+    }
+
+    // The sound's and the short horn's keys are none until one is chosen,
+    // and none again after Reset Keys.
+    void aKeyNotChosenShowsNone()
+    {
+        const std::unique_ptr<OptionsPage> keys = makePage(u"keys"_qs, defaultSettings());
+        keys->load(distinctSettings());
+        keys->findChild<QPushButton *>(u"cmdResetGameKeys"_qs)->click();
+        for (const QString &name : {u"cmdMuteK"_qs, u"cmdShortHornK"_qs})
+            QCOMPARE(keys->findChild<QPushButton *>(name)->text(), u"none"_qs);
+        Settings stored = distinctSettings();
+        keys->store(stored);
+        QCOMPARE(stored.MuteKey, qint16(0));
+        QCOMPARE(stored.ShortHornKey, qint16(0));
     }
 
     // The whole store goes through the options, or the settings window,

@@ -1,11 +1,19 @@
 #include "settings/appsettings.h"
+#include "settings/commandkeys.h"
 #include "tests/support/testenv.h"
 
 #include <QCoreApplication>
 #include <QDateTime>
 #include <QDir>
+#include <QDirIterator>
 #include <QFile>
+#include <QRegularExpression>
+#include <QSet>
 #include <QSettings>
+
+#include <algorithm>
+
+using namespace Qt::StringLiterals;
 
 class TestAppSettings : public QObject
 {
@@ -232,6 +240,82 @@ private slots:
         writeRaw("[KeySettings]\nBuzzerFile=" + path.toUtf8() + '\n');
         settings = loadSettings();
         QCOMPARE(settings.BuzzerFile, path);
+    }
+
+    // A key of the store declared twice would load one field from the
+    // other's value; a key missing from the command keys could be given to
+    // two commands.
+    void eachSettingIsDeclaredOnce()
+    {
+        QSet<QString> paths;
+        QList<SettingsEntry::Member> members;
+        qsizetype keys = 0;
+        for (const SettingsEntry &entry : settingsEntries()) {
+            QVERIFY2(!paths.contains(entry.path()), qPrintable(entry.path()));
+            QVERIFY2(!members.contains(entry.member), qPrintable(entry.path()));
+            paths << entry.path();
+            members << entry.member;
+            const bool isCommandKey =
+                std::any_of(commandKeys().begin(), commandKeys().end(), [&](const CommandKey &k) {
+                    return SettingsEntry::Member(k.setting) == entry.member;
+                });
+            QCOMPARE(isCommandKey, entry.kind == SettingsEntry::Kind::Key);
+            keys += isCommandKey ? 1 : 0;
+        }
+        QCOMPARE(keys, qsizetype(commandKeys().size()));
+    }
+
+    // The defaults are the declarations' alone: no code of the settings or
+    // of the options writes a value of its own into a setting.
+    void noDefaultIsWrittenOutsideTheDeclarations()
+    {
+        QStringList fields;
+        for (const SettingsEntry &entry : settingsEntries())
+            fields << QLatin1StringView(entry.field);
+        const QRegularExpression literalIntoAField(
+            u"(SettingsDefaults::|\\.(%1)\\s*=\\s*(-?\\d|QStringLiteral|u?\"))"_s.arg(
+                fields.join(u'|')));
+        QStringList found;
+        for (const char *folder : {"settings", "options"}) {
+            QDirIterator sources(QStringLiteral(CORVELLA_SOURCE_DIR "/") + QLatin1String(folder),
+                                 {u"*.cpp"_s, u"*.h"_s}, QDir::Files);
+            while (sources.hasNext()) {
+                QFile file(sources.next());
+                QVERIFY(file.open(QIODevice::ReadOnly));
+                const QStringList lines = QString::fromUtf8(file.readAll()).split(u'\n');
+                for (qsizetype i = 0; i < lines.size(); ++i) {
+                    if (lines.at(i).contains(literalIntoAField))
+                        found << u"%1:%2: %3"_s.arg(file.fileName()).arg(i + 1).arg(lines.at(i));
+                }
+            }
+        }
+        QVERIFY2(found.isEmpty(), qPrintable(found.join(u'\n')));
+    }
+
+    // The keys of the sound and of the short horn are none until chosen,
+    // and none takes no character from the other commands.
+    void aKeyThatIsNoneByDefaultLoadsNone_data()
+    {
+        QTest::addColumn<QByteArray>("stored");
+        QTest::addColumn<int>("expected");
+        QTest::newRow("absent") << QByteArray() << 0;
+        QTest::newRow("0") << QByteArray("MuteKey=0\nShortHornKey=0\n") << 0;
+        QTest::newRow("a key") << QByteArray("MuteKey=122\nShortHornKey=122\n") << 122;
+        QTest::newRow("256") << QByteArray("MuteKey=256\nShortHornKey=256\n") << 0;
+        QTest::newRow("-1") << QByteArray("MuteKey=-1\nShortHornKey=-1\n") << 0;
+    }
+
+    void aKeyThatIsNoneByDefaultLoadsNone()
+    {
+        QFETCH(QByteArray, stored);
+        QFETCH(int, expected);
+        writeRaw("[KeySettings]\n" + stored);
+        settings = loadSettings();
+        QCOMPARE(int(settings.MuteKey), expected);
+        QCOMPARE(int(settings.ShortHornKey), expected);
+        const QList<int> taken = keysInUse(settings);
+        QVERIFY(!taken.contains(0));
+        QCOMPARE(taken.count(122), expected == 122 ? 2 : 0);
     }
 
     void saveReportsAStoreThatCannotBeWritten()
