@@ -188,6 +188,10 @@ void ScoreBoardWindow::runCommand(int keyAscii)
         command(u"clock.reset"_s);
     else if (keyAscii == s.BuzzerKey)
         command(u"buzzer.sound"_s);
+    else if (keyAscii == s.ShortHornKey)
+        command(u"buzzer.short"_s);
+    else if (keyAscii == s.MuteKey)
+        command(u"sound.mute"_s);
     else if (keyAscii == Esc && isFullScreen())
         setWindowState(windowState() & ~Qt::WindowFullScreen); // the start screen at the next Esc
     else if (game().structure().isOn() && runPeriodKey(keyAscii))

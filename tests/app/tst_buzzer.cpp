@@ -118,6 +118,39 @@ private slots:
         QCOMPARE(fakes.devices.size(), devicesBefore + 1); // one device for the whole program
     }
 
+    // The mute key silences the horn, the count-down's end and the short
+    // horn until it is pressed again, and the board says so meanwhile; the
+    // short horn plays half a second of the buzzer's sound.
+    void theMuteKeySilencesEverySoundUntilPressedAgain()
+    {
+        Settings settings = defaultSettings();
+        settings.BuzzerFile = horn;
+        settings.MuteKey = 'z';
+        settings.ShortHornKey = 'l';
+        QVERIFY(saveSettings(settings));
+        CorvellaApp app(fakes.services());
+        ScoreBoardWindow *board = openBoard(app);
+        QVERIFY(board);
+        board->runCommandKey('l');
+        QCOMPARE(fakes.device()->commands.last(), QStringLiteral("Play 500 ms, fade 60 ms"));
+        fakes.device()->finish();
+
+        board->runCommandKey('z');
+        QVERIFY(board->windowTitle().startsWith(QStringLiteral("Sound off - ")));
+        board->runCommandKey('b');
+        board->runCommandKey('l');
+        app.game().setClockMode(true, 1000);
+        app.game().startStop();
+        fakes.time.now += 1000;
+        app.game().updateClock();
+        QCOMPARE(fakes.device()->plays, 1);
+
+        board->runCommandKey('z');
+        QVERIFY(!board->windowTitle().contains(QStringLiteral("Sound off")));
+        board->runCommandKey('b');
+        QCOMPARE(fakes.device()->plays, 2);
+    }
+
     void afterTheOptionsTheNewFilePlays()
     {
         CorvellaApp app(fakes.services());
