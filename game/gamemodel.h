@@ -3,10 +3,9 @@
 #include "game/clockseconds.h"
 #include "game/gamestructure.h"
 #include "game/gameteams.h"
-#include "game/penalties.h"
-#include "game/playertally.h"
-#include "game/setsrules.h"
-#include "game/shotclock.h"
+#include "game/playerspart.h"
+#include "game/setspart.h"
+#include "game/shotclockpart.h"
 
 #include <QObject>
 #include <QTimer>
@@ -134,7 +133,7 @@ public:
     // Whether timeouts are taken at all: per set in sets, else as structured.
     bool hasTimeouts() const
     {
-        return playsSets() ? m_setsRules.timeoutsPerSet > 0 : m_structure.timeouts.isOn();
+        return m_sets.timeoutsPerSet() ? *m_sets.timeoutsPerSet() > 0 : m_structure.timeouts.isOn();
     }
     TimeoutRefusal timeoutRefusal(Team team) const;
     // Why score `which` cannot be changed so, in the words every way of
@@ -155,27 +154,17 @@ public:
         return m_countDown || state.phase == GamePhase::Break;
     }
 
-    // The shot clock: its rules, its state and its value now.
-    const ShotClockRules &shotClockRules() const { return m_shotRules; }
-    bool hasShotClock() const { return m_shotRules.enabled; }
-    const ShotClockState &shotClock() const { return m_state.shotClock; }
-    qint64 shotClockMs() const;
-    // What its face shows: seconds rounded up, tenths under five seconds.
-    ClockSeconds shownShotClockTime() const { return shownTimeFor(shotClockMs(), true); }
-    Possession possession() const { return m_state.possession; }
-
-    // The players: their rules, what each has done, and the penalties.
-    const PlayerRules &playerRules() const { return m_playerRules; }
-    // A match in sets has no game clock for the penalties to run on, so the
-    // players stay off there whatever their rules say.
-    bool hasPlayers() const { return m_playerRules.enabled && !playsSets(); }
-    const PlayerTally &players() const { return m_state.players; }
-    const PenaltyClocks &penalties() const { return m_state.penalties; }
-    qint64 penaltyMs(const Penalty &penalty) const;
-    bool isPlayerOut(Team team, const QString &number) const;
-    bool isDisqualified(Team team, const QString &number) const;
-    // The roster's name of the player in this game's team; empty when none.
-    QString playerName(Team team, const QString &number) const;
+    // The parts of the game that follow a feature of their own, each with its
+    // rules and its steps; off, they leave the game as it always was.
+    ShotClockPart &shotClockPart() { return m_shot; }
+    const ShotClockPart &shotClockPart() const { return m_shot; }
+    bool hasShotClock() const { return m_shot.isOn(); }
+    SetsPart &setsPart() { return m_sets; }
+    const SetsPart &setsPart() const { return m_sets; }
+    bool playsSets() const { return m_sets.isOn(); }
+    PlayersPart &playersPart() { return m_players; }
+    const PlayersPart &playersPart() const { return m_players; }
+    bool hasPlayers() const { return m_players.isOn(); }
 
     // Who plays: a side is a team, a plain caption or the board's own.
     const GameSide &side(int team) const { return m_sides.at(team); }
@@ -202,45 +191,6 @@ public:
     // Stops the game clock and runs the team's timeout; the team's key again
     // ends it early. Refused as timeoutRefusal says.
     void takeTimeout(Team team);
-    // With the shot clock on (otherwise they do nothing): back to its full or
-    // short length, running on if it ran; held or released (unlinked: stopped
-    // or started); dark until the next reset. The arrow points to `team`,
-    // or switches (the first time to the home team).
-    void resetShotClock();
-    void resetShotClockShort();
-    void holdOrReleaseShotClock();
-    void blankShotClock();
-    void setPossession(Possession team);
-    void switchPossession();
-    // With the players on (otherwise they do nothing): a personal foul, with
-    // the team's foul when section 2 counts fouls; a timed penalty; a score
-    // added that names its scorer. `number` is one or two digits.
-    void addPlayerFoul(Team team, const QString &number);
-    void addPenalty(Team team, const QString &number, qint64 lengthMs);
-    void addToScoreBy(int which, int delta, const QString &number);
-    void setPlayerRules(const PlayerRules &rules);
-
-    // With sets on (otherwise they do nothing): a point for `team`, which
-    // may end the set and the match; and before a set's first point, the
-    // other team serves first. Refused as pointRefusal says.
-    enum class PointRefusal { None, NoSets, Final };
-    PointRefusal pointRefusal() const;
-    void addPoint(Team team);
-    void switchFirstServer();
-    bool canSwitchFirstServer() const;
-    const SetsRules &setsRules() const { return m_setsRules; }
-    bool playsSets() const { return m_setsRules.enabled; }
-    const SetsState &sets() const { return m_state.sets; }
-    // What the board hints after the last point, and the team serving.
-    SetsRules::Hint setsHint() const;
-    // Turns sets on or off and sets their rules; turned on or off, the
-    // match starts afresh.
-    void setSetsRules(const SetsRules &rules);
-
-    // Turns the shot clock on or off and sets how it is played. Turned on, it
-    // stands at its full length; new lengths take effect at the next reset.
-    void setShotClockRules(const ShotClockRules &rules);
-
     // Counting up (the default) or down from a period. A change of either
     // resets the clock.
     void setClockMode(bool countDown, qint64 periodMs);
@@ -292,6 +242,12 @@ signals:
     void newGameStarted();
 
 private:
+    // The parts change the game through its own steps, and tell what
+    // happened through its signals.
+    friend class ShotClockPart;
+    friend class SetsPart;
+    friend class PlayersPart;
+
     qint64 clockMsAt(const GameState &state, qint64 now) const;
     qint64 playLengthMs(int period) const;
     void endPeriod(qint64 endedAtMs);
@@ -304,36 +260,25 @@ private:
     void resetFoulsFor(int nextPeriod);
     void readyPeriod(int period);
     void startRun();
-    void stopRun();
+    // Stops the clock at the time source's reading `atMs`, or now.
+    void stopRun(std::optional<qint64> atMs = std::nullopt);
     void scheduleUpdate();
     qint64 msToNextTenth() const;
     void setClockValue(qint64 ms);
     bool endGameClockIfDue();
     void notifyChanged();
     std::optional<qint64> periodLeftMs() const;
-    bool shotClockShouldRun() const;
-    bool syncShotClock();
-    bool expireShotClockIfDue();
-    void resetShotClockTo(qint64 ms);
-    void restartShotClock(qint64 ms);
-    void readyShotClock();
-    bool penaltiesShouldRun() const;
-    void syncPenalties();
-    bool expirePenaltiesIfDue();
-    void endPenaltyOnGoal(int which, int from, int to);
-    void endSet(Team winner);
+    void applyPendingClockMode();
 
     const TimeSource &m_time;
     GameState m_state;
-    void applyPendingClockMode();
-
     bool m_countDown = false;
     qint64 m_periodMs = DefaultPeriodMs;
     std::optional<std::pair<bool, qint64>> m_pendingMode;
     GameStructure m_structure;
-    ShotClockRules m_shotRules;
-    PlayerRules m_playerRules;
-    SetsRules m_setsRules;
+    ShotClockPart m_shot{*this};
+    SetsPart m_sets{*this};
+    PlayersPart m_players{*this};
     QTimer m_update{this};
     GameSides m_sides;
 };

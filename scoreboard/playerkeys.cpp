@@ -41,7 +41,7 @@ void ScoreBoardWindow::followPlayers()
 // "#7 Anna Berg" with the game's roster, else "#7".
 QString ScoreBoardWindow::playerLabel(GameModel::Team team, const QString &number) const
 {
-    const QString name = game().playerName(team, number);
+    const QString name = game().playersPart().playerName(team, number);
     const QString label = QStringLiteral("#") + number;
     return name.isEmpty() ? label : label + u' ' + name;
 }
@@ -49,7 +49,7 @@ QString ScoreBoardWindow::playerLabel(GameModel::Team team, const QString &numbe
 PlayerEntry::Keys ScoreBoardWindow::playerEntryKeys() const
 {
     const Settings &s = settings();
-    return {s.HomeTimeoutKey, s.GuestTimeoutKey, game().playerRules().penaltyLengthsMs};
+    return {s.HomeTimeoutKey, s.GuestTimeoutKey, game().playersPart().rules().penaltyLengthsMs};
 }
 
 bool ScoreBoardWindow::runPlayerKey(int keyAscii)

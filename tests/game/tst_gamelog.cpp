@@ -220,14 +220,14 @@ private slots:
         GameModel game(time);
         ShotClockRules rules;
         rules.enabled = true;
-        game.setShotClockRules(rules);
+        game.shotClockPart().setRules(rules);
         GameHistory history(game);
         auto log = makeLog(folder.path(), game, history);
         history.perform(QStringLiteral("score"), [](GameModel &g) { g.addToScore(0, 2); });
         history.perform(GameHistory::Action::Possession, QStringLiteral("arrow"),
-                        [](GameModel &g) { g.switchPossession(); });
+                        [](GameModel &g) { g.shotClockPart().switchPossession(); });
         history.perform(GameHistory::Action::Possession, QStringLiteral("arrow"),
-                        [](GameModel &g) { g.switchPossession(); });
+                        [](GameModel &g) { g.shotClockPart().switchPossession(); });
         history.perform(QStringLiteral("score"), [](GameModel &g) { g.addToScore(1, 3); });
 
         const auto record = GameRecord::read(log->currentPath());
@@ -257,13 +257,14 @@ private slots:
         GameModel game(time);
         PlayerRules rules;
         rules.enabled = true;
-        game.setPlayerRules(rules);
+        game.playersPart().setRules(rules);
         GameHistory history(game);
         auto log = makeLog(folder.path(), game, history);
-        history.perform(GameHistory::Action::ScoreAdd, u"score"_s,
-                        [](GameModel &g) { g.addToScoreBy(GameModel::Guest1, 2, u"07"_s); });
+        history.perform(GameHistory::Action::ScoreAdd, u"score"_s, [](GameModel &g) {
+            g.playersPart().addToScoreBy(GameModel::Guest1, 2, u"07"_s);
+        });
         history.perform(GameHistory::Action::PlayerFoul, u"foul"_s,
-                        [](GameModel &g) { g.addPlayerFoul(GameModel::Home, u"7"_s); });
+                        [](GameModel &g) { g.playersPart().addFoul(GameModel::Home, u"7"_s); });
         history.perform(QStringLiteral("score"), [](GameModel &g) { g.addToScore(0, 3); });
         history.undo();
 
