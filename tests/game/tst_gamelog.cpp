@@ -374,6 +374,43 @@ private slots:
         for (const GameLogEntry &e : record->entries)
             QVERIFY(!e.action.startsWith(QStringLiteral("clock.")));
     }
+
+    // Logs written by the program as of commit 6532ff9 (the games of
+    // tst_gamestatefile's saved ones): every line reads and is written again
+    // as it was, and the exports are those it made.
+    void anEarlierLogReadsAndExportsAsBefore_data()
+    {
+        QTest::addColumn<QString>("sport");
+        QTest::newRow("basketball") << QStringLiteral("basketball");
+        QTest::newRow("volleyball") << QStringLiteral("volleyball");
+    }
+
+    void anEarlierLogReadsAndExportsAsBefore()
+    {
+        QFETCH(QString, sport);
+        const auto fixture = [&](const QString &kind) {
+            QFile file(QFINDTESTDATA(QStringLiteral("data/") + sport + kind));
+            return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+        };
+        const QList<QByteArray> lines = fixture(QStringLiteral("-log.jsonl")).trimmed().split('\n');
+        QVERIFY(lines.size() > 10);
+        for (const QByteArray &line : lines.mid(1)) {
+            const std::optional<GameLogEntry> entry = GameLogEntry::fromLine(line);
+            QVERIFY2(entry, line.constData());
+            QCOMPARE(QJsonDocument(entry->toJson()).toJson(QJsonDocument::Compact), line);
+        }
+        // The exports give the times as the hall's clocks showed them: here in UTC.
+        const QByteArray zone = qgetenv("TZ");
+        qputenv("TZ", "UTC");
+        const std::optional<GameRecord> record =
+            GameRecord::read(QFINDTESTDATA(QStringLiteral("data/") + sport + u"-log.jsonl"_s));
+        const QByteArray csv = record ? record->toCsv() : QByteArray();
+        zone.isNull() ? qunsetenv("TZ") : qputenv("TZ", zone);
+        QVERIFY(record);
+        QCOMPARE(record->damagedLines, 0);
+        QCOMPARE(csv, fixture(QStringLiteral("-export.csv")));
+        QCOMPARE(record->toJson(), fixture(QStringLiteral("-export.json")));
+    }
 };
 
 CORVELLA_TEST_MAIN(TestGameLog)
