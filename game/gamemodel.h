@@ -167,10 +167,10 @@ public:
     void restoreAsOfNow(const GameState &state);
     // The clock's value in `state` at the moment it was taken.
     qint64 clockMsOf(const GameState &state) const { return clockMsAt(state, state.takenAtMs); }
-    // Takes back what one step changed in the scores, timeouts, shot clock
-    // and arrow, from `from` to `to`; the clock goes on as it is, and what
-    // changed since by itself (fouls cleared at a new period) stays. The shot
-    // clock gets the value `to` had, less the time it has run since.
+    // Takes back what one step changed in the scores, the timeouts and the
+    // parts (the shot clock, the sets, the players), from `from` to `to`; the
+    // clock goes on as it is, and what changed since by itself (fouls cleared
+    // at a new period) stays.
     void restoreScores(const GameState &from, const GameState &to);
 
     // Brings the clock up to date; the timer calls it at every new tenth.
