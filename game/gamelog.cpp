@@ -218,8 +218,8 @@ void GameLog::append(const QString &kind, const QString &action, const QString &
     if (after.timeoutTeam >= 0 && after.timeoutTeam != before.timeoutTeam)
         e.timeout =
             after.timeoutTeam == GameModel::Home ? QStringLiteral("home") : QStringLiteral("guest");
-    ShotClockPart::logStep(after, e);
-    PlayersPart::logStep(before, after, e);
+    ShotClockPart::logStep(after, e.possession);
+    PlayersPart::logStep(before, after, e.playerTeam, e.player);
     e.setScore = setScore;
     // A clock the step stopped was at its stopping value; one that ran on
     // through the step is where it is now.

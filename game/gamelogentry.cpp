@@ -70,9 +70,9 @@ QJsonObject GameLogEntry::toJson() const
                      {QStringLiteral("after"), scoresJson(e.after)},
                      {QStringLiteral("timeout"),
                       e.timeout.isEmpty() ? QJsonValue(QJsonValue::Null) : QJsonValue(e.timeout)}};
-    ShotClockPart::writeLog(e, line);
-    PlayersPart::writeLog(e, line);
-    SetsPart::writeLog(e, line);
+    ShotClockPart::writeLog(e.possession, line);
+    PlayersPart::writeLog(e.playerTeam, e.player, line);
+    SetsPart::writeLog(e.setScore, line);
     return line;
 }
 
@@ -104,7 +104,8 @@ std::optional<GameLogEntry> GameLogEntry::fromLine(const QByteArray &line)
     e.timeout = o.value(QStringLiteral("timeout")).toString(); // none in older logs
     if (!e.timeout.isEmpty() && e.timeout != u"home" && e.timeout != u"guest")
         return std::nullopt;
-    if (!ShotClockPart::readLog(o, e) || !PlayersPart::readLog(o, e) || !SetsPart::readLog(o, e))
+    if (!ShotClockPart::readLog(o, e.possession) ||
+        !PlayersPart::readLog(o, e.playerTeam, e.player) || !SetsPart::readLog(o, e.setScore))
         return std::nullopt;
     const auto phase = gamePhaseNamed(o.value(QStringLiteral("phase")).toString());
     const auto before = scoresOf(o.value(QStringLiteral("before")));

@@ -571,6 +571,32 @@ std::optional<qint64> GameModel::periodLeftMs() const
     return std::nullopt;
 }
 
+qint64 GameModel::hostNowMs() const
+{
+    return m_time.elapsedMs();
+}
+
+bool GameModel::isScoreChangeRefused(int which, int delta) const
+{
+    return !scoreRefusal(which, ScoreChange::Add, delta).isEmpty();
+}
+
+void GameModel::partShotClockRanOut(const GameState &before)
+{
+    emit shotClockExpired();
+    emit clockEnded(ClockEnd::ShotClock, before);
+}
+
+void GameModel::partPlayerFouledOut(int team, const QString &number, int fouls)
+{
+    emit playerFouledOut(Team(team), number, fouls);
+}
+
+void GameModel::partPenaltyEnded(int team, const QString &number)
+{
+    emit penaltyEnded(Team(team), number);
+}
+
 void GameModel::setSides(const GameSides &sides)
 {
     if (sides == m_sides)

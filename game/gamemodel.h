@@ -1,6 +1,7 @@
 #pragma once
 
 #include "game/clockseconds.h"
+#include "game/gamehost.h"
 #include "game/gamestate.h"
 #include "game/gamestructure.h"
 #include "game/gameteams.h"
@@ -19,17 +20,11 @@ class TimeSource;
 // Every change emits changed(); while the clock runs, clockAdvanced() follows
 // each new tenth on the face. Time comes from a monotonic source and is kept
 // exactly in milliseconds; the face shows it cut to tenths.
-class GameModel : public QObject
+class GameModel : public QObject, public GameIndex, private GameHost
 {
     Q_OBJECT
 
 public:
-    enum Score { Home1, Guest1, Home2, Guest2 };
-    static constexpr int ScoreCount = 4;
-    static constexpr int ScoreMin = 0;
-    // The most any score can be; section 1 on two digits stops at 99.
-    static constexpr int ScoreMax = 999;
-    enum Team { Home, Guest };
     // Why a timeout cannot be taken now.
     enum class TimeoutRefusal { None, NoTimeouts, NotInPlay, OtherRunning, NoneLeft };
     // How a score is changed: set to an amount, or the amount added to it.
@@ -37,14 +32,12 @@ public:
     // What the clock ended by itself.
     enum class ClockEnd { Period, Break, Timeout, Zero, Limit, ShotClock };
     Q_ENUM(ClockEnd)
-    // Counting up, the clock stops by itself at 100 minutes.
-    static constexpr qint64 LimitMs = 6000 * 1000;
     static constexpr qint64 DefaultPeriodMs = 10 * 60 * 1000;
 
     explicit GameModel(const TimeSource &time, QObject *parent = nullptr);
 
     std::optional<int> score(int which) const { return m_state.scores.at(which); }
-    int maxScore(int which) const
+    int maxScore(int which) const override
     {
         return which == Home1 || which == Guest1 ? m_structure.section1Max : 99;
     }
@@ -68,7 +61,7 @@ public:
     // counting down.
     qint64 initialClockMs() const { return m_countDown ? playLengthMs(m_state.period) : 0; }
 
-    const GameStructure &structure() const { return m_structure; }
+    const GameStructure &structure() const override { return m_structure; }
     int period() const { return m_state.period; }
     GamePhase phase() const { return m_state.phase; }
     bool isOvertime() const
@@ -119,13 +112,13 @@ public:
     bool hasShotClock() const { return m_shot.isOn(); }
     SetsPart &setsPart() { return m_sets; }
     const SetsPart &setsPart() const { return m_sets; }
-    bool playsSets() const { return m_sets.isOn(); }
+    bool playsSets() const override { return m_sets.isOn(); }
     PlayersPart &playersPart() { return m_players; }
     const PlayersPart &playersPart() const { return m_players; }
     bool hasPlayers() const { return m_players.isOn(); }
 
     // Who plays: a side is a team, a plain caption or the board's own.
-    const GameSide &side(int team) const { return m_sides.at(team); }
+    const GameSide &side(int team) const override { return m_sides.at(team); }
     const GameSides &sides() const { return m_sides; }
     // Chosen before or during a game; not a step of the game, so undo leaves
     // it, and a new game keeps it.
@@ -133,7 +126,7 @@ public:
 
     // What the operator does.
     void setScore(int which, int value);
-    void addToScore(int which, int delta);
+    void addToScore(int which, int delta) override;
     void startStop();
     void resetClock();
     void enterClockTime(qint16 seconds);
@@ -200,11 +193,17 @@ signals:
     void newGameStarted();
 
 private:
-    // The parts change the game through its own steps, and tell what
-    // happened through its signals.
-    friend class ShotClockPart;
-    friend class SetsPart;
-    friend class PlayersPart;
+    // What the parts reach of the game: its state and time, the steps of its
+    // clock, and its signals.
+    GameState &hostState() override { return m_state; }
+    const GameState &hostState() const override { return m_state; }
+    qint64 hostNowMs() const override;
+    bool isScoreChangeRefused(int which, int delta) const override;
+    bool isUpdateScheduled() const override { return m_update.isActive(); }
+    void partShotClockRanOut(const GameState &before) override;
+    void partSetEnded(int set, bool final) override { emit setEnded(set, final); }
+    void partPlayerFouledOut(int team, const QString &number, int fouls) override;
+    void partPenaltyEnded(int team, const QString &number) override;
 
     qint64 clockMsAt(const GameState &state, qint64 now) const;
     qint64 playLengthMs(int period) const;
@@ -216,16 +215,15 @@ private:
     void runHeldTimeout();
     int timeoutHalf() const;
     void resetFoulsFor(int nextPeriod);
-    void readyPeriod(int period);
-    void startRun();
-    // Stops the clock at the time source's reading `atMs`, or now.
-    void stopRun(std::optional<qint64> atMs = std::nullopt);
-    void scheduleUpdate();
+    void readyPeriod(int period) override;
+    void startRun() override;
+    void stopRun(std::optional<qint64> atMs = std::nullopt) override;
+    void scheduleUpdate() override;
     qint64 msToNextTenth() const;
     void setClockValue(qint64 ms);
     bool endGameClockIfDue();
-    void notifyChanged();
-    std::optional<qint64> periodLeftMs() const;
+    void notifyChanged() override;
+    std::optional<qint64> periodLeftMs() const override;
     void applyPendingClockMode();
 
     const TimeSource &m_time;

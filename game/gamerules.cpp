@@ -135,22 +135,95 @@ QString problemLine(const QString &group, const QString &key, const QString &tex
         .arg(group, key, text, why);
 }
 
-} // namespace
-
-QString readableRule(const char *key, const QString &text, QStringList *problems)
+// The text stored under `key`, or empty when it cannot be read; a problem
+// names the key and the reason.
+QString readable(const char *key, const QString &text, QStringList *problems)
 {
     const QString why = GameRulesText::refusal(QString::fromLatin1(key), text);
     if (why.isEmpty())
         return text;
     if (problems)
-        *problems << ruleProblemLine(key, text, why);
+        *problems << problemLine(QString(groupOf(key)), QString::fromLatin1(key), text, why);
     return {};
 }
 
-QString ruleProblemLine(const char *key, const QString &text, const QString &why)
+ShotClockRules shotClockRulesOf(const Settings &settings, QStringList *problems)
 {
-    return problemLine(QString(groupOf(key)), QString::fromLatin1(key), text, why);
+    ShotClockRules rules;
+    rules.enabled = settings.ShotClockEnabled != 0;
+    rules.linked = settings.ShotClockLinked != 0;
+    rules.stopGameAtZero = settings.ShotClockStopGameAtZero != 0;
+    rules.resetOnScore = settings.ShotClockResetOnScore != 0;
+    // Told only when the shot clock is on: off, its lengths mean nothing.
+    QStringList *told = rules.enabled ? problems : nullptr;
+    const QString length = readable("Length", QString::number(settings.ShotClockLength), told);
+    if (!length.isEmpty())
+        rules.lengthMs = length.toInt() * 1000;
+    const QString shortLength =
+        readable("ShortLength", QString::number(settings.ShotClockShortLength), told);
+    if (!shortLength.isEmpty())
+        rules.shortMs = shortLength.toInt() * 1000;
+    return rules;
 }
+
+PlayerRules playerRulesOf(const Settings &settings, QStringList *problems)
+{
+    PlayerRules rules;
+    rules.enabled = settings.PlayersEnabled != 0;
+    rules.foulLimit = settings.PlayerFoulLimit;
+    rules.penaltyEndsOnGoal = settings.PenaltyEndsOnGoal != 0;
+    rules.suspensionsToDisqualify = settings.SuspensionsToDisqualify;
+    // Told only when the players are on, like the shot clock's lengths.
+    QStringList *told = rules.enabled ? problems : nullptr;
+    if (const auto lengths =
+            parsePenaltyLengths(readable("PenaltyLengths", settings.PenaltyLengths, told)))
+        rules.penaltyLengthsMs = *lengths;
+    return rules;
+}
+
+// The number stored under `key`, or `fallback` when it cannot be used.
+int setsNumber(const char *key, qint16 value, int fallback, QStringList *problems)
+{
+    const QString text = readable(key, QString::number(value), problems);
+    return text.isEmpty() ? fallback : text.toInt();
+}
+
+SetsRules setsRulesOf(const Settings &settings, QStringList *problems)
+{
+    SetsRules rules;
+    rules.enabled = settings.SetsEnabled != 0;
+    rules.showClock = settings.SetsClock != 0;
+    // Told only when sets are played: off, their rules mean nothing.
+    QStringList *told = rules.enabled ? problems : nullptr;
+    rules.setsToWin = setsNumber("SetsToWin", settings.SetsToWin, rules.setsToWin, told);
+    rules.pointsPerSet =
+        setsNumber("PointsPerSet", settings.SetsPointsPerSet, rules.pointsPerSet, told);
+    rules.lastSetPoints =
+        setsNumber("LastSetPoints", settings.SetsLastSetPoints, rules.lastSetPoints, told);
+    rules.winBy = setsNumber("WinBy", settings.SetsWinBy, rules.winBy, told);
+    rules.cap = setsNumber("Cap", settings.SetsCap, rules.cap, told);
+    rules.serveEvery = setsNumber("ServeEvery", settings.SetsServeEvery, rules.serveEvery, told);
+    rules.timeoutsPerSet =
+        setsNumber("TimeoutsPerSet", settings.SetsTimeoutsPerSet, rules.timeoutsPerSet, told);
+    rules.switchSidesEvery =
+        setsNumber("SwitchSidesEvery", settings.SetsSwitchSidesEvery, rules.switchSidesEvery, told);
+    rules.lastSetSwitchSidesEvery =
+        setsNumber("LastSetSwitchSidesEvery", settings.SetsLastSetSwitchSidesEvery,
+                   rules.lastSetSwitchSidesEvery, told);
+    rules.intervalAt = setsNumber("IntervalAt", settings.SetsIntervalAt, rules.intervalAt, told);
+    // A cap below the points that win a set would end sets at 10:9, or at 3:0.
+    if (const QString why =
+            GameRulesText::capRefusal(rules.cap, rules.pointsPerSet, rules.lastSetPoints);
+        !why.isEmpty()) {
+        if (told)
+            *told << problemLine(QString(groupOf("Cap")), QStringLiteral("Cap"),
+                                 QString::number(rules.cap), why);
+        rules.cap = SetsRules{}.cap;
+    }
+    return rules;
+}
+
+} // namespace
 
 std::optional<QList<qint64>> parsePenaltyLengths(const QString &text)
 {
@@ -173,33 +246,33 @@ GameRules gameRulesOf(const Settings &settings, QStringList *problems)
     GameStructure &structure = rules.structure;
     structure.periods = settings.Periods;
     structure.breakMs =
-        GameStructure::parseBreaks(readableRule("BreakLengths", settings.BreakLengths, problems))
+        GameStructure::parseBreaks(readable("BreakLengths", settings.BreakLengths, problems))
             .value_or(QList<qint64>{});
     structure.overtimeMs =
-        ClockFace::periodLengthMs(readableRule("OvertimeLength", settings.OvertimeLength, problems))
+        ClockFace::periodLengthMs(readable("OvertimeLength", settings.OvertimeLength, problems))
             .value_or(0);
     TimeoutRules &timeouts = structure.timeouts;
     timeouts.perGame = settings.TimeoutsPerGame;
-    timeouts.perHalf = TimeoutRules::parseCounts(
-                           readableRule("TimeoutsPerHalf", settings.TimeoutsPerHalf, problems),
-                           SettingsDefaults::MaxTimeouts)
-                           .value_or(QList<int>{});
+    timeouts.perHalf =
+        TimeoutRules::parseCounts(readable("TimeoutsPerHalf", settings.TimeoutsPerHalf, problems),
+                                  SettingsDefaults::MaxTimeouts)
+            .value_or(QList<int>{});
     timeouts.lengthMs =
-        ClockFace::periodLengthMs(readableRule("TimeoutLength", settings.TimeoutLength, problems))
+        ClockFace::periodLengthMs(readable("TimeoutLength", settings.TimeoutLength, problems))
             .value_or(timeouts.lengthMs);
-    const QString role = readableRule("Section2Role", settings.Section2Role, problems);
+    const QString role = readable("Section2Role", settings.Section2Role, problems);
     structure.fouls.on = role == "fouls"_L1;
     structure.fouls.resetPerHalf =
-        readableRule("FoulsReset", settings.FoulsReset, problems) == "half"_L1;
+        readable("FoulsReset", settings.FoulsReset, problems) == "half"_L1;
     structure.fouls.bonusAt = settings.FoulBonusAt;
     structure.section1Max = settings.ScoreDigits == 3 ? 999 : 99;
     rules.countDown = settings.CountDown != 0;
     rules.periodMs =
-        ClockFace::periodLengthMs(readableRule("PeriodLength", settings.PeriodLength, problems))
+        ClockFace::periodLengthMs(readable("PeriodLength", settings.PeriodLength, problems))
             .value_or(GameModel::DefaultPeriodMs);
-    rules.shotClock = ShotClockPart::rulesOf(settings, problems);
-    rules.players = PlayersPart::rulesOf(settings, problems);
-    rules.sets = SetsPart::rulesOf(settings, problems);
+    rules.shotClock = shotClockRulesOf(settings, problems);
+    rules.players = playerRulesOf(settings, problems);
+    rules.sets = setsRulesOf(settings, problems);
     return rules;
 }
 

@@ -41,12 +41,6 @@ GameRules gameRulesOf(const Settings &settings, QStringList *problems = nullptr)
 // the key is not one of these.
 QString ruleRefusal(QStringView key, const QString &text);
 
-// The text of the rule stored under the settings key `key`, or empty when it
-// cannot be used; then `problems` (when given) gets a line naming it and why.
-QString readableRule(const char *key, const QString &text, QStringList *problems);
-// That line, for a rule `text` stored under `key` that cannot be used because `why`.
-QString ruleProblemLine(const char *key, const QString &text, const QString &why);
-
 // Why a set that ends at most at `cap` points (0: none) cannot be played to
 // `pointsPerSet`, or to `lastSetPoints` in the deciding set; empty when it can.
 QString setsCapRefusal(int cap, int pointsPerSet, int lastSetPoints);

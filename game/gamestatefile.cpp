@@ -86,11 +86,11 @@ QByteArray toJson(const SavedGame &game, qint64 sequence)
                        {QStringLiteral("timeoutsTaken"), timeoutsJson(game.timeoutsTaken)}};
     if (game.timeout)
         object.insert(QStringLiteral("timeout"), timeoutJson(*game.timeout, game.timeoutMs));
-    ShotClockPart::writeSaved(game, object);
-    SetsPart::writeSaved(game, object);
+    ShotClockPart::writeSaved(game.shotClock, game.possession, object);
+    SetsPart::writeSaved(game.sets, object);
     if (game.sides != GameSides{})
         object.insert(QStringLiteral("sides"), sidesJson(game.sides));
-    PlayersPart::writeSaved(game, object);
+    PlayersPart::writeSaved(game.players, game.penalties, object);
     return QJsonDocument(object).toJson(QJsonDocument::Compact);
 }
 
@@ -173,8 +173,9 @@ std::optional<Generation> parseGeneration(const QByteArray &bytes)
     if (const QJsonValue timeout = o.value(QStringLiteral("timeout"));
         !timeout.isUndefined() && !readTimeout(timeout, g.game))
         return std::nullopt;
-    if (!ShotClockPart::readSaved(o, g.game) || !SetsPart::readSaved(o, g.game) ||
-        !PlayersPart::readSaved(o, g.game))
+    if (!ShotClockPart::readSaved(o, g.game.shotClock, g.game.possession) ||
+        !SetsPart::readSaved(o, g.game.sets) ||
+        !PlayersPart::readSaved(o, g.game.players, g.game.penalties))
         return std::nullopt;
     // Files from before teams, or of a game without any, have the board's captions.
     if (const QJsonValue sides = o.value(QStringLiteral("sides")); !sides.isUndefined()) {
@@ -233,9 +234,18 @@ SavedGame SavedGame::of(const GameModel &game)
     saved.timeout = game.timeoutTeam();
     saved.timeoutMs = game.timeoutLeftMs();
     saved.sides = game.sides();
-    game.shotClockPart().save(saved);
-    game.playersPart().save(saved);
-    game.setsPart().save(saved);
+    if (game.hasShotClock()) {
+        ShotClockState shot = game.shotClockPart().state();
+        shot.ms = game.shotClockPart().ms();
+        shot.running = false;
+        shot.runStartMs = 0;
+        saved.shotClock = shot;
+        saved.possession = game.shotClockPart().possession();
+    }
+    saved.players = game.playersPart().tally();
+    saved.penalties = game.playersPart().penalties().stoppedAt(game.state().takenAtMs);
+    if (game.playsSets())
+        saved.sets = game.setsPart().state();
     return saved;
 }
 

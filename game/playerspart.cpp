@@ -1,12 +1,8 @@
 #include "game/playerspart.h"
 
-#include "game/gamelogentry.h"
-#include "game/gamemodel.h"
-#include "game/gamerules.h"
-#include "game/gamestatefile.h"
 #include "game/jsonnumber.h"
-#include "game/timesource.h"
-#include "settings/appsettings.h"
+
+#include "game/gameteams.h"
 #include "teams/team.h"
 
 #include <QJsonArray>
@@ -14,7 +10,7 @@
 // The teams' names in the board state, the saved game and the log alike.
 static QString playersTeamKey(int team)
 {
-    return team == GameModel::Home ? QStringLiteral("home") : QStringLiteral("guest");
+    return team == GameIndex::Home ? QStringLiteral("home") : QStringLiteral("guest");
 }
 
 bool PlayersPart::isOn() const
@@ -24,17 +20,17 @@ bool PlayersPart::isOn() const
 
 const PlayerTally &PlayersPart::tally() const
 {
-    return m_game.m_state.players;
+    return m_game.hostState().players;
 }
 
 const PenaltyClocks &PlayersPart::penalties() const
 {
-    return m_game.m_state.penalties;
+    return m_game.hostState().penalties;
 }
 
 qint64 PlayersPart::now() const
 {
-    return m_game.m_time.elapsedMs();
+    return m_game.hostNowMs();
 }
 
 qint64 PlayersPart::penaltyMs(const Penalty &penalty) const
@@ -64,22 +60,23 @@ QString PlayersPart::playerName(int team, const QString &number) const
 // Penalties run with the game clock in play, and stand in a timeout.
 bool PlayersPart::penaltiesShouldRun() const
 {
-    return m_game.isRunning() && m_game.phase() == GamePhase::Play && !m_game.timeoutTeam();
+    return m_game.hostState().running && m_game.hostState().phase == GamePhase::Play &&
+           !(m_game.hostState().timeoutTeam >= 0);
 }
 
 void PlayersPart::follow()
 {
-    m_game.m_state.penalties.run(penaltiesShouldRun(), now());
+    m_game.hostState().penalties.run(penaltiesShouldRun(), now());
 }
 
 void PlayersPart::expireIfDue()
 {
-    const QList<PenaltyClocks::Ended> ended = m_game.m_state.penalties.expire(now());
+    const QList<PenaltyClocks::Ended> ended = m_game.hostState().penalties.expire(now());
     if (ended.isEmpty())
         return;
     m_game.notifyChanged();
     for (const PenaltyClocks::Ended &penalty : ended)
-        emit m_game.penaltyEnded(GameModel::Team(penalty.team), penalty.player);
+        m_game.partPenaltyEnded(penalty.team, penalty.player);
 }
 
 // A goal against a team a player short ends that team's oldest minor penalty.
@@ -87,34 +84,34 @@ void PlayersPart::scored(int which, int from, int to)
 {
     if (!isOn() || !m_rules.penaltyEndsOnGoal || to <= from)
         return;
-    if (which != GameModel::Home1 && which != GameModel::Guest1)
+    if (which != GameIndex::Home1 && which != GameIndex::Guest1)
         return;
-    const int conceding = which == GameModel::Home1 ? GameModel::Guest : GameModel::Home;
-    m_game.m_state.penalties.endOldest(conceding, PlayerRules::MinorPenaltyMs, penaltiesShouldRun(),
-                                       now());
+    const int conceding = which == GameIndex::Home1 ? GameIndex::Guest : GameIndex::Home;
+    m_game.hostState().penalties.endOldest(conceding, PlayerRules::MinorPenaltyMs,
+                                           penaltiesShouldRun(), now());
 }
 
 void PlayersPart::addFoul(int team, const QString &number)
 {
     if (!isOn() || !isPlayerNumber(number))
         return;
-    GameState &game = m_game.m_state;
+    GameState &game = m_game.hostState();
     PlayerLine &line = game.players.teams.at(team)[number];
     ++line.fouls;
-    const int teamFouls = team == GameModel::Home ? GameModel::Home2 : GameModel::Guest2;
+    const int teamFouls = team == GameIndex::Home ? GameIndex::Home2 : GameIndex::Guest2;
     const int fouls = game.scores.at(teamFouls).value_or(0);
     if (m_game.structure().fouls.on && fouls < m_game.maxScore(teamFouls))
         game.scores.at(teamFouls) = fouls + 1;
     m_game.notifyChanged();
     if (m_rules.foulLimit > 0 && line.fouls == m_rules.foulLimit)
-        emit m_game.playerFouledOut(GameModel::Team(team), number, line.fouls);
+        m_game.partPlayerFouledOut(team, number, line.fouls);
 }
 
 void PlayersPart::addPenalty(int team, const QString &number, qint64 lengthMs)
 {
     if (!isOn() || !isPlayerNumber(number) || lengthMs <= 0)
         return;
-    GameState &game = m_game.m_state;
+    GameState &game = m_game.hostState();
     ++game.players.teams.at(team)[number].penalties;
     game.penalties.add(team, number, lengthMs, penaltiesShouldRun(), now());
     m_game.notifyChanged();
@@ -123,12 +120,12 @@ void PlayersPart::addPenalty(int team, const QString &number, qint64 lengthMs)
 void PlayersPart::addToScoreBy(int which, int delta, const QString &number)
 {
     const bool named = isOn() && isPlayerNumber(number);
-    const bool refused = !m_game.scoreRefusal(which, GameModel::ScoreChange::Add, delta).isEmpty();
+    const bool refused = m_game.isScoreChangeRefused(which, delta);
     // Section 2's scorers are not the game's: it may count fouls or sets.
-    const bool section1 = which == GameModel::Home1 || which == GameModel::Guest1;
+    const bool section1 = which == GameIndex::Home1 || which == GameIndex::Guest1;
     if (named && !refused && section1) {
-        const int team = which == GameModel::Home1 ? GameModel::Home : GameModel::Guest;
-        m_game.m_state.players.teams.at(team)[number].points += delta;
+        const int team = which == GameIndex::Home1 ? GameIndex::Home : GameIndex::Guest;
+        m_game.hostState().players.teams.at(team)[number].points += delta;
     }
     m_game.addToScore(which, delta);
 }
@@ -143,30 +140,15 @@ void PlayersPart::setRules(const PlayerRules &rules)
     m_game.notifyChanged();
 }
 
-PlayerRules PlayersPart::rulesOf(const Settings &settings, QStringList *problems)
-{
-    PlayerRules rules;
-    rules.enabled = settings.PlayersEnabled != 0;
-    rules.foulLimit = settings.PlayerFoulLimit;
-    rules.penaltyEndsOnGoal = settings.PenaltyEndsOnGoal != 0;
-    rules.suspensionsToDisqualify = settings.SuspensionsToDisqualify;
-    // Told only when the players are on, like the shot clock's lengths.
-    QStringList *told = rules.enabled ? problems : nullptr;
-    if (const auto lengths =
-            parsePenaltyLengths(readableRule("PenaltyLengths", settings.PenaltyLengths, told)))
-        rules.penaltyLengthsMs = *lengths;
-    return rules;
-}
-
 void PlayersPart::newGame()
 {
-    m_game.m_state.players = {};
-    m_game.m_state.penalties = {};
+    m_game.hostState().players = {};
+    m_game.hostState().penalties = {};
 }
 
 void PlayersPart::restored(const GameState &state)
 {
-    for (QList<Penalty> &team : m_game.m_state.penalties.teams) {
+    for (QList<Penalty> &team : m_game.hostState().penalties.teams) {
         for (Penalty &penalty : team) {
             penalty.ms = penalty.msAt(state.takenAtMs);
             penalty.runStartMs = penalty.running ? now() : 0;
@@ -176,7 +158,7 @@ void PlayersPart::restored(const GameState &state)
 
 void PlayersPart::restoreStep(const GameState &from, const GameState &to)
 {
-    GameState &game = m_game.m_state;
+    GameState &game = m_game.hostState();
     game.players.restoreChanged(from.players, to.players);
     if (from.penalties != to.penalties)
         game.penalties.restoreChanged(from.penalties, to.penalties, to.takenAtMs,
@@ -186,7 +168,7 @@ void PlayersPart::restoreStep(const GameState &from, const GameState &to)
 QJsonObject PlayersPart::boardPlayersJson() const
 {
     QJsonObject teams;
-    for (const int team : {GameModel::Home, GameModel::Guest}) {
+    for (const int team : {GameIndex::Home, GameIndex::Guest}) {
         QJsonArray list;
         QStringList numbers = tally().teams.at(team).keys();
         if (const std::optional<::Team> &roster = m_game.side(team).team) {
@@ -212,7 +194,7 @@ QJsonObject PlayersPart::boardPlayersJson() const
 QJsonObject PlayersPart::boardPenaltiesJson() const
 {
     QJsonObject teams;
-    for (const int team : {GameModel::Home, GameModel::Guest}) {
+    for (const int team : {GameIndex::Home, GameIndex::Guest}) {
         QJsonArray list;
         const QList<Penalty> &penalties = this->penalties().teams.at(team);
         for (int i = 0; i < penalties.size(); ++i)
@@ -230,42 +212,6 @@ QJsonObject PlayersPart::boardPenaltiesJson() const
     return teams;
 }
 
-void PlayersPart::save(SavedGame &saved) const
-{
-    saved.players = tally();
-    saved.penalties = penalties().stoppedAt(now());
-}
-
-// {"home": {"7": [fouls, points, penalties]}, "guest": {...}}, and
-// {"nextId": 4, "home": [{"id": 1, "player": "7", "lengthMs": 120000, "ms": 80000}], ...}
-void PlayersPart::writeSaved(const SavedGame &saved, QJsonObject &object)
-{
-    if (saved.players != PlayerTally{}) {
-        QJsonObject teams;
-        for (int team = 0; team < 2; ++team) {
-            QJsonObject lines;
-            const QMap<QString, PlayerLine> &players = saved.players.teams[team];
-            for (auto it = players.cbegin(); it != players.cend(); ++it)
-                lines.insert(it.key(), QJsonArray{it->fouls, it->points, it->penalties});
-            teams.insert(playersTeamKey(team), lines);
-        }
-        object.insert(QStringLiteral("players"), teams);
-    }
-    if (saved.penalties.isEmpty())
-        return;
-    QJsonObject penalties{{QStringLiteral("nextId"), saved.penalties.nextId}};
-    for (int team = 0; team < 2; ++team) {
-        QJsonArray list;
-        for (const Penalty &penalty : saved.penalties.teams[team])
-            list.append(QJsonObject{{QStringLiteral("id"), penalty.id},
-                                    {QStringLiteral("player"), penalty.player},
-                                    {QStringLiteral("lengthMs"), penalty.lengthMs},
-                                    {QStringLiteral("ms"), penalty.ms}});
-        penalties.insert(playersTeamKey(team), list);
-    }
-    object.insert(QStringLiteral("penalties"), penalties);
-}
-
 static std::optional<PlayerTally> playersFrom(const QJsonValue &value)
 {
     PlayerTally tally;
@@ -277,7 +223,7 @@ static std::optional<PlayerTally> playersFrom(const QJsonValue &value)
                 return std::nullopt;
             std::array<int, 3> read{};
             for (int i = 0; i < 3; ++i) {
-                const auto count = jsonIntegerIn(counts.at(i), 0, GameModel::ScoreMax);
+                const auto count = jsonIntegerIn(counts.at(i), 0, GameIndex::ScoreMax);
                 if (!count)
                     return std::nullopt;
                 read.at(i) = int(*count);
@@ -302,8 +248,8 @@ static std::optional<PenaltyClocks> penaltiesFrom(const QJsonValue &value)
             Penalty penalty;
             const auto id = jsonIntegerIn(o.value(QStringLiteral("id")), 1, *nextId - 1);
             const auto length =
-                jsonIntegerIn(o.value(QStringLiteral("lengthMs")), 1, GameModel::LimitMs);
-            const auto ms = jsonIntegerIn(o.value(QStringLiteral("ms")), 0, GameModel::LimitMs);
+                jsonIntegerIn(o.value(QStringLiteral("lengthMs")), 1, GameIndex::LimitMs);
+            const auto ms = jsonIntegerIn(o.value(QStringLiteral("ms")), 0, GameIndex::LimitMs);
             penalty.player = o.value(QStringLiteral("player")).toString();
             if (!id || !length || !ms || !isPlayerNumber(penalty.player))
                 return std::nullopt;
@@ -316,7 +262,38 @@ static std::optional<PenaltyClocks> penaltiesFrom(const QJsonValue &value)
     return penalties;
 }
 
-bool PlayersPart::readSaved(const QJsonObject &object, SavedGame &saved)
+// {"home": {"7": [fouls, points, penalties]}, "guest": {...}}, and
+// {"nextId": 4, "home": [{"id": 1, "player": "7", "lengthMs": 120000, "ms": 80000}], ...}
+void PlayersPart::writeSaved(const PlayerTally &tally, const PenaltyClocks &clocks,
+                             QJsonObject &object)
+{
+    if (tally != PlayerTally{}) {
+        QJsonObject teams;
+        for (int team = 0; team < 2; ++team) {
+            QJsonObject lines;
+            const QMap<QString, PlayerLine> &players = tally.teams[team];
+            for (auto it = players.cbegin(); it != players.cend(); ++it)
+                lines.insert(it.key(), QJsonArray{it->fouls, it->points, it->penalties});
+            teams.insert(playersTeamKey(team), lines);
+        }
+        object.insert(QStringLiteral("players"), teams);
+    }
+    if (clocks.isEmpty())
+        return;
+    QJsonObject penalties{{QStringLiteral("nextId"), clocks.nextId}};
+    for (int team = 0; team < 2; ++team) {
+        QJsonArray list;
+        for (const Penalty &penalty : clocks.teams[team])
+            list.append(QJsonObject{{QStringLiteral("id"), penalty.id},
+                                    {QStringLiteral("player"), penalty.player},
+                                    {QStringLiteral("lengthMs"), penalty.lengthMs},
+                                    {QStringLiteral("ms"), penalty.ms}});
+        penalties.insert(playersTeamKey(team), list);
+    }
+    object.insert(QStringLiteral("penalties"), penalties);
+}
+
+bool PlayersPart::readSaved(const QJsonObject &object, PlayerTally &tally, PenaltyClocks &clocks)
 {
     // Files from before players, or of a game without them, have none.
     if (const QJsonValue players = object.value(QStringLiteral("players"));
@@ -324,40 +301,40 @@ bool PlayersPart::readSaved(const QJsonObject &object, SavedGame &saved)
         const std::optional<PlayerTally> read = playersFrom(players);
         if (!read)
             return false;
-        saved.players = *read;
+        tally = *read;
     }
     if (const QJsonValue penalties = object.value(QStringLiteral("penalties"));
         !penalties.isUndefined()) {
         const std::optional<PenaltyClocks> read = penaltiesFrom(penalties);
         if (!read)
             return false;
-        saved.penalties = *read;
+        clocks = *read;
     }
     return true;
 }
 
-void PlayersPart::logStep(const GameState &before, const GameState &after, GameLogEntry &entry)
+void PlayersPart::logStep(const GameState &before, const GameState &after, QString &team,
+                          QString &number)
 {
     if (const auto player = changedPlayer(before.players, after.players)) {
-        entry.playerTeam = playersTeamKey(player->first);
-        entry.player = player->second;
+        team = playersTeamKey(player->first);
+        number = player->second;
     }
 }
 
-void PlayersPart::writeLog(const GameLogEntry &entry, QJsonObject &line)
+void PlayersPart::writeLog(const QString &team, const QString &number, QJsonObject &line)
 {
-    if (!entry.player.isEmpty())
-        line.insert(QStringLiteral("player"),
-                    QJsonObject{{QStringLiteral("team"), entry.playerTeam},
-                                {QStringLiteral("number"), entry.player}});
+    if (!number.isEmpty())
+        line.insert(QStringLiteral("player"), QJsonObject{{QStringLiteral("team"), team},
+                                                          {QStringLiteral("number"), number}});
 }
 
-bool PlayersPart::readLog(const QJsonObject &line, GameLogEntry &entry)
+bool PlayersPart::readLog(const QJsonObject &line, QString &team, QString &number)
 {
     // None in a game without players, and in every older log.
     const QJsonObject player = line.value(QStringLiteral("player")).toObject();
-    entry.playerTeam = player.value(QStringLiteral("team")).toString();
-    entry.player = player.value(QStringLiteral("number")).toString();
-    const bool team = entry.playerTeam == u"home" || entry.playerTeam == u"guest";
-    return entry.player.isEmpty() || (team && isPlayerNumber(entry.player));
+    team = player.value(QStringLiteral("team")).toString();
+    number = player.value(QStringLiteral("number")).toString();
+    const bool known = team == u"home" || team == u"guest";
+    return number.isEmpty() || (known && isPlayerNumber(number));
 }

@@ -1,16 +1,11 @@
 #pragma once
 
+#include "game/gamehost.h"
 #include "game/penalties.h"
 #include "game/playertally.h"
 
 #include <QJsonObject>
 #include <QStringList>
-
-class GameModel;
-struct GameLogEntry;
-struct GameState;
-struct SavedGame;
-struct Settings;
 
 // The players of a game: their rules, their personal fouls, points and
 // penalties, and the penalties' clocks. Their state is the game's
@@ -19,7 +14,7 @@ struct Settings;
 class PlayersPart
 {
 public:
-    explicit PlayersPart(GameModel &game) : m_game(game) {}
+    explicit PlayersPart(GameHost &game) : m_game(game) {}
 
     const PlayerRules &rules() const { return m_rules; }
     // A match in sets has no game clock for the penalties to run on, so the
@@ -40,7 +35,6 @@ public:
     void addPenalty(int team, const QString &number, qint64 lengthMs);
     void addToScoreBy(int which, int delta, const QString &number);
     void setRules(const PlayerRules &rules);
-    static PlayerRules rulesOf(const Settings &settings, QStringList *problems);
 
     // What the game tells it: the game clock ran or stopped (the penalties
     // run with it), a score changed, a new game, the game came back as
@@ -59,20 +53,20 @@ public:
     QJsonObject boardPlayersJson() const;
     QJsonObject boardPenaltiesJson() const;
 
-    // The saved game's "players" and "penalties"; the penalties come back stopped.
-    void save(SavedGame &saved) const;
-    static void writeSaved(const SavedGame &saved, QJsonObject &object);
-    static bool readSaved(const QJsonObject &object, SavedGame &saved);
-
-    // The log's "player": the player the step was about.
-    static void logStep(const GameState &before, const GameState &after, GameLogEntry &entry);
-    static void writeLog(const GameLogEntry &entry, QJsonObject &line);
-    static bool readLog(const QJsonObject &line, GameLogEntry &entry);
+    // The saved game's "players" and "penalties" (they come back stopped),
+    // and the log's "player": the team and number the step was about.
+    static void writeSaved(const PlayerTally &tally, const PenaltyClocks &clocks,
+                           QJsonObject &object);
+    static bool readSaved(const QJsonObject &object, PlayerTally &tally, PenaltyClocks &clocks);
+    static void logStep(const GameState &before, const GameState &after, QString &team,
+                        QString &number);
+    static void writeLog(const QString &team, const QString &number, QJsonObject &line);
+    static bool readLog(const QJsonObject &line, QString &team, QString &number);
 
 private:
     bool penaltiesShouldRun() const;
     qint64 now() const;
 
-    GameModel &m_game;
+    GameHost &m_game;
     PlayerRules m_rules;
 };

@@ -1,25 +1,20 @@
 #include "game/setspart.h"
 
-#include "game/gamelogentry.h"
-#include "game/gamemodel.h"
-#include "game/gamerules.h"
-#include "game/gamestatefile.h"
 #include "game/jsonnumber.h"
-#include "settings/appsettings.h"
 
 #include <QJsonArray>
 #include <QJsonObject>
 
 const SetsState &SetsPart::state() const
 {
-    return m_game.m_state.sets;
+    return m_game.hostState().sets;
 }
 
 SetsPart::PointRefusal SetsPart::pointRefusal() const
 {
     if (!isOn())
         return PointRefusal::NoSets;
-    if (m_game.phase() == GamePhase::Final)
+    if (m_game.hostState().phase == GamePhase::Final)
         return PointRefusal::Final;
     return PointRefusal::None;
 }
@@ -28,12 +23,12 @@ void SetsPart::addPoint(int team)
 {
     if (pointRefusal() != PointRefusal::None)
         return;
-    GameState &game = m_game.m_state;
-    const int which = team == GameModel::Home ? GameModel::Home1 : GameModel::Guest1;
-    game.scores.at(which) = std::min(game.scores.at(which).value_or(0) + 1, GameModel::ScoreMax);
+    GameState &game = m_game.hostState();
+    const int which = team == GameIndex::Home ? GameIndex::Home1 : GameIndex::Guest1;
+    game.scores.at(which) = std::min(game.scores.at(which).value_or(0) + 1, GameIndex::ScoreMax);
     SetsState &sets = game.sets;
-    const int home = game.scores.at(GameModel::Home1).value_or(0);
-    const int guest = game.scores.at(GameModel::Guest1).value_or(0);
+    const int home = game.scores.at(GameIndex::Home1).value_or(0);
+    const int guest = game.scores.at(GameIndex::Guest1).value_or(0);
     sets.lastPointTo = team;
     sets.serving = m_rules.serverAt(sets.set, sets.firstServer, home, guest, team);
     // The match time starts with the first rally.
@@ -46,12 +41,12 @@ void SetsPart::addPoint(int team)
 
 void SetsPart::endSet(int winner)
 {
-    GameState &game = m_game.m_state;
+    GameState &game = m_game.hostState();
     SetsState &sets = game.sets;
     const int ended = sets.set;
-    sets.played.append({game.scores.at(GameModel::Home1).value_or(0),
-                        game.scores.at(GameModel::Guest1).value_or(0)});
-    const int setsWon = winner == GameModel::Home ? GameModel::Home2 : GameModel::Guest2;
+    sets.played.append({game.scores.at(GameIndex::Home1).value_or(0),
+                        game.scores.at(GameIndex::Guest1).value_or(0)});
+    const int setsWon = winner == GameIndex::Home ? GameIndex::Home2 : GameIndex::Guest2;
     const int won = game.scores.at(setsWon).value_or(0) + 1;
     game.scores.at(setsWon) = won;
     game.timeoutTeam = -1;
@@ -62,8 +57,8 @@ void SetsPart::endSet(int winner)
         game.phase = GamePhase::Final;
     } else {
         game.timeoutsTaken = {};
-        game.scores.at(GameModel::Home1) = 0;
-        game.scores.at(GameModel::Guest1) = 0;
+        game.scores.at(GameIndex::Home1) = 0;
+        game.scores.at(GameIndex::Guest1) = 0;
         // The other team opens the next set; before its first point the
         // operator can give the serve to the other.
         sets.set = ended + 1;
@@ -72,14 +67,15 @@ void SetsPart::endSet(int winner)
         sets.lastPointTo = -1;
         game.period = sets.set;
     }
-    emit m_game.setEnded(ended, final);
+    m_game.partSetEnded(ended, final);
 }
 
 bool SetsPart::canSwitchFirstServer() const
 {
-    const GameModel &game = m_game;
-    const bool setStarted =
-        game.score(GameModel::Home1).value_or(0) + game.score(GameModel::Guest1).value_or(0) > 0;
+    const GameState &game = m_game.hostState();
+    const bool setStarted = game.scores.at(GameIndex::Home1).value_or(0) +
+                                game.scores.at(GameIndex::Guest1).value_or(0) >
+                            0;
     return pointRefusal() == PointRefusal::None && !setStarted;
 }
 
@@ -87,7 +83,7 @@ void SetsPart::switchFirstServer()
 {
     if (!canSwitchFirstServer())
         return;
-    SetsState &sets = m_game.m_state.sets;
+    SetsState &sets = m_game.hostState().sets;
     sets.firstServer = 1 - sets.firstServer;
     sets.serving = sets.firstServer;
     m_game.notifyChanged();
@@ -95,11 +91,11 @@ void SetsPart::switchFirstServer()
 
 SetsRules::Hint SetsPart::hint() const
 {
-    if (!isOn() || m_game.phase() == GamePhase::Final)
+    if (!isOn() || m_game.hostState().phase == GamePhase::Final)
         return SetsRules::Hint::None;
-    const GameModel &game = m_game;
-    return m_rules.hintAt(state().set, game.score(GameModel::Home1).value_or(0),
-                          game.score(GameModel::Guest1).value_or(0), state().lastPointTo);
+    const GameState &game = m_game.hostState();
+    return m_rules.hintAt(state().set, game.scores.at(GameIndex::Home1).value_or(0),
+                          game.scores.at(GameIndex::Guest1).value_or(0), state().lastPointTo);
 }
 
 void SetsPart::setRules(const SetsRules &rules)
@@ -109,7 +105,7 @@ void SetsPart::setRules(const SetsRules &rules)
     const bool turned = rules.enabled != m_rules.enabled;
     m_rules = rules;
     if (turned) {
-        m_game.m_state.sets = {};
+        m_game.hostState().sets = {};
         m_game.readyPeriod(1);
     }
     m_game.notifyChanged();
@@ -122,53 +118,13 @@ std::optional<int> SetsPart::timeoutsPerSet() const
 
 void SetsPart::newGame()
 {
-    m_game.m_state.sets = {};
+    m_game.hostState().sets = {};
 }
 
 void SetsPart::restoreStep(const GameState &from, const GameState &to)
 {
     if (from.sets != to.sets)
-        m_game.m_state.sets = to.sets;
-}
-
-// The number stored under `key`, or `fallback` when it cannot be used.
-static int setsNumber(const char *key, qint16 value, int fallback, QStringList *problems)
-{
-    const QString text = readableRule(key, QString::number(value), problems);
-    return text.isEmpty() ? fallback : text.toInt();
-}
-
-SetsRules SetsPart::rulesOf(const Settings &settings, QStringList *problems)
-{
-    SetsRules rules;
-    rules.enabled = settings.SetsEnabled != 0;
-    rules.showClock = settings.SetsClock != 0;
-    // Told only when sets are played: off, their rules mean nothing.
-    QStringList *told = rules.enabled ? problems : nullptr;
-    rules.setsToWin = setsNumber("SetsToWin", settings.SetsToWin, rules.setsToWin, told);
-    rules.pointsPerSet =
-        setsNumber("PointsPerSet", settings.SetsPointsPerSet, rules.pointsPerSet, told);
-    rules.lastSetPoints =
-        setsNumber("LastSetPoints", settings.SetsLastSetPoints, rules.lastSetPoints, told);
-    rules.winBy = setsNumber("WinBy", settings.SetsWinBy, rules.winBy, told);
-    rules.cap = setsNumber("Cap", settings.SetsCap, rules.cap, told);
-    rules.serveEvery = setsNumber("ServeEvery", settings.SetsServeEvery, rules.serveEvery, told);
-    rules.timeoutsPerSet =
-        setsNumber("TimeoutsPerSet", settings.SetsTimeoutsPerSet, rules.timeoutsPerSet, told);
-    rules.switchSidesEvery =
-        setsNumber("SwitchSidesEvery", settings.SetsSwitchSidesEvery, rules.switchSidesEvery, told);
-    rules.lastSetSwitchSidesEvery =
-        setsNumber("LastSetSwitchSidesEvery", settings.SetsLastSetSwitchSidesEvery,
-                   rules.lastSetSwitchSidesEvery, told);
-    rules.intervalAt = setsNumber("IntervalAt", settings.SetsIntervalAt, rules.intervalAt, told);
-    // A cap below the points that win a set would end sets at 10:9, or at 3:0.
-    if (const QString why = setsCapRefusal(rules.cap, rules.pointsPerSet, rules.lastSetPoints);
-        !why.isEmpty()) {
-        if (told)
-            *told << ruleProblemLine("Cap", QString::number(rules.cap), why);
-        rules.cap = SetsRules{}.cap;
-    }
-    return rules;
+        m_game.hostState().sets = to.sets;
 }
 
 static QJsonArray playedSetsJson(const SetsState &sets)
@@ -185,27 +141,21 @@ QJsonValue SetsPart::boardJson() const
         return QJsonValue::Null;
     const SetsState &sets = state();
     const auto name = [](int team) {
-        return team == GameModel::Home ? QStringLiteral("home") : QStringLiteral("guest");
+        return team == GameIndex::Home ? QStringLiteral("home") : QStringLiteral("guest");
     };
-    return QJsonObject{
-        {QStringLiteral("set"), sets.set},
-        {QStringLiteral("won"), QJsonArray{m_game.score(GameModel::Home2).value_or(0),
-                                           m_game.score(GameModel::Guest2).value_or(0)}},
-        {QStringLiteral("played"), playedSetsJson(sets)},
-        {QStringLiteral("serving"), name(sets.serving)}};
+    return QJsonObject{{QStringLiteral("set"), sets.set},
+                       {QStringLiteral("won"),
+                        QJsonArray{m_game.hostState().scores.at(GameIndex::Home2).value_or(0),
+                                   m_game.hostState().scores.at(GameIndex::Guest2).value_or(0)}},
+                       {QStringLiteral("played"), playedSetsJson(sets)},
+                       {QStringLiteral("serving"), name(sets.serving)}};
 }
 
-void SetsPart::save(SavedGame &saved) const
+void SetsPart::writeSaved(const std::optional<SetsState> &saved, QJsonObject &object)
 {
-    if (isOn())
-        saved.sets = state();
-}
-
-void SetsPart::writeSaved(const SavedGame &saved, QJsonObject &object)
-{
-    if (!saved.sets)
+    if (!saved)
         return;
-    const SetsState &sets = *saved.sets;
+    const SetsState &sets = *saved;
     object.insert(QStringLiteral("sets"),
                   QJsonObject{{QStringLiteral("set"), sets.set},
                               {QStringLiteral("played"), playedSetsJson(sets)},
@@ -214,7 +164,7 @@ void SetsPart::writeSaved(const SavedGame &saved, QJsonObject &object)
                               {QStringLiteral("lastPointTo"), sets.lastPointTo}});
 }
 
-bool SetsPart::readSaved(const QJsonObject &object, SavedGame &saved)
+bool SetsPart::readSaved(const QJsonObject &object, std::optional<SetsState> &saved)
 {
     // Files from before sets, or saved with them off, have none.
     const QJsonValue value = object.value(QStringLiteral("sets"));
@@ -231,8 +181,8 @@ bool SetsPart::readSaved(const QJsonObject &object, SavedGame &saved)
     SetsState sets;
     for (const QJsonValue &one : played.toArray()) {
         const QJsonArray points = one.toArray();
-        const auto home = jsonIntegerIn(points.at(0), 0, GameModel::ScoreMax);
-        const auto guest = jsonIntegerIn(points.at(1), 0, GameModel::ScoreMax);
+        const auto home = jsonIntegerIn(points.at(0), 0, GameIndex::ScoreMax);
+        const auto guest = jsonIntegerIn(points.at(1), 0, GameIndex::ScoreMax);
         if (points.size() != 2 || !home || !guest)
             return false;
         sets.played.append({int(*home), int(*guest)});
@@ -241,17 +191,17 @@ bool SetsPart::readSaved(const QJsonObject &object, SavedGame &saved)
     sets.firstServer = int(*first);
     sets.serving = int(*serving);
     sets.lastPointTo = int(*last);
-    saved.sets = sets;
+    saved = sets;
     return true;
 }
 
-void SetsPart::writeLog(const GameLogEntry &entry, QJsonObject &line)
+void SetsPart::writeLog(const std::optional<std::array<int, 2>> &setScore, QJsonObject &line)
 {
-    if (entry.setScore)
-        line.insert(QStringLiteral("set"), QJsonArray{(*entry.setScore)[0], (*entry.setScore)[1]});
+    if (setScore)
+        line.insert(QStringLiteral("set"), QJsonArray{(*setScore)[0], (*setScore)[1]});
 }
 
-bool SetsPart::readLog(const QJsonObject &line, GameLogEntry &entry)
+bool SetsPart::readLog(const QJsonObject &line, std::optional<std::array<int, 2>> &setScore)
 {
     const QJsonValue set = line.value(QStringLiteral("set"));
     if (!set.isArray())
@@ -259,9 +209,9 @@ bool SetsPart::readLog(const QJsonObject &line, GameLogEntry &entry)
     const QJsonArray points = set.toArray();
     const int home = points.at(0).toInt(-1);
     const int guest = points.at(1).toInt(-1);
-    const int most = GameLogEntry::MaxSetPoints;
+    const int most = GameIndex::ScoreMax;
     if (points.size() != 2 || home < 0 || guest < 0 || home > most || guest > most)
         return false;
-    entry.setScore = std::array<int, 2>{home, guest};
+    setScore = std::array<int, 2>{home, guest};
     return true;
 }

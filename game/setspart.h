@@ -1,18 +1,15 @@
 #pragma once
 
+#include "game/gamehost.h"
 #include "game/setsrules.h"
 
+#include <QJsonObject>
 #include <QJsonValue>
 #include <QStringList>
 
 #include <optional>
 
-class GameModel;
 class QJsonObject;
-struct GameLogEntry;
-struct GameState;
-struct SavedGame;
-struct Settings;
 
 // A match in sets: its rules, the points that end a set and the match, and
 // the serve. Its state is the game's (GameState::sets, beside the scores:
@@ -21,7 +18,7 @@ struct Settings;
 class SetsPart
 {
 public:
-    explicit SetsPart(GameModel &game) : m_game(game) {}
+    explicit SetsPart(GameHost &game) : m_game(game) {}
 
     const SetsRules &rules() const { return m_rules; }
     bool isOn() const { return m_rules.enabled; }
@@ -41,7 +38,6 @@ public:
     // Turns sets on or off and sets their rules; turned on or off, the
     // match starts afresh.
     void setRules(const SetsRules &rules);
-    static SetsRules rulesOf(const Settings &settings, QStringList *problems);
 
     // What the game asks and tells it: the timeouts a team has in each set
     // (nothing without sets), whether the game clock's face stays dark, a
@@ -56,18 +52,16 @@ public:
     // set's points and the team serving; null with sets off.
     QJsonValue boardJson() const;
 
-    // The saved game's "sets", kept only with sets on.
-    void save(SavedGame &saved) const;
-    static void writeSaved(const SavedGame &saved, QJsonObject &object);
-    static bool readSaved(const QJsonObject &object, SavedGame &saved);
-
-    // The log's "set": on the line of a set's end, the set's points.
-    static void writeLog(const GameLogEntry &entry, QJsonObject &line);
-    static bool readLog(const QJsonObject &line, GameLogEntry &entry);
+    // The saved game's "sets", kept only with sets on, and the log's "set":
+    // on the line of a set's end, the set's points.
+    static void writeSaved(const std::optional<SetsState> &saved, QJsonObject &object);
+    static bool readSaved(const QJsonObject &object, std::optional<SetsState> &saved);
+    static void writeLog(const std::optional<std::array<int, 2>> &setScore, QJsonObject &line);
+    static bool readLog(const QJsonObject &line, std::optional<std::array<int, 2>> &setScore);
 
 private:
     void endSet(int winner);
 
-    GameModel &m_game;
+    GameHost &m_game;
     SetsRules m_rules;
 };

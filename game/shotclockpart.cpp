@@ -1,26 +1,20 @@
 #include "game/shotclockpart.h"
 
-#include "game/gamelogentry.h"
-#include "game/gamemodel.h"
-#include "game/gamerules.h"
-#include "game/gamestatefile.h"
 #include "game/jsonnumber.h"
-#include "game/timesource.h"
-#include "settings/appsettings.h"
 
 const ShotClockState &ShotClockPart::state() const
 {
-    return m_game.m_state.shotClock;
+    return m_game.hostState().shotClock;
 }
 
 ShotClockState &ShotClockPart::shot()
 {
-    return m_game.m_state.shotClock;
+    return m_game.hostState().shotClock;
 }
 
 qint64 ShotClockPart::now() const
 {
-    return m_game.m_time.elapsedMs();
+    return m_game.hostNowMs();
 }
 
 qint64 ShotClockPart::ms() const
@@ -28,24 +22,20 @@ qint64 ShotClockPart::ms() const
     return state().msAt(now());
 }
 
-ClockSeconds ShotClockPart::shownTime() const
-{
-    return GameModel::shownTimeFor(ms(), true);
-}
-
 Possession ShotClockPart::possession() const
 {
-    return m_game.m_state.possession;
+    return m_game.hostState().possession;
 }
 
 bool ShotClockPart::shouldRun() const
 {
-    const GameState &game = m_game.m_state;
+    const GameState &game = m_game.hostState();
     const ShotClockState &shot = game.shotClock;
     // One that has run down keeps "running" at zero until the update that
     // sounds its horn, however soon a step comes after.
     const bool canRun = shot.running || shot.ms > 0;
-    if (!canRun || shot.dark || game.phase != GamePhase::Play || m_game.timeoutTeam())
+    if (!canRun || shot.dark || game.phase != GamePhase::Play ||
+        (m_game.hostState().timeoutTeam >= 0))
         return false;
     return m_rules.linked ? game.running && !shot.held : shot.running;
 }
@@ -69,7 +59,7 @@ bool ShotClockPart::follow()
         shot.running = run;
         shot.runStartMs = run ? now : 0;
     }
-    if (shot.running && (!m_game.m_update.isActive() || shot != was))
+    if (shot.running && (!m_game.isUpdateScheduled() || shot != was))
         m_game.scheduleUpdate();
     return shot != was;
 }
@@ -83,7 +73,7 @@ bool ShotClockPart::expireIfDue()
     shot.ms = 0;
     shot.running = false;
     shot.runStartMs = 0;
-    GameState &game = m_game.m_state;
+    GameState &game = m_game.hostState();
     const GameState before = game;
     // Stopped the moment the shot clock ran out, however late this update comes.
     if (m_rules.stopGameAtZero && game.running && game.phase == GamePhase::Play)
@@ -91,8 +81,7 @@ bool ShotClockPart::expireIfDue()
     m_game.notifyChanged();
     if (game.running)
         m_game.scheduleUpdate();
-    emit m_game.shotClockExpired();
-    emit m_game.clockEnded(GameModel::ClockEnd::ShotClock, before);
+    m_game.partShotClockRanOut(before);
     return true;
 }
 
@@ -124,7 +113,7 @@ void ShotClockPart::readyPeriod()
 void ShotClockPart::newGame()
 {
     if (isOn())
-        m_game.m_state.possession = Possession::None;
+        m_game.hostState().possession = Possession::None;
 }
 
 void ShotClockPart::restart(qint64 ms)
@@ -138,7 +127,7 @@ void ShotClockPart::restart(qint64 ms)
 void ShotClockPart::scored(int which, int from, int to)
 {
     // The goal and the shot clock it resets are one step, undone together.
-    const bool section1 = which == GameModel::Home1 || which == GameModel::Guest1;
+    const bool section1 = which == GameIndex::Home1 || which == GameIndex::Guest1;
     if (m_rules.resetsOnScore(section1, from, to))
         restart(m_rules.lengthMs);
 }
@@ -154,7 +143,7 @@ void ShotClockPart::restored(const GameState &state)
 void ShotClockPart::restoreStep(const GameState &from, const GameState &to)
 {
     if (from.possession != to.possession)
-        m_game.m_state.possession = to.possession;
+        m_game.hostState().possession = to.possession;
     if (from.shotClock == to.shotClock)
         return;
     const qint64 now = this->now();
@@ -215,7 +204,7 @@ void ShotClockPart::setPossession(Possession team)
 {
     if (!isOn())
         return;
-    m_game.m_state.possession = team;
+    m_game.hostState().possession = team;
     m_game.notifyChanged();
 }
 
@@ -232,30 +221,11 @@ void ShotClockPart::setRules(const ShotClockRules &rules)
     m_rules = rules;
     if (!rules.enabled) {
         shot() = ShotClockState{};
-        m_game.m_state.possession = Possession::None;
+        m_game.hostState().possession = Possession::None;
     } else if (turnedOn) {
         ready();
     }
     m_game.notifyChanged();
-}
-
-ShotClockRules ShotClockPart::rulesOf(const Settings &settings, QStringList *problems)
-{
-    ShotClockRules rules;
-    rules.enabled = settings.ShotClockEnabled != 0;
-    rules.linked = settings.ShotClockLinked != 0;
-    rules.stopGameAtZero = settings.ShotClockStopGameAtZero != 0;
-    rules.resetOnScore = settings.ShotClockResetOnScore != 0;
-    // Told only when the shot clock is on: off, its lengths mean nothing.
-    QStringList *told = rules.enabled ? problems : nullptr;
-    const QString length = readableRule("Length", QString::number(settings.ShotClockLength), told);
-    if (!length.isEmpty())
-        rules.lengthMs = length.toInt() * 1000;
-    const QString shortLength =
-        readableRule("ShortLength", QString::number(settings.ShotClockShortLength), told);
-    if (!shortLength.isEmpty())
-        rules.shortMs = shortLength.toInt() * 1000;
-    return rules;
 }
 
 // The arrow's names, in the board state, the saved game and the log alike.
@@ -280,32 +250,22 @@ QJsonValue ShotClockPart::possessionJson() const
     return possessionName(possession());
 }
 
-void ShotClockPart::save(SavedGame &saved) const
+void ShotClockPart::writeSaved(const std::optional<ShotClockState> &saved, Possession possession,
+                               QJsonObject &object)
 {
-    if (!isOn())
+    if (!saved)
         return;
-    ShotClockState stopped = state();
-    stopped.ms = ms();
-    stopped.running = false;
-    stopped.runStartMs = 0;
-    saved.shotClock = stopped;
-    saved.possession = possession();
-}
-
-void ShotClockPart::writeSaved(const SavedGame &saved, QJsonObject &object)
-{
-    if (!saved.shotClock)
-        return;
-    const ShotClockState &shot = *saved.shotClock;
+    const ShotClockState &shot = *saved;
     object.insert(QStringLiteral("shotClock"), QJsonObject{{QStringLiteral("ms"), shot.ms},
                                                            {QStringLiteral("held"), shot.held},
                                                            {QStringLiteral("dark"), shot.dark}});
-    object.insert(QStringLiteral("possession"), saved.possession == Possession::None
+    object.insert(QStringLiteral("possession"), possession == Possession::None
                                                     ? QJsonValue(QJsonValue::Null)
-                                                    : QJsonValue(possessionName(saved.possession)));
+                                                    : QJsonValue(possessionName(possession)));
 }
 
-bool ShotClockPart::readSaved(const QJsonObject &object, SavedGame &saved)
+bool ShotClockPart::readSaved(const QJsonObject &object, std::optional<ShotClockState> &saved,
+                              Possession &possession)
 {
     // Files from before the shot clock, or saved with it off, have none.
     const QJsonObject o = object.value(QStringLiteral("shotClock")).toObject();
@@ -320,35 +280,34 @@ bool ShotClockPart::readSaved(const QJsonObject &object, SavedGame &saved)
     shot.ms = *ms;
     shot.held = held.toBool();
     shot.dark = dark.toBool();
-    saved.shotClock = shot;
+    saved = shot;
     const QJsonValue team = object.value(QStringLiteral("possession"));
     if (team.isNull() || team.isUndefined())
-        saved.possession = Possession::None;
+        possession = Possession::None;
     else if (team.toString() == possessionName(Possession::Home))
-        saved.possession = Possession::Home;
+        possession = Possession::Home;
     else if (team.toString() == possessionName(Possession::Guest))
-        saved.possession = Possession::Guest;
+        possession = Possession::Guest;
     else
         return false;
     return true;
 }
 
-void ShotClockPart::logStep(const GameState &after, GameLogEntry &entry)
+void ShotClockPart::logStep(const GameState &after, QString &possession)
 {
     if (after.possession != Possession::None)
-        entry.possession = possessionName(after.possession);
+        possession = possessionName(after.possession);
 }
 
-void ShotClockPart::writeLog(const GameLogEntry &entry, QJsonObject &line)
+void ShotClockPart::writeLog(const QString &possession, QJsonObject &line)
 {
     // Only with the arrow, so a game without it writes what it always wrote.
-    if (!entry.possession.isEmpty())
-        line.insert(QStringLiteral("possession"), entry.possession);
+    if (!possession.isEmpty())
+        line.insert(QStringLiteral("possession"), possession);
 }
 
-bool ShotClockPart::readLog(const QJsonObject &line, GameLogEntry &entry)
+bool ShotClockPart::readLog(const QJsonObject &line, QString &possession)
 {
-    entry.possession = line.value(QStringLiteral("possession")).toString();
-    return entry.possession.isEmpty() || entry.possession == u"home" ||
-           entry.possession == u"guest";
+    possession = line.value(QStringLiteral("possession")).toString();
+    return possession.isEmpty() || possession == u"home" || possession == u"guest";
 }

@@ -1,18 +1,12 @@
 #pragma once
 
-#include "game/clockseconds.h"
+#include "game/gamehost.h"
 #include "game/shotclock.h"
 
 #include <QJsonObject>
 #include <QStringList>
 
 #include <optional>
-
-class GameModel;
-struct GameLogEntry;
-struct GameState;
-struct SavedGame;
-struct Settings;
 
 // The shot clock and the possession arrow of a game: their rules and what the
 // operator does with them. Their state is the game's (GameState::shotClock
@@ -21,15 +15,13 @@ struct Settings;
 class ShotClockPart
 {
 public:
-    explicit ShotClockPart(GameModel &game) : m_game(game) {}
+    explicit ShotClockPart(GameHost &game) : m_game(game) {}
 
     const ShotClockRules &rules() const { return m_rules; }
     bool isOn() const { return m_rules.enabled; }
     const ShotClockState &state() const;
-    // Its value now, and what its face shows: seconds rounded up, tenths
-    // under five seconds.
+    // Its value now.
     qint64 ms() const;
-    ClockSeconds shownTime() const;
     Possession possession() const;
 
     // With the shot clock on (otherwise they do nothing): back to its full or
@@ -45,8 +37,6 @@ public:
     // Turns the shot clock on or off and sets how it is played. Turned on, it
     // stands at its full length; new lengths take effect at the next reset.
     void setRules(const ShotClockRules &rules);
-    // The rules the settings give; `problems` as gameRulesOf tells them.
-    static ShotClockRules rulesOf(const Settings &settings, QStringList *problems);
 
     // What the game tells it. The game clock ran, stopped or moved on: the
     // shot clock follows (dark once the period has less time left, running
@@ -76,16 +66,16 @@ public:
     // The board state's "possession": "home", "guest" or null.
     QJsonValue possessionJson() const;
 
-    // The saved game's fields: kept only with the shot clock on, stopped.
-    void save(SavedGame &saved) const;
-    static void writeSaved(const SavedGame &saved, QJsonObject &object);
-    static bool readSaved(const QJsonObject &object, SavedGame &saved);
-
-    // The log's "possession": where the arrow pointed after the step; none
-    // without the arrow.
-    static void logStep(const GameState &after, GameLogEntry &entry);
-    static void writeLog(const GameLogEntry &entry, QJsonObject &line);
-    static bool readLog(const QJsonObject &line, GameLogEntry &entry);
+    // The saved game's "shotClock" and "possession", kept only with the shot
+    // clock on (it comes back stopped), and the log's "possession": where the
+    // arrow pointed after the step, none without the arrow.
+    static void writeSaved(const std::optional<ShotClockState> &saved, Possession possession,
+                           QJsonObject &object);
+    static bool readSaved(const QJsonObject &object, std::optional<ShotClockState> &saved,
+                          Possession &possession);
+    static void logStep(const GameState &after, QString &possession);
+    static void writeLog(const QString &possession, QJsonObject &line);
+    static bool readLog(const QJsonObject &line, QString &possession);
 
 private:
     ShotClockState &shot();
@@ -95,6 +85,6 @@ private:
     void resetTo(qint64 ms);
     qint64 now() const;
 
-    GameModel &m_game;
+    GameHost &m_game;
     ShotClockRules m_rules;
 };
