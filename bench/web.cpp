@@ -115,7 +115,7 @@ void turnShotClock(Served &served, bool on)
 {
     ShotClockRules rules;
     rules.enabled = on;
-    served.game.setShotClockRules(rules);
+    served.game.shotClockPart().setRules(rules);
 }
 
 // The shot clock under five seconds, where both faces show its tenths.
@@ -138,11 +138,11 @@ void measureShotClockPage(Served &served, HeadlessChromium &browser)
         10000));
     served.game.startStop();
     shotClockTo(served, 4'900);
-    const auto boardTenth = [&] { return (served.game.shotClockMs() + 99) / 100; };
+    const auto boardTenth = [&] { return (served.game.shotClockPart().ms() + 99) / 100; };
     int same = 0, apart = 0, further = 0;
     for (int i = 0; i < 100; ++i) {
         // Kept between one and five seconds: no flashing zero, always tenths.
-        if (served.game.shotClockMs() < 1'200)
+        if (served.game.shotClockPart().ms() < 1'200)
             shotClockTo(served, 4'900);
         QTest::qWait(53);
         const qint64 before = boardTenth();

@@ -546,7 +546,7 @@ void BoardView::showClock()
     // A timeout takes the clock's place while it runs; the game clock waits.
     ClockFace::Digits digits = ClockFace::digitsFor(m_game.shownTimeoutTime());
     // In sets without the match time the face stays dark.
-    const bool dark = m_game.isFaceBlank() || (m_game.playsSets() && !m_game.setsRules().showClock);
+    const bool dark = m_game.isFaceBlank() || m_game.setsPart().hidesClock();
     if (!m_game.timeoutTeam())
         digits = dark ? ClockFace::blankDigits() : ClockFace::digitsFor(m_game.shownTime());
     for (int i = 1; i <= 5; ++i)
@@ -560,8 +560,8 @@ void BoardView::showShotClock()
     c.shotClockPanel->setVisible(on);
     if (!on)
         return;
-    const ShotClockState &shot = m_game.shotClock();
-    const int tenths = int((m_game.shotClockMs() + 99) / 100);
+    const ShotClockState &shot = m_game.shotClockPart().state();
+    const int tenths = int((m_game.shotClockPart().ms() + 99) / 100);
     const bool flashOff = m_shotFlash.isActive() && m_shotFlashesLeft % 2 == 1;
     int tens = LedDigit::Blank;
     int units = LedDigit::Blank;
@@ -585,7 +585,7 @@ void BoardView::showShotClock()
 void BoardView::showPossession()
 {
     Label *arrow = m_controls.possessionArrow;
-    const Possession team = m_game.possession();
+    const Possession team = m_game.shotClockPart().possession();
     arrow->setVisible(m_game.hasShotClock() && team != Possession::None);
     // Towards the team: home on the left, guest on the right.
     const QString text =
@@ -604,7 +604,7 @@ void BoardView::showSets()
     const bool over = m_game.phase() == GamePhase::Final;
     for (int team = 0; team < 2; ++team) {
         Label *mark = c.serveMarks[team];
-        mark->setVisible(sets && !over && m_game.sets().serving == team);
+        mark->setVisible(sets && !over && m_game.setsPart().state().serving == team);
         if (mark->text().isEmpty()) {
             mark->setCaption(QStringLiteral("\u25CF"));
             mark->setFontSize(captionPointSize(18));
@@ -613,7 +613,7 @@ void BoardView::showSets()
     }
     QStringList played;
     if (sets) {
-        for (const auto &set : m_game.sets().played)
+        for (const auto &set : m_game.setsPart().state().played)
             played << QStringLiteral("%1:%2").arg(set[0]).arg(set[1]);
     }
     const QString text = played.join(QStringLiteral("  "));

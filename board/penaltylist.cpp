@@ -73,14 +73,14 @@ void PenaltyList::show(const GameModel &game, double pointSize)
         shrinkToFit(m_fouledOut, m_fouledOut->size());
     }
     for (int team = 0; team < 2; ++team) {
-        const QList<Penalty> &penalties = game.penalties().teams.at(team);
+        const QList<Penalty> &penalties = game.playersPart().penalties().teams.at(team);
         for (int line = 0; line < Lines; ++line) {
             Label *label = m_labels[team][line];
             const bool shown = game.hasPlayers() && line < penalties.size();
             if (shown) {
                 const Penalty &penalty = penalties.at(line);
                 const QString text = QLatin1Char('#') + penalty.player + QLatin1Char(' ') +
-                                     timeText(game.penaltyMs(penalty));
+                                     timeText(game.playersPart().penaltyMs(penalty));
                 if (resized || label->isHidden() || label->text() != text) {
                     label->setCaption(text);
                     label->setFontSize(pointSize);

@@ -234,7 +234,7 @@ QString GameCommands::caption(int team) const
 // "#7 Anna Berg" with the game's roster, else "#7".
 QString GameCommands::playerLabel(int team, const QString &number) const
 {
-    const QString name = m_game.playerName(GameModel::Team(team), number);
+    const QString name = m_game.playersPart().playerName(GameModel::Team(team), number);
     const QString label = u"#"_s + number;
     return name.isEmpty() ? label : label + u' ' + name;
 }
@@ -321,7 +321,7 @@ GameCommands::Outcome GameCommands::pointRefusal() const
 {
     if (Outcome off = setsOff(); !off.isDone())
         return off;
-    if (m_game.pointRefusal() == GameModel::PointRefusal::Final)
+    if (m_game.setsPart().pointRefusal() == SetsPart::PointRefusal::Final)
         return refused(tr("the match is over"), GamePhase::Final);
     return {};
 }
@@ -330,7 +330,7 @@ void GameCommands::point(int team, Origin origin)
 {
     step(
         Action::Point, tr("Point %1").arg(caption(team)),
-        [team](GameModel &g) { g.addPoint(GameModel::Team(team)); }, origin);
+        [team](GameModel &g) { g.setsPart().addPoint(GameModel::Team(team)); }, origin);
 }
 
 // `team` serves first, or the other one (-1).
@@ -338,18 +338,18 @@ GameCommands::Outcome GameCommands::serveRefusal(int team) const
 {
     if (Outcome off = setsOff(); !off.isDone())
         return off;
-    if (team >= 0 && m_game.sets().firstServer == team)
+    if (team >= 0 && m_game.setsPart().state().firstServer == team)
         return {};
-    return m_game.canSwitchFirstServer() ? Outcome{} : refused(tr("the set has begun"));
+    return m_game.setsPart().canSwitchFirstServer() ? Outcome{} : refused(tr("the set has begun"));
 }
 
 void GameCommands::serve(int team, Origin origin)
 {
-    if (team >= 0 && m_game.sets().firstServer == team)
+    if (team >= 0 && m_game.setsPart().state().firstServer == team)
         return;
     step(
         Action::FirstServer, tr("Switch the first server"),
-        [](GameModel &g) { g.switchFirstServer(); }, origin);
+        [](GameModel &g) { g.setsPart().switchFirstServer(); }, origin);
 }
 
 // A caption longer than the board takes is refused; a team's name from the
@@ -396,10 +396,10 @@ const QList<GameCommands::Entry> &GameCommands::entries()
     // The shot clock goes when it is neither held nor stopped: linked, it
     // follows the game clock unless held; unlinked, it simply runs or stands.
     const auto shotGoing = [](const C &c) {
-        const ShotClockState &shot = c.m_game.shotClock();
-        return c.m_game.shotClockRules().linked ? !shot.held : shot.running;
+        const ShotClockState &shot = c.m_game.shotClockPart().state();
+        return c.m_game.shotClockPart().rules().linked ? !shot.held : shot.running;
     };
-    const auto holdOrRelease = [](GameModel &g) { g.holdOrReleaseShotClock(); };
+    const auto holdOrRelease = [](GameModel &g) { g.shotClockPart().holdOrRelease(); };
     const auto shotTo = [shotGoing, holdOrRelease](bool going, const char *label) {
         return Entry{{},
                      [](const C &c, P) { return c.shotClockOff(); },
@@ -438,7 +438,8 @@ const QList<GameCommands::Entry> &GameCommands::entries()
                    if (number)
                        c.step(
                            Action::ScoreAdd, tr("Change score"),
-                           [=](GameModel &g) { g.addToScoreBy(which, add, *number); }, o);
+                           [=](GameModel &g) { g.playersPart().addToScoreBy(which, add, *number); },
+                           o);
                    else
                        c.step(
                            Action::ScoreAdd, tr("Change score"),
@@ -613,7 +614,8 @@ const QList<GameCommands::Entry> &GameCommands::entries()
                [](const C &c, P p) {
                    if (Outcome off = c.shotClockOff(); !off.isDone())
                        return off;
-                   if (p.value(u"short"_s).toBool() && c.m_game.shotClockRules().shortMs <= 0)
+                   if (p.value(u"short"_s).toBool() &&
+                       c.m_game.shotClockPart().rules().shortMs <= 0)
                        return refused(tr("the shot clock has no short length"));
                    return Outcome{};
                },
@@ -621,25 +623,25 @@ const QList<GameCommands::Entry> &GameCommands::entries()
                    if (p.value(u"short"_s).toBool())
                        c.step(
                            Action::ShotClockShort, tr("Short shot clock"),
-                           [](GameModel &g) { g.resetShotClockShort(); }, o);
+                           [](GameModel &g) { g.shotClockPart().resetShort(); }, o);
                    else
                        c.step(
                            Action::ShotClockReset, tr("Reset the shot clock"),
-                           [](GameModel &g) { g.resetShotClock(); }, o);
+                           [](GameModel &g) { g.shotClockPart().reset(); }, o);
                }}),
         named(u"shotclock.short"_s, {},
               {{},
                [](const C &c, P) {
                    if (Outcome off = c.shotClockOff(); !off.isDone())
                        return off;
-                   if (c.m_game.shotClockRules().shortMs <= 0)
+                   if (c.m_game.shotClockPart().rules().shortMs <= 0)
                        return refused(tr("the shot clock has no short length"));
                    return Outcome{};
                },
                [](C &c, P, Origin o) {
                    c.step(
                        Action::ShotClockShort, tr("Short shot clock"),
-                       [](GameModel &g) { g.resetShotClockShort(); }, o);
+                       [](GameModel &g) { g.shotClockPart().resetShort(); }, o);
                }}),
         named(u"shotclock.hold"_s, {}, shotTo(false, QT_TR_NOOP("Hold the shot clock"))),
         named(u"shotclock.release"_s, {}, shotTo(true, QT_TR_NOOP("Release the shot clock"))),
@@ -658,27 +660,29 @@ const QList<GameCommands::Entry> &GameCommands::entries()
                [](C &c, P, Origin o) {
                    c.step(
                        Action::ShotClockBlank, tr("Shot clock dark"),
-                       [](GameModel &g) { g.blankShotClock(); }, o);
+                       [](GameModel &g) { g.shotClockPart().blank(); }, o);
                }}),
         named(u"possession.home"_s, {},
               {{},
                [](const C &c, P) { return c.shotClockOff(); },
                [](C &c, P, Origin o) {
-                   if (c.m_game.possession() != Possession::Home)
+                   if (c.m_game.shotClockPart().possession() != Possession::Home)
                        c.step(
                            Action::Possession,
                            tr("Possession arrow to %1").arg(c.caption(GameModel::Home)),
-                           [](GameModel &g) { g.setPossession(Possession::Home); }, o);
+                           [](GameModel &g) { g.shotClockPart().setPossession(Possession::Home); },
+                           o);
                }}),
         named(u"possession.guest"_s, {},
               {{},
                [](const C &c, P) { return c.shotClockOff(); },
                [](C &c, P, Origin o) {
-                   if (c.m_game.possession() != Possession::Guest)
+                   if (c.m_game.shotClockPart().possession() != Possession::Guest)
                        c.step(
                            Action::Possession,
                            tr("Possession arrow to %1").arg(c.caption(GameModel::Guest)),
-                           [](GameModel &g) { g.setPossession(Possession::Guest); }, o);
+                           [](GameModel &g) { g.shotClockPart().setPossession(Possession::Guest); },
+                           o);
                }}),
         named(u"possession.switch"_s, {},
               {{},
@@ -686,7 +690,7 @@ const QList<GameCommands::Entry> &GameCommands::entries()
                [](C &c, P, Origin o) {
                    c.step(
                        Action::Possession, tr("Switch the possession arrow"),
-                       [](GameModel &g) { g.switchPossession(); }, o);
+                       [](GameModel &g) { g.shotClockPart().switchPossession(); }, o);
                }}),
         named(u"point.home"_s, {},
               {{},
@@ -716,7 +720,7 @@ const QList<GameCommands::Entry> &GameCommands::entries()
                    const QString number = *playerNumberOf(p.value(u"player"_s));
                    c.step(
                        Action::PlayerFoul, tr("Foul %1").arg(c.playerLabel(team, number)),
-                       [team, number](GameModel &g) { g.addPlayerFoul(team, number); }, o);
+                       [team, number](GameModel &g) { g.playersPart().addFoul(team, number); }, o);
                }}),
         named(u"penalty.start"_s, {team(), player(), {u"seconds"_s, Type::Integer, {}}},
               {{},
@@ -736,7 +740,10 @@ const QList<GameCommands::Entry> &GameCommands::entries()
                    const qint64 ms = *whole(p.value(u"seconds"_s)) * 1000;
                    c.step(
                        Action::Penalty, tr("Penalty %1").arg(c.playerLabel(team, number)),
-                       [team, number, ms](GameModel &g) { g.addPenalty(team, number, ms); }, o);
+                       [team, number, ms](GameModel &g) {
+                           g.playersPart().addPenalty(team, number, ms);
+                       },
+                       o);
                }}),
         named(u"undo"_s, {},
               {{},

@@ -184,7 +184,7 @@ void GameLog::recordSetEnd(const QString &origin, const GameState &before)
     if (!ended)
         return;
     const auto [set, final] = *ended;
-    const QList<std::array<int, 2>> &played = m_game.sets().played;
+    const QList<std::array<int, 2>> &played = m_game.setsPart().state().played;
     if (played.size() < set)
         return;
     const std::array<int, 2> points = played.at(set - 1);
@@ -218,14 +218,8 @@ void GameLog::append(const QString &kind, const QString &action, const QString &
     if (after.timeoutTeam >= 0 && after.timeoutTeam != before.timeoutTeam)
         e.timeout =
             after.timeoutTeam == GameModel::Home ? QStringLiteral("home") : QStringLiteral("guest");
-    if (after.possession != Possession::None)
-        e.possession =
-            after.possession == Possession::Home ? QStringLiteral("home") : QStringLiteral("guest");
-    if (const auto player = changedPlayer(before.players, after.players)) {
-        e.playerTeam =
-            player->first == GameModel::Home ? QStringLiteral("home") : QStringLiteral("guest");
-        e.player = player->second;
-    }
+    ShotClockPart::logStep(after, e.possession);
+    PlayersPart::logStep(before, after, e.playerTeam, e.player);
     e.setScore = setScore;
     // A clock the step stopped was at its stopping value; one that ran on
     // through the step is where it is now.

@@ -70,14 +70,9 @@ QJsonObject GameLogEntry::toJson() const
                      {QStringLiteral("after"), scoresJson(e.after)},
                      {QStringLiteral("timeout"),
                       e.timeout.isEmpty() ? QJsonValue(QJsonValue::Null) : QJsonValue(e.timeout)}};
-    // Only with the arrow, so a game without it writes what it always wrote.
-    if (!e.possession.isEmpty())
-        line.insert(QStringLiteral("possession"), e.possession);
-    if (!e.player.isEmpty())
-        line.insert(QStringLiteral("player"), QJsonObject{{QStringLiteral("team"), e.playerTeam},
-                                                          {QStringLiteral("number"), e.player}});
-    if (e.setScore)
-        line.insert(QStringLiteral("set"), QJsonArray{(*e.setScore)[0], (*e.setScore)[1]});
+    ShotClockPart::writeLog(e.possession, line);
+    PlayersPart::writeLog(e.playerTeam, e.player, line);
+    SetsPart::writeLog(e.setScore, line);
     return line;
 }
 
@@ -109,25 +104,9 @@ std::optional<GameLogEntry> GameLogEntry::fromLine(const QByteArray &line)
     e.timeout = o.value(QStringLiteral("timeout")).toString(); // none in older logs
     if (!e.timeout.isEmpty() && e.timeout != u"home" && e.timeout != u"guest")
         return std::nullopt;
-    e.possession = o.value(QStringLiteral("possession")).toString();
-    if (!e.possession.isEmpty() && e.possession != u"home" && e.possession != u"guest")
+    if (!ShotClockPart::readLog(o, e.possession) ||
+        !PlayersPart::readLog(o, e.playerTeam, e.player) || !SetsPart::readLog(o, e.setScore))
         return std::nullopt;
-    // None in a game without players, and in every older log.
-    const QJsonObject player = o.value(QStringLiteral("player")).toObject();
-    e.playerTeam = player.value(QStringLiteral("team")).toString();
-    e.player = player.value(QStringLiteral("number")).toString();
-    if (!e.player.isEmpty() &&
-        ((e.playerTeam != u"home" && e.playerTeam != u"guest") || !isPlayerNumber(e.player)))
-        return std::nullopt;
-    if (const QJsonValue set = o.value(QStringLiteral("set")); set.isArray()) {
-        const QJsonArray points = set.toArray();
-        const int home = points.at(0).toInt(-1);
-        const int guest = points.at(1).toInt(-1);
-        if (points.size() != 2 || home < 0 || guest < 0 || home > MaxSetPoints ||
-            guest > MaxSetPoints)
-            return std::nullopt;
-        e.setScore = std::array<int, 2>{home, guest};
-    }
     const auto phase = gamePhaseNamed(o.value(QStringLiteral("phase")).toString());
     const auto before = scoresOf(o.value(QStringLiteral("before")));
     const auto after = scoresOf(o.value(QStringLiteral("after")));

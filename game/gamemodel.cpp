@@ -6,23 +6,6 @@
 #include <algorithm>
 #include <tuple>
 
-bool GameState::operator==(const GameState &other) const
-{
-    return scores == other.scores && timeoutsTaken == other.timeoutsTaken &&
-           shotClock == other.shotClock && possession == other.possession &&
-           players == other.players && penalties == other.penalties && sets == other.sets &&
-           sameClock(other);
-}
-
-bool GameState::sameClock(const GameState &other) const
-{
-    return running == other.running && clockMs == other.clockMs && runStartMs == other.runStartMs &&
-           faceBlank == other.faceBlank && enteredSeconds == other.enteredSeconds &&
-           period == other.period && phase == other.phase && timeoutTeam == other.timeoutTeam &&
-           timeoutMs == other.timeoutMs && timeoutStartMs == other.timeoutStartMs &&
-           timeoutHeld == other.timeoutHeld;
-}
-
 GameModel::GameModel(const TimeSource &time, QObject *parent) : QObject(parent), m_time(time)
 {
     m_update.setObjectName(QStringLiteral("tmrClock1"));
@@ -78,10 +61,8 @@ void GameModel::setScore(int which, int value)
     if (!scoreRefusal(which, ScoreChange::Set, value).isEmpty())
         return;
     const int from = score(which).value_or(0);
-    endPenaltyOnGoal(which, from, value);
-    // The goal and the shot clock it resets are one step, undone together.
-    if (m_shotRules.resetsOnScore(which == Home1 || which == Guest1, from, value))
-        restartShotClock(m_shotRules.lengthMs);
+    m_players.scored(which, from, value);
+    m_shot.scored(which, from, value);
     m_state.scores.at(which) = value;
     notifyChanged();
 }
@@ -121,9 +102,9 @@ void GameModel::startRun()
     scheduleUpdate();
 }
 
-void GameModel::stopRun()
+void GameModel::stopRun(std::optional<qint64> atMs)
 {
-    m_state.clockMs = clockMs();
+    m_state.clockMs = clockMsAt(m_state, atMs.value_or(m_time.elapsedMs()));
     m_state.running = false;
     m_state.runStartMs = 0;
     m_update.stop();
@@ -210,16 +191,8 @@ void GameModel::restore(const GameState &state)
         m_state.timeoutStartMs = m_time.elapsedMs();
         scheduleUpdate();
     }
-    if (state.shotClock.running) {
-        m_state.shotClock.ms = state.shotClock.msAt(state.takenAtMs);
-        m_state.shotClock.runStartMs = m_time.elapsedMs();
-    }
-    for (QList<Penalty> &team : m_state.penalties.teams) {
-        for (Penalty &penalty : team) {
-            penalty.ms = penalty.msAt(state.takenAtMs);
-            penalty.runStartMs = penalty.running ? m_time.elapsedMs() : 0;
-        }
-    }
+    m_shot.restored(state);
+    m_players.restored(state);
     // A break never stands still: one saved mid-way runs on from there.
     if (m_state.phase == GamePhase::Break)
         m_state.running = true;
@@ -248,7 +221,7 @@ void GameModel::readyPeriod(int period)
     m_state.period = period;
     m_state.clockMs = initialClockMs();
     m_state.faceBlank = false;
-    readyShotClock();
+    m_shot.readyPeriod();
 }
 
 void GameModel::endPeriod(qint64 endedAtMs)
@@ -347,8 +320,7 @@ int GameModel::timeoutHalf() const
 int GameModel::timeoutsLeft(Team team) const
 {
     const int half = timeoutHalf();
-    const int allowed =
-        playsSets() ? m_setsRules.timeoutsPerSet : m_structure.timeouts.allowed(half);
+    const int allowed = m_sets.timeoutsPerSet().value_or(m_structure.timeouts.allowed(half));
     return std::max(allowed - m_state.timeoutsTaken.at(team).at(half), 0);
 }
 
@@ -431,11 +403,9 @@ void GameModel::newGame()
     m_state.scores.fill(0);
     m_state.enteredSeconds = 0;
     m_state.timeoutsTaken = {};
-    m_state.players = {};
-    m_state.penalties = {};
-    if (hasShotClock())
-        m_state.possession = Possession::None;
-    m_state.sets = {};
+    m_players.newGame();
+    m_shot.newGame();
+    m_sets.newGame();
     readyPeriod(1);
     emit newGameStarted();
     notifyChanged();
@@ -469,27 +439,9 @@ void GameModel::restoreScores(const GameState &from, const GameState &to)
                 m_state.timeoutsTaken[team][half] = to.timeoutsTaken[team][half];
         }
     }
-    if (from.possession != to.possession)
-        m_state.possession = to.possession;
-    m_state.players.restoreChanged(from.players, to.players);
-    if (from.penalties != to.penalties)
-        m_state.penalties.restoreChanged(from.penalties, to.penalties, to.takenAtMs,
-                                         penaltiesShouldRun(), m_time.elapsedMs());
-    // A point moves the serve with the score: taking it back returns both.
-    if (from.sets != to.sets)
-        m_state.sets = to.sets;
-    if (from.shotClock != to.shotClock) {
-        const qint64 now = m_time.elapsedMs();
-        ShotClockState &shot = m_state.shotClock;
-        const qint64 ranSince = from.shotClock.msAt(from.takenAtMs) - shot.msAt(now);
-        const bool running = shot.running;
-        shot = to.shotClock;
-        shot.ms =
-            std::max<qint64>(to.shotClock.msAt(to.takenAtMs) - std::max<qint64>(ranSince, 0), 0);
-        // Whether it runs is the game clock's business now, as ever.
-        shot.running = running && shot.ms > 0;
-        shot.runStartMs = now;
-    }
+    m_shot.restoreStep(from, to);
+    m_players.restoreStep(from, to);
+    m_sets.restoreStep(from, to);
     notifyChanged();
 }
 
@@ -505,16 +457,8 @@ qint64 GameModel::msToNextTenth() const
         const qint64 intoTenth = ms % 100;
         next = !faceCountsDown() ? 100 - intoTenth : intoTenth == 0 ? 100 : intoTenth;
     }
-    if (m_state.shotClock.running) {
-        // Its face changes each second above five seconds, each tenth below:
-        // a shot clock reset out of step with the game clock's tenths would
-        // otherwise wake the board twice every tenth.
-        const qint64 ms = shotClockMs();
-        const qint64 step = ms > ShotClockRules::TenthsBelowMs ? 1000 : 100;
-        const qint64 intoStep = ms % step;
-        const qint64 shotNext = intoStep == 0 ? step : intoStep;
-        next = m_state.running ? std::min(next, shotNext) : shotNext;
-    }
+    if (const std::optional<qint64> shotNext = m_shot.msToNextStep())
+        next = m_state.running ? std::min(next, *shotNext) : *shotNext;
     return next;
 }
 
@@ -525,7 +469,7 @@ void GameModel::scheduleUpdate()
 
 void GameModel::settle()
 {
-    if (m_state.running || timeoutTeam() || m_state.shotClock.running)
+    if (m_state.running || timeoutTeam() || m_shot.isRunning())
         updateClock();
 }
 
@@ -546,12 +490,12 @@ void GameModel::updateClock()
     }
     if (m_state.running && endGameClockIfDue())
         return;
-    expirePenaltiesIfDue();
-    if (expireShotClockIfDue())
+    m_players.expireIfDue();
+    if (m_shot.expireIfDue())
         return;
-    if (!m_state.running && !m_state.shotClock.running)
+    if (!m_state.running && !m_shot.isRunning())
         return;
-    if (syncShotClock())
+    if (m_shot.follow())
         emit changed();
     scheduleUpdate();
     emit clockAdvanced();
@@ -609,14 +553,9 @@ bool GameModel::endGameClockIfDue()
 
 void GameModel::notifyChanged()
 {
-    syncShotClock();
-    syncPenalties();
+    m_shot.follow();
+    m_players.follow();
     emit changed();
-}
-
-qint64 GameModel::shotClockMs() const
-{
-    return m_state.shotClock.msAt(m_time.elapsedMs());
 }
 
 // What is left of the period in play; nothing when the game clock has no end
@@ -632,250 +571,30 @@ std::optional<qint64> GameModel::periodLeftMs() const
     return std::nullopt;
 }
 
-bool GameModel::shotClockShouldRun() const
+qint64 GameModel::hostNowMs() const
 {
-    const ShotClockState &shot = m_state.shotClock;
-    // One that has run down keeps "running" at zero until the update that
-    // sounds its horn, however soon a step comes after.
-    const bool canRun = shot.running || shot.ms > 0;
-    if (!canRun || shot.dark || m_state.phase != GamePhase::Play || timeoutTeam())
-        return false;
-    return m_shotRules.linked ? m_state.running && !shot.held : shot.running;
+    return m_time.elapsedMs();
 }
 
-// Makes the shot clock follow the game: dark once the period has less time
-// left than it, running while the game clock runs (linked). True when it
-// changed.
-bool GameModel::syncShotClock()
+bool GameModel::isScoreChangeRefused(int which, int delta) const
 {
-    if (!m_shotRules.enabled)
-        return false;
-    ShotClockState &shot = m_state.shotClock;
-    const ShotClockState was = shot;
-    const qint64 now = m_time.elapsedMs();
-    const std::optional<qint64> periodLeft = periodLeftMs();
-    if (!shot.dark && periodLeft && *periodLeft < shot.msAt(now)) {
-        shot.ms = shot.msAt(now);
-        shot.running = false;
-        shot.dark = true;
-    }
-    const bool run = shotClockShouldRun();
-    if (run != shot.running) {
-        shot.ms = shot.msAt(now);
-        shot.running = run;
-        shot.runStartMs = run ? now : 0;
-    }
-    if (shot.running && (!m_update.isActive() || shot != was))
-        scheduleUpdate();
-    return shot != was;
+    return !scoreRefusal(which, ScoreChange::Add, delta).isEmpty();
 }
 
-bool GameModel::expireShotClockIfDue()
+void GameModel::partShotClockRanOut(const GameState &before)
 {
-    ShotClockState &shot = m_state.shotClock;
-    if (!shot.running || shot.msAt(m_time.elapsedMs()) > 0)
-        return false;
-    const qint64 expiredAt = shot.runStartMs + shot.ms;
-    shot.ms = 0;
-    shot.running = false;
-    shot.runStartMs = 0;
-    const GameState before = m_state;
-    // Stopped the moment the shot clock ran out, however late this update comes.
-    if (m_shotRules.stopGameAtZero && m_state.running && m_state.phase == GamePhase::Play) {
-        m_state.clockMs = clockMsAt(m_state, expiredAt);
-        m_state.running = false;
-        m_state.runStartMs = 0;
-        m_update.stop();
-    }
-    notifyChanged();
-    if (m_state.running)
-        scheduleUpdate();
     emit shotClockExpired();
     emit clockEnded(ClockEnd::ShotClock, before);
-    return true;
 }
 
-void GameModel::readyShotClock()
+void GameModel::partPlayerFouledOut(int team, const QString &number, int fouls)
 {
-    if (!hasShotClock())
-        return;
-    m_state.shotClock = ShotClockState{};
-    m_state.shotClock.ms = m_shotRules.lengthMs;
+    emit playerFouledOut(Team(team), number, fouls);
 }
 
-void GameModel::restartShotClock(qint64 ms)
+void GameModel::partPenaltyEnded(int team, const QString &number)
 {
-    ShotClockState &shot = m_state.shotClock;
-    // A clock that runs runs on from the new value.
-    shot.ms = ms;
-    shot.runStartMs = m_time.elapsedMs();
-    shot.dark = false;
-}
-
-void GameModel::resetShotClockTo(qint64 ms)
-{
-    if (!hasShotClock())
-        return;
-    restartShotClock(ms);
-    notifyChanged();
-}
-
-void GameModel::resetShotClock()
-{
-    resetShotClockTo(m_shotRules.lengthMs);
-}
-
-void GameModel::resetShotClockShort()
-{
-    if (m_shotRules.shortMs > 0)
-        resetShotClockTo(m_shotRules.shortMs);
-}
-
-void GameModel::holdOrReleaseShotClock()
-{
-    if (!hasShotClock())
-        return;
-    ShotClockState &shot = m_state.shotClock;
-    if (m_shotRules.linked) {
-        shot.held = !shot.held;
-    } else {
-        const qint64 now = m_time.elapsedMs();
-        shot.ms = shot.msAt(now);
-        shot.running = !shot.running;
-        shot.runStartMs = shot.running ? now : 0;
-    }
-    notifyChanged();
-}
-
-void GameModel::blankShotClock()
-{
-    if (!hasShotClock() || m_state.shotClock.dark)
-        return;
-    m_state.shotClock.dark = true;
-    notifyChanged();
-}
-
-void GameModel::setPossession(Possession team)
-{
-    if (!hasShotClock())
-        return;
-    m_state.possession = team;
-    notifyChanged();
-}
-
-void GameModel::switchPossession()
-{
-    setPossession(m_state.possession == Possession::Home ? Possession::Guest : Possession::Home);
-}
-
-void GameModel::setShotClockRules(const ShotClockRules &rules)
-{
-    if (rules == m_shotRules)
-        return;
-    const bool turnedOn = rules.enabled && !m_shotRules.enabled;
-    m_shotRules = rules;
-    if (!rules.enabled) {
-        m_state.shotClock = ShotClockState{};
-        m_state.possession = Possession::None;
-    } else if (turnedOn) {
-        readyShotClock();
-    }
-    notifyChanged();
-}
-
-GameModel::PointRefusal GameModel::pointRefusal() const
-{
-    if (!playsSets())
-        return PointRefusal::NoSets;
-    if (m_state.phase == GamePhase::Final)
-        return PointRefusal::Final;
-    return PointRefusal::None;
-}
-
-void GameModel::addPoint(Team team)
-{
-    if (pointRefusal() != PointRefusal::None)
-        return;
-    const int points = std::min(score(team == Home ? Home1 : Guest1).value_or(0) + 1, ScoreMax);
-    m_state.scores.at(team == Home ? Home1 : Guest1) = points;
-    SetsState &sets = m_state.sets;
-    const int home = score(Home1).value_or(0);
-    const int guest = score(Guest1).value_or(0);
-    sets.lastPointTo = team;
-    sets.serving = m_setsRules.serverAt(sets.set, sets.firstServer, home, guest, team);
-    // The match time starts with the first rally.
-    if (m_setsRules.showClock && !m_state.running && sets.played.isEmpty() && home + guest == 1)
-        startRun();
-    if (const auto winner = m_setsRules.setWinner(sets.set, home, guest))
-        endSet(Team(*winner));
-    notifyChanged();
-}
-
-void GameModel::endSet(Team winner)
-{
-    SetsState &sets = m_state.sets;
-    const int ended = sets.set;
-    sets.played.append({score(Home1).value_or(0), score(Guest1).value_or(0)});
-    const int won = score(winner == Home ? Home2 : Guest2).value_or(0) + 1;
-    m_state.scores.at(winner == Home ? Home2 : Guest2) = won;
-    const bool final = won >= m_setsRules.setsToWin;
-    if (final) {
-        if (m_state.running)
-            stopRun();
-        m_state.timeoutTeam = -1;
-        m_state.phase = GamePhase::Final;
-    } else {
-        m_state.timeoutTeam = -1;
-        m_state.timeoutsTaken = {};
-        m_state.scores.at(Home1) = 0;
-        m_state.scores.at(Guest1) = 0;
-        // The other team opens the next set; before its first point the
-        // operator can give the serve to the other.
-        sets.set = ended + 1;
-        sets.firstServer = 1 - sets.firstServer;
-        sets.serving = sets.firstServer;
-        sets.lastPointTo = -1;
-        m_state.period = sets.set;
-    }
-    emit setEnded(ended, final);
-}
-
-bool GameModel::canSwitchFirstServer() const
-{
-    const bool setStarted = score(Home1).value_or(0) + score(Guest1).value_or(0) > 0;
-    return pointRefusal() == PointRefusal::None && !setStarted;
-}
-
-void GameModel::switchFirstServer()
-{
-    SetsState &sets = m_state.sets;
-    if (!canSwitchFirstServer())
-        return;
-    sets.firstServer = 1 - sets.firstServer;
-    sets.serving = sets.firstServer;
-    notifyChanged();
-}
-
-SetsRules::Hint GameModel::setsHint() const
-{
-    if (!playsSets() || m_state.phase == GamePhase::Final)
-        return SetsRules::Hint::None;
-    const SetsState &sets = m_state.sets;
-    return m_setsRules.hintAt(sets.set, score(Home1).value_or(0), score(Guest1).value_or(0),
-                              sets.lastPointTo);
-}
-
-void GameModel::setSetsRules(const SetsRules &rules)
-{
-    if (rules == m_setsRules)
-        return;
-    const bool turned = rules.enabled != m_setsRules.enabled;
-    m_setsRules = rules;
-    if (turned) {
-        m_state.sets = {};
-        readyPeriod(1);
-    }
-    notifyChanged();
+    emit penaltyEnded(Team(team), number);
 }
 
 void GameModel::setSides(const GameSides &sides)
@@ -890,110 +609,4 @@ QString sideCaption(const GameModel &game, int side, const Settings &settings)
 {
     return game.side(side).captionOr(side == GameModel::Home ? settings.HomeText
                                                              : settings.GuestText);
-}
-
-qint64 GameModel::penaltyMs(const Penalty &penalty) const
-{
-    return penalty.msAt(m_time.elapsedMs());
-}
-
-bool GameModel::isPlayerOut(Team team, const QString &number) const
-{
-    const int limit = m_playerRules.foulLimit;
-    return limit > 0 && players().line(team, number).fouls >= limit;
-}
-
-bool GameModel::isDisqualified(Team team, const QString &number) const
-{
-    const int limit = m_playerRules.suspensionsToDisqualify;
-    return limit > 0 && players().line(team, number).penalties >= limit;
-}
-
-QString GameModel::playerName(Team team, const QString &number) const
-{
-    const std::optional<::Team> &rosterTeam = m_sides.at(team).team;
-    const Player *player = rosterTeam ? rosterTeam->player(number) : nullptr;
-    return player ? player->name : QString();
-}
-
-// Penalties run with the game clock in play, and stand in a timeout.
-bool GameModel::penaltiesShouldRun() const
-{
-    return m_state.running && m_state.phase == GamePhase::Play && !timeoutTeam();
-}
-
-void GameModel::syncPenalties()
-{
-    m_state.penalties.run(penaltiesShouldRun(), m_time.elapsedMs());
-}
-
-bool GameModel::expirePenaltiesIfDue()
-{
-    const QList<PenaltyClocks::Ended> ended = m_state.penalties.expire(m_time.elapsedMs());
-    if (ended.isEmpty())
-        return false;
-    notifyChanged();
-    for (const PenaltyClocks::Ended &penalty : ended)
-        emit penaltyEnded(Team(penalty.team), penalty.player);
-    return true;
-}
-
-// A goal against a team a player short ends that team's oldest minor penalty.
-void GameModel::endPenaltyOnGoal(int which, int from, int to)
-{
-    if (!hasPlayers() || !m_playerRules.penaltyEndsOnGoal || to <= from)
-        return;
-    if (which != Home1 && which != Guest1)
-        return;
-    const int conceding = which == Home1 ? Guest : Home;
-    m_state.penalties.endOldest(conceding, PlayerRules::MinorPenaltyMs, penaltiesShouldRun(),
-                                m_time.elapsedMs());
-}
-
-void GameModel::addPlayerFoul(Team team, const QString &number)
-{
-    if (!hasPlayers() || !isPlayerNumber(number))
-        return;
-    PlayerLine &line = m_state.players.teams.at(team)[number];
-    ++line.fouls;
-    const int teamFouls = team == Home ? Home2 : Guest2;
-    if (m_structure.fouls.on && score(teamFouls).value_or(0) < maxScore(teamFouls))
-        m_state.scores.at(teamFouls) = score(teamFouls).value_or(0) + 1;
-    notifyChanged();
-    if (m_playerRules.foulLimit > 0 && line.fouls == m_playerRules.foulLimit)
-        emit playerFouledOut(team, number, line.fouls);
-}
-
-void GameModel::addPenalty(Team team, const QString &number, qint64 lengthMs)
-{
-    if (!hasPlayers() || !isPlayerNumber(number) || lengthMs <= 0)
-        return;
-    ++m_state.players.teams.at(team)[number].penalties;
-    m_state.penalties.add(team, number, lengthMs, penaltiesShouldRun(), m_time.elapsedMs());
-    notifyChanged();
-}
-
-void GameModel::addToScoreBy(int which, int delta, const QString &number)
-{
-    const bool named = hasPlayers() && isPlayerNumber(number);
-    if (!named || !scoreRefusal(which, ScoreChange::Add, delta).isEmpty()) {
-        addToScore(which, delta);
-        return;
-    }
-    // Section 2's scorers are not the game's: it may count fouls or sets.
-    if (which == Home1 || which == Guest1)
-        m_state.players.teams.at(which == Home1 ? Home : Guest)[number].points += delta;
-    addToScore(which, delta);
-}
-
-void GameModel::setPlayerRules(const PlayerRules &rules)
-{
-    if (rules == m_playerRules)
-        return;
-    m_playerRules = rules;
-    if (!rules.enabled) {
-        m_state.players = {};
-        m_state.penalties = {};
-    }
-    notifyChanged();
 }

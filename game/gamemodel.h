@@ -1,78 +1,30 @@
 #pragma once
 
 #include "game/clockseconds.h"
+#include "game/gamehost.h"
+#include "game/gamestate.h"
 #include "game/gamestructure.h"
 #include "game/gameteams.h"
-#include "game/penalties.h"
-#include "game/playertally.h"
-#include "game/setsrules.h"
-#include "game/shotclock.h"
+#include "game/playerspart.h"
+#include "game/setspart.h"
+#include "game/shotclockpart.h"
 
 #include <QObject>
 #include <QTimer>
 
-#include <array>
 #include <optional>
 
 class TimeSource;
-
-// Everything a game is at one moment: the four scores and the clock. The
-// clock's value is in milliseconds: the time played when counting up, the
-// time left when counting down.
-struct GameState
-{
-    std::array<std::optional<int>, 4> scores{}; // nullopt: blank
-    bool running = false;
-    qint64 clockMs = 0;     // the value at the last stop, or at the start of the run
-    qint64 runStartMs = 0;  // the time source's reading at the start of the run
-    bool faceBlank = false; // the face shows nothing until the clock is next used
-    qint16 enteredSeconds = 0;
-    // With periods: which one, and whether it is played, in its break or over.
-    int period = 1;
-    GamePhase phase = GamePhase::Play;
-    // Timeouts taken by each team in each half, and the one running: whose
-    // (-1: none) and how much of it was left at timeoutStartMs, a reading of
-    // the time source. Held, it stands at timeoutMs (a resumed game brings
-    // it back so) until the start key runs it on.
-    using TimeoutCounts = std::array<std::array<int, 2>, 2>; // [team][half]
-    TimeoutCounts timeoutsTaken{};
-    int timeoutTeam = -1;
-    qint64 timeoutMs = 0;
-    qint64 timeoutStartMs = 0;
-    bool timeoutHeld = false;
-    qint64 takenAtMs = 0; // the time source's reading when the state was taken
-    // With the shot clock on: the shot clock and the possession arrow. Off,
-    // both stay as they are here.
-    ShotClockState shotClock;
-    Possession possession = Possession::None;
-    // With the players on: what each has done, and the penalties' clocks.
-    PlayerTally players;
-    PenaltyClocks penalties;
-    // With sets on: the set (also the period), the sets played and the serve.
-    SetsState sets;
-
-    // The same game, whenever it was looked at.
-    bool operator==(const GameState &other) const;
-    // The same game clock (running or not, value, face, period, timeout),
-    // whatever the scores and the shot clock.
-    bool sameClock(const GameState &other) const;
-};
 
 // The game: scores and clock, changed only through what the operator does.
 // Every change emits changed(); while the clock runs, clockAdvanced() follows
 // each new tenth on the face. Time comes from a monotonic source and is kept
 // exactly in milliseconds; the face shows it cut to tenths.
-class GameModel : public QObject
+class GameModel : public QObject, public GameIndex, private GameHost
 {
     Q_OBJECT
 
 public:
-    enum Score { Home1, Guest1, Home2, Guest2 };
-    static constexpr int ScoreCount = 4;
-    static constexpr int ScoreMin = 0;
-    // The most any score can be; section 1 on two digits stops at 99.
-    static constexpr int ScoreMax = 999;
-    enum Team { Home, Guest };
     // Why a timeout cannot be taken now.
     enum class TimeoutRefusal { None, NoTimeouts, NotInPlay, OtherRunning, NoneLeft };
     // How a score is changed: set to an amount, or the amount added to it.
@@ -80,14 +32,12 @@ public:
     // What the clock ended by itself.
     enum class ClockEnd { Period, Break, Timeout, Zero, Limit, ShotClock };
     Q_ENUM(ClockEnd)
-    // Counting up, the clock stops by itself at 100 minutes.
-    static constexpr qint64 LimitMs = 6000 * 1000;
     static constexpr qint64 DefaultPeriodMs = 10 * 60 * 1000;
 
     explicit GameModel(const TimeSource &time, QObject *parent = nullptr);
 
     std::optional<int> score(int which) const { return m_state.scores.at(which); }
-    int maxScore(int which) const
+    int maxScore(int which) const override
     {
         return which == Home1 || which == Guest1 ? m_structure.section1Max : 99;
     }
@@ -111,7 +61,7 @@ public:
     // counting down.
     qint64 initialClockMs() const { return m_countDown ? playLengthMs(m_state.period) : 0; }
 
-    const GameStructure &structure() const { return m_structure; }
+    const GameStructure &structure() const override { return m_structure; }
     int period() const { return m_state.period; }
     GamePhase phase() const { return m_state.phase; }
     bool isOvertime() const
@@ -134,7 +84,7 @@ public:
     // Whether timeouts are taken at all: per set in sets, else as structured.
     bool hasTimeouts() const
     {
-        return playsSets() ? m_setsRules.timeoutsPerSet > 0 : m_structure.timeouts.isOn();
+        return m_sets.timeoutsPerSet() ? *m_sets.timeoutsPerSet() > 0 : m_structure.timeouts.isOn();
     }
     TimeoutRefusal timeoutRefusal(Team team) const;
     // Why score `which` cannot be changed so, in the words every way of
@@ -155,30 +105,20 @@ public:
         return m_countDown || state.phase == GamePhase::Break;
     }
 
-    // The shot clock: its rules, its state and its value now.
-    const ShotClockRules &shotClockRules() const { return m_shotRules; }
-    bool hasShotClock() const { return m_shotRules.enabled; }
-    const ShotClockState &shotClock() const { return m_state.shotClock; }
-    qint64 shotClockMs() const;
-    // What its face shows: seconds rounded up, tenths under five seconds.
-    ClockSeconds shownShotClockTime() const { return shownTimeFor(shotClockMs(), true); }
-    Possession possession() const { return m_state.possession; }
-
-    // The players: their rules, what each has done, and the penalties.
-    const PlayerRules &playerRules() const { return m_playerRules; }
-    // A match in sets has no game clock for the penalties to run on, so the
-    // players stay off there whatever their rules say.
-    bool hasPlayers() const { return m_playerRules.enabled && !playsSets(); }
-    const PlayerTally &players() const { return m_state.players; }
-    const PenaltyClocks &penalties() const { return m_state.penalties; }
-    qint64 penaltyMs(const Penalty &penalty) const;
-    bool isPlayerOut(Team team, const QString &number) const;
-    bool isDisqualified(Team team, const QString &number) const;
-    // The roster's name of the player in this game's team; empty when none.
-    QString playerName(Team team, const QString &number) const;
+    // The parts of the game that follow a feature of their own, each with its
+    // rules and its steps; off, they leave the game as it always was.
+    ShotClockPart &shotClockPart() { return m_shot; }
+    const ShotClockPart &shotClockPart() const { return m_shot; }
+    bool hasShotClock() const { return m_shot.isOn(); }
+    SetsPart &setsPart() { return m_sets; }
+    const SetsPart &setsPart() const { return m_sets; }
+    bool playsSets() const override { return m_sets.isOn(); }
+    PlayersPart &playersPart() { return m_players; }
+    const PlayersPart &playersPart() const { return m_players; }
+    bool hasPlayers() const { return m_players.isOn(); }
 
     // Who plays: a side is a team, a plain caption or the board's own.
-    const GameSide &side(int team) const { return m_sides.at(team); }
+    const GameSide &side(int team) const override { return m_sides.at(team); }
     const GameSides &sides() const { return m_sides; }
     // Chosen before or during a game; not a step of the game, so undo leaves
     // it, and a new game keeps it.
@@ -186,7 +126,7 @@ public:
 
     // What the operator does.
     void setScore(int which, int value);
-    void addToScore(int which, int delta);
+    void addToScore(int which, int delta) override;
     void startStop();
     void resetClock();
     void enterClockTime(qint16 seconds);
@@ -202,45 +142,6 @@ public:
     // Stops the game clock and runs the team's timeout; the team's key again
     // ends it early. Refused as timeoutRefusal says.
     void takeTimeout(Team team);
-    // With the shot clock on (otherwise they do nothing): back to its full or
-    // short length, running on if it ran; held or released (unlinked: stopped
-    // or started); dark until the next reset. The arrow points to `team`,
-    // or switches (the first time to the home team).
-    void resetShotClock();
-    void resetShotClockShort();
-    void holdOrReleaseShotClock();
-    void blankShotClock();
-    void setPossession(Possession team);
-    void switchPossession();
-    // With the players on (otherwise they do nothing): a personal foul, with
-    // the team's foul when section 2 counts fouls; a timed penalty; a score
-    // added that names its scorer. `number` is one or two digits.
-    void addPlayerFoul(Team team, const QString &number);
-    void addPenalty(Team team, const QString &number, qint64 lengthMs);
-    void addToScoreBy(int which, int delta, const QString &number);
-    void setPlayerRules(const PlayerRules &rules);
-
-    // With sets on (otherwise they do nothing): a point for `team`, which
-    // may end the set and the match; and before a set's first point, the
-    // other team serves first. Refused as pointRefusal says.
-    enum class PointRefusal { None, NoSets, Final };
-    PointRefusal pointRefusal() const;
-    void addPoint(Team team);
-    void switchFirstServer();
-    bool canSwitchFirstServer() const;
-    const SetsRules &setsRules() const { return m_setsRules; }
-    bool playsSets() const { return m_setsRules.enabled; }
-    const SetsState &sets() const { return m_state.sets; }
-    // What the board hints after the last point, and the team serving.
-    SetsRules::Hint setsHint() const;
-    // Turns sets on or off and sets their rules; turned on or off, the
-    // match starts afresh.
-    void setSetsRules(const SetsRules &rules);
-
-    // Turns the shot clock on or off and sets how it is played. Turned on, it
-    // stands at its full length; new lengths take effect at the next reset.
-    void setShotClockRules(const ShotClockRules &rules);
-
     // Counting up (the default) or down from a period. A change of either
     // resets the clock.
     void setClockMode(bool countDown, qint64 periodMs);
@@ -259,10 +160,10 @@ public:
     void restoreAsOfNow(const GameState &state);
     // The clock's value in `state` at the moment it was taken.
     qint64 clockMsOf(const GameState &state) const { return clockMsAt(state, state.takenAtMs); }
-    // Takes back what one step changed in the scores, timeouts, shot clock
-    // and arrow, from `from` to `to`; the clock goes on as it is, and what
-    // changed since by itself (fouls cleared at a new period) stays. The shot
-    // clock gets the value `to` had, less the time it has run since.
+    // Takes back what one step changed in the scores, the timeouts and the
+    // parts (the shot clock, the sets, the players), from `from` to `to`; the
+    // clock goes on as it is, and what changed since by itself (fouls cleared
+    // at a new period) stays.
     void restoreScores(const GameState &from, const GameState &to);
 
     // Brings the clock up to date; the timer calls it at every new tenth.
@@ -292,6 +193,18 @@ signals:
     void newGameStarted();
 
 private:
+    // What the parts reach of the game: its state and time, the steps of its
+    // clock, and its signals.
+    GameState &hostState() override { return m_state; }
+    const GameState &hostState() const override { return m_state; }
+    qint64 hostNowMs() const override;
+    bool isScoreChangeRefused(int which, int delta) const override;
+    bool isUpdateScheduled() const override { return m_update.isActive(); }
+    void partShotClockRanOut(const GameState &before) override;
+    void partSetEnded(int set, bool final) override { emit setEnded(set, final); }
+    void partPlayerFouledOut(int team, const QString &number, int fouls) override;
+    void partPenaltyEnded(int team, const QString &number) override;
+
     qint64 clockMsAt(const GameState &state, qint64 now) const;
     qint64 playLengthMs(int period) const;
     void endPeriod(qint64 endedAtMs);
@@ -302,38 +215,26 @@ private:
     void runHeldTimeout();
     int timeoutHalf() const;
     void resetFoulsFor(int nextPeriod);
-    void readyPeriod(int period);
-    void startRun();
-    void stopRun();
-    void scheduleUpdate();
+    void readyPeriod(int period) override;
+    void startRun() override;
+    void stopRun(std::optional<qint64> atMs = std::nullopt) override;
+    void scheduleUpdate() override;
     qint64 msToNextTenth() const;
     void setClockValue(qint64 ms);
     bool endGameClockIfDue();
-    void notifyChanged();
-    std::optional<qint64> periodLeftMs() const;
-    bool shotClockShouldRun() const;
-    bool syncShotClock();
-    bool expireShotClockIfDue();
-    void resetShotClockTo(qint64 ms);
-    void restartShotClock(qint64 ms);
-    void readyShotClock();
-    bool penaltiesShouldRun() const;
-    void syncPenalties();
-    bool expirePenaltiesIfDue();
-    void endPenaltyOnGoal(int which, int from, int to);
-    void endSet(Team winner);
+    void notifyChanged() override;
+    std::optional<qint64> periodLeftMs() const override;
+    void applyPendingClockMode();
 
     const TimeSource &m_time;
     GameState m_state;
-    void applyPendingClockMode();
-
     bool m_countDown = false;
     qint64 m_periodMs = DefaultPeriodMs;
     std::optional<std::pair<bool, qint64>> m_pendingMode;
     GameStructure m_structure;
-    ShotClockRules m_shotRules;
-    PlayerRules m_playerRules;
-    SetsRules m_setsRules;
+    ShotClockPart m_shot{*this};
+    SetsPart m_sets{*this};
+    PlayersPart m_players{*this};
     QTimer m_update{this};
     GameSides m_sides;
 };

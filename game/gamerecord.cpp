@@ -163,7 +163,7 @@ bool inRange(const QJsonObject &header)
     if (periods.isUndefined())
         return true;
     const int n = periods.toInt(-1);
-    return n >= 0 && n <= SettingsDefaults::MaxPeriods;
+    return n >= 0 && n <= SettingsLimits::MaxPeriods;
 }
 
 GameRecord headerOf(const QJsonObject &header, const QString &path)

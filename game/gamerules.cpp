@@ -38,7 +38,7 @@ bool isSecondsFrom(const QString &text, int least)
 {
     bool ok = false;
     const int seconds = text.trimmed().toInt(&ok);
-    return ok && seconds >= least && seconds <= SettingsDefaults::MaxShotClockSeconds;
+    return ok && seconds >= least && seconds <= SettingsLimits::MaxShotClockSeconds;
 }
 
 bool isOneOf(const QString &text, QLatin1StringView a, QLatin1StringView b)
@@ -56,10 +56,10 @@ QString GameRulesText::refusal(QStringView key, const QString &text)
     if (key == u"OvertimeLength" && !isOptionalLength(text))
         return tr("The overtime must be a time up to 99.59 (minutes.seconds), or empty for none.");
     if (key == u"TimeoutsPerHalf" &&
-        !TimeoutRules::parseCounts(text, SettingsDefaults::MaxTimeouts))
+        !TimeoutRules::parseCounts(text, SettingsLimits::MaxTimeouts))
         return tr("Timeouts per half must be counts from 0 to %1, the first half's and the "
                   "second's separated by a comma.")
-            .arg(SettingsDefaults::MaxTimeouts);
+            .arg(SettingsLimits::MaxTimeouts);
     if (key == u"TimeoutLength" && !text.trimmed().isEmpty() && !isLength(text))
         return tr("The timeout length must be a time from 0.01 to 99.59 (minutes.seconds).");
     if (key == u"Section2Role" && !isOneOf(text, "scores"_L1, "fouls"_L1) && text != "none"_L1)
@@ -68,10 +68,10 @@ QString GameRulesText::refusal(QStringView key, const QString &text)
         return tr("Fouls reset at each period or each half.");
     if (key == u"Length" && !isSecondsFrom(text, 1))
         return tr("The shot clock's length must be from 1 to %1 seconds.")
-            .arg(SettingsDefaults::MaxShotClockSeconds);
+            .arg(SettingsLimits::MaxShotClockSeconds);
     if (key == u"ShortLength" && !isSecondsFrom(text, 0))
         return tr("The shot clock's short length must be from 0 (none) to %1 seconds.")
-            .arg(SettingsDefaults::MaxShotClockSeconds);
+            .arg(SettingsLimits::MaxShotClockSeconds);
     if (key == u"PenaltyLengths" && !parsePenaltyLengths(text))
         return tr("The penalties' lengths must be one to three times from 0.01 to 99.59 "
                   "(minutes.seconds), separated by commas.");
@@ -88,9 +88,9 @@ bool isCountFrom(const QString &text, int least, int most)
 
 QString GameRulesText::setsRefusal(QStringView key, const QString &text)
 {
-    const int maxPoints = SettingsDefaults::MaxSetPoints;
-    if (key == u"SetsToWin" && !isCountFrom(text, 1, SettingsDefaults::MaxSetsToWin))
-        return tr("The sets to win must be from 1 to %1.").arg(SettingsDefaults::MaxSetsToWin);
+    const int maxPoints = SettingsLimits::MaxSetPoints;
+    if (key == u"SetsToWin" && !isCountFrom(text, 1, SettingsLimits::MaxSetsToWin))
+        return tr("The sets to win must be from 1 to %1.").arg(SettingsLimits::MaxSetsToWin);
     if ((key == u"PointsPerSet" || key == u"LastSetPoints") && !isCountFrom(text, 1, maxPoints))
         return tr("The points of a set must be from 1 to %1.").arg(maxPoints);
     if (key == u"WinBy" && !isCountFrom(text, 1, maxPoints))
@@ -100,8 +100,8 @@ QString GameRulesText::setsRefusal(QStringView key, const QString &text)
     if (key == u"ServeEvery" && !isCountFrom(text, 0, maxPoints))
         return tr("The serve changes every 0 (the rally's winner serves) to %1 points.")
             .arg(maxPoints);
-    if (key == u"TimeoutsPerSet" && !isCountFrom(text, 0, SettingsDefaults::MaxTimeouts))
-        return tr("Timeouts per set must be from 0 to %1.").arg(SettingsDefaults::MaxTimeouts);
+    if (key == u"TimeoutsPerSet" && !isCountFrom(text, 0, SettingsLimits::MaxTimeouts))
+        return tr("Timeouts per set must be from 0 to %1.").arg(SettingsLimits::MaxTimeouts);
     if ((key == u"SwitchSidesEvery" || key == u"LastSetSwitchSidesEvery" || key == u"IntervalAt") &&
         !isCountFrom(text, 0, maxPoints))
         return tr("A hint must come at 0 (none) to %1 points.").arg(maxPoints);
@@ -255,7 +255,7 @@ GameRules gameRulesOf(const Settings &settings, QStringList *problems)
     timeouts.perGame = settings.TimeoutsPerGame;
     timeouts.perHalf =
         TimeoutRules::parseCounts(readable("TimeoutsPerHalf", settings.TimeoutsPerHalf, problems),
-                                  SettingsDefaults::MaxTimeouts)
+                                  SettingsLimits::MaxTimeouts)
             .value_or(QList<int>{});
     timeouts.lengthMs =
         ClockFace::periodLengthMs(readable("TimeoutLength", settings.TimeoutLength, problems))
@@ -301,9 +301,9 @@ QStringList unreadRuleProblems(const QMap<QString, QString> &unreadNumbers)
 void applyGameRules(const GameRules &rules, GameModel &game, GameHistory &history)
 {
     game.setStructure(rules.structure);
-    game.setShotClockRules(rules.shotClock);
-    game.setPlayerRules(rules.players);
-    game.setSetsRules(rules.sets);
+    game.shotClockPart().setRules(rules.shotClock);
+    game.playersPart().setRules(rules.players);
+    game.setsPart().setRules(rules.sets);
     if (game.isRunning()) {
         game.setPendingClockMode(rules.countDown, rules.periodMs);
         return;

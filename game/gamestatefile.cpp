@@ -2,6 +2,7 @@
 
 #include "base/diskwriter.h"
 #include "base/foldersync.h"
+#include "game/jsonnumber.h"
 
 #include <QCoreApplication>
 #include <QDir>
@@ -45,24 +46,6 @@ QJsonArray timeoutsJson(const GameModel::TimeoutCounts &taken)
 // [[home first half, home second half], [guest ...]]; nothing when it is not.
 std::optional<GameModel::TimeoutCounts> timeoutsFrom(const QJsonValue &value);
 
-const char *const PossessionNames[] = {"none", "home", "guest"};
-
-QJsonValue possessionJson(Possession team)
-{
-    if (team == Possession::None)
-        return QJsonValue(QJsonValue::Null);
-    return QString::fromLatin1(PossessionNames[int(team)]);
-}
-
-QJsonObject shotClockJson(const ShotClockState &shot)
-{
-    return {{QStringLiteral("ms"), shot.ms},
-            {QStringLiteral("held"), shot.held},
-            {QStringLiteral("dark"), shot.dark}};
-}
-
-std::optional<qint64> integerIn(const QJsonValue &value, qint64 lo, qint64 hi);
-
 const char *const TeamKeys[] = {"home", "guest"};
 
 // {"team": "home", "ms": 41200}: whose timeout, and what was left of it.
@@ -76,104 +59,12 @@ bool readTimeout(const QJsonValue &value, SavedGame &into)
 {
     const QJsonObject o = value.toObject();
     const QString team = o.value(QStringLiteral("team")).toString();
-    const auto ms = integerIn(o.value(QStringLiteral("ms")), 0, GameModel::LimitMs);
+    const auto ms = jsonIntegerIn(o.value(QStringLiteral("ms")), 0, GameModel::LimitMs);
     if (!ms || (team != QLatin1StringView(TeamKeys[0]) && team != QLatin1StringView(TeamKeys[1])))
         return false;
     into.timeout = team == QLatin1StringView(TeamKeys[0]) ? GameModel::Home : GameModel::Guest;
     into.timeoutMs = *ms;
     return true;
-}
-
-// {"home": {"7": [fouls, points, penalties]}, "guest": {...}}
-QJsonObject playersJson(const PlayerTally &tally)
-{
-    QJsonObject teams;
-    for (int team = 0; team < 2; ++team) {
-        QJsonObject lines;
-        for (auto it = tally.teams[team].cbegin(); it != tally.teams[team].cend(); ++it)
-            lines.insert(it.key(), QJsonArray{it->fouls, it->points, it->penalties});
-        teams.insert(QLatin1StringView(TeamKeys[team]), lines);
-    }
-    return teams;
-}
-
-std::optional<PlayerTally> playersFrom(const QJsonValue &value)
-{
-    PlayerTally tally;
-    for (int team = 0; team < 2; ++team) {
-        const QJsonObject lines =
-            value.toObject().value(QLatin1StringView(TeamKeys[team])).toObject();
-        for (auto it = lines.constBegin(); it != lines.constEnd(); ++it) {
-            const QJsonArray counts = it->toArray();
-            if (!isPlayerNumber(it.key()) || counts.size() != 3)
-                return std::nullopt;
-            std::array<int, 3> read{};
-            for (int i = 0; i < 3; ++i) {
-                const auto count = integerIn(counts.at(i), 0, GameModel::ScoreMax);
-                if (!count)
-                    return std::nullopt;
-                read.at(i) = int(*count);
-            }
-            tally.teams[team].insert(it.key(), {read[0], read[1], read[2]});
-        }
-    }
-    return tally;
-}
-
-// {"nextId": 4, "home": [{"id": 1, "player": "7", "lengthMs": 120000, "ms": 80000}], ...}
-QJsonObject penaltiesJson(const PenaltyClocks &penalties)
-{
-    QJsonObject object{{QStringLiteral("nextId"), penalties.nextId}};
-    for (int team = 0; team < 2; ++team) {
-        QJsonArray list;
-        for (const Penalty &penalty : penalties.teams[team])
-            list.append(QJsonObject{{QStringLiteral("id"), penalty.id},
-                                    {QStringLiteral("player"), penalty.player},
-                                    {QStringLiteral("lengthMs"), penalty.lengthMs},
-                                    {QStringLiteral("ms"), penalty.ms}});
-        object.insert(QLatin1StringView(TeamKeys[team]), list);
-    }
-    return object;
-}
-
-std::optional<PenaltyClocks> penaltiesFrom(const QJsonValue &value)
-{
-    const QJsonObject object = value.toObject();
-    PenaltyClocks penalties;
-    const auto nextId = integerIn(object.value(QStringLiteral("nextId")), 1, 1'000'000);
-    if (!nextId)
-        return std::nullopt;
-    penalties.nextId = int(*nextId);
-    for (int team = 0; team < 2; ++team) {
-        for (const QJsonValue &item : object.value(QLatin1StringView(TeamKeys[team])).toArray()) {
-            const QJsonObject o = item.toObject();
-            Penalty penalty;
-            const auto id = integerIn(o.value(QStringLiteral("id")), 1, *nextId - 1);
-            const auto length =
-                integerIn(o.value(QStringLiteral("lengthMs")), 1, GameModel::LimitMs);
-            const auto ms = integerIn(o.value(QStringLiteral("ms")), 0, GameModel::LimitMs);
-            penalty.player = o.value(QStringLiteral("player")).toString();
-            if (!id || !length || !ms || !isPlayerNumber(penalty.player))
-                return std::nullopt;
-            penalty.id = int(*id);
-            penalty.lengthMs = *length;
-            penalty.ms = *ms;
-            penalties.teams[team].append(penalty);
-        }
-    }
-    return penalties;
-}
-
-QJsonObject setsJson(const SetsState &sets)
-{
-    QJsonArray played;
-    for (const auto &set : sets.played)
-        played.append(QJsonArray{set[0], set[1]});
-    return {{QStringLiteral("set"), sets.set},
-            {QStringLiteral("played"), played},
-            {QStringLiteral("firstServer"), sets.firstServer},
-            {QStringLiteral("serving"), sets.serving},
-            {QStringLiteral("lastPointTo"), sets.lastPointTo}};
 }
 
 QByteArray toJson(const SavedGame &game, qint64 sequence)
@@ -195,30 +86,12 @@ QByteArray toJson(const SavedGame &game, qint64 sequence)
                        {QStringLiteral("timeoutsTaken"), timeoutsJson(game.timeoutsTaken)}};
     if (game.timeout)
         object.insert(QStringLiteral("timeout"), timeoutJson(*game.timeout, game.timeoutMs));
-    if (game.shotClock) {
-        object.insert(QStringLiteral("shotClock"), shotClockJson(*game.shotClock));
-        object.insert(QStringLiteral("possession"), possessionJson(game.possession));
-    }
-    if (game.sets)
-        object.insert(QStringLiteral("sets"), setsJson(*game.sets));
+    ShotClockPart::writeSaved(game.shotClock, game.possession, object);
+    SetsPart::writeSaved(game.sets, object);
     if (game.sides != GameSides{})
         object.insert(QStringLiteral("sides"), sidesJson(game.sides));
-    if (game.players != PlayerTally{})
-        object.insert(QStringLiteral("players"), playersJson(game.players));
-    if (!game.penalties.isEmpty())
-        object.insert(QStringLiteral("penalties"), penaltiesJson(game.penalties));
+    PlayersPart::writeSaved(game.players, game.penalties, object);
     return QJsonDocument(object).toJson(QJsonDocument::Compact);
-}
-
-// A whole number within [lo, hi], or nothing.
-std::optional<qint64> integerIn(const QJsonValue &value, qint64 lo, qint64 hi)
-{
-    if (!value.isDouble())
-        return std::nullopt;
-    const double d = value.toDouble();
-    if (d != std::floor(d) || d < double(lo) || d > double(hi))
-        return std::nullopt;
-    return static_cast<qint64>(d);
 }
 
 std::optional<GameModel::TimeoutCounts> timeoutsFrom(const QJsonValue &value)
@@ -232,65 +105,13 @@ std::optional<GameModel::TimeoutCounts> timeoutsFrom(const QJsonValue &value)
         if (halves.size() != 2)
             return std::nullopt;
         for (int half = 0; half < 2; ++half) {
-            const auto count = integerIn(halves.at(half), 0, 99);
+            const auto count = jsonIntegerIn(halves.at(half), 0, 99);
             if (!count)
                 return std::nullopt;
             taken.at(team).at(half) = static_cast<int>(*count);
         }
     }
     return taken;
-}
-
-std::optional<Possession> possessionFrom(const QJsonValue &value)
-{
-    if (value.isNull() || value.isUndefined())
-        return Possession::None;
-    for (const Possession team : {Possession::Home, Possession::Guest}) {
-        if (value.toString() == QLatin1StringView(PossessionNames[int(team)]))
-            return team;
-    }
-    return std::nullopt;
-}
-
-std::optional<ShotClockState> shotClockFrom(const QJsonValue &value)
-{
-    const QJsonObject o = value.toObject();
-    const auto ms = integerIn(o.value(QStringLiteral("ms")), 0, ShotClockRules::MaxLengthMs);
-    const QJsonValue held = o.value(QStringLiteral("held"));
-    const QJsonValue dark = o.value(QStringLiteral("dark"));
-    if (!ms || !held.isBool() || !dark.isBool())
-        return std::nullopt;
-    ShotClockState shot;
-    shot.ms = *ms;
-    shot.held = held.toBool();
-    shot.dark = dark.toBool();
-    return shot;
-}
-
-std::optional<SetsState> setsFrom(const QJsonValue &value)
-{
-    const QJsonObject o = value.toObject();
-    const auto set = integerIn(o.value(QStringLiteral("set")), 1, 99);
-    const auto first = integerIn(o.value(QStringLiteral("firstServer")), 0, 1);
-    const auto serving = integerIn(o.value(QStringLiteral("serving")), 0, 1);
-    const auto last = integerIn(o.value(QStringLiteral("lastPointTo")), -1, 1);
-    const QJsonValue played = o.value(QStringLiteral("played"));
-    if (!set || !first || !serving || !last || !played.isArray() || played.toArray().size() > 99)
-        return std::nullopt;
-    SetsState sets;
-    for (const QJsonValue &one : played.toArray()) {
-        const QJsonArray points = one.toArray();
-        const auto home = integerIn(points.at(0), 0, GameModel::ScoreMax);
-        const auto guest = integerIn(points.at(1), 0, GameModel::ScoreMax);
-        if (points.size() != 2 || !home || !guest)
-            return std::nullopt;
-        sets.played.append({int(*home), int(*guest)});
-    }
-    sets.set = int(*set);
-    sets.firstServer = int(*first);
-    sets.serving = int(*serving);
-    sets.lastPointTo = int(*last);
-    return sets;
 }
 
 // Reads one generation, trusting nothing in it.
@@ -308,10 +129,10 @@ std::optional<Generation> parseGeneration(const QByteArray &bytes)
 
     Generation g;
     const auto sequence =
-        integerIn(o.value(QStringLiteral("sequence")), 0, GameStateFile::MaxSequence);
-    const auto clock = integerIn(o.value(QStringLiteral("clockMs")), 0, GameModel::LimitMs);
-    const auto period = integerIn(o.value(QStringLiteral("periodMs")), 0, GameModel::LimitMs);
-    const auto entered = integerIn(o.value(QStringLiteral("enteredSeconds")), 0, 5999);
+        jsonIntegerIn(o.value(QStringLiteral("sequence")), 0, GameStateFile::MaxSequence);
+    const auto clock = jsonIntegerIn(o.value(QStringLiteral("clockMs")), 0, GameModel::LimitMs);
+    const auto period = jsonIntegerIn(o.value(QStringLiteral("periodMs")), 0, GameModel::LimitMs);
+    const auto entered = jsonIntegerIn(o.value(QStringLiteral("enteredSeconds")), 0, 5999);
     const QJsonValue blank = o.value(QStringLiteral("faceBlank"));
     const QJsonValue down = o.value(QStringLiteral("countDown"));
     const QJsonArray scores = o.value(QStringLiteral("scores")).toArray();
@@ -321,7 +142,7 @@ std::optional<Generation> parseGeneration(const QByteArray &bytes)
     for (int i = 0; i < GameModel::ScoreCount; ++i) {
         if (scores.at(i).isNull())
             continue;
-        const auto score = integerIn(scores.at(i), GameModel::ScoreMin, GameModel::ScoreMax);
+        const auto score = jsonIntegerIn(scores.at(i), GameModel::ScoreMin, GameModel::ScoreMax);
         if (!score)
             return std::nullopt;
         g.game.scores.at(i) = static_cast<int>(*score);
@@ -330,7 +151,7 @@ std::optional<Generation> parseGeneration(const QByteArray &bytes)
     const QJsonValue periodNumber = o.value(QStringLiteral("period"));
     const QJsonValue phase = o.value(QStringLiteral("phase"));
     if (!periodNumber.isUndefined()) {
-        const auto number = integerIn(periodNumber, 1, 1000);
+        const auto number = jsonIntegerIn(periodNumber, 1, 1000);
         if (!number)
             return std::nullopt;
         g.game.period = static_cast<int>(*number);
@@ -352,40 +173,16 @@ std::optional<Generation> parseGeneration(const QByteArray &bytes)
     if (const QJsonValue timeout = o.value(QStringLiteral("timeout"));
         !timeout.isUndefined() && !readTimeout(timeout, g.game))
         return std::nullopt;
-    // Files from before the shot clock, or saved with it off, have none.
-    if (const QJsonValue shot = o.value(QStringLiteral("shotClock")); !shot.isUndefined()) {
-        g.game.shotClock = shotClockFrom(shot);
-        const auto possession = possessionFrom(o.value(QStringLiteral("possession")));
-        if (!g.game.shotClock || !possession)
-            return std::nullopt;
-        g.game.possession = *possession;
-    }
-    // Files from before sets, or saved with them off, have none.
-    if (const QJsonValue sets = o.value(QStringLiteral("sets")); !sets.isUndefined()) {
-        g.game.sets = setsFrom(sets);
-        if (!g.game.sets)
-            return std::nullopt;
-    }
+    if (!ShotClockPart::readSaved(o, g.game.shotClock, g.game.possession) ||
+        !SetsPart::readSaved(o, g.game.sets) ||
+        !PlayersPart::readSaved(o, g.game.players, g.game.penalties))
+        return std::nullopt;
     // Files from before teams, or of a game without any, have the board's captions.
     if (const QJsonValue sides = o.value(QStringLiteral("sides")); !sides.isUndefined()) {
         const std::optional<GameSides> read = sidesFromJson(sides);
         if (!read)
             return std::nullopt;
         g.game.sides = *read;
-    }
-    // Files from before players, or of a game without them, have none.
-    if (const QJsonValue players = o.value(QStringLiteral("players")); !players.isUndefined()) {
-        const std::optional<PlayerTally> read = playersFrom(players);
-        if (!read)
-            return std::nullopt;
-        g.game.players = *read;
-    }
-    if (const QJsonValue penalties = o.value(QStringLiteral("penalties"));
-        !penalties.isUndefined()) {
-        const std::optional<PenaltyClocks> read = penaltiesFrom(penalties);
-        if (!read)
-            return std::nullopt;
-        g.game.penalties = *read;
     }
     g.sequence = *sequence;
     g.game.clockMs = *clock;
@@ -438,17 +235,17 @@ SavedGame SavedGame::of(const GameModel &game)
     saved.timeoutMs = game.timeoutLeftMs();
     saved.sides = game.sides();
     if (game.hasShotClock()) {
-        ShotClockState shot = game.shotClock();
-        shot.ms = game.shotClockMs();
+        ShotClockState shot = game.shotClockPart().state();
+        shot.ms = game.shotClockPart().ms();
         shot.running = false;
         shot.runStartMs = 0;
         saved.shotClock = shot;
-        saved.possession = game.possession();
+        saved.possession = game.shotClockPart().possession();
     }
-    saved.players = game.players();
-    saved.penalties = game.penalties().stoppedAt(game.state().takenAtMs);
+    saved.players = game.playersPart().tally();
+    saved.penalties = game.playersPart().penalties().stoppedAt(game.state().takenAtMs);
     if (game.playsSets())
-        saved.sets = game.sets();
+        saved.sets = game.setsPart().state();
     return saved;
 }
 

@@ -47,7 +47,7 @@ QString ScoreBoardWindow::playerLabel(GameModel::Team team, const QString &numbe
 PlayerEntry::Keys ScoreBoardWindow::playerEntryKeys() const
 {
     const Settings &s = settings();
-    return {s.HomeTimeoutKey, s.GuestTimeoutKey, game().playerRules().penaltyLengthsMs};
+    return {s.HomeTimeoutKey, s.GuestTimeoutKey, game().playersPart().rules().penaltyLengthsMs};
 }
 
 bool ScoreBoardWindow::runPlayerKey(int keyAscii)

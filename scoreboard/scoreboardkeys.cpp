@@ -286,9 +286,9 @@ bool ScoreBoardWindow::runSetsKey(int keyAscii)
         if (!command(keyAscii == s.PointHomeKey ? u"point.home"_s : u"point.guest"_s, {}, true))
             return true;
         // The hints are the operator's to give: the audience sees none.
-        if (game().setsHint() == SetsRules::Hint::SwitchSides)
+        if (game().setsPart().hint() == SetsRules::Hint::SwitchSides)
             showNotice(tr("Switch sides"), true);
-        else if (game().setsHint() == SetsRules::Hint::Interval)
+        else if (game().setsPart().hint() == SetsRules::Hint::Interval)
             showNotice(tr("Interval"), true);
     } else if (keyAscii == s.FirstServerKey) {
         command(u"serve.switch"_s, {}, true);

@@ -23,15 +23,6 @@ inline constexpr qint16 MaxSetPoints = 99;
 inline constexpr qint16 MaxPlayerCount = 99;
 } // namespace SettingsLimits
 
-// The game's rules still name the limits so.
-namespace SettingsDefaults {
-using SettingsLimits::MaxPeriods;
-using SettingsLimits::MaxSetPoints;
-using SettingsLimits::MaxSetsToWin;
-using SettingsLimits::MaxShotClockSeconds;
-using SettingsLimits::MaxTimeouts;
-} // namespace SettingsDefaults
-
 // Everything the operator can configure, each field with its default, as
 // declaredsettings.h declares them. Field names are the keys of the
 // settings store. Colours are 0x00BBGGRR (red in the low byte); keys are the

@@ -34,8 +34,7 @@ QJsonObject clockPart(const GameModel &game)
             // A break counts down whichever way the game clock counts.
             {QStringLiteral("countDown"), game.faceCountsDown()},
             // In sets without the match time the face stays dark.
-            {QStringLiteral("blank"),
-             game.isFaceBlank() || (game.playsSets() && !game.setsRules().showClock)},
+            {QStringLiteral("blank"), game.isFaceBlank() || game.setsPart().hidesClock()},
             {QStringLiteral("periods"), game.structure().periods},
             {QStringLiteral("period"), game.period()},
             {QStringLiteral("phase"), gamePhaseName(game.phase())},
@@ -70,40 +69,7 @@ QJsonObject teamsPart(const GameModel &game)
 
 QJsonObject shotClockPart(const GameModel &game)
 {
-    const bool on = game.hasShotClock();
-    const ShotClockState &shot = game.shotClock();
-    return {{QStringLiteral("enabled"), on},
-            {QStringLiteral("ms"), on ? game.shotClockMs() : 0},
-            {QStringLiteral("running"), on && shot.running},
-            {QStringLiteral("dark"), on && shot.dark}};
-}
-
-// The team the possession arrow points to, or null: with the shot clock off
-// there is no arrow.
-QJsonValue possessionPart(const GameModel &game)
-{
-    if (!game.hasShotClock() || game.possession() == ::Possession::None)
-        return QJsonValue::Null;
-    return teamName(game.possession() == ::Possession::Home ? GameModel::Home : GameModel::Guest);
-}
-
-// A match in sets: the set played, the sets won, each played set's points
-// and the team serving; null with sets off, as readers before sets expect
-// nothing there.
-QJsonValue setsPart(const GameModel &game)
-{
-    if (!game.playsSets())
-        return QJsonValue::Null;
-    const SetsState &sets = game.sets();
-    QJsonArray played;
-    for (const auto &set : sets.played)
-        played.append(QJsonArray{set[0], set[1]});
-    return QJsonObject{
-        {QStringLiteral("set"), sets.set},
-        {QStringLiteral("won"), QJsonArray{game.score(GameModel::Home2).value_or(0),
-                                           game.score(GameModel::Guest2).value_or(0)}},
-        {QStringLiteral("played"), played},
-        {QStringLiteral("serving"), teamName(GameModel::Team(sets.serving))}};
+    return game.shotClockPart().boardJson();
 }
 
 // A side's team as the pages draw it, or null for a plain caption.
@@ -170,12 +136,12 @@ QJsonObject snapshot(const GameModel &game, const Settings &settings)
             {Clock, clockPart(game)},
             {Teams, teamsPart(game)},
             {ShotClock, shotClockPart(game)},
-            {Possession, possessionPart(game)},
-            {Sets, setsPart(game)},
+            {Possession, game.shotClockPart().possessionJson()},
+            {Sets, game.setsPart().boardJson()},
             {Board, boardPart(game, settings)},
             {Sponsors, sponsorsPart(game, settings)},
-            {Players, playersPart(game)},
-            {Penalties, penaltiesPart(game)}};
+            {Players, game.playersPart().boardPlayersJson()},
+            {Penalties, game.playersPart().boardPenaltiesJson()}};
 }
 
 bool isClockText(const QString &text)

@@ -111,7 +111,7 @@ void LiveChannel::broadcastChange()
 void LiveChannel::updateKeyframes()
 {
     // An unlinked shot clock runs on its own, and pages run it on like the clock.
-    const bool running = m_game.isRunning() || m_game.shotClock().running;
+    const bool running = m_game.isRunning() || m_game.shotClockPart().state().running;
     const bool wanted = running && !m_clients.isEmpty();
     if (wanted && !m_keyframes.isActive())
         m_keyframes.start();
@@ -324,7 +324,7 @@ bool LiveChannel::perform(quint64 page, const QJsonObject &message)
         // The pad offers the board's own lengths and no other.
         if (action == u"penalty") {
             const qint64 ms = qint64(message.value(u"seconds"_s).toDouble()) * 1000;
-            if (m_game.hasPlayers() && !m_game.playerRules().penaltyLengthsMs.contains(ms))
+            if (m_game.hasPlayers() && !m_game.playersPart().rules().penaltyLengthsMs.contains(ms))
                 return false;
             params.insert(u"seconds"_s, message.value(u"seconds"_s));
         }

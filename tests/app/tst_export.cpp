@@ -42,7 +42,7 @@ class TestExport : public QObject
         game.setSides(sides);
         PlayerRules playerRules;
         playerRules.enabled = players;
-        game.setPlayerRules(playerRules);
+        game.playersPart().setRules(playerRules);
         GameStructure rules{2, {}, 0};
         rules.timeouts.perGame = 2;
         rules.fouls.on = true;
@@ -73,16 +73,18 @@ class TestExport : public QObject
             score(GameModel::Home1, 4 + i % 90);
         if (players) {
             history.perform(
-                GameHistory::Action::ScoreAdd, QStringLiteral("score"),
-                [](GameModel &g) { g.addToScoreBy(GameModel::Home1, 2, QStringLiteral("7")); });
+                GameHistory::Action::ScoreAdd, QStringLiteral("score"), [](GameModel &g) {
+                    g.playersPart().addToScoreBy(GameModel::Home1, 2, QStringLiteral("7"));
+                });
             for (int i = 0; i < 5; ++i)
-                history.perform(
-                    GameHistory::Action::PlayerFoul, QStringLiteral("foul"),
-                    [](GameModel &g) { g.addPlayerFoul(GameModel::Home, QStringLiteral("7")); });
-            history.perform(GameHistory::Action::Penalty, QStringLiteral("penalty"),
-                            [](GameModel &g) {
-                                g.addPenalty(GameModel::Guest, QStringLiteral("12"), 120'000);
-                            });
+                history.perform(GameHistory::Action::PlayerFoul, QStringLiteral("foul"),
+                                [](GameModel &g) {
+                                    g.playersPart().addFoul(GameModel::Home, QStringLiteral("7"));
+                                });
+            history.perform(
+                GameHistory::Action::Penalty, QStringLiteral("penalty"), [](GameModel &g) {
+                    g.playersPart().addPenalty(GameModel::Guest, QStringLiteral("12"), 120'000);
+                });
         }
         return log.currentPath();
     }

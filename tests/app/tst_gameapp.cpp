@@ -769,7 +769,7 @@ private slots:
         }
         QCOMPARE(shotHorns, 1);
         QCOMPARE(gameHorns, 0);
-        QCOMPARE(app.game().shotClockMs(), 0);
+        QCOMPARE(app.game().shotClockPart().ms(), 0);
         TestEnvironment::clearStore();
     }
 };

@@ -220,14 +220,14 @@ private slots:
         GameModel game(time);
         ShotClockRules rules;
         rules.enabled = true;
-        game.setShotClockRules(rules);
+        game.shotClockPart().setRules(rules);
         GameHistory history(game);
         auto log = makeLog(folder.path(), game, history);
         history.perform(QStringLiteral("score"), [](GameModel &g) { g.addToScore(0, 2); });
         history.perform(GameHistory::Action::Possession, QStringLiteral("arrow"),
-                        [](GameModel &g) { g.switchPossession(); });
+                        [](GameModel &g) { g.shotClockPart().switchPossession(); });
         history.perform(GameHistory::Action::Possession, QStringLiteral("arrow"),
-                        [](GameModel &g) { g.switchPossession(); });
+                        [](GameModel &g) { g.shotClockPart().switchPossession(); });
         history.perform(QStringLiteral("score"), [](GameModel &g) { g.addToScore(1, 3); });
 
         const auto record = GameRecord::read(log->currentPath());
@@ -257,13 +257,14 @@ private slots:
         GameModel game(time);
         PlayerRules rules;
         rules.enabled = true;
-        game.setPlayerRules(rules);
+        game.playersPart().setRules(rules);
         GameHistory history(game);
         auto log = makeLog(folder.path(), game, history);
-        history.perform(GameHistory::Action::ScoreAdd, u"score"_s,
-                        [](GameModel &g) { g.addToScoreBy(GameModel::Guest1, 2, u"07"_s); });
+        history.perform(GameHistory::Action::ScoreAdd, u"score"_s, [](GameModel &g) {
+            g.playersPart().addToScoreBy(GameModel::Guest1, 2, u"07"_s);
+        });
         history.perform(GameHistory::Action::PlayerFoul, u"foul"_s,
-                        [](GameModel &g) { g.addPlayerFoul(GameModel::Home, u"7"_s); });
+                        [](GameModel &g) { g.playersPart().addFoul(GameModel::Home, u"7"_s); });
         history.perform(QStringLiteral("score"), [](GameModel &g) { g.addToScore(0, 3); });
         history.undo();
 
@@ -372,6 +373,43 @@ private slots:
         QCOMPARE(record->entries.last().action, QStringLiteral("score.add"));
         for (const GameLogEntry &e : record->entries)
             QVERIFY(!e.action.startsWith(QStringLiteral("clock.")));
+    }
+
+    // Logs written by the program as of commit 6532ff9 (the games of
+    // tst_gamestatefile's saved ones): every line reads and is written again
+    // as it was, and the exports are those it made.
+    void anEarlierLogReadsAndExportsAsBefore_data()
+    {
+        QTest::addColumn<QString>("sport");
+        QTest::newRow("basketball") << QStringLiteral("basketball");
+        QTest::newRow("volleyball") << QStringLiteral("volleyball");
+    }
+
+    void anEarlierLogReadsAndExportsAsBefore()
+    {
+        QFETCH(QString, sport);
+        const auto fixture = [&](const QString &kind) {
+            QFile file(QFINDTESTDATA(QStringLiteral("data/") + sport + kind));
+            return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+        };
+        const QList<QByteArray> lines = fixture(QStringLiteral("-log.jsonl")).trimmed().split('\n');
+        QVERIFY(lines.size() > 10);
+        for (const QByteArray &line : lines.mid(1)) {
+            const std::optional<GameLogEntry> entry = GameLogEntry::fromLine(line);
+            QVERIFY2(entry, line.constData());
+            QCOMPARE(QJsonDocument(entry->toJson()).toJson(QJsonDocument::Compact), line);
+        }
+        // The exports give the times as the hall's clocks showed them: here in UTC.
+        const QByteArray zone = qgetenv("TZ");
+        qputenv("TZ", "UTC");
+        const std::optional<GameRecord> record =
+            GameRecord::read(QFINDTESTDATA(QStringLiteral("data/") + sport + u"-log.jsonl"_s));
+        const QByteArray csv = record ? record->toCsv() : QByteArray();
+        zone.isNull() ? qunsetenv("TZ") : qputenv("TZ", zone);
+        QVERIFY(record);
+        QCOMPARE(record->damagedLines, 0);
+        QCOMPARE(csv, fixture(QStringLiteral("-export.csv")));
+        QCOMPARE(record->toJson(), fixture(QStringLiteral("-export.json")));
     }
 };
 

@@ -6,9 +6,14 @@
 
 #include <QDir>
 #include <QFile>
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
 #include <QTemporaryDir>
 
 #include <sys/stat.h>
+
+using namespace Qt::StringLiterals;
 
 namespace {
 
@@ -19,6 +24,23 @@ SavedGame sampleGame()
     game.clockMs = 751'400;
     game.enteredSeconds = 750;
     return game;
+}
+
+QByteArray fixture(const QString &name)
+{
+    QFile file(QFINDTESTDATA(QStringLiteral("data/") + name));
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+// The rules the fixtures' games were played by.
+void playBy(const QString &sport, GameModel &game)
+{
+    if (sport == u"basketball") {
+        game.shotClockPart().setRules({.enabled = true});
+        game.playersPart().setRules({.enabled = true, .foulLimit = 2});
+    } else {
+        game.setsPart().setRules({.enabled = true, .pointsPerSet = 5, .lastSetPoints = 3});
+    }
 }
 
 QStringList generationFiles(const QString &folder)
@@ -306,6 +328,108 @@ private slots:
         game.clockMs = clockMs;
         game.countDown = countDown;
         QCOMPARE(game.isFresh(), fresh);
+    }
+
+    // Saved games written by the program as of commit 6532ff9: a basketball
+    // game with its shot clock and players, a volleyball match in its
+    // second set. Each resumes as it was saved, and is written back the same.
+    void anEarlierSavedGameResumesAndIsWrittenBackAsItWas_data()
+    {
+        QTest::addColumn<QString>("sport");
+        QTest::newRow("basketball") << QStringLiteral("basketball");
+        QTest::newRow("volleyball") << QStringLiteral("volleyball");
+    }
+
+    void anEarlierSavedGameResumesAndIsWrittenBackAsItWas()
+    {
+        QFETCH(QString, sport);
+        QByteArray written = fixture(sport + QStringLiteral("-game.json"));
+        QVERIFY(!written.isEmpty());
+        QTemporaryDir dir;
+        QFile first(dir.filePath(QStringLiteral("game-0.json")));
+        QVERIFY(first.open(QIODevice::WriteOnly) && first.write(written) == written.size());
+        first.close();
+        GameStateFile file(dir.path());
+        const std::optional<SavedGame> saved = file.load();
+        QVERIFY(saved);
+        GameModel game(time);
+        playBy(sport, game);
+        game.setClockMode(saved->countDown, saved->periodMs);
+        game.restore(saved->toState());
+        if (sport == u"basketball") {
+            QCOMPARE(game.shotClockPart().ms(), 8322);
+            QVERIFY(game.shotClockPart().state().held);
+            QCOMPARE(game.shotClockPart().possession(), Possession::Home);
+            QVERIFY(game.playersPart().isOut(GameModel::Guest, QStringLiteral("12")));
+            QCOMPARE(game.playersPart().penaltyMs(game.playersPart().penalties().teams[0][0]),
+                     87'322);
+        } else {
+            QCOMPARE(game.setsPart().state().set, 2);
+            QCOMPARE(game.setsPart().state().played, (QList<std::array<int, 2>>{{5, 1}}));
+            QCOMPARE(game.period(), 2);
+        }
+        QVERIFY(file.save(SavedGame::of(game)));
+        QFile second(dir.filePath(QStringLiteral("game-1.json")));
+        QVERIFY(second.open(QIODevice::ReadOnly));
+        QCOMPARE(second.readAll(), written.replace("\"sequence\":0", "\"sequence\":1"));
+    }
+
+    // Each part reads its own fields, trusting none: a file with one of them
+    // damaged is no game.
+    void aDamagedFieldOfAPartIsNoGame_data()
+    {
+        QTest::addColumn<QString>("sport");
+        QTest::addColumn<QString>("field");
+        QTest::addColumn<QJsonValue>("value");
+        const QString basketball = QStringLiteral("basketball");
+        const QString volleyball = QStringLiteral("volleyball");
+        QTest::newRow("shot clock past 99 s")
+            << basketball << u"shotClock"_s
+            << QJsonValue(QJsonObject{{u"ms"_s, 100'000}, {u"held"_s, false}, {u"dark"_s, false}});
+        QTest::newRow("arrow to nobody") << basketball << u"possession"_s << QJsonValue(u"left"_s);
+        QTest::newRow("three-digit player")
+            << basketball << u"players"_s
+            << QJsonValue(QJsonObject{{u"home"_s, QJsonObject{{u"123"_s, QJsonArray{1, 0, 0}}}}});
+        QTest::newRow("penalty numbered ahead")
+            << basketball << u"penalties"_s
+            << QJsonValue(QJsonObject{{u"nextId"_s, 1},
+                                      {u"home"_s, QJsonArray{QJsonObject{{u"id"_s, 1},
+                                                                         {u"player"_s, u"4"_s},
+                                                                         {u"lengthMs"_s, 120'000},
+                                                                         {u"ms"_s, 5}}}}});
+        QTest::newRow("a third team serving") << volleyball << u"sets"_s
+                                              << QJsonValue(QJsonObject{{u"set"_s, 2},
+                                                                        {u"played"_s, QJsonArray{}},
+                                                                        {u"firstServer"_s, 0},
+                                                                        {u"serving"_s, 2},
+                                                                        {u"lastPointTo"_s, 0}});
+        QTest::newRow("a set of one team's points")
+            << volleyball << u"sets"_s
+            << QJsonValue(QJsonObject{{u"set"_s, 2},
+                                      {u"played"_s, QJsonArray{QJsonArray{5}}},
+                                      {u"firstServer"_s, 0},
+                                      {u"serving"_s, 0},
+                                      {u"lastPointTo"_s, 0}});
+    }
+
+    void aDamagedFieldOfAPartIsNoGame()
+    {
+        QFETCH(QString, sport);
+        QFETCH(QString, field);
+        QFETCH(QJsonValue, value);
+        QJsonObject game = QJsonDocument::fromJson(fixture(sport + u"-game.json"_s)).object();
+        QVERIFY(game.contains(field));
+        QTemporaryDir dir;
+        QFile file(dir.filePath(QStringLiteral("game-0.json")));
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        file.write(QJsonDocument(game).toJson(QJsonDocument::Compact));
+        file.close();
+        QVERIFY(GameStateFile(dir.path()).load());
+        game.insert(field, value);
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        file.write(QJsonDocument(game).toJson(QJsonDocument::Compact));
+        file.close();
+        QVERIFY(!GameStateFile(dir.path()).load());
     }
 };
 

@@ -41,10 +41,10 @@ class TestPlayers : public QObject
         rules.enabled = !flags.contains(u"off"_qs);
         rules.penaltyEndsOnGoal = flags.contains(u"goalEnds"_qs);
         rules.suspensionsToDisqualify = flags.contains(u"disqualify3"_qs) ? 3 : 0;
-        game.model->setPlayerRules(rules);
+        game.model->playersPart().setRules(rules);
         SetsRules sets;
         sets.enabled = flags.contains(u"sets"_qs);
-        game.model->setSetsRules(sets);
+        game.model->setsPart().setRules(sets);
         game.fouledOut =
             std::make_unique<QSignalSpy>(game.model.get(), &GameModel::playerFouledOut);
         game.penaltiesEnded =
@@ -89,17 +89,19 @@ class TestPlayers : public QObject
             history.perform(Action::ClockStartStop, step, [](GameModel &g) { g.startStop(); });
         } else if (kind.toLower() == u'f') {
             history.perform(Action::PlayerFoul, step,
-                            [&](GameModel &g) { g.addPlayerFoul(team, args.at(0)); });
+                            [&](GameModel &g) { g.playersPart().addFoul(team, args.at(0)); });
         } else if (kind.toLower() == u'e') {
             const qint64 ms = args.at(1).toLongLong() * 1000;
-            history.perform(Action::Penalty, step,
-                            [&](GameModel &g) { g.addPenalty(team, args.at(0), ms); });
+            history.perform(Action::Penalty, step, [&](GameModel &g) {
+                g.playersPart().addPenalty(team, args.at(0), ms);
+            });
         } else if (kind.toLower() == u'g') {
             const int which = team == GameModel::Home ? GameModel::Home1 : GameModel::Guest1;
             const QString player = args.at(0);
             const int points = args.size() > 1 ? args.at(1).toInt() : 1;
-            history.perform(Action::ScoreAdd, step,
-                            [&](GameModel &g) { g.addToScoreBy(which, points, player); });
+            history.perform(Action::ScoreAdd, step, [&](GameModel &g) {
+                g.playersPart().addToScoreBy(which, points, player);
+            });
         } else if (step == u"u") {
             history.undo();
         } else if (step == u"k") {
@@ -118,25 +120,25 @@ class TestPlayers : public QObject
         for (const GameModel::Team team : {GameModel::Home, GameModel::Guest}) {
             const QString name = team == GameModel::Home ? u"home"_qs : u"guest"_qs;
             QStringList players;
-            const auto &lines = game.players().teams.at(team);
+            const auto &lines = game.playersPart().tally().teams.at(team);
             for (const QString &number : sortedNumbers(lines.keys())) {
                 const PlayerLine line = lines.value(number);
                 QString text = u"#%1 %2f %3pts %4p"_qs.arg(number)
                                    .arg(line.fouls)
                                    .arg(line.points)
                                    .arg(line.penalties);
-                if (game.isPlayerOut(team, number))
+                if (game.playersPart().isOut(team, number))
                     text += u" out"_qs;
-                if (game.isDisqualified(team, number))
+                if (game.playersPart().isDisqualified(team, number))
                     text += u" dq"_qs;
                 players << text;
             }
             if (!players.isEmpty())
                 parts << name + u' ' + players.join(u", "_qs);
             QStringList penalties;
-            for (const Penalty &penalty : game.penalties().teams.at(team))
+            for (const Penalty &penalty : game.playersPart().penalties().teams.at(team))
                 penalties << u"%1 %2 %3"_qs.arg(penalty.player)
-                                 .arg(game.penaltyMs(penalty))
+                                 .arg(game.playersPart().penaltyMs(penalty))
                                  .arg(penalty.running ? u"run"_qs : u"wait"_qs);
             if (!penalties.isEmpty())
                 parts << u"pen "_qs + name + u' ' + penalties.join(u", "_qs);

@@ -48,16 +48,16 @@ class TestSets : public QObject
                     history.undo();
                 } else if (kind == u'y') {
                     history.perform(GameHistory::Action::FirstServer, token,
-                                    [](GameModel &g) { g.switchFirstServer(); });
+                                    [](GameModel &g) { g.setsPart().switchFirstServer(); });
                 } else if (kind == u't') {
                     time.now += count * 1000;
                     game.updateClock();
                     break;
                 } else {
                     const auto team = kind == u'h' ? GameModel::Home : GameModel::Guest;
-                    servers += letterOf(game.sets().serving);
+                    servers += letterOf(game.setsPart().state().serving);
                     history.perform(GameHistory::Action::Point, token,
-                                    [team](GameModel &g) { g.addPoint(team); });
+                                    [team](GameModel &g) { g.setsPart().addPoint(team); });
                 }
             }
         }
@@ -67,18 +67,18 @@ class TestSets : public QObject
     static QString summary(const GameModel &game)
     {
         QStringList played;
-        for (const auto &set : game.sets().played)
+        for (const auto &set : game.setsPart().state().played)
             played << QStringLiteral("%1:%2").arg(set[0]).arg(set[1]);
         const char *const hints[] = {"", " switch sides", " interval"};
         return QStringLiteral("set %1 won %2:%3 points %4:%5 played [%6] %7 serves%8%9")
-            .arg(game.sets().set)
+            .arg(game.setsPart().state().set)
             .arg(*game.score(GameModel::Home2))
             .arg(*game.score(GameModel::Guest2))
             .arg(*game.score(GameModel::Home1))
             .arg(*game.score(GameModel::Guest1))
             .arg(played.join(u' '))
-            .arg(letterOf(game.sets().serving))
-            .arg(QLatin1StringView(hints[int(game.setsHint())]))
+            .arg(letterOf(game.setsPart().state().serving))
+            .arg(QLatin1StringView(hints[int(game.setsPart().hint())]))
             .arg(game.phase() == GamePhase::Final ? QStringLiteral(" final") : QString());
     }
 

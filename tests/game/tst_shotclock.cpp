@@ -46,7 +46,7 @@ class TestShotClock : public QObject
         rules.linked = !flags.contains(u"unlinked"_qs);
         rules.stopGameAtZero = flags.contains(u"stopAtZero"_qs);
         rules.resetOnScore = flags.contains(u"resetOnScore"_qs);
-        game.model->setShotClockRules(rules);
+        game.model->shotClockPart().setRules(rules);
         game.horns = std::make_unique<QSignalSpy>(game.model.get(), &GameModel::shotClockExpired);
         return game;
     }
@@ -78,21 +78,21 @@ class TestShotClock : public QObject
     {
         using Action = GameHistory::Action;
         GameHistory &history = *game.history;
-        const auto act = [&](Action kind, void (GameModel::*step)()) {
-            history.perform(kind, key, [step](GameModel &g) { (g.*step)(); });
+        const auto act = [&](Action kind, const std::function<void(GameModel &)> &step) {
+            history.perform(kind, key, step);
         };
         if (key == u"s")
-            act(Action::ClockStartStop, &GameModel::startStop);
+            act(Action::ClockStartStop, [](GameModel &g) { g.startStop(); });
         else if (key == u"x")
-            act(Action::ShotClockReset, &GameModel::resetShotClock);
+            act(Action::ShotClockReset, [](GameModel &g) { g.shotClockPart().reset(); });
         else if (key == u"v")
-            act(Action::ShotClockShort, &GameModel::resetShotClockShort);
+            act(Action::ShotClockShort, [](GameModel &g) { g.shotClockPart().resetShort(); });
         else if (key == u"m")
-            act(Action::ShotClockHold, &GameModel::holdOrReleaseShotClock);
+            act(Action::ShotClockHold, [](GameModel &g) { g.shotClockPart().holdOrRelease(); });
         else if (key == u"d")
-            act(Action::ShotClockBlank, &GameModel::blankShotClock);
+            act(Action::ShotClockBlank, [](GameModel &g) { g.shotClockPart().blank(); });
         else if (key == u"a")
-            act(Action::Possession, &GameModel::switchPossession);
+            act(Action::Possession, [](GameModel &g) { g.shotClockPart().switchPossession(); });
         else if (key == u"t")
             history.perform(Action::Timeout, key,
                             [](GameModel &g) { g.takeTimeout(GameModel::Home); });
@@ -117,14 +117,15 @@ class TestShotClock : public QObject
 
     static QString describe(const GameModel &game, int horns)
     {
-        const ShotClockState &shot = game.shotClock();
-        const QString face = shot.dark      ? u"dark"_qs
-                             : shot.held    ? QString::number(game.shotClockMs()) + u" held"_qs
-                             : shot.running ? QString::number(game.shotClockMs()) + u" running"_qs
-                                            : QString::number(game.shotClockMs()) + u" stopped"_qs;
-        const QString arrow = game.possession() == Possession::Home    ? u"home"_qs
-                              : game.possession() == Possession::Guest ? u"guest"_qs
-                                                                       : u"none"_qs;
+        const ShotClockState &shot = game.shotClockPart().state();
+        const QString face = shot.dark   ? u"dark"_qs
+                             : shot.held ? QString::number(game.shotClockPart().ms()) + u" held"_qs
+                             : shot.running
+                                 ? QString::number(game.shotClockPart().ms()) + u" running"_qs
+                                 : QString::number(game.shotClockPart().ms()) + u" stopped"_qs;
+        const QString arrow = game.shotClockPart().possession() == Possession::Home    ? u"home"_qs
+                              : game.shotClockPart().possession() == Possession::Guest ? u"guest"_qs
+                                                                                       : u"none"_qs;
         return u"%1, game %2, horns %3, arrow %4"_qs.arg(
             face, game.isRunning() ? u"running"_qs : u"stopped"_qs, QString::number(horns), arrow);
     }
@@ -312,8 +313,9 @@ private slots:
                                    .arg(*model.score(GameModel::Guest1))
                                    .arg(*model.score(GameModel::Home2))
                                    .arg(*model.score(GameModel::Guest2));
-        const QString shot = QString::number(model.shotClockMs()) +
-                             (model.shotClock().running ? u" running"_qs : u" stopped"_qs);
+        const QString shot =
+            QString::number(model.shotClockPart().ms()) +
+            (model.shotClockPart().state().running ? u" running"_qs : u" stopped"_qs);
         QCOMPARE(u"%1, game %2, %3"_qs.arg(shot, model.isRunning() ? u"running"_qs : u"stopped"_qs,
                                            scores),
                  expected);

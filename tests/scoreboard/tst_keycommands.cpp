@@ -184,19 +184,19 @@ private slots:
         ShotClockRules rules;
         rules.enabled = on;
         changeSettings([on](Settings &s) { s.ShotClockEnabled = on ? 1 : 0; });
-        board->game().setShotClockRules(rules);
+        board->game().shotClockPart().setRules(rules);
         const QWidget *focus = board->controls().homeTeamPanel;
         board->controls().homeTeamPanel->setFocus();
         for (const QChar key : keys)
             QTest::keyClicks(const_cast<QWidget *>(focus), QString(key));
         const GameModel &game = board->game();
-        const QString state = game.shotClock().dark      ? QStringLiteral("dark")
-                              : game.shotClock().running ? QStringLiteral("running")
-                                                         : QStringLiteral("stopped");
+        const QString state = game.shotClockPart().state().dark      ? QStringLiteral("dark")
+                              : game.shotClockPart().state().running ? QStringLiteral("running")
+                                                                     : QStringLiteral("stopped");
         QCOMPARE(QStringLiteral("%1 %2, arrow %3")
-                     .arg(game.shotClockMs())
+                     .arg(game.shotClockPart().ms())
                      .arg(state)
-                     .arg(int(game.possession())),
+                     .arg(int(game.shotClockPart().possession())),
                  expected);
     }
 
@@ -270,7 +270,7 @@ private slots:
         if (lengths.contains(u','))
             rules.penaltyLengthsMs = {120'000, 300'000, 600'000};
         GameModel &game = board->game();
-        game.setPlayerRules(rules);
+        game.playersPart().setRules(rules);
         if (roster) {
             Team team{u"TSV"_qs, {}, {}, {}, {}, {Player{u"7"_qs, u"Anna Berg"_qs}}};
             game.setSides({GameSide{team, {}}, GameSide{}});
@@ -284,11 +284,11 @@ private slots:
         QStringList fouls, penalties;
         for (const GameModel::Team team : {GameModel::Home, GameModel::Guest}) {
             const QString side = team == GameModel::Home ? u"H"_qs : u"G"_qs;
-            const auto &lines = game.players().teams.at(team);
+            const auto &lines = game.playersPart().tally().teams.at(team);
             for (auto it = lines.cbegin(); it != lines.cend(); ++it)
                 if (it->fouls > 0)
                     fouls << side + it.key() + u'=' + QString::number(it->fouls);
-            for (const Penalty &penalty : game.penalties().teams.at(team))
+            for (const Penalty &penalty : game.playersPart().penalties().teams.at(team))
                 penalties << side + penalty.player + u'=' + QString::number(penalty.ms);
         }
         const auto listed = [](const QStringList &items) {
@@ -375,14 +375,14 @@ private slots:
         SetsRules rules;
         rules.enabled = on;
         changeSettings([on](Settings &s) { s.SetsEnabled = on ? 1 : 0; });
-        board->game().setSetsRules(rules);
+        board->game().setsPart().setRules(rules);
         board->controls().homeTeamPanel->setFocus();
         for (const QChar key : keys)
             QTest::keyClicks(board->controls().homeTeamPanel, QString(key));
         const GameModel &game = board->game();
         QCOMPARE(u"%1:%2, serving %3"_qs.arg(*game.score(GameModel::Home1))
                      .arg(*game.score(GameModel::Guest1))
-                     .arg(game.sets().serving),
+                     .arg(game.setsPart().state().serving),
                  expected);
     }
 
@@ -393,7 +393,7 @@ private slots:
         SetsRules rules;
         rules.enabled = true;
         changeSettings([](Settings &s) { s.SetsEnabled = 1; });
-        board->game().setSetsRules(rules);
+        board->game().setsPart().setRules(rules);
         const auto &c = board->controls();
         c.homeTeamPanel->setFocus();
         QTest::keyClicks(c.homeTeamPanel, u"qqqqqqqqqqqqqqqqqqqqqqqqq"_qs);
@@ -428,7 +428,7 @@ private slots:
         SetsRules rules;
         rules.enabled = true;
         changeSettings([](Settings &s) { s.SetsEnabled = 1; });
-        board->game().setSetsRules(rules);
+        board->game().setsPart().setRules(rules);
         const auto &c = board->controls();
         c.homeTeamPanel->setFocus();
         // Sets 25:0, 25:0, 0:25, 25:0: won 3:1 in the fourth.

@@ -155,9 +155,9 @@ private slots:
             rules.enabled = true;
             rules.setsToWin = 1;
             rules.lastSetPoints = 25;
-            made.game.setSetsRules(rules);
+            made.game.setsPart().setRules(rules);
             for (int i = 0; i < 25; ++i)
-                made.game.addPoint(GameModel::Home);
+                made.game.setsPart().addPoint(GameModel::Home);
             QCOMPARE(made.game.phase(), GamePhase::Final);
             way = {u"q"_s, "/api/v1/point/guest", {}, {{u"action"_s, u"point.guest"_s}}};
         }

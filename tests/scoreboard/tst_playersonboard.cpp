@@ -40,15 +40,15 @@ private slots:
         GameModel &game = made.game;
         PlayerRules rules;
         rules.enabled = true;
-        game.setPlayerRules(rules);
+        game.playersPart().setRules(rules);
         for (const QString &number : {u"7"_qs, u"10"_qs, u"00"_qs, u"4"_qs})
-            game.addPenalty(GameModel::Home, number, 120'000);
-        game.addPenalty(GameModel::Guest, u"12"_qs, 300'000);
+            game.playersPart().addPenalty(GameModel::Home, number, 120'000);
+        game.playersPart().addPenalty(GameModel::Guest, u"12"_qs, 300'000);
         game.startStop();
         fakes.time.now += 61'000;
         game.updateClock();
         for (int i = 0; i < 5; ++i)
-            game.addPlayerFoul(GameModel::Guest, u"23"_qs);
+            game.playersPart().addFoul(GameModel::Guest, u"23"_qs);
         ScoreBoardWindow &board = made.window;
         board.resize(screen);
         board.show();

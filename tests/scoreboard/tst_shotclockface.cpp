@@ -43,7 +43,7 @@ class TestShotClockFace : public QObject
             made->game.setStructure(GameStructure{4, {}, 0});
         ShotClockRules rules;
         rules.enabled = true;
-        made->game.setShotClockRules(rules);
+        made->game.shotClockPart().setRules(rules);
         return made;
     }
 
@@ -124,10 +124,10 @@ private slots:
         made->window.show();
         const BoardView::Controls &c = made->window.controls();
         QVERIFY(c.possessionArrow->isHidden());
-        made->game.switchPossession();
+        made->game.shotClockPart().switchPossession();
         QVERIFY(c.possessionArrow->isVisible());
         QCOMPARE(c.possessionArrow->text(), QStringLiteral("\u2190"));
-        made->game.switchPossession();
+        made->game.shotClockPart().switchPossession();
         QCOMPARE(c.possessionArrow->text(), QStringLiteral("\u2192"));
         QVERIFY(c.possessionArrow->x() > c.homeTeamPanel->geometry().right());
         QVERIFY(c.possessionArrow->geometry().right() < c.guestTeamPanel->x());
@@ -137,7 +137,7 @@ private slots:
     {
         TestBoard made(fakes);
         made.window.show();
-        made.game.switchPossession();
+        made.game.shotClockPart().switchPossession();
         QVERIFY(made.window.controls().shotClockPanel->isHidden());
         QVERIFY(made.window.controls().possessionArrow->isHidden());
     }

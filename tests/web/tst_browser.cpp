@@ -224,10 +224,10 @@ private slots:
             game->setSides({GameSide{lions, {}}, GameSide{std::nullopt, u"Bears"_s}});
             PlayerRules players;
             players.enabled = true;
-            game->setPlayerRules(players);
+            game->playersPart().setRules(players);
             ShotClockRules shot;
             shot.enabled = true;
-            game->setShotClockRules(shot);
+            game->shotClockPart().setRules(shot);
         }
         // A game on record for the report.
         GameLog log(folder.filePath(u"games"_s), *game, *history);
@@ -238,8 +238,8 @@ private slots:
         const auto restore = qScopeGuard([this] {
             server->setGameLogFolder(GameLog::defaultFolder());
             game->setSides({});
-            game->setPlayerRules({});
-            game->setShotClockRules({});
+            game->playersPart().setRules({});
+            game->shotClockPart().setRules({});
         });
         browser.setViewport(1280, 720);
         browser.setTransparentBackground(false);
@@ -380,8 +380,8 @@ private slots:
     {
         SetsRules rules;
         rules.enabled = true;
-        game->setSetsRules(rules);
-        const auto setsOff = qScopeGuard([this] { game->setSetsRules({}); });
+        game->setsPart().setRules(rules);
+        const auto setsOff = qScopeGuard([this] { game->setsPart().setRules({}); });
         GameState over = game->state();
         over.period = 4;
         over.sets.set = 4;
@@ -721,7 +721,7 @@ private slots:
         });
         ShotClockRules rules;
         rules.enabled = true;
-        game->setShotClockRules(rules);
+        game->shotClockPart().setRules(rules);
         browser.setViewport(1280, 720);
         browser.setTransparentBackground(page == u"/overlay"_s);
         QVERIFY(browser.navigate(url(page)));
@@ -734,7 +734,8 @@ private slots:
         if (box)
             QVERIFY(!shown(u"[data-name=possessionBox]"_s));
         if (full) {
-            act(u"arrow"_s, [](GameModel &g) { g.setPossession(Possession::Guest); });
+            act(u"arrow"_s,
+                [](GameModel &g) { g.shotClockPart().setPossession(Possession::Guest); });
             QTRY_COMPARE(arrow(), u"\u2192"_s);
         }
         if (box)
@@ -758,7 +759,7 @@ private slots:
         QTRY_COMPARE_WITH_TIMEOUT(pageShot(), u"|0"_s, 3000);
         act(u"stop"_s, [](GameModel &g) { g.startStop(); });
         // Off, every page is as it was without it.
-        game->setShotClockRules({});
+        game->shotClockPart().setRules({});
         QTRY_COMPARE(pageShot(), u"|"_s);
         if (full) {
             QVERIFY(!shown(u"[data-name=shotClock]"_s));
@@ -797,15 +798,16 @@ private slots:
         });
         PlayerRules rules;
         rules.enabled = true;
-        game->setPlayerRules(rules);
+        game->playersPart().setRules(rules);
         browser.setViewport(1280, 720);
         browser.setTransparentBackground(page == u"/overlay"_s);
         QVERIFY(browser.navigate(url(page)));
         QTRY_VERIFY_WITH_TIMEOUT(pageConnected(), 10000);
-        act(u"penalty"_s, [](GameModel &g) { g.addPenalty(GameModel::Guest, u"12"_s, 2'000); });
+        act(u"penalty"_s,
+            [](GameModel &g) { g.playersPart().addPenalty(GameModel::Guest, u"12"_s, 2'000); });
         QTRY_COMPARE(penalties(), u"#12 0:02"_s);
         for (int i = 0; i < 5; ++i)
-            act(u"foul"_s, [](GameModel &g) { g.addPlayerFoul(GameModel::Home, u"7"_s); });
+            act(u"foul"_s, [](GameModel &g) { g.playersPart().addFoul(GameModel::Home, u"7"_s); });
         if (page == u"/display"_s)
             QTRY_COMPARE(lastFoul(), u"#7  5 FOULS"_s);
         QVERIFY(browser.screenshot().save(artifacts() + page + u"-penalties.png"_s));
@@ -813,7 +815,7 @@ private slots:
         QTRY_COMPARE(penalties(), u"#12 0:01"_s);
         QTRY_COMPARE_WITH_TIMEOUT(penalties(), QString(), 4000);
         act(u"stop"_s, [](GameModel &g) { g.startStop(); });
-        game->setPlayerRules({});
+        game->playersPart().setRules({});
     }
 
     // A preset for a sport with one score: no second row on the board nor on
@@ -972,7 +974,7 @@ private slots:
         });
         ShotClockRules rules;
         rules.enabled = true;
-        game->setShotClockRules(rules);
+        game->shotClockPart().setRules(rules);
         browser.setViewport(412, 915);
         QVERIFY(browser.navigate(url(u"/display"_s)));
         browser.evaluate(u"sessionStorage.clear()"_s);
@@ -988,17 +990,17 @@ private slots:
         };
         QTRY_COMPARE(shotText(), u"24"_s);
         QVERIFY(browser.click(u"possession"_s));
-        QTRY_COMPARE(game->possession(), Possession::Home);
+        QTRY_COMPARE(game->shotClockPart().possession(), Possession::Home);
         QTRY_COMPARE(shotText(), u"24  \u2190 Home"_s);
         QVERIFY(browser.click(u"shotShort"_s));
-        QTRY_COMPARE(game->shotClockMs(), 14'000);
+        QTRY_COMPARE(game->shotClockPart().ms(), 14'000);
         QTRY_COMPARE(shotText(), u"14  \u2190 Home"_s);
         QVERIFY(browser.click(u"shotHold"_s));
-        QTRY_VERIFY(game->shotClock().held);
+        QTRY_VERIFY(game->shotClockPart().state().held);
         QVERIFY(browser.click(u"shotReset"_s));
-        QTRY_COMPARE(game->shotClockMs(), 24'000);
+        QTRY_COMPARE(game->shotClockPart().ms(), 24'000);
         QVERIFY(browser.screenshot().save(artifacts() + u"/remote-shot-clock.png"_s));
-        game->setShotClockRules({});
+        game->shotClockPart().setRules({});
         QTRY_VERIFY(browser.evaluate(u"document.getElementById('shotSection').hidden"_s).toBool());
     }
 

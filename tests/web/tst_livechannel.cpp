@@ -411,7 +411,7 @@ private slots:
         if (name.startsWith(u"shotClock"_s) || name == u"possession"_s) {
             ShotClockRules rules;
             rules.enabled = true;
-            served->game.setShotClockRules(rules);
+            served->game.shotClockPart().setRules(rules);
             // Somewhere a reset can be seen.
             served->game.startStop();
             served->time.now += 2000;
@@ -422,7 +422,7 @@ private slots:
         if (players) {
             PlayerRules rules;
             rules.enabled = true;
-            served->game.setPlayerRules(rules);
+            served->game.playersPart().setRules(rules);
         }
         auto remote = operatorClient();
         QVERIFY(remote);
@@ -439,16 +439,16 @@ private slots:
         if (message[u"action"_s] == u"clock"_s)
             QCOMPARE(served->game.clockMs(), (12 * 60 + 30) * 1000);
         if (name == u"shotClockReset"_s || name == u"shotClockShort"_s)
-            QCOMPARE(served->game.shotClockMs(), name.endsWith(u"Short"_s) ? 14000 : 24000);
+            QCOMPARE(served->game.shotClockPart().ms(), name.endsWith(u"Short"_s) ? 14000 : 24000);
         if (name == u"shotClockHold"_s)
-            QVERIFY(served->game.shotClock().held);
+            QVERIFY(served->game.shotClockPart().state().held);
         if (name == u"possession"_s)
-            QCOMPARE(served->game.possession(), Possession::Home);
+            QCOMPARE(served->game.shotClockPart().possession(), Possession::Home);
         if (players) {
-            const PlayerTally &tally = served->game.players();
+            const PlayerTally &tally = served->game.playersPart().tally();
             QCOMPARE(tally.line(GameModel::Home, u"7"_s).fouls, name == u"foul"_s ? 1 : 0);
             QCOMPARE(tally.line(GameModel::Home, u"7"_s).points, name == u"score"_s ? 2 : 0);
-            QCOMPARE(served->game.penalties().teams.at(GameModel::Guest).size(),
+            QCOMPARE(served->game.playersPart().penalties().teams.at(GameModel::Guest).size(),
                      name == u"penalty"_s ? 1 : 0);
         }
         // Every action from the phone can be undone from the desktop.

@@ -556,22 +556,22 @@ private:
             rules.enabled = true;
             rules.linked = prep != ShotUnlinked;
             rules.shortMs = prep == ShotNoShort ? 0 : rules.shortMs;
-            served.game.setShotClockRules(rules);
+            served.game.shotClockPart().setRules(rules);
             if (prep == ShotRunning || prep == ShotHeld) {
                 served.game.startStop();
                 served.time.now += 3000;
             }
             if (prep == ShotHeld)
-                served.game.holdOrReleaseShotClock();
+                served.game.shotClockPart().holdOrRelease();
             break;
         }
         case PlayersOn:
         case PlayersRunning: {
             PlayerRules rules;
             rules.enabled = true;
-            served.game.setPlayerRules(rules);
+            served.game.playersPart().setRules(rules);
             if (prep == PlayersRunning) {
-                served.game.addPenalty(GameModel::Guest, u"12"_s, 120'000);
+                served.game.playersPart().addPenalty(GameModel::Guest, u"12"_s, 120'000);
                 served.game.startStop();
                 served.time.now += 3000;
             }
@@ -580,10 +580,10 @@ private:
         case PlayersInSets: {
             PlayerRules players;
             players.enabled = true;
-            served.game.setPlayerRules(players);
+            served.game.playersPart().setRules(players);
             SetsRules sets;
             sets.enabled = true;
-            served.game.setSetsRules(sets);
+            served.game.setsPart().setRules(sets);
             break;
         }
         case SetsOn:
@@ -594,11 +594,11 @@ private:
             // One set of 25 is the match: the deciding set is the first.
             rules.setsToWin = 1;
             rules.lastSetPoints = 25;
-            served.game.setSetsRules(rules);
+            served.game.setsPart().setRules(rules);
             for (int i = 0; i < (prep == SetsOn ? 0 : 24); ++i)
-                served.game.addPoint(GameModel::Home);
+                served.game.setsPart().addPoint(GameModel::Home);
             if (prep == SetsFinal)
-                served.game.addPoint(GameModel::Home);
+                served.game.setsPart().addPoint(GameModel::Home);
             break;
         }
         }
