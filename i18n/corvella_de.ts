@@ -445,6 +445,261 @@ Die Tasten beschreibt corvella(1).</translation>
     </message>
 </context>
 <context>
+    <name>GameCommands</name>
+    <message>
+        <source> or </source>
+        <translation> oder </translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is not a field of this call</source>
+        <translation>&quot;%1&quot; ist kein Feld dieses Aufrufs</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is missing</source>
+        <translation>„%1“ fehlt</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is a whole number</source>
+        <translation>„%1“ ist eine ganze Zahl</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is a text</source>
+        <translation>„%1“ ist ein Text</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is true or false</source>
+        <translation>„%1“ ist true oder false</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is minutes.seconds, from &quot;0&quot; to &quot;99.59&quot;</source>
+        <translation>„%1“ ist Minuten.Sekunden, von „0“ bis „99.59“</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is a number of one or two digits</source>
+        <translation>„%1“ ist eine Nummer mit einer oder zwei Ziffern</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is %2</source>
+        <translation>„%1“ ist %2</translation>
+    </message>
+    <message>
+        <source>not found</source>
+        <translation>nicht gefunden</translation>
+    </message>
+    <message>
+        <source>the break runs by itself</source>
+        <translation>die Pause läuft von selbst</translation>
+    </message>
+    <message>
+        <source>the game is over</source>
+        <translation>das Spiel ist vorbei</translation>
+    </message>
+    <message>
+        <source>a timeout is running</source>
+        <translation>eine Auszeit läuft</translation>
+    </message>
+    <message>
+        <source>the clock is at zero; reset or set it</source>
+        <translation>die Uhr steht auf null; zurücksetzen oder stellen</translation>
+    </message>
+    <message>
+        <source>the game has no timeouts</source>
+        <translation>das Spiel hat keine Auszeiten</translation>
+    </message>
+    <message>
+        <source>no timeout in a break or after the game</source>
+        <translation>keine Auszeit in einer Pause oder nach dem Spiel</translation>
+    </message>
+    <message>
+        <source>the other team&apos;s timeout is running</source>
+        <translation>die Auszeit der anderen Mannschaft läuft</translation>
+    </message>
+    <message>
+        <source>%1 has no timeouts left</source>
+        <translation>%1 hat keine Auszeiten mehr</translation>
+    </message>
+    <message>
+        <source>the shot clock is off</source>
+        <translation>die Angriffszeit ist aus</translation>
+    </message>
+    <message>
+        <source>the game is not played in sets</source>
+        <translation>das Spiel wird nicht in Sätzen gespielt</translation>
+    </message>
+    <message>
+        <source>a match in sets has no players&apos; fouls or penalties</source>
+        <translation>ein Spiel in Sätzen hat keine Spielerfouls und keine Strafen</translation>
+    </message>
+    <message>
+        <source>the players are off</source>
+        <translation>die Spieler sind aus</translation>
+    </message>
+    <message>
+        <source>the match is over</source>
+        <translation>das Match ist vorbei</translation>
+    </message>
+    <message>
+        <source>Point %1</source>
+        <translation>Punkt %1</translation>
+    </message>
+    <message>
+        <source>the set has begun</source>
+        <translation>der Satz hat begonnen</translation>
+    </message>
+    <message>
+        <source>Switch the first server</source>
+        <translation>Ersten Aufschlag wechseln</translation>
+    </message>
+    <message>
+        <source>%1 is longer than %2 characters</source>
+        <translation>%1 ist länger als %2 Zeichen</translation>
+    </message>
+    <message>
+        <source>New game</source>
+        <translation>Neues Spiel</translation>
+    </message>
+    <message>
+        <source>Set score</source>
+        <translation>Punktstand gesetzt</translation>
+    </message>
+    <message>
+        <source>Change score</source>
+        <translation>Punktstand geändert</translation>
+    </message>
+    <message>
+        <source>Start the clock</source>
+        <translation>Uhr starten</translation>
+    </message>
+    <message>
+        <source>Stop the clock</source>
+        <translation>Uhr anhalten</translation>
+    </message>
+    <message>
+        <source>Start or stop the clock</source>
+        <translation>Uhr starten oder stoppen</translation>
+    </message>
+    <message>
+        <source>Reset the clock</source>
+        <translation>Uhr zurücksetzen</translation>
+    </message>
+    <message>
+        <source>give either &quot;value&quot; (minutes.seconds) or &quot;ms&quot;</source>
+        <translation>entweder &quot;value&quot; (Minuten.Sekunden) oder &quot;ms&quot; angeben</translation>
+    </message>
+    <message>
+        <source>&quot;ms&quot; is a whole number from 0 to %1</source>
+        <translation>&quot;ms&quot; ist eine ganze Zahl von 0 bis %1</translation>
+    </message>
+    <message>
+        <source>Set clock</source>
+        <translation>Uhr gestellt</translation>
+    </message>
+    <message>
+        <source>Clear all LEDs</source>
+        <translation>Alle LEDs gelöscht</translation>
+    </message>
+    <message>
+        <source>the game has no periods</source>
+        <translation>das Spiel hat keine Perioden</translation>
+    </message>
+    <message>
+        <source>Next period</source>
+        <translation>Nächste Periode</translation>
+    </message>
+    <message>
+        <source>this is the first period</source>
+        <translation>dies ist die erste Periode</translation>
+    </message>
+    <message>
+        <source>Previous period</source>
+        <translation>Vorige Periode</translation>
+    </message>
+    <message>
+        <source>there is no break to skip</source>
+        <translation>es gibt keine Pause zum Überspringen</translation>
+    </message>
+    <message>
+        <source>Skip the break</source>
+        <translation>Pause überspringen</translation>
+    </message>
+    <message>
+        <source>Timeout %1</source>
+        <translation>Auszeit %1</translation>
+    </message>
+    <message>
+        <source>no timeout of %1 is running</source>
+        <translation>keine Auszeit von %1 läuft</translation>
+    </message>
+    <message>
+        <source>End the timeout of %1</source>
+        <translation>Auszeit von %1 beendet</translation>
+    </message>
+    <message>
+        <source>the shot clock has no short length</source>
+        <translation>die Angriffszeit hat keine kurze Länge</translation>
+    </message>
+    <message>
+        <source>Short shot clock</source>
+        <translation>Kurze Angriffszeit</translation>
+    </message>
+    <message>
+        <source>Reset the shot clock</source>
+        <translation>Angriffszeit zurücksetzen</translation>
+    </message>
+    <message>
+        <source>Hold the shot clock</source>
+        <translation>Angriffsuhr anhalten</translation>
+    </message>
+    <message>
+        <source>Release the shot clock</source>
+        <translation>Angriffsuhr freigeben</translation>
+    </message>
+    <message>
+        <source>Start the shot clock</source>
+        <translation>Angriffsuhr starten</translation>
+    </message>
+    <message>
+        <source>Stop the shot clock</source>
+        <translation>Angriffsuhr anhalten</translation>
+    </message>
+    <message>
+        <source>Hold or release the shot clock</source>
+        <translation>Angriffszeit anhalten oder freigeben</translation>
+    </message>
+    <message>
+        <source>Shot clock dark</source>
+        <translation>Angriffszeit dunkel</translation>
+    </message>
+    <message>
+        <source>Possession arrow to %1</source>
+        <translation>Ballbesitzpfeil zu %1</translation>
+    </message>
+    <message>
+        <source>Switch the possession arrow</source>
+        <translation>Ballbesitzpfeil umschalten</translation>
+    </message>
+    <message>
+        <source>Foul %1</source>
+        <translation>Foul %1</translation>
+    </message>
+    <message>
+        <source>&quot;seconds&quot; is a whole number from 1 to %1</source>
+        <translation>&quot;seconds&quot; ist eine ganze Zahl von 1 bis %1</translation>
+    </message>
+    <message>
+        <source>Penalty %1</source>
+        <translation>Strafe %1</translation>
+    </message>
+    <message>
+        <source>nothing to undo</source>
+        <translation>nichts rückgängig zu machen</translation>
+    </message>
+    <message>
+        <source>nothing to redo</source>
+        <translation>nichts zu wiederholen</translation>
+    </message>
+</context>
+<context>
     <name>GameLog</name>
     <message>
         <source>the disk may be full</source>
@@ -1242,57 +1497,6 @@ Die Tasten beschreibt corvella(1).</translation>
     </message>
 </context>
 <context>
-    <name>LiveChannel</name>
-    <message>
-        <source>Start or stop the clock from a phone</source>
-        <translation>Uhr vom Telefon aus starten oder stoppen</translation>
-    </message>
-    <message>
-        <source>Reset the clock from a phone</source>
-        <translation>Uhr vom Telefon aus zurücksetzen</translation>
-    </message>
-    <message>
-        <source>Change score from a phone</source>
-        <translation>Punktstand vom Telefon aus ändern</translation>
-    </message>
-    <message>
-        <source>Set the clock from a phone</source>
-        <translation>Uhr vom Telefon gestellt</translation>
-    </message>
-    <message>
-        <source>Switch the possession arrow from a phone</source>
-        <translation>Ballbesitzpfeil vom Telefon aus umschalten</translation>
-    </message>
-    <message>
-        <source>Reset the shot clock from a phone</source>
-        <translation>Angriffszeit vom Telefon aus zurücksetzen</translation>
-    </message>
-    <message>
-        <source>Short shot clock from a phone</source>
-        <translation>Kurze Angriffszeit vom Telefon aus</translation>
-    </message>
-    <message>
-        <source>Hold or release the shot clock from a phone</source>
-        <translation>Angriffszeit vom Telefon aus anhalten oder freigeben</translation>
-    </message>
-    <message>
-        <source>Point from a phone</source>
-        <translation>Punkt vom Telefon</translation>
-    </message>
-    <message>
-        <source>Switch the first server from a phone</source>
-        <translation>Ersten Aufschlag wechseln vom Telefon</translation>
-    </message>
-    <message>
-        <source>Player&apos;s foul from a phone</source>
-        <translation>Spielerfoul vom Telefon</translation>
-    </message>
-    <message>
-        <source>Penalty from a phone</source>
-        <translation>Strafe vom Telefon</translation>
-    </message>
-</context>
-<context>
     <name>NetworkPage</name>
     <message>
         <source>Show the board in browsers on the network</source>
@@ -1411,6 +1615,10 @@ Die Tasten beschreibt corvella(1).</translation>
     <message>
         <source>The web server is off</source>
         <translation>Der Webserver ist aus</translation>
+    </message>
+    <message>
+        <source>Sound off</source>
+        <translation>Ton aus</translation>
     </message>
 </context>
 <context>
@@ -1591,124 +1799,8 @@ Die Tasten beschreibt corvella(1).</translation>
         <translation>der Rumpf ist kein JSON-Objekt</translation>
     </message>
     <message>
-        <source>the game is over</source>
-        <translation>das Spiel ist vorbei</translation>
-    </message>
-    <message>
-        <source>the break runs by itself</source>
-        <translation>die Pause läuft von selbst</translation>
-    </message>
-    <message>
-        <source>the clock is at zero; reset or set it</source>
-        <translation>die Uhr steht auf null; zurücksetzen oder stellen</translation>
-    </message>
-    <message>
-        <source>Start the clock from the API</source>
-        <translation>Uhr über die API starten</translation>
-    </message>
-    <message>
-        <source>Stop the clock from the API</source>
-        <translation>Uhr über die API stoppen</translation>
-    </message>
-    <message>
-        <source>Start or stop the clock from the API</source>
-        <translation>Uhr über die API starten oder stoppen</translation>
-    </message>
-    <message>
-        <source>Reset the clock from the API</source>
-        <translation>Uhr über die API zurücksetzen</translation>
-    </message>
-    <message>
-        <source>nothing to undo</source>
-        <translation>nichts rückgängig zu machen</translation>
-    </message>
-    <message>
-        <source>nothing to redo</source>
-        <translation>nichts zu wiederholen</translation>
-    </message>
-    <message>
-        <source>Next period from the API</source>
-        <translation>Nächste Periode über die API</translation>
-    </message>
-    <message>
-        <source>the game has no periods</source>
-        <translation>das Spiel hat keine Perioden</translation>
-    </message>
-    <message>
-        <source>Previous period from the API</source>
-        <translation>Vorige Periode über die API</translation>
-    </message>
-    <message>
-        <source>this is the first period</source>
-        <translation>dies ist die erste Periode</translation>
-    </message>
-    <message>
-        <source>Skip the break from the API</source>
-        <translation>Pause über die API überspringen</translation>
-    </message>
-    <message>
-        <source>there is no break to skip</source>
-        <translation>es gibt keine Pause zum Überspringen</translation>
-    </message>
-    <message>
-        <source>New game from the API</source>
-        <translation>Neues Spiel über die API</translation>
-    </message>
-    <message>
-        <source>give either &quot;value&quot; (minutes.seconds) or &quot;ms&quot;</source>
-        <translation>entweder &quot;value&quot; (Minuten.Sekunden) oder &quot;ms&quot; angeben</translation>
-    </message>
-    <message>
-        <source>only during play</source>
-        <translation>nur während des Spiels</translation>
-    </message>
-    <message>
-        <source>&quot;value&quot; is minutes.seconds, from &quot;0&quot; to &quot;99.59&quot;</source>
-        <translation>&quot;value&quot; ist Minuten.Sekunden, von &quot;0&quot; bis &quot;99.59&quot;</translation>
-    </message>
-    <message>
-        <source>Set the clock from the API</source>
-        <translation>Uhr über die API stellen</translation>
-    </message>
-    <message>
-        <source>&quot;ms&quot; is a whole number from 0 to %1</source>
-        <translation>&quot;ms&quot; ist eine ganze Zahl von 0 bis %1</translation>
-    </message>
-    <message>
         <source>give either &quot;add&quot; or &quot;set&quot;</source>
         <translation>entweder &quot;add&quot; oder &quot;set&quot; angeben</translation>
-    </message>
-    <message>
-        <source>the score change is a whole number</source>
-        <translation>die Änderung des Punktstands ist eine ganze Zahl</translation>
-    </message>
-    <message>
-        <source>Change score from the API</source>
-        <translation>Punktstand über die API ändern</translation>
-    </message>
-    <message>
-        <source>a timeout is running</source>
-        <translation>eine Auszeit läuft</translation>
-    </message>
-    <message>
-        <source>the game has no timeouts</source>
-        <translation>das Spiel hat keine Auszeiten</translation>
-    </message>
-    <message>
-        <source>the other team&apos;s timeout is running</source>
-        <translation>die Auszeit der anderen Mannschaft läuft</translation>
-    </message>
-    <message>
-        <source>no timeouts left</source>
-        <translation>keine Auszeiten mehr</translation>
-    </message>
-    <message>
-        <source>End the timeout from the API</source>
-        <translation>Auszeit über die API beendet</translation>
-    </message>
-    <message>
-        <source>Timeout from the API</source>
-        <translation>Auszeit über die API</translation>
     </message>
     <message>
         <source>too many calls; slow down</source>
@@ -1719,104 +1811,12 @@ Die Tasten beschreibt corvella(1).</translation>
         <translation>der Bediener hat noch nicht entschieden, ob das gesicherte Spiel fortgesetzt wird</translation>
     </message>
     <message>
-        <source>the shot clock is off</source>
-        <translation>die Angriffszeit ist aus</translation>
-    </message>
-    <message>
-        <source>Start the shot clock from the API</source>
-        <translation>Angriffszeit über die API starten</translation>
-    </message>
-    <message>
-        <source>Stop the shot clock from the API</source>
-        <translation>Angriffszeit über die API stoppen</translation>
-    </message>
-    <message>
-        <source>Start or stop the shot clock from the API</source>
-        <translation>Angriffszeit über die API starten oder stoppen</translation>
-    </message>
-    <message>
-        <source>&quot;short&quot; is true or false</source>
-        <translation>&quot;short&quot; ist true oder false</translation>
-    </message>
-    <message>
-        <source>Reset the shot clock from the API</source>
-        <translation>Angriffszeit über die API zurücksetzen</translation>
-    </message>
-    <message>
-        <source>Short shot clock from the API</source>
-        <translation>Kurze Angriffszeit über die API</translation>
-    </message>
-    <message>
-        <source>the shot clock has no short length</source>
-        <translation>die Angriffszeit hat keine kurze Länge</translation>
-    </message>
-    <message>
-        <source>Switch the possession arrow from the API</source>
-        <translation>Ballbesitzpfeil über die API umschalten</translation>
-    </message>
-    <message>
         <source>&quot;team&quot; is &quot;home&quot; or &quot;guest&quot;</source>
         <translation>&quot;team&quot; ist &quot;home&quot; oder &quot;guest&quot;</translation>
     </message>
     <message>
-        <source>Set the possession arrow from the API</source>
-        <translation>Ballbesitzpfeil über die API setzen</translation>
-    </message>
-    <message>
-        <source>%1 must be a text</source>
-        <translation>%1 muss ein Text sein</translation>
-    </message>
-    <message>
-        <source>%1 is longer than %2 characters</source>
-        <translation>%1 ist länger als %2 Zeichen</translation>
-    </message>
-    <message>
-        <source>the game is not played in sets</source>
-        <translation>das Spiel wird nicht in Sätzen gespielt</translation>
-    </message>
-    <message>
-        <source>Point from the API</source>
-        <translation>Punkt von der API</translation>
-    </message>
-    <message>
-        <source>the match is over</source>
-        <translation>das Match ist vorbei</translation>
-    </message>
-    <message>
-        <source>Switch the first server from the API</source>
-        <translation>Ersten Aufschlag wechseln von der API</translation>
-    </message>
-    <message>
-        <source>the set has begun</source>
-        <translation>der Satz hat begonnen</translation>
-    </message>
-    <message>
-        <source>&quot;player&quot; is a number of one or two digits</source>
-        <translation>&quot;player&quot; ist eine Nummer mit einer oder zwei Ziffern</translation>
-    </message>
-    <message>
         <source>a player goes with &quot;add&quot;</source>
         <translation>ein Spieler geht nur mit &quot;add&quot;</translation>
-    </message>
-    <message>
-        <source>a match in sets has no players&apos; fouls or penalties</source>
-        <translation>ein Spiel in Sätzen hat keine Spielerfouls und keine Strafen</translation>
-    </message>
-    <message>
-        <source>the players are off</source>
-        <translation>die Spieler sind aus</translation>
-    </message>
-    <message>
-        <source>Player&apos;s foul from the API</source>
-        <translation>Spielerfoul über die API</translation>
-    </message>
-    <message>
-        <source>&quot;seconds&quot; is a whole number from 1 to %1</source>
-        <translation>&quot;seconds&quot; ist eine ganze Zahl von 1 bis %1</translation>
-    </message>
-    <message>
-        <source>Penalty from the API</source>
-        <translation>Strafe über die API</translation>
     </message>
     <message>
         <source>&quot;%1&quot; is not a field of this call</source>
@@ -2015,40 +2015,8 @@ Die Tasten beschreibt corvella(1).</translation>
         <translation>Nicht übernommen: %1</translation>
     </message>
     <message>
-        <source>Set score</source>
-        <translation>Punktstand gesetzt</translation>
-    </message>
-    <message>
-        <source>Change score</source>
-        <translation>Punktstand geändert</translation>
-    </message>
-    <message>
         <source>Not taken: %1 is not a time from 0.00 to 99.59</source>
         <translation>Nicht übernommen: %1 ist keine Zeit von 0.00 bis 99.59</translation>
-    </message>
-    <message>
-        <source>Set clock</source>
-        <translation>Uhr gestellt</translation>
-    </message>
-    <message>
-        <source>Start or stop the clock</source>
-        <translation>Uhr starten oder stoppen</translation>
-    </message>
-    <message>
-        <source>Reset the clock</source>
-        <translation>Uhr zurücksetzen</translation>
-    </message>
-    <message>
-        <source>Next period</source>
-        <translation>Nächste Periode</translation>
-    </message>
-    <message>
-        <source>Previous period</source>
-        <translation>Vorige Periode</translation>
-    </message>
-    <message>
-        <source>Skip the break</source>
-        <translation>Pause überspringen</translation>
     </message>
     <message>
         <source>Are you sure you want to start a new game?</source>
@@ -2059,16 +2027,8 @@ Die Tasten beschreibt corvella(1).</translation>
         <translation>Neues Spiel?</translation>
     </message>
     <message>
-        <source>New game</source>
-        <translation>Neues Spiel</translation>
-    </message>
-    <message>
         <source>Are you sure you want to clear all LEDs?</source>
         <translation>Wirklich alle LEDs löschen?</translation>
-    </message>
-    <message>
-        <source>Clear all LEDs</source>
-        <translation>Alle LEDs gelöscht</translation>
     </message>
     <message>
         <source>%1 dropped: no key for a while</source>
@@ -2103,30 +2063,6 @@ Die Tasten beschreibt corvella(1).</translation>
         <translation>Wiederholt: %1</translation>
     </message>
     <message>
-        <source>Not started: a timeout is running; its team&apos;s key ends it</source>
-        <translation>Nicht gestartet: eine Auszeit läuft; die Taste ihrer Mannschaft beendet sie</translation>
-    </message>
-    <message>
-        <source>Not taken: no timeout in a break or after the game</source>
-        <translation>Nicht übernommen: keine Auszeit in einer Pause oder nach dem Spiel</translation>
-    </message>
-    <message>
-        <source>Not taken: the other team&apos;s timeout is running</source>
-        <translation>Nicht übernommen: die Auszeit der anderen Mannschaft läuft</translation>
-    </message>
-    <message>
-        <source>Not taken: %1 has no timeouts left</source>
-        <translation>Nicht übernommen: %1 hat keine Auszeiten mehr</translation>
-    </message>
-    <message>
-        <source>End the timeout of %1</source>
-        <translation>Auszeit von %1 beendet</translation>
-    </message>
-    <message>
-        <source>Timeout %1</source>
-        <translation>Auszeit %1</translation>
-    </message>
-    <message>
         <source>Undone from the network: %1</source>
         <translation>Über das Netz rückgängig gemacht: %1</translation>
     </message>
@@ -2139,26 +2075,6 @@ Die Tasten beschreibt corvella(1).</translation>
         <translation>Alle LEDs löschen?</translation>
     </message>
     <message>
-        <source>Not started: the clock is at zero; reset it or type a time</source>
-        <translation>Nicht gestartet: die Uhr steht auf null; setzen Sie sie zurück oder geben Sie eine Zeit ein</translation>
-    </message>
-    <message>
-        <source>Not taken: this is the first period</source>
-        <translation>Nicht übernommen: dies ist die erste Periode</translation>
-    </message>
-    <message>
-        <source>Not taken: there is no break to skip</source>
-        <translation>Nicht übernommen: keine Pause zum Überspringen</translation>
-    </message>
-    <message>
-        <source>Not taken: the break runs by itself (%1 skips it)</source>
-        <translation>Nicht übernommen: die Pause läuft von selbst ab (%1 überspringt sie)</translation>
-    </message>
-    <message>
-        <source>Not taken: the game is over (%1 starts a new one)</source>
-        <translation>Nicht übernommen: das Spiel ist vorbei (%1 beginnt ein neues)</translation>
-    </message>
-    <message>
         <source>Nothing to undo</source>
         <translation>Nichts rückgängig zu machen</translation>
     </message>
@@ -2169,26 +2085,6 @@ Die Tasten beschreibt corvella(1).</translation>
     <message>
         <source>Skipped (the period they timed is over): %1</source>
         <translation>Übersprungen (die Periode, die sie gestoppt haben, ist vorbei): %1</translation>
-    </message>
-    <message>
-        <source>Reset the shot clock</source>
-        <translation>Angriffszeit zurücksetzen</translation>
-    </message>
-    <message>
-        <source>Short shot clock</source>
-        <translation>Kurze Angriffszeit</translation>
-    </message>
-    <message>
-        <source>Hold or release the shot clock</source>
-        <translation>Angriffszeit anhalten oder freigeben</translation>
-    </message>
-    <message>
-        <source>Shot clock dark</source>
-        <translation>Angriffszeit dunkel</translation>
-    </message>
-    <message>
-        <source>Switch the possession arrow</source>
-        <translation>Ballbesitzpfeil umschalten</translation>
     </message>
     <message>
         <source>No next game has come from the hall</source>
@@ -2207,28 +2103,12 @@ Die Tasten beschreibt corvella(1).</translation>
         <translation>Sponsoren auf der Publikumsanzeige</translation>
     </message>
     <message>
-        <source>Not counted: the match is over</source>
-        <translation>Nicht gezählt: das Match ist vorbei</translation>
-    </message>
-    <message>
-        <source>Point %1</source>
-        <translation>Punkt %1</translation>
-    </message>
-    <message>
         <source>Switch sides</source>
         <translation>Seitenwechsel</translation>
     </message>
     <message>
         <source>Interval</source>
         <translation>Pause</translation>
-    </message>
-    <message>
-        <source>Not switched: the set has begun</source>
-        <translation>Nicht gewechselt: der Satz hat begonnen</translation>
-    </message>
-    <message>
-        <source>Switch the first server</source>
-        <translation>Ersten Aufschlag wechseln</translation>
     </message>
     <message>
         <source>%1st foul</source>
@@ -2255,20 +2135,24 @@ Die Tasten beschreibt corvella(1).</translation>
         <translation>Eingabe verworfen</translation>
     </message>
     <message>
-        <source>Foul %1</source>
-        <translation>Foul %1</translation>
-    </message>
-    <message>
-        <source>Penalty %1</source>
-        <translation>Strafe %1</translation>
-    </message>
-    <message>
         <source>Next: %1, F7</source>
         <translation>Als Nächstes: %1, F7</translation>
     </message>
     <message>
         <source>Not loaded: %1 is still being played</source>
         <translation>Nicht geladen: %1 wird noch gespielt</translation>
+    </message>
+    <message>
+        <source>Not taken: %1 (%2 skips it)</source>
+        <translation>Nicht übernommen: %1 (%2 überspringt sie)</translation>
+    </message>
+    <message>
+        <source>Not taken: %1 (%2 starts a new one)</source>
+        <translation>Nicht übernommen: %1 (%2 beginnt ein neues)</translation>
+    </message>
+    <message>
+        <source>Sound off</source>
+        <translation>Ton aus</translation>
     </message>
 </context>
 <context>
@@ -3070,6 +2954,14 @@ Die Tasten beschreibt corvella(1).</translation>
     <message>
         <source>Penalty guest</source>
         <translation>Strafe Gast</translation>
+    </message>
+    <message>
+        <source>Short horn</source>
+        <translation>Kurze Hupe</translation>
+    </message>
+    <message>
+        <source>Sound on/off</source>
+        <translation>Ton an/aus</translation>
     </message>
 </context>
 <context>

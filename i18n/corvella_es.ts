@@ -445,6 +445,261 @@ Las teclas están en corvella(1).</translation>
     </message>
 </context>
 <context>
+    <name>GameCommands</name>
+    <message>
+        <source> or </source>
+        <translation> o </translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is not a field of this call</source>
+        <translation>&quot;%1&quot; no es un campo de esta llamada</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is missing</source>
+        <translation>falta «%1»</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is a whole number</source>
+        <translation>«%1» es un número entero</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is a text</source>
+        <translation>«%1» es un texto</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is true or false</source>
+        <translation>«%1» es true o false</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is minutes.seconds, from &quot;0&quot; to &quot;99.59&quot;</source>
+        <translation>«%1» es minutos.segundos, de «0» a «99.59»</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is a number of one or two digits</source>
+        <translation>«%1» es un número de una o dos cifras</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is %2</source>
+        <translation>«%1» es %2</translation>
+    </message>
+    <message>
+        <source>not found</source>
+        <translation>no encontrado</translation>
+    </message>
+    <message>
+        <source>the break runs by itself</source>
+        <translation>el descanso corre solo</translation>
+    </message>
+    <message>
+        <source>the game is over</source>
+        <translation>el partido ha terminado</translation>
+    </message>
+    <message>
+        <source>a timeout is running</source>
+        <translation>hay un tiempo muerto en curso</translation>
+    </message>
+    <message>
+        <source>the clock is at zero; reset or set it</source>
+        <translation>el reloj está a cero; póngalo a cero o ajústelo</translation>
+    </message>
+    <message>
+        <source>the game has no timeouts</source>
+        <translation>el partido no tiene tiempos muertos</translation>
+    </message>
+    <message>
+        <source>no timeout in a break or after the game</source>
+        <translation>no hay tiempo muerto en un descanso ni tras el partido</translation>
+    </message>
+    <message>
+        <source>the other team&apos;s timeout is running</source>
+        <translation>está en curso el tiempo muerto del otro equipo</translation>
+    </message>
+    <message>
+        <source>%1 has no timeouts left</source>
+        <translation>a %1 no le quedan tiempos muertos</translation>
+    </message>
+    <message>
+        <source>the shot clock is off</source>
+        <translation>el reloj de posesión está apagado</translation>
+    </message>
+    <message>
+        <source>the game is not played in sets</source>
+        <translation>el partido no se juega por sets</translation>
+    </message>
+    <message>
+        <source>a match in sets has no players&apos; fouls or penalties</source>
+        <translation>un partido por sets no tiene faltas personales ni exclusiones</translation>
+    </message>
+    <message>
+        <source>the players are off</source>
+        <translation>los jugadores están desactivados</translation>
+    </message>
+    <message>
+        <source>the match is over</source>
+        <translation>el partido ha terminado</translation>
+    </message>
+    <message>
+        <source>Point %1</source>
+        <translation>Punto %1</translation>
+    </message>
+    <message>
+        <source>the set has begun</source>
+        <translation>el set ha empezado</translation>
+    </message>
+    <message>
+        <source>Switch the first server</source>
+        <translation>Cambiar el primer saque</translation>
+    </message>
+    <message>
+        <source>%1 is longer than %2 characters</source>
+        <translation>%1 tiene más de %2 caracteres</translation>
+    </message>
+    <message>
+        <source>New game</source>
+        <translation>Partido nuevo</translation>
+    </message>
+    <message>
+        <source>Set score</source>
+        <translation>Tanteo fijado</translation>
+    </message>
+    <message>
+        <source>Change score</source>
+        <translation>Tanteo cambiado</translation>
+    </message>
+    <message>
+        <source>Start the clock</source>
+        <translation>Poner en marcha el reloj</translation>
+    </message>
+    <message>
+        <source>Stop the clock</source>
+        <translation>Parar el reloj</translation>
+    </message>
+    <message>
+        <source>Start or stop the clock</source>
+        <translation>Iniciar o parar el reloj</translation>
+    </message>
+    <message>
+        <source>Reset the clock</source>
+        <translation>Poner el reloj a cero</translation>
+    </message>
+    <message>
+        <source>give either &quot;value&quot; (minutes.seconds) or &quot;ms&quot;</source>
+        <translation>indique &quot;value&quot; (minutos.segundos) o &quot;ms&quot;</translation>
+    </message>
+    <message>
+        <source>&quot;ms&quot; is a whole number from 0 to %1</source>
+        <translation>&quot;ms&quot; es un número entero de 0 a %1</translation>
+    </message>
+    <message>
+        <source>Set clock</source>
+        <translation>Reloj ajustado</translation>
+    </message>
+    <message>
+        <source>Clear all LEDs</source>
+        <translation>LED borrados</translation>
+    </message>
+    <message>
+        <source>the game has no periods</source>
+        <translation>el partido no tiene periodos</translation>
+    </message>
+    <message>
+        <source>Next period</source>
+        <translation>Periodo siguiente</translation>
+    </message>
+    <message>
+        <source>this is the first period</source>
+        <translation>este es el primer periodo</translation>
+    </message>
+    <message>
+        <source>Previous period</source>
+        <translation>Periodo anterior</translation>
+    </message>
+    <message>
+        <source>there is no break to skip</source>
+        <translation>no hay descanso que saltar</translation>
+    </message>
+    <message>
+        <source>Skip the break</source>
+        <translation>Saltar descanso</translation>
+    </message>
+    <message>
+        <source>Timeout %1</source>
+        <translation>Tiempo muerto %1</translation>
+    </message>
+    <message>
+        <source>no timeout of %1 is running</source>
+        <translation>no corre ningún tiempo muerto de %1</translation>
+    </message>
+    <message>
+        <source>End the timeout of %1</source>
+        <translation>Fin del tiempo muerto de %1</translation>
+    </message>
+    <message>
+        <source>the shot clock has no short length</source>
+        <translation>el reloj de posesión no tiene duración corta</translation>
+    </message>
+    <message>
+        <source>Short shot clock</source>
+        <translation>Reloj de posesión corto</translation>
+    </message>
+    <message>
+        <source>Reset the shot clock</source>
+        <translation>Reiniciar el reloj de posesión</translation>
+    </message>
+    <message>
+        <source>Hold the shot clock</source>
+        <translation>Detener el reloj de posesión</translation>
+    </message>
+    <message>
+        <source>Release the shot clock</source>
+        <translation>Liberar el reloj de posesión</translation>
+    </message>
+    <message>
+        <source>Start the shot clock</source>
+        <translation>Poner en marcha el reloj de posesión</translation>
+    </message>
+    <message>
+        <source>Stop the shot clock</source>
+        <translation>Parar el reloj de posesión</translation>
+    </message>
+    <message>
+        <source>Hold or release the shot clock</source>
+        <translation>Retener o soltar el reloj de posesión</translation>
+    </message>
+    <message>
+        <source>Shot clock dark</source>
+        <translation>Reloj de posesión apagado</translation>
+    </message>
+    <message>
+        <source>Possession arrow to %1</source>
+        <translation>Flecha de posesión hacia %1</translation>
+    </message>
+    <message>
+        <source>Switch the possession arrow</source>
+        <translation>Cambiar la flecha de posesión</translation>
+    </message>
+    <message>
+        <source>Foul %1</source>
+        <translation>Falta %1</translation>
+    </message>
+    <message>
+        <source>&quot;seconds&quot; is a whole number from 1 to %1</source>
+        <translation>&quot;seconds&quot; es un número entero de 1 a %1</translation>
+    </message>
+    <message>
+        <source>Penalty %1</source>
+        <translation>Sanción %1</translation>
+    </message>
+    <message>
+        <source>nothing to undo</source>
+        <translation>nada que deshacer</translation>
+    </message>
+    <message>
+        <source>nothing to redo</source>
+        <translation>nada que rehacer</translation>
+    </message>
+</context>
+<context>
     <name>GameLog</name>
     <message>
         <source>the disk may be full</source>
@@ -1242,57 +1497,6 @@ Las teclas están en corvella(1).</translation>
     </message>
 </context>
 <context>
-    <name>LiveChannel</name>
-    <message>
-        <source>Start or stop the clock from a phone</source>
-        <translation>Iniciar o parar el reloj desde un teléfono</translation>
-    </message>
-    <message>
-        <source>Reset the clock from a phone</source>
-        <translation>Poner el reloj a cero desde un teléfono</translation>
-    </message>
-    <message>
-        <source>Change score from a phone</source>
-        <translation>Cambiar el tanteo desde un teléfono</translation>
-    </message>
-    <message>
-        <source>Set the clock from a phone</source>
-        <translation>Reloj puesto desde un móvil</translation>
-    </message>
-    <message>
-        <source>Switch the possession arrow from a phone</source>
-        <translation>Cambiar la flecha de posesión desde un teléfono</translation>
-    </message>
-    <message>
-        <source>Reset the shot clock from a phone</source>
-        <translation>Reiniciar el reloj de posesión desde un teléfono</translation>
-    </message>
-    <message>
-        <source>Short shot clock from a phone</source>
-        <translation>Reloj de posesión corto desde un teléfono</translation>
-    </message>
-    <message>
-        <source>Hold or release the shot clock from a phone</source>
-        <translation>Retener o soltar el reloj de posesión desde un teléfono</translation>
-    </message>
-    <message>
-        <source>Point from a phone</source>
-        <translation>Punto desde un teléfono</translation>
-    </message>
-    <message>
-        <source>Switch the first server from a phone</source>
-        <translation>Cambiar el primer saque desde un teléfono</translation>
-    </message>
-    <message>
-        <source>Player&apos;s foul from a phone</source>
-        <translation>Falta de jugador desde un teléfono</translation>
-    </message>
-    <message>
-        <source>Penalty from a phone</source>
-        <translation>Sanción desde un teléfono</translation>
-    </message>
-</context>
-<context>
     <name>NetworkPage</name>
     <message>
         <source>Show the board in browsers on the network</source>
@@ -1411,6 +1615,10 @@ Las teclas están en corvella(1).</translation>
     <message>
         <source>The web server is off</source>
         <translation>El servidor web está apagado</translation>
+    </message>
+    <message>
+        <source>Sound off</source>
+        <translation>Sin sonido</translation>
     </message>
 </context>
 <context>
@@ -1591,124 +1799,8 @@ Las teclas están en corvella(1).</translation>
         <translation>el cuerpo no es un objeto JSON</translation>
     </message>
     <message>
-        <source>the game is over</source>
-        <translation>el partido ha terminado</translation>
-    </message>
-    <message>
-        <source>the break runs by itself</source>
-        <translation>el descanso corre solo</translation>
-    </message>
-    <message>
-        <source>the clock is at zero; reset or set it</source>
-        <translation>el reloj está a cero; póngalo a cero o ajústelo</translation>
-    </message>
-    <message>
-        <source>Start the clock from the API</source>
-        <translation>Iniciar el reloj desde la API</translation>
-    </message>
-    <message>
-        <source>Stop the clock from the API</source>
-        <translation>Parar el reloj desde la API</translation>
-    </message>
-    <message>
-        <source>Start or stop the clock from the API</source>
-        <translation>Iniciar o parar el reloj desde la API</translation>
-    </message>
-    <message>
-        <source>Reset the clock from the API</source>
-        <translation>Poner el reloj a cero desde la API</translation>
-    </message>
-    <message>
-        <source>nothing to undo</source>
-        <translation>nada que deshacer</translation>
-    </message>
-    <message>
-        <source>nothing to redo</source>
-        <translation>nada que rehacer</translation>
-    </message>
-    <message>
-        <source>Next period from the API</source>
-        <translation>Periodo siguiente desde la API</translation>
-    </message>
-    <message>
-        <source>the game has no periods</source>
-        <translation>el partido no tiene periodos</translation>
-    </message>
-    <message>
-        <source>Previous period from the API</source>
-        <translation>Periodo anterior desde la API</translation>
-    </message>
-    <message>
-        <source>this is the first period</source>
-        <translation>este es el primer periodo</translation>
-    </message>
-    <message>
-        <source>Skip the break from the API</source>
-        <translation>Saltar el descanso desde la API</translation>
-    </message>
-    <message>
-        <source>there is no break to skip</source>
-        <translation>no hay descanso que saltar</translation>
-    </message>
-    <message>
-        <source>New game from the API</source>
-        <translation>Partido nuevo desde la API</translation>
-    </message>
-    <message>
-        <source>give either &quot;value&quot; (minutes.seconds) or &quot;ms&quot;</source>
-        <translation>indique &quot;value&quot; (minutos.segundos) o &quot;ms&quot;</translation>
-    </message>
-    <message>
-        <source>only during play</source>
-        <translation>solo durante el juego</translation>
-    </message>
-    <message>
-        <source>&quot;value&quot; is minutes.seconds, from &quot;0&quot; to &quot;99.59&quot;</source>
-        <translation>&quot;value&quot; es minutos.segundos, de &quot;0&quot; a &quot;99.59&quot;</translation>
-    </message>
-    <message>
-        <source>Set the clock from the API</source>
-        <translation>Ajustar el reloj desde la API</translation>
-    </message>
-    <message>
-        <source>&quot;ms&quot; is a whole number from 0 to %1</source>
-        <translation>&quot;ms&quot; es un número entero de 0 a %1</translation>
-    </message>
-    <message>
         <source>give either &quot;add&quot; or &quot;set&quot;</source>
         <translation>indique &quot;add&quot; o &quot;set&quot;</translation>
-    </message>
-    <message>
-        <source>the score change is a whole number</source>
-        <translation>el cambio de tanteo es un número entero</translation>
-    </message>
-    <message>
-        <source>Change score from the API</source>
-        <translation>Cambiar el tanteo desde la API</translation>
-    </message>
-    <message>
-        <source>a timeout is running</source>
-        <translation>hay un tiempo muerto en curso</translation>
-    </message>
-    <message>
-        <source>the game has no timeouts</source>
-        <translation>el partido no tiene tiempos muertos</translation>
-    </message>
-    <message>
-        <source>the other team&apos;s timeout is running</source>
-        <translation>está en curso el tiempo muerto del otro equipo</translation>
-    </message>
-    <message>
-        <source>no timeouts left</source>
-        <translation>no quedan tiempos muertos</translation>
-    </message>
-    <message>
-        <source>End the timeout from the API</source>
-        <translation>Tiempo muerto terminado desde la API</translation>
-    </message>
-    <message>
-        <source>Timeout from the API</source>
-        <translation>Tiempo muerto desde la API</translation>
     </message>
     <message>
         <source>too many calls; slow down</source>
@@ -1719,104 +1811,12 @@ Las teclas están en corvella(1).</translation>
         <translation>el operador aún no ha dicho si se reanuda la partida guardada</translation>
     </message>
     <message>
-        <source>the shot clock is off</source>
-        <translation>el reloj de posesión está apagado</translation>
-    </message>
-    <message>
-        <source>Start the shot clock from the API</source>
-        <translation>Iniciar el reloj de posesión desde la API</translation>
-    </message>
-    <message>
-        <source>Stop the shot clock from the API</source>
-        <translation>Parar el reloj de posesión desde la API</translation>
-    </message>
-    <message>
-        <source>Start or stop the shot clock from the API</source>
-        <translation>Iniciar o parar el reloj de posesión desde la API</translation>
-    </message>
-    <message>
-        <source>&quot;short&quot; is true or false</source>
-        <translation>&quot;short&quot; es true o false</translation>
-    </message>
-    <message>
-        <source>Reset the shot clock from the API</source>
-        <translation>Reiniciar el reloj de posesión desde la API</translation>
-    </message>
-    <message>
-        <source>Short shot clock from the API</source>
-        <translation>Reloj de posesión corto desde la API</translation>
-    </message>
-    <message>
-        <source>the shot clock has no short length</source>
-        <translation>el reloj de posesión no tiene duración corta</translation>
-    </message>
-    <message>
-        <source>Switch the possession arrow from the API</source>
-        <translation>Cambiar la flecha de posesión desde la API</translation>
-    </message>
-    <message>
         <source>&quot;team&quot; is &quot;home&quot; or &quot;guest&quot;</source>
         <translation>&quot;team&quot; es &quot;home&quot; o &quot;guest&quot;</translation>
     </message>
     <message>
-        <source>Set the possession arrow from the API</source>
-        <translation>Poner la flecha de posesión desde la API</translation>
-    </message>
-    <message>
-        <source>%1 must be a text</source>
-        <translation>%1 debe ser un texto</translation>
-    </message>
-    <message>
-        <source>%1 is longer than %2 characters</source>
-        <translation>%1 tiene más de %2 caracteres</translation>
-    </message>
-    <message>
-        <source>the game is not played in sets</source>
-        <translation>el partido no se juega por sets</translation>
-    </message>
-    <message>
-        <source>Point from the API</source>
-        <translation>Punto desde la API</translation>
-    </message>
-    <message>
-        <source>the match is over</source>
-        <translation>el partido ha terminado</translation>
-    </message>
-    <message>
-        <source>Switch the first server from the API</source>
-        <translation>Cambiar el primer saque desde la API</translation>
-    </message>
-    <message>
-        <source>the set has begun</source>
-        <translation>el set ha empezado</translation>
-    </message>
-    <message>
-        <source>&quot;player&quot; is a number of one or two digits</source>
-        <translation>&quot;player&quot; es un número de una o dos cifras</translation>
-    </message>
-    <message>
         <source>a player goes with &quot;add&quot;</source>
         <translation>un jugador va con &quot;add&quot;</translation>
-    </message>
-    <message>
-        <source>a match in sets has no players&apos; fouls or penalties</source>
-        <translation>un partido por sets no tiene faltas personales ni exclusiones</translation>
-    </message>
-    <message>
-        <source>the players are off</source>
-        <translation>los jugadores están desactivados</translation>
-    </message>
-    <message>
-        <source>Player&apos;s foul from the API</source>
-        <translation>Falta de jugador desde la API</translation>
-    </message>
-    <message>
-        <source>&quot;seconds&quot; is a whole number from 1 to %1</source>
-        <translation>&quot;seconds&quot; es un número entero de 1 a %1</translation>
-    </message>
-    <message>
-        <source>Penalty from the API</source>
-        <translation>Sanción desde la API</translation>
     </message>
     <message>
         <source>&quot;%1&quot; is not a field of this call</source>
@@ -2015,40 +2015,8 @@ Las teclas están en corvella(1).</translation>
         <translation>No aceptado: %1</translation>
     </message>
     <message>
-        <source>Set score</source>
-        <translation>Tanteo fijado</translation>
-    </message>
-    <message>
-        <source>Change score</source>
-        <translation>Tanteo cambiado</translation>
-    </message>
-    <message>
         <source>Not taken: %1 is not a time from 0.00 to 99.59</source>
         <translation>No aceptado: %1 no es un tiempo de 0.00 a 99.59</translation>
-    </message>
-    <message>
-        <source>Set clock</source>
-        <translation>Reloj ajustado</translation>
-    </message>
-    <message>
-        <source>Start or stop the clock</source>
-        <translation>Iniciar o parar el reloj</translation>
-    </message>
-    <message>
-        <source>Reset the clock</source>
-        <translation>Poner el reloj a cero</translation>
-    </message>
-    <message>
-        <source>Next period</source>
-        <translation>Periodo siguiente</translation>
-    </message>
-    <message>
-        <source>Previous period</source>
-        <translation>Periodo anterior</translation>
-    </message>
-    <message>
-        <source>Skip the break</source>
-        <translation>Saltar el descanso</translation>
     </message>
     <message>
         <source>Are you sure you want to start a new game?</source>
@@ -2059,16 +2027,8 @@ Las teclas están en corvella(1).</translation>
         <translation>¿Partido nuevo?</translation>
     </message>
     <message>
-        <source>New game</source>
-        <translation>Partido nuevo</translation>
-    </message>
-    <message>
         <source>Are you sure you want to clear all LEDs?</source>
         <translation>¿Seguro que quiere borrar todos los LED?</translation>
-    </message>
-    <message>
-        <source>Clear all LEDs</source>
-        <translation>LED borrados</translation>
     </message>
     <message>
         <source>%1 dropped: no key for a while</source>
@@ -2103,30 +2063,6 @@ Las teclas están en corvella(1).</translation>
         <translation>Rehecho: %1</translation>
     </message>
     <message>
-        <source>Not started: a timeout is running; its team&apos;s key ends it</source>
-        <translation>No se inició: hay un tiempo muerto; la tecla de su equipo lo termina</translation>
-    </message>
-    <message>
-        <source>Not taken: no timeout in a break or after the game</source>
-        <translation>No aceptado: no hay tiempo muerto en un descanso ni tras el partido</translation>
-    </message>
-    <message>
-        <source>Not taken: the other team&apos;s timeout is running</source>
-        <translation>No aceptado: está en curso el tiempo muerto del otro equipo</translation>
-    </message>
-    <message>
-        <source>Not taken: %1 has no timeouts left</source>
-        <translation>No aceptado: a %1 no le quedan tiempos muertos</translation>
-    </message>
-    <message>
-        <source>End the timeout of %1</source>
-        <translation>Fin del tiempo muerto de %1</translation>
-    </message>
-    <message>
-        <source>Timeout %1</source>
-        <translation>Tiempo muerto %1</translation>
-    </message>
-    <message>
         <source>Undone from the network: %1</source>
         <translation>Deshecho desde la red: %1</translation>
     </message>
@@ -2139,26 +2075,6 @@ Las teclas están en corvella(1).</translation>
         <translation>¿Borrar todos los LED?</translation>
     </message>
     <message>
-        <source>Not started: the clock is at zero; reset it or type a time</source>
-        <translation>No se inició: el reloj está a cero; reinícielo o escriba un tiempo</translation>
-    </message>
-    <message>
-        <source>Not taken: this is the first period</source>
-        <translation>No aceptado: este es el primer periodo</translation>
-    </message>
-    <message>
-        <source>Not taken: there is no break to skip</source>
-        <translation>No aceptado: no hay descanso que saltar</translation>
-    </message>
-    <message>
-        <source>Not taken: the break runs by itself (%1 skips it)</source>
-        <translation>No aceptado: el descanso corre solo (%1 lo salta)</translation>
-    </message>
-    <message>
-        <source>Not taken: the game is over (%1 starts a new one)</source>
-        <translation>No aceptado: el partido ha terminado (%1 empieza otro)</translation>
-    </message>
-    <message>
         <source>Nothing to undo</source>
         <translation>Nada que deshacer</translation>
     </message>
@@ -2169,26 +2085,6 @@ Las teclas están en corvella(1).</translation>
     <message>
         <source>Skipped (the period they timed is over): %1</source>
         <translation>Omitido (el periodo que cronometraban ha terminado): %1</translation>
-    </message>
-    <message>
-        <source>Reset the shot clock</source>
-        <translation>Reiniciar el reloj de posesión</translation>
-    </message>
-    <message>
-        <source>Short shot clock</source>
-        <translation>Reloj de posesión corto</translation>
-    </message>
-    <message>
-        <source>Hold or release the shot clock</source>
-        <translation>Retener o soltar el reloj de posesión</translation>
-    </message>
-    <message>
-        <source>Shot clock dark</source>
-        <translation>Reloj de posesión apagado</translation>
-    </message>
-    <message>
-        <source>Switch the possession arrow</source>
-        <translation>Cambiar la flecha de posesión</translation>
     </message>
     <message>
         <source>No next game has come from the hall</source>
@@ -2207,28 +2103,12 @@ Las teclas están en corvella(1).</translation>
         <translation>Patrocinadores en la pantalla del público</translation>
     </message>
     <message>
-        <source>Not counted: the match is over</source>
-        <translation>No contado: el partido ha terminado</translation>
-    </message>
-    <message>
-        <source>Point %1</source>
-        <translation>Punto %1</translation>
-    </message>
-    <message>
         <source>Switch sides</source>
         <translation>Cambio de lado</translation>
     </message>
     <message>
         <source>Interval</source>
         <translation>Descanso</translation>
-    </message>
-    <message>
-        <source>Not switched: the set has begun</source>
-        <translation>No cambiado: el set ha empezado</translation>
-    </message>
-    <message>
-        <source>Switch the first server</source>
-        <translation>Cambiar el primer saque</translation>
     </message>
     <message>
         <source>%1st foul</source>
@@ -2255,20 +2135,24 @@ Las teclas están en corvella(1).</translation>
         <translation>Entrada descartada</translation>
     </message>
     <message>
-        <source>Foul %1</source>
-        <translation>Falta %1</translation>
-    </message>
-    <message>
-        <source>Penalty %1</source>
-        <translation>Sanción %1</translation>
-    </message>
-    <message>
         <source>Next: %1, F7</source>
         <translation>Siguiente: %1, F7</translation>
     </message>
     <message>
         <source>Not loaded: %1 is still being played</source>
         <translation>No cargado: %1 todavía se está jugando</translation>
+    </message>
+    <message>
+        <source>Not taken: %1 (%2 skips it)</source>
+        <translation>No aceptado: %1 (%2 lo salta)</translation>
+    </message>
+    <message>
+        <source>Not taken: %1 (%2 starts a new one)</source>
+        <translation>No aceptado: %1 (%2 empieza otro)</translation>
+    </message>
+    <message>
+        <source>Sound off</source>
+        <translation>Sin sonido</translation>
     </message>
 </context>
 <context>
@@ -3070,6 +2954,14 @@ Las teclas están en corvella(1).</translation>
     <message>
         <source>Penalty guest</source>
         <translation>Sanción visitante</translation>
+    </message>
+    <message>
+        <source>Short horn</source>
+        <translation>Bocina corta</translation>
+    </message>
+    <message>
+        <source>Sound on/off</source>
+        <translation>Sonido sí/no</translation>
     </message>
 </context>
 <context>

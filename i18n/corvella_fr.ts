@@ -445,6 +445,261 @@ Voir corvella(1) pour les touches.</translation>
     </message>
 </context>
 <context>
+    <name>GameCommands</name>
+    <message>
+        <source> or </source>
+        <translation> ou </translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is not a field of this call</source>
+        <translation>&quot;%1&quot; n’est pas un champ de cet appel</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is missing</source>
+        <translation>« %1 » manque</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is a whole number</source>
+        <translation>« %1 » est un nombre entier</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is a text</source>
+        <translation>« %1 » est un texte</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is true or false</source>
+        <translation>« %1 » vaut true ou false</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is minutes.seconds, from &quot;0&quot; to &quot;99.59&quot;</source>
+        <translation>« %1 » est en minutes.secondes, de « 0 » à « 99.59 »</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is a number of one or two digits</source>
+        <translation>« %1 » est un numéro d’un ou deux chiffres</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is %2</source>
+        <translation>« %1 » vaut %2</translation>
+    </message>
+    <message>
+        <source>not found</source>
+        <translation>introuvable</translation>
+    </message>
+    <message>
+        <source>the break runs by itself</source>
+        <translation>la pause s&apos;écoule seule</translation>
+    </message>
+    <message>
+        <source>the game is over</source>
+        <translation>le match est terminé</translation>
+    </message>
+    <message>
+        <source>a timeout is running</source>
+        <translation>un temps mort est en cours</translation>
+    </message>
+    <message>
+        <source>the clock is at zero; reset or set it</source>
+        <translation>l&apos;horloge est à zéro ; remettez-la ou réglez-la</translation>
+    </message>
+    <message>
+        <source>the game has no timeouts</source>
+        <translation>le match n&apos;a pas de temps morts</translation>
+    </message>
+    <message>
+        <source>no timeout in a break or after the game</source>
+        <translation>pas de temps mort pendant une pause ou après le match</translation>
+    </message>
+    <message>
+        <source>the other team&apos;s timeout is running</source>
+        <translation>le temps mort de l&apos;autre équipe est en cours</translation>
+    </message>
+    <message>
+        <source>%1 has no timeouts left</source>
+        <translation>%1 n&apos;a plus de temps morts</translation>
+    </message>
+    <message>
+        <source>the shot clock is off</source>
+        <translation>le chronomètre des tirs est éteint</translation>
+    </message>
+    <message>
+        <source>the game is not played in sets</source>
+        <translation>le match ne se joue pas en sets</translation>
+    </message>
+    <message>
+        <source>a match in sets has no players&apos; fouls or penalties</source>
+        <translation>un match en sets n&apos;a ni fautes de joueurs ni pénalités</translation>
+    </message>
+    <message>
+        <source>the players are off</source>
+        <translation>les joueurs sont désactivés</translation>
+    </message>
+    <message>
+        <source>the match is over</source>
+        <translation>le match est terminé</translation>
+    </message>
+    <message>
+        <source>Point %1</source>
+        <translation>Point %1</translation>
+    </message>
+    <message>
+        <source>the set has begun</source>
+        <translation>le set a commencé</translation>
+    </message>
+    <message>
+        <source>Switch the first server</source>
+        <translation>Changer le premier serveur</translation>
+    </message>
+    <message>
+        <source>%1 is longer than %2 characters</source>
+        <translation>%1 dépasse %2 caractères</translation>
+    </message>
+    <message>
+        <source>New game</source>
+        <translation>Nouveau match</translation>
+    </message>
+    <message>
+        <source>Set score</source>
+        <translation>Score fixé</translation>
+    </message>
+    <message>
+        <source>Change score</source>
+        <translation>Score changé</translation>
+    </message>
+    <message>
+        <source>Start the clock</source>
+        <translation>Démarrer le chrono</translation>
+    </message>
+    <message>
+        <source>Stop the clock</source>
+        <translation>Arrêter le chrono</translation>
+    </message>
+    <message>
+        <source>Start or stop the clock</source>
+        <translation>Démarrer ou arrêter l&apos;horloge</translation>
+    </message>
+    <message>
+        <source>Reset the clock</source>
+        <translation>Remettre l&apos;horloge à zéro</translation>
+    </message>
+    <message>
+        <source>give either &quot;value&quot; (minutes.seconds) or &quot;ms&quot;</source>
+        <translation>donnez &quot;value&quot; (minutes.secondes) ou &quot;ms&quot;</translation>
+    </message>
+    <message>
+        <source>&quot;ms&quot; is a whole number from 0 to %1</source>
+        <translation>&quot;ms&quot; est un nombre entier de 0 à %1</translation>
+    </message>
+    <message>
+        <source>Set clock</source>
+        <translation>Horloge réglée</translation>
+    </message>
+    <message>
+        <source>Clear all LEDs</source>
+        <translation>LED effacées</translation>
+    </message>
+    <message>
+        <source>the game has no periods</source>
+        <translation>le match n&apos;a pas de périodes</translation>
+    </message>
+    <message>
+        <source>Next period</source>
+        <translation>Période suivante</translation>
+    </message>
+    <message>
+        <source>this is the first period</source>
+        <translation>c&apos;est la première période</translation>
+    </message>
+    <message>
+        <source>Previous period</source>
+        <translation>Période précéd.</translation>
+    </message>
+    <message>
+        <source>there is no break to skip</source>
+        <translation>il n&apos;y a pas de pause à sauter</translation>
+    </message>
+    <message>
+        <source>Skip the break</source>
+        <translation>Passer la pause</translation>
+    </message>
+    <message>
+        <source>Timeout %1</source>
+        <translation>Temps mort %1</translation>
+    </message>
+    <message>
+        <source>no timeout of %1 is running</source>
+        <translation>aucun temps mort de %1 n’est en cours</translation>
+    </message>
+    <message>
+        <source>End the timeout of %1</source>
+        <translation>Fin du temps mort de %1</translation>
+    </message>
+    <message>
+        <source>the shot clock has no short length</source>
+        <translation>le chronomètre des tirs n&apos;a pas de durée courte</translation>
+    </message>
+    <message>
+        <source>Short shot clock</source>
+        <translation>Chronomètre des tirs court</translation>
+    </message>
+    <message>
+        <source>Reset the shot clock</source>
+        <translation>Remettre le chronomètre des tirs</translation>
+    </message>
+    <message>
+        <source>Hold the shot clock</source>
+        <translation>Bloquer les 24 secondes</translation>
+    </message>
+    <message>
+        <source>Release the shot clock</source>
+        <translation>Libérer les 24 secondes</translation>
+    </message>
+    <message>
+        <source>Start the shot clock</source>
+        <translation>Démarrer les 24 secondes</translation>
+    </message>
+    <message>
+        <source>Stop the shot clock</source>
+        <translation>Arrêter les 24 secondes</translation>
+    </message>
+    <message>
+        <source>Hold or release the shot clock</source>
+        <translation>Retenir ou relâcher le chronomètre des tirs</translation>
+    </message>
+    <message>
+        <source>Shot clock dark</source>
+        <translation>Chronomètre des tirs éteint</translation>
+    </message>
+    <message>
+        <source>Possession arrow to %1</source>
+        <translation>Flèche de possession vers %1</translation>
+    </message>
+    <message>
+        <source>Switch the possession arrow</source>
+        <translation>Changer la flèche de possession</translation>
+    </message>
+    <message>
+        <source>Foul %1</source>
+        <translation>Faute %1</translation>
+    </message>
+    <message>
+        <source>&quot;seconds&quot; is a whole number from 1 to %1</source>
+        <translation>&quot;seconds&quot; est un nombre entier de 1 à %1</translation>
+    </message>
+    <message>
+        <source>Penalty %1</source>
+        <translation>Pénalité %1</translation>
+    </message>
+    <message>
+        <source>nothing to undo</source>
+        <translation>rien à annuler</translation>
+    </message>
+    <message>
+        <source>nothing to redo</source>
+        <translation>rien à rétablir</translation>
+    </message>
+</context>
+<context>
     <name>GameLog</name>
     <message>
         <source>the disk may be full</source>
@@ -1242,57 +1497,6 @@ Voir corvella(1) pour les touches.</translation>
     </message>
 </context>
 <context>
-    <name>LiveChannel</name>
-    <message>
-        <source>Start or stop the clock from a phone</source>
-        <translation>Démarrer ou arrêter l&apos;horloge depuis un téléphone</translation>
-    </message>
-    <message>
-        <source>Reset the clock from a phone</source>
-        <translation>Remettre l&apos;horloge à zéro depuis un téléphone</translation>
-    </message>
-    <message>
-        <source>Change score from a phone</source>
-        <translation>Changer le score depuis un téléphone</translation>
-    </message>
-    <message>
-        <source>Set the clock from a phone</source>
-        <translation>Horloge réglée depuis un téléphone</translation>
-    </message>
-    <message>
-        <source>Switch the possession arrow from a phone</source>
-        <translation>Changer la flèche de possession depuis un téléphone</translation>
-    </message>
-    <message>
-        <source>Reset the shot clock from a phone</source>
-        <translation>Remettre le chronomètre des tirs depuis un téléphone</translation>
-    </message>
-    <message>
-        <source>Short shot clock from a phone</source>
-        <translation>Chronomètre des tirs court depuis un téléphone</translation>
-    </message>
-    <message>
-        <source>Hold or release the shot clock from a phone</source>
-        <translation>Retenir ou relâcher le chronomètre des tirs depuis un téléphone</translation>
-    </message>
-    <message>
-        <source>Point from a phone</source>
-        <translation>Point depuis un téléphone</translation>
-    </message>
-    <message>
-        <source>Switch the first server from a phone</source>
-        <translation>Changer le premier serveur depuis un téléphone</translation>
-    </message>
-    <message>
-        <source>Player&apos;s foul from a phone</source>
-        <translation>Faute de joueur depuis un téléphone</translation>
-    </message>
-    <message>
-        <source>Penalty from a phone</source>
-        <translation>Pénalité depuis un téléphone</translation>
-    </message>
-</context>
-<context>
     <name>NetworkPage</name>
     <message>
         <source>Show the board in browsers on the network</source>
@@ -1411,6 +1615,10 @@ Voir corvella(1) pour les touches.</translation>
     <message>
         <source>The web server is off</source>
         <translation>Le serveur web est arrêté</translation>
+    </message>
+    <message>
+        <source>Sound off</source>
+        <translation>Son coupé</translation>
     </message>
 </context>
 <context>
@@ -1591,124 +1799,8 @@ Voir corvella(1) pour les touches.</translation>
         <translation>le corps n&apos;est pas un objet JSON</translation>
     </message>
     <message>
-        <source>the game is over</source>
-        <translation>le match est terminé</translation>
-    </message>
-    <message>
-        <source>the break runs by itself</source>
-        <translation>la pause s&apos;écoule seule</translation>
-    </message>
-    <message>
-        <source>the clock is at zero; reset or set it</source>
-        <translation>l&apos;horloge est à zéro ; remettez-la ou réglez-la</translation>
-    </message>
-    <message>
-        <source>Start the clock from the API</source>
-        <translation>Démarrer l&apos;horloge depuis l&apos;API</translation>
-    </message>
-    <message>
-        <source>Stop the clock from the API</source>
-        <translation>Arrêter l&apos;horloge depuis l&apos;API</translation>
-    </message>
-    <message>
-        <source>Start or stop the clock from the API</source>
-        <translation>Démarrer ou arrêter l&apos;horloge depuis l&apos;API</translation>
-    </message>
-    <message>
-        <source>Reset the clock from the API</source>
-        <translation>Remettre l&apos;horloge à zéro depuis l&apos;API</translation>
-    </message>
-    <message>
-        <source>nothing to undo</source>
-        <translation>rien à annuler</translation>
-    </message>
-    <message>
-        <source>nothing to redo</source>
-        <translation>rien à rétablir</translation>
-    </message>
-    <message>
-        <source>Next period from the API</source>
-        <translation>Période suivante depuis l&apos;API</translation>
-    </message>
-    <message>
-        <source>the game has no periods</source>
-        <translation>le match n&apos;a pas de périodes</translation>
-    </message>
-    <message>
-        <source>Previous period from the API</source>
-        <translation>Période précédente depuis l&apos;API</translation>
-    </message>
-    <message>
-        <source>this is the first period</source>
-        <translation>c&apos;est la première période</translation>
-    </message>
-    <message>
-        <source>Skip the break from the API</source>
-        <translation>Sauter la pause depuis l&apos;API</translation>
-    </message>
-    <message>
-        <source>there is no break to skip</source>
-        <translation>il n&apos;y a pas de pause à sauter</translation>
-    </message>
-    <message>
-        <source>New game from the API</source>
-        <translation>Nouveau match depuis l&apos;API</translation>
-    </message>
-    <message>
-        <source>give either &quot;value&quot; (minutes.seconds) or &quot;ms&quot;</source>
-        <translation>donnez &quot;value&quot; (minutes.secondes) ou &quot;ms&quot;</translation>
-    </message>
-    <message>
-        <source>only during play</source>
-        <translation>seulement pendant le jeu</translation>
-    </message>
-    <message>
-        <source>&quot;value&quot; is minutes.seconds, from &quot;0&quot; to &quot;99.59&quot;</source>
-        <translation>&quot;value&quot; est minutes.secondes, de &quot;0&quot; à &quot;99.59&quot;</translation>
-    </message>
-    <message>
-        <source>Set the clock from the API</source>
-        <translation>Régler l&apos;horloge depuis l&apos;API</translation>
-    </message>
-    <message>
-        <source>&quot;ms&quot; is a whole number from 0 to %1</source>
-        <translation>&quot;ms&quot; est un nombre entier de 0 à %1</translation>
-    </message>
-    <message>
         <source>give either &quot;add&quot; or &quot;set&quot;</source>
         <translation>donnez &quot;add&quot; ou &quot;set&quot;</translation>
-    </message>
-    <message>
-        <source>the score change is a whole number</source>
-        <translation>le changement de score est un nombre entier</translation>
-    </message>
-    <message>
-        <source>Change score from the API</source>
-        <translation>Changer le score depuis l&apos;API</translation>
-    </message>
-    <message>
-        <source>a timeout is running</source>
-        <translation>un temps mort est en cours</translation>
-    </message>
-    <message>
-        <source>the game has no timeouts</source>
-        <translation>le match n&apos;a pas de temps morts</translation>
-    </message>
-    <message>
-        <source>the other team&apos;s timeout is running</source>
-        <translation>le temps mort de l&apos;autre équipe est en cours</translation>
-    </message>
-    <message>
-        <source>no timeouts left</source>
-        <translation>plus de temps morts</translation>
-    </message>
-    <message>
-        <source>End the timeout from the API</source>
-        <translation>Temps mort terminé depuis l&apos;API</translation>
-    </message>
-    <message>
-        <source>Timeout from the API</source>
-        <translation>Temps mort depuis l&apos;API</translation>
     </message>
     <message>
         <source>too many calls; slow down</source>
@@ -1719,104 +1811,12 @@ Voir corvella(1) pour les touches.</translation>
         <translation>l’opérateur n’a pas encore dit s’il reprend la partie enregistrée</translation>
     </message>
     <message>
-        <source>the shot clock is off</source>
-        <translation>le chronomètre des tirs est éteint</translation>
-    </message>
-    <message>
-        <source>Start the shot clock from the API</source>
-        <translation>Démarrer le chronomètre des tirs depuis l&apos;API</translation>
-    </message>
-    <message>
-        <source>Stop the shot clock from the API</source>
-        <translation>Arrêter le chronomètre des tirs depuis l&apos;API</translation>
-    </message>
-    <message>
-        <source>Start or stop the shot clock from the API</source>
-        <translation>Démarrer ou arrêter le chronomètre des tirs depuis l&apos;API</translation>
-    </message>
-    <message>
-        <source>&quot;short&quot; is true or false</source>
-        <translation>&quot;short&quot; vaut true ou false</translation>
-    </message>
-    <message>
-        <source>Reset the shot clock from the API</source>
-        <translation>Remettre le chronomètre des tirs depuis l&apos;API</translation>
-    </message>
-    <message>
-        <source>Short shot clock from the API</source>
-        <translation>Chronomètre des tirs court depuis l&apos;API</translation>
-    </message>
-    <message>
-        <source>the shot clock has no short length</source>
-        <translation>le chronomètre des tirs n&apos;a pas de durée courte</translation>
-    </message>
-    <message>
-        <source>Switch the possession arrow from the API</source>
-        <translation>Changer la flèche de possession depuis l&apos;API</translation>
-    </message>
-    <message>
         <source>&quot;team&quot; is &quot;home&quot; or &quot;guest&quot;</source>
         <translation>&quot;team&quot; vaut &quot;home&quot; ou &quot;guest&quot;</translation>
     </message>
     <message>
-        <source>Set the possession arrow from the API</source>
-        <translation>Régler la flèche de possession depuis l&apos;API</translation>
-    </message>
-    <message>
-        <source>%1 must be a text</source>
-        <translation>%1 doit être un texte</translation>
-    </message>
-    <message>
-        <source>%1 is longer than %2 characters</source>
-        <translation>%1 dépasse %2 caractères</translation>
-    </message>
-    <message>
-        <source>the game is not played in sets</source>
-        <translation>le match ne se joue pas en sets</translation>
-    </message>
-    <message>
-        <source>Point from the API</source>
-        <translation>Point depuis l&apos;API</translation>
-    </message>
-    <message>
-        <source>the match is over</source>
-        <translation>le match est terminé</translation>
-    </message>
-    <message>
-        <source>Switch the first server from the API</source>
-        <translation>Changer le premier serveur depuis l&apos;API</translation>
-    </message>
-    <message>
-        <source>the set has begun</source>
-        <translation>le set a commencé</translation>
-    </message>
-    <message>
-        <source>&quot;player&quot; is a number of one or two digits</source>
-        <translation>&quot;player&quot; est un numéro d&apos;un ou deux chiffres</translation>
-    </message>
-    <message>
         <source>a player goes with &quot;add&quot;</source>
         <translation>un joueur va avec &quot;add&quot;</translation>
-    </message>
-    <message>
-        <source>a match in sets has no players&apos; fouls or penalties</source>
-        <translation>un match en sets n&apos;a ni fautes de joueurs ni pénalités</translation>
-    </message>
-    <message>
-        <source>the players are off</source>
-        <translation>les joueurs sont désactivés</translation>
-    </message>
-    <message>
-        <source>Player&apos;s foul from the API</source>
-        <translation>Faute de joueur depuis l&apos;API</translation>
-    </message>
-    <message>
-        <source>&quot;seconds&quot; is a whole number from 1 to %1</source>
-        <translation>&quot;seconds&quot; est un nombre entier de 1 à %1</translation>
-    </message>
-    <message>
-        <source>Penalty from the API</source>
-        <translation>Pénalité depuis l&apos;API</translation>
     </message>
     <message>
         <source>&quot;%1&quot; is not a field of this call</source>
@@ -2015,40 +2015,8 @@ Voir corvella(1) pour les touches.</translation>
         <translation>Refusé : %1</translation>
     </message>
     <message>
-        <source>Set score</source>
-        <translation>Score fixé</translation>
-    </message>
-    <message>
-        <source>Change score</source>
-        <translation>Score changé</translation>
-    </message>
-    <message>
         <source>Not taken: %1 is not a time from 0.00 to 99.59</source>
         <translation>Refusé : %1 n&apos;est pas un temps de 0.00 à 99.59</translation>
-    </message>
-    <message>
-        <source>Set clock</source>
-        <translation>Horloge réglée</translation>
-    </message>
-    <message>
-        <source>Start or stop the clock</source>
-        <translation>Démarrer ou arrêter l&apos;horloge</translation>
-    </message>
-    <message>
-        <source>Reset the clock</source>
-        <translation>Remettre l&apos;horloge à zéro</translation>
-    </message>
-    <message>
-        <source>Next period</source>
-        <translation>Période suivante</translation>
-    </message>
-    <message>
-        <source>Previous period</source>
-        <translation>Période précédente</translation>
-    </message>
-    <message>
-        <source>Skip the break</source>
-        <translation>Sauter la pause</translation>
     </message>
     <message>
         <source>Are you sure you want to start a new game?</source>
@@ -2059,16 +2027,8 @@ Voir corvella(1) pour les touches.</translation>
         <translation>Nouveau match ?</translation>
     </message>
     <message>
-        <source>New game</source>
-        <translation>Nouveau match</translation>
-    </message>
-    <message>
         <source>Are you sure you want to clear all LEDs?</source>
         <translation>Voulez-vous vraiment effacer toutes les LED ?</translation>
-    </message>
-    <message>
-        <source>Clear all LEDs</source>
-        <translation>LED effacées</translation>
     </message>
     <message>
         <source>%1 dropped: no key for a while</source>
@@ -2103,30 +2063,6 @@ Voir corvella(1) pour les touches.</translation>
         <translation>Rétabli : %1</translation>
     </message>
     <message>
-        <source>Not started: a timeout is running; its team&apos;s key ends it</source>
-        <translation>Non lancé : un temps mort est en cours ; la touche de son équipe le termine</translation>
-    </message>
-    <message>
-        <source>Not taken: no timeout in a break or after the game</source>
-        <translation>Refusé : pas de temps mort pendant une pause ou après le match</translation>
-    </message>
-    <message>
-        <source>Not taken: the other team&apos;s timeout is running</source>
-        <translation>Refusé : le temps mort de l&apos;autre équipe est en cours</translation>
-    </message>
-    <message>
-        <source>Not taken: %1 has no timeouts left</source>
-        <translation>Refusé : %1 n&apos;a plus de temps morts</translation>
-    </message>
-    <message>
-        <source>End the timeout of %1</source>
-        <translation>Fin du temps mort de %1</translation>
-    </message>
-    <message>
-        <source>Timeout %1</source>
-        <translation>Temps mort %1</translation>
-    </message>
-    <message>
         <source>Undone from the network: %1</source>
         <translation>Annulé depuis le réseau : %1</translation>
     </message>
@@ -2139,26 +2075,6 @@ Voir corvella(1) pour les touches.</translation>
         <translation>Effacer toutes les LED ?</translation>
     </message>
     <message>
-        <source>Not started: the clock is at zero; reset it or type a time</source>
-        <translation>Non lancé : l&apos;horloge est à zéro ; remettez-la à zéro ou tapez un temps</translation>
-    </message>
-    <message>
-        <source>Not taken: this is the first period</source>
-        <translation>Refusé : c&apos;est la première période</translation>
-    </message>
-    <message>
-        <source>Not taken: there is no break to skip</source>
-        <translation>Refusé : pas de pause à sauter</translation>
-    </message>
-    <message>
-        <source>Not taken: the break runs by itself (%1 skips it)</source>
-        <translation>Refusé : la pause s&apos;écoule seule (%1 la saute)</translation>
-    </message>
-    <message>
-        <source>Not taken: the game is over (%1 starts a new one)</source>
-        <translation>Refusé : le match est terminé (%1 en commence un nouveau)</translation>
-    </message>
-    <message>
         <source>Nothing to undo</source>
         <translation>Rien à annuler</translation>
     </message>
@@ -2169,26 +2085,6 @@ Voir corvella(1) pour les touches.</translation>
     <message>
         <source>Skipped (the period they timed is over): %1</source>
         <translation>Ignoré (la période qu’ils chronométraient est terminée) : %1</translation>
-    </message>
-    <message>
-        <source>Reset the shot clock</source>
-        <translation>Remettre le chronomètre des tirs</translation>
-    </message>
-    <message>
-        <source>Short shot clock</source>
-        <translation>Chronomètre des tirs court</translation>
-    </message>
-    <message>
-        <source>Hold or release the shot clock</source>
-        <translation>Retenir ou relâcher le chronomètre des tirs</translation>
-    </message>
-    <message>
-        <source>Shot clock dark</source>
-        <translation>Chronomètre des tirs éteint</translation>
-    </message>
-    <message>
-        <source>Switch the possession arrow</source>
-        <translation>Changer la flèche de possession</translation>
     </message>
     <message>
         <source>No next game has come from the hall</source>
@@ -2207,28 +2103,12 @@ Voir corvella(1) pour les touches.</translation>
         <translation>Sponsors sur l’affichage public</translation>
     </message>
     <message>
-        <source>Not counted: the match is over</source>
-        <translation>Non compté : le match est terminé</translation>
-    </message>
-    <message>
-        <source>Point %1</source>
-        <translation>Point %1</translation>
-    </message>
-    <message>
         <source>Switch sides</source>
         <translation>Changement de côté</translation>
     </message>
     <message>
         <source>Interval</source>
         <translation>Pause</translation>
-    </message>
-    <message>
-        <source>Not switched: the set has begun</source>
-        <translation>Non changé : le set a commencé</translation>
-    </message>
-    <message>
-        <source>Switch the first server</source>
-        <translation>Changer le premier serveur</translation>
     </message>
     <message>
         <source>%1st foul</source>
@@ -2255,20 +2135,24 @@ Voir corvella(1) pour les touches.</translation>
         <translation>Saisie abandonnée</translation>
     </message>
     <message>
-        <source>Foul %1</source>
-        <translation>Faute %1</translation>
-    </message>
-    <message>
-        <source>Penalty %1</source>
-        <translation>Pénalité %1</translation>
-    </message>
-    <message>
         <source>Next: %1, F7</source>
         <translation>Ensuite : %1, F7</translation>
     </message>
     <message>
         <source>Not loaded: %1 is still being played</source>
         <translation>Non chargé : %1 est encore en cours</translation>
+    </message>
+    <message>
+        <source>Not taken: %1 (%2 skips it)</source>
+        <translation>Refusé : %1 (%2 la saute)</translation>
+    </message>
+    <message>
+        <source>Not taken: %1 (%2 starts a new one)</source>
+        <translation>Refusé : %1 (%2 en commence un nouveau)</translation>
+    </message>
+    <message>
+        <source>Sound off</source>
+        <translation>Son coupé</translation>
     </message>
 </context>
 <context>
@@ -3070,6 +2954,14 @@ Voir corvella(1) pour les touches.</translation>
     <message>
         <source>Penalty guest</source>
         <translation>Pénalité visiteur</translation>
+    </message>
+    <message>
+        <source>Short horn</source>
+        <translation>Sirène courte</translation>
+    </message>
+    <message>
+        <source>Sound on/off</source>
+        <translation>Son oui/non</translation>
     </message>
 </context>
 <context>

@@ -445,6 +445,261 @@ Zie corvella(1) voor de toetsen.</translation>
     </message>
 </context>
 <context>
+    <name>GameCommands</name>
+    <message>
+        <source> or </source>
+        <translation> of </translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is not a field of this call</source>
+        <translation>&quot;%1&quot; is geen veld van deze aanroep</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is missing</source>
+        <translation>&quot;%1&quot; ontbreekt</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is a whole number</source>
+        <translation>&quot;%1&quot; is een geheel getal</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is a text</source>
+        <translation>&quot;%1&quot; is een tekst</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is true or false</source>
+        <translation>&quot;%1&quot; is true of false</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is minutes.seconds, from &quot;0&quot; to &quot;99.59&quot;</source>
+        <translation>&quot;%1&quot; is minuten.seconden, van &quot;0&quot; tot &quot;99.59&quot;</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is a number of one or two digits</source>
+        <translation>&quot;%1&quot; is een nummer van een of twee cijfers</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is %2</source>
+        <translation>&quot;%1&quot; is %2</translation>
+    </message>
+    <message>
+        <source>not found</source>
+        <translation>niet gevonden</translation>
+    </message>
+    <message>
+        <source>the break runs by itself</source>
+        <translation>de pauze loopt vanzelf</translation>
+    </message>
+    <message>
+        <source>the game is over</source>
+        <translation>de wedstrijd is voorbij</translation>
+    </message>
+    <message>
+        <source>a timeout is running</source>
+        <translation>er loopt een time-out</translation>
+    </message>
+    <message>
+        <source>the clock is at zero; reset or set it</source>
+        <translation>de klok staat op nul; reset of zet hem</translation>
+    </message>
+    <message>
+        <source>the game has no timeouts</source>
+        <translation>de wedstrijd heeft geen time-outs</translation>
+    </message>
+    <message>
+        <source>no timeout in a break or after the game</source>
+        <translation>geen time-out in een pauze of na de wedstrijd</translation>
+    </message>
+    <message>
+        <source>the other team&apos;s timeout is running</source>
+        <translation>de time-out van de andere ploeg loopt</translation>
+    </message>
+    <message>
+        <source>%1 has no timeouts left</source>
+        <translation>%1 heeft geen time-outs meer</translation>
+    </message>
+    <message>
+        <source>the shot clock is off</source>
+        <translation>de schotklok staat uit</translation>
+    </message>
+    <message>
+        <source>the game is not played in sets</source>
+        <translation>de wedstrijd wordt niet in sets gespeeld</translation>
+    </message>
+    <message>
+        <source>a match in sets has no players&apos; fouls or penalties</source>
+        <translation>een wedstrijd in sets heeft geen persoonlijke fouten of straffen</translation>
+    </message>
+    <message>
+        <source>the players are off</source>
+        <translation>de spelers staan uit</translation>
+    </message>
+    <message>
+        <source>the match is over</source>
+        <translation>de wedstrijd is voorbij</translation>
+    </message>
+    <message>
+        <source>Point %1</source>
+        <translation>Punt %1</translation>
+    </message>
+    <message>
+        <source>the set has begun</source>
+        <translation>de set is begonnen</translation>
+    </message>
+    <message>
+        <source>Switch the first server</source>
+        <translation>Eerste opslag wisselen</translation>
+    </message>
+    <message>
+        <source>%1 is longer than %2 characters</source>
+        <translation>%1 is langer dan %2 tekens</translation>
+    </message>
+    <message>
+        <source>New game</source>
+        <translation>Nieuwe wedstrijd</translation>
+    </message>
+    <message>
+        <source>Set score</source>
+        <translation>Score gezet</translation>
+    </message>
+    <message>
+        <source>Change score</source>
+        <translation>Score gewijzigd</translation>
+    </message>
+    <message>
+        <source>Start the clock</source>
+        <translation>Klok starten</translation>
+    </message>
+    <message>
+        <source>Stop the clock</source>
+        <translation>Klok stoppen</translation>
+    </message>
+    <message>
+        <source>Start or stop the clock</source>
+        <translation>Klok starten of stoppen</translation>
+    </message>
+    <message>
+        <source>Reset the clock</source>
+        <translation>Klok resetten</translation>
+    </message>
+    <message>
+        <source>give either &quot;value&quot; (minutes.seconds) or &quot;ms&quot;</source>
+        <translation>geef &quot;value&quot; (minuten.seconden) of &quot;ms&quot;</translation>
+    </message>
+    <message>
+        <source>&quot;ms&quot; is a whole number from 0 to %1</source>
+        <translation>&quot;ms&quot; is een geheel getal van 0 tot %1</translation>
+    </message>
+    <message>
+        <source>Set clock</source>
+        <translation>Klok gezet</translation>
+    </message>
+    <message>
+        <source>Clear all LEDs</source>
+        <translation>Alle leds gewist</translation>
+    </message>
+    <message>
+        <source>the game has no periods</source>
+        <translation>de wedstrijd heeft geen perioden</translation>
+    </message>
+    <message>
+        <source>Next period</source>
+        <translation>Volgende periode</translation>
+    </message>
+    <message>
+        <source>this is the first period</source>
+        <translation>dit is de eerste periode</translation>
+    </message>
+    <message>
+        <source>Previous period</source>
+        <translation>Vorige periode</translation>
+    </message>
+    <message>
+        <source>there is no break to skip</source>
+        <translation>er is geen pauze om over te slaan</translation>
+    </message>
+    <message>
+        <source>Skip the break</source>
+        <translation>Pauze overslaan</translation>
+    </message>
+    <message>
+        <source>Timeout %1</source>
+        <translation>Time-out %1</translation>
+    </message>
+    <message>
+        <source>no timeout of %1 is running</source>
+        <translation>er loopt geen time-out van %1</translation>
+    </message>
+    <message>
+        <source>End the timeout of %1</source>
+        <translation>Time-out van %1 beëindigd</translation>
+    </message>
+    <message>
+        <source>the shot clock has no short length</source>
+        <translation>de schotklok heeft geen korte lengte</translation>
+    </message>
+    <message>
+        <source>Short shot clock</source>
+        <translation>Korte schotklok</translation>
+    </message>
+    <message>
+        <source>Reset the shot clock</source>
+        <translation>Schotklok terugzetten</translation>
+    </message>
+    <message>
+        <source>Hold the shot clock</source>
+        <translation>Schotklok vasthouden</translation>
+    </message>
+    <message>
+        <source>Release the shot clock</source>
+        <translation>Schotklok vrijgeven</translation>
+    </message>
+    <message>
+        <source>Start the shot clock</source>
+        <translation>Schotklok starten</translation>
+    </message>
+    <message>
+        <source>Stop the shot clock</source>
+        <translation>Schotklok stoppen</translation>
+    </message>
+    <message>
+        <source>Hold or release the shot clock</source>
+        <translation>Schotklok vasthouden of vrijgeven</translation>
+    </message>
+    <message>
+        <source>Shot clock dark</source>
+        <translation>Schotklok donker</translation>
+    </message>
+    <message>
+        <source>Possession arrow to %1</source>
+        <translation>Balbezitpijl naar %1</translation>
+    </message>
+    <message>
+        <source>Switch the possession arrow</source>
+        <translation>Balbezitpijl omzetten</translation>
+    </message>
+    <message>
+        <source>Foul %1</source>
+        <translation>Fout %1</translation>
+    </message>
+    <message>
+        <source>&quot;seconds&quot; is a whole number from 1 to %1</source>
+        <translation>&quot;seconds&quot; is een geheel getal van 1 tot %1</translation>
+    </message>
+    <message>
+        <source>Penalty %1</source>
+        <translation>Straf %1</translation>
+    </message>
+    <message>
+        <source>nothing to undo</source>
+        <translation>niets om ongedaan te maken</translation>
+    </message>
+    <message>
+        <source>nothing to redo</source>
+        <translation>niets om opnieuw te doen</translation>
+    </message>
+</context>
+<context>
     <name>GameLog</name>
     <message>
         <source>the disk may be full</source>
@@ -1242,57 +1497,6 @@ Zie corvella(1) voor de toetsen.</translation>
     </message>
 </context>
 <context>
-    <name>LiveChannel</name>
-    <message>
-        <source>Start or stop the clock from a phone</source>
-        <translation>Klok starten of stoppen vanaf een telefoon</translation>
-    </message>
-    <message>
-        <source>Reset the clock from a phone</source>
-        <translation>Klok resetten vanaf een telefoon</translation>
-    </message>
-    <message>
-        <source>Change score from a phone</source>
-        <translation>Score wijzigen vanaf een telefoon</translation>
-    </message>
-    <message>
-        <source>Set the clock from a phone</source>
-        <translation>Klok gezet vanaf een telefoon</translation>
-    </message>
-    <message>
-        <source>Switch the possession arrow from a phone</source>
-        <translation>Balbezitpijl omzetten vanaf een telefoon</translation>
-    </message>
-    <message>
-        <source>Reset the shot clock from a phone</source>
-        <translation>Schotklok terugzetten vanaf een telefoon</translation>
-    </message>
-    <message>
-        <source>Short shot clock from a phone</source>
-        <translation>Korte schotklok vanaf een telefoon</translation>
-    </message>
-    <message>
-        <source>Hold or release the shot clock from a phone</source>
-        <translation>Schotklok vasthouden of vrijgeven vanaf een telefoon</translation>
-    </message>
-    <message>
-        <source>Point from a phone</source>
-        <translation>Punt vanaf een telefoon</translation>
-    </message>
-    <message>
-        <source>Switch the first server from a phone</source>
-        <translation>Eerste opslag wisselen vanaf een telefoon</translation>
-    </message>
-    <message>
-        <source>Player&apos;s foul from a phone</source>
-        <translation>Spelersfout via een telefoon</translation>
-    </message>
-    <message>
-        <source>Penalty from a phone</source>
-        <translation>Straf via een telefoon</translation>
-    </message>
-</context>
-<context>
     <name>NetworkPage</name>
     <message>
         <source>Show the board in browsers on the network</source>
@@ -1411,6 +1615,10 @@ Zie corvella(1) voor de toetsen.</translation>
     <message>
         <source>The web server is off</source>
         <translation>De webserver staat uit</translation>
+    </message>
+    <message>
+        <source>Sound off</source>
+        <translation>Geluid uit</translation>
     </message>
 </context>
 <context>
@@ -1591,124 +1799,8 @@ Zie corvella(1) voor de toetsen.</translation>
         <translation>de body is geen JSON-object</translation>
     </message>
     <message>
-        <source>the game is over</source>
-        <translation>de wedstrijd is voorbij</translation>
-    </message>
-    <message>
-        <source>the break runs by itself</source>
-        <translation>de pauze loopt vanzelf</translation>
-    </message>
-    <message>
-        <source>the clock is at zero; reset or set it</source>
-        <translation>de klok staat op nul; reset of zet hem</translation>
-    </message>
-    <message>
-        <source>Start the clock from the API</source>
-        <translation>Klok starten via de API</translation>
-    </message>
-    <message>
-        <source>Stop the clock from the API</source>
-        <translation>Klok stoppen via de API</translation>
-    </message>
-    <message>
-        <source>Start or stop the clock from the API</source>
-        <translation>Klok starten of stoppen via de API</translation>
-    </message>
-    <message>
-        <source>Reset the clock from the API</source>
-        <translation>Klok resetten via de API</translation>
-    </message>
-    <message>
-        <source>nothing to undo</source>
-        <translation>niets om ongedaan te maken</translation>
-    </message>
-    <message>
-        <source>nothing to redo</source>
-        <translation>niets om opnieuw te doen</translation>
-    </message>
-    <message>
-        <source>Next period from the API</source>
-        <translation>Volgende periode via de API</translation>
-    </message>
-    <message>
-        <source>the game has no periods</source>
-        <translation>de wedstrijd heeft geen perioden</translation>
-    </message>
-    <message>
-        <source>Previous period from the API</source>
-        <translation>Vorige periode via de API</translation>
-    </message>
-    <message>
-        <source>this is the first period</source>
-        <translation>dit is de eerste periode</translation>
-    </message>
-    <message>
-        <source>Skip the break from the API</source>
-        <translation>Pauze overslaan via de API</translation>
-    </message>
-    <message>
-        <source>there is no break to skip</source>
-        <translation>er is geen pauze om over te slaan</translation>
-    </message>
-    <message>
-        <source>New game from the API</source>
-        <translation>Nieuwe wedstrijd via de API</translation>
-    </message>
-    <message>
-        <source>give either &quot;value&quot; (minutes.seconds) or &quot;ms&quot;</source>
-        <translation>geef &quot;value&quot; (minuten.seconden) of &quot;ms&quot;</translation>
-    </message>
-    <message>
-        <source>only during play</source>
-        <translation>alleen tijdens het spel</translation>
-    </message>
-    <message>
-        <source>&quot;value&quot; is minutes.seconds, from &quot;0&quot; to &quot;99.59&quot;</source>
-        <translation>&quot;value&quot; is minuten.seconden, van &quot;0&quot; tot &quot;99.59&quot;</translation>
-    </message>
-    <message>
-        <source>Set the clock from the API</source>
-        <translation>Klok zetten via de API</translation>
-    </message>
-    <message>
-        <source>&quot;ms&quot; is a whole number from 0 to %1</source>
-        <translation>&quot;ms&quot; is een geheel getal van 0 tot %1</translation>
-    </message>
-    <message>
         <source>give either &quot;add&quot; or &quot;set&quot;</source>
         <translation>geef &quot;add&quot; of &quot;set&quot;</translation>
-    </message>
-    <message>
-        <source>the score change is a whole number</source>
-        <translation>de scorewijziging is een geheel getal</translation>
-    </message>
-    <message>
-        <source>Change score from the API</source>
-        <translation>Score wijzigen via de API</translation>
-    </message>
-    <message>
-        <source>a timeout is running</source>
-        <translation>er loopt een time-out</translation>
-    </message>
-    <message>
-        <source>the game has no timeouts</source>
-        <translation>de wedstrijd heeft geen time-outs</translation>
-    </message>
-    <message>
-        <source>the other team&apos;s timeout is running</source>
-        <translation>de time-out van de andere ploeg loopt</translation>
-    </message>
-    <message>
-        <source>no timeouts left</source>
-        <translation>geen time-outs meer</translation>
-    </message>
-    <message>
-        <source>End the timeout from the API</source>
-        <translation>Time-out beëindigd via de API</translation>
-    </message>
-    <message>
-        <source>Timeout from the API</source>
-        <translation>Time-out via de API</translation>
     </message>
     <message>
         <source>too many calls; slow down</source>
@@ -1719,104 +1811,12 @@ Zie corvella(1) voor de toetsen.</translation>
         <translation>de bediener heeft nog niet gezegd of de opgeslagen wedstrijd wordt hervat</translation>
     </message>
     <message>
-        <source>the shot clock is off</source>
-        <translation>de schotklok staat uit</translation>
-    </message>
-    <message>
-        <source>Start the shot clock from the API</source>
-        <translation>Schotklok starten via de API</translation>
-    </message>
-    <message>
-        <source>Stop the shot clock from the API</source>
-        <translation>Schotklok stoppen via de API</translation>
-    </message>
-    <message>
-        <source>Start or stop the shot clock from the API</source>
-        <translation>Schotklok starten of stoppen via de API</translation>
-    </message>
-    <message>
-        <source>&quot;short&quot; is true or false</source>
-        <translation>&quot;short&quot; is true of false</translation>
-    </message>
-    <message>
-        <source>Reset the shot clock from the API</source>
-        <translation>Schotklok terugzetten via de API</translation>
-    </message>
-    <message>
-        <source>Short shot clock from the API</source>
-        <translation>Korte schotklok via de API</translation>
-    </message>
-    <message>
-        <source>the shot clock has no short length</source>
-        <translation>de schotklok heeft geen korte lengte</translation>
-    </message>
-    <message>
-        <source>Switch the possession arrow from the API</source>
-        <translation>Balbezitpijl omzetten via de API</translation>
-    </message>
-    <message>
         <source>&quot;team&quot; is &quot;home&quot; or &quot;guest&quot;</source>
         <translation>&quot;team&quot; is &quot;home&quot; of &quot;guest&quot;</translation>
     </message>
     <message>
-        <source>Set the possession arrow from the API</source>
-        <translation>Balbezitpijl instellen via de API</translation>
-    </message>
-    <message>
-        <source>%1 must be a text</source>
-        <translation>%1 moet een tekst zijn</translation>
-    </message>
-    <message>
-        <source>%1 is longer than %2 characters</source>
-        <translation>%1 is langer dan %2 tekens</translation>
-    </message>
-    <message>
-        <source>the game is not played in sets</source>
-        <translation>de wedstrijd wordt niet in sets gespeeld</translation>
-    </message>
-    <message>
-        <source>Point from the API</source>
-        <translation>Punt vanuit de API</translation>
-    </message>
-    <message>
-        <source>the match is over</source>
-        <translation>de wedstrijd is voorbij</translation>
-    </message>
-    <message>
-        <source>Switch the first server from the API</source>
-        <translation>Eerste opslag wisselen vanuit de API</translation>
-    </message>
-    <message>
-        <source>the set has begun</source>
-        <translation>de set is begonnen</translation>
-    </message>
-    <message>
-        <source>&quot;player&quot; is a number of one or two digits</source>
-        <translation>&quot;player&quot; is een nummer van één of twee cijfers</translation>
-    </message>
-    <message>
         <source>a player goes with &quot;add&quot;</source>
         <translation>een speler hoort bij &quot;add&quot;</translation>
-    </message>
-    <message>
-        <source>a match in sets has no players&apos; fouls or penalties</source>
-        <translation>een wedstrijd in sets heeft geen persoonlijke fouten of straffen</translation>
-    </message>
-    <message>
-        <source>the players are off</source>
-        <translation>de spelers staan uit</translation>
-    </message>
-    <message>
-        <source>Player&apos;s foul from the API</source>
-        <translation>Spelersfout via de API</translation>
-    </message>
-    <message>
-        <source>&quot;seconds&quot; is a whole number from 1 to %1</source>
-        <translation>&quot;seconds&quot; is een geheel getal van 1 tot %1</translation>
-    </message>
-    <message>
-        <source>Penalty from the API</source>
-        <translation>Straf via de API</translation>
     </message>
     <message>
         <source>&quot;%1&quot; is not a field of this call</source>
@@ -2015,40 +2015,8 @@ Zie corvella(1) voor de toetsen.</translation>
         <translation>Niet aangenomen: %1</translation>
     </message>
     <message>
-        <source>Set score</source>
-        <translation>Score gezet</translation>
-    </message>
-    <message>
-        <source>Change score</source>
-        <translation>Score gewijzigd</translation>
-    </message>
-    <message>
         <source>Not taken: %1 is not a time from 0.00 to 99.59</source>
         <translation>Niet aangenomen: %1 is geen tijd van 0.00 tot 99.59</translation>
-    </message>
-    <message>
-        <source>Set clock</source>
-        <translation>Klok gezet</translation>
-    </message>
-    <message>
-        <source>Start or stop the clock</source>
-        <translation>Klok starten of stoppen</translation>
-    </message>
-    <message>
-        <source>Reset the clock</source>
-        <translation>Klok resetten</translation>
-    </message>
-    <message>
-        <source>Next period</source>
-        <translation>Volgende periode</translation>
-    </message>
-    <message>
-        <source>Previous period</source>
-        <translation>Vorige periode</translation>
-    </message>
-    <message>
-        <source>Skip the break</source>
-        <translation>Pauze overslaan</translation>
     </message>
     <message>
         <source>Are you sure you want to start a new game?</source>
@@ -2059,16 +2027,8 @@ Zie corvella(1) voor de toetsen.</translation>
         <translation>Nieuwe wedstrijd?</translation>
     </message>
     <message>
-        <source>New game</source>
-        <translation>Nieuwe wedstrijd</translation>
-    </message>
-    <message>
         <source>Are you sure you want to clear all LEDs?</source>
         <translation>Weet u zeker dat u alle leds wilt wissen?</translation>
-    </message>
-    <message>
-        <source>Clear all LEDs</source>
-        <translation>Alle leds gewist</translation>
     </message>
     <message>
         <source>%1 dropped: no key for a while</source>
@@ -2103,30 +2063,6 @@ Zie corvella(1) voor de toetsen.</translation>
         <translation>Opnieuw: %1</translation>
     </message>
     <message>
-        <source>Not started: a timeout is running; its team&apos;s key ends it</source>
-        <translation>Niet gestart: er loopt een time-out; de toets van die ploeg beëindigt hem</translation>
-    </message>
-    <message>
-        <source>Not taken: no timeout in a break or after the game</source>
-        <translation>Niet aangenomen: geen time-out in een pauze of na de wedstrijd</translation>
-    </message>
-    <message>
-        <source>Not taken: the other team&apos;s timeout is running</source>
-        <translation>Niet aangenomen: de time-out van de andere ploeg loopt</translation>
-    </message>
-    <message>
-        <source>Not taken: %1 has no timeouts left</source>
-        <translation>Niet aangenomen: %1 heeft geen time-outs meer</translation>
-    </message>
-    <message>
-        <source>End the timeout of %1</source>
-        <translation>Time-out van %1 beëindigd</translation>
-    </message>
-    <message>
-        <source>Timeout %1</source>
-        <translation>Time-out %1</translation>
-    </message>
-    <message>
         <source>Undone from the network: %1</source>
         <translation>Ongedaan gemaakt via het netwerk: %1</translation>
     </message>
@@ -2139,26 +2075,6 @@ Zie corvella(1) voor de toetsen.</translation>
         <translation>Alle leds wissen?</translation>
     </message>
     <message>
-        <source>Not started: the clock is at zero; reset it or type a time</source>
-        <translation>Niet gestart: de klok staat op nul; zet hem terug of typ een tijd</translation>
-    </message>
-    <message>
-        <source>Not taken: this is the first period</source>
-        <translation>Niet aangenomen: dit is de eerste periode</translation>
-    </message>
-    <message>
-        <source>Not taken: there is no break to skip</source>
-        <translation>Niet aangenomen: er is geen pauze om over te slaan</translation>
-    </message>
-    <message>
-        <source>Not taken: the break runs by itself (%1 skips it)</source>
-        <translation>Niet aangenomen: de pauze loopt vanzelf af (%1 slaat hem over)</translation>
-    </message>
-    <message>
-        <source>Not taken: the game is over (%1 starts a new one)</source>
-        <translation>Niet aangenomen: de wedstrijd is voorbij (%1 begint een nieuwe)</translation>
-    </message>
-    <message>
         <source>Nothing to undo</source>
         <translation>Niets om ongedaan te maken</translation>
     </message>
@@ -2169,26 +2085,6 @@ Zie corvella(1) voor de toetsen.</translation>
     <message>
         <source>Skipped (the period they timed is over): %1</source>
         <translation>Overgeslagen (de periode die ze klokten is voorbij): %1</translation>
-    </message>
-    <message>
-        <source>Reset the shot clock</source>
-        <translation>Schotklok terugzetten</translation>
-    </message>
-    <message>
-        <source>Short shot clock</source>
-        <translation>Korte schotklok</translation>
-    </message>
-    <message>
-        <source>Hold or release the shot clock</source>
-        <translation>Schotklok vasthouden of vrijgeven</translation>
-    </message>
-    <message>
-        <source>Shot clock dark</source>
-        <translation>Schotklok donker</translation>
-    </message>
-    <message>
-        <source>Switch the possession arrow</source>
-        <translation>Balbezitpijl omzetten</translation>
     </message>
     <message>
         <source>No next game has come from the hall</source>
@@ -2207,28 +2103,12 @@ Zie corvella(1) voor de toetsen.</translation>
         <translation>Sponsors op het publieksscherm</translation>
     </message>
     <message>
-        <source>Not counted: the match is over</source>
-        <translation>Niet geteld: de wedstrijd is voorbij</translation>
-    </message>
-    <message>
-        <source>Point %1</source>
-        <translation>Punt %1</translation>
-    </message>
-    <message>
         <source>Switch sides</source>
         <translation>Van kant wisselen</translation>
     </message>
     <message>
         <source>Interval</source>
         <translation>Pauze</translation>
-    </message>
-    <message>
-        <source>Not switched: the set has begun</source>
-        <translation>Niet gewisseld: de set is begonnen</translation>
-    </message>
-    <message>
-        <source>Switch the first server</source>
-        <translation>Eerste opslag wisselen</translation>
     </message>
     <message>
         <source>%1st foul</source>
@@ -2255,20 +2135,24 @@ Zie corvella(1) voor de toetsen.</translation>
         <translation>Invoer vervallen</translation>
     </message>
     <message>
-        <source>Foul %1</source>
-        <translation>Fout %1</translation>
-    </message>
-    <message>
-        <source>Penalty %1</source>
-        <translation>Straf %1</translation>
-    </message>
-    <message>
         <source>Next: %1, F7</source>
         <translation>Volgende: %1, F7</translation>
     </message>
     <message>
         <source>Not loaded: %1 is still being played</source>
         <translation>Niet geladen: %1 wordt nog gespeeld</translation>
+    </message>
+    <message>
+        <source>Not taken: %1 (%2 skips it)</source>
+        <translation>Niet aangenomen: %1 (%2 slaat hem over)</translation>
+    </message>
+    <message>
+        <source>Not taken: %1 (%2 starts a new one)</source>
+        <translation>Niet aangenomen: %1 (%2 begint een nieuwe)</translation>
+    </message>
+    <message>
+        <source>Sound off</source>
+        <translation>Geluid uit</translation>
     </message>
 </context>
 <context>
@@ -3070,6 +2954,14 @@ Zie corvella(1) voor de toetsen.</translation>
     <message>
         <source>Penalty guest</source>
         <translation>Straf gasten</translation>
+    </message>
+    <message>
+        <source>Short horn</source>
+        <translation>Korte zoemer</translation>
+    </message>
+    <message>
+        <source>Sound on/off</source>
+        <translation>Geluid aan/uit</translation>
     </message>
 </context>
 <context>
