@@ -74,7 +74,8 @@ public:
 
     // "7" or 7: a player's number of one or two digits, as text.
     static std::optional<QString> playerNumberOf(const QJsonValue &value);
-    // "12.30": minutes.seconds as the clock's entry takes them.
+    // "12.30": minutes.seconds as the clock can show them, stricter than a
+    // key entry: "12.75" is a mistake here, not 13:15.
     static bool isClockText(const QString &text);
     static QString clockText(qint16 seconds);
     // "#7 Anna Berg" with the game's roster, else "#7".

@@ -11,7 +11,6 @@
 #include "web/playerstate.h"
 
 #include <QJsonArray>
-#include <QRegularExpression>
 
 namespace BoardState {
 
@@ -142,12 +141,6 @@ QJsonObject snapshot(const GameModel &game, const Settings &settings)
             {Sponsors, sponsorsPart(game, settings)},
             {Players, game.playersPart().boardPlayersJson()},
             {Penalties, game.playersPart().boardPenaltiesJson()}};
-}
-
-bool isClockText(const QString &text)
-{
-    static const QRegularExpression form(QStringLiteral("^[0-9]{1,2}(\\.([0-5][0-9]?)?)?$"));
-    return form.match(text).hasMatch() && ClockFace::isAcceptableEntry(text);
 }
 
 QJsonObject changedParts(const QJsonObject &before, const QJsonObject &after)

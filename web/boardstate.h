@@ -37,11 +37,6 @@ QJsonObject sponsorsPart(const GameModel &game, const Settings &settings);
 // since their values move on.
 QJsonObject changedParts(const QJsonObject &before, const QJsonObject &after);
 
-// Whether a clock value from the network is a "minutes.seconds" text the
-// clock can show, stricter than a key entry: "12.75" is a mistake here, not
-// 13:15. The HTTP API and the phone remote both take it.
-bool isClockText(const QString &text);
-
 // A stored colour (0x00BBGGRR) as a CSS colour, "#rrggbb".
 QString cssColor(qint32 bgr);
 

@@ -9,7 +9,6 @@
 #include "web/boardstate.h"
 #include "web/livechannel.h"
 #include "web/pinlock.h"
-#include "web/playerstate.h"
 
 #include <QHash>
 #include <QJsonDocument>

@@ -101,9 +101,10 @@ private slots:
         if (!desktop->startDisplay(&why))
             QSKIP(qPrintable(QStringLiteral("cannot run end-to-end checks: ") + why));
         QTemporaryDir config;
-        QVERIFY(writeSettings(config, QStringLiteral("[KeySettings]\nWholeScoreEntry=1\n"
-                                                     "[DisplaySettings]\nOperatorHints=1\n") +
-                                          webSettings(Desktop::freeLocalPort())));
+        QVERIFY(
+            writeSettings(config, QStringLiteral("[KeySettings]\nWholeScoreEntry=1\nMuteKey=122\n"
+                                                 "[DisplaySettings]\nOperatorHints=1\n") +
+                                      webSettings(Desktop::freeLocalPort())));
         QVERIFY2(desktop->startInstalledProgram(install.path(), config.path(), &why),
                  qPrintable(why));
         const QString splash = desktop->waitForWindow(StartScreen);
@@ -147,6 +148,14 @@ private slots:
         // Told on the board only ("Not taken: 99 + 5 is over 99", in the screenshot).
         QVERIFY(scoreReads(QStringLiteral("99"), QStringLiteral("refused")));
         QVERIFY(!desktop->waitForWindow(Board, 1000).isEmpty());
+
+        // The mute key: every sound off until it is pressed again, told in
+        // the title and in the network window.
+        desktop->key(QStringLiteral("z"));
+        QVERIFY(titled(QStringLiteral("Sound off")));
+        desktop->screenshot(QStringLiteral("operator/%1-sound-off").arg(shape));
+        desktop->key(QStringLiteral("z"));
+        QVERIFY(!desktop->waitForWindow(Board, 5000).isEmpty());
 
         // Undo says what it did.
         desktop->key(QStringLiteral("ctrl+z"));
