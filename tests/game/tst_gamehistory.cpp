@@ -1,7 +1,11 @@
+#include "game/commands.h"
 #include "game/gamehistory.h"
 #include "game/gamemodel.h"
+#include "settings/appsettings.h"
 #include "tests/support/fakes.h"
 #include "tests/support/testenv.h"
+
+#include <QJsonDocument>
 
 using GameAction = std::function<void(GameModel &)>;
 Q_DECLARE_METATYPE(GameAction)
@@ -13,6 +17,76 @@ class TestGameHistory : public QObject
     ManualTimeSource time;
 
 private slots:
+    // Every way in runs a command by its id and parameters: a mistake in the
+    // asking is malformed, a game that cannot do it now says why, and a
+    // command done is one step (or none, when the game already is so).
+    void commandsCheckTheirParametersAndTheGame_data()
+    {
+        using R = GameCommands::Refusal;
+        QTest::addColumn<QString>("id");
+        QTest::addColumn<QByteArray>("params");
+        QTest::addColumn<int>("refusal");
+        QTest::addColumn<QString>("why");
+        QTest::addColumn<int>("steps");
+        const auto row = [](const char *name, const char *id, const char *params, R refusal,
+                            const char *why, int steps) {
+            QTest::newRow(name) << QString::fromLatin1(id) << QByteArray(params) << int(refusal)
+                                << QString::fromUtf8(why) << steps;
+        };
+        row("a score added", "score.add", R"({"team":"guest","section":2,"add":2})", R::None, "",
+            1);
+        row("a field too many", "score.add", R"({"team":"home","section":1,"add":2,"x":1})",
+            R::Malformed, "\"x\" is not a field of this call", 0);
+        row("a field missing", "score.set", R"({"team":"home","section":1})", R::Malformed,
+            "\"set\" is missing", 0);
+        row("outside its closed set", "score.add", R"({"team":"left","section":1,"add":1})",
+            R::Malformed, "\"team\" is \"home\" or \"guest\"", 0);
+        row("a section that is not there", "score.add", R"({"team":"home","section":3,"add":1})",
+            R::Malformed, "\"section\" is 1 or 2", 0);
+        row("half a point", "score.add", R"({"team":"home","section":1,"add":0.5})", R::Malformed,
+            "\"add\" is a whole number", 0);
+        row("over its limit", "score.set", R"({"team":"home","section":1,"set":100})", R::NotNow,
+            "100 is over 99", 0);
+        row("a clock that is no time", "clock.set", R"({"value":"12.75"})", R::Malformed,
+            "\"value\" is minutes.seconds, from \"0\" to \"99.59\"", 0);
+        row("a clock twice", "clock.set", R"({"value":"1","ms":1})", R::Malformed,
+            "give either \"value\" (minutes.seconds) or \"ms\"", 0);
+        row("a clock set", "clock.set", R"({"value":"12.30"})", R::None, "", 1);
+        row("stopped already", "clock.stop", "{}", R::None, "", 0);
+        row("no periods", "period.next", "{}", R::NotNow, "the game has no periods", 0);
+        row("no timeouts", "timeout.toggle", R"({"team":"home"})", R::NotNow,
+            "the game has no timeouts", 0);
+        row("the shot clock off", "possession.switch", "{}", R::NotNow, "the shot clock is off", 0);
+        row("no sets", "point.home", "{}", R::NotNow, "the game is not played in sets", 0);
+        row("no players", "foul.player", R"({"team":"home","player":7})", R::NotNow,
+            "the players are off", 0);
+        row("a player's number of three digits", "foul.player", R"({"team":"home","player":"123"})",
+            R::Malformed, "\"player\" is a number of one or two digits", 0);
+        row("nothing to undo", "undo", "{}", R::NotNow, "nothing to undo", 0);
+        row("an unknown command", "clock.faster", "{}", R::Malformed, "not found", 0);
+    }
+
+    void commandsCheckTheirParametersAndTheGame()
+    {
+        QFETCH(QString, id);
+        QFETCH(QByteArray, params);
+        QFETCH(int, refusal);
+        QFETCH(QString, why);
+        QFETCH(int, steps);
+        GameModel game(time);
+        GameHistory history(game);
+        const Settings settings = defaultSettings();
+        GameCommands commands(game, history, [&]() -> const Settings & { return settings; });
+        const GameState before = game.state();
+        const GameCommands::Outcome outcome =
+            commands.run(id, QJsonDocument::fromJson(params).object());
+        QCOMPARE(int(outcome.refusal), refusal);
+        QCOMPARE(outcome.why, why);
+        QCOMPARE(history.stack().count(), steps);
+        if (refusal != int(GameCommands::Refusal::None))
+            QVERIFY(game.state() == before);
+    }
+
     void undoAndRedoEveryKindOfAction()
     {
         GameModel game(time);
