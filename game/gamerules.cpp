@@ -55,8 +55,7 @@ QString GameRulesText::refusal(QStringView key, const QString &text)
                   "separated by commas.");
     if (key == u"OvertimeLength" && !isOptionalLength(text))
         return tr("The overtime must be a time up to 99.59 (minutes.seconds), or empty for none.");
-    if (key == u"TimeoutsPerHalf" &&
-        !TimeoutRules::parseCounts(text, SettingsLimits::MaxTimeouts))
+    if (key == u"TimeoutsPerHalf" && !TimeoutRules::parseCounts(text, SettingsLimits::MaxTimeouts))
         return tr("Timeouts per half must be counts from 0 to %1, the first half's and the "
                   "second's separated by a comma.")
             .arg(SettingsLimits::MaxTimeouts);
