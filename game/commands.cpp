@@ -408,6 +408,19 @@ const QList<GameCommands::Entry> &GameCommands::entries()
                              c.step(Action::ShotClockHold, tr(label), holdOrRelease, o);
                      }};
     };
+    // The arrow pointed to a team; already so, nothing is done.
+    const auto arrowTo = [](int team) {
+        const Possession to = team == GameModel::Home ? Possession::Home : Possession::Guest;
+        return Entry{{},
+                     [](const C &c, P) { return c.shotClockOff(); },
+                     [team, to](C &c, P, Origin o) {
+                         if (c.m_game.shotClockPart().possession() != to)
+                             c.step(
+                                 Action::Possession,
+                                 tr("Possession arrow to %1").arg(c.caption(team)),
+                                 [to](GameModel &g) { g.shotClockPart().setPossession(to); }, o);
+                     }};
+    };
     const auto named = [](const QString &id, QList<Param> params, Entry entry) {
         entry.command = {id, std::move(params)};
         return entry;
@@ -662,28 +675,8 @@ const QList<GameCommands::Entry> &GameCommands::entries()
                        Action::ShotClockBlank, tr("Shot clock dark"),
                        [](GameModel &g) { g.shotClockPart().blank(); }, o);
                }}),
-        named(u"possession.home"_s, {},
-              {{},
-               [](const C &c, P) { return c.shotClockOff(); },
-               [](C &c, P, Origin o) {
-                   if (c.m_game.shotClockPart().possession() != Possession::Home)
-                       c.step(
-                           Action::Possession,
-                           tr("Possession arrow to %1").arg(c.caption(GameModel::Home)),
-                           [](GameModel &g) { g.shotClockPart().setPossession(Possession::Home); },
-                           o);
-               }}),
-        named(u"possession.guest"_s, {},
-              {{},
-               [](const C &c, P) { return c.shotClockOff(); },
-               [](C &c, P, Origin o) {
-                   if (c.m_game.shotClockPart().possession() != Possession::Guest)
-                       c.step(
-                           Action::Possession,
-                           tr("Possession arrow to %1").arg(c.caption(GameModel::Guest)),
-                           [](GameModel &g) { g.shotClockPart().setPossession(Possession::Guest); },
-                           o);
-               }}),
+        named(u"possession.home"_s, {}, arrowTo(GameModel::Home)),
+        named(u"possession.guest"_s, {}, arrowTo(GameModel::Guest)),
         named(u"possession.switch"_s, {},
               {{},
                [](const C &c, P) { return c.shotClockOff(); },

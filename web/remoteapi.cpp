@@ -187,21 +187,14 @@ HttpFront::Answer RemoteApi::answer(const HttpFront::Request &request)
         return refusal(404, tr("not found"));
     const QByteArray path = request.path.mid(V1.size());
     const bool head = request.method == "HEAD";
-    if (path == "state") {
+    // What is only read: the state and the list of commands.
+    if (path == "state" || path == "commands") {
         if (request.method != "GET" && !head) {
             HttpFront::Answer answer = refusal(405, tr("use GET"));
             answer.headers.append(qMakePair(QByteArray("Allow"), QByteArray("GET, HEAD")));
             return answer;
         }
-        return json(200, state());
-    }
-    if (path == "commands") {
-        if (request.method != "GET" && !head) {
-            HttpFront::Answer answer = refusal(405, tr("use GET"));
-            answer.headers.append(qMakePair(QByteArray("Allow"), QByteArray("GET, HEAD")));
-            return answer;
-        }
-        return json(200, commandList());
+        return json(200, path == "state" ? state() : commandList());
     }
     const QString commandId =
         path.startsWith("commands/") ? QString::fromUtf8(path.mid(9)) : QString();
