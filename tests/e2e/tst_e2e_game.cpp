@@ -509,11 +509,12 @@ private slots:
         openBoard();
         const QString face = board(QStringLiteral("timeout-resumed")).clock();
         const int resumed = tenthsOf(face);
-        // Saved every second as it ran: never above the face at the kill (a
-        // timeout not saved as it runs comes back at its full 1:00, 2 s or
-        // more above), and below it by what ran between the screenshot and
-        // the kill, up to 3 s on a loaded machine.
-        QVERIFY2(resumed > 0 && resumed <= atKill + 5 && resumed >= atKill - 30,
+        // Saved every second as it ran: above the face at the kill by at most
+        // the second since the last save (a timeout not saved as it runs
+        // comes back at its full 1:00, 2 s or more above), and below it by
+        // what ran between the screenshot and the kill, up to 3 s on a
+        // loaded machine.
+        QVERIFY2(resumed > 0 && resumed <= atKill + 10 && resumed >= atKill - 30,
                  qPrintable(QStringLiteral("%1 at the kill, %2 resumed").arg(atKill).arg(resumed)));
         QCOMPARE(board(QStringLiteral("timeout-resumed-held")).clock(), face); // held
         desktop->key(QStringLiteral("s"));
