@@ -289,6 +289,16 @@ GameCommands::Outcome GameCommands::shotClockOff() const
     return m_game.hasShotClock() ? Outcome{} : refused(tr("the shot clock is off"));
 }
 
+// The shot clock off, or a short reset asked of one without a short length.
+GameCommands::Outcome GameCommands::shortRefusal(bool isShort) const
+{
+    if (Outcome off = shotClockOff(); !off.isDone())
+        return off;
+    if (isShort && m_game.shotClockPart().rules().shortMs <= 0)
+        return refused(tr("the shot clock has no short length"));
+    return {};
+}
+
 GameCommands::Outcome GameCommands::setsOff() const
 {
     return m_game.playsSets() ? Outcome{} : refused(tr("the game is not played in sets"));
@@ -356,10 +366,11 @@ void GameCommands::serve(int team, Origin origin)
 // library may be longer.
 GameCommands::Outcome GameCommands::newGameRefusal(const QJsonObject &params) const
 {
-    const QList<Team> library = params.isEmpty() ? QList<Team>() : TeamLibrary::load(m_teamFolder);
+    // The library is read only for a name too long for a caption.
     for (const QString &side : {u"home"_s, u"guest"_s}) {
         const QString name = params.value(side).toString();
-        if (name.size() > SettingsLimits::TeamTextLength && !TeamLibrary::find(library, name))
+        if (name.size() > SettingsLimits::TeamTextLength &&
+            !TeamLibrary::find(TeamLibrary::load(m_teamFolder), name))
             return malformed(tr("%1 is longer than %2 characters")
                                  .arg(side)
                                  .arg(SettingsLimits::TeamTextLength));
@@ -624,14 +635,7 @@ const QList<GameCommands::Entry> &GameCommands::entries()
                }}),
         named(u"shotclock.reset"_s, {{u"short"_s, Type::Boolean, {}, true}},
               {{},
-               [](const C &c, P p) {
-                   if (Outcome off = c.shotClockOff(); !off.isDone())
-                       return off;
-                   if (p.value(u"short"_s).toBool() &&
-                       c.m_game.shotClockPart().rules().shortMs <= 0)
-                       return refused(tr("the shot clock has no short length"));
-                   return Outcome{};
-               },
+               [](const C &c, P p) { return c.shortRefusal(p.value(u"short"_s).toBool()); },
                [](C &c, P p, Origin o) {
                    if (p.value(u"short"_s).toBool())
                        c.step(
@@ -644,13 +648,7 @@ const QList<GameCommands::Entry> &GameCommands::entries()
                }}),
         named(u"shotclock.short"_s, {},
               {{},
-               [](const C &c, P) {
-                   if (Outcome off = c.shotClockOff(); !off.isDone())
-                       return off;
-                   if (c.m_game.shotClockPart().rules().shortMs <= 0)
-                       return refused(tr("the shot clock has no short length"));
-                   return Outcome{};
-               },
+               [](const C &c, P) { return c.shortRefusal(true); },
                [](C &c, P, Origin o) {
                    c.step(
                        Action::ShotClockShort, tr("Short shot clock"),

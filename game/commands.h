@@ -100,6 +100,7 @@ private:
     Outcome cannotStart() const;
     Outcome timeoutRefusal(int team) const;
     Outcome shotClockOff() const;
+    Outcome shortRefusal(bool isShort) const;
     Outcome setsOff() const;
     Outcome playersOff() const;
     Outcome scoreRefusal(const QJsonObject &params, bool add) const;
