@@ -102,10 +102,14 @@ int runHall(const HallOptions &options)
         return *status;
     HallServer hall(HallServiceSettings::load(), {options.stateFolder, options.port});
     QObject::connect(&hall, &HallServer::told, &hall, complain);
-    QObject::connect(&hall, &HallServer::brokerFailed, &hall, [](const QString &why) {
-        complain(why);
-        QCoreApplication::exit(2);
-    });
+    // Queued: a broker that cannot start says so before the event loop runs.
+    QObject::connect(
+        &hall, &HallServer::brokerFailed, &hall,
+        [](const QString &why) {
+            complain(why);
+            QCoreApplication::exit(2);
+        },
+        Qt::QueuedConnection);
     QString why;
     if (!options.scheduleFile.isEmpty() && !hall.loadSchedule(options.scheduleFile, &why)) {
         complain(why);
