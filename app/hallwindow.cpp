@@ -53,6 +53,13 @@ void setRow(QTableWidget *t, int row, const QStringList &cells)
         t->setItem(row, column, new QTableWidgetItem(cells.at(column)));
 }
 
+// Names at their full length; the last column takes what is left.
+void fitColumns(QTableWidget *t)
+{
+    t->resizeColumnsToContents();
+    t->resizeRowsToContents();
+}
+
 // The clock as the lobby shows it: moved on from the state's `at` while it runs.
 QString clockText(const QJsonObject &state, qint64 nowMs)
 {
@@ -286,6 +293,7 @@ void HallWindow::showCourts()
                 court.state.isEmpty() ? QString() : clockText(court.state, now),
                 court.online ? tr("Online") : tr("Offline"), next});
     }
+    fitColumns(m_courts);
 }
 
 void HallWindow::showSchedule()
@@ -307,6 +315,7 @@ void HallWindow::showSchedule()
                {game.time.toString(QStringLiteral("HH:mm")), game.court, game.home, game.guest,
                 game.preset, game.group, result});
     }
+    fitColumns(m_schedule);
 }
 
 void HallWindow::showStandings()
@@ -333,6 +342,7 @@ void HallWindow::showStandings()
                     QString::number(s.drawn), QString::number(s.lost), QString::number(s.scored),
                     QString::number(s.conceded), QString::number(s.points)});
         }
+        fitColumns(t);
         t->setMinimumHeight(t->horizontalHeader()->height() + 6 +
                             int(standings.size()) * t->verticalHeader()->defaultSectionSize());
         (new QVBoxLayout(box))->addWidget(t);
@@ -376,8 +386,7 @@ void HallWindow::showLobby()
                 [text] { QGuiApplication::clipboard()->setText(text); });
         m_joinCodes->setCellWidget(row, 2, copy);
     }
-    m_joinCodes->resizeColumnToContents(0);
-    m_joinCodes->resizeColumnToContents(1);
+    fitColumns(m_joinCodes);
     m_newCourt->setEnabled(m_server->hasOwnBroker());
 }
 

@@ -202,6 +202,11 @@ std::optional<JoinCode> HallServer::joinCode(const QString &court) const
     return code;
 }
 
+QString HallServer::caFile() const
+{
+    return m_ownBroker ? m_ownBroker->caFile() : QString();
+}
+
 bool HallServer::addCourt(const QString &court, QString *why)
 {
     if (!m_ownBroker) {

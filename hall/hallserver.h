@@ -59,6 +59,8 @@ public:
     // (HOST this computer's `.local` name).
     QStringList joinableCourts() const;
     std::optional<JoinCode> joinCode(const QString &court) const;
+    // The hall's own broker's certificate authority, or empty.
+    QString caFile() const;
     // A court given a password of the hall's own broker.
     bool addCourt(const QString &court, QString *why);
 
