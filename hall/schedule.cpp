@@ -202,8 +202,7 @@ std::optional<Schedule> Schedule::parse(const QByteArray &csv, const QStringList
             if (earlier.court == game.court && earlier.time == game.time)
                 return refuseAt(number, Column::Time,
                                 tr("court %1 already plays at %2 (line %3)")
-                                    .arg(game.court, fields->at(0))
-                                    .arg(earlier.line));
+                                    .arg(game.court, fields->at(0), QString::number(earlier.line)));
         }
         schedule.m_games.append(game);
     }

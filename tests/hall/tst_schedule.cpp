@@ -134,10 +134,11 @@ private slots:
             << QStringList{}
             << u"line 2, column 5: \"Curling\" is not a preset (known: Basketball, Handball, "
                "Volleyball)"_qs;
-        QTest::newRow("a court twice at one time")
-            << QByteArray("time,court,home,guest,preset\n09:00,1,A,B,Basketball\n"
-                          "09:30,2,C,D,Basketball\n9:00,1,E,F,Handball\n")
-            << QStringList{} << u"line 4, column 1: court 1 already plays at 9:00 (line 2)"_qs;
+        QTest::newRow("a court twice at one time, its name read as written")
+            << QByteArray("time,court,home,guest,preset\n09:00,Court %3,A,B,Basketball\n"
+                          "09:30,2,C,D,Basketball\n9:00,Court %3,E,F,Handball\n")
+            << QStringList{}
+            << u"line 4, column 1: court Court %3 already plays at 9:00 (line 2)"_qs;
     }
     void reading()
     {
