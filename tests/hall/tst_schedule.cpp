@@ -2,6 +2,8 @@
 #include "hall/schedulepage.h"
 #include "tests/support/testenv.h"
 
+#include <QTranslator>
+
 namespace {
 
 const QStringList Known = {QStringLiteral("Basketball"), QStringLiteral("Handball"),
@@ -26,6 +28,22 @@ QString told(const ScheduledGame &game)
                                .arg(game.guest)
                          : game.home + QStringLiteral(" - ") + game.guest;
 }
+
+// Stands in for a language's translation: a few texts, "context|text" to
+// its translation, the rest as written.
+class FewWords : public QTranslator
+{
+public:
+    explicit FewWords(QHash<QString, QString> words) : m_words(std::move(words)) {}
+    bool isEmpty() const override { return false; }
+    QString translate(const char *context, const char *text, const char *, int) const override
+    {
+        return m_words.value(QString::fromUtf8(context) + u'|' + QString::fromUtf8(text));
+    }
+
+private:
+    QHash<QString, QString> m_words;
+};
 
 } // namespace
 
@@ -208,6 +226,25 @@ private slots:
         QVERIFY(!Schedule::read(path, &error, Known));
         QVERIFY2(error.startsWith(path + u": line 2, column 5: \"Curling\" is not a preset"_qs),
                  qPrintable(error));
+    }
+
+    // The file reads the same in every language; only what is said of it
+    // is the user's.
+    void refusalsInTheUsersLanguage()
+    {
+        FewWords dutch({{u"Schedule|line %1, column %2: %3"_qs, u"regel %1, kolom %2: %3"_qs},
+                        {u"Schedule|\"%1\" is not a preset (known: %2)"_qs,
+                         u"\"%1\" is geen voorinstelling (bekend: %2)"_qs},
+                        {u"Presets|Volleyball"_qs, u"Volleybal"_qs}});
+        QVERIFY(QCoreApplication::installTranslator(&dutch));
+        QString error;
+        const bool read =
+            Schedule::parse("time,court,home,guest,preset\n09:00,1,A,B,Curling\n", Known, &error)
+                .has_value();
+        QCoreApplication::removeTranslator(&dutch);
+        QVERIFY(!read);
+        QCOMPARE(error, u"regel 2, kolom 5: \"Curling\" is geen voorinstelling (bekend: "
+                        "Basketball, Handball, Volleybal)"_qs);
     }
 
     // Results as the hall hears them, then what each court plays next.
