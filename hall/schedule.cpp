@@ -24,27 +24,23 @@ QString quoted(QChar separator)
 // the program's languages.
 QString headerProblem(const QStringList &names, QChar separator)
 {
-    const QString found = separator.isNull() ? Schedule::tr("none") : quoted(separator);
-    const QString doesNotRead =
-        Schedule::tr("the header does not read (separator found: %1)").arg(found) +
-        QStringLiteral(": ");
+    const auto doesNotRead = [separator](const QString &why) {
+        const QString found = separator.isNull() ? Schedule::tr("none") : quoted(separator);
+        return Schedule::tr("the header does not read (separator found: %1): %2").arg(found, why);
+    };
     const qsizetype required = ScheduleCsv::ColumnCount - 1;
     for (qsizetype index = 0; index < std::max(names.size(), required); ++index) {
         if (index >= ScheduleCsv::ColumnCount)
-            return doesNotRead + Schedule::tr("column %1 is \"%2\", expected nothing after the "
-                                              "group")
-                                     .arg(index + 1)
-                                     .arg(names.at(index));
+            return doesNotRead(Schedule::tr("column %1 is \"%2\", expected nothing after the group")
+                                   .arg(QString::number(index + 1), names.at(index)));
         const auto column = static_cast<Column>(index);
         const QString expected = ScheduleCsv::columnWords(column).join(QStringLiteral(", "));
         if (index >= names.size())
-            return doesNotRead + Schedule::tr("column %1 is missing, expected one of: %2")
-                                     .arg(index + 1)
-                                     .arg(expected);
+            return doesNotRead(Schedule::tr("column %1 is missing, expected one of: %2")
+                                   .arg(QString::number(index + 1), expected));
         if (!ScheduleCsv::namesColumn(names.at(index), column))
-            return doesNotRead + Schedule::tr("column %1 is \"%2\", expected one of: %3")
-                                     .arg(index + 1)
-                                     .arg(names.at(index), expected);
+            return doesNotRead(Schedule::tr("column %1 is \"%2\", expected one of: %3")
+                                   .arg(QString::number(index + 1), names.at(index), expected));
     }
     return {};
 }
