@@ -2,6 +2,7 @@
 
 #include "game/presets.h"
 #include "hall/brokeraddress.h"
+#include "hall/schedulecsv.h"
 #include "settings/appsettings.h"
 
 #include <QFile>
@@ -11,50 +12,57 @@
 
 namespace {
 
-const QStringList Columns = {QStringLiteral("time"), QStringLiteral("court"),
-                             QStringLiteral("home"), QStringLiteral("guest"),
-                             QStringLiteral("preset")};
-const QString GroupColumn = QStringLiteral("group");
+using ScheduleCsv::Column;
 
-// One line's fields; nothing when a quote is left open or stray text
-// follows a closing quote. "" inside quotes is one quote.
-std::optional<QStringList> csvFields(const QString &line)
+QString quoted(QChar separator)
 {
-    QStringList fields;
-    QString field;
-    bool quoted = false;
-    bool closed = false;
-    for (qsizetype i = 0; i < line.size(); ++i) {
-        const QChar c = line.at(i);
-        if (quoted) {
-            if (c != u'"')
-                field += c;
-            else if (i + 1 < line.size() && line.at(i + 1) == u'"')
-                field += line.at(++i);
-            else {
-                quoted = false;
-                closed = true;
-            }
-        } else if (c == u',') {
-            fields << field;
-            field.clear();
-            closed = false;
-        } else if (closed) {
-            if (!c.isSpace())
-                return std::nullopt;
-        } else if (c == u'"' && field.trimmed().isEmpty()) {
-            field.clear();
-            quoted = true;
-        } else {
-            field += c;
-        }
+    return u'"' + QString(separator) + u'"';
+}
+
+// Why the header line does not read, or nothing when it does: a header
+// names the five columns in order, then optionally the group, each in any of
+// the program's languages.
+QString headerProblem(const QStringList &names, QChar separator)
+{
+    const auto doesNotRead = [separator](const QString &why) {
+        const QString found = separator.isNull() ? Schedule::tr("none") : quoted(separator);
+        return Schedule::tr("the header does not read (separator found: %1): %2").arg(found, why);
+    };
+    const qsizetype required = ScheduleCsv::ColumnCount - 1;
+    for (qsizetype index = 0; index < std::max(names.size(), required); ++index) {
+        if (index >= ScheduleCsv::ColumnCount)
+            return doesNotRead(Schedule::tr("column %1 is \"%2\", expected nothing after the group")
+                                   .arg(QString::number(index + 1), names.at(index)));
+        const auto column = static_cast<Column>(index);
+        const QString expected = ScheduleCsv::columnWords(column).join(QStringLiteral(", "));
+        if (index >= names.size())
+            return doesNotRead(Schedule::tr("column %1 is missing, expected one of: %2")
+                                   .arg(QString::number(index + 1), expected));
+        if (!ScheduleCsv::namesColumn(names.at(index), column))
+            return doesNotRead(Schedule::tr("column %1 is \"%2\", expected one of: %3")
+                                   .arg(QString::number(index + 1), names.at(index), expected));
     }
-    if (quoted)
-        return std::nullopt;
-    fields << field;
-    for (QString &f : fields)
-        f = f.trimmed();
-    return fields;
+    return {};
+}
+
+// A spreadsheet writes empty cells after the last one used, and rows of
+// nothing but separators for rows it only formatted.
+void dropEmptyTail(QStringList &fields, qsizetype keep)
+{
+    while (fields.size() > keep && fields.constLast().isEmpty())
+        fields.removeLast();
+}
+
+// The shipped presets' names as the user reads them, for the message
+// listing them.
+QString presetTitles(const QStringList &names)
+{
+    QStringList titles;
+    for (const QString &name : names) {
+        const QByteArray english = name.toUtf8();
+        titles << QCoreApplication::translate("Presets", english.constData());
+    }
+    return titles.join(QStringLiteral(", "));
 }
 
 QStringList shippedAndUserPresets()
@@ -95,72 +103,102 @@ std::optional<Schedule> Schedule::read(const QString &path, QString *error,
 std::optional<Schedule> Schedule::parse(const QByteArray &csv, const QStringList &knownPresets,
                                         QString *error)
 {
-    QString text = QString::fromUtf8(csv);
-    if (text.startsWith(QChar(0xfeff)))
-        text.remove(0, 1);
-    const QStringList lines = text.split(u'\n');
+    const QStringList lines = ScheduleCsv::decoded(csv).split(u'\n');
     const auto refuse = [error](int line, const QString &why) {
         *error = tr("line %1: %2").arg(line).arg(why);
         return std::nullopt;
     };
+    const auto refuseAt = [error](int line, Column column, const QString &why) {
+        *error = tr("line %1, column %2: %3").arg(line).arg(int(column) + 1).arg(why);
+        return std::nullopt;
+    };
+    const QHash<QString, QString> presets = ScheduleCsv::presetNames(knownPresets);
 
     Schedule schedule;
-    int columns = 0;
+    QChar separator;
+    qsizetype columns = 0;
     for (int index = 0; index < lines.size(); ++index) {
         const int number = index + 1;
         const QString line = lines.at(index).trimmed();
         if (line.isEmpty())
             continue;
-        const std::optional<QStringList> fields = csvFields(line);
+        if (columns == 0)
+            separator = ScheduleCsv::separatorOf(line);
+        qsizetype faulty = 0;
+        std::optional<QStringList> fields =
+            ScheduleCsv::fields(line, separator.isNull() ? QChar(u',') : separator, &faulty);
         if (!fields)
-            return refuse(number, tr("a quote is not closed where the field ends"));
+            return refuseAt(number, Column(faulty),
+                            tr("a quote is not closed where the field ends"));
+        if (std::all_of(fields->cbegin(), fields->cend(),
+                        [](const QString &field) { return field.isEmpty(); }))
+            continue;
+        dropEmptyTail(*fields, columns);
         if (columns == 0) {
-            QStringList names;
-            for (const QString &name : *fields)
-                names << name.toLower();
-            schedule.m_hasGroups = names == Columns + QStringList{GroupColumn};
-            if (names != Columns && !schedule.m_hasGroups)
-                return refuse(number, tr("the header must be \"%1\", with \"%2\" as an optional "
-                                         "sixth column")
-                                          .arg(Columns.join(u','), GroupColumn));
-            columns = int(names.size());
+            const QString problem = headerProblem(*fields, separator);
+            if (!problem.isEmpty())
+                return refuse(number, problem);
+            columns = fields->size();
+            schedule.m_hasGroups = columns == ScheduleCsv::ColumnCount;
             continue;
         }
-        if (fields->size() != columns)
-            return refuse(number,
-                          tr("%1 fields where the header has %2").arg(fields->size()).arg(columns));
+        // The group is a game's own choice: a row may leave it out.
+        if (schedule.m_hasGroups && fields->size() == columns - 1)
+            fields->append(QString());
+        if (fields->size() < columns)
+            return refuseAt(number, Column(fields->size()),
+                            tr("missing: the header has %1 columns separated by %2")
+                                .arg(columns)
+                                .arg(quoted(separator)));
+        if (fields->size() > columns)
+            return refuseAt(number, Column(columns),
+                            tr("one more than the header's %1 columns: a field holding %2 needs "
+                               "double quotes")
+                                .arg(columns)
+                                .arg(quoted(separator)));
         ScheduledGame game;
         game.line = number;
         game.time = QTime::fromString(fields->at(0), QStringLiteral("H:mm"));
+        // A spreadsheet's time cell is written with its seconds.
+        if (!game.time.isValid())
+            game.time = QTime::fromString(fields->at(0), QStringLiteral("H:mm:ss"));
         game.court = fields->at(1);
         game.home = fields->at(2);
         game.guest = fields->at(3);
-        game.preset = fields->at(4);
+        game.preset = presets.value(ScheduleCsv::folded(fields->at(4)));
         if (schedule.m_hasGroups)
             game.group = fields->at(5);
         if (!game.time.isValid())
-            return refuse(number, tr("the time \"%1\" is not HH:MM").arg(fields->at(0)));
+            return refuseAt(
+                number, Column::Time,
+                tr("\"%1\" is not a time; expected HH:MM, like 09:30").arg(fields->at(0)));
         if (game.court.isEmpty() || !isTopicLevel(game.court))
-            return refuse(number, tr("the court \"%1\" cannot be a court's name (empty, or with "
-                                     "/, + or #)")
-                                      .arg(game.court));
-        if (game.home.isEmpty() || game.guest.isEmpty())
-            return refuse(number, tr("both teams must be named"));
-        // A board takes a next game's names as its captions, whole or not at all.
-        if (!NextGame::isTeamName(game.home) || !NextGame::isTeamName(game.guest))
-            return refuse(number, tr("a team's name may have at most %1 characters, and no "
-                                     "control characters")
-                                      .arg(SettingsLimits::TeamTextLength));
+            return refuseAt(number, Column::Court,
+                            tr("the court \"%1\" cannot be a court's name (empty, or with "
+                               "/, + or #)")
+                                .arg(game.court));
+        for (const Column team : {Column::Home, Column::Guest}) {
+            const QString &name = fields->at(int(team));
+            if (name.isEmpty())
+                return refuseAt(number, team, tr("both teams must be named"));
+            // A board takes a next game's names as its captions, whole or not at all.
+            if (!NextGame::isTeamName(name))
+                return refuseAt(number, team,
+                                tr("a team's name may have at most %1 characters, and no "
+                                   "control characters")
+                                    .arg(SettingsLimits::TeamTextLength));
+        }
         if (game.home == game.guest)
-            return refuse(number, tr("\"%1\" cannot play itself").arg(game.home));
-        if (!knownPresets.contains(game.preset))
-            return refuse(number, tr("\"%1\" is not a preset (known: %2)")
-                                      .arg(game.preset, knownPresets.join(QStringLiteral(", "))));
+            return refuseAt(number, Column::Guest, tr("\"%1\" cannot play itself").arg(game.home));
+        if (game.preset.isEmpty())
+            return refuseAt(number, Column::Preset,
+                            tr("\"%1\" is not a preset (known: %2)")
+                                .arg(fields->at(4), presetTitles(knownPresets)));
         for (const ScheduledGame &earlier : std::as_const(schedule.m_games)) {
             if (earlier.court == game.court && earlier.time == game.time)
-                return refuse(number, tr("court %1 already plays at %2 (line %3)")
-                                          .arg(game.court, fields->at(0))
-                                          .arg(earlier.line));
+                return refuseAt(number, Column::Time,
+                                tr("court %1 already plays at %2 (line %3)")
+                                    .arg(game.court, fields->at(0), QString::number(earlier.line)));
         }
         schedule.m_games.append(game);
     }

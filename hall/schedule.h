@@ -43,12 +43,14 @@ struct Standing
     bool operator==(const Standing &) const = default;
 };
 
-// The hall's day: which game each court plays when, read from a CSV file
-// with a header line, then "time,court,home,guest,preset" rows and an
-// optional sixth column "group" (time as local HH:MM, the preset by its
-// untranslated name; a field in double quotes may hold commas). The games
-// are kept in time order; results mark them done, and what a court plays
-// next follows from that.
+// The hall's day: which game each court plays when, read from a
+// spreadsheet's CSV file: a header line, then "time,court,home,guest,preset"
+// rows and an optional sixth column "group" (time as local HH:MM, the preset
+// by its name in any of the program's languages; a field in double quotes
+// may hold the separator). The separator, ',' or ';', is the header's, whose
+// words may be in any of the program's languages. The games are kept in
+// time order; results mark them done, and what a court plays next follows
+// from that.
 class Schedule
 {
     Q_DECLARE_TR_FUNCTIONS(Schedule)
@@ -65,7 +67,8 @@ public:
     // why.
     static std::optional<Schedule> read(const QString &path, QString *error,
                                         const QStringList &knownPresets = {});
-    // The same from the file's text; `error` names the line and why.
+    // The same from the file's bytes (UTF-8, else Windows-1252); `error`
+    // names the line, the column and what would be right.
     static std::optional<Schedule> parse(const QByteArray &csv, const QStringList &knownPresets,
                                          QString *error);
 

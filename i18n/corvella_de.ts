@@ -2345,18 +2345,6 @@ Ergebnisse: /hall/results · Spielplan: /hall/schedule</translation>
         <translation>ein Anführungszeichen ist am Ende des Feldes nicht geschlossen</translation>
     </message>
     <message>
-        <source>the header must be &quot;%1&quot;, with &quot;%2&quot; as an optional sixth column</source>
-        <translation>die Kopfzeile muss &quot;%1&quot; lauten, mit &quot;%2&quot; als möglicher sechster Spalte</translation>
-    </message>
-    <message>
-        <source>%1 fields where the header has %2</source>
-        <translation>%1 Felder, wo die Kopfzeile %2 hat</translation>
-    </message>
-    <message>
-        <source>the time &quot;%1&quot; is not HH:MM</source>
-        <translation>die Zeit &quot;%1&quot; ist nicht HH:MM</translation>
-    </message>
-    <message>
         <source>the court &quot;%1&quot; cannot be a court&apos;s name (empty, or with /, + or #)</source>
         <translation>&quot;%1&quot; kann kein Spielfeldname sein (leer, oder mit /, + oder #)</translation>
     </message>
@@ -2383,6 +2371,42 @@ Ergebnisse: /hall/results · Spielplan: /hall/schedule</translation>
     <message>
         <source>a team&apos;s name may have at most %1 characters, and no control characters</source>
         <translation>der Name einer Mannschaft darf höchstens %1 Zeichen und keine Steuerzeichen haben</translation>
+    </message>
+    <message>
+        <source>none</source>
+        <translation>keines</translation>
+    </message>
+    <message>
+        <source>the header does not read (separator found: %1): %2</source>
+        <translation>die Kopfzeile ist nicht lesbar (Trennzeichen gefunden: %1): %2</translation>
+    </message>
+    <message>
+        <source>column %1 is &quot;%2&quot;, expected nothing after the group</source>
+        <translation>Spalte %1 ist &quot;%2&quot;, nach der Gruppe wird nichts erwartet</translation>
+    </message>
+    <message>
+        <source>column %1 is missing, expected one of: %2</source>
+        <translation>Spalte %1 fehlt, erwartet wird eines von: %2</translation>
+    </message>
+    <message>
+        <source>column %1 is &quot;%2&quot;, expected one of: %3</source>
+        <translation>Spalte %1 ist &quot;%2&quot;, erwartet wird eines von: %3</translation>
+    </message>
+    <message>
+        <source>line %1, column %2: %3</source>
+        <translation>Zeile %1, Spalte %2: %3</translation>
+    </message>
+    <message>
+        <source>missing: the header has %1 columns separated by %2</source>
+        <translation>fehlt: die Kopfzeile hat %1 Spalten, getrennt durch %2</translation>
+    </message>
+    <message>
+        <source>one more than the header&apos;s %1 columns: a field holding %2 needs double quotes</source>
+        <translation>eine mehr als die %1 Spalten der Kopfzeile: ein Feld mit %2 darin braucht doppelte Anführungszeichen</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is not a time; expected HH:MM, like 09:30</source>
+        <translation>&quot;%1&quot; ist keine Uhrzeit; erwartet wird HH:MM, etwa 09:30</translation>
     </message>
 </context>
 <context>

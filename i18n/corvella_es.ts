@@ -2345,18 +2345,6 @@ Resultados: /hall/results · Calendario: /hall/schedule</translation>
         <translation>unas comillas no se cierran donde acaba el campo</translation>
     </message>
     <message>
-        <source>the header must be &quot;%1&quot;, with &quot;%2&quot; as an optional sixth column</source>
-        <translation>la cabecera debe ser &quot;%1&quot;, con &quot;%2&quot; como sexta columna opcional</translation>
-    </message>
-    <message>
-        <source>%1 fields where the header has %2</source>
-        <translation>%1 campos donde la cabecera tiene %2</translation>
-    </message>
-    <message>
-        <source>the time &quot;%1&quot; is not HH:MM</source>
-        <translation>la hora &quot;%1&quot; no es HH:MM</translation>
-    </message>
-    <message>
         <source>the court &quot;%1&quot; cannot be a court&apos;s name (empty, or with /, + or #)</source>
         <translation>&quot;%1&quot; no puede ser el nombre de una pista (vacío, o con /, + o #)</translation>
     </message>
@@ -2383,6 +2371,42 @@ Resultados: /hall/results · Calendario: /hall/schedule</translation>
     <message>
         <source>a team&apos;s name may have at most %1 characters, and no control characters</source>
         <translation>el nombre de un equipo puede tener como máximo %1 caracteres y ningún carácter de control</translation>
+    </message>
+    <message>
+        <source>none</source>
+        <translation>ninguno</translation>
+    </message>
+    <message>
+        <source>the header does not read (separator found: %1): %2</source>
+        <translation>la cabecera no se puede leer (separador encontrado: %1): %2</translation>
+    </message>
+    <message>
+        <source>column %1 is &quot;%2&quot;, expected nothing after the group</source>
+        <translation>la columna %1 es &quot;%2&quot;; después del grupo no se espera nada</translation>
+    </message>
+    <message>
+        <source>column %1 is missing, expected one of: %2</source>
+        <translation>falta la columna %1; se espera una de: %2</translation>
+    </message>
+    <message>
+        <source>column %1 is &quot;%2&quot;, expected one of: %3</source>
+        <translation>la columna %1 es &quot;%2&quot;; se espera una de: %3</translation>
+    </message>
+    <message>
+        <source>line %1, column %2: %3</source>
+        <translation>línea %1, columna %2: %3</translation>
+    </message>
+    <message>
+        <source>missing: the header has %1 columns separated by %2</source>
+        <translation>falta: la cabecera tiene %1 columnas separadas por %2</translation>
+    </message>
+    <message>
+        <source>one more than the header&apos;s %1 columns: a field holding %2 needs double quotes</source>
+        <translation>una más que las %1 columnas de la cabecera: un campo que contenga %2 necesita comillas dobles</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is not a time; expected HH:MM, like 09:30</source>
+        <translation>&quot;%1&quot; no es una hora; se espera HH:MM, como 09:30</translation>
     </message>
 </context>
 <context>

@@ -2345,18 +2345,6 @@ Résultats : /hall/results · Programme : /hall/schedule</translation>
         <translation>un guillemet n&apos;est pas fermé à la fin du champ</translation>
     </message>
     <message>
-        <source>the header must be &quot;%1&quot;, with &quot;%2&quot; as an optional sixth column</source>
-        <translation>l&apos;en-tête doit être &quot;%1&quot;, avec &quot;%2&quot; comme sixième colonne facultative</translation>
-    </message>
-    <message>
-        <source>%1 fields where the header has %2</source>
-        <translation>%1 champs là où l&apos;en-tête en a %2</translation>
-    </message>
-    <message>
-        <source>the time &quot;%1&quot; is not HH:MM</source>
-        <translation>l&apos;heure &quot;%1&quot; n&apos;est pas HH:MM</translation>
-    </message>
-    <message>
         <source>the court &quot;%1&quot; cannot be a court&apos;s name (empty, or with /, + or #)</source>
         <translation>&quot;%1&quot; ne peut pas être le nom d&apos;un terrain (vide, ou avec /, + ou #)</translation>
     </message>
@@ -2383,6 +2371,42 @@ Résultats : /hall/results · Programme : /hall/schedule</translation>
     <message>
         <source>a team&apos;s name may have at most %1 characters, and no control characters</source>
         <translation>le nom d’une équipe peut avoir au plus %1 caractères, et aucun caractère de contrôle</translation>
+    </message>
+    <message>
+        <source>none</source>
+        <translation>aucun</translation>
+    </message>
+    <message>
+        <source>the header does not read (separator found: %1): %2</source>
+        <translation>l&apos;en-tête est illisible (séparateur trouvé : %1) : %2</translation>
+    </message>
+    <message>
+        <source>column %1 is &quot;%2&quot;, expected nothing after the group</source>
+        <translation>la colonne %1 est &quot;%2&quot;, rien n&apos;est attendu après le groupe</translation>
+    </message>
+    <message>
+        <source>column %1 is missing, expected one of: %2</source>
+        <translation>la colonne %1 manque, attendu l&apos;un de : %2</translation>
+    </message>
+    <message>
+        <source>column %1 is &quot;%2&quot;, expected one of: %3</source>
+        <translation>la colonne %1 est &quot;%2&quot;, attendu l&apos;un de : %3</translation>
+    </message>
+    <message>
+        <source>line %1, column %2: %3</source>
+        <translation>ligne %1, colonne %2 : %3</translation>
+    </message>
+    <message>
+        <source>missing: the header has %1 columns separated by %2</source>
+        <translation>manquant : l&apos;en-tête a %1 colonnes séparées par %2</translation>
+    </message>
+    <message>
+        <source>one more than the header&apos;s %1 columns: a field holding %2 needs double quotes</source>
+        <translation>une de plus que les %1 colonnes de l&apos;en-tête : un champ contenant %2 doit être entre guillemets doubles</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is not a time; expected HH:MM, like 09:30</source>
+        <translation>&quot;%1&quot; n&apos;est pas une heure ; attendu HH:MM, par exemple 09:30</translation>
     </message>
 </context>
 <context>

@@ -2345,18 +2345,6 @@ Uitslagen: /hall/results · Programma: /hall/schedule</translation>
         <translation>een aanhalingsteken is niet gesloten waar het veld eindigt</translation>
     </message>
     <message>
-        <source>the header must be &quot;%1&quot;, with &quot;%2&quot; as an optional sixth column</source>
-        <translation>de kopregel moet &quot;%1&quot; zijn, met &quot;%2&quot; als optionele zesde kolom</translation>
-    </message>
-    <message>
-        <source>%1 fields where the header has %2</source>
-        <translation>%1 velden waar de kopregel er %2 heeft</translation>
-    </message>
-    <message>
-        <source>the time &quot;%1&quot; is not HH:MM</source>
-        <translation>de tijd &quot;%1&quot; is geen UU:MM</translation>
-    </message>
-    <message>
         <source>the court &quot;%1&quot; cannot be a court&apos;s name (empty, or with /, + or #)</source>
         <translation>&quot;%1&quot; kan geen veldnaam zijn (leeg, of met /, + of #)</translation>
     </message>
@@ -2383,6 +2371,42 @@ Uitslagen: /hall/results · Programma: /hall/schedule</translation>
     <message>
         <source>a team&apos;s name may have at most %1 characters, and no control characters</source>
         <translation>de naam van een team mag hoogstens %1 tekens hebben, en geen stuurtekens</translation>
+    </message>
+    <message>
+        <source>none</source>
+        <translation>geen</translation>
+    </message>
+    <message>
+        <source>the header does not read (separator found: %1): %2</source>
+        <translation>de kopregel is niet leesbaar (scheidingsteken gevonden: %1): %2</translation>
+    </message>
+    <message>
+        <source>column %1 is &quot;%2&quot;, expected nothing after the group</source>
+        <translation>kolom %1 is &quot;%2&quot;, na de groep wordt niets verwacht</translation>
+    </message>
+    <message>
+        <source>column %1 is missing, expected one of: %2</source>
+        <translation>kolom %1 ontbreekt, verwacht een van: %2</translation>
+    </message>
+    <message>
+        <source>column %1 is &quot;%2&quot;, expected one of: %3</source>
+        <translation>kolom %1 is &quot;%2&quot;, verwacht een van: %3</translation>
+    </message>
+    <message>
+        <source>line %1, column %2: %3</source>
+        <translation>regel %1, kolom %2: %3</translation>
+    </message>
+    <message>
+        <source>missing: the header has %1 columns separated by %2</source>
+        <translation>ontbreekt: de kopregel heeft %1 kolommen, gescheiden door %2</translation>
+    </message>
+    <message>
+        <source>one more than the header&apos;s %1 columns: a field holding %2 needs double quotes</source>
+        <translation>één meer dan de %1 kolommen van de kopregel: een veld met %2 erin moet tussen dubbele aanhalingstekens</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is not a time; expected HH:MM, like 09:30</source>
+        <translation>&quot;%1&quot; is geen tijd; verwacht UU:MM, zoals 09:30</translation>
     </message>
 </context>
 <context>

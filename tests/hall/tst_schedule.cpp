@@ -2,9 +2,12 @@
 #include "hall/schedulepage.h"
 #include "tests/support/testenv.h"
 
+#include <QTranslator>
+
 namespace {
 
-const QStringList Known = {QStringLiteral("Basketball"), QStringLiteral("Handball")};
+const QStringList Known = {QStringLiteral("Basketball"), QStringLiteral("Handball"),
+                           QStringLiteral("Volleyball")};
 
 Schedule scheduleOf(const QByteArray &csv)
 {
@@ -25,6 +28,22 @@ QString told(const ScheduledGame &game)
                                .arg(game.guest)
                          : game.home + QStringLiteral(" - ") + game.guest;
 }
+
+// Stands in for a language's translation: a few texts, "context|text" to
+// its translation, the rest as written.
+class FewWords : public QTranslator
+{
+public:
+    explicit FewWords(QHash<QString, QString> words) : m_words(std::move(words)) {}
+    bool isEmpty() const override { return false; }
+    QString translate(const char *context, const char *text, const char *, int) const override
+    {
+        return m_words.value(QString::fromUtf8(context) + u'|' + QString::fromUtf8(text));
+    }
+
+private:
+    QHash<QString, QString> m_words;
+};
 
 } // namespace
 
@@ -55,35 +74,89 @@ private slots:
         QTest::newRow("a header only")
             << QByteArray("time,court,home,guest,preset\n") << QStringList{} << QString();
 
+        QTest::newRow("Dutch, by ';', with Dutch preset names in any case")
+            << QByteArray("Tijd;Veld;Thuis;Gasten;Voorinstelling;Groep\r\n"
+                          "09:00;1;Ravens;Crows;Basketbal;A\r\n"
+                          "09:00;2;\"Kites; Jr\";Terns;VOLLEYBAL;\r\n")
+            << QStringList{u"09:00 1 Ravens-Crows Basketball A"_qs,
+                           u"09:00 2 Kites; Jr-Terns Volleyball "_qs}
+            << QString();
+        QTest::newRow("German, the court as the hall's page names it")
+            << QByteArray("Zeit;Spielfeld;Heim;Gast;Voreinstellung\n09:00;Halle 1;Adler;Falken;"
+                          "Volleyball\n")
+            << QStringList{u"09:00 Halle 1 Adler-Falken Volleyball "_qs} << QString();
+        QTest::newRow("French in UTF-8 with a byte order mark")
+            << QByteArray("\xef\xbb\xbfHeure;Terrain;Domicile;Visiteurs;Pr\xc3\xa9r\xc3\xa9glage\n"
+                          "10:00;1;Orl\xc3\xa9"
+                          "ans;Lyon;Basket-ball\n")
+            << QStringList{u"10:00 1 Orléans-Lyon Basketball "_qs} << QString();
+        QTest::newRow("Spanish in Windows-1252, accented team names")
+            << QByteArray("Hora;Pista;Local;Visitante;Preajuste\n"
+                          "11:00;1;Atl\xe9tico;Ko\x9aice;Balonmano\n")
+            << QStringList{u"11:00 1 Atlético-Košice Handball "_qs} << QString();
+        QTest::newRow("a spreadsheet's empty cells and its time with seconds")
+            << QByteArray("time,court,home,guest,preset,group,,\n,,,,,,,\n"
+                          "09:00:00,1,A,B,Handball,,,\n09:30,1,C,D,Handball\n")
+            << QStringList{u"09:00 1 A-B Handball "_qs, u"09:30 1 C-D Handball "_qs} << QString();
+
         QTest::newRow("empty file") << QByteArray("\n") << QStringList{}
                                     << u"line 1: the file is empty; it needs a header line"_qs;
         QTest::newRow("no header")
             << QByteArray("09:00,1,A,B,Basketball\n") << QStringList{}
-            << u"line 1: the header must be \"time,court,home,guest,preset\", with \"group\" as "
-               "an optional sixth column"_qs;
+            << u"line 1: the header does not read (separator found: \",\"): column 1 is "
+               "\"09:00\", expected one of: time, Zeit, hora, heure, tijd"_qs;
+        QTest::newRow("a header word of no language")
+            << QByteArray("tijd;field;thuis;gasten;voorinstelling;groep\n") << QStringList{}
+            << u"line 1: the header does not read (separator found: \";\"): column 2 is "
+               "\"field\", expected one of: court, Feld, Spielfeld, pista, terrain, veld"_qs;
+        QTest::newRow("a header by tabs")
+            << QByteArray("\ntime\tcourt\thome\tguest\tpreset\n") << QStringList{}
+            << u"line 2: the header does not read (separator found: none): column 1 is "
+               "\"time\tcourt\thome\tguest\tpreset\", expected one of: time, Zeit, hora, heure, "
+               "tijd"_qs;
+        QTest::newRow("a header short of the preset")
+            << QByteArray("time;court;home;guest\n") << QStringList{}
+            << u"line 1: the header does not read (separator found: \";\"): column 5 is "
+               "missing, expected one of: preset, Voreinstellung, preajuste, préréglage, "
+               "voorinstelling"_qs;
+        QTest::newRow("a header with a column after the group")
+            << QByteArray("time,court,home,guest,preset,group,notes\n") << QStringList{}
+            << u"line 1: the header does not read (separator found: \",\"): column 7 is "
+               "\"notes\", expected nothing after the group"_qs;
         QTest::newRow("a field short")
             << QByteArray("time,court,home,guest,preset\n09:00,1,A,B,Basketball\n09:30,1,A,B\n")
-            << QStringList{} << u"line 3: 4 fields where the header has 5"_qs;
+            << QStringList{}
+            << u"line 3, column 5: missing: the header has 5 columns separated by \",\""_qs;
+        QTest::newRow("the separator unquoted in a team's name")
+            << QByteArray("tijd;veld;thuis;gasten;voorinstelling\n09:00;1;Smith; Jones;B;Handbal\n")
+            << QStringList{}
+            << u"line 2, column 6: one more than the header's 5 columns: a field holding \";\" "
+               "needs double quotes"_qs;
         QTest::newRow("a quote left open")
             << QByteArray("time,court,home,guest,preset\n09:00,1,\"A,B,C,Basketball\n")
-            << QStringList{} << u"line 2: a quote is not closed where the field ends"_qs;
+            << QStringList{} << u"line 2, column 3: a quote is not closed where the field ends"_qs;
         QTest::newRow("a time that is not one")
             << QByteArray("time,court,home,guest,preset\n\n24:10,1,A,B,Basketball\n")
-            << QStringList{} << u"line 3: the time \"24:10\" is not HH:MM"_qs;
+            << QStringList{}
+            << u"line 3, column 1: \"24:10\" is not a time; expected HH:MM, like 09:30"_qs;
         QTest::newRow("a court with a topic wildcard")
             << QByteArray("time,court,home,guest,preset\n09:00,1/2,A,B,Basketball\n")
             << QStringList{}
-            << u"line 2: the court \"1/2\" cannot be a court's name (empty, or with /, + or #)"_qs;
+            << u"line 2, column 2: the court \"1/2\" cannot be a court's name (empty, or with /, "
+               "+ or #)"_qs;
         QTest::newRow("a team missing")
             << QByteArray("time,court,home,guest,preset\n09:00,1,A,,Basketball\n") << QStringList{}
-            << u"line 2: both teams must be named"_qs;
-        QTest::newRow("a preset by its translated name")
-            << QByteArray("time,court,home,guest,preset\n09:00,1,A,B,Baloncesto\n") << QStringList{}
-            << u"line 2: \"Baloncesto\" is not a preset (known: Basketball, Handball)"_qs;
-        QTest::newRow("a court twice at one time")
-            << QByteArray("time,court,home,guest,preset\n09:00,1,A,B,Basketball\n"
-                          "09:30,2,C,D,Basketball\n9:00,1,E,F,Handball\n")
-            << QStringList{} << u"line 4: court 1 already plays at 9:00 (line 2)"_qs;
+            << u"line 2, column 4: both teams must be named"_qs;
+        QTest::newRow("a preset of no language")
+            << QByteArray("Zeit;Feld;Heim;Gast;Voreinstellung\n09:00;1;A;B;Curling\n")
+            << QStringList{}
+            << u"line 2, column 5: \"Curling\" is not a preset (known: Basketball, Handball, "
+               "Volleyball)"_qs;
+        QTest::newRow("a court twice at one time, its name read as written")
+            << QByteArray("time,court,home,guest,preset\n09:00,Court %3,A,B,Basketball\n"
+                          "09:30,2,C,D,Basketball\n9:00,Court %3,E,F,Handball\n")
+            << QStringList{}
+            << u"line 4, column 1: court Court %3 already plays at 9:00 (line 2)"_qs;
     }
     void reading()
     {
@@ -151,8 +224,27 @@ private slots:
         file.write("time,court,home,guest,preset\n09:00,1,A,B,Curling\n");
         file.close();
         QVERIFY(!Schedule::read(path, &error, Known));
-        QVERIFY2(error.startsWith(path + u": line 2: \"Curling\" is not a preset"_qs),
+        QVERIFY2(error.startsWith(path + u": line 2, column 5: \"Curling\" is not a preset"_qs),
                  qPrintable(error));
+    }
+
+    // The file reads the same in every language; only what is said of it
+    // is the user's.
+    void refusalsInTheUsersLanguage()
+    {
+        FewWords dutch({{u"Schedule|line %1, column %2: %3"_qs, u"regel %1, kolom %2: %3"_qs},
+                        {u"Schedule|\"%1\" is not a preset (known: %2)"_qs,
+                         u"\"%1\" is geen voorinstelling (bekend: %2)"_qs},
+                        {u"Presets|Volleyball"_qs, u"Volleybal"_qs}});
+        QVERIFY(QCoreApplication::installTranslator(&dutch));
+        QString error;
+        const bool read =
+            Schedule::parse("time,court,home,guest,preset\n09:00,1,A,B,Curling\n", Known, &error)
+                .has_value();
+        QCoreApplication::removeTranslator(&dutch);
+        QVERIFY(!read);
+        QCOMPARE(error, u"regel 2, kolom 5: \"Curling\" is geen voorinstelling (bekend: "
+                        "Basketball, Handball, Volleybal)"_qs);
     }
 
     // Results as the hall hears them, then what each court plays next.
