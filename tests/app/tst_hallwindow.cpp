@@ -78,9 +78,10 @@ private slots:
         QTemporaryDir state;
         QFile day(state.filePath(u"dag.csv"_qs));
         QVERIFY(day.open(QIODevice::WriteOnly));
-        day.write("time,court,home,guest,preset,group\n09:00,1,Dynamo Apeldoorn,Kwiek,"
-                  "Korfball,A\n09:00,2,Oranje Wit,DOS,Korfball,A\n10:00,1,Kwiek,Oranje Wit,"
-                  "Korfball,A\n10:00,2,Dynamo Apeldoorn,DOS,Korfball,A\n");
+        // As a Dutch spreadsheet writes it.
+        day.write("tijd;veld;thuis;gasten;voorinstelling;groep\r\n09:00;1;Dynamo Apeldoorn;Kwiek;"
+                  "Korfbal;A\r\n09:00;2;Oranje Wit;DOS;Korfbal;A\r\n10:00;1;Kwiek;Oranje Wit;"
+                  "Korfbal;A\r\n10:00;2;Dynamo Apeldoorn;DOS;Korfbal;A\r\n");
         day.close();
 
         HallWindow window({state.path(), freePort(), day.fileName(), {}, {}, {}});
