@@ -24,13 +24,14 @@ QString secondsText(qint64 ms)
     return ClockFace::textOfMs(ms).chopped(2);
 }
 
-// The largest margin drawn: five points at least, in steps of five.
+// The largest margin drawn: five points at least, past that in steps of
+// ten, so that half of it is a whole number too.
 int marginScale(const QList<FlowPoint> &points)
 {
     int largest = 0;
     for (const FlowPoint &point : points)
         largest = std::max(largest, std::abs(point.margin()));
-    return std::max(5, (largest + 4) / 5 * 5);
+    return largest <= 5 ? 5 : (largest + 9) / 10 * 10;
 }
 
 QFont chartFont(qreal size, bool bold = false)
@@ -144,13 +145,13 @@ void ScoreFlowChart::paint(QPainter &painter, const QRectF &box, int part, qreal
     const qreal line = metrics.height() * 1.25;
 
     // A whole game runs over the time played; a set, or a game whose clock
-    // never ran, over the points as they came.
+    // never ran, over the points as they came, the last standing for one.
     QList<FlowPoint> points = part == 0 ? m_figures.flow() : m_figures.flowOf(part);
     if (part == 0)
         points.prepend(FlowPoint{});
     const bool overTime = part == 0 && m_figures.playedMs() > 0;
     const qreal total = overTime ? qreal(std::max(m_figures.playedMs(), points.last().playedMs))
-                                 : qreal(std::max<qsizetype>(1, points.size() - 1));
+                                 : qreal(std::max<qsizetype>(1, points.size()));
     const auto along = [&](qsizetype i) {
         return overTime ? qreal(points.at(i).playedMs) : qreal(i);
     };
@@ -245,9 +246,9 @@ void ScoreFlowChart::paint(QPainter &painter, const QRectF &box, int part, qreal
     painter.setPen(Qt::black);
     painter.drawText(QRectF(plot.left() + 2 * ring + inset, keyY, plot.width() / 2, line),
                      Qt::AlignLeft | Qt::AlignVCenter, word("Lead change"));
-    painter.drawText(
-        QRectF(plot.center().x(), keyY, plot.width() / 2, line), Qt::AlignRight | Qt::AlignVCenter,
-        overTime ? word("Margin over the time played") : word("Margin over the points played"));
+    painter.drawText(QRectF(plot.center().x(), keyY, plot.width() / 2, line),
+                     Qt::AlignRight | Qt::AlignVCenter,
+                     overTime ? word("Time played") : word("Points played"));
     painter.restore();
 }
 
