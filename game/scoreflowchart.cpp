@@ -241,7 +241,7 @@ void ScoreFlowChart::paint(QPainter &painter, const QRectF &box, int part, qreal
     }
 
     // The key below: the ring, and what runs across.
-    const qreal keyY = plot.bottom() + line / 2;
+    const qreal keyY = plot.bottom();
     painter.drawEllipse(QPointF(plot.left() + ring + 1, keyY + line / 2), ring, ring);
     painter.setPen(Qt::black);
     painter.drawText(QRectF(plot.left() + 2 * ring + inset, keyY, plot.width() / 2, line),
