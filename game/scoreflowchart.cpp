@@ -1,10 +1,13 @@
 #include "game/scoreflowchart.h"
 
 #include "game/clockface.h"
+#include "game/gamerecord.h"
+#include "game/recordsheet.h"
 
 #include <QBuffer>
 #include <QCoreApplication>
 #include <QFontMetricsF>
+#include <QLocale>
 #include <QPainter>
 #include <QPainterPath>
 #include <QSvgGenerator>
@@ -265,6 +268,25 @@ QByteArray ScoreFlowChart::svg(int part, QSizeF size, qreal fontSize) const
     paint(painter, QRectF(QPointF(0, 0), size), part, fontSize);
     painter.end();
     return inlineSvg(buffer.data(), size, title(part));
+}
+
+QByteArray scoreFlowFigures(const QString &path, ScoreFlowChart::Words words)
+{
+    GameLogReader reader;
+    if (!reader.open(path))
+        return {};
+    GameFigures figures;
+    while (const std::optional<GameLogEntry> e = reader.next())
+        figures.add(*e);
+    if (figures.flow().isEmpty())
+        return {};
+    const RecordSheet sheet(reader.header(), QLocale(), words);
+    const ScoreFlowChart chart(figures, sheet.home(), sheet.guest(), reader.header().periods,
+                               std::move(words));
+    QByteArray html;
+    for (const int part : chart.charts())
+        html += "<figure class=\"flow\">" + chart.svg(part) + "</figure>";
+    return html;
 }
 
 QByteArray inlineSvg(const QByteArray &svg, QSizeF size, const QString &label)

@@ -59,6 +59,12 @@ private:
     Words m_words;
 };
 
+// The charts of the game logged at `path` as <figure class="flow"> elements
+// to stand in a page, in the language of `words`; empty when the log does
+// not read or no score was made.
+QByteArray scoreFlowFigures(const QString &path,
+                            ScoreFlowChart::Words words = ScoreFlowChart::programWords());
+
 // Rewrites an SVG document as one <svg> element `size` pixels large whose
 // every style attribute has become presentation attributes, with `label`
 // for readers that do not see it; empty when `svg` does not read.

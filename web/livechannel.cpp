@@ -62,7 +62,7 @@ void LiveChannel::setStory(const LiveStory *story)
 QJsonObject LiveChannel::snapshot() const
 {
     QJsonObject board = BoardState::snapshot(m_game, m_settings.value());
-    if (m_story)
+    if (m_story && !m_story->json().isEmpty())
         board.insert(QStringLiteral("story"), m_story->json());
     return board;
 }

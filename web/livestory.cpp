@@ -31,7 +31,7 @@ void LiveStory::take(const QString &path, const QByteArray &line)
         if (const std::optional<GameLogEntry> e = GameLogEntry::fromLine(line))
             add(*e);
     }
-    emit changed();
+    update();
 }
 
 void LiveStory::resumeFrom(const QString &path)
@@ -42,7 +42,7 @@ void LiveStory::resumeFrom(const QString &path)
     restart(path, reader.header().periods);
     while (const std::optional<GameLogEntry> e = reader.next())
         add(*e);
-    emit changed();
+    update();
 }
 
 void LiveStory::restart(const QString &path, int periods)
@@ -61,12 +61,13 @@ void LiveStory::add(const GameLogEntry &e)
         m_steps.removeFirst();
 }
 
-QJsonObject LiveStory::json() const
+void LiveStory::update()
 {
     QJsonArray steps;
     for (const GameLogEntry &e : m_steps)
         steps.append(stepJson(e));
-    return {{QStringLiteral("periods"), m_periods},
-            {QStringLiteral("figures"), m_figures.toJson()},
-            {QStringLiteral("steps"), steps}};
+    m_json = {{QStringLiteral("periods"), m_periods},
+              {QStringLiteral("figures"), m_figures.toJson()},
+              {QStringLiteral("steps"), steps}};
+    emit changed();
 }

@@ -26,7 +26,7 @@ public:
     void resumeFrom(const QString &path);
 
     // {"periods", "figures", "steps": the newest last}.
-    QJsonObject json() const;
+    const QJsonObject &json() const { return m_json; }
 
 signals:
     void changed();
@@ -34,9 +34,12 @@ signals:
 private:
     void add(const GameLogEntry &e);
     void restart(const QString &path, int periods);
+    void update();
 
     QString m_path;
     int m_periods = 0;
     GameFigures m_figures;
     QList<GameLogEntry> m_steps;
+    // Made once a change: every message to the pages carries it.
+    QJsonObject m_json;
 };

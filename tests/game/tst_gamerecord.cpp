@@ -37,6 +37,7 @@ class TestGameRecord : public QObject
         const auto step = [&](const QString &kind, GameLogEntry::Scores after) {
             GameLogEntry e = now;
             e.number = int(entries.size()) + 1;
+            e.time = QDateTime(QDate(2026, 12, 9), QTime(18, 0), Qt::UTC).addSecs(e.number);
             e.kind = kind;
             e.before = now.after;
             e.after = after;
@@ -239,6 +240,7 @@ private slots:
         record.home = u"Lions"_qs;
         record.guest = u"Tigers"_qs;
         record.periods = 4;
+        record.started = QDateTime(QDate(2026, 12, 9), QTime(18, 0), Qt::UTC);
         record.entries = periodGame(
             u"@1:00 h2 @2:00 g3 @3:00 h2 @4:00 h3 @5:00 h3 @6:00 g2 @7:00 g2 @8:00 g3 @9:30 g2 "
             "@10:00 end next @1:00 h2 @5:00 h5 @8:00 g2 @10:00 end next @2:00 g3 @4:00 g4 "
@@ -261,6 +263,18 @@ private slots:
         while (!check.atEnd())
             check.readNext();
         QVERIFY2(!check.hasError(), qPrintable(check.errorString()));
+        // The same from a log on disk, as the hall has its courts' games.
+        QTemporaryDir folder;
+        QFile log(folder.filePath(u"game.jsonl"_qs));
+        QVERIFY(log.open(QIODevice::WriteOnly));
+        log.write(QJsonDocument(record.headerJson()).toJson(QJsonDocument::Compact) + '\n');
+        for (const GameLogEntry &e : std::as_const(record.entries))
+            log.write(QJsonDocument(e.toJson()).toJson(QJsonDocument::Compact) + '\n');
+        log.close();
+        const QByteArray figures = scoreFlowFigures(log.fileName());
+        QVERIFY(figures.startsWith("<figure class=\"flow\"><svg"));
+        QVERIFY(figures.contains(">Tigers ahead<"));
+        QVERIFY(scoreFlowFigures(folder.filePath(u"none.jsonl"_qs)).isEmpty());
         QFile pdf(QDir::tempPath() + u"/corvella-flow.pdf"_qs);
         QVERIFY(pdf.open(QIODevice::WriteOnly));
         pdf.write(gamePdf(record, QPageSize(QPageSize::A4)));

@@ -97,7 +97,7 @@ const Announcer = (() => {
   function showStory(state) {
     const story = state.story;
     const list = byId('steps');
-    if (!story) return;
+    if (!story || !story.steps) return;
     const sets = !!state.sets || story.figures.sets;
     // The newest first: the one the announcer wants is on top.
     list.replaceChildren(...story.steps.slice().reverse().map((step) => {
