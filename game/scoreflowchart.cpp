@@ -90,15 +90,16 @@ QList<int> ScoreFlowChart::charts() const
 QString ScoreFlowChart::periodLabel(int period) const
 {
     if (m_figures.isSets())
-        return word("Set %1").arg(period);
+        return word(QT_TRANSLATE_NOOP("ScoreFlowChart", "Set %1")).arg(period);
     if (m_periods > 0 && period > m_periods)
-        return word("OT%1").arg(period - m_periods);
-    return word("P%1").arg(period);
+        return word(QT_TRANSLATE_NOOP("ScoreFlowChart", "OT%1")).arg(period - m_periods);
+    return word(QT_TRANSLATE_NOOP("ScoreFlowChart", "P%1")).arg(period);
 }
 
 QString ScoreFlowChart::title(int part) const
 {
-    return part == 0 ? word("Score flow") : word("Score flow, set %1").arg(part);
+    return part == 0 ? word(QT_TRANSLATE_NOOP("ScoreFlowChart", "Score flow"))
+                     : word(QT_TRANSLATE_NOOP("ScoreFlowChart", "Score flow, set %1")).arg(part);
 }
 
 QString ScoreFlowChart::momentText(const FlowMoment &at) const
@@ -111,11 +112,13 @@ QString ScoreFlowChart::momentText(const FlowMoment &at) const
 QList<ScoreFlowChart::FigureRow> ScoreFlowChart::figureRows() const
 {
     std::array<TeamFigures, 2> teams{m_figures.team(0), m_figures.team(1)};
-    QList<FigureRow> rows{{word("Lead changes"), {QString::number(m_figures.leadChanges())}},
-                          {word("Times tied"), {QString::number(m_figures.timesTied())}}};
-    FigureRow lead{word("Largest lead"), {}};
-    FigureRow run{word("Longest run"), {}};
-    FigureRow leading{word("Time leading"), {}};
+    QList<FigureRow> rows{{word(QT_TRANSLATE_NOOP("ScoreFlowChart", "Lead changes")),
+                           {QString::number(m_figures.leadChanges())}},
+                          {word(QT_TRANSLATE_NOOP("ScoreFlowChart", "Times tied")),
+                           {QString::number(m_figures.timesTied())}}};
+    FigureRow lead{word(QT_TRANSLATE_NOOP("ScoreFlowChart", "Largest lead")), {}};
+    FigureRow run{word(QT_TRANSLATE_NOOP("ScoreFlowChart", "Longest run")), {}};
+    FigureRow leading{word(QT_TRANSLATE_NOOP("ScoreFlowChart", "Time leading")), {}};
     for (const TeamFigures &t : teams) {
         lead.values << (t.largestLead == 0 ? QStringLiteral("\u2013")
                                            : QStringLiteral("%1 (%2)")
@@ -214,10 +217,12 @@ void ScoreFlowChart::paint(QPainter &painter, const QRectF &box, int part, qreal
     const QRectF label(plot.left() + inset, plot.top() + inset / 2, plot.width() / 2, line);
     painter.drawText(
         label, Qt::AlignLeft | Qt::AlignTop,
-        metrics.elidedText(word("%1 ahead").arg(m_home), Qt::ElideRight, label.width()));
+        metrics.elidedText(word(QT_TRANSLATE_NOOP("ScoreFlowChart", "%1 ahead")).arg(m_home),
+                           Qt::ElideRight, label.width()));
     painter.drawText(
         label.translated(0, plot.height() - line - inset), Qt::AlignLeft | Qt::AlignTop,
-        metrics.elidedText(word("%1 ahead").arg(m_guest), Qt::ElideRight, label.width()));
+        metrics.elidedText(word(QT_TRANSLATE_NOOP("ScoreFlowChart", "%1 ahead")).arg(m_guest),
+                           Qt::ElideRight, label.width()));
 
     // A margin holds until the next score: the line steps.
     QPainterPath path(QPointF(x(along(0)), y(points.first().margin())));
@@ -248,10 +253,12 @@ void ScoreFlowChart::paint(QPainter &painter, const QRectF &box, int part, qreal
     painter.drawEllipse(QPointF(plot.left() + ring + 1, keyY + line / 2), ring, ring);
     painter.setPen(Qt::black);
     painter.drawText(QRectF(plot.left() + 2 * ring + inset, keyY, plot.width() / 2, line),
-                     Qt::AlignLeft | Qt::AlignVCenter, word("Lead change"));
+                     Qt::AlignLeft | Qt::AlignVCenter,
+                     word(QT_TRANSLATE_NOOP("ScoreFlowChart", "Lead change")));
     painter.drawText(QRectF(plot.center().x(), keyY, plot.width() / 2, line),
                      Qt::AlignRight | Qt::AlignVCenter,
-                     overTime ? word("Time played") : word("Points played"));
+                     overTime ? word(QT_TRANSLATE_NOOP("ScoreFlowChart", "Time played"))
+                              : word(QT_TRANSLATE_NOOP("ScoreFlowChart", "Points played")));
     painter.restore();
 }
 

@@ -210,6 +210,7 @@ private slots:
         QTest::newRow("shot clock") << u"/shotclock"_s << true << true;
         QTest::newRow("remote") << u"/remote"_s << true << false;
         QTest::newRow("report") << u"/report"_s << false << true;
+        QTest::newRow("announcer") << u"/announcer"_s << false << true;
     }
     void noPageDrawsWhatItHides()
     {
