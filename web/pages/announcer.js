@@ -3,7 +3,6 @@
 // comes over the live channel; its "story" part brings the figures as they
 // stand and the last steps as the game's record has them.
 const Announcer = (() => {
-  const t = Texts.t;
   const byId = (id) => document.getElementById(id);
 
   function two(n) {
@@ -17,13 +16,14 @@ const Announcer = (() => {
   }
 
   function periodText(period, periods, sets) {
-    if (sets) return t('Set %1', period);
-    if (periods > 0 && period > periods) return t('OT%1', period - periods);
-    return t('P%1', period);
+    if (sets) return Texts.t('Set %1', period);
+    if (periods > 0 && period > periods) return Texts.t('OT%1', period - periods);
+    return Texts.t('P%1', period);
   }
 
   function teamName(state, team) {
-    return (state.board && state.board[team]) || t(team === 'home' ? 'Home' : 'Guest');
+    if (state.board && state.board[team]) return state.board[team];
+    return team === 'home' ? Texts.t('Home') : Texts.t('Guest');
   }
 
   function cell(row, text, head) {
@@ -39,7 +39,7 @@ const Announcer = (() => {
     if (step.team) parts.push(teamName(state, step.team) + (step.player ? ` #${step.player}` : ''));
     // The board's words may name the player already ("Penalty #12").
     const what = (step.label || step.action).replace(step.player ? `#${step.player}` : '', '').trim();
-    parts.push(step.kind === 'undo' ? t('Undone: %1', what) : what);
+    parts.push(step.kind === 'undo' ? Texts.t('Undone: %1', what) : what);
     parts.push(`${periodText(step.period, periods, sets)} ${clockText(step.clockMs)}`);
     return parts.join(', ');
   }
@@ -49,19 +49,19 @@ const Announcer = (() => {
     for (const [i, team] of ['home', 'guest'].entries()) {
       byId(`${team}Name`).textContent = teamName(state, team);
       const facts = [];
-      if (teams.timeoutsLeft) facts.push(t('Timeouts left: %1', teams.timeoutsLeft[i]));
-      if (teams.fouls) facts.push(t('Team fouls: %1', state.scores[2 + i] ?? 0));
-      if (teams.bonus && teams.bonus[i]) facts.push(t('BONUS'));
+      if (teams.timeoutsLeft) facts.push(Texts.t('Timeouts left: %1', teams.timeoutsLeft[i]));
+      if (teams.fouls) facts.push(Texts.t('Team fouls: %1', state.scores[2 + i] ?? 0));
+      if (teams.bonus && teams.bonus[i]) facts.push(Texts.t('BONUS'));
       byId(`${team}Team`).textContent = facts.join(' \u00b7 ');
     }
     const score = (s) => (s === null || s === undefined ? '-' : s);
     byId('score').textContent = `${score(state.scores[0])} : ${score(state.scores[1])}`;
     const clock = state.clock;
     byId('clock').textContent = clock.blank ? '' : clockText(Live.clockMs(clock));
-    byId('period').textContent = clock.phase === 'final' ? t('Final')
+    byId('period').textContent = clock.phase === 'final' ? Texts.t('Final')
       : state.sets ? '' : periodText(clock.period, clock.periods, false);
     byId('sets').textContent = state.sets
-      ? `${t('Set %1', state.sets.set)}  (${t('Sets')} ${state.sets.won.join(':')})` : '';
+      ? `${Texts.t('Set %1', state.sets.set)}  (${Texts.t('Sets')} ${state.sets.won.join(':')})` : '';
   }
 
   function showPlayers(state) {
@@ -73,8 +73,8 @@ const Announcer = (() => {
       table.replaceChildren();
       const head = document.createElement('tr');
       cell(head, teamName(state, team), true);
-      cell(head, t('Pts'), true);
-      cell(head, t('Fouls'), true);
+      cell(head, Texts.t('Pts'), true);
+      cell(head, Texts.t('Fouls'), true);
       table.appendChild(head);
       for (const p of players[team] || []) {
         const row = document.createElement('tr');
@@ -122,14 +122,14 @@ const Announcer = (() => {
       for (const v of values) cell(r, v).colSpan = values.length === 1 ? 2 : 1;
       table.appendChild(r);
     };
-    row(t('Lead changes'), [f.leadChanges]);
-    row(t('Times tied'), [f.timesTied]);
+    row(Texts.t('Lead changes'), [f.leadChanges]);
+    row(Texts.t('Times tied'), [f.timesTied]);
     const teams = [f.home, f.guest];
-    row(t('Largest lead'), teams.map((x) => (x.largestLead ? `${x.largestLead} (${moment(x.largestLeadAt)})` : '\u2013')));
-    row(t('Longest run'), teams.map((x) => (x.longestRun ? `${x.longestRun} (${moment(x.longestRunFrom)})` : '\u2013')));
-    if (f.playedMs > 0) row(t('Time leading'), teams.map((x) => clockText(x.leadingMs)));
+    row(Texts.t('Largest lead'), teams.map((x) => (x.largestLead ? `${x.largestLead} (${moment(x.largestLeadAt)})` : '\u2013')));
+    row(Texts.t('Longest run'), teams.map((x) => (x.longestRun ? `${x.longestRun} (${moment(x.longestRunFrom)})` : '\u2013')));
+    if (f.playedMs > 0) row(Texts.t('Time leading'), teams.map((x) => clockText(x.leadingMs)));
     const points = f.periods.map((p) => `${periodText(p.period, story.periods, sets)} ${p.points[0]}:${p.points[1]}`);
-    row(sets ? t('Points per set') : t('Points per period'), [points.join('  ')]);
+    row(sets ? Texts.t('Points per set') : Texts.t('Points per period'), [points.join('  ')]);
     byId('figuresPart').hidden = story.steps.length === 0;
   }
 
