@@ -768,6 +768,12 @@ private slots:
         browser.setViewport(1000, 800);
         QVERIFY(browser.navigate(QUrl(u"http://127.0.0.1:%1/announcer"_s.arg(announcing.port()))));
         QCOMPARE(browser.evaluate(u"document.documentElement.lang"_s).toString(), lang);
+        // Its words in that language from the first frame.
+        QCOMPARE(
+            browser
+                .evaluate(u"document.querySelector('#steps').previousElementSibling.textContent"_s)
+                .toString(),
+            lang == u"de" ? u"Letzte Schritte"_s : u"Last steps"_s);
         QTRY_VERIFY_WITH_TIMEOUT(
             browser.evaluate(u"document.getElementById('steps').children.length"_s).toInt() == 1,
             10000);
