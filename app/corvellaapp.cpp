@@ -358,6 +358,10 @@ void CorvellaApp::settleGame(bool resumed)
     if (m_holdsFolder) {
         m_log->begin(resumed);
         m_stateFile.track(m_game, &m_history);
+        // The resumed game's log is read as far as it is written.
+        m_log->flush();
+        m_writer.finish();
+        m_web.followLog(*m_log);
     }
     m_web.holdActions(false);
     updateHallLink();

@@ -164,6 +164,7 @@ void OperatorPanel::showState(const QStringList &urls, const QString &pin, const
         lines.append(tr("Stream overlay: %1overlay").arg(url));
         lines.append(tr("Phone remote: %1remote").arg(url));
         lines.append(tr("Shot clock: %1shotclock").arg(url));
+        lines.append(tr("Announcer: %1announcer").arg(url));
     }
     m_address->setText(lines.join(u'\n'));
     // Phones scan the code to open the remote, unlocked by the secret after

@@ -6,6 +6,7 @@
 #include "game/printpage.h"
 #include "game/printtable.h"
 #include "game/recordsheet.h"
+#include "game/scoreflowchart.h"
 #include "game/sectioncaptions.h"
 #include "teams/contrast.h"
 #include "teams/teamlogo.h"
@@ -74,7 +75,7 @@ PrintedResult::PrintedResult(const GameRecord &header)
 void PrintedResult::add(const GameLogEntry &e)
 {
     m_tally.add(e);
-    addToBoxScore(e);
+    m_figures.add(e);
     if (e.setScore) {
         // An undone point that ended a set leaves the set's end behind it in
         // the log; the set ended again is the one that stands.
@@ -132,9 +133,11 @@ void PrintedResult::print(QPdfWriter &writer) const
     y = printFinal(page, y);
     y = printPeriods(page, y);
     y = printSets(page, y);
+    y = printFigures(page, y);
     y = printTimeouts(page, y);
     y = printBoxScore(page, y);
     y = printBlanks(page, y);
+    y = printChart(page, y);
     printChanges(page, y);
 }
 
@@ -336,26 +339,10 @@ qreal PrintedResult::printTimeouts(PrintPage &page, qreal y) const
     return table.bottom() + Gap;
 }
 
-// An undo takes back what its step gave; a redo gives it again.
-void PrintedResult::addToBoxScore(const GameLogEntry &e)
-{
-    if (e.player.isEmpty())
-        return;
-    const int team = e.playerTeam == u"guest" ? GameModel::Guest : GameModel::Home;
-    PlayerLine &line = m_box.teams.at(team)[e.player];
-    const int sign = e.kind == u"undo" ? -1 : 1;
-    if (e.action == u"foul.player")
-        line.fouls += sign;
-    else if (e.action == u"penalty.start")
-        line.penalties += sign;
-    const int section1 = team == GameModel::Home ? GameModel::Home1 : GameModel::Guest1;
-    line.points += e.after.at(section1).value_or(0) - e.before.at(section1).value_or(0);
-}
-
 // Per team, side by side: each player's points, fouls and penalties.
 qreal PrintedResult::printBoxScore(PrintPage &page, qreal y) const
 {
-    if (m_box == PlayerTally{})
+    if (m_figures.players() == PlayerTally{})
         return y;
     constexpr qreal Between = 12; // the two teams' tables
     const qreal tableWidth = (page.area().width() - Between) / 2;
@@ -369,7 +356,7 @@ qreal PrintedResult::printBoxScore(PrintPage &page, qreal y) const
         const std::optional<Team> &roster = m_header.teams.at(team);
         table.head(team == GameModel::Home ? m_sheet.home() : m_sheet.guest(),
                    {ResultText::tr("Pts"), ResultText::tr("Fouls"), ResultText::tr("Pen.")});
-        const auto &lines = m_box.teams.at(team);
+        const auto &lines = m_figures.players().teams.at(team);
         for (const QString &number : sortedNumbers(lines.keys())) {
             const PlayerLine line = lines.value(number);
             const Player *named = roster ? roster->player(number) : nullptr;
@@ -380,6 +367,69 @@ qreal PrintedResult::printBoxScore(PrintPage &page, qreal y) const
         bottom = std::max(bottom, table.bottom());
     }
     return bottom + Gap;
+}
+
+ScoreFlowChart PrintedResult::chart() const
+{
+    return ScoreFlowChart(m_figures, m_sheet.home(), m_sheet.guest(), m_header.periods,
+                          [](const char *context, const char *text) {
+                              return QCoreApplication::translate(context, text);
+                          });
+}
+
+// How the game went, beside the teams: the leads, runs and ties, and the
+// game time each led.
+qreal PrintedResult::printFigures(PrintPage &page, qreal y) const
+{
+    if (m_figures.flow().isEmpty())
+        return y;
+    const QList<ScoreFlowChart::FigureRow> rows = chart().figureRows();
+    PrintTable table(page, y, tableColumns(0, page.area().width(), TableNameShare, 2),
+                     {PrintPage::font(10, true), PrintPage::font(10), 3, Qt::AlignHCenter});
+    table.head(QString(), {m_sheet.home(), m_sheet.guest()});
+    QStringList whole;
+    for (const ScoreFlowChart::FigureRow &row : rows) {
+        if (row.values.size() == 2)
+            table.row(row.name, row.values);
+        else
+            whole << row.name + QStringLiteral(": ") + row.values.join(u' ');
+    }
+    y = table.bottom() + 4;
+    const QFont font = PrintPage::font(10);
+    page.text({0, y, page.area().width(), page.height(font)}, Qt::AlignLeft, font,
+              whole.join(QStringLiteral("    ")));
+    return y + page.height(font) + Gap;
+}
+
+// The score's flow as a figure of half a page (a small one a set), on the
+// first page where the summary leaves room for it, else on top of the next.
+qreal PrintedResult::printChart(PrintPage &page, qreal y) const
+{
+    if (m_figures.flow().isEmpty())
+        return y;
+    const ScoreFlowChart flow = chart();
+    const QList<int> parts = flow.charts();
+    const qreal width = page.area().width();
+    const int across = parts.size() > 1 ? 2 : 1;
+    const qreal between = 12;
+    const qreal chartWidth = (width - (across - 1) * between) / across;
+    const qreal chartHeight = across == 1 ? page.area().height() * 0.4 : 150;
+    const qsizetype rows = (parts.size() + across - 1) / across;
+    const QFont heading = PrintPage::font(12, true);
+    const qreal needed = page.height(heading) + 4 + rows * (chartHeight + between);
+    if (y + needed > page.area().height()) {
+        page.next();
+        y = 0;
+    }
+    y = printHeading(page, y, ResultText::tr("Score flow"));
+    for (qsizetype i = 0; i < parts.size(); ++i) {
+        const QRectF box(qreal(i % across) * (chartWidth + between),
+                         y + qreal(i / across) * (chartHeight + between), chartWidth, chartHeight);
+        page.draw(box, [&](QPainter &painter, const QRectF &area) {
+            flow.paint(painter, area, parts.at(i), 9);
+        });
+    }
+    return y + rows * (chartHeight + between) + Gap;
 }
 
 qreal PrintedResult::printBlanks(PrintPage &page, qreal y) const

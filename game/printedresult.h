@@ -1,5 +1,6 @@
 #pragma once
 
+#include "game/gamefigures.h"
 #include "game/gamerecord.h"
 #include "game/gametally.h"
 #include "game/playertally.h"
@@ -11,6 +12,7 @@
 class QIODevice;
 class PrintPage;
 class QPdfWriter;
+class ScoreFlowChart;
 
 // What the printed result of a game shows, gathered from its steps one at a
 // time: the totals and the score changes (the newest when there are very
@@ -41,8 +43,10 @@ private:
     qreal printSets(PrintPage &page, qreal y) const;
     static qreal printHeading(PrintPage &page, qreal y, const QString &text);
     qreal printTimeouts(PrintPage &page, qreal y) const;
+    qreal printFigures(PrintPage &page, qreal y) const;
     qreal printBoxScore(PrintPage &page, qreal y) const;
-    void addToBoxScore(const GameLogEntry &e);
+    qreal printChart(PrintPage &page, qreal y) const;
+    ScoreFlowChart chart() const;
     qreal printBlanks(PrintPage &page, qreal y) const;
     void printChanges(PrintPage &page, qreal y) const;
 
@@ -54,8 +58,8 @@ private:
     int m_lastChangeNumber = -1; // the step the newest change came from
     bool m_sectionTwoUsed = false;
     int m_damagedLines = 0;
-    // With the players on: what each did, from the steps that name them.
-    PlayerTally m_box;
+    // The runs, leads and ties, and with the players on what each did.
+    GameFigures m_figures;
     // A match in sets: each set's points, as its end was logged.
     QList<std::array<int, 2>> m_sets;
 };

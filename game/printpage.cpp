@@ -84,6 +84,16 @@ void PrintPage::line(QPointF from, QPointF to, qreal width)
     m_painter.drawLine(from * m_scale, to * m_scale);
 }
 
+void PrintPage::draw(const QRectF &box,
+                     const std::function<void(QPainter &, const QRectF &)> &paint)
+{
+    m_painter.save();
+    m_painter.translate(box.topLeft() * m_scale);
+    m_painter.scale(m_scale, m_scale);
+    paint(m_painter, QRectF(QPointF(0, 0), box.size()));
+    m_painter.restore();
+}
+
 QRectF PrintPage::device(const QRectF &box) const
 {
     return {box.topLeft() * m_scale, box.size() * m_scale};

@@ -4,6 +4,8 @@
 #include <QPainter>
 #include <QRectF>
 
+#include <functional>
+
 class QPdfWriter;
 
 // One page after the other of a printed PDF, laid out in points from the top
@@ -32,6 +34,9 @@ public:
     void fill(const QRectF &box, const QColor &color);
     void image(const QRectF &box, const QImage &image);
     void line(QPointF from, QPointF to, qreal width = 0.5);
+    // What `paint` draws into a box of its own, one unit a point, from
+    // (0, 0) to the box's size.
+    void draw(const QRectF &box, const std::function<void(QPainter &, const QRectF &)> &paint);
     void rule(qreal y) { line({0, y}, {m_area.width(), y}, 0.75); }
 
 private:

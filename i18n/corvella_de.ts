@@ -463,6 +463,10 @@ Die Tasten beschreibt corvella(1).</translation>
         <source>Pen.</source>
         <translation>Str.</translation>
     </message>
+    <message>
+        <source>Score flow</source>
+        <translation>Spielverlauf</translation>
+    </message>
 </context>
 <context>
     <name>GameCommands</name>
@@ -2080,6 +2084,10 @@ Ergebnisse: /hall/results · Spielplan: /hall/schedule</translation>
         <source>Sound off</source>
         <translation>Ton aus</translation>
     </message>
+    <message>
+        <source>Announcer: %1announcer</source>
+        <translation>Sprecher: %1announcer</translation>
+    </message>
 </context>
 <context>
     <name>OptionsDialog</name>
@@ -2648,6 +2656,65 @@ Ergebnisse: /hall/results · Spielplan: /hall/schedule</translation>
     <message>
         <source>%1: a sign, then one digit</source>
         <translation>%1: ein Vorzeichen, dann eine Ziffer</translation>
+    </message>
+</context>
+<context>
+    <name>ScoreFlowChart</name>
+    <message>
+        <source>Set %1</source>
+        <translation>Satz %1</translation>
+    </message>
+    <message>
+        <source>OT%1</source>
+        <translation>V%1</translation>
+    </message>
+    <message>
+        <source>P%1</source>
+        <translation>P%1</translation>
+    </message>
+    <message>
+        <source>Score flow</source>
+        <translation>Spielverlauf</translation>
+    </message>
+    <message>
+        <source>Score flow, set %1</source>
+        <translation>Spielverlauf, Satz %1</translation>
+    </message>
+    <message>
+        <source>Lead changes</source>
+        <translation>Führungswechsel</translation>
+    </message>
+    <message>
+        <source>Times tied</source>
+        <translation>Gleichstände</translation>
+    </message>
+    <message>
+        <source>Largest lead</source>
+        <translation>Größte Führung</translation>
+    </message>
+    <message>
+        <source>Longest run</source>
+        <translation>Längste Serie</translation>
+    </message>
+    <message>
+        <source>Time leading</source>
+        <translation>Zeit in Führung</translation>
+    </message>
+    <message>
+        <source>%1 ahead</source>
+        <translation>%1 vorn</translation>
+    </message>
+    <message>
+        <source>Lead change</source>
+        <translation>Führungswechsel</translation>
+    </message>
+    <message>
+        <source>Time played</source>
+        <translation>Gespielte Zeit</translation>
+    </message>
+    <message>
+        <source>Points played</source>
+        <translation>Gespielte Punkte</translation>
     </message>
 </context>
 <context>
@@ -3446,6 +3513,94 @@ Ergebnisse: /hall/results · Spielplan: /hall/schedule</translation>
     <message>
         <source>Sound on/off</source>
         <translation>Ton an/aus</translation>
+    </message>
+    <message>
+        <source>Announcer</source>
+        <translation>Sprecher</translation>
+    </message>
+    <message>
+        <source>Corvella announcer</source>
+        <translation>Corvella Sprecher</translation>
+    </message>
+    <message>
+        <source>Players</source>
+        <translation>Spieler</translation>
+    </message>
+    <message>
+        <source>Penalties</source>
+        <translation>Strafen</translation>
+    </message>
+    <message>
+        <source>Last steps</source>
+        <translation>Letzte Schritte</translation>
+    </message>
+    <message>
+        <source>The game so far</source>
+        <translation>Das Spiel bisher</translation>
+    </message>
+    <message>
+        <source>Home</source>
+        <translation>Heim</translation>
+    </message>
+    <message>
+        <source>Guest</source>
+        <translation>Gast</translation>
+    </message>
+    <message>
+        <source>Undone: %1</source>
+        <translation>Zurückgenommen: %1</translation>
+    </message>
+    <message>
+        <source>Timeouts left: %1</source>
+        <translation>Auszeiten übrig: %1</translation>
+    </message>
+    <message>
+        <source>Team fouls: %1</source>
+        <translation>Teamfouls: %1</translation>
+    </message>
+    <message>
+        <source>Pts</source>
+        <translation>Pkt.</translation>
+    </message>
+    <message>
+        <source>Fouls</source>
+        <translation>Fouls</translation>
+    </message>
+    <message>
+        <source>Lead changes</source>
+        <translation>Führungswechsel</translation>
+    </message>
+    <message>
+        <source>Times tied</source>
+        <translation>Gleichstände</translation>
+    </message>
+    <message>
+        <source>Largest lead</source>
+        <translation>Größte Führung</translation>
+    </message>
+    <message>
+        <source>Longest run</source>
+        <translation>Längste Serie</translation>
+    </message>
+    <message>
+        <source>Time leading</source>
+        <translation>Zeit in Führung</translation>
+    </message>
+    <message>
+        <source>Points per set</source>
+        <translation>Punkte je Satz</translation>
+    </message>
+    <message>
+        <source>Points per period</source>
+        <translation>Punkte je Abschnitt</translation>
+    </message>
+    <message>
+        <source>P%1</source>
+        <translation>P%1</translation>
+    </message>
+    <message>
+        <source>OT%1</source>
+        <translation>V%1</translation>
     </message>
 </context>
 <context>

@@ -463,6 +463,10 @@ Las teclas están en corvella(1).</translation>
         <source>Pen.</source>
         <translation>Sanc.</translation>
     </message>
+    <message>
+        <source>Score flow</source>
+        <translation>Evolución del marcador</translation>
+    </message>
 </context>
 <context>
     <name>GameCommands</name>
@@ -2080,6 +2084,10 @@ Resultados: /hall/results · Calendario: /hall/schedule</translation>
         <source>Sound off</source>
         <translation>Sin sonido</translation>
     </message>
+    <message>
+        <source>Announcer: %1announcer</source>
+        <translation>Locutor: %1announcer</translation>
+    </message>
 </context>
 <context>
     <name>OptionsDialog</name>
@@ -2648,6 +2656,65 @@ Resultados: /hall/results · Calendario: /hall/schedule</translation>
     <message>
         <source>%1: a sign, then one digit</source>
         <translation>%1: un signo y luego un dígito</translation>
+    </message>
+</context>
+<context>
+    <name>ScoreFlowChart</name>
+    <message>
+        <source>Set %1</source>
+        <translation>Set %1</translation>
+    </message>
+    <message>
+        <source>OT%1</source>
+        <translation>Pr%1</translation>
+    </message>
+    <message>
+        <source>P%1</source>
+        <translation>P%1</translation>
+    </message>
+    <message>
+        <source>Score flow</source>
+        <translation>Evolución del marcador</translation>
+    </message>
+    <message>
+        <source>Score flow, set %1</source>
+        <translation>Evolución del marcador, set %1</translation>
+    </message>
+    <message>
+        <source>Lead changes</source>
+        <translation>Cambios de líder</translation>
+    </message>
+    <message>
+        <source>Times tied</source>
+        <translation>Empates</translation>
+    </message>
+    <message>
+        <source>Largest lead</source>
+        <translation>Mayor ventaja</translation>
+    </message>
+    <message>
+        <source>Longest run</source>
+        <translation>Mayor racha</translation>
+    </message>
+    <message>
+        <source>Time leading</source>
+        <translation>Tiempo por delante</translation>
+    </message>
+    <message>
+        <source>%1 ahead</source>
+        <translation>%1 por delante</translation>
+    </message>
+    <message>
+        <source>Lead change</source>
+        <translation>Cambio de líder</translation>
+    </message>
+    <message>
+        <source>Time played</source>
+        <translation>Tiempo jugado</translation>
+    </message>
+    <message>
+        <source>Points played</source>
+        <translation>Puntos jugados</translation>
     </message>
 </context>
 <context>
@@ -3446,6 +3513,94 @@ Resultados: /hall/results · Calendario: /hall/schedule</translation>
     <message>
         <source>Sound on/off</source>
         <translation>Sonido sí/no</translation>
+    </message>
+    <message>
+        <source>Announcer</source>
+        <translation>Locutor</translation>
+    </message>
+    <message>
+        <source>Corvella announcer</source>
+        <translation>Corvella locutor</translation>
+    </message>
+    <message>
+        <source>Players</source>
+        <translation>Jugadores</translation>
+    </message>
+    <message>
+        <source>Penalties</source>
+        <translation>Sanciones</translation>
+    </message>
+    <message>
+        <source>Last steps</source>
+        <translation>Últimos pasos</translation>
+    </message>
+    <message>
+        <source>The game so far</source>
+        <translation>El partido hasta ahora</translation>
+    </message>
+    <message>
+        <source>Home</source>
+        <translation>Local</translation>
+    </message>
+    <message>
+        <source>Guest</source>
+        <translation>Visitante</translation>
+    </message>
+    <message>
+        <source>Undone: %1</source>
+        <translation>Deshecho: %1</translation>
+    </message>
+    <message>
+        <source>Timeouts left: %1</source>
+        <translation>Tiempos muertos restantes: %1</translation>
+    </message>
+    <message>
+        <source>Team fouls: %1</source>
+        <translation>Faltas de equipo: %1</translation>
+    </message>
+    <message>
+        <source>Pts</source>
+        <translation>Pts</translation>
+    </message>
+    <message>
+        <source>Fouls</source>
+        <translation>Faltas</translation>
+    </message>
+    <message>
+        <source>Lead changes</source>
+        <translation>Cambios de líder</translation>
+    </message>
+    <message>
+        <source>Times tied</source>
+        <translation>Empates</translation>
+    </message>
+    <message>
+        <source>Largest lead</source>
+        <translation>Mayor ventaja</translation>
+    </message>
+    <message>
+        <source>Longest run</source>
+        <translation>Mayor racha</translation>
+    </message>
+    <message>
+        <source>Time leading</source>
+        <translation>Tiempo por delante</translation>
+    </message>
+    <message>
+        <source>Points per set</source>
+        <translation>Puntos por set</translation>
+    </message>
+    <message>
+        <source>Points per period</source>
+        <translation>Puntos por periodo</translation>
+    </message>
+    <message>
+        <source>P%1</source>
+        <translation>P%1</translation>
+    </message>
+    <message>
+        <source>OT%1</source>
+        <translation>Pr%1</translation>
     </message>
 </context>
 <context>

@@ -463,6 +463,10 @@ Voir corvella(1) pour les touches.</translation>
         <source>Pen.</source>
         <translation>Pén.</translation>
     </message>
+    <message>
+        <source>Score flow</source>
+        <translation>Évolution du score</translation>
+    </message>
 </context>
 <context>
     <name>GameCommands</name>
@@ -2080,6 +2084,10 @@ Résultats : /hall/results · Programme : /hall/schedule</translation>
         <source>Sound off</source>
         <translation>Son coupé</translation>
     </message>
+    <message>
+        <source>Announcer: %1announcer</source>
+        <translation>Speaker : %1announcer</translation>
+    </message>
 </context>
 <context>
     <name>OptionsDialog</name>
@@ -2648,6 +2656,65 @@ Résultats : /hall/results · Programme : /hall/schedule</translation>
     <message>
         <source>%1: a sign, then one digit</source>
         <translation>%1 : un signe, puis un chiffre</translation>
+    </message>
+</context>
+<context>
+    <name>ScoreFlowChart</name>
+    <message>
+        <source>Set %1</source>
+        <translation>Set %1</translation>
+    </message>
+    <message>
+        <source>OT%1</source>
+        <translation>Prol%1</translation>
+    </message>
+    <message>
+        <source>P%1</source>
+        <translation>P%1</translation>
+    </message>
+    <message>
+        <source>Score flow</source>
+        <translation>Évolution du score</translation>
+    </message>
+    <message>
+        <source>Score flow, set %1</source>
+        <translation>Évolution du score, set %1</translation>
+    </message>
+    <message>
+        <source>Lead changes</source>
+        <translation>Changements de leader</translation>
+    </message>
+    <message>
+        <source>Times tied</source>
+        <translation>Égalités</translation>
+    </message>
+    <message>
+        <source>Largest lead</source>
+        <translation>Plus grand écart</translation>
+    </message>
+    <message>
+        <source>Longest run</source>
+        <translation>Plus longue série</translation>
+    </message>
+    <message>
+        <source>Time leading</source>
+        <translation>Temps en tête</translation>
+    </message>
+    <message>
+        <source>%1 ahead</source>
+        <translation>%1 en tête</translation>
+    </message>
+    <message>
+        <source>Lead change</source>
+        <translation>Changement de leader</translation>
+    </message>
+    <message>
+        <source>Time played</source>
+        <translation>Temps joué</translation>
+    </message>
+    <message>
+        <source>Points played</source>
+        <translation>Points joués</translation>
     </message>
 </context>
 <context>
@@ -3446,6 +3513,94 @@ Résultats : /hall/results · Programme : /hall/schedule</translation>
     <message>
         <source>Sound on/off</source>
         <translation>Son oui/non</translation>
+    </message>
+    <message>
+        <source>Announcer</source>
+        <translation>Speaker</translation>
+    </message>
+    <message>
+        <source>Corvella announcer</source>
+        <translation>Corvella speaker</translation>
+    </message>
+    <message>
+        <source>Players</source>
+        <translation>Joueurs</translation>
+    </message>
+    <message>
+        <source>Penalties</source>
+        <translation>Pénalités</translation>
+    </message>
+    <message>
+        <source>Last steps</source>
+        <translation>Dernières actions</translation>
+    </message>
+    <message>
+        <source>The game so far</source>
+        <translation>Le match jusqu&apos;ici</translation>
+    </message>
+    <message>
+        <source>Home</source>
+        <translation>Domicile</translation>
+    </message>
+    <message>
+        <source>Guest</source>
+        <translation>Visiteurs</translation>
+    </message>
+    <message>
+        <source>Undone: %1</source>
+        <translation>Annulé : %1</translation>
+    </message>
+    <message>
+        <source>Timeouts left: %1</source>
+        <translation>Temps morts restants : %1</translation>
+    </message>
+    <message>
+        <source>Team fouls: %1</source>
+        <translation>Fautes d&apos;équipe : %1</translation>
+    </message>
+    <message>
+        <source>Pts</source>
+        <translation>Pts</translation>
+    </message>
+    <message>
+        <source>Fouls</source>
+        <translation>Fautes</translation>
+    </message>
+    <message>
+        <source>Lead changes</source>
+        <translation>Changements de leader</translation>
+    </message>
+    <message>
+        <source>Times tied</source>
+        <translation>Égalités</translation>
+    </message>
+    <message>
+        <source>Largest lead</source>
+        <translation>Plus grand écart</translation>
+    </message>
+    <message>
+        <source>Longest run</source>
+        <translation>Plus longue série</translation>
+    </message>
+    <message>
+        <source>Time leading</source>
+        <translation>Temps en tête</translation>
+    </message>
+    <message>
+        <source>Points per set</source>
+        <translation>Points par set</translation>
+    </message>
+    <message>
+        <source>Points per period</source>
+        <translation>Points par période</translation>
+    </message>
+    <message>
+        <source>P%1</source>
+        <translation>P%1</translation>
+    </message>
+    <message>
+        <source>OT%1</source>
+        <translation>Prol%1</translation>
     </message>
 </context>
 <context>

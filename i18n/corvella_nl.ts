@@ -463,6 +463,10 @@ Zie corvella(1) voor de toetsen.</translation>
         <source>Pen.</source>
         <translation>Str.</translation>
     </message>
+    <message>
+        <source>Score flow</source>
+        <translation>Scoreverloop</translation>
+    </message>
 </context>
 <context>
     <name>GameCommands</name>
@@ -2080,6 +2084,10 @@ Uitslagen: /hall/results · Programma: /hall/schedule</translation>
         <source>Sound off</source>
         <translation>Geluid uit</translation>
     </message>
+    <message>
+        <source>Announcer: %1announcer</source>
+        <translation>Speaker: %1announcer</translation>
+    </message>
 </context>
 <context>
     <name>OptionsDialog</name>
@@ -2648,6 +2656,65 @@ Uitslagen: /hall/results · Programma: /hall/schedule</translation>
     <message>
         <source>%1: a sign, then one digit</source>
         <translation>%1: een teken, dan één cijfer</translation>
+    </message>
+</context>
+<context>
+    <name>ScoreFlowChart</name>
+    <message>
+        <source>Set %1</source>
+        <translation>Set %1</translation>
+    </message>
+    <message>
+        <source>OT%1</source>
+        <translation>V%1</translation>
+    </message>
+    <message>
+        <source>P%1</source>
+        <translation>P%1</translation>
+    </message>
+    <message>
+        <source>Score flow</source>
+        <translation>Scoreverloop</translation>
+    </message>
+    <message>
+        <source>Score flow, set %1</source>
+        <translation>Scoreverloop, set %1</translation>
+    </message>
+    <message>
+        <source>Lead changes</source>
+        <translation>Leidingswissels</translation>
+    </message>
+    <message>
+        <source>Times tied</source>
+        <translation>Gelijke standen</translation>
+    </message>
+    <message>
+        <source>Largest lead</source>
+        <translation>Grootste voorsprong</translation>
+    </message>
+    <message>
+        <source>Longest run</source>
+        <translation>Langste reeks</translation>
+    </message>
+    <message>
+        <source>Time leading</source>
+        <translation>Tijd aan de leiding</translation>
+    </message>
+    <message>
+        <source>%1 ahead</source>
+        <translation>%1 voor</translation>
+    </message>
+    <message>
+        <source>Lead change</source>
+        <translation>Leidingswissel</translation>
+    </message>
+    <message>
+        <source>Time played</source>
+        <translation>Gespeelde tijd</translation>
+    </message>
+    <message>
+        <source>Points played</source>
+        <translation>Gespeelde punten</translation>
     </message>
 </context>
 <context>
@@ -3446,6 +3513,94 @@ Uitslagen: /hall/results · Programma: /hall/schedule</translation>
     <message>
         <source>Sound on/off</source>
         <translation>Geluid aan/uit</translation>
+    </message>
+    <message>
+        <source>Announcer</source>
+        <translation>Speaker</translation>
+    </message>
+    <message>
+        <source>Corvella announcer</source>
+        <translation>Corvella speaker</translation>
+    </message>
+    <message>
+        <source>Players</source>
+        <translation>Spelers</translation>
+    </message>
+    <message>
+        <source>Penalties</source>
+        <translation>Straffen</translation>
+    </message>
+    <message>
+        <source>Last steps</source>
+        <translation>Laatste stappen</translation>
+    </message>
+    <message>
+        <source>The game so far</source>
+        <translation>De wedstrijd tot nu toe</translation>
+    </message>
+    <message>
+        <source>Home</source>
+        <translation>Thuis</translation>
+    </message>
+    <message>
+        <source>Guest</source>
+        <translation>Gasten</translation>
+    </message>
+    <message>
+        <source>Undone: %1</source>
+        <translation>Ongedaan: %1</translation>
+    </message>
+    <message>
+        <source>Timeouts left: %1</source>
+        <translation>Time-outs over: %1</translation>
+    </message>
+    <message>
+        <source>Team fouls: %1</source>
+        <translation>Teamfouten: %1</translation>
+    </message>
+    <message>
+        <source>Pts</source>
+        <translation>Ptn</translation>
+    </message>
+    <message>
+        <source>Fouls</source>
+        <translation>Fouten</translation>
+    </message>
+    <message>
+        <source>Lead changes</source>
+        <translation>Leidingswissels</translation>
+    </message>
+    <message>
+        <source>Times tied</source>
+        <translation>Gelijke standen</translation>
+    </message>
+    <message>
+        <source>Largest lead</source>
+        <translation>Grootste voorsprong</translation>
+    </message>
+    <message>
+        <source>Longest run</source>
+        <translation>Langste reeks</translation>
+    </message>
+    <message>
+        <source>Time leading</source>
+        <translation>Tijd aan de leiding</translation>
+    </message>
+    <message>
+        <source>Points per set</source>
+        <translation>Punten per set</translation>
+    </message>
+    <message>
+        <source>Points per period</source>
+        <translation>Punten per periode</translation>
+    </message>
+    <message>
+        <source>P%1</source>
+        <translation>P%1</translation>
+    </message>
+    <message>
+        <source>OT%1</source>
+        <translation>V%1</translation>
     </message>
 </context>
 <context>

@@ -6,6 +6,7 @@
 #include "game/timesource.h"
 #include "settings/currentsettings.h"
 #include "web/boardstate.h"
+#include "web/livestory.h"
 
 #include <QJsonDocument>
 #include <QUndoCommand>
@@ -43,10 +44,28 @@ LiveChannel::LiveChannel(GameModel &game, GameHistory &history, const CurrentSet
     connect(&m_keyframes, &QTimer::timeout, this, &LiveChannel::broadcastChange);
     connect(&m_game, &GameModel::changed, this, &LiveChannel::broadcastChange);
     connect(&m_settings, &CurrentSettings::changed, this, &LiveChannel::broadcastChange);
-    m_lastSent = BoardState::snapshot(m_game, m_settings.value());
+    m_lastSent = snapshot();
 }
 
 LiveChannel::~LiveChannel() = default;
+
+void LiveChannel::setStory(const LiveStory *story)
+{
+    if (m_story)
+        disconnect(m_story, nullptr, this, nullptr);
+    m_story = story;
+    if (story)
+        connect(story, &LiveStory::changed, this, &LiveChannel::broadcastChange);
+    broadcastChange();
+}
+
+QJsonObject LiveChannel::snapshot() const
+{
+    QJsonObject board = BoardState::snapshot(m_game, m_settings.value());
+    if (m_story && !m_story->json().isEmpty())
+        board.insert(QStringLiteral("story"), m_story->json());
+    return board;
+}
 
 void LiveChannel::pageOpened(quint64 page, const QString &address)
 {
@@ -54,7 +73,7 @@ void LiveChannel::pageOpened(quint64 page, const QString &address)
     client.address = address;
     client.tokensAtMs = m_time.elapsedMs();
     m_clients.insert(page, client);
-    QJsonObject message = BoardState::snapshot(m_game, m_settings.value());
+    QJsonObject message = snapshot();
     message.insert(QStringLiteral("type"), text("state"));
     message.insert(QStringLiteral("seq"), m_seq);
     send(page, message);
@@ -95,7 +114,7 @@ void LiveChannel::send(quint64 page, QJsonObject message)
 
 void LiveChannel::broadcastChange()
 {
-    const QJsonObject now = BoardState::snapshot(m_game, m_settings.value());
+    const QJsonObject now = snapshot();
     QJsonObject message = BoardState::changedParts(m_lastSent, now);
     m_lastSent = now;
     updateKeyframes();

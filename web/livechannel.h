@@ -14,6 +14,7 @@
 
 class CurrentSettings;
 class GameModel;
+class LiveStory;
 class QUndoCommand;
 class TimeSource;
 
@@ -74,6 +75,9 @@ public:
     const PinLock &pinLock() const { return m_pin; }
 
     const GameModel &game() const { return m_game; }
+    // The game's story (figures and last steps) travels with the board as
+    // its part "story" while set; `story` outlives this or is unset first.
+    void setStory(const LiveStory *story);
 
 signals:
     void clientsChanged();
@@ -98,6 +102,7 @@ private:
         qint64 confirmingAtMs = 0;
     };
 
+    QJsonObject snapshot() const;
     void broadcastChange();
     void send(quint64 page, QJsonObject message);
     void receivePin(quint64 page, const QJsonObject &message);
@@ -124,4 +129,5 @@ private:
     qint64 m_seq = 0;
     QTimer m_keyframes;
     bool m_held = false;
+    const LiveStory *m_story = nullptr;
 };

@@ -1,9 +1,11 @@
 #include "web/reportpage.h"
 
 #include "game/clockface.h"
+#include "game/gamefigures.h"
 #include "game/gamelog.h"
 #include "game/gametally.h"
 #include "game/recordsheet.h"
+#include "game/scoreflowchart.h"
 #include "teams/contrast.h"
 #include "teams/teamlogo.h"
 #include "web/pagetexts.h"
@@ -82,13 +84,38 @@ QString teamHtml(const std::optional<Team> &team, const QString &caption)
         .arg(style, logo, team->name.toHtmlEscaped());
 }
 
+// The figures as a small table under the teams' names, and the score's
+// flow drawn, one chart a set.
+QString storyHtml(const ScoreFlowChart &chart, const RecordSheet &sheet)
+{
+    QString html = QStringLiteral("<table class='figures'><tr><th></th><th>%1</th><th>%2</th></tr>")
+                       .arg(sheet.home().toHtmlEscaped(), sheet.guest().toHtmlEscaped());
+    for (const ScoreFlowChart::FigureRow &row : chart.figureRows()) {
+        html += QStringLiteral("<tr><th>%1</th>").arg(row.name.toHtmlEscaped());
+        if (row.values.size() == 1)
+            html +=
+                QStringLiteral("<td colspan='2'>%1</td>").arg(row.values.first().toHtmlEscaped());
+        else
+            for (const QString &value : row.values)
+                html += QStringLiteral("<td>%1</td>").arg(value.toHtmlEscaped());
+        html += QStringLiteral("</tr>");
+    }
+    html += QStringLiteral("</table>");
+    for (const int part : chart.charts())
+        html += QStringLiteral("<figure class='flow'>") + QString::fromUtf8(chart.svg(part)) +
+                QStringLiteral("</figure>");
+    return html;
+}
+
 QByteArray reportHtml(GameLogReader &reader, const QString &language, const ReportWords &word)
 {
     const GameRecord &game = reader.header();
     GameTally tally(game.periods);
+    GameFigures figures;
     QString rows;
     while (const std::optional<GameLogEntry> e = reader.next()) {
         tally.add(*e);
+        figures.add(*e);
         rows += rowHtml(*e);
     }
     // The sheet's words in the page's language, as the rest of the page.
@@ -112,6 +139,12 @@ QByteArray reportHtml(GameLogReader &reader, const QString &language, const Repo
                     .arg(word(QT_TRANSLATE_NOOP("ReportPage", "Period %1: %2"))
                              .arg(period)
                              .arg(pair(scores)));
+    if (!figures.flow().isEmpty())
+        html += storyHtml(ScoreFlowChart(figures, sheet.home(), sheet.guest(), game.periods,
+                                         [&word](const char *context, const char *text) {
+                                             return word(context, text);
+                                         }),
+                          sheet);
     html += QStringLiteral("<p><a href='/report.csv'>CSV</a> "
                            "<a href='/report.csv?excel=1'>%1</a> <a href='/report.json'>JSON</a>"
                            "</p><table><tr><th>#</th><th>%2</th><th>%3</th><th>%4</th>"

@@ -1,8 +1,18 @@
 #include "web/webservice.h"
 
+#include "game/gamelog.h"
+
 #include "settings/currentsettings.h"
 
 #include <QNetworkInterface>
+
+void WebService::followLog(GameLog &log)
+{
+    connect(&log, &GameLog::lineAppended, &m_story, &LiveStory::take, Qt::UniqueConnection);
+    if (!log.currentPath().isEmpty())
+        m_story.resumeFrom(log.currentPath());
+    m_live.setStory(&m_story);
+}
 
 WebService::WebService(GameModel &game, GameHistory &history, const CurrentSettings &settings,
                        const TimeSource &time, QObject *parent)

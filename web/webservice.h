@@ -2,11 +2,13 @@
 
 #include "web/boardserver.h"
 #include "web/livechannel.h"
+#include "web/livestory.h"
 #include "web/remoteapi.h"
 
 #include <QObject>
 
 class CurrentSettings;
+class GameLog;
 class GameHistory;
 class GameModel;
 struct Settings;
@@ -56,6 +58,9 @@ public:
     // Where /report finds the game logs.
     void setGameLogFolder(const QString &folder) { m_server.setGameLogFolder(folder); }
     RemoteApi &api() { return m_api; }
+    // The announcer's page tells the game's story from `log` (which
+    // outlives this), from the start of the game it is writing.
+    void followLog(GameLog &log);
     // Starts, restarts or stops the server as the settings say.
     void apply(const Settings &settings);
 
@@ -81,6 +86,7 @@ signals:
     void muteToggleRequested();
 
 private:
+    LiveStory m_story;
     LiveChannel m_live;
     RemoteApi m_api;
     BoardServer m_server;

@@ -217,12 +217,18 @@ private slots:
         const double height = pageMatches.first().captured(2).toDouble();
         QCOMPARE(qRound(width), paper == u"Letter" ? 612 : 595);
         int words = 0;
+        int chartWords = 0;
         for (auto it = wordBox.globalMatch(boxes); it.hasNext(); ++words) {
             const auto word = it.next();
             const double x0 = word.captured(1).toDouble(), y0 = word.captured(2).toDouble();
             const double x1 = word.captured(3).toDouble(), y1 = word.captured(4).toDouble();
             QVERIFY2(x0 >= 0 && y0 >= 0 && x1 <= width && y1 <= height,
                      qPrintable(word.captured(5)));
+            // The chart's words are no smaller than the rest of the sheet's.
+            if (word.captured(5) == u"ahead") {
+                ++chartWords;
+                QVERIFY2(y1 - y0 >= 9, qPrintable(QString::number(y1 - y0)));
+            }
             if (words == 0) {
                 QCOMPARE(word.captured(5), QStringLiteral("Lions"));
                 QVERIFY2(y1 - y0 >= 14, qPrintable(QString::number(y1 - y0)));
@@ -232,6 +238,9 @@ private slots:
         // The summary ends on page one.
         const QString firstPage = boxes.left(boxes.indexOf(QStringLiteral("</page>")));
         QVERIFY(firstPage.contains(QStringLiteral(">signature<")));
+        // The game's figures with it, and the score's flow drawn for both teams.
+        QVERIFY(firstPage.contains(QStringLiteral(">Lead<")));
+        QCOMPARE(chartWords, 2);
         if (players) {
             // The box score: points, fouls and penalties of each player.
             const QString text = pdfText(pdf, {QStringLiteral("-layout")})

@@ -1,6 +1,9 @@
+#include "game/gamefigures.h"
+#include "game/gamemodel.h"
 #include "game/gamerecord.h"
 #include "game/printedresult.h"
 #include "game/printtable.h"
+#include "game/scoreflowchart.h"
 #include "tests/support/csvrows.h"
 #include "tests/support/testenv.h"
 
@@ -9,12 +12,104 @@
 #include <QJsonDocument>
 #include <QJsonObject>
 #include <QTemporaryDir>
+#include <QTime>
+#include <QXmlStreamReader>
 
 #include <limits>
 
 class TestGameRecord : public QObject
 {
     Q_OBJECT
+
+    static constexpr qint64 PeriodMs = 10 * 60 * 1000;
+
+    // A game of ten-minute periods as its log has it. "@3:00" lets the clock
+    // run to three minutes played in the period, "h2" gives the home team
+    // two points, "g3" the guests three, "u" takes the last points back,
+    // "end" ends the period into a break, "next" starts the next period.
+    static QList<GameLogEntry> periodGame(const QString &script, bool countDown)
+    {
+        QList<GameLogEntry> entries;
+        GameLogEntry now;
+        now.after = {0, 0, 0, 0};
+        now.clockMs = countDown ? PeriodMs : 0;
+        QList<GameLogEntry::Scores> undo;
+        const auto step = [&](const QString &kind, GameLogEntry::Scores after) {
+            GameLogEntry e = now;
+            e.number = int(entries.size()) + 1;
+            e.time = QDateTime(QDate(2026, 12, 9), QTime(18, 0), Qt::UTC).addSecs(e.number);
+            e.kind = kind;
+            e.before = now.after;
+            e.after = after;
+            e.beforePeriod = now.period;
+            e.beforeClockMs = now.clockMs;
+            entries << e;
+            now = e;
+        };
+        step(u"action"_qs, now.after); // the clock's start
+        for (const QString &token : script.split(u' ', Qt::SkipEmptyParts)) {
+            if (token.startsWith(u'@')) {
+                const qint64 played =
+                    QTime::fromString(token.mid(1), u"m:ss"_qs).msecsSinceStartOfDay();
+                now.clockMs = countDown ? PeriodMs - played : played;
+            } else if (token == u"u") {
+                step(u"undo"_qs, undo.takeLast());
+            } else if (token == u"end") {
+                step(u"clock"_qs, now.after);
+                entries.last().phase = GamePhase::Break;
+                now.phase = GamePhase::Break;
+                // The break's own clock counts down to the next period.
+                entries.last().clockMs = now.clockMs = 2 * 60 * 1000;
+            } else if (token == u"next") {
+                now.clockMs = 0;
+                step(u"clock"_qs, now.after);
+                entries.last().period = now.period = now.beforePeriod + 1;
+                entries.last().phase = now.phase = GamePhase::Play;
+                entries.last().clockMs = now.clockMs = countDown ? PeriodMs : 0;
+            } else {
+                GameLogEntry::Scores after = now.after;
+                const int which = token.front() == u'h' ? GameModel::Home1 : GameModel::Guest1;
+                after.at(which) = *after.at(which) + token.mid(1).toInt();
+                undo << now.after;
+                step(u"action"_qs, after);
+            }
+        }
+        return entries;
+    }
+
+    // A moment as played time in its period, whichever way the clock ran.
+    static QString momentText(const FlowMoment &at, bool countDown)
+    {
+        if (at.period == 0)
+            return u"-"_qs;
+        const qint64 played = countDown ? PeriodMs - at.clockMs : at.clockMs;
+        return QStringLiteral("P%1 %2").arg(at.period).arg(
+            QTime::fromMSecsSinceStartOfDay(int(played)).toString(u"m:ss"_qs));
+    }
+
+    static QString figuresText(const GameFigures &f, bool countDown)
+    {
+        const auto minutes = [](qint64 ms) {
+            return QStringLiteral("%1:%2").arg(ms / 60000).arg(ms / 1000 % 60, 2, 10, QChar(u'0'));
+        };
+        QStringList parts{
+            QStringLiteral("changes %1 ties %2").arg(f.leadChanges()).arg(f.timesTied())};
+        for (int side : {0, 1}) {
+            const TeamFigures t = f.team(side);
+            parts << QStringLiteral("%1 lead %2 at %3 run %4 %5-%6 leading %7")
+                         .arg(side == 0 ? u"home" : u"guest")
+                         .arg(t.largestLead)
+                         .arg(momentText(t.largestLeadAt, countDown))
+                         .arg(t.longestRun)
+                         .arg(momentText(t.longestRunFrom, countDown),
+                              momentText(t.longestRunTo, countDown), minutes(t.leadingMs));
+        }
+        QStringList periods;
+        for (const PeriodFigures &p : f.periods())
+            periods << QStringLiteral("%1:%2").arg(p.home).arg(p.guest);
+        parts << u"periods "_qs + periods.join(u' ') << u"played "_qs + minutes(f.playedMs());
+        return parts.join(u" | "_qs);
+    }
 
 private slots:
     void aLogFromANewerVersionIsRefused()
@@ -86,6 +181,105 @@ private slots:
 
     // A log from elsewhere names its logo by a path: only a file in this
     // computer's team library is used, whatever way the path goes there.
+    // Two periods with runs, lead changes and ties; a point taken back
+    // leaves no trace, the break between the periods is no time played, and
+    // the clock's direction changes nothing.
+    void theFiguresOfAGame_data()
+    {
+        QTest::addColumn<QString>("script");
+        QTest::addColumn<QString>("figures");
+        const QString game =
+            u"@1:00 h2 @2:00 g3 @3:00 h2 @4:00 h3 @5:00 h3 @6:00 g2 @7:00 g2 @8:00 g3 "
+            "@9:00 h1 u @9:30 g2 @10:00 end next @1:00 h2 @5:00 h5 @10:00 end"_qs;
+        const QString figures =
+            u"changes 4 ties 2 | home lead 7 at P1 5:00 run 8 P1 3:00-P1 5:00 leading 11:00 | "
+            "guest lead 2 at P1 9:30 run 9 P1 6:00-P1 9:30 leading 2:30 | periods 10:12 7:0 | "
+            "played 20:00"_qs;
+        QTest::newRow("two periods") << game << figures;
+        QTest::newRow("level at the end, nobody scoring first")
+            << u"@4:00 g1 @5:00 h1 @10:00 end"_qs
+            << u"changes 0 ties 1 | home lead 0 at - run 1 P1 5:00-P1 5:00 leading 0:00 | "
+               "guest lead 1 at P1 4:00 run 1 P1 4:00-P1 4:00 leading 1:00 | periods 1:1 | "
+               "played 10:00"_qs;
+    }
+
+    void theFiguresOfAGame()
+    {
+        QFETCH(QString, script);
+        QFETCH(QString, figures);
+        for (const bool countDown : {true, false}) {
+            GameFigures f;
+            for (const GameLogEntry &e : periodGame(script, countDown))
+                f.add(e);
+            QCOMPARE(figuresText(f, countDown), figures);
+        }
+    }
+
+    // The chart's line: every score change that stands, level at the start.
+    void theFlowOfAPeriodStartsFromTheScoreBefore()
+    {
+        GameFigures f;
+        for (const GameLogEntry &e :
+             periodGame(u"@1:00 h2 @9:00 g1 u @10:00 end next @2:00 g3"_qs, true))
+            f.add(e);
+        const QList<FlowPoint> second = f.flowOf(2);
+        QCOMPARE(second.size(), 2);
+        QCOMPARE(second.first().margin(), 2);
+        QCOMPARE(second.first().playedMs, PeriodMs);
+        QCOMPARE(second.last().margin(), -1);
+        QCOMPARE(second.last().playedMs, PeriodMs + 2 * 60 * 1000);
+        QCOMPARE(f.flow().size(), 2);
+    }
+
+    // The chart stands in pages whose policy drops inline style: it carries
+    // presentation attributes only. Kept for a look, with the printed result.
+    void theChartIsSvgWithoutStyleAndPrinted()
+    {
+        GameRecord record;
+        record.version = GameRecord::Version;
+        record.home = u"Lions"_qs;
+        record.guest = u"Tigers"_qs;
+        record.periods = 4;
+        record.started = QDateTime(QDate(2026, 12, 9), QTime(18, 0), Qt::UTC);
+        record.entries = periodGame(
+            u"@1:00 h2 @2:00 g3 @3:00 h2 @4:00 h3 @5:00 h3 @6:00 g2 @7:00 g2 @8:00 g3 @9:30 g2 "
+            "@10:00 end next @1:00 h2 @5:00 h5 @8:00 g2 @10:00 end next @2:00 g3 @4:00 g4 "
+            "@6:00 h2 @10:00 end next @3:00 h3 @5:00 h2 @9:00 g1 @10:00 end"_qs,
+            true);
+        const ScoreFlowChart chart(GameFigures::of(record), record.home, record.guest,
+                                   record.periods);
+        QCOMPARE(chart.charts(), QList<int>{0});
+        const QByteArray svg = chart.svg(0);
+        QVERIFY(svg.startsWith("<svg"));
+        QFile look(QDir::tempPath() + u"/corvella-flow.svg"_qs);
+        QVERIFY(look.open(QIODevice::WriteOnly));
+        look.write(svg);
+        look.close();
+        QVERIFY(!svg.contains(" style=") && !svg.contains("<style"));
+        QVERIFY(svg.contains("aria-label=\"Score flow\""));
+        QVERIFY(svg.contains(">Lions ahead<"));
+        QVERIFY(svg.contains(">P4<"));
+        QXmlStreamReader check(svg);
+        while (!check.atEnd())
+            check.readNext();
+        QVERIFY2(!check.hasError(), qPrintable(check.errorString()));
+        // The same from a log on disk, as the hall has its courts' games.
+        QTemporaryDir folder;
+        QFile log(folder.filePath(u"game.jsonl"_qs));
+        QVERIFY(log.open(QIODevice::WriteOnly));
+        log.write(QJsonDocument(record.headerJson()).toJson(QJsonDocument::Compact) + '\n');
+        for (const GameLogEntry &e : std::as_const(record.entries))
+            log.write(QJsonDocument(e.toJson()).toJson(QJsonDocument::Compact) + '\n');
+        log.close();
+        const QByteArray figures = scoreFlowFigures(log.fileName());
+        QVERIFY(figures.startsWith("<figure class=\"flow\"><svg"));
+        QVERIFY(figures.contains(">Tigers ahead<"));
+        QVERIFY(scoreFlowFigures(folder.filePath(u"none.jsonl"_qs)).isEmpty());
+        QFile pdf(QDir::tempPath() + u"/corvella-flow.pdf"_qs);
+        QVERIFY(pdf.open(QIODevice::WriteOnly));
+        pdf.write(gamePdf(record, QPageSize(QPageSize::A4)));
+    }
+
     void aLogoIsReadOnlyFromTheTeamLibrary_data()
     {
         QTest::addColumn<QString>("logo"); // relative to a folder holding "teams"

@@ -1,3 +1,4 @@
+#include "game/gamefigures.h"
 #include "game/gamehistory.h"
 #include "game/gamelog.h"
 #include "game/gamemodel.h"
@@ -5,6 +6,7 @@
 #include "game/gamestatefile.h"
 #include "game/presets.h"
 #include "game/printedresult.h"
+#include "game/scoreflowchart.h"
 #include "settings/appsettings.h"
 #include "tests/support/fakes.h"
 #include "tests/support/testenv.h"
@@ -227,6 +229,47 @@ private slots:
 
         // Kept for a look: the sets' table on the printed result.
         QFile pdf(QDir::tempPath() + u"/corvella-sets-result.pdf"_qs);
+        QVERIFY(pdf.open(QIODevice::WriteOnly));
+        pdf.write(gamePdf(*record));
+    }
+
+    // Each set is counted from 0:0: a lead carried out of a set is no lead
+    // change in the next, a set's winning point (which clears the board) and
+    // one taken back and played again count once, and each set has its chart.
+    void theFiguresOfAMatchCountEachSet()
+    {
+        QTemporaryDir folder;
+        GameModel game(time);
+        GameHistory history(game);
+        applyGameRules(rulesOf(u"Volleyball"_qs), game, history);
+        GameLog log(folder.path() + u"/games"_qs, game, history);
+        log.begin(false);
+        play(game, history, u"H3 G5 h g H21 u h G25 h"_qs);
+        QVERIFY(log.flush());
+        const auto record = GameRecord::read(log.currentPath());
+        QVERIFY(record);
+        const GameFigures figures = GameFigures::of(*record);
+        QVERIFY(figures.isSets());
+        QStringList sets;
+        for (const PeriodFigures &set : figures.periods())
+            sets << QStringLiteral("%1 %2:%3").arg(set.period).arg(set.home).arg(set.guest);
+        QCOMPARE(sets, (QStringList{u"1 25:6"_qs, u"2 0:25"_qs, u"3 1:0"_qs}));
+        QCOMPARE(figures.leadChanges(), 2);
+        QCOMPARE(figures.timesTied(), 2);
+        QCOMPARE(figures.flowOf(2).size(), 26);
+
+        const ScoreFlowChart chart(figures, u"Lions"_qs, u"Tigers"_qs, 0);
+        QCOMPARE(chart.charts(), (QList<int>{1, 2, 3}));
+        QStringList rows;
+        for (const ScoreFlowChart::FigureRow &row : chart.figureRows().mid(0, 4))
+            rows << row.name + u": "_qs + row.values.join(u" / "_qs);
+        QCOMPARE(rows, (QStringList{u"Lead changes: 2"_qs, u"Times tied: 2"_qs,
+                                    u"Largest lead: 19 (Set 1) / 25 (Set 2)"_qs,
+                                    u"Longest run: 21 (Set 1) / 25 (Set 2)"_qs}));
+        QVERIFY(chart.svg(2).contains(">Score flow, set 2<"));
+
+        // Kept for a look: a small chart a set on the printed result.
+        QFile pdf(QDir::tempPath() + u"/corvella-sets-flow.pdf"_qs);
         QVERIFY(pdf.open(QIODevice::WriteOnly));
         pdf.write(gamePdf(*record));
     }

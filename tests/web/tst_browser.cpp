@@ -10,6 +10,8 @@
 #include "tests/web/devtools.h"
 #include "tests/web/webfixture.h"
 #include "web/httpfront.h"
+#include "web/livestory.h"
+#include "web/remoteapi.h"
 
 #include <QDir>
 #include <QFileInfo>
@@ -17,6 +19,7 @@
 #include <QJsonArray>
 #include <QRandomGenerator>
 #include <QScopeGuard>
+#include <QTcpSocket>
 #include <QTemporaryDir>
 
 #include <memory>
@@ -207,6 +210,7 @@ private slots:
         QTest::newRow("shot clock") << u"/shotclock"_s << true << true;
         QTest::newRow("remote") << u"/remote"_s << true << false;
         QTest::newRow("report") << u"/report"_s << false << true;
+        QTest::newRow("announcer") << u"/announcer"_s << false << true;
     }
     void noPageDrawsWhatItHides()
     {
@@ -631,6 +635,171 @@ private slots:
         QVERIFY(browser.screenshot().save(
             artifacts() + u"/overlay-%1.png"_s.arg(QLatin1StringView(QTest::currentDataTag()))
                               .replace(u' ', u'-')));
+    }
+
+    // A whole basketball-shaped game on record: four periods of ten minutes
+    // with runs both ways, as its log has it.
+    static void writeBasketballLog(const QString &folder)
+    {
+        QDir().mkpath(folder);
+        GameRecord header;
+        header.version = GameRecord::Version;
+        header.started = QDateTime(QDate(2026, 12, 9), QTime(18, 0), Qt::UTC);
+        header.home = u"Lions"_s;
+        header.guest = u"Tigers"_s;
+        header.periods = 4;
+        QFile file(folder + u"/2026-12-09_1800_Lions-Tigers.jsonl"_s);
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        file.write(QJsonDocument(header.headerJson()).toJson(QJsonDocument::Compact) + '\n');
+        // Each period: who scores how much, every 40 s of the ten minutes.
+        const char *const periods[] = {"HHGHHHGGGGGHGH", "GGHGGGHHHHHHGH", "HGHGHGGGGHHHGG",
+                                       "HHHHGGHGHGHHGG"};
+        const int points[] = {2, 3, 2, 1, 2, 2, 3};
+        GameLogEntry e;
+        e.after = {0, 0, 0, 0};
+        e.kind = u"action"_s;
+        e.action = u"score.add"_s;
+        e.origin = u"operator"_s;
+        e.running = true;
+        int n = 0;
+        for (int period = 1; period <= 4; ++period) {
+            qint64 clock = 10 * 60 * 1000;
+            const QByteArray who = periods[period - 1];
+            for (qsizetype i = 0; i < who.size(); ++i) {
+                e.number = ++n;
+                e.time = header.started.addSecs(n * 40);
+                e.before = e.after;
+                e.beforePeriod = e.period = period;
+                clock -= 40 * 1000;
+                e.clockMs = e.beforeClockMs = clock;
+                const int which = who.at(i) == 'H' ? GameModel::Home1 : GameModel::Guest1;
+                e.after.at(which) = *e.after.at(which) + points[(n + period) % 7];
+                e.label = who.at(i) == 'H' ? u"Home scores"_s : u"Guest scores"_s;
+                file.write(QJsonDocument(e.toJson()).toJson(QJsonDocument::Compact) + '\n');
+            }
+            // The period's end, and the next one's clock set for it.
+            e.number = ++n;
+            e.before = e.after;
+            e.beforeClockMs = clock;
+            e.period = std::min(period + 1, 4);
+            e.clockMs = period < 4 ? 10 * 60 * 1000 : 0;
+            e.label = u"Period ended"_s;
+            file.write(QJsonDocument(e.toJson()).toJson(QJsonDocument::Compact) + '\n');
+        }
+    }
+
+    // The report tells the game's story: the figures and the score's flow,
+    // drawn as SVG inside the page with nothing the page's policy drops.
+    void theReportShowsTheFiguresAndTheChart()
+    {
+        QTemporaryDir folder;
+        writeBasketballLog(folder.filePath(u"games"_s));
+        server->setGameLogFolder(folder.filePath(u"games"_s));
+        const auto restore =
+            qScopeGuard([this] { server->setGameLogFolder(GameLog::defaultFolder()); });
+        browser.setViewport(1000, 1100);
+        browser.setTransparentBackground(false);
+        QVERIFY(browser.navigate(url(u"/report"_s)));
+        QCOMPARE(browser.evaluate(u"document.querySelectorAll('figure.flow svg').length"_s).toInt(),
+                 1);
+        QCOMPARE(
+            browser.evaluate(u"document.querySelectorAll('figure.flow [style]').length"_s).toInt(),
+            0);
+        // Drawn, not dropped: the chart's line has its size on the page.
+        QVERIFY(
+            browser
+                .evaluate(
+                    u"document.querySelector('figure.flow svg').getBoundingClientRect().width"_s)
+                .toDouble() >= 600);
+        const QString figures =
+            browser.evaluate(u"document.querySelector('table.figures').innerText"_s).toString();
+        for (const QString &name : {u"Lead changes"_s, u"Times tied"_s, u"Largest lead"_s,
+                                    u"Longest run"_s, u"Time leading"_s})
+            QVERIFY2(figures.contains(name), qPrintable(figures));
+        QVERIFY(browser.screenshot().save(artifacts() + u"/report-flow.png"_s));
+    }
+
+    // The announcer's page during a game with players, in the browser's
+    // language: a step taken through the API is at the top of its list
+    // within a second.
+    void theAnnouncerFollowsTheGame_data()
+    {
+        QTest::addColumn<QString>("accept");
+        QTest::addColumn<QString>("lang");
+        QTest::newRow("German") << u"de-DE,de;q=0.9"_s << u"de"_s;
+        QTest::newRow("English") << u"en-GB,en;q=0.9"_s << u"en"_s;
+    }
+
+    void theAnnouncerFollowsTheGame()
+    {
+        QFETCH(QString, accept);
+        QFETCH(QString, lang);
+        const QString token = u"0123456789abcdef0123456789abcdef"_s;
+        Settings withApi = defaultSettings();
+        withApi.Api = 1;
+        withApi.ApiToken = token;
+        GameModel played(time);
+        GameHistory steps(played);
+        CurrentSettings apiSettings(withApi);
+        LiveChannel channel(played, steps, apiSettings, time);
+        RemoteApi api(played, steps, apiSettings, channel, time);
+        BoardServer announcing(channel);
+        announcing.setApi(&api);
+        QVERIFY(announcing.listen(QHostAddress::LocalHost, 0));
+        PlayerRules players;
+        players.enabled = true;
+        played.playersPart().setRules(players);
+        QTemporaryDir folder;
+        GameLog log(folder.filePath(u"games"_s), played, steps);
+        LiveStory story;
+        connect(&log, &GameLog::lineAppended, &story, &LiveStory::take);
+        channel.setStory(&story);
+        log.begin(false);
+        steps.perform(u"Set score"_s, [](GameModel &g) { g.setScore(GameModel::Home1, 7); });
+
+        browser.call(
+            u"Emulation.setUserAgentOverride"_s,
+            {{u"userAgent"_s, u"Mozilla/5.0 Corvella test"_s}, {u"acceptLanguage"_s, accept}});
+        const auto plain = qScopeGuard([this] {
+            browser.call(
+                u"Emulation.setUserAgentOverride"_s,
+                {{u"userAgent"_s, u"Mozilla/5.0 Corvella test"_s}, {u"acceptLanguage"_s, u"en"_s}});
+        });
+        browser.setViewport(1000, 800);
+        QVERIFY(browser.navigate(QUrl(u"http://127.0.0.1:%1/announcer"_s.arg(announcing.port()))));
+        QCOMPARE(browser.evaluate(u"document.documentElement.lang"_s).toString(), lang);
+        // Its words in that language from the first frame.
+        QCOMPARE(
+            browser
+                .evaluate(u"document.querySelector('#steps').previousElementSibling.textContent"_s)
+                .toString(),
+            lang == u"de" ? u"Letzte Schritte"_s : u"Last steps"_s);
+        QTRY_VERIFY_WITH_TIMEOUT(
+            browser.evaluate(u"document.getElementById('steps').children.length"_s).toInt() == 1,
+            10000);
+
+        QTcpSocket socket;
+        socket.connectToHost(QHostAddress::LocalHost, announcing.port());
+        const QByteArray body = R"({"player":"12","seconds":120})";
+        socket.write(
+            "POST /api/v1/penalty/guest HTTP/1.1\r\nHost: 127.0.0.1\r\nAuthorization: Bearer " +
+            token.toLatin1() + "\r\nContent-Length: " + QByteArray::number(body.size()) +
+            "\r\nConnection: close\r\n\r\n" + body);
+        QElapsedTimer since;
+        since.start();
+        const auto newest = [this] {
+            return browser
+                .evaluate(u"(document.querySelector('#steps li') || {}).textContent || ''"_s)
+                .toString();
+        };
+        QTRY_VERIFY_WITH_TIMEOUT(newest().contains(u"#12"_s), 1000);
+        qInfo("the step showed on the announcer's page after %lld ms", since.elapsed());
+        QVERIFY2(newest().startsWith(u"Guest #12, "_s) && newest().count(u"#12"_s) == 1,
+                 qPrintable(newest()));
+        // The player with their penalty on the board, and the figures so far.
+        QVERIFY(!browser.evaluate(u"document.getElementById('penaltiesPart').hidden"_s).toBool());
+        QVERIFY(!browser.evaluate(u"document.getElementById('figuresPart').hidden"_s).toBool());
+        QVERIFY(browser.screenshot().save(artifacts() + u"/announcer-%1.png"_s.arg(lang)));
     }
 
     // In the language asked from the first frame: the page arrives translated,

@@ -1,10 +1,13 @@
+#include "game/gamelog.h"
 #include "tests/web/webfixture.h"
 #include "web/boardstate.h"
+#include "web/livestory.h"
 
 #include <QJsonArray>
 #include <QRandomGenerator>
 #include <QSignalSpy>
 #include <QTcpSocket>
+#include <QTemporaryDir>
 #include <QUndoCommand>
 
 #include <memory>
@@ -137,6 +140,43 @@ private slots:
         QCOMPARE(board.value(u"colors"_s)[u"score"_s].toString(), u"#ff8000"_s);
         QCOMPARE(board.value(u"colors"_s)[u"form"_s].toString(), u"#0000ff"_s);
         QCOMPARE(served->live.clientCount(), 1);
+    }
+
+    // The game's story travels with the board as it is logged, and a story
+    // read back from the log (a resumed game) is the same.
+    void theStoryTravelsWithTheBoard()
+    {
+        QTemporaryDir folder;
+        GameLog log(folder.path(), served->game, served->history);
+        LiveStory story;
+        connect(&log, &GameLog::lineAppended, &story, &LiveStory::take);
+        served->live.setStory(&story);
+        log.begin(false);
+        auto client = connected();
+        QVERIFY(client);
+        QVERIFY(!client->messages.first().contains(u"story"_s));
+        for (int points : {2, 3}) {
+            served->history.perform(u"Home scores"_s, [points](GameModel &g) {
+                g.setScore(GameModel::Home1, g.score(GameModel::Home1).value_or(0) + points);
+            });
+        }
+        served->history.perform(u"Guest scores"_s,
+                                [](GameModel &g) { g.setScore(GameModel::Guest1, 7); });
+        const auto told = [&] {
+            const QJsonObject last = client->messages.last().value(u"story"_s).toObject();
+            return last.value(u"steps"_s).toArray().size() == 3 ? last : QJsonObject();
+        };
+        QTRY_VERIFY(!told().isEmpty());
+        const QJsonObject figures = told().value(u"figures"_s).toObject();
+        QCOMPARE(figures.value(u"leadChanges"_s).toInt(), 1);
+        QCOMPARE(figures.value(u"home"_s)[u"longestRun"_s].toInt(), 5);
+        QCOMPARE(told().value(u"steps"_s)[2][u"label"_s].toString(), u"Guest scores"_s);
+
+        QVERIFY(log.flush());
+        LiveStory resumed;
+        resumed.resumeFrom(log.currentPath());
+        QCOMPARE(resumed.json(), story.json());
+        served->live.setStory(nullptr);
     }
 
     void changesCarryOnlyWhatChanged_data()

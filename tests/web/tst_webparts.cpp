@@ -126,6 +126,8 @@ private slots:
                                 << QByteArray("text/html; charset=utf-8");
         QTest::newRow("shot clock") << u"/shotclock"_s << QByteArray("GET") << 200
                                     << QByteArray("text/html; charset=utf-8");
+        QTest::newRow("announcer") << u"/announcer"_s << QByteArray("GET") << 200
+                                   << QByteArray("text/html; charset=utf-8");
         QTest::newRow("script") << u"/live.js"_s << QByteArray("GET") << 200
                                 << QByteArray("text/javascript; charset=utf-8");
         QTest::newRow("unknown") << u"/admin"_s << QByteArray("GET") << 404 << QByteArray();
@@ -157,7 +159,8 @@ private slots:
     {
         // Nothing a page names may be missing or come from elsewhere.
         ServedGame served;
-        for (const char *page : {"/display", "/overlay", "/remote", "/shotclock", "/"}) {
+        for (const char *page :
+             {"/display", "/overlay", "/remote", "/shotclock", "/announcer", "/"}) {
             const QByteArray html = fetch(served.url(QString::fromLatin1(page))).body;
             QVERIFY(!html.contains("http:") && !html.contains("https:"));
             static const QRegularExpression reference(u"(?:src|href)=\"([^\"]+)\""_s);

@@ -4,7 +4,7 @@
 // growing pause, and starts over from a fresh copy of the board.
 const Live = (() => {
   const parts = ['scores', 'clock', 'board', 'teams', 'shotClock', 'possession', 'sets', 'sponsors',
-    'players', 'penalties'];
+    'players', 'penalties', 'story'];
 
   function connect(handlers) {
     let socket = null;
