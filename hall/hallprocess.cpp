@@ -106,7 +106,8 @@ int runHall(const HallOptions &options)
                   hallLimits());
     HallLink link(address);
     QObject::connect(&link, &HallLink::message, &feed, &HallFeed::receive);
-    QObject::connect(&link, &HallLink::statusChanged, &feed, [&link, &address] {
+    QObject::connect(&link, &HallLink::statusChanged, &feed, [&link, &address, &feed] {
+        feed.setLinkUp(link.isUp());
         if (link.isUp())
             complain(HallText::tr("connected to the broker %1").arg(address.text()));
         else
@@ -115,6 +116,7 @@ int runHall(const HallOptions &options)
     HallService service(feed);
     std::unique_ptr<HallSchedule> day;
     if (schedule) {
+        schedule->setPoints(ResultPoints::fromStored(SettingsStore::read()));
         const auto publishNext = [&link, &address](const QString &court, const QByteArray &next) {
             link.publish(QStringLiteral("corvella/v1/%1/%2/next").arg(address.venue, court), next,
                          true);
