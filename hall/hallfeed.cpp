@@ -287,12 +287,11 @@ bool HallFeed::receiveState(CourtRecord &court, const QByteArray &payload)
 
 namespace {
 
-bool clockRuns(const QJsonObject &state)
+// A board sends its state every few seconds while its game clock runs; a
+// timeout's clock alone sends nothing, and so tells nothing by its silence.
+bool gameClockRuns(const QJsonObject &state)
 {
-    const QJsonObject clock = state.value(u"clock").toObject();
-    const QJsonObject timeout = clock.value(u"timeout").toObject();
-    return clock.value(u"running").toBool() ||
-           (!timeout.isEmpty() && timeout.value(u"running").toBool(true));
+    return state.value(u"clock").toObject().value(u"running").toBool();
 }
 
 } // namespace
@@ -303,7 +302,7 @@ void HallFeed::checkSilence()
         return;
     const qint64 now = m_nowMs();
     for (auto it = m_courts.begin(); it != m_courts.end(); ++it) {
-        if (it->heard && it->online && !it->silent && clockRuns(it->state) &&
+        if (it->heard && it->online && !it->silent && gameClockRuns(it->state) &&
             now - it->stateAtMs >= SilentAfterMs) {
             it->silent = true;
             emit courtChanged(it.key());

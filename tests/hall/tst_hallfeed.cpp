@@ -468,19 +468,24 @@ private slots:
 
     void aCourtWhoseStatesStopIsSilent_data()
     {
-        QTest::addColumn<bool>("running");
+        QTest::addColumn<QByteArray>("state");
         QTest::addColumn<bool>("linkDown"); // the hall's own link, all the while
         QTest::addColumn<qint64>("quietMs");
         QTest::addColumn<bool>("silent");
 
-        QTest::newRow("running, just heard") << true << false << qint64(14999) << false;
-        QTest::newRow("running, 15 s unheard") << true << false << qint64(15000) << true;
-        QTest::newRow("stopped: nothing to send") << false << false << qint64(600000) << false;
-        QTest::newRow("the hall's link down") << true << true << qint64(600000) << false;
+        const QByteArray running = R"({"at":1,"clock":{"ms":0,"running":true},"scores":[2,3]})";
+        QTest::newRow("running, just heard") << running << false << qint64(14999) << false;
+        QTest::newRow("running, 15 s unheard") << running << false << qint64(15000) << true;
+        QTest::newRow("stopped: nothing to send") << State << false << qint64(600000) << false;
+        QTest::newRow("a timeout's clock alone: nothing to send")
+            << QByteArray(R"({"clock":{"ms":0,"running":false,"timeout":{"team":"home",)"
+                          R"("ms":30000,"running":true}},"scores":[2,3]})")
+            << false << qint64(600000) << false;
+        QTest::newRow("the hall's link down") << running << true << qint64(600000) << false;
     }
     void aCourtWhoseStatesStopIsSilent()
     {
-        QFETCH(bool, running);
+        QFETCH(QByteArray, state);
         QFETCH(bool, linkDown);
         QFETCH(qint64, quietMs);
         QFETCH(bool, silent);
@@ -488,8 +493,6 @@ private slots:
         HallFeed feed(QStringLiteral("hall"), folder.path());
         qint64 now = 1000;
         feed.setClock([&now] { return now; });
-        const QByteArray state =
-            running ? R"({"at":1,"clock":{"ms":0,"running":true},"scores":[2,3]})" : State;
         feed.receive(topic("1", "online"), "1");
         feed.receive(topic("1", "state"), state);
         feed.setLinkUp(!linkDown);
