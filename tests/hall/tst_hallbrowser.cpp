@@ -231,6 +231,12 @@ private slots:
         QCOMPARE(browser.evaluate(TextsOutside).toString(), QString());
         QVERIFY(browser.screenshot().save(artifacts + u"/hall-day-silent.png"_qs));
         QCOMPARE(browser.hiddenButDrawn(), QString());
+
+        // The schedule, in the lobby's style, on the same screen.
+        QVERIFY(
+            browser.navigate(QUrl(u"http://127.0.0.1:%1/hall/schedule"_qs.arg(service.port()))));
+        QVERIFY(text(u"#games"_qs).contains(u"3 : 125:20 24:26 25:15 25:23"_qs));
+        QVERIFY(browser.screenshot().save(artifacts + u"/hall-schedule.png"_qs));
     }
 };
 
