@@ -54,7 +54,6 @@ const char *const Texts[] = {
     QT_TRANSLATE_NOOP("HallPages", "Next games"),
     QT_TRANSLATE_NOOP("HallPages", "Standings"),
     QT_TRANSLATE_NOOP("HallPages", "Group %1"),
-    QT_TRANSLATE_NOOP("HallPages", "Nothing left to play."),
 };
 
 constexpr QByteArrayView WordsSlot = "/* words */ {}";

@@ -163,8 +163,12 @@
       const board = state.board || {};
       showSide(c.home, board, 'home');
       showSide(c.guest, board, 'guest');
-      c.homeScore.textContent = score(state.scores[0]);
-      c.guestScore.textContent = score(state.scores[1]);
+      // A match in sets over is told by its sets; the last set's points are
+      // among the played ones.
+      const scores =
+        state.sets && state.clock.phase === 'final' ? state.sets.won : state.scores;
+      c.homeScore.textContent = score(scores[0]);
+      c.guestScore.textContent = score(scores[1]);
       c.root.classList.toggle('final', state.clock.phase === 'final');
       c.clock.classList.toggle('timeout', !!state.clock.timeout);
       c.clock.textContent = clockText(state, silent);
