@@ -74,7 +74,16 @@ std::optional<int> parseCommandLine(const QStringList &arguments, CommandLine &i
     const QCommandLineOption hall(
         QStringLiteral("hall"),
         CommandLineText::tr("Run the hall: every court from the hall's broker on the web pages "
-                            "/hall, /hall/results and /hall.json, with no board and no window."));
+                            "/hall, /hall/results and /hall.json, in the hall's window (no "
+                            "board)."));
+    const QCommandLineOption headless(
+        QStringLiteral("headless"),
+        CommandLineText::tr("With --hall: no window, as a service (also without a display)."));
+    const QCommandLineOption joinCode(
+        QStringLiteral("print-join-code"),
+        CommandLineText::tr("With --hall: print court <COURT>'s join code for the hall's own "
+                            "broker, and exit."),
+        QStringLiteral("COURT"));
     const QCommandLineOption schedule(
         QStringLiteral("schedule"),
         CommandLineText::tr("With --hall: the day's games from <FILE.csv>; each court's next "
@@ -91,7 +100,7 @@ std::optional<int> parseCommandLine(const QStringList &arguments, CommandLine &i
                             "checked it; a running hall counts it too."),
         QStringLiteral("COURT"));
     parser.addOptions({help, version, fullScreen, screen, exportTo, gameLog, csvExcel, stateDir,
-                       hall, schedule, port, accept});
+                       hall, headless, schedule, port, accept, joinCode});
     for (const char *qtOption : {"platform", "display", "style", "qwindowgeometry"}) {
         QCommandLineOption passed(QString::fromLatin1(qtOption), QString(),
                                   QStringLiteral("value"));
@@ -151,6 +160,19 @@ std::optional<int> parseCommandLine(const QStringList &arguments, CommandLine &i
     into.hall = parser.isSet(hall);
     if (into.hall && !into.exportTo.isEmpty()) {
         print(stderr, CommandLineText::tr("corvella: --hall and --export go separately.\n") +
+                          usage(parser, program));
+        return 2;
+    }
+    into.headless = parser.isSet(headless);
+    into.joinCodeCourt = parser.value(joinCode);
+    if ((into.headless || parser.isSet(joinCode)) && !into.hall) {
+        print(stderr, CommandLineText::tr(
+                          "corvella: --headless and --print-join-code are only for --hall.\n") +
+                          usage(parser, program));
+        return 2;
+    }
+    if (parser.isSet(joinCode) && into.joinCodeCourt.trimmed().isEmpty()) {
+        print(stderr, CommandLineText::tr("corvella: --print-join-code needs a court.\n") +
                           usage(parser, program));
         return 2;
     }

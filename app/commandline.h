@@ -16,6 +16,8 @@ struct CommandLine
     QString schedule;               // --schedule FILE.csv: with --hall, the day's games
     QString stateDir;               // --state-dir DIR: the saved game and the game logs, absolute
     bool hall = false;              // --hall: the hall's pages for every court, no board
+    bool headless = false;          // --headless with --hall: no window
+    QString joinCodeCourt;          // --print-join-code COURT with --hall
     int port = 0;                   // --port N with --hall: instead of the web server's port
     QString acceptCourt;            // --accept COURT GAME with --hall: count a disputed result
     QString acceptGame;

@@ -11,11 +11,13 @@
 #include "game/gamerules.h"
 #include "game/presets.h"
 #include "game/sectioncaptions.h"
+#include "hall/halljoin.h"
 #include "options/optionsdialog.h"
 #include "options/settingswindow.h"
 #include "platform/dialogs.h"
 #include "platform/screenfiller.h"
 #include "scoreboard/scoreboardwindow.h"
+#include "settings/settingsstore.h"
 #include "teams/teamlibrary.h"
 #include "web/remoteapi.h"
 
@@ -217,6 +219,8 @@ void CorvellaApp::start()
     for (const QString &problem : unreadRuleProblems(unreadNumbers))
         std::fprintf(stderr, "corvella: %s\n", qPrintable(problem));
     m_settings.set(loaded);
+    if (!loaded.HallJoinCode.trimmed().isEmpty())
+        joinHall(loaded.HallJoinCode);
     // With nothing to ask, the game is this one from the start.
     if (!m_holdsFolder) {
         settleGame(false);
@@ -357,6 +361,36 @@ void CorvellaApp::settleGame(bool resumed)
     }
     m_web.holdActions(false);
     updateHallLink();
+}
+
+// A join code put in the settings file (by a script, or by hand) becomes the
+// link's settings once the hall's authority is fetched and checked against
+// it; until then the code stays, to be tried again at the next start.
+void CorvellaApp::joinHall(const QString &text)
+{
+    QString why;
+    const std::optional<JoinCode> code = JoinCode::parse(text, &why);
+    if (!code) {
+        std::fprintf(stderr, "corvella: HallSettings/JoinCode: %s\n", qPrintable(why));
+        return;
+    }
+    auto *join = new HallJoin(QFileInfo(SettingsStore::filePath()).path(), &m_game);
+    QObject::connect(join, &HallJoin::joined, &m_game,
+                     [this, join](const JoinCode &joined, const QString &caFile) {
+                         join->deleteLater();
+                         Settings next = m_settings.value();
+                         HallJoin::apply(joined, caFile, next);
+                         next.HallJoinCode.clear();
+                         if (!saveSettings(next))
+                             std::fprintf(stderr, "corvella: the hall's join could not be "
+                                                  "stored; it is used for this run\n");
+                         m_settings.set(next);
+                     });
+    QObject::connect(join, &HallJoin::failed, &m_game, [join](const QString &reason) {
+        join->deleteLater();
+        std::fprintf(stderr, "corvella: HallSettings/JoinCode: %s\n", qPrintable(reason));
+    });
+    join->start(*code);
 }
 
 // The hall hears of the game only once it is this one, and a changed broker,

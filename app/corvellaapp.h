@@ -83,6 +83,7 @@ private:
     void settleGame(bool resumed);
     void updateRecordStatus();
     void updateHallLink();
+    void joinHall(const QString &joinCode);
     QString recordProblem() const;
     void showStartScreenOverBoard();
     void showOptions(QWidget *parent);

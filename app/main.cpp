@@ -1,6 +1,7 @@
 #include "app/commandline.h"
 #include "app/corvellaapp.h"
 #include "app/export.h"
+#include "app/hallwindow.h"
 #include "game/timesource.h"
 #include "hall/hallprocess.h"
 #include "i18n/language.h"
@@ -95,18 +96,21 @@ int main(int argc, char *argv[])
                          commandLine.csvForSpreadsheet ? CsvStyle::Spreadsheet : CsvStyle::Rfc4180);
     }
 
-    if (commandLine.hall) {
-        // No window either; the printed results need fonts.
+    HallOptions hall;
+    hall.stateFolder =
+        commandLine.stateDir.isEmpty() ? GameStateFile::defaultFolder() : commandLine.stateDir;
+    hall.port = commandLine.port;
+    hall.scheduleFile = commandLine.schedule;
+    hall.acceptCourt = commandLine.acceptCourt;
+    hall.acceptGame = commandLine.acceptGame;
+    hall.joinCodeCourt = commandLine.joinCodeCourt;
+    const bool hallAsService = commandLine.headless || !commandLine.acceptCourt.isEmpty() ||
+                               !commandLine.joinCodeCourt.isEmpty() || !missingDisplay().isEmpty();
+    if (commandLine.hall && hallAsService) {
+        // No window; the printed results need fonts.
         qputenv("QT_QPA_PLATFORM", "offscreen");
         QGuiApplication app(argc, argv);
         installTranslations(app, language);
-        HallOptions hall;
-        hall.stateFolder =
-            commandLine.stateDir.isEmpty() ? GameStateFile::defaultFolder() : commandLine.stateDir;
-        hall.port = commandLine.port;
-        hall.scheduleFile = commandLine.schedule;
-        hall.acceptCourt = commandLine.acceptCourt;
-        hall.acceptGame = commandLine.acceptGame;
         return runHall(hall);
     }
 
@@ -117,6 +121,9 @@ int main(int argc, char *argv[])
     QApplication::setApplicationName(QStringLiteral("Corvella"));
     QApplication::setApplicationVersion(QStringLiteral(CORVELLA_VERSION));
     QApplication::setDesktopFileName(QStringLiteral(CORVELLA_APP_ID));
+
+    if (commandLine.hall)
+        return runHallWindow(hall);
 
     MonotonicTimeSource time;
     QtDialogs dialogs;

@@ -1,20 +1,18 @@
 #include "hall/hallprocess.h"
 
-#include "hall/brokeraddress.h"
 #include "hall/hallfeed.h"
-#include "hall/halllink.h"
-#include "hall/hallschedule.h"
-#include "hall/hallservice.h"
-#include "settings/appsettings.h"
-#include "settings/settingsstore.h"
-#include "web/webservice.h"
+#include "hall/hallserver.h"
+#include "hall/hallservicesettings.h"
 
 #include <QCoreApplication>
 #include <QJsonArray>
 
+#include <csignal>
 #include <cstdio>
-#include <memory>
-#include <optional>
+#include <sys/socket.h>
+#include <unistd.h>
+
+#include <QSocketNotifier>
 
 namespace {
 
@@ -30,40 +28,12 @@ void complain(const QString &text)
     std::fflush(stderr);
 }
 
-// The hall is a user of the broker of its own, "hall" unless set: the
-// court's name, a court's default user, is not the hall's.
-BrokerAddress hallAddress(const Settings &settings)
+int acceptResult(const HallOptions &options, const HallServiceSettings &settings)
 {
-    BrokerAddress address = *BrokerAddress::from(settings);
-    address.user = settings.HallUser.isEmpty() ? QStringLiteral("hall") : settings.HallUser;
-    return address;
-}
-
-// The venue's bounds a hall's settings may raise or lower; a value out of
-// range keeps the default.
-HallLimits hallLimits()
-{
-    HallLimits limits;
-    const QMap<QString, QString> stored = SettingsStore::read();
-    const auto read = [&stored](const QString &key, int &into) {
-        bool ok = false;
-        const int value = stored.value(QStringLiteral("HallSettings/") + key).toInt(&ok);
-        if (ok && value >= 1 && value <= 10000)
-            into = value;
-    };
-    read(QStringLiteral("MaxCourts"), limits.maxCourts);
-    read(QStringLiteral("MaxGamesPerCourt"), limits.maxGamesPerCourt);
-    return limits;
-}
-
-int acceptResult(const HallOptions &options, const Settings &settings)
-{
-    const QString venue =
-        settings.HallVenue.isEmpty() ? QStringLiteral("hall") : settings.HallVenue;
     QString why;
     const std::optional<QJsonArray> scores =
-        HallFeed::accept(HallFeed::folderFor(options.stateFolder, venue), options.acceptCourt,
-                         options.acceptGame, &why);
+        HallFeed::accept(HallFeed::folderFor(options.stateFolder, settings.venue),
+                         options.acceptCourt, options.acceptGame, &why);
     if (!scores) {
         complain(why);
         return 1;
@@ -76,71 +46,89 @@ int acceptResult(const HallOptions &options, const Settings &settings)
     return 0;
 }
 
+int printJoinCode(const HallOptions &options, const HallServiceSettings &settings)
+{
+    QString why;
+    const std::optional<JoinCode> code = HallServer::joinCodeFor(
+        settings, {options.stateFolder, options.port}, options.joinCodeCourt, &why);
+    if (!code) {
+        complain(why);
+        return 2;
+    }
+    std::printf("%s\n", qPrintable(code->text()));
+    std::fflush(stdout);
+    return 0;
+}
+
+// SIGTERM (systemd's stop) and SIGINT end the event loop, so that the
+// hall's broker is stopped and the pages' clients are told.
+int quitPipe[2] = {-1, -1};
+
+void onQuitSignal(int)
+{
+    const char byte = 1;
+    [[maybe_unused]] const auto written = ::write(quitPipe[1], &byte, 1);
+}
+
+void quitOnSignals()
+{
+    if (::socketpair(AF_UNIX, SOCK_STREAM, 0, quitPipe) != 0)
+        return;
+    auto *notifier = new QSocketNotifier(quitPipe[0], QSocketNotifier::Read, qApp);
+    QObject::connect(notifier, &QSocketNotifier::activated, qApp, &QCoreApplication::quit);
+    struct sigaction action = {};
+    action.sa_handler = onQuitSignal;
+    sigemptyset(&action.sa_mask);
+    action.sa_flags = SA_RESTART;
+    ::sigaction(SIGTERM, &action, nullptr);
+    ::sigaction(SIGINT, &action, nullptr);
+}
+
 } // namespace
+
+std::optional<int> runHallCommand(const HallOptions &options)
+{
+    const HallServiceSettings settings = HallServiceSettings::load();
+    if (!options.acceptCourt.isEmpty())
+        return acceptResult(options, settings);
+    if (!options.joinCodeCourt.isEmpty())
+        return printJoinCode(options, settings);
+    return std::nullopt;
+}
 
 int runHall(const HallOptions &options)
 {
-    const Settings settings = loadSettings();
-    if (!options.acceptCourt.isEmpty())
-        return acceptResult(options, settings);
-    std::optional<Schedule> schedule;
-    if (!options.scheduleFile.isEmpty()) {
-        QString error;
-        schedule = Schedule::read(options.scheduleFile, &error);
-        if (!schedule) {
-            complain(error);
-            return 2;
-        }
-    }
-    if (settings.HallBroker.trimmed().isEmpty()) {
-        complain(HallText::tr("--hall needs the hall's broker: set HallSettings/Broker "
-                              "(host:port) in the options' Hall page or in Corvella.conf"));
+    if (const std::optional<int> status = runHallCommand(options))
+        return *status;
+    HallServer hall(HallServiceSettings::load(), {options.stateFolder, options.port});
+    QObject::connect(&hall, &HallServer::told, &hall, complain);
+    // Queued: a broker that cannot start says so before the event loop runs.
+    QObject::connect(
+        &hall, &HallServer::brokerFailed, &hall,
+        [](const QString &why) {
+            complain(why);
+            QCoreApplication::exit(2);
+        },
+        Qt::QueuedConnection);
+    QString why;
+    if (!options.scheduleFile.isEmpty() && !hall.loadSchedule(options.scheduleFile, &why)) {
+        complain(why);
         return 2;
     }
-    if (!BrokerAddress::from(settings)) {
-        complain(HallText::tr("HallSettings/Broker is not host:port: %1").arg(settings.HallBroker));
+    switch (hall.start(&why)) {
+    case HallServer::Start::Serving:
+        break;
+    case HallServer::Start::BrokerRefused:
+        complain(why);
         return 2;
-    }
-    const BrokerAddress address = hallAddress(settings);
-    HallFeed feed(address.venue, HallFeed::folderFor(options.stateFolder, address.venue),
-                  hallLimits());
-    HallLink link(address);
-    QObject::connect(&link, &HallLink::message, &feed, &HallFeed::receive);
-    QObject::connect(&link, &HallLink::statusChanged, &feed, [&link, &address, &feed] {
-        feed.setLinkUp(link.isUp());
-        if (link.isUp())
-            complain(HallText::tr("connected to the broker %1").arg(address.text()));
-        else
-            complain(HallText::tr("not connected to the broker: %1").arg(link.problem()));
-    });
-    HallService service(feed);
-    std::unique_ptr<HallSchedule> day;
-    if (schedule) {
-        schedule->setPoints(ResultPoints::fromStored(SettingsStore::read()));
-        const auto publishNext = [&link, &address](const QString &court, const QByteArray &next) {
-            link.publish(QStringLiteral("corvella/v1/%1/%2/next").arg(address.venue, court), next,
-                         true);
-        };
-        day = std::make_unique<HallSchedule>(std::move(*schedule), feed, publishNext);
-        service.setSchedule(&day->schedule());
-        // Retained on the broker, and sent again on every connection: a
-        // broker that died may have lost them.
-        QObject::connect(&link, &HallLink::statusChanged, day.get(), [&link, &day] {
-            if (link.isUp())
-                day->announceAll();
-        });
-        QObject::connect(&feed, &HallFeed::finished, day.get(), &HallSchedule::gameFinished);
-    }
-    const quint16 webPort = quint16(options.port > 0 ? options.port : settings.WebPort);
-    if (!service.listen(WebService::listenAddress(settings.WebAddress), webPort)) {
-        complain(HallText::tr("cannot serve the hall's pages on port %1: %2")
-                     .arg(webPort)
-                     .arg(service.errorString()));
+    case HallServer::Start::PagesRefused:
+        complain(why);
         return 1;
     }
     complain(
         HallText::tr(
             "the hall's pages are on port %1: /hall, /hall/results, /hall/schedule, /hall.json")
-            .arg(service.port()));
+            .arg(hall.webPort()));
+    quitOnSignals();
     return QCoreApplication::exec();
 }

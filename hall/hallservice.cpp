@@ -7,8 +7,10 @@
 #include "web/pagelinks.h"
 
 #include <QDateTime>
+#include <QFile>
 #include <QJsonArray>
 #include <QJsonDocument>
+#include <QUrlQuery>
 #include <QWebSocket>
 #include <QWebSocketServer>
 
@@ -20,6 +22,30 @@ QByteArray message(QJsonObject body)
 {
     body.insert(QStringLiteral("now"), QDateTime::currentMSecsSinceEpoch());
     return QJsonDocument(body).toJson(QJsonDocument::Compact);
+}
+
+HttpFront::Answer caCertificate(const QString &path)
+{
+    HttpFront::Answer answer;
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly)) {
+        answer.status = 404;
+        return answer;
+    }
+    answer.type = "application/x-x509-ca-cert";
+    answer.body = file.read(64 * 1024);
+    return answer;
+}
+
+// A request that names no language gets the hall's, when one is set.
+HttpFront::Request inLanguage(const HttpFront::Request &request, const QString &language)
+{
+    if (language.isEmpty() ||
+        QUrlQuery(QString::fromLatin1(request.query)).hasQueryItem(QStringLiteral("lang")))
+        return request;
+    HttpFront::Request asked = request;
+    asked.query += (asked.query.isEmpty() ? "lang=" : "&lang=") + language.toLatin1();
+    return asked;
 }
 
 } // namespace
@@ -53,7 +79,9 @@ bool HallService::listen(const QHostAddress &address, quint16 port)
         return false;
     }
     http->setHandler([this](const HttpFront::Request &request) {
-        if (auto answer = HallPages::answer(request, m_feed, m_schedule))
+        if (request.path == "/hall/ca.crt" && !m_caFile.isEmpty())
+            return caCertificate(m_caFile);
+        if (auto answer = HallPages::answer(inLanguage(request, m_language), m_feed, m_schedule))
             return *answer;
         HttpFront::Answer missing;
         missing.status = 404;

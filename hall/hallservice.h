@@ -35,6 +35,12 @@ public:
     int pageCount() const;
     // Serves /hall/schedule from here on; the schedule outlives the service.
     void setSchedule(const Schedule *schedule) { m_schedule = schedule; }
+    // The pages' language when a page does not ask for one (`?lang=`);
+    // empty: the browser's.
+    void setPagesLanguage(const QString &language) { m_language = language; }
+    // Serves /hall/ca.crt from this file: the authority a board joining the
+    // hall's own broker checks against its join code.
+    void setCaFile(const QString &path) { m_caFile = path; }
 
     // What a page gets first, and on each change of a court, of the hall's
     // link to the broker, and of the day's results.
@@ -50,6 +56,8 @@ private:
 
     HallFeed &m_feed;
     const Schedule *m_schedule = nullptr;
+    QString m_language;
+    QString m_caFile;
     std::unique_ptr<HttpFront> m_http;
     QWebSocketServer *m_sockets = nullptr; // m_http's child
     PageLinks *m_links = nullptr;          // this object's child

@@ -171,10 +171,6 @@ Die Tasten beschreibt corvella(1).</translation>
 </translation>
     </message>
     <message>
-        <source>Run the hall: every court from the hall&apos;s broker on the web pages /hall, /hall/results and /hall.json, with no board and no window.</source>
-        <translation>Die Halle betreiben: jedes Spielfeld vom Broker der Halle auf den Webseiten /hall, /hall/results und /hall.json, ohne Anzeigetafel und ohne Fenster.</translation>
-    </message>
-    <message>
         <source>With --hall: serve on port &lt;N&gt; instead of the web server&apos;s.</source>
         <translation>Mit --hall: auf Port &lt;N&gt; statt auf dem des Webservers bereitstellen.</translation>
     </message>
@@ -208,6 +204,30 @@ Die Tasten beschreibt corvella(1).</translation>
         <source>corvella: --accept COURT GAME goes with --hall.
 </source>
         <translation>corvella: --accept COURT GAME gehört zu --hall.
+</translation>
+    </message>
+    <message>
+        <source>Run the hall: every court from the hall&apos;s broker on the web pages /hall, /hall/results and /hall.json, in the hall&apos;s window (no board).</source>
+        <translation>Die Halle betreiben: jedes Spielfeld vom Broker der Halle auf den Webseiten /hall, /hall/results und /hall.json, im Fenster der Halle (keine Anzeigetafel).</translation>
+    </message>
+    <message>
+        <source>With --hall: no window, as a service (also without a display).</source>
+        <translation>Mit --hall: ohne Fenster, als Dienst (auch ohne Bildschirm).</translation>
+    </message>
+    <message>
+        <source>With --hall: print court &lt;COURT&gt;&apos;s join code for the hall&apos;s own broker, and exit.</source>
+        <translation>Mit --hall: den Beitrittscode des Spielfelds &lt;COURT&gt; für den eigenen Broker der Halle ausgeben und beenden.</translation>
+    </message>
+    <message>
+        <source>corvella: --headless and --print-join-code are only for --hall.
+</source>
+        <translation>corvella: --headless und --print-join-code gibt es nur mit --hall.
+</translation>
+    </message>
+    <message>
+        <source>corvella: --print-join-code needs a court.
+</source>
+        <translation>corvella: --print-join-code braucht ein Spielfeld.
 </translation>
     </message>
 </context>
@@ -1024,14 +1044,6 @@ Die Tasten beschreibt corvella(1).</translation>
 <context>
     <name>Hall</name>
     <message>
-        <source>--hall needs the hall&apos;s broker: set HallSettings/Broker (host:port) in the options&apos; Hall page or in Corvella.conf</source>
-        <translation>--hall braucht den Broker der Halle: HallSettings/Broker (Host:Port) auf der Seite „Halle“ der Optionen oder in Corvella.conf setzen</translation>
-    </message>
-    <message>
-        <source>HallSettings/Broker is not host:port: %1</source>
-        <translation>HallSettings/Broker ist nicht Host:Port: %1</translation>
-    </message>
-    <message>
         <source>connected to the broker %1</source>
         <translation>mit dem Broker %1 verbunden</translation>
     </message>
@@ -1046,6 +1058,134 @@ Die Tasten beschreibt corvella(1).</translation>
     <message>
         <source>the hall&apos;s pages are on port %1: /hall, /hall/results, /hall/schedule, /hall.json</source>
         <translation>die Seiten der Halle sind auf Port %1: /hall, /hall/results, /hall/schedule, /hall.json</translation>
+    </message>
+    <message>
+        <source>cannot make the folder %1</source>
+        <translation>kann den Ordner %1 nicht anlegen</translation>
+    </message>
+    <message>
+        <source>cannot write %1</source>
+        <translation>kann %1 nicht schreiben</translation>
+    </message>
+    <message>
+        <source>cannot run openssl (%1): the hall&apos;s broker needs the package openssl</source>
+        <translation>kann openssl nicht ausführen (%1): der Broker der Halle braucht das Paket openssl</translation>
+    </message>
+    <message>
+        <source>openssl could not make the hall&apos;s certificates: %1</source>
+        <translation>openssl konnte die Zertifikate der Halle nicht erstellen: %1</translation>
+    </message>
+    <message>
+        <source>cannot read %1: %2</source>
+        <translation>kann %1 nicht lesen: %2</translation>
+    </message>
+    <message>
+        <source>%1 does not read; move it away to make new passwords</source>
+        <translation>%1 ist nicht lesbar; verschieben Sie die Datei, um neue Passwörter zu erstellen</translation>
+    </message>
+    <message>
+        <source>%1 is locked by another process</source>
+        <translation>%1 ist von einem anderen Prozess gesperrt</translation>
+    </message>
+    <message>
+        <source>cannot write %1: %2</source>
+        <translation>kann %1 nicht schreiben: %2</translation>
+    </message>
+    <message>
+        <source>the hall&apos;s own broker listens on port %1</source>
+        <translation>der eigene Broker der Halle lauscht auf Port %1</translation>
+    </message>
+    <message>
+        <source>HallServiceSettings/Broker is not host:port: %1</source>
+        <translation>HallServiceSettings/Broker ist nicht Host:Port: %1</translation>
+    </message>
+    <message>
+        <source>the hall&apos;s own, port %1</source>
+        <translation>der eigene der Halle, Port %1</translation>
+    </message>
+    <message>
+        <source>the hall&apos;s own broker is not running</source>
+        <translation>der eigene Broker der Halle läuft nicht</translation>
+    </message>
+    <message>
+        <source>the hall uses the broker %1, whose users it does not keep</source>
+        <translation>die Halle nutzt den Broker %1, dessen Benutzer sie nicht verwaltet</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; cannot name a court: letters, digits, &quot;_&quot;, &quot;-&quot;, &quot;.&quot; and spaces only</source>
+        <translation>„%1“ kann kein Spielfeld benennen: nur Buchstaben, Ziffern, „_“, „-“, „.“ und Leerzeichen</translation>
+    </message>
+    <message>
+        <source>join codes are for the hall&apos;s own broker, and HallServiceSettings/Broker names another one (%1)</source>
+        <translation>Beitrittscodes gibt es für den eigenen Broker der Halle, und HallServiceSettings/Broker nennt einen anderen (%1)</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; cannot name a court</source>
+        <translation>„%1“ kann kein Spielfeld benennen</translation>
+    </message>
+    <message>
+        <source>A join code begins with &quot;corvella-hall://&quot;; copy it whole from the hall&apos;s window.</source>
+        <translation>Ein Beitrittscode beginnt mit „corvella-hall://“; kopieren Sie ihn vollständig aus dem Fenster der Halle.</translation>
+    </message>
+    <message>
+        <source>The join code names no court or no password.</source>
+        <translation>Der Beitrittscode nennt kein Spielfeld oder kein Passwort.</translation>
+    </message>
+    <message>
+        <source>The join code names no broker (host and port).</source>
+        <translation>Der Beitrittscode nennt keinen Broker (Host und Port).</translation>
+    </message>
+    <message>
+        <source>The join code names no venue.</source>
+        <translation>Der Beitrittscode nennt keinen Austragungsort.</translation>
+    </message>
+    <message>
+        <source>The join code&apos;s &quot;ca&quot; is not a SHA-256 fingerprint.</source>
+        <translation>Das „ca“ des Beitrittscodes ist kein SHA-256-Fingerabdruck.</translation>
+    </message>
+    <message>
+        <source>The join code&apos;s &quot;web&quot; is not a port.</source>
+        <translation>Das „web“ des Beitrittscodes ist kein Port.</translation>
+    </message>
+    <message>
+        <source>port %1 is taken (%2): set HallServiceSettings/OwnBrokerPort to another one</source>
+        <translation>Port %1 ist belegt (%2): stellen Sie HallServiceSettings/OwnBrokerPort auf einen anderen</translation>
+    </message>
+    <message>
+        <source>Mosquitto did not start within %1 s</source>
+        <translation>Mosquitto ist nicht innerhalb von %1 s gestartet</translation>
+    </message>
+    <message>
+        <source>cannot run mosquitto (%1): the hall&apos;s own broker needs the package mosquitto</source>
+        <translation>kann mosquitto nicht ausführen (%1): der eigene Broker der Halle braucht das Paket mosquitto</translation>
+    </message>
+    <message>
+        <source>cannot write the broker&apos;s users into %1</source>
+        <translation>kann die Benutzer des Brokers nicht in %1 schreiben</translation>
+    </message>
+    <message>
+        <source>mosquitto_passwd could not write the broker&apos;s users: %1</source>
+        <translation>mosquitto_passwd konnte die Benutzer des Brokers nicht schreiben: %1</translation>
+    </message>
+    <message>
+        <source>the hall&apos;s broker: %1</source>
+        <translation>der Broker der Halle: %1</translation>
+    </message>
+    <message>
+        <source>no word from it</source>
+        <translation>ohne eine Meldung</translation>
+    </message>
+    <message>
+        <source>Mosquitto would not start: %1</source>
+        <translation>Mosquitto startet nicht: %1</translation>
+    </message>
+    <message>
+        <source>the hall&apos;s broker ended %1 times within a minute (%2); it is not started again</source>
+        <translation>der Broker der Halle hat sich %1-mal innerhalb einer Minute beendet (%2); er wird nicht erneut gestartet</translation>
+    </message>
+    <message>
+        <source>the hall&apos;s broker ended (%1); starting it again (%2 of %3 this minute)</source>
+        <translation>der Broker der Halle hat sich beendet (%1); er wird neu gestartet (%2 von %3 in dieser Minute)</translation>
     </message>
 </context>
 <context>
@@ -1124,6 +1264,25 @@ Die Tasten beschreibt corvella(1).</translation>
     </message>
 </context>
 <context>
+    <name>HallJoin</name>
+    <message>
+        <source>The hall at %1 cannot be reached: %2</source>
+        <translation>Die Halle unter %1 ist nicht erreichbar: %2</translation>
+    </message>
+    <message>
+        <source>The hall at %1 sent no certificate.</source>
+        <translation>Die Halle unter %1 hat kein Zertifikat gesendet.</translation>
+    </message>
+    <message>
+        <source>The hall&apos;s certificate does not match the join code: this may not be the hall that gave it. Ask the hall for its code again.</source>
+        <translation>Das Zertifikat der Halle passt nicht zum Beitrittscode: Das ist vielleicht nicht die Halle, die ihn ausgegeben hat. Fragen Sie die Halle erneut nach dem Code.</translation>
+    </message>
+    <message>
+        <source>Cannot keep the hall&apos;s certificate in %1: %2</source>
+        <translation>Kann das Zertifikat der Halle nicht in %1 ablegen: %2</translation>
+    </message>
+</context>
+<context>
     <name>HallLink</name>
     <message>
         <source>the connection to %1 was lost</source>
@@ -1195,6 +1354,34 @@ Die Tasten beschreibt corvella(1).</translation>
     <message>
         <source>No link</source>
         <translation>Keine Verbindung</translation>
+    </message>
+    <message>
+        <source>Join</source>
+        <translation>Beitreten</translation>
+    </message>
+    <message>
+        <source>corvella-hall://... from the hall&apos;s window</source>
+        <translation>corvella-hall://... aus dem Fenster der Halle</translation>
+    </message>
+    <message>
+        <source>Press Join to use the join code, or clear it.</source>
+        <translation>Drücken Sie „Beitreten“, um den Code zu verwenden, oder leeren Sie das Feld.</translation>
+    </message>
+    <message>
+        <source>Joined: court %1 of %2 at %3. Ok keeps it.</source>
+        <translation>Beigetreten: Spielfeld %1 von %2 unter %3. OK übernimmt es.</translation>
+    </message>
+    <message>
+        <source>Join code:</source>
+        <translation>Beitrittscode:</translation>
+    </message>
+    <message>
+        <source>The board is still joining the hall; wait a moment.</source>
+        <translation>Die Anzeigetafel tritt der Halle noch bei; warten Sie einen Moment.</translation>
+    </message>
+    <message>
+        <source>Asking the hall at %1…</source>
+        <translation>Frage die Halle unter %1 …</translation>
     </message>
 </context>
 <context>
@@ -1338,6 +1525,279 @@ Die Tasten beschreibt corvella(1).</translation>
     <message>
         <source>Group %1</source>
         <translation>Gruppe %1</translation>
+    </message>
+</context>
+<context>
+    <name>HallSettingsPage</name>
+    <message>
+        <source>empty: the hall&apos;s own broker</source>
+        <translation>leer: der eigene Broker der Halle</translation>
+    </message>
+    <message>
+        <source>empty: every address</source>
+        <translation>leer: jede Adresse</translation>
+    </message>
+    <message>
+        <source>The browser&apos;s</source>
+        <translation>Die des Browsers</translation>
+    </message>
+    <message>
+        <source>Save and restart the hall</source>
+        <translation>Speichern und die Halle neu starten</translation>
+    </message>
+    <message>
+        <source>Broker:</source>
+        <translation>Broker:</translation>
+    </message>
+    <message>
+        <source>Own broker&apos;s port:</source>
+        <translation>Port des eigenen Brokers:</translation>
+    </message>
+    <message>
+        <source>Own broker&apos;s address:</source>
+        <translation>Adresse des eigenen Brokers:</translation>
+    </message>
+    <message>
+        <source>Venue:</source>
+        <translation>Austragungsort:</translation>
+    </message>
+    <message>
+        <source>Pages&apos; port:</source>
+        <translation>Port der Seiten:</translation>
+    </message>
+    <message>
+        <source>Pages&apos; language:</source>
+        <translation>Sprache der Seiten:</translation>
+    </message>
+    <message>
+        <source>Points for a win, a draw, a loss:</source>
+        <translation>Punkte für Sieg, Unentschieden, Niederlage:</translation>
+    </message>
+    <message>
+        <source>The broker is not a host name and port (&quot;hall.local:8883&quot;).</source>
+        <translation>Der Broker ist kein Hostname mit Port („hall.local:8883“).</translation>
+    </message>
+    <message>
+        <source>The venue must be a name without &quot;/&quot;, &quot;+&quot; or &quot;#&quot;.</source>
+        <translation>Der Austragungsort muss ein Name ohne „/“, „+“ oder „#“ sein.</translation>
+    </message>
+    <message>
+        <source>The own broker&apos;s address must be an address of this computer.</source>
+        <translation>Die Adresse des eigenen Brokers muss eine Adresse dieses Computers sein.</translation>
+    </message>
+    <message>
+        <source>The points are three numbers: a win, a draw, a loss (&quot;2,1,0&quot;).</source>
+        <translation>Die Punkte sind drei Zahlen: Sieg, Unentschieden, Niederlage („2,1,0“).</translation>
+    </message>
+</context>
+<context>
+    <name>HallWindow</name>
+    <message>
+        <source>Ended</source>
+        <translation>Beendet</translation>
+    </message>
+    <message>
+        <source>Court</source>
+        <translation>Spielfeld</translation>
+    </message>
+    <message>
+        <source>Home</source>
+        <translation>Heim</translation>
+    </message>
+    <message>
+        <source>Guest</source>
+        <translation>Gast</translation>
+    </message>
+    <message>
+        <source>Score</source>
+        <translation>Ergebnis</translation>
+    </message>
+    <message>
+        <source>Join code</source>
+        <translation>Beitrittscode</translation>
+    </message>
+    <message>
+        <source>Corvella Hall</source>
+        <translation>Corvella Halle</translation>
+    </message>
+    <message>
+        <source>Courts</source>
+        <translation>Spielfelder</translation>
+    </message>
+    <message>
+        <source>Schedule</source>
+        <translation>Spielplan</translation>
+    </message>
+    <message>
+        <source>Standings</source>
+        <translation>Tabelle</translation>
+    </message>
+    <message>
+        <source>Results</source>
+        <translation>Ergebnisse</translation>
+    </message>
+    <message>
+        <source>Lobby and join codes</source>
+        <translation>Foyer und Beitrittscodes</translation>
+    </message>
+    <message>
+        <source>Settings</source>
+        <translation>Einstellungen</translation>
+    </message>
+    <message>
+        <source>Game</source>
+        <translation>Spiel</translation>
+    </message>
+    <message>
+        <source>Clock</source>
+        <translation>Uhr</translation>
+    </message>
+    <message>
+        <source>Link</source>
+        <translation>Verbindung</translation>
+    </message>
+    <message>
+        <source>Next</source>
+        <translation>Als Nächstes</translation>
+    </message>
+    <message>
+        <source>Time</source>
+        <translation>Zeit</translation>
+    </message>
+    <message>
+        <source>Preset</source>
+        <translation>Voreinstellung</translation>
+    </message>
+    <message>
+        <source>Group</source>
+        <translation>Gruppe</translation>
+    </message>
+    <message>
+        <source>Result</source>
+        <translation>Ergebnis</translation>
+    </message>
+    <message>
+        <source>Import a schedule…</source>
+        <translation>Spielplan importieren …</translation>
+    </message>
+    <message>
+        <source>a court&apos;s name</source>
+        <translation>Name eines Spielfelds</translation>
+    </message>
+    <message>
+        <source>Add a court</source>
+        <translation>Spielfeld hinzufügen</translation>
+    </message>
+    <message>
+        <source>Join codes: paste a court&apos;s code on its board&apos;s Hall page</source>
+        <translation>Beitrittscodes: den Code eines Spielfelds auf der Seite „Halle“ seiner Anzeigetafel einfügen</translation>
+    </message>
+    <message>
+        <source>The hall&apos;s pages are on port %1.</source>
+        <translation>Die Seiten der Halle sind auf Port %1.</translation>
+    </message>
+    <message>
+        <source>connected</source>
+        <translation>verbunden</translation>
+    </message>
+    <message>
+        <source>not connected: %1</source>
+        <translation>nicht verbunden: %1</translation>
+    </message>
+    <message>
+        <source>connecting…</source>
+        <translation>verbinde …</translation>
+    </message>
+    <message>
+        <source>Venue %1 · Broker: %2 · Link: %3</source>
+        <translation>Austragungsort %1 · Broker: %2 · Verbindung: %3</translation>
+    </message>
+    <message>
+        <source>Online</source>
+        <translation>Online</translation>
+    </message>
+    <message>
+        <source>Offline</source>
+        <translation>Offline</translation>
+    </message>
+    <message>
+        <source>next</source>
+        <translation>als Nächstes</translation>
+    </message>
+    <message>
+        <source>Group %1</source>
+        <translation>Gruppe %1</translation>
+    </message>
+    <message>
+        <source>Team</source>
+        <translation>Mannschaft</translation>
+    </message>
+    <message>
+        <source>Played</source>
+        <translation>Gespielt</translation>
+    </message>
+    <message>
+        <source>Won</source>
+        <translation>Gewonnen</translation>
+    </message>
+    <message>
+        <source>Drawn</source>
+        <translation>Unentschieden</translation>
+    </message>
+    <message>
+        <source>Lost</source>
+        <translation>Verloren</translation>
+    </message>
+    <message>
+        <source>Scored</source>
+        <translation>Erzielt</translation>
+    </message>
+    <message>
+        <source>Conceded</source>
+        <translation>Kassiert</translation>
+    </message>
+    <message>
+        <source>Points</source>
+        <translation>Punkte</translation>
+    </message>
+    <message>
+        <source> (disputed)</source>
+        <translation> (strittig)</translation>
+    </message>
+    <message>
+        <source>The lobby page: %1
+(or %2 on a network without local names)
+Results: /hall/results · Schedule: /hall/schedule</source>
+        <translation>Die Foyer-Seite: %1
+(oder %2 in einem Netz ohne lokale Namen)
+Ergebnisse: /hall/results · Spielplan: /hall/schedule</translation>
+    </message>
+    <message>
+        <source>Copy</source>
+        <translation>Kopieren</translation>
+    </message>
+    <message numerus="yes">
+        <source>%1: %n game(s)</source>
+        <translation>
+            <numerusform>%1: %n Spiel</numerusform>
+            <numerusform>%1: %n Spiele</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Import the day&apos;s schedule</source>
+        <translation>Den Spielplan des Tages importieren</translation>
+    </message>
+    <message>
+        <source>Schedules (*.csv *.txt);;All files (*)</source>
+        <translation>Spielpläne (*.csv *.txt);;Alle Dateien (*)</translation>
+    </message>
+    <message>
+        <source>The settings could not be saved: the settings file is locked or cannot be written.</source>
+        <translation>Die Einstellungen konnten nicht gespeichert werden: die Einstellungsdatei ist gesperrt oder nicht schreibbar.</translation>
+    </message>
+    <message>
+        <source>Settings saved; the hall starts again with them.</source>
+        <translation>Einstellungen gespeichert; die Halle startet damit neu.</translation>
     </message>
 </context>
 <context>

@@ -171,10 +171,6 @@ Las teclas están en corvella(1).</translation>
 </translation>
     </message>
     <message>
-        <source>Run the hall: every court from the hall&apos;s broker on the web pages /hall, /hall/results and /hall.json, with no board and no window.</source>
-        <translation>Ejecutar el pabellón: todas las pistas del bróker del pabellón en las páginas web /hall, /hall/results y /hall.json, sin marcador y sin ventana.</translation>
-    </message>
-    <message>
         <source>With --hall: serve on port &lt;N&gt; instead of the web server&apos;s.</source>
         <translation>Con --hall: servir en el puerto &lt;N&gt; en lugar del del servidor web.</translation>
     </message>
@@ -208,6 +204,30 @@ Las teclas están en corvella(1).</translation>
         <source>corvella: --accept COURT GAME goes with --hall.
 </source>
         <translation>corvella: --accept COURT GAME va con --hall.
+</translation>
+    </message>
+    <message>
+        <source>Run the hall: every court from the hall&apos;s broker on the web pages /hall, /hall/results and /hall.json, in the hall&apos;s window (no board).</source>
+        <translation>Ejecutar el pabellón: cada pista del bróker del pabellón en las páginas web /hall, /hall/results y /hall.json, en la ventana del pabellón (sin marcador).</translation>
+    </message>
+    <message>
+        <source>With --hall: no window, as a service (also without a display).</source>
+        <translation>Con --hall: sin ventana, como servicio (también sin pantalla).</translation>
+    </message>
+    <message>
+        <source>With --hall: print court &lt;COURT&gt;&apos;s join code for the hall&apos;s own broker, and exit.</source>
+        <translation>Con --hall: imprime el código de unión de la pista &lt;COURT&gt; para el bróker propio del pabellón y termina.</translation>
+    </message>
+    <message>
+        <source>corvella: --headless and --print-join-code are only for --hall.
+</source>
+        <translation>corvella: --headless y --print-join-code son solo para --hall.
+</translation>
+    </message>
+    <message>
+        <source>corvella: --print-join-code needs a court.
+</source>
+        <translation>corvella: --print-join-code necesita una pista.
 </translation>
     </message>
 </context>
@@ -1024,14 +1044,6 @@ Las teclas están en corvella(1).</translation>
 <context>
     <name>Hall</name>
     <message>
-        <source>--hall needs the hall&apos;s broker: set HallSettings/Broker (host:port) in the options&apos; Hall page or in Corvella.conf</source>
-        <translation>--hall necesita el bróker del pabellón: indique HallSettings/Broker (host:puerto) en la página «Pabellón» de las opciones o en Corvella.conf</translation>
-    </message>
-    <message>
-        <source>HallSettings/Broker is not host:port: %1</source>
-        <translation>HallSettings/Broker no es host:puerto: %1</translation>
-    </message>
-    <message>
         <source>connected to the broker %1</source>
         <translation>conectado al bróker %1</translation>
     </message>
@@ -1046,6 +1058,134 @@ Las teclas están en corvella(1).</translation>
     <message>
         <source>the hall&apos;s pages are on port %1: /hall, /hall/results, /hall/schedule, /hall.json</source>
         <translation>las páginas del pabellón están en el puerto %1: /hall, /hall/results, /hall/schedule, /hall.json</translation>
+    </message>
+    <message>
+        <source>cannot make the folder %1</source>
+        <translation>no se puede crear la carpeta %1</translation>
+    </message>
+    <message>
+        <source>cannot write %1</source>
+        <translation>no se puede escribir %1</translation>
+    </message>
+    <message>
+        <source>cannot run openssl (%1): the hall&apos;s broker needs the package openssl</source>
+        <translation>no se puede ejecutar openssl (%1): el bróker del pabellón necesita el paquete openssl</translation>
+    </message>
+    <message>
+        <source>openssl could not make the hall&apos;s certificates: %1</source>
+        <translation>openssl no pudo crear los certificados del pabellón: %1</translation>
+    </message>
+    <message>
+        <source>cannot read %1: %2</source>
+        <translation>no se puede leer %1: %2</translation>
+    </message>
+    <message>
+        <source>%1 does not read; move it away to make new passwords</source>
+        <translation>%1 no se puede leer; muévalo para crear contraseñas nuevas</translation>
+    </message>
+    <message>
+        <source>%1 is locked by another process</source>
+        <translation>%1 está bloqueado por otro proceso</translation>
+    </message>
+    <message>
+        <source>cannot write %1: %2</source>
+        <translation>no se puede escribir %1: %2</translation>
+    </message>
+    <message>
+        <source>the hall&apos;s own broker listens on port %1</source>
+        <translation>el bróker propio del pabellón escucha en el puerto %1</translation>
+    </message>
+    <message>
+        <source>HallServiceSettings/Broker is not host:port: %1</source>
+        <translation>HallServiceSettings/Broker no es host:puerto: %1</translation>
+    </message>
+    <message>
+        <source>the hall&apos;s own, port %1</source>
+        <translation>el propio del pabellón, puerto %1</translation>
+    </message>
+    <message>
+        <source>the hall&apos;s own broker is not running</source>
+        <translation>el bróker propio del pabellón no está en marcha</translation>
+    </message>
+    <message>
+        <source>the hall uses the broker %1, whose users it does not keep</source>
+        <translation>el pabellón usa el bróker %1, cuyos usuarios no gestiona</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; cannot name a court: letters, digits, &quot;_&quot;, &quot;-&quot;, &quot;.&quot; and spaces only</source>
+        <translation>«%1» no puede nombrar una pista: solo letras, cifras, «_», «-», «.» y espacios</translation>
+    </message>
+    <message>
+        <source>join codes are for the hall&apos;s own broker, and HallServiceSettings/Broker names another one (%1)</source>
+        <translation>los códigos de unión son para el bróker propio del pabellón, y HallServiceSettings/Broker indica otro (%1)</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; cannot name a court</source>
+        <translation>«%1» no puede nombrar una pista</translation>
+    </message>
+    <message>
+        <source>A join code begins with &quot;corvella-hall://&quot;; copy it whole from the hall&apos;s window.</source>
+        <translation>Un código de unión empieza por «corvella-hall://»; cópielo entero de la ventana del pabellón.</translation>
+    </message>
+    <message>
+        <source>The join code names no court or no password.</source>
+        <translation>El código de unión no indica pista o contraseña.</translation>
+    </message>
+    <message>
+        <source>The join code names no broker (host and port).</source>
+        <translation>El código de unión no indica bróker (host y puerto).</translation>
+    </message>
+    <message>
+        <source>The join code names no venue.</source>
+        <translation>El código de unión no indica recinto.</translation>
+    </message>
+    <message>
+        <source>The join code&apos;s &quot;ca&quot; is not a SHA-256 fingerprint.</source>
+        <translation>El «ca» del código de unión no es una huella SHA-256.</translation>
+    </message>
+    <message>
+        <source>The join code&apos;s &quot;web&quot; is not a port.</source>
+        <translation>El «web» del código de unión no es un puerto.</translation>
+    </message>
+    <message>
+        <source>port %1 is taken (%2): set HallServiceSettings/OwnBrokerPort to another one</source>
+        <translation>el puerto %1 está ocupado (%2): ponga otro en HallServiceSettings/OwnBrokerPort</translation>
+    </message>
+    <message>
+        <source>Mosquitto did not start within %1 s</source>
+        <translation>Mosquitto no arrancó en %1 s</translation>
+    </message>
+    <message>
+        <source>cannot run mosquitto (%1): the hall&apos;s own broker needs the package mosquitto</source>
+        <translation>no se puede ejecutar mosquitto (%1): el bróker propio del pabellón necesita el paquete mosquitto</translation>
+    </message>
+    <message>
+        <source>cannot write the broker&apos;s users into %1</source>
+        <translation>no se pueden escribir los usuarios del bróker en %1</translation>
+    </message>
+    <message>
+        <source>mosquitto_passwd could not write the broker&apos;s users: %1</source>
+        <translation>mosquitto_passwd no pudo escribir los usuarios del bróker: %1</translation>
+    </message>
+    <message>
+        <source>the hall&apos;s broker: %1</source>
+        <translation>el bróker del pabellón: %1</translation>
+    </message>
+    <message>
+        <source>no word from it</source>
+        <translation>sin ningún mensaje</translation>
+    </message>
+    <message>
+        <source>Mosquitto would not start: %1</source>
+        <translation>Mosquitto no quiso arrancar: %1</translation>
+    </message>
+    <message>
+        <source>the hall&apos;s broker ended %1 times within a minute (%2); it is not started again</source>
+        <translation>el bróker del pabellón terminó %1 veces en un minuto (%2); no se vuelve a arrancar</translation>
+    </message>
+    <message>
+        <source>the hall&apos;s broker ended (%1); starting it again (%2 of %3 this minute)</source>
+        <translation>el bróker del pabellón terminó (%1); se vuelve a arrancar (%2 de %3 este minuto)</translation>
     </message>
 </context>
 <context>
@@ -1124,6 +1264,25 @@ Las teclas están en corvella(1).</translation>
     </message>
 </context>
 <context>
+    <name>HallJoin</name>
+    <message>
+        <source>The hall at %1 cannot be reached: %2</source>
+        <translation>No se puede llegar al pabellón en %1: %2</translation>
+    </message>
+    <message>
+        <source>The hall at %1 sent no certificate.</source>
+        <translation>El pabellón en %1 no envió ningún certificado.</translation>
+    </message>
+    <message>
+        <source>The hall&apos;s certificate does not match the join code: this may not be the hall that gave it. Ask the hall for its code again.</source>
+        <translation>El certificado del pabellón no coincide con el código de unión: puede que no sea el pabellón que lo dio. Pida el código al pabellón de nuevo.</translation>
+    </message>
+    <message>
+        <source>Cannot keep the hall&apos;s certificate in %1: %2</source>
+        <translation>No se puede guardar el certificado del pabellón en %1: %2</translation>
+    </message>
+</context>
+<context>
     <name>HallLink</name>
     <message>
         <source>the connection to %1 was lost</source>
@@ -1195,6 +1354,34 @@ Las teclas están en corvella(1).</translation>
     <message>
         <source>No link</source>
         <translation>Sin enlace</translation>
+    </message>
+    <message>
+        <source>Join</source>
+        <translation>Unirse</translation>
+    </message>
+    <message>
+        <source>corvella-hall://... from the hall&apos;s window</source>
+        <translation>corvella-hall://... de la ventana del pabellón</translation>
+    </message>
+    <message>
+        <source>Press Join to use the join code, or clear it.</source>
+        <translation>Pulse Unirse para usar el código, o bórrelo.</translation>
+    </message>
+    <message>
+        <source>Joined: court %1 of %2 at %3. Ok keeps it.</source>
+        <translation>Unido: pista %1 de %2 en %3. Aceptar lo guarda.</translation>
+    </message>
+    <message>
+        <source>Join code:</source>
+        <translation>Código de unión:</translation>
+    </message>
+    <message>
+        <source>The board is still joining the hall; wait a moment.</source>
+        <translation>El marcador aún se está uniendo al pabellón; espere un momento.</translation>
+    </message>
+    <message>
+        <source>Asking the hall at %1…</source>
+        <translation>Preguntando al pabellón en %1…</translation>
     </message>
 </context>
 <context>
@@ -1338,6 +1525,279 @@ Las teclas están en corvella(1).</translation>
     <message>
         <source>Group %1</source>
         <translation>Grupo %1</translation>
+    </message>
+</context>
+<context>
+    <name>HallSettingsPage</name>
+    <message>
+        <source>empty: the hall&apos;s own broker</source>
+        <translation>vacío: el bróker propio del pabellón</translation>
+    </message>
+    <message>
+        <source>empty: every address</source>
+        <translation>vacío: todas las direcciones</translation>
+    </message>
+    <message>
+        <source>The browser&apos;s</source>
+        <translation>El del navegador</translation>
+    </message>
+    <message>
+        <source>Save and restart the hall</source>
+        <translation>Guardar y reiniciar el pabellón</translation>
+    </message>
+    <message>
+        <source>Broker:</source>
+        <translation>Bróker:</translation>
+    </message>
+    <message>
+        <source>Own broker&apos;s port:</source>
+        <translation>Puerto del bróker propio:</translation>
+    </message>
+    <message>
+        <source>Own broker&apos;s address:</source>
+        <translation>Dirección del bróker propio:</translation>
+    </message>
+    <message>
+        <source>Venue:</source>
+        <translation>Recinto:</translation>
+    </message>
+    <message>
+        <source>Pages&apos; port:</source>
+        <translation>Puerto de las páginas:</translation>
+    </message>
+    <message>
+        <source>Pages&apos; language:</source>
+        <translation>Idioma de las páginas:</translation>
+    </message>
+    <message>
+        <source>Points for a win, a draw, a loss:</source>
+        <translation>Puntos por victoria, empate, derrota:</translation>
+    </message>
+    <message>
+        <source>The broker is not a host name and port (&quot;hall.local:8883&quot;).</source>
+        <translation>El bróker no es un nombre de host y puerto («hall.local:8883»).</translation>
+    </message>
+    <message>
+        <source>The venue must be a name without &quot;/&quot;, &quot;+&quot; or &quot;#&quot;.</source>
+        <translation>El recinto debe ser un nombre sin «/», «+» ni «#».</translation>
+    </message>
+    <message>
+        <source>The own broker&apos;s address must be an address of this computer.</source>
+        <translation>La dirección del bróker propio debe ser una dirección de este ordenador.</translation>
+    </message>
+    <message>
+        <source>The points are three numbers: a win, a draw, a loss (&quot;2,1,0&quot;).</source>
+        <translation>Los puntos son tres números: victoria, empate, derrota («2,1,0»).</translation>
+    </message>
+</context>
+<context>
+    <name>HallWindow</name>
+    <message>
+        <source>Ended</source>
+        <translation>Terminado</translation>
+    </message>
+    <message>
+        <source>Court</source>
+        <translation>Pista</translation>
+    </message>
+    <message>
+        <source>Home</source>
+        <translation>Local</translation>
+    </message>
+    <message>
+        <source>Guest</source>
+        <translation>Visitante</translation>
+    </message>
+    <message>
+        <source>Score</source>
+        <translation>Resultado</translation>
+    </message>
+    <message>
+        <source>Join code</source>
+        <translation>Código de unión</translation>
+    </message>
+    <message>
+        <source>Corvella Hall</source>
+        <translation>Corvella Pabellón</translation>
+    </message>
+    <message>
+        <source>Courts</source>
+        <translation>Pistas</translation>
+    </message>
+    <message>
+        <source>Schedule</source>
+        <translation>Calendario</translation>
+    </message>
+    <message>
+        <source>Standings</source>
+        <translation>Clasificación</translation>
+    </message>
+    <message>
+        <source>Results</source>
+        <translation>Resultados</translation>
+    </message>
+    <message>
+        <source>Lobby and join codes</source>
+        <translation>Vestíbulo y códigos de unión</translation>
+    </message>
+    <message>
+        <source>Settings</source>
+        <translation>Ajustes</translation>
+    </message>
+    <message>
+        <source>Game</source>
+        <translation>Partido</translation>
+    </message>
+    <message>
+        <source>Clock</source>
+        <translation>Reloj</translation>
+    </message>
+    <message>
+        <source>Link</source>
+        <translation>Enlace</translation>
+    </message>
+    <message>
+        <source>Next</source>
+        <translation>Siguiente</translation>
+    </message>
+    <message>
+        <source>Time</source>
+        <translation>Hora</translation>
+    </message>
+    <message>
+        <source>Preset</source>
+        <translation>Preajuste</translation>
+    </message>
+    <message>
+        <source>Group</source>
+        <translation>Grupo</translation>
+    </message>
+    <message>
+        <source>Result</source>
+        <translation>Resultado</translation>
+    </message>
+    <message>
+        <source>Import a schedule…</source>
+        <translation>Importar un calendario…</translation>
+    </message>
+    <message>
+        <source>a court&apos;s name</source>
+        <translation>nombre de una pista</translation>
+    </message>
+    <message>
+        <source>Add a court</source>
+        <translation>Añadir una pista</translation>
+    </message>
+    <message>
+        <source>Join codes: paste a court&apos;s code on its board&apos;s Hall page</source>
+        <translation>Códigos de unión: pegue el código de una pista en la página Pabellón de su marcador</translation>
+    </message>
+    <message>
+        <source>The hall&apos;s pages are on port %1.</source>
+        <translation>Las páginas del pabellón están en el puerto %1.</translation>
+    </message>
+    <message>
+        <source>connected</source>
+        <translation>conectado</translation>
+    </message>
+    <message>
+        <source>not connected: %1</source>
+        <translation>sin conexión: %1</translation>
+    </message>
+    <message>
+        <source>connecting…</source>
+        <translation>conectando…</translation>
+    </message>
+    <message>
+        <source>Venue %1 · Broker: %2 · Link: %3</source>
+        <translation>Recinto %1 · Bróker: %2 · Enlace: %3</translation>
+    </message>
+    <message>
+        <source>Online</source>
+        <translation>En línea</translation>
+    </message>
+    <message>
+        <source>Offline</source>
+        <translation>Sin conexión</translation>
+    </message>
+    <message>
+        <source>next</source>
+        <translation>siguiente</translation>
+    </message>
+    <message>
+        <source>Group %1</source>
+        <translation>Grupo %1</translation>
+    </message>
+    <message>
+        <source>Team</source>
+        <translation>Equipo</translation>
+    </message>
+    <message>
+        <source>Played</source>
+        <translation>Jugados</translation>
+    </message>
+    <message>
+        <source>Won</source>
+        <translation>Ganados</translation>
+    </message>
+    <message>
+        <source>Drawn</source>
+        <translation>Empatados</translation>
+    </message>
+    <message>
+        <source>Lost</source>
+        <translation>Perdidos</translation>
+    </message>
+    <message>
+        <source>Scored</source>
+        <translation>A favor</translation>
+    </message>
+    <message>
+        <source>Conceded</source>
+        <translation>En contra</translation>
+    </message>
+    <message>
+        <source>Points</source>
+        <translation>Puntos</translation>
+    </message>
+    <message>
+        <source> (disputed)</source>
+        <translation> (en disputa)</translation>
+    </message>
+    <message>
+        <source>The lobby page: %1
+(or %2 on a network without local names)
+Results: /hall/results · Schedule: /hall/schedule</source>
+        <translation>La página del vestíbulo: %1
+(o %2 en una red sin nombres locales)
+Resultados: /hall/results · Calendario: /hall/schedule</translation>
+    </message>
+    <message>
+        <source>Copy</source>
+        <translation>Copiar</translation>
+    </message>
+    <message numerus="yes">
+        <source>%1: %n game(s)</source>
+        <translation>
+            <numerusform>%1: %n partido</numerusform>
+            <numerusform>%1: %n partidos</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Import the day&apos;s schedule</source>
+        <translation>Importar el calendario del día</translation>
+    </message>
+    <message>
+        <source>Schedules (*.csv *.txt);;All files (*)</source>
+        <translation>Calendarios (*.csv *.txt);;Todos los archivos (*)</translation>
+    </message>
+    <message>
+        <source>The settings could not be saved: the settings file is locked or cannot be written.</source>
+        <translation>No se pudieron guardar los ajustes: el archivo de ajustes está bloqueado o no se puede escribir.</translation>
+    </message>
+    <message>
+        <source>Settings saved; the hall starts again with them.</source>
+        <translation>Ajustes guardados; el pabellón vuelve a arrancar con ellos.</translation>
     </message>
 </context>
 <context>

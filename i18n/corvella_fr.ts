@@ -171,10 +171,6 @@ Voir corvella(1) pour les touches.</translation>
 </translation>
     </message>
     <message>
-        <source>Run the hall: every court from the hall&apos;s broker on the web pages /hall, /hall/results and /hall.json, with no board and no window.</source>
-        <translation>Faire tourner la salle : chaque terrain du broker de la salle sur les pages web /hall, /hall/results et /hall.json, sans tableau et sans fenêtre.</translation>
-    </message>
-    <message>
         <source>With --hall: serve on port &lt;N&gt; instead of the web server&apos;s.</source>
         <translation>Avec --hall : servir sur le port &lt;N&gt; au lieu de celui du serveur web.</translation>
     </message>
@@ -208,6 +204,30 @@ Voir corvella(1) pour les touches.</translation>
         <source>corvella: --accept COURT GAME goes with --hall.
 </source>
         <translation>corvella : --accept COURT GAME va avec --hall.
+</translation>
+    </message>
+    <message>
+        <source>Run the hall: every court from the hall&apos;s broker on the web pages /hall, /hall/results and /hall.json, in the hall&apos;s window (no board).</source>
+        <translation>Lancer la salle : chaque terrain du broker de la salle sur les pages web /hall, /hall/results et /hall.json, dans la fenêtre de la salle (sans tableau).</translation>
+    </message>
+    <message>
+        <source>With --hall: no window, as a service (also without a display).</source>
+        <translation>Avec --hall : sans fenêtre, comme service (aussi sans écran).</translation>
+    </message>
+    <message>
+        <source>With --hall: print court &lt;COURT&gt;&apos;s join code for the hall&apos;s own broker, and exit.</source>
+        <translation>Avec --hall : affiche le code d&apos;adhésion du terrain &lt;COURT&gt; pour le broker propre de la salle, puis quitte.</translation>
+    </message>
+    <message>
+        <source>corvella: --headless and --print-join-code are only for --hall.
+</source>
+        <translation>corvella : --headless et --print-join-code vont seulement avec --hall.
+</translation>
+    </message>
+    <message>
+        <source>corvella: --print-join-code needs a court.
+</source>
+        <translation>corvella : --print-join-code demande un terrain.
 </translation>
     </message>
 </context>
@@ -1024,14 +1044,6 @@ Voir corvella(1) pour les touches.</translation>
 <context>
     <name>Hall</name>
     <message>
-        <source>--hall needs the hall&apos;s broker: set HallSettings/Broker (host:port) in the options&apos; Hall page or in Corvella.conf</source>
-        <translation>--hall a besoin du broker de la salle : réglez HallSettings/Broker (hôte:port) dans la page « Salle » des options ou dans Corvella.conf</translation>
-    </message>
-    <message>
-        <source>HallSettings/Broker is not host:port: %1</source>
-        <translation>HallSettings/Broker n&apos;est pas hôte:port : %1</translation>
-    </message>
-    <message>
         <source>connected to the broker %1</source>
         <translation>connecté au broker %1</translation>
     </message>
@@ -1046,6 +1058,134 @@ Voir corvella(1) pour les touches.</translation>
     <message>
         <source>the hall&apos;s pages are on port %1: /hall, /hall/results, /hall/schedule, /hall.json</source>
         <translation>les pages de la salle sont sur le port %1 : /hall, /hall/results, /hall/schedule, /hall.json</translation>
+    </message>
+    <message>
+        <source>cannot make the folder %1</source>
+        <translation>impossible de créer le dossier %1</translation>
+    </message>
+    <message>
+        <source>cannot write %1</source>
+        <translation>impossible d&apos;écrire %1</translation>
+    </message>
+    <message>
+        <source>cannot run openssl (%1): the hall&apos;s broker needs the package openssl</source>
+        <translation>impossible de lancer openssl (%1) : le broker de la salle a besoin du paquet openssl</translation>
+    </message>
+    <message>
+        <source>openssl could not make the hall&apos;s certificates: %1</source>
+        <translation>openssl n&apos;a pas pu créer les certificats de la salle : %1</translation>
+    </message>
+    <message>
+        <source>cannot read %1: %2</source>
+        <translation>impossible de lire %1 : %2</translation>
+    </message>
+    <message>
+        <source>%1 does not read; move it away to make new passwords</source>
+        <translation>%1 est illisible ; déplacez-le pour créer de nouveaux mots de passe</translation>
+    </message>
+    <message>
+        <source>%1 is locked by another process</source>
+        <translation>%1 est verrouillé par un autre processus</translation>
+    </message>
+    <message>
+        <source>cannot write %1: %2</source>
+        <translation>impossible d&apos;écrire %1 : %2</translation>
+    </message>
+    <message>
+        <source>the hall&apos;s own broker listens on port %1</source>
+        <translation>le broker propre de la salle écoute sur le port %1</translation>
+    </message>
+    <message>
+        <source>HallServiceSettings/Broker is not host:port: %1</source>
+        <translation>HallServiceSettings/Broker n&apos;est pas hôte:port : %1</translation>
+    </message>
+    <message>
+        <source>the hall&apos;s own, port %1</source>
+        <translation>celui de la salle, port %1</translation>
+    </message>
+    <message>
+        <source>the hall&apos;s own broker is not running</source>
+        <translation>le broker propre de la salle ne tourne pas</translation>
+    </message>
+    <message>
+        <source>the hall uses the broker %1, whose users it does not keep</source>
+        <translation>la salle utilise le broker %1, dont elle ne gère pas les utilisateurs</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; cannot name a court: letters, digits, &quot;_&quot;, &quot;-&quot;, &quot;.&quot; and spaces only</source>
+        <translation>« %1 » ne peut pas nommer un terrain : lettres, chiffres, « _ », « - », « . » et espaces seulement</translation>
+    </message>
+    <message>
+        <source>join codes are for the hall&apos;s own broker, and HallServiceSettings/Broker names another one (%1)</source>
+        <translation>les codes d&apos;adhésion sont pour le broker propre de la salle, et HallServiceSettings/Broker en indique un autre (%1)</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; cannot name a court</source>
+        <translation>« %1 » ne peut pas nommer un terrain</translation>
+    </message>
+    <message>
+        <source>A join code begins with &quot;corvella-hall://&quot;; copy it whole from the hall&apos;s window.</source>
+        <translation>Un code d&apos;adhésion commence par « corvella-hall:// » ; copiez-le en entier depuis la fenêtre de la salle.</translation>
+    </message>
+    <message>
+        <source>The join code names no court or no password.</source>
+        <translation>Le code d&apos;adhésion n&apos;indique pas de terrain ou de mot de passe.</translation>
+    </message>
+    <message>
+        <source>The join code names no broker (host and port).</source>
+        <translation>Le code d&apos;adhésion n&apos;indique pas de broker (hôte et port).</translation>
+    </message>
+    <message>
+        <source>The join code names no venue.</source>
+        <translation>Le code d&apos;adhésion n&apos;indique pas de lieu.</translation>
+    </message>
+    <message>
+        <source>The join code&apos;s &quot;ca&quot; is not a SHA-256 fingerprint.</source>
+        <translation>Le « ca » du code d&apos;adhésion n&apos;est pas une empreinte SHA-256.</translation>
+    </message>
+    <message>
+        <source>The join code&apos;s &quot;web&quot; is not a port.</source>
+        <translation>Le « web » du code d&apos;adhésion n&apos;est pas un port.</translation>
+    </message>
+    <message>
+        <source>port %1 is taken (%2): set HallServiceSettings/OwnBrokerPort to another one</source>
+        <translation>le port %1 est pris (%2) : mettez-en un autre dans HallServiceSettings/OwnBrokerPort</translation>
+    </message>
+    <message>
+        <source>Mosquitto did not start within %1 s</source>
+        <translation>Mosquitto n&apos;a pas démarré en %1 s</translation>
+    </message>
+    <message>
+        <source>cannot run mosquitto (%1): the hall&apos;s own broker needs the package mosquitto</source>
+        <translation>impossible de lancer mosquitto (%1) : le broker propre de la salle a besoin du paquet mosquitto</translation>
+    </message>
+    <message>
+        <source>cannot write the broker&apos;s users into %1</source>
+        <translation>impossible d&apos;écrire les utilisateurs du broker dans %1</translation>
+    </message>
+    <message>
+        <source>mosquitto_passwd could not write the broker&apos;s users: %1</source>
+        <translation>mosquitto_passwd n&apos;a pas pu écrire les utilisateurs du broker : %1</translation>
+    </message>
+    <message>
+        <source>the hall&apos;s broker: %1</source>
+        <translation>le broker de la salle : %1</translation>
+    </message>
+    <message>
+        <source>no word from it</source>
+        <translation>sans un mot</translation>
+    </message>
+    <message>
+        <source>Mosquitto would not start: %1</source>
+        <translation>Mosquitto refuse de démarrer : %1</translation>
+    </message>
+    <message>
+        <source>the hall&apos;s broker ended %1 times within a minute (%2); it is not started again</source>
+        <translation>le broker de la salle s&apos;est arrêté %1 fois en une minute (%2) ; il n&apos;est pas relancé</translation>
+    </message>
+    <message>
+        <source>the hall&apos;s broker ended (%1); starting it again (%2 of %3 this minute)</source>
+        <translation>le broker de la salle s&apos;est arrêté (%1) ; il est relancé (%2 sur %3 cette minute)</translation>
     </message>
 </context>
 <context>
@@ -1124,6 +1264,25 @@ Voir corvella(1) pour les touches.</translation>
     </message>
 </context>
 <context>
+    <name>HallJoin</name>
+    <message>
+        <source>The hall at %1 cannot be reached: %2</source>
+        <translation>La salle à %1 est injoignable : %2</translation>
+    </message>
+    <message>
+        <source>The hall at %1 sent no certificate.</source>
+        <translation>La salle à %1 n&apos;a envoyé aucun certificat.</translation>
+    </message>
+    <message>
+        <source>The hall&apos;s certificate does not match the join code: this may not be the hall that gave it. Ask the hall for its code again.</source>
+        <translation>Le certificat de la salle ne correspond pas au code d&apos;adhésion : ce n&apos;est peut-être pas la salle qui l&apos;a donné. Redemandez le code à la salle.</translation>
+    </message>
+    <message>
+        <source>Cannot keep the hall&apos;s certificate in %1: %2</source>
+        <translation>Impossible de garder le certificat de la salle dans %1 : %2</translation>
+    </message>
+</context>
+<context>
     <name>HallLink</name>
     <message>
         <source>the connection to %1 was lost</source>
@@ -1195,6 +1354,34 @@ Voir corvella(1) pour les touches.</translation>
     <message>
         <source>No link</source>
         <translation>Aucun lien</translation>
+    </message>
+    <message>
+        <source>Join</source>
+        <translation>Rejoindre</translation>
+    </message>
+    <message>
+        <source>corvella-hall://... from the hall&apos;s window</source>
+        <translation>corvella-hall://... depuis la fenêtre de la salle</translation>
+    </message>
+    <message>
+        <source>Press Join to use the join code, or clear it.</source>
+        <translation>Appuyez sur Rejoindre pour utiliser le code, ou effacez-le.</translation>
+    </message>
+    <message>
+        <source>Joined: court %1 of %2 at %3. Ok keeps it.</source>
+        <translation>Rejoint : terrain %1 de %2 à %3. OK le garde.</translation>
+    </message>
+    <message>
+        <source>Join code:</source>
+        <translation>Code d&apos;adhésion :</translation>
+    </message>
+    <message>
+        <source>The board is still joining the hall; wait a moment.</source>
+        <translation>Le tableau rejoint encore la salle ; attendez un instant.</translation>
+    </message>
+    <message>
+        <source>Asking the hall at %1…</source>
+        <translation>Demande à la salle à %1…</translation>
     </message>
 </context>
 <context>
@@ -1338,6 +1525,279 @@ Voir corvella(1) pour les touches.</translation>
     <message>
         <source>Group %1</source>
         <translation>Groupe %1</translation>
+    </message>
+</context>
+<context>
+    <name>HallSettingsPage</name>
+    <message>
+        <source>empty: the hall&apos;s own broker</source>
+        <translation>vide : le broker propre de la salle</translation>
+    </message>
+    <message>
+        <source>empty: every address</source>
+        <translation>vide : toutes les adresses</translation>
+    </message>
+    <message>
+        <source>The browser&apos;s</source>
+        <translation>Celle du navigateur</translation>
+    </message>
+    <message>
+        <source>Save and restart the hall</source>
+        <translation>Enregistrer et relancer la salle</translation>
+    </message>
+    <message>
+        <source>Broker:</source>
+        <translation>Broker :</translation>
+    </message>
+    <message>
+        <source>Own broker&apos;s port:</source>
+        <translation>Port du broker propre :</translation>
+    </message>
+    <message>
+        <source>Own broker&apos;s address:</source>
+        <translation>Adresse du broker propre :</translation>
+    </message>
+    <message>
+        <source>Venue:</source>
+        <translation>Lieu :</translation>
+    </message>
+    <message>
+        <source>Pages&apos; port:</source>
+        <translation>Port des pages :</translation>
+    </message>
+    <message>
+        <source>Pages&apos; language:</source>
+        <translation>Langue des pages :</translation>
+    </message>
+    <message>
+        <source>Points for a win, a draw, a loss:</source>
+        <translation>Points pour victoire, nul, défaite :</translation>
+    </message>
+    <message>
+        <source>The broker is not a host name and port (&quot;hall.local:8883&quot;).</source>
+        <translation>Le broker n&apos;est pas un nom d&apos;hôte et un port (« hall.local:8883 »).</translation>
+    </message>
+    <message>
+        <source>The venue must be a name without &quot;/&quot;, &quot;+&quot; or &quot;#&quot;.</source>
+        <translation>Le lieu doit être un nom sans « / », « + » ni « # ».</translation>
+    </message>
+    <message>
+        <source>The own broker&apos;s address must be an address of this computer.</source>
+        <translation>L&apos;adresse du broker propre doit être une adresse de cet ordinateur.</translation>
+    </message>
+    <message>
+        <source>The points are three numbers: a win, a draw, a loss (&quot;2,1,0&quot;).</source>
+        <translation>Les points sont trois nombres : victoire, nul, défaite (« 2,1,0 »).</translation>
+    </message>
+</context>
+<context>
+    <name>HallWindow</name>
+    <message>
+        <source>Ended</source>
+        <translation>Fini</translation>
+    </message>
+    <message>
+        <source>Court</source>
+        <translation>Terrain</translation>
+    </message>
+    <message>
+        <source>Home</source>
+        <translation>Domicile</translation>
+    </message>
+    <message>
+        <source>Guest</source>
+        <translation>Visiteur</translation>
+    </message>
+    <message>
+        <source>Score</source>
+        <translation>Score</translation>
+    </message>
+    <message>
+        <source>Join code</source>
+        <translation>Code d&apos;adhésion</translation>
+    </message>
+    <message>
+        <source>Corvella Hall</source>
+        <translation>Corvella Salle</translation>
+    </message>
+    <message>
+        <source>Courts</source>
+        <translation>Terrains</translation>
+    </message>
+    <message>
+        <source>Schedule</source>
+        <translation>Programme</translation>
+    </message>
+    <message>
+        <source>Standings</source>
+        <translation>Classement</translation>
+    </message>
+    <message>
+        <source>Results</source>
+        <translation>Résultats</translation>
+    </message>
+    <message>
+        <source>Lobby and join codes</source>
+        <translation>Hall d&apos;accueil et codes d&apos;adhésion</translation>
+    </message>
+    <message>
+        <source>Settings</source>
+        <translation>Réglages</translation>
+    </message>
+    <message>
+        <source>Game</source>
+        <translation>Match</translation>
+    </message>
+    <message>
+        <source>Clock</source>
+        <translation>Horloge</translation>
+    </message>
+    <message>
+        <source>Link</source>
+        <translation>Liaison</translation>
+    </message>
+    <message>
+        <source>Next</source>
+        <translation>Suivant</translation>
+    </message>
+    <message>
+        <source>Time</source>
+        <translation>Heure</translation>
+    </message>
+    <message>
+        <source>Preset</source>
+        <translation>Préréglage</translation>
+    </message>
+    <message>
+        <source>Group</source>
+        <translation>Groupe</translation>
+    </message>
+    <message>
+        <source>Result</source>
+        <translation>Résultat</translation>
+    </message>
+    <message>
+        <source>Import a schedule…</source>
+        <translation>Importer un programme…</translation>
+    </message>
+    <message>
+        <source>a court&apos;s name</source>
+        <translation>nom d&apos;un terrain</translation>
+    </message>
+    <message>
+        <source>Add a court</source>
+        <translation>Ajouter un terrain</translation>
+    </message>
+    <message>
+        <source>Join codes: paste a court&apos;s code on its board&apos;s Hall page</source>
+        <translation>Codes d&apos;adhésion : collez le code d&apos;un terrain dans la page Salle de son tableau</translation>
+    </message>
+    <message>
+        <source>The hall&apos;s pages are on port %1.</source>
+        <translation>Les pages de la salle sont sur le port %1.</translation>
+    </message>
+    <message>
+        <source>connected</source>
+        <translation>connecté</translation>
+    </message>
+    <message>
+        <source>not connected: %1</source>
+        <translation>non connecté : %1</translation>
+    </message>
+    <message>
+        <source>connecting…</source>
+        <translation>connexion…</translation>
+    </message>
+    <message>
+        <source>Venue %1 · Broker: %2 · Link: %3</source>
+        <translation>Lieu %1 · Broker : %2 · Liaison : %3</translation>
+    </message>
+    <message>
+        <source>Online</source>
+        <translation>En ligne</translation>
+    </message>
+    <message>
+        <source>Offline</source>
+        <translation>Hors ligne</translation>
+    </message>
+    <message>
+        <source>next</source>
+        <translation>suivant</translation>
+    </message>
+    <message>
+        <source>Group %1</source>
+        <translation>Groupe %1</translation>
+    </message>
+    <message>
+        <source>Team</source>
+        <translation>Équipe</translation>
+    </message>
+    <message>
+        <source>Played</source>
+        <translation>Joués</translation>
+    </message>
+    <message>
+        <source>Won</source>
+        <translation>Gagnés</translation>
+    </message>
+    <message>
+        <source>Drawn</source>
+        <translation>Nuls</translation>
+    </message>
+    <message>
+        <source>Lost</source>
+        <translation>Perdus</translation>
+    </message>
+    <message>
+        <source>Scored</source>
+        <translation>Marqués</translation>
+    </message>
+    <message>
+        <source>Conceded</source>
+        <translation>Encaissés</translation>
+    </message>
+    <message>
+        <source>Points</source>
+        <translation>Points</translation>
+    </message>
+    <message>
+        <source> (disputed)</source>
+        <translation> (contesté)</translation>
+    </message>
+    <message>
+        <source>The lobby page: %1
+(or %2 on a network without local names)
+Results: /hall/results · Schedule: /hall/schedule</source>
+        <translation>La page du hall d&apos;accueil : %1
+(ou %2 sur un réseau sans noms locaux)
+Résultats : /hall/results · Programme : /hall/schedule</translation>
+    </message>
+    <message>
+        <source>Copy</source>
+        <translation>Copier</translation>
+    </message>
+    <message numerus="yes">
+        <source>%1: %n game(s)</source>
+        <translation>
+            <numerusform>%1 : %n match</numerusform>
+            <numerusform>%1 : %n matchs</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Import the day&apos;s schedule</source>
+        <translation>Importer le programme du jour</translation>
+    </message>
+    <message>
+        <source>Schedules (*.csv *.txt);;All files (*)</source>
+        <translation>Programmes (*.csv *.txt);;Tous les fichiers (*)</translation>
+    </message>
+    <message>
+        <source>The settings could not be saved: the settings file is locked or cannot be written.</source>
+        <translation>Les réglages n&apos;ont pas pu être enregistrés : le fichier de réglages est verrouillé ou impossible à écrire.</translation>
+    </message>
+    <message>
+        <source>Settings saved; the hall starts again with them.</source>
+        <translation>Réglages enregistrés ; la salle redémarre avec eux.</translation>
     </message>
 </context>
 <context>

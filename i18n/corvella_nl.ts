@@ -171,10 +171,6 @@ Zie corvella(1) voor de toetsen.</translation>
 </translation>
     </message>
     <message>
-        <source>Run the hall: every court from the hall&apos;s broker on the web pages /hall, /hall/results and /hall.json, with no board and no window.</source>
-        <translation>De hal draaien: elk veld van de broker van de hal op de webpagina&apos;s /hall, /hall/results en /hall.json, zonder scorebord en zonder venster.</translation>
-    </message>
-    <message>
         <source>With --hall: serve on port &lt;N&gt; instead of the web server&apos;s.</source>
         <translation>Met --hall: op poort &lt;N&gt; serveren in plaats van die van de webserver.</translation>
     </message>
@@ -208,6 +204,30 @@ Zie corvella(1) voor de toetsen.</translation>
         <source>corvella: --accept COURT GAME goes with --hall.
 </source>
         <translation>corvella: --accept COURT GAME hoort bij --hall.
+</translation>
+    </message>
+    <message>
+        <source>Run the hall: every court from the hall&apos;s broker on the web pages /hall, /hall/results and /hall.json, in the hall&apos;s window (no board).</source>
+        <translation>De hal draaien: elk veld van de broker van de hal op de webpagina&apos;s /hall, /hall/results en /hall.json, in het venster van de hal (geen scorebord).</translation>
+    </message>
+    <message>
+        <source>With --hall: no window, as a service (also without a display).</source>
+        <translation>Met --hall: zonder venster, als dienst (ook zonder beeldscherm).</translation>
+    </message>
+    <message>
+        <source>With --hall: print court &lt;COURT&gt;&apos;s join code for the hall&apos;s own broker, and exit.</source>
+        <translation>Met --hall: toon de koppelcode van veld &lt;COURT&gt; voor de eigen broker van de hal, en stop.</translation>
+    </message>
+    <message>
+        <source>corvella: --headless and --print-join-code are only for --hall.
+</source>
+        <translation>corvella: --headless en --print-join-code horen alleen bij --hall.
+</translation>
+    </message>
+    <message>
+        <source>corvella: --print-join-code needs a court.
+</source>
+        <translation>corvella: --print-join-code heeft een veld nodig.
 </translation>
     </message>
 </context>
@@ -1024,14 +1044,6 @@ Zie corvella(1) voor de toetsen.</translation>
 <context>
     <name>Hall</name>
     <message>
-        <source>--hall needs the hall&apos;s broker: set HallSettings/Broker (host:port) in the options&apos; Hall page or in Corvella.conf</source>
-        <translation>--hall heeft de broker van de hal nodig: stel HallSettings/Broker (host:poort) in op de pagina ‘Hal’ van de opties of in Corvella.conf</translation>
-    </message>
-    <message>
-        <source>HallSettings/Broker is not host:port: %1</source>
-        <translation>HallSettings/Broker is geen host:poort: %1</translation>
-    </message>
-    <message>
         <source>connected to the broker %1</source>
         <translation>verbonden met de broker %1</translation>
     </message>
@@ -1046,6 +1058,134 @@ Zie corvella(1) voor de toetsen.</translation>
     <message>
         <source>the hall&apos;s pages are on port %1: /hall, /hall/results, /hall/schedule, /hall.json</source>
         <translation>de pagina’s van de hal staan op poort %1: /hall, /hall/results, /hall/schedule, /hall.json</translation>
+    </message>
+    <message>
+        <source>cannot make the folder %1</source>
+        <translation>kan de map %1 niet maken</translation>
+    </message>
+    <message>
+        <source>cannot write %1</source>
+        <translation>kan %1 niet schrijven</translation>
+    </message>
+    <message>
+        <source>cannot run openssl (%1): the hall&apos;s broker needs the package openssl</source>
+        <translation>kan openssl niet starten (%1): de broker van de hal heeft het pakket openssl nodig</translation>
+    </message>
+    <message>
+        <source>openssl could not make the hall&apos;s certificates: %1</source>
+        <translation>openssl kon de certificaten van de hal niet maken: %1</translation>
+    </message>
+    <message>
+        <source>cannot read %1: %2</source>
+        <translation>kan %1 niet lezen: %2</translation>
+    </message>
+    <message>
+        <source>%1 does not read; move it away to make new passwords</source>
+        <translation>%1 is onleesbaar; verplaats het om nieuwe wachtwoorden te maken</translation>
+    </message>
+    <message>
+        <source>%1 is locked by another process</source>
+        <translation>%1 is vergrendeld door een ander proces</translation>
+    </message>
+    <message>
+        <source>cannot write %1: %2</source>
+        <translation>kan %1 niet schrijven: %2</translation>
+    </message>
+    <message>
+        <source>the hall&apos;s own broker listens on port %1</source>
+        <translation>de eigen broker van de hal luistert op poort %1</translation>
+    </message>
+    <message>
+        <source>HallServiceSettings/Broker is not host:port: %1</source>
+        <translation>HallServiceSettings/Broker is geen host:poort: %1</translation>
+    </message>
+    <message>
+        <source>the hall&apos;s own, port %1</source>
+        <translation>de eigen broker van de hal, poort %1</translation>
+    </message>
+    <message>
+        <source>the hall&apos;s own broker is not running</source>
+        <translation>de eigen broker van de hal draait niet</translation>
+    </message>
+    <message>
+        <source>the hall uses the broker %1, whose users it does not keep</source>
+        <translation>de hal gebruikt de broker %1, waarvan ze de gebruikers niet beheert</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; cannot name a court: letters, digits, &quot;_&quot;, &quot;-&quot;, &quot;.&quot; and spaces only</source>
+        <translation>&quot;%1&quot; kan geen veld heten: alleen letters, cijfers, &quot;_&quot;, &quot;-&quot;, &quot;.&quot; en spaties</translation>
+    </message>
+    <message>
+        <source>join codes are for the hall&apos;s own broker, and HallServiceSettings/Broker names another one (%1)</source>
+        <translation>koppelcodes zijn voor de eigen broker van de hal, en HallServiceSettings/Broker noemt een andere (%1)</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; cannot name a court</source>
+        <translation>&quot;%1&quot; kan geen veld heten</translation>
+    </message>
+    <message>
+        <source>A join code begins with &quot;corvella-hall://&quot;; copy it whole from the hall&apos;s window.</source>
+        <translation>Een koppelcode begint met &quot;corvella-hall://&quot;; kopieer hem helemaal uit het venster van de hal.</translation>
+    </message>
+    <message>
+        <source>The join code names no court or no password.</source>
+        <translation>De koppelcode noemt geen veld of geen wachtwoord.</translation>
+    </message>
+    <message>
+        <source>The join code names no broker (host and port).</source>
+        <translation>De koppelcode noemt geen broker (host en poort).</translation>
+    </message>
+    <message>
+        <source>The join code names no venue.</source>
+        <translation>De koppelcode noemt geen locatie.</translation>
+    </message>
+    <message>
+        <source>The join code&apos;s &quot;ca&quot; is not a SHA-256 fingerprint.</source>
+        <translation>De &quot;ca&quot; van de koppelcode is geen SHA-256-vingerafdruk.</translation>
+    </message>
+    <message>
+        <source>The join code&apos;s &quot;web&quot; is not a port.</source>
+        <translation>De &quot;web&quot; van de koppelcode is geen poort.</translation>
+    </message>
+    <message>
+        <source>port %1 is taken (%2): set HallServiceSettings/OwnBrokerPort to another one</source>
+        <translation>poort %1 is bezet (%2): zet HallServiceSettings/OwnBrokerPort op een andere</translation>
+    </message>
+    <message>
+        <source>Mosquitto did not start within %1 s</source>
+        <translation>Mosquitto is niet binnen %1 s gestart</translation>
+    </message>
+    <message>
+        <source>cannot run mosquitto (%1): the hall&apos;s own broker needs the package mosquitto</source>
+        <translation>kan mosquitto niet starten (%1): de eigen broker van de hal heeft het pakket mosquitto nodig</translation>
+    </message>
+    <message>
+        <source>cannot write the broker&apos;s users into %1</source>
+        <translation>kan de gebruikers van de broker niet in %1 schrijven</translation>
+    </message>
+    <message>
+        <source>mosquitto_passwd could not write the broker&apos;s users: %1</source>
+        <translation>mosquitto_passwd kon de gebruikers van de broker niet schrijven: %1</translation>
+    </message>
+    <message>
+        <source>the hall&apos;s broker: %1</source>
+        <translation>de broker van de hal: %1</translation>
+    </message>
+    <message>
+        <source>no word from it</source>
+        <translation>zonder melding</translation>
+    </message>
+    <message>
+        <source>Mosquitto would not start: %1</source>
+        <translation>Mosquitto wil niet starten: %1</translation>
+    </message>
+    <message>
+        <source>the hall&apos;s broker ended %1 times within a minute (%2); it is not started again</source>
+        <translation>de broker van de hal stopte %1 keer binnen een minuut (%2); hij wordt niet opnieuw gestart</translation>
+    </message>
+    <message>
+        <source>the hall&apos;s broker ended (%1); starting it again (%2 of %3 this minute)</source>
+        <translation>de broker van de hal stopte (%1); hij wordt opnieuw gestart (%2 van %3 deze minuut)</translation>
     </message>
 </context>
 <context>
@@ -1124,6 +1264,25 @@ Zie corvella(1) voor de toetsen.</translation>
     </message>
 </context>
 <context>
+    <name>HallJoin</name>
+    <message>
+        <source>The hall at %1 cannot be reached: %2</source>
+        <translation>De hal op %1 is niet bereikbaar: %2</translation>
+    </message>
+    <message>
+        <source>The hall at %1 sent no certificate.</source>
+        <translation>De hal op %1 stuurde geen certificaat.</translation>
+    </message>
+    <message>
+        <source>The hall&apos;s certificate does not match the join code: this may not be the hall that gave it. Ask the hall for its code again.</source>
+        <translation>Het certificaat van de hal past niet bij de koppelcode: dit is misschien niet de hal die hem gaf. Vraag de hal opnieuw om de code.</translation>
+    </message>
+    <message>
+        <source>Cannot keep the hall&apos;s certificate in %1: %2</source>
+        <translation>Kan het certificaat van de hal niet in %1 bewaren: %2</translation>
+    </message>
+</context>
+<context>
     <name>HallLink</name>
     <message>
         <source>the connection to %1 was lost</source>
@@ -1195,6 +1354,34 @@ Zie corvella(1) voor de toetsen.</translation>
     <message>
         <source>No link</source>
         <translation>Geen verbinding</translation>
+    </message>
+    <message>
+        <source>Join</source>
+        <translation>Koppelen</translation>
+    </message>
+    <message>
+        <source>corvella-hall://... from the hall&apos;s window</source>
+        <translation>corvella-hall://... uit het venster van de hal</translation>
+    </message>
+    <message>
+        <source>Press Join to use the join code, or clear it.</source>
+        <translation>Druk op Koppelen om de code te gebruiken, of wis hem.</translation>
+    </message>
+    <message>
+        <source>Joined: court %1 of %2 at %3. Ok keeps it.</source>
+        <translation>Gekoppeld: veld %1 van %2 op %3. OK bewaart het.</translation>
+    </message>
+    <message>
+        <source>Join code:</source>
+        <translation>Koppelcode:</translation>
+    </message>
+    <message>
+        <source>The board is still joining the hall; wait a moment.</source>
+        <translation>Het scorebord koppelt nog met de hal; wacht even.</translation>
+    </message>
+    <message>
+        <source>Asking the hall at %1…</source>
+        <translation>De hal op %1 wordt gevraagd…</translation>
     </message>
 </context>
 <context>
@@ -1338,6 +1525,279 @@ Zie corvella(1) voor de toetsen.</translation>
     <message>
         <source>Group %1</source>
         <translation>Groep %1</translation>
+    </message>
+</context>
+<context>
+    <name>HallSettingsPage</name>
+    <message>
+        <source>empty: the hall&apos;s own broker</source>
+        <translation>leeg: de eigen broker van de hal</translation>
+    </message>
+    <message>
+        <source>empty: every address</source>
+        <translation>leeg: elk adres</translation>
+    </message>
+    <message>
+        <source>The browser&apos;s</source>
+        <translation>Die van de browser</translation>
+    </message>
+    <message>
+        <source>Save and restart the hall</source>
+        <translation>Opslaan en de hal herstarten</translation>
+    </message>
+    <message>
+        <source>Broker:</source>
+        <translation>Broker:</translation>
+    </message>
+    <message>
+        <source>Own broker&apos;s port:</source>
+        <translation>Poort eigen broker:</translation>
+    </message>
+    <message>
+        <source>Own broker&apos;s address:</source>
+        <translation>Adres eigen broker:</translation>
+    </message>
+    <message>
+        <source>Venue:</source>
+        <translation>Locatie:</translation>
+    </message>
+    <message>
+        <source>Pages&apos; port:</source>
+        <translation>Poort van de pagina&apos;s:</translation>
+    </message>
+    <message>
+        <source>Pages&apos; language:</source>
+        <translation>Taal van de pagina&apos;s:</translation>
+    </message>
+    <message>
+        <source>Points for a win, a draw, a loss:</source>
+        <translation>Punten voor winst, gelijkspel, verlies:</translation>
+    </message>
+    <message>
+        <source>The broker is not a host name and port (&quot;hall.local:8883&quot;).</source>
+        <translation>De broker is geen hostnaam en poort (&quot;hall.local:8883&quot;).</translation>
+    </message>
+    <message>
+        <source>The venue must be a name without &quot;/&quot;, &quot;+&quot; or &quot;#&quot;.</source>
+        <translation>De locatie moet een naam zijn zonder &quot;/&quot;, &quot;+&quot; of &quot;#&quot;.</translation>
+    </message>
+    <message>
+        <source>The own broker&apos;s address must be an address of this computer.</source>
+        <translation>Het adres van de eigen broker moet een adres van deze computer zijn.</translation>
+    </message>
+    <message>
+        <source>The points are three numbers: a win, a draw, a loss (&quot;2,1,0&quot;).</source>
+        <translation>De punten zijn drie getallen: winst, gelijkspel, verlies (&quot;2,1,0&quot;).</translation>
+    </message>
+</context>
+<context>
+    <name>HallWindow</name>
+    <message>
+        <source>Ended</source>
+        <translation>Afgelopen</translation>
+    </message>
+    <message>
+        <source>Court</source>
+        <translation>Veld</translation>
+    </message>
+    <message>
+        <source>Home</source>
+        <translation>Thuis</translation>
+    </message>
+    <message>
+        <source>Guest</source>
+        <translation>Gasten</translation>
+    </message>
+    <message>
+        <source>Score</source>
+        <translation>Stand</translation>
+    </message>
+    <message>
+        <source>Join code</source>
+        <translation>Koppelcode</translation>
+    </message>
+    <message>
+        <source>Corvella Hall</source>
+        <translation>Corvella Hal</translation>
+    </message>
+    <message>
+        <source>Courts</source>
+        <translation>Velden</translation>
+    </message>
+    <message>
+        <source>Schedule</source>
+        <translation>Programma</translation>
+    </message>
+    <message>
+        <source>Standings</source>
+        <translation>Stand van de poules</translation>
+    </message>
+    <message>
+        <source>Results</source>
+        <translation>Uitslagen</translation>
+    </message>
+    <message>
+        <source>Lobby and join codes</source>
+        <translation>Kantine en koppelcodes</translation>
+    </message>
+    <message>
+        <source>Settings</source>
+        <translation>Instellingen</translation>
+    </message>
+    <message>
+        <source>Game</source>
+        <translation>Wedstrijd</translation>
+    </message>
+    <message>
+        <source>Clock</source>
+        <translation>Klok</translation>
+    </message>
+    <message>
+        <source>Link</source>
+        <translation>Verbinding</translation>
+    </message>
+    <message>
+        <source>Next</source>
+        <translation>Volgende</translation>
+    </message>
+    <message>
+        <source>Time</source>
+        <translation>Tijd</translation>
+    </message>
+    <message>
+        <source>Preset</source>
+        <translation>Voorinstelling</translation>
+    </message>
+    <message>
+        <source>Group</source>
+        <translation>Poule</translation>
+    </message>
+    <message>
+        <source>Result</source>
+        <translation>Uitslag</translation>
+    </message>
+    <message>
+        <source>Import a schedule…</source>
+        <translation>Programma importeren…</translation>
+    </message>
+    <message>
+        <source>a court&apos;s name</source>
+        <translation>naam van een veld</translation>
+    </message>
+    <message>
+        <source>Add a court</source>
+        <translation>Veld toevoegen</translation>
+    </message>
+    <message>
+        <source>Join codes: paste a court&apos;s code on its board&apos;s Hall page</source>
+        <translation>Koppelcodes: plak de code van een veld op de pagina Hal van zijn scorebord</translation>
+    </message>
+    <message>
+        <source>The hall&apos;s pages are on port %1.</source>
+        <translation>De pagina&apos;s van de hal staan op poort %1.</translation>
+    </message>
+    <message>
+        <source>connected</source>
+        <translation>verbonden</translation>
+    </message>
+    <message>
+        <source>not connected: %1</source>
+        <translation>niet verbonden: %1</translation>
+    </message>
+    <message>
+        <source>connecting…</source>
+        <translation>verbinden…</translation>
+    </message>
+    <message>
+        <source>Venue %1 · Broker: %2 · Link: %3</source>
+        <translation>Locatie %1 · Broker: %2 · Verbinding: %3</translation>
+    </message>
+    <message>
+        <source>Online</source>
+        <translation>Online</translation>
+    </message>
+    <message>
+        <source>Offline</source>
+        <translation>Offline</translation>
+    </message>
+    <message>
+        <source>next</source>
+        <translation>volgende</translation>
+    </message>
+    <message>
+        <source>Group %1</source>
+        <translation>Poule %1</translation>
+    </message>
+    <message>
+        <source>Team</source>
+        <translation>Team</translation>
+    </message>
+    <message>
+        <source>Played</source>
+        <translation>Gespeeld</translation>
+    </message>
+    <message>
+        <source>Won</source>
+        <translation>Gewonnen</translation>
+    </message>
+    <message>
+        <source>Drawn</source>
+        <translation>Gelijk</translation>
+    </message>
+    <message>
+        <source>Lost</source>
+        <translation>Verloren</translation>
+    </message>
+    <message>
+        <source>Scored</source>
+        <translation>Voor</translation>
+    </message>
+    <message>
+        <source>Conceded</source>
+        <translation>Tegen</translation>
+    </message>
+    <message>
+        <source>Points</source>
+        <translation>Punten</translation>
+    </message>
+    <message>
+        <source> (disputed)</source>
+        <translation> (betwist)</translation>
+    </message>
+    <message>
+        <source>The lobby page: %1
+(or %2 on a network without local names)
+Results: /hall/results · Schedule: /hall/schedule</source>
+        <translation>De kantinepagina: %1
+(of %2 op een netwerk zonder lokale namen)
+Uitslagen: /hall/results · Programma: /hall/schedule</translation>
+    </message>
+    <message>
+        <source>Copy</source>
+        <translation>Kopiëren</translation>
+    </message>
+    <message numerus="yes">
+        <source>%1: %n game(s)</source>
+        <translation>
+            <numerusform>%1: %n wedstrijd</numerusform>
+            <numerusform>%1: %n wedstrijden</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Import the day&apos;s schedule</source>
+        <translation>Het programma van de dag importeren</translation>
+    </message>
+    <message>
+        <source>Schedules (*.csv *.txt);;All files (*)</source>
+        <translation>Programma&apos;s (*.csv *.txt);;Alle bestanden (*)</translation>
+    </message>
+    <message>
+        <source>The settings could not be saved: the settings file is locked or cannot be written.</source>
+        <translation>De instellingen konden niet worden opgeslagen: het instellingenbestand is vergrendeld of niet schrijfbaar.</translation>
+    </message>
+    <message>
+        <source>Settings saved; the hall starts again with them.</source>
+        <translation>Instellingen opgeslagen; de hal start er opnieuw mee.</translation>
     </message>
 </context>
 <context>

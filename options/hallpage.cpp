@@ -1,11 +1,16 @@
 #include "options/hallpage.h"
 
 #include "hall/brokeraddress.h"
+#include "hall/halljoin.h"
 #include "settings/appsettings.h"
+#include "settings/settingsstore.h"
 
+#include <QFileInfo>
 #include <QFormLayout>
+#include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
+#include <QPushButton>
 
 namespace {
 
@@ -23,14 +28,54 @@ HallPage::HallPage(const OptionsServices &services, QWidget *parent)
     : OptionsPage(parent), m_services(services), m_broker(field("edtHallBroker")),
       m_venue(field("edtHallVenue")), m_court(field("edtHallCourt")), m_user(field("edtHallUser")),
       m_password(field("edtHallPassword", QLineEdit::Password)), m_caFile(field("edtHallCaFile")),
-      m_state(new QLabel)
+      m_state(new QLabel), m_joinCode(field("edtHallJoinCode")),
+      m_joinButton(new QPushButton(tr("Join"))), m_joinState(new QLabel),
+      m_join(new HallJoin(QFileInfo(SettingsStore::filePath()).path(), this))
 {
     setObjectName(QStringLiteral("hallPage"));
     m_broker->setPlaceholderText(tr("host:port, empty for no link"));
     m_user->setPlaceholderText(tr("the court"));
     m_state->setObjectName(QStringLiteral("lblHallState"));
     m_state->setWordWrap(true);
+    m_joinCode->setPlaceholderText(tr("corvella-hall://... from the hall's window"));
+    m_joinButton->setObjectName(QStringLiteral("btnHallJoin"));
+    m_joinState->setObjectName(QStringLiteral("lblHallJoinState"));
+    m_joinState->setWordWrap(true);
+    connect(m_joinButton, &QPushButton::clicked, this, &HallPage::join);
+    connect(m_joinCode, &QLineEdit::returnPressed, this, &HallPage::join);
+    connect(m_joinCode, &QLineEdit::textEdited, this, [this] {
+        m_joinProblem = m_joinCode->text().trimmed().isEmpty()
+                            ? QString()
+                            : tr("Press Join to use the join code, or clear it.");
+        m_joinState->clear();
+    });
+    connect(m_join, &HallJoin::joined, this, [this](const JoinCode &code, const QString &caFile) {
+        Settings joined;
+        store(joined);
+        HallJoin::apply(code, caFile, joined);
+        m_broker->setText(joined.HallBroker);
+        m_venue->setText(joined.HallVenue);
+        m_court->setText(joined.HallCourt);
+        m_user->setText(joined.HallUser);
+        m_password->setText(joined.HallPassword);
+        m_caFile->setText(joined.HallCaFile);
+        m_joinProblem.clear();
+        m_joinButton->setEnabled(true);
+        m_joinState->setText(tr("Joined: court %1 of %2 at %3. Ok keeps it.")
+                                 .arg(code.court, code.venue, code.broker()));
+    });
+    connect(m_join, &HallJoin::failed, this, [this](const QString &why) {
+        m_joinProblem = why;
+        m_joinButton->setEnabled(true);
+        m_joinState->setText(why);
+    });
+    auto *joinRow = new QHBoxLayout;
+    joinRow->addWidget(m_joinCode, 1);
+    joinRow->addWidget(m_joinButton);
+
     auto *form = new QFormLayout(this);
+    form->addRow(tr("Join code:"), joinRow);
+    form->addRow(m_joinState);
     form->addRow(tr("Broker:"), m_broker);
     form->addRow(tr("Venue:"), m_venue);
     form->addRow(tr("Court:"), m_court);
@@ -74,6 +119,10 @@ OptionsPage::Refusal HallPage::refusal() const
 {
     Settings values;
     store(values);
+    if (m_join->isRunning())
+        return {tr("The board is still joining the hall; wait a moment."), m_joinCode};
+    if (!m_joinProblem.isEmpty())
+        return {m_joinProblem, m_joinCode};
     if (values.HallBroker.isEmpty())
         return {};
     if (!BrokerAddress::from(values))
@@ -88,6 +137,20 @@ OptionsPage::Refusal HallPage::refusal() const
                    "Give the broker's CA certificate, or use a broker on this computer."),
                 m_caFile};
     return {};
+}
+
+void HallPage::join()
+{
+    QString why;
+    const std::optional<JoinCode> code = JoinCode::parse(m_joinCode->text(), &why);
+    if (!code) {
+        m_joinProblem = why;
+        m_joinState->setText(why);
+        return;
+    }
+    m_joinButton->setEnabled(false);
+    m_joinState->setText(tr("Asking the hall at %1…").arg(code->host));
+    m_join->start(*code);
 }
 
 void HallPage::showEvent(QShowEvent *event)

@@ -2,8 +2,10 @@
 
 #include "options/optionspage.h"
 
+class HallJoin;
 class QLabel;
 class QLineEdit;
+class QPushButton;
 
 // The options page for the link to the hall's MQTT broker: where it is, the
 // venue and court this board publishes as, how it logs in, and how the link
@@ -25,6 +27,7 @@ protected:
 
 private:
     void showLinkState();
+    void join();
 
     const OptionsServices &m_services;
     QLineEdit *m_broker;
@@ -34,4 +37,10 @@ private:
     QLineEdit *m_password;
     QLineEdit *m_caFile;
     QLabel *m_state;
+    QLineEdit *m_joinCode;
+    QPushButton *m_joinButton;
+    QLabel *m_joinState;
+    HallJoin *m_join; // this page's child
+    // Why the code in the field has not joined; empty once it has.
+    QString m_joinProblem;
 };

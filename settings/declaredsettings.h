@@ -101,6 +101,9 @@ SETTING_TEXT(HallSettings, Court, HallCourt, "1", 64)
 SETTING_TEXT(HallSettings, User, HallUser, "", 64)
 SETTING_TEXT(HallSettings, Password, HallPassword, "", 256)
 SETTING_TEXT(HallSettings, CaFile, HallCaFile, "", 4096)
+// A hall's join code (corvella-hall://...), read at start into the fields
+// above once the hall's authority is fetched and checked; then cleared.
+SETTING_TEXT(HallSettings, JoinCode, HallJoinCode, "", 1024)
 // The shot clock: off or on; its full and short lengths in seconds (short 0:
 // none); whether it runs only with the game clock (1) or by its own key (0);
 // its horn (empty: the built-in tone); whether the game clock stops when it

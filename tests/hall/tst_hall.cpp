@@ -1,6 +1,7 @@
 #include "hall/courtpublisher.h"
 #include "hall/halllimits.h"
 #include "hall/halllink.h"
+#include "hall/joincode.h"
 #include "hall/nextgame.h"
 #include "tests/hall/hallfixture.h"
 #include "tests/robustness/flood.h"
@@ -77,6 +78,41 @@ QJsonObject firstCourt(quint16 port)
     return hallJson(port).value(u"courts").toArray().at(0).toObject();
 }
 
+quint16 freePort()
+{
+    QTcpServer probe;
+    probe.listen(QHostAddress::LocalHost, 0);
+    return probe.serverPort();
+}
+
+void writeStore(const QByteArray &contents)
+{
+    QDir().mkpath(QFileInfo(TestEnvironment::storeFile()).path());
+    QFile store(TestEnvironment::storeFile());
+    store.open(QIODevice::WriteOnly);
+    store.write(contents);
+}
+
+QByteArray readAll(const QString &path)
+{
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+// The processes whose command line names `argument`.
+QList<int> processesRunning(const QString &argument)
+{
+    QList<int> found;
+    const QStringList entries = QDir(u"/proc"_qs).entryList(QDir::Dirs);
+    for (const QString &entry : entries) {
+        bool isPid = false;
+        const int pid = entry.toInt(&isPid);
+        if (isPid && readAll(u"/proc/"_qs + entry + u"/cmdline"_qs).contains(argument.toUtf8()))
+            found << pid;
+    }
+    return found;
+}
+
 void writeSettings(const QString &broker)
 {
     QDir().mkpath(QFileInfo(TestEnvironment::storeFile()).path());
@@ -95,11 +131,17 @@ public:
         probe.listen(QHostAddress::LocalHost, 0);
         m_port = probe.serverPort();
         probe.close();
-        m_process.setProcessChannelMode(QProcess::ForwardedChannels);
+        // Its output is kept for the checks that read it, and passed on.
+        m_process.setProcessChannelMode(QProcess::ForwardedOutputChannel);
+        QObject::connect(&m_process, &QProcess::readyReadStandardError, &m_process, [this] {
+            const QByteArray said = m_process.readAllStandardError();
+            std::fwrite(said.constData(), 1, size_t(said.size()), stderr);
+            m_errors += QString::fromLocal8Bit(said);
+        });
         m_process.start(QStringLiteral(CORVELLA_EXECUTABLE),
-                        QStringList{QStringLiteral("--hall"), QStringLiteral("--port"),
-                                    QString::number(m_port), QStringLiteral("--state-dir"),
-                                    stateDir} +
+                        QStringList{QStringLiteral("--hall"), QStringLiteral("--headless"),
+                                    QStringLiteral("--port"), QString::number(m_port),
+                                    QStringLiteral("--state-dir"), stateDir} +
                             more);
         return m_process.waitForStarted(5000);
     }
@@ -113,11 +155,25 @@ public:
     }
     quint16 port() const { return m_port; }
     qint64 pid() const { return m_process.processId(); }
+    bool waitForEnd(int ms) { return m_process.waitForFinished(ms); }
+    int exitCode() const { return m_process.exitCode(); }
+    // What it said on stderr so far.
+    QString errors()
+    {
+        QCoreApplication::processEvents();
+        return m_errors;
+    }
+    void stop()
+    {
+        m_process.terminate();
+        m_process.waitForFinished(10000);
+    }
     bool isRunning() const { return m_process.state() == QProcess::Running; }
 
 private:
     QProcess m_process;
     quint16 m_port = 0;
+    QString m_errors;
 };
 
 QList<int> numbersOnDisk(const QString &folder)
@@ -290,25 +346,98 @@ class TestHall : public QObject
     ManualTimeSource time;
 
 private slots:
-    void withoutABrokerTheHallDoesNotStart_data()
+    void aHallThatCannotHaveItsBrokerDoesNotStart_data()
     {
-        QTest::addColumn<QString>("broker");
+        QTest::addColumn<QByteArray>("settings");
         QTest::addColumn<QString>("says");
-        QTest::newRow("none") << QString() << u"HallSettings/Broker"_qs;
-        QTest::newRow("not host:port") << u"hall.local:mqtt"_qs << u"hall.local:mqtt"_qs;
+        QTest::newRow("not host:port")
+            << QByteArray("[HallSettings]\nBroker=hall.local:mqtt\n") << u"hall.local:mqtt"_qs;
+        QTest::newRow("own broker's port taken")
+            << QByteArray("[HallServiceSettings]\nOwnBrokerAddress=127.0.0.1\nOwnBrokerPort=")
+            << u"is taken"_qs;
     }
-    void withoutABrokerTheHallDoesNotStart()
+    void aHallThatCannotHaveItsBrokerDoesNotStart()
     {
-        QFETCH(QString, broker);
+        QFETCH(QByteArray, settings);
         QFETCH(QString, says);
-        writeSettings(broker);
-        QProcess hall;
-        hall.start(QStringLiteral(CORVELLA_EXECUTABLE), {QStringLiteral("--hall")});
-        QVERIFY(hall.waitForFinished(20000));
-        QCOMPARE(hall.exitStatus(), QProcess::NormalExit);
+        QTcpServer taken;
+        QVERIFY(taken.listen(QHostAddress::LocalHost, 0));
+        if (settings.endsWith('='))
+            settings += QByteArray::number(taken.serverPort()) + '\n';
+        writeStore(settings);
+        QTemporaryDir state;
+        HallProcess hall;
+        QVERIFY(hall.start(state.path()));
+        QVERIFY(hall.waitForEnd(30000));
         QCOMPARE(hall.exitCode(), 2);
-        const QString err = QString::fromLocal8Bit(hall.readAllStandardError());
-        QVERIFY2(err.contains(says), qPrintable(err));
+        QVERIFY2(hall.errors().contains(says), qPrintable(hall.errors()));
+    }
+
+    // With nothing set the hall starts a Mosquitto of its own: anonymous
+    // clients are refused, a court's join code brings a board onto it over
+    // TLS, and the broker ends with the hall.
+    void aBoardJoinsTheHallsOwnBroker()
+    {
+        const quint16 brokerPort = freePort();
+        writeStore("[HallServiceSettings]\nOwnBrokerAddress=127.0.0.1\nOwnBrokerPort=" +
+                   QByteArray::number(brokerPort) + "\nVenue=cup\n");
+        QTemporaryDir state;
+        HallProcess hall;
+        QVERIFY(hall.start(state.path()));
+        const QString config = state.filePath(u"hall-broker/cup/mosquitto.conf"_qs);
+        QTRY_VERIFY_WITH_TIMEOUT(!processesRunning(config).isEmpty(), LinkDeadlineMs);
+        QTRY_VERIFY_WITH_TIMEOUT(hall.errors().contains(u"connected to the broker"_qs),
+                                 LinkDeadlineMs);
+
+        const QString caFile = state.filePath(u"hall-broker/cup/tls/ca.crt"_qs);
+        QProcess anonymous;
+        anonymous.start(u"mosquitto_pub"_qs,
+                        {u"-h"_qs, u"127.0.0.1"_qs, u"-p"_qs, QString::number(brokerPort),
+                         u"--cafile"_qs, caFile, u"-t"_qs, u"corvella/v1/cup/3/online"_qs, u"-m"_qs,
+                         u"1"_qs});
+        QVERIFY(anonymous.waitForFinished(10000));
+        QVERIFY(anonymous.exitCode() != 0);
+        QVERIFY(anonymous.readAllStandardError().contains("not authorised"));
+
+        QProcess print;
+        print.start(QStringLiteral(CORVELLA_EXECUTABLE),
+                    {u"--hall"_qs, u"--print-join-code"_qs, u"3"_qs, u"--port"_qs,
+                     QString::number(hall.port()), u"--state-dir"_qs, state.path()});
+        QVERIFY(print.waitForFinished(30000));
+        QCOMPARE(print.exitCode(), 0);
+        QString why;
+        std::optional<JoinCode> code =
+            JoinCode::parse(QString::fromUtf8(print.readAllStandardOutput()), &why);
+        QVERIFY2(code, qPrintable(why));
+        QCOMPARE(code->port, int(brokerPort));
+        QCOMPARE(code->webPort, int(hall.port()));
+        code->host = u"127.0.0.1"_qs;
+
+        // The board, given only the code, joins and publishes as court 3.
+        QFile store(TestEnvironment::storeFile());
+        QVERIFY(store.open(QIODevice::Append));
+        store.write("[HallSettings]\nJoinCode=" + code->text().toUtf8() + "\n");
+        store.close();
+        QTemporaryDir boardState;
+        QProcess board;
+        board.setProcessChannelMode(QProcess::ForwardedChannels);
+        board.start(QStringLiteral(CORVELLA_EXECUTABLE), {u"--state-dir"_qs, boardState.path()});
+        const auto courtThree = [&] {
+            const QJsonArray courts = hallJson(hall.port()).value(u"courts").toArray();
+            return !courts.isEmpty() && courts.at(0).toObject().value(u"court") == u"3"_qs &&
+                   courts.at(0).toObject().value(u"online").toBool();
+        };
+        QTRY_VERIFY_WITH_TIMEOUT(courtThree(), 2 * LinkDeadlineMs);
+        const QString stored = QString::fromUtf8(readAll(TestEnvironment::storeFile()));
+        QVERIFY2(stored.contains(u"Broker=127.0.0.1:"_qs + QString::number(brokerPort)),
+                 qPrintable(stored));
+        QVERIFY(stored.contains(u"User=cup-3"_qs));
+        QVERIFY(!stored.contains(u"corvella-hall://"_qs));
+        board.terminate();
+        QVERIFY(board.waitForFinished(10000));
+
+        hall.stop();
+        QTRY_VERIFY_WITH_TIMEOUT(processesRunning(config).isEmpty(), 5000);
     }
 
     void theHallServesWhatACourtPublishes()

@@ -26,10 +26,16 @@ for binary in $private/corvella $private/corvella-sound.so; do
   file "$root/$binary" | grep -q ', stripped' || fail "$binary is not stripped"
 done
 
-# One desktop id for the program, its desktop entry, metainfo and icons.
-desktop=$(cd "$root/usr/share/applications" && ls *.desktop)
+# One desktop id for the program, its desktop entry, metainfo and icons; the
+# hall's window has an entry of its own beside it.
+desktop=$(cd "$root/usr/share/applications" && ls *.desktop | grep -v '\.Hall\.desktop$')
 [ "$(echo "$desktop" | wc -l)" = 1 ] || fail "more than one desktop entry: $desktop"
 id=${desktop%.desktop}
+hall_entry=usr/share/applications/$id.Hall.desktop
+check_file "$hall_entry"
+grep -qx "Exec=corvella --hall" "$root/$hall_entry" || fail "$hall_entry does not start the hall"
+grep -qx "Name=Corvella Hall" "$root/$hall_entry" || fail "$hall_entry is not named Corvella Hall"
+[ "$(ls "$root/usr/share/applications" | wc -l)" = 2 ] || fail "more desktop entries than two" 
 check_file usr/share/metainfo/$id.metainfo.xml
 check_file usr/share/icons/hicolor/scalable/apps/$id.svg
 grep -qx "Icon=$id" "$root/usr/share/applications/$desktop" || fail "the entry's icon is not $id"
@@ -51,7 +57,8 @@ appstreamcli validate --no-net "$root/usr/share/metainfo/$id.metainfo.xml" >/dev
 # The hall as a user's service, starting the installed program.
 unit=usr/lib/systemd/user/corvella-hall.service
 check_file $unit
-grep -qx "ExecStart=/usr/bin/corvella --hall" "$root/$unit" || fail "$unit does not start corvella --hall"
+grep -qx "ExecStart=/usr/bin/corvella --hall --headless" "$root/$unit" \
+  || fail "$unit does not start corvella --hall --headless"
 grep -qx "WantedBy=default.target" "$root/$unit" || fail "$unit cannot be enabled"
 
 # What a Debian user expects beside the program.
@@ -70,7 +77,7 @@ for section in OPTIONEN TASTEN DATEIEN UMGEBUNG --fullscreen Strg+E; do
 done
 
 depends=$(dpkg-deb -f "$deb" Depends)
-for dep in libqt6widgets6 libpulse0 libsndfile1 libqt6svg6 fonts-liberation; do
+for dep in libqt6widgets6 libpulse0 libsndfile1 libqt6svg6 fonts-liberation mosquitto openssl; do
   grep -q "$dep" <<<"$depends" || fail "Depends lacks $dep: $depends"
 done
 for unused in qt6-qpa-plugins libqt6multimedia6 gstreamer1.0-plugins-base gstreamer1.0-plugins-good; do
