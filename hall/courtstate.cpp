@@ -14,6 +14,8 @@ namespace {
 
 // Longer than any caption or team name a board shows.
 constexpr qsizetype MaxTextChars = 200;
+// More than a match in sets has.
+constexpr int MaxSets = 99;
 
 bool isWhole(const QJsonValue &value, double least, double most)
 {
@@ -74,9 +76,49 @@ bool isClock(const QJsonValue &value)
            });
 }
 
+// "#rrggbb", or none: a page sets it as a colour as it is.
+bool isColor(const QJsonValue &v)
+{
+    const QString text = v.toString();
+    return v.isNull() || (v.isString() && text.size() == 7 && text.startsWith(u'#') &&
+                          std::all_of(text.cbegin() + 1, text.cend(), [](QChar c) {
+                              return (c >= u'0' && c <= u'9') || (c >= u'a' && c <= u'f') ||
+                                     (c >= u'A' && c <= u'F');
+                          }));
+}
+
 bool isTeam(const QJsonValue &v)
 {
-    return v.isNull() || (v.isObject() && absentOr(v.toObject(), "name", isText));
+    const QJsonObject team = v.toObject();
+    return v.isNull() ||
+           (v.isObject() && absentOr(team, "name", isText) && absentOr(team, "short", isText) &&
+            absentOr(team, "color", isColor) && absentOr(team, "textColor", isColor));
+}
+
+bool isPair(const QJsonValue &value, double most)
+{
+    const QJsonArray pair = value.toArray();
+    return value.isArray() && pair.size() == 2 && isWhole(pair.at(0), 0, most) &&
+           isWhole(pair.at(1), 0, most);
+}
+
+// A match in sets: the set played, the sets won, each played set's points,
+// who serves; null for a game of periods.
+bool isSets(const QJsonValue &value)
+{
+    if (value.isNull())
+        return true;
+    const QJsonObject sets = value.toObject();
+    const QJsonArray played = sets.value(u"played").toArray();
+    return value.isObject() && isWhole(sets.value(u"set"), 1, MaxSets) &&
+           isPair(sets.value(u"won"), MaxSets) && sets.value(u"played").isArray() &&
+           played.size() <= MaxSets &&
+           std::all_of(
+               played.cbegin(), played.cend(),
+               [](const QJsonValue &set) { return isPair(set, GameLogEntry::MaxSetPoints); }) &&
+           absentOr(sets, "serving", [](const QJsonValue &v) {
+               return v == QJsonValue(u"home"_qs) || v == QJsonValue(u"guest"_qs);
+           });
 }
 
 bool isBoard(const QJsonValue &value)
@@ -124,7 +166,7 @@ std::optional<QJsonObject> courtState(const QByteArray &payload, qsizetype maxKe
     if (!isScores(state.value(u"scores")) || !isClock(state.value(u"clock")) ||
         !absentOr(state, "at", [](const QJsonValue &v) { return isWhole(v, 0, 1e15); }) ||
         !absentOr(state, "game", isText) || !absentOr(state, "board", isBoard) ||
-        !absentOr(state, "teams", isTeams))
+        !absentOr(state, "teams", isTeams) || !absentOr(state, "sets", isSets))
         return std::nullopt;
     QJsonObject kept;
     for (const char *key :

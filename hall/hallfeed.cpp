@@ -116,8 +116,8 @@ bool isPlainName(const QString &name, qsizetype maxChars, qsizetype maxBytes, bo
 
 HallFeed::HallFeed(const QString &venue, const QString &folder, const HallLimits &limits,
                    QObject *parent)
-    : QObject(parent), m_root(QStringLiteral("corvella/v1/") + venue + u'/'), m_folder(folder),
-      m_limits(limits)
+    : QObject(parent), m_venue(venue), m_root(QStringLiteral("corvella/v1/") + venue + u'/'),
+      m_folder(folder), m_limits(limits)
 {
     m_nowMs = [clock = std::make_shared<QElapsedTimer>()] {
         if (!clock->isValid())
@@ -127,6 +127,9 @@ HallFeed::HallFeed(const QString &venue, const QString &folder, const HallLimits
     m_gapTimer.setInterval(int(std::max<qint64>(m_limits.gapWaitMs / 4, 1000)));
     connect(&m_gapTimer, &QTimer::timeout, this, &HallFeed::writeStaleGaps);
     m_gapTimer.start();
+    m_silenceTimer.setInterval(1000);
+    connect(&m_silenceTimer, &QTimer::timeout, this, &HallFeed::checkSilence);
+    m_silenceTimer.start();
     connect(&m_accepting, &QFileSystemWatcher::directoryChanged, this, &HallFeed::checkAccepted);
     load();
 }
@@ -266,6 +269,8 @@ bool HallFeed::receiveOnline(CourtRecord &court, const QByteArray &payload)
     if (payload != "1" && payload != "0")
         return false;
     court.online = payload == "1";
+    court.silent = false;
+    court.stateAtMs = m_nowMs();
     return true;
 }
 
@@ -275,7 +280,49 @@ bool HallFeed::receiveState(CourtRecord &court, const QByteArray &payload)
     if (!state)
         return false;
     court.state = *state;
+    court.silent = false;
+    court.stateAtMs = m_nowMs();
     return true;
+}
+
+namespace {
+
+// A board sends its state every few seconds while its game clock runs; a
+// timeout's clock alone sends nothing, and so tells nothing by its silence.
+bool gameClockRuns(const QJsonObject &state)
+{
+    return state.value(u"clock").toObject().value(u"running").toBool();
+}
+
+} // namespace
+
+void HallFeed::checkSilence()
+{
+    if (!m_linkUp)
+        return;
+    const qint64 now = m_nowMs();
+    for (auto it = m_courts.begin(); it != m_courts.end(); ++it) {
+        if (it->heard && it->online && !it->silent && gameClockRuns(it->state) &&
+            now - it->stateAtMs >= SilentAfterMs) {
+            it->silent = true;
+            emit courtChanged(it.key());
+        }
+    }
+}
+
+void HallFeed::setLinkUp(bool up)
+{
+    if (up == m_linkUp)
+        return;
+    m_linkUp = up;
+    m_linkDownSince = up ? QDateTime() : QDateTime::currentDateTime();
+    if (up) {
+        // The silence of the link was not the courts'.
+        const qint64 now = m_nowMs();
+        for (CourtRecord &court : m_courts)
+            court.stateAtMs = now;
+    }
+    emit linkChanged();
 }
 
 bool HallFeed::receiveLine(const QString &topic, const QString &courtName, CourtRecord &court,
@@ -394,17 +441,20 @@ HallFeed::Result HallFeed::resultOf(const QString &court, const QString &game,
              result.value(QStringLiteral("home")).toString(),
              result.value(QStringLiteral("guest")).toString(),
              finalScores(result).value_or(QJsonArray{}),
+             {},
              when};
     QFile acceptedFile(courtFolder(court) + u'/' + game + AcceptedSuffix);
     if (acceptedFile.open(QIODevice::ReadOnly)) {
         if (const auto accepted = jsonObject(acceptedFile.read(4096))) {
             if (const auto scores = finalScores(*accepted)) {
                 r.scores = *scores;
+                r.match = MatchScore::of(r.scores, record.logPath());
                 r.counts = true;
                 return r;
             }
         }
     }
+    r.match = MatchScore::of(r.scores, record.logPath());
     r.disputed = record.isDisputed();
     r.counts = !r.disputed && !record.lastScores().isEmpty() && r.scores == record.lastScores();
     return r;
@@ -504,6 +554,7 @@ void HallFeed::checkAccepted(const QString &folder)
         if (!scores)
             continue;
         result.scores = *scores;
+        result.match = MatchScore::of(result.scores, logPath(court, result.game));
         result.disputed = false;
         result.counts = true;
         std::fprintf(stderr, "corvella: court %s, game %s: accepted\n", qPrintable(court),
@@ -519,7 +570,7 @@ QList<HallFeed::Court> HallFeed::courts() const
     QList<Court> out;
     for (auto it = m_courts.cbegin(); it != m_courts.cend(); ++it) {
         if (it->heard)
-            out.append({it.key(), it->online, it->state});
+            out.append({it.key(), it->online, it->state, it->silent});
     }
     std::sort(out.begin(), out.end(),
               [](const Court &a, const Court &b) { return naturalLess(a.name, b.name); });
@@ -531,13 +582,14 @@ std::optional<HallFeed::Court> HallFeed::court(const QString &name) const
     const auto it = m_courts.constFind(name);
     if (it == m_courts.cend() || !it->heard)
         return std::nullopt;
-    return Court{name, it->online, it->state};
+    return Court{name, it->online, it->state, it->silent};
 }
 
 QJsonObject HallFeed::courtJson(const Court &court)
 {
     return {{QStringLiteral("court"), court.name},
             {QStringLiteral("online"), court.online},
+            {QStringLiteral("silent"), court.silent},
             {QStringLiteral("state"),
              court.state.isEmpty() ? QJsonValue(QJsonValue::Null) : QJsonValue(court.state)}};
 }
@@ -575,7 +627,8 @@ QJsonObject HallFeed::toJson() const
                           {QStringLiteral("game"), result.game},
                           {QStringLiteral("home"), result.home},
                           {QStringLiteral("guest"), result.guest},
-                          {QStringLiteral("scores"), result.scores}};
+                          {QStringLiteral("scores"), result.scores},
+                          {QStringLiteral("sets"), result.match.setsJson()}};
         if (result.disputed)
             entry.insert(QStringLiteral("disputed"), true);
         resultList.append(entry);

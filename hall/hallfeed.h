@@ -2,6 +2,7 @@
 
 #include "hall/courtgame.h"
 #include "hall/halllimits.h"
+#include "hall/matchscore.h"
 #include <QByteArray>
 
 #include <QDateTime>
@@ -36,11 +37,18 @@ class HallFeed : public QObject
     Q_OBJECT
 
 public:
+    // A running clock's board sends its state every few seconds; this long
+    // without one, its court is told as silent.
+    static constexpr qint64 SilentAfterMs = 15000;
+
     struct Court
     {
         QString name;
         bool online = false;
         QJsonObject state;
+        // Online, its clock running, yet no state for SilentAfterMs: a board
+        // that died without its will reaching the broker.
+        bool silent = false;
     };
     struct Result
     {
@@ -49,6 +57,8 @@ public:
         QString home;
         QString guest;
         QJsonArray scores;
+        // The score the day's lists tell: by sets in a match in sets.
+        MatchScore match;
         QDateTime finished; // when the hall learnt of it
         // Two lines under one number: no result of the game counts until a
         // person accepts it.
@@ -61,6 +71,7 @@ public:
     HallFeed(const QString &venue, const QString &folder, const HallLimits &limits = {},
              QObject *parent = nullptr);
 
+    QString venue() const { return m_venue; }
     // Where a hall keeps a venue's games under a state folder.
     static QString folderFor(const QString &stateFolder, const QString &venue);
     // Whether a court's or a game's name from the broker can name a file:
@@ -81,24 +92,35 @@ public:
     // Writes the lines that have waited on a gap for longer than the limits
     // allow, the gap noted; a timer calls it too.
     void writeStaleGaps();
+    // Marks the courts whose running clock has sent nothing for
+    // SilentAfterMs; a timer calls it too.
+    void checkSilence();
+    // The hall's own link to the broker: while it is down nobody is heard,
+    // so no court is told silent; since when it is down.
+    void setLinkUp(bool up);
+    bool isLinkUp() const { return m_linkUp; }
+    QDateTime linkDownSince() const { return m_linkDownSince; }
     // Messages refused since the hall started.
     int refusedCount() const { return m_refused; }
 
     // By name, in natural order ("2" before "10").
     QList<Court> courts() const;
     std::optional<Court> court(const QString &name) const;
-    // {"court", "online", "state"}; the state is null until one arrives.
+    // {"court", "online", "silent", "state"}; the state is null until one
+    // arrives.
     static QJsonObject courtJson(const Court &court);
     // The day's finished games, newest first.
     QList<Result> results() const;
     // The game's log on disk, or empty when the hall has none.
     QString logPath(const QString &court, const QString &game) const;
     // {"courts": [{"court", "online", "state"}], "results": [{"court",
-    // "game", "home", "guest", "scores"}, "disputed" when it is]}.
+    // "game", "home", "guest", "scores", "sets"}, "disputed" when it is]};
+    // "sets" is {"won", "played"} for a match in sets, null otherwise.
     QJsonObject toJson() const;
 
 signals:
     void courtChanged(const QString &court);
+    void linkChanged();
     // A court's game reached its final and is on the results from now on,
     // or a person accepted its result.
     void finished(const QString &court, const QString &game);
@@ -112,6 +134,8 @@ private:
         bool heard = false;
         bool online = false;
         QJsonObject state;
+        qint64 stateAtMs = 0; // when the last state came, on m_nowMs
+        bool silent = false;
         std::map<QString, CourtGame> games;
     };
 
@@ -132,6 +156,7 @@ private:
     void ignore(const QString &topic, const char *why);
     QString courtFolder(const QString &court) const;
 
+    QString m_venue;
     QString m_root; // "corvella/v1/{venue}/"
     QString m_folder;
     HallLimits m_limits;
@@ -142,5 +167,8 @@ private:
     qint64 m_waitingBytes = 0;
     std::function<qint64()> m_nowMs;
     QTimer m_gapTimer;
+    QTimer m_silenceTimer;
+    bool m_linkUp = true;
+    QDateTime m_linkDownSince;
     QFileSystemWatcher m_accepting;
 };

@@ -2,6 +2,8 @@
 
 #include "game/gamerecord.h"
 #include "game/printedresult.h"
+#include "hall/hallday.h"
+#include "hall/schedule.h"
 #include "hall/schedulepage.h"
 #include "web/pagetexts.h"
 
@@ -9,6 +11,7 @@
 #include <QJsonDocument>
 #include <QJsonObject>
 #include <QUrl>
+#include <QUrlQuery>
 
 namespace {
 
@@ -39,6 +42,18 @@ const char *const Texts[] = {
     QT_TRANSLATE_NOOP("HallPages", "Printable result"),
     QT_TRANSLATE_NOOP("HallPages", "No game has finished yet."),
     QT_TRANSLATE_NOOP("HallPages", "Disputed: counts once accepted"),
+    QT_TRANSLATE_NOOP("HallPages", "Sets and periods"),
+    QT_TRANSLATE_NOOP("HallPages", "Schedule"),
+    QT_TRANSLATE_NOOP("HallPages", "Results as CSV"),
+    QT_TRANSLATE_NOOP("HallPages", "Day sheet (PDF)"),
+    QT_TRANSLATE_NOOP("HallPages", "Set %1"),
+    QT_TRANSLATE_NOOP("HallPages", "Sets %1 - %2"),
+    QT_TRANSLATE_NOOP("HallPages", "No signal"),
+    QT_TRANSLATE_NOOP("HallPages", "Hall link down since %1"),
+    QT_TRANSLATE_NOOP("HallPages", "Timeout %1"),
+    QT_TRANSLATE_NOOP("HallPages", "Next games"),
+    QT_TRANSLATE_NOOP("HallPages", "Standings"),
+    QT_TRANSLATE_NOOP("HallPages", "Group %1"),
 };
 
 constexpr QByteArrayView WordsSlot = "/* words */ {}";
@@ -67,15 +82,6 @@ HttpFront::Answer page(QByteArray body, const QByteArray &type, const QString &l
                                     languageCode(language).toLatin1())
                        << qMakePair(QByteArray("Vary"), QByteArray("Accept-Language"));
     return answer;
-}
-
-QString scoresText(const QJsonArray &scores)
-{
-    const auto one = [&](int i) {
-        const QJsonValue v = scores.at(i);
-        return v.isDouble() ? QString::number(v.toInt()) : QStringLiteral("-");
-    };
-    return one(0) + QStringLiteral(" : ") + one(1);
 }
 
 // /hall/results/{court}/{game}.pdf, made from the game's log off the
@@ -113,6 +119,35 @@ std::optional<HttpFront::Answer> pdfAnswer(const HttpFront::Request &request, co
     return answer;
 }
 
+HttpFront::Answer csvAnswer(const HttpFront::Request &request, const HallFeed &feed,
+                            const Schedule *schedule)
+{
+    const bool excel =
+        QUrlQuery(QString::fromUtf8(request.query)).queryItemValue(QStringLiteral("excel")) == u"1";
+    HttpFront::Answer answer = page(HallDay::csv(HallDay::results(feed, schedule),
+                                                 excel ? CsvStyle::Spreadsheet : CsvStyle::Rfc4180),
+                                    "text/csv; charset=utf-8; header=present");
+    answer.headers.append(qMakePair(QByteArray("Content-Disposition"),
+                                    QByteArray("attachment; filename=\"results.csv\"")));
+    return answer;
+}
+
+// Laid out off the server's thread, from copies of the day as it stands.
+HttpFront::Answer dayPdfAnswer(const HallFeed &feed, const Schedule *schedule,
+                               const QString &language)
+{
+    HttpFront::Answer answer;
+    answer.later = [results = HallDay::results(feed, schedule),
+                    day = schedule ? std::optional<Schedule>(*schedule) : std::nullopt,
+                    venue = feed.venue(), language] {
+        HttpFront::Answer made =
+            page(HallDay::pdf(results, day ? &*day : nullptr, venue, language), "application/pdf");
+        made.headers.append(qMakePair(QByteArray("Content-Disposition"), QByteArray("inline")));
+        return made;
+    };
+    return answer;
+}
+
 } // namespace
 
 namespace HallPages {
@@ -125,9 +160,11 @@ QStringList words()
     return all;
 }
 
-QByteArray hallPage(const QString &language)
+QByteArray hallPage(const QString &language, bool withSchedule)
 {
     QString html = QString::fromUtf8(resource(":/hall/hall.html"));
+    if (!withSchedule)
+        html.remove(QStringLiteral("<a href=\"/hall/schedule\">Schedule</a>"));
     html.replace(QStringLiteral("<html lang=\"en\">"),
                  u"<html lang=\"" + languageCode(language) + u"\">");
     const PageWords word(language);
@@ -153,7 +190,29 @@ QString pdfPath(const HallFeed::Result &result)
            QString::fromLatin1(QUrl::toPercentEncoding(result.game)) + QStringLiteral(".pdf");
 }
 
-QByteArray resultsPage(const QList<HallFeed::Result> &results, const QString &language)
+QStringList resultCells(const HallFeed::Result &result, const PageWords &word)
+{
+    const auto w = [&](const char *text) { return word(Context, text).toHtmlEscaped(); };
+    const auto cell = [](const QString &className, const QString &html) {
+        return className.isEmpty()
+                   ? QStringLiteral("<td>%1</td>").arg(html)
+                   : QStringLiteral("<td class=\"%1\">%2</td>").arg(className, html);
+    };
+    const QString disputed = result.disputed ? QStringLiteral(" <span class=\"disputed\">%1</span>")
+                                                   .arg(w("Disputed: counts once accepted"))
+                                             : QString();
+    return {cell({}, result.finished.toLocalTime().toString(QStringLiteral("HH:mm"))),
+            cell({}, result.court.toHtmlEscaped()),
+            cell({}, result.home.toHtmlEscaped()),
+            cell({}, result.guest.toHtmlEscaped()),
+            cell(QStringLiteral("score"), result.match.scoreText() + disputed),
+            cell(QStringLiteral("detail"), result.match.detailText()),
+            cell({}, QStringLiteral("<a href=\"%1\">%2</a>")
+                         .arg(pdfPath(result).toHtmlEscaped(), w("Printable result")))};
+}
+
+QByteArray resultsPage(const QList<HallFeed::Result> &results, const QString &language,
+                       bool withSchedule)
 {
     const PageWords word(language);
     const auto w = [&](const char *text) { return word(Context, text).toHtmlEscaped(); };
@@ -162,26 +221,23 @@ QByteArray resultsPage(const QList<HallFeed::Result> &results, const QString &la
                                   "initial-scale=1\"><title>%2</title>"
                                   "<link rel=\"stylesheet\" href=\"/hall.css\"></head>"
                                   "<body class=\"results\"><header><h1>%2</h1>"
-                                  "<a href=\"/hall\">%3</a></header>")
+                                  "<a href=\"/hall\">%3</a>")
                        .arg(languageCode(language), w("Corvella hall: results"), w("All courts"));
+    if (withSchedule)
+        html += QStringLiteral("<a href=\"/hall/schedule\">%1</a>").arg(w("Schedule"));
+    html += QStringLiteral("<a href=\"/hall/results.csv\">%1</a>"
+                           "<a href=\"/hall/day.pdf\">%2</a></header>")
+                .arg(w("Results as CSV"), w("Day sheet (PDF)"));
     if (results.isEmpty()) {
         html += QStringLiteral("<p class=\"none\">%1</p>").arg(w("No game has finished yet."));
     } else {
         html += QStringLiteral("<table><tr><th>%1</th><th>%2</th><th>%3</th><th>%4</th>"
-                               "<th>%5</th><th></th></tr>")
-                    .arg(w("Ended"), w("Court"), w("Home"), w("Guest"), w("Score"));
-        for (const HallFeed::Result &r : results) {
-            const QString disputed = r.disputed
-                                         ? QStringLiteral(" <span class=\"disputed\">%1</span>")
-                                               .arg(w("Disputed: counts once accepted"))
-                                         : QString();
-            html += QStringLiteral("<tr><td>%1</td><td>%2</td><td>%3</td><td>%4</td><td>%5%6</td>"
-                                   "<td><a href=\"%7\">%8</a></td></tr>")
-                        .arg(r.finished.toLocalTime().toString(QStringLiteral("HH:mm")),
-                             r.court.toHtmlEscaped(), r.home.toHtmlEscaped(),
-                             r.guest.toHtmlEscaped(), scoresText(r.scores), disputed,
-                             pdfPath(r).toHtmlEscaped(), w("Printable result"));
-        }
+                               "<th>%5</th><th>%6</th><th></th></tr>")
+                    .arg(w("Ended"), w("Court"), w("Home"), w("Guest"), w("Score"),
+                         w("Sets and periods"));
+        for (const HallFeed::Result &r : results)
+            html += QStringLiteral("<tr>") + resultCells(r, word).join(QString()) +
+                    QStringLiteral("</tr>");
         html += QStringLiteral("</table>");
     }
     return (html + QStringLiteral("</body></html>\n")).toUtf8();
@@ -192,9 +248,14 @@ std::optional<HttpFront::Answer> answer(const HttpFront::Request &request, const
 {
     const QString language = pageLanguage(request.header("accept-language"), request.query);
     if (request.path == "/hall" || request.path == "/")
-        return page(hallPage(language), "text/html; charset=utf-8", language);
+        return page(hallPage(language, schedule != nullptr), "text/html; charset=utf-8", language);
     if (request.path == "/hall/results")
-        return page(resultsPage(feed.results(), language), "text/html; charset=utf-8", language);
+        return page(resultsPage(feed.results(), language, schedule != nullptr),
+                    "text/html; charset=utf-8", language);
+    if (request.path == "/hall/results.csv")
+        return csvAnswer(request, feed, schedule);
+    if (request.path == "/hall/day.pdf")
+        return dayPdfAnswer(feed, schedule, language);
     if (request.path == "/hall/schedule" && schedule)
         return page(schedulePage(*schedule, language), "text/html; charset=utf-8", language);
     if (request.path == "/hall.json")

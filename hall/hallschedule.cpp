@@ -32,8 +32,7 @@ void HallSchedule::count(const HallFeed::Result &result)
 {
     if (!result.counts)
         return;
-    m_schedule.markDone(result.court, result.home, result.guest, result.scores.at(0).toInt(),
-                        result.scores.at(1).toInt());
+    m_schedule.markDone(result.court, result.home, result.guest, result.match, result.game);
 }
 
 void HallSchedule::announce(const QString &court)

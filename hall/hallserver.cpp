@@ -138,6 +138,7 @@ bool HallServer::loadSchedule(const QString &path, QString *why)
     std::optional<Schedule> read = Schedule::read(path, why);
     if (!read)
         return false;
+    read->setPoints(ResultPoints::parse(m_settings.points).value_or(ResultPoints{}));
     if (m_ownBroker && !m_ownBroker->addCourts(read->courts(), why))
         return false;
     if (m_service)
@@ -263,6 +264,7 @@ void HallServer::startLink(const BrokerAddress &address)
     m_link = new HallLink(address, this);
     connect(m_link, &HallLink::message, m_feed.get(), &HallFeed::receive);
     connect(m_link, &HallLink::statusChanged, this, [this] {
+        m_feed->setLinkUp(m_link->isUp());
         if (m_link->isUp()) {
             emit told(ServerText::tr("connected to the broker %1").arg(m_address.text()));
             // Retained on the broker, and sent again on every connection: a

@@ -2,6 +2,7 @@
 
 #include "hall/hallfeed.h"
 #include "hall/hallpages.h"
+#include "hall/schedule.h"
 #include "web/httpfront.h"
 #include "web/pagelinks.h"
 
@@ -58,6 +59,11 @@ HallService::HallService(HallFeed &feed, QObject *parent)
     connect(&m_feed, &HallFeed::courtChanged, this, [this](const QString &court) {
         m_links->broadcast(QString::fromUtf8(courtMessage(court)));
     });
+    connect(&m_feed, &HallFeed::linkChanged, this,
+            [this] { m_links->broadcast(QString::fromUtf8(linkMessage())); });
+    // After the schedule has counted the result.
+    connect(&m_feed, &HallFeed::resultsChanged, this,
+            [this] { m_links->broadcast(QString::fromUtf8(dayMessage())); });
 }
 
 HallService::~HallService()
@@ -108,8 +114,91 @@ QByteArray HallService::snapshotMessage() const
     QJsonArray courts;
     for (const HallFeed::Court &court : m_feed.courts())
         courts.append(HallFeed::courtJson(court));
+    return message({{QStringLiteral("type"), QStringLiteral("hall")},
+                    {QStringLiteral("courts"), courts},
+                    {QStringLiteral("link"), linkJson()},
+                    {QStringLiteral("day"), dayJson()}});
+}
+
+QByteArray HallService::linkMessage() const
+{
     return message(
-        {{QStringLiteral("type"), QStringLiteral("hall")}, {QStringLiteral("courts"), courts}});
+        {{QStringLiteral("type"), QStringLiteral("link")}, {QStringLiteral("link"), linkJson()}});
+}
+
+QByteArray HallService::dayMessage() const
+{
+    return message(
+        {{QStringLiteral("type"), QStringLiteral("day")}, {QStringLiteral("day"), dayJson()}});
+}
+
+// The court's first game still to play, past the one it is playing now.
+std::optional<ScheduledGame> HallService::nextToPlay(const QString &court) const
+{
+    const std::optional<HallFeed::Court> now = m_feed.court(court);
+    const QJsonObject board = now ? now->state.value(u"board").toObject() : QJsonObject();
+    const bool playing =
+        now && now->state.value(u"clock").toObject().value(u"phase").toString() != u"final";
+    bool first = true;
+    for (const ScheduledGame &game : m_schedule->games()) {
+        if (game.court != court || game.isDone())
+            continue;
+        const bool current = first && playing &&
+                             game.nextGame().isBetween(board.value(u"home").toString(),
+                                                       board.value(u"guest").toString());
+        first = false;
+        if (!current)
+            return game;
+    }
+    return std::nullopt;
+}
+
+// {"up", "since": "HH:MM" while down}, the time as the hall's clock has it.
+QJsonObject HallService::linkJson() const
+{
+    QJsonObject link{{QStringLiteral("up"), m_feed.isLinkUp()}};
+    if (!m_feed.isLinkUp())
+        link.insert(QStringLiteral("since"),
+                    m_feed.linkDownSince().toString(QStringLiteral("HH:mm")));
+    return link;
+}
+
+// {"next": [{"court", "time", "home", "guest"}], "standings": [{"group",
+// "sets", "teams": [{"team", "played", "won", "lost", "score", "points"}]}]};
+// empty lists without a schedule.
+QJsonObject HallService::dayJson() const
+{
+    QJsonArray next;
+    QJsonArray standings;
+    if (m_schedule) {
+        for (const QString &court : m_schedule->courts()) {
+            if (const std::optional<ScheduledGame> game = nextToPlay(court))
+                next.append(QJsonObject{
+                    {QStringLiteral("court"), court},
+                    {QStringLiteral("time"), game->time.toString(QStringLiteral("HH:mm"))},
+                    {QStringLiteral("home"), game->home},
+                    {QStringLiteral("guest"), game->guest}});
+        }
+        for (const QString &group : m_schedule->groups()) {
+            const bool sets = m_schedule->playsInSets(group);
+            QJsonArray teams;
+            for (const Standing &team : m_schedule->standings(group)) {
+                const QString score =
+                    sets ? QStringLiteral("%1:%2").arg(team.setsWon).arg(team.setsLost)
+                         : QStringLiteral("%1:%2").arg(team.scored).arg(team.conceded);
+                teams.append(QJsonObject{{QStringLiteral("team"), team.team},
+                                         {QStringLiteral("played"), team.played},
+                                         {QStringLiteral("won"), team.won},
+                                         {QStringLiteral("lost"), team.lost},
+                                         {QStringLiteral("score"), score},
+                                         {QStringLiteral("points"), team.points}});
+            }
+            standings.append(QJsonObject{{QStringLiteral("group"), group},
+                                         {QStringLiteral("sets"), sets},
+                                         {QStringLiteral("teams"), teams}});
+        }
+    }
+    return {{QStringLiteral("next"), next}, {QStringLiteral("standings"), standings}};
 }
 
 QByteArray HallService::courtMessage(const QString &court) const

@@ -1,18 +1,22 @@
 #pragma once
 
 #include <QHostAddress>
+#include <QJsonObject>
 #include <QObject>
 
 #include <memory>
+#include <optional>
 
 class HallFeed;
 class Schedule;
+struct ScheduledGame;
 class HttpFront;
 class PageLinks;
 class QWebSocketServer;
 
 // The hall's web server: its pages (see HallPages) and a live channel on
-// /live that sends every court when a page connects, then each court again
+// /live that sends every court, the hall's link and the day (each court's
+// next game, each group's standings) when a page connects, then each again
 // as it changes. It reads the feed and never writes it. Everything runs on
 // this object's thread except the PDFs, which HttpFront makes on a worker.
 class HallService : public QObject
@@ -38,11 +42,18 @@ public:
     // hall's own broker checks against its join code.
     void setCaFile(const QString &path) { m_caFile = path; }
 
-    // What a page gets first, and on each change of a court.
+    // What a page gets first, and on each change of a court, of the hall's
+    // link to the broker, and of the day's results.
     QByteArray snapshotMessage() const;
     QByteArray courtMessage(const QString &court) const;
+    QByteArray linkMessage() const;
+    QByteArray dayMessage() const;
 
 private:
+    QJsonObject linkJson() const;
+    QJsonObject dayJson() const;
+    std::optional<ScheduledGame> nextToPlay(const QString &court) const;
+
     HallFeed &m_feed;
     const Schedule *m_schedule = nullptr;
     QString m_language;

@@ -9,6 +9,7 @@
 #include <QHash>
 
 #include <algorithm>
+#include <limits>
 
 namespace {
 
@@ -253,20 +254,26 @@ std::optional<ScheduledGame> Schedule::nextFor(const QString &court) const
 bool Schedule::markDone(const QString &court, const QString &home, const QString &guest,
                         int homeScore, int guestScore)
 {
+    MatchScore match;
+    match.score = {homeScore, guestScore};
+    return markDone(court, home, guest, match);
+}
+
+bool Schedule::markDone(const QString &court, const QString &home, const QString &guest,
+                        const MatchScore &match, const QString &playedAs)
+{
     for (ScheduledGame &game : m_games) {
         if (game.court != court || game.isDone())
             continue;
-        if (game.home == home && game.guest == guest) {
-            game.homeScore = homeScore;
-            game.guestScore = guestScore;
-            return true;
-        }
         // The operator may have loaded the game with the teams the other way round.
-        if (game.home == guest && game.guest == home) {
-            game.homeScore = guestScore;
-            game.guestScore = homeScore;
-            return true;
-        }
+        const bool reversed = game.home == guest && game.guest == home;
+        if (!reversed && !(game.home == home && game.guest == guest))
+            continue;
+        game.match = reversed ? match.swapped() : match;
+        game.homeScore = game.match.score[0];
+        game.guestScore = game.match.score[1];
+        game.playedAs = playedAs;
+        return true;
     }
     return false;
 }
@@ -282,6 +289,26 @@ QJsonObject Schedule::nextMessage(const ScheduledGame &game)
     return game.nextGame().toJson();
 }
 
+bool Schedule::playsInSets(const QString &group) const
+{
+    return std::any_of(m_games.cbegin(), m_games.cend(), [&](const ScheduledGame &game) {
+        return game.group == group && game.isDone() && game.match.inSets();
+    });
+}
+
+namespace {
+
+// Won to lost, a team that lost none above every other; exact for equal
+// ratios, since a division is rounded correctly.
+double ratio(int won, int lost)
+{
+    if (lost == 0)
+        return won > 0 ? std::numeric_limits<double>::infinity() : 0;
+    return double(won) / lost;
+}
+
+} // namespace
+
 QList<Standing> Schedule::standings(const QString &group) const
 {
     QList<Standing> table;
@@ -293,18 +320,28 @@ QList<Standing> Schedule::standings(const QString &group) const
         }
         return row.value(team);
     };
-    const auto count = [](Standing &team, int scored, int conceded) {
+    const auto count = [this](Standing &team, const MatchScore &match) {
+        const auto [mine, theirs] = match.score;
         ++team.played;
-        team.scored += scored;
-        team.conceded += conceded;
-        if (scored > conceded) {
+        if (match.inSets()) {
+            const auto [won, lost] = match.setPoints();
+            team.scored += won;
+            team.conceded += lost;
+            team.setsWon += mine;
+            team.setsLost += theirs;
+        } else {
+            team.scored += mine;
+            team.conceded += theirs;
+        }
+        if (mine > theirs) {
             ++team.won;
-            team.points += WinPoints;
-        } else if (scored == conceded) {
+            team.points += m_points.win;
+        } else if (mine == theirs) {
             ++team.drawn;
-            team.points += DrawPoints;
+            team.points += m_points.draw;
         } else {
             ++team.lost;
+            team.points += m_points.loss;
         }
     };
     for (const ScheduledGame &game : m_games) {
@@ -315,17 +352,54 @@ QList<Standing> Schedule::standings(const QString &group) const
         const qsizetype guest = rowOf(game.guest);
         if (!game.isDone())
             continue;
-        count(table[home], *game.homeScore, *game.guestScore);
-        count(table[guest], *game.guestScore, *game.homeScore);
+        count(table[home], game.match);
+        count(table[guest], game.match.swapped());
     }
-    std::sort(table.begin(), table.end(), [](const Standing &a, const Standing &b) {
+    const bool sets = playsInSets(group);
+    std::sort(table.begin(), table.end(), [sets](const Standing &a, const Standing &b) {
         if (a.points != b.points)
             return a.points > b.points;
-        if (a.difference() != b.difference())
-            return a.difference() > b.difference();
-        if (a.scored != b.scored)
-            return a.scored > b.scored;
+        if (sets) {
+            const double setsA = ratio(a.setsWon, a.setsLost);
+            const double setsB = ratio(b.setsWon, b.setsLost);
+            if (setsA != setsB)
+                return setsA > setsB;
+            const double pointsA = ratio(a.scored, a.conceded);
+            const double pointsB = ratio(b.scored, b.conceded);
+            if (pointsA != pointsB)
+                return pointsA > pointsB;
+        } else {
+            if (a.difference() != b.difference())
+                return a.difference() > b.difference();
+            if (a.scored != b.scored)
+                return a.scored > b.scored;
+        }
         return a.team.localeAwareCompare(b.team) < 0;
     });
     return table;
+}
+
+std::optional<ResultPoints> ResultPoints::parse(const QString &text)
+{
+    const QStringList parts = text.split(u',');
+    if (parts.size() != 3)
+        return std::nullopt;
+    std::array<int, 3> n{};
+    for (int i = 0; i < 3; ++i) {
+        bool ok = false;
+        n[i] = parts.at(i).trimmed().toInt(&ok);
+        if (!ok || n[i] < 0 || n[i] > 99)
+            return std::nullopt;
+    }
+    return ResultPoints{n[0], n[1], n[2]};
+}
+
+ResultPoints ResultPoints::fromStored(const QMap<QString, QString> &stored)
+{
+    for (const char *key : {"HallServiceSettings/Points", "HallSettings/Points"}) {
+        const auto it = stored.constFind(QLatin1StringView(key));
+        if (it != stored.cend())
+            return parse(*it).value_or(ResultPoints{});
+    }
+    return {};
 }

@@ -30,6 +30,17 @@ QString cell(const QString &text)
     return QStringLiteral("<td>") + text.toHtmlEscaped() + QStringLiteral("</td>");
 }
 
+// The score, and under it the sets or periods it was made of.
+QString resultCell(const MatchScore &match)
+{
+    const QString detail = match.detailText();
+    return QStringLiteral("<td class='score'>") + match.scoreText() +
+           (detail.isEmpty()
+                ? QString()
+                : QStringLiteral("<span class='detail'>") + detail + QStringLiteral("</span>")) +
+           QStringLiteral("</td>");
+}
+
 QString headings(const QStringList &names)
 {
     QString row = QStringLiteral("<tr>");
@@ -57,7 +68,7 @@ QString gamesTable(const Schedule &schedule, const ScheduleWords &word)
         if (schedule.hasGroups())
             html += cell(game.group);
         html += game.isDone()
-                    ? cell(QStringLiteral("%1 : %2").arg(*game.homeScore).arg(*game.guestScore))
+                    ? resultCell(game.match)
                     : QStringLiteral("<td>") + word(QT_TRANSLATE_NOOP("SchedulePage", "to play")) +
                           QStringLiteral("</td>");
         html += QStringLiteral("</tr>");
@@ -67,25 +78,38 @@ QString gamesTable(const Schedule &schedule, const ScheduleWords &word)
 
 QString standingsTable(const Schedule &schedule, const QString &group, const ScheduleWords &word)
 {
+    const bool sets = schedule.playsInSets(group);
     QString html =
         QStringLiteral("<h2>%1</h2><table class='standings'>")
             .arg(word(QT_TRANSLATE_NOOP("SchedulePage", "Group %1")).arg(group.toHtmlEscaped()));
-    html += headings({word(QT_TRANSLATE_NOOP("SchedulePage", "Team")),
-                      word(QT_TRANSLATE_NOOP("SchedulePage", "Played")),
-                      word(QT_TRANSLATE_NOOP("SchedulePage", "Won")),
-                      word(QT_TRANSLATE_NOOP("SchedulePage", "Drawn")),
-                      word(QT_TRANSLATE_NOOP("SchedulePage", "Lost")),
-                      word(QT_TRANSLATE_NOOP("SchedulePage", "Scored")),
-                      word(QT_TRANSLATE_NOOP("SchedulePage", "Difference")),
-                      word(QT_TRANSLATE_NOOP("SchedulePage", "Points"))});
+    QStringList names = {word(QT_TRANSLATE_NOOP("SchedulePage", "Team")),
+                         word(QT_TRANSLATE_NOOP("SchedulePage", "Played")),
+                         word(QT_TRANSLATE_NOOP("SchedulePage", "Won"))};
+    if (!sets)
+        names << word(QT_TRANSLATE_NOOP("SchedulePage", "Drawn"));
+    names << word(QT_TRANSLATE_NOOP("SchedulePage", "Lost"));
+    if (sets)
+        names << word(QT_TRANSLATE_NOOP("SchedulePage", "Sets"))
+              << word(QT_TRANSLATE_NOOP("SchedulePage", "Set points"));
+    else
+        names << word(QT_TRANSLATE_NOOP("SchedulePage", "Scored"))
+              << word(QT_TRANSLATE_NOOP("SchedulePage", "Difference"));
+    names << word(QT_TRANSLATE_NOOP("SchedulePage", "Points"));
+    html += headings(names);
     for (const Standing &team : schedule.standings(group)) {
         html += QStringLiteral("<tr>") + cell(team.team);
-        for (const int n : {team.played, team.won, team.drawn, team.lost})
+        for (const int n : {team.played, team.won})
             html += cell(QString::number(n));
-        html += cell(QStringLiteral("%1 : %2").arg(team.scored).arg(team.conceded)) +
-                cell(team.difference() == 0 ? QStringLiteral("0")
-                                            : QString::asprintf("%+d", team.difference())) +
-                cell(QString::number(team.points)) + QStringLiteral("</tr>");
+        if (!sets)
+            html += cell(QString::number(team.drawn));
+        html += cell(QString::number(team.lost));
+        if (sets)
+            html += cell(QStringLiteral("%1 : %2").arg(team.setsWon).arg(team.setsLost));
+        html += cell(QStringLiteral("%1 : %2").arg(team.scored).arg(team.conceded));
+        if (!sets)
+            html += cell(team.difference() == 0 ? QStringLiteral("0")
+                                                : QString::asprintf("%+d", team.difference()));
+        html += cell(QString::number(team.points)) + QStringLiteral("</tr>");
     }
     return html + QStringLiteral("</table>");
 }
@@ -95,14 +119,20 @@ QString standingsTable(const Schedule &schedule, const QString &group, const Sch
 QByteArray schedulePage(const Schedule &schedule, const QString &language)
 {
     const ScheduleWords word(language);
+    // In the lobby page's style, to be read on the same screen.
     QString html =
         QStringLiteral("<!DOCTYPE html><html lang='%1'><head><meta charset='utf-8'>"
-                       "<meta http-equiv='refresh' content='%2'><title>%3</title></head><body>")
+                       "<meta name='viewport' content='width=device-width, initial-scale=1'>"
+                       "<meta http-equiv='refresh' content='%2'><title>%3</title>"
+                       "<link rel='stylesheet' href='/hall.css'></head><body class='schedule'>")
             .arg(language.isEmpty() ? QStringLiteral("en") : language)
             .arg(SchedulePageRefreshSeconds)
             .arg(word(QT_TRANSLATE_NOOP("SchedulePage", "Corvella: the day's games")));
-    html += QStringLiteral("<h1>%1</h1>")
-                .arg(word(QT_TRANSLATE_NOOP("SchedulePage", "The day's games")));
+    html += QStringLiteral("<header><h1>%1</h1><a href='/hall'>%2</a>"
+                           "<a href='/hall/results'>%3</a></header><main>")
+                .arg(word(QT_TRANSLATE_NOOP("SchedulePage", "The day's games")),
+                     word(QT_TRANSLATE_NOOP("SchedulePage", "All courts")),
+                     word(QT_TRANSLATE_NOOP("SchedulePage", "Results")));
     if (schedule.games().isEmpty())
         html += QStringLiteral("<p>%1</p>")
                     .arg(word(QT_TRANSLATE_NOOP("SchedulePage", "No games are scheduled.")));
@@ -110,5 +140,5 @@ QByteArray schedulePage(const Schedule &schedule, const QString &language)
         html += gamesTable(schedule, word);
     for (const QString &group : schedule.groups())
         html += standingsTable(schedule, group, word);
-    return (html + QStringLiteral("</body></html>")).toUtf8();
+    return (html + QStringLiteral("</main></body></html>")).toUtf8();
 }

@@ -1193,6 +1193,81 @@ Die Tasten beschreibt corvella(1).</translation>
     </message>
 </context>
 <context>
+    <name>HallDay</name>
+    <message>
+        <source>Results of the day</source>
+        <translation>Ergebnisse des Tages</translation>
+    </message>
+    <message>
+        <source>Time</source>
+        <translation>Zeit</translation>
+    </message>
+    <message>
+        <source>Court</source>
+        <translation>Spielfeld</translation>
+    </message>
+    <message>
+        <source>Group</source>
+        <translation>Gruppe</translation>
+    </message>
+    <message>
+        <source>Home</source>
+        <translation>Heim</translation>
+    </message>
+    <message>
+        <source>Guest</source>
+        <translation>Gast</translation>
+    </message>
+    <message>
+        <source>Score</source>
+        <translation>Stand</translation>
+    </message>
+    <message>
+        <source>Sets and periods</source>
+        <translation>Sätze und Perioden</translation>
+    </message>
+    <message>
+        <source>No game has finished yet.</source>
+        <translation>Noch ist kein Spiel zu Ende.</translation>
+    </message>
+    <message>
+        <source>Group %1</source>
+        <translation>Gruppe %1</translation>
+    </message>
+    <message>
+        <source>Played</source>
+        <translation>Spiele</translation>
+    </message>
+    <message>
+        <source>Won</source>
+        <translation>Siege</translation>
+    </message>
+    <message>
+        <source>Drawn</source>
+        <translation>Unentschieden</translation>
+    </message>
+    <message>
+        <source>Lost</source>
+        <translation>Niederlagen</translation>
+    </message>
+    <message>
+        <source>Goals</source>
+        <translation>Tore</translation>
+    </message>
+    <message>
+        <source>Sets</source>
+        <translation>Sätze</translation>
+    </message>
+    <message>
+        <source>Set points</source>
+        <translation>Satzpunkte</translation>
+    </message>
+    <message>
+        <source>Points</source>
+        <translation>Punkte</translation>
+    </message>
+</context>
+<context>
     <name>HallJoin</name>
     <message>
         <source>The hall at %1 cannot be reached: %2</source>
@@ -1406,6 +1481,54 @@ Die Tasten beschreibt corvella(1).</translation>
     <message>
         <source>Disputed: counts once accepted</source>
         <translation>Strittig: zählt erst nach Bestätigung</translation>
+    </message>
+    <message>
+        <source>Sets and periods</source>
+        <translation>Sätze und Perioden</translation>
+    </message>
+    <message>
+        <source>Schedule</source>
+        <translation>Spielplan</translation>
+    </message>
+    <message>
+        <source>Results as CSV</source>
+        <translation>Ergebnisse als CSV</translation>
+    </message>
+    <message>
+        <source>Day sheet (PDF)</source>
+        <translation>Tagesübersicht (PDF)</translation>
+    </message>
+    <message>
+        <source>Set %1</source>
+        <translation>Satz %1</translation>
+    </message>
+    <message>
+        <source>Sets %1 - %2</source>
+        <translation>Sätze %1 - %2</translation>
+    </message>
+    <message>
+        <source>No signal</source>
+        <translation>Kein Signal</translation>
+    </message>
+    <message>
+        <source>Hall link down since %1</source>
+        <translation>Verbindung der Halle getrennt seit %1</translation>
+    </message>
+    <message>
+        <source>Timeout %1</source>
+        <translation>Auszeit %1</translation>
+    </message>
+    <message>
+        <source>Next games</source>
+        <translation>Nächste Spiele</translation>
+    </message>
+    <message>
+        <source>Standings</source>
+        <translation>Tabelle</translation>
+    </message>
+    <message>
+        <source>Group %1</source>
+        <translation>Gruppe %1</translation>
     </message>
 </context>
 <context>
@@ -2498,6 +2621,22 @@ Ergebnisse: /hall/results · Spielplan: /hall/schedule</translation>
     <message>
         <source>No games are scheduled.</source>
         <translation>Es sind keine Spiele geplant.</translation>
+    </message>
+    <message>
+        <source>Sets</source>
+        <translation>Sätze</translation>
+    </message>
+    <message>
+        <source>Set points</source>
+        <translation>Satzpunkte</translation>
+    </message>
+    <message>
+        <source>All courts</source>
+        <translation>Alle Spielfelder</translation>
+    </message>
+    <message>
+        <source>Results</source>
+        <translation>Ergebnisse</translation>
     </message>
 </context>
 <context>

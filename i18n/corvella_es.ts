@@ -1193,6 +1193,81 @@ Las teclas están en corvella(1).</translation>
     </message>
 </context>
 <context>
+    <name>HallDay</name>
+    <message>
+        <source>Results of the day</source>
+        <translation>Resultados del día</translation>
+    </message>
+    <message>
+        <source>Time</source>
+        <translation>Hora</translation>
+    </message>
+    <message>
+        <source>Court</source>
+        <translation>Pista</translation>
+    </message>
+    <message>
+        <source>Group</source>
+        <translation>Grupo</translation>
+    </message>
+    <message>
+        <source>Home</source>
+        <translation>Local</translation>
+    </message>
+    <message>
+        <source>Guest</source>
+        <translation>Visitante</translation>
+    </message>
+    <message>
+        <source>Score</source>
+        <translation>Marcador</translation>
+    </message>
+    <message>
+        <source>Sets and periods</source>
+        <translation>Sets y periodos</translation>
+    </message>
+    <message>
+        <source>No game has finished yet.</source>
+        <translation>Todavía no ha terminado ningún partido.</translation>
+    </message>
+    <message>
+        <source>Group %1</source>
+        <translation>Grupo %1</translation>
+    </message>
+    <message>
+        <source>Played</source>
+        <translation>Jugados</translation>
+    </message>
+    <message>
+        <source>Won</source>
+        <translation>Ganados</translation>
+    </message>
+    <message>
+        <source>Drawn</source>
+        <translation>Empatados</translation>
+    </message>
+    <message>
+        <source>Lost</source>
+        <translation>Perdidos</translation>
+    </message>
+    <message>
+        <source>Goals</source>
+        <translation>Goles</translation>
+    </message>
+    <message>
+        <source>Sets</source>
+        <translation>Sets</translation>
+    </message>
+    <message>
+        <source>Set points</source>
+        <translation>Puntos de set</translation>
+    </message>
+    <message>
+        <source>Points</source>
+        <translation>Puntos</translation>
+    </message>
+</context>
+<context>
     <name>HallJoin</name>
     <message>
         <source>The hall at %1 cannot be reached: %2</source>
@@ -1406,6 +1481,54 @@ Las teclas están en corvella(1).</translation>
     <message>
         <source>Disputed: counts once accepted</source>
         <translation>En disputa: cuenta cuando se acepte</translation>
+    </message>
+    <message>
+        <source>Sets and periods</source>
+        <translation>Sets y periodos</translation>
+    </message>
+    <message>
+        <source>Schedule</source>
+        <translation>Calendario</translation>
+    </message>
+    <message>
+        <source>Results as CSV</source>
+        <translation>Resultados en CSV</translation>
+    </message>
+    <message>
+        <source>Day sheet (PDF)</source>
+        <translation>Hoja del día (PDF)</translation>
+    </message>
+    <message>
+        <source>Set %1</source>
+        <translation>Set %1</translation>
+    </message>
+    <message>
+        <source>Sets %1 - %2</source>
+        <translation>Sets %1 - %2</translation>
+    </message>
+    <message>
+        <source>No signal</source>
+        <translation>Sin señal</translation>
+    </message>
+    <message>
+        <source>Hall link down since %1</source>
+        <translation>Enlace del pabellón caído desde las %1</translation>
+    </message>
+    <message>
+        <source>Timeout %1</source>
+        <translation>Tiempo muerto %1</translation>
+    </message>
+    <message>
+        <source>Next games</source>
+        <translation>Próximos partidos</translation>
+    </message>
+    <message>
+        <source>Standings</source>
+        <translation>Clasificación</translation>
+    </message>
+    <message>
+        <source>Group %1</source>
+        <translation>Grupo %1</translation>
     </message>
 </context>
 <context>
@@ -2498,6 +2621,22 @@ Resultados: /hall/results · Calendario: /hall/schedule</translation>
     <message>
         <source>No games are scheduled.</source>
         <translation>No hay partidos programados.</translation>
+    </message>
+    <message>
+        <source>Sets</source>
+        <translation>Sets</translation>
+    </message>
+    <message>
+        <source>Set points</source>
+        <translation>Puntos de set</translation>
+    </message>
+    <message>
+        <source>All courts</source>
+        <translation>Todas las pistas</translation>
+    </message>
+    <message>
+        <source>Results</source>
+        <translation>Resultados</translation>
     </message>
 </context>
 <context>

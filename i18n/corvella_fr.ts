@@ -1193,6 +1193,81 @@ Voir corvella(1) pour les touches.</translation>
     </message>
 </context>
 <context>
+    <name>HallDay</name>
+    <message>
+        <source>Results of the day</source>
+        <translation>Résultats du jour</translation>
+    </message>
+    <message>
+        <source>Time</source>
+        <translation>Heure</translation>
+    </message>
+    <message>
+        <source>Court</source>
+        <translation>Terrain</translation>
+    </message>
+    <message>
+        <source>Group</source>
+        <translation>Groupe</translation>
+    </message>
+    <message>
+        <source>Home</source>
+        <translation>Domicile</translation>
+    </message>
+    <message>
+        <source>Guest</source>
+        <translation>Visiteurs</translation>
+    </message>
+    <message>
+        <source>Score</source>
+        <translation>Score</translation>
+    </message>
+    <message>
+        <source>Sets and periods</source>
+        <translation>Sets et périodes</translation>
+    </message>
+    <message>
+        <source>No game has finished yet.</source>
+        <translation>Aucun match n&apos;est encore terminé.</translation>
+    </message>
+    <message>
+        <source>Group %1</source>
+        <translation>Groupe %1</translation>
+    </message>
+    <message>
+        <source>Played</source>
+        <translation>Joués</translation>
+    </message>
+    <message>
+        <source>Won</source>
+        <translation>Gagnés</translation>
+    </message>
+    <message>
+        <source>Drawn</source>
+        <translation>Nuls</translation>
+    </message>
+    <message>
+        <source>Lost</source>
+        <translation>Perdus</translation>
+    </message>
+    <message>
+        <source>Goals</source>
+        <translation>Buts</translation>
+    </message>
+    <message>
+        <source>Sets</source>
+        <translation>Sets</translation>
+    </message>
+    <message>
+        <source>Set points</source>
+        <translation>Points de set</translation>
+    </message>
+    <message>
+        <source>Points</source>
+        <translation>Points</translation>
+    </message>
+</context>
+<context>
     <name>HallJoin</name>
     <message>
         <source>The hall at %1 cannot be reached: %2</source>
@@ -1406,6 +1481,54 @@ Voir corvella(1) pour les touches.</translation>
     <message>
         <source>Disputed: counts once accepted</source>
         <translation>Contesté : compte une fois accepté</translation>
+    </message>
+    <message>
+        <source>Sets and periods</source>
+        <translation>Sets et périodes</translation>
+    </message>
+    <message>
+        <source>Schedule</source>
+        <translation>Programme</translation>
+    </message>
+    <message>
+        <source>Results as CSV</source>
+        <translation>Résultats en CSV</translation>
+    </message>
+    <message>
+        <source>Day sheet (PDF)</source>
+        <translation>Feuille du jour (PDF)</translation>
+    </message>
+    <message>
+        <source>Set %1</source>
+        <translation>Set %1</translation>
+    </message>
+    <message>
+        <source>Sets %1 - %2</source>
+        <translation>Sets %1 - %2</translation>
+    </message>
+    <message>
+        <source>No signal</source>
+        <translation>Pas de signal</translation>
+    </message>
+    <message>
+        <source>Hall link down since %1</source>
+        <translation>Liaison de la salle coupée depuis %1</translation>
+    </message>
+    <message>
+        <source>Timeout %1</source>
+        <translation>Temps mort %1</translation>
+    </message>
+    <message>
+        <source>Next games</source>
+        <translation>Prochains matchs</translation>
+    </message>
+    <message>
+        <source>Standings</source>
+        <translation>Classement</translation>
+    </message>
+    <message>
+        <source>Group %1</source>
+        <translation>Groupe %1</translation>
     </message>
 </context>
 <context>
@@ -2498,6 +2621,22 @@ Résultats : /hall/results · Programme : /hall/schedule</translation>
     <message>
         <source>No games are scheduled.</source>
         <translation>Aucun match n&apos;est prévu.</translation>
+    </message>
+    <message>
+        <source>Sets</source>
+        <translation>Sets</translation>
+    </message>
+    <message>
+        <source>Set points</source>
+        <translation>Points de set</translation>
+    </message>
+    <message>
+        <source>All courts</source>
+        <translation>Tous les terrains</translation>
+    </message>
+    <message>
+        <source>Results</source>
+        <translation>Résultats</translation>
     </message>
 </context>
 <context>

@@ -1193,6 +1193,81 @@ Zie corvella(1) voor de toetsen.</translation>
     </message>
 </context>
 <context>
+    <name>HallDay</name>
+    <message>
+        <source>Results of the day</source>
+        <translation>Uitslagen van de dag</translation>
+    </message>
+    <message>
+        <source>Time</source>
+        <translation>Tijd</translation>
+    </message>
+    <message>
+        <source>Court</source>
+        <translation>Veld</translation>
+    </message>
+    <message>
+        <source>Group</source>
+        <translation>Groep</translation>
+    </message>
+    <message>
+        <source>Home</source>
+        <translation>Thuis</translation>
+    </message>
+    <message>
+        <source>Guest</source>
+        <translation>Gasten</translation>
+    </message>
+    <message>
+        <source>Score</source>
+        <translation>Stand</translation>
+    </message>
+    <message>
+        <source>Sets and periods</source>
+        <translation>Sets en perioden</translation>
+    </message>
+    <message>
+        <source>No game has finished yet.</source>
+        <translation>Er is nog geen wedstrijd afgelopen.</translation>
+    </message>
+    <message>
+        <source>Group %1</source>
+        <translation>Groep %1</translation>
+    </message>
+    <message>
+        <source>Played</source>
+        <translation>Gespeeld</translation>
+    </message>
+    <message>
+        <source>Won</source>
+        <translation>Gewonnen</translation>
+    </message>
+    <message>
+        <source>Drawn</source>
+        <translation>Gelijk</translation>
+    </message>
+    <message>
+        <source>Lost</source>
+        <translation>Verloren</translation>
+    </message>
+    <message>
+        <source>Goals</source>
+        <translation>Doelpunten</translation>
+    </message>
+    <message>
+        <source>Sets</source>
+        <translation>Sets</translation>
+    </message>
+    <message>
+        <source>Set points</source>
+        <translation>Setpunten</translation>
+    </message>
+    <message>
+        <source>Points</source>
+        <translation>Punten</translation>
+    </message>
+</context>
+<context>
     <name>HallJoin</name>
     <message>
         <source>The hall at %1 cannot be reached: %2</source>
@@ -1406,6 +1481,54 @@ Zie corvella(1) voor de toetsen.</translation>
     <message>
         <source>Disputed: counts once accepted</source>
         <translation>Betwist: telt pas na acceptatie</translation>
+    </message>
+    <message>
+        <source>Sets and periods</source>
+        <translation>Sets en perioden</translation>
+    </message>
+    <message>
+        <source>Schedule</source>
+        <translation>Speelschema</translation>
+    </message>
+    <message>
+        <source>Results as CSV</source>
+        <translation>Uitslagen als CSV</translation>
+    </message>
+    <message>
+        <source>Day sheet (PDF)</source>
+        <translation>Dagoverzicht (PDF)</translation>
+    </message>
+    <message>
+        <source>Set %1</source>
+        <translation>Set %1</translation>
+    </message>
+    <message>
+        <source>Sets %1 - %2</source>
+        <translation>Sets %1 - %2</translation>
+    </message>
+    <message>
+        <source>No signal</source>
+        <translation>Geen signaal</translation>
+    </message>
+    <message>
+        <source>Hall link down since %1</source>
+        <translation>Verbinding van de hal weg sinds %1</translation>
+    </message>
+    <message>
+        <source>Timeout %1</source>
+        <translation>Time-out %1</translation>
+    </message>
+    <message>
+        <source>Next games</source>
+        <translation>Volgende wedstrijden</translation>
+    </message>
+    <message>
+        <source>Standings</source>
+        <translation>Stand</translation>
+    </message>
+    <message>
+        <source>Group %1</source>
+        <translation>Groep %1</translation>
     </message>
 </context>
 <context>
@@ -2498,6 +2621,22 @@ Uitslagen: /hall/results · Programma: /hall/schedule</translation>
     <message>
         <source>No games are scheduled.</source>
         <translation>Er zijn geen wedstrijden gepland.</translation>
+    </message>
+    <message>
+        <source>Sets</source>
+        <translation>Sets</translation>
+    </message>
+    <message>
+        <source>Set points</source>
+        <translation>Setpunten</translation>
+    </message>
+    <message>
+        <source>All courts</source>
+        <translation>Alle velden</translation>
+    </message>
+    <message>
+        <source>Results</source>
+        <translation>Uitslagen</translation>
     </message>
 </context>
 <context>

@@ -1,5 +1,8 @@
 #include "game/gamerecord.h"
+#include "hall/hallday.h"
 #include "hall/hallfeed.h"
+#include "hall/hallpages.h"
+#include "hall/hallschedule.h"
 #include "hall/hallservicesettings.h"
 #include "hall/joincode.h"
 #include "tests/support/testenv.h"
@@ -93,6 +96,69 @@ QByteArray step(const char *game, int n, int home, int guest)
         .toUtf8();
 }
 
+// A whole step of a board's log, as the record reads it back; `set`: the
+// points of the set it ended.
+QByteArray fullStep(const char *game, int n, QList<int> period, const char *phase,
+                    QList<int> before, QList<int> after, QList<int> set = {})
+{
+    const auto scores = [](const QList<int> &s) {
+        return QJsonArray{s.at(0), s.at(1), s.size() > 2 ? QJsonValue(s.at(2)) : QJsonValue(),
+                          s.size() > 2 ? QJsonValue(s.at(3)) : QJsonValue()};
+    };
+    QJsonObject line{
+        {u"n"_qs, n},
+        {u"time"_qs, QStringLiteral("2026-12-08T10:%1:00.000Z").arg(n, 2, 10, QChar(u'0'))},
+        {u"kind"_qs, u"action"_qs},
+        {u"action"_qs, u"score.add"_qs},
+        {u"label"_qs, u"Score"_qs},
+        {u"origin"_qs, u"operator"_qs},
+        {u"beforePeriod"_qs, period.at(0)},
+        {u"period"_qs, period.at(1)},
+        {u"phase"_qs, QString::fromLatin1(phase)},
+        {u"beforeClockMs"_qs, 0},
+        {u"clockMs"_qs, 0},
+        {u"running"_qs, false},
+        {u"before"_qs, scores(before)},
+        {u"after"_qs, scores(after)},
+        {u"game"_qs, QString::fromLatin1(game)}};
+    if (!set.isEmpty())
+        line.insert(u"set"_qs, QJsonArray{set.at(0), set.at(1)});
+    return QJsonDocument(line).toJson(QJsonDocument::Compact);
+}
+
+// A game of two periods on `court`, 20:18 and 19:21 (or the other way round
+// when `swapped`), its result sent.
+Messages periodGame(const char *court, const char *game, const char *home, const char *guest)
+{
+    return {{topic(court, "log"), header(game, home, guest)},
+            {topic(court, "log"), fullStep(game, 1, {1, 1}, "play", {0, 0}, {20, 18})},
+            {topic(court, "log"), fullStep(game, 2, {1, 2}, "play", {20, 18}, {20, 18})},
+            {topic(court, "log"), fullStep(game, 3, {2, 2}, "play", {20, 18}, {39, 39})},
+            {topic(court, "log"), fullStep(game, 4, {2, 2}, "final", {39, 39}, {39, 39})},
+            {topic(court, "result"), result(home, guest, 39, 39)}};
+}
+
+// A volleyball match won 3:1, 25:20 24:26 25:15 25:23; each set's end
+// clears the set's points.
+Messages setsMatch(const char *court, const char *game, const char *home, const char *guest)
+{
+    Messages m{{topic(court, "log"), header(game, home, guest)}};
+    const QList<QList<int>> sets{{25, 20}, {24, 26}, {25, 15}, {25, 23}};
+    QList<int> won{0, 0};
+    for (int i = 0; i < sets.size(); ++i) {
+        const QList<int> before{sets.at(i).at(0) - (i == 1 ? 0 : 1), sets.at(i).at(1) - (i == 1),
+                                won.at(0), won.at(1)};
+        ++won[sets.at(i).at(0) > sets.at(i).at(1) ? 0 : 1];
+        m.append(
+            {topic(court, "log"), fullStep(game, i + 1, {i + 1, i + 2}, i == 3 ? "final" : "play",
+                                           before, {0, 0, won.at(0), won.at(1)}, sets.at(i))});
+    }
+    QJsonObject r = QJsonDocument::fromJson(result(home, guest, 0, 0)).object();
+    r.insert(u"final"_qs, QJsonObject{{u"scores"_qs, QJsonArray{0, 0, 3, 1}}});
+    m.append({topic(court, "result"), QJsonDocument(r).toJson(QJsonDocument::Compact)});
+    return m;
+}
+
 // The numbers on disk; a gap noted is -1.
 QList<int> numbersOnDisk(const QString &log)
 {
@@ -129,13 +195,17 @@ private slots:
                         {topic("1", "log"), header("g1", "Lions", "Tigers")},
                         {topic("1", "log"), line("g1", 1)},
                         {topic("1", "log"), line("g1", 2)}}
-            << QByteArray(R"({"courts":[{"court":"1","online":false,"state":null}])") + noResults
+            << QByteArray(
+                   R"({"courts":[{"court":"1","online":false,"silent":false,"state":null}])") +
+                   noResults
             << QList<int>{0, 1, 2} << 0;
         QTest::newRow("a line the broker sent late")
             << Messages{{topic("1", "log"), header("g1", "Lions", "Tigers")},
                         {topic("1", "log"), line("g1", 2)},
                         {topic("1", "log"), line("g1", 1)}}
-            << QByteArray(R"({"courts":[{"court":"1","online":false,"state":null}])") + noResults
+            << QByteArray(
+                   R"({"courts":[{"court":"1","online":false,"silent":false,"state":null}])") +
+                   noResults
             << QList<int>{0, 1, 2} << 0;
         QTest::newRow("not JSON, told once per topic")
             << Messages{{topic("2", "state"), "nope"},
@@ -143,8 +213,8 @@ private slots:
                         {topic("2", "log"), "nope"},
                         {topic("2", "online"), "1"},
                         {topic("2", "state"), State}}
-            << QByteArray(R"({"courts":[{"court":"2","online":true,"state":)") + State + "}]" +
-                   noResults
+            << QByteArray(R"({"courts":[{"court":"2","online":true,"silent":false,"state":)") +
+                   State + "}]" + noResults
             << QList<int>{} << 2;
         QTest::newRow("JSON of another shape")
             << Messages{{topic("2", "state"), "{}"},
@@ -161,11 +231,17 @@ private slots:
             << Messages{{topic("2", "state"), R"({"clock":{"ms":0},"scores":[null,"a"]})"},
                         {topic("3", "state"), R"({"clock":{"ms":"abc"},"scores":[1,2]})"},
                         {topic("4", "state"), R"({"clock":{"ms":0,"period":1e300},"scores":[1]})"},
-                        {topic("5", "state"), R"({"clock":{"ms":5},"scores":[1,2],"x":[1]})"}}
-            << QByteArray(R"({"courts":[{"court":"5","online":false,"state":)"
+                        {topic("5", "state"), R"({"clock":{"ms":5},"scores":[1,2],"x":[1]})"},
+                        {topic("6", "state"), R"({"clock":{"ms":0},"scores":[1,2],)"
+                                              R"("sets":{"set":1,"won":[0],"played":[]}})"},
+                        {topic("7", "state"), R"({"clock":{"ms":0},"scores":[1,2],"sets":)"
+                                              R"({"set":2,"won":[1,0],"played":[[25,"a"]]}})"},
+                        {topic("8", "state"), R"({"clock":{"ms":0},"scores":[1,2],"board":)"
+                                              R"({"homeTeam":{"color":"red;x"}}})"}}
+            << QByteArray(R"({"courts":[{"court":"5","online":false,"silent":false,"state":)"
                           R"({"clock":{"ms":5},"scores":[1,2]}}])") +
                    noResults
-            << QList<int>{} << 3;
+            << QList<int>{} << 6;
         QTest::newRow("names that cannot name a file, or read wrong")
             << Messages{{topic("a..b", "online"), "1"},
                         {topic("CON", "online"), "1"},
@@ -179,8 +255,8 @@ private slots:
                         {topic("2", "online"), "1"},
                         {topic("2", "online"), "0"},
                         {topic("2", "next"), "{}"}}
-            << QByteArray(R"({"courts":[{"court":"2","online":false,"state":null},)"
-                          R"({"court":"10","online":true,"state":null}])") +
+            << QByteArray(R"({"courts":[{"court":"2","online":false,"silent":false,"state":null},)"
+                          R"({"court":"10","online":true,"silent":false,"state":null}])") +
                    noResults
             << QList<int>{} << 0;
         QTest::newRow("results newest first, each once")
@@ -191,18 +267,18 @@ private slots:
                         {topic("1", "result"), result("Lions", "Tigers", 50, 48)},
                         // A retained result of a game the hall has no log of.
                         {topic("1", "result"), result("Owls", "Hawks", 1, 1)}}
-            << QByteArray(R"({"courts":[{"court":"1","online":false,"state":null},)"
-                          R"({"court":"2","online":false,"state":null}],"results":[)"
+            << QByteArray(R"({"courts":[{"court":"1","online":false,"silent":false,"state":null},)"
+                          R"({"court":"2","online":false,"silent":false,"state":null}],"results":[)"
                           R"({"court":"2","game":"g2","guest":"Wolves","home":"Bears",)"
-                          R"("scores":[3,7,null,null]},)"
+                          R"("scores":[3,7,null,null],"sets":null},)"
                           R"({"court":"1","game":"g1","guest":"Tigers","home":"Lions",)"
-                          R"("scores":[50,48,null,null]}]})")
+                          R"("scores":[50,48,null,null],"sets":null}]})")
             << QList<int>{0} << 0;
         QTest::newRow("a team's logo is not the hall's to open")
             << Messages{{topic("1", "log"), logoHeader("g1")},
                         {topic("1", "state"), R"({"clock":{"ms":0},"scores":[0,0],)"
                                               R"("board":{"homeTeam":{"name":"A","logo":"/x"}}})"}}
-            << QByteArray(R"({"courts":[{"court":"1","online":false,"state":)"
+            << QByteArray(R"({"courts":[{"court":"1","online":false,"silent":false,"state":)"
                           R"({"board":{"homeTeam":{"name":"A"}},"clock":{"ms":0},)"
                           R"("scores":[0,0]}}])") +
                    noResults
@@ -330,6 +406,112 @@ private slots:
             return;
         QCOMPARE(results.first().counts, counts);
         QCOMPARE(results.first().scores.at(0).toInt(), homeScore);
+    }
+
+    // A match in sets is told by its sets, a game of periods by its goals,
+    // on the hall's JSON, its results page and the day for the league.
+    void theDayIsToldBySetsAndPeriods()
+    {
+        QTemporaryDir folder;
+        HallFeed feed(QStringLiteral("hall"), folder.path());
+        toldWhileReading(feed, periodGame("1", "g1", "Lions", "Tigers") +
+                                   periodGame("2", "g2", "Owls", "Hawks") +
+                                   setsMatch("3", "g3", "Dynamo Apeldoorn", "Sliedrecht, 2"));
+        QCOMPARE(feed.results().size(), 3);
+        QVERIFY(feed.results().first().counts);
+
+        const QJsonArray listed = feed.toJson().value(u"results").toArray();
+        QCOMPARE(listed.at(0).toObject().value(u"sets"),
+                 QJsonValue(QJsonObject{
+                     {u"won"_qs, QJsonArray{3, 1}},
+                     {u"played"_qs, QJsonArray{QJsonArray{25, 20}, QJsonArray{24, 26},
+                                               QJsonArray{25, 15}, QJsonArray{25, 23}}}}));
+        QCOMPARE(listed.at(1).toObject().value(u"sets"), QJsonValue(QJsonValue::Null));
+
+        const QString page = QString::fromUtf8(HallPages::resultsPage(feed.results(), {}));
+        QVERIFY2(page.contains(u"<td class=\"score\">3 : 1</td><td class=\"detail\">"
+                               "25:20 24:26 25:15 25:23</td>"_qs),
+                 qPrintable(page));
+        QVERIFY(page.contains(u"<td class=\"score\">39 : 39</td><td class=\"detail\">"
+                              "20:18 19:21</td>"_qs));
+
+        // The schedule has the owls at home and a group for each sport; a
+        // game it does not list keeps the time its log started.
+        QString error;
+        std::optional<Schedule> day =
+            Schedule::parse("time,court,home,guest,preset,group\n09:00,2,Hawks,Owls,Basketball,A\n"
+                            "09:30,3,Dynamo Apeldoorn,\"Sliedrecht, 2\",Volleyball,V\n",
+                            {u"Basketball"_qs, u"Volleyball"_qs}, &error);
+        QVERIFY2(day, qPrintable(error));
+        HallSchedule counted(*day, feed, [](const QString &, const QByteArray &) {});
+        const QList<DayResult> rows = HallDay::results(feed, &counted.schedule());
+        const QString started = QDateTime::fromString(u"2026-12-08T10:00:00.000Z"_qs, Qt::ISODate)
+                                    .toLocalTime()
+                                    .toString(u"HH:mm"_qs);
+        // In the order of their times, whatever this computer's time zone.
+        QByteArrayList lines = {
+            "09:00,2,A,Hawks,Owls,39:39,18:20 21:19\r\n",
+            "09:30,3,V,Dynamo Apeldoorn,\"Sliedrecht, 2\",3:1,25:20 24:26 25:15 25:23\r\n",
+            started.toUtf8() + ",1,,Lions,Tigers,39:39,20:18 19:21\r\n"};
+        std::stable_sort(lines.begin(), lines.end(), [](const QByteArray &a, const QByteArray &b) {
+            return a.left(5) < b.left(5);
+        });
+        QCOMPARE(HallDay::csv(rows), "time,court,group,home,guest,score,detail\r\n" + lines.join());
+        const QByteArray excel = HallDay::csv(rows, CsvStyle::Spreadsheet);
+        QVERIFY(excel.startsWith("\xEF\xBB\xBFtime;court;group;home;guest;score;detail\r\n"));
+        QVERIFY(excel.contains("\r\n09:30;3;V;Dynamo Apeldoorn;Sliedrecht, 2;3:1;"));
+
+        const QByteArray pdf = HallDay::pdf(rows, &counted.schedule(), u"Sporthal"_qs);
+        QVERIFY(pdf.startsWith("%PDF"));
+        QVERIFY(pdf.contains("/Count 1"));
+        // Kept to be looked at.
+        QDir().mkpath(QStringLiteral(CORVELLA_ARTIFACTS "/hall"));
+        QVERIFY(HallDay::writePdf(QStringLiteral(CORVELLA_ARTIFACTS "/hall/day.pdf"), rows,
+                                  &counted.schedule(), u"Sporthal"_qs, {}, &error));
+    }
+
+    void aCourtWhoseStatesStopIsSilent_data()
+    {
+        QTest::addColumn<QByteArray>("state");
+        QTest::addColumn<bool>("linkDown"); // the hall's own link, all the while
+        QTest::addColumn<qint64>("quietMs");
+        QTest::addColumn<bool>("silent");
+
+        const QByteArray running = R"({"at":1,"clock":{"ms":0,"running":true},"scores":[2,3]})";
+        QTest::newRow("running, just heard") << running << false << qint64(14999) << false;
+        QTest::newRow("running, 15 s unheard") << running << false << qint64(15000) << true;
+        QTest::newRow("stopped: nothing to send") << State << false << qint64(600000) << false;
+        QTest::newRow("a timeout's clock alone: nothing to send")
+            << QByteArray(R"({"clock":{"ms":0,"running":false,"timeout":{"team":"home",)"
+                          R"("ms":30000,"running":true}},"scores":[2,3]})")
+            << false << qint64(600000) << false;
+        QTest::newRow("the hall's link down") << running << true << qint64(600000) << false;
+    }
+    void aCourtWhoseStatesStopIsSilent()
+    {
+        QFETCH(QByteArray, state);
+        QFETCH(bool, linkDown);
+        QFETCH(qint64, quietMs);
+        QFETCH(bool, silent);
+        QTemporaryDir folder;
+        HallFeed feed(QStringLiteral("hall"), folder.path());
+        qint64 now = 1000;
+        feed.setClock([&now] { return now; });
+        feed.receive(topic("1", "online"), "1");
+        feed.receive(topic("1", "state"), state);
+        feed.setLinkUp(!linkDown);
+        QSignalSpy changed(&feed, &HallFeed::courtChanged);
+        now += quietMs;
+        feed.checkSilence();
+        QCOMPARE(feed.court(u"1"_qs)->silent, silent);
+        QCOMPARE(changed.size(), silent ? 1 : 0);
+        QCOMPARE(HallFeed::courtJson(*feed.court(u"1"_qs)).value(u"silent").toBool(), silent);
+        // Heard again, or the link back: the quiet starts again.
+        feed.receive(topic("1", "state"), state);
+        feed.setLinkUp(true);
+        now += HallFeed::SilentAfterMs - 1;
+        feed.checkSilence();
+        QVERIFY(!feed.court(u"1"_qs)->silent);
     }
 
     // Lines that come early wait for the gap before them, at most a minute;

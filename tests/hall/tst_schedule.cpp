@@ -45,6 +45,18 @@ private:
     QHash<QString, QString> m_words;
 };
 
+// A match from its set scores, "25:20 24:26 25:15", home first.
+MatchScore setsMatch(const QString &sets)
+{
+    MatchScore match;
+    for (const QString &set : sets.split(u' ', Qt::SkipEmptyParts)) {
+        const QStringList points = set.split(u':');
+        match.sets.append({points.at(0).toInt(), points.at(1).toInt()});
+        ++match.score[points.at(0).toInt() > points.at(1).toInt() ? 0 : 1];
+    }
+    return match;
+}
+
 } // namespace
 
 class TestSchedule : public QObject
@@ -335,6 +347,98 @@ private slots:
         QCOMPARE(read, table);
     }
 
+    void standingsInSets_data()
+    {
+        // "home,guest,set scores" lines, each a match played.
+        QTest::addColumn<QByteArray>("results");
+        QTest::addColumn<QString>("points"); // for a win, a draw, a loss
+        // "team played won lost sets set-points points"
+        QTest::addColumn<QStringList>("table");
+
+        QTest::newRow("level on points: sets won to lost, not the difference")
+            << QByteArray("A,B,25:20 24:26 25:15 25:23\nB,C,25:10 25:11 25:12\n"
+                          "C,A,25:20 20:25 25:20 20:25 15:10\n")
+            << u"2,1,0"_qs
+            << QStringList{u"B 2 1 1 4:3 159:132 2"_qs, u"A 2 1 1 5:4 199:189 2"_qs,
+                           u"C 2 1 1 3:5 138:175 2"_qs};
+        QTest::newRow("level on sets: points won to lost")
+            << QByteArray("A,B,25:23 25:23 25:23\nC,D,25:10 25:10 25:10\n") << u"2,1,0"_qs
+            << QStringList{u"C 1 1 0 3:0 75:30 2"_qs, u"A 1 1 0 3:0 75:69 2"_qs,
+                           u"B 1 0 1 0:3 69:75 0"_qs, u"D 1 0 1 0:3 30:75 0"_qs};
+        QTest::newRow("the points a result gives, a loss counting too")
+            << QByteArray("A,B,25:20 25:20 25:20\nB,C,25:20 20:25 25:20 20:25 15:10\n")
+            << u"3,1,1"_qs
+            << QStringList{u"B 2 1 1 3:5 165:175 4"_qs, u"A 1 1 0 3:0 75:60 3"_qs,
+                           u"C 1 0 1 2:3 100:105 1"_qs};
+    }
+    void standingsInSets()
+    {
+        QFETCH(QByteArray, results);
+        QFETCH(QString, points);
+        QFETCH(QStringList, table);
+        QByteArray csv = "time,court,home,guest,preset,group\n";
+        const QList<QByteArray> games = results.trimmed().split('\n');
+        for (int i = 0; i < games.size(); ++i) {
+            const QList<QByteArray> f = games.at(i).split(',');
+            csv += QStringLiteral("%1:00,1,%2,%3,Basketball,Pool\n")
+                       .arg(10 + i)
+                       .arg(QString::fromUtf8(f.at(0)), QString::fromUtf8(f.at(1)))
+                       .toUtf8();
+        }
+        Schedule day = scheduleOf(csv);
+        day.setPoints(*ResultPoints::parse(points));
+        QVERIFY(!day.playsInSets(u"Pool"_qs));
+        for (const QByteArray &game : games) {
+            const QList<QByteArray> f = game.split(',');
+            // Played the other way round: the schedule turns the match too.
+            QVERIFY(day.markDone(u"1"_qs, QString::fromUtf8(f.at(1)), QString::fromUtf8(f.at(0)),
+                                 setsMatch(QString::fromUtf8(f.at(2))).swapped()));
+        }
+        QVERIFY(day.playsInSets(u"Pool"_qs));
+        QCOMPARE(day.games().first().match.detailText(),
+                 QString::fromUtf8(games.first().split(',').at(2)));
+        QStringList read;
+        for (const Standing &s : day.standings(u"Pool"_qs))
+            read << QStringLiteral("%1 %2 %3 %4 %5:%6 %7:%8 %9")
+                        .arg(s.team)
+                        .arg(s.played)
+                        .arg(s.won)
+                        .arg(s.lost)
+                        .arg(s.setsWon)
+                        .arg(s.setsLost)
+                        .arg(s.scored)
+                        .arg(s.conceded)
+                        .arg(s.points);
+        QCOMPARE(read, table);
+    }
+
+    void resultPoints_data()
+    {
+        QTest::addColumn<QString>("service"); // HallServiceSettings/Points; "-": none
+        QTest::addColumn<QString>("hall");    // HallSettings/Points; "-": none
+        QTest::addColumn<QList<int>>("points");
+
+        QTest::newRow("neither: 2, 1, 0") << u"-"_qs << u"-"_qs << QList<int>{2, 1, 0};
+        QTest::newRow("the hall's own") << u" 3 , 1 , 0 "_qs << u"2,0,0"_qs << QList<int>{3, 1, 0};
+        QTest::newRow("an older setup's") << u"-"_qs << u"3,1,1"_qs << QList<int>{3, 1, 1};
+        QTest::newRow("two numbers: the default") << u"3,1"_qs << u"-"_qs << QList<int>{2, 1, 0};
+        QTest::newRow("not a number") << u"a,1,0"_qs << u"-"_qs << QList<int>{2, 1, 0};
+        QTest::newRow("below nothing") << u"3,-1,0"_qs << u"-"_qs << QList<int>{2, 1, 0};
+    }
+    void resultPoints()
+    {
+        QFETCH(QString, service);
+        QFETCH(QString, hall);
+        QFETCH(QList<int>, points);
+        QMap<QString, QString> stored{{u"HallSettings/Broker"_qs, u"h:1"_qs}};
+        if (service != u"-")
+            stored.insert(u"HallServiceSettings/Points"_qs, service);
+        if (hall != u"-")
+            stored.insert(u"HallSettings/Points"_qs, hall);
+        const ResultPoints read = ResultPoints::fromStored(stored);
+        QCOMPARE((QList<int>{read.win, read.draw, read.loss}), points);
+    }
+
     // The page's rows in order, cell by cell, in the browser's language.
     void thePage_data()
     {
@@ -346,15 +450,23 @@ private slots:
                            u"<th>Time</th><th>Court</th><th>Home</th><th>Guest</th><th>Sport</th>"
                            "<th>Group</th><th>Result</th>"_qs,
                            u"<tr class='done'><td>09:00</td><td>1</td><td>Ravens &amp; Co</td>"
-                           "<td>Crows</td><td>Basketball</td><td>A</td><td>70 : 71</td></tr>"_qs,
+                           "<td>Crows</td><td>Basketball</td><td>A</td>"
+                           "<td class='score'>70 : 71</td></tr>"_qs,
                            u"<tr><td>10:00</td><td>2</td><td>Kites</td><td>Ravens &amp; Co</td>"
                            "<td>Handball</td><td>A</td><td>to play</td></tr>"_qs,
+                           u"<td>V</td><td class='score'>3 : 1<span class='detail'>"
+                           "25:20 24:26 25:15 25:23</span></td></tr>"_qs,
                            u"<h2>Group A</h2>"_qs,
                            u"<tr><td>Crows</td><td>1</td><td>1</td><td>0</td><td>0</td>"
                            "<td>71 : 70</td><td>+1</td><td>2</td></tr>"_qs,
                            u"<tr><td>Kites</td><td>0</td>"_qs,
                            u"<tr><td>Ravens &amp; Co</td><td>1</td><td>0</td><td>0</td><td>1</td>"
-                           "<td>70 : 71</td><td>-1</td><td>0</td></tr>"_qs};
+                           "<td>70 : 71</td><td>-1</td><td>0</td></tr>"_qs,
+                           u"<h2>Group V</h2>"_qs,
+                           u"<th>Team</th><th>Played</th><th>Won</th><th>Lost</th><th>Sets</th>"
+                           "<th>Set points</th><th>Points</th>"_qs,
+                           u"<tr><td>Owls</td><td>1</td><td>1</td><td>0</td><td>3 : 1</td>"
+                           "<td>99 : 84</td><td>2</td></tr>"_qs};
         QTest::newRow("German") << u"de"_qs
                                 << QStringList{u"<html lang='de'>"_qs, u"<td>Basketball</td>"_qs,
                                                u"<td>Handball</td><td>A</td><td>zu spielen</td>"_qs,
@@ -366,8 +478,11 @@ private slots:
         QFETCH(QStringList, parts);
         Schedule day = scheduleOf("time,court,home,guest,preset,group\n"
                                   "10:00,2,Kites,Ravens & Co,Handball,A\n"
-                                  "09:00,1,Ravens & Co,Crows,Basketball,A\n");
+                                  "09:00,1,Ravens & Co,Crows,Basketball,A\n"
+                                  "11:00,3,Owls,Larks,Basketball,V\n");
         QVERIFY(day.markDone(u"1"_qs, u"Ravens & Co"_qs, u"Crows"_qs, 70, 71));
+        QVERIFY(day.markDone(u"3"_qs, u"Owls"_qs, u"Larks"_qs,
+                             setsMatch(u"25:20 24:26 25:15 25:23"_qs)));
         const QByteArray html = schedulePage(day, language);
         // Kept to be looked at in a browser.
         QDir().mkpath(QStringLiteral(CORVELLA_ARTIFACTS "/hall"));
