@@ -17,6 +17,11 @@ void ConsoleFeed::feed(QByteArrayView bytes)
 
 void ConsoleFeed::skip(const QString &why)
 {
+    // Noise that comes over several reads is one stretch of garbage.
+    const bool garbage = why == u"garbage";
+    if (garbage && m_inGarbage)
+        return;
+    m_inGarbage = garbage;
     ++m_skipped;
     // The monitor takes them as they come; nobody else needs more than a few.
     if (m_reasons.size() < 64)

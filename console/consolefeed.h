@@ -39,7 +39,11 @@ protected:
     // Takes what whole frames the buffer starts with; leaves a partial one.
     virtual void parse(QByteArray &buffer) = 0;
     void skip(const QString &why);
-    void taken() { ++m_frames; }
+    void taken()
+    {
+        ++m_frames;
+        m_inGarbage = false;
+    }
 
     ConsoleState m_state;
 
@@ -48,6 +52,7 @@ private:
     QByteArray m_buffer;
     int m_frames = 0;
     int m_skipped = 0;
+    bool m_inGarbage = false;
     QStringList m_reasons;
 };
 

@@ -64,14 +64,20 @@ QByteArray hex(const char *text)
 }
 
 // A Bodet message with its framing and LRC.
-QByteArray bodet(const QByteArray &message)
+QByteArray bodetFrame(const QByteArray &message, bool lrcWithEtx = true)
 {
-    const QByteArray covered = "\x7F\x02\x47" + message + '\x03';
-    return '\x01' + covered + BodetFeed::lrc(covered);
+    QByteArray covered("\x7F\x02\x47");
+    covered.append(message);
+    QByteArray summed = covered;
+    if (lrcWithEtx)
+        summed.append('\x03');
+    QByteArray frame(1, '\x01');
+    frame.append(covered).append('\x03').append(BodetFeed::lrc(summed));
+    return frame;
 }
 
 // A Stramatel frame: `fields` written over a blank frame at their offsets.
-QByteArray stramatel(char kind, const QList<std::pair<int, QByteArray>> &fields)
+QByteArray stramatelFrame(char kind, const QList<std::pair<int, QByteArray>> &fields)
 {
     QByteArray frame(StramatelFeed::FrameSize, ' ');
     frame[0] = char(0xF8);
@@ -82,7 +88,7 @@ QByteArray stramatel(char kind, const QList<std::pair<int, QByteArray>> &fields)
     return frame;
 }
 
-QByteArray daktronics(int offset, const QByteArray &data)
+QByteArray daktronicsPacket(int offset, const QByteArray &data)
 {
     const QByteArray covered = QByteArray("00000000\x01") + "004210" +
                                QByteArray::number(offset).rightJustified(4, '0') + '\x02' + data +
@@ -267,29 +273,29 @@ void TestConsole::bodet_data()
     badLrc[badLrc.size() - 1] = 0x3A;
     QTest::newRow("bad checksum") << Basketball << badLrc << 0 << QStringList() << 0
                                   << QStringList{u"bad checksum"_s};
-    QTest::newRow("wrong length") << Basketball << bodet("305 78  9  ") << 0 << QStringList() << 0
-                                  << QStringList{u"wrong length"_s};
+    QTest::newRow("wrong length") << Basketball << bodetFrame("305 78  9  ") << 0 << QStringList()
+                                  << 0 << QStringList{u"wrong length"_s};
     QTest::newRow("wrong sport: handball's scores on a basketball board")
-        << Basketball << bodet("024 18 16") << 0 << QStringList() << 0
+        << Basketball << bodetFrame("024 18 16") << 0 << QStringList() << 0
         << QStringList{u"wrong sport"_s};
     QTest::newRow("seconds out of range")
         << Basketball
-        << bodet("18\x80"
-                 "5 17700  1 ")
+        << bodetFrame("18\x80"
+                      "5 17700  1 ")
         << 0 << QStringList() << 0 << QStringList{u"digits out of range"_s};
-    QTest::newRow("shot clock, vendor's sum without ETX, tenths") << Basketball << [] {
-        const QByteArray covered = "\x7F\x02\x47"
-                                   "50\x90"
-                                   "64";
-        return '\x01' + covered + '\x03' + BodetFeed::lrc(covered);
-    }() << 0 << QStringList{u"shot=6400"_s, u"shotRunning"_s} << 1 << QStringList();
+    QTest::newRow("shot clock, vendor's sum without ETX, tenths")
+        << Basketball
+        << bodetFrame("50\x90"
+                      "64",
+                      false)
+        << 0 << QStringList{u"shot=6400"_s, u"shotRunning"_s} << 1 << QStringList();
     QTest::newRow("handball 03: a home penalty at 1:45")
-        << Handball << bodet("03 145000000000000000") << 0 << QStringList{u"penalty1=105000"_s} << 1
-        << QStringList();
+        << Handball << bodetFrame("03 145000000000000000") << 0 << QStringList{u"penalty1=105000"_s}
+        << 1 << QStringList();
     QTest::newRow("volleyball 06: set 3, 2-0 in sets, 24-22, home serves")
         << Volleyball
-        << bodet("06\x88"
-                 "0320242211  ")
+        << bodetFrame("06\x88"
+                      "0320242211  ")
         << 0 << QStringList{u"home=24"_s,   u"guest=22"_s, u"toHome=1"_s,
                             u"toGuest=1"_s, u"set=3"_s,    u"server=0"_s}
         << 1 << QStringList();
@@ -317,7 +323,8 @@ void TestConsole::stramatel_data()
         << QStringList{u"garbage"_s, u"no frame end"_s, u"garbage"_s};
     QTest::newRow("under a minute, three digits, shot clock in tenths")
         << Basketball
-        << stramatel(0x33, {{4, "346 "}, {8, "101"}, {11, " 99"}, {14, "4"}, {48, "6D"}, {51, "1"}})
+        << stramatelFrame(0x33,
+                          {{4, "346 "}, {8, "101"}, {11, " 99"}, {14, "4"}, {48, "6D"}, {51, "1"}})
         << 0
         << QStringList{u"clock=34600"_s, u"stopped"_s,     u"home=101"_s,     u"guest=99"_s,
                        u"period=4"_s,    u"foulsHome=0"_s, u"foulsGuest=0"_s, u"toHome=0"_s,
@@ -329,9 +336,9 @@ void TestConsole::stramatel_data()
     QTest::newRow("wrong sport") << Basketball << hex(StramatelHandball) << 0 << QStringList() << 0
                                  << QStringList{u"wrong sport"_s};
     QTest::newRow("players' points share the bus")
-        << Basketball << stramatel(0x38, {}) << 0 << QStringList() << 0 << QStringList();
+        << Basketball << stramatelFrame(0x38, {}) << 0 << QStringList() << 0 << QStringList();
     QTest::newRow("a letter in the score")
-        << Basketball << stramatel(0x33, {{8, " 7A"}}) << 0 << QStringList() << 0
+        << Basketball << stramatelFrame(0x33, {{8, " 7A"}}) << 0 << QStringList() << 0
         << QStringList{u"digits out of range"_s};
 }
 
@@ -348,10 +355,12 @@ void TestConsole::daktronics_data()
         << Basketball << vector << 1 << QStringList{u"clock=969000"_s, u"stopped"_s} << 1
         << QStringList();
     QTest::newRow("scores split over two packets, in a field")
-        << Basketball << daktronics(107, "  7") + daktronics(110, "8  10") << 0
+        << Basketball << daktronicsPacket(107, "  7") + daktronicsPacket(110, "8  10") << 0
         << QStringList{u"home=78"_s, u"guest=10"_s} << 2 << QStringList();
     QTest::newRow("under a minute, period, fouls")
-        << Basketball << daktronics(0, " 45.6") + daktronics(141, " 4") + daktronics(235, " 3 5")
+        << Basketball
+        << daktronicsPacket(0, " 45.6") + daktronicsPacket(141, " 4") +
+               daktronicsPacket(235, " 3 5")
         << 0 << QStringList{u"clock=45600"_s, u"period=4"_s, u"foulsHome=3"_s, u"foulsGuest=5"_s}
         << 3 << QStringList();
     QByteArray badSum = vector;
@@ -362,7 +371,7 @@ void TestConsole::daktronics_data()
         << Basketball << QByteArray("xx") + vector.first(12) + vector << 4
         << QStringList{u"clock=969000"_s, u"stopped"_s} << 1
         << QStringList{u"garbage"_s, u"half a frame"_s};
-    QTest::newRow("past the record's end") << Basketball << daktronics(640, "1234567") << 0
+    QTest::newRow("past the record's end") << Basketball << daktronicsPacket(640, "1234567") << 0
                                            << QStringList() << 0 << QStringList{u"wrong length"_s};
 }
 
@@ -373,9 +382,10 @@ void TestConsole::feedBufferStaysBounded()
     const QByteArray starts("\x01\x02\x16\xF8");
     const QByteArray flood(50, 'x');
     const std::pair<std::shared_ptr<ConsoleFeed>, QByteArray> feeds[] = {
-        {std::make_shared<BodetFeed>(ConsoleSport::Basketball), bodet("305 78  9")},
+        {std::make_shared<BodetFeed>(ConsoleSport::Basketball), bodetFrame("305 78  9")},
         {std::make_shared<StramatelFeed>(ConsoleSport::Basketball), hex(StramatelBasketball)},
-        {std::make_shared<DaktronicsFeed>(ConsoleSport::Basketball), daktronics(107, "  78")}};
+        {std::make_shared<DaktronicsFeed>(ConsoleSport::Basketball),
+         daktronicsPacket(107, "  78")}};
     for (const auto &[feed, good] : feeds) {
         feed->feed(starts);
         for (int i = 0; i < 200; ++i)
@@ -411,29 +421,29 @@ void TestConsole::mirrorMakesOneConsoleStepPerChange()
 
     // The same board again, and the clock running on with it: no step.
     g.time.now += 1000;
-    g.applyStramatel(stramatel(0x33, {{3, "1"},
-                                      {4, " 431"},
-                                      {8, " 78"},
-                                      {11, " 75"},
-                                      {14, "4"},
-                                      {15, "35"},
-                                      {17, "21"},
-                                      {20, "1"},
-                                      {48, "13"},
-                                      {51, "11"}}));
+    g.applyStramatel(stramatelFrame(0x33, {{3, "1"},
+                                           {4, " 431"},
+                                           {8, " 78"},
+                                           {11, " 75"},
+                                           {14, "4"},
+                                           {15, "35"},
+                                           {17, "21"},
+                                           {20, "1"},
+                                           {48, "13"},
+                                           {51, "11"}}));
     QCOMPARE(g.origins.size(), 10);
     QCOMPARE(g.game.clockMs(), 271'000);
     // A basket: one step.
-    g.applyStramatel(stramatel(0x33, {{3, "1"},
-                                      {4, " 431"},
-                                      {8, " 80"},
-                                      {11, " 75"},
-                                      {14, "4"},
-                                      {15, "35"},
-                                      {17, "21"},
-                                      {20, "1"},
-                                      {48, "13"},
-                                      {51, "11"}}));
+    g.applyStramatel(stramatelFrame(0x33, {{3, "1"},
+                                           {4, " 431"},
+                                           {8, " 80"},
+                                           {11, " 75"},
+                                           {14, "4"},
+                                           {15, "35"},
+                                           {17, "21"},
+                                           {20, "1"},
+                                           {48, "13"},
+                                           {51, "11"}}));
     QCOMPARE(g.origins.size(), 11);
     QCOMPARE(g.game.score(GameModel::Home1), 80);
 }
@@ -442,7 +452,7 @@ void TestConsole::consoleStepsStayOnUndo()
 {
     MirroredGame g;
     g.history.perform(u"operator's"_s, [](GameModel &game) { game.setScore(GameModel::Home1, 5); });
-    g.applyStramatel(stramatel(0x33, {{8, " 12"}}));
+    g.applyStramatel(stramatelFrame(0x33, {{8, " 12"}}));
     QCOMPARE(g.game.score(GameModel::Home1), 12);
     QVERIFY(g.history.consoleKeepsNextUndo());
     g.history.undo();
@@ -480,7 +490,7 @@ void TestConsole::consoleKeepsItsCommands()
     QFETCH(int, period);
     QFETCH(bool, kept);
     MirroredGame g;
-    g.applyStramatel(stramatel(0x33, {{14, QByteArray::number(period)}}));
+    g.applyStramatel(stramatelFrame(0x33, {{14, QByteArray::number(period)}}));
     g.history.setConsoleKeeps(true);
     const QJsonObject parameters = QJsonDocument::fromJson(params).object();
     const GameCommands::Outcome outcome = g.commands.run(id, parameters);
@@ -500,7 +510,7 @@ void TestConsole::newGameOnTheConsoleStartsANewGame()
     QSignalSpy started(&g.game, &GameModel::newGameStarted);
     g.applyStramatel(hex(StramatelBasketball));
     QCOMPARE(started.count(), 0);
-    g.applyStramatel(stramatel(0x33, {{4, "10 0"}, {8, "  0"}, {11, "  0"}, {14, "1"}}));
+    g.applyStramatel(stramatelFrame(0x33, {{4, "10 0"}, {8, "  0"}, {11, "  0"}, {14, "1"}}));
     QCOMPARE(started.count(), 1);
     QCOMPARE(g.game.period(), 1);
     QCOMPARE(g.game.score(GameModel::Home1), 0);
@@ -522,14 +532,14 @@ void TestConsole::silentFeedLetsTheClockRunOnThenStand()
     QCOMPARE(g.game.clockMs(), 272'000 - ConsoleMirror::RunOnMs);
     const int steps = int(g.origins.size());
     // The feed is back, the console's clock ran all the while: no step.
-    g.applyStramatel(stramatel(0x33, {{3, "1"},
-                                      {4, " 425"},
-                                      {8, " 78"},
-                                      {11, " 75"},
-                                      {14, "4"},
-                                      {15, "35"},
-                                      {17, "21"},
-                                      {20, "1"}}));
+    g.applyStramatel(stramatelFrame(0x33, {{3, "1"},
+                                           {4, " 425"},
+                                           {8, " 78"},
+                                           {11, " 75"},
+                                           {14, "4"},
+                                           {15, "35"},
+                                           {17, "21"},
+                                           {20, "1"}}));
     QVERIFY(g.game.isRunning());
     QCOMPARE(g.game.clockMs(), 265'000);
     QCOMPARE(g.origins.size(), steps);
