@@ -186,7 +186,8 @@ void ConsoleMirror::mirrorShotClock(const ConsoleState &state)
 
 void ConsoleMirror::mirrorClock(const ConsoleState &state)
 {
-    if (!state.clockMs)
+    // The final is the operator's: its clock stands as the game ended.
+    if (!state.clockMs || m_game.phase() == GamePhase::Final)
         return;
     const qint64 ms = *state.clockMs;
     const bool running = state.clockRunning.value_or(m_game.isRunning());
@@ -197,12 +198,16 @@ void ConsoleMirror::mirrorClock(const ConsoleState &state)
         s.runStartMs = now;
         s.takenAtMs = now;
         s.faceBlank = false;
+        // A break the board began by itself at zero ends when the console's
+        // clock says otherwise; the console names the next period itself.
+        if (s.phase == GamePhase::Break)
+            s.phase = GamePhase::Play;
     };
     const bool resumesAfterSilence = m_stoodStill && running && m_last.clockRunning == true;
     m_stoodStill = false;
     if (resumesAfterSilence) {
         quietly(set);
-    } else if (running != m_game.isRunning()) {
+    } else if (running != m_game.isRunning() || m_game.phase() == GamePhase::Break) {
         step(GameHistory::Action::ClockStartStop,
              running ? tr("Clock started on the console at %1").arg(ClockFace::textOfMs(ms))
                      : tr("Clock stopped on the console at %1").arg(ClockFace::textOfMs(ms)),

@@ -82,6 +82,8 @@ void ConsolePage::load(const Settings &settings)
 {
     selectData(m_source, settings.ConsoleSource);
     selectData(m_sport, settings.ConsoleGameSport);
+    // A path not among the ports found stands as typed.
+    m_device->setCurrentIndex(m_device->findData(settings.ConsoleDevice));
     m_device->setEditText(settings.ConsoleDevice);
     m_baud->setValue(settings.ConsoleBaud);
     m_listenPort->setValue(settings.ConsoleListenPort);

@@ -231,6 +231,7 @@ private slots:
     void consoleKeepsItsCommands();
     void newGameOnTheConsoleStartsANewGame();
     void silentFeedLetsTheClockRunOnThenStand();
+    void consoleAtZeroTakesOverTheBoardsBreak();
     void serialLineIsReadAndFoundAgain();
     void bodetConsoleConnectsAndReconnects();
     void monitorPrintsChangesAndSkips();
@@ -543,6 +544,26 @@ void TestConsole::silentFeedLetsTheClockRunOnThenStand()
     QVERIFY(g.game.isRunning());
     QCOMPARE(g.game.clockMs(), 265'000);
     QCOMPARE(g.origins.size(), steps);
+}
+
+void TestConsole::consoleAtZeroTakesOverTheBoardsBreak()
+{
+    MirroredGame g;
+    g.applyStramatel(stramatelFrame(0x33, {{4, "010 "}, {14, "1"}, {20, "1"}}));
+    QVERIFY(g.game.isRunning());
+    // The board's own clock reaches zero first and begins the break.
+    g.time.now += 1500;
+    g.game.updateClock();
+    QCOMPARE(g.game.phase(), GamePhase::Break);
+    const int steps = int(g.origins.size());
+    const QByteArray stoppedAtZero = stramatelFrame(0x33, {{4, "000 "}, {14, "1"}});
+    g.applyStramatel(stoppedAtZero);
+    QCOMPARE(g.game.phase(), GamePhase::Play);
+    QVERIFY(!g.game.isRunning());
+    QCOMPARE(g.game.clockMs(), 0);
+    QCOMPARE(g.origins.size(), steps + 1);
+    g.applyStramatel(stoppedAtZero);
+    QCOMPARE(g.origins.size(), steps + 1);
 }
 
 void TestConsole::serialLineIsReadAndFoundAgain()
