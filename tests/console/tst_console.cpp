@@ -2,6 +2,7 @@
 #include "console/consolelink.h"
 #include "console/consolemirror.h"
 #include "console/consolemonitor.h"
+#include "console/consolesource.h"
 #include "console/daktronicsfeed.h"
 #include "console/stramatelfeed.h"
 #include "game/commands.h"
@@ -235,6 +236,7 @@ private slots:
     void serialLineIsReadAndFoundAgain();
     void bodetConsoleConnectsAndReconnects();
     void monitorPrintsChangesAndSkips();
+    void sourceFollowsTheSettings();
 };
 
 void TestConsole::bodet_data()
@@ -655,6 +657,28 @@ void TestConsole::monitorPrintsChangesAndSkips()
     QTRY_VERIFY(printed.contains(u"score 78-75"_s));
     QVERIFY(printed.contains(u"clock 4:32 running"_s));
     QVERIFY(printed.contains(u"skipped: garbage (garbage: swap A and B)"_s));
+}
+
+void TestConsole::sourceFollowsTheSettings()
+{
+    MirroredGame g;
+    ConsoleSource source(g.game, g.history, g.time);
+    QCOMPARE(source.status(), QJsonObject());
+    QCOMPARE(source.problem(), QString());
+    Settings settings = defaultSettings();
+    settings.ConsoleSource = u"stramatel"_s;
+    settings.ConsoleDevice = u"/nonexistent/ttyUSB9"_s;
+    source.applySettings(settings);
+    QVERIFY(g.history.consoleKeeps());
+    const QJsonObject status = source.status();
+    QCOMPARE(status.value(u"source"_s).toString(), u"stramatel"_s);
+    QCOMPARE(status.value(u"connected"_s).toBool(true), false);
+    QVERIFY(status.value(u"lastFrameMs"_s).isNull());
+    QVERIFY(source.problem().startsWith(u"console silent: /nonexistent/ttyUSB9"_s));
+    settings.ConsoleSource = u"none"_s;
+    source.applySettings(settings);
+    QVERIFY(!g.history.consoleKeeps());
+    QCOMPARE(source.status(), QJsonObject());
 }
 
 QTEST_GUILESS_MAIN(TestConsole)
