@@ -99,8 +99,12 @@ std::optional<int> parseCommandLine(const QStringList &arguments, CommandLine &i
                             "game GAME, which two of its lines disputed, once a person has "
                             "checked it; a running hall counts it too."),
         QStringLiteral("COURT"));
+    const QCommandLineOption consoleMonitor(
+        QStringLiteral("console-monitor"),
+        CommandLineText::tr("Print each change the hall's console sends, and each frame skipped "
+                            "with why, until Ctrl+C; no window."));
     parser.addOptions({help, version, fullScreen, screen, exportTo, gameLog, csvExcel, stateDir,
-                       hall, headless, schedule, port, accept, joinCode});
+                       hall, headless, schedule, port, accept, joinCode, consoleMonitor});
     for (const char *qtOption : {"platform", "display", "style", "qwindowgeometry"}) {
         QCommandLineOption passed(QString::fromLatin1(qtOption), QString(),
                                   QStringLiteral("value"));
@@ -158,6 +162,7 @@ std::optional<int> parseCommandLine(const QStringList &arguments, CommandLine &i
         return 2;
     }
     into.hall = parser.isSet(hall);
+    into.consoleMonitor = parser.isSet(consoleMonitor);
     if (into.hall && !into.exportTo.isEmpty()) {
         print(stderr, CommandLineText::tr("corvella: --hall and --export go separately.\n") +
                           usage(parser, program));

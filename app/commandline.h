@@ -21,6 +21,7 @@ struct CommandLine
     int port = 0;                   // --port N with --hall: instead of the web server's port
     QString acceptCourt;            // --accept COURT GAME with --hall: count a disputed result
     QString acceptGame;
+    bool consoleMonitor = false; // --console-monitor: print what the hall's console sends
 };
 
 // Reads the arguments (the program's name first). --help and --version print

@@ -121,6 +121,7 @@ CorvellaApp::CorvellaApp(const Services &services, const QString &stateFolder)
             m_shotClockHorn->reopenSound(shotClockSoundOf(s));
     });
     QObject::connect(&m_settings, &CurrentSettings::changed, &m_game, [this] { updateHallLink(); });
+    connectConsole();
     // The game the hall announced before this one ended is this one or one
     // that passed; the hall sends the next once it hears of the final.
     QObject::connect(&m_game, &GameModel::changed, &m_game, [this] {
@@ -365,6 +366,19 @@ void CorvellaApp::settleGame(bool resumed)
     }
     m_web.holdActions(false);
     updateHallLink();
+    m_console.applySettings(m_settings.value());
+}
+
+// The hall's console drives the game only once it is this one.
+void CorvellaApp::connectConsole()
+{
+    QObject::connect(&m_settings, &CurrentSettings::changed, &m_console, [this](const Settings &s) {
+        if (m_settled)
+            m_console.applySettings(s);
+    });
+    QObject::connect(&m_console, &ConsoleSource::statusChanged, &m_console,
+                     [this] { updateRecordStatus(); });
+    m_web.api().setConsoleStatus([this] { return m_console.status(); });
 }
 
 // A join code put in the settings file (by a script, or by hand) becomes the
@@ -533,6 +547,8 @@ QString CorvellaApp::recordProblem() const
     }
     if (m_hallLink && !m_hallLink->problem().isEmpty())
         problems << m_hallLink->problem();
+    if (const QString console = m_console.problem(); !console.isEmpty())
+        problems << console;
     return problems.join(QStringLiteral("; "));
 }
 

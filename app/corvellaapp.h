@@ -6,6 +6,7 @@
 #include "audience/audiencedisplay.h"
 #include "audience/screensaverinhibitor.h"
 #include "base/diskwriter.h"
+#include "console/consolesource.h"
 #include "game/gamehistory.h"
 #include "game/gamelog.h"
 #include "game/gamemodel.h"
@@ -84,6 +85,7 @@ private:
     void updateRecordStatus();
     void updateHallLink();
     void joinHall(const QString &joinCode);
+    void connectConsole();
     QString recordProblem() const;
     void showStartScreenOverBoard();
     void showOptions(QWidget *parent);
@@ -113,6 +115,7 @@ private:
     GameStateFile m_stateFile;
     std::unique_ptr<GameLog> m_log;
     WebService m_web{m_game, m_history, m_settings, *m_services.time};
+    ConsoleSource m_console{m_game, m_history, *m_services.time};
     NetworkWindow m_network{m_web};
     bool m_settled = false;
     QPointer<ScoreBoardWindow> m_board;

@@ -2,6 +2,8 @@
 #include "app/corvellaapp.h"
 #include "app/export.h"
 #include "app/hallwindow.h"
+#include "console/consolemonitor.h"
+#include "console/consolesource.h"
 #include "game/timesource.h"
 #include "hall/hallprocess.h"
 #include "i18n/language.h"
@@ -78,6 +80,8 @@ int main(int argc, char *argv[])
         installTranslations(early, language);
         if (const auto exitStatus = parseCommandLine(argumentList(argc, argv), commandLine))
             return *exitStatus;
+        if (commandLine.consoleMonitor)
+            return runConsoleMonitor(ConsoleSource::configOf(loadSettings()));
         if (commandLine.exportTo.isEmpty() && !commandLine.hall && !missingDisplay().isEmpty()) {
             std::fprintf(stderr, "%s\n", qPrintable(cannotOpenDisplayMessage()));
             return 1;

@@ -193,6 +193,8 @@ GameCommands::Outcome GameCommands::availability(const QString &id) const
         const Outcome outcome = found->check(*this, params);
         return outcome.refusal == Refusal::Malformed ? Outcome{} : outcome;
     };
+    if (Outcome kept = consoleRefusal(id, Origin::Operator); !kept.isDone())
+        return kept;
     const Outcome home = now({});
     const auto &params = found->command.params;
     const bool forATeam = std::any_of(params.cbegin(), params.cend(),
@@ -211,12 +213,41 @@ GameCommands::Outcome GameCommands::run(const QString &id, const QJsonObject &pa
         return malformed(tr("not found"));
     if (Outcome outcome = checkParams(*found, params); !outcome.isDone())
         return outcome;
+    if (Outcome kept = consoleRefusal(id, origin); !kept.isDone())
+        return kept;
     // A period whose time ran out before the timer came ends first: the
     // command meets the game as it is.
     m_game.settle();
     if (Outcome outcome = found->check(*this, params); !outcome.isDone())
         return outcome;
     found->run(*this, params, origin);
+    return {};
+}
+
+bool GameCommands::isKeptByConsole(const QString &id) const
+{
+    if (!m_history.consoleKeeps())
+        return false;
+    if (id == u"period.next") {
+        const GameStructure &structure = m_game.structure();
+        return !structure.isOn() || m_game.period() < structure.periods;
+    }
+    static const QStringList kept{u"score."_s,     u"clock."_s,       u"board.clear"_s,
+                                  u"period."_s,    u"break.skip"_s,   u"timeout."_s,
+                                  u"shotclock."_s, u"possession."_s,  u"point."_s,
+                                  u"serve."_s,     u"penalty.start"_s};
+    return std::any_of(kept.cbegin(), kept.cend(),
+                       [&id](const QString &prefix) { return id.startsWith(prefix); });
+}
+
+GameCommands::Outcome GameCommands::consoleRefusal(const QString &id, Origin origin) const
+{
+    if (origin == Origin::Console || !m_history.consoleKeeps())
+        return {};
+    if (isKeptByConsole(id))
+        return refused(tr("the console keeps the score"));
+    if (id == u"undo" && m_history.consoleKeepsNextUndo())
+        return refused(tr("the console keeps it"));
     return {};
 }
 

@@ -69,6 +69,12 @@ public:
     Outcome run(const QString &id, const QJsonObject &params,
                 GameHistory::Origin origin = GameHistory::Origin::Operator);
 
+    // Whether the console keeps command `id` now (see
+    // GameHistory::setConsoleKeeps): the commands on what its feed carries,
+    // except the final (the next period after the last), are refused to
+    // every other way in.
+    bool isKeptByConsole(const QString &id) const;
+
     // Where game.new looks up the teams it is given by name.
     void setTeamFolder(const QString &folder) { m_teamFolder = folder; }
 
@@ -93,6 +99,7 @@ private:
     static const QList<Entry> &entries();
     static const Entry *entry(const QString &id);
     Outcome checkParams(const Entry &entry, const QJsonObject &params) const;
+    Outcome consoleRefusal(const QString &id, GameHistory::Origin origin) const;
 
     // The words and the checks the commands share.
     QString caption(int team) const;

@@ -25,16 +25,18 @@ public:
     static constexpr int RemoteId = 1;
 
     GameChange(GameModel &game, const QString &text, QString action, GameState before,
-               GameState after, bool remote, bool joinsPrevious)
+               GameState after, GameHistory::Origin origin, bool joinsPrevious)
         : QUndoCommand(text), m_game(game), m_action(std::move(action)),
           m_before(std::move(before)), m_after(std::move(after)),
-          m_clockAction(!m_before.sameClock(m_after)), m_remote(remote),
-          m_joinsPrevious(joinsPrevious)
+          m_clockAction(!m_before.sameClock(m_after)),
+          m_remote(origin == GameHistory::Origin::Remote),
+          m_console(origin == GameHistory::Origin::Console), m_joinsPrevious(joinsPrevious)
     {
     }
 
     const QString &action() const { return m_action; }
     bool isRemote() const { return m_remote; }
+    bool isConsoles() const { return m_console; }
     bool clockWasRunning() const { return m_clockAction && m_before.running; }
     const GameState &before() const { return m_before; }
     int id() const override { return m_remote ? RemoteId : -1; }
@@ -91,6 +93,7 @@ private:
     GameState m_after;
     bool m_clockAction;
     bool m_remote;
+    bool m_console;
     bool m_joinsPrevious;
     bool m_done = false;
     bool m_sealed = false;
@@ -213,10 +216,16 @@ const QUndoCommand *GameHistory::nextRedo() const
     return nullptr;
 }
 
+bool GameHistory::consoleKeepsNextUndo() const
+{
+    const QUndoCommand *next = nextUndo();
+    return next && change(next)->isConsoles();
+}
+
 std::optional<ClockSeconds> GameHistory::undoRestartsClockAt() const
 {
     const GameChange *next = change(nextUndo());
-    if (!next || !next->clockWasRunning() || m_game.isRunning())
+    if (!next || next->isConsoles() || !next->clockWasRunning() || m_game.isRunning())
         return std::nullopt;
     // The clock the undo brings back runs on from where it was then, the way
     // it ran then: a break counts down whichever way the game's clock goes.
@@ -256,7 +265,7 @@ void GameHistory::record(std::optional<Action> kind, const QString &text,
         const bool remote = origin == Origin::Remote;
         const bool joins = remote && remoteSteps() >= RemoteShare;
         const QString id = actionId(kind.value_or(inferredAction(before, after)), before, after);
-        m_stack.push(new GameChange(m_game, text, id, before, after, remote, joins));
+        m_stack.push(new GameChange(m_game, text, id, before, after, origin, joins));
         emit stepped(Step::Action, text, origin, before, id);
     }
     emit performed(origin);
@@ -283,7 +292,8 @@ QStringList GameHistory::undo(Origin origin)
 {
     m_game.settle();
     const QStringList skipped = skipOutOfReach(true);
-    if (!m_stack.canUndo())
+    // What the console did is the hall's truth: the console takes it back.
+    if (!m_stack.canUndo() || consoleKeepsNextUndo())
         return skipped;
     const GameChange *next = change(m_stack.command(m_stack.index() - 1));
     const QString text = next->text();

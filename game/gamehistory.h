@@ -28,8 +28,9 @@ public:
     // Actions from the network never take more than this many of the steps:
     // past it, each joins the remote step before it.
     static constexpr int RemoteShare = Depth / 2;
-    // Who acted: the operator at the board, or a remote on the network.
-    enum class Origin { Operator, Remote };
+    // Who acted: the operator at the board, a remote on the network, or the
+    // hall's console whose feed the game mirrors.
+    enum class Origin { Operator, Remote, Console };
     Q_ENUM(Origin)
     // What a recorded step was: a new action, or one undone or redone.
     enum class Step { Action, Undo, Redo };
@@ -85,6 +86,12 @@ public:
     void forget() { m_stack.clear(); }
     // The step undo() would take back, past those it would skip.
     const QUndoCommand *nextUndo() const;
+    // Whether that step is the console's: those stay, and undo() stops there.
+    bool consoleKeepsNextUndo() const;
+    // While the hall's console is the game's source, it keeps what its feed
+    // carries; every way in asks here before it changes any of that.
+    void setConsoleKeeps(bool keeps) { m_consoleKeeps = keeps; }
+    bool consoleKeeps() const { return m_consoleKeeps; }
     const QUndoCommand *nextRedo() const;
     // Where undo() now would set the stopped clock running again from, as
     // the face would show it then; nothing when it would not start it.
@@ -110,4 +117,5 @@ private:
 
     GameModel &m_game;
     QUndoStack m_stack;
+    bool m_consoleKeeps = false;
 };

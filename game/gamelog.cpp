@@ -145,11 +145,14 @@ void GameLog::record(GameHistory::Step step, const QString &text, GameHistory::O
     const QString kind = step == GameHistory::Step::Undo   ? QStringLiteral("undo")
                          : step == GameHistory::Step::Redo ? QStringLiteral("redo")
                                                            : QStringLiteral("action");
-    const bool remote = origin == GameHistory::Origin::Remote;
-    const QString who = remote ? QStringLiteral("remote") : QStringLiteral("operator");
+    // Steps from the network and the console come in bursts: written a moment later, together.
+    const bool batched = origin != GameHistory::Origin::Operator;
+    const QString who = origin == GameHistory::Origin::Remote    ? QStringLiteral("remote")
+                        : origin == GameHistory::Origin::Console ? QStringLiteral("console")
+                                                                 : QStringLiteral("operator");
     append(kind, action, text, who, before);
     recordSetEnd(who, before);
-    if (remote) {
+    if (batched) {
         if (!m_remoteFlush.isActive())
             m_remoteFlush.start();
     } else {

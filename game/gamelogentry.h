@@ -19,7 +19,7 @@ struct GameLogEntry
     QString kind;   // "action", "undo", "redo"
     QString action; // what the step did, by id ("score.add"); empty in older logs
     QString label;  // the same in the operator's language, as the board said it
-    QString origin; // "operator", "remote"
+    QString origin; // "operator", "remote", "console"
     std::array<std::optional<int>, 4> before{};
     std::array<std::optional<int>, 4> after{};
     int beforePeriod = 1;

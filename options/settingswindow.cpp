@@ -1,5 +1,6 @@
 #include "options/settingswindow.h"
 
+#include "options/consolepage.h"
 #include "options/gamepage.h"
 #include "options/generalpage.h"
 #include "options/hallpage.h"
@@ -29,7 +30,7 @@ template <typename Page> OptionsPage *makePage(const OptionsServices &services, 
 constexpr OptionsPage *(*pageFactories[])(const OptionsServices &, QWidget *) = {
     makePage<GamePage>, makePage<KeysPage>,      makePage<GeneralPage>, makePage<NetworkPage>,
     makePage<HallPage>, makePage<ShotClockPage>, makePage<TeamsPage>,   makePage<SponsorsPage>,
-    makePage<SetsPage>, makePage<PlayersPage>,
+    makePage<SetsPage>, makePage<PlayersPage>,   makePage<ConsolePage>,
 };
 
 } // namespace

@@ -330,6 +330,10 @@ void ScoreBoardWindow::undo()
         hint(tr("Nothing to undo"));
         return;
     }
+    if (m_history.consoleKeepsNextUndo()) {
+        hint(tr("Not taken: %1").arg(GameCommands::tr("the console keeps it")));
+        return;
+    }
     const QUndoCommand *next = m_history.nextUndo();
     if (next && m_confirming != next) {
         // A clock set running by surprise would run on unnoticed.

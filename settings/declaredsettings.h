@@ -167,5 +167,14 @@ SETTING_KEY(KeySettings, PenaltyKey, PenaltyKey, 101) // "e"
 // one is chosen.
 SETTING_KEY(KeySettings, MuteKey, MuteKey, 0)
 SETTING_KEY(KeySettings, ShortHornKey, ShortHornKey, 0)
+// The hall's console as the game's source: none, bodet, stramatel or
+// daktronics; the sport it is set to (basketball, handball, icehockey,
+// floorball, volleyball); for a serial console the port and its speed (8N1),
+// for Bodet the TCP port its console connects to.
+SETTING_TEXT(ConsoleSettings, Source, ConsoleSource, "none", 16)
+SETTING_TEXT(ConsoleSettings, Sport, ConsoleGameSport, "basketball", 16)
+SETTING_TEXT(ConsoleSettings, Device, ConsoleDevice, "", 4096)
+SETTING_NUMBER(ConsoleSettings, Baud, ConsoleBaud, qint32, 19200, 300, 4000000, Dropped)
+SETTING_NUMBER(ConsoleSettings, ListenPort, ConsoleListenPort, qint32, 4001, 1, 65535, Dropped)
 
 // clang-format on

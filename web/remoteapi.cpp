@@ -108,6 +108,9 @@ QJsonObject RemoteApi::state() const
     state.insert(QStringLiteral("seq"), m_live.sequence());
     state.insert(QStringLiteral("status"), QJsonObject{{QStringLiteral("saved"), m_saved},
                                                        {QStringLiteral("logged"), m_logged}});
+    if (const QJsonObject console = m_consoleStatus ? m_consoleStatus() : QJsonObject();
+        !console.isEmpty())
+        state.insert(QStringLiteral("console"), console);
     return state;
 }
 

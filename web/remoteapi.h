@@ -55,6 +55,13 @@ public:
         m_logged = logged;
     }
 
+    // How the hall's console is heard, for the state's "console" (left out
+    // while no console is the source).
+    void setConsoleStatus(std::function<QJsonObject()> status)
+    {
+        m_consoleStatus = std::move(status);
+    }
+
     // The game as GET /api/v1/state shows it.
     QJsonObject state() const;
     static QString newToken();
@@ -105,5 +112,6 @@ private:
     QHash<QString, Calls> m_calls;
     bool m_held = false;
     bool m_saved = true;
+    std::function<QJsonObject()> m_consoleStatus;
     bool m_logged = true;
 };

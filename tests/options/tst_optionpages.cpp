@@ -2,6 +2,7 @@
 #include "game/gamerules.h"
 #include "game/presets.h"
 #include "options/colorpage.h"
+#include "options/consolepage.h"
 #include "options/gamepage.h"
 #include "options/generalpage.h"
 #include "options/hallpage.h"
@@ -99,6 +100,11 @@ class TestOptionPages : public QObject
         s.WebAddress = QStringLiteral("127.0.0.1");
         s.Api = 1;
         s.ApiToken = QStringLiteral("token-of-the-test");
+        s.ConsoleSource = QStringLiteral("stramatel");
+        s.ConsoleGameSport = QStringLiteral("handball");
+        s.ConsoleDevice = QStringLiteral("/dev/serial/by-id/usb-rs485");
+        s.ConsoleBaud = 9600;
+        s.ConsoleListenPort = 4010;
         s.ShotClockEnabled = 1;
         s.ShotClockLength = 30;
         s.ShotClockShortLength = 20;
@@ -162,6 +168,8 @@ class TestOptionPages : public QObject
             return std::make_unique<SponsorsPage>(services);
         if (name == u"players")
             return std::make_unique<PlayersPage>(services);
+        if (name == u"console")
+            return std::make_unique<ConsolePage>(services);
         return std::make_unique<NetworkPage>(services);
     }
 
@@ -378,6 +386,15 @@ private slots:
                                         u"PlayerFoulLimit"_qs,   u"PenaltyLengths"_qs,
                                         u"PenaltyEndsOnGoal"_qs, u"SuspensionsToDisqualify"_qs,
                                         u"PlayerFoulKey"_qs,     u"PenaltyKey"_qs};
+        // The serial port's box, editable, shows a path no port list holds;
+        // that it comes back is what the stored keys check.
+        QTest::newRow("console") << QStringLiteral("console")
+                                 << Shown{{u"cboConsoleSource"_qs, u"stramatel"_qs},
+                                          {u"cboConsoleSport"_qs, u"handball"_qs},
+                                          {u"spnConsoleBaud"_qs, u"9600"_qs},
+                                          {u"spnConsoleListenPort"_qs, u"4010"_qs}}
+                                 << QStringList{u"Source"_qs, u"Sport"_qs, u"Device"_qs, u"Baud"_qs,
+                                                u"ListenPort"_qs};
     }
 
     void eachPageShowsAndStoresItsOwnSettings()
