@@ -1,6 +1,7 @@
 #pragma once
 
 #include "web/boardserver.h"
+#include "web/eventschannel.h"
 #include "web/livechannel.h"
 #include "web/remoteapi.h"
 
@@ -8,6 +9,7 @@
 
 class CurrentSettings;
 class GameHistory;
+class GameLog;
 class GameModel;
 struct Settings;
 class TimeSource;
@@ -56,6 +58,9 @@ public:
     // Where /report finds the game logs.
     void setGameLogFolder(const QString &folder) { m_server.setGameLogFolder(folder); }
     RemoteApi &api() { return m_api; }
+    // The events channel's steps come from this log.
+    void followLog(const GameLog *log) { m_events.followLog(log); }
+    const EventsChannel &events() const { return m_events; }
     // Starts, restarts or stops the server as the settings say.
     void apply(const Settings &settings);
 
@@ -83,6 +88,7 @@ signals:
 private:
     LiveChannel m_live;
     RemoteApi m_api;
+    EventsChannel m_events;
     BoardServer m_server;
     const CurrentSettings &m_settings;
     QString m_problem;
