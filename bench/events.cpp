@@ -108,15 +108,20 @@ void client(quint16 port, const QByteArray &token, std::vector<double> &delays,
     }
     QElapsedTimer timer;
     for (int i = 0; i < Rounds; ++i) {
-        const QByteArray body = "{\"set\":" + QByteArray::number(i % 100) + '}';
+        // Always a change: a score set to what it is makes no step.
+        const QByteArray body = "{\"set\":" + QByteArray::number(1 + i % 2) + '}';
         timer.start();
         calls.write("POST /api/v1/score/home/1 HTTP/1.1\r\nHost: 127.0.0.1\r\n"
                     "Authorization: Bearer " +
                     token + "\r\nContent-Length: " + QByteArray::number(body.size()) + "\r\n\r\n" +
                     body);
+        // Without an event loop here, the request leaves only when asked to.
+        calls.waitForBytesWritten(WaitMs);
         bool stepped = false;
-        for (QByteArray frame = nextFrame(events, buffer); !frame.isEmpty();
-             frame = nextFrame(events, buffer)) {
+        // The running clock's states come between; a step missing for
+        // longer than a wait is a failure.
+        for (QByteArray frame = nextFrame(events, buffer);
+             !frame.isEmpty() && timer.elapsed() < WaitMs; frame = nextFrame(events, buffer)) {
             if (frame.contains("\"type\":\"step\"")) {
                 delays.push_back(double(timer.nsecsElapsed()) / 1e6);
                 stepped = true;
