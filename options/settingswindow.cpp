@@ -1,5 +1,6 @@
 #include "options/settingswindow.h"
 
+#include "options/controllerspage.h"
 #include "options/gamepage.h"
 #include "options/generalpage.h"
 #include "options/hallpage.h"
@@ -27,9 +28,9 @@ template <typename Page> OptionsPage *makePage(const OptionsServices &services, 
 // The pages, in their order. A page of its own for a new part of the program
 // is one more line here.
 constexpr OptionsPage *(*pageFactories[])(const OptionsServices &, QWidget *) = {
-    makePage<GamePage>, makePage<KeysPage>,      makePage<GeneralPage>, makePage<NetworkPage>,
-    makePage<HallPage>, makePage<ShotClockPage>, makePage<TeamsPage>,   makePage<SponsorsPage>,
-    makePage<SetsPage>, makePage<PlayersPage>,
+    makePage<GamePage>, makePage<KeysPage>,      makePage<GeneralPage>,     makePage<NetworkPage>,
+    makePage<HallPage>, makePage<ShotClockPage>, makePage<TeamsPage>,       makePage<SponsorsPage>,
+    makePage<SetsPage>, makePage<PlayersPage>,   makePage<ControllersPage>,
 };
 
 } // namespace
