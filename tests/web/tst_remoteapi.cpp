@@ -689,6 +689,8 @@ private:
         }
     }
 
+    // Tests again: those above are the data tables' helpers.
+private slots:
     void theBoardServesTheSidesLogos()
     {
         ApiGame served;
