@@ -539,7 +539,7 @@ void CorvellaApp::connectBoard()
     ScoreBoardWindow *board = m_board;
     auto *controllers = new ControllerCommands(
         m_game, m_history, [this]() -> const Settings & { return m_settings.value(); }, m_joysticks,
-        board);
+        *m_services.time, board);
     controllers->setTeamFolder(TeamLibrary::defaultFolder());
     controllers->setBindings(ControllerBindings::load());
     // The settings window writes the bindings before it hands its settings on.

@@ -51,7 +51,7 @@ struct PadGame
     Settings settings = defaultSettings();
     JoystickReader reader;
     ControllerCommands commands{game, history, [this]() -> const Settings & { return settings; },
-                                reader};
+                                reader, time};
     QList<GameCommands::Outcome> refusals;
 
     PadGame()
@@ -171,6 +171,30 @@ private slots:
         pad.press(id, 3);
         QTRY_COMPARE(pad.game.score(GameModel::Home1), 4);
         QCOMPARE(pad.game.score(GameModel::Guest1), 2);
+    }
+
+    // A device pressing faster than a hand can is paced; the game's time
+    // source refills it.
+    void aRunawayDeviceIsPaced()
+    {
+        PadGame pad;
+        if (!sdlCanStart(pad))
+            QSKIP("no SDL joysticks here");
+        const int id = pad.plug();
+        QVERIFY(id >= 0);
+        ControllerBindings bindings;
+        bindings.setBindings(pad.device(id)->guid, {}, 0,
+                             {{button(0), u"score.add"_s, homeAdds(1)},
+                              {button(1), u"score.add"_s, homeAdds(1, u"guest"_s)}});
+        pad.commands.setBindings(bindings);
+        for (int i = 0; i < ControllerCommands::PressBurst + 5; ++i)
+            pad.press(id, 0);
+        QTRY_COMPARE(pad.game.score(GameModel::Home1), ControllerCommands::PressBurst);
+        pad.time.now += 1000 / ControllerCommands::PressesPerSecond;
+        pad.press(id, 1);
+        // The last press arrives after every one before it.
+        QTRY_COMPARE(pad.game.score(GameModel::Guest1), 1);
+        QCOMPARE(pad.game.score(GameModel::Home1), ControllerCommands::PressBurst);
     }
 
     // Unplugged and plugged again, a pad keeps its bindings; of two
