@@ -16,6 +16,7 @@
 #include "options/settingswindow.h"
 #include "platform/dialogs.h"
 #include "platform/screenfiller.h"
+#include "scoreboard/controllercommands.h"
 #include "scoreboard/scoreboardwindow.h"
 #include "settings/settingsstore.h"
 #include "teams/teamlibrary.h"
@@ -107,8 +108,11 @@ CorvellaApp::CorvellaApp(const Services &services, const QString &stateFolder)
                          [this] { updateRecordStatus(); });
         QObject::connect(m_log.get(), &GameLog::loggingRecovered, &m_writer,
                          [this] { updateRecordStatus(); });
+        m_web.sendStepsOf(m_log.get());
     }
     m_web.setGameLogFolder(stateFolder + QStringLiteral("/games"));
+    // Without SDL's joysticks the program runs on; the Controllers page says why.
+    m_joysticks.start();
     // Nothing from the network acts on a game the operator may yet replace.
     m_web.holdActions(true);
     updateRecordStatus();
@@ -587,6 +591,22 @@ void CorvellaApp::showScoreboard()
 void CorvellaApp::connectBoard()
 {
     ScoreBoardWindow *board = m_board;
+    auto *controllers = new ControllerCommands(
+        m_game, m_history, [this]() -> const Settings & { return m_settings.value(); }, m_joysticks,
+        *m_services.time, board);
+    controllers->setTeamFolder(TeamLibrary::defaultFolder());
+    controllers->setBindings(ControllerBindings::load());
+    // The settings window writes the bindings before it hands its settings on.
+    QObject::connect(&m_settings, &CurrentSettings::changed, controllers,
+                     [controllers] { controllers->setBindings(ControllerBindings::load()); });
+    QObject::connect(controllers, &ControllerCommands::refused, board,
+                     &ScoreBoardWindow::tellRefusal);
+    QObject::connect(controllers, &ControllerCommands::buzzerRequested, board,
+                     [this] { soundBuzzer(); });
+    QObject::connect(controllers, &ControllerCommands::shortBuzzerRequested, board,
+                     [this] { soundShortBuzzer(); });
+    QObject::connect(controllers, &ControllerCommands::muteToggleRequested, board,
+                     [this] { toggleSound(); });
     QObject::connect(&m_settings, &CurrentSettings::changed, board,
                      &ScoreBoardWindow::applySettings);
     QObject::connect(board, &ScoreBoardWindow::buzzerRequested, board, [this] { soundBuzzer(); });
@@ -706,6 +726,7 @@ void CorvellaApp::showOptions(QWidget *parent)
     OptionsDialog options(m_settings.value(), *m_services.dialogs, m_services.makeSoundDevice,
                           parent);
     options.setHallLinkState([this] { return m_hallLink ? m_hallLink->stateText() : QString(); });
+    options.setJoysticks(&m_joysticks);
     // Saved from the settings window: in force at once, kept on Cancel here.
     QObject::connect(&options, &OptionsDialog::settingsWindowSaved, &options,
                      [this](const Settings &values) { m_settings.set(values); });
@@ -720,6 +741,7 @@ void CorvellaApp::showSettingsWindow(QWidget *parent)
     SettingsWindow window(m_settings.value(), *m_services.dialogs, m_services.makeSoundDevice,
                           parent);
     window.setHallLinkState([this] { return m_hallLink ? m_hallLink->stateText() : QString(); });
+    window.setJoysticks(&m_joysticks);
     if (window.exec() == QDialog::Accepted)
         m_settings.set(window.settings());
     else

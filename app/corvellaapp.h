@@ -13,6 +13,7 @@
 #include "game/gamestatefile.h"
 #include "hall/courtlink.h"
 #include "hall/courtpublisher.h"
+#include "platform/joystickreader.h"
 #include "platform/services.h"
 #include "scoreboard/scoreboardwindow.h"
 #include "settings/currentsettings.h"
@@ -117,6 +118,9 @@ private:
     WebService m_web{m_game, m_history, m_settings, *m_services.time};
     ConsoleSource m_console{m_game, m_history, *m_services.time};
     NetworkWindow m_network{m_web};
+    // Game controllers, read while the program runs; their presses act on
+    // the board while it is open.
+    JoystickReader m_joysticks;
     bool m_settled = false;
     QPointer<ScoreBoardWindow> m_board;
     QPointer<Buzzer> m_buzzer;

@@ -232,6 +232,136 @@ Die Tasten beschreibt corvella(1).</translation>
     </message>
 </context>
 <context>
+    <name>ControllersPage</name>
+    <message>
+        <source>up</source>
+        <translation>oben</translation>
+    </message>
+    <message>
+        <source>right</source>
+        <translation>rechts</translation>
+    </message>
+    <message>
+        <source>down</source>
+        <translation>unten</translation>
+    </message>
+    <message>
+        <source>left</source>
+        <translation>links</translation>
+    </message>
+    <message>
+        <source>Button %1</source>
+        <translation>Taste %1</translation>
+    </message>
+    <message>
+        <source>Hat %1 %2</source>
+        <translation>Kreuz %1 %2</translation>
+    </message>
+    <message>
+        <source>Axis %1 %2</source>
+        <translation>Achse %1 %2</translation>
+    </message>
+    <message>
+        <source>Learn</source>
+        <translation>Lernen</translation>
+    </message>
+    <message>
+        <source>Remove</source>
+        <translation>Entfernen</translation>
+    </message>
+    <message>
+        <source>Input</source>
+        <translation>Eingabe</translation>
+    </message>
+    <message>
+        <source>Command</source>
+        <translation>Befehl</translation>
+    </message>
+    <message>
+        <source>Parameters</source>
+        <translation>Parameter</translation>
+    </message>
+    <message>
+        <source>Export profile…</source>
+        <translation>Profil exportieren…</translation>
+    </message>
+    <message>
+        <source>Import profile…</source>
+        <translation>Profil importieren…</translation>
+    </message>
+    <message>
+        <source>Command:</source>
+        <translation>Befehl:</translation>
+    </message>
+    <message>
+        <source>Choose a command and its parameters, press Learn, then the button, hat or stick on the controller that is to do it.</source>
+        <translation>Befehl und Parameter wählen, Lernen drücken, dann die Taste, das Kreuz oder den Stick am Controller, der ihn ausführen soll.</translation>
+    </message>
+    <message>
+        <source>Controllers</source>
+        <translation>Controller</translation>
+    </message>
+    <message>
+        <source>The controllers&apos; bindings could not be saved.</source>
+        <translation>Die Belegungen der Controller konnten nicht gespeichert werden.</translation>
+    </message>
+    <message>
+        <source>Unnamed controller</source>
+        <translation>Controller ohne Namen</translation>
+    </message>
+    <message>
+        <source>%1 – not connected</source>
+        <translation>%1 – nicht verbunden</translation>
+    </message>
+    <message>
+        <source>Game controllers are not read in this window.</source>
+        <translation>In diesem Fenster werden keine Controller gelesen.</translation>
+    </message>
+    <message>
+        <source>Game controllers cannot be read: %1</source>
+        <translation>Controller können nicht gelesen werden: %1</translation>
+    </message>
+    <message>
+        <source>No game controller is connected.</source>
+        <translation>Kein Controller ist verbunden.</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n controller(s) connected.</source>
+        <translation>
+            <numerusform>%n Controller verbunden.</numerusform>
+            <numerusform>%n Controller verbunden.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Press the button, push the hat or the stick on the controller that is to run %1.</source>
+        <translation>Die Taste, das Kreuz oder den Stick am Controller drücken, der %1 ausführen soll.</translation>
+    </message>
+    <message>
+        <source>%1 now runs %2.</source>
+        <translation>%1 führt jetzt %2 aus.</translation>
+    </message>
+    <message>
+        <source>Controller profiles (*.json)</source>
+        <translation>Controller-Profile (*.json)</translation>
+    </message>
+    <message>
+        <source>Export profile</source>
+        <translation>Profil exportieren</translation>
+    </message>
+    <message>
+        <source>The profile could not be written: %1</source>
+        <translation>Das Profil konnte nicht geschrieben werden: %1</translation>
+    </message>
+    <message>
+        <source>Import profile</source>
+        <translation>Profil importieren</translation>
+    </message>
+    <message>
+        <source>The profile could not be read: %1</source>
+        <translation>Das Profil konnte nicht gelesen werden: %1</translation>
+    </message>
+</context>
+<context>
     <name>CorvellaApp</name>
     <message>
         <source>, Final</source>

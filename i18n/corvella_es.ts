@@ -232,6 +232,136 @@ Las teclas están en corvella(1).</translation>
     </message>
 </context>
 <context>
+    <name>ControllersPage</name>
+    <message>
+        <source>up</source>
+        <translation>arriba</translation>
+    </message>
+    <message>
+        <source>right</source>
+        <translation>derecha</translation>
+    </message>
+    <message>
+        <source>down</source>
+        <translation>abajo</translation>
+    </message>
+    <message>
+        <source>left</source>
+        <translation>izquierda</translation>
+    </message>
+    <message>
+        <source>Button %1</source>
+        <translation>Botón %1</translation>
+    </message>
+    <message>
+        <source>Hat %1 %2</source>
+        <translation>Cruceta %1 %2</translation>
+    </message>
+    <message>
+        <source>Axis %1 %2</source>
+        <translation>Eje %1 %2</translation>
+    </message>
+    <message>
+        <source>Learn</source>
+        <translation>Aprender</translation>
+    </message>
+    <message>
+        <source>Remove</source>
+        <translation>Quitar</translation>
+    </message>
+    <message>
+        <source>Input</source>
+        <translation>Entrada</translation>
+    </message>
+    <message>
+        <source>Command</source>
+        <translation>Orden</translation>
+    </message>
+    <message>
+        <source>Parameters</source>
+        <translation>Parámetros</translation>
+    </message>
+    <message>
+        <source>Export profile…</source>
+        <translation>Exportar perfil…</translation>
+    </message>
+    <message>
+        <source>Import profile…</source>
+        <translation>Importar perfil…</translation>
+    </message>
+    <message>
+        <source>Command:</source>
+        <translation>Orden:</translation>
+    </message>
+    <message>
+        <source>Choose a command and its parameters, press Learn, then the button, hat or stick on the controller that is to do it.</source>
+        <translation>Elija una orden y sus parámetros, pulse Aprender y luego el botón, la cruceta o la palanca del mando que la hará.</translation>
+    </message>
+    <message>
+        <source>Controllers</source>
+        <translation>Mandos</translation>
+    </message>
+    <message>
+        <source>The controllers&apos; bindings could not be saved.</source>
+        <translation>No se pudieron guardar las asignaciones de los mandos.</translation>
+    </message>
+    <message>
+        <source>Unnamed controller</source>
+        <translation>Mando sin nombre</translation>
+    </message>
+    <message>
+        <source>%1 – not connected</source>
+        <translation>%1 – no conectado</translation>
+    </message>
+    <message>
+        <source>Game controllers are not read in this window.</source>
+        <translation>En esta ventana no se leen los mandos.</translation>
+    </message>
+    <message>
+        <source>Game controllers cannot be read: %1</source>
+        <translation>No se pueden leer los mandos: %1</translation>
+    </message>
+    <message>
+        <source>No game controller is connected.</source>
+        <translation>No hay ningún mando conectado.</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n controller(s) connected.</source>
+        <translation>
+            <numerusform>%n mando conectado.</numerusform>
+            <numerusform>%n mandos conectados.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Press the button, push the hat or the stick on the controller that is to run %1.</source>
+        <translation>Pulse el botón, la cruceta o la palanca del mando que ha de hacer %1.</translation>
+    </message>
+    <message>
+        <source>%1 now runs %2.</source>
+        <translation>%1 hace ahora %2.</translation>
+    </message>
+    <message>
+        <source>Controller profiles (*.json)</source>
+        <translation>Perfiles de mandos (*.json)</translation>
+    </message>
+    <message>
+        <source>Export profile</source>
+        <translation>Exportar perfil</translation>
+    </message>
+    <message>
+        <source>The profile could not be written: %1</source>
+        <translation>No se pudo escribir el perfil: %1</translation>
+    </message>
+    <message>
+        <source>Import profile</source>
+        <translation>Importar perfil</translation>
+    </message>
+    <message>
+        <source>The profile could not be read: %1</source>
+        <translation>No se pudo leer el perfil: %1</translation>
+    </message>
+</context>
+<context>
     <name>CorvellaApp</name>
     <message>
         <source>, Final</source>

@@ -232,6 +232,136 @@ Voir corvella(1) pour les touches.</translation>
     </message>
 </context>
 <context>
+    <name>ControllersPage</name>
+    <message>
+        <source>up</source>
+        <translation>haut</translation>
+    </message>
+    <message>
+        <source>right</source>
+        <translation>droite</translation>
+    </message>
+    <message>
+        <source>down</source>
+        <translation>bas</translation>
+    </message>
+    <message>
+        <source>left</source>
+        <translation>gauche</translation>
+    </message>
+    <message>
+        <source>Button %1</source>
+        <translation>Bouton %1</translation>
+    </message>
+    <message>
+        <source>Hat %1 %2</source>
+        <translation>Croix %1 %2</translation>
+    </message>
+    <message>
+        <source>Axis %1 %2</source>
+        <translation>Axe %1 %2</translation>
+    </message>
+    <message>
+        <source>Learn</source>
+        <translation>Apprendre</translation>
+    </message>
+    <message>
+        <source>Remove</source>
+        <translation>Retirer</translation>
+    </message>
+    <message>
+        <source>Input</source>
+        <translation>Entrée</translation>
+    </message>
+    <message>
+        <source>Command</source>
+        <translation>Commande</translation>
+    </message>
+    <message>
+        <source>Parameters</source>
+        <translation>Paramètres</translation>
+    </message>
+    <message>
+        <source>Export profile…</source>
+        <translation>Exporter le profil…</translation>
+    </message>
+    <message>
+        <source>Import profile…</source>
+        <translation>Importer un profil…</translation>
+    </message>
+    <message>
+        <source>Command:</source>
+        <translation>Commande :</translation>
+    </message>
+    <message>
+        <source>Choose a command and its parameters, press Learn, then the button, hat or stick on the controller that is to do it.</source>
+        <translation>Choisissez une commande et ses paramètres, appuyez sur Apprendre, puis sur le bouton, la croix ou le stick de la manette qui doit l’exécuter.</translation>
+    </message>
+    <message>
+        <source>Controllers</source>
+        <translation>Manettes</translation>
+    </message>
+    <message>
+        <source>The controllers&apos; bindings could not be saved.</source>
+        <translation>Les affectations des manettes n’ont pas pu être enregistrées.</translation>
+    </message>
+    <message>
+        <source>Unnamed controller</source>
+        <translation>Manette sans nom</translation>
+    </message>
+    <message>
+        <source>%1 – not connected</source>
+        <translation>%1 – non connectée</translation>
+    </message>
+    <message>
+        <source>Game controllers are not read in this window.</source>
+        <translation>Les manettes ne sont pas lues dans cette fenêtre.</translation>
+    </message>
+    <message>
+        <source>Game controllers cannot be read: %1</source>
+        <translation>Impossible de lire les manettes : %1</translation>
+    </message>
+    <message>
+        <source>No game controller is connected.</source>
+        <translation>Aucune manette n’est connectée.</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n controller(s) connected.</source>
+        <translation>
+            <numerusform>%n manette connectée.</numerusform>
+            <numerusform>%n manettes connectées.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Press the button, push the hat or the stick on the controller that is to run %1.</source>
+        <translation>Appuyez sur le bouton, la croix ou le stick de la manette qui doit exécuter %1.</translation>
+    </message>
+    <message>
+        <source>%1 now runs %2.</source>
+        <translation>%1 exécute maintenant %2.</translation>
+    </message>
+    <message>
+        <source>Controller profiles (*.json)</source>
+        <translation>Profils de manettes (*.json)</translation>
+    </message>
+    <message>
+        <source>Export profile</source>
+        <translation>Exporter le profil</translation>
+    </message>
+    <message>
+        <source>The profile could not be written: %1</source>
+        <translation>Le profil n’a pas pu être écrit : %1</translation>
+    </message>
+    <message>
+        <source>Import profile</source>
+        <translation>Importer un profil</translation>
+    </message>
+    <message>
+        <source>The profile could not be read: %1</source>
+        <translation>Le profil n’a pas pu être lu : %1</translation>
+    </message>
+</context>
+<context>
     <name>CorvellaApp</name>
     <message>
         <source>, Final</source>

@@ -232,6 +232,136 @@ Zie corvella(1) voor de toetsen.</translation>
     </message>
 </context>
 <context>
+    <name>ControllersPage</name>
+    <message>
+        <source>up</source>
+        <translation>omhoog</translation>
+    </message>
+    <message>
+        <source>right</source>
+        <translation>rechts</translation>
+    </message>
+    <message>
+        <source>down</source>
+        <translation>omlaag</translation>
+    </message>
+    <message>
+        <source>left</source>
+        <translation>links</translation>
+    </message>
+    <message>
+        <source>Button %1</source>
+        <translation>Knop %1</translation>
+    </message>
+    <message>
+        <source>Hat %1 %2</source>
+        <translation>Kruis %1 %2</translation>
+    </message>
+    <message>
+        <source>Axis %1 %2</source>
+        <translation>As %1 %2</translation>
+    </message>
+    <message>
+        <source>Learn</source>
+        <translation>Leren</translation>
+    </message>
+    <message>
+        <source>Remove</source>
+        <translation>Verwijderen</translation>
+    </message>
+    <message>
+        <source>Input</source>
+        <translation>Invoer</translation>
+    </message>
+    <message>
+        <source>Command</source>
+        <translation>Opdracht</translation>
+    </message>
+    <message>
+        <source>Parameters</source>
+        <translation>Parameters</translation>
+    </message>
+    <message>
+        <source>Export profile…</source>
+        <translation>Profiel exporteren…</translation>
+    </message>
+    <message>
+        <source>Import profile…</source>
+        <translation>Profiel importeren…</translation>
+    </message>
+    <message>
+        <source>Command:</source>
+        <translation>Opdracht:</translation>
+    </message>
+    <message>
+        <source>Choose a command and its parameters, press Learn, then the button, hat or stick on the controller that is to do it.</source>
+        <translation>Kies een opdracht en de parameters, druk op Leren en dan op de knop, het kruis of de stick van de controller die haar moet uitvoeren.</translation>
+    </message>
+    <message>
+        <source>Controllers</source>
+        <translation>Controllers</translation>
+    </message>
+    <message>
+        <source>The controllers&apos; bindings could not be saved.</source>
+        <translation>De toewijzingen van de controllers konden niet worden opgeslagen.</translation>
+    </message>
+    <message>
+        <source>Unnamed controller</source>
+        <translation>Naamloze controller</translation>
+    </message>
+    <message>
+        <source>%1 – not connected</source>
+        <translation>%1 – niet verbonden</translation>
+    </message>
+    <message>
+        <source>Game controllers are not read in this window.</source>
+        <translation>In dit venster worden geen controllers gelezen.</translation>
+    </message>
+    <message>
+        <source>Game controllers cannot be read: %1</source>
+        <translation>Controllers kunnen niet worden gelezen: %1</translation>
+    </message>
+    <message>
+        <source>No game controller is connected.</source>
+        <translation>Er is geen controller verbonden.</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n controller(s) connected.</source>
+        <translation>
+            <numerusform>%n controller verbonden.</numerusform>
+            <numerusform>%n controllers verbonden.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Press the button, push the hat or the stick on the controller that is to run %1.</source>
+        <translation>Druk op de knop, het kruis of de stick van de controller die %1 moet uitvoeren.</translation>
+    </message>
+    <message>
+        <source>%1 now runs %2.</source>
+        <translation>%1 voert nu %2 uit.</translation>
+    </message>
+    <message>
+        <source>Controller profiles (*.json)</source>
+        <translation>Controllerprofielen (*.json)</translation>
+    </message>
+    <message>
+        <source>Export profile</source>
+        <translation>Profiel exporteren</translation>
+    </message>
+    <message>
+        <source>The profile could not be written: %1</source>
+        <translation>Het profiel kon niet worden geschreven: %1</translation>
+    </message>
+    <message>
+        <source>Import profile</source>
+        <translation>Profiel importeren</translation>
+    </message>
+    <message>
+        <source>The profile could not be read: %1</source>
+        <translation>Het profiel kon niet worden gelezen: %1</translation>
+    </message>
+</context>
+<context>
     <name>CorvellaApp</name>
     <message>
         <source>, Final</source>

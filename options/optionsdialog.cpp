@@ -62,6 +62,7 @@ void OptionsDialog::openSettingsWindow()
 {
     SettingsWindow window(storedValues(), services().dialogs, services().makeSoundDevice, this);
     window.setHallLinkState(services().hallLinkState);
+    window.setJoysticks(services().joysticks);
     window.setValuesElsewhere(settings());
     if (window.exec() != QDialog::Accepted)
         return;

@@ -8,6 +8,7 @@
 #include <functional>
 
 class Dialogs;
+class JoystickReader;
 class QGridLayout;
 class QGroupBox;
 class QLabel;
@@ -26,6 +27,8 @@ struct OptionsServices
     std::function<Settings()> workingCopy;
     // How the link to the hall stands now, in words; may be empty.
     std::function<QString()> hallLinkState = {};
+    // The game controllers connected now, for the Controllers page; may be null.
+    JoystickReader *joysticks = nullptr;
 };
 
 // One page of the options or of the settings window. A page shows its own settings and gives them

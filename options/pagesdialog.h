@@ -30,6 +30,7 @@ public:
     void addPage(OptionsPage *page);
     // What the Hall page tells of the link as it stands.
     void setHallLinkState(std::function<QString()> state);
+    void setJoysticks(JoystickReader *joysticks) { m_services.joysticks = joysticks; }
     // The values another open window holds and has not saved yet: the rules
     // that span both windows (no key for two commands) are checked on them
     // with this window's pages, though Ok saves only this window's.

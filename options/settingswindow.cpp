@@ -1,6 +1,7 @@
 #include "options/settingswindow.h"
 
 #include "options/consolepage.h"
+#include "options/controllerspage.h"
 #include "options/gamepage.h"
 #include "options/generalpage.h"
 #include "options/hallpage.h"
@@ -30,7 +31,7 @@ template <typename Page> OptionsPage *makePage(const OptionsServices &services, 
 constexpr OptionsPage *(*pageFactories[])(const OptionsServices &, QWidget *) = {
     makePage<GamePage>, makePage<KeysPage>,      makePage<GeneralPage>, makePage<NetworkPage>,
     makePage<HallPage>, makePage<ShotClockPage>, makePage<TeamsPage>,   makePage<SponsorsPage>,
-    makePage<SetsPage>, makePage<PlayersPage>,   makePage<ConsolePage>,
+    makePage<SetsPage>, makePage<PlayersPage>,   makePage<ConsolePage>, makePage<ControllersPage>,
 };
 
 } // namespace

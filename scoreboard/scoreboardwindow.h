@@ -68,6 +68,9 @@ public:
     // A few seconds of news for the operator: on the hints, and with
     // `inTitle` in the title bar too.
     void showNotice(const QString &notice, bool inTitle = false);
+    // A command asked for elsewhere (a game controller) that the game cannot
+    // do now: told as the key's refusal is.
+    void tellRefusal(const GameCommands::Outcome &outcome) { hint(refusalText(outcome)); }
 
     // While an audience display is on, the operator's board shows which part
     // has the keyboard, what has been typed and traps like Caps Lock.

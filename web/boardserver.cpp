@@ -1,5 +1,6 @@
 #include "web/boardserver.h"
 
+#include "web/eventschannel.h"
 #include "web/httpfront.h"
 #include "web/livechannel.h"
 #include "web/pagelinks.h"
@@ -140,6 +141,7 @@ HttpFront::Answer pageAnswer(const HttpFront::Request &request)
 
 BoardServer::BoardServer(LiveChannel &live, QObject *parent)
     : QObject(parent), m_live(live), m_links(new PageLinks),
+      m_eventLinks(new PageLinks(EventsChannel::Path, nullptr)),
       m_requestTimeoutMs(HttpFront::RequestTimeoutMs),
       m_keepAliveTimeoutMs(HttpFront::KeepAliveTimeoutMs), m_logFolder(GameLog::defaultFolder())
 {
@@ -148,6 +150,7 @@ BoardServer::BoardServer(LiveChannel &live, QObject *parent)
     Q_INIT_RESOURCE(web);
     m_thread.setObjectName(QStringLiteral("web server"));
     connect(&m_thread, &QThread::finished, m_links, &QObject::deleteLater);
+    connect(&m_thread, &QThread::finished, m_eventLinks, &QObject::deleteLater);
     // Queued both ways, each in the order it was sent.
     connect(m_links, &PageLinks::opened, &m_live, &LiveChannel::pageOpened);
     connect(m_links, &PageLinks::received, &m_live, &LiveChannel::pageMessage);
@@ -186,6 +189,7 @@ BoardServer::~BoardServer()
     close();
     if (!m_thread.isRunning()) {
         delete m_links;
+        delete m_eventLinks;
         return;
     }
     // The links go with the thread's end (see the constructor).
@@ -200,6 +204,7 @@ bool BoardServer::listen(const QHostAddress &address, quint16 port)
     // thread for it.
     if (!m_thread.isRunning()) {
         m_links->moveToThread(&m_thread);
+        m_eventLinks->moveToThread(&m_thread);
         m_thread.start();
     }
     bool started = false;
@@ -216,8 +221,21 @@ void BoardServer::close()
     QMetaObject::invokeMethod(
         m_links, [this] { stop(); }, Qt::BlockingQueuedConnection);
     m_live.disconnectAll();
+    if (m_events)
+        m_events->disconnectAll();
     m_listening = false;
     m_port = 0;
+}
+
+void BoardServer::setEvents(EventsChannel *events)
+{
+    m_events = events;
+    connect(m_eventLinks, &PageLinks::opened, events,
+            [events](quint64 page) { events->pageOpened(page); });
+    connect(m_eventLinks, &PageLinks::closed, events, &EventsChannel::pageClosed);
+    connect(events, &EventsChannel::sendToPage, m_eventLinks, &PageLinks::send);
+    connect(events, &EventsChannel::sendToAll, m_eventLinks, &PageLinks::broadcast);
+    connect(events, &EventsChannel::closeAllRequested, m_eventLinks, &PageLinks::closeAll);
 }
 
 void BoardServer::setTimeouts(int requestMs, int keepAliveMs)
@@ -299,6 +317,10 @@ bool BoardServer::start(const QHostAddress &address, quint16 port)
         http->setHandler(pages);
     }
     http->setUpgradePath(PageLinks::Path.toLatin1());
+    if (m_api && m_events)
+        http->setGatedUpgradePath(
+            EventsChannel::Path.toLatin1(),
+            [this](const HttpFront::Request &request) { return askApi(request); });
     http->setTimeouts(m_requestTimeoutMs, m_keepAliveTimeoutMs);
     http->setExtraHostNames(m_hostNames);
     if (m_limits.first > 0)
@@ -315,14 +337,18 @@ bool BoardServer::start(const QHostAddress &address, quint16 port)
 void BoardServer::stop()
 {
     m_links->closeAll();
+    m_eventLinks->closeAll();
     m_http.reset();
     m_sockets = nullptr;
 }
 
 void BoardServer::takeWebSockets()
 {
-    while (m_sockets && m_sockets->hasPendingConnections())
-        m_links->add(std::unique_ptr<QWebSocket>(m_sockets->nextPendingConnection()));
+    while (m_sockets && m_sockets->hasPendingConnections()) {
+        std::unique_ptr<QWebSocket> socket(m_sockets->nextPendingConnection());
+        const bool events = m_events && socket->requestUrl().path() == EventsChannel::Path;
+        (events ? m_eventLinks : m_links)->add(std::move(socket));
+    }
 }
 
 HttpFront::Answer BoardServer::askApi(const HttpFront::Request &request) const

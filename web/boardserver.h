@@ -11,6 +11,7 @@
 #include <memory>
 #include <optional>
 
+class EventsChannel;
 class HttpFront;
 class LiveChannel;
 class PageLinks;
@@ -51,6 +52,9 @@ public:
     // on the main thread: a request waits at most ApiWaitMs for it.
     void setApi(RemoteApi *api) { m_api = api; }
     static constexpr int ApiWaitMs = 2000;
+    // Serves the API's events channel too, to clients the API lets in; set
+    // before listen(), with the API.
+    void setEvents(EventsChannel *events);
 
     // For tests: shorter waits for a whole request and between requests.
     void setTimeouts(int requestMs, int keepAliveMs);
@@ -78,7 +82,9 @@ private:
     LiveChannel &m_live;
     RemoteApi *m_api = nullptr;
     QThread m_thread;
-    PageLinks *m_links;                    // lives on m_thread
+    PageLinks *m_links;      // lives on m_thread
+    PageLinks *m_eventLinks; // lives on m_thread
+    EventsChannel *m_events = nullptr;
     std::unique_ptr<HttpFront> m_http;     // made, used and destroyed on m_thread
     QWebSocketServer *m_sockets = nullptr; // m_http's child
     int m_requestTimeoutMs;

@@ -255,6 +255,10 @@ private:
                 fail(400);
                 return false;
             }
+            if (const HttpFront::Answer gate = m_front.gateUpgrade(m_request); gate.status != 101) {
+                write(gate, false, false);
+                return false;
+            }
             m_phase = Phase::Closing;
             m_socket->rollbackTransaction();
             // The same small buffer bounds what a WebSocket client can push.
@@ -324,7 +328,7 @@ private:
             return 413;
 
         const bool upgrade = hasToken(m_request.header("upgrade"), "websocket");
-        m_upgrade = upgrade && m_request.method == "GET" && m_request.path == m_front.upgradePath();
+        m_upgrade = upgrade && m_request.method == "GET" && m_front.isUpgradePath(m_request.path);
         // No page is a WebSocket: the client learns so at once.
         if (upgrade && !m_upgrade)
             return 404;
@@ -443,10 +447,30 @@ bool HttpFront::isOwnHost(const QByteArray &host) const
     return known();
 }
 
+void HttpFront::setGatedUpgradePath(const QByteArray &path, Handler gate)
+{
+    m_gatedPath = path;
+    m_gate = std::move(gate);
+}
+
+bool HttpFront::isUpgradePath(const QByteArray &path) const
+{
+    return path == m_upgradePath || (!m_gatedPath.isEmpty() && path == m_gatedPath);
+}
+
+HttpFront::Answer HttpFront::gateUpgrade(const Request &request) const
+{
+    Answer answer;
+    answer.status = 101;
+    if (request.path == m_gatedPath && m_gate)
+        answer = m_gate(request);
+    return answer;
+}
+
 HttpFront::Answer HttpFront::respond(const Request &request) const
 {
     Answer answer;
-    if (request.path == m_upgradePath && (request.method == "GET" || request.method == "HEAD")) {
+    if (isUpgradePath(request.path) && (request.method == "GET" || request.method == "HEAD")) {
         answer.status = 426;
         answer.headers.append(qMakePair(QByteArray("Upgrade"), QByteArray("websocket")));
         return answer;

@@ -82,6 +82,11 @@ public:
     void setAnyMethodPrefix(const QByteArray &prefix) { m_anyMethodPrefix = prefix; }
     // Upgrades are taken on this path only; a plain GET there gets 426.
     void setUpgradePath(const QByteArray &path) { m_upgradePath = path; }
+    // A second WebSocket path whose upgrades are first put to `gate`: one it
+    // answers other than 101 gets that answer and no WebSocket.
+    void setGatedUpgradePath(const QByteArray &path, Handler gate);
+    bool isUpgradePath(const QByteArray &path) const;
+    Answer gateUpgrade(const Request &request) const;
     void setTimeouts(int requestMs, int keepAliveMs);
     int requestTimeoutMs() const { return m_requestTimeoutMs; }
     int keepAliveTimeoutMs() const { return m_keepAliveTimeoutMs; }
@@ -116,6 +121,8 @@ private:
 
     Handler m_handler;
     QByteArray m_upgradePath;
+    QByteArray m_gatedPath;
+    Handler m_gate;
     QByteArray m_anyMethodPrefix;
     int m_requestTimeoutMs = RequestTimeoutMs;
     int m_keepAliveTimeoutMs = KeepAliveTimeoutMs;

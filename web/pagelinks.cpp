@@ -5,7 +5,7 @@
 #include <QUrl>
 #include <QWebSocket>
 
-PageLinks::PageLinks(QObject *parent) : QObject(parent) {}
+PageLinks::PageLinks(const QString &path, QObject *parent) : QObject(parent), m_path(path) {}
 
 PageLinks::~PageLinks()
 {
@@ -26,7 +26,7 @@ void PageLinks::add(std::unique_ptr<QWebSocket> owned)
 {
     QWebSocket *socket = owned.release();
     socket->setParent(this);
-    if (socket->requestUrl().path() != Path ||
+    if (socket->requestUrl().path() != m_path ||
         !isAcceptedOrigin(socket->origin(), socket->requestUrl())) {
         socket->close(QWebSocketProtocol::CloseCodePolicyViolated);
         socket->deleteLater();

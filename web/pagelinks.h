@@ -26,7 +26,9 @@ public:
     static constexpr qint64 MaxIncomingBytes = 64 * 1024;
     static inline const QString Path = QStringLiteral("/live");
 
-    explicit PageLinks(QObject *parent = nullptr);
+    explicit PageLinks(QObject *parent = nullptr) : PageLinks(Path, parent) {}
+    // Pages that connect on `path` are taken; any other is refused.
+    PageLinks(const QString &path, QObject *parent);
     ~PageLinks() override;
 
     // Takes over a socket that has just connected: refused unless it asked
@@ -62,4 +64,5 @@ private:
     QHash<quint64, Page> m_pages;
     quint64 m_nextId = 1;
     qint64 m_queueCap = DefaultQueueCap;
+    const QString m_path;
 };

@@ -18,6 +18,16 @@ using namespace Qt::StringLiterals;
 namespace {
 
 constexpr QByteArrayView V1{"/api/v1/"};
+constexpr QByteArrayView EventsPath{"/api/v1/events"};
+
+// The value of `token=` in a query, percent-decoded; empty without one.
+QString tokenOfQuery(const QByteArray &query)
+{
+    for (const QByteArray &pair : query.split('&'))
+        if (pair.startsWith("token="))
+            return QString::fromUtf8(QByteArray::fromPercentEncoding(pair.mid(6)));
+    return {};
+}
 
 HttpFront::Answer json(int status, const QJsonObject &body)
 {
@@ -170,10 +180,16 @@ HttpFront::Answer RemoteApi::answer(const HttpFront::Request &request)
     const QByteArray authorization = request.header("authorization");
     const bool bearer = authorization.size() > 7 &&
                         authorization.left(7).compare("Bearer ", Qt::CaseInsensitive) == 0;
-    const QString tried = bearer ? QString::fromLatin1(authorization.mid(7).trimmed()) : QString();
+    QString tried = bearer ? QString::fromLatin1(authorization.mid(7).trimmed()) : QString();
+    // A WebSocket in a browser cannot set a header: the events channel takes
+    // the token in its address too.
+    const bool events = request.path == EventsPath;
+    const QString queryToken = events ? tokenOfQuery(request.query) : QString();
+    if (tried.isEmpty())
+        tried = queryToken;
     // An empty token (one set by hand, or not yet made) lets nobody in.
     if (settings.ApiToken.isEmpty() || !PinLock::sameText(tried, settings.ApiToken)) {
-        if (!authorization.isEmpty())
+        if (!authorization.isEmpty() || !queryToken.isEmpty())
             strike(request.from);
         HttpFront::Answer answer = refusal(401, tr("a valid bearer token is needed"));
         answer.headers.append(qMakePair(QByteArray("WWW-Authenticate"), QByteArray("Bearer")));
@@ -188,6 +204,14 @@ HttpFront::Answer RemoteApi::answer(const HttpFront::Request &request)
 
     if (!request.path.startsWith(V1))
         return refusal(404, tr("not found"));
+    // The events channel's socket is opened by the server once this allows it.
+    if (events) {
+        if (request.method != "GET")
+            return refusal(405, tr("use GET"));
+        HttpFront::Answer upgrade;
+        upgrade.status = 101;
+        return upgrade;
+    }
     const QByteArray path = request.path.mid(V1.size());
     const bool head = request.method == "HEAD";
     // What is only read: the state and the list of commands.

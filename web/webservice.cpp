@@ -17,9 +17,11 @@ void WebService::followLog(GameLog &log)
 WebService::WebService(GameModel &game, GameHistory &history, const CurrentSettings &settings,
                        const TimeSource &time, QObject *parent)
     : QObject(parent), m_live(game, history, settings, time),
-      m_api(game, history, settings, m_live, time), m_server(m_live), m_settings(settings)
+      m_api(game, history, settings, m_live, time), m_events(m_api, game, settings),
+      m_server(m_live), m_settings(settings)
 {
     m_server.setApi(&m_api);
+    m_server.setEvents(&m_events);
     connect(&settings, &CurrentSettings::changed, this, &WebService::apply);
     connect(&m_live, &LiveChannel::clientsChanged, this, &WebService::statusChanged);
     connect(&m_live, &LiveChannel::buzzerRequested, this, &WebService::buzzerRequested);

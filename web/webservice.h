@@ -1,6 +1,7 @@
 #pragma once
 
 #include "web/boardserver.h"
+#include "web/eventschannel.h"
 #include "web/livechannel.h"
 #include "web/livestory.h"
 #include "web/remoteapi.h"
@@ -10,6 +11,7 @@
 class CurrentSettings;
 class GameLog;
 class GameHistory;
+class GameLog;
 class GameModel;
 struct Settings;
 class TimeSource;
@@ -61,6 +63,9 @@ public:
     // The announcer's page tells the game's story from `log` (which
     // outlives this), from the start of the game it is writing.
     void followLog(GameLog &log);
+    // The events channel's steps come from this log.
+    void sendStepsOf(const GameLog *log) { m_events.followLog(log); }
+    const EventsChannel &events() const { return m_events; }
     // Starts, restarts or stops the server as the settings say.
     void apply(const Settings &settings);
 
@@ -89,6 +94,7 @@ private:
     LiveStory m_story;
     LiveChannel m_live;
     RemoteApi m_api;
+    EventsChannel m_events;
     BoardServer m_server;
     const CurrentSettings &m_settings;
     QString m_problem;

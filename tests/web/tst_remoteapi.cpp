@@ -1,4 +1,5 @@
 #include "game/gamehistory.h"
+#include "game/gamelog.h"
 #include "game/gamemodel.h"
 #include "settings/appsettings.h"
 #include "settings/currentsettings.h"
@@ -6,6 +7,7 @@
 #include "tests/support/fakes.h"
 #include "web/boardserver.h"
 #include "web/boardstate.h"
+#include "web/eventschannel.h"
 #include "web/livechannel.h"
 #include "web/remoteapi.h"
 
@@ -19,6 +21,7 @@
 #include <QTcpSocket>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QWebSocket>
 
 using namespace Qt::StringLiterals;
 
@@ -54,6 +57,7 @@ struct ApiGame
     CurrentSettings settings{apiSettings()};
     LiveChannel live{game, history, settings, time};
     RemoteApi api{game, history, settings, live, time};
+    EventsChannel events{api, game, settings};
     BoardServer server{live};
     int buzzes = 0;
     QTemporaryDir teams;
@@ -62,6 +66,7 @@ struct ApiGame
     {
         QObject::connect(&api, &RemoteApi::buzzerRequested, &api, [this] { ++buzzes; });
         server.setApi(&api);
+        server.setEvents(&events);
         QVERIFY(server.listen(QHostAddress::LocalHost, 0));
     }
 
@@ -102,6 +107,42 @@ struct ApiGame
         reply.body = got.mid(end + 4);
         reply.json = QJsonDocument::fromJson(reply.body).object();
         return reply;
+    }
+};
+
+// A button panel on the events channel: every message it got, as JSON.
+class EventsClient : public QObject
+{
+public:
+    QWebSocket socket;
+    QList<QJsonObject> messages;
+    bool closed = false;
+
+    EventsClient()
+    {
+        connect(&socket, &QWebSocket::textMessageReceived, this, [this](const QString &text) {
+            messages.append(QJsonDocument::fromJson(text.toUtf8()).object());
+        });
+        connect(&socket, &QWebSocket::disconnected, this, [this] { closed = true; });
+    }
+    // With the token as a header, or in the address when `inQuery`.
+    void open(quint16 port, const QString &token, bool inQuery = false)
+    {
+        QUrl url(u"ws://127.0.0.1:%1/api/v1/events"_s.arg(port));
+        if (inQuery)
+            url.setQuery(u"token="_s + token);
+        QNetworkRequest request(url);
+        if (!inQuery && !token.isEmpty())
+            request.setRawHeader("Authorization", "Bearer " + token.toLatin1());
+        socket.open(request);
+    }
+    QList<QJsonObject> ofType(const QString &type) const
+    {
+        QList<QJsonObject> found;
+        for (const QJsonObject &message : messages)
+            if (message[u"type"_s].toString() == type)
+                found.append(message);
+        return found;
     }
 };
 
@@ -421,6 +462,17 @@ private slots:
     }
 
 private:
+    static QByteArray eventsHandshake(const QString &token, bool inQuery)
+    {
+        QByteArray head = "GET /api/v1/events";
+        if (inQuery)
+            head += "?token=" + token.toLatin1();
+        head += " HTTP/1.1\r\nHost: 127.0.0.1\r\nUpgrade: websocket\r\nConnection: Upgrade\r\n"
+                "Sec-WebSocket-Key: dGhlIHNhbXBsZSBub25jZQ==\r\nSec-WebSocket-Version: 13\r\n";
+        if (!inQuery && !token.isEmpty())
+            head += "Authorization: Bearer " + token.toLatin1() + "\r\n";
+        return head + "\r\n";
+    }
     // The command a short route stands for, as its README names it; empty
     // for a route that is not an action, or a body that names the same
     // thing as the path.
@@ -637,6 +689,8 @@ private:
         }
     }
 
+    // Tests again: those above are the data tables' helpers.
+private slots:
     void theBoardServesTheSidesLogos()
     {
         ApiGame served;
@@ -794,6 +848,136 @@ private:
                 QVERIFY2(!reply.body.contains(Token.toLatin1()), path.constData());
             }
         }
+    }
+
+    void eventsLetInOnlyTheApisToken_data()
+    {
+        QTest::addColumn<QString>("token");
+        QTest::addColumn<bool>("inQuery");
+        QTest::addColumn<bool>("apiOn");
+        QTest::addColumn<int>("status");
+        QTest::newRow("bearer header") << Token << false << true << 101;
+        QTest::newRow("token in the address") << Token << true << true << 101;
+        QTest::newRow("no token") << QString() << false << true << 401;
+        QTest::newRow("wrong token") << u"wrong"_s << false << true << 401;
+        QTest::newRow("wrong token in the address") << u"wrong"_s << true << true << 401;
+        QTest::newRow("api off") << Token << false << false << 404;
+    }
+
+    void eventsLetInOnlyTheApisToken()
+    {
+        QFETCH(QString, token);
+        QFETCH(bool, inQuery);
+        QFETCH(bool, apiOn);
+        QFETCH(int, status);
+        ApiGame served;
+        Settings s = served.settings.value();
+        s.Api = apiOn ? 1 : 0;
+        served.settings.set(s);
+        QTcpSocket socket;
+        socket.connectToHost(QHostAddress::LocalHost, served.server.port());
+        socket.write(eventsHandshake(token, inQuery));
+        QByteArray got;
+        QVERIFY(QTest::qWaitFor(
+            [&] {
+                got += socket.readAll();
+                return got.contains("\r\n\r\n");
+            },
+            5000));
+        QCOMPARE(got.mid(9, 3).toInt(), status);
+        QVERIFY(!got.contains(Token.toLatin1()));
+        if (status == 101)
+            QTRY_COMPARE(served.events.clientCount(), 1);
+        else
+            QCOMPARE(served.events.clientCount(), 0);
+    }
+
+    // The whole game first, then each step as the log writes it and the
+    // state after it.
+    void eventsFollowTheGame()
+    {
+        ApiGame served;
+        QTemporaryDir logs;
+        GameLog log(logs.path(), served.game, served.history);
+        served.events.followLog(&log);
+        EventsClient panel;
+        panel.open(served.server.port(), Token);
+        QTRY_COMPARE(panel.messages.size(), 1);
+        const QJsonObject first = panel.messages.first();
+        QCOMPARE(first[u"v"_s].toInt(), EventsChannel::Version);
+        QCOMPARE(first[u"type"_s].toString(), u"state"_s);
+        QCOMPARE(first[u"state"_s].toObject(), served.api.state());
+
+        QCOMPARE(served.call("POST", "/api/v1/score/guest/1", R"({"add":2})").status, 200);
+        QTRY_COMPARE(panel.ofType(u"step"_s).size(), 1);
+        const QJsonObject step = panel.ofType(u"step"_s).first();
+        QCOMPARE(step[u"v"_s].toInt(), EventsChannel::Version);
+        QCOMPARE(step[u"action"_s].toString(), u"score.add"_s);
+        QCOMPARE(step[u"origin"_s].toString(), u"remote"_s);
+        QCOMPARE(step[u"seq"_s].toInt(), 1);
+        QVERIFY(!step[u"label"_s].toString().isEmpty());
+        QVERIFY(QDateTime::fromString(step[u"time"_s].toString(), Qt::ISODateWithMs).isValid());
+        QTRY_COMPARE(panel.ofType(u"state"_s).last()[u"state"_s][u"scores"_s][1].toInt(), 2);
+        served.game.startStop();
+        QTRY_VERIFY(panel.ofType(u"state"_s).last()[u"state"_s][u"clock"_s][u"running"_s].toBool());
+    }
+
+    // A burst of changes is one state at once and one with the last change.
+    void eventsPaceTheStates()
+    {
+        ApiGame served;
+        EventsClient panel;
+        panel.open(served.server.port(), Token, true);
+        QTRY_COMPARE(panel.messages.size(), 1);
+        for (int score = 1; score <= 50; ++score)
+            served.game.setScore(GameModel::Home1, score);
+        QTRY_COMPARE(panel.ofType(u"state"_s).last()[u"state"_s][u"scores"_s][0].toInt(), 50);
+        QCOMPARE(panel.ofType(u"state"_s).size(), 3);
+    }
+
+    void eventsLetGoOfAReaderThatStops()
+    {
+        ApiGame served;
+        served.events.setStateInterval(0);
+        EventsClient reader;
+        reader.open(served.server.port(), Token);
+        QTRY_COMPARE(served.events.clientCount(), 1);
+        // A raw connection that completes the handshake and then reads nothing.
+        QTcpSocket stalled;
+        stalled.connectToHost(QHostAddress::LocalHost, served.server.port());
+        QVERIFY(stalled.waitForConnected(5000));
+        stalled.write(eventsHandshake(Token, false));
+        QTRY_COMPARE(served.events.clientCount(), 2);
+        stalled.setReadBufferSize(1024);
+        // Long captions make big messages; the kernel's buffers fill first.
+        Settings s = served.settings.value();
+        int rounds = 0;
+        for (; rounds < 4000 && served.events.clientCount() == 2; ++rounds) {
+            s.SectionText1 = QString(16 * 1024, QChar(u'a' + rounds % 26));
+            served.settings.set(s);
+            QCoreApplication::processEvents();
+        }
+        QCOMPARE(served.events.clientCount(), 1);
+        qInfo("stalled client let go after %d changes", rounds);
+        // The reader that keeps up sees the last change, and the board goes on.
+        QTRY_COMPARE(reader.ofType(u"state"_s).last()[u"state"_s][u"board"_s][u"section1"_s],
+                     QJsonValue(s.SectionText1));
+        QCOMPARE(served.call("POST", "/api/v1/score/home/1", R"({"add":1})").status, 200);
+        QVERIFY(!reader.closed);
+    }
+
+    // A token renewed, or the API turned off, ends the clients it let in.
+    void eventsEndWithTheToken()
+    {
+        ApiGame served;
+        EventsClient panel;
+        panel.open(served.server.port(), Token);
+        QTRY_COMPARE(served.events.clientCount(), 1);
+        Settings s = served.settings.value();
+        s.ApiToken = RemoteApi::newToken();
+        served.settings.set(s);
+        QTRY_VERIFY(panel.closed);
+        QCOMPARE(served.events.clientCount(), 0);
     }
 };
 

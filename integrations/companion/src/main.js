@@ -1,0 +1,5 @@
+'use strict'
+const { InstanceBase, runEntrypoint } = require('@companion-module/base')
+const { moduleClass } = require('./module')
+
+runEntrypoint(moduleClass(InstanceBase), [])
