@@ -230,6 +230,201 @@ Die Tasten beschreibt corvella(1).</translation>
         <translation>corvella: --print-join-code braucht ein Spielfeld.
 </translation>
     </message>
+    <message>
+        <source>Print each change the hall&apos;s console sends, and each frame skipped with why, until Ctrl+C; no window.</source>
+        <translation>Jede Änderung ausgeben, die die Konsole der Halle sendet, und jeden übersprungenen Rahmen mit Grund, bis Strg+C; kein Fenster.</translation>
+    </message>
+</context>
+<context>
+    <name>ConsoleLink</name>
+    <message>
+        <source>%1 cannot be opened: %2</source>
+        <translation>%1 lässt sich nicht öffnen: %2</translation>
+    </message>
+    <message>
+        <source>%1 was lost: %2</source>
+        <translation>%1 ging verloren: %2</translation>
+    </message>
+    <message>
+        <source>Port %1 cannot be listened on: %2</source>
+        <translation>Auf Port %1 kann nicht gelauscht werden: %2</translation>
+    </message>
+</context>
+<context>
+    <name>ConsoleMirror</name>
+    <message>
+        <source>New game on the console</source>
+        <translation>Neues Spiel an der Konsole</translation>
+    </message>
+    <message>
+        <source>Period %1 on the console</source>
+        <translation>Periode %1 an der Konsole</translation>
+    </message>
+    <message>
+        <source>Home %1 on the console</source>
+        <translation>Heim %1 an der Konsole</translation>
+    </message>
+    <message>
+        <source>Guest %1 on the console</source>
+        <translation>Gast %1 an der Konsole</translation>
+    </message>
+    <message>
+        <source>Home team fouls %1 on the console</source>
+        <translation>Teamfouls Heim %1 an der Konsole</translation>
+    </message>
+    <message>
+        <source>Guest team fouls %1 on the console</source>
+        <translation>Teamfouls Gast %1 an der Konsole</translation>
+    </message>
+    <message>
+        <source>Home timeouts %1 on the console</source>
+        <translation>Auszeiten Heim %1 an der Konsole</translation>
+    </message>
+    <message>
+        <source>Guest timeouts %1 on the console</source>
+        <translation>Auszeiten Gast %1 an der Konsole</translation>
+    </message>
+    <message>
+        <source>Set %1 on the console</source>
+        <translation>Satz %1 an der Konsole</translation>
+    </message>
+    <message>
+        <source>Possession on the console</source>
+        <translation>Ballbesitz an der Konsole</translation>
+    </message>
+    <message>
+        <source>Shot clock %1 on the console</source>
+        <translation>Angriffszeit %1 an der Konsole</translation>
+    </message>
+    <message>
+        <source>Shot clock started on the console</source>
+        <translation>Angriffszeit an der Konsole gestartet</translation>
+    </message>
+    <message>
+        <source>Shot clock stopped on the console</source>
+        <translation>Angriffszeit an der Konsole angehalten</translation>
+    </message>
+    <message>
+        <source>Shot clock dark on the console</source>
+        <translation>Angriffszeit an der Konsole dunkel</translation>
+    </message>
+    <message>
+        <source>Clock started on the console at %1</source>
+        <translation>Uhr an der Konsole bei %1 gestartet</translation>
+    </message>
+    <message>
+        <source>Clock stopped on the console at %1</source>
+        <translation>Uhr an der Konsole bei %1 angehalten</translation>
+    </message>
+    <message>
+        <source>Clock set on the console to %1</source>
+        <translation>Uhr an der Konsole auf %1 gestellt</translation>
+    </message>
+</context>
+<context>
+    <name>ConsoleMonitor</name>
+    <message>
+        <source>console heard</source>
+        <translation>Konsole empfangen</translation>
+    </message>
+    <message>
+        <source>console silent</source>
+        <translation>Konsole stumm</translation>
+    </message>
+    <message>
+        <source>skipped: %1 (garbage: swap A and B)</source>
+        <translation>übersprungen: %1 (Datenmüll: A und B tauschen)</translation>
+    </message>
+    <message>
+        <source>skipped: %1</source>
+        <translation>übersprungen: %1</translation>
+    </message>
+    <message>
+        <source>corvella: no console is set (Settings, page Console).</source>
+        <translation>corvella: keine Konsole eingestellt (Einstellungen, Seite Konsole).</translation>
+    </message>
+    <message>
+        <source>Reading the %1 console; Ctrl+C ends.</source>
+        <translation>Lese die Konsole %1; Strg+C beendet.</translation>
+    </message>
+</context>
+<context>
+    <name>ConsolePage</name>
+    <message>
+        <source>None: the operator keeps the game</source>
+        <translation>Keine: der Bediener führt das Spiel</translation>
+    </message>
+    <message>
+        <source>Bodet Scorepad (network)</source>
+        <translation>Bodet Scorepad (Netzwerk)</translation>
+    </message>
+    <message>
+        <source>Stramatel (RS-485)</source>
+        <translation>Stramatel (RS-485)</translation>
+    </message>
+    <message>
+        <source>Daktronics All Sport 5000 (serial)</source>
+        <translation>Daktronics All Sport 5000 (seriell)</translation>
+    </message>
+    <message>
+        <source>Basketball</source>
+        <translation>Basketball</translation>
+    </message>
+    <message>
+        <source>Handball</source>
+        <translation>Handball</translation>
+    </message>
+    <message>
+        <source>Ice hockey</source>
+        <translation>Eishockey</translation>
+    </message>
+    <message>
+        <source>Floorball</source>
+        <translation>Floorball</translation>
+    </message>
+    <message>
+        <source>Volleyball</source>
+        <translation>Volleyball</translation>
+    </message>
+    <message>
+        <source>Console:</source>
+        <translation>Konsole:</translation>
+    </message>
+    <message>
+        <source>Sport:</source>
+        <translation>Sportart:</translation>
+    </message>
+    <message>
+        <source>Serial port:</source>
+        <translation>Serielle Schnittstelle:</translation>
+    </message>
+    <message>
+        <source>Speed (8N1):</source>
+        <translation>Geschwindigkeit (8N1):</translation>
+    </message>
+    <message>
+        <source>Listen on port:</source>
+        <translation>Auf Port lauschen:</translation>
+    </message>
+    <message>
+        <source>While a console is the source, its feed keeps the clock, the scores, the period, fouls, timeouts and the shot clock. Teams, captions and the final stay yours.</source>
+        <translation>Solange eine Konsole die Quelle ist, führt sie die Uhr, die Spielstände, die Periode, Fouls, Auszeiten und die Angriffszeit. Teams, Beschriftungen und das Spielende bleiben bei Ihnen.</translation>
+    </message>
+    <message>
+        <source>Console</source>
+        <translation>Konsole</translation>
+    </message>
+</context>
+<context>
+    <name>ConsoleSource</name>
+    <message>
+        <source>console silent</source>
+        <translation>Konsole stumm</translation>
+    </message>
+    <message>
+        <source>console silent: %1</source>
+        <translation>Konsole stumm: %1</translation>
+    </message>
 </context>
 <context>
     <name>ControllersPage</name>
@@ -851,6 +1046,14 @@ Die Tasten beschreibt corvella(1).</translation>
     <message>
         <source>nothing to redo</source>
         <translation>nichts zu wiederholen</translation>
+    </message>
+    <message>
+        <source>the console keeps the score</source>
+        <translation>die Konsole führt den Spielstand</translation>
+    </message>
+    <message>
+        <source>the console keeps it</source>
+        <translation>die Konsole behält ihn</translation>
     </message>
 </context>
 <context>

@@ -230,6 +230,201 @@ Las teclas están en corvella(1).</translation>
         <translation>corvella: --print-join-code necesita una pista.
 </translation>
     </message>
+    <message>
+        <source>Print each change the hall&apos;s console sends, and each frame skipped with why, until Ctrl+C; no window.</source>
+        <translation>Mostrar cada cambio que envía la consola del pabellón, y cada trama omitida con el motivo, hasta Ctrl+C; sin ventana.</translation>
+    </message>
+</context>
+<context>
+    <name>ConsoleLink</name>
+    <message>
+        <source>%1 cannot be opened: %2</source>
+        <translation>%1 no se puede abrir: %2</translation>
+    </message>
+    <message>
+        <source>%1 was lost: %2</source>
+        <translation>%1 se perdió: %2</translation>
+    </message>
+    <message>
+        <source>Port %1 cannot be listened on: %2</source>
+        <translation>No se puede escuchar en el puerto %1: %2</translation>
+    </message>
+</context>
+<context>
+    <name>ConsoleMirror</name>
+    <message>
+        <source>New game on the console</source>
+        <translation>Nuevo partido en la consola</translation>
+    </message>
+    <message>
+        <source>Period %1 on the console</source>
+        <translation>Periodo %1 en la consola</translation>
+    </message>
+    <message>
+        <source>Home %1 on the console</source>
+        <translation>Local %1 en la consola</translation>
+    </message>
+    <message>
+        <source>Guest %1 on the console</source>
+        <translation>Visitante %1 en la consola</translation>
+    </message>
+    <message>
+        <source>Home team fouls %1 on the console</source>
+        <translation>Faltas de equipo local %1 en la consola</translation>
+    </message>
+    <message>
+        <source>Guest team fouls %1 on the console</source>
+        <translation>Faltas de equipo visitante %1 en la consola</translation>
+    </message>
+    <message>
+        <source>Home timeouts %1 on the console</source>
+        <translation>Tiempos muertos local %1 en la consola</translation>
+    </message>
+    <message>
+        <source>Guest timeouts %1 on the console</source>
+        <translation>Tiempos muertos visitante %1 en la consola</translation>
+    </message>
+    <message>
+        <source>Set %1 on the console</source>
+        <translation>Set %1 en la consola</translation>
+    </message>
+    <message>
+        <source>Possession on the console</source>
+        <translation>Posesión en la consola</translation>
+    </message>
+    <message>
+        <source>Shot clock %1 on the console</source>
+        <translation>Reloj de posesión %1 en la consola</translation>
+    </message>
+    <message>
+        <source>Shot clock started on the console</source>
+        <translation>Reloj de posesión iniciado en la consola</translation>
+    </message>
+    <message>
+        <source>Shot clock stopped on the console</source>
+        <translation>Reloj de posesión detenido en la consola</translation>
+    </message>
+    <message>
+        <source>Shot clock dark on the console</source>
+        <translation>Reloj de posesión apagado en la consola</translation>
+    </message>
+    <message>
+        <source>Clock started on the console at %1</source>
+        <translation>Reloj iniciado en la consola en %1</translation>
+    </message>
+    <message>
+        <source>Clock stopped on the console at %1</source>
+        <translation>Reloj detenido en la consola en %1</translation>
+    </message>
+    <message>
+        <source>Clock set on the console to %1</source>
+        <translation>Reloj puesto en la consola a %1</translation>
+    </message>
+</context>
+<context>
+    <name>ConsoleMonitor</name>
+    <message>
+        <source>console heard</source>
+        <translation>consola recibida</translation>
+    </message>
+    <message>
+        <source>console silent</source>
+        <translation>consola en silencio</translation>
+    </message>
+    <message>
+        <source>skipped: %1 (garbage: swap A and B)</source>
+        <translation>omitido: %1 (basura: intercambie A y B)</translation>
+    </message>
+    <message>
+        <source>skipped: %1</source>
+        <translation>omitido: %1</translation>
+    </message>
+    <message>
+        <source>corvella: no console is set (Settings, page Console).</source>
+        <translation>corvella: no hay consola configurada (Ajustes, página Consola).</translation>
+    </message>
+    <message>
+        <source>Reading the %1 console; Ctrl+C ends.</source>
+        <translation>Leyendo la consola %1; Ctrl+C termina.</translation>
+    </message>
+</context>
+<context>
+    <name>ConsolePage</name>
+    <message>
+        <source>None: the operator keeps the game</source>
+        <translation>Ninguna: el operador lleva el partido</translation>
+    </message>
+    <message>
+        <source>Bodet Scorepad (network)</source>
+        <translation>Bodet Scorepad (red)</translation>
+    </message>
+    <message>
+        <source>Stramatel (RS-485)</source>
+        <translation>Stramatel (RS-485)</translation>
+    </message>
+    <message>
+        <source>Daktronics All Sport 5000 (serial)</source>
+        <translation>Daktronics All Sport 5000 (serie)</translation>
+    </message>
+    <message>
+        <source>Basketball</source>
+        <translation>Baloncesto</translation>
+    </message>
+    <message>
+        <source>Handball</source>
+        <translation>Balonmano</translation>
+    </message>
+    <message>
+        <source>Ice hockey</source>
+        <translation>Hockey sobre hielo</translation>
+    </message>
+    <message>
+        <source>Floorball</source>
+        <translation>Floorball</translation>
+    </message>
+    <message>
+        <source>Volleyball</source>
+        <translation>Voleibol</translation>
+    </message>
+    <message>
+        <source>Console:</source>
+        <translation>Consola:</translation>
+    </message>
+    <message>
+        <source>Sport:</source>
+        <translation>Deporte:</translation>
+    </message>
+    <message>
+        <source>Serial port:</source>
+        <translation>Puerto serie:</translation>
+    </message>
+    <message>
+        <source>Speed (8N1):</source>
+        <translation>Velocidad (8N1):</translation>
+    </message>
+    <message>
+        <source>Listen on port:</source>
+        <translation>Escuchar en el puerto:</translation>
+    </message>
+    <message>
+        <source>While a console is the source, its feed keeps the clock, the scores, the period, fouls, timeouts and the shot clock. Teams, captions and the final stay yours.</source>
+        <translation>Mientras una consola sea la fuente, su señal lleva el reloj, los marcadores, el periodo, las faltas, los tiempos muertos y el reloj de posesión. Los equipos, los rótulos y el final siguen siendo suyos.</translation>
+    </message>
+    <message>
+        <source>Console</source>
+        <translation>Consola</translation>
+    </message>
+</context>
+<context>
+    <name>ConsoleSource</name>
+    <message>
+        <source>console silent</source>
+        <translation>consola en silencio</translation>
+    </message>
+    <message>
+        <source>console silent: %1</source>
+        <translation>consola en silencio: %1</translation>
+    </message>
 </context>
 <context>
     <name>ControllersPage</name>
@@ -851,6 +1046,14 @@ Las teclas están en corvella(1).</translation>
     <message>
         <source>nothing to redo</source>
         <translation>nada que rehacer</translation>
+    </message>
+    <message>
+        <source>the console keeps the score</source>
+        <translation>la consola lleva el marcador</translation>
+    </message>
+    <message>
+        <source>the console keeps it</source>
+        <translation>la consola lo mantiene</translation>
     </message>
 </context>
 <context>

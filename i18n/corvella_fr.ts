@@ -230,6 +230,201 @@ Voir corvella(1) pour les touches.</translation>
         <translation>corvella : --print-join-code demande un terrain.
 </translation>
     </message>
+    <message>
+        <source>Print each change the hall&apos;s console sends, and each frame skipped with why, until Ctrl+C; no window.</source>
+        <translation>Afficher chaque changement envoyé par la console de la salle, et chaque trame ignorée avec sa raison, jusqu&apos;à Ctrl+C ; sans fenêtre.</translation>
+    </message>
+</context>
+<context>
+    <name>ConsoleLink</name>
+    <message>
+        <source>%1 cannot be opened: %2</source>
+        <translation>%1 ne peut pas être ouvert : %2</translation>
+    </message>
+    <message>
+        <source>%1 was lost: %2</source>
+        <translation>%1 a été perdu : %2</translation>
+    </message>
+    <message>
+        <source>Port %1 cannot be listened on: %2</source>
+        <translation>Impossible d&apos;écouter sur le port %1 : %2</translation>
+    </message>
+</context>
+<context>
+    <name>ConsoleMirror</name>
+    <message>
+        <source>New game on the console</source>
+        <translation>Nouveau match sur la console</translation>
+    </message>
+    <message>
+        <source>Period %1 on the console</source>
+        <translation>Période %1 sur la console</translation>
+    </message>
+    <message>
+        <source>Home %1 on the console</source>
+        <translation>Domicile %1 sur la console</translation>
+    </message>
+    <message>
+        <source>Guest %1 on the console</source>
+        <translation>Visiteur %1 sur la console</translation>
+    </message>
+    <message>
+        <source>Home team fouls %1 on the console</source>
+        <translation>Fautes d&apos;équipe domicile %1 sur la console</translation>
+    </message>
+    <message>
+        <source>Guest team fouls %1 on the console</source>
+        <translation>Fautes d&apos;équipe visiteur %1 sur la console</translation>
+    </message>
+    <message>
+        <source>Home timeouts %1 on the console</source>
+        <translation>Temps morts domicile %1 sur la console</translation>
+    </message>
+    <message>
+        <source>Guest timeouts %1 on the console</source>
+        <translation>Temps morts visiteur %1 sur la console</translation>
+    </message>
+    <message>
+        <source>Set %1 on the console</source>
+        <translation>Set %1 sur la console</translation>
+    </message>
+    <message>
+        <source>Possession on the console</source>
+        <translation>Possession sur la console</translation>
+    </message>
+    <message>
+        <source>Shot clock %1 on the console</source>
+        <translation>Chronomètre des tirs %1 sur la console</translation>
+    </message>
+    <message>
+        <source>Shot clock started on the console</source>
+        <translation>Chronomètre des tirs lancé sur la console</translation>
+    </message>
+    <message>
+        <source>Shot clock stopped on the console</source>
+        <translation>Chronomètre des tirs arrêté sur la console</translation>
+    </message>
+    <message>
+        <source>Shot clock dark on the console</source>
+        <translation>Chronomètre des tirs éteint sur la console</translation>
+    </message>
+    <message>
+        <source>Clock started on the console at %1</source>
+        <translation>Chrono lancé sur la console à %1</translation>
+    </message>
+    <message>
+        <source>Clock stopped on the console at %1</source>
+        <translation>Chrono arrêté sur la console à %1</translation>
+    </message>
+    <message>
+        <source>Clock set on the console to %1</source>
+        <translation>Chrono réglé sur la console à %1</translation>
+    </message>
+</context>
+<context>
+    <name>ConsoleMonitor</name>
+    <message>
+        <source>console heard</source>
+        <translation>console entendue</translation>
+    </message>
+    <message>
+        <source>console silent</source>
+        <translation>console muette</translation>
+    </message>
+    <message>
+        <source>skipped: %1 (garbage: swap A and B)</source>
+        <translation>ignoré : %1 (données illisibles : inversez A et B)</translation>
+    </message>
+    <message>
+        <source>skipped: %1</source>
+        <translation>ignoré : %1</translation>
+    </message>
+    <message>
+        <source>corvella: no console is set (Settings, page Console).</source>
+        <translation>corvella : aucune console n&apos;est réglée (Réglages, page Console).</translation>
+    </message>
+    <message>
+        <source>Reading the %1 console; Ctrl+C ends.</source>
+        <translation>Lecture de la console %1 ; Ctrl+C arrête.</translation>
+    </message>
+</context>
+<context>
+    <name>ConsolePage</name>
+    <message>
+        <source>None: the operator keeps the game</source>
+        <translation>Aucune : l&apos;opérateur tient le match</translation>
+    </message>
+    <message>
+        <source>Bodet Scorepad (network)</source>
+        <translation>Bodet Scorepad (réseau)</translation>
+    </message>
+    <message>
+        <source>Stramatel (RS-485)</source>
+        <translation>Stramatel (RS-485)</translation>
+    </message>
+    <message>
+        <source>Daktronics All Sport 5000 (serial)</source>
+        <translation>Daktronics All Sport 5000 (série)</translation>
+    </message>
+    <message>
+        <source>Basketball</source>
+        <translation>Basket-ball</translation>
+    </message>
+    <message>
+        <source>Handball</source>
+        <translation>Handball</translation>
+    </message>
+    <message>
+        <source>Ice hockey</source>
+        <translation>Hockey sur glace</translation>
+    </message>
+    <message>
+        <source>Floorball</source>
+        <translation>Floorball</translation>
+    </message>
+    <message>
+        <source>Volleyball</source>
+        <translation>Volley-ball</translation>
+    </message>
+    <message>
+        <source>Console:</source>
+        <translation>Console :</translation>
+    </message>
+    <message>
+        <source>Sport:</source>
+        <translation>Sport :</translation>
+    </message>
+    <message>
+        <source>Serial port:</source>
+        <translation>Port série :</translation>
+    </message>
+    <message>
+        <source>Speed (8N1):</source>
+        <translation>Vitesse (8N1) :</translation>
+    </message>
+    <message>
+        <source>Listen on port:</source>
+        <translation>Écouter sur le port :</translation>
+    </message>
+    <message>
+        <source>While a console is the source, its feed keeps the clock, the scores, the period, fouls, timeouts and the shot clock. Teams, captions and the final stay yours.</source>
+        <translation>Tant qu&apos;une console est la source, elle tient le chrono, les scores, la période, les fautes, les temps morts et le chrono des tirs. Les équipes, les libellés et la fin du match restent à vous.</translation>
+    </message>
+    <message>
+        <source>Console</source>
+        <translation>Console</translation>
+    </message>
+</context>
+<context>
+    <name>ConsoleSource</name>
+    <message>
+        <source>console silent</source>
+        <translation>console muette</translation>
+    </message>
+    <message>
+        <source>console silent: %1</source>
+        <translation>console muette : %1</translation>
+    </message>
 </context>
 <context>
     <name>ControllersPage</name>
@@ -851,6 +1046,14 @@ Voir corvella(1) pour les touches.</translation>
     <message>
         <source>nothing to redo</source>
         <translation>rien à rétablir</translation>
+    </message>
+    <message>
+        <source>the console keeps the score</source>
+        <translation>la console tient le score</translation>
+    </message>
+    <message>
+        <source>the console keeps it</source>
+        <translation>la console le garde</translation>
     </message>
 </context>
 <context>

@@ -230,6 +230,201 @@ Zie corvella(1) voor de toetsen.</translation>
         <translation>corvella: --print-join-code heeft een veld nodig.
 </translation>
     </message>
+    <message>
+        <source>Print each change the hall&apos;s console sends, and each frame skipped with why, until Ctrl+C; no window.</source>
+        <translation>Elke wijziging tonen die de console van de zaal stuurt, en elk overgeslagen frame met de reden, tot Ctrl+C; geen venster.</translation>
+    </message>
+</context>
+<context>
+    <name>ConsoleLink</name>
+    <message>
+        <source>%1 cannot be opened: %2</source>
+        <translation>%1 kan niet worden geopend: %2</translation>
+    </message>
+    <message>
+        <source>%1 was lost: %2</source>
+        <translation>%1 is verloren gegaan: %2</translation>
+    </message>
+    <message>
+        <source>Port %1 cannot be listened on: %2</source>
+        <translation>Op poort %1 kan niet worden geluisterd: %2</translation>
+    </message>
+</context>
+<context>
+    <name>ConsoleMirror</name>
+    <message>
+        <source>New game on the console</source>
+        <translation>Nieuwe wedstrijd op de console</translation>
+    </message>
+    <message>
+        <source>Period %1 on the console</source>
+        <translation>Periode %1 op de console</translation>
+    </message>
+    <message>
+        <source>Home %1 on the console</source>
+        <translation>Thuis %1 op de console</translation>
+    </message>
+    <message>
+        <source>Guest %1 on the console</source>
+        <translation>Gasten %1 op de console</translation>
+    </message>
+    <message>
+        <source>Home team fouls %1 on the console</source>
+        <translation>Teamfouten thuis %1 op de console</translation>
+    </message>
+    <message>
+        <source>Guest team fouls %1 on the console</source>
+        <translation>Teamfouten gasten %1 op de console</translation>
+    </message>
+    <message>
+        <source>Home timeouts %1 on the console</source>
+        <translation>Time-outs thuis %1 op de console</translation>
+    </message>
+    <message>
+        <source>Guest timeouts %1 on the console</source>
+        <translation>Time-outs gasten %1 op de console</translation>
+    </message>
+    <message>
+        <source>Set %1 on the console</source>
+        <translation>Set %1 op de console</translation>
+    </message>
+    <message>
+        <source>Possession on the console</source>
+        <translation>Balbezit op de console</translation>
+    </message>
+    <message>
+        <source>Shot clock %1 on the console</source>
+        <translation>Schotklok %1 op de console</translation>
+    </message>
+    <message>
+        <source>Shot clock started on the console</source>
+        <translation>Schotklok gestart op de console</translation>
+    </message>
+    <message>
+        <source>Shot clock stopped on the console</source>
+        <translation>Schotklok gestopt op de console</translation>
+    </message>
+    <message>
+        <source>Shot clock dark on the console</source>
+        <translation>Schotklok donker op de console</translation>
+    </message>
+    <message>
+        <source>Clock started on the console at %1</source>
+        <translation>Klok gestart op de console op %1</translation>
+    </message>
+    <message>
+        <source>Clock stopped on the console at %1</source>
+        <translation>Klok gestopt op de console op %1</translation>
+    </message>
+    <message>
+        <source>Clock set on the console to %1</source>
+        <translation>Klok op de console gezet op %1</translation>
+    </message>
+</context>
+<context>
+    <name>ConsoleMonitor</name>
+    <message>
+        <source>console heard</source>
+        <translation>console ontvangen</translation>
+    </message>
+    <message>
+        <source>console silent</source>
+        <translation>console stil</translation>
+    </message>
+    <message>
+        <source>skipped: %1 (garbage: swap A and B)</source>
+        <translation>overgeslagen: %1 (onleesbaar: wissel A en B om)</translation>
+    </message>
+    <message>
+        <source>skipped: %1</source>
+        <translation>overgeslagen: %1</translation>
+    </message>
+    <message>
+        <source>corvella: no console is set (Settings, page Console).</source>
+        <translation>corvella: geen console ingesteld (Instellingen, pagina Console).</translation>
+    </message>
+    <message>
+        <source>Reading the %1 console; Ctrl+C ends.</source>
+        <translation>Console %1 wordt gelezen; Ctrl+C stopt.</translation>
+    </message>
+</context>
+<context>
+    <name>ConsolePage</name>
+    <message>
+        <source>None: the operator keeps the game</source>
+        <translation>Geen: de bediener houdt de wedstrijd bij</translation>
+    </message>
+    <message>
+        <source>Bodet Scorepad (network)</source>
+        <translation>Bodet Scorepad (netwerk)</translation>
+    </message>
+    <message>
+        <source>Stramatel (RS-485)</source>
+        <translation>Stramatel (RS-485)</translation>
+    </message>
+    <message>
+        <source>Daktronics All Sport 5000 (serial)</source>
+        <translation>Daktronics All Sport 5000 (serieel)</translation>
+    </message>
+    <message>
+        <source>Basketball</source>
+        <translation>Basketbal</translation>
+    </message>
+    <message>
+        <source>Handball</source>
+        <translation>Handbal</translation>
+    </message>
+    <message>
+        <source>Ice hockey</source>
+        <translation>IJshockey</translation>
+    </message>
+    <message>
+        <source>Floorball</source>
+        <translation>Floorball</translation>
+    </message>
+    <message>
+        <source>Volleyball</source>
+        <translation>Volleybal</translation>
+    </message>
+    <message>
+        <source>Console:</source>
+        <translation>Console:</translation>
+    </message>
+    <message>
+        <source>Sport:</source>
+        <translation>Sport:</translation>
+    </message>
+    <message>
+        <source>Serial port:</source>
+        <translation>Seriële poort:</translation>
+    </message>
+    <message>
+        <source>Speed (8N1):</source>
+        <translation>Snelheid (8N1):</translation>
+    </message>
+    <message>
+        <source>Listen on port:</source>
+        <translation>Luisteren op poort:</translation>
+    </message>
+    <message>
+        <source>While a console is the source, its feed keeps the clock, the scores, the period, fouls, timeouts and the shot clock. Teams, captions and the final stay yours.</source>
+        <translation>Zolang een console de bron is, houdt die de klok, de standen, de periode, fouten, time-outs en de schotklok bij. Teams, opschriften en het einde blijven van u.</translation>
+    </message>
+    <message>
+        <source>Console</source>
+        <translation>Console</translation>
+    </message>
+</context>
+<context>
+    <name>ConsoleSource</name>
+    <message>
+        <source>console silent</source>
+        <translation>console stil</translation>
+    </message>
+    <message>
+        <source>console silent: %1</source>
+        <translation>console stil: %1</translation>
+    </message>
 </context>
 <context>
     <name>ControllersPage</name>
@@ -851,6 +1046,14 @@ Zie corvella(1) voor de toetsen.</translation>
     <message>
         <source>nothing to redo</source>
         <translation>niets om opnieuw te doen</translation>
+    </message>
+    <message>
+        <source>the console keeps the score</source>
+        <translation>de console houdt de stand bij</translation>
+    </message>
+    <message>
+        <source>the console keeps it</source>
+        <translation>de console houdt het</translation>
     </message>
 </context>
 <context>
