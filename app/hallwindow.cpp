@@ -2,12 +2,14 @@
 
 #include "app/hallsettingspage.h"
 #include "app/qrcode.h"
+#include "hall/hallday.h"
 #include "hall/hallfeed.h"
 #include "hall/schedule.h"
 
 #include <QApplication>
 #include <QClipboard>
 #include <QDateTime>
+#include <QDir>
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QGroupBox>
@@ -129,7 +131,7 @@ HallWindow::HallWindow(HallOptions options, QWidget *parent)
     m_tabs->addTab(makeCourtsTab(), tr("Courts"));
     m_tabs->addTab(makeScheduleTab(), tr("Schedule"));
     m_tabs->addTab(standingsScroll, tr("Standings"));
-    m_tabs->addTab(m_results, tr("Results"));
+    m_tabs->addTab(makeResultsTab(), tr("Results"));
     m_tabs->addTab(makeLobbyTab(), tr("Lobby and join codes"));
     m_tabs->addTab(m_settingsPage, tr("Settings"));
     connect(m_settingsPage, &HallSettingsPage::saveRequested, this, &HallWindow::saveSettings);
@@ -176,6 +178,25 @@ QWidget *HallWindow::makeScheduleTab()
     top->addWidget(m_scheduleProblem, 1);
     layout->addLayout(top);
     layout->addWidget(m_schedule, 1);
+    return tab;
+}
+
+QWidget *HallWindow::makeResultsTab()
+{
+    auto *csv = new QPushButton(tr("Save the results for the league (CSV)…"));
+    csv->setObjectName(QStringLiteral("btnSaveResultsCsv"));
+    connect(csv, &QPushButton::clicked, this, [this] { saveDay(false); });
+    auto *sheet = new QPushButton(tr("Save the day's sheet (PDF)…"));
+    sheet->setObjectName(QStringLiteral("btnSaveDaySheet"));
+    connect(sheet, &QPushButton::clicked, this, [this] { saveDay(true); });
+    auto *tab = new QWidget;
+    auto *layout = new QVBoxLayout(tab);
+    auto *buttons = new QHBoxLayout;
+    buttons->addWidget(csv);
+    buttons->addWidget(sheet);
+    buttons->addStretch();
+    layout->addLayout(buttons);
+    layout->addWidget(m_results, 1);
     return tab;
 }
 
@@ -306,7 +327,9 @@ void HallWindow::showSchedule()
         const ScheduledGame &game = games.at(row);
         QString result;
         if (game.isDone())
-            result = QStringLiteral("%1 : %2").arg(*game.homeScore).arg(*game.guestScore);
+            result =
+                QString(game.match.scoreText() + QStringLiteral("   ") + game.match.detailText())
+                    .trimmed();
         else if (!nextShown.contains(game.court)) {
             result = tr("next");
             nextShown.insert(game.court);
@@ -331,16 +354,29 @@ void HallWindow::showStandings()
     const QStringList groups = schedule->groups();
     for (const QString &group : groups) {
         const QList<Standing> standings = schedule->standings(group);
+        const bool inSets = schedule->playsInSets(group);
         auto *box = new QGroupBox(tr("Group %1").arg(group));
-        auto *t = table("tblStandings", {tr("Team"), tr("Played"), tr("Won"), tr("Drawn"),
-                                         tr("Lost"), tr("Scored"), tr("Conceded"), tr("Points")});
+        auto *t =
+            table("tblStandings",
+                  inSets ? QStringList{tr("Team"), tr("Played"), tr("Won"), tr("Lost"), tr("Sets"),
+                                       tr("Set points"), tr("Points")}
+                         : QStringList{tr("Team"), tr("Played"), tr("Won"), tr("Drawn"), tr("Lost"),
+                                       tr("Scored"), tr("Conceded"), tr("Points")});
         t->setRowCount(int(standings.size()));
         for (int row = 0; row < standings.size(); ++row) {
             const Standing &s = standings.at(row);
-            setRow(t, row,
-                   {s.team, QString::number(s.played), QString::number(s.won),
-                    QString::number(s.drawn), QString::number(s.lost), QString::number(s.scored),
-                    QString::number(s.conceded), QString::number(s.points)});
+            const QString played = QString::number(s.played);
+            if (inSets)
+                setRow(t, row,
+                       {s.team, played, QString::number(s.won), QString::number(s.lost),
+                        QStringLiteral("%1:%2").arg(s.setsWon).arg(s.setsLost),
+                        QStringLiteral("%1:%2").arg(s.scored).arg(s.conceded),
+                        QString::number(s.points)});
+            else
+                setRow(t, row,
+                       {s.team, played, QString::number(s.won), QString::number(s.drawn),
+                        QString::number(s.lost), QString::number(s.scored),
+                        QString::number(s.conceded), QString::number(s.points)});
         }
         fitColumns(t);
         t->setMinimumHeight(t->horizontalHeader()->height() + 6 +
@@ -352,14 +388,37 @@ void HallWindow::showStandings()
 
 void HallWindow::showResults()
 {
-    const QList<HallFeed::Result> results = m_server->feed().results();
-    m_results->setRowCount(int(results.size()));
-    for (int row = 0; row < results.size(); ++row) {
-        const HallFeed::Result &r = results.at(row);
-        setRow(m_results, row,
-               {r.finished.toLocalTime().toString(QStringLiteral("HH:mm")), r.court, r.home,
-                r.guest, scoresText(r.scores) + (r.disputed ? tr(" (disputed)") : QString())});
-    }
+    const QList<DayResult> day = HallDay::results(m_server->feed(), m_server->schedule());
+    QList<HallFeed::Result> disputed = m_server->feed().results();
+    disputed.removeIf([](const HallFeed::Result &r) { return !r.disputed; });
+    m_results->setRowCount(int(day.size() + disputed.size()));
+    int row = 0;
+    for (const DayResult &r : day)
+        setRow(m_results, row++,
+               {r.time.toString(QStringLiteral("HH:mm")), r.court, r.group, r.home, r.guest,
+                r.match.scoreText(), r.match.detailText()});
+    for (const HallFeed::Result &r : std::as_const(disputed))
+        setRow(m_results, row++,
+               {r.finished.toLocalTime().toString(QStringLiteral("HH:mm")), r.court, QString(),
+                r.home, r.guest, scoresText(r.scores) + tr(" (disputed)")});
+    fitColumns(m_results);
+}
+
+void HallWindow::saveDay(bool asSheet)
+{
+    const QString path = QFileDialog::getSaveFileName(
+        this, asSheet ? tr("Save the day's sheet") : tr("Save the day's results"),
+        asSheet ? QStringLiteral("day.pdf") : QStringLiteral("results.csv"),
+        asSheet ? tr("PDF (*.pdf)") : tr("CSV for spreadsheets (*.csv)"));
+    if (path.isEmpty())
+        return;
+    const QList<DayResult> day = HallDay::results(m_server->feed(), m_server->schedule());
+    QString why;
+    const bool saved =
+        asSheet ? HallDay::writePdf(path, day, m_server->schedule(), m_server->settings().venue,
+                                    m_server->settings().language, &why)
+                : HallDay::writeCsv(path, day, CsvStyle::Spreadsheet, &why);
+    tell(saved ? tr("Saved %1.").arg(QDir::toNativeSeparators(path)) : why);
 }
 
 void HallWindow::showLobby()

@@ -44,8 +44,11 @@ private:
     void chooseSchedule();
     void addCourt();
     void saveSettings();
+    // The day's results as a CSV for the league, or its sheet as a PDF.
+    void saveDay(bool asSheet);
     QWidget *makeCourtsTab();
     QWidget *makeScheduleTab();
+    QWidget *makeResultsTab();
     QWidget *makeLobbyTab();
 
     HallOptions m_options;

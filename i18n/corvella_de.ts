@@ -2136,6 +2136,42 @@ Ergebnisse: /hall/results · Spielplan: /hall/schedule</translation>
         <source>Settings saved; the hall starts again with them.</source>
         <translation>Einstellungen gespeichert; die Halle startet damit neu.</translation>
     </message>
+    <message>
+        <source>Save the results for the league (CSV)…</source>
+        <translation>Ergebnisse für den Verband speichern (CSV) …</translation>
+    </message>
+    <message>
+        <source>Save the day&apos;s sheet (PDF)…</source>
+        <translation>Tagesblatt speichern (PDF) …</translation>
+    </message>
+    <message>
+        <source>Sets</source>
+        <translation>Sätze</translation>
+    </message>
+    <message>
+        <source>Set points</source>
+        <translation>Satzpunkte</translation>
+    </message>
+    <message>
+        <source>Save the day&apos;s sheet</source>
+        <translation>Tagesblatt speichern</translation>
+    </message>
+    <message>
+        <source>Save the day&apos;s results</source>
+        <translation>Ergebnisse des Tages speichern</translation>
+    </message>
+    <message>
+        <source>PDF (*.pdf)</source>
+        <translation>PDF (*.pdf)</translation>
+    </message>
+    <message>
+        <source>CSV for spreadsheets (*.csv)</source>
+        <translation>CSV für Tabellenkalkulationen (*.csv)</translation>
+    </message>
+    <message>
+        <source>Saved %1.</source>
+        <translation>%1 gespeichert.</translation>
+    </message>
 </context>
 <context>
     <name>ImageFile</name>

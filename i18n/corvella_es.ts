@@ -2136,6 +2136,42 @@ Resultados: /hall/results · Calendario: /hall/schedule</translation>
         <source>Settings saved; the hall starts again with them.</source>
         <translation>Ajustes guardados; el pabellón vuelve a arrancar con ellos.</translation>
     </message>
+    <message>
+        <source>Save the results for the league (CSV)…</source>
+        <translation>Guardar los resultados para la liga (CSV)…</translation>
+    </message>
+    <message>
+        <source>Save the day&apos;s sheet (PDF)…</source>
+        <translation>Guardar la hoja del día (PDF)…</translation>
+    </message>
+    <message>
+        <source>Sets</source>
+        <translation>Sets</translation>
+    </message>
+    <message>
+        <source>Set points</source>
+        <translation>Puntos de set</translation>
+    </message>
+    <message>
+        <source>Save the day&apos;s sheet</source>
+        <translation>Guardar la hoja del día</translation>
+    </message>
+    <message>
+        <source>Save the day&apos;s results</source>
+        <translation>Guardar los resultados del día</translation>
+    </message>
+    <message>
+        <source>PDF (*.pdf)</source>
+        <translation>PDF (*.pdf)</translation>
+    </message>
+    <message>
+        <source>CSV for spreadsheets (*.csv)</source>
+        <translation>CSV para hojas de cálculo (*.csv)</translation>
+    </message>
+    <message>
+        <source>Saved %1.</source>
+        <translation>Guardado %1.</translation>
+    </message>
 </context>
 <context>
     <name>ImageFile</name>

@@ -2136,6 +2136,42 @@ Résultats : /hall/results · Programme : /hall/schedule</translation>
         <source>Settings saved; the hall starts again with them.</source>
         <translation>Réglages enregistrés ; la salle redémarre avec eux.</translation>
     </message>
+    <message>
+        <source>Save the results for the league (CSV)…</source>
+        <translation>Enregistrer les résultats pour la ligue (CSV)…</translation>
+    </message>
+    <message>
+        <source>Save the day&apos;s sheet (PDF)…</source>
+        <translation>Enregistrer la feuille du jour (PDF)…</translation>
+    </message>
+    <message>
+        <source>Sets</source>
+        <translation>Sets</translation>
+    </message>
+    <message>
+        <source>Set points</source>
+        <translation>Points des sets</translation>
+    </message>
+    <message>
+        <source>Save the day&apos;s sheet</source>
+        <translation>Enregistrer la feuille du jour</translation>
+    </message>
+    <message>
+        <source>Save the day&apos;s results</source>
+        <translation>Enregistrer les résultats du jour</translation>
+    </message>
+    <message>
+        <source>PDF (*.pdf)</source>
+        <translation>PDF (*.pdf)</translation>
+    </message>
+    <message>
+        <source>CSV for spreadsheets (*.csv)</source>
+        <translation>CSV pour tableurs (*.csv)</translation>
+    </message>
+    <message>
+        <source>Saved %1.</source>
+        <translation>%1 enregistré.</translation>
+    </message>
 </context>
 <context>
     <name>ImageFile</name>

@@ -2136,6 +2136,42 @@ Uitslagen: /hall/results · Programma: /hall/schedule</translation>
         <source>Settings saved; the hall starts again with them.</source>
         <translation>Instellingen opgeslagen; de hal start er opnieuw mee.</translation>
     </message>
+    <message>
+        <source>Save the results for the league (CSV)…</source>
+        <translation>Uitslagen voor de bond opslaan (CSV)…</translation>
+    </message>
+    <message>
+        <source>Save the day&apos;s sheet (PDF)…</source>
+        <translation>Dagoverzicht opslaan (PDF)…</translation>
+    </message>
+    <message>
+        <source>Sets</source>
+        <translation>Sets</translation>
+    </message>
+    <message>
+        <source>Set points</source>
+        <translation>Setpunten</translation>
+    </message>
+    <message>
+        <source>Save the day&apos;s sheet</source>
+        <translation>Dagoverzicht opslaan</translation>
+    </message>
+    <message>
+        <source>Save the day&apos;s results</source>
+        <translation>Uitslagen van de dag opslaan</translation>
+    </message>
+    <message>
+        <source>PDF (*.pdf)</source>
+        <translation>PDF (*.pdf)</translation>
+    </message>
+    <message>
+        <source>CSV for spreadsheets (*.csv)</source>
+        <translation>CSV voor spreadsheets (*.csv)</translation>
+    </message>
+    <message>
+        <source>Saved %1.</source>
+        <translation>%1 opgeslagen.</translation>
+    </message>
 </context>
 <context>
     <name>ImageFile</name>

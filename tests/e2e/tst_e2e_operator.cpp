@@ -286,7 +286,8 @@ private slots:
         hall.setStandardErrorFile(config.filePath(QStringLiteral("hall.log")));
         const quint16 hallPort = Desktop::freeLocalPort();
         hall.start(install.path() + QStringLiteral("/bin/corvella"),
-                   {QStringLiteral("--hall"), QStringLiteral("--port"), QString::number(hallPort),
+                   {QStringLiteral("--hall"), QStringLiteral("--headless"),
+                    QStringLiteral("--port"), QString::number(hallPort),
                     QStringLiteral("--state-dir"), config.filePath(QStringLiteral("hall")),
                     QStringLiteral("--schedule"), day.fileName()});
         QVERIFY(hall.waitForStarted(5000));
