@@ -5,8 +5,8 @@
 
 #include <QDateTime>
 #include <QDir>
-#include <QJsonArray>
 #include <QFile>
+#include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
 #include <QProcess>
@@ -43,11 +43,10 @@ bool publishAsCourt(const HallServer &hall, const QString &court, const QString 
         return false;
     QProcess publish;
     publish.start(u"mosquitto_pub"_qs,
-                  {u"-h"_qs, u"127.0.0.1"_qs, u"-p"_qs, QString::number(code->port),
-                   u"--cafile"_qs, hall.caFile(), u"-u"_qs,
-                   u"cup-"_qs + court, u"-P"_qs, code->password, u"-q"_qs, u"1"_qs, u"-r"_qs,
-                   u"-t"_qs, u"corvella/v1/cup/"_qs + court + u'/' + leaf, u"-m"_qs,
-                   QString::fromUtf8(payload)});
+                  {u"-h"_qs, u"127.0.0.1"_qs, u"-p"_qs, QString::number(code->port), u"--cafile"_qs,
+                   hall.caFile(), u"-u"_qs, u"cup-"_qs + court, u"-P"_qs, code->password, u"-q"_qs,
+                   u"1"_qs, u"-r"_qs, u"-t"_qs, u"corvella/v1/cup/"_qs + court + u'/' + leaf,
+                   u"-m"_qs, QString::fromUtf8(payload)});
     return publish.waitForFinished(10000) && publish.exitCode() == 0;
 }
 
@@ -91,15 +90,17 @@ private slots:
         QTRY_VERIFY_WITH_TIMEOUT(hall.isLinkUp(), LinkDeadlineMs);
         QCOMPARE(hall.joinableCourts(), (QStringList{u"1"_qs, u"2"_qs}));
 
-        const QJsonObject playing{
-            {u"at"_qs, QDateTime::currentMSecsSinceEpoch()},
-            {u"game"_qs, u"g1"_qs},
-            {u"scores"_qs, QJsonArray{7, 5}},
-            {u"clock"_qs, QJsonObject{{u"ms"_qs, 754000}, {u"countDown"_qs, true},
-                                      {u"running"_qs, false}, {u"period"_qs, 1},
-                                      {u"periods"_qs, 2}, {u"phase"_qs, u"play"_qs}}},
-            {u"board"_qs, QJsonObject{{u"home"_qs, u"Dynamo Apeldoorn"_qs},
-                                      {u"guest"_qs, u"Kwiek"_qs}}}};
+        const QJsonObject playing{{u"at"_qs, QDateTime::currentMSecsSinceEpoch()},
+                                  {u"game"_qs, u"g1"_qs},
+                                  {u"scores"_qs, QJsonArray{7, 5}},
+                                  {u"clock"_qs, QJsonObject{{u"ms"_qs, 754000},
+                                                            {u"countDown"_qs, true},
+                                                            {u"running"_qs, false},
+                                                            {u"period"_qs, 1},
+                                                            {u"periods"_qs, 2},
+                                                            {u"phase"_qs, u"play"_qs}}},
+                                  {u"board"_qs, QJsonObject{{u"home"_qs, u"Dynamo Apeldoorn"_qs},
+                                                            {u"guest"_qs, u"Kwiek"_qs}}}};
         QVERIFY(publishAsCourt(hall, u"1"_qs, u"online"_qs, "1"));
         QVERIFY(publishAsCourt(hall, u"1"_qs, u"state"_qs,
                                QJsonDocument(playing).toJson(QJsonDocument::Compact)));
