@@ -125,6 +125,8 @@ void writeSettings(const QString &broker)
 class HallProcess
 {
 public:
+    // The program at `program` instead of the build's.
+    void setProgram(const QString &program) { m_program = program; }
     bool start(const QString &stateDir, const QStringList &more = {})
     {
         QTcpServer probe;
@@ -138,7 +140,7 @@ public:
             std::fwrite(said.constData(), 1, size_t(said.size()), stderr);
             m_errors += QString::fromLocal8Bit(said);
         });
-        m_process.start(QStringLiteral(CORVELLA_EXECUTABLE),
+        m_process.start(m_program,
                         QStringList{QStringLiteral("--hall"), QStringLiteral("--headless"),
                                     QStringLiteral("--port"), QString::number(m_port),
                                     QStringLiteral("--state-dir"), stateDir} +
@@ -172,9 +174,25 @@ public:
 
 private:
     QProcess m_process;
+    QString m_program = QStringLiteral(CORVELLA_EXECUTABLE);
     quint16 m_port = 0;
     QString m_errors;
 };
+
+// The program as a user's package installs it, under `prefix`; empty when
+// the install fails.
+QString installedProgram(const QString &prefix)
+{
+    QProcess cmake;
+    cmake.setProcessChannelMode(QProcess::ForwardedErrorChannel);
+    cmake.setStandardOutputFile(QProcess::nullDevice());
+    cmake.start(QStringLiteral("cmake"),
+                {QStringLiteral("--install"), QStringLiteral(CORVELLA_BUILD_DIR),
+                 QStringLiteral("--prefix"), prefix});
+    if (!cmake.waitForFinished(120000) || cmake.exitCode() != 0)
+        return {};
+    return prefix + QStringLiteral("/bin/corvella");
+}
 
 QList<int> numbersOnDisk(const QString &folder)
 {
@@ -381,8 +399,12 @@ private slots:
         const quint16 brokerPort = freePort();
         writeStore("[HallServiceSettings]\nOwnBrokerAddress=127.0.0.1\nOwnBrokerPort=" +
                    QByteArray::number(brokerPort) + "\nVenue=cup\n");
+        QTemporaryDir prefix;
+        const QString program = installedProgram(prefix.path());
+        QVERIFY2(!program.isEmpty(), "cmake --install failed");
         QTemporaryDir state;
         HallProcess hall;
+        hall.setProgram(program);
         QVERIFY(hall.start(state.path()));
         const QString config = state.filePath(u"hall-broker/cup/mosquitto.conf"_qs);
         QTRY_VERIFY_WITH_TIMEOUT(!processesRunning(config).isEmpty(), LinkDeadlineMs);
@@ -400,9 +422,8 @@ private slots:
         QVERIFY(anonymous.readAllStandardError().contains("not authorised"));
 
         QProcess print;
-        print.start(QStringLiteral(CORVELLA_EXECUTABLE),
-                    {u"--hall"_qs, u"--print-join-code"_qs, u"3"_qs, u"--port"_qs,
-                     QString::number(hall.port()), u"--state-dir"_qs, state.path()});
+        print.start(program, {u"--hall"_qs, u"--print-join-code"_qs, u"3"_qs, u"--port"_qs,
+                              QString::number(hall.port()), u"--state-dir"_qs, state.path()});
         QVERIFY(print.waitForFinished(30000));
         QCOMPARE(print.exitCode(), 0);
         QString why;
@@ -421,7 +442,7 @@ private slots:
         QTemporaryDir boardState;
         QProcess board;
         board.setProcessChannelMode(QProcess::ForwardedChannels);
-        board.start(QStringLiteral(CORVELLA_EXECUTABLE), {u"--state-dir"_qs, boardState.path()});
+        board.start(program, {u"--state-dir"_qs, boardState.path()});
         const auto courtThree = [&] {
             const QJsonArray courts = hallJson(hall.port()).value(u"courts").toArray();
             return !courts.isEmpty() && courts.at(0).toObject().value(u"court") == u"3"_qs &&
