@@ -633,5 +633,11 @@ QJsonObject HallFeed::toJson() const
             entry.insert(QStringLiteral("disputed"), true);
         resultList.append(entry);
     }
-    return {{QStringLiteral("courts"), courtList}, {QStringLiteral("results"), resultList}};
+    // The hall's own link: while it is down, the courts are as last heard.
+    QJsonObject link{{QStringLiteral("up"), m_linkUp}};
+    if (!m_linkUp)
+        link.insert(QStringLiteral("since"), m_linkDownSince.toString(Qt::ISODate));
+    return {{QStringLiteral("courts"), courtList},
+            {QStringLiteral("results"), resultList},
+            {QStringLiteral("link"), link}};
 }

@@ -353,6 +353,27 @@ private slots:
         // tells its last will at once; a court whose will is lost is
         // found only by the keep-alive, one and a half times its 10 s.
         QVERIFY(gone.elapsed() <= 15500);
+
+        // The broker gone: the hall says its own link is down and keeps the
+        // courts as it last heard them.
+        const auto hallLinkUp = [&] {
+            return QJsonDocument::fromJson(
+                       desktop
+                           ->run(QStringLiteral("curl"),
+                                 {QStringLiteral("-s"),
+                                  QStringLiteral("http://127.0.0.1:%1/hall.json").arg(hallPort)})
+                           .toUtf8())
+                .object()
+                .value(u"link")
+                .toObject()
+                .value(u"up")
+                .toBool(true);
+        };
+        broker.kill();
+        broker.waitForFinished(5000);
+        QVERIFY2(Desktop::waitUntil([&] { return !hallLinkUp(); }, 20000),
+                 "the hall never said its link was down");
+        QCOMPARE(hallCourt().value(u"state").toObject().value(u"scores").toArray().at(0), 7);
         desktop.reset();
     }
 
