@@ -192,7 +192,8 @@ int main(int argc, char **argv)
                 "90%% %.2f ms, worst %.2f ms; %d failed\n",
                 delays.size(), Rounds, at(delays, 0.5), at(delays, 0.9), at(delays, 1.0),
                 failures.load());
-    const bool fast = at(delays, 0.5) <= 20.0;
+    // Nothing measured is no answer either way.
+    const bool fast = !delays.empty() && at(delays, 0.5) <= 20.0;
     std::printf("median within 20 ms: %s\n", fast ? "yes" : "no");
     return failures == 0 && fast ? 0 : 1;
 }

@@ -149,8 +149,9 @@ BoardServer::BoardServer(LiveChannel &live, QObject *parent)
     // without a reference.
     Q_INIT_RESOURCE(web);
     m_thread.setObjectName(QStringLiteral("web server"));
+    m_eventsThread.setObjectName(QStringLiteral("web events"));
     connect(&m_thread, &QThread::finished, m_links, &QObject::deleteLater);
-    connect(&m_thread, &QThread::finished, m_eventLinks, &QObject::deleteLater);
+    connect(&m_eventsThread, &QThread::finished, m_eventLinks, &QObject::deleteLater);
     // Queued both ways, each in the order it was sent.
     connect(m_links, &PageLinks::opened, &m_live, &LiveChannel::pageOpened);
     connect(m_links, &PageLinks::received, &m_live, &LiveChannel::pageMessage);
@@ -192,9 +193,11 @@ BoardServer::~BoardServer()
         delete m_eventLinks;
         return;
     }
-    // The links go with the thread's end (see the constructor).
+    // The links go with their threads' end (see the constructor).
     m_thread.quit();
+    m_eventsThread.quit();
     m_thread.wait();
+    m_eventsThread.wait();
 }
 
 bool BoardServer::listen(const QHostAddress &address, quint16 port)
@@ -204,12 +207,19 @@ bool BoardServer::listen(const QHostAddress &address, quint16 port)
     // thread for it.
     if (!m_thread.isRunning()) {
         m_links->moveToThread(&m_thread);
-        m_eventLinks->moveToThread(&m_thread);
+        m_eventLinks->moveToThread(&m_eventsThread);
         m_thread.start();
+        m_eventsThread.start();
     }
+    // Ready before the first upgrade can reach it.
+    QMetaObject::invokeMethod(
+        m_eventLinks, [this] { startEvents(); }, Qt::BlockingQueuedConnection);
     bool started = false;
     QMetaObject::invokeMethod(
         m_links, [&] { started = start(address, port); }, Qt::BlockingQueuedConnection);
+    if (!started)
+        QMetaObject::invokeMethod(
+            m_eventLinks, [this] { stopEvents(); }, Qt::BlockingQueuedConnection);
     m_listening = started;
     return started;
 }
@@ -220,6 +230,10 @@ void BoardServer::close()
         return;
     QMetaObject::invokeMethod(
         m_links, [this] { stop(); }, Qt::BlockingQueuedConnection);
+    // After the server: a socket it passed on before it stopped is queued
+    // ahead of this, and so is not left behind.
+    QMetaObject::invokeMethod(
+        m_eventLinks, [this] { stopEvents(); }, Qt::BlockingQueuedConnection);
     m_live.disconnectAll();
     if (m_events)
         m_events->disconnectAll();
@@ -242,14 +256,18 @@ void BoardServer::setTimeouts(int requestMs, int keepAliveMs)
 {
     m_requestTimeoutMs = requestMs;
     m_keepAliveTimeoutMs = keepAliveMs;
-    if (m_listening)
-        QMetaObject::invokeMethod(
-            m_links,
-            [this] {
-                m_http->setTimeouts(m_requestTimeoutMs, m_keepAliveTimeoutMs);
-                m_sockets->setHandshakeTimeout(m_requestTimeoutMs);
-            },
-            Qt::BlockingQueuedConnection);
+    if (!m_listening)
+        return;
+    QMetaObject::invokeMethod(
+        m_links,
+        [this] {
+            m_http->setTimeouts(m_requestTimeoutMs, m_keepAliveTimeoutMs);
+            m_sockets->setHandshakeTimeout(m_requestTimeoutMs);
+        },
+        Qt::BlockingQueuedConnection);
+    QMetaObject::invokeMethod(
+        m_eventLinks, [this] { m_eventSockets->setHandshakeTimeout(m_requestTimeoutMs); },
+        Qt::BlockingQueuedConnection);
 }
 
 void BoardServer::setConnectionLimits(int perAddress, int total)
@@ -329,6 +347,8 @@ bool BoardServer::start(const QHostAddress &address, quint16 port)
                                      http.get());
     m_sockets->setHandshakeTimeout(m_requestTimeoutMs);
     connect(http.get(), &HttpFront::upgrade, m_sockets, &QWebSocketServer::handleConnection);
+    connect(http.get(), &HttpFront::gatedUpgrade, m_links,
+            [this](QTcpSocket *socket) { passToEvents(socket); });
     connect(m_sockets, &QWebSocketServer::newConnection, m_links, [this] { takeWebSockets(); });
     m_http = std::move(http);
     return true;
@@ -337,18 +357,58 @@ bool BoardServer::start(const QHostAddress &address, quint16 port)
 void BoardServer::stop()
 {
     m_links->closeAll();
-    m_eventLinks->closeAll();
     m_http.reset();
     m_sockets = nullptr;
 }
 
 void BoardServer::takeWebSockets()
 {
-    while (m_sockets && m_sockets->hasPendingConnections()) {
-        std::unique_ptr<QWebSocket> socket(m_sockets->nextPendingConnection());
-        const bool events = m_events && socket->requestUrl().path() == EventsChannel::Path;
-        (events ? m_eventLinks : m_links)->add(std::move(socket));
-    }
+    while (m_sockets && m_sockets->hasPendingConnections())
+        m_links->add(std::unique_ptr<QWebSocket>(m_sockets->nextPendingConnection()));
+}
+
+// An events client let in by the API: its socket goes to the events thread
+// before its handshake is read. Moved with it are everything it holds (its
+// notifiers, its timers); a QWebSocket cannot take its socket along later.
+void BoardServer::passToEvents(QTcpSocket *socket)
+{
+    socket->setParent(nullptr);
+    socket->moveToThread(&m_eventsThread);
+    QMetaObject::invokeMethod(
+        m_eventLinks,
+        [this, socket] {
+            if (!m_eventSockets) {
+                delete socket;
+                return;
+            }
+            // Owned by the handshakes' server until its QWebSocket takes it:
+            // one still shaking hands goes when the server stops.
+            socket->setParent(m_eventSockets);
+            m_eventSockets->handleConnection(socket);
+        },
+        Qt::QueuedConnection);
+}
+
+void BoardServer::startEvents()
+{
+    m_eventSockets = new QWebSocketServer(QStringLiteral("Corvella"),
+                                          QWebSocketServer::NonSecureMode, m_eventLinks);
+    m_eventSockets->setHandshakeTimeout(m_requestTimeoutMs);
+    connect(m_eventSockets, &QWebSocketServer::newConnection, m_eventLinks,
+            [this] { takeEventSockets(); });
+}
+
+void BoardServer::stopEvents()
+{
+    m_eventLinks->closeAll();
+    delete m_eventSockets;
+    m_eventSockets = nullptr;
+}
+
+void BoardServer::takeEventSockets()
+{
+    while (m_eventSockets && m_eventSockets->hasPendingConnections())
+        m_eventLinks->add(std::unique_ptr<QWebSocket>(m_eventSockets->nextPendingConnection()));
 }
 
 HttpFront::Answer BoardServer::askApi(const HttpFront::Request &request) const

@@ -15,6 +15,7 @@ class EventsChannel;
 class HttpFront;
 class LiveChannel;
 class PageLinks;
+class QTcpSocket;
 class QWebSocketServer;
 class RemoteApi;
 
@@ -23,6 +24,8 @@ class RemoteApi;
 // served, and only to GET and HEAD; HttpFront bounds every request. The
 // server and the pages' sockets run on a thread of their own (see
 // PageLinks); this object and the live channel stay on the main thread.
+// The events channel's sockets have a third thread: the server's thread
+// waits for each API call's answer, and a step must not wait with it.
 class BoardServer : public QObject
 {
     Q_OBJECT
@@ -74,6 +77,11 @@ private:
     bool start(const QHostAddress &address, quint16 port);
     void stop();
     void takeWebSockets();
+    void passToEvents(QTcpSocket *socket);
+    // On the events thread.
+    void startEvents();
+    void stopEvents();
+    void takeEventSockets();
     HttpFront::Answer askApi(const HttpFront::Request &request) const;
     // /logo/home and /logo/guest: the logo of the team on that side.
     std::optional<HttpFront::Answer> logoAnswer(const HttpFront::Request &request) const;
@@ -82,8 +90,11 @@ private:
     LiveChannel &m_live;
     RemoteApi *m_api = nullptr;
     QThread m_thread;
+    QThread m_eventsThread;
     PageLinks *m_links;      // lives on m_thread
-    PageLinks *m_eventLinks; // lives on m_thread
+    PageLinks *m_eventLinks; // lives on m_eventsThread
+    // The events channel's handshakes: m_eventLinks's child, while listening.
+    QWebSocketServer *m_eventSockets = nullptr;
     EventsChannel *m_events = nullptr;
     std::unique_ptr<HttpFront> m_http;     // made, used and destroyed on m_thread
     QWebSocketServer *m_sockets = nullptr; // m_http's child

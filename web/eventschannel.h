@@ -16,8 +16,9 @@ struct Settings;
 // The API's events channel for button panels that show the game: the whole
 // state on connecting, then each step as the game's log writes it and the
 // state again after every change, at most ten a second. Clients only read.
-// The sockets are held by PageLinks on the server's thread, as for the live
-// channel; the API checked each client's token before its socket opened.
+// The sockets are held by PageLinks on a thread of their own, so that a step
+// leaves while the server's thread still waits for the call that made it;
+// the API checked each client's token before its socket opened.
 class EventsChannel : public QObject
 {
     Q_OBJECT

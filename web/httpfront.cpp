@@ -266,7 +266,7 @@ private:
             socket->disconnect(this);
             setParent(nullptr);
             deleteLater();
-            m_front.handOver(socket);
+            m_front.handOver(socket, m_request.path);
             return false;
         }
         if (inTransaction)
@@ -507,13 +507,31 @@ void HttpFront::incomingConnection(qintptr handle)
     new Connection(*this, socket, from);
 }
 
-void HttpFront::handOver(QTcpSocket *socket)
+void HttpFront::handOver(QTcpSocket *socket, const QByteArray &path)
 {
     // Still counted while open, but the WebSocket now decides when the
     // socket goes.
     disconnect(socket, &QTcpSocket::disconnected, this, nullptr);
+    if (!m_gatedPath.isEmpty() && path == m_gatedPath) {
+        countByStandIn(socket);
+        emit gatedUpgrade(socket);
+        return;
+    }
     connect(socket, &QTcpSocket::disconnected, this, [this, socket] { release(socket); });
     emit upgrade(socket);
+}
+
+// A socket that may go on to another thread can be destroyed there at any
+// time; what is counted here must not point at it. A stand-in of this
+// thread is counted instead, and goes when the socket closes or goes.
+void HttpFront::countByStandIn(QTcpSocket *socket)
+{
+    auto *standIn = new QObject(this);
+    m_open.insert(standIn, m_open.take(socket));
+    disconnect(socket, &QObject::destroyed, this, nullptr);
+    connect(standIn, &QObject::destroyed, this, &HttpFront::release);
+    connect(socket, &QTcpSocket::disconnected, standIn, &QObject::deleteLater);
+    connect(socket, &QObject::destroyed, standIn, &QObject::deleteLater);
 }
 
 void HttpFront::release(QObject *socket)

@@ -105,18 +105,23 @@ public:
     QThreadPool &slowWork() { return m_slowWork; }
     const QByteArray &upgradePath() const { return m_upgradePath; }
     Answer respond(const Request &request) const;
-    void handOver(QTcpSocket *socket);
+    void handOver(QTcpSocket *socket, const QByteArray &path);
 
 signals:
     // A WebSocket upgrade on the upgrade path; the handshake is still unread
     // in the socket. The socket stays this server's child.
     void upgrade(QTcpSocket *socket);
+    // The same on the gated path, once the gate let it through. The socket is
+    // this server's child, but a receiver may take it (unparent it and move
+    // it to another thread); it is counted until it closes or is destroyed.
+    void gatedUpgrade(QTcpSocket *socket);
 
 protected:
     void incomingConnection(qintptr handle) override;
 
 private:
     void release(QObject *socket);
+    void countByStandIn(QTcpSocket *socket);
     void acceptFailed(QAbstractSocket::SocketError error);
 
     Handler m_handler;

@@ -12,6 +12,7 @@
 #include "web/remoteapi.h"
 
 #include <QBuffer>
+#include <QDeadlineTimer>
 #include <QDir>
 #include <QImage>
 #include <QJsonArray>
@@ -920,6 +921,38 @@ private slots:
         QTRY_COMPARE(panel.ofType(u"state"_s).last()[u"state"_s][u"scores"_s][1].toInt(), 2);
         served.game.startStop();
         QTRY_VERIFY(panel.ofType(u"state"_s).last()[u"state"_s][u"clock"_s][u"running"_s].toBool());
+    }
+
+    // The step goes out while the call that made it still waits for the game
+    // to reach the disk, not with its answer.
+    void eventsStepLeavesBeforeTheAnswer()
+    {
+        ApiGame served;
+        QTemporaryDir logs;
+        GameLog log(logs.path(), served.game, served.history);
+        served.events.followLog(&log);
+        QTcpSocket panel;
+        panel.connectToHost(QHostAddress::LocalHost, served.server.port());
+        panel.write(eventsHandshake(Token, false));
+        QByteArray got;
+        QVERIFY(QTest::qWaitFor(
+            [&] {
+                got += panel.readAll();
+                return got.contains("\"type\":\"state\"");
+            },
+            5000));
+        bool stepWhileSaving = false;
+        served.api.setSaver([&] {
+            // Well within the server's wait for the answer.
+            const QDeadlineTimer deadline(BoardServer::ApiWaitMs / 2);
+            QByteArray during;
+            while (!during.contains("\"type\":\"step\"") &&
+                   panel.waitForReadyRead(int(deadline.remainingTime())))
+                during += panel.readAll();
+            stepWhileSaving = during.contains("\"type\":\"step\"");
+        });
+        QCOMPARE(served.call("POST", "/api/v1/score/home/1", R"({"add":1})").status, 200);
+        QVERIFY(stepWhileSaving);
     }
 
     // A burst of changes is one state at once and one with the last change.
