@@ -2,6 +2,7 @@
 
 #include "game/gamerecord.h"
 #include "game/printedresult.h"
+#include "game/scoreflowchart.h"
 #include "hall/hallday.h"
 #include "hall/schedule.h"
 #include "hall/schedulepage.h"
@@ -133,6 +134,22 @@ HttpFront::Answer csvAnswer(const HttpFront::Request &request, const HallFeed &f
 }
 
 // Laid out off the server's thread, from copies of the day as it stands.
+// The charts read the games' logs: made on the server's worker, from the
+// results and the logs' paths as they stand now.
+HttpFront::Answer resultsAnswer(const HallFeed &feed, const QString &language, bool withSchedule)
+{
+    const QList<HallFeed::Result> results = feed.results();
+    QStringList logs;
+    for (qsizetype i = 0; i < results.size() && i < HallPages::ChartedResults; ++i)
+        logs << feed.logPath(results.at(i).court, results.at(i).game);
+    HttpFront::Answer answer;
+    answer.later = [results, logs, language, withSchedule] {
+        return page(HallPages::resultsPage(results, language, withSchedule, logs),
+                    "text/html; charset=utf-8", language);
+    };
+    return answer;
+}
+
 HttpFront::Answer dayPdfAnswer(const HallFeed &feed, const Schedule *schedule,
                                const QString &language)
 {
@@ -212,7 +229,7 @@ QStringList resultCells(const HallFeed::Result &result, const PageWords &word)
 }
 
 QByteArray resultsPage(const QList<HallFeed::Result> &results, const QString &language,
-                       bool withSchedule)
+                       bool withSchedule, const QStringList &logPaths)
 {
     const PageWords word(language);
     const auto w = [&](const char *text) { return word(Context, text).toHtmlEscaped(); };
@@ -240,6 +257,19 @@ QByteArray resultsPage(const QList<HallFeed::Result> &results, const QString &la
                     QStringLiteral("</tr>");
         html += QStringLiteral("</table>");
     }
+    const ScoreFlowChart::Words chartWords = [&word](const char *context, const char *text) {
+        return word(context, text);
+    };
+    for (qsizetype i = 0; i < logPaths.size() && i < results.size(); ++i) {
+        const QByteArray figures = scoreFlowFigures(logPaths.at(i), chartWords);
+        if (figures.isEmpty())
+            continue;
+        const HallFeed::Result &r = results.at(i);
+        html += QStringLiteral("<section class=\"story\"><h2>%1 · %2 - %3</h2>")
+                    .arg(word(Context, "Court %1").arg(r.court).toHtmlEscaped(),
+                         r.home.toHtmlEscaped(), r.guest.toHtmlEscaped()) +
+                QString::fromUtf8(figures) + QStringLiteral("</section>");
+    }
     return (html + QStringLiteral("</body></html>\n")).toUtf8();
 }
 
@@ -250,8 +280,7 @@ std::optional<HttpFront::Answer> answer(const HttpFront::Request &request, const
     if (request.path == "/hall" || request.path == "/")
         return page(hallPage(language, schedule != nullptr), "text/html; charset=utf-8", language);
     if (request.path == "/hall/results")
-        return page(resultsPage(feed.results(), language, schedule != nullptr),
-                    "text/html; charset=utf-8", language);
+        return resultsAnswer(feed, language, schedule != nullptr);
     if (request.path == "/hall/results.csv")
         return csvAnswer(request, feed, schedule);
     if (request.path == "/hall/day.pdf")

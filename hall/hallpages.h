@@ -29,9 +29,14 @@ QStringList words();
 // schedule when there is one.
 QByteArray hallPage(const QString &language, bool withSchedule = false);
 // /hall/results: the games newest first, in a language; a row per game,
-// linked to the schedule when there is one.
+// linked to the schedule when there is one; below the table, the score-flow
+// chart of each game whose log is in `logPaths` (the newest results' logs,
+// in the order of `results`).
 QByteArray resultsPage(const QList<HallFeed::Result> &results, const QString &language,
-                       bool withSchedule = false);
+                       bool withSchedule = false, const QStringList &logPaths = {});
+// The newest results that /hall/results draws a chart of: each reads its
+// game's whole log.
+inline constexpr int ChartedResults = 20;
 // One game's cells on /hall/results, in the order of the table's heading.
 QStringList resultCells(const HallFeed::Result &result, const PageWords &word);
 // Where a result's PDF is served.

@@ -545,6 +545,13 @@ private slots:
         QCOMPARE(results.status, 200);
         const QByteArray link = "/hall/results/1/" + QUrl::toPercentEncoding(game) + ".pdf";
         QVERIFY2(results.body.contains(link), results.body.constData());
+        // The game's score-flow chart from the log the hall keeps, with no
+        // inline style for the page's Content-Security-Policy to drop.
+        QDir().mkpath(QStringLiteral(CORVELLA_ARTIFACTS "/hall"));
+        QFile resultsHtml(QStringLiteral(CORVELLA_ARTIFACTS "/hall/results.html"));
+        QVERIFY(resultsHtml.open(QIODevice::WriteOnly) && resultsHtml.write(results.body) > 0);
+        QVERIFY(results.body.contains("<figure class=\"flow\"><svg"));
+        QVERIFY(!results.body.contains(" style=") && !results.body.contains("<style"));
         const Reply pdf = get(hall.port(), link);
         QCOMPARE(pdf.status, 200);
         QCOMPARE(pdf.type, QByteArray("application/pdf"));
