@@ -75,7 +75,10 @@ public:
             return;
         for (SDL_Joystick *joystick : std::as_const(m_open))
             SDL_JoystickClose(joystick);
+        // The program uses no other part of SDL: SDL_Quit also frees what
+        // its initialisation kept (hints, the device list).
         SDL_QuitSubSystem(SDL_INIT_JOYSTICK);
+        SDL_Quit();
     }
 
     QString start()
