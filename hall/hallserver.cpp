@@ -45,6 +45,21 @@ std::unique_ptr<OwnBroker> ownBrokerOf(const HallServiceSettings &settings,
         OwnBroker::Listener{settings.ownBrokerAddress, settings.ownBrokerPort});
 }
 
+// A court's code for the hall's own broker, whose password it already has.
+JoinCode joinCodeOf(const OwnBroker &broker, const QString &venue, const QString &court,
+                    int webPort)
+{
+    JoinCode code;
+    code.court = court;
+    code.password = broker.courtPassword(court);
+    code.host = HallServer::localHostName();
+    code.port = broker.listener().port;
+    code.venue = venue;
+    code.caFingerprint = broker.caFingerprint();
+    code.webPort = webPort;
+    return code;
+}
+
 // The address the pages are served on, as settings of the board's web server.
 QString webAddressSetting()
 {
@@ -192,15 +207,7 @@ std::optional<JoinCode> HallServer::joinCode(const QString &court) const
 {
     if (!m_ownBroker || m_ownBroker->courtPassword(court).isEmpty())
         return std::nullopt;
-    JoinCode code;
-    code.court = court;
-    code.password = m_ownBroker->courtPassword(court);
-    code.host = localHostName();
-    code.port = m_ownBroker->listener().port;
-    code.venue = m_settings.venue;
-    code.caFingerprint = m_ownBroker->caFingerprint();
-    code.webPort = webPort();
-    return code;
+    return joinCodeOf(*m_ownBroker, m_settings.venue, court, webPort());
 }
 
 QString HallServer::caFile() const
@@ -241,15 +248,8 @@ std::optional<JoinCode> HallServer::joinCodeFor(const HallServiceSettings &setti
     const std::unique_ptr<OwnBroker> own = ownBrokerOf(settings, options);
     if (!own->prepare(why) || !own->addCourts({court}, why))
         return std::nullopt;
-    JoinCode code;
-    code.court = court;
-    code.password = own->courtPassword(court);
-    code.host = localHostName();
-    code.port = settings.ownBrokerPort;
-    code.venue = settings.venue;
-    code.caFingerprint = own->caFingerprint();
-    code.webPort = options.webPort > 0 ? options.webPort : settings.webPort;
-    return code;
+    return joinCodeOf(*own, settings.venue, court,
+                      options.webPort > 0 ? options.webPort : settings.webPort);
 }
 
 QString HallServer::localHostName()

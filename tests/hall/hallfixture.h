@@ -107,13 +107,15 @@ public:
     quint16 port() const { return m_port; }
     QString address() const { return QStringLiteral("127.0.0.1:%1").arg(m_port); }
 
-private:
+    // A loopback port nobody holds now.
     static quint16 freePort()
     {
         QTcpServer probe;
         probe.listen(QHostAddress::LocalHost, 0);
         return probe.serverPort();
     }
+
+private:
     bool launch()
     {
         const QString conf = m_dir.filePath(QStringLiteral("generated.conf"));

@@ -78,13 +78,6 @@ QJsonObject firstCourt(quint16 port)
     return hallJson(port).value(u"courts").toArray().at(0).toObject();
 }
 
-quint16 freePort()
-{
-    QTcpServer probe;
-    probe.listen(QHostAddress::LocalHost, 0);
-    return probe.serverPort();
-}
-
 void writeStore(const QByteArray &contents)
 {
     QDir().mkpath(QFileInfo(TestEnvironment::storeFile()).path());
@@ -396,7 +389,7 @@ private slots:
     // TLS, and the broker ends with the hall.
     void aBoardJoinsTheHallsOwnBroker()
     {
-        const quint16 brokerPort = freePort();
+        const quint16 brokerPort = TestBroker::freePort();
         writeStore("[HallServiceSettings]\nOwnBrokerAddress=127.0.0.1\nOwnBrokerPort=" +
                    QByteArray::number(brokerPort) + "\nVenue=cup\n");
         QTemporaryDir prefix;
