@@ -377,12 +377,39 @@ void CorvellaApp::settleGame(bool resumed)
 void CorvellaApp::connectConsole()
 {
     QObject::connect(&m_settings, &CurrentSettings::changed, &m_console, [this](const Settings &s) {
-        if (m_settled)
-            m_console.applySettings(s);
+        if (!m_settled)
+            return;
+        const ConsoleConfig before = m_console.link().config();
+        m_console.applySettings(s);
+        const ConsoleConfig now = m_console.link().config();
+        // Once every part has the settings that chose them.
+        if (m_console.isActive() && (now.source != before.source || now.sport != before.sport))
+            QMetaObject::invokeMethod(
+                &m_console, [this, sport = now.sport] { bringConsoleSport(sport); },
+                Qt::QueuedConnection);
     });
     QObject::connect(&m_console, &ConsoleSource::statusChanged, &m_console,
                      [this] { updateRecordStatus(); });
     m_web.api().setConsoleStatus([this] { return m_console.status(); });
+}
+
+// A console chosen as the source, or set to another sport, brings that
+// sport's rules: the feed does not say how many periods there are or how
+// the clock counts. Rules the operator changes afterwards stay theirs.
+void CorvellaApp::bringConsoleSport(ConsoleSport sport)
+{
+    const QList<Preset> presets = Presets::load(Presets::userFolder());
+    const QString name = ConsoleSource::presetName(sport);
+    const auto preset = std::find_if(presets.cbegin(), presets.cend(),
+                                     [&name](const Preset &p) { return p.name == name; });
+    if (preset == presets.cend() || Presets::rulesMatch(*preset, m_settings.value()))
+        return;
+    const Settings next = Presets::apply(*preset, presets, m_settings.value());
+    if (!saveSettings(next) && m_board)
+        m_board->showNotice(tr("The console's sport is in force, but its settings could not be "
+                               "stored"),
+                            true);
+    m_settings.set(next);
 }
 
 // A join code put in the settings file (by a script, or by hand) becomes the

@@ -87,6 +87,7 @@ private:
     void updateHallLink();
     void joinHall(const QString &joinCode);
     void connectConsole();
+    void bringConsoleSport(ConsoleSport sport);
     QString recordProblem() const;
     void showStartScreenOverBoard();
     void showOptions(QWidget *parent);

@@ -15,6 +15,9 @@ qint64 toleranceFor(qint64 consoleMs)
     return consoleMs >= 60'000 ? 1100 : 250;
 }
 
+// Penalty clocks show whole seconds at every length.
+constexpr qint64 PenaltyToleranceMs = 1100;
+
 } // namespace
 
 ConsoleMirror::ConsoleMirror(GameModel &game, GameHistory &history, const TimeSource &time,
@@ -55,6 +58,7 @@ void ConsoleMirror::apply(const ConsoleState &state)
     mirrorSets(state);
     mirrorShotClock(state);
     mirrorClock(state);
+    mirrorPenalties(state);
     m_last = state;
 }
 
@@ -218,6 +222,66 @@ void ConsoleMirror::mirrorClock(const ConsoleState &state)
         else
             step(GameHistory::Action::ClockSet,
                  tr("Clock set on the console to %1").arg(ClockFace::textOfMs(ms)), set);
+    }
+}
+
+// The console's penalty clocks, three a team, become the game's penalties
+// (without a player's number: the feeds carry none). One coming or going is
+// a step; their running time is kept in line quietly, as the clock's is.
+void ConsoleMirror::mirrorPenalties(const ConsoleState &state)
+{
+    if (!m_game.hasPlayers())
+        return;
+    const qint64 now = m_time.elapsedMs();
+    constexpr int slotsPerTeam = ConsoleState::PenaltySlots / 2;
+    for (int team : {GameModel::Home, GameModel::Guest}) {
+        QList<qint64> shown;
+        bool told = false;
+        for (int slot = team * slotsPerTeam; slot < (team + 1) * slotsPerTeam; ++slot) {
+            told = told || state.penaltiesMs[slot].has_value();
+            if (state.penaltiesMs[slot].value_or(0) > 0)
+                shown << *state.penaltiesMs[slot];
+        }
+        if (!told)
+            continue;
+        const GameState current = m_game.state();
+        const QList<Penalty> &kept = current.penalties.teams.at(team);
+        bool inLine = kept.size() == shown.size();
+        for (int i = 0; inLine && i < kept.size(); ++i)
+            inLine = std::abs(kept.at(i).msAt(now) - shown.at(i)) <= PenaltyToleranceMs;
+        if (inLine)
+            continue;
+        // As the game's own penalties: running with the clock in play.
+        const bool runs =
+            current.running && current.phase == GamePhase::Play && current.timeoutTeam < 0;
+        const auto follow = [team, shown, runs, now](GameState &s) {
+            QList<Penalty> &list = s.penalties.teams.at(team);
+            while (list.size() > shown.size())
+                list.removeLast();
+            for (int i = 0; i < shown.size(); ++i) {
+                if (i == list.size()) {
+                    Penalty added;
+                    added.id = s.penalties.nextId++;
+                    // A penalty first seen a moment after it began is still
+                    // one of whole minutes.
+                    added.lengthMs = (shown.at(i) + 59'999) / 60'000 * 60'000;
+                    list.append(added);
+                }
+                list[i].ms = shown.at(i);
+                list[i].running = runs;
+                list[i].runStartMs = runs ? now : 0;
+            }
+        };
+        const QString side = team == GameModel::Home ? tr("Home") : tr("Guest");
+        if (shown.size() > kept.size())
+            step(GameHistory::Action::Penalty,
+                 tr("%1 penalty %2 on the console").arg(side, ClockFace::textOfMs(shown.last())),
+                 follow);
+        else if (shown.size() < kept.size())
+            step(GameHistory::Action::Penalty, tr("%1 penalty over on the console").arg(side),
+                 follow);
+        else
+            quietly(follow);
     }
 }
 

@@ -40,6 +40,7 @@ private:
     void mirrorTimeouts(const ConsoleState &state);
     void mirrorShotClock(const ConsoleState &state);
     void mirrorSets(const ConsoleState &state);
+    void mirrorPenalties(const ConsoleState &state);
 
     GameModel &m_game;
     GameHistory &m_history;

@@ -29,6 +29,23 @@ ConsoleConfig ConsoleSource::configOf(const Settings &settings)
     return config;
 }
 
+QString ConsoleSource::presetName(ConsoleSport sport)
+{
+    switch (sport) {
+    case ConsoleSport::Basketball:
+        return u"Basketball"_s;
+    case ConsoleSport::Handball:
+        return u"Handball"_s;
+    case ConsoleSport::IceHockey:
+        return u"Ice hockey"_s;
+    case ConsoleSport::Floorball:
+        return u"Floorball"_s;
+    case ConsoleSport::Volleyball:
+        return u"Volleyball"_s;
+    }
+    return {};
+}
+
 void ConsoleSource::applySettings(const Settings &settings)
 {
     const ConsoleConfig config = configOf(settings);

@@ -25,6 +25,8 @@ public:
     // afresh.
     void applySettings(const Settings &settings);
     static ConsoleConfig configOf(const Settings &settings);
+    // The name of the shipped preset that holds the sport's rules.
+    static QString presetName(ConsoleSport sport);
 
     bool isActive() const { return m_link.isActive(); }
     // What the operator is told while the console is not heard; empty

@@ -717,6 +717,37 @@ private slots:
         QVERIFY(board->isVisible());
     }
 
+    // The hall's console chosen as the source brings its sport's rules, and
+    // a change of sport brings the other's; rules changed afterwards stay.
+    void aConsoleBringsItsSportsRules()
+    {
+        CorvellaApp app(fakes.services());
+        QVERIFY(openBoard(app));
+        const QTemporaryDir folder;
+        Settings next = app.settings().value();
+        next.ConsoleSource = QStringLiteral("stramatel");
+        next.ConsoleDevice = folder.filePath(QStringLiteral("ttyUSB0"));
+        next.ConsoleGameSport = QStringLiteral("icehockey");
+        app.settings().set(next);
+        QTRY_COMPARE(app.settings().value().Periods, 3);
+        QVERIFY(app.settings().value().CountDown);
+        QVERIFY(app.settings().value().PlayersEnabled);
+        QCOMPARE(loadSettings().Periods, 3);
+
+        next = app.settings().value();
+        next.Periods = 2;
+        app.settings().set(next);
+        next.ConsoleGameSport = QStringLiteral("basketball");
+        app.settings().set(next);
+        QTRY_COMPARE(app.settings().value().Periods, 4);
+        QVERIFY(app.settings().value().ShotClockEnabled);
+        next = app.settings().value();
+        next.Periods = 8;
+        app.settings().set(next);
+        QCoreApplication::processEvents();
+        QCOMPARE(app.settings().value().Periods, 8);
+    }
+
     void aCountDownClockSoundsTheHornOnceAtZero()
     {
         Settings countDown = defaultSettings();

@@ -157,6 +157,7 @@ struct MirroredGame
     GameCommands commands{game, history, [this]() -> const Settings & { return settings; }};
     ConsoleMirror mirror{game, history, time};
     QList<GameHistory::Origin> origins;
+    QStringList texts;
 
     MirroredGame()
     {
@@ -168,8 +169,11 @@ struct MirroredGame
         rules.enabled = true;
         game.shotClockPart().setRules(rules);
         QObject::connect(&history, &GameHistory::stepped, &history,
-                         [this](GameHistory::Step, const QString &, GameHistory::Origin origin,
-                                const GameState &, const QString &) { origins << origin; });
+                         [this](GameHistory::Step, const QString &text, GameHistory::Origin origin,
+                                const GameState &, const QString &) {
+                             origins << origin;
+                             texts << text;
+                         });
     }
     void applyStramatel(const QByteArray &frame)
     {
@@ -231,6 +235,7 @@ private slots:
     void consoleKeepsItsCommands_data();
     void consoleKeepsItsCommands();
     void newGameOnTheConsoleStartsANewGame();
+    void penaltyClocksBecomeTheGamesPenalties();
     void silentFeedLetsTheClockRunOnThenStand();
     void consoleAtZeroTakesOverTheBoardsBreak();
     void serialLineIsReadAndFoundAgain();
@@ -505,6 +510,48 @@ void TestConsole::consoleKeepsItsCommands()
         // The console itself is never refused.
         QVERIFY(g.commands.run(id, parameters, GameHistory::Origin::Console).isDone());
     }
+}
+
+// A penalty coming or going is a step; its clock running with the console's
+// is not, nor is one the console puts a second off.
+void TestConsole::penaltyClocksBecomeTheGamesPenalties()
+{
+    MirroredGame g;
+    PlayerRules players;
+    players.enabled = true;
+    g.game.playersPart().setRules(players);
+    ConsoleState console;
+    console.clockMs = 500'000;
+    console.clockRunning = true;
+    console.penaltiesMs = {120'000, 0, 0, 0, 0, 0};
+    g.mirror.apply(console);
+    const auto penalties = [&g](int team) {
+        QList<QPair<qint64, qint64>> shown;
+        const GameState state = g.game.state();
+        for (const Penalty &p : state.penalties.teams.at(team))
+            shown.append({p.msAt(g.time.now), p.lengthMs});
+        return shown;
+    };
+    using Shown = QList<QPair<qint64, qint64>>;
+    QCOMPARE(penalties(0), (Shown{{120'000, 120'000}}));
+    const qsizetype steps = g.origins.size();
+
+    g.time.now += 3000;
+    console.clockMs = 497'000;
+    console.penaltiesMs = {117'000, 0, 0, 118'000, 0, 0};
+    g.mirror.apply(console);
+    QCOMPARE(g.origins.size(), steps + 1);
+    QCOMPARE(penalties(0), (Shown{{117'000, 120'000}}));
+    // First seen two seconds in: still a two-minute penalty.
+    QCOMPARE(penalties(1), (Shown{{118'000, 120'000}}));
+
+    g.time.now += 1000;
+    console.penaltiesMs = {0, 0, 0, 60'000, 0, 0};
+    g.mirror.apply(console);
+    QCOMPARE(g.origins.size(), steps + 2);
+    QCOMPARE(penalties(0), Shown{});
+    QCOMPARE(penalties(1), (Shown{{60'000, 120'000}}));
+    QCOMPARE(g.texts.last(), u"Home penalty over on the console"_s);
 }
 
 void TestConsole::newGameOnTheConsoleStartsANewGame()
