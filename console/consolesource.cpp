@@ -26,6 +26,8 @@ ConsoleConfig ConsoleSource::configOf(const Settings &settings)
     config.device = settings.ConsoleDevice;
     config.baud = settings.ConsoleBaud;
     config.listenPort = quint16(settings.ConsoleListenPort);
+    if (const QHostAddress address(settings.ConsoleListenAddress); !address.isNull())
+        config.listenAddress = address;
     return config;
 }
 

@@ -176,5 +176,7 @@ SETTING_TEXT(ConsoleSettings, Sport, ConsoleGameSport, "basketball", 16)
 SETTING_TEXT(ConsoleSettings, Device, ConsoleDevice, "", 4096)
 SETTING_NUMBER(ConsoleSettings, Baud, ConsoleBaud, qint32, 19200, 300, 4000000, Dropped)
 SETTING_NUMBER(ConsoleSettings, ListenPort, ConsoleListenPort, qint32, 4001, 1, 65535, Dropped)
+// The address that port is opened on; empty for every address of the computer.
+SETTING_TEXT(ConsoleSettings, ListenAddress, ConsoleListenAddress, "", 64)
 
 // clang-format on

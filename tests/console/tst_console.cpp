@@ -8,6 +8,7 @@
 #include "game/commands.h"
 #include "game/gamemodel.h"
 #include "settings/appsettings.h"
+#include "tests/console/consoleframes.h"
 #include "tests/support/fakes.h"
 
 #include <QDir>
@@ -57,36 +58,6 @@ QStringList fields(const ConsoleState &s)
     add("set", s.set);
     add("server", s.server);
     return out;
-}
-
-QByteArray hex(const char *text)
-{
-    return QByteArray::fromHex(QByteArray(text).replace(' ', ""));
-}
-
-// A Bodet message with its framing and LRC.
-QByteArray bodetFrame(const QByteArray &message, bool lrcWithEtx = true)
-{
-    QByteArray covered("\x7F\x02\x47");
-    covered.append(message);
-    QByteArray summed = covered;
-    if (lrcWithEtx)
-        summed.append('\x03');
-    QByteArray frame(1, '\x01');
-    frame.append(covered).append('\x03').append(BodetFeed::lrc(summed));
-    return frame;
-}
-
-// A Stramatel frame: `fields` written over a blank frame at their offsets.
-QByteArray stramatelFrame(char kind, const QList<std::pair<int, QByteArray>> &fields)
-{
-    QByteArray frame(StramatelFeed::FrameSize, ' ');
-    frame[0] = char(0xF8);
-    frame[1] = kind;
-    frame[53] = 0x0D;
-    for (const auto &[at, bytes] : fields)
-        frame.replace(at, bytes.size(), bytes);
-    return frame;
 }
 
 QByteArray daktronicsPacket(int offset, const QByteArray &data)

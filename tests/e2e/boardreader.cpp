@@ -121,7 +121,17 @@ QString BoardReader::homeScore(int section) const
 
 QString BoardReader::homeScore3() const
 {
-    const QRectF panel(600, 2640, 2280, 1785);
+    return score3(600);
+}
+
+QString BoardReader::guestScore3() const
+{
+    return score3(6600);
+}
+
+QString BoardReader::score3(double panelLeft) const
+{
+    const QRectF panel(panelLeft, 2640, 2280, 1785);
     QString digits;
     for (int k = 0; k < 3; ++k)
         digits += digit(panel, 95 + 672 * k, 330, 60, ScoreLit, 84);

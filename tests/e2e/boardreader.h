@@ -28,6 +28,7 @@ public:
     QString guestScore(int section) const;
     // Section 1's home score on three digits, "108" or "  7".
     QString homeScore3() const;
+    QString guestScore3() const;
     // The period's number in the board's corner, " 2"; blanks when not shown.
     QString period() const;
     // The shot clock's two digits in the top right corner, blanks as spaces.
@@ -49,6 +50,7 @@ private:
     QChar digit(const QRectF &panel, double left, double top, double buffer, const QColor &lit,
                 double size = 120) const;
     QString score(double panelLeft, double panelTop, int section) const;
+    QString score3(double panelLeft) const;
     QRect toScreen(double left, double top, double width, double height) const;
 
     QImage m_shot;
