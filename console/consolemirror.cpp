@@ -272,13 +272,17 @@ void ConsoleMirror::mirrorPenalties(const ConsoleState &state)
                 list[i].runStartMs = runs ? now : 0;
             }
         };
-        const QString side = team == GameModel::Home ? tr("Home") : tr("Guest");
+        const bool home = team == GameModel::Home;
         if (shown.size() > kept.size())
             step(GameHistory::Action::Penalty,
-                 tr("%1 penalty %2 on the console").arg(side, ClockFace::textOfMs(shown.last())),
+                 (home ? tr("Home penalty %1 on the console")
+                       : tr("Guest penalty %1 on the console"))
+                     .arg(ClockFace::textOfMs(shown.last())),
                  follow);
         else if (shown.size() < kept.size())
-            step(GameHistory::Action::Penalty, tr("%1 penalty over on the console").arg(side),
+            step(GameHistory::Action::Penalty,
+                 home ? tr("Home penalty over on the console")
+                      : tr("Guest penalty over on the console"),
                  follow);
         else
             quietly(follow);

@@ -320,6 +320,22 @@ Die Tasten beschreibt corvella(1).</translation>
         <source>Clock set on the console to %1</source>
         <translation>Uhr an der Konsole auf %1 gestellt</translation>
     </message>
+    <message>
+        <source>Home penalty %1 on the console</source>
+        <translation>Zeitstrafe Heim %1 an der Konsole</translation>
+    </message>
+    <message>
+        <source>Guest penalty %1 on the console</source>
+        <translation>Zeitstrafe Gast %1 an der Konsole</translation>
+    </message>
+    <message>
+        <source>Home penalty over on the console</source>
+        <translation>Zeitstrafe Heim an der Konsole beendet</translation>
+    </message>
+    <message>
+        <source>Guest penalty over on the console</source>
+        <translation>Zeitstrafe Gast an der Konsole beendet</translation>
+    </message>
 </context>
 <context>
     <name>ConsoleMonitor</name>
@@ -621,6 +637,10 @@ Die Tasten beschreibt corvella(1).</translation>
     <message>
         <source>Resume the game in progress? Clock %1%2, %3</source>
         <translation>Das laufende Spiel fortsetzen? Uhr %1%2, %3</translation>
+    </message>
+    <message>
+        <source>The console&apos;s sport is in force, but its settings could not be stored</source>
+        <translation>Die Sportart der Konsole gilt, aber ihre Einstellungen konnten nicht gespeichert werden</translation>
     </message>
 </context>
 <context>

@@ -320,6 +320,22 @@ Las teclas están en corvella(1).</translation>
         <source>Clock set on the console to %1</source>
         <translation>Reloj puesto en la consola a %1</translation>
     </message>
+    <message>
+        <source>Home penalty %1 on the console</source>
+        <translation>Exclusión local %1 en la consola</translation>
+    </message>
+    <message>
+        <source>Guest penalty %1 on the console</source>
+        <translation>Exclusión visitante %1 en la consola</translation>
+    </message>
+    <message>
+        <source>Home penalty over on the console</source>
+        <translation>Exclusión local terminada en la consola</translation>
+    </message>
+    <message>
+        <source>Guest penalty over on the console</source>
+        <translation>Exclusión visitante terminada en la consola</translation>
+    </message>
 </context>
 <context>
     <name>ConsoleMonitor</name>
@@ -621,6 +637,10 @@ Las teclas están en corvella(1).</translation>
     <message>
         <source>Resume the game in progress? Clock %1%2, %3</source>
         <translation>¿Reanudar el partido en curso? Reloj %1%2, %3</translation>
+    </message>
+    <message>
+        <source>The console&apos;s sport is in force, but its settings could not be stored</source>
+        <translation>El deporte de la consola está en vigor, pero sus ajustes no se pudieron guardar</translation>
     </message>
 </context>
 <context>

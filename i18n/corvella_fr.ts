@@ -320,6 +320,22 @@ Voir corvella(1) pour les touches.</translation>
         <source>Clock set on the console to %1</source>
         <translation>Chrono réglé sur la console à %1</translation>
     </message>
+    <message>
+        <source>Home penalty %1 on the console</source>
+        <translation>Pénalité domicile %1 sur la console</translation>
+    </message>
+    <message>
+        <source>Guest penalty %1 on the console</source>
+        <translation>Pénalité visiteur %1 sur la console</translation>
+    </message>
+    <message>
+        <source>Home penalty over on the console</source>
+        <translation>Pénalité domicile terminée sur la console</translation>
+    </message>
+    <message>
+        <source>Guest penalty over on the console</source>
+        <translation>Pénalité visiteur terminée sur la console</translation>
+    </message>
 </context>
 <context>
     <name>ConsoleMonitor</name>
@@ -621,6 +637,10 @@ Voir corvella(1) pour les touches.</translation>
     <message>
         <source>Resume the game in progress? Clock %1%2, %3</source>
         <translation>Reprendre le match en cours ? Horloge %1%2, %3</translation>
+    </message>
+    <message>
+        <source>The console&apos;s sport is in force, but its settings could not be stored</source>
+        <translation>Le sport de la console est en vigueur, mais ses réglages n&apos;ont pas pu être enregistrés</translation>
     </message>
 </context>
 <context>

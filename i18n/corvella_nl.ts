@@ -320,6 +320,22 @@ Zie corvella(1) voor de toetsen.</translation>
         <source>Clock set on the console to %1</source>
         <translation>Klok op de console gezet op %1</translation>
     </message>
+    <message>
+        <source>Home penalty %1 on the console</source>
+        <translation>Straftijd thuis %1 op de console</translation>
+    </message>
+    <message>
+        <source>Guest penalty %1 on the console</source>
+        <translation>Straftijd gasten %1 op de console</translation>
+    </message>
+    <message>
+        <source>Home penalty over on the console</source>
+        <translation>Straftijd thuis voorbij op de console</translation>
+    </message>
+    <message>
+        <source>Guest penalty over on the console</source>
+        <translation>Straftijd gasten voorbij op de console</translation>
+    </message>
 </context>
 <context>
     <name>ConsoleMonitor</name>
@@ -621,6 +637,10 @@ Zie corvella(1) voor de toetsen.</translation>
     <message>
         <source>Resume the game in progress? Clock %1%2, %3</source>
         <translation>De lopende wedstrijd hervatten? Klok %1%2, %3</translation>
+    </message>
+    <message>
+        <source>The console&apos;s sport is in force, but its settings could not be stored</source>
+        <translation>De sport van de console geldt, maar de instellingen konden niet worden opgeslagen</translation>
     </message>
 </context>
 <context>
