@@ -244,11 +244,13 @@ GameCommands::Outcome GameCommands::consoleRefusal(const QString &id, Origin ori
 {
     if (origin == Origin::Console || !m_history.consoleKeeps())
         return {};
+    Outcome outcome;
     if (isKeptByConsole(id))
-        return refused(tr("the console keeps the score"));
-    if (id == u"undo" && m_history.consoleKeepsNextUndo())
-        return refused(tr("the console keeps it"));
-    return {};
+        outcome = refused(tr("the console keeps the score"));
+    else if (id == u"undo" && m_history.consoleKeepsNextUndo())
+        outcome = refused(tr("the console keeps it"));
+    outcome.byConsole = !outcome.isDone();
+    return outcome;
 }
 
 void GameCommands::step(GameHistory::Action kind, const QString &label,

@@ -44,6 +44,8 @@ public:
         // A refusal because of a break or the final, which the board follows
         // with the key that ends it.
         GamePhase blockedBy = GamePhase::Play;
+        // Refused because the hall's console keeps what it would change.
+        bool byConsole = false;
 
         bool isDone() const { return refusal == Refusal::None; }
     };

@@ -116,14 +116,16 @@ void ScoreBoardWindow::hint(const QString &notice)
 
 // Runs a command from the keys. A refusal is told on the hints only, so a
 // board without them stays as silent as it always was; `loud` ones (the
-// keys of timeouts and sets) show in the title too.
+// keys of timeouts and sets) show in the title too, and so does the hall's
+// console keeping what a key would change: a board that just ignored the
+// operator's keys would look broken.
 bool ScoreBoardWindow::command(const QString &id, const QJsonObject &params, bool loud)
 {
     const GameState before = game().state();
     const QString noticeBefore = m_notice;
     const GameCommands::Outcome outcome = m_commands->run(id, params);
     if (!outcome.isDone()) {
-        if (loud)
+        if (loud || outcome.byConsole)
             showNotice(refusalText(outcome), true);
         else
             hint(refusalText(outcome));

@@ -346,6 +346,19 @@ private slots:
         QCOMPARE(browser.digits().value(u"clock4"_s), u"9"_s);
         browser.screenshot().save(QStringLiteral(CORVELLA_ARTIFACTS "/e2e/console/display.png"));
 
+        // A score typed on the board is refused: the console keeps it, and
+        // the board's title says so.
+        desktop->run(u"xdotool"_s, {u"windowactivate"_s, u"--sync"_s, boardId});
+        desktop->click(
+            BoardReader(desktop->screenshot(u"console/before-typing"_s), desktop->geometry(boardId))
+                .scorePanelPoint(true, 0));
+        desktop->type(u"7"_s);
+        desktop->key(u"Return"_s);
+        QTRY_VERIFY_WITH_TIMEOUT(desktop->run(u"xdotool"_s, {u"getwindowname"_s, boardId})
+                                     .startsWith(u"Not taken: the console keeps the score"_s),
+                                 5000);
+        desktop->screenshot(u"console/typed-score-refused"_s);
+
         // Under a minute, running: the board counts down with the console.
         feeder.send({stramatel("346 ", true, 103, 98, 2, 3, 5, "14")});
         QTRY_VERIFY_WITH_TIMEOUT(clock().value(u"running").toBool(), 5000);
@@ -380,6 +393,11 @@ private slots:
         // The export lists the console's steps.
         const QString csv = desktop->run(u"curl"_s, {u"-s"_s, url(u"/report.csv"_s).toString()});
         QVERIFY2(csv.count(u",console,"_s) >= 5, qPrintable(csv));
+        // Nothing of the operator's, and every score the console sent,
+        // before the cable was pulled and after.
+        QVERIFY2(!csv.contains(u",operator,"_s), qPrintable(csv));
+        for (const int home : {101, 103, 105})
+            QVERIFY2(csv.contains(u"Home %1 on the console"_s.arg(home)), qPrintable(csv));
         feeder.pause();
     }
 
