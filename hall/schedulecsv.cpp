@@ -50,6 +50,12 @@ QString fromWindows1252(const QByteArray &bytes)
 
 QString ScheduleCsv::decoded(const QByteArray &bytes)
 {
+    // A spreadsheet's "Unicode text" is UTF-16, always with its byte order mark.
+    if (bytes.startsWith("\xff\xfe") || bytes.startsWith("\xfe\xff")) {
+        QStringDecoder utf16(bytes.startsWith("\xff\xfe") ? QStringConverter::Utf16LE
+                                                          : QStringConverter::Utf16BE);
+        return QString(utf16(bytes.sliced(2)));
+    }
     QStringDecoder utf8(QStringConverter::Utf8, QStringConverter::Flag::ConvertInitialBom);
     QString text = utf8(bytes);
     if (utf8.hasError())
@@ -61,11 +67,15 @@ QString ScheduleCsv::decoded(const QByteArray &bytes)
 
 QChar ScheduleCsv::separatorOf(const QString &headerLine)
 {
-    const qsizetype commas = headerLine.count(u',');
-    const qsizetype semicolons = headerLine.count(u';');
-    if (commas == 0 && semicolons == 0)
-        return {};
-    return semicolons > commas ? u';' : u',';
+    QChar most;
+    qsizetype mostCount = 0;
+    for (const QChar separator : {u',', u';', u'\t'}) {
+        if (const qsizetype count = headerLine.count(separator); count > mostCount) {
+            most = separator;
+            mostCount = count;
+        }
+    }
+    return most;
 }
 
 std::optional<QStringList> ScheduleCsv::fields(const QString &line, QChar separator,

@@ -16,12 +16,12 @@ namespace ScheduleCsv {
 enum class Column { Time, Court, Home, Guest, Preset, Group };
 constexpr qsizetype ColumnCount = 6;
 
-// UTF-8 with or without a byte order mark; anything that is not valid UTF-8
-// is a spreadsheet's Windows-1252.
+// UTF-8 with or without a byte order mark, or UTF-16 with one; anything
+// else that is not valid UTF-8 is a spreadsheet's Windows-1252.
 QString decoded(const QByteArray &bytes);
 
-// ',' or ';', whichever the header line has more of; null when it has
-// neither.
+// ',', ';' or a tab, whichever the header line has most of; null when it
+// has none.
 QChar separatorOf(const QString &headerLine);
 
 // One line's fields, trimmed; nothing when a quote is left open or stray

@@ -2,6 +2,7 @@
 #include "hall/schedulepage.h"
 #include "tests/support/testenv.h"
 
+#include <QStringEncoder>
 #include <QTranslator>
 
 namespace {
@@ -106,6 +107,12 @@ private slots:
             << QByteArray("Hora;Pista;Local;Visitante;Preajuste\n"
                           "11:00;1;Atl\xe9tico;Ko\x9aice;Balonmano\n")
             << QStringList{u"11:00 1 Atlético-Košice Handball "_qs} << QString();
+        // What a spreadsheet saves as "Unicode text": UTF-16 by tabs.
+        QStringEncoder utf16(QStringConverter::Utf16LE, QStringConverter::Flag::WriteBom);
+        QTest::newRow("UTF-16LE by tabs")
+            << QByteArray(utf16(u"Tijd\tVeld\tThuis\tGasten\tVoorinstelling\r\n"
+                                "12:00\t1\tKöln\tŁódź\tHandbal\r\n"_qs))
+            << QStringList{u"12:00 1 Köln-Łódź Handball "_qs} << QString();
         QTest::newRow("a spreadsheet's empty cells and its time with seconds")
             << QByteArray("time,court,home,guest,preset,group,,\n,,,,,,,\n"
                           "09:00:00,1,A,B,Handball,,,\n09:30,1,C,D,Handball\n")
@@ -121,10 +128,10 @@ private slots:
             << QByteArray("tijd;field;thuis;gasten;voorinstelling;groep\n") << QStringList{}
             << u"line 1: the header does not read (separator found: \";\"): column 2 is "
                "\"field\", expected one of: court, Feld, Spielfeld, pista, terrain, veld"_qs;
-        QTest::newRow("a header by tabs")
-            << QByteArray("\ntime\tcourt\thome\tguest\tpreset\n") << QStringList{}
+        QTest::newRow("a header of no separator")
+            << QByteArray("\ntime court home guest preset\n") << QStringList{}
             << u"line 2: the header does not read (separator found: none): column 1 is "
-               "\"time\tcourt\thome\tguest\tpreset\", expected one of: time, Zeit, hora, heure, "
+               "\"time court home guest preset\", expected one of: time, Zeit, hora, heure, "
                "tijd"_qs;
         QTest::newRow("a header short of the preset")
             << QByteArray("time;court;home;guest\n") << QStringList{}
