@@ -443,6 +443,25 @@ Die Tasten beschreibt corvella(1).</translation>
     </message>
 </context>
 <context>
+    <name>ControllerBindings</name>
+    <message>
+        <source>this is not a profile of controller bindings</source>
+        <translation>das ist kein Profil mit Controller-Belegungen</translation>
+    </message>
+    <message>
+        <source>the profile is of version %1; this program reads version %2</source>
+        <translation>das Profil hat Version %1; dieses Programm liest Version %2</translation>
+    </message>
+    <message>
+        <source>the bindings of device %1 are damaged</source>
+        <translation>die Belegungen des Geräts %1 sind beschädigt</translation>
+    </message>
+    <message>
+        <source>the file is too large for a profile</source>
+        <translation>die Datei ist zu groß für ein Profil</translation>
+    </message>
+</context>
+<context>
     <name>ControllersPage</name>
     <message>
         <source>up</source>

@@ -443,6 +443,25 @@ Las teclas están en corvella(1).</translation>
     </message>
 </context>
 <context>
+    <name>ControllerBindings</name>
+    <message>
+        <source>this is not a profile of controller bindings</source>
+        <translation>esto no es un perfil de asignaciones de mandos</translation>
+    </message>
+    <message>
+        <source>the profile is of version %1; this program reads version %2</source>
+        <translation>el perfil es de la versión %1; este programa lee la versión %2</translation>
+    </message>
+    <message>
+        <source>the bindings of device %1 are damaged</source>
+        <translation>las asignaciones del dispositivo %1 están dañadas</translation>
+    </message>
+    <message>
+        <source>the file is too large for a profile</source>
+        <translation>el archivo es demasiado grande para un perfil</translation>
+    </message>
+</context>
+<context>
     <name>ControllersPage</name>
     <message>
         <source>up</source>

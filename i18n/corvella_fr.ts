@@ -443,6 +443,25 @@ Voir corvella(1) pour les touches.</translation>
     </message>
 </context>
 <context>
+    <name>ControllerBindings</name>
+    <message>
+        <source>this is not a profile of controller bindings</source>
+        <translation>ce n&apos;est pas un profil d&apos;affectations de manettes</translation>
+    </message>
+    <message>
+        <source>the profile is of version %1; this program reads version %2</source>
+        <translation>le profil est de la version %1 ; ce programme lit la version %2</translation>
+    </message>
+    <message>
+        <source>the bindings of device %1 are damaged</source>
+        <translation>les affectations de l&apos;appareil %1 sont endommagées</translation>
+    </message>
+    <message>
+        <source>the file is too large for a profile</source>
+        <translation>le fichier est trop volumineux pour un profil</translation>
+    </message>
+</context>
+<context>
     <name>ControllersPage</name>
     <message>
         <source>up</source>

@@ -443,6 +443,25 @@ Zie corvella(1) voor de toetsen.</translation>
     </message>
 </context>
 <context>
+    <name>ControllerBindings</name>
+    <message>
+        <source>this is not a profile of controller bindings</source>
+        <translation>dit is geen profiel met controllertoewijzingen</translation>
+    </message>
+    <message>
+        <source>the profile is of version %1; this program reads version %2</source>
+        <translation>het profiel is van versie %1; dit programma leest versie %2</translation>
+    </message>
+    <message>
+        <source>the bindings of device %1 are damaged</source>
+        <translation>de toewijzingen van apparaat %1 zijn beschadigd</translation>
+    </message>
+    <message>
+        <source>the file is too large for a profile</source>
+        <translation>het bestand is te groot voor een profiel</translation>
+    </message>
+</context>
+<context>
     <name>ControllersPage</name>
     <message>
         <source>up</source>

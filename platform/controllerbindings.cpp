@@ -165,11 +165,14 @@ std::optional<ControllerBindings> ControllerBindings::fromProfile(const QJsonObj
                                                                   QString *why)
 {
     if (profile.value(u"format"_s).toString() != ProfileFormat) {
-        *why = bindingsText("this is not a profile of controller bindings");
+        *why = bindingsText(QT_TRANSLATE_NOOP("ControllerBindings",
+                                              "this is not a profile of controller bindings"));
         return std::nullopt;
     }
     if (profile.value(u"version"_s).toInt() != ProfileVersion) {
-        *why = bindingsText("the profile is of version %1; this program reads version %2")
+        *why = bindingsText(
+                   QT_TRANSLATE_NOOP("ControllerBindings",
+                                     "the profile is of version %1; this program reads version %2"))
                    .arg(profile.value(u"version"_s).toVariant().toString())
                    .arg(ProfileVersion);
         return std::nullopt;
@@ -179,7 +182,9 @@ std::optional<ControllerBindings> ControllerBindings::fromProfile(const QJsonObj
     for (auto it = devices.constBegin(); it != devices.constEnd(); ++it) {
         const auto device = deviceOf(it.value().toObject());
         if (!isGuid(it.key()) || !device) {
-            *why = bindingsText("the bindings of device %1 are damaged").arg(it.key().left(40));
+            *why = bindingsText(QT_TRANSLATE_NOOP("ControllerBindings",
+                                                  "the bindings of device %1 are damaged"))
+                       .arg(it.key().left(40));
             return std::nullopt;
         }
         bindings.m_devices.insert(it.key(), *device);
@@ -211,13 +216,15 @@ std::optional<ControllerBindings> ControllerBindings::importProfile(const QStrin
         return std::nullopt;
     }
     if (file.size() > MaxProfileBytes) {
-        *why = bindingsText("the file is too large for a profile");
+        *why = bindingsText(
+            QT_TRANSLATE_NOOP("ControllerBindings", "the file is too large for a profile"));
         return std::nullopt;
     }
     QJsonParseError error{};
     const QJsonDocument document = QJsonDocument::fromJson(file.read(MaxProfileBytes), &error);
     if (error.error != QJsonParseError::NoError || !document.isObject()) {
-        *why = bindingsText("this is not a profile of controller bindings");
+        *why = bindingsText(QT_TRANSLATE_NOOP("ControllerBindings",
+                                              "this is not a profile of controller bindings"));
         return std::nullopt;
     }
     return fromProfile(document.object(), why);
