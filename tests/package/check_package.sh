@@ -76,6 +76,14 @@ for section in OPTIONEN TASTEN DATEIEN UMGEBUNG --fullscreen Strg+E; do
   grep -q -- "$section" <<<"$man_de" || fail "the German manual page lacks $section"
 done
 
+# Every option the program's --help names is in both manual pages.
+options=$(QT_QPA_PLATFORM=offscreen "$root/$private/corvella" --help | grep -o -- '--[a-z][a-z-]*' | sort -u)
+[ -n "$options" ] || fail "corvella --help names no option"
+for option in $options; do
+  grep -q -- "$option" <<<"$man_text" || fail "the manual page lacks $option"
+  grep -q -- "$option" <<<"$man_de" || fail "the German manual page lacks $option"
+done
+
 depends=$(dpkg-deb -f "$deb" Depends)
 for dep in libqt6widgets6 libpulse0 libsndfile1 libqt6svg6 fonts-liberation mosquitto openssl; do
   grep -q "$dep" <<<"$depends" || fail "Depends lacks $dep: $depends"
