@@ -423,12 +423,12 @@ Die Tasten beschreibt corvella(1).</translation>
         <translation>Auf Port lauschen:</translation>
     </message>
     <message>
-        <source>While a console is the source, its feed keeps the clock, the scores, the period, fouls, timeouts and the shot clock. Teams, captions and the final stay yours.</source>
-        <translation>Solange eine Konsole die Quelle ist, führt sie die Uhr, die Spielstände, die Periode, Fouls, Auszeiten und die Angriffszeit. Teams, Beschriftungen und das Spielende bleiben bei Ihnen.</translation>
-    </message>
-    <message>
         <source>Console</source>
         <translation>Konsole</translation>
+    </message>
+    <message>
+        <source>While a console is the source, its feed keeps the clock, the scores, the period, fouls, timeouts, the shot clock and penalties. Choosing it, or another sport, brings that sport&apos;s preset. Teams, captions and the final stay yours.</source>
+        <translation>Solange eine Konsole die Quelle ist, führt sie die Uhr, die Spielstände, die Periode, Fouls, Auszeiten, die Angriffszeit und die Strafzeiten. Wer sie oder eine andere Sportart wählt, bekommt die Voreinstellung dieser Sportart. Teams, Beschriftungen und das Spielende bleiben bei Ihnen.</translation>
     </message>
 </context>
 <context>

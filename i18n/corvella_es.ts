@@ -423,12 +423,12 @@ Las teclas están en corvella(1).</translation>
         <translation>Escuchar en el puerto:</translation>
     </message>
     <message>
-        <source>While a console is the source, its feed keeps the clock, the scores, the period, fouls, timeouts and the shot clock. Teams, captions and the final stay yours.</source>
-        <translation>Mientras una consola sea la fuente, su señal lleva el reloj, los marcadores, el periodo, las faltas, los tiempos muertos y el reloj de posesión. Los equipos, los rótulos y el final siguen siendo suyos.</translation>
-    </message>
-    <message>
         <source>Console</source>
         <translation>Consola</translation>
+    </message>
+    <message>
+        <source>While a console is the source, its feed keeps the clock, the scores, the period, fouls, timeouts, the shot clock and penalties. Choosing it, or another sport, brings that sport&apos;s preset. Teams, captions and the final stay yours.</source>
+        <translation>Mientras una consola sea la fuente, su señal lleva el reloj, los marcadores, el periodo, las faltas, los tiempos muertos, el reloj de posesión y las exclusiones. Al elegirla, o elegir otro deporte, se aplica el preajuste de ese deporte. Los equipos, los rótulos y el final siguen siendo suyos.</translation>
     </message>
 </context>
 <context>

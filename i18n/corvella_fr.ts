@@ -423,12 +423,12 @@ Voir corvella(1) pour les touches.</translation>
         <translation>Écouter sur le port :</translation>
     </message>
     <message>
-        <source>While a console is the source, its feed keeps the clock, the scores, the period, fouls, timeouts and the shot clock. Teams, captions and the final stay yours.</source>
-        <translation>Tant qu&apos;une console est la source, elle tient le chrono, les scores, la période, les fautes, les temps morts et le chrono des tirs. Les équipes, les libellés et la fin du match restent à vous.</translation>
-    </message>
-    <message>
         <source>Console</source>
         <translation>Console</translation>
+    </message>
+    <message>
+        <source>While a console is the source, its feed keeps the clock, the scores, the period, fouls, timeouts, the shot clock and penalties. Choosing it, or another sport, brings that sport&apos;s preset. Teams, captions and the final stay yours.</source>
+        <translation>Tant qu&apos;une console est la source, elle tient le chrono, les scores, la période, les fautes, les temps morts, le chrono des tirs et les pénalités. La choisir, ou choisir un autre sport, applique le préréglage de ce sport. Les équipes, les libellés et la fin du match restent à vous.</translation>
     </message>
 </context>
 <context>

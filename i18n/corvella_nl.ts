@@ -423,12 +423,12 @@ Zie corvella(1) voor de toetsen.</translation>
         <translation>Luisteren op poort:</translation>
     </message>
     <message>
-        <source>While a console is the source, its feed keeps the clock, the scores, the period, fouls, timeouts and the shot clock. Teams, captions and the final stay yours.</source>
-        <translation>Zolang een console de bron is, houdt die de klok, de standen, de periode, fouten, time-outs en de schotklok bij. Teams, opschriften en het einde blijven van u.</translation>
-    </message>
-    <message>
         <source>Console</source>
         <translation>Console</translation>
+    </message>
+    <message>
+        <source>While a console is the source, its feed keeps the clock, the scores, the period, fouls, timeouts, the shot clock and penalties. Choosing it, or another sport, brings that sport&apos;s preset. Teams, captions and the final stay yours.</source>
+        <translation>Zolang een console de bron is, houdt die de klok, de standen, de periode, fouten, time-outs, de schotklok en de straftijden bij. Wie hem of een andere sport kiest, krijgt de voorinstelling van die sport. Teams, opschriften en het einde blijven van u.</translation>
     </message>
 </context>
 <context>

@@ -55,8 +55,9 @@ ConsolePage::ConsolePage(const OptionsServices &, QWidget *parent)
     form->addRow(tr("Speed (8N1):"), m_baud);
     form->addRow(tr("Listen on port:"), m_listenPort);
     auto *note = new QLabel(tr("While a console is the source, its feed keeps the clock, the "
-                               "scores, the period, fouls, timeouts and the shot clock. Teams, "
-                               "captions and the final stay yours."));
+                               "scores, the period, fouls, timeouts, the shot clock and "
+                               "penalties. Choosing it, or another sport, brings that sport's "
+                               "preset. Teams, captions and the final stay yours."));
     note->setWordWrap(true);
     form->addRow(note);
     connect(m_source, &QComboBox::currentIndexChanged, this,
