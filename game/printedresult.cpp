@@ -403,6 +403,8 @@ qreal PrintedResult::printFigures(PrintPage &page, qreal y) const
 
 // The score's flow as a figure of half a page (a small one a set), on the
 // first page where the summary leaves room for it, else on top of the next.
+// A game's one figure takes what is left of the page down to two thirds of
+// its size, rather than a page of its own.
 qreal PrintedResult::printChart(PrintPage &page, qreal y) const
 {
     if (m_figures.flow().isEmpty())
@@ -413,10 +415,16 @@ qreal PrintedResult::printChart(PrintPage &page, qreal y) const
     const int across = parts.size() > 1 ? 2 : 1;
     const qreal between = 12;
     const qreal chartWidth = (width - (across - 1) * between) / across;
-    const qreal chartHeight = across == 1 ? page.area().height() * 0.4 : 150;
-    const qsizetype rows = (parts.size() + across - 1) / across;
     const QFont heading = PrintPage::font(12, true);
-    const qreal needed = page.height(heading) + 4 + rows * (chartHeight + between);
+    const qreal headingHeight = page.height(heading) + 4;
+    qreal chartHeight = 150;
+    if (across == 1) {
+        const qreal full = page.area().height() * 0.4;
+        const qreal left = page.area().height() - y - headingHeight - between;
+        chartHeight = left < full && left >= full * 2 / 3 ? left : full;
+    }
+    const qsizetype rows = (parts.size() + across - 1) / across;
+    const qreal needed = headingHeight + rows * (chartHeight + between);
     if (y + needed > page.area().height()) {
         page.next();
         y = 0;

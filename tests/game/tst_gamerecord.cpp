@@ -11,6 +11,8 @@
 #include <QFile>
 #include <QJsonDocument>
 #include <QJsonObject>
+#include <QProcess>
+#include <QStandardPaths>
 #include <QTemporaryDir>
 #include <QTime>
 #include <QXmlStreamReader>
@@ -278,6 +280,46 @@ private slots:
         QFile pdf(QDir::tempPath() + u"/corvella-flow.pdf"_qs);
         QVERIFY(pdf.open(QIODevice::WriteOnly));
         pdf.write(gamePdf(record, QPageSize(QPageSize::A4)));
+    }
+
+    // The figure stays on page one while a third of it is free, and goes to
+    // the top of page two when less is.
+    void theChartTakesWhatPageOneLeaves_data()
+    {
+        QTest::addColumn<qreal>("pageHeightMm");
+        QTest::addColumn<int>("chartPage");
+        QTest::newRow("A4: room for the whole figure") << 297.0 << 1;
+        QTest::newRow("a third of the page free") << 250.0 << 1;
+        QTest::newRow("a fifth of the page free") << 215.0 << 2;
+    }
+    void theChartTakesWhatPageOneLeaves()
+    {
+        QFETCH(qreal, pageHeightMm);
+        QFETCH(int, chartPage);
+        if (QStandardPaths::findExecutable(u"pdftotext"_qs).isEmpty())
+            QSKIP("pdftotext (poppler-utils) is not installed: scripts/install-deps");
+        GameRecord record;
+        record.version = GameRecord::Version;
+        record.home = u"Lions"_qs;
+        record.guest = u"Tigers"_qs;
+        record.periods = 4;
+        record.started = QDateTime(QDate(2026, 12, 9), QTime(18, 0), Qt::UTC);
+        record.entries = periodGame(
+            u"@1:00 h2 @2:00 g3 @3:00 h2 @10:00 end next @1:00 h2 @10:00 end next @2:00 g3 "
+            "@10:00 end next @3:00 h3 @10:00 end"_qs,
+            true);
+        QTemporaryDir folder;
+        QFile pdf(folder.filePath(u"result.pdf"_qs));
+        QVERIFY(pdf.open(QIODevice::WriteOnly));
+        pdf.write(gamePdf(record, QPageSize(QSizeF(210, pageHeightMm), QPageSize::Millimeter)));
+        pdf.close();
+        for (int page = 1; page <= 2; ++page) {
+            QProcess text;
+            text.start(u"pdftotext"_qs, {u"-f"_qs, QString::number(page), u"-l"_qs,
+                                         QString::number(page), pdf.fileName(), u"-"_qs});
+            QVERIFY(text.waitForFinished(20'000));
+            QCOMPARE(text.readAllStandardOutput().contains("Score flow"), page == chartPage);
+        }
     }
 
     void aLogoIsReadOnlyFromTheTeamLibrary_data()
