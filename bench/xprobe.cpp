@@ -11,6 +11,7 @@
 #include <QRandomGenerator>
 #include <QString>
 
+#include <X11/Xatom.h>
 #include <X11/Xlib.h>
 #include <X11/Xutil.h>
 #include <X11/extensions/XTest.h>
@@ -24,6 +25,7 @@
 #include <cstdlib>
 #include <cstring>
 #include <fcntl.h>
+#include <filesystem>
 #include <fstream>
 #include <netinet/in.h>
 #include <optional>
@@ -418,6 +420,61 @@ QString homeScoreIn(const QImage &pixels, const QRect &client, const QRect &regi
     return BoardReader(pixels, client.translated(-region.topLeft())).homeScore(0);
 }
 
+// Time a process's threads ran on a core and waited in the run queue for
+// one, in ms, from the scheduler's counts: an outlier spent working looks
+// different from one spent queued behind other work.
+struct SchedTimes
+{
+    double runMs = 0;
+    double waitMs = 0;
+};
+
+SchedTimes schedTimes(pid_t pid)
+{
+    SchedTimes times;
+    std::error_code error;
+    const std::filesystem::path tasks = "/proc/" + std::to_string(pid) + "/task";
+    for (const auto &task : std::filesystem::directory_iterator(tasks, error)) {
+        std::ifstream in(task.path() / "schedstat");
+        double run = 0, wait = 0;
+        if (in >> run >> wait) {
+            times.runMs += run / 1e6;
+            times.waitMs += wait / 1e6;
+        }
+    }
+    return times;
+}
+
+// The CPU time every process on the machine used so far, in ms (the kernel
+// counts it in ticks of 10 ms).
+double machineBusyMs()
+{
+    std::ifstream in("/proc/stat");
+    std::string cpu;
+    long long user = 0, nice = 0, system = 0, idle = 0, iowait = 0, irq = 0, softirq = 0;
+    in >> cpu >> user >> nice >> system >> idle >> iowait >> irq >> softirq;
+    return double(user + nice + system + irq + softirq) * 1000.0 / double(sysconf(_SC_CLK_TCK));
+}
+
+// The process that owns a window, as it says itself.
+pid_t windowPid(Display *display, Window w)
+{
+    const Atom property = XInternAtom(display, "_NET_WM_PID", True);
+    Atom type = 0;
+    int format = 0;
+    unsigned long count = 0, after = 0;
+    unsigned char *data = nullptr;
+    pid_t pid = 0;
+    if (property &&
+        XGetWindowProperty(display, w, property, 0, 1, False, XA_CARDINAL, &type, &format, &count,
+                           &after, &data) == Success &&
+        data && count == 1 && format == 32)
+        pid = pid_t(*reinterpret_cast<unsigned long *>(data));
+    if (data)
+        XFree(data);
+    return pid;
+}
+
 // A console frame that changes the home score, written to the line, to the
 // moment the board's pixels show the new score. The probe opens the line and
 // names its device in `announceAt`, then waits for the board full screen.
@@ -430,11 +487,14 @@ int consoleLatency(X &x, int frames, const std::string &announceAt)
     }
     const int screenWidth = DisplayWidth(x.display, DefaultScreen(x.display));
     std::optional<QRect> client;
+    pid_t program = 0;
     const auto start = Clock::now();
     while (msSince(start) < 60000 && !(client && client->width() == screenWidth)) {
         sleepMs(50);
-        if (const auto board = x.find(DefaultRootWindow(x.display), "Corvella by Brannick", true))
+        if (const auto board = x.find(DefaultRootWindow(x.display), "Corvella by Brannick", true)) {
             client = x.rect(*board);
+            program = windowPid(x.display, *board);
+        }
     }
     if (!client || client->width() != screenWidth) {
         std::fprintf(stderr, "xprobe: the board did not come up full screen\n");
@@ -461,6 +521,12 @@ int consoleLatency(X &x, int frames, const std::string &announceAt)
         std::fprintf(stderr, "xprobe: the board never showed the console's score\n");
         return 1;
     }
+    // With XPROBE_VERBOSE each frame also tells where the time went: the
+    // program's and the X server's (XPROBE_XSERVER_PID) time on a core and
+    // in the run queue, and the whole machine's.
+    const bool verbose = std::getenv("XPROBE_VERBOSE");
+    const char *serverPid = std::getenv("XPROBE_XSERVER_PID");
+    const pid_t xServer = serverPid ? pid_t(std::atoi(serverPid)) : 0;
     QList<double> latencies;
     int missed = 0;
     for (int i = 1; i <= frames; ++i) {
@@ -469,6 +535,9 @@ int consoleLatency(X &x, int frames, const std::string &announceAt)
         const int home = 10 + (i * 7) % 90;
         const QByteArray frame = stramatelScoreFrame(home, 0);
         QImage before = x.grabImage(region);
+        const SchedTimes programBefore = schedTimes(program);
+        const SchedTimes serverBefore = schedTimes(xServer);
+        const double busyBefore = machineBusyMs();
         const auto sent = Clock::now();
         if (!line.send(frame))
             return 1;
@@ -488,9 +557,18 @@ int consoleLatency(X &x, int frames, const std::string &announceAt)
             latencies << *at;
         else
             ++missed;
-        if (std::getenv("XPROBE_VERBOSE"))
-            std::fprintf(stderr, "frame %d: home %d %s %.2f ms\n", i, home, at ? "seen" : "missed",
-                         at.value_or(-1));
+        if (verbose) {
+            const SchedTimes programAfter = schedTimes(program);
+            const SchedTimes serverAfter = schedTimes(xServer);
+            std::fprintf(stderr,
+                         "frame %d: home %d %s %.2f ms; program ran %.2f waited %.2f ms, "
+                         "X server ran %.2f waited %.2f ms, machine busy %.0f ms\n",
+                         i, home, at ? "seen" : "missed", at.value_or(-1),
+                         programAfter.runMs - programBefore.runMs,
+                         programAfter.waitMs - programBefore.waitMs,
+                         serverAfter.runMs - serverBefore.runMs,
+                         serverAfter.waitMs - serverBefore.waitMs, machineBusyMs() - busyBefore);
+        }
     }
     // What the probe read the digits from, to look at.
     if (const char *shot = std::getenv("XPROBE_SHOT"))
