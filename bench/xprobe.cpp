@@ -27,6 +27,7 @@
 #include <fcntl.h>
 #include <filesystem>
 #include <fstream>
+#include <map>
 #include <netinet/in.h>
 #include <optional>
 #include <signal.h>
@@ -427,6 +428,21 @@ struct SchedTimes
 {
     double runMs = 0;
     double waitMs = 0;
+    // Each thread's time on a core, by the thread's name.
+    std::map<std::string, double> runMsByThread;
+
+    // The thread that ran longest since `before`, and how long.
+    std::pair<std::string, double> busiestSince(const SchedTimes &before) const
+    {
+        std::pair<std::string, double> busiest;
+        for (const auto &[name, ms] : runMsByThread) {
+            const auto was = before.runMsByThread.find(name);
+            const double ran = ms - (was == before.runMsByThread.end() ? 0 : was->second);
+            if (ran > busiest.second)
+                busiest = {name, ran};
+        }
+        return busiest;
+    }
 };
 
 SchedTimes schedTimes(pid_t pid)
@@ -436,10 +452,15 @@ SchedTimes schedTimes(pid_t pid)
     const std::filesystem::path tasks = "/proc/" + std::to_string(pid) + "/task";
     for (const auto &task : std::filesystem::directory_iterator(tasks, error)) {
         std::ifstream in(task.path() / "schedstat");
+        std::ifstream comm(task.path() / "comm");
+        std::string name;
+        std::getline(comm, name);
         double run = 0, wait = 0;
         if (in >> run >> wait) {
             times.runMs += run / 1e6;
             times.waitMs += wait / 1e6;
+            // Threads of one name (a pool's) count together.
+            times.runMsByThread[name] += run / 1e6;
         }
     }
     return times;
@@ -521,9 +542,11 @@ int consoleLatency(X &x, int frames, const std::string &announceAt)
         std::fprintf(stderr, "xprobe: the board never showed the console's score\n");
         return 1;
     }
-    // With XPROBE_VERBOSE each frame also tells where the time went: the
-    // program's and the X server's (XPROBE_XSERVER_PID) time on a core and
-    // in the run queue, and the whole machine's.
+    // With XPROBE_VERBOSE each frame also tells when it was sent on the
+    // monotonic clock (as `perf record -k CLOCK_MONOTONIC` stamps samples)
+    // and where the time went: the program's and the X server's
+    // (XPROBE_XSERVER_PID) time on a core and in the run queue, and the
+    // whole machine's.
     const bool verbose = std::getenv("XPROBE_VERBOSE");
     const char *serverPid = std::getenv("XPROBE_XSERVER_PID");
     const pid_t xServer = serverPid ? pid_t(std::atoi(serverPid)) : 0;
@@ -560,14 +583,17 @@ int consoleLatency(X &x, int frames, const std::string &announceAt)
         if (verbose) {
             const SchedTimes programAfter = schedTimes(program);
             const SchedTimes serverAfter = schedTimes(xServer);
-            std::fprintf(stderr,
-                         "frame %d: home %d %s %.2f ms; program ran %.2f waited %.2f ms, "
-                         "X server ran %.2f waited %.2f ms, machine busy %.0f ms\n",
-                         i, home, at ? "seen" : "missed", at.value_or(-1),
-                         programAfter.runMs - programBefore.runMs,
-                         programAfter.waitMs - programBefore.waitMs,
-                         serverAfter.runMs - serverBefore.runMs,
-                         serverAfter.waitMs - serverBefore.waitMs, machineBusyMs() - busyBefore);
+            const auto busiest = programAfter.busiestSince(programBefore);
+            std::fprintf(
+                stderr,
+                "frame %d at %.3f s: home %d %s %.2f ms; program ran %.2f waited %.2f ms, "
+                "X server ran %.2f waited %.2f ms, machine busy %.0f ms; the program's "
+                "busiest thread '%s' %.2f ms\n",
+                i, std::chrono::duration<double>(sent.time_since_epoch()).count(), home,
+                at ? "seen" : "missed", at.value_or(-1), programAfter.runMs - programBefore.runMs,
+                programAfter.waitMs - programBefore.waitMs, serverAfter.runMs - serverBefore.runMs,
+                serverAfter.waitMs - serverBefore.waitMs, machineBusyMs() - busyBefore,
+                busiest.first.c_str(), busiest.second);
         }
     }
     // What the probe read the digits from, to look at.
