@@ -1,8 +1,8 @@
 // Measures Corvella from outside, as a user meets it on an X server: time to
 // the first frame, peak memory, key-to-screen and key-to-sound latency, the
 // accuracy of the clock face against a monotonic reference, time lost at
-// stops, the cost of keeping the game on disk, recovery after a kill and the
-// horn at the end of a count-down.
+// stops, the cost of keeping the game on disk, recovery after a kill, the
+// horn at the end of a count-down and a hall console's frame to the screen.
 #include "tests/e2e/boardreader.h"
 
 #include <QByteArray>
@@ -11,6 +11,7 @@
 #include <QRandomGenerator>
 #include <QString>
 
+#include <X11/Xatom.h>
 #include <X11/Xlib.h>
 #include <X11/Xutil.h>
 #include <X11/extensions/XTest.h>
@@ -21,9 +22,12 @@
 #include <chrono>
 #include <cmath>
 #include <cstdio>
+#include <cstdlib>
 #include <cstring>
 #include <fcntl.h>
+#include <filesystem>
 #include <fstream>
+#include <map>
 #include <netinet/in.h>
 #include <optional>
 #include <signal.h>
@@ -31,6 +35,7 @@
 #include <sys/socket.h>
 #include <sys/stat.h>
 #include <sys/wait.h>
+#include <termios.h>
 #include <thread>
 #include <unistd.h>
 
@@ -73,11 +78,16 @@ struct X
             XCloseDisplay(display);
     }
 
-    std::optional<Window> find(Window w, const char *title)
+    // A viewable window titled `title`, or with a title ending in it when
+    // `prefixed` (the board's title names a silent console in front).
+    std::optional<Window> find(Window w, const char *title, bool prefixed = false)
     {
         char *name = nullptr;
         if (XFetchName(display, w, &name) && name) {
-            const bool match = std::strcmp(name, title) == 0;
+            const size_t length = std::strlen(name), wanted = std::strlen(title);
+            const bool match =
+                prefixed ? length >= wanted && std::strcmp(name + length - wanted, title) == 0
+                         : std::strcmp(name, title) == 0;
             XFree(name);
             XWindowAttributes attributes{};
             if (match && XGetWindowAttributes(display, w, &attributes) &&
@@ -90,7 +100,7 @@ struct X
             return std::nullopt;
         std::optional<Window> found;
         for (unsigned int i = 0; i < count && !found; ++i)
-            found = find(children[i], title);
+            found = find(children[i], title, prefixed);
         if (children)
             XFree(children);
         return found;
@@ -147,6 +157,23 @@ struct X
         QByteArray pixels(image->data, qsizetype(image->bytes_per_line) * image->height);
         XDestroyImage(image);
         return pixels;
+    }
+
+    // The pixels of the default screen as an image, without the per-pixel
+    // copy of grab(): quick enough to read digits in a tight loop.
+    QImage grabImage(const QRect &area)
+    {
+        XImage *image = XGetImage(display, DefaultRootWindow(display), area.x(), area.y(),
+                                  area.width(), area.height(), AllPlanes, ZPixmap);
+        if (!image)
+            return {};
+        QImage copy;
+        if (image->bits_per_pixel == 32)
+            copy = QImage(reinterpret_cast<const uchar *>(image->data), image->width, image->height,
+                          image->bytes_per_line, QImage::Format_RGB32)
+                       .copy();
+        XDestroyImage(image);
+        return copy;
     }
 
     // `taken`, when given, receives the moment the server has handed over the pixels.
@@ -323,6 +350,260 @@ int apiLatency(X &x, int posts, int port, const std::string &token)
     }
     std::printf("api_latency_median_ms %.2f max_ms %.2f\n", median(latencies),
                 *std::max_element(latencies.begin(), latencies.end()));
+    return 0;
+}
+
+// A Stramatel basketball frame that shows `home` to `guest` and leaves every
+// other field blank, so only the scores change on the board.
+QByteArray stramatelScoreFrame(int home, int guest)
+{
+    QByteArray frame(54, ' ');
+    frame[0] = char(0xF8);
+    frame[1] = 0x33;
+    frame.replace(8, 3, QByteArray::number(home).rightJustified(3, ' '));
+    frame.replace(11, 3, QByteArray::number(guest).rightJustified(3, ' '));
+    frame[53] = 0x0D;
+    return frame;
+}
+
+// A pseudo-terminal standing in for the console's serial line: the program
+// reads the slave, the probe writes the master. Raw, so that 0D stays 0D.
+struct ConsoleLine
+{
+    int master = -1;
+    int slave = -1;
+    std::string slavePath;
+
+    bool open()
+    {
+        master = posix_openpt(O_RDWR | O_NOCTTY);
+        if (master < 0 || grantpt(master) != 0 || unlockpt(master) != 0)
+            return false;
+        slavePath = ptsname(master);
+        // Held open so the line stays up while the program opens and closes it.
+        slave = ::open(slavePath.c_str(), O_RDWR | O_NOCTTY);
+        termios raw{};
+        if (slave < 0 || tcgetattr(slave, &raw) != 0)
+            return false;
+        cfmakeraw(&raw);
+        return tcsetattr(slave, TCSANOW, &raw) == 0;
+    }
+    ~ConsoleLine()
+    {
+        if (slave >= 0)
+            close(slave);
+        if (master >= 0)
+            close(master);
+    }
+    bool send(const QByteArray &frame) const
+    {
+        return write(master, frame.data(), size_t(frame.size())) == frame.size();
+    }
+};
+
+// Writes where the program is to look for the console, through a file
+// renamed into place so a reader never sees half of it.
+bool announce(const std::string &path, const std::string &device)
+{
+    const std::string partial = path + ".part";
+    {
+        std::ofstream out(partial);
+        out << device << '\n';
+        if (!out)
+            return false;
+    }
+    return std::rename(partial.c_str(), path.c_str()) == 0;
+}
+
+// The home score as the board shows it in these pixels of `region`.
+QString homeScoreIn(const QImage &pixels, const QRect &client, const QRect &region)
+{
+    return BoardReader(pixels, client.translated(-region.topLeft())).homeScore(0);
+}
+
+// Time a process's threads ran on a core and waited in the run queue for
+// one, in ms, from the scheduler's counts: an outlier spent working looks
+// different from one spent queued behind other work.
+struct SchedTimes
+{
+    double runMs = 0;
+    double waitMs = 0;
+    // Each thread's time on a core, by the thread's name.
+    std::map<std::string, double> runMsByThread;
+
+    // The thread that ran longest since `before`, and how long.
+    std::pair<std::string, double> busiestSince(const SchedTimes &before) const
+    {
+        std::pair<std::string, double> busiest;
+        for (const auto &[name, ms] : runMsByThread) {
+            const auto was = before.runMsByThread.find(name);
+            const double ran = ms - (was == before.runMsByThread.end() ? 0 : was->second);
+            if (ran > busiest.second)
+                busiest = {name, ran};
+        }
+        return busiest;
+    }
+};
+
+SchedTimes schedTimes(pid_t pid)
+{
+    SchedTimes times;
+    std::error_code error;
+    const std::filesystem::path tasks = "/proc/" + std::to_string(pid) + "/task";
+    for (const auto &task : std::filesystem::directory_iterator(tasks, error)) {
+        std::ifstream in(task.path() / "schedstat");
+        std::ifstream comm(task.path() / "comm");
+        std::string name;
+        std::getline(comm, name);
+        double run = 0, wait = 0;
+        if (in >> run >> wait) {
+            times.runMs += run / 1e6;
+            times.waitMs += wait / 1e6;
+            // Threads of one name (a pool's) count together.
+            times.runMsByThread[name] += run / 1e6;
+        }
+    }
+    return times;
+}
+
+// The CPU time every process on the machine used so far, in ms (the kernel
+// counts it in ticks of 10 ms).
+double machineBusyMs()
+{
+    std::ifstream in("/proc/stat");
+    std::string cpu;
+    long long user = 0, nice = 0, system = 0, idle = 0, iowait = 0, irq = 0, softirq = 0;
+    in >> cpu >> user >> nice >> system >> idle >> iowait >> irq >> softirq;
+    return double(user + nice + system + irq + softirq) * 1000.0 / double(sysconf(_SC_CLK_TCK));
+}
+
+// The process that owns a window, as it says itself.
+pid_t windowPid(Display *display, Window w)
+{
+    const Atom property = XInternAtom(display, "_NET_WM_PID", True);
+    Atom type = 0;
+    int format = 0;
+    unsigned long count = 0, after = 0;
+    unsigned char *data = nullptr;
+    pid_t pid = 0;
+    if (property &&
+        XGetWindowProperty(display, w, property, 0, 1, False, XA_CARDINAL, &type, &format, &count,
+                           &after, &data) == Success &&
+        data && count == 1 && format == 32)
+        pid = pid_t(*reinterpret_cast<unsigned long *>(data));
+    if (data)
+        XFree(data);
+    return pid;
+}
+
+// A console frame that changes the home score, written to the line, to the
+// moment the board's pixels show the new score. The probe opens the line and
+// names its device in `announceAt`, then waits for the board full screen.
+int consoleLatency(X &x, int frames, const std::string &announceAt)
+{
+    ConsoleLine line;
+    if (!line.open() || !announce(announceAt, line.slavePath)) {
+        std::fprintf(stderr, "xprobe: no pseudo-terminal for the console\n");
+        return 1;
+    }
+    const int screenWidth = DisplayWidth(x.display, DefaultScreen(x.display));
+    std::optional<QRect> client;
+    pid_t program = 0;
+    const auto start = Clock::now();
+    while (msSince(start) < 60000 && !(client && client->width() == screenWidth)) {
+        sleepMs(50);
+        if (const auto board = x.find(DefaultRootWindow(x.display), "Corvella by Brannick", true)) {
+            client = x.rect(*board);
+            program = windowPid(x.display, *board);
+        }
+    }
+    if (!client || client->width() != screenWidth) {
+        std::fprintf(stderr, "xprobe: the board did not come up full screen\n");
+        return 1;
+    }
+    sleepMs(500);
+    const QRect region = homeScoreRegion(*client);
+    // The link takes the console up from its first good frame on, and only
+    // once the game is settled: say the first score until the board shows it.
+    const auto waitFor = [&](int home, double timeoutMs) -> std::optional<double> {
+        const auto from = Clock::now();
+        while (msSince(from) < timeoutMs)
+            if (homeScoreIn(x.grabImage(region), *client, region) == QString::number(home))
+                return msSince(from);
+        return std::nullopt;
+    };
+    const auto connectedAt = Clock::now();
+    bool shown = false;
+    while (!shown && msSince(connectedAt) < 15000) {
+        line.send(stramatelScoreFrame(10, 0));
+        shown = waitFor(10, 500).has_value();
+    }
+    if (!shown) {
+        std::fprintf(stderr, "xprobe: the board never showed the console's score\n");
+        return 1;
+    }
+    // With XPROBE_VERBOSE each frame also tells when it was sent on the
+    // monotonic clock (as `perf record -k CLOCK_MONOTONIC` stamps samples)
+    // and where the time went: the program's and the X server's
+    // (XPROBE_XSERVER_PID) time on a core and in the run queue, and the
+    // whole machine's.
+    const bool verbose = std::getenv("XPROBE_VERBOSE");
+    const char *serverPid = std::getenv("XPROBE_XSERVER_PID");
+    const pid_t xServer = serverPid ? pid_t(std::atoi(serverPid)) : 0;
+    QList<double> latencies;
+    int missed = 0;
+    for (int i = 1; i <= frames; ++i) {
+        sleepMs(100);
+        // 10 to 99, never the same twice in a row: two digits, both drawn.
+        const int home = 10 + (i * 7) % 90;
+        const QByteArray frame = stramatelScoreFrame(home, 0);
+        QImage before = x.grabImage(region);
+        const SchedTimes programBefore = schedTimes(program);
+        const SchedTimes serverBefore = schedTimes(xServer);
+        const double busyBefore = machineBusyMs();
+        const auto sent = Clock::now();
+        if (!line.send(frame))
+            return 1;
+        std::optional<double> at;
+        while (!at && msSince(sent) < 1000) {
+            const QImage now = x.grabImage(region);
+            const double taken = msSince(sent);
+            if (now == before)
+                continue;
+            // A change that is not yet the new score (another part of the
+            // board) is looked past.
+            if (homeScoreIn(now, *client, region) == QString::number(home))
+                at = taken;
+            before = now;
+        }
+        if (at)
+            latencies << *at;
+        else
+            ++missed;
+        if (verbose) {
+            const SchedTimes programAfter = schedTimes(program);
+            const SchedTimes serverAfter = schedTimes(xServer);
+            const auto busiest = programAfter.busiestSince(programBefore);
+            std::fprintf(
+                stderr,
+                "frame %d at %.3f s: home %d %s %.2f ms; program ran %.2f waited %.2f ms, "
+                "X server ran %.2f waited %.2f ms, machine busy %.0f ms; the program's "
+                "busiest thread '%s' %.2f ms\n",
+                i, std::chrono::duration<double>(sent.time_since_epoch()).count(), home,
+                at ? "seen" : "missed", at.value_or(-1), programAfter.runMs - programBefore.runMs,
+                programAfter.waitMs - programBefore.waitMs, serverAfter.runMs - serverBefore.runMs,
+                serverAfter.waitMs - serverBefore.waitMs, machineBusyMs() - busyBefore,
+                busiest.first.c_str(), busiest.second);
+        }
+    }
+    // What the probe read the digits from, to look at.
+    if (const char *shot = std::getenv("XPROBE_SHOT"))
+        x.grabImage(*client).save(QString::fromLocal8Bit(shot));
+    if (latencies.isEmpty())
+        return 1;
+    std::printf("console_latency_median_ms %.2f max_ms %.2f seen %lld of %d missed %d\n",
+                median(latencies), *std::max_element(latencies.begin(), latencies.end()),
+                static_cast<long long>(latencies.size()), frames, missed);
     return 0;
 }
 
@@ -818,7 +1099,7 @@ int main(int argc, char *argv[])
                      "usage: xprobe startup TITLE [--board] -- COMMAND... | keylatency N | "
                      "buzzerlatency N | clockaccuracy SECONDS | stopcycles N | savecost N | "
                      "hornlatency N | phaselatency N | breakaccuracy SECONDS | audiencelatency N | "
-                     "apilatency N PORT TOKEN | "
+                     "apilatency N PORT TOKEN | consolelatency N DEVICE_FILE | "
                      "killrecovery N -- COMMAND...\n");
         return 2;
     }
@@ -847,6 +1128,8 @@ int main(int argc, char *argv[])
         return audienceLatency(x, n);
     if (what == "apilatency" && argc > 4)
         return apiLatency(x, n, std::atoi(argv[3]), argv[4]);
+    if (what == "consolelatency" && argc > 3)
+        return consoleLatency(x, n, argv[3]);
     if (what == "killrecovery") {
         int dashes = 2;
         while (dashes < argc && std::strcmp(argv[dashes], "--") != 0)
