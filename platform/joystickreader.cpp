@@ -65,7 +65,7 @@ public:
     JoystickWorker()
     {
         m_poll.setParent(this); // moves to the reader's thread with the worker
-        m_poll.setInterval(JoystickReader::PollMs);
+        m_poll.setInterval(JoystickReader::IdlePollMs);
         connect(&m_poll, &QTimer::timeout, this, &JoystickWorker::poll);
     }
 
@@ -149,6 +149,9 @@ private:
         SDL_Event event;
         while (SDL_PollEvent(&event) == 1)
             handle(event);
+        const int interval = m_open.isEmpty() ? JoystickReader::IdlePollMs : JoystickReader::PollMs;
+        if (m_poll.interval() != interval)
+            m_poll.setInterval(interval);
     }
 
     void handle(const SDL_Event &event)

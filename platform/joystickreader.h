@@ -54,8 +54,11 @@ class JoystickReader : public QObject
 public:
     // Of an axis's 32767 either way: less is a stick at rest.
     static constexpr int DeadZone = 16000;
-    // How often the devices are read; a press waits at most this long.
+    // How often the devices are read while one is connected; a press waits
+    // at most this long. With none, only a device plugged in is looked for,
+    // at a pace that keeps an idle board's processor asleep.
     static constexpr int PollMs = 4;
+    static constexpr int IdlePollMs = 250;
 
     explicit JoystickReader(QObject *parent = nullptr);
     ~JoystickReader() override;
