@@ -79,6 +79,19 @@ class TestGameRecord : public QObject
         return entries;
     }
 
+    // Lions against Tigers in four periods counting down, from a periodGame script.
+    static GameRecord fourPeriods(const QString &script)
+    {
+        GameRecord record;
+        record.version = GameRecord::Version;
+        record.home = u"Lions"_qs;
+        record.guest = u"Tigers"_qs;
+        record.periods = 4;
+        record.started = QDateTime(QDate(2026, 12, 9), QTime(18, 0), Qt::UTC);
+        record.entries = periodGame(script, true);
+        return record;
+    }
+
     // A moment as played time in its period, whichever way the clock ran.
     static QString momentText(const FlowMoment &at, bool countDown)
     {
@@ -237,17 +250,10 @@ private slots:
     // presentation attributes only. Kept for a look, with the printed result.
     void theChartIsSvgWithoutStyleAndPrinted()
     {
-        GameRecord record;
-        record.version = GameRecord::Version;
-        record.home = u"Lions"_qs;
-        record.guest = u"Tigers"_qs;
-        record.periods = 4;
-        record.started = QDateTime(QDate(2026, 12, 9), QTime(18, 0), Qt::UTC);
-        record.entries = periodGame(
+        const GameRecord record = fourPeriods(
             u"@1:00 h2 @2:00 g3 @3:00 h2 @4:00 h3 @5:00 h3 @6:00 g2 @7:00 g2 @8:00 g3 @9:30 g2 "
             "@10:00 end next @1:00 h2 @5:00 h5 @8:00 g2 @10:00 end next @2:00 g3 @4:00 g4 "
-            "@6:00 h2 @10:00 end next @3:00 h3 @5:00 h2 @9:00 g1 @10:00 end"_qs,
-            true);
+            "@6:00 h2 @10:00 end next @3:00 h3 @5:00 h2 @9:00 g1 @10:00 end"_qs);
         const ScoreFlowChart chart(GameFigures::of(record), record.home, record.guest,
                                    record.periods);
         QCOMPARE(chart.charts(), QList<int>{0});
@@ -298,16 +304,9 @@ private slots:
         QFETCH(int, chartPage);
         if (QStandardPaths::findExecutable(u"pdftotext"_qs).isEmpty())
             QSKIP("pdftotext (poppler-utils) is not installed: scripts/install-deps");
-        GameRecord record;
-        record.version = GameRecord::Version;
-        record.home = u"Lions"_qs;
-        record.guest = u"Tigers"_qs;
-        record.periods = 4;
-        record.started = QDateTime(QDate(2026, 12, 9), QTime(18, 0), Qt::UTC);
-        record.entries = periodGame(
+        const GameRecord record = fourPeriods(
             u"@1:00 h2 @2:00 g3 @3:00 h2 @10:00 end next @1:00 h2 @10:00 end next @2:00 g3 "
-            "@10:00 end next @3:00 h3 @10:00 end"_qs,
-            true);
+            "@10:00 end next @3:00 h3 @10:00 end"_qs);
         QTemporaryDir folder;
         QFile pdf(folder.filePath(u"result.pdf"_qs));
         QVERIFY(pdf.open(QIODevice::WriteOnly));
