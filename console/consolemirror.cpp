@@ -117,11 +117,17 @@ void ConsoleMirror::mirrorScores(const ConsoleState &state)
 
 void ConsoleMirror::mirrorTimeouts(const ConsoleState &state)
 {
-    const int half = m_game.structure().halfOf(m_game.period());
+    const GameStructure &structure = m_game.structure();
+    const int half = structure.halfOf(m_game.period());
     for (int team : {GameModel::Home, GameModel::Guest}) {
-        if (!state.timeouts[team] || m_game.timeoutsTaken()[team][half] == *state.timeouts[team])
+        // A console that counts them down tells how many are taken of what
+        // the game allows in this half.
+        std::optional<int> told = state.timeouts[team];
+        if (!told && state.timeoutsLeft[team] && structure.timeouts.isOn())
+            told = std::max(structure.timeouts.allowed(half) - *state.timeoutsLeft[team], 0);
+        if (!told || m_game.timeoutsTaken()[team][half] == *told)
             continue;
-        const int taken = *state.timeouts[team];
+        const int taken = *told;
         step(GameHistory::Action::ScoreSet,
              (team == GameModel::Home ? tr("Home timeouts %1 on the console")
                                       : tr("Guest timeouts %1 on the console"))

@@ -40,6 +40,8 @@ QStringList ConsoleState::changesSince(const ConsoleState &before) const
         lines << u"team fouls %1"_s.arg(pair(teamFouls));
     if (timeouts != before.timeouts)
         lines << u"timeouts %1"_s.arg(pair(timeouts));
+    if (timeoutsLeft != before.timeoutsLeft)
+        lines << u"timeouts left %1"_s.arg(pair(timeoutsLeft));
     if (shotClockMs != before.shotClockMs || shotClockRunning != before.shotClockRunning ||
         shotClockShown != before.shotClockShown)
         lines << u"shot clock %1 %2%3"_s.arg(

@@ -23,7 +23,9 @@ struct ConsoleState
     std::optional<int> period;
     bool extraTime = false;
     std::array<std::optional<int>, 2> teamFouls{};
-    std::array<std::optional<int>, 2> timeouts{};
+    std::array<std::optional<int>, 2> timeouts{}; // taken
+    // Left, where a console counts them down instead.
+    std::array<std::optional<int>, 2> timeoutsLeft{};
     std::optional<qint64> shotClockMs;
     std::optional<bool> shotClockRunning;
     std::optional<bool> shotClockShown;

@@ -20,6 +20,12 @@ constexpr int ShotClockAt = 200;
 constexpr int ShotClockWidth = 8;
 constexpr int HomeFoulsAt = 235;
 constexpr int GuestFoulsAt = 237;
+// Timeouts left in all (full, partial and television ones together).
+constexpr int HomeTimeoutsLeftAt = 121;
+constexpr int GuestTimeoutsLeftAt = 129;
+// A possession indicator is lit by any character but a blank.
+constexpr int HomePossessionAt = 209;
+constexpr int GuestPossessionAt = 215;
 
 } // namespace
 
@@ -153,4 +159,13 @@ void DaktronicsFeed::readRecord()
         m_state.teamFouls[0] = home;
     if (const auto guest = number(GuestFoulsAt, 2))
         m_state.teamFouls[1] = guest;
+    if (const auto home = number(HomeTimeoutsLeftAt, 2))
+        m_state.timeoutsLeft[0] = home;
+    if (const auto guest = number(GuestTimeoutsLeftAt, 2))
+        m_state.timeoutsLeft[1] = guest;
+    if (known(HomePossessionAt, 1) && known(GuestPossessionAt, 1)) {
+        const bool home = m_record.at(HomePossessionAt) != ' ';
+        const bool guest = m_record.at(GuestPossessionAt) != ' ';
+        m_state.possession = home == guest ? -1 : home ? 0 : 1;
+    }
 }

@@ -50,6 +50,8 @@ QStringList fields(const ConsoleState &s)
     add("foulsGuest", s.teamFouls[1]);
     add("toHome", s.timeouts[0]);
     add("toGuest", s.timeouts[1]);
+    add("leftHome", s.timeoutsLeft[0]);
+    add("leftGuest", s.timeoutsLeft[1]);
     add("shot", s.shotClockMs);
     if (s.shotClockRunning && *s.shotClockRunning)
         out << u"shotRunning"_s;
@@ -207,6 +209,7 @@ private slots:
     void consoleKeepsItsCommands();
     void newGameOnTheConsoleStartsANewGame();
     void penaltyClocksBecomeTheGamesPenalties();
+    void timeoutsLeftBecomeTimeoutsTaken();
     void silentFeedLetsTheClockRunOnThenStand();
     void consoleAtZeroTakesOverTheBoardsBreak();
     void serialLineIsReadAndFoundAgain();
@@ -342,6 +345,17 @@ void TestConsole::daktronics_data()
                daktronicsPacket(235, " 3 5")
         << 0 << QStringList{u"clock=45600"_s, u"period=4"_s, u"foulsHome=3"_s, u"foulsGuest=5"_s}
         << 3 << QStringList();
+    QTest::newRow("timeouts left, the home team's possession")
+        << Basketball
+        << daktronicsPacket(121, " 2") + daktronicsPacket(129, " 1") +
+               daktronicsPacket(209, "<      ")
+        << 0 << QStringList{u"leftHome=2"_s, u"leftGuest=1"_s, u"possession=0"_s} << 3
+        << QStringList();
+    QTest::newRow("the guest's possession") << Basketball << daktronicsPacket(209, "      >") << 0
+                                            << QStringList{u"possession=1"_s} << 1 << QStringList();
+    QTest::newRow("nobody's possession")
+        << Basketball << daktronicsPacket(209, "      >") + daktronicsPacket(215, " ") << 0
+        << QStringList{u"possession=-1"_s} << 2 << QStringList();
     QByteArray badSum = vector;
     badSum[badSum.size() - 2] = '8';
     QTest::newRow("bad checksum") << Basketball << badSum << 0 << QStringList() << 0
@@ -523,6 +537,23 @@ void TestConsole::penaltyClocksBecomeTheGamesPenalties()
     QCOMPARE(penalties(0), Shown{});
     QCOMPARE(penalties(1), (Shown{{60'000, 120'000}}));
     QCOMPARE(g.texts.last(), u"Home penalty over on the console"_s);
+}
+
+// A console that counts timeouts down: taken is what the half allows less
+// what is left.
+void TestConsole::timeoutsLeftBecomeTimeoutsTaken()
+{
+    MirroredGame g;
+    ConsoleState console;
+    console.timeoutsLeft = {1, 2};
+    g.mirror.apply(console);
+    QCOMPARE(g.game.timeoutsTaken()[GameModel::Home][0], 1);
+    QCOMPARE(g.game.timeoutsTaken()[GameModel::Guest][0], 0);
+    QCOMPARE(g.origins.size(), 1);
+    console.timeoutsLeft = {0, 2};
+    g.mirror.apply(console);
+    QCOMPARE(g.game.timeoutsTaken()[GameModel::Home][0], 2);
+    QCOMPARE(g.origins.size(), 2);
 }
 
 void TestConsole::newGameOnTheConsoleStartsANewGame()
