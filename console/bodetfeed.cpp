@@ -49,35 +49,13 @@ char BodetFeed::lrc(QByteArrayView covered)
 
 void BodetFeed::parse(QByteArray &buffer)
 {
-    while (!buffer.isEmpty()) {
-        const qsizetype start = buffer.indexOf(Soh);
-        if (start < 0) {
-            skip(u"garbage"_s);
-            buffer.clear();
-            return;
-        }
-        if (start > 0) {
-            skip(u"garbage"_s);
-            buffer.remove(0, start);
-        }
-        const qsizetype etx = buffer.indexOf(Etx);
-        const qsizetype nextSoh = buffer.indexOf(Soh, 1);
-        // A frame cut short by the next one's start: a false start.
-        if (nextSoh > 0 && (etx < 0 || nextSoh < etx)) {
-            skip(u"half a frame"_s);
-            buffer.remove(0, nextSoh);
+    while (dropToStart(buffer, Soh)) {
+        qsizetype etx = 0;
+        const Framing framing = frameAtStart(buffer, Soh, Etx, LongestFrame, &etx);
+        if (framing == Framing::Dropped)
             continue;
-        }
-        if (etx < 0) {
-            if (buffer.size() > LongestFrame) {
-                skip(u"no end of frame"_s);
-                buffer.remove(0, 1);
-                continue;
-            }
-            return; // the rest comes with the next read
-        }
-        if (etx + 1 >= buffer.size())
-            return; // the LRC has not come yet
+        if (framing == Framing::Waiting || etx + 1 >= buffer.size())
+            return; // the rest, or the LRC after ETX, comes with the next read
         decode(QByteArrayView(buffer).first(etx + 2));
         buffer.remove(0, etx + 2);
     }

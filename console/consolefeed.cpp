@@ -28,6 +28,43 @@ void ConsoleFeed::skip(const QString &why)
         m_reasons << why;
 }
 
+bool ConsoleFeed::dropToStart(QByteArray &buffer, char start)
+{
+    if (buffer.isEmpty())
+        return false;
+    const qsizetype at = buffer.indexOf(start);
+    if (at != 0)
+        skip(u"garbage"_s);
+    if (at < 0) {
+        buffer.clear();
+        return false;
+    }
+    buffer.remove(0, at);
+    return true;
+}
+
+ConsoleFeed::Framing ConsoleFeed::frameAtStart(QByteArray &buffer, char start, char end,
+                                               qsizetype longest, qsizetype *endAt)
+{
+    const qsizetype endsAt = buffer.indexOf(end);
+    const qsizetype nextStart = buffer.indexOf(start, 1);
+    // A frame cut short by the next one's start: a false start.
+    if (nextStart > 0 && (endsAt < 0 || nextStart < endsAt)) {
+        skip(u"half a frame"_s);
+        buffer.remove(0, nextStart);
+        return Framing::Dropped;
+    }
+    if (endsAt >= 0) {
+        *endAt = endsAt;
+        return Framing::Whole;
+    }
+    if (buffer.size() <= longest)
+        return Framing::Waiting; // the rest comes with the next read
+    skip(u"no end of frame"_s);
+    buffer.remove(0, 1);
+    return Framing::Dropped;
+}
+
 namespace ConsoleDigits {
 
 std::optional<int> number(QByteArrayView field, bool *bad)

@@ -39,6 +39,16 @@ protected:
     // Takes what whole frames the buffer starts with; leaves a partial one.
     virtual void parse(QByteArray &buffer) = 0;
     void skip(const QString &why);
+    // Drops what comes before the first `start` byte, skipped as garbage;
+    // false when the buffer holds none (it is then empty) or is empty.
+    bool dropToStart(QByteArray &buffer, char start);
+    // How the frame at the buffer's start stands, for feeds that mark a
+    // frame's start and end with bytes of their own.
+    enum class Framing { Whole, Waiting, Dropped };
+    // Whole: `end` is at *endAt. A frame cut short by the next start, or
+    // longer than `longest` without an end, is skipped and dropped.
+    Framing frameAtStart(QByteArray &buffer, char start, char end, qsizetype longest,
+                         qsizetype *endAt);
     void taken()
     {
         ++m_frames;

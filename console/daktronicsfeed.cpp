@@ -44,32 +44,13 @@ QByteArray DaktronicsFeed::checksum(QByteArrayView covered)
 
 void DaktronicsFeed::parse(QByteArray &buffer)
 {
-    while (!buffer.isEmpty()) {
-        const qsizetype start = buffer.indexOf(Syn);
-        if (start < 0) {
-            skip(u"garbage"_s);
-            buffer.clear();
-            return;
-        }
-        if (start > 0) {
-            skip(u"garbage"_s);
-            buffer.remove(0, start);
-        }
-        const qsizetype end = buffer.indexOf(Etb);
-        const qsizetype nextSyn = buffer.indexOf(Syn, 1);
-        if (nextSyn > 0 && (end < 0 || nextSyn < end)) {
-            skip(u"half a frame"_s);
-            buffer.remove(0, nextSyn);
+    while (dropToStart(buffer, Syn)) {
+        qsizetype end = 0;
+        const Framing framing = frameAtStart(buffer, Syn, Etb, LongestPacket, &end);
+        if (framing == Framing::Dropped)
             continue;
-        }
-        if (end < 0) {
-            if (buffer.size() > LongestPacket) {
-                skip(u"no end of frame"_s);
-                buffer.remove(0, 1);
-                continue;
-            }
+        if (framing == Framing::Waiting)
             return;
-        }
         decode(QByteArrayView(buffer).first(end + 1));
         buffer.remove(0, end + 1);
     }

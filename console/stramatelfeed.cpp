@@ -72,17 +72,7 @@ struct Fields
 
 void StramatelFeed::parse(QByteArray &buffer)
 {
-    while (!buffer.isEmpty()) {
-        const qsizetype start = buffer.indexOf(Start);
-        if (start < 0) {
-            skip(u"garbage"_s);
-            buffer.clear();
-            return;
-        }
-        if (start > 0) {
-            skip(u"garbage"_s);
-            buffer.remove(0, start);
-        }
+    while (dropToStart(buffer, Start)) {
         if (buffer.size() < FrameSize)
             return;
         if (buffer.at(FrameSize - 1) != End) {
