@@ -21,15 +21,6 @@ const QLatin1StringView Format("corvella-game-log");
 const char *const TeamKeys[] = {"homeTeam", "guestTeam"};
 using Scores = std::array<std::optional<int>, 4>;
 
-QByteArray csvField(const QString &text, char separator)
-{
-    QByteArray bytes = text.toUtf8();
-    if (bytes.contains(separator) || bytes.contains('"') || bytes.contains('\n') ||
-        bytes.contains('\r'))
-        bytes = '"' + bytes.replace('"', "\"\"") + '"';
-    return bytes;
-}
-
 QString scoreText(const std::optional<int> &score)
 {
     return score ? QString::number(*score) : QString();
@@ -192,6 +183,15 @@ GameRecord headerOf(const QJsonObject &header, const QString &path)
 constexpr qint64 MaxLineBytes = GameRecord::MaxLineBytes;
 
 } // namespace
+
+QByteArray csvField(const QString &text, char separator)
+{
+    QByteArray bytes = text.toUtf8();
+    if (bytes.contains(separator) || bytes.contains('"') || bytes.contains('\n') ||
+        bytes.contains('\r'))
+        bytes = '"' + bytes.replace('"', "\"\"") + '"';
+    return bytes;
+}
 
 QDateTime hallTime(const QDateTime &utc)
 {

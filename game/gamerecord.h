@@ -20,6 +20,10 @@ class QIODevice;
 // order mark so that the spreadsheet knows the encoding).
 enum class CsvStyle { Rfc4180, Spreadsheet };
 
+// One field of a CSV row in UTF-8, quoted where it holds the separator, a
+// quote or a line break.
+QByteArray csvField(const QString &text, char separator);
+
 // A game read back from its log.
 struct GameRecord
 {

@@ -1,5 +1,6 @@
 #include "hall/hallday.h"
 
+#include "game/gamerecord.h"
 #include "game/printpage.h"
 #include "game/printtable.h"
 #include "hall/schedule.h"
@@ -36,15 +37,6 @@ const char *const DayTexts[] = {
     QT_TRANSLATE_NOOP("HallDay", "Set points"),
     QT_TRANSLATE_NOOP("HallDay", "Points"),
 };
-
-QByteArray dayCsvField(const QString &text, char separator)
-{
-    QByteArray bytes = text.toUtf8();
-    if (bytes.contains(separator) || bytes.contains('"') || bytes.contains('\n') ||
-        bytes.contains('\r'))
-        bytes = '"' + bytes.replace('"', "\"\"") + '"';
-    return bytes;
-}
 
 // When the game started by its log, in the hall's time; a game the
 // schedule does not list has no other time.
@@ -247,7 +239,7 @@ QByteArray csv(const QList<DayResult> &results, CsvStyle style)
                                     r.match.detailText()};
         QByteArrayList row;
         for (const QString &field : fields)
-            row << dayCsvField(field, separator);
+            row << csvField(field, separator);
         out += row.join(separator) + "\r\n";
     }
     return out;
